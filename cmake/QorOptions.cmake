@@ -1,0 +1,14 @@
+# One interface target with the language level, warnings and Qt strictness
+# that every target of the project links.
+add_library(qor_options INTERFACE)
+target_compile_features(qor_options INTERFACE cxx_std_20)
+target_compile_options(qor_options INTERFACE
+  -Wall -Wextra -Wpedantic -Wno-missing-field-initializers
+  # Strengths and prices are plain IEEE doubles: rounding ties at .5 must
+  # come out exactly, so no fused multiply-add and no fast-math.
+  -ffp-contract=off -fno-fast-math)
+target_compile_definitions(qor_options INTERFACE
+  QT_NO_KEYWORDS QT_NO_CAST_FROM_BYTEARRAY QT_NO_URL_CAST_FROM_STRING
+  QT_USE_QSTRINGBUILDER QT_DISABLE_DEPRECATED_BEFORE=0x060000)
+target_include_directories(qor_options INTERFACE ${CMAKE_SOURCE_DIR}/src)
+set(CMAKE_AUTOMOC ON)
