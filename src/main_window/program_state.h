@@ -1,0 +1,42 @@
+#pragma once
+// The one program state object: every table and flag of a run. The main
+// window owns it and hands it by reference to whatever needs it; nothing
+// here is global.
+
+#include "engine/search_conditions.h"
+#include "game_data/game_data.h"
+#include "recipe_list/potion_list.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+namespace qor {
+
+struct ProgramState {
+    // Data folder with its trailing separator ("<program folder>/Files/").
+    QString DataDir;
+
+    GameData Data;
+    SkillSettings Skills;
+    PotionList Potions;
+    SearchConditions Conditions;
+    SearchType LastSearchType = SearchType::None;
+    // Set while a saved search description loads the controls; every search
+    // call returns at once meanwhile.
+    bool SearchLocked = false;
+
+    // Ingredient availability of the current set: index = ingredient index,
+    // entry 0 unused, 1 = at hand.
+    std::vector<std::uint8_t> ItemAvailable;
+
+    // Life-cycle flags of the main window.
+    bool CommandsReady = false;
+    bool SuppressCommands = false;
+    bool ShownOnce = false;
+    bool SkipSaveOnExit = false;
+    bool PictureWindowOpen = false;
+};
+
+} // namespace qor
