@@ -3,9 +3,13 @@
 // window owns it and hands it by reference to whatever needs it; nothing
 // here is global.
 
+#include "engine/alt_making.h"
 #include "engine/search_conditions.h"
+#include "engine/search_from_effects.h"
 #include "game_data/game_data.h"
 #include "recipe_list/potion_list.h"
+#include "recipe_list/search_slots.h"
+#include "reference_table/grid_model.h"
 
 #include <QString>
 
@@ -26,6 +30,13 @@ struct ProgramState {
     // Set while a saved search description loads the controls; every search
     // call returns at once meanwhile.
     bool SearchLocked = false;
+
+    // Reused scratch of the search from effects.
+    EffectSearcher Searcher;
+    SearchSlots Slots;
+    AltMaking Alt;
+    AltSelection AltSel;
+    GridState Grid;
 
     // Ingredient availability of the current set: index = ingredient index,
     // entry 0 unused, 1 = at hand.
