@@ -97,6 +97,10 @@ private:
     bool validItem(int item) const { return item >= 0 && item < itemCount(); }
 
     std::vector<ItemPictureSet> m_items;
+    // Background each display / window picture was baked on, so that a
+    // picture built for an older background is rebuilt when asked for.
+    std::vector<QRgb> m_displayBaked;
+    std::vector<QRgb> m_windowBaked;
     std::array<PotionKindPicture, 2> m_kinds;
     int m_rowHeight = 0;
     QRgb m_displayBg = 0xFFFFFFFFu;
