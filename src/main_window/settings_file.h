@@ -8,6 +8,8 @@
 #include "favorites/favorites_model.h"
 #include "favorites/used_items_model.h"
 #include "main_window/settings_block.h"
+#include "recipe_list/search_slots.h"
+#include "reference_table/grid_model.h"
 
 #include <QString>
 
@@ -19,8 +21,6 @@ namespace qor {
 
 inline constexpr int kHeaderSectionCount = 26;    // recipe-list header
 inline constexpr int kHeaderEffInfoSectionCount = 7;
-inline constexpr int kGridColumnCount = 30;
-inline constexpr int kSearchSlotCount = 4;        // slot 0 = the quick slot
 inline constexpr int kSettingsFontCount = 14;
 inline constexpr const char *kSettingsFileName = "Main.ini";
 
