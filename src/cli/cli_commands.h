@@ -1,0 +1,13 @@
+#pragma once
+// The commands of qor-alchemy-cli. Each takes the arguments after its name;
+// the table in cli_app.cpp maps names to these functions.
+
+#include "cli/cli_context.h"
+
+namespace qor {
+
+using CliCommand = int (*)(CliContext &ctx, const QStringList &args);
+
+int cmdStrengths(CliContext &ctx, const QStringList &args);
+
+} // namespace qor

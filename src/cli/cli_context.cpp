@@ -1,0 +1,65 @@
+#include "cli/cli_context.h"
+
+#include "engine/effect_strength.h"
+#include "game_data/data_loader.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QTextStream>
+
+namespace qor {
+
+bool CliContext::loadData() {
+    if (dataLoaded)
+        return true;
+    data = GameData{};
+    if (const std::optional<DataError> error = LoadGameData(dataDir, data)) {
+        err << error->toText() << '\n';
+        err.flush();
+        return false;
+    }
+    RecalcItemEffects(data, skills);
+    dataLoaded = true;
+    return true;
+}
+
+bool CliContext::parseArgs(QCommandLineParser &parser, const QStringList &args, const QString &command) {
+    QStringList argv;
+    argv.reserve(args.size() + 1);
+    argv << command << args;
+    if (!parser.parse(argv)) {
+        usageError(command, parser.errorText());
+        return false;
+    }
+    return true;
+}
+
+int CliContext::usageError(const QString &command, const QString &message) {
+    err << command << ": " << message << '\n';
+    err.flush();
+    return kExitUsage;
+}
+
+QString DefaultDataDir() {
+    QString exeDir;
+    if (QCoreApplication::instance()) {
+        exeDir = QCoreApplication::applicationDirPath();
+    } else {
+        // Without an application object (tests run commands in-process).
+        const QString exe = QFile::symLinkTarget(QStringLiteral("/proc/self/exe"));
+        exeDir = QFileInfo(exe).absolutePath();
+    }
+    return exeDir + QStringLiteral("/Files/");
+}
+
+bool ParseInt32(const QString &text, std::int32_t &value) {
+    bool ok = false;
+    const int v = text.trimmed().toInt(&ok, 10);
+    if (ok)
+        value = v;
+    return ok;
+}
+
+} // namespace qor
