@@ -8,6 +8,7 @@
 #include "game_data/game_data.h"
 #include "recipe_list/potion_list.h"
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -34,14 +35,24 @@ public:
                             std::span<const std::uint8_t> itemAvailable, bool clearFirst, PotionList &list);
 
 private:
+    static constexpr int kScratchSets = 5;
+
     void prepare(const GameData &data, std::span<const std::uint8_t> itemAvailable);
+    void buildAcceptMasks(const GameData &data, const EffectSearchPlan &plan);
+    template <int kW>
     void enumerate(const GameData &data, bool perkPurity, const EffectSearchPlan &plan, PotionList &list);
 
-    int m_words = 0;                       // 64-bit words per effect set
-    std::vector<std::uint64_t> m_effects;  // per ingredient: set of its effects
-    std::vector<std::uint8_t> m_available; // per ingredient, 1 = at hand
-    std::vector<std::int32_t> m_partners;  // scratch: ingredients sharing an effect with b
-    std::vector<std::uint64_t> m_pairSet;  // scratch: effects of c and b
+    int m_words = 0;                         // 64-bit words per effect set
+    int m_itemWords = 0;                     // 64-bit words per ingredient set
+    int m_countMode = 0;                     // ItemsCountMode of the running search
+    std::vector<std::uint64_t> m_effects;    // per ingredient: its effects
+    std::vector<std::uint64_t> m_itemsWith;  // per effect: the ingredients having it
+    std::vector<std::uint64_t> m_availBits;  // ingredients at hand
+    std::vector<std::uint64_t> m_scratch;    // kScratchSets ingredient sets
+    std::vector<std::uint64_t> m_effScratch; // three effect sets when they do not fit a word or two
+    std::vector<std::uint64_t> m_acceptMasks; // per wanted entry: the effects satisfying it
+    std::array<bool, kEffectLines> m_acceptAll{};
+    std::vector<std::int32_t> m_required;     // specific wanted effects that always take part
 };
 
 // One run with a temporary searcher (see EffectSearcher::run).

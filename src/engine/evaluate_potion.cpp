@@ -1,0 +1,221 @@
+#include "engine/evaluate_potion.h"
+
+#include <array>
+#include <cstdint>
+
+namespace qor {
+
+namespace {
+
+// Position bits of the ingredients 1, 2, 3 of a combination.
+constexpr std::uint8_t kPos1 = 1;
+constexpr std::uint8_t kPos2 = 2;
+constexpr std::uint8_t kPos3 = 4;
+constexpr std::uint8_t kAllPositions = kPos1 | kPos2 | kPos3;
+
+constexpr int kMaxShared = 6;
+constexpr int kMaxSlots = 3 * kSlotsPerItem;
+
+// An effect that at least two ingredients of the combination have.
+struct SharedEffect {
+    std::uint8_t contributors = 0;
+    bool threeWay = false;
+    const TItemEffect *winner = nullptr;
+    std::array<const TItemEffect *, 3> refs{}; // the matching slots of positions 1, 2, 3 in order found
+};
+
+// Number of entries (pairs only, the entry under decision excluded by being
+// three-way) that credit the position bit.
+int others(const std::array<SharedEffect, kMaxShared> &shared, int count, std::uint8_t bit) {
+    int n = 0;
+    for (int i = 0; i < count; ++i) {
+        const std::uint8_t c = shared[i].contributors;
+        if ((c & bit) != 0 && c != kAllPositions)
+            ++n;
+    }
+    return n;
+}
+
+// Resolves an effect of all three positions: reduces the credit to two
+// positions (or keeps all three on a tie) and picks the winning slot.
+void resolveThreeWay(std::array<SharedEffect, kMaxShared> &shared, int count, SharedEffect &e) {
+    const std::int32_t a = e.refs[0]->Cost;
+    const std::int32_t b = e.refs[1]->Cost;
+    const std::int32_t c = e.refs[2]->Cost;
+    if (!(a > b && a > c) && others(shared, count, kPos1) == 0) {
+        e.contributors = kPos2 | kPos3;
+        e.winner = b > c ? e.refs[1] : e.refs[2];
+    } else if (!(b > a && b > c) && others(shared, count, kPos2) == 0) {
+        e.contributors = kPos1 | kPos3;
+        e.winner = c > a ? e.refs[2] : e.refs[0];
+    } else if (!(c > a && c > b) && others(shared, count, kPos3) == 0) {
+        e.contributors = kPos1 | kPos2;
+        e.winner = b > a ? e.refs[1] : e.refs[0];
+    } else if (a > b && a >= c) {
+        e.contributors = b > c ? (kPos1 | kPos2) : (kPos1 | kPos3);
+        e.winner = e.refs[0];
+    } else if (b > a && b >= c) {
+        e.contributors = c > a ? (kPos2 | kPos3) : (kPos1 | kPos2);
+        e.winner = e.refs[1];
+    } else if (c > a && c >= b) {
+        e.contributors = a < b ? (kPos2 | kPos3) : (kPos1 | kPos3);
+        e.winner = e.refs[2];
+    } else {
+        e.contributors = kAllPositions;
+        e.winner = e.refs[0];
+    }
+}
+
+// The ingredient of the first position (1, 2, 3 in order) that no entry credits.
+std::int32_t findUselessItem(const std::array<SharedEffect, kMaxShared> &shared, int count,
+                             const std::array<std::int32_t, 3> &items, int n) {
+    std::uint8_t credited = 0;
+    for (int i = 0; i < count; ++i)
+        credited |= shared[i].contributors;
+    for (int p = 0; p < n; ++p) {
+        if ((credited & (1u << p)) == 0)
+            return items[p];
+    }
+    return 0;
+}
+
+} // namespace
+
+bool EvaluatePotion(const GameData &data, bool perkPurity, TPotionRec &rec, int item1, int item2, int item3,
+                    bool strict) {
+    const int highest = data.highestItem();
+    for (int item : {item1, item2, item3}) {
+        if (item < 0 || item > highest)
+            return false;
+    }
+
+    // Normalisation: repeated ingredients count once, gaps close to the left.
+    if (item1 == item2)
+        item2 = 0;
+    if (item1 == item3)
+        item3 = 0;
+    if (item2 == item3)
+        item3 = 0;
+    if (item1 == 0) {
+        item1 = item2;
+        item2 = item3;
+        item3 = 0;
+    }
+    if (item2 == 0) {
+        item2 = item3;
+        item3 = 0;
+    }
+    if (item1 == 0 || item2 == 0)
+        return false;
+    const std::array<std::int32_t, 3> items{item1, item2, item3};
+    const int n = item3 != 0 ? 3 : 2;
+
+    // Slot list: positions in order, slots in order; effect 0 is an empty slot.
+    std::array<const TItemEffect *, kMaxSlots> slots{};
+    std::array<bool, kMaxSlots> struck{};
+    for (int p = 0; p < n; ++p) {
+        const TItemRec &item = data.ItemTable[items[p]];
+        for (int j = 0; j < kSlotsPerItem; ++j)
+            slots[p * kSlotsPerItem + j] = &item.Eff[j];
+    }
+
+    // Shared effects in order of discovery.
+    std::array<SharedEffect, kMaxShared> shared{};
+    int count = 0;
+    for (int g = 0; g < n - 1; ++g) {
+        for (int j = g * kSlotsPerItem; j < (g + 1) * kSlotsPerItem; ++j) {
+            const TItemEffect *own = slots[j];
+            if (struck[j] || own->Effect == 0)
+                continue;
+            SharedEffect *entry = nullptr;
+            for (int k = (g + 1) * kSlotsPerItem; k < n * kSlotsPerItem; ++k) {
+                if (struck[k] || slots[k]->Effect != own->Effect)
+                    continue;
+                struck[k] = true;
+                if (entry == nullptr) {
+                    // At most six entries arise from four different effects
+                    // per ingredient; broken data cannot overrun the array.
+                    if (count == kMaxShared)
+                        break;
+                    entry = &shared[count++];
+                    entry->refs[0] = own;
+                    entry->refs[1] = slots[k];
+                    entry->contributors =
+                        static_cast<std::uint8_t>((1u << g) | (1u << (k / kSlotsPerItem)));
+                } else if (!entry->threeWay) {
+                    entry->refs[2] = slots[k];
+                    entry->threeWay = true;
+                    entry->contributors = kAllPositions;
+                }
+            }
+        }
+    }
+    if (count == 0)
+        return false;
+
+    // Winners by the bonus price, in order of discovery.
+    for (int i = 0; i < count; ++i) {
+        SharedEffect &e = shared[i];
+        if (e.threeWay)
+            resolveThreeWay(shared, count, e);
+        else
+            e.winner = e.refs[1]->Cost > e.refs[0]->Cost ? e.refs[1] : e.refs[0];
+    }
+
+    count = count > kMaxPotionEffects ? kMaxPotionEffects : count;
+    if (strict && n == 3 && count == 1)
+        return false;
+    std::int32_t useless = findUselessItem(shared, count, items, n);
+    if (strict && useless != 0)
+        return false;
+
+    // Stable sort by the winner's price, largest first.
+    std::array<int, kMaxPotionEffects> order{0, 1, 2, 3, 4};
+    for (int pass = 0; pass < count - 1; ++pass) {
+        for (int i = 0; i < count - 1 - pass; ++i) {
+            if (shared[order[i]].winner->Cost < shared[order[i + 1]].winner->Cost) {
+                const int t = order[i];
+                order[i] = order[i + 1];
+                order[i + 1] = t;
+            }
+        }
+    }
+
+    rec = TPotionRec{};
+    rec.Items = items;
+    int filled = 0;
+    std::int32_t total = 0;
+    for (int i = 0; i < count; ++i) {
+        SharedEffect &e = shared[order[i]];
+        const TItemEffect &w = *e.winner;
+        const std::uint8_t harmful = data.EffectTable[w.Effect].Harmful;
+        TPotionEffect &slot = rec.Effects[filled];
+        if (i == 0)
+            rec.PotionType = harmful;
+        if (i == 0 || harmful == rec.PotionType) {
+            slot = {w.Effect, w.Power, w.Time, w.Cost};
+        } else if (perkPurity) {
+            e.contributors = 0;
+            continue;
+        } else {
+            slot = {w.Effect, w.PowerPlain, w.TimePlain, w.CostPlain};
+        }
+        total += slot.Cost;
+        ++filled;
+    }
+
+    if (perkPurity) {
+        useless = findUselessItem(shared, count, items, n);
+        if (strict && useless != 0)
+            return false;
+    }
+
+    rec.Cost = total;
+    rec.EffCount = filled;
+    rec.ItemCount = n;
+    rec.UselessItem = useless;
+    rec.MainEffSlot = 1;
+    return true;
+}
+
+} // namespace qor
