@@ -14,6 +14,8 @@ struct TPotionEffect {
     std::int32_t Power = 0;
     std::int32_t Time = 0;
     std::int32_t Cost = 0;
+
+    friend bool operator==(const TPotionEffect &, const TPotionEffect &) = default;
 };
 
 inline constexpr int kMaxPotionEffects = 5;
