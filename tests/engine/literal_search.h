@@ -1,0 +1,17 @@
+#pragma once
+// The search from effects written out loop for loop, with no pruning: the
+// reference that the fast search must equal record for record and in order.
+
+#include "engine/search_conditions.h"
+#include "game_data/game_data.h"
+#include "recipe_list/potion_list.h"
+
+#include <cstdint>
+#include <span>
+
+namespace qor::test {
+
+void LiteralSearchFromEffects(const GameData &data, bool perkPurity, const SearchConditions &cond,
+                              std::span<const std::uint8_t> itemAvailable, bool clearFirst, PotionList &list);
+
+} // namespace qor::test

@@ -1,0 +1,194 @@
+// The fast search against the literal enumeration on many random data sets
+// and conditions: the same records in the same order, the cap included.
+
+#include "common/test_data.h"
+#include "engine/literal_search.h"
+#include "engine/search_from_effects.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace qor {
+namespace {
+
+using test::LiteralSearchFromEffects;
+
+int randomLineCode(std::mt19937_64 &rng, const GameData &data) {
+    const int named = int(data.FilterList.size());
+    return std::uniform_int_distribution<int>(0, named - 1)(rng);
+}
+
+SearchConditions randomConditions(std::mt19937_64 &rng, const GameData &data) {
+    const auto uniform = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    SearchConditions cond;
+    cond.ItemsCountMode = uniform(0, 2);
+    const int lines = uniform(1, 5);
+    for (int i = 0; i < kEffectLines; ++i) {
+        if (i >= lines)
+            continue;
+        switch (uniform(0, 5)) {
+        case 0:
+        case 1:
+        case 2:
+            cond.WantedEffect[std::size_t(i)] = uniform(0, data.highestEffect());
+            break;
+        case 3:
+            // A filter overrides the effect chosen in the same line.
+            cond.WantedEffect[std::size_t(i)] = uniform(0, data.highestEffect());
+            cond.FilterCode[std::size_t(i)] = randomLineCode(rng, data);
+            break;
+        default:
+            cond.FilterCode[std::size_t(i)] = uniform(1, 6);
+            break;
+        }
+        cond.EffectEnabled[std::size_t(i)] = uniform(0, 7) != 0;
+    }
+    // Duplicated effects are common in real use.
+    if (uniform(0, 4) == 0)
+        cond.WantedEffect[4] = cond.WantedEffect[0];
+    if (uniform(0, 2) == 0) {
+        cond.RequiredItem1 = uniform(0, data.highestItem() + 1);
+        cond.RequiredItem1Enabled = uniform(0, 3) != 0;
+    }
+    if (uniform(0, 3) == 0) {
+        cond.RequiredItem2 = uniform(0, 3) == 0 ? cond.RequiredItem1 : uniform(0, data.highestItem());
+        cond.RequiredItem2Enabled = uniform(0, 3) != 0;
+    }
+    if (uniform(0, 2) == 0) {
+        const int last = int(data.CostList.size()) - 1;
+        cond.CheckCost = true;
+        cond.CostMinIndex = uniform(0, last);
+        cond.CostMaxIndex = uniform(0, last);
+        if (uniform(0, 15) == 0)
+            cond.CostMaxIndex = last + 3; // damaged settings: no price test
+    }
+    return cond;
+}
+
+std::vector<std::uint8_t> randomAvailability(std::mt19937_64 &rng, const GameData &data) {
+    std::vector<std::uint8_t> available = test::allAvailable(data);
+    const int missing = std::uniform_int_distribution<int>(0, 3)(rng);
+    for (std::size_t i = 1; i < available.size(); ++i) {
+        if (std::uniform_int_distribution<int>(0, 9)(rng) < missing)
+            available[i] = 0;
+    }
+    // Sometimes the set is shorter than the table (a newer data file).
+    if (std::uniform_int_distribution<int>(0, 9)(rng) == 0)
+        available.resize(available.size() / 2);
+    return available;
+}
+
+void expectSameLists(const PotionList &expected, const PotionList &actual, const std::string &context) {
+    ASSERT_EQ(expected.PotionCount(), actual.PotionCount()) << context;
+    for (int i = 0; i < expected.PotionCount(); ++i)
+        ASSERT_EQ(expected[i], actual[i]) << context << " record " << i;
+}
+
+TEST(SearchEquivalence, RandomDataAndConditionsGiveTheLiteralResult) {
+    PotionList literal;
+    PotionList fast;
+    EffectSearcher searcher;
+    int nonEmpty = 0;
+    for (std::uint64_t seed = 1; seed <= 120; ++seed) {
+        std::mt19937_64 rng(seed);
+        const int items = std::uniform_int_distribution<int>(8, 30)(rng);
+        const int effects = std::uniform_int_distribution<int>(6, 20)(rng);
+        const DataSetSpec spec = test::randomSmallDataSet(rng, items, effects);
+        SkillSettings skills;
+        skills.AlchemySkill = std::uniform_int_distribution<int>(0, 100)(rng);
+        skills.PerkBenefactor = seed % 2 == 0;
+        skills.PerkPoisoner = seed % 3 == 0;
+        const GameData data = test::buildData(spec, skills);
+        for (int run = 0; run < 40; ++run) {
+            const SearchConditions cond = randomConditions(rng, data);
+            const std::vector<std::uint8_t> available = randomAvailability(rng, data);
+            const bool purity = std::uniform_int_distribution<int>(0, 2)(rng) == 0;
+            const bool clearFirst = std::uniform_int_distribution<int>(0, 3)(rng) != 0;
+            const std::int32_t sortCode = std::uniform_int_distribution<int>(-25, 25)(rng);
+            literal.PotionSortCode = sortCode;
+            fast.PotionSortCode = sortCode;
+            if (!clearFirst) {
+                // Appending: both lists start with the same earlier records.
+                literal.clear();
+                fast.clear();
+                TPotionRec earlier;
+                earlier.Items = {1, 2, 0};
+                earlier.Cost = run;
+                literal.AddPotion(earlier);
+                fast.AddPotion(earlier);
+            }
+            LiteralSearchFromEffects(data, purity, cond, available, clearFirst, literal);
+            const EffectSearchOutcome outcome = searcher.run(data, purity, cond, available, clearFirst, fast);
+            const std::string context = "seed " + std::to_string(seed) + " run " + std::to_string(run);
+            expectSameLists(literal, fast, context);
+            EXPECT_EQ(outcome.countAfter, fast.PotionCount()) << context;
+            if (literal.PotionCount() > (clearFirst ? 0 : 1))
+                ++nonEmpty;
+            if (::testing::Test::HasFatalFailure())
+                return;
+        }
+    }
+    // The random conditions must actually find recipes most of the time, or
+    // the comparison proves little.
+    EXPECT_GT(nonEmpty, 1000);
+}
+
+TEST(SearchEquivalence, GeneratedDataWithManyEffectsUsesTheMultiWordSets) {
+    // More than 128 effects: the general effect sets, not the one- or
+    // two-word fast paths.
+    PotionList literal;
+    PotionList fast;
+    EffectSearcher searcher;
+    const GameData data = BuildGameData(GenerateDataSet(11, 60, 150), SkillSettings{});
+    std::mt19937_64 rng(5);
+    for (int run = 0; run < 60; ++run) {
+        const SearchConditions cond = randomConditions(rng, data);
+        const std::vector<std::uint8_t> available = randomAvailability(rng, data);
+        LiteralSearchFromEffects(data, false, cond, available, true, literal);
+        searcher.run(data, false, cond, available, true, fast);
+        expectSameLists(literal, fast, "run " + std::to_string(run));
+        if (::testing::Test::HasFatalFailure())
+            return;
+    }
+}
+
+TEST(SearchEquivalence, CapKeepsTheFirstRecordsOfTheLiteralOrder) {
+    // Few effects on many ingredients: far more than 100000 recipes match
+    // "Нет / Любой" in every line.
+    std::mt19937_64 rng(77);
+    DataSetSpec spec = test::randomSmallDataSet(rng, 110, 7);
+    const GameData data = test::buildData(spec);
+    SearchConditions cond;
+    cond.ItemsCountMode = 2;
+    cond.FilterCode = {1, 1, 1, 1, 1};
+    const std::vector<std::uint8_t> available = test::allAvailable(data);
+
+    PotionList literal;
+    PotionList fast;
+    LiteralSearchFromEffects(data, false, cond, available, true, literal);
+    ASSERT_TRUE(literal.isFull());
+    EffectSearcher searcher;
+    searcher.run(data, false, cond, available, true, fast);
+    expectSameLists(literal, fast, "clearing");
+
+    // Appending to an almost full list keeps only the first few new ones.
+    literal.clear();
+    fast.clear();
+    TPotionRec earlier;
+    earlier.Items = {3, 4, 0};
+    for (int i = 0; i < MaxPotions - 25; ++i) {
+        literal.AddPotion(earlier);
+        fast.AddPotion(earlier);
+    }
+    literal.PotionSortCode = 2;
+    fast.PotionSortCode = 2;
+    LiteralSearchFromEffects(data, false, cond, available, false, literal);
+    const EffectSearchOutcome outcome = searcher.run(data, false, cond, available, false, fast);
+    EXPECT_EQ(outcome.countBefore, MaxPotions - 25);
+    EXPECT_EQ(outcome.countAfter, MaxPotions);
+    expectSameLists(literal, fast, "appending");
+}
+
+} // namespace
+} // namespace qor
