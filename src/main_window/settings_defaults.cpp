@@ -1,0 +1,172 @@
+// The first-run state, kept in one place: the initial sizes, fonts and check
+// states of the main window and sensible values for everything else.
+
+#include "main_window/settings_file.h"
+
+namespace qor {
+
+namespace {
+
+constexpr ColorCode rgb(int r, int g, int b)
+{
+    return static_cast<ColorCode>(r | (g << 8) | (b << 16));
+}
+
+// 13 pixels at 96 dpi is about 10 points, 17 pixels about 13 points.
+constexpr std::int32_t kFontPt13px = 10;
+constexpr std::int32_t kFontPt17px = 13;
+
+void setDefaultBlock(SettingsBlock &b)
+{
+    b.setMenuGridLinesHor(false);
+    b.setMenuGridLinesVer(true);
+    b.setGridRowHeight(20);
+    b.setPanelItemDisplayWidth(147);
+    b.setPanelPotionInfoHeight(143);
+    b.setPanelLbPotionsMainHeight(178);
+    b.setPageControlHeight(200);
+    b.setPicBgColor(rgb(255, 255, 255)); // the panel's window colour, as plain white
+    b.setLbPotionItemHeight(25);
+    b.setHeaderHeight(19);
+    b.setSplitterThickness(6);
+    b.setMenuCanQuickSearsh(true);
+    b.setPanelAddInfoWidth(116);
+    b.setFastFindTimeout(1000);
+    b.setPanelPotionTypeWidth(55);
+    b.setPanelCapLBPotionsHeight(19);
+    b.setPanelCap2Height(17);
+    b.setPanelCapGridHeight(19);
+    b.setGridSelRow(1);
+    b.setDropDownCount(32);
+    b.setUsedItemsItemHeight(20);
+    b.setPotionColor2Percent(93);
+    b.setMenuShowHints(true);
+    b.setAltListsItemHeight(17);
+    b.setPanelEffInfoWidth(375);
+    b.setHeaderEffInfoHeight(17);
+    b.setLbEffectInfoItemHeight(17);
+    b.setPotionSortCode(-PotionColumn::Cost); // most valuable first
+    b.setPanelInfoMainWidth(347);
+    b.setGridFindCol(1);
+    b.setPoisonEffColor(rgb(192, 0, 0));
+    b.setGoodEffColor(rgb(0, 128, 0));
+    b.setLbFavoritesItemHeight(16);
+    b.setGridColor2Percent(93);
+    b.setHelpListWidth(501);
+    b.setPotionFindCol(3);
+    b.setDefMarkerColor(rgb(255, 255, 0));
+    b.setAlchemyFortify(0);
+    b.setMenuFastFindStartWithCurElement(true);
+    b.setMenuCanGrayedDisabledItem(false);
+    b.setGridHeaderRowHeight(20);
+    b.setEffInfoColor2Percent(93);
+    b.setAlchemySkill(15);
+    b.setAlchemistRanks(0);
+    b.setPerkPhysician(false);
+    b.setPerkBenefactor(false);
+    b.setPerkPoisoner(false);
+    b.setMenuScrollForLBox(false);
+    b.setMenuCanLightLBox(false);
+    b.setCellLightColor(rgb(255, 255, 200));
+    b.setDrawVertLines(false);
+    b.setVertLineColor(rgb(192, 192, 192));
+    b.setGridSortCode(0);
+    b.setFavoritesItemHeight(20);
+    b.setFavoritesEffGroupHeight(150);
+    b.setPerkPurity(false);
+    b.setEffColorChar(0x95); // the bullet of code page 1251
+    b.setDragImageSize(48);
+    b.setDragBlend(200);
+    b.setMenuShowFormFavorites(false);
+    b.setMenuShowUsedItemsList(false);
+    b.setPictureWindowOpen(false);
+    b.setUsedItemsSetIndex(0);
+    b.setHelpItemHeight(16);
+    b.setDragShadow(true);
+    b.setDragTextColor(rgb(0, 0, 0));
+    b.setDragShapedMode(false);
+    b.clearReserved();
+}
+
+void setDefaultWidths(MainSettings &s)
+{
+    // "№", "Тип", "Цена", three ingredients, then per effect power, time,
+    // price and name.
+    s.headerWidths = {40, 30, 50, 140, 140, 140};
+    for (int slot = 1; slot <= kMaxPotionEffects; ++slot) {
+        s.headerWidths[static_cast<std::size_t>(PotionColumn::power(slot))] = 45;
+        s.headerWidths[static_cast<std::size_t>(PotionColumn::time(slot))] = 45;
+        s.headerWidths[static_cast<std::size_t>(PotionColumn::cost(slot))] = 45;
+        s.headerWidths[static_cast<std::size_t>(PotionColumn::effect(slot))] = 140;
+    }
+    s.headerEffInfoWidths = {21, 50, 50, 50, 60, 70, 70};
+
+    // Column 0 is the square picture column; then the name, four effect
+    // slots of six columns, price, weight, identifier and second name.
+    s.gridColumnWidths[0] = s.block.gridRowHeight();
+    s.gridColumnWidths[1] = 140;
+    for (int slot = 0; slot < 4; ++slot) {
+        const int first = 2 + 6 * slot;
+        for (int c = first; c < first + 5; ++c)
+            s.gridColumnWidths[static_cast<std::size_t>(c)] = 45;
+        s.gridColumnWidths[static_cast<std::size_t>(first + 5)] = 140;
+    }
+    s.gridColumnWidths[26] = 45;
+    s.gridColumnWidths[27] = 45;
+    s.gridColumnWidths[28] = 70;
+    s.gridColumnWidths[29] = 140;
+}
+
+void setDefaultFonts(MainSettings &s)
+{
+    const FontSetting tahoma{QStringLiteral("Tahoma"), kFontPt13px};
+    const FontSetting sansSerif{QStringLiteral("MS Sans Serif"), kFontPt13px};
+    s.font(SettingsFont::LBPotion) = sansSerif;
+    s.font(SettingsFont::UsedItemsList) = sansSerif;
+    s.font(SettingsFont::DropDown) = sansSerif;
+    s.font(SettingsFont::StringGrid) = sansSerif;
+    s.font(SettingsFont::LBFavorites) = FontSetting{QStringLiteral("Courier"), kFontPt17px};
+    s.font(SettingsFont::LbItemsInfo) = sansSerif;
+    s.font(SettingsFont::LbEffectInfo) = sansSerif;
+    s.font(SettingsFont::LabelAddInfo) = tahoma;
+    s.font(SettingsFont::LbHelp) = tahoma;
+    s.font(SettingsFont::PanelCount) = tahoma;
+    s.font(SettingsFont::FavoritesLists) = tahoma;
+    s.font(SettingsFont::MainForm) = tahoma;
+    s.font(SettingsFont::AltLists) = sansSerif;
+    s.font(SettingsFont::DragText) = tahoma;
+}
+
+} // namespace
+
+MainSettings DefaultSettings(int itemRecordCount)
+{
+    MainSettings s;
+    setDefaultBlock(s.block);
+    setDefaultWidths(s);
+    setDefaultFonts(s);
+
+    s.pictureWindowBounds = {100, 100, 400, 400};
+    s.usedItemsWindowBounds = {700, 150, 1000, 650};
+    s.favoritesWindowBounds = {400, 150, 700, 650};
+
+    s.usedItems.UsedItemsSetNames = {QStringLiteral("Все ингредиенты"), QStringLiteral("Набор 2"),
+                                     QStringLiteral("Набор 3"), QStringLiteral("Набор 4")};
+    s.usedItems.resize(itemRecordCount);
+    auto &all = s.usedItems.UsedItemsSets[0];
+    for (std::size_t i = 1; i < all.size(); ++i)
+        all[i] = 1;
+    s.setUsedItemsSetIndex(0);
+    s.usedItems.MakeUsedItems();
+    // The slots start as an empty search, every effect line enabled.
+    s.SearchSlots.fill(SearchConditions{});
+    return s;
+}
+
+void MainSettings::setUsedItemsSetIndex(std::int32_t v)
+{
+    usedItems.UsedItemsSetIndex = v;
+    block.setUsedItemsSetIndex(v);
+}
+
+} // namespace qor

@@ -1,0 +1,153 @@
+// Values read from a file written for other data never index beyond the
+// current tables.
+
+#include "main_window/settings_guard.h"
+#include "main_window/settings_file.h"
+
+#include "game_data/game_data.h"
+
+#include <gtest/gtest.h>
+
+using namespace qor;
+
+namespace {
+
+GameData smallData()
+{
+    GameData d;
+    d.ItemTable.resize(3);
+    d.ItemNames = {QStringLiteral("-"), QStringLiteral("Корень"), QStringLiteral("Гриб")};
+    d.EffectTable.resize(2);
+    d.EffectNames = {QString(), QStringLiteral("Лечение")};
+    d.CostList = {0, 50, 100};
+    for (int i = 0; i < kFixedFilterCount + 1; ++i)
+        d.FilterList.append(QStringLiteral("f%1").arg(i));
+    return d;
+}
+
+TEST(SettingsGuard, NamesBeyondTheTablesShowADash)
+{
+    const GameData d = smallData();
+    EXPECT_EQ(ItemNameOrDash(d, 2), QStringLiteral("Гриб"));
+    EXPECT_EQ(ItemNameOrDash(d, 3), QStringLiteral("-"));
+    EXPECT_EQ(ItemNameOrDash(d, -1), QStringLiteral("-"));
+    EXPECT_EQ(EffectNameOrDash(d, 1), QStringLiteral("Лечение"));
+    EXPECT_EQ(EffectNameOrDash(d, 2), QStringLiteral("-"));
+}
+
+TEST(SettingsGuard, PriceIndexBeyondCostListMeansNoBound)
+{
+    const GameData d = smallData();
+    EXPECT_EQ(CostBound(d, 2), 100);
+    EXPECT_EQ(CostBound(d, 0), 0);
+    EXPECT_FALSE(CostBound(d, 3).has_value());
+    EXPECT_FALSE(CostBound(d, -1).has_value());
+}
+
+TEST(SettingsGuard, SlotIsFittedToTheChoosersButKeepsGoodValues)
+{
+    const GameData d = smallData();
+    SearchConditions raw;
+    raw.CostMinIndex = 1;
+    raw.CostMaxIndex = 40;
+    raw.RequiredItem1 = 2;
+    raw.RequiredItem2 = 3;
+    raw.ItemsCountMode = 5;
+    raw.FilterCode = {7, 8, -1, 2, 0};
+    raw.WantedEffect = {1, 2, 0, -3, 1};
+    raw.CheckCost = true;
+
+    const SearchConditions fit = FitSlotToChoosers(raw, d);
+    EXPECT_EQ(fit.CostMinIndex, 1);
+    EXPECT_EQ(fit.CostMaxIndex, 2);
+    EXPECT_EQ(fit.RequiredItem1, 2);
+    EXPECT_EQ(fit.RequiredItem2, 0);
+    EXPECT_EQ(fit.ItemsCountMode, 0);
+    EXPECT_EQ(fit.FilterCode, (std::array<std::int32_t, 5>{7, 0, 0, 2, 0}));
+    EXPECT_EQ(fit.WantedEffect, (std::array<std::int32_t, 5>{1, 0, 0, 0, 1}));
+    EXPECT_TRUE(fit.CheckCost);
+    EXPECT_EQ(FitSlotToChoosers(fit, d), fit);
+}
+
+TEST(SettingsGuard, SetIndexOutsideTheRangeFallsBackWithoutLosingTheFile)
+{
+    MainSettings s = DefaultSettings(3);
+    s.setUsedItemsSetIndex(9);
+    s.usedItems.UsedItemsSets[0] = {0, 1, 0};
+    EXPECT_EQ(s.usedItems.currentSet(), 0);
+
+    MainSettings back;
+    ASSERT_TRUE(ParseSettings(SerializeSettings(s), 3, back).ok());
+    EXPECT_EQ(back.usedItemsSetIndex(), 9); // raw value kept for the file
+    EXPECT_EQ(back.usedItems.ItemAvailable, (std::vector<std::uint8_t>{0, 1, 0}));
+    EXPECT_EQ(back.usedItems.MakeUsedItems(), 1);
+    EXPECT_EQ(back.usedItems.UsedItemsSetIndex, 0);
+}
+
+TEST(SettingsGuard, SetsFollowTheIngredientCountOfTheData)
+{
+    // A file written for four ingredients read with data of two, and back.
+    MainSettings four = DefaultSettings(5);
+    four.usedItems.UsedItemsSets[1] = {0, 1, 1, 1, 1};
+    MainSettings two;
+    ASSERT_TRUE(ParseSettings(SerializeSettings(four), 3, two).ok());
+    EXPECT_EQ(two.usedItems.UsedItemsSets[1], (std::vector<std::uint8_t>{0, 1, 1}));
+    EXPECT_EQ(two.usedItems.ItemAvailable.size(), 3u);
+    MainSettings grown;
+    ASSERT_TRUE(ParseSettings(SerializeSettings(two), 5, grown).ok());
+    EXPECT_EQ(grown.usedItems.UsedItemsSets[1], (std::vector<std::uint8_t>{0, 1, 1, 0, 0}));
+}
+
+TEST(SettingsDefaults, FirstRunValues)
+{
+    const MainSettings s = DefaultSettings(4);
+    EXPECT_EQ(s.block.alchemySkill(), 15);
+    EXPECT_TRUE(s.block.menuCanQuickSearsh());
+    EXPECT_TRUE(s.block.menuFastFindStartWithCurElement());
+    EXPECT_EQ(s.block.dropDownCount(), 32);
+    EXPECT_EQ(s.block.effColorChar(), 0x95);
+    EXPECT_EQ(s.block.gridFindCol(), 1);
+    EXPECT_EQ(s.block.potionFindCol(), 3);
+    EXPECT_EQ(s.usedItems.UsedItemsSets[0], (std::vector<std::uint8_t>{0, 1, 1, 1}));
+    EXPECT_EQ(s.usedItems.ItemAvailable, (std::vector<std::uint8_t>{0, 1, 1, 1}));
+    EXPECT_EQ(s.usedItems.setName(0), QStringLiteral("Все ингредиенты"));
+    EXPECT_EQ(s.gridColumnWidths[0], s.block.gridRowHeight()); // square picture cells
+    EXPECT_EQ(s.font(SettingsFont::LBFavorites).name, QStringLiteral("Courier"));
+    for (int line : {14, 69, 70, 71})
+        EXPECT_EQ(s.block.value(line), 0);
+    // Every width is positive so that every column shows.
+    for (int w : s.headerWidths)
+        EXPECT_GT(w, 0);
+    for (int w : s.gridColumnWidths)
+        EXPECT_GT(w, 0);
+}
+
+TEST(SettingsBlockAccess, OutOfRangeLinesAndSkillSettings)
+{
+    SettingsBlock b;
+    b.setValue(0, 5);
+    b.setValue(72, 5);
+    EXPECT_EQ(b.value(0), 0);
+    EXPECT_EQ(b.value(72), 0);
+    EXPECT_EQ(b, SettingsBlock{});
+
+    SkillSettings skills;
+    skills.AlchemySkill = 100;
+    skills.AlchemyFortify = 25;
+    skills.AlchemistRanks = 5;
+    skills.PerkBenefactor = true;
+    skills.PerkPurity = true;
+    b.setSkillSettings(skills);
+    EXPECT_EQ(b.value(SettingsLine::AlchemySkill), 100);
+    EXPECT_EQ(b.value(SettingsLine::AlchemyFortify), 25);
+    EXPECT_EQ(b.value(SettingsLine::AlchemistRanks), 5);
+    EXPECT_EQ(b.value(SettingsLine::PerkBenefactor), 1);
+    EXPECT_EQ(b.value(SettingsLine::PerkPurity), 1);
+    EXPECT_EQ(b.value(SettingsLine::PerkPoisoner), 0);
+    const SkillSettings back = b.skillSettings();
+    EXPECT_EQ(back.AlchemySkill, 100);
+    EXPECT_TRUE(back.PerkBenefactor);
+    EXPECT_FALSE(back.PerkPhysician);
+}
+
+} // namespace
