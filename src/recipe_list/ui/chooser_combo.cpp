@@ -1,0 +1,111 @@
+#include "recipe_list/ui/chooser_combo.h"
+
+#include "game_data/game_data.h"
+#include "recipe_list/ui/alt_lists.h"
+#include "recipe_list/ui/picture_source.h"
+#include "recipe_list/ui/view_colors.h"
+
+#include <QAbstractItemDelegate>
+#include <QImage>
+#include <QPainter>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
+
+namespace qor {
+
+namespace {
+
+// Items of the drop-down list: painted by the chooser, all one height.
+class ChooserItemDelegate : public QAbstractItemDelegate {
+public:
+    explicit ChooserItemDelegate(const ChooserComboBox *combo)
+        : QAbstractItemDelegate(const_cast<ChooserComboBox *>(combo)), m_combo(combo)
+    {
+    }
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override
+    {
+        painter->save();
+        painter->setFont(option.font);
+        m_combo->paintChooserItem(*painter, option.rect, index.row(),
+                                  option.state.testFlag(QStyle::State_Selected));
+        painter->restore();
+    }
+    QSize sizeHint(const QStyleOptionViewItem &, const QModelIndex &) const override
+    {
+        return {1, kChooserItemHeight};
+    }
+
+private:
+    const ChooserComboBox *m_combo;
+};
+
+} // namespace
+
+ChooserComboBox::ChooserComboBox(Kind kind, const GameData &data, const ViewColors &colors,
+                                 const PictureSource *pictures, QWidget *parent)
+    : QComboBox(parent), m_kind(kind), m_data(data), m_colors(colors), m_pictures(pictures)
+{
+    setItemDelegate(new ChooserItemDelegate(this));
+}
+
+void ChooserComboBox::setGrayPredicate(std::function<bool()> lineIsOff)
+{
+    m_lineIsOff = std::move(lineIsOff);
+    update();
+}
+
+bool ChooserComboBox::isGrayed() const
+{
+    return m_colors.grayDisabledItems && m_lineIsOff && m_lineIsOff();
+}
+
+void ChooserComboBox::paintChooserItem(QPainter &painter, const QRect &rect, int row,
+                                       bool selected) const
+{
+    painter.fillRect(rect, selected ? m_colors.Highlight : m_colors.Window);
+    if (row < 0 || row >= count())
+        return;
+    const QFontMetrics fm = painter.fontMetrics();
+    const int baseline = rect.top() + rect.height() / 2 - fm.height() / 2 + fm.ascent();
+
+    if (m_kind == Kind::Ingredient) {
+        // Item i is ingredient i: its name after a square of the item height,
+        // then its thumbnail in that square.
+        const int side = rect.height();
+        painter.setPen(selected ? m_colors.HighlightText : m_colors.WindowText);
+        painter.drawText(rect.left() + side + 2, baseline, m_data.ItemNames.value(row));
+        if (m_pictures && row > 0 && row < m_data.itemRecordCount()) {
+            if (const QImage *pic = m_pictures->smallPicture(row))
+                painter.drawImage(QRect(rect.left(), rect.top(), side, side), *pic);
+        }
+        return;
+    }
+
+    int textLeft = rect.left() + 2;
+    if (m_kind == Kind::Effect && row > 0)
+        textLeft = drawEffectSymbol(painter, rect, m_data, row, m_colors);
+    QColor text = selected ? m_colors.HighlightText : m_colors.WindowText;
+    if (isGrayed())
+        text = m_colors.GrayText;
+    painter.setPen(text);
+    painter.drawText(textLeft, baseline, itemText(row));
+}
+
+void ChooserComboBox::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    QStyleOptionComboBox opt;
+    initStyleOption(&opt);
+    opt.currentText.clear();
+    opt.currentIcon = QIcon();
+    painter.drawComplexControl(QStyle::CC_ComboBox, opt);
+    const QRect field =
+        style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, this);
+    painter.save();
+    painter.setClipRect(field);
+    paintChooserItem(painter, field, currentIndex(), hasFocus() && !isEditable());
+    painter.restore();
+}
+
+} // namespace qor

@@ -1,0 +1,48 @@
+#pragma once
+// A virtual list model: only a row count, no data. Every owner-drawn list of
+// the main window sits on one; its view computes what to draw from the row
+// number. The count comes from a function over the real container, and the
+// views learn of a change only through refresh() or reset().
+
+#include <QAbstractListModel>
+
+#include <functional>
+
+namespace qor {
+
+class PotionList;
+
+class CountListModel : public QAbstractListModel {
+    Q_OBJECT
+public:
+    using CountFn = std::function<int()>;
+
+    explicit CountListModel(CountFn count, QObject *parent = nullptr);
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+
+    // Adopts the container's current count: rows appended or removed at the
+    // end (a selection inside the remaining rows survives), all rows repainted.
+    void refresh();
+    // Adopts the count with a full model reset (selection and current row lost).
+    void reset();
+
+    // The count the views know (the container's count at the last refresh).
+    int count() const { return m_count; }
+
+private:
+    int sourceCount() const;
+
+    CountFn m_countFn;
+    int m_count = 0;
+};
+
+// The recipe list model: row r is Potions[r]; rowCount = PotionCount.
+class PotionListModel : public CountListModel {
+    Q_OBJECT
+public:
+    explicit PotionListModel(const PotionList &list, QObject *parent = nullptr);
+};
+
+} // namespace qor

@@ -1,0 +1,25 @@
+#pragma once
+// The views' picture access over the program's ItemPictures.
+
+#include "recipe_list/ui/picture_source.h"
+
+namespace qor {
+
+class ItemPictures;
+
+class ItemPicturesSource : public PictureSource {
+public:
+    explicit ItemPicturesSource(ItemPictures &pictures) : m_pictures(pictures) {}
+
+    const QImage *rowPicture(int item, RowPicture variant) const override;
+    const QImage *kindRowPicture(int kind, RowPicture variant) const override;
+    const QImage *smallPicture(int item) const override;
+    const QImage *windowPicture(int item) override;
+    void ensureRowPictures(int rowHeight, const QColor &even, const QColor &odd,
+                           const QColor &selected) override;
+
+private:
+    ItemPictures &m_pictures;
+};
+
+} // namespace qor
