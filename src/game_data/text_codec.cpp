@@ -1,9 +1,10 @@
 #include "game_data/text_codec.h"
 
 #include <QStringDecoder>
-#include <QStringEncoder>
 
+#include <algorithm>
 #include <array>
+#include <utility>
 
 namespace qor {
 
@@ -32,6 +33,23 @@ const CodeTable &codeTable() {
     return table;
 }
 
+// The same table turned around: characters in ascending order with their bytes.
+using ReverseTable = std::array<std::pair<char16_t, unsigned char>, 256>;
+
+ReverseTable buildReverse() {
+    ReverseTable reverse{};
+    const CodeTable &table = codeTable();
+    for (int b = 0; b < 256; ++b)
+        reverse[std::size_t(b)] = {table[std::size_t(b)], static_cast<unsigned char>(b)};
+    std::sort(reverse.begin(), reverse.end());
+    return reverse;
+}
+
+const ReverseTable &reverseTable() {
+    static const ReverseTable reverse = buildReverse();
+    return reverse;
+}
+
 } // namespace
 
 QString FromCp1251(QByteArrayView bytes) {
@@ -44,10 +62,15 @@ QString FromCp1251(QByteArrayView bytes) {
 }
 
 QByteArray ToCp1251(QStringView text) {
-    QStringEncoder encoder("windows-1251", QStringEncoder::Flag::Stateless);
-    if (!encoder.isValid())
-        return text.toLatin1();
-    return encoder.encode(text);
+    const ReverseTable &reverse = reverseTable();
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        const auto it = std::lower_bound(reverse.begin(), reverse.end(), c,
+                                         [](const auto &entry, char16_t key) { return entry.first < key; });
+        bytes[i] = (it != reverse.end() && it->first == c) ? char(it->second) : '?';
+    }
+    return bytes;
 }
 
 } // namespace qor

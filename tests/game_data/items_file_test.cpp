@@ -1,0 +1,174 @@
+// Items.ini: header numbers, the "/" column, slots, blank lines and the
+// invariants the engine relies on.
+
+#include "cp1251_text.h"
+
+#include "game_data/data_files.h"
+
+#include <gtest/gtest.h>
+
+namespace qor {
+namespace {
+
+using test::cp;
+
+constexpr int kEffects = 6; // effects 1..6 exist
+
+QByteArray slots(const char *s1 = "0 0 0", const char *s2 = "0 0 0", const char *s3 = "0 0 0",
+                 const char *s4 = "0 0 0") {
+    return QByteArray(s1) + "\r\n" + s2 + "\r\n" + s3 + "\r\n" + s4 + "\r\n";
+}
+
+// The placeholder record, whose "/" is in column 16 of the rest of the line.
+QByteArray placeholder() { return cp("0 0 0 0  Пусто        / Nothing\r\n") + slots(); }
+
+TEST(ItemsFile, HeaderSlotsAndNames) {
+    GameData data;
+    const QByteArray file = placeholder() + cp("$0001A2B3 0.25 12 300  Корень       / Radix\r\n") +
+                            slots("1 10 0", "2 5 60 trailing words", "3 0 1", "6 1 2");
+    ASSERT_FALSE(ParseItems(file, kEffects, data));
+    ASSERT_EQ(data.itemRecordCount(), 2);
+    ASSERT_EQ(data.ItemNames.size(), 2);
+    ASSERT_EQ(data.ItemNamesUp.size(), 2);
+    ASSERT_EQ(data.ItemNames2.size(), 2);
+    const TItemRec &item = data.ItemTable[1];
+    EXPECT_EQ(item.ID, 0x1A2B3);
+    EXPECT_EQ(item.Weight, 0.25);
+    EXPECT_EQ(item.Cost, 12);
+    EXPECT_EQ(item.Extra, 300 % 256);
+    EXPECT_EQ(item.Eff[0].Effect, 1);
+    EXPECT_EQ(item.Eff[0].BasePower, 10);
+    EXPECT_EQ(item.Eff[1].Effect, 2);
+    EXPECT_EQ(item.Eff[1].BaseTime, 60);
+    EXPECT_EQ(item.Eff[2].BaseTime, 1);
+    EXPECT_EQ(item.Eff[3].Effect, 6);
+    // The computed fields stay 0 until the strengths are computed.
+    EXPECT_EQ(item.Eff[0].Power, 0);
+    EXPECT_EQ(item.Eff[0].Cost, 0);
+    EXPECT_EQ(data.ItemNames[0], QString::fromUtf8("Пусто"));
+    EXPECT_EQ(data.ItemNames2[0], QStringLiteral(" Nothing"));
+    EXPECT_EQ(data.ItemNames[1], QString::fromUtf8("Корень"));
+    EXPECT_EQ(data.ItemNamesUp[1], QString::fromUtf8("КОРЕНЬ"));
+    EXPECT_EQ(data.ItemNames2[1], QStringLiteral(" Radix"));
+}
+
+TEST(ItemsFile, SeparatorColumnIsFixedByTheFirstRecordThatHasOne) {
+    GameData data;
+    // Record 1 has its "/" one column further right, record 2 further left.
+    const QByteArray file = placeholder() + cp("1 1 1 0  Длинное имя   / Longus\r\n") + slots() +
+                            cp("2 1 1 0  Коротк / Brevis\r\n") + slots();
+    ASSERT_FALSE(ParseItems(file, kEffects, data));
+    ASSERT_EQ(data.itemRecordCount(), 3);
+    EXPECT_EQ(data.ItemNames[1], QString::fromUtf8("Длинное имя"));
+    EXPECT_EQ(data.ItemNames2[1], QStringLiteral("/ Longus"));
+    EXPECT_EQ(data.ItemNames[2], QString::fromUtf8("Коротк / Brev"));
+    EXPECT_EQ(data.ItemNames2[2], QStringLiteral("s"));
+}
+
+TEST(ItemsFile, LastSlashOfTheFirstRecordAndRecordsBeforeIt) {
+    GameData data;
+    // The placeholder has no "/": empty display name, whole rest as second name.
+    const QByteArray file = cp("0 0 0 0  Ничего\r\n") + slots() + cp("1 1 1 0  А/Б / Alpha\r\n") + slots() +
+                            cp("2 1 1 0  Вода / Aqua\r\n") + slots();
+    ASSERT_FALSE(ParseItems(file, kEffects, data));
+    ASSERT_EQ(data.itemRecordCount(), 3);
+    EXPECT_EQ(data.ItemNames[0], QString());
+    EXPECT_EQ(data.ItemNames2[0], QString::fromUtf8("  Ничего"));
+    EXPECT_EQ(data.ItemNames[1], QString::fromUtf8("А/Б"));
+    EXPECT_EQ(data.ItemNames2[1], QStringLiteral(" Alpha"));
+    EXPECT_EQ(data.ItemNames[2], QString::fromUtf8("Вода"));
+    EXPECT_EQ(data.ItemNames2[2], QStringLiteral("/ Aqua"));
+}
+
+TEST(ItemsFile, SecondNameIsCutAt999Characters) {
+    GameData data;
+    const QByteArray file = "0 0 0 0  x/" + QByteArray(1500, 'L') + "\r\n" + slots();
+    ASSERT_FALSE(ParseItems(file, kEffects, data));
+    EXPECT_EQ(data.ItemNames2[0], QString(999, u'L'));
+}
+
+TEST(ItemsFile, EmptyLinesInsideAndBetweenRecordsArePassedOver) {
+    GameData data;
+    const QByteArray file = placeholder() + "\r\n\r\n" + cp("1 1 5 0  Мёд / Mel\r\n") + "\r\n1 2 3\r\n\n2 4 5\r\n" +
+                            "3 0 0\r\n\r\n4 0 0\r\n";
+    ASSERT_FALSE(ParseItems(file, kEffects, data));
+    ASSERT_EQ(data.itemRecordCount(), 2);
+    const TItemRec &item = data.ItemTable[1];
+    EXPECT_EQ(item.Cost, 5);
+    EXPECT_EQ(item.Eff[0].Effect, 1);
+    EXPECT_EQ(item.Eff[0].BaseTime, 3);
+    EXPECT_EQ(item.Eff[1].Effect, 2);
+    EXPECT_EQ(item.Eff[2].Effect, 3);
+    EXPECT_EQ(item.Eff[3].Effect, 4);
+}
+
+TEST(ItemsFile, EmptyLastLineAddsAnEmptyIngredient) {
+    GameData data;
+    const QByteArray file = placeholder() + cp("1 1 5 0  Мёд / Mel\r\n") + slots("1 1 1", "2 1 1", "3 1 1", "4 1 1");
+    ASSERT_FALSE(ParseItems(file, kEffects, data));
+    EXPECT_EQ(data.itemRecordCount(), 2);
+
+    ASSERT_FALSE(ParseItems(QByteArray(file + "\r\n"), kEffects, data));
+    ASSERT_EQ(data.itemRecordCount(), 3);
+    const TItemRec &extra = data.ItemTable[2];
+    EXPECT_EQ(extra.ID, 0);
+    EXPECT_EQ(extra.Weight, 0.0);
+    EXPECT_EQ(extra.Cost, 0);
+    for (const TItemEffect &slot : extra.Eff) {
+        EXPECT_EQ(slot.Effect, 0);
+        EXPECT_EQ(slot.BasePower, 0);
+    }
+    EXPECT_EQ(data.ItemNames[2], QString());
+    EXPECT_EQ(data.ItemNames2[2], QString());
+}
+
+TEST(ItemsFile, InvalidNumberNamesItsLine) {
+    GameData data;
+    const QByteArray file = placeholder() + cp("1 1 5 0  Мёд / Mel\r\n") + slots("1 1 1", "2 x 1");
+    const std::optional<DataError> error = ParseItems(file, kEffects, data);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->message, QStringLiteral("Invalid numeric input"));
+    EXPECT_EQ(error->line, 8);
+    // A weight with a comma is no number either.
+    const std::optional<DataError> weight = ParseItems(QByteArray(placeholder() + "1 0,5 1 0  a / b\r\n" + slots()), kEffects, data);
+    ASSERT_TRUE(weight);
+    EXPECT_EQ(weight->line, 6);
+}
+
+struct BrokenItem {
+    const char *slots[4];
+    const char *problem; // part of the message
+};
+
+class ItemsInvariant : public ::testing::TestWithParam<BrokenItem> {};
+
+TEST_P(ItemsInvariant, IsALoadingErrorNamingRecordAndProblem) {
+    const BrokenItem &b = GetParam();
+    GameData data;
+    const QByteArray file = placeholder() + cp("1 1 1 0  Хорошее / Bonum\r\n") + slots("1 1 1", "2 1 1") +
+                            "\r\n" + cp("2 1 1 0  Плохое / Malum\r\n") + slots(b.slots[0], b.slots[1], b.slots[2], b.slots[3]);
+    const std::optional<DataError> error = ParseItems(file, kEffects, data);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->record, QStringLiteral("ingredient 2"));
+    EXPECT_TRUE(error->message.contains(QLatin1StringView(b.problem))) << error->message.toStdString();
+    EXPECT_EQ(error->line, 12);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Items, ItemsInvariant,
+    ::testing::Values(BrokenItem{{"7 1 1", "1 1 1", "2 1 1", "3 1 1"}, "effect index 7 in slot 1 is outside 0..6"},
+                      BrokenItem{{"1 1 1", "-1 1 1", "2 1 1", "3 1 1"}, "effect index -1 in slot 2"},
+                      BrokenItem{{"1 1 1", "2 1 1", "3 1 1", "2 5 5"}, "effect 2 appears twice (slots 2 and 4)"},
+                      BrokenItem{{"1 1 1", "2 -4 1", "3 1 1", "4 1 1"}, "negative base magnitude -4 in slot 2"},
+                      BrokenItem{{"1 1 1", "2 1 1", "3 1 -1", "4 1 1"}, "negative base duration -1 in slot 3"}));
+
+TEST(ItemsFile, EmptySlotsMayRepeatEffectZero) {
+    GameData data;
+    const QByteArray file = placeholder() + cp("1 1 1 0  Мёд / Mel\r\n") + slots("0 0 0", "3 1 1", "0 0 0", "6 2 2");
+    ASSERT_FALSE(ParseItems(file, kEffects, data));
+    EXPECT_EQ(data.ItemTable[1].Eff[1].Effect, 3);
+    EXPECT_EQ(data.ItemTable[1].Eff[3].Effect, 6);
+}
+
+} // namespace
+} // namespace qor
