@@ -21,6 +21,9 @@ struct CommandEntry {
 // One line per command.
 constexpr CommandEntry kCommands[] = {
     {"strengths", &cmdStrengths},
+    {"search-items", &cmdSearchItems},
+    {"alt", &cmdAlt},
+    {"grid", &cmdGrid},
 };
 
 struct PerkName {
