@@ -56,7 +56,7 @@ INGREDIENTS = [
     I("Желтоглазка", "Oculus flavus", "🌼", 0, 0.1, 3, "NV FAR GLW DGM"),
     I("Вдовий тюльпан", "Tulipa vidua", "🌷", 0, 0.1, 12, "DH PSN WDEF VP"),
     I("Увядшая роза", "Rosa marcescens", "🥀", 0, 0.1, 9, "DM DGM NFE GM"),
-    I("Лиловый колокольчик", "Campanula lilacina", "🪻", 0, 0.1, 8, "RM FSP GM NSI"),
+    I("Лиловый колокольчик", "Campanula lilacina", "🪻", 0, 0.1, 8, "RM FSP SM NSI"),
     I("Белая звёздчатка", "Stellaria alba", "💮", 0, 0.1, 4, "CD RH GH SD"),
     I("Осенняя бессмертка", "Immortella autumnalis", "🏵️", 0, 0.1, 10, "FH GH SD VM"),
     I("Луговой сбор", "Collectio pratensis", "💐", 0, 0.25, 15, "RH RS RM FTR"),
@@ -145,7 +145,7 @@ INGREDIENTS = [
     I("Огненная соль", "Sal ignis", "🔥", 0, 0.25, 25, "SF VC FM RM"),
     I("Морозная соль", "Sal glacialis", "❄️", 0, 0.25, 25, "SC VF FM SLW"),
     I("Грозовой кремень", "Silex tonitrui", "⚡", 0, 0.5, 30, "SL SPD WAR VF"),
-    I("Лунная пыль", "Pulvis lunae", "🌙", 0, 0.1, 20, "NV FSN INV DGM"),
+    I("Лунная пыль", "Pulvis lunae", "🌙", 0, 0.1, 20, "NV SPD INV DGM"),
     I("Вечный лёд", "Glacies aeterna", "🧊", 0, 1, 12, "SC VF SLW WSP"),
     I("Могильный пепел", "Cinis sepulcri", "⚱️", 0, 0.1, 8, "DSP NFE DM DGH"),
     # --- animal parts ---

@@ -15,7 +15,6 @@ depends only on the tables, so running it twice gives identical bytes.
 
 import argparse
 import collections
-import math
 import pathlib
 import sys
 import zlib
@@ -26,6 +25,7 @@ import effects_table
 import help_text
 import ingredients_table
 import lists_table
+import potion_report
 
 HERE = pathlib.Path(__file__).resolve().parent
 DATA_DIR = HERE.parent.parent / "data" / "Files"
@@ -99,25 +99,27 @@ def effects_file():
 # ------------------------------------------------------------ ingredients
 
 # Per-ingredient variation of an effect's default strength: most ingredients
-# carry the default, some a weaker or stronger dose.
-POWER_STEPS = [1.0, 1.0, 1.0, 1.0, 1.0, 1.5, 1.5, 2.0, 0.75, 1.25]
-TIME_STEPS = [1.0, 1.0, 1.0, 1.0, 0.5, 2.0, 1.5]
+# carry the default; some a weaker or stronger dose, or a shorter or longer
+# one, but never both stronger and longer.
+VARIANTS = [(1.0, 1.0)] * 5 + [(1.5, 1.0), (2.0, 1.0), (0.75, 1.0), (1.0, 2.0), (1.0, 0.5), (1.25, 1.5)]
 
 
 def slot_values(ingredient, effect):
     """Base magnitude and base duration of one effect of one ingredient."""
-    h = stable_hash(ingredient.name + "|" + effect.key)
+    power_step, time_step = VARIANTS[stable_hash(ingredient.name + "|" + effect.key) % len(VARIANTS)]
     power, time = effect.power, effect.time
     if effect.eff_class == 5:
         return power, time  # no magnitude nor duration: only the price counts
     if effect.time_scaled:
-        time = max(1, round(time * TIME_STEPS[h % len(TIME_STEPS)]))
+        # The skill scales the duration: the variation goes there.
+        step = max(power_step, time_step) if power_step >= 1 else power_step
+        time = max(1, round(time * step))
         if effect.key == "DL":
-            power = max(1, round(power * POWER_STEPS[(h >> 8) % len(POWER_STEPS)]))
+            power = max(1, round(power * time_step))
         return power, time
-    power = max(1, round(power * POWER_STEPS[h % len(POWER_STEPS)]))
+    power = max(1, round(power * power_step))
     if time > 0:
-        time = max(5, 5 * round(time * TIME_STEPS[(h >> 8) % len(TIME_STEPS)] / 5))
+        time = max(5, 5 * round(time * time_step / 5))
     return power, time
 
 
@@ -344,34 +346,6 @@ def check_files(files):
     return c.errors
 
 
-# ---------------------------------------------------------------- report
-
-
-def effect_price(effect, power, time, v):
-    """The price formula of the program, for the report only."""
-    if effect.time_scaled:
-        m = v * power / 10 if power > 0 else v / 10
-    else:
-        m = (time / 10) * v if time > 0 else v
-    c = effect.base_cost * (m ** 1.1 if m > 0 else 0.0)
-    whole = math.trunc(c)
-    return whole + (1 if c - whole > 0.8 else 0)
-
-
-def print_report(counts):
-    print("effect                              on  price@15  price@100")
-    for e in effects_table.EFFECTS:
-        prices15, prices100 = [], []
-        for i in ingredients_table.INGREDIENTS:
-            if e.key in i.effects:
-                power, time = slot_values(i, e)
-                base = time if e.time_scaled else power
-                prices15.append(effect_price(e, power, time, (2 * 15 / 100 + 4) * base))
-                prices100.append(effect_price(e, power, time, (2 * 100 / 100 + 4) * base))
-        print(f"{e.name:34} {counts[e.key]:3}  {min(prices15):4}-{max(prices15):<5}"
-              f"{min(prices100):4}-{max(prices100):<5}")
-
-
 # ---------------------------------------------------------------- main
 
 
@@ -396,7 +370,7 @@ def main():
     files = all_files()
     errors += check_files(files)
     if args.report:
-        print_report(counts)
+        potion_report.print_report(slot_values, counts)
     if errors:
         for e in errors:
             print("error:", e, file=sys.stderr)
