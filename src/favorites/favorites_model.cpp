@@ -2,6 +2,7 @@
 
 #include "game_data/game_data.h"
 #include "main_window/settings_guard.h"
+#include "recipe_list/potion_cells.h"
 #include "recipe_list/potion_list.h"
 
 #include <algorithm>
@@ -92,17 +93,7 @@ bool indexFits(std::int32_t index, int count)
 
 QString DefaultPotionName(const TPotionRec &rec, const GameData &data)
 {
-    if (rec.ItemCount == 0)
-        return {};
-    QStringList names;
-    for (std::int32_t item : rec.Items) {
-        if (item > 0)
-            names.append(ItemNameOrDash(data, item));
-    }
-    std::int32_t effect = -1; // a main slot outside 1..5 names no effect
-    if (rec.MainEffSlot >= 1 && rec.MainEffSlot <= kMaxPotionEffects)
-        effect = rec.Effects[static_cast<std::size_t>(rec.MainEffSlot - 1)].Effect;
-    return names.join(QStringLiteral(" + ")) + QStringLiteral(" = ") + EffectNameOrDash(data, effect);
+    return potionDefaultName(data, rec);
 }
 
 bool PotionFitsData(const TPotionRec &rec, const GameData &data)

@@ -18,7 +18,8 @@ class PotionList;
 
 // Suggested name of a recipe: its ingredient names joined by " + ", then
 // " = " and the name of its main effect; empty for a recipe without
-// ingredients. An index beyond the tables shows as "-".
+// ingredients. The recipe list's potionDefaultName under the favourites'
+// name.
 QString DefaultPotionName(const TPotionRec &rec, const GameData &data);
 
 // True when every ingredient and effect index of the recipe lies inside the
