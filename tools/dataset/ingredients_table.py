@@ -22,21 +22,21 @@ PLACEHOLDER_LATIN = "Nihil"
 
 INGREDIENTS = [
     # --- mushrooms ---
-    I("Лунная поганка", "Amanita lunaris", "🍄", 0, 0.2, 6, "RM NV VL FM"),
-    I("Кровавый груздь", "Lactarius cruentus", "🍄", 330, 0.25, 4, "RH WDEF GH VF"),
-    I("Серая трутовица", "Fomes cinereus", "🍄", 150, 0.5, 3, "FDEF FCR DM SC"),
-    I("Синий ложноопёнок", "Hypholoma caeruleum", "🍄", 210, 0.2, 5, "RM GM DS VL"),
-    I("Бледный сморчок", "Morchella pallida", "🍄", 60, 0.1, 7, "SD CD DGH FS"),
-    I("Чёрный рогатик", "Clavaria nigra", "🍄", 270, 0.1, 18, "PSN INV DGM FSN"),
+    I("Лунная поганка", "Amanita lunaris", "🍄", 180, 0.2, 6, "RM NV VL FM"),
+    I("Кровавый груздь", "Lactarius cruentus", "🍄", 0, 0.25, 4, "RH WDEF GH VF"),
+    I("Серая трутовица", "Fomes cinereus", "🍄", 30, 0.5, 3, "FDEF FCR DM SC"),
+    I("Синий ложноопёнок", "Hypholoma caeruleum", "🍄", 220, 0.2, 5, "RM GM DS VL"),
+    I("Бледный сморчок", "Morchella pallida", "🍄", 55, 0.1, 7, "SD CD DGH FS"),
+    I("Чёрный рогатик", "Clavaria nigra", "🍄", 275, 0.1, 18, "PSN INV DGM FSN"),
     I("Светящийся опёнок", "Armillaria lucens", "🍄", 100, 0.2, 9, "GLW NV RM WSP"),
     # --- roots and bulbs ---
     I("Огненный корень", "Radix ignea", "🥕", 0, 0.5, 5, "SF FS FAR VC"),
     I("Немой корень", "Radix muta", "🫚", 0, 0.5, 14, "NSI SC WSP GM"),
     I("Горный чеснок", "Allium montanum", "🧄", 0, 0.25, 2, "SD SP VM DM"),
-    I("Луковица плакальщицы", "Bulbus lacrimosa", "🧅", 0, 0.5, 3, "BLD WAR DGS SF"),
+    I("Луковица плакальщицы", "Bulbus lacrimosus", "🧅", 0, 0.5, 3, "BLD WAR DGS SF"),
     I("Клубень землеройки", "Tuber fossoris", "🥔", 0, 1, 1, "FCA RS FH DM"),
     I("Сладкий батат", "Ipomoea dulcis", "🍠", 0, 1, 2, "RS GS FCA WMEL"),
-    I("Человечий корень", "Radix humana", "🫚", 200, 0.5, 30, "FM GM NFE VM"),
+    I("Человечий корень", "Radix humana", "🫚", 330, 0.5, 30, "FM GM NFE VM"),
     # --- herbs and grasses ---
     I("Серебристый шалфей", "Salvia argentea", "🌿", 0, 0.1, 4, "RM FM SM GM"),
     I("Болотная мята", "Mentha paludosa", "🌿", 60, 0.1, 2, "RS VC SP GM"),
