@@ -24,6 +24,7 @@ constexpr CommandEntry kCommands[] = {
     {"search-items", &cmdSearchItems},
     {"alt", &cmdAlt},
     {"grid", &cmdGrid},
+    {"settings-rewrite", &cmdSettingsRewrite},
 };
 
 struct PerkName {

@@ -12,5 +12,6 @@ int cmdStrengths(CliContext &ctx, const QStringList &args);
 int cmdSearchItems(CliContext &ctx, const QStringList &args);
 int cmdAlt(CliContext &ctx, const QStringList &args);
 int cmdGrid(CliContext &ctx, const QStringList &args);
+int cmdSettingsRewrite(CliContext &ctx, const QStringList &args);
 
 } // namespace qor
