@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 
 #include <algorithm>
 #include <cmath>
@@ -24,7 +25,7 @@ QString cut(const QString &text, qsizetype width) { return text.left(width); }
 QByteArray effectsFile(const DataSetSpec &spec) {
     QByteArray out;
     for (const DataSetEffect &e : spec.effects) {
-        QString line = QString::number(e.baseCost, 'g', 17) + QLatin1Char(' ') +
+        QString line = QString::number(e.baseCost, 'g', QLocale::FloatingPointShortest) + QLatin1Char(' ') +
                        QString::number(e.perkBoost) + QLatin1Char(' ') + QString::number(e.timeScaled) +
                        QLatin1Char(' ') + QString::number(e.percent) + QLatin1Char(' ') +
                        QString::number(e.harmful) + QLatin1Char(' ') + QString::number(e.effClass) +
@@ -49,7 +50,7 @@ QByteArray itemsFile(const DataSetSpec &spec) {
         name.replace(QLatin1Char('/'), QLatin1Char('-'));
         QString name2 = item.name2;
         name2.replace(QLatin1Char('/'), QLatin1Char('-'));
-        const QString header = QString::number(item.id) + QLatin1Char(' ') + QString::number(item.weight, 'g', 17) +
+        const QString header = QString::number(item.id) + QLatin1Char(' ') + QString::number(item.weight, 'g', QLocale::FloatingPointShortest) +
                                QLatin1Char(' ') + QString::number(item.cost) + QLatin1Char(' ') +
                                QString::number(item.extra) + QStringLiteral("  ") +
                                name.leftJustified(kItemNameWidth, QLatin1Char(' ')) + QLatin1Char('/') + name2;
