@@ -11,7 +11,7 @@
 
 #include "bmc_pack.h"
 
-#include <QGuiApplication>
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <cstdio>
@@ -47,7 +47,7 @@ bool parseInt(const QString &text, int low, int high, int &value)
 
 int main(int argc, char **argv)
 {
-    QGuiApplication app(argc, argv);
+    QCoreApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     int padding = 0;
     int threshold = 128;

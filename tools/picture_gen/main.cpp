@@ -145,6 +145,9 @@ bool parseArgs(const QStringList &args, Options &o)
 
 int main(int argc, char **argv)
 {
+    // Rendering needs no screen; run the same on a desktop and headless.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     Options o;
     if (!parseArgs(app.arguments().mid(1), o)) {
