@@ -11,8 +11,7 @@
 
 namespace qor {
 
-int cmdSettingsRewrite(CliContext &ctx, const QStringList &args)
-{
+int cmdSettingsRewrite(CliContext &ctx, const QStringList &args) {
     QCommandLineParser parser;
     const QString name = QStringLiteral("settings-rewrite");
     if (!ctx.parseArgs(parser, args, name))

@@ -28,7 +28,7 @@ bool PotionFitsData(const TPotionRec &rec, const GameData &data);
 
 struct FavoritesModel {
     std::vector<TPotionRec> FavPotions;
-    QStringList FavPotionNames; // parallel to FavPotions
+    QStringList FavPotionNames;           // parallel to FavPotions
     std::vector<std::int32_t> FavItems;   // ingredient indices, no repeats
     std::vector<std::int32_t> FavEffects; // effect indices, no repeats
 

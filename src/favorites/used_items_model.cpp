@@ -4,8 +4,7 @@
 
 namespace qor {
 
-void UsedItemsModel::resize(int itemRecordCount)
-{
+void UsedItemsModel::resize(int itemRecordCount) {
     const std::size_t n = static_cast<std::size_t>(std::max(itemRecordCount, 0));
     for (auto &set : UsedItemsSets)
         set.resize(n, 0);
@@ -16,15 +15,13 @@ void UsedItemsModel::resize(int itemRecordCount)
         UsedItemsSetNames.removeLast();
 }
 
-int UsedItemsModel::currentSet() const
-{
+int UsedItemsModel::currentSet() const {
     if (UsedItemsSetIndex < 0 || UsedItemsSetIndex >= kUsedItemsSetCount)
         return 0;
     return UsedItemsSetIndex;
 }
 
-int UsedItemsModel::MakeUsedItems()
-{
+int UsedItemsModel::MakeUsedItems() {
     UsedItemsSetIndex = currentSet();
     const auto &set = UsedItemsSets[static_cast<std::size_t>(UsedItemsSetIndex)];
     int count = 0;
@@ -40,35 +37,30 @@ int UsedItemsModel::MakeUsedItems()
     return count;
 }
 
-int UsedItemsModel::availableCount() const
-{
+int UsedItemsModel::availableCount() const {
     return static_cast<int>(std::count(ItemAvailable.begin() + (ItemAvailable.empty() ? 0 : 1),
                                        ItemAvailable.end(), std::uint8_t{1}));
 }
 
-QString UsedItemsModel::selectedText(int count) const
-{
+QString UsedItemsModel::selectedText(int count) const {
     return QStringLiteral(" Выбрано: %1 / %2").arg(count).arg(std::max(highestItem(), 0));
 }
 
-void UsedItemsModel::enableAll()
-{
+void UsedItemsModel::enableAll() {
     auto &set = UsedItemsSets[static_cast<std::size_t>(currentSet())];
     for (std::size_t i = 1; i < set.size(); ++i)
         set[i] = 1;
     MakeUsedItems();
 }
 
-void UsedItemsModel::disableAll()
-{
+void UsedItemsModel::disableAll() {
     auto &set = UsedItemsSets[static_cast<std::size_t>(currentSet())];
     for (std::size_t i = 1; i < set.size(); ++i)
         set[i] = 0;
     MakeUsedItems();
 }
 
-bool UsedItemsModel::setRowChecked(int row, bool on)
-{
+bool UsedItemsModel::setRowChecked(int row, bool on) {
     const int item = row + 1;
     auto &set = UsedItemsSets[static_cast<std::size_t>(currentSet())];
     if (row < 0 || item >= static_cast<int>(set.size()))
@@ -78,13 +70,11 @@ bool UsedItemsModel::setRowChecked(int row, bool on)
     return true;
 }
 
-bool UsedItemsModel::disableItem(int item)
-{
+bool UsedItemsModel::disableItem(int item) {
     return setRowChecked(item - 1, false);
 }
 
-int UsedItemsModel::nextRowWith(int row, std::uint8_t wanted) const
-{
+int UsedItemsModel::nextRowWith(int row, std::uint8_t wanted) const {
     const int rows = std::max(highestItem(), 0);
     for (int r = row < 0 ? 0 : row + 1; r < rows; ++r) {
         if (ItemAvailable[static_cast<std::size_t>(r + 1)] == wanted)
@@ -93,18 +83,15 @@ int UsedItemsModel::nextRowWith(int row, std::uint8_t wanted) const
     return -1;
 }
 
-int UsedItemsModel::nextEnabledRow(int row) const
-{
+int UsedItemsModel::nextEnabledRow(int row) const {
     return nextRowWith(row, 1);
 }
 
-int UsedItemsModel::nextDisabledRow(int row) const
-{
+int UsedItemsModel::nextDisabledRow(int row) const {
     return nextRowWith(row, 0);
 }
 
-bool UsedItemsModel::renameSet(int set, const QString &name)
-{
+bool UsedItemsModel::renameSet(int set, const QString &name) {
     if (set < 0 || set >= kUsedItemsSetCount)
         return false;
     while (UsedItemsSetNames.size() < kUsedItemsSetCount)
@@ -113,8 +100,7 @@ bool UsedItemsModel::renameSet(int set, const QString &name)
     return true;
 }
 
-QString UsedItemsModel::setName(int set) const
-{
+QString UsedItemsModel::setName(int set) const {
     if (set < 0 || set >= UsedItemsSetNames.size() || set >= kUsedItemsSetCount)
         return {};
     return UsedItemsSetNames.at(set);

@@ -62,7 +62,7 @@ struct UsedItemsModel {
 
     friend bool operator==(const UsedItemsModel &, const UsedItemsModel &) = default;
 
-private:
+  private:
     int nextRowWith(int row, std::uint8_t wanted) const;
 };
 

@@ -93,7 +93,7 @@ inline constexpr int kMaxGridFindCol = 29;
 inline constexpr int kMaxPotionFindCol = 25;
 
 class SettingsBlock {
-public:
+  public:
     // Raw access by 1-based line number; a line outside 1..71 reads 0 and
     // ignores writes.
     std::int32_t value(int line) const;
@@ -187,8 +187,12 @@ public:
     void setDefMarkerColor(ColorCode v) { setValue(SettingsLine::DefMarkerColor, v); }
     std::int32_t alchemyFortify() const { return value(SettingsLine::AlchemyFortify); }
     void setAlchemyFortify(std::int32_t v) { setValue(SettingsLine::AlchemyFortify, v); }
-    bool menuFastFindStartWithCurElement() const { return flag(SettingsLine::MenuFastFindStartWithCurElement); }
-    void setMenuFastFindStartWithCurElement(bool v) { setFlag(SettingsLine::MenuFastFindStartWithCurElement, v); }
+    bool menuFastFindStartWithCurElement() const {
+        return flag(SettingsLine::MenuFastFindStartWithCurElement);
+    }
+    void setMenuFastFindStartWithCurElement(bool v) {
+        setFlag(SettingsLine::MenuFastFindStartWithCurElement, v);
+    }
     bool menuCanGrayedDisabledItem() const { return flag(SettingsLine::MenuCanGrayedDisabledItem); }
     void setMenuCanGrayedDisabledItem(bool v) { setFlag(SettingsLine::MenuCanGrayedDisabledItem, v); }
     std::int32_t gridHeaderRowHeight() const { return value(SettingsLine::GridHeaderRowHeight); }
@@ -224,7 +228,9 @@ public:
     bool perkPurity() const { return flag(SettingsLine::PerkPurity); }
     void setPerkPurity(bool v) { setFlag(SettingsLine::PerkPurity, v); }
     // The reader keeps only the low byte of line 58.
-    std::uint8_t effColorChar() const { return static_cast<std::uint8_t>(value(SettingsLine::EffColorChar) & 0xFF); }
+    std::uint8_t effColorChar() const {
+        return static_cast<std::uint8_t>(value(SettingsLine::EffColorChar) & 0xFF);
+    }
     void setEffColorChar(std::uint8_t v) { setValue(SettingsLine::EffColorChar, v); }
     std::int32_t dragImageSize() const { return value(SettingsLine::DragImageSize); }
     void setDragImageSize(std::int32_t v) { setValue(SettingsLine::DragImageSize, v); }
@@ -253,7 +259,7 @@ public:
 
     friend bool operator==(const SettingsBlock &, const SettingsBlock &) = default;
 
-private:
+  private:
     std::array<std::int32_t, kSettingsBlockSize> m_values{};
 };
 

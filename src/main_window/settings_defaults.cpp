@@ -7,8 +7,7 @@ namespace qor {
 
 namespace {
 
-constexpr ColorCode rgb(int r, int g, int b)
-{
+constexpr ColorCode rgb(int r, int g, int b) {
     return static_cast<ColorCode>(r | (g << 8) | (b << 16));
 }
 
@@ -16,8 +15,7 @@ constexpr ColorCode rgb(int r, int g, int b)
 constexpr std::int32_t kFontPt13px = 10;
 constexpr std::int32_t kFontPt17px = 13;
 
-void setDefaultBlock(SettingsBlock &b)
-{
+void setDefaultBlock(SettingsBlock &b) {
     b.setMenuGridLinesHor(false);
     b.setMenuGridLinesVer(true);
     b.setGridRowHeight(20);
@@ -88,8 +86,7 @@ void setDefaultBlock(SettingsBlock &b)
     b.clearReserved();
 }
 
-void setDefaultWidths(MainSettings &s)
-{
+void setDefaultWidths(MainSettings &s) {
     // "№", "Тип", "Цена", three ingredients, then per effect power, time,
     // price and name.
     s.headerWidths = {40, 30, 50, 140, 140, 140};
@@ -117,8 +114,7 @@ void setDefaultWidths(MainSettings &s)
     s.gridColumnWidths[29] = 140;
 }
 
-void setDefaultFonts(MainSettings &s)
-{
+void setDefaultFonts(MainSettings &s) {
     const FontSetting tahoma{QStringLiteral("Tahoma"), kFontPt13px};
     const FontSetting sansSerif{QStringLiteral("MS Sans Serif"), kFontPt13px};
     s.font(SettingsFont::LBPotion) = sansSerif;
@@ -139,8 +135,7 @@ void setDefaultFonts(MainSettings &s)
 
 } // namespace
 
-MainSettings DefaultSettings(int itemRecordCount)
-{
+MainSettings DefaultSettings(int itemRecordCount) {
     MainSettings s;
     setDefaultBlock(s.block);
     setDefaultWidths(s);
@@ -163,8 +158,18 @@ MainSettings DefaultSettings(int itemRecordCount)
     return s;
 }
 
-void MainSettings::setUsedItemsSetIndex(std::int32_t v)
-{
+WindowBounds FitToolWindowToScreen(const WindowBounds &saved, int screenWidth, int screenHeight) {
+    // 64-bit sums: a damaged file may hold edges near the int32 limits.
+    const auto beyond = [](std::int32_t edge, int screen) {
+        return std::int64_t{screen} < std::int64_t{edge} + 20;
+    };
+    if (!beyond(saved.right, screenWidth) && !beyond(saved.bottom, screenHeight))
+        return saved;
+    return {screenWidth / 3, screenHeight / 4, screenWidth - screenWidth / 3,
+            screenHeight - screenHeight / 4};
+}
+
+void MainSettings::setUsedItemsSetIndex(std::int32_t v) {
     usedItems.UsedItemsSetIndex = v;
     block.setUsedItemsSetIndex(v);
 }

@@ -19,7 +19,7 @@
 
 namespace qor {
 
-inline constexpr int kHeaderSectionCount = 26;    // recipe-list header
+inline constexpr int kHeaderSectionCount = 26; // recipe-list header
 inline constexpr int kHeaderEffInfoSectionCount = 7;
 inline constexpr int kSettingsFontCount = 14;
 inline constexpr const char *kSettingsFileName = "Main.ini";
@@ -44,20 +44,20 @@ struct FontSetting {
 
 // The fourteen fonts, in the file's order.
 enum class SettingsFont : int {
-    LBPotion = 0,       // the recipe list
-    UsedItemsList,      // the list of the available-ingredient window
-    DropDown,           // effect, filter, ingredient and price choosers
-    StringGrid,         // the reference grid
-    LBFavorites,        // the favourite-recipe list
-    LbItemsInfo,        // the recipe ingredient list
-    LbEffectInfo,       // the recipe effect list
-    LabelAddInfo,       // the text label of the recipe strip
-    LbHelp,             // help topics and help text
-    PanelCount,         // the recipe count panel
-    FavoritesLists,     // both lists of the favourites window
-    MainForm,           // the main window
-    AltLists,           // the four alternative-making lists
-    DragText,           // the text of the drag picture
+    LBPotion = 0,   // the recipe list
+    UsedItemsList,  // the list of the available-ingredient window
+    DropDown,       // effect, filter, ingredient and price choosers
+    StringGrid,     // the reference grid
+    LBFavorites,    // the favourite-recipe list
+    LbItemsInfo,    // the recipe ingredient list
+    LbEffectInfo,   // the recipe effect list
+    LabelAddInfo,   // the text label of the recipe strip
+    LbHelp,         // help topics and help text
+    PanelCount,     // the recipe count panel
+    FavoritesLists, // both lists of the favourites window
+    MainForm,       // the main window
+    AltLists,       // the four alternative-making lists
+    DragText,       // the text of the drag picture
 };
 
 struct MainSettings {
@@ -89,8 +89,19 @@ struct MainSettings {
 };
 
 // The first-run state: the window's initial sizes, fonts and check states and
-// sensible values for the rest; set 0 holds every ingredient.
+// sensible values for the rest; set 0 holds every ingredient. Every default
+// colour is an explicit RGB code (no system colours); the picture background
+// is plain white where the window description has the window colour.
 MainSettings DefaultSettings(int itemRecordCount);
+
+// Check states the file does not carry: their state at every start.
+inline constexpr bool kDefaultClearLbPotionBeforeSearsh = true;
+inline constexpr bool kDefaultCanFrameLBoxCell = false;
+
+// A tool-window rectangle that comes within 20 pixels of the screen's right
+// or bottom edge (or beyond) is replaced by the centred rectangle from a
+// third of the width and a quarter of the height to the mirror position.
+WindowBounds FitToolWindowToScreen(const WindowBounds &saved, int screenWidth, int screenHeight);
 
 // What a read or write came to.
 struct SettingsResult {

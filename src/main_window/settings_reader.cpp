@@ -16,9 +16,8 @@ namespace {
 
 // Walks the decoded lines of the file; remembers where reading failed.
 class LineCursor {
-public:
-    explicit LineCursor(const QString &text)
-    {
+  public:
+    explicit LineCursor(const QString &text) {
         m_lines = text.split(QLatin1Char('\n'));
         // A final line break ends the last line; it does not start another.
         if (!m_lines.isEmpty() && m_lines.last().isEmpty())
@@ -34,8 +33,7 @@ public:
     const QString &reason() const { return m_reason; }
 
     // The next line as text (a string line holds the whole string).
-    bool text(QString &out)
-    {
+    bool text(QString &out) {
         if (m_failed)
             return false;
         if (m_next >= m_lines.size())
@@ -46,8 +44,7 @@ public:
 
     // The next line must start with out.size() integers separated by blanks;
     // anything after them on the line is ignored.
-    bool numbers(std::span<std::int32_t> out)
-    {
+    bool numbers(std::span<std::int32_t> out) {
         QString line;
         if (!text(line))
             return false;
@@ -76,9 +73,8 @@ public:
 
     bool number(std::int32_t &out) { return numbers(std::span<std::int32_t>(&out, 1)); }
 
-private:
-    bool fail(const QString &reason)
-    {
+  private:
+    bool fail(const QString &reason) {
         m_failed = true;
         m_failedLine = static_cast<int>(m_next) + 1;
         m_reason = reason;
@@ -94,8 +90,7 @@ private:
 
 // A count line then that many width lines; widths beyond `widths` are read
 // and dropped, missing ones keep their current value.
-bool readWidths(LineCursor &in, std::span<std::int32_t> widths)
-{
+bool readWidths(LineCursor &in, std::span<std::int32_t> widths) {
     std::int32_t count = 0;
     if (!in.number(count))
         return false;
@@ -109,8 +104,7 @@ bool readWidths(LineCursor &in, std::span<std::int32_t> widths)
     return true;
 }
 
-bool readBlock(LineCursor &in, SettingsBlock &block)
-{
+bool readBlock(LineCursor &in, SettingsBlock &block) {
     std::int32_t count = 0;
     if (!in.number(count))
         return false;
@@ -127,8 +121,7 @@ bool readBlock(LineCursor &in, SettingsBlock &block)
     return true;
 }
 
-bool readFavoritePotion(LineCursor &in, FavoritesModel &fav)
-{
+bool readFavoritePotion(LineCursor &in, FavoritesModel &fav) {
     QString name;
     if (!in.text(name))
         return false;
@@ -158,8 +151,7 @@ bool readFavoritePotion(LineCursor &in, FavoritesModel &fav)
     return true;
 }
 
-bool readIndexList(LineCursor &in, std::vector<std::int32_t> &list)
-{
+bool readIndexList(LineCursor &in, std::vector<std::int32_t> &list) {
     list.clear();
     std::int32_t count = 0;
     if (!in.number(count))
@@ -173,8 +165,7 @@ bool readIndexList(LineCursor &in, std::vector<std::int32_t> &list)
     return true;
 }
 
-bool readBounds(LineCursor &in, WindowBounds &b)
-{
+bool readBounds(LineCursor &in, WindowBounds &b) {
     std::array<std::int32_t, 4> v{};
     if (!in.numbers(v))
         return false;
@@ -182,8 +173,7 @@ bool readBounds(LineCursor &in, WindowBounds &b)
     return true;
 }
 
-bool readSlot(LineCursor &in, SearchConditions &slot)
-{
+bool readSlot(LineCursor &in, SearchConditions &slot) {
     // Flags are read back as their low byte.
     const auto flag = [](std::int32_t v) { return (v & 0xFF) != 0; };
     std::array<std::int32_t, 8> head{};
@@ -208,8 +198,7 @@ bool readSlot(LineCursor &in, SearchConditions &slot)
     return true;
 }
 
-bool readSetNames(LineCursor &in, QStringList &names)
-{
+bool readSetNames(LineCursor &in, QStringList &names) {
     std::int32_t count = 0;
     if (!in.number(count))
         return false;
@@ -223,10 +212,9 @@ bool readSetNames(LineCursor &in, QStringList &names)
     return true;
 }
 
-bool readAll(LineCursor &in, int itemRecordCount, MainSettings &s)
-{
-    if (!readWidths(in, s.headerWidths) || !readWidths(in, s.headerEffInfoWidths)
-        || !readWidths(in, s.gridColumnWidths) || !readBlock(in, s.block))
+bool readAll(LineCursor &in, int itemRecordCount, MainSettings &s) {
+    if (!readWidths(in, s.headerWidths) || !readWidths(in, s.headerEffInfoWidths) ||
+        !readWidths(in, s.gridColumnWidths) || !readBlock(in, s.block))
         return false;
 
     s.favorites.FavPotions.clear();
@@ -253,8 +241,8 @@ bool readAll(LineCursor &in, int itemRecordCount, MainSettings &s)
 
     if (!readIndexList(in, s.favorites.FavItems) || !readIndexList(in, s.favorites.FavEffects))
         return false;
-    if (!readBounds(in, s.pictureWindowBounds) || !readBounds(in, s.usedItemsWindowBounds)
-        || !readBounds(in, s.favoritesWindowBounds))
+    if (!readBounds(in, s.pictureWindowBounds) || !readBounds(in, s.usedItemsWindowBounds) ||
+        !readBounds(in, s.favoritesWindowBounds))
         return false;
 
     for (FontSetting &font : s.fonts) {
@@ -268,8 +256,7 @@ bool readAll(LineCursor &in, int itemRecordCount, MainSettings &s)
     return readSetNames(in, s.usedItems.UsedItemsSetNames);
 }
 
-SettingsResult errorAt(int line, const QString &reason)
-{
+SettingsResult errorAt(int line, const QString &reason) {
     SettingsResult r;
     r.status = SettingsResult::Status::Error;
     r.line = line;
@@ -282,8 +269,7 @@ SettingsResult errorAt(int line, const QString &reason)
 
 } // namespace
 
-SettingsResult ParseSettings(const QByteArray &bytes, int itemRecordCount, MainSettings &out)
-{
+SettingsResult ParseSettings(const QByteArray &bytes, int itemRecordCount, MainSettings &out) {
     out = DefaultSettings(itemRecordCount);
     const QString text = FromCp1251(bytes);
 
@@ -303,8 +289,7 @@ SettingsResult ParseSettings(const QByteArray &bytes, int itemRecordCount, MainS
     return {};
 }
 
-SettingsResult ReadSettings(const QString &path, int itemRecordCount, MainSettings &out)
-{
+SettingsResult ReadSettings(const QString &path, int itemRecordCount, MainSettings &out) {
     QFile file(path);
     if (!file.exists()) {
         out = DefaultSettings(itemRecordCount);

@@ -13,12 +13,10 @@ namespace {
 
 // Collects lines as text; CR LF after each.
 class LineWriter {
-public:
+  public:
     void number(std::int32_t v) { line(QString::number(v)); }
 
-    template<typename... Ints>
-    void numbers(Ints... values)
-    {
+    template <typename... Ints> void numbers(Ints... values) {
         QStringList parts;
         (parts.append(QString::number(static_cast<std::int32_t>(values))), ...);
         line(parts.join(QLatin1Char(' ')));
@@ -26,8 +24,7 @@ public:
 
     // A string line holds the whole string; a line break inside it would
     // shift every later section, so it becomes a blank.
-    void text(QString s)
-    {
+    void text(QString s) {
         s.replace(QLatin1Char('\r'), QLatin1Char(' '));
         s.replace(QLatin1Char('\n'), QLatin1Char(' '));
         line(s);
@@ -35,9 +32,8 @@ public:
 
     const QString &result() const { return m_text; }
 
-private:
-    void line(const QString &s)
-    {
+  private:
+    void line(const QString &s) {
         m_text += s;
         m_text += QLatin1String("\r\n");
     }
@@ -45,16 +41,13 @@ private:
     QString m_text;
 };
 
-template<std::size_t N>
-void writeWidths(LineWriter &out, const std::array<std::int32_t, N> &widths)
-{
+template <std::size_t N> void writeWidths(LineWriter &out, const std::array<std::int32_t, N> &widths) {
     out.number(static_cast<std::int32_t>(N));
     for (std::int32_t w : widths)
         out.number(w);
 }
 
-void writeFavoritePotion(LineWriter &out, const QString &name, const TPotionRec &rec)
-{
+void writeFavoritePotion(LineWriter &out, const QString &name, const TPotionRec &rec) {
     out.text(name);
     QStringList f;
     const auto add = [&f](std::int32_t v) { f.append(QString::number(v)); };
@@ -77,28 +70,24 @@ void writeFavoritePotion(LineWriter &out, const QString &name, const TPotionRec 
     out.text(f.join(QLatin1Char(' ')));
 }
 
-void writeIndexList(LineWriter &out, const std::vector<std::int32_t> &list)
-{
+void writeIndexList(LineWriter &out, const std::vector<std::int32_t> &list) {
     out.number(static_cast<std::int32_t>(list.size()));
     for (std::int32_t v : list)
         out.number(v);
 }
 
-void writeBounds(LineWriter &out, const WindowBounds &b)
-{
+void writeBounds(LineWriter &out, const WindowBounds &b) {
     out.numbers(b.left, b.top, b.right, b.bottom);
 }
 
-void writeSlot(LineWriter &out, const SearchConditions &c)
-{
+void writeSlot(LineWriter &out, const SearchConditions &c) {
     out.numbers(c.CostMinIndex, c.CostMaxIndex, c.RequiredItem1, c.RequiredItem2, c.CheckCost ? 1 : 0,
                 c.ItemsCountMode, c.RequiredItem1Enabled ? 1 : 0, c.RequiredItem2Enabled ? 1 : 0);
     for (int k = 0; k < kEffectLines; ++k)
         out.numbers(c.FilterCode[k], c.WantedEffect[k], c.EffectEnabled[k] ? 1 : 0);
 }
 
-QString settingsText(const MainSettings &s)
-{
+QString settingsText(const MainSettings &s) {
     LineWriter out;
     writeWidths(out, s.headerWidths);
     writeWidths(out, s.headerEffInfoWidths);
@@ -148,8 +137,7 @@ QString settingsText(const MainSettings &s)
     return out.result();
 }
 
-SettingsResult writeError(const QString &path, const QString &reason)
-{
+SettingsResult writeError(const QString &path, const QString &reason) {
     SettingsResult r;
     r.status = SettingsResult::Status::Error;
     r.message = QStringLiteral("Не удалось записать файл %1: %2").arg(path, reason);
@@ -158,14 +146,12 @@ SettingsResult writeError(const QString &path, const QString &reason)
 
 } // namespace
 
-QByteArray SerializeSettings(const MainSettings &settings)
-{
+QByteArray SerializeSettings(const MainSettings &settings) {
     // Characters outside code page 1251 cannot be stored; they become "?".
     return ToCp1251(settingsText(settings));
 }
 
-SettingsResult WriteSettings(const QString &path, const MainSettings &settings)
-{
+SettingsResult WriteSettings(const QString &path, const MainSettings &settings) {
     const QByteArray bytes = SerializeSettings(settings);
 
     // QSaveFile writes a temporary file beside the target, flushes it to

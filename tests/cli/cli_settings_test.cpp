@@ -21,36 +21,32 @@ struct CliRun {
     QString err;
 };
 
-CliRun runCli(const QStringList &args)
-{
+CliRun runCli(const QStringList &args) {
     CliRun r;
     QTextStream out(&r.out);
     QTextStream err(&r.err);
     r.code = RunCli(QStringList{QStringLiteral("qor-alchemy-cli"), QStringLiteral("--data"),
-                                QStringLiteral(QOR_SOURCE_DATA_DIR)}
-                        + args,
+                                QStringLiteral(QOR_SOURCE_DATA_DIR)} +
+                        args,
                     out, err);
     out.flush();
     err.flush();
     return r;
 }
 
-QByteArray readFile(const QString &path)
-{
+QByteArray readFile(const QString &path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-int dataItemRecordCount()
-{
+int dataItemRecordCount() {
     GameData data;
     if (LoadGameData(QStringLiteral(QOR_SOURCE_DATA_DIR), data))
         return -1;
     return data.itemRecordCount();
 }
 
-TEST(CliSettingsRewrite, ProgramWrittenFileComesOutUnchanged)
-{
+TEST(CliSettingsRewrite, ProgramWrittenFileComesOutUnchanged) {
     const int items = dataItemRecordCount();
     ASSERT_GT(items, 1);
     QTemporaryDir dir;
@@ -69,8 +65,7 @@ TEST(CliSettingsRewrite, ProgramWrittenFileComesOutUnchanged)
     EXPECT_EQ(readFile(out), readFile(in));
 }
 
-TEST(CliSettingsRewrite, ForeignFileIsNormalised)
-{
+TEST(CliSettingsRewrite, ForeignFileIsNormalised) {
     QTemporaryDir dir;
     const QString in = dir.filePath(QStringLiteral("Main.ini"));
     const QString out = dir.filePath(QStringLiteral("out.ini"));
@@ -90,8 +85,7 @@ TEST(CliSettingsRewrite, ForeignFileIsNormalised)
     EXPECT_EQ(readFile(out), expected);
 }
 
-TEST(CliSettingsRewrite, ErrorsAreReportedWithoutOutput)
-{
+TEST(CliSettingsRewrite, ErrorsAreReportedWithoutOutput) {
     QTemporaryDir dir;
     const QString in = dir.filePath(QStringLiteral("Main.ini"));
     const QString out = dir.filePath(QStringLiteral("out.ini"));

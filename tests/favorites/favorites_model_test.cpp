@@ -12,8 +12,7 @@ using namespace qor;
 
 namespace {
 
-GameData smallData()
-{
+GameData smallData() {
     GameData d;
     d.ItemTable.resize(4);
     d.ItemNames = {QString(), QStringLiteral("Корень"), QStringLiteral("Гриб"), QStringLiteral("Перо")};
@@ -22,8 +21,7 @@ GameData smallData()
     return d;
 }
 
-TPotionRec recipe(int a, int b, int cost, int mainSlot = 1)
-{
+TPotionRec recipe(int a, int b, int cost, int mainSlot = 1) {
     TPotionRec r;
     r.Items = {a, b, 0};
     r.ItemCount = 2;
@@ -35,20 +33,17 @@ TPotionRec recipe(int a, int b, int cost, int mainSlot = 1)
     return r;
 }
 
-QStringList names(const FavoritesModel &m)
-{
+QStringList names(const FavoritesModel &m) {
     return m.FavPotionNames;
 }
 
-TEST(FavoritesModel, DefaultNameUsesTheMainEffectSlot)
-{
+TEST(FavoritesModel, DefaultNameUsesTheMainEffectSlot) {
     const GameData d = smallData();
     EXPECT_EQ(DefaultPotionName(recipe(1, 2, 10, 2), d), QStringLiteral("Корень + Гриб = Яд"));
     EXPECT_EQ(DefaultPotionName(TPotionRec{}, d), QString());
 }
 
-TEST(FavoritesModel, AddInsertRenameKeepNamesParallel)
-{
+TEST(FavoritesModel, AddInsertRenameKeepNamesParallel) {
     FavoritesModel m;
     EXPECT_EQ(m.addPotion(recipe(1, 2, 10), QStringLiteral("a")), 0);
     EXPECT_EQ(m.addPotion(recipe(1, 3, 20), QStringLiteral("b")), 1);
@@ -61,8 +56,7 @@ TEST(FavoritesModel, AddInsertRenameKeepNamesParallel)
     EXPECT_EQ(names(m), (QStringList{"a", "c", "", "d"}));
 }
 
-TEST(FavoritesModel, DeleteKeepsTheRowOrMovesUpFromTheLast)
-{
+TEST(FavoritesModel, DeleteKeepsTheRowOrMovesUpFromTheLast) {
     FavoritesModel m;
     for (int i = 0; i < 3; ++i)
         m.addPotion(recipe(1, 2, i), QString::number(i));
@@ -70,14 +64,13 @@ TEST(FavoritesModel, DeleteKeepsTheRowOrMovesUpFromTheLast)
     EXPECT_EQ(m.potionCount(), 3);
     EXPECT_EQ(m.deletePotion(1), 1); // "2" moves up into row 1
     EXPECT_EQ(names(m), (QStringList{"0", "2"}));
-    EXPECT_EQ(m.deletePotion(1), 0); // the last row: one up
+    EXPECT_EQ(m.deletePotion(1), 0);  // the last row: one up
     EXPECT_EQ(m.deletePotion(0), -1); // the only one: empty list
     EXPECT_EQ(m.potionCount(), 0);
     EXPECT_TRUE(m.FavPotionNames.isEmpty());
 }
 
-TEST(FavoritesModel, MoveCarriesRecordAndNameTogether)
-{
+TEST(FavoritesModel, MoveCarriesRecordAndNameTogether) {
     FavoritesModel m;
     for (int i = 0; i < 4; ++i)
         m.addPotion(recipe(1, 2, i), QString::number(i));
@@ -92,13 +85,12 @@ TEST(FavoritesModel, MoveCarriesRecordAndNameTogether)
         EXPECT_EQ(QString::number(m.FavPotions[static_cast<std::size_t>(row)].Cost), names(m).at(row));
 }
 
-TEST(FavoritesModel, IngredientAndEffectListsRefuseRepeats)
-{
+TEST(FavoritesModel, IngredientAndEffectListsRefuseRepeats) {
     FavoritesModel m;
     EXPECT_EQ(m.insertItem(0, 5), 0);
-    EXPECT_EQ(m.insertItem(-1, 7), 1);   // below the last row: appended
-    EXPECT_EQ(m.insertItem(1, 6), 1);    // between two rows
-    EXPECT_EQ(m.insertItem(0, 7), -1);   // already there: nothing changes
+    EXPECT_EQ(m.insertItem(-1, 7), 1); // below the last row: appended
+    EXPECT_EQ(m.insertItem(1, 6), 1);  // between two rows
+    EXPECT_EQ(m.insertItem(0, 7), -1); // already there: nothing changes
     EXPECT_EQ(m.FavItems, (std::vector<std::int32_t>{5, 6, 7}));
     EXPECT_EQ(m.moveItem(0, 10), 2);
     EXPECT_EQ(m.FavItems, (std::vector<std::int32_t>{6, 7, 5}));
@@ -112,8 +104,7 @@ TEST(FavoritesModel, IngredientAndEffectListsRefuseRepeats)
     EXPECT_TRUE(m.FavEffects.empty());
 }
 
-TEST(FavoritesModel, NamesOfStaleIndicesShowADash)
-{
+TEST(FavoritesModel, NamesOfStaleIndicesShowADash) {
     const GameData d = smallData();
     FavoritesModel m;
     m.FavItems = {3, 40};
@@ -125,8 +116,7 @@ TEST(FavoritesModel, NamesOfStaleIndicesShowADash)
     EXPECT_EQ(m.effectName(1, d), QStringLiteral("-"));
 }
 
-TEST(FillFromFavorites, OneOrAllSortedAndAlwaysCleared)
-{
+TEST(FillFromFavorites, OneOrAllSortedAndAlwaysCleared) {
     const GameData d = smallData();
     FavoritesModel m;
     m.addPotion(recipe(1, 2, 10), QStringLiteral("a"));
@@ -148,8 +138,7 @@ TEST(FillFromFavorites, OneOrAllSortedAndAlwaysCleared)
     EXPECT_EQ(FillLbPotionsFromFavorites(m, false, 3, d, list), 0);
 }
 
-TEST(FillFromFavorites, RecipesThatDoNotFitTheDataAreLeftOut)
-{
+TEST(FillFromFavorites, RecipesThatDoNotFitTheDataAreLeftOut) {
     const GameData d = smallData();
     FavoritesModel m;
     m.addPotion(recipe(1, 2, 10), QStringLiteral("ok"));

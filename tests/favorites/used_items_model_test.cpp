@@ -10,15 +10,13 @@ namespace {
 
 using V = std::vector<std::uint8_t>;
 
-UsedItemsModel model(int itemRecordCount)
-{
+UsedItemsModel model(int itemRecordCount) {
     UsedItemsModel m;
     m.resize(itemRecordCount);
     return m;
 }
 
-TEST(UsedItemsModel, MakeUsedItemsCopiesTheCurrentSetAndCounts)
-{
+TEST(UsedItemsModel, MakeUsedItemsCopiesTheCurrentSetAndCounts) {
     UsedItemsModel m = model(6);
     m.UsedItemsSets[0] = {1, 1, 0, 1, 0, 0}; // entry 0 is never used
     m.UsedItemsSets[2] = {0, 0, 1, 1, 1, 1};
@@ -40,16 +38,14 @@ TEST(UsedItemsModel, MakeUsedItemsCopiesTheCurrentSetAndCounts)
     }
 }
 
-TEST(UsedItemsModel, EmptySetShowsZero)
-{
+TEST(UsedItemsModel, EmptySetShowsZero) {
     UsedItemsModel m = model(4);
     m.UsedItemsSetIndex = 3;
     EXPECT_EQ(m.MakeUsedItems(), 0);
     EXPECT_EQ(m.selectedText(0), QStringLiteral(" Выбрано: 0 / 3"));
 }
 
-TEST(UsedItemsModel, EnableDisableAllAndSingleEntries)
-{
+TEST(UsedItemsModel, EnableDisableAllAndSingleEntries) {
     UsedItemsModel m = model(5);
     m.UsedItemsSetIndex = 1;
     m.disableAll();
@@ -69,8 +65,7 @@ TEST(UsedItemsModel, EnableDisableAllAndSingleEntries)
     EXPECT_EQ(m.ItemAvailable, (V{0, 0, 1, 1, 0}));
 }
 
-TEST(UsedItemsModel, NextEnabledAndDisabledRowBelowWithoutWrap)
-{
+TEST(UsedItemsModel, NextEnabledAndDisabledRowBelowWithoutWrap) {
     UsedItemsModel m = model(7); // rows 0..5
     m.UsedItemsSets[0] = {0, 1, 0, 0, 1, 1, 1};
     m.MakeUsedItems();
@@ -83,8 +78,7 @@ TEST(UsedItemsModel, NextEnabledAndDisabledRowBelowWithoutWrap)
     EXPECT_EQ(m.nextEnabledRow(99), -1);
 }
 
-TEST(UsedItemsModel, RenamedSetKeepsItsName)
-{
+TEST(UsedItemsModel, RenamedSetKeepsItsName) {
     UsedItemsModel m = model(3);
     EXPECT_TRUE(m.renameSet(2, QStringLiteral("Сумка")));
     EXPECT_FALSE(m.renameSet(4, QStringLiteral("x")));
@@ -93,8 +87,7 @@ TEST(UsedItemsModel, RenamedSetKeepsItsName)
     EXPECT_EQ(m.UsedItemsSetNames.size(), 4);
 }
 
-TEST(UsedItemsModel, ResizePadsWithUnavailableAndCuts)
-{
+TEST(UsedItemsModel, ResizePadsWithUnavailableAndCuts) {
     UsedItemsModel m = model(3);
     m.UsedItemsSets[0] = {0, 1, 1};
     m.resize(5);

@@ -20,25 +20,21 @@ namespace {
 
 constexpr int kItems = 4;
 
-SettingsResult parseInto(const QByteArray &bytes, MainSettings &out)
-{
+SettingsResult parseInto(const QByteArray &bytes, MainSettings &out) {
     return ParseSettings(bytes, kItems, out);
 }
 
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
+bool writeFile(const QString &path, const QByteArray &bytes) {
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
-QByteArray readFile(const QString &path)
-{
+QByteArray readFile(const QString &path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
 }
 
-TEST(SettingsErrors, MissingFileGivesDefaults)
-{
+TEST(SettingsErrors, MissingFileGivesDefaults) {
     QTemporaryDir dir;
     MainSettings s = richSettings(kItems);
     const SettingsResult r = ReadSettings(dir.filePath(QStringLiteral("Main.ini")), kItems, s);
@@ -46,8 +42,7 @@ TEST(SettingsErrors, MissingFileGivesDefaults)
     EXPECT_EQ(s, DefaultSettings(kItems));
 }
 
-TEST(SettingsErrors, TruncatedFileNamesTheFirstMissingLine)
-{
+TEST(SettingsErrors, TruncatedFileNamesTheFirstMissingLine) {
     const QStringList lines = linesOf(SerializeSettings(richSettings(kItems)));
     for (int keep : {0, 1, 27, kBlockCountLine, kFavCountLine + 1, static_cast<int>(lines.size()) - 1}) {
         MainSettings s = richSettings(kItems);
@@ -59,8 +54,7 @@ TEST(SettingsErrors, TruncatedFileNamesTheFirstMissingLine)
     }
 }
 
-TEST(SettingsErrors, GarbageNumbersNameTheirLine)
-{
+TEST(SettingsErrors, GarbageNumbersNameTheirLine) {
     const QStringList base = linesOf(SerializeSettings(richSettings(kItems)));
     struct Case {
         int line;
@@ -85,8 +79,7 @@ TEST(SettingsErrors, GarbageNumbersNameTheirLine)
     }
 }
 
-TEST(SettingsErrors, AbsurdCountsEndInAnErrorNotAHang)
-{
+TEST(SettingsErrors, AbsurdCountsEndInAnErrorNotAHang) {
     QStringList lines = linesOf(SerializeSettings(DefaultSettings(kItems)));
     lines[kFavCountLine - 1] = QStringLiteral("2147483647");
     MainSettings s;
@@ -101,8 +94,7 @@ TEST(SettingsErrors, AbsurdCountsEndInAnErrorNotAHang)
     EXPECT_EQ(parseInto(bytesOf(lines), s).status, SettingsResult::Status::Error);
 }
 
-TEST(SettingsErrors, RandomDamageNeverCrashes)
-{
+TEST(SettingsErrors, RandomDamageNeverCrashes) {
     const QByteArray good = SerializeSettings(richSettings(kItems));
     QRandomGenerator rng(20261207);
     int errors = 0;
@@ -141,8 +133,7 @@ TEST(SettingsErrors, RandomDamageNeverCrashes)
     EXPECT_GT(errors, 100);
 }
 
-TEST(SettingsErrors, DirectoryInPlaceOfTheFileIsAnError)
-{
+TEST(SettingsErrors, DirectoryInPlaceOfTheFileIsAnError) {
     QTemporaryDir dir;
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("Main.ini")));
     MainSettings s;
@@ -151,8 +142,7 @@ TEST(SettingsErrors, DirectoryInPlaceOfTheFileIsAnError)
     EXPECT_FALSE(r.message.isEmpty());
 }
 
-TEST(SettingsWriteErrors, MissingFolderIsReported)
-{
+TEST(SettingsWriteErrors, MissingFolderIsReported) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("no/such/folder/Main.ini"));
     const SettingsResult r = WriteSettings(path, DefaultSettings(kItems));
@@ -161,8 +151,7 @@ TEST(SettingsWriteErrors, MissingFolderIsReported)
     EXPECT_FALSE(QFile::exists(path));
 }
 
-TEST(SettingsWriteErrors, FolderWhereNoFileCanBeCreatedKeepsTheOldFile)
-{
+TEST(SettingsWriteErrors, FolderWhereNoFileCanBeCreatedKeepsTheOldFile) {
     // A folder in which no file can be created, even by root: /proc. Its
     // existing file must come out untouched.
     const QString procFile = QStringLiteral("/proc/version");
@@ -174,32 +163,33 @@ TEST(SettingsWriteErrors, FolderWhereNoFileCanBeCreatedKeepsTheOldFile)
     EXPECT_EQ(readFile(procFile), before);
 }
 
-TEST(SettingsWriteErrors, ReadOnlyFolderKeepsTheOldFile)
-{
+TEST(SettingsWriteErrors, ReadOnlyFolderKeepsTheOldFile) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Main.ini"));
     const QByteArray old = SerializeSettings(richSettings(kItems));
     ASSERT_TRUE(writeFile(path, old));
     ASSERT_TRUE(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
     if (::access(dir.path().toLocal8Bit().constData(), W_OK) == 0) {
-        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(dir.path(),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         GTEST_SKIP() << "permissions do not bind this user (root); covered by the /proc case";
     }
     const SettingsResult r = WriteSettings(path, DefaultSettings(kItems));
-    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(dir.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     EXPECT_EQ(r.status, SettingsResult::Status::Error);
     EXPECT_EQ(readFile(path), old);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Main.ini")});
 }
 
-TEST(SettingsWriteErrors, SuccessfulWriteReplacesWithoutLeftovers)
-{
+TEST(SettingsWriteErrors, SuccessfulWriteReplacesWithoutLeftovers) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Main.ini"));
     ASSERT_TRUE(writeFile(path, "old contents that are longer than nothing"));
     ASSERT_TRUE(WriteSettings(path, DefaultSettings(kItems)).ok());
     EXPECT_EQ(readFile(path), SerializeSettings(DefaultSettings(kItems)));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Main.ini")});
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("Main.ini")});
 }
 
 } // namespace

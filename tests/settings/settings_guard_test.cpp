@@ -1,8 +1,8 @@
 // Values read from a file written for other data never index beyond the
 // current tables.
 
-#include "main_window/settings_guard.h"
 #include "main_window/settings_file.h"
+#include "main_window/settings_guard.h"
 
 #include "game_data/game_data.h"
 
@@ -12,8 +12,7 @@ using namespace qor;
 
 namespace {
 
-GameData smallData()
-{
+GameData smallData() {
     GameData d;
     d.ItemTable.resize(3);
     d.ItemNames = {QStringLiteral("-"), QStringLiteral("Корень"), QStringLiteral("Гриб")};
@@ -25,8 +24,7 @@ GameData smallData()
     return d;
 }
 
-TEST(SettingsGuard, NamesBeyondTheTablesShowADash)
-{
+TEST(SettingsGuard, NamesBeyondTheTablesShowADash) {
     const GameData d = smallData();
     EXPECT_EQ(ItemNameOrDash(d, 2), QStringLiteral("Гриб"));
     EXPECT_EQ(ItemNameOrDash(d, 3), QStringLiteral("-"));
@@ -35,8 +33,7 @@ TEST(SettingsGuard, NamesBeyondTheTablesShowADash)
     EXPECT_EQ(EffectNameOrDash(d, 2), QStringLiteral("-"));
 }
 
-TEST(SettingsGuard, PriceIndexBeyondCostListMeansNoBound)
-{
+TEST(SettingsGuard, PriceIndexBeyondCostListMeansNoBound) {
     const GameData d = smallData();
     EXPECT_EQ(CostBound(d, 2), 100);
     EXPECT_EQ(CostBound(d, 0), 0);
@@ -44,8 +41,7 @@ TEST(SettingsGuard, PriceIndexBeyondCostListMeansNoBound)
     EXPECT_FALSE(CostBound(d, -1).has_value());
 }
 
-TEST(SettingsGuard, SlotIsFittedToTheChoosersButKeepsGoodValues)
-{
+TEST(SettingsGuard, SlotIsFittedToTheChoosersButKeepsGoodValues) {
     const GameData d = smallData();
     SearchConditions raw;
     raw.CostMinIndex = 1;
@@ -69,8 +65,7 @@ TEST(SettingsGuard, SlotIsFittedToTheChoosersButKeepsGoodValues)
     EXPECT_EQ(FitSlotToChoosers(fit, d), fit);
 }
 
-TEST(SettingsGuard, SetIndexOutsideTheRangeFallsBackWithoutLosingTheFile)
-{
+TEST(SettingsGuard, SetIndexOutsideTheRangeFallsBackWithoutLosingTheFile) {
     MainSettings s = DefaultSettings(3);
     s.setUsedItemsSetIndex(9);
     s.usedItems.UsedItemsSets[0] = {0, 1, 0};
@@ -84,8 +79,7 @@ TEST(SettingsGuard, SetIndexOutsideTheRangeFallsBackWithoutLosingTheFile)
     EXPECT_EQ(back.usedItems.UsedItemsSetIndex, 0);
 }
 
-TEST(SettingsGuard, SetsFollowTheIngredientCountOfTheData)
-{
+TEST(SettingsGuard, SetsFollowTheIngredientCountOfTheData) {
     // A file written for four ingredients read with data of two, and back.
     MainSettings four = DefaultSettings(5);
     four.usedItems.UsedItemsSets[1] = {0, 1, 1, 1, 1};
@@ -98,8 +92,7 @@ TEST(SettingsGuard, SetsFollowTheIngredientCountOfTheData)
     EXPECT_EQ(grown.usedItems.UsedItemsSets[1], (std::vector<std::uint8_t>{0, 1, 1, 0, 0}));
 }
 
-TEST(SettingsDefaults, FirstRunValues)
-{
+TEST(SettingsDefaults, FirstRunValues) {
     const MainSettings s = DefaultSettings(4);
     EXPECT_EQ(s.block.alchemySkill(), 15);
     EXPECT_TRUE(s.block.menuCanQuickSearsh());
@@ -122,8 +115,7 @@ TEST(SettingsDefaults, FirstRunValues)
         EXPECT_GT(w, 0);
 }
 
-TEST(SettingsBlockAccess, OutOfRangeLinesAndSkillSettings)
-{
+TEST(SettingsBlockAccess, OutOfRangeLinesAndSkillSettings) {
     SettingsBlock b;
     b.setValue(0, 5);
     b.setValue(72, 5);
@@ -148,6 +140,20 @@ TEST(SettingsBlockAccess, OutOfRangeLinesAndSkillSettings)
     EXPECT_EQ(back.AlchemySkill, 100);
     EXPECT_TRUE(back.PerkBenefactor);
     EXPECT_FALSE(back.PerkPhysician);
+}
+
+} // namespace
+
+namespace {
+
+TEST(ToolWindowBounds, RectangleNearOrBeyondTheScreenEdgeIsCentred) {
+    const WindowBounds inside{100, 100, 1899, 1059};
+    EXPECT_EQ(FitToolWindowToScreen(inside, 1920, 1080), inside);
+    const WindowBounds centred{640, 270, 1280, 810};
+    EXPECT_EQ(FitToolWindowToScreen({100, 100, 1901, 500}, 1920, 1080), centred);
+    EXPECT_EQ(FitToolWindowToScreen({100, 100, 500, 1061}, 1920, 1080), centred);
+    EXPECT_EQ(FitToolWindowToScreen({0, 0, 2147483647, 0}, 1920, 1080), centred);
+    EXPECT_EQ(FitToolWindowToScreen({0, 0, 990, 10}, 1001, 1003), (WindowBounds{333, 250, 668, 753}));
 }
 
 } // namespace

@@ -14,16 +14,14 @@ namespace {
 
 constexpr int kItems = 4; // placeholder + three ingredients
 
-MainSettings parse(const QByteArray &bytes, int items = kItems)
-{
+MainSettings parse(const QByteArray &bytes, int items = kItems) {
     MainSettings s;
     const SettingsResult r = ParseSettings(bytes, items, s);
     EXPECT_TRUE(r.ok()) << r.message.toStdString();
     return s;
 }
 
-TEST(SettingsRoundTrip, DefaultsAndRichValueSurviveReadWriteCycles)
-{
+TEST(SettingsRoundTrip, DefaultsAndRichValueSurviveReadWriteCycles) {
     for (const MainSettings &original : {DefaultSettings(kItems), richSettings(kItems)}) {
         const QByteArray first = SerializeSettings(original);
         const MainSettings back = parse(first);
@@ -34,8 +32,7 @@ TEST(SettingsRoundTrip, DefaultsAndRichValueSurviveReadWriteCycles)
     }
 }
 
-TEST(SettingsRoundTrip, FileOnDiskIsRewrittenByteForByte)
-{
+TEST(SettingsRoundTrip, FileOnDiskIsRewrittenByteForByte) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString path = dir.filePath(QStringLiteral("Main.ini"));
@@ -54,8 +51,7 @@ TEST(SettingsRoundTrip, FileOnDiskIsRewrittenByteForByte)
     EXPECT_EQ(a.readAll(), b.readAll());
 }
 
-TEST(SettingsRoundTrip, FormatIsCp1251WithCrLfAndFixedSections)
-{
+TEST(SettingsRoundTrip, FormatIsCp1251WithCrLfAndFixedSections) {
     const QByteArray bytes = SerializeSettings(richSettings(kItems));
     // Every line ends in CR LF and there is no bare LF.
     EXPECT_TRUE(bytes.endsWith("\r\n"));
@@ -71,16 +67,15 @@ TEST(SettingsRoundTrip, FormatIsCp1251WithCrLfAndFixedSections)
     EXPECT_EQ(lines.at(kFavCountLine - 1), QStringLiteral("2"));
     EXPECT_EQ(lines.at(kFavCountLine + 1),
               QStringLiteral("1 3 0 2 1 0 0 0 2 2 2 123 0 1 10 11 0 0 0 20 21 0 0 0 30 31 0 0 0"));
-    EXPECT_EQ(lines.at(kFavCountLine + 4), QStringLiteral("0111"));   // set 0
-    EXPECT_EQ(lines.at(kFavCountLine + 6), QStringLiteral("0101"));   // set 2
+    EXPECT_EQ(lines.at(kFavCountLine + 4), QStringLiteral("0111")); // set 0
+    EXPECT_EQ(lines.at(kFavCountLine + 6), QStringLiteral("0101")); // set 2
     EXPECT_TRUE(lines.contains(QStringLiteral("-10 20 310 420")));
-    EXPECT_TRUE(lines.contains(QStringLiteral("2 9 3 1 1 2 1 0")));   // slot 3, first line
+    EXPECT_TRUE(lines.contains(QStringLiteral("2 9 3 1 1 2 1 0"))); // slot 3, first line
     EXPECT_EQ(lines.size(), 205 + 2 * 2 + 2 + 1); // two recipes, two ingredients, one effect
     EXPECT_EQ(lines.last(), QString::fromLatin1("\xCC\xEE\xE9 \xED\xE0\xE1\xEE\xF0"));
 }
 
-TEST(SettingsRoundTrip, ReservedLinesAreWrittenAsZero)
-{
+TEST(SettingsRoundTrip, ReservedLinesAreWrittenAsZero) {
     MainSettings s = DefaultSettings(kItems);
     for (int line : {14, 69, 70, 71})
         s.block.setValue(line, 555);
@@ -90,8 +85,7 @@ TEST(SettingsRoundTrip, ReservedLinesAreWrittenAsZero)
     EXPECT_EQ(s.block.value(14), 555); // the value itself is left alone
 }
 
-TEST(SettingsRead, BlockAnnouncedLongerOrShorter)
-{
+TEST(SettingsRead, BlockAnnouncedLongerOrShorter) {
     const QStringList base = linesOf(SerializeSettings(DefaultSettings(kItems)));
 
     // 75 values: the four extra ones are read and dropped.
@@ -120,8 +114,7 @@ TEST(SettingsRead, BlockAnnouncedLongerOrShorter)
     EXPECT_EQ(withTools.block.dragBlend(), 200);   // line 60 was still read
 }
 
-TEST(SettingsRead, FlagsLowByteAndCorrections)
-{
+TEST(SettingsRead, FlagsLowByteAndCorrections) {
     QStringList lines = linesOf(SerializeSettings(DefaultSettings(kItems)));
     lines[blockLine(SettingsLine::MenuCanQuickSearsh) - 1] = QStringLiteral("2");
     lines[blockLine(SettingsLine::MenuShowHints) - 1] = QStringLiteral("-1");
@@ -152,8 +145,7 @@ TEST(SettingsRead, FlagsLowByteAndCorrections)
     EXPECT_EQ(s.block.potionFindCol(), 0);
 }
 
-TEST(SettingsRead, SetLinesShortLongAndOnlyFourNames)
-{
+TEST(SettingsRead, SetLinesShortLongAndOnlyFourNames) {
     constexpr int six = 6;
     QStringList lines = linesOf(SerializeSettings(DefaultSettings(six)));
     const int set0 = kFavCountLine + 1; // 1-based line of set 0
@@ -181,8 +173,7 @@ TEST(SettingsRead, SetLinesShortLongAndOnlyFourNames)
     EXPECT_EQ(SerializeSettings(s).count("five"), 0);
 }
 
-TEST(SettingsRead, ColumnWidthCountsDriveTheReading)
-{
+TEST(SettingsRead, ColumnWidthCountsDriveTheReading) {
     QStringList lines = linesOf(SerializeSettings(DefaultSettings(kItems)));
     // Header: 2 widths instead of 26; the rest keep their initial values.
     lines[0] = QStringLiteral("2");
@@ -208,8 +199,7 @@ TEST(SettingsRead, ColumnWidthCountsDriveTheReading)
     EXPECT_EQ(s.block, d.block);
 }
 
-TEST(SettingsRead, FontNamesWithBlanksAndStringLinesAreWhole)
-{
+TEST(SettingsRead, FontNamesWithBlanksAndStringLinesAreWhole) {
     MainSettings s = DefaultSettings(kItems);
     s.font(SettingsFont::StringGrid) = {QStringLiteral("  Courier New Cyr "), 9};
     s.favorites.addPotion(TPotionRec{}, QStringLiteral(" 12 34 "));
@@ -219,8 +209,7 @@ TEST(SettingsRead, FontNamesWithBlanksAndStringLinesAreWhole)
     EXPECT_EQ(back.favorites.FavPotionNames.at(0), QStringLiteral(" 12 34 "));
 }
 
-TEST(SettingsRead, LfOnlyAndMissingFinalLineBreakAreAccepted)
-{
+TEST(SettingsRead, LfOnlyAndMissingFinalLineBreakAreAccepted) {
     const QByteArray crlf = SerializeSettings(richSettings(kItems));
     QByteArray lf = crlf;
     lf.replace("\r\n", "\n");
@@ -228,8 +217,7 @@ TEST(SettingsRead, LfOnlyAndMissingFinalLineBreakAreAccepted)
     EXPECT_EQ(parse(crlf.chopped(2)), richSettings(kItems));
 }
 
-TEST(SettingsWrite, LineBreaksInsideNamesCannotShiftSections)
-{
+TEST(SettingsWrite, LineBreaksInsideNamesCannotShiftSections) {
     MainSettings s = DefaultSettings(kItems);
     s.favorites.addPotion(TPotionRec{}, QStringLiteral("два\r\nслова"));
     s.usedItems.renameSet(1, QStringLiteral("a\nb"));
@@ -241,8 +229,7 @@ TEST(SettingsWrite, LineBreaksInsideNamesCannotShiftSections)
     EXPECT_EQ(back.SearchSlots, s.SearchSlots);
 }
 
-TEST(SettingsRead, SlotFlagsReadAsLowByteAndRawIndicesKept)
-{
+TEST(SettingsRead, SlotFlagsReadAsLowByteAndRawIndicesKept) {
     QStringList lines = linesOf(SerializeSettings(DefaultSettings(kItems)));
     const int slot1 = static_cast<int>(lines.size()) - 5 - 17; // first line of slot 1 (1-based)
     ASSERT_EQ(lines.at(slot1 - 1), QStringLiteral("0 0 0 0 0 0 0 0"));
@@ -253,7 +240,7 @@ TEST(SettingsRead, SlotFlagsReadAsLowByteAndRawIndicesKept)
     EXPECT_EQ(c.CostMinIndex, 999);
     EXPECT_EQ(c.CostMaxIndex, -4);
     EXPECT_EQ(c.RequiredItem1, 500);
-    EXPECT_FALSE(c.CheckCost);           // 256: low byte 0
+    EXPECT_FALSE(c.CheckCost); // 256: low byte 0
     EXPECT_EQ(c.ItemsCountMode, 7);
     EXPECT_TRUE(c.RequiredItem1Enabled); // 257: low byte 1
     EXPECT_TRUE(c.RequiredItem2Enabled);

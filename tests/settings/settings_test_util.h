@@ -12,12 +12,13 @@ namespace qor::test {
 // File line numbers (1-based) of a file written for the default layout:
 // 26 header widths, 7 effect-info widths, 30 grid widths, 71 block values.
 inline constexpr int kBlockCountLine = 1 + 1 + 26 + 1 + 7 + 1 + 30;
-inline constexpr int blockLine(int blockLineNo) { return kBlockCountLine + blockLineNo; }
+inline constexpr int blockLine(int blockLineNo) {
+    return kBlockCountLine + blockLineNo;
+}
 inline constexpr int kFavCountLine = kBlockCountLine + 71 + 1;
 
 // The lines of a written file, without their CR LF.
-inline QStringList linesOf(const QByteArray &bytes)
-{
+inline QStringList linesOf(const QByteArray &bytes) {
     QStringList lines = QString::fromLatin1(bytes).split(QStringLiteral("\r\n"));
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
@@ -25,14 +26,12 @@ inline QStringList linesOf(const QByteArray &bytes)
 }
 
 // Lines (Latin-1 only) back to file bytes with CR LF.
-inline QByteArray bytesOf(const QStringList &lines)
-{
+inline QByteArray bytesOf(const QStringList &lines) {
     return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1();
 }
 
 // A settings value with something in every section.
-inline MainSettings richSettings(int itemRecordCount)
-{
+inline MainSettings richSettings(int itemRecordCount) {
     MainSettings s = DefaultSettings(itemRecordCount);
     s.headerWidths[3] = 211;
     s.headerEffInfoWidths[6] = 99;
