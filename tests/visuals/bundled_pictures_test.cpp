@@ -14,8 +14,7 @@ namespace {
 
 const QString kDataDir = QStringLiteral(QOR_SOURCE_DATA_DIR);
 
-TEST(BundledPictures, Data1HasOneDistinctPicturePerIngredient)
-{
+TEST(BundledPictures, Data1HasOneDistinctPicturePerIngredient) {
     if (!QFileInfo::exists(kDataDir + QStringLiteral("Data1.bmc")))
         GTEST_SKIP() << "no bundled Data1.bmc";
     GameData data;
@@ -54,8 +53,7 @@ TEST(BundledPictures, Data1HasOneDistinctPicturePerIngredient)
     }
 }
 
-TEST(BundledPictures, Data2HoldsTwoDifferentPotionKinds)
-{
+TEST(BundledPictures, Data2HoldsTwoDifferentPotionKinds) {
     if (!QFileInfo::exists(kDataDir + QStringLiteral("Data2.bmc")))
         GTEST_SKIP() << "no bundled Data2.bmc";
     PictureLibrary library;

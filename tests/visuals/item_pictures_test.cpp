@@ -12,21 +12,18 @@ constexpr QRgb kOdd = 0xFFE0F0E0u;
 constexpr QRgb kSelected = 0xFF3050A0u;
 
 class ItemPicturesTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         ASSERT_TRUE(m_dir.isValid());
         loadBuiltLibrary(m_library);
     }
     QString dataDir() const { return m_dir.path() + QLatin1Char('/'); }
-    void writeData(const char *name, const QImage &strip)
-    {
+    void writeData(const char *name, const QImage &strip) {
         ASSERT_TRUE(writeBytes(dataDir() + QString::fromLatin1(name), packBytes(strip)));
     }
     // Data1: `items` cells of w x cell (every cell's last row a padding row
     // in the key colour), Data2: two w2 x h2 cells.
-    void writeBoth(int items, int w = 10, int cell = 9)
-    {
+    void writeBoth(int items, int w = 10, int cell = 9) {
         QImage strip = makeStrip(w, cell, items);
         for (int i = 0; i < items; ++i)
             for (int x = 0; x < w; ++x) {
@@ -42,8 +39,7 @@ protected:
     ItemPictures m_pictures;
 };
 
-TEST_F(ItemPicturesTest, CutsOnePictureOfCellMinusOneRowsPerIngredient)
-{
+TEST_F(ItemPicturesTest, CutsOnePictureOfCellMinusOneRowsPerIngredient) {
     // 5 records (4 ingredients) from a strip of 4 cells of 7 rows plus 3
     // extra rows: H = 31, cell = 31 div 4 = 7.
     writeData("Data1.bmc", makeStrip(10, 7, 4, 3));
@@ -63,8 +59,7 @@ TEST_F(ItemPicturesTest, CutsOnePictureOfCellMinusOneRowsPerIngredient)
     EXPECT_EQ(bits[2 * 10 + 4], cellColor(2, 2, 4));
 }
 
-TEST_F(ItemPicturesTest, ExtraRowsAtTheBottomAreIgnored)
-{
+TEST_F(ItemPicturesTest, ExtraRowsAtTheBottomAreIgnored) {
     // H = 3 * 8 + 7 = 31 with 3 ingredients: cell = 10, not 8 - the strip's
     // rows are shared out evenly and the rest is left over.
     writeData("Data1.bmc", makeStrip(4, 8, 3, 7));
@@ -76,8 +71,7 @@ TEST_F(ItemPicturesTest, ExtraRowsAtTheBottomAreIgnored)
     EXPECT_EQ(m_pictures.picSource(3)->pixel(0, 0), cellColor(2, 4, 0));
 }
 
-TEST_F(ItemPicturesTest, TooShortAStripGivesNoPictures)
-{
+TEST_F(ItemPicturesTest, TooShortAStripGivesNoPictures) {
     // 4 ingredients from 7 rows: cells of one row would hold no picture.
     writeData("Data1.bmc", makeStrip(4, 1, 7));
     EXPECT_FALSE(m_pictures.cutData1(m_library, dataDir() + QStringLiteral("Data1.bmc"), 5));
@@ -87,8 +81,7 @@ TEST_F(ItemPicturesTest, TooShortAStripGivesNoPictures)
     EXPECT_FALSE(m_pictures.cutData1(m_library, dataDir() + QStringLiteral("Data1.bmc"), 0));
 }
 
-TEST_F(ItemPicturesTest, PotionKindsAreTwoFullCells)
-{
+TEST_F(ItemPicturesTest, PotionKindsAreTwoFullCells) {
     writeData("Data2.bmc", makeStrip(6, 4, 2, 1)); // H = 9: cells of 4
     ASSERT_TRUE(m_pictures.cutData2(m_library, dataDir() + QStringLiteral("Data2.bmc")));
     for (int kind = 0; kind < 2; ++kind) {
@@ -102,8 +95,7 @@ TEST_F(ItemPicturesTest, PotionKindsAreTwoFullCells)
     EXPECT_EQ(m_pictures.potionKindSource(-1), nullptr);
 }
 
-TEST_F(ItemPicturesTest, MissingData1LeavesIngredientsAbsentButKindsCut)
-{
+TEST_F(ItemPicturesTest, MissingData1LeavesIngredientsAbsentButKindsCut) {
     writeData("Data2.bmc", makeStrip(6, 4, 2));
     m_pictures.cutAll(m_library, dataDir(), 5);
     EXPECT_FALSE(m_pictures.hasItemPictures());
@@ -117,8 +109,7 @@ TEST_F(ItemPicturesTest, MissingData1LeavesIngredientsAbsentButKindsCut)
     EXPECT_EQ(m_pictures.picSmall(1), nullptr);
 }
 
-TEST_F(ItemPicturesTest, MissingData2LeavesOnlyTheKindsAbsent)
-{
+TEST_F(ItemPicturesTest, MissingData2LeavesOnlyTheKindsAbsent) {
     writeBoth(3);
     QFile::remove(dataDir() + QStringLiteral("Data2.bmc"));
     m_pictures.cutAll(m_library, dataDir(), 4);
@@ -131,8 +122,7 @@ TEST_F(ItemPicturesTest, MissingData2LeavesOnlyTheKindsAbsent)
     EXPECT_EQ(m_pictures.potionKindRow(1, RowBg::Selected), nullptr);
 }
 
-TEST_F(ItemPicturesTest, DamagedFilesAndAMissingLibraryLeaveEverythingAbsent)
-{
+TEST_F(ItemPicturesTest, DamagedFilesAndAMissingLibraryLeaveEverythingAbsent) {
     writeBoth(3);
     QByteArray damaged = packBytes(makeStrip(6, 4, 2));
     damaged.chop(5);
@@ -156,8 +146,7 @@ TEST_F(ItemPicturesTest, DamagedFilesAndAMissingLibraryLeaveEverythingAbsent)
     EXPECT_EQ(m_pictures.GetItemPicture(1, 2), nullptr);
 }
 
-TEST_F(ItemPicturesTest, Data2IsCutFromTheSameContextAfterData1)
-{
+TEST_F(ItemPicturesTest, Data2IsCutFromTheSameContextAfterData1) {
     writeBoth(3);
     m_pictures.cutAll(m_library, dataDir(), 4);
     ASSERT_TRUE(m_pictures.hasItemPictures());
@@ -166,8 +155,7 @@ TEST_F(ItemPicturesTest, Data2IsCutFromTheSameContextAfterData1)
     EXPECT_EQ(m_library.headerSize(), QSize(6, 8));
 }
 
-TEST_F(ItemPicturesTest, SmallPicturesAre32SquareWithTheKeyTransparent)
-{
+TEST_F(ItemPicturesTest, SmallPicturesAre32SquareWithTheKeyTransparent) {
     writeBoth(3);
     m_pictures.cutAll(m_library, dataDir(), 4);
     m_pictures.MakePictures(2, 20, kEven, kOdd, kSelected);
@@ -183,8 +171,7 @@ TEST_F(ItemPicturesTest, SmallPicturesAre32SquareWithTheKeyTransparent)
             ASSERT_NE(small->pixel(x, y), KeyColor);
 }
 
-TEST_F(ItemPicturesTest, RowPicturesBakeTheKeyIntoTheThreeBackgrounds)
-{
+TEST_F(ItemPicturesTest, RowPicturesBakeTheKeyIntoTheThreeBackgrounds) {
     writeBoth(3);
     m_pictures.cutAll(m_library, dataDir(), 4);
     m_pictures.MakePictures(1, 20, kEven, kOdd, kSelected);
@@ -204,8 +191,7 @@ TEST_F(ItemPicturesTest, RowPicturesBakeTheKeyIntoTheThreeBackgrounds)
     }
 }
 
-TEST_F(ItemPicturesTest, ChangingTheRowHeightRebuildsTheRowPictures)
-{
+TEST_F(ItemPicturesTest, ChangingTheRowHeightRebuildsTheRowPictures) {
     writeBoth(3);
     m_pictures.cutAll(m_library, dataDir(), 4);
     m_pictures.MakePictures(0, 20, kEven, kOdd, kSelected);
@@ -222,8 +208,7 @@ TEST_F(ItemPicturesTest, ChangingTheRowHeightRebuildsTheRowPictures)
     EXPECT_EQ(m_pictures.potionKindRow(0, RowBg::Odd), nullptr);
 }
 
-TEST_F(ItemPicturesTest, PotionKindRowPictureIsScaledAndPlacedByTheRule)
-{
+TEST_F(ItemPicturesTest, PotionKindRowPictureIsScaledAndPlacedByTheRule) {
     writeBoth(3);
     // A 30 x 20 potion (3 x 2 units): left, middle and right thirds in three
     // colours; the poison below it is the same with a key right half.
@@ -258,8 +243,7 @@ TEST_F(ItemPicturesTest, PotionKindRowPictureIsScaledAndPlacedByTheRule)
     EXPECT_EQ(full->pixel(0, 0), qRgb(255, 0, 0));
 }
 
-TEST_F(ItemPicturesTest, NarrowPotionKindLeavesRowBackgroundAtItsSides)
-{
+TEST_F(ItemPicturesTest, NarrowPotionKindLeavesRowBackgroundAtItsSides) {
     writeBoth(3);
     // 10 x 20 cells (1 x 2): width 12 (12.5 to even) at x = 12 - 6 - 1 = 5.
     QImage strip(10, 40, QImage::Format_RGB32);
@@ -273,8 +257,7 @@ TEST_F(ItemPicturesTest, NarrowPotionKindLeavesRowBackgroundAtItsSides)
         EXPECT_EQ(poison->pixel(x, 10), x >= 5 && x < 17 ? qRgb(7, 7, 7) : kSelected) << x;
 }
 
-TEST_F(ItemPicturesTest, DisplayPicturesForOneIngredientWindowPicturesForAll)
-{
+TEST_F(ItemPicturesTest, DisplayPicturesForOneIngredientWindowPicturesForAll) {
     writeBoth(4);
     m_pictures.cutAll(m_library, dataDir(), 5);
     m_pictures.MakePicturesDisplay(0, 2, qRgb(1, 1, 1), qRgb(2, 2, 2));
@@ -295,8 +278,7 @@ TEST_F(ItemPicturesTest, DisplayPicturesForOneIngredientWindowPicturesForAll)
     EXPECT_EQ(m_pictures.picWindow(4)->pixel(0, 0), qRgb(6, 6, 6));
 }
 
-TEST_F(ItemPicturesTest, GetItemPictureBuildsOnDemandAndRefusesBadIndices)
-{
+TEST_F(ItemPicturesTest, GetItemPictureBuildsOnDemandAndRefusesBadIndices) {
     writeBoth(4);
     m_pictures.cutAll(m_library, dataDir(), 5);
     m_pictures.MakePicturesDisplay(1, 1, qRgb(1, 1, 1), qRgb(2, 2, 2));
@@ -315,8 +297,7 @@ TEST_F(ItemPicturesTest, GetItemPictureBuildsOnDemandAndRefusesBadIndices)
     EXPECT_EQ(m_pictures.GetItemPicture(2, 3), nullptr);
 }
 
-TEST_F(ItemPicturesTest, RebuildsRewriteTheSamePictureObjects)
-{
+TEST_F(ItemPicturesTest, RebuildsRewriteTheSamePictureObjects) {
     writeBoth(3);
     m_pictures.cutAll(m_library, dataDir(), 4);
     m_pictures.MakePicturesDisplay(0, -1, qRgb(1, 1, 1), qRgb(2, 2, 2));
@@ -328,8 +309,7 @@ TEST_F(ItemPicturesTest, RebuildsRewriteTheSamePictureObjects)
     EXPECT_EQ(display->pixel(0, 0), qRgb(9, 9, 9));
 }
 
-TEST_F(ItemPicturesTest, APictureBuiltOnAnOlderBackgroundIsRebuiltWhenAskedFor)
-{
+TEST_F(ItemPicturesTest, APictureBuiltOnAnOlderBackgroundIsRebuiltWhenAskedFor) {
     writeBoth(3);
     m_pictures.cutAll(m_library, dataDir(), 4);
     m_pictures.MakePicturesDisplay(1, -1, qRgb(1, 1, 1), 0);
@@ -338,8 +318,7 @@ TEST_F(ItemPicturesTest, APictureBuiltOnAnOlderBackgroundIsRebuiltWhenAskedFor)
     EXPECT_EQ(m_pictures.GetItemPicture(3, 1)->pixel(0, 0), qRgb(8, 8, 8));
 }
 
-TEST_F(ItemPicturesTest, ReleaseFreesEverything)
-{
+TEST_F(ItemPicturesTest, ReleaseFreesEverything) {
     writeBoth(3);
     m_pictures.cutAll(m_library, dataDir(), 4);
     m_pictures.MakePictures(0, 20, kEven, kOdd, kSelected);

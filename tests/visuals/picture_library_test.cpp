@@ -11,22 +11,19 @@ namespace qor::test {
 namespace {
 
 class PictureLibraryTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         ASSERT_TRUE(m_dir.isValid());
         loadBuiltLibrary(m_library);
     }
     QString path(const char *name) const { return m_dir.filePath(QString::fromLatin1(name)); }
-    QString writeFile(const char *name, const QByteArray &bytes) const
-    {
+    QString writeFile(const char *name, const QByteArray &bytes) const {
         const QString p = path(name);
         EXPECT_TRUE(writeBytes(p, bytes));
         return p;
     }
     // LoadBmc must fail, leave the context empty and DecodeBmc must give 0.
-    void expectRejected(const QByteArray &bytes, const char *what)
-    {
+    void expectRejected(const QByteArray &bytes, const char *what) {
         const QString p = writeFile("bad.bmc", bytes);
         EXPECT_FALSE(m_library.loadBmc(p)) << what;
         EXPECT_EQ(m_library.context().header, 0u) << what;
@@ -34,8 +31,7 @@ protected:
         EXPECT_TRUE(m_library.decodeBmc().isNull()) << what;
     }
     // LoadBmc accepts the header, DecodeBmc must fail.
-    void expectUndecodable(const QByteArray &bytes, const char *what)
-    {
+    void expectUndecodable(const QByteArray &bytes, const char *what) {
         const QString p = writeFile("bad.bmc", bytes);
         EXPECT_TRUE(m_library.loadBmc(p)) << what;
         EXPECT_TRUE(m_library.decodeBmc().isNull()) << what;
@@ -47,20 +43,18 @@ protected:
 
 // A payload replaced by `payload`, with a fresh checksum, so that only the
 // zlib stream is at fault.
-QByteArray withPayload(QByteArray file, const QByteArray &payload)
-{
+QByteArray withPayload(QByteArray file, const QByteArray &payload) {
     file.truncate(int(bmc::kHeaderSize));
     file.append(payload);
     auto *p = reinterpret_cast<std::uint8_t *>(file.data());
     bmc::writeInt32(p + 15, std::int32_t(payload.size()));
-    const std::uint32_t crc = crc32(0L, reinterpret_cast<const Bytef *>(payload.constData()),
-                                    uInt(payload.size()));
+    const std::uint32_t crc =
+        crc32(0L, reinterpret_cast<const Bytef *>(payload.constData()), uInt(payload.size()));
     bmc::writeInt32(p + 19, std::int32_t(crc));
     return file;
 }
 
-QByteArray zlibOf(const QByteArray &raw)
-{
+QByteArray zlibOf(const QByteArray &raw) {
     uLongf size = compressBound(uLong(raw.size()));
     QByteArray out(qsizetype(size), '\0');
     compress2(reinterpret_cast<Bytef *>(out.data()), &size, reinterpret_cast<const Bytef *>(raw.constData()),
@@ -69,8 +63,7 @@ QByteArray zlibOf(const QByteArray &raw)
     return out;
 }
 
-TEST_F(PictureLibraryTest, RoundTripKeepsEveryPixelWithBothFilters)
-{
+TEST_F(PictureLibraryTest, RoundTripKeepsEveryPixelWithBothFilters) {
     QImage strip = makeStrip(7, 5, 3, 2);
     strip.setPixel(0, 0, KeyColor);
     strip.setPixel(6, 16, KeyColor);
@@ -89,8 +82,7 @@ TEST_F(PictureLibraryTest, RoundTripKeepsEveryPixelWithBothFilters)
     }
 }
 
-TEST_F(PictureLibraryTest, HeaderBlockHoldsWidthAndHeightAtOffsets7And11)
-{
+TEST_F(PictureLibraryTest, HeaderBlockHoldsWidthAndHeightAtOffsets7And11) {
     const QString p = writeFile("strip.bmc", packBytes(makeStrip(300, 2, 1, 259)));
     ASSERT_TRUE(m_library.loadBmc(p));
     const auto *block = reinterpret_cast<const std::uint8_t *>(m_library.context().header);
@@ -100,8 +92,7 @@ TEST_F(PictureLibraryTest, HeaderBlockHoldsWidthAndHeightAtOffsets7And11)
     EXPECT_EQ(bmc::readInt32(block + 11), 261);
 }
 
-TEST_F(PictureLibraryTest, LoadingASecondFileReplacesTheFirst)
-{
+TEST_F(PictureLibraryTest, LoadingASecondFileReplacesTheFirst) {
     const QString a = writeFile("a.bmc", packBytes(makeStrip(4, 3, 1)));
     const QString b = writeFile("b.bmc", packBytes(makeStrip(6, 2, 4)));
     ASSERT_TRUE(m_library.loadBmc(a));
@@ -114,8 +105,7 @@ TEST_F(PictureLibraryTest, LoadingASecondFileReplacesTheFirst)
     EXPECT_TRUE(m_library.decodeBmc().isNull());
 }
 
-TEST_F(PictureLibraryTest, ClearEmptiesTheContext)
-{
+TEST_F(PictureLibraryTest, ClearEmptiesTheContext) {
     const QString a = writeFile("a.bmc", packBytes(makeStrip(4, 3, 1)));
     ASSERT_TRUE(m_library.loadBmc(a));
     m_library.clearBmc();
@@ -127,8 +117,7 @@ TEST_F(PictureLibraryTest, ClearEmptiesTheContext)
     EXPECT_TRUE(m_library.loadBmc(a));
 }
 
-TEST_F(PictureLibraryTest, DecodeOffersOnly32BitsPerPixel)
-{
+TEST_F(PictureLibraryTest, DecodeOffersOnly32BitsPerPixel) {
     QLibrary lib(builtLibraryPath());
     ASSERT_TRUE(lib.load());
     auto load = reinterpret_cast<LoadBmcFn>(lib.resolve("LoadBmc"));
@@ -154,8 +143,7 @@ TEST_F(PictureLibraryTest, DecodeOffersOnly32BitsPerPixel)
     clear(nullptr);
 }
 
-TEST_F(PictureLibraryTest, DamagedFilesAreRejectedWhenLoaded)
-{
+TEST_F(PictureLibraryTest, DamagedFilesAreRejectedWhenLoaded) {
     const QByteArray good = packBytes(makeStrip(8, 6, 3));
     ASSERT_GT(good.size(), int(bmc::kHeaderSize) + 4);
 
@@ -201,8 +189,7 @@ TEST_F(PictureLibraryTest, DamagedFilesAreRejectedWhenLoaded)
     EXPECT_FALSE(m_library.loadBmc(m_dir.path())); // a folder
 }
 
-TEST_F(PictureLibraryTest, BrokenPictureDataFailsToDecode)
-{
+TEST_F(PictureLibraryTest, BrokenPictureDataFailsToDecode) {
     const QByteArray good = packBytes(makeStrip(8, 6, 3), bmc::Filter::None);
     const int rawSize = 8 * 18 * 3;
 
@@ -228,8 +215,7 @@ TEST_F(PictureLibraryTest, BrokenPictureDataFailsToDecode)
     EXPECT_EQ(decoded.pixel(5, 17), qRgb('a', 'a', 'a'));
 }
 
-TEST(PictureLibraryLoad, MissingLibraryLeavesItUnloadedAndHarmless)
-{
+TEST(PictureLibraryLoad, MissingLibraryLeavesItUnloadedAndHarmless) {
     QTemporaryDir dir;
     PictureLibrary library;
     EXPECT_FALSE(library.load(dir.path() + QLatin1Char('/')));
@@ -242,8 +228,7 @@ TEST(PictureLibraryLoad, MissingLibraryLeavesItUnloadedAndHarmless)
     library.unload();
 }
 
-TEST(PictureLibraryLoad, SharedObjectWithoutTheEntryPointsIsRefused)
-{
+TEST(PictureLibraryLoad, SharedObjectWithoutTheEntryPointsIsRefused) {
     PictureLibrary library;
     EXPECT_FALSE(library.loadFile(QStringLiteral("libz.so.1")));
     EXPECT_FALSE(library.isLoaded());
@@ -251,8 +236,7 @@ TEST(PictureLibraryLoad, SharedObjectWithoutTheEntryPointsIsRefused)
     EXPECT_FALSE(library.loadBmc(QStringLiteral("whatever.bmc")));
 }
 
-TEST(PictureLibraryLoad, ANewLibraryReplacesAFailedOne)
-{
+TEST(PictureLibraryLoad, ANewLibraryReplacesAFailedOne) {
     PictureLibrary library;
     EXPECT_FALSE(library.loadFile(QStringLiteral("libz.so.1")));
     EXPECT_TRUE(library.loadFile(builtLibraryPath()));

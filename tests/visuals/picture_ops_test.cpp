@@ -11,8 +11,7 @@ namespace {
 
 // A picture with a key border and a checker of two near-key colours inside,
 // the worst case for any blending.
-QImage keyedPicture(int w, int h)
-{
+QImage keyedPicture(int w, int h) {
     QImage img(w, h, QImage::Format_RGB32);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
@@ -22,8 +21,7 @@ QImage keyedPicture(int w, int h)
     return img;
 }
 
-TEST(ScaleNearest, EveryPixelIsOneOfTheSourcePixels)
-{
+TEST(ScaleNearest, EveryPixelIsOneOfTheSourcePixels) {
     const QImage src = keyedPicture(13, 11);
     std::set<QRgb> palette;
     for (int y = 0; y < src.height(); ++y)
@@ -38,8 +36,7 @@ TEST(ScaleNearest, EveryPixelIsOneOfTheSourcePixels)
     }
 }
 
-TEST(ScaleNearest, IntegerFactorsRepeatAndDropPixelsExactly)
-{
+TEST(ScaleNearest, IntegerFactorsRepeatAndDropPixelsExactly) {
     const QImage src = keyedPicture(4, 4);
     const QImage up = scaleNearest(src, 12, 8);
     for (int y = 0; y < 8; ++y)
@@ -62,15 +59,13 @@ TEST(ScaleNearest, IntegerFactorsRepeatAndDropPixelsExactly)
         }
 }
 
-TEST(ScaleNearest, EmptyInputsGiveNoPicture)
-{
+TEST(ScaleNearest, EmptyInputsGiveNoPicture) {
     EXPECT_TRUE(scaleNearest(QImage(), 5, 5).isNull());
     EXPECT_TRUE(scaleNearest(keyedPicture(3, 3), 0, 5).isNull());
     EXPECT_TRUE(scaleNearest(keyedPicture(3, 3), 5, -1).isNull());
 }
 
-TEST(BakeKey, ReplacesExactlyTheKeyPixels)
-{
+TEST(BakeKey, ReplacesExactlyTheKeyPixels) {
     const QImage src = keyedPicture(6, 5);
     QImage out;
     bakeKey(src, qRgb(1, 2, 3), out);
@@ -84,8 +79,7 @@ TEST(BakeKey, ReplacesExactlyTheKeyPixels)
         }
 }
 
-TEST(BakeKey, ReusesTheTargetOfTheSameSize)
-{
+TEST(BakeKey, ReusesTheTargetOfTheSameSize) {
     const QImage src = keyedPicture(6, 5);
     QImage out;
     bakeKey(src, qRgb(1, 2, 3), out);
@@ -97,8 +91,7 @@ TEST(BakeKey, ReusesTheTargetOfTheSameSize)
     EXPECT_EQ(out.size(), QSize(7, 5));
 }
 
-TEST(KeyToTransparent, OnlyKeyPixelsBecomeTransparent)
-{
+TEST(KeyToTransparent, OnlyKeyPixelsBecomeTransparent) {
     const QImage out = keyToTransparent(keyedPicture(5, 5));
     EXPECT_EQ(qAlpha(out.pixel(0, 0)), 0);
     EXPECT_EQ(qAlpha(out.pixel(4, 2)), 0);
@@ -107,27 +100,24 @@ TEST(KeyToTransparent, OnlyKeyPixelsBecomeTransparent)
     EXPECT_EQ(qAlpha(out.pixel(2, 1)), 255);
 }
 
-TEST(PotionKindRowRect, ThreeByTwoAtRowHeight25)
-{
+TEST(PotionKindRowRect, ThreeByTwoAtRowHeight25) {
     // 37.5 rounds to 38; x = 12 - 19 - 1 = -8, so the sides are cut off.
     EXPECT_EQ(potionKindRowRect(3, 2, 25), QRect(-8, 0, 38, 25));
     EXPECT_EQ(potionKindRowRect(300, 200, 25), QRect(-8, 0, 38, 25));
 }
 
-TEST(PotionKindRowRect, RoundsHalfToEven)
-{
-    EXPECT_EQ(potionKindRowRect(1, 2, 25).width(), 12);  // 12.5
-    EXPECT_EQ(potionKindRowRect(7, 2, 5).width(), 18);   // 17.5
-    EXPECT_EQ(potionKindRowRect(5, 2, 5).width(), 12);   // 12.5
+TEST(PotionKindRowRect, RoundsHalfToEven) {
+    EXPECT_EQ(potionKindRowRect(1, 2, 25).width(), 12); // 12.5
+    EXPECT_EQ(potionKindRowRect(7, 2, 5).width(), 18);  // 17.5
+    EXPECT_EQ(potionKindRowRect(5, 2, 5).width(), 12);  // 12.5
     EXPECT_EQ(potionKindRowRect(64, 64, 25), QRect(-1, 0, 25, 25));
-    EXPECT_EQ(potionKindRowRect(2, 3, 20).width(), 13);  // 13.33
-    EXPECT_EQ(potionKindRowRect(5, 3, 20).width(), 33);  // 33.33
-    EXPECT_EQ(potionKindRowRect(5, 3, 19).width(), 32);  // 31.67
+    EXPECT_EQ(potionKindRowRect(2, 3, 20).width(), 13); // 13.33
+    EXPECT_EQ(potionKindRowRect(5, 3, 20).width(), 33); // 33.33
+    EXPECT_EQ(potionKindRowRect(5, 3, 19).width(), 32); // 31.67
     EXPECT_EQ(potionKindRowRect(1, 2, 25).x(), 12 - 6 - 1);
 }
 
-TEST(PotionKindRowRect, NonPositiveArgumentsGiveNothing)
-{
+TEST(PotionKindRowRect, NonPositiveArgumentsGiveNothing) {
     EXPECT_TRUE(potionKindRowRect(0, 2, 25).isEmpty());
     EXPECT_TRUE(potionKindRowRect(3, 0, 25).isEmpty());
     EXPECT_TRUE(potionKindRowRect(3, 2, 0).isEmpty());

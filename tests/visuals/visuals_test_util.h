@@ -17,25 +17,21 @@
 
 namespace qor::test {
 
-inline QString builtDataDir()
-{
+inline QString builtDataDir() {
     return QStringLiteral(QOR_BUILD_DATA_DIR);
 }
 
-inline QString builtLibraryPath()
-{
+inline QString builtLibraryPath() {
     return builtDataDir() + PictureLibrary::libraryFileName();
 }
 
 // A library loaded from the build's data folder; the test fails when it is
 // not there (it is built with the tests).
-inline void loadBuiltLibrary(PictureLibrary &library)
-{
+inline void loadBuiltLibrary(PictureLibrary &library) {
     ASSERT_TRUE(library.load(builtDataDir())) << qPrintable(library.errorString());
 }
 
-inline QByteArray packBytes(const QImage &strip, bmc::Filter filter = bmc::Filter::LeftDelta)
-{
+inline QByteArray packBytes(const QImage &strip, bmc::Filter filter = bmc::Filter::LeftDelta) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("x.bmc"));
     QString error;
@@ -47,22 +43,19 @@ inline QByteArray packBytes(const QImage &strip, bmc::Filter filter = bmc::Filte
     return f.readAll();
 }
 
-inline bool writeBytes(const QString &path, const QByteArray &bytes)
-{
+inline bool writeBytes(const QString &path, const QByteArray &bytes) {
     QFile f(path);
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
 }
 
 // A colour that tells cell, row and column apart (never the key colour).
-inline QRgb cellColor(int cell, int row, int column)
-{
+inline QRgb cellColor(int cell, int row, int column) {
     return qRgb(10 + cell * 7 % 200, 20 + row % 200, 30 + column % 200);
 }
 
 // width x (cells * cellHeight + extraRows): cell c has rows painted with
 // cellColor(c, row, column); the extra rows at the bottom are white.
-inline QImage makeStrip(int width, int cellHeight, int cells, int extraRows = 0)
-{
+inline QImage makeStrip(int width, int cellHeight, int cells, int extraRows = 0) {
     QImage strip(width, cellHeight * cells + extraRows, QImage::Format_RGB32);
     strip.fill(0xFFFFFFFFu);
     for (int c = 0; c < cells; ++c)

@@ -8,8 +8,7 @@
 
 namespace qor::bmcpack {
 
-QImage flattenOnKey(const QImage &picture, int alphaThreshold)
-{
+QImage flattenOnKey(const QImage &picture, int alphaThreshold) {
     if (picture.isNull())
         return {};
     const QImage argb = picture.convertToFormat(QImage::Format_ARGB32);
@@ -30,8 +29,7 @@ QImage flattenOnKey(const QImage &picture, int alphaThreshold)
     return out;
 }
 
-QImage stackCells(const QList<QImage> &cells, int padding, QString &error)
-{
+QImage stackCells(const QList<QImage> &cells, int padding, QString &error) {
     if (cells.isEmpty()) {
         error = QStringLiteral("no pictures to pack");
         return {};
@@ -69,8 +67,7 @@ QImage stackCells(const QList<QImage> &cells, int padding, QString &error)
     return strip;
 }
 
-bool writeBmc(const QImage &strip, const QString &path, bmc::Filter filter, QString &error)
-{
+bool writeBmc(const QImage &strip, const QString &path, bmc::Filter filter, QString &error) {
     if (strip.isNull()) {
         error = QStringLiteral("empty picture");
         return false;
@@ -98,8 +95,7 @@ bool writeBmc(const QImage &strip, const QString &path, bmc::Filter filter, QStr
     return true;
 }
 
-bool readBmc(const QString &path, QImage &strip, QString &error)
-{
+bool readBmc(const QString &path, QImage &strip, QString &error) {
     QFile in(path);
     if (!in.open(QIODevice::ReadOnly)) {
         error = in.errorString();

@@ -18,23 +18,19 @@
 
 namespace {
 
-int fail(const QString &message)
-{
+int fail(const QString &message) {
     std::fprintf(stderr, "qor-bmc-pack: %s\n", qPrintable(message));
     return 1;
 }
 
-int usage()
-{
-    std::fprintf(stderr,
-                 "usage: qor-bmc-pack [--cell-padding N] [--filter none|delta] [--alpha-threshold A]"
-                 " OUT.bmc IN1.png [IN2.png ...]\n"
-                 "       qor-bmc-pack --unpack IN.bmc OUT.png\n");
+int usage() {
+    std::fprintf(stderr, "usage: qor-bmc-pack [--cell-padding N] [--filter none|delta] [--alpha-threshold A]"
+                         " OUT.bmc IN1.png [IN2.png ...]\n"
+                         "       qor-bmc-pack --unpack IN.bmc OUT.png\n");
     return 2;
 }
 
-bool parseInt(const QString &text, int low, int high, int &value)
-{
+bool parseInt(const QString &text, int low, int high, int &value) {
     bool ok = false;
     const int v = text.toInt(&ok);
     if (!ok || v < low || v > high)
@@ -45,8 +41,7 @@ bool parseInt(const QString &text, int low, int high, int &value)
 
 } // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     int padding = 0;

@@ -12,8 +12,7 @@ namespace {
 constexpr int kRenderPixelSize = 128;
 
 // The smallest rectangle holding every pixel that is not fully transparent.
-QRect opaqueBounds(const QImage &image)
-{
+QRect opaqueBounds(const QImage &image) {
     int left = image.width(), top = image.height(), right = -1, bottom = -1;
     for (int y = 0; y < image.height(); ++y) {
         const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
@@ -31,8 +30,7 @@ QRect opaqueBounds(const QImage &image)
 
 } // namespace
 
-bool EmojiRenderer::loadFont(const QString &fontPath)
-{
+bool EmojiRenderer::loadFont(const QString &fontPath) {
     const int id = QFontDatabase::addApplicationFont(fontPath);
     if (id < 0)
         return false;
@@ -43,8 +41,7 @@ bool EmojiRenderer::loadFont(const QString &fontPath)
     return true;
 }
 
-bool EmojiRenderer::covers(const QString &text) const
-{
+bool EmojiRenderer::covers(const QString &text) const {
     QFont font(m_family);
     font.setPixelSize(kRenderPixelSize);
     const QFontMetrics metrics(font);
@@ -57,8 +54,7 @@ bool EmojiRenderer::covers(const QString &text) const
     return !text.isEmpty();
 }
 
-QImage EmojiRenderer::renderTight(const QString &text) const
-{
+QImage EmojiRenderer::renderTight(const QString &text) const {
     const int canvas = kRenderPixelSize * 2;
     QImage image(canvas, canvas, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -74,8 +70,7 @@ QImage EmojiRenderer::renderTight(const QString &text) const
     return bounds.isNull() ? QImage() : image.copy(bounds);
 }
 
-QImage EmojiRenderer::render(const QString &text, int size, int margin) const
-{
+QImage EmojiRenderer::render(const QString &text, int size, int margin) const {
     QImage out(size, size, QImage::Format_ARGB32_Premultiplied);
     out.fill(Qt::transparent);
     const QImage tight = renderTight(text);
@@ -89,8 +84,7 @@ QImage EmojiRenderer::render(const QString &text, int size, int margin) const
     return out;
 }
 
-QImage EmojiRenderer::overlay(const QImage &base, const QString &text, double fraction) const
-{
+QImage EmojiRenderer::overlay(const QImage &base, const QString &text, double fraction) const {
     QImage out = base.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     const QImage tight = renderTight(text);
     if (tight.isNull())
@@ -103,8 +97,7 @@ QImage EmojiRenderer::overlay(const QImage &base, const QString &text, double fr
     return out;
 }
 
-QImage shiftHue(const QImage &picture, int degrees)
-{
+QImage shiftHue(const QImage &picture, int degrees) {
     QImage out = picture.convertToFormat(QImage::Format_ARGB32);
     const int turn = ((degrees % 360) + 360) % 360;
     if (turn == 0)

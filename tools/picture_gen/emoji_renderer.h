@@ -9,7 +9,7 @@
 namespace qor::picgen {
 
 class EmojiRenderer {
-public:
+  public:
     // Registers the colour emoji font at fontPath; false when it cannot.
     bool loadFont(const QString &fontPath);
     QString family() const { return m_family; }
@@ -25,7 +25,7 @@ public:
     // fraction of its side.
     QImage overlay(const QImage &base, const QString &text, double fraction) const;
 
-private:
+  private:
     QImage renderTight(const QString &text) const;
 
     QString m_family;

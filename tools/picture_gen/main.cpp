@@ -44,14 +44,12 @@ struct Options {
     int kindSize = 64;
 };
 
-int fail(const QString &message)
-{
+int fail(const QString &message) {
     std::fprintf(stderr, "qor-picture-gen: %s\n", qPrintable(message));
     return 1;
 }
 
-bool readTable(const QString &path, QList<Entry> &entries, QString &error)
-{
+bool readTable(const QString &path, QList<Entry> &entries, QString &error) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         error = path + QStringLiteral(": ") + file.errorString();
@@ -92,8 +90,7 @@ bool readTable(const QString &path, QList<Entry> &entries, QString &error)
     return true;
 }
 
-QImage contactSheet(const QList<QImage> &pictures, const QStringList &captions, int side)
-{
+QImage contactSheet(const QList<QImage> &pictures, const QStringList &captions, int side) {
     const int columns = 10;
     const int tileW = qMax(side, 120) + 8;
     const int tileH = side + 34;
@@ -115,8 +112,7 @@ QImage contactSheet(const QList<QImage> &pictures, const QStringList &captions, 
     return sheet;
 }
 
-bool parseArgs(const QStringList &args, Options &o)
-{
+bool parseArgs(const QStringList &args, Options &o) {
     for (qsizetype i = 0; i + 1 < args.size(); i += 2) {
         const QString &key = args[i];
         const QString &value = args[i + 1];
@@ -137,14 +133,13 @@ bool parseArgs(const QStringList &args, Options &o)
         else
             return false;
     }
-    return args.size() % 2 == 0 && !o.tsv.isEmpty() && o.size >= 16 && o.size <= 512 && o.kindSize >= 16
-        && o.kindSize <= 512;
+    return args.size() % 2 == 0 && !o.tsv.isEmpty() && o.size >= 16 && o.size <= 512 && o.kindSize >= 16 &&
+           o.kindSize <= 512;
 }
 
 } // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     // Rendering needs no screen; run the same on a desktop and headless.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -174,7 +169,8 @@ int main(int argc, char **argv)
                          qPrintable(e.name), qPrintable(e.emoji));
             ++problems;
         }
-        const QImage pic = flattenOnKey(qor::picgen::shiftHue(renderer.render(e.emoji, o.size, margin), e.hue));
+        const QImage pic =
+            flattenOnKey(qor::picgen::shiftHue(renderer.render(e.emoji, o.size, margin), e.hue));
         const QByteArray digest = QCryptographicHash::hash(
             QByteArrayView(reinterpret_cast<const char *>(pic.constBits()), pic.sizeInBytes()),
             QCryptographicHash::Sha1);
@@ -193,8 +189,7 @@ int main(int argc, char **argv)
     const QString flask = QStringLiteral("\U0001F9EA");
     const QImage potion = flattenOnKey(qor::picgen::shiftHue(renderer.render(flask, o.kindSize, 2), 185));
     const QImage poisonFlask = qor::picgen::shiftHue(renderer.render(flask, o.kindSize, 2), -55);
-    const QImage poison = flattenOnKey(
-        renderer.overlay(poisonFlask, QStringLiteral("\u2620\uFE0F"), 0.55));
+    const QImage poison = flattenOnKey(renderer.overlay(poisonFlask, QStringLiteral("\u2620\uFE0F"), 0.55));
 
     if (!o.outDir.isEmpty()) {
         QDir().mkpath(o.outDir);
@@ -214,7 +209,8 @@ int main(int argc, char **argv)
     if (!o.pngDir.isEmpty()) {
         QDir().mkpath(o.pngDir);
         for (qsizetype i = 0; i < items.size(); ++i)
-            items[i].save(QDir(o.pngDir).filePath(QStringLiteral("item_%1.png").arg(i + 1, 3, 10, QLatin1Char('0'))));
+            items[i].save(
+                QDir(o.pngDir).filePath(QStringLiteral("item_%1.png").arg(i + 1, 3, 10, QLatin1Char('0'))));
         potion.save(QDir(o.pngDir).filePath(QStringLiteral("potion.png")));
         poison.save(QDir(o.pngDir).filePath(QStringLiteral("poison.png")));
     }
@@ -225,7 +221,7 @@ int main(int argc, char **argv)
         allCaptions << QStringLiteral("зелье") << QStringLiteral("яд");
         contactSheet(all, allCaptions, o.size).save(o.sheet);
     }
-    std::printf("%lld ingredient pictures of %d x %d, %d problem(s)\n", qlonglong(items.size()), o.size, o.size,
-                problems);
+    std::printf("%lld ingredient pictures of %d x %d, %d problem(s)\n", qlonglong(items.size()), o.size,
+                o.size, problems);
     return problems == 0 ? 0 : 1;
 }

@@ -11,22 +11,19 @@ namespace {
 
 constexpr std::array<std::uint8_t, 4> kMagic{'Q', 'B', 'M', 'C'};
 
-std::uint32_t readUInt32(const std::uint8_t *p)
-{
-    return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16
-        | std::uint32_t(p[3]) << 24;
+std::uint32_t readUInt32(const std::uint8_t *p) {
+    return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 |
+           std::uint32_t(p[3]) << 24;
 }
 
-void writeUInt32(std::uint8_t *p, std::uint32_t v)
-{
+void writeUInt32(std::uint8_t *p, std::uint32_t v) {
     p[0] = std::uint8_t(v);
     p[1] = std::uint8_t(v >> 8);
     p[2] = std::uint8_t(v >> 16);
     p[3] = std::uint8_t(v >> 24);
 }
 
-bool sizeAcceptable(std::int32_t width, std::int32_t height, std::string &error)
-{
+bool sizeAcceptable(std::int32_t width, std::int32_t height, std::string &error) {
     if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide) {
         error = "picture size out of range";
         return false;
@@ -40,18 +37,15 @@ bool sizeAcceptable(std::int32_t width, std::int32_t height, std::string &error)
 
 } // namespace
 
-std::int32_t readInt32(const std::uint8_t *p)
-{
+std::int32_t readInt32(const std::uint8_t *p) {
     return static_cast<std::int32_t>(readUInt32(p));
 }
 
-void writeInt32(std::uint8_t *p, std::int32_t v)
-{
+void writeInt32(std::uint8_t *p, std::int32_t v) {
     writeUInt32(p, static_cast<std::uint32_t>(v));
 }
 
-bool parseFile(std::span<const std::uint8_t> file, Header &header, std::string &error)
-{
+bool parseFile(std::span<const std::uint8_t> file, Header &header, std::string &error) {
     if (file.size() < kHeaderSize) {
         error = "file shorter than its header";
         return false;
@@ -90,9 +84,8 @@ bool parseFile(std::span<const std::uint8_t> file, Header &header, std::string &
     return true;
 }
 
-bool decodePixels(std::span<const std::uint8_t> file, const Header &header,
-                  std::span<std::uint32_t> pixels, std::string &error)
-{
+bool decodePixels(std::span<const std::uint8_t> file, const Header &header, std::span<std::uint32_t> pixels,
+                  std::string &error) {
     const std::size_t width = std::size_t(header.width);
     const std::size_t height = std::size_t(header.height);
     if (file.size() != kHeaderSize + header.payloadSize || pixels.size() != width * height) {
@@ -170,9 +163,8 @@ bool decodePixels(std::span<const std::uint8_t> file, const Header &header,
     return ok;
 }
 
-bool encodeFile(std::int32_t width, std::int32_t height, std::span<const std::uint32_t> pixels,
-                Filter filter, std::vector<std::uint8_t> &file, std::string &error)
-{
+bool encodeFile(std::int32_t width, std::int32_t height, std::span<const std::uint32_t> pixels, Filter filter,
+                std::vector<std::uint8_t> &file, std::string &error) {
     if (!sizeAcceptable(width, height, error))
         return false;
     const std::size_t w = std::size_t(width);
@@ -204,8 +196,8 @@ bool encodeFile(std::int32_t width, std::int32_t height, std::span<const std::ui
     }
     uLongf packedSize = compressBound(static_cast<uLong>(raw.size()));
     file.assign(kHeaderSize + packedSize, 0);
-    if (compress2(file.data() + kHeaderSize, &packedSize, raw.data(),
-                  static_cast<uLong>(raw.size()), Z_BEST_COMPRESSION) != Z_OK) {
+    if (compress2(file.data() + kHeaderSize, &packedSize, raw.data(), static_cast<uLong>(raw.size()),
+                  Z_BEST_COMPRESSION) != Z_OK) {
         error = "compression failed";
         return false;
     }
@@ -218,7 +210,8 @@ bool encodeFile(std::int32_t width, std::int32_t height, std::span<const std::ui
     writeInt32(p + 7, width);
     writeInt32(p + 11, height);
     writeUInt32(p + 15, static_cast<std::uint32_t>(packedSize));
-    writeUInt32(p + 19, static_cast<std::uint32_t>(crc32(0L, p + kHeaderSize, static_cast<uInt>(packedSize))));
+    writeUInt32(p + 19,
+                static_cast<std::uint32_t>(crc32(0L, p + kHeaderSize, static_cast<uInt>(packedSize))));
     p[23] = 0;
     return true;
 }

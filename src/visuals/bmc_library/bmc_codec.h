@@ -38,12 +38,12 @@ bool parseFile(std::span<const std::uint8_t> file, Header &header, std::string &
 // Inflates and unfilters the payload of a checked file into pixels
 // (width * height entries, 0xFFRRGGBB). Fails when the stream is corrupt or
 // holds more or fewer bytes than the picture needs.
-bool decodePixels(std::span<const std::uint8_t> file, const Header &header,
-                  std::span<std::uint32_t> pixels, std::string &error);
+bool decodePixels(std::span<const std::uint8_t> file, const Header &header, std::span<std::uint32_t> pixels,
+                  std::string &error);
 
 // Builds a file image from pixels (0xAARRGGBB; alpha is ignored).
-bool encodeFile(std::int32_t width, std::int32_t height, std::span<const std::uint32_t> pixels,
-                Filter filter, std::vector<std::uint8_t> &file, std::string &error);
+bool encodeFile(std::int32_t width, std::int32_t height, std::span<const std::uint32_t> pixels, Filter filter,
+                std::vector<std::uint8_t> &file, std::string &error);
 
 // Little-endian helpers for unaligned fields.
 std::int32_t readInt32(const std::uint8_t *p);

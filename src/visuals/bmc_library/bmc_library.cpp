@@ -24,15 +24,13 @@ struct LoadedFile {
     std::uint8_t *bytes() { return reinterpret_cast<std::uint8_t *>(this + 1); }
 };
 
-LoadedFile *fromContext(const BmcContext *context)
-{
+LoadedFile *fromContext(const BmcContext *context) {
     if (context->header == 0)
         return nullptr;
     return reinterpret_cast<LoadedFile *>(context->header) - 1;
 }
 
-void release(BmcContext *context)
-{
+void release(BmcContext *context) {
     if (LoadedFile *f = fromContext(context))
         std::free(f);
     context->header = 0;
@@ -44,8 +42,7 @@ struct FileCloser {
 };
 
 // Reads the whole file, refusing anything larger than a .bmc can be.
-LoadedFile *readFile(const char *path)
-{
+LoadedFile *readFile(const char *path) {
     std::unique_ptr<std::FILE, FileCloser> f(std::fopen(path, "rb"));
     if (!f)
         return nullptr;
@@ -70,8 +67,7 @@ LoadedFile *readFile(const char *path)
 
 extern "C" {
 
-QOR_BMC_EXPORT uint8_t LoadBmc(BmcContext *context, const char *path)
-{
+QOR_BMC_EXPORT uint8_t LoadBmc(BmcContext *context, const char *path) {
     if (!context)
         return 0;
     release(context);
@@ -91,8 +87,7 @@ QOR_BMC_EXPORT uint8_t LoadBmc(BmcContext *context, const char *path)
     return 1;
 }
 
-QOR_BMC_EXPORT uintptr_t DecodeBmc(BmcContext *context, int bitsPerPixel)
-{
+QOR_BMC_EXPORT uintptr_t DecodeBmc(BmcContext *context, int bitsPerPixel) {
     if (!context || bitsPerPixel != 32 || context->loaded == 0)
         return 0;
     LoadedFile *block = fromContext(context);
@@ -117,8 +112,7 @@ QOR_BMC_EXPORT uintptr_t DecodeBmc(BmcContext *context, int bitsPerPixel)
     return reinterpret_cast<uintptr_t>(bitmap);
 }
 
-QOR_BMC_EXPORT void ClearBmc(BmcContext *context)
-{
+QOR_BMC_EXPORT void ClearBmc(BmcContext *context) {
     if (context)
         release(context);
 }

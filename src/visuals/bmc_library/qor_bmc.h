@@ -43,8 +43,7 @@ typedef struct QorBitmap {
 } QorBitmap;
 
 /* Releases a bitmap handle returned by DecodeBmc; 0 is ignored. */
-static inline void QorBitmapFree(uintptr_t handle)
-{
+static inline void QorBitmapFree(uintptr_t handle) {
     free((void *)handle);
 }
 

@@ -8,8 +8,7 @@ namespace {
 
 // Copies the strip rectangle (0, top, width, rows) into dst's top-left
 // corner, clipped to both pictures; the rest of dst is left as it is.
-void copyRows(const QImage &strip, int top, QImage &dst)
-{
+void copyRows(const QImage &strip, int top, QImage &dst) {
     const int width = qMin(dst.width(), strip.width());
     if (width <= 0 || top < 0)
         return;
@@ -19,8 +18,7 @@ void copyRows(const QImage &strip, int top, QImage &dst)
 
 // The s x s row picture of a potion kind: the key colour, with the source
 // scaled to the width of potionKindRowRect drawn at its place (clipped).
-QImage kindRowPicture(const QImage &source, int s)
-{
+QImage kindRowPicture(const QImage &source, int s) {
     QImage row(s, s, QImage::Format_RGB32);
     row.fill(KeyColor);
     const QRect place = potionKindRowRect(source.width(), source.height(), s);
@@ -44,8 +42,7 @@ QImage kindRowPicture(const QImage &source, int s)
 
 } // namespace
 
-bool ItemPictures::cutData1(PictureLibrary &library, const QString &path, int itemRecordCount)
-{
+bool ItemPictures::cutData1(PictureLibrary &library, const QString &path, int itemRecordCount) {
     m_items.clear();
     m_displayBaked.clear();
     m_windowBaked.clear();
@@ -73,8 +70,7 @@ bool ItemPictures::cutData1(PictureLibrary &library, const QString &path, int it
     return true;
 }
 
-bool ItemPictures::cutData2(PictureLibrary &library, const QString &path)
-{
+bool ItemPictures::cutData2(PictureLibrary &library, const QString &path) {
     m_kinds = {};
     if (!library.isLoaded() || !library.loadBmc(path))
         return false;
@@ -94,14 +90,12 @@ bool ItemPictures::cutData2(PictureLibrary &library, const QString &path)
     return true;
 }
 
-void ItemPictures::cutAll(PictureLibrary &library, const QString &dataDir, int itemRecordCount)
-{
+void ItemPictures::cutAll(PictureLibrary &library, const QString &dataDir, int itemRecordCount) {
     cutData1(library, dataDir + QStringLiteral("Data1.bmc"), itemRecordCount);
     cutData2(library, dataDir + QStringLiteral("Data2.bmc"));
 }
 
-void ItemPictures::MakePictures(int mode, int rowHeight, QRgb evenBg, QRgb oddBg, QRgb selectedBg)
-{
+void ItemPictures::MakePictures(int mode, int rowHeight, QRgb evenBg, QRgb oddBg, QRgb selectedBg) {
     if (m_items.empty() || m_items[0].PicSource.isNull())
         return;
     if (mode == 0 || mode == 2)
@@ -110,14 +104,12 @@ void ItemPictures::MakePictures(int mode, int rowHeight, QRgb evenBg, QRgb oddBg
         makeRows(rowHeight, {evenBg, oddBg, selectedBg});
 }
 
-void ItemPictures::makeSmall()
-{
+void ItemPictures::makeSmall() {
     for (ItemPictureSet &item : m_items)
         item.PicSmall = keyToTransparent(scaleNearest(item.PicSource, kSmallSize, kSmallSize));
 }
 
-void ItemPictures::makeRows(int s, const std::array<QRgb, 3> &bg)
-{
+void ItemPictures::makeRows(int s, const std::array<QRgb, 3> &bg) {
     // Full pictures do not depend on the row height; the even background is
     // the window colour.
     for (PotionKindPicture &kind : m_kinds) {
@@ -147,20 +139,17 @@ void ItemPictures::makeRows(int s, const std::array<QRgb, 3> &bg)
     m_rowHeight = s;
 }
 
-void ItemPictures::makeDisplay(int item, QRgb bg)
-{
+void ItemPictures::makeDisplay(int item, QRgb bg) {
     bakeKey(m_items[size_t(item)].PicSource, bg, m_items[size_t(item)].PicDisplay);
     m_displayBaked[size_t(item)] = bg;
 }
 
-void ItemPictures::makeWindow(int item, QRgb bg)
-{
+void ItemPictures::makeWindow(int item, QRgb bg) {
     bakeKey(m_items[size_t(item)].PicSource, bg, m_items[size_t(item)].PicWindow);
     m_windowBaked[size_t(item)] = bg;
 }
 
-void ItemPictures::MakePicturesDisplay(int mode, int index, QRgb displayBg, QRgb windowBg)
-{
+void ItemPictures::MakePicturesDisplay(int mode, int index, QRgb displayBg, QRgb windowBg) {
     if (m_items.empty() || m_items[0].PicSource.isNull())
         return;
     if (mode == 0 || mode == 1) {
@@ -179,8 +168,7 @@ void ItemPictures::MakePicturesDisplay(int mode, int index, QRgb displayBg, QRgb
     }
 }
 
-const QImage *ItemPictures::GetItemPicture(int item, int which)
-{
+const QImage *ItemPictures::GetItemPicture(int item, int which) {
     if (item <= 0 || item >= itemCount() || m_items[size_t(item)].PicSource.isNull())
         return nullptr;
     ItemPictureSet &set = m_items[size_t(item)];
@@ -197,8 +185,7 @@ const QImage *ItemPictures::GetItemPicture(int item, int which)
     return nullptr;
 }
 
-void ItemPictures::release()
-{
+void ItemPictures::release() {
     m_items.clear();
     m_displayBaked.clear();
     m_windowBaked.clear();
@@ -207,19 +194,16 @@ void ItemPictures::release()
 }
 
 namespace {
-const QImage *present(const QImage &image)
-{
+const QImage *present(const QImage &image) {
     return image.isNull() ? nullptr : &image;
 }
 } // namespace
 
-const QImage *ItemPictures::picSource(int item) const
-{
+const QImage *ItemPictures::picSource(int item) const {
     return validItem(item) ? present(m_items[size_t(item)].PicSource) : nullptr;
 }
 
-std::span<const QRgb> ItemPictures::picBits(int item) const
-{
+std::span<const QRgb> ItemPictures::picBits(int item) const {
     const QImage *src = picSource(item);
     if (!src)
         return {};
@@ -227,38 +211,31 @@ std::span<const QRgb> ItemPictures::picBits(int item) const
     return {reinterpret_cast<const QRgb *>(src->constBits()), size_t(src->width()) * size_t(src->height())};
 }
 
-const QImage *ItemPictures::picSmall(int item) const
-{
+const QImage *ItemPictures::picSmall(int item) const {
     return validItem(item) ? present(m_items[size_t(item)].PicSmall) : nullptr;
 }
 
-const QImage *ItemPictures::picRow(int item, RowBg bg) const
-{
+const QImage *ItemPictures::picRow(int item, RowBg bg) const {
     return validItem(item) ? present(m_items[size_t(item)].PicRow[size_t(bg)]) : nullptr;
 }
 
-const QImage *ItemPictures::picDisplay(int item) const
-{
+const QImage *ItemPictures::picDisplay(int item) const {
     return validItem(item) ? present(m_items[size_t(item)].PicDisplay) : nullptr;
 }
 
-const QImage *ItemPictures::picWindow(int item) const
-{
+const QImage *ItemPictures::picWindow(int item) const {
     return validItem(item) ? present(m_items[size_t(item)].PicWindow) : nullptr;
 }
 
-const QImage *ItemPictures::potionKindSource(int kind) const
-{
+const QImage *ItemPictures::potionKindSource(int kind) const {
     return kind == 0 || kind == 1 ? present(m_kinds[size_t(kind)].Source) : nullptr;
 }
 
-const QImage *ItemPictures::potionKindFull(int kind) const
-{
+const QImage *ItemPictures::potionKindFull(int kind) const {
     return kind == 0 || kind == 1 ? present(m_kinds[size_t(kind)].Full) : nullptr;
 }
 
-const QImage *ItemPictures::potionKindRow(int kind, RowBg bg) const
-{
+const QImage *ItemPictures::potionKindRow(int kind, RowBg bg) const {
     return kind == 0 || kind == 1 ? present(m_kinds[size_t(kind)].Row[size_t(bg)]) : nullptr;
 }
 

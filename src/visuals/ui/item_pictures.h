@@ -24,22 +24,22 @@ enum class RowBg { Even = 0, Odd = 1, Selected = 2 };
 
 // The pictures of one ingredient.
 struct ItemPictureSet {
-    QImage PicSource;                // W x (cell - 1), key intact (RGB32)
-    QImage PicSmall;                 // 32 x 32, key transparent
-    std::array<QImage, 3> PicRow;    // s x s, key baked (by RowBg)
-    QImage PicDisplay;               // W x (cell - 1), key -> panel background
-    QImage PicWindow;                // W x (cell - 1), key -> window colour
+    QImage PicSource;             // W x (cell - 1), key intact (RGB32)
+    QImage PicSmall;              // 32 x 32, key transparent
+    std::array<QImage, 3> PicRow; // s x s, key baked (by RowBg)
+    QImage PicDisplay;            // W x (cell - 1), key -> panel background
+    QImage PicWindow;             // W x (cell - 1), key -> window colour
 };
 
 // The pictures of one potion kind (0 potion, 1 poison).
 struct PotionKindPicture {
-    QImage Source;                   // cut from Data2.bmc, key intact
-    QImage Full;                     // full size, key -> window colour
-    std::array<QImage, 3> Row;       // s x s, see potionKindRowRect
+    QImage Source;             // cut from Data2.bmc, key intact
+    QImage Full;               // full size, key -> window colour
+    std::array<QImage, 3> Row; // s x s, see potionKindRowRect
 };
 
 class ItemPictures {
-public:
+  public:
     static constexpr int kSmallSize = 32;
     // Row heights outside 1..kMaxRowHeight build no row pictures.
     static constexpr int kMaxRowHeight = 256;
@@ -89,7 +89,7 @@ public:
     const std::vector<ItemPictureSet> &items() const { return m_items; }
     const std::array<PotionKindPicture, 2> &PotionKindPics() const { return m_kinds; }
 
-private:
+  private:
     void makeSmall();
     void makeRows(int s, const std::array<QRgb, 3> &bg);
     void makeDisplay(int item, QRgb bg);

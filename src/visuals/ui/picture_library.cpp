@@ -6,13 +6,11 @@
 
 namespace qor {
 
-PictureLibrary::~PictureLibrary()
-{
+PictureLibrary::~PictureLibrary() {
     unload();
 }
 
-QString PictureLibrary::libraryFileName()
-{
+QString PictureLibrary::libraryFileName() {
 #if defined(Q_OS_WIN)
     return QStringLiteral("QOR_Bmc.dll");
 #elif defined(Q_OS_MACOS)
@@ -22,13 +20,11 @@ QString PictureLibrary::libraryFileName()
 #endif
 }
 
-bool PictureLibrary::load(const QString &dataDir)
-{
+bool PictureLibrary::load(const QString &dataDir) {
     return loadFile(dataDir + libraryFileName());
 }
 
-bool PictureLibrary::loadFile(const QString &libraryPath)
-{
+bool PictureLibrary::loadFile(const QString &libraryPath) {
     unload();
     m_library.setFileName(libraryPath);
     if (!m_library.load()) {
@@ -50,8 +46,7 @@ bool PictureLibrary::loadFile(const QString &libraryPath)
     return true;
 }
 
-bool PictureLibrary::loadBmc(const QString &path)
-{
+bool PictureLibrary::loadBmc(const QString &path) {
     if (!isLoaded())
         return false;
     // The library takes an 8-bit path; the platform's file-name encoding is
@@ -61,21 +56,19 @@ bool PictureLibrary::loadBmc(const QString &path)
     return ok && m_context.loaded != 0;
 }
 
-QSize PictureLibrary::headerSize() const
-{
+QSize PictureLibrary::headerSize() const {
     if (m_context.header == 0)
         return {};
     const auto *block = reinterpret_cast<const unsigned char *>(m_context.header);
     auto read = [block](int offset) {
         const auto *p = block + offset;
-        return static_cast<int>(quint32(p[0]) | quint32(p[1]) << 8 | quint32(p[2]) << 16
-                                | quint32(p[3]) << 24);
+        return static_cast<int>(quint32(p[0]) | quint32(p[1]) << 8 | quint32(p[2]) << 16 |
+                                quint32(p[3]) << 24);
     };
     return {read(BMC_WIDTH_OFFSET), read(BMC_HEIGHT_OFFSET)};
 }
 
-QImage PictureLibrary::decodeBmc()
-{
+QImage PictureLibrary::decodeBmc() {
     if (!isLoaded() || m_context.loaded == 0)
         return {};
     const uintptr_t handle = m_decodeBmc(&m_context, 32);
@@ -95,15 +88,13 @@ QImage PictureLibrary::decodeBmc()
     return image;
 }
 
-void PictureLibrary::clearBmc()
-{
+void PictureLibrary::clearBmc() {
     if (isLoaded() && m_context.header != 0)
         m_clearBmc(&m_context);
     m_context = BmcContext{0, 0};
 }
 
-void PictureLibrary::unload()
-{
+void PictureLibrary::unload() {
     clearBmc();
     m_loadBmc = nullptr;
     m_decodeBmc = nullptr;

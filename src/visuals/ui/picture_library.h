@@ -14,7 +14,7 @@
 namespace qor {
 
 class PictureLibrary {
-public:
+  public:
     PictureLibrary() = default;
     ~PictureLibrary();
     PictureLibrary(const PictureLibrary &) = delete;
@@ -46,7 +46,7 @@ public:
 
     const BmcContext &context() const { return m_context; }
 
-private:
+  private:
     QLibrary m_library;
     BmcContext m_context{0, 0};
     LoadBmcFn m_loadBmc = nullptr;

@@ -4,8 +4,7 @@
 
 namespace qor {
 
-QImage scaleNearest(const QImage &src, int w, int h)
-{
+QImage scaleNearest(const QImage &src, int w, int h) {
     if (src.isNull() || w <= 0 || h <= 0 || src.depth() != 32)
         return {};
     QImage dst(w, h, src.format());
@@ -27,8 +26,7 @@ QImage scaleNearest(const QImage &src, int w, int h)
     return dst;
 }
 
-void bakeKey(const QImage &src, QRgb bg, QImage &dst)
-{
+void bakeKey(const QImage &src, QRgb bg, QImage &dst) {
     if (src.isNull() || src.depth() != 32) {
         dst = QImage();
         return;
@@ -46,8 +44,7 @@ void bakeKey(const QImage &src, QRgb bg, QImage &dst)
     }
 }
 
-QImage keyToTransparent(const QImage &src)
-{
+QImage keyToTransparent(const QImage &src) {
     if (src.isNull() || src.depth() != 32)
         return {};
     QImage dst(src.size(), QImage::Format_ARGB32_Premultiplied);
@@ -62,8 +59,7 @@ QImage keyToTransparent(const QImage &src)
     return dst;
 }
 
-QRect potionKindRowRect(int sourceWidth, int sourceHeight, int rowHeight)
-{
+QRect potionKindRowRect(int sourceWidth, int sourceHeight, int rowHeight) {
     if (sourceWidth <= 0 || sourceHeight <= 0 || rowHeight <= 0)
         return {};
     // w = W * s / H, rounded half to even in exact integer arithmetic.
