@@ -1,6 +1,116 @@
 #include "main_window/settings_block.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace qor {
+
+SettingRange settingRange(int line) {
+    using namespace SettingsLine;
+    constexpr SettingRange any{std::numeric_limits<std::int32_t>::min(),
+                               std::numeric_limits<std::int32_t>::max()};
+    constexpr SettingRange flag{0, 1};
+    constexpr SettingRange pixels{0, kMaxPixelSize};
+    constexpr SettingRange percent{25, 300};
+    switch (line) {
+    case MenuGridLinesHor:
+    case MenuGridLinesVer:
+    case MenuCanQuickSearsh:
+    case MenuShowHints:
+    case MenuFastFindStartWithCurElement:
+    case MenuCanGrayedDisabledItem:
+    case PerkPhysician:
+    case PerkBenefactor:
+    case PerkPoisoner:
+    case MenuScrollForLBox:
+    case MenuCanLightLBox:
+    case DrawVertLines:
+    case PerkPurity:
+    case MenuShowFormFavorites:
+    case MenuShowUsedItemsList:
+    case PictureWindowOpen:
+    case DragShadow:
+    case DragShapedMode:
+        return flag;
+    case GridRowHeight:
+    case LbPotionItemHeight:
+    case LbFavoritesItemHeight:
+        return {10, 100};
+    case HeaderHeight:
+    case SplitterThickness:
+    case HeaderEffInfoHeight:
+    case GridHeaderRowHeight:
+        return {1, 50};
+    case PanelCapLBPotionsHeight:
+    case PanelCap2Height:
+    case PanelCapGridHeight:
+        return {0, 50};
+    case UsedItemsItemHeight:
+    case AltListsItemHeight:
+    case LbEffectInfoItemHeight:
+    case FavoritesItemHeight:
+    case HelpItemHeight:
+        return {10, 50};
+    case PanelItemDisplayWidth:
+    case PanelPotionInfoHeight:
+    case PanelLbPotionsMainHeight:
+    case PageControlHeight:
+    case PanelAddInfoWidth:
+    case PanelPotionTypeWidth:
+    case PanelEffInfoWidth:
+    case PanelInfoMainWidth:
+    case HelpListWidth:
+    case FavoritesEffGroupHeight:
+        return pixels;
+    case PotionColor2Percent:
+    case GridColor2Percent:
+    case EffInfoColor2Percent:
+        return percent;
+    case FastFindTimeout:
+        return {100, 5000};
+    case GridSelRow:
+        return {0, any.max};
+    case DropDownCount:
+        return {5, 50};
+    case PotionSortCode:
+        return {-kMaxPotionFindCol, kMaxPotionFindCol};
+    case GridSortCode:
+        return {-kMaxGridFindCol, kMaxGridFindCol};
+    case GridFindCol:
+        return {1, kMaxGridFindCol};
+    case PotionFindCol:
+        return {0, kMaxPotionFindCol};
+    case AlchemyFortify:
+        return {0, 400};
+    case AlchemySkill:
+        return {0, 200};
+    case AlchemistRanks:
+        return {0, 5};
+    case EffColorChar:
+        return {0, 255};
+    case DragImageSize:
+        return {24, 100};
+    case DragBlend:
+        return {10, 255};
+    case UsedItemsSetIndex:
+        return {0, 3};
+    case Reserved14:
+    case Reserved69:
+    case Reserved70:
+    case Reserved71:
+        return {0, 0};
+    default: // colours
+        return any;
+    }
+}
+
+std::int32_t SettingsBlock::clampedValue(int line) const {
+    const SettingRange r = settingRange(line);
+    // A flag is on only for exactly 1, so 5 is off rather than clamped to on.
+    if (r.min == 0 && r.max == 1)
+        return flag(line) ? 1 : 0;
+    return std::clamp(value(line), r.min, r.max);
+}
 
 std::int32_t SettingsBlock::value(int line) const {
     if (line < 1 || line > kSettingsBlockSize)

@@ -92,6 +92,15 @@ inline constexpr int Reserved71 = 71;
 inline constexpr int kMaxGridFindCol = 29;
 inline constexpr int kMaxPotionFindCol = 25;
 
+// The range the commands enforce for a line; colours and unbounded values
+// take the whole int32 range, pixel sizes 0..kMaxPixelSize.
+struct SettingRange {
+    std::int32_t min;
+    std::int32_t max;
+};
+inline constexpr std::int32_t kMaxPixelSize = 100000;
+SettingRange settingRange(int line);
+
 class SettingsBlock {
   public:
     // Raw access by 1-based line number; a line outside 1..71 reads 0 and
@@ -100,6 +109,10 @@ class SettingsBlock {
     void setValue(int line, std::int32_t v);
     bool flag(int line) const { return value(line) == 1; }
     void setFlag(int line, bool on) { setValue(line, on ? 1 : 0); }
+
+    // The value of a line pulled into its range: for applying a value from a
+    // damaged file to a control without trusting it.
+    std::int32_t clampedValue(int line) const;
 
     // The two corrections applied after reading (find columns out of range).
     void applyReadCorrections();

@@ -157,3 +157,35 @@ TEST(ToolWindowBounds, RectangleNearOrBeyondTheScreenEdgeIsCentred) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(SettingsBlockRanges, ClampedValuesForDamagedFiles) {
+    SettingsBlock b;
+    b.setGridRowHeight(5);
+    b.setDropDownCount(1000000);
+    b.setPanelEffInfoWidth(-40);
+    b.setPoisonEffColor(-2147483647); // a system colour stays as it is
+    b.setUsedItemsSetIndex(7);
+    b.setPotionSortCode(-99);
+    b.setMenuShowHints(true);
+    b.setValue(SettingsLine::DragShadow, 5);
+    b.setFastFindTimeout(1000);
+    EXPECT_EQ(b.clampedValue(SettingsLine::GridRowHeight), 10);
+    EXPECT_EQ(b.clampedValue(SettingsLine::DropDownCount), 50);
+    EXPECT_EQ(b.clampedValue(SettingsLine::PanelEffInfoWidth), 0);
+    EXPECT_EQ(b.clampedValue(SettingsLine::PoisonEffColor), -2147483647);
+    EXPECT_EQ(b.clampedValue(SettingsLine::UsedItemsSetIndex), 3);
+    EXPECT_EQ(b.clampedValue(SettingsLine::PotionSortCode), -25);
+    EXPECT_EQ(b.clampedValue(SettingsLine::MenuShowHints), 1);
+    EXPECT_EQ(b.clampedValue(SettingsLine::DragShadow), 0); // on only for exactly 1
+    EXPECT_EQ(b.clampedValue(SettingsLine::FastFindTimeout), 1000);
+    EXPECT_EQ(b.value(SettingsLine::DropDownCount), 1000000); // the raw value stays
+
+    // Every default lies inside its range.
+    const MainSettings d = DefaultSettings(2);
+    for (int line = 1; line <= kSettingsBlockSize; ++line)
+        EXPECT_EQ(d.block.clampedValue(line), d.block.value(line)) << "line " << line;
+}
+
+} // namespace
