@@ -3,6 +3,8 @@
 
 #include "main_window/settings_file.h"
 
+#include <cstdint>
+
 namespace qor {
 
 namespace {

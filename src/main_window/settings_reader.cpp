@@ -8,6 +8,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <span>
 
 namespace qor {
