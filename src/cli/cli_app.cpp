@@ -19,13 +19,17 @@ struct CommandEntry {
 };
 
 // One line per command.
+// clang-format off
 constexpr CommandEntry kCommands[] = {
     {"strengths", &cmdStrengths},
+    {"evaluate", &cmdEvaluate},
+    {"search-effects", &cmdSearchEffects},
     {"search-items", &cmdSearchItems},
     {"alt", &cmdAlt},
     {"grid", &cmdGrid},
     {"settings-rewrite", &cmdSettingsRewrite},
 };
+// clang-format on
 
 struct PerkName {
     QLatin1StringView name;
@@ -141,7 +145,8 @@ int RunCli(const QStringList &args, QTextStream &out, QTextStream &err) {
     }
     QString badPerk;
     if (parser.isSet(perksOpt) && !parsePerks(parser.value(perksOpt), ctx.skills, badPerk)) {
-        err << "--perks: unknown perk \"" << badPerk << "\" (known: physician, benefactor, poisoner, purity)\n";
+        err << "--perks: unknown perk \"" << badPerk
+            << "\" (known: physician, benefactor, poisoner, purity)\n";
         err.flush();
         return kExitUsage;
     }

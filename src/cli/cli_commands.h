@@ -9,6 +9,8 @@ namespace qor {
 using CliCommand = int (*)(CliContext &ctx, const QStringList &args);
 
 int cmdStrengths(CliContext &ctx, const QStringList &args);
+int cmdEvaluate(CliContext &ctx, const QStringList &args);
+int cmdSearchEffects(CliContext &ctx, const QStringList &args);
 int cmdSearchItems(CliContext &ctx, const QStringList &args);
 int cmdAlt(CliContext &ctx, const QStringList &args);
 int cmdGrid(CliContext &ctx, const QStringList &args);

@@ -33,7 +33,9 @@ std::int32_t saturateToInt32(double v) {
     return static_cast<std::int32_t>(v);
 }
 
-bool physicianClass(std::uint8_t effClass) { return effClass >= 1 && effClass <= 3; }
+bool physicianClass(std::uint8_t effClass) {
+    return effClass >= 1 && effClass <= 3;
+}
 
 } // namespace
 

@@ -14,8 +14,7 @@ constexpr qsizetype kCostStep = 25;
 constexpr qsizetype kEffectStep = 60;
 constexpr qsizetype kItemStep = 100;
 
-template <typename List>
-void growBy(List &list, qsizetype step) {
+template <typename List> void growBy(List &list, qsizetype step) {
     if (qsizetype(list.size()) == qsizetype(list.capacity()))
         list.reserve(list.capacity() + decltype(list.capacity())(step));
 }

@@ -10,8 +10,12 @@ namespace {
 constexpr qsizetype kMaxIntToken = 32;
 constexpr qsizetype kMaxRealToken = 64;
 
-bool isBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) {
+    return static_cast<unsigned char>(c) <= 32;
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 int hexDigit(char c) {
     if (c >= '0' && c <= '9')

@@ -19,7 +19,7 @@ bool ParseIntToken(QByteArrayView token, std::int32_t &value);
 bool ParseRealToken(QByteArrayView token, double &value);
 
 class TextReader {
-public:
+  public:
     explicit TextReader(QByteArrayView bytes) : m_bytes(bytes) {}
 
     // No character is left (another record follows otherwise).
@@ -47,7 +47,7 @@ public:
     // Offset of the last token read (the end of the file when none was left).
     qsizetype lastTokenStart() const { return m_tokenStart; }
 
-private:
+  private:
     QByteArrayView nextToken(qsizetype maxLength);
     void fail(qsizetype tokenPos);
 

@@ -34,7 +34,7 @@ CliRun run(QStringList args) {
 // class, Benefactor bonus) and a harmful class-5 one. Ingredient 1 carries
 // all four; the empty last line of Items.ini adds ingredient 2.
 class TinyDataFolder : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(m_dir.isValid());
         write("Cost.txt", "0\r\n10\r\n");
@@ -86,8 +86,8 @@ TEST_F(TinyDataFolder, StrengthsWithEveryGlobalOption) {
     EXPECT_EQ(lines[8], QString());
 
     // The poisoner perk raises only the harmful effect's bonus price.
-    const CliRun p = run({QStringLiteral("--data"), dataDir(), QStringLiteral("--perks"), QStringLiteral("poisoner"),
-                          QStringLiteral("strengths")});
+    const CliRun p = run({QStringLiteral("--data"), dataDir(), QStringLiteral("--perks"),
+                          QStringLiteral("poisoner"), QStringLiteral("strengths")});
     EXPECT_TRUE(p.out.startsWith(QStringLiteral("1 1 1 10 0 43 0 31 43 0 31\n")));
     EXPECT_TRUE(p.out.contains(QStringLiteral("\n1 4 4 4 1 0 0 7 0 0 5\n"))) << p.out.toStdString();
 }

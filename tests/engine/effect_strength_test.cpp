@@ -249,13 +249,15 @@ TEST(EffectStrength, DamagedSettingsGiveZerosNotNaN) {
     const int absurd[][3] = {{-1000, 0, 0},
                              {0, -300, 0},
                              {std::numeric_limits<std::int32_t>::min(), 0, -5},
-                             {std::numeric_limits<std::int32_t>::max(), std::numeric_limits<std::int32_t>::max(),
+                             {std::numeric_limits<std::int32_t>::max(),
+                              std::numeric_limits<std::int32_t>::max(),
                               std::numeric_limits<std::int32_t>::max()}};
     for (const auto &s : absurd) {
         SkillSettings k = skills(s[0], s[1], s[2]);
         k.PerkPhysician = k.PerkBenefactor = true;
         for (int ts : {0, 1}) {
-            const TItemEffect r = computed({.baseCost = 3.0, .timeScaled = ts, .perkBoost = 1, .effClass = 1}, 7, 9, k);
+            const TItemEffect r =
+                computed({.baseCost = 3.0, .timeScaled = ts, .perkBoost = 1, .effClass = 1}, 7, 9, k);
             for (int v : {r.Power, r.Time, r.Cost, r.PowerPlain, r.TimePlain, r.CostPlain}) {
                 EXPECT_GE(v, 0);
                 EXPECT_LE(v, MaxValue);

@@ -55,17 +55,19 @@ GameData effectsNamed(const QStringList &names) {
 TEST(FilterGroups, FixedEntriesThenFileLines) {
     GameData data = effectsNamed({QString()});
     BuildFilters(data, {QStringLiteral("ab"), QString::fromUtf8("Во")});
-    const QStringList expected{
-        QString::fromUtf8("Нет"),      QString::fromUtf8("Нет / Любой"),    QString::fromUtf8("Любой"),
-        QString::fromUtf8("Нет / Вредный"), QString::fromUtf8("Вредный"), QString::fromUtf8("Нет / Полезный"),
-        QString::fromUtf8("Полезный"), QStringLiteral("ab"),               QString::fromUtf8("Во")};
+    const QStringList expected{QString::fromUtf8("Нет"),      QString::fromUtf8("Нет / Любой"),
+                               QString::fromUtf8("Любой"),    QString::fromUtf8("Нет / Вредный"),
+                               QString::fromUtf8("Вредный"),  QString::fromUtf8("Нет / Полезный"),
+                               QString::fromUtf8("Полезный"), QStringLiteral("ab"),
+                               QString::fromUtf8("Во")};
     EXPECT_EQ(data.FilterList, expected);
 }
 
 TEST(FilterGroups, PrefixIgnoresCaseAndTheLastMatchingLineWins) {
-    GameData data = effectsNamed({QString(), QString::fromUtf8("Восстановление сил"), QString::fromUtf8("вред огнём"),
-                                  QString::fromUtf8("Сопротивление огню"), QString::fromUtf8("Слабость к огню"),
-                                  QStringLiteral("Fire"), QString::fromUtf8("Ёлка")});
+    GameData data =
+        effectsNamed({QString(), QString::fromUtf8("Восстановление сил"), QString::fromUtf8("вред огнём"),
+                      QString::fromUtf8("Сопротивление огню"), QString::fromUtf8("Слабость к огню"),
+                      QStringLiteral("Fire"), QString::fromUtf8("Ёлка")});
     BuildFilters(data, {QString::fromUtf8("вос"), QString::fromUtf8("С"), QString::fromUtf8("сЛ"),
                         QStringLiteral("fI"), QString::fromUtf8("ВРЕД"), QString::fromUtf8("ё"),
                         QString::fromUtf8("Восстановление сил и ещё")});

@@ -12,16 +12,20 @@
 #include <ostream>
 
 // Readable QString values in test failure messages.
-inline void PrintTo(const QString &text, std::ostream *os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString &text, std::ostream *os) {
+    *os << '"' << text.toStdString() << '"';
+}
 
 namespace qor::test {
 
 // The text (written in UTF-8 in the test source) as the bytes of a data file.
-inline QByteArray cp(const char *utf8) { return ToCp1251(QString::fromUtf8(utf8)); }
+inline QByteArray cp(const char *utf8) {
+    return ToCp1251(QString::fromUtf8(utf8));
+}
 
 // A temporary data folder into which a test writes its files.
 class ScratchDataDir {
-public:
+  public:
     bool isValid() const { return m_dir.isValid(); }
     QString path() const { return m_dir.path() + QLatin1Char('/'); }
     void write(const QString &name, const QByteArray &bytes) const {
@@ -31,7 +35,7 @@ public:
     }
     void remove(const QString &name) const { QFile::remove(QDir(m_dir.path()).filePath(name)); }
 
-private:
+  private:
     QTemporaryDir m_dir;
 };
 

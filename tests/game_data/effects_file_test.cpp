@@ -105,7 +105,8 @@ TEST(EffectsFile, NameIsCutAtColumn39AndDescriptionAt999) {
     // A 45-character name runs into the description columns.
     const QByteArray longName(45, 'N');
     const std::string longDescr(1200, 'd');
-    const QByteArray file = "1 0 0 0 0 0 " + longName + "\r\n" + effectLine("1 0 0 0 0 0", "B", longDescr.c_str());
+    const QByteArray file =
+        "1 0 0 0 0 0 " + longName + "\r\n" + effectLine("1 0 0 0 0 0", "B", longDescr.c_str());
     ASSERT_FALSE(ParseEffects(file, data));
     ASSERT_EQ(data.effectRecordCount(), 2);
     EXPECT_EQ(data.EffectNames[0], QString(38, u'N'));
@@ -116,8 +117,8 @@ TEST(EffectsFile, NameIsCutAtColumn39AndDescriptionAt999) {
 
 TEST(EffectsFile, EmptyLinesBetweenRecordsArePassedOverButNotAtTheEnd) {
     GameData data;
-    const QByteArray body = effectLine("0 0 0 0 0 0", "") + "\r\n\r\n" + effectLine("1 0 0 0 0 0", "A") + "\r\n" +
-                            effectLine("1 0 0 0 0 0", "B");
+    const QByteArray body = effectLine("0 0 0 0 0 0", "") + "\r\n\r\n" + effectLine("1 0 0 0 0 0", "A") +
+                            "\r\n" + effectLine("1 0 0 0 0 0", "B");
     ASSERT_FALSE(ParseEffects(body, data));
     EXPECT_EQ(data.effectRecordCount(), 3);
     EXPECT_EQ(data.EffectNames.last(), QStringLiteral("B"));

@@ -20,7 +20,9 @@ QByteArray slots(const char *s1 = "0 0 0", const char *s2 = "0 0 0", const char 
 }
 
 // The placeholder record, whose "/" is in column 16 of the rest of the line.
-QByteArray placeholder() { return cp("0 0 0 0  Пусто        / Nothing\r\n") + slots(); }
+QByteArray placeholder() {
+    return cp("0 0 0 0  Пусто        / Nothing\r\n") + slots();
+}
 
 TEST(ItemsFile, HeaderSlotsAndNames) {
     GameData data;
@@ -89,8 +91,8 @@ TEST(ItemsFile, SecondNameIsCutAt999Characters) {
 
 TEST(ItemsFile, EmptyLinesInsideAndBetweenRecordsArePassedOver) {
     GameData data;
-    const QByteArray file = placeholder() + "\r\n\r\n" + cp("1 1 5 0  Мёд / Mel\r\n") + "\r\n1 2 3\r\n\n2 4 5\r\n" +
-                            "3 0 0\r\n\r\n4 0 0\r\n";
+    const QByteArray file = placeholder() + "\r\n\r\n" + cp("1 1 5 0  Мёд / Mel\r\n") +
+                            "\r\n1 2 3\r\n\n2 4 5\r\n" + "3 0 0\r\n\r\n4 0 0\r\n";
     ASSERT_FALSE(ParseItems(file, kEffects, data));
     ASSERT_EQ(data.itemRecordCount(), 2);
     const TItemRec &item = data.ItemTable[1];
@@ -104,7 +106,8 @@ TEST(ItemsFile, EmptyLinesInsideAndBetweenRecordsArePassedOver) {
 
 TEST(ItemsFile, EmptyLastLineAddsAnEmptyIngredient) {
     GameData data;
-    const QByteArray file = placeholder() + cp("1 1 5 0  Мёд / Mel\r\n") + slots("1 1 1", "2 1 1", "3 1 1", "4 1 1");
+    const QByteArray file =
+        placeholder() + cp("1 1 5 0  Мёд / Mel\r\n") + slots("1 1 1", "2 1 1", "3 1 1", "4 1 1");
     ASSERT_FALSE(ParseItems(file, kEffects, data));
     EXPECT_EQ(data.itemRecordCount(), 2);
 
@@ -130,7 +133,8 @@ TEST(ItemsFile, InvalidNumberNamesItsLine) {
     EXPECT_EQ(error->message, QStringLiteral("Invalid numeric input"));
     EXPECT_EQ(error->line, 8);
     // A weight with a comma is no number either.
-    const std::optional<DataError> weight = ParseItems(QByteArray(placeholder() + "1 0,5 1 0  a / b\r\n" + slots()), kEffects, data);
+    const std::optional<DataError> weight =
+        ParseItems(QByteArray(placeholder() + "1 0,5 1 0  a / b\r\n" + slots()), kEffects, data);
     ASSERT_TRUE(weight);
     EXPECT_EQ(weight->line, 6);
 }
@@ -146,7 +150,8 @@ TEST_P(ItemsInvariant, IsALoadingErrorNamingRecordAndProblem) {
     const BrokenItem &b = GetParam();
     GameData data;
     const QByteArray file = placeholder() + cp("1 1 1 0  Хорошее / Bonum\r\n") + slots("1 1 1", "2 1 1") +
-                            "\r\n" + cp("2 1 1 0  Плохое / Malum\r\n") + slots(b.slots[0], b.slots[1], b.slots[2], b.slots[3]);
+                            "\r\n" + cp("2 1 1 0  Плохое / Malum\r\n") +
+                            slots(b.slots[0], b.slots[1], b.slots[2], b.slots[3]);
     const std::optional<DataError> error = ParseItems(file, kEffects, data);
     ASSERT_TRUE(error);
     EXPECT_EQ(error->record, QStringLiteral("ingredient 2"));
@@ -156,15 +161,17 @@ TEST_P(ItemsInvariant, IsALoadingErrorNamingRecordAndProblem) {
 
 INSTANTIATE_TEST_SUITE_P(
     Items, ItemsInvariant,
-    ::testing::Values(BrokenItem{{"7 1 1", "1 1 1", "2 1 1", "3 1 1"}, "effect index 7 in slot 1 is outside 0..6"},
-                      BrokenItem{{"1 1 1", "-1 1 1", "2 1 1", "3 1 1"}, "effect index -1 in slot 2"},
-                      BrokenItem{{"1 1 1", "2 1 1", "3 1 1", "2 5 5"}, "effect 2 appears twice (slots 2 and 4)"},
-                      BrokenItem{{"1 1 1", "2 -4 1", "3 1 1", "4 1 1"}, "negative base magnitude -4 in slot 2"},
-                      BrokenItem{{"1 1 1", "2 1 1", "3 1 -1", "4 1 1"}, "negative base duration -1 in slot 3"}));
+    ::testing::Values(
+        BrokenItem{{"7 1 1", "1 1 1", "2 1 1", "3 1 1"}, "effect index 7 in slot 1 is outside 0..6"},
+        BrokenItem{{"1 1 1", "-1 1 1", "2 1 1", "3 1 1"}, "effect index -1 in slot 2"},
+        BrokenItem{{"1 1 1", "2 1 1", "3 1 1", "2 5 5"}, "effect 2 appears twice (slots 2 and 4)"},
+        BrokenItem{{"1 1 1", "2 -4 1", "3 1 1", "4 1 1"}, "negative base magnitude -4 in slot 2"},
+        BrokenItem{{"1 1 1", "2 1 1", "3 1 -1", "4 1 1"}, "negative base duration -1 in slot 3"}));
 
 TEST(ItemsFile, EmptySlotsMayRepeatEffectZero) {
     GameData data;
-    const QByteArray file = placeholder() + cp("1 1 1 0  Мёд / Mel\r\n") + slots("0 0 0", "3 1 1", "0 0 0", "6 2 2");
+    const QByteArray file =
+        placeholder() + cp("1 1 1 0  Мёд / Mel\r\n") + slots("0 0 0", "3 1 1", "0 0 0", "6 2 2");
     ASSERT_FALSE(ParseItems(file, kEffects, data));
     EXPECT_EQ(data.ItemTable[1].Eff[1].Effect, 3);
     EXPECT_EQ(data.ItemTable[1].Eff[3].Effect, 6);

@@ -22,8 +22,9 @@ void writeValidFolder(const ScratchDataDir &dir) {
                                                 "2.0 1 1 0 1 0 Яд\r\n"
                                                 "0.8 0 0 1 1 6 Слабость к огню\r\n"));
     dir.write(QStringLiteral("Filter.txt"), cp("В\r\nс\r\n"));
-    dir.write(QStringLiteral("Items.ini"), cp("0 0 0 0  Ничего     / Nihil\r\n0 0 0\r\n0 0 0\r\n0 0 0\r\n0 0 0\r\n"
-                                              "$10 0.5 4 0  Мята       / Mentha\r\n1 5 0\r\n2 1 10\r\n3 2 1\r\n0 0 0\r\n"));
+    dir.write(QStringLiteral("Items.ini"),
+              cp("0 0 0 0  Ничего     / Nihil\r\n0 0 0\r\n0 0 0\r\n0 0 0\r\n0 0 0\r\n"
+                 "$10 0.5 4 0  Мята       / Mentha\r\n1 5 0\r\n2 1 10\r\n3 2 1\r\n0 0 0\r\n"));
 }
 
 TEST(LoadGameData, FillsEveryTable) {
@@ -68,19 +69,22 @@ TEST(LoadGameData, MissingFolderStopsAtTheFirstFile) {
 TEST(LoadGameData, ErrorTextNamesFileLineAndRecord) {
     ScratchDataDir dir;
     writeValidFolder(dir);
-    dir.write(QStringLiteral("Items.ini"), cp("0 0 0 0  Ничего / Nihil\r\n0 0 0\r\n0 0 0\r\n0 0 0\r\n0 0 0\r\n"
-                                              "1 0.5 4 0  Мята / Mentha\r\n1 5 0\r\n2 1 1O\r\n3 2 1\r\n0 0 0\r\n"));
+    dir.write(QStringLiteral("Items.ini"),
+              cp("0 0 0 0  Ничего / Nihil\r\n0 0 0\r\n0 0 0\r\n0 0 0\r\n0 0 0\r\n"
+                 "1 0.5 4 0  Мята / Mentha\r\n1 5 0\r\n2 1 1O\r\n3 2 1\r\n0 0 0\r\n"));
     GameData data;
     std::optional<DataError> error = LoadGameData(dir.path(), data);
     ASSERT_TRUE(error);
     EXPECT_EQ(error->toText(), dir.path() + QStringLiteral("Items.ini, line 8: Invalid numeric input"));
 
-    dir.write(QStringLiteral("Items.ini"), cp("0 0 0 0  Ничего / Nihil\r\n0 0 0\r\n0 0 0\r\n0 0 0\r\n0 0 0\r\n"
-                                              "1 0.5 4 0  Мята / Mentha\r\n1 5 0\r\n4 1 1\r\n3 2 1\r\n0 0 0\r\n"));
+    dir.write(QStringLiteral("Items.ini"),
+              cp("0 0 0 0  Ничего / Nihil\r\n0 0 0\r\n0 0 0\r\n0 0 0\r\n0 0 0\r\n"
+                 "1 0.5 4 0  Мята / Mentha\r\n1 5 0\r\n4 1 1\r\n3 2 1\r\n0 0 0\r\n"));
     error = LoadGameData(dir.path(), data);
     ASSERT_TRUE(error);
-    EXPECT_EQ(error->toText(), dir.path() + QStringLiteral("Items.ini, line 6, ingredient 1: effect index 4 in "
-                                                           "slot 2 is outside 0..3"));
+    EXPECT_EQ(error->toText(),
+              dir.path() + QStringLiteral("Items.ini, line 6, ingredient 1: effect index 4 in "
+                                          "slot 2 is outside 0..3"));
 }
 
 TEST(LoadGameData, BundledDataSetLoads) {
