@@ -1,0 +1,45 @@
+// evaluate [--strict] I1 I2 [I3]: one EvaluatePotion call.
+
+#include "cli/cli_commands.h"
+#include "cli/cli_format.h"
+#include "engine/evaluate_potion.h"
+
+#include <QCommandLineParser>
+#include <QTextStream>
+
+namespace qor {
+
+int cmdEvaluate(CliContext &ctx, const QStringList &args) {
+    const QString name = QStringLiteral("evaluate");
+    QCommandLineParser parser;
+    const QCommandLineOption strictOpt(QStringLiteral("strict"));
+    parser.addOption(strictOpt);
+    if (!ctx.parseArgs(parser, args, name))
+        return kExitUsage;
+    const QStringList values = parser.positionalArguments();
+    if (values.size() < 2 || values.size() > 3)
+        return ctx.usageError(name, QStringLiteral("expects two or three ingredient indices I1 I2 [I3]"));
+    std::array<std::int32_t, 3> items{};
+    for (qsizetype k = 0; k < values.size(); ++k) {
+        if (!ParseInt32(values[k], items[std::size_t(k)]))
+            return ctx.usageError(name, QStringLiteral("not an ingredient index: \"%1\"").arg(values[k]));
+    }
+    if (!ctx.loadData())
+        return kExitDataError;
+    for (std::int32_t item : items) {
+        if (item < 0 || item > ctx.data.highestItem()) {
+            return ctx.usageError(
+                name, QStringLiteral("ingredient index %1 outside 0..%2").arg(item).arg(ctx.data.highestItem()));
+        }
+    }
+
+    TPotionRec rec;
+    if (EvaluatePotion(ctx.data, ctx.skills.PerkPurity, rec, items[0], items[1], items[2],
+                       parser.isSet(strictOpt)))
+        ctx.out << FormatPotionRecord(rec) << '\n';
+    else
+        ctx.out << "none\n";
+    return kExitOk;
+}
+
+} // namespace qor
