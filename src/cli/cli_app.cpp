@@ -24,8 +24,6 @@ constexpr CommandEntry kCommands[] = {
     {"strengths", &cmdStrengths},
     {"evaluate", &cmdEvaluate},
     {"search-effects", &cmdSearchEffects},
-    {"evaluate", &cmdEvaluate},
-    {"search-effects", &cmdSearchEffects},
     {"search-items", &cmdSearchItems},
     {"alt", &cmdAlt},
     {"grid", &cmdGrid},
