@@ -7,6 +7,7 @@
 #include "engine/search_conditions.h"
 #include "engine/search_from_effects.h"
 #include "game_data/game_data.h"
+#include "main_window/settings_file.h"
 #include "recipe_list/potion_list.h"
 #include "recipe_list/search_slots.h"
 #include "reference_table/grid_model.h"
@@ -38,9 +39,9 @@ struct ProgramState {
     AltSelection AltSel;
     GridState Grid;
 
-    // Ingredient availability of the current set: index = ingredient index,
-    // entry 0 unused, 1 = at hand.
-    std::vector<std::uint8_t> ItemAvailable;
+    // Everything Main.ini carries (block, favourites, ingredient sets with
+    // ItemAvailable of the current set, bounds, fonts, slots as read).
+    MainSettings Settings;
 
     // Life-cycle flags of the main window.
     bool CommandsReady = false;

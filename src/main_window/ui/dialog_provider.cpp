@@ -1,0 +1,87 @@
+#include "main_window/ui/dialog_provider.h"
+
+#include <QColorDialog>
+#include <QFontDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace qor {
+
+void DialogProvider::message(QWidget *parent, const QString &text, MessageIcon icon, const QString &caption)
+{
+    m_messages.push_back({caption, text, icon});
+    if (m_scripted)
+        return;
+    QMessageBox box(parent);
+    box.setWindowTitle(caption);
+    box.setText(text);
+    switch (icon) {
+    case MessageIcon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case MessageIcon::Warning:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case MessageIcon::None:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    }
+    box.exec();
+}
+
+std::optional<QString> DialogProvider::inputText(QWidget *parent, const QString &prompt, const QString &text,
+                                                 const QString &caption)
+{
+    m_prompts << prompt;
+    if (m_scripted) {
+        if (m_texts.empty())
+            return std::nullopt;
+        auto answer = m_texts.front();
+        m_texts.pop_front();
+        return answer;
+    }
+    bool ok = false;
+    const QString result = QInputDialog::getText(parent, caption, prompt, QLineEdit::Normal, text, &ok);
+    if (!ok)
+        return std::nullopt;
+    return result;
+}
+
+std::optional<QColor> DialogProvider::chooseColor(QWidget *parent, const QColor &current)
+{
+    if (m_scripted) {
+        if (m_colors.empty())
+            return std::nullopt;
+        const QColor c = m_colors.front();
+        m_colors.pop_front();
+        return c;
+    }
+    const QColor c = QColorDialog::getColor(current, parent, kAppCaption);
+    if (!c.isValid())
+        return std::nullopt;
+    return c;
+}
+
+std::optional<QFont> DialogProvider::chooseFont(QWidget *parent, const QFont &current)
+{
+    if (m_scripted) {
+        if (m_fonts.empty())
+            return std::nullopt;
+        const QFont f = m_fonts.front();
+        m_fonts.pop_front();
+        return f;
+    }
+    bool ok = false;
+    const QFont f = QFontDialog::getFont(&ok, current, parent, kAppCaption);
+    if (!ok)
+        return std::nullopt;
+    return f;
+}
+
+void DialogProvider::clearRecord()
+{
+    m_messages.clear();
+    m_prompts.clear();
+}
+
+} // namespace qor

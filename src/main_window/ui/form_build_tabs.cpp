@@ -1,0 +1,295 @@
+// The input tabs of the main window: search from effects with its options
+// page, search from ingredients, alternative making, skills, help and
+// favourites.
+
+#include "main_window/ui/form_main.h"
+
+#include "recipe_list/ui/alt_lists.h"
+#include "recipe_list/ui/chooser_combo.h"
+#include "recipe_list/ui/favorites_list.h"
+#include "recipe_list/ui/item_pictures_source.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace qor {
+
+namespace {
+
+constexpr int kChooserIngredient = static_cast<int>(ChooserComboBox::Kind::Ingredient);
+constexpr int kChooserEffect = static_cast<int>(ChooserComboBox::Kind::Effect);
+constexpr int kChooserText = static_cast<int>(ChooserComboBox::Kind::Text);
+
+QFont fixedFont(const QString &family, int pixels)
+{
+    QFont f(family);
+    f.setPixelSize(pixels);
+    return f;
+}
+
+} // namespace
+
+ChooserComboBox *TFormMain::makeChooser(QWidget *parent, const QString &name, int width, int kind)
+{
+    auto *combo = new ChooserComboBox(static_cast<ChooserComboBox::Kind>(kind), m_state->Data, m_colors,
+                                      m_pictureSource.get(), parent);
+    combo->setObjectName(name);
+    combo->setFont(fixedFont(QStringLiteral("MS Sans Serif"), 13));
+    combo->setMaxVisibleItems(32);
+    if (width > 0)
+        combo->setFixedWidth(width);
+    return combo;
+}
+
+namespace {
+
+QLabel *makeLabel(QWidget *parent, const QString &text)
+{
+    auto *label = new QLabel(text, parent);
+    return label;
+}
+
+template <typename List>
+List *named(List *list, const QString &name)
+{
+    list->setObjectName(name);
+    list->setFont(fixedFont(QStringLiteral("MS Sans Serif"), 13));
+    return list;
+}
+
+} // namespace
+
+void TFormMain::buildTabSearchEffects()
+{
+    auto *outer = new QHBoxLayout(TabSheet1);
+    outer->setContentsMargins(4, 4, 4, 4);
+
+    Panel5 = new QWidget(TabSheet1);
+    Panel5->setObjectName(QStringLiteral("Panel5"));
+    Panel5->setFixedWidth(565);
+    auto *grid = new QGridLayout(Panel5);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setVerticalSpacing(2);
+    grid->addWidget(makeLabel(Panel5, QStringLiteral("Эффекты")), 0, 0);
+    grid->addWidget(makeLabel(Panel5, QStringLiteral("Фильтры эффектов")), 0, 2);
+    for (int k = 0; k < 5; ++k) {
+        CbEffect[k] = makeChooser(Panel5, QStringLiteral("CbEffect%1").arg(k + 1), 367, kChooserEffect);
+        CBoxEnableEff[k] = new QCheckBox(Panel5);
+        CBoxEnableEff[k]->setObjectName(QStringLiteral("CBoxEnableEff%1").arg(k + 1));
+        CBoxEnableEff[k]->setChecked(true);
+        CbFilter[k] = makeChooser(Panel5, QStringLiteral("CbFilter%1").arg(k + 1), 154, kChooserText);
+        grid->addWidget(CbEffect[k], k + 1, 0);
+        grid->addWidget(CBoxEnableEff[k], k + 1, 1);
+        grid->addWidget(CbFilter[k], k + 1, 2);
+    }
+    grid->setRowStretch(6, 1);
+    outer->addWidget(Panel5);
+
+    PageControlSearshOpt = new QTabWidget(TabSheet1);
+    PageControlSearshOpt->setObjectName(QStringLiteral("PageControlSearshOpt"));
+    PageControlSearshOpt->setFocusPolicy(Qt::NoFocus);
+    TabSheet4 = new QWidget(PageControlSearshOpt);
+    TabSheet4->setObjectName(QStringLiteral("TabSheet4"));
+    PageControlSearshOpt->addTab(TabSheet4, QStringLiteral("   Основное   "));
+    outer->addWidget(PageControlSearshOpt, 1);
+
+    auto *opt = new QGridLayout(TabSheet4);
+    opt->setContentsMargins(4, 4, 4, 4);
+    opt->setVerticalSpacing(2);
+
+    RadioGroupItemsCount = new QGroupBox(QStringLiteral(" Кол-во ингредиентов зелья "), TabSheet4);
+    RadioGroupItemsCount->setObjectName(QStringLiteral("RadioGroupItemsCount"));
+    RadioGroupButtons = new QButtonGroup(RadioGroupItemsCount);
+    auto *radios = new QHBoxLayout(RadioGroupItemsCount);
+    radios->setContentsMargins(6, 2, 6, 2);
+    const QStringList counts{QStringLiteral("Два "), QStringLiteral("Три"), QStringLiteral("2 + 3")};
+    for (int i = 0; i < counts.size(); ++i) {
+        auto *radio = new QRadioButton(counts[i], RadioGroupItemsCount);
+        radio->setObjectName(QStringLiteral("RadioGroupItemsCount_%1").arg(i));
+        RadioGroupButtons->addButton(radio, i);
+        radios->addWidget(radio);
+    }
+    RadioGroupButtons->button(0)->setChecked(true);
+    opt->addWidget(RadioGroupItemsCount, 0, 0, 1, 3);
+
+    auto *costBox = new QWidget(TabSheet4);
+    auto *costLayout = new QGridLayout(costBox);
+    costLayout->setContentsMargins(0, 0, 0, 0);
+    CBoxNeedCheckCost = new QCheckBox(QStringLiteral("Цена (Min / Max)"), costBox);
+    CBoxNeedCheckCost->setObjectName(QStringLiteral("CBoxNeedCheckCost"));
+    ComboBoxCost_Min = makeChooser(costBox, QStringLiteral("ComboBoxCost_Min"), 75, kChooserText);
+    ComboBoxCost_Max = makeChooser(costBox, QStringLiteral("ComboBoxCost_Max"), 75, kChooserText);
+    costLayout->addWidget(CBoxNeedCheckCost, 0, 0, 1, 2);
+    costLayout->addWidget(ComboBoxCost_Min, 1, 0);
+    costLayout->addWidget(ComboBoxCost_Max, 1, 1);
+    opt->addWidget(costBox, 0, 3);
+
+    auto *buttons = new QWidget(TabSheet4);
+    auto *buttonsLayout = new QHBoxLayout(buttons);
+    buttonsLayout->setContentsMargins(0, 0, 0, 0);
+    ButtFormFavorites = new QToolButton(buttons);
+    ButtFormFavorites->setObjectName(QStringLiteral("ButtFormFavorites"));
+    ButtFormFavorites->setToolTip(QStringLiteral("Показать списки избранных ингредиентов и эффектов"));
+    ButtFormFavorites->setText(QStringLiteral("★"));
+    ButtFormUsedItems = new QToolButton(buttons);
+    ButtFormUsedItems->setObjectName(QStringLiteral("ButtFormUsedItems"));
+    ButtFormUsedItems->setToolTip(QStringLiteral("Показать список с возможными ингредиентами"));
+    ButtFormUsedItems->setText(QStringLiteral("☰"));
+    buttonsLayout->addWidget(ButtFormFavorites);
+    buttonsLayout->addWidget(ButtFormUsedItems);
+    opt->addWidget(buttons, 0, 4, Qt::AlignTop);
+
+    opt->addWidget(makeLabel(TabSheet4, QStringLiteral("Обязательные ингредиенты")), 1, 0, 1, 5);
+    for (int k = 0; k < 2; ++k) {
+        CheckBoxCanPrimaryItem[k] = new QCheckBox(QStringLiteral("Обязательный ингредиент"), TabSheet4);
+        CheckBoxCanPrimaryItem[k]->setObjectName(QStringLiteral("CheckBoxCanPrimaryItem%1").arg(k + 1));
+        // Narrow on purpose: only the box shows, the caption stays for
+        // accessibility.
+        CheckBoxCanPrimaryItem[k]->setFixedWidth(20);
+        CbPrioriryIngredient[k] = makeChooser(TabSheet4, QStringLiteral("CbPrioriryIngredient%1").arg(k + 1), 427, kChooserIngredient);
+        opt->addWidget(CheckBoxCanPrimaryItem[k], k + 2, 0);
+        opt->addWidget(CbPrioriryIngredient[k], k + 2, 1, 1, 4, Qt::AlignLeft);
+    }
+    opt->setRowStretch(4, 1);
+    opt->setColumnStretch(5, 1);
+}
+
+void TFormMain::buildTabSearchItems()
+{
+    auto *grid = new QGridLayout(TabSheetSearshFromItem);
+    grid->setContentsMargins(6, 6, 6, 6);
+    grid->setVerticalSpacing(2);
+    for (int k = 0; k < 3; ++k) {
+        grid->addWidget(makeLabel(TabSheetSearshFromItem, QStringLiteral("Ингредиент %1").arg(k + 1)), 2 * k, 0);
+        CbIngredient[k] = makeChooser(TabSheetSearshFromItem, QStringLiteral("CbIngredient%1").arg(k + 1), 366, kChooserIngredient);
+        CBoxCanUseItem[k] = new QCheckBox(TabSheetSearshFromItem);
+        CBoxCanUseItem[k]->setObjectName(QStringLiteral("CBoxCanUseItem%1").arg(k + 1));
+        CBoxCanUseItem[k]->setChecked(true);
+        grid->addWidget(CbIngredient[k], 2 * k + 1, 0);
+        grid->addWidget(CBoxCanUseItem[k], 2 * k + 1, 1);
+    }
+    grid->setRowStretch(6, 1);
+    grid->setColumnStretch(2, 1);
+}
+
+void TFormMain::buildTabAltMake()
+{
+    auto *grid = new QGridLayout(TabSheetAltMake);
+    grid->setContentsMargins(4, 4, 4, 5);
+    grid->setSpacing(2);
+    const GameData &data = m_state->Data;
+    const AltMaking &alt = m_state->Alt;
+    LbAltEffectsList = named(new AltEffectsList(AltEffectsList::Kind::Available, data, alt, m_colors, TabSheetAltMake),
+                             QStringLiteral("LbAltEffectsList"));
+    LbAltAmountItems = named(new AltItemsList(AltItemsList::Kind::Amount, data, alt, m_colors, m_pictureSource.get(),
+                                              TabSheetAltMake),
+                             QStringLiteral("LbAltAmountItems"));
+    LbAltAmountEffects = named(new AltEffectsList(AltEffectsList::Kind::Amount, data, alt, m_colors, TabSheetAltMake),
+                               QStringLiteral("LbAltAmountEffects"));
+    LbAltItemsList = named(new AltItemsList(AltItemsList::Kind::Candidates, data, alt, m_colors,
+                                            m_pictureSource.get(), TabSheetAltMake),
+                           QStringLiteral("LbAltItemsList"));
+    for (QListView *list : {static_cast<QListView *>(LbAltEffectsList), static_cast<QListView *>(LbAltAmountItems),
+                            static_cast<QListView *>(LbAltAmountEffects), static_cast<QListView *>(LbAltItemsList)})
+        list->setContextMenuPolicy(Qt::CustomContextMenu);
+    grid->addWidget(makeLabel(TabSheetAltMake, QStringLiteral("Доступные эффекты")), 0, 0);
+    grid->addWidget(LbAltEffectsList, 1, 0, 3, 1);
+    grid->addWidget(makeLabel(TabSheetAltMake, QStringLiteral("Ингредиенты зелья")), 0, 1);
+    grid->addWidget(LbAltAmountItems, 1, 1);
+    grid->addWidget(makeLabel(TabSheetAltMake, QStringLiteral("Обязательные зффекты")), 2, 1);
+    grid->addWidget(LbAltAmountEffects, 3, 1);
+    grid->addWidget(makeLabel(TabSheetAltMake, QStringLiteral("Доступные ингредиенты")), 0, 2);
+    grid->addWidget(LbAltItemsList, 1, 2, 3, 1);
+    for (int c = 0; c < 3; ++c)
+        grid->setColumnStretch(c, 1);
+}
+
+void TFormMain::buildTabSkills()
+{
+    auto *outer = new QHBoxLayout(TabSheetSkills);
+    outer->setContentsMargins(8, 6, 8, 6);
+    auto *left = new QGridLayout;
+    left->setVerticalSpacing(2);
+    LabelAlchemyValue = makeLabel(TabSheetSkills, QStringLiteral("Навык Алхимии"));
+    LabelAlchemyValue->setObjectName(QStringLiteral("LabelAlchemyValue"));
+    EditAlchemyValue = new QLineEdit(TabSheetSkills);
+    EditAlchemyValue->setObjectName(QStringLiteral("EditAlchemyValue"));
+    EditAlchemyValue->setFixedWidth(120);
+    EditAlchemyModify = new QLineEdit(TabSheetSkills);
+    EditAlchemyModify->setObjectName(QStringLiteral("EditAlchemyModify"));
+    EditAlchemyModify->setFixedWidth(120);
+    ComboBoxMainAlchPercCount = makeChooser(TabSheetSkills, QStringLiteral("ComboBoxMainAlchPercCount"), 120, kChooserText);
+    ComboBoxMainAlchPercCount->addItems({QStringLiteral("Нет"), QStringLiteral("1 / 5"), QStringLiteral("2 / 5"),
+                                         QStringLiteral("3 / 5"), QStringLiteral("4 / 5"), QStringLiteral("5 / 5")});
+    left->addWidget(LabelAlchemyValue, 0, 0);
+    left->addWidget(EditAlchemyValue, 1, 0);
+    left->addWidget(makeLabel(TabSheetSkills, QStringLiteral("Внешний усилитель (%)")), 2, 0);
+    left->addWidget(EditAlchemyModify, 3, 0);
+    left->addWidget(makeLabel(TabSheetSkills, QStringLiteral("Кол-во перков \"АЛХИМИК\"")), 4, 0);
+    left->addWidget(ComboBoxMainAlchPercCount, 5, 0);
+    left->setRowStretch(6, 1);
+    outer->addLayout(left);
+    outer->addSpacing(40);
+
+    auto *right = new QVBoxLayout;
+    auto perk = [this](const QString &name, const QString &caption) {
+        auto *box = new QCheckBox(caption, TabSheetSkills);
+        box->setObjectName(name);
+        return box;
+    };
+    CheckBoxPerkPurity = perk(QStringLiteral("CheckBoxPerkPurity"), QStringLiteral("Перк \"ЧИСТОТА\""));
+    CheckBoxPerkPoisoner = perk(QStringLiteral("CheckBoxPerkPoisoner"), QStringLiteral("Перк \"ОТРАВИТЕЛЬ\""));
+    CheckBoxPerkBenefactor = perk(QStringLiteral("CheckBoxPerkBenefactor"), QStringLiteral("Перк \"ПРОВИЗОР\""));
+    CheckBoxPerkPhysician = perk(QStringLiteral("CheckBoxPerkPhysician"), QStringLiteral("Перк \"ЦЕЛИТЕЛЬ\""));
+    right->addWidget(CheckBoxPerkPurity);
+    right->addWidget(CheckBoxPerkPoisoner);
+    right->addWidget(CheckBoxPerkBenefactor);
+    right->addWidget(CheckBoxPerkPhysician);
+    right->addStretch(1);
+    outer->addLayout(right);
+    outer->addStretch(1);
+}
+
+void TFormMain::buildTabHelpFavorites()
+{
+    auto *helpLayout = new QHBoxLayout(TabSheetHelp);
+    helpLayout->setContentsMargins(0, 0, 0, 0);
+    HelpSplitter = new QSplitter(Qt::Horizontal, TabSheetHelp);
+    LbHelp = new QListWidget(HelpSplitter);
+    LbHelp->setObjectName(QStringLiteral("LbHelp"));
+    LbHelp->setFont(fixedFont(QStringLiteral("Tahoma"), 13));
+    MemoHelp = new QPlainTextEdit(HelpSplitter);
+    MemoHelp->setObjectName(QStringLiteral("MemoHelp"));
+    MemoHelp->setReadOnly(true);
+    MemoHelp->setFont(fixedFont(QStringLiteral("Tahoma"), 13));
+    HelpSplitter->addWidget(LbHelp);
+    HelpSplitter->addWidget(MemoHelp);
+    HelpSplitter->handle(1)->setObjectName(QStringLiteral("Splitter6"));
+    HelpSplitter->setSizes({501, 500});
+    helpLayout->addWidget(HelpSplitter);
+
+    auto *favLayout = new QVBoxLayout(TabSheetFavorites);
+    favLayout->setContentsMargins(0, 0, 0, 0);
+    LBFavorites = named(new FavoritesList(m_state->Data, m_state->Settings.favorites, m_colors, m_pictureSource.get(),
+                                          TabSheetFavorites),
+                        QStringLiteral("LBFavorites"));
+    LBFavorites->setFont(fixedFont(QStringLiteral("Courier"), 17));
+    LBFavorites->setContextMenuPolicy(Qt::CustomContextMenu);
+    favLayout->addWidget(LBFavorites);
+}
+
+} // namespace qor

@@ -1,0 +1,324 @@
+// The command dispatcher On_Click and the handlers it branches to: the
+// search conditions, the ingredient choosers, the skills, the tabs and the
+// menu commands of this version.
+
+#include "main_window/ui/form_main.h"
+
+#include "engine/effect_strength.h"
+#include "main_window/settings_guard.h"
+#include "recipe_list/search_slots.h"
+#include "recipe_list/ui/alt_lists.h"
+#include "recipe_list/ui/chooser_combo.h"
+#include "recipe_list/ui/favorites_list.h"
+#include "recipe_list/ui/potion_list_view.h"
+#include "recipe_list/ui/recipe_info_lists.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QTableView>
+
+namespace qor {
+
+void TFormMain::On_Click(QObject *sender)
+{
+    // Controls fire change events while code fills or restores them; those
+    // must not start commands.
+    if (!m_state->CommandsReady || m_state->SuppressCommands)
+        return;
+    if (auto *act = qobject_cast<QAction *>(sender)) {
+        onMenuCommand(act);
+        return;
+    }
+    if (sender == LBPotion) {
+        LbPotionSelectionChanged();
+        return;
+    }
+    if (sender == StringGrid) {
+        onGridSelection();
+        return;
+    }
+    if (sender == PageControl) {
+        On_Enter(PageControl->currentWidget());
+        return;
+    }
+    if (sender == PageControlSearshOpt) {
+        On_Enter(PageControlSearshOpt->currentWidget());
+        return;
+    }
+    for (int k = 0; k < 3; ++k) {
+        if (sender == CbIngredient[k]) {
+            if (CBoxCanUseItem[k]->isChecked())
+                SearshFromItems();
+            return;
+        }
+        if (sender == CBoxCanUseItem[k]) {
+            if (CbIngredient[k]->currentIndex() > 0)
+                SearshFromItems();
+            return;
+        }
+    }
+    if (sender == ComboBoxMainAlchPercCount || sender == CheckBoxPerkPhysician || sender == CheckBoxPerkBenefactor
+        || sender == CheckBoxPerkPoisoner || sender == CheckBoxPerkPurity) {
+        onSkillChanged(sender);
+        return;
+    }
+    onConditionChanged(sender);
+}
+
+void TFormMain::onConditionChanged(QObject *sender)
+{
+    SearchConditions &c = m_state->Conditions;
+    for (int k = 0; k < 5; ++k) {
+        if (sender == CbEffect[k]) {
+            c.WantedEffect[k] = CbEffect[k]->currentIndex();
+            if (c.EffectEnabled[k] && c.FilterCode[k] == 0)
+                SearshFromEffects(false);
+            return;
+        }
+        if (sender == CbFilter[k]) {
+            const int old = c.FilterCode[k];
+            c.FilterCode[k] = CbFilter[k]->currentIndex();
+            if (old == 0 || c.FilterCode[k] == 0)
+                CbEffect[k]->update();
+            if (c.EffectEnabled[k])
+                SearshFromEffects(false);
+            return;
+        }
+        if (sender == CBoxEnableEff[k]) {
+            c.EffectEnabled[k] = CBoxEnableEff[k]->isChecked();
+            CbEffect[k]->update();
+            CbFilter[k]->update();
+            if (c.WantedEffect[k] > 0 || c.FilterCode[k] > 0)
+                SearshFromEffects(false);
+            return;
+        }
+    }
+    if (sender == CbPrioriryIngredient[0] || sender == CbPrioriryIngredient[1]) {
+        const int k = sender == CbPrioriryIngredient[0] ? 0 : 1;
+        (k == 0 ? c.RequiredItem1 : c.RequiredItem2) = CbPrioriryIngredient[k]->currentIndex();
+        if (k == 0 ? c.RequiredItem1Enabled : c.RequiredItem2Enabled)
+            SearshFromEffects(false);
+    } else if (sender == CheckBoxCanPrimaryItem[0] || sender == CheckBoxCanPrimaryItem[1]) {
+        const int k = sender == CheckBoxCanPrimaryItem[0] ? 0 : 1;
+        (k == 0 ? c.RequiredItem1Enabled : c.RequiredItem2Enabled) = CheckBoxCanPrimaryItem[k]->isChecked();
+        if (CbPrioriryIngredient[k]->currentIndex() > 0)
+            SearshFromEffects(false);
+    } else if (sender == RadioGroupItemsCount) {
+        c.ItemsCountMode = std::max(0, RadioGroupButtons->checkedId());
+        SearshFromEffects(false);
+    } else if (sender == ComboBoxCost_Min || sender == ComboBoxCost_Max) {
+        if (sender == ComboBoxCost_Min)
+            c.CostMinIndex = ComboBoxCost_Min->currentIndex();
+        else
+            c.CostMaxIndex = ComboBoxCost_Max->currentIndex();
+        if (c.CheckCost)
+            SearshFromEffects(false);
+    } else if (sender == CBoxNeedCheckCost) {
+        c.CheckCost = CBoxNeedCheckCost->isChecked();
+        ComboBoxCost_Min->update();
+        ComboBoxCost_Max->update();
+        SearshFromEffects(false);
+    }
+}
+
+void TFormMain::onSkillChanged(QObject *sender)
+{
+    SkillSettings &s = m_state->Skills;
+    if (sender == ComboBoxMainAlchPercCount)
+        s.AlchemistRanks = std::max(0, ComboBoxMainAlchPercCount->currentIndex());
+    else if (sender == CheckBoxPerkPhysician)
+        s.PerkPhysician = CheckBoxPerkPhysician->isChecked();
+    else if (sender == CheckBoxPerkBenefactor)
+        s.PerkBenefactor = CheckBoxPerkBenefactor->isChecked();
+    else if (sender == CheckBoxPerkPoisoner)
+        s.PerkPoisoner = CheckBoxPerkPoisoner->isChecked();
+    else if (sender == CheckBoxPerkPurity)
+        s.PerkPurity = CheckBoxPerkPurity->isChecked();
+    RecalcItemEffects(m_state->Data, s);
+    StartSearshLastType();
+    StringGrid->viewport()->update();
+}
+
+void TFormMain::On_Change(QObject *sender)
+{
+    if (m_state->SuppressCommands)
+        return;
+    if (sender == EditAlchemyValue || sender == EditAlchemyModify)
+        onSkillEditChanged(static_cast<QLineEdit *>(sender));
+}
+
+void TFormMain::onSkillEditChanged(QLineEdit *edit)
+{
+    const bool isSkill = edit == EditAlchemyValue;
+    const int maximum = isSkill ? 200 : 400;
+    bool ok = false;
+    const qlonglong parsed = edit->text().trimmed().toLongLong(&ok);
+    bool corrected = !ok;
+    qlonglong value = ok ? parsed : 0;
+    if (value < 0) {
+        value = 0;
+        corrected = true;
+    } else if (value > maximum) {
+        value = maximum;
+        corrected = true;
+    }
+    if (corrected) {
+        // Replacing the text runs this handler once more, now uncorrected.
+        edit->setText(QString::number(value));
+        return;
+    }
+    if (isSkill)
+        m_state->Skills.AlchemySkill = static_cast<std::int32_t>(value);
+    else
+        m_state->Skills.AlchemyFortify = static_cast<std::int32_t>(value);
+    RecalcItemEffects(m_state->Data, m_state->Skills);
+    StartSearshLastType();
+    StringGrid->viewport()->update();
+}
+
+void TFormMain::On_Enter(QWidget *tab)
+{
+    ProgramState &st = *m_state;
+    if (tab == TabSheetSearshFromItem && !m_enteredItems) {
+        m_enteredItems = true;
+        const ScopedFlag guard(st.SuppressCommands);
+        for (ChooserComboBox *combo : CbIngredient) {
+            combo->clear();
+            for (int i = 0; i < CbPrioriryIngredient[0]->count(); ++i)
+                combo->addItem(CbPrioriryIngredient[0]->itemText(i));
+            combo->setCurrentIndex(0);
+        }
+    } else if (tab == TabSheetSkills && !m_enteredSkills) {
+        m_enteredSkills = true;
+        const ScopedFlag guard(st.SuppressCommands);
+        TabSheetSkills->setUpdatesEnabled(false);
+        EditAlchemyValue->setText(QString::number(st.Skills.AlchemySkill));
+        EditAlchemyModify->setText(QString::number(st.Skills.AlchemyFortify));
+        ComboBoxMainAlchPercCount->setCurrentIndex(std::clamp(st.Skills.AlchemistRanks, 0, 5));
+        CheckBoxPerkPhysician->setChecked(st.Skills.PerkPhysician);
+        CheckBoxPerkBenefactor->setChecked(st.Skills.PerkBenefactor);
+        CheckBoxPerkPoisoner->setChecked(st.Skills.PerkPoisoner);
+        CheckBoxPerkPurity->setChecked(st.Skills.PerkPurity);
+        TabSheetSkills->setUpdatesEnabled(true);
+    } else if (tab == TabSheetAltMake && !m_enteredAlt) {
+        m_enteredAlt = true;
+        st.AltSel.candidates = st.Alt.preparePage(st.Data, st.AltSel.candidates);
+        LbAltEffectsList->resetRows();
+        LbAltItemsList->resetRows();
+        LbAltAmountItems->resetRows();
+        LbAltAmountEffects->resetRows();
+        LbAltItemsList->setCurrentRow(st.AltSel.candidates);
+        LbAltEffectsList->setCurrentRow(st.Alt.AltEffectRows.empty() ? -1 : 0);
+    } else if (tab == TabSheetFavorites && !m_enteredFavorites) {
+        m_enteredFavorites = true;
+        LBFavorites->resetRows();
+    }
+}
+
+void TFormMain::onMenuCommand(QAction *act)
+{
+    const QString name = act->objectName();
+    ProgramState &st = *m_state;
+    if (name == QLatin1String("MenuExit")) {
+        close();
+    } else if (name == QLatin1String("MenuExitNoSave")) {
+        st.SkipSaveOnExit = true;
+        close();
+    } else if (name == QLatin1String("MenuLbPotionDirectFloatingMode")) {
+        ToggleFullScreen(true);
+    } else if (name == QLatin1String("MenuGridDirectFloatingMode")) {
+        ToggleFullScreen(false);
+    } else if (name == QLatin1String("MenuScrollForLBox")) {
+        ScrollBarLB->setVisible(act->isChecked());
+        FormResize(PanelLBox);
+    } else if (name == QLatin1String("MenuCanLightLBox") || name == QLatin1String("MenuCanFrameLBoxCell")) {
+        LBPotion->clearLitRow();
+        SetLBoxLightCellType();
+        LBPotion->viewport()->update();
+    } else if (name == QLatin1String("MenuStartSearsh")) {
+        SearshFromEffects(true);
+    } else if (name == QLatin1String("MenuCanQuickSearsh")) {
+        action(QStringLiteral("MenuStartSearsh"))->setEnabled(!act->isChecked());
+    } else if (name == QLatin1String("MenuSearshSave")) {
+        st.Slots.save(0, st.Conditions);
+    } else if (name == QLatin1String("MenuSearshRestore")) {
+        restoreSearchSlot(0);
+    } else if (name == QLatin1String("MenuSearshSaveToSlot") || name == QLatin1String("MenuSearshRestoreFromSlot")) {
+        int slot = 1;
+        if (!PromptNumber(act, 1, slot, 2147483647, -2147483647))
+            return;
+        if (!isNumberedSlot(slot)) {
+            m_dialogs.message(this, slotRangeWarning(), MessageIcon::Warning);
+            return;
+        }
+        if (name == QLatin1String("MenuSearshSaveToSlot"))
+            st.Slots.save(slot, st.Conditions);
+        else
+            restoreSearchSlot(slot);
+    } else if (name == QLatin1String("MenuDebug")) {
+        if (const auto text = m_dialogs.inputText(this, act->text(), QString()))
+            ExecDebugCmd(*text);
+    }
+}
+
+bool TFormMain::PromptNumber(QAction *item, int current, int &value, int maximum, int minimum, const QString &prompt)
+{
+    const QString caption = item ? item->text() : prompt;
+    const auto text = m_dialogs.inputText(this, caption, QString::number(current));
+    if (!text)
+        return false;
+    bool ok = false;
+    const qlonglong number = text->trimmed().toLongLong(&ok);
+    if (!ok)
+        return false;
+    value = static_cast<int>(std::clamp<qlonglong>(number, minimum, maximum));
+    return true;
+}
+
+void TFormMain::ExecDebugCmd(const QString &text)
+{
+    if (text.trimmed().toUpper() == QLatin1String("QOR"))
+        m_dialogs.message(this, QStringLiteral("Привет Хозяин     "), MessageIcon::Warning);
+}
+
+void TFormMain::restoreSearchSlot(int slot)
+{
+    ProgramState &st = *m_state;
+    SearshRestore(
+        st.Slots, slot, st.Conditions, st.SearchLocked,
+        [this](const SearchConditions &saved) { setConditionControls(saved); },
+        [this] { SearshFromEffects(true); });
+}
+
+void TFormMain::setConditionControls(const SearchConditions &c)
+{
+    // The handlers fire while the controls change and store the same values
+    // again; the searches they request return at once under SearchLocked.
+    const SearchConditions fitted = FitSlotToChoosers(c, m_state->Data);
+    ComboBoxCost_Min->setCurrentIndex(fitted.CostMinIndex);
+    ComboBoxCost_Max->setCurrentIndex(fitted.CostMaxIndex);
+    CbPrioriryIngredient[0]->setCurrentIndex(fitted.RequiredItem1);
+    CbPrioriryIngredient[1]->setCurrentIndex(fitted.RequiredItem2);
+    for (int k = 0; k < 5; ++k)
+        CbFilter[k]->setCurrentIndex(fitted.FilterCode[k]);
+    for (int k = 0; k < 5; ++k)
+        CbEffect[k]->setCurrentIndex(fitted.WantedEffect[k]);
+    for (int k = 0; k < 5; ++k)
+        CBoxEnableEff[k]->setChecked(fitted.EffectEnabled[k]);
+    CBoxNeedCheckCost->setChecked(fitted.CheckCost);
+    if (QAbstractButton *radio = RadioGroupButtons->button(fitted.ItemsCountMode))
+        radio->setChecked(true);
+    CheckBoxCanPrimaryItem[0]->setChecked(fitted.RequiredItem1Enabled);
+    CheckBoxCanPrimaryItem[1]->setChecked(fitted.RequiredItem2Enabled);
+    // Check boxes set by code raise no click; the conditions are the slot's
+    // raw values whatever the controls could show.
+    m_state->Conditions = c;
+}
+
+} // namespace qor

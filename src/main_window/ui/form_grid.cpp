@@ -1,0 +1,64 @@
+// The reference table as this version shows it: the grid model's texts in a
+// plain table whose current row drives the picture panel.
+
+#include "main_window/ui/form_main.h"
+
+#include "reference_table/ui/grid_table_model.h"
+#include "recipe_list/ui/item_pictures_source.h"
+
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QTableView>
+
+namespace qor {
+
+void TFormMain::fillGrid()
+{
+    ProgramState &st = *m_state;
+    if (!m_gridModel) {
+        m_gridModel = new GridTableModel(st.Data, st.Grid, m_pictureSource.get(), this);
+        StringGrid->setModel(m_gridModel);
+        connect(StringGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+                [this] { On_Click(StringGrid); });
+    } else {
+        m_gridModel->reload();
+    }
+    const auto &widths = st.Settings.gridColumnWidths;
+    for (int c = 0; c < m_gridModel->columnCount() && c < static_cast<int>(widths.size()); ++c) {
+        if (widths[static_cast<std::size_t>(c)] > 0)
+            StringGrid->setColumnWidth(c, widths[static_cast<std::size_t>(c)]);
+    }
+}
+
+void TFormMain::showGridRow(int gridRow)
+{
+    if (!m_gridModel || gridRow < 1 || gridRow > m_gridModel->rowCount())
+        return;
+    const QModelIndex index = m_gridModel->index(gridRow - 1, 1);
+    StringGrid->setCurrentIndex(index);
+    StringGrid->scrollTo(index, QAbstractItemView::PositionAtCenter);
+    onGridSelection();
+}
+
+void TFormMain::onGridSelection()
+{
+    const QModelIndex index = StringGrid->currentIndex();
+    const int gridRow = index.isValid() ? index.row() + 1 : 0;
+    if (gridRow <= 0)
+        return;
+    showItemPicture(m_state->Grid.itemAtRow(gridRow));
+}
+
+void TFormMain::showItemPicture(int item)
+{
+    const QImage *picture = m_pictures.GetItemPicture(item, 1);
+    if (!picture || picture->isNull()) {
+        Image->clear();
+        return;
+    }
+    const QSize box = Image->size().expandedTo(QSize(1, 1));
+    Image->setPixmap(QPixmap::fromImage(picture->scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+}
+
+} // namespace qor

@@ -1,0 +1,241 @@
+// Layout modes: the recipe list panel sliding under its scroll bar, the
+// minimum region sizes, splitter thickness, drop-down sizes, row colours,
+// cell marking, the picture panel's colour and the two full-screen modes.
+
+#include "main_window/ui/form_main.h"
+
+#include "main_window/ui/full_screen_window.h"
+#include "recipe_list/ui/chooser_combo.h"
+#include "recipe_list/ui/potion_header.h"
+#include "recipe_list/ui/potion_list_view.h"
+#include "recipe_list/ui/recipe_info_lists.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace qor {
+
+QColor MakeColor2(const QColor &base, int percent)
+{
+    auto mix = [percent](int channel) {
+        const double v = std::nearbyint(channel * (percent / 100.0)); // half to even
+        return static_cast<int>(std::clamp(v, 0.0, 255.0));
+    };
+    return QColor(mix(base.red()), mix(base.green()), mix(base.blue()));
+}
+
+void TFormMain::MakeColor2()
+{
+    const SettingsBlock &b = m_state->Settings.block;
+    const QColor window = palette().color(QPalette::Base);
+    m_colors.PotionColor2 = qor::MakeColor2(window, b.potionColor2Percent());
+    m_gridColor2 = qor::MakeColor2(window, b.gridColor2Percent());
+    m_colors.EffInfoColor2 = qor::MakeColor2(window, b.effInfoColor2Percent());
+}
+
+void TFormMain::SetLBoxLightCellType()
+{
+    const bool light = action(QStringLiteral("MenuCanLightLBox"))->isChecked();
+    const bool frame = action(QStringLiteral("MenuCanFrameLBoxCell"))->isChecked();
+    m_colors.LightCellMode = (light ? 1 : 0) | (frame ? 2 : 0);
+}
+
+void TFormMain::SetItemDisplayColor()
+{
+    // The see-through picture mode comes with the floating picture; the
+    // panel always shows its background colour here.
+    QPalette pal = PanelItemDisplay->palette();
+    pal.setColor(QPalette::Window, colorFromCode(m_state->Settings.block.picBgColor(), m_colors));
+    pal.setColor(QPalette::WindowText, QColor(0, 255, 0));
+    PanelItemDisplay->setPalette(pal);
+    PanelItemDisplay->update();
+}
+
+void TFormMain::SetSplittersHeight()
+{
+    for (QSplitter *splitter : {MainSplitter, PanelPotionInfo, InfoMainSplitter, HelpSplitter})
+        splitter->setHandleWidth(m_splitterThickness);
+}
+
+void TFormMain::SetComboBoxMode(QWidget *window)
+{
+    const SettingsBlock &b = m_state->Settings.block;
+    const FontSetting &dropFont = m_state->Settings.font(SettingsFont::DropDown);
+    const QScreen *screen = window->screen();
+    const int screenHeight = screen ? screen->geometry().height() : 768;
+    for (QComboBox *combo : window->findChildren<QComboBox *>()) {
+        const int top = combo->mapToGlobal(QPoint(0, 0)).y();
+        const int rows = (screenHeight - top - 2 * combo->height()) / kChooserItemHeight;
+        combo->setMaxVisibleItems(std::max(1, std::min(b.dropDownCount() > 0 ? b.dropDownCount() : 32, rows)));
+        if (!dropFont.name.isEmpty() && dropFont.size > 0 && dropFont.size <= 200) {
+            QFont f = combo->font();
+            f.setFamily(dropFont.name);
+            f.setPointSize(dropFont.size);
+            combo->setFont(f);
+        }
+    }
+}
+
+void TFormMain::layoutPanelLBox()
+{
+    QWidget *parent = PanelLBox->parentWidget();
+    if (!parent)
+        return;
+    const int width = ScrollBarLB->width();
+    {
+        const QSignalBlocker blocker(ScrollBarLB);
+        ScrollBarLB->setMaximum(3 * width);
+        ScrollBarLB->setPageStep(std::max(1, width));
+    }
+    const int position = ScrollBarLB->value();
+    const int last = Header->count() - 1;
+    const int right = last >= 0 ? Header->sectionPosition(last) + Header->sectionSize(last) : 0;
+    const int top = PanelCapLBPotions->parentWidget() == parent ? PanelCapLBPotions->height() : 0;
+    const int bottom = parent->height() - (ScrollBarLB->isVisible() ? ScrollBarLB->height() : 0);
+    PanelLBox->setGeometry(-position, top, right + 4, std::max(0, bottom - top));
+    PanelCapLBPotions->setGeometry(0, 0, parent->width(), PanelCapLBPotions->height());
+    ScrollBarLB->setGeometry(0, parent->height() - ScrollBarLB->height(), parent->width(), ScrollBarLB->height());
+}
+
+void TFormMain::On_Scroll(int position)
+{
+    if (position < 0) {
+        ScrollBarLB->setValue(0);
+        position = 0;
+    }
+    PanelLBox->move(-position, PanelLBox->y());
+}
+
+void TFormMain::FormResize(QObject *sender)
+{
+    if (m_inResize)
+        return;
+    m_inResize = true;
+    if (sender == PanelLBox || sender == PanelLbPotionsMain || sender == PanelCapLBPotions
+        || (sender == FullScreen && FullScreen) || (sender == nullptr && !FullScreen)) {
+        layoutPanelLBox();
+    } else if (sender == PanelInfoMain) {
+        LbItemsInfo->setItemHeight(std::max(1, LbItemsInfo->viewport()->height() / 3));
+    } else if (sender == this) {
+        QSize size = this->size();
+        onCanResize(size);
+    }
+    m_inResize = false;
+}
+
+void TFormMain::onCanResize(QSize &proposed)
+{
+    // Qt resizes first and reports afterwards: the clamping is applied to the
+    // regions of the window as it now is.
+    proposed = proposed.expandedTo(QSize(640, 480));
+    QList<int> sizes = MainSplitter->sizes();
+    if (sizes.size() != 4)
+        return;
+    const int client = MainSplitter->height();
+    const int handles = 3 * MainSplitter->handleWidth();
+    const int keepGrid = 79;
+    int excess = sizes[0] + sizes[1] + sizes[2] + handles + keepGrid - client;
+    if (excess <= 0)
+        return;
+    // The recipe list gives way down to 75, then the recipe strip, then the tabs.
+    for (const int index : {1, 2, 0}) {
+        const int floor = index == 0 ? 0 : 75;
+        const int give = std::min(excess, std::max(0, sizes[index] - floor));
+        sizes[index] -= give;
+        excess -= give;
+        if (excess <= 0)
+            break;
+    }
+    sizes[3] = std::max(keepGrid, client - handles - sizes[0] - sizes[1] - sizes[2]);
+    MainSplitter->setSizes(sizes);
+}
+
+void TFormMain::ToggleFullScreen(bool recipeList)
+{
+    if (!FullScreen) {
+        FullScreen = new FullScreenWindow(*this);
+        FullScreen->addActions({action(QStringLiteral("MenuLbPotionDirectFloatingMode")),
+                                action(QStringLiteral("MenuGridDirectFloatingMode"))});
+    }
+    if (FullScreen->isVisible()) {
+        FullScreen->close();
+        return;
+    }
+    const QRect screen = this->screen() ? this->screen()->geometry() : QRect(0, 0, 1280, 1024);
+    int top = 0;
+    if (recipeList) {
+        const ScopedFlag guard(m_state->SuppressCommands);
+        action(QStringLiteral("MenuLbPotionDirectFloatingMode"))->setChecked(true);
+        action(QStringLiteral("MenuGridDirectFloatingMode"))->setChecked(false);
+        top = PanelLbPotionsMain->mapToGlobal(QPoint(0, 0)).y();
+        PanelCapLBPotions->setParent(FullScreen);
+        PanelLBox->setParent(FullScreen);
+        ScrollBarLB->setParent(FullScreen);
+        PanelCapLBPotions->show();
+        PanelLBox->show();
+        ScrollBarLB->setVisible(action(QStringLiteral("MenuScrollForLBox"))->isChecked());
+    } else {
+        const ScopedFlag guard(m_state->SuppressCommands);
+        top = StringGrid->mapToGlobal(QPoint(0, 0)).y();
+        auto *layout = new QVBoxLayout;
+        layout->setContentsMargins(0, 0, 0, 0);
+        StringGrid->setParent(FullScreen);
+        delete FullScreen->layout();
+        FullScreen->setLayout(layout);
+        layout->addWidget(StringGrid);
+        StringGrid->show();
+        action(QStringLiteral("MenuGridDirectFloatingMode"))->setChecked(true);
+        action(QStringLiteral("MenuLbPotionDirectFloatingMode"))->setChecked(false);
+    }
+    FullScreen->setGeometry(screen.left(), std::max(screen.top(), top), screen.width(),
+                            screen.bottom() - std::max(screen.top(), top));
+    FullScreen->showMaximized();
+    FormResize(FullScreen);
+}
+
+void TFormMain::CloseFullScreen()
+{
+    if (!FullScreen)
+        return;
+    if (PanelLBox->parentWidget() == FullScreen) {
+        PanelCapLBPotions->setParent(PanelLbPotionsMain);
+        ScrollBarLB->setParent(PanelLbPotionsMain);
+        PanelLBox->setParent(PanelLbPotionsMain);
+        PanelCapLBPotions->show();
+        ScrollBarLB->setVisible(action(QStringLiteral("MenuScrollForLBox"))->isChecked());
+        PanelLBox->show();
+        layoutPanelLBox();
+        LBPotion->setTopIndex(std::max(0, LBPotion->currentRow()));
+        LBPotion->setFocus();
+    }
+    if (StringGrid->parentWidget() == FullScreen) {
+        FullScreen->layout()->removeWidget(StringGrid);
+        StringGrid->setParent(PanelGrid);
+        static_cast<QVBoxLayout *>(PanelGrid->layout())->addWidget(StringGrid, 1);
+        StringGrid->show();
+        if (StringGrid->currentIndex().isValid())
+            StringGrid->scrollTo(StringGrid->currentIndex());
+        StringGrid->setFocus();
+    }
+    {
+        const ScopedFlag guard(m_state->SuppressCommands);
+        action(QStringLiteral("MenuLbPotionDirectFloatingMode"))->setChecked(false);
+        action(QStringLiteral("MenuGridDirectFloatingMode"))->setChecked(false);
+    }
+    if (FullScreen->isVisible()) {
+        FullScreen->hide();
+        FullScreen->setWindowState(Qt::WindowNoState);
+    }
+}
+
+} // namespace qor

@@ -1,0 +1,182 @@
+// Start-up (FormCreate), the first show (FormShow) and shutdown
+// (FormDestroy, ReleaseAll), with the application of the saved state at
+// start-up and its collection at shutdown.
+
+#include "main_window/ui/form_main.h"
+
+#include "engine/effect_strength.h"
+#include "game_data/data_loader.h"
+#include "main_window/settings_file.h"
+#include "recipe_list/ui/chooser_combo.h"
+#include "recipe_list/ui/potion_list_view.h"
+#include "recipe_list/ui/recipe_info_lists.h"
+#include "reference_table/ui/grid_table_model.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTableView>
+
+#include <exception>
+
+namespace qor {
+
+void TFormMain::showStartupFailure(const QString &title, const QString &detail)
+{
+    m_startupError = title + QLatin1Char('\n') + detail;
+    m_dialogs.message(this, m_startupError, MessageIcon::Warning);
+    StartupFailurePage->setText(
+        QStringLiteral("<h2>QOR Алхимия не может начать работу</h2>"
+                       "<p>%1</p><p><b>%2</b></p>"
+                       "<p>Данные программы должны лежать в папке:<br><tt>%3</tt></p>"
+                       "<p>Положите туда файлы Cost.txt, Effects.ini, Filter.txt и Items.ini "
+                       "(и при желании Main.ini, Data1.bmc, Data2.bmc) и запустите программу снова.</p>")
+            .arg(title.toHtmlEscaped(), detail.toHtmlEscaped(), QDir::toNativeSeparators(m_state->DataDir).toHtmlEscaped()));
+    CentralStack->setCurrentWidget(StartupFailurePage);
+    menuBar()->setEnabled(true);
+    for (QAction *act : std::as_const(m_actions)) {
+        const QString name = act->objectName();
+        if (name != QLatin1String("MenuExit") && name != QLatin1String("MenuExitNoSave"))
+            act->setEnabled(false);
+    }
+}
+
+void TFormMain::FormCreate()
+{
+    ProgramState &st = *m_state;
+    st.DataDir = m_options.dataDir.isEmpty() ? QCoreApplication::applicationDirPath() + QStringLiteral("/Files/")
+                                             : m_options.dataDir;
+    if (!st.DataDir.endsWith(QLatin1Char('/')))
+        st.DataDir += QLatin1Char('/');
+    setWindowTitle(kAppCaption);
+    QCoreApplication::setApplicationName(kAppCaption);
+
+    m_pictureLibrary.load(st.DataDir);
+
+    // Cost.txt, Effects.ini, Filter.txt, Items.ini.
+    if (const auto error = LoadGameData(st.DataDir, st.Data)) {
+        showStartupFailure(QStringLiteral("Не удалось загрузить данные программы."), error->toText());
+        return;
+    }
+    for (ChooserComboBox *combo : {ComboBoxCost_Min, ComboBoxCost_Max}) {
+        for (const std::int32_t price : st.Data.CostList)
+            combo->addItem(QString::number(price));
+        combo->setCurrentIndex(0);
+    }
+    for (ChooserComboBox *combo : CbFilter) {
+        combo->addItems(st.Data.FilterList);
+        combo->setCurrentIndex(0);
+    }
+
+    // A damaged picture file only leaves the pictures out.
+    try {
+        m_pictures.cutAll(m_pictureLibrary, st.DataDir, st.Data.itemRecordCount());
+    } catch (const std::exception &) {
+        m_pictures.release();
+    }
+
+    const QString settingsPath = st.DataDir + QString::fromLatin1(kSettingsFileName);
+    const SettingsResult read = ReadSettings(settingsPath, st.Data.itemRecordCount(), st.Settings);
+    if (read.status == SettingsResult::Status::Error) {
+        showStartupFailure(QStringLiteral("Не удалось прочитать файл настроек Main.ini."),
+                           read.message + QStringLiteral("\n") + QDir::toNativeSeparators(settingsPath));
+        return;
+    }
+    applySettings();
+
+    // Ingredient choosers show names (drawn with pictures by the chooser).
+    for (ChooserComboBox *combo : CbPrioriryIngredient) {
+        for (int i = 0; i < st.Data.itemRecordCount(); ++i)
+            combo->addItem(st.Data.ItemNames.value(i));
+        combo->setCurrentIndex(0);
+    }
+    const ColorCode marker = st.Settings.block.defMarkerColor();
+    for (TItemRec &item : st.Data.ItemTable) {
+        item.MarkerColor = marker;
+        item.Marked = false;
+    }
+    for (TEffectRec &effect : st.Data.EffectTable) {
+        effect.MarkerColor = marker;
+        effect.Marked = false;
+    }
+    resetGridRowOrder(st.Data, st.Grid);
+    for (ChooserComboBox *combo : CbEffect) {
+        combo->addItems(st.Data.EffectNames);
+        combo->setCurrentIndex(0);
+    }
+    st.Conditions = SearchConditions{};
+
+    st.Settings.usedItems.MakeUsedItems();
+    MakeColor2();
+    SetSplittersHeight();
+    m_pictures.MakePictures(0, LBPotion->itemHeight(), m_colors.Window.rgb(), m_colors.PotionColor2.rgb(),
+                            m_colors.Highlight.rgb());
+    m_pictures.MakePicturesDisplay(0, st.Settings.block.gridSelRow(), PanelItemDisplay->palette().window().color().rgb(),
+                                   m_colors.Window.rgb());
+    SetLBoxLightCellType();
+    SetItemDisplayColor();
+    SetComboBoxMode(this);
+    RecalcItemEffects(st.Data, st.Skills);
+
+    st.CommandsReady = true;
+
+    PageControl->setCurrentIndex(0);
+    PageControlSearshOpt->setCurrentIndex(0);
+    FormResize(nullptr);
+    RefreshPanelCount();
+    fillGrid();
+
+    const int selRow = st.Settings.block.gridSelRow();
+    if (selRow > 0 && selRow < st.Grid.rowCount())
+        showGridRow(selRow);
+    else
+        onGridSelection();
+
+    for (const char *name : {"MenuCanQuickSearsh", "MenuGridLines_hor", "MenuGridLines_ver", "MenuScrollForLBox"})
+        On_Click(action(QString::fromLatin1(name)));
+}
+
+void TFormMain::FormShow()
+{
+    if (m_state->ShownOnce)
+        return;
+    // The favourites and available-ingredient windows and the floating
+    // picture come with a later version; their saved switches are carried
+    // through unchanged.
+    m_state->ShownOnce = true;
+}
+
+void TFormMain::FormDestroy()
+{
+    if (m_destroyed)
+        return;
+    m_destroyed = true;
+    ProgramState &st = *m_state;
+    // After a failed start-up the tables are half-filled: writing them would
+    // replace the user's settings with defaults.
+    if (!st.SkipSaveOnExit && st.CommandsReady) {
+        collectSettings();
+        const QString path = st.DataDir + QString::fromLatin1(kSettingsFileName);
+        const SettingsResult written = WriteSettings(path, st.Settings);
+        if (!written.ok())
+            m_dialogs.message(this, written.message + QStringLiteral("\n") + QDir::toNativeSeparators(path),
+                              MessageIcon::Warning);
+    }
+    ReleaseAll();
+}
+
+void TFormMain::ReleaseAll()
+{
+    if (StringGrid)
+        StringGrid->setModel(nullptr);
+    m_pictures.release();
+    m_pictureLibrary.unload();
+}
+
+} // namespace qor

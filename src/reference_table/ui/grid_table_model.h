@@ -1,0 +1,36 @@
+#pragma once
+// A plain table model over the reference grid's texts: column 0 shows the
+// ingredient's thumbnail, columns 1..29 the texts of GetGridData, the
+// captions are the header. Rows are the grid's data rows 1..H (grid row r is
+// model row r - 1). No strings are held.
+
+#include "reference_table/grid_model.h"
+
+#include <QAbstractTableModel>
+
+namespace qor {
+
+class PictureSource;
+
+class GridTableModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    GridTableModel(const GameData &data, const GridState &grid, const PictureSource *pictures,
+                   QObject *parent = nullptr);
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    // After the row order or the tables changed.
+    void reload();
+
+private:
+    const GameData &m_data;
+    const GridState &m_grid;
+    const PictureSource *m_pictures;
+    QString m_decimalPoint;
+};
+
+} // namespace qor
