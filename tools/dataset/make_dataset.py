@@ -117,6 +117,9 @@ def slot_values(ingredient, effect):
         if effect.key == "DL":
             power = max(1, round(power * time_step))
         return power, time
+    if effect.percent:
+        # Keeps percentages below 100 even at the highest skill and perks.
+        power_step = min(power_step, 1.25)
     power = max(1, round(power * power_step))
     if time > 0:
         time = max(5, 5 * round(time * time_step / 5))
