@@ -274,4 +274,31 @@ QString deleteWithElementCaption(const QString &cellText)
     return QStringLiteral("Удалить все рецепты содержащие: \"") + cellText + QLatin1Char('"');
 }
 
+RecipePopupState recipePopupState(const GameData &data, const PotionList &list, int selectedRow,
+                                  int pressColumn, int pressRow)
+{
+    RecipePopupState state;
+    const int count = list.PotionCount();
+    state.recipeCommands = selectedRow != -1 && count > 0;
+    const int item = GetLbPotionDataNum(kElementItem, pressColumn, pressRow, list);
+    const int effect = GetLbPotionDataNum(kElementEffect, pressColumn, pressRow, list);
+
+    state.disableItem = item > 0;
+    state.disableItemCaption = disableItemCaption(item > 0 ? nameAt(data.ItemNames, item) : QString());
+    state.itemMarker = item > 0;
+    state.itemMarkerChecked = item > 0 && item < data.itemRecordCount() && data.ItemTable[item].Marked;
+    state.effectMarker = effect > 0;
+    state.effectMarkerChecked =
+        effect > 0 && effect < data.effectRecordCount() && data.EffectTable[effect].Marked;
+
+    state.elementCommands = item > 0 || effect > 0;
+    // The caption names the text of the selected row in the pressed column.
+    const QString text = state.elementCommands
+        ? GetPotionCellText(data, list, selectedRow, pressColumn, false)
+        : QStringLiteral(" ");
+    state.countCaption = countElementsCaption(text);
+    state.deleteAllCaption = deleteWithElementCaption(text);
+    return state;
+}
+
 } // namespace qor

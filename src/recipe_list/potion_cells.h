@@ -6,6 +6,7 @@
 
 #include "game_data/game_data.h"
 #include "recipe_list/potion_list.h"
+#include "recipe_list/potion_list_ops.h"
 #include "recipe_list/potion_rec.h"
 
 #include <QString>
@@ -67,5 +68,22 @@ QString elementCountMessage(const QString &elementName, int count);
 QString disableItemCaption(const QString &itemName);
 QString countElementsCaption(const QString &cellText);
 QString deleteWithElementCaption(const QString &cellText);
+
+// Enabling, check marks and captions of the recipe popup menu, prepared from
+// the selected row and the cell under the last mouse-down point.
+struct RecipePopupState {
+    bool recipeCommands = false; // delete, add to favourites, details, go to number
+    bool disableItem = false;
+    QString disableItemCaption;
+    bool itemMarker = false;
+    bool itemMarkerChecked = false;
+    bool effectMarker = false;
+    bool effectMarkerChecked = false;
+    bool elementCommands = false; // count and delete-all with the element
+    QString countCaption;
+    QString deleteAllCaption;
+};
+RecipePopupState recipePopupState(const GameData &data, const PotionList &list, int selectedRow,
+                                  int pressColumn, int pressRow);
 
 } // namespace qor

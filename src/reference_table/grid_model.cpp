@@ -221,9 +221,10 @@ GridElement GetGridDataNum(const GameData &data, const GridState &grid, int mode
     GridElement element;
     if (row < 1 || row >= grid.rowCount())
         return element;
-    element.item = grid.itemAtRow(row);
-    if (element.item < 0 || element.item >= data.itemRecordCount())
+    const int item = grid.itemAtRow(row);
+    if (item < 0 || item >= data.itemRecordCount())
         return element;
+    element.item = item;
     if (mode == 0 && column == GridColumn::Item) {
         element.result = element.item;
     } else if (mode == 1 && GridColumn::isEffectColumn(column)) {
@@ -241,6 +242,32 @@ int gridHeaderClickSortCode(int currentCode, int column)
     if (currentCode == column || currentCode == -column)
         return -currentCode;
     return column;
+}
+
+bool gridHeaderClickCounts(int pressColumn, int pressRow, int releaseColumn, int releaseRow)
+{
+    return pressRow == 0 && releaseRow == 0 && pressColumn == releaseColumn && pressColumn >= 1
+        && pressColumn <= kGridLastColumn;
+}
+
+int GridHeaderClick(const GameData &data, GridState &grid, int column, int currentRow)
+{
+    const int item = currentRow >= 1 ? grid.itemAtRow(currentRow) : -1;
+    grid.GridSortCode = gridHeaderClickSortCode(grid.GridSortCode, column);
+    SortGrid(data, grid);
+    if (item < 0)
+        return currentRow;
+    const int row = grid.rowOfItem(item);
+    return row > 0 ? row : currentRow;
+}
+
+GridPopupState gridPopupState(const GameData &data, const GridState &grid, int column, int row)
+{
+    GridPopupState state;
+    const GridElement element = GetGridDataNum(data, grid, 1, column, row);
+    state.setAllMarkers = element.item >= 0;
+    state.effectCommands = element.item >= 0 && GridColumn::isEffectColumn(column);
+    return state;
 }
 
 std::optional<GridTarget> ShowItemInGrid(const GameData &data, const GridState &grid, int value,

@@ -91,6 +91,13 @@ GridElement GetGridDataNum(const GameData &data, const GridState &grid, int mode
 
 // New GridSortCode after a header click on a column (1..29; others keep it).
 int gridHeaderClickSortCode(int currentCode, int column);
+// A left release counts as a header click only inside the pressed cell, when
+// that cell is in row 0 and not in column 0.
+bool gridHeaderClickCounts(int pressColumn, int pressRow, int releaseColumn, int releaseRow);
+// The header click: new sort code, sort, and the row that now shows the
+// ingredient of currentRow (the new current row; currentRow itself when it
+// showed no ingredient). The first visible row stays where it was.
+int GridHeaderClick(const GameData &data, GridState &grid, int column, int currentRow);
 
 // Where ShowItemInGrid moves: the target cell and the first visible row.
 struct GridTarget {
@@ -114,6 +121,13 @@ int gridMarkerAt(const GameData &data, const GridState &grid, int column, int ro
 // Markers 1..4 on, taking the ingredient's slot effects 1..4.
 void setAllGridMarkers(const GameData &data, GridState &grid, int item);
 void disableGridMarkers(GridState &grid);
+
+// Enabling of the grid popup for the cell under the click point.
+struct GridPopupState {
+    bool effectCommands = false; // the four marker items and the count item
+    bool setAllMarkers = false;
+};
+GridPopupState gridPopupState(const GameData &data, const GridState &grid, int column, int row);
 
 // Number of ingredients with the effect in one of their four slots.
 int countItemsWithEffect(const GameData &data, int effect);

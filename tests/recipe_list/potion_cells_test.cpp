@@ -215,5 +215,40 @@ TEST(PotionTexts, ColumnCaptions)
     EXPECT_EQ(potEffColumnCaption(6), QStringLiteral("Описание"));
 }
 
+TEST_F(PotionCellsTest, RecipePopupFollowsTheCellUnderTheMouse)
+{
+    b.data().ItemTable[root].Marked = true;
+    const auto list = modeltest::listOf({recipe({mint, root}, {heal}), recipe({root, moss}, {poison})});
+
+    RecipePopupState s = recipePopupState(data(), *list, 1, 3, 1); // ingredient 1 of row 1
+    EXPECT_TRUE(s.recipeCommands);
+    EXPECT_TRUE(s.disableItem);
+    EXPECT_EQ(s.disableItemCaption, QStringLiteral("Отключить ингредиент \"Корень\" из списка возможных"));
+    EXPECT_TRUE(s.itemMarker);
+    EXPECT_TRUE(s.itemMarkerChecked);
+    EXPECT_FALSE(s.effectMarker);
+    EXPECT_TRUE(s.elementCommands);
+    EXPECT_EQ(s.countCaption, QStringLiteral("Показать кол-во элементов \"Корень\" в списке"));
+    EXPECT_EQ(s.deleteAllCaption, QStringLiteral("Удалить все рецепты содержащие: \"Корень\""));
+
+    s = recipePopupState(data(), *list, 0, PotionColumn::effect(1), 0);
+    EXPECT_FALSE(s.disableItem);
+    EXPECT_EQ(s.disableItemCaption, QStringLiteral("Отключить ингредиент \"\" из списка возможных"));
+    EXPECT_TRUE(s.effectMarker);
+    EXPECT_FALSE(s.effectMarkerChecked);
+    EXPECT_EQ(s.countCaption, QStringLiteral("Показать кол-во элементов \"Лечение\" в списке"));
+
+    // The empty third ingredient and the price column hold no element.
+    for (int column : {5, 2}) {
+        s = recipePopupState(data(), *list, 0, column, 0);
+        EXPECT_FALSE(s.elementCommands) << column;
+        EXPECT_EQ(s.deleteAllCaption, QStringLiteral("Удалить все рецепты содержащие: \" \"")) << column;
+    }
+    s = recipePopupState(data(), *list, -1, 3, 0);
+    EXPECT_FALSE(s.recipeCommands);
+    const auto empty = modeltest::listOf({});
+    EXPECT_FALSE(recipePopupState(data(), *empty, 0, 3, 0).recipeCommands);
+}
+
 } // namespace
 } // namespace qor

@@ -268,5 +268,34 @@ TEST_F(GridModelTest, MarkersAndEffectCounts)
               QStringLiteral("Кол-во ингредиентов с эффектом \"Альфа\": 4        "));
 }
 
+TEST_F(GridModelTest, HeaderClickKeepsTheCurrentIngredient)
+{
+    EXPECT_TRUE(gridHeaderClickCounts(5, 0, 5, 0));
+    EXPECT_FALSE(gridHeaderClickCounts(5, 0, 6, 0)); // released in another cell
+    EXPECT_FALSE(gridHeaderClickCounts(0, 0, 0, 0));
+    EXPECT_FALSE(gridHeaderClickCounts(5, 1, 5, 1));
+
+    // Row 2 shows ingredient 2; the current row follows it through both sorts.
+    EXPECT_EQ(GridHeaderClick(data(), grid, 26, 2), 4); // ascending: 4, 3, 1, 2
+    EXPECT_EQ(grid.GridSortCode, 26);
+    EXPECT_EQ(rows(grid), (std::vector<int>{4, 3, 1, 2}));
+    EXPECT_EQ(GridHeaderClick(data(), grid, 26, 4), 1); // ingredient 2 again
+    EXPECT_EQ(grid.GridSortCode, -26);
+    EXPECT_EQ(rows(grid), (std::vector<int>{2, 1, 3, 4}));
+}
+
+TEST_F(GridModelTest, PopupEnablingDependsOnTheCell)
+{
+    GridPopupState s = gridPopupState(data(), grid, 13, 2);
+    EXPECT_TRUE(s.effectCommands);
+    EXPECT_TRUE(s.setAllMarkers);
+    s = gridPopupState(data(), grid, 12, 2);
+    EXPECT_FALSE(s.effectCommands);
+    EXPECT_TRUE(s.setAllMarkers);
+    s = gridPopupState(data(), grid, 13, 0);
+    EXPECT_FALSE(s.effectCommands);
+    EXPECT_FALSE(s.setAllMarkers);
+}
+
 } // namespace
 } // namespace qor
