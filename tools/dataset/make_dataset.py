@@ -253,7 +253,7 @@ def check_tables():
         c.expect(0 <= i.cost <= 1000, f"{i.name}: cost {i.cost}")
         c.expect(0 <= i.hue < 360, f"{i.name}: hue {i.hue}")
     for k in keys:
-        c.expect(2 <= counts[k] <= 16, f"effect {k} on {counts[k]} ingredients")
+        c.expect(2 <= counts[k] <= 15, f"effect {k} on {counts[k]} ingredients")
     c.expect(sum(1 for k in keys if counts[k] <= 3) >= 4, "too few rare effects")
     c.expect(sum(1 for k in keys if counts[k] >= 10) >= 10, "too few common effects")
 
