@@ -118,7 +118,8 @@ def slot_values(ingredient, effect):
             power = max(1, round(power * time_step))
         return power, time
     if effect.percent:
-        # Keeps percentages below 100 even at the highest skill and perks.
+        # A strong dose would push resistances and weaknesses past 100 % at
+        # the highest skill and perks.
         power_step = min(power_step, 1.25)
     power = max(1, round(power * power_step))
     if time > 0:
@@ -268,6 +269,14 @@ def check_tables():
     for title, body in help_text.TOPICS:
         c.expect(title and title != HELP_SEPARATOR and body.strip(), f"help topic {title!r}")
         c.expect(HELP_SEPARATOR not in body.split("\n"), f"help topic {title!r} holds a separator")
+    for line in lists_table.FILTER_LINES:
+        # The loader compares the whole line, blanks included, with the
+        # beginning of each effect name.
+        c.expect(line and line == line.strip(), f"filter line {line!r} has blanks at an end")
+        c.expect(any(e.name.upper().startswith(line.upper()) for e in effects),
+                 f"filter line {line!r} selects no effect")
+        c.expect(not effects_table.PLACEHOLDER_NAME.upper().startswith(line.upper()),
+                 f"filter line {line!r} selects the placeholder effect")
     c.expect(lists_table.COST_STEPS[0] == 0, "the price ladder must start at 0")
     c.expect(all(0 <= v <= 30000 for v in lists_table.COST_STEPS), "price step out of range")
     c.expect(lists_table.COST_STEPS == sorted(lists_table.COST_STEPS), "price ladder not ascending")
@@ -346,6 +355,23 @@ def check_files(files):
             slot, extra = split_numbers(items[5 * n + j], 3)
             c.expect(all(is_integer_token(t) for t in slot) and not extra.strip(),
                      f"Items.ini record {n} slot {j}: bad line")
+
+    titles, bodies, body = [], [], []
+    expect_title = True
+    for line in files["Help.ini"]:
+        line = line.rstrip("".join(chr(n) for n in range(33)))
+        if expect_title:
+            titles.append(line)
+            expect_title = False
+        elif line == HELP_SEPARATOR:
+            if body:
+                bodies.append(body)
+            body, expect_title = [], True
+        else:
+            body.append(line)
+    c.expect(expect_title and not body, "Help.ini does not end with a separator")
+    c.expect(titles == [t for t, _ in help_text.TOPICS] and len(bodies) == len(titles),
+             "Help.ini titles and bodies do not pair up")
     return c.errors
 
 
