@@ -32,7 +32,8 @@ public:
     PotionListModel *potionModel() const { return m_model; }
 
     // After a fill or a deletion: adopt PotionCount (rows added or removed at
-    // the end, the selection kept when it still exists) and repaint.
+    // the end) and repaint. A selected row that still exists stays selected; a
+    // selected row beyond the new end gives way to the new last row.
     void refresh();
     // The same with a model reset (no row selected afterwards).
     void resetRows();
