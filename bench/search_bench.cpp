@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <memory>
 #include <random>
 
@@ -65,28 +66,22 @@ const BenchData &generated() {
     return *data;
 }
 
-// The effect index that most ingredients share, so that a one-effect search
-// is not trivially empty.
-int commonEffect(const GameData &data) {
+// Effect indices ordered from the most to the least frequent among the
+// ingredients (ties by index), so that scenarios pick common or typical effects.
+std::vector<int> effectsByFrequency(const GameData &data) {
     std::vector<int> counts(std::size_t(data.effectRecordCount()), 0);
     for (int i = 1; i < data.itemRecordCount(); ++i) {
         for (const TItemEffect &e : data.ItemTable[std::size_t(i)].Eff) {
-            if (e.Effect > 0)
+            if (e.Effect > 0 && e.Effect < data.effectRecordCount())
                 ++counts[std::size_t(e.Effect)];
         }
     }
-    return int(std::max_element(counts.begin(), counts.end()) - counts.begin());
-}
-
-int secondCommonEffect(const GameData &data, int first) {
-    std::vector<int> counts(std::size_t(data.effectRecordCount()), 0);
-    for (int i = 1; i < data.itemRecordCount(); ++i) {
-        for (const TItemEffect &e : data.ItemTable[std::size_t(i)].Eff) {
-            if (e.Effect > 0 && e.Effect != first)
-                ++counts[std::size_t(e.Effect)];
-        }
-    }
-    return int(std::max_element(counts.begin(), counts.end()) - counts.begin());
+    std::vector<int> order;
+    for (int e = 1; e < data.effectRecordCount(); ++e)
+        order.push_back(e);
+    std::stable_sort(order.begin(), order.end(),
+                     [&](int a, int b) { return counts[std::size_t(a)] > counts[std::size_t(b)]; });
+    return order;
 }
 
 void runSearch(benchmark::State &state, const BenchData &bench, const SearchConditions &cond) {
@@ -103,16 +98,21 @@ void runSearch(benchmark::State &state, const BenchData &bench, const SearchCond
     state.counters["recipes"] = list->PotionCount();
 }
 
-SearchConditions oneEffect(const BenchData &bench) {
+// Wanted effects by frequency rank: 0 = the most common effect, 0.5 = the
+// median one.
+SearchConditions wanted(const BenchData &bench, std::initializer_list<double> ranks) {
     SearchConditions cond;
     cond.ItemsCountMode = 2;
-    cond.WantedEffect[0] = bench.ok ? commonEffect(bench.data) : 1;
-    return cond;
-}
-
-SearchConditions twoEffects(const BenchData &bench) {
-    SearchConditions cond = oneEffect(bench);
-    cond.WantedEffect[1] = bench.ok ? secondCommonEffect(bench.data, cond.WantedEffect[0]) : 2;
+    if (!bench.ok)
+        return cond;
+    const std::vector<int> order = effectsByFrequency(bench.data);
+    int line = 0;
+    for (double rank : ranks) {
+        const auto at = std::min(order.size() - 1, std::size_t(rank * double(order.size())));
+        // Two lines never name the same effect.
+        const std::size_t index = line > 0 && order[at] == cond.WantedEffect[0] ? at + 1 : at;
+        cond.WantedEffect[std::size_t(line++)] = order[index];
+    }
     return cond;
 }
 
@@ -125,16 +125,32 @@ SearchConditions genericLines() {
     return cond;
 }
 
-void BM_BundledOneEffect(benchmark::State &state) { runSearch(state, bundled(), oneEffect(bundled())); }
+void BM_BundledOneEffect(benchmark::State &state) { runSearch(state, bundled(), wanted(bundled(), {0.0})); }
+void BM_BundledOneMedianEffect(benchmark::State &state) { runSearch(state, bundled(), wanted(bundled(), {0.5})); }
 void BM_BundledGenericLines(benchmark::State &state) { runSearch(state, bundled(), genericLines()); }
-void BM_Generated400OneEffect(benchmark::State &state) { runSearch(state, generated(), oneEffect(generated())); }
-void BM_Generated400TwoEffects(benchmark::State &state) { runSearch(state, generated(), twoEffects(generated())); }
+void BM_Generated400OneEffect(benchmark::State &state) { runSearch(state, generated(), wanted(generated(), {0.0})); }
+void BM_Generated400OneMedianEffect(benchmark::State &state) {
+    runSearch(state, generated(), wanted(generated(), {0.5}));
+}
+void BM_Generated400TwoMedianEffects(benchmark::State &state) {
+    runSearch(state, generated(), wanted(generated(), {0.5, 0.45}));
+}
+void BM_Generated400CommonAndMedianEffect(benchmark::State &state) {
+    runSearch(state, generated(), wanted(generated(), {0.0, 0.5}));
+}
+void BM_Generated400TwoMostCommonEffects(benchmark::State &state) {
+    runSearch(state, generated(), wanted(generated(), {0.0, 0.0}));
+}
 void BM_Generated400GenericLines(benchmark::State &state) { runSearch(state, generated(), genericLines()); }
 
 BENCHMARK(BM_BundledOneEffect)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BundledOneMedianEffect)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_BundledGenericLines)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Generated400OneEffect)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_Generated400TwoEffects)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Generated400OneMedianEffect)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Generated400TwoMedianEffects)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Generated400CommonAndMedianEffect)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Generated400TwoMostCommonEffects)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Generated400GenericLines)->Unit(benchmark::kMicrosecond);
 
 // One strict evaluation, over a fixed sample of triples of the generated set.

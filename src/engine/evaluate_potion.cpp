@@ -1,6 +1,7 @@
 #include "engine/evaluate_potion.h"
 
 #include <array>
+#include <bit>
 #include <cstdint>
 
 namespace qor {
@@ -17,11 +18,13 @@ constexpr int kMaxShared = 6;
 constexpr int kMaxSlots = 3 * kSlotsPerItem;
 
 // An effect that at least two ingredients of the combination have.
+// Filled when an entry is created; left uninitialised before, because the
+// evaluator runs once per search candidate.
 struct SharedEffect {
-    std::uint8_t contributors = 0;
-    bool threeWay = false;
-    const TItemEffect *winner = nullptr;
-    std::array<const TItemEffect *, 3> refs{}; // the matching slots of positions 1, 2, 3 in order found
+    std::uint8_t contributors;
+    bool threeWay;
+    const TItemEffect *winner;
+    std::array<const TItemEffect *, 3> refs; // the matching slots of positions 1, 2, 3 in order found
 };
 
 // Number of entries (pairs only, the entry under decision excluded by being
@@ -110,43 +113,58 @@ bool EvaluatePotion(const GameData &data, bool perkPurity, TPotionRec &rec, int 
     const std::array<std::int32_t, 3> items{item1, item2, item3};
     const int n = item3 != 0 ? 3 : 2;
 
-    // Slot list: positions in order, slots in order; effect 0 is an empty slot.
+    // Slot list: positions in order, slots in order. Effect 0 is an empty
+    // slot, and an index outside the effect table is treated alike, so that
+    // neither is ever shared.
+    const auto highestEffect = static_cast<unsigned>(data.highestEffect());
     std::array<const TItemEffect *, kMaxSlots> slots{};
-    std::array<bool, kMaxSlots> struck{};
+    std::array<std::int32_t, kMaxSlots> effects{};
     for (int p = 0; p < n; ++p) {
         const TItemRec &item = data.ItemTable[items[p]];
-        for (int j = 0; j < kSlotsPerItem; ++j)
-            slots[p * kSlotsPerItem + j] = &item.Eff[j];
+        for (int j = 0; j < kSlotsPerItem; ++j) {
+            const int k = p * kSlotsPerItem + j;
+            slots[k] = &item.Eff[j];
+            const std::int32_t e = item.Eff[j].Effect;
+            effects[k] = static_cast<unsigned>(e) - 1u < highestEffect ? e : 0;
+        }
     }
 
-    // Shared effects in order of discovery.
-    std::array<SharedEffect, kMaxShared> shared{};
+    // Shared effects in order of discovery. The later slots that name the
+    // effect are found at once as a bit mask (fewer unpredictable branches);
+    // taking them in list order is the same as scanning them one by one.
+    std::array<SharedEffect, kMaxShared> shared;
     int count = 0;
+    unsigned struck = 0;
+    const int slotCount = n * kSlotsPerItem;
     for (int g = 0; g < n - 1; ++g) {
         for (int j = g * kSlotsPerItem; j < (g + 1) * kSlotsPerItem; ++j) {
-            const TItemEffect *own = slots[j];
-            if (struck[j] || own->Effect == 0)
+            const std::int32_t e = effects[j];
+            if (e == 0 || (struck & (1u << j)) != 0)
                 continue;
-            SharedEffect *entry = nullptr;
-            for (int k = (g + 1) * kSlotsPerItem; k < n * kSlotsPerItem; ++k) {
-                if (struck[k] || slots[k]->Effect != own->Effect)
-                    continue;
-                struck[k] = true;
-                if (entry == nullptr) {
-                    // At most six entries arise from four different effects
-                    // per ingredient; broken data cannot overrun the array.
-                    if (count == kMaxShared)
-                        break;
-                    entry = &shared[count++];
-                    entry->refs[0] = own;
-                    entry->refs[1] = slots[k];
-                    entry->contributors =
-                        static_cast<std::uint8_t>((1u << g) | (1u << (k / kSlotsPerItem)));
-                } else if (!entry->threeWay) {
-                    entry->refs[2] = slots[k];
-                    entry->threeWay = true;
-                    entry->contributors = kAllPositions;
-                }
+            unsigned matches = 0;
+            for (int k = (g + 1) * kSlotsPerItem; k < slotCount; ++k)
+                matches |= static_cast<unsigned>(effects[k] == e) << k;
+            matches &= ~struck;
+            if (matches == 0)
+                continue;
+            struck |= matches;
+            // At most six entries arise from four different effects per
+            // ingredient; broken data cannot overrun the array.
+            if (count == kMaxShared)
+                continue;
+            const int second = std::countr_zero(matches);
+            matches &= matches - 1;
+            SharedEffect &entry = shared[count++];
+            entry.winner = nullptr;
+            entry.refs = {slots[j], slots[second], nullptr};
+            if (matches == 0) {
+                entry.threeWay = false;
+                entry.contributors =
+                    static_cast<std::uint8_t>((1u << g) | (1u << (second / kSlotsPerItem)));
+            } else {
+                entry.refs[2] = slots[std::countr_zero(matches)];
+                entry.threeWay = true;
+                entry.contributors = kAllPositions;
             }
         }
     }

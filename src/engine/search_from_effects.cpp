@@ -30,6 +30,15 @@ int wordsFor(int bits) { return (bits + kBits - 1) / kBits; }
 bool testBit(const std::uint64_t *set, int i) { return ((set[i / kBits] >> (i % kBits)) & 1u) != 0; }
 void setBit(std::uint64_t *set, int i) { set[i / kBits] |= std::uint64_t{1} << (i % kBits); }
 
+// Number of set bits of a set that holds a handful of them (shared effects);
+// cheaper than a portable popcount on targets without the instruction.
+int sparseCount(std::uint64_t bits) {
+    int n = 0;
+    for (; bits != 0; bits &= bits - 1)
+        ++n;
+    return n;
+}
+
 // Calls f(i) for every set bit i >= from, in increasing order, while f returns true.
 template <typename F>
 bool forEachBitFrom(const std::uint64_t *set, int words, int from, F &&f) {
@@ -268,7 +277,7 @@ void EffectSearcher::enumerate(const GameData &data, bool perkPurity, const Effe
             int count = 0;
             for (int i = 0; i < W; ++i) {
                 shared[i] = a == 0 ? (eb[i] & ec[i]) : (ab[i] | (ec[i] & (ea[i] | eb[i])));
-                count += std::popcount(shared[i]);
+                count += sparseCount(shared[i]);
             }
             if (count < effMin || (a != 0 && count < 2) || (exactCount && count > effMax))
                 return true;
@@ -296,7 +305,7 @@ void EffectSearcher::enumerate(const GameData &data, bool perkPurity, const Effe
                 const std::uint64_t *eb = effOf(b);
                 int abCount = 0;
                 for (int i = 0; i < W; ++i)
-                    abCount += std::popcount(ea[i] & eb[i]);
+                    abCount += sparseCount(ea[i] & eb[i]);
                 if (abCount > effMax)
                     return true;
             }
