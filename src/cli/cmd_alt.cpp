@@ -40,8 +40,8 @@ int cmdAlt(CliContext &ctx, const QStringList &args) {
         for (const QString &text : parser.values(*option)) {
             std::int32_t v = 0;
             if (!ParseInt32(text, v))
-                return ctx.usageError(name, QStringLiteral("--%1: not an integer: \"%2\"")
-                                                .arg(option->names().first(), text));
+                return ctx.usageError(
+                    name, QStringLiteral("--%1: not an integer: \"%2\"").arg(option->names().first(), text));
             target->push_back(v);
         }
     }

@@ -19,7 +19,8 @@ int cmdGrid(CliContext &ctx, const QStringList &args) {
         return ctx.usageError(name, QStringLiteral("takes only --sort"));
     std::int32_t code = 0;
     if (parser.isSet(sortOpt) && !ParseInt32(parser.value(sortOpt), code))
-        return ctx.usageError(name, QStringLiteral("--sort: not an integer: \"%1\"").arg(parser.value(sortOpt)));
+        return ctx.usageError(name,
+                              QStringLiteral("--sort: not an integer: \"%1\"").arg(parser.value(sortOpt)));
     if (!ctx.loadData())
         return kExitDataError;
 

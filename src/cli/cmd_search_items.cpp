@@ -31,9 +31,9 @@ int cmdSearchItems(CliContext &ctx, const QStringList &args) {
         return kExitDataError;
     for (int item : items) {
         if (item < 0 || item > ctx.data.highestItem())
-            return ctx.usageError(name, QStringLiteral("ingredient index %1 outside 0..%2")
-                                            .arg(item)
-                                            .arg(ctx.data.highestItem()));
+            return ctx.usageError(
+                name,
+                QStringLiteral("ingredient index %1 outside 0..%2").arg(item).arg(ctx.data.highestItem()));
     }
 
     // The list is large; keep it off the stack.

@@ -8,15 +8,13 @@ namespace qor {
 
 namespace {
 
-bool contains(const std::vector<std::int32_t> &values, std::int32_t v)
-{
+bool contains(const std::vector<std::int32_t> &values, std::int32_t v) {
     return std::find(values.begin(), values.end(), v) != values.end();
 }
 
 // Selection of an amount list after its entry at `position` was removed: the
 // same row, or the new last row when the last entry went.
-int selectionAfterRemoval(int selected, int position, int newLength)
-{
+int selectionAfterRemoval(int selected, int position, int newLength) {
     if (newLength <= 0)
         return -1;
     if (position == newLength || selected >= newLength)
@@ -26,8 +24,7 @@ int selectionAfterRemoval(int selected, int position, int newLength)
 
 } // namespace
 
-int AltMaking::preparePage(const GameData &data, int candidateSelection)
-{
+int AltMaking::preparePage(const GameData &data, int candidateSelection) {
     prepared = true;
     AltFillMakeEffAmount(data);
     AltCalcMakeEffects(data);
@@ -35,8 +32,7 @@ int AltMaking::preparePage(const GameData &data, int candidateSelection)
 }
 
 bool AltMaking::AltAddItem(const GameData &data, bool perkPurity, PotionList &list, int item,
-                           AltSelection &selection)
-{
+                           AltSelection &selection) {
     if (item < 1 || item > data.highestItem())
         return false;
     if (static_cast<int>(AltItems.size()) >= kAltMaxItems || contains(AltItems, item))
@@ -47,8 +43,7 @@ bool AltMaking::AltAddItem(const GameData &data, bool perkPurity, PotionList &li
 }
 
 bool AltMaking::AltAddEffect(const GameData &data, bool perkPurity, PotionList &list, int effect,
-                             AltSelection &selection)
-{
+                             AltSelection &selection) {
     if (effect < 1 || effect > data.highestEffect())
         return false;
     if (static_cast<int>(AltEffects.size()) >= kAltMaxEffects || contains(AltEffects, effect))
@@ -59,8 +54,7 @@ bool AltMaking::AltAddEffect(const GameData &data, bool perkPurity, PotionList &
 }
 
 bool AltMaking::AltDelItem(const GameData &data, bool perkPurity, PotionList &list, int position,
-                           AltSelection &selection)
-{
+                           AltSelection &selection) {
     if (position < 0 || position >= static_cast<int>(AltItems.size()))
         return false;
     AltItems.erase(AltItems.begin() + position);
@@ -71,19 +65,17 @@ bool AltMaking::AltDelItem(const GameData &data, bool perkPurity, PotionList &li
 }
 
 bool AltMaking::AltDelEffect(const GameData &data, bool perkPurity, PotionList &list, int position,
-                             AltSelection &selection)
-{
+                             AltSelection &selection) {
     if (position < 0 || position >= static_cast<int>(AltEffects.size()))
         return false;
     AltEffects.erase(AltEffects.begin() + position);
-    selection.amountEffects = selectionAfterRemoval(selection.amountEffects, position,
-                                                    static_cast<int>(AltEffects.size()));
+    selection.amountEffects =
+        selectionAfterRemoval(selection.amountEffects, position, static_cast<int>(AltEffects.size()));
     recalc(data, perkPurity, list, selection);
     return true;
 }
 
-void AltMaking::AltFillMakeEffAmount(const GameData &data)
-{
+void AltMaking::AltFillMakeEffAmount(const GameData &data) {
     AltItemEffects.clear();
     for (std::int32_t item : AltItems) {
         for (const TItemEffect &slot : data.ItemTable[item].Eff)
@@ -91,8 +83,7 @@ void AltMaking::AltFillMakeEffAmount(const GameData &data)
     }
 }
 
-void AltMaking::AltCalcMakeEffects(const GameData &data)
-{
+void AltMaking::AltCalcMakeEffects(const GameData &data) {
     const int m = data.highestEffect();
     const bool open = AltItems.size() < kAltMaxItems;
     AltEffectRows.clear();
@@ -108,12 +99,11 @@ void AltMaking::AltCalcMakeEffects(const GameData &data)
     }
 }
 
-int AltMaking::AltCalcMakeItems(const GameData &data, int candidateSelection)
-{
-    const int remembered = candidateSelection >= 0
-            && candidateSelection < static_cast<int>(AltCandidates.size())
-        ? AltCandidates[candidateSelection]
-        : 0;
+int AltMaking::AltCalcMakeItems(const GameData &data, int candidateSelection) {
+    const int remembered =
+        candidateSelection >= 0 && candidateSelection < static_cast<int>(AltCandidates.size())
+            ? AltCandidates[candidateSelection]
+            : 0;
 
     AltCandidates.clear();
     if (AltItems.size() < kAltMaxItems) {
@@ -128,10 +118,10 @@ int AltMaking::AltCalcMakeItems(const GameData &data, int candidateSelection)
                                    [e](const TItemEffect &s) { return s.Effect == e; });
             };
             // An empty slot (effect 0) is shared with nothing.
-            const bool shares = AltItemEffects.empty()
-                || std::any_of(slots.begin(), slots.end(), [this](const TItemEffect &s) {
-                       return s.Effect > 0 && contains(AltItemEffects, s.Effect);
-                   });
+            const bool shares = AltItemEffects.empty() ||
+                                std::any_of(slots.begin(), slots.end(), [this](const TItemEffect &s) {
+                                    return s.Effect > 0 && contains(AltItemEffects, s.Effect);
+                                });
             if (!shares)
                 continue;
             // One running total over all required effects; at 2 or 4 the
@@ -158,8 +148,7 @@ int AltMaking::AltCalcMakeItems(const GameData &data, int candidateSelection)
     return 0;
 }
 
-bool AltMaking::AltMakePotion(const GameData &data, bool perkPurity, PotionList &list) const
-{
+bool AltMaking::AltMakePotion(const GameData &data, bool perkPurity, PotionList &list) const {
     std::array<int, kAltMaxItems> items{};
     for (std::size_t k = 0; k < items.size() && k < AltItems.size(); ++k)
         items[k] = AltItems[k];
@@ -170,17 +159,14 @@ bool AltMaking::AltMakePotion(const GameData &data, bool perkPurity, PotionList 
     return list.AddPotion(rec);
 }
 
-void AltMaking::recalc(const GameData &data, bool perkPurity, PotionList &list,
-                       AltSelection &selection)
-{
+void AltMaking::recalc(const GameData &data, bool perkPurity, PotionList &list, AltSelection &selection) {
     AltFillMakeEffAmount(data);
     AltCalcMakeEffects(data);
     selection.candidates = AltCalcMakeItems(data, selection.candidates);
     AltMakePotion(data, perkPurity, list);
 }
 
-std::vector<std::int32_t> AltMaking::reachableEffects(bool reachable) const
-{
+std::vector<std::int32_t> AltMaking::reachableEffects(bool reachable) const {
     std::vector<std::int32_t> effects;
     for (const AltEffectRow &row : AltEffectRows) {
         if (row.reachable == reachable)

@@ -4,9 +4,8 @@
 
 namespace qor {
 
-bool SearshFromItems(const GameData &data, bool perkPurity, const std::array<int, 3> &items,
-                     bool clearFirst, PotionList &list)
-{
+bool SearshFromItems(const GameData &data, bool perkPurity, const std::array<int, 3> &items, bool clearFirst,
+                     PotionList &list) {
     if (clearFirst)
         list.clear();
 
@@ -24,8 +23,7 @@ bool SearshFromItems(const GameData &data, bool perkPurity, const std::array<int
     return list.AddPotion(rec);
 }
 
-int selectionAfterItemSearch(bool clearFirst, int selectedRow, int potionCount)
-{
+int selectionAfterItemSearch(bool clearFirst, int selectedRow, int potionCount) {
     if (potionCount <= 0)
         return -1;
     if (clearFirst || selectedRow < 0 || selectedRow >= potionCount)

@@ -9,33 +9,27 @@ namespace qor {
 
 namespace {
 
-QString nameAt(const QStringList &names, int index)
-{
+QString nameAt(const QStringList &names, int index) {
     return index >= 0 && index < names.size() ? names.at(index) : QString();
 }
 
-const TEffectRec *effectRec(const GameData &data, int effect)
-{
+const TEffectRec *effectRec(const GameData &data, int effect) {
     return effect >= 0 && effect < data.effectRecordCount() ? &data.EffectTable[effect] : nullptr;
 }
 
-const TItemRec *itemRec(const GameData &data, int item)
-{
+const TItemRec *itemRec(const GameData &data, int item) {
     return item >= 0 && item < data.itemRecordCount() ? &data.ItemTable[item] : nullptr;
 }
 
-bool isPercent(const GameData &data, int effect)
-{
+bool isPercent(const GameData &data, int effect) {
     const TEffectRec *rec = effectRec(data, effect);
     return rec && rec->Percent != 0;
 }
 
 } // namespace
 
-QString potionColumnCaption(int column)
-{
-    static const char *const fixed[] = {"№", "Тип", "Цена", "Ингредиент 1", "Ингредиент 2",
-                                        "Ингредиент 3"};
+QString potionColumnCaption(int column) {
+    static const char *const fixed[] = {"№", "Тип", "Цена", "Ингредиент 1", "Ингредиент 2", "Ингредиент 3"};
     if (column >= 0 && column < 6)
         return QString::fromUtf8(fixed[column]);
     if (column < 6 || column >= PotionColumn::Count)
@@ -54,8 +48,7 @@ QString potionColumnCaption(int column)
     }
 }
 
-QString potEffColumnCaption(int column)
-{
+QString potEffColumnCaption(int column) {
     static const char *const captions[kPotEffColumnCount] = {
         "Тип", "Базовая Стоимость", "Цена", "Сила", "Время", "Эффект", "Описание"};
     if (column < 0 || column >= kPotEffColumnCount)
@@ -63,17 +56,13 @@ QString potEffColumnCaption(int column)
     return QString::fromUtf8(captions[column]);
 }
 
-QString GetPotionCellText(const GameData &data, const PotionList &list, int row, int column,
-                          bool upper)
-{
+QString GetPotionCellText(const GameData &data, const PotionList &list, int row, int column, bool upper) {
     if (row < 0 || row >= list.PotionCount())
         return {};
     return potionCellText(data, list[row], row, column, upper);
 }
 
-QString potionCellText(const GameData &data, const TPotionRec &rec, int row, int column,
-                       bool upper)
-{
+QString potionCellText(const GameData &data, const TPotionRec &rec, int row, int column, bool upper) {
     if (column < 0 || column >= PotionColumn::Count)
         return {};
     switch (column) {
@@ -115,16 +104,14 @@ QString potionCellText(const GameData &data, const TPotionRec &rec, int row, int
     return eff.Cost == 0 ? QStringLiteral("-") : QString::number(eff.Cost);
 }
 
-QString formatGeneral(double v, const QString &decimalPoint)
-{
+QString formatGeneral(double v, const QString &decimalPoint) {
     QString text = QString::number(v, 'g', 15);
     if (decimalPoint != QLatin1String("."))
         text.replace(QLatin1Char('.'), decimalPoint);
     return text;
 }
 
-QString effectDescription(const TEffectRec &effect, std::int32_t power, std::int32_t time)
-{
+QString effectDescription(const TEffectRec &effect, std::int32_t power, std::int32_t time) {
     const QString &p1 = effect.Descr[0];
     const QString &p2 = effect.Descr[1];
     const QString &p3 = effect.Descr[2];
@@ -147,8 +134,7 @@ QString effectDescription(const TEffectRec &effect, std::int32_t power, std::int
 }
 
 QString GetPotEffDataStr(const GameData &data, const TPotionRec &cur, int slot, int column,
-                         const QString &decimalPoint)
-{
+                         const QString &decimalPoint) {
     if (cur.EffCount <= 0 || slot < 1 || slot > kMaxPotionEffects)
         return {};
     const TPotionEffect &eff = cur.Effects[slot - 1];
@@ -165,8 +151,7 @@ QString GetPotEffDataStr(const GameData &data, const TPotionRec &cur, int slot, 
     case 3:
         if (eff.Power == 0)
             return QStringLiteral("-");
-        return rec->Percent ? QString::number(eff.Power) + QLatin1Char('%')
-                            : QString::number(eff.Power);
+        return rec->Percent ? QString::number(eff.Power) + QLatin1Char('%') : QString::number(eff.Power);
     case 4:
         return eff.Time == 0 ? QStringLiteral("-") : QString::number(eff.Time);
     case 5:
@@ -178,18 +163,15 @@ QString GetPotEffDataStr(const GameData &data, const TPotionRec &cur, int slot, 
     }
 }
 
-QString GetPotEffDataStr(const GameData &data, const TPotionRec &cur, int slot, int column)
-{
+QString GetPotEffDataStr(const GameData &data, const TPotionRec &cur, int slot, int column) {
     return GetPotEffDataStr(data, cur, slot, column, QLocale().decimalPoint());
 }
 
-QString panelCountText(int potionCount)
-{
+QString panelCountText(int potionCount) {
     return QStringLiteral(" Всего: ") + QString::number(potionCount);
 }
 
-QString potionDefaultName(const GameData &data, const TPotionRec &rec)
-{
+QString potionDefaultName(const GameData &data, const TPotionRec &rec) {
     if (rec.ItemCount == 0)
         return {};
     QStringList names;
@@ -200,12 +182,10 @@ QString potionDefaultName(const GameData &data, const TPotionRec &rec)
     int mainSlot = rec.MainEffSlot;
     const int mainEffect =
         mainSlot >= 1 && mainSlot <= kMaxPotionEffects ? rec.Effects[mainSlot - 1].Effect : 0;
-    return names.join(QStringLiteral(" + ")) + QStringLiteral(" = ")
-        + nameAt(data.EffectNames, mainEffect);
+    return names.join(QStringLiteral(" + ")) + QStringLiteral(" = ") + nameAt(data.EffectNames, mainEffect);
 }
 
-QString potionAddInfoText(const GameData &data, const TPotionRec &rec)
-{
+QString potionAddInfoText(const GameData &data, const TPotionRec &rec) {
     if (rec.ItemCount <= 0)
         return {};
     qint64 itemsPrice = 0;
@@ -213,30 +193,27 @@ QString potionAddInfoText(const GameData &data, const TPotionRec &rec)
         if (const TItemRec *item = itemRec(data, rec.Items[k]))
             itemsPrice += item->Cost;
     }
-    QString text = QStringLiteral("Цена зелья: ") + QString::number(rec.Cost)
-        + QStringLiteral("\nЦена ингредиентов: ") + QString::number(itemsPrice);
+    QString text = QStringLiteral("Цена зелья: ") + QString::number(rec.Cost) +
+                   QStringLiteral("\nЦена ингредиентов: ") + QString::number(itemsPrice);
     if (rec.UselessItem > 0) {
-        text += QStringLiteral("\nБесполезный ингредиент:\n")
-            + nameAt(data.ItemNames, rec.UselessItem);
+        text += QStringLiteral("\nБесполезный ингредиент:\n") + nameAt(data.ItemNames, rec.UselessItem);
     }
     return text;
 }
 
-QString detailsMessageCaption()
-{
+QString detailsMessageCaption() {
     return QStringLiteral("Эффекты компонентов");
 }
 
-QString potionDetailsText(const GameData &data, const TPotionRec &rec)
-{
+QString potionDetailsText(const GameData &data, const TPotionRec &rec) {
     QString text;
     const int effCount = std::clamp(rec.EffCount, 0, kMaxPotionEffects);
     for (int k = 0; k < kMaxPotionItems; ++k) {
         const TItemRec *item = rec.Items[k] > 0 ? itemRec(data, rec.Items[k]) : nullptr;
         if (!item)
             continue;
-        text += QStringLiteral("   [") + nameAt(data.ItemNames, rec.Items[k])
-            + QStringLiteral("] / Цена: ") + QString::number(item->Cost) + QStringLiteral("\n\n");
+        text += QStringLiteral("   [") + nameAt(data.ItemNames, rec.Items[k]) + QStringLiteral("] / Цена: ") +
+                QString::number(item->Cost) + QStringLiteral("\n\n");
         for (const TItemEffect &slot : item->Eff) {
             // The last recipe slot holding the effect names it.
             QChar marker = QLatin1Char('-');
@@ -244,8 +221,8 @@ QString potionDetailsText(const GameData &data, const TPotionRec &rec)
                 if (rec.Effects[s].Effect == slot.Effect)
                     marker = QChar(u'1' + s);
             }
-            text += marker + QStringLiteral("  ") + nameAt(data.EffectNames, slot.Effect)
-                + QStringLiteral("   \n");
+            text += marker + QStringLiteral("  ") + nameAt(data.EffectNames, slot.Effect) +
+                    QStringLiteral("   \n");
         }
         if (k < 2)
             text += QLatin1Char('\n');
@@ -253,30 +230,24 @@ QString potionDetailsText(const GameData &data, const TPotionRec &rec)
     return text;
 }
 
-QString elementCountMessage(const QString &elementName, int count)
-{
+QString elementCountMessage(const QString &elementName, int count) {
     return elementName + QStringLiteral(": ") + QString::number(count) + QStringLiteral("     ");
 }
 
-QString disableItemCaption(const QString &itemName)
-{
-    return QStringLiteral("Отключить ингредиент \"") + itemName
-        + QStringLiteral("\" из списка возможных");
+QString disableItemCaption(const QString &itemName) {
+    return QStringLiteral("Отключить ингредиент \"") + itemName + QStringLiteral("\" из списка возможных");
 }
 
-QString countElementsCaption(const QString &cellText)
-{
+QString countElementsCaption(const QString &cellText) {
     return QStringLiteral("Показать кол-во элементов \"") + cellText + QStringLiteral("\" в списке");
 }
 
-QString deleteWithElementCaption(const QString &cellText)
-{
+QString deleteWithElementCaption(const QString &cellText) {
     return QStringLiteral("Удалить все рецепты содержащие: \"") + cellText + QLatin1Char('"');
 }
 
 RecipePopupState recipePopupState(const GameData &data, const PotionList &list, int selectedRow,
-                                  int pressColumn, int pressRow)
-{
+                                  int pressColumn, int pressRow) {
     RecipePopupState state;
     const int count = list.PotionCount();
     state.recipeCommands = selectedRow != -1 && count > 0;
@@ -294,8 +265,8 @@ RecipePopupState recipePopupState(const GameData &data, const PotionList &list, 
     state.elementCommands = item > 0 || effect > 0;
     // The caption names the text of the selected row in the pressed column.
     const QString text = state.elementCommands
-        ? GetPotionCellText(data, list, selectedRow, pressColumn, false)
-        : QStringLiteral(" ");
+                             ? GetPotionCellText(data, list, selectedRow, pressColumn, false)
+                             : QStringLiteral(" ");
     state.countCaption = countElementsCaption(text);
     state.deleteAllCaption = deleteWithElementCaption(text);
     return state;

@@ -22,11 +22,9 @@ inline constexpr int kPotEffColumnCount = 7;
 // Text of one cell of the recipe list; empty for a row outside the list or a
 // column outside 0..25. With upper set, names come from ItemNamesUp and
 // EffectNamesUp.
-QString GetPotionCellText(const GameData &data, const PotionList &list, int row, int column,
-                          bool upper);
+QString GetPotionCellText(const GameData &data, const PotionList &list, int row, int column, bool upper);
 // The same for a record that is not in the list (row only gives column 0).
-QString potionCellText(const GameData &data, const TPotionRec &rec, int row, int column,
-                       bool upper);
+QString potionCellText(const GameData &data, const TPotionRec &rec, int row, int column, bool upper);
 
 // Text of one cell of the effect-information list: effect slot 1..5 of cur,
 // column 0..6. Empty while cur has no effects, for a slot beyond 1..5 or a

@@ -6,8 +6,7 @@
 
 namespace qor {
 
-int GetLbPotionColumn(int x, std::span<const int> sectionWidths)
-{
+int GetLbPotionColumn(int x, std::span<const int> sectionWidths) {
     if (x < 0)
         return -1;
     long long left = 0;
@@ -21,8 +20,7 @@ int GetLbPotionColumn(int x, std::span<const int> sectionWidths)
     return -1;
 }
 
-int GetLbPotionDataNum(int kind, int column, int row, const PotionList &list)
-{
+int GetLbPotionDataNum(int kind, int column, int row, const PotionList &list) {
     if (row < 0 || row >= list.PotionCount())
         return -1;
     const TPotionRec &rec = list[row];
@@ -33,8 +31,7 @@ int GetLbPotionDataNum(int kind, int column, int row, const PotionList &list)
     return -1;
 }
 
-ListElement listElementAt(const PotionList &list, int column, int row)
-{
+ListElement listElementAt(const PotionList &list, int column, int row) {
     ListElement element;
     element.item = GetLbPotionDataNum(kElementItem, column, row, list);
     if (element.item <= 0)
@@ -42,8 +39,7 @@ ListElement listElementAt(const PotionList &list, int column, int row)
     return element;
 }
 
-bool potionContains(const TPotionRec &rec, const ListElement &element)
-{
+bool potionContains(const TPotionRec &rec, const ListElement &element) {
     if (element.isItem()) {
         const int n = std::clamp(rec.ItemCount, 0, kMaxPotionItems);
         for (int k = 0; k < n; ++k) {
@@ -62,8 +58,7 @@ bool potionContains(const TPotionRec &rec, const ListElement &element)
     return false;
 }
 
-int headerClickSortCode(int currentCode, int section)
-{
+int headerClickSortCode(int currentCode, int section) {
     if (section < 1 || section >= PotionColumn::Count)
         return currentCode;
     // The absolute value of a code read from a damaged settings file may not
@@ -73,8 +68,7 @@ int headerClickSortCode(int currentCode, int section)
     return section;
 }
 
-bool HeaderSectionClick(PotionList &list, int section)
-{
+bool HeaderSectionClick(PotionList &list, int section) {
     if (section < 1 || section >= PotionColumn::Count)
         return false;
     list.PotionSortCode = headerClickSortCode(list.PotionSortCode, section);
@@ -88,9 +82,7 @@ namespace {
 
 // The rows a move applies to: every recipe, or with Alt in mode 0 only the
 // selected one (none when nothing is selected).
-std::pair<int, int> moveRange(const PotionList &list, int mode, Modifiers modifiers,
-                              int selectedRow)
-{
+std::pair<int, int> moveRange(const PotionList &list, int mode, Modifiers modifiers, int selectedRow) {
     if (mode == 0 && modifiers.alt) {
         if (selectedRow < 0 || selectedRow >= list.PotionCount())
             return {0, 0};
@@ -99,8 +91,7 @@ std::pair<int, int> moveRange(const PotionList &list, int mode, Modifiers modifi
     return {0, list.PotionCount()};
 }
 
-void swapSlots(TPotionRec &rec, int j, int target)
-{
+void swapSlots(TPotionRec &rec, int j, int target) {
     std::swap(rec.Effects[j - 1], rec.Effects[target - 1]);
     if (rec.MainEffSlot == j)
         rec.MainEffSlot = target;
@@ -108,8 +99,7 @@ void swapSlots(TPotionRec &rec, int j, int target)
         rec.MainEffSlot = j;
 }
 
-void finishMove(PotionList &list, Modifiers modifiers)
-{
+void finishMove(PotionList &list, Modifiers modifiers) {
     // Sorting twice by the same code puts the list back in sort order while
     // records with equal keys keep the order they had.
     if (!modifiers.shift) {
@@ -121,8 +111,7 @@ void finishMove(PotionList &list, Modifiers modifiers)
 } // namespace
 
 bool MoveAllItemsToAnyColumn(PotionList &list, int x, int target, int mode, Modifiers modifiers,
-                             int selectedRow)
-{
+                             int selectedRow) {
     if (x < 1 || target < 1 || target > kMaxPotionItems)
         return false;
     if (mode == 1 && x > kMaxPotionItems)
@@ -151,8 +140,7 @@ bool MoveAllItemsToAnyColumn(PotionList &list, int x, int target, int mode, Modi
 }
 
 bool MoveAllEffectsToAnyColumn(PotionList &list, int x, int target, int mode, Modifiers modifiers,
-                               int selectedRow)
-{
+                               int selectedRow) {
     if (x < 1 || target < 1 || target > kMaxPotionEffects)
         return false;
     if (mode == 1 && x > kMaxPotionEffects)
@@ -181,16 +169,13 @@ bool MoveAllEffectsToAnyColumn(PotionList &list, int x, int target, int mode, Mo
     return true;
 }
 
-int clampSelection(int selectedRow, int potionCount)
-{
+int clampSelection(int selectedRow, int potionCount) {
     if (potionCount <= 0 || selectedRow < 0)
         return -1;
     return std::min(selectedRow, potionCount - 1);
 }
 
-ListChange DeletePotionsWithCurElement(PotionList &list, const ListElement &element,
-                                       int selectedRow)
-{
+ListChange DeletePotionsWithCurElement(PotionList &list, const ListElement &element, int selectedRow) {
     ListChange change;
     change.selectedRow = selectedRow;
     if (list.PotionCount() == 0 || !element.isValid())
@@ -213,8 +198,7 @@ ListChange DeletePotionsWithCurElement(PotionList &list, const ListElement &elem
     return change;
 }
 
-ListChange deleteSelectedPotion(PotionList &list, int selectedRow)
-{
+ListChange deleteSelectedPotion(PotionList &list, int selectedRow) {
     ListChange change;
     change.selectedRow = clampSelection(selectedRow, list.PotionCount());
     const int count = list.PotionCount();
@@ -228,8 +212,7 @@ ListChange deleteSelectedPotion(PotionList &list, int selectedRow)
     return change;
 }
 
-int countPotionsWithElement(const PotionList &list, const ListElement &element)
-{
+int countPotionsWithElement(const PotionList &list, const ListElement &element) {
     if (!element.isValid())
         return -1;
     int n = 0;

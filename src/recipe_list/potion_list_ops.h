@@ -74,8 +74,7 @@ struct ListChange {
 
 // Deletes every recipe that contains the element, keeping the order of the
 // rest; the selection keeps its index, pulled back to the new last row.
-ListChange DeletePotionsWithCurElement(PotionList &list, const ListElement &element,
-                                       int selectedRow);
+ListChange DeletePotionsWithCurElement(PotionList &list, const ListElement &element, int selectedRow);
 // Deletes the selected recipe; the selection keeps its index or moves up when
 // the last row was deleted.
 ListChange deleteSelectedPotion(PotionList &list, int selectedRow);

@@ -2,32 +2,27 @@
 
 namespace qor {
 
-bool SearchSlots::save(int slot, const SearchConditions &conditions)
-{
+bool SearchSlots::save(int slot, const SearchConditions &conditions) {
     if (slot < 0 || slot >= kSearchSlotCount)
         return false;
     Slots[static_cast<std::size_t>(slot)] = conditions;
     return true;
 }
 
-const SearchConditions *SearchSlots::slot(int slot) const
-{
+const SearchConditions *SearchSlots::slot(int slot) const {
     if (slot < 0 || slot >= kSearchSlotCount)
         return nullptr;
     return &Slots[static_cast<std::size_t>(slot)];
 }
 
-QString slotRangeWarning()
-{
-    return QStringLiteral("Слот должен лежать в диапазоне от 1 до ")
-        + QString::number(kNumberedSearchSlots) + QStringLiteral("     ");
+QString slotRangeWarning() {
+    return QStringLiteral("Слот должен лежать в диапазоне от 1 до ") + QString::number(kNumberedSearchSlots) +
+           QStringLiteral("     ");
 }
 
-bool SearshRestore(const SearchSlots &slots, int slot, SearchConditions &conditions,
-                   bool &searchLocked,
+bool SearshRestore(const SearchSlots &slots, int slot, SearchConditions &conditions, bool &searchLocked,
                    const std::function<void(const SearchConditions &)> &setControls,
-                   const std::function<void()> &runForcedSearch)
-{
+                   const std::function<void()> &runForcedSearch) {
     const SearchConditions *saved = slots.slot(slot);
     if (!saved)
         return false;

@@ -24,19 +24,21 @@ struct SearchSlots {
 };
 
 // Whether a number typed for a numbered slot is accepted (1..3).
-inline bool isNumberedSlot(int slot) { return slot >= 1 && slot <= kNumberedSearchSlots; }
+inline bool isNumberedSlot(int slot) {
+    return slot >= 1 && slot <= kNumberedSearchSlots;
+}
 // The warning shown for any other number.
 QString slotRangeWarning();
 
 // Sets a flag for the lifetime of the guard and clears it afterwards.
 class ScopedFlag {
-public:
+  public:
     explicit ScopedFlag(bool &flag) : m_flag(flag) { m_flag = true; }
     ~ScopedFlag() { m_flag = false; }
     ScopedFlag(const ScopedFlag &) = delete;
     ScopedFlag &operator=(const ScopedFlag &) = delete;
 
-private:
+  private:
     bool &m_flag;
 };
 
@@ -44,8 +46,7 @@ private:
 // setControls loads the condition controls (searches their handlers request
 // meanwhile must return at once), clears it and calls runForcedSearch exactly
 // once. A slot outside 0..3 does nothing and returns false.
-bool SearshRestore(const SearchSlots &slots, int slot, SearchConditions &conditions,
-                   bool &searchLocked,
+bool SearshRestore(const SearchSlots &slots, int slot, SearchConditions &conditions, bool &searchLocked,
                    const std::function<void(const SearchConditions &)> &setControls,
                    const std::function<void()> &runForcedSearch);
 

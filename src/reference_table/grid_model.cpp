@@ -14,15 +14,13 @@ namespace qor {
 
 namespace {
 
-QString nameAt(const QStringList &names, int index)
-{
+QString nameAt(const QStringList &names, int index) {
     return index >= 0 && index < names.size() ? names.at(index) : QString();
 }
 
 // Weight x 1000 rounded to the nearest integer, halves to even, held in the
 // int32 range (a damaged weight must not overflow the conversion).
-std::int32_t weightKey(double weight)
-{
+std::int32_t weightKey(double weight) {
     const double scaled = std::nearbyint(weight * 1000.0);
     if (std::isnan(scaled))
         return 0;
@@ -35,8 +33,7 @@ std::int32_t weightKey(double weight)
 
 } // namespace
 
-ColorCode gridMarkerColor(int marker)
-{
+ColorCode gridMarkerColor(int marker) {
     // Red in the low byte, then green, then blue.
     switch (marker) {
     case 1:
@@ -52,13 +49,11 @@ ColorCode gridMarkerColor(int marker)
     }
 }
 
-int GridState::itemAtRow(int row) const
-{
+int GridState::itemAtRow(int row) const {
     return row >= 0 && row < rowCount() ? GridRowOrder[static_cast<std::size_t>(row)] : -1;
 }
 
-int GridState::rowOfItem(int item) const
-{
+int GridState::rowOfItem(int item) const {
     for (int row = 1; row < rowCount(); ++row) {
         if (GridRowOrder[static_cast<std::size_t>(row)] == item)
             return row;
@@ -66,19 +61,16 @@ int GridState::rowOfItem(int item) const
     return -1;
 }
 
-void resetGridRowOrder(const GameData &data, GridState &grid)
-{
+void resetGridRowOrder(const GameData &data, GridState &grid) {
     grid.GridRowOrder.resize(static_cast<std::size_t>(data.itemRecordCount()));
     std::iota(grid.GridRowOrder.begin(), grid.GridRowOrder.end(), 0);
 }
 
-int normalizeGridFindCol(int column)
-{
+int normalizeGridFindCol(int column) {
     return column <= 0 || column > kGridLastColumn ? 1 : column;
 }
 
-std::int32_t gridSortKey(const GameData &data, int item, int column)
-{
+std::int32_t gridSortKey(const GameData &data, int item, int column) {
     if (item < 0 || item >= data.itemRecordCount())
         return 0;
     const TItemRec &rec = data.ItemTable[static_cast<std::size_t>(item)];
@@ -113,8 +105,7 @@ std::int32_t gridSortKey(const GameData &data, int item, int column)
     }
 }
 
-void SortGrid(const GameData &data, GridState &grid)
-{
+void SortGrid(const GameData &data, GridState &grid) {
     const int code = grid.GridSortCode;
     if (code == 0 || code < -kGridLastColumn || code > kGridLastColumn)
         return;
@@ -150,8 +141,7 @@ void SortGrid(const GameData &data, GridState &grid)
     std::copy(order.begin(), order.end(), grid.GridRowOrder.begin() + 1);
 }
 
-QString gridColumnCaption(int column)
-{
+QString gridColumnCaption(int column) {
     switch (column) {
     case GridColumn::Item:
         return QStringLiteral("Ингредиент");
@@ -186,8 +176,7 @@ QString gridColumnCaption(int column)
 }
 
 QString GetGridData(const GameData &data, const GridState &grid, int column, int row,
-                    const QString &decimalPoint)
-{
+                    const QString &decimalPoint) {
     if (column < 1 || column > kGridLastColumn || row < 0 || row >= grid.rowCount())
         return {};
     if (row == 0)
@@ -211,13 +200,12 @@ QString GetGridData(const GameData &data, const GridState &grid, int column, int
         break;
     }
     if (GridColumn::isEffectColumn(column))
-        return nameAt(data.EffectNames, rec.Eff[static_cast<std::size_t>(GridColumn::effectSlot(column) - 1)].Effect);
+        return nameAt(data.EffectNames,
+                      rec.Eff[static_cast<std::size_t>(GridColumn::effectSlot(column) - 1)].Effect);
     return QString::number(gridSortKey(data, item, column));
 }
 
-GridElement GetGridDataNum(const GameData &data, const GridState &grid, int mode, int column,
-                           int row)
-{
+GridElement GetGridDataNum(const GameData &data, const GridState &grid, int mode, int column, int row) {
     GridElement element;
     if (row < 1 || row >= grid.rowCount())
         return element;
@@ -229,14 +217,14 @@ GridElement GetGridDataNum(const GameData &data, const GridState &grid, int mode
         element.result = element.item;
     } else if (mode == 1 && GridColumn::isEffectColumn(column)) {
         const int slot = GridColumn::effectSlot(column);
-        element.result =
-            data.ItemTable[static_cast<std::size_t>(element.item)].Eff[static_cast<std::size_t>(slot - 1)].Effect;
+        element.result = data.ItemTable[static_cast<std::size_t>(element.item)]
+                             .Eff[static_cast<std::size_t>(slot - 1)]
+                             .Effect;
     }
     return element;
 }
 
-int gridHeaderClickSortCode(int currentCode, int column)
-{
+int gridHeaderClickSortCode(int currentCode, int column) {
     if (column < 1 || column > kGridLastColumn)
         return currentCode;
     if (currentCode == column || currentCode == -column)
@@ -244,14 +232,12 @@ int gridHeaderClickSortCode(int currentCode, int column)
     return column;
 }
 
-bool gridHeaderClickCounts(int pressColumn, int pressRow, int releaseColumn, int releaseRow)
-{
-    return pressRow == 0 && releaseRow == 0 && pressColumn == releaseColumn && pressColumn >= 1
-        && pressColumn <= kGridLastColumn;
+bool gridHeaderClickCounts(int pressColumn, int pressRow, int releaseColumn, int releaseRow) {
+    return pressRow == 0 && releaseRow == 0 && pressColumn == releaseColumn && pressColumn >= 1 &&
+           pressColumn <= kGridLastColumn;
 }
 
-int GridHeaderClick(const GameData &data, GridState &grid, int column, int currentRow)
-{
+int GridHeaderClick(const GameData &data, GridState &grid, int column, int currentRow) {
     const int item = currentRow >= 1 ? grid.itemAtRow(currentRow) : -1;
     grid.GridSortCode = gridHeaderClickSortCode(grid.GridSortCode, column);
     SortGrid(data, grid);
@@ -261,8 +247,7 @@ int GridHeaderClick(const GameData &data, GridState &grid, int column, int curre
     return row > 0 ? row : currentRow;
 }
 
-GridPopupState gridPopupState(const GameData &data, const GridState &grid, int column, int row)
-{
+GridPopupState gridPopupState(const GameData &data, const GridState &grid, int column, int row) {
     GridPopupState state;
     const GridElement element = GetGridDataNum(data, grid, 1, column, row);
     state.setAllMarkers = element.item >= 0;
@@ -270,10 +255,8 @@ GridPopupState gridPopupState(const GameData &data, const GridState &grid, int c
     return state;
 }
 
-std::optional<GridTarget> ShowItemInGrid(const GameData &data, const GridState &grid, int value,
-                                         int mode, bool byRow, int topRow, int clientHeight,
-                                         int defaultRowHeight)
-{
+std::optional<GridTarget> ShowItemInGrid(const GameData &data, const GridState &grid, int value, int mode,
+                                         bool byRow, int topRow, int clientHeight, int defaultRowHeight) {
     const int rows = grid.rowCount();
     if (rows < 2)
         return std::nullopt;
@@ -315,8 +298,7 @@ std::optional<GridTarget> ShowItemInGrid(const GameData &data, const GridState &
 }
 
 int ScrollGrid(int topRow, int delta, int rowCount, int clientHeight, int headerRowHeight,
-               int defaultRowHeight)
-{
+               int defaultRowHeight) {
     const int step = std::max(defaultRowHeight + 1, 1);
     const int visible = std::max(1, (clientHeight - headerRowHeight) / step);
     long long first = static_cast<long long>(topRow) + delta;
@@ -325,8 +307,7 @@ int ScrollGrid(int topRow, int delta, int rowCount, int clientHeight, int header
     return static_cast<int>(std::max(1LL, first));
 }
 
-int gridMarkerAt(const GameData &data, const GridState &grid, int column, int row)
-{
+int gridMarkerAt(const GameData &data, const GridState &grid, int column, int row) {
     if (!GridColumn::isEffectColumn(column) || row < 1)
         return -1;
     const int item = grid.itemAtRow(row);
@@ -343,25 +324,23 @@ int gridMarkerAt(const GameData &data, const GridState &grid, int column, int ro
     return -1;
 }
 
-void setAllGridMarkers(const GameData &data, GridState &grid, int item)
-{
+void setAllGridMarkers(const GameData &data, GridState &grid, int item) {
     if (item < 0 || item >= data.itemRecordCount())
         return;
     for (int m = 0; m < kGridMarkerCount; ++m) {
         GridMarker &marker = grid.GridMarkers[static_cast<std::size_t>(m)];
         marker.on = true;
-        marker.effect = data.ItemTable[static_cast<std::size_t>(item)].Eff[static_cast<std::size_t>(m)].Effect;
+        marker.effect =
+            data.ItemTable[static_cast<std::size_t>(item)].Eff[static_cast<std::size_t>(m)].Effect;
     }
 }
 
-void disableGridMarkers(GridState &grid)
-{
+void disableGridMarkers(GridState &grid) {
     for (GridMarker &marker : grid.GridMarkers)
         marker.on = false;
 }
 
-int countItemsWithEffect(const GameData &data, int effect)
-{
+int countItemsWithEffect(const GameData &data, int effect) {
     if (effect < 1)
         return 0;
     int n = 0;
@@ -374,10 +353,9 @@ int countItemsWithEffect(const GameData &data, int effect)
     return n;
 }
 
-QString countItemsWithEffectMessage(const QString &effectName, int count)
-{
-    return QStringLiteral("Кол-во ингредиентов с эффектом \"") + effectName
-        + QStringLiteral("\": ") + QString::number(count) + QStringLiteral("        ");
+QString countItemsWithEffectMessage(const QString &effectName, int count) {
+    return QStringLiteral("Кол-во ингредиентов с эффектом \"") + effectName + QStringLiteral("\": ") +
+           QString::number(count) + QStringLiteral("        ");
 }
 
 } // namespace qor

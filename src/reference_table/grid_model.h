@@ -27,15 +27,31 @@ inline constexpr int Weight = 27;
 inline constexpr int Id = 28;
 inline constexpr int SecondName = 29;
 // Columns of ingredient slot s (1..4).
-constexpr int basePower(int s) { return 6 * s - 4; }
-constexpr int baseTime(int s) { return 6 * s - 3; }
-constexpr int power(int s) { return 6 * s - 2; }
-constexpr int time(int s) { return 6 * s - 1; }
-constexpr int cost(int s) { return 6 * s; }
-constexpr int effect(int s) { return 6 * s + 1; }
-constexpr bool isEffectColumn(int c) { return c == 7 || c == 13 || c == 19 || c == 25; }
+constexpr int basePower(int s) {
+    return 6 * s - 4;
+}
+constexpr int baseTime(int s) {
+    return 6 * s - 3;
+}
+constexpr int power(int s) {
+    return 6 * s - 2;
+}
+constexpr int time(int s) {
+    return 6 * s - 1;
+}
+constexpr int cost(int s) {
+    return 6 * s;
+}
+constexpr int effect(int s) {
+    return 6 * s + 1;
+}
+constexpr bool isEffectColumn(int c) {
+    return c == 7 || c == 13 || c == 19 || c == 25;
+}
 // Slot 1..4 of an effect column, 0 for any other column.
-constexpr int effectSlot(int c) { return isEffectColumn(c) ? (c - 1) / 6 : 0; }
+constexpr int effectSlot(int c) {
+    return isEffectColumn(c) ? (c - 1) / 6 : 0;
+}
 } // namespace GridColumn
 
 struct GridMarker {
@@ -86,8 +102,7 @@ struct GridElement {
     int result = -1;
     int item = -1;
 };
-GridElement GetGridDataNum(const GameData &data, const GridState &grid, int mode, int column,
-                           int row);
+GridElement GetGridDataNum(const GameData &data, const GridState &grid, int mode, int column, int row);
 
 // New GridSortCode after a header click on a column (1..29; others keep it).
 int gridHeaderClickSortCode(int currentCode, int column);
@@ -108,9 +123,8 @@ struct GridTarget {
 // value is a row (byRow), an ingredient (mode 0) or an effect (mode 1);
 // nothing (nullopt) for another mode or when no row matches. topRow is the
 // current first visible data row; visible rows = clientHeight div rowHeight.
-std::optional<GridTarget> ShowItemInGrid(const GameData &data, const GridState &grid, int value,
-                                         int mode, bool byRow, int topRow, int clientHeight,
-                                         int defaultRowHeight);
+std::optional<GridTarget> ShowItemInGrid(const GameData &data, const GridState &grid, int value, int mode,
+                                         bool byRow, int topRow, int clientHeight, int defaultRowHeight);
 // New first visible row after scrolling by delta rows.
 int ScrollGrid(int topRow, int delta, int rowCount, int clientHeight, int headerRowHeight,
                int defaultRowHeight);

@@ -20,8 +20,7 @@ struct CliRun {
     QStringList lines() const { return out.split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
 };
 
-CliRun run(QStringList args)
-{
+CliRun run(QStringList args) {
     CliRun r;
     QTextStream out(&r.out);
     QTextStream err(&r.err);
@@ -33,9 +32,8 @@ CliRun run(QStringList args)
 // Four ingredients over eight effects:
 //   1 {1,2,3,4}  2 {1,5,6,7}  3 {5,6,7,8}  4 {2,3,6,8}
 class ModelCommands : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         ASSERT_TRUE(m_dir.isValid());
         DataSetSpec spec = test::emptyDataSet();
         for (int e = 1; e <= 8; ++e)
@@ -55,18 +53,16 @@ protected:
         const auto error = WriteDataFolder(spec, m_dir.path());
         ASSERT_FALSE(error) << error->toStdString();
     }
-    CliRun runData(const QStringList &args)
-    {
+    CliRun runData(const QStringList &args) {
         return run(QStringList{QStringLiteral("--data"), m_dir.path()} + args);
     }
 
     QTemporaryDir m_dir;
 };
 
-TEST_F(ModelCommands, SearchItemsPrintsTheOneRecipeOrNothing)
-{
-    const CliRun pair = runData({QStringLiteral("search-items"), QStringLiteral("1"),
-                                 QStringLiteral("2"), QStringLiteral("0")});
+TEST_F(ModelCommands, SearchItemsPrintsTheOneRecipeOrNothing) {
+    const CliRun pair = runData(
+        {QStringLiteral("search-items"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("0")});
     EXPECT_EQ(pair.code, 0);
     ASSERT_EQ(pair.lines().size(), 1);
     const QStringList fields = pair.lines()[0].split(QLatin1Char(' '));
@@ -75,34 +71,32 @@ TEST_F(ModelCommands, SearchItemsPrintsTheOneRecipeOrNothing)
     EXPECT_EQ(fields.mid(0, 11).join(QLatin1Char(' ')), QStringLiteral("1 2 0 1 0 0 0 0 2 1 1"));
 
     // The same ingredient twice counts once; order of the choosers is kept.
-    const CliRun repeated = runData({QStringLiteral("search-items"), QStringLiteral("0"),
-                                     QStringLiteral("2"), QStringLiteral("1")});
+    const CliRun repeated = runData(
+        {QStringLiteral("search-items"), QStringLiteral("0"), QStringLiteral("2"), QStringLiteral("1")});
     EXPECT_TRUE(repeated.out.startsWith(QStringLiteral("2 1 0 1 ")));
 
-    for (const QStringList &none : {QStringList{"1", "3", "0"}, QStringList{"1", "1", "0"},
-                                    QStringList{"0", "0", "0"}}) {
+    for (const QStringList &none :
+         {QStringList{"1", "3", "0"}, QStringList{"1", "1", "0"}, QStringList{"0", "0", "0"}}) {
         const CliRun r = runData(QStringList{QStringLiteral("search-items")} + none);
         EXPECT_EQ(r.code, 0);
         EXPECT_EQ(r.out, QString()) << none.join(QLatin1Char(' ')).toStdString();
     }
 }
 
-TEST_F(ModelCommands, SearchItemsRefusesBadArguments)
-{
+TEST_F(ModelCommands, SearchItemsRefusesBadArguments) {
     EXPECT_EQ(runData({QStringLiteral("search-items"), QStringLiteral("1"), QStringLiteral("2")}).code, 2);
     EXPECT_EQ(runData({QStringLiteral("search-items"), QStringLiteral("1"), QStringLiteral("x"),
                        QStringLiteral("0")})
                   .code,
               2);
-    const CliRun outside = runData({QStringLiteral("search-items"), QStringLiteral("1"),
-                                    QStringLiteral("5"), QStringLiteral("0")});
+    const CliRun outside = runData(
+        {QStringLiteral("search-items"), QStringLiteral("1"), QStringLiteral("5"), QStringLiteral("0")});
     EXPECT_EQ(outside.code, 2);
     EXPECT_TRUE(outside.out.isEmpty());
     EXPECT_FALSE(outside.err.isEmpty());
 }
 
-TEST_F(ModelCommands, AltPrintsItsSixLines)
-{
+TEST_F(ModelCommands, AltPrintsItsSixLines) {
     const CliRun empty = runData({QStringLiteral("alt")});
     EXPECT_EQ(empty.code, 0);
     EXPECT_EQ(empty.out, QStringLiteral("items\neffects\nreachable 1 2 3 4 5 6 7 8\nunreachable\n"
@@ -114,14 +108,13 @@ TEST_F(ModelCommands, AltPrintsItsSixLines)
                                       "candidates 2\npotion none\n"));
 }
 
-TEST_F(ModelCommands, AltIgnoresRefusedAdditionsAndShowsThePotion)
-{
-    const CliRun full = runData({QStringLiteral("alt"), QStringLiteral("--item"), QStringLiteral("1"),
-                                 QStringLiteral("--item"), QStringLiteral("2"), QStringLiteral("--item"),
-                                 QStringLiteral("2"), QStringLiteral("--item"), QStringLiteral("9"),
-                                 QStringLiteral("--item"), QStringLiteral("3"), QStringLiteral("--item"),
-                                 QStringLiteral("4"), QStringLiteral("--effect"), QStringLiteral("0"),
-                                 QStringLiteral("--effect"), QStringLiteral("6")});
+TEST_F(ModelCommands, AltIgnoresRefusedAdditionsAndShowsThePotion) {
+    const CliRun full =
+        runData({QStringLiteral("alt"), QStringLiteral("--item"), QStringLiteral("1"),
+                 QStringLiteral("--item"), QStringLiteral("2"), QStringLiteral("--item"), QStringLiteral("2"),
+                 QStringLiteral("--item"), QStringLiteral("9"), QStringLiteral("--item"), QStringLiteral("3"),
+                 QStringLiteral("--item"), QStringLiteral("4"), QStringLiteral("--effect"),
+                 QStringLiteral("0"), QStringLiteral("--effect"), QStringLiteral("6")});
     EXPECT_EQ(full.code, 0);
     const QStringList lines = full.lines();
     ASSERT_EQ(lines.size(), 6);
@@ -131,8 +124,8 @@ TEST_F(ModelCommands, AltIgnoresRefusedAdditionsAndShowsThePotion)
     EXPECT_EQ(lines[3], QStringLiteral("unreachable 1 2 3 4 5 6 7 8"));
     EXPECT_EQ(lines[4], QStringLiteral("candidates"));
     // The potion is exactly what the search from the same ingredients finds.
-    const CliRun same = runData({QStringLiteral("search-items"), QStringLiteral("1"),
-                                 QStringLiteral("2"), QStringLiteral("3")});
+    const CliRun same = runData(
+        {QStringLiteral("search-items"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
     ASSERT_FALSE(same.out.isEmpty());
     EXPECT_EQ(lines[5], QStringLiteral("potion ") + same.out.trimmed());
 
@@ -140,8 +133,7 @@ TEST_F(ModelCommands, AltIgnoresRefusedAdditionsAndShowsThePotion)
     EXPECT_EQ(runData({QStringLiteral("alt"), QStringLiteral("extra")}).code, 2);
 }
 
-TEST_F(ModelCommands, GridPrintsTwentyNineColumnsWithAPointInTheWeight)
-{
+TEST_F(ModelCommands, GridPrintsTwentyNineColumnsWithAPointInTheWeight) {
     // A locale with a decimal comma must not change the output.
     const QLocale saved;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
@@ -167,8 +159,7 @@ TEST_F(ModelCommands, GridPrintsTwentyNineColumnsWithAPointInTheWeight)
     EXPECT_EQ(lines[3].split(QLatin1Char('\t'))[27], QStringLiteral("0000002A"));
 }
 
-TEST_F(ModelCommands, GridSortCodes)
-{
+TEST_F(ModelCommands, GridSortCodes) {
     const auto order = [this](const QString &code) {
         QStringList names;
         for (const QString &line : runData({QStringLiteral("grid"), QStringLiteral("--sort"), code}).lines())
@@ -185,8 +176,7 @@ TEST_F(ModelCommands, GridSortCodes)
     EXPECT_EQ(runData({QStringLiteral("grid"), QStringLiteral("--sort"), QStringLiteral("x")}).code, 2);
 }
 
-TEST(ModelCommandsBundled, GridSortedByWeightDescending)
-{
+TEST(ModelCommandsBundled, GridSortedByWeightDescending) {
     const QString dir = QStringLiteral(QOR_BUILD_DATA_DIR);
     const CliRun grid = run({QStringLiteral("--data"), dir, QStringLiteral("grid"), QStringLiteral("--sort"),
                              QStringLiteral("-27")});
@@ -206,9 +196,9 @@ TEST(ModelCommandsBundled, GridSortedByWeightDescending)
     }
 }
 
-TEST(ModelCommandsBundled, MissingDataFolderIsADataError)
-{
-    const CliRun r = run({QStringLiteral("--data"), QStringLiteral("/nonexistent/qor"), QStringLiteral("grid")});
+TEST(ModelCommandsBundled, MissingDataFolderIsADataError) {
+    const CliRun r =
+        run({QStringLiteral("--data"), QStringLiteral("/nonexistent/qor"), QStringLiteral("grid")});
     EXPECT_EQ(r.code, 1);
     EXPECT_TRUE(r.out.isEmpty());
 }

@@ -11,17 +11,15 @@ namespace {
 using modeltest::DataBuilder;
 using Ints = std::vector<std::int32_t>;
 
-Ints range(int from, int to)
-{
+Ints range(int from, int to) {
     Ints v(static_cast<std::size_t>(to - from + 1));
     std::iota(v.begin(), v.end(), from);
     return v;
 }
 
 class AltMakingTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         for (int e = 1; e <= 13; ++e)
             b.effect(QStringLiteral("Эффект %1").arg(e));
         b.item(QStringLiteral("И1"), {1, 2, 3, 4});
@@ -46,16 +44,14 @@ protected:
     std::unique_ptr<PotionList> list;
 };
 
-TEST_F(AltMakingTest, EmptyPageOffersEveryIngredientAndEffect)
-{
+TEST_F(AltMakingTest, EmptyPageOffersEveryIngredientAndEffect) {
     EXPECT_EQ(alt.AltCandidates, range(1, 8));
     EXPECT_EQ(alt.reachableEffects(true), range(1, 13));
     EXPECT_TRUE(alt.reachableEffects(false).empty());
     EXPECT_EQ(sel.candidates, 0);
 }
 
-TEST_F(AltMakingTest, RequiredEffectsAloneSelectTheIngredientsHavingAllOfThem)
-{
+TEST_F(AltMakingTest, RequiredEffectsAloneSelectTheIngredientsHavingAllOfThem) {
     ASSERT_TRUE(addEffect(1));
     EXPECT_EQ(alt.AltCandidates, (Ints{1, 2}));
     ASSERT_TRUE(delEffect(0));
@@ -67,8 +63,7 @@ TEST_F(AltMakingTest, RequiredEffectsAloneSelectTheIngredientsHavingAllOfThem)
     EXPECT_EQ(alt.reachableEffects(true), range(1, 13));
 }
 
-TEST_F(AltMakingTest, OneChosenIngredientWithTheRequiredEffect)
-{
+TEST_F(AltMakingTest, OneChosenIngredientWithTheRequiredEffect) {
     ASSERT_TRUE(addItem(1));
     ASSERT_TRUE(addEffect(1));
     // m = 1 + 1 = 2: the candidate must share an effect and have effect 1.
@@ -81,8 +76,7 @@ TEST_F(AltMakingTest, OneChosenIngredientWithTheRequiredEffect)
     EXPECT_EQ(alt.AltEffectRows[4], (AltEffectRow{5, false}));
 }
 
-TEST_F(AltMakingTest, TwoChosenIngredientsHavingTheRequiredEffectAcceptAnySharingIngredient)
-{
+TEST_F(AltMakingTest, TwoChosenIngredientsHavingTheRequiredEffectAcceptAnySharingIngredient) {
     ASSERT_TRUE(addItem(1));
     ASSERT_TRUE(addItem(2));
     ASSERT_TRUE(addEffect(1));
@@ -91,8 +85,7 @@ TEST_F(AltMakingTest, TwoChosenIngredientsHavingTheRequiredEffectAcceptAnySharin
     EXPECT_EQ(alt.reachableEffects(true), range(1, 7));
 }
 
-TEST_F(AltMakingTest, RunningCountOverSeveralRequiredEffects)
-{
+TEST_F(AltMakingTest, RunningCountOverSeveralRequiredEffects) {
     // Chosen И1 {1,2,3,4} and И3 {2,5,8,9}; required 1 then 2; target 4.
     ASSERT_TRUE(addItem(1));
     ASSERT_TRUE(addItem(3));
@@ -103,16 +96,14 @@ TEST_F(AltMakingTest, RunningCountOverSeveralRequiredEffects)
     EXPECT_EQ(alt.AltCandidates, (Ints{2, 8}));
 }
 
-TEST_F(AltMakingTest, EmptySlotsAreNotSharedEffects)
-{
+TEST_F(AltMakingTest, EmptySlotsAreNotSharedEffects) {
     ASSERT_TRUE(addItem(6));
     // И7 has only effect 0 in common with И6; И8 shares effect 11.
     EXPECT_EQ(alt.AltCandidates, (Ints{8}));
     EXPECT_EQ(alt.reachableEffects(true), (Ints{11}));
 }
 
-TEST_F(AltMakingTest, ThreeChosenIngredientsCloseTheLists)
-{
+TEST_F(AltMakingTest, ThreeChosenIngredientsCloseTheLists) {
     ASSERT_TRUE(addItem(1));
     ASSERT_TRUE(addItem(2));
     ASSERT_TRUE(addItem(3));
@@ -123,8 +114,7 @@ TEST_F(AltMakingTest, ThreeChosenIngredientsCloseTheLists)
     EXPECT_EQ(alt.AltItemEffects, (Ints{1, 2, 3, 4, 1, 5, 6, 7, 2, 5, 8, 9}));
 }
 
-TEST_F(AltMakingTest, RefusedAdditionsChangeNothing)
-{
+TEST_F(AltMakingTest, RefusedAdditionsChangeNothing) {
     ASSERT_TRUE(addItem(1));
     EXPECT_FALSE(addItem(1));
     EXPECT_FALSE(addItem(0));
@@ -143,8 +133,7 @@ TEST_F(AltMakingTest, RefusedAdditionsChangeNothing)
     EXPECT_EQ(alt.AltEffects, range(1, 5));
 }
 
-TEST_F(AltMakingTest, RemovalKeepsTheRowOrMovesToTheNewLastRow)
-{
+TEST_F(AltMakingTest, RemovalKeepsTheRowOrMovesToTheNewLastRow) {
     ASSERT_TRUE(addItem(1));
     ASSERT_TRUE(addItem(2));
     ASSERT_TRUE(addItem(3));
@@ -171,8 +160,7 @@ TEST_F(AltMakingTest, RemovalKeepsTheRowOrMovesToTheNewLastRow)
     EXPECT_FALSE(delEffect(0));
 }
 
-TEST_F(AltMakingTest, CandidateSelectionFollowsTheRememberedIngredient)
-{
+TEST_F(AltMakingTest, CandidateSelectionFollowsTheRememberedIngredient) {
     ASSERT_TRUE(addEffect(9)); // candidates 3, 4, 5
     sel.candidates = 2;        // ingredient 5
     ASSERT_TRUE(addEffect(4)); // candidates 5 only
@@ -192,8 +180,7 @@ TEST_F(AltMakingTest, CandidateSelectionFollowsTheRememberedIngredient)
     EXPECT_EQ(sel.candidates, -1);
 }
 
-TEST_F(AltMakingTest, RunningCountStopsAtTwoWithoutChosenIngredients)
-{
+TEST_F(AltMakingTest, RunningCountStopsAtTwoWithoutChosenIngredients) {
     // И4 has 9, 8 and 10, but the count reaches 2 after the second effect and
     // the third is then not added: three required effects alone find nobody.
     ASSERT_TRUE(addEffect(9));
@@ -203,8 +190,7 @@ TEST_F(AltMakingTest, RunningCountStopsAtTwoWithoutChosenIngredients)
     EXPECT_TRUE(alt.AltCandidates.empty());
 }
 
-TEST_F(AltMakingTest, TheRecipeListHoldsOnlyTheChosenPotion)
-{
+TEST_F(AltMakingTest, TheRecipeListHoldsOnlyTheChosenPotion) {
     list->AddPotion(modeltest::recipe({4, 5}, {9}));
     list->AddPotion(modeltest::recipe({3, 4}, {9}));
     ASSERT_TRUE(addItem(1));

@@ -9,9 +9,8 @@ namespace {
 using modeltest::DataBuilder;
 
 class SearchFromItemsTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         for (int e = 1; e <= 16; ++e)
             b.effect(QStringLiteral("Эффект %1").arg(e), e == 5);
         a = b.item(QStringLiteral("А"), {1, 2, 3, 4});
@@ -20,8 +19,7 @@ protected:
         d = b.item(QStringLiteral("Г"), {2, 5, 15, 16});
         list = std::make_unique<PotionList>();
     }
-    bool search(std::array<int, 3> items, bool clearFirst = true)
-    {
+    bool search(std::array<int, 3> items, bool clearFirst = true) {
         return SearshFromItems(b.data(), false, items, clearFirst, *list);
     }
 
@@ -30,8 +28,7 @@ protected:
     std::unique_ptr<PotionList> list;
 };
 
-TEST_F(SearchFromItemsTest, OneIngredientMakesNothingAndClearingEmptiesTheList)
-{
+TEST_F(SearchFromItemsTest, OneIngredientMakesNothingAndClearingEmptiesTheList) {
     ASSERT_TRUE(search({a, bb, 0}));
     EXPECT_FALSE(search({a, 0, 0}));
     EXPECT_EQ(list->PotionCount(), 0);
@@ -42,8 +39,7 @@ TEST_F(SearchFromItemsTest, OneIngredientMakesNothingAndClearingEmptiesTheList)
     EXPECT_EQ(list->PotionCount(), 0);
 }
 
-TEST_F(SearchFromItemsTest, RepeatedIngredientCountsOnce)
-{
+TEST_F(SearchFromItemsTest, RepeatedIngredientCountsOnce) {
     ASSERT_TRUE(search({a, a, bb}));
     ASSERT_EQ(list->PotionCount(), 1);
     const TPotionRec &rec = (*list)[0];
@@ -53,16 +49,14 @@ TEST_F(SearchFromItemsTest, RepeatedIngredientCountsOnce)
     EXPECT_EQ(rec.Effects[0].Effect, 1);
 }
 
-TEST_F(SearchFromItemsTest, IngredientThatContributesNothingIsStillListed)
-{
+TEST_F(SearchFromItemsTest, IngredientThatContributesNothingIsStillListed) {
     ASSERT_TRUE(search({a, bb, c}));
     ASSERT_EQ(list->PotionCount(), 1);
     EXPECT_EQ((*list)[0].ItemCount, 3);
     EXPECT_EQ((*list)[0].UselessItem, c);
 }
 
-TEST_F(SearchFromItemsTest, WithoutClearingTheRecipeIsAppendedUnsorted)
-{
+TEST_F(SearchFromItemsTest, WithoutClearingTheRecipeIsAppendedUnsorted) {
     list->PotionSortCode = -3; // descending by ingredient 1
     ASSERT_TRUE(search({d, a, 0}, false));
     ASSERT_TRUE(search({a, bb, 0}, false));
@@ -80,15 +74,13 @@ TEST_F(SearchFromItemsTest, WithoutClearingTheRecipeIsAppendedUnsorted)
     EXPECT_EQ(selectionAfterItemSearch(true, 2, 0), -1);
 }
 
-TEST_F(SearchFromItemsTest, IndicesOutsideTheTablesTakeNoPart)
-{
+TEST_F(SearchFromItemsTest, IndicesOutsideTheTablesTakeNoPart) {
     ASSERT_TRUE(search({a, 999, bb}));
     EXPECT_EQ((*list)[0].Items, (std::array<std::int32_t, 3>{a, bb, 0}));
     EXPECT_FALSE(search({-4, a, 99}));
 }
 
-TEST_F(SearchFromItemsTest, AFullListDropsTheRecipe)
-{
+TEST_F(SearchFromItemsTest, AFullListDropsTheRecipe) {
     const TPotionRec filler = modeltest::recipe({a, bb}, {1});
     while (!list->isFull())
         list->AddPotion(filler);
@@ -97,8 +89,7 @@ TEST_F(SearchFromItemsTest, AFullListDropsTheRecipe)
     EXPECT_EQ((*list)[MaxPotions - 1].Items[1], bb);
 }
 
-TEST(SearchFromItemsControls, CheckBoxesDecideWhatTakesPart)
-{
+TEST(SearchFromItemsControls, CheckBoxesDecideWhatTakesPart) {
     EXPECT_EQ(itemChooserValue(7, true), 7);
     EXPECT_EQ(itemChooserValue(7, false), 0);
     EXPECT_TRUE(itemChooserChangeSearches(true));

@@ -15,9 +15,8 @@
 namespace qor::modeltest {
 
 class DataBuilder {
-public:
-    DataBuilder()
-    {
+  public:
+    DataBuilder() {
         m_data.EffectTable.emplace_back();
         m_data.EffectNames << QString();
         m_data.EffectNamesUp << QString();
@@ -27,9 +26,7 @@ public:
         m_data.ItemNames2 << QString();
     }
 
-    int effect(const QString &name, bool harmful = false, bool percent = false,
-               double baseCost = 1.0)
-    {
+    int effect(const QString &name, bool harmful = false, bool percent = false, double baseCost = 1.0) {
         TEffectRec rec;
         rec.Harmful = harmful ? 1 : 0;
         rec.Percent = percent ? 1 : 0;
@@ -43,8 +40,7 @@ public:
     // Slot strengths are derived from the indices so that every slot differs:
     // Power = 10 * effect + item, Time = item, Cost = 100 * effect + item.
     int item(const QString &name, std::array<int, 4> effects, const QString &name2 = {},
-             std::int32_t cost = 1, double weight = 0.1, std::int32_t id = 0)
-    {
+             std::int32_t cost = 1, double weight = 0.1, std::int32_t id = 0) {
         const int index = m_data.itemRecordCount();
         TItemRec rec;
         rec.Cost = cost;
@@ -68,15 +64,13 @@ public:
 
     GameData &data() { return m_data; }
 
-private:
+  private:
     GameData m_data;
 };
 
 // A recipe record with the given ingredients and effects (Power, Time, Cost
 // per effect given as effect*10, effect, effect*100).
-inline TPotionRec recipe(std::initializer_list<int> items, std::initializer_list<int> effects,
-                         int cost = 0)
-{
+inline TPotionRec recipe(std::initializer_list<int> items, std::initializer_list<int> effects, int cost = 0) {
     TPotionRec rec{};
     int k = 0;
     for (int item : items)
@@ -93,8 +87,7 @@ inline TPotionRec recipe(std::initializer_list<int> items, std::initializer_list
     return rec;
 }
 
-inline std::unique_ptr<PotionList> listOf(std::initializer_list<TPotionRec> recs)
-{
+inline std::unique_ptr<PotionList> listOf(std::initializer_list<TPotionRec> recs) {
     auto list = std::make_unique<PotionList>();
     for (const TPotionRec &rec : recs)
         list->AddPotion(rec);

@@ -10,9 +10,8 @@ using modeltest::DataBuilder;
 using modeltest::recipe;
 
 class PotionCellsTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         heal = b.effect(QStringLiteral("Лечение"));
         resist = b.effect(QStringLiteral("Сопротивление"), false, true);
         poison = b.effect(QStringLiteral("Яд"), true);
@@ -27,8 +26,7 @@ protected:
     int mint = 0, root = 0, moss = 0;
 };
 
-TEST_F(PotionCellsTest, CellsOutsideTheListAreEmpty)
-{
+TEST_F(PotionCellsTest, CellsOutsideTheListAreEmpty) {
     const auto list = modeltest::listOf({recipe({mint, root}, {heal}, 100)});
     EXPECT_EQ(GetPotionCellText(data(), *list, -1, 2, false), QString());
     EXPECT_EQ(GetPotionCellText(data(), *list, 1, 2, false), QString());
@@ -37,8 +35,7 @@ TEST_F(PotionCellsTest, CellsOutsideTheListAreEmpty)
     EXPECT_EQ(GetPotionCellText(data(), *list, 0, 2, false), QStringLiteral("100"));
 }
 
-TEST_F(PotionCellsTest, NumberTypePriceAndIngredients)
-{
+TEST_F(PotionCellsTest, NumberTypePriceAndIngredients) {
     TPotionRec rec = recipe({mint, root}, {heal}, 123);
     rec.PotionType = 1;
     const auto list = modeltest::listOf({recipe({mint, root, moss}, {heal}), rec});
@@ -52,12 +49,10 @@ TEST_F(PotionCellsTest, NumberTypePriceAndIngredients)
     EXPECT_EQ(GetPotionCellText(data(), *list, 1, 5, false), QStringLiteral("-"));
     EXPECT_EQ(GetPotionCellText(data(), *list, 0, 5, false), QStringLiteral("Мох"));
     EXPECT_EQ(GetPotionCellText(data(), *list, 0, 5, true), QStringLiteral("МОХ"));
-    EXPECT_EQ(GetPotionCellText(data(), *list, 0, PotionColumn::effect(1), true),
-              QStringLiteral("ЛЕЧЕНИЕ"));
+    EXPECT_EQ(GetPotionCellText(data(), *list, 0, PotionColumn::effect(1), true), QStringLiteral("ЛЕЧЕНИЕ"));
 }
 
-TEST_F(PotionCellsTest, EffectSlotCells)
-{
+TEST_F(PotionCellsTest, EffectSlotCells) {
     TPotionRec rec = recipe({mint, moss}, {resist, heal});
     rec.Effects[0] = {resist, 25, 0, 0};
     rec.Effects[1] = {heal, 0, 7, 45};
@@ -80,8 +75,7 @@ TEST_F(PotionCellsTest, EffectSlotCells)
     }
 }
 
-TEST_F(PotionCellsTest, EffectInformationColumns)
-{
+TEST_F(PotionCellsTest, EffectInformationColumns) {
     b.data().EffectTable[poison].BaseCost = 2.5;
     b.data().EffectTable[poison].DescrKind = 5;
     b.data().EffectTable[poison].Descr = {QStringLiteral("Яд "), QStringLiteral(" ед. на "),
@@ -113,12 +107,14 @@ TEST_F(PotionCellsTest, EffectInformationColumns)
     EXPECT_EQ(GetPotEffDataStr(data(), cur, 1, 7, comma), QString());
 }
 
-TEST(EffectDescription, EveryKindJoinsPiecesAndNumbersWithoutSeparators)
-{
+TEST(EffectDescription, EveryKindJoinsPiecesAndNumbersWithoutSeparators) {
     TEffectRec e;
     e.Descr = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")};
-    const QString expected[] = {QString(), QStringLiteral("A"), QStringLiteral("A7B"),
-                                QStringLiteral("A3B"), QStringLiteral("A7B3C"),
+    const QString expected[] = {QString(),
+                                QStringLiteral("A"),
+                                QStringLiteral("A7B"),
+                                QStringLiteral("A3B"),
+                                QStringLiteral("A7B3C"),
                                 QStringLiteral("A3B7C")};
     for (int kind = 0; kind <= 5; ++kind) {
         e.DescrKind = static_cast<std::uint8_t>(kind);
@@ -128,8 +124,7 @@ TEST(EffectDescription, EveryKindJoinsPiecesAndNumbersWithoutSeparators)
     EXPECT_EQ(effectDescription(e, 3, 7), QString());
 }
 
-TEST(FormatGeneral, ShortestFormUpToFifteenDigits)
-{
+TEST(FormatGeneral, ShortestFormUpToFifteenDigits) {
     const QString dot = QStringLiteral(".");
     EXPECT_EQ(formatGeneral(0.1, dot), QStringLiteral("0.1"));
     EXPECT_EQ(formatGeneral(3.0, dot), QStringLiteral("3"));
@@ -138,59 +133,52 @@ TEST(FormatGeneral, ShortestFormUpToFifteenDigits)
     EXPECT_EQ(formatGeneral(12.25, QStringLiteral(",")), QStringLiteral("12,25"));
 }
 
-TEST_F(PotionCellsTest, DefaultNameNamesIngredientsAndMainEffect)
-{
+TEST_F(PotionCellsTest, DefaultNameNamesIngredientsAndMainEffect) {
     TPotionRec rec = recipe({mint, root, moss}, {heal, poison});
     EXPECT_EQ(potionDefaultName(data(), rec), QStringLiteral("Мята + Корень + Мох = Лечение"));
     rec.MainEffSlot = 2;
     EXPECT_EQ(potionDefaultName(data(), rec), QStringLiteral("Мята + Корень + Мох = Яд"));
-    EXPECT_EQ(potionDefaultName(data(), recipe({root, moss}, {poison})),
-              QStringLiteral("Корень + Мох = Яд"));
+    EXPECT_EQ(potionDefaultName(data(), recipe({root, moss}, {poison})), QStringLiteral("Корень + Мох = Яд"));
     EXPECT_EQ(potionDefaultName(data(), TPotionRec{}), QString());
 }
 
-TEST_F(PotionCellsTest, DetailsMessageMarksEachIngredientEffectWithItsSlot)
-{
+TEST_F(PotionCellsTest, DetailsMessageMarksEachIngredientEffectWithItsSlot) {
     b.data().ItemTable[mint].Cost = 4;
     b.data().ItemTable[root].Cost = 9;
     // The recipe lists poison in slot 1 and heal in slot 2; resist is in an
     // unfilled slot beyond EffCount and must not be marked.
     TPotionRec rec = recipe({mint, root}, {poison, heal, resist});
     rec.EffCount = 2;
-    const QString expected = QStringLiteral(
-        "   [Мята] / Цена: 4\n\n"
-        "2  Лечение   \n"
-        "-  Сопротивление   \n"
-        "-     \n"
-        "-     \n"
-        "\n"
-        "   [Корень] / Цена: 9\n\n"
-        "2  Лечение   \n"
-        "1  Яд   \n"
-        "-     \n"
-        "-     \n"
-        "\n");
+    const QString expected = QStringLiteral("   [Мята] / Цена: 4\n\n"
+                                            "2  Лечение   \n"
+                                            "-  Сопротивление   \n"
+                                            "-     \n"
+                                            "-     \n"
+                                            "\n"
+                                            "   [Корень] / Цена: 9\n\n"
+                                            "2  Лечение   \n"
+                                            "1  Яд   \n"
+                                            "-     \n"
+                                            "-     \n"
+                                            "\n");
     EXPECT_EQ(potionDetailsText(data(), rec), expected);
     EXPECT_EQ(detailsMessageCaption(), QStringLiteral("Эффекты компонентов"));
 }
 
-TEST_F(PotionCellsTest, AdditionalInformationNamesTheUselessIngredient)
-{
+TEST_F(PotionCellsTest, AdditionalInformationNamesTheUselessIngredient) {
     b.data().ItemTable[mint].Cost = 4;
     b.data().ItemTable[root].Cost = 9;
     b.data().ItemTable[moss].Cost = 100;
     TPotionRec rec = recipe({mint, root, moss}, {heal}, 55);
     rec.ItemCount = 3;
-    EXPECT_EQ(potionAddInfoText(data(), rec),
-              QStringLiteral("Цена зелья: 55\nЦена ингредиентов: 113"));
+    EXPECT_EQ(potionAddInfoText(data(), rec), QStringLiteral("Цена зелья: 55\nЦена ингредиентов: 113"));
     rec.UselessItem = moss;
     EXPECT_EQ(potionAddInfoText(data(), rec),
               QStringLiteral("Цена зелья: 55\nЦена ингредиентов: 113\nБесполезный ингредиент:\nМох"));
     EXPECT_EQ(potionAddInfoText(data(), TPotionRec{}), QString());
 }
 
-TEST(PotionTexts, MessagesAndCaptionsKeepTheirBlanks)
-{
+TEST(PotionTexts, MessagesAndCaptionsKeepTheirBlanks) {
     EXPECT_EQ(panelCountText(100000), QStringLiteral(" Всего: 100000"));
     EXPECT_EQ(panelCountText(0), QStringLiteral(" Всего: 0"));
     EXPECT_EQ(elementCountMessage(QStringLiteral("Мох"), 12), QStringLiteral("Мох: 12     "));
@@ -202,8 +190,7 @@ TEST(PotionTexts, MessagesAndCaptionsKeepTheirBlanks)
               QStringLiteral("Удалить все рецепты содержащие: \"Яд\""));
 }
 
-TEST(PotionTexts, ColumnCaptions)
-{
+TEST(PotionTexts, ColumnCaptions) {
     EXPECT_EQ(potionColumnCaption(0), QStringLiteral("№"));
     EXPECT_EQ(potionColumnCaption(5), QStringLiteral("Ингредиент 3"));
     EXPECT_EQ(potionColumnCaption(6), QStringLiteral("Сила эф. 1"));
@@ -215,8 +202,7 @@ TEST(PotionTexts, ColumnCaptions)
     EXPECT_EQ(potEffColumnCaption(6), QStringLiteral("Описание"));
 }
 
-TEST_F(PotionCellsTest, RecipePopupFollowsTheCellUnderTheMouse)
-{
+TEST_F(PotionCellsTest, RecipePopupFollowsTheCellUnderTheMouse) {
     b.data().ItemTable[root].Marked = true;
     const auto list = modeltest::listOf({recipe({mint, root}, {heal}), recipe({root, moss}, {poison})});
 

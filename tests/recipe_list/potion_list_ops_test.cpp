@@ -11,16 +11,14 @@ namespace {
 using modeltest::listOf;
 using modeltest::recipe;
 
-std::vector<int> costs(const PotionList &list)
-{
+std::vector<int> costs(const PotionList &list) {
     std::vector<int> out;
     for (const TPotionRec &rec : list.Potions())
         out.push_back(rec.Cost);
     return out;
 }
 
-TEST(LbPotionColumn, SectionsCoverHalfOpenRanges)
-{
+TEST(LbPotionColumn, SectionsCoverHalfOpenRanges) {
     const std::vector<int> widths{10, 20, 0, 30};
     EXPECT_EQ(GetLbPotionColumn(0, widths), 0);
     EXPECT_EQ(GetLbPotionColumn(9, widths), 0);
@@ -34,8 +32,7 @@ TEST(LbPotionColumn, SectionsCoverHalfOpenRanges)
     EXPECT_EQ(GetLbPotionColumn(5, std::vector<int>{}), -1);
 }
 
-TEST(LbPotionDataNum, OnlyElementColumnsOfExistingRowsAnswer)
-{
+TEST(LbPotionDataNum, OnlyElementColumnsOfExistingRowsAnswer) {
     TPotionRec rec = recipe({4, 7}, {2, 9});
     const auto list = listOf({rec});
     EXPECT_EQ(GetLbPotionDataNum(kElementItem, 3, 0, *list), 4);
@@ -61,18 +58,16 @@ TEST(LbPotionDataNum, OnlyElementColumnsOfExistingRowsAnswer)
     EXPECT_FALSE(listElementAt(*list, 2, 0).isValid());
 }
 
-TEST(HeaderClick, SameColumnFlipsOtherColumnSortsAscending)
-{
+TEST(HeaderClick, SameColumnFlipsOtherColumnSortsAscending) {
     EXPECT_EQ(headerClickSortCode(0, 2), 2);
     EXPECT_EQ(headerClickSortCode(2, 2), -2);
     EXPECT_EQ(headerClickSortCode(-2, 2), 2);
     EXPECT_EQ(headerClickSortCode(-2, 5), 5);
-    EXPECT_EQ(headerClickSortCode(7, 0), 7);  // "№" is not clickable
+    EXPECT_EQ(headerClickSortCode(7, 0), 7); // "№" is not clickable
     EXPECT_EQ(headerClickSortCode(7, 26), 7);
 }
 
-TEST(HeaderClick, SortsOnlyAListWithRecords)
-{
+TEST(HeaderClick, SortsOnlyAListWithRecords) {
     auto empty = listOf({});
     EXPECT_FALSE(HeaderSectionClick(*empty, 2));
     EXPECT_EQ(empty->PotionSortCode, 2);
@@ -87,8 +82,7 @@ TEST(HeaderClick, SortsOnlyAListWithRecords)
     EXPECT_EQ(list->PotionSortCode, -2);
 }
 
-TEST(MoveItems, DroppedIngredientMovesToTheTargetColumnInEveryRecipeHoldingIt)
-{
+TEST(MoveItems, DroppedIngredientMovesToTheTargetColumnInEveryRecipeHoldingIt) {
     auto list = listOf({recipe({1, 5, 3}, {1}, 1), recipe({2, 4}, {1}, 2), recipe({5, 2}, {1}, 3),
                         recipe({6, 7, 5}, {1}, 4)});
     ASSERT_TRUE(MoveAllItemsToAnyColumn(*list, 5, 1, 0, {false, true}, -1));
@@ -103,8 +97,7 @@ TEST(MoveItems, DroppedIngredientMovesToTheTargetColumnInEveryRecipeHoldingIt)
     EXPECT_EQ((*list)[2].Items, (std::array<int32_t, 3>{5, 2, 0}));
 }
 
-TEST(MoveItems, AltChangesOnlyTheSelectedRecipe)
-{
+TEST(MoveItems, AltChangesOnlyTheSelectedRecipe) {
     auto list = listOf({recipe({1, 5}, {1}), recipe({2, 5}, {1}), recipe({3, 5}, {1})});
     ASSERT_TRUE(MoveAllItemsToAnyColumn(*list, 5, 1, 0, {true, true}, 1));
     EXPECT_EQ((*list)[0].Items[0], 1);
@@ -115,8 +108,7 @@ TEST(MoveItems, AltChangesOnlyTheSelectedRecipe)
     EXPECT_EQ((*list)[0].Items[0], 1);
 }
 
-TEST(MoveItems, ColumnSwapAppliesToRecipesHavingBothColumns)
-{
+TEST(MoveItems, ColumnSwapAppliesToRecipesHavingBothColumns) {
     auto list = listOf({recipe({1, 2, 3}, {1}), recipe({4, 5}, {1})});
     // Mode 1 ignores Alt: every recipe.
     ASSERT_TRUE(MoveAllItemsToAnyColumn(*list, 3, 1, 1, {true, true}, 0));
@@ -126,8 +118,7 @@ TEST(MoveItems, ColumnSwapAppliesToRecipesHavingBothColumns)
     EXPECT_EQ((*list)[1].Items, (std::array<int32_t, 3>{5, 4, 0}));
 }
 
-TEST(MoveItems, RefusedArgumentsChangeNothing)
-{
+TEST(MoveItems, RefusedArgumentsChangeNothing) {
     auto list = listOf({recipe({1, 2, 3}, {1})});
     EXPECT_FALSE(MoveAllItemsToAnyColumn(*list, 0, 1, 0, {}, 0));
     EXPECT_FALSE(MoveAllItemsToAnyColumn(*list, 2, 0, 0, {}, 0));
@@ -139,11 +130,10 @@ TEST(MoveItems, RefusedArgumentsChangeNothing)
     EXPECT_EQ((*list)[0].Items, (std::array<int32_t, 3>{1, 2, 3}));
 }
 
-TEST(MoveItems, WithoutShiftTheListIsSortedAgainKeepingEqualKeysInOrder)
-{
+TEST(MoveItems, WithoutShiftTheListIsSortedAgainKeepingEqualKeysInOrder) {
     // Sorted by ingredient 1; the costs tell the records apart.
-    auto list = listOf({recipe({1, 9}, {1}, 1), recipe({2, 9}, {1}, 2), recipe({2, 8}, {1}, 3),
-                        recipe({3, 8}, {1}, 4)});
+    auto list = listOf(
+        {recipe({1, 9}, {1}, 1), recipe({2, 9}, {1}, 2), recipe({2, 8}, {1}, 3), recipe({3, 8}, {1}, 4)});
     list->PotionSortCode = 3;
     ASSERT_TRUE(MoveAllItemsToAnyColumn(*list, 8, 1, 0, {}, -1));
     // Records 3 and 4 now start with 8; records 1 and 2 keep 1 and 2 and their order.
@@ -161,8 +151,7 @@ TEST(MoveItems, WithoutShiftTheListIsSortedAgainKeepingEqualKeysInOrder)
     EXPECT_EQ(costs(*list), (std::vector<int>{3, 4, 1, 2}));
 }
 
-TEST(MoveEffects, MainEffectSlotFollowsItsEffect)
-{
+TEST(MoveEffects, MainEffectSlotFollowsItsEffect) {
     TPotionRec a = recipe({1, 2}, {10, 20, 30});
     TPotionRec b = recipe({1, 3}, {10, 20, 30});
     b.MainEffSlot = 3;
@@ -181,8 +170,7 @@ TEST(MoveEffects, MainEffectSlotFollowsItsEffect)
     EXPECT_EQ((*list)[0].PotionType, a.PotionType);
 }
 
-TEST(MoveEffects, OnlyFilledSlotsTakePart)
-{
+TEST(MoveEffects, OnlyFilledSlotsTakePart) {
     TPotionRec shortRec = recipe({1, 2}, {10, 20});
     shortRec.Effects[3].Effect = 40; // stale data beyond EffCount is ignored
     auto list = listOf({shortRec, recipe({1, 3}, {10, 20, 30, 40})});
@@ -197,8 +185,7 @@ TEST(MoveEffects, OnlyFilledSlotsTakePart)
     EXPECT_EQ((*list)[1].MainEffSlot, 3);
 }
 
-TEST(DeleteWithElement, KeepsTheOrderOfTheRestAndClampsTheSelection)
-{
+TEST(DeleteWithElement, KeepsTheOrderOfTheRestAndClampsTheSelection) {
     TPotionRec withStaleEffect = recipe({4, 5}, {1, 2}, 6);
     withStaleEffect.Effects[2].Effect = 3; // beyond EffCount: does not count
     auto list = listOf({recipe({1, 2}, {3}, 1), recipe({2, 3}, {1}, 2), recipe({4, 2, 1}, {1}, 3),
@@ -226,8 +213,7 @@ TEST(DeleteWithElement, KeepsTheOrderOfTheRestAndClampsTheSelection)
     EXPECT_EQ(change.selectedRow, -1);
 }
 
-TEST(DeleteSelected, SelectionStaysOrMovesToTheNewLastRow)
-{
+TEST(DeleteSelected, SelectionStaysOrMovesToTheNewLastRow) {
     auto list = listOf({recipe({1, 2}, {1}, 1), recipe({1, 3}, {1}, 2), recipe({1, 4}, {1}, 3)});
     ListChange change = deleteSelectedPotion(*list, 1);
     EXPECT_TRUE(change.changed);
@@ -244,8 +230,7 @@ TEST(DeleteSelected, SelectionStaysOrMovesToTheNewLastRow)
     EXPECT_EQ(change.selectedRow, -1);
 }
 
-TEST(CountWithElement, EachRecipeCountsOnceAndOnlyFilledPositions)
-{
+TEST(CountWithElement, EachRecipeCountsOnceAndOnlyFilledPositions) {
     TPotionRec twoEffects = recipe({1, 2}, {5, 6});
     twoEffects.Effects[2].Effect = 7;
     TPotionRec stale = recipe({3, 4}, {5});
@@ -258,8 +243,7 @@ TEST(CountWithElement, EachRecipeCountsOnceAndOnlyFilledPositions)
     EXPECT_EQ(countPotionsWithElement(*list, {0, 0}), -1);
 }
 
-TEST(ClampSelection, StaysInsideTheList)
-{
+TEST(ClampSelection, StaysInsideTheList) {
     EXPECT_EQ(clampSelection(3, 10), 3);
     EXPECT_EQ(clampSelection(12, 10), 9);
     EXPECT_EQ(clampSelection(0, 0), -1);

@@ -5,8 +5,7 @@
 namespace qor {
 namespace {
 
-SearchConditions sampleConditions()
-{
+SearchConditions sampleConditions() {
     SearchConditions c;
     c.CostMinIndex = 2;
     c.CostMaxIndex = 5;
@@ -22,8 +21,7 @@ SearchConditions sampleConditions()
     return c;
 }
 
-TEST(SearchSlots, SaveCopiesEveryFieldIntoTheChosenSlotOnly)
-{
+TEST(SearchSlots, SaveCopiesEveryFieldIntoTheChosenSlotOnly) {
     SearchSlots slots;
     const SearchConditions c = sampleConditions();
     EXPECT_TRUE(slots.save(2, c));
@@ -38,8 +36,7 @@ TEST(SearchSlots, SaveCopiesEveryFieldIntoTheChosenSlotOnly)
     EXPECT_EQ(*slots.slot(2), c);
 }
 
-TEST(SearchSlots, OnlyOneToThreeAreNumberedSlots)
-{
+TEST(SearchSlots, OnlyOneToThreeAreNumberedSlots) {
     EXPECT_FALSE(isNumberedSlot(0));
     EXPECT_TRUE(isNumberedSlot(1));
     EXPECT_TRUE(isNumberedSlot(3));
@@ -50,8 +47,7 @@ TEST(SearchSlots, OnlyOneToThreeAreNumberedSlots)
 
 // The restore as the window drives it: handlers request searches while the
 // controls are set; only the forced search at the end may run.
-TEST(SearchSlots, RestoreLoadsControlsUnderTheLockAndSearchesExactlyOnce)
-{
+TEST(SearchSlots, RestoreLoadsControlsUnderTheLockAndSearchesExactlyOnce) {
     SearchSlots slots;
     const SearchConditions saved = sampleConditions();
     slots.save(0, saved);
@@ -88,8 +84,7 @@ TEST(SearchSlots, RestoreLoadsControlsUnderTheLockAndSearchesExactlyOnce)
     EXPECT_EQ(slots.Slots[0], saved); // restoring never changes a slot
 }
 
-TEST(SearchSlots, RestoreOfAnUnknownSlotDoesNothing)
-{
+TEST(SearchSlots, RestoreOfAnUnknownSlotDoesNothing) {
     SearchSlots slots;
     SearchConditions current = sampleConditions();
     bool locked = false;

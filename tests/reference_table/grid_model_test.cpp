@@ -13,15 +13,13 @@ namespace {
 
 using modeltest::DataBuilder;
 
-std::vector<int> rows(const GridState &grid)
-{
+std::vector<int> rows(const GridState &grid) {
     return {grid.GridRowOrder.begin() + 1, grid.GridRowOrder.end()};
 }
 
 class GridModelTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         a = b.effect(QStringLiteral("Альфа"));
         c = b.effect(QStringLiteral("Гамма"), true);
         d = b.effect(QStringLiteral("Дельта"));
@@ -34,8 +32,7 @@ protected:
         resetGridRowOrder(b.data(), grid);
     }
     const GameData &data() { return b.data(); }
-    void sortBy(int code)
-    {
+    void sortBy(int code) {
         grid.GridSortCode = code;
         SortGrid(data(), grid);
     }
@@ -45,13 +42,11 @@ protected:
     int a = 0, c = 0, d = 0, e = 0;
 };
 
-TEST_F(GridModelTest, StartsAsTheIdentity)
-{
+TEST_F(GridModelTest, StartsAsTheIdentity) {
     EXPECT_EQ(grid.GridRowOrder, (std::vector<std::int32_t>{0, 1, 2, 3, 4}));
 }
 
-TEST_F(GridModelTest, NumericSortIsLargestFirstStableAndAscendingIsItsReverse)
-{
+TEST_F(GridModelTest, NumericSortIsLargestFirstStableAndAscendingIsItsReverse) {
     // Column 7 keys (slot 1 effect): a, a, c, a.
     sortBy(-7);
     EXPECT_EQ(rows(grid), (std::vector<int>{3, 1, 2, 4}));
@@ -68,8 +63,7 @@ TEST_F(GridModelTest, NumericSortIsLargestFirstStableAndAscendingIsItsReverse)
     EXPECT_EQ(grid.GridRowOrder[0], 0);
 }
 
-TEST_F(GridModelTest, WeightAndIdSortByTheirKeys)
-{
+TEST_F(GridModelTest, WeightAndIdSortByTheirKeys) {
     EXPECT_EQ(gridSortKey(data(), 1, GridColumn::Weight), 500);
     EXPECT_EQ(gridSortKey(data(), 2, GridColumn::Weight), 1250);
     sortBy(27);
@@ -79,8 +73,7 @@ TEST_F(GridModelTest, WeightAndIdSortByTheirKeys)
     EXPECT_EQ(rows(grid), (std::vector<int>{2, 4, 3, 1}));
 }
 
-TEST_F(GridModelTest, WeightKeyRoundsHalvesToEvenAndStaysInRange)
-{
+TEST_F(GridModelTest, WeightKeyRoundsHalvesToEvenAndStaysInRange) {
     b.data().ItemTable[1].Weight = 0.0125; // 12.5 after scaling: down to even
     EXPECT_EQ(gridSortKey(data(), 1, GridColumn::Weight), 12);
     b.data().ItemTable[1].Weight = 0.0375; // 37.5: up to even
@@ -91,16 +84,14 @@ TEST_F(GridModelTest, WeightKeyRoundsHalvesToEvenAndStaysInRange)
     EXPECT_EQ(gridSortKey(data(), 1, GridColumn::Weight), std::numeric_limits<std::int32_t>::min());
 }
 
-TEST_F(GridModelTest, SecondNameSortIgnoresCase)
-{
+TEST_F(GridModelTest, SecondNameSortIgnoresCase) {
     sortBy(29);
     EXPECT_EQ(rows(grid), (std::vector<int>{2, 1, 4, 3})); // Alpha beta Delta gamma
     sortBy(-29);
     EXPECT_EQ(rows(grid), (std::vector<int>{3, 4, 1, 2}));
 }
 
-TEST_F(GridModelTest, OtherCodesLeaveTheOrderAlone)
-{
+TEST_F(GridModelTest, OtherCodesLeaveTheOrderAlone) {
     sortBy(-26);
     const auto before = grid.GridRowOrder;
     for (int code : {0, 30, -30, 1000}) {
@@ -109,11 +100,10 @@ TEST_F(GridModelTest, OtherCodesLeaveTheOrderAlone)
     }
 }
 
-TEST_F(GridModelTest, CellTexts)
-{
+TEST_F(GridModelTest, CellTexts) {
     EXPECT_EQ(GetGridData(data(), grid, 1, 1), QStringLiteral("Один"));
-    EXPECT_EQ(GetGridData(data(), grid, 2, 1), QString::number(a));       // BasePower
-    EXPECT_EQ(GetGridData(data(), grid, 3, 1), QString::number(2 * a));   // BaseTime
+    EXPECT_EQ(GetGridData(data(), grid, 2, 1), QString::number(a));     // BasePower
+    EXPECT_EQ(GetGridData(data(), grid, 3, 1), QString::number(2 * a)); // BaseTime
     EXPECT_EQ(GetGridData(data(), grid, 4, 1), QString::number(10 * a + 1));
     EXPECT_EQ(GetGridData(data(), grid, 5, 1), QStringLiteral("1"));
     EXPECT_EQ(GetGridData(data(), grid, 6, 1), QString::number(100 * a + 1));
@@ -133,8 +123,7 @@ TEST_F(GridModelTest, CellTexts)
     EXPECT_EQ(GetGridData(data(), grid, 1, 1), QStringLiteral("Два"));
 }
 
-TEST_F(GridModelTest, HeaderRowAndOutOfRangeCells)
-{
+TEST_F(GridModelTest, HeaderRowAndOutOfRangeCells) {
     EXPECT_EQ(GetGridData(data(), grid, 1, 0), QStringLiteral("Ингредиент"));
     EXPECT_EQ(GetGridData(data(), grid, 2, 0), QStringLiteral("Magnitude эф. 1"));
     EXPECT_EQ(GetGridData(data(), grid, 9, 0), QStringLiteral("Duration эф. 2"));
@@ -152,8 +141,7 @@ TEST_F(GridModelTest, HeaderRowAndOutOfRangeCells)
     EXPECT_EQ(GetGridData(data(), grid, 1, 5), QString());
 }
 
-TEST_F(GridModelTest, ElementUnderACell)
-{
+TEST_F(GridModelTest, ElementUnderACell) {
     sortBy(-26); // rows: 2, 1, 3, 4
     GridElement el = GetGridDataNum(data(), grid, 0, 1, 1);
     EXPECT_EQ(el.result, 2);
@@ -170,8 +158,7 @@ TEST_F(GridModelTest, ElementUnderACell)
     EXPECT_EQ(el.item, -1);
 }
 
-TEST(GridHeaderClick, SameColumnFlipsOtherColumnsStartAscending)
-{
+TEST(GridHeaderClick, SameColumnFlipsOtherColumnsStartAscending) {
     EXPECT_EQ(gridHeaderClickSortCode(0, 5), 5);
     EXPECT_EQ(gridHeaderClickSortCode(5, 5), -5);
     EXPECT_EQ(gridHeaderClickSortCode(-5, 5), 5);
@@ -182,8 +169,7 @@ TEST(GridHeaderClick, SameColumnFlipsOtherColumnsStartAscending)
     EXPECT_EQ(normalizeGridFindCol(29), 29);
 }
 
-TEST_F(GridModelTest, ShowItemFindsTheRowInGridOrder)
-{
+TEST_F(GridModelTest, ShowItemFindsTheRowInGridOrder) {
     sortBy(-26); // rows: 2, 1, 3, 4
     auto t = ShowItemInGrid(data(), grid, 3, 0, false, 1, 200, 20);
     ASSERT_TRUE(t);
@@ -207,8 +193,7 @@ TEST_F(GridModelTest, ShowItemFindsTheRowInGridOrder)
     EXPECT_EQ(t->row, 1);
 }
 
-TEST(GridScroll, TargetOutsideTheVisibleRowsIsCentred)
-{
+TEST(GridScroll, TargetOutsideTheVisibleRowsIsCentred) {
     DataBuilder b;
     const int e = b.effect(QStringLiteral("Эффект"));
     for (int i = 0; i < 100; ++i)
@@ -235,8 +220,7 @@ TEST(GridScroll, TargetOutsideTheVisibleRowsIsCentred)
     EXPECT_EQ(ScrollGrid(5, 1, 101, 10, 30, 20), 6); // at least one visible row
 }
 
-TEST_F(GridModelTest, MarkersAndEffectCounts)
-{
+TEST_F(GridModelTest, MarkersAndEffectCounts) {
     EXPECT_EQ(gridMarkerAt(data(), grid, 7, 1), -1);
     grid.GridMarkers[2] = {true, a};
     grid.GridMarkers[3] = {true, a};
@@ -268,8 +252,7 @@ TEST_F(GridModelTest, MarkersAndEffectCounts)
               QStringLiteral("Кол-во ингредиентов с эффектом \"Альфа\": 4        "));
 }
 
-TEST_F(GridModelTest, HeaderClickKeepsTheCurrentIngredient)
-{
+TEST_F(GridModelTest, HeaderClickKeepsTheCurrentIngredient) {
     EXPECT_TRUE(gridHeaderClickCounts(5, 0, 5, 0));
     EXPECT_FALSE(gridHeaderClickCounts(5, 0, 6, 0)); // released in another cell
     EXPECT_FALSE(gridHeaderClickCounts(0, 0, 0, 0));
@@ -284,8 +267,7 @@ TEST_F(GridModelTest, HeaderClickKeepsTheCurrentIngredient)
     EXPECT_EQ(rows(grid), (std::vector<int>{2, 1, 3, 4}));
 }
 
-TEST_F(GridModelTest, PopupEnablingDependsOnTheCell)
-{
+TEST_F(GridModelTest, PopupEnablingDependsOnTheCell) {
     GridPopupState s = gridPopupState(data(), grid, 13, 2);
     EXPECT_TRUE(s.effectCommands);
     EXPECT_TRUE(s.setAllMarkers);
