@@ -3,7 +3,11 @@
 
 #include "common/test_data.h"
 #include "engine/literal_search.h"
+#include "engine/effect_strength.h"
 #include "engine/search_from_effects.h"
+#include "game_data/data_loader.h"
+
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -44,6 +48,13 @@ SearchConditions randomConditions(std::mt19937_64 &rng, const GameData &data) {
         }
         cond.EffectEnabled[std::size_t(i)] = uniform(0, 7) != 0;
     }
+    // Values a damaged settings file can hold.
+    if (uniform(0, 20) == 0)
+        cond.ItemsCountMode = uniform(0, 1) == 0 ? -1 : 3;
+    if (uniform(0, 20) == 0)
+        cond.WantedEffect[std::size_t(uniform(0, 4))] = uniform(0, 1) == 0 ? -3 : data.highestEffect() + 2;
+    if (uniform(0, 20) == 0)
+        cond.FilterCode[std::size_t(uniform(0, 4))] = uniform(0, 1) == 0 ? -2 : int(data.FilterList.size()) + 1;
     // Duplicated effects are common in real use.
     if (uniform(0, 4) == 0)
         cond.WantedEffect[4] = cond.WantedEffect[0];
@@ -151,6 +162,47 @@ TEST(SearchEquivalence, GeneratedDataWithManyEffectsUsesTheMultiWordSets) {
         if (::testing::Test::HasFatalFailure())
             return;
     }
+}
+
+TEST(SearchEquivalence, BundledDataGivesTheLiteralResult) {
+    const QString dir = QStringLiteral(QOR_SOURCE_DATA_DIR);
+    if (!QFile::exists(dir + QStringLiteral("Items.ini")))
+        GTEST_SKIP() << "no bundled data";
+    GameData data;
+    const auto error = LoadGameData(dir, data);
+    ASSERT_FALSE(error) << error->toText().toStdString();
+    SkillSettings skills;
+    skills.AlchemySkill = 50;
+    skills.PerkBenefactor = true;
+    RecalcItemEffects(data, skills);
+    const std::vector<std::uint8_t> available = test::allAvailable(data);
+
+    PotionList literal;
+    PotionList fast;
+    EffectSearcher searcher;
+    std::mt19937_64 rng(21);
+    SearchConditions generic;
+    generic.ItemsCountMode = 2;
+    generic.FilterCode = {FilterCode::Any, FilterCode::Any, FilterCode::NoneOrAny, 0, 0};
+    std::vector<SearchConditions> conditions{generic};
+    for (int run = 0; run < 6; ++run) {
+        SearchConditions cond = randomConditions(rng, data);
+        cond.ItemsCountMode = 2;
+        conditions.push_back(cond);
+    }
+    int found = 0;
+    for (std::size_t k = 0; k < conditions.size(); ++k) {
+        for (bool purity : {false, true}) {
+            LiteralSearchFromEffects(data, purity, conditions[k], available, true, literal);
+            searcher.run(data, purity, conditions[k], available, true, fast);
+            expectSameLists(literal, fast, "conditions " + std::to_string(k));
+            if (k == 0) {
+                EXPECT_GT(literal.PotionCount(), 1000);
+            }
+            found += literal.PotionCount() > 0 ? 1 : 0;
+        }
+    }
+    EXPECT_GE(found, 4);
 }
 
 TEST(SearchEquivalence, CapKeepsTheFirstRecordsOfTheLiteralOrder) {
