@@ -140,6 +140,7 @@ private:
     void FormShow();
     void ReleaseAll();
     void applySettings();
+    void applyRegionSizes();
     void collectSettings();
     void fillGrid();
     void showGridRow(int gridRow);
@@ -286,7 +287,6 @@ private:
     QHash<QString, QAction *> m_actions;
     QPointer<QWidget> m_localMenuTarget;
     GridTableModel *m_gridModel = nullptr;
-    std::array<int, 3> m_requestedSizes{};
 };
 
 } // namespace qor

@@ -55,26 +55,34 @@ QChar charFromCode(std::uint8_t code)
     return text.isEmpty() ? QChar(0x2022) : text.at(0);
 }
 
-void setSizeInSplitter(QSplitter *splitter, QWidget *w, int size)
-{
-    if (size <= 0)
-        return;
-    const int index = splitter->indexOf(w);
-    if (index < 0)
-        return;
-    QList<int> sizes = splitter->sizes();
-    if (sizes.size() <= index)
-        return;
-    sizes[index] = size;
-    splitter->setSizes(sizes);
-}
-
 int heightOf(const QWidget *w)
 {
     return w->height();
 }
 
 } // namespace
+
+void TFormMain::applyRegionSizes()
+{
+    // The last part of each splitter takes what remains, as the regions of
+    // the window description do.
+    const SettingsBlock &b = m_state->Settings.block;
+    auto fill = [](QSplitter *splitter, std::initializer_list<int> fixed) {
+        QList<int> sizes;
+        int used = 0;
+        for (const int v : fixed) {
+            sizes << std::max(1, v);
+            used += std::max(1, v);
+        }
+        const int total = splitter->orientation() == Qt::Vertical ? splitter->height() : splitter->width();
+        const int handles = static_cast<int>(fixed.size()) * splitter->handleWidth();
+        sizes << std::max(1, total - used - handles);
+        splitter->setSizes(sizes);
+    };
+    fill(MainSplitter, {b.pageControlHeight(), b.panelLbPotionsMainHeight(), b.panelPotionInfoHeight()});
+    fill(PanelPotionInfo, {b.panelItemDisplayWidth(), b.panelInfoMainWidth(), b.panelEffInfoWidth()});
+    fill(InfoMainSplitter, {b.panelPotionTypeWidth(), b.panelAddInfoWidth()});
+}
 
 void TFormMain::applySettings()
 {
@@ -93,15 +101,7 @@ void TFormMain::applySettings()
     if (b.gridHeaderRowHeight() > 0)
         StringGrid->horizontalHeader()->setFixedHeight(std::clamp(b.gridHeaderRowHeight(), 1, 50));
 
-    setSizeInSplitter(PanelPotionInfo, PanelItemDisplay, b.panelItemDisplayWidth());
-    setSizeInSplitter(PanelPotionInfo, PanelInfoMain, b.panelInfoMainWidth());
-    setSizeInSplitter(PanelPotionInfo, PanelEffInfo, b.panelEffInfoWidth());
-    setSizeInSplitter(MainSplitter, PanelPotionInfo, b.panelPotionInfoHeight());
-    setSizeInSplitter(MainSplitter, PanelLbPotionsMain, b.panelLbPotionsMainHeight());
-    setSizeInSplitter(MainSplitter, PageControl, b.pageControlHeight());
-    setSizeInSplitter(InfoMainSplitter, PanelPotionType, b.panelPotionTypeWidth());
-    setSizeInSplitter(InfoMainSplitter, PanelAddInfo, b.panelAddInfoWidth());
-    m_requestedSizes = {b.pageControlHeight(), b.panelLbPotionsMainHeight(), b.panelPotionInfoHeight()};
+    applyRegionSizes();
 
     LBPotion->setItemHeight(std::clamp(b.lbPotionItemHeight(), 10, 100));
     Header->setFixedHeight(std::clamp(b.headerHeight(), 1, 50));

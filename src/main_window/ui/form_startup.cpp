@@ -146,6 +146,11 @@ void TFormMain::FormShow()
 {
     if (m_state->ShownOnce)
         return;
+    // Now that the window has its real size the saved region sizes fit.
+    if (m_state->CommandsReady) {
+        applyRegionSizes();
+        FormResize(nullptr);
+    }
     // The favourites and available-ingredient windows and the floating
     // picture come with a later version; their saved switches are carried
     // through unchanged.

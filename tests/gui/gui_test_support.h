@@ -1,0 +1,36 @@
+#pragma once
+// Shared set-up of the window tests: one QApplication for the whole test
+// program, and a scratch copy of the bundled data folder for each test so
+// that Main.ini writes never touch the build's data.
+
+#include "main_window/ui/form_main.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace qor::test {
+
+// Creates the application object once (offscreen under ctest).
+void ensureApplication();
+
+// A temporary copy of the bundled data folder.
+class ScratchData {
+public:
+    ScratchData();
+    QString dir() const { return m_dir.path() + QStringLiteral("/"); }
+    QString file(const QString &name) const { return dir() + name; }
+    bool valid() const { return m_ok; }
+
+private:
+    QTemporaryDir m_dir;
+    bool m_ok = false;
+};
+
+// A main window over the scratch folder with scripted dialogs, shown.
+std::unique_ptr<TFormMain> openForm(const ScratchData &data, bool show = true);
+
+// Reads a whole file (empty when missing).
+QByteArray readAll(const QString &path);
+
+} // namespace qor::test

@@ -1,0 +1,194 @@
+// Start-up, the dispatcher guard, the broken data folder and the menus.
+
+#include "gui_test_support.h"
+
+#include "recipe_list/ui/chooser_combo.h"
+#include "recipe_list/ui/potion_list_view.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QTableView>
+
+#include <gtest/gtest.h>
+
+namespace qor {
+namespace {
+
+TEST(StartupTest, FillsChoosersWithoutRunningAnyCommand)
+{
+    test::ScratchData data;
+    ASSERT_TRUE(data.valid());
+    auto form = test::openForm(data);
+    const ProgramState &st = form->state();
+    ASSERT_TRUE(form->startupError().isEmpty()) << form->startupError().toStdString();
+    ASSERT_GT(st.Data.highestItem(), 10);
+    EXPECT_TRUE(st.CommandsReady);
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("QOR Алхимия"));
+    for (int k = 0; k < 5; ++k) {
+        EXPECT_EQ(form->CbEffect[k]->count(), st.Data.EffectNames.size());
+        EXPECT_EQ(form->CbEffect[k]->currentIndex(), 0);
+        EXPECT_EQ(form->CbFilter[k]->count(), st.Data.FilterList.size());
+        EXPECT_EQ(form->CbFilter[k]->itemText(1), QStringLiteral("Нет / Любой"));
+        EXPECT_TRUE(form->CBoxEnableEff[k]->isChecked());
+    }
+    for (int k = 0; k < 2; ++k)
+        EXPECT_EQ(form->CbPrioriryIngredient[k]->count(), st.Data.itemRecordCount());
+    EXPECT_EQ(form->ComboBoxCost_Min->count(), static_cast<int>(st.Data.CostList.size()));
+    EXPECT_EQ(form->ComboBoxCost_Max->currentIndex(), 0);
+    // Filling fired every chooser's change event, yet no search ran.
+    EXPECT_EQ(st.LastSearchType, SearchType::None);
+    EXPECT_EQ(st.Potions.PotionCount(), 0);
+    EXPECT_EQ(form->PanelCount->text(), QStringLiteral(" Всего: 0"));
+    EXPECT_EQ(form->StringGrid->model()->rowCount(), st.Data.highestItem());
+    EXPECT_EQ(form->CentralStack->currentWidget(), form->MainSplitter);
+}
+
+TEST(StartupTest, DispatcherIgnoresEventsWhileNotReadyOrSuppressed)
+{
+    test::ScratchData data;
+    auto form = test::openForm(data);
+    ProgramState &st = form->state();
+    st.CommandsReady = false;
+    form->CbEffect[0]->setCurrentIndex(1);
+    EXPECT_EQ(st.Conditions.WantedEffect[0], 0);
+    EXPECT_EQ(st.LastSearchType, SearchType::None);
+    st.CommandsReady = true;
+    st.SuppressCommands = true;
+    form->CbEffect[0]->setCurrentIndex(2);
+    EXPECT_EQ(st.Conditions.WantedEffect[0], 0);
+    EXPECT_EQ(st.LastSearchType, SearchType::None);
+    st.SuppressCommands = false;
+    form->CbEffect[0]->setCurrentIndex(3);
+    EXPECT_EQ(st.Conditions.WantedEffect[0], 3);
+    EXPECT_EQ(st.LastSearchType, SearchType::FromEffects);
+}
+
+TEST(StartupTest, BrokenDataFolderShowsTheExplanationAndWritesNothing)
+{
+    test::ScratchData data;
+    ASSERT_TRUE(QFile::remove(data.file(QStringLiteral("Items.ini"))));
+    auto form = test::openForm(data);
+    EXPECT_FALSE(form->state().CommandsReady);
+    EXPECT_EQ(form->CentralStack->currentWidget(), form->StartupFailurePage);
+    EXPECT_TRUE(form->StartupFailurePage->text().contains(QStringLiteral("Items.ini")));
+    EXPECT_TRUE(form->StartupFailurePage->text().contains(QDir::toNativeSeparators(data.dir()).toHtmlEscaped()));
+    ASSERT_EQ(form->dialogs().messages().size(), 1u);
+    EXPECT_EQ(form->dialogs().messages().front().caption, QStringLiteral("QOR Алхимия"));
+    EXPECT_EQ(form->dialogs().messages().front().icon, MessageIcon::Warning);
+    EXPECT_TRUE(form->dialogs().messages().front().text.contains(QStringLiteral("Items.ini")));
+    // Only the two exits remain usable.
+    EXPECT_TRUE(form->action(QStringLiteral("MenuExit"))->isEnabled());
+    EXPECT_FALSE(form->action(QStringLiteral("MenuCanQuickSearsh"))->isEnabled());
+    form->close();
+    form.reset();
+    EXPECT_FALSE(QFile::exists(data.file(QStringLiteral("Main.ini"))));
+}
+
+TEST(StartupTest, DamagedSettingsFileStopsStartUpAndStaysUntouched)
+{
+    test::ScratchData data;
+    QFile ini(data.file(QStringLiteral("Main.ini")));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("26\r\n40\r\nnot a number\r\n");
+    ini.close();
+    const QByteArray before = test::readAll(data.file(QStringLiteral("Main.ini")));
+    auto form = test::openForm(data);
+    EXPECT_FALSE(form->state().CommandsReady);
+    EXPECT_EQ(form->CentralStack->currentWidget(), form->StartupFailurePage);
+    EXPECT_TRUE(form->StartupFailurePage->text().contains(QStringLiteral("Main.ini")));
+    form->close();
+    form.reset();
+    EXPECT_EQ(test::readAll(data.file(QStringLiteral("Main.ini"))), before);
+}
+
+struct MenuItemSpec {
+    const char *name;
+    QKeySequence shortcut;
+    bool checkable;
+    bool checked;
+};
+
+TEST(MenuTest, ItemsCarryTheirShortcutsAndCheckStates)
+{
+    test::ScratchData data;
+    auto form = test::openForm(data);
+    const MenuItemSpec items[] = {
+        {"MenuExit", QKeySequence(Qt::ALT | Qt::Key_X), false, false},
+        {"MenuExitNoSave", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::ALT | Qt::Key_X), false, false},
+        {"MenuLbPotionDirectFloatingMode", QKeySequence(Qt::Key_F6), true, false},
+        {"MenuGridDirectFloatingMode", QKeySequence(Qt::Key_F7), true, false},
+        {"MenuShowFormFavorites", QKeySequence(Qt::Key_F8), true, false},
+        {"MenuShowUsedItemsList", QKeySequence(Qt::Key_F12), true, false},
+        {"MenuFindInPotions", QKeySequence(Qt::CTRL | Qt::Key_F), false, false},
+        {"MenuFindNext", QKeySequence(Qt::Key_F3), false, false},
+        {"MenuStartSearsh", QKeySequence(Qt::Key_F5), false, false},
+        {"MenuCanQuickSearsh", QKeySequence(Qt::SHIFT | Qt::Key_F5), true, true},
+        {"MenuSearshSave", QKeySequence(Qt::Key_F10), false, false},
+        {"MenuSearshRestore", QKeySequence(Qt::Key_F9), false, false},
+        {"MenuSearshSaveToSlot", QKeySequence(Qt::CTRL | Qt::Key_F10), false, false},
+        {"MenuSearshRestoreFromSlot", QKeySequence(Qt::CTRL | Qt::Key_F9), false, false},
+        {"MenuClearLbPotionBeforeSearsh", {}, true, true},
+        {"MenuDebug", QKeySequence(Qt::Key_F11), false, false},
+        {"PMenuShowDetailInfo", QKeySequence(Qt::CTRL | Qt::Key_I), false, false},
+        {"PMenuLbGoToNum", QKeySequence(Qt::ALT | Qt::Key_N), false, false},
+        {"PMenuDeletePotion", QKeySequence(Qt::Key_Delete), false, false},
+        {"PMenuRenameFavoriteItem", QKeySequence(Qt::Key_F2), false, false},
+        {"PMenuSetGridMarker4", {}, true, false},
+        {"PMenuLocatFont", {}, false, false},
+    };
+    for (const MenuItemSpec &spec : items) {
+        QAction *act = form->action(QString::fromLatin1(spec.name));
+        ASSERT_NE(act, nullptr) << spec.name;
+        EXPECT_EQ(act->shortcut(), spec.shortcut) << spec.name;
+        EXPECT_EQ(act->isCheckable(), spec.checkable) << spec.name;
+        EXPECT_EQ(act->isChecked(), spec.checked) << spec.name;
+    }
+    EXPECT_EQ(form->action(QStringLiteral("PMenuShowDetailInfo"))->text(), QStringLiteral("Детальная информацмя"));
+    // Commands of later versions stand disabled, never silently empty.
+    EXPECT_FALSE(form->action(QStringLiteral("MenuFindInPotions"))->isEnabled());
+    EXPECT_FALSE(form->action(QStringLiteral("PMenuSetGridMarker1"))->isEnabled());
+    // Quick search on: the explicit search is disabled.
+    EXPECT_FALSE(form->action(QStringLiteral("MenuStartSearsh"))->isEnabled());
+
+    // The recipe context menu in order, separators included.
+    QStringList layout;
+    for (QAction *act : form->PopupMenuLB->actions())
+        layout << (act->isSeparator() ? QStringLiteral("-") : act->menu() ? act->text() : act->objectName());
+    EXPECT_EQ(layout, (QStringList{QStringLiteral("PMenuShowDetailInfo"), QStringLiteral("PMenuLbGoToNum"),
+                                   QStringLiteral("PMenuPotionAddToFavorites"), QStringLiteral("-"),
+                                   QStringLiteral("PMenuDelPotionsWithCurElement"),
+                                   QStringLiteral("PMenuShowLbPotionsCountCurElement"),
+                                   QStringLiteral("MenuDisableItemFromUsedList"), QStringLiteral("Разное"),
+                                   QStringLiteral("-"), QStringLiteral("PMenuLbPotionMarkerSetToItem"),
+                                   QStringLiteral("PMenuLbPotionMarkerSetToEffect"),
+                                   QStringLiteral("PMenuLbPotionMarkerSetToGoodEffect"),
+                                   QStringLiteral("PMenuLbPotionMarkerSetToPoisonEffect"),
+                                   QStringLiteral("PMenuLbPotionMarkersOff")}));
+}
+
+TEST(MenuTest, DebugCommandGreetsOnlyItsWord)
+{
+    test::ScratchData data;
+    auto form = test::openForm(data);
+    DialogProvider &dialogs = form->dialogs();
+    dialogs.clearRecord();
+    dialogs.setNextAnswer(QStringLiteral("  qOr "));
+    form->action(QStringLiteral("MenuDebug"))->trigger();
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(dialogs.messages().back().text, QStringLiteral("Привет Хозяин     "));
+    EXPECT_EQ(dialogs.messages().back().icon, MessageIcon::Warning);
+    EXPECT_EQ(dialogs.prompts().back(), QStringLiteral("Выполнить команду отладки"));
+    dialogs.setNextAnswer(QStringLiteral("QORR"));
+    form->action(QStringLiteral("MenuDebug"))->trigger();
+    EXPECT_EQ(dialogs.messages().size(), 1u);
+}
+
+} // namespace
+} // namespace qor
