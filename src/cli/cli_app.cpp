@@ -143,6 +143,8 @@ int RunCli(const QStringList &args, QTextStream &out, QTextStream &err) {
             return kExitUsage;
         }
     }
+    ctx.skillsGiven = {parser.isSet(skillOpt), parser.isSet(fortifyOpt), parser.isSet(ranksOpt),
+                       parser.isSet(perksOpt)};
     QString badPerk;
     if (parser.isSet(perksOpt) && !parsePerks(parser.value(perksOpt), ctx.skills, badPerk)) {
         err << "--perks: unknown perk \"" << badPerk

@@ -25,6 +25,14 @@ struct CliContext {
     GameData data;
     SkillSettings skills;
     bool dataLoaded = false;
+    // Which skill options the command line gave; they win over the skill
+    // settings of a settings file (search-effects --settings).
+    struct SkillOptionsGiven {
+        bool skill = false;
+        bool fortify = false;
+        bool ranks = false;
+        bool perks = false;
+    } skillsGiven;
 
     // Loads the data folder into data (once) and computes the strengths for
     // skills. On failure prints the error to err and returns false; the

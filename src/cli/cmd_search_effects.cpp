@@ -1,9 +1,14 @@
 // search-effects [conditions] [--sort CODE] [--available BITS] [--cells]:
 // one forced search from effects into an empty list, printed in list order.
+// With --settings FILE [--slot N] the skill settings, the sort code, the
+// current ingredient set and a saved slot come from a settings file; options
+// given on the command line win.
 
 #include "cli/cli_commands.h"
 #include "cli/cli_format.h"
+#include "engine/effect_strength.h"
 #include "engine/search_from_effects.h"
+#include "main_window/settings_file.h"
 #include "recipe_list/potion_cells.h"
 #include "recipe_list/potion_list.h"
 
@@ -137,6 +142,48 @@ bool parseAvailable(const QString &bits, int itemCount, std::vector<std::uint8_t
     return true;
 }
 
+// Takes what the settings file holds for the search: skill settings the
+// command line did not give (the strengths are recomputed), the sort code
+// unless --sort was given, the current ingredient set, and the conditions of
+// slot (when slot >= 0). Returns kExitOk or the exit code of a failure.
+int applySettingsFile(CliContext &ctx, const QString &path, int slot, bool sortGiven, SearchConditions &cond,
+                      std::vector<std::uint8_t> &available, std::int32_t &sortCode) {
+    MainSettings settings;
+    const SettingsResult read = ReadSettings(path, ctx.data.itemRecordCount(), settings);
+    if (read.status == SettingsResult::Status::Missing) {
+        ctx.err << "search-effects: " << path << ": no such file\n";
+        return kExitDataError;
+    }
+    if (!read.ok()) {
+        ctx.err << "search-effects: " << read.message << '\n';
+        return kExitDataError;
+    }
+    const SkillSettings file = settings.block.skillSettings();
+    SkillSettings &skills = ctx.skills;
+    if (!ctx.skillsGiven.skill)
+        skills.AlchemySkill = file.AlchemySkill;
+    if (!ctx.skillsGiven.fortify)
+        skills.AlchemyFortify = file.AlchemyFortify;
+    if (!ctx.skillsGiven.ranks)
+        skills.AlchemistRanks = file.AlchemistRanks;
+    if (!ctx.skillsGiven.perks) {
+        skills.PerkPhysician = file.PerkPhysician;
+        skills.PerkBenefactor = file.PerkBenefactor;
+        skills.PerkPoisoner = file.PerkPoisoner;
+        skills.PerkPurity = file.PerkPurity;
+    }
+    RecalcItemEffects(ctx.data, skills);
+    if (!sortGiven) {
+        // A code from a damaged file that names no column leaves the list unsorted.
+        const std::int32_t code = settings.block.potionSortCode();
+        sortCode = code >= -25 && code <= 25 ? code : 0;
+    }
+    available = settings.usedItems.ItemAvailable;
+    if (slot >= 0)
+        cond = settings.SearchSlots[std::size_t(slot)];
+    return kExitOk;
+}
+
 } // namespace
 
 int cmdSearchEffects(CliContext &ctx, const QStringList &args) {
@@ -147,7 +194,9 @@ int cmdSearchEffects(CliContext &ctx, const QStringList &args) {
     const QCommandLineOption sortOpt(QStringLiteral("sort"), QString(), QStringLiteral("CODE"));
     const QCommandLineOption availableOpt(QStringLiteral("available"), QString(), QStringLiteral("BITS"));
     const QCommandLineOption cellsOpt(QStringLiteral("cells"));
-    parser.addOptions({sortOpt, availableOpt, cellsOpt});
+    const QCommandLineOption settingsOpt(QStringLiteral("settings"), QString(), QStringLiteral("FILE"));
+    const QCommandLineOption slotOpt(QStringLiteral("slot"), QString(), QStringLiteral("N"));
+    parser.addOptions({sortOpt, availableOpt, cellsOpt, settingsOpt, slotOpt});
     if (!ctx.parseArgs(parser, args, name))
         return kExitUsage;
     if (!parser.positionalArguments().isEmpty())
@@ -155,14 +204,27 @@ int cmdSearchEffects(CliContext &ctx, const QStringList &args) {
     std::int32_t sortCode = 0;
     if (parser.isSet(sortOpt) && (!ParseInt32(parser.value(sortOpt), sortCode) || sortCode < -25 || sortCode > 25))
         return ctx.usageError(name, QStringLiteral("--sort expects a column code -25..25"));
+    std::int32_t slot = -1;
+    if (parser.isSet(slotOpt)) {
+        if (!parser.isSet(settingsOpt))
+            return ctx.usageError(name, QStringLiteral("--slot needs --settings"));
+        if (!ParseInt32(parser.value(slotOpt), slot) || slot < 0 || slot >= kSearchSlotCount)
+            return ctx.usageError(name, QStringLiteral("--slot expects a slot 0..3"));
+    }
     if (!ctx.loadData())
         return kExitDataError;
 
     SearchConditions cond;
+    std::vector<std::uint8_t> available(std::size_t(ctx.data.itemRecordCount()), 1);
+    if (parser.isSet(settingsOpt)) {
+        const int code =
+            applySettingsFile(ctx, parser.value(settingsOpt), slot, parser.isSet(sortOpt), cond, available, sortCode);
+        if (code != kExitOk)
+            return code;
+    }
     QString error;
     if (!applyConditionOptions(parser, conditionOpts, ctx.data, cond, error))
         return ctx.usageError(name, error);
-    std::vector<std::uint8_t> available(std::size_t(ctx.data.itemRecordCount()), 1);
     if (parser.isSet(availableOpt) && !parseAvailable(parser.value(availableOpt), ctx.data.itemRecordCount(), available))
         return ctx.usageError(name, QStringLiteral("--available expects a string of 0 and 1"));
 

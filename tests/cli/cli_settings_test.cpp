@@ -112,4 +112,118 @@ TEST(CliSettingsRewrite, ErrorsAreReportedWithoutOutput) {
     EXPECT_EQ(r.code, 2);
 }
 
+// A settings file for the search tests: skill 100 with Benefactor, sort by
+// price descending, set 1 current with every second ingredient, and slot 2
+// asking for effect 1 in pairs and triples.
+struct SearchSettingsFile {
+    QTemporaryDir dir;
+    QString path;
+    QString availableBits;
+
+    SearchSettingsFile() {
+        const int items = dataItemRecordCount();
+        MainSettings s = DefaultSettings(items);
+        s.block.setAlchemySkill(100);
+        s.block.setPerkBenefactor(true);
+        s.block.setPotionSortCode(-2);
+        s.setUsedItemsSetIndex(1);
+        for (int i = 0; i < items; ++i) {
+            const bool on = i > 0 && i % 2 == 1;
+            s.usedItems.UsedItemsSets[1][std::size_t(i)] = on ? 1 : 0;
+            availableBits += on ? QLatin1Char('1') : QLatin1Char('0');
+        }
+        SearchConditions c;
+        c.WantedEffect[0] = 1;
+        c.ItemsCountMode = 2;
+        s.SearchSlots[2] = c;
+        // Slot 3 names indices the data does not have.
+        SearchConditions stale;
+        stale.WantedEffect = {99999, 1, 0, 0, 0};
+        stale.FilterCode[2] = 5000;
+        stale.RequiredItem1 = 88888;
+        stale.RequiredItem1Enabled = true;
+        stale.CostMinIndex = 700;
+        stale.CostMaxIndex = -3;
+        stale.CheckCost = true;
+        stale.ItemsCountMode = 9;
+        s.SearchSlots[3] = stale;
+        path = dir.filePath(QStringLiteral("Main.ini"));
+        EXPECT_TRUE(WriteSettings(path, s).ok());
+    }
+};
+
+TEST(CliSearchWithSettings, FileGivesSkillsSortSetAndSlot) {
+    const SearchSettingsFile f;
+    const CliRun viaFile = runCli({QStringLiteral("search-effects"), QStringLiteral("--settings"), f.path,
+                                   QStringLiteral("--slot"), QStringLiteral("2")});
+    ASSERT_EQ(viaFile.code, 0) << viaFile.err.toStdString();
+    ASSERT_FALSE(viaFile.out.isEmpty());
+
+    const CliRun spelledOut = runCli(
+        {QStringLiteral("--skill"), QStringLiteral("100"), QStringLiteral("--perks"),
+         QStringLiteral("benefactor"), QStringLiteral("search-effects"), QStringLiteral("--effect"),
+         QStringLiteral("1:1"), QStringLiteral("--count"), QStringLiteral("2"), QStringLiteral("--sort"),
+         QStringLiteral("-2"), QStringLiteral("--available"), f.availableBits});
+    ASSERT_EQ(spelledOut.code, 0) << spelledOut.err.toStdString();
+    EXPECT_EQ(viaFile.out, spelledOut.out);
+
+    // Without the file's set and skills the result differs.
+    const CliRun plain = runCli({QStringLiteral("search-effects"), QStringLiteral("--effect"),
+                                 QStringLiteral("1:1"), QStringLiteral("--count"), QStringLiteral("2"),
+                                 QStringLiteral("--sort"), QStringLiteral("-2")});
+    EXPECT_NE(plain.out, viaFile.out);
+}
+
+TEST(CliSearchWithSettings, CommandLineOptionsWin) {
+    const SearchSettingsFile f;
+    const QString allBits(f.availableBits.size(), QLatin1Char('1'));
+    const CliRun viaFile =
+        runCli({QStringLiteral("--skill"), QStringLiteral("15"), QStringLiteral("--perks"), QString(),
+                QStringLiteral("search-effects"), QStringLiteral("--settings"), f.path,
+                QStringLiteral("--slot"), QStringLiteral("2"), QStringLiteral("--count"), QStringLiteral("0"),
+                QStringLiteral("--sort"), QStringLiteral("3"), QStringLiteral("--available"), allBits});
+    ASSERT_EQ(viaFile.code, 0) << viaFile.err.toStdString();
+    const CliRun spelledOut = runCli(
+        {QStringLiteral("--skill"), QStringLiteral("15"), QStringLiteral("search-effects"),
+         QStringLiteral("--effect"), QStringLiteral("1:1"), QStringLiteral("--count"), QStringLiteral("0"),
+         QStringLiteral("--sort"), QStringLiteral("3"), QStringLiteral("--available"), allBits});
+    ASSERT_EQ(spelledOut.code, 0) << spelledOut.err.toStdString();
+    EXPECT_FALSE(viaFile.out.isEmpty());
+    EXPECT_EQ(viaFile.out, spelledOut.out);
+}
+
+TEST(CliSearchWithSettings, SlotNamingIndicesBeyondTheDataRunsSafely) {
+    const SearchSettingsFile f;
+    const CliRun r = runCli({QStringLiteral("search-effects"), QStringLiteral("--settings"), f.path,
+                             QStringLiteral("--slot"), QStringLiteral("3")});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+}
+
+TEST(CliSearchWithSettings, BadSlotOrFileIsReported) {
+    const SearchSettingsFile f;
+    EXPECT_EQ(runCli({QStringLiteral("search-effects"), QStringLiteral("--slot"), QStringLiteral("1")}).code,
+              2);
+    EXPECT_EQ(runCli({QStringLiteral("search-effects"), QStringLiteral("--settings"), f.path,
+                      QStringLiteral("--slot"), QStringLiteral("4")})
+                  .code,
+              2);
+    EXPECT_EQ(runCli({QStringLiteral("search-effects"), QStringLiteral("--settings"), f.path,
+                      QStringLiteral("--slot"), QStringLiteral("x")})
+                  .code,
+              2);
+    const CliRun missing = runCli({QStringLiteral("search-effects"), QStringLiteral("--settings"),
+                                   f.dir.filePath(QStringLiteral("none.ini"))});
+    EXPECT_EQ(missing.code, 1);
+    EXPECT_FALSE(missing.err.isEmpty());
+
+    const QString damaged = f.dir.filePath(QStringLiteral("damaged.ini"));
+    QFile file(damaged);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("26\r\n");
+    file.close();
+    const CliRun broken = runCli({QStringLiteral("search-effects"), QStringLiteral("--settings"), damaged});
+    EXPECT_EQ(broken.code, 1);
+    EXPECT_TRUE(broken.err.contains(QStringLiteral("строка 2"))) << broken.err.toStdString();
+}
+
 } // namespace
