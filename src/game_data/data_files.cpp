@@ -4,19 +4,27 @@
 #include "game_data/text_codec.h"
 #include "game_data/text_reader.h"
 
+#include <algorithm>
+
 namespace qor {
 
 namespace {
 
-// The tables grow by these many records at a time and are cut to their
-// length at the end.
+// The tables grow in whole steps of these many records and are cut to
+// their length at the end.
 constexpr qsizetype kCostStep = 25;
 constexpr qsizetype kEffectStep = 60;
 constexpr qsizetype kItemStep = 100;
 
+// A full list grows by at least one step and by at least half its size,
+// rounded up to whole steps: growing by one fixed step each time would copy
+// the whole table again every step records, quadratic in the file size.
 template <typename List> void growBy(List &list, qsizetype step) {
-    if (qsizetype(list.size()) == qsizetype(list.capacity()))
-        list.reserve(list.capacity() + decltype(list.capacity())(step));
+    const qsizetype capacity = qsizetype(list.capacity());
+    if (qsizetype(list.size()) < capacity)
+        return;
+    const qsizetype wanted = std::max(capacity + step, capacity + capacity / 2);
+    list.reserve(decltype(list.capacity())((wanted + step - 1) / step * step));
 }
 
 // Characters first..last (1-based, inclusive) of text, as far as it reaches.

@@ -179,3 +179,29 @@ TEST(ItemsFile, EmptySlotsMayRepeatEffectZero) {
 
 } // namespace
 } // namespace qor
+
+namespace qor {
+namespace {
+
+TEST(ItemsFile, ManyRecordsKeepTheirOrder) {
+    QByteArray file = placeholder();
+    for (int i = 1; i <= 450; ++i) {
+        file += "$" + QByteArray::number(i, 16) + " 0.5 " + QByteArray::number(i) + " 0  " +
+                QByteArray::number(i).leftJustified(13, ' ') + "/ L" + QByteArray::number(i) + "\r\n";
+        file += slots("1 1 1", "2 2 2", "3 3 3", "4 4 4");
+    }
+    GameData data;
+    ASSERT_FALSE(ParseItems(file, kEffects, data));
+    ASSERT_EQ(data.itemRecordCount(), 451);
+    ASSERT_EQ(data.ItemNames.size(), 451);
+    ASSERT_EQ(data.ItemNames2.size(), 451);
+    for (int i : {1, 100, 101, 250, 450}) {
+        EXPECT_EQ(data.ItemTable[std::size_t(i)].ID, i);
+        EXPECT_EQ(data.ItemTable[std::size_t(i)].Cost, i);
+        EXPECT_EQ(data.ItemNames[i], QString::number(i));
+        EXPECT_EQ(data.ItemNames2[i], QString(QStringLiteral(" L") + QString::number(i)));
+    }
+}
+
+} // namespace
+} // namespace qor
