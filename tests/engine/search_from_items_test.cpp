@@ -89,14 +89,5 @@ TEST_F(SearchFromItemsTest, AFullListDropsTheRecipe) {
     EXPECT_EQ((*list)[MaxPotions - 1].Items[1], bb);
 }
 
-TEST(SearchFromItemsControls, CheckBoxesDecideWhatTakesPart) {
-    EXPECT_EQ(itemChooserValue(7, true), 7);
-    EXPECT_EQ(itemChooserValue(7, false), 0);
-    EXPECT_TRUE(itemChooserChangeSearches(true));
-    EXPECT_FALSE(itemChooserChangeSearches(false));
-    EXPECT_TRUE(itemCheckBoxClickSearches(3));
-    EXPECT_FALSE(itemCheckBoxClickSearches(0));
-}
-
 } // namespace
 } // namespace qor

@@ -243,12 +243,5 @@ TEST(CountWithElement, EachRecipeCountsOnceAndOnlyFilledPositions) {
     EXPECT_EQ(countPotionsWithElement(*list, {0, 0}), -1);
 }
 
-TEST(ClampSelection, StaysInsideTheList) {
-    EXPECT_EQ(clampSelection(3, 10), 3);
-    EXPECT_EQ(clampSelection(12, 10), 9);
-    EXPECT_EQ(clampSelection(0, 0), -1);
-    EXPECT_EQ(clampSelection(-1, 5), -1);
-}
-
 } // namespace
 } // namespace qor
