@@ -169,6 +169,12 @@ TEST_F(ItemPicturesTest, SmallPicturesAre32SquareWithTheKeyTransparent) {
     for (int y = 0; y < 32; ++y)
         for (int x = 0; x < 32; ++x)
             ASSERT_NE(small->pixel(x, y), KeyColor);
+    // The full-size transparent picture comes with the small ones.
+    const QImage *full = m_pictures.picSourceTransparent(1);
+    ASSERT_NE(full, nullptr);
+    EXPECT_EQ(full->size(), m_pictures.picSource(1)->size());
+    EXPECT_EQ(qAlpha(full->pixel(5, 0)), 0);
+    EXPECT_EQ(full->pixel(5, 3), cellColor(0, 3, 5));
 }
 
 TEST_F(ItemPicturesTest, RowPicturesBakeTheKeyIntoTheThreeBackgrounds) {

@@ -125,3 +125,39 @@ TEST(PotionKindRowRect, NonPositiveArgumentsGiveNothing) {
 
 } // namespace
 } // namespace qor
+
+namespace qor {
+namespace {
+
+TEST(Silhouette, KeyStaysEverythingElseTurnsBlack) {
+    const QImage out = silhouette(keyedPicture(5, 4));
+    ASSERT_EQ(out.size(), QSize(5, 4));
+    EXPECT_EQ(out.pixel(0, 0), KeyColor);
+    EXPECT_EQ(out.pixel(4, 3), KeyColor);
+    EXPECT_EQ(out.pixel(1, 1), qRgb(0, 0, 0));
+    EXPECT_EQ(out.pixel(2, 1), qRgb(0, 0, 0)); // near-key is picture
+}
+
+TEST(DrawStretched, KeepsHardEdgesEvenWithSmoothingRequested) {
+    // A transparent-key picture stretched 3x onto white: every pixel is
+    // either white (key) or exactly a picture colour, never a blend.
+    const QImage picture = keyToTransparent(keyedPicture(6, 6));
+    QImage canvas(18, 18, QImage::Format_RGB32);
+    canvas.fill(0xFFFFFFFFu);
+    QPainter painter(&canvas);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    drawStretched(painter, QRect(0, 0, 18, 18), picture);
+    EXPECT_TRUE(painter.testRenderHint(QPainter::SmoothPixmapTransform)); // restored
+    painter.end();
+    for (int y = 0; y < 18; ++y)
+        for (int x = 0; x < 18; ++x) {
+            const QRgb p = canvas.pixel(x, y);
+            ASSERT_TRUE(p == 0xFFFFFFFFu || p == qRgb(129, 0, 128) || p == qRgb(10, 200, 30))
+                << x << "," << y << " " << std::hex << p;
+        }
+    EXPECT_EQ(canvas.pixel(1, 1), 0xFFFFFFFFu);
+    EXPECT_EQ(canvas.pixel(4, 4), qRgb(10, 200, 30));
+}
+
+} // namespace
+} // namespace qor

@@ -105,8 +105,10 @@ void ItemPictures::MakePictures(int mode, int rowHeight, QRgb evenBg, QRgb oddBg
 }
 
 void ItemPictures::makeSmall() {
-    for (ItemPictureSet &item : m_items)
+    for (ItemPictureSet &item : m_items) {
         item.PicSmall = keyToTransparent(scaleNearest(item.PicSource, kSmallSize, kSmallSize));
+        item.PicSourceTransparent = keyToTransparent(item.PicSource);
+    }
 }
 
 void ItemPictures::makeRows(int s, const std::array<QRgb, 3> &bg) {
@@ -213,6 +215,10 @@ std::span<const QRgb> ItemPictures::picBits(int item) const {
 
 const QImage *ItemPictures::picSmall(int item) const {
     return validItem(item) ? present(m_items[size_t(item)].PicSmall) : nullptr;
+}
+
+const QImage *ItemPictures::picSourceTransparent(int item) const {
+    return validItem(item) ? present(m_items[size_t(item)].PicSourceTransparent) : nullptr;
 }
 
 const QImage *ItemPictures::picRow(int item, RowBg bg) const {

@@ -26,6 +26,7 @@ enum class RowBg { Even = 0, Odd = 1, Selected = 2 };
 struct ItemPictureSet {
     QImage PicSource;             // W x (cell - 1), key intact (RGB32)
     QImage PicSmall;              // 32 x 32, key transparent
+    QImage PicSourceTransparent;  // PicSource with the key transparent (built with PicSmall)
     std::array<QImage, 3> PicRow; // s x s, key baked (by RowBg)
     QImage PicDisplay;            // W x (cell - 1), key -> panel background
     QImage PicWindow;             // W x (cell - 1), key -> window colour
@@ -77,6 +78,9 @@ class ItemPictures {
     // Direct access to PicSource's pixels, row after row (PicBits).
     std::span<const QRgb> picBits(int item) const;
     const QImage *picSmall(int item) const;
+    // PicSource with the key transparent, for views that stretch the
+    // full-size picture over a cell larger than 32 pixels.
+    const QImage *picSourceTransparent(int item) const;
     const QImage *picRow(int item, RowBg bg) const;
     const QImage *picDisplay(int item) const;
     const QImage *picWindow(int item) const;

@@ -59,6 +59,28 @@ QImage keyToTransparent(const QImage &src) {
     return dst;
 }
 
+QImage silhouette(const QImage &src) {
+    if (src.isNull() || src.depth() != 32)
+        return {};
+    QImage dst(src.size(), QImage::Format_RGB32);
+    for (int y = 0; y < src.height(); ++y) {
+        const auto *in = reinterpret_cast<const QRgb *>(src.constScanLine(y));
+        auto *out = reinterpret_cast<QRgb *>(dst.scanLine(y));
+        for (int x = 0; x < src.width(); ++x)
+            out[x] = (in[x] | 0xFF000000u) == KeyColor ? KeyColor : 0xFF000000u;
+    }
+    return dst;
+}
+
+void drawStretched(QPainter &painter, const QRect &target, const QImage &picture) {
+    if (picture.isNull() || target.isEmpty())
+        return;
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(target, picture);
+    painter.restore();
+}
+
 QRect potionKindRowRect(int sourceWidth, int sourceHeight, int rowHeight) {
     if (sourceWidth <= 0 || sourceHeight <= 0 || rowHeight <= 0)
         return {};

@@ -4,6 +4,7 @@
 // background, and the placement of the potion-kind row pictures.
 
 #include <QImage>
+#include <QPainter>
 #include <QRect>
 #include <QRgb>
 
@@ -23,6 +24,14 @@ void bakeKey(const QImage &src, QRgb bg, QImage &dst);
 
 // src as ARGB32_Premultiplied with every key pixel fully transparent.
 QImage keyToTransparent(const QImage &src);
+
+// Same size as src: the key colour where src has it, black everywhere else
+// (the shape of a picture, e.g. for a shadow).
+QImage silhouette(const QImage &src);
+
+// Draws picture stretched into target by dropping or repeating pixels (no
+// smoothing), so a picture with a transparent key keeps hard edges.
+void drawStretched(QPainter &painter, const QRect &target, const QImage &picture);
 
 // w = W / H * s rounded half to even, x = s div 2 - w div 2 - 1, y = 0,
 // height s: where a potion-kind source of W x H lands in an s x s row
