@@ -92,6 +92,15 @@ TEST_F(TinyDataFolder, StrengthsWithEveryGlobalOption) {
     EXPECT_TRUE(p.out.contains(QStringLiteral("\n1 4 4 4 1 0 0 7 0 0 5\n"))) << p.out.toStdString();
 }
 
+TEST_F(TinyDataFolder, NegativeSkillFromTheCommandLineGivesZeros) {
+    const CliRun r = run({QStringLiteral("--data"), dataDir(), QStringLiteral("--skill"),
+                          QStringLiteral("-1000"), QStringLiteral("strengths")});
+    EXPECT_EQ(r.code, kExitOk) << r.err.toStdString();
+    EXPECT_TRUE(r.out.startsWith(QStringLiteral("1 1 1 10 0 0 0 0 0 0 0\n"
+                                                "1 2 2 5 10 5 0 0 5 0 0\n")))
+        << r.out.toStdString();
+}
+
 TEST_F(TinyDataFolder, UsageErrorsExitWithTwo) {
     const QString data = dataDir();
     const QList<QStringList> bad{
