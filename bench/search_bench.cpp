@@ -92,7 +92,8 @@ void runSearch(benchmark::State &state, const BenchData &bench, const SearchCond
     auto list = std::make_unique<PotionList>();
     EffectSearcher searcher;
     for (auto _ : state) {
-        const EffectSearchOutcome outcome = searcher.run(bench.data, false, cond, bench.available, true, *list);
+        const EffectSearchOutcome outcome =
+            searcher.run(bench.data, false, cond, bench.available, true, *list);
         benchmark::DoNotOptimize(outcome);
     }
     state.counters["recipes"] = list->PotionCount();
@@ -125,10 +126,18 @@ SearchConditions genericLines() {
     return cond;
 }
 
-void BM_BundledOneEffect(benchmark::State &state) { runSearch(state, bundled(), wanted(bundled(), {0.0})); }
-void BM_BundledOneMedianEffect(benchmark::State &state) { runSearch(state, bundled(), wanted(bundled(), {0.5})); }
-void BM_BundledGenericLines(benchmark::State &state) { runSearch(state, bundled(), genericLines()); }
-void BM_Generated400OneEffect(benchmark::State &state) { runSearch(state, generated(), wanted(generated(), {0.0})); }
+void BM_BundledOneEffect(benchmark::State &state) {
+    runSearch(state, bundled(), wanted(bundled(), {0.0}));
+}
+void BM_BundledOneMedianEffect(benchmark::State &state) {
+    runSearch(state, bundled(), wanted(bundled(), {0.5}));
+}
+void BM_BundledGenericLines(benchmark::State &state) {
+    runSearch(state, bundled(), genericLines());
+}
+void BM_Generated400OneEffect(benchmark::State &state) {
+    runSearch(state, generated(), wanted(generated(), {0.0}));
+}
 void BM_Generated400OneMedianEffect(benchmark::State &state) {
     runSearch(state, generated(), wanted(generated(), {0.5}));
 }
@@ -141,7 +150,9 @@ void BM_Generated400CommonAndMedianEffect(benchmark::State &state) {
 void BM_Generated400TwoMostCommonEffects(benchmark::State &state) {
     runSearch(state, generated(), wanted(generated(), {0.0, 0.0}));
 }
-void BM_Generated400GenericLines(benchmark::State &state) { runSearch(state, generated(), genericLines()); }
+void BM_Generated400GenericLines(benchmark::State &state) {
+    runSearch(state, generated(), genericLines());
+}
 
 BENCHMARK(BM_BundledOneEffect)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_BundledOneMedianEffect)->Unit(benchmark::kMicrosecond);

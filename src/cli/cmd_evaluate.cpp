@@ -29,7 +29,8 @@ int cmdEvaluate(CliContext &ctx, const QStringList &args) {
     for (std::int32_t item : items) {
         if (item < 0 || item > ctx.data.highestItem()) {
             return ctx.usageError(
-                name, QStringLiteral("ingredient index %1 outside 0..%2").arg(item).arg(ctx.data.highestItem()));
+                name,
+                QStringLiteral("ingredient index %1 outside 0..%2").arg(item).arg(ctx.data.highestItem()));
         }
     }
 

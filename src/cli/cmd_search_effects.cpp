@@ -42,12 +42,14 @@ bool parsePair(const QString &text, std::int32_t &first, std::int32_t &second) {
     return parts.size() == 2 && ParseInt32(parts[0], first) && ParseInt32(parts[1], second);
 }
 
-bool inRange(std::int64_t v, std::int64_t lo, std::int64_t hi) { return v >= lo && v <= hi; }
+bool inRange(std::int64_t v, std::int64_t lo, std::int64_t hi) {
+    return v >= lo && v <= hi;
+}
 
 // Applies the condition options, in the order given, on top of cond. Values
 // are checked against the loaded tables; on failure error says why.
-bool applyConditionOptions(const QCommandLineParser &parser, const ConditionOptions &opts, const GameData &data,
-                           SearchConditions &cond, QString &error) {
+bool applyConditionOptions(const QCommandLineParser &parser, const ConditionOptions &opts,
+                           const GameData &data, SearchConditions &cond, QString &error) {
     const auto badLine = [&](const QString &option, const QString &value) {
         error = QStringLiteral("--%1 %2: the line must be 1..5").arg(option, value);
         return false;
@@ -62,7 +64,9 @@ bool applyConditionOptions(const QCommandLineParser &parser, const ConditionOpti
         if (!inRange(line, 1, kEffectLines))
             return badLine(QStringLiteral("effect"), value);
         if (!inRange(effect, 0, data.highestEffect())) {
-            error = QStringLiteral("--effect %1: effect index outside 0..%2").arg(value).arg(data.highestEffect());
+            error = QStringLiteral("--effect %1: effect index outside 0..%2")
+                        .arg(value)
+                        .arg(data.highestEffect());
             return false;
         }
         cond.WantedEffect[std::size_t(line - 1)] = effect;
@@ -77,7 +81,9 @@ bool applyConditionOptions(const QCommandLineParser &parser, const ConditionOpti
         if (!inRange(line, 1, kEffectLines))
             return badLine(QStringLiteral("filter"), value);
         if (!inRange(code, 0, data.FilterList.size() - 1)) {
-            error = QStringLiteral("--filter %1: filter code outside 0..%2").arg(value).arg(data.FilterList.size() - 1);
+            error = QStringLiteral("--filter %1: filter code outside 0..%2")
+                        .arg(value)
+                        .arg(data.FilterList.size() - 1);
             return false;
         }
         cond.FilterCode[std::size_t(line - 1)] = code;
@@ -200,9 +206,11 @@ int cmdSearchEffects(CliContext &ctx, const QStringList &args) {
     if (!ctx.parseArgs(parser, args, name))
         return kExitUsage;
     if (!parser.positionalArguments().isEmpty())
-        return ctx.usageError(name, QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first()));
+        return ctx.usageError(
+            name, QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first()));
     std::int32_t sortCode = 0;
-    if (parser.isSet(sortOpt) && (!ParseInt32(parser.value(sortOpt), sortCode) || sortCode < -25 || sortCode > 25))
+    if (parser.isSet(sortOpt) &&
+        (!ParseInt32(parser.value(sortOpt), sortCode) || sortCode < -25 || sortCode > 25))
         return ctx.usageError(name, QStringLiteral("--sort expects a column code -25..25"));
     std::int32_t slot = -1;
     if (parser.isSet(slotOpt)) {
@@ -217,15 +225,16 @@ int cmdSearchEffects(CliContext &ctx, const QStringList &args) {
     SearchConditions cond;
     std::vector<std::uint8_t> available(std::size_t(ctx.data.itemRecordCount()), 1);
     if (parser.isSet(settingsOpt)) {
-        const int code =
-            applySettingsFile(ctx, parser.value(settingsOpt), slot, parser.isSet(sortOpt), cond, available, sortCode);
+        const int code = applySettingsFile(ctx, parser.value(settingsOpt), slot, parser.isSet(sortOpt), cond,
+                                           available, sortCode);
         if (code != kExitOk)
             return code;
     }
     QString error;
     if (!applyConditionOptions(parser, conditionOpts, ctx.data, cond, error))
         return ctx.usageError(name, error);
-    if (parser.isSet(availableOpt) && !parseAvailable(parser.value(availableOpt), ctx.data.itemRecordCount(), available))
+    if (parser.isSet(availableOpt) &&
+        !parseAvailable(parser.value(availableOpt), ctx.data.itemRecordCount(), available))
         return ctx.usageError(name, QStringLiteral("--available expects a string of 0 and 1"));
 
     // The list is large; keep it off the stack.

@@ -159,8 +159,7 @@ bool EvaluatePotion(const GameData &data, bool perkPurity, TPotionRec &rec, int 
             entry.refs = {slots[j], slots[second], nullptr};
             if (matches == 0) {
                 entry.threeWay = false;
-                entry.contributors =
-                    static_cast<std::uint8_t>((1u << g) | (1u << (second / kSlotsPerItem)));
+                entry.contributors = static_cast<std::uint8_t>((1u << g) | (1u << (second / kSlotsPerItem)));
             } else {
                 entry.refs[2] = slots[std::countr_zero(matches)];
                 entry.threeWay = true;

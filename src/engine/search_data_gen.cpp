@@ -20,7 +20,9 @@ namespace {
 constexpr int kEffectNameWidth = 38;
 constexpr int kItemNameWidth = 40;
 
-QString cut(const QString &text, qsizetype width) { return text.left(width); }
+QString cut(const QString &text, qsizetype width) {
+    return text.left(width);
+}
 
 QByteArray effectsFile(const DataSetSpec &spec) {
     QByteArray out;
@@ -50,10 +52,12 @@ QByteArray itemsFile(const DataSetSpec &spec) {
         name.replace(QLatin1Char('/'), QLatin1Char('-'));
         QString name2 = item.name2;
         name2.replace(QLatin1Char('/'), QLatin1Char('-'));
-        const QString header = QString::number(item.id) + QLatin1Char(' ') + QString::number(item.weight, 'g', QLocale::FloatingPointShortest) +
+        const QString header = QString::number(item.id) + QLatin1Char(' ') +
+                               QString::number(item.weight, 'g', QLocale::FloatingPointShortest) +
                                QLatin1Char(' ') + QString::number(item.cost) + QLatin1Char(' ') +
                                QString::number(item.extra) + QStringLiteral("  ") +
-                               name.leftJustified(kItemNameWidth, QLatin1Char(' ')) + QLatin1Char('/') + name2;
+                               name.leftJustified(kItemNameWidth, QLatin1Char(' ')) + QLatin1Char('/') +
+                               name2;
         out += ToCp1251(header) + "\r\n";
         for (const DataSetSlot &slot : item.slots) {
             out += QByteArray::number(slot.effect) + ' ' + QByteArray::number(slot.basePower) + ' ' +
@@ -157,14 +161,15 @@ std::optional<QString> WriteDataFolder(const DataSetSpec &spec, const QString &d
 }
 
 DataSetSpec GenerateDataSet(std::uint64_t seed, int itemCount, int effectCount) {
-    static const char16_t *const kKinds[] = {u"Урон", u"Защита", u"Сила", u"Слабость", u"Восстановление",
-                                             u"Поглощение", u"Свет", u"Тень", u"Огонь", u"Холод"};
+    static const char16_t *const kKinds[] = {u"Урон",           u"Защита",     u"Сила", u"Слабость",
+                                             u"Восстановление", u"Поглощение", u"Свет", u"Тень",
+                                             u"Огонь",          u"Холод"};
     static const char16_t *const kTargets[] = {u"здоровья", u"магии", u"запаса сил", u"ловкости",
-                                               u"разума", u"удачи", u"скорости", u"брони"};
-    static const char16_t *const kRoots[] = {u"Корень", u"Лист", u"Гриб", u"Ягода", u"Пыльца",
-                                             u"Кора", u"Семя", u"Чешуя", u"Клык", u"Соль"};
-    static const char16_t *const kRootsLatin[] = {u"Radix", u"Folium", u"Fungus", u"Bacca", u"Pollen",
-                                                  u"Cortex", u"Semen", u"Squama", u"Dens", u"Sal"};
+                                               u"разума",   u"удачи", u"скорости",   u"брони"};
+    static const char16_t *const kRoots[] = {u"Корень", u"Лист", u"Гриб",  u"Ягода", u"Пыльца",
+                                             u"Кора",   u"Семя", u"Чешуя", u"Клык",  u"Соль"};
+    static const char16_t *const kRootsLatin[] = {u"Radix",  u"Folium", u"Fungus", u"Bacca", u"Pollen",
+                                                  u"Cortex", u"Semen",  u"Squama", u"Dens",  u"Sal"};
     constexpr int kKindCount = int(std::size(kKinds));
     constexpr int kTargetCount = int(std::size(kTargets));
     constexpr int kRootCount = int(std::size(kRoots));

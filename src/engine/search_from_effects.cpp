@@ -25,10 +25,16 @@ namespace {
 
 constexpr int kBits = 64;
 
-int wordsFor(int bits) { return (bits + kBits - 1) / kBits; }
+int wordsFor(int bits) {
+    return (bits + kBits - 1) / kBits;
+}
 
-bool testBit(const std::uint64_t *set, int i) { return ((set[i / kBits] >> (i % kBits)) & 1u) != 0; }
-void setBit(std::uint64_t *set, int i) { set[i / kBits] |= std::uint64_t{1} << (i % kBits); }
+bool testBit(const std::uint64_t *set, int i) {
+    return ((set[i / kBits] >> (i % kBits)) & 1u) != 0;
+}
+void setBit(std::uint64_t *set, int i) {
+    set[i / kBits] |= std::uint64_t{1} << (i % kBits);
+}
 
 // Number of set bits of a set that holds a handful of them (shared effects);
 // cheaper than a portable popcount on targets without the instruction.
@@ -40,8 +46,7 @@ int sparseCount(std::uint64_t bits) {
 }
 
 // Calls f(i) for every set bit i >= from, in increasing order, while f returns true.
-template <typename F>
-bool forEachBitFrom(const std::uint64_t *set, int words, int from, F &&f) {
+template <typename F> bool forEachBitFrom(const std::uint64_t *set, int words, int from, F &&f) {
     if (from < 0)
         from = 0;
     int w = from / kBits;

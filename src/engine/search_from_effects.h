@@ -26,7 +26,7 @@ struct EffectSearchOutcome {
 // candidate lists) between runs so that a repeated search allocates nothing
 // once the buffers have grown to the data's size.
 class EffectSearcher {
-public:
+  public:
     // Runs the search into list; the list is cleared first when clearFirst,
     // otherwise the recipes are appended. Sorts the list by its PotionSortCode.
     // itemAvailable is indexed by ingredient index; missing entries count as
@@ -34,7 +34,7 @@ public:
     EffectSearchOutcome run(const GameData &data, bool perkPurity, const SearchConditions &cond,
                             std::span<const std::uint8_t> itemAvailable, bool clearFirst, PotionList &list);
 
-private:
+  private:
     static constexpr int kScratchSets = 5;
 
     void prepare(const GameData &data, std::span<const std::uint8_t> itemAvailable);
@@ -42,17 +42,17 @@ private:
     template <int kW>
     void enumerate(const GameData &data, bool perkPurity, const EffectSearchPlan &plan, PotionList &list);
 
-    int m_words = 0;                         // 64-bit words per effect set
-    int m_itemWords = 0;                     // 64-bit words per ingredient set
-    int m_countMode = 0;                     // ItemsCountMode of the running search
-    std::vector<std::uint64_t> m_effects;    // per ingredient: its effects
-    std::vector<std::uint64_t> m_itemsWith;  // per effect: the ingredients having it
-    std::vector<std::uint64_t> m_availBits;  // ingredients at hand
-    std::vector<std::uint64_t> m_scratch;    // kScratchSets ingredient sets
-    std::vector<std::uint64_t> m_effScratch; // three effect sets when they do not fit a word or two
+    int m_words = 0;                          // 64-bit words per effect set
+    int m_itemWords = 0;                      // 64-bit words per ingredient set
+    int m_countMode = 0;                      // ItemsCountMode of the running search
+    std::vector<std::uint64_t> m_effects;     // per ingredient: its effects
+    std::vector<std::uint64_t> m_itemsWith;   // per effect: the ingredients having it
+    std::vector<std::uint64_t> m_availBits;   // ingredients at hand
+    std::vector<std::uint64_t> m_scratch;     // kScratchSets ingredient sets
+    std::vector<std::uint64_t> m_effScratch;  // three effect sets when they do not fit a word or two
     std::vector<std::uint64_t> m_acceptMasks; // per wanted entry: the effects satisfying it
     std::array<bool, kEffectLines> m_acceptAll{};
-    std::vector<std::int32_t> m_required;     // specific wanted effects that always take part
+    std::vector<std::int32_t> m_required; // specific wanted effects that always take part
 };
 
 // One run with a temporary searcher (see EffectSearcher::run).

@@ -13,8 +13,7 @@ bool isOptionalFilter(std::int32_t code) {
 
 // Moves every entry that belongs to the pass to the last position, examining
 // positions 4, 3, 2, 1 (the last one itself is never examined).
-template <typename Pred>
-void moveToBack(std::array<std::int32_t, kEffectLines> &list, Pred belongs) {
+template <typename Pred> void moveToBack(std::array<std::int32_t, kEffectLines> &list, Pred belongs) {
     for (int i = kEffectLines - 2; i >= 0; --i) {
         if (!belongs(list[i]))
             continue;
@@ -72,7 +71,8 @@ EffectSearchPlan BuildEffectSearchPlan(const GameData &data, const SearchConditi
 
     // Specific effects and named filters first, then "Вредный"/"Полезный",
     // then their optional forms, then the "any" entries.
-    moveToBack(list, [](std::int32_t v) { return v == -FilterCode::Harmful || v == -FilterCode::Beneficial; });
+    moveToBack(list,
+               [](std::int32_t v) { return v == -FilterCode::Harmful || v == -FilterCode::Beneficial; });
     moveToBack(list, [](std::int32_t v) {
         return v == -FilterCode::NoneOrHarmful || v == -FilterCode::NoneOrBeneficial;
     });
@@ -92,7 +92,8 @@ EffectSearchPlan BuildEffectSearchPlan(const GameData &data, const SearchConditi
         std::copy(list.begin() + i + 1, list.end(), list.begin() + i);
         list.back() = 0;
     }
-    plan.wantedCount = static_cast<int>(std::count_if(list.begin(), list.end(), [](auto v) { return v != 0; }));
+    plan.wantedCount =
+        static_cast<int>(std::count_if(list.begin(), list.end(), [](auto v) { return v != 0; }));
     if (plan.wantedCount == 0)
         return plan;
 

@@ -56,7 +56,9 @@ bool PotionList::AddPotion(const TPotionRec &rec) {
     return true;
 }
 
-void PotionList::truncate(int n) { m_count = std::clamp(n, 0, m_count); }
+void PotionList::truncate(int n) {
+    m_count = std::clamp(n, 0, m_count);
+}
 
 void PotionList::SortPotions() {
     const int code = PotionSortCode;

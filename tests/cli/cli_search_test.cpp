@@ -22,7 +22,7 @@ struct CliOutput {
 // Effects: 1 A, 2 B, 5 E beneficial; 3 C, 4 D harmful; 6.. single fillers.
 // Recipes: (2,1) {A}, (3,1) {A,B}, (3,2) {A,C}, (5,4) {D}, (3,2,1) {A,B,C}.
 class CliSearchTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(m_dir.isValid());
         DataSetSpec spec = test::emptyDataSet();
@@ -43,8 +43,9 @@ protected:
         CliOutput r;
         QTextStream out(&r.out);
         QTextStream err(&r.err);
-        r.code = RunCli(QStringList{QStringLiteral("qor-alchemy-cli"), QStringLiteral("--data"), m_dir.path()} + args,
-                        out, err);
+        r.code = RunCli(
+            QStringList{QStringLiteral("qor-alchemy-cli"), QStringLiteral("--data"), m_dir.path()} + args,
+            out, err);
         return r;
     }
     // The first three numbers of each RECORD line.
@@ -71,7 +72,8 @@ TEST_F(CliSearchTest, EvaluatePrintsTheRecordOrNone) {
     EXPECT_EQ(fields[13], QStringLiteral("0"));
     EXPECT_EQ(fields[11].toInt(), fields[24].toInt() + fields[25].toInt());
 
-    EXPECT_EQ(run({QStringLiteral("evaluate"), QStringLiteral("1"), QStringLiteral("4")}).out, QStringLiteral("none\n"));
+    EXPECT_EQ(run({QStringLiteral("evaluate"), QStringLiteral("1"), QStringLiteral("4")}).out,
+              QStringLiteral("none\n"));
     // A third ingredient that shares nothing: lenient shows it as useless.
     r = run({QStringLiteral("evaluate"), QStringLiteral("2"), QStringLiteral("1"), QStringLiteral("5")});
     EXPECT_EQ(r.lines().front().split(QLatin1Char(' '))[12], QStringLiteral("5"));
@@ -81,21 +83,29 @@ TEST_F(CliSearchTest, EvaluatePrintsTheRecordOrNone) {
 }
 
 TEST_F(CliSearchTest, SearchEffectsPrintsTheListInOrder) {
-    const QStringList anyThree{QStringLiteral("search-effects"), QStringLiteral("--filter"), QStringLiteral("1:1"),
-                               QStringLiteral("--filter"), QStringLiteral("2:1"), QStringLiteral("--filter"),
-                               QStringLiteral("3:1"), QStringLiteral("--count"), QStringLiteral("2")};
+    const QStringList anyThree{QStringLiteral("search-effects"),
+                               QStringLiteral("--filter"),
+                               QStringLiteral("1:1"),
+                               QStringLiteral("--filter"),
+                               QStringLiteral("2:1"),
+                               QStringLiteral("--filter"),
+                               QStringLiteral("3:1"),
+                               QStringLiteral("--count"),
+                               QStringLiteral("2")};
     CliOutput r = run(anyThree);
     ASSERT_EQ(r.code, 0) << r.err.toStdString();
-    EXPECT_EQ(items(r), (QStringList{QStringLiteral("2 1 0"), QStringLiteral("3 1 0"), QStringLiteral("3 2 0"),
-                                      QStringLiteral("5 4 0"), QStringLiteral("3 2 1")}));
+    EXPECT_EQ(items(r),
+              (QStringList{QStringLiteral("2 1 0"), QStringLiteral("3 1 0"), QStringLiteral("3 2 0"),
+                           QStringLiteral("5 4 0"), QStringLiteral("3 2 1")}));
     r = run(anyThree + QStringList{QStringLiteral("--sort"), QStringLiteral("-3")});
-    EXPECT_EQ(items(r), (QStringList{QStringLiteral("5 4 0"), QStringLiteral("3 2 1"), QStringLiteral("3 2 0"),
-                                      QStringLiteral("3 1 0"), QStringLiteral("2 1 0")}));
+    EXPECT_EQ(items(r),
+              (QStringList{QStringLiteral("5 4 0"), QStringLiteral("3 2 1"), QStringLiteral("3 2 0"),
+                           QStringLiteral("3 1 0"), QStringLiteral("2 1 0")}));
     // Ingredient 3 not at hand (index 0 first in the set line).
     r = run(anyThree + QStringList{QStringLiteral("--available"), QStringLiteral("011011")});
     EXPECT_EQ(items(r), (QStringList{QStringLiteral("2 1 0"), QStringLiteral("5 4 0")}));
-    r = run(anyThree + QStringList{QStringLiteral("--require1"), QStringLiteral("3"), QStringLiteral("--require2"),
-                                   QStringLiteral("1")});
+    r = run(anyThree + QStringList{QStringLiteral("--require1"), QStringLiteral("3"),
+                                   QStringLiteral("--require2"), QStringLiteral("1")});
     EXPECT_EQ(items(r), (QStringList{QStringLiteral("3 1 0"), QStringLiteral("3 1 2")}));
     // The default count mode is pairs only; one wanted effect.
     r = run({QStringLiteral("search-effects"), QStringLiteral("--effect"), QStringLiteral("1:1")});
@@ -108,9 +118,10 @@ TEST_F(CliSearchTest, SearchEffectsPrintsTheListInOrder) {
 
 TEST_F(CliSearchTest, PriceRangeAndCells) {
     // Price steps 0, 100, 10: "--price 1:0" is the range 0..100, reversed.
-    CliOutput all = run({QStringLiteral("search-effects"), QStringLiteral("--filter"), QStringLiteral("1:1")});
-    CliOutput priced = run({QStringLiteral("search-effects"), QStringLiteral("--filter"), QStringLiteral("1:1"),
-                      QStringLiteral("--price"), QStringLiteral("1:0")});
+    CliOutput all =
+        run({QStringLiteral("search-effects"), QStringLiteral("--filter"), QStringLiteral("1:1")});
+    CliOutput priced = run({QStringLiteral("search-effects"), QStringLiteral("--filter"),
+                            QStringLiteral("1:1"), QStringLiteral("--price"), QStringLiteral("1:0")});
     int expected = 0;
     for (const QString &line : all.lines()) {
         const int cost = line.split(QLatin1Char(' '))[11].toInt();
@@ -118,8 +129,8 @@ TEST_F(CliSearchTest, PriceRangeAndCells) {
     }
     EXPECT_EQ(priced.lines().size(), expected);
 
-    CliOutput cells = run({QStringLiteral("search-effects"), QStringLiteral("--effect"), QStringLiteral("1:1"),
-                     QStringLiteral("--cells")});
+    CliOutput cells = run({QStringLiteral("search-effects"), QStringLiteral("--effect"),
+                           QStringLiteral("1:1"), QStringLiteral("--cells")});
     ASSERT_EQ(cells.code, 0) << cells.err.toStdString();
     ASSERT_EQ(cells.lines().size(), 1);
     const QStringList texts = cells.lines().front().split(QLatin1Char('\t'));
@@ -150,8 +161,8 @@ TEST_F(CliSearchTest, BadArgumentsAreUsageErrors) {
         EXPECT_TRUE(r.out.isEmpty());
         EXPECT_FALSE(r.err.isEmpty());
     }
-    QStringList missing{QStringLiteral("qor-alchemy-cli"), QStringLiteral("--data"), m_dir.path() + QStringLiteral("/none"),
-                        QStringLiteral("search-effects")};
+    QStringList missing{QStringLiteral("qor-alchemy-cli"), QStringLiteral("--data"),
+                        m_dir.path() + QStringLiteral("/none"), QStringLiteral("search-effects")};
     QString out;
     QString err;
     QTextStream o(&out);

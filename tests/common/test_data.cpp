@@ -49,7 +49,9 @@ int addItem(DataSetSpec &spec, std::initializer_list<DataSetSlot> slots, const Q
     return index;
 }
 
-GameData buildData(const DataSetSpec &spec, const SkillSettings &skills) { return BuildGameData(spec, skills); }
+GameData buildData(const DataSetSpec &spec, const SkillSettings &skills) {
+    return BuildGameData(spec, skills);
+}
 
 void setSlotCost(GameData &data, int item, int slot, std::int32_t cost, std::int32_t costPlain) {
     TItemEffect &e = data.ItemTable[std::size_t(item)].Eff[std::size_t(slot)];
@@ -74,7 +76,8 @@ DataSetSpec randomSmallDataSet(std::mt19937_64 &rng, int items, int effects) {
             int e = 0;
             do {
                 e = uniform(1, effects);
-            } while (std::any_of(slots.begin(), slots.begin() + j, [e](const DataSetSlot &s) { return s.effect == e; }));
+            } while (std::any_of(slots.begin(), slots.begin() + j,
+                                 [e](const DataSetSlot &s) { return s.effect == e; }));
             // Occasionally an empty slot, which the loader allows.
             if (uniform(0, 30) == 0)
                 e = 0;
@@ -97,6 +100,8 @@ std::vector<std::uint8_t> allAvailable(const GameData &data) {
     return available;
 }
 
-QString withSlash(const QString &dir) { return dir.endsWith(QLatin1Char('/')) ? dir : dir + QLatin1Char('/'); }
+QString withSlash(const QString &dir) {
+    return dir.endsWith(QLatin1Char('/')) ? dir : dir + QLatin1Char('/');
+}
 
 } // namespace qor::test

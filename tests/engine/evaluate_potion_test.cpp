@@ -27,10 +27,12 @@ void setSlot(GameData &data, int item, int slot, std::int32_t cost, std::int32_t
 }
 
 // Ingredient index whose slot supplied the values of a potion slot.
-int winnerOf(const TPotionEffect &e) { return e.Time >= 100 ? e.Time - 100 : e.Time; }
+int winnerOf(const TPotionEffect &e) {
+    return e.Time >= 100 ? e.Time - 100 : e.Time;
+}
 
 class EvaluatePotionTest : public ::testing::Test {
-protected:
+  protected:
     // Effects 1..12: 1..6 beneficial, 7..12 harmful.
     void SetUp() override {
         spec = test::emptyDataSet();
@@ -189,7 +191,7 @@ TEST_F(EvaluatePotionTest, EqualPricesKeepTheOrderOfDiscovery) {
 
 // An effect of all three ingredients and nothing else shared.
 class ThreeWayTest : public EvaluatePotionTest {
-protected:
+  protected:
     void SetUp() override {
         EvaluatePotionTest::SetUp();
         i1 = addItem(spec, {{1, 1, 0}, {2, 1, 0}, {3, 1, 0}, {4, 1, 0}});

@@ -28,7 +28,8 @@ bool matches(const GameData &data, const EffectSearchPlan &plan, const TPotionRe
     std::array<bool, 5> matched{};
     for (int w = 0; w < rec.EffCount; ++w) {
         for (int k = 0; k < rec.EffCount; ++k) {
-            if (!matched[std::size_t(k)] && accepts(data, plan.WantedList[std::size_t(w)], rec.Effects[std::size_t(k)].Effect)) {
+            if (!matched[std::size_t(k)] &&
+                accepts(data, plan.WantedList[std::size_t(w)], rec.Effects[std::size_t(k)].Effect)) {
                 matched[std::size_t(k)] = true;
                 break;
             }
@@ -44,7 +45,8 @@ bool matches(const GameData &data, const EffectSearchPlan &plan, const TPotionRe
 } // namespace
 
 void LiteralSearchFromEffects(const GameData &data, bool perkPurity, const SearchConditions &cond,
-                              std::span<const std::uint8_t> itemAvailable, bool clearFirst, PotionList &list) {
+                              std::span<const std::uint8_t> itemAvailable, bool clearFirst,
+                              PotionList &list) {
     if (clearFirst)
         list.clear();
     const EffectSearchPlan plan = BuildEffectSearchPlan(data, cond);
@@ -53,7 +55,9 @@ void LiteralSearchFromEffects(const GameData &data, bool perkPurity, const Searc
         const int r1 = plan.requiredC;
         const int r2 = plan.requiredB;
         const int mode = cond.ItemsCountMode;
-        const auto available = [&](int i) { return std::size_t(i) < itemAvailable.size() && itemAvailable[std::size_t(i)] != 0; };
+        const auto available = [&](int i) {
+            return std::size_t(i) < itemAvailable.size() && itemAvailable[std::size_t(i)] != 0;
+        };
         TPotionRec rec;
         const auto test = [&](int c, int b, int a) {
             if (!EvaluatePotion(data, perkPurity, rec, c, b, a, true))

@@ -43,7 +43,7 @@ std::vector<std::int32_t> expectedOrder(const PotionList &list, int code) {
 }
 
 class PotionListTest : public ::testing::Test {
-protected:
+  protected:
     std::unique_ptr<PotionList> list = std::make_unique<PotionList>();
 };
 
@@ -113,13 +113,14 @@ TEST_F(PotionListTest, KeysBeyondNinetyThousandSortWithTheSameRule) {
     // Five slot prices of 30000 make a potion price of 150000; indices and
     // damaged records can hold any value, negative ones included.
     std::mt19937 rng(3);
-    const std::array<std::int32_t, 9> specials{150000, 90001, 95000, 0, 250000, -7, 2000000000,
-                                               std::numeric_limits<std::int32_t>::min(), 150000};
+    const std::array<std::int32_t, 9> specials{
+        150000, 90001, 95000, 0, 250000, -7, 2000000000, std::numeric_limits<std::int32_t>::min(), 150000};
     for (int round = 0; round < 3; ++round) {
         list->clear();
         std::uniform_int_distribution<int> pick(0, round == 0 ? 4 : (round == 1 ? 5 : 8));
         for (int i = 0; i < 3000; ++i)
-            list->AddPotion(withCost(specials[std::size_t(pick(rng))] + (round == 0 ? int(rng() % 3) : 0), i));
+            list->AddPotion(
+                withCost(specials[std::size_t(pick(rng))] + (round == 0 ? int(rng() % 3) : 0), i));
         for (int code : {2, -2, 2}) {
             const std::vector<std::int32_t> expected = expectedOrder(*list, code);
             list->PotionSortCode = code;

@@ -43,8 +43,9 @@ void expectSameTables(const GameData &built, const GameData &loaded) {
     for (int e = 0; e < built.effectRecordCount(); ++e) {
         const TEffectRec &a = built.EffectTable[std::size_t(e)];
         const TEffectRec &b = loaded.EffectTable[std::size_t(e)];
-        EXPECT_EQ(std::tie(a.Harmful, a.BaseCost, a.TimeScaled, a.PerkBoost, a.Percent, a.EffClass, a.DescrKind),
-                  std::tie(b.Harmful, b.BaseCost, b.TimeScaled, b.PerkBoost, b.Percent, b.EffClass, b.DescrKind))
+        EXPECT_EQ(
+            std::tie(a.Harmful, a.BaseCost, a.TimeScaled, a.PerkBoost, a.Percent, a.EffClass, a.DescrKind),
+            std::tie(b.Harmful, b.BaseCost, b.TimeScaled, b.PerkBoost, b.Percent, b.EffClass, b.DescrKind))
             << "effect " << e;
         EXPECT_EQ(a.Descr, b.Descr) << "effect " << e;
     }

@@ -2,8 +2,8 @@
 // and conditions: the same records in the same order, the cap included.
 
 #include "common/test_data.h"
-#include "engine/literal_search.h"
 #include "engine/effect_strength.h"
+#include "engine/literal_search.h"
 #include "engine/search_from_effects.h"
 #include "game_data/data_loader.h"
 
@@ -54,7 +54,8 @@ SearchConditions randomConditions(std::mt19937_64 &rng, const GameData &data) {
     if (uniform(0, 20) == 0)
         cond.WantedEffect[std::size_t(uniform(0, 4))] = uniform(0, 1) == 0 ? -3 : data.highestEffect() + 2;
     if (uniform(0, 20) == 0)
-        cond.FilterCode[std::size_t(uniform(0, 4))] = uniform(0, 1) == 0 ? -2 : int(data.FilterList.size()) + 1;
+        cond.FilterCode[std::size_t(uniform(0, 4))] =
+            uniform(0, 1) == 0 ? -2 : int(data.FilterList.size()) + 1;
     // Duplicated effects are common in real use.
     if (uniform(0, 4) == 0)
         cond.WantedEffect[4] = cond.WantedEffect[0];

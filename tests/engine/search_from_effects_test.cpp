@@ -18,7 +18,7 @@ using Items = std::array<std::int32_t, 3>;
 // Effects: 1 A, 2 B, 5 E beneficial; 3 C, 4 D harmful; 6.. single fillers.
 // Recipes: (2,1) {A}, (3,1) {A,B}, (3,2) {A,C}, (5,4) {D}, (3,2,1) {A,B,C}.
 class SearchFromEffectsTest : public ::testing::Test {
-protected:
+  protected:
     static constexpr int A = 1, B = 2, C = 3, D = 4, E = 5;
 
     void SetUp() override {

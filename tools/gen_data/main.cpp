@@ -32,12 +32,14 @@ int main(int argc, char *argv[]) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Writes a seeded random data folder."));
     parser.addHelpOption();
-    parser.addOption({QStringLiteral("seed"), QStringLiteral("Random seed."), QStringLiteral("N"), QStringLiteral("1")});
+    parser.addOption(
+        {QStringLiteral("seed"), QStringLiteral("Random seed."), QStringLiteral("N"), QStringLiteral("1")});
     parser.addOption({QStringLiteral("items"), QStringLiteral("Number of ingredients."), QStringLiteral("N"),
                       QStringLiteral("400")});
     parser.addOption({QStringLiteral("effects"), QStringLiteral("Number of effects."), QStringLiteral("N"),
                       QStringLiteral("60")});
-    parser.addPositionalArgument(QStringLiteral("OUT_DIR"), QStringLiteral("Folder to write the files into."));
+    parser.addPositionalArgument(QStringLiteral("OUT_DIR"),
+                                 QStringLiteral("Folder to write the files into."));
     if (!parser.parse(app.arguments())) {
         err << "qor-gen-data: " << parser.errorText() << '\n';
         return 2;
