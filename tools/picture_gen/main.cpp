@@ -90,6 +90,17 @@ bool readTable(const QString &path, QList<Entry> &entries, QString &error) {
     return true;
 }
 
+// True when every pixel is the key colour.
+bool isBlank(const QImage &picture) {
+    for (int y = 0; y < picture.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
+        for (int x = 0; x < picture.width(); ++x)
+            if (line[x] != qor::bmcpack::kKey)
+                return false;
+    }
+    return true;
+}
+
 QImage contactSheet(const QList<QImage> &pictures, const QStringList &captions, int side) {
     const int columns = 10;
     const int tileW = qMax(side, 120) + 8;
@@ -171,6 +182,10 @@ int main(int argc, char **argv) {
         }
         const QImage pic =
             flattenOnKey(qor::picgen::shiftHue(renderer.render(e.emoji, o.size, margin), e.hue));
+        if (isBlank(pic)) {
+            std::fprintf(stderr, "ingredient %d (%s): nothing was drawn\n", e.index, qPrintable(e.name));
+            ++problems;
+        }
         const QByteArray digest = QCryptographicHash::hash(
             QByteArrayView(reinterpret_cast<const char *>(pic.constBits()), pic.sizeInBytes()),
             QCryptographicHash::Sha1);
@@ -191,7 +206,11 @@ int main(int argc, char **argv) {
     const QImage poisonFlask = qor::picgen::shiftHue(renderer.render(flask, o.kindSize, 2), -55);
     const QImage poison = flattenOnKey(renderer.overlay(poisonFlask, QStringLiteral("\u2620\uFE0F"), 0.55));
 
-    if (!o.outDir.isEmpty()) {
+    // Broken pictures are never packed; the sheet and PNGs still show them.
+    if (!o.outDir.isEmpty() && problems > 0) {
+        std::fprintf(stderr, "qor-picture-gen: %d problem(s); %s left unchanged\n", problems,
+                     qPrintable(o.outDir));
+    } else if (!o.outDir.isEmpty()) {
         QDir().mkpath(o.outDir);
         const QImage strip1 = qor::bmcpack::stackCells(items, 1, error);
         if (strip1.isNull())
