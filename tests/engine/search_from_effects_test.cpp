@@ -30,6 +30,8 @@ class SearchFromEffectsTest : public ::testing::Test {
         test::addItem(spec, {{A, 7, 0}, {B, 6, 0}, {C, 6, 0}, {10, 5, 0}});
         test::addItem(spec, {{D, 5, 0}, {E, 5, 0}, {11, 5, 0}, {12, 5, 0}});
         test::addItem(spec, {{D, 6, 0}, {13, 5, 0}, {14, 5, 0}, {15, 5, 0}});
+        // Group 0: "Эффект 1" and "Эффект 10".."Эффект 15"; group 1: "Эффект 4".
+        spec.filterLines = {QStringLiteral("эффект 1"), QStringLiteral("ЭФФЕКТ 4")};
         data = test::buildData(spec);
         available = test::allAvailable(data);
         cond.ItemsCountMode = 2;
@@ -84,6 +86,18 @@ TEST_F(SearchFromEffectsTest, GenericLines) {
     EXPECT_EQ(search(), (std::vector<Items>{{3, 2, 0}, {5, 4, 0}}));
     lines({{0, FilterCode::Beneficial}, {0, FilterCode::Beneficial}, {0, FilterCode::Harmful}});
     EXPECT_EQ(search(), (std::vector<Items>{{3, 2, 1}}));
+}
+
+TEST_F(SearchFromEffectsTest, NamedFilters) {
+    lines({{0, FilterCode::FirstNamed + 1}});
+    EXPECT_EQ(search(), (std::vector<Items>{{5, 4, 0}}));
+    lines({{0, FilterCode::FirstNamed}});
+    EXPECT_EQ(search(), (std::vector<Items>{{2, 1, 0}}));
+    // A named filter claims its slot before "Любой".
+    lines({{0, FilterCode::Any}, {0, FilterCode::FirstNamed}});
+    EXPECT_EQ(search(), (std::vector<Items>{{3, 1, 0}, {3, 2, 0}}));
+    lines({{0, FilterCode::FirstNamed}, {0, FilterCode::FirstNamed}});
+    EXPECT_TRUE(search().empty());
 }
 
 TEST_F(SearchFromEffectsTest, CountModes) {
