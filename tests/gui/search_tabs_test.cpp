@@ -1,0 +1,287 @@
+// The working tabs: quick search and F5, the header click, the detail strip,
+// the search from ingredients, alternative making, the skill edits and the
+// search slots.
+
+#include "gui_test_support.h"
+
+#include "engine/effect_strength.h"
+#include "engine/evaluate_potion.h"
+#include "engine/search_from_effects.h"
+#include "recipe_list/potion_list_ops.h"
+#include "recipe_list/ui/alt_lists.h"
+#include "recipe_list/ui/chooser_combo.h"
+#include "recipe_list/ui/potion_header.h"
+#include "recipe_list/ui/potion_list_view.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+
+#include <gtest/gtest.h>
+
+namespace qor {
+namespace {
+
+// An effect that, wanted alone, gives at least two recipes.
+int productiveEffect(const ProgramState &st, int *expectedCount)
+{
+    auto list = std::make_unique<PotionList>();
+    for (int e = 1; e <= st.Data.highestEffect(); ++e) {
+        SearchConditions cond;
+        cond.WantedEffect[0] = e;
+        SearshFromEffects(st.Data, st.Skills.PerkPurity, cond, st.Settings.usedItems.ItemAvailable, true, *list);
+        if (list->PotionCount() >= 2) {
+            *expectedCount = list->PotionCount();
+            return e;
+        }
+    }
+    return 0;
+}
+
+TEST(SearchTabTest, ChoosingAnEffectRunsTheQuickSearch)
+{
+    test::ScratchData data;
+    auto form = test::openForm(data);
+    ProgramState &st = form->state();
+    int expected = 0;
+    const int effect = productiveEffect(st, &expected);
+    ASSERT_GT(effect, 0);
+    form->CbEffect[0]->setCurrentIndex(effect);
+    EXPECT_EQ(st.Conditions.WantedEffect[0], effect);
+    EXPECT_EQ(st.Potions.PotionCount(), expected);
+    EXPECT_EQ(st.LastSearchType, SearchType::FromEffects);
+    EXPECT_EQ(form->LBPotion->model()->rowCount(), expected);
+    EXPECT_EQ(form->PanelCount->text(), QStringLiteral(" Всего: %1").arg(expected));
+    // The first row is selected and its recipe is the current one.
+    EXPECT_EQ(form->LBPotion->currentRow(), 0);
+    EXPECT_EQ(st.Potions.CurPotion, st.Potions[0]);
+    EXPECT_FALSE(form->LabelAddInfo->text().isEmpty());
+
+    // Switching the line off while it holds an effect searches again: nothing
+    // is wanted any more, so the list empties and the strip is cleared.
+    form->CBoxEnableEff[0]->click();
+    EXPECT_FALSE(st.Conditions.EffectEnabled[0]);
+    EXPECT_EQ(st.Potions.PotionCount(), 0);
+    EXPECT_TRUE(form->LabelAddInfo->text().isEmpty());
+    EXPECT_EQ(st.Potions.CurPotion, TPotionRec{});
+}
+
+TEST(SearchTabTest, WithQuickSearchOffOnlyTheExplicitSearchRuns)
+{
+    test::ScratchData data;
+    auto form = test::openForm(data);
+    ProgramState &st = form->state();
+    int expected = 0;
+    const int effect = productiveEffect(st, &expected);
+    ASSERT_GT(effect, 0);
+    QAction *quick = form->action(QStringLiteral("MenuCanQuickSearsh"));
+    QAction *start = form->action(QStringLiteral("MenuStartSearsh"));
+    quick->trigger();
+    EXPECT_FALSE(quick->isChecked());
+    EXPECT_TRUE(start->isEnabled());
+    form->CbEffect[0]->setCurrentIndex(effect);
+    EXPECT_EQ(st.Conditions.WantedEffect[0], effect);
+    EXPECT_EQ(st.Potions.PotionCount(), 0);
+    EXPECT_EQ(st.LastSearchType, SearchType::None);
+    start->trigger();
+    EXPECT_EQ(st.Potions.PotionCount(), expected);
+    EXPECT_EQ(st.LastSearchType, SearchType::FromEffects);
+    quick->trigger();
+    EXPECT_FALSE(start->isEnabled());
+}
+
+TEST(SearchTabTest, HeaderClickSortsAndFlips)
+{
+    test::ScratchData data;
+    auto form = test::openForm(data);
+    ProgramState &st = form->state();
+    int expected = 0;
+    const int effect = productiveEffect(st, &expected);
+    form->CbEffect[0]->setCurrentIndex(effect);
+    ASSERT_GE(st.Potions.PotionCount(), 2);
+    Q_EMIT form->Header->HeaderSectionClick(PotionColumn::Cost);
+    EXPECT_EQ(st.Potions.PotionSortCode, PotionColumn::Cost);
+    for (int r = 1; r < st.Potions.PotionCount(); ++r)
+        EXPECT_LE(st.Potions[r - 1].Cost, st.Potions[r].Cost);
+    Q_EMIT form->Header->HeaderSectionClick(PotionColumn::Cost);
+    EXPECT_EQ(st.Potions.PotionSortCode, -PotionColumn::Cost);
+    for (int r = 1; r < st.Potions.PotionCount(); ++r)
+        EXPECT_GE(st.Potions[r - 1].Cost, st.Potions[r].Cost);
+    // The selection handling follows the re-sorted rows.
+    EXPECT_EQ(st.Potions.CurPotion, st.Potions[form->LBPotion->currentRow()]);
+}
+
+// A lenient three-ingredient combination with a useless ingredient.
+bool findWastefulTriple(const ProgramState &st, std::array<int, 3> &items)
+{
+    TPotionRec rec;
+    const int h = std::min(st.Data.highestItem(), 40);
+    for (int a = 1; a <= h; ++a)
+        for (int b = a + 1; b <= h; ++b)
+            for (int c = b + 1; c <= h; ++c)
+                if (EvaluatePotion(st.Data, st.Skills.PerkPurity, rec, a, b, c, false) && rec.UselessItem > 0
+                    && rec.ItemCount == 3) {
+                    items = {a, b, c};
+                    return true;
+                }
+    return false;
+}
+
+TEST(SearchTabTest, IngredientSearchFillsTheDetailStripExactly)
+{
+    test::ScratchData data;
+    auto form = test::openForm(data);
+    ProgramState &st = form->state();
+    std::array<int, 3> items{};
+    ASSERT_TRUE(findWastefulTriple(st, items));
+    form->PageControl->setCurrentWidget(form->TabSheetSearshFromItem);
+    ASSERT_EQ(form->CbIngredient[0]->count(), st.Data.itemRecordCount());
+    EXPECT_EQ(form->CbIngredient[2]->currentIndex(), 0);
+    for (int k = 0; k < 3; ++k)
+        form->CbIngredient[k]->setCurrentIndex(items[static_cast<std::size_t>(k)]);
+    ASSERT_EQ(st.Potions.PotionCount(), 1);
+    EXPECT_EQ(st.LastSearchType, SearchType::FromItems);
+    const TPotionRec &cur = st.Potions.CurPotion;
+    ASSERT_EQ(cur.ItemCount, 3);
+    int itemsPrice = 0;
+    for (int k = 0; k < cur.ItemCount; ++k)
+        itemsPrice += st.Data.ItemTable[static_cast<std::size_t>(cur.Items[static_cast<std::size_t>(k)])].Cost;
+    const QString expected = QStringLiteral("Цена зелья: %1\nЦена ингредиентов: %2\nБесполезный ингредиент:\n%3")
+                                 .arg(cur.Cost)
+                                 .arg(itemsPrice)
+                                 .arg(st.Data.ItemNames[cur.UselessItem]);
+    EXPECT_EQ(form->LabelAddInfo->text(), expected);
+
+    // Unchecking a chooser that holds an ingredient searches without it.
+    form->CBoxCanUseItem[0]->click();
+    EXPECT_LE(st.Potions.PotionCount(), 1);
+    if (st.Potions.PotionCount() == 1)
+        EXPECT_EQ(st.Potions[0].ItemCount, 2);
+    // Checking a box whose chooser shows nothing runs nothing.
+    form->CbIngredient[0]->setCurrentIndex(0);
+    const TPotionRec before = st.Potions.CurPotion;
+    form->CBoxCanUseItem[0]->click();
+    EXPECT_EQ(st.Potions.CurPotion, before);
+}
+
+TEST(SearchTabTest, AlternativeMakingAddsAndRemovesByDoubleClick)
+{
+    test::ScratchData data;
+    auto form = test::openForm(data);
+    ProgramState &st = form->state();
+    form->PageControl->setCurrentWidget(form->TabSheetAltMake);
+    ASSERT_EQ(static_cast<int>(st.Alt.AltEffectRows.size()), st.Data.highestEffect());
+    ASSERT_EQ(form->LbAltItemsList->model()->rowCount(), st.Data.highestItem());
+    form->LbAltItemsList->setCurrentRow(0);
+    form->On_DblClick(form->LbAltItemsList);
+    ASSERT_EQ(st.Alt.AltItems.size(), 1u);
+    EXPECT_EQ(st.Potions.PotionCount(), 0);
+    EXPECT_EQ(st.LastSearchType, SearchType::AltMaking);
+    form->LbAltItemsList->setCurrentRow(0);
+    form->On_DblClick(form->LbAltItemsList);
+    ASSERT_EQ(st.Alt.AltItems.size(), 2u);
+    EXPECT_EQ(st.Potions.PotionCount(), 1);
+    EXPECT_EQ(form->LbAltAmountItems->model()->rowCount(), 2);
+    form->LbAltAmountItems->setCurrentRow(1);
+    form->On_DblClick(form->LbAltAmountItems);
+    EXPECT_EQ(st.Alt.AltItems.size(), 1u);
+    EXPECT_EQ(st.Potions.PotionCount(), 0);
+}
+
+TEST(SkillsTabTest, EditsCorrectTheirTextAndRecompute)
+{
+    test::ScratchData data;
+    auto form = test::openForm(data);
+    ProgramState &st = form->state();
+    form->PageControl->setCurrentWidget(form->TabSheetSkills);
+    EXPECT_EQ(form->EditAlchemyValue->text(), QString::number(st.Skills.AlchemySkill));
+    EXPECT_EQ(form->EditAlchemyModify->text(), QString::number(st.Skills.AlchemyFortify));
+
+    form->EditAlchemyValue->setText(QString());
+    EXPECT_EQ(form->EditAlchemyValue->text(), QStringLiteral("0"));
+    EXPECT_EQ(st.Skills.AlchemySkill, 0);
+    form->EditAlchemyValue->setText(QStringLiteral("250"));
+    EXPECT_EQ(form->EditAlchemyValue->text(), QStringLiteral("200"));
+    EXPECT_EQ(st.Skills.AlchemySkill, 200);
+    form->EditAlchemyModify->setText(QStringLiteral("abc"));
+    EXPECT_EQ(form->EditAlchemyModify->text(), QStringLiteral("0"));
+    form->EditAlchemyModify->setText(QStringLiteral("401"));
+    EXPECT_EQ(form->EditAlchemyModify->text(), QStringLiteral("400"));
+    EXPECT_EQ(st.Skills.AlchemyFortify, 400);
+    form->EditAlchemyModify->setText(QStringLiteral("-3"));
+    EXPECT_EQ(st.Skills.AlchemyFortify, 0);
+
+    // The strengths follow the skill: recompute a copy and compare.
+    form->EditAlchemyValue->setText(QStringLiteral("77"));
+    GameData copy = st.Data;
+    RecalcItemEffects(copy, st.Skills);
+    EXPECT_EQ(copy.ItemTable[1].Eff[0].Power, st.Data.ItemTable[1].Eff[0].Power);
+    SkillSettings other = st.Skills;
+    other.AlchemySkill = 5;
+    RecalcItemEffects(copy, other);
+    bool differs = false;
+    for (int i = 1; i <= st.Data.highestItem() && !differs; ++i)
+        differs = copy.ItemTable[static_cast<std::size_t>(i)].Eff[0].Cost
+                  != st.Data.ItemTable[static_cast<std::size_t>(i)].Eff[0].Cost;
+    EXPECT_TRUE(differs);
+}
+
+TEST(SkillsTabTest, PerksAndRanksRepeatTheLastSearch)
+{
+    test::ScratchData data;
+    auto form = test::openForm(data);
+    ProgramState &st = form->state();
+    int expected = 0;
+    const int effect = productiveEffect(st, &expected);
+    form->CbEffect[0]->setCurrentIndex(effect);
+    const int priceBefore = st.Potions.CurPotion.Cost;
+    form->PageControl->setCurrentWidget(form->TabSheetSkills);
+    form->ComboBoxMainAlchPercCount->setCurrentIndex(5);
+    EXPECT_EQ(st.Skills.AlchemistRanks, 5);
+    EXPECT_EQ(st.LastSearchType, SearchType::FromEffects);
+    ASSERT_GT(st.Potions.PotionCount(), 0);
+    // Five Alchemist ranks make every potion dearer.
+    EXPECT_GT(st.Potions.CurPotion.Cost, priceBefore);
+    form->CheckBoxPerkPurity->click();
+    EXPECT_TRUE(st.Skills.PerkPurity);
+}
+
+TEST(SlotTest, QuickSaveAndRestoreBringBackTheConditions)
+{
+    test::ScratchData data;
+    auto form = test::openForm(data);
+    ProgramState &st = form->state();
+    int expected = 0;
+    const int effect = productiveEffect(st, &expected);
+    form->CbEffect[0]->setCurrentIndex(effect);
+    form->action(QStringLiteral("MenuSearshSave"))->trigger();
+    const SearchConditions saved = st.Conditions;
+    form->action(QStringLiteral("MenuCanQuickSearsh"))->trigger();
+    form->CbEffect[0]->setCurrentIndex(0);
+    form->CBoxNeedCheckCost->click();
+    EXPECT_NE(st.Conditions, saved);
+    form->action(QStringLiteral("MenuSearshRestore"))->trigger();
+    EXPECT_EQ(st.Conditions, saved);
+    EXPECT_EQ(form->CbEffect[0]->currentIndex(), effect);
+    EXPECT_FALSE(form->CBoxNeedCheckCost->isChecked());
+    EXPECT_FALSE(st.SearchLocked);
+    // The restore searched even with quick search off.
+    EXPECT_EQ(st.Potions.PotionCount(), expected);
+
+    DialogProvider &dialogs = form->dialogs();
+    dialogs.clearRecord();
+    dialogs.setNextAnswer(QStringLiteral("4"));
+    form->action(QStringLiteral("MenuSearshSaveToSlot"))->trigger();
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(dialogs.messages().back().text, QStringLiteral("Слот должен лежать в диапазоне от 1 до 3     "));
+    EXPECT_EQ(dialogs.messages().back().icon, MessageIcon::Warning);
+    dialogs.setNextAnswer(QStringLiteral("2"));
+    form->action(QStringLiteral("MenuSearshSaveToSlot"))->trigger();
+    EXPECT_EQ(st.Slots.Slots[2], st.Conditions);
+}
+
+} // namespace
+} // namespace qor
