@@ -1,5 +1,6 @@
 #include "engine/evaluate_potion.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -116,7 +117,7 @@ bool EvaluatePotion(const GameData &data, bool perkPurity, TPotionRec &rec, int 
     // Slot list: positions in order, slots in order. Effect 0 is an empty
     // slot, and an index outside the effect table is treated alike, so that
     // neither is ever shared.
-    const auto highestEffect = static_cast<unsigned>(data.highestEffect());
+    const auto highestEffect = static_cast<unsigned>(std::max(data.highestEffect(), 0));
     std::array<const TItemEffect *, kMaxSlots> slots{};
     std::array<std::int32_t, kMaxSlots> effects{};
     for (int p = 0; p < n; ++p) {

@@ -106,6 +106,20 @@ TEST_F(EvaluatePotionTest, RejectsIndicesOutsideTheTableAndUnsharedOrEmptySlots)
     EXPECT_FALSE(eval(data, a, 1 << 30, 0, false));
 }
 
+TEST_F(EvaluatePotionTest, EffectIndicesOutsideTheTableAreNeverShared) {
+    const int a = addItem(spec, {{1, 1, 0}, {2, 1, 0}, {3, 1, 0}, {4, 1, 0}});
+    const int b = addItem(spec, {{1, 1, 0}, {2, 1, 0}, {5, 1, 0}, {6, 1, 0}});
+    GameData data = build();
+    data.ItemTable[std::size_t(a)].Eff[0].Effect = 40;
+    data.ItemTable[std::size_t(b)].Eff[0].Effect = 40;
+    ASSERT_TRUE(eval(data, a, b, 0, true));
+    EXPECT_EQ(rec.EffCount, 1);
+    EXPECT_EQ(rec.Effects[0].Effect, 2);
+    // Tables built without any effect record.
+    data.EffectTable.resize(1);
+    EXPECT_FALSE(eval(data, a, b, 0, false));
+}
+
 TEST_F(EvaluatePotionTest, EqualPricesGoToTheFirstIngredient) {
     const int a = addItem(spec, {{1, 1, 0}, {2, 1, 0}, {3, 1, 0}, {4, 1, 0}});
     const int b = addItem(spec, {{5, 1, 0}, {1, 1, 0}, {8, 1, 0}, {9, 1, 0}});
