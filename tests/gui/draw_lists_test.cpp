@@ -176,6 +176,25 @@ TEST_F(ListsDraw, IngredientChooserDrawsTheIngredientNameAndThumbnail)
     EXPECT_EQ(countColour(none, QRect(0, 0, 19, 19), ColourPictures::smallColour()), 0);
 }
 
+TEST_F(ListsDraw, ClosedChooserShowsItsCurrentItemTheOwnerDrawnWay)
+{
+    ColourPictures pictures;
+    ChooserComboBox combo(ChooserComboBox::Kind::Ingredient, data, colors, &pictures);
+    for (int i = 0; i < data.itemRecordCount(); ++i)
+        combo.addItem(QStringLiteral("*"));
+    combo.resize(220, 24);
+    combo.setCurrentIndex(0);
+    EXPECT_EQ(countColour(render(combo), QRect(0, 0, 220, 24), ColourPictures::smallColour()), 0);
+    combo.setCurrentIndex(3);
+    const QImage img = render(combo);
+    EXPECT_GT(countColour(img, QRect(0, 0, 220, 24), ColourPictures::smallColour()), 100);
+    EXPECT_GT(countPixels(img, QRect(0, 0, 220, 24), isBlueText), 0);
+    // The drop-down list's items are all one height.
+    QStyleOptionViewItem opt;
+    EXPECT_EQ(combo.view()->itemDelegate()->sizeHint(opt, combo.model()->index(1, 0)).height(),
+              kChooserItemHeight);
+}
+
 TEST_F(ListsDraw, EffectChooserSymbolAndTheGrayRule)
 {
     ChooserComboBox combo(ChooserComboBox::Kind::Effect, data, colors, nullptr);

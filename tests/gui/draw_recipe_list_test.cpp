@@ -312,6 +312,17 @@ TEST_F(RecipeListDraw, EmptyListDrawsBlankRowsAndIgnoresAbsurdRowHeights)
     EXPECT_FALSE(img.isNull());
 }
 
+TEST_F(RecipeListDraw, RowsTheListNoLongerHoldsAreDrawnBlankUntilTheRefresh)
+{
+    addRecipes(4);
+    auto view = makeView(nullptr);
+    list.truncate(1); // the caller has not refreshed the view yet
+    const QImage img = render(*view);
+    EXPECT_EQ(view->model()->rowCount(), 4);
+    EXPECT_EQ(countColour(img, QRect(0, kRowHeight, img.width(), 3 * kRowHeight), colors.Window),
+              img.width() * 3 * kRowHeight);
+}
+
 TEST_F(RecipeListDraw, AHundredThousandRowsScrollAndRenderAtBothEnds)
 {
     TPotionRec r = twoEffectRecipe(77);
