@@ -158,18 +158,5 @@ TEST(CliApp, DefaultDataFolderIsFilesBesideTheExecutable) {
     EXPECT_EQ(binDir(dir), expected);
 }
 
-TEST(CliApp, ParseInt32AcceptsOnlyDecimalInt32) {
-    std::int32_t v = 0;
-    EXPECT_TRUE(ParseInt32(QStringLiteral("-15"), v));
-    EXPECT_EQ(v, -15);
-    EXPECT_TRUE(ParseInt32(QStringLiteral("2147483647"), v));
-    EXPECT_EQ(v, 2147483647);
-    EXPECT_FALSE(ParseInt32(QStringLiteral("2147483648"), v));
-    EXPECT_FALSE(ParseInt32(QStringLiteral("0x10"), v));
-    EXPECT_FALSE(ParseInt32(QStringLiteral("1.5"), v));
-    EXPECT_FALSE(ParseInt32(QString(), v));
-    EXPECT_EQ(v, 2147483647);
-}
-
 } // namespace
 } // namespace qor

@@ -25,16 +25,6 @@ TEST(CostFile, OnlyAnEmptyLastLineAddsAZeroStep) {
     EXPECT_EQ(ParseCostList(""), (Costs{0}));
 }
 
-TEST(CostFile, GrowsPastItsFirstSteps) {
-    QByteArray file;
-    for (int i = 1; i <= 130; ++i)
-        file += QByteArray::number(i) + "\r\n";
-    const Costs list = ParseCostList(file);
-    ASSERT_EQ(list.size(), 130u);
-    EXPECT_EQ(list.front(), 1);
-    EXPECT_EQ(list.back(), 130);
-}
-
 TEST(FilterFile, LinesUnchangedAndEmptyLines) {
     EXPECT_EQ(ParseFilterLines(cp("  Во \r\nab\tc\nЯ")),
               (QStringList{QString::fromUtf8("  Во "), QStringLiteral("ab\tc"), QString::fromUtf8("Я")}));
