@@ -251,6 +251,22 @@ void EffectSearcher::enumerate(const GameData &data, bool perkPurity, const Effe
                 for (int i = 0; i < IW; ++i)
                     cMask[i] = nA[i] & nB[i];
             }
+            // When a and b already share as many effects as a recipe may
+            // have, a c that shares any further effect with them is too much.
+            if (exactCount) {
+                int abCount = 0;
+                bool extra = false;
+                for (int i = 0; i < W; ++i) {
+                    abCount += sparseCount(ab[i]);
+                    un[i] = (ea[i] | eb[i]) & ~ab[i];
+                    extra = extra || un[i] != 0;
+                }
+                if (abCount == effMax && extra) {
+                    unionOfItemsWith(tmp, un);
+                    for (int i = 0; i < IW; ++i)
+                        cMask[i] &= ~tmp[i];
+                }
+            }
             for (int w = 0; w < effMin; ++w) {
                 if (m_acceptAll[w])
                     continue;
