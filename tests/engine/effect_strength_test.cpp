@@ -11,7 +11,7 @@
 namespace qor {
 namespace {
 
-struct EffectSpec {
+struct EffectProps {
     double baseCost = 1.0;
     int timeScaled = 0;
     int perkBoost = 0;
@@ -21,15 +21,15 @@ struct EffectSpec {
 
 // One ingredient (index 1) with one effect (index 1) in slot 1; the other
 // slots are empty.
-GameData oneSlot(const EffectSpec &spec, int basePower, int baseTime) {
+GameData oneSlot(const EffectProps &props, int basePower, int baseTime) {
     GameData data;
     data.EffectTable.resize(2);
     TEffectRec &e = data.EffectTable[1];
-    e.BaseCost = spec.baseCost;
-    e.TimeScaled = std::uint8_t(spec.timeScaled);
-    e.PerkBoost = std::uint8_t(spec.perkBoost);
-    e.Harmful = std::uint8_t(spec.harmful);
-    e.EffClass = std::uint8_t(spec.effClass);
+    e.BaseCost = props.baseCost;
+    e.TimeScaled = std::uint8_t(props.timeScaled);
+    e.PerkBoost = std::uint8_t(props.perkBoost);
+    e.Harmful = std::uint8_t(props.harmful);
+    e.EffClass = std::uint8_t(props.effClass);
     data.ItemTable.resize(2);
     TItemEffect &slot = data.ItemTable[1].Eff[0];
     slot.Effect = 1;
@@ -46,8 +46,8 @@ SkillSettings skills(int s, int f = 0, int r = 0) {
     return k;
 }
 
-TItemEffect computed(const EffectSpec &spec, int basePower, int baseTime, const SkillSettings &k) {
-    GameData data = oneSlot(spec, basePower, baseTime);
+TItemEffect computed(const EffectProps &props, int basePower, int baseTime, const SkillSettings &k) {
+    GameData data = oneSlot(props, basePower, baseTime);
     RecalcItemEffects(data, k);
     return data.ItemTable[1].Eff[0];
 }
@@ -163,7 +163,7 @@ TEST(EffectStrength, PhysicianBoostsBothSetsBenefactorOnlyTheBonusSet) {
     SkillSettings k = skills(0);
     k.PerkPhysician = true;
     k.PerkBenefactor = true;
-    const EffectSpec healing{.perkBoost = 1, .harmful = 0, .effClass = 2};
+    const EffectProps healing{.perkBoost = 1, .harmful = 0, .effClass = 2};
     const TItemEffect r = computed(healing, 10, 0, k);
     EXPECT_EQ(r.PowerPlain, 50);
     EXPECT_EQ(r.Power, 62); // 62.5
@@ -181,8 +181,8 @@ TEST(EffectStrength, BonusPerkMustMatchTheKindAndNeedsPerkBoost) {
     benefactor.PerkBenefactor = true;
     SkillSettings poisoner = skills(0);
     poisoner.PerkPoisoner = true;
-    const EffectSpec good{.perkBoost = 1, .harmful = 0};
-    const EffectSpec bad{.perkBoost = 1, .harmful = 1};
+    const EffectProps good{.perkBoost = 1, .harmful = 0};
+    const EffectProps bad{.perkBoost = 1, .harmful = 1};
     EXPECT_EQ(computed(good, 10, 0, benefactor).Power, 50);
     EXPECT_EQ(computed(good, 10, 0, poisoner).Power, 40);
     EXPECT_EQ(computed(bad, 10, 0, poisoner).Power, 50);
