@@ -1,0 +1,122 @@
+// Layout modes: row colours, the sliding recipe panel, the minimum region
+// sizes and the two full-screen modes.
+
+#include "gui_test_support.h"
+
+#include "main_window/ui/full_screen_window.h"
+#include "recipe_list/ui/potion_header.h"
+#include "recipe_list/ui/potion_list_view.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QTableView>
+
+#include <gtest/gtest.h>
+
+namespace qor {
+namespace {
+
+TEST(LayoutTest, MakeColor2RoundsHalfToEvenAndCaps)
+{
+    EXPECT_EQ(MakeColor2(QColor(200, 100, 7), 100), QColor(200, 100, 7));
+    EXPECT_EQ(MakeColor2(QColor(100, 100, 100), 300), QColor(255, 255, 255));
+    // 5 * 0.5 = 2.5 -> 2 and 7 * 0.5 = 3.5 -> 4.
+    EXPECT_EQ(MakeColor2(QColor(5, 7, 0), 50), QColor(2, 4, 0));
+    EXPECT_EQ(MakeColor2(QColor(255, 240, 10), 93), QColor(237, 223, 9));
+}
+
+TEST(LayoutTest, RecipePanelIsAsWideAsTheHeaderAndScrollsFromZero)
+{
+    test::ScratchData data;
+    auto form = test::openForm(data);
+    for (int k = 0; k < form->Header->count(); ++k)
+        form->Header->resizeSection(k, k < 20 ? 40 : 50);
+    form->FormResize(form->PanelLBox);
+    EXPECT_EQ(form->PanelLBox->width(), 20 * 40 + 6 * 50 + 4);
+    EXPECT_EQ(form->PanelLBox->y(), form->PanelCapLBPotions->height());
+
+    form->action(QStringLiteral("MenuScrollForLBox"))->trigger();
+    EXPECT_TRUE(form->ScrollBarLB->isVisible());
+    EXPECT_EQ(form->PanelLBox->geometry().bottom() + 1,
+              form->PanelLbPotionsMain->height() - form->ScrollBarLB->height());
+    EXPECT_EQ(form->ScrollBarLB->maximum(), 3 * form->ScrollBarLB->width());
+    form->ScrollBarLB->setValue(30);
+    EXPECT_EQ(form->PanelLBox->x(), -30);
+    form->On_Scroll(-5);
+    EXPECT_EQ(form->PanelLBox->x(), 0);
+    form->action(QStringLiteral("MenuScrollForLBox"))->trigger();
+    EXPECT_FALSE(form->ScrollBarLB->isVisible());
+}
+
+TEST(LayoutTest, ShrinkingKeepsTheRecipeListAt75BeforeOthersGiveWay)
+{
+    test::ScratchData data;
+    auto form = test::openForm(data);
+    form->resize(1055, 768);
+    QApplication::processEvents();
+    form->MainSplitter->setSizes({200, 300, 143, 100});
+    form->resize(1055, 480);
+    QApplication::processEvents();
+    const QList<int> sizes = form->MainSplitter->sizes();
+    ASSERT_EQ(sizes.size(), 4);
+    EXPECT_GE(sizes[3], 79);
+    EXPECT_GE(sizes[1], 75);
+    EXPECT_GE(sizes[2], 75);
+    // The recipe list gave way first: the strip kept its height while the
+    // list still had room above 75.
+    if (sizes[1] > 75)
+        EXPECT_EQ(sizes[2], 143);
+    form->resize(100, 100);
+    QApplication::processEvents();
+    EXPECT_GE(form->width(), 640);
+    EXPECT_GE(form->height(), 480);
+}
+
+TEST(FullScreenTest, F6AndEscapeMoveTheListOutAndBack)
+{
+    test::ScratchData data;
+    auto form = test::openForm(data);
+    QAction *f6 = form->action(QStringLiteral("MenuLbPotionDirectFloatingMode"));
+    QAction *f7 = form->action(QStringLiteral("MenuGridDirectFloatingMode"));
+    f6->trigger();
+    ASSERT_NE(form->FullScreen, nullptr);
+    EXPECT_TRUE(form->FullScreen->isVisible());
+    EXPECT_TRUE(f6->isChecked());
+    EXPECT_EQ(form->PanelLBox->parentWidget(), form->FullScreen);
+    EXPECT_EQ(form->PanelCapLBPotions->parentWidget(), form->FullScreen);
+    EXPECT_EQ(form->ScrollBarLB->parentWidget(), form->FullScreen);
+    EXPECT_EQ(form->FullScreen->windowTitle(), QStringLiteral("QOR Алхимия"));
+
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(form->LBPotion, &escape);
+    EXPECT_FALSE(form->FullScreen->isVisible());
+    EXPECT_FALSE(f6->isChecked());
+    EXPECT_EQ(form->PanelLBox->parentWidget(), form->PanelLbPotionsMain);
+    EXPECT_EQ(form->PanelCapLBPotions->parentWidget(), form->PanelLbPotionsMain);
+    EXPECT_EQ(form->ScrollBarLB->parentWidget(), form->PanelLbPotionsMain);
+    EXPECT_TRUE(form->PanelLBox->isVisible());
+
+    // F7 while the list is out only ends that mode.
+    f6->trigger();
+    f7->trigger();
+    EXPECT_FALSE(form->FullScreen->isVisible());
+    EXPECT_EQ(form->StringGrid->parentWidget(), form->PanelGrid);
+    EXPECT_EQ(form->PanelLBox->parentWidget(), form->PanelLbPotionsMain);
+    EXPECT_FALSE(f6->isChecked());
+    EXPECT_FALSE(f7->isChecked());
+
+    // The table goes out and comes back by the caption double click.
+    f7->trigger();
+    EXPECT_EQ(form->StringGrid->parentWidget(), form->FullScreen);
+    EXPECT_TRUE(f7->isChecked());
+    form->On_DblClick(form->PanelCapGrid);
+    EXPECT_EQ(form->StringGrid->parentWidget(), form->PanelGrid);
+    EXPECT_FALSE(f7->isChecked());
+}
+
+} // namespace
+} // namespace qor

@@ -1,0 +1,89 @@
+// Shutdown writes Main.ini, "Выход без сохранения" leaves it alone, and the
+// next start finds the layout, the sort order and the skills again.
+
+#include "gui_test_support.h"
+
+#include "recipe_list/ui/chooser_combo.h"
+#include "recipe_list/ui/potion_header.h"
+#include "recipe_list/ui/potion_list_view.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QTabWidget>
+
+#include <gtest/gtest.h>
+
+namespace qor {
+namespace {
+
+TEST(ShutdownTest, NormalExitAndRestartRestoreTheState)
+{
+    test::ScratchData data;
+    const QString ini = data.file(QStringLiteral("Main.ini"));
+    int listHeight = 0;
+    {
+        auto form = test::openForm(data);
+        form->resize(1055, 768);
+        QApplication::processEvents();
+        form->MainSplitter->setSizes({180, 230, 120, 200});
+        QApplication::processEvents();
+        listHeight = form->PanelLbPotionsMain->height();
+        form->Header->resizeSection(3, 111);
+        Q_EMIT form->Header->HeaderSectionClick(PotionColumn::Cost);
+        form->PageControl->setCurrentWidget(form->TabSheetSkills);
+        form->EditAlchemyValue->setText(QStringLiteral("64"));
+        form->ComboBoxMainAlchPercCount->setCurrentIndex(3);
+        form->CheckBoxPerkPhysician->click();
+        form->action(QStringLiteral("MenuScrollForLBox"))->trigger();
+        form->action(QStringLiteral("MenuCanQuickSearsh"))->trigger();
+        form->action(QStringLiteral("MenuExit"))->trigger();
+        EXPECT_TRUE(QFile::exists(ini));
+    }
+    auto again = test::openForm(data, false);
+    again->resize(1055, 768);
+    again->show();
+    QApplication::processEvents();
+    const ProgramState &st = again->state();
+    EXPECT_EQ(st.Skills.AlchemySkill, 64);
+    EXPECT_EQ(st.Skills.AlchemistRanks, 3);
+    EXPECT_TRUE(st.Skills.PerkPhysician);
+    EXPECT_EQ(st.Potions.PotionSortCode, PotionColumn::Cost);
+    EXPECT_EQ(again->Header->sectionSize(3), 111);
+    EXPECT_EQ(again->PanelLbPotionsMain->height(), listHeight);
+    EXPECT_TRUE(again->action(QStringLiteral("MenuScrollForLBox"))->isChecked());
+    EXPECT_TRUE(again->ScrollBarLB->isVisible());
+    EXPECT_FALSE(again->action(QStringLiteral("MenuCanQuickSearsh"))->isChecked());
+    EXPECT_TRUE(again->action(QStringLiteral("MenuStartSearsh"))->isEnabled());
+    again->PageControl->setCurrentWidget(again->TabSheetSkills);
+    EXPECT_EQ(again->EditAlchemyValue->text(), QStringLiteral("64"));
+    EXPECT_TRUE(again->CheckBoxPerkPhysician->isChecked());
+}
+
+TEST(ShutdownTest, ExitWithoutSavingLeavesMainIniByteForByte)
+{
+    test::ScratchData data;
+    const QString ini = data.file(QStringLiteral("Main.ini"));
+    {
+        auto form = test::openForm(data);
+        form->close();
+    }
+    const QByteArray before = test::readAll(ini);
+    ASSERT_FALSE(before.isEmpty());
+    {
+        auto form = test::openForm(data);
+        Q_EMIT form->Header->HeaderSectionClick(PotionColumn::Item1);
+        form->MainSplitter->setSizes({150, 150, 150, 150});
+        form->action(QStringLiteral("MenuExitNoSave"))->trigger();
+        EXPECT_TRUE(form->state().SkipSaveOnExit);
+    }
+    EXPECT_EQ(test::readAll(ini), before);
+}
+
+} // namespace
+} // namespace qor
