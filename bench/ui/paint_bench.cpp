@@ -24,8 +24,7 @@ using namespace qor;
 
 namespace {
 
-void ensureApp()
-{
+void ensureApp() {
     if (QApplication::instance() != nullptr)
         return;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -39,20 +38,14 @@ void ensureApp()
 // Row pictures of the row height in three plain colours, as the program's
 // prepared pictures are: RGB32, drawn unscaled.
 class PlainPictures : public PictureSource {
-public:
-    const QImage *rowPicture(int item, RowPicture v) const override
-    {
+  public:
+    const QImage *rowPicture(int item, RowPicture v) const override {
         return item > 0 ? &m_rows[static_cast<int>(v)] : nullptr;
     }
-    const QImage *kindRowPicture(int, RowPicture v) const override
-    {
-        return &m_rows[static_cast<int>(v)];
-    }
+    const QImage *kindRowPicture(int, RowPicture v) const override { return &m_rows[static_cast<int>(v)]; }
     const QImage *smallPicture(int) const override { return nullptr; }
     const QImage *windowPicture(int) override { return nullptr; }
-    void ensureRowPictures(int s, const QColor &even, const QColor &odd,
-                           const QColor &sel) override
-    {
+    void ensureRowPictures(int s, const QColor &even, const QColor &odd, const QColor &sel) override {
         if (m_rows[0].height() == s)
             return;
         const QColor bg[] = {even, odd, sel};
@@ -64,7 +57,7 @@ public:
         }
     }
 
-private:
+  private:
     std::array<QImage, 3> m_rows;
 };
 
@@ -76,8 +69,7 @@ struct Fixture {
     ViewColors colors;
     PlainPictures pictures;
 
-    Fixture()
-    {
+    Fixture() {
         if (LoadGameData(QStringLiteral(QOR_SOURCE_DATA_DIR), data).has_value())
             data = BuildGameData(GenerateDataSet(7, 110, 55), SkillSettings{});
         std::mt19937 rng(42);
@@ -96,28 +88,23 @@ struct Fixture {
     }
 };
 
-Fixture &fixture()
-{
+Fixture &fixture() {
     static Fixture f;
     return f;
 }
 
 // Column widths a player would use on a wide screen.
-void setWidths(PotionHeader &header)
-{
-    const int widths[PotionColumn::Count] = {45, 30, 45, 130, 130, 130, 45, 45, 45, 140,
-                                             45, 45, 45, 140, 45, 45, 45, 140, 45, 45,
-                                             45, 140, 45, 45, 45, 140};
+void setWidths(PotionHeader &header) {
+    const int widths[PotionColumn::Count] = {45,  30, 45, 130, 130, 130, 45, 45, 45,  140, 45, 45, 45,
+                                             140, 45, 45, 45,  140, 45,  45, 45, 140, 45,  45, 45, 140};
     for (int k = 0; k < PotionColumn::Count; ++k)
         header.resizeSection(k, widths[k]);
 }
 
-void paintScreen(benchmark::State &state, int width, int height, bool pictures)
-{
+void paintScreen(benchmark::State &state, int width, int height, bool pictures) {
     ensureApp();
     Fixture &f = fixture();
-    PotionHeader header(PotionHeader::Kind::Recipes, PotionHeader::recipeCaptions(), f.colors,
-                        &f.list);
+    PotionHeader header(PotionHeader::Kind::Recipes, PotionHeader::recipeCaptions(), f.colors, &f.list);
     setWidths(header);
     PotionListView view(f.data, f.list, f.colors, header, pictures ? &f.pictures : nullptr);
     view.resize(width, height);
@@ -136,16 +123,13 @@ void paintScreen(benchmark::State &state, int width, int height, bool pictures)
     state.counters["recipes"] = static_cast<double>(f.list.PotionCount());
 }
 
-void BM_PaintRecipeList_1280x1024(benchmark::State &state)
-{
+void BM_PaintRecipeList_1280x1024(benchmark::State &state) {
     paintScreen(state, 1280, 1024, true);
 }
-void BM_PaintRecipeList_1920x1080(benchmark::State &state)
-{
+void BM_PaintRecipeList_1920x1080(benchmark::State &state) {
     paintScreen(state, 1920, 1080, true);
 }
-void BM_PaintRecipeList_1920x1080_NoPictures(benchmark::State &state)
-{
+void BM_PaintRecipeList_1920x1080_NoPictures(benchmark::State &state) {
     paintScreen(state, 1920, 1080, false);
 }
 

@@ -20,34 +20,27 @@ namespace {
 constexpr int kHeight = 19;
 
 class HeaderDraw : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         ensureApp();
         colors = testColors();
     }
     // A recipe header with blank captions: the only black pixels are the marks.
-    std::unique_ptr<PotionHeader> blankHeader()
-    {
-        auto h = std::make_unique<PotionHeader>(PotionHeader::Kind::Recipes,
-                                                QStringList(26, QString()), colors, &list);
+    std::unique_ptr<PotionHeader> blankHeader() {
+        auto h = std::make_unique<PotionHeader>(PotionHeader::Kind::Recipes, QStringList(26, QString()),
+                                                colors, &list);
         h->resize(26 * 35, kHeight);
         return h;
     }
-    QRect section(const PotionHeader &h, int k) const
-    {
+    QRect section(const PotionHeader &h, int k) const {
         return {h.sectionLeft(k), 0, h.sectionSize(k), kHeight};
     }
-    static int blackPixels(const QImage &img, const QRect &r)
-    {
-        return countColour(img, r, QColor(0, 0, 0));
-    }
+    static int blackPixels(const QImage &img, const QRect &r) { return countColour(img, r, QColor(0, 0, 0)); }
     ViewColors colors;
     PotionList list;
 };
 
-TEST_F(HeaderDraw, SortMarksAreTenBySevenTrianglesWithATwoRowBase)
-{
+TEST_F(HeaderDraw, SortMarksAreTenBySevenTrianglesWithATwoRowBase) {
     for (bool up : {true, false}) {
         const QImage m = PotionHeader::makeSortMark(up);
         ASSERT_EQ(m.size(), QSize(10, 7));
@@ -69,17 +62,16 @@ TEST_F(HeaderDraw, SortMarksAreTenBySevenTrianglesWithATwoRowBase)
     }
 }
 
-TEST_F(HeaderDraw, TheMarkStandsOnlyOnTheSectionOfTheSortCode)
-{
+TEST_F(HeaderDraw, TheMarkStandsOnlyOnTheSectionOfTheSortCode) {
     auto h = blankHeader();
     struct Case {
         int code;
         int section; // -1: no mark anywhere
         bool up;
     };
-    for (const Case c : {Case{4, 4, true}, Case{-4, 4, false}, Case{25, 25, true},
-                         Case{-1, 1, false}, Case{0, -1, true}, Case{26, -1, true},
-                         Case{INT_MIN, -1, true}, Case{INT_MAX, -1, true}}) {
+    for (const Case c :
+         {Case{4, 4, true}, Case{-4, 4, false}, Case{25, 25, true}, Case{-1, 1, false}, Case{0, -1, true},
+          Case{26, -1, true}, Case{INT_MIN, -1, true}, Case{INT_MAX, -1, true}}) {
         list.PotionSortCode = c.code;
         const QImage img = render(*h);
         for (int k = 0; k < 26; ++k) {
@@ -98,16 +90,14 @@ TEST_F(HeaderDraw, TheMarkStandsOnlyOnTheSectionOfTheSortCode)
     }
 }
 
-TEST_F(HeaderDraw, MarkWidthNeedsThePictureToBeNarrowerThanTheSectionRight)
-{
+TEST_F(HeaderDraw, MarkWidthNeedsThePictureToBeNarrowerThanTheSectionRight) {
     EXPECT_EQ(PotionHeader::markWidthFor(10, 10), 0);
     EXPECT_EQ(PotionHeader::markWidthFor(10, 11), 11);
     EXPECT_EQ(PotionHeader::markWidthFor(10, 500), 11);
     EXPECT_EQ(PotionHeader::markWidthFor(0, 0), 0);
 }
 
-TEST_F(HeaderDraw, CaptionMovesRightOfTheMark)
-{
+TEST_F(HeaderDraw, CaptionMovesRightOfTheMark) {
     PotionHeader h(PotionHeader::Kind::Recipes, PotionHeader::recipeCaptions(), colors, &list);
     h.resize(26 * 35, kHeight);
     h.resizeSection(3, 120);
@@ -134,8 +124,7 @@ TEST_F(HeaderDraw, CaptionMovesRightOfTheMark)
     EXPECT_EQ(firstDark(marked, left + 13), plainX + 11);
 }
 
-TEST_F(HeaderDraw, TheFindColumnIsDrawnBold)
-{
+TEST_F(HeaderDraw, TheFindColumnIsDrawnBold) {
     PotionHeader h(PotionHeader::Kind::Recipes, PotionHeader::recipeCaptions(), colors, &list);
     h.resize(26 * 35, kHeight);
     h.resizeSection(5, 120);
@@ -148,8 +137,7 @@ TEST_F(HeaderDraw, TheFindColumnIsDrawnBold)
     EXPECT_GT(bold, normal + normal / 10);
 
     // The effect-information header never draws bold or marks.
-    PotionHeader eff(PotionHeader::Kind::EffectInfo, PotionHeader::effectInfoCaptions(), colors,
-                     &list);
+    PotionHeader eff(PotionHeader::Kind::EffectInfo, PotionHeader::effectInfoCaptions(), colors, &list);
     eff.resize(400, 17);
     list.PotionSortCode = 1;
     colors.PotionFindCol = 1;
@@ -159,18 +147,15 @@ TEST_F(HeaderDraw, TheFindColumnIsDrawnBold)
     EXPECT_EQ(a, render(eff));
 }
 
-void sendClick(QWidget *w, Qt::MouseButton button, QPoint pos)
-{
-    QMouseEvent press(QEvent::MouseButtonPress, pos, w->mapToGlobal(pos), button, button,
-                      Qt::NoModifier);
+void sendClick(QWidget *w, Qt::MouseButton button, QPoint pos) {
+    QMouseEvent press(QEvent::MouseButtonPress, pos, w->mapToGlobal(pos), button, button, Qt::NoModifier);
     QApplication::sendEvent(w, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, pos, w->mapToGlobal(pos), button,
-                        Qt::NoButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, pos, w->mapToGlobal(pos), button, Qt::NoButton,
+                        Qt::NoModifier);
     QApplication::sendEvent(w, &release);
 }
 
-TEST_F(HeaderDraw, ClicksSortExceptOnNumberAndRightPressChoosesTheFindColumn)
-{
+TEST_F(HeaderDraw, ClicksSortExceptOnNumberAndRightPressChoosesTheFindColumn) {
     PotionHeader h(PotionHeader::Kind::Recipes, PotionHeader::recipeCaptions(), colors, &list);
     h.resize(26 * 35, kHeight);
     h.show();
@@ -194,8 +179,7 @@ TEST_F(HeaderDraw, ClicksSortExceptOnNumberAndRightPressChoosesTheFindColumn)
     EXPECT_FALSE(h.sectionAllowsClick(0));
     EXPECT_TRUE(h.sectionAllowsClick(25));
     EXPECT_FALSE(h.sectionAllowsClick(26));
-    PotionHeader eff(PotionHeader::Kind::EffectInfo, PotionHeader::effectInfoCaptions(), colors,
-                     nullptr);
+    PotionHeader eff(PotionHeader::Kind::EffectInfo, PotionHeader::effectInfoCaptions(), colors, nullptr);
     ASSERT_EQ(eff.count(), 7);
     for (int k = 0; k < 7; ++k)
         EXPECT_FALSE(eff.sectionAllowsClick(k));

@@ -23,27 +23,29 @@ using namespace qor::drawtest;
 
 namespace {
 
-bool isGood(QColor p) { return p.green() > 150 && p.red() < 80 && p.blue() < 80; }
-bool isPoison(QColor p) { return p.red() > 180 && p.green() < 80 && p.blue() < 80; }
-bool isBlueText(QColor p) { return p.blue() > 150 && p.red() < 110 && p.green() < 110; }
-bool isGrayish(QColor p)
-{
+bool isGood(QColor p) {
+    return p.green() > 150 && p.red() < 80 && p.blue() < 80;
+}
+bool isPoison(QColor p) {
+    return p.red() > 180 && p.green() < 80 && p.blue() < 80;
+}
+bool isBlueText(QColor p) {
+    return p.blue() > 150 && p.red() < 110 && p.green() < 110;
+}
+bool isGrayish(QColor p) {
     return p.rgb() != qRgb(255, 255, 255) && std::abs(p.red() - p.green()) < 12 &&
            std::abs(p.green() - p.blue()) < 12;
 }
 
 class ListsDraw : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         ensureApp();
         colors = testColors();
         data = testData();
     }
     // Paints one item of an owner-drawn list into a picture of its own.
-    static QImage paintItem(const OwnerDrawListView &list, int row, QStyle::State state,
-                            QSize size)
-    {
+    static QImage paintItem(const OwnerDrawListView &list, int row, QStyle::State state, QSize size) {
         QImage img(size, QImage::Format_RGB32);
         img.fill(Qt::black);
         QPainter p(&img);
@@ -57,13 +59,10 @@ protected:
     PotionList list;
 };
 
-TEST_F(ListsDraw, EffectInfoShowsFiveRowsWithKindColourUnderlineAndBlankSlots)
-{
-    PotionHeader header(PotionHeader::Kind::EffectInfo, PotionHeader::effectInfoCaptions(),
-                        colors, nullptr);
+TEST_F(ListsDraw, EffectInfoShowsFiveRowsWithKindColourUnderlineAndBlankSlots) {
+    PotionHeader header(PotionHeader::Kind::EffectInfo, PotionHeader::effectInfoCaptions(), colors, nullptr);
     EffectInfoList view(data, list, colors, header);
-    QAbstractItemModelTester tester(view.model(),
-                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
+    QAbstractItemModelTester tester(view.model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
     EXPECT_EQ(view.model()->rowCount(), 5);
     view.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view.setFrameShape(QFrame::NoFrame);
@@ -94,8 +93,7 @@ TEST_F(ListsDraw, EffectInfoShowsFiveRowsWithKindColourUnderlineAndBlankSlots)
     list.CurPotion.MainEffSlot = 2;
     const QImage img2 = render(view);
     EXPECT_LT(countPixels(img2, cellRect(5, 0), isBlueText), ink0);
-    EXPECT_GT(countPixels(img2, cellRect(5, 1), isBlueText),
-              countPixels(img, cellRect(5, 1), isBlueText));
+    EXPECT_GT(countPixels(img2, cellRect(5, 1), isBlueText), countPixels(img, cellRect(5, 1), isBlueText));
 
     // A column narrower than 5 pixels is only filled.
     header.resizeSection(5, 4);
@@ -106,18 +104,14 @@ TEST_F(ListsDraw, EffectInfoShowsFiveRowsWithKindColourUnderlineAndBlankSlots)
     list.CurPotion = TPotionRec{};
     const QImage blank = render(view);
     EXPECT_EQ(countPixels(blank, blank.rect(),
-                          [&](QColor p) {
-                              return p != colors.Window && p != colors.EffInfoColor2;
-                          }),
+                          [&](QColor p) { return p != colors.Window && p != colors.EffInfoColor2; }),
               0);
 }
 
-TEST_F(ListsDraw, ItemsInfoStretchesTheWindowPictureIntoASquareOfTheRowHeight)
-{
+TEST_F(ListsDraw, ItemsInfoStretchesTheWindowPictureIntoASquareOfTheRowHeight) {
     ColourPictures pictures;
     ItemsInfoList view(data, list, colors, &pictures);
-    QAbstractItemModelTester tester(view.model(),
-                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
+    QAbstractItemModelTester tester(view.model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
     EXPECT_EQ(view.model()->rowCount(), 3);
     view.setFrameShape(QFrame::NoFrame);
     view.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -137,8 +131,7 @@ TEST_F(ListsDraw, ItemsInfoStretchesTheWindowPictureIntoASquareOfTheRowHeight)
     EXPECT_EQ(countColour(img, img.rect(), colors.Highlight), 0);
 }
 
-TEST_F(ListsDraw, IngredientChooserDrawsTheIngredientNameAndThumbnail)
-{
+TEST_F(ListsDraw, IngredientChooserDrawsTheIngredientNameAndThumbnail) {
     ColourPictures pictures;
     ChooserComboBox combo(ChooserComboBox::Kind::Ingredient, data, colors, &pictures);
     for (int i = 0; i < data.itemRecordCount(); ++i)
@@ -164,8 +157,8 @@ TEST_F(ListsDraw, IngredientChooserDrawsTheIngredientNameAndThumbnail)
         p.setFont(combo.font());
         p.setPen(colors.WindowText);
         const QFontMetrics fm(combo.font());
-        p.drawText(kChooserItemHeight + 2,
-                   kChooserItemHeight / 2 - fm.height() / 2 + fm.ascent(), data.ItemNames[2]);
+        p.drawText(kChooserItemHeight + 2, kChooserItemHeight / 2 - fm.height() / 2 + fm.ascent(),
+                   data.ItemNames[2]);
     }
     const QRect textArea(kChooserItemHeight, 0, 200 - kChooserItemHeight, kChooserItemHeight);
     EXPECT_EQ(item.copy(textArea), expected.copy(textArea));
@@ -176,8 +169,7 @@ TEST_F(ListsDraw, IngredientChooserDrawsTheIngredientNameAndThumbnail)
     EXPECT_EQ(countColour(none, QRect(0, 0, 19, 19), ColourPictures::smallColour()), 0);
 }
 
-TEST_F(ListsDraw, ClosedChooserShowsItsCurrentItemTheOwnerDrawnWay)
-{
+TEST_F(ListsDraw, ClosedChooserShowsItsCurrentItemTheOwnerDrawnWay) {
     ColourPictures pictures;
     ChooserComboBox combo(ChooserComboBox::Kind::Ingredient, data, colors, &pictures);
     for (int i = 0; i < data.itemRecordCount(); ++i)
@@ -195,8 +187,7 @@ TEST_F(ListsDraw, ClosedChooserShowsItsCurrentItemTheOwnerDrawnWay)
               kChooserItemHeight);
 }
 
-TEST_F(ListsDraw, EffectChooserSymbolAndTheGrayRule)
-{
+TEST_F(ListsDraw, EffectChooserSymbolAndTheGrayRule) {
     ChooserComboBox combo(ChooserComboBox::Kind::Effect, data, colors, nullptr);
     combo.addItems(data.EffectNames);
     bool lineOff = true;
@@ -220,8 +211,7 @@ TEST_F(ListsDraw, EffectChooserSymbolAndTheGrayRule)
     img = paint(2);
     EXPECT_GT(countPixels(img, box, isPoison), 0);
     img = paint(0);
-    EXPECT_EQ(countPixels(img, img.rect(), [](QColor p) { return isGood(p) || isPoison(p); }),
-              0);
+    EXPECT_EQ(countPixels(img, img.rect(), [](QColor p) { return isGood(p) || isPoison(p); }), 0);
 
     colors.grayDisabledItems = true;
     EXPECT_TRUE(combo.isGrayed());
@@ -238,8 +228,7 @@ TEST_F(ListsDraw, EffectChooserSymbolAndTheGrayRule)
     EXPECT_FALSE(plain.isGrayed()) << "no predicate: never gray";
 }
 
-TEST_F(ListsDraw, AlternativeMakingListsFollowTheirArraysAndColourRules)
-{
+TEST_F(ListsDraw, AlternativeMakingListsFollowTheirArraysAndColourRules) {
     AltMaking alt;
     alt.AltEffectRows = {{1, true}, {2, false}, {3, true}};
     alt.AltEffects = {2};
@@ -250,10 +239,8 @@ TEST_F(ListsDraw, AlternativeMakingListsFollowTheirArraysAndColourRules)
     AltEffectsList amount(AltEffectsList::Kind::Amount, data, alt, colors);
     AltItemsList candidates(AltItemsList::Kind::Candidates, data, alt, colors, &pictures);
     AltItemsList chosen(AltItemsList::Kind::Amount, data, alt, colors, &pictures);
-    QAbstractItemModelTester t1(available.model(),
-                                QAbstractItemModelTester::FailureReportingMode::Fatal);
-    QAbstractItemModelTester t2(candidates.model(),
-                                QAbstractItemModelTester::FailureReportingMode::Fatal);
+    QAbstractItemModelTester t1(available.model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
+    QAbstractItemModelTester t2(candidates.model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
     EXPECT_EQ(available.model()->rowCount(), 3);
     EXPECT_EQ(amount.model()->rowCount(), 1);
     EXPECT_EQ(candidates.model()->rowCount(), 2);
@@ -292,15 +279,13 @@ TEST_F(ListsDraw, AlternativeMakingListsFollowTheirArraysAndColourRules)
     EXPECT_EQ(candidates.model()->rowCount(), 0);
 }
 
-TEST_F(ListsDraw, FavouritesShowThreeThumbnailsThenTheName)
-{
+TEST_F(ListsDraw, FavouritesShowThreeThumbnailsThenTheName) {
     FavoritesModel fav;
     fav.addPotion(twoEffectRecipe(10, 1, 2), QStringLiteral("Первый"));
     fav.addPotion(twoEffectRecipe(20, 3, 1), QStringLiteral("Второй"));
     ColourPictures pictures;
     FavoritesList view(data, fav, colors, &pictures);
-    QAbstractItemModelTester tester(view.model(),
-                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
+    QAbstractItemModelTester tester(view.model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
     EXPECT_EQ(view.model()->rowCount(), 2);
     const QSize size(300, 16);
     const QImage odd = paintItem(view, 1, {}, size);

@@ -24,21 +24,18 @@ namespace {
 constexpr int kRowHeight = 25;
 
 class RecipeListDraw : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         ensureApp();
         colors = testColors();
         data = testData();
-        header = std::make_unique<PotionHeader>(PotionHeader::Kind::Recipes,
-                                                PotionHeader::recipeCaptions(), colors, &list);
+        header = std::make_unique<PotionHeader>(PotionHeader::Kind::Recipes, PotionHeader::recipeCaptions(),
+                                                colors, &list);
         header->resize(26 * 35, 19);
     }
 
     // A view over the list; pictures may be null.
-    std::unique_ptr<PotionListView> makeView(PictureSource *pictures, int width = 26 * 35,
-                                             int rows = 5)
-    {
+    std::unique_ptr<PotionListView> makeView(PictureSource *pictures, int width = 26 * 35, int rows = 5) {
         auto v = std::make_unique<PotionListView>(data, list, colors, *header, pictures);
         v->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         v->setItemHeight(kRowHeight);
@@ -48,17 +45,14 @@ protected:
         return v;
     }
 
-    void addRecipes(int n)
-    {
+    void addRecipes(int n) {
         for (int i = 0; i < n; ++i)
-            list.AddPotion(twoEffectRecipe(100 + i, 1 + i % 3, 1 + (i + 1) % 3,
-                                           static_cast<std::uint8_t>(i % 2)));
+            list.AddPotion(
+                twoEffectRecipe(100 + i, 1 + i % 3, 1 + (i + 1) % 3, static_cast<std::uint8_t>(i % 2)));
     }
 
-    QRect cell(int column, int row) const
-    {
-        return {header->sectionLeft(column), row * kRowHeight, header->sectionSize(column),
-                kRowHeight};
+    QRect cell(int column, int row) const {
+        return {header->sectionLeft(column), row * kRowHeight, header->sectionSize(column), kRowHeight};
     }
 
     ViewColors colors;
@@ -70,14 +64,12 @@ protected:
 // Column 14 (magnitude of slot 3) is empty for two-effect recipes: pure background.
 constexpr int kEmptyColumn = 14;
 
-TEST_F(RecipeListDraw, RowBackgroundsAlternateAndTheSelectedRowIsHighlighted)
-{
+TEST_F(RecipeListDraw, RowBackgroundsAlternateAndTheSelectedRowIsHighlighted) {
     addRecipes(4);
     auto view = makeView(nullptr);
     view->setCurrentRow(2);
     const QImage img = render(*view);
-    const QColor expected[] = {colors.Window, colors.PotionColor2, colors.Highlight,
-                               colors.PotionColor2};
+    const QColor expected[] = {colors.Window, colors.PotionColor2, colors.Highlight, colors.PotionColor2};
     for (int row = 0; row < 4; ++row) {
         const QRect c = cell(kEmptyColumn, row);
         EXPECT_EQ(countColour(img, c, expected[row]), c.width() * c.height()) << "row " << row;
@@ -86,8 +78,7 @@ TEST_F(RecipeListDraw, RowBackgroundsAlternateAndTheSelectedRowIsHighlighted)
     EXPECT_EQ(px(img, 5, 4 * kRowHeight + 3), colors.Window);
 }
 
-TEST_F(RecipeListDraw, PicturesAreDrawnUnscaledAtTheCellTopLeftInTheRowVariant)
-{
+TEST_F(RecipeListDraw, PicturesAreDrawnUnscaledAtTheCellTopLeftInTheRowVariant) {
     addRecipes(3);
     ColourPictures pictures;
     auto view = makeView(&pictures);
@@ -110,8 +101,7 @@ TEST_F(RecipeListDraw, PicturesAreDrawnUnscaledAtTheCellTopLeftInTheRowVariant)
     EXPECT_EQ(countForeground(img, rest, colors.Window), 0);
 }
 
-TEST_F(RecipeListDraw, MarkedIngredientKeepsMarkerBackgroundAndBlackTextEvenWhenSelected)
-{
+TEST_F(RecipeListDraw, MarkedIngredientKeepsMarkerBackgroundAndBlackTextEvenWhenSelected) {
     data.ItemTable[1].Marked = true;
     data.ItemTable[1].MarkerColor = 255 | (200 << 8); // RGB (255, 200, 0)
     const QColor marker(255, 200, 0);
@@ -145,8 +135,7 @@ TEST_F(RecipeListDraw, MarkedIngredientKeepsMarkerBackgroundAndBlackTextEvenWhen
     EXPECT_EQ(px(img2, cell(9, 1).left() + 1, cell(9, 1).top() + 1), colors.PotionColor2);
 }
 
-TEST_F(RecipeListDraw, NarrowColumnsShowOnlyTheRowBackground)
-{
+TEST_F(RecipeListDraw, NarrowColumnsShowOnlyTheRowBackground) {
     addRecipes(2);
     list[0].Items[2] = 3;
     colors.DrawVertLines = true;
@@ -167,8 +156,7 @@ TEST_F(RecipeListDraw, NarrowColumnsShowOnlyTheRowBackground)
     EXPECT_EQ(px(img, cell(5, 0).left(), 0), ColourPictures::rowColour(RowPicture::Even));
 }
 
-TEST_F(RecipeListDraw, VerticalLinesStopAtTheLastVisibleColumn)
-{
+TEST_F(RecipeListDraw, VerticalLinesStopAtTheLastVisibleColumn) {
     addRecipes(2);
     colors.DrawVertLines = true;
     const int width = header->sectionLeft(kEmptyColumn + 1); // column 14 ends at the edge
@@ -178,8 +166,7 @@ TEST_F(RecipeListDraw, VerticalLinesStopAtTheLastVisibleColumn)
     for (int row = 0; row < 2; ++row) {
         const int y = row * kRowHeight + 3;
         EXPECT_EQ(px(img, header->sectionLeft(kEmptyColumn) - 1, y), colors.VertLineColor);
-        EXPECT_EQ(px(img, header->sectionLeft(kEmptyColumn) - 2, y) == colors.VertLineColor,
-                  false);
+        EXPECT_EQ(px(img, header->sectionLeft(kEmptyColumn) - 2, y) == colors.VertLineColor, false);
         EXPECT_EQ(px(img, width - 1, y), row == 0 ? colors.Window : colors.PotionColor2)
             << "no line on the last visible column";
     }
@@ -188,8 +175,7 @@ TEST_F(RecipeListDraw, VerticalLinesStopAtTheLastVisibleColumn)
     EXPECT_EQ(countColour(off, off.rect(), colors.VertLineColor), 0);
 }
 
-TEST_F(RecipeListDraw, StripRightOfTheColumnsTakesTheLastCellBackground)
-{
+TEST_F(RecipeListDraw, StripRightOfTheColumnsTakesTheLastCellBackground) {
     addRecipes(4);
     auto view = makeView(nullptr, 26 * 35 + 60);
     view->setCurrentRow(1);
@@ -202,8 +188,7 @@ TEST_F(RecipeListDraw, StripRightOfTheColumnsTakesTheLastCellBackground)
 
 class LitCellDraw : public RecipeListDraw, public ::testing::WithParamInterface<int> {};
 
-TEST_P(LitCellDraw, LitCellGetsColouredTextAndOrAnInsetFrame)
-{
+TEST_P(LitCellDraw, LitCellGetsColouredTextAndOrAnInsetFrame) {
     const int mode = GetParam();
     colors.LightCellMode = mode;
     addRecipes(3);
@@ -237,11 +222,10 @@ INSTANTIATE_TEST_SUITE_P(Modes, LitCellDraw, ::testing::Values(0, 1, 2, 3));
 
 // Records the regions the viewport is asked to paint.
 class PaintRecorder : public QObject {
-public:
+  public:
     QRegion painted;
     int paints = 0;
-    bool eventFilter(QObject *, QEvent *event) override
-    {
+    bool eventFilter(QObject *, QEvent *event) override {
         if (event->type() == QEvent::Paint) {
             painted += static_cast<QPaintEvent *>(event)->region();
             ++paints;
@@ -250,8 +234,7 @@ public:
     }
 };
 
-TEST_F(RecipeListDraw, MovingTheLitCellRepaintsOnlyTheOldAndTheNewRow)
-{
+TEST_F(RecipeListDraw, MovingTheLitCellRepaintsOnlyTheOldAndTheNewRow) {
     colors.LightCellMode = 1;
     addRecipes(8);
     auto view = makeView(nullptr, 26 * 35, 8);
@@ -297,8 +280,7 @@ TEST_F(RecipeListDraw, MovingTheLitCellRepaintsOnlyTheOldAndTheNewRow)
     view->viewport()->removeEventFilter(&rec);
 }
 
-TEST_F(RecipeListDraw, EmptyListDrawsBlankRowsAndIgnoresAbsurdRowHeights)
-{
+TEST_F(RecipeListDraw, EmptyListDrawsBlankRowsAndIgnoresAbsurdRowHeights) {
     auto view = makeView(nullptr);
     QImage img = render(*view);
     EXPECT_EQ(countColour(img, img.rect(), colors.Window), img.width() * img.height());
@@ -312,8 +294,7 @@ TEST_F(RecipeListDraw, EmptyListDrawsBlankRowsAndIgnoresAbsurdRowHeights)
     EXPECT_FALSE(img.isNull());
 }
 
-TEST_F(RecipeListDraw, RowsTheListNoLongerHoldsAreDrawnBlankUntilTheRefresh)
-{
+TEST_F(RecipeListDraw, RowsTheListNoLongerHoldsAreDrawnBlankUntilTheRefresh) {
     addRecipes(4);
     auto view = makeView(nullptr);
     list.truncate(1); // the caller has not refreshed the view yet
@@ -323,8 +304,7 @@ TEST_F(RecipeListDraw, RowsTheListNoLongerHoldsAreDrawnBlankUntilTheRefresh)
               img.width() * 3 * kRowHeight);
 }
 
-TEST_F(RecipeListDraw, AHundredThousandRowsScrollAndRenderAtBothEnds)
-{
+TEST_F(RecipeListDraw, AHundredThousandRowsScrollAndRenderAtBothEnds) {
     TPotionRec r = twoEffectRecipe(77);
     while (list.AddPotion(r)) {
     }
@@ -336,24 +316,21 @@ TEST_F(RecipeListDraw, AHundredThousandRowsScrollAndRenderAtBothEnds)
     view->setCurrentRow(MaxPotions - 1);
     EXPECT_EQ(view->topIndex(), MaxPotions - 5);
     QImage img = render(*view);
-    const QRect last(header->sectionLeft(kEmptyColumn), 4 * kRowHeight,
-                     header->sectionSize(kEmptyColumn), kRowHeight);
+    const QRect last(header->sectionLeft(kEmptyColumn), 4 * kRowHeight, header->sectionSize(kEmptyColumn),
+                     kRowHeight);
     EXPECT_EQ(countColour(img, last, colors.Highlight), last.width() * last.height());
     EXPECT_EQ(view->rowAt(4 * kRowHeight + 1), MaxPotions - 1);
     EXPECT_EQ(view->indexAt(QPoint(500, 4 * kRowHeight + 1)).row(), MaxPotions - 1);
 
     view->setTopIndex(0);
     img = render(*view);
-    EXPECT_EQ(px(img, header->sectionLeft(kEmptyColumn) + 3, kRowHeight + 3),
-              colors.PotionColor2);
+    EXPECT_EQ(px(img, header->sectionLeft(kEmptyColumn) + 3, kRowHeight + 3), colors.PotionColor2);
 }
 
-TEST_F(RecipeListDraw, RefreshFollowsTheCountAndKeepsASurvivingSelection)
-{
+TEST_F(RecipeListDraw, RefreshFollowsTheCountAndKeepsASurvivingSelection) {
     addRecipes(5);
     auto view = makeView(nullptr);
-    QAbstractItemModelTester tester(view->model(),
-                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
+    QAbstractItemModelTester tester(view->model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
     int lastSignal = -2;
     QObject::connect(view.get(), &PotionListView::selectedRowChanged,
                      [&lastSignal](int row) { lastSignal = row; });
@@ -387,8 +364,7 @@ TEST_F(RecipeListDraw, RefreshFollowsTheCountAndKeepsASurvivingSelection)
     EXPECT_EQ(view->currentRow(), -1);
 }
 
-TEST_F(RecipeListDraw, ColumnUnderXFollowsTheSectionWidths)
-{
+TEST_F(RecipeListDraw, ColumnUnderXFollowsTheSectionWidths) {
     auto view = makeView(nullptr);
     header->resizeSection(0, 50);
     EXPECT_EQ(view->columnAt(0), 0);

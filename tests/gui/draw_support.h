@@ -17,8 +17,7 @@
 namespace qor::drawtest {
 
 // The one QApplication of the test program (created on first use).
-inline void ensureApp()
-{
+inline void ensureApp() {
     if (QApplication::instance() == nullptr) {
         static int argc = 1;
         static char name[] = "test_gui";
@@ -28,8 +27,7 @@ inline void ensureApp()
 }
 
 // Colours that are easy to tell apart in a rendered picture.
-inline ViewColors testColors()
-{
+inline ViewColors testColors() {
     ViewColors c;
     c.Window = QColor(255, 255, 255);
     c.WindowText = QColor(0, 0, 255);
@@ -50,8 +48,7 @@ inline ViewColors testColors()
 }
 
 // Three ingredients, three effects (effect 2 harmful, effect 3 a percentage).
-inline GameData testData()
-{
+inline GameData testData() {
     GameData d;
     d.ItemTable.resize(4);
     d.ItemNames = {QStringLiteral("-"), QStringLiteral("Корень"), QStringLiteral("Гриб"),
@@ -75,8 +72,7 @@ inline GameData testData()
 }
 
 // A recipe of two ingredients with two effects (slots 3..5 empty).
-inline TPotionRec twoEffectRecipe(int cost, int item1 = 1, int item2 = 2, std::uint8_t type = 0)
-{
+inline TPotionRec twoEffectRecipe(int cost, int item1 = 1, int item2 = 2, std::uint8_t type = 0) {
     TPotionRec r;
     r.ItemCount = 2;
     r.EffCount = 2;
@@ -92,9 +88,8 @@ inline TPotionRec twoEffectRecipe(int cost, int item1 = 1, int item2 = 2, std::u
 // Pictures in plain colours: row pictures by variant, kind pictures, small
 // and window pictures; every item has them unless listed in missing.
 class ColourPictures : public PictureSource {
-public:
-    static QColor rowColour(RowPicture v)
-    {
+  public:
+    static QColor rowColour(RowPicture v) {
         switch (v) {
         case RowPicture::Even:
             return {255, 128, 0};
@@ -109,23 +104,15 @@ public:
     static QColor smallColour() { return {250, 100, 150}; }
     static QColor windowColour() { return {10, 120, 60}; }
 
-    const QImage *rowPicture(int item, RowPicture v) const override
-    {
+    const QImage *rowPicture(int item, RowPicture v) const override {
         if (item <= 0 || m_side == 0)
             return nullptr;
         return &m_rows[static_cast<int>(v)];
     }
-    const QImage *kindRowPicture(int, RowPicture) const override
-    {
-        return m_side == 0 ? nullptr : &m_kind;
-    }
-    const QImage *smallPicture(int item) const override
-    {
-        return item > 0 ? &m_small : nullptr;
-    }
+    const QImage *kindRowPicture(int, RowPicture) const override { return m_side == 0 ? nullptr : &m_kind; }
+    const QImage *smallPicture(int item) const override { return item > 0 ? &m_small : nullptr; }
     const QImage *windowPicture(int item) override { return item > 0 ? &m_window : nullptr; }
-    void ensureRowPictures(int rowHeight, const QColor &, const QColor &, const QColor &) override
-    {
+    void ensureRowPictures(int rowHeight, const QColor &, const QColor &, const QColor &) override {
         ++ensureCalls;
         if (m_side == rowHeight)
             return;
@@ -138,8 +125,7 @@ public:
         m_kind = QImage(10, rowHeight, QImage::Format_RGB32);
         m_kind.fill(kindColour());
     }
-    ColourPictures()
-    {
+    ColourPictures() {
         m_small = QImage(32, 32, QImage::Format_ARGB32);
         m_small.fill(smallColour());
         m_window = QImage(40, 30, QImage::Format_RGB32);
@@ -148,7 +134,7 @@ public:
     int side() const { return m_side; }
     int ensureCalls = 0;
 
-private:
+  private:
     int m_side = 0;
     QImage m_rows[3];
     QImage m_kind;
@@ -156,19 +142,16 @@ private:
     QImage m_window;
 };
 
-inline QImage render(QWidget &w)
-{
+inline QImage render(QWidget &w) {
     return w.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-inline QColor px(const QImage &img, int x, int y)
-{
+inline QColor px(const QImage &img, int x, int y) {
     return QColor(img.pixel(x, y));
 }
 
 // Number of pixels inside r that satisfy pred.
-inline int countPixels(const QImage &img, const QRect &r, const std::function<bool(QColor)> &pred)
-{
+inline int countPixels(const QImage &img, const QRect &r, const std::function<bool(QColor)> &pred) {
     int n = 0;
     const QRect area = r.intersected(img.rect());
     for (int y = area.top(); y <= area.bottom(); ++y)
@@ -178,14 +161,12 @@ inline int countPixels(const QImage &img, const QRect &r, const std::function<bo
     return n;
 }
 
-inline int countColour(const QImage &img, const QRect &r, const QColor &c)
-{
+inline int countColour(const QImage &img, const QRect &r, const QColor &c) {
     return countPixels(img, r, [&c](QColor p) { return p.rgb() == c.rgb(); });
 }
 
 // Pixels that are neither of two background colours: text, marks, lines.
-inline int countForeground(const QImage &img, const QRect &r, const QColor &bg)
-{
+inline int countForeground(const QImage &img, const QRect &r, const QColor &bg) {
     return countPixels(img, r, [&bg](QColor p) { return p.rgb() != bg.rgb(); });
 }
 

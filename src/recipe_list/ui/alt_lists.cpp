@@ -11,15 +11,13 @@
 namespace qor {
 
 namespace {
-int centredBaseline(const QFontMetrics &fm, const QRect &rect)
-{
+int centredBaseline(const QFontMetrics &fm, const QRect &rect) {
     return rect.top() + rect.height() / 2 - fm.height() / 2 + fm.ascent();
 }
 } // namespace
 
 int drawEffectSymbol(QPainter &painter, const QRect &rect, const GameData &data, int effect,
-                     const ViewColors &colors)
-{
+                     const ViewColors &colors) {
     const QString symbol(colors.EffColorChar);
     const QFontMetrics fm = painter.fontMetrics();
     const QRect box(rect.left() + 2, rect.top(), fm.horizontalAdvance(symbol) + 2, rect.height());
@@ -43,12 +41,9 @@ AltEffectsList::AltEffectsList(Kind kind, const GameData &data, const AltMaking 
                                                               : alt.AltEffects.size());
           },
           17, parent),
-      m_kind(kind), m_data(data), m_alt(alt), m_colors(colors)
-{
-}
+      m_kind(kind), m_data(data), m_alt(alt), m_colors(colors) {}
 
-int AltEffectsList::effectAt(int row) const
-{
+int AltEffectsList::effectAt(int row) const {
     if (row < 0)
         return 0;
     const auto r = static_cast<std::size_t>(row);
@@ -57,9 +52,7 @@ int AltEffectsList::effectAt(int row) const
     return r < m_alt.AltEffects.size() ? m_alt.AltEffects[r] : 0;
 }
 
-void AltEffectsList::paintItem(QPainter &painter, const QRect &rect, int row,
-                               QStyle::State state) const
-{
+void AltEffectsList::paintItem(QPainter &painter, const QRect &rect, int row, QStyle::State state) const {
     bool highlighted = state.testFlag(QStyle::State_Selected);
     if (m_kind == Kind::Available) // only the selected item of the focused list
         highlighted = highlighted && state.testFlag(QStyle::State_HasFocus);
@@ -69,29 +62,24 @@ void AltEffectsList::paintItem(QPainter &painter, const QRect &rect, int row,
         return;
     const int textLeft = drawEffectSymbol(painter, rect, m_data, effect, m_colors);
     QColor text = highlighted ? m_colors.HighlightText : m_colors.WindowText;
-    if (m_kind == Kind::Available &&
-        !m_alt.AltEffectRows[static_cast<std::size_t>(row)].reachable)
+    if (m_kind == Kind::Available && !m_alt.AltEffectRows[static_cast<std::size_t>(row)].reachable)
         text = m_colors.GrayText;
     painter.setPen(text);
     painter.drawText(textLeft, centredBaseline(painter.fontMetrics(), rect),
                      m_data.EffectNames.value(effect));
 }
 
-AltItemsList::AltItemsList(Kind kind, const GameData &data, const AltMaking &alt,
-                           const ViewColors &colors, const PictureSource *pictures,
-                           QWidget *parent)
+AltItemsList::AltItemsList(Kind kind, const GameData &data, const AltMaking &alt, const ViewColors &colors,
+                           const PictureSource *pictures, QWidget *parent)
     : OwnerDrawListView(
           [kind, &alt] {
               return static_cast<int>(kind == Kind::Candidates ? alt.AltCandidates.size()
                                                                : alt.AltItems.size());
           },
           17, parent),
-      m_kind(kind), m_data(data), m_alt(alt), m_colors(colors), m_pictures(pictures)
-{
-}
+      m_kind(kind), m_data(data), m_alt(alt), m_colors(colors), m_pictures(pictures) {}
 
-int AltItemsList::itemAt(int row) const
-{
+int AltItemsList::itemAt(int row) const {
     if (row < 0)
         return 0;
     const auto r = static_cast<std::size_t>(row);
@@ -99,9 +87,7 @@ int AltItemsList::itemAt(int row) const
     return r < items.size() ? items[r] : 0;
 }
 
-void AltItemsList::paintItem(QPainter &painter, const QRect &rect, int row,
-                             QStyle::State state) const
-{
+void AltItemsList::paintItem(QPainter &painter, const QRect &rect, int row, QStyle::State state) const {
     const bool selected = state.testFlag(QStyle::State_Selected);
     painter.fillRect(rect, selected ? m_colors.Highlight : m_colors.Window);
     const int item = itemAt(row);
@@ -117,8 +103,7 @@ void AltItemsList::paintItem(QPainter &painter, const QRect &rect, int row,
         }
     }
     painter.setPen(selected ? m_colors.HighlightText : m_colors.WindowText);
-    painter.drawText(textLeft, centredBaseline(painter.fontMetrics(), rect),
-                     m_data.ItemNames.value(item));
+    painter.drawText(textLeft, centredBaseline(painter.fontMetrics(), rect), m_data.ItemNames.value(item));
 }
 
 } // namespace qor

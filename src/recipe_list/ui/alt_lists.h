@@ -15,19 +15,18 @@ struct ViewColors;
 
 class AltEffectsList : public OwnerDrawListView {
     Q_OBJECT
-public:
+  public:
     enum class Kind { Available, Amount }; // LbAltEffectsList, LbAltAmountEffects
-    AltEffectsList(Kind kind, const GameData &data, const AltMaking &alt,
-                   const ViewColors &colors, QWidget *parent = nullptr);
+    AltEffectsList(Kind kind, const GameData &data, const AltMaking &alt, const ViewColors &colors,
+                   QWidget *parent = nullptr);
 
     Kind kind() const { return m_kind; }
     // Effect index shown in a row, 0 outside the rows.
     int effectAt(int row) const;
 
-    void paintItem(QPainter &painter, const QRect &rect, int row,
-                   QStyle::State state) const override;
+    void paintItem(QPainter &painter, const QRect &rect, int row, QStyle::State state) const override;
 
-private:
+  private:
     Kind m_kind;
     const GameData &m_data;
     const AltMaking &m_alt;
@@ -36,20 +35,18 @@ private:
 
 class AltItemsList : public OwnerDrawListView {
     Q_OBJECT
-public:
+  public:
     enum class Kind { Candidates, Amount }; // LbAltItemsList, LbAltAmountItems
-    AltItemsList(Kind kind, const GameData &data, const AltMaking &alt,
-                 const ViewColors &colors, const PictureSource *pictures,
-                 QWidget *parent = nullptr);
+    AltItemsList(Kind kind, const GameData &data, const AltMaking &alt, const ViewColors &colors,
+                 const PictureSource *pictures, QWidget *parent = nullptr);
 
     Kind kind() const { return m_kind; }
     // Ingredient index shown in a row, 0 outside the rows.
     int itemAt(int row) const;
 
-    void paintItem(QPainter &painter, const QRect &rect, int row,
-                   QStyle::State state) const override;
+    void paintItem(QPainter &painter, const QRect &rect, int row, QStyle::State state) const override;
 
-private:
+  private:
     Kind m_kind;
     const GameData &m_data;
     const AltMaking &m_alt;

@@ -17,26 +17,22 @@ namespace {
 
 // Items of the drop-down list: painted by the chooser, all one height.
 class ChooserItemDelegate : public QAbstractItemDelegate {
-public:
+  public:
     explicit ChooserItemDelegate(const ChooserComboBox *combo)
-        : QAbstractItemDelegate(const_cast<ChooserComboBox *>(combo)), m_combo(combo)
-    {
-    }
+        : QAbstractItemDelegate(const_cast<ChooserComboBox *>(combo)), m_combo(combo) {}
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
-               const QModelIndex &index) const override
-    {
+               const QModelIndex &index) const override {
         painter->save();
         painter->setFont(option.font);
         m_combo->paintChooserItem(*painter, option.rect, index.row(),
                                   option.state.testFlag(QStyle::State_Selected));
         painter->restore();
     }
-    QSize sizeHint(const QStyleOptionViewItem &, const QModelIndex &) const override
-    {
+    QSize sizeHint(const QStyleOptionViewItem &, const QModelIndex &) const override {
         return {1, kChooserItemHeight};
     }
 
-private:
+  private:
     const ChooserComboBox *m_combo;
 };
 
@@ -44,25 +40,20 @@ private:
 
 ChooserComboBox::ChooserComboBox(Kind kind, const GameData &data, const ViewColors &colors,
                                  const PictureSource *pictures, QWidget *parent)
-    : QComboBox(parent), m_kind(kind), m_data(data), m_colors(colors), m_pictures(pictures)
-{
+    : QComboBox(parent), m_kind(kind), m_data(data), m_colors(colors), m_pictures(pictures) {
     setItemDelegate(new ChooserItemDelegate(this));
 }
 
-void ChooserComboBox::setGrayPredicate(std::function<bool()> lineIsOff)
-{
+void ChooserComboBox::setGrayPredicate(std::function<bool()> lineIsOff) {
     m_lineIsOff = std::move(lineIsOff);
     update();
 }
 
-bool ChooserComboBox::isGrayed() const
-{
+bool ChooserComboBox::isGrayed() const {
     return m_colors.grayDisabledItems && m_lineIsOff && m_lineIsOff();
 }
 
-void ChooserComboBox::paintChooserItem(QPainter &painter, const QRect &rect, int row,
-                                       bool selected) const
-{
+void ChooserComboBox::paintChooserItem(QPainter &painter, const QRect &rect, int row, bool selected) const {
     painter.fillRect(rect, selected ? m_colors.Highlight : m_colors.Window);
     if (row < 0 || row >= count())
         return;
@@ -92,8 +83,7 @@ void ChooserComboBox::paintChooserItem(QPainter &painter, const QRect &rect, int
     painter.drawText(textLeft, baseline, itemText(row));
 }
 
-void ChooserComboBox::paintEvent(QPaintEvent *)
-{
+void ChooserComboBox::paintEvent(QPaintEvent *) {
     QStylePainter painter(this);
     QStyleOptionComboBox opt;
     initStyleOption(&opt);

@@ -22,11 +22,11 @@ inline constexpr int kChooserItemHeight = 19;
 
 class ChooserComboBox : public QComboBox {
     Q_OBJECT
-public:
+  public:
     enum class Kind { Ingredient, Effect, Text };
 
-    ChooserComboBox(Kind kind, const GameData &data, const ViewColors &colors,
-                    const PictureSource *pictures, QWidget *parent = nullptr);
+    ChooserComboBox(Kind kind, const GameData &data, const ViewColors &colors, const PictureSource *pictures,
+                    QWidget *parent = nullptr);
 
     Kind kind() const { return m_kind; }
 
@@ -40,10 +40,10 @@ public:
     // Draws item `row` into rect (the drop-down list and the closed chooser).
     void paintChooserItem(QPainter &painter, const QRect &rect, int row, bool selected) const;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent *event) override;
 
-private:
+  private:
     Kind m_kind;
     const GameData &m_data;
     const ViewColors &m_colors;

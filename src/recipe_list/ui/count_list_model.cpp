@@ -7,29 +7,24 @@
 namespace qor {
 
 CountListModel::CountListModel(CountFn count, QObject *parent)
-    : QAbstractListModel(parent), m_countFn(std::move(count))
-{
+    : QAbstractListModel(parent), m_countFn(std::move(count)) {
     m_count = sourceCount();
 }
 
-int CountListModel::sourceCount() const
-{
+int CountListModel::sourceCount() const {
     return m_countFn ? std::max(0, m_countFn()) : 0;
 }
 
-int CountListModel::rowCount(const QModelIndex &parent) const
-{
+int CountListModel::rowCount(const QModelIndex &parent) const {
     return parent.isValid() ? 0 : m_count;
 }
 
-QVariant CountListModel::data(const QModelIndex &, int) const
-{
+QVariant CountListModel::data(const QModelIndex &, int) const {
     // The views draw every row from the container; the model holds no data.
     return {};
 }
 
-void CountListModel::refresh()
-{
+void CountListModel::refresh() {
     const int n = sourceCount();
     if (n > m_count) {
         beginInsertRows({}, m_count, n - 1);
@@ -44,16 +39,13 @@ void CountListModel::refresh()
         Q_EMIT dataChanged(index(0), index(m_count - 1));
 }
 
-void CountListModel::reset()
-{
+void CountListModel::reset() {
     beginResetModel();
     m_count = sourceCount();
     endResetModel();
 }
 
 PotionListModel::PotionListModel(const PotionList &list, QObject *parent)
-    : CountListModel([&list] { return list.PotionCount(); }, parent)
-{
-}
+    : CountListModel([&list] { return list.PotionCount(); }, parent) {}
 
 } // namespace qor

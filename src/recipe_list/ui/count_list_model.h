@@ -14,7 +14,7 @@ class PotionList;
 
 class CountListModel : public QAbstractListModel {
     Q_OBJECT
-public:
+  public:
     using CountFn = std::function<int()>;
 
     explicit CountListModel(CountFn count, QObject *parent = nullptr);
@@ -31,7 +31,7 @@ public:
     // The count the views know (the container's count at the last refresh).
     int count() const { return m_count; }
 
-private:
+  private:
     int sourceCount() const;
 
     CountFn m_countFn;
@@ -41,7 +41,7 @@ private:
 // The recipe list model: row r is Potions[r]; rowCount = PotionCount.
 class PotionListModel : public CountListModel {
     Q_OBJECT
-public:
+  public:
     explicit PotionListModel(const PotionList &list, QObject *parent = nullptr);
 };
 

@@ -10,20 +10,15 @@
 
 namespace qor {
 
-FavoritesList::FavoritesList(const GameData &data, const FavoritesModel &favorites,
-                             const ViewColors &colors, const PictureSource *pictures,
-                             QWidget *parent)
-    : OwnerDrawListView([&favorites] { return favorites.potionCount(); }, 16, parent),
-      m_data(data), m_favorites(favorites), m_colors(colors), m_pictures(pictures)
-{
-}
+FavoritesList::FavoritesList(const GameData &data, const FavoritesModel &favorites, const ViewColors &colors,
+                             const PictureSource *pictures, QWidget *parent)
+    : OwnerDrawListView([&favorites] { return favorites.potionCount(); }, 16, parent), m_data(data),
+      m_favorites(favorites), m_colors(colors), m_pictures(pictures) {}
 
-void FavoritesList::paintItem(QPainter &painter, const QRect &rect, int row,
-                              QStyle::State state) const
-{
+void FavoritesList::paintItem(QPainter &painter, const QRect &rect, int row, QStyle::State state) const {
     const bool selected = state.testFlag(QStyle::State_Selected);
-    const QColor &bg = selected ? m_colors.Highlight
-                                : ((row % 2) != 0 ? m_colors.PotionColor2 : m_colors.Window);
+    const QColor &bg =
+        selected ? m_colors.Highlight : ((row % 2) != 0 ? m_colors.PotionColor2 : m_colors.Window);
     painter.fillRect(rect, bg);
     if (row < 0 || row >= m_favorites.potionCount())
         return;

@@ -13,14 +13,13 @@ struct ViewColors;
 
 class FavoritesList : public OwnerDrawListView {
     Q_OBJECT
-public:
+  public:
     FavoritesList(const GameData &data, const FavoritesModel &favorites, const ViewColors &colors,
                   const PictureSource *pictures, QWidget *parent = nullptr);
 
-    void paintItem(QPainter &painter, const QRect &rect, int row,
-                   QStyle::State state) const override;
+    void paintItem(QPainter &painter, const QRect &rect, int row, QStyle::State state) const override;
 
-private:
+  private:
     const GameData &m_data;
     const FavoritesModel &m_favorites;
     const ViewColors &m_colors;

@@ -5,8 +5,7 @@
 namespace qor {
 
 namespace {
-RowBg toRowBg(RowPicture variant)
-{
+RowBg toRowBg(RowPicture variant) {
     switch (variant) {
     case RowPicture::Odd:
         return RowBg::Odd;
@@ -19,29 +18,24 @@ RowBg toRowBg(RowPicture variant)
 }
 } // namespace
 
-const QImage *ItemPicturesSource::rowPicture(int item, RowPicture variant) const
-{
+const QImage *ItemPicturesSource::rowPicture(int item, RowPicture variant) const {
     return m_pictures.picRow(item, toRowBg(variant));
 }
 
-const QImage *ItemPicturesSource::kindRowPicture(int kind, RowPicture variant) const
-{
+const QImage *ItemPicturesSource::kindRowPicture(int kind, RowPicture variant) const {
     return m_pictures.potionKindRow(kind, toRowBg(variant));
 }
 
-const QImage *ItemPicturesSource::smallPicture(int item) const
-{
+const QImage *ItemPicturesSource::smallPicture(int item) const {
     return m_pictures.picSmall(item);
 }
 
-const QImage *ItemPicturesSource::windowPicture(int item)
-{
+const QImage *ItemPicturesSource::windowPicture(int item) {
     return m_pictures.GetItemPicture(item, 2);
 }
 
 void ItemPicturesSource::ensureRowPictures(int rowHeight, const QColor &even, const QColor &odd,
-                                           const QColor &selected)
-{
+                                           const QColor &selected) {
     if (!m_pictures.hasItemPictures() || m_pictures.picSource(0) == nullptr)
         return;
     if (m_pictures.rowHeight() == rowHeight && m_pictures.picRow(0, RowBg::Even) != nullptr)

@@ -8,7 +8,7 @@ namespace qor {
 class ItemPictures;
 
 class ItemPicturesSource : public PictureSource {
-public:
+  public:
     explicit ItemPicturesSource(ItemPictures &pictures) : m_pictures(pictures) {}
 
     const QImage *rowPicture(int item, RowPicture variant) const override;
@@ -18,7 +18,7 @@ public:
     void ensureRowPictures(int rowHeight, const QColor &even, const QColor &odd,
                            const QColor &selected) override;
 
-private:
+  private:
     ItemPictures &m_pictures;
 };
 

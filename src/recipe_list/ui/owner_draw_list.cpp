@@ -11,33 +11,29 @@ namespace {
 
 // Hands every item to the view's paintItem and gives all items one height.
 class RowDelegate : public QAbstractItemDelegate {
-public:
+  public:
     explicit RowDelegate(OwnerDrawListView *view) : QAbstractItemDelegate(view), m_view(view) {}
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
-               const QModelIndex &index) const override
-    {
+               const QModelIndex &index) const override {
         painter->save();
         painter->setFont(option.font);
         m_view->paintItem(*painter, option.rect, index.row(), option.state);
         painter->restore();
     }
-    QSize sizeHint(const QStyleOptionViewItem &, const QModelIndex &) const override
-    {
+    QSize sizeHint(const QStyleOptionViewItem &, const QModelIndex &) const override {
         return {1, m_view->itemHeight()};
     }
 
-private:
+  private:
     OwnerDrawListView *m_view;
 };
 
 } // namespace
 
-OwnerDrawListView::OwnerDrawListView(CountListModel::CountFn count, int itemHeight,
-                                     QWidget *parent)
+OwnerDrawListView::OwnerDrawListView(CountListModel::CountFn count, int itemHeight, QWidget *parent)
     : QListView(parent), m_model(new CountListModel(std::move(count), this)),
-      m_itemHeight(std::max(1, itemHeight))
-{
+      m_itemHeight(std::max(1, itemHeight)) {
     setItemDelegate(new RowDelegate(this));
     setModel(m_model);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -47,35 +43,30 @@ OwnerDrawListView::OwnerDrawListView(CountListModel::CountFn count, int itemHeig
     setUniformItemSizes(false);
 }
 
-void OwnerDrawListView::refresh()
-{
+void OwnerDrawListView::refresh() {
     m_model->refresh();
     viewport()->update();
 }
 
-void OwnerDrawListView::resetRows()
-{
+void OwnerDrawListView::resetRows() {
     m_model->reset();
     viewport()->update();
 }
 
-void OwnerDrawListView::setItemHeight(int height)
-{
+void OwnerDrawListView::setItemHeight(int height) {
     m_itemHeight = std::max(1, height);
     doItemsLayout();
     viewport()->update();
 }
 
-int OwnerDrawListView::currentRow() const
-{
+int OwnerDrawListView::currentRow() const {
     if (!selectionModel())
         return -1;
     const QModelIndexList rows = selectionModel()->selectedIndexes();
     return rows.isEmpty() ? -1 : rows.first().row();
 }
 
-void OwnerDrawListView::setCurrentRow(int row)
-{
+void OwnerDrawListView::setCurrentRow(int row) {
     if (row < 0 || row >= m_model->count()) {
         selectionModel()->clear();
         return;
@@ -85,9 +76,7 @@ void OwnerDrawListView::setCurrentRow(int row)
     scrollTo(idx);
 }
 
-void OwnerDrawListView::selectionChanged(const QItemSelection &selected,
-                                         const QItemSelection &deselected)
-{
+void OwnerDrawListView::selectionChanged(const QItemSelection &selected, const QItemSelection &deselected) {
     QListView::selectionChanged(selected, deselected);
     Q_EMIT selectedRowChanged(currentRow());
 }

@@ -13,7 +13,7 @@ namespace qor {
 
 class OwnerDrawListView : public QListView {
     Q_OBJECT
-public:
+  public:
     OwnerDrawListView(CountListModel::CountFn count, int itemHeight, QWidget *parent = nullptr);
 
     CountListModel *countModel() const { return m_model; }
@@ -34,17 +34,15 @@ public:
 
     // Paints item `row` into rect. state carries State_Selected and
     // State_HasFocus (the current item of a focused list).
-    virtual void paintItem(QPainter &painter, const QRect &rect, int row,
-                           QStyle::State state) const = 0;
+    virtual void paintItem(QPainter &painter, const QRect &rect, int row, QStyle::State state) const = 0;
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void selectedRowChanged(int row);
 
-protected:
-    void selectionChanged(const QItemSelection &selected,
-                          const QItemSelection &deselected) override;
+  protected:
+    void selectionChanged(const QItemSelection &selected, const QItemSelection &deselected) override;
 
-private:
+  private:
     CountListModel *m_model;
     int m_itemHeight;
 };

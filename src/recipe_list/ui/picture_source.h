@@ -14,7 +14,7 @@ namespace qor {
 enum class RowPicture { Even, Odd, Selected };
 
 class PictureSource {
-public:
+  public:
     virtual ~PictureSource() = default;
 
     // s × s ingredient picture for a recipe-list row (PicRow).

@@ -16,26 +16,22 @@ namespace {
 
 // The header's sections: a column count and captions, nothing else.
 class SectionModel : public QAbstractTableModel {
-public:
+  public:
     SectionModel(const QStringList &captions, QObject *parent)
-        : QAbstractTableModel(parent), m_captions(captions)
-    {
-    }
+        : QAbstractTableModel(parent), m_captions(captions) {}
     int rowCount(const QModelIndex &) const override { return 0; }
-    int columnCount(const QModelIndex &parent) const override
-    {
+    int columnCount(const QModelIndex &parent) const override {
         return parent.isValid() ? 0 : static_cast<int>(m_captions.size());
     }
     QVariant data(const QModelIndex &, int) const override { return {}; }
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
-    {
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
         if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
             section < m_captions.size())
             return m_captions.at(section);
         return {};
     }
 
-private:
+  private:
     QStringList m_captions;
 };
 
@@ -49,8 +45,7 @@ PotionHeader::PotionHeader(Kind kind, const QStringList &captions, const ViewCol
     : QHeaderView(Qt::Horizontal, parent), m_kind(kind), m_colors(colors),
       m_sortSource(kind == Kind::Recipes ? sortSource : nullptr),
       m_sections(new SectionModel(captions, this)), m_sortUp(makeSortMark(true)),
-      m_sortDown(makeSortMark(false))
-{
+      m_sortDown(makeSortMark(false)) {
     setModel(m_sections);
     setSectionsMovable(false);
     setSectionsClickable(kind == Kind::Recipes);
@@ -73,34 +68,29 @@ PotionHeader::PotionHeader(Kind kind, const QStringList &captions, const ViewCol
     });
 }
 
-QStringList PotionHeader::recipeCaptions()
-{
+QStringList PotionHeader::recipeCaptions() {
     QStringList out;
     for (int k = 0; k < PotionColumn::Count; ++k)
         out << potionColumnCaption(k);
     return out;
 }
 
-QStringList PotionHeader::effectInfoCaptions()
-{
+QStringList PotionHeader::effectInfoCaptions() {
     QStringList out;
     for (int k = 0; k < kPotEffColumnCount; ++k)
         out << potEffColumnCaption(k);
     return out;
 }
 
-std::vector<int> PotionHeader::effectInfoDefaultWidths()
-{
+std::vector<int> PotionHeader::effectInfoDefaultWidths() {
     return {21, 50, 50, 50, 60, 70, 70};
 }
 
-bool PotionHeader::sectionAllowsClick(int section) const
-{
+bool PotionHeader::sectionAllowsClick(int section) const {
     return m_kind == Kind::Recipes && section > 0 && section < count();
 }
 
-int PotionHeader::columnAt(int x) const
-{
+int PotionHeader::columnAt(int x) const {
     int left = 0;
     for (int k = 0; k < count(); ++k) {
         const int right = left + sectionSize(k);
@@ -111,8 +101,7 @@ int PotionHeader::columnAt(int x) const
     return -1;
 }
 
-int PotionHeader::sectionAtInclusive(int x) const
-{
+int PotionHeader::sectionAtInclusive(int x) const {
     int left = 0;
     for (int k = 0; k < count(); ++k) {
         const int right = left + sectionSize(k);
@@ -123,23 +112,20 @@ int PotionHeader::sectionAtInclusive(int x) const
     return -1;
 }
 
-int PotionHeader::sectionLeft(int section) const
-{
+int PotionHeader::sectionLeft(int section) const {
     int left = 0;
     for (int k = 0; k < section && k < count(); ++k)
         left += sectionSize(k);
     return left;
 }
 
-void PotionHeader::sectionWidths(std::vector<int> &out) const
-{
+void PotionHeader::sectionWidths(std::vector<int> &out) const {
     out.resize(static_cast<std::size_t>(count()));
     for (int k = 0; k < count(); ++k)
         out[static_cast<std::size_t>(k)] = sectionSize(k);
 }
 
-QImage PotionHeader::makeSortMark(bool ascending)
-{
+QImage PotionHeader::makeSortMark(bool ascending) {
     QImage img(kMarkWidth, kMarkHeight, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     // Six rows of triangle: the apex two pixels wide, each row one pixel wider
@@ -154,13 +140,11 @@ QImage PotionHeader::makeSortMark(bool ascending)
     return img;
 }
 
-int PotionHeader::markWidthFor(int pictureWidth, int sectionRight)
-{
+int PotionHeader::markWidthFor(int pictureWidth, int sectionRight) {
     return pictureWidth < sectionRight ? pictureWidth + 1 : 0;
 }
 
-const QImage *PotionHeader::sortMarkFor(int section, int sortCode) const
-{
+const QImage *PotionHeader::sortMarkFor(int section, int sortCode) const {
     if (m_kind != Kind::Recipes || sortCode == 0)
         return nullptr;
     // 64-bit magnitude: a damaged settings value may be the most negative int.
@@ -169,8 +153,7 @@ const QImage *PotionHeader::sortMarkFor(int section, int sortCode) const
     return sortCode < 0 ? &m_sortDown : &m_sortUp;
 }
 
-void PotionHeader::paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const
-{
+void PotionHeader::paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const {
     if (!rect.isValid())
         return;
     // The button face and frame come from the style; text and mark are ours.
@@ -182,8 +165,7 @@ void PotionHeader::paintSection(QPainter *painter, const QRect &rect, int logica
     opt.sortIndicator = QStyleOptionHeader::None;
     style()->drawControl(QStyle::CE_HeaderSection, &opt, painter, this);
 
-    const QImage *mark =
-        m_sortSource ? sortMarkFor(logicalIndex, m_sortSource->PotionSortCode) : nullptr;
+    const QImage *mark = m_sortSource ? sortMarkFor(logicalIndex, m_sortSource->PotionSortCode) : nullptr;
     const int sectionRight = rect.x() + rect.width();
     const int markWidth = mark ? markWidthFor(mark->width(), sectionRight) : 0;
 
@@ -205,8 +187,7 @@ void PotionHeader::paintSection(QPainter *painter, const QRect &rect, int logica
     painter->restore();
 }
 
-void PotionHeader::mousePressEvent(QMouseEvent *event)
-{
+void PotionHeader::mousePressEvent(QMouseEvent *event) {
     if (event->button() == Qt::RightButton && m_kind == Kind::Recipes) {
         const int section = sectionAtInclusive(event->position().toPoint().x() + offset());
         if (section >= 0) {

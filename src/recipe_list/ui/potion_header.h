@@ -21,7 +21,7 @@ struct ViewColors;
 
 class PotionHeader : public QHeaderView {
     Q_OBJECT
-public:
+  public:
     enum class Kind { Recipes, EffectInfo };
 
     // sortSource gives PotionSortCode for the sort mark; null for EffectInfo.
@@ -64,17 +64,17 @@ public:
     // The mark a section shows for a sort code: nullptr for none.
     const QImage *sortMarkFor(int section, int sortCode) const;
 
-Q_SIGNALS:
+  Q_SIGNALS:
     // A left click released on a section that allows clicks (HeaderSectionClick).
     void HeaderSectionClick(int section);
     // A right-button press on a section of `Header`: it becomes PotionFindCol.
     void PotionFindColChosen(int section);
 
-protected:
+  protected:
     void paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const override;
     void mousePressEvent(QMouseEvent *event) override;
 
-private:
+  private:
     Kind m_kind;
     const ViewColors &m_colors;
     const PotionList *m_sortSource;

@@ -16,13 +16,11 @@
 
 namespace qor {
 
-PotionListView::PotionListView(const GameData &data, const PotionList &list,
-                               const ViewColors &colors, const PotionHeader &header,
-                               PictureSource *pictures, QWidget *parent)
+PotionListView::PotionListView(const GameData &data, const PotionList &list, const ViewColors &colors,
+                               const PotionHeader &header, PictureSource *pictures, QWidget *parent)
     : QAbstractItemView(parent), m_data(data), m_list(list), m_colors(colors), m_header(header),
       m_pictures(pictures), m_model(new PotionListModel(list, this)),
-      m_painter(data, list, colors, pictures)
-{
+      m_painter(data, list, colors, pictures) {
     setModel(m_model);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -36,56 +34,47 @@ PotionListView::PotionListView(const GameData &data, const PotionList &list,
     viewport()->setAutoFillBackground(false);
     m_widths.reserve(PotionColumn::Count);
     connect(&header, &QHeaderView::sectionResized, viewport(), [this] { viewport()->update(); });
-    connect(&header, &QHeaderView::sectionCountChanged, viewport(),
-            [this] { viewport()->update(); });
+    connect(&header, &QHeaderView::sectionCountChanged, viewport(), [this] { viewport()->update(); });
 }
 
-void PotionListView::refresh()
-{
+void PotionListView::refresh() {
     m_model->refresh();
     updateGeometries();
     viewport()->update();
 }
 
-void PotionListView::resetRows()
-{
+void PotionListView::resetRows() {
     m_model->reset();
     updateGeometries();
     viewport()->update();
 }
 
-void PotionListView::setItemHeight(int height)
-{
+void PotionListView::setItemHeight(int height) {
     m_itemHeight = std::max(1, height);
     updateGeometries();
     viewport()->update();
 }
 
-int PotionListView::topIndex() const
-{
+int PotionListView::topIndex() const {
     return verticalScrollBar()->value();
 }
 
-void PotionListView::setTopIndex(int row)
-{
+void PotionListView::setTopIndex(int row) {
     verticalScrollBar()->setValue(row);
 }
 
-int PotionListView::visibleRowCount() const
-{
+int PotionListView::visibleRowCount() const {
     return std::max(1, viewport()->height() / m_itemHeight);
 }
 
-int PotionListView::currentRow() const
-{
+int PotionListView::currentRow() const {
     if (!selectionModel())
         return -1;
     const QModelIndexList rows = selectionModel()->selectedIndexes();
     return rows.isEmpty() ? -1 : rows.first().row();
 }
 
-void PotionListView::setCurrentRow(int row)
-{
+void PotionListView::setCurrentRow(int row) {
     if (row < 0 || row >= m_model->count()) {
         selectionModel()->clear();
         return;
@@ -95,32 +84,27 @@ void PotionListView::setCurrentRow(int row)
     scrollTo(idx);
 }
 
-int PotionListView::rowAt(int y) const
-{
+int PotionListView::rowAt(int y) const {
     if (y < 0)
         return -1;
     const int row = topIndex() + y / m_itemHeight;
     return row < m_model->count() ? row : -1;
 }
 
-QRect PotionListView::rowRect(int row) const
-{
+QRect PotionListView::rowRect(int row) const {
     return {0, (row - topIndex()) * m_itemHeight, viewport()->width(), m_itemHeight};
 }
 
-int PotionListView::columnAt(int x) const
-{
+int PotionListView::columnAt(int x) const {
     return m_header.columnAt(x);
 }
 
-void PotionListView::clearLitRow()
-{
+void PotionListView::clearLitRow() {
     m_litCell.row = -1;
     viewport()->update();
 }
 
-void PotionListView::trackLitCell(const QPoint &pos)
-{
+void PotionListView::trackLitCell(const QPoint &pos) {
     const LitCell cell{columnAt(pos.x()), rowAt(pos.y())};
     if (cell == m_litCell)
         return;
@@ -132,8 +116,7 @@ void PotionListView::trackLitCell(const QPoint &pos)
         repaintRow(cell.row);
 }
 
-void PotionListView::repaintRow(int row)
-{
+void PotionListView::repaintRow(int row) {
     if (row < 0 || row >= m_model->count() || m_colors.LightCellMode == 0)
         return;
     const QRect r = rowRect(row);
@@ -141,15 +124,13 @@ void PotionListView::repaintRow(int row)
         viewport()->update(r);
 }
 
-QRect PotionListView::visualRect(const QModelIndex &index) const
-{
+QRect PotionListView::visualRect(const QModelIndex &index) const {
     if (!index.isValid() || index.row() >= m_model->count())
         return {};
     return rowRect(index.row());
 }
 
-void PotionListView::scrollTo(const QModelIndex &index, ScrollHint hint)
-{
+void PotionListView::scrollTo(const QModelIndex &index, ScrollHint hint) {
     if (!index.isValid())
         return;
     const int row = index.row();
@@ -174,19 +155,16 @@ void PotionListView::scrollTo(const QModelIndex &index, ScrollHint hint)
     }
 }
 
-QModelIndex PotionListView::indexAt(const QPoint &point) const
-{
+QModelIndex PotionListView::indexAt(const QPoint &point) const {
     const int row = rowAt(point.y());
     return row < 0 ? QModelIndex() : m_model->index(row);
 }
 
-void PotionListView::keyboardSearch(const QString &)
-{
+void PotionListView::keyboardSearch(const QString &) {
     // Typing is the main window's quick find, not the item view's search.
 }
 
-QModelIndex PotionListView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers)
-{
+QModelIndex PotionListView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers) {
     const int count = m_model->count();
     if (count == 0)
         return {};
@@ -221,23 +199,19 @@ QModelIndex PotionListView::moveCursor(CursorAction cursorAction, Qt::KeyboardMo
     return m_model->index(std::clamp(next, 0, count - 1));
 }
 
-int PotionListView::horizontalOffset() const
-{
+int PotionListView::horizontalOffset() const {
     return 0;
 }
 
-int PotionListView::verticalOffset() const
-{
+int PotionListView::verticalOffset() const {
     return topIndex() * m_itemHeight;
 }
 
-bool PotionListView::isIndexHidden(const QModelIndex &) const
-{
+bool PotionListView::isIndexHidden(const QModelIndex &) const {
     return false;
 }
 
-void PotionListView::setSelection(const QRect &rect, QItemSelectionModel::SelectionFlags command)
-{
+void PotionListView::setSelection(const QRect &rect, QItemSelectionModel::SelectionFlags command) {
     const int count = m_model->count();
     if (count == 0)
         return;
@@ -250,8 +224,7 @@ void PotionListView::setSelection(const QRect &rect, QItemSelectionModel::Select
     selectionModel()->select(QItemSelection(m_model->index(from), m_model->index(last)), command);
 }
 
-QRegion PotionListView::visualRegionForSelection(const QItemSelection &selection) const
-{
+QRegion PotionListView::visualRegionForSelection(const QItemSelection &selection) const {
     QRegion region;
     const QRect vp = viewport()->rect();
     for (const QItemSelectionRange &range : selection) {
@@ -261,8 +234,7 @@ QRegion PotionListView::visualRegionForSelection(const QItemSelection &selection
     return region;
 }
 
-void PotionListView::updateGeometries()
-{
+void PotionListView::updateGeometries() {
     const int count = m_model->count();
     const int visible = visibleRowCount();
     QScrollBar *bar = verticalScrollBar();
@@ -272,14 +244,12 @@ void PotionListView::updateGeometries()
     QAbstractItemView::updateGeometries();
 }
 
-void PotionListView::scrollContentsBy(int, int)
-{
+void PotionListView::scrollContentsBy(int, int) {
     // Scrolling moves whole rows; the visible rows are simply painted anew.
     viewport()->update();
 }
 
-void PotionListView::paintEvent(QPaintEvent *event)
-{
+void PotionListView::paintEvent(QPaintEvent *event) {
     QPainter painter(viewport());
     const QRect area = event->rect();
     const int width = viewport()->width();
@@ -314,15 +284,12 @@ void PotionListView::paintEvent(QPaintEvent *event)
         painter.fillRect(QRect(0, below, width, viewport()->height() - below), m_colors.Window);
 }
 
-void PotionListView::mouseMoveEvent(QMouseEvent *event)
-{
+void PotionListView::mouseMoveEvent(QMouseEvent *event) {
     QAbstractItemView::mouseMoveEvent(event);
     trackLitCell(event->position().toPoint());
 }
 
-void PotionListView::selectionChanged(const QItemSelection &selected,
-                                      const QItemSelection &deselected)
-{
+void PotionListView::selectionChanged(const QItemSelection &selected, const QItemSelection &deselected) {
     QAbstractItemView::selectionChanged(selected, deselected);
     Q_EMIT selectedRowChanged(currentRow());
 }

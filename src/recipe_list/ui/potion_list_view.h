@@ -23,11 +23,10 @@ struct ViewColors;
 
 class PotionListView : public QAbstractItemView {
     Q_OBJECT
-public:
+  public:
     // pictures may be null (the cells then show text only).
     PotionListView(const GameData &data, const PotionList &list, const ViewColors &colors,
-                   const PotionHeader &header, PictureSource *pictures,
-                   QWidget *parent = nullptr);
+                   const PotionHeader &header, PictureSource *pictures, QWidget *parent = nullptr);
 
     PotionListModel *potionModel() const { return m_model; }
 
@@ -74,11 +73,11 @@ public:
     QModelIndex indexAt(const QPoint &point) const override;
     void keyboardSearch(const QString &search) override;
 
-Q_SIGNALS:
+  Q_SIGNALS:
     // The selected row changed (-1: none); the main window's selection handler.
     void selectedRowChanged(int row);
 
-protected:
+  protected:
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
     int horizontalOffset() const override;
     int verticalOffset() const override;
@@ -90,10 +89,9 @@ protected:
 
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
-    void selectionChanged(const QItemSelection &selected,
-                          const QItemSelection &deselected) override;
+    void selectionChanged(const QItemSelection &selected, const QItemSelection &deselected) override;
 
-private:
+  private:
     void repaintRow(int row);
 
     const GameData &m_data;

@@ -11,22 +11,18 @@
 
 namespace qor {
 
-PotionRowPainter::PotionRowPainter(const GameData &data, const PotionList &list,
-                                   const ViewColors &colors, const PictureSource *pictures)
-    : m_data(data), m_list(list), m_colors(colors), m_pictures(pictures)
-{
-}
+PotionRowPainter::PotionRowPainter(const GameData &data, const PotionList &list, const ViewColors &colors,
+                                   const PictureSource *pictures)
+    : m_data(data), m_list(list), m_colors(colors), m_pictures(pictures) {}
 
-void PotionRowPainter::begin(QPainter &painter)
-{
+void PotionRowPainter::begin(QPainter &painter) {
     const QFontMetrics fm = painter.fontMetrics();
     m_textHeight = fm.height();
     m_ascent = fm.ascent();
     m_pen = painter.pen().color();
 }
 
-void PotionRowPainter::setPen(QPainter &painter, const QColor &color)
-{
+void PotionRowPainter::setPen(QPainter &painter, const QColor &color) {
     if (color != m_pen) {
         painter.setPen(color);
         m_pen = color;
@@ -34,11 +30,10 @@ void PotionRowPainter::setPen(QPainter &painter, const QColor &color)
 }
 
 void PotionRowPainter::paintRow(QPainter &painter, const QRect &rowRect, int row, bool selected,
-                                const LitCell &lit, std::span<const int> widths)
-{
+                                const LitCell &lit, std::span<const int> widths) {
     const int top = rowRect.top();
     const int height = rowRect.height();
-    const int bottom = top + height; // exclusive
+    const int bottom = top + height;                       // exclusive
     const int rowRight = rowRect.left() + rowRect.width(); // exclusive
 
     if (m_list.PotionCount() < 1 || row < 0 || row >= m_list.PotionCount()) {
@@ -48,8 +43,7 @@ void PotionRowPainter::paintRow(QPainter &painter, const QRect &rowRect, int row
     const TPotionRec &rec = m_list[row];
     const bool odd = (row % 2) != 0;
     const QColor &rowBg = odd ? m_colors.PotionColor2 : m_colors.Window;
-    const RowPicture variant =
-        selected ? RowPicture::Selected : (odd ? RowPicture::Odd : RowPicture::Even);
+    const RowPicture variant = selected ? RowPicture::Selected : (odd ? RowPicture::Odd : RowPicture::Even);
     const int textY = top + height / 2 - m_textHeight / 2 + m_ascent;
     const bool litText = m_colors.LightCellMode == 1 || m_colors.LightCellMode == 3;
     const bool litFrame = m_colors.LightCellMode == 2 || m_colors.LightCellMode == 3;

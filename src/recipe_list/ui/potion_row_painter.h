@@ -27,7 +27,7 @@ struct LitCell {
 };
 
 class PotionRowPainter {
-public:
+  public:
     PotionRowPainter(const GameData &data, const PotionList &list, const ViewColors &colors,
                      const PictureSource *pictures);
 
@@ -37,10 +37,10 @@ public:
     // Draws row `row` into rowRect (in list client coordinates; x = 0 is the
     // left edge of section 0). widths are the header's section widths in
     // section order.
-    void paintRow(QPainter &painter, const QRect &rowRect, int row, bool selected,
-                  const LitCell &lit, std::span<const int> widths);
+    void paintRow(QPainter &painter, const QRect &rowRect, int row, bool selected, const LitCell &lit,
+                  std::span<const int> widths);
 
-private:
+  private:
     void setPen(QPainter &painter, const QColor &color);
 
     const GameData &m_data;

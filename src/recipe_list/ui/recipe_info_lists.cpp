@@ -14,9 +14,7 @@ namespace qor {
 
 namespace {
 // Text at x, vertically centred in rect by the integer rule, clipped to clip.
-void drawCentredText(QPainter &painter, const QRect &clip, int x, const QRect &rect,
-                     const QString &text)
-{
+void drawCentredText(QPainter &painter, const QRect &clip, int x, const QRect &rect, const QString &text) {
     const QFontMetrics fm = painter.fontMetrics();
     const int top = rect.top() + rect.height() / 2 - fm.height() / 2;
     painter.save();
@@ -26,17 +24,14 @@ void drawCentredText(QPainter &painter, const QRect &clip, int x, const QRect &r
 }
 } // namespace
 
-ItemsInfoList::ItemsInfoList(const GameData &data, const PotionList &list,
-                             const ViewColors &colors, PictureSource *pictures, QWidget *parent)
-    : OwnerDrawListView([] { return kRows; }, 17, parent), m_data(data), m_list(list),
-      m_colors(colors), m_pictures(pictures)
-{
+ItemsInfoList::ItemsInfoList(const GameData &data, const PotionList &list, const ViewColors &colors,
+                             PictureSource *pictures, QWidget *parent)
+    : OwnerDrawListView([] { return kRows; }, 17, parent), m_data(data), m_list(list), m_colors(colors),
+      m_pictures(pictures) {
     setSelectionMode(QAbstractItemView::NoSelection);
 }
 
-void ItemsInfoList::paintItem(QPainter &painter, const QRect &rect, int row,
-                              QStyle::State) const
-{
+void ItemsInfoList::paintItem(QPainter &painter, const QRect &rect, int row, QStyle::State) const {
     painter.fillRect(rect, m_colors.Window);
     if (row < 0 || row >= kRows)
         return;
@@ -56,19 +51,15 @@ void ItemsInfoList::paintItem(QPainter &painter, const QRect &rect, int row,
     drawCentredText(painter, rest, textLeft, rect, m_data.ItemNames.value(item));
 }
 
-EffectInfoList::EffectInfoList(const GameData &data, const PotionList &list,
-                               const ViewColors &colors, const PotionHeader &header,
-                               QWidget *parent)
-    : OwnerDrawListView([] { return kRows; }, 17, parent), m_data(data), m_list(list),
-      m_colors(colors), m_header(header)
-{
+EffectInfoList::EffectInfoList(const GameData &data, const PotionList &list, const ViewColors &colors,
+                               const PotionHeader &header, QWidget *parent)
+    : OwnerDrawListView([] { return kRows; }, 17, parent), m_data(data), m_list(list), m_colors(colors),
+      m_header(header) {
     setSelectionMode(QAbstractItemView::NoSelection);
     connect(&header, &QHeaderView::sectionResized, viewport(), [this] { viewport()->update(); });
 }
 
-void EffectInfoList::paintItem(QPainter &painter, const QRect &rect, int row,
-                               QStyle::State) const
-{
+void EffectInfoList::paintItem(QPainter &painter, const QRect &rect, int row, QStyle::State) const {
     const QColor &rowBg = (row % 2) != 0 ? m_colors.EffInfoColor2 : m_colors.Window;
     if (row < 0 || row >= kRows) {
         painter.fillRect(rect, rowBg);

@@ -16,15 +16,14 @@ struct ViewColors;
 
 class ItemsInfoList : public OwnerDrawListView {
     Q_OBJECT
-public:
+  public:
     static constexpr int kRows = 3;
     ItemsInfoList(const GameData &data, const PotionList &list, const ViewColors &colors,
                   PictureSource *pictures, QWidget *parent = nullptr);
 
-    void paintItem(QPainter &painter, const QRect &rect, int row,
-                   QStyle::State state) const override;
+    void paintItem(QPainter &painter, const QRect &rect, int row, QStyle::State state) const override;
 
-private:
+  private:
     const GameData &m_data;
     const PotionList &m_list;
     const ViewColors &m_colors;
@@ -33,16 +32,15 @@ private:
 
 class EffectInfoList : public OwnerDrawListView {
     Q_OBJECT
-public:
+  public:
     static constexpr int kRows = 5;
     // header is `HeaderEffInfo`; its section widths are the columns.
     EffectInfoList(const GameData &data, const PotionList &list, const ViewColors &colors,
                    const PotionHeader &header, QWidget *parent = nullptr);
 
-    void paintItem(QPainter &painter, const QRect &rect, int row,
-                   QStyle::State state) const override;
+    void paintItem(QPainter &painter, const QRect &rect, int row, QStyle::State state) const override;
 
-private:
+  private:
     const GameData &m_data;
     const PotionList &m_list;
     const ViewColors &m_colors;

@@ -4,8 +4,7 @@
 
 namespace qor {
 
-void ViewColors::takeSystemColors(const QPalette &palette)
-{
+void ViewColors::takeSystemColors(const QPalette &palette) {
     Window = palette.color(QPalette::Active, QPalette::Base);
     WindowText = palette.color(QPalette::Active, QPalette::Text);
     Highlight = palette.color(QPalette::Active, QPalette::Highlight);
@@ -13,8 +12,7 @@ void ViewColors::takeSystemColors(const QPalette &palette)
     GrayText = palette.color(QPalette::Disabled, QPalette::Text);
 }
 
-QColor colorFromCode(ColorCode code, const ViewColors &colors)
-{
+QColor colorFromCode(ColorCode code, const ViewColors &colors) {
     if (code >= 0)
         return QColor(code & 0xFF, (code >> 8) & 0xFF, (code >> 16) & 0xFF);
     // System colours carry the platform's colour index in the low byte.
