@@ -38,9 +38,17 @@ void ItemPicturesSource::ensureRowPictures(int rowHeight, const QColor &even, co
                                            const QColor &selected) {
     if (!m_pictures.hasItemPictures() || m_pictures.picSource(0) == nullptr)
         return;
-    if (m_pictures.rowHeight() == rowHeight && m_pictures.picRow(0, RowBg::Even) != nullptr)
+    const RowKey key{rowHeight, even.rgb(), odd.rgb(), selected.rgb()};
+    // Pictures built elsewhere (start-up) at this height count as built once;
+    // every later change of height or colour rebuilds them.
+    if (m_built.height == 0 && m_pictures.rowHeight() == rowHeight &&
+        m_pictures.picRow(1, RowBg::Even) != nullptr) {
+        m_built = key;
+    }
+    if (key == m_built)
         return;
-    m_pictures.MakePictures(1, rowHeight, even.rgb(), odd.rgb(), selected.rgb());
+    m_built = key;
+    m_pictures.MakePictures(1, rowHeight, key.even, key.odd, key.selected);
 }
 
 } // namespace qor
