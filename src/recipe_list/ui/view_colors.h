@@ -27,14 +27,14 @@ struct ViewColors {
 
     // Recipe-list cell under the mouse: 0 none, 1 coloured text, 2 frame, 3 both.
     int LightCellMode = 0;
-    QColor CellLightColor{Qt::red};
+    QColor CellLightColor{255, 255, 200};
     bool DrawVertLines = false;
-    QColor VertLineColor{Qt::lightGray};
+    QColor VertLineColor{192, 192, 192};
 
     QColor GoodEffColor{Qt::darkGreen};
     QColor PoisonEffColor{Qt::red};
     // Symbol drawn in the effect's colour before effect names.
-    QChar EffColorChar{0x25CF};
+    QChar EffColorChar{0x2022};
 
     // MenuCanGrayedDisabledItem: choosers of switched-off lines draw gray text.
     bool grayDisabledItems = false;
