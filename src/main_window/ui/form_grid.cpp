@@ -29,6 +29,10 @@ void TFormMain::fillGrid()
         if (widths[static_cast<std::size_t>(c)] > 0)
             StringGrid->setColumnWidth(c, widths[static_cast<std::size_t>(c)]);
     }
+    // The picture column is square.
+    const int side = StringGrid->verticalHeader()->defaultSectionSize();
+    StringGrid->setColumnWidth(0, side);
+    StringGrid->setIconSize(QSize(side - 2, side - 2));
 }
 
 void TFormMain::showGridRow(int gridRow)
@@ -37,7 +41,8 @@ void TFormMain::showGridRow(int gridRow)
         return;
     const QModelIndex index = m_gridModel->index(gridRow - 1, 1);
     StringGrid->setCurrentIndex(index);
-    StringGrid->scrollTo(index, QAbstractItemView::PositionAtCenter);
+    // Scroll by the picture column so the grid stays at its left edge.
+    StringGrid->scrollTo(m_gridModel->index(gridRow - 1, 0), QAbstractItemView::PositionAtCenter);
     onGridSelection();
 }
 
@@ -52,6 +57,7 @@ void TFormMain::onGridSelection()
 
 void TFormMain::showItemPicture(int item)
 {
+    m_displayItem = item;
     const QImage *picture = m_pictures.GetItemPicture(item, 1);
     if (!picture || picture->isNull()) {
         Image->clear();

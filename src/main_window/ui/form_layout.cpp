@@ -126,6 +126,10 @@ void TFormMain::FormResize(QObject *sender)
         layoutPanelLBox();
     } else if (sender == PanelInfoMain) {
         LbItemsInfo->setItemHeight(std::max(1, LbItemsInfo->viewport()->height() / 3));
+    } else if (sender == PanelItemDisplay) {
+        // The picture is scaled to the panel: rebuild it for the new size.
+        if (m_displayItem > 0)
+            showItemPicture(m_displayItem);
     } else if (sender == this) {
         QSize size = this->size();
         onCanResize(size);

@@ -184,6 +184,7 @@ private:
     bool m_inResize = false;
     int m_splitterThickness = 6;
     int m_potionTypeShown = 0;
+    int m_displayItem = 0; // ingredient shown in the picture panel
     TPotionRec m_prevPotion{};
     bool m_enteredItems = false;
     bool m_enteredAlt = false;
