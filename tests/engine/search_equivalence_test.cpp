@@ -243,5 +243,41 @@ TEST(SearchEquivalence, CapKeepsTheFirstRecordsOfTheLiteralOrder) {
     expectSameLists(literal, fast, "appending");
 }
 
+TEST(SearchEquivalence, BrokenTablesGiveSaneRecordsOnly) {
+    // Tables the loader would refuse: repeated effects within an ingredient,
+    // effect indices outside the table, negative ones. Nothing may be read
+    // out of bounds and every recipe must still name real effects.
+    std::mt19937_64 rng(99);
+    const auto uniform = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    DataSetSpec spec = test::randomSmallDataSet(rng, 25, 8);
+    GameData data = test::buildData(spec);
+    for (int i = 1; i < data.itemRecordCount(); ++i) {
+        for (TItemEffect &slot : data.ItemTable[std::size_t(i)].Eff) {
+            if (uniform(0, 3) == 0)
+                slot.Effect = uniform(-2, data.highestEffect() + 3);
+        }
+    }
+    const std::vector<std::uint8_t> available = test::allAvailable(data);
+    PotionList list;
+    EffectSearcher searcher;
+    int found = 0;
+    for (int run = 0; run < 40; ++run) {
+        const SearchConditions cond = randomConditions(rng, data);
+        searcher.run(data, run % 2 == 0, cond, available, true, list);
+        found += list.PotionCount();
+        for (const TPotionRec &rec : list.Potions()) {
+            ASSERT_GE(rec.EffCount, 1);
+            ASSERT_LE(rec.EffCount, kMaxPotionEffects);
+            for (int k = 0; k < rec.EffCount; ++k) {
+                ASSERT_GE(rec.Effects[std::size_t(k)].Effect, 1);
+                ASSERT_LE(rec.Effects[std::size_t(k)].Effect, data.highestEffect());
+            }
+            for (std::int32_t item : rec.Items)
+                ASSERT_LE(item, data.highestItem());
+        }
+    }
+    EXPECT_GT(found, 0);
+}
+
 } // namespace
 } // namespace qor
