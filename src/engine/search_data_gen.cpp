@@ -213,10 +213,12 @@ DataSetSpec GenerateDataSet(std::uint64_t seed, int itemCount, int effectCount) 
         spec.effects.push_back(effect);
     }
 
-    // Skewed effect frequencies: a few common effects, a long tail of rare ones.
+    // Uneven effect frequencies shaped like the bundled data: the most common
+    // effects on about 1.6 times the average number of ingredients, the
+    // rarest on about a fifth of it.
     std::vector<double> weights(std::size_t(effectCount) + 1, 0.0);
     for (int e = 1; e <= effectCount; ++e)
-        weights[std::size_t(e)] = 1.0 / std::pow(double(uniform(1, effectCount)), 0.7);
+        weights[std::size_t(e)] = std::uniform_real_distribution<double>(0.15, 1.6)(rng);
     std::discrete_distribution<int> pickEffect(weights.begin(), weights.end());
 
     DataSetItem placeholder;
