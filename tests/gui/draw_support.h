@@ -2,6 +2,8 @@
 // Shared pieces of the drawing tests: the application object, a small game
 // data set built by hand, pictures in plain colours and pixel helpers.
 
+#include "gui_test_support.h"
+
 #include "game_data/game_data.h"
 #include "recipe_list/potion_list.h"
 #include "recipe_list/ui/picture_source.h"
@@ -12,18 +14,12 @@
 #include <QWidget>
 
 #include <functional>
-#include <map>
 
 namespace qor::drawtest {
 
-// The one QApplication of the test program (created on first use).
+// The one QApplication of the test program, shared with the main-window tests.
 inline void ensureApp() {
-    if (QApplication::instance() == nullptr) {
-        static int argc = 1;
-        static char name[] = "test_gui";
-        static char *argv[] = {name, nullptr};
-        new QApplication(argc, argv); // lives until the process ends
-    }
+    qor::test::ensureApplication();
 }
 
 // Colours that are easy to tell apart in a rendered picture.
