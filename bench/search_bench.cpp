@@ -84,12 +84,14 @@ std::vector<int> effectsByFrequency(const GameData &data) {
     return order;
 }
 
-void runSearch(benchmark::State &state, const BenchData &bench, const SearchConditions &cond) {
+void runSearch(benchmark::State &state, const BenchData &bench, const SearchConditions &cond,
+               std::int32_t sortCode = 0) {
     if (!bench.ok) {
         state.SkipWithError("data set could not be loaded");
         return;
     }
     auto list = std::make_unique<PotionList>();
+    list->PotionSortCode = sortCode;
     EffectSearcher searcher;
     for (auto _ : state) {
         const EffectSearchOutcome outcome =
@@ -153,6 +155,10 @@ void BM_Generated400TwoMostCommonEffects(benchmark::State &state) {
 void BM_Generated400GenericLines(benchmark::State &state) {
     runSearch(state, generated(), genericLines());
 }
+// The search ends with sorting the list; here by price, largest first.
+void BM_Generated400GenericLinesSorted(benchmark::State &state) {
+    runSearch(state, generated(), genericLines(), -2);
+}
 
 BENCHMARK(BM_BundledOneEffect)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_BundledOneMedianEffect)->Unit(benchmark::kMicrosecond);
@@ -163,6 +169,7 @@ BENCHMARK(BM_Generated400TwoMedianEffects)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Generated400CommonAndMedianEffect)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Generated400TwoMostCommonEffects)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Generated400GenericLines)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Generated400GenericLinesSorted)->Unit(benchmark::kMicrosecond);
 
 // One strict evaluation, over a fixed sample of triples of the generated set.
 void BM_EvaluatePotion(benchmark::State &state) {
