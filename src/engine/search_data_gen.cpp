@@ -24,9 +24,9 @@ QString cut(const QString &text, qsizetype width) {
     return text.left(width);
 }
 
-QByteArray effectsFile(const DataSetSpec &spec) {
+QByteArray effectsFile(const DataSetDescription &dataSet) {
     QByteArray out;
-    for (const DataSetEffect &e : spec.effects) {
+    for (const DataSetEffect &e : dataSet.effects) {
         QString line = QString::number(e.baseCost, 'g', QLocale::FloatingPointShortest) + QLatin1Char(' ') +
                        QString::number(e.perkBoost) + QLatin1Char(' ') + QString::number(e.timeScaled) +
                        QLatin1Char(' ') + QString::number(e.percent) + QLatin1Char(' ') +
@@ -43,9 +43,9 @@ QByteArray effectsFile(const DataSetSpec &spec) {
     return out;
 }
 
-QByteArray itemsFile(const DataSetSpec &spec) {
+QByteArray itemsFile(const DataSetDescription &dataSet) {
     QByteArray out;
-    for (const DataSetItem &item : spec.items) {
+    for (const DataSetItem &item : dataSet.items) {
         // Two blanks, the display name in a fixed column, "/", the second
         // name; the "/" of the first record fixes the column for all.
         QString name = cut(item.name, kItemNameWidth);
@@ -67,22 +67,22 @@ QByteArray itemsFile(const DataSetSpec &spec) {
     return out;
 }
 
-QByteArray costFile(const DataSetSpec &spec) {
+QByteArray costFile(const DataSetDescription &dataSet) {
     QByteArray out;
-    for (std::size_t i = 0; i < spec.costs.size(); ++i) {
+    for (std::size_t i = 0; i < dataSet.costs.size(); ++i) {
         if (i > 0)
             out += "\r\n";
-        out += QByteArray::number(spec.costs[i]);
+        out += QByteArray::number(dataSet.costs[i]);
     }
     return out;
 }
 
-QByteArray filterFile(const DataSetSpec &spec) {
+QByteArray filterFile(const DataSetDescription &dataSet) {
     QByteArray out;
-    for (qsizetype i = 0; i < spec.filterLines.size(); ++i) {
+    for (qsizetype i = 0; i < dataSet.filterLines.size(); ++i) {
         if (i > 0)
             out += "\r\n";
-        out += ToCp1251(spec.filterLines[i]);
+        out += ToCp1251(dataSet.filterLines[i]);
     }
     return out;
 }
@@ -96,9 +96,9 @@ std::optional<QString> writeFile(const QString &path, const QByteArray &bytes) {
 
 } // namespace
 
-GameData BuildGameData(const DataSetSpec &spec, const SkillSettings &skills) {
+GameData BuildGameData(const DataSetDescription &dataSet, const SkillSettings &skills) {
     GameData data;
-    for (const DataSetEffect &e : spec.effects) {
+    for (const DataSetEffect &e : dataSet.effects) {
         TEffectRec rec;
         rec.Harmful = e.harmful;
         rec.BaseCost = e.baseCost;
@@ -116,7 +116,7 @@ GameData BuildGameData(const DataSetSpec &spec, const SkillSettings &skills) {
         data.EffectNames << name;
         data.EffectNamesUp << name.toUpper();
     }
-    for (const DataSetItem &item : spec.items) {
+    for (const DataSetItem &item : dataSet.items) {
         TItemRec rec;
         rec.ID = item.id;
         rec.Cost = item.cost;
@@ -138,29 +138,29 @@ GameData BuildGameData(const DataSetSpec &spec, const SkillSettings &skills) {
         data.ItemNamesUp << name.toUpper();
         data.ItemNames2 << name2;
     }
-    data.CostList = spec.costs;
+    data.CostList = dataSet.costs;
     // An empty Filter.txt reads as one empty line.
-    BuildFilters(data, spec.filterLines.isEmpty() ? QStringList{QString()} : spec.filterLines);
+    BuildFilters(data, dataSet.filterLines.isEmpty() ? QStringList{QString()} : dataSet.filterLines);
     RecalcItemEffects(data, skills);
     return data;
 }
 
-std::optional<QString> WriteDataFolder(const DataSetSpec &spec, const QString &dir) {
+std::optional<QString> WriteDataFolder(const DataSetDescription &dataSet, const QString &dir) {
     if (!QDir().mkpath(dir))
         return QStringLiteral("cannot create %1").arg(dir);
     const QDir d(dir);
-    if (auto e = writeFile(d.filePath(QStringLiteral("Cost.txt")), costFile(spec)))
+    if (auto e = writeFile(d.filePath(QStringLiteral("Cost.txt")), costFile(dataSet)))
         return e;
-    if (auto e = writeFile(d.filePath(QStringLiteral("Effects.ini")), effectsFile(spec)))
+    if (auto e = writeFile(d.filePath(QStringLiteral("Effects.ini")), effectsFile(dataSet)))
         return e;
-    if (auto e = writeFile(d.filePath(QStringLiteral("Filter.txt")), filterFile(spec)))
+    if (auto e = writeFile(d.filePath(QStringLiteral("Filter.txt")), filterFile(dataSet)))
         return e;
-    if (auto e = writeFile(d.filePath(QStringLiteral("Items.ini")), itemsFile(spec)))
+    if (auto e = writeFile(d.filePath(QStringLiteral("Items.ini")), itemsFile(dataSet)))
         return e;
     return std::nullopt;
 }
 
-DataSetSpec GenerateDataSet(std::uint64_t seed, int itemCount, int effectCount) {
+DataSetDescription GenerateDataSet(std::uint64_t seed, int itemCount, int effectCount) {
     static const char16_t *const kKinds[] = {u"Урон",           u"Защита",     u"Сила", u"Слабость",
                                              u"Восстановление", u"Поглощение", u"Свет", u"Тень",
                                              u"Огонь",          u"Холод"};
@@ -180,11 +180,11 @@ DataSetSpec GenerateDataSet(std::uint64_t seed, int itemCount, int effectCount) 
     const auto uniform = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
     const auto chance = [&](double p) { return std::uniform_real_distribution<double>(0.0, 1.0)(rng) < p; };
 
-    DataSetSpec spec;
+    DataSetDescription dataSet;
     DataSetEffect none;
     none.name = QStringLiteral("Нет");
     none.baseCost = 0.0;
-    spec.effects.push_back(none);
+    dataSet.effects.push_back(none);
     for (int e = 1; e <= effectCount; ++e) {
         DataSetEffect effect;
         const int kind = uniform(0, kKindCount - 1);
@@ -210,7 +210,7 @@ DataSetSpec GenerateDataSet(std::uint64_t seed, int itemCount, int effectCount) 
         default:
             break;
         }
-        spec.effects.push_back(effect);
+        dataSet.effects.push_back(effect);
     }
 
     // Uneven effect frequencies shaped like the bundled data: the most common
@@ -226,7 +226,7 @@ DataSetSpec GenerateDataSet(std::uint64_t seed, int itemCount, int effectCount) 
     placeholder.name2 = QStringLiteral("None");
     placeholder.weight = 0.0;
     placeholder.cost = 0;
-    spec.items.push_back(placeholder);
+    dataSet.items.push_back(placeholder);
     static const int kTimes[] = {0, 1, 5, 10, 20, 30, 60, 120};
     for (int i = 1; i <= itemCount; ++i) {
         DataSetItem item;
@@ -245,15 +245,15 @@ DataSetSpec GenerateDataSet(std::uint64_t seed, int itemCount, int effectCount) 
                                  [e](const DataSetSlot &s) { return s.effect == e; }));
             item.slots[std::size_t(j)] = {e, uniform(1, 30), kTimes[uniform(0, int(std::size(kTimes)) - 1)]};
         }
-        spec.items.push_back(item);
+        dataSet.items.push_back(item);
     }
 
-    spec.costs = {0, 10, 25, 50, 100, 200, 350, 500, 750, 1000, 1500, 2500, 5000, 10000};
+    dataSet.costs = {0, 10, 25, 50, 100, 200, 350, 500, 750, 1000, 1500, 2500, 5000, 10000};
     for (int k = 0; k < kKindCount; ++k) {
         const QString kind = QString::fromUtf16(kKinds[k]);
-        spec.filterLines << (k % 2 == 0 ? kind.left(4).toLower() : kind.left(5));
+        dataSet.filterLines << (k % 2 == 0 ? kind.left(4).toLower() : kind.left(5));
     }
-    return spec;
+    return dataSet;
 }
 
 } // namespace qor

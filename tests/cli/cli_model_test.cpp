@@ -35,22 +35,22 @@ class ModelCommands : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(m_dir.isValid());
-        DataSetSpec spec = test::emptyDataSet();
+        DataSetDescription dataSet = test::emptyDataSet();
         for (int e = 1; e <= 8; ++e)
-            test::addEffect(spec, test::effect(e % 3 == 0, 1.0 + e));
+            test::addEffect(dataSet, test::effect(e % 3 == 0, 1.0 + e));
         const int slots[4][4] = {{1, 2, 3, 4}, {1, 5, 6, 7}, {5, 6, 7, 8}, {2, 3, 6, 8}};
         for (const auto &s : slots) {
-            test::addItem(spec, {{s[0], 10, 5}, {s[1], 20, 10}, {s[2], 3, 0}, {s[3], 7, 30}});
+            test::addItem(dataSet, {{s[0], 10, 5}, {s[1], 20, 10}, {s[2], 3, 0}, {s[3], 7, 30}});
         }
-        spec.items[1].weight = 0.25;
-        spec.items[2].weight = 2;
-        spec.items[3].cost = 40;
-        spec.items[4].id = 0x2A;
-        spec.items[1].name2 = QStringLiteral("delta");
-        spec.items[2].name2 = QStringLiteral("Beta");
-        spec.items[3].name2 = QStringLiteral("alpha");
-        spec.items[4].name2 = QStringLiteral("Gamma");
-        const auto error = WriteDataFolder(spec, m_dir.path());
+        dataSet.items[1].weight = 0.25;
+        dataSet.items[2].weight = 2;
+        dataSet.items[3].cost = 40;
+        dataSet.items[4].id = 0x2A;
+        dataSet.items[1].name2 = QStringLiteral("delta");
+        dataSet.items[2].name2 = QStringLiteral("Beta");
+        dataSet.items[3].name2 = QStringLiteral("alpha");
+        dataSet.items[4].name2 = QStringLiteral("Gamma");
+        const auto error = WriteDataFolder(dataSet, m_dir.path());
         ASSERT_FALSE(error) << error->toStdString();
     }
     CliRun runData(const QStringList &args) {

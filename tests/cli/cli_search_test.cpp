@@ -25,17 +25,17 @@ class CliSearchTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(m_dir.isValid());
-        DataSetSpec spec = test::emptyDataSet();
+        DataSetDescription dataSet = test::emptyDataSet();
         for (int e = 1; e <= 15; ++e)
-            test::addEffect(spec, test::effect(e == 3 || e == 4, 1.0 + e));
-        test::addItem(spec, {{1, 5, 0}, {2, 5, 0}, {6, 5, 0}, {7, 5, 0}});
-        test::addItem(spec, {{1, 6, 0}, {3, 5, 0}, {8, 5, 0}, {9, 5, 0}});
-        test::addItem(spec, {{1, 7, 0}, {2, 6, 0}, {3, 6, 0}, {10, 5, 0}});
-        test::addItem(spec, {{4, 5, 0}, {5, 5, 0}, {11, 5, 0}, {12, 5, 0}});
-        test::addItem(spec, {{4, 6, 0}, {13, 5, 0}, {14, 5, 0}, {15, 5, 0}});
-        spec.items[2].name = QStringLiteral("Корень мандрагоры");
-        spec.costs = {0, 100, 10};
-        const auto error = WriteDataFolder(spec, m_dir.path());
+            test::addEffect(dataSet, test::effect(e == 3 || e == 4, 1.0 + e));
+        test::addItem(dataSet, {{1, 5, 0}, {2, 5, 0}, {6, 5, 0}, {7, 5, 0}});
+        test::addItem(dataSet, {{1, 6, 0}, {3, 5, 0}, {8, 5, 0}, {9, 5, 0}});
+        test::addItem(dataSet, {{1, 7, 0}, {2, 6, 0}, {3, 6, 0}, {10, 5, 0}});
+        test::addItem(dataSet, {{4, 5, 0}, {5, 5, 0}, {11, 5, 0}, {12, 5, 0}});
+        test::addItem(dataSet, {{4, 6, 0}, {13, 5, 0}, {14, 5, 0}, {15, 5, 0}});
+        dataSet.items[2].name = QStringLiteral("Корень мандрагоры");
+        dataSet.costs = {0, 100, 10};
+        const auto error = WriteDataFolder(dataSet, m_dir.path());
         ASSERT_FALSE(error) << error->toStdString();
     }
 

@@ -15,42 +15,42 @@ DataSetEffect effect(bool harmful, double baseCost, std::uint8_t effClass, std::
     return e;
 }
 
-DataSetSpec emptyDataSet() {
-    DataSetSpec spec;
+DataSetDescription emptyDataSet() {
+    DataSetDescription dataSet;
     DataSetEffect none;
     none.name = QStringLiteral("Нет");
     none.baseCost = 0.0;
-    spec.effects.push_back(none);
+    dataSet.effects.push_back(none);
     DataSetItem placeholder;
     placeholder.name = QStringLiteral("Нет");
     placeholder.name2 = QStringLiteral("None");
     placeholder.cost = 0;
-    spec.items.push_back(placeholder);
-    spec.costs = {0, 10, 50, 100, 500, 1000};
-    return spec;
+    dataSet.items.push_back(placeholder);
+    dataSet.costs = {0, 10, 50, 100, 500, 1000};
+    return dataSet;
 }
 
-int addEffect(DataSetSpec &spec, DataSetEffect e) {
-    const int index = int(spec.effects.size());
+int addEffect(DataSetDescription &dataSet, DataSetEffect e) {
+    const int index = int(dataSet.effects.size());
     if (e.name.isEmpty())
         e.name = QStringLiteral("Эффект %1").arg(index);
-    spec.effects.push_back(std::move(e));
+    dataSet.effects.push_back(std::move(e));
     return index;
 }
 
-int addItem(DataSetSpec &spec, std::initializer_list<DataSetSlot> slots, const QString &name) {
-    const int index = int(spec.items.size());
+int addItem(DataSetDescription &dataSet, std::initializer_list<DataSetSlot> slots, const QString &name) {
+    const int index = int(dataSet.items.size());
     DataSetItem item;
     item.name = name.isEmpty() ? QStringLiteral("Ингредиент %1").arg(index) : name;
     item.name2 = QStringLiteral("Item %1").arg(index);
     item.id = 0x1000 + index;
     std::copy_n(slots.begin(), std::min<std::size_t>(slots.size(), kSlotsPerItem), item.slots.begin());
-    spec.items.push_back(item);
+    dataSet.items.push_back(item);
     return index;
 }
 
-GameData buildData(const DataSetSpec &spec, const SkillSettings &skills) {
-    return BuildGameData(spec, skills);
+GameData buildData(const DataSetDescription &dataSet, const SkillSettings &skills) {
+    return BuildGameData(dataSet, skills);
 }
 
 void setSlotCost(GameData &data, int item, int slot, std::int32_t cost, std::int32_t costPlain) {
@@ -59,15 +59,15 @@ void setSlotCost(GameData &data, int item, int slot, std::int32_t cost, std::int
     e.CostPlain = costPlain < 0 ? cost : costPlain;
 }
 
-DataSetSpec randomSmallDataSet(std::mt19937_64 &rng, int items, int effects) {
+DataSetDescription randomSmallDataSet(std::mt19937_64 &rng, int items, int effects) {
     const auto uniform = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
-    DataSetSpec spec = emptyDataSet();
+    DataSetDescription dataSet = emptyDataSet();
     static const char16_t *const kStems[] = {u"Урон", u"Укрепление", u"Защита", u"Здоровье", u"Яд"};
     for (int e = 1; e <= effects; ++e) {
         DataSetEffect fx = effect(uniform(0, 2) == 0, uniform(1, 40) / 4.0, std::uint8_t(uniform(0, 9)),
                                   std::uint8_t(uniform(0, 4) == 0), std::uint8_t(uniform(0, 1)));
         fx.name = QString::fromUtf16(kStems[uniform(0, 4)]) + QStringLiteral(" %1").arg(e);
-        addEffect(spec, fx);
+        addEffect(dataSet, fx);
     }
     // Small effect pools make many shared effects, three-way ones included.
     for (int i = 1; i <= items; ++i) {
@@ -83,14 +83,14 @@ DataSetSpec randomSmallDataSet(std::mt19937_64 &rng, int items, int effects) {
                 e = 0;
             slots[std::size_t(j)] = {e, uniform(0, 12), uniform(0, 3) * 10};
         }
-        addItem(spec, {slots[0], slots[1], slots[2], slots[3]});
+        addItem(dataSet, {slots[0], slots[1], slots[2], slots[3]});
     }
-    spec.costs.clear();
+    dataSet.costs.clear();
     const int costCount = uniform(1, 6);
     for (int k = 0; k < costCount; ++k)
-        spec.costs.push_back(uniform(0, 60) * 5);
-    spec.filterLines = {QStringLiteral("урон"), QStringLiteral("ЗА"), QStringLiteral("Укреп")};
-    return spec;
+        dataSet.costs.push_back(uniform(0, 60) * 5);
+    dataSet.filterLines = {QStringLiteral("урон"), QStringLiteral("ЗА"), QStringLiteral("Укреп")};
+    return dataSet;
 }
 
 std::vector<std::uint8_t> allAvailable(const GameData &data) {

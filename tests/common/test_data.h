@@ -18,17 +18,17 @@ DataSetEffect effect(bool harmful, double baseCost = 1.0, std::uint8_t effClass 
                      std::uint8_t timeScaled = 0, std::uint8_t perkBoost = 0);
 
 // Starts a data set with the placeholder effect and ingredient in place.
-DataSetSpec emptyDataSet();
+DataSetDescription emptyDataSet();
 
 // Appends an effect and returns its index; an empty name becomes "Эффект <index>".
-int addEffect(DataSetSpec &spec, DataSetEffect e);
+int addEffect(DataSetDescription &dataSet, DataSetEffect e);
 
 // Appends an ingredient with four slots (effect, base power, base time) and
 // returns its index; an empty name becomes "Ингредиент <index>".
-int addItem(DataSetSpec &spec, std::initializer_list<DataSetSlot> slots, const QString &name = {});
+int addItem(DataSetDescription &dataSet, std::initializer_list<DataSetSlot> slots, const QString &name = {});
 
 // Builds the tables with default skills (skill 15, no perks) unless given.
-GameData buildData(const DataSetSpec &spec, const SkillSettings &skills = {});
+GameData buildData(const DataSetDescription &dataSet, const SkillSettings &skills = {});
 
 // Sets the derived price of one slot (0-based slot) of an ingredient directly,
 // for evaluation tests that need exact prices; plain price as given or equal.
@@ -36,7 +36,7 @@ void setSlotCost(GameData &data, int item, int slot, std::int32_t cost, std::int
 
 // A random valid small data set for equivalence tests: items real ingredients,
 // effects real effects, random flags, a few filter lines and price steps.
-DataSetSpec randomSmallDataSet(std::mt19937_64 &rng, int items, int effects);
+DataSetDescription randomSmallDataSet(std::mt19937_64 &rng, int items, int effects);
 
 // Availability with every ingredient index at hand (index 0 unused).
 std::vector<std::uint8_t> allAvailable(const GameData &data);

@@ -35,15 +35,15 @@ class EvaluatePotionTest : public ::testing::Test {
   protected:
     // Effects 1..12: 1..6 beneficial, 7..12 harmful.
     void SetUp() override {
-        spec = test::emptyDataSet();
+        dataSet = test::emptyDataSet();
         for (int e = 1; e <= 12; ++e)
-            addEffect(spec, effect(e > 6));
+            addEffect(dataSet, effect(e > 6));
     }
-    GameData build() { return test::buildData(spec); }
+    GameData build() { return test::buildData(dataSet); }
     bool eval(const GameData &data, int i1, int i2, int i3, bool strict, bool purity = false) {
         return EvaluatePotion(data, purity, rec, i1, i2, i3, strict);
     }
-    DataSetSpec spec;
+    DataSetDescription dataSet;
     TPotionRec rec;
 };
 
@@ -51,8 +51,8 @@ TEST_F(EvaluatePotionTest, WorkedExampleWithAndWithoutPurity) {
     // P: X (beneficial, 50), Y (harmful, 20); Q: Y (30, plain 24), X (40).
     const int x = 1;
     const int y = 7;
-    const int p = addItem(spec, {{x, 1, 0}, {y, 1, 0}, {2, 1, 0}, {3, 1, 0}});
-    const int q = addItem(spec, {{y, 1, 0}, {x, 1, 0}, {4, 1, 0}, {5, 1, 0}});
+    const int p = addItem(dataSet, {{x, 1, 0}, {y, 1, 0}, {2, 1, 0}, {3, 1, 0}});
+    const int q = addItem(dataSet, {{y, 1, 0}, {x, 1, 0}, {4, 1, 0}, {5, 1, 0}});
     GameData data = build();
     setSlot(data, p, 0, 50);
     setSlot(data, p, 1, 20);
@@ -83,8 +83,8 @@ TEST_F(EvaluatePotionTest, WorkedExampleWithAndWithoutPurity) {
 }
 
 TEST_F(EvaluatePotionTest, NormalisesRepeatedAndMissingIngredients) {
-    const int i5 = addItem(spec, {{1, 1, 0}, {2, 1, 0}, {3, 1, 0}, {4, 1, 0}});
-    const int i7 = addItem(spec, {{1, 1, 0}, {8, 1, 0}, {9, 1, 0}, {10, 1, 0}});
+    const int i5 = addItem(dataSet, {{1, 1, 0}, {2, 1, 0}, {3, 1, 0}, {4, 1, 0}});
+    const int i7 = addItem(dataSet, {{1, 1, 0}, {8, 1, 0}, {9, 1, 0}, {10, 1, 0}});
     const GameData data = build();
     EXPECT_FALSE(eval(data, i5, i5, 0, false));
     EXPECT_FALSE(eval(data, i5, i5, i5, false));
@@ -97,8 +97,8 @@ TEST_F(EvaluatePotionTest, NormalisesRepeatedAndMissingIngredients) {
 }
 
 TEST_F(EvaluatePotionTest, RejectsIndicesOutsideTheTableAndUnsharedOrEmptySlots) {
-    const int a = addItem(spec, {{1, 1, 0}, {0, 0, 0}, {3, 1, 0}, {4, 1, 0}});
-    const int b = addItem(spec, {{2, 1, 0}, {0, 0, 0}, {5, 1, 0}, {6, 1, 0}});
+    const int a = addItem(dataSet, {{1, 1, 0}, {0, 0, 0}, {3, 1, 0}, {4, 1, 0}});
+    const int b = addItem(dataSet, {{2, 1, 0}, {0, 0, 0}, {5, 1, 0}, {6, 1, 0}});
     const GameData data = build();
     EXPECT_FALSE(eval(data, a, b, 0, false)); // only the empty slots agree
     EXPECT_FALSE(eval(data, a, b + 1, 0, false));
@@ -107,8 +107,8 @@ TEST_F(EvaluatePotionTest, RejectsIndicesOutsideTheTableAndUnsharedOrEmptySlots)
 }
 
 TEST_F(EvaluatePotionTest, EffectIndicesOutsideTheTableAreNeverShared) {
-    const int a = addItem(spec, {{1, 1, 0}, {2, 1, 0}, {3, 1, 0}, {4, 1, 0}});
-    const int b = addItem(spec, {{1, 1, 0}, {2, 1, 0}, {5, 1, 0}, {6, 1, 0}});
+    const int a = addItem(dataSet, {{1, 1, 0}, {2, 1, 0}, {3, 1, 0}, {4, 1, 0}});
+    const int b = addItem(dataSet, {{1, 1, 0}, {2, 1, 0}, {5, 1, 0}, {6, 1, 0}});
     GameData data = build();
     data.ItemTable[std::size_t(a)].Eff[0].Effect = 40;
     data.ItemTable[std::size_t(b)].Eff[0].Effect = 40;
@@ -121,8 +121,8 @@ TEST_F(EvaluatePotionTest, EffectIndicesOutsideTheTableAreNeverShared) {
 }
 
 TEST_F(EvaluatePotionTest, EqualPricesGoToTheFirstIngredient) {
-    const int a = addItem(spec, {{1, 1, 0}, {2, 1, 0}, {3, 1, 0}, {4, 1, 0}});
-    const int b = addItem(spec, {{5, 1, 0}, {1, 1, 0}, {8, 1, 0}, {9, 1, 0}});
+    const int a = addItem(dataSet, {{1, 1, 0}, {2, 1, 0}, {3, 1, 0}, {4, 1, 0}});
+    const int b = addItem(dataSet, {{5, 1, 0}, {1, 1, 0}, {8, 1, 0}, {9, 1, 0}});
     GameData data = build();
     setSlot(data, a, 0, 40);
     setSlot(data, b, 1, 40);
@@ -136,9 +136,9 @@ TEST_F(EvaluatePotionTest, EqualPricesGoToTheFirstIngredient) {
 }
 
 TEST_F(EvaluatePotionTest, ThirdIngredientThatSharesNothingIsUseless) {
-    const int a = addItem(spec, {{1, 1, 0}, {2, 1, 0}, {3, 1, 0}, {4, 1, 0}});
-    const int b = addItem(spec, {{1, 1, 0}, {2, 1, 0}, {9, 1, 0}, {10, 1, 0}});
-    const int c = addItem(spec, {{5, 1, 0}, {6, 1, 0}, {11, 1, 0}, {12, 1, 0}});
+    const int a = addItem(dataSet, {{1, 1, 0}, {2, 1, 0}, {3, 1, 0}, {4, 1, 0}});
+    const int b = addItem(dataSet, {{1, 1, 0}, {2, 1, 0}, {9, 1, 0}, {10, 1, 0}});
+    const int c = addItem(dataSet, {{5, 1, 0}, {6, 1, 0}, {11, 1, 0}, {12, 1, 0}});
     const GameData data = build();
     ASSERT_TRUE(eval(data, a, b, c, false));
     EXPECT_EQ(rec.UselessItem, c);
@@ -151,10 +151,10 @@ TEST_F(EvaluatePotionTest, ThirdIngredientThatSharesNothingIsUseless) {
 }
 
 TEST_F(EvaluatePotionTest, ThreeIngredientsWithOneSharedEffectAreStrictlyRejected) {
-    const int a = addItem(spec, {{1, 1, 0}, {2, 1, 0}, {3, 1, 0}, {4, 1, 0}});
-    const int b = addItem(spec, {{1, 1, 0}, {5, 1, 0}, {6, 1, 0}, {7, 1, 0}});
-    const int c = addItem(spec, {{2, 1, 0}, {8, 1, 0}, {9, 1, 0}, {10, 1, 0}});
-    const int d = addItem(spec, {{1, 1, 0}, {11, 1, 0}, {12, 1, 0}, {8, 1, 0}});
+    const int a = addItem(dataSet, {{1, 1, 0}, {2, 1, 0}, {3, 1, 0}, {4, 1, 0}});
+    const int b = addItem(dataSet, {{1, 1, 0}, {5, 1, 0}, {6, 1, 0}, {7, 1, 0}});
+    const int c = addItem(dataSet, {{2, 1, 0}, {8, 1, 0}, {9, 1, 0}, {10, 1, 0}});
+    const int d = addItem(dataSet, {{1, 1, 0}, {11, 1, 0}, {12, 1, 0}, {8, 1, 0}});
     const GameData data = build();
     // a-b share 1, a-c share 2: two effects, everyone credited.
     EXPECT_TRUE(eval(data, a, b, c, true));
@@ -166,9 +166,9 @@ TEST_F(EvaluatePotionTest, ThreeIngredientsWithOneSharedEffectAreStrictlyRejecte
 }
 
 TEST_F(EvaluatePotionTest, SixthSharedEffectIsDroppedEvenWhenMostValuable) {
-    const int a = addItem(spec, {{1, 1, 0}, {2, 1, 0}, {3, 1, 0}, {4, 1, 0}});
-    const int b = addItem(spec, {{1, 1, 0}, {2, 1, 0}, {5, 1, 0}, {6, 1, 0}});
-    const int c = addItem(spec, {{3, 1, 0}, {4, 1, 0}, {5, 1, 0}, {6, 1, 0}});
+    const int a = addItem(dataSet, {{1, 1, 0}, {2, 1, 0}, {3, 1, 0}, {4, 1, 0}});
+    const int b = addItem(dataSet, {{1, 1, 0}, {2, 1, 0}, {5, 1, 0}, {6, 1, 0}});
+    const int c = addItem(dataSet, {{3, 1, 0}, {4, 1, 0}, {5, 1, 0}, {6, 1, 0}});
     GameData data = build();
     for (int item : {a, b, c}) {
         for (int s = 0; s < 4; ++s)
@@ -185,9 +185,9 @@ TEST_F(EvaluatePotionTest, SixthSharedEffectIsDroppedEvenWhenMostValuable) {
 
 TEST_F(EvaluatePotionTest, EqualPricesKeepTheOrderOfDiscovery) {
     // Discovery: a's slots in order (3 then 1 shared with b), then b-c (5).
-    const int a = addItem(spec, {{3, 1, 0}, {1, 1, 0}, {9, 1, 0}, {10, 1, 0}});
-    const int b = addItem(spec, {{1, 1, 0}, {5, 1, 0}, {3, 1, 0}, {11, 1, 0}});
-    const int c = addItem(spec, {{5, 1, 0}, {12, 1, 0}, {2, 1, 0}, {4, 1, 0}});
+    const int a = addItem(dataSet, {{3, 1, 0}, {1, 1, 0}, {9, 1, 0}, {10, 1, 0}});
+    const int b = addItem(dataSet, {{1, 1, 0}, {5, 1, 0}, {3, 1, 0}, {11, 1, 0}});
+    const int c = addItem(dataSet, {{5, 1, 0}, {12, 1, 0}, {2, 1, 0}, {4, 1, 0}});
     GameData data = build();
     for (int item : {a, b, c}) {
         for (int s = 0; s < 4; ++s)
@@ -208,9 +208,9 @@ class ThreeWayTest : public EvaluatePotionTest {
   protected:
     void SetUp() override {
         EvaluatePotionTest::SetUp();
-        i1 = addItem(spec, {{1, 1, 0}, {2, 1, 0}, {3, 1, 0}, {4, 1, 0}});
-        i2 = addItem(spec, {{5, 1, 0}, {1, 1, 0}, {6, 1, 0}, {7, 1, 0}});
-        i3 = addItem(spec, {{8, 1, 0}, {9, 1, 0}, {1, 1, 0}, {10, 1, 0}});
+        i1 = addItem(dataSet, {{1, 1, 0}, {2, 1, 0}, {3, 1, 0}, {4, 1, 0}});
+        i2 = addItem(dataSet, {{5, 1, 0}, {1, 1, 0}, {6, 1, 0}, {7, 1, 0}});
+        i3 = addItem(dataSet, {{8, 1, 0}, {9, 1, 0}, {1, 1, 0}, {10, 1, 0}});
         data = build();
     }
     void prices(int a, int b, int c) {
@@ -242,9 +242,9 @@ TEST_F(ThreeWayTest, RuleOneCreditsTheOtherTwo) {
 
 TEST_F(EvaluatePotionTest, RuleThreeDropsTheThirdWhenOnlyItHasNoOtherEffect) {
     // X = 1 in all three; the first two also share 2.
-    const int i1 = addItem(spec, {{1, 1, 0}, {2, 1, 0}, {3, 1, 0}, {4, 1, 0}});
-    const int i2 = addItem(spec, {{1, 1, 0}, {2, 1, 0}, {5, 1, 0}, {6, 1, 0}});
-    const int i3 = addItem(spec, {{1, 1, 0}, {7, 1, 0}, {8, 1, 0}, {9, 1, 0}});
+    const int i1 = addItem(dataSet, {{1, 1, 0}, {2, 1, 0}, {3, 1, 0}, {4, 1, 0}});
+    const int i2 = addItem(dataSet, {{1, 1, 0}, {2, 1, 0}, {5, 1, 0}, {6, 1, 0}});
+    const int i3 = addItem(dataSet, {{1, 1, 0}, {7, 1, 0}, {8, 1, 0}, {9, 1, 0}});
     GameData data = build();
     setSlot(data, i1, 0, 20);
     setSlot(data, i2, 0, 30);
@@ -263,9 +263,9 @@ TEST_F(EvaluatePotionTest, RuleThreeDropsTheThirdWhenOnlyItHasNoOtherEffect) {
 
 TEST_F(EvaluatePotionTest, ThreeWayRulesFourToSevenWhenEveryoneHasOtherEffects) {
     // X = 1 in all three; pairs: 2 (i1-i2), 3 (i1-i3), 4 (i2-i3).
-    const int i1 = addItem(spec, {{1, 1, 0}, {2, 1, 0}, {3, 1, 0}, {9, 1, 0}});
-    const int i2 = addItem(spec, {{1, 1, 0}, {2, 1, 0}, {4, 1, 0}, {10, 1, 0}});
-    const int i3 = addItem(spec, {{1, 1, 0}, {3, 1, 0}, {4, 1, 0}, {11, 1, 0}});
+    const int i1 = addItem(dataSet, {{1, 1, 0}, {2, 1, 0}, {3, 1, 0}, {9, 1, 0}});
+    const int i2 = addItem(dataSet, {{1, 1, 0}, {2, 1, 0}, {4, 1, 0}, {10, 1, 0}});
+    const int i3 = addItem(dataSet, {{1, 1, 0}, {3, 1, 0}, {4, 1, 0}, {11, 1, 0}});
     GameData data = build();
     const auto winner = [&](int a, int b, int c) {
         setSlot(data, i1, 0, a);
@@ -287,9 +287,9 @@ TEST_F(EvaluatePotionTest, ThreeWayRulesFourToSevenWhenEveryoneHasOtherEffects) 
 
 TEST_F(EvaluatePotionTest, OthersCountOnlyEntriesAlreadyReducedToPairs) {
     // Two effects of all three ingredients (1 and 2), nothing else shared.
-    const int i1 = addItem(spec, {{1, 1, 0}, {2, 1, 0}, {3, 1, 0}, {4, 1, 0}});
-    const int i2 = addItem(spec, {{1, 1, 0}, {2, 1, 0}, {5, 1, 0}, {6, 1, 0}});
-    const int i3 = addItem(spec, {{1, 1, 0}, {2, 1, 0}, {7, 1, 0}, {8, 1, 0}});
+    const int i1 = addItem(dataSet, {{1, 1, 0}, {2, 1, 0}, {3, 1, 0}, {4, 1, 0}});
+    const int i2 = addItem(dataSet, {{1, 1, 0}, {2, 1, 0}, {5, 1, 0}, {6, 1, 0}});
+    const int i3 = addItem(dataSet, {{1, 1, 0}, {2, 1, 0}, {7, 1, 0}, {8, 1, 0}});
     GameData data = build();
     // Effect 1: a = 10, b = c = 20. While it is resolved effect 2 is still
     // three-way and does not count, so rule 1 applies: credit {2, 3},
@@ -312,9 +312,9 @@ TEST_F(EvaluatePotionTest, OthersCountOnlyEntriesAlreadyReducedToPairs) {
 
 TEST_F(EvaluatePotionTest, PurityDropsTheOtherKindAndCanMakeAnIngredientUseless) {
     // a-b share the beneficial 1 (valuable); b-c share the harmful 7.
-    const int a = addItem(spec, {{1, 1, 0}, {2, 1, 0}, {3, 1, 0}, {4, 1, 0}});
-    const int b = addItem(spec, {{1, 1, 0}, {7, 1, 0}, {5, 1, 0}, {6, 1, 0}});
-    const int c = addItem(spec, {{7, 1, 0}, {8, 1, 0}, {9, 1, 0}, {10, 1, 0}});
+    const int a = addItem(dataSet, {{1, 1, 0}, {2, 1, 0}, {3, 1, 0}, {4, 1, 0}});
+    const int b = addItem(dataSet, {{1, 1, 0}, {7, 1, 0}, {5, 1, 0}, {6, 1, 0}});
+    const int c = addItem(dataSet, {{7, 1, 0}, {8, 1, 0}, {9, 1, 0}, {10, 1, 0}});
     GameData data = build();
     setSlot(data, a, 0, 90);
     setSlot(data, b, 0, 80);

@@ -53,10 +53,10 @@ void expectSameTables(const GameData &built, const GameData &loaded) {
 
 TEST(DataSetGenerator, WrittenFolderLoadsAsBuilt) {
     for (std::uint64_t seed : {1u, 2u}) {
-        const DataSetSpec spec = GenerateDataSet(seed, 150, 70);
+        const DataSetDescription dataSet = GenerateDataSet(seed, 150, 70);
         QTemporaryDir dir;
         ASSERT_TRUE(dir.isValid());
-        ASSERT_FALSE(WriteDataFolder(spec, dir.path()));
+        ASSERT_FALSE(WriteDataFolder(dataSet, dir.path()));
         GameData loaded;
         const auto error = LoadGameData(test::withSlash(dir.path()), loaded);
         ASSERT_FALSE(error) << error->toText().toStdString();
@@ -64,28 +64,28 @@ TEST(DataSetGenerator, WrittenFolderLoadsAsBuilt) {
         skills.AlchemySkill = 60;
         skills.PerkPoisoner = true;
         RecalcItemEffects(loaded, skills);
-        expectSameTables(BuildGameData(spec, skills), loaded);
+        expectSameTables(BuildGameData(dataSet, skills), loaded);
     }
 }
 
 TEST(DataSetGenerator, SmallTestSetsLoadAsBuiltToo) {
     std::mt19937_64 rng(4);
-    DataSetSpec spec = test::randomSmallDataSet(rng, 20, 9);
-    spec.filterLines.clear(); // an empty Filter.txt reads as one empty line
+    DataSetDescription dataSet = test::randomSmallDataSet(rng, 20, 9);
+    dataSet.filterLines.clear(); // an empty Filter.txt reads as one empty line
     QTemporaryDir dir;
-    ASSERT_FALSE(WriteDataFolder(spec, dir.path()));
+    ASSERT_FALSE(WriteDataFolder(dataSet, dir.path()));
     GameData loaded;
     ASSERT_FALSE(LoadGameData(test::withSlash(dir.path()), loaded));
     RecalcItemEffects(loaded, SkillSettings{});
-    const GameData built = test::buildData(spec);
+    const GameData built = test::buildData(dataSet);
     expectSameTables(built, loaded);
     EXPECT_EQ(built.FilterList.size(), kFixedFilterCount + 1);
 }
 
 TEST(DataSetGenerator, SameSeedSameDataAndValidIngredients) {
-    const DataSetSpec a = GenerateDataSet(7, 400, 60);
-    const DataSetSpec b = GenerateDataSet(7, 400, 60);
-    const DataSetSpec c = GenerateDataSet(8, 400, 60);
+    const DataSetDescription a = GenerateDataSet(7, 400, 60);
+    const DataSetDescription b = GenerateDataSet(7, 400, 60);
+    const DataSetDescription c = GenerateDataSet(8, 400, 60);
     ASSERT_EQ(a.items.size(), 401u);
     ASSERT_EQ(a.effects.size(), 61u);
     bool differs = false;

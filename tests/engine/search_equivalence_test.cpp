@@ -106,12 +106,12 @@ TEST(SearchEquivalence, RandomDataAndConditionsGiveTheLiteralResult) {
         std::mt19937_64 rng(seed);
         const int items = std::uniform_int_distribution<int>(8, 30)(rng);
         const int effects = std::uniform_int_distribution<int>(6, 20)(rng);
-        const DataSetSpec spec = test::randomSmallDataSet(rng, items, effects);
+        const DataSetDescription dataSet = test::randomSmallDataSet(rng, items, effects);
         SkillSettings skills;
         skills.AlchemySkill = std::uniform_int_distribution<int>(0, 100)(rng);
         skills.PerkBenefactor = seed % 2 == 0;
         skills.PerkPoisoner = seed % 3 == 0;
-        const GameData data = test::buildData(spec, skills);
+        const GameData data = test::buildData(dataSet, skills);
         for (int run = 0; run < 40; ++run) {
             const SearchConditions cond = randomConditions(rng, data);
             const std::vector<std::uint8_t> available = randomAvailability(rng, data);
@@ -210,8 +210,8 @@ TEST(SearchEquivalence, CapKeepsTheFirstRecordsOfTheLiteralOrder) {
     // Few effects on many ingredients: far more than 100000 recipes match
     // "Нет / Любой" in every line.
     std::mt19937_64 rng(77);
-    DataSetSpec spec = test::randomSmallDataSet(rng, 110, 7);
-    const GameData data = test::buildData(spec);
+    DataSetDescription dataSet = test::randomSmallDataSet(rng, 110, 7);
+    const GameData data = test::buildData(dataSet);
     SearchConditions cond;
     cond.ItemsCountMode = 2;
     cond.FilterCode = {1, 1, 1, 1, 1};
@@ -249,8 +249,8 @@ TEST(SearchEquivalence, BrokenTablesGiveSaneRecordsOnly) {
     // out of bounds and every recipe must still name real effects.
     std::mt19937_64 rng(99);
     const auto uniform = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
-    DataSetSpec spec = test::randomSmallDataSet(rng, 25, 8);
-    GameData data = test::buildData(spec);
+    DataSetDescription dataSet = test::randomSmallDataSet(rng, 25, 8);
+    GameData data = test::buildData(dataSet);
     for (int i = 1; i < data.itemRecordCount(); ++i) {
         for (TItemEffect &slot : data.ItemTable[std::size_t(i)].Eff) {
             if (uniform(0, 3) == 0)

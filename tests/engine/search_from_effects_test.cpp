@@ -22,17 +22,17 @@ class SearchFromEffectsTest : public ::testing::Test {
     static constexpr int A = 1, B = 2, C = 3, D = 4, E = 5;
 
     void SetUp() override {
-        DataSetSpec spec = test::emptyDataSet();
+        DataSetDescription dataSet = test::emptyDataSet();
         for (int e = 1; e <= 15; ++e)
-            test::addEffect(spec, test::effect(e == C || e == D, 1.0 + e));
-        test::addItem(spec, {{A, 5, 0}, {B, 5, 0}, {6, 5, 0}, {7, 5, 0}});
-        test::addItem(spec, {{A, 6, 0}, {C, 5, 0}, {8, 5, 0}, {9, 5, 0}});
-        test::addItem(spec, {{A, 7, 0}, {B, 6, 0}, {C, 6, 0}, {10, 5, 0}});
-        test::addItem(spec, {{D, 5, 0}, {E, 5, 0}, {11, 5, 0}, {12, 5, 0}});
-        test::addItem(spec, {{D, 6, 0}, {13, 5, 0}, {14, 5, 0}, {15, 5, 0}});
+            test::addEffect(dataSet, test::effect(e == C || e == D, 1.0 + e));
+        test::addItem(dataSet, {{A, 5, 0}, {B, 5, 0}, {6, 5, 0}, {7, 5, 0}});
+        test::addItem(dataSet, {{A, 6, 0}, {C, 5, 0}, {8, 5, 0}, {9, 5, 0}});
+        test::addItem(dataSet, {{A, 7, 0}, {B, 6, 0}, {C, 6, 0}, {10, 5, 0}});
+        test::addItem(dataSet, {{D, 5, 0}, {E, 5, 0}, {11, 5, 0}, {12, 5, 0}});
+        test::addItem(dataSet, {{D, 6, 0}, {13, 5, 0}, {14, 5, 0}, {15, 5, 0}});
         // Group 0: "Эффект 1" and "Эффект 10".."Эффект 15"; group 1: "Эффект 4".
-        spec.filterLines = {QStringLiteral("эффект 1"), QStringLiteral("ЭФФЕКТ 4")};
-        data = test::buildData(spec);
+        dataSet.filterLines = {QStringLiteral("эффект 1"), QStringLiteral("ЭФФЕКТ 4")};
+        data = test::buildData(dataSet);
         available = test::allAvailable(data);
         cond.ItemsCountMode = 2;
     }

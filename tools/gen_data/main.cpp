@@ -59,8 +59,9 @@ int main(int argc, char *argv[]) {
         !readNumber(parser, QStringLiteral("items"), 0, 100000, items, err) ||
         !readNumber(parser, QStringLiteral("effects"), 4, 10000, effects, err))
         return 2;
-    const qor::DataSetSpec spec = qor::GenerateDataSet(std::uint64_t(seed), int(items), int(effects));
-    if (auto error = qor::WriteDataFolder(spec, parser.positionalArguments().front())) {
+    const qor::DataSetDescription dataSet =
+        qor::GenerateDataSet(std::uint64_t(seed), int(items), int(effects));
+    if (auto error = qor::WriteDataFolder(dataSet, parser.positionalArguments().front())) {
         err << "qor-gen-data: " << *error << '\n';
         return 1;
     }
