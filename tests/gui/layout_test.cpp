@@ -70,6 +70,19 @@ TEST(LayoutTest, ShrinkingKeepsTheRecipeListAt75BeforeOthersGiveWay)
     // list still had room above 75.
     if (sizes[1] > 75)
         EXPECT_EQ(sizes[2], 143);
+    // Narrowing: the effect panel gives way, never below 100.
+    form->resize(1055, 768);
+    QApplication::processEvents();
+    form->PanelPotionInfo->setSizes({147, 347, 375, 100});
+    Q_EMIT form->PanelPotionInfo->splitterMoved(0, 1);
+    form->resize(640, 768);
+    QApplication::processEvents();
+    const QList<int> widths = form->PanelPotionInfo->sizes();
+    ASSERT_EQ(widths.size(), 4);
+    EXPECT_GE(widths[2], 100);
+    EXPECT_LE(widths[0] + widths[1] + widths[2] + 3 * form->PanelPotionInfo->handleWidth(),
+              form->PanelPotionInfo->width());
+    EXPECT_EQ(widths[0], 147);
     form->resize(100, 100);
     QApplication::processEvents();
     EXPECT_GE(form->width(), 640);

@@ -142,6 +142,7 @@ void TFormMain::onCanResize(QSize &proposed)
     // Qt resizes first and reports afterwards: the clamping is applied to the
     // regions of the window as it now is.
     proposed = proposed.expandedTo(QSize(640, 480));
+    shrinkRecipeStripWidth();
     QList<int> sizes = MainSplitter->sizes();
     if (sizes.size() != 4)
         return;
@@ -162,6 +163,32 @@ void TFormMain::onCanResize(QSize &proposed)
     }
     sizes[3] = std::max(keepGrid, client - handles - sizes[0] - sizes[1] - sizes[2]);
     MainSplitter->setSizes(sizes);
+}
+
+void TFormMain::shrinkRecipeStripWidth()
+{
+    // When the strip no longer fits, the effect panel gives way down to 100
+    // pixels, then the ingredient panel gives up the rest.
+    // Qt's splitter has already shared out the change; start again from the
+    // widths the user last saw.
+    QList<int> widths = m_stripWidths.size() == 4 ? m_stripWidths : PanelPotionInfo->sizes();
+    if (widths.size() != 4)
+        return;
+    const int client = PanelPotionInfo->width();
+    const int thickness = PanelPotionInfo->handleWidth();
+    const int effRight = widths[0] + widths[1] + widths[2] + 2 * thickness;
+    if (client < effRight + thickness + 4) {
+        const int b = widths[2] + client - effRight - thickness - 4;
+        if (b < 100) {
+            widths[1] = std::max(1, widths[1] + b - 100);
+            widths[2] = 100;
+        } else {
+            widths[2] = b;
+        }
+    }
+    widths[3] = std::max(0, client - widths[0] - widths[1] - widths[2] - 3 * thickness);
+    PanelPotionInfo->setSizes(widths);
+    m_stripWidths = widths;
 }
 
 void TFormMain::ToggleFullScreen(bool recipeList)

@@ -202,6 +202,7 @@ void TFormMain::connectControls()
         layoutPanelLBox();
     });
     connect(HeaderEffInfo, &QHeaderView::sectionResized, this, [this] { LbEffectInfo->viewport()->update(); });
+    connect(PanelPotionInfo, &QSplitter::splitterMoved, this, [this] { m_stripWidths = PanelPotionInfo->sizes(); });
     connect(ScrollBarLB, &QScrollBar::valueChanged, this, [this](int value) { On_Scroll(value); });
     connect(StringGrid, &QTableView::customContextMenuRequested, this, [] {});
 

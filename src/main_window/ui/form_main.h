@@ -166,6 +166,7 @@ private:
     // Layout (form_layout.cpp).
     void layoutPanelLBox();
     void onCanResize(QSize &proposed);
+    void shrinkRecipeStripWidth();
 
     QAction *addMenuItem(QMenu *menu, const char *name, const QString &caption,
                          const QKeySequence &shortcut = {}, bool checkable = false, bool checked = false);
@@ -184,6 +185,7 @@ private:
     bool m_inResize = false;
     int m_splitterThickness = 6;
     int m_potionTypeShown = 0;
+    QList<int> m_stripWidths; // recipe strip widths as last laid out
     int m_displayItem = 0; // ingredient shown in the picture panel
     TPotionRec m_prevPotion{};
     bool m_enteredItems = false;

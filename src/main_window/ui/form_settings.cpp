@@ -82,6 +82,7 @@ void TFormMain::applyRegionSizes()
     fill(MainSplitter, {b.pageControlHeight(), b.panelLbPotionsMainHeight(), b.panelPotionInfoHeight()});
     fill(PanelPotionInfo, {b.panelItemDisplayWidth(), b.panelInfoMainWidth(), b.panelEffInfoWidth()});
     fill(InfoMainSplitter, {b.panelPotionTypeWidth(), b.panelAddInfoWidth()});
+    m_stripWidths = PanelPotionInfo->sizes();
 }
 
 void TFormMain::applySettings()
