@@ -18,8 +18,7 @@ namespace {
 // Items of the drop-down list: painted by the chooser, all one height.
 class ChooserItemDelegate : public QAbstractItemDelegate {
   public:
-    explicit ChooserItemDelegate(const ChooserComboBox *combo)
-        : QAbstractItemDelegate(const_cast<ChooserComboBox *>(combo)), m_combo(combo) {}
+    explicit ChooserItemDelegate(ChooserComboBox *combo) : QAbstractItemDelegate(combo), m_combo(combo) {}
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
                const QModelIndex &index) const override {
         painter->save();
