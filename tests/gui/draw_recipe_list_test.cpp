@@ -9,6 +9,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QPaintEvent>
 #include <QScrollBar>
 
@@ -362,6 +363,27 @@ TEST_F(RecipeListDraw, RefreshFollowsTheCountAndKeepsASurvivingSelection) {
     // A row beyond the list is not selectable.
     view->setCurrentRow(4);
     EXPECT_EQ(view->currentRow(), -1);
+}
+
+TEST_F(RecipeListDraw, KeysMoveTheSelectionRowByRowAndPageByPage) {
+    addRecipes(20);
+    auto view = makeView(nullptr);
+    view->setCurrentRow(0);
+    auto press = [&](int key) {
+        QKeyEvent e(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(view.get(), &e);
+        return view->currentRow();
+    };
+    EXPECT_EQ(press(Qt::Key_Down), 1);
+    EXPECT_EQ(press(Qt::Key_Up), 0);
+    EXPECT_EQ(press(Qt::Key_Up), 0) << "stays on the first row";
+    EXPECT_EQ(press(Qt::Key_PageDown), 5);
+    EXPECT_EQ(press(Qt::Key_End), 19);
+    EXPECT_EQ(view->topIndex(), 15) << "the selected row is scrolled into view";
+    EXPECT_EQ(press(Qt::Key_Down), 19) << "stays on the last row";
+    EXPECT_EQ(press(Qt::Key_PageUp), 14);
+    EXPECT_EQ(press(Qt::Key_Home), 0);
+    EXPECT_EQ(view->topIndex(), 0);
 }
 
 TEST_F(RecipeListDraw, ColumnUnderXFollowsTheSectionWidths) {
