@@ -15,8 +15,7 @@
 
 namespace {
 
-QApplication &application()
-{
+QApplication &application() {
     static int argc = 1;
     static char name[] = "qor-bench-ui";
     static char *argv[] = {name, nullptr};
@@ -28,8 +27,7 @@ QApplication &application()
     return app;
 }
 
-qor::FormOptions benchOptions()
-{
+qor::FormOptions benchOptions() {
     qor::FormOptions options;
     options.dataDir = QCoreApplication::applicationDirPath() + QStringLiteral("/Files/");
     options.scriptedDialogs = true;
@@ -37,8 +35,7 @@ qor::FormOptions benchOptions()
 }
 
 // Resident memory in kB from /proc/self/status.
-double residentKb()
-{
+double residentKb() {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         return 0;
@@ -49,8 +46,7 @@ double residentKb()
     return 0;
 }
 
-void BM_StartupToShown(benchmark::State &state)
-{
+void BM_StartupToShown(benchmark::State &state) {
     application();
     for (auto _ : state) {
         auto form = std::make_unique<qor::TFormMain>(benchOptions());
@@ -75,8 +71,7 @@ BENCHMARK(BM_StartupToShown)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 // Alternates the first effect line between two effects (the second line
 // asks for any second effect, a typical two-effect request) and repaints.
-void BM_ConditionChangeToRepaint(benchmark::State &state)
-{
+void BM_ConditionChangeToRepaint(benchmark::State &state) {
     application();
     auto form = std::make_unique<qor::TFormMain>(benchOptions());
     form->resize(1280, 1000);

@@ -5,8 +5,7 @@
 
 #include <QApplication>
 
-int main(int argc, char *argv[])
-{
+int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     qor::InstallFontSubstitutes();
     // Hints stay up for 10000 ms: QToolTip has no application-wide hide

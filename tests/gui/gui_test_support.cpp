@@ -8,8 +8,7 @@
 
 namespace qor::test {
 
-void ensureApplication()
-{
+void ensureApplication() {
     if (QApplication::instance())
         return;
     static int argc = 1;
@@ -20,8 +19,7 @@ void ensureApplication()
     InstallFontSubstitutes();
 }
 
-ScratchData::ScratchData()
-{
+ScratchData::ScratchData() {
     ensureApplication();
     if (!m_dir.isValid())
         return;
@@ -34,8 +32,7 @@ ScratchData::ScratchData()
     }
 }
 
-std::unique_ptr<TFormMain> openForm(const ScratchData &data, bool show)
-{
+std::unique_ptr<TFormMain> openForm(const ScratchData &data, bool show) {
     ensureApplication();
     FormOptions options;
     options.dataDir = data.dir();
@@ -48,8 +45,7 @@ std::unique_ptr<TFormMain> openForm(const ScratchData &data, bool show)
     return form;
 }
 
-QByteArray readAll(const QString &path)
-{
+QByteArray readAll(const QString &path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};

@@ -16,13 +16,13 @@ void ensureApplication();
 
 // A temporary copy of the bundled data folder.
 class ScratchData {
-public:
+  public:
     ScratchData();
     QString dir() const { return m_dir.path() + QStringLiteral("/"); }
     QString file(const QString &name) const { return dir() + name; }
     bool valid() const { return m_ok; }
 
-private:
+  private:
     QTemporaryDir m_dir;
     bool m_ok = false;
 };

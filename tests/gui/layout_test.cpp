@@ -20,8 +20,7 @@
 namespace qor {
 namespace {
 
-TEST(LayoutTest, MakeColor2RoundsHalfToEvenAndCaps)
-{
+TEST(LayoutTest, MakeColor2RoundsHalfToEvenAndCaps) {
     EXPECT_EQ(MakeColor2(QColor(200, 100, 7), 100), QColor(200, 100, 7));
     EXPECT_EQ(MakeColor2(QColor(100, 100, 100), 300), QColor(255, 255, 255));
     // 5 * 0.5 = 2.5 -> 2 and 7 * 0.5 = 3.5 -> 4.
@@ -29,8 +28,7 @@ TEST(LayoutTest, MakeColor2RoundsHalfToEvenAndCaps)
     EXPECT_EQ(MakeColor2(QColor(255, 240, 10), 93), QColor(237, 223, 9));
 }
 
-TEST(LayoutTest, RecipePanelIsAsWideAsTheHeaderAndScrollsFromZero)
-{
+TEST(LayoutTest, RecipePanelIsAsWideAsTheHeaderAndScrollsFromZero) {
     test::ScratchData data;
     auto form = test::openForm(data);
     for (int k = 0; k < form->Header->count(); ++k)
@@ -52,8 +50,7 @@ TEST(LayoutTest, RecipePanelIsAsWideAsTheHeaderAndScrollsFromZero)
     EXPECT_FALSE(form->ScrollBarLB->isVisible());
 }
 
-TEST(LayoutTest, ShrinkingKeepsTheRecipeListAt75BeforeOthersGiveWay)
-{
+TEST(LayoutTest, ShrinkingKeepsTheRecipeListAt75BeforeOthersGiveWay) {
     test::ScratchData data;
     auto form = test::openForm(data);
     form->resize(1055, 768);
@@ -89,8 +86,7 @@ TEST(LayoutTest, ShrinkingKeepsTheRecipeListAt75BeforeOthersGiveWay)
     EXPECT_GE(form->height(), 480);
 }
 
-TEST(FullScreenTest, F6AndEscapeMoveTheListOutAndBack)
-{
+TEST(FullScreenTest, F6AndEscapeMoveTheListOutAndBack) {
     test::ScratchData data;
     auto form = test::openForm(data);
     QAction *f6 = form->action(QStringLiteral("MenuLbPotionDirectFloatingMode"));

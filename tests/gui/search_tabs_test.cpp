@@ -26,13 +26,13 @@ namespace qor {
 namespace {
 
 // An effect that, wanted alone, gives at least two recipes.
-int productiveEffect(const ProgramState &st, int *expectedCount)
-{
+int productiveEffect(const ProgramState &st, int *expectedCount) {
     auto list = std::make_unique<PotionList>();
     for (int e = 1; e <= st.Data.highestEffect(); ++e) {
         SearchConditions cond;
         cond.WantedEffect[0] = e;
-        SearshFromEffects(st.Data, st.Skills.PerkPurity, cond, st.Settings.usedItems.ItemAvailable, true, *list);
+        SearshFromEffects(st.Data, st.Skills.PerkPurity, cond, st.Settings.usedItems.ItemAvailable, true,
+                          *list);
         if (list->PotionCount() >= 2) {
             *expectedCount = list->PotionCount();
             return e;
@@ -41,8 +41,7 @@ int productiveEffect(const ProgramState &st, int *expectedCount)
     return 0;
 }
 
-TEST(SearchTabTest, ChoosingAnEffectRunsTheQuickSearch)
-{
+TEST(SearchTabTest, ChoosingAnEffectRunsTheQuickSearch) {
     test::ScratchData data;
     auto form = test::openForm(data);
     ProgramState &st = form->state();
@@ -69,8 +68,7 @@ TEST(SearchTabTest, ChoosingAnEffectRunsTheQuickSearch)
     EXPECT_EQ(st.Potions.CurPotion, TPotionRec{});
 }
 
-TEST(SearchTabTest, WithQuickSearchOffOnlyTheExplicitSearchRuns)
-{
+TEST(SearchTabTest, WithQuickSearchOffOnlyTheExplicitSearchRuns) {
     test::ScratchData data;
     auto form = test::openForm(data);
     ProgramState &st = form->state();
@@ -93,8 +91,7 @@ TEST(SearchTabTest, WithQuickSearchOffOnlyTheExplicitSearchRuns)
     EXPECT_FALSE(start->isEnabled());
 }
 
-TEST(SearchTabTest, HeaderClickSortsAndFlips)
-{
+TEST(SearchTabTest, HeaderClickSortsAndFlips) {
     test::ScratchData data;
     auto form = test::openForm(data);
     ProgramState &st = form->state();
@@ -115,23 +112,21 @@ TEST(SearchTabTest, HeaderClickSortsAndFlips)
 }
 
 // A lenient three-ingredient combination with a useless ingredient.
-bool findWastefulTriple(const ProgramState &st, std::array<int, 3> &items)
-{
+bool findWastefulTriple(const ProgramState &st, std::array<int, 3> &items) {
     TPotionRec rec;
     const int h = std::min(st.Data.highestItem(), 40);
     for (int a = 1; a <= h; ++a)
         for (int b = a + 1; b <= h; ++b)
             for (int c = b + 1; c <= h; ++c)
-                if (EvaluatePotion(st.Data, st.Skills.PerkPurity, rec, a, b, c, false) && rec.UselessItem > 0
-                    && rec.ItemCount == 3) {
+                if (EvaluatePotion(st.Data, st.Skills.PerkPurity, rec, a, b, c, false) &&
+                    rec.UselessItem > 0 && rec.ItemCount == 3) {
                     items = {a, b, c};
                     return true;
                 }
     return false;
 }
 
-TEST(SearchTabTest, IngredientSearchFillsTheDetailStripExactly)
-{
+TEST(SearchTabTest, IngredientSearchFillsTheDetailStripExactly) {
     test::ScratchData data;
     auto form = test::openForm(data);
     ProgramState &st = form->state();
@@ -148,11 +143,13 @@ TEST(SearchTabTest, IngredientSearchFillsTheDetailStripExactly)
     ASSERT_EQ(cur.ItemCount, 3);
     int itemsPrice = 0;
     for (int k = 0; k < cur.ItemCount; ++k)
-        itemsPrice += st.Data.ItemTable[static_cast<std::size_t>(cur.Items[static_cast<std::size_t>(k)])].Cost;
-    const QString expected = QStringLiteral("Цена зелья: %1\nЦена ингредиентов: %2\nБесполезный ингредиент:\n%3")
-                                 .arg(cur.Cost)
-                                 .arg(itemsPrice)
-                                 .arg(st.Data.ItemNames[cur.UselessItem]);
+        itemsPrice +=
+            st.Data.ItemTable[static_cast<std::size_t>(cur.Items[static_cast<std::size_t>(k)])].Cost;
+    const QString expected =
+        QStringLiteral("Цена зелья: %1\nЦена ингредиентов: %2\nБесполезный ингредиент:\n%3")
+            .arg(cur.Cost)
+            .arg(itemsPrice)
+            .arg(st.Data.ItemNames[cur.UselessItem]);
     EXPECT_EQ(form->LabelAddInfo->text(), expected);
 
     // Unchecking a chooser that holds an ingredient searches without it.
@@ -167,8 +164,7 @@ TEST(SearchTabTest, IngredientSearchFillsTheDetailStripExactly)
     EXPECT_EQ(st.Potions.CurPotion, before);
 }
 
-TEST(SearchTabTest, AlternativeMakingAddsAndRemovesByDoubleClick)
-{
+TEST(SearchTabTest, AlternativeMakingAddsAndRemovesByDoubleClick) {
     test::ScratchData data;
     auto form = test::openForm(data);
     ProgramState &st = form->state();
@@ -191,8 +187,7 @@ TEST(SearchTabTest, AlternativeMakingAddsAndRemovesByDoubleClick)
     EXPECT_EQ(st.Potions.PotionCount(), 0);
 }
 
-TEST(SkillsTabTest, EditsCorrectTheirTextAndRecompute)
-{
+TEST(SkillsTabTest, EditsCorrectTheirTextAndRecompute) {
     test::ScratchData data;
     auto form = test::openForm(data);
     ProgramState &st = form->state();
@@ -224,13 +219,12 @@ TEST(SkillsTabTest, EditsCorrectTheirTextAndRecompute)
     RecalcItemEffects(copy, other);
     bool differs = false;
     for (int i = 1; i <= st.Data.highestItem() && !differs; ++i)
-        differs = copy.ItemTable[static_cast<std::size_t>(i)].Eff[0].Cost
-                  != st.Data.ItemTable[static_cast<std::size_t>(i)].Eff[0].Cost;
+        differs = copy.ItemTable[static_cast<std::size_t>(i)].Eff[0].Cost !=
+                  st.Data.ItemTable[static_cast<std::size_t>(i)].Eff[0].Cost;
     EXPECT_TRUE(differs);
 }
 
-TEST(SkillsTabTest, PerksAndRanksRepeatTheLastSearch)
-{
+TEST(SkillsTabTest, PerksAndRanksRepeatTheLastSearch) {
     test::ScratchData data;
     auto form = test::openForm(data);
     ProgramState &st = form->state();
@@ -249,8 +243,7 @@ TEST(SkillsTabTest, PerksAndRanksRepeatTheLastSearch)
     EXPECT_TRUE(st.Skills.PerkPurity);
 }
 
-TEST(SlotTest, QuickSaveAndRestoreBringBackTheConditions)
-{
+TEST(SlotTest, QuickSaveAndRestoreBringBackTheConditions) {
     test::ScratchData data;
     auto form = test::openForm(data);
     ProgramState &st = form->state();
@@ -276,7 +269,8 @@ TEST(SlotTest, QuickSaveAndRestoreBringBackTheConditions)
     dialogs.setNextAnswer(QStringLiteral("4"));
     form->action(QStringLiteral("MenuSearshSaveToSlot"))->trigger();
     ASSERT_EQ(dialogs.messages().size(), 1u);
-    EXPECT_EQ(dialogs.messages().back().text, QStringLiteral("Слот должен лежать в диапазоне от 1 до 3     "));
+    EXPECT_EQ(dialogs.messages().back().text,
+              QStringLiteral("Слот должен лежать в диапазоне от 1 до 3     "));
     EXPECT_EQ(dialogs.messages().back().icon, MessageIcon::Warning);
     dialogs.setNextAnswer(QStringLiteral("2"));
     form->action(QStringLiteral("MenuSearshSaveToSlot"))->trigger();

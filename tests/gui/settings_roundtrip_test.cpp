@@ -22,8 +22,7 @@
 namespace qor {
 namespace {
 
-TEST(ShutdownTest, NormalExitAndRestartRestoreTheState)
-{
+TEST(ShutdownTest, NormalExitAndRestartRestoreTheState) {
     test::ScratchData data;
     const QString ini = data.file(QStringLiteral("Main.ini"));
     int listHeight = 0;
@@ -65,8 +64,7 @@ TEST(ShutdownTest, NormalExitAndRestartRestoreTheState)
     EXPECT_TRUE(again->CheckBoxPerkPhysician->isChecked());
 }
 
-TEST(ShutdownTest, ExitWithoutSavingLeavesMainIniByteForByte)
-{
+TEST(ShutdownTest, ExitWithoutSavingLeavesMainIniByteForByte) {
     test::ScratchData data;
     const QString ini = data.file(QStringLiteral("Main.ini"));
     {

@@ -21,8 +21,7 @@
 namespace qor {
 namespace {
 
-TEST(StartupTest, FillsChoosersWithoutRunningAnyCommand)
-{
+TEST(StartupTest, FillsChoosersWithoutRunningAnyCommand) {
     test::ScratchData data;
     ASSERT_TRUE(data.valid());
     auto form = test::openForm(data);
@@ -50,8 +49,7 @@ TEST(StartupTest, FillsChoosersWithoutRunningAnyCommand)
     EXPECT_EQ(form->CentralStack->currentWidget(), form->MainSplitter);
 }
 
-TEST(StartupTest, DispatcherIgnoresEventsWhileNotReadyOrSuppressed)
-{
+TEST(StartupTest, DispatcherIgnoresEventsWhileNotReadyOrSuppressed) {
     test::ScratchData data;
     auto form = test::openForm(data);
     ProgramState &st = form->state();
@@ -70,15 +68,15 @@ TEST(StartupTest, DispatcherIgnoresEventsWhileNotReadyOrSuppressed)
     EXPECT_EQ(st.LastSearchType, SearchType::FromEffects);
 }
 
-TEST(StartupTest, BrokenDataFolderShowsTheExplanationAndWritesNothing)
-{
+TEST(StartupTest, BrokenDataFolderShowsTheExplanationAndWritesNothing) {
     test::ScratchData data;
     ASSERT_TRUE(QFile::remove(data.file(QStringLiteral("Items.ini"))));
     auto form = test::openForm(data);
     EXPECT_FALSE(form->state().CommandsReady);
     EXPECT_EQ(form->CentralStack->currentWidget(), form->StartupFailurePage);
     EXPECT_TRUE(form->StartupFailurePage->text().contains(QStringLiteral("Items.ini")));
-    EXPECT_TRUE(form->StartupFailurePage->text().contains(QDir::toNativeSeparators(data.dir()).toHtmlEscaped()));
+    EXPECT_TRUE(
+        form->StartupFailurePage->text().contains(QDir::toNativeSeparators(data.dir()).toHtmlEscaped()));
     ASSERT_EQ(form->dialogs().messages().size(), 1u);
     EXPECT_EQ(form->dialogs().messages().front().caption, QStringLiteral("QOR Алхимия"));
     EXPECT_EQ(form->dialogs().messages().front().icon, MessageIcon::Warning);
@@ -91,8 +89,7 @@ TEST(StartupTest, BrokenDataFolderShowsTheExplanationAndWritesNothing)
     EXPECT_FALSE(QFile::exists(data.file(QStringLiteral("Main.ini"))));
 }
 
-TEST(StartupTest, DamagedSettingsFileStopsStartUpAndStaysUntouched)
-{
+TEST(StartupTest, DamagedSettingsFileStopsStartUpAndStaysUntouched) {
     test::ScratchData data;
     QFile ini(data.file(QStringLiteral("Main.ini")));
     ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
@@ -115,8 +112,7 @@ struct MenuItemSpec {
     bool checked;
 };
 
-TEST(MenuTest, ItemsCarryTheirShortcutsAndCheckStates)
-{
+TEST(MenuTest, ItemsCarryTheirShortcutsAndCheckStates) {
     test::ScratchData data;
     auto form = test::openForm(data);
     const MenuItemSpec items[] = {
@@ -150,7 +146,8 @@ TEST(MenuTest, ItemsCarryTheirShortcutsAndCheckStates)
         EXPECT_EQ(act->isCheckable(), spec.checkable) << spec.name;
         EXPECT_EQ(act->isChecked(), spec.checked) << spec.name;
     }
-    EXPECT_EQ(form->action(QStringLiteral("PMenuShowDetailInfo"))->text(), QStringLiteral("Детальная информацмя"));
+    EXPECT_EQ(form->action(QStringLiteral("PMenuShowDetailInfo"))->text(),
+              QStringLiteral("Детальная информацмя"));
     // Commands of later versions stand disabled, never silently empty.
     EXPECT_FALSE(form->action(QStringLiteral("MenuFindInPotions"))->isEnabled());
     EXPECT_FALSE(form->action(QStringLiteral("PMenuSetGridMarker1"))->isEnabled());
@@ -173,8 +170,7 @@ TEST(MenuTest, ItemsCarryTheirShortcutsAndCheckStates)
                                    QStringLiteral("PMenuLbPotionMarkersOff")}));
 }
 
-TEST(MenuTest, DebugCommandGreetsOnlyItsWord)
-{
+TEST(MenuTest, DebugCommandGreetsOnlyItsWord) {
     test::ScratchData data;
     auto form = test::openForm(data);
     DialogProvider &dialogs = form->dialogs();

@@ -7,8 +7,7 @@
 
 namespace qor {
 
-void DialogProvider::message(QWidget *parent, const QString &text, MessageIcon icon, const QString &caption)
-{
+void DialogProvider::message(QWidget *parent, const QString &text, MessageIcon icon, const QString &caption) {
     m_messages.push_back({caption, text, icon});
     if (m_scripted)
         return;
@@ -30,8 +29,7 @@ void DialogProvider::message(QWidget *parent, const QString &text, MessageIcon i
 }
 
 std::optional<QString> DialogProvider::inputText(QWidget *parent, const QString &prompt, const QString &text,
-                                                 const QString &caption)
-{
+                                                 const QString &caption) {
     m_prompts << prompt;
     if (m_scripted) {
         if (m_texts.empty())
@@ -47,8 +45,7 @@ std::optional<QString> DialogProvider::inputText(QWidget *parent, const QString 
     return result;
 }
 
-std::optional<QColor> DialogProvider::chooseColor(QWidget *parent, const QColor &current)
-{
+std::optional<QColor> DialogProvider::chooseColor(QWidget *parent, const QColor &current) {
     if (m_scripted) {
         if (m_colors.empty())
             return std::nullopt;
@@ -62,8 +59,7 @@ std::optional<QColor> DialogProvider::chooseColor(QWidget *parent, const QColor 
     return c;
 }
 
-std::optional<QFont> DialogProvider::chooseFont(QWidget *parent, const QFont &current)
-{
+std::optional<QFont> DialogProvider::chooseFont(QWidget *parent, const QFont &current) {
     if (m_scripted) {
         if (m_fonts.empty())
             return std::nullopt;
@@ -78,8 +74,7 @@ std::optional<QFont> DialogProvider::chooseFont(QWidget *parent, const QFont &cu
     return f;
 }
 
-void DialogProvider::clearRecord()
-{
+void DialogProvider::clearRecord() {
     m_messages.clear();
     m_prompts.clear();
 }

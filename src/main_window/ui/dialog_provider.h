@@ -27,7 +27,7 @@ struct ShownMessage {
 };
 
 class DialogProvider {
-public:
+  public:
     DialogProvider() = default;
     virtual ~DialogProvider() = default;
 
@@ -55,7 +55,7 @@ public:
     QStringList prompts() const { return m_prompts; }
     void clearRecord();
 
-private:
+  private:
     bool m_scripted = false;
     std::deque<std::optional<QString>> m_texts;
     std::deque<QColor> m_colors;

@@ -18,8 +18,7 @@ namespace qor {
 namespace {
 
 // Items that run a command in this version (the rest are disabled).
-const std::set<QString> &workingItems()
-{
+const std::set<QString> &workingItems() {
     static const std::set<QString> names{
         QStringLiteral("MenuExit"),
         QStringLiteral("MenuExitNoSave"),
@@ -43,9 +42,8 @@ const std::set<QString> &workingItems()
 
 } // namespace
 
-QAction *TFormMain::addMenuItem(QMenu *menu, const char *name, const QString &caption, const QKeySequence &shortcut,
-                                bool checkable, bool checked)
-{
+QAction *TFormMain::addMenuItem(QMenu *menu, const char *name, const QString &caption,
+                                const QKeySequence &shortcut, bool checkable, bool checked) {
     auto *act = new QAction(caption, menu);
     const QString objectName = QString::fromLatin1(name);
     act->setObjectName(objectName);
@@ -61,13 +59,11 @@ QAction *TFormMain::addMenuItem(QMenu *menu, const char *name, const QString &ca
     return act;
 }
 
-QAction *TFormMain::action(const QString &name) const
-{
+QAction *TFormMain::action(const QString &name) const {
     return m_actions.value(name, nullptr);
 }
 
-void TFormMain::buildMainMenu()
-{
+void TFormMain::buildMainMenu() {
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
 
@@ -78,12 +74,14 @@ void TFormMain::buildMainMenu()
                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::ALT | Qt::Key_X));
 
     QMenu *view = bar->addMenu(QStringLiteral("Вид"));
-    addMenuItem(view, "MenuLbPotionDirectFloatingMode", QStringLiteral("Развернуть список рецептов на весь экран"),
-                QKeySequence(Qt::Key_F6), true);
-    addMenuItem(view, "MenuGridDirectFloatingMode", QStringLiteral("Развернуть справочную таблицу на весь экран"),
-                QKeySequence(Qt::Key_F7), true);
-    addMenuItem(view, "MenuShowFormFavorites", QStringLiteral("Показать списки избранных ингредиентов и эффектов"),
-                QKeySequence(Qt::Key_F8), true);
+    addMenuItem(view, "MenuLbPotionDirectFloatingMode",
+                QStringLiteral("Развернуть список рецептов на весь экран"), QKeySequence(Qt::Key_F6), true);
+    addMenuItem(view, "MenuGridDirectFloatingMode",
+                QStringLiteral("Развернуть справочную таблицу на весь экран"), QKeySequence(Qt::Key_F7),
+                true);
+    addMenuItem(view, "MenuShowFormFavorites",
+                QStringLiteral("Показать списки избранных ингредиентов и эффектов"), QKeySequence(Qt::Key_F8),
+                true);
     addMenuItem(view, "MenuShowUsedItemsList", QStringLiteral("Показать список с возможными ингредиентами"),
                 QKeySequence(Qt::Key_F12), true);
     view->addSeparator();
@@ -125,7 +123,8 @@ void TFormMain::buildMainMenu()
     addMenuItem(drag, "MenuFontDrag", QStringLiteral("Шрифт"));
 
     QMenu *misc = view->addMenu(QStringLiteral("Разное"));
-    addMenuItem(misc, "MenuCanGrayedDisabledItem", QStringLiteral("Затемнять неактивный элемент списков"), {}, true);
+    addMenuItem(misc, "MenuCanGrayedDisabledItem", QStringLiteral("Затемнять неактивный элемент списков"), {},
+                true);
     addMenuItem(misc, "MenuSplitterHeight", QStringLiteral("Толщина активных разделительных линий"));
     addMenuItem(misc, "MenuSetDropDownCount", QStringLiteral("Кол-во элементов выпадающих списков"));
     addMenuItem(misc, "MenuCharEffectType", QStringLiteral("Символ показывающий цвет эффекта"));
@@ -135,12 +134,14 @@ void TFormMain::buildMainMenu()
     view->addSeparator();
     addMenuItem(view, "MenuCLbUsedItemHeight", QStringLiteral("Высота строк списка возможных ингредиентов"));
     addMenuItem(view, "MenuLbFavoritesItemHeight", QStringLiteral("Высота строк списка избранного"));
-    addMenuItem(view, "MenuItemHeightAltLBoxs", QStringLiteral("Высота строк списков альтернативного создания зелья"));
+    addMenuItem(view, "MenuItemHeightAltLBoxs",
+                QStringLiteral("Высота строк списков альтернативного создания зелья"));
     addMenuItem(view, "MenuHelpItemHeight", QStringLiteral("Высота строк справки"));
     addMenuItem(view, "MenuHeightCap2", QStringLiteral("Высота заголовка списка компонентов"));
 
     QMenu *find = bar->addMenu(QStringLiteral("Найти"));
-    addMenuItem(find, "MenuFindInPotions", QStringLiteral("Найти в списке рецептов"), QKeySequence(Qt::CTRL | Qt::Key_F));
+    addMenuItem(find, "MenuFindInPotions", QStringLiteral("Найти в списке рецептов"),
+                QKeySequence(Qt::CTRL | Qt::Key_F));
     addMenuItem(find, "MenuFindNext", QStringLiteral("Продолжить поиск"), QKeySequence(Qt::Key_F3));
 
     QMenu *fonts = bar->addMenu(QStringLiteral("Шрифт"));
@@ -160,10 +161,11 @@ void TFormMain::buildMainMenu()
     QMenu *search = bar->addMenu(QStringLiteral("Поиск по эффектам"));
     addMenuItem(search, "MenuStartSearsh", QStringLiteral("Начать поиск"), QKeySequence(Qt::Key_F5));
     search->addSeparator();
-    addMenuItem(search, "MenuCanQuickSearsh", QStringLiteral("Мгновенный поиск"), QKeySequence(Qt::SHIFT | Qt::Key_F5),
-                true, true);
+    addMenuItem(search, "MenuCanQuickSearsh", QStringLiteral("Мгновенный поиск"),
+                QKeySequence(Qt::SHIFT | Qt::Key_F5), true, true);
     search->addSeparator();
-    addMenuItem(search, "MenuSearshSave", QStringLiteral("Быстрое сохранение условий поиска"), QKeySequence(Qt::Key_F10));
+    addMenuItem(search, "MenuSearshSave", QStringLiteral("Быстрое сохранение условий поиска"),
+                QKeySequence(Qt::Key_F10));
     addMenuItem(search, "MenuSearshRestore", QStringLiteral("Быстрое восстановление условий поиска"),
                 QKeySequence(Qt::Key_F9));
     search->addSeparator();
@@ -173,12 +175,13 @@ void TFormMain::buildMainMenu()
                 QKeySequence(Qt::CTRL | Qt::Key_F9));
 
     QMenu *other = bar->addMenu(QStringLiteral("Разное"));
-    addMenuItem(other, "MenuClearLbPotionBeforeSearsh", QStringLiteral("Очищать список рецептов перед изменением"), {},
-                true, true);
+    addMenuItem(other, "MenuClearLbPotionBeforeSearsh",
+                QStringLiteral("Очищать список рецептов перед изменением"), {}, true, true);
     other->addSeparator();
     addMenuItem(other, "MenuFastFindStartWithCurElement",
                 QStringLiteral("Начинать быстрый поиск в списках с текущего элемента"), {}, true, true);
-    addMenuItem(other, "MenuFastFindTime", QStringLiteral("Время нажатия символа быстрого поиска списков (мс)"));
+    addMenuItem(other, "MenuFastFindTime",
+                QStringLiteral("Время нажатия символа быстрого поиска списков (мс)"));
     other->addSeparator();
     addMenuItem(other, "MenuDebug", QStringLiteral("Выполнить команду отладки"), QKeySequence(Qt::Key_F11));
 
@@ -186,27 +189,31 @@ void TFormMain::buildMainMenu()
     action(QStringLiteral("MenuStartSearsh"))->setEnabled(false);
 }
 
-void TFormMain::buildContextMenus()
-{
+void TFormMain::buildContextMenus() {
     PopupMenuLB = new QMenu(this);
     PopupMenuLB->setObjectName(QStringLiteral("PopupMenuLB"));
     addMenuItem(PopupMenuLB, "PMenuShowDetailInfo", QStringLiteral("Детальная информацмя"),
                 QKeySequence(Qt::CTRL | Qt::Key_I));
-    addMenuItem(PopupMenuLB, "PMenuLbGoToNum", QStringLiteral("Перейти к номеру"), QKeySequence(Qt::ALT | Qt::Key_N));
-    addMenuItem(PopupMenuLB, "PMenuPotionAddToFavorites", QStringLiteral("Добавить рецепт в список избранного"),
-                QKeySequence(Qt::ALT | Qt::Key_A));
+    addMenuItem(PopupMenuLB, "PMenuLbGoToNum", QStringLiteral("Перейти к номеру"),
+                QKeySequence(Qt::ALT | Qt::Key_N));
+    addMenuItem(PopupMenuLB, "PMenuPotionAddToFavorites",
+                QStringLiteral("Добавить рецепт в список избранного"), QKeySequence(Qt::ALT | Qt::Key_A));
     PopupMenuLB->addSeparator();
-    addMenuItem(PopupMenuLB, "PMenuDelPotionsWithCurElement", QStringLiteral("Удалить все рецепты с таким элементом"));
+    addMenuItem(PopupMenuLB, "PMenuDelPotionsWithCurElement",
+                QStringLiteral("Удалить все рецепты с таким элементом"));
     addMenuItem(PopupMenuLB, "PMenuShowLbPotionsCountCurElement",
                 QStringLiteral("Показать кол-во таких элементов в списке"));
-    addMenuItem(PopupMenuLB, "MenuDisableItemFromUsedList", QStringLiteral("Отключить ингредиент из списка возможных"));
+    addMenuItem(PopupMenuLB, "MenuDisableItemFromUsedList",
+                QStringLiteral("Отключить ингредиент из списка возможных"));
     QMenu *lbMisc = PopupMenuLB->addMenu(QStringLiteral("Разное"));
     addMenuItem(lbMisc, "PMenuDeletePotion", QStringLiteral("Удалить рецепт"), QKeySequence(Qt::Key_Delete));
     lbMisc->addSeparator();
     addMenuItem(lbMisc, "PMenuResetHeader", QStringLiteral("Выровнять колонки"));
     PopupMenuLB->addSeparator();
-    addMenuItem(PopupMenuLB, "PMenuLbPotionMarkerSetToItem", QStringLiteral("Поставить маркер на этот ингредиент"));
-    addMenuItem(PopupMenuLB, "PMenuLbPotionMarkerSetToEffect", QStringLiteral("Поставить маркер на этот эффект"));
+    addMenuItem(PopupMenuLB, "PMenuLbPotionMarkerSetToItem",
+                QStringLiteral("Поставить маркер на этот ингредиент"));
+    addMenuItem(PopupMenuLB, "PMenuLbPotionMarkerSetToEffect",
+                QStringLiteral("Поставить маркер на этот эффект"));
     addMenuItem(PopupMenuLB, "PMenuLbPotionMarkerSetToGoodEffect",
                 QStringLiteral("Поставить маркер на полезные эффекты"));
     addMenuItem(PopupMenuLB, "PMenuLbPotionMarkerSetToPoisonEffect",
@@ -226,19 +233,24 @@ void TFormMain::buildContextMenus()
 
     PopupMenuGrid = new QMenu(this);
     PopupMenuGrid->setObjectName(QStringLiteral("PopupMenuGrid"));
-    addMenuItem(PopupMenuGrid, "PMenuSetGridMarker1", QStringLiteral("Поставить на этот эффект Маркер (Red)"), {}, true);
-    addMenuItem(PopupMenuGrid, "PMenuSetGridMarker2", QStringLiteral("Поставить на этот эффект Маркер (Lime)"), {}, true);
-    addMenuItem(PopupMenuGrid, "PMenuSetGridMarker3", QStringLiteral("Поставить на этот эффект Маркер (Aqua)"), {}, true);
-    addMenuItem(PopupMenuGrid, "PMenuSetGridMarker4", QStringLiteral("Поставить на этот эффект Маркер (Yellow)"), {},
-                true);
+    addMenuItem(PopupMenuGrid, "PMenuSetGridMarker1", QStringLiteral("Поставить на этот эффект Маркер (Red)"),
+                {}, true);
+    addMenuItem(PopupMenuGrid, "PMenuSetGridMarker2",
+                QStringLiteral("Поставить на этот эффект Маркер (Lime)"), {}, true);
+    addMenuItem(PopupMenuGrid, "PMenuSetGridMarker3",
+                QStringLiteral("Поставить на этот эффект Маркер (Aqua)"), {}, true);
+    addMenuItem(PopupMenuGrid, "PMenuSetGridMarker4",
+                QStringLiteral("Поставить на этот эффект Маркер (Yellow)"), {}, true);
     PopupMenuGrid->addSeparator();
-    addMenuItem(PopupMenuGrid, "PMenuSetGridMarkerToBad", QStringLiteral("Выделить все вредные эффекты цветом"), {}, true);
-    addMenuItem(PopupMenuGrid, "PMenuSetGridMarkerToGood", QStringLiteral("Выделить все полезные эффекты цветом"), {},
-                true);
+    addMenuItem(PopupMenuGrid, "PMenuSetGridMarkerToBad",
+                QStringLiteral("Выделить все вредные эффекты цветом"), {}, true);
+    addMenuItem(PopupMenuGrid, "PMenuSetGridMarkerToGood",
+                QStringLiteral("Выделить все полезные эффекты цветом"), {}, true);
     PopupMenuGrid->addSeparator();
     addMenuItem(PopupMenuGrid, "PMenuGridDisableMarkers", QStringLiteral("Отключить все маркеры"));
     PopupMenuGrid->addSeparator();
-    addMenuItem(PopupMenuGrid, "PMenuGridSetAllMarkers", QStringLiteral("Выставить все маркеры на этот ингредиент"));
+    addMenuItem(PopupMenuGrid, "PMenuGridSetAllMarkers",
+                QStringLiteral("Выставить все маркеры на этот ингредиент"));
     addMenuItem(PopupMenuGrid, "PMenuGridShowCountItemsWithCurEff",
                 QStringLiteral("Показать кол-во ингредиентов с таким эффектом"));
 

@@ -6,11 +6,11 @@
 
 #include "recipe_list/potion_cells.h"
 #include "recipe_list/potion_rec.h"
-#include "reference_table/grid_model.h"
 #include "recipe_list/ui/item_pictures_source.h"
 #include "recipe_list/ui/potion_header.h"
 #include "recipe_list/ui/potion_list_view.h"
 #include "recipe_list/ui/recipe_info_lists.h"
+#include "reference_table/grid_model.h"
 #include "visuals/ui/item_pictures.h"
 
 #include <QHBoxLayout>
@@ -28,15 +28,13 @@ namespace qor {
 
 namespace {
 
-QFont pixelFont(const QString &family, int pixels)
-{
+QFont pixelFont(const QString &family, int pixels) {
     QFont f(family);
     f.setPixelSize(pixels);
     return f;
 }
 
-QWidget *makeTab(QTabWidget *pages, const QString &name, const QString &caption)
-{
+QWidget *makeTab(QTabWidget *pages, const QString &name, const QString &caption) {
     auto *tab = new QWidget(pages);
     tab->setObjectName(name);
     pages->addTab(tab, caption);
@@ -44,8 +42,7 @@ QWidget *makeTab(QTabWidget *pages, const QString &name, const QString &caption)
 }
 
 // A caption bar: a raised panel with centred text.
-QLabel *makeCaptionBar(QWidget *parent, const QString &name, const QString &text, int height)
-{
+QLabel *makeCaptionBar(QWidget *parent, const QString &name, const QString &text, int height) {
     auto *bar = new QLabel(text, parent);
     bar->setObjectName(name);
     bar->setAlignment(Qt::AlignCenter);
@@ -57,8 +54,7 @@ QLabel *makeCaptionBar(QWidget *parent, const QString &name, const QString &text
 
 } // namespace
 
-void TFormMain::buildRegions()
-{
+void TFormMain::buildRegions() {
     CentralStack = new QStackedWidget(this);
     CentralStack->setObjectName(QStringLiteral("CentralStack"));
     setCentralWidget(CentralStack);
@@ -81,14 +77,17 @@ void TFormMain::buildRegions()
     PageControl->setObjectName(QStringLiteral("PageControl"));
     PageControl->setFocusPolicy(Qt::NoFocus);
     PageControl->tabBar()->setAttribute(Qt::WA_Hover);
-    TabSheet1 = makeTab(PageControl, QStringLiteral("TabSheet1"), QStringLiteral("   Создание зелья из эффектов   "));
+    TabSheet1 =
+        makeTab(PageControl, QStringLiteral("TabSheet1"), QStringLiteral("   Создание зелья из эффектов   "));
     TabSheetSearshFromItem = makeTab(PageControl, QStringLiteral("TabSheetSearshFromItem"),
                                      QStringLiteral("   Создание зелья из ингредиентов   "));
     TabSheetAltMake = makeTab(PageControl, QStringLiteral("TabSheetAltMake"),
                               QStringLiteral("   Альтернативное создание зелья   "));
-    TabSheetSkills = makeTab(PageControl, QStringLiteral("TabSheetSkills"), QStringLiteral("     Навыки     "));
+    TabSheetSkills =
+        makeTab(PageControl, QStringLiteral("TabSheetSkills"), QStringLiteral("     Навыки     "));
     TabSheetHelp = makeTab(PageControl, QStringLiteral("TabSheetHelp"), QStringLiteral("    Справка    "));
-    TabSheetFavorites = makeTab(PageControl, QStringLiteral("TabSheetFavorites"), QStringLiteral("    Избранное    "));
+    TabSheetFavorites =
+        makeTab(PageControl, QStringLiteral("TabSheetFavorites"), QStringLiteral("    Избранное    "));
     buildTabSearchEffects();
     buildTabSearchItems();
     buildTabAltMake();
@@ -110,8 +109,7 @@ void TFormMain::buildRegions()
     MainSplitter->setSizes({200, 178, 143, 200});
 }
 
-void TFormMain::buildRecipeRegion()
-{
+void TFormMain::buildRecipeRegion() {
     // Children are placed by code (FormResize): the list panel slides under
     // the scroll bar and is as wide as all header sections together.
     PanelLbPotionsMain = new QWidget(MainSplitter);
@@ -156,7 +154,8 @@ void TFormMain::buildRecipeRegion()
     Header->setFixedHeight(19);
     for (int i = 0; i < Header->count(); ++i)
         Header->resizeSection(i, 35);
-    LBPotion = new PotionListView(m_state->Data, m_state->Potions, m_colors, *Header, m_pictureSource.get(), PanelLBox);
+    LBPotion = new PotionListView(m_state->Data, m_state->Potions, m_colors, *Header, m_pictureSource.get(),
+                                  PanelLBox);
     LBPotion->setObjectName(QStringLiteral("LBPotion"));
     LBPotion->setFrameShape(QFrame::NoFrame);
     LBPotion->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -171,8 +170,7 @@ void TFormMain::buildRecipeRegion()
     ScrollBarLB->hide();
 }
 
-void TFormMain::buildRecipeStrip()
-{
+void TFormMain::buildRecipeStrip() {
     PanelPotionInfo = new QSplitter(Qt::Horizontal, MainSplitter);
     PanelPotionInfo->setObjectName(QStringLiteral("PanelPotionInfo"));
     PanelPotionInfo->setChildrenCollapsible(false);
@@ -231,7 +229,8 @@ void TFormMain::buildRecipeStrip()
     LabelAddInfo->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     addLayout->addWidget(LabelAddInfo);
 
-    LbItemsInfo = new ItemsInfoList(m_state->Data, m_state->Potions, m_colors, m_pictureSource.get(), InfoMainSplitter);
+    LbItemsInfo =
+        new ItemsInfoList(m_state->Data, m_state->Potions, m_colors, m_pictureSource.get(), InfoMainSplitter);
     LbItemsInfo->setObjectName(QStringLiteral("LbItemsInfo"));
     LbItemsInfo->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 13));
     LbItemsInfo->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -248,8 +247,8 @@ void TFormMain::buildRecipeStrip()
     auto *effLayout = new QVBoxLayout(PanelEffInfo);
     effLayout->setContentsMargins(0, 0, 0, 0);
     effLayout->setSpacing(0);
-    HeaderEffInfo = new PotionHeader(PotionHeader::Kind::EffectInfo, PotionHeader::effectInfoCaptions(), m_colors,
-                                     nullptr, PanelEffInfo);
+    HeaderEffInfo = new PotionHeader(PotionHeader::Kind::EffectInfo, PotionHeader::effectInfoCaptions(),
+                                     m_colors, nullptr, PanelEffInfo);
     HeaderEffInfo->setObjectName(QStringLiteral("HeaderEffInfo"));
     HeaderEffInfo->setFixedHeight(17);
     HeaderEffInfo->setFont(pixelFont(QStringLiteral("Tahoma"), 13));
@@ -257,7 +256,8 @@ void TFormMain::buildRecipeStrip()
     const std::vector<int> effWidths = PotionHeader::effectInfoDefaultWidths();
     for (int i = 0; i < static_cast<int>(effWidths.size()) && i < HeaderEffInfo->count(); ++i)
         HeaderEffInfo->resizeSection(i, effWidths[static_cast<std::size_t>(i)]);
-    LbEffectInfo = new EffectInfoList(m_state->Data, m_state->Potions, m_colors, *HeaderEffInfo, PanelEffInfo);
+    LbEffectInfo =
+        new EffectInfoList(m_state->Data, m_state->Potions, m_colors, *HeaderEffInfo, PanelEffInfo);
     LbEffectInfo->setObjectName(QStringLiteral("LbEffectInfo"));
     LbEffectInfo->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 13));
     effLayout->addWidget(HeaderEffInfo);
@@ -281,8 +281,7 @@ void TFormMain::buildRecipeStrip()
     PanelPotionInfo->setSizes({147, 347, 375, 150});
 }
 
-void TFormMain::buildGridRegion()
-{
+void TFormMain::buildGridRegion() {
     PanelGrid = new QWidget(MainSplitter);
     PanelGrid->setObjectName(QStringLiteral("PanelGrid"));
     auto *layout = new QVBoxLayout(PanelGrid);

@@ -34,8 +34,7 @@ constexpr int kChooserIngredient = static_cast<int>(ChooserComboBox::Kind::Ingre
 constexpr int kChooserEffect = static_cast<int>(ChooserComboBox::Kind::Effect);
 constexpr int kChooserText = static_cast<int>(ChooserComboBox::Kind::Text);
 
-QFont fixedFont(const QString &family, int pixels)
-{
+QFont fixedFont(const QString &family, int pixels) {
     QFont f(family);
     f.setPixelSize(pixels);
     return f;
@@ -43,8 +42,7 @@ QFont fixedFont(const QString &family, int pixels)
 
 } // namespace
 
-ChooserComboBox *TFormMain::makeChooser(QWidget *parent, const QString &name, int width, int kind)
-{
+ChooserComboBox *TFormMain::makeChooser(QWidget *parent, const QString &name, int width, int kind) {
     auto *combo = new ChooserComboBox(static_cast<ChooserComboBox::Kind>(kind), m_state->Data, m_colors,
                                       m_pictureSource.get(), parent);
     combo->setObjectName(name);
@@ -57,15 +55,12 @@ ChooserComboBox *TFormMain::makeChooser(QWidget *parent, const QString &name, in
 
 namespace {
 
-QLabel *makeLabel(QWidget *parent, const QString &text)
-{
+QLabel *makeLabel(QWidget *parent, const QString &text) {
     auto *label = new QLabel(text, parent);
     return label;
 }
 
-template <typename List>
-List *named(List *list, const QString &name)
-{
+template <typename List> List *named(List *list, const QString &name) {
     list->setObjectName(name);
     list->setFont(fixedFont(QStringLiteral("MS Sans Serif"), 13));
     return list;
@@ -73,8 +68,7 @@ List *named(List *list, const QString &name)
 
 } // namespace
 
-void TFormMain::buildTabSearchEffects()
-{
+void TFormMain::buildTabSearchEffects() {
     auto *outer = new QHBoxLayout(TabSheet1);
     outer->setContentsMargins(4, 4, 4, 4);
 
@@ -160,7 +154,8 @@ void TFormMain::buildTabSearchEffects()
         // Narrow on purpose: only the box shows, the caption stays for
         // accessibility.
         CheckBoxCanPrimaryItem[k]->setFixedWidth(20);
-        CbPrioriryIngredient[k] = makeChooser(TabSheet4, QStringLiteral("CbPrioriryIngredient%1").arg(k + 1), 427, kChooserIngredient);
+        CbPrioriryIngredient[k] = makeChooser(TabSheet4, QStringLiteral("CbPrioriryIngredient%1").arg(k + 1),
+                                              427, kChooserIngredient);
         opt->addWidget(CheckBoxCanPrimaryItem[k], k + 2, 0);
         opt->addWidget(CbPrioriryIngredient[k], k + 2, 1, 1, 4, Qt::AlignLeft);
     }
@@ -168,14 +163,15 @@ void TFormMain::buildTabSearchEffects()
     opt->setColumnStretch(5, 1);
 }
 
-void TFormMain::buildTabSearchItems()
-{
+void TFormMain::buildTabSearchItems() {
     auto *grid = new QGridLayout(TabSheetSearshFromItem);
     grid->setContentsMargins(6, 6, 6, 6);
     grid->setVerticalSpacing(2);
     for (int k = 0; k < 3; ++k) {
-        grid->addWidget(makeLabel(TabSheetSearshFromItem, QStringLiteral("Ингредиент %1").arg(k + 1)), 2 * k, 0);
-        CbIngredient[k] = makeChooser(TabSheetSearshFromItem, QStringLiteral("CbIngredient%1").arg(k + 1), 366, kChooserIngredient);
+        grid->addWidget(makeLabel(TabSheetSearshFromItem, QStringLiteral("Ингредиент %1").arg(k + 1)), 2 * k,
+                        0);
+        CbIngredient[k] = makeChooser(TabSheetSearshFromItem, QStringLiteral("CbIngredient%1").arg(k + 1),
+                                      366, kChooserIngredient);
         CBoxCanUseItem[k] = new QCheckBox(TabSheetSearshFromItem);
         CBoxCanUseItem[k]->setObjectName(QStringLiteral("CBoxCanUseItem%1").arg(k + 1));
         CBoxCanUseItem[k]->setChecked(true);
@@ -186,25 +182,27 @@ void TFormMain::buildTabSearchItems()
     grid->setColumnStretch(2, 1);
 }
 
-void TFormMain::buildTabAltMake()
-{
+void TFormMain::buildTabAltMake() {
     auto *grid = new QGridLayout(TabSheetAltMake);
     grid->setContentsMargins(4, 4, 4, 5);
     grid->setSpacing(2);
     const GameData &data = m_state->Data;
     const AltMaking &alt = m_state->Alt;
-    LbAltEffectsList = named(new AltEffectsList(AltEffectsList::Kind::Available, data, alt, m_colors, TabSheetAltMake),
-                             QStringLiteral("LbAltEffectsList"));
-    LbAltAmountItems = named(new AltItemsList(AltItemsList::Kind::Amount, data, alt, m_colors, m_pictureSource.get(),
-                                              TabSheetAltMake),
+    LbAltEffectsList =
+        named(new AltEffectsList(AltEffectsList::Kind::Available, data, alt, m_colors, TabSheetAltMake),
+              QStringLiteral("LbAltEffectsList"));
+    LbAltAmountItems = named(new AltItemsList(AltItemsList::Kind::Amount, data, alt, m_colors,
+                                              m_pictureSource.get(), TabSheetAltMake),
                              QStringLiteral("LbAltAmountItems"));
-    LbAltAmountEffects = named(new AltEffectsList(AltEffectsList::Kind::Amount, data, alt, m_colors, TabSheetAltMake),
-                               QStringLiteral("LbAltAmountEffects"));
+    LbAltAmountEffects =
+        named(new AltEffectsList(AltEffectsList::Kind::Amount, data, alt, m_colors, TabSheetAltMake),
+              QStringLiteral("LbAltAmountEffects"));
     LbAltItemsList = named(new AltItemsList(AltItemsList::Kind::Candidates, data, alt, m_colors,
                                             m_pictureSource.get(), TabSheetAltMake),
                            QStringLiteral("LbAltItemsList"));
-    for (QListView *list : {static_cast<QListView *>(LbAltEffectsList), static_cast<QListView *>(LbAltAmountItems),
-                            static_cast<QListView *>(LbAltAmountEffects), static_cast<QListView *>(LbAltItemsList)})
+    for (QListView *list :
+         {static_cast<QListView *>(LbAltEffectsList), static_cast<QListView *>(LbAltAmountItems),
+          static_cast<QListView *>(LbAltAmountEffects), static_cast<QListView *>(LbAltItemsList)})
         list->setContextMenuPolicy(Qt::CustomContextMenu);
     grid->addWidget(makeLabel(TabSheetAltMake, QStringLiteral("Доступные эффекты")), 0, 0);
     grid->addWidget(LbAltEffectsList, 1, 0, 3, 1);
@@ -218,8 +216,7 @@ void TFormMain::buildTabAltMake()
         grid->setColumnStretch(c, 1);
 }
 
-void TFormMain::buildTabSkills()
-{
+void TFormMain::buildTabSkills() {
     auto *outer = new QHBoxLayout(TabSheetSkills);
     outer->setContentsMargins(8, 6, 8, 6);
     auto *left = new QGridLayout;
@@ -232,9 +229,11 @@ void TFormMain::buildTabSkills()
     EditAlchemyModify = new QLineEdit(TabSheetSkills);
     EditAlchemyModify->setObjectName(QStringLiteral("EditAlchemyModify"));
     EditAlchemyModify->setFixedWidth(120);
-    ComboBoxMainAlchPercCount = makeChooser(TabSheetSkills, QStringLiteral("ComboBoxMainAlchPercCount"), 120, kChooserText);
-    ComboBoxMainAlchPercCount->addItems({QStringLiteral("Нет"), QStringLiteral("1 / 5"), QStringLiteral("2 / 5"),
-                                         QStringLiteral("3 / 5"), QStringLiteral("4 / 5"), QStringLiteral("5 / 5")});
+    ComboBoxMainAlchPercCount =
+        makeChooser(TabSheetSkills, QStringLiteral("ComboBoxMainAlchPercCount"), 120, kChooserText);
+    ComboBoxMainAlchPercCount->addItems({QStringLiteral("Нет"), QStringLiteral("1 / 5"),
+                                         QStringLiteral("2 / 5"), QStringLiteral("3 / 5"),
+                                         QStringLiteral("4 / 5"), QStringLiteral("5 / 5")});
     left->addWidget(LabelAlchemyValue, 0, 0);
     left->addWidget(EditAlchemyValue, 1, 0);
     left->addWidget(makeLabel(TabSheetSkills, QStringLiteral("Внешний усилитель (%)")), 2, 0);
@@ -252,9 +251,12 @@ void TFormMain::buildTabSkills()
         return box;
     };
     CheckBoxPerkPurity = perk(QStringLiteral("CheckBoxPerkPurity"), QStringLiteral("Перк \"ЧИСТОТА\""));
-    CheckBoxPerkPoisoner = perk(QStringLiteral("CheckBoxPerkPoisoner"), QStringLiteral("Перк \"ОТРАВИТЕЛЬ\""));
-    CheckBoxPerkBenefactor = perk(QStringLiteral("CheckBoxPerkBenefactor"), QStringLiteral("Перк \"ПРОВИЗОР\""));
-    CheckBoxPerkPhysician = perk(QStringLiteral("CheckBoxPerkPhysician"), QStringLiteral("Перк \"ЦЕЛИТЕЛЬ\""));
+    CheckBoxPerkPoisoner =
+        perk(QStringLiteral("CheckBoxPerkPoisoner"), QStringLiteral("Перк \"ОТРАВИТЕЛЬ\""));
+    CheckBoxPerkBenefactor =
+        perk(QStringLiteral("CheckBoxPerkBenefactor"), QStringLiteral("Перк \"ПРОВИЗОР\""));
+    CheckBoxPerkPhysician =
+        perk(QStringLiteral("CheckBoxPerkPhysician"), QStringLiteral("Перк \"ЦЕЛИТЕЛЬ\""));
     right->addWidget(CheckBoxPerkPurity);
     right->addWidget(CheckBoxPerkPoisoner);
     right->addWidget(CheckBoxPerkBenefactor);
@@ -264,8 +266,7 @@ void TFormMain::buildTabSkills()
     outer->addStretch(1);
 }
 
-void TFormMain::buildTabHelpFavorites()
-{
+void TFormMain::buildTabHelpFavorites() {
     auto *helpLayout = new QHBoxLayout(TabSheetHelp);
     helpLayout->setContentsMargins(0, 0, 0, 0);
     HelpSplitter = new QSplitter(Qt::Horizontal, TabSheetHelp);
@@ -284,8 +285,8 @@ void TFormMain::buildTabHelpFavorites()
 
     auto *favLayout = new QVBoxLayout(TabSheetFavorites);
     favLayout->setContentsMargins(0, 0, 0, 0);
-    LBFavorites = named(new FavoritesList(m_state->Data, m_state->Settings.favorites, m_colors, m_pictureSource.get(),
-                                          TabSheetFavorites),
+    LBFavorites = named(new FavoritesList(m_state->Data, m_state->Settings.favorites, m_colors,
+                                          m_pictureSource.get(), TabSheetFavorites),
                         QStringLiteral("LBFavorites"));
     LBFavorites->setFont(fixedFont(QStringLiteral("Courier"), 17));
     LBFavorites->setContextMenuPolicy(Qt::CustomContextMenu);

@@ -25,8 +25,7 @@
 
 namespace qor {
 
-void TFormMain::On_Click(QObject *sender)
-{
+void TFormMain::On_Click(QObject *sender) {
     // Controls fire change events while code fills or restores them; those
     // must not start commands.
     if (!m_state->CommandsReady || m_state->SuppressCommands)
@@ -63,16 +62,15 @@ void TFormMain::On_Click(QObject *sender)
             return;
         }
     }
-    if (sender == ComboBoxMainAlchPercCount || sender == CheckBoxPerkPhysician || sender == CheckBoxPerkBenefactor
-        || sender == CheckBoxPerkPoisoner || sender == CheckBoxPerkPurity) {
+    if (sender == ComboBoxMainAlchPercCount || sender == CheckBoxPerkPhysician ||
+        sender == CheckBoxPerkBenefactor || sender == CheckBoxPerkPoisoner || sender == CheckBoxPerkPurity) {
         onSkillChanged(sender);
         return;
     }
     onConditionChanged(sender);
 }
 
-void TFormMain::onConditionChanged(QObject *sender)
-{
+void TFormMain::onConditionChanged(QObject *sender) {
     SearchConditions &c = m_state->Conditions;
     for (int k = 0; k < 5; ++k) {
         if (sender == CbEffect[k]) {
@@ -127,8 +125,7 @@ void TFormMain::onConditionChanged(QObject *sender)
     }
 }
 
-void TFormMain::onSkillChanged(QObject *sender)
-{
+void TFormMain::onSkillChanged(QObject *sender) {
     SkillSettings &s = m_state->Skills;
     if (sender == ComboBoxMainAlchPercCount)
         s.AlchemistRanks = std::max(0, ComboBoxMainAlchPercCount->currentIndex());
@@ -145,16 +142,14 @@ void TFormMain::onSkillChanged(QObject *sender)
     StringGrid->viewport()->update();
 }
 
-void TFormMain::On_Change(QObject *sender)
-{
+void TFormMain::On_Change(QObject *sender) {
     if (m_state->SuppressCommands)
         return;
     if (sender == EditAlchemyValue || sender == EditAlchemyModify)
         onSkillEditChanged(static_cast<QLineEdit *>(sender));
 }
 
-void TFormMain::onSkillEditChanged(QLineEdit *edit)
-{
+void TFormMain::onSkillEditChanged(QLineEdit *edit) {
     const bool isSkill = edit == EditAlchemyValue;
     const int maximum = isSkill ? 200 : 400;
     bool ok = false;
@@ -182,8 +177,7 @@ void TFormMain::onSkillEditChanged(QLineEdit *edit)
     StringGrid->viewport()->update();
 }
 
-void TFormMain::On_Enter(QWidget *tab)
-{
+void TFormMain::On_Enter(QWidget *tab) {
     ProgramState &st = *m_state;
     if (tab == TabSheetSearshFromItem && !m_enteredItems) {
         m_enteredItems = true;
@@ -217,12 +211,12 @@ void TFormMain::On_Enter(QWidget *tab)
         LbAltEffectsList->setCurrentRow(st.Alt.AltEffectRows.empty() ? -1 : 0);
     } else if (tab == TabSheetFavorites && !m_enteredFavorites) {
         m_enteredFavorites = true;
+        applyFavoritesTabSettings();
         LBFavorites->resetRows();
     }
 }
 
-void TFormMain::onMenuCommand(QAction *act)
-{
+void TFormMain::onMenuCommand(QAction *act) {
     const QString name = act->objectName();
     ProgramState &st = *m_state;
     if (name == QLatin1String("MenuExit")) {
@@ -249,7 +243,8 @@ void TFormMain::onMenuCommand(QAction *act)
         st.Slots.save(0, st.Conditions);
     } else if (name == QLatin1String("MenuSearshRestore")) {
         restoreSearchSlot(0);
-    } else if (name == QLatin1String("MenuSearshSaveToSlot") || name == QLatin1String("MenuSearshRestoreFromSlot")) {
+    } else if (name == QLatin1String("MenuSearshSaveToSlot") ||
+               name == QLatin1String("MenuSearshRestoreFromSlot")) {
         int slot = 1;
         if (!PromptNumber(act, 1, slot, 2147483647, -2147483647))
             return;
@@ -267,8 +262,8 @@ void TFormMain::onMenuCommand(QAction *act)
     }
 }
 
-bool TFormMain::PromptNumber(QAction *item, int current, int &value, int maximum, int minimum, const QString &prompt)
-{
+bool TFormMain::PromptNumber(QAction *item, int current, int &value, int maximum, int minimum,
+                             const QString &prompt) {
     const QString caption = item ? item->text() : prompt;
     const auto text = m_dialogs.inputText(this, caption, QString::number(current));
     if (!text)
@@ -281,14 +276,12 @@ bool TFormMain::PromptNumber(QAction *item, int current, int &value, int maximum
     return true;
 }
 
-void TFormMain::ExecDebugCmd(const QString &text)
-{
+void TFormMain::ExecDebugCmd(const QString &text) {
     if (text.trimmed().toUpper() == QLatin1String("QOR"))
         m_dialogs.message(this, QStringLiteral("Привет Хозяин     "), MessageIcon::Warning);
 }
 
-void TFormMain::restoreSearchSlot(int slot)
-{
+void TFormMain::restoreSearchSlot(int slot) {
     ProgramState &st = *m_state;
     SearshRestore(
         st.Slots, slot, st.Conditions, st.SearchLocked,
@@ -296,8 +289,7 @@ void TFormMain::restoreSearchSlot(int slot)
         [this] { SearshFromEffects(true); });
 }
 
-void TFormMain::setConditionControls(const SearchConditions &c)
-{
+void TFormMain::setConditionControls(const SearchConditions &c) {
     // The handlers fire while the controls change and store the same values
     // again; the searches they request return at once under SearchLocked.
     const SearchConditions fitted = FitSlotToChoosers(c, m_state->Data);

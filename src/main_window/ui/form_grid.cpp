@@ -3,8 +3,8 @@
 
 #include "main_window/ui/form_main.h"
 
-#include "reference_table/ui/grid_table_model.h"
 #include "recipe_list/ui/item_pictures_source.h"
+#include "reference_table/ui/grid_table_model.h"
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -13,8 +13,7 @@
 
 namespace qor {
 
-void TFormMain::fillGrid()
-{
+void TFormMain::fillGrid() {
     ProgramState &st = *m_state;
     if (!m_gridModel) {
         m_gridModel = new GridTableModel(st.Data, st.Grid, m_pictureSource.get(), this);
@@ -35,8 +34,7 @@ void TFormMain::fillGrid()
     StringGrid->setIconSize(QSize(side - 2, side - 2));
 }
 
-void TFormMain::showGridRow(int gridRow)
-{
+void TFormMain::showGridRow(int gridRow) {
     if (!m_gridModel || gridRow < 1 || gridRow > m_gridModel->rowCount())
         return;
     const QModelIndex index = m_gridModel->index(gridRow - 1, 1);
@@ -46,8 +44,7 @@ void TFormMain::showGridRow(int gridRow)
     onGridSelection();
 }
 
-void TFormMain::onGridSelection()
-{
+void TFormMain::onGridSelection() {
     const QModelIndex index = StringGrid->currentIndex();
     const int gridRow = index.isValid() ? index.row() + 1 : 0;
     if (gridRow <= 0)
@@ -55,8 +52,7 @@ void TFormMain::onGridSelection()
     showItemPicture(m_state->Grid.itemAtRow(gridRow));
 }
 
-void TFormMain::showItemPicture(int item)
-{
+void TFormMain::showItemPicture(int item) {
     m_displayItem = item;
     const QImage *picture = m_pictures.GetItemPicture(item, 1);
     if (!picture || picture->isNull()) {

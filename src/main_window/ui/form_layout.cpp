@@ -25,8 +25,7 @@
 
 namespace qor {
 
-QColor MakeColor2(const QColor &base, int percent)
-{
+QColor MakeColor2(const QColor &base, int percent) {
     auto mix = [percent](int channel) {
         const double v = std::nearbyint(channel * (percent / 100.0)); // half to even
         return static_cast<int>(std::clamp(v, 0.0, 255.0));
@@ -34,8 +33,7 @@ QColor MakeColor2(const QColor &base, int percent)
     return QColor(mix(base.red()), mix(base.green()), mix(base.blue()));
 }
 
-void TFormMain::MakeColor2()
-{
+void TFormMain::MakeColor2() {
     const SettingsBlock &b = m_state->Settings.block;
     const QColor window = palette().color(QPalette::Base);
     m_colors.PotionColor2 = qor::MakeColor2(window, b.potionColor2Percent());
@@ -43,15 +41,13 @@ void TFormMain::MakeColor2()
     m_colors.EffInfoColor2 = qor::MakeColor2(window, b.effInfoColor2Percent());
 }
 
-void TFormMain::SetLBoxLightCellType()
-{
+void TFormMain::SetLBoxLightCellType() {
     const bool light = action(QStringLiteral("MenuCanLightLBox"))->isChecked();
     const bool frame = action(QStringLiteral("MenuCanFrameLBoxCell"))->isChecked();
     m_colors.LightCellMode = (light ? 1 : 0) | (frame ? 2 : 0);
 }
 
-void TFormMain::SetItemDisplayColor()
-{
+void TFormMain::SetItemDisplayColor() {
     // The see-through picture mode comes with the floating picture; the
     // panel always shows its background colour here.
     QPalette pal = PanelItemDisplay->palette();
@@ -61,14 +57,12 @@ void TFormMain::SetItemDisplayColor()
     PanelItemDisplay->update();
 }
 
-void TFormMain::SetSplittersHeight()
-{
+void TFormMain::SetSplittersHeight() {
     for (QSplitter *splitter : {MainSplitter, PanelPotionInfo, InfoMainSplitter, HelpSplitter})
         splitter->setHandleWidth(m_splitterThickness);
 }
 
-void TFormMain::SetComboBoxMode(QWidget *window)
-{
+void TFormMain::SetComboBoxMode(QWidget *window) {
     const SettingsBlock &b = m_state->Settings.block;
     const FontSetting &dropFont = m_state->Settings.font(SettingsFont::DropDown);
     const QScreen *screen = window->screen();
@@ -76,7 +70,8 @@ void TFormMain::SetComboBoxMode(QWidget *window)
     for (QComboBox *combo : window->findChildren<QComboBox *>()) {
         const int top = combo->mapToGlobal(QPoint(0, 0)).y();
         const int rows = (screenHeight - top - 2 * combo->height()) / kChooserItemHeight;
-        combo->setMaxVisibleItems(std::max(1, std::min(b.dropDownCount() > 0 ? b.dropDownCount() : 32, rows)));
+        combo->setMaxVisibleItems(
+            std::max(1, std::min(b.dropDownCount() > 0 ? b.dropDownCount() : 32, rows)));
         if (!dropFont.name.isEmpty() && dropFont.size > 0 && dropFont.size <= 200) {
             QFont f = combo->font();
             f.setFamily(dropFont.name);
@@ -86,8 +81,7 @@ void TFormMain::SetComboBoxMode(QWidget *window)
     }
 }
 
-void TFormMain::layoutPanelLBox()
-{
+void TFormMain::layoutPanelLBox() {
     QWidget *parent = PanelLBox->parentWidget();
     if (!parent)
         return;
@@ -104,11 +98,11 @@ void TFormMain::layoutPanelLBox()
     const int bottom = parent->height() - (ScrollBarLB->isVisible() ? ScrollBarLB->height() : 0);
     PanelLBox->setGeometry(-position, top, right + 4, std::max(0, bottom - top));
     PanelCapLBPotions->setGeometry(0, 0, parent->width(), PanelCapLBPotions->height());
-    ScrollBarLB->setGeometry(0, parent->height() - ScrollBarLB->height(), parent->width(), ScrollBarLB->height());
+    ScrollBarLB->setGeometry(0, parent->height() - ScrollBarLB->height(), parent->width(),
+                             ScrollBarLB->height());
 }
 
-void TFormMain::On_Scroll(int position)
-{
+void TFormMain::On_Scroll(int position) {
     if (position < 0) {
         ScrollBarLB->setValue(0);
         position = 0;
@@ -116,13 +110,12 @@ void TFormMain::On_Scroll(int position)
     PanelLBox->move(-position, PanelLBox->y());
 }
 
-void TFormMain::FormResize(QObject *sender)
-{
+void TFormMain::FormResize(QObject *sender) {
     if (m_inResize)
         return;
     m_inResize = true;
-    if (sender == PanelLBox || sender == PanelLbPotionsMain || sender == PanelCapLBPotions
-        || (sender == FullScreen && FullScreen) || (sender == nullptr && !FullScreen)) {
+    if (sender == PanelLBox || sender == PanelLbPotionsMain || sender == PanelCapLBPotions ||
+        (sender == FullScreen && FullScreen) || (sender == nullptr && !FullScreen)) {
         layoutPanelLBox();
     } else if (sender == PanelInfoMain) {
         LbItemsInfo->setItemHeight(std::max(1, LbItemsInfo->viewport()->height() / 3));
@@ -137,8 +130,7 @@ void TFormMain::FormResize(QObject *sender)
     m_inResize = false;
 }
 
-void TFormMain::onCanResize(QSize &proposed)
-{
+void TFormMain::onCanResize(QSize &proposed) {
     // Qt resizes first and reports afterwards: the clamping is applied to the
     // regions of the window as it now is.
     proposed = proposed.expandedTo(QSize(640, 480));
@@ -165,8 +157,7 @@ void TFormMain::onCanResize(QSize &proposed)
     MainSplitter->setSizes(sizes);
 }
 
-void TFormMain::shrinkRecipeStripWidth()
-{
+void TFormMain::shrinkRecipeStripWidth() {
     // When the strip no longer fits, the effect panel gives way down to 100
     // pixels, then the ingredient panel gives up the rest.
     // Qt's splitter has already shared out the change; start again from the
@@ -191,8 +182,7 @@ void TFormMain::shrinkRecipeStripWidth()
     m_stripWidths = widths;
 }
 
-void TFormMain::ToggleFullScreen(bool recipeList)
-{
+void TFormMain::ToggleFullScreen(bool recipeList) {
     if (!FullScreen) {
         FullScreen = new FullScreenWindow(*this);
         FullScreen->addActions({action(QStringLiteral("MenuLbPotionDirectFloatingMode")),
@@ -234,8 +224,7 @@ void TFormMain::ToggleFullScreen(bool recipeList)
     FormResize(FullScreen);
 }
 
-void TFormMain::CloseFullScreen()
-{
+void TFormMain::CloseFullScreen() {
     if (!FullScreen)
         return;
     if (PanelLBox->parentWidget() == FullScreen) {

@@ -35,10 +35,7 @@
 namespace qor {
 
 TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
-    : QMainWindow(parent)
-    , m_options(options)
-    , m_state(std::make_unique<ProgramState>())
-{
+    : QMainWindow(parent), m_options(options), m_state(std::make_unique<ProgramState>()) {
     m_dialogs.setScripted(options.scriptedDialogs);
     m_pictureSource = std::make_unique<ItemPicturesSource>(m_pictures);
     setObjectName(QStringLiteral("FormMain"));
@@ -56,8 +53,7 @@ TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
     FormCreate();
 }
 
-TFormMain::~TFormMain()
-{
+TFormMain::~TFormMain() {
     FormDestroy();
     // The full-screen window is a top-level of its own; the panels it may
     // still hold belong to this window's tree only after moving back.
@@ -76,36 +72,33 @@ TFormMain::~TFormMain()
     delete PopupMenuLocal;
 }
 
-void TFormMain::closeEvent(QCloseEvent *event)
-{
+void TFormMain::closeEvent(QCloseEvent *event) {
     if (FullScreen && FullScreen->isVisible())
         FullScreen->close();
     FormDestroy();
     event->accept();
 }
 
-void TFormMain::showEvent(QShowEvent *event)
-{
+void TFormMain::showEvent(QShowEvent *event) {
     QMainWindow::showEvent(event);
     FormShow();
 }
 
-void TFormMain::resizeEvent(QResizeEvent *event)
-{
+void TFormMain::resizeEvent(QResizeEvent *event) {
     QMainWindow::resizeEvent(event);
     FormResize(this);
 }
 
-bool TFormMain::eventFilter(QObject *watched, QEvent *event)
-{
+bool TFormMain::eventFilter(QObject *watched, QEvent *event) {
     switch (event->type()) {
     case QEvent::Resize:
-        if (watched == PanelLbPotionsMain || watched == PanelInfoMain || watched == PageControl
-            || watched == PanelItemDisplay || watched == PanelEffInfo || watched == PanelCapLBPotions)
+        if (watched == PanelLbPotionsMain || watched == PanelInfoMain || watched == PageControl ||
+            watched == PanelItemDisplay || watched == PanelEffInfo || watched == PanelCapLBPotions)
             FormResize(watched);
         break;
     case QEvent::MouseButtonDblClick:
-        if (watched == PanelCapLBPotions || watched == PanelCapGrid || watched == PanelCount || watched == Image) {
+        if (watched == PanelCapLBPotions || watched == PanelCapGrid || watched == PanelCount ||
+            watched == Image) {
             On_DblClick(watched);
             return true;
         }
@@ -126,8 +119,8 @@ bool TFormMain::eventFilter(QObject *watched, QEvent *event)
     }
     case QEvent::KeyPress: {
         auto *key = static_cast<QKeyEvent *>(event);
-        if (key->key() == Qt::Key_Escape && (watched == LBPotion || watched == StringGrid) && FullScreen
-            && FullScreen->isVisible()) {
+        if (key->key() == Qt::Key_Escape && (watched == LBPotion || watched == StringGrid) && FullScreen &&
+            FullScreen->isVisible()) {
             FullScreen->close();
             return true;
         }
@@ -143,8 +136,7 @@ bool TFormMain::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TFormMain::connectControls()
-{
+void TFormMain::connectControls() {
     auto clickOnIndex = [this](QComboBox *combo) {
         connect(combo, &QComboBox::currentIndexChanged, this, [this, combo] { On_Click(combo); });
     };
@@ -182,16 +174,19 @@ void TFormMain::connectControls()
     ButtFormUsedItems->setEnabled(false);
 
     clickOnIndex(ComboBoxMainAlchPercCount);
-    for (QCheckBox *perk : {CheckBoxPerkPhysician, CheckBoxPerkBenefactor, CheckBoxPerkPoisoner, CheckBoxPerkPurity})
+    for (QCheckBox *perk :
+         {CheckBoxPerkPhysician, CheckBoxPerkBenefactor, CheckBoxPerkPoisoner, CheckBoxPerkPurity})
         clickOnToggle(perk);
     connect(EditAlchemyValue, &QLineEdit::textChanged, this, [this] { On_Change(EditAlchemyValue); });
     connect(EditAlchemyModify, &QLineEdit::textChanged, this, [this] { On_Change(EditAlchemyModify); });
 
     connect(PageControl, &QTabWidget::currentChanged, this, [this] { On_Click(PageControl); });
-    connect(PageControlSearshOpt, &QTabWidget::currentChanged, this, [this] { On_Click(PageControlSearshOpt); });
+    connect(PageControlSearshOpt, &QTabWidget::currentChanged, this,
+            [this] { On_Click(PageControlSearshOpt); });
 
     connect(LBPotion, &PotionListView::selectedRowChanged, this, [this] { On_Click(LBPotion); });
-    connect(Header, &PotionHeader::HeaderSectionClick, this, [this](int section) { HeaderSectionClick(section); });
+    connect(Header, &PotionHeader::HeaderSectionClick, this,
+            [this](int section) { HeaderSectionClick(section); });
     connect(Header, &PotionHeader::PotionFindColChosen, this, [this](int section) {
         m_colors.PotionFindCol = section;
         m_state->Settings.block.setPotionFindCol(section);
@@ -201,14 +196,17 @@ void TFormMain::connectControls()
         LBPotion->viewport()->update();
         layoutPanelLBox();
     });
-    connect(HeaderEffInfo, &QHeaderView::sectionResized, this, [this] { LbEffectInfo->viewport()->update(); });
-    connect(PanelPotionInfo, &QSplitter::splitterMoved, this, [this] { m_stripWidths = PanelPotionInfo->sizes(); });
+    connect(HeaderEffInfo, &QHeaderView::sectionResized, this,
+            [this] { LbEffectInfo->viewport()->update(); });
+    connect(PanelPotionInfo, &QSplitter::splitterMoved, this,
+            [this] { m_stripWidths = PanelPotionInfo->sizes(); });
     connect(ScrollBarLB, &QScrollBar::valueChanged, this, [this](int value) { On_Scroll(value); });
     connect(StringGrid, &QTableView::customContextMenuRequested, this, [] {});
 
     // Double and right clicks of the alternative-making lists.
-    for (QListView *list : {static_cast<QListView *>(LbAltEffectsList), static_cast<QListView *>(LbAltItemsList),
-                            static_cast<QListView *>(LbAltAmountEffects), static_cast<QListView *>(LbAltAmountItems)}) {
+    for (QListView *list :
+         {static_cast<QListView *>(LbAltEffectsList), static_cast<QListView *>(LbAltItemsList),
+          static_cast<QListView *>(LbAltAmountEffects), static_cast<QListView *>(LbAltAmountItems)}) {
         connect(list, &QListView::doubleClicked, this, [this, list] { On_DblClick(list); });
         connect(list, &QListView::customContextMenuRequested, this, [this, list](const QPoint &pos) {
             const QModelIndex index = list->indexAt(pos);
@@ -235,32 +233,30 @@ void TFormMain::connectControls()
         });
     }
 
-    for (QObject *watched : {static_cast<QObject *>(PanelLbPotionsMain), static_cast<QObject *>(PanelInfoMain),
-                             static_cast<QObject *>(PageControl), static_cast<QObject *>(PanelItemDisplay),
-                             static_cast<QObject *>(PanelEffInfo), static_cast<QObject *>(PanelCapLBPotions),
-                             static_cast<QObject *>(PanelCapGrid), static_cast<QObject *>(PanelCount),
-                             static_cast<QObject *>(Image), static_cast<QObject *>(LBPotion),
-                             static_cast<QObject *>(LBPotion->viewport()), static_cast<QObject *>(StringGrid),
-                             static_cast<QObject *>(StringGrid->viewport()), static_cast<QObject *>(LbItemsInfo),
-                             static_cast<QObject *>(LbEffectInfo)})
+    for (QObject *watched :
+         {static_cast<QObject *>(PanelLbPotionsMain), static_cast<QObject *>(PanelInfoMain),
+          static_cast<QObject *>(PageControl), static_cast<QObject *>(PanelItemDisplay),
+          static_cast<QObject *>(PanelEffInfo), static_cast<QObject *>(PanelCapLBPotions),
+          static_cast<QObject *>(PanelCapGrid), static_cast<QObject *>(PanelCount),
+          static_cast<QObject *>(Image), static_cast<QObject *>(LBPotion),
+          static_cast<QObject *>(LBPotion->viewport()), static_cast<QObject *>(StringGrid),
+          static_cast<QObject *>(StringGrid->viewport()), static_cast<QObject *>(LbItemsInfo),
+          static_cast<QObject *>(LbEffectInfo)})
         watched->installEventFilter(this);
 }
 
-void TFormMain::On_Popup(QMenu *menu)
-{
+void TFormMain::On_Popup(QMenu *menu) {
     // The context menus' commands come with a later version; their items
     // stay disabled, so there is nothing to prepare yet.
     Q_UNUSED(menu);
 }
 
-void TFormMain::On_Exit(QWidget *control)
-{
+void TFormMain::On_Exit(QWidget *control) {
     if (control == LbEffectInfo)
         LbEffectInfo->setCurrentRow(-1);
 }
 
-void TFormMain::On_DblClick(QObject *sender)
-{
+void TFormMain::On_DblClick(QObject *sender) {
     if (!m_state->CommandsReady)
         return;
     ProgramState &st = *m_state;
@@ -288,7 +284,8 @@ void TFormMain::On_DblClick(QObject *sender)
             AltMakePotion();
     } else if (sender == LbAltAmountItems) {
         st.AltSel.amountItems = LbAltAmountItems->currentRow();
-        if (st.Alt.AltDelItem(st.Data, st.Skills.PerkPurity, st.Potions, LbAltAmountItems->currentRow(), st.AltSel))
+        if (st.Alt.AltDelItem(st.Data, st.Skills.PerkPurity, st.Potions, LbAltAmountItems->currentRow(),
+                              st.AltSel))
             AltMakePotion();
     }
 }

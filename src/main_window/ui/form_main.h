@@ -55,7 +55,7 @@ class PotionListView;
 // Where the window finds its data and how it talks to the user; tests point
 // it at a scratch copy of the data folder and script the dialogs.
 struct FormOptions {
-    QString dataDir;             // empty: applicationDirPath() + "/Files/"
+    QString dataDir;              // empty: applicationDirPath() + "/Files/"
     bool scriptedDialogs = false; // no dialog ever blocks (tests)
 };
 
@@ -65,7 +65,7 @@ QColor MakeColor2(const QColor &base, int percent);
 
 class TFormMain : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit TFormMain(const FormOptions &options = {}, QWidget *parent = nullptr);
     ~TFormMain() override;
 
@@ -110,13 +110,13 @@ public:
     QColor gridColor2() const { return m_gridColor2; }
     int splitterThickness() const { return m_splitterThickness; }
 
-protected:
+  protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
-private:
+  private:
     friend class FormMainTestAccess;
 
     // Building (form_build_*.cpp).
@@ -141,6 +141,7 @@ private:
     void ReleaseAll();
     void applySettings();
     void applyRegionSizes();
+    void applyFavoritesTabSettings();
     void collectSettings();
     void fillGrid();
     void showGridRow(int gridRow);
@@ -186,7 +187,7 @@ private:
     int m_splitterThickness = 6;
     int m_potionTypeShown = 0;
     QList<int> m_stripWidths; // recipe strip widths as last laid out
-    int m_displayItem = 0; // ingredient shown in the picture panel
+    int m_displayItem = 0;    // ingredient shown in the picture panel
     TPotionRec m_prevPotion{};
     bool m_enteredItems = false;
     bool m_enteredAlt = false;
@@ -194,7 +195,7 @@ private:
     bool m_enteredFavorites = false;
     QPoint m_lbPotionPressPoint;
 
-public:
+  public:
     // Controls, named as the window description names them. Qt's parent
     // ownership frees them with the window.
     QStackedWidget *CentralStack = nullptr;
@@ -286,7 +287,7 @@ public:
     // Every menu item by its name.
     QAction *action(const QString &name) const;
 
-private:
+  private:
     QHash<QString, QAction *> m_actions;
     QPointer<QWidget> m_localMenuTarget;
     GridTableModel *m_gridModel = nullptr;

@@ -20,21 +20,18 @@
 
 namespace qor {
 
-int TFormMain::selectedRecipeRow() const
-{
+int TFormMain::selectedRecipeRow() const {
     const int row = LBPotion->currentRow();
     return row < m_state->Potions.PotionCount() ? row : -1;
 }
 
-void TFormMain::selectRecipeRow(int row)
-{
+void TFormMain::selectRecipeRow(int row) {
     // The selection handling runs once, explicitly, after the move.
     const QSignalBlocker blocker(LBPotion);
     LBPotion->setCurrentRow(row);
 }
 
-void TFormMain::SearshFromEffects(bool force)
-{
+void TFormMain::SearshFromEffects(bool force) {
     ProgramState &st = *m_state;
     if (st.SearchLocked)
         return;
@@ -42,8 +39,9 @@ void TFormMain::SearshFromEffects(bool force)
         return;
     int row = selectedRecipeRow();
     const bool clearFirst = action(QStringLiteral("MenuClearLbPotionBeforeSearsh"))->isChecked();
-    const EffectSearchOutcome outcome = st.Searcher.run(st.Data, st.Skills.PerkPurity, st.Conditions,
-                                                        st.Settings.usedItems.ItemAvailable, clearFirst, st.Potions);
+    const EffectSearchOutcome outcome =
+        st.Searcher.run(st.Data, st.Skills.PerkPurity, st.Conditions, st.Settings.usedItems.ItemAvailable,
+                        clearFirst, st.Potions);
     const int count = st.Potions.PotionCount();
     if (clearFirst && count != outcome.countBefore)
         row = -1;
@@ -61,14 +59,13 @@ void TFormMain::SearshFromEffects(bool force)
     st.LastSearchType = SearchType::FromEffects;
 }
 
-void TFormMain::SearshFromItems()
-{
+void TFormMain::SearshFromItems() {
     ProgramState &st = *m_state;
     const bool clearFirst = action(QStringLiteral("MenuClearLbPotionBeforeSearsh"))->isChecked();
     std::array<int, 3> items{};
     for (int k = 0; k < 3; ++k)
-        items[static_cast<std::size_t>(k)] = itemChooserValue(CbIngredient[k]->currentIndex(),
-                                                              CBoxCanUseItem[k]->isChecked());
+        items[static_cast<std::size_t>(k)] =
+            itemChooserValue(CbIngredient[k]->currentIndex(), CBoxCanUseItem[k]->isChecked());
     const int row = selectedRecipeRow();
     qor::SearshFromItems(st.Data, st.Skills.PerkPurity, items, clearFirst, st.Potions);
     {
@@ -81,8 +78,7 @@ void TFormMain::SearshFromItems()
     st.LastSearchType = SearchType::FromItems;
 }
 
-void TFormMain::AltMakePotion()
-{
+void TFormMain::AltMakePotion() {
     ProgramState &st = *m_state;
     st.Alt.AltMakePotion(st.Data, st.Skills.PerkPurity, st.Potions);
     RefreshPanelCount();
@@ -96,8 +92,7 @@ void TFormMain::AltMakePotion()
     refreshAltLists();
 }
 
-void TFormMain::refreshAltLists()
-{
+void TFormMain::refreshAltLists() {
     const ProgramState &st = *m_state;
     LbAltEffectsList->refresh();
     LbAltItemsList->refresh();
@@ -108,8 +103,7 @@ void TFormMain::refreshAltLists()
     LbAltAmountEffects->setCurrentRow(st.AltSel.amountEffects);
 }
 
-void TFormMain::StartSearshLastType()
-{
+void TFormMain::StartSearshLastType() {
     switch (m_state->LastSearchType) {
     case SearchType::FromItems:
         SearshFromItems();
@@ -125,13 +119,11 @@ void TFormMain::StartSearshLastType()
     }
 }
 
-void TFormMain::RefreshPanelCount()
-{
+void TFormMain::RefreshPanelCount() {
     PanelCount->setText(panelCountText(m_state->Potions.PotionCount()));
 }
 
-void TFormMain::LbPotionSelectionChanged()
-{
+void TFormMain::LbPotionSelectionChanged() {
     ProgramState &st = *m_state;
     PotionList &list = st.Potions;
     m_prevPotion = list.CurPotion;
@@ -160,19 +152,18 @@ void TFormMain::LbPotionSelectionChanged()
     }
 }
 
-void TFormMain::showPotionKindPicture(int kind)
-{
+void TFormMain::showPotionKindPicture(int kind) {
     const QImage *full = m_pictures.potionKindFull(kind);
     if (!full || full->isNull()) {
         ImagePotionType->clear();
         return;
     }
     const QSize box = ImagePotionType->size().boundedTo(full->size()).expandedTo(QSize(1, 1));
-    ImagePotionType->setPixmap(QPixmap::fromImage(full->scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    ImagePotionType->setPixmap(
+        QPixmap::fromImage(full->scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
 }
 
-void TFormMain::HeaderSectionClick(int section)
-{
+void TFormMain::HeaderSectionClick(int section) {
     if (!m_state->CommandsReady)
         return;
     const bool sorted = qor::HeaderSectionClick(m_state->Potions, section);

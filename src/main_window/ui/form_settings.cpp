@@ -5,6 +5,7 @@
 #include "main_window/ui/form_main.h"
 
 #include "recipe_list/ui/chooser_combo.h"
+#include "recipe_list/ui/favorites_list.h"
 #include "recipe_list/ui/potion_header.h"
 #include "recipe_list/ui/potion_list_view.h"
 #include "recipe_list/ui/recipe_info_lists.h"
@@ -25,8 +26,7 @@ namespace {
 
 // A stored font: face name and size in points; the style comes from the
 // control. Unusable values leave the control's font as it is.
-void applyFont(QWidget *w, const FontSetting &f)
-{
+void applyFont(QWidget *w, const FontSetting &f) {
     if (f.name.isEmpty() || f.size <= 0 || f.size > 200)
         return;
     QFont font = w->font();
@@ -35,8 +35,7 @@ void applyFont(QWidget *w, const FontSetting &f)
     w->setFont(font);
 }
 
-FontSetting fontOf(const QWidget *w, const FontSetting &stored)
-{
+FontSetting fontOf(const QWidget *w, const FontSetting &stored) {
     const QFont font = w->font();
     FontSetting out;
     // A font the settings named keeps its name even when a look-alike draws it.
@@ -47,23 +46,20 @@ FontSetting fontOf(const QWidget *w, const FontSetting &stored)
     return out;
 }
 
-QChar charFromCode(std::uint8_t code)
-{
+QChar charFromCode(std::uint8_t code) {
     QStringDecoder decode("windows-1251");
     const char byte = static_cast<char>(code);
     const QString text = decode(QByteArray(&byte, 1));
     return text.isEmpty() ? QChar(0x2022) : text.at(0);
 }
 
-int heightOf(const QWidget *w)
-{
+int heightOf(const QWidget *w) {
     return w->height();
 }
 
 } // namespace
 
-void TFormMain::applyRegionSizes()
-{
+void TFormMain::applyRegionSizes() {
     // The last part of each splitter takes what remains, as the regions of
     // the window description do.
     const SettingsBlock &b = m_state->Settings.block;
@@ -85,8 +81,7 @@ void TFormMain::applyRegionSizes()
     m_stripWidths = PanelPotionInfo->sizes();
 }
 
-void TFormMain::applySettings()
-{
+void TFormMain::applySettings() {
     ProgramState &st = *m_state;
     MainSettings &s = st.Settings;
     const SettingsBlock &b = s.block;
@@ -125,7 +120,8 @@ void TFormMain::applySettings()
     m_colors.EffColorChar = charFromCode(b.effColorChar());
     m_colors.grayDisabledItems = b.menuCanGrayedDisabledItem();
 
-    action(QStringLiteral("MenuFastFindStartWithCurElement"))->setChecked(b.menuFastFindStartWithCurElement());
+    action(QStringLiteral("MenuFastFindStartWithCurElement"))
+        ->setChecked(b.menuFastFindStartWithCurElement());
     action(QStringLiteral("MenuCanGrayedDisabledItem"))->setChecked(b.menuCanGrayedDisabledItem());
     action(QStringLiteral("MenuScrollForLBox"))->setChecked(b.menuScrollForLBox());
     action(QStringLiteral("MenuCanLightLBox"))->setChecked(b.menuCanLightLBox());
@@ -149,8 +145,13 @@ void TFormMain::applySettings()
         st.Slots.Slots[static_cast<std::size_t>(k)] = s.SearchSlots[static_cast<std::size_t>(k)];
 }
 
-void TFormMain::collectSettings()
-{
+void TFormMain::applyFavoritesTabSettings() {
+    const MainSettings &s = m_state->Settings;
+    applyFont(LBFavorites, s.font(SettingsFont::LBFavorites));
+    LBFavorites->setItemHeight(std::clamp(s.block.lbFavoritesItemHeight(), 10, 100));
+}
+
+void TFormMain::collectSettings() {
     ProgramState &st = *m_state;
     MainSettings &s = st.Settings;
     SettingsBlock &b = s.block;
@@ -160,7 +161,8 @@ void TFormMain::collectSettings()
     for (int k = 0; k < HeaderEffInfo->count() && k < static_cast<int>(s.headerEffInfoWidths.size()); ++k)
         s.headerEffInfoWidths[static_cast<std::size_t>(k)] = HeaderEffInfo->sectionSize(k);
     if (StringGrid->model()) {
-        for (int k = 0; k < StringGrid->horizontalHeader()->count() && k < static_cast<int>(s.gridColumnWidths.size());
+        for (int k = 0;
+             k < StringGrid->horizontalHeader()->count() && k < static_cast<int>(s.gridColumnWidths.size());
              ++k)
             s.gridColumnWidths[static_cast<std::size_t>(k)] = StringGrid->columnWidth(k);
     }
@@ -190,7 +192,8 @@ void TFormMain::collectSettings()
     b.setPotionSortCode(st.Potions.PotionSortCode);
     b.setPanelInfoMainWidth(PanelInfoMain->width());
     b.setPotionFindCol(m_colors.PotionFindCol);
-    b.setMenuFastFindStartWithCurElement(action(QStringLiteral("MenuFastFindStartWithCurElement"))->isChecked());
+    b.setMenuFastFindStartWithCurElement(
+        action(QStringLiteral("MenuFastFindStartWithCurElement"))->isChecked());
     b.setMenuCanGrayedDisabledItem(action(QStringLiteral("MenuCanGrayedDisabledItem"))->isChecked());
     b.setMenuScrollForLBox(action(QStringLiteral("MenuScrollForLBox"))->isChecked());
     b.setMenuCanLightLBox(action(QStringLiteral("MenuCanLightLBox"))->isChecked());
@@ -210,6 +213,13 @@ void TFormMain::collectSettings()
     s.font(SettingsFont::LabelAddInfo) = fontOf(LabelAddInfo, s.font(SettingsFont::LabelAddInfo));
     s.font(SettingsFont::PanelCount) = fontOf(PanelCount, s.font(SettingsFont::PanelCount));
     s.font(SettingsFont::MainForm) = fontOf(this, s.font(SettingsFont::MainForm));
+
+    // The favourites list holds the stored values only once its tab was
+    // entered; before that the values read at start-up are written back.
+    if (m_enteredFavorites) {
+        s.font(SettingsFont::LBFavorites) = fontOf(LBFavorites, s.font(SettingsFont::LBFavorites));
+        b.setLbFavoritesItemHeight(LBFavorites->itemHeight());
+    }
 
     for (int k = 0; k < kSearchSlotCount; ++k)
         s.SearchSlots[static_cast<std::size_t>(k)] = st.Slots.Slots[static_cast<std::size_t>(k)];

@@ -27,8 +27,7 @@
 
 namespace qor {
 
-void TFormMain::showStartupFailure(const QString &title, const QString &detail)
-{
+void TFormMain::showStartupFailure(const QString &title, const QString &detail) {
     m_startupError = title + QLatin1Char('\n') + detail;
     m_dialogs.message(this, m_startupError, MessageIcon::Warning);
     StartupFailurePage->setText(
@@ -37,7 +36,8 @@ void TFormMain::showStartupFailure(const QString &title, const QString &detail)
                        "<p>Данные программы должны лежать в папке:<br><tt>%3</tt></p>"
                        "<p>Положите туда файлы Cost.txt, Effects.ini, Filter.txt и Items.ini "
                        "(и при желании Main.ini, Data1.bmc, Data2.bmc) и запустите программу снова.</p>")
-            .arg(title.toHtmlEscaped(), detail.toHtmlEscaped(), QDir::toNativeSeparators(m_state->DataDir).toHtmlEscaped()));
+            .arg(title.toHtmlEscaped(), detail.toHtmlEscaped(),
+                 QDir::toNativeSeparators(m_state->DataDir).toHtmlEscaped()));
     CentralStack->setCurrentWidget(StartupFailurePage);
     menuBar()->setEnabled(true);
     for (QAction *act : std::as_const(m_actions)) {
@@ -47,11 +47,11 @@ void TFormMain::showStartupFailure(const QString &title, const QString &detail)
     }
 }
 
-void TFormMain::FormCreate()
-{
+void TFormMain::FormCreate() {
     ProgramState &st = *m_state;
-    st.DataDir = m_options.dataDir.isEmpty() ? QCoreApplication::applicationDirPath() + QStringLiteral("/Files/")
-                                             : m_options.dataDir;
+    st.DataDir = m_options.dataDir.isEmpty()
+                     ? QCoreApplication::applicationDirPath() + QStringLiteral("/Files/")
+                     : m_options.dataDir;
     if (!st.DataDir.endsWith(QLatin1Char('/')))
         st.DataDir += QLatin1Char('/');
     setWindowTitle(kAppCaption);
@@ -117,8 +117,8 @@ void TFormMain::FormCreate()
     SetSplittersHeight();
     m_pictures.MakePictures(0, LBPotion->itemHeight(), m_colors.Window.rgb(), m_colors.PotionColor2.rgb(),
                             m_colors.Highlight.rgb());
-    m_pictures.MakePicturesDisplay(0, st.Settings.block.gridSelRow(), PanelItemDisplay->palette().window().color().rgb(),
-                                   m_colors.Window.rgb());
+    m_pictures.MakePicturesDisplay(0, st.Settings.block.gridSelRow(),
+                                   PanelItemDisplay->palette().window().color().rgb(), m_colors.Window.rgb());
     SetLBoxLightCellType();
     SetItemDisplayColor();
     SetComboBoxMode(this);
@@ -138,12 +138,12 @@ void TFormMain::FormCreate()
     else
         onGridSelection();
 
-    for (const char *name : {"MenuCanQuickSearsh", "MenuGridLines_hor", "MenuGridLines_ver", "MenuScrollForLBox"})
+    for (const char *name :
+         {"MenuCanQuickSearsh", "MenuGridLines_hor", "MenuGridLines_ver", "MenuScrollForLBox"})
         On_Click(action(QString::fromLatin1(name)));
 }
 
-void TFormMain::FormShow()
-{
+void TFormMain::FormShow() {
     if (m_state->ShownOnce)
         return;
     // Now that the window has its real size the saved region sizes fit.
@@ -157,8 +157,7 @@ void TFormMain::FormShow()
     m_state->ShownOnce = true;
 }
 
-void TFormMain::FormDestroy()
-{
+void TFormMain::FormDestroy() {
     if (m_destroyed)
         return;
     m_destroyed = true;
@@ -176,8 +175,7 @@ void TFormMain::FormDestroy()
     ReleaseAll();
 }
 
-void TFormMain::ReleaseAll()
-{
+void TFormMain::ReleaseAll() {
     if (StringGrid)
         StringGrid->setModel(nullptr);
     m_pictures.release();

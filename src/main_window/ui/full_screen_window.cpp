@@ -9,23 +9,21 @@
 namespace qor {
 
 FullScreenWindow::FullScreenWindow(TFormMain &form)
-    : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                           | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint)
-    , m_form(form)
-{
+    : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
+                           Qt::WindowCloseButtonHint),
+      m_form(form) {
     setObjectName(QStringLiteral("FullScreenWindow"));
     setWindowTitle(kAppCaption);
     setFont(form.font());
 }
 
-void FullScreenWindow::closeEvent(QCloseEvent *event)
-{
+void FullScreenWindow::closeEvent(QCloseEvent *event) {
     m_form.CloseFullScreen();
     event->accept();
 }
 
-void FullScreenWindow::keyPressEvent(QKeyEvent *event)
-{
+void FullScreenWindow::keyPressEvent(QKeyEvent *event) {
     if (event->key() == Qt::Key_Escape) {
         close();
         return;
@@ -33,8 +31,7 @@ void FullScreenWindow::keyPressEvent(QKeyEvent *event)
     QWidget::keyPressEvent(event);
 }
 
-void FullScreenWindow::resizeEvent(QResizeEvent *event)
-{
+void FullScreenWindow::resizeEvent(QResizeEvent *event) {
     QWidget::resizeEvent(event);
     m_form.FormResize(this);
 }

@@ -11,15 +11,15 @@ class TFormMain;
 
 class FullScreenWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit FullScreenWindow(TFormMain &form);
 
-protected:
+  protected:
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
-private:
+  private:
     TFormMain &m_form;
 };
 

@@ -8,13 +8,11 @@
 
 namespace qor {
 
-QWidget *WidgetUnderPoint(const QPoint &globalPos)
-{
+QWidget *WidgetUnderPoint(const QPoint &globalPos) {
     return QApplication::widgetAt(globalPos);
 }
 
-bool IsDropDownOpen(const QWidget *root)
-{
+bool IsDropDownOpen(const QWidget *root) {
     if (!root)
         return false;
     const auto combos = root->findChildren<QComboBox *>();
@@ -25,8 +23,7 @@ bool IsDropDownOpen(const QWidget *root)
     return false;
 }
 
-void InstallFontSubstitutes()
-{
+void InstallFontSubstitutes() {
     // Metric look-alikes first; QFont falls through the list to what exists.
     QFont::insertSubstitutions(QStringLiteral("Tahoma"),
                                {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});

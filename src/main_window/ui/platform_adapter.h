@@ -16,13 +16,13 @@ namespace qor {
 
 // Millisecond tick counter; a test sets the time by hand.
 class TickClock {
-public:
+  public:
     TickClock() { m_timer.start(); }
     std::int64_t ticks() const { return m_fixed ? *m_fixed : m_timer.elapsed(); }
     void setFixed(std::int64_t ms) { m_fixed = ms; }
     void advance(std::int64_t ms) { m_fixed = ticks() + ms; }
 
-private:
+  private:
     QElapsedTimer m_timer;
     std::optional<std::int64_t> m_fixed;
 };

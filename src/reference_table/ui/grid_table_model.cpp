@@ -10,28 +10,20 @@ namespace qor {
 
 GridTableModel::GridTableModel(const GameData &data, const GridState &grid, const PictureSource *pictures,
                                QObject *parent)
-    : QAbstractTableModel(parent)
-    , m_data(data)
-    , m_grid(grid)
-    , m_pictures(pictures)
-    , m_decimalPoint(QLocale().decimalPoint())
-{
-}
+    : QAbstractTableModel(parent), m_data(data), m_grid(grid), m_pictures(pictures),
+      m_decimalPoint(QLocale().decimalPoint()) {}
 
-int GridTableModel::rowCount(const QModelIndex &parent) const
-{
+int GridTableModel::rowCount(const QModelIndex &parent) const {
     if (parent.isValid())
         return 0;
     return std::max(0, m_grid.rowCount() - 1);
 }
 
-int GridTableModel::columnCount(const QModelIndex &parent) const
-{
+int GridTableModel::columnCount(const QModelIndex &parent) const {
     return parent.isValid() ? 0 : kGridColumnCount;
 }
 
-QVariant GridTableModel::data(const QModelIndex &index, int role) const
-{
+QVariant GridTableModel::data(const QModelIndex &index, int role) const {
     if (!index.isValid() || index.row() >= rowCount())
         return {};
     const int gridRow = index.row() + 1;
@@ -47,15 +39,13 @@ QVariant GridTableModel::data(const QModelIndex &index, int role) const
     return {};
 }
 
-QVariant GridTableModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
+QVariant GridTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
         return {};
     return gridColumnCaption(section);
 }
 
-void GridTableModel::reload()
-{
+void GridTableModel::reload() {
     beginResetModel();
     endResetModel();
 }

@@ -14,7 +14,7 @@ class PictureSource;
 
 class GridTableModel : public QAbstractTableModel {
     Q_OBJECT
-public:
+  public:
     GridTableModel(const GameData &data, const GridState &grid, const PictureSource *pictures,
                    QObject *parent = nullptr);
 
@@ -26,7 +26,7 @@ public:
     // After the row order or the tables changed.
     void reload();
 
-private:
+  private:
     const GameData &m_data;
     const GridState &m_grid;
     const PictureSource *m_pictures;
