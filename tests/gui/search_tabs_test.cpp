@@ -91,6 +91,30 @@ TEST(SearchTabTest, WithQuickSearchOffOnlyTheExplicitSearchRuns) {
     EXPECT_FALSE(start->isEnabled());
 }
 
+TEST(SearchTabTest, WithoutClearingTheSearchAppendsAndKeepsTheRow) {
+    test::ScratchData data;
+    auto form = test::openForm(data);
+    ProgramState &st = form->state();
+    int expected = 0;
+    const int effect = productiveEffect(st, &expected);
+    form->action(QStringLiteral("MenuClearLbPotionBeforeSearsh"))->trigger();
+    form->action(QStringLiteral("MenuCanQuickSearsh"))->trigger();
+    form->CbEffect[0]->setCurrentIndex(effect);
+    form->action(QStringLiteral("MenuStartSearsh"))->trigger();
+    ASSERT_EQ(st.Potions.PotionCount(), expected);
+    form->LBPotion->setCurrentRow(1);
+    EXPECT_EQ(st.Potions.CurPotion, st.Potions[1]);
+    form->action(QStringLiteral("MenuStartSearsh"))->trigger();
+    EXPECT_EQ(st.Potions.PotionCount(), 2 * expected);
+    EXPECT_EQ(form->LBPotion->currentRow(), 1);
+    EXPECT_EQ(form->PanelCount->text(), QStringLiteral(" Всего: %1").arg(2 * expected));
+
+    // A double click on the count panel selects the last recipe.
+    form->On_DblClick(form->PanelCount);
+    EXPECT_EQ(form->LBPotion->currentRow(), 2 * expected - 1);
+    EXPECT_EQ(st.Potions.CurPotion, st.Potions[2 * expected - 1]);
+}
+
 TEST(SearchTabTest, HeaderClickSortsAndFlips) {
     test::ScratchData data;
     auto form = test::openForm(data);

@@ -92,8 +92,14 @@ void TFormMain::resizeEvent(QResizeEvent *event) {
 bool TFormMain::eventFilter(QObject *watched, QEvent *event) {
     switch (event->type()) {
     case QEvent::Resize:
-        if (watched == PanelLbPotionsMain || watched == PanelInfoMain || watched == PageControl ||
-            watched == PanelItemDisplay || watched == PanelEffInfo || watched == PanelCapLBPotions)
+        // The ingredient list's own resize: the panel's children are laid
+        // out after the panel's resize event.
+        if (watched == LbItemsInfo) {
+            FormResize(PanelInfoMain);
+            break;
+        }
+        if (watched == PanelLbPotionsMain || watched == PageControl || watched == PanelItemDisplay ||
+            watched == PanelEffInfo || watched == PanelCapLBPotions)
             FormResize(watched);
         break;
     case QEvent::MouseButtonDblClick:
