@@ -36,6 +36,26 @@ const std::set<QString> &workingItems() {
         QStringLiteral("MenuClearLbPotionBeforeSearsh"),
         QStringLiteral("MenuFastFindStartWithCurElement"),
         QStringLiteral("MenuDebug"),
+        // View settings of the lists, captions and splitters.
+        QStringLiteral("MenuCanDrawLines"),
+        QStringLiteral("MenuLbPotionItemHeight"),
+        QStringLiteral("MenuHeightCap1"),
+        QStringLiteral("MenuHeaderHeight"),
+        QStringLiteral("MenuColor2LBox"),
+        QStringLiteral("MenuGridItemHeight"),
+        QStringLiteral("MenuHeightCap3"),
+        QStringLiteral("MenuGridHeaderHeight"),
+        QStringLiteral("MenuColor2Grid"),
+        QStringLiteral("MenuHeaderEffInfoHeight"),
+        QStringLiteral("MenuLbEffectInfoItemHeight"),
+        QStringLiteral("MenuColor2LbEff"),
+        QStringLiteral("MenuCanGrayedDisabledItem"),
+        QStringLiteral("MenuSplitterHeight"),
+        QStringLiteral("MenuSetDropDownCount"),
+        QStringLiteral("MenuLbFavoritesItemHeight"),
+        QStringLiteral("MenuItemHeightAltLBoxs"),
+        QStringLiteral("MenuHeightCap2"),
+        QStringLiteral("MenuFastFindTime"),
     };
     return names;
 }

@@ -203,6 +203,7 @@ void TFormMain::On_Enter(QWidget *tab) {
     } else if (tab == TabSheetAltMake && !m_enteredAlt) {
         m_enteredAlt = true;
         st.AltSel.candidates = st.Alt.preparePage(st.Data, st.AltSel.candidates);
+        AltLBoxsSetView();
         LbAltEffectsList->resetRows();
         LbAltItemsList->resetRows();
         LbAltAmountItems->resetRows();
@@ -259,6 +260,8 @@ void TFormMain::onMenuCommand(QAction *act) {
     } else if (name == QLatin1String("MenuDebug")) {
         if (const auto text = m_dialogs.inputText(this, act->text(), QString()))
             ExecDebugCmd(*text);
+    } else {
+        onViewCommand(act);
     }
 }
 

@@ -154,6 +154,10 @@ class TFormMain : public QMainWindow {
     void onSkillChanged(QObject *sender);
     void onSkillEditChanged(QLineEdit *edit);
     void onMenuCommand(QAction *action);
+    void onViewCommand(QAction *action);
+    void rebuildRowPictures();
+    void SetGridRowHeight(int rowHeight, int headerHeight);
+    void AltLBoxsSetView();
     bool PromptNumber(QAction *item, int current, int &value, int maximum, int minimum,
                       const QString &prompt = {});
     void ExecDebugCmd(const QString &text);

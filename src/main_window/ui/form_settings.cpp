@@ -93,9 +93,7 @@ void TFormMain::applySettings() {
 
     action(QStringLiteral("MenuGridLines_hor"))->setChecked(b.menuGridLinesHor());
     action(QStringLiteral("MenuGridLines_ver"))->setChecked(b.menuGridLinesVer());
-    StringGrid->verticalHeader()->setDefaultSectionSize(std::clamp(b.gridRowHeight(), 10, 100));
-    if (b.gridHeaderRowHeight() > 0)
-        StringGrid->horizontalHeader()->setFixedHeight(std::clamp(b.gridHeaderRowHeight(), 1, 50));
+    SetGridRowHeight(std::clamp(b.gridRowHeight(), 10, 100), std::clamp(b.gridHeaderRowHeight(), 1, 50));
 
     applyRegionSizes();
 

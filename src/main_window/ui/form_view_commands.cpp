@@ -1,0 +1,147 @@
+// Menu commands that change how the lists, captions and splitters look: row
+// and caption heights, alternate-row percentages, splitter thickness,
+// drop-down sizes and the vertical lines. Numbers are asked with
+// PromptNumber and clamped to each setting's range.
+
+#include "main_window/ui/form_main.h"
+
+#include "recipe_list/ui/alt_lists.h"
+#include "recipe_list/ui/favorites_list.h"
+#include "recipe_list/ui/potion_header.h"
+#include "recipe_list/ui/potion_list_view.h"
+#include "recipe_list/ui/recipe_info_lists.h"
+
+#include <QAction>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableView>
+
+namespace qor {
+
+void TFormMain::rebuildRowPictures() {
+    m_pictures.MakePictures(1, LBPotion->itemHeight(), m_colors.Window.rgb(), m_colors.PotionColor2.rgb(),
+                            m_colors.Highlight.rgb());
+}
+
+void TFormMain::SetGridRowHeight(int rowHeight, int headerHeight) {
+    if (headerHeight == -1)
+        headerHeight = StringGrid->horizontalHeader()->height();
+    StringGrid->verticalHeader()->setDefaultSectionSize(rowHeight);
+    StringGrid->setColumnWidth(0, rowHeight);
+    StringGrid->setIconSize(QSize(std::max(1, rowHeight - 2), std::max(1, rowHeight - 2)));
+    StringGrid->horizontalHeader()->setFixedHeight(headerHeight);
+}
+
+void TFormMain::AltLBoxsSetView() {
+    const MainSettings &s = m_state->Settings;
+    const FontSetting &f = s.font(SettingsFont::AltLists);
+    const int height = std::clamp(s.block.altListsItemHeight(), 10, 50);
+    for (OwnerDrawListView *list : {static_cast<OwnerDrawListView *>(LbAltItemsList),
+                                    static_cast<OwnerDrawListView *>(LbAltEffectsList),
+                                    static_cast<OwnerDrawListView *>(LbAltAmountItems),
+                                    static_cast<OwnerDrawListView *>(LbAltAmountEffects)}) {
+        if (!f.name.isEmpty() && f.size > 0 && f.size <= 200) {
+            QFont font = list->font();
+            font.setFamily(f.name);
+            font.setPointSize(f.size);
+            list->setFont(font);
+        }
+        list->setItemHeight(height);
+    }
+}
+
+void TFormMain::onViewCommand(QAction *act) {
+    const QString name = act->objectName();
+    SettingsBlock &b = m_state->Settings.block;
+    int value = 0;
+    // A caption height is asked without bounds and limited afterwards.
+    auto captionHeight = [&](QWidget *caption) {
+        if (!PromptNumber(act, caption->height(), value, 2147483647, -2147483647))
+            return false;
+        caption->setFixedHeight(std::clamp(value, 0, 50));
+        return true;
+    };
+    if (name == QLatin1String("MenuCanDrawLines")) {
+        m_colors.DrawVertLines = act->isChecked();
+        m_colors.VertLineColor = colorFromCode(b.vertLineColor(), m_colors);
+        LBPotion->viewport()->update();
+    } else if (name == QLatin1String("MenuLbPotionItemHeight")) {
+        if (PromptNumber(act, LBPotion->itemHeight(), value, 100, 10)) {
+            LBPotion->setItemHeight(value);
+            rebuildRowPictures();
+            LBPotion->viewport()->update();
+        }
+    } else if (name == QLatin1String("MenuHeightCap1")) {
+        if (captionHeight(PanelCapLBPotions))
+            FormResize(PanelLbPotionsMain);
+    } else if (name == QLatin1String("MenuHeightCap2")) {
+        captionHeight(PanelCap2);
+    } else if (name == QLatin1String("MenuHeightCap3")) {
+        captionHeight(PanelCapGrid);
+    } else if (name == QLatin1String("MenuHeaderHeight")) {
+        if (PromptNumber(act, Header->height(), value, 50, 1)) {
+            Header->setFixedHeight(value);
+            FormResize(PanelLbPotionsMain);
+        }
+    } else if (name == QLatin1String("MenuHeaderEffInfoHeight")) {
+        if (PromptNumber(act, HeaderEffInfo->height(), value, 50, 1))
+            HeaderEffInfo->setFixedHeight(value);
+    } else if (name == QLatin1String("MenuLbEffectInfoItemHeight")) {
+        if (PromptNumber(act, LbEffectInfo->itemHeight(), value, 50, 10))
+            LbEffectInfo->setItemHeight(value);
+    } else if (name == QLatin1String("MenuColor2LBox") || name == QLatin1String("MenuColor2LbEff") ||
+               name == QLatin1String("MenuColor2Grid")) {
+        const int line = name == QLatin1String("MenuColor2LBox")    ? SettingsLine::PotionColor2Percent
+                         : name == QLatin1String("MenuColor2LbEff") ? SettingsLine::EffInfoColor2Percent
+                                                                    : SettingsLine::GridColor2Percent;
+        if (PromptNumber(act, b.value(line), value, 300, 25)) {
+            b.setValue(line, value);
+            MakeColor2();
+            if (line == SettingsLine::PotionColor2Percent)
+                rebuildRowPictures();
+            LBPotion->viewport()->update();
+            LbEffectInfo->viewport()->update();
+            StringGrid->viewport()->update();
+        }
+    } else if (name == QLatin1String("MenuGridItemHeight")) {
+        if (PromptNumber(act, b.gridRowHeight(), value, 100, 10)) {
+            b.setGridRowHeight(value);
+            SetGridRowHeight(value, -1);
+        }
+    } else if (name == QLatin1String("MenuGridHeaderHeight")) {
+        if (PromptNumber(act, StringGrid->horizontalHeader()->height(), value, 50, 1)) {
+            b.setGridHeaderRowHeight(value);
+            SetGridRowHeight(b.gridRowHeight(), value);
+        }
+    } else if (name == QLatin1String("MenuCanGrayedDisabledItem")) {
+        m_colors.grayDisabledItems = act->isChecked();
+        update();
+        for (QWidget *w : findChildren<QWidget *>())
+            w->update();
+    } else if (name == QLatin1String("MenuSplitterHeight")) {
+        if (PromptNumber(act, m_splitterThickness, value, 50, 1)) {
+            m_splitterThickness = value;
+            SetSplittersHeight();
+        }
+    } else if (name == QLatin1String("MenuSetDropDownCount")) {
+        if (PromptNumber(act, b.dropDownCount(), value, 50, 5)) {
+            b.setDropDownCount(value);
+            SetComboBoxMode(this);
+        }
+    } else if (name == QLatin1String("MenuLbFavoritesItemHeight")) {
+        if (PromptNumber(act, LBFavorites->itemHeight(), value, 100, 10)) {
+            LBFavorites->setItemHeight(value);
+            b.setLbFavoritesItemHeight(value);
+        }
+    } else if (name == QLatin1String("MenuItemHeightAltLBoxs")) {
+        if (PromptNumber(act, b.altListsItemHeight(), value, 50, 10)) {
+            b.setAltListsItemHeight(value);
+            AltLBoxsSetView();
+        }
+    } else if (name == QLatin1String("MenuFastFindTime")) {
+        if (PromptNumber(act, b.fastFindTimeout(), value, 5000, 100))
+            b.setFastFindTimeout(value);
+    }
+}
+
+} // namespace qor

@@ -1,0 +1,97 @@
+// The view-setting commands: number prompts clamp to each setting's range,
+// a cancelled prompt or a text that is no number changes nothing.
+
+#include "gui_test_support.h"
+
+#include "recipe_list/ui/potion_header.h"
+#include "recipe_list/ui/potion_list_view.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QSplitter>
+
+#include "recipe_list/ui/chooser_combo.h"
+
+#include <gtest/gtest.h>
+
+namespace qor {
+namespace {
+
+class ViewCommandTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        form = test::openForm(data);
+        dialogs().clearRecord();
+    }
+    DialogProvider &dialogs() { return form->dialogs(); }
+    void answer(const char *menu, const QString &text) {
+        dialogs().setNextAnswer(text);
+        form->action(QString::fromLatin1(menu))->trigger();
+    }
+
+    test::ScratchData data;
+    std::unique_ptr<TFormMain> form;
+};
+
+TEST_F(ViewCommandTest, RecipeRowHeightIsClampedTo10To100) {
+    answer("MenuLbPotionItemHeight", QStringLiteral("5"));
+    EXPECT_EQ(form->LBPotion->itemHeight(), 10);
+    EXPECT_EQ(dialogs().prompts().back(), QStringLiteral("Высота строк"));
+    answer("MenuLbPotionItemHeight", QStringLiteral("500"));
+    EXPECT_EQ(form->LBPotion->itemHeight(), 100);
+    answer("MenuLbPotionItemHeight", QStringLiteral("abc"));
+    EXPECT_EQ(form->LBPotion->itemHeight(), 100);
+    dialogs().setNextCancel();
+    form->action(QStringLiteral("MenuLbPotionItemHeight"))->trigger();
+    EXPECT_EQ(form->LBPotion->itemHeight(), 100);
+    EXPECT_TRUE(dialogs().messages().empty());
+}
+
+TEST_F(ViewCommandTest, CaptionHeightIsLimitedTo0To50AfterTheAnswer) {
+    answer("MenuHeightCap1", QStringLiteral("-7"));
+    EXPECT_EQ(form->PanelCapLBPotions->height(), 0);
+    EXPECT_EQ(form->PanelLBox->y(), 0);
+    answer("MenuHeightCap1", QStringLiteral("80"));
+    EXPECT_EQ(form->PanelCapLBPotions->height(), 50);
+    EXPECT_EQ(form->PanelLBox->y(), 50);
+    answer("MenuHeightCap3", QStringLiteral("33"));
+    EXPECT_EQ(form->PanelCapGrid->height(), 33);
+}
+
+TEST_F(ViewCommandTest, AlternateRowPercentRecomputesTheColour) {
+    answer("MenuColor2LBox", QStringLiteral("1000"));
+    EXPECT_EQ(form->state().Settings.block.potionColor2Percent(), 300);
+    const QColor window = form->palette().color(QPalette::Base);
+    EXPECT_EQ(form->viewColors().PotionColor2, MakeColor2(window, 300));
+    answer("MenuColor2LbEff", QStringLiteral("50"));
+    EXPECT_EQ(form->viewColors().EffInfoColor2, MakeColor2(window, 50));
+}
+
+TEST_F(ViewCommandTest, SplitterThicknessAndDropDownCount) {
+    answer("MenuSplitterHeight", QStringLiteral("12"));
+    EXPECT_EQ(form->splitterThickness(), 12);
+    EXPECT_EQ(form->MainSplitter->handleWidth(), 12);
+    EXPECT_EQ(form->PanelPotionInfo->handleWidth(), 12);
+    answer("MenuSetDropDownCount", QStringLiteral("2"));
+    EXPECT_EQ(form->state().Settings.block.dropDownCount(), 5);
+    EXPECT_LE(form->CbEffect[0]->maxVisibleItems(), 5);
+}
+
+TEST_F(ViewCommandTest, ChangedViewSettingsSurviveARestart) {
+    answer("MenuLbPotionItemHeight", QStringLiteral("40"));
+    answer("MenuHeaderHeight", QStringLiteral("30"));
+    answer("MenuSplitterHeight", QStringLiteral("9"));
+    form->action(QStringLiteral("MenuCanDrawLines"))->trigger();
+    EXPECT_TRUE(form->viewColors().DrawVertLines);
+    form->close();
+    form = test::openForm(data);
+    EXPECT_EQ(form->LBPotion->itemHeight(), 40);
+    EXPECT_EQ(form->Header->height(), 30);
+    EXPECT_EQ(form->splitterThickness(), 9);
+    EXPECT_TRUE(form->action(QStringLiteral("MenuCanDrawLines"))->isChecked());
+    EXPECT_TRUE(form->viewColors().DrawVertLines);
+}
+
+} // namespace
+} // namespace qor
