@@ -118,7 +118,8 @@ void TFormMain::FormCreate() {
     m_pictures.MakePictures(0, LBPotion->itemHeight(), m_colors.Window.rgb(), m_colors.PotionColor2.rgb(),
                             m_colors.Highlight.rgb());
     m_pictures.MakePicturesDisplay(0, st.Settings.block.gridSelRow(),
-                                   PanelItemDisplay->palette().window().color().rgb(), m_colors.Window.rgb());
+                                   colorFromCode(st.Settings.block.picBgColor(), m_colors).rgb(),
+                                   m_colors.Window.rgb());
     SetLBoxLightCellType();
     SetItemDisplayColor();
     SetComboBoxMode(this);
