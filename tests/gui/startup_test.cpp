@@ -37,8 +37,10 @@ TEST(StartupTest, FillsChoosersWithoutRunningAnyCommand) {
         EXPECT_EQ(form->CbFilter[k]->itemText(1), QStringLiteral("Нет / Любой"));
         EXPECT_TRUE(form->CBoxEnableEff[k]->isChecked());
     }
-    for (int k = 0; k < 2; ++k)
+    for (int k = 0; k < 2; ++k) {
         EXPECT_EQ(form->CbPrioriryIngredient[k]->count(), st.Data.itemRecordCount());
+        EXPECT_EQ(form->CbPrioriryIngredient[k]->itemText(st.Data.highestItem()), QStringLiteral("*"));
+    }
     EXPECT_EQ(form->ComboBoxCost_Min->count(), static_cast<int>(st.Data.CostList.size()));
     EXPECT_EQ(form->ComboBoxCost_Max->currentIndex(), 0);
     // Filling fired every chooser's change event, yet no search ran.

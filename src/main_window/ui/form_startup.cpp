@@ -90,10 +90,11 @@ void TFormMain::FormCreate() {
     }
     applySettings();
 
-    // Ingredient choosers show names (drawn with pictures by the chooser).
+    // One placeholder item per ingredient index: the chooser draws the
+    // ingredient's name and picture for item i.
     for (ChooserComboBox *combo : CbPrioriryIngredient) {
         for (int i = 0; i < st.Data.itemRecordCount(); ++i)
-            combo->addItem(st.Data.ItemNames.value(i));
+            combo->addItem(QStringLiteral("*"));
         combo->setCurrentIndex(0);
     }
     const ColorCode marker = st.Settings.block.defMarkerColor();
