@@ -56,6 +56,20 @@ const std::set<QString> &workingItems() {
         QStringLiteral("MenuItemHeightAltLBoxs"),
         QStringLiteral("MenuHeightCap2"),
         QStringLiteral("MenuFastFindTime"),
+        // The recipe list's context menu (prepared by On_Popup).
+        QStringLiteral("PMenuShowDetailInfo"),
+        QStringLiteral("PMenuLbGoToNum"),
+        QStringLiteral("PMenuPotionAddToFavorites"),
+        QStringLiteral("PMenuDelPotionsWithCurElement"),
+        QStringLiteral("PMenuShowLbPotionsCountCurElement"),
+        QStringLiteral("MenuDisableItemFromUsedList"),
+        QStringLiteral("PMenuDeletePotion"),
+        QStringLiteral("PMenuResetHeader"),
+        QStringLiteral("PMenuLbPotionMarkerSetToItem"),
+        QStringLiteral("PMenuLbPotionMarkerSetToEffect"),
+        QStringLiteral("PMenuLbPotionMarkerSetToGoodEffect"),
+        QStringLiteral("PMenuLbPotionMarkerSetToPoisonEffect"),
+        QStringLiteral("PMenuLbPotionMarkersOff"),
     };
     return names;
 }

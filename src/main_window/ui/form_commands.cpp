@@ -260,7 +260,7 @@ void TFormMain::onMenuCommand(QAction *act) {
     } else if (name == QLatin1String("MenuDebug")) {
         if (const auto text = m_dialogs.inputText(this, act->text(), QString()))
             ExecDebugCmd(*text);
-    } else {
+    } else if (!onRecipeMenuCommand(act)) {
         onViewCommand(act);
     }
 }

@@ -251,12 +251,6 @@ void TFormMain::connectControls() {
         watched->installEventFilter(this);
 }
 
-void TFormMain::On_Popup(QMenu *menu) {
-    // The context menus' commands come with a later version; their items
-    // stay disabled, so there is nothing to prepare yet.
-    Q_UNUSED(menu);
-}
-
 void TFormMain::On_Exit(QWidget *control) {
     if (control == LbEffectInfo)
         LbEffectInfo->setCurrentRow(-1);

@@ -6,6 +6,7 @@
 #include "main_window/program_state.h"
 #include "main_window/ui/dialog_provider.h"
 #include "main_window/ui/platform_adapter.h"
+#include "recipe_list/potion_list_ops.h"
 #include "recipe_list/ui/view_colors.h"
 #include "visuals/ui/item_pictures.h"
 #include "visuals/ui/picture_library.h"
@@ -155,6 +156,9 @@ class TFormMain : public QMainWindow {
     void onSkillEditChanged(QLineEdit *edit);
     void onMenuCommand(QAction *action);
     void onViewCommand(QAction *action);
+    bool onRecipeMenuCommand(QAction *action);
+    ListElement currentCellElement() const;
+    void afterRecipeListChange(int selectedRow);
     void rebuildRowPictures();
     void SetGridRowHeight(int rowHeight, int headerHeight);
     void AltLBoxsSetView();

@@ -140,6 +140,7 @@ void TFormMain::FormCreate() {
     else
         onGridSelection();
 
+    On_Popup(PopupMenuLB);
     for (const char *name :
          {"MenuCanQuickSearsh", "MenuGridLines_hor", "MenuGridLines_ver", "MenuScrollForLBox"})
         On_Click(action(QString::fromLatin1(name)));

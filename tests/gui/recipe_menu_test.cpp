@@ -1,0 +1,172 @@
+// The recipe list's context menu: preparation for the cell under the mouse
+// and its commands.
+
+#include "gui_test_support.h"
+
+#include "recipe_list/potion_cells.h"
+#include "recipe_list/potion_list_ops.h"
+#include "recipe_list/ui/chooser_combo.h"
+#include "recipe_list/ui/potion_header.h"
+#include "recipe_list/ui/potion_list_view.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+
+#include <gtest/gtest.h>
+
+namespace qor {
+namespace {
+
+class RecipeMenuTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        form = test::openForm(data);
+        form->resize(1280, 900);
+        QApplication::processEvents();
+        // Every two-effect potion: "Любой" on two lines.
+        form->CbFilter[0]->setCurrentIndex(2);
+        form->CbFilter[1]->setCurrentIndex(2);
+        ASSERT_GE(st().Potions.PotionCount(), 3);
+        dialogs().clearRecord();
+    }
+    ProgramState &st() { return form->state(); }
+    DialogProvider &dialogs() { return form->dialogs(); }
+    // A left press on row 0 in the middle of a column: the current cell.
+    void pressOn(int column) {
+        const QPoint pos(form->Header->sectionPosition(column) + form->Header->sectionSize(column) / 2,
+                         form->LBPotion->itemHeight() / 2);
+        QMouseEvent press(QEvent::MouseButtonPress, pos, form->LBPotion->viewport()->mapToGlobal(pos),
+                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(form->LBPotion->viewport(), &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, pos, form->LBPotion->viewport()->mapToGlobal(pos),
+                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(form->LBPotion->viewport(), &release);
+        form->On_Popup(form->PopupMenuLB);
+    }
+    void run(const char *name) { form->action(QString::fromLatin1(name))->trigger(); }
+
+    test::ScratchData data;
+    std::unique_ptr<TFormMain> form;
+};
+
+TEST_F(RecipeMenuTest, PreparationFollowsTheCellUnderTheMouse) {
+    pressOn(PotionColumn::Item1);
+    ASSERT_EQ(form->LBPotion->currentRow(), 0);
+    const int item = st().Potions[0].Items[0];
+    const QString name = st().Data.ItemNames[item];
+    EXPECT_EQ(form->action(QStringLiteral("MenuDisableItemFromUsedList"))->text(),
+              QStringLiteral("Отключить ингредиент \"%1\" из списка возможных").arg(name));
+    EXPECT_TRUE(form->action(QStringLiteral("PMenuLbPotionMarkerSetToItem"))->isEnabled());
+    EXPECT_FALSE(form->action(QStringLiteral("PMenuLbPotionMarkerSetToEffect"))->isEnabled());
+    EXPECT_EQ(form->action(QStringLiteral("PMenuShowLbPotionsCountCurElement"))->text(),
+              QStringLiteral("Показать кол-во элементов \"%1\" в списке").arg(name));
+    EXPECT_TRUE(form->action(QStringLiteral("PMenuDeletePotion"))->isEnabled());
+
+    pressOn(PotionColumn::Cost);
+    EXPECT_FALSE(form->action(QStringLiteral("MenuDisableItemFromUsedList"))->isEnabled());
+    EXPECT_FALSE(form->action(QStringLiteral("PMenuDelPotionsWithCurElement"))->isEnabled());
+    EXPECT_EQ(form->action(QStringLiteral("PMenuDelPotionsWithCurElement"))->text(),
+              QStringLiteral("Удалить все рецепты содержащие: \" \""));
+}
+
+TEST_F(RecipeMenuTest, DetailsAndCountMessages) {
+    pressOn(PotionColumn::effect(1));
+    run("PMenuShowDetailInfo");
+    ASSERT_EQ(dialogs().messages().size(), 1u);
+    EXPECT_EQ(dialogs().messages().back().caption, QStringLiteral("Эффекты компонентов"));
+    EXPECT_EQ(dialogs().messages().back().icon, MessageIcon::None);
+    EXPECT_EQ(dialogs().messages().back().text, potionDetailsText(st().Data, st().Potions[0]));
+
+    run("PMenuShowLbPotionsCountCurElement");
+    ASSERT_EQ(dialogs().messages().size(), 2u);
+    const int effect = st().Potions[0].Effects[0].Effect;
+    int expected = 0;
+    for (const TPotionRec &rec : st().Potions.Potions())
+        for (int s = 0; s < rec.EffCount; ++s)
+            if (rec.Effects[static_cast<std::size_t>(s)].Effect == effect) {
+                ++expected;
+                break;
+            }
+    EXPECT_EQ(dialogs().messages().back().text,
+              QStringLiteral("%1: %2     ").arg(st().Data.EffectNames[effect]).arg(expected));
+}
+
+TEST_F(RecipeMenuTest, GoToNumberAndDeletions) {
+    const int count = st().Potions.PotionCount();
+    dialogs().setNextAnswer(QStringLiteral("0"));
+    run("PMenuLbGoToNum");
+    EXPECT_EQ(form->LBPotion->currentRow(), -1);
+    dialogs().setNextAnswer(QString::number(count + 50));
+    run("PMenuLbGoToNum");
+    EXPECT_EQ(form->LBPotion->currentRow(), count - 1);
+    EXPECT_EQ(st().Potions.CurPotion, st().Potions[count - 1]);
+
+    // Deleting the last recipe selects the new last one.
+    run("PMenuDeletePotion");
+    EXPECT_EQ(st().Potions.PotionCount(), count - 1);
+    EXPECT_EQ(form->LBPotion->currentRow(), count - 2);
+    EXPECT_EQ(form->PanelCount->text(), panelCountText(count - 1));
+
+    // Deleting every recipe with the first ingredient of the pressed row.
+    pressOn(PotionColumn::Item1);
+    ASSERT_GE(form->LBPotion->currentRow(), 0);
+    const int item = st().Potions[form->LBPotion->currentRow()].Items[0];
+    run("PMenuDelPotionsWithCurElement");
+    for (const TPotionRec &rec : st().Potions.Potions())
+        for (int k = 0; k < rec.ItemCount; ++k)
+            EXPECT_NE(rec.Items[static_cast<std::size_t>(k)], item);
+    EXPECT_EQ(form->PanelCount->text(), panelCountText(st().Potions.PotionCount()));
+}
+
+TEST_F(RecipeMenuTest, DeletingTheOnlyRecipeClearsTheStrip) {
+    while (st().Potions.PotionCount() > 1) {
+        form->LBPotion->setCurrentRow(0);
+        run("PMenuDeletePotion");
+    }
+    form->LBPotion->setCurrentRow(0);
+    EXPECT_FALSE(form->LabelAddInfo->text().isEmpty());
+    run("PMenuDeletePotion");
+    EXPECT_EQ(st().Potions.PotionCount(), 0);
+    EXPECT_TRUE(form->LabelAddInfo->text().isEmpty());
+    EXPECT_EQ(st().Potions.CurPotion, TPotionRec{});
+}
+
+TEST_F(RecipeMenuTest, FavouritesMarkersAndTheAvailableSet) {
+    pressOn(PotionColumn::Item1);
+    const TPotionRec rec = st().Potions[0];
+    const int item = rec.Items[0];
+    run("PMenuPotionAddToFavorites");
+    EXPECT_EQ(st().Settings.favorites.potionCount(), 0); // cancelled
+    dialogs().setNextAnswer(QStringLiteral("Мой рецепт"));
+    run("PMenuPotionAddToFavorites");
+    EXPECT_EQ(dialogs().prompts().back(), QStringLiteral("Название текущего зелья"));
+    ASSERT_EQ(st().Settings.favorites.potionCount(), 1);
+    EXPECT_EQ(st().Settings.favorites.FavPotionNames[0], QStringLiteral("Мой рецепт"));
+    EXPECT_EQ(st().Settings.favorites.FavPotions[0], rec);
+
+    dialogs().setNextColor(QColor(10, 20, 30));
+    run("PMenuLbPotionMarkerSetToItem");
+    EXPECT_TRUE(st().Data.ItemTable[static_cast<std::size_t>(item)].Marked);
+    EXPECT_EQ(st().Data.ItemTable[static_cast<std::size_t>(item)].MarkerColor, 10 | (20 << 8) | (30 << 16));
+    run("PMenuLbPotionMarkerSetToItem");
+    EXPECT_FALSE(st().Data.ItemTable[static_cast<std::size_t>(item)].Marked);
+    dialogs().setNextColor(Qt::red);
+    run("PMenuLbPotionMarkerSetToPoisonEffect");
+    for (const TEffectRec &effect : st().Data.EffectTable)
+        EXPECT_EQ(effect.Marked, effect.Harmful == 1);
+    run("PMenuLbPotionMarkersOff");
+    for (const TEffectRec &effect : st().Data.EffectTable)
+        EXPECT_FALSE(effect.Marked);
+
+    run("MenuDisableItemFromUsedList");
+    EXPECT_EQ(st().Settings.usedItems.ItemAvailable[static_cast<std::size_t>(item)], 0);
+    for (const TPotionRec &rec2 : st().Potions.Potions())
+        for (int k = 0; k < rec2.ItemCount; ++k)
+            EXPECT_NE(rec2.Items[static_cast<std::size_t>(k)], item);
+}
+
+} // namespace
+} // namespace qor
