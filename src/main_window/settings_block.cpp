@@ -139,6 +139,14 @@ void SettingsBlock::clearReserved() {
     setValue(SettingsLine::Reserved71, 0);
 }
 
+void SettingsBlock::normalizeFlags() {
+    for (int line = 1; line <= kSettingsBlockSize; ++line) {
+        const SettingRange r = settingRange(line);
+        if (r.min == 0 && r.max == 1)
+            setFlag(line, flag(line));
+    }
+}
+
 SkillSettings SettingsBlock::skillSettings() const {
     SkillSettings s;
     s.AlchemySkill = alchemySkill();

@@ -118,6 +118,9 @@ class SettingsBlock {
     void applyReadCorrections();
     // Reserved lines are always 0 in a written file.
     void clearReserved();
+    // Flag lines become their check state, 0 or 1: a check state is on only
+    // for exactly 1, so a 2 or -1 from a foreign file is written back as 0.
+    void normalizeFlags();
 
     // The skill settings of lines 39, 44..48 and 57.
     SkillSettings skillSettings() const;

@@ -96,6 +96,7 @@ QString settingsText(const MainSettings &s) {
     SettingsBlock block = s.block;
     block.setUsedItemsSetIndex(s.usedItems.UsedItemsSetIndex);
     block.clearReserved();
+    block.normalizeFlags();
     out.number(kSettingsBlockSize);
     for (std::int32_t v : block.values())
         out.number(v);

@@ -145,6 +145,27 @@ TEST(SettingsRead, FlagsLowByteAndCorrections) {
     EXPECT_EQ(s.block.potionFindCol(), 0);
 }
 
+TEST(SettingsWrite, FlagLinesAreWrittenAsTheirCheckState) {
+    // A foreign file with 2 and -1 on flag lines: both read as off, so the
+    // rewritten file holds 0 there, and 1 stays 1; other lines keep their
+    // values whatever they are.
+    QStringList lines = linesOf(SerializeSettings(DefaultSettings(kItems)));
+    lines[blockLine(SettingsLine::MenuGridLinesVer) - 1] = QStringLiteral("2");
+    lines[blockLine(SettingsLine::DragShadow) - 1] = QStringLiteral("-1");
+    lines[blockLine(SettingsLine::PerkPoisoner) - 1] = QStringLiteral("257");
+    lines[blockLine(SettingsLine::PerkPurity) - 1] = QStringLiteral("1");
+    lines[blockLine(SettingsLine::DragImageSize) - 1] = QStringLiteral("-7");
+    const MainSettings s = parse(bytesOf(lines));
+    const QStringList written = linesOf(SerializeSettings(s));
+    EXPECT_EQ(written.at(blockLine(SettingsLine::MenuGridLinesVer) - 1), QStringLiteral("0"));
+    EXPECT_EQ(written.at(blockLine(SettingsLine::DragShadow) - 1), QStringLiteral("0"));
+    EXPECT_EQ(written.at(blockLine(SettingsLine::PerkPoisoner) - 1), QStringLiteral("0"));
+    EXPECT_EQ(written.at(blockLine(SettingsLine::PerkPurity) - 1), QStringLiteral("1"));
+    EXPECT_EQ(written.at(blockLine(SettingsLine::DragImageSize) - 1), QStringLiteral("-7"));
+    // What the writer produced reads back to the same file.
+    EXPECT_EQ(SerializeSettings(parse(SerializeSettings(s))), SerializeSettings(s));
+}
+
 TEST(SettingsRead, SetLinesShortLongAndOnlyFourNames) {
     constexpr int six = 6;
     QStringList lines = linesOf(SerializeSettings(DefaultSettings(six)));

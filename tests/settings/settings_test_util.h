@@ -38,6 +38,12 @@ inline MainSettings richSettings(int itemRecordCount) {
     s.gridColumnWidths[29] = 177;
     for (int line = 1; line <= kSettingsBlockSize; ++line)
         s.block.setValue(line, line * 7 - 100); // negative and positive values
+    // A check state is 0 or 1 in the program; both occur.
+    for (int line = 1; line <= kSettingsBlockSize; ++line) {
+        const SettingRange r = settingRange(line);
+        if (r.min == 0 && r.max == 1)
+            s.block.setFlag(line, line % 2 == 1);
+    }
     s.block.setGridFindCol(5);
     s.block.setPotionFindCol(0);
     s.block.setEffColorChar(0x95);
