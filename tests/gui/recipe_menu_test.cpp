@@ -3,9 +3,11 @@
 
 #include "gui_test_support.h"
 
+#include "favorites/favorites_model.h"
 #include "recipe_list/potion_cells.h"
 #include "recipe_list/potion_list_ops.h"
 #include "recipe_list/ui/chooser_combo.h"
+#include "recipe_list/ui/favorites_list.h"
 #include "recipe_list/ui/potion_header.h"
 #include "recipe_list/ui/potion_list_view.h"
 
@@ -14,6 +16,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QTabWidget>
 
 #include <gtest/gtest.h>
 
@@ -166,6 +169,45 @@ TEST_F(RecipeMenuTest, FavouritesMarkersAndTheAvailableSet) {
     for (const TPotionRec &rec2 : st().Potions.Potions())
         for (int k = 0; k < rec2.ItemCount; ++k)
             EXPECT_NE(rec2.Items[static_cast<std::size_t>(k)], item);
+}
+
+} // namespace
+} // namespace qor
+
+namespace qor {
+namespace {
+
+TEST_F(RecipeMenuTest, FavouritesTabShowsRenamesAndDeletes) {
+    for (int row = 0; row < 3; ++row) {
+        form->LBPotion->setCurrentRow(row);
+        dialogs().setNextAnswer(QStringLiteral("fav%1").arg(row));
+        run("PMenuPotionAddToFavorites");
+    }
+    const FavoritesModel &fav = st().Settings.favorites;
+    ASSERT_EQ(fav.potionCount(), 3);
+    form->PageControl->setCurrentWidget(form->TabSheetFavorites);
+    ASSERT_EQ(form->LBFavorites->model()->rowCount(), 3);
+
+    form->LBFavorites->setCurrentRow(1);
+    ASSERT_EQ(st().Potions.PotionCount(), 1);
+    EXPECT_EQ(st().Potions.CurPotion, fav.FavPotions[1]);
+    EXPECT_TRUE(form->action(QStringLiteral("PMenuDeleteFavoriteItem"))->isEnabled());
+
+    run("PMenuFavoritesShowAllToLbpotions");
+    EXPECT_EQ(st().Potions.PotionCount(), 3);
+    EXPECT_EQ(form->PanelCount->text(), panelCountText(3));
+
+    dialogs().setNextAnswer(QStringLiteral("новое имя"));
+    run("PMenuRenameFavoriteItem");
+    EXPECT_EQ(fav.FavPotionNames[1], QStringLiteral("новое имя"));
+
+    // Deleting the last favourite moves the selection up and shows it.
+    form->LBFavorites->setCurrentRow(2);
+    run("PMenuDeleteFavoriteItem");
+    ASSERT_EQ(fav.potionCount(), 2);
+    EXPECT_EQ(form->LBFavorites->currentRow(), 1);
+    ASSERT_EQ(st().Potions.PotionCount(), 1);
+    EXPECT_EQ(st().Potions.CurPotion, fav.FavPotions[1]);
 }
 
 } // namespace

@@ -70,6 +70,10 @@ const std::set<QString> &workingItems() {
         QStringLiteral("PMenuLbPotionMarkerSetToGoodEffect"),
         QStringLiteral("PMenuLbPotionMarkerSetToPoisonEffect"),
         QStringLiteral("PMenuLbPotionMarkersOff"),
+        // The favourites tab's context menu.
+        QStringLiteral("PMenuFavoritesShowAllToLbpotions"),
+        QStringLiteral("PMenuRenameFavoriteItem"),
+        QStringLiteral("PMenuDeleteFavoriteItem"),
     };
     return names;
 }

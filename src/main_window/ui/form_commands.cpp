@@ -38,6 +38,10 @@ void TFormMain::On_Click(QObject *sender) {
         LbPotionSelectionChanged();
         return;
     }
+    if (sender == LBFavorites) {
+        onFavoritesClick();
+        return;
+    }
     if (sender == StringGrid) {
         onGridSelection();
         return;
@@ -260,7 +264,7 @@ void TFormMain::onMenuCommand(QAction *act) {
     } else if (name == QLatin1String("MenuDebug")) {
         if (const auto text = m_dialogs.inputText(this, act->text(), QString()))
             ExecDebugCmd(*text);
-    } else if (!onRecipeMenuCommand(act)) {
+    } else if (!onRecipeMenuCommand(act) && !onFavoritesMenuCommand(act)) {
         onViewCommand(act);
     }
 }

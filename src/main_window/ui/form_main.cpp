@@ -191,6 +191,7 @@ void TFormMain::connectControls() {
             [this] { On_Click(PageControlSearshOpt); });
 
     connect(LBPotion, &PotionListView::selectedRowChanged, this, [this] { On_Click(LBPotion); });
+    connect(LBFavorites, &FavoritesList::selectedRowChanged, this, [this] { On_Click(LBFavorites); });
     connect(Header, &PotionHeader::HeaderSectionClick, this,
             [this](int section) { HeaderSectionClick(section); });
     connect(Header, &PotionHeader::PotionFindColChosen, this, [this](int section) {

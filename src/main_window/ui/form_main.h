@@ -98,6 +98,7 @@ class TFormMain : public QMainWindow {
     void StartSearshLastType();
     void LbPotionSelectionChanged();
     void RefreshPanelCount();
+    void FillLbPotionsFromFavorites(bool all, int index);
 
     // Layout routines.
     void SetSplittersHeight();
@@ -157,6 +158,9 @@ class TFormMain : public QMainWindow {
     void onMenuCommand(QAction *action);
     void onViewCommand(QAction *action);
     bool onRecipeMenuCommand(QAction *action);
+    bool onFavoritesMenuCommand(QAction *action);
+    void onFavoritesClick();
+    void prepareFavoritesMenu();
     ListElement currentCellElement() const;
     void afterRecipeListChange(int selectedRow);
     void rebuildRowPictures();
@@ -195,7 +199,9 @@ class TFormMain : public QMainWindow {
     int m_splitterThickness = 6;
     int m_potionTypeShown = 0;
     QList<int> m_stripWidths; // recipe strip widths as last laid out
-    int m_displayItem = 0;    // ingredient shown in the picture panel
+    int m_displayItem = 0;
+    int m_lastFavoriteIndex =
+        0; // LastFavoriteIndex: the favourite handled last    // ingredient shown in the picture panel
     TPotionRec m_prevPotion{};
     bool m_enteredItems = false;
     bool m_enteredAlt = false;

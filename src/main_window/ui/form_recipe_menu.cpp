@@ -32,6 +32,10 @@ ListElement TFormMain::currentCellElement() const {
 }
 
 void TFormMain::On_Popup(QMenu *menu) {
+    if (menu == PopupMenuLBFavorites) {
+        prepareFavoritesMenu();
+        return;
+    }
     if (menu != PopupMenuLB)
         return;
     const ProgramState &st = *m_state;

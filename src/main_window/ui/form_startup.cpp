@@ -141,6 +141,7 @@ void TFormMain::FormCreate() {
         onGridSelection();
 
     On_Popup(PopupMenuLB);
+    On_Popup(PopupMenuLBFavorites);
     for (const char *name :
          {"MenuCanQuickSearsh", "MenuGridLines_hor", "MenuGridLines_ver", "MenuScrollForLBox"})
         On_Click(action(QString::fromLatin1(name)));

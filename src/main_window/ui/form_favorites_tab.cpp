@@ -1,0 +1,73 @@
+// The favourites tab: a click on a favourite shows it in the recipe list,
+// and its context menu shows all, renames and deletes.
+
+#include "main_window/ui/form_main.h"
+
+#include "favorites/favorites_model.h"
+#include "recipe_list/ui/favorites_list.h"
+#include "recipe_list/ui/potion_list_view.h"
+
+#include <QAction>
+#include <QMenu>
+
+namespace qor {
+
+void TFormMain::FillLbPotionsFromFavorites(bool all, int index) {
+    ProgramState &st = *m_state;
+    qor::FillLbPotionsFromFavorites(st.Settings.favorites, all, index, st.Data, st.Potions);
+    RefreshPanelCount();
+    {
+        const QSignalBlocker blocker(LBPotion);
+        LBPotion->resetRows();
+        LBPotion->setCurrentRow(st.Potions.PotionCount() > 0 ? 0 : -1);
+    }
+    LbPotionSelectionChanged();
+}
+
+void TFormMain::onFavoritesClick() {
+    const int row = LBFavorites->currentRow();
+    // The item states follow every click (not only a change between no
+    // selection and a selection), so F2 and Delete work after the first
+    // click on row 0 as well.
+    prepareFavoritesMenu();
+    m_lastFavoriteIndex = row;
+    FillLbPotionsFromFavorites(false, row);
+}
+
+void TFormMain::prepareFavoritesMenu() {
+    const bool selected = LBFavorites->currentRow() >= 0 && m_state->Settings.favorites.potionCount() > 0;
+    action(QStringLiteral("PMenuRenameFavoriteItem"))->setEnabled(selected);
+    action(QStringLiteral("PMenuDeleteFavoriteItem"))->setEnabled(selected);
+}
+
+bool TFormMain::onFavoritesMenuCommand(QAction *act) {
+    const QString name = act->objectName();
+    FavoritesModel &fav = m_state->Settings.favorites;
+    const int row = LBFavorites->currentRow();
+    if (name == QLatin1String("PMenuFavoritesShowAllToLbpotions")) {
+        FillLbPotionsFromFavorites(true, -1);
+    } else if (name == QLatin1String("PMenuRenameFavoriteItem")) {
+        if (row < 0 || row >= fav.potionCount())
+            return true;
+        if (const auto text = m_dialogs.inputText(this, QStringLiteral("Название текущего зелья"),
+                                                  fav.FavPotionNames.value(row))) {
+            fav.renamePotion(row, *text);
+            LBFavorites->viewport()->update();
+        }
+    } else if (name == QLatin1String("PMenuDeleteFavoriteItem")) {
+        if (row < 0 || row >= fav.potionCount())
+            return true;
+        const int next = fav.deletePotion(row);
+        {
+            const QSignalBlocker blocker(LBFavorites);
+            LBFavorites->resetRows();
+            LBFavorites->setCurrentRow(next);
+        }
+        onFavoritesClick();
+    } else {
+        return false;
+    }
+    return true;
+}
+
+} // namespace qor
