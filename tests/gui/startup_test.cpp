@@ -86,7 +86,8 @@ TEST(StartupTest, BrokenDataFolderShowsTheExplanationAndWritesNothing) {
     // Only the two exits remain usable.
     EXPECT_TRUE(form->action(QStringLiteral("MenuExit"))->isEnabled());
     EXPECT_FALSE(form->action(QStringLiteral("MenuCanQuickSearsh"))->isEnabled());
-    form->close();
+    form->action(QStringLiteral("MenuExit"))->trigger();
+    EXPECT_FALSE(form->isVisible());
     form.reset();
     EXPECT_FALSE(QFile::exists(data.file(QStringLiteral("Main.ini"))));
 }

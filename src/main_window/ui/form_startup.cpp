@@ -45,6 +45,10 @@ void TFormMain::showStartupFailure(const QString &title, const QString &detail) 
         if (name != QLatin1String("MenuExit") && name != QLatin1String("MenuExitNoSave"))
             act->setEnabled(false);
     }
+    // The dispatcher stays closed (start-up did not finish); the two exits
+    // still close the window, which then writes nothing.
+    for (const char *name : {"MenuExit", "MenuExitNoSave"})
+        connect(action(QString::fromLatin1(name)), &QAction::triggered, this, &QWidget::close);
 }
 
 void TFormMain::FormCreate() {
