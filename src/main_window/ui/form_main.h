@@ -135,7 +135,7 @@ class TFormMain : public QMainWindow {
     void buildContextMenus();
     void connectControls();
     ChooserComboBox *makeChooser(QWidget *parent, const QString &name, int width, int kind);
-    void showStartupFailure(const QString &title, const QString &detail);
+    void showStartupFailure(const QString &title, const QString &detail, const QString &remedy);
 
     // Start-up and shutdown (form_startup.cpp).
     void FormCreate();

@@ -27,17 +27,16 @@
 
 namespace qor {
 
-void TFormMain::showStartupFailure(const QString &title, const QString &detail) {
+void TFormMain::showStartupFailure(const QString &title, const QString &detail, const QString &remedy) {
     m_startupError = title + QLatin1Char('\n') + detail;
     m_dialogs.message(this, m_startupError, MessageIcon::Warning);
-    StartupFailurePage->setText(
-        QStringLiteral("<h2>QOR Алхимия не может начать работу</h2>"
-                       "<p>%1</p><p><b>%2</b></p>"
-                       "<p>Данные программы должны лежать в папке:<br><tt>%3</tt></p>"
-                       "<p>Положите туда файлы Cost.txt, Effects.ini, Filter.txt и Items.ini "
-                       "(и при желании Main.ini, Data1.bmc, Data2.bmc) и запустите программу снова.</p>")
-            .arg(title.toHtmlEscaped(), detail.toHtmlEscaped(),
-                 QDir::toNativeSeparators(m_state->DataDir).toHtmlEscaped()));
+    StartupFailurePage->setText(QStringLiteral("<h2>QOR Алхимия не может начать работу</h2>"
+                                               "<p>%1</p><p><b>%2</b></p>"
+                                               "<p>Данные программы должны лежать в папке:<br><tt>%3</tt></p>"
+                                               "<p>%4</p>")
+                                    .arg(title.toHtmlEscaped(), detail.toHtmlEscaped(),
+                                         QDir::toNativeSeparators(m_state->DataDir).toHtmlEscaped(),
+                                         remedy.toHtmlEscaped()));
     CentralStack->setCurrentWidget(StartupFailurePage);
     menuBar()->setEnabled(true);
     for (QAction *act : std::as_const(m_actions)) {
@@ -65,7 +64,11 @@ void TFormMain::FormCreate() {
 
     // Cost.txt, Effects.ini, Filter.txt, Items.ini.
     if (const auto error = LoadGameData(st.DataDir, st.Data)) {
-        showStartupFailure(QStringLiteral("Не удалось загрузить данные программы."), error->toText());
+        showStartupFailure(
+            QStringLiteral("Не удалось загрузить данные программы."), error->toText(),
+            QStringLiteral("Положите туда файлы Cost.txt, Effects.ini, Filter.txt и Items.ini "
+                           "(и при желании Main.ini, Data1.bmc, Data2.bmc) и запустите программу "
+                           "снова."));
         return;
     }
     for (ChooserComboBox *combo : {ComboBoxCost_Min, ComboBoxCost_Max}) {
@@ -88,8 +91,12 @@ void TFormMain::FormCreate() {
     const QString settingsPath = st.DataDir + QString::fromLatin1(kSettingsFileName);
     const SettingsResult read = ReadSettings(settingsPath, st.Data.itemRecordCount(), st.Settings);
     if (read.status == SettingsResult::Status::Error) {
-        showStartupFailure(QStringLiteral("Не удалось прочитать файл настроек Main.ini."),
-                           read.message + QStringLiteral("\n") + QDir::toNativeSeparators(settingsPath));
+        showStartupFailure(
+            QStringLiteral("Не удалось прочитать файл настроек Main.ini."),
+            read.message + QStringLiteral("\n") + QDir::toNativeSeparators(settingsPath),
+            QStringLiteral("Исправьте или удалите файл Main.ini (без него программа начнёт с "
+                           "настроек по умолчанию) и запустите программу снова. При закрытии этого "
+                           "окна файл не изменяется."));
         return;
     }
     applySettings();
