@@ -174,7 +174,6 @@ class TFormMain : public QMainWindow {
     void refreshAltLists();
     void selectRecipeRow(int row);
     int selectedRecipeRow() const;
-    void refreshRecipeViews();
 
     // Layout (form_layout.cpp).
     void layoutPanelLBox();
