@@ -108,7 +108,7 @@ TEST(StartupTest, DamagedSettingsFileStopsStartUpAndStaysUntouched) {
     EXPECT_EQ(test::readAll(data.file(QStringLiteral("Main.ini"))), before);
 }
 
-struct MenuItemSpec {
+struct ExpectedMenuItem {
     const char *name;
     QKeySequence shortcut;
     bool checkable;
@@ -118,7 +118,7 @@ struct MenuItemSpec {
 TEST(MenuTest, ItemsCarryTheirShortcutsAndCheckStates) {
     test::ScratchData data;
     auto form = test::openForm(data);
-    const MenuItemSpec items[] = {
+    const ExpectedMenuItem items[] = {
         {"MenuExit", QKeySequence(Qt::ALT | Qt::Key_X), false, false},
         {"MenuExitNoSave", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::ALT | Qt::Key_X), false, false},
         {"MenuLbPotionDirectFloatingMode", QKeySequence(Qt::Key_F6), true, false},
@@ -142,12 +142,12 @@ TEST(MenuTest, ItemsCarryTheirShortcutsAndCheckStates) {
         {"PMenuSetGridMarker4", {}, true, false},
         {"PMenuLocatFont", {}, false, false},
     };
-    for (const MenuItemSpec &spec : items) {
-        QAction *act = form->action(QString::fromLatin1(spec.name));
-        ASSERT_NE(act, nullptr) << spec.name;
-        EXPECT_EQ(act->shortcut(), spec.shortcut) << spec.name;
-        EXPECT_EQ(act->isCheckable(), spec.checkable) << spec.name;
-        EXPECT_EQ(act->isChecked(), spec.checked) << spec.name;
+    for (const ExpectedMenuItem &expected : items) {
+        QAction *act = form->action(QString::fromLatin1(expected.name));
+        ASSERT_NE(act, nullptr) << expected.name;
+        EXPECT_EQ(act->shortcut(), expected.shortcut) << expected.name;
+        EXPECT_EQ(act->isCheckable(), expected.checkable) << expected.name;
+        EXPECT_EQ(act->isChecked(), expected.checked) << expected.name;
     }
     EXPECT_EQ(form->action(QStringLiteral("PMenuShowDetailInfo"))->text(),
               QStringLiteral("Детальная информацмя"));
