@@ -11,6 +11,9 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
+#include <csignal>
+
+#include <sys/resource.h>
 #include <unistd.h>
 
 using namespace qor;
@@ -180,6 +183,51 @@ TEST(SettingsWriteErrors, ReadOnlyFolderKeepsTheOldFile) {
     EXPECT_EQ(r.status, SettingsResult::Status::Error);
     EXPECT_EQ(readFile(path), old);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Main.ini")});
+}
+
+// Lowers the largest file this process may write, for one scope; writing
+// beyond it fails with an error instead of a signal. Binds root as well.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        m_ok = ::getrlimit(RLIMIT_FSIZE, &m_saved) == 0;
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit lowered = m_saved;
+        lowered.rlim_cur = bytes;
+        m_ok = m_ok && ::setrlimit(RLIMIT_FSIZE, &lowered) == 0;
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+    bool ok() const { return m_ok; }
+
+  private:
+    rlimit m_saved{};
+    void (*m_oldHandler)(int) = nullptr;
+    bool m_ok = false;
+};
+
+TEST(SettingsWriteErrors, WriteFailingHalfwayKeepsTheOldFile) {
+    // The disk fills up while the new file is written: the old Main.ini
+    // stays whole and nothing is left beside it.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Main.ini"));
+    const QByteArray old = SerializeSettings(DefaultSettings(kItems));
+    ASSERT_TRUE(writeFile(path, old));
+    const MainSettings bigger = richSettings(kItems);
+    ASSERT_GT(SerializeSettings(bigger).size(), old.size());
+    SettingsResult r;
+    {
+        const FileSizeLimit limit(rlim_t(old.size() / 2));
+        ASSERT_TRUE(limit.ok());
+        r = WriteSettings(path, bigger);
+    }
+    EXPECT_EQ(r.status, SettingsResult::Status::Error);
+    EXPECT_FALSE(r.message.isEmpty());
+    EXPECT_EQ(readFile(path), old);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("Main.ini")});
 }
 
 TEST(SettingsWriteErrors, SuccessfulWriteReplacesWithoutLeftovers) {
