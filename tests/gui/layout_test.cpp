@@ -9,6 +9,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScrollBar>
@@ -26,6 +28,19 @@ TEST(LayoutTest, MakeColor2RoundsHalfToEvenAndCaps) {
     // 5 * 0.5 = 2.5 -> 2 and 7 * 0.5 = 3.5 -> 4.
     EXPECT_EQ(MakeColor2(QColor(5, 7, 0), 50), QColor(2, 4, 0));
     EXPECT_EQ(MakeColor2(QColor(255, 240, 10), 93), QColor(237, 223, 9));
+}
+
+TEST(LayoutTest, FirstGeometryIsCentredAndKeepsTheCaptionOnTheScreen) {
+    const QSize size(1055, 768);
+    EXPECT_EQ(CentredWindowRect(size, QRect(0, 0, 1920, 1080)), QRect(432, 156, 1055, 768));
+    EXPECT_EQ(CentredWindowRect(size, QRect(1920, 30, 1280, 994)), QRect(1920 + 112, 30 + 113, 1055, 768));
+    // A screen smaller than the window: the top-left stays on it.
+    EXPECT_EQ(CentredWindowRect(size, QRect(0, 0, 800, 600)), QRect(0, 0, 1055, 768));
+
+    test::ScratchData data;
+    auto form = test::openForm(data, false);
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_EQ(form->geometry(), CentredWindowRect(size, available));
 }
 
 TEST(LayoutTest, RecipePanelIsAsWideAsTheHeaderAndScrollsFromZero) {

@@ -11,6 +11,7 @@
 #include "recipe_list/ui/potion_list_view.h"
 #include "recipe_list/ui/recipe_info_lists.h"
 #include "reference_table/grid_model.h"
+#include "reference_table/ui/grid_header_view.h"
 #include "visuals/ui/item_pictures.h"
 
 #include <QHBoxLayout>
@@ -292,6 +293,7 @@ void TFormMain::buildGridRegion() {
     layout->addWidget(PanelCapGrid);
     StringGrid = new QTableView(PanelGrid);
     StringGrid->setObjectName(QStringLiteral("StringGrid"));
+    StringGrid->setHorizontalHeader(new GridHeaderView(StringGrid));
     StringGrid->setSelectionBehavior(QAbstractItemView::SelectItems);
     StringGrid->setSelectionMode(QAbstractItemView::SingleSelection);
     StringGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -3,7 +3,8 @@
 
 #include "main_window/ui/form_main.h"
 
-#include "recipe_list/ui/item_pictures_source.h"
+#include "reference_table/ui/grid_cell_delegate.h"
+#include "reference_table/ui/grid_header_view.h"
 #include "reference_table/ui/grid_table_model.h"
 
 #include <QHeaderView>
@@ -13,11 +14,28 @@
 
 namespace qor {
 
+namespace {
+
+// The picture column's view of the program's ingredient pictures.
+class ItemGridPictures : public GridPictures {
+  public:
+    explicit ItemGridPictures(const ItemPictures &pictures) : m_pictures(pictures) {}
+    const QImage *smallPicture(int item) const override { return m_pictures.picSmall(item); }
+    const QImage *fullPicture(int item) const override { return m_pictures.picSourceTransparent(item); }
+
+  private:
+    const ItemPictures &m_pictures;
+};
+
+} // namespace
+
 void TFormMain::fillGrid() {
     ProgramState &st = *m_state;
     if (!m_gridModel) {
-        m_gridModel = new GridTableModel(st.Data, st.Grid, m_pictureSource.get(), this);
+        m_gridModel = new GridTableModel(st.Data, st.Grid, this);
         StringGrid->setModel(m_gridModel);
+        m_gridPictures = std::make_unique<ItemGridPictures>(m_pictures);
+        StringGrid->setItemDelegate(new GridCellDelegate(m_gridPictures.get(), StringGrid));
         connect(StringGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
                 [this] { On_Click(StringGrid); });
     } else {
@@ -31,7 +49,8 @@ void TFormMain::fillGrid() {
     // The picture column is square.
     const int side = StringGrid->verticalHeader()->defaultSectionSize();
     StringGrid->setColumnWidth(0, side);
-    StringGrid->setIconSize(QSize(side - 2, side - 2));
+    if (auto *header = qobject_cast<GridHeaderView *>(StringGrid->horizontalHeader()))
+        header->setBoldColumn(st.Grid.GridFindCol);
 }
 
 void TFormMain::showGridRow(int gridRow) {

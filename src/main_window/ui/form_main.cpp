@@ -11,6 +11,7 @@
 #include "recipe_list/ui/potion_header.h"
 #include "recipe_list/ui/potion_list_view.h"
 #include "recipe_list/ui/recipe_info_lists.h"
+#include "reference_table/ui/grid_cell_delegate.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -19,6 +20,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
@@ -27,12 +29,21 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QScreen>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace qor {
+
+QRect CentredWindowRect(const QSize &size, const QRect &available) {
+    const int x = std::max(available.left(), available.left() + (available.width() - size.width()) / 2);
+    const int y = std::max(available.top(), available.top() + (available.height() - size.height()) / 2);
+    return {QPoint(x, y), size};
+}
 
 TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
     : QMainWindow(parent), m_options(options), m_state(std::make_unique<ProgramState>()) {
@@ -42,8 +53,10 @@ TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
     QFont mainFont(QStringLiteral("Tahoma"));
     mainFont.setPixelSize(13);
     setFont(mainFont);
-    resize(1055, 768);
     setMinimumSize(640, 480);
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    setGeometry(screen ? CentredWindowRect(QSize(1055, 768), screen->availableGeometry())
+                       : QRect(0, 0, 1055, 768));
     m_colors.takeSystemColors(palette());
 
     buildRegions();

@@ -47,7 +47,9 @@ class ChooserComboBox;
 class EffectInfoList;
 class FavoritesList;
 class FullScreenWindow;
+class GridPictures;
 class GridTableModel;
+class GridHeaderView;
 class ItemPicturesSource;
 class ItemsInfoList;
 class PotionHeader;
@@ -63,6 +65,11 @@ struct FormOptions {
 // Row-colour mixing: each channel of base times percent/100, rounded half
 // to even and capped at 255.
 QColor MakeColor2(const QColor &base, int percent);
+
+// The window's first geometry: the given size centred in the screen's
+// available area, its top-left kept on the screen when the window is larger
+// than the screen (so that its caption can still be reached).
+QRect CentredWindowRect(const QSize &size, const QRect &available);
 
 class TFormMain : public QMainWindow {
     Q_OBJECT
@@ -192,6 +199,7 @@ class TFormMain : public QMainWindow {
     PictureLibrary m_pictureLibrary;
     ItemPictures m_pictures;
     std::unique_ptr<ItemPicturesSource> m_pictureSource;
+    std::unique_ptr<GridPictures> m_gridPictures; // the reference table's picture column
     QString m_startupError;
     bool m_destroyed = false;
     bool m_inResize = false;

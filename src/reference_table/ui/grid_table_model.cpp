@@ -1,16 +1,11 @@
 #include "reference_table/ui/grid_table_model.h"
 
-#include "recipe_list/ui/picture_source.h"
-
-#include <QImage>
 #include <QLocale>
-#include <QPixmap>
 
 namespace qor {
 
-GridTableModel::GridTableModel(const GameData &data, const GridState &grid, const PictureSource *pictures,
-                               QObject *parent)
-    : QAbstractTableModel(parent), m_data(data), m_grid(grid), m_pictures(pictures),
+GridTableModel::GridTableModel(const GameData &data, const GridState &grid, QObject *parent)
+    : QAbstractTableModel(parent), m_data(data), m_grid(grid),
       m_decimalPoint(QLocale().decimalPoint()) {}
 
 int GridTableModel::rowCount(const QModelIndex &parent) const {
@@ -32,10 +27,8 @@ QVariant GridTableModel::data(const QModelIndex &index, int role) const {
             return {};
         return GetGridData(m_data, m_grid, index.column(), gridRow, m_decimalPoint);
     }
-    if (role == Qt::DecorationRole && index.column() == 0 && m_pictures) {
-        if (const QImage *small = m_pictures->smallPicture(m_grid.itemAtRow(gridRow)))
-            return QPixmap::fromImage(*small);
-    }
+    if (role == ItemRole)
+        return m_grid.itemAtRow(gridRow);
     return {};
 }
 

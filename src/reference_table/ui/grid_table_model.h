@@ -1,7 +1,7 @@
 #pragma once
 // A plain table model over the reference grid's texts: column 0 shows the
-// ingredient's thumbnail, columns 1..29 the texts of GetGridData, the
-// captions are the header. Rows are the grid's data rows 1..H (grid row r is
+// ingredient (ItemRole, drawn as its picture by GridCellDelegate), columns
+// 1..29 the texts of GetGridData, the captions are the header. Rows are the grid's data rows 1..H (grid row r is
 // model row r - 1). No strings are held.
 
 #include "reference_table/grid_model.h"
@@ -10,13 +10,13 @@
 
 namespace qor {
 
-class PictureSource;
-
 class GridTableModel : public QAbstractTableModel {
     Q_OBJECT
   public:
-    GridTableModel(const GameData &data, const GridState &grid, const PictureSource *pictures,
-                   QObject *parent = nullptr);
+    // The ingredient index of a row (any column).
+    static constexpr int ItemRole = Qt::UserRole + 1;
+
+    GridTableModel(const GameData &data, const GridState &grid, QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -29,7 +29,6 @@ class GridTableModel : public QAbstractTableModel {
   private:
     const GameData &m_data;
     const GridState &m_grid;
-    const PictureSource *m_pictures;
     QString m_decimalPoint;
 };
 
