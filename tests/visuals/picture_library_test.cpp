@@ -176,6 +176,9 @@ TEST_F(PictureLibraryTest, DamagedFilesAreRejectedWhenLoaded) {
     expectRejected(withSize(60000, 60000), "absurd size");
     expectRejected(withSize(2147483647, 2147483647), "overflowing size");
     expectRejected(withSize(1, 70000), "side beyond the limit");
+    // Within the size limits, but no stream of this payload's length can
+    // inflate to 4096 x 4096 pixels: refused before anything is allocated.
+    expectRejected(withSize(4096, 4096), "picture far larger than its data");
 
     QByteArray payloadSize = good;
     bmc::writeInt32(reinterpret_cast<std::uint8_t *>(payloadSize.data()) + 15, 0x7FFFFFFF);

@@ -75,6 +75,15 @@ bool parseFile(std::span<const std::uint8_t> file, Header &header, std::string &
         error = file.size() - kHeaderSize < h.payloadSize ? "file truncated" : "trailing bytes";
         return false;
     }
+    // Deflate packs at most 258 bytes into two bits, so no stream inflates to
+    // more than 1032 times its size: a short file claiming a large picture is
+    // refused before the decoder allocates the picture.
+    constexpr std::uint64_t kMaxInflateRatio = 1032;
+    const std::uint64_t rawSize = std::uint64_t(h.width) * std::uint64_t(h.height) * kChannels;
+    if (rawSize > (std::uint64_t(h.payloadSize) + 1) * kMaxInflateRatio) {
+        error = "picture data too short for the picture size";
+        return false;
+    }
     const auto crc = crc32(0L, p + kHeaderSize, static_cast<uInt>(h.payloadSize));
     if (crc != h.payloadCrc) {
         error = "payload checksum mismatch";
