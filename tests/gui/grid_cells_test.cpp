@@ -42,12 +42,14 @@ class FakePictures : public GridPictures {
 // A two-column table whose rows hold the given ingredients, one row of the
 // given height each, with the picture column as wide as the rows are high.
 struct PictureTable {
+    struct Application {
+        Application() { test::ensureApplication(); }
+    } application; // before any widget
     QStandardItemModel model;
     QTableView view;
     FakePictures pictures;
 
     PictureTable(std::initializer_list<int> items, int side) {
-        test::ensureApplication();
         model.setColumnCount(2);
         for (const int item : items) {
             auto *cell = new QStandardItem;
@@ -109,6 +111,30 @@ TEST(GridCellsTest, PictureChoiceFollowsTheCellHeight) {
 }
 
 // First column (from the left) of the section holding a dark pixel.
+int firstInkColumn(const QImage &shot, const QRect &section);
+
+TEST(GridCellsTest, CellTextsStartAtLeftPlusTwoAndAreCutNotShortened) {
+    PictureTable table({2, 2}, 20);
+    const QString text = QStringLiteral("Восстановление здоровья");
+    table.model.item(0, 1)->setText(text);
+    table.model.item(1, 1)->setText(text);
+    table.view.setColumnWidth(1, 300);
+    QApplication::processEvents();
+    const QImage wide = table.view.viewport()->grab().toImage().copy(table.view.visualRect(table.model.index(1, 1)));
+    table.view.setColumnWidth(1, 60);
+    QApplication::processEvents();
+    const QImage narrow =
+        table.view.viewport()->grab().toImage().copy(table.view.visualRect(table.model.index(1, 1)));
+    ASSERT_EQ(narrow.height(), wide.height());
+    const int ink = firstInkColumn(narrow, narrow.rect());
+    EXPECT_GE(ink, 2);
+    EXPECT_LE(ink, 4);
+    // The narrow cell shows the first pixels of the same text, not a
+    // shortened text with an ellipsis.
+    EXPECT_EQ(narrow.copy(0, 0, narrow.width() - 1, narrow.height()),
+              wide.copy(0, 0, narrow.width() - 1, wide.height()));
+}
+
 int firstInkColumn(const QImage &shot, const QRect &section) {
     for (int x = section.left(); x <= section.right(); ++x)
         for (int y = section.top() + 2; y < section.bottom() - 1; ++y)

@@ -15,6 +15,8 @@
 #include <QLabel>
 #include <QScrollBar>
 #include <QSplitter>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTableView>
 
 #include <gtest/gtest.h>
@@ -41,6 +43,39 @@ TEST(LayoutTest, FirstGeometryIsCentredAndKeepsTheCaptionOnTheScreen) {
     auto form = test::openForm(data, false);
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
     EXPECT_EQ(form->geometry(), CentredWindowRect(size, available));
+}
+
+// Every child of the search tab inside the tab and no two overlapping
+// siblings: at the first size nothing is cut off or drawn over another.
+void expectChildrenFit(QWidget *parent) {
+    const auto children = parent->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    for (QWidget *child : children) {
+        if (!child->isVisible() || child->isWindow())
+            continue;
+        EXPECT_TRUE(parent->rect().contains(child->geometry()))
+            << child->objectName().toStdString() << " leaves " << parent->objectName().toStdString();
+        for (QWidget *other : children) {
+            if (other == child || !other->isVisible() || other->isWindow())
+                continue;
+            EXPECT_FALSE(child->geometry().intersects(other->geometry()))
+                << child->objectName().toStdString() << " overlaps " << other->objectName().toStdString();
+        }
+    }
+}
+
+TEST(LayoutTest, AtTheFirstSizeTheTabsFitAndNothingOverlaps) {
+    test::ScratchData data;
+    auto form = test::openForm(data);
+    form->resize(1055, 768);
+    QApplication::processEvents();
+    QTabBar *tabs = form->PageControl->tabBar();
+    int needed = 0;
+    for (int i = 0; i < tabs->count(); ++i)
+        needed += tabs->tabRect(i).width();
+    EXPECT_LE(needed, form->PageControl->width()) << "the tab bar scrolls at 1055 pixels";
+    EXPECT_EQ(tabs->tabRect(tabs->count() - 1).right() < tabs->width(), true);
+    for (QWidget *panel : {static_cast<QWidget *>(form->Panel5), form->TabSheet4})
+        expectChildrenFit(panel);
 }
 
 TEST(LayoutTest, RecipePanelIsAsWideAsTheHeaderAndScrollsFromZero) {

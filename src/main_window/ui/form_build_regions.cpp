@@ -17,6 +17,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QProxyStyle>
 #include <QListView>
 #include <QScrollBar>
 #include <QSplitter>
@@ -25,9 +26,22 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace qor {
 
 namespace {
+
+// The input tabs' captions carry their own blanks on both sides; the style's
+// tab padding comes on top of them. Trimming that padding lets the six tabs
+// fit the window's first width without scroll arrows.
+class TabBarStyle : public QProxyStyle {
+  public:
+    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override {
+        const int value = QProxyStyle::pixelMetric(metric, option, widget);
+        return metric == PM_TabBarTabHSpace ? std::min(value, 8) : value;
+    }
+};
 
 QFont pixelFont(const QString &family, int pixels) {
     QFont f(family);
@@ -78,6 +92,9 @@ void TFormMain::buildRegions() {
     PageControl->setObjectName(QStringLiteral("PageControl"));
     PageControl->setFocusPolicy(Qt::NoFocus);
     PageControl->tabBar()->setAttribute(Qt::WA_Hover);
+    auto *tabStyle = new TabBarStyle;
+    tabStyle->setParent(PageControl->tabBar());
+    PageControl->tabBar()->setStyle(tabStyle);
     TabSheet1 =
         makeTab(PageControl, QStringLiteral("TabSheet1"), QStringLiteral("   Создание зелья из эффектов   "));
     TabSheetSearshFromItem = makeTab(PageControl, QStringLiteral("TabSheetSearshFromItem"),

@@ -2,6 +2,7 @@
 
 #include "reference_table/ui/grid_table_model.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -21,17 +22,41 @@ const QImage *GridCellDelegate::pictureFor(int item, int cellHeight) const {
     return picture && !picture->isNull() ? picture : nullptr;
 }
 
+QPoint GridCellDelegate::textOrigin(const QRect &cell, const QFontMetrics &metrics) {
+    // Half the row height less half the height of a sample with ascenders
+    // and descenders, so every row's text sits on the same line.
+    const int sample = metrics.boundingRect(QStringLiteral("YyУу")).height();
+    return {cell.left() + 2, cell.top() + cell.height() / 2 - sample / 2};
+}
+
 void GridCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
                              const QModelIndex &index) const {
-    if (index.column() != 0) {
-        QStyledItemDelegate::paint(painter, option, index);
-        return;
-    }
-    // The background as the view draws it for any cell, then the picture.
-    QStyledItemDelegate::paint(painter, option, index);
+    // The cell's background as the view draws it (selection included),
+    // without the text: the style would elide it and indent it its own way.
+    QStyleOptionViewItem opt = option;
+    initStyleOption(&opt, index);
+    const QString text = opt.text;
+    opt.text.clear();
+    const QWidget *widget = opt.widget;
+    QStyle *style = widget ? widget->style() : QApplication::style();
+    style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
     const QRect cell = option.rect;
     if (cell.width() <= 4)
         return;
+    if (index.column() != 0) {
+        if (text.isEmpty())
+            return;
+        const QPoint origin = textOrigin(cell, opt.fontMetrics);
+        painter->save();
+        painter->setClipRect(cell);
+        painter->setFont(opt.font);
+        const bool selected = opt.state & QStyle::State_Selected;
+        painter->setPen(opt.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+        painter->drawText(QRect(origin, cell.bottomRight()), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                          text);
+        painter->restore();
+        return;
+    }
     const int item = index.data(GridTableModel::ItemRole).toInt();
     if (const QImage *picture = pictureFor(item, cell.height())) {
         painter->save();

@@ -2,7 +2,8 @@
 // Draws the reference table's picture column: the ingredient's picture
 // stretched over the whole square cell with its key colour transparent, the
 // full-size picture when the cell is taller than the 32-pixel thumbnail,
-// else the thumbnail itself. Other columns are drawn by the base delegate.
+// else the thumbnail itself. The texts of the other columns start at the
+// cell's left + 2 and are clipped at its right edge, never elided.
 
 #include <QStyledItemDelegate>
 
@@ -29,6 +30,9 @@ class GridCellDelegate : public QStyledItemDelegate {
     GridCellDelegate(const GridPictures *pictures, QObject *parent = nullptr);
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+
+    // Where a cell's text starts.
+    static QPoint textOrigin(const QRect &cell, const QFontMetrics &metrics);
 
     // The picture drawn into a cell of the given height (nullptr: none).
     const QImage *pictureFor(int item, int cellHeight) const;

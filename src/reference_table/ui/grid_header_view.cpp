@@ -1,5 +1,7 @@
 #include "reference_table/ui/grid_header_view.h"
 
+#include "reference_table/ui/grid_cell_delegate.h"
+
 #include <QPainter>
 #include <QStyleOptionHeader>
 
@@ -17,10 +19,8 @@ void GridHeaderView::setBoldColumn(int column) {
 }
 
 QPoint GridHeaderView::captionOrigin(const QRect &section, const QFontMetrics &metrics) {
-    // The same vertical rule as the data cells: half the row height less
-    // half the height of a sample with ascenders and descenders.
-    const int sample = metrics.boundingRect(QStringLiteral("YyУу")).height();
-    return {section.left() + 2, section.top() + section.height() / 2 - sample / 2};
+    // The same rule as the data cells.
+    return GridCellDelegate::textOrigin(section, metrics);
 }
 
 void GridHeaderView::paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const {
