@@ -7,6 +7,8 @@
 
 #include <zlib.h>
 
+#include <sys/stat.h>
+
 namespace qor::test {
 namespace {
 
@@ -190,6 +192,14 @@ TEST_F(PictureLibraryTest, DamagedFilesAreRejectedWhenLoaded) {
     text.close();
     EXPECT_FALSE(m_library.loadBmc(path("text.bmc")));
     EXPECT_FALSE(m_library.loadBmc(m_dir.path())); // a folder
+}
+
+TEST_F(PictureLibraryTest, ANamedPipeIsRefusedWithoutWaitingForAWriter) {
+    const QString p = path("pipe.bmc");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(p).constData(), 0600), 0);
+    EXPECT_FALSE(m_library.loadBmc(p));
+    EXPECT_EQ(m_library.context().header, 0u);
+    EXPECT_FALSE(m_library.loadBmc(QStringLiteral("/dev/zero")));
 }
 
 TEST_F(PictureLibraryTest, BrokenPictureDataFailsToDecode) {

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <new>
 #include <string>
@@ -43,6 +44,11 @@ struct FileCloser {
 
 // Reads the whole file, refusing anything larger than a .bmc can be.
 LoadedFile *readFile(const char *path) {
+    // Only a regular file: opening a named pipe would wait for a writer for
+    // ever, and a device or a folder has no size to check.
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(std::filesystem::path(path), ec))
+        return nullptr;
     std::unique_ptr<std::FILE, FileCloser> f(std::fopen(path, "rb"));
     if (!f)
         return nullptr;
