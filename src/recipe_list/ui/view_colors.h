@@ -9,6 +9,8 @@
 #include <QChar>
 #include <QColor>
 
+#include <array>
+
 class QPalette;
 
 namespace qor {
@@ -41,7 +43,13 @@ struct ViewColors {
     // Recipe-list column used by find; its header section is drawn bold.
     int PotionFindCol = 3;
 
-    // Copies the window, text, highlight and gray-text colours of a palette.
+    // Every other system colour by its platform index (button face 15,
+    // button text 18, …); an invalid entry until takeSystemColors.
+    static constexpr int kSystemColorCount = 31;
+    std::array<QColor, kSystemColorCount> SystemColors{};
+
+    // Copies the window, text, highlight and gray-text colours of a palette,
+    // and fills SystemColors from its roles.
     void takeSystemColors(const QPalette &palette);
 };
 
