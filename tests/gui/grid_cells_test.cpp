@@ -80,11 +80,13 @@ int countColour(const QImage &image, QRgb colour) {
 }
 
 TEST(GridCellsTest, PictureColumnFillsTheWholeCell) {
-    // A 20-pixel cell takes the thumbnail, stretched over every pixel.
+    // A 20-pixel cell takes the thumbnail, stretched over every pixel
+    // inside the cell's right and bottom lines.
     PictureTable small({1, 2}, 20);
     const QImage cell = small.cell(0);
     ASSERT_FALSE(cell.isNull());
-    EXPECT_EQ(countColour(cell, qRgb(255, 0, 0)), cell.width() * cell.height());
+    EXPECT_EQ(countColour(cell, qRgb(255, 0, 0)), (cell.width() - 1) * (cell.height() - 1));
+    EXPECT_NE(cell.pixel(cell.width() - 1, 0) & 0xFFFFFF, 0xFF0000u);
     // An ingredient without pictures leaves only the background.
     EXPECT_EQ(countColour(small.cell(1), qRgb(255, 0, 0)), 0);
 
@@ -94,9 +96,10 @@ TEST(GridCellsTest, PictureColumnFillsTheWholeCell) {
     const QImage big = large.cell(0);
     ASSERT_FALSE(big.isNull());
     EXPECT_EQ(countColour(big, qRgb(255, 0, 0)), 0);
-    EXPECT_EQ(countColour(big, qRgb(0, 0, 255)), (big.width() / 2) * big.height());
+    const int inner = big.width() - 1;
+    EXPECT_EQ(countColour(big, qRgb(0, 0, 255)), (inner - inner / 2) * (big.height() - 1));
     EXPECT_NE(big.pixel(0, 0) & 0xFFFFFF, 0x0000FFu);
-    EXPECT_EQ(big.pixel(big.width() - 1, big.height() - 1) & 0xFFFFFF, 0x0000FFu);
+    EXPECT_EQ(big.pixel(inner - 1, big.height() - 2) & 0xFFFFFF, 0x0000FFu);
 }
 
 TEST(GridCellsTest, PictureChoiceFollowsTheCellHeight) {

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QSplitter>
+#include <QTableView>
 
 #include "recipe_list/ui/chooser_combo.h"
 
@@ -66,6 +67,37 @@ TEST_F(ViewCommandTest, AlternateRowPercentRecomputesTheColour) {
     EXPECT_EQ(form->viewColors().PotionColor2, MakeColor2(window, 300));
     answer("MenuColor2LbEff", QStringLiteral("50"));
     EXPECT_EQ(form->viewColors().EffInfoColor2, MakeColor2(window, 50));
+}
+
+TEST_F(ViewCommandTest, ReferenceTableDrawsItsRowColourAndEachLineDirection) {
+    QTableView *grid = form->StringGrid;
+    answer("MenuColor2Grid", QStringLiteral("50"));
+    const QColor window = grid->palette().color(QPalette::Base);
+    const QColor color2 = MakeColor2(window, 50);
+    EXPECT_EQ(form->gridColor2(), color2);
+    auto shot = [&] {
+        QApplication::processEvents();
+        return grid->viewport()->grab().toImage();
+    };
+    // Model row 2 is grid row 3 (odd): alternate colour; model row 1 plain.
+    const QRect odd = grid->visualRect(grid->model()->index(2, 5));
+    const QRect even = grid->visualRect(grid->model()->index(1, 5));
+    QImage image = shot();
+    EXPECT_EQ(QColor(image.pixel(odd.right() - 2, odd.top() + 1)), color2);
+    EXPECT_EQ(QColor(image.pixel(even.right() - 2, even.top() + 1)), window);
+    // Vertical lines on, horizontal off at the start.
+    const QColor line = QColor(grid->palette().color(QPalette::Mid).rgb());
+    EXPECT_EQ(QColor(image.pixel(even.right(), even.center().y())), line);
+    EXPECT_EQ(QColor(image.pixel(even.center().x(), even.bottom())), window);
+
+    form->action(QStringLiteral("MenuGridLines_hor"))->trigger();
+    form->action(QStringLiteral("MenuGridLines_ver"))->trigger();
+    image = shot();
+    EXPECT_EQ(QColor(image.pixel(even.center().x(), even.bottom())), line);
+    EXPECT_EQ(QColor(image.pixel(even.right(), even.center().y())), window);
+    // The picture column keeps its lines in both directions.
+    const QRect picture = grid->visualRect(grid->model()->index(1, 0));
+    EXPECT_EQ(QColor(image.pixel(picture.right(), picture.top() + 1)), line);
 }
 
 TEST_F(ViewCommandTest, SplitterThicknessAndDropDownCount) {

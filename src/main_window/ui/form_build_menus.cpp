@@ -42,6 +42,8 @@ const std::set<QString> &workingItems() {
         QStringLiteral("MenuHeightCap1"),
         QStringLiteral("MenuHeaderHeight"),
         QStringLiteral("MenuColor2LBox"),
+        QStringLiteral("MenuGridLines_ver"),
+        QStringLiteral("MenuGridLines_hor"),
         QStringLiteral("MenuGridItemHeight"),
         QStringLiteral("MenuHeightCap3"),
         QStringLiteral("MenuGridHeaderHeight"),

@@ -11,7 +11,6 @@
 #include "recipe_list/ui/potion_list_view.h"
 #include "recipe_list/ui/recipe_info_lists.h"
 #include "reference_table/grid_model.h"
-#include "reference_table/ui/grid_header_view.h"
 #include "visuals/ui/item_pictures.h"
 
 #include <QHBoxLayout>
@@ -310,7 +309,7 @@ void TFormMain::buildGridRegion() {
     layout->addWidget(PanelCapGrid);
     StringGrid = new QTableView(PanelGrid);
     StringGrid->setObjectName(QStringLiteral("StringGrid"));
-    StringGrid->setHorizontalHeader(new GridHeaderView(StringGrid));
+    buildGridView();
     StringGrid->setSelectionBehavior(QAbstractItemView::SelectItems);
     StringGrid->setSelectionMode(QAbstractItemView::SingleSelection);
     StringGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -29,13 +29,20 @@ class ItemGridPictures : public GridPictures {
 
 } // namespace
 
+void TFormMain::buildGridView() {
+    StringGrid->setHorizontalHeader(new GridHeaderView(StringGrid));
+    // The delegate draws the lines, one direction at a time.
+    StringGrid->setShowGrid(false);
+    m_gridPictures = std::make_unique<ItemGridPictures>(m_pictures);
+    m_gridDelegate = new GridCellDelegate(m_gridPictures.get(), StringGrid);
+    StringGrid->setItemDelegate(m_gridDelegate);
+}
+
 void TFormMain::fillGrid() {
     ProgramState &st = *m_state;
     if (!m_gridModel) {
         m_gridModel = new GridTableModel(st.Data, st.Grid, this);
         StringGrid->setModel(m_gridModel);
-        m_gridPictures = std::make_unique<ItemGridPictures>(m_pictures);
-        StringGrid->setItemDelegate(new GridCellDelegate(m_gridPictures.get(), StringGrid));
         connect(StringGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
                 [this] { On_Click(StringGrid); });
     } else {

@@ -9,6 +9,7 @@
 #include "recipe_list/ui/potion_header.h"
 #include "recipe_list/ui/potion_list_view.h"
 #include "recipe_list/ui/recipe_info_lists.h"
+#include "reference_table/ui/grid_cell_delegate.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -38,6 +39,8 @@ void TFormMain::MakeColor2() {
     const QColor window = palette().color(QPalette::Base);
     m_colors.PotionColor2 = qor::MakeColor2(window, b.potionColor2Percent());
     m_gridColor2 = qor::MakeColor2(window, b.gridColor2Percent());
+    if (m_gridDelegate)
+        m_gridDelegate->setAlternateColor(m_gridColor2);
     m_colors.EffInfoColor2 = qor::MakeColor2(window, b.effInfoColor2Percent());
 }
 

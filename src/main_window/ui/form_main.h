@@ -50,6 +50,7 @@ class FullScreenWindow;
 class GridPictures;
 class GridTableModel;
 class GridHeaderView;
+class GridCellDelegate;
 class ItemPicturesSource;
 class ItemsInfoList;
 class PotionHeader;
@@ -153,6 +154,7 @@ class TFormMain : public QMainWindow {
     void applyFavoritesTabSettings();
     void collectSettings();
     void fillGrid();
+    void buildGridView();
     void showGridRow(int gridRow);
     void onGridSelection();
     void showItemPicture(int item);
@@ -312,6 +314,7 @@ class TFormMain : public QMainWindow {
     QHash<QString, QAction *> m_actions;
     QPointer<QWidget> m_localMenuTarget;
     GridTableModel *m_gridModel = nullptr;
+    GridCellDelegate *m_gridDelegate = nullptr;
 };
 
 } // namespace qor

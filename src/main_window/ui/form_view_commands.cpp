@@ -10,6 +10,7 @@
 #include "recipe_list/ui/potion_header.h"
 #include "recipe_list/ui/potion_list_view.h"
 #include "recipe_list/ui/recipe_info_lists.h"
+#include "reference_table/ui/grid_cell_delegate.h"
 
 #include <QAction>
 #include <QHeaderView>
@@ -28,7 +29,6 @@ void TFormMain::SetGridRowHeight(int rowHeight, int headerHeight) {
         headerHeight = StringGrid->horizontalHeader()->height();
     StringGrid->verticalHeader()->setDefaultSectionSize(rowHeight);
     StringGrid->setColumnWidth(0, rowHeight);
-    StringGrid->setIconSize(QSize(std::max(1, rowHeight - 2), std::max(1, rowHeight - 2)));
     StringGrid->horizontalHeader()->setFixedHeight(headerHeight);
 }
 
@@ -61,7 +61,11 @@ void TFormMain::onViewCommand(QAction *act) {
         caption->setFixedHeight(std::clamp(value, 0, 50));
         return true;
     };
-    if (name == QLatin1String("MenuCanDrawLines")) {
+    if (name == QLatin1String("MenuGridLines_ver") || name == QLatin1String("MenuGridLines_hor")) {
+        m_gridDelegate->setLines(action(QStringLiteral("MenuGridLines_ver"))->isChecked(),
+                                 action(QStringLiteral("MenuGridLines_hor"))->isChecked());
+        StringGrid->viewport()->update();
+    } else if (name == QLatin1String("MenuCanDrawLines")) {
         m_colors.DrawVertLines = act->isChecked();
         m_colors.VertLineColor = colorFromCode(b.vertLineColor(), m_colors);
         LBPotion->viewport()->update();

@@ -29,6 +29,20 @@ QPoint GridCellDelegate::textOrigin(const QRect &cell, const QFontMetrics &metri
     return {cell.left() + 2, cell.top() + cell.height() / 2 - sample / 2};
 }
 
+void GridCellDelegate::drawLines(QPainter *painter, const QStyleOptionViewItem &option, bool vertical,
+                                 bool horizontal) const {
+    if (!vertical && !horizontal)
+        return;
+    const QRect r = option.rect;
+    painter->save();
+    painter->setPen(option.palette.color(QPalette::Mid));
+    if (vertical)
+        painter->drawLine(r.topRight(), r.bottomRight());
+    if (horizontal)
+        painter->drawLine(r.bottomLeft(), r.bottomRight());
+    painter->restore();
+}
+
 void GridCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
                              const QModelIndex &index) const {
     // The cell's background as the view draws it (selection included),
@@ -39,8 +53,18 @@ void GridCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
     opt.text.clear();
     const QWidget *widget = opt.widget;
     QStyle *style = widget ? widget->style() : QApplication::style();
-    style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
+    const bool selected = opt.state & QStyle::State_Selected;
+    if (index.column() == 0)
+        painter->fillRect(opt.rect, opt.palette.color(QPalette::Button));
+    else if (!selected && index.row() % 2 == 0 && m_color2.isValid())
+        opt.backgroundBrush = m_color2;
+    if (index.column() != 0)
+        style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
     const QRect cell = option.rect;
+    if (index.column() == 0)
+        drawLines(painter, opt, true, true);
+    else
+        drawLines(painter, opt, m_vertLines, m_horLines);
     if (cell.width() <= 4)
         return;
     if (index.column() != 0) {
@@ -50,7 +74,6 @@ void GridCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
         painter->save();
         painter->setClipRect(cell);
         painter->setFont(opt.font);
-        const bool selected = opt.state & QStyle::State_Selected;
         painter->setPen(opt.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
         painter->drawText(QRect(origin, cell.bottomRight()), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
                           text);
@@ -61,7 +84,8 @@ void GridCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
     if (const QImage *picture = pictureFor(item, cell.height())) {
         painter->save();
         painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
-        painter->drawImage(cell, *picture);
+        // Inside the lines, so the lines stay visible.
+        painter->drawImage(cell.adjusted(0, 0, -1, -1), *picture);
         painter->restore();
     }
 }

@@ -2,9 +2,13 @@
 // Draws the reference table's picture column: the ingredient's picture
 // stretched over the whole square cell with its key colour transparent, the
 // full-size picture when the cell is taller than the 32-pixel thumbnail,
-// else the thumbnail itself. The texts of the other columns start at the
-// cell's left + 2 and are clipped at its right edge, never elided.
+// else the thumbnail itself, on the button face of a fixed cell. The texts
+// of the other columns start at the cell's left + 2 and are clipped at its
+// right edge, never elided; odd grid rows take the alternate colour. The
+// view draws no grid of its own: the delegate draws the lines, always
+// around the picture column, per direction as the user chose elsewhere.
 
+#include <QColor>
 #include <QStyledItemDelegate>
 
 class QImage;
@@ -31,6 +35,17 @@ class GridCellDelegate : public QStyledItemDelegate {
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 
+    // Background of the odd grid rows (model rows 0, 2, ...) when not
+    // selected; invalid: the view's own background.
+    void setAlternateColor(const QColor &color) { m_color2 = color; }
+    QColor alternateColor() const { return m_color2; }
+    void setLines(bool vertical, bool horizontal) {
+        m_vertLines = vertical;
+        m_horLines = horizontal;
+    }
+    bool verticalLines() const { return m_vertLines; }
+    bool horizontalLines() const { return m_horLines; }
+
     // Where a cell's text starts.
     static QPoint textOrigin(const QRect &cell, const QFontMetrics &metrics);
 
@@ -38,7 +53,12 @@ class GridCellDelegate : public QStyledItemDelegate {
     const QImage *pictureFor(int item, int cellHeight) const;
 
   private:
+    void drawLines(QPainter *painter, const QStyleOptionViewItem &option, bool vertical, bool horizontal) const;
+
     const GridPictures *m_pictures;
+    QColor m_color2;
+    bool m_vertLines = true;
+    bool m_horLines = false;
 };
 
 } // namespace qor
