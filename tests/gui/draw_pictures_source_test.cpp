@@ -67,4 +67,36 @@ TEST(PicturesSource, RowPicturesFollowTheRowHeightAndTheRowColours) {
     EXPECT_NE(source.windowPicture(1), nullptr);
 }
 
+TEST(PicturesSource, RowPicturesBuiltElsewhereAreCheckedAgainstTheRowHeightAndColours) {
+    ensureApp();
+    const QString dir = QStringLiteral(QOR_BUILD_DATA_DIR);
+    GameData data;
+    if (LoadGameData(dir, data).has_value())
+        GTEST_SKIP() << "no data folder in the build";
+    PictureLibrary library;
+    if (!library.load(dir))
+        GTEST_SKIP() << "picture library not built";
+    ItemPictures pictures;
+    pictures.cutAll(library, dir, data.itemRecordCount());
+    ASSERT_TRUE(pictures.hasItemPictures());
+    ItemPicturesSource source(pictures);
+
+    // Start-up builds the pictures on colours that change before the first paint.
+    const QColor even(255, 255, 255), oldOdd(200, 210, 220), odd(150, 160, 170), sel(0, 0, 128);
+    pictures.MakePictures(0, 25, even.rgb(), oldOdd.rgb(), sel.rgb());
+    const int background = countRgb(*source.rowPicture(1, RowPicture::Odd), oldOdd.rgb());
+    ASSERT_GT(background, 0);
+    source.ensureRowPictures(25, even, odd, sel);
+    EXPECT_EQ(countRgb(*source.rowPicture(1, RowPicture::Odd), odd.rgb()), background);
+
+    // Pictures rebuilt elsewhere at another height are rebuilt for the list's.
+    pictures.MakePictures(1, 30, even.rgb(), odd.rgb(), sel.rgb());
+    source.ensureRowPictures(25, even, odd, sel);
+    EXPECT_EQ(source.rowPicture(1, RowPicture::Even)->size(), QSize(25, 25));
+
+    // A height beyond any row picture drops them: no picture is better than a wrong-sized one.
+    source.ensureRowPictures(ItemPictures::kMaxRowHeight + 1, even, odd, sel);
+    EXPECT_EQ(source.rowPicture(1, RowPicture::Even), nullptr);
+}
+
 } // namespace

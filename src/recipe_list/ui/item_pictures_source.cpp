@@ -38,17 +38,12 @@ void ItemPicturesSource::ensureRowPictures(int rowHeight, const QColor &even, co
                                            const QColor &selected) {
     if (!m_pictures.hasItemPictures() || m_pictures.picSource(0) == nullptr)
         return;
-    const RowKey key{rowHeight, even.rgb(), odd.rgb(), selected.rgb()};
-    // Pictures built elsewhere (start-up) at this height count as built once;
-    // every later change of height or colour rebuilds them.
-    if (m_built.height == 0 && m_pictures.rowHeight() == rowHeight &&
-        m_pictures.picRow(1, RowBg::Even) != nullptr) {
-        m_built = key;
-    }
-    if (key == m_built)
+    if (m_pictures.rowPicturesMatch(rowHeight, even.rgb(), odd.rgb(), selected.rgb()))
         return;
-    m_built = key;
-    m_pictures.MakePictures(1, rowHeight, key.even, key.odd, key.selected);
+    // A height that gets no row pictures only needs the old ones dropped once.
+    if ((rowHeight < 1 || rowHeight > ItemPictures::kMaxRowHeight) && m_pictures.rowHeight() == 0)
+        return;
+    m_pictures.MakePictures(1, rowHeight, even.rgb(), odd.rgb(), selected.rgb());
 }
 
 } // namespace qor

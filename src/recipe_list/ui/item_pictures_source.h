@@ -1,7 +1,8 @@
 #pragma once
 // The views' picture access over the program's ItemPictures. Row pictures
 // are rebuilt when the row height or one of the three row colours differs
-// from the last build, since their backgrounds are baked in.
+// from what they were built with (by whomever), since their backgrounds are
+// baked in.
 
 #include "recipe_list/ui/picture_source.h"
 
@@ -23,13 +24,7 @@ class ItemPicturesSource : public PictureSource {
                            const QColor &selected) override;
 
   private:
-    struct RowKey {
-        int height = 0;
-        QRgb even = 0, odd = 0, selected = 0;
-        friend bool operator==(const RowKey &, const RowKey &) = default;
-    };
     ItemPictures &m_pictures;
-    RowKey m_built; // parameters of the last build; height 0 = none yet
 };
 
 } // namespace qor

@@ -139,6 +139,13 @@ void ItemPictures::makeRows(int s, const std::array<QRgb, 3> &bg) {
             bakeKey(row, bg[b], kind.Row[b]);
     }
     m_rowHeight = s;
+    m_rowBg = bg;
+}
+
+bool ItemPictures::rowPicturesMatch(int s, QRgb evenBg, QRgb oddBg, QRgb selectedBg) const {
+    const auto same = [](QRgb a, QRgb b) { return (a & 0xFFFFFFu) == (b & 0xFFFFFFu); };
+    return m_rowHeight > 0 && m_rowHeight == s && same(m_rowBg[0], evenBg) && same(m_rowBg[1], oddBg) &&
+           same(m_rowBg[2], selectedBg);
 }
 
 void ItemPictures::makeDisplay(int item, QRgb bg) {

@@ -73,6 +73,9 @@ class ItemPictures {
     int itemCount() const { return static_cast<int>(m_items.size()); }
     // Side of the current row pictures; 0 when there are none.
     int rowHeight() const { return m_rowHeight; }
+    // Whether the row pictures exist at side s baked on exactly these
+    // even, odd and selected backgrounds (alpha ignored).
+    bool rowPicturesMatch(int s, QRgb evenBg, QRgb oddBg, QRgb selectedBg) const;
 
     const QImage *picSource(int item) const;
     // Direct access to PicSource's pixels, row after row (PicBits).
@@ -107,6 +110,7 @@ class ItemPictures {
     std::vector<QRgb> m_windowBaked;
     std::array<PotionKindPicture, 2> m_kinds;
     int m_rowHeight = 0;
+    std::array<QRgb, 3> m_rowBg{}; // backgrounds of the current row pictures
     QRgb m_displayBg = 0xFFFFFFFFu;
     QRgb m_windowBg = 0xFFFFFFFFu;
 };
