@@ -194,6 +194,29 @@ TEST_F(PictureLibraryTest, DamagedFilesAreRejectedWhenLoaded) {
     EXPECT_FALSE(m_library.loadBmc(m_dir.path())); // a folder
 }
 
+TEST_F(PictureLibraryTest, AFileLargerThanAnyPictureIsRefusedUnread) {
+    // A well-formed header and checksum over a payload of 81 MiB of zeros:
+    // every field agrees, only the size is beyond what a picture can need.
+    const qint64 payload = 81LL * 1024 * 1024;
+    QByteArray head = packBytes(makeStrip(8, 6, 3)).left(int(bmc::kHeaderSize));
+    auto *h = reinterpret_cast<std::uint8_t *>(head.data());
+    bmc::writeInt32(h + 7, 4096);
+    bmc::writeInt32(h + 11, 4096);
+    bmc::writeInt32(h + 15, std::int32_t(payload));
+    const QByteArray zeros(1024 * 1024, '\0');
+    uLong crc = crc32(0L, Z_NULL, 0);
+    for (int i = 0; i < 81; ++i)
+        crc = crc32(crc, reinterpret_cast<const Bytef *>(zeros.constData()), uInt(zeros.size()));
+    bmc::writeInt32(h + 19, std::int32_t(crc));
+    QFile f(path("huge.bmc"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    ASSERT_EQ(f.write(head), head.size());
+    ASSERT_TRUE(f.resize(qint64(bmc::kHeaderSize) + payload)); // zero-filled
+    f.close();
+    EXPECT_FALSE(m_library.loadBmc(path("huge.bmc")));
+    EXPECT_EQ(m_library.context().header, 0u);
+}
+
 TEST_F(PictureLibraryTest, ANamedPipeIsRefusedWithoutWaitingForAWriter) {
     const QString p = path("pipe.bmc");
     ASSERT_EQ(::mkfifo(QFile::encodeName(p).constData(), 0600), 0);
