@@ -11,6 +11,8 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPaintEvent>
+#include <QPainter>
+#include <QProxyStyle>
 #include <QScrollBar>
 
 #include <gtest/gtest.h>
@@ -279,6 +281,44 @@ TEST_F(RecipeListDraw, MovingTheLitCellRepaintsOnlyTheOldAndTheNewRow) {
     EXPECT_EQ(rec.paints, 0);
     EXPECT_EQ(view->litCell(), (LitCell{3, 2})) << "the cell is still followed";
     view->viewport()->removeEventFilter(&rec);
+}
+
+// A style whose focus rectangle leaves its own pen on the painter, as a
+// careless platform style may.
+class PenLeavingStyle : public QProxyStyle {
+  public:
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget) const override {
+        if (element == PE_FrameFocusRect) {
+            painter->setPen(QColor(255, 0, 0));
+            painter->drawPoint(option->rect.topLeft());
+            return;
+        }
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+    }
+};
+
+TEST_F(RecipeListDraw, TheFocusRectangleLeavesTheTextColoursOfTheRowsBelowAlone) {
+    // A light highlight with the ordinary text colour on it, as some themes have.
+    colors.HighlightText = colors.WindowText;
+    addRecipes(4);
+    PenLeavingStyle style;
+    auto view = makeView(nullptr);
+    view->setStyle(&style);
+    view->activateWindow();
+    view->setFocus();
+    QCoreApplication::processEvents();
+    if (!view->hasFocus())
+        GTEST_SKIP() << "the platform gives no focus to the view";
+    view->setCurrentRow(1);
+    const QImage img = render(*view);
+    auto isRed = [](QColor p) { return p.red() > 150 && p.green() < 100 && p.blue() < 100; };
+    // The row below the focused one must be drawn in the window-text colour,
+    // not in the pen the style left behind.
+    const QRect below(0, 2 * kRowHeight, img.width(), kRowHeight);
+    EXPECT_EQ(countPixels(img, below, isRed), 0);
+    EXPECT_GT(countPixels(img, below, [](QColor p) { return p.blue() > 150 && p.red() < 100; }), 0);
+    view->setStyle(nullptr);
 }
 
 TEST_F(RecipeListDraw, EmptyListDrawsBlankRowsAndIgnoresAbsurdRowHeights) {

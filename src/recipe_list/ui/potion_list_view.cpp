@@ -275,7 +275,11 @@ void PotionListView::paintEvent(QPaintEvent *event) {
             opt.initFrom(this);
             opt.rect = rr;
             opt.backgroundColor = m_colors.Highlight;
+            // The row painter remembers the pen it set; a style that leaves
+            // its own pen behind must not colour the next row's text.
+            painter.save();
             style()->drawPrimitive(QStyle::PE_FrameFocusRect, &opt, &painter, this);
+            painter.restore();
         }
     }
     // Below the last row: the list's own background.
