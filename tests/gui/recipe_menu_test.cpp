@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTabWidget>
+#include <QTableView>
 
 #include <gtest/gtest.h>
 
@@ -208,6 +209,49 @@ TEST_F(RecipeMenuTest, FavouritesTabShowsRenamesAndDeletes) {
     EXPECT_EQ(form->LBFavorites->currentRow(), 1);
     ASSERT_EQ(st().Potions.PotionCount(), 1);
     EXPECT_EQ(st().Potions.CurPotion, fav.FavPotions[1]);
+}
+
+} // namespace
+} // namespace qor
+
+namespace qor {
+namespace {
+
+// A double click on the recipe list shows the ingredient or effect of the
+// cell in the reference table; with Ctrl it shows the cell's text.
+TEST_F(RecipeMenuTest, DoubleClickShowsTheCellsElementInTheGrid) {
+    const TPotionRec rec = st().Potions[0];
+    pressOn(PotionColumn::Item1);
+    form->On_DblClick(form->LBPotion);
+    const QModelIndex ingredientCell = form->StringGrid->currentIndex();
+    ASSERT_TRUE(ingredientCell.isValid());
+    EXPECT_EQ(st().Grid.itemAtRow(ingredientCell.row() + 1), rec.Items[0]);
+    EXPECT_EQ(ingredientCell.column(), 1);
+
+    pressOn(PotionColumn::effect(1));
+    form->On_DblClick(form->LBPotion);
+    const QModelIndex effectCell = form->StringGrid->currentIndex();
+    const int item = st().Grid.itemAtRow(effectCell.row() + 1);
+    const int slot = (effectCell.column() - 7) / 6;
+    ASSERT_GE(slot, 0);
+    ASSERT_LT(slot, 4);
+    EXPECT_EQ((effectCell.column() - 7) % 6, 0);
+    EXPECT_EQ(st().Data.ItemTable[static_cast<std::size_t>(item)].Eff[static_cast<std::size_t>(slot)].Effect,
+              rec.Effects[0].Effect);
+    EXPECT_TRUE(dialogs().prompts().isEmpty());
+}
+
+TEST_F(RecipeMenuTest, DoubleClickOnTheGridShowsTheCellTextUnderItsCaption) {
+    QAbstractItemModel *model = form->StringGrid->model();
+    form->StringGrid->setCurrentIndex(model->index(2, 1));
+    form->On_DblClick(form->StringGrid);
+    ASSERT_EQ(dialogs().prompts().size(), 1);
+    EXPECT_EQ(dialogs().prompts().front(), model->headerData(1, Qt::Horizontal, Qt::DisplayRole).toString());
+    EXPECT_EQ(dialogs().presetTexts().front(), model->data(model->index(2, 1)).toString());
+    // The picture column has no text to show.
+    form->StringGrid->setCurrentIndex(model->index(2, 0));
+    form->On_DblClick(form->StringGrid);
+    EXPECT_EQ(dialogs().prompts().size(), 1);
 }
 
 } // namespace

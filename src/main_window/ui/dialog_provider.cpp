@@ -31,6 +31,7 @@ void DialogProvider::message(QWidget *parent, const QString &text, MessageIcon i
 std::optional<QString> DialogProvider::inputText(QWidget *parent, const QString &prompt, const QString &text,
                                                  const QString &caption) {
     m_prompts << prompt;
+    m_presetTexts << text;
     if (m_scripted) {
         if (m_texts.empty())
             return std::nullopt;
@@ -77,6 +78,7 @@ std::optional<QFont> DialogProvider::chooseFont(QWidget *parent, const QFont &cu
 void DialogProvider::clearRecord() {
     m_messages.clear();
     m_prompts.clear();
+    m_presetTexts.clear();
 }
 
 } // namespace qor

@@ -53,6 +53,8 @@ class DialogProvider {
     void setNextFont(const QFont &f) { m_fonts.push_back(f); }
     const std::deque<ShownMessage> &messages() const { return m_messages; }
     QStringList prompts() const { return m_prompts; }
+    // The texts the input boxes were opened with, in order.
+    QStringList presetTexts() const { return m_presetTexts; }
     void clearRecord();
 
   private:
@@ -62,6 +64,7 @@ class DialogProvider {
     std::deque<QFont> m_fonts;
     std::deque<ShownMessage> m_messages;
     QStringList m_prompts;
+    QStringList m_presetTexts;
 };
 
 } // namespace qor

@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QScrollBar>
 #include <QTableView>
 
 namespace qor {
@@ -68,6 +69,31 @@ void TFormMain::showGridRow(int gridRow) {
     // Scroll by the picture column so the grid stays at its left edge.
     StringGrid->scrollTo(m_gridModel->index(gridRow - 1, 0), QAbstractItemView::PositionAtCenter);
     onGridSelection();
+}
+
+void TFormMain::showInGrid(int value, int mode) {
+    if (!m_gridModel)
+        return;
+    const ProgramState &st = *m_state;
+    const int rowHeight = std::max(1, StringGrid->verticalHeader()->defaultSectionSize());
+    const int topRow = std::max(1, StringGrid->rowAt(0) + 1);
+    const auto target = ShowItemInGrid(st.Data, st.Grid, value, mode, false, topRow,
+                                       StringGrid->viewport()->height(), rowHeight);
+    if (!target)
+        return;
+    // The table scrolls by whole rows: the bar's value is the first model row.
+    StringGrid->verticalScrollBar()->setValue(target->topRow - 1);
+    StringGrid->setCurrentIndex(m_gridModel->index(target->row - 1, target->column));
+    onGridSelection();
+}
+
+void TFormMain::gridDoubleClick(bool ctrl) {
+    const QModelIndex index = StringGrid->currentIndex();
+    if (ctrl || !m_gridModel || !index.isValid() || index.column() < 1)
+        return;
+    // For reading and copying the cell's text; the answer is not used.
+    m_dialogs.inputText(this, m_gridModel->headerData(index.column(), Qt::Horizontal, Qt::DisplayRole).toString(),
+                        index.data(Qt::DisplayRole).toString());
 }
 
 void TFormMain::onGridSelection() {

@@ -278,6 +278,10 @@ void TFormMain::On_DblClick(QObject *sender) {
         action(QStringLiteral("MenuLbPotionDirectFloatingMode"))->trigger();
     } else if (sender == PanelCapGrid) {
         action(QStringLiteral("MenuGridDirectFloatingMode"))->trigger();
+    } else if (sender == StringGrid) {
+        gridDoubleClick(QGuiApplication::keyboardModifiers() & Qt::ControlModifier);
+    } else if (sender == LBPotion) {
+        recipeDoubleClick(QGuiApplication::keyboardModifiers() & Qt::ControlModifier);
     } else if (sender == PanelCount) {
         if (st.Potions.PotionCount() > 0) {
             selectRecipeRow(st.Potions.PotionCount() - 1);

@@ -156,6 +156,12 @@ class TFormMain : public QMainWindow {
     void fillGrid();
     void buildGridView();
     void showGridRow(int gridRow);
+    // Moves the grid to the row of an ingredient (mode 0) or of the first
+    // ingredient with an effect (mode 1) and shows its picture.
+    void showInGrid(int value, int mode);
+    // The double clicks on the reference table and on the recipe list.
+    void gridDoubleClick(bool ctrl);
+    void recipeDoubleClick(bool ctrl);
     void onGridSelection();
     void showItemPicture(int item);
     void showPotionKindPicture(int kind);

@@ -163,6 +163,29 @@ void TFormMain::showPotionKindPicture(int kind) {
         QPixmap::fromImage(full->scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
 }
 
+void TFormMain::recipeDoubleClick(bool ctrl) {
+    const ProgramState &st = *m_state;
+    const PotionList &list = st.Potions;
+    const int row = selectedRecipeRow();
+    const int column = LBPotion->columnAt(m_lbPotionPressPoint.x());
+    if (ctrl) {
+        if (list.PotionCount() <= 0)
+            return;
+        const QString text = GetPotionCellText(st.Data, list, row, column, false);
+        if (!text.isEmpty())
+            m_dialogs.inputText(this, QStringLiteral("Данные ячейки рецепта"), text);
+        return;
+    }
+    const int item = GetLbPotionDataNum(kElementItem, column, row, list);
+    if (item > 0) {
+        showInGrid(item, 0);
+        return;
+    }
+    const int effect = GetLbPotionDataNum(kElementEffect, column, row, list);
+    if (effect > 0)
+        showInGrid(effect, 1);
+}
+
 void TFormMain::HeaderSectionClick(int section) {
     if (!m_state->CommandsReady)
         return;
