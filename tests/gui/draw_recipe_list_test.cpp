@@ -187,6 +187,19 @@ TEST_F(RecipeListDraw, StripRightOfTheColumnsTakesTheLastCellBackground) {
     EXPECT_EQ(px(img, x, 0 * kRowHeight + 5), colors.Window);
     EXPECT_EQ(px(img, x, 1 * kRowHeight + 5), colors.Highlight);
     EXPECT_EQ(px(img, x, 3 * kRowHeight + 5), colors.PotionColor2);
+
+    // The frame of a lit last cell leaves its brush to the strip; the text
+    // colour alone does not.
+    const QRect last = cell(PotionColumn::Count - 1, 2);
+    colors.LightCellMode = 1;
+    view->trackLitCell(last.center());
+    EXPECT_EQ(px(render(*view), x, 2 * kRowHeight + 5), colors.Window);
+    colors.LightCellMode = 2;
+    view->clearLitRow();
+    view->trackLitCell(last.center());
+    const QImage framed = render(*view);
+    EXPECT_EQ(px(framed, x, 2 * kRowHeight + 5), colors.CellLightColor);
+    EXPECT_EQ(px(framed, x, 0 * kRowHeight + 5), colors.Window) << "other rows keep theirs";
 }
 
 class LitCellDraw : public RecipeListDraw, public ::testing::WithParamInterface<int> {};

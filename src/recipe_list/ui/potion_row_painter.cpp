@@ -49,7 +49,7 @@ void PotionRowPainter::paintRow(QPainter &painter, const QRect &rowRect, int row
     const bool litFrame = m_colors.LightCellMode == 2 || m_colors.LightCellMode == 3;
     const bool rowIsLit = lit.row == row;
 
-    QColor lastBg = rowBg; // the background of the last drawn cell
+    QColor lastBg = rowBg; // the brush the last drawn cell left
     int left = rowRect.left();
     int right = left;
     const int columns = static_cast<int>(widths.size());
@@ -128,7 +128,10 @@ void PotionRowPainter::paintRow(QPainter &painter, const QRect &rowRect, int row
         if (m_colors.DrawVertLines)
             painter.fillRect(QRect(right - 1, top, 1, height), m_colors.VertLineColor);
         if (litFrame && isLit) {
-            // One-pixel frame on (left, top + 1, right - 1, bottom - 1).
+            // One-pixel frame on (left, top + 1, right - 1, bottom - 1), drawn
+            // with the brush set to the light colour; that brush is the one
+            // the strip right of the columns takes when this is the last cell.
+            lastBg = m_colors.CellLightColor;
             const QRect frame(left, top + 1, right - 1 - left, bottom - 1 - (top + 1));
             if (frame.width() > 0 && frame.height() > 0) {
                 const QColor &c = m_colors.CellLightColor;
