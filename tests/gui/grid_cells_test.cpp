@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QStandardItemModel>
 #include <QTableView>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -182,6 +183,68 @@ TEST(GridCellsTest, ModelNamesTheIngredientOfEachRow) {
         EXPECT_EQ(model->data(model->index(row, 0), GridTableModel::ItemRole).toInt(),
                   form->state().Grid.itemAtRow(row + 1));
     EXPECT_FALSE(model->data(model->index(0, 0), Qt::DecorationRole).isValid());
+}
+
+} // namespace
+} // namespace qor
+
+namespace qor {
+namespace {
+
+void clickCaption(QHeaderView *header, int column, Qt::MouseButton button = Qt::LeftButton) {
+    const QPoint pos(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                     header->height() / 2);
+    QTest::mouseClick(header->viewport(), button, Qt::NoModifier, pos);
+}
+
+TEST(GridSortTest, CaptionClicksSortKeepTheCurrentIngredientAndSurviveARestart) {
+    test::ScratchData data;
+    int sortedFirst = 0;
+    {
+        auto form = test::openForm(data);
+        ProgramState &st = form->state();
+        QTableView *grid = form->StringGrid;
+        auto *header = qobject_cast<GridHeaderView *>(grid->horizontalHeader());
+        ASSERT_NE(header, nullptr);
+        grid->setColumnWidth(GridColumn::Price, 60);
+        grid->setCurrentIndex(grid->model()->index(4, 2));
+        grid->scrollTo(grid->model()->index(4, GridColumn::Price));
+        QApplication::processEvents();
+        const int item = st.Grid.itemAtRow(5);
+
+        clickCaption(header, GridColumn::Price);
+        EXPECT_EQ(st.Grid.GridSortCode, GridColumn::Price);
+        EXPECT_EQ(header->sortCode(), GridColumn::Price);
+        // The current row follows its ingredient, in the same column.
+        EXPECT_EQ(st.Grid.itemAtRow(grid->currentIndex().row() + 1), item);
+        EXPECT_EQ(grid->currentIndex().column(), 2);
+        // The model shows the new order.
+        for (const int row : {0, 5})
+            EXPECT_EQ(grid->model()->data(grid->model()->index(row, 0), GridTableModel::ItemRole).toInt(),
+                      st.Grid.itemAtRow(row + 1));
+        const int price = GridColumn::Price;
+        const auto key = [&](int gridRow) { return GetGridData(st.Data, st.Grid, price, gridRow, ".").toInt(); };
+        for (int r = 1; r + 1 < st.Grid.rowCount(); ++r)
+            ASSERT_LE(key(r), key(r + 1)) << r;
+
+        clickCaption(header, GridColumn::Price);
+        EXPECT_EQ(st.Grid.GridSortCode, -GridColumn::Price);
+        EXPECT_GE(key(1), key(st.Grid.rowCount() - 1));
+        sortedFirst = st.Grid.itemAtRow(1);
+
+        // The picture column does not sort; a right press picks the find column.
+        clickCaption(header, 0);
+        EXPECT_EQ(st.Grid.GridSortCode, -GridColumn::Price);
+        QMetaObject::invokeMethod(header, "customContextMenuRequested",
+                                  Q_ARG(QPoint, QPoint(header->sectionViewportPosition(GridColumn::Weight) + 2, 3)));
+        EXPECT_EQ(st.Grid.GridFindCol, GridColumn::Weight);
+        EXPECT_EQ(header->boldColumn(), GridColumn::Weight);
+        form->close();
+    }
+    auto again = test::openForm(data);
+    EXPECT_EQ(again->state().Grid.GridSortCode, -GridColumn::Price);
+    EXPECT_EQ(again->state().Grid.GridFindCol, GridColumn::Weight);
+    EXPECT_EQ(again->state().Grid.itemAtRow(1), sortedFirst);
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTableView>
 
 namespace qor {
@@ -31,7 +32,15 @@ class ItemGridPictures : public GridPictures {
 } // namespace
 
 void TFormMain::buildGridView() {
-    StringGrid->setHorizontalHeader(new GridHeaderView(StringGrid));
+    auto *header = new GridHeaderView(StringGrid);
+    StringGrid->setHorizontalHeader(header);
+    // A press on a caption sorts; it does not select the column.
+    disconnect(header, &QHeaderView::sectionPressed, StringGrid, nullptr);
+    disconnect(header, &QHeaderView::sectionEntered, StringGrid, nullptr);
+    connect(header, &QHeaderView::sectionClicked, this, [this](int column) { gridHeaderClick(column); });
+    header->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(header, &QWidget::customContextMenuRequested, this,
+            [this, header](const QPoint &pos) { setGridFindColumn(header->logicalIndexAt(pos)); });
     // The delegate draws the lines, one direction at a time.
     StringGrid->setShowGrid(false);
     m_gridPictures = std::make_unique<ItemGridPictures>(m_pictures);
@@ -57,8 +66,10 @@ void TFormMain::fillGrid() {
     // The picture column is square.
     const int side = StringGrid->verticalHeader()->defaultSectionSize();
     StringGrid->setColumnWidth(0, side);
-    if (auto *header = qobject_cast<GridHeaderView *>(StringGrid->horizontalHeader()))
+    if (auto *header = qobject_cast<GridHeaderView *>(StringGrid->horizontalHeader())) {
         header->setBoldColumn(st.Grid.GridFindCol);
+        header->setSortCode(st.Grid.GridSortCode);
+    }
 }
 
 void TFormMain::showGridRow(int gridRow) {
@@ -69,6 +80,37 @@ void TFormMain::showGridRow(int gridRow) {
     // Scroll by the picture column so the grid stays at its left edge.
     StringGrid->scrollTo(m_gridModel->index(gridRow - 1, 0), QAbstractItemView::PositionAtCenter);
     onGridSelection();
+}
+
+void TFormMain::gridHeaderClick(int column) {
+    ProgramState &st = *m_state;
+    if (!st.CommandsReady || !m_gridModel || column < 1 || column >= kGridColumnCount)
+        return;
+    const QModelIndex current = StringGrid->currentIndex();
+    const int currentRow = current.isValid() ? current.row() + 1 : 0;
+    const int firstVisible = StringGrid->verticalScrollBar()->value();
+    const int row = GridHeaderClick(st.Data, st.Grid, column, currentRow);
+    m_gridModel->reload();
+    StringGrid->verticalScrollBar()->setValue(firstVisible);
+    if (row >= 1) {
+        const QSignalBlocker blocker(StringGrid->selectionModel());
+        StringGrid->selectionModel()->setCurrentIndex(
+            m_gridModel->index(row - 1, current.isValid() ? current.column() : 1),
+            QItemSelectionModel::ClearAndSelect);
+    }
+    StringGrid->verticalScrollBar()->setValue(firstVisible);
+    if (auto *header = qobject_cast<GridHeaderView *>(StringGrid->horizontalHeader()))
+        header->setSortCode(st.Grid.GridSortCode);
+    StringGrid->viewport()->update();
+}
+
+void TFormMain::setGridFindColumn(int column) {
+    ProgramState &st = *m_state;
+    if (!st.CommandsReady || column < 1 || column >= kGridColumnCount)
+        return;
+    st.Grid.GridFindCol = column;
+    if (auto *header = qobject_cast<GridHeaderView *>(StringGrid->horizontalHeader()))
+        header->setBoldColumn(column);
 }
 
 void TFormMain::showInGrid(int value, int mode) {

@@ -161,6 +161,10 @@ class TFormMain : public QMainWindow {
     void showInGrid(int value, int mode);
     // The double clicks on the reference table and on the recipe list.
     void gridDoubleClick(bool ctrl);
+    // A click on the reference table's header row sorts by that column; a
+    // right press makes it the column that find searches.
+    void gridHeaderClick(int column);
+    void setGridFindColumn(int column);
     void recipeDoubleClick(bool ctrl);
     void onGridSelection();
     void showItemPicture(int item);

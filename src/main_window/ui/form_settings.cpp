@@ -4,6 +4,8 @@
 
 #include "main_window/ui/form_main.h"
 
+#include "reference_table/grid_model.h"
+
 #include "recipe_list/ui/chooser_combo.h"
 #include "recipe_list/ui/favorites_list.h"
 #include "recipe_list/ui/potion_header.h"
@@ -94,6 +96,9 @@ void TFormMain::applySettings() {
     action(QStringLiteral("MenuGridLines_hor"))->setChecked(b.menuGridLinesHor());
     action(QStringLiteral("MenuGridLines_ver"))->setChecked(b.menuGridLinesVer());
     SetGridRowHeight(std::clamp(b.gridRowHeight(), 10, 100), std::clamp(b.gridHeaderRowHeight(), 1, 50));
+    // The sort itself runs once the row map is set up (start-up sequence).
+    st.Grid.GridSortCode = std::clamp(b.gridSortCode(), -kMaxGridFindCol, kMaxGridFindCol);
+    st.Grid.GridFindCol = normalizeGridFindCol(b.gridFindCol());
 
     applyRegionSizes();
 
@@ -165,6 +170,8 @@ void TFormMain::collectSettings() {
             s.gridColumnWidths[static_cast<std::size_t>(k)] = StringGrid->columnWidth(k);
     }
 
+    b.setGridSortCode(m_state->Grid.GridSortCode);
+    b.setGridFindCol(m_state->Grid.GridFindCol);
     b.setMenuGridLinesHor(action(QStringLiteral("MenuGridLines_hor"))->isChecked());
     b.setMenuGridLinesVer(action(QStringLiteral("MenuGridLines_ver"))->isChecked());
     b.setPanelItemDisplayWidth(PanelItemDisplay->width());

@@ -7,6 +7,7 @@
 #include "engine/effect_strength.h"
 #include "game_data/data_loader.h"
 #include "main_window/settings_file.h"
+#include "reference_table/grid_model.h"
 #include "recipe_list/ui/chooser_combo.h"
 #include "recipe_list/ui/potion_list_view.h"
 #include "recipe_list/ui/recipe_info_lists.h"
@@ -118,6 +119,8 @@ void TFormMain::FormCreate() {
         effect.Marked = false;
     }
     resetGridRowOrder(st.Data, st.Grid);
+    // The saved sort of the reference table, once, before the grid is filled.
+    SortGrid(st.Data, st.Grid);
     for (ChooserComboBox *combo : CbEffect) {
         combo->addItems(st.Data.EffectNames);
         combo->setCurrentIndex(0);

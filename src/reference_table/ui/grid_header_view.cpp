@@ -1,14 +1,27 @@
 #include "reference_table/ui/grid_header_view.h"
 
+#include "recipe_list/ui/potion_header.h"
 #include "reference_table/ui/grid_cell_delegate.h"
 
 #include <QPainter>
 #include <QStyleOptionHeader>
 
+#include <cstdlib>
+
 namespace qor {
 
-GridHeaderView::GridHeaderView(QWidget *parent) : QHeaderView(Qt::Horizontal, parent) {
+GridHeaderView::GridHeaderView(QWidget *parent)
+    : QHeaderView(Qt::Horizontal, parent), m_sortUp(PotionHeader::makeSortMark(true)),
+      m_sortDown(PotionHeader::makeSortMark(false)) {
     setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    setSectionsClickable(true);
+}
+
+void GridHeaderView::setSortCode(int code) {
+    if (code == m_sortCode)
+        return;
+    m_sortCode = code;
+    viewport()->update();
 }
 
 void GridHeaderView::setBoldColumn(int column) {
@@ -42,8 +55,13 @@ void GridHeaderView::paintSection(QPainter *painter, const QRect &rect, int logi
         font.setBold(logicalIndex == m_boldColumn);
         painter->setFont(font);
         const QFontMetrics metrics(font);
-        const QPoint origin = captionOrigin(rect, metrics);
+        QPoint origin = captionOrigin(rect, metrics);
         painter->setClipRect(rect.adjusted(0, 0, -1, 0));
+        if (logicalIndex != 0 && m_sortCode != 0 && std::abs(m_sortCode) == logicalIndex) {
+            const QImage &mark = m_sortCode > 0 ? m_sortUp : m_sortDown;
+            painter->drawImage(QPoint(rect.left() + 2, rect.top() + rect.height() / 2 - mark.height() / 2), mark);
+            origin.rx() += mark.width() + 1;
+        }
         painter->setPen(palette().color(QPalette::ButtonText));
         painter->drawText(QRect(origin.x(), origin.y(), rect.right() - origin.x(), rect.bottom() - origin.y() + 1),
                           Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, caption);

@@ -1,9 +1,11 @@
 #pragma once
 // The reference table's header row: each caption left-aligned at the
 // section's left + 2 and vertically centred like the text of every data
-// cell, clipped only on the right; the search column's caption is bold.
+// cell, clipped only on the right; the search column's caption is bold and
+// the sorted column carries the sort arrow before its caption.
 
 #include <QHeaderView>
+#include <QImage>
 
 namespace qor {
 
@@ -15,6 +17,9 @@ class GridHeaderView : public QHeaderView {
     // Column whose caption is drawn bold (0: none).
     void setBoldColumn(int column);
     int boldColumn() const { return m_boldColumn; }
+    // Signed sort code: +c ascending, -c descending by column c, 0 none.
+    void setSortCode(int code);
+    int sortCode() const { return m_sortCode; }
 
     // Where a caption of the section rectangle starts (left + 2).
     static QPoint captionOrigin(const QRect &section, const QFontMetrics &metrics);
@@ -24,6 +29,9 @@ class GridHeaderView : public QHeaderView {
 
   private:
     int m_boldColumn = 0;
+    int m_sortCode = 0;
+    QImage m_sortUp;
+    QImage m_sortDown;
 };
 
 } // namespace qor
