@@ -41,6 +41,8 @@ void TFormMain::buildGridView() {
     header->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(header, &QWidget::customContextMenuRequested, this,
             [this, header](const QPoint &pos) { setGridFindColumn(header->logicalIndexAt(pos)); });
+    // Scrolling by whole rows: the bar's value is the first visible row.
+    StringGrid->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     // The delegate draws the lines, one direction at a time.
     StringGrid->setShowGrid(false);
     m_gridPictures = std::make_unique<ItemGridPictures>(m_pictures);
