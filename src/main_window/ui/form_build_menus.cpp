@@ -72,6 +72,16 @@ const std::set<QString> &workingItems() {
         QStringLiteral("PMenuLbPotionMarkerSetToGoodEffect"),
         QStringLiteral("PMenuLbPotionMarkerSetToPoisonEffect"),
         QStringLiteral("PMenuLbPotionMarkersOff"),
+        // The reference table's context menu.
+        QStringLiteral("PMenuSetGridMarker1"),
+        QStringLiteral("PMenuSetGridMarker2"),
+        QStringLiteral("PMenuSetGridMarker3"),
+        QStringLiteral("PMenuSetGridMarker4"),
+        QStringLiteral("PMenuSetGridMarkerToBad"),
+        QStringLiteral("PMenuSetGridMarkerToGood"),
+        QStringLiteral("PMenuGridDisableMarkers"),
+        QStringLiteral("PMenuGridSetAllMarkers"),
+        QStringLiteral("PMenuGridShowCountItemsWithCurEff"),
         // The favourites tab's context menu.
         QStringLiteral("PMenuFavoritesShowAllToLbpotions"),
         QStringLiteral("PMenuRenameFavoriteItem"),

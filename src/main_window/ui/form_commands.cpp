@@ -264,7 +264,7 @@ void TFormMain::onMenuCommand(QAction *act) {
     } else if (name == QLatin1String("MenuDebug")) {
         if (const auto text = m_dialogs.inputText(this, act->text(), QString()))
             ExecDebugCmd(*text);
-    } else if (!onRecipeMenuCommand(act) && !onFavoritesMenuCommand(act)) {
+    } else if (!onRecipeMenuCommand(act) && !onFavoritesMenuCommand(act) && !onGridMenuCommand(act)) {
         onViewCommand(act);
     }
 }

@@ -221,7 +221,8 @@ void TFormMain::connectControls() {
     connect(PanelPotionInfo, &QSplitter::splitterMoved, this,
             [this] { m_stripWidths = PanelPotionInfo->sizes(); });
     connect(ScrollBarLB, &QScrollBar::valueChanged, this, [this](int value) { On_Scroll(value); });
-    connect(StringGrid, &QTableView::customContextMenuRequested, this, [] {});
+    connect(StringGrid, &QTableView::customContextMenuRequested, this,
+            [this](const QPoint &pos) { openGridMenu(pos); });
 
     // Double and right clicks of the alternative-making lists.
     for (QListView *list :

@@ -178,6 +178,11 @@ class TFormMain : public QMainWindow {
     void onViewCommand(QAction *action);
     bool onRecipeMenuCommand(QAction *action);
     bool onFavoritesMenuCommand(QAction *action);
+    // The reference table's context menu: prepared for the cell under the
+    // right press, and its commands.
+    void openGridMenu(const QPoint &pos);
+    void prepareGridMenu();
+    bool onGridMenuCommand(QAction *action);
     void onFavoritesClick();
     void prepareFavoritesMenu();
     ListElement currentCellElement() const;
@@ -325,6 +330,10 @@ class TFormMain : public QMainWindow {
     QPointer<QWidget> m_localMenuTarget;
     GridTableModel *m_gridModel = nullptr;
     GridCellDelegate *m_gridDelegate = nullptr;
+    int m_gridClickColumn = -1; // cell under the last right press on the grid
+    int m_gridClickRow = -1;    // grid row (1.. data rows), -1 none
+    QColor m_gridColorBad;
+    QColor m_gridColorGood;
 };
 
 } // namespace qor

@@ -36,6 +36,10 @@ void TFormMain::On_Popup(QMenu *menu) {
         prepareFavoritesMenu();
         return;
     }
+    if (menu == PopupMenuGrid) {
+        prepareGridMenu();
+        return;
+    }
     if (menu != PopupMenuLB)
         return;
     const ProgramState &st = *m_state;

@@ -118,6 +118,8 @@ void TFormMain::FormCreate() {
         effect.MarkerColor = marker;
         effect.Marked = false;
     }
+    m_gridColorBad = colorFromCode(marker, m_colors);
+    m_gridColorGood = m_gridColorBad;
     resetGridRowOrder(st.Data, st.Grid);
     // The saved sort of the reference table, once, before the grid is filled.
     SortGrid(st.Data, st.Grid);
@@ -156,6 +158,7 @@ void TFormMain::FormCreate() {
 
     On_Popup(PopupMenuLB);
     On_Popup(PopupMenuLBFavorites);
+    On_Popup(PopupMenuGrid);
     for (const char *name :
          {"MenuCanQuickSearsh", "MenuGridLines_hor", "MenuGridLines_ver", "MenuScrollForLBox"})
         On_Click(action(QString::fromLatin1(name)));

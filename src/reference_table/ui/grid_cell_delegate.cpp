@@ -53,10 +53,14 @@ void GridCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
     opt.text.clear();
     const QWidget *widget = opt.widget;
     QStyle *style = widget ? widget->style() : QApplication::style();
+    const QVariant marker = index.data(Qt::BackgroundRole);
+    // A marker's colour stands even on the selected cell.
+    if (marker.isValid())
+        opt.state &= ~QStyle::State_Selected;
     const bool selected = opt.state & QStyle::State_Selected;
     if (index.column() == 0)
         painter->fillRect(opt.rect, opt.palette.color(QPalette::Button));
-    else if (!selected && index.row() % 2 == 0 && m_color2.isValid())
+    else if (!selected && !marker.isValid() && index.row() % 2 == 0 && m_color2.isValid())
         opt.backgroundBrush = m_color2;
     if (index.column() != 0)
         style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
@@ -74,7 +78,10 @@ void GridCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
         painter->save();
         painter->setClipRect(cell);
         painter->setFont(opt.font);
-        painter->setPen(opt.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+        const QVariant foreground = index.data(Qt::ForegroundRole);
+        painter->setPen(foreground.isValid()
+                            ? foreground.value<QColor>()
+                            : opt.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
         painter->drawText(QRect(origin, cell.bottomRight()), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
                           text);
         painter->restore();

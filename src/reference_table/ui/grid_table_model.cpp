@@ -29,6 +29,8 @@ QVariant GridTableModel::data(const QModelIndex &index, int role) const {
     }
     if (role == ItemRole)
         return m_grid.itemAtRow(gridRow);
+    if (role == Qt::BackgroundRole || role == Qt::ForegroundRole)
+        return cellColor(index.column(), gridRow, role);
     return {};
 }
 
@@ -36,6 +38,39 @@ QVariant GridTableModel::headerData(int section, Qt::Orientation orientation, in
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
         return {};
     return gridColumnCaption(section);
+}
+
+QVariant GridTableModel::cellColor(int column, int gridRow, int role) const {
+    if (!GridColumn::isEffectColumn(column))
+        return {};
+    const int marker = gridMarkerAt(m_data, m_grid, column, gridRow);
+    if (role == Qt::BackgroundRole) {
+        if (marker < 0)
+            return {};
+        const ColorCode code = gridMarkerColor(marker + 1);
+        return QColor(code & 0xFF, (code >> 8) & 0xFF, (code >> 16) & 0xFF);
+    }
+    const int item = m_grid.itemAtRow(gridRow);
+    if (item >= 1 && item < m_data.itemRecordCount()) {
+        const int effect =
+            m_data.ItemTable[static_cast<std::size_t>(item)].Eff[static_cast<std::size_t>(GridColumn::effectSlot(column) - 1)]
+                .Effect;
+        if (effect >= 1 && effect < m_data.effectRecordCount()) {
+            // The highlighting wins over the marker's black text.
+            const bool harmful = m_data.EffectTable[static_cast<std::size_t>(effect)].Harmful == 1;
+            const QColor &highlight = harmful ? m_harmful : m_beneficial;
+            if (highlight.isValid())
+                return highlight;
+        }
+    }
+    return marker >= 0 ? QVariant(QColor(Qt::black)) : QVariant();
+}
+
+void GridTableModel::setEffectHighlight(const QColor &harmful, const QColor &beneficial) {
+    m_harmful = harmful;
+    m_beneficial = beneficial;
+    if (rowCount() > 0)
+        Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, kGridColumnCount - 1));
 }
 
 void GridTableModel::reload() {

@@ -1,12 +1,15 @@
 #pragma once
 // A plain table model over the reference grid's texts: column 0 shows the
 // ingredient (ItemRole, drawn as its picture by GridCellDelegate), columns
-// 1..29 the texts of GetGridData, the captions are the header. Rows are the grid's data rows 1..H (grid row r is
+// 1..29 the texts of GetGridData, the captions are the header. An effect
+// cell under a marker has the marker's background and black text; the
+// highlighting of harmful or beneficial effects colours their names. Rows are the grid's data rows 1..H (grid row r is
 // model row r - 1). No strings are held.
 
 #include "reference_table/grid_model.h"
 
 #include <QAbstractTableModel>
+#include <QColor>
 
 namespace qor {
 
@@ -26,10 +29,19 @@ class GridTableModel : public QAbstractTableModel {
     // After the row order or the tables changed.
     void reload();
 
+    // Text colours of harmful and beneficial effect names while their
+    // highlighting is on (invalid colour: off). Markers need no setting:
+    // they live in the grid state.
+    void setEffectHighlight(const QColor &harmful, const QColor &beneficial);
+
   private:
+    QVariant cellColor(int column, int gridRow, int role) const;
+
     const GameData &m_data;
     const GridState &m_grid;
     QString m_decimalPoint;
+    QColor m_harmful;
+    QColor m_beneficial;
 };
 
 } // namespace qor
