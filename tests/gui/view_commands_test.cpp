@@ -127,3 +127,45 @@ TEST_F(ViewCommandTest, ChangedViewSettingsSurviveARestart) {
 
 } // namespace
 } // namespace qor
+
+namespace qor {
+namespace {
+
+TEST_F(ViewCommandTest, EffectSymbolTakesTheFirstCharacterAndSurvivesARestart) {
+    const QChar before = form->viewColors().EffColorChar;
+    answer("MenuCharEffectType", QString());
+    EXPECT_EQ(form->viewColors().EffColorChar, before);
+    dialogs().setNextCancel();
+    form->action(QStringLiteral("MenuCharEffectType"))->trigger();
+    EXPECT_EQ(form->viewColors().EffColorChar, before);
+    ASSERT_EQ(dialogs().presetTexts().size(), 2);
+    EXPECT_EQ(dialogs().presetTexts().front(), QString(before));
+
+    answer("MenuCharEffectType", QStringLiteral("§ and more"));
+    EXPECT_EQ(form->viewColors().EffColorChar, QChar(0x00A7));
+    EXPECT_TRUE(dialogs().messages().empty());
+
+    // A symbol the settings file cannot hold is refused with a message.
+    answer("MenuCharEffectType", QStringLiteral("★"));
+    EXPECT_EQ(form->viewColors().EffColorChar, QChar(0x00A7));
+    ASSERT_EQ(dialogs().messages().size(), 1u);
+    EXPECT_EQ(dialogs().messages().front().icon, MessageIcon::Warning);
+    answer("MenuCharEffectType", QString::fromUtf8("\U0001F600"));
+    EXPECT_EQ(form->viewColors().EffColorChar, QChar(0x00A7));
+
+    form->close();
+    form.reset();
+    auto again = test::openForm(data);
+    EXPECT_EQ(again->viewColors().EffColorChar, QChar(0x00A7));
+}
+
+TEST(EffectSymbolCodeTest, OnlyCharactersOfTheCyrillicCodePageHaveAByte) {
+    EXPECT_EQ(effColorCharCode(QChar(0x2022)), std::optional<std::uint8_t>(0x95));
+    EXPECT_EQ(effColorCharCode(QChar(0x0416)), std::optional<std::uint8_t>(0xC6)); // Ж
+    EXPECT_EQ(effColorCharCode(QLatin1Char('?')), std::optional<std::uint8_t>('?'));
+    EXPECT_FALSE(effColorCharCode(QChar(0x2605)).has_value());
+    EXPECT_FALSE(effColorCharCode(QChar(0xD83D)).has_value());
+}
+
+} // namespace
+} // namespace qor

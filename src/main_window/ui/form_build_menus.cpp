@@ -54,6 +54,7 @@ const std::set<QString> &workingItems() {
         QStringLiteral("MenuCanGrayedDisabledItem"),
         QStringLiteral("MenuSplitterHeight"),
         QStringLiteral("MenuSetDropDownCount"),
+        QStringLiteral("MenuCharEffectType"),
         QStringLiteral("MenuLbFavoritesItemHeight"),
         QStringLiteral("MenuItemHeightAltLBoxs"),
         QStringLiteral("MenuHeightCap2"),

@@ -17,6 +17,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class QAbstractItemModel;
 class QAction;
@@ -66,6 +67,10 @@ struct FormOptions {
 // Row-colour mixing: each channel of base times percent/100, rounded half
 // to even and capped at 255.
 QColor MakeColor2(const QColor &base, int percent);
+
+// The one-byte Cyrillic code-page form of the effect-kind symbol as
+// Main.ini stores it; nullopt for a character the code page lacks.
+std::optional<std::uint8_t> effColorCharCode(QChar symbol);
 
 // The window's first geometry: the given size centred in the screen's
 // available area, its top-left kept on the screen when the window is larger

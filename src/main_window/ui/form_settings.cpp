@@ -4,13 +4,12 @@
 
 #include "main_window/ui/form_main.h"
 
-#include "reference_table/grid_model.h"
-
 #include "recipe_list/ui/chooser_combo.h"
 #include "recipe_list/ui/favorites_list.h"
 #include "recipe_list/ui/potion_header.h"
 #include "recipe_list/ui/potion_list_view.h"
 #include "recipe_list/ui/recipe_info_lists.h"
+#include "reference_table/grid_model.h"
 
 #include <QAction>
 #include <QHeaderView>
@@ -21,6 +20,8 @@
 #include <QStringEncoder>
 #include <QTabWidget>
 #include <QTableView>
+
+#include <optional>
 
 namespace qor {
 
@@ -54,6 +55,21 @@ QChar charFromCode(std::uint8_t code) {
     const QString text = decode(QByteArray(&byte, 1));
     return text.isEmpty() ? QChar(0x2022) : text.at(0);
 }
+
+} // namespace
+
+std::optional<std::uint8_t> effColorCharCode(QChar symbol) {
+    if (symbol.isSurrogate())
+        return std::nullopt;
+    QStringEncoder encode("windows-1251");
+    const QByteArray bytes = encode(QString(symbol));
+    // The encoder writes "?" for a character the code page lacks.
+    if (encode.hasError() || bytes.size() != 1 || (bytes.at(0) == '?' && symbol != QLatin1Char('?')))
+        return std::nullopt;
+    return static_cast<std::uint8_t>(bytes.at(0));
+}
+
+namespace {
 
 int heightOf(const QWidget *w) {
     return w->height();
@@ -191,6 +207,8 @@ void TFormMain::collectSettings() {
     if (gridIndex.isValid())
         b.setGridSelRow(gridIndex.row() + 1);
     b.setMenuShowHints(action(QStringLiteral("MenuShowHints"))->isChecked());
+    if (const auto code = effColorCharCode(m_colors.EffColorChar))
+        b.setEffColorChar(*code);
     b.setPanelEffInfoWidth(PanelEffInfo->width());
     b.setHeaderEffInfoHeight(HeaderEffInfo->height());
     b.setLbEffectInfoItemHeight(LbEffectInfo->itemHeight());

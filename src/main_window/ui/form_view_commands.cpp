@@ -132,6 +132,22 @@ void TFormMain::onViewCommand(QAction *act) {
             b.setDropDownCount(value);
             SetComboBoxMode(this);
         }
+    } else if (name == QLatin1String("MenuCharEffectType")) {
+        const auto text = m_dialogs.inputText(this, act->text(), QString(m_colors.EffColorChar));
+        if (!text || text->isEmpty())
+            return;
+        // Main.ini keeps the symbol as one byte of the Cyrillic code page.
+        if (!effColorCharCode(text->at(0))) {
+            m_dialogs.message(this,
+                              QStringLiteral("Символ \"%1\" нельзя сохранить в файле настроек. "
+                                             "Выберите символ из кириллической кодовой страницы.")
+                                  .arg(text->left(text->at(0).isHighSurrogate() ? 2 : 1)),
+                              MessageIcon::Warning);
+            return;
+        }
+        m_colors.EffColorChar = text->at(0);
+        for (QWidget *child : findChildren<QWidget *>())
+            child->update();
     } else if (name == QLatin1String("MenuLbFavoritesItemHeight")) {
         if (PromptNumber(act, LBFavorites->itemHeight(), value, 100, 10)) {
             LBFavorites->setItemHeight(value);
