@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QSplitter>
 #include <QTableView>
+#include <QToolTip>
+#include <QHelpEvent>
 
 #include "recipe_list/ui/chooser_combo.h"
 
@@ -165,6 +167,37 @@ TEST(EffectSymbolCodeTest, OnlyCharactersOfTheCyrillicCodePageHaveAByte) {
     EXPECT_EQ(effColorCharCode(QLatin1Char('?')), std::optional<std::uint8_t>('?'));
     EXPECT_FALSE(effColorCharCode(QChar(0x2605)).has_value());
     EXPECT_FALSE(effColorCharCode(QChar(0xD83D)).has_value());
+}
+
+} // namespace
+} // namespace qor
+
+namespace qor {
+namespace {
+
+TEST_F(ViewCommandTest, HintsShowOnlyWhileTheirItemIsChecked) {
+    QWidget *target = form->PanelCount;
+    int asked = 0;
+    // Each request carries a text of its own: a hint still fading out from
+    // the request before cannot pass for a new one.
+    auto askForHint = [&] {
+        const QString text = QStringLiteral("hint %1").arg(++asked);
+        target->setToolTip(text);
+        const QPoint pos(2, 2);
+        QHelpEvent help(QEvent::ToolTip, pos, target->mapToGlobal(pos));
+        QApplication::sendEvent(target, &help);
+        const bool shown = QToolTip::isVisible() && QToolTip::text() == text;
+        QToolTip::hideText();
+        return shown;
+    };
+    QAction *item = form->action(QStringLiteral("MenuShowHints"));
+    ASSERT_TRUE(item->isEnabled());
+    if (!item->isChecked())
+        item->trigger();
+    EXPECT_TRUE(askForHint());
+    item->trigger();
+    EXPECT_FALSE(item->isChecked());
+    EXPECT_FALSE(askForHint());
 }
 
 } // namespace

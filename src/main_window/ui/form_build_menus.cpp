@@ -55,6 +55,7 @@ const std::set<QString> &workingItems() {
         QStringLiteral("MenuSplitterHeight"),
         QStringLiteral("MenuSetDropDownCount"),
         QStringLiteral("MenuCharEffectType"),
+        QStringLiteral("MenuShowHints"),
         QStringLiteral("MenuLbFavoritesItemHeight"),
         QStringLiteral("MenuItemHeightAltLBoxs"),
         QStringLiteral("MenuHeightCap2"),

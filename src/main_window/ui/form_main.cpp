@@ -4,6 +4,7 @@
 #include "main_window/ui/form_main.h"
 
 #include "main_window/ui/full_screen_window.h"
+#include "main_window/ui/hint_switch.h"
 #include "recipe_list/ui/alt_lists.h"
 #include "recipe_list/ui/chooser_combo.h"
 #include "recipe_list/ui/favorites_list.h"
@@ -15,6 +16,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -63,6 +65,8 @@ TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
     buildMainMenu();
     buildContextMenus();
     connectControls();
+    // Application-wide, as the hint option is; removed with the window.
+    qApp->installEventFilter(new HintSwitch(action(QStringLiteral("MenuShowHints")), this));
     FormCreate();
 }
 
