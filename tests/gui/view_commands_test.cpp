@@ -202,3 +202,56 @@ TEST_F(ViewCommandTest, HintsShowOnlyWhileTheirItemIsChecked) {
 
 } // namespace
 } // namespace qor
+
+namespace qor {
+namespace {
+
+TEST_F(ViewCommandTest, ColourCommandsTakeOnlyAConfirmedColourAndKeepIt) {
+    const QColor before = form->viewColors().CellLightColor;
+    form->action(QStringLiteral("MenuColorLightLbox"))->trigger(); // cancelled
+    EXPECT_EQ(form->viewColors().CellLightColor, before);
+
+    const struct {
+        const char *item;
+        QColor colour;
+    } steps[] = {{"MenuColorLightLbox", QColor(10, 20, 30)},
+                 {"MenuColorLBoxLines", QColor(40, 50, 60)},
+                 {"MenuColorEffPoison", QColor(70, 80, 90)},
+                 {"MenuColorEffGood", QColor(100, 110, 120)}};
+    for (const auto &step : steps) {
+        ASSERT_TRUE(form->action(QString::fromLatin1(step.item))->isEnabled()) << step.item;
+        dialogs().setNextColor(step.colour);
+        form->action(QString::fromLatin1(step.item))->trigger();
+    }
+    EXPECT_EQ(form->viewColors().CellLightColor, QColor(10, 20, 30));
+    EXPECT_EQ(form->viewColors().VertLineColor, QColor(40, 50, 60));
+    EXPECT_EQ(form->viewColors().PoisonEffColor, QColor(70, 80, 90));
+    EXPECT_EQ(form->viewColors().GoodEffColor, QColor(100, 110, 120));
+
+    // The default marker colour applies from the next start, and says so.
+    dialogs().setNextColor(QColor(1, 2, 3));
+    form->action(QStringLiteral("MenuColorMarkerDef"))->trigger();
+    ASSERT_EQ(dialogs().messages().size(), 1u);
+    EXPECT_EQ(dialogs().messages().front().text, QStringLiteral("Изменения вступят после перезапуска программы    "));
+    EXPECT_EQ(dialogs().messages().front().icon, MessageIcon::Information);
+    EXPECT_NE(form->state().Data.ItemTable[1].MarkerColor, 0x030201);
+
+    form->close();
+    form.reset();
+    auto again = test::openForm(data);
+    EXPECT_EQ(again->viewColors().CellLightColor, QColor(10, 20, 30));
+    EXPECT_EQ(again->viewColors().VertLineColor, QColor(40, 50, 60));
+    EXPECT_EQ(again->viewColors().PoisonEffColor, QColor(70, 80, 90));
+    EXPECT_EQ(again->viewColors().GoodEffColor, QColor(100, 110, 120));
+    EXPECT_EQ(again->state().Data.ItemTable[1].MarkerColor, 0x030201);
+}
+
+TEST_F(ViewCommandTest, PictureBackgroundColourRepaintsThePicturePanel) {
+    dialogs().setNextColor(QColor(0, 0, 128));
+    form->action(QStringLiteral("MenuColorWndPicBg"))->trigger();
+    EXPECT_EQ(form->PanelItemDisplay->palette().color(QPalette::Window), QColor(0, 0, 128));
+    EXPECT_EQ(form->state().Settings.block.picBgColor(), 128 << 16);
+}
+
+} // namespace
+} // namespace qor

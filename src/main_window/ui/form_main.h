@@ -188,6 +188,8 @@ class TFormMain : public QMainWindow {
     void openGridMenu(const QPoint &pos);
     void prepareGridMenu();
     bool onGridMenuCommand(QAction *action);
+    // The colour commands; false for any other item.
+    bool onColorCommand(QAction *action);
     void onFavoritesClick();
     void prepareFavoritesMenu();
     ListElement currentCellElement() const;

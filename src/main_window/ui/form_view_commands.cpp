@@ -50,6 +50,58 @@ void TFormMain::AltLBoxsSetView() {
     }
 }
 
+namespace {
+
+// The stored form of a chosen colour: red in the low byte.
+ColorCode codeOfColor(const QColor &c) {
+    return static_cast<ColorCode>(c.red() | (c.green() << 8) | (c.blue() << 16));
+}
+
+} // namespace
+
+bool TFormMain::onColorCommand(QAction *act) {
+    const QString name = act->objectName();
+    SettingsBlock &b = m_state->Settings.block;
+    const auto choose = [&](QColor &colour, void (SettingsBlock::*store)(ColorCode)) {
+        const auto chosen = m_dialogs.chooseColor(this, colour);
+        if (!chosen)
+            return false;
+        colour = *chosen;
+        (b.*store)(codeOfColor(*chosen));
+        return true;
+    };
+    if (name == QLatin1String("MenuColorLightLbox")) {
+        if (choose(m_colors.CellLightColor, &SettingsBlock::setCellLightColor))
+            LBPotion->viewport()->update();
+    } else if (name == QLatin1String("MenuColorLBoxLines")) {
+        if (choose(m_colors.VertLineColor, &SettingsBlock::setVertLineColor))
+            LBPotion->viewport()->update();
+    } else if (name == QLatin1String("MenuColorEffPoison") || name == QLatin1String("MenuColorEffGood")) {
+        const bool poison = name == QLatin1String("MenuColorEffPoison");
+        if (choose(poison ? m_colors.PoisonEffColor : m_colors.GoodEffColor,
+                   poison ? &SettingsBlock::setPoisonEffColor : &SettingsBlock::setGoodEffColor)) {
+            for (QWidget *child : findChildren<QWidget *>())
+                child->update();
+        }
+    } else if (name == QLatin1String("MenuColorMarkerDef")) {
+        QColor marker = colorFromCode(b.defMarkerColor(), m_colors);
+        // The markers take the new colour at the next start.
+        if (choose(marker, &SettingsBlock::setDefMarkerColor))
+            m_dialogs.message(this, QStringLiteral("Изменения вступят после перезапуска программы    "));
+    } else if (name == QLatin1String("MenuColorWndPicBg")) {
+        QColor background = colorFromCode(b.picBgColor(), m_colors);
+        if (choose(background, &SettingsBlock::setPicBgColor)) {
+            SetItemDisplayColor();
+            m_pictures.MakePicturesDisplay(0, 0, background.rgb(), m_colors.Window.rgb());
+            onGridSelection();
+            LbPotionSelectionChanged();
+        }
+    } else {
+        return false;
+    }
+    return true;
+}
+
 void TFormMain::onViewCommand(QAction *act) {
     const QString name = act->objectName();
     SettingsBlock &b = m_state->Settings.block;
@@ -132,6 +184,8 @@ void TFormMain::onViewCommand(QAction *act) {
             b.setDropDownCount(value);
             SetComboBoxMode(this);
         }
+    } else if (onColorCommand(act)) {
+        return;
     } else if (name == QLatin1String("MenuCharEffectType")) {
         const auto text = m_dialogs.inputText(this, act->text(), QString(m_colors.EffColorChar));
         if (!text || text->isEmpty())
