@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QSplitter>
 #include <QTableView>
 #include <QToolTip>
@@ -251,6 +252,56 @@ TEST_F(ViewCommandTest, PictureBackgroundColourRepaintsThePicturePanel) {
     form->action(QStringLiteral("MenuColorWndPicBg"))->trigger();
     EXPECT_EQ(form->PanelItemDisplay->palette().color(QPalette::Window), QColor(0, 0, 128));
     EXPECT_EQ(form->state().Settings.block.picBgColor(), 128 << 16);
+}
+
+} // namespace
+} // namespace qor
+
+namespace qor {
+namespace {
+
+QFont chosenFont(const char *family, int points) {
+    QFont f(QString::fromLatin1(family));
+    f.setPointSize(points);
+    f.setBold(true); // only the face name and the size are taken
+    return f;
+}
+
+TEST_F(ViewCommandTest, FontCommandsTakeFaceAndSizeAndSurviveARestart) {
+    const QFont before = form->LBPotion->font();
+    form->action(QStringLiteral("MenuLbPotionsFont"))->trigger(); // cancelled
+    EXPECT_EQ(form->LBPotion->font(), before);
+
+    dialogs().setNextFont(chosenFont("Liberation Serif", 15));
+    form->action(QStringLiteral("MenuLbPotionsFont"))->trigger();
+    EXPECT_EQ(form->LBPotion->font().family(), QStringLiteral("Liberation Serif"));
+    EXPECT_EQ(form->LBPotion->font().pointSize(), 15);
+    EXPECT_FALSE(form->LBPotion->font().bold());
+
+    dialogs().setNextFont(chosenFont("Liberation Mono", 11));
+    form->action(QStringLiteral("MenuGridFont"))->trigger();
+    EXPECT_EQ(form->StringGrid->font().family(), QStringLiteral("Liberation Mono"));
+
+    dialogs().setNextFont(chosenFont("DejaVu Serif", 12));
+    form->action(QStringLiteral("MenuFontComboBox"))->trigger();
+    EXPECT_EQ(form->CbEffect[2]->font().family(), QStringLiteral("DejaVu Serif"));
+    EXPECT_EQ(form->CbEffect[2]->font().pointSize(), 12);
+
+    // The local menu changes the control it was opened on.
+    Q_EMIT form->PanelCount->customContextMenuRequested(QPoint(2, 2));
+    form->PopupMenuLocal->hide();
+    dialogs().setNextFont(chosenFont("Liberation Sans", 14));
+    form->action(QStringLiteral("PMenuLocatFont"))->trigger();
+    EXPECT_EQ(form->PanelCount->font().pointSize(), 14);
+
+    form->close();
+    form.reset();
+    auto again = test::openForm(data);
+    EXPECT_EQ(again->LBPotion->font().family(), QStringLiteral("Liberation Serif"));
+    EXPECT_EQ(again->LBPotion->font().pointSize(), 15);
+    EXPECT_EQ(again->StringGrid->font().family(), QStringLiteral("Liberation Mono"));
+    EXPECT_EQ(again->CbEffect[0]->font().family(), QStringLiteral("DejaVu Serif"));
+    EXPECT_EQ(again->PanelCount->font().pointSize(), 14);
 }
 
 } // namespace

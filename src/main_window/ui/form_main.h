@@ -190,6 +190,9 @@ class TFormMain : public QMainWindow {
     bool onGridMenuCommand(QAction *action);
     // The colour commands; false for any other item.
     bool onColorCommand(QAction *action);
+    // The font commands; false for any other item.
+    bool onFontCommand(QAction *action);
+    bool promptWidgetFont(QWidget *widget);
     void onFavoritesClick();
     void prepareFavoritesMenu();
     ListElement currentCellElement() const;
@@ -197,6 +200,9 @@ class TFormMain : public QMainWindow {
     void rebuildRowPictures();
     void SetGridRowHeight(int rowHeight, int headerHeight);
     void AltLBoxsSetView();
+    // The font dialog preset with font; on confirmation font takes the
+    // chosen face name and size only.
+    bool PromptFont(QFont &font);
     bool PromptNumber(QAction *item, int current, int &value, int maximum, int minimum,
                       const QString &prompt = {});
     void ExecDebugCmd(const QString &text);

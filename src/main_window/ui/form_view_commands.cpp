@@ -6,6 +6,7 @@
 #include "main_window/ui/form_main.h"
 
 #include "recipe_list/ui/alt_lists.h"
+#include "recipe_list/ui/chooser_combo.h"
 #include "recipe_list/ui/favorites_list.h"
 #include "recipe_list/ui/potion_header.h"
 #include "recipe_list/ui/potion_list_view.h"
@@ -58,6 +59,71 @@ ColorCode codeOfColor(const QColor &c) {
 }
 
 } // namespace
+
+bool TFormMain::PromptFont(QFont &font) {
+    const auto chosen = m_dialogs.chooseFont(this, font);
+    if (!chosen)
+        return false;
+    // Only the face name and the size are taken.
+    font.setFamily(chosen->family());
+    if (chosen->pointSize() > 0)
+        font.setPointSize(chosen->pointSize());
+    else if (chosen->pixelSize() > 0)
+        font.setPixelSize(chosen->pixelSize());
+    return true;
+}
+
+bool TFormMain::promptWidgetFont(QWidget *widget) {
+    if (!widget)
+        return false;
+    QFont font = widget->font();
+    if (!PromptFont(font))
+        return false;
+    widget->setFont(font);
+    widget->update();
+    return true;
+}
+
+bool TFormMain::onFontCommand(QAction *act) {
+    const QString name = act->objectName();
+    MainSettings &s = m_state->Settings;
+    // The font settings of the choosers and of the alternative-making lists
+    // are kept as face name and point size.
+    const auto store = [](FontSetting &setting, const QFont &font) {
+        setting.name = font.family();
+        if (font.pointSize() > 0)
+            setting.size = font.pointSize();
+    };
+    if (name == QLatin1String("MenuLbPotionsFont")) {
+        promptWidgetFont(LBPotion);
+    } else if (name == QLatin1String("MenuGridFont")) {
+        promptWidgetFont(StringGrid);
+    } else if (name == QLatin1String("MenuLbEffectInfoFont")) {
+        promptWidgetFont(LbEffectInfo);
+    } else if (name == QLatin1String("MenuFontFavorites")) {
+        promptWidgetFont(LBFavorites);
+    } else if (name == QLatin1String("MenuFontMainForm")) {
+        promptWidgetFont(this);
+    } else if (name == QLatin1String("PMenuLocatFont")) {
+        promptWidgetFont(m_localMenuTarget);
+        m_localMenuTarget = nullptr;
+    } else if (name == QLatin1String("MenuFontComboBox")) {
+        QFont font = CbEffect[0]->font();
+        if (PromptFont(font)) {
+            store(s.font(SettingsFont::DropDown), font);
+            SetComboBoxMode(this);
+        }
+    } else if (name == QLatin1String("MenuFontAltLBoxs")) {
+        QFont font = LbAltItemsList->font();
+        if (PromptFont(font)) {
+            store(s.font(SettingsFont::AltLists), font);
+            AltLBoxsSetView();
+        }
+    } else {
+        return false;
+    }
+    return true;
+}
 
 bool TFormMain::onColorCommand(QAction *act) {
     const QString name = act->objectName();
@@ -184,7 +250,7 @@ void TFormMain::onViewCommand(QAction *act) {
             b.setDropDownCount(value);
             SetComboBoxMode(this);
         }
-    } else if (onColorCommand(act)) {
+    } else if (onColorCommand(act) || onFontCommand(act)) {
         return;
     } else if (name == QLatin1String("MenuCharEffectType")) {
         const auto text = m_dialogs.inputText(this, act->text(), QString(m_colors.EffColorChar));
