@@ -65,7 +65,9 @@ TEST_F(GridMenuTest, ItemsFollowTheCellUnderThePress) {
     for (const char *name : {"PMenuSetGridMarker1", "PMenuSetGridMarker4", "PMenuGridShowCountItemsWithCurEff",
                              "PMenuGridSetAllMarkers", "PMenuGridDisableMarkers", "PMenuSetGridMarkerToBad"})
         EXPECT_TRUE(item(name)->isEnabled()) << name;
+    EXPECT_EQ(grid->currentIndex(), model->index(2, effectColumn));
     rightPressOn(2, 1);
+    EXPECT_EQ(grid->currentIndex(), model->index(2, 1));
     EXPECT_FALSE(item("PMenuSetGridMarker1")->isEnabled());
     EXPECT_FALSE(item("PMenuGridShowCountItemsWithCurEff")->isEnabled());
     EXPECT_TRUE(item("PMenuGridSetAllMarkers")->isEnabled());

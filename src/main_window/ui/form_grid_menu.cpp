@@ -15,9 +15,13 @@
 namespace qor {
 
 void TFormMain::openGridMenu(const QPoint &pos) {
+    // The menu belongs to the data rows; the cell pressed becomes current.
     const QModelIndex index = StringGrid->indexAt(pos);
-    m_gridClickColumn = index.isValid() ? index.column() : -1;
-    m_gridClickRow = index.isValid() ? index.row() + 1 : -1;
+    if (!index.isValid())
+        return;
+    m_gridClickColumn = index.column();
+    m_gridClickRow = index.row() + 1;
+    StringGrid->setCurrentIndex(index);
     On_Popup(PopupMenuGrid);
     PopupMenuGrid->popup(StringGrid->viewport()->mapToGlobal(pos));
 }
