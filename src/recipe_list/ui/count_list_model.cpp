@@ -2,6 +2,8 @@
 
 #include "recipe_list/potion_list.h"
 
+#include <QItemSelectionModel>
+
 #include <algorithm>
 
 namespace qor {
@@ -47,5 +49,22 @@ void CountListModel::reset() {
 
 PotionListModel::PotionListModel(const PotionList &list, QObject *parent)
     : CountListModel([&list] { return list.PotionCount(); }, parent) {}
+
+int selectedRow(const QItemSelectionModel *selection) {
+    if (!selection)
+        return -1;
+    const QModelIndexList rows = selection->selectedIndexes();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+QModelIndex selectRow(QItemSelectionModel *selection, const CountListModel &model, int row) {
+    if (row < 0 || row >= model.count()) {
+        selection->clear();
+        return {};
+    }
+    const QModelIndex idx = model.index(row);
+    selection->setCurrentIndex(idx, QItemSelectionModel::ClearAndSelect);
+    return idx;
+}
 
 } // namespace qor

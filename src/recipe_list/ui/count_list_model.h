@@ -6,6 +6,8 @@
 
 #include <QAbstractListModel>
 
+class QItemSelectionModel;
+
 #include <functional>
 
 namespace qor {
@@ -37,6 +39,12 @@ class CountListModel : public QAbstractListModel {
     CountFn m_countFn;
     int m_count = 0;
 };
+
+// Single-row selection of a list view over a CountListModel: the selected row
+// (-1 when none), and selecting a row (a row outside the model clears the
+// selection). Returns the index selected, invalid when cleared.
+int selectedRow(const QItemSelectionModel *selection);
+QModelIndex selectRow(QItemSelectionModel *selection, const CountListModel &model, int row);
 
 // The recipe list model: row r is Potions[r]; rowCount = PotionCount.
 class PotionListModel : public CountListModel {

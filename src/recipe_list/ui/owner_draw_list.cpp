@@ -60,20 +60,13 @@ void OwnerDrawListView::setItemHeight(int height) {
 }
 
 int OwnerDrawListView::currentRow() const {
-    if (!selectionModel())
-        return -1;
-    const QModelIndexList rows = selectionModel()->selectedIndexes();
-    return rows.isEmpty() ? -1 : rows.first().row();
+    return selectedRow(selectionModel());
 }
 
 void OwnerDrawListView::setCurrentRow(int row) {
-    if (row < 0 || row >= m_model->count()) {
-        selectionModel()->clear();
-        return;
-    }
-    const QModelIndex idx = m_model->index(row);
-    selectionModel()->setCurrentIndex(idx, QItemSelectionModel::ClearAndSelect);
-    scrollTo(idx);
+    const QModelIndex idx = selectRow(selectionModel(), *m_model, row);
+    if (idx.isValid())
+        scrollTo(idx);
 }
 
 void OwnerDrawListView::selectionChanged(const QItemSelection &selected, const QItemSelection &deselected) {

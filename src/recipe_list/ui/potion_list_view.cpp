@@ -68,20 +68,13 @@ int PotionListView::visibleRowCount() const {
 }
 
 int PotionListView::currentRow() const {
-    if (!selectionModel())
-        return -1;
-    const QModelIndexList rows = selectionModel()->selectedIndexes();
-    return rows.isEmpty() ? -1 : rows.first().row();
+    return selectedRow(selectionModel());
 }
 
 void PotionListView::setCurrentRow(int row) {
-    if (row < 0 || row >= m_model->count()) {
-        selectionModel()->clear();
-        return;
-    }
-    const QModelIndex idx = m_model->index(row);
-    selectionModel()->setCurrentIndex(idx, QItemSelectionModel::ClearAndSelect);
-    scrollTo(idx);
+    const QModelIndex idx = selectRow(selectionModel(), *m_model, row);
+    if (idx.isValid())
+        scrollTo(idx);
 }
 
 int PotionListView::rowAt(int y) const {
