@@ -31,7 +31,7 @@ void TFormMain::On_Click(QObject *sender) {
     if (!m_state->CommandsReady || m_state->SuppressCommands)
         return;
     if (auto *act = qobject_cast<QAction *>(sender)) {
-        onMenuCommand(act);
+        runCommand(act);
         return;
     }
     if (sender == LBPotion) {
@@ -221,52 +221,50 @@ void TFormMain::On_Enter(QWidget *tab) {
     }
 }
 
-void TFormMain::onMenuCommand(QAction *act) {
-    const QString name = act->objectName();
+void TFormMain::cmdExit(QAction *, int noSave) {
+    if (noSave)
+        m_state->SkipSaveOnExit = true;
+    close();
+}
+
+void TFormMain::cmdFullScreen(QAction *, int recipeList) {
+    ToggleFullScreen(recipeList != 0);
+}
+
+void TFormMain::cmdStartSearch(QAction *, int) {
+    SearshFromEffects(true);
+}
+
+void TFormMain::cmdQuickSearch(QAction *item, int) {
+    command("MenuStartSearsh")->setEnabled(!item->isChecked());
+}
+
+void TFormMain::cmdSearchSlot(QAction *item, int mode) {
     ProgramState &st = *m_state;
-    if (name == QLatin1String("MenuExit")) {
-        close();
-    } else if (name == QLatin1String("MenuExitNoSave")) {
-        st.SkipSaveOnExit = true;
-        close();
-    } else if (name == QLatin1String("MenuLbPotionDirectFloatingMode")) {
-        ToggleFullScreen(true);
-    } else if (name == QLatin1String("MenuGridDirectFloatingMode")) {
-        ToggleFullScreen(false);
-    } else if (name == QLatin1String("MenuScrollForLBox")) {
-        ScrollBarLB->setVisible(act->isChecked());
-        FormResize(PanelLBox);
-    } else if (name == QLatin1String("MenuCanLightLBox") || name == QLatin1String("MenuCanFrameLBoxCell")) {
-        LBPotion->clearLitRow();
-        SetLBoxLightCellType();
-        LBPotion->viewport()->update();
-    } else if (name == QLatin1String("MenuStartSearsh")) {
-        SearshFromEffects(true);
-    } else if (name == QLatin1String("MenuCanQuickSearsh")) {
-        action(QStringLiteral("MenuStartSearsh"))->setEnabled(!act->isChecked());
-    } else if (name == QLatin1String("MenuSearshSave")) {
+    if (mode == kSaveQuickSlot) {
         st.Slots.save(0, st.Conditions);
-    } else if (name == QLatin1String("MenuSearshRestore")) {
-        restoreSearchSlot(0);
-    } else if (name == QLatin1String("MenuSearshSaveToSlot") ||
-               name == QLatin1String("MenuSearshRestoreFromSlot")) {
-        int slot = 1;
-        if (!PromptNumber(act, 1, slot, 2147483647, -2147483647))
-            return;
-        if (!isNumberedSlot(slot)) {
-            m_dialogs.message(this, slotRangeWarning(), MessageIcon::Warning);
-            return;
-        }
-        if (name == QLatin1String("MenuSearshSaveToSlot"))
-            st.Slots.save(slot, st.Conditions);
-        else
-            restoreSearchSlot(slot);
-    } else if (name == QLatin1String("MenuDebug")) {
-        if (const auto text = m_dialogs.inputText(this, act->text(), QString()))
-            ExecDebugCmd(*text);
-    } else if (!onRecipeMenuCommand(act) && !onFavoritesMenuCommand(act) && !onGridMenuCommand(act)) {
-        onViewCommand(act);
+        return;
     }
+    if (mode == kRestoreQuickSlot) {
+        restoreSearchSlot(0);
+        return;
+    }
+    int slot = 1;
+    if (!PromptNumber(item, 1, slot, 2147483647, -2147483647))
+        return;
+    if (!isNumberedSlot(slot)) {
+        m_dialogs.message(this, slotRangeWarning(), MessageIcon::Warning);
+        return;
+    }
+    if (mode == kSaveNumberedSlot)
+        st.Slots.save(slot, st.Conditions);
+    else
+        restoreSearchSlot(slot);
+}
+
+void TFormMain::cmdDebug(QAction *item, int) {
+    if (const auto text = m_dialogs.inputText(this, item->text(), QString()))
+        ExecDebugCmd(*text);
 }
 
 bool TFormMain::PromptNumber(QAction *item, int current, int &value, int maximum, int minimum,
@@ -281,6 +279,11 @@ bool TFormMain::PromptNumber(QAction *item, int current, int &value, int maximum
         return false;
     value = static_cast<int>(std::clamp<qlonglong>(number, minimum, maximum));
     return true;
+}
+
+bool TFormMain::promptSetting(QAction *item, int line, int current, int &value) {
+    const SettingRange range = settingRange(line);
+    return PromptNumber(item, current, value, range.max, range.min);
 }
 
 void TFormMain::ExecDebugCmd(const QString &text) {

@@ -36,38 +36,38 @@ void TFormMain::onFavoritesClick() {
 
 void TFormMain::prepareFavoritesMenu() {
     const bool selected = LBFavorites->currentRow() >= 0 && m_state->Settings.favorites.potionCount() > 0;
-    action(QStringLiteral("PMenuRenameFavoriteItem"))->setEnabled(selected);
-    action(QStringLiteral("PMenuDeleteFavoriteItem"))->setEnabled(selected);
+    command("PMenuRenameFavoriteItem")->setEnabled(selected);
+    command("PMenuDeleteFavoriteItem")->setEnabled(selected);
 }
 
-bool TFormMain::onFavoritesMenuCommand(QAction *act) {
-    const QString name = act->objectName();
+void TFormMain::cmdFavoritesShowAll(QAction *, int) {
+    FillLbPotionsFromFavorites(true, -1);
+}
+
+void TFormMain::cmdFavoriteRename(QAction *, int) {
     FavoritesModel &fav = m_state->Settings.favorites;
     const int row = LBFavorites->currentRow();
-    if (name == QLatin1String("PMenuFavoritesShowAllToLbpotions")) {
-        FillLbPotionsFromFavorites(true, -1);
-    } else if (name == QLatin1String("PMenuRenameFavoriteItem")) {
-        if (row < 0 || row >= fav.potionCount())
-            return true;
-        if (const auto text = m_dialogs.inputText(this, QStringLiteral("Название текущего зелья"),
-                                                  fav.FavPotionNames.value(row))) {
-            fav.renamePotion(row, *text);
-            LBFavorites->viewport()->update();
-        }
-    } else if (name == QLatin1String("PMenuDeleteFavoriteItem")) {
-        if (row < 0 || row >= fav.potionCount())
-            return true;
-        const int next = fav.deletePotion(row);
-        {
-            const QSignalBlocker blocker(LBFavorites);
-            LBFavorites->resetRows();
-            LBFavorites->setCurrentRow(next);
-        }
-        onFavoritesClick();
-    } else {
-        return false;
+    if (row < 0 || row >= fav.potionCount())
+        return;
+    if (const auto text = m_dialogs.inputText(this, QStringLiteral("Название текущего зелья"),
+                                              fav.FavPotionNames.value(row))) {
+        fav.renamePotion(row, *text);
+        LBFavorites->viewport()->update();
     }
-    return true;
+}
+
+void TFormMain::cmdFavoriteDelete(QAction *, int) {
+    FavoritesModel &fav = m_state->Settings.favorites;
+    const int row = LBFavorites->currentRow();
+    if (row < 0 || row >= fav.potionCount())
+        return;
+    const int next = fav.deletePotion(row);
+    {
+        const QSignalBlocker blocker(LBFavorites);
+        LBFavorites->resetRows();
+        LBFavorites->setCurrentRow(next);
+    }
+    onFavoritesClick();
 }
 
 } // namespace qor

@@ -12,6 +12,8 @@
 #include <QMenu>
 #include <QTableView>
 
+#include <array>
+
 namespace qor {
 
 void TFormMain::openGridMenu(const QPoint &pos) {
@@ -31,74 +33,83 @@ void TFormMain::prepareGridMenu() {
     const GridPopupState popup = gridPopupState(st.Data, st.Grid, m_gridClickColumn, m_gridClickRow);
     for (const char *name : {"PMenuSetGridMarker1", "PMenuSetGridMarker2", "PMenuSetGridMarker3",
                              "PMenuSetGridMarker4", "PMenuGridShowCountItemsWithCurEff"})
-        action(QString::fromLatin1(name))->setEnabled(popup.effectCommands);
-    action(QStringLiteral("PMenuGridSetAllMarkers"))->setEnabled(popup.setAllMarkers);
+        command(name)->setEnabled(popup.effectCommands);
+    command("PMenuGridSetAllMarkers")->setEnabled(popup.setAllMarkers);
 }
 
-bool TFormMain::onGridMenuCommand(QAction *act) {
-    ProgramState &st = *m_state;
-    const QString name = act->objectName();
-    if (!name.startsWith(QLatin1String("PMenuSetGridMarker")) && !name.startsWith(QLatin1String("PMenuGrid")))
-        return false;
-    const GridElement element = GetGridDataNum(st.Data, st.Grid, 1, m_gridClickColumn, m_gridClickRow);
-    const auto markerItem = [this](int n) { return action(QStringLiteral("PMenuSetGridMarker%1").arg(n)); };
-    const auto highlight = [&] {
-        if (m_gridModel)
-            m_gridModel->setEffectHighlight(
-                action(QStringLiteral("PMenuSetGridMarkerToBad"))->isChecked() ? m_gridColorBad : QColor(),
-                action(QStringLiteral("PMenuSetGridMarkerToGood"))->isChecked() ? m_gridColorGood : QColor());
-    };
-    bool handled = true;
-    if (name == QLatin1String("PMenuSetGridMarkerToBad") || name == QLatin1String("PMenuSetGridMarkerToGood")) {
-        const bool bad = name == QLatin1String("PMenuSetGridMarkerToBad");
-        QColor &colour = bad ? m_gridColorBad : m_gridColorGood;
-        if (act->isChecked() && m_gridClickRow >= 1) {
-            if (const auto chosen = m_dialogs.chooseColor(this, colour)) {
-                colour = *chosen;
-            } else {
-                const ScopedFlag guard(st.SuppressCommands);
-                act->setChecked(false);
-            }
+namespace {
+
+constexpr std::array<const char *, kGridMarkerCount> kMarkerItems{
+    "PMenuSetGridMarker1", "PMenuSetGridMarker2", "PMenuSetGridMarker3", "PMenuSetGridMarker4"};
+
+} // namespace
+
+void TFormMain::cmdGridHighlight(QAction *item, int bad) {
+    QColor &colour = bad ? m_gridColorBad : m_gridColorGood;
+    if (item->isChecked() && m_gridClickRow >= 1) {
+        if (const auto chosen = m_dialogs.chooseColor(this, colour)) {
+            colour = *chosen;
+        } else {
+            const ScopedFlag guard(m_state->SuppressCommands);
+            item->setChecked(false);
         }
-        highlight();
-    } else if (name == QLatin1String("PMenuGridDisableMarkers")) {
-        disableGridMarkers(st.Grid);
-        const ScopedFlag guard(st.SuppressCommands);
-        for (int n = 1; n <= kGridMarkerCount; ++n)
-            markerItem(n)->setChecked(false);
-        action(QStringLiteral("PMenuSetGridMarkerToBad"))->setChecked(false);
-        action(QStringLiteral("PMenuSetGridMarkerToGood"))->setChecked(false);
-        highlight();
-    } else if (name == QLatin1String("PMenuGridSetAllMarkers")) {
-        if (element.item < 1)
-            return true;
-        setAllGridMarkers(st.Data, st.Grid, element.item);
-        const ScopedFlag guard(st.SuppressCommands);
-        for (int n = 1; n <= kGridMarkerCount; ++n)
-            markerItem(n)->setChecked(true);
-    } else if (name == QLatin1String("PMenuGridShowCountItemsWithCurEff")) {
-        if (element.result < 1 || !GridColumn::isEffectColumn(m_gridClickColumn))
-            return true;
-        m_dialogs.message(this, countItemsWithEffectMessage(st.Data.EffectNames.value(element.result),
-                                                            countItemsWithEffect(st.Data, element.result)));
-        return true;
-    } else {
-        handled = false;
-        for (int n = 1; n <= kGridMarkerCount; ++n) {
-            if (act != markerItem(n))
-                continue;
-            handled = true;
-            if (element.result < 1 || !GridColumn::isEffectColumn(m_gridClickColumn))
-                return true;
-            GridMarker &marker = st.Grid.GridMarkers[static_cast<std::size_t>(n - 1)];
-            marker.effect = element.result;
-            marker.on = act->isChecked();
-        }
-        if (!handled)
-            return false;
+    }
+    applyGridHighlight();
+    StringGrid->viewport()->update();
+}
+
+void TFormMain::applyGridHighlight() {
+    if (m_gridModel)
+        m_gridModel->setEffectHighlight(
+            command("PMenuSetGridMarkerToBad")->isChecked() ? m_gridColorBad : QColor(),
+            command("PMenuSetGridMarkerToGood")->isChecked() ? m_gridColorGood : QColor());
+}
+
+void TFormMain::cmdGridMarkersOff(QAction *, int) {
+    disableGridMarkers(m_state->Grid);
+    {
+        const ScopedFlag guard(m_state->SuppressCommands);
+        for (const char *name : kMarkerItems)
+            command(name)->setChecked(false);
+        command("PMenuSetGridMarkerToBad")->setChecked(false);
+        command("PMenuSetGridMarkerToGood")->setChecked(false);
+        applyGridHighlight();
     }
     StringGrid->viewport()->update();
-    return true;
+}
+
+void TFormMain::cmdGridSetAllMarkers(QAction *, int) {
+    ProgramState &st = *m_state;
+    const GridElement element = GetGridDataNum(st.Data, st.Grid, 1, m_gridClickColumn, m_gridClickRow);
+    if (element.item < 1)
+        return;
+    setAllGridMarkers(st.Data, st.Grid, element.item);
+    {
+        const ScopedFlag guard(st.SuppressCommands);
+        for (const char *name : kMarkerItems)
+            command(name)->setChecked(true);
+    }
+    StringGrid->viewport()->update();
+}
+
+void TFormMain::cmdGridCountItems(QAction *, int) {
+    const ProgramState &st = *m_state;
+    const GridElement element = GetGridDataNum(st.Data, st.Grid, 1, m_gridClickColumn, m_gridClickRow);
+    if (element.result < 1 || !GridColumn::isEffectColumn(m_gridClickColumn))
+        return;
+    m_dialogs.message(this, countItemsWithEffectMessage(st.Data.EffectNames.value(element.result),
+                                                        countItemsWithEffect(st.Data, element.result)));
+}
+
+void TFormMain::cmdGridMarker(QAction *item, int number) {
+    ProgramState &st = *m_state;
+    const GridElement element = GetGridDataNum(st.Data, st.Grid, 1, m_gridClickColumn, m_gridClickRow);
+    if (element.result < 1 || !GridColumn::isEffectColumn(m_gridClickColumn))
+        return;
+    GridMarker &marker = st.Grid.GridMarkers[static_cast<std::size_t>(number - 1)];
+    marker.effect = element.result;
+    marker.on = item->isChecked();
+    StringGrid->viewport()->update();
 }
 
 } // namespace qor

@@ -45,8 +45,8 @@ void TFormMain::MakeColor2() {
 }
 
 void TFormMain::SetLBoxLightCellType() {
-    const bool light = action(QStringLiteral("MenuCanLightLBox"))->isChecked();
-    const bool frame = action(QStringLiteral("MenuCanFrameLBoxCell"))->isChecked();
+    const bool light = command("MenuCanLightLBox")->isChecked();
+    const bool frame = command("MenuCanFrameLBoxCell")->isChecked();
     m_colors.LightCellMode = (light ? 1 : 0) | (frame ? 2 : 0);
 }
 
@@ -188,8 +188,8 @@ void TFormMain::shrinkRecipeStripWidth() {
 void TFormMain::ToggleFullScreen(bool recipeList) {
     if (!FullScreen) {
         FullScreen = new FullScreenWindow(*this);
-        FullScreen->addActions({action(QStringLiteral("MenuLbPotionDirectFloatingMode")),
-                                action(QStringLiteral("MenuGridDirectFloatingMode"))});
+        FullScreen->addActions({command("MenuLbPotionDirectFloatingMode"),
+                                command("MenuGridDirectFloatingMode")});
     }
     if (FullScreen->isVisible()) {
         FullScreen->close();
@@ -199,15 +199,15 @@ void TFormMain::ToggleFullScreen(bool recipeList) {
     int top = 0;
     if (recipeList) {
         const ScopedFlag guard(m_state->SuppressCommands);
-        action(QStringLiteral("MenuLbPotionDirectFloatingMode"))->setChecked(true);
-        action(QStringLiteral("MenuGridDirectFloatingMode"))->setChecked(false);
+        command("MenuLbPotionDirectFloatingMode")->setChecked(true);
+        command("MenuGridDirectFloatingMode")->setChecked(false);
         top = PanelLbPotionsMain->mapToGlobal(QPoint(0, 0)).y();
         PanelCapLBPotions->setParent(FullScreen);
         PanelLBox->setParent(FullScreen);
         ScrollBarLB->setParent(FullScreen);
         PanelCapLBPotions->show();
         PanelLBox->show();
-        ScrollBarLB->setVisible(action(QStringLiteral("MenuScrollForLBox"))->isChecked());
+        ScrollBarLB->setVisible(command("MenuScrollForLBox")->isChecked());
     } else {
         const ScopedFlag guard(m_state->SuppressCommands);
         top = StringGrid->mapToGlobal(QPoint(0, 0)).y();
@@ -218,8 +218,8 @@ void TFormMain::ToggleFullScreen(bool recipeList) {
         FullScreen->setLayout(layout);
         layout->addWidget(StringGrid);
         StringGrid->show();
-        action(QStringLiteral("MenuGridDirectFloatingMode"))->setChecked(true);
-        action(QStringLiteral("MenuLbPotionDirectFloatingMode"))->setChecked(false);
+        command("MenuGridDirectFloatingMode")->setChecked(true);
+        command("MenuLbPotionDirectFloatingMode")->setChecked(false);
     }
     FullScreen->setGeometry(screen.left(), std::max(screen.top(), top), screen.width(),
                             screen.bottom() - std::max(screen.top(), top));
@@ -235,7 +235,7 @@ void TFormMain::CloseFullScreen() {
         ScrollBarLB->setParent(PanelLbPotionsMain);
         PanelLBox->setParent(PanelLbPotionsMain);
         PanelCapLBPotions->show();
-        ScrollBarLB->setVisible(action(QStringLiteral("MenuScrollForLBox"))->isChecked());
+        ScrollBarLB->setVisible(command("MenuScrollForLBox")->isChecked());
         PanelLBox->show();
         layoutPanelLBox();
         LBPotion->setTopIndex(std::max(0, LBPotion->currentRow()));
@@ -252,8 +252,8 @@ void TFormMain::CloseFullScreen() {
     }
     {
         const ScopedFlag guard(m_state->SuppressCommands);
-        action(QStringLiteral("MenuLbPotionDirectFloatingMode"))->setChecked(false);
-        action(QStringLiteral("MenuGridDirectFloatingMode"))->setChecked(false);
+        command("MenuLbPotionDirectFloatingMode")->setChecked(false);
+        command("MenuGridDirectFloatingMode")->setChecked(false);
     }
     if (FullScreen->isVisible()) {
         FullScreen->hide();

@@ -62,11 +62,10 @@ TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
     m_colors.takeSystemColors(palette());
 
     buildRegions();
-    buildMainMenu();
-    buildContextMenus();
+    buildMenus();
     connectControls();
     // Application-wide, as the hint option is; removed with the window.
-    qApp->installEventFilter(new HintSwitch(action(QStringLiteral("MenuShowHints")), this));
+    qApp->installEventFilter(new HintSwitch(command("MenuShowHints"), this));
     FormCreate();
 }
 
@@ -280,9 +279,9 @@ void TFormMain::On_DblClick(QObject *sender) {
         return;
     ProgramState &st = *m_state;
     if (sender == PanelCapLBPotions) {
-        action(QStringLiteral("MenuLbPotionDirectFloatingMode"))->trigger();
+        command("MenuLbPotionDirectFloatingMode")->trigger();
     } else if (sender == PanelCapGrid) {
-        action(QStringLiteral("MenuGridDirectFloatingMode"))->trigger();
+        command("MenuGridDirectFloatingMode")->trigger();
     } else if (sender == StringGrid) {
         gridDoubleClick(QGuiApplication::keyboardModifiers() & Qt::ControlModifier);
     } else if (sender == LBPotion) {

@@ -5,6 +5,7 @@
 
 #include "main_window/program_state.h"
 #include "main_window/ui/dialog_provider.h"
+#include "main_window/ui/menu_command.h"
 #include "main_window/ui/platform_adapter.h"
 #include "recipe_list/potion_list_ops.h"
 #include "recipe_list/ui/view_colors.h"
@@ -18,6 +19,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <span>
 
 class QAbstractItemModel;
 class QAction;
@@ -144,8 +146,6 @@ class TFormMain : public QMainWindow {
     void buildRecipeRegion();
     void buildRecipeStrip();
     void buildGridRegion();
-    void buildMainMenu();
-    void buildContextMenus();
     void connectControls();
     ChooserComboBox *makeChooser(QWidget *parent, const QString &name, int width, int kind);
     void showStartupFailure(const QString &title, const QString &detail, const QString &remedy);
@@ -179,19 +179,10 @@ class TFormMain : public QMainWindow {
     void onConditionChanged(QObject *sender);
     void onSkillChanged(QObject *sender);
     void onSkillEditChanged(QLineEdit *edit);
-    void onMenuCommand(QAction *action);
-    void onViewCommand(QAction *action);
-    bool onRecipeMenuCommand(QAction *action);
-    bool onFavoritesMenuCommand(QAction *action);
     // The reference table's context menu: prepared for the cell under the
-    // right press, and its commands.
+    // right press.
     void openGridMenu(const QPoint &pos);
     void prepareGridMenu();
-    bool onGridMenuCommand(QAction *action);
-    // The colour commands; false for any other item.
-    bool onColorCommand(QAction *action);
-    // The font commands; false for any other item.
-    bool onFontCommand(QAction *action);
     bool promptWidgetFont(QWidget *widget);
     void onFavoritesClick();
     void prepareFavoritesMenu();
@@ -205,6 +196,8 @@ class TFormMain : public QMainWindow {
     bool PromptFont(QFont &font);
     bool PromptNumber(QAction *item, int current, int &value, int maximum, int minimum,
                       const QString &prompt = {});
+    // PromptNumber within the range of a settings line.
+    bool promptSetting(QAction *item, int line, int current, int &value);
     void ExecDebugCmd(const QString &text);
     void restoreSearchSlot(int slot);
     void setConditionControls(const SearchConditions &c);
@@ -212,13 +205,71 @@ class TFormMain : public QMainWindow {
     void selectRecipeRow(int row);
     int selectedRecipeRow() const;
 
+    // The menus (form_build_menus.cpp) built from commandTable(), and the
+    // handlers of its rows. The argument is the row's arg.
+    void buildMenus();
+    void runCommand(QAction *item);
+    // The item of a row; a name missing from the table is a programming error.
+    QAction *command(const char *name) const;
+    void applyCheckSettings(const SettingsBlock &block);
+    void collectCheckSettings(SettingsBlock &block) const;
+    // Main menu (form_commands.cpp).
+    void cmdExit(QAction *item, int noSave);
+    void cmdFullScreen(QAction *item, int recipeList);
+    void cmdStartSearch(QAction *item, int);
+    void cmdQuickSearch(QAction *item, int);
+    void cmdSearchSlot(QAction *item, int mode);
+    void cmdDebug(QAction *item, int);
+    // View settings (form_view_commands.cpp).
+    void cmdScrollBar(QAction *item, int);
+    void cmdCellMarking(QAction *item, int);
+    void cmdDrawVertLines(QAction *item, int);
+    void cmdGridLines(QAction *item, int);
+    void cmdRecipeRowHeight(QAction *item, int line);
+    void cmdGridRowHeight(QAction *item, int line);
+    void cmdEffectRowHeight(QAction *item, int line);
+    void cmdFavoritesRowHeight(QAction *item, int line);
+    void cmdAltRowHeight(QAction *item, int line);
+    void cmdCaptionHeight(QAction *item, int line);
+    void cmdRecipeHeaderHeight(QAction *item, int line);
+    void cmdEffectHeaderHeight(QAction *item, int line);
+    void cmdGridHeaderHeight(QAction *item, int line);
+    void cmdColor2(QAction *item, int line);
+    void cmdColor(QAction *item, int line);
+    void cmdFont(QAction *item, int target);
+    void cmdGrayDisabled(QAction *item, int);
+    void cmdSplitterThickness(QAction *item, int line);
+    void cmdDropDownCount(QAction *item, int line);
+    void cmdEffectSymbol(QAction *item, int);
+    void cmdFastFindTime(QAction *item, int line);
+    // The recipe list's context menu (form_recipe_menu.cpp).
+    void cmdRecipeDetails(QAction *item, int);
+    void cmdGoToNumber(QAction *item, int);
+    void cmdAddToFavorites(QAction *item, int);
+    void cmdDeleteWithElement(QAction *item, int);
+    void cmdCountElement(QAction *item, int);
+    void cmdDisableItem(QAction *item, int);
+    void cmdDeletePotion(QAction *item, int);
+    void cmdResetHeader(QAction *item, int);
+    void cmdMarkElement(QAction *item, int isItem);
+    void cmdMarkEffectKind(QAction *item, int harmful);
+    void cmdMarkersOff(QAction *item, int);
+    // The favourites' context menu (form_favorites_tab.cpp).
+    void cmdFavoritesShowAll(QAction *item, int);
+    void cmdFavoriteRename(QAction *item, int);
+    void cmdFavoriteDelete(QAction *item, int);
+    // The reference table's context menu (form_grid_menu.cpp).
+    void cmdGridMarker(QAction *item, int number);
+    void applyGridHighlight();
+    void cmdGridHighlight(QAction *item, int bad);
+    void cmdGridMarkersOff(QAction *item, int);
+    void cmdGridSetAllMarkers(QAction *item, int);
+    void cmdGridCountItems(QAction *item, int);
+
     // Layout (form_layout.cpp).
     void layoutPanelLBox();
     void onCanResize(QSize &proposed);
     void shrinkRecipeStripWidth();
-
-    QAction *addMenuItem(QMenu *menu, const char *name, const QString &caption,
-                         const QKeySequence &shortcut = {}, bool checkable = false, bool checked = false);
 
     FormOptions m_options;
     std::unique_ptr<ProgramState> m_state;
@@ -335,11 +386,20 @@ class TFormMain : public QMainWindow {
     QMenu *PopupMenuLBFavorites = nullptr;
     QMenu *PopupMenuGrid = nullptr;
     QMenu *PopupMenuLocal = nullptr;
-    // Every menu item by its name.
+    // Every menu item by its name; nullptr for a name no row has.
     QAction *action(const QString &name) const;
+    // Every menu, separator and item of the window, in menu order.
+    static std::span<const MenuCommand> commandTable();
 
   private:
+    // Search slot commands: the row argument.
+    static constexpr int kSaveQuickSlot = 0;
+    static constexpr int kRestoreQuickSlot = 1;
+    static constexpr int kSaveNumberedSlot = 2;
+    static constexpr int kRestoreNumberedSlot = 3;
+
     QHash<QString, QAction *> m_actions;
+    QHash<const QAction *, const MenuCommand *> m_commandRows;
     QPointer<QWidget> m_localMenuTarget;
     GridTableModel *m_gridModel = nullptr;
     GridCellDelegate *m_gridDelegate = nullptr;

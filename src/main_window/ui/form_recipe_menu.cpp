@@ -51,25 +51,23 @@ void TFormMain::On_Popup(QMenu *menu) {
     const bool haveRow = row != -1 && list.PotionCount() > 0;
     for (const char *name :
          {"PMenuDeletePotion", "PMenuPotionAddToFavorites", "PMenuShowDetailInfo", "PMenuLbGoToNum"})
-        action(QString::fromLatin1(name))->setEnabled(haveRow);
+        command(name)->setEnabled(haveRow);
 
-    QAction *disable = action(QStringLiteral("MenuDisableItemFromUsedList"));
+    QAction *disable = command("MenuDisableItemFromUsedList");
     disable->setEnabled(item > 0);
     disable->setText(disableItemCaption(item > 0 ? st.Data.ItemNames.value(item) : QString()));
 
-    QAction *markItem = action(QStringLiteral("PMenuLbPotionMarkerSetToItem"));
+    QAction *markItem = command("PMenuLbPotionMarkerSetToItem");
     markItem->setEnabled(item > 0);
-    markItem->setCheckable(true);
     markItem->setChecked(item > 0 && st.Data.ItemTable[static_cast<std::size_t>(item)].Marked);
-    QAction *markEffect = action(QStringLiteral("PMenuLbPotionMarkerSetToEffect"));
+    QAction *markEffect = command("PMenuLbPotionMarkerSetToEffect");
     markEffect->setEnabled(effect > 0);
-    markEffect->setCheckable(true);
     markEffect->setChecked(effect > 0 && st.Data.EffectTable[static_cast<std::size_t>(effect)].Marked);
 
     const bool element = item > 0 || effect > 0;
     const QString text = element ? GetPotionCellText(st.Data, list, row, column, false) : QStringLiteral(" ");
-    QAction *count = action(QStringLiteral("PMenuShowLbPotionsCountCurElement"));
-    QAction *remove = action(QStringLiteral("PMenuDelPotionsWithCurElement"));
+    QAction *count = command("PMenuShowLbPotionsCountCurElement");
+    QAction *remove = command("PMenuDelPotionsWithCurElement");
     count->setEnabled(element);
     remove->setEnabled(element);
     count->setText(countElementsCaption(text));
@@ -90,104 +88,119 @@ void TFormMain::afterRecipeListChange(int selectedRow) {
     RefreshPanelCount();
 }
 
-bool TFormMain::onRecipeMenuCommand(QAction *act) {
-    const QString name = act->objectName();
-    ProgramState &st = *m_state;
-    PotionList &list = st.Potions;
+void TFormMain::cmdRecipeDetails(QAction *, int) {
+    const ProgramState &st = *m_state;
     const int row = selectedRecipeRow();
-    const bool haveRow = list.PotionCount() > 0 && row >= 0;
-    if (name == QLatin1String("PMenuShowDetailInfo")) {
-        if (haveRow)
-            m_dialogs.message(this, potionDetailsText(st.Data, list[row]), MessageIcon::None,
-                              detailsMessageCaption());
-    } else if (name == QLatin1String("PMenuLbGoToNum")) {
-        int n = 0;
-        if (!PromptNumber(act, 0, n, list.PotionCount(), 0))
-            return true;
-        {
-            const QSignalBlocker blocker(LBPotion);
-            LBPotion->setCurrentRow(n - 1);
-        }
-        const int half = LBPotion->visibleRowCount() / 2;
-        LBPotion->setTopIndex(std::max(0, n - half - 1));
-        LbPotionSelectionChanged();
-    } else if (name == QLatin1String("PMenuPotionAddToFavorites")) {
-        if (!haveRow)
-            return true;
-        const TPotionRec rec = list[row];
-        const auto text = m_dialogs.inputText(this, QStringLiteral("Название текущего зелья"),
-                                              DefaultPotionName(rec, st.Data));
-        if (text) {
-            st.Settings.favorites.addPotion(rec, *text);
-            LBFavorites->refresh();
-        }
-    } else if (name == QLatin1String("PMenuDelPotionsWithCurElement")) {
-        const ListChange change = DeletePotionsWithCurElement(list, currentCellElement(), row);
-        if (change.changed)
-            afterRecipeListChange(change.selectedRow);
-    } else if (name == QLatin1String("PMenuShowLbPotionsCountCurElement")) {
-        const ListElement element = currentCellElement();
-        if (list.PotionCount() > 0 && element.isValid()) {
-            const QString elementName = element.isItem() ? st.Data.ItemNames.value(element.item)
-                                                         : st.Data.EffectNames.value(element.effect);
-            m_dialogs.message(this, elementCountMessage(elementName, countPotionsWithElement(list, element)));
-        }
-    } else if (name == QLatin1String("MenuDisableItemFromUsedList")) {
-        const ListElement element = currentCellElement();
-        if (element.isItem() && st.Settings.usedItemsSetIndex() >= 0) {
-            st.Settings.usedItems.disableItem(element.item);
-            st.Settings.usedItems.MakeUsedItems();
-            SearshFromEffects(false);
-        }
-    } else if (name == QLatin1String("PMenuDeletePotion")) {
-        const ListChange change = deleteSelectedPotion(list, row);
-        if (change.changed)
-            afterRecipeListChange(change.selectedRow);
-    } else if (name == QLatin1String("PMenuResetHeader")) {
-        const int width = Header->width() / std::max(1, Header->count());
-        for (int k = 0; k < Header->count(); ++k)
-            Header->resizeSection(k, width);
-        LBPotion->viewport()->update();
-    } else if (name == QLatin1String("PMenuLbPotionMarkerSetToItem") ||
-               name == QLatin1String("PMenuLbPotionMarkerSetToEffect")) {
-        const ListElement element = currentCellElement();
-        const bool isItem = name == QLatin1String("PMenuLbPotionMarkerSetToItem");
-        const int index = isItem ? element.item : element.effect;
-        if (index <= 0 || (!isItem && element.isItem()))
-            return true;
-        bool &marked = isItem ? st.Data.ItemTable[static_cast<std::size_t>(index)].Marked
-                              : st.Data.EffectTable[static_cast<std::size_t>(index)].Marked;
-        ColorCode &color = isItem ? st.Data.ItemTable[static_cast<std::size_t>(index)].MarkerColor
-                                  : st.Data.EffectTable[static_cast<std::size_t>(index)].MarkerColor;
-        if (marked) {
-            marked = false;
-        } else if (const auto chosen = m_dialogs.chooseColor(this, colorFromCode(color, m_colors))) {
-            color = colorCode(*chosen);
-            marked = true;
-        }
-        LBPotion->viewport()->update();
-    } else if (name == QLatin1String("PMenuLbPotionMarkerSetToGoodEffect") ||
-               name == QLatin1String("PMenuLbPotionMarkerSetToPoisonEffect")) {
-        const std::uint8_t kind = name == QLatin1String("PMenuLbPotionMarkerSetToGoodEffect") ? 0 : 1;
-        if (const auto chosen = m_dialogs.chooseColor(this, Qt::yellow)) {
-            for (TEffectRec &effect : st.Data.EffectTable) {
-                if (effect.Harmful == kind) {
-                    effect.MarkerColor = colorCode(*chosen);
-                    effect.Marked = true;
-                }
+    if (st.Potions.PotionCount() > 0 && row >= 0)
+        m_dialogs.message(this, potionDetailsText(st.Data, st.Potions[row]), MessageIcon::None,
+                          detailsMessageCaption());
+}
+
+void TFormMain::cmdGoToNumber(QAction *item, int) {
+    int n = 0;
+    if (!PromptNumber(item, 0, n, m_state->Potions.PotionCount(), 0))
+        return;
+    {
+        const QSignalBlocker blocker(LBPotion);
+        LBPotion->setCurrentRow(n - 1);
+    }
+    const int half = LBPotion->visibleRowCount() / 2;
+    LBPotion->setTopIndex(std::max(0, n - half - 1));
+    LbPotionSelectionChanged();
+}
+
+void TFormMain::cmdAddToFavorites(QAction *, int) {
+    ProgramState &st = *m_state;
+    const int row = selectedRecipeRow();
+    if (st.Potions.PotionCount() <= 0 || row < 0)
+        return;
+    const TPotionRec rec = st.Potions[row];
+    const auto text =
+        m_dialogs.inputText(this, QStringLiteral("Название текущего зелья"), DefaultPotionName(rec, st.Data));
+    if (text) {
+        st.Settings.favorites.addPotion(rec, *text);
+        LBFavorites->refresh();
+    }
+}
+
+void TFormMain::cmdDeleteWithElement(QAction *, int) {
+    const ListChange change =
+        DeletePotionsWithCurElement(m_state->Potions, currentCellElement(), selectedRecipeRow());
+    if (change.changed)
+        afterRecipeListChange(change.selectedRow);
+}
+
+void TFormMain::cmdCountElement(QAction *, int) {
+    const ProgramState &st = *m_state;
+    const ListElement element = currentCellElement();
+    if (st.Potions.PotionCount() > 0 && element.isValid()) {
+        const QString elementName = element.isItem() ? st.Data.ItemNames.value(element.item)
+                                                     : st.Data.EffectNames.value(element.effect);
+        m_dialogs.message(this,
+                          elementCountMessage(elementName, countPotionsWithElement(st.Potions, element)));
+    }
+}
+
+void TFormMain::cmdDisableItem(QAction *, int) {
+    ProgramState &st = *m_state;
+    const ListElement element = currentCellElement();
+    if (element.isItem() && st.Settings.usedItemsSetIndex() >= 0) {
+        st.Settings.usedItems.disableItem(element.item);
+        st.Settings.usedItems.MakeUsedItems();
+        SearshFromEffects(false);
+    }
+}
+
+void TFormMain::cmdDeletePotion(QAction *, int) {
+    const ListChange change = deleteSelectedPotion(m_state->Potions, selectedRecipeRow());
+    if (change.changed)
+        afterRecipeListChange(change.selectedRow);
+}
+
+void TFormMain::cmdResetHeader(QAction *, int) {
+    const int width = Header->width() / std::max(1, Header->count());
+    for (int k = 0; k < Header->count(); ++k)
+        Header->resizeSection(k, width);
+    LBPotion->viewport()->update();
+}
+
+void TFormMain::cmdMarkElement(QAction *, int isItem) {
+    ProgramState &st = *m_state;
+    const ListElement element = currentCellElement();
+    const int index = isItem ? element.item : element.effect;
+    if (index <= 0 || (!isItem && element.isItem()))
+        return;
+    bool &marked = isItem ? st.Data.ItemTable[static_cast<std::size_t>(index)].Marked
+                          : st.Data.EffectTable[static_cast<std::size_t>(index)].Marked;
+    ColorCode &color = isItem ? st.Data.ItemTable[static_cast<std::size_t>(index)].MarkerColor
+                              : st.Data.EffectTable[static_cast<std::size_t>(index)].MarkerColor;
+    if (marked) {
+        marked = false;
+    } else if (const auto chosen = m_dialogs.chooseColor(this, colorFromCode(color, m_colors))) {
+        color = colorCode(*chosen);
+        marked = true;
+    }
+    LBPotion->viewport()->update();
+}
+
+void TFormMain::cmdMarkEffectKind(QAction *, int harmful) {
+    if (const auto chosen = m_dialogs.chooseColor(this, Qt::yellow)) {
+        for (TEffectRec &effect : m_state->Data.EffectTable) {
+            if (effect.Harmful == harmful) {
+                effect.MarkerColor = colorCode(*chosen);
+                effect.Marked = true;
             }
         }
-        LBPotion->viewport()->update();
-    } else if (name == QLatin1String("PMenuLbPotionMarkersOff")) {
-        for (TItemRec &item : st.Data.ItemTable)
-            item.Marked = false;
-        for (TEffectRec &effect : st.Data.EffectTable)
-            effect.Marked = false;
-        LBPotion->viewport()->update();
-    } else {
-        return false;
     }
-    return true;
+    LBPotion->viewport()->update();
+}
+
+void TFormMain::cmdMarkersOff(QAction *, int) {
+    for (TItemRec &item : m_state->Data.ItemTable)
+        item.Marked = false;
+    for (TEffectRec &effect : m_state->Data.EffectTable)
+        effect.Marked = false;
+    LBPotion->viewport()->update();
 }
 
 } // namespace qor

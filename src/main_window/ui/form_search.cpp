@@ -35,10 +35,10 @@ void TFormMain::SearshFromEffects(bool force) {
     ProgramState &st = *m_state;
     if (st.SearchLocked)
         return;
-    if (!force && !action(QStringLiteral("MenuCanQuickSearsh"))->isChecked())
+    if (!force && !command("MenuCanQuickSearsh")->isChecked())
         return;
     int row = selectedRecipeRow();
-    const bool clearFirst = action(QStringLiteral("MenuClearLbPotionBeforeSearsh"))->isChecked();
+    const bool clearFirst = command("MenuClearLbPotionBeforeSearsh")->isChecked();
     const EffectSearchOutcome outcome =
         st.Searcher.run(st.Data, st.Skills.PerkPurity, st.Conditions, st.Settings.usedItems.ItemAvailable,
                         clearFirst, st.Potions);
@@ -61,7 +61,7 @@ void TFormMain::SearshFromEffects(bool force) {
 
 void TFormMain::SearshFromItems() {
     ProgramState &st = *m_state;
-    const bool clearFirst = action(QStringLiteral("MenuClearLbPotionBeforeSearsh"))->isChecked();
+    const bool clearFirst = command("MenuClearLbPotionBeforeSearsh")->isChecked();
     std::array<int, 3> items{};
     for (int k = 0; k < 3; ++k)
         items[static_cast<std::size_t>(k)] =

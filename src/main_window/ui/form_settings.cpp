@@ -109,8 +109,8 @@ void TFormMain::applySettings() {
     for (int k = 0; k < HeaderEffInfo->count() && k < static_cast<int>(s.headerEffInfoWidths.size()); ++k)
         HeaderEffInfo->resizeSection(k, std::max(0, s.headerEffInfoWidths[static_cast<std::size_t>(k)]));
 
-    action(QStringLiteral("MenuGridLines_hor"))->setChecked(b.menuGridLinesHor());
-    action(QStringLiteral("MenuGridLines_ver"))->setChecked(b.menuGridLinesVer());
+    // Every check item kept in Main.ini.
+    applyCheckSettings(b);
     SetGridRowHeight(std::clamp(b.gridRowHeight(), 10, 100), std::clamp(b.gridHeaderRowHeight(), 1, 50));
     // The sort itself runs once the row map is set up (start-up sequence).
     st.Grid.GridSortCode = std::clamp(b.gridSortCode(), -kMaxGridFindCol, kMaxGridFindCol);
@@ -121,11 +121,9 @@ void TFormMain::applySettings() {
     LBPotion->setItemHeight(std::clamp(b.lbPotionItemHeight(), 10, 100));
     Header->setFixedHeight(std::clamp(b.headerHeight(), 1, 50));
     m_splitterThickness = std::clamp(b.splitterThickness(), 1, 50);
-    action(QStringLiteral("MenuCanQuickSearsh"))->setChecked(b.menuCanQuickSearsh());
     PanelCapLBPotions->setFixedHeight(std::clamp(b.panelCapLBPotionsHeight(), 0, 50));
     PanelCap2->setFixedHeight(std::clamp(b.panelCap2Height(), 0, 50));
     PanelCapGrid->setFixedHeight(std::clamp(b.panelCapGridHeight(), 0, 50));
-    action(QStringLiteral("MenuShowHints"))->setChecked(b.menuShowHints());
     HeaderEffInfo->setFixedHeight(std::clamp(b.headerEffInfoHeight(), 1, 50));
     LbEffectInfo->setItemHeight(std::clamp(b.lbEffectInfoItemHeight(), 10, 50));
     st.Potions.PotionSortCode = std::clamp(b.potionSortCode(), -25, 25);
@@ -139,16 +137,6 @@ void TFormMain::applySettings() {
     m_colors.EffColorChar = charFromCode(b.effColorChar());
     m_colors.grayDisabledItems = b.menuCanGrayedDisabledItem();
 
-    action(QStringLiteral("MenuFastFindStartWithCurElement"))
-        ->setChecked(b.menuFastFindStartWithCurElement());
-    action(QStringLiteral("MenuCanGrayedDisabledItem"))->setChecked(b.menuCanGrayedDisabledItem());
-    action(QStringLiteral("MenuScrollForLBox"))->setChecked(b.menuScrollForLBox());
-    action(QStringLiteral("MenuCanLightLBox"))->setChecked(b.menuCanLightLBox());
-    action(QStringLiteral("MenuCanDrawLines"))->setChecked(b.drawVertLines());
-    action(QStringLiteral("MenuShowFormFavorites"))->setChecked(b.menuShowFormFavorites());
-    action(QStringLiteral("MenuShowUsedItemsList"))->setChecked(b.menuShowUsedItemsList());
-    action(QStringLiteral("MenuDragShowShadow"))->setChecked(b.dragShadow());
-    action(QStringLiteral("MenuDragTranspatenrMode"))->setChecked(b.dragShapedMode());
     st.PictureWindowOpen = b.pictureWindowOpen();
     st.Skills = b.skillSettings();
 
@@ -188,8 +176,7 @@ void TFormMain::collectSettings() {
 
     b.setGridSortCode(m_state->Grid.GridSortCode);
     b.setGridFindCol(m_state->Grid.GridFindCol);
-    b.setMenuGridLinesHor(action(QStringLiteral("MenuGridLines_hor"))->isChecked());
-    b.setMenuGridLinesVer(action(QStringLiteral("MenuGridLines_ver"))->isChecked());
+    collectCheckSettings(b);
     b.setPanelItemDisplayWidth(PanelItemDisplay->width());
     b.setPanelPotionInfoHeight(heightOf(PanelPotionInfo));
     b.setPanelLbPotionsMainHeight(heightOf(PanelLbPotionsMain));
@@ -197,7 +184,6 @@ void TFormMain::collectSettings() {
     b.setLbPotionItemHeight(LBPotion->itemHeight());
     b.setHeaderHeight(Header->height());
     b.setSplitterThickness(m_splitterThickness);
-    b.setMenuCanQuickSearsh(action(QStringLiteral("MenuCanQuickSearsh"))->isChecked());
     b.setPanelAddInfoWidth(PanelAddInfo->width());
     b.setPanelPotionTypeWidth(PanelPotionType->width());
     b.setPanelCapLBPotionsHeight(PanelCapLBPotions->height());
@@ -206,7 +192,6 @@ void TFormMain::collectSettings() {
     const QModelIndex gridIndex = StringGrid->currentIndex();
     if (gridIndex.isValid())
         b.setGridSelRow(gridIndex.row() + 1);
-    b.setMenuShowHints(action(QStringLiteral("MenuShowHints"))->isChecked());
     if (const auto code = effColorCharCode(m_colors.EffColorChar))
         b.setEffColorChar(*code);
     b.setPanelEffInfoWidth(PanelEffInfo->width());
@@ -215,16 +200,6 @@ void TFormMain::collectSettings() {
     b.setPotionSortCode(st.Potions.PotionSortCode);
     b.setPanelInfoMainWidth(PanelInfoMain->width());
     b.setPotionFindCol(m_colors.PotionFindCol);
-    b.setMenuFastFindStartWithCurElement(
-        action(QStringLiteral("MenuFastFindStartWithCurElement"))->isChecked());
-    b.setMenuCanGrayedDisabledItem(action(QStringLiteral("MenuCanGrayedDisabledItem"))->isChecked());
-    b.setMenuScrollForLBox(action(QStringLiteral("MenuScrollForLBox"))->isChecked());
-    b.setMenuCanLightLBox(action(QStringLiteral("MenuCanLightLBox"))->isChecked());
-    b.setDrawVertLines(action(QStringLiteral("MenuCanDrawLines"))->isChecked());
-    b.setMenuShowFormFavorites(action(QStringLiteral("MenuShowFormFavorites"))->isChecked());
-    b.setMenuShowUsedItemsList(action(QStringLiteral("MenuShowUsedItemsList"))->isChecked());
-    b.setDragShadow(action(QStringLiteral("MenuDragShowShadow"))->isChecked());
-    b.setDragShapedMode(action(QStringLiteral("MenuDragTranspatenrMode"))->isChecked());
     b.setPictureWindowOpen(st.PictureWindowOpen);
     b.setSkillSettings(st.Skills);
     b.clearReserved();

@@ -40,15 +40,15 @@ void TFormMain::showStartupFailure(const QString &title, const QString &detail, 
                                          remedy.toHtmlEscaped()));
     CentralStack->setCurrentWidget(StartupFailurePage);
     menuBar()->setEnabled(true);
+    QAction *const exits[] = {command("MenuExit"), command("MenuExitNoSave")};
     for (QAction *act : std::as_const(m_actions)) {
-        const QString name = act->objectName();
-        if (name != QLatin1String("MenuExit") && name != QLatin1String("MenuExitNoSave"))
+        if (act != exits[0] && act != exits[1])
             act->setEnabled(false);
     }
     // The dispatcher stays closed (start-up did not finish); the two exits
     // still close the window, which then writes nothing.
-    for (const char *name : {"MenuExit", "MenuExitNoSave"})
-        connect(action(QString::fromLatin1(name)), &QAction::triggered, this, &QWidget::close);
+    for (QAction *exit : exits)
+        connect(exit, &QAction::triggered, this, &QWidget::close);
 }
 
 void TFormMain::FormCreate() {
@@ -161,7 +161,7 @@ void TFormMain::FormCreate() {
     On_Popup(PopupMenuGrid);
     for (const char *name :
          {"MenuCanQuickSearsh", "MenuGridLines_hor", "MenuGridLines_ver", "MenuScrollForLBox"})
-        On_Click(action(QString::fromLatin1(name)));
+        On_Click(command(name));
 }
 
 void TFormMain::FormShow() {

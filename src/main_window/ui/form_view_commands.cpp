@@ -1,7 +1,7 @@
 // Menu commands that change how the lists, captions and splitters look: row
 // and caption heights, alternate-row percentages, splitter thickness,
-// drop-down sizes and the vertical lines. Numbers are asked with
-// PromptNumber and clamped to each setting's range.
+// drop-down sizes, colours, fonts and the vertical lines. Numbers are asked
+// with PromptNumber within the range of their settings line.
 
 #include "main_window/ui/form_main.h"
 
@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScrollBar>
 #include <QTableView>
 
 namespace qor {
@@ -84,8 +85,7 @@ bool TFormMain::promptWidgetFont(QWidget *widget) {
     return true;
 }
 
-bool TFormMain::onFontCommand(QAction *act) {
-    const QString name = act->objectName();
+void TFormMain::cmdFont(QAction *, int target) {
     MainSettings &s = m_state->Settings;
     // The font settings of the choosers and of the alternative-making lists
     // are kept as face name and point size.
@@ -94,194 +94,261 @@ bool TFormMain::onFontCommand(QAction *act) {
         if (font.pointSize() > 0)
             setting.size = font.pointSize();
     };
-    if (name == QLatin1String("MenuLbPotionsFont")) {
+    switch (static_cast<FontTarget>(target)) {
+    case FontTarget::RecipeList:
         promptWidgetFont(LBPotion);
-    } else if (name == QLatin1String("MenuGridFont")) {
+        break;
+    case FontTarget::Grid:
         promptWidgetFont(StringGrid);
-    } else if (name == QLatin1String("MenuLbEffectInfoFont")) {
+        break;
+    case FontTarget::EffectInfo:
         promptWidgetFont(LbEffectInfo);
-    } else if (name == QLatin1String("MenuFontFavorites")) {
+        break;
+    case FontTarget::Favorites:
         promptWidgetFont(LBFavorites);
-    } else if (name == QLatin1String("MenuFontMainForm")) {
+        break;
+    case FontTarget::MainForm:
         promptWidgetFont(this);
-    } else if (name == QLatin1String("PMenuLocatFont")) {
+        break;
+    case FontTarget::LocalMenuControl:
         promptWidgetFont(m_localMenuTarget);
         m_localMenuTarget = nullptr;
-    } else if (name == QLatin1String("MenuFontComboBox")) {
+        break;
+    case FontTarget::DropDown: {
         QFont font = CbEffect[0]->font();
         if (PromptFont(font)) {
             store(s.font(SettingsFont::DropDown), font);
             SetComboBoxMode(this);
         }
-    } else if (name == QLatin1String("MenuFontAltLBoxs")) {
+        break;
+    }
+    case FontTarget::AltLists: {
         QFont font = LbAltItemsList->font();
         if (PromptFont(font)) {
             store(s.font(SettingsFont::AltLists), font);
             AltLBoxsSetView();
         }
-    } else {
-        return false;
+        break;
     }
-    return true;
+    }
 }
 
-bool TFormMain::onColorCommand(QAction *act) {
-    const QString name = act->objectName();
+void TFormMain::cmdColor(QAction *, int line) {
     SettingsBlock &b = m_state->Settings.block;
-    const auto choose = [&](QColor &colour, void (SettingsBlock::*store)(ColorCode)) {
+    const auto choose = [&](QColor &colour) {
         const auto chosen = m_dialogs.chooseColor(this, colour);
         if (!chosen)
             return false;
         colour = *chosen;
-        (b.*store)(codeOfColor(*chosen));
+        b.setValue(line, codeOfColor(*chosen));
         return true;
     };
-    if (name == QLatin1String("MenuColorLightLbox")) {
-        if (choose(m_colors.CellLightColor, &SettingsBlock::setCellLightColor))
+    const auto updateAll = [this] {
+        for (QWidget *child : findChildren<QWidget *>())
+            child->update();
+    };
+    switch (line) {
+    case SettingsLine::CellLightColor:
+        if (choose(m_colors.CellLightColor))
             LBPotion->viewport()->update();
-    } else if (name == QLatin1String("MenuColorLBoxLines")) {
-        if (choose(m_colors.VertLineColor, &SettingsBlock::setVertLineColor))
+        break;
+    case SettingsLine::VertLineColor:
+        if (choose(m_colors.VertLineColor))
             LBPotion->viewport()->update();
-    } else if (name == QLatin1String("MenuColorEffPoison") || name == QLatin1String("MenuColorEffGood")) {
-        const bool poison = name == QLatin1String("MenuColorEffPoison");
-        if (choose(poison ? m_colors.PoisonEffColor : m_colors.GoodEffColor,
-                   poison ? &SettingsBlock::setPoisonEffColor : &SettingsBlock::setGoodEffColor)) {
-            for (QWidget *child : findChildren<QWidget *>())
-                child->update();
-        }
-    } else if (name == QLatin1String("MenuColorMarkerDef")) {
+        break;
+    case SettingsLine::PoisonEffColor:
+        if (choose(m_colors.PoisonEffColor))
+            updateAll();
+        break;
+    case SettingsLine::GoodEffColor:
+        if (choose(m_colors.GoodEffColor))
+            updateAll();
+        break;
+    case SettingsLine::DefMarkerColor: {
         QColor marker = colorFromCode(b.defMarkerColor(), m_colors);
         // The markers take the new colour at the next start.
-        if (choose(marker, &SettingsBlock::setDefMarkerColor))
+        if (choose(marker))
             m_dialogs.message(this, QStringLiteral("Изменения вступят после перезапуска программы    "));
-    } else if (name == QLatin1String("MenuColorWndPicBg")) {
+        break;
+    }
+    case SettingsLine::PicBgColor: {
         QColor background = colorFromCode(b.picBgColor(), m_colors);
-        if (choose(background, &SettingsBlock::setPicBgColor)) {
+        if (choose(background)) {
             SetItemDisplayColor();
             m_pictures.MakePicturesDisplay(0, 0, background.rgb(), m_colors.Window.rgb());
             onGridSelection();
             LbPotionSelectionChanged();
         }
-    } else {
-        return false;
+        break;
     }
-    return true;
+    default:
+        break;
+    }
 }
 
-void TFormMain::onViewCommand(QAction *act) {
-    const QString name = act->objectName();
+void TFormMain::cmdGridLines(QAction *, int) {
+    m_gridDelegate->setLines(command("MenuGridLines_ver")->isChecked(),
+                             command("MenuGridLines_hor")->isChecked());
+    StringGrid->viewport()->update();
+}
+
+void TFormMain::cmdDrawVertLines(QAction *item, int) {
+    m_colors.DrawVertLines = item->isChecked();
+    m_colors.VertLineColor = colorFromCode(m_state->Settings.block.vertLineColor(), m_colors);
+    LBPotion->viewport()->update();
+}
+
+void TFormMain::cmdScrollBar(QAction *item, int) {
+    ScrollBarLB->setVisible(item->isChecked());
+    FormResize(PanelLBox);
+}
+
+void TFormMain::cmdCellMarking(QAction *, int) {
+    LBPotion->clearLitRow();
+    SetLBoxLightCellType();
+    LBPotion->viewport()->update();
+}
+
+void TFormMain::cmdRecipeRowHeight(QAction *item, int line) {
+    int value = 0;
+    if (promptSetting(item, line, LBPotion->itemHeight(), value)) {
+        LBPotion->setItemHeight(value);
+        rebuildRowPictures();
+        LBPotion->viewport()->update();
+    }
+}
+
+void TFormMain::cmdGridRowHeight(QAction *item, int line) {
     SettingsBlock &b = m_state->Settings.block;
     int value = 0;
-    // A caption height is asked without bounds and limited afterwards.
-    auto captionHeight = [&](QWidget *caption) {
-        if (!PromptNumber(act, caption->height(), value, 2147483647, -2147483647))
-            return false;
-        caption->setFixedHeight(std::clamp(value, 0, 50));
-        return true;
-    };
-    if (name == QLatin1String("MenuGridLines_ver") || name == QLatin1String("MenuGridLines_hor")) {
-        m_gridDelegate->setLines(action(QStringLiteral("MenuGridLines_ver"))->isChecked(),
-                                 action(QStringLiteral("MenuGridLines_hor"))->isChecked());
-        StringGrid->viewport()->update();
-    } else if (name == QLatin1String("MenuCanDrawLines")) {
-        m_colors.DrawVertLines = act->isChecked();
-        m_colors.VertLineColor = colorFromCode(b.vertLineColor(), m_colors);
-        LBPotion->viewport()->update();
-    } else if (name == QLatin1String("MenuLbPotionItemHeight")) {
-        if (PromptNumber(act, LBPotion->itemHeight(), value, 100, 10)) {
-            LBPotion->setItemHeight(value);
-            rebuildRowPictures();
-            LBPotion->viewport()->update();
-        }
-    } else if (name == QLatin1String("MenuHeightCap1")) {
-        if (captionHeight(PanelCapLBPotions))
-            FormResize(PanelLbPotionsMain);
-    } else if (name == QLatin1String("MenuHeightCap2")) {
-        captionHeight(PanelCap2);
-    } else if (name == QLatin1String("MenuHeightCap3")) {
-        captionHeight(PanelCapGrid);
-    } else if (name == QLatin1String("MenuHeaderHeight")) {
-        if (PromptNumber(act, Header->height(), value, 50, 1)) {
-            Header->setFixedHeight(value);
-            FormResize(PanelLbPotionsMain);
-        }
-    } else if (name == QLatin1String("MenuHeaderEffInfoHeight")) {
-        if (PromptNumber(act, HeaderEffInfo->height(), value, 50, 1))
-            HeaderEffInfo->setFixedHeight(value);
-    } else if (name == QLatin1String("MenuLbEffectInfoItemHeight")) {
-        if (PromptNumber(act, LbEffectInfo->itemHeight(), value, 50, 10))
-            LbEffectInfo->setItemHeight(value);
-    } else if (name == QLatin1String("MenuColor2LBox") || name == QLatin1String("MenuColor2LbEff") ||
-               name == QLatin1String("MenuColor2Grid")) {
-        const int line = name == QLatin1String("MenuColor2LBox")    ? SettingsLine::PotionColor2Percent
-                         : name == QLatin1String("MenuColor2LbEff") ? SettingsLine::EffInfoColor2Percent
-                                                                    : SettingsLine::GridColor2Percent;
-        if (PromptNumber(act, b.value(line), value, 300, 25)) {
-            b.setValue(line, value);
-            MakeColor2();
-            if (line == SettingsLine::PotionColor2Percent)
-                rebuildRowPictures();
-            LBPotion->viewport()->update();
-            LbEffectInfo->viewport()->update();
-            StringGrid->viewport()->update();
-        }
-    } else if (name == QLatin1String("MenuGridItemHeight")) {
-        if (PromptNumber(act, b.gridRowHeight(), value, 100, 10)) {
-            b.setGridRowHeight(value);
-            SetGridRowHeight(value, -1);
-        }
-    } else if (name == QLatin1String("MenuGridHeaderHeight")) {
-        if (PromptNumber(act, StringGrid->horizontalHeader()->height(), value, 50, 1)) {
-            b.setGridHeaderRowHeight(value);
-            SetGridRowHeight(b.gridRowHeight(), value);
-        }
-    } else if (name == QLatin1String("MenuCanGrayedDisabledItem")) {
-        m_colors.grayDisabledItems = act->isChecked();
-        update();
-        for (QWidget *w : findChildren<QWidget *>())
-            w->update();
-    } else if (name == QLatin1String("MenuSplitterHeight")) {
-        if (PromptNumber(act, m_splitterThickness, value, 50, 1)) {
-            m_splitterThickness = value;
-            SetSplittersHeight();
-        }
-    } else if (name == QLatin1String("MenuSetDropDownCount")) {
-        if (PromptNumber(act, b.dropDownCount(), value, 50, 5)) {
-            b.setDropDownCount(value);
-            SetComboBoxMode(this);
-        }
-    } else if (onColorCommand(act) || onFontCommand(act)) {
-        return;
-    } else if (name == QLatin1String("MenuCharEffectType")) {
-        const auto text = m_dialogs.inputText(this, act->text(), QString(m_colors.EffColorChar));
-        if (!text || text->isEmpty())
-            return;
-        // Main.ini keeps the symbol as one byte of the Cyrillic code page.
-        if (!effColorCharCode(text->at(0))) {
-            m_dialogs.message(this,
-                              QStringLiteral("Символ \"%1\" нельзя сохранить в файле настроек. "
-                                             "Выберите символ из кириллической кодовой страницы.")
-                                  .arg(text->left(text->at(0).isHighSurrogate() ? 2 : 1)),
-                              MessageIcon::Warning);
-            return;
-        }
-        m_colors.EffColorChar = text->at(0);
-        for (QWidget *child : findChildren<QWidget *>())
-            child->update();
-    } else if (name == QLatin1String("MenuLbFavoritesItemHeight")) {
-        if (PromptNumber(act, LBFavorites->itemHeight(), value, 100, 10)) {
-            LBFavorites->setItemHeight(value);
-            b.setLbFavoritesItemHeight(value);
-        }
-    } else if (name == QLatin1String("MenuItemHeightAltLBoxs")) {
-        if (PromptNumber(act, b.altListsItemHeight(), value, 50, 10)) {
-            b.setAltListsItemHeight(value);
-            AltLBoxsSetView();
-        }
-    } else if (name == QLatin1String("MenuFastFindTime")) {
-        if (PromptNumber(act, b.fastFindTimeout(), value, 5000, 100))
-            b.setFastFindTimeout(value);
+    if (promptSetting(item, line, b.gridRowHeight(), value)) {
+        b.setGridRowHeight(value);
+        SetGridRowHeight(value, -1);
     }
+}
+
+void TFormMain::cmdEffectRowHeight(QAction *item, int line) {
+    int value = 0;
+    if (promptSetting(item, line, LbEffectInfo->itemHeight(), value))
+        LbEffectInfo->setItemHeight(value);
+}
+
+void TFormMain::cmdFavoritesRowHeight(QAction *item, int line) {
+    int value = 0;
+    if (promptSetting(item, line, LBFavorites->itemHeight(), value)) {
+        LBFavorites->setItemHeight(value);
+        m_state->Settings.block.setLbFavoritesItemHeight(value);
+    }
+}
+
+void TFormMain::cmdAltRowHeight(QAction *item, int line) {
+    SettingsBlock &b = m_state->Settings.block;
+    int value = 0;
+    if (promptSetting(item, line, b.altListsItemHeight(), value)) {
+        b.setAltListsItemHeight(value);
+        AltLBoxsSetView();
+    }
+}
+
+void TFormMain::cmdCaptionHeight(QAction *item, int line) {
+    QWidget *caption = line == SettingsLine::PanelCapLBPotionsHeight
+                           ? static_cast<QWidget *>(PanelCapLBPotions)
+                       : line == SettingsLine::PanelCap2Height ? static_cast<QWidget *>(PanelCap2)
+                                                               : static_cast<QWidget *>(PanelCapGrid);
+    // A caption height is asked without bounds and limited afterwards.
+    int value = 0;
+    if (!PromptNumber(item, caption->height(), value, 2147483647, -2147483647))
+        return;
+    const SettingRange range = settingRange(line);
+    caption->setFixedHeight(std::clamp(value, range.min, range.max));
+    if (caption == PanelCapLBPotions)
+        FormResize(PanelLbPotionsMain);
+}
+
+void TFormMain::cmdRecipeHeaderHeight(QAction *item, int line) {
+    int value = 0;
+    if (promptSetting(item, line, Header->height(), value)) {
+        Header->setFixedHeight(value);
+        FormResize(PanelLbPotionsMain);
+    }
+}
+
+void TFormMain::cmdEffectHeaderHeight(QAction *item, int line) {
+    int value = 0;
+    if (promptSetting(item, line, HeaderEffInfo->height(), value))
+        HeaderEffInfo->setFixedHeight(value);
+}
+
+void TFormMain::cmdGridHeaderHeight(QAction *item, int line) {
+    SettingsBlock &b = m_state->Settings.block;
+    int value = 0;
+    if (promptSetting(item, line, StringGrid->horizontalHeader()->height(), value)) {
+        b.setGridHeaderRowHeight(value);
+        SetGridRowHeight(b.gridRowHeight(), value);
+    }
+}
+
+void TFormMain::cmdColor2(QAction *item, int line) {
+    SettingsBlock &b = m_state->Settings.block;
+    int value = 0;
+    if (promptSetting(item, line, b.value(line), value)) {
+        b.setValue(line, value);
+        MakeColor2();
+        if (line == SettingsLine::PotionColor2Percent)
+            rebuildRowPictures();
+        LBPotion->viewport()->update();
+        LbEffectInfo->viewport()->update();
+        StringGrid->viewport()->update();
+    }
+}
+
+void TFormMain::cmdGrayDisabled(QAction *item, int) {
+    m_colors.grayDisabledItems = item->isChecked();
+    update();
+    for (QWidget *w : findChildren<QWidget *>())
+        w->update();
+}
+
+void TFormMain::cmdSplitterThickness(QAction *item, int line) {
+    int value = 0;
+    if (promptSetting(item, line, m_splitterThickness, value)) {
+        m_splitterThickness = value;
+        SetSplittersHeight();
+    }
+}
+
+void TFormMain::cmdDropDownCount(QAction *item, int line) {
+    SettingsBlock &b = m_state->Settings.block;
+    int value = 0;
+    if (promptSetting(item, line, b.dropDownCount(), value)) {
+        b.setDropDownCount(value);
+        SetComboBoxMode(this);
+    }
+}
+
+void TFormMain::cmdEffectSymbol(QAction *item, int) {
+    const auto text = m_dialogs.inputText(this, item->text(), QString(m_colors.EffColorChar));
+    if (!text || text->isEmpty())
+        return;
+    // Main.ini keeps the symbol as one byte of the Cyrillic code page.
+    if (!effColorCharCode(text->at(0))) {
+        m_dialogs.message(this,
+                          QStringLiteral("Символ \"%1\" нельзя сохранить в файле настроек. "
+                                         "Выберите символ из кириллической кодовой страницы.")
+                              .arg(text->left(text->at(0).isHighSurrogate() ? 2 : 1)),
+                          MessageIcon::Warning);
+        return;
+    }
+    m_colors.EffColorChar = text->at(0);
+    for (QWidget *child : findChildren<QWidget *>())
+        child->update();
+}
+
+void TFormMain::cmdFastFindTime(QAction *item, int line) {
+    SettingsBlock &b = m_state->Settings.block;
+    int value = 0;
+    if (promptSetting(item, line, b.fastFindTimeout(), value))
+        b.setFastFindTimeout(value);
 }
 
 } // namespace qor

@@ -1,0 +1,82 @@
+#pragma once
+// One row per item of the main menu and the context menus: where it goes,
+// its object name, caption, shortcut, check state, the Main.ini flag that
+// keeps that state, and the handler the dispatcher calls. The menus are built
+// from the rows, so a new command is one row plus its handler.
+
+#include <QKeyCombination>
+
+#include <cstdint>
+#include <span>
+
+class QAction;
+
+namespace qor {
+
+class TFormMain;
+
+// The menus and submenus, in the order the rows create them.
+enum class MenuId : std::uint8_t {
+    None, // a row of kind Menu with this parent is a context menu
+    Bar,  // the window's menu bar
+    File,
+    View,
+    ViewRecipes,
+    ViewTable,
+    ViewEffects,
+    ViewDrag,
+    ViewMisc,
+    Find,
+    Fonts,
+    Colors,
+    Search,
+    Other,
+    PopupLB,
+    PopupLBMisc,
+    PopupFavorites,
+    PopupGrid,
+    PopupLocal,
+    Count
+};
+
+// The font a font command changes.
+enum class FontTarget : std::uint8_t {
+    RecipeList,
+    Grid,
+    EffectInfo,
+    Favorites,
+    MainForm,
+    LocalMenuControl,
+    DropDown,
+    AltLists
+};
+
+// A handler gets the item and the row's argument (a settings line, a marker
+// number, a font target...), so that related items share one handler.
+using CommandHandler = void (TFormMain::*)(QAction *item, int arg);
+
+struct MenuCommand {
+    enum class Kind : std::uint8_t { Item, Separator, Menu };
+    // Items whose command comes with a later version stand disabled;
+    // CheckOnly items are enabled and their check state is read where used.
+    enum class State : std::uint8_t { Built, CheckOnly, NotBuilt };
+    enum class Check : std::uint8_t { None, Off, On };
+
+    Kind kind = Kind::Item;
+    MenuId menu = MenuId::None; // the menu the row goes into
+    const char *name = nullptr; // object name (Menu rows: of context menus only)
+    const char *caption = nullptr;
+    QKeyCombination shortcut = QKeyCombination(Qt::Key_unknown);
+    Check check = Check::None;
+    State state = State::Built;
+    CommandHandler run = nullptr;
+    int arg = 0;
+    int settingLine = 0;         // Main.ini flag line that keeps the check state
+    MenuId opens = MenuId::None; // Menu rows: the menu they create
+
+    bool hasShortcut() const { return shortcut.key() != Qt::Key_unknown; }
+    bool checkable() const { return check != Check::None; }
+    bool enabled() const { return state != State::NotBuilt; }
+};
+
+} // namespace qor

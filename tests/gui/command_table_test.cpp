@@ -1,0 +1,103 @@
+// The command table itself: unique names, a handler for every item that is
+// not deliberately disabled, menus opened before they are filled, Main.ini
+// flags only on check items; and the window built from it.
+
+#include "gui_test_support.h"
+
+#include "main_window/settings_block.h"
+
+#include <QAction>
+#include <QMenu>
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+namespace qor {
+namespace {
+
+using Row = MenuCommand;
+
+TEST(CommandTableTest, EveryItemHasAHandlerOrIsDeliberatelyDisabled) {
+    std::set<std::string> names;
+    std::set<int> settingLines;
+    std::set<MenuId> opened{MenuId::None, MenuId::Bar};
+    int items = 0;
+    for (const Row &row : TFormMain::commandTable()) {
+        ASSERT_TRUE(opened.count(row.menu)) << "a row goes into a menu not opened before it";
+        if (row.kind == Row::Kind::Menu) {
+            EXPECT_TRUE(opened.insert(row.opens).second) << "menu opened twice";
+            // Context menus are found by name, the others by caption.
+            EXPECT_EQ(row.menu == MenuId::None, row.name != nullptr);
+            EXPECT_EQ(row.menu == MenuId::None, row.caption == nullptr);
+            continue;
+        }
+        if (row.kind == Row::Kind::Separator)
+            continue;
+        ++items;
+        ASSERT_NE(row.name, nullptr);
+        ASSERT_NE(row.caption, nullptr) << row.name;
+        EXPECT_TRUE(names.insert(row.name).second) << "duplicate name " << row.name;
+        switch (row.state) {
+        case Row::State::Built:
+            EXPECT_NE(row.run, nullptr) << row.name << " is enabled but has no handler";
+            break;
+        case Row::State::CheckOnly:
+            EXPECT_EQ(row.run, nullptr) << row.name;
+            EXPECT_TRUE(row.checkable()) << row.name << " has neither handler nor check state";
+            break;
+        case Row::State::NotBuilt:
+            EXPECT_EQ(row.run, nullptr) << row.name << " is disabled but has a handler";
+            break;
+        }
+        if (row.settingLine != 0) {
+            EXPECT_TRUE(row.checkable()) << row.name;
+            const SettingRange range = settingRange(row.settingLine);
+            EXPECT_TRUE(range.min == 0 && range.max == 1)
+                << row.name << " keeps its state in a non-flag line";
+            EXPECT_TRUE(settingLines.insert(row.settingLine).second) << row.name << " shares a settings line";
+        }
+    }
+    EXPECT_EQ(opened.size(), static_cast<std::size_t>(MenuId::Count));
+    EXPECT_GT(items, 80);
+}
+
+TEST(CommandTableTest, WindowBuildsEveryRowAndNothingElse) {
+    test::ScratchData data;
+    auto form = test::openForm(data);
+    std::set<QString> rowNames;
+    for (const Row &row : TFormMain::commandTable()) {
+        if (row.kind != Row::Kind::Item)
+            continue;
+        const QString name = QString::fromLatin1(row.name);
+        rowNames.insert(name);
+        QAction *act = form->action(name);
+        ASSERT_NE(act, nullptr) << row.name;
+        // The recipe list's menu words some captions for the cell it opens on.
+        if (row.menu != MenuId::PopupLB) {
+            EXPECT_EQ(act->text(), QString::fromUtf8(row.caption)) << row.name;
+        }
+        EXPECT_EQ(act->shortcut(), row.hasShortcut() ? QKeySequence(row.shortcut) : QKeySequence())
+            << row.name;
+        EXPECT_EQ(act->isCheckable(), row.checkable()) << row.name;
+        if (!row.enabled()) {
+            EXPECT_FALSE(act->isEnabled()) << row.name << " stands enabled without a command";
+        }
+    }
+    // Every named item of the window's menus comes from a row.
+    int built = 0;
+    for (QMenu *menu : form->findChildren<QMenu *>()) {
+        for (QAction *act : menu->actions()) {
+            if (act->isSeparator() || act->menu())
+                continue;
+            ++built;
+            EXPECT_TRUE(rowNames.count(act->objectName())) << act->objectName().toStdString();
+        }
+    }
+    EXPECT_EQ(built, static_cast<int>(rowNames.size()));
+    EXPECT_EQ(form->action(QStringLiteral("NoSuchItem")), nullptr);
+}
+
+} // namespace
+} // namespace qor
