@@ -1,107 +1,137 @@
 #include "main_window/settings_block.h"
 
+#include "recipe_list/potion_rec.h"
+
 #include <algorithm>
 #include <limits>
 
 namespace qor {
 
-SettingRange settingRange(int line) {
-    using namespace SettingsLine;
-    constexpr SettingRange any{std::numeric_limits<std::int32_t>::min(),
-                               std::numeric_limits<std::int32_t>::max()};
-    constexpr SettingRange flag{0, 1};
-    constexpr SettingRange pixels{0, kMaxPixelSize};
-    constexpr SettingRange percent{25, 300};
-    switch (line) {
-    case MenuGridLinesHor:
-    case MenuGridLinesVer:
-    case MenuCanQuickSearsh:
-    case MenuShowHints:
-    case MenuFastFindStartWithCurElement:
-    case MenuCanGrayedDisabledItem:
-    case PerkPhysician:
-    case PerkBenefactor:
-    case PerkPoisoner:
-    case MenuScrollForLBox:
-    case MenuCanLightLBox:
-    case DrawVertLines:
-    case PerkPurity:
-    case MenuShowFormFavorites:
-    case MenuShowUsedItemsList:
-    case PictureWindowOpen:
-    case DragShadow:
-    case DragShapedMode:
-        return flag;
-    case GridRowHeight:
-    case LbPotionItemHeight:
-    case LbFavoritesItemHeight:
-        return {10, 100};
-    case HeaderHeight:
-    case SplitterThickness:
-    case HeaderEffInfoHeight:
-    case GridHeaderRowHeight:
-        return {1, 50};
-    case PanelCapLBPotionsHeight:
-    case PanelCap2Height:
-    case PanelCapGridHeight:
-        return {0, 50};
-    case UsedItemsItemHeight:
-    case AltListsItemHeight:
-    case LbEffectInfoItemHeight:
-    case FavoritesItemHeight:
-    case HelpItemHeight:
-        return {10, 50};
-    case PanelItemDisplayWidth:
-    case PanelPotionInfoHeight:
-    case PanelLbPotionsMainHeight:
-    case PageControlHeight:
-    case PanelAddInfoWidth:
-    case PanelPotionTypeWidth:
-    case PanelEffInfoWidth:
-    case PanelInfoMainWidth:
-    case HelpListWidth:
-    case FavoritesEffGroupHeight:
-        return pixels;
-    case PotionColor2Percent:
-    case GridColor2Percent:
-    case EffInfoColor2Percent:
-        return percent;
-    case FastFindTimeout:
-        return {100, 5000};
-    case GridSelRow:
-        return {0, any.max};
-    case DropDownCount:
-        return {5, 50};
-    case PotionSortCode:
-        return {-kMaxPotionFindCol, kMaxPotionFindCol};
-    case GridSortCode:
-        return {-kMaxGridFindCol, kMaxGridFindCol};
-    case GridFindCol:
-        return {1, kMaxGridFindCol};
-    case PotionFindCol:
-        return {0, kMaxPotionFindCol};
-    case AlchemyFortify:
-        return {0, 400};
-    case AlchemySkill:
-        return {0, 200};
-    case AlchemistRanks:
-        return {0, 5};
-    case EffColorChar:
-        return {0, 255};
-    case DragImageSize:
-        return {24, 100};
-    case DragBlend:
-        return {10, 255};
-    case UsedItemsSetIndex:
-        return {0, 3};
-    case Reserved14:
-    case Reserved69:
-    case Reserved70:
-    case Reserved71:
-        return {0, 0};
-    default: // colours
-        return any;
+namespace {
+
+namespace L = SettingsLine;
+
+constexpr std::int32_t kAnyMin = std::numeric_limits<std::int32_t>::min();
+constexpr std::int32_t kAnyMax = std::numeric_limits<std::int32_t>::max();
+
+constexpr ColorCode rgb(int r, int g, int b) {
+    return static_cast<ColorCode>(r | (g << 8) | (b << 16));
+}
+
+constexpr SettingRow flag(int line, const char *name, bool on) {
+    return {line, name, 0, 1, on ? 1 : 0};
+}
+
+constexpr SettingRow colour(int line, const char *name, ColorCode def) {
+    return {line, name, kAnyMin, kAnyMax, def};
+}
+
+constexpr SettingRow pixels(int line, const char *name, std::int32_t def) {
+    return {line, name, 0, kMaxPixelSize, def};
+}
+
+constexpr SettingRow reserved(int line, const char *name) {
+    return {line, name, 0, 0, 0};
+}
+
+// Every line of the block with its range and first-run value. The default
+// sizes and check states are those of the window as first laid out.
+constexpr std::array<SettingRow, kSettingsBlockSize> kRows{{
+    flag(L::MenuGridLinesHor, "MenuGridLinesHor", false),
+    flag(L::MenuGridLinesVer, "MenuGridLinesVer", true),
+    {L::GridRowHeight, "GridRowHeight", 10, 100, 20},
+    pixels(L::PanelItemDisplayWidth, "PanelItemDisplayWidth", 147),
+    pixels(L::PanelPotionInfoHeight, "PanelPotionInfoHeight", 143),
+    pixels(L::PanelLbPotionsMainHeight, "PanelLbPotionsMainHeight", 178),
+    pixels(L::PageControlHeight, "PageControlHeight", 200),
+    colour(L::PicBgColor, "PicBgColor", rgb(255, 255, 255)),
+    {L::LbPotionItemHeight, "LbPotionItemHeight", 10, 100, 25},
+    {L::HeaderHeight, "HeaderHeight", 1, 50, 19},
+    {L::SplitterThickness, "SplitterThickness", 1, 50, 6},
+    flag(L::MenuCanQuickSearsh, "MenuCanQuickSearsh", true),
+    pixels(L::PanelAddInfoWidth, "PanelAddInfoWidth", 116),
+    reserved(L::Reserved14, "Reserved14"),
+    {L::FastFindTimeout, "FastFindTimeout", 100, 5000, 1000},
+    pixels(L::PanelPotionTypeWidth, "PanelPotionTypeWidth", 55),
+    {L::PanelCapLBPotionsHeight, "PanelCapLBPotionsHeight", 0, 50, 19},
+    {L::PanelCap2Height, "PanelCap2Height", 0, 50, 17},
+    {L::PanelCapGridHeight, "PanelCapGridHeight", 0, 50, 19},
+    {L::GridSelRow, "GridSelRow", 0, kAnyMax, 1},
+    {L::DropDownCount, "DropDownCount", 5, 50, 32},
+    {L::UsedItemsItemHeight, "UsedItemsItemHeight", 10, 50, 20},
+    {L::PotionColor2Percent, "PotionColor2Percent", 25, 300, 93},
+    flag(L::MenuShowHints, "MenuShowHints", true),
+    {L::AltListsItemHeight, "AltListsItemHeight", 10, 50, 17},
+    pixels(L::PanelEffInfoWidth, "PanelEffInfoWidth", 375),
+    {L::HeaderEffInfoHeight, "HeaderEffInfoHeight", 1, 50, 17},
+    {L::LbEffectInfoItemHeight, "LbEffectInfoItemHeight", 10, 50, 17},
+    {L::PotionSortCode, "PotionSortCode", -kMaxPotionFindCol, kMaxPotionFindCol, -PotionColumn::Cost},
+    pixels(L::PanelInfoMainWidth, "PanelInfoMainWidth", 347),
+    {L::GridFindCol, "GridFindCol", 1, kMaxGridFindCol, 1},
+    colour(L::PoisonEffColor, "PoisonEffColor", rgb(192, 0, 0)),
+    colour(L::GoodEffColor, "GoodEffColor", rgb(0, 128, 0)),
+    {L::LbFavoritesItemHeight, "LbFavoritesItemHeight", 10, 100, 16},
+    {L::GridColor2Percent, "GridColor2Percent", 25, 300, 93},
+    pixels(L::HelpListWidth, "HelpListWidth", 501),
+    {L::PotionFindCol, "PotionFindCol", 0, kMaxPotionFindCol, 3},
+    colour(L::DefMarkerColor, "DefMarkerColor", rgb(255, 255, 0)),
+    {L::AlchemyFortify, "AlchemyFortify", 0, 400, 0},
+    flag(L::MenuFastFindStartWithCurElement, "MenuFastFindStartWithCurElement", true),
+    flag(L::MenuCanGrayedDisabledItem, "MenuCanGrayedDisabledItem", false),
+    {L::GridHeaderRowHeight, "GridHeaderRowHeight", 1, 50, 20},
+    {L::EffInfoColor2Percent, "EffInfoColor2Percent", 25, 300, 93},
+    {L::AlchemySkill, "AlchemySkill", 0, 200, 15},
+    {L::AlchemistRanks, "AlchemistRanks", 0, 5, 0},
+    flag(L::PerkPhysician, "PerkPhysician", false),
+    flag(L::PerkBenefactor, "PerkBenefactor", false),
+    flag(L::PerkPoisoner, "PerkPoisoner", false),
+    flag(L::MenuScrollForLBox, "MenuScrollForLBox", false),
+    flag(L::MenuCanLightLBox, "MenuCanLightLBox", false),
+    colour(L::CellLightColor, "CellLightColor", rgb(255, 255, 200)),
+    flag(L::DrawVertLines, "DrawVertLines", false),
+    colour(L::VertLineColor, "VertLineColor", rgb(192, 192, 192)),
+    {L::GridSortCode, "GridSortCode", -kMaxGridFindCol, kMaxGridFindCol, 0},
+    {L::FavoritesItemHeight, "FavoritesItemHeight", 10, 50, 20},
+    pixels(L::FavoritesEffGroupHeight, "FavoritesEffGroupHeight", 150),
+    flag(L::PerkPurity, "PerkPurity", false),
+    {L::EffColorChar, "EffColorChar", 0, 255, 0x95},
+    {L::DragImageSize, "DragImageSize", 24, 100, 48},
+    {L::DragBlend, "DragBlend", 10, 255, 200},
+    flag(L::MenuShowFormFavorites, "MenuShowFormFavorites", false),
+    flag(L::MenuShowUsedItemsList, "MenuShowUsedItemsList", false),
+    flag(L::PictureWindowOpen, "PictureWindowOpen", false),
+    {L::UsedItemsSetIndex, "UsedItemsSetIndex", 0, 3, 0},
+    {L::HelpItemHeight, "HelpItemHeight", 10, 50, 16},
+    flag(L::DragShadow, "DragShadow", true),
+    colour(L::DragTextColor, "DragTextColor", rgb(0, 0, 0)),
+    flag(L::DragShapedMode, "DragShapedMode", false),
+    reserved(L::Reserved69, "Reserved69"),
+    reserved(L::Reserved70, "Reserved70"),
+    reserved(L::Reserved71, "Reserved71"),
+}};
+
+constexpr bool rowsAreComplete() {
+    for (std::size_t i = 0; i < kRows.size(); ++i) {
+        const SettingRow &row = kRows[i];
+        if (row.line != static_cast<int>(i) + 1 || row.name == nullptr || row.min > row.max ||
+            row.def < row.min || row.def > row.max)
+            return false;
     }
+    return true;
+}
+static_assert(rowsAreComplete(), "one row per line, in line order, each default within its range");
+
+} // namespace
+
+std::span<const SettingRow, kSettingsBlockSize> settingRows() {
+    return kRows;
+}
+
+SettingRange settingRange(int line) {
+    if (line < 1 || line > kSettingsBlockSize)
+        return {kAnyMin, kAnyMax};
+    const SettingRow &row = kRows[static_cast<std::size_t>(line - 1)];
+    return {row.min, row.max};
 }
 
 std::int32_t SettingsBlock::clampedValue(int line) const {

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 
 namespace qor {
 
@@ -100,6 +101,19 @@ struct SettingRange {
 };
 inline constexpr std::int32_t kMaxPixelSize = 100000;
 SettingRange settingRange(int line);
+
+// One line of the block: its number, its name, the range the commands and
+// the guard enforce, and its first-run value. Ranges, defaults and the
+// bounds of the number prompts all read these rows.
+struct SettingRow {
+    int line;
+    const char *name;
+    std::int32_t min;
+    std::int32_t max;
+    std::int32_t def;
+};
+// The rows of lines 1..71, in line order.
+std::span<const SettingRow, kSettingsBlockSize> settingRows();
 
 class SettingsBlock {
   public:

@@ -9,83 +9,13 @@ namespace qor {
 
 namespace {
 
-constexpr ColorCode rgb(int r, int g, int b) {
-    return static_cast<ColorCode>(r | (g << 8) | (b << 16));
-}
-
 // 13 pixels at 96 dpi is about 10 points, 17 pixels about 13 points.
 constexpr std::int32_t kFontPt13px = 10;
 constexpr std::int32_t kFontPt17px = 13;
 
 void setDefaultBlock(SettingsBlock &b) {
-    b.setMenuGridLinesHor(false);
-    b.setMenuGridLinesVer(true);
-    b.setGridRowHeight(20);
-    b.setPanelItemDisplayWidth(147);
-    b.setPanelPotionInfoHeight(143);
-    b.setPanelLbPotionsMainHeight(178);
-    b.setPageControlHeight(200);
-    b.setPicBgColor(rgb(255, 255, 255)); // the panel's window colour, as plain white
-    b.setLbPotionItemHeight(25);
-    b.setHeaderHeight(19);
-    b.setSplitterThickness(6);
-    b.setMenuCanQuickSearsh(true);
-    b.setPanelAddInfoWidth(116);
-    b.setFastFindTimeout(1000);
-    b.setPanelPotionTypeWidth(55);
-    b.setPanelCapLBPotionsHeight(19);
-    b.setPanelCap2Height(17);
-    b.setPanelCapGridHeight(19);
-    b.setGridSelRow(1);
-    b.setDropDownCount(32);
-    b.setUsedItemsItemHeight(20);
-    b.setPotionColor2Percent(93);
-    b.setMenuShowHints(true);
-    b.setAltListsItemHeight(17);
-    b.setPanelEffInfoWidth(375);
-    b.setHeaderEffInfoHeight(17);
-    b.setLbEffectInfoItemHeight(17);
-    b.setPotionSortCode(-PotionColumn::Cost); // most valuable first
-    b.setPanelInfoMainWidth(347);
-    b.setGridFindCol(1);
-    b.setPoisonEffColor(rgb(192, 0, 0));
-    b.setGoodEffColor(rgb(0, 128, 0));
-    b.setLbFavoritesItemHeight(16);
-    b.setGridColor2Percent(93);
-    b.setHelpListWidth(501);
-    b.setPotionFindCol(3);
-    b.setDefMarkerColor(rgb(255, 255, 0));
-    b.setAlchemyFortify(0);
-    b.setMenuFastFindStartWithCurElement(true);
-    b.setMenuCanGrayedDisabledItem(false);
-    b.setGridHeaderRowHeight(20);
-    b.setEffInfoColor2Percent(93);
-    b.setAlchemySkill(15);
-    b.setAlchemistRanks(0);
-    b.setPerkPhysician(false);
-    b.setPerkBenefactor(false);
-    b.setPerkPoisoner(false);
-    b.setMenuScrollForLBox(false);
-    b.setMenuCanLightLBox(false);
-    b.setCellLightColor(rgb(255, 255, 200));
-    b.setDrawVertLines(false);
-    b.setVertLineColor(rgb(192, 192, 192));
-    b.setGridSortCode(0);
-    b.setFavoritesItemHeight(20);
-    b.setFavoritesEffGroupHeight(150);
-    b.setPerkPurity(false);
-    b.setEffColorChar(0x95); // the bullet of code page 1251
-    b.setDragImageSize(48);
-    b.setDragBlend(200);
-    b.setMenuShowFormFavorites(false);
-    b.setMenuShowUsedItemsList(false);
-    b.setPictureWindowOpen(false);
-    b.setUsedItemsSetIndex(0);
-    b.setHelpItemHeight(16);
-    b.setDragShadow(true);
-    b.setDragTextColor(rgb(0, 0, 0));
-    b.setDragShapedMode(false);
-    b.clearReserved();
+    for (const SettingRow &row : settingRows())
+        b.setValue(row.line, row.def);
 }
 
 void setDefaultWidths(MainSettings &s) {

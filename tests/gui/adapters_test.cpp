@@ -66,10 +66,10 @@ TEST(PlatformAdapterTest, DropDownOpenIsSeenOnlyWhileShowing) {
     test::ScratchData data;
     auto form = test::openForm(data);
     EXPECT_FALSE(IsDropDownOpen(form.get()));
-    form->CbEffect[0]->showPopup();
+    test::ui(form).CbEffect[0]->showPopup();
     QApplication::processEvents();
     EXPECT_TRUE(IsDropDownOpen(form.get()));
-    form->CbEffect[0]->hidePopup();
+    test::ui(form).CbEffect[0]->hidePopup();
     QApplication::processEvents();
     EXPECT_FALSE(IsDropDownOpen(form.get()));
     EXPECT_FALSE(IsDropDownOpen(nullptr));
@@ -82,29 +82,29 @@ TEST(GuardTest, FillingTheSkillsTabRunsNoCorrectionAndNoSearch) {
     // A value beyond the edit's range, as a hand-edited settings file may hold.
     st.Skills.AlchemySkill = 250;
     const std::int32_t power = st.Data.ItemTable[1].Eff[0].Power;
-    form->PageControl->setCurrentWidget(form->TabSheetSkills);
-    EXPECT_EQ(form->EditAlchemyValue->text(), QStringLiteral("250"));
+    test::ui(form).PageControl->setCurrentWidget(test::ui(form).TabSheetSkills);
+    EXPECT_EQ(test::ui(form).EditAlchemyValue->text(), QStringLiteral("250"));
     EXPECT_EQ(st.Skills.AlchemySkill, 250);
     EXPECT_EQ(st.Data.ItemTable[1].Eff[0].Power, power);
     EXPECT_EQ(st.LastSearchType, SearchType::None);
     // Entering again fills nothing: the user's text stays.
-    form->EditAlchemyValue->setText(QStringLiteral("30"));
-    form->PageControl->setCurrentIndex(0);
-    form->PageControl->setCurrentWidget(form->TabSheetSkills);
-    EXPECT_EQ(form->EditAlchemyValue->text(), QStringLiteral("30"));
+    test::ui(form).EditAlchemyValue->setText(QStringLiteral("30"));
+    test::ui(form).PageControl->setCurrentIndex(0);
+    test::ui(form).PageControl->setCurrentWidget(test::ui(form).TabSheetSkills);
+    EXPECT_EQ(test::ui(form).EditAlchemyValue->text(), QStringLiteral("30"));
 }
 
 TEST(GuardTest, ShowingTheWindowAgainKeepsTheFirstShowState) {
     test::ScratchData data;
     auto form = test::openForm(data);
     EXPECT_TRUE(form->state().ShownOnce);
-    form->MainSplitter->setSizes({150, 250, 150, 150});
-    const QList<int> sizes = form->MainSplitter->sizes();
+    test::ui(form).MainSplitter->setSizes({150, 250, 150, 150});
+    const QList<int> sizes = test::ui(form).MainSplitter->sizes();
     form->hide();
     form->show();
     QApplication::processEvents();
     // The saved region sizes are applied at the first show only.
-    EXPECT_EQ(form->MainSplitter->sizes(), sizes);
+    EXPECT_EQ(test::ui(form).MainSplitter->sizes(), sizes);
 }
 
 } // namespace

@@ -124,7 +124,8 @@ TEST(GridCellsTest, CellTextsStartAtLeftPlusTwoAndAreCutNotShortened) {
     table.model.item(1, 1)->setText(text);
     table.view.setColumnWidth(1, 300);
     QApplication::processEvents();
-    const QImage wide = table.view.viewport()->grab().toImage().copy(table.view.visualRect(table.model.index(1, 1)));
+    const QImage wide =
+        table.view.viewport()->grab().toImage().copy(table.view.visualRect(table.model.index(1, 1)));
     table.view.setColumnWidth(1, 60);
     QApplication::processEvents();
     const QImage narrow =
@@ -150,7 +151,7 @@ int firstInkColumn(const QImage &shot, const QRect &section) {
 TEST(GridCellsTest, HeaderCaptionsStartAtTheLeftOfTheirSection) {
     test::ScratchData data;
     auto form = test::openForm(data);
-    QTableView *grid = form->StringGrid;
+    QTableView *grid = test::ui(form).StringGrid;
     auto *header = qobject_cast<GridHeaderView *>(grid->horizontalHeader());
     ASSERT_NE(header, nullptr);
     ASSERT_NE(grid->itemDelegate(), nullptr);
@@ -176,7 +177,7 @@ TEST(GridCellsTest, HeaderCaptionsStartAtTheLeftOfTheirSection) {
 TEST(GridCellsTest, ModelNamesTheIngredientOfEachRow) {
     test::ScratchData data;
     auto form = test::openForm(data, false);
-    QAbstractItemModel *model = form->StringGrid->model();
+    QAbstractItemModel *model = test::ui(form).StringGrid->model();
     ASSERT_NE(model, nullptr);
     ASSERT_GT(model->rowCount(), 3);
     for (const int row : {0, 3})
@@ -203,7 +204,7 @@ TEST(GridSortTest, CaptionClicksSortKeepTheCurrentIngredientAndSurviveARestart) 
     {
         auto form = test::openForm(data);
         ProgramState &st = form->state();
-        QTableView *grid = form->StringGrid;
+        QTableView *grid = test::ui(form).StringGrid;
         auto *header = qobject_cast<GridHeaderView *>(grid->horizontalHeader());
         ASSERT_NE(header, nullptr);
         grid->setColumnWidth(GridColumn::Price, 60);
@@ -223,7 +224,9 @@ TEST(GridSortTest, CaptionClicksSortKeepTheCurrentIngredientAndSurviveARestart) 
             EXPECT_EQ(grid->model()->data(grid->model()->index(row, 0), GridTableModel::ItemRole).toInt(),
                       st.Grid.itemAtRow(row + 1));
         const int price = GridColumn::Price;
-        const auto key = [&](int gridRow) { return GetGridData(st.Data, st.Grid, price, gridRow, ".").toInt(); };
+        const auto key = [&](int gridRow) {
+            return GetGridData(st.Data, st.Grid, price, gridRow, ".").toInt();
+        };
         for (int r = 1; r + 1 < st.Grid.rowCount(); ++r)
             ASSERT_LE(key(r), key(r + 1)) << r;
 
@@ -235,8 +238,9 @@ TEST(GridSortTest, CaptionClicksSortKeepTheCurrentIngredientAndSurviveARestart) 
         // The picture column does not sort; a right press picks the find column.
         clickCaption(header, 0);
         EXPECT_EQ(st.Grid.GridSortCode, -GridColumn::Price);
-        QMetaObject::invokeMethod(header, "customContextMenuRequested",
-                                  Q_ARG(QPoint, QPoint(header->sectionViewportPosition(GridColumn::Weight) + 2, 3)));
+        QMetaObject::invokeMethod(
+            header, "customContextMenuRequested",
+            Q_ARG(QPoint, QPoint(header->sectionViewportPosition(GridColumn::Weight) + 2, 3)));
         EXPECT_EQ(st.Grid.GridFindCol, GridColumn::Weight);
         EXPECT_EQ(header->boldColumn(), GridColumn::Weight);
         form->close();

@@ -23,23 +23,24 @@ class GridMenuTest : public ::testing::Test {
         form = test::openForm(data);
         form->resize(1280, 900);
         QApplication::processEvents();
-        grid = form->StringGrid;
+        grid = test::ui(form).StringGrid;
         model = grid->model();
         form->dialogs().clearRecord();
     }
-    void TearDown() override { form->PopupMenuGrid->hide(); }
+    void TearDown() override { test::ui(form).PopupMenuGrid->hide(); }
     // A right press on a cell (model row, column) opens the menu there.
     void rightPressOn(int row, int column) {
         grid->scrollTo(model->index(row, column));
         QApplication::processEvents();
         const QRect cell = grid->visualRect(model->index(row, column));
         Q_EMIT grid->customContextMenuRequested(cell.center());
-        form->PopupMenuGrid->hide();
+        test::ui(form).PopupMenuGrid->hide();
     }
     QAction *item(const char *name) { return form->action(QString::fromLatin1(name)); }
     int effectOf(int row, int slot) {
         const int ingredient = form->state().Grid.itemAtRow(row + 1);
-        return form->state().Data.ItemTable[static_cast<std::size_t>(ingredient)]
+        return form->state()
+            .Data.ItemTable[static_cast<std::size_t>(ingredient)]
             .Eff[static_cast<std::size_t>(slot - 1)]
             .Effect;
     }
@@ -47,7 +48,8 @@ class GridMenuTest : public ::testing::Test {
     int rowWithHarm(int harmful) {
         for (int r = 0; r < model->rowCount(); ++r) {
             const int effect = effectOf(r, 1);
-            if (effect > 0 && form->state().Data.EffectTable[static_cast<std::size_t>(effect)].Harmful == harmful)
+            if (effect > 0 &&
+                form->state().Data.EffectTable[static_cast<std::size_t>(effect)].Harmful == harmful)
                 return r;
         }
         return -1;
@@ -62,8 +64,9 @@ class GridMenuTest : public ::testing::Test {
 TEST_F(GridMenuTest, ItemsFollowTheCellUnderThePress) {
     const int effectColumn = GridColumn::effect(1);
     rightPressOn(2, effectColumn);
-    for (const char *name : {"PMenuSetGridMarker1", "PMenuSetGridMarker4", "PMenuGridShowCountItemsWithCurEff",
-                             "PMenuGridSetAllMarkers", "PMenuGridDisableMarkers", "PMenuSetGridMarkerToBad"})
+    for (const char *name :
+         {"PMenuSetGridMarker1", "PMenuSetGridMarker4", "PMenuGridShowCountItemsWithCurEff",
+          "PMenuGridSetAllMarkers", "PMenuGridDisableMarkers", "PMenuSetGridMarkerToBad"})
         EXPECT_TRUE(item(name)->isEnabled()) << name;
     EXPECT_EQ(grid->currentIndex(), model->index(2, effectColumn));
     rightPressOn(2, 1);
@@ -103,7 +106,8 @@ TEST_F(GridMenuTest, AllMarkersOnAnIngredientAndAllOff) {
     item("PMenuGridSetAllMarkers")->trigger();
     for (int n = 1; n <= 4; ++n) {
         EXPECT_TRUE(form->state().Grid.GridMarkers[static_cast<std::size_t>(n - 1)].on) << n;
-        EXPECT_EQ(form->state().Grid.GridMarkers[static_cast<std::size_t>(n - 1)].effect, effectOf(1, n)) << n;
+        EXPECT_EQ(form->state().Grid.GridMarkers[static_cast<std::size_t>(n - 1)].effect, effectOf(1, n))
+            << n;
         EXPECT_TRUE(item(QStringLiteral("PMenuSetGridMarker%1").arg(n).toLatin1().constData())->isChecked());
     }
     item("PMenuGridDisableMarkers")->trigger();
@@ -144,7 +148,8 @@ TEST_F(GridMenuTest, CountMessageNamesTheEffectAndItsIngredients) {
     ASSERT_EQ(form->dialogs().messages().size(), 1u);
     const ProgramState &st = form->state();
     EXPECT_EQ(form->dialogs().messages().front().text,
-              countItemsWithEffectMessage(st.Data.EffectNames.value(effect), countItemsWithEffect(st.Data, effect)));
+              countItemsWithEffectMessage(st.Data.EffectNames.value(effect),
+                                          countItemsWithEffect(st.Data, effect)));
 }
 
 } // namespace

@@ -21,7 +21,7 @@ TEST(GridTableTest, ShowsTheGridTextsInRowOrder) {
     test::ScratchData data;
     auto form = test::openForm(data);
     ProgramState &st = form->state();
-    QAbstractItemModel *model = form->StringGrid->model();
+    QAbstractItemModel *model = test::ui(form).StringGrid->model();
     ASSERT_NE(model, nullptr);
     EXPECT_EQ(model->columnCount(), kGridColumnCount);
     EXPECT_EQ(model->headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), gridColumnCaption(1));
@@ -39,14 +39,14 @@ TEST(GridTableTest, CurrentRowShowsTheIngredientPicture) {
     if (!QFile::exists(data.file(PictureLibrary::libraryFileName())))
         GTEST_SKIP() << "the picture library is not built beside the data";
     auto form = test::openForm(data);
-    QAbstractItemModel *model = form->StringGrid->model();
-    form->Image->clear();
-    form->StringGrid->setCurrentIndex(model->index(4, 1));
+    QAbstractItemModel *model = test::ui(form).StringGrid->model();
+    test::ui(form).Image->clear();
+    test::ui(form).StringGrid->setCurrentIndex(model->index(4, 1));
     QApplication::processEvents();
-    EXPECT_FALSE(form->Image->pixmap().isNull());
-    form->Image->clear();
-    form->StringGrid->setCurrentIndex(model->index(7, 3));
-    EXPECT_FALSE(form->Image->pixmap().isNull());
+    EXPECT_FALSE(test::ui(form).Image->pixmap().isNull());
+    test::ui(form).Image->clear();
+    test::ui(form).StringGrid->setCurrentIndex(model->index(7, 3));
+    EXPECT_FALSE(test::ui(form).Image->pixmap().isNull());
 }
 
 } // namespace

@@ -9,7 +9,21 @@
 
 #include <memory>
 
+namespace qor {
+
+// The window's private controls, for tests only.
+struct FormMainTestAccess {
+    static FormControls &controls(TFormMain &form) { return form; }
+};
+
+} // namespace qor
+
 namespace qor::test {
+
+// The controls of a window held by any pointer: test::ui(form).LBPotion.
+template <typename FormPointer> FormControls &ui(const FormPointer &form) {
+    return FormMainTestAccess::controls(*form);
+}
 
 // Creates the application object once (offscreen under ctest).
 void ensureApplication();

@@ -10,9 +10,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QTabBar>
@@ -68,36 +68,36 @@ TEST(LayoutTest, AtTheFirstSizeTheTabsFitAndNothingOverlaps) {
     auto form = test::openForm(data);
     form->resize(1055, 768);
     QApplication::processEvents();
-    QTabBar *tabs = form->PageControl->tabBar();
+    QTabBar *tabs = test::ui(form).PageControl->tabBar();
     int needed = 0;
     for (int i = 0; i < tabs->count(); ++i)
         needed += tabs->tabRect(i).width();
-    EXPECT_LE(needed, form->PageControl->width()) << "the tab bar scrolls at 1055 pixels";
+    EXPECT_LE(needed, test::ui(form).PageControl->width()) << "the tab bar scrolls at 1055 pixels";
     EXPECT_EQ(tabs->tabRect(tabs->count() - 1).right() < tabs->width(), true);
-    for (QWidget *panel : {static_cast<QWidget *>(form->Panel5), form->TabSheet4})
+    for (QWidget *panel : {static_cast<QWidget *>(test::ui(form).Panel5), test::ui(form).TabSheet4})
         expectChildrenFit(panel);
 }
 
 TEST(LayoutTest, RecipePanelIsAsWideAsTheHeaderAndScrollsFromZero) {
     test::ScratchData data;
     auto form = test::openForm(data);
-    for (int k = 0; k < form->Header->count(); ++k)
-        form->Header->resizeSection(k, k < 20 ? 40 : 50);
-    form->FormResize(form->PanelLBox);
-    EXPECT_EQ(form->PanelLBox->width(), 20 * 40 + 6 * 50 + 4);
-    EXPECT_EQ(form->PanelLBox->y(), form->PanelCapLBPotions->height());
+    for (int k = 0; k < test::ui(form).Header->count(); ++k)
+        test::ui(form).Header->resizeSection(k, k < 20 ? 40 : 50);
+    form->FormResize(test::ui(form).PanelLBox);
+    EXPECT_EQ(test::ui(form).PanelLBox->width(), 20 * 40 + 6 * 50 + 4);
+    EXPECT_EQ(test::ui(form).PanelLBox->y(), test::ui(form).PanelCapLBPotions->height());
 
     form->action(QStringLiteral("MenuScrollForLBox"))->trigger();
-    EXPECT_TRUE(form->ScrollBarLB->isVisible());
-    EXPECT_EQ(form->PanelLBox->geometry().bottom() + 1,
-              form->PanelLbPotionsMain->height() - form->ScrollBarLB->height());
-    EXPECT_EQ(form->ScrollBarLB->maximum(), 3 * form->ScrollBarLB->width());
-    form->ScrollBarLB->setValue(30);
-    EXPECT_EQ(form->PanelLBox->x(), -30);
+    EXPECT_TRUE(test::ui(form).ScrollBarLB->isVisible());
+    EXPECT_EQ(test::ui(form).PanelLBox->geometry().bottom() + 1,
+              test::ui(form).PanelLbPotionsMain->height() - test::ui(form).ScrollBarLB->height());
+    EXPECT_EQ(test::ui(form).ScrollBarLB->maximum(), 3 * test::ui(form).ScrollBarLB->width());
+    test::ui(form).ScrollBarLB->setValue(30);
+    EXPECT_EQ(test::ui(form).PanelLBox->x(), -30);
     form->On_Scroll(-5);
-    EXPECT_EQ(form->PanelLBox->x(), 0);
+    EXPECT_EQ(test::ui(form).PanelLBox->x(), 0);
     form->action(QStringLiteral("MenuScrollForLBox"))->trigger();
-    EXPECT_FALSE(form->ScrollBarLB->isVisible());
+    EXPECT_FALSE(test::ui(form).ScrollBarLB->isVisible());
 }
 
 TEST(LayoutTest, ShrinkingKeepsTheRecipeListAt75BeforeOthersGiveWay) {
@@ -105,10 +105,10 @@ TEST(LayoutTest, ShrinkingKeepsTheRecipeListAt75BeforeOthersGiveWay) {
     auto form = test::openForm(data);
     form->resize(1055, 768);
     QApplication::processEvents();
-    form->MainSplitter->setSizes({200, 300, 143, 100});
+    test::ui(form).MainSplitter->setSizes({200, 300, 143, 100});
     form->resize(1055, 480);
     QApplication::processEvents();
-    const QList<int> sizes = form->MainSplitter->sizes();
+    const QList<int> sizes = test::ui(form).MainSplitter->sizes();
     ASSERT_EQ(sizes.size(), 4);
     EXPECT_GE(sizes[3], 79);
     EXPECT_GE(sizes[1], 75);
@@ -120,15 +120,15 @@ TEST(LayoutTest, ShrinkingKeepsTheRecipeListAt75BeforeOthersGiveWay) {
     // Narrowing: the effect panel gives way, never below 100.
     form->resize(1055, 768);
     QApplication::processEvents();
-    form->PanelPotionInfo->setSizes({147, 347, 375, 100});
-    Q_EMIT form->PanelPotionInfo->splitterMoved(0, 1);
+    test::ui(form).PanelPotionInfo->setSizes({147, 347, 375, 100});
+    Q_EMIT test::ui(form).PanelPotionInfo->splitterMoved(0, 1);
     form->resize(640, 768);
     QApplication::processEvents();
-    const QList<int> widths = form->PanelPotionInfo->sizes();
+    const QList<int> widths = test::ui(form).PanelPotionInfo->sizes();
     ASSERT_EQ(widths.size(), 4);
     EXPECT_GE(widths[2], 100);
-    EXPECT_LE(widths[0] + widths[1] + widths[2] + 3 * form->PanelPotionInfo->handleWidth(),
-              form->PanelPotionInfo->width());
+    EXPECT_LE(widths[0] + widths[1] + widths[2] + 3 * test::ui(form).PanelPotionInfo->handleWidth(),
+              test::ui(form).PanelPotionInfo->width());
     EXPECT_EQ(widths[0], 147);
     form->resize(100, 100);
     QApplication::processEvents();
@@ -142,38 +142,38 @@ TEST(FullScreenTest, F6AndEscapeMoveTheListOutAndBack) {
     QAction *f6 = form->action(QStringLiteral("MenuLbPotionDirectFloatingMode"));
     QAction *f7 = form->action(QStringLiteral("MenuGridDirectFloatingMode"));
     f6->trigger();
-    ASSERT_NE(form->FullScreen, nullptr);
-    EXPECT_TRUE(form->FullScreen->isVisible());
+    ASSERT_NE(test::ui(form).FullScreen, nullptr);
+    EXPECT_TRUE(test::ui(form).FullScreen->isVisible());
     EXPECT_TRUE(f6->isChecked());
-    EXPECT_EQ(form->PanelLBox->parentWidget(), form->FullScreen);
-    EXPECT_EQ(form->PanelCapLBPotions->parentWidget(), form->FullScreen);
-    EXPECT_EQ(form->ScrollBarLB->parentWidget(), form->FullScreen);
-    EXPECT_EQ(form->FullScreen->windowTitle(), QStringLiteral("QOR Алхимия"));
+    EXPECT_EQ(test::ui(form).PanelLBox->parentWidget(), test::ui(form).FullScreen);
+    EXPECT_EQ(test::ui(form).PanelCapLBPotions->parentWidget(), test::ui(form).FullScreen);
+    EXPECT_EQ(test::ui(form).ScrollBarLB->parentWidget(), test::ui(form).FullScreen);
+    EXPECT_EQ(test::ui(form).FullScreen->windowTitle(), QStringLiteral("QOR Алхимия"));
 
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    QApplication::sendEvent(form->LBPotion, &escape);
-    EXPECT_FALSE(form->FullScreen->isVisible());
+    QApplication::sendEvent(test::ui(form).LBPotion, &escape);
+    EXPECT_FALSE(test::ui(form).FullScreen->isVisible());
     EXPECT_FALSE(f6->isChecked());
-    EXPECT_EQ(form->PanelLBox->parentWidget(), form->PanelLbPotionsMain);
-    EXPECT_EQ(form->PanelCapLBPotions->parentWidget(), form->PanelLbPotionsMain);
-    EXPECT_EQ(form->ScrollBarLB->parentWidget(), form->PanelLbPotionsMain);
-    EXPECT_TRUE(form->PanelLBox->isVisible());
+    EXPECT_EQ(test::ui(form).PanelLBox->parentWidget(), test::ui(form).PanelLbPotionsMain);
+    EXPECT_EQ(test::ui(form).PanelCapLBPotions->parentWidget(), test::ui(form).PanelLbPotionsMain);
+    EXPECT_EQ(test::ui(form).ScrollBarLB->parentWidget(), test::ui(form).PanelLbPotionsMain);
+    EXPECT_TRUE(test::ui(form).PanelLBox->isVisible());
 
     // F7 while the list is out only ends that mode.
     f6->trigger();
     f7->trigger();
-    EXPECT_FALSE(form->FullScreen->isVisible());
-    EXPECT_EQ(form->StringGrid->parentWidget(), form->PanelGrid);
-    EXPECT_EQ(form->PanelLBox->parentWidget(), form->PanelLbPotionsMain);
+    EXPECT_FALSE(test::ui(form).FullScreen->isVisible());
+    EXPECT_EQ(test::ui(form).StringGrid->parentWidget(), test::ui(form).PanelGrid);
+    EXPECT_EQ(test::ui(form).PanelLBox->parentWidget(), test::ui(form).PanelLbPotionsMain);
     EXPECT_FALSE(f6->isChecked());
     EXPECT_FALSE(f7->isChecked());
 
     // The table goes out and comes back by the caption double click.
     f7->trigger();
-    EXPECT_EQ(form->StringGrid->parentWidget(), form->FullScreen);
+    EXPECT_EQ(test::ui(form).StringGrid->parentWidget(), test::ui(form).FullScreen);
     EXPECT_TRUE(f7->isChecked());
-    form->On_DblClick(form->PanelCapGrid);
-    EXPECT_EQ(form->StringGrid->parentWidget(), form->PanelGrid);
+    form->On_DblClick(test::ui(form).PanelCapGrid);
+    EXPECT_EQ(test::ui(form).StringGrid->parentWidget(), test::ui(form).PanelGrid);
     EXPECT_FALSE(f7->isChecked());
 }
 

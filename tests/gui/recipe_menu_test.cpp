@@ -31,8 +31,8 @@ class RecipeMenuTest : public ::testing::Test {
         form->resize(1280, 900);
         QApplication::processEvents();
         // Every two-effect potion: "Любой" on two lines.
-        form->CbFilter[0]->setCurrentIndex(2);
-        form->CbFilter[1]->setCurrentIndex(2);
+        test::ui(form).CbFilter[0]->setCurrentIndex(2);
+        test::ui(form).CbFilter[1]->setCurrentIndex(2);
         ASSERT_GE(st().Potions.PotionCount(), 3);
         dialogs().clearRecord();
     }
@@ -40,15 +40,18 @@ class RecipeMenuTest : public ::testing::Test {
     DialogProvider &dialogs() { return form->dialogs(); }
     // A left press on row 0 in the middle of a column: the current cell.
     void pressOn(int column) {
-        const QPoint pos(form->Header->sectionPosition(column) + form->Header->sectionSize(column) / 2,
-                         form->LBPotion->itemHeight() / 2);
-        QMouseEvent press(QEvent::MouseButtonPress, pos, form->LBPotion->viewport()->mapToGlobal(pos),
-                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(form->LBPotion->viewport(), &press);
-        QMouseEvent release(QEvent::MouseButtonRelease, pos, form->LBPotion->viewport()->mapToGlobal(pos),
-                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(form->LBPotion->viewport(), &release);
-        form->On_Popup(form->PopupMenuLB);
+        const QPoint pos(test::ui(form).Header->sectionPosition(column) +
+                             test::ui(form).Header->sectionSize(column) / 2,
+                         test::ui(form).LBPotion->itemHeight() / 2);
+        QMouseEvent press(QEvent::MouseButtonPress, pos,
+                          test::ui(form).LBPotion->viewport()->mapToGlobal(pos), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(test::ui(form).LBPotion->viewport(), &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, pos,
+                            test::ui(form).LBPotion->viewport()->mapToGlobal(pos), Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(test::ui(form).LBPotion->viewport(), &release);
+        form->On_Popup(test::ui(form).PopupMenuLB);
     }
     void run(const char *name) { form->action(QString::fromLatin1(name))->trigger(); }
 
@@ -58,7 +61,7 @@ class RecipeMenuTest : public ::testing::Test {
 
 TEST_F(RecipeMenuTest, PreparationFollowsTheCellUnderTheMouse) {
     pressOn(PotionColumn::Item1);
-    ASSERT_EQ(form->LBPotion->currentRow(), 0);
+    ASSERT_EQ(test::ui(form).LBPotion->currentRow(), 0);
     const int item = st().Potions[0].Items[0];
     const QString name = st().Data.ItemNames[item];
     EXPECT_EQ(form->action(QStringLiteral("MenuDisableItemFromUsedList"))->text(),
@@ -102,39 +105,39 @@ TEST_F(RecipeMenuTest, GoToNumberAndDeletions) {
     const int count = st().Potions.PotionCount();
     dialogs().setNextAnswer(QStringLiteral("0"));
     run("PMenuLbGoToNum");
-    EXPECT_EQ(form->LBPotion->currentRow(), -1);
+    EXPECT_EQ(test::ui(form).LBPotion->currentRow(), -1);
     dialogs().setNextAnswer(QString::number(count + 50));
     run("PMenuLbGoToNum");
-    EXPECT_EQ(form->LBPotion->currentRow(), count - 1);
+    EXPECT_EQ(test::ui(form).LBPotion->currentRow(), count - 1);
     EXPECT_EQ(st().Potions.CurPotion, st().Potions[count - 1]);
 
     // Deleting the last recipe selects the new last one.
     run("PMenuDeletePotion");
     EXPECT_EQ(st().Potions.PotionCount(), count - 1);
-    EXPECT_EQ(form->LBPotion->currentRow(), count - 2);
-    EXPECT_EQ(form->PanelCount->text(), panelCountText(count - 1));
+    EXPECT_EQ(test::ui(form).LBPotion->currentRow(), count - 2);
+    EXPECT_EQ(test::ui(form).PanelCount->text(), panelCountText(count - 1));
 
     // Deleting every recipe with the first ingredient of the pressed row.
     pressOn(PotionColumn::Item1);
-    ASSERT_GE(form->LBPotion->currentRow(), 0);
-    const int item = st().Potions[form->LBPotion->currentRow()].Items[0];
+    ASSERT_GE(test::ui(form).LBPotion->currentRow(), 0);
+    const int item = st().Potions[test::ui(form).LBPotion->currentRow()].Items[0];
     run("PMenuDelPotionsWithCurElement");
     for (const TPotionRec &rec : st().Potions.Potions())
         for (int k = 0; k < rec.ItemCount; ++k)
             EXPECT_NE(rec.Items[static_cast<std::size_t>(k)], item);
-    EXPECT_EQ(form->PanelCount->text(), panelCountText(st().Potions.PotionCount()));
+    EXPECT_EQ(test::ui(form).PanelCount->text(), panelCountText(st().Potions.PotionCount()));
 }
 
 TEST_F(RecipeMenuTest, DeletingTheOnlyRecipeClearsTheStrip) {
     while (st().Potions.PotionCount() > 1) {
-        form->LBPotion->setCurrentRow(0);
+        test::ui(form).LBPotion->setCurrentRow(0);
         run("PMenuDeletePotion");
     }
-    form->LBPotion->setCurrentRow(0);
-    EXPECT_FALSE(form->LabelAddInfo->text().isEmpty());
+    test::ui(form).LBPotion->setCurrentRow(0);
+    EXPECT_FALSE(test::ui(form).LabelAddInfo->text().isEmpty());
     run("PMenuDeletePotion");
     EXPECT_EQ(st().Potions.PotionCount(), 0);
-    EXPECT_TRUE(form->LabelAddInfo->text().isEmpty());
+    EXPECT_TRUE(test::ui(form).LabelAddInfo->text().isEmpty());
     EXPECT_EQ(st().Potions.CurPotion, TPotionRec{});
 }
 
@@ -180,33 +183,33 @@ namespace {
 
 TEST_F(RecipeMenuTest, FavouritesTabShowsRenamesAndDeletes) {
     for (int row = 0; row < 3; ++row) {
-        form->LBPotion->setCurrentRow(row);
+        test::ui(form).LBPotion->setCurrentRow(row);
         dialogs().setNextAnswer(QStringLiteral("fav%1").arg(row));
         run("PMenuPotionAddToFavorites");
     }
     const FavoritesModel &fav = st().Settings.favorites;
     ASSERT_EQ(fav.potionCount(), 3);
-    form->PageControl->setCurrentWidget(form->TabSheetFavorites);
-    ASSERT_EQ(form->LBFavorites->model()->rowCount(), 3);
+    test::ui(form).PageControl->setCurrentWidget(test::ui(form).TabSheetFavorites);
+    ASSERT_EQ(test::ui(form).LBFavorites->model()->rowCount(), 3);
 
-    form->LBFavorites->setCurrentRow(1);
+    test::ui(form).LBFavorites->setCurrentRow(1);
     ASSERT_EQ(st().Potions.PotionCount(), 1);
     EXPECT_EQ(st().Potions.CurPotion, fav.FavPotions[1]);
     EXPECT_TRUE(form->action(QStringLiteral("PMenuDeleteFavoriteItem"))->isEnabled());
 
     run("PMenuFavoritesShowAllToLbpotions");
     EXPECT_EQ(st().Potions.PotionCount(), 3);
-    EXPECT_EQ(form->PanelCount->text(), panelCountText(3));
+    EXPECT_EQ(test::ui(form).PanelCount->text(), panelCountText(3));
 
     dialogs().setNextAnswer(QStringLiteral("новое имя"));
     run("PMenuRenameFavoriteItem");
     EXPECT_EQ(fav.FavPotionNames[1], QStringLiteral("новое имя"));
 
     // Deleting the last favourite moves the selection up and shows it.
-    form->LBFavorites->setCurrentRow(2);
+    test::ui(form).LBFavorites->setCurrentRow(2);
     run("PMenuDeleteFavoriteItem");
     ASSERT_EQ(fav.potionCount(), 2);
-    EXPECT_EQ(form->LBFavorites->currentRow(), 1);
+    EXPECT_EQ(test::ui(form).LBFavorites->currentRow(), 1);
     ASSERT_EQ(st().Potions.PotionCount(), 1);
     EXPECT_EQ(st().Potions.CurPotion, fav.FavPotions[1]);
 }
@@ -222,15 +225,15 @@ namespace {
 TEST_F(RecipeMenuTest, DoubleClickShowsTheCellsElementInTheGrid) {
     const TPotionRec rec = st().Potions[0];
     pressOn(PotionColumn::Item1);
-    form->On_DblClick(form->LBPotion);
-    const QModelIndex ingredientCell = form->StringGrid->currentIndex();
+    form->On_DblClick(test::ui(form).LBPotion);
+    const QModelIndex ingredientCell = test::ui(form).StringGrid->currentIndex();
     ASSERT_TRUE(ingredientCell.isValid());
     EXPECT_EQ(st().Grid.itemAtRow(ingredientCell.row() + 1), rec.Items[0]);
     EXPECT_EQ(ingredientCell.column(), 1);
 
     pressOn(PotionColumn::effect(1));
-    form->On_DblClick(form->LBPotion);
-    const QModelIndex effectCell = form->StringGrid->currentIndex();
+    form->On_DblClick(test::ui(form).LBPotion);
+    const QModelIndex effectCell = test::ui(form).StringGrid->currentIndex();
     const int item = st().Grid.itemAtRow(effectCell.row() + 1);
     const int slot = (effectCell.column() - 7) / 6;
     ASSERT_GE(slot, 0);
@@ -242,15 +245,15 @@ TEST_F(RecipeMenuTest, DoubleClickShowsTheCellsElementInTheGrid) {
 }
 
 TEST_F(RecipeMenuTest, DoubleClickOnTheGridShowsTheCellTextUnderItsCaption) {
-    QAbstractItemModel *model = form->StringGrid->model();
-    form->StringGrid->setCurrentIndex(model->index(2, 1));
-    form->On_DblClick(form->StringGrid);
+    QAbstractItemModel *model = test::ui(form).StringGrid->model();
+    test::ui(form).StringGrid->setCurrentIndex(model->index(2, 1));
+    form->On_DblClick(test::ui(form).StringGrid);
     ASSERT_EQ(dialogs().prompts().size(), 1);
     EXPECT_EQ(dialogs().prompts().front(), model->headerData(1, Qt::Horizontal, Qt::DisplayRole).toString());
     EXPECT_EQ(dialogs().presetTexts().front(), model->data(model->index(2, 1)).toString());
     // The picture column has no text to show.
-    form->StringGrid->setCurrentIndex(model->index(2, 0));
-    form->On_DblClick(form->StringGrid);
+    test::ui(form).StringGrid->setCurrentIndex(model->index(2, 0));
+    form->On_DblClick(test::ui(form).StringGrid);
     EXPECT_EQ(dialogs().prompts().size(), 1);
 }
 

@@ -48,23 +48,23 @@ TEST(SearchTabTest, ChoosingAnEffectRunsTheQuickSearch) {
     int expected = 0;
     const int effect = productiveEffect(st, &expected);
     ASSERT_GT(effect, 0);
-    form->CbEffect[0]->setCurrentIndex(effect);
+    test::ui(form).CbEffect[0]->setCurrentIndex(effect);
     EXPECT_EQ(st.Conditions.WantedEffect[0], effect);
     EXPECT_EQ(st.Potions.PotionCount(), expected);
     EXPECT_EQ(st.LastSearchType, SearchType::FromEffects);
-    EXPECT_EQ(form->LBPotion->model()->rowCount(), expected);
-    EXPECT_EQ(form->PanelCount->text(), QStringLiteral(" Всего: %1").arg(expected));
+    EXPECT_EQ(test::ui(form).LBPotion->model()->rowCount(), expected);
+    EXPECT_EQ(test::ui(form).PanelCount->text(), QStringLiteral(" Всего: %1").arg(expected));
     // The first row is selected and its recipe is the current one.
-    EXPECT_EQ(form->LBPotion->currentRow(), 0);
+    EXPECT_EQ(test::ui(form).LBPotion->currentRow(), 0);
     EXPECT_EQ(st.Potions.CurPotion, st.Potions[0]);
-    EXPECT_FALSE(form->LabelAddInfo->text().isEmpty());
+    EXPECT_FALSE(test::ui(form).LabelAddInfo->text().isEmpty());
 
     // Switching the line off while it holds an effect searches again: nothing
     // is wanted any more, so the list empties and the strip is cleared.
-    form->CBoxEnableEff[0]->click();
+    test::ui(form).CBoxEnableEff[0]->click();
     EXPECT_FALSE(st.Conditions.EffectEnabled[0]);
     EXPECT_EQ(st.Potions.PotionCount(), 0);
-    EXPECT_TRUE(form->LabelAddInfo->text().isEmpty());
+    EXPECT_TRUE(test::ui(form).LabelAddInfo->text().isEmpty());
     EXPECT_EQ(st.Potions.CurPotion, TPotionRec{});
 }
 
@@ -80,7 +80,7 @@ TEST(SearchTabTest, WithQuickSearchOffOnlyTheExplicitSearchRuns) {
     quick->trigger();
     EXPECT_FALSE(quick->isChecked());
     EXPECT_TRUE(start->isEnabled());
-    form->CbEffect[0]->setCurrentIndex(effect);
+    test::ui(form).CbEffect[0]->setCurrentIndex(effect);
     EXPECT_EQ(st.Conditions.WantedEffect[0], effect);
     EXPECT_EQ(st.Potions.PotionCount(), 0);
     EXPECT_EQ(st.LastSearchType, SearchType::None);
@@ -99,19 +99,19 @@ TEST(SearchTabTest, WithoutClearingTheSearchAppendsAndKeepsTheRow) {
     const int effect = productiveEffect(st, &expected);
     form->action(QStringLiteral("MenuClearLbPotionBeforeSearsh"))->trigger();
     form->action(QStringLiteral("MenuCanQuickSearsh"))->trigger();
-    form->CbEffect[0]->setCurrentIndex(effect);
+    test::ui(form).CbEffect[0]->setCurrentIndex(effect);
     form->action(QStringLiteral("MenuStartSearsh"))->trigger();
     ASSERT_EQ(st.Potions.PotionCount(), expected);
-    form->LBPotion->setCurrentRow(1);
+    test::ui(form).LBPotion->setCurrentRow(1);
     EXPECT_EQ(st.Potions.CurPotion, st.Potions[1]);
     form->action(QStringLiteral("MenuStartSearsh"))->trigger();
     EXPECT_EQ(st.Potions.PotionCount(), 2 * expected);
-    EXPECT_EQ(form->LBPotion->currentRow(), 1);
-    EXPECT_EQ(form->PanelCount->text(), QStringLiteral(" Всего: %1").arg(2 * expected));
+    EXPECT_EQ(test::ui(form).LBPotion->currentRow(), 1);
+    EXPECT_EQ(test::ui(form).PanelCount->text(), QStringLiteral(" Всего: %1").arg(2 * expected));
 
     // A double click on the count panel selects the last recipe.
-    form->On_DblClick(form->PanelCount);
-    EXPECT_EQ(form->LBPotion->currentRow(), 2 * expected - 1);
+    form->On_DblClick(test::ui(form).PanelCount);
+    EXPECT_EQ(test::ui(form).LBPotion->currentRow(), 2 * expected - 1);
     EXPECT_EQ(st.Potions.CurPotion, st.Potions[2 * expected - 1]);
 }
 
@@ -121,18 +121,18 @@ TEST(SearchTabTest, HeaderClickSortsAndFlips) {
     ProgramState &st = form->state();
     int expected = 0;
     const int effect = productiveEffect(st, &expected);
-    form->CbEffect[0]->setCurrentIndex(effect);
+    test::ui(form).CbEffect[0]->setCurrentIndex(effect);
     ASSERT_GE(st.Potions.PotionCount(), 2);
-    Q_EMIT form->Header->HeaderSectionClick(PotionColumn::Cost);
+    Q_EMIT test::ui(form).Header->HeaderSectionClick(PotionColumn::Cost);
     EXPECT_EQ(st.Potions.PotionSortCode, PotionColumn::Cost);
     for (int r = 1; r < st.Potions.PotionCount(); ++r)
         EXPECT_LE(st.Potions[r - 1].Cost, st.Potions[r].Cost);
-    Q_EMIT form->Header->HeaderSectionClick(PotionColumn::Cost);
+    Q_EMIT test::ui(form).Header->HeaderSectionClick(PotionColumn::Cost);
     EXPECT_EQ(st.Potions.PotionSortCode, -PotionColumn::Cost);
     for (int r = 1; r < st.Potions.PotionCount(); ++r)
         EXPECT_GE(st.Potions[r - 1].Cost, st.Potions[r].Cost);
     // The selection handling follows the re-sorted rows.
-    EXPECT_EQ(st.Potions.CurPotion, st.Potions[form->LBPotion->currentRow()]);
+    EXPECT_EQ(st.Potions.CurPotion, st.Potions[test::ui(form).LBPotion->currentRow()]);
 }
 
 // A lenient three-ingredient combination with a useless ingredient.
@@ -156,11 +156,11 @@ TEST(SearchTabTest, IngredientSearchFillsTheDetailStripExactly) {
     ProgramState &st = form->state();
     std::array<int, 3> items{};
     ASSERT_TRUE(findWastefulTriple(st, items));
-    form->PageControl->setCurrentWidget(form->TabSheetSearshFromItem);
-    ASSERT_EQ(form->CbIngredient[0]->count(), st.Data.itemRecordCount());
-    EXPECT_EQ(form->CbIngredient[2]->currentIndex(), 0);
+    test::ui(form).PageControl->setCurrentWidget(test::ui(form).TabSheetSearshFromItem);
+    ASSERT_EQ(test::ui(form).CbIngredient[0]->count(), st.Data.itemRecordCount());
+    EXPECT_EQ(test::ui(form).CbIngredient[2]->currentIndex(), 0);
     for (int k = 0; k < 3; ++k)
-        form->CbIngredient[k]->setCurrentIndex(items[static_cast<std::size_t>(k)]);
+        test::ui(form).CbIngredient[k]->setCurrentIndex(items[static_cast<std::size_t>(k)]);
     ASSERT_EQ(st.Potions.PotionCount(), 1);
     EXPECT_EQ(st.LastSearchType, SearchType::FromItems);
     const TPotionRec &cur = st.Potions.CurPotion;
@@ -174,17 +174,17 @@ TEST(SearchTabTest, IngredientSearchFillsTheDetailStripExactly) {
             .arg(cur.Cost)
             .arg(itemsPrice)
             .arg(st.Data.ItemNames[cur.UselessItem]);
-    EXPECT_EQ(form->LabelAddInfo->text(), expected);
+    EXPECT_EQ(test::ui(form).LabelAddInfo->text(), expected);
 
     // Unchecking a chooser that holds an ingredient searches without it.
-    form->CBoxCanUseItem[0]->click();
+    test::ui(form).CBoxCanUseItem[0]->click();
     EXPECT_LE(st.Potions.PotionCount(), 1);
     if (st.Potions.PotionCount() == 1)
         EXPECT_EQ(st.Potions[0].ItemCount, 2);
     // Checking a box whose chooser shows nothing runs nothing.
-    form->CbIngredient[0]->setCurrentIndex(0);
+    test::ui(form).CbIngredient[0]->setCurrentIndex(0);
     const TPotionRec before = st.Potions.CurPotion;
-    form->CBoxCanUseItem[0]->click();
+    test::ui(form).CBoxCanUseItem[0]->click();
     EXPECT_EQ(st.Potions.CurPotion, before);
 }
 
@@ -192,21 +192,21 @@ TEST(SearchTabTest, AlternativeMakingAddsAndRemovesByDoubleClick) {
     test::ScratchData data;
     auto form = test::openForm(data);
     ProgramState &st = form->state();
-    form->PageControl->setCurrentWidget(form->TabSheetAltMake);
+    test::ui(form).PageControl->setCurrentWidget(test::ui(form).TabSheetAltMake);
     ASSERT_EQ(static_cast<int>(st.Alt.AltEffectRows.size()), st.Data.highestEffect());
-    ASSERT_EQ(form->LbAltItemsList->model()->rowCount(), st.Data.highestItem());
-    form->LbAltItemsList->setCurrentRow(0);
-    form->On_DblClick(form->LbAltItemsList);
+    ASSERT_EQ(test::ui(form).LbAltItemsList->model()->rowCount(), st.Data.highestItem());
+    test::ui(form).LbAltItemsList->setCurrentRow(0);
+    form->On_DblClick(test::ui(form).LbAltItemsList);
     ASSERT_EQ(st.Alt.AltItems.size(), 1u);
     EXPECT_EQ(st.Potions.PotionCount(), 0);
     EXPECT_EQ(st.LastSearchType, SearchType::AltMaking);
-    form->LbAltItemsList->setCurrentRow(0);
-    form->On_DblClick(form->LbAltItemsList);
+    test::ui(form).LbAltItemsList->setCurrentRow(0);
+    form->On_DblClick(test::ui(form).LbAltItemsList);
     ASSERT_EQ(st.Alt.AltItems.size(), 2u);
     EXPECT_EQ(st.Potions.PotionCount(), 1);
-    EXPECT_EQ(form->LbAltAmountItems->model()->rowCount(), 2);
-    form->LbAltAmountItems->setCurrentRow(1);
-    form->On_DblClick(form->LbAltAmountItems);
+    EXPECT_EQ(test::ui(form).LbAltAmountItems->model()->rowCount(), 2);
+    test::ui(form).LbAltAmountItems->setCurrentRow(1);
+    form->On_DblClick(test::ui(form).LbAltAmountItems);
     EXPECT_EQ(st.Alt.AltItems.size(), 1u);
     EXPECT_EQ(st.Potions.PotionCount(), 0);
 }
@@ -215,26 +215,26 @@ TEST(SkillsTabTest, EditsCorrectTheirTextAndRecompute) {
     test::ScratchData data;
     auto form = test::openForm(data);
     ProgramState &st = form->state();
-    form->PageControl->setCurrentWidget(form->TabSheetSkills);
-    EXPECT_EQ(form->EditAlchemyValue->text(), QString::number(st.Skills.AlchemySkill));
-    EXPECT_EQ(form->EditAlchemyModify->text(), QString::number(st.Skills.AlchemyFortify));
+    test::ui(form).PageControl->setCurrentWidget(test::ui(form).TabSheetSkills);
+    EXPECT_EQ(test::ui(form).EditAlchemyValue->text(), QString::number(st.Skills.AlchemySkill));
+    EXPECT_EQ(test::ui(form).EditAlchemyModify->text(), QString::number(st.Skills.AlchemyFortify));
 
-    form->EditAlchemyValue->setText(QString());
-    EXPECT_EQ(form->EditAlchemyValue->text(), QStringLiteral("0"));
+    test::ui(form).EditAlchemyValue->setText(QString());
+    EXPECT_EQ(test::ui(form).EditAlchemyValue->text(), QStringLiteral("0"));
     EXPECT_EQ(st.Skills.AlchemySkill, 0);
-    form->EditAlchemyValue->setText(QStringLiteral("250"));
-    EXPECT_EQ(form->EditAlchemyValue->text(), QStringLiteral("200"));
+    test::ui(form).EditAlchemyValue->setText(QStringLiteral("250"));
+    EXPECT_EQ(test::ui(form).EditAlchemyValue->text(), QStringLiteral("200"));
     EXPECT_EQ(st.Skills.AlchemySkill, 200);
-    form->EditAlchemyModify->setText(QStringLiteral("abc"));
-    EXPECT_EQ(form->EditAlchemyModify->text(), QStringLiteral("0"));
-    form->EditAlchemyModify->setText(QStringLiteral("401"));
-    EXPECT_EQ(form->EditAlchemyModify->text(), QStringLiteral("400"));
+    test::ui(form).EditAlchemyModify->setText(QStringLiteral("abc"));
+    EXPECT_EQ(test::ui(form).EditAlchemyModify->text(), QStringLiteral("0"));
+    test::ui(form).EditAlchemyModify->setText(QStringLiteral("401"));
+    EXPECT_EQ(test::ui(form).EditAlchemyModify->text(), QStringLiteral("400"));
     EXPECT_EQ(st.Skills.AlchemyFortify, 400);
-    form->EditAlchemyModify->setText(QStringLiteral("-3"));
+    test::ui(form).EditAlchemyModify->setText(QStringLiteral("-3"));
     EXPECT_EQ(st.Skills.AlchemyFortify, 0);
 
     // The strengths follow the skill: recompute a copy and compare.
-    form->EditAlchemyValue->setText(QStringLiteral("77"));
+    test::ui(form).EditAlchemyValue->setText(QStringLiteral("77"));
     GameData copy = st.Data;
     RecalcItemEffects(copy, st.Skills);
     EXPECT_EQ(copy.ItemTable[1].Eff[0].Power, st.Data.ItemTable[1].Eff[0].Power);
@@ -254,16 +254,16 @@ TEST(SkillsTabTest, PerksAndRanksRepeatTheLastSearch) {
     ProgramState &st = form->state();
     int expected = 0;
     const int effect = productiveEffect(st, &expected);
-    form->CbEffect[0]->setCurrentIndex(effect);
+    test::ui(form).CbEffect[0]->setCurrentIndex(effect);
     const int priceBefore = st.Potions.CurPotion.Cost;
-    form->PageControl->setCurrentWidget(form->TabSheetSkills);
-    form->ComboBoxMainAlchPercCount->setCurrentIndex(5);
+    test::ui(form).PageControl->setCurrentWidget(test::ui(form).TabSheetSkills);
+    test::ui(form).ComboBoxMainAlchPercCount->setCurrentIndex(5);
     EXPECT_EQ(st.Skills.AlchemistRanks, 5);
     EXPECT_EQ(st.LastSearchType, SearchType::FromEffects);
     ASSERT_GT(st.Potions.PotionCount(), 0);
     // Five Alchemist ranks make every potion dearer.
     EXPECT_GT(st.Potions.CurPotion.Cost, priceBefore);
-    form->CheckBoxPerkPurity->click();
+    test::ui(form).CheckBoxPerkPurity->click();
     EXPECT_TRUE(st.Skills.PerkPurity);
 }
 
@@ -273,17 +273,17 @@ TEST(SlotTest, QuickSaveAndRestoreBringBackTheConditions) {
     ProgramState &st = form->state();
     int expected = 0;
     const int effect = productiveEffect(st, &expected);
-    form->CbEffect[0]->setCurrentIndex(effect);
+    test::ui(form).CbEffect[0]->setCurrentIndex(effect);
     form->action(QStringLiteral("MenuSearshSave"))->trigger();
     const SearchConditions saved = st.Conditions;
     form->action(QStringLiteral("MenuCanQuickSearsh"))->trigger();
-    form->CbEffect[0]->setCurrentIndex(0);
-    form->CBoxNeedCheckCost->click();
+    test::ui(form).CbEffect[0]->setCurrentIndex(0);
+    test::ui(form).CBoxNeedCheckCost->click();
     EXPECT_NE(st.Conditions, saved);
     form->action(QStringLiteral("MenuSearshRestore"))->trigger();
     EXPECT_EQ(st.Conditions, saved);
-    EXPECT_EQ(form->CbEffect[0]->currentIndex(), effect);
-    EXPECT_FALSE(form->CBoxNeedCheckCost->isChecked());
+    EXPECT_EQ(test::ui(form).CbEffect[0]->currentIndex(), effect);
+    EXPECT_FALSE(test::ui(form).CBoxNeedCheckCost->isChecked());
     EXPECT_FALSE(st.SearchLocked);
     // The restore searched even with quick search off.
     EXPECT_EQ(st.Potions.PotionCount(), expected);

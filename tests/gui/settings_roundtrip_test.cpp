@@ -30,15 +30,15 @@ TEST(ShutdownTest, NormalExitAndRestartRestoreTheState) {
         auto form = test::openForm(data);
         form->resize(1055, 768);
         QApplication::processEvents();
-        form->MainSplitter->setSizes({180, 230, 120, 200});
+        test::ui(form).MainSplitter->setSizes({180, 230, 120, 200});
         QApplication::processEvents();
-        listHeight = form->PanelLbPotionsMain->height();
-        form->Header->resizeSection(3, 111);
-        Q_EMIT form->Header->HeaderSectionClick(PotionColumn::Cost);
-        form->PageControl->setCurrentWidget(form->TabSheetSkills);
-        form->EditAlchemyValue->setText(QStringLiteral("64"));
-        form->ComboBoxMainAlchPercCount->setCurrentIndex(3);
-        form->CheckBoxPerkPhysician->click();
+        listHeight = test::ui(form).PanelLbPotionsMain->height();
+        test::ui(form).Header->resizeSection(3, 111);
+        Q_EMIT test::ui(form).Header->HeaderSectionClick(PotionColumn::Cost);
+        test::ui(form).PageControl->setCurrentWidget(test::ui(form).TabSheetSkills);
+        test::ui(form).EditAlchemyValue->setText(QStringLiteral("64"));
+        test::ui(form).ComboBoxMainAlchPercCount->setCurrentIndex(3);
+        test::ui(form).CheckBoxPerkPhysician->click();
         form->action(QStringLiteral("MenuScrollForLBox"))->trigger();
         form->action(QStringLiteral("MenuCanQuickSearsh"))->trigger();
         form->action(QStringLiteral("MenuExit"))->trigger();
@@ -53,15 +53,15 @@ TEST(ShutdownTest, NormalExitAndRestartRestoreTheState) {
     EXPECT_EQ(st.Skills.AlchemistRanks, 3);
     EXPECT_TRUE(st.Skills.PerkPhysician);
     EXPECT_EQ(st.Potions.PotionSortCode, PotionColumn::Cost);
-    EXPECT_EQ(again->Header->sectionSize(3), 111);
-    EXPECT_EQ(again->PanelLbPotionsMain->height(), listHeight);
+    EXPECT_EQ(test::ui(again).Header->sectionSize(3), 111);
+    EXPECT_EQ(test::ui(again).PanelLbPotionsMain->height(), listHeight);
     EXPECT_TRUE(again->action(QStringLiteral("MenuScrollForLBox"))->isChecked());
-    EXPECT_TRUE(again->ScrollBarLB->isVisible());
+    EXPECT_TRUE(test::ui(again).ScrollBarLB->isVisible());
     EXPECT_FALSE(again->action(QStringLiteral("MenuCanQuickSearsh"))->isChecked());
     EXPECT_TRUE(again->action(QStringLiteral("MenuStartSearsh"))->isEnabled());
-    again->PageControl->setCurrentWidget(again->TabSheetSkills);
-    EXPECT_EQ(again->EditAlchemyValue->text(), QStringLiteral("64"));
-    EXPECT_TRUE(again->CheckBoxPerkPhysician->isChecked());
+    test::ui(again).PageControl->setCurrentWidget(test::ui(again).TabSheetSkills);
+    EXPECT_EQ(test::ui(again).EditAlchemyValue->text(), QStringLiteral("64"));
+    EXPECT_TRUE(test::ui(again).CheckBoxPerkPhysician->isChecked());
 }
 
 TEST(ShutdownTest, ExitWithoutSavingLeavesMainIniByteForByte) {
@@ -75,8 +75,8 @@ TEST(ShutdownTest, ExitWithoutSavingLeavesMainIniByteForByte) {
     ASSERT_FALSE(before.isEmpty());
     {
         auto form = test::openForm(data);
-        Q_EMIT form->Header->HeaderSectionClick(PotionColumn::Item1);
-        form->MainSplitter->setSizes({150, 150, 150, 150});
+        Q_EMIT test::ui(form).Header->HeaderSectionClick(PotionColumn::Item1);
+        test::ui(form).MainSplitter->setSizes({150, 150, 150, 150});
         form->action(QStringLiteral("MenuExitNoSave"))->trigger();
         EXPECT_TRUE(form->state().SkipSaveOnExit);
     }

@@ -31,24 +31,25 @@ TEST(StartupTest, FillsChoosersWithoutRunningAnyCommand) {
     EXPECT_TRUE(st.CommandsReady);
     EXPECT_EQ(form->windowTitle(), QStringLiteral("QOR Алхимия"));
     for (int k = 0; k < 5; ++k) {
-        EXPECT_EQ(form->CbEffect[k]->count(), st.Data.EffectNames.size());
-        EXPECT_EQ(form->CbEffect[k]->currentIndex(), 0);
-        EXPECT_EQ(form->CbFilter[k]->count(), st.Data.FilterList.size());
-        EXPECT_EQ(form->CbFilter[k]->itemText(1), QStringLiteral("Нет / Любой"));
-        EXPECT_TRUE(form->CBoxEnableEff[k]->isChecked());
+        EXPECT_EQ(test::ui(form).CbEffect[k]->count(), st.Data.EffectNames.size());
+        EXPECT_EQ(test::ui(form).CbEffect[k]->currentIndex(), 0);
+        EXPECT_EQ(test::ui(form).CbFilter[k]->count(), st.Data.FilterList.size());
+        EXPECT_EQ(test::ui(form).CbFilter[k]->itemText(1), QStringLiteral("Нет / Любой"));
+        EXPECT_TRUE(test::ui(form).CBoxEnableEff[k]->isChecked());
     }
     for (int k = 0; k < 2; ++k) {
-        EXPECT_EQ(form->CbPrioriryIngredient[k]->count(), st.Data.itemRecordCount());
-        EXPECT_EQ(form->CbPrioriryIngredient[k]->itemText(st.Data.highestItem()), QStringLiteral("*"));
+        EXPECT_EQ(test::ui(form).CbPrioriryIngredient[k]->count(), st.Data.itemRecordCount());
+        EXPECT_EQ(test::ui(form).CbPrioriryIngredient[k]->itemText(st.Data.highestItem()),
+                  QStringLiteral("*"));
     }
-    EXPECT_EQ(form->ComboBoxCost_Min->count(), static_cast<int>(st.Data.CostList.size()));
-    EXPECT_EQ(form->ComboBoxCost_Max->currentIndex(), 0);
+    EXPECT_EQ(test::ui(form).ComboBoxCost_Min->count(), static_cast<int>(st.Data.CostList.size()));
+    EXPECT_EQ(test::ui(form).ComboBoxCost_Max->currentIndex(), 0);
     // Filling fired every chooser's change event, yet no search ran.
     EXPECT_EQ(st.LastSearchType, SearchType::None);
     EXPECT_EQ(st.Potions.PotionCount(), 0);
-    EXPECT_EQ(form->PanelCount->text(), QStringLiteral(" Всего: 0"));
-    EXPECT_EQ(form->StringGrid->model()->rowCount(), st.Data.highestItem());
-    EXPECT_EQ(form->CentralStack->currentWidget(), form->MainSplitter);
+    EXPECT_EQ(test::ui(form).PanelCount->text(), QStringLiteral(" Всего: 0"));
+    EXPECT_EQ(test::ui(form).StringGrid->model()->rowCount(), st.Data.highestItem());
+    EXPECT_EQ(test::ui(form).CentralStack->currentWidget(), test::ui(form).MainSplitter);
 }
 
 TEST(StartupTest, DispatcherIgnoresEventsWhileNotReadyOrSuppressed) {
@@ -56,16 +57,16 @@ TEST(StartupTest, DispatcherIgnoresEventsWhileNotReadyOrSuppressed) {
     auto form = test::openForm(data);
     ProgramState &st = form->state();
     st.CommandsReady = false;
-    form->CbEffect[0]->setCurrentIndex(1);
+    test::ui(form).CbEffect[0]->setCurrentIndex(1);
     EXPECT_EQ(st.Conditions.WantedEffect[0], 0);
     EXPECT_EQ(st.LastSearchType, SearchType::None);
     st.CommandsReady = true;
     st.SuppressCommands = true;
-    form->CbEffect[0]->setCurrentIndex(2);
+    test::ui(form).CbEffect[0]->setCurrentIndex(2);
     EXPECT_EQ(st.Conditions.WantedEffect[0], 0);
     EXPECT_EQ(st.LastSearchType, SearchType::None);
     st.SuppressCommands = false;
-    form->CbEffect[0]->setCurrentIndex(3);
+    test::ui(form).CbEffect[0]->setCurrentIndex(3);
     EXPECT_EQ(st.Conditions.WantedEffect[0], 3);
     EXPECT_EQ(st.LastSearchType, SearchType::FromEffects);
 }
@@ -75,10 +76,10 @@ TEST(StartupTest, BrokenDataFolderShowsTheExplanationAndWritesNothing) {
     ASSERT_TRUE(QFile::remove(data.file(QStringLiteral("Items.ini"))));
     auto form = test::openForm(data);
     EXPECT_FALSE(form->state().CommandsReady);
-    EXPECT_EQ(form->CentralStack->currentWidget(), form->StartupFailurePage);
-    EXPECT_TRUE(form->StartupFailurePage->text().contains(QStringLiteral("Items.ini")));
-    EXPECT_TRUE(
-        form->StartupFailurePage->text().contains(QDir::toNativeSeparators(data.dir()).toHtmlEscaped()));
+    EXPECT_EQ(test::ui(form).CentralStack->currentWidget(), test::ui(form).StartupFailurePage);
+    EXPECT_TRUE(test::ui(form).StartupFailurePage->text().contains(QStringLiteral("Items.ini")));
+    EXPECT_TRUE(test::ui(form).StartupFailurePage->text().contains(
+        QDir::toNativeSeparators(data.dir()).toHtmlEscaped()));
     ASSERT_EQ(form->dialogs().messages().size(), 1u);
     EXPECT_EQ(form->dialogs().messages().front().caption, QStringLiteral("QOR Алхимия"));
     EXPECT_EQ(form->dialogs().messages().front().icon, MessageIcon::Warning);
@@ -101,8 +102,8 @@ TEST(StartupTest, DamagedSettingsFileStopsStartUpAndStaysUntouched) {
     const QByteArray before = test::readAll(data.file(QStringLiteral("Main.ini")));
     auto form = test::openForm(data);
     EXPECT_FALSE(form->state().CommandsReady);
-    EXPECT_EQ(form->CentralStack->currentWidget(), form->StartupFailurePage);
-    EXPECT_TRUE(form->StartupFailurePage->text().contains(QStringLiteral("Main.ini")));
+    EXPECT_EQ(test::ui(form).CentralStack->currentWidget(), test::ui(form).StartupFailurePage);
+    EXPECT_TRUE(test::ui(form).StartupFailurePage->text().contains(QStringLiteral("Main.ini")));
     form->close();
     form.reset();
     EXPECT_EQ(test::readAll(data.file(QStringLiteral("Main.ini"))), before);
@@ -161,7 +162,7 @@ TEST(MenuTest, ItemsCarryTheirShortcutsAndCheckStates) {
 
     // The recipe context menu in order, separators included.
     QStringList layout;
-    for (QAction *act : form->PopupMenuLB->actions())
+    for (QAction *act : test::ui(form).PopupMenuLB->actions())
         layout << (act->isSeparator() ? QStringLiteral("-") : act->menu() ? act->text() : act->objectName());
     EXPECT_EQ(layout, (QStringList{QStringLiteral("PMenuShowDetailInfo"), QStringLiteral("PMenuLbGoToNum"),
                                    QStringLiteral("PMenuPotionAddToFavorites"), QStringLiteral("-"),

@@ -8,12 +8,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QSplitter>
 #include <QTableView>
 #include <QToolTip>
-#include <QHelpEvent>
 
 #include "recipe_list/ui/chooser_combo.h"
 
@@ -40,27 +40,27 @@ class ViewCommandTest : public ::testing::Test {
 
 TEST_F(ViewCommandTest, RecipeRowHeightIsClampedTo10To100) {
     answer("MenuLbPotionItemHeight", QStringLiteral("5"));
-    EXPECT_EQ(form->LBPotion->itemHeight(), 10);
+    EXPECT_EQ(test::ui(form).LBPotion->itemHeight(), 10);
     EXPECT_EQ(dialogs().prompts().back(), QStringLiteral("Высота строк"));
     answer("MenuLbPotionItemHeight", QStringLiteral("500"));
-    EXPECT_EQ(form->LBPotion->itemHeight(), 100);
+    EXPECT_EQ(test::ui(form).LBPotion->itemHeight(), 100);
     answer("MenuLbPotionItemHeight", QStringLiteral("abc"));
-    EXPECT_EQ(form->LBPotion->itemHeight(), 100);
+    EXPECT_EQ(test::ui(form).LBPotion->itemHeight(), 100);
     dialogs().setNextCancel();
     form->action(QStringLiteral("MenuLbPotionItemHeight"))->trigger();
-    EXPECT_EQ(form->LBPotion->itemHeight(), 100);
+    EXPECT_EQ(test::ui(form).LBPotion->itemHeight(), 100);
     EXPECT_TRUE(dialogs().messages().empty());
 }
 
 TEST_F(ViewCommandTest, CaptionHeightIsLimitedTo0To50AfterTheAnswer) {
     answer("MenuHeightCap1", QStringLiteral("-7"));
-    EXPECT_EQ(form->PanelCapLBPotions->height(), 0);
-    EXPECT_EQ(form->PanelLBox->y(), 0);
+    EXPECT_EQ(test::ui(form).PanelCapLBPotions->height(), 0);
+    EXPECT_EQ(test::ui(form).PanelLBox->y(), 0);
     answer("MenuHeightCap1", QStringLiteral("80"));
-    EXPECT_EQ(form->PanelCapLBPotions->height(), 50);
-    EXPECT_EQ(form->PanelLBox->y(), 50);
+    EXPECT_EQ(test::ui(form).PanelCapLBPotions->height(), 50);
+    EXPECT_EQ(test::ui(form).PanelLBox->y(), 50);
     answer("MenuHeightCap3", QStringLiteral("33"));
-    EXPECT_EQ(form->PanelCapGrid->height(), 33);
+    EXPECT_EQ(test::ui(form).PanelCapGrid->height(), 33);
 }
 
 TEST_F(ViewCommandTest, AlternateRowPercentRecomputesTheColour) {
@@ -73,7 +73,7 @@ TEST_F(ViewCommandTest, AlternateRowPercentRecomputesTheColour) {
 }
 
 TEST_F(ViewCommandTest, ReferenceTableDrawsItsRowColourAndEachLineDirection) {
-    QTableView *grid = form->StringGrid;
+    QTableView *grid = test::ui(form).StringGrid;
     answer("MenuColor2Grid", QStringLiteral("50"));
     const QColor window = grid->palette().color(QPalette::Base);
     const QColor color2 = MakeColor2(window, 50);
@@ -106,11 +106,11 @@ TEST_F(ViewCommandTest, ReferenceTableDrawsItsRowColourAndEachLineDirection) {
 TEST_F(ViewCommandTest, SplitterThicknessAndDropDownCount) {
     answer("MenuSplitterHeight", QStringLiteral("12"));
     EXPECT_EQ(form->splitterThickness(), 12);
-    EXPECT_EQ(form->MainSplitter->handleWidth(), 12);
-    EXPECT_EQ(form->PanelPotionInfo->handleWidth(), 12);
+    EXPECT_EQ(test::ui(form).MainSplitter->handleWidth(), 12);
+    EXPECT_EQ(test::ui(form).PanelPotionInfo->handleWidth(), 12);
     answer("MenuSetDropDownCount", QStringLiteral("2"));
     EXPECT_EQ(form->state().Settings.block.dropDownCount(), 5);
-    EXPECT_LE(form->CbEffect[0]->maxVisibleItems(), 5);
+    EXPECT_LE(test::ui(form).CbEffect[0]->maxVisibleItems(), 5);
 }
 
 TEST_F(ViewCommandTest, ChangedViewSettingsSurviveARestart) {
@@ -121,8 +121,8 @@ TEST_F(ViewCommandTest, ChangedViewSettingsSurviveARestart) {
     EXPECT_TRUE(form->viewColors().DrawVertLines);
     form->close();
     form = test::openForm(data);
-    EXPECT_EQ(form->LBPotion->itemHeight(), 40);
-    EXPECT_EQ(form->Header->height(), 30);
+    EXPECT_EQ(test::ui(form).LBPotion->itemHeight(), 40);
+    EXPECT_EQ(test::ui(form).Header->height(), 30);
     EXPECT_EQ(form->splitterThickness(), 9);
     EXPECT_TRUE(form->action(QStringLiteral("MenuCanDrawLines"))->isChecked());
     EXPECT_TRUE(form->viewColors().DrawVertLines);
@@ -177,7 +177,7 @@ namespace qor {
 namespace {
 
 TEST_F(ViewCommandTest, HintsShowOnlyWhileTheirItemIsChecked) {
-    QWidget *target = form->PanelCount;
+    QWidget *target = test::ui(form).PanelCount;
     int asked = 0;
     // Each request carries a text of its own: a hint still fading out from
     // the request before cannot pass for a new one.
@@ -233,7 +233,8 @@ TEST_F(ViewCommandTest, ColourCommandsTakeOnlyAConfirmedColourAndKeepIt) {
     dialogs().setNextColor(QColor(1, 2, 3));
     form->action(QStringLiteral("MenuColorMarkerDef"))->trigger();
     ASSERT_EQ(dialogs().messages().size(), 1u);
-    EXPECT_EQ(dialogs().messages().front().text, QStringLiteral("Изменения вступят после перезапуска программы    "));
+    EXPECT_EQ(dialogs().messages().front().text,
+              QStringLiteral("Изменения вступят после перезапуска программы    "));
     EXPECT_EQ(dialogs().messages().front().icon, MessageIcon::Information);
     EXPECT_NE(form->state().Data.ItemTable[1].MarkerColor, 0x030201);
 
@@ -250,7 +251,7 @@ TEST_F(ViewCommandTest, ColourCommandsTakeOnlyAConfirmedColourAndKeepIt) {
 TEST_F(ViewCommandTest, PictureBackgroundColourRepaintsThePicturePanel) {
     dialogs().setNextColor(QColor(0, 0, 128));
     form->action(QStringLiteral("MenuColorWndPicBg"))->trigger();
-    EXPECT_EQ(form->PanelItemDisplay->palette().color(QPalette::Window), QColor(0, 0, 128));
+    EXPECT_EQ(test::ui(form).PanelItemDisplay->palette().color(QPalette::Window), QColor(0, 0, 128));
     EXPECT_EQ(form->state().Settings.block.picBgColor(), 128 << 16);
 }
 
@@ -268,40 +269,40 @@ QFont chosenFont(const char *family, int points) {
 }
 
 TEST_F(ViewCommandTest, FontCommandsTakeFaceAndSizeAndSurviveARestart) {
-    const QFont before = form->LBPotion->font();
+    const QFont before = test::ui(form).LBPotion->font();
     form->action(QStringLiteral("MenuLbPotionsFont"))->trigger(); // cancelled
-    EXPECT_EQ(form->LBPotion->font(), before);
+    EXPECT_EQ(test::ui(form).LBPotion->font(), before);
 
     dialogs().setNextFont(chosenFont("Liberation Serif", 15));
     form->action(QStringLiteral("MenuLbPotionsFont"))->trigger();
-    EXPECT_EQ(form->LBPotion->font().family(), QStringLiteral("Liberation Serif"));
-    EXPECT_EQ(form->LBPotion->font().pointSize(), 15);
-    EXPECT_FALSE(form->LBPotion->font().bold());
+    EXPECT_EQ(test::ui(form).LBPotion->font().family(), QStringLiteral("Liberation Serif"));
+    EXPECT_EQ(test::ui(form).LBPotion->font().pointSize(), 15);
+    EXPECT_FALSE(test::ui(form).LBPotion->font().bold());
 
     dialogs().setNextFont(chosenFont("Liberation Mono", 11));
     form->action(QStringLiteral("MenuGridFont"))->trigger();
-    EXPECT_EQ(form->StringGrid->font().family(), QStringLiteral("Liberation Mono"));
+    EXPECT_EQ(test::ui(form).StringGrid->font().family(), QStringLiteral("Liberation Mono"));
 
     dialogs().setNextFont(chosenFont("DejaVu Serif", 12));
     form->action(QStringLiteral("MenuFontComboBox"))->trigger();
-    EXPECT_EQ(form->CbEffect[2]->font().family(), QStringLiteral("DejaVu Serif"));
-    EXPECT_EQ(form->CbEffect[2]->font().pointSize(), 12);
+    EXPECT_EQ(test::ui(form).CbEffect[2]->font().family(), QStringLiteral("DejaVu Serif"));
+    EXPECT_EQ(test::ui(form).CbEffect[2]->font().pointSize(), 12);
 
     // The local menu changes the control it was opened on.
-    Q_EMIT form->PanelCount->customContextMenuRequested(QPoint(2, 2));
-    form->PopupMenuLocal->hide();
+    Q_EMIT test::ui(form).PanelCount->customContextMenuRequested(QPoint(2, 2));
+    test::ui(form).PopupMenuLocal->hide();
     dialogs().setNextFont(chosenFont("Liberation Sans", 14));
     form->action(QStringLiteral("PMenuLocatFont"))->trigger();
-    EXPECT_EQ(form->PanelCount->font().pointSize(), 14);
+    EXPECT_EQ(test::ui(form).PanelCount->font().pointSize(), 14);
 
     form->close();
     form.reset();
     auto again = test::openForm(data);
-    EXPECT_EQ(again->LBPotion->font().family(), QStringLiteral("Liberation Serif"));
-    EXPECT_EQ(again->LBPotion->font().pointSize(), 15);
-    EXPECT_EQ(again->StringGrid->font().family(), QStringLiteral("Liberation Mono"));
-    EXPECT_EQ(again->CbEffect[0]->font().family(), QStringLiteral("DejaVu Serif"));
-    EXPECT_EQ(again->PanelCount->font().pointSize(), 14);
+    EXPECT_EQ(test::ui(again).LBPotion->font().family(), QStringLiteral("Liberation Serif"));
+    EXPECT_EQ(test::ui(again).LBPotion->font().pointSize(), 15);
+    EXPECT_EQ(test::ui(again).StringGrid->font().family(), QStringLiteral("Liberation Mono"));
+    EXPECT_EQ(test::ui(again).CbEffect[0]->font().family(), QStringLiteral("DejaVu Serif"));
+    EXPECT_EQ(test::ui(again).PanelCount->font().pointSize(), 14);
 }
 
 } // namespace

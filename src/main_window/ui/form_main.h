@@ -5,6 +5,7 @@
 
 #include "main_window/program_state.h"
 #include "main_window/ui/dialog_provider.h"
+#include "main_window/ui/form_controls.h"
 #include "main_window/ui/menu_command.h"
 #include "main_window/ui/platform_adapter.h"
 #include "recipe_list/potion_list_ops.h"
@@ -79,7 +80,7 @@ std::optional<std::uint8_t> effColorCharCode(QChar symbol);
 // than the screen (so that its caption can still be reached).
 QRect CentredWindowRect(const QSize &size, const QRect &available);
 
-class TFormMain : public QMainWindow {
+class TFormMain : public QMainWindow, private FormControls {
     Q_OBJECT
   public:
     explicit TFormMain(const FormOptions &options = {}, QWidget *parent = nullptr);
@@ -134,7 +135,7 @@ class TFormMain : public QMainWindow {
     bool eventFilter(QObject *watched, QEvent *event) override;
 
   private:
-    friend class FormMainTestAccess;
+    friend struct FormMainTestAccess;
 
     // Building (form_build_*.cpp).
     void buildRegions();
@@ -298,94 +299,6 @@ class TFormMain : public QMainWindow {
     QPoint m_lbPotionPressPoint;
 
   public:
-    // Controls, named as the window description names them. Qt's parent
-    // ownership frees them with the window.
-    QStackedWidget *CentralStack = nullptr;
-    QLabel *StartupFailurePage = nullptr;
-    QSplitter *MainSplitter = nullptr;
-
-    QTabWidget *PageControl = nullptr;
-    QWidget *TabSheet1 = nullptr;
-    QWidget *TabSheetSearshFromItem = nullptr;
-    QWidget *TabSheetAltMake = nullptr;
-    QWidget *TabSheetSkills = nullptr;
-    QWidget *TabSheetHelp = nullptr;
-    QWidget *TabSheetFavorites = nullptr;
-
-    QWidget *Panel5 = nullptr;
-    std::array<ChooserComboBox *, 5> CbEffect{};
-    std::array<QCheckBox *, 5> CBoxEnableEff{};
-    std::array<ChooserComboBox *, 5> CbFilter{};
-    QTabWidget *PageControlSearshOpt = nullptr;
-    QWidget *TabSheet4 = nullptr;
-    QGroupBox *RadioGroupItemsCount = nullptr;
-    QButtonGroup *RadioGroupButtons = nullptr;
-    QCheckBox *CBoxNeedCheckCost = nullptr;
-    ChooserComboBox *ComboBoxCost_Min = nullptr;
-    ChooserComboBox *ComboBoxCost_Max = nullptr;
-    QToolButton *ButtFormFavorites = nullptr;
-    QToolButton *ButtFormUsedItems = nullptr;
-    std::array<QCheckBox *, 2> CheckBoxCanPrimaryItem{};
-    std::array<ChooserComboBox *, 2> CbPrioriryIngredient{};
-
-    std::array<ChooserComboBox *, 3> CbIngredient{};
-    std::array<QCheckBox *, 3> CBoxCanUseItem{};
-
-    AltEffectsList *LbAltEffectsList = nullptr;
-    AltItemsList *LbAltAmountItems = nullptr;
-    AltEffectsList *LbAltAmountEffects = nullptr;
-    AltItemsList *LbAltItemsList = nullptr;
-
-    QLineEdit *EditAlchemyValue = nullptr;
-    QLabel *LabelAlchemyValue = nullptr;
-    QLineEdit *EditAlchemyModify = nullptr;
-    ChooserComboBox *ComboBoxMainAlchPercCount = nullptr;
-    QCheckBox *CheckBoxPerkPurity = nullptr;
-    QCheckBox *CheckBoxPerkPoisoner = nullptr;
-    QCheckBox *CheckBoxPerkBenefactor = nullptr;
-    QCheckBox *CheckBoxPerkPhysician = nullptr;
-
-    QListWidget *LbHelp = nullptr;
-    QSplitter *HelpSplitter = nullptr;
-    QPlainTextEdit *MemoHelp = nullptr;
-    FavoritesList *LBFavorites = nullptr;
-
-    QWidget *PanelLbPotionsMain = nullptr;
-    QFrame *PanelCapLBPotions = nullptr;
-    QLabel *PanelCount = nullptr;
-    QLabel *ImgSortUp = nullptr;
-    QLabel *ImgSortDown = nullptr;
-    QFrame *PanelLBox = nullptr;
-    PotionHeader *Header = nullptr;
-    PotionListView *LBPotion = nullptr;
-    QScrollBar *ScrollBarLB = nullptr;
-
-    QSplitter *PanelPotionInfo = nullptr;
-    QFrame *PanelItemDisplay = nullptr;
-    QLabel *Image = nullptr;
-    QWidget *PanelInfoMain = nullptr;
-    QLabel *PanelCap2 = nullptr;
-    QSplitter *InfoMainSplitter = nullptr;
-    QFrame *PanelPotionType = nullptr;
-    QLabel *ImagePotionType = nullptr;
-    QFrame *PanelAddInfo = nullptr;
-    QLabel *LabelAddInfo = nullptr;
-    ItemsInfoList *LbItemsInfo = nullptr;
-    QWidget *PanelEffInfo = nullptr;
-    PotionHeader *HeaderEffInfo = nullptr;
-    EffectInfoList *LbEffectInfo = nullptr;
-    QFrame *PanelPotInfoRightFree = nullptr;
-
-    QWidget *PanelGrid = nullptr;
-    QLabel *PanelCapGrid = nullptr;
-    QTableView *StringGrid = nullptr;
-
-    FullScreenWindow *FullScreen = nullptr;
-
-    QMenu *PopupMenuLB = nullptr;
-    QMenu *PopupMenuLBFavorites = nullptr;
-    QMenu *PopupMenuGrid = nullptr;
-    QMenu *PopupMenuLocal = nullptr;
     // Every menu item by its name; nullptr for a name no row has.
     QAction *action(const QString &name) const;
     // Every menu, separator and item of the window, in menu order.

@@ -111,22 +111,23 @@ void TFormMain::applySettings() {
 
     // Every check item kept in Main.ini.
     applyCheckSettings(b);
-    SetGridRowHeight(std::clamp(b.gridRowHeight(), 10, 100), std::clamp(b.gridHeaderRowHeight(), 1, 50));
+    SetGridRowHeight(b.clampedValue(SettingsLine::GridRowHeight),
+                     b.clampedValue(SettingsLine::GridHeaderRowHeight));
     // The sort itself runs once the row map is set up (start-up sequence).
-    st.Grid.GridSortCode = std::clamp(b.gridSortCode(), -kMaxGridFindCol, kMaxGridFindCol);
+    st.Grid.GridSortCode = b.clampedValue(SettingsLine::GridSortCode);
     st.Grid.GridFindCol = normalizeGridFindCol(b.gridFindCol());
 
     applyRegionSizes();
 
-    LBPotion->setItemHeight(std::clamp(b.lbPotionItemHeight(), 10, 100));
-    Header->setFixedHeight(std::clamp(b.headerHeight(), 1, 50));
-    m_splitterThickness = std::clamp(b.splitterThickness(), 1, 50);
-    PanelCapLBPotions->setFixedHeight(std::clamp(b.panelCapLBPotionsHeight(), 0, 50));
-    PanelCap2->setFixedHeight(std::clamp(b.panelCap2Height(), 0, 50));
-    PanelCapGrid->setFixedHeight(std::clamp(b.panelCapGridHeight(), 0, 50));
-    HeaderEffInfo->setFixedHeight(std::clamp(b.headerEffInfoHeight(), 1, 50));
-    LbEffectInfo->setItemHeight(std::clamp(b.lbEffectInfoItemHeight(), 10, 50));
-    st.Potions.PotionSortCode = std::clamp(b.potionSortCode(), -25, 25);
+    LBPotion->setItemHeight(b.clampedValue(SettingsLine::LbPotionItemHeight));
+    Header->setFixedHeight(b.clampedValue(SettingsLine::HeaderHeight));
+    m_splitterThickness = b.clampedValue(SettingsLine::SplitterThickness);
+    PanelCapLBPotions->setFixedHeight(b.clampedValue(SettingsLine::PanelCapLBPotionsHeight));
+    PanelCap2->setFixedHeight(b.clampedValue(SettingsLine::PanelCap2Height));
+    PanelCapGrid->setFixedHeight(b.clampedValue(SettingsLine::PanelCapGridHeight));
+    HeaderEffInfo->setFixedHeight(b.clampedValue(SettingsLine::HeaderEffInfoHeight));
+    LbEffectInfo->setItemHeight(b.clampedValue(SettingsLine::LbEffectInfoItemHeight));
+    st.Potions.PotionSortCode = b.clampedValue(SettingsLine::PotionSortCode);
 
     m_colors.PoisonEffColor = colorFromCode(b.poisonEffColor(), m_colors);
     m_colors.GoodEffColor = colorFromCode(b.goodEffColor(), m_colors);
@@ -155,7 +156,7 @@ void TFormMain::applySettings() {
 void TFormMain::applyFavoritesTabSettings() {
     const MainSettings &s = m_state->Settings;
     applyFont(LBFavorites, s.font(SettingsFont::LBFavorites));
-    LBFavorites->setItemHeight(std::clamp(s.block.lbFavoritesItemHeight(), 10, 100));
+    LBFavorites->setItemHeight(s.block.clampedValue(SettingsLine::LbFavoritesItemHeight));
 }
 
 void TFormMain::collectSettings() {

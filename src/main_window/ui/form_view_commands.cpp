@@ -37,7 +37,7 @@ void TFormMain::SetGridRowHeight(int rowHeight, int headerHeight) {
 void TFormMain::AltLBoxsSetView() {
     const MainSettings &s = m_state->Settings;
     const FontSetting &f = s.font(SettingsFont::AltLists);
-    const int height = std::clamp(s.block.altListsItemHeight(), 10, 50);
+    const int height = s.block.clampedValue(SettingsLine::AltListsItemHeight);
     for (OwnerDrawListView *list : {static_cast<OwnerDrawListView *>(LbAltItemsList),
                                     static_cast<OwnerDrawListView *>(LbAltEffectsList),
                                     static_cast<OwnerDrawListView *>(LbAltAmountItems),

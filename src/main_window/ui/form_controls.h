@@ -1,0 +1,126 @@
+#pragma once
+// The controls of the main window, named as the window description names
+// them. Qt's parent ownership frees them with the window; the window keeps
+// them private and tests reach them through a test accessor.
+
+#include <array>
+
+class QButtonGroup;
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPlainTextEdit;
+class QScrollBar;
+class QSplitter;
+class QStackedWidget;
+class QTabWidget;
+class QTableView;
+class QToolButton;
+class QWidget;
+
+namespace qor {
+
+class AltEffectsList;
+class AltItemsList;
+class ChooserComboBox;
+class EffectInfoList;
+class FavoritesList;
+class FullScreenWindow;
+class ItemsInfoList;
+class PotionHeader;
+class PotionListView;
+
+struct FormControls {
+    QStackedWidget *CentralStack = nullptr;
+    QLabel *StartupFailurePage = nullptr;
+    QSplitter *MainSplitter = nullptr;
+
+    QTabWidget *PageControl = nullptr;
+    QWidget *TabSheet1 = nullptr;
+    QWidget *TabSheetSearshFromItem = nullptr;
+    QWidget *TabSheetAltMake = nullptr;
+    QWidget *TabSheetSkills = nullptr;
+    QWidget *TabSheetHelp = nullptr;
+    QWidget *TabSheetFavorites = nullptr;
+
+    QWidget *Panel5 = nullptr;
+    std::array<ChooserComboBox *, 5> CbEffect{};
+    std::array<QCheckBox *, 5> CBoxEnableEff{};
+    std::array<ChooserComboBox *, 5> CbFilter{};
+    QTabWidget *PageControlSearshOpt = nullptr;
+    QWidget *TabSheet4 = nullptr;
+    QGroupBox *RadioGroupItemsCount = nullptr;
+    QButtonGroup *RadioGroupButtons = nullptr;
+    QCheckBox *CBoxNeedCheckCost = nullptr;
+    ChooserComboBox *ComboBoxCost_Min = nullptr;
+    ChooserComboBox *ComboBoxCost_Max = nullptr;
+    QToolButton *ButtFormFavorites = nullptr;
+    QToolButton *ButtFormUsedItems = nullptr;
+    std::array<QCheckBox *, 2> CheckBoxCanPrimaryItem{};
+    std::array<ChooserComboBox *, 2> CbPrioriryIngredient{};
+
+    std::array<ChooserComboBox *, 3> CbIngredient{};
+    std::array<QCheckBox *, 3> CBoxCanUseItem{};
+
+    AltEffectsList *LbAltEffectsList = nullptr;
+    AltItemsList *LbAltAmountItems = nullptr;
+    AltEffectsList *LbAltAmountEffects = nullptr;
+    AltItemsList *LbAltItemsList = nullptr;
+
+    QLineEdit *EditAlchemyValue = nullptr;
+    QLabel *LabelAlchemyValue = nullptr;
+    QLineEdit *EditAlchemyModify = nullptr;
+    ChooserComboBox *ComboBoxMainAlchPercCount = nullptr;
+    QCheckBox *CheckBoxPerkPurity = nullptr;
+    QCheckBox *CheckBoxPerkPoisoner = nullptr;
+    QCheckBox *CheckBoxPerkBenefactor = nullptr;
+    QCheckBox *CheckBoxPerkPhysician = nullptr;
+
+    QListWidget *LbHelp = nullptr;
+    QSplitter *HelpSplitter = nullptr;
+    QPlainTextEdit *MemoHelp = nullptr;
+    FavoritesList *LBFavorites = nullptr;
+
+    QWidget *PanelLbPotionsMain = nullptr;
+    QFrame *PanelCapLBPotions = nullptr;
+    QLabel *PanelCount = nullptr;
+    QLabel *ImgSortUp = nullptr;
+    QLabel *ImgSortDown = nullptr;
+    QFrame *PanelLBox = nullptr;
+    PotionHeader *Header = nullptr;
+    PotionListView *LBPotion = nullptr;
+    QScrollBar *ScrollBarLB = nullptr;
+
+    QSplitter *PanelPotionInfo = nullptr;
+    QFrame *PanelItemDisplay = nullptr;
+    QLabel *Image = nullptr;
+    QWidget *PanelInfoMain = nullptr;
+    QLabel *PanelCap2 = nullptr;
+    QSplitter *InfoMainSplitter = nullptr;
+    QFrame *PanelPotionType = nullptr;
+    QLabel *ImagePotionType = nullptr;
+    QFrame *PanelAddInfo = nullptr;
+    QLabel *LabelAddInfo = nullptr;
+    ItemsInfoList *LbItemsInfo = nullptr;
+    QWidget *PanelEffInfo = nullptr;
+    PotionHeader *HeaderEffInfo = nullptr;
+    EffectInfoList *LbEffectInfo = nullptr;
+    QFrame *PanelPotInfoRightFree = nullptr;
+
+    QWidget *PanelGrid = nullptr;
+    QLabel *PanelCapGrid = nullptr;
+    QTableView *StringGrid = nullptr;
+
+    FullScreenWindow *FullScreen = nullptr;
+
+    QMenu *PopupMenuLB = nullptr;
+    QMenu *PopupMenuLBFavorites = nullptr;
+    QMenu *PopupMenuGrid = nullptr;
+    QMenu *PopupMenuLocal = nullptr;
+};
+
+} // namespace qor
