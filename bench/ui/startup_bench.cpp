@@ -77,12 +77,20 @@ void BM_ConditionChangeToRepaint(benchmark::State &state) {
     form->resize(1280, 1000);
     form->show();
     QApplication::processEvents();
-    form->CbFilter[1]->setCurrentIndex(static_cast<int>(state.range(0)));
+    // The controls by their object names: the window keeps its members private.
+    auto *filter = form->findChild<qor::ChooserComboBox *>(QStringLiteral("CbFilter2"));
+    auto *wanted = form->findChild<qor::ChooserComboBox *>(QStringLiteral("CbEffect1"));
+    auto *list = form->findChild<qor::PotionListView *>(QStringLiteral("LBPotion"));
+    if (!filter || !wanted || !list) {
+        state.SkipWithError("controls not found");
+        return;
+    }
+    filter->setCurrentIndex(static_cast<int>(state.range(0)));
     int effect = 1;
     for (auto _ : state) {
         effect = effect == 1 ? 2 : 1;
-        form->CbEffect[0]->setCurrentIndex(effect);
-        form->LBPotion->viewport()->repaint();
+        wanted->setCurrentIndex(effect);
+        list->viewport()->repaint();
     }
     state.counters["recipes"] = form->state().Potions.PotionCount();
     form->state().SkipSaveOnExit = true;

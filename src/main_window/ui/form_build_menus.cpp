@@ -3,6 +3,7 @@
 
 #include "main_window/settings_block.h"
 #include "main_window/ui/form_main.h"
+#include "main_window/ui/reference_table_panel.h"
 
 #include "recipe_list/ui/favorites_list.h"
 #include "recipe_list/ui/potion_list_view.h"
@@ -70,6 +71,14 @@ void TFormMain::buildMenus() {
         for (QAction *act : menu->findChildren<QAction *>())
             act->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     }
+    GridMenuItems gridItems;
+    for (std::size_t n = 0; n < gridItems.markers.size(); ++n)
+        gridItems.markers[n] = action(QStringLiteral("PMenuSetGridMarker%1").arg(n + 1));
+    gridItems.highlightHarmful = command("PMenuSetGridMarkerToBad");
+    gridItems.highlightBeneficial = command("PMenuSetGridMarkerToGood");
+    gridItems.setAllMarkers = command("PMenuGridSetAllMarkers");
+    gridItems.countItems = command("PMenuGridShowCountItemsWithCurEff");
+    m_grid->setMenu(PopupMenuGrid, gridItems);
     LBPotion->addActions(PopupMenuLB->findChildren<QAction *>());
     LBFavorites->addActions(PopupMenuLBFavorites->findChildren<QAction *>());
 }

@@ -4,6 +4,8 @@
 
 #include "main_window/ui/form_main.h"
 
+#include "main_window/ui/reference_table_panel.h"
+
 #include "recipe_list/potion_cells.h"
 #include "recipe_list/potion_rec.h"
 #include "recipe_list/ui/item_pictures_source.h"
@@ -16,8 +18,8 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QProxyStyle>
 #include <QListView>
+#include <QProxyStyle>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -299,28 +301,11 @@ void TFormMain::buildRecipeStrip() {
 }
 
 void TFormMain::buildGridRegion() {
-    PanelGrid = new QWidget(MainSplitter);
-    PanelGrid->setObjectName(QStringLiteral("PanelGrid"));
-    auto *layout = new QVBoxLayout(PanelGrid);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    PanelCapGrid = makeCaptionBar(PanelGrid, QStringLiteral("PanelCapGrid"),
-                                  QStringLiteral("Справочная таблица ингредиентов и эффектов"), 19);
-    layout->addWidget(PanelCapGrid);
-    StringGrid = new QTableView(PanelGrid);
-    StringGrid->setObjectName(QStringLiteral("StringGrid"));
-    buildGridView();
-    StringGrid->setSelectionBehavior(QAbstractItemView::SelectItems);
-    StringGrid->setSelectionMode(QAbstractItemView::SingleSelection);
-    StringGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    StringGrid->verticalHeader()->hide();
-    StringGrid->horizontalHeader()->setDefaultSectionSize(25);
-    StringGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    StringGrid->verticalHeader()->setDefaultSectionSize(20);
-    StringGrid->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 13));
-    StringGrid->setContextMenuPolicy(Qt::CustomContextMenu);
-    layout->addWidget(StringGrid, 1);
-    MainSplitter->addWidget(PanelGrid);
+    m_grid = new ReferenceTablePanel(*m_state, m_pictures, m_dialogs, MainSplitter);
+    PanelGrid = m_grid;
+    PanelCapGrid = m_grid->caption();
+    StringGrid = m_grid->view();
+    MainSplitter->addWidget(m_grid);
 }
 
 } // namespace qor

@@ -1,115 +1,58 @@
-// The reference table's context menu: the four effect markers, the
-// highlighting of harmful and beneficial effect names, and the count of the
-// ingredients that share an effect.
+// The reference table's commands, forwarded to its panel.
 
 #include "main_window/ui/form_main.h"
 
-#include "main_window/settings_guard.h"
-#include "reference_table/grid_model.h"
-#include "reference_table/ui/grid_table_model.h"
+#include "main_window/ui/reference_table_panel.h"
+#include "visuals/ui/item_pictures.h"
 
-#include <QAction>
-#include <QMenu>
-#include <QTableView>
-
-#include <array>
+#include <QLabel>
 
 namespace qor {
 
-void TFormMain::openGridMenu(const QPoint &pos) {
-    // The menu belongs to the data rows; the cell pressed becomes current.
-    const QModelIndex index = StringGrid->indexAt(pos);
-    if (!index.isValid())
+void TFormMain::onGridSelection() {
+    const int gridRow = m_grid->currentGridRow();
+    if (gridRow <= 0)
         return;
-    m_gridClickColumn = index.column();
-    m_gridClickRow = index.row() + 1;
-    StringGrid->setCurrentIndex(index);
-    On_Popup(PopupMenuGrid);
-    PopupMenuGrid->popup(StringGrid->viewport()->mapToGlobal(pos));
+    showItemPicture(m_state->Grid.itemAtRow(gridRow));
 }
 
-void TFormMain::prepareGridMenu() {
-    const ProgramState &st = *m_state;
-    const GridPopupState popup = gridPopupState(st.Data, st.Grid, m_gridClickColumn, m_gridClickRow);
-    for (const char *name : {"PMenuSetGridMarker1", "PMenuSetGridMarker2", "PMenuSetGridMarker3",
-                             "PMenuSetGridMarker4", "PMenuGridShowCountItemsWithCurEff"})
-        command(name)->setEnabled(popup.effectCommands);
-    command("PMenuGridSetAllMarkers")->setEnabled(popup.setAllMarkers);
-}
-
-namespace {
-
-constexpr std::array<const char *, kGridMarkerCount> kMarkerItems{
-    "PMenuSetGridMarker1", "PMenuSetGridMarker2", "PMenuSetGridMarker3", "PMenuSetGridMarker4"};
-
-} // namespace
-
-void TFormMain::cmdGridHighlight(QAction *item, int bad) {
-    QColor &colour = bad ? m_gridColorBad : m_gridColorGood;
-    if (item->isChecked() && m_gridClickRow >= 1) {
-        if (const auto chosen = m_dialogs.chooseColor(this, colour)) {
-            colour = *chosen;
-        } else {
-            const ScopedFlag guard(m_state->SuppressCommands);
-            item->setChecked(false);
-        }
-    }
-    applyGridHighlight();
-    StringGrid->viewport()->update();
-}
-
-void TFormMain::applyGridHighlight() {
-    if (m_gridModel)
-        m_gridModel->setEffectHighlight(
-            command("PMenuSetGridMarkerToBad")->isChecked() ? m_gridColorBad : QColor(),
-            command("PMenuSetGridMarkerToGood")->isChecked() ? m_gridColorGood : QColor());
-}
-
-void TFormMain::cmdGridMarkersOff(QAction *, int) {
-    disableGridMarkers(m_state->Grid);
-    {
-        const ScopedFlag guard(m_state->SuppressCommands);
-        for (const char *name : kMarkerItems)
-            command(name)->setChecked(false);
-        command("PMenuSetGridMarkerToBad")->setChecked(false);
-        command("PMenuSetGridMarkerToGood")->setChecked(false);
-        applyGridHighlight();
-    }
-    StringGrid->viewport()->update();
-}
-
-void TFormMain::cmdGridSetAllMarkers(QAction *, int) {
-    ProgramState &st = *m_state;
-    const GridElement element = GetGridDataNum(st.Data, st.Grid, 1, m_gridClickColumn, m_gridClickRow);
-    if (element.item < 1)
+void TFormMain::showItemPicture(int item) {
+    m_displayItem = item;
+    const QImage *picture = m_pictures.GetItemPicture(item, 1);
+    if (!picture || picture->isNull()) {
+        Image->clear();
         return;
-    setAllGridMarkers(st.Data, st.Grid, element.item);
-    {
-        const ScopedFlag guard(st.SuppressCommands);
-        for (const char *name : kMarkerItems)
-            command(name)->setChecked(true);
     }
-    StringGrid->viewport()->update();
+    const QSize box = Image->size().expandedTo(QSize(1, 1));
+    Image->setPixmap(QPixmap::fromImage(picture->scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
 }
 
-void TFormMain::cmdGridCountItems(QAction *, int) {
-    const ProgramState &st = *m_state;
-    const GridElement element = GetGridDataNum(st.Data, st.Grid, 1, m_gridClickColumn, m_gridClickRow);
-    if (element.result < 1 || !GridColumn::isEffectColumn(m_gridClickColumn))
-        return;
-    m_dialogs.message(this, countItemsWithEffectMessage(st.Data.EffectNames.value(element.result),
-                                                        countItemsWithEffect(st.Data, element.result)));
+void TFormMain::SetGridRowHeight(int rowHeight, int headerHeight) {
+    m_grid->setRowHeight(rowHeight, headerHeight);
+}
+
+void TFormMain::cmdGridLines(QAction *, int) {
+    m_grid->setLines(command("MenuGridLines_ver")->isChecked(), command("MenuGridLines_hor")->isChecked());
 }
 
 void TFormMain::cmdGridMarker(QAction *item, int number) {
-    ProgramState &st = *m_state;
-    const GridElement element = GetGridDataNum(st.Data, st.Grid, 1, m_gridClickColumn, m_gridClickRow);
-    if (element.result < 1 || !GridColumn::isEffectColumn(m_gridClickColumn))
-        return;
-    GridMarker &marker = st.Grid.GridMarkers[static_cast<std::size_t>(number - 1)];
-    marker.effect = element.result;
-    marker.on = item->isChecked();
-    StringGrid->viewport()->update();
+    m_grid->toggleMarker(item, number);
+}
+
+void TFormMain::cmdGridHighlight(QAction *item, int harmful) {
+    m_grid->toggleHighlight(item, harmful != 0);
+}
+
+void TFormMain::cmdGridMarkersOff(QAction *, int) {
+    m_grid->markersOff();
+}
+
+void TFormMain::cmdGridSetAllMarkers(QAction *, int) {
+    m_grid->setAllMarkers();
+}
+
+void TFormMain::cmdGridCountItems(QAction *, int) {
+    m_grid->countItemsWithEffect();
 }
 
 } // namespace qor

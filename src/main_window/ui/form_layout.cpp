@@ -5,6 +5,7 @@
 #include "main_window/ui/form_main.h"
 
 #include "main_window/ui/full_screen_window.h"
+#include "main_window/ui/reference_table_panel.h"
 #include "recipe_list/ui/chooser_combo.h"
 #include "recipe_list/ui/potion_header.h"
 #include "recipe_list/ui/potion_list_view.h"
@@ -39,8 +40,8 @@ void TFormMain::MakeColor2() {
     const QColor window = palette().color(QPalette::Base);
     m_colors.PotionColor2 = qor::MakeColor2(window, b.potionColor2Percent());
     m_gridColor2 = qor::MakeColor2(window, b.gridColor2Percent());
-    if (m_gridDelegate)
-        m_gridDelegate->setAlternateColor(m_gridColor2);
+    if (m_grid)
+        m_grid->setAlternateColor(m_gridColor2);
     m_colors.EffInfoColor2 = qor::MakeColor2(window, b.effInfoColor2Percent());
 }
 
@@ -188,8 +189,8 @@ void TFormMain::shrinkRecipeStripWidth() {
 void TFormMain::ToggleFullScreen(bool recipeList) {
     if (!FullScreen) {
         FullScreen = new FullScreenWindow(*this);
-        FullScreen->addActions({command("MenuLbPotionDirectFloatingMode"),
-                                command("MenuGridDirectFloatingMode")});
+        FullScreen->addActions(
+            {command("MenuLbPotionDirectFloatingMode"), command("MenuGridDirectFloatingMode")});
     }
     if (FullScreen->isVisible()) {
         FullScreen->close();
@@ -243,12 +244,7 @@ void TFormMain::CloseFullScreen() {
     }
     if (StringGrid->parentWidget() == FullScreen) {
         FullScreen->layout()->removeWidget(StringGrid);
-        StringGrid->setParent(PanelGrid);
-        static_cast<QVBoxLayout *>(PanelGrid->layout())->addWidget(StringGrid, 1);
-        StringGrid->show();
-        if (StringGrid->currentIndex().isValid())
-            StringGrid->scrollTo(StringGrid->currentIndex());
-        StringGrid->setFocus();
+        m_grid->takeBackView();
     }
     {
         const ScopedFlag guard(m_state->SuppressCommands);

@@ -5,6 +5,7 @@
 
 #include "main_window/ui/full_screen_window.h"
 #include "main_window/ui/hint_switch.h"
+#include "main_window/ui/reference_table_panel.h"
 #include "recipe_list/ui/alt_lists.h"
 #include "recipe_list/ui/chooser_combo.h"
 #include "recipe_list/ui/favorites_list.h"
@@ -30,8 +31,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QScrollBar>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
@@ -224,8 +225,9 @@ void TFormMain::connectControls() {
     connect(PanelPotionInfo, &QSplitter::splitterMoved, this,
             [this] { m_stripWidths = PanelPotionInfo->sizes(); });
     connect(ScrollBarLB, &QScrollBar::valueChanged, this, [this](int value) { On_Scroll(value); });
-    connect(StringGrid, &QTableView::customContextMenuRequested, this,
-            [this](const QPoint &pos) { openGridMenu(pos); });
+    connect(m_grid, &ReferenceTablePanel::currentMoved, this, [this] { On_Click(StringGrid); });
+    connect(m_grid, &ReferenceTablePanel::currentShown, this, [this] { onGridSelection(); });
+    connect(m_grid, &ReferenceTablePanel::menuOpening, this, [this](QMenu *menu) { On_Popup(menu); });
 
     // Double and right clicks of the alternative-making lists.
     for (QListView *list :
@@ -283,7 +285,7 @@ void TFormMain::On_DblClick(QObject *sender) {
     } else if (sender == PanelCapGrid) {
         command("MenuGridDirectFloatingMode")->trigger();
     } else if (sender == StringGrid) {
-        gridDoubleClick(QGuiApplication::keyboardModifiers() & Qt::ControlModifier);
+        m_grid->doubleClick(QGuiApplication::keyboardModifiers() & Qt::ControlModifier);
     } else if (sender == LBPotion) {
         recipeDoubleClick(QGuiApplication::keyboardModifiers() & Qt::ControlModifier);
     } else if (sender == PanelCount) {

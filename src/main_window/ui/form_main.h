@@ -51,14 +51,11 @@ class ChooserComboBox;
 class EffectInfoList;
 class FavoritesList;
 class FullScreenWindow;
-class GridPictures;
-class GridTableModel;
-class GridHeaderView;
-class GridCellDelegate;
 class ItemPicturesSource;
 class ItemsInfoList;
 class PotionHeader;
 class PotionListView;
+class ReferenceTablePanel;
 
 // Where the window finds its data and how it talks to the user; tests point
 // it at a scratch copy of the data folder and script the dialogs.
@@ -159,18 +156,7 @@ class TFormMain : public QMainWindow, private FormControls {
     void applyRegionSizes();
     void applyFavoritesTabSettings();
     void collectSettings();
-    void fillGrid();
-    void buildGridView();
-    void showGridRow(int gridRow);
-    // Moves the grid to the row of an ingredient (mode 0) or of the first
-    // ingredient with an effect (mode 1) and shows its picture.
-    void showInGrid(int value, int mode);
-    // The double clicks on the reference table and on the recipe list.
-    void gridDoubleClick(bool ctrl);
-    // A click on the reference table's header row sorts by that column; a
-    // right press makes it the column that find searches.
-    void gridHeaderClick(int column);
-    void setGridFindColumn(int column);
+    // The double click on the recipe list.
     void recipeDoubleClick(bool ctrl);
     void onGridSelection();
     void showItemPicture(int item);
@@ -180,10 +166,6 @@ class TFormMain : public QMainWindow, private FormControls {
     void onConditionChanged(QObject *sender);
     void onSkillChanged(QObject *sender);
     void onSkillEditChanged(QLineEdit *edit);
-    // The reference table's context menu: prepared for the cell under the
-    // right press.
-    void openGridMenu(const QPoint &pos);
-    void prepareGridMenu();
     bool promptWidgetFont(QWidget *widget);
     void onFavoritesClick();
     void prepareFavoritesMenu();
@@ -261,7 +243,6 @@ class TFormMain : public QMainWindow, private FormControls {
     void cmdFavoriteDelete(QAction *item, int);
     // The reference table's context menu (form_grid_menu.cpp).
     void cmdGridMarker(QAction *item, int number);
-    void applyGridHighlight();
     void cmdGridHighlight(QAction *item, int bad);
     void cmdGridMarkersOff(QAction *item, int);
     void cmdGridSetAllMarkers(QAction *item, int);
@@ -281,7 +262,6 @@ class TFormMain : public QMainWindow, private FormControls {
     PictureLibrary m_pictureLibrary;
     ItemPictures m_pictures;
     std::unique_ptr<ItemPicturesSource> m_pictureSource;
-    std::unique_ptr<GridPictures> m_gridPictures; // the reference table's picture column
     QString m_startupError;
     bool m_destroyed = false;
     bool m_inResize = false;
@@ -314,12 +294,7 @@ class TFormMain : public QMainWindow, private FormControls {
     QHash<QString, QAction *> m_actions;
     QHash<const QAction *, const MenuCommand *> m_commandRows;
     QPointer<QWidget> m_localMenuTarget;
-    GridTableModel *m_gridModel = nullptr;
-    GridCellDelegate *m_gridDelegate = nullptr;
-    int m_gridClickColumn = -1; // cell under the last right press on the grid
-    int m_gridClickRow = -1;    // grid row (1.. data rows), -1 none
-    QColor m_gridColorBad;
-    QColor m_gridColorGood;
+    ReferenceTablePanel *m_grid = nullptr;
 };
 
 } // namespace qor

@@ -6,6 +6,8 @@
 
 #include "main_window/ui/form_main.h"
 
+#include "main_window/ui/reference_table_panel.h"
+
 #include "favorites/favorites_model.h"
 #include "recipe_list/potion_cells.h"
 #include "recipe_list/potion_list_ops.h"
@@ -37,7 +39,7 @@ void TFormMain::On_Popup(QMenu *menu) {
         return;
     }
     if (menu == PopupMenuGrid) {
-        prepareGridMenu();
+        m_grid->prepareMenu();
         return;
     }
     if (menu != PopupMenuLB)

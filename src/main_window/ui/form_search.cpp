@@ -4,6 +4,8 @@
 
 #include "main_window/ui/form_main.h"
 
+#include "main_window/ui/reference_table_panel.h"
+
 #include "engine/search_from_items.h"
 #include "recipe_list/potion_cells.h"
 #include "recipe_list/potion_list_ops.h"
@@ -178,12 +180,12 @@ void TFormMain::recipeDoubleClick(bool ctrl) {
     }
     const int item = GetLbPotionDataNum(kElementItem, column, row, list);
     if (item > 0) {
-        showInGrid(item, 0);
+        m_grid->showInGrid(item, 0);
         return;
     }
     const int effect = GetLbPotionDataNum(kElementEffect, column, row, list);
     if (effect > 0)
-        showInGrid(effect, 1);
+        m_grid->showInGrid(effect, 1);
 }
 
 void TFormMain::HeaderSectionClick(int section) {

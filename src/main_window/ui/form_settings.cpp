@@ -4,6 +4,8 @@
 
 #include "main_window/ui/form_main.h"
 
+#include "main_window/ui/reference_table_panel.h"
+
 #include "recipe_list/ui/chooser_combo.h"
 #include "recipe_list/ui/favorites_list.h"
 #include "recipe_list/ui/potion_header.h"
@@ -168,12 +170,7 @@ void TFormMain::collectSettings() {
         s.headerWidths[static_cast<std::size_t>(k)] = Header->sectionSize(k);
     for (int k = 0; k < HeaderEffInfo->count() && k < static_cast<int>(s.headerEffInfoWidths.size()); ++k)
         s.headerEffInfoWidths[static_cast<std::size_t>(k)] = HeaderEffInfo->sectionSize(k);
-    if (StringGrid->model()) {
-        for (int k = 0;
-             k < StringGrid->horizontalHeader()->count() && k < static_cast<int>(s.gridColumnWidths.size());
-             ++k)
-            s.gridColumnWidths[static_cast<std::size_t>(k)] = StringGrid->columnWidth(k);
-    }
+    m_grid->collectColumnWidths(s.gridColumnWidths);
 
     b.setGridSortCode(m_state->Grid.GridSortCode);
     b.setGridFindCol(m_state->Grid.GridFindCol);
@@ -190,9 +187,8 @@ void TFormMain::collectSettings() {
     b.setPanelCapLBPotionsHeight(PanelCapLBPotions->height());
     b.setPanelCap2Height(PanelCap2->height());
     b.setPanelCapGridHeight(PanelCapGrid->height());
-    const QModelIndex gridIndex = StringGrid->currentIndex();
-    if (gridIndex.isValid())
-        b.setGridSelRow(gridIndex.row() + 1);
+    if (const int gridRow = m_grid->currentGridRow(); gridRow > 0)
+        b.setGridSelRow(gridRow);
     if (const auto code = effColorCharCode(m_colors.EffColorChar))
         b.setEffColorChar(*code);
     b.setPanelEffInfoWidth(PanelEffInfo->width());

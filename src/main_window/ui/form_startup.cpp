@@ -7,10 +7,11 @@
 #include "engine/effect_strength.h"
 #include "game_data/data_loader.h"
 #include "main_window/settings_file.h"
-#include "reference_table/grid_model.h"
+#include "main_window/ui/reference_table_panel.h"
 #include "recipe_list/ui/chooser_combo.h"
 #include "recipe_list/ui/potion_list_view.h"
 #include "recipe_list/ui/recipe_info_lists.h"
+#include "reference_table/grid_model.h"
 #include "reference_table/ui/grid_table_model.h"
 
 #include <QAction>
@@ -118,8 +119,7 @@ void TFormMain::FormCreate() {
         effect.MarkerColor = marker;
         effect.Marked = false;
     }
-    m_gridColorBad = colorFromCode(marker, m_colors);
-    m_gridColorGood = m_gridColorBad;
+    m_grid->setHighlightColors(colorFromCode(marker, m_colors));
     resetGridRowOrder(st.Data, st.Grid);
     // The saved sort of the reference table, once, before the grid is filled.
     SortGrid(st.Data, st.Grid);
@@ -148,11 +148,11 @@ void TFormMain::FormCreate() {
     PageControlSearshOpt->setCurrentIndex(0);
     FormResize(nullptr);
     RefreshPanelCount();
-    fillGrid();
+    m_grid->fill(st.Settings.gridColumnWidths);
 
     const int selRow = st.Settings.block.gridSelRow();
     if (selRow > 0 && selRow < st.Grid.rowCount())
-        showGridRow(selRow);
+        m_grid->showRow(selRow);
     else
         onGridSelection();
 
@@ -197,8 +197,8 @@ void TFormMain::FormDestroy() {
 }
 
 void TFormMain::ReleaseAll() {
-    if (StringGrid)
-        StringGrid->setModel(nullptr);
+    if (m_grid)
+        m_grid->release();
     m_pictures.release();
     m_pictureLibrary.unload();
 }

@@ -26,14 +26,6 @@ void TFormMain::rebuildRowPictures() {
                             m_colors.Highlight.rgb());
 }
 
-void TFormMain::SetGridRowHeight(int rowHeight, int headerHeight) {
-    if (headerHeight == -1)
-        headerHeight = StringGrid->horizontalHeader()->height();
-    StringGrid->verticalHeader()->setDefaultSectionSize(rowHeight);
-    StringGrid->setColumnWidth(0, rowHeight);
-    StringGrid->horizontalHeader()->setFixedHeight(headerHeight);
-}
-
 void TFormMain::AltLBoxsSetView() {
     const MainSettings &s = m_state->Settings;
     const FontSetting &f = s.font(SettingsFont::AltLists);
@@ -184,12 +176,6 @@ void TFormMain::cmdColor(QAction *, int line) {
     default:
         break;
     }
-}
-
-void TFormMain::cmdGridLines(QAction *, int) {
-    m_gridDelegate->setLines(command("MenuGridLines_ver")->isChecked(),
-                             command("MenuGridLines_hor")->isChecked());
-    StringGrid->viewport()->update();
 }
 
 void TFormMain::cmdDrawVertLines(QAction *item, int) {

@@ -1,0 +1,325 @@
+#include "main_window/ui/reference_table_panel.h"
+
+#include "main_window/program_state.h"
+#include "main_window/ui/dialog_provider.h"
+#include "reference_table/grid_model.h"
+#include "reference_table/ui/grid_cell_delegate.h"
+#include "reference_table/ui/grid_header_view.h"
+#include "reference_table/ui/grid_table_model.h"
+#include "visuals/ui/item_pictures.h"
+
+#include <QAction>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QMenu>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace qor {
+
+namespace {
+
+// The picture column's view of the program's ingredient pictures.
+class ItemGridPictures : public GridPictures {
+  public:
+    explicit ItemGridPictures(const ItemPictures &pictures) : m_pictures(pictures) {}
+    const QImage *smallPicture(int item) const override { return m_pictures.picSmall(item); }
+    const QImage *fullPicture(int item) const override { return m_pictures.picSourceTransparent(item); }
+
+  private:
+    const ItemPictures &m_pictures;
+};
+
+QFont pixelFont(const QString &family, int pixels) {
+    QFont f(family);
+    f.setPixelSize(pixels);
+    return f;
+}
+
+} // namespace
+
+ReferenceTablePanel::ReferenceTablePanel(ProgramState &state, const ItemPictures &pictures,
+                                         DialogProvider &dialogs, QWidget *parent)
+    : QWidget(parent), m_state(state), m_pictures(pictures), m_dialogs(dialogs) {
+    setObjectName(QStringLiteral("PanelGrid"));
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    // A caption bar: a raised panel with centred text.
+    m_caption = new QLabel(QStringLiteral("Справочная таблица ингредиентов и эффектов"), this);
+    m_caption->setObjectName(QStringLiteral("PanelCapGrid"));
+    m_caption->setAlignment(Qt::AlignCenter);
+    m_caption->setFrameShape(QFrame::Panel);
+    m_caption->setFrameShadow(QFrame::Raised);
+    m_caption->setFixedHeight(19);
+    layout->addWidget(m_caption);
+    m_view = new QTableView(this);
+    m_view->setObjectName(QStringLiteral("StringGrid"));
+    buildView();
+    m_view->setSelectionBehavior(QAbstractItemView::SelectItems);
+    m_view->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_view->verticalHeader()->hide();
+    m_view->horizontalHeader()->setDefaultSectionSize(25);
+    m_view->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    m_view->verticalHeader()->setDefaultSectionSize(20);
+    m_view->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 13));
+    m_view->setContextMenuPolicy(Qt::CustomContextMenu);
+    layout->addWidget(m_view, 1);
+    connect(m_view, &QTableView::customContextMenuRequested, this,
+            [this](const QPoint &pos) { openMenu(pos); });
+}
+
+ReferenceTablePanel::~ReferenceTablePanel() = default;
+
+void ReferenceTablePanel::buildView() {
+    auto *header = new GridHeaderView(m_view);
+    m_view->setHorizontalHeader(header);
+    // A press on a caption sorts; it does not select the column.
+    disconnect(header, &QHeaderView::sectionPressed, m_view, nullptr);
+    disconnect(header, &QHeaderView::sectionEntered, m_view, nullptr);
+    connect(header, &QHeaderView::sectionClicked, this, [this](int column) { headerClick(column); });
+    header->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(header, &QWidget::customContextMenuRequested, this,
+            [this, header](const QPoint &pos) { setFindColumn(header->logicalIndexAt(pos)); });
+    // Scrolling by whole rows: the bar's value is the first visible row.
+    m_view->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    // The delegate draws the lines, one direction at a time.
+    m_view->setShowGrid(false);
+    m_gridPictures = std::make_unique<ItemGridPictures>(m_pictures);
+    m_delegate = new GridCellDelegate(m_gridPictures.get(), m_view);
+    m_view->setItemDelegate(m_delegate);
+}
+
+void ReferenceTablePanel::setMenu(QMenu *menu, const GridMenuItems &items) {
+    m_menu = menu;
+    m_items = items;
+}
+
+void ReferenceTablePanel::fill(std::span<const int> widths) {
+    if (!m_model) {
+        m_model = new GridTableModel(m_state.Data, m_state.Grid, this);
+        m_view->setModel(m_model);
+        connect(m_view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+                &ReferenceTablePanel::currentMoved);
+    } else {
+        m_model->reload();
+    }
+    for (int c = 0; c < m_model->columnCount() && c < static_cast<int>(widths.size()); ++c) {
+        if (widths[static_cast<std::size_t>(c)] > 0)
+            m_view->setColumnWidth(c, widths[static_cast<std::size_t>(c)]);
+    }
+    // The picture column is square.
+    const int side = m_view->verticalHeader()->defaultSectionSize();
+    m_view->setColumnWidth(0, side);
+    if (auto *header = qobject_cast<GridHeaderView *>(m_view->horizontalHeader())) {
+        header->setBoldColumn(m_state.Grid.GridFindCol);
+        header->setSortCode(m_state.Grid.GridSortCode);
+    }
+}
+
+void ReferenceTablePanel::release() {
+    m_view->setModel(nullptr);
+}
+
+void ReferenceTablePanel::repaintCells() {
+    m_view->viewport()->update();
+}
+
+int ReferenceTablePanel::currentGridRow() const {
+    const QModelIndex index = m_view->currentIndex();
+    return index.isValid() ? index.row() + 1 : 0;
+}
+
+void ReferenceTablePanel::collectColumnWidths(std::span<int> widths) const {
+    if (!m_view->model())
+        return;
+    for (int k = 0; k < m_view->horizontalHeader()->count() && k < static_cast<int>(widths.size()); ++k)
+        widths[static_cast<std::size_t>(k)] = m_view->columnWidth(k);
+}
+
+void ReferenceTablePanel::takeBackView() {
+    m_view->setParent(this);
+    static_cast<QVBoxLayout *>(layout())->addWidget(m_view, 1);
+    m_view->show();
+    if (m_view->currentIndex().isValid())
+        m_view->scrollTo(m_view->currentIndex());
+    m_view->setFocus();
+}
+
+void ReferenceTablePanel::showRow(int gridRow) {
+    if (!m_model || gridRow < 1 || gridRow > m_model->rowCount())
+        return;
+    const QModelIndex index = m_model->index(gridRow - 1, 1);
+    m_view->setCurrentIndex(index);
+    // Scroll by the picture column so the grid stays at its left edge.
+    m_view->scrollTo(m_model->index(gridRow - 1, 0), QAbstractItemView::PositionAtCenter);
+    Q_EMIT currentShown();
+}
+
+void ReferenceTablePanel::headerClick(int column) {
+    ProgramState &st = m_state;
+    if (!st.CommandsReady || !m_model || column < 1 || column >= kGridColumnCount)
+        return;
+    const QModelIndex current = m_view->currentIndex();
+    const int currentRow = current.isValid() ? current.row() + 1 : 0;
+    const int firstVisible = m_view->verticalScrollBar()->value();
+    const int row = GridHeaderClick(st.Data, st.Grid, column, currentRow);
+    m_model->reload();
+    m_view->verticalScrollBar()->setValue(firstVisible);
+    if (row >= 1) {
+        const QSignalBlocker blocker(m_view->selectionModel());
+        m_view->selectionModel()->setCurrentIndex(
+            m_model->index(row - 1, current.isValid() ? current.column() : 1),
+            QItemSelectionModel::ClearAndSelect);
+    }
+    m_view->verticalScrollBar()->setValue(firstVisible);
+    if (auto *header = qobject_cast<GridHeaderView *>(m_view->horizontalHeader()))
+        header->setSortCode(st.Grid.GridSortCode);
+    m_view->viewport()->update();
+}
+
+void ReferenceTablePanel::setFindColumn(int column) {
+    if (!m_state.CommandsReady || column < 1 || column >= kGridColumnCount)
+        return;
+    m_state.Grid.GridFindCol = column;
+    if (auto *header = qobject_cast<GridHeaderView *>(m_view->horizontalHeader()))
+        header->setBoldColumn(column);
+}
+
+void ReferenceTablePanel::showInGrid(int value, int mode) {
+    if (!m_model)
+        return;
+    const int rowHeight = std::max(1, m_view->verticalHeader()->defaultSectionSize());
+    const int topRow = std::max(1, m_view->rowAt(0) + 1);
+    const auto target = ShowItemInGrid(m_state.Data, m_state.Grid, value, mode, false, topRow,
+                                       m_view->viewport()->height(), rowHeight);
+    if (!target)
+        return;
+    // The table scrolls by whole rows: the bar's value is the first model row.
+    m_view->verticalScrollBar()->setValue(target->topRow - 1);
+    m_view->setCurrentIndex(m_model->index(target->row - 1, target->column));
+    Q_EMIT currentShown();
+}
+
+void ReferenceTablePanel::doubleClick(bool ctrl) {
+    const QModelIndex index = m_view->currentIndex();
+    if (ctrl || !m_model || !index.isValid() || index.column() < 1)
+        return;
+    // For reading and copying the cell's text; the answer is not used.
+    m_dialogs.inputText(window(),
+                        m_model->headerData(index.column(), Qt::Horizontal, Qt::DisplayRole).toString(),
+                        index.data(Qt::DisplayRole).toString());
+}
+
+void ReferenceTablePanel::setRowHeight(int rowHeight, int headerHeight) {
+    if (headerHeight == -1)
+        headerHeight = m_view->horizontalHeader()->height();
+    m_view->verticalHeader()->setDefaultSectionSize(rowHeight);
+    m_view->setColumnWidth(0, rowHeight);
+    m_view->horizontalHeader()->setFixedHeight(headerHeight);
+}
+
+void ReferenceTablePanel::setLines(bool vertical, bool horizontal) {
+    m_delegate->setLines(vertical, horizontal);
+    m_view->viewport()->update();
+}
+
+void ReferenceTablePanel::setAlternateColor(const QColor &color) {
+    m_delegate->setAlternateColor(color);
+}
+
+void ReferenceTablePanel::setHighlightColors(const QColor &color) {
+    m_colorHarmful = color;
+    m_colorBeneficial = color;
+}
+
+void ReferenceTablePanel::openMenu(const QPoint &pos) {
+    // The menu belongs to the data rows; the cell pressed becomes current.
+    const QModelIndex index = m_view->indexAt(pos);
+    if (!index.isValid() || !m_menu)
+        return;
+    m_clickColumn = index.column();
+    m_clickRow = index.row() + 1;
+    m_view->setCurrentIndex(index);
+    Q_EMIT menuOpening(m_menu);
+    m_menu->popup(m_view->viewport()->mapToGlobal(pos));
+}
+
+void ReferenceTablePanel::prepareMenu() {
+    const GridPopupState popup = gridPopupState(m_state.Data, m_state.Grid, m_clickColumn, m_clickRow);
+    for (QAction *marker : m_items.markers)
+        marker->setEnabled(popup.effectCommands);
+    m_items.countItems->setEnabled(popup.effectCommands);
+    m_items.setAllMarkers->setEnabled(popup.setAllMarkers);
+}
+
+void ReferenceTablePanel::applyHighlight() {
+    if (m_model)
+        m_model->setEffectHighlight(m_items.highlightHarmful->isChecked() ? m_colorHarmful : QColor(),
+                                    m_items.highlightBeneficial->isChecked() ? m_colorBeneficial : QColor());
+}
+
+void ReferenceTablePanel::toggleHighlight(QAction *item, bool harmful) {
+    QColor &colour = harmful ? m_colorHarmful : m_colorBeneficial;
+    if (item->isChecked() && m_clickRow >= 1) {
+        if (const auto chosen = m_dialogs.chooseColor(window(), colour)) {
+            colour = *chosen;
+        } else {
+            const ScopedFlag guard(m_state.SuppressCommands);
+            item->setChecked(false);
+        }
+    }
+    applyHighlight();
+    m_view->viewport()->update();
+}
+
+void ReferenceTablePanel::markersOff() {
+    disableGridMarkers(m_state.Grid);
+    {
+        const ScopedFlag guard(m_state.SuppressCommands);
+        for (QAction *marker : m_items.markers)
+            marker->setChecked(false);
+        m_items.highlightHarmful->setChecked(false);
+        m_items.highlightBeneficial->setChecked(false);
+        applyHighlight();
+    }
+    m_view->viewport()->update();
+}
+
+void ReferenceTablePanel::setAllMarkers() {
+    const GridElement element = GetGridDataNum(m_state.Data, m_state.Grid, 1, m_clickColumn, m_clickRow);
+    if (element.item < 1)
+        return;
+    setAllGridMarkers(m_state.Data, m_state.Grid, element.item);
+    {
+        const ScopedFlag guard(m_state.SuppressCommands);
+        for (QAction *marker : m_items.markers)
+            marker->setChecked(true);
+    }
+    m_view->viewport()->update();
+}
+
+void ReferenceTablePanel::countItemsWithEffect() {
+    const GridElement element = GetGridDataNum(m_state.Data, m_state.Grid, 1, m_clickColumn, m_clickRow);
+    if (element.result < 1 || !GridColumn::isEffectColumn(m_clickColumn))
+        return;
+    m_dialogs.message(window(),
+                      countItemsWithEffectMessage(m_state.Data.EffectNames.value(element.result),
+                                                  qor::countItemsWithEffect(m_state.Data, element.result)));
+}
+
+void ReferenceTablePanel::toggleMarker(QAction *item, int number) {
+    const GridElement element = GetGridDataNum(m_state.Data, m_state.Grid, 1, m_clickColumn, m_clickRow);
+    if (element.result < 1 || !GridColumn::isEffectColumn(m_clickColumn))
+        return;
+    GridMarker &marker = m_state.Grid.GridMarkers[static_cast<std::size_t>(number - 1)];
+    marker.effect = element.result;
+    marker.on = item->isChecked();
+    m_view->viewport()->update();
+}
+
+} // namespace qor

@@ -1,0 +1,111 @@
+#pragma once
+// The reference table region: its caption bar and the table of every
+// ingredient with its model, cell drawing, header sorting, the find column,
+// the context menu with its markers and highlighting, and the colours.
+// The main window places it, feeds it settings and forwards its commands.
+
+#include <QColor>
+#include <QWidget>
+
+#include <array>
+#include <memory>
+#include <span>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QTableView;
+
+namespace qor {
+
+class DialogProvider;
+class GridCellDelegate;
+class GridPictures;
+class GridTableModel;
+class ItemPictures;
+struct ProgramState;
+
+// The items of the context menu the panel enables, checks and reads.
+struct GridMenuItems {
+    std::array<QAction *, 4> markers{};
+    QAction *highlightHarmful = nullptr;
+    QAction *highlightBeneficial = nullptr;
+    QAction *setAllMarkers = nullptr;
+    QAction *countItems = nullptr;
+};
+
+class ReferenceTablePanel : public QWidget {
+    Q_OBJECT
+  public:
+    ReferenceTablePanel(ProgramState &state, const ItemPictures &pictures, DialogProvider &dialogs,
+                        QWidget *parent);
+    ~ReferenceTablePanel() override;
+
+    QLabel *caption() const { return m_caption; }
+    QTableView *view() const { return m_view; }
+    void setMenu(QMenu *menu, const GridMenuItems &items);
+
+    // Builds or reloads the model and applies the saved column widths.
+    void fill(std::span<const int> columnWidths);
+    // Drops the model (before the tables are freed).
+    void release();
+    void repaintCells();
+    // The current grid row (1.. data rows), 0 for none.
+    int currentGridRow() const;
+    void collectColumnWidths(std::span<int> widths) const;
+    // Moves the table back into the panel after the full-screen mode.
+    void takeBackView();
+
+    void showRow(int gridRow);
+    // Moves to the row of an ingredient (mode 0) or of the first ingredient
+    // with an effect (mode 1).
+    void showInGrid(int value, int mode);
+    // The cell's text in a box for reading and copying (not with Ctrl).
+    void doubleClick(bool ctrl);
+
+    void setRowHeight(int rowHeight, int headerHeight);
+    void setLines(bool vertical, bool horizontal);
+    void setAlternateColor(const QColor &color);
+    // Both highlight colours start as the default marker colour.
+    void setHighlightColors(const QColor &color);
+
+    // The context menu: prepared for the cell under the right press.
+    void prepareMenu();
+    void toggleMarker(QAction *item, int number);
+    void toggleHighlight(QAction *item, bool harmful);
+    void markersOff();
+    void setAllMarkers();
+    void countItemsWithEffect();
+
+  Q_SIGNALS:
+    // The user moved the current cell.
+    void currentMoved();
+    // showRow or showInGrid moved the current cell.
+    void currentShown();
+    // The context menu is about to open on a data cell.
+    void menuOpening(QMenu *menu);
+
+  private:
+    void buildView();
+    void openMenu(const QPoint &pos);
+    void headerClick(int column);
+    void setFindColumn(int column);
+    void applyHighlight();
+
+    ProgramState &m_state;
+    const ItemPictures &m_pictures;
+    DialogProvider &m_dialogs;
+    QLabel *m_caption = nullptr;
+    QTableView *m_view = nullptr;
+    GridTableModel *m_model = nullptr;
+    GridCellDelegate *m_delegate = nullptr;
+    std::unique_ptr<GridPictures> m_gridPictures;
+    QMenu *m_menu = nullptr;
+    GridMenuItems m_items;
+    int m_clickColumn = -1; // cell under the last right press
+    int m_clickRow = -1;    // grid row (1.. data rows), -1 none
+    QColor m_colorHarmful;
+    QColor m_colorBeneficial;
+};
+
+} // namespace qor
