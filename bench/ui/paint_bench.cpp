@@ -8,7 +8,7 @@
 #include "recipe_list/ui/picture_source.h"
 #include "recipe_list/ui/potion_header.h"
 #include "recipe_list/ui/potion_list_view.h"
-#include "recipe_list/ui/view_colors.h"
+#include "visuals/ui/view_colors.h"
 
 #include <QApplication>
 #include <QImage>

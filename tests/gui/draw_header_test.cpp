@@ -4,6 +4,7 @@
 #include "draw_support.h"
 
 #include "recipe_list/ui/potion_header.h"
+#include "visuals/ui/sort_mark.h"
 
 #include <QMouseEvent>
 
@@ -42,7 +43,7 @@ class HeaderDraw : public ::testing::Test {
 
 TEST_F(HeaderDraw, SortMarksAreTenBySevenTrianglesWithATwoRowBase) {
     for (bool up : {true, false}) {
-        const QImage m = PotionHeader::makeSortMark(up);
+        const QImage m = makeSortMark(up);
         ASSERT_EQ(m.size(), QSize(10, 7));
         int opaque = 0;
         for (int y = 0; y < 7; ++y)

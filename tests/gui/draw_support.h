@@ -7,7 +7,7 @@
 #include "game_data/game_data.h"
 #include "recipe_list/potion_list.h"
 #include "recipe_list/ui/picture_source.h"
-#include "recipe_list/ui/view_colors.h"
+#include "visuals/ui/view_colors.h"
 
 #include <QApplication>
 #include <QImage>

@@ -5,7 +5,7 @@
 #include "main_window/ui/form_main.h"
 #include "main_window/ui/reference_table_panel.h"
 
-#include "recipe_list/ui/favorites_list.h"
+#include "favorites/ui/favorites_list.h"
 #include "recipe_list/ui/potion_list_view.h"
 
 #include <QAction>

@@ -6,7 +6,7 @@
 
 #include "recipe_list/ui/alt_lists.h"
 #include "recipe_list/ui/chooser_combo.h"
-#include "recipe_list/ui/favorites_list.h"
+#include "favorites/ui/favorites_list.h"
 #include "recipe_list/ui/item_pictures_source.h"
 
 #include <QButtonGroup>

@@ -9,7 +9,7 @@
 #include "recipe_list/search_slots.h"
 #include "recipe_list/ui/alt_lists.h"
 #include "recipe_list/ui/chooser_combo.h"
-#include "recipe_list/ui/favorites_list.h"
+#include "favorites/ui/favorites_list.h"
 #include "recipe_list/ui/potion_list_view.h"
 #include "recipe_list/ui/recipe_info_lists.h"
 

@@ -4,7 +4,7 @@
 #include "main_window/ui/form_main.h"
 
 #include "favorites/favorites_model.h"
-#include "recipe_list/ui/favorites_list.h"
+#include "favorites/ui/favorites_list.h"
 #include "recipe_list/ui/potion_list_view.h"
 
 #include <QAction>

@@ -188,7 +188,9 @@ void TFormMain::shrinkRecipeStripWidth() {
 
 void TFormMain::ToggleFullScreen(bool recipeList) {
     if (!FullScreen) {
-        FullScreen = new FullScreenWindow(*this);
+        FullScreen = new FullScreenWindow(font());
+        connect(FullScreen, &FullScreenWindow::closing, this, [this] { CloseFullScreen(); });
+        connect(FullScreen, &FullScreenWindow::resized, this, [this] { FormResize(FullScreen); });
         FullScreen->addActions(
             {command("MenuLbPotionDirectFloatingMode"), command("MenuGridDirectFloatingMode")});
     }

@@ -8,7 +8,7 @@
 #include "main_window/ui/reference_table_panel.h"
 #include "recipe_list/ui/alt_lists.h"
 #include "recipe_list/ui/chooser_combo.h"
-#include "recipe_list/ui/favorites_list.h"
+#include "favorites/ui/favorites_list.h"
 #include "recipe_list/ui/item_pictures_source.h"
 #include "recipe_list/ui/potion_header.h"
 #include "recipe_list/ui/potion_list_view.h"

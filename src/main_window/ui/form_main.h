@@ -9,7 +9,7 @@
 #include "main_window/ui/menu_command.h"
 #include "main_window/ui/platform_adapter.h"
 #include "recipe_list/potion_list_ops.h"
-#include "recipe_list/ui/view_colors.h"
+#include "visuals/ui/view_colors.h"
 #include "visuals/ui/item_pictures.h"
 #include "visuals/ui/picture_library.h"
 

@@ -11,7 +11,7 @@
 #include "favorites/favorites_model.h"
 #include "recipe_list/potion_cells.h"
 #include "recipe_list/potion_list_ops.h"
-#include "recipe_list/ui/favorites_list.h"
+#include "favorites/ui/favorites_list.h"
 #include "recipe_list/ui/potion_header.h"
 #include "recipe_list/ui/potion_list_view.h"
 

@@ -1,25 +1,23 @@
 #include "main_window/ui/full_screen_window.h"
 
 #include "main_window/ui/dialog_provider.h"
-#include "main_window/ui/form_main.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
 
 namespace qor {
 
-FullScreenWindow::FullScreenWindow(TFormMain &form)
+FullScreenWindow::FullScreenWindow(const QFont &font)
     : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
-                           Qt::WindowCloseButtonHint),
-      m_form(form) {
+                           Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("FullScreenWindow"));
     setWindowTitle(kAppCaption);
-    setFont(form.font());
+    setFont(font);
 }
 
 void FullScreenWindow::closeEvent(QCloseEvent *event) {
-    m_form.CloseFullScreen();
+    Q_EMIT closing();
     event->accept();
 }
 
@@ -33,7 +31,7 @@ void FullScreenWindow::keyPressEvent(QKeyEvent *event) {
 
 void FullScreenWindow::resizeEvent(QResizeEvent *event) {
     QWidget::resizeEvent(event);
-    m_form.FormResize(this);
+    Q_EMIT resized();
 }
 
 } // namespace qor

@@ -1,26 +1,25 @@
 #pragma once
 // The top-most window into which the recipe list or the reference table is
-// moved to fill the screen. Its close, Escape and resize go back to the main
-// window.
+// moved to fill the screen. It reports its close (also by Escape) and its
+// resize; the main window moves the panels back and lays them out.
 
 #include <QWidget>
 
 namespace qor {
 
-class TFormMain;
-
 class FullScreenWindow : public QWidget {
     Q_OBJECT
   public:
-    explicit FullScreenWindow(TFormMain &form);
+    explicit FullScreenWindow(const QFont &font);
+
+  Q_SIGNALS:
+    void closing();
+    void resized();
 
   protected:
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
-
-  private:
-    TFormMain &m_form;
 };
 
 } // namespace qor

@@ -3,7 +3,7 @@
 #include "engine/alt_making.h"
 #include "game_data/game_data.h"
 #include "recipe_list/ui/picture_source.h"
-#include "recipe_list/ui/view_colors.h"
+#include "visuals/ui/view_colors.h"
 
 #include <QImage>
 #include <QPainter>

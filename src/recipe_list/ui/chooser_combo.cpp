@@ -3,7 +3,7 @@
 #include "game_data/game_data.h"
 #include "recipe_list/ui/alt_lists.h"
 #include "recipe_list/ui/picture_source.h"
-#include "recipe_list/ui/view_colors.h"
+#include "visuals/ui/view_colors.h"
 
 #include <QAbstractItemDelegate>
 #include <QImage>

@@ -2,7 +2,8 @@
 
 #include "recipe_list/potion_cells.h"
 #include "recipe_list/potion_list.h"
-#include "recipe_list/ui/view_colors.h"
+#include "visuals/ui/view_colors.h"
+#include "visuals/ui/sort_mark.h"
 
 #include <QAbstractTableModel>
 #include <QMouseEvent>
@@ -34,9 +35,6 @@ class SectionModel : public QAbstractTableModel {
   private:
     QStringList m_captions;
 };
-
-constexpr int kMarkWidth = 10;
-constexpr int kMarkHeight = 7;
 
 } // namespace
 
@@ -123,21 +121,6 @@ void PotionHeader::sectionWidths(std::vector<int> &out) const {
     out.resize(static_cast<std::size_t>(count()));
     for (int k = 0; k < count(); ++k)
         out[static_cast<std::size_t>(k)] = sectionSize(k);
-}
-
-QImage PotionHeader::makeSortMark(bool ascending) {
-    QImage img(kMarkWidth, kMarkHeight, QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::transparent);
-    // Six rows of triangle: the apex two pixels wide, each row one pixel wider
-    // on both sides, the last width (the base) repeated; row 6 stays empty.
-    for (int i = 0; i < kMarkHeight - 1; ++i) {
-        const int step = i < 5 ? i : 4; // rows 4 and 5 are the two-row base
-        const int y = ascending ? i : kMarkHeight - 2 - i;
-        const int from = kMarkWidth / 2 - 1 - step;
-        for (int x = from; x < kMarkWidth - from; ++x)
-            img.setPixel(x, y, qRgba(0, 0, 0, 255));
-    }
-    return img;
 }
 
 int PotionHeader::markWidthFor(int pictureWidth, int sectionRight) {

@@ -52,9 +52,6 @@ class PotionHeader : public QHeaderView {
     // Current widths of all sections in section order.
     void sectionWidths(std::vector<int> &out) const;
 
-    // 10 × 7 sort marks: a black triangle pointing up (ascending) or down,
-    // base two rows high, transparent background and bottom row.
-    static QImage makeSortMark(bool ascending);
     const QImage &ImgSortUp() const { return m_sortUp; }
     const QImage &ImgSortDown() const { return m_sortDown; }
 

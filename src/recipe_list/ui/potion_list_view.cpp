@@ -4,7 +4,7 @@
 #include "recipe_list/ui/count_list_model.h"
 #include "recipe_list/ui/picture_source.h"
 #include "recipe_list/ui/potion_header.h"
-#include "recipe_list/ui/view_colors.h"
+#include "visuals/ui/view_colors.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>

@@ -4,7 +4,7 @@
 #include "recipe_list/potion_cells.h"
 #include "recipe_list/potion_list.h"
 #include "recipe_list/ui/picture_source.h"
-#include "recipe_list/ui/view_colors.h"
+#include "visuals/ui/view_colors.h"
 
 #include <QImage>
 #include <QPainter>

@@ -5,7 +5,7 @@
 #include "recipe_list/potion_list.h"
 #include "recipe_list/ui/picture_source.h"
 #include "recipe_list/ui/potion_header.h"
-#include "recipe_list/ui/view_colors.h"
+#include "visuals/ui/view_colors.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #include "reference_table/ui/grid_header_view.h"
 
-#include "recipe_list/ui/potion_header.h"
 #include "reference_table/ui/grid_cell_delegate.h"
+#include "visuals/ui/sort_mark.h"
 
 #include <QPainter>
 #include <QStyleOptionHeader>
@@ -11,8 +11,8 @@
 namespace qor {
 
 GridHeaderView::GridHeaderView(QWidget *parent)
-    : QHeaderView(Qt::Horizontal, parent), m_sortUp(PotionHeader::makeSortMark(true)),
-      m_sortDown(PotionHeader::makeSortMark(false)) {
+    : QHeaderView(Qt::Horizontal, parent), m_sortUp(makeSortMark(true)),
+      m_sortDown(makeSortMark(false)) {
     setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setSectionsClickable(true);
 }

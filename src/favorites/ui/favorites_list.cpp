@@ -1,9 +1,9 @@
-#include "recipe_list/ui/favorites_list.h"
+#include "favorites/ui/favorites_list.h"
 
 #include "favorites/favorites_model.h"
 #include "game_data/game_data.h"
 #include "recipe_list/ui/picture_source.h"
-#include "recipe_list/ui/view_colors.h"
+#include "visuals/ui/view_colors.h"
 
 #include <QImage>
 #include <QPainter>

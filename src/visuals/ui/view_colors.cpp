@@ -1,4 +1,4 @@
-#include "recipe_list/ui/view_colors.h"
+#include "visuals/ui/view_colors.h"
 
 #include <QPalette>
 
