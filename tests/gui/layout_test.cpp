@@ -136,6 +136,40 @@ TEST(LayoutTest, ShrinkingKeepsTheRecipeListAt75BeforeOthersGiveWay) {
     EXPECT_GE(form->height(), 480);
 }
 
+TEST(LayoutTest, TheGridKeepsItsReservedHeightAndTheEffectPanelItsMinimum) {
+    test::ScratchData data;
+    auto form = test::openForm(data);
+    form->resize(1055, 768);
+    QApplication::processEvents();
+    // The list and the strip are at their floor: the tabs give way and the
+    // grid keeps exactly its reserved 79 pixels (without its caption the
+    // grid's own minimum lies below that).
+    test::ui(form).PanelCapGrid->setFixedHeight(0);
+    test::ui(form).MainSplitter->setSizes({400, 75, 75, 300});
+    form->resize(1055, 560);
+    QApplication::processEvents();
+    const QList<int> sizes = test::ui(form).MainSplitter->sizes();
+    ASSERT_EQ(sizes.size(), 4);
+    EXPECT_EQ(sizes[3], 79);
+    EXPECT_EQ(sizes[1], 75);
+    EXPECT_EQ(sizes[2], 75);
+    EXPECT_LT(sizes[0], 400);
+
+    // Too narrow for the effect panel's share: it stops at exactly 100 and
+    // the ingredient panel gives up the rest.
+    form->resize(1055, 768);
+    QApplication::processEvents();
+    test::ui(form).PanelPotionInfo->setSizes({147, 447, 375, 100});
+    Q_EMIT test::ui(form).PanelPotionInfo->splitterMoved(0, 1);
+    form->resize(640, 768);
+    QApplication::processEvents();
+    const QList<int> widths = test::ui(form).PanelPotionInfo->sizes();
+    ASSERT_EQ(widths.size(), 4);
+    EXPECT_EQ(widths[2], 100);
+    EXPECT_EQ(widths[0], 147);
+    EXPECT_LT(widths[1], 447);
+}
+
 TEST(FullScreenTest, F6AndEscapeMoveTheListOutAndBack) {
     test::ScratchData data;
     auto form = test::openForm(data);

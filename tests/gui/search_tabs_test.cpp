@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -41,9 +42,22 @@ int productiveEffect(const ProgramState &st, int *expectedCount) {
     return 0;
 }
 
-TEST(SearchTabTest, ChoosingAnEffectRunsTheQuickSearch) {
+// Every test here starts from a freshly opened window over its own copy of
+// the data folder.
+class SearchTabTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(data.valid());
+        form = test::openForm(data);
+    }
+
     test::ScratchData data;
-    auto form = test::openForm(data);
+    std::unique_ptr<TFormMain> form;
+};
+using SkillsTabTest = SearchTabTest;
+using SlotTest = SearchTabTest;
+
+TEST_F(SearchTabTest, ChoosingAnEffectRunsTheQuickSearch) {
     ProgramState &st = form->state();
     int expected = 0;
     const int effect = productiveEffect(st, &expected);
@@ -68,9 +82,7 @@ TEST(SearchTabTest, ChoosingAnEffectRunsTheQuickSearch) {
     EXPECT_EQ(st.Potions.CurPotion, TPotionRec{});
 }
 
-TEST(SearchTabTest, WithQuickSearchOffOnlyTheExplicitSearchRuns) {
-    test::ScratchData data;
-    auto form = test::openForm(data);
+TEST_F(SearchTabTest, WithQuickSearchOffOnlyTheExplicitSearchRuns) {
     ProgramState &st = form->state();
     int expected = 0;
     const int effect = productiveEffect(st, &expected);
@@ -91,9 +103,7 @@ TEST(SearchTabTest, WithQuickSearchOffOnlyTheExplicitSearchRuns) {
     EXPECT_FALSE(start->isEnabled());
 }
 
-TEST(SearchTabTest, WithoutClearingTheSearchAppendsAndKeepsTheRow) {
-    test::ScratchData data;
-    auto form = test::openForm(data);
+TEST_F(SearchTabTest, WithoutClearingTheSearchAppendsAndKeepsTheRow) {
     ProgramState &st = form->state();
     int expected = 0;
     const int effect = productiveEffect(st, &expected);
@@ -115,9 +125,7 @@ TEST(SearchTabTest, WithoutClearingTheSearchAppendsAndKeepsTheRow) {
     EXPECT_EQ(st.Potions.CurPotion, st.Potions[2 * expected - 1]);
 }
 
-TEST(SearchTabTest, HeaderClickSortsAndFlips) {
-    test::ScratchData data;
-    auto form = test::openForm(data);
+TEST_F(SearchTabTest, HeaderClickSortsAndFlips) {
     ProgramState &st = form->state();
     int expected = 0;
     const int effect = productiveEffect(st, &expected);
@@ -150,9 +158,7 @@ bool findWastefulTriple(const ProgramState &st, std::array<int, 3> &items) {
     return false;
 }
 
-TEST(SearchTabTest, IngredientSearchFillsTheDetailStripExactly) {
-    test::ScratchData data;
-    auto form = test::openForm(data);
+TEST_F(SearchTabTest, IngredientSearchFillsTheDetailStripExactly) {
     ProgramState &st = form->state();
     std::array<int, 3> items{};
     ASSERT_TRUE(findWastefulTriple(st, items));
@@ -188,9 +194,7 @@ TEST(SearchTabTest, IngredientSearchFillsTheDetailStripExactly) {
     EXPECT_EQ(st.Potions.CurPotion, before);
 }
 
-TEST(SearchTabTest, AlternativeMakingAddsAndRemovesByDoubleClick) {
-    test::ScratchData data;
-    auto form = test::openForm(data);
+TEST_F(SearchTabTest, AlternativeMakingAddsAndRemovesByDoubleClick) {
     ProgramState &st = form->state();
     test::ui(form).PageControl->setCurrentWidget(test::ui(form).TabSheetAltMake);
     ASSERT_EQ(static_cast<int>(st.Alt.AltEffectRows.size()), st.Data.highestEffect());
@@ -209,11 +213,17 @@ TEST(SearchTabTest, AlternativeMakingAddsAndRemovesByDoubleClick) {
     form->On_DblClick(test::ui(form).LbAltAmountItems);
     EXPECT_EQ(st.Alt.AltItems.size(), 1u);
     EXPECT_EQ(st.Potions.PotionCount(), 0);
+    // The last row went: the new last row is selected; the list emptied:
+    // nothing is.
+    EXPECT_EQ(st.AltSel.amountItems, 0);
+    EXPECT_EQ(test::ui(form).LbAltAmountItems->currentRow(), 0);
+    form->On_DblClick(test::ui(form).LbAltAmountItems);
+    EXPECT_TRUE(st.Alt.AltItems.empty());
+    EXPECT_EQ(st.AltSel.amountItems, -1);
+    EXPECT_EQ(test::ui(form).LbAltAmountItems->currentRow(), -1);
 }
 
-TEST(SkillsTabTest, EditsCorrectTheirTextAndRecompute) {
-    test::ScratchData data;
-    auto form = test::openForm(data);
+TEST_F(SkillsTabTest, EditsCorrectTheirTextAndRecompute) {
     ProgramState &st = form->state();
     test::ui(form).PageControl->setCurrentWidget(test::ui(form).TabSheetSkills);
     EXPECT_EQ(test::ui(form).EditAlchemyValue->text(), QString::number(st.Skills.AlchemySkill));
@@ -248,9 +258,7 @@ TEST(SkillsTabTest, EditsCorrectTheirTextAndRecompute) {
     EXPECT_TRUE(differs);
 }
 
-TEST(SkillsTabTest, PerksAndRanksRepeatTheLastSearch) {
-    test::ScratchData data;
-    auto form = test::openForm(data);
+TEST_F(SkillsTabTest, PerksAndRanksRepeatTheLastSearch) {
     ProgramState &st = form->state();
     int expected = 0;
     const int effect = productiveEffect(st, &expected);
@@ -267,9 +275,7 @@ TEST(SkillsTabTest, PerksAndRanksRepeatTheLastSearch) {
     EXPECT_TRUE(st.Skills.PerkPurity);
 }
 
-TEST(SlotTest, QuickSaveAndRestoreBringBackTheConditions) {
-    test::ScratchData data;
-    auto form = test::openForm(data);
+TEST_F(SlotTest, QuickSaveAndRestoreBringBackTheConditions) {
     ProgramState &st = form->state();
     int expected = 0;
     const int effect = productiveEffect(st, &expected);
@@ -299,6 +305,26 @@ TEST(SlotTest, QuickSaveAndRestoreBringBackTheConditions) {
     dialogs.setNextAnswer(QStringLiteral("2"));
     form->action(QStringLiteral("MenuSearshSaveToSlot"))->trigger();
     EXPECT_EQ(st.Slots.Slots[2], st.Conditions);
+}
+
+TEST_F(SlotTest, RestoredCountModeChecksItsButtonOnlyWithinTheThreeModes) {
+    ProgramState &st = form->state();
+    auto *group = test::ui(form).RadioGroupButtons;
+    // The highest mode is still a mode of its own.
+    st.Slots.Slots[0].ItemsCountMode = 2;
+    form->action(QStringLiteral("MenuSearshRestore"))->trigger();
+    ASSERT_NE(group->checkedButton(), nullptr);
+    EXPECT_EQ(group->checkedId(), 2);
+    EXPECT_EQ(st.Conditions.ItemsCountMode, 2);
+    // A damaged slot: the controls show the first mode, the conditions keep
+    // the slot's raw value.
+    st.Slots.Slots[0].ItemsCountMode = 3;
+    form->action(QStringLiteral("MenuSearshRestore"))->trigger();
+    EXPECT_EQ(group->checkedId(), 0);
+    EXPECT_EQ(st.Conditions.ItemsCountMode, 3);
+    st.Slots.Slots[0].ItemsCountMode = -1;
+    form->action(QStringLiteral("MenuSearshRestore"))->trigger();
+    EXPECT_EQ(group->checkedId(), 0);
 }
 
 } // namespace
