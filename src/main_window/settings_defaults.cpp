@@ -54,7 +54,9 @@ void setDefaultBlock(SettingsBlock &b) {
     b.setGridColor2Percent(93);
     b.setHelpListWidth(501);
     b.setPotionFindCol(3);
-    b.setDefMarkerColor(rgb(255, 255, 0));
+    // Dark enough to read as text on both row colours and on the selection;
+    // as a marker background it takes white text.
+    b.setDefMarkerColor(rgb(64, 0, 0));
     b.setAlchemyFortify(0);
     b.setMenuFastFindStartWithCurElement(true);
     b.setMenuCanGrayedDisabledItem(false);
@@ -67,7 +69,8 @@ void setDefaultBlock(SettingsBlock &b) {
     b.setPerkPoisoner(false);
     b.setMenuScrollForLBox(false);
     b.setMenuCanLightLBox(false);
-    b.setCellLightColor(rgb(255, 255, 200));
+    // The lit cell's text: reads on both row colours and on the selection.
+    b.setCellLightColor(rgb(0, 0, 96));
     b.setDrawVertLines(false);
     b.setVertLineColor(rgb(192, 192, 192));
     b.setGridSortCode(0);

@@ -36,8 +36,11 @@ TEST(LayoutTest, FirstGeometryIsCentredAndKeepsTheCaptionOnTheScreen) {
     const QSize size(1055, 768);
     EXPECT_EQ(CentredWindowRect(size, QRect(0, 0, 1920, 1080)), QRect(432, 156, 1055, 768));
     EXPECT_EQ(CentredWindowRect(size, QRect(1920, 30, 1280, 994)), QRect(1920 + 112, 30 + 113, 1055, 768));
-    // A screen smaller than the window: the top-left stays on it.
-    EXPECT_EQ(CentredWindowRect(size, QRect(0, 0, 800, 600)), QRect(0, 0, 1055, 768));
+    // A screen smaller than the window: the window fits the available area.
+    EXPECT_EQ(CentredWindowRect(size, QRect(0, 0, 800, 600)), QRect(0, 0, 800, 600));
+    EXPECT_EQ(CentredWindowRect(size, QRect(0, 0, 1024, 768)), QRect(0, 0, 1024, 768));
+    EXPECT_EQ(CentredWindowRect(size, QRect(0, 24, 1024, 744)), QRect(0, 24, 1024, 744));
+    EXPECT_EQ(CentredWindowRect(size, QRect(0, 0, 1280, 700)), QRect(112, 0, 1055, 700));
 
     test::ScratchData data;
     auto form = test::openForm(data, false);
@@ -91,7 +94,9 @@ TEST(LayoutTest, RecipePanelIsAsWideAsTheHeaderAndScrollsFromZero) {
     EXPECT_TRUE(form->ScrollBarLB->isVisible());
     EXPECT_EQ(form->PanelLBox->geometry().bottom() + 1,
               form->PanelLbPotionsMain->height() - form->ScrollBarLB->height());
-    EXPECT_EQ(form->ScrollBarLB->maximum(), 3 * form->ScrollBarLB->width());
+    // The range ends with the last column in view left of the row bar.
+    const int shown = form->PanelLbPotionsMain->width() - form->ScrollBarLBVert->width();
+    EXPECT_EQ(form->ScrollBarLB->maximum(), form->PanelLBox->width() - shown);
     form->ScrollBarLB->setValue(30);
     EXPECT_EQ(form->PanelLBox->x(), -30);
     form->On_Scroll(-5);
@@ -106,6 +111,7 @@ TEST(LayoutTest, ShrinkingKeepsTheRecipeListAt75BeforeOthersGiveWay) {
     form->resize(1055, 768);
     QApplication::processEvents();
     form->MainSplitter->setSizes({200, 300, 143, 100});
+    Q_EMIT form->MainSplitter->splitterMoved(0, 1);
     form->resize(1055, 480);
     QApplication::processEvents();
     const QList<int> sizes = form->MainSplitter->sizes();

@@ -5,6 +5,7 @@
 
 #include "main_window/ui/full_screen_window.h"
 #include "main_window/ui/hint_switch.h"
+#include "recipe_list/empty_list_hint.h"
 #include "recipe_list/ui/alt_lists.h"
 #include "recipe_list/ui/chooser_combo.h"
 #include "recipe_list/ui/favorites_list.h"
@@ -41,7 +42,10 @@
 
 namespace qor {
 
-QRect CentredWindowRect(const QSize &size, const QRect &available) {
+QRect CentredWindowRect(const QSize &wanted, const QRect &available) {
+    // Without a window manager that maximises, a window larger than the
+    // screen would hide its right or bottom edge.
+    const QSize size = available.isEmpty() ? wanted : wanted.boundedTo(available.size());
     const int x = std::max(available.left(), available.left() + (available.width() - size.width()) / 2);
     const int y = std::max(available.top(), available.top() + (available.height() - size.height()) / 2);
     return {QPoint(x, y), size};
@@ -208,6 +212,8 @@ void TFormMain::connectControls() {
             [this] { On_Click(PageControlSearshOpt); });
 
     connect(LBPotion, &PotionListView::selectedRowChanged, this, [this] { On_Click(LBPotion); });
+    LBPotion->setEmptyHint(
+        [this] { return EmptyRecipeListHint(m_state->Data, m_state->LastSearchType, m_state->Conditions); });
     connect(LBFavorites, &FavoritesList::selectedRowChanged, this, [this] { On_Click(LBFavorites); });
     connect(Header, &PotionHeader::HeaderSectionClick, this,
             [this](int section) { HeaderSectionClick(section); });
@@ -224,6 +230,8 @@ void TFormMain::connectControls() {
             [this] { LbEffectInfo->viewport()->update(); });
     connect(PanelPotionInfo, &QSplitter::splitterMoved, this,
             [this] { m_stripWidths = PanelPotionInfo->sizes(); });
+    connect(MainSplitter, &QSplitter::splitterMoved, this,
+            [this] { m_regionHeights = MainSplitter->sizes(); });
     connect(ScrollBarLB, &QScrollBar::valueChanged, this, [this](int value) { On_Scroll(value); });
     connect(StringGrid, &QTableView::customContextMenuRequested, this,
             [this](const QPoint &pos) { openGridMenu(pos); });

@@ -72,10 +72,9 @@ QColor MakeColor2(const QColor &base, int percent);
 // Main.ini stores it; nullopt for a character the code page lacks.
 std::optional<std::uint8_t> effColorCharCode(QChar symbol);
 
-// The window's first geometry: the given size centred in the screen's
-// available area, its top-left kept on the screen when the window is larger
-// than the screen (so that its caption can still be reached).
-QRect CentredWindowRect(const QSize &size, const QRect &available);
+// The window's first geometry: the given size, cut down to the screen's
+// available area, centred in that area.
+QRect CentredWindowRect(const QSize &wanted, const QRect &available);
 
 class TFormMain : public QMainWindow {
     Q_OBJECT
@@ -235,7 +234,8 @@ class TFormMain : public QMainWindow {
     bool m_inResize = false;
     int m_splitterThickness = 6;
     int m_potionTypeShown = 0;
-    QList<int> m_stripWidths; // recipe strip widths as last laid out
+    QList<int> m_stripWidths;   // recipe strip widths as the user last chose them
+    QList<int> m_regionHeights; // region heights as the user last chose them
     int m_displayItem = 0;
     int m_lastFavoriteIndex =
         0; // LastFavoriteIndex: the favourite handled last    // ingredient shown in the picture panel
@@ -308,6 +308,7 @@ class TFormMain : public QMainWindow {
     PotionHeader *Header = nullptr;
     PotionListView *LBPotion = nullptr;
     QScrollBar *ScrollBarLB = nullptr;
+    QScrollBar *ScrollBarLBVert = nullptr; // the list's rows, kept at the region's right edge
 
     QSplitter *PanelPotionInfo = nullptr;
     QFrame *PanelItemDisplay = nullptr;

@@ -121,8 +121,6 @@ void TFormMain::FormCreate() {
     m_gridColorBad = colorFromCode(marker, m_colors);
     m_gridColorGood = m_gridColorBad;
     resetGridRowOrder(st.Data, st.Grid);
-    // The saved sort of the reference table, once, before the grid is filled.
-    SortGrid(st.Data, st.Grid);
     for (ChooserComboBox *combo : CbEffect) {
         combo->addItems(st.Data.EffectNames);
         combo->setCurrentIndex(0);
@@ -141,6 +139,10 @@ void TFormMain::FormCreate() {
     SetItemDisplayColor();
     SetComboBoxMode(this);
     RecalcItemEffects(st.Data, st.Skills);
+    // The saved sort of the reference table, once the computed columns
+    // (strength, time, price) hold real values and before the grid is filled
+    // and its saved current row restored.
+    SortGrid(st.Data, st.Grid);
 
     st.CommandsReady = true;
 

@@ -279,6 +279,20 @@ void PotionListView::paintEvent(QPaintEvent *event) {
     const int below = std::max(0, lastRow + 1 - top) * m_itemHeight;
     if (below < viewport()->height())
         painter.fillRect(QRect(0, below, width, viewport()->height() - below), m_colors.Window);
+    if (count == 0)
+        paintEmptyHint(painter);
+}
+
+void PotionListView::paintEmptyHint(QPainter &painter) {
+    const QString hint = emptyHint();
+    if (hint.isEmpty())
+        return;
+    // The list slides under the window: centre in the part that shows.
+    QRect shown = viewport()->visibleRegion().boundingRect();
+    if (shown.isEmpty())
+        shown = viewport()->rect();
+    painter.setPen(m_colors.WindowText);
+    painter.drawText(shown.adjusted(8, 4, -8, -4), Qt::AlignCenter | Qt::TextWordWrap, hint);
 }
 
 void PotionListView::mouseMoveEvent(QMouseEvent *event) {

@@ -29,7 +29,7 @@ struct ViewColors {
 
     // Recipe-list cell under the mouse: 0 none, 1 coloured text, 2 frame, 3 both.
     int LightCellMode = 0;
-    QColor CellLightColor{255, 255, 200};
+    QColor CellLightColor{0, 0, 96};
     bool DrawVertLines = false;
     QColor VertLineColor{192, 192, 192};
 
