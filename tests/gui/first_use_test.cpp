@@ -163,6 +163,10 @@ TEST(FirstUseTest, ShrinkingAndGrowingBackRestoresTheLayout) {
     QApplication::processEvents();
     const QList<int> strip = form->PanelPotionInfo->sizes();
     const QList<int> regions = form->MainSplitter->sizes();
+    const QRect listPanel = form->PanelLBox->geometry();
+    const int rowHeight = form->LbItemsInfo->itemHeight();
+    const QSize picture = form->Image->pixmap().size();
+    ASSERT_FALSE(picture.isEmpty());
     form->resize(640, 480);
     QApplication::processEvents();
     EXPECT_LE(3 * form->LbItemsInfo->itemHeight(), form->LbItemsInfo->viewport()->height());
@@ -172,6 +176,9 @@ TEST(FirstUseTest, ShrinkingAndGrowingBackRestoresTheLayout) {
     QApplication::processEvents();
     EXPECT_EQ(form->PanelPotionInfo->sizes(), strip);
     EXPECT_EQ(form->MainSplitter->sizes(), regions);
+    EXPECT_EQ(form->PanelLBox->geometry(), listPanel);
+    EXPECT_EQ(form->LbItemsInfo->itemHeight(), rowHeight);
+    EXPECT_EQ(form->Image->pixmap().size(), picture);
 }
 
 // The recipe list's scroll range ends at its last column, and the bar of

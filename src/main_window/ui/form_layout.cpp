@@ -128,10 +128,18 @@ void TFormMain::On_Scroll(int position) {
 }
 
 void TFormMain::FormResize(QObject *sender) {
-    // The ingredient rows follow their list's height even while the window's
-    // own resize is being laid out (that is when the list changes size).
+    // The ingredient rows and the picture follow their panels even while the
+    // window's own resize is being laid out (that is when the panels change
+    // size). The list's viewport is resized after its own resize event: take
+    // the height inside the list's frame.
     if (sender == PanelInfoMain) {
-        LbItemsInfo->setItemHeight(std::max(1, LbItemsInfo->viewport()->height() / 3));
+        LbItemsInfo->setItemHeight(std::max(1, LbItemsInfo->contentsRect().height() / 3));
+        return;
+    }
+    if (sender == PanelItemDisplay) {
+        // The picture is scaled to the panel: rebuild it for the new size.
+        if (m_displayItem > 0)
+            showItemPicture(m_displayItem);
         return;
     }
     if (m_inResize)
@@ -140,13 +148,13 @@ void TFormMain::FormResize(QObject *sender) {
     if (sender == PanelLBox || sender == PanelLbPotionsMain || sender == PanelCapLBPotions ||
         (sender == FullScreen && FullScreen) || (sender == nullptr && !FullScreen)) {
         layoutPanelLBox();
-    } else if (sender == PanelItemDisplay) {
-        // The picture is scaled to the panel: rebuild it for the new size.
-        if (m_displayItem > 0)
-            showItemPicture(m_displayItem);
     } else if (sender == this) {
         QSize size = this->size();
         onCanResize(size);
+        // The regions were resized inside this guard: the recipe list panel
+        // follows its region here.
+        if (PanelLBox->parentWidget() == PanelLbPotionsMain)
+            layoutPanelLBox();
     }
     m_inResize = false;
 }

@@ -119,8 +119,13 @@ bool TFormMain::eventFilter(QObject *watched, QEvent *event) {
             FormResize(PanelInfoMain);
             break;
         }
-        if (watched == PanelLbPotionsMain || watched == PageControl || watched == PanelItemDisplay ||
-            watched == PanelEffInfo || watched == PanelCapLBPotions)
+        // Likewise the picture inside the picture panel.
+        if (watched == Image) {
+            FormResize(PanelItemDisplay);
+            break;
+        }
+        if (watched == PanelLbPotionsMain || watched == PageControl || watched == PanelEffInfo ||
+            watched == PanelCapLBPotions)
             FormResize(watched);
         break;
     case QEvent::MouseButtonDblClick:
