@@ -9,13 +9,17 @@
 # program takes that as "installed" and keeps Main.ini in the user's
 # configuration folder, also when root runs it.
 
-# Debian keeps a package's documents under its own name.
-set(CMAKE_INSTALL_DOCDIR "share/doc/qor-alchemy" CACHE PATH "Documentation folder")
 include(GNUInstallDirs)
+# Debian keeps a package's documents under the package's name.
+set(QOR_INSTALL_DOCDIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/qor-alchemy)
 set(QOR_INSTALL_APPDIR "lib/qor-alchemy" CACHE PATH "Folder of the executables and the data folder, below the prefix")
-# Where software centres find the screenshot; the installed copy by default.
-set(QOR_SCREENSHOT_URL "file://${CMAKE_INSTALL_FULL_DOCDIR}/docs/screenshot.png"
-  CACHE STRING "Screenshot URL in the AppStream data")
+# Where software centres find the screenshot: the installed copy unless a
+# published one is named.
+set(QOR_SCREENSHOT_URL "" CACHE STRING "Screenshot URL in the AppStream data (empty: the installed copy)")
+set(QOR_METAINFO_SCREENSHOT ${QOR_SCREENSHOT_URL})
+if(NOT QOR_METAINFO_SCREENSHOT)
+  set(QOR_METAINFO_SCREENSHOT "file://${CMAKE_INSTALL_PREFIX}/${QOR_INSTALL_DOCDIR}/docs/screenshot.png")
+endif()
 
 set(QOR_PACKAGING_DIR ${CMAKE_SOURCE_DIR}/packaging)
 set(QOR_INSTALLED_DATA_DIR ${QOR_INSTALL_APPDIR}/Files)
@@ -52,6 +56,6 @@ configure_file(${QOR_PACKAGING_DIR}/qor-alchemy.metainfo.xml.in
 install(FILES ${QOR_PACKAGING_DIR}/qor-alchemy.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_BINARY_DIR}/packaging/qor-alchemy.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(DIRECTORY ${QOR_PACKAGING_DIR}/icons/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
-install(FILES ${CMAKE_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${CMAKE_SOURCE_DIR}/README.md DESTINATION ${QOR_INSTALL_DOCDIR})
 install(FILES ${CMAKE_SOURCE_DIR}/docs/bmc_format.md ${CMAKE_SOURCE_DIR}/docs/screenshot.png
-  DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs)
+  DESTINATION ${QOR_INSTALL_DOCDIR}/docs)

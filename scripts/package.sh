@@ -7,7 +7,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 build_dir=build-package
-cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQOR_BUILD_TESTING=OFF
+cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr \
+  -DQOR_BUILD_TESTING=OFF
 cmake --build "$build_dir"
 (cd "$build_dir" && cpack -G DEB)
 ls -1 "$build_dir"/qor-alchemy_*.deb

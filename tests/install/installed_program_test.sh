@@ -47,9 +47,11 @@ run_as() {
     chown "$user" "$home"
     prefix=(setpriv --reuid="$user" --regid="$(id -g "$user")" --clear-groups)
   fi
+  local status=0
   env -u XDG_CONFIG_HOME -u XDG_RUNTIME_DIR HOME="$home" QT_QPA_PLATFORM=offscreen \
       QOR_ALCHEMY_TEST_CLOSE_AFTER_SHOW=1 "${prefix[@]}" "$root/usr/bin/qor-alchemy" \
-      >"$scratch/out.$user" 2>"$scratch/err.$user" || { cat "$scratch/err.$user" >&2; fail "exit status $? as $user"; }
+      >"$scratch/out.$user" 2>"$scratch/err.$user" || status=$?
+  [ "$status" = 0 ] || { cat "$scratch/err.$user" >&2; fail "exit status $status as $user"; }
   grep -qx "window shown: yes; start-up: ok" "$scratch/out.$user" ||
     { cat "$scratch/out.$user" "$scratch/err.$user" >&2; fail "the window did not come up as $user"; }
   [ -s "$home/.config/QOR Алхимия/Main.ini" ] ||
