@@ -12,7 +12,8 @@
 include(GNUInstallDirs)
 # Debian keeps a package's documents under the package's name.
 set(QOR_INSTALL_DOCDIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/qor-alchemy)
-set(QOR_INSTALL_APPDIR "lib/qor-alchemy" CACHE PATH "Folder of the executables and the data folder, below the prefix")
+set(QOR_INSTALL_APPDIR "lib/qor-alchemy" CACHE STRING
+  "Folder of the executables and the data folder, relative to the prefix")
 # Where software centres find the screenshot: the installed copy unless a
 # published one is named.
 set(QOR_SCREENSHOT_URL "" CACHE STRING "Screenshot URL in the AppStream data (empty: the installed copy)")

@@ -49,9 +49,14 @@ bool IsFolderWritable(const QString &folder) {
 }
 
 QString SettingsFolder(const QString &dataDir) {
-    if (IsFolderWritable(dataDir))
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    // Without a configuration folder the data folder stays the place; a
+    // failed write there is reported at exit.
+    if (IsFolderWritable(dataDir) || config.isEmpty())
         return withSeparator(dataDir);
-    return withSeparator(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+    // Created now, so that every writer can simply write into it.
+    QDir().mkpath(config);
+    return withSeparator(config);
 }
 
 QString SettingsFileToRead(const QString &settingsDir, const QString &dataDir, const QString &fileName) {

@@ -17,8 +17,8 @@ namespace qor {
 bool IsFolderWritable(const QString &folder);
 
 // The folder of the user's own files, ending in '/': dataDir itself when it
-// is writable, else QStandardPaths::AppConfigLocation (not created here; the
-// writers create it when they first write).
+// is writable, else QStandardPaths::AppConfigLocation, which is created when
+// missing.
 QString SettingsFolder(const QString &dataDir);
 
 // The path to read fileName from: the copy in settingsDir when there is one;

@@ -5,8 +5,6 @@
 
 #include "game_data/text_codec.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QSaveFile>
 
 namespace qor {
@@ -162,8 +160,6 @@ SettingsResult WriteSettings(const QString &path, const MainSettings &settings) 
     // so that a short write (a full disk) shows in the count written: with a
     // buffer the failure comes only inside commit, which renames the cut-off
     // file over the old one all the same.
-    // A configuration folder is created on the first write into it.
-    QDir().mkpath(QFileInfo(path).absolutePath());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return writeError(path, file.errorString());

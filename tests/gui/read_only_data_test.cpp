@@ -4,6 +4,7 @@
 
 #include "gui_test_support.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -24,6 +25,9 @@ class ReadOnlyDataTest : public ::testing::Test {
     void SetUp() override {
         ASSERT_TRUE(m_data.valid());
         QStandardPaths::setTestModeEnabled(true);
+        // The window's caption is the application name, which names the
+        // configuration folder; set before the first window sets it.
+        QCoreApplication::setApplicationName(kAppCaption);
         m_config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
         QDir(m_config).removeRecursively();
         ASSERT_EQ(::chmod(QFile::encodeName(m_data.dir()).constData(), 0555), 0);

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -31,6 +32,7 @@ class SettingsLocationTest : public ::testing::Test {
         ::chmod(QFile::encodeName(m_root.path()).constData(), 0700);
         for (const QString &name : QDir(m_root.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
             ::chmod(QFile::encodeName(m_root.filePath(name)).constData(), 0700);
+        QDir(configFolder()).removeRecursively();
         QStandardPaths::setTestModeEnabled(false);
     }
 
@@ -103,11 +105,12 @@ TEST_F(SettingsLocationTest, FirstReadInTheConfigurationFolderStartsFromTheShipp
     EXPECT_EQ(SettingsFileToRead(data, data, name), data + name);
 }
 
-TEST_F(SettingsLocationTest, FirstWriteCreatesTheConfigurationFolder) {
-    const QString path =
-        m_root.filePath(QStringLiteral("config/qor/")) + QString::fromLatin1(kSettingsFileName);
-    ASSERT_TRUE(WriteSettings(path, DefaultSettings(3)).ok());
-    EXPECT_TRUE(QFile::exists(path));
+TEST_F(SettingsLocationTest, ChosenConfigurationFolderIsCreatedForTheWriters) {
+    QDir(configFolder()).removeRecursively();
+    const QString chosen = SettingsFolder(folder("installed", 0555));
+    EXPECT_TRUE(QFileInfo(chosen).isDir());
+    const QString path = chosen + QString::fromLatin1(kSettingsFileName);
+    EXPECT_TRUE(WriteSettings(path, DefaultSettings(3)).ok());
 }
 
 } // namespace
