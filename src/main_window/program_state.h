@@ -22,6 +22,9 @@ namespace qor {
 struct ProgramState {
     // Data folder with its trailing separator ("<program folder>/Files/").
     QString DataDir;
+    // Folder of Main.ini and the user's other files, with its trailing
+    // separator: DataDir when writable, else the user's configuration folder.
+    QString SettingsDir;
 
     GameData Data;
     SkillSettings Skills;

@@ -7,10 +7,11 @@
 #include "engine/effect_strength.h"
 #include "game_data/data_loader.h"
 #include "main_window/settings_file.h"
-#include "reference_table/grid_model.h"
+#include "main_window/settings_location.h"
 #include "recipe_list/ui/chooser_combo.h"
 #include "recipe_list/ui/potion_list_view.h"
 #include "recipe_list/ui/recipe_info_lists.h"
+#include "reference_table/grid_model.h"
 #include "reference_table/ui/grid_table_model.h"
 
 #include <QAction>
@@ -28,16 +29,29 @@
 
 namespace qor {
 
+namespace {
+
+// Names the settings folder when it is not the data folder (an installed
+// program keeps Main.ini in the user's configuration folder).
+QString settingsFolderNote(const ProgramState &st) {
+    if (st.SettingsDir.isEmpty() || st.SettingsDir == st.DataDir)
+        return {};
+    return QStringLiteral("<p>Настройки (Main.ini) хранятся в папке:<br><tt>%1</tt></p>")
+        .arg(QDir::toNativeSeparators(st.SettingsDir).toHtmlEscaped());
+}
+
+} // namespace
+
 void TFormMain::showStartupFailure(const QString &title, const QString &detail, const QString &remedy) {
     m_startupError = title + QLatin1Char('\n') + detail;
     m_dialogs.message(this, m_startupError, MessageIcon::Warning);
     StartupFailurePage->setText(QStringLiteral("<h2>QOR Алхимия не может начать работу</h2>"
                                                "<p>%1</p><p><b>%2</b></p>"
                                                "<p>Данные программы должны лежать в папке:<br><tt>%3</tt></p>"
-                                               "<p>%4</p>")
+                                               "%4<p>%5</p>")
                                     .arg(title.toHtmlEscaped(), detail.toHtmlEscaped(),
                                          QDir::toNativeSeparators(m_state->DataDir).toHtmlEscaped(),
-                                         remedy.toHtmlEscaped()));
+                                         settingsFolderNote(*m_state), remedy.toHtmlEscaped()));
     CentralStack->setCurrentWidget(StartupFailurePage);
     menuBar()->setEnabled(true);
     for (QAction *act : std::as_const(m_actions)) {
@@ -60,6 +74,8 @@ void TFormMain::FormCreate() {
         st.DataDir += QLatin1Char('/');
     setWindowTitle(kAppCaption);
     QCoreApplication::setApplicationName(kAppCaption);
+    // After the application name, which names the configuration folder.
+    st.SettingsDir = SettingsFolder(st.DataDir);
 
     m_pictureLibrary.load(st.DataDir);
 
@@ -89,7 +105,8 @@ void TFormMain::FormCreate() {
         m_pictures.release();
     }
 
-    const QString settingsPath = st.DataDir + QString::fromLatin1(kSettingsFileName);
+    const QString settingsPath =
+        SettingsFileToRead(st.SettingsDir, st.DataDir, QString::fromLatin1(kSettingsFileName));
     const SettingsResult read = ReadSettings(settingsPath, st.Data.itemRecordCount(), st.Settings);
     if (read.status == SettingsResult::Status::Error) {
         showStartupFailure(
@@ -189,7 +206,7 @@ void TFormMain::FormDestroy() {
     // replace the user's settings with defaults.
     if (!st.SkipSaveOnExit && st.CommandsReady) {
         collectSettings();
-        const QString path = st.DataDir + QString::fromLatin1(kSettingsFileName);
+        const QString path = st.SettingsDir + QString::fromLatin1(kSettingsFileName);
         const SettingsResult written = WriteSettings(path, st.Settings);
         if (!written.ok())
             m_dialogs.message(this, written.message + QStringLiteral("\n") + QDir::toNativeSeparators(path),
