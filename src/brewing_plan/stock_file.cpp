@@ -23,7 +23,13 @@ StockResult errorAt(int line, const QString &what) {
     return r;
 }
 
+// Decimal digits with an optional minus, nothing else (no stray bytes).
 bool parseInt(const QByteArray &text, std::int32_t &value) {
+    for (qsizetype k = 0; k < text.size(); ++k) {
+        const char c = text[k];
+        if (!(c >= '0' && c <= '9') && !(k == 0 && c == '-'))
+            return false;
+    }
     bool ok = false;
     const int v = text.toInt(&ok);
     value = v;

@@ -21,6 +21,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace qor {
 
 namespace {
@@ -52,7 +54,7 @@ BrewingPlanWindow::BrewingPlanWindow(const BrewingPlanContext &context, QWidget 
     setWindowTitle(QStringLiteral("План варки"));
     buildControls();
     loadStock();
-    resize(980, 640);
+    resize(1000, 680);
 }
 
 BrewingPlanWindow::~BrewingPlanWindow() {
@@ -172,6 +174,7 @@ void BrewingPlanWindow::buildControls() {
     splitter->addWidget(stockBox);
     splitter->addWidget(planBox);
     splitter->setStretchFactor(1, 2);
+    splitter->setSizes({340, 640});
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(splitter);
 }
@@ -327,7 +330,7 @@ void BrewingPlanWindow::onProgress(std::int64_t best, std::int64_t bound) {
     if (!isSolving())
         return;
     m_progressLabel->setText(
-        QStringLiteral("Лучший план: %1, больше %2 не бывает").arg(number(best), number(bound)));
+        QStringLiteral("Лучший план: %1; лучше %2 не бывает").arg(number(best), number(bound)));
 }
 
 void BrewingPlanWindow::onFinished(std::shared_ptr<BrewingPlanOutcome> outcome) {
@@ -342,10 +345,17 @@ void BrewingPlanWindow::showPlan() {
     const BrewingPlanOutcome &o = *m_outcome;
     const auto &times = o.exact.plan.times;
     m_planTable->setRowCount(0);
-    int row = 0;
+    // The biggest contributions first.
+    std::vector<std::size_t> brewed;
     for (std::size_t r = 0; r < o.recipes.size() && r < times.size(); ++r) {
-        if (times[r] == 0)
-            continue;
+        if (times[r] > 0)
+            brewed.push_back(r);
+    }
+    std::stable_sort(brewed.begin(), brewed.end(), [&](std::size_t a, std::size_t b) {
+        return o.recipes[a].value * times[a] > o.recipes[b].value * times[b];
+    });
+    int row = 0;
+    for (std::size_t r : brewed) {
         const TPotionRec &rec = o.recipes[r].rec;
         QStringList names;
         for (int k = 0; k < rec.ItemCount; ++k) {
@@ -399,6 +409,8 @@ void BrewingPlanWindow::showPlan() {
         auto *entry = new QListWidgetItem(itemIcon(int(i)), QStringLiteral("%1 ×%2").arg(name).arg(left[i]));
         m_leftOver->addItem(entry);
     }
+    if (m_leftOver->count() == 0)
+        m_leftOver->addItem(QStringLiteral("ничего"));
 }
 
 BrewingPlanWindow *ShowBrewingPlanWindow(QWidget *parent, const BrewingPlanContext &context) {
