@@ -12,6 +12,8 @@ BrewingPlanOutcome ComputeBrewingPlan(const GameData &data, bool perkPurity, con
                                       const PlanOptions &options, PlanSolver &solver,
                                       const PlanSolveControl &control) {
     BrewingPlanOutcome out;
+    out.stock = stock;
+    out.options = options;
     out.recipes = EnumeratePlanRecipes(data, perkPurity, stock, options);
     out.greedy = GreedyPlan(out.recipes, stock);
     out.exact = solver.solve(out.recipes, stock, out.greedy, control);

@@ -11,6 +11,8 @@
 namespace qor {
 
 struct BrewingPlanOutcome {
+    StockCounts stock;   // the stock the plan was made for
+    PlanOptions options; // and its options
     std::vector<PlanRecipe> recipes;
     BrewingPlan greedy;
     PlanSolveResult exact; // never worse than greedy

@@ -141,6 +141,9 @@ SubResult solveSubset(std::span<const PlanRecipe> recipes, std::span<const std::
     CglKnapsackCover knapsack;
     model.addCutGenerator(&knapsack, -1, "Knapsack");
     CglClique clique;
+    // Its reports go to stdout, past every message handler.
+    clique.setStarCliqueReport(false);
+    clique.setRowCliqueReport(false);
     model.addCutGenerator(&clique, -1, "Clique");
     CglMixedIntegerRounding2 mir;
     model.addCutGenerator(&mir, -1, "MIR2");

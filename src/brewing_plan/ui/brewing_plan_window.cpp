@@ -12,7 +12,6 @@
 #include <QListWidget>
 #include <QLocale>
 #include <QPainter>
-#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -66,6 +65,7 @@ BrewingPlanWindow::~BrewingPlanWindow() {
 void BrewingPlanWindow::buildControls() {
     // Left: the stock.
     auto *stockBox = new QGroupBox(QStringLiteral("Запас ингредиентов"));
+    m_stockBox = stockBox;
     m_stockTable = new QTableWidget(0, 2, stockBox);
     m_stockTable->setObjectName(QStringLiteral("StockTable"));
     m_stockTable->setHorizontalHeaderLabels({QStringLiteral("Ингредиент"), QStringLiteral("Кол-во")});
@@ -282,15 +282,12 @@ void BrewingPlanWindow::startPlan() {
     PlanSolveControl control;
     control.timeLimitSeconds = m_timeLimit->value();
     control.cancel = cancel.get();
-    QPointer<BrewingPlanWindow> self(this);
+    // The destructor joins the worker, so this outlives it; events posted to
+    // a window being destroyed are dropped by Qt.
+    BrewingPlanWindow *self = this;
     control.progress = [self](std::int64_t best, std::int64_t bound) {
         QMetaObject::invokeMethod(
-            self.data(),
-            [self, best, bound] {
-                if (self)
-                    self->onProgress(best, bound);
-            },
-            Qt::QueuedConnection);
+            self, [self, best, bound] { self->onProgress(best, bound); }, Qt::QueuedConnection);
     };
     setSolving(true);
     m_progressLabel->setText(QStringLiteral("Перебор рецептов…"));
@@ -299,12 +296,7 @@ void BrewingPlanWindow::startPlan() {
         auto outcome = std::make_shared<BrewingPlanOutcome>(
             ComputeBrewingPlan(*data, purity, stock, options, *solver, control));
         QMetaObject::invokeMethod(
-            self.data(),
-            [self, outcome] {
-                if (self)
-                    self->onFinished(outcome);
-            },
-            Qt::QueuedConnection);
+            self, [self, outcome] { self->onFinished(outcome); }, Qt::QueuedConnection);
     });
 }
 
@@ -322,7 +314,7 @@ void BrewingPlanWindow::joinWorker() {
 void BrewingPlanWindow::setSolving(bool on) {
     m_planButton->setEnabled(!on);
     m_cancelButton->setEnabled(on);
-    m_stockTable->setEnabled(!on);
+    m_stockBox->setEnabled(!on);
     m_progress->setRange(0, on ? 0 : 1); // busy indicator while solving
 }
 
@@ -372,7 +364,7 @@ void BrewingPlanWindow::showPlan() {
         ++row;
     }
 
-    const bool byPrice = m_objective->currentIndex() == 0;
+    const bool byPrice = o.options.objective == PlanObjective::Price;
     QString text = byPrice ? QStringLiteral("Итого: %1").arg(number(o.exact.plan.total))
                            : QStringLiteral("Зелий: %1").arg(number(o.exact.plan.total));
     text += QStringLiteral("; жадный план: %1").arg(number(o.greedy.total));
@@ -400,7 +392,7 @@ void BrewingPlanWindow::showPlan() {
         QStringLiteral("Рецептов на выбор: %1").arg(number(qlonglong(o.recipes.size()))));
 
     m_leftOver->clear();
-    const auto left = PlanLeftOver(o.recipes, times, m_stock);
+    const auto left = PlanLeftOver(o.recipes, times, o.stock);
     for (std::size_t i = 1; i < left.size(); ++i) {
         if (left[i] <= 0)
             continue;

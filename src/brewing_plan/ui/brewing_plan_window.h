@@ -84,6 +84,7 @@ class BrewingPlanWindow : public QWidget {
     std::shared_ptr<std::atomic<bool>> m_cancel;
     bool m_filling = false;
 
+    QWidget *m_stockBox = nullptr;
     QTableWidget *m_stockTable = nullptr;
     QSpinBox *m_fillCount = nullptr;
     QComboBox *m_countMode = nullptr;
