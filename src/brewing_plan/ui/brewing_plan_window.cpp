@@ -114,7 +114,7 @@ void BrewingPlanWindow::buildControls() {
     m_timeLimit = new QDoubleSpinBox;
     m_timeLimit->setObjectName(QStringLiteral("PlanTimeLimit"));
     m_timeLimit->setRange(0.5, 3600.0);
-    m_timeLimit->setValue(10.0);
+    m_timeLimit->setValue(30.0);
     m_timeLimit->setSuffix(QStringLiteral(" с"));
 
     auto *options = new QFormLayout;
