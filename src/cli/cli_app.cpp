@@ -28,6 +28,7 @@ constexpr CommandEntry kCommands[] = {
     {"alt", &cmdAlt},
     {"grid", &cmdGrid},
     {"settings-rewrite", &cmdSettingsRewrite},
+    {"plan", &cmdPlan},
 };
 // clang-format on
 

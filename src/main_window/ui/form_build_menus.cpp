@@ -36,6 +36,7 @@ const std::set<QString> &workingItems() {
         QStringLiteral("MenuClearLbPotionBeforeSearsh"),
         QStringLiteral("MenuFastFindStartWithCurElement"),
         QStringLiteral("MenuDebug"),
+        QStringLiteral("MenuBrewingPlan"),
         // View settings of the lists, captions and splitters.
         QStringLiteral("MenuCanDrawLines"),
         QStringLiteral("MenuLbPotionItemHeight"),
@@ -250,6 +251,8 @@ void TFormMain::buildMainMenu() {
                 QStringLiteral("Время нажатия символа быстрого поиска списков (мс)"));
     other->addSeparator();
     addMenuItem(other, "MenuDebug", QStringLiteral("Выполнить команду отладки"), QKeySequence(Qt::Key_F11));
+    other->addSeparator();
+    addMenuItem(other, "MenuBrewingPlan", QStringLiteral("План варки"));
 
     // Quick search on: the explicit search is redundant (and disabled).
     action(QStringLiteral("MenuStartSearsh"))->setEnabled(false);

@@ -4,6 +4,7 @@
 
 #include "main_window/ui/form_main.h"
 
+#include "brewing_plan/ui/brewing_plan_window.h"
 #include "engine/effect_strength.h"
 #include "main_window/settings_guard.h"
 #include "recipe_list/search_slots.h"
@@ -264,6 +265,12 @@ void TFormMain::onMenuCommand(QAction *act) {
     } else if (name == QLatin1String("MenuDebug")) {
         if (const auto text = m_dialogs.inputText(this, act->text(), QString()))
             ExecDebugCmd(*text);
+    } else if (name == QLatin1String("MenuBrewingPlan")) {
+        // Stock.ini lives in the folder of Main.ini.
+        ShowBrewingPlanWindow(
+            this, {st.Data, st.Skills, st.Settings.usedItems.ItemAvailable, &m_pictures,
+                   [this](const QString &text) { m_dialogs.message(this, text, MessageIcon::Warning); },
+                   st.SettingsDir});
     } else if (!onRecipeMenuCommand(act) && !onFavoritesMenuCommand(act) && !onGridMenuCommand(act)) {
         onViewCommand(act);
     }
