@@ -8,10 +8,7 @@
 
 namespace qor {
 
-namespace {
-
-// Reads a whole data file; a missing or unreadable file is an error.
-std::optional<DataError> readFile(const QString &path, QByteArray &bytes) {
+std::optional<DataError> ReadDataFile(const QString &path, QByteArray &bytes) {
     QFile file(path);
     DataError e;
     e.file = path;
@@ -30,6 +27,8 @@ std::optional<DataError> readFile(const QString &path, QByteArray &bytes) {
     }
     return std::nullopt;
 }
+
+namespace {
 
 const char16_t *const kFixedFilters[kFixedFilterCount] = {
     u"Нет", u"Нет / Любой", u"Любой", u"Нет / Вредный", u"Вредный", u"Нет / Полезный", u"Полезный",
@@ -75,23 +74,23 @@ std::optional<DataError> LoadGameData(const QString &dataDir, GameData &data) {
     };
 
     const QString costPath = dir.filePath(QStringLiteral("Cost.txt"));
-    if (auto e = readFile(costPath, bytes))
+    if (auto e = ReadDataFile(costPath, bytes))
         return e;
     data.CostList = ParseCostList(bytes);
 
     const QString effectsPath = dir.filePath(QStringLiteral("Effects.ini"));
-    if (auto e = readFile(effectsPath, bytes))
+    if (auto e = ReadDataFile(effectsPath, bytes))
         return e;
     if (auto e = ParseEffects(bytes, data))
         return fail(*e, effectsPath);
 
     const QString filterPath = dir.filePath(QStringLiteral("Filter.txt"));
-    if (auto e = readFile(filterPath, bytes))
+    if (auto e = ReadDataFile(filterPath, bytes))
         return e;
     BuildFilters(data, ParseFilterLines(bytes));
 
     const QString itemsPath = dir.filePath(QStringLiteral("Items.ini"));
-    if (auto e = readFile(itemsPath, bytes))
+    if (auto e = ReadDataFile(itemsPath, bytes))
         return e;
     if (auto e = ParseItems(bytes, data.highestEffect(), data))
         return fail(*e, itemsPath);
