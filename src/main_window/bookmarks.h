@@ -26,7 +26,8 @@ class Bookmarks {
     // A digit in a list with a bookmark table. The recipe list takes digits
     // only while it has rows (count > 0). A digit never stored selects 0; a
     // stored entry beyond a list that has since shrunk selects its last one.
-    BookmarkOutcome onDigit(BookmarkTable table, int digit, KeyModifiers modifiers, int currentIndex, int count);
+    BookmarkOutcome onDigit(BookmarkTable table, int digit, KeyModifiers modifiers, int currentIndex,
+                            int count);
 
     int stored(BookmarkTable table, int digit) const;
 

@@ -47,7 +47,8 @@ int findFirstIndex(FindKind kind) {
     return 0;
 }
 
-RecipeFindResult FindRecipeRow(const FindTexts &recipeTexts, const QString &text, bool down, int selectedRow) {
+RecipeFindResult FindRecipeRow(const FindTexts &recipeTexts, const QString &text, bool down,
+                               int selectedRow) {
     RecipeFindResult result;
     if (recipeTexts.count() <= 0) {
         result.closeDialog = true;

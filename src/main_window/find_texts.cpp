@@ -13,7 +13,8 @@ QString nameAt(const QStringList &names, int index) {
 
 } // namespace
 
-FindTexts findTextsOf(const ProgramState &state, FindKind kind, int potionFindCol, const QString &decimalPoint) {
+FindTexts findTextsOf(const ProgramState &state, FindKind kind, int potionFindCol,
+                      const QString &decimalPoint) {
     const GameData &data = state.Data;
     switch (kind) {
     case FindKind::Ingredients:
@@ -21,7 +22,8 @@ FindTexts findTextsOf(const ProgramState &state, FindKind kind, int potionFindCo
     case FindKind::Effects:
         return FindTexts(data.EffectNamesUp, data.effectRecordCount());
     case FindKind::Filters:
-        return FindTexts(int(data.FilterList.size()), [&data](int i) { return data.FilterList[i].toUpper(); });
+        return FindTexts(int(data.FilterList.size()),
+                         [&data](int i) { return data.FilterList[i].toUpper(); });
     case FindKind::GridRows:
         return FindTexts(state.Grid.rowCount(), [&state, decimalPoint](int row) {
             return GetGridData(state.Data, state.Grid, state.Grid.GridFindCol, row, decimalPoint).toUpper();

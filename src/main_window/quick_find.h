@@ -12,7 +12,7 @@
 namespace qor {
 
 struct FindBuffer {
-    QString text;                // upper-case letters, digits and blanks
+    QString text;                 // upper-case letters, digits and blanks
     std::int64_t lastKeyTime = 0; // tick time of the last accepted key, ms
 };
 

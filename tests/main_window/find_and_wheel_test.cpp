@@ -98,7 +98,8 @@ TEST(Bookmarks, ChooserTablesAreSharedPerKindAndSeparateBetweenKinds) {
     Bookmarks marks;
     const KeyModifiers none, ctrl{false, true, false};
     marks.onDigit(BookmarkTable::Ingredients, 3, ctrl, 17, 120); // in CbIngredient1
-    EXPECT_EQ(marks.onDigit(BookmarkTable::Ingredients, 3, none, 1, 120).select, 17); // in CbPrioriryIngredient2
+    EXPECT_EQ(marks.onDigit(BookmarkTable::Ingredients, 3, none, 1, 120).select,
+              17); // in CbPrioriryIngredient2
     EXPECT_EQ(marks.onDigit(BookmarkTable::Effects, 3, none, 1, 60).select, 0);
     EXPECT_EQ(marks.onDigit(BookmarkTable::Filters, 3, none, 1, 20).select, 0);
     EXPECT_EQ(bookmarkDigitOfKey('3'), 3);

@@ -49,11 +49,10 @@ TEST(FindKeyLetters, GridSecondNameColumnTakesTheKeysOwnCharacter) {
 // An ingredient chooser: entry 0 is the placeholder.
 class QuickFindChooser : public ::testing::Test {
   protected:
-    const QStringList names{QStringLiteral("<НЕТ>"),        QStringLiteral("АЛОЭ"),
-                            QStringLiteral("АРНИКА"),       QStringLiteral("БЕЛЕНА"),
-                            QStringLiteral("ЙЦУКА"),        QStringLiteral("АНИС"),
-                            QStringLiteral("ЙОД"),          QStringLiteral("ВЕРБЕНА ЛЕСНАЯ"),
-                            QStringLiteral("ВЕРБЕНА ПОЛЕВАЯ")};
+    const QStringList names{
+        QStringLiteral("<НЕТ>"),  QStringLiteral("АЛОЭ"),           QStringLiteral("АРНИКА"),
+        QStringLiteral("БЕЛЕНА"), QStringLiteral("ЙЦУКА"),          QStringLiteral("АНИС"),
+        QStringLiteral("ЙОД"),    QStringLiteral("ВЕРБЕНА ЛЕСНАЯ"), QStringLiteral("ВЕРБЕНА ПОЛЕВАЯ")};
     const FindTexts texts{names};
     FindBuffer buffer;
     QuickFindOptions options{1000, false, false};
