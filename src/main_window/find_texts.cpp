@@ -44,4 +44,8 @@ FindTexts findTextsOf(const ProgramState &state, FindKind kind, int potionFindCo
     return {};
 }
 
+bool findKeyOwnCode(FindKind kind, int gridFindCol) {
+    return kind == FindKind::GridRows && gridFindCol == GridColumn::SecondName;
+}
+
 } // namespace qor

@@ -13,4 +13,8 @@ namespace qor {
 FindTexts findTextsOf(const ProgramState &state, FindKind kind, int potionFindCol,
                       const QString &decimalPoint = QStringLiteral("."));
 
+// Quick find in the grid's column of Latin second names takes the keys' own
+// characters instead of the Cyrillic letters.
+bool findKeyOwnCode(FindKind kind, int gridFindCol);
+
 } // namespace qor
