@@ -10,6 +10,8 @@
 
 #include <QChar>
 
+#include <cstdint>
+
 namespace qor {
 
 // Number of keys in the table: 33 letter keys, the space bar, ten digits.
@@ -26,5 +28,17 @@ int findKeyPosition(int qtKey);
 // place (also when the Cyrillic layout is active), a digit, a blank, or the
 // character of another printable ASCII key.
 QChar FindCharOfKey(int qtKey, bool ownCode = false);
+
+// The physical place of a key on X11 and Wayland: the Qt key code of the US
+// key at the place of an XKB keycode (QKeyEvent::nativeScanCode() there, the
+// evdev code + 8), for the 43 keys of the table; 0 for any other keycode.
+int usKeyOfXkbKeycode(std::uint32_t keycode);
+
+// The key code quick find and the digit bookmarks work with: the US key of
+// the physical place when the platform reports XKB keycodes (xkbKeycode not
+// 0) and the place is in the table, else the Qt key code. So the key right
+// of "." types nothing with the Russian layout, where it reports "." too,
+// and Shift+3 is still the digit key 3.
+int findKeyOfEvent(int qtKey, std::uint32_t xkbKeycode);
 
 } // namespace qor

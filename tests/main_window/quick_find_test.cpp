@@ -46,6 +46,27 @@ TEST(FindKeyLetters, GridSecondNameColumnTakesTheKeysOwnCharacter) {
     EXPECT_TRUE(FindCharOfKey(kKeyF1, true).isNull());
 }
 
+// Key events as recorded under X11: the Qt key code and the XKB keycode.
+TEST(FindKeyLetters, PhysicalPlaceWinsWhereThePlatformReportsIt) {
+    EXPECT_EQ(findKeyOfEvent('Q', 24), int('Q'));
+    EXPECT_EQ(findKeyOfEvent(u'Й', 24), int('Q')); // Russian layout
+    EXPECT_EQ(findKeyOfEvent(u'Ю', 60), int('.'));
+    EXPECT_EQ(FindCharOfKey(findKeyOfEvent(u'Ю', 60)), QChar(u'Ю'));
+    // The key right of "." types "." with the Russian layout: no letter.
+    EXPECT_EQ(findKeyOfEvent('.', 61), 0);
+    // Shift+3 reports "#"; the place still is the digit key 3.
+    EXPECT_EQ(findKeyOfEvent('#', 12), int('3'));
+    EXPECT_EQ(findKeyOfEvent(' ', 65), int(' '));
+    // Keys outside the table keep their code; without a keycode the Qt key counts.
+    EXPECT_EQ(findKeyOfEvent(kKeyF1, 67), kKeyF1);
+    EXPECT_EQ(findKeyOfEvent('-', 20), int('-'));
+    EXPECT_EQ(findKeyOfEvent(u'Й', 0), int(u'Й'));
+    for (std::uint32_t code = 0; code < 256; ++code) {
+        const int key = usKeyOfXkbKeycode(code);
+        EXPECT_TRUE(key == 0 || findKeyPosition(key) >= 0) << code;
+    }
+}
+
 // An ingredient chooser: entry 0 is the placeholder.
 class QuickFindChooser : public ::testing::Test {
   protected:
