@@ -4,7 +4,7 @@
 
 #include "engine/effect_strength.h"
 #include "engine/evaluate_potion.h"
-#include "engine/search_data_gen.h"
+#include "gen_data/search_data_gen.h"
 #include "engine/search_from_effects.h"
 #include "game_data/data_loader.h"
 

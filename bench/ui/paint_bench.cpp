@@ -2,9 +2,9 @@
 // screen: the visible rows drawn by PotionListView into an image.
 
 #include "engine/evaluate_potion.h"
-#include "engine/search_data_gen.h"
+#include "gen_data/search_data_gen.h"
 #include "game_data/data_loader.h"
-#include "recipe_list/potion_list.h"
+#include "engine/potion_list.h"
 #include "recipe_list/ui/picture_source.h"
 #include "recipe_list/ui/potion_header.h"
 #include "recipe_list/ui/potion_list_view.h"

@@ -2,7 +2,7 @@
 // The RECORD line of the command-line tool: the 29 integers of a recipe in the
 // order of a favourite-recipe line.
 
-#include "recipe_list/potion_rec.h"
+#include "engine/potion_rec.h"
 
 #include <QString>
 

@@ -10,7 +10,7 @@
 #include "engine/search_from_effects.h"
 #include "main_window/settings_file.h"
 #include "recipe_list/potion_cells.h"
-#include "recipe_list/potion_list.h"
+#include "engine/potion_list.h"
 
 #include <QCommandLineParser>
 #include <QTextStream>

@@ -3,7 +3,7 @@
 #include "cli/cli_commands.h"
 #include "cli/cli_format.h"
 #include "engine/search_from_items.h"
-#include "recipe_list/potion_list.h"
+#include "engine/potion_list.h"
 
 #include <QCommandLineParser>
 #include <QTextStream>

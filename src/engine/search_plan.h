@@ -6,7 +6,7 @@
 
 #include "engine/search_conditions.h"
 #include "game_data/game_data.h"
-#include "recipe_list/potion_rec.h"
+#include "engine/potion_rec.h"
 
 #include <array>
 #include <cstdint>

@@ -1,9 +1,9 @@
 #include "favorites/favorites_model.h"
 
 #include "game_data/game_data.h"
-#include "main_window/settings_guard.h"
+#include "game_data/name_lookup.h"
 #include "recipe_list/potion_cells.h"
-#include "recipe_list/potion_list.h"
+#include "engine/potion_list.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 // favourite effects, in list order. Plain data with the list operations the
 // favourites views and drops need; the views hold no copies of their own.
 
-#include "recipe_list/potion_rec.h"
+#include "engine/potion_rec.h"
 
 #include <QString>
 #include <QStringList>

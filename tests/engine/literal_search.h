@@ -4,7 +4,7 @@
 
 #include "engine/search_conditions.h"
 #include "game_data/game_data.h"
-#include "recipe_list/potion_list.h"
+#include "engine/potion_list.h"
 
 #include <cstdint>
 #include <span>

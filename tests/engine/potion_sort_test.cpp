@@ -1,7 +1,7 @@
 // The recipe list: the cap of AddPotion, the keys of the columns and the
 // counting sort with its order of equal keys.
 
-#include "recipe_list/potion_list.h"
+#include "engine/potion_list.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include "favorites/favorites_model.h"
 
 #include "game_data/game_data.h"
-#include "recipe_list/potion_list.h"
+#include "engine/potion_list.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // Writes Cost.txt, Effects.ini, Filter.txt and Items.ini of a valid random
 // data set; the same seed and sizes always give the same files.
 
-#include "engine/search_data_gen.h"
+#include "gen_data/search_data_gen.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "recipe_list/potion_list.h"
+#include "engine/potion_list.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 // The one recipe list: a fixed array of up to MaxPotions records allocated
 // once, its count, its sort order and the recipe currently selected.
 
-#include "recipe_list/potion_rec.h"
+#include "engine/potion_rec.h"
 
 #include <cstdint>
 #include <memory>

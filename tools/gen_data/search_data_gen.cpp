@@ -1,4 +1,4 @@
-#include "engine/search_data_gen.h"
+#include "gen_data/search_data_gen.h"
 
 #include "engine/effect_strength.h"
 #include "game_data/data_files.h"
