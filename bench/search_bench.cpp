@@ -30,7 +30,7 @@ struct BenchData {
 };
 
 void load(BenchData &bench, const QString &dir) {
-    bench.ok = !LoadGameData(dir, bench.data).has_value();
+    bench.ok = !loadGameData(dir, bench.data).has_value();
     if (!bench.ok)
         return;
     RecalcItemEffects(bench.data, SkillSettings{});
@@ -46,7 +46,7 @@ const BenchData &bundled() {
             // Without the bundled data a generated set of the same size stands in.
             static QTemporaryDir tmp;
             dir = tmp.path() + QStringLiteral("/");
-            WriteDataFolder(GenerateDataSet(3, 130, 55), dir);
+            writeDataFolder(generateDataSet(3, 130, 55), dir);
         }
         load(*d, dir);
         return d;
@@ -59,7 +59,7 @@ const BenchData &generated() {
         auto d = std::make_unique<BenchData>();
         QTemporaryDir tmp;
         const QString dir = tmp.path() + QStringLiteral("/");
-        if (!WriteDataFolder(GenerateDataSet(7, 400, 60), dir))
+        if (!writeDataFolder(generateDataSet(7, 400, 60), dir))
             load(*d, dir);
         return d;
     }();

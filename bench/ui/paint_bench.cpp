@@ -70,8 +70,8 @@ struct Fixture {
     PlainPictures pictures;
 
     Fixture() {
-        if (LoadGameData(QStringLiteral(QOR_SOURCE_DATA_DIR), data).has_value())
-            data = BuildGameData(GenerateDataSet(7, 110, 55), SkillSettings{});
+        if (loadGameData(QStringLiteral(QOR_SOURCE_DATA_DIR), data).has_value())
+            data = buildGameData(generateDataSet(7, 110, 55), SkillSettings{});
         std::mt19937 rng(42);
         std::uniform_int_distribution<int> pick(1, data.highestItem());
         TPotionRec rec;

@@ -10,6 +10,6 @@ namespace qor {
 
 // Items[1..3], Effect of Effects[1..5], ItemCount, EffCount, MainEffSlot, Cost,
 // UselessItem, PotionType, Power[1..5], Time[1..5], Cost[1..5], blank-separated.
-QString FormatPotionRecord(const TPotionRec &rec);
+QString formatPotionRecord(const TPotionRec &rec);
 
 } // namespace qor

@@ -53,6 +53,6 @@ private:
 };
 
 // The sort key of a record for a column code 1..25 (never negative).
-std::int32_t PotionSortKey(const TPotionRec &rec, int column);
+std::int32_t potionSortKey(const TPotionRec &rec, int column);
 
 } // namespace qor

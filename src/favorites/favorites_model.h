@@ -20,11 +20,11 @@ class PotionList;
 // " = " and the name of its main effect; empty for a recipe without
 // ingredients. The recipe list's potionDefaultName under the favourites'
 // name.
-QString DefaultPotionName(const TPotionRec &rec, const GameData &data);
+QString defaultPotionName(const TPotionRec &rec, const GameData &data);
 
 // True when every ingredient and effect index of the recipe lies inside the
 // current tables, so it can be shown and sorted safely.
-bool PotionFitsData(const TPotionRec &rec, const GameData &data);
+bool potionFitsData(const TPotionRec &rec, const GameData &data);
 
 struct FavoritesModel {
     std::vector<TPotionRec> FavPotions;

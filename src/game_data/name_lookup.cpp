@@ -14,15 +14,15 @@ QString nameOrDash(const QStringList &names, std::int32_t index) {
 
 } // namespace
 
-QString ItemNameOrDash(const GameData &data, std::int32_t item) {
+QString itemNameOrDash(const GameData &data, std::int32_t item) {
     return nameOrDash(data.ItemNames, item);
 }
 
-QString EffectNameOrDash(const GameData &data, std::int32_t effect) {
+QString effectNameOrDash(const GameData &data, std::int32_t effect) {
     return nameOrDash(data.EffectNames, effect);
 }
 
-std::optional<std::int32_t> CostBound(const GameData &data, std::int32_t index) {
+std::optional<std::int32_t> costBound(const GameData &data, std::int32_t index) {
     if (index < 0 || static_cast<std::size_t>(index) >= data.CostList.size())
         return std::nullopt;
     return data.CostList[static_cast<std::size_t>(index)];

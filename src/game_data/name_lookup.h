@@ -13,10 +13,10 @@ namespace qor {
 struct GameData;
 
 // The name of an ingredient / effect index, "-" beyond the table.
-QString ItemNameOrDash(const GameData &data, std::int32_t item);
-QString EffectNameOrDash(const GameData &data, std::int32_t effect);
+QString itemNameOrDash(const GameData &data, std::int32_t item);
+QString effectNameOrDash(const GameData &data, std::int32_t effect);
 
 // The price of a price-step index; none beyond CostList (no price test).
-std::optional<std::int32_t> CostBound(const GameData &data, std::int32_t index);
+std::optional<std::int32_t> costBound(const GameData &data, std::int32_t index);
 
 } // namespace qor

@@ -4,7 +4,7 @@
 
 namespace qor {
 
-SearchConditions FitSlotToChoosers(const SearchConditions &slot, const GameData &data) {
+SearchConditions fitSlotToChoosers(const SearchConditions &slot, const GameData &data) {
     SearchConditions c = slot;
     const auto fits = [](std::int32_t v, int count) { return v >= 0 && v < count; };
     const int costCount = static_cast<int>(data.CostList.size());

@@ -16,6 +16,6 @@ struct GameData;
 // codes beyond FilterList become 0, price indices beyond CostList become 0,
 // and a count mode outside 0..2 becomes 0. For setting the controls; the
 // slot itself keeps its raw values.
-SearchConditions FitSlotToChoosers(const SearchConditions &slot, const GameData &data);
+SearchConditions fitSlotToChoosers(const SearchConditions &slot, const GameData &data);
 
 } // namespace qor

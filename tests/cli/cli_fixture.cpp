@@ -11,7 +11,7 @@ CliRun runTool(QStringList args) {
     args.prepend(QStringLiteral("qor-alchemy-cli"));
     QTextStream out(&r.out);
     QTextStream err(&r.err);
-    r.code = RunCli(args, out, err);
+    r.code = runCli(args, out, err);
     out.flush();
     err.flush();
     return r;
@@ -23,7 +23,7 @@ CliRun runOnBundledData(const QStringList &args) {
 
 void CliDataFolder::writeDataSet(const DataSetDescription &dataSet) {
     ASSERT_TRUE(m_dir.isValid());
-    const auto error = WriteDataFolder(dataSet, m_dir.path());
+    const auto error = writeDataFolder(dataSet, m_dir.path());
     ASSERT_FALSE(error) << error->toStdString();
 }
 

@@ -148,7 +148,7 @@ TEST_F(CliSearchTest, BadArgumentsAreUsageErrors) {
     QString err;
     QTextStream o(&out);
     QTextStream e(&err);
-    EXPECT_EQ(RunCli(missing, o, e), 1);
+    EXPECT_EQ(runCli(missing, o, e), 1);
 }
 
 } // namespace

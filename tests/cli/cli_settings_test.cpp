@@ -23,7 +23,7 @@ QByteArray readFile(const QString &path) {
 
 int dataItemRecordCount() {
     GameData data;
-    if (LoadGameData(QStringLiteral(QOR_SOURCE_DATA_DIR), data))
+    if (loadGameData(QStringLiteral(QOR_SOURCE_DATA_DIR), data))
         return -1;
     return data.itemRecordCount();
 }
@@ -35,7 +35,7 @@ TEST(CliSettingsRewrite, ProgramWrittenFileComesOutUnchanged) {
     const QString in = dir.filePath(QStringLiteral("Main.ini"));
     const QString out = dir.filePath(QStringLiteral("out.ini"));
 
-    MainSettings s = DefaultSettings(items);
+    MainSettings s = defaultSettings(items);
     s.usedItems.renameSet(2, QStringLiteral("Походный набор"));
     s.usedItems.UsedItemsSets[2][1] = 1;
     s.favorites.FavItems = {1, 2};
@@ -52,7 +52,7 @@ TEST(CliSettingsRewrite, ForeignFileIsNormalised) {
     const QString in = dir.filePath(QStringLiteral("Main.ini"));
     const QString out = dir.filePath(QStringLiteral("out.ini"));
     // Reserved line 14 set, LF line ends: the rewrite writes 0 and CR LF.
-    const QByteArray expected = SerializeSettings(DefaultSettings(dataItemRecordCount()));
+    const QByteArray expected = serializeSettings(defaultSettings(dataItemRecordCount()));
     QList<QByteArray> lines = QByteArray(expected).replace("\r\n", "\n").split('\n');
     const int line14 = 1 + 1 + 26 + 1 + 7 + 1 + 30 + 14; // 1-based
     ASSERT_EQ(lines[line14 - 1], QByteArray("0"));
@@ -85,7 +85,7 @@ TEST(CliSettingsRewrite, ErrorsAreReportedWithoutOutput) {
     EXPECT_TRUE(r.err.contains(QStringLiteral("строка 3"))) << r.err.toStdString();
     EXPECT_FALSE(QFile::exists(out));
 
-    ASSERT_TRUE(WriteSettings(in, DefaultSettings(dataItemRecordCount())).ok());
+    ASSERT_TRUE(WriteSettings(in, defaultSettings(dataItemRecordCount())).ok());
     r = test::runOnBundledData(
         {QStringLiteral("settings-rewrite"), in, dir.filePath(QStringLiteral("missing/out.ini"))});
     EXPECT_EQ(r.code, 1);
@@ -105,7 +105,7 @@ struct SearchSettingsFile {
 
     SearchSettingsFile() {
         const int items = dataItemRecordCount();
-        MainSettings s = DefaultSettings(items);
+        MainSettings s = defaultSettings(items);
         s.block.setAlchemySkill(100);
         s.block.setPerkBenefactor(true);
         s.block.setPotionSortCode(-2);

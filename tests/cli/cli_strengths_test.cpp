@@ -126,7 +126,7 @@ TEST(CliApp, HelpGoesToStdout) {
 }
 
 TEST(CliApp, DefaultDataFolderIsFilesBesideTheExecutable) {
-    const QString dir = DefaultDataDir();
+    const QString dir = defaultDataDir();
     EXPECT_TRUE(dir.endsWith(QStringLiteral("/Files/")));
     // Compare the folders holding "Files", which exist even before the data does.
     auto binDir = [](const QString &filesDir) {

@@ -11,7 +11,7 @@
 
 namespace qor::test {
 
-void LiteralSearchFromEffects(const GameData &data, bool perkPurity, const SearchConditions &cond,
+void literalSearchFromEffects(const GameData &data, bool perkPurity, const SearchConditions &cond,
                               std::span<const std::uint8_t> itemAvailable, bool clearFirst, PotionList &list);
 
 } // namespace qor::test

@@ -41,7 +41,7 @@
 
 namespace qor {
 
-QRect CentredWindowRect(const QSize &size, const QRect &available) {
+QRect centredWindowRect(const QSize &size, const QRect &available) {
     const int x = std::max(available.left(), available.left() + (available.width() - size.width()) / 2);
     const int y = std::max(available.top(), available.top() + (available.height() - size.height()) / 2);
     return {QPoint(x, y), size};
@@ -57,7 +57,7 @@ TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
     setFont(mainFont);
     setMinimumSize(640, 480);
     const QScreen *screen = QGuiApplication::primaryScreen();
-    setGeometry(screen ? CentredWindowRect(QSize(1055, 768), screen->availableGeometry())
+    setGeometry(screen ? centredWindowRect(QSize(1055, 768), screen->availableGeometry())
                        : QRect(0, 0, 1055, 768));
     m_colors.takeSystemColors(palette());
 

@@ -75,7 +75,7 @@ std::optional<std::uint8_t> effColorCharCode(QChar symbol);
 // The window's first geometry: the given size centred in the screen's
 // available area, its top-left kept on the screen when the window is larger
 // than the screen (so that its caption can still be reached).
-QRect CentredWindowRect(const QSize &size, const QRect &available);
+QRect centredWindowRect(const QSize &size, const QRect &available);
 
 class TFormMain : public QMainWindow {
     Q_OBJECT
