@@ -26,7 +26,7 @@ struct PlanBenchData {
 
 PlanBenchData load(int skill, int count) {
     PlanBenchData b;
-    b.ok = !LoadGameData(QStringLiteral(QOR_SOURCE_DATA_DIR), b.data).has_value();
+    b.ok = !loadGameData(QStringLiteral(QOR_SOURCE_DATA_DIR), b.data).has_value();
     if (!b.ok)
         return b;
     SkillSettings skills;

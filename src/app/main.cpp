@@ -30,7 +30,7 @@ void closeAfterShowForTests(qor::TFormMain &form) {
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
-    qor::InstallFontSubstitutes();
+    qor::installFontSubstitutes();
     // Without the translation package Qt's own texts stay English.
     qor::InstallQtRussianTranslation(app);
     // Hints stay up for 10000 ms: QToolTip has no application-wide hide

@@ -4,7 +4,7 @@
 // filtered by kind and wanted effect, each with the value the plan maximises.
 
 #include "game_data/game_data.h"
-#include "recipe_list/potion_rec.h"
+#include "engine/potion_rec.h"
 
 #include <cstdint>
 #include <span>

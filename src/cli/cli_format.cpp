@@ -4,7 +4,7 @@
 
 namespace qor {
 
-QString FormatPotionRecord(const TPotionRec &rec) {
+QString formatPotionRecord(const TPotionRec &rec) {
     QStringList f;
     f.reserve(29);
     for (std::int32_t item : rec.Items)

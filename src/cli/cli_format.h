@@ -2,7 +2,7 @@
 // The RECORD line of the command-line tool: the 29 integers of a recipe in the
 // order of a favourite-recipe line.
 
-#include "recipe_list/potion_rec.h"
+#include "engine/potion_rec.h"
 
 #include <QString>
 
@@ -10,6 +10,6 @@ namespace qor {
 
 // Items[1..3], Effect of Effects[1..5], ItemCount, EffCount, MainEffSlot, Cost,
 // UselessItem, PotionType, Power[1..5], Time[1..5], Cost[1..5], blank-separated.
-QString FormatPotionRecord(const TPotionRec &rec);
+QString formatPotionRecord(const TPotionRec &rec);
 
 } // namespace qor

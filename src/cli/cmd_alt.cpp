@@ -3,7 +3,7 @@
 #include "cli/cli_commands.h"
 #include "cli/cli_format.h"
 #include "engine/alt_making.h"
-#include "recipe_list/potion_list.h"
+#include "engine/potion_list.h"
 
 #include <QCommandLineParser>
 #include <QTextStream>
@@ -39,7 +39,7 @@ int cmdAlt(CliContext &ctx, const QStringList &args) {
     for (const auto &[option, target] : {std::pair{&itemOpt, &items}, std::pair{&effectOpt, &effects}}) {
         for (const QString &text : parser.values(*option)) {
             std::int32_t v = 0;
-            if (!ParseInt32(text, v))
+            if (!parseInt32(text, v))
                 return ctx.usageError(
                     name, QStringLiteral("--%1: not an integer: \"%2\"").arg(option->names().first(), text));
             target->push_back(v);
@@ -67,7 +67,7 @@ int cmdAlt(CliContext &ctx, const QStringList &args) {
     printLine(out, "unreachable", alt.reachableEffects(false));
     printLine(out, "candidates", alt.AltCandidates);
     if (list->PotionCount() > 0)
-        out << "potion " << FormatPotionRecord((*list)[0]) << '\n';
+        out << "potion " << formatPotionRecord((*list)[0]) << '\n';
     else
         out << "potion none\n";
     return kExitOk;

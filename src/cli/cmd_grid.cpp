@@ -18,7 +18,7 @@ int cmdGrid(CliContext &ctx, const QStringList &args) {
     if (!parser.positionalArguments().isEmpty())
         return ctx.usageError(name, QStringLiteral("takes only --sort"));
     std::int32_t code = 0;
-    if (parser.isSet(sortOpt) && !ParseInt32(parser.value(sortOpt), code))
+    if (parser.isSet(sortOpt) && !parseInt32(parser.value(sortOpt), code))
         return ctx.usageError(name,
                               QStringLiteral("--sort: not an integer: \"%1\"").arg(parser.value(sortOpt)));
     if (!ctx.loadData())

@@ -48,7 +48,7 @@ int cmdPlan(CliContext &ctx, const QStringList &args) {
 
     PlanOptions options;
     if (parser.isSet(countOpt)) {
-        if (!ParseInt32(parser.value(countOpt), options.ItemsCountMode) || options.ItemsCountMode < 0 ||
+        if (!parseInt32(parser.value(countOpt), options.ItemsCountMode) || options.ItemsCountMode < 0 ||
             options.ItemsCountMode > 2)
             return ctx.usageError(name, QStringLiteral("--count must be 0 (pairs), 1 (triples) or 2 (both)"));
     }
@@ -80,7 +80,7 @@ int cmdPlan(CliContext &ctx, const QStringList &args) {
             return ctx.usageError(name,
                                   QStringLiteral("--time-limit must be a number of seconds in (0, 86400]"));
     }
-    if (parser.isSet(effectOpt) && !ParseInt32(parser.value(effectOpt), options.wantedEffect))
+    if (parser.isSet(effectOpt) && !parseInt32(parser.value(effectOpt), options.wantedEffect))
         return ctx.usageError(name,
                               QStringLiteral("not an effect index: \"%1\"").arg(parser.value(effectOpt)));
 

@@ -47,7 +47,7 @@ QString DataError::toText() const {
     return text + message;
 }
 
-void BuildFilters(GameData &data, const QStringList &filterLines) {
+void buildFilters(GameData &data, const QStringList &filterLines) {
     data.FilterList.clear();
     data.FilterList.reserve(kFixedFilterCount + filterLines.size());
     for (const char16_t *text : kFixedFilters)
@@ -65,7 +65,7 @@ void BuildFilters(GameData &data, const QStringList &filterLines) {
     }
 }
 
-std::optional<DataError> LoadGameData(const QString &dataDir, GameData &data) {
+std::optional<DataError> loadGameData(const QString &dataDir, GameData &data) {
     const QDir dir(dataDir);
     QByteArray bytes;
     auto fail = [](DataError e, const QString &path) {
@@ -76,23 +76,23 @@ std::optional<DataError> LoadGameData(const QString &dataDir, GameData &data) {
     const QString costPath = dir.filePath(QStringLiteral("Cost.txt"));
     if (auto e = ReadDataFile(costPath, bytes))
         return e;
-    data.CostList = ParseCostList(bytes);
+    data.CostList = parseCostList(bytes);
 
     const QString effectsPath = dir.filePath(QStringLiteral("Effects.ini"));
     if (auto e = ReadDataFile(effectsPath, bytes))
         return e;
-    if (auto e = ParseEffects(bytes, data))
+    if (auto e = parseEffects(bytes, data))
         return fail(*e, effectsPath);
 
     const QString filterPath = dir.filePath(QStringLiteral("Filter.txt"));
     if (auto e = ReadDataFile(filterPath, bytes))
         return e;
-    BuildFilters(data, ParseFilterLines(bytes));
+    buildFilters(data, parseFilterLines(bytes));
 
     const QString itemsPath = dir.filePath(QStringLiteral("Items.ini"));
     if (auto e = ReadDataFile(itemsPath, bytes))
         return e;
-    if (auto e = ParseItems(bytes, data.highestEffect(), data))
+    if (auto e = parseItems(bytes, data.highestEffect(), data))
         return fail(*e, itemsPath);
     return std::nullopt;
 }

@@ -27,6 +27,6 @@ struct DataError {
 std::optional<DataError> ReadDataFile(const QString &path, QByteArray &bytes);
 
 // dataDir ends with a path separator. On error, data is left partly filled.
-std::optional<DataError> LoadGameData(const QString &dataDir, GameData &data);
+std::optional<DataError> loadGameData(const QString &dataDir, GameData &data);
 
 } // namespace qor

@@ -52,7 +52,7 @@ const ReverseTable &reverseTable() {
 
 } // namespace
 
-QString FromCp1251(QByteArrayView bytes) {
+QString fromCp1251(QByteArrayView bytes) {
     const CodeTable &table = codeTable();
     QString text(bytes.size(), Qt::Uninitialized);
     QChar *dst = text.data();
@@ -61,7 +61,7 @@ QString FromCp1251(QByteArrayView bytes) {
     return text;
 }
 
-QByteArray ToCp1251(QStringView text) {
+QByteArray toCp1251(QStringView text) {
     const ReverseTable &reverse = reverseTable();
     QByteArray bytes(text.size(), Qt::Uninitialized);
     for (qsizetype i = 0; i < text.size(); ++i) {

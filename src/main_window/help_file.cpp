@@ -31,7 +31,7 @@ HelpPage ParseHelpFile(QByteArrayView bytes) {
             // Separators that follow one another end nothing more.
             if (separator)
                 continue;
-            page.Titles.append(FromCp1251(line));
+            page.Titles.append(fromCp1251(line));
             expectTitle = false;
             bodySeen = false;
             body.clear();
@@ -41,7 +41,7 @@ HelpPage ParseHelpFile(QByteArrayView bytes) {
             page.wellFormed = page.wellFormed && bodySeen;
             expectTitle = true;
         } else {
-            body += FromCp1251(line);
+            body += fromCp1251(line);
             body += QStringLiteral("\r\n");
             bodySeen = true;
         }

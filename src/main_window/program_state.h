@@ -8,7 +8,7 @@
 #include "engine/search_from_effects.h"
 #include "game_data/game_data.h"
 #include "main_window/settings_file.h"
-#include "recipe_list/potion_list.h"
+#include "engine/potion_list.h"
 #include "recipe_list/search_slots.h"
 #include "reference_table/grid_model.h"
 

@@ -146,13 +146,13 @@ SettingsResult writeError(const QString &path, const QString &reason) {
 
 } // namespace
 
-QByteArray SerializeSettings(const MainSettings &settings) {
+QByteArray serializeSettings(const MainSettings &settings) {
     // Characters outside code page 1251 cannot be stored; they become "?".
-    return ToCp1251(settingsText(settings));
+    return toCp1251(settingsText(settings));
 }
 
 SettingsResult WriteSettings(const QString &path, const MainSettings &settings) {
-    const QByteArray bytes = SerializeSettings(settings);
+    const QByteArray bytes = serializeSettings(settings);
 
     if (const auto reason = WriteFileAtomically(path, bytes))
         return writeError(path, *reason);

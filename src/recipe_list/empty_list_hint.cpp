@@ -22,7 +22,7 @@ QString EmptyRecipeListHint(const GameData &data, SearchType lastSearch, const S
     case SearchType::FromEffects:
         break;
     }
-    const EffectSearchPlan plan = BuildEffectSearchPlan(data, cond);
+    const EffectSearchPlan plan = buildEffectSearchPlan(data, cond);
     if (plan.wantedCount == 0)
         return kHintChooseCondition;
     if (plan.checkCost && plan.priceMin == 0 && plan.priceMax == 0)

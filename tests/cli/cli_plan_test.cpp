@@ -1,22 +1,17 @@
 // The plan command on the bundled data: a pinned plan for a small stock, the
 // options, and the errors for bad options and damaged stock files.
 
-#include "cli/cli_app.h"
+#include "cli/cli_fixture.h"
 
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTextStream>
 
 #include <gtest/gtest.h>
 
 namespace qor {
 namespace {
 
-struct CliRun {
-    int code = -1;
-    QString out;
-    QString err;
-};
+using test::CliRun;
 
 class PlanCommand : public ::testing::Test {
   protected:
@@ -30,21 +25,10 @@ class PlanCommand : public ::testing::Test {
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(bytes);
     }
-    CliRun run(const QStringList &planArgs) {
-        CliRun r;
-        QTextStream out(&r.out);
-        QTextStream err(&r.err);
-        const QStringList args = QStringList{QStringLiteral("qor-alchemy-cli"),
-                                             QStringLiteral("--data"),
-                                             QStringLiteral(QOR_SOURCE_DATA_DIR),
-                                             QStringLiteral("--skill"),
-                                             QStringLiteral("50"),
-                                             QStringLiteral("plan"),
-                                             QStringLiteral("--stock"),
-                                             m_stock} +
-                                 planArgs;
-        r.code = RunCli(args, out, err);
-        return r;
+    CliRun run(const QStringList &planArgs) const {
+        return test::runOnBundledData(QStringList{QStringLiteral("--skill"), QStringLiteral("50"),
+                                                  QStringLiteral("plan"), QStringLiteral("--stock"), m_stock} +
+                                      planArgs);
     }
 
     QTemporaryDir m_dir;

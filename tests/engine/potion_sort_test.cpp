@@ -1,7 +1,7 @@
 // The recipe list: the cap of AddPotion, the keys of the columns and the
 // counting sort with its order of equal keys.
 
-#include "recipe_list/potion_list.h"
+#include "engine/potion_list.h"
 
 #include <gtest/gtest.h>
 
@@ -32,7 +32,7 @@ std::vector<std::int32_t> tags(const PotionList &list) {
 std::vector<std::int32_t> expectedOrder(const PotionList &list, int code) {
     std::vector<std::pair<std::int64_t, int>> keyed;
     for (int i = 0; i < list.PotionCount(); ++i) {
-        const std::int64_t key = PotionSortKey(list[i], std::abs(code));
+        const std::int64_t key = potionSortKey(list[i], std::abs(code));
         keyed.emplace_back(code > 0 ? key : -key, -i);
     }
     std::sort(keyed.begin(), keyed.end());
@@ -64,7 +64,7 @@ TEST_F(PotionListTest, EveryColumnHasItsKey) {
     for (int s = 1; s <= 5; ++s)
         rec.Effects[std::size_t(s - 1)] = {4 * s + 5, 4 * s + 2, 4 * s + 3, 4 * s + 4};
     for (int column = 1; column <= 25; ++column)
-        EXPECT_EQ(PotionSortKey(rec, column), column) << column;
+        EXPECT_EQ(potionSortKey(rec, column), column) << column;
 }
 
 TEST_F(PotionListTest, EqualKeysComeOutReversedAndTwoSortsRestoreThem) {

@@ -16,7 +16,7 @@
 namespace qor {
 namespace {
 
-using test::LiteralSearchFromEffects;
+using test::literalSearchFromEffects;
 
 int randomLineCode(std::mt19937_64 &rng, const GameData &data) {
     const int named = int(data.FilterList.size());
@@ -130,7 +130,7 @@ TEST(SearchEquivalence, RandomDataAndConditionsGiveTheLiteralResult) {
                 literal.AddPotion(earlier);
                 fast.AddPotion(earlier);
             }
-            LiteralSearchFromEffects(data, purity, cond, available, clearFirst, literal);
+            literalSearchFromEffects(data, purity, cond, available, clearFirst, literal);
             const EffectSearchOutcome outcome = searcher.run(data, purity, cond, available, clearFirst, fast);
             const std::string context = "seed " + std::to_string(seed) + " run " + std::to_string(run);
             expectSameLists(literal, fast, context);
@@ -152,12 +152,12 @@ TEST(SearchEquivalence, GeneratedDataWithManyEffectsUsesTheMultiWordSets) {
     PotionList literal;
     PotionList fast;
     EffectSearcher searcher;
-    const GameData data = BuildGameData(GenerateDataSet(11, 60, 150), SkillSettings{});
+    const GameData data = buildGameData(generateDataSet(11, 60, 150), SkillSettings{});
     std::mt19937_64 rng(5);
     for (int run = 0; run < 60; ++run) {
         const SearchConditions cond = randomConditions(rng, data);
         const std::vector<std::uint8_t> available = randomAvailability(rng, data);
-        LiteralSearchFromEffects(data, false, cond, available, true, literal);
+        literalSearchFromEffects(data, false, cond, available, true, literal);
         searcher.run(data, false, cond, available, true, fast);
         expectSameLists(literal, fast, "run " + std::to_string(run));
         if (::testing::Test::HasFatalFailure())
@@ -170,7 +170,7 @@ TEST(SearchEquivalence, BundledDataGivesTheLiteralResult) {
     if (!QFile::exists(dir + QStringLiteral("Items.ini")))
         GTEST_SKIP() << "no bundled data";
     GameData data;
-    const auto error = LoadGameData(dir, data);
+    const auto error = loadGameData(dir, data);
     ASSERT_FALSE(error) << error->toText().toStdString();
     SkillSettings skills;
     skills.AlchemySkill = 50;
@@ -194,7 +194,7 @@ TEST(SearchEquivalence, BundledDataGivesTheLiteralResult) {
     int found = 0;
     for (std::size_t k = 0; k < conditions.size(); ++k) {
         for (bool purity : {false, true}) {
-            LiteralSearchFromEffects(data, purity, conditions[k], available, true, literal);
+            literalSearchFromEffects(data, purity, conditions[k], available, true, literal);
             searcher.run(data, purity, conditions[k], available, true, fast);
             expectSameLists(literal, fast, "conditions " + std::to_string(k));
             if (k == 0) {
@@ -219,7 +219,7 @@ TEST(SearchEquivalence, CapKeepsTheFirstRecordsOfTheLiteralOrder) {
 
     PotionList literal;
     PotionList fast;
-    LiteralSearchFromEffects(data, false, cond, available, true, literal);
+    literalSearchFromEffects(data, false, cond, available, true, literal);
     ASSERT_TRUE(literal.isFull());
     EffectSearcher searcher;
     searcher.run(data, false, cond, available, true, fast);
@@ -236,7 +236,7 @@ TEST(SearchEquivalence, CapKeepsTheFirstRecordsOfTheLiteralOrder) {
     }
     literal.PotionSortCode = 2;
     fast.PotionSortCode = 2;
-    LiteralSearchFromEffects(data, false, cond, available, false, literal);
+    literalSearchFromEffects(data, false, cond, available, false, literal);
     const EffectSearchOutcome outcome = searcher.run(data, false, cond, available, false, fast);
     EXPECT_EQ(outcome.countBefore, MaxPotions - 25);
     EXPECT_EQ(outcome.countAfter, MaxPotions);

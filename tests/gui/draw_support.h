@@ -5,7 +5,7 @@
 #include "gui_test_support.h"
 
 #include "game_data/game_data.h"
-#include "recipe_list/potion_list.h"
+#include "engine/potion_list.h"
 #include "recipe_list/ui/picture_source.h"
 #include "recipe_list/ui/view_colors.h"
 

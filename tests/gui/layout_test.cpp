@@ -34,18 +34,18 @@ TEST(LayoutTest, MakeColor2RoundsHalfToEvenAndCaps) {
 
 TEST(LayoutTest, FirstGeometryIsCentredAndKeepsTheCaptionOnTheScreen) {
     const QSize size(1055, 768);
-    EXPECT_EQ(CentredWindowRect(size, QRect(0, 0, 1920, 1080)), QRect(432, 156, 1055, 768));
-    EXPECT_EQ(CentredWindowRect(size, QRect(1920, 30, 1280, 994)), QRect(1920 + 112, 30 + 113, 1055, 768));
+    EXPECT_EQ(centredWindowRect(size, QRect(0, 0, 1920, 1080)), QRect(432, 156, 1055, 768));
+    EXPECT_EQ(centredWindowRect(size, QRect(1920, 30, 1280, 994)), QRect(1920 + 112, 30 + 113, 1055, 768));
     // A screen smaller than the window: the window fits the available area.
-    EXPECT_EQ(CentredWindowRect(size, QRect(0, 0, 800, 600)), QRect(0, 0, 800, 600));
-    EXPECT_EQ(CentredWindowRect(size, QRect(0, 0, 1024, 768)), QRect(0, 0, 1024, 768));
-    EXPECT_EQ(CentredWindowRect(size, QRect(0, 24, 1024, 744)), QRect(0, 24, 1024, 744));
-    EXPECT_EQ(CentredWindowRect(size, QRect(0, 0, 1280, 700)), QRect(112, 0, 1055, 700));
+    EXPECT_EQ(centredWindowRect(size, QRect(0, 0, 800, 600)), QRect(0, 0, 800, 600));
+    EXPECT_EQ(centredWindowRect(size, QRect(0, 0, 1024, 768)), QRect(0, 0, 1024, 768));
+    EXPECT_EQ(centredWindowRect(size, QRect(0, 24, 1024, 744)), QRect(0, 24, 1024, 744));
+    EXPECT_EQ(centredWindowRect(size, QRect(0, 0, 1280, 700)), QRect(112, 0, 1055, 700));
 
     test::ScratchData data;
     auto form = test::openForm(data, false);
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
-    EXPECT_EQ(form->geometry(), CentredWindowRect(size, available));
+    EXPECT_EQ(form->geometry(), centredWindowRect(size, available));
 }
 
 // Every child of the search tab inside the tab and no two overlapping

@@ -110,7 +110,7 @@ TEST_F(SettingsLocationTest, ChosenConfigurationFolderIsCreatedForTheWriters) {
     const QString chosen = SettingsFolder(folder("installed", 0555));
     EXPECT_TRUE(QFileInfo(chosen).isDir());
     const QString path = chosen + QString::fromLatin1(kSettingsFileName);
-    EXPECT_TRUE(WriteSettings(path, DefaultSettings(3)).ok());
+    EXPECT_TRUE(WriteSettings(path, defaultSettings(3)).ok());
 }
 
 } // namespace

@@ -5,7 +5,7 @@
 #include "main_window/ui/form_main.h"
 
 #include "recipe_list/potion_cells.h"
-#include "recipe_list/potion_rec.h"
+#include "engine/potion_rec.h"
 #include "recipe_list/ui/item_pictures_source.h"
 #include "recipe_list/ui/mirror_scroll_bar.h"
 #include "recipe_list/ui/potion_header.h"

@@ -306,7 +306,7 @@ void TFormMain::restoreSearchSlot(int slot) {
 void TFormMain::setConditionControls(const SearchConditions &c) {
     // The handlers fire while the controls change and store the same values
     // again; the searches they request return at once under SearchLocked.
-    const SearchConditions fitted = FitSlotToChoosers(c, m_state->Data);
+    const SearchConditions fitted = fitSlotToChoosers(c, m_state->Data);
     ComboBoxCost_Min->setCurrentIndex(fitted.CostMinIndex);
     ComboBoxCost_Max->setCurrentIndex(fitted.CostMaxIndex);
     CbPrioriryIngredient[0]->setCurrentIndex(fitted.RequiredItem1);

@@ -91,7 +91,7 @@ void TFormMain::gridHeaderClick(int column) {
     const QModelIndex current = StringGrid->currentIndex();
     const int currentRow = current.isValid() ? current.row() + 1 : 0;
     const int firstVisible = StringGrid->verticalScrollBar()->value();
-    const int row = GridHeaderClick(st.Data, st.Grid, column, currentRow);
+    const int row = applyGridHeaderClick(st.Data, st.Grid, column, currentRow);
     m_gridModel->reload();
     StringGrid->verticalScrollBar()->setValue(firstVisible);
     if (row >= 1) {

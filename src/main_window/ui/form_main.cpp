@@ -42,7 +42,7 @@
 
 namespace qor {
 
-QRect CentredWindowRect(const QSize &wanted, const QRect &available) {
+QRect centredWindowRect(const QSize &wanted, const QRect &available) {
     // Without a window manager that maximises, a window larger than the
     // screen would hide its right or bottom edge.
     const QSize size = available.isEmpty() ? wanted : wanted.boundedTo(available.size());
@@ -61,7 +61,7 @@ TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
     setFont(mainFont);
     setMinimumSize(640, 480);
     const QScreen *screen = QGuiApplication::primaryScreen();
-    setGeometry(screen ? CentredWindowRect(QSize(1055, 768), screen->availableGeometry())
+    setGeometry(screen ? centredWindowRect(QSize(1055, 768), screen->availableGeometry())
                        : QRect(0, 0, 1055, 768));
     m_colors.takeSystemColors(palette());
 

@@ -74,7 +74,7 @@ std::optional<std::uint8_t> effColorCharCode(QChar symbol);
 
 // The window's first geometry: the given size, cut down to the screen's
 // available area, centred in that area.
-QRect CentredWindowRect(const QSize &wanted, const QRect &available);
+QRect centredWindowRect(const QSize &wanted, const QRect &available);
 
 class TFormMain : public QMainWindow {
     Q_OBJECT

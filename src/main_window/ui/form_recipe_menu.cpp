@@ -116,7 +116,7 @@ bool TFormMain::onRecipeMenuCommand(QAction *act) {
             return true;
         const TPotionRec rec = list[row];
         const auto text = m_dialogs.inputText(this, QStringLiteral("Название текущего зелья"),
-                                              DefaultPotionName(rec, st.Data));
+                                              defaultPotionName(rec, st.Data));
         if (text) {
             st.Settings.favorites.addPotion(rec, *text);
             LBFavorites->refresh();

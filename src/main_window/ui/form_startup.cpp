@@ -80,7 +80,7 @@ void TFormMain::FormCreate() {
     m_pictureLibrary.load(st.DataDir);
 
     // Cost.txt, Effects.ini, Filter.txt, Items.ini.
-    if (const auto error = LoadGameData(st.DataDir, st.Data)) {
+    if (const auto error = loadGameData(st.DataDir, st.Data)) {
         showStartupFailure(
             QStringLiteral("Не удалось загрузить данные программы."), error->toText(),
             QStringLiteral("Положите туда файлы Cost.txt, Effects.ini, Filter.txt и Items.ini "

@@ -1,6 +1,6 @@
 #include "recipe_list/ui/count_list_model.h"
 
-#include "recipe_list/potion_list.h"
+#include "engine/potion_list.h"
 
 #include <QItemSelectionModel>
 

@@ -1,7 +1,7 @@
 #include "recipe_list/ui/potion_header.h"
 
 #include "recipe_list/potion_cells.h"
-#include "recipe_list/potion_list.h"
+#include "engine/potion_list.h"
 #include "recipe_list/ui/view_colors.h"
 
 #include <QAbstractTableModel>

@@ -1,6 +1,6 @@
 #include "recipe_list/ui/potion_list_view.h"
 
-#include "recipe_list/potion_list.h"
+#include "engine/potion_list.h"
 #include "recipe_list/ui/count_list_model.h"
 #include "recipe_list/ui/picture_source.h"
 #include "recipe_list/ui/potion_header.h"

@@ -2,7 +2,7 @@
 
 #include "game_data/game_data.h"
 #include "recipe_list/potion_cells.h"
-#include "recipe_list/potion_list.h"
+#include "engine/potion_list.h"
 #include "recipe_list/ui/picture_source.h"
 #include "recipe_list/ui/view_colors.h"
 #include "visuals/contrast_ratio.h"

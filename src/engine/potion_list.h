@@ -2,7 +2,7 @@
 // The one recipe list: a fixed array of up to MaxPotions records allocated
 // once, its count, its sort order and the recipe currently selected.
 
-#include "recipe_list/potion_rec.h"
+#include "engine/potion_rec.h"
 
 #include <cstdint>
 #include <memory>
@@ -53,6 +53,6 @@ private:
 };
 
 // The sort key of a record for a column code 1..25 (never negative).
-std::int32_t PotionSortKey(const TPotionRec &rec, int column);
+std::int32_t potionSortKey(const TPotionRec &rec, int column);
 
 } // namespace qor

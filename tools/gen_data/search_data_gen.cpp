@@ -1,4 +1,4 @@
-#include "engine/search_data_gen.h"
+#include "gen_data/search_data_gen.h"
 
 #include "engine/effect_strength.h"
 #include "game_data/data_files.h"
@@ -38,7 +38,7 @@ QByteArray effectsFile(const DataSetDescription &dataSet) {
         else
             line += cut(e.name, kEffectNameWidth).leftJustified(kEffectNameWidth, QLatin1Char(' ')) +
                     e.description.left(999);
-        out += ToCp1251(line) + "\r\n";
+        out += toCp1251(line) + "\r\n";
     }
     return out;
 }
@@ -58,7 +58,7 @@ QByteArray itemsFile(const DataSetDescription &dataSet) {
                                QString::number(item.extra) + QStringLiteral("  ") +
                                name.leftJustified(kItemNameWidth, QLatin1Char(' ')) + QLatin1Char('/') +
                                name2;
-        out += ToCp1251(header) + "\r\n";
+        out += toCp1251(header) + "\r\n";
         for (const DataSetSlot &slot : item.slots) {
             out += QByteArray::number(slot.effect) + ' ' + QByteArray::number(slot.basePower) + ' ' +
                    QByteArray::number(slot.baseTime) + "\r\n";
@@ -82,7 +82,7 @@ QByteArray filterFile(const DataSetDescription &dataSet) {
     for (qsizetype i = 0; i < dataSet.filterLines.size(); ++i) {
         if (i > 0)
             out += "\r\n";
-        out += ToCp1251(dataSet.filterLines[i]);
+        out += toCp1251(dataSet.filterLines[i]);
     }
     return out;
 }
@@ -96,7 +96,7 @@ std::optional<QString> writeFile(const QString &path, const QByteArray &bytes) {
 
 } // namespace
 
-GameData BuildGameData(const DataSetDescription &dataSet, const SkillSettings &skills) {
+GameData buildGameData(const DataSetDescription &dataSet, const SkillSettings &skills) {
     GameData data;
     for (const DataSetEffect &e : dataSet.effects) {
         TEffectRec rec;
@@ -106,11 +106,11 @@ GameData BuildGameData(const DataSetDescription &dataSet, const SkillSettings &s
         rec.PerkBoost = e.perkBoost;
         rec.Percent = e.percent;
         rec.EffClass = e.effClass;
-        const QByteArray descr = ToCp1251(e.description.left(999));
-        const DescriptionPieces pieces = SplitDescription(descr);
+        const QByteArray descr = toCp1251(e.description.left(999));
+        const DescriptionPieces pieces = splitDescription(descr);
         rec.DescrKind = pieces.kind;
         for (int i = 0; i < 3; ++i)
-            rec.Descr[std::size_t(i)] = FromCp1251(pieces.pieces[std::size_t(i)]);
+            rec.Descr[std::size_t(i)] = fromCp1251(pieces.pieces[std::size_t(i)]);
         data.EffectTable.push_back(rec);
         const QString name = cut(e.name, kEffectNameWidth).trimmed();
         data.EffectNames << name;
@@ -140,12 +140,12 @@ GameData BuildGameData(const DataSetDescription &dataSet, const SkillSettings &s
     }
     data.CostList = dataSet.costs;
     // An empty Filter.txt reads as one empty line.
-    BuildFilters(data, dataSet.filterLines.isEmpty() ? QStringList{QString()} : dataSet.filterLines);
+    buildFilters(data, dataSet.filterLines.isEmpty() ? QStringList{QString()} : dataSet.filterLines);
     RecalcItemEffects(data, skills);
     return data;
 }
 
-std::optional<QString> WriteDataFolder(const DataSetDescription &dataSet, const QString &dir) {
+std::optional<QString> writeDataFolder(const DataSetDescription &dataSet, const QString &dir) {
     if (!QDir().mkpath(dir))
         return QStringLiteral("cannot create %1").arg(dir);
     const QDir d(dir);
@@ -160,7 +160,7 @@ std::optional<QString> WriteDataFolder(const DataSetDescription &dataSet, const 
     return std::nullopt;
 }
 
-DataSetDescription GenerateDataSet(std::uint64_t seed, int itemCount, int effectCount) {
+DataSetDescription generateDataSet(std::uint64_t seed, int itemCount, int effectCount) {
     static const char16_t *const kKinds[] = {u"Урон",           u"Защита",     u"Сила", u"Слабость",
                                              u"Восстановление", u"Поглощение", u"Свет", u"Тень",
                                              u"Огонь",          u"Холод"};

@@ -53,15 +53,15 @@ struct DataSetDescription {
 
 // The tables as the loader would leave them (names, filter list and groups;
 // descriptions are not cut into pieces), with the strengths computed for skills.
-GameData BuildGameData(const DataSetDescription &dataSet, const SkillSettings &skills);
+GameData buildGameData(const DataSetDescription &dataSet, const SkillSettings &skills);
 
 // Writes Cost.txt, Effects.ini, Filter.txt and Items.ini into dir (created if
 // needed). Returns an error text on failure.
-std::optional<QString> WriteDataFolder(const DataSetDescription &dataSet, const QString &dir);
+std::optional<QString> writeDataFolder(const DataSetDescription &dataSet, const QString &dir);
 
 // A valid random data set: itemCount real ingredients with four different
 // effects each, effectCount real effects, a price ladder and filter lines.
 // Effect frequencies are skewed (some rare, some common) as in real data.
-DataSetDescription GenerateDataSet(std::uint64_t seed, int itemCount, int effectCount);
+DataSetDescription generateDataSet(std::uint64_t seed, int itemCount, int effectCount);
 
 } // namespace qor

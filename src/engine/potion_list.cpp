@@ -1,4 +1,4 @@
-#include "recipe_list/potion_list.h"
+#include "engine/potion_list.h"
 
 #include <algorithm>
 
@@ -16,7 +16,7 @@ constexpr std::int64_t kMaxCountingRange = 4 * std::int64_t{MaxPotions} + kIniti
 
 } // namespace
 
-std::int32_t PotionSortKey(const TPotionRec &rec, int column) {
+std::int32_t potionSortKey(const TPotionRec &rec, int column) {
     switch (column) {
     case PotionColumn::Type:
         return rec.PotionType;
@@ -71,7 +71,7 @@ void PotionList::SortPotions() {
     std::int32_t minKey = 0;
     std::int32_t maxKey = 0;
     for (int i = 0; i < m_count; ++i) {
-        const std::int32_t key = PotionSortKey(m_scratch[i], column);
+        const std::int32_t key = potionSortKey(m_scratch[i], column);
         minKey = std::min(minKey, key);
         maxKey = std::max(maxKey, key);
     }
@@ -87,8 +87,8 @@ void PotionList::SortPotions() {
             order[i] = i;
         const TPotionRec *src = m_scratch.get();
         std::sort(order, order + m_count, [&](std::int32_t a, std::int32_t b) {
-            const std::int32_t ka = PotionSortKey(src[a], column);
-            const std::int32_t kb = PotionSortKey(src[b], column);
+            const std::int32_t ka = potionSortKey(src[a], column);
+            const std::int32_t kb = potionSortKey(src[b], column);
             if (ka != kb)
                 return ascending ? ka < kb : ka > kb;
             return a > b;
@@ -103,7 +103,7 @@ void PotionList::SortPotions() {
         m_counters.resize(static_cast<std::size_t>(range), 0);
     std::int32_t *counters = m_counters.data();
     const auto slot = [&](const TPotionRec &rec) {
-        return static_cast<std::size_t>(std::int64_t{PotionSortKey(rec, column)} - minKey);
+        return static_cast<std::size_t>(std::int64_t{potionSortKey(rec, column)} - minKey);
     };
     for (int i = 0; i < m_count; ++i)
         ++counters[slot(m_scratch[i])];
