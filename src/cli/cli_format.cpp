@@ -1,25 +1,20 @@
 #include "cli/cli_format.h"
 
-#include <QStringList>
-
 namespace qor {
 
-QString FormatPotionRecord(const TPotionRec &rec) {
-    QStringList f;
-    f.reserve(29);
+void PrintPotionRecord(OutputBuffer &out, const TPotionRec &rec) {
     for (std::int32_t item : rec.Items)
-        f << QString::number(item);
+        out << item << ' ';
     for (const TPotionEffect &e : rec.Effects)
-        f << QString::number(e.Effect);
-    f << QString::number(rec.ItemCount) << QString::number(rec.EffCount) << QString::number(rec.MainEffSlot)
-      << QString::number(rec.Cost) << QString::number(rec.UselessItem) << QString::number(rec.PotionType);
+        out << e.Effect << ' ';
+    out << rec.ItemCount << ' ' << rec.EffCount << ' ' << rec.MainEffSlot << ' ' << rec.Cost << ' '
+        << rec.UselessItem << ' ' << std::int32_t{rec.PotionType};
     for (const TPotionEffect &e : rec.Effects)
-        f << QString::number(e.Power);
+        out << ' ' << e.Power;
     for (const TPotionEffect &e : rec.Effects)
-        f << QString::number(e.Time);
+        out << ' ' << e.Time;
     for (const TPotionEffect &e : rec.Effects)
-        f << QString::number(e.Cost);
-    return f.join(QLatin1Char(' '));
+        out << ' ' << e.Cost;
 }
 
 } // namespace qor
