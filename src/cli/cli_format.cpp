@@ -1,20 +1,36 @@
 #include "cli/cli_format.h"
 
+#include <charconv>
+
 namespace qor {
 
 void PrintPotionRecord(OutputBuffer &out, const TPotionRec &rec) {
+    // The whole line is formatted into the block at once: 29 numbers of at
+    // most 11 characters, each with its blank.
+    constexpr std::size_t kMaxNumber = 11;
+    constexpr std::size_t kFields = 29;
+    char *p = out.claim(kFields * (kMaxNumber + 1));
+    const auto put = [&p](std::int32_t value) {
+        p = std::to_chars(p, p + kMaxNumber, value).ptr;
+        *p++ = ' ';
+    };
     for (std::int32_t item : rec.Items)
-        out << item << ' ';
+        put(item);
     for (const TPotionEffect &e : rec.Effects)
-        out << e.Effect << ' ';
-    out << rec.ItemCount << ' ' << rec.EffCount << ' ' << rec.MainEffSlot << ' ' << rec.Cost << ' '
-        << rec.UselessItem << ' ' << std::int32_t{rec.PotionType};
+        put(e.Effect);
+    put(rec.ItemCount);
+    put(rec.EffCount);
+    put(rec.MainEffSlot);
+    put(rec.Cost);
+    put(rec.UselessItem);
+    put(rec.PotionType);
     for (const TPotionEffect &e : rec.Effects)
-        out << ' ' << e.Power;
+        put(e.Power);
     for (const TPotionEffect &e : rec.Effects)
-        out << ' ' << e.Time;
+        put(e.Time);
     for (const TPotionEffect &e : rec.Effects)
-        out << ' ' << e.Cost;
+        put(e.Cost);
+    out.commit(p - 1); // no blank after the last number
 }
 
 } // namespace qor

@@ -47,6 +47,14 @@ class OutputBuffer {
         return *this;
     }
 
+    // Direct writing of at most n bytes: claim gives where to write, commit
+    // takes the end of what was written.
+    char *claim(std::size_t n) {
+        room(n);
+        return m_block.get() + m_used;
+    }
+    void commit(const char *end) { m_used = static_cast<std::size_t>(end - m_block.get()); }
+
     // Writes the collected bytes to the stream's device (after any text the
     // stream itself still holds), or appends them to the stream's string.
     void flush();
