@@ -26,10 +26,11 @@ enum class RowBg { Even = 0, Odd = 1, Selected = 2 };
 struct ItemPictureSet {
     QImage PicSource;             // W x (cell - 1), key intact (RGB32)
     QImage PicSmall;              // 32 x 32, key transparent
-    mutable QImage PicSourceTransparent; // PicSource with the key transparent, made when first asked for
     std::array<QImage, 3> PicRow; // s x s, key baked (by RowBg)
     QImage PicDisplay;            // W x (cell - 1), key -> panel background
     QImage PicWindow;             // W x (cell - 1), key -> window colour
+    // PicSource with the key transparent, made when first asked for.
+    mutable QImage PicSourceTransparent;
 };
 
 // The pictures of one potion kind (0 potion, 1 poison).
