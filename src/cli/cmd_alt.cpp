@@ -6,7 +6,6 @@
 #include "engine/potion_list.h"
 
 #include <QCommandLineParser>
-#include <QTextStream>
 
 #include <memory>
 
@@ -14,7 +13,7 @@ namespace qor {
 
 namespace {
 
-void printLine(QTextStream &out, const char *label, const std::vector<std::int32_t> &values) {
+void printLine(OutputBuffer &out, std::string_view label, const std::vector<std::int32_t> &values) {
     out << label;
     for (std::int32_t v : values)
         out << ' ' << v;
@@ -60,16 +59,19 @@ int cmdAlt(CliContext &ctx, const QStringList &args) {
     for (std::int32_t effect : effects)
         alt.AltAddEffect(ctx.data, ctx.skills.PerkPurity, *list, effect, selection);
 
-    QTextStream &out = ctx.out;
+    OutputBuffer out(ctx.out);
     printLine(out, "items", alt.AltItems);
     printLine(out, "effects", alt.AltEffects);
     printLine(out, "reachable", alt.reachableEffects(true));
     printLine(out, "unreachable", alt.reachableEffects(false));
     printLine(out, "candidates", alt.AltCandidates);
-    if (list->PotionCount() > 0)
-        out << "potion " << formatPotionRecord((*list)[0]) << '\n';
-    else
+    if (list->PotionCount() > 0) {
+        out << "potion ";
+        printPotionRecord(out, (*list)[0]);
+        out << '\n';
+    } else {
         out << "potion none\n";
+    }
     return kExitOk;
 }
 

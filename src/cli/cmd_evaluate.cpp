@@ -35,11 +35,14 @@ int cmdEvaluate(CliContext &ctx, const QStringList &args) {
     }
 
     TPotionRec rec;
+    OutputBuffer out(ctx.out);
     if (EvaluatePotion(ctx.data, ctx.skills.PerkPurity, rec, items[0], items[1], items[2],
-                       parser.isSet(strictOpt)))
-        ctx.out << formatPotionRecord(rec) << '\n';
-    else
-        ctx.out << "none\n";
+                       parser.isSet(strictOpt))) {
+        printPotionRecord(out, rec);
+        out << '\n';
+    } else {
+        out << "none\n";
+    }
     return kExitOk;
 }
 

@@ -242,17 +242,19 @@ int cmdSearchEffects(CliContext &ctx, const QStringList &args) {
     list->PotionSortCode = sortCode;
     SearshFromEffects(ctx.data, ctx.skills.PerkPurity, cond, available, true, *list);
     const bool cells = parser.isSet(cellsOpt);
+    OutputBuffer out(ctx.out);
     for (int row = 0; row < list->PotionCount(); ++row) {
         if (!cells) {
-            ctx.out << formatPotionRecord((*list)[row]) << '\n';
+            printPotionRecord(out, (*list)[row]);
+            out << '\n';
             continue;
         }
         for (int column = 0; column < PotionColumn::Count; ++column) {
             if (column > 0)
-                ctx.out << '\t';
-            ctx.out << GetPotionCellText(ctx.data, *list, row, column, false);
+                out << '\t';
+            out << QStringView(GetPotionCellText(ctx.data, *list, row, column, false));
         }
-        ctx.out << '\n';
+        out << '\n';
     }
     return kExitOk;
 }

@@ -38,8 +38,11 @@ int cmdSearchItems(CliContext &ctx, const QStringList &args) {
 
     // The list is large; keep it off the stack.
     const auto list = std::make_unique<PotionList>();
-    if (SearshFromItems(ctx.data, ctx.skills.PerkPurity, items, true, *list))
-        ctx.out << formatPotionRecord((*list)[0]) << '\n';
+    if (SearshFromItems(ctx.data, ctx.skills.PerkPurity, items, true, *list)) {
+        OutputBuffer out(ctx.out);
+        printPotionRecord(out, (*list)[0]);
+        out << '\n';
+    }
     return kExitOk;
 }
 

@@ -6,13 +6,13 @@ namespace qor {
 
 namespace {
 
-// Counters cover every key the engine can produce without growing: a price is
-// at most five slot prices of 30000 each.
-constexpr std::int64_t kInitialKeyRange = 5 * 30000 + 1;
+// Every key the engine can produce fits this range: a price is at most five
+// slot prices of 30000 each.
+constexpr std::int64_t kEngineKeyRange = 5 * 30000 + 1;
 // Beyond this key range (only from damaged records) a comparison sort with
 // the same ordering rule replaces the counting sort, so no huge counter array
 // is ever allocated.
-constexpr std::int64_t kMaxCountingRange = 4 * std::int64_t{MaxPotions} + kInitialKeyRange;
+constexpr std::int64_t kMaxCountingRange = 4 * std::int64_t{MaxPotions} + kEngineKeyRange;
 
 } // namespace
 
@@ -44,34 +44,42 @@ std::int32_t potionSortKey(const TPotionRec &rec, int column) {
     }
 }
 
-PotionList::PotionList()
-    : m_potions(std::make_unique<TPotionRec[]>(MaxPotions)),
-      m_scratch(std::make_unique<TPotionRec[]>(MaxPotions)),
-      m_counters(static_cast<std::size_t>(kInitialKeyRange), 0) {}
+PotionList::PotionList() {
+    m_potions.reserve(MaxPotions);
+    m_scratch.reserve(MaxPotions);
+}
 
 bool PotionList::AddPotion(const TPotionRec &rec) {
-    if (m_count >= MaxPotions)
+    if (isFull())
         return false;
-    m_potions[m_count++] = rec;
+    m_potions.push_back(rec);
     return true;
 }
 
 void PotionList::truncate(int n) {
-    m_count = std::clamp(n, 0, m_count);
+    m_potions.resize(static_cast<std::size_t>(std::clamp(n, 0, PotionCount())));
+}
+
+void PotionList::ensureCounters(std::int64_t n) {
+    if (static_cast<std::int64_t>(m_counters.size()) < n)
+        m_counters.resize(static_cast<std::size_t>(n), 0);
 }
 
 void PotionList::SortPotions() {
     const int code = PotionSortCode;
-    if (m_count < 2 || code == 0 || code < -25 || code > 25)
+    const int count = PotionCount();
+    if (count < 2 || code == 0 || code < -25 || code > 25)
         return;
     const int column = code > 0 ? code : -code;
     const bool ascending = code > 0;
 
-    std::copy_n(m_potions.get(), m_count, m_scratch.get());
+    m_scratch.assign(m_potions.begin(), m_potions.end());
+    const TPotionRec *src = m_scratch.data();
+    TPotionRec *dst = m_potions.data();
     std::int32_t minKey = 0;
     std::int32_t maxKey = 0;
-    for (int i = 0; i < m_count; ++i) {
-        const std::int32_t key = potionSortKey(m_scratch[i], column);
+    for (int i = 0; i < count; ++i) {
+        const std::int32_t key = potionSortKey(src[i], column);
         minKey = std::min(minKey, key);
         maxKey = std::max(maxKey, key);
     }
@@ -81,32 +89,32 @@ void PotionList::SortPotions() {
 
     if (range > kMaxCountingRange) {
         // Same result as the counting sort: by key, equal keys in reverse order.
-        // The counters serve as the index array, so nothing is allocated.
+        // The counters serve as the index array.
+        ensureCounters(count);
         std::int32_t *order = m_counters.data();
-        for (int i = 0; i < m_count; ++i)
+        for (int i = 0; i < count; ++i)
             order[i] = i;
-        const TPotionRec *src = m_scratch.get();
-        std::sort(order, order + m_count, [&](std::int32_t a, std::int32_t b) {
+        std::sort(order, order + count, [&](std::int32_t a, std::int32_t b) {
             const std::int32_t ka = potionSortKey(src[a], column);
             const std::int32_t kb = potionSortKey(src[b], column);
             if (ka != kb)
                 return ascending ? ka < kb : ka > kb;
             return a > b;
         });
-        for (int i = 0; i < m_count; ++i)
-            m_potions[i] = src[order[i]];
-        std::fill_n(order, m_count, 0);
+        for (int i = 0; i < count; ++i)
+            dst[i] = src[order[i]];
+        std::fill_n(order, count, 0);
+        m_scratch.clear();
         return;
     }
 
-    if (static_cast<std::int64_t>(m_counters.size()) < range)
-        m_counters.resize(static_cast<std::size_t>(range), 0);
+    ensureCounters(range);
     std::int32_t *counters = m_counters.data();
     const auto slot = [&](const TPotionRec &rec) {
         return static_cast<std::size_t>(std::int64_t{potionSortKey(rec, column)} - minKey);
     };
-    for (int i = 0; i < m_count; ++i)
-        ++counters[slot(m_scratch[i])];
+    for (int i = 0; i < count; ++i)
+        ++counters[slot(src[i])];
 
     const std::size_t top = static_cast<std::size_t>(range - 1);
     std::int32_t total = 0;
@@ -125,11 +133,12 @@ void PotionList::SortPotions() {
             }
         }
     }
-    for (int i = 0; i < m_count; ++i) {
-        const TPotionRec &rec = m_scratch[i];
-        m_potions[--counters[slot(rec)]] = rec;
+    for (int i = 0; i < count; ++i) {
+        const TPotionRec &rec = src[i];
+        dst[--counters[slot(rec)]] = rec;
     }
     std::fill_n(counters, top + 1, 0);
+    m_scratch.clear();
 }
 
 } // namespace qor

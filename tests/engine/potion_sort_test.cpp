@@ -130,6 +130,33 @@ TEST_F(PotionListTest, KeysBeyondNinetyThousandSortWithTheSameRule) {
     }
 }
 
+TEST_F(PotionListTest, SortScratchGrowsWithTheListItSorts) {
+    // The counters start empty and grow as far as a sort needs them: first a
+    // narrow key range, then the index array of the comparison sort for more
+    // records than that range had keys.
+    for (int i = 0; i < 40; ++i)
+        list->AddPotion(withCost(i % 4, i));
+    list->PotionSortCode = 2;
+    list->SortPotions();
+    EXPECT_EQ(list->Potions().front().Cost, 0);
+    EXPECT_EQ(list->Potions().back().Cost, 3);
+    std::mt19937 rng(17);
+    for (int i = 0; i < 2000; ++i)
+        list->AddPotion(withCost(int(rng()), 100 + i));
+    for (int code : {-2, 2}) {
+        const std::vector<std::int32_t> expected = expectedOrder(*list, code);
+        list->PotionSortCode = code;
+        list->SortPotions();
+        ASSERT_EQ(tags(*list), expected) << code;
+    }
+    list->truncate(3);
+    EXPECT_EQ(list->PotionCount(), 3);
+    list->truncate(10);
+    EXPECT_EQ(list->PotionCount(), 3);
+    EXPECT_TRUE(list->AddPotion(withCost(5, -5)));
+    EXPECT_EQ((*list)[3].UselessItem, -5);
+}
+
 TEST_F(PotionListTest, RandomRecordsSortByEveryColumn) {
     std::mt19937 rng(9);
     std::uniform_int_distribution<int> small(0, 12);

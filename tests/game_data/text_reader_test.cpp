@@ -3,6 +3,8 @@
 #include "game_data/text_codec.h"
 #include "game_data/text_reader.h"
 
+#include <QStringDecoder>
+
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -163,6 +165,20 @@ TEST(Cp1251, DecodesAndEncodesCyrillic) {
     EXPECT_EQ(toCp1251(text).left(0x98), all.left(0x98));
     EXPECT_EQ(toCp1251(text).mid(0x99), all.mid(0x99));
     EXPECT_EQ(toCp1251(QString::fromUtf8("a\u4e2d")), QByteArray("a?"));
+}
+
+TEST(Cp1251, TableMatchesThePlatformConverter) {
+    QStringDecoder decoder("windows-1251", QStringDecoder::Flag::Stateless);
+    if (!decoder.isValid())
+        GTEST_SKIP() << "no converter for the code page";
+    QByteArray all(256, '\0');
+    for (int b = 0; b < 256; ++b)
+        all[b] = char(b);
+    const QString expected = decoder.decode(all);
+    const QString text = fromCp1251(all);
+    for (int b = 0; b < 256; ++b)
+        EXPECT_EQ(text[b].unicode(), expected[b].unicode()) << "byte " << b;
+    EXPECT_EQ(toCp1251(text), all);
 }
 
 } // namespace

@@ -149,7 +149,9 @@ void TFormMain::FormCreate() {
     SetSplittersHeight();
     m_pictures.MakePictures(0, LBPotion->itemHeight(), m_colors.Window.rgb(), m_colors.PotionColor2.rgb(),
                             m_colors.Highlight.rgb());
-    m_pictures.MakePicturesDisplay(0, st.Settings.block.gridSelRow(),
+    // Display mode, for the saved grid row's ingredient only: every other
+    // display and window picture is made when first shown.
+    m_pictures.MakePicturesDisplay(1, st.Settings.block.gridSelRow(),
                                    colorFromCode(st.Settings.block.picBgColor(), m_colors).rgb(),
                                    m_colors.Window.rgb());
     SetLBoxLightCellType();
