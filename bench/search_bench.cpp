@@ -4,7 +4,7 @@
 
 #include "engine/effect_strength.h"
 #include "engine/evaluate_potion.h"
-#include "engine/search_data_gen.h"
+#include "gen_data/search_data_gen.h"
 #include "engine/search_from_effects.h"
 #include "game_data/data_loader.h"
 
@@ -30,7 +30,7 @@ struct BenchData {
 };
 
 void load(BenchData &bench, const QString &dir) {
-    bench.ok = !LoadGameData(dir, bench.data).has_value();
+    bench.ok = !loadGameData(dir, bench.data).has_value();
     if (!bench.ok)
         return;
     RecalcItemEffects(bench.data, SkillSettings{});
@@ -46,7 +46,7 @@ const BenchData &bundled() {
             // Without the bundled data a generated set of the same size stands in.
             static QTemporaryDir tmp;
             dir = tmp.path() + QStringLiteral("/");
-            WriteDataFolder(GenerateDataSet(3, 130, 55), dir);
+            writeDataFolder(generateDataSet(3, 130, 55), dir);
         }
         load(*d, dir);
         return d;
@@ -59,7 +59,7 @@ const BenchData &generated() {
         auto d = std::make_unique<BenchData>();
         QTemporaryDir tmp;
         const QString dir = tmp.path() + QStringLiteral("/");
-        if (!WriteDataFolder(GenerateDataSet(7, 400, 60), dir))
+        if (!writeDataFolder(generateDataSet(7, 400, 60), dir))
             load(*d, dir);
         return d;
     }();

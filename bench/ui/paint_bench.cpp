@@ -2,13 +2,13 @@
 // screen: the visible rows drawn by PotionListView into an image.
 
 #include "engine/evaluate_potion.h"
-#include "engine/search_data_gen.h"
+#include "gen_data/search_data_gen.h"
 #include "game_data/data_loader.h"
-#include "recipe_list/potion_list.h"
-#include "recipe_list/ui/picture_source.h"
+#include "engine/potion_list.h"
+#include "common_ui/picture_source.h"
 #include "recipe_list/ui/potion_header.h"
 #include "recipe_list/ui/potion_list_view.h"
-#include "visuals/ui/view_colors.h"
+#include "common_ui/view_colors.h"
 
 #include <QApplication>
 #include <QImage>
@@ -70,8 +70,8 @@ struct Fixture {
     PlainPictures pictures;
 
     Fixture() {
-        if (LoadGameData(QStringLiteral(QOR_SOURCE_DATA_DIR), data).has_value())
-            data = BuildGameData(GenerateDataSet(7, 110, 55), SkillSettings{});
+        if (loadGameData(QStringLiteral(QOR_SOURCE_DATA_DIR), data).has_value())
+            data = buildGameData(generateDataSet(7, 110, 55), SkillSettings{});
         std::mt19937 rng(42);
         std::uniform_int_distribution<int> pick(1, data.highestItem());
         TPotionRec rec;

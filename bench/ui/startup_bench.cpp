@@ -22,7 +22,7 @@ QApplication &application() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     static QApplication app(argc, argv);
-    static const bool fonts = (qor::InstallFontSubstitutes(), true);
+    static const bool fonts = (qor::installFontSubstitutes(), true);
     Q_UNUSED(fonts);
     return app;
 }

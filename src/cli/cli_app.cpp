@@ -28,6 +28,7 @@ constexpr CommandEntry kCommands[] = {
     {"alt", &cmdAlt},
     {"grid", &cmdGrid},
     {"settings-rewrite", &cmdSettingsRewrite},
+    {"plan", &cmdPlan},
 };
 // clang-format on
 
@@ -82,7 +83,7 @@ bool parsePerks(const QString &list, SkillSettings &skills, QString &bad) {
 
 } // namespace
 
-int RunCli(const QStringList &args, QTextStream &out, QTextStream &err) {
+int runCli(const QStringList &args, QTextStream &out, QTextStream &err) {
     QCommandLineParser parser;
     // Options after the command name belong to the command.
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
@@ -125,7 +126,7 @@ int RunCli(const QStringList &args, QTextStream &out, QTextStream &err) {
     }
 
     CliContext ctx{out, err, {}, {}, {}};
-    ctx.dataDir = parser.isSet(dataOpt) ? parser.value(dataOpt) : DefaultDataDir();
+    ctx.dataDir = parser.isSet(dataOpt) ? parser.value(dataOpt) : defaultDataDir();
     if (!ctx.dataDir.isEmpty() && !ctx.dataDir.endsWith(u'/'))
         ctx.dataDir += u'/';
 
@@ -136,7 +137,7 @@ int RunCli(const QStringList &args, QTextStream &out, QTextStream &err) {
                    {fortifyOpt, ctx.skills.AlchemyFortify},
                    {ranksOpt, ctx.skills.AlchemistRanks}};
     for (const auto &n : numbers) {
-        if (parser.isSet(n.option) && !ParseInt32(parser.value(n.option), n.field)) {
+        if (parser.isSet(n.option) && !parseInt32(parser.value(n.option), n.field)) {
             err << "--" << n.option.names().first() << ": not a 32-bit integer: \"" << parser.value(n.option)
                 << "\"\n";
             err.flush();

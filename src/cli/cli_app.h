@@ -10,6 +10,6 @@ namespace qor {
 
 // args[0] is the program name. Returns the process exit code (0, 1 data
 // error, 2 usage error). Results go to out, messages to err.
-int RunCli(const QStringList &args, QTextStream &out, QTextStream &err);
+int runCli(const QStringList &args, QTextStream &out, QTextStream &err);
 
 } // namespace qor

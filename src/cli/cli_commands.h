@@ -15,5 +15,6 @@ int cmdSearchItems(CliContext &ctx, const QStringList &args);
 int cmdAlt(CliContext &ctx, const QStringList &args);
 int cmdGrid(CliContext &ctx, const QStringList &args);
 int cmdSettingsRewrite(CliContext &ctx, const QStringList &args);
+int cmdPlan(CliContext &ctx, const QStringList &args);
 
 } // namespace qor

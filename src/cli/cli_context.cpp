@@ -15,7 +15,7 @@ bool CliContext::loadData() {
     if (dataLoaded)
         return true;
     data = GameData{};
-    if (const std::optional<DataError> error = LoadGameData(dataDir, data)) {
+    if (const std::optional<DataError> error = loadGameData(dataDir, data)) {
         err << error->toText() << '\n';
         err.flush();
         return false;
@@ -42,7 +42,7 @@ int CliContext::usageError(const QString &command, const QString &message) {
     return kExitUsage;
 }
 
-QString DefaultDataDir() {
+QString defaultDataDir() {
     QString exeDir;
     if (QCoreApplication::instance()) {
         exeDir = QCoreApplication::applicationDirPath();
@@ -54,7 +54,7 @@ QString DefaultDataDir() {
     return exeDir + QStringLiteral("/Files/");
 }
 
-bool ParseInt32(const QString &text, std::int32_t &value) {
+bool parseInt32(const QString &text, std::int32_t &value) {
     bool ok = false;
     const int v = text.trimmed().toInt(&ok, 10);
     if (ok)

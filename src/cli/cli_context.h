@@ -49,9 +49,9 @@ struct CliContext {
 };
 
 // "Files/" beside the running executable.
-QString DefaultDataDir();
+QString defaultDataDir();
 
 // Parses an int32 written in decimal; false for anything else, out of range included.
-bool ParseInt32(const QString &text, std::int32_t &value);
+bool parseInt32(const QString &text, std::int32_t &value);
 
 } // namespace qor

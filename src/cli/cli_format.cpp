@@ -1,25 +1,36 @@
 #include "cli/cli_format.h"
 
-#include <QStringList>
+#include <charconv>
 
 namespace qor {
 
-QString FormatPotionRecord(const TPotionRec &rec) {
-    QStringList f;
-    f.reserve(29);
+void printPotionRecord(OutputBuffer &out, const TPotionRec &rec) {
+    // The whole line is formatted into the block at once: 29 numbers of at
+    // most 11 characters, each with its blank.
+    constexpr std::size_t kMaxNumber = 11;
+    constexpr std::size_t kFields = 29;
+    char *p = out.claim(kFields * (kMaxNumber + 1));
+    const auto put = [&p](std::int32_t value) {
+        p = std::to_chars(p, p + kMaxNumber, value).ptr;
+        *p++ = ' ';
+    };
     for (std::int32_t item : rec.Items)
-        f << QString::number(item);
+        put(item);
     for (const TPotionEffect &e : rec.Effects)
-        f << QString::number(e.Effect);
-    f << QString::number(rec.ItemCount) << QString::number(rec.EffCount) << QString::number(rec.MainEffSlot)
-      << QString::number(rec.Cost) << QString::number(rec.UselessItem) << QString::number(rec.PotionType);
+        put(e.Effect);
+    put(rec.ItemCount);
+    put(rec.EffCount);
+    put(rec.MainEffSlot);
+    put(rec.Cost);
+    put(rec.UselessItem);
+    put(rec.PotionType);
     for (const TPotionEffect &e : rec.Effects)
-        f << QString::number(e.Power);
+        put(e.Power);
     for (const TPotionEffect &e : rec.Effects)
-        f << QString::number(e.Time);
+        put(e.Time);
     for (const TPotionEffect &e : rec.Effects)
-        f << QString::number(e.Cost);
-    return f.join(QLatin1Char(' '));
+        put(e.Cost);
+    out.commit(p - 1); // no blank after the last number
 }
 
 } // namespace qor

@@ -3,10 +3,9 @@
 #include "cli/cli_commands.h"
 #include "cli/cli_format.h"
 #include "engine/alt_making.h"
-#include "recipe_list/potion_list.h"
+#include "engine/potion_list.h"
 
 #include <QCommandLineParser>
-#include <QTextStream>
 
 #include <memory>
 
@@ -14,7 +13,7 @@ namespace qor {
 
 namespace {
 
-void printLine(QTextStream &out, const char *label, const std::vector<std::int32_t> &values) {
+void printLine(OutputBuffer &out, std::string_view label, const std::vector<std::int32_t> &values) {
     out << label;
     for (std::int32_t v : values)
         out << ' ' << v;
@@ -39,7 +38,7 @@ int cmdAlt(CliContext &ctx, const QStringList &args) {
     for (const auto &[option, target] : {std::pair{&itemOpt, &items}, std::pair{&effectOpt, &effects}}) {
         for (const QString &text : parser.values(*option)) {
             std::int32_t v = 0;
-            if (!ParseInt32(text, v))
+            if (!parseInt32(text, v))
                 return ctx.usageError(
                     name, QStringLiteral("--%1: not an integer: \"%2\"").arg(option->names().first(), text));
             target->push_back(v);
@@ -60,16 +59,19 @@ int cmdAlt(CliContext &ctx, const QStringList &args) {
     for (std::int32_t effect : effects)
         alt.AltAddEffect(ctx.data, ctx.skills.PerkPurity, *list, effect, selection);
 
-    QTextStream &out = ctx.out;
+    OutputBuffer out(ctx.out);
     printLine(out, "items", alt.AltItems);
     printLine(out, "effects", alt.AltEffects);
     printLine(out, "reachable", alt.reachableEffects(true));
     printLine(out, "unreachable", alt.reachableEffects(false));
     printLine(out, "candidates", alt.AltCandidates);
-    if (list->PotionCount() > 0)
-        out << "potion " << FormatPotionRecord((*list)[0]) << '\n';
-    else
+    if (list->PotionCount() > 0) {
+        out << "potion ";
+        printPotionRecord(out, (*list)[0]);
+        out << '\n';
+    } else {
         out << "potion none\n";
+    }
     return kExitOk;
 }
 

@@ -21,7 +21,7 @@ int cmdEvaluate(CliContext &ctx, const QStringList &args) {
         return ctx.usageError(name, QStringLiteral("expects two or three ingredient indices I1 I2 [I3]"));
     std::array<std::int32_t, 3> items{};
     for (qsizetype k = 0; k < values.size(); ++k) {
-        if (!ParseInt32(values[k], items[std::size_t(k)]))
+        if (!parseInt32(values[k], items[std::size_t(k)]))
             return ctx.usageError(name, QStringLiteral("not an ingredient index: \"%1\"").arg(values[k]));
     }
     if (!ctx.loadData())
@@ -35,11 +35,14 @@ int cmdEvaluate(CliContext &ctx, const QStringList &args) {
     }
 
     TPotionRec rec;
+    OutputBuffer out(ctx.out);
     if (EvaluatePotion(ctx.data, ctx.skills.PerkPurity, rec, items[0], items[1], items[2],
-                       parser.isSet(strictOpt)))
-        ctx.out << FormatPotionRecord(rec) << '\n';
-    else
-        ctx.out << "none\n";
+                       parser.isSet(strictOpt))) {
+        printPotionRecord(out, rec);
+        out << '\n';
+    } else {
+        out << "none\n";
+    }
     return kExitOk;
 }
 

@@ -1,10 +1,10 @@
 // grid: the reference table, sorted, one TAB-separated line per ingredient.
 
 #include "cli/cli_commands.h"
+#include "cli/output_buffer.h"
 #include "reference_table/grid_model.h"
 
 #include <QCommandLineParser>
-#include <QTextStream>
 
 namespace qor {
 
@@ -18,7 +18,7 @@ int cmdGrid(CliContext &ctx, const QStringList &args) {
     if (!parser.positionalArguments().isEmpty())
         return ctx.usageError(name, QStringLiteral("takes only --sort"));
     std::int32_t code = 0;
-    if (parser.isSet(sortOpt) && !ParseInt32(parser.value(sortOpt), code))
+    if (parser.isSet(sortOpt) && !parseInt32(parser.value(sortOpt), code))
         return ctx.usageError(name,
                               QStringLiteral("--sort: not an integer: \"%1\"").arg(parser.value(sortOpt)));
     if (!ctx.loadData())
@@ -30,12 +30,12 @@ int cmdGrid(CliContext &ctx, const QStringList &args) {
     SortGrid(ctx.data, grid);
 
     const QString point = QStringLiteral(".");
-    QTextStream &out = ctx.out;
+    OutputBuffer out(ctx.out);
     for (int row = 1; row < grid.rowCount(); ++row) {
         for (int column = 1; column <= kGridLastColumn; ++column) {
             if (column > 1)
                 out << '\t';
-            out << GetGridData(ctx.data, grid, column, row, point);
+            out << QStringView(GetGridData(ctx.data, grid, column, row, point));
         }
         out << '\n';
     }

@@ -10,7 +10,7 @@
 #include "engine/search_from_effects.h"
 #include "main_window/settings_file.h"
 #include "recipe_list/potion_cells.h"
-#include "recipe_list/potion_list.h"
+#include "engine/potion_list.h"
 
 #include <QCommandLineParser>
 #include <QTextStream>
@@ -39,7 +39,7 @@ struct ConditionOptions {
 // "A:B" as two int32 values.
 bool parsePair(const QString &text, std::int32_t &first, std::int32_t &second) {
     const QStringList parts = text.split(QLatin1Char(':'));
-    return parts.size() == 2 && ParseInt32(parts[0], first) && ParseInt32(parts[1], second);
+    return parts.size() == 2 && parseInt32(parts[0], first) && parseInt32(parts[1], second);
 }
 
 bool inRange(std::int64_t v, std::int64_t lo, std::int64_t hi) {
@@ -90,13 +90,13 @@ bool applyConditionOptions(const QCommandLineParser &parser, const ConditionOpti
     }
     for (const QString &value : parser.values(opts.disable)) {
         std::int32_t line = 0;
-        if (!ParseInt32(value, line) || !inRange(line, 1, kEffectLines))
+        if (!parseInt32(value, line) || !inRange(line, 1, kEffectLines))
             return badLine(QStringLiteral("disable"), value);
         cond.EffectEnabled[std::size_t(line - 1)] = false;
     }
     if (parser.isSet(opts.count)) {
         std::int32_t mode = 0;
-        if (!ParseInt32(parser.value(opts.count), mode) || !inRange(mode, 0, 2)) {
+        if (!parseInt32(parser.value(opts.count), mode) || !inRange(mode, 0, 2)) {
             error = QStringLiteral("--count must be 0 (pairs), 1 (triples) or 2 (both)");
             return false;
         }
@@ -112,7 +112,7 @@ bool applyConditionOptions(const QCommandLineParser &parser, const ConditionOpti
         if (!parser.isSet(r.option))
             continue;
         std::int32_t item = 0;
-        if (!ParseInt32(parser.value(r.option), item) || !inRange(item, 0, data.highestItem())) {
+        if (!parseInt32(parser.value(r.option), item) || !inRange(item, 0, data.highestItem())) {
             error = QStringLiteral("--%1: ingredient index outside 0..%2")
                         .arg(r.option.names().first())
                         .arg(data.highestItem());
@@ -210,13 +210,13 @@ int cmdSearchEffects(CliContext &ctx, const QStringList &args) {
             name, QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first()));
     std::int32_t sortCode = 0;
     if (parser.isSet(sortOpt) &&
-        (!ParseInt32(parser.value(sortOpt), sortCode) || sortCode < -25 || sortCode > 25))
+        (!parseInt32(parser.value(sortOpt), sortCode) || sortCode < -25 || sortCode > 25))
         return ctx.usageError(name, QStringLiteral("--sort expects a column code -25..25"));
     std::int32_t slot = -1;
     if (parser.isSet(slotOpt)) {
         if (!parser.isSet(settingsOpt))
             return ctx.usageError(name, QStringLiteral("--slot needs --settings"));
-        if (!ParseInt32(parser.value(slotOpt), slot) || slot < 0 || slot >= kSearchSlotCount)
+        if (!parseInt32(parser.value(slotOpt), slot) || slot < 0 || slot >= kSearchSlotCount)
             return ctx.usageError(name, QStringLiteral("--slot expects a slot 0..3"));
     }
     if (!ctx.loadData())
@@ -242,17 +242,19 @@ int cmdSearchEffects(CliContext &ctx, const QStringList &args) {
     list->PotionSortCode = sortCode;
     SearshFromEffects(ctx.data, ctx.skills.PerkPurity, cond, available, true, *list);
     const bool cells = parser.isSet(cellsOpt);
+    OutputBuffer out(ctx.out);
     for (int row = 0; row < list->PotionCount(); ++row) {
         if (!cells) {
-            ctx.out << FormatPotionRecord((*list)[row]) << '\n';
+            printPotionRecord(out, (*list)[row]);
+            out << '\n';
             continue;
         }
         for (int column = 0; column < PotionColumn::Count; ++column) {
             if (column > 0)
-                ctx.out << '\t';
-            ctx.out << GetPotionCellText(ctx.data, *list, row, column, false);
+                out << '\t';
+            out << QStringView(GetPotionCellText(ctx.data, *list, row, column, false));
         }
-        ctx.out << '\n';
+        out << '\n';
     }
     return kExitOk;
 }

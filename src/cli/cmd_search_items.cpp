@@ -3,7 +3,7 @@
 #include "cli/cli_commands.h"
 #include "cli/cli_format.h"
 #include "engine/search_from_items.h"
-#include "recipe_list/potion_list.h"
+#include "engine/potion_list.h"
 
 #include <QCommandLineParser>
 #include <QTextStream>
@@ -23,7 +23,7 @@ int cmdSearchItems(CliContext &ctx, const QStringList &args) {
     std::array<int, 3> items{};
     for (int k = 0; k < 3; ++k) {
         std::int32_t v = 0;
-        if (!ParseInt32(values[k], v))
+        if (!parseInt32(values[k], v))
             return ctx.usageError(name, QStringLiteral("not an ingredient index: \"%1\"").arg(values[k]));
         items[std::size_t(k)] = v;
     }
@@ -38,8 +38,11 @@ int cmdSearchItems(CliContext &ctx, const QStringList &args) {
 
     // The list is large; keep it off the stack.
     const auto list = std::make_unique<PotionList>();
-    if (SearshFromItems(ctx.data, ctx.skills.PerkPurity, items, true, *list))
-        ctx.out << FormatPotionRecord((*list)[0]) << '\n';
+    if (SearshFromItems(ctx.data, ctx.skills.PerkPurity, items, true, *list)) {
+        OutputBuffer out(ctx.out);
+        printPotionRecord(out, (*list)[0]);
+        out << '\n';
+    }
     return kExitOk;
 }
 

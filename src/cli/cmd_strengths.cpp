@@ -1,9 +1,9 @@
 // strengths: the stored strengths of every ingredient slot, one line each.
 
 #include "cli/cli_commands.h"
+#include "cli/output_buffer.h"
 
 #include <QCommandLineParser>
-#include <QTextStream>
 
 namespace qor {
 
@@ -17,7 +17,7 @@ int cmdStrengths(CliContext &ctx, const QStringList &args) {
     if (!ctx.loadData())
         return kExitDataError;
 
-    QTextStream &out = ctx.out;
+    OutputBuffer out(ctx.out);
     const int count = ctx.data.itemRecordCount();
     for (int i = 1; i < count; ++i) {
         const TItemRec &item = ctx.data.ItemTable[std::size_t(i)];

@@ -11,5 +11,5 @@ int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return qor::RunCli(QCoreApplication::arguments(), out, err);
+    return qor::runCli(QCoreApplication::arguments(), out, err);
 }

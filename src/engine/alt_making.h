@@ -5,7 +5,7 @@
 // recomputed. The arrays are the rows of the four lists of the page.
 
 #include "game_data/game_data.h"
-#include "recipe_list/potion_list.h"
+#include "engine/potion_list.h"
 
 #include <cstdint>
 #include <vector>

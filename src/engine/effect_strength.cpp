@@ -47,7 +47,7 @@ std::int32_t ClampValue(std::int64_t v) {
     return static_cast<std::int32_t>(v);
 }
 
-std::int32_t RoundClamp(double v) {
+std::int32_t roundClamp(double v) {
     // Compare in double before converting: a strength beyond the int32
     // range must not overflow, and NaN fails every comparison.
     if (!(v > 0.0))
@@ -104,7 +104,7 @@ void RecalcItemEffects(GameData &data, const SkillSettings &skills) {
             if (physicianClass(e.EffClass) && skills.PerkPhysician)
                 x = x * kPerkFactor;
             const double p = x;
-            (timeScaled ? slot.TimePlain : slot.PowerPlain) = RoundClamp(p);
+            (timeScaled ? slot.TimePlain : slot.PowerPlain) = roundClamp(p);
 
             if (e.PerkBoost != 0) {
                 if (e.Harmful == 1 && skills.PerkPoisoner)
@@ -112,7 +112,7 @@ void RecalcItemEffects(GameData &data, const SkillSettings &skills) {
                 else if (e.Harmful == 0 && skills.PerkBenefactor)
                     x = x * kPerkFactor;
             }
-            (timeScaled ? slot.Time : slot.Power) = RoundClamp(x);
+            (timeScaled ? slot.Time : slot.Power) = roundClamp(x);
 
             slot.Cost = ClampValue(EffectPrice(e, slot, x));
             slot.CostPlain = ClampValue(EffectPrice(e, slot, p));

@@ -13,7 +13,7 @@ inline constexpr std::int32_t MaxValue = 30000;
 // 0 below 0, MaxValue above MaxValue.
 std::int32_t ClampValue(std::int64_t v);
 // Rounds a strength half to even and clamps to 0..MaxValue; NaN gives 0.
-std::int32_t RoundClamp(double v);
+std::int32_t roundClamp(double v);
 // Price of one effect of one slot at strength v, before clamping (saturated
 // to the int32 range).
 std::int32_t EffectPrice(const TEffectRec &effect, const TItemEffect &slot, double v);

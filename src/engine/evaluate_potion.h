@@ -3,7 +3,7 @@
 // winners, at most five effects, potion or poison, price, useless ingredient.
 
 #include "game_data/game_data.h"
-#include "recipe_list/potion_rec.h"
+#include "engine/potion_rec.h"
 
 namespace qor {
 

@@ -113,7 +113,7 @@ void EffectSearcher::buildAcceptMasks(const GameData &data, const EffectSearchPl
             continue;
         }
         for (int e = 1; e < effectCount; ++e) {
-            if (WantedEntryAccepts(data, v, e))
+            if (wantedEntryAccepts(data, v, e))
                 setBit(mask, e);
         }
     }
@@ -168,7 +168,7 @@ void EffectSearcher::enumerate(const GameData &data, bool perkPurity, const Effe
             return;
         if (plan.checkCost && (rec.Cost < plan.priceMin || rec.Cost > plan.priceMax))
             return;
-        if (!MatchWantedEffects(data, plan, rec))
+        if (!matchWantedEffects(data, plan, rec))
             return;
         list.AddPotion(rec);
         full = list.isFull();
@@ -362,7 +362,7 @@ EffectSearchOutcome EffectSearcher::run(const GameData &data, bool perkPurity, c
     outcome.countBefore = list.PotionCount();
     if (clearFirst)
         list.clear();
-    const EffectSearchPlan plan = BuildEffectSearchPlan(data, cond);
+    const EffectSearchPlan plan = buildEffectSearchPlan(data, cond);
     if (plan.wantedCount > 0 && data.itemRecordCount() > 1) {
         prepare(data, itemAvailable);
         buildAcceptMasks(data, plan);

@@ -6,7 +6,7 @@
 #include "engine/search_conditions.h"
 #include "engine/search_plan.h"
 #include "game_data/game_data.h"
-#include "recipe_list/potion_list.h"
+#include "engine/potion_list.h"
 
 #include <array>
 #include <cstdint>

@@ -3,7 +3,7 @@
 // ingredients the user picked, evaluated leniently.
 
 #include "game_data/game_data.h"
-#include "recipe_list/potion_list.h"
+#include "engine/potion_list.h"
 
 #include <array>
 

@@ -25,7 +25,7 @@ template <typename Pred> void moveToBack(std::array<std::int32_t, kEffectLines> 
 
 } // namespace
 
-EffectSearchPlan BuildEffectSearchPlan(const GameData &data, const SearchConditions &cond) {
+EffectSearchPlan buildEffectSearchPlan(const GameData &data, const SearchConditions &cond) {
     EffectSearchPlan plan;
 
     // Required ingredients. A negative index (damaged settings) names no
@@ -109,7 +109,7 @@ EffectSearchPlan BuildEffectSearchPlan(const GameData &data, const SearchConditi
     return plan;
 }
 
-bool WantedEntryAccepts(const GameData &data, std::int32_t v, std::int32_t effect) {
+bool wantedEntryAccepts(const GameData &data, std::int32_t v, std::int32_t effect) {
     if (v > 0)
         return effect == v;
     if (effect < 0 || effect >= data.effectRecordCount())
@@ -132,14 +132,14 @@ bool WantedEntryAccepts(const GameData &data, std::int32_t v, std::int32_t effec
     return data.EffectFilterGroup[effect] == -v - FilterCode::FirstNamed;
 }
 
-bool MatchWantedEffects(const GameData &data, const EffectSearchPlan &plan, const TPotionRec &rec) {
+bool matchWantedEffects(const GameData &data, const EffectSearchPlan &plan, const TPotionRec &rec) {
     const int count = std::clamp(rec.EffCount, 0, kMaxPotionEffects);
     std::array<bool, kMaxPotionEffects> matched{};
     for (int w = 0; w < count; ++w) {
         const std::int32_t v = plan.WantedList[w];
         bool claimed = false;
         for (int k = 0; k < count && !claimed; ++k) {
-            if (!matched[k] && v != 0 && WantedEntryAccepts(data, v, rec.Effects[k].Effect)) {
+            if (!matched[k] && v != 0 && wantedEntryAccepts(data, v, rec.Effects[k].Effect)) {
                 matched[k] = true;
                 claimed = true;
             }

@@ -6,7 +6,7 @@
 
 #include "engine/search_conditions.h"
 #include "game_data/game_data.h"
-#include "recipe_list/potion_rec.h"
+#include "engine/potion_rec.h"
 
 #include <array>
 #include <cstdint>
@@ -30,14 +30,14 @@ struct EffectSearchPlan {
 
 // Builds the plan from the conditions. A price index outside CostList means
 // no price test (a damaged settings file must not read out of bounds).
-EffectSearchPlan BuildEffectSearchPlan(const GameData &data, const SearchConditions &cond);
+EffectSearchPlan buildEffectSearchPlan(const GameData &data, const SearchConditions &cond);
 
 // True when effect X satisfies the wanted entry v (v != 0).
-bool WantedEntryAccepts(const GameData &data, std::int32_t v, std::int32_t effect);
+bool wantedEntryAccepts(const GameData &data, std::int32_t v, std::int32_t effect);
 
 // The effect matching of a candidate: each of the first EffCount wanted
 // entries claims the first still unmatched recipe slot that satisfies it;
 // true when every slot is claimed.
-bool MatchWantedEffects(const GameData &data, const EffectSearchPlan &plan, const TPotionRec &rec);
+bool matchWantedEffects(const GameData &data, const EffectSearchPlan &plan, const TPotionRec &rec);
 
 } // namespace qor

@@ -1,9 +1,9 @@
 #include "favorites/favorites_model.h"
 
 #include "game_data/game_data.h"
-#include "main_window/settings_guard.h"
+#include "game_data/name_lookup.h"
 #include "recipe_list/potion_cells.h"
-#include "recipe_list/potion_list.h"
+#include "engine/potion_list.h"
 
 #include <algorithm>
 
@@ -78,11 +78,11 @@ bool indexFits(std::int32_t index, int count) {
 
 } // namespace
 
-QString DefaultPotionName(const TPotionRec &rec, const GameData &data) {
+QString defaultPotionName(const TPotionRec &rec, const GameData &data) {
     return potionDefaultName(data, rec);
 }
 
-bool PotionFitsData(const TPotionRec &rec, const GameData &data) {
+bool potionFitsData(const TPotionRec &rec, const GameData &data) {
     // The recipe list sorts by counting over keys 0..90000; a value outside
     // that range (only a damaged file can hold one) must never reach it.
     constexpr std::int32_t kMaxKey = 90000;
@@ -173,13 +173,13 @@ int FavoritesModel::moveEffect(int from, int to) {
 QString FavoritesModel::itemName(int row, const GameData &data) const {
     if (!validRow(row, FavItems.size()))
         return QStringLiteral("-");
-    return ItemNameOrDash(data, FavItems[static_cast<std::size_t>(row)]);
+    return itemNameOrDash(data, FavItems[static_cast<std::size_t>(row)]);
 }
 
 QString FavoritesModel::effectName(int row, const GameData &data) const {
     if (!validRow(row, FavEffects.size()))
         return QStringLiteral("-");
-    return EffectNameOrDash(data, FavEffects[static_cast<std::size_t>(row)]);
+    return effectNameOrDash(data, FavEffects[static_cast<std::size_t>(row)]);
 }
 
 int FillLbPotionsFromFavorites(const FavoritesModel &fav, bool all, int index, const GameData &data,
@@ -189,7 +189,7 @@ int FillLbPotionsFromFavorites(const FavoritesModel &fav, bool all, int index, c
         if (!all && i != index)
             continue;
         const TPotionRec &rec = fav.FavPotions[static_cast<std::size_t>(i)];
-        if (PotionFitsData(rec, data))
+        if (potionFitsData(rec, data))
             list.AddPotion(rec);
     }
     if (list.PotionCount() > 1)

@@ -3,7 +3,7 @@
 // favourite effects, in list order. Plain data with the list operations the
 // favourites views and drops need; the views hold no copies of their own.
 
-#include "recipe_list/potion_rec.h"
+#include "engine/potion_rec.h"
 
 #include <QString>
 #include <QStringList>
@@ -20,11 +20,11 @@ class PotionList;
 // " = " and the name of its main effect; empty for a recipe without
 // ingredients. The recipe list's potionDefaultName under the favourites'
 // name.
-QString DefaultPotionName(const TPotionRec &rec, const GameData &data);
+QString defaultPotionName(const TPotionRec &rec, const GameData &data);
 
 // True when every ingredient and effect index of the recipe lies inside the
 // current tables, so it can be shown and sorted safely.
-bool PotionFitsData(const TPotionRec &rec, const GameData &data);
+bool potionFitsData(const TPotionRec &rec, const GameData &data);
 
 struct FavoritesModel {
     std::vector<TPotionRec> FavPotions;

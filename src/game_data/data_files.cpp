@@ -94,7 +94,7 @@ std::optional<DataError> checkItem(const TItemRec &item, int index, int highestE
 
 } // namespace
 
-std::vector<std::int32_t> ParseCostList(QByteArrayView bytes) {
+std::vector<std::int32_t> parseCostList(QByteArrayView bytes) {
     std::vector<std::int32_t> list;
     TextReader reader(bytes);
     do {
@@ -105,7 +105,7 @@ std::vector<std::int32_t> ParseCostList(QByteArrayView bytes) {
         while (start < line.size() && line[start] == ' ')
             ++start;
         std::int32_t value = 0;
-        if (!ParseIntToken(line.sliced(start), value))
+        if (!parseIntToken(line.sliced(start), value))
             value = 0;
         list.push_back(value);
     } while (!reader.atEnd());
@@ -113,16 +113,16 @@ std::vector<std::int32_t> ParseCostList(QByteArrayView bytes) {
     return list;
 }
 
-QStringList ParseFilterLines(QByteArrayView bytes) {
+QStringList parseFilterLines(QByteArrayView bytes) {
     QStringList lines;
     TextReader reader(bytes);
     do {
-        lines.append(FromCp1251(reader.readLine()));
+        lines.append(fromCp1251(reader.readLine()));
     } while (!reader.atEnd());
     return lines;
 }
 
-std::optional<DataError> ParseEffects(QByteArrayView bytes, GameData &data) {
+std::optional<DataError> parseEffects(QByteArrayView bytes, GameData &data) {
     data.EffectTable.clear();
     data.EffectNames.clear();
     data.EffectNamesUp.clear();
@@ -143,12 +143,12 @@ std::optional<DataError> ParseEffects(QByteArrayView bytes, GameData &data) {
         if (reader.failed())
             return numberError(reader);
 
-        const QString name = FromCp1251(trimRight(columns(rest, kEffectNameFirst, kEffectNameLast)));
+        const QString name = fromCp1251(trimRight(columns(rest, kEffectNameFirst, kEffectNameLast)));
         const DescriptionPieces d =
-            SplitDescription(columns(rest, kEffectNameLast + 1, kEffectNameLast + kMaxTextLength));
+            splitDescription(columns(rest, kEffectNameLast + 1, kEffectNameLast + kMaxTextLength));
         rec.DescrKind = d.kind;
         for (std::size_t k = 0; k < rec.Descr.size(); ++k)
-            rec.Descr[k] = FromCp1251(d.pieces[k]);
+            rec.Descr[k] = fromCp1251(d.pieces[k]);
         data.EffectTable.push_back(std::move(rec));
         data.EffectNamesUp.append(name.toUpper());
         data.EffectNames.append(name);
@@ -159,7 +159,7 @@ std::optional<DataError> ParseEffects(QByteArrayView bytes, GameData &data) {
     return std::nullopt;
 }
 
-std::optional<DataError> ParseItems(QByteArrayView bytes, int highestEffect, GameData &data) {
+std::optional<DataError> parseItems(QByteArrayView bytes, int highestEffect, GameData &data) {
     data.ItemTable.clear();
     data.ItemNames.clear();
     data.ItemNamesUp.clear();
@@ -203,11 +203,11 @@ std::optional<DataError> ParseItems(QByteArrayView bytes, int highestEffect, Gam
                 separator = slash + 1;
         }
         const QString name =
-            separator > 0 ? FromCp1251(trimRight(columns(rest, kItemNameFirst, separator - 1))) : QString();
+            separator > 0 ? fromCp1251(trimRight(columns(rest, kItemNameFirst, separator - 1))) : QString();
         data.ItemTable.push_back(rec);
         data.ItemNamesUp.append(name.toUpper());
         data.ItemNames.append(name);
-        data.ItemNames2.append(FromCp1251(columns(rest, separator + 1, separator + kMaxTextLength)));
+        data.ItemNames2.append(fromCp1251(columns(rest, separator + 1, separator + kMaxTextLength)));
     } while (!reader.atEnd());
     data.ItemTable.shrink_to_fit();
     data.ItemNames.squeeze();

@@ -8,10 +8,7 @@
 
 namespace qor {
 
-namespace {
-
-// Reads a whole data file; a missing or unreadable file is an error.
-std::optional<DataError> readFile(const QString &path, QByteArray &bytes) {
+std::optional<DataError> ReadDataFile(const QString &path, QByteArray &bytes) {
     QFile file(path);
     DataError e;
     e.file = path;
@@ -31,6 +28,8 @@ std::optional<DataError> readFile(const QString &path, QByteArray &bytes) {
     return std::nullopt;
 }
 
+namespace {
+
 const char16_t *const kFixedFilters[kFixedFilterCount] = {
     u"Нет", u"Нет / Любой", u"Любой", u"Нет / Вредный", u"Вредный", u"Нет / Полезный", u"Полезный",
 };
@@ -48,7 +47,7 @@ QString DataError::toText() const {
     return text + message;
 }
 
-void BuildFilters(GameData &data, const QStringList &filterLines) {
+void buildFilters(GameData &data, const QStringList &filterLines) {
     data.FilterList.clear();
     data.FilterList.reserve(kFixedFilterCount + filterLines.size());
     for (const char16_t *text : kFixedFilters)
@@ -66,7 +65,7 @@ void BuildFilters(GameData &data, const QStringList &filterLines) {
     }
 }
 
-std::optional<DataError> LoadGameData(const QString &dataDir, GameData &data) {
+std::optional<DataError> loadGameData(const QString &dataDir, GameData &data) {
     const QDir dir(dataDir);
     QByteArray bytes;
     auto fail = [](DataError e, const QString &path) {
@@ -75,25 +74,25 @@ std::optional<DataError> LoadGameData(const QString &dataDir, GameData &data) {
     };
 
     const QString costPath = dir.filePath(QStringLiteral("Cost.txt"));
-    if (auto e = readFile(costPath, bytes))
+    if (auto e = ReadDataFile(costPath, bytes))
         return e;
-    data.CostList = ParseCostList(bytes);
+    data.CostList = parseCostList(bytes);
 
     const QString effectsPath = dir.filePath(QStringLiteral("Effects.ini"));
-    if (auto e = readFile(effectsPath, bytes))
+    if (auto e = ReadDataFile(effectsPath, bytes))
         return e;
-    if (auto e = ParseEffects(bytes, data))
+    if (auto e = parseEffects(bytes, data))
         return fail(*e, effectsPath);
 
     const QString filterPath = dir.filePath(QStringLiteral("Filter.txt"));
-    if (auto e = readFile(filterPath, bytes))
+    if (auto e = ReadDataFile(filterPath, bytes))
         return e;
-    BuildFilters(data, ParseFilterLines(bytes));
+    buildFilters(data, parseFilterLines(bytes));
 
     const QString itemsPath = dir.filePath(QStringLiteral("Items.ini"));
-    if (auto e = readFile(itemsPath, bytes))
+    if (auto e = ReadDataFile(itemsPath, bytes))
         return e;
-    if (auto e = ParseItems(bytes, data.highestEffect(), data))
+    if (auto e = parseItems(bytes, data.highestEffect(), data))
         return fail(*e, itemsPath);
     return std::nullopt;
 }

@@ -4,6 +4,7 @@
 
 #include "game_data/game_data.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <optional>
@@ -21,7 +22,11 @@ struct DataError {
     QString toText() const;
 };
 
+// Reads a whole data file; a missing or unreadable file is an error naming
+// the file.
+std::optional<DataError> ReadDataFile(const QString &path, QByteArray &bytes);
+
 // dataDir ends with a path separator. On error, data is left partly filled.
-std::optional<DataError> LoadGameData(const QString &dataDir, GameData &data);
+std::optional<DataError> loadGameData(const QString &dataDir, GameData &data);
 
 } // namespace qor

@@ -2,7 +2,7 @@
 
 namespace qor {
 
-DescriptionPieces SplitDescription(QByteArrayView descr) {
+DescriptionPieces splitDescription(QByteArrayView descr) {
     DescriptionPieces out;
     const qsizetype n = descr.size();
     if (n == 0)

@@ -17,6 +17,6 @@ struct DescriptionPieces {
 
 // A third "<" after two markers is plain text of piece 3: the template has
 // room for two numbers only.
-DescriptionPieces SplitDescription(QByteArrayView descr);
+DescriptionPieces splitDescription(QByteArrayView descr);
 
 } // namespace qor

@@ -9,8 +9,8 @@
 namespace qor {
 
 // Every byte becomes one character.
-QString FromCp1251(QByteArrayView bytes);
+QString fromCp1251(QByteArrayView bytes);
 // Characters the code page lacks become "?".
-QByteArray ToCp1251(QStringView text);
+QByteArray toCp1251(QStringView text);
 
 } // namespace qor

@@ -29,7 +29,7 @@ int hexDigit(char c) {
 
 } // namespace
 
-bool ParseIntToken(QByteArrayView token, std::int32_t &value) {
+bool parseIntToken(QByteArrayView token, std::int32_t &value) {
     qsizetype i = 0;
     const qsizetype n = token.size();
     bool negative = false;
@@ -74,7 +74,7 @@ bool ParseIntToken(QByteArrayView token, std::int32_t &value) {
     return true;
 }
 
-bool ParseRealToken(QByteArrayView token, double &value) {
+bool parseRealToken(QByteArrayView token, double &value) {
     qsizetype i = 0;
     const qsizetype n = token.size();
     if (i < n && (token[i] == '+' || token[i] == '-'))
@@ -140,7 +140,7 @@ std::int32_t TextReader::readInt() {
     if (token.isEmpty())
         return 0; // the end of the file
     std::int32_t value = 0;
-    if (!ParseIntToken(token, value)) {
+    if (!parseIntToken(token, value)) {
         fail(m_tokenStart);
         return 0;
     }
@@ -152,7 +152,7 @@ double TextReader::readReal() {
     if (token.isEmpty())
         return 0.0;
     double value = 0.0;
-    if (!ParseRealToken(token, value)) {
+    if (!parseRealToken(token, value)) {
         fail(m_tokenStart);
         return 0.0;
     }

@@ -13,10 +13,10 @@ namespace qor {
 // Parses a whole integer token: optional sign, then decimal digits, or hex
 // digits after "$", "x", "X", "0x" or "0X". Hex covers the full 32 bits
 // ("$FFFFFFFF" is -1); a decimal value must fit int32. False on anything else.
-bool ParseIntToken(QByteArrayView token, std::int32_t &value);
+bool parseIntToken(QByteArrayView token, std::int32_t &value);
 // Parses a whole real token: optional sign, digits with an optional "." and
 // an optional exponent, "." whatever the locale. False on anything else.
-bool ParseRealToken(QByteArrayView token, double &value);
+bool parseRealToken(QByteArrayView token, double &value);
 
 class TextReader {
   public:

@@ -8,7 +8,7 @@
 #include "engine/search_from_effects.h"
 #include "game_data/game_data.h"
 #include "main_window/settings_file.h"
-#include "recipe_list/potion_list.h"
+#include "engine/potion_list.h"
 #include "recipe_list/search_slots.h"
 #include "reference_table/grid_model.h"
 
@@ -22,6 +22,9 @@ namespace qor {
 struct ProgramState {
     // Data folder with its trailing separator ("<program folder>/Files/").
     QString DataDir;
+    // Folder of Main.ini and the user's other files, with its trailing
+    // separator: DataDir when writable, else the user's configuration folder.
+    QString SettingsDir;
 
     GameData Data;
     SkillSettings Skills;

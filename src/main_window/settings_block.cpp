@@ -1,6 +1,6 @@
 #include "main_window/settings_block.h"
 
-#include "recipe_list/potion_rec.h"
+#include "engine/potion_rec.h"
 
 #include <algorithm>
 #include <limits>
@@ -74,7 +74,9 @@ constexpr std::array<SettingRow, kSettingsBlockSize> kRows{{
     {L::GridColor2Percent, "GridColor2Percent", 25, 300, 93},
     pixels(L::HelpListWidth, "HelpListWidth", 501),
     {L::PotionFindCol, "PotionFindCol", 0, kMaxPotionFindCol, 3},
-    colour(L::DefMarkerColor, "DefMarkerColor", rgb(255, 255, 0)),
+    // Dark enough to read as text on both row colours and on the selection;
+    // as a marker background it takes white text.
+    colour(L::DefMarkerColor, "DefMarkerColor", rgb(64, 0, 0)),
     {L::AlchemyFortify, "AlchemyFortify", 0, 400, 0},
     flag(L::MenuFastFindStartWithCurElement, "MenuFastFindStartWithCurElement", true),
     flag(L::MenuCanGrayedDisabledItem, "MenuCanGrayedDisabledItem", false),
@@ -87,7 +89,8 @@ constexpr std::array<SettingRow, kSettingsBlockSize> kRows{{
     flag(L::PerkPoisoner, "PerkPoisoner", false),
     flag(L::MenuScrollForLBox, "MenuScrollForLBox", false),
     flag(L::MenuCanLightLBox, "MenuCanLightLBox", false),
-    colour(L::CellLightColor, "CellLightColor", rgb(255, 255, 200)),
+    // The lit cell's text: reads on both row colours and on the selection.
+    colour(L::CellLightColor, "CellLightColor", rgb(0, 0, 96)),
     flag(L::DrawVertLines, "DrawVertLines", false),
     colour(L::VertLineColor, "VertLineColor", rgb(192, 192, 192)),
     {L::GridSortCode, "GridSortCode", -kMaxGridFindCol, kMaxGridFindCol, 0},

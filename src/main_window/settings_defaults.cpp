@@ -67,7 +67,7 @@ void setDefaultFonts(MainSettings &s) {
 
 } // namespace
 
-MainSettings DefaultSettings(int itemRecordCount) {
+MainSettings defaultSettings(int itemRecordCount) {
     MainSettings s;
     setDefaultBlock(s.block);
     setDefaultWidths(s);
@@ -90,7 +90,7 @@ MainSettings DefaultSettings(int itemRecordCount) {
     return s;
 }
 
-WindowBounds FitToolWindowToScreen(const WindowBounds &saved, int screenWidth, int screenHeight) {
+WindowBounds fitToolWindowToScreen(const WindowBounds &saved, int screenWidth, int screenHeight) {
     // 64-bit sums: a damaged file may hold edges near the int32 limits.
     const auto beyond = [](std::int32_t edge, int screen) {
         return std::int64_t{screen} < std::int64_t{edge} + 20;

@@ -92,7 +92,7 @@ struct MainSettings {
 // sensible values for the rest; set 0 holds every ingredient. Every default
 // colour is an explicit RGB code (no system colours); the picture background
 // is plain white where the window description has the window colour.
-MainSettings DefaultSettings(int itemRecordCount);
+MainSettings defaultSettings(int itemRecordCount);
 
 // Check states the file does not carry: their state at every start.
 inline constexpr bool kDefaultClearLbPotionBeforeSearsh = true;
@@ -101,7 +101,7 @@ inline constexpr bool kDefaultCanFrameLBoxCell = false;
 // A tool-window rectangle that comes within 20 pixels of the screen's right
 // or bottom edge (or beyond) is replaced by the centred rectangle from a
 // third of the width and a quarter of the height to the mirror position.
-WindowBounds FitToolWindowToScreen(const WindowBounds &saved, int screenWidth, int screenHeight);
+WindowBounds fitToolWindowToScreen(const WindowBounds &saved, int screenWidth, int screenHeight);
 
 // What a read or write came to.
 struct SettingsResult {
@@ -114,18 +114,18 @@ struct SettingsResult {
 };
 
 // Reads the file into `out`. A missing file gives Status::Missing and `out`
-// = DefaultSettings; a file that cannot be read to the end gives
+// = defaultSettings; a file that cannot be read to the end gives
 // Status::Error naming the line, and `out` is also left at the defaults.
 // Sets are sized to itemRecordCount entries.
 SettingsResult ReadSettings(const QString &path, int itemRecordCount, MainSettings &out);
 // Parses file contents already in memory (same rules as ReadSettings).
-SettingsResult ParseSettings(const QByteArray &bytes, int itemRecordCount, MainSettings &out);
+SettingsResult parseSettings(const QByteArray &bytes, int itemRecordCount, MainSettings &out);
 
 // Writes the whole file. The old file is replaced only when the new one was
 // written completely and flushed to disk; on any error it stays untouched
 // and the result says why.
 SettingsResult WriteSettings(const QString &path, const MainSettings &settings);
 // The file's bytes for a value (reserved block lines written as 0).
-QByteArray SerializeSettings(const MainSettings &settings);
+QByteArray serializeSettings(const MainSettings &settings);
 
 } // namespace qor

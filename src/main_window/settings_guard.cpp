@@ -4,31 +4,7 @@
 
 namespace qor {
 
-namespace {
-
-QString nameOrDash(const QStringList &names, std::int32_t index) {
-    if (index < 0 || index >= names.size())
-        return QStringLiteral("-");
-    return names.at(index);
-}
-
-} // namespace
-
-QString ItemNameOrDash(const GameData &data, std::int32_t item) {
-    return nameOrDash(data.ItemNames, item);
-}
-
-QString EffectNameOrDash(const GameData &data, std::int32_t effect) {
-    return nameOrDash(data.EffectNames, effect);
-}
-
-std::optional<std::int32_t> CostBound(const GameData &data, std::int32_t index) {
-    if (index < 0 || static_cast<std::size_t>(index) >= data.CostList.size())
-        return std::nullopt;
-    return data.CostList[static_cast<std::size_t>(index)];
-}
-
-SearchConditions FitSlotToChoosers(const SearchConditions &slot, const GameData &data) {
+SearchConditions fitSlotToChoosers(const SearchConditions &slot, const GameData &data) {
     SearchConditions c = slot;
     const auto fits = [](std::int32_t v, int count) { return v >= 0 && v < count; };
     const int costCount = static_cast<int>(data.CostList.size());

@@ -270,9 +270,9 @@ SettingsResult errorAt(int line, const QString &reason) {
 
 } // namespace
 
-SettingsResult ParseSettings(const QByteArray &bytes, int itemRecordCount, MainSettings &out) {
-    out = DefaultSettings(itemRecordCount);
-    const QString text = FromCp1251(bytes);
+SettingsResult parseSettings(const QByteArray &bytes, int itemRecordCount, MainSettings &out) {
+    out = defaultSettings(itemRecordCount);
+    const QString text = fromCp1251(bytes);
 
     MainSettings s = out;
     LineCursor in(text);
@@ -293,25 +293,25 @@ SettingsResult ParseSettings(const QByteArray &bytes, int itemRecordCount, MainS
 SettingsResult ReadSettings(const QString &path, int itemRecordCount, MainSettings &out) {
     QFile file(path);
     if (!file.exists()) {
-        out = DefaultSettings(itemRecordCount);
+        out = defaultSettings(itemRecordCount);
         SettingsResult r;
         r.status = SettingsResult::Status::Missing;
         return r;
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        out = DefaultSettings(itemRecordCount);
+        out = defaultSettings(itemRecordCount);
         SettingsResult r = errorAt(0, file.errorString());
         r.message = QStringLiteral("Не удалось открыть файл %1: %2").arg(path, file.errorString());
         return r;
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        out = DefaultSettings(itemRecordCount);
+        out = defaultSettings(itemRecordCount);
         SettingsResult r = errorAt(0, file.errorString());
         r.message = QStringLiteral("Не удалось прочитать файл %1: %2").arg(path, file.errorString());
         return r;
     }
-    return ParseSettings(bytes, itemRecordCount, out);
+    return parseSettings(bytes, itemRecordCount, out);
 }
 
 } // namespace qor

@@ -3,9 +3,8 @@
 
 #include "main_window/settings_file.h"
 
+#include "game_data/atomic_file.h"
 #include "game_data/text_codec.h"
-
-#include <QSaveFile>
 
 namespace qor {
 
@@ -147,30 +146,16 @@ SettingsResult writeError(const QString &path, const QString &reason) {
 
 } // namespace
 
-QByteArray SerializeSettings(const MainSettings &settings) {
+QByteArray serializeSettings(const MainSettings &settings) {
     // Characters outside code page 1251 cannot be stored; they become "?".
-    return ToCp1251(settingsText(settings));
+    return toCp1251(settingsText(settings));
 }
 
 SettingsResult WriteSettings(const QString &path, const MainSettings &settings) {
-    const QByteArray bytes = SerializeSettings(settings);
+    const QByteArray bytes = serializeSettings(settings);
 
-    // QSaveFile writes a temporary file beside the target, flushes it to
-    // disk on commit and only then renames it over the old file. Unbuffered,
-    // so that a short write (a full disk) shows in the count written: with a
-    // buffer the failure comes only inside commit, which renames the cut-off
-    // file over the old one all the same.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return writeError(path, file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason =
-            file.error() != QFileDevice::NoError ? file.errorString() : QStringLiteral("диск переполнен");
-        file.cancelWriting();
-        return writeError(path, reason);
-    }
-    if (!file.commit())
-        return writeError(path, file.errorString());
+    if (const auto reason = WriteFileAtomically(path, bytes))
+        return writeError(path, *reason);
     return {};
 }
 

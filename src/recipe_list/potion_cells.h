@@ -5,9 +5,9 @@
 // Nothing here touches a widget; the list views ask for texts by row.
 
 #include "game_data/game_data.h"
-#include "recipe_list/potion_list.h"
+#include "engine/potion_list.h"
 #include "recipe_list/potion_list_ops.h"
-#include "recipe_list/potion_rec.h"
+#include "engine/potion_rec.h"
 
 #include <QString>
 

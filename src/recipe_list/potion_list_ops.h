@@ -5,7 +5,7 @@
 // never reads the keyboard or the list box: callers pass the modifier state
 // and the selected row, and get the new selection back.
 
-#include "recipe_list/potion_list.h"
+#include "engine/potion_list.h"
 
 #include <span>
 

@@ -237,7 +237,7 @@ bool gridHeaderClickCounts(int pressColumn, int pressRow, int releaseColumn, int
            pressColumn <= kGridLastColumn;
 }
 
-int GridHeaderClick(const GameData &data, GridState &grid, int column, int currentRow) {
+int applyGridHeaderClick(const GameData &data, GridState &grid, int column, int currentRow) {
     const int item = currentRow >= 1 ? grid.itemAtRow(currentRow) : -1;
     grid.GridSortCode = gridHeaderClickSortCode(grid.GridSortCode, column);
     SortGrid(data, grid);

@@ -112,7 +112,7 @@ bool gridHeaderClickCounts(int pressColumn, int pressRow, int releaseColumn, int
 // The header click: new sort code, sort, and the row that now shows the
 // ingredient of currentRow (the new current row; currentRow itself when it
 // showed no ingredient). The first visible row stays where it was.
-int GridHeaderClick(const GameData &data, GridState &grid, int column, int currentRow);
+int applyGridHeaderClick(const GameData &data, GridState &grid, int column, int currentRow);
 
 // Where ShowItemInGrid moves: the target cell and the first visible row.
 struct GridTarget {

@@ -1,40 +1,23 @@
 // The search-items, alt and grid commands run in-process on a small data
 // folder written for the test and on the bundled data.
 
-#include "cli/cli_app.h"
-#include "common/test_data.h"
+#include "cli/cli_fixture.h"
 
 #include <QLocale>
-#include <QTemporaryDir>
-#include <QTextStream>
 
 #include <gtest/gtest.h>
 
 namespace qor {
 namespace {
 
-struct CliRun {
-    int code = -1;
-    QString out;
-    QString err;
-    QStringList lines() const { return out.split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
-};
-
-CliRun run(QStringList args) {
-    CliRun r;
-    QTextStream out(&r.out);
-    QTextStream err(&r.err);
-    args.prepend(QStringLiteral("qor-alchemy-cli"));
-    r.code = RunCli(args, out, err);
-    return r;
-}
+using test::CliRun;
+using test::runTool;
 
 // Four ingredients over eight effects:
 //   1 {1,2,3,4}  2 {1,5,6,7}  3 {5,6,7,8}  4 {2,3,6,8}
-class ModelCommands : public ::testing::Test {
+class ModelCommands : public test::CliDataFolder {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(m_dir.isValid());
         DataSetDescription dataSet = test::emptyDataSet();
         for (int e = 1; e <= 8; ++e)
             test::addEffect(dataSet, test::effect(e % 3 == 0, 1.0 + e));
@@ -50,14 +33,8 @@ class ModelCommands : public ::testing::Test {
         dataSet.items[2].name2 = QStringLiteral("Beta");
         dataSet.items[3].name2 = QStringLiteral("alpha");
         dataSet.items[4].name2 = QStringLiteral("Gamma");
-        const auto error = WriteDataFolder(dataSet, m_dir.path());
-        ASSERT_FALSE(error) << error->toStdString();
+        writeDataSet(dataSet);
     }
-    CliRun runData(const QStringList &args) {
-        return run(QStringList{QStringLiteral("--data"), m_dir.path()} + args);
-    }
-
-    QTemporaryDir m_dir;
 };
 
 TEST_F(ModelCommands, SearchItemsPrintsTheOneRecipeOrNothing) {
@@ -178,8 +155,8 @@ TEST_F(ModelCommands, GridSortCodes) {
 
 TEST(ModelCommandsBundled, GridSortedByWeightDescending) {
     const QString dir = QStringLiteral(QOR_BUILD_DATA_DIR);
-    const CliRun grid = run({QStringLiteral("--data"), dir, QStringLiteral("grid"), QStringLiteral("--sort"),
-                             QStringLiteral("-27")});
+    const CliRun grid = runTool({QStringLiteral("--data"), dir, QStringLiteral("grid"),
+                                 QStringLiteral("--sort"), QStringLiteral("-27")});
     ASSERT_EQ(grid.code, 0) << grid.err.toStdString();
     const QStringList lines = grid.lines();
     ASSERT_GT(lines.size(), 100);
@@ -198,7 +175,7 @@ TEST(ModelCommandsBundled, GridSortedByWeightDescending) {
 
 TEST(ModelCommandsBundled, MissingDataFolderIsADataError) {
     const CliRun r =
-        run({QStringLiteral("--data"), QStringLiteral("/nonexistent/qor"), QStringLiteral("grid")});
+        runTool({QStringLiteral("--data"), QStringLiteral("/nonexistent/qor"), QStringLiteral("grid")});
     EXPECT_EQ(r.code, 1);
     EXPECT_TRUE(r.out.isEmpty());
 }

@@ -1,10 +1,8 @@
 // The evaluate and search-effects commands run in-process on a small data
 // folder written for the test.
 
-#include "cli/cli_app.h"
-#include "common/test_data.h"
+#include "cli/cli_fixture.h"
 
-#include <QTemporaryDir>
 #include <QTextStream>
 
 #include <gtest/gtest.h>
@@ -12,19 +10,13 @@
 namespace qor {
 namespace {
 
-struct CliOutput {
-    int code = -1;
-    QString out;
-    QString err;
-    QStringList lines() const { return out.split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
-};
+using CliOutput = test::CliRun;
 
 // Effects: 1 A, 2 B, 5 E beneficial; 3 C, 4 D harmful; 6.. single fillers.
 // Recipes: (2,1) {A}, (3,1) {A,B}, (3,2) {A,C}, (5,4) {D}, (3,2,1) {A,B,C}.
-class CliSearchTest : public ::testing::Test {
+class CliSearchTest : public test::CliDataFolder {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(m_dir.isValid());
         DataSetDescription dataSet = test::emptyDataSet();
         for (int e = 1; e <= 15; ++e)
             test::addEffect(dataSet, test::effect(e == 3 || e == 4, 1.0 + e));
@@ -35,19 +27,10 @@ class CliSearchTest : public ::testing::Test {
         test::addItem(dataSet, {{4, 6, 0}, {13, 5, 0}, {14, 5, 0}, {15, 5, 0}});
         dataSet.items[2].name = QStringLiteral("Корень мандрагоры");
         dataSet.costs = {0, 100, 10};
-        const auto error = WriteDataFolder(dataSet, m_dir.path());
-        ASSERT_FALSE(error) << error->toStdString();
+        writeDataSet(dataSet);
     }
 
-    CliOutput run(const QStringList &args) {
-        CliOutput r;
-        QTextStream out(&r.out);
-        QTextStream err(&r.err);
-        r.code = RunCli(
-            QStringList{QStringLiteral("qor-alchemy-cli"), QStringLiteral("--data"), m_dir.path()} + args,
-            out, err);
-        return r;
-    }
+    CliOutput run(const QStringList &args) const { return runData(args); }
     // The first three numbers of each RECORD line.
     QStringList items(const CliOutput &r) {
         QStringList out;
@@ -55,8 +38,6 @@ class CliSearchTest : public ::testing::Test {
             out << line.section(QLatin1Char(' '), 0, 2);
         return out;
     }
-
-    QTemporaryDir m_dir;
 };
 
 TEST_F(CliSearchTest, EvaluatePrintsTheRecordOrNone) {
@@ -167,7 +148,7 @@ TEST_F(CliSearchTest, BadArgumentsAreUsageErrors) {
     QString err;
     QTextStream o(&out);
     QTextStream e(&err);
-    EXPECT_EQ(RunCli(missing, o, e), 1);
+    EXPECT_EQ(runCli(missing, o, e), 1);
 }
 
 } // namespace

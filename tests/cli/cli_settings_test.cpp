@@ -1,7 +1,7 @@
 // settings-rewrite: a file the program wrote comes out byte for byte the
 // same; damaged or missing input and an unwritable output are reported.
 
-#include "cli/cli_app.h"
+#include "cli/cli_fixture.h"
 #include "game_data/data_loader.h"
 #include "main_window/settings_file.h"
 
@@ -9,30 +9,12 @@
 
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTextStream>
 
 using namespace qor;
 
 namespace {
 
-struct CliRun {
-    int code = -1;
-    QString out;
-    QString err;
-};
-
-CliRun runCli(const QStringList &args) {
-    CliRun r;
-    QTextStream out(&r.out);
-    QTextStream err(&r.err);
-    r.code = RunCli(QStringList{QStringLiteral("qor-alchemy-cli"), QStringLiteral("--data"),
-                                QStringLiteral(QOR_SOURCE_DATA_DIR)} +
-                        args,
-                    out, err);
-    out.flush();
-    err.flush();
-    return r;
-}
+using test::CliRun;
 
 QByteArray readFile(const QString &path) {
     QFile f(path);
@@ -41,7 +23,7 @@ QByteArray readFile(const QString &path) {
 
 int dataItemRecordCount() {
     GameData data;
-    if (LoadGameData(QStringLiteral(QOR_SOURCE_DATA_DIR), data))
+    if (loadGameData(QStringLiteral(QOR_SOURCE_DATA_DIR), data))
         return -1;
     return data.itemRecordCount();
 }
@@ -53,14 +35,14 @@ TEST(CliSettingsRewrite, ProgramWrittenFileComesOutUnchanged) {
     const QString in = dir.filePath(QStringLiteral("Main.ini"));
     const QString out = dir.filePath(QStringLiteral("out.ini"));
 
-    MainSettings s = DefaultSettings(items);
+    MainSettings s = defaultSettings(items);
     s.usedItems.renameSet(2, QStringLiteral("Походный набор"));
     s.usedItems.UsedItemsSets[2][1] = 1;
     s.favorites.FavItems = {1, 2};
     s.block.setAlchemySkill(77);
     ASSERT_TRUE(WriteSettings(in, s).ok());
 
-    const CliRun r = runCli({QStringLiteral("settings-rewrite"), in, out});
+    const CliRun r = test::runOnBundledData({QStringLiteral("settings-rewrite"), in, out});
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
     EXPECT_EQ(readFile(out), readFile(in));
 }
@@ -70,7 +52,7 @@ TEST(CliSettingsRewrite, ForeignFileIsNormalised) {
     const QString in = dir.filePath(QStringLiteral("Main.ini"));
     const QString out = dir.filePath(QStringLiteral("out.ini"));
     // Reserved line 14 set, LF line ends: the rewrite writes 0 and CR LF.
-    const QByteArray expected = SerializeSettings(DefaultSettings(dataItemRecordCount()));
+    const QByteArray expected = serializeSettings(defaultSettings(dataItemRecordCount()));
     QList<QByteArray> lines = QByteArray(expected).replace("\r\n", "\n").split('\n');
     const int line14 = 1 + 1 + 26 + 1 + 7 + 1 + 30 + 14; // 1-based
     ASSERT_EQ(lines[line14 - 1], QByteArray("0"));
@@ -80,7 +62,7 @@ TEST(CliSettingsRewrite, ForeignFileIsNormalised) {
     f.write(lines.join('\n'));
     f.close();
 
-    const CliRun r = runCli({QStringLiteral("settings-rewrite"), in, out});
+    const CliRun r = test::runOnBundledData({QStringLiteral("settings-rewrite"), in, out});
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
     EXPECT_EQ(readFile(out), expected);
 }
@@ -90,7 +72,7 @@ TEST(CliSettingsRewrite, ErrorsAreReportedWithoutOutput) {
     const QString in = dir.filePath(QStringLiteral("Main.ini"));
     const QString out = dir.filePath(QStringLiteral("out.ini"));
 
-    CliRun r = runCli({QStringLiteral("settings-rewrite"), in, out});
+    CliRun r = test::runOnBundledData({QStringLiteral("settings-rewrite"), in, out});
     EXPECT_EQ(r.code, 1);
     EXPECT_TRUE(r.err.contains(in));
 
@@ -98,17 +80,18 @@ TEST(CliSettingsRewrite, ErrorsAreReportedWithoutOutput) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("26\r\n10\r\nwide\r\n");
     f.close();
-    r = runCli({QStringLiteral("settings-rewrite"), in, out});
+    r = test::runOnBundledData({QStringLiteral("settings-rewrite"), in, out});
     EXPECT_EQ(r.code, 1);
     EXPECT_TRUE(r.err.contains(QStringLiteral("строка 3"))) << r.err.toStdString();
     EXPECT_FALSE(QFile::exists(out));
 
-    ASSERT_TRUE(WriteSettings(in, DefaultSettings(dataItemRecordCount())).ok());
-    r = runCli({QStringLiteral("settings-rewrite"), in, dir.filePath(QStringLiteral("missing/out.ini"))});
+    ASSERT_TRUE(WriteSettings(in, defaultSettings(dataItemRecordCount())).ok());
+    r = test::runOnBundledData(
+        {QStringLiteral("settings-rewrite"), in, dir.filePath(QStringLiteral("missing/out.ini"))});
     EXPECT_EQ(r.code, 1);
     EXPECT_FALSE(r.err.isEmpty());
 
-    r = runCli({QStringLiteral("settings-rewrite"), in});
+    r = test::runOnBundledData({QStringLiteral("settings-rewrite"), in});
     EXPECT_EQ(r.code, 2);
 }
 
@@ -122,7 +105,7 @@ struct SearchSettingsFile {
 
     SearchSettingsFile() {
         const int items = dataItemRecordCount();
-        MainSettings s = DefaultSettings(items);
+        MainSettings s = defaultSettings(items);
         s.block.setAlchemySkill(100);
         s.block.setPerkBenefactor(true);
         s.block.setPotionSortCode(-2);
@@ -154,12 +137,13 @@ struct SearchSettingsFile {
 
 TEST(CliSearchWithSettings, FileGivesSkillsSortSetAndSlot) {
     const SearchSettingsFile f;
-    const CliRun viaFile = runCli({QStringLiteral("search-effects"), QStringLiteral("--settings"), f.path,
-                                   QStringLiteral("--slot"), QStringLiteral("2")});
+    const CliRun viaFile =
+        test::runOnBundledData({QStringLiteral("search-effects"), QStringLiteral("--settings"), f.path,
+                                QStringLiteral("--slot"), QStringLiteral("2")});
     ASSERT_EQ(viaFile.code, 0) << viaFile.err.toStdString();
     ASSERT_FALSE(viaFile.out.isEmpty());
 
-    const CliRun spelledOut = runCli(
+    const CliRun spelledOut = test::runOnBundledData(
         {QStringLiteral("--skill"), QStringLiteral("100"), QStringLiteral("--perks"),
          QStringLiteral("benefactor"), QStringLiteral("search-effects"), QStringLiteral("--effect"),
          QStringLiteral("1:1"), QStringLiteral("--count"), QStringLiteral("2"), QStringLiteral("--sort"),
@@ -168,22 +152,22 @@ TEST(CliSearchWithSettings, FileGivesSkillsSortSetAndSlot) {
     EXPECT_EQ(viaFile.out, spelledOut.out);
 
     // Without the file's set and skills the result differs.
-    const CliRun plain = runCli({QStringLiteral("search-effects"), QStringLiteral("--effect"),
-                                 QStringLiteral("1:1"), QStringLiteral("--count"), QStringLiteral("2"),
-                                 QStringLiteral("--sort"), QStringLiteral("-2")});
+    const CliRun plain = test::runOnBundledData(
+        {QStringLiteral("search-effects"), QStringLiteral("--effect"), QStringLiteral("1:1"),
+         QStringLiteral("--count"), QStringLiteral("2"), QStringLiteral("--sort"), QStringLiteral("-2")});
     EXPECT_NE(plain.out, viaFile.out);
 }
 
 TEST(CliSearchWithSettings, CommandLineOptionsWin) {
     const SearchSettingsFile f;
     const QString allBits(f.availableBits.size(), QLatin1Char('1'));
-    const CliRun viaFile =
-        runCli({QStringLiteral("--skill"), QStringLiteral("15"), QStringLiteral("--perks"), QString(),
-                QStringLiteral("search-effects"), QStringLiteral("--settings"), f.path,
-                QStringLiteral("--slot"), QStringLiteral("2"), QStringLiteral("--count"), QStringLiteral("0"),
-                QStringLiteral("--sort"), QStringLiteral("3"), QStringLiteral("--available"), allBits});
+    const CliRun viaFile = test::runOnBundledData(
+        {QStringLiteral("--skill"), QStringLiteral("15"), QStringLiteral("--perks"), QString(),
+         QStringLiteral("search-effects"), QStringLiteral("--settings"), f.path, QStringLiteral("--slot"),
+         QStringLiteral("2"), QStringLiteral("--count"), QStringLiteral("0"), QStringLiteral("--sort"),
+         QStringLiteral("3"), QStringLiteral("--available"), allBits});
     ASSERT_EQ(viaFile.code, 0) << viaFile.err.toStdString();
-    const CliRun spelledOut = runCli(
+    const CliRun spelledOut = test::runOnBundledData(
         {QStringLiteral("--skill"), QStringLiteral("15"), QStringLiteral("search-effects"),
          QStringLiteral("--effect"), QStringLiteral("1:1"), QStringLiteral("--count"), QStringLiteral("0"),
          QStringLiteral("--sort"), QStringLiteral("3"), QStringLiteral("--available"), allBits});
@@ -194,25 +178,28 @@ TEST(CliSearchWithSettings, CommandLineOptionsWin) {
 
 TEST(CliSearchWithSettings, SlotNamingIndicesBeyondTheDataRunsSafely) {
     const SearchSettingsFile f;
-    const CliRun r = runCli({QStringLiteral("search-effects"), QStringLiteral("--settings"), f.path,
-                             QStringLiteral("--slot"), QStringLiteral("3")});
+    const CliRun r = test::runOnBundledData({QStringLiteral("search-effects"), QStringLiteral("--settings"),
+                                             f.path, QStringLiteral("--slot"), QStringLiteral("3")});
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
 }
 
 TEST(CliSearchWithSettings, BadSlotOrFileIsReported) {
     const SearchSettingsFile f;
-    EXPECT_EQ(runCli({QStringLiteral("search-effects"), QStringLiteral("--slot"), QStringLiteral("1")}).code,
-              2);
-    EXPECT_EQ(runCli({QStringLiteral("search-effects"), QStringLiteral("--settings"), f.path,
-                      QStringLiteral("--slot"), QStringLiteral("4")})
+    EXPECT_EQ(test::runOnBundledData(
+                  {QStringLiteral("search-effects"), QStringLiteral("--slot"), QStringLiteral("1")})
                   .code,
               2);
-    EXPECT_EQ(runCli({QStringLiteral("search-effects"), QStringLiteral("--settings"), f.path,
-                      QStringLiteral("--slot"), QStringLiteral("x")})
+    EXPECT_EQ(test::runOnBundledData({QStringLiteral("search-effects"), QStringLiteral("--settings"), f.path,
+                                      QStringLiteral("--slot"), QStringLiteral("4")})
                   .code,
               2);
-    const CliRun missing = runCli({QStringLiteral("search-effects"), QStringLiteral("--settings"),
-                                   f.dir.filePath(QStringLiteral("none.ini"))});
+    EXPECT_EQ(test::runOnBundledData({QStringLiteral("search-effects"), QStringLiteral("--settings"), f.path,
+                                      QStringLiteral("--slot"), QStringLiteral("x")})
+                  .code,
+              2);
+    const CliRun missing =
+        test::runOnBundledData({QStringLiteral("search-effects"), QStringLiteral("--settings"),
+                                f.dir.filePath(QStringLiteral("none.ini"))});
     EXPECT_EQ(missing.code, 1);
     EXPECT_FALSE(missing.err.isEmpty());
 
@@ -221,7 +208,8 @@ TEST(CliSearchWithSettings, BadSlotOrFileIsReported) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("26\r\n");
     file.close();
-    const CliRun broken = runCli({QStringLiteral("search-effects"), QStringLiteral("--settings"), damaged});
+    const CliRun broken =
+        test::runOnBundledData({QStringLiteral("search-effects"), QStringLiteral("--settings"), damaged});
     EXPECT_EQ(broken.code, 1);
     EXPECT_TRUE(broken.err.contains(QStringLiteral("строка 2"))) << broken.err.toStdString();
 }

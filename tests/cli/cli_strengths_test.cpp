@@ -1,8 +1,8 @@
 // qor-alchemy-cli run in-process: global options, the strengths command on a
 // tiny data folder with hand-checked values, and the exit codes.
 
-#include "cli/cli_app.h"
 #include "cli/cli_context.h"
+#include "cli/cli_fixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,50 +15,28 @@
 namespace qor {
 namespace {
 
-struct CliRun {
-    int code = -1;
-    QString out;
-    QString err;
-};
-
-CliRun run(QStringList args) {
-    CliRun r;
-    QTextStream out(&r.out);
-    QTextStream err(&r.err);
-    args.prepend(QStringLiteral("qor-alchemy-cli"));
-    r.code = RunCli(args, out, err);
-    return r;
-}
+using test::CliRun;
 
 // Four effects: magnitude-scaled, duration-scaled, a healing one (Physician
 // class, Benefactor bonus) and a harmful class-5 one. Ingredient 1 carries
 // all four; the empty last line of Items.ini adds ingredient 2.
-class TinyDataFolder : public ::testing::Test {
+class TinyDataFolder : public test::CliDataFolder {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(m_dir.isValid());
-        write("Cost.txt", "0\r\n10\r\n");
-        write("Effects.ini", "0 0 0 0 0 0\r\n"
-                             "0.5 0 0 0 0 0 Alpha\r\n"
-                             "1.0 0 1 0 0 0 Beta\r\n"
-                             "2.5 1 0 0 0 1 Gamma\r\n"
-                             "3 1 0 0 1 5 Delta\r\n");
-        write("Filter.txt", "A\r\n");
-        write("Items.ini", "0 0 0 0  None / None\r\n0 0 0\r\n0 0 0\r\n0 0 0\r\n0 0 0\r\n"
-                           "1 0.1 3 0  Root / Radix\r\n1 10 0\r\n2 5 10\r\n3 2 60\r\n4 4 1\r\n\r\n");
+        writeFile("Cost.txt", "0\r\n10\r\n");
+        writeFile("Effects.ini", "0 0 0 0 0 0\r\n"
+                                 "0.5 0 0 0 0 0 Alpha\r\n"
+                                 "1.0 0 1 0 0 0 Beta\r\n"
+                                 "2.5 1 0 0 0 1 Gamma\r\n"
+                                 "3 1 0 0 1 5 Delta\r\n");
+        writeFile("Filter.txt", "A\r\n");
+        writeFile("Items.ini", "0 0 0 0  None / None\r\n0 0 0\r\n0 0 0\r\n0 0 0\r\n0 0 0\r\n"
+                               "1 0.1 3 0  Root / Radix\r\n1 10 0\r\n2 5 10\r\n3 2 60\r\n4 4 1\r\n\r\n");
     }
-    void write(const char *name, const QByteArray &bytes) {
-        QFile f(QDir(m_dir.path()).filePath(QLatin1StringView(name)));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
-    QString dataDir() const { return m_dir.path(); }
-
-    QTemporaryDir m_dir;
 };
 
 TEST_F(TinyDataFolder, StrengthsWithDefaultSkill) {
-    const CliRun r = run({QStringLiteral("--data"), dataDir(), QStringLiteral("strengths")});
+    const CliRun r = test::runTool({QStringLiteral("--data"), dataDir(), QStringLiteral("strengths")});
     EXPECT_EQ(r.code, kExitOk) << r.err.toStdString();
     EXPECT_EQ(r.err, QString());
     EXPECT_EQ(r.out, QStringLiteral("1 1 1 10 0 43 0 31 43 0 31\n"
@@ -72,10 +50,11 @@ TEST_F(TinyDataFolder, StrengthsWithDefaultSkill) {
 }
 
 TEST_F(TinyDataFolder, StrengthsWithEveryGlobalOption) {
-    const CliRun r = run({QStringLiteral("--data"), dataDir() + QLatin1Char('/'), QStringLiteral("--skill"),
-                          QStringLiteral("50"), QStringLiteral("--fortify"), QStringLiteral("25"),
-                          QStringLiteral("--ranks"), QStringLiteral("2"), QStringLiteral("--perks"),
-                          QStringLiteral("physician,benefactor"), QStringLiteral("strengths")});
+    const CliRun r =
+        test::runTool({QStringLiteral("--data"), dataDir() + QLatin1Char('/'), QStringLiteral("--skill"),
+                       QStringLiteral("50"), QStringLiteral("--fortify"), QStringLiteral("25"),
+                       QStringLiteral("--ranks"), QStringLiteral("2"), QStringLiteral("--perks"),
+                       QStringLiteral("physician,benefactor"), QStringLiteral("strengths")});
     EXPECT_EQ(r.code, kExitOk) << r.err.toStdString();
     const QStringList lines = r.out.split(u'\n');
     ASSERT_EQ(lines.size(), 9);
@@ -86,15 +65,15 @@ TEST_F(TinyDataFolder, StrengthsWithEveryGlobalOption) {
     EXPECT_EQ(lines[8], QString());
 
     // The poisoner perk raises only the harmful effect's bonus price.
-    const CliRun p = run({QStringLiteral("--data"), dataDir(), QStringLiteral("--perks"),
-                          QStringLiteral("poisoner"), QStringLiteral("strengths")});
+    const CliRun p = test::runTool({QStringLiteral("--data"), dataDir(), QStringLiteral("--perks"),
+                                    QStringLiteral("poisoner"), QStringLiteral("strengths")});
     EXPECT_TRUE(p.out.startsWith(QStringLiteral("1 1 1 10 0 43 0 31 43 0 31\n")));
     EXPECT_TRUE(p.out.contains(QStringLiteral("\n1 4 4 4 1 0 0 7 0 0 5\n"))) << p.out.toStdString();
 }
 
 TEST_F(TinyDataFolder, NegativeSkillFromTheCommandLineGivesZeros) {
-    const CliRun r = run({QStringLiteral("--data"), dataDir(), QStringLiteral("--skill"),
-                          QStringLiteral("-1000"), QStringLiteral("strengths")});
+    const CliRun r = test::runTool({QStringLiteral("--data"), dataDir(), QStringLiteral("--skill"),
+                                    QStringLiteral("-1000"), QStringLiteral("strengths")});
     EXPECT_EQ(r.code, kExitOk) << r.err.toStdString();
     EXPECT_TRUE(r.out.startsWith(QStringLiteral("1 1 1 10 0 0 0 0 0 0 0\n"
                                                 "1 2 2 5 10 5 0 0 5 0 0\n")))
@@ -117,7 +96,7 @@ TEST_F(TinyDataFolder, UsageErrorsExitWithTwo) {
         {QStringLiteral("--skill")},
     };
     for (const QStringList &args : bad) {
-        const CliRun r = run(args);
+        const CliRun r = test::runTool(args);
         EXPECT_EQ(r.code, kExitUsage) << args.join(u' ').toStdString();
         EXPECT_EQ(r.out, QString()) << args.join(u' ').toStdString();
         EXPECT_FALSE(r.err.isEmpty()) << args.join(u' ').toStdString();
@@ -125,29 +104,29 @@ TEST_F(TinyDataFolder, UsageErrorsExitWithTwo) {
 }
 
 TEST_F(TinyDataFolder, DataErrorsExitWithOne) {
-    write("Items.ini", "0 0 0 0  None / None\r\n0 0 0\r\n0 0 0\r\n0 0 0\r\n0 0 0\r\n"
-                       "1 0.1 3 0  Root / Radix\r\n1 10 0\r\n1 5 10\r\n3 2 60\r\n4 4 1\r\n");
-    CliRun r = run({QStringLiteral("--data"), dataDir(), QStringLiteral("strengths")});
+    writeFile("Items.ini", "0 0 0 0  None / None\r\n0 0 0\r\n0 0 0\r\n0 0 0\r\n0 0 0\r\n"
+                           "1 0.1 3 0  Root / Radix\r\n1 10 0\r\n1 5 10\r\n3 2 60\r\n4 4 1\r\n");
+    CliRun r = test::runTool({QStringLiteral("--data"), dataDir(), QStringLiteral("strengths")});
     EXPECT_EQ(r.code, kExitDataError);
     EXPECT_EQ(r.out, QString());
     EXPECT_TRUE(r.err.contains(QStringLiteral("Items.ini, line 6, ingredient 1: effect 1 appears twice")))
         << r.err.toStdString();
 
     QFile::remove(QDir(dataDir()).filePath(QStringLiteral("Filter.txt")));
-    r = run({QStringLiteral("--data"), dataDir(), QStringLiteral("strengths")});
+    r = test::runTool({QStringLiteral("--data"), dataDir(), QStringLiteral("strengths")});
     EXPECT_EQ(r.code, kExitDataError);
     EXPECT_TRUE(r.err.contains(QStringLiteral("Filter.txt: File not found"))) << r.err.toStdString();
 }
 
 TEST(CliApp, HelpGoesToStdout) {
-    const CliRun r = run({QStringLiteral("--help")});
+    const CliRun r = test::runTool({QStringLiteral("--help")});
     EXPECT_EQ(r.code, kExitOk);
     EXPECT_TRUE(r.out.contains(QStringLiteral("strengths")));
     EXPECT_EQ(r.err, QString());
 }
 
 TEST(CliApp, DefaultDataFolderIsFilesBesideTheExecutable) {
-    const QString dir = DefaultDataDir();
+    const QString dir = defaultDataDir();
     EXPECT_TRUE(dir.endsWith(QStringLiteral("/Files/")));
     // Compare the folders holding "Files", which exist even before the data does.
     auto binDir = [](const QString &filesDir) {

@@ -50,7 +50,7 @@ int addItem(DataSetDescription &dataSet, std::initializer_list<DataSetSlot> slot
 }
 
 GameData buildData(const DataSetDescription &dataSet, const SkillSettings &skills) {
-    return BuildGameData(dataSet, skills);
+    return buildGameData(dataSet, skills);
 }
 
 void setSlotCost(GameData &data, int item, int slot, std::int32_t cost, std::int32_t costPlain) {

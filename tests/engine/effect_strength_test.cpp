@@ -105,12 +105,12 @@ TEST(EffectStrength, TiesRoundToEven) {
     EXPECT_EQ(computed({}, 5, 0, skills(15)).Power, 22); // 21.5
     EXPECT_EQ(computed({}, 5, 0, skills(25)).Power, 22); // 22.5
     EXPECT_EQ(computed({}, 3, 0, skills(25)).Power, 14); // 13.5
-    EXPECT_EQ(RoundClamp(12.5), 12);
-    EXPECT_EQ(RoundClamp(13.5), 14);
-    EXPECT_EQ(RoundClamp(0.5), 0);
-    EXPECT_EQ(RoundClamp(1.5), 2);
-    EXPECT_EQ(RoundClamp(12.500001), 13);
-    EXPECT_EQ(RoundClamp(12.499999), 12);
+    EXPECT_EQ(roundClamp(12.5), 12);
+    EXPECT_EQ(roundClamp(13.5), 14);
+    EXPECT_EQ(roundClamp(0.5), 0);
+    EXPECT_EQ(roundClamp(1.5), 2);
+    EXPECT_EQ(roundClamp(12.500001), 13);
+    EXPECT_EQ(roundClamp(12.499999), 12);
 }
 
 TEST(EffectStrength, DurationOfMagnitudeScaledEffects) {
@@ -225,11 +225,11 @@ TEST(EffectStrength, ClassForcingKeepsThePrice) {
 }
 
 TEST(EffectStrength, ValuesClampToTheRange) {
-    EXPECT_EQ(RoundClamp(29999.5), 30000);
-    EXPECT_EQ(RoundClamp(1e300), 30000);
-    EXPECT_EQ(RoundClamp(std::numeric_limits<double>::infinity()), 30000);
-    EXPECT_EQ(RoundClamp(-std::numeric_limits<double>::infinity()), 0);
-    EXPECT_EQ(RoundClamp(std::nan("")), 0);
+    EXPECT_EQ(roundClamp(29999.5), 30000);
+    EXPECT_EQ(roundClamp(1e300), 30000);
+    EXPECT_EQ(roundClamp(std::numeric_limits<double>::infinity()), 30000);
+    EXPECT_EQ(roundClamp(-std::numeric_limits<double>::infinity()), 0);
+    EXPECT_EQ(roundClamp(std::nan("")), 0);
 
     // A base value beyond the range is stored clamped.
     const TItemEffect big = computed({.timeScaled = 1}, 40000, 10, skills(0));

@@ -44,12 +44,12 @@ bool matches(const GameData &data, const EffectSearchPlan &plan, const TPotionRe
 
 } // namespace
 
-void LiteralSearchFromEffects(const GameData &data, bool perkPurity, const SearchConditions &cond,
+void literalSearchFromEffects(const GameData &data, bool perkPurity, const SearchConditions &cond,
                               std::span<const std::uint8_t> itemAvailable, bool clearFirst,
                               PotionList &list) {
     if (clearFirst)
         list.clear();
-    const EffectSearchPlan plan = BuildEffectSearchPlan(data, cond);
+    const EffectSearchPlan plan = buildEffectSearchPlan(data, cond);
     if (plan.wantedCount > 0) {
         const int h = data.highestItem();
         const int r1 = plan.requiredC;

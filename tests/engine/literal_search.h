@@ -4,14 +4,14 @@
 
 #include "engine/search_conditions.h"
 #include "game_data/game_data.h"
-#include "recipe_list/potion_list.h"
+#include "engine/potion_list.h"
 
 #include <cstdint>
 #include <span>
 
 namespace qor::test {
 
-void LiteralSearchFromEffects(const GameData &data, bool perkPurity, const SearchConditions &cond,
+void literalSearchFromEffects(const GameData &data, bool perkPurity, const SearchConditions &cond,
                               std::span<const std::uint8_t> itemAvailable, bool clearFirst, PotionList &list);
 
 } // namespace qor::test

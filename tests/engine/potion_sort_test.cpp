@@ -1,7 +1,7 @@
 // The recipe list: the cap of AddPotion, the keys of the columns and the
 // counting sort with its order of equal keys.
 
-#include "recipe_list/potion_list.h"
+#include "engine/potion_list.h"
 
 #include <gtest/gtest.h>
 
@@ -32,7 +32,7 @@ std::vector<std::int32_t> tags(const PotionList &list) {
 std::vector<std::int32_t> expectedOrder(const PotionList &list, int code) {
     std::vector<std::pair<std::int64_t, int>> keyed;
     for (int i = 0; i < list.PotionCount(); ++i) {
-        const std::int64_t key = PotionSortKey(list[i], std::abs(code));
+        const std::int64_t key = potionSortKey(list[i], std::abs(code));
         keyed.emplace_back(code > 0 ? key : -key, -i);
     }
     std::sort(keyed.begin(), keyed.end());
@@ -64,7 +64,7 @@ TEST_F(PotionListTest, EveryColumnHasItsKey) {
     for (int s = 1; s <= 5; ++s)
         rec.Effects[std::size_t(s - 1)] = {4 * s + 5, 4 * s + 2, 4 * s + 3, 4 * s + 4};
     for (int column = 1; column <= 25; ++column)
-        EXPECT_EQ(PotionSortKey(rec, column), column) << column;
+        EXPECT_EQ(potionSortKey(rec, column), column) << column;
 }
 
 TEST_F(PotionListTest, EqualKeysComeOutReversedAndTwoSortsRestoreThem) {
@@ -128,6 +128,33 @@ TEST_F(PotionListTest, KeysBeyondNinetyThousandSortWithTheSameRule) {
             ASSERT_EQ(tags(*list), expected) << "round " << round << " code " << code;
         }
     }
+}
+
+TEST_F(PotionListTest, SortScratchGrowsWithTheListItSorts) {
+    // The counters start empty and grow as far as a sort needs them: first a
+    // narrow key range, then the index array of the comparison sort for more
+    // records than that range had keys.
+    for (int i = 0; i < 40; ++i)
+        list->AddPotion(withCost(i % 4, i));
+    list->PotionSortCode = 2;
+    list->SortPotions();
+    EXPECT_EQ(list->Potions().front().Cost, 0);
+    EXPECT_EQ(list->Potions().back().Cost, 3);
+    std::mt19937 rng(17);
+    for (int i = 0; i < 2000; ++i)
+        list->AddPotion(withCost(int(rng()), 100 + i));
+    for (int code : {-2, 2}) {
+        const std::vector<std::int32_t> expected = expectedOrder(*list, code);
+        list->PotionSortCode = code;
+        list->SortPotions();
+        ASSERT_EQ(tags(*list), expected) << code;
+    }
+    list->truncate(3);
+    EXPECT_EQ(list->PotionCount(), 3);
+    list->truncate(10);
+    EXPECT_EQ(list->PotionCount(), 3);
+    EXPECT_TRUE(list->AddPotion(withCost(5, -5)));
+    EXPECT_EQ((*list)[3].UselessItem, -5);
 }
 
 TEST_F(PotionListTest, RandomRecordsSortByEveryColumn) {

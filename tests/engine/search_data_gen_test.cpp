@@ -53,18 +53,18 @@ void expectSameTables(const GameData &built, const GameData &loaded) {
 
 TEST(DataSetGenerator, WrittenFolderLoadsAsBuilt) {
     for (std::uint64_t seed : {1u, 2u}) {
-        const DataSetDescription dataSet = GenerateDataSet(seed, 150, 70);
+        const DataSetDescription dataSet = generateDataSet(seed, 150, 70);
         QTemporaryDir dir;
         ASSERT_TRUE(dir.isValid());
-        ASSERT_FALSE(WriteDataFolder(dataSet, dir.path()));
+        ASSERT_FALSE(writeDataFolder(dataSet, dir.path()));
         GameData loaded;
-        const auto error = LoadGameData(test::withSlash(dir.path()), loaded);
+        const auto error = loadGameData(test::withSlash(dir.path()), loaded);
         ASSERT_FALSE(error) << error->toText().toStdString();
         SkillSettings skills;
         skills.AlchemySkill = 60;
         skills.PerkPoisoner = true;
         RecalcItemEffects(loaded, skills);
-        expectSameTables(BuildGameData(dataSet, skills), loaded);
+        expectSameTables(buildGameData(dataSet, skills), loaded);
     }
 }
 
@@ -73,9 +73,9 @@ TEST(DataSetGenerator, SmallTestSetsLoadAsBuiltToo) {
     DataSetDescription dataSet = test::randomSmallDataSet(rng, 20, 9);
     dataSet.filterLines.clear(); // an empty Filter.txt reads as one empty line
     QTemporaryDir dir;
-    ASSERT_FALSE(WriteDataFolder(dataSet, dir.path()));
+    ASSERT_FALSE(writeDataFolder(dataSet, dir.path()));
     GameData loaded;
-    ASSERT_FALSE(LoadGameData(test::withSlash(dir.path()), loaded));
+    ASSERT_FALSE(loadGameData(test::withSlash(dir.path()), loaded));
     RecalcItemEffects(loaded, SkillSettings{});
     const GameData built = test::buildData(dataSet);
     expectSameTables(built, loaded);
@@ -83,9 +83,9 @@ TEST(DataSetGenerator, SmallTestSetsLoadAsBuiltToo) {
 }
 
 TEST(DataSetGenerator, SameSeedSameDataAndValidIngredients) {
-    const DataSetDescription a = GenerateDataSet(7, 400, 60);
-    const DataSetDescription b = GenerateDataSet(7, 400, 60);
-    const DataSetDescription c = GenerateDataSet(8, 400, 60);
+    const DataSetDescription a = generateDataSet(7, 400, 60);
+    const DataSetDescription b = generateDataSet(7, 400, 60);
+    const DataSetDescription c = generateDataSet(8, 400, 60);
     ASSERT_EQ(a.items.size(), 401u);
     ASSERT_EQ(a.effects.size(), 61u);
     bool differs = false;

@@ -1,6 +1,7 @@
 // The fast search against the literal enumeration on many random data sets
 // and conditions: the same records in the same order, the cap included.
 
+#include "common/random_conditions.h"
 #include "common/test_data.h"
 #include "engine/effect_strength.h"
 #include "engine/literal_search.h"
@@ -16,67 +17,8 @@
 namespace qor {
 namespace {
 
-using test::LiteralSearchFromEffects;
-
-int randomLineCode(std::mt19937_64 &rng, const GameData &data) {
-    const int named = int(data.FilterList.size());
-    return std::uniform_int_distribution<int>(0, named - 1)(rng);
-}
-
-SearchConditions randomConditions(std::mt19937_64 &rng, const GameData &data) {
-    const auto uniform = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
-    SearchConditions cond;
-    cond.ItemsCountMode = uniform(0, 2);
-    const int lines = uniform(1, 5);
-    for (int i = 0; i < kEffectLines; ++i) {
-        if (i >= lines)
-            continue;
-        switch (uniform(0, 5)) {
-        case 0:
-        case 1:
-        case 2:
-            cond.WantedEffect[std::size_t(i)] = uniform(0, data.highestEffect());
-            break;
-        case 3:
-            // A filter overrides the effect chosen in the same line.
-            cond.WantedEffect[std::size_t(i)] = uniform(0, data.highestEffect());
-            cond.FilterCode[std::size_t(i)] = randomLineCode(rng, data);
-            break;
-        default:
-            cond.FilterCode[std::size_t(i)] = uniform(1, 6);
-            break;
-        }
-        cond.EffectEnabled[std::size_t(i)] = uniform(0, 7) != 0;
-    }
-    // Values a damaged settings file can hold.
-    if (uniform(0, 20) == 0)
-        cond.ItemsCountMode = uniform(0, 1) == 0 ? -1 : 3;
-    if (uniform(0, 20) == 0)
-        cond.WantedEffect[std::size_t(uniform(0, 4))] = uniform(0, 1) == 0 ? -3 : data.highestEffect() + 2;
-    if (uniform(0, 20) == 0)
-        cond.FilterCode[std::size_t(uniform(0, 4))] =
-            uniform(0, 1) == 0 ? -2 : int(data.FilterList.size()) + 1;
-    // Duplicated effects are common in real use.
-    if (uniform(0, 4) == 0)
-        cond.WantedEffect[4] = cond.WantedEffect[0];
-    if (uniform(0, 2) == 0) {
-        cond.RequiredItem1 = uniform(0, data.highestItem() + 1);
-        cond.RequiredItem1Enabled = uniform(0, 3) != 0;
-    }
-    if (uniform(0, 3) == 0) {
-        cond.RequiredItem2 = uniform(0, 3) == 0 ? cond.RequiredItem1 : uniform(0, data.highestItem());
-        cond.RequiredItem2Enabled = uniform(0, 3) != 0;
-    }
-    if (uniform(0, 2) == 0) {
-        const int last = int(data.CostList.size()) - 1;
-        cond.CheckCost = true;
-        cond.CostMinIndex = uniform(0, last);
-        cond.CostMaxIndex = uniform(0, last);
-        if (uniform(0, 15) == 0)
-            cond.CostMaxIndex = last + 3; // damaged settings: no price test
-    }
-    return cond;
-}
+using test::literalSearchFromEffects;
+using test::randomConditions;
 
 std::vector<std::uint8_t> randomAvailability(std::mt19937_64 &rng, const GameData &data) {
     std::vector<std::uint8_t> available = test::allAvailable(data);
@@ -130,7 +72,7 @@ TEST(SearchEquivalence, RandomDataAndConditionsGiveTheLiteralResult) {
                 literal.AddPotion(earlier);
                 fast.AddPotion(earlier);
             }
-            LiteralSearchFromEffects(data, purity, cond, available, clearFirst, literal);
+            literalSearchFromEffects(data, purity, cond, available, clearFirst, literal);
             const EffectSearchOutcome outcome = searcher.run(data, purity, cond, available, clearFirst, fast);
             const std::string context = "seed " + std::to_string(seed) + " run " + std::to_string(run);
             expectSameLists(literal, fast, context);
@@ -152,12 +94,12 @@ TEST(SearchEquivalence, GeneratedDataWithManyEffectsUsesTheMultiWordSets) {
     PotionList literal;
     PotionList fast;
     EffectSearcher searcher;
-    const GameData data = BuildGameData(GenerateDataSet(11, 60, 150), SkillSettings{});
+    const GameData data = buildGameData(generateDataSet(11, 60, 150), SkillSettings{});
     std::mt19937_64 rng(5);
     for (int run = 0; run < 60; ++run) {
         const SearchConditions cond = randomConditions(rng, data);
         const std::vector<std::uint8_t> available = randomAvailability(rng, data);
-        LiteralSearchFromEffects(data, false, cond, available, true, literal);
+        literalSearchFromEffects(data, false, cond, available, true, literal);
         searcher.run(data, false, cond, available, true, fast);
         expectSameLists(literal, fast, "run " + std::to_string(run));
         if (::testing::Test::HasFatalFailure())
@@ -170,7 +112,7 @@ TEST(SearchEquivalence, BundledDataGivesTheLiteralResult) {
     if (!QFile::exists(dir + QStringLiteral("Items.ini")))
         GTEST_SKIP() << "no bundled data";
     GameData data;
-    const auto error = LoadGameData(dir, data);
+    const auto error = loadGameData(dir, data);
     ASSERT_FALSE(error) << error->toText().toStdString();
     SkillSettings skills;
     skills.AlchemySkill = 50;
@@ -194,7 +136,7 @@ TEST(SearchEquivalence, BundledDataGivesTheLiteralResult) {
     int found = 0;
     for (std::size_t k = 0; k < conditions.size(); ++k) {
         for (bool purity : {false, true}) {
-            LiteralSearchFromEffects(data, purity, conditions[k], available, true, literal);
+            literalSearchFromEffects(data, purity, conditions[k], available, true, literal);
             searcher.run(data, purity, conditions[k], available, true, fast);
             expectSameLists(literal, fast, "conditions " + std::to_string(k));
             if (k == 0) {
@@ -219,7 +161,7 @@ TEST(SearchEquivalence, CapKeepsTheFirstRecordsOfTheLiteralOrder) {
 
     PotionList literal;
     PotionList fast;
-    LiteralSearchFromEffects(data, false, cond, available, true, literal);
+    literalSearchFromEffects(data, false, cond, available, true, literal);
     ASSERT_TRUE(literal.isFull());
     EffectSearcher searcher;
     searcher.run(data, false, cond, available, true, fast);
@@ -236,7 +178,7 @@ TEST(SearchEquivalence, CapKeepsTheFirstRecordsOfTheLiteralOrder) {
     }
     literal.PotionSortCode = 2;
     fast.PotionSortCode = 2;
-    LiteralSearchFromEffects(data, false, cond, available, false, literal);
+    literalSearchFromEffects(data, false, cond, available, false, literal);
     const EffectSearchOutcome outcome = searcher.run(data, false, cond, available, false, fast);
     EXPECT_EQ(outcome.countBefore, MaxPotions - 25);
     EXPECT_EQ(outcome.countAfter, MaxPotions);

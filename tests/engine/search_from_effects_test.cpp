@@ -195,7 +195,7 @@ TEST(EffectSearchPlanTest, WantedListOrderDuplicatesAndWindow) {
     SearchConditions cond;
     cond.FilterCode = {FilterCode::Any, 0, FilterCode::NoneOrHarmful, FilterCode::Harmful, 0};
     cond.WantedEffect = {9, 11, 0, 0, 12};
-    EffectSearchPlan plan = BuildEffectSearchPlan(data, cond);
+    EffectSearchPlan plan = buildEffectSearchPlan(data, cond);
     EXPECT_EQ(plan.WantedList, (std::array<std::int32_t, 5>{11, 12, -4, -3, -2}));
     EXPECT_EQ(plan.wantedCount, 5);
     EXPECT_EQ(plan.effMin, 4);
@@ -204,7 +204,7 @@ TEST(EffectSearchPlanTest, WantedListOrderDuplicatesAndWindow) {
     // Entries moved by one pass end up reversed.
     cond = SearchConditions{};
     cond.FilterCode = {FilterCode::Harmful, FilterCode::Beneficial, 0, 0, 0};
-    plan = BuildEffectSearchPlan(data, cond);
+    plan = buildEffectSearchPlan(data, cond);
     EXPECT_EQ(plan.WantedList, (std::array<std::int32_t, 5>{-6, -4, 0, 0, 0}));
 
     // Repeated effects go, repeated filters stay; disabled lines and gaps close.
@@ -212,7 +212,7 @@ TEST(EffectSearchPlanTest, WantedListOrderDuplicatesAndWindow) {
     cond.WantedEffect = {3, 0, 3, 4, 0};
     cond.FilterCode = {0, FilterCode::Any, 0, 0, FilterCode::Any};
     cond.EffectEnabled[3] = false;
-    plan = BuildEffectSearchPlan(data, cond);
+    plan = buildEffectSearchPlan(data, cond);
     EXPECT_EQ(plan.WantedList, (std::array<std::int32_t, 5>{3, -2, -2, 0, 0}));
     EXPECT_EQ(plan.wantedCount, 3);
     EXPECT_EQ(plan.effMin, 3);
@@ -221,7 +221,7 @@ TEST(EffectSearchPlanTest, WantedListOrderDuplicatesAndWindow) {
     // Only optional lines: at least one effect, one line fewer optional.
     cond = SearchConditions{};
     cond.FilterCode = {FilterCode::NoneOrAny, FilterCode::NoneOrBeneficial, 0, 0, 0};
-    plan = BuildEffectSearchPlan(data, cond);
+    plan = buildEffectSearchPlan(data, cond);
     EXPECT_EQ(plan.WantedList, (std::array<std::int32_t, 5>{-5, -1, 0, 0, 0}));
     EXPECT_EQ(plan.effMin, 1);
     EXPECT_EQ(plan.effMax, 2);
@@ -229,7 +229,7 @@ TEST(EffectSearchPlanTest, WantedListOrderDuplicatesAndWindow) {
     // A disabled optional line does not widen the window.
     cond.EffectEnabled[1] = false;
     cond.WantedEffect[2] = 5;
-    plan = BuildEffectSearchPlan(data, cond);
+    plan = buildEffectSearchPlan(data, cond);
     EXPECT_EQ(plan.effMin, 1);
     EXPECT_EQ(plan.effMax, 2);
 }
@@ -241,7 +241,7 @@ TEST(EffectSearchPlanTest, RequiredIngredientsAndDamagedValues) {
     cond.RequiredItem2 = 7;
     cond.RequiredItem2Enabled = true;
     cond.RequiredItem1 = 4; // not in force
-    EffectSearchPlan plan = BuildEffectSearchPlan(data, cond);
+    EffectSearchPlan plan = buildEffectSearchPlan(data, cond);
     EXPECT_EQ(plan.requiredC, 7);
     EXPECT_EQ(plan.requiredB, 0);
 
@@ -249,19 +249,19 @@ TEST(EffectSearchPlanTest, RequiredIngredientsAndDamagedValues) {
     cond.RequiredItem1 = -3;
     cond.RequiredItem1Enabled = true;
     cond.WantedEffect[0] = -2;
-    plan = BuildEffectSearchPlan(data, cond);
+    plan = buildEffectSearchPlan(data, cond);
     EXPECT_EQ(plan.requiredC, 7);
     EXPECT_EQ(plan.wantedCount, 0);
 
     cond.CheckCost = true;
     cond.CostMinIndex = 0;
     cond.CostMaxIndex = 1;
-    plan = BuildEffectSearchPlan(data, cond);
+    plan = buildEffectSearchPlan(data, cond);
     EXPECT_TRUE(plan.checkCost);
     EXPECT_EQ(plan.priceMin, 20);
     EXPECT_EQ(plan.priceMax, 100);
     cond.CostMinIndex = 2;
-    EXPECT_FALSE(BuildEffectSearchPlan(data, cond).checkCost);
+    EXPECT_FALSE(buildEffectSearchPlan(data, cond).checkCost);
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 #include "favorites/favorites_model.h"
 
 #include "game_data/game_data.h"
-#include "recipe_list/potion_list.h"
+#include "engine/potion_list.h"
 
 #include <gtest/gtest.h>
 
@@ -39,8 +39,8 @@ QStringList names(const FavoritesModel &m) {
 
 TEST(FavoritesModel, DefaultNameUsesTheMainEffectSlot) {
     const GameData d = smallData();
-    EXPECT_EQ(DefaultPotionName(recipe(1, 2, 10, 2), d), QStringLiteral("Корень + Гриб = Яд"));
-    EXPECT_EQ(DefaultPotionName(TPotionRec{}, d), QString());
+    EXPECT_EQ(defaultPotionName(recipe(1, 2, 10, 2), d), QStringLiteral("Корень + Гриб = Яд"));
+    EXPECT_EQ(defaultPotionName(TPotionRec{}, d), QString());
 }
 
 TEST(FavoritesModel, AddInsertRenameKeepNamesParallel) {
@@ -152,9 +152,9 @@ TEST(FillFromFavorites, RecipesThatDoNotFitTheDataAreLeftOut) {
     TPotionRec negative = recipe(1, 2, -5);
     m.addPotion(negative, QStringLiteral("negative price"));
 
-    EXPECT_TRUE(PotionFitsData(m.FavPotions[0], d));
+    EXPECT_TRUE(potionFitsData(m.FavPotions[0], d));
     for (int i = 1; i < m.potionCount(); ++i)
-        EXPECT_FALSE(PotionFitsData(m.FavPotions[static_cast<std::size_t>(i)], d)) << i;
+        EXPECT_FALSE(potionFitsData(m.FavPotions[static_cast<std::size_t>(i)], d)) << i;
 
     PotionList list;
     list.PotionSortCode = PotionColumn::power(1);

@@ -20,7 +20,7 @@ namespace qor::test {
 
 // The text (written in UTF-8 in the test source) as the bytes of a data file.
 inline QByteArray cp(const char *utf8) {
-    return ToCp1251(QString::fromUtf8(utf8));
+    return toCp1251(QString::fromUtf8(utf8));
 }
 
 // A temporary data folder into which a test writes its files.

@@ -29,8 +29,8 @@ struct Pieces {
 
 Pieces split(const char *descr) {
     const QByteArray bytes = cp(descr);
-    const DescriptionPieces d = SplitDescription(bytes);
-    return {d.kind, FromCp1251(d.pieces[0]), FromCp1251(d.pieces[1]), FromCp1251(d.pieces[2])};
+    const DescriptionPieces d = splitDescription(bytes);
+    return {d.kind, fromCp1251(d.pieces[0]), fromCp1251(d.pieces[1]), fromCp1251(d.pieces[2])};
 }
 
 void expectPieces(const char *descr, int kind, const char *p1, const char *p2, const char *p3) {
@@ -77,7 +77,7 @@ TEST(EffectsFile, FieldsNameAndDescriptionColumns) {
     const QByteArray file = effectLine("0 0 0 0 0 0", "") +
                             effectLine("2.5 1 0 1 1 3", "Яд  ", "Отравляет на <M> ед.") +
                             effectLine("0.75 0 1 0 0 5", "  Лёгкость", "Текст");
-    ASSERT_FALSE(ParseEffects(file, data));
+    ASSERT_FALSE(parseEffects(file, data));
     ASSERT_EQ(data.effectRecordCount(), 3);
     ASSERT_EQ(data.EffectNames.size(), 3);
     ASSERT_EQ(data.EffectNamesUp.size(), 3);
@@ -107,7 +107,7 @@ TEST(EffectsFile, NameIsCutAtColumn39AndDescriptionAt999) {
     const std::string longDescr(1200, 'd');
     const QByteArray file =
         "1 0 0 0 0 0 " + longName + "\r\n" + effectLine("1 0 0 0 0 0", "B", longDescr.c_str());
-    ASSERT_FALSE(ParseEffects(file, data));
+    ASSERT_FALSE(parseEffects(file, data));
     ASSERT_EQ(data.effectRecordCount(), 2);
     EXPECT_EQ(data.EffectNames[0], QString(38, u'N'));
     EXPECT_EQ(data.EffectTable[0].Descr[0], QString(7, u'N'));
@@ -119,12 +119,12 @@ TEST(EffectsFile, EmptyLinesBetweenRecordsArePassedOverButNotAtTheEnd) {
     GameData data;
     const QByteArray body = effectLine("0 0 0 0 0 0", "") + "\r\n\r\n" + effectLine("1 0 0 0 0 0", "A") +
                             "\r\n" + effectLine("1 0 0 0 0 0", "B");
-    ASSERT_FALSE(ParseEffects(body, data));
+    ASSERT_FALSE(parseEffects(body, data));
     EXPECT_EQ(data.effectRecordCount(), 3);
     EXPECT_EQ(data.EffectNames.last(), QStringLiteral("B"));
 
     // An empty line at the very end is one more effect with an empty name.
-    ASSERT_FALSE(ParseEffects(QByteArray(body + "\r\n"), data));
+    ASSERT_FALSE(parseEffects(QByteArray(body + "\r\n"), data));
     ASSERT_EQ(data.effectRecordCount(), 4);
     EXPECT_EQ(data.EffectNames[3], QString());
     EXPECT_EQ(data.EffectTable[3].BaseCost, 0.0);
@@ -133,7 +133,7 @@ TEST(EffectsFile, EmptyLinesBetweenRecordsArePassedOverButNotAtTheEnd) {
 
 TEST(EffectsFile, HexAndNarrowFieldsKeepTheLowBits) {
     GameData data;
-    ASSERT_FALSE(ParseEffects(effectLine("1.0 $101 0x1 -1 $FF 0X0A", "A"), data));
+    ASSERT_FALSE(parseEffects(effectLine("1.0 $101 0x1 -1 $FF 0X0A", "A"), data));
     const TEffectRec &e = data.EffectTable[0];
     EXPECT_EQ(e.PerkBoost, 1);
     EXPECT_EQ(e.TimeScaled, 1);
@@ -144,7 +144,7 @@ TEST(EffectsFile, HexAndNarrowFieldsKeepTheLowBits) {
 
 TEST(EffectsFile, TruncatedFileReadsZerosWithoutError) {
     GameData data;
-    ASSERT_FALSE(ParseEffects("0.5 1", data));
+    ASSERT_FALSE(parseEffects("0.5 1", data));
     ASSERT_EQ(data.effectRecordCount(), 1);
     EXPECT_EQ(data.EffectTable[0].BaseCost, 0.5);
     EXPECT_EQ(data.EffectTable[0].PerkBoost, 1);
@@ -156,14 +156,14 @@ TEST(EffectsFile, InvalidNumberIsAnErrorWithItsLine) {
     GameData data;
     const QByteArray file = effectLine("0 0 0 0 0 0", "") + effectLine("1 0 0 0 0 0", "A") +
                             effectLine("1,5 0 0 0 0 0", "B") + effectLine("1 0 0 0 0 0", "C");
-    const std::optional<DataError> error = ParseEffects(file, data);
+    const std::optional<DataError> error = parseEffects(file, data);
     ASSERT_TRUE(error);
     EXPECT_EQ(error->message, QStringLiteral("Invalid numeric input"));
     EXPECT_EQ(error->line, 3);
 
     // A number missing from a line is taken from the next line: here a name,
     // which is no number.
-    const std::optional<DataError> shifted = ParseEffects(cp("1 0 0 0 0\r\nЯд 0 0 0 0 0\r\n"), data);
+    const std::optional<DataError> shifted = parseEffects(cp("1 0 0 0 0\r\nЯд 0 0 0 0 0\r\n"), data);
     ASSERT_TRUE(shifted);
     EXPECT_EQ(shifted->line, 2);
 }

@@ -28,7 +28,7 @@ TEST(ItemsFile, HeaderSlotsAndNames) {
     GameData data;
     const QByteArray file = placeholder() + cp("$0001A2B3 0.25 12 300  Корень       / Radix\r\n") +
                             slots("1 10 0", "2 5 60 trailing words", "3 0 1", "6 1 2");
-    ASSERT_FALSE(ParseItems(file, kEffects, data));
+    ASSERT_FALSE(parseItems(file, kEffects, data));
     ASSERT_EQ(data.itemRecordCount(), 2);
     ASSERT_EQ(data.ItemNames.size(), 2);
     ASSERT_EQ(data.ItemNamesUp.size(), 2);
@@ -59,7 +59,7 @@ TEST(ItemsFile, SeparatorColumnIsFixedByTheFirstRecordThatHasOne) {
     // Record 1 has its "/" one column further right, record 2 further left.
     const QByteArray file = placeholder() + cp("1 1 1 0  Длинное имя   / Longus\r\n") + slots() +
                             cp("2 1 1 0  Коротк / Brevis\r\n") + slots();
-    ASSERT_FALSE(ParseItems(file, kEffects, data));
+    ASSERT_FALSE(parseItems(file, kEffects, data));
     ASSERT_EQ(data.itemRecordCount(), 3);
     EXPECT_EQ(data.ItemNames[1], QString::fromUtf8("Длинное имя"));
     EXPECT_EQ(data.ItemNames2[1], QStringLiteral("/ Longus"));
@@ -72,7 +72,7 @@ TEST(ItemsFile, LastSlashOfTheFirstRecordAndRecordsBeforeIt) {
     // The placeholder has no "/": empty display name, whole rest as second name.
     const QByteArray file = cp("0 0 0 0  Ничего\r\n") + slots() + cp("1 1 1 0  А/Б / Alpha\r\n") + slots() +
                             cp("2 1 1 0  Вода / Aqua\r\n") + slots();
-    ASSERT_FALSE(ParseItems(file, kEffects, data));
+    ASSERT_FALSE(parseItems(file, kEffects, data));
     ASSERT_EQ(data.itemRecordCount(), 3);
     EXPECT_EQ(data.ItemNames[0], QString());
     EXPECT_EQ(data.ItemNames2[0], QString::fromUtf8("  Ничего"));
@@ -85,7 +85,7 @@ TEST(ItemsFile, LastSlashOfTheFirstRecordAndRecordsBeforeIt) {
 TEST(ItemsFile, SecondNameIsCutAt999Characters) {
     GameData data;
     const QByteArray file = "0 0 0 0  x/" + QByteArray(1500, 'L') + "\r\n" + slots();
-    ASSERT_FALSE(ParseItems(file, kEffects, data));
+    ASSERT_FALSE(parseItems(file, kEffects, data));
     EXPECT_EQ(data.ItemNames2[0], QString(999, u'L'));
 }
 
@@ -93,7 +93,7 @@ TEST(ItemsFile, EmptyLinesInsideAndBetweenRecordsArePassedOver) {
     GameData data;
     const QByteArray file = placeholder() + "\r\n\r\n" + cp("1 1 5 0  Мёд / Mel\r\n") +
                             "\r\n1 2 3\r\n\n2 4 5\r\n" + "3 0 0\r\n\r\n4 0 0\r\n";
-    ASSERT_FALSE(ParseItems(file, kEffects, data));
+    ASSERT_FALSE(parseItems(file, kEffects, data));
     ASSERT_EQ(data.itemRecordCount(), 2);
     const TItemRec &item = data.ItemTable[1];
     EXPECT_EQ(item.Cost, 5);
@@ -108,10 +108,10 @@ TEST(ItemsFile, EmptyLastLineAddsAnEmptyIngredient) {
     GameData data;
     const QByteArray file =
         placeholder() + cp("1 1 5 0  Мёд / Mel\r\n") + slots("1 1 1", "2 1 1", "3 1 1", "4 1 1");
-    ASSERT_FALSE(ParseItems(file, kEffects, data));
+    ASSERT_FALSE(parseItems(file, kEffects, data));
     EXPECT_EQ(data.itemRecordCount(), 2);
 
-    ASSERT_FALSE(ParseItems(QByteArray(file + "\r\n"), kEffects, data));
+    ASSERT_FALSE(parseItems(QByteArray(file + "\r\n"), kEffects, data));
     ASSERT_EQ(data.itemRecordCount(), 3);
     const TItemRec &extra = data.ItemTable[2];
     EXPECT_EQ(extra.ID, 0);
@@ -128,13 +128,13 @@ TEST(ItemsFile, EmptyLastLineAddsAnEmptyIngredient) {
 TEST(ItemsFile, InvalidNumberNamesItsLine) {
     GameData data;
     const QByteArray file = placeholder() + cp("1 1 5 0  Мёд / Mel\r\n") + slots("1 1 1", "2 x 1");
-    const std::optional<DataError> error = ParseItems(file, kEffects, data);
+    const std::optional<DataError> error = parseItems(file, kEffects, data);
     ASSERT_TRUE(error);
     EXPECT_EQ(error->message, QStringLiteral("Invalid numeric input"));
     EXPECT_EQ(error->line, 8);
     // A weight with a comma is no number either.
     const std::optional<DataError> weight =
-        ParseItems(QByteArray(placeholder() + "1 0,5 1 0  a / b\r\n" + slots()), kEffects, data);
+        parseItems(QByteArray(placeholder() + "1 0,5 1 0  a / b\r\n" + slots()), kEffects, data);
     ASSERT_TRUE(weight);
     EXPECT_EQ(weight->line, 6);
 }
@@ -152,7 +152,7 @@ TEST_P(ItemsInvariant, IsALoadingErrorNamingRecordAndProblem) {
     const QByteArray file = placeholder() + cp("1 1 1 0  Хорошее / Bonum\r\n") + slots("1 1 1", "2 1 1") +
                             "\r\n" + cp("2 1 1 0  Плохое / Malum\r\n") +
                             slots(b.slots[0], b.slots[1], b.slots[2], b.slots[3]);
-    const std::optional<DataError> error = ParseItems(file, kEffects, data);
+    const std::optional<DataError> error = parseItems(file, kEffects, data);
     ASSERT_TRUE(error);
     EXPECT_EQ(error->record, QStringLiteral("ingredient 2"));
     EXPECT_TRUE(error->message.contains(QLatin1StringView(b.problem))) << error->message.toStdString();
@@ -172,7 +172,7 @@ TEST(ItemsFile, EmptySlotsMayRepeatEffectZero) {
     GameData data;
     const QByteArray file =
         placeholder() + cp("1 1 1 0  Мёд / Mel\r\n") + slots("0 0 0", "3 1 1", "0 0 0", "6 2 2");
-    ASSERT_FALSE(ParseItems(file, kEffects, data));
+    ASSERT_FALSE(parseItems(file, kEffects, data));
     EXPECT_EQ(data.ItemTable[1].Eff[1].Effect, 3);
     EXPECT_EQ(data.ItemTable[1].Eff[3].Effect, 6);
 }
@@ -191,7 +191,7 @@ TEST(ItemsFile, ManyRecordsKeepTheirOrder) {
         file += slots("1 1 1", "2 2 2", "3 3 3", "4 4 4");
     }
     GameData data;
-    ASSERT_FALSE(ParseItems(file, kEffects, data));
+    ASSERT_FALSE(parseItems(file, kEffects, data));
     ASSERT_EQ(data.itemRecordCount(), 451);
     ASSERT_EQ(data.ItemNames.size(), 451);
     ASSERT_EQ(data.ItemNames2.size(), 451);

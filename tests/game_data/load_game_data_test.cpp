@@ -32,7 +32,7 @@ TEST(LoadGameData, FillsEveryTable) {
     ASSERT_TRUE(dir.isValid());
     writeValidFolder(dir);
     GameData data;
-    const std::optional<DataError> error = LoadGameData(dir.path(), data);
+    const std::optional<DataError> error = loadGameData(dir.path(), data);
     ASSERT_FALSE(error) << error->toText().toStdString();
     EXPECT_EQ(data.CostList, (std::vector<std::int32_t>{0, 100, 500}));
     EXPECT_EQ(data.effectRecordCount(), 4);
@@ -51,7 +51,7 @@ TEST(LoadGameData, MissingFileIsNamedInOrder) {
         writeValidFolder(dir);
         dir.remove(QLatin1StringView(name));
         GameData data;
-        const std::optional<DataError> error = LoadGameData(dir.path(), data);
+        const std::optional<DataError> error = loadGameData(dir.path(), data);
         ASSERT_TRUE(error) << name;
         EXPECT_EQ(error->message, QStringLiteral("File not found"));
         EXPECT_EQ(QFileInfo(error->file).fileName(), QLatin1StringView(name));
@@ -61,7 +61,7 @@ TEST(LoadGameData, MissingFileIsNamedInOrder) {
 
 TEST(LoadGameData, MissingFolderStopsAtTheFirstFile) {
     GameData data;
-    const std::optional<DataError> error = LoadGameData(QStringLiteral("/nonexistent/qor/"), data);
+    const std::optional<DataError> error = loadGameData(QStringLiteral("/nonexistent/qor/"), data);
     ASSERT_TRUE(error);
     EXPECT_EQ(error->toText(), QStringLiteral("/nonexistent/qor/Cost.txt: File not found"));
 }
@@ -73,14 +73,14 @@ TEST(LoadGameData, ErrorTextNamesFileLineAndRecord) {
               cp("0 0 0 0  Ничего / Nihil\r\n0 0 0\r\n0 0 0\r\n0 0 0\r\n0 0 0\r\n"
                  "1 0.5 4 0  Мята / Mentha\r\n1 5 0\r\n2 1 1O\r\n3 2 1\r\n0 0 0\r\n"));
     GameData data;
-    std::optional<DataError> error = LoadGameData(dir.path(), data);
+    std::optional<DataError> error = loadGameData(dir.path(), data);
     ASSERT_TRUE(error);
     EXPECT_EQ(error->toText(), dir.path() + QStringLiteral("Items.ini, line 8: Invalid numeric input"));
 
     dir.write(QStringLiteral("Items.ini"),
               cp("0 0 0 0  Ничего / Nihil\r\n0 0 0\r\n0 0 0\r\n0 0 0\r\n0 0 0\r\n"
                  "1 0.5 4 0  Мята / Mentha\r\n1 5 0\r\n4 1 1\r\n3 2 1\r\n0 0 0\r\n"));
-    error = LoadGameData(dir.path(), data);
+    error = loadGameData(dir.path(), data);
     ASSERT_TRUE(error);
     EXPECT_EQ(error->toText(),
               dir.path() + QStringLiteral("Items.ini, line 6, ingredient 1: effect index 4 in "
@@ -92,7 +92,7 @@ TEST(LoadGameData, BundledDataSetLoads) {
     if (!QFileInfo::exists(dir + QStringLiteral("Items.ini")))
         GTEST_SKIP() << "no bundled data set in " << dir.toStdString();
     GameData data;
-    const std::optional<DataError> error = LoadGameData(dir, data);
+    const std::optional<DataError> error = loadGameData(dir, data);
     ASSERT_FALSE(error) << error->toText().toStdString();
     EXPECT_GE(data.highestEffect(), 50);
     EXPECT_GE(data.highestItem(), 120);

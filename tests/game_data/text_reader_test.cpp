@@ -3,6 +3,8 @@
 #include "game_data/text_codec.h"
 #include "game_data/text_reader.h"
 
+#include <QStringDecoder>
+
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -12,13 +14,13 @@ namespace {
 
 std::int32_t intOf(const char *token) {
     std::int32_t v = 12345;
-    EXPECT_TRUE(ParseIntToken(QByteArrayView(token), v)) << token;
+    EXPECT_TRUE(parseIntToken(QByteArrayView(token), v)) << token;
     return v;
 }
 
 bool intFails(const char *token) {
     std::int32_t v = 0;
-    return !ParseIntToken(QByteArrayView(token), v);
+    return !parseIntToken(QByteArrayView(token), v);
 }
 
 TEST(ParseIntToken, DecimalWithSign) {
@@ -64,23 +66,23 @@ TEST(ParseIntToken, RejectsWhatIsNoInteger) {
 
 TEST(ParseRealToken, DotWhateverTheLocaleAndExponent) {
     double v = 0;
-    ASSERT_TRUE(ParseRealToken("0.25", v));
+    ASSERT_TRUE(parseRealToken("0.25", v));
     EXPECT_EQ(v, 0.25);
-    ASSERT_TRUE(ParseRealToken("-2.5e1", v));
+    ASSERT_TRUE(parseRealToken("-2.5e1", v));
     EXPECT_EQ(v, -25.0);
-    ASSERT_TRUE(ParseRealToken("+3", v));
+    ASSERT_TRUE(parseRealToken("+3", v));
     EXPECT_EQ(v, 3.0);
-    ASSERT_TRUE(ParseRealToken("1E-2", v));
+    ASSERT_TRUE(parseRealToken("1E-2", v));
     EXPECT_EQ(v, 0.01);
-    ASSERT_TRUE(ParseRealToken(".5", v));
+    ASSERT_TRUE(parseRealToken(".5", v));
     EXPECT_EQ(v, 0.5);
-    EXPECT_FALSE(ParseRealToken("1,5", v));
-    EXPECT_FALSE(ParseRealToken("1.5e", v));
-    EXPECT_FALSE(ParseRealToken(".", v));
-    EXPECT_FALSE(ParseRealToken("nan", v));
-    EXPECT_FALSE(ParseRealToken("inf", v));
-    EXPECT_FALSE(ParseRealToken("1e999", v));
-    EXPECT_FALSE(ParseRealToken("", v));
+    EXPECT_FALSE(parseRealToken("1,5", v));
+    EXPECT_FALSE(parseRealToken("1.5e", v));
+    EXPECT_FALSE(parseRealToken(".", v));
+    EXPECT_FALSE(parseRealToken("nan", v));
+    EXPECT_FALSE(parseRealToken("inf", v));
+    EXPECT_FALSE(parseRealToken("1e999", v));
+    EXPECT_FALSE(parseRealToken("", v));
 }
 
 TEST(TextReader, NumbersSkipControlCodesAcrossLines) {
@@ -152,17 +154,31 @@ TEST(TextReader, LineNumbersCountEveryKindOfLineEnd) {
 
 TEST(Cp1251, DecodesAndEncodesCyrillic) {
     // "Нет" and "ё" in code page 1251.
-    EXPECT_EQ(FromCp1251("\xCD\xE5\xF2 \xB8"), QString::fromUtf8("Нет ё"));
-    EXPECT_EQ(ToCp1251(QString::fromUtf8("Нет ё")), QByteArray("\xCD\xE5\xF2 \xB8"));
+    EXPECT_EQ(fromCp1251("\xCD\xE5\xF2 \xB8"), QString::fromUtf8("Нет ё"));
+    EXPECT_EQ(toCp1251(QString::fromUtf8("Нет ё")), QByteArray("\xCD\xE5\xF2 \xB8"));
     // Every byte is one character and survives the round trip.
     QByteArray all(256, '\0');
     for (int b = 0; b < 256; ++b)
         all[b] = char(b);
-    const QString text = FromCp1251(all);
+    const QString text = fromCp1251(all);
     EXPECT_EQ(text.size(), 256);
-    EXPECT_EQ(ToCp1251(text).left(0x98), all.left(0x98));
-    EXPECT_EQ(ToCp1251(text).mid(0x99), all.mid(0x99));
-    EXPECT_EQ(ToCp1251(QString::fromUtf8("a\u4e2d")), QByteArray("a?"));
+    EXPECT_EQ(toCp1251(text).left(0x98), all.left(0x98));
+    EXPECT_EQ(toCp1251(text).mid(0x99), all.mid(0x99));
+    EXPECT_EQ(toCp1251(QString::fromUtf8("a\u4e2d")), QByteArray("a?"));
+}
+
+TEST(Cp1251, TableMatchesThePlatformConverter) {
+    QStringDecoder decoder("windows-1251", QStringDecoder::Flag::Stateless);
+    if (!decoder.isValid())
+        GTEST_SKIP() << "no converter for the code page";
+    QByteArray all(256, '\0');
+    for (int b = 0; b < 256; ++b)
+        all[b] = char(b);
+    const QString expected = decoder.decode(all);
+    const QString text = fromCp1251(all);
+    for (int b = 0; b < 256; ++b)
+        EXPECT_EQ(text[b].unicode(), expected[b].unicode()) << "byte " << b;
+    EXPECT_EQ(toCp1251(text), all);
 }
 
 } // namespace

@@ -65,14 +65,14 @@ TEST(PlatformAdapterTest, LinuxLacksTheWindowsFontsButDrawsLookAlikes) {
 TEST(PlatformAdapterTest, DropDownOpenIsSeenOnlyWhileShowing) {
     test::ScratchData data;
     auto form = test::openForm(data);
-    EXPECT_FALSE(IsDropDownOpen(form.get()));
+    EXPECT_FALSE(isDropDownOpen(form.get()));
     test::ui(form).CbEffect[0]->showPopup();
     QApplication::processEvents();
-    EXPECT_TRUE(IsDropDownOpen(form.get()));
+    EXPECT_TRUE(isDropDownOpen(form.get()));
     test::ui(form).CbEffect[0]->hidePopup();
     QApplication::processEvents();
-    EXPECT_FALSE(IsDropDownOpen(form.get()));
-    EXPECT_FALSE(IsDropDownOpen(nullptr));
+    EXPECT_FALSE(isDropDownOpen(form.get()));
+    EXPECT_FALSE(isDropDownOpen(nullptr));
 }
 
 TEST(GuardTest, FillingTheSkillsTabRunsNoCorrectionAndNoSearch) {

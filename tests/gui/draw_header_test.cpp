@@ -4,7 +4,7 @@
 #include "draw_support.h"
 
 #include "recipe_list/ui/potion_header.h"
-#include "visuals/ui/sort_mark.h"
+#include "common_ui/sort_mark.h"
 
 #include <QMouseEvent>
 

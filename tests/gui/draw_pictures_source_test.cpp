@@ -29,7 +29,7 @@ TEST(PicturesSource, RowPicturesFollowTheRowHeightAndTheRowColours) {
     ensureApp();
     const QString dir = QStringLiteral(QOR_BUILD_DATA_DIR);
     GameData data;
-    if (LoadGameData(dir, data).has_value())
+    if (loadGameData(dir, data).has_value())
         GTEST_SKIP() << "no data folder in the build";
     PictureLibrary library;
     if (!library.load(dir))
@@ -71,7 +71,7 @@ TEST(PicturesSource, RowPicturesBuiltElsewhereAreCheckedAgainstTheRowHeightAndCo
     ensureApp();
     const QString dir = QStringLiteral(QOR_BUILD_DATA_DIR);
     GameData data;
-    if (LoadGameData(dir, data).has_value())
+    if (loadGameData(dir, data).has_value())
         GTEST_SKIP() << "no data folder in the build";
     PictureLibrary library;
     if (!library.load(dir))

@@ -3,7 +3,7 @@
 
 #include "draw_support.h"
 
-#include "recipe_list/ui/count_list_model.h"
+#include "common_ui/count_list_model.h"
 #include "recipe_list/ui/potion_header.h"
 #include "recipe_list/ui/potion_list_view.h"
 

@@ -5,9 +5,9 @@
 #include "gui_test_support.h"
 
 #include "game_data/game_data.h"
-#include "recipe_list/potion_list.h"
-#include "recipe_list/ui/picture_source.h"
-#include "visuals/ui/view_colors.h"
+#include "engine/potion_list.h"
+#include "common_ui/picture_source.h"
+#include "common_ui/view_colors.h"
 
 #include <QApplication>
 #include <QImage>

@@ -16,7 +16,7 @@ void ensureApplication() {
     static char *argv[] = {name, nullptr};
     // Lives until the test program ends.
     new QApplication(argc, argv);
-    InstallFontSubstitutes();
+    installFontSubstitutes();
 }
 
 ScratchData::ScratchData() {

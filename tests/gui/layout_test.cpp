@@ -34,15 +34,18 @@ TEST(LayoutTest, MakeColor2RoundsHalfToEvenAndCaps) {
 
 TEST(LayoutTest, FirstGeometryIsCentredAndKeepsTheCaptionOnTheScreen) {
     const QSize size(1055, 768);
-    EXPECT_EQ(CentredWindowRect(size, QRect(0, 0, 1920, 1080)), QRect(432, 156, 1055, 768));
-    EXPECT_EQ(CentredWindowRect(size, QRect(1920, 30, 1280, 994)), QRect(1920 + 112, 30 + 113, 1055, 768));
-    // A screen smaller than the window: the top-left stays on it.
-    EXPECT_EQ(CentredWindowRect(size, QRect(0, 0, 800, 600)), QRect(0, 0, 1055, 768));
+    EXPECT_EQ(centredWindowRect(size, QRect(0, 0, 1920, 1080)), QRect(432, 156, 1055, 768));
+    EXPECT_EQ(centredWindowRect(size, QRect(1920, 30, 1280, 994)), QRect(1920 + 112, 30 + 113, 1055, 768));
+    // A screen smaller than the window: the window fits the available area.
+    EXPECT_EQ(centredWindowRect(size, QRect(0, 0, 800, 600)), QRect(0, 0, 800, 600));
+    EXPECT_EQ(centredWindowRect(size, QRect(0, 0, 1024, 768)), QRect(0, 0, 1024, 768));
+    EXPECT_EQ(centredWindowRect(size, QRect(0, 24, 1024, 744)), QRect(0, 24, 1024, 744));
+    EXPECT_EQ(centredWindowRect(size, QRect(0, 0, 1280, 700)), QRect(112, 0, 1055, 700));
 
     test::ScratchData data;
     auto form = test::openForm(data, false);
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
-    EXPECT_EQ(form->geometry(), CentredWindowRect(size, available));
+    EXPECT_EQ(form->geometry(), centredWindowRect(size, available));
 }
 
 // Every child of the search tab inside the tab and no two overlapping
@@ -91,7 +94,9 @@ TEST(LayoutTest, RecipePanelIsAsWideAsTheHeaderAndScrollsFromZero) {
     EXPECT_TRUE(test::ui(form).ScrollBarLB->isVisible());
     EXPECT_EQ(test::ui(form).PanelLBox->geometry().bottom() + 1,
               test::ui(form).PanelLbPotionsMain->height() - test::ui(form).ScrollBarLB->height());
-    EXPECT_EQ(test::ui(form).ScrollBarLB->maximum(), 3 * test::ui(form).ScrollBarLB->width());
+    // The range ends with the last column in view left of the row bar.
+    const int shown = test::ui(form).PanelLbPotionsMain->width() - test::ui(form).ScrollBarLBVert->width();
+    EXPECT_EQ(test::ui(form).ScrollBarLB->maximum(), test::ui(form).PanelLBox->width() - shown);
     test::ui(form).ScrollBarLB->setValue(30);
     EXPECT_EQ(test::ui(form).PanelLBox->x(), -30);
     form->On_Scroll(-5);
@@ -106,6 +111,7 @@ TEST(LayoutTest, ShrinkingKeepsTheRecipeListAt75BeforeOthersGiveWay) {
     form->resize(1055, 768);
     QApplication::processEvents();
     test::ui(form).MainSplitter->setSizes({200, 300, 143, 100});
+    Q_EMIT test::ui(form).MainSplitter->splitterMoved(0, 1);
     form->resize(1055, 480);
     QApplication::processEvents();
     const QList<int> sizes = test::ui(form).MainSplitter->sizes();
@@ -146,6 +152,7 @@ TEST(LayoutTest, TheGridKeepsItsReservedHeightAndTheEffectPanelItsMinimum) {
     // grid's own minimum lies below that).
     test::ui(form).PanelCapGrid->setFixedHeight(0);
     test::ui(form).MainSplitter->setSizes({400, 75, 75, 300});
+    Q_EMIT test::ui(form).MainSplitter->splitterMoved(0, 1);
     form->resize(1055, 560);
     QApplication::processEvents();
     const QList<int> sizes = test::ui(form).MainSplitter->sizes();

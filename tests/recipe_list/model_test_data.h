@@ -3,8 +3,8 @@
 // alternative-making tests, independent of the data files.
 
 #include "game_data/game_data.h"
-#include "recipe_list/potion_list.h"
-#include "recipe_list/potion_rec.h"
+#include "engine/potion_list.h"
+#include "engine/potion_rec.h"
 
 #include <QString>
 

@@ -259,10 +259,10 @@ TEST_F(GridModelTest, HeaderClickKeepsTheCurrentIngredient) {
     EXPECT_FALSE(gridHeaderClickCounts(5, 1, 5, 1));
 
     // Row 2 shows ingredient 2; the current row follows it through both sorts.
-    EXPECT_EQ(GridHeaderClick(data(), grid, 26, 2), 4); // ascending: 4, 3, 1, 2
+    EXPECT_EQ(applyGridHeaderClick(data(), grid, 26, 2), 4); // ascending: 4, 3, 1, 2
     EXPECT_EQ(grid.GridSortCode, 26);
     EXPECT_EQ(rows(grid), (std::vector<int>{4, 3, 1, 2}));
-    EXPECT_EQ(GridHeaderClick(data(), grid, 26, 4), 1); // ingredient 2 again
+    EXPECT_EQ(applyGridHeaderClick(data(), grid, 26, 4), 1); // ingredient 2 again
     EXPECT_EQ(grid.GridSortCode, -26);
     EXPECT_EQ(rows(grid), (std::vector<int>{2, 1, 3, 4}));
 }

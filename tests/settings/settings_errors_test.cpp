@@ -24,7 +24,7 @@ namespace {
 constexpr int kItems = 4;
 
 SettingsResult parseInto(const QByteArray &bytes, MainSettings &out) {
-    return ParseSettings(bytes, kItems, out);
+    return parseSettings(bytes, kItems, out);
 }
 
 bool writeFile(const QString &path, const QByteArray &bytes) {
@@ -42,23 +42,23 @@ TEST(SettingsErrors, MissingFileGivesDefaults) {
     MainSettings s = richSettings(kItems);
     const SettingsResult r = ReadSettings(dir.filePath(QStringLiteral("Main.ini")), kItems, s);
     EXPECT_EQ(r.status, SettingsResult::Status::Missing);
-    EXPECT_EQ(s, DefaultSettings(kItems));
+    EXPECT_EQ(s, defaultSettings(kItems));
 }
 
 TEST(SettingsErrors, TruncatedFileNamesTheFirstMissingLine) {
-    const QStringList lines = linesOf(SerializeSettings(richSettings(kItems)));
+    const QStringList lines = linesOf(serializeSettings(richSettings(kItems)));
     for (int keep : {0, 1, 27, kBlockCountLine, kFavCountLine + 1, static_cast<int>(lines.size()) - 1}) {
         MainSettings s = richSettings(kItems);
         const SettingsResult r = parseInto(keep == 0 ? QByteArray() : bytesOf(lines.mid(0, keep)), s);
         EXPECT_EQ(r.status, SettingsResult::Status::Error) << keep;
         EXPECT_EQ(r.line, keep + 1) << keep;
         EXPECT_TRUE(r.message.contains(QString::number(keep + 1))) << r.message.toStdString();
-        EXPECT_EQ(s, DefaultSettings(kItems)) << "a failed read leaves the defaults";
+        EXPECT_EQ(s, defaultSettings(kItems)) << "a failed read leaves the defaults";
     }
 }
 
 TEST(SettingsErrors, GarbageNumbersNameTheirLine) {
-    const QStringList base = linesOf(SerializeSettings(richSettings(kItems)));
+    const QStringList base = linesOf(serializeSettings(richSettings(kItems)));
     struct Case {
         int line;
         QString text;
@@ -83,7 +83,7 @@ TEST(SettingsErrors, GarbageNumbersNameTheirLine) {
 }
 
 TEST(SettingsErrors, AbsurdCountsEndInAnErrorNotAHang) {
-    QStringList lines = linesOf(SerializeSettings(DefaultSettings(kItems)));
+    QStringList lines = linesOf(serializeSettings(defaultSettings(kItems)));
     lines[kFavCountLine - 1] = QStringLiteral("2147483647");
     MainSettings s;
     const SettingsResult r = parseInto(bytesOf(lines), s);
@@ -92,13 +92,13 @@ TEST(SettingsErrors, AbsurdCountsEndInAnErrorNotAHang) {
 
     // A negative count reads as no entries; the file then no longer lines up
     // and fails at a later line rather than crashing.
-    lines = linesOf(SerializeSettings(DefaultSettings(kItems)));
+    lines = linesOf(serializeSettings(defaultSettings(kItems)));
     lines[0] = QStringLiteral("-5");
     EXPECT_EQ(parseInto(bytesOf(lines), s).status, SettingsResult::Status::Error);
 }
 
 TEST(SettingsErrors, RandomDamageNeverCrashes) {
-    const QByteArray good = SerializeSettings(richSettings(kItems));
+    const QByteArray good = serializeSettings(richSettings(kItems));
     QRandomGenerator rng(20261207);
     int errors = 0;
     for (int round = 0; round < 400; ++round) {
@@ -123,7 +123,7 @@ TEST(SettingsErrors, RandomDamageNeverCrashes) {
                 c = static_cast<char>(rng.bounded(256));
         }
         MainSettings s;
-        const SettingsResult r = ParseSettings(bytes, kItems, s);
+        const SettingsResult r = parseSettings(bytes, kItems, s);
         if (!r.ok()) {
             ++errors;
             EXPECT_GE(r.line, 1);
@@ -131,7 +131,7 @@ TEST(SettingsErrors, RandomDamageNeverCrashes) {
         }
         // Whatever was read can be written and read again.
         MainSettings again;
-        EXPECT_TRUE(ParseSettings(SerializeSettings(s), kItems, again).ok());
+        EXPECT_TRUE(parseSettings(serializeSettings(s), kItems, again).ok());
     }
     EXPECT_GT(errors, 100);
 }
@@ -148,7 +148,7 @@ TEST(SettingsErrors, DirectoryInPlaceOfTheFileIsAnError) {
 TEST(SettingsWriteErrors, MissingFolderIsReported) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("no/such/folder/Main.ini"));
-    const SettingsResult r = WriteSettings(path, DefaultSettings(kItems));
+    const SettingsResult r = WriteSettings(path, defaultSettings(kItems));
     EXPECT_EQ(r.status, SettingsResult::Status::Error);
     EXPECT_TRUE(r.message.contains(path));
     EXPECT_FALSE(QFile::exists(path));
@@ -160,7 +160,7 @@ TEST(SettingsWriteErrors, FolderWhereNoFileCanBeCreatedKeepsTheOldFile) {
     const QString procFile = QStringLiteral("/proc/version");
     ASSERT_TRUE(QFile::exists(procFile));
     const QByteArray before = readFile(procFile);
-    const SettingsResult r = WriteSettings(procFile, DefaultSettings(kItems));
+    const SettingsResult r = WriteSettings(procFile, defaultSettings(kItems));
     EXPECT_EQ(r.status, SettingsResult::Status::Error);
     EXPECT_FALSE(r.message.isEmpty());
     EXPECT_EQ(readFile(procFile), before);
@@ -169,7 +169,7 @@ TEST(SettingsWriteErrors, FolderWhereNoFileCanBeCreatedKeepsTheOldFile) {
 TEST(SettingsWriteErrors, ReadOnlyFolderKeepsTheOldFile) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Main.ini"));
-    const QByteArray old = SerializeSettings(richSettings(kItems));
+    const QByteArray old = serializeSettings(richSettings(kItems));
     ASSERT_TRUE(writeFile(path, old));
     ASSERT_TRUE(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
     if (::access(dir.path().toLocal8Bit().constData(), W_OK) == 0) {
@@ -177,7 +177,7 @@ TEST(SettingsWriteErrors, ReadOnlyFolderKeepsTheOldFile) {
                               QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         GTEST_SKIP() << "permissions do not bind this user (root); covered by the /proc case";
     }
-    const SettingsResult r = WriteSettings(path, DefaultSettings(kItems));
+    const SettingsResult r = WriteSettings(path, defaultSettings(kItems));
     QFile::setPermissions(dir.path(),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     EXPECT_EQ(r.status, SettingsResult::Status::Error);
@@ -213,10 +213,10 @@ TEST(SettingsWriteErrors, WriteFailingHalfwayKeepsTheOldFile) {
     // stays whole and nothing is left beside it.
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Main.ini"));
-    const QByteArray old = SerializeSettings(DefaultSettings(kItems));
+    const QByteArray old = serializeSettings(defaultSettings(kItems));
     ASSERT_TRUE(writeFile(path, old));
     const MainSettings bigger = richSettings(kItems);
-    ASSERT_GT(SerializeSettings(bigger).size(), old.size());
+    ASSERT_GT(serializeSettings(bigger).size(), old.size());
     SettingsResult r;
     {
         const FileSizeLimit limit(rlim_t(old.size() / 2));
@@ -234,8 +234,8 @@ TEST(SettingsWriteErrors, SuccessfulWriteReplacesWithoutLeftovers) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Main.ini"));
     ASSERT_TRUE(writeFile(path, "old contents that are longer than nothing"));
-    ASSERT_TRUE(WriteSettings(path, DefaultSettings(kItems)).ok());
-    EXPECT_EQ(readFile(path), SerializeSettings(DefaultSettings(kItems)));
+    ASSERT_TRUE(WriteSettings(path, defaultSettings(kItems)).ok());
+    EXPECT_EQ(readFile(path), serializeSettings(defaultSettings(kItems)));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
               QStringList{QStringLiteral("Main.ini")});
 }

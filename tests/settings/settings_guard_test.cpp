@@ -26,19 +26,19 @@ GameData smallData() {
 
 TEST(SettingsGuard, NamesBeyondTheTablesShowADash) {
     const GameData d = smallData();
-    EXPECT_EQ(ItemNameOrDash(d, 2), QStringLiteral("Гриб"));
-    EXPECT_EQ(ItemNameOrDash(d, 3), QStringLiteral("-"));
-    EXPECT_EQ(ItemNameOrDash(d, -1), QStringLiteral("-"));
-    EXPECT_EQ(EffectNameOrDash(d, 1), QStringLiteral("Лечение"));
-    EXPECT_EQ(EffectNameOrDash(d, 2), QStringLiteral("-"));
+    EXPECT_EQ(itemNameOrDash(d, 2), QStringLiteral("Гриб"));
+    EXPECT_EQ(itemNameOrDash(d, 3), QStringLiteral("-"));
+    EXPECT_EQ(itemNameOrDash(d, -1), QStringLiteral("-"));
+    EXPECT_EQ(effectNameOrDash(d, 1), QStringLiteral("Лечение"));
+    EXPECT_EQ(effectNameOrDash(d, 2), QStringLiteral("-"));
 }
 
 TEST(SettingsGuard, PriceIndexBeyondCostListMeansNoBound) {
     const GameData d = smallData();
-    EXPECT_EQ(CostBound(d, 2), 100);
-    EXPECT_EQ(CostBound(d, 0), 0);
-    EXPECT_FALSE(CostBound(d, 3).has_value());
-    EXPECT_FALSE(CostBound(d, -1).has_value());
+    EXPECT_EQ(costBound(d, 2), 100);
+    EXPECT_EQ(costBound(d, 0), 0);
+    EXPECT_FALSE(costBound(d, 3).has_value());
+    EXPECT_FALSE(costBound(d, -1).has_value());
 }
 
 TEST(SettingsGuard, SlotIsFittedToTheChoosersButKeepsGoodValues) {
@@ -53,7 +53,7 @@ TEST(SettingsGuard, SlotIsFittedToTheChoosersButKeepsGoodValues) {
     raw.WantedEffect = {1, 2, 0, -3, 1};
     raw.CheckCost = true;
 
-    const SearchConditions fit = FitSlotToChoosers(raw, d);
+    const SearchConditions fit = fitSlotToChoosers(raw, d);
     EXPECT_EQ(fit.CostMinIndex, 1);
     EXPECT_EQ(fit.CostMaxIndex, 2);
     EXPECT_EQ(fit.RequiredItem1, 2);
@@ -62,17 +62,17 @@ TEST(SettingsGuard, SlotIsFittedToTheChoosersButKeepsGoodValues) {
     EXPECT_EQ(fit.FilterCode, (std::array<std::int32_t, 5>{7, 0, 0, 2, 0}));
     EXPECT_EQ(fit.WantedEffect, (std::array<std::int32_t, 5>{1, 0, 0, 0, 1}));
     EXPECT_TRUE(fit.CheckCost);
-    EXPECT_EQ(FitSlotToChoosers(fit, d), fit);
+    EXPECT_EQ(fitSlotToChoosers(fit, d), fit);
 }
 
 TEST(SettingsGuard, SetIndexOutsideTheRangeFallsBackWithoutLosingTheFile) {
-    MainSettings s = DefaultSettings(3);
+    MainSettings s = defaultSettings(3);
     s.setUsedItemsSetIndex(9);
     s.usedItems.UsedItemsSets[0] = {0, 1, 0};
     EXPECT_EQ(s.usedItems.currentSet(), 0);
 
     MainSettings back;
-    ASSERT_TRUE(ParseSettings(SerializeSettings(s), 3, back).ok());
+    ASSERT_TRUE(parseSettings(serializeSettings(s), 3, back).ok());
     EXPECT_EQ(back.usedItemsSetIndex(), 9); // raw value kept for the file
     EXPECT_EQ(back.usedItems.ItemAvailable, (std::vector<std::uint8_t>{0, 1, 0}));
     EXPECT_EQ(back.usedItems.MakeUsedItems(), 1);
@@ -81,19 +81,19 @@ TEST(SettingsGuard, SetIndexOutsideTheRangeFallsBackWithoutLosingTheFile) {
 
 TEST(SettingsGuard, SetsFollowTheIngredientCountOfTheData) {
     // A file written for four ingredients read with data of two, and back.
-    MainSettings four = DefaultSettings(5);
+    MainSettings four = defaultSettings(5);
     four.usedItems.UsedItemsSets[1] = {0, 1, 1, 1, 1};
     MainSettings two;
-    ASSERT_TRUE(ParseSettings(SerializeSettings(four), 3, two).ok());
+    ASSERT_TRUE(parseSettings(serializeSettings(four), 3, two).ok());
     EXPECT_EQ(two.usedItems.UsedItemsSets[1], (std::vector<std::uint8_t>{0, 1, 1}));
     EXPECT_EQ(two.usedItems.ItemAvailable.size(), 3u);
     MainSettings grown;
-    ASSERT_TRUE(ParseSettings(SerializeSettings(two), 5, grown).ok());
+    ASSERT_TRUE(parseSettings(serializeSettings(two), 5, grown).ok());
     EXPECT_EQ(grown.usedItems.UsedItemsSets[1], (std::vector<std::uint8_t>{0, 1, 1, 0, 0}));
 }
 
 TEST(SettingsDefaults, FirstRunValues) {
-    const MainSettings s = DefaultSettings(4);
+    const MainSettings s = defaultSettings(4);
     EXPECT_EQ(s.block.alchemySkill(), 15);
     EXPECT_TRUE(s.block.menuCanQuickSearsh());
     EXPECT_TRUE(s.block.menuFastFindStartWithCurElement());
@@ -148,12 +148,12 @@ namespace {
 
 TEST(ToolWindowBounds, RectangleNearOrBeyondTheScreenEdgeIsCentred) {
     const WindowBounds inside{100, 100, 1899, 1059};
-    EXPECT_EQ(FitToolWindowToScreen(inside, 1920, 1080), inside);
+    EXPECT_EQ(fitToolWindowToScreen(inside, 1920, 1080), inside);
     const WindowBounds centred{640, 270, 1280, 810};
-    EXPECT_EQ(FitToolWindowToScreen({100, 100, 1901, 500}, 1920, 1080), centred);
-    EXPECT_EQ(FitToolWindowToScreen({100, 100, 500, 1061}, 1920, 1080), centred);
-    EXPECT_EQ(FitToolWindowToScreen({0, 0, 2147483647, 0}, 1920, 1080), centred);
-    EXPECT_EQ(FitToolWindowToScreen({0, 0, 990, 10}, 1001, 1003), (WindowBounds{333, 250, 668, 753}));
+    EXPECT_EQ(fitToolWindowToScreen({100, 100, 1901, 500}, 1920, 1080), centred);
+    EXPECT_EQ(fitToolWindowToScreen({100, 100, 500, 1061}, 1920, 1080), centred);
+    EXPECT_EQ(fitToolWindowToScreen({0, 0, 2147483647, 0}, 1920, 1080), centred);
+    EXPECT_EQ(fitToolWindowToScreen({0, 0, 990, 10}, 1001, 1003), (WindowBounds{333, 250, 668, 753}));
 }
 
 } // namespace
@@ -183,7 +183,7 @@ TEST(SettingsBlockRanges, ClampedValuesForDamagedFiles) {
     EXPECT_EQ(b.value(SettingsLine::DropDownCount), 1000000); // the raw value stays
 
     // Every default lies inside its range.
-    const MainSettings d = DefaultSettings(2);
+    const MainSettings d = defaultSettings(2);
     for (int line = 1; line <= kSettingsBlockSize; ++line)
         EXPECT_EQ(d.block.clampedValue(line), d.block.value(line)) << "line " << line;
 }

@@ -16,19 +16,19 @@ constexpr int kItems = 4; // placeholder + three ingredients
 
 MainSettings parse(const QByteArray &bytes, int items = kItems) {
     MainSettings s;
-    const SettingsResult r = ParseSettings(bytes, items, s);
+    const SettingsResult r = parseSettings(bytes, items, s);
     EXPECT_TRUE(r.ok()) << r.message.toStdString();
     return s;
 }
 
 TEST(SettingsRoundTrip, DefaultsAndRichValueSurviveReadWriteCycles) {
-    for (const MainSettings &original : {DefaultSettings(kItems), richSettings(kItems)}) {
-        const QByteArray first = SerializeSettings(original);
+    for (const MainSettings &original : {defaultSettings(kItems), richSettings(kItems)}) {
+        const QByteArray first = serializeSettings(original);
         const MainSettings back = parse(first);
         EXPECT_EQ(back, original);
-        EXPECT_EQ(SerializeSettings(back), first);
+        EXPECT_EQ(serializeSettings(back), first);
         // A second cycle changes nothing either.
-        EXPECT_EQ(SerializeSettings(parse(SerializeSettings(back))), first);
+        EXPECT_EQ(serializeSettings(parse(serializeSettings(back))), first);
     }
 }
 
@@ -52,7 +52,7 @@ TEST(SettingsRoundTrip, FileOnDiskIsRewrittenByteForByte) {
 }
 
 TEST(SettingsRoundTrip, FormatIsCp1251WithCrLfAndFixedSections) {
-    const QByteArray bytes = SerializeSettings(richSettings(kItems));
+    const QByteArray bytes = serializeSettings(richSettings(kItems));
     // Every line ends in CR LF and there is no bare LF.
     EXPECT_TRUE(bytes.endsWith("\r\n"));
     EXPECT_EQ(bytes.count('\n'), bytes.count("\r\n"));
@@ -76,17 +76,17 @@ TEST(SettingsRoundTrip, FormatIsCp1251WithCrLfAndFixedSections) {
 }
 
 TEST(SettingsRoundTrip, ReservedLinesAreWrittenAsZero) {
-    MainSettings s = DefaultSettings(kItems);
+    MainSettings s = defaultSettings(kItems);
     for (int line : {14, 69, 70, 71})
         s.block.setValue(line, 555);
-    const QStringList lines = linesOf(SerializeSettings(s));
+    const QStringList lines = linesOf(serializeSettings(s));
     for (int line : {14, 69, 70, 71})
         EXPECT_EQ(lines.at(blockLine(line) - 1), QStringLiteral("0")) << "block line " << line;
     EXPECT_EQ(s.block.value(14), 555); // the value itself is left alone
 }
 
 TEST(SettingsRead, BlockAnnouncedLongerOrShorter) {
-    const QStringList base = linesOf(SerializeSettings(DefaultSettings(kItems)));
+    const QStringList base = linesOf(serializeSettings(defaultSettings(kItems)));
 
     // 75 values: the four extra ones are read and dropped.
     QStringList longer = base;
@@ -94,18 +94,18 @@ TEST(SettingsRead, BlockAnnouncedLongerOrShorter) {
     for (int i = 0; i < 4; ++i)
         longer.insert(blockLine(71), QStringLiteral("9999"));
     const MainSettings a = parse(bytesOf(longer));
-    EXPECT_EQ(a, DefaultSettings(kItems));
+    EXPECT_EQ(a, defaultSettings(kItems));
 
     // 60 values: lines 61..71 read as 0.
     QStringList shorter = base;
     shorter[kBlockCountLine - 1] = QStringLiteral("60");
     for (int i = 0; i < 11; ++i)
         shorter.removeAt(blockLine(61) - 1);
-    MainSettings withTools = DefaultSettings(kItems);
+    MainSettings withTools = defaultSettings(kItems);
     withTools.block.setMenuShowFormFavorites(true);
     withTools.block.setMenuShowUsedItemsList(true);
     withTools.block.setPictureWindowOpen(true);
-    ASSERT_TRUE(ParseSettings(bytesOf(shorter), kItems, withTools).ok());
+    ASSERT_TRUE(parseSettings(bytesOf(shorter), kItems, withTools).ok());
     for (int line = 61; line <= 71; ++line)
         EXPECT_EQ(withTools.block.value(line), 0) << line;
     EXPECT_FALSE(withTools.block.menuShowFormFavorites());
@@ -115,7 +115,7 @@ TEST(SettingsRead, BlockAnnouncedLongerOrShorter) {
 }
 
 TEST(SettingsRead, FlagsLowByteAndCorrections) {
-    QStringList lines = linesOf(SerializeSettings(DefaultSettings(kItems)));
+    QStringList lines = linesOf(serializeSettings(defaultSettings(kItems)));
     lines[blockLine(SettingsLine::MenuCanQuickSearsh) - 1] = QStringLiteral("2");
     lines[blockLine(SettingsLine::MenuShowHints) - 1] = QStringLiteral("-1");
     lines[blockLine(SettingsLine::PerkPurity) - 1] = QStringLiteral("1");
@@ -149,26 +149,26 @@ TEST(SettingsWrite, FlagLinesAreWrittenAsTheirCheckState) {
     // A foreign file with 2 and -1 on flag lines: both read as off, so the
     // rewritten file holds 0 there, and 1 stays 1; other lines keep their
     // values whatever they are.
-    QStringList lines = linesOf(SerializeSettings(DefaultSettings(kItems)));
+    QStringList lines = linesOf(serializeSettings(defaultSettings(kItems)));
     lines[blockLine(SettingsLine::MenuGridLinesVer) - 1] = QStringLiteral("2");
     lines[blockLine(SettingsLine::DragShadow) - 1] = QStringLiteral("-1");
     lines[blockLine(SettingsLine::PerkPoisoner) - 1] = QStringLiteral("257");
     lines[blockLine(SettingsLine::PerkPurity) - 1] = QStringLiteral("1");
     lines[blockLine(SettingsLine::DragImageSize) - 1] = QStringLiteral("-7");
     const MainSettings s = parse(bytesOf(lines));
-    const QStringList written = linesOf(SerializeSettings(s));
+    const QStringList written = linesOf(serializeSettings(s));
     EXPECT_EQ(written.at(blockLine(SettingsLine::MenuGridLinesVer) - 1), QStringLiteral("0"));
     EXPECT_EQ(written.at(blockLine(SettingsLine::DragShadow) - 1), QStringLiteral("0"));
     EXPECT_EQ(written.at(blockLine(SettingsLine::PerkPoisoner) - 1), QStringLiteral("0"));
     EXPECT_EQ(written.at(blockLine(SettingsLine::PerkPurity) - 1), QStringLiteral("1"));
     EXPECT_EQ(written.at(blockLine(SettingsLine::DragImageSize) - 1), QStringLiteral("-7"));
     // What the writer produced reads back to the same file.
-    EXPECT_EQ(SerializeSettings(parse(SerializeSettings(s))), SerializeSettings(s));
+    EXPECT_EQ(serializeSettings(parse(serializeSettings(s))), serializeSettings(s));
 }
 
 TEST(SettingsRead, SetLinesShortLongAndOnlyFourNames) {
     constexpr int six = 6;
-    QStringList lines = linesOf(SerializeSettings(DefaultSettings(six)));
+    QStringList lines = linesOf(serializeSettings(defaultSettings(six)));
     const int set0 = kFavCountLine + 1; // 1-based line of set 0
     lines[set0 - 1] = QStringLiteral("0101");
     lines[set0] = QStringLiteral("01111111111"); // longer than six
@@ -191,11 +191,11 @@ TEST(SettingsRead, SetLinesShortLongAndOnlyFourNames) {
     ASSERT_EQ(s.usedItems.UsedItemsSetNames.size(), 4);
     EXPECT_EQ(s.usedItems.UsedItemsSetNames.at(0), QStringLiteral("First"));
     EXPECT_EQ(s.usedItems.UsedItemsSetNames.at(3), QStringLiteral("Набор 4"));
-    EXPECT_EQ(SerializeSettings(s).count("five"), 0);
+    EXPECT_EQ(serializeSettings(s).count("five"), 0);
 }
 
 TEST(SettingsRead, ColumnWidthCountsDriveTheReading) {
-    QStringList lines = linesOf(SerializeSettings(DefaultSettings(kItems)));
+    QStringList lines = linesOf(serializeSettings(defaultSettings(kItems)));
     // Header: 2 widths instead of 26; the rest keep their initial values.
     lines[0] = QStringLiteral("2");
     lines[1] = QStringLiteral("77");
@@ -210,7 +210,7 @@ TEST(SettingsRead, ColumnWidthCountsDriveTheReading) {
     lines[effCount] = QStringLiteral("33");
 
     const MainSettings s = parse(bytesOf(lines));
-    const MainSettings d = DefaultSettings(kItems);
+    const MainSettings d = defaultSettings(kItems);
     EXPECT_EQ(s.headerWidths[0], 77);
     EXPECT_EQ(s.headerWidths[1], d.headerWidths[1]);
     EXPECT_EQ(s.headerWidths[25], d.headerWidths[25]);
@@ -221,17 +221,17 @@ TEST(SettingsRead, ColumnWidthCountsDriveTheReading) {
 }
 
 TEST(SettingsRead, FontNamesWithBlanksAndStringLinesAreWhole) {
-    MainSettings s = DefaultSettings(kItems);
+    MainSettings s = defaultSettings(kItems);
     s.font(SettingsFont::StringGrid) = {QStringLiteral("  Courier New Cyr "), 9};
     s.favorites.addPotion(TPotionRec{}, QStringLiteral(" 12 34 "));
-    const MainSettings back = parse(SerializeSettings(s));
+    const MainSettings back = parse(serializeSettings(s));
     EXPECT_EQ(back.font(SettingsFont::StringGrid).name, QStringLiteral("  Courier New Cyr "));
     EXPECT_EQ(back.font(SettingsFont::StringGrid).size, 9);
     EXPECT_EQ(back.favorites.FavPotionNames.at(0), QStringLiteral(" 12 34 "));
 }
 
 TEST(SettingsRead, LfOnlyAndMissingFinalLineBreakAreAccepted) {
-    const QByteArray crlf = SerializeSettings(richSettings(kItems));
+    const QByteArray crlf = serializeSettings(richSettings(kItems));
     QByteArray lf = crlf;
     lf.replace("\r\n", "\n");
     EXPECT_EQ(parse(lf), richSettings(kItems));
@@ -239,11 +239,11 @@ TEST(SettingsRead, LfOnlyAndMissingFinalLineBreakAreAccepted) {
 }
 
 TEST(SettingsWrite, LineBreaksInsideNamesCannotShiftSections) {
-    MainSettings s = DefaultSettings(kItems);
+    MainSettings s = defaultSettings(kItems);
     s.favorites.addPotion(TPotionRec{}, QStringLiteral("два\r\nслова"));
     s.usedItems.renameSet(1, QStringLiteral("a\nb"));
     s.font(SettingsFont::LbHelp).name = QStringLiteral("X\rY");
-    const MainSettings back = parse(SerializeSettings(s));
+    const MainSettings back = parse(serializeSettings(s));
     EXPECT_EQ(back.favorites.FavPotionNames.at(0), QStringLiteral("два  слова"));
     EXPECT_EQ(back.usedItems.setName(1), QStringLiteral("a b"));
     EXPECT_EQ(back.font(SettingsFont::LbHelp).name, QStringLiteral("X Y"));
@@ -251,7 +251,7 @@ TEST(SettingsWrite, LineBreaksInsideNamesCannotShiftSections) {
 }
 
 TEST(SettingsRead, SlotFlagsReadAsLowByteAndRawIndicesKept) {
-    QStringList lines = linesOf(SerializeSettings(DefaultSettings(kItems)));
+    QStringList lines = linesOf(serializeSettings(defaultSettings(kItems)));
     const int slot1 = static_cast<int>(lines.size()) - 5 - 17; // first line of slot 1 (1-based)
     ASSERT_EQ(lines.at(slot1 - 1), QStringLiteral("0 0 0 0 0 0 0 0"));
     lines[slot1 - 1] = QStringLiteral("999 -4 500 2 256 7 257 1");

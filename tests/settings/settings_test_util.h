@@ -32,7 +32,7 @@ inline QByteArray bytesOf(const QStringList &lines) {
 
 // A settings value with something in every section.
 inline MainSettings richSettings(int itemRecordCount) {
-    MainSettings s = DefaultSettings(itemRecordCount);
+    MainSettings s = defaultSettings(itemRecordCount);
     s.headerWidths[3] = 211;
     s.headerEffInfoWidths[6] = 99;
     s.gridColumnWidths[29] = 177;

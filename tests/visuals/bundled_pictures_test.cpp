@@ -18,7 +18,7 @@ TEST(BundledPictures, Data1HasOneDistinctPicturePerIngredient) {
     if (!QFileInfo::exists(kDataDir + QStringLiteral("Data1.bmc")))
         GTEST_SKIP() << "no bundled Data1.bmc";
     GameData data;
-    const auto error = LoadGameData(kDataDir, data);
+    const auto error = loadGameData(kDataDir, data);
     ASSERT_FALSE(error.has_value()) << qPrintable(error->toText());
     const int records = data.itemRecordCount();
     ASSERT_GE(records, 2);

@@ -2,7 +2,7 @@
 // Writes Cost.txt, Effects.ini, Filter.txt and Items.ini of a valid random
 // data set; the same seed and sizes always give the same files.
 
-#include "engine/search_data_gen.h"
+#include "gen_data/search_data_gen.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -60,8 +60,8 @@ int main(int argc, char *argv[]) {
         !readNumber(parser, QStringLiteral("effects"), 4, 10000, effects, err))
         return 2;
     const qor::DataSetDescription dataSet =
-        qor::GenerateDataSet(std::uint64_t(seed), int(items), int(effects));
-    if (auto error = qor::WriteDataFolder(dataSet, parser.positionalArguments().front())) {
+        qor::generateDataSet(std::uint64_t(seed), int(items), int(effects));
+    if (auto error = qor::writeDataFolder(dataSet, parser.positionalArguments().front())) {
         err << "qor-gen-data: " << *error << '\n';
         return 1;
     }

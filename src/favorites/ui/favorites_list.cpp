@@ -2,8 +2,8 @@
 
 #include "favorites/favorites_model.h"
 #include "game_data/game_data.h"
-#include "recipe_list/ui/picture_source.h"
-#include "visuals/ui/view_colors.h"
+#include "common_ui/picture_source.h"
+#include "common_ui/view_colors.h"
 
 #include <QImage>
 #include <QPainter>

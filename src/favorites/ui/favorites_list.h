@@ -2,7 +2,7 @@
 // The favourite recipes list `LBFavorites`: three ingredient thumbnails, then
 // the favourite's name; odd rows that are not selected in PotionColor2.
 
-#include "recipe_list/ui/owner_draw_list.h"
+#include "common_ui/owner_draw_list.h"
 
 namespace qor {
 

@@ -1,5 +1,7 @@
 #include "main_window/ui/dialog_provider.h"
 
+#include "main_window/ui/input_box.h"
+
 #include <QColorDialog>
 #include <QFontDialog>
 #include <QInputDialog>
@@ -39,11 +41,10 @@ std::optional<QString> DialogProvider::inputText(QWidget *parent, const QString 
         m_texts.pop_front();
         return answer;
     }
-    bool ok = false;
-    const QString result = QInputDialog::getText(parent, caption, prompt, QLineEdit::Normal, text, &ok);
-    if (!ok)
+    const auto box = MakeInputBox(parent, caption, prompt, text);
+    if (box->exec() != QDialog::Accepted)
         return std::nullopt;
-    return result;
+    return box->textValue();
 }
 
 std::optional<QColor> DialogProvider::chooseColor(QWidget *parent, const QColor &current) {

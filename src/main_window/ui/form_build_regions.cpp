@@ -7,8 +7,9 @@
 #include "main_window/ui/reference_table_panel.h"
 
 #include "recipe_list/potion_cells.h"
-#include "recipe_list/potion_rec.h"
+#include "engine/potion_rec.h"
 #include "recipe_list/ui/item_pictures_source.h"
+#include "recipe_list/ui/mirror_scroll_bar.h"
 #include "recipe_list/ui/potion_header.h"
 #include "recipe_list/ui/potion_list_view.h"
 #include "recipe_list/ui/recipe_info_lists.h"
@@ -181,6 +182,10 @@ void TFormMain::buildRecipeRegion() {
     LBPotion->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 13));
     boxLayout->addWidget(Header);
     boxLayout->addWidget(LBPotion, 1);
+    // The list's own vertical bar would slide away with the panel.
+    LBPotion->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ScrollBarLBVert = new MirrorScrollBar(LBPotion->verticalScrollBar(), PanelLbPotionsMain);
+    ScrollBarLBVert->setObjectName(QStringLiteral("ScrollBarLBVert"));
 
     ScrollBarLB = new QScrollBar(Qt::Horizontal, PanelLbPotionsMain);
     ScrollBarLB->setObjectName(QStringLiteral("ScrollBarLB"));
@@ -198,7 +203,8 @@ void TFormMain::buildRecipeStrip() {
 
     PanelItemDisplay = new QFrame(PanelPotionInfo);
     PanelItemDisplay->setObjectName(QStringLiteral("PanelItemDisplay"));
-    PanelItemDisplay->setFrameShape(QFrame::Box);
+    // The style's frame: a plain box would take the lime text colour.
+    PanelItemDisplay->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     PanelItemDisplay->setAutoFillBackground(true);
     QFont displayFont(QStringLiteral("Monotype Corsiva"));
     displayFont.setPixelSize(60);

@@ -4,6 +4,7 @@
 
 #include "main_window/ui/form_main.h"
 
+#include "main_window/ui/search_tab_fitter.h"
 #include "recipe_list/ui/alt_lists.h"
 #include "recipe_list/ui/chooser_combo.h"
 #include "favorites/ui/favorites_list.h"
@@ -71,6 +72,10 @@ template <typename List> List *named(List *list, const QString &name) {
 void TFormMain::buildTabSearchEffects() {
     auto *outer = new QHBoxLayout(TabSheet1);
     outer->setContentsMargins(4, 4, 4, 4);
+    // The tab's controls give way to the window (SearchTabFitter), not the
+    // window to them: the tab asks for no width of its own.
+    outer->setSizeConstraint(QLayout::SetNoConstraint);
+    TabSheet1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
     Panel5 = new QWidget(TabSheet1);
     Panel5->setObjectName(QStringLiteral("Panel5"));
@@ -79,7 +84,8 @@ void TFormMain::buildTabSearchEffects() {
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setVerticalSpacing(2);
     grid->addWidget(makeLabel(Panel5, QStringLiteral("Эффекты")), 0, 0);
-    grid->addWidget(makeLabel(Panel5, QStringLiteral("Фильтры эффектов")), 0, 2);
+    QLabel *filterCaption = makeLabel(Panel5, QStringLiteral("Фильтры эффектов"));
+    grid->addWidget(filterCaption, 0, 1, 1, 2);
     for (int k = 0; k < 5; ++k) {
         CbEffect[k] = makeChooser(Panel5, QStringLiteral("CbEffect%1").arg(k + 1), 367, kChooserEffect);
         CBoxEnableEff[k] = new QCheckBox(Panel5);
@@ -101,9 +107,19 @@ void TFormMain::buildTabSearchEffects() {
     PageControlSearshOpt->addTab(TabSheet4, QStringLiteral("   Основное   "));
     outer->addWidget(PageControlSearshOpt, 1);
 
-    auto *opt = new QGridLayout(TabSheet4);
+    // Rows of their own, so that no row's width depends on another's.
+    auto *opt = new QVBoxLayout(TabSheet4);
     opt->setContentsMargins(4, 4, 4, 4);
-    opt->setVerticalSpacing(2);
+    opt->setSizeConstraint(QLayout::SetNoConstraint);
+    TabSheet4->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    opt->setSpacing(2);
+    auto addRow = [opt] {
+        auto *row = new QHBoxLayout;
+        row->setSpacing(6);
+        opt->addLayout(row);
+        return row;
+    };
+    QHBoxLayout *topRow = addRow();
 
     RadioGroupItemsCount = new QGroupBox(QStringLiteral(" Кол-во ингредиентов зелья "), TabSheet4);
     RadioGroupItemsCount->setObjectName(QStringLiteral("RadioGroupItemsCount"));
@@ -118,7 +134,7 @@ void TFormMain::buildTabSearchEffects() {
         radios->addWidget(radio);
     }
     RadioGroupButtons->button(0)->setChecked(true);
-    opt->addWidget(RadioGroupItemsCount, 0, 0, 1, 3);
+    topRow->addWidget(RadioGroupItemsCount);
 
     auto *costBox = new QWidget(TabSheet4);
     auto *costLayout = new QGridLayout(costBox);
@@ -130,7 +146,8 @@ void TFormMain::buildTabSearchEffects() {
     costLayout->addWidget(CBoxNeedCheckCost, 0, 0, 1, 2);
     costLayout->addWidget(ComboBoxCost_Min, 1, 0);
     costLayout->addWidget(ComboBoxCost_Max, 1, 1);
-    opt->addWidget(costBox, 0, 3);
+    topRow->addWidget(costBox);
+    topRow->addStretch(1);
 
     auto *buttons = new QWidget(TabSheet4);
     auto *buttonsLayout = new QHBoxLayout(buttons);
@@ -145,9 +162,12 @@ void TFormMain::buildTabSearchEffects() {
     ButtFormUsedItems->setText(QStringLiteral("☰"));
     buttonsLayout->addWidget(ButtFormFavorites);
     buttonsLayout->addWidget(ButtFormUsedItems);
-    opt->addWidget(buttons, 0, 4, Qt::AlignTop);
-
-    opt->addWidget(makeLabel(TabSheet4, QStringLiteral("Обязательные ингредиенты")), 1, 0, 1, 5);
+    // Beside the caption of the required ingredients, so that the top row
+    // stays narrow enough for the least window width.
+    QHBoxLayout *captionRow = addRow();
+    captionRow->addWidget(makeLabel(TabSheet4, QStringLiteral("Обязательные ингредиенты")));
+    captionRow->addWidget(buttons);
+    captionRow->addStretch(1);
     for (int k = 0; k < 2; ++k) {
         CheckBoxCanPrimaryItem[k] = new QCheckBox(QStringLiteral("Обязательный ингредиент"), TabSheet4);
         CheckBoxCanPrimaryItem[k]->setObjectName(QStringLiteral("CheckBoxCanPrimaryItem%1").arg(k + 1));
@@ -156,11 +176,32 @@ void TFormMain::buildTabSearchEffects() {
         CheckBoxCanPrimaryItem[k]->setFixedWidth(20);
         CbPrioriryIngredient[k] = makeChooser(TabSheet4, QStringLiteral("CbPrioriryIngredient%1").arg(k + 1),
                                               427, kChooserIngredient);
-        opt->addWidget(CheckBoxCanPrimaryItem[k], k + 2, 0);
-        opt->addWidget(CbPrioriryIngredient[k], k + 2, 1, 1, 4, Qt::AlignLeft);
+        QHBoxLayout *row = addRow();
+        row->addWidget(CheckBoxCanPrimaryItem[k]);
+        row->addWidget(CbPrioriryIngredient[k]);
+        row->addStretch(1);
     }
-    opt->setRowStretch(4, 1);
-    opt->setColumnStretch(5, 1);
+    opt->addStretch(1);
+
+    SearchTabFitter::Controls fit;
+    fit.tab = TabSheet1;
+    fit.tabLayout = outer;
+    fit.effectPanel = Panel5;
+    fit.effectGrid = grid;
+    for (int k = 0; k < 5; ++k) {
+        fit.effect[static_cast<std::size_t>(k)] = CbEffect[k];
+        fit.filter[static_cast<std::size_t>(k)] = CbFilter[k];
+    }
+    fit.enableBox = CBoxEnableEff[0];
+    fit.filterCaption = filterCaption;
+    fit.options = PageControlSearshOpt;
+    fit.optionsPage = TabSheet4;
+    fit.optionsLayout = opt;
+    fit.optionsTopRowLayout = topRow;
+    fit.optionsTopRow = {RadioGroupItemsCount, costBox};
+    fit.requiredBox = CheckBoxCanPrimaryItem[0];
+    fit.required = {CbPrioriryIngredient[0], CbPrioriryIngredient[1]};
+    new SearchTabFitter(fit, TabSheet1);
 }
 
 void TFormMain::buildTabSearchItems() {

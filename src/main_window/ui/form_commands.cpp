@@ -4,6 +4,7 @@
 
 #include "main_window/ui/form_main.h"
 
+#include "brewing_plan/ui/brewing_plan_window.h"
 #include "engine/effect_strength.h"
 #include "main_window/settings_guard.h"
 #include "recipe_list/search_slots.h"
@@ -262,6 +263,14 @@ void TFormMain::cmdSearchSlot(QAction *item, int mode) {
         restoreSearchSlot(slot);
 }
 
+void TFormMain::cmdBrewingPlan(QAction *, int) {
+    const ProgramState &st = *m_state;
+    // Stock.ini lives in the folder of Main.ini.
+    ShowBrewingPlanWindow(this, {st.Data, st.Skills, st.Settings.usedItems.ItemAvailable, &m_pictures,
+                                 [this](const QString &text) { m_dialogs.message(this, text, MessageIcon::Warning); },
+                                 st.SettingsDir});
+}
+
 void TFormMain::cmdDebug(QAction *item, int) {
     if (const auto text = m_dialogs.inputText(this, item->text(), QString()))
         ExecDebugCmd(*text);
@@ -302,7 +311,7 @@ void TFormMain::restoreSearchSlot(int slot) {
 void TFormMain::setConditionControls(const SearchConditions &c) {
     // The handlers fire while the controls change and store the same values
     // again; the searches they request return at once under SearchLocked.
-    const SearchConditions fitted = FitSlotToChoosers(c, m_state->Data);
+    const SearchConditions fitted = fitSlotToChoosers(c, m_state->Data);
     ComboBoxCost_Min->setCurrentIndex(fitted.CostMinIndex);
     ComboBoxCost_Max->setCurrentIndex(fitted.CostMaxIndex);
     CbPrioriryIngredient[0]->setCurrentIndex(fitted.RequiredItem1);

@@ -94,6 +94,7 @@ struct FormControls {
     PotionHeader *Header = nullptr;
     PotionListView *LBPotion = nullptr;
     QScrollBar *ScrollBarLB = nullptr;
+    QScrollBar *ScrollBarLBVert = nullptr; // the list's rows, kept at the region's right edge
 
     QSplitter *PanelPotionInfo = nullptr;
     QFrame *PanelItemDisplay = nullptr;

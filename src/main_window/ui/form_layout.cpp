@@ -89,47 +89,73 @@ void TFormMain::layoutPanelLBox() {
     QWidget *parent = PanelLBox->parentWidget();
     if (!parent)
         return;
-    const int width = ScrollBarLB->width();
-    {
-        const QSignalBlocker blocker(ScrollBarLB);
-        ScrollBarLB->setMaximum(3 * width);
-        ScrollBarLB->setPageStep(std::max(1, width));
+    if (ScrollBarLBVert->parentWidget() != parent) {
+        ScrollBarLBVert->setParent(parent);
+        ScrollBarLBVert->show();
     }
-    const int position = ScrollBarLB->value();
     const int last = Header->count() - 1;
     const int right = last >= 0 ? Header->sectionPosition(last) + Header->sectionSize(last) : 0;
     const int top = PanelCapLBPotions->parentWidget() == parent ? PanelCapLBPotions->height() : 0;
     const int bottom = parent->height() - (ScrollBarLB->isVisible() ? ScrollBarLB->height() : 0);
-    PanelLBox->setGeometry(-position, top, right + 4, std::max(0, bottom - top));
+    // The range ends where the last column is fully in view left of the
+    // vertical bar.
+    const int barWidth = ScrollBarLBVert->sizeHint().width();
+    const int visibleWidth = std::max(1, parent->width() - barWidth);
+    const int panelWidth = right + 4;
+    {
+        const QSignalBlocker blocker(ScrollBarLB);
+        ScrollBarLB->setMaximum(std::max(0, panelWidth - visibleWidth));
+        ScrollBarLB->setPageStep(visibleWidth);
+    }
+    const int position = ScrollBarLB->value();
+    PanelLBox->setGeometry(-position, top, panelWidth, std::max(0, bottom - top));
+    // Beside the rows: below the header, inside the panel's frame and margin.
+    const int inset = PanelLBox->frameWidth() + 1;
+    const int listTop = top + inset + Header->height();
+    ScrollBarLBVert->setGeometry(parent->width() - barWidth, listTop, barWidth,
+                                 std::max(0, top + PanelLBox->height() - inset - listTop));
+    ScrollBarLBVert->raise();
     PanelCapLBPotions->setGeometry(0, 0, parent->width(), PanelCapLBPotions->height());
     ScrollBarLB->setGeometry(0, parent->height() - ScrollBarLB->height(), parent->width(),
                              ScrollBarLB->height());
 }
 
 void TFormMain::On_Scroll(int position) {
-    if (position < 0) {
-        ScrollBarLB->setValue(0);
-        position = 0;
+    if (position < 0 || position > ScrollBarLB->maximum()) {
+        position = std::clamp(position, 0, ScrollBarLB->maximum());
+        ScrollBarLB->setValue(position);
     }
     PanelLBox->move(-position, PanelLBox->y());
 }
 
 void TFormMain::FormResize(QObject *sender) {
+    // The ingredient rows and the picture follow their panels even while the
+    // window's own resize is being laid out (that is when the panels change
+    // size). The list's viewport is resized after its own resize event: take
+    // the height inside the list's frame.
+    if (sender == PanelInfoMain) {
+        LbItemsInfo->setItemHeight(std::max(1, LbItemsInfo->contentsRect().height() / 3));
+        return;
+    }
+    if (sender == PanelItemDisplay) {
+        // The picture is scaled to the panel: rebuild it for the new size.
+        if (m_displayItem > 0)
+            showItemPicture(m_displayItem);
+        return;
+    }
     if (m_inResize)
         return;
     m_inResize = true;
     if (sender == PanelLBox || sender == PanelLbPotionsMain || sender == PanelCapLBPotions ||
         (sender == FullScreen && FullScreen) || (sender == nullptr && !FullScreen)) {
         layoutPanelLBox();
-    } else if (sender == PanelInfoMain) {
-        LbItemsInfo->setItemHeight(std::max(1, LbItemsInfo->viewport()->height() / 3));
-    } else if (sender == PanelItemDisplay) {
-        // The picture is scaled to the panel: rebuild it for the new size.
-        if (m_displayItem > 0)
-            showItemPicture(m_displayItem);
     } else if (sender == this) {
         QSize size = this->size();
         onCanResize(size);
+        // The regions were resized inside this guard: the recipe list panel
+        // follows its region here.
+        if (PanelLBox->parentWidget() == PanelLbPotionsMain)
+            layoutPanelLBox();
     }
     m_inResize = false;
 }
@@ -142,20 +168,22 @@ void TFormMain::onCanResize(QSize &proposed) {
     QList<int> sizes = MainSplitter->sizes();
     if (sizes.size() != 4)
         return;
+    // Start from the heights the user chose, so that growing the window back
+    // returns the regions that gave way.
+    if (m_regionHeights.size() == 4)
+        sizes = m_regionHeights;
     const int client = MainSplitter->height();
     const int handles = 3 * MainSplitter->handleWidth();
     const int keepGrid = 79;
     int excess = sizes[0] + sizes[1] + sizes[2] + handles + keepGrid - client;
-    if (excess <= 0)
-        return;
     // The recipe list gives way down to 75, then the recipe strip, then the tabs.
     for (const int index : {1, 2, 0}) {
+        if (excess <= 0)
+            break;
         const int floor = index == 0 ? 0 : 75;
         const int give = std::min(excess, std::max(0, sizes[index] - floor));
         sizes[index] -= give;
         excess -= give;
-        if (excess <= 0)
-            break;
     }
     sizes[3] = std::max(keepGrid, client - handles - sizes[0] - sizes[1] - sizes[2]);
     MainSplitter->setSizes(sizes);
@@ -165,7 +193,8 @@ void TFormMain::shrinkRecipeStripWidth() {
     // When the strip no longer fits, the effect panel gives way down to 100
     // pixels, then the ingredient panel gives up the rest.
     // Qt's splitter has already shared out the change; start again from the
-    // widths the user last saw.
+    // widths the user last chose (never from shrunk ones, so that growing
+    // the window back gives the layout of before).
     QList<int> widths = m_stripWidths.size() == 4 ? m_stripWidths : PanelPotionInfo->sizes();
     if (widths.size() != 4)
         return;
@@ -183,7 +212,6 @@ void TFormMain::shrinkRecipeStripWidth() {
     }
     widths[3] = std::max(0, client - widths[0] - widths[1] - widths[2] - 3 * thickness);
     PanelPotionInfo->setSizes(widths);
-    m_stripWidths = widths;
 }
 
 void TFormMain::ToggleFullScreen(bool recipeList) {

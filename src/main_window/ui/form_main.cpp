@@ -6,6 +6,7 @@
 #include "main_window/ui/full_screen_window.h"
 #include "main_window/ui/hint_switch.h"
 #include "main_window/ui/reference_table_panel.h"
+#include "recipe_list/empty_list_hint.h"
 #include "recipe_list/ui/alt_lists.h"
 #include "recipe_list/ui/chooser_combo.h"
 #include "favorites/ui/favorites_list.h"
@@ -42,7 +43,10 @@
 
 namespace qor {
 
-QRect CentredWindowRect(const QSize &size, const QRect &available) {
+QRect centredWindowRect(const QSize &wanted, const QRect &available) {
+    // Without a window manager that maximises, a window larger than the
+    // screen would hide its right or bottom edge.
+    const QSize size = available.isEmpty() ? wanted : wanted.boundedTo(available.size());
     const int x = std::max(available.left(), available.left() + (available.width() - size.width()) / 2);
     const int y = std::max(available.top(), available.top() + (available.height() - size.height()) / 2);
     return {QPoint(x, y), size};
@@ -58,7 +62,7 @@ TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
     setFont(mainFont);
     setMinimumSize(640, 480);
     const QScreen *screen = QGuiApplication::primaryScreen();
-    setGeometry(screen ? CentredWindowRect(QSize(1055, 768), screen->availableGeometry())
+    setGeometry(screen ? centredWindowRect(QSize(1055, 768), screen->availableGeometry())
                        : QRect(0, 0, 1055, 768));
     m_colors.takeSystemColors(palette());
 
@@ -115,8 +119,13 @@ bool TFormMain::eventFilter(QObject *watched, QEvent *event) {
             FormResize(PanelInfoMain);
             break;
         }
-        if (watched == PanelLbPotionsMain || watched == PageControl || watched == PanelItemDisplay ||
-            watched == PanelEffInfo || watched == PanelCapLBPotions)
+        // Likewise the picture inside the picture panel.
+        if (watched == Image) {
+            FormResize(PanelItemDisplay);
+            break;
+        }
+        if (watched == PanelLbPotionsMain || watched == PageControl || watched == PanelEffInfo ||
+            watched == PanelCapLBPotions)
             FormResize(watched);
         break;
     case QEvent::MouseButtonDblClick:
@@ -208,6 +217,8 @@ void TFormMain::connectControls() {
             [this] { On_Click(PageControlSearshOpt); });
 
     connect(LBPotion, &PotionListView::selectedRowChanged, this, [this] { On_Click(LBPotion); });
+    LBPotion->setEmptyHint(
+        [this] { return EmptyRecipeListHint(m_state->Data, m_state->LastSearchType, m_state->Conditions); });
     connect(LBFavorites, &FavoritesList::selectedRowChanged, this, [this] { On_Click(LBFavorites); });
     connect(Header, &PotionHeader::HeaderSectionClick, this,
             [this](int section) { HeaderSectionClick(section); });
@@ -224,6 +235,8 @@ void TFormMain::connectControls() {
             [this] { LbEffectInfo->viewport()->update(); });
     connect(PanelPotionInfo, &QSplitter::splitterMoved, this,
             [this] { m_stripWidths = PanelPotionInfo->sizes(); });
+    connect(MainSplitter, &QSplitter::splitterMoved, this,
+            [this] { m_regionHeights = MainSplitter->sizes(); });
     connect(ScrollBarLB, &QScrollBar::valueChanged, this, [this](int value) { On_Scroll(value); });
     connect(m_grid, &ReferenceTablePanel::currentMoved, this, [this] { On_Click(StringGrid); });
     connect(m_grid, &ReferenceTablePanel::currentShown, this, [this] { onGridSelection(); });

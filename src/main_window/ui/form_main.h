@@ -9,7 +9,7 @@
 #include "main_window/ui/menu_command.h"
 #include "main_window/ui/platform_adapter.h"
 #include "recipe_list/potion_list_ops.h"
-#include "visuals/ui/view_colors.h"
+#include "common_ui/view_colors.h"
 #include "visuals/ui/item_pictures.h"
 #include "visuals/ui/picture_library.h"
 
@@ -72,10 +72,9 @@ QColor MakeColor2(const QColor &base, int percent);
 // Main.ini stores it; nullopt for a character the code page lacks.
 std::optional<std::uint8_t> effColorCharCode(QChar symbol);
 
-// The window's first geometry: the given size centred in the screen's
-// available area, its top-left kept on the screen when the window is larger
-// than the screen (so that its caption can still be reached).
-QRect CentredWindowRect(const QSize &size, const QRect &available);
+// The window's first geometry: the given size, cut down to the screen's
+// available area, centred in that area.
+QRect centredWindowRect(const QSize &wanted, const QRect &available);
 
 class TFormMain : public QMainWindow, private FormControls {
     Q_OBJECT
@@ -203,6 +202,7 @@ class TFormMain : public QMainWindow, private FormControls {
     void cmdQuickSearch(QAction *item, int);
     void cmdSearchSlot(QAction *item, int mode);
     void cmdDebug(QAction *item, int);
+    void cmdBrewingPlan(QAction *item, int);
     // View settings (form_view_commands.cpp).
     void cmdScrollBar(QAction *item, int);
     void cmdCellMarking(QAction *item, int);
@@ -267,7 +267,8 @@ class TFormMain : public QMainWindow, private FormControls {
     bool m_inResize = false;
     int m_splitterThickness = 6;
     int m_potionTypeShown = 0;
-    QList<int> m_stripWidths; // recipe strip widths as last laid out
+    QList<int> m_stripWidths;   // recipe strip widths as the user last chose them
+    QList<int> m_regionHeights; // region heights as the user last chose them
     int m_displayItem = 0;
     int m_lastFavoriteIndex =
         0; // LastFavoriteIndex: the favourite handled last    // ingredient shown in the picture panel

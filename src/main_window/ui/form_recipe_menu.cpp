@@ -118,7 +118,7 @@ void TFormMain::cmdAddToFavorites(QAction *, int) {
         return;
     const TPotionRec rec = st.Potions[row];
     const auto text =
-        m_dialogs.inputText(this, QStringLiteral("Название текущего зелья"), DefaultPotionName(rec, st.Data));
+        m_dialogs.inputText(this, QStringLiteral("Название текущего зелья"), defaultPotionName(rec, st.Data));
     if (text) {
         st.Settings.favorites.addPotion(rec, *text);
         LBFavorites->refresh();

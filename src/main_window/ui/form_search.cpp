@@ -14,6 +14,7 @@
 #include "recipe_list/ui/potion_header.h"
 #include "recipe_list/ui/potion_list_view.h"
 #include "recipe_list/ui/recipe_info_lists.h"
+#include "visuals/ui/picture_ops.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -155,14 +156,17 @@ void TFormMain::LbPotionSelectionChanged() {
 }
 
 void TFormMain::showPotionKindPicture(int kind) {
-    const QImage *full = m_pictures.potionKindFull(kind);
-    if (!full || full->isNull()) {
+    // The source with its background key made transparent, so that the
+    // panel's own colour shows around the shape.
+    const QImage *source = m_pictures.potionKindSource(kind);
+    if (!source || source->isNull()) {
         ImagePotionType->clear();
         return;
     }
-    const QSize box = ImagePotionType->size().boundedTo(full->size()).expandedTo(QSize(1, 1));
+    const QImage shape = keyToTransparent(*source);
+    const QSize box = ImagePotionType->size().boundedTo(shape.size()).expandedTo(QSize(1, 1));
     ImagePotionType->setPixmap(
-        QPixmap::fromImage(full->scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+        QPixmap::fromImage(shape.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
 }
 
 void TFormMain::recipeDoubleClick(bool ctrl) {

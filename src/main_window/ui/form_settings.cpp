@@ -99,6 +99,7 @@ void TFormMain::applyRegionSizes() {
     fill(PanelPotionInfo, {b.panelItemDisplayWidth(), b.panelInfoMainWidth(), b.panelEffInfoWidth()});
     fill(InfoMainSplitter, {b.panelPotionTypeWidth(), b.panelAddInfoWidth()});
     m_stripWidths = PanelPotionInfo->sizes();
+    m_regionHeights = MainSplitter->sizes();
 }
 
 void TFormMain::applySettings() {

@@ -7,6 +7,7 @@
 #include "engine/effect_strength.h"
 #include "game_data/data_loader.h"
 #include "main_window/settings_file.h"
+#include "main_window/settings_location.h"
 #include "main_window/ui/reference_table_panel.h"
 #include "recipe_list/ui/chooser_combo.h"
 #include "recipe_list/ui/potion_list_view.h"
@@ -29,16 +30,29 @@
 
 namespace qor {
 
+namespace {
+
+// Names the settings folder when it is not the data folder (an installed
+// program keeps Main.ini in the user's configuration folder).
+QString settingsFolderNote(const ProgramState &st) {
+    if (st.SettingsDir.isEmpty() || st.SettingsDir == st.DataDir)
+        return {};
+    return QStringLiteral("<p>Настройки (Main.ini) хранятся в папке:<br><tt>%1</tt></p>")
+        .arg(QDir::toNativeSeparators(st.SettingsDir).toHtmlEscaped());
+}
+
+} // namespace
+
 void TFormMain::showStartupFailure(const QString &title, const QString &detail, const QString &remedy) {
     m_startupError = title + QLatin1Char('\n') + detail;
     m_dialogs.message(this, m_startupError, MessageIcon::Warning);
     StartupFailurePage->setText(QStringLiteral("<h2>QOR Алхимия не может начать работу</h2>"
                                                "<p>%1</p><p><b>%2</b></p>"
                                                "<p>Данные программы должны лежать в папке:<br><tt>%3</tt></p>"
-                                               "<p>%4</p>")
+                                               "%4<p>%5</p>")
                                     .arg(title.toHtmlEscaped(), detail.toHtmlEscaped(),
                                          QDir::toNativeSeparators(m_state->DataDir).toHtmlEscaped(),
-                                         remedy.toHtmlEscaped()));
+                                         settingsFolderNote(*m_state), remedy.toHtmlEscaped()));
     CentralStack->setCurrentWidget(StartupFailurePage);
     menuBar()->setEnabled(true);
     QAction *const exits[] = {command("MenuExit"), command("MenuExitNoSave")};
@@ -61,11 +75,13 @@ void TFormMain::FormCreate() {
         st.DataDir += QLatin1Char('/');
     setWindowTitle(kAppCaption);
     QCoreApplication::setApplicationName(kAppCaption);
+    // After the application name, which names the configuration folder.
+    st.SettingsDir = SettingsFolder(st.DataDir);
 
     m_pictureLibrary.load(st.DataDir);
 
     // Cost.txt, Effects.ini, Filter.txt, Items.ini.
-    if (const auto error = LoadGameData(st.DataDir, st.Data)) {
+    if (const auto error = loadGameData(st.DataDir, st.Data)) {
         showStartupFailure(
             QStringLiteral("Не удалось загрузить данные программы."), error->toText(),
             QStringLiteral("Положите туда файлы Cost.txt, Effects.ini, Filter.txt и Items.ini "
@@ -90,7 +106,8 @@ void TFormMain::FormCreate() {
         m_pictures.release();
     }
 
-    const QString settingsPath = st.DataDir + QString::fromLatin1(kSettingsFileName);
+    const QString settingsPath =
+        SettingsFileToRead(st.SettingsDir, st.DataDir, QString::fromLatin1(kSettingsFileName));
     const SettingsResult read = ReadSettings(settingsPath, st.Data.itemRecordCount(), st.Settings);
     if (read.status == SettingsResult::Status::Error) {
         showStartupFailure(
@@ -121,8 +138,6 @@ void TFormMain::FormCreate() {
     }
     m_grid->setHighlightColors(colorFromCode(marker, m_colors));
     resetGridRowOrder(st.Data, st.Grid);
-    // The saved sort of the reference table, once, before the grid is filled.
-    SortGrid(st.Data, st.Grid);
     for (ChooserComboBox *combo : CbEffect) {
         combo->addItems(st.Data.EffectNames);
         combo->setCurrentIndex(0);
@@ -134,13 +149,19 @@ void TFormMain::FormCreate() {
     SetSplittersHeight();
     m_pictures.MakePictures(0, LBPotion->itemHeight(), m_colors.Window.rgb(), m_colors.PotionColor2.rgb(),
                             m_colors.Highlight.rgb());
-    m_pictures.MakePicturesDisplay(0, st.Settings.block.gridSelRow(),
+    // Display mode, for the saved grid row's ingredient only: every other
+    // display and window picture is made when first shown.
+    m_pictures.MakePicturesDisplay(1, st.Settings.block.gridSelRow(),
                                    colorFromCode(st.Settings.block.picBgColor(), m_colors).rgb(),
                                    m_colors.Window.rgb());
     SetLBoxLightCellType();
     SetItemDisplayColor();
     SetComboBoxMode(this);
     RecalcItemEffects(st.Data, st.Skills);
+    // The saved sort of the reference table, once the computed columns
+    // (strength, time, price) hold real values and before the grid is filled
+    // and its saved current row restored.
+    SortGrid(st.Data, st.Grid);
 
     st.CommandsReady = true;
 
@@ -187,7 +208,7 @@ void TFormMain::FormDestroy() {
     // replace the user's settings with defaults.
     if (!st.SkipSaveOnExit && st.CommandsReady) {
         collectSettings();
-        const QString path = st.DataDir + QString::fromLatin1(kSettingsFileName);
+        const QString path = st.SettingsDir + QString::fromLatin1(kSettingsFileName);
         const SettingsResult written = WriteSettings(path, st.Settings);
         if (!written.ok())
             m_dialogs.message(this, written.message + QStringLiteral("\n") + QDir::toNativeSeparators(path),

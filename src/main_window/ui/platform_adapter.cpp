@@ -8,11 +8,11 @@
 
 namespace qor {
 
-QWidget *WidgetUnderPoint(const QPoint &globalPos) {
+QWidget *widgetUnderPoint(const QPoint &globalPos) {
     return QApplication::widgetAt(globalPos);
 }
 
-bool IsDropDownOpen(const QWidget *root) {
+bool isDropDownOpen(const QWidget *root) {
     if (!root)
         return false;
     const auto combos = root->findChildren<QComboBox *>();
@@ -23,7 +23,7 @@ bool IsDropDownOpen(const QWidget *root) {
     return false;
 }
 
-void InstallFontSubstitutes() {
+void installFontSubstitutes() {
     // Metric look-alikes first; QFont falls through the list to what exists.
     QFont::insertSubstitutions(QStringLiteral("Tahoma"), {QStringLiteral("DejaVu Sans Condensed"),
                                                           QStringLiteral("DejaVu Sans"),

@@ -28,11 +28,11 @@ class TickClock {
 };
 
 // The top-level-aware widget under a global point (nullptr when none).
-QWidget *WidgetUnderPoint(const QPoint &globalPos);
+QWidget *widgetUnderPoint(const QPoint &globalPos);
 // True while the drop-down list of any chooser inside root is showing.
-bool IsDropDownOpen(const QWidget *root);
+bool isDropDownOpen(const QWidget *root);
 // Registers installed look-alikes for Tahoma, MS Sans Serif, Monotype Corsiva
 // and Courier so that those names can stay in the settings file.
-void InstallFontSubstitutes();
+void installFontSubstitutes();
 
 } // namespace qor

@@ -167,7 +167,7 @@ void ReferenceTablePanel::headerClick(int column) {
     const QModelIndex current = m_view->currentIndex();
     const int currentRow = current.isValid() ? current.row() + 1 : 0;
     const int firstVisible = m_view->verticalScrollBar()->value();
-    const int row = GridHeaderClick(st.Data, st.Grid, column, currentRow);
+    const int row = applyGridHeaderClick(st.Data, st.Grid, column, currentRow);
     m_model->reload();
     m_view->verticalScrollBar()->setValue(firstVisible);
     if (row >= 1) {

@@ -4,7 +4,7 @@
 // `LbAltAmountEffects` (AltEffects), `LbAltItemsList` (AltCandidates) and
 // `LbAltAmountItems` (AltItems). Call refresh() after every change of the arrays.
 
-#include "recipe_list/ui/owner_draw_list.h"
+#include "common_ui/owner_draw_list.h"
 
 namespace qor {
 

@@ -2,12 +2,13 @@
 
 #include "game_data/game_data.h"
 #include "recipe_list/ui/alt_lists.h"
-#include "recipe_list/ui/picture_source.h"
-#include "visuals/ui/view_colors.h"
+#include "common_ui/picture_source.h"
+#include "common_ui/view_colors.h"
 
 #include <QAbstractItemDelegate>
 #include <QImage>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
 
@@ -35,12 +36,27 @@ class ChooserItemDelegate : public QAbstractItemDelegate {
     const ChooserComboBox *m_combo;
 };
 
+// Styles that open a drop-down as a screen-high popup over the chooser
+// ignore the visible-row count; the plain list below the chooser honours it.
+class ListDropDownStyle : public QProxyStyle {
+  public:
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returnData) const override {
+        if (hint == SH_ComboBox_Popup)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
 } // namespace
 
 ChooserComboBox::ChooserComboBox(Kind kind, const GameData &data, const ViewColors &colors,
                                  const PictureSource *pictures, QWidget *parent)
     : QComboBox(parent), m_kind(kind), m_data(data), m_colors(colors), m_pictures(pictures) {
     setItemDelegate(new ChooserItemDelegate(this));
+    auto *style = new ListDropDownStyle;
+    style->setParent(this);
+    setStyle(style);
 }
 
 void ChooserComboBox::setGrayPredicate(std::function<bool()> lineIsOff) {

@@ -4,7 +4,7 @@
 // from what they were built with (by whomever), since their backgrounds are
 // baked in.
 
-#include "recipe_list/ui/picture_source.h"
+#include "common_ui/picture_source.h"
 
 #include <QRgb>
 

@@ -1,9 +1,9 @@
 #include "recipe_list/ui/potion_header.h"
 
 #include "recipe_list/potion_cells.h"
-#include "recipe_list/potion_list.h"
-#include "visuals/ui/view_colors.h"
-#include "visuals/ui/sort_mark.h"
+#include "engine/potion_list.h"
+#include "common_ui/sort_mark.h"
+#include "common_ui/view_colors.h"
 
 #include <QAbstractTableModel>
 #include <QMouseEvent>

@@ -1,10 +1,10 @@
 #include "recipe_list/ui/potion_list_view.h"
 
-#include "recipe_list/potion_list.h"
-#include "recipe_list/ui/count_list_model.h"
-#include "recipe_list/ui/picture_source.h"
+#include "engine/potion_list.h"
+#include "common_ui/count_list_model.h"
+#include "common_ui/picture_source.h"
 #include "recipe_list/ui/potion_header.h"
-#include "visuals/ui/view_colors.h"
+#include "common_ui/view_colors.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -279,6 +279,20 @@ void PotionListView::paintEvent(QPaintEvent *event) {
     const int below = std::max(0, lastRow + 1 - top) * m_itemHeight;
     if (below < viewport()->height())
         painter.fillRect(QRect(0, below, width, viewport()->height() - below), m_colors.Window);
+    if (count == 0)
+        paintEmptyHint(painter);
+}
+
+void PotionListView::paintEmptyHint(QPainter &painter) {
+    const QString hint = emptyHint();
+    if (hint.isEmpty())
+        return;
+    // The list slides under the window: centre in the part that shows.
+    QRect shown = viewport()->visibleRegion().boundingRect();
+    if (shown.isEmpty())
+        shown = viewport()->rect();
+    painter.setPen(m_colors.WindowText);
+    painter.drawText(shown.adjusted(8, 4, -8, -4), Qt::AlignCenter | Qt::TextWordWrap, hint);
 }
 
 void PotionListView::mouseMoveEvent(QMouseEvent *event) {

@@ -10,6 +10,7 @@
 
 #include <QAbstractItemView>
 
+#include <functional>
 #include <vector>
 
 namespace qor {
@@ -59,6 +60,12 @@ class PotionListView : public QAbstractItemView {
     // GetLbPotionColumn for a viewport x; -1 outside the columns.
     int columnAt(int x) const;
 
+    // The line drawn centred in the visible part of an empty list (asked
+    // for at each paint, so it follows the conditions); none when unset or
+    // empty.
+    void setEmptyHint(std::function<QString()> hint) { m_emptyHint = std::move(hint); }
+    QString emptyHint() const { return m_emptyHint ? m_emptyHint() : QString(); }
+
     const LitCell &litCell() const { return m_litCell; }
     // Switching the highlighting options forgets the lit row and repaints.
     void clearLitRow();
@@ -93,6 +100,9 @@ class PotionListView : public QAbstractItemView {
 
   private:
     void repaintRow(int row);
+    void paintEmptyHint(QPainter &painter);
+
+    std::function<QString()> m_emptyHint;
 
     const GameData &m_data;
     const PotionList &m_list;

@@ -2,9 +2,10 @@
 
 #include "game_data/game_data.h"
 #include "recipe_list/potion_cells.h"
-#include "recipe_list/potion_list.h"
-#include "recipe_list/ui/picture_source.h"
-#include "visuals/ui/view_colors.h"
+#include "engine/potion_list.h"
+#include "common_ui/picture_source.h"
+#include "visuals/contrast_ratio.h"
+#include "common_ui/view_colors.h"
 
 #include <QImage>
 #include <QPainter>
@@ -72,6 +73,7 @@ void PotionRowPainter::paintRow(QPainter &painter, const QRect &rowRect, int row
         const QColor *fg = selected ? &m_colors.HighlightText : &m_colors.WindowText;
         const QImage *picture = nullptr;
         QColor marker;
+        QColor markerText; // black or white, whichever reads on the marker
 
         if (k == PotionColumn::Type) {
             if (m_pictures)
@@ -85,7 +87,8 @@ void PotionRowPainter::paintRow(QPainter &painter, const QRect &rowRect, int row
                 if (ir.Marked) {
                     marker = colorFromCode(ir.MarkerColor, m_colors);
                     bg = &marker;
-                    fg = &m_black;
+                    markerText = QColor::fromRgb(readableTextOn(marker.rgb() & 0xFFFFFFu));
+                    fg = &markerText;
                 }
             }
         } else if (PotionColumn::isEffectColumn(k)) {
@@ -95,7 +98,8 @@ void PotionRowPainter::paintRow(QPainter &painter, const QRect &rowRect, int row
                 if (er.Marked) {
                     marker = colorFromCode(er.MarkerColor, m_colors);
                     bg = &marker;
-                    fg = &m_black;
+                    markerText = QColor::fromRgb(readableTextOn(marker.rgb() & 0xFFFFFFu));
+                    fg = &markerText;
                 }
             }
         }

@@ -50,7 +50,6 @@ class PotionRowPainter {
     int m_textHeight = 0;
     int m_ascent = 0;
     QColor m_pen;
-    const QColor m_black{Qt::black};
 };
 
 } // namespace qor

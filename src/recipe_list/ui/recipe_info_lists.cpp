@@ -2,10 +2,10 @@
 
 #include "game_data/game_data.h"
 #include "recipe_list/potion_cells.h"
-#include "recipe_list/potion_list.h"
-#include "recipe_list/ui/picture_source.h"
+#include "engine/potion_list.h"
+#include "common_ui/picture_source.h"
 #include "recipe_list/ui/potion_header.h"
-#include "visuals/ui/view_colors.h"
+#include "common_ui/view_colors.h"
 
 #include <QImage>
 #include <QPainter>

@@ -4,7 +4,7 @@
 // (its five effect slots in the seven columns of `HeaderEffInfo`). Neither
 // ever shows a selection.
 
-#include "recipe_list/ui/owner_draw_list.h"
+#include "common_ui/owner_draw_list.h"
 
 namespace qor {
 

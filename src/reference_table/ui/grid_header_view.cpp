@@ -1,7 +1,7 @@
 #include "reference_table/ui/grid_header_view.h"
 
 #include "reference_table/ui/grid_cell_delegate.h"
-#include "visuals/ui/sort_mark.h"
+#include "common_ui/sort_mark.h"
 
 #include <QPainter>
 #include <QStyleOptionHeader>

@@ -2,6 +2,7 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -10,6 +11,8 @@ namespace qor::bmc {
 namespace {
 
 constexpr std::array<std::uint8_t, 4> kMagic{'Q', 'B', 'M', 'C'};
+// Inflated bytes held at once while decoding (at least one row).
+constexpr std::size_t kInflateBlockBytes = 64 * 1024;
 
 std::uint32_t readUInt32(const std::uint8_t *p) {
     return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 |
@@ -106,16 +109,20 @@ bool decodePixels(std::span<const std::uint8_t> file, const Header &header, std:
         error = "zlib initialisation failed";
         return false;
     }
-    // One row at a time through a small buffer: the inflated size can never
-    // exceed what the picture needs, whatever the stream claims.
-    std::vector<std::uint8_t> row(width * kChannels);
+    // Whole rows at a time through a bounded buffer: the inflated size can
+    // never exceed what the picture needs, whatever the stream claims, and a
+    // block of many rows keeps zlib on its fast path.
+    const std::size_t rowBytes = width * kChannels;
+    const std::size_t rowsPerBlock = std::max<std::size_t>(1, kInflateBlockBytes / rowBytes);
+    std::vector<std::uint8_t> block(rowsPerBlock * rowBytes);
     zs.next_in = const_cast<Bytef *>(file.data() + kHeaderSize);
     zs.avail_in = static_cast<uInt>(header.payloadSize);
     bool ok = true;
     int rc = Z_OK;
-    for (std::size_t y = 0; y < height && ok; ++y) {
-        zs.next_out = row.data();
-        zs.avail_out = static_cast<uInt>(row.size());
+    for (std::size_t y = 0; y < height && ok; y += rowsPerBlock) {
+        const std::size_t rows = std::min(rowsPerBlock, height - y);
+        zs.next_out = block.data();
+        zs.avail_out = static_cast<uInt>(rows * rowBytes);
         while (zs.avail_out > 0) {
             rc = inflate(&zs, Z_NO_FLUSH);
             if (rc == Z_STREAM_END && zs.avail_out > 0) {
@@ -136,20 +143,23 @@ bool decodePixels(std::span<const std::uint8_t> file, const Header &header, std:
         }
         if (!ok)
             break;
-        std::uint32_t *out = pixels.data() + y * width;
-        std::uint8_t r = 0, g = 0, b = 0;
-        for (std::size_t x = 0; x < width; ++x) {
-            const std::uint8_t *s = row.data() + x * kChannels;
-            if (header.filter == Filter::LeftDelta) {
-                r = std::uint8_t(r + s[0]);
-                g = std::uint8_t(g + s[1]);
-                b = std::uint8_t(b + s[2]);
-            } else {
-                r = s[0];
-                g = s[1];
-                b = s[2];
+        for (std::size_t k = 0; k < rows; ++k) {
+            const std::uint8_t *row = block.data() + k * rowBytes;
+            std::uint32_t *out = pixels.data() + (y + k) * width;
+            std::uint8_t r = 0, g = 0, b = 0;
+            for (std::size_t x = 0; x < width; ++x) {
+                const std::uint8_t *s = row + x * kChannels;
+                if (header.filter == Filter::LeftDelta) {
+                    r = std::uint8_t(r + s[0]);
+                    g = std::uint8_t(g + s[1]);
+                    b = std::uint8_t(b + s[2]);
+                } else {
+                    r = s[0];
+                    g = s[1];
+                    b = s[2];
+                }
+                out[x] = 0xFF000000u | std::uint32_t(r) << 16 | std::uint32_t(g) << 8 | b;
             }
-            out[x] = 0xFF000000u | std::uint32_t(r) << 16 | std::uint32_t(g) << 8 | b;
         }
     }
     if (ok && rc != Z_STREAM_END) {

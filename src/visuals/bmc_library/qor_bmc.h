@@ -44,7 +44,11 @@ typedef struct QorBitmap {
 
 /* Releases a bitmap handle returned by DecodeBmc; 0 is ignored. */
 static inline void QorBitmapFree(uintptr_t handle) {
+#ifdef __cplusplus
+    free(reinterpret_cast<void *>(handle));
+#else
     free((void *)handle);
+#endif
 }
 
 typedef uint8_t (*LoadBmcFn)(BmcContext *context, const char *path);

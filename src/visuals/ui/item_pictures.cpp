@@ -105,10 +105,8 @@ void ItemPictures::MakePictures(int mode, int rowHeight, QRgb evenBg, QRgb oddBg
 }
 
 void ItemPictures::makeSmall() {
-    for (ItemPictureSet &item : m_items) {
+    for (ItemPictureSet &item : m_items)
         item.PicSmall = keyToTransparent(scaleNearest(item.PicSource, kSmallSize, kSmallSize));
-        item.PicSourceTransparent = keyToTransparent(item.PicSource);
-    }
 }
 
 void ItemPictures::makeRows(int s, const std::array<QRgb, 3> &bg) {
@@ -161,8 +159,11 @@ void ItemPictures::makeWindow(int item, QRgb bg) {
 void ItemPictures::MakePicturesDisplay(int mode, int index, QRgb displayBg, QRgb windowBg) {
     if (m_items.empty() || m_items[0].PicSource.isNull())
         return;
+    // Both colours are kept in every mode: pictures not built here are built
+    // on demand by GetItemPicture with them.
+    m_displayBg = displayBg;
+    m_windowBg = windowBg;
     if (mode == 0 || mode == 1) {
-        m_displayBg = displayBg;
         if (index == -1) {
             for (int i = 0; i < itemCount(); ++i)
                 makeDisplay(i, displayBg);
@@ -171,7 +172,6 @@ void ItemPictures::MakePicturesDisplay(int mode, int index, QRgb displayBg, QRgb
         }
     }
     if (mode == 0 || mode == 2) {
-        m_windowBg = windowBg;
         for (int i = 0; i < itemCount(); ++i)
             makeWindow(i, windowBg);
     }
@@ -225,7 +225,13 @@ const QImage *ItemPictures::picSmall(int item) const {
 }
 
 const QImage *ItemPictures::picSourceTransparent(int item) const {
-    return validItem(item) ? present(m_items[size_t(item)].PicSourceTransparent) : nullptr;
+    if (!validItem(item))
+        return nullptr;
+    // Only a tall grid row draws it: made for the ingredients shown, when shown.
+    const ItemPictureSet &set = m_items[size_t(item)];
+    if (set.PicSourceTransparent.isNull() && !set.PicSource.isNull())
+        set.PicSourceTransparent = keyToTransparent(set.PicSource);
+    return present(set.PicSourceTransparent);
 }
 
 const QImage *ItemPictures::picRow(int item, RowBg bg) const {

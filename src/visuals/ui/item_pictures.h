@@ -26,10 +26,11 @@ enum class RowBg { Even = 0, Odd = 1, Selected = 2 };
 struct ItemPictureSet {
     QImage PicSource;             // W x (cell - 1), key intact (RGB32)
     QImage PicSmall;              // 32 x 32, key transparent
-    QImage PicSourceTransparent;  // PicSource with the key transparent (built with PicSmall)
     std::array<QImage, 3> PicRow; // s x s, key baked (by RowBg)
     QImage PicDisplay;            // W x (cell - 1), key -> panel background
     QImage PicWindow;             // W x (cell - 1), key -> window colour
+    // PicSource with the key transparent, made when first asked for.
+    mutable QImage PicSourceTransparent;
 };
 
 // The pictures of one potion kind (0 potion, 1 poison).
@@ -59,7 +60,8 @@ class ItemPictures {
     void MakePictures(int mode, int rowHeight, QRgb evenBg, QRgb oddBg, QRgb selectedBg);
     // mode 0: display and window pictures, 1: display, 2: window. index -1
     // means all ingredients, another value limits the display pictures to
-    // that ingredient (window pictures are always built for all).
+    // that ingredient (window pictures are always built for all). Both
+    // colours are kept, whatever the mode, for GetItemPicture.
     void MakePicturesDisplay(int mode, int index, QRgb displayBg, QRgb windowBg);
     // which: 1 display, 2 window. Builds the picture first when missing (with
     // the backgrounds of the last MakePicturesDisplay); nullptr for item <= 0,
@@ -82,7 +84,8 @@ class ItemPictures {
     std::span<const QRgb> picBits(int item) const;
     const QImage *picSmall(int item) const;
     // PicSource with the key transparent, for views that stretch the
-    // full-size picture over a cell larger than 32 pixels.
+    // full-size picture over a cell larger than 32 pixels; made on the first
+    // request.
     const QImage *picSourceTransparent(int item) const;
     const QImage *picRow(int item, RowBg bg) const;
     const QImage *picDisplay(int item) const;

@@ -1,0 +1,39 @@
+#pragma once
+// A brewing plan: how many times to brew each candidate recipe. The exact
+// plan maximises the total value with no ingredient used more often than it
+// is in stock; the greedy plan is the baseline it is measured against.
+
+#include "brewing_plan/plan_recipes.h"
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace qor {
+
+struct BrewingPlan {
+    std::vector<std::int32_t> times; // parallel to the recipe list
+    std::int64_t total = 0;          // Σ value · times
+};
+
+// Σ value · times.
+std::int64_t PlanTotal(std::span<const PlanRecipe> recipes, std::span<const std::int32_t> times);
+
+// What is left of every ingredient after the plan; negative where the plan
+// uses more than the stock holds.
+std::vector<std::int64_t> PlanLeftOver(std::span<const PlanRecipe> recipes,
+                                       std::span<const std::int32_t> times,
+                                       std::span<const std::int32_t> stock);
+
+// True when no ingredient is used more often than it is in stock.
+bool PlanFitsStock(std::span<const PlanRecipe> recipes, std::span<const std::int32_t> times,
+                   std::span<const std::int32_t> stock);
+
+// Best recipe first (higher value, then fewer ingredients, then list order),
+// brewed as often as the stock allows; then the next.
+BrewingPlan GreedyPlan(std::span<const PlanRecipe> recipes, std::span<const std::int32_t> stock);
+
+// How many times a recipe can be brewed from the stock at most.
+std::int32_t MaxBrews(const TPotionRec &rec, std::span<const std::int32_t> stock);
+
+} // namespace qor

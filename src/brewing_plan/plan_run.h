@@ -1,0 +1,30 @@
+#pragma once
+// One brewing-plan run from stock to answer: the candidate recipes, the
+// greedy baseline and the exact plan. Shared by the CLI and the window.
+
+#include "brewing_plan/plan_solver.h"
+#include "brewing_plan/stock_file.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace qor {
+
+struct BrewingPlanOutcome {
+    StockCounts stock;   // the stock the plan was made for
+    PlanOptions options; // and its options
+    std::vector<PlanRecipe> recipes;
+    BrewingPlan greedy;
+    PlanSolveResult exact; // never worse than greedy
+
+    // Share by which the exact total beats the greedy one (0.05 = 5 %).
+    double gainOverGreedy() const;
+};
+
+// Enumerates, plans greedily, then improves with the solver. Called from a
+// worker thread by the window: it reads data and writes nothing shared.
+BrewingPlanOutcome ComputeBrewingPlan(const GameData &data, bool perkPurity, const StockCounts &stock,
+                                      const PlanOptions &options, PlanSolver &solver,
+                                      const PlanSolveControl &control);
+
+} // namespace qor

@@ -1,0 +1,55 @@
+#pragma once
+// The exact plan through an integer-programming solver, behind a small
+// interface so that the solver library stays out of every other file.
+
+#include "brewing_plan/brewing_plan.h"
+
+#include <QString>
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <span>
+
+namespace qor {
+
+enum class PlanSolveStatus : std::uint8_t {
+    Optimal,   // proven best
+    TimeLimit, // the best plan found in time, with its gap
+    Cancelled, // stopped by the user; the best plan found so far
+    Failed,    // the solver could not run; the plan is the start plan
+};
+
+struct PlanSolveResult {
+    BrewingPlan plan;
+    std::int64_t bound = 0; // proven upper bound of the total
+    PlanSolveStatus status = PlanSolveStatus::Failed;
+    QString error;
+
+    // (bound − total) / bound: 0 for a proven plan.
+    double gap() const;
+};
+
+struct PlanSolveControl {
+    double timeLimitSeconds = 10.0;
+    // Set from another thread to stop the solve.
+    const std::atomic<bool> *cancel = nullptr;
+    // Called from the solving thread now and then: best total, proven bound.
+    std::function<void(std::int64_t best, std::int64_t bound)> progress;
+};
+
+class PlanSolver {
+  public:
+    virtual ~PlanSolver() = default;
+    // Maximises Σ value·x over the recipes, no ingredient used more often
+    // than in stock. start must fit the stock; it is the plan to beat and
+    // the answer when the solver finds nothing better.
+    virtual PlanSolveResult solve(std::span<const PlanRecipe> recipes, std::span<const std::int32_t> stock,
+                                  const BrewingPlan &start, const PlanSolveControl &control) = 0;
+};
+
+// The solver this build uses.
+std::unique_ptr<PlanSolver> CreatePlanSolver();
+
+} // namespace qor

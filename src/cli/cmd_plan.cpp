@@ -1,0 +1,133 @@
+// plan --stock FILE [...]: the brewing plan for a stock, greedy and exact.
+
+#include "brewing_plan/plan_model_lp.h"
+#include "brewing_plan/plan_run.h"
+#include "cli/cli_commands.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+#include <QTextStream>
+
+namespace qor {
+
+namespace {
+
+QLatin1StringView statusName(PlanSolveStatus s) {
+    switch (s) {
+    case PlanSolveStatus::Optimal:
+        return QLatin1StringView("optimal");
+    case PlanSolveStatus::TimeLimit:
+        return QLatin1StringView("time-limit");
+    case PlanSolveStatus::Cancelled:
+        return QLatin1StringView("cancelled");
+    case PlanSolveStatus::Failed:
+        break;
+    }
+    return QLatin1StringView("failed");
+}
+
+} // namespace
+
+int cmdPlan(CliContext &ctx, const QStringList &args) {
+    const QString name = QStringLiteral("plan");
+    QCommandLineParser parser;
+    const QCommandLineOption stockOpt(QStringLiteral("stock"), QString(), QStringLiteral("FILE"));
+    const QCommandLineOption countOpt(QStringLiteral("count"), QString(), QStringLiteral("M"));
+    const QCommandLineOption kindOpt(QStringLiteral("kind"), QString(), QStringLiteral("KIND"));
+    const QCommandLineOption effectOpt(QStringLiteral("effect"), QString(), QStringLiteral("E"));
+    const QCommandLineOption objectiveOpt(QStringLiteral("objective"), QString(), QStringLiteral("OBJ"));
+    const QCommandLineOption timeOpt(QStringLiteral("time-limit"), QString(), QStringLiteral("S"));
+    const QCommandLineOption lpOpt(QStringLiteral("write-lp"), QString(), QStringLiteral("FILE"));
+    parser.addOptions({stockOpt, countOpt, kindOpt, effectOpt, objectiveOpt, timeOpt, lpOpt});
+    if (!ctx.parseArgs(parser, args, name))
+        return kExitUsage;
+    if (!parser.positionalArguments().isEmpty())
+        return ctx.usageError(name, QStringLiteral("takes no positional arguments"));
+    if (!parser.isSet(stockOpt))
+        return ctx.usageError(name, QStringLiteral("--stock FILE is required"));
+
+    PlanOptions options;
+    if (parser.isSet(countOpt)) {
+        if (!parseInt32(parser.value(countOpt), options.ItemsCountMode) || options.ItemsCountMode < 0 ||
+            options.ItemsCountMode > 2)
+            return ctx.usageError(name, QStringLiteral("--count must be 0 (pairs), 1 (triples) or 2 (both)"));
+    }
+    if (parser.isSet(kindOpt)) {
+        const QString kind = parser.value(kindOpt);
+        if (kind == QLatin1String("potions"))
+            options.kind = PlanKind::Potions;
+        else if (kind == QLatin1String("poisons"))
+            options.kind = PlanKind::Poisons;
+        else if (kind == QLatin1String("both"))
+            options.kind = PlanKind::Both;
+        else
+            return ctx.usageError(name, QStringLiteral("--kind must be potions, poisons or both"));
+    }
+    if (parser.isSet(objectiveOpt)) {
+        const QString objective = parser.value(objectiveOpt);
+        if (objective == QLatin1String("price"))
+            options.objective = PlanObjective::Price;
+        else if (objective == QLatin1String("count"))
+            options.objective = PlanObjective::Count;
+        else
+            return ctx.usageError(name, QStringLiteral("--objective must be price or count"));
+    }
+    PlanSolveControl control;
+    if (parser.isSet(timeOpt)) {
+        bool ok = false;
+        control.timeLimitSeconds = parser.value(timeOpt).toDouble(&ok);
+        if (!ok || !(control.timeLimitSeconds > 0.0) || control.timeLimitSeconds > 86400.0)
+            return ctx.usageError(name,
+                                  QStringLiteral("--time-limit must be a number of seconds in (0, 86400]"));
+    }
+    if (parser.isSet(effectOpt) && !parseInt32(parser.value(effectOpt), options.wantedEffect))
+        return ctx.usageError(name,
+                              QStringLiteral("not an effect index: \"%1\"").arg(parser.value(effectOpt)));
+
+    if (!ctx.loadData())
+        return kExitDataError;
+    if (options.wantedEffect < 0 || options.wantedEffect > ctx.data.highestEffect()) {
+        return ctx.usageError(name, QStringLiteral("effect index %1 outside 0..%2")
+                                        .arg(options.wantedEffect)
+                                        .arg(ctx.data.highestEffect()));
+    }
+    StockCounts stock;
+    const StockResult read = ReadStock(parser.value(stockOpt), ctx.data.itemRecordCount(), stock);
+    if (read.status == StockResult::Status::Missing) {
+        ctx.err << name << ": no stock file " << parser.value(stockOpt) << '\n';
+        return kExitDataError;
+    }
+    if (!read.ok()) {
+        ctx.err << name << ": " << read.message << '\n';
+        return kExitDataError;
+    }
+
+    const auto solver = CreatePlanSolver();
+    const BrewingPlanOutcome plan =
+        ComputeBrewingPlan(ctx.data, ctx.skills.PerkPurity, stock, options, *solver, control);
+    if (parser.isSet(lpOpt)) {
+        QFile lp(parser.value(lpOpt));
+        if (!lp.open(QIODevice::WriteOnly) || lp.write(PlanModelLp(plan.recipes, stock)) < 0) {
+            ctx.err << name << ": cannot write " << parser.value(lpOpt) << ": " << lp.errorString() << '\n';
+            return kExitDataError;
+        }
+    }
+
+    // One line per recipe brewed: ingredients (0 for none), times, price each.
+    for (std::size_t r = 0; r < plan.recipes.size(); ++r) {
+        const std::int32_t times = plan.exact.plan.times[r];
+        if (times == 0)
+            continue;
+        const TPotionRec &rec = plan.recipes[r].rec;
+        ctx.out << "brew " << rec.Items[0] << ' ' << rec.Items[1] << ' ' << rec.Items[2] << ' ' << times
+                << ' ' << rec.Cost << '\n';
+    }
+    ctx.out << "total " << plan.exact.plan.total << '\n'
+            << "greedy " << plan.greedy.total << '\n'
+            << "bound " << plan.exact.bound << '\n'
+            << "recipes " << plan.recipes.size() << '\n'
+            << "status " << statusName(plan.exact.status) << '\n';
+    return kExitOk;
+}
+
+} // namespace qor

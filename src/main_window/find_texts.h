@@ -1,0 +1,20 @@
+#pragma once
+// The texts quick find and the find dialog compare, per search kind, taken
+// from the program state: FindInData's lists without copying them.
+
+#include "main_window/find_in_data.h"
+#include "main_window/program_state.h"
+
+namespace qor {
+
+// Upper-case entry texts of a kind. The grid compares column GridFindCol of
+// each row (weights with decimalPoint), the recipe list column potionFindCol.
+// The result refers to state; it is meant for one search.
+FindTexts findTextsOf(const ProgramState &state, FindKind kind, int potionFindCol,
+                      const QString &decimalPoint = QStringLiteral("."));
+
+// Quick find in the grid's column of Latin second names takes the keys' own
+// characters instead of the Cyrillic letters.
+bool findKeyOwnCode(FindKind kind, int gridFindCol);
+
+} // namespace qor

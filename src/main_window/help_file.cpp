@@ -1,0 +1,65 @@
+#include "main_window/help_file.h"
+
+#include "game_data/text_codec.h"
+#include "game_data/text_reader.h"
+
+#include <QDir>
+
+namespace qor {
+
+namespace {
+
+QByteArrayView trimRight(QByteArrayView line) {
+    qsizetype n = line.size();
+    while (n > 0 && static_cast<unsigned char>(line[n - 1]) <= 32)
+        --n;
+    return line.first(n);
+}
+
+} // namespace
+
+HelpPage ParseHelpFile(QByteArrayView bytes) {
+    HelpPage page;
+    TextReader reader(bytes);
+    bool expectTitle = true;
+    bool bodySeen = false;
+    QString body;
+    while (!reader.atEnd()) {
+        const QByteArrayView line = trimRight(reader.readLine());
+        const bool separator = line == QByteArrayView(kHelpSeparator);
+        if (expectTitle) {
+            // Separators that follow one another end nothing more.
+            if (separator)
+                continue;
+            page.Titles.append(fromCp1251(line));
+            expectTitle = false;
+            bodySeen = false;
+            body.clear();
+        } else if (separator) {
+            // Stored even when empty so that titles and bodies stay paired.
+            page.HelpTopics.append(body);
+            page.wellFormed = page.wellFormed && bodySeen;
+            expectTitle = true;
+        } else {
+            body += fromCp1251(line);
+            body += QStringLiteral("\r\n");
+            bodySeen = true;
+        }
+    }
+    if (!expectTitle) {
+        page.HelpTopics.append(body);
+        page.wellFormed = false;
+    }
+    return page;
+}
+
+std::optional<DataError> LoadHelpFile(const QString &dataDir, HelpPage &page) {
+    page = HelpPage();
+    QByteArray bytes;
+    if (auto error = ReadDataFile(QDir(dataDir).filePath(QStringLiteral("Help.ini")), bytes))
+        return error;
+    page = ParseHelpFile(bytes);
+    return std::nullopt;
+}
+
+} // namespace qor

@@ -1,0 +1,19 @@
+#include "main_window/ui/qt_translation.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace qor {
+
+QTranslator *InstallQtRussianTranslation(QCoreApplication &app) {
+    auto *translator = new QTranslator(&app);
+    if (!translator->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+        !QCoreApplication::installTranslator(translator)) {
+        delete translator;
+        return nullptr;
+    }
+    return translator;
+}
+
+} // namespace qor

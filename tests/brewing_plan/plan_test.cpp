@@ -1,0 +1,217 @@
+// The exact plan against brute force on small stocks, the stock limits, the
+// greedy baseline and a stock where greedy is provably worse.
+
+#include "brewing_plan/brewing_plan.h"
+#include "brewing_plan/plan_run.h"
+#include "brewing_plan/plan_solver.h"
+#include "common/test_data.h"
+#include "engine/evaluate_potion.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+namespace qor {
+namespace {
+
+// Every recipe of the stock straight from EvaluatePotion, without the
+// pruning of EnumeratePlanRecipes.
+std::vector<PlanRecipe> allRecipes(const GameData &data, const StockCounts &stock,
+                                   const PlanOptions &options) {
+    std::vector<PlanRecipe> out;
+    const int h = data.highestItem();
+    TPotionRec rec;
+    const auto take = [&](int a, int b, int c) {
+        if (stock[a] == 0 || stock[b] == 0 || (c != 0 && stock[c] == 0))
+            return;
+        if (!EvaluatePotion(data, false, rec, a, b, c, true))
+            return;
+        if ((options.kind == PlanKind::Potions && rec.PotionType != 0) ||
+            (options.kind == PlanKind::Poisons && rec.PotionType == 0))
+            return;
+        if (options.wantedEffect != 0 &&
+            std::none_of(rec.Effects.begin(), rec.Effects.begin() + rec.EffCount,
+                         [&](const TPotionEffect &e) { return e.Effect == options.wantedEffect; }))
+            return;
+        const std::int64_t v = options.objective == PlanObjective::Price ? rec.Cost : 1;
+        if (v > 0)
+            out.push_back({rec, v});
+    };
+    for (int a = 1; a <= h; ++a) {
+        for (int b = a + 1; b <= h; ++b) {
+            if (options.ItemsCountMode != 1)
+                take(a, b, 0);
+            for (int c = b + 1; c <= h && options.ItemsCountMode != 0; ++c)
+                take(a, b, c);
+        }
+    }
+    return out;
+}
+
+// The best total over every plan, by trying every count of every recipe.
+std::int64_t bruteForceBest(const std::vector<PlanRecipe> &recipes, std::vector<std::int32_t> &left,
+                            std::size_t from = 0) {
+    if (from == recipes.size())
+        return 0;
+    const TPotionRec &rec = recipes[from].rec;
+    const std::int32_t most = MaxBrews(rec, left);
+    std::int64_t best = 0;
+    for (std::int32_t n = 0; n <= most; ++n) {
+        for (int k = 0; k < rec.ItemCount; ++k)
+            left[rec.Items[k]] -= n;
+        best = std::max(best, recipes[from].value * n + bruteForceBest(recipes, left, from + 1));
+        for (int k = 0; k < rec.ItemCount; ++k)
+            left[rec.Items[k]] += n;
+    }
+    return best;
+}
+
+TEST(BrewingPlan, ExactEqualsBruteForceAndKeepsToTheStock) {
+    std::mt19937_64 rng(18);
+    const auto solver = CreatePlanSolver();
+    int compared = 0;
+    for (int round = 0; round < 40; ++round) {
+        const int items = 5 + round % 3;
+        const GameData data = test::buildData(test::randomSmallDataSet(rng, items, 6));
+        StockCounts stock(std::size_t(data.itemRecordCount()), 0);
+        for (int i = 1; i <= items; ++i)
+            stock[i] = std::uniform_int_distribution<int>(0, items == 5 ? 3 : 2)(rng);
+        PlanOptions options;
+        options.ItemsCountMode = round % 3;
+        options.kind = static_cast<PlanKind>((round / 3) % 3);
+        options.objective = round % 4 == 0 ? PlanObjective::Count : PlanObjective::Price;
+        if (round % 5 == 0)
+            options.wantedEffect = 1 + round % 6;
+
+        const BrewingPlanOutcome plan = ComputeBrewingPlan(data, false, stock, options, *solver, {});
+        std::vector<std::int32_t> left = stock;
+        const std::int64_t best = bruteForceBest(allRecipes(data, stock, options), left);
+        SCOPED_TRACE(round);
+        EXPECT_EQ(plan.exact.status, PlanSolveStatus::Optimal);
+        EXPECT_EQ(plan.exact.plan.total, best);
+        EXPECT_EQ(plan.exact.bound, best);
+        EXPECT_EQ(PlanTotal(plan.recipes, plan.exact.plan.times), plan.exact.plan.total);
+        EXPECT_TRUE(PlanFitsStock(plan.recipes, plan.exact.plan.times, stock));
+        EXPECT_TRUE(PlanFitsStock(plan.recipes, plan.greedy.times, stock));
+        EXPECT_LE(plan.greedy.total, plan.exact.plan.total);
+        compared += best > 0;
+    }
+    // The random sets must actually hold plans, or the loop proved nothing.
+    EXPECT_GT(compared, 20);
+}
+
+TEST(BrewingPlan, RecipesComeOnlyFromTheStockAndNoneIsDominated) {
+    std::mt19937_64 rng(7);
+    const GameData data = test::buildData(test::randomSmallDataSet(rng, 9, 7));
+    StockCounts stock(std::size_t(data.itemRecordCount()), 2);
+    stock[0] = 0;
+    stock[4] = 0;
+    const auto recipes = EnumeratePlanRecipes(data, false, stock, {});
+    ASSERT_FALSE(recipes.empty());
+    for (const PlanRecipe &r : recipes) {
+        for (int k = 0; k < r.rec.ItemCount; ++k)
+            EXPECT_NE(r.rec.Items[k], 4);
+        if (r.rec.ItemCount != 3)
+            continue;
+        // A triple stays only when it is worth more than each of its pairs.
+        for (const PlanRecipe &p : recipes) {
+            if (p.rec.ItemCount != 2)
+                continue;
+            const auto &t = r.rec.Items;
+            const bool subset = std::find(t.begin(), t.end(), p.rec.Items[0]) != t.end() &&
+                                std::find(t.begin(), t.end(), p.rec.Items[1]) != t.end();
+            if (subset)
+                EXPECT_GT(r.value, p.value);
+        }
+    }
+    // Pairs only and triples only split the candidates by size.
+    PlanOptions pairs;
+    pairs.ItemsCountMode = 0;
+    for (const PlanRecipe &r : EnumeratePlanRecipes(data, false, stock, pairs))
+        EXPECT_EQ(r.rec.ItemCount, 2);
+    PlanOptions triples;
+    triples.ItemsCountMode = 1;
+    for (const PlanRecipe &r : EnumeratePlanRecipes(data, false, stock, triples))
+        EXPECT_EQ(r.rec.ItemCount, 3);
+}
+
+// Four ingredients in pairs: 1+2 is the best recipe (100), but brewing it
+// leaves 3 and 4 without partners, while 1+3 and 2+4 (80 each) use all four.
+class GreedyTrap : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        DataSetDescription dataSet = test::emptyDataSet();
+        for (int e = 1; e <= 6; ++e)
+            test::addEffect(dataSet, test::effect(false));
+        test::addItem(dataSet, {{1, 5, 0}, {2, 5, 0}, {4, 5, 0}, {5, 5, 0}});
+        test::addItem(dataSet, {{1, 5, 0}, {3, 5, 0}, {6, 5, 0}, {0, 0, 0}});
+        test::addItem(dataSet, {{2, 5, 0}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}});
+        test::addItem(dataSet, {{3, 5, 0}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}});
+        m_data = test::buildData(dataSet);
+        test::setSlotCost(m_data, 1, 0, 100);
+        test::setSlotCost(m_data, 2, 0, 100);
+        test::setSlotCost(m_data, 1, 1, 80);
+        test::setSlotCost(m_data, 3, 0, 80);
+        test::setSlotCost(m_data, 2, 1, 80);
+        test::setSlotCost(m_data, 4, 0, 80);
+    }
+    static PlanOptions pairsOnly() {
+        PlanOptions o;
+        o.ItemsCountMode = 0;
+        return o;
+    }
+    GameData m_data;
+};
+
+TEST_F(GreedyTrap, ExactBeatsGreedyStrictly) {
+    const StockCounts stock{0, 3, 3, 3, 3};
+    const auto solver = CreatePlanSolver();
+    const BrewingPlanOutcome plan = ComputeBrewingPlan(m_data, false, stock, pairsOnly(), *solver, {});
+    ASSERT_EQ(plan.recipes.size(), 3u);
+    EXPECT_EQ(plan.greedy.total, 300);
+    EXPECT_EQ(plan.exact.plan.total, 480);
+    EXPECT_EQ(plan.exact.status, PlanSolveStatus::Optimal);
+    EXPECT_DOUBLE_EQ(plan.gainOverGreedy(), 0.6);
+    const auto left = PlanLeftOver(plan.recipes, plan.exact.plan.times, stock);
+    EXPECT_EQ(left, (std::vector<std::int64_t>{0, 0, 0, 0, 0}));
+}
+
+TEST_F(GreedyTrap, CancelledSolveKeepsTheGreedyPlan) {
+    const StockCounts stock{0, 3, 3, 3, 3};
+    const auto solver = CreatePlanSolver();
+    std::atomic<bool> cancel{true};
+    PlanSolveControl control;
+    control.cancel = &cancel;
+    const BrewingPlanOutcome plan = ComputeBrewingPlan(m_data, false, stock, pairsOnly(), *solver, control);
+    EXPECT_EQ(plan.exact.status, PlanSolveStatus::Cancelled);
+    EXPECT_EQ(plan.exact.plan.total, plan.greedy.total);
+    EXPECT_GE(plan.exact.bound, 480);
+    EXPECT_GT(plan.exact.gap(), 0.0);
+}
+
+TEST_F(GreedyTrap, CountObjectiveCountsPotions) {
+    const StockCounts stock{0, 2, 1, 1, 5};
+    PlanOptions options = pairsOnly();
+    options.objective = PlanObjective::Count;
+    const auto solver = CreatePlanSolver();
+    const BrewingPlanOutcome plan = ComputeBrewingPlan(m_data, false, stock, options, *solver, {});
+    // 1+3 once, 2+4 once; ingredient 1 has no second partner left.
+    EXPECT_EQ(plan.exact.plan.total, 2);
+    EXPECT_TRUE(PlanFitsStock(plan.recipes, plan.exact.plan.times, stock));
+}
+
+TEST(BrewingPlan, EmptyStockGivesAnEmptyProvenPlan) {
+    std::mt19937_64 rng(3);
+    const GameData data = test::buildData(test::randomSmallDataSet(rng, 6, 5));
+    const StockCounts stock(std::size_t(data.itemRecordCount()), 0);
+    const auto solver = CreatePlanSolver();
+    const BrewingPlanOutcome plan = ComputeBrewingPlan(data, false, stock, {}, *solver, {});
+    EXPECT_TRUE(plan.recipes.empty());
+    EXPECT_EQ(plan.exact.plan.total, 0);
+    EXPECT_EQ(plan.exact.status, PlanSolveStatus::Optimal);
+    EXPECT_EQ(plan.gainOverGreedy(), 0.0);
+}
+
+} // namespace
+} // namespace qor

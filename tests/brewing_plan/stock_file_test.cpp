@@ -1,0 +1,107 @@
+// Stock.ini: round trip, damaged files and the quick fill from a set.
+
+#include "brewing_plan/stock_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace qor {
+namespace {
+
+TEST(StockFile, RoundTripsThroughTheFile) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = StockFilePath(dir.path());
+    EXPECT_TRUE(path.endsWith(QStringLiteral("/Stock.ini")));
+    EXPECT_EQ(StockFilePath(dir.path() + QLatin1Char('/')), path);
+
+    const StockCounts counts{0, 5, 0, 9999, 1, 0, 42};
+    ASSERT_TRUE(WriteStock(path, counts).ok());
+    StockCounts back;
+    const StockResult read = ReadStock(path, 7, back);
+    EXPECT_TRUE(read.ok()) << read.message.toStdString();
+    EXPECT_EQ(back, counts);
+    // Only the counts above zero are written, one line each.
+    EXPECT_EQ(SerializeStock(counts), QByteArray("QOR-STOCK 1\r\n1 5\r\n3 9999\r\n4 1\r\n6 42\r\n"));
+
+    // The data may have gained ingredients since: they start at zero.
+    ASSERT_TRUE(ReadStock(path, 9, back).ok());
+    EXPECT_EQ(back.size(), 9u);
+    EXPECT_EQ(back[8], 0);
+}
+
+TEST(StockFile, ReadsHandWrittenFiles) {
+    StockCounts counts;
+    // LF line ends, blanks, empty lines and explicit zeros are all fine.
+    const StockResult r = ParseStock("QOR-STOCK 1\n\n  2   7 \n3 0\n", 4, counts);
+    EXPECT_TRUE(r.ok()) << r.message.toStdString();
+    EXPECT_EQ(counts, (StockCounts{0, 0, 7, 0}));
+}
+
+TEST(StockFile, DamagedFilesGiveAMessageAndAnEmptyStock) {
+    struct Case {
+        QByteArray bytes;
+        int line;
+    };
+    const Case cases[] = {
+        {"", 1},
+        {"STOCK\r\n1 5\r\n", 1},
+        {"QOR-STOCK 2\r\n", 1},
+        {"QOR-STOCK 1\r\n1 5\r\n2 x\r\n", 3},
+        {"QOR-STOCK 1\r\n1\r\n", 2},
+        {"QOR-STOCK 1\r\n1 2 3\r\n", 2},
+        {"QOR-STOCK 1\r\n0 5\r\n", 2},
+        {"QOR-STOCK 1\r\n4 5\r\n", 2},
+        {"QOR-STOCK 1\r\n1 10000\r\n", 2},
+        {"QOR-STOCK 1\r\n1 -1\r\n", 2},
+        {"QOR-STOCK 1\r\n1 99999999999\r\n", 2},
+        {"QOR-STOCK 1\r\n2 1\r\n2 3\r\n", 3},
+        {QByteArray("QOR-STOCK 1\r\n1 5\0\r\n", 19), 2},
+    };
+    for (const Case &c : cases) {
+        StockCounts counts{0, 1, 2, 3};
+        const StockResult r = ParseStock(c.bytes, 4, counts);
+        SCOPED_TRACE(c.bytes.toStdString());
+        EXPECT_EQ(r.status, StockResult::Status::Error);
+        EXPECT_EQ(r.line, c.line);
+        EXPECT_TRUE(r.message.startsWith(QStringLiteral("Файл запаса повреждён")));
+        EXPECT_EQ(counts, (StockCounts{0, 0, 0, 0}));
+    }
+}
+
+TEST(StockFile, MissingFileIsAnEmptyStockAndAFailedWriteSaysWhy) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    StockCounts counts{0, 4};
+    const StockResult missing = ReadStock(StockFilePath(dir.path()), 3, counts);
+    EXPECT_EQ(missing.status, StockResult::Status::Missing);
+    EXPECT_EQ(counts, (StockCounts{0, 0, 0}));
+
+    const QString blocked = dir.filePath(QStringLiteral("no/such/folder/Stock.ini"));
+    const StockResult failed = WriteStock(blocked, StockCounts{0, 1});
+    EXPECT_EQ(failed.status, StockResult::Status::Error);
+    EXPECT_TRUE(failed.message.contains(blocked));
+
+    // A damaged file on disk names its path.
+    const QString path = StockFilePath(dir.path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("garbage");
+    file.close();
+    const StockResult damaged = ReadStock(path, 3, counts);
+    EXPECT_EQ(damaged.status, StockResult::Status::Error);
+    EXPECT_TRUE(damaged.message.contains(path));
+}
+
+TEST(StockFile, FillsFromTheIngredientSet) {
+    const std::vector<std::uint8_t> available{1, 1, 0, 1};
+    EXPECT_EQ(StockFromAvailable(available, 5, 7), (StockCounts{0, 7, 0, 7, 0}));
+    EXPECT_EQ(StockFromAvailable(available, 4, 12345), (StockCounts{0, 9999, 0, 9999}));
+    EXPECT_EQ(StockFromAvailable(available, 4, -3), (StockCounts{0, 0, 0, 0}));
+}
+
+} // namespace
+} // namespace qor

@@ -1,0 +1,96 @@
+// The plan command on the bundled data: a pinned plan for a small stock, the
+// options, and the errors for bad options and damaged stock files.
+
+#include "cli/cli_fixture.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace qor {
+namespace {
+
+using test::CliRun;
+
+class PlanCommand : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_dir.isValid());
+        m_stock = m_dir.filePath(QStringLiteral("Stock.ini"));
+        write("QOR-STOCK 1\r\n1 3\r\n2 2\r\n3 4\r\n4 1\r\n5 2\r\n6 3\r\n7 2\r\n8 1\r\n9 2\r\n10 3\r\n");
+    }
+    void write(const QByteArray &bytes) {
+        QFile f(m_stock);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    CliRun run(const QStringList &planArgs) const {
+        return test::runOnBundledData(QStringList{QStringLiteral("--skill"), QStringLiteral("50"),
+                                                  QStringLiteral("plan"), QStringLiteral("--stock"), m_stock} +
+                                      planArgs);
+    }
+
+    QTemporaryDir m_dir;
+    QString m_stock;
+};
+
+TEST_F(PlanCommand, PrintsTheProvenPlanOneRecipePerLine) {
+    const CliRun r = run({});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, QStringLiteral("brew 1 7 0 2 69\n"
+                                    "brew 3 9 0 1 74\n"
+                                    "brew 3 10 0 1 39\n"
+                                    "brew 1 4 9 1 248\n"
+                                    "brew 3 5 10 1 129\n"
+                                    "brew 5 8 10 1 148\n"
+                                    "total 776\n"
+                                    "greedy 753\n"
+                                    "bound 776\n"
+                                    "recipes 18\n"
+                                    "status optimal\n"));
+}
+
+TEST_F(PlanCommand, OptionsNarrowTheRecipes) {
+    const CliRun r = run({QStringLiteral("--kind"), QStringLiteral("poisons"), QStringLiteral("--objective"),
+                          QStringLiteral("count"), QStringLiteral("--count"), QStringLiteral("0")});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, QStringLiteral("brew 1 4 0 1 86\n"
+                                    "brew 3 10 0 3 39\n"
+                                    "brew 7 9 0 2 46\n"
+                                    "total 6\n"
+                                    "greedy 6\n"
+                                    "bound 6\n"
+                                    "recipes 3\n"
+                                    "status optimal\n"));
+}
+
+TEST_F(PlanCommand, RefusesBadOptionsAndDamagedStock) {
+    const QStringList bad[] = {
+        {QStringLiteral("--kind"), QStringLiteral("elixirs")},
+        {QStringLiteral("--count"), QStringLiteral("3")},
+        {QStringLiteral("--objective"), QStringLiteral("weight")},
+        {QStringLiteral("--time-limit"), QStringLiteral("0")},
+        {QStringLiteral("--time-limit"), QStringLiteral("nan")},
+        {QStringLiteral("--effect"), QStringLiteral("100000")},
+        {QStringLiteral("extra")},
+    };
+    for (const QStringList &args : bad) {
+        const CliRun r = run(args);
+        EXPECT_EQ(r.code, 2) << args.join(QLatin1Char(' ')).toStdString();
+        EXPECT_TRUE(r.out.isEmpty());
+        EXPECT_FALSE(r.err.isEmpty());
+    }
+
+    write("QOR-STOCK 1\r\n1 five\r\n");
+    const CliRun damaged = run({});
+    EXPECT_EQ(damaged.code, 1);
+    EXPECT_TRUE(damaged.out.isEmpty());
+    EXPECT_TRUE(damaged.err.contains(QStringLiteral("строка 2")));
+
+    QFile::remove(m_stock);
+    EXPECT_EQ(run({}).code, 1);
+}
+
+} // namespace
+} // namespace qor
