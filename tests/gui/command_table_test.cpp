@@ -41,14 +41,15 @@ TEST(CommandTableTest, EveryItemHasAHandlerOrIsDeliberatelyDisabled) {
         EXPECT_TRUE(names.insert(row.name).second) << "duplicate name " << row.name;
         switch (row.state) {
         case Row::State::Built:
-            EXPECT_NE(row.run, nullptr) << row.name << " is enabled but has no handler";
+            EXPECT_TRUE(row.hasHandler()) << row.name << " is enabled but has no handler";
+            EXPECT_FALSE(row.run && row.call) << row.name << " has two handlers";
             break;
         case Row::State::CheckOnly:
-            EXPECT_EQ(row.run, nullptr) << row.name;
+            EXPECT_FALSE(row.hasHandler()) << row.name;
             EXPECT_TRUE(row.checkable()) << row.name << " has neither handler nor check state";
             break;
         case Row::State::NotBuilt:
-            EXPECT_EQ(row.run, nullptr) << row.name << " is disabled but has a handler";
+            EXPECT_FALSE(row.hasHandler()) << row.name << " is disabled but has a handler";
             break;
         }
         if (row.settingLine != 0) {

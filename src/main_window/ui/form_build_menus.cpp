@@ -96,8 +96,12 @@ QAction *TFormMain::command(const char *name) const {
 
 void TFormMain::runCommand(QAction *item) {
     const MenuCommand *row = m_commandRows.value(item, nullptr);
-    if (row && row->run)
+    if (!row)
+        return;
+    if (row->run)
         (this->*(row->run))(item, row->arg);
+    else if (row->call)
+        row->call(*this, item, row->arg);
 }
 
 void TFormMain::applyCheckSettings(const SettingsBlock &block) {

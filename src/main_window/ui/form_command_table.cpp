@@ -4,6 +4,7 @@
 
 #include "main_window/settings_block.h"
 #include "main_window/ui/form_main.h"
+#include "main_window/ui/reference_table_panel.h"
 
 namespace qor {
 
@@ -40,8 +41,8 @@ std::span<const MenuCommand> TFormMain::commandTable() {
         {.menu = M::File, .name = "MenuExitNoSave", .caption = "Выход без сохранения", .shortcut = Qt::CTRL | Qt::SHIFT | Qt::ALT | Qt::Key_X, .run = &F::cmdExit, .arg = 1},
 
         subMenu(M::Bar, M::View, "Вид"),
-        {.menu = M::View, .name = "MenuLbPotionDirectFloatingMode", .caption = "Развернуть список рецептов на весь экран", .shortcut = QKeyCombination(Qt::Key_F6), .check = C::Off, .run = &F::cmdFullScreen, .arg = 1},
-        {.menu = M::View, .name = "MenuGridDirectFloatingMode", .caption = "Развернуть справочную таблицу на весь экран", .shortcut = QKeyCombination(Qt::Key_F7), .check = C::Off, .run = &F::cmdFullScreen, .arg = 0},
+        {.menu = M::View, .name = "MenuLbPotionDirectFloatingMode", .caption = "Развернуть список рецептов на весь экран", .shortcut = QKeyCombination(Qt::Key_F6), .check = C::Off, .call = [](F &f, QAction *, int) { f.ToggleFullScreen(true); }},
+        {.menu = M::View, .name = "MenuGridDirectFloatingMode", .caption = "Развернуть справочную таблицу на весь экран", .shortcut = QKeyCombination(Qt::Key_F7), .check = C::Off, .call = [](F &f, QAction *, int) { f.ToggleFullScreen(false); }},
         {.menu = M::View, .name = "MenuShowFormFavorites", .caption = "Показать списки избранных ингредиентов и эффектов", .shortcut = QKeyCombination(Qt::Key_F8), .check = C::Off, .state = S::NotBuilt, .settingLine = L::MenuShowFormFavorites},
         {.menu = M::View, .name = "MenuShowUsedItemsList", .caption = "Показать список с возможными ингредиентами", .shortcut = QKeyCombination(Qt::Key_F12), .check = C::Off, .state = S::NotBuilt, .settingLine = L::MenuShowUsedItemsList},
         separator(M::View),
@@ -117,7 +118,7 @@ std::span<const MenuCommand> TFormMain::commandTable() {
         {.menu = M::Colors, .name = "MenuColorMarkerDef", .caption = "Цвет маркера по умолчанию", .run = &F::cmdColor, .arg = L::DefMarkerColor},
 
         subMenu(M::Bar, M::Search, "Поиск по эффектам"),
-        {.menu = M::Search, .name = "MenuStartSearsh", .caption = "Начать поиск", .shortcut = QKeyCombination(Qt::Key_F5), .run = &F::cmdStartSearch},
+        {.menu = M::Search, .name = "MenuStartSearsh", .caption = "Начать поиск", .shortcut = QKeyCombination(Qt::Key_F5), .call = [](F &f, QAction *, int) { f.SearshFromEffects(true); }},
         separator(M::Search),
         {.menu = M::Search, .name = "MenuCanQuickSearsh", .caption = "Мгновенный поиск", .shortcut = Qt::SHIFT | Qt::Key_F5, .check = C::On, .run = &F::cmdQuickSearch, .settingLine = L::MenuCanQuickSearsh},
         separator(M::Search),
@@ -158,25 +159,25 @@ std::span<const MenuCommand> TFormMain::commandTable() {
         {.menu = M::PopupLB, .name = "PMenuLbPotionMarkersOff", .caption = "Убрать все маркеры", .run = &F::cmdMarkersOff},
 
         subMenu(M::None, M::PopupFavorites, nullptr, "PopupMenuLBFavorites"),
-        {.menu = M::PopupFavorites, .name = "PMenuFavoritesShowAllToLbpotions", .caption = "Показать все в списке рецептов", .run = &F::cmdFavoritesShowAll},
+        {.menu = M::PopupFavorites, .name = "PMenuFavoritesShowAllToLbpotions", .caption = "Показать все в списке рецептов", .call = [](F &f, QAction *, int) { f.FillLbPotionsFromFavorites(true, -1); }},
         separator(M::PopupFavorites),
         {.menu = M::PopupFavorites, .name = "PMenuRenameFavoriteItem", .caption = "Переименовать", .shortcut = QKeyCombination(Qt::Key_F2), .run = &F::cmdFavoriteRename},
         separator(M::PopupFavorites),
         {.menu = M::PopupFavorites, .name = "PMenuDeleteFavoriteItem", .caption = "Удалить из списка", .shortcut = QKeyCombination(Qt::Key_Delete), .run = &F::cmdFavoriteDelete},
 
         subMenu(M::None, M::PopupGrid, nullptr, "PopupMenuGrid"),
-        {.menu = M::PopupGrid, .name = "PMenuSetGridMarker1", .caption = "Поставить на этот эффект Маркер (Red)", .check = C::Off, .run = &F::cmdGridMarker, .arg = 1},
-        {.menu = M::PopupGrid, .name = "PMenuSetGridMarker2", .caption = "Поставить на этот эффект Маркер (Lime)", .check = C::Off, .run = &F::cmdGridMarker, .arg = 2},
-        {.menu = M::PopupGrid, .name = "PMenuSetGridMarker3", .caption = "Поставить на этот эффект Маркер (Aqua)", .check = C::Off, .run = &F::cmdGridMarker, .arg = 3},
-        {.menu = M::PopupGrid, .name = "PMenuSetGridMarker4", .caption = "Поставить на этот эффект Маркер (Yellow)", .check = C::Off, .run = &F::cmdGridMarker, .arg = 4},
+        {.menu = M::PopupGrid, .name = "PMenuSetGridMarker1", .caption = "Поставить на этот эффект Маркер (Red)", .check = C::Off, .call = [](F &f, QAction *item, int n) { f.m_grid->toggleMarker(item, n); }, .arg = 1},
+        {.menu = M::PopupGrid, .name = "PMenuSetGridMarker2", .caption = "Поставить на этот эффект Маркер (Lime)", .check = C::Off, .call = [](F &f, QAction *item, int n) { f.m_grid->toggleMarker(item, n); }, .arg = 2},
+        {.menu = M::PopupGrid, .name = "PMenuSetGridMarker3", .caption = "Поставить на этот эффект Маркер (Aqua)", .check = C::Off, .call = [](F &f, QAction *item, int n) { f.m_grid->toggleMarker(item, n); }, .arg = 3},
+        {.menu = M::PopupGrid, .name = "PMenuSetGridMarker4", .caption = "Поставить на этот эффект Маркер (Yellow)", .check = C::Off, .call = [](F &f, QAction *item, int n) { f.m_grid->toggleMarker(item, n); }, .arg = 4},
         separator(M::PopupGrid),
-        {.menu = M::PopupGrid, .name = "PMenuSetGridMarkerToBad", .caption = "Выделить все вредные эффекты цветом", .check = C::Off, .run = &F::cmdGridHighlight, .arg = 1},
-        {.menu = M::PopupGrid, .name = "PMenuSetGridMarkerToGood", .caption = "Выделить все полезные эффекты цветом", .check = C::Off, .run = &F::cmdGridHighlight, .arg = 0},
+        {.menu = M::PopupGrid, .name = "PMenuSetGridMarkerToBad", .caption = "Выделить все вредные эффекты цветом", .check = C::Off, .call = [](F &f, QAction *item, int) { f.m_grid->toggleHighlight(item, true); }},
+        {.menu = M::PopupGrid, .name = "PMenuSetGridMarkerToGood", .caption = "Выделить все полезные эффекты цветом", .check = C::Off, .call = [](F &f, QAction *item, int) { f.m_grid->toggleHighlight(item, false); }},
         separator(M::PopupGrid),
-        {.menu = M::PopupGrid, .name = "PMenuGridDisableMarkers", .caption = "Отключить все маркеры", .run = &F::cmdGridMarkersOff},
+        {.menu = M::PopupGrid, .name = "PMenuGridDisableMarkers", .caption = "Отключить все маркеры", .call = [](F &f, QAction *, int) { f.m_grid->markersOff(); }},
         separator(M::PopupGrid),
-        {.menu = M::PopupGrid, .name = "PMenuGridSetAllMarkers", .caption = "Выставить все маркеры на этот ингредиент", .run = &F::cmdGridSetAllMarkers},
-        {.menu = M::PopupGrid, .name = "PMenuGridShowCountItemsWithCurEff", .caption = "Показать кол-во ингредиентов с таким эффектом", .run = &F::cmdGridCountItems},
+        {.menu = M::PopupGrid, .name = "PMenuGridSetAllMarkers", .caption = "Выставить все маркеры на этот ингредиент", .call = [](F &f, QAction *, int) { f.m_grid->setAllMarkers(); }},
+        {.menu = M::PopupGrid, .name = "PMenuGridShowCountItemsWithCurEff", .caption = "Показать кол-во ингредиентов с таким эффектом", .call = [](F &f, QAction *, int) { f.m_grid->countItemsWithEffect(); }},
 
         subMenu(M::None, M::PopupLocal, nullptr, "PopupMenuLocal"),
         {.menu = M::PopupLocal, .name = "PMenuLocatFont", .caption = "Изменить шрифт", .run = &F::cmdFont, .arg = fontArg(FontTarget::LocalMenuControl)},

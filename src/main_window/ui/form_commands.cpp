@@ -6,11 +6,11 @@
 
 #include "brewing_plan/ui/brewing_plan_window.h"
 #include "engine/effect_strength.h"
+#include "favorites/ui/favorites_list.h"
 #include "main_window/settings_guard.h"
 #include "recipe_list/search_slots.h"
 #include "recipe_list/ui/alt_lists.h"
 #include "recipe_list/ui/chooser_combo.h"
-#include "favorites/ui/favorites_list.h"
 #include "recipe_list/ui/potion_list_view.h"
 #include "recipe_list/ui/recipe_info_lists.h"
 
@@ -228,14 +228,6 @@ void TFormMain::cmdExit(QAction *, int noSave) {
     close();
 }
 
-void TFormMain::cmdFullScreen(QAction *, int recipeList) {
-    ToggleFullScreen(recipeList != 0);
-}
-
-void TFormMain::cmdStartSearch(QAction *, int) {
-    SearshFromEffects(true);
-}
-
 void TFormMain::cmdQuickSearch(QAction *item, int) {
     command("MenuStartSearsh")->setEnabled(!item->isChecked());
 }
@@ -266,9 +258,10 @@ void TFormMain::cmdSearchSlot(QAction *item, int mode) {
 void TFormMain::cmdBrewingPlan(QAction *, int) {
     const ProgramState &st = *m_state;
     // Stock.ini lives in the folder of Main.ini.
-    ShowBrewingPlanWindow(this, {st.Data, st.Skills, st.Settings.usedItems.ItemAvailable, &m_pictures,
-                                 [this](const QString &text) { m_dialogs.message(this, text, MessageIcon::Warning); },
-                                 st.SettingsDir});
+    ShowBrewingPlanWindow(
+        this, {st.Data, st.Skills, st.Settings.usedItems.ItemAvailable, &m_pictures,
+               [this](const QString &text) { m_dialogs.message(this, text, MessageIcon::Warning); },
+               st.SettingsDir});
 }
 
 void TFormMain::cmdDebug(QAction *item, int) {

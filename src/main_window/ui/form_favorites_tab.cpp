@@ -40,10 +40,6 @@ void TFormMain::prepareFavoritesMenu() {
     command("PMenuDeleteFavoriteItem")->setEnabled(selected);
 }
 
-void TFormMain::cmdFavoritesShowAll(QAction *, int) {
-    FillLbPotionsFromFavorites(true, -1);
-}
-
 void TFormMain::cmdFavoriteRename(QAction *, int) {
     FavoritesModel &fav = m_state->Settings.favorites;
     const int row = LBFavorites->currentRow();

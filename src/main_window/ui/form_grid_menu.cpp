@@ -35,24 +35,4 @@ void TFormMain::cmdGridLines(QAction *, int) {
     m_grid->setLines(command("MenuGridLines_ver")->isChecked(), command("MenuGridLines_hor")->isChecked());
 }
 
-void TFormMain::cmdGridMarker(QAction *item, int number) {
-    m_grid->toggleMarker(item, number);
-}
-
-void TFormMain::cmdGridHighlight(QAction *item, int harmful) {
-    m_grid->toggleHighlight(item, harmful != 0);
-}
-
-void TFormMain::cmdGridMarkersOff(QAction *, int) {
-    m_grid->markersOff();
-}
-
-void TFormMain::cmdGridSetAllMarkers(QAction *, int) {
-    m_grid->setAllMarkers();
-}
-
-void TFormMain::cmdGridCountItems(QAction *, int) {
-    m_grid->countItemsWithEffect();
-}
-
 } // namespace qor

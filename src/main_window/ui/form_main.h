@@ -3,13 +3,13 @@
 // the shared event handlers that tell the controls apart by sender, start-up
 // and shutdown, and the layout modes. The window owns the one ProgramState.
 
+#include "common_ui/view_colors.h"
 #include "main_window/program_state.h"
 #include "main_window/ui/dialog_provider.h"
 #include "main_window/ui/form_controls.h"
 #include "main_window/ui/menu_command.h"
 #include "main_window/ui/platform_adapter.h"
 #include "recipe_list/potion_list_ops.h"
-#include "common_ui/view_colors.h"
 #include "visuals/ui/item_pictures.h"
 #include "visuals/ui/picture_library.h"
 
@@ -197,8 +197,6 @@ class TFormMain : public QMainWindow, private FormControls {
     void collectCheckSettings(SettingsBlock &block) const;
     // Main menu (form_commands.cpp).
     void cmdExit(QAction *item, int noSave);
-    void cmdFullScreen(QAction *item, int recipeList);
-    void cmdStartSearch(QAction *item, int);
     void cmdQuickSearch(QAction *item, int);
     void cmdSearchSlot(QAction *item, int mode);
     void cmdDebug(QAction *item, int);
@@ -238,15 +236,8 @@ class TFormMain : public QMainWindow, private FormControls {
     void cmdMarkEffectKind(QAction *item, int harmful);
     void cmdMarkersOff(QAction *item, int);
     // The favourites' context menu (form_favorites_tab.cpp).
-    void cmdFavoritesShowAll(QAction *item, int);
     void cmdFavoriteRename(QAction *item, int);
     void cmdFavoriteDelete(QAction *item, int);
-    // The reference table's context menu (form_grid_menu.cpp).
-    void cmdGridMarker(QAction *item, int number);
-    void cmdGridHighlight(QAction *item, int bad);
-    void cmdGridMarkersOff(QAction *item, int);
-    void cmdGridSetAllMarkers(QAction *item, int);
-    void cmdGridCountItems(QAction *item, int);
 
     // Layout (form_layout.cpp).
     void layoutPanelLBox();

@@ -52,8 +52,10 @@ enum class FontTarget : std::uint8_t {
 };
 
 // A handler gets the item and the row's argument (a settings line, a marker
-// number, a font target...), so that related items share one handler.
+// number, a font target...), so that related items share one handler. A
+// command of a line or two is a captureless lambda in its row instead.
 using CommandHandler = void (TFormMain::*)(QAction *item, int arg);
+using CommandCall = void (*)(TFormMain &form, QAction *item, int arg);
 
 struct MenuCommand {
     enum class Kind : std::uint8_t { Item, Separator, Menu };
@@ -70,6 +72,7 @@ struct MenuCommand {
     Check check = Check::None;
     State state = State::Built;
     CommandHandler run = nullptr;
+    CommandCall call = nullptr; // instead of run
     int arg = 0;
     int settingLine = 0;         // Main.ini flag line that keeps the check state
     MenuId opens = MenuId::None; // Menu rows: the menu they create
@@ -77,6 +80,7 @@ struct MenuCommand {
     bool hasShortcut() const { return shortcut.key() != Qt::Key_unknown; }
     bool checkable() const { return check != Check::None; }
     bool enabled() const { return state != State::NotBuilt; }
+    bool hasHandler() const { return run != nullptr || call != nullptr; }
 };
 
 } // namespace qor
