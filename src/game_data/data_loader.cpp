@@ -1,6 +1,7 @@
 #include "game_data/data_loader.h"
 
 #include "game_data/data_files.h"
+#include "game_data/text_codec.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,25 +11,42 @@ namespace qor {
 
 namespace {
 
-// Reads a whole data file; a missing or unreadable file is an error.
+// Reads a whole data file; a missing or unreadable file is an error. Anything
+// but a regular file is refused before it is opened: a FIFO would block.
 std::optional<DataError> readFile(const QString &path, QByteArray &bytes) {
     QFile file(path);
     DataError e;
     e.file = path;
-    if (!QFileInfo(path).isFile()) {
-        e.message = QStringLiteral("File not found");
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        e.message = QStringLiteral("Файл не найден");
+        return e;
+    }
+    if (!info.isFile()) {
+        e.message = QStringLiteral("не является обычным файлом");
         return e;
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        e.message = QStringLiteral("File access denied");
+        e.message = QStringLiteral("Доступ к файлу запрещён");
         return e;
     }
     bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        e.message = QStringLiteral("Read error");
+        e.message = QStringLiteral("Ошибка чтения файла");
+        return e;
+    }
+    if (auto wrong = CheckCp1251Encoding(bytes)) {
+        e.message = *wrong;
         return e;
     }
     return std::nullopt;
+}
+
+DataError emptyTable(const QString &path, const QString &message) {
+    DataError e;
+    e.file = path;
+    e.message = message;
+    return e;
 }
 
 const char16_t *const kFixedFilters[kFixedFilterCount] = {
@@ -40,7 +58,7 @@ const char16_t *const kFixedFilters[kFixedFilterCount] = {
 QString DataError::toText() const {
     QString text = file;
     if (line > 0)
-        text += QStringLiteral(", line %1").arg(line);
+        text += QStringLiteral(", строка %1").arg(line);
     if (!record.isEmpty())
         text += QStringLiteral(", ") + record;
     if (!text.isEmpty())
@@ -84,6 +102,9 @@ std::optional<DataError> LoadGameData(const QString &dataDir, GameData &data) {
         return e;
     if (auto e = ParseEffects(bytes, data))
         return fail(*e, effectsPath);
+    // Effect 0 is the placeholder "no effect"; without a real one no recipe exists.
+    if (data.highestEffect() < 1)
+        return emptyTable(effectsPath, QStringLiteral("Файл не содержит ни одного эффекта (кроме нулевого)"));
 
     const QString filterPath = dir.filePath(QStringLiteral("Filter.txt"));
     if (auto e = readFile(filterPath, bytes))
@@ -95,6 +116,9 @@ std::optional<DataError> LoadGameData(const QString &dataDir, GameData &data) {
         return e;
     if (auto e = ParseItems(bytes, data.highestEffect(), data))
         return fail(*e, itemsPath);
+    if (data.highestItem() < 1)
+        return emptyTable(itemsPath,
+                          QStringLiteral("Файл не содержит ни одного ингредиента (кроме нулевого)"));
     return std::nullopt;
 }
 

@@ -4,8 +4,7 @@
 #include "main_window/settings_file.h"
 
 #include "game_data/text_codec.h"
-
-#include <QSaveFile>
+#include "main_window/file_replace.h"
 
 namespace qor {
 
@@ -153,24 +152,8 @@ QByteArray SerializeSettings(const MainSettings &settings) {
 }
 
 SettingsResult WriteSettings(const QString &path, const MainSettings &settings) {
-    const QByteArray bytes = SerializeSettings(settings);
-
-    // QSaveFile writes a temporary file beside the target, flushes it to
-    // disk on commit and only then renames it over the old file. Unbuffered,
-    // so that a short write (a full disk) shows in the count written: with a
-    // buffer the failure comes only inside commit, which renames the cut-off
-    // file over the old one all the same.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return writeError(path, file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason =
-            file.error() != QFileDevice::NoError ? file.errorString() : QStringLiteral("диск переполнен");
-        file.cancelWriting();
-        return writeError(path, reason);
-    }
-    if (!file.commit())
-        return writeError(path, file.errorString());
+    if (const std::optional<QString> reason = ReplaceFileContents(path, SerializeSettings(settings)))
+        return writeError(path, *reason);
     return {};
 }
 
