@@ -12,3 +12,15 @@ target_compile_definitions(qor_options INTERFACE
   QT_USE_QSTRINGBUILDER QT_DISABLE_DEPRECATED_BEFORE=0x060000)
 target_include_directories(qor_options INTERFACE ${CMAKE_SOURCE_DIR}/src)
 set(CMAKE_AUTOMOC ON)
+
+# -DQOR_FUZZ=ON (clang only) builds the libFuzzer targets of tests/fuzz; every
+# library then carries the coverage the fuzzer steers by.
+option(QOR_FUZZ "Build the libFuzzer targets (clang only)" OFF)
+if(QOR_FUZZ AND NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+  message(WARNING "QOR_FUZZ needs clang (-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++); "
+                  "only the replay executables are built")
+  set(QOR_FUZZ OFF CACHE BOOL "" FORCE)
+endif()
+if(QOR_FUZZ)
+  target_compile_options(qor_options INTERFACE -fsanitize=fuzzer-no-link)
+endif()

@@ -6,7 +6,8 @@ cd "$(dirname "$0")/.."
 
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev
-          fonts-dejavu-core fonts-dejavu-extra fonts-liberation2 fontconfig)
+          fonts-dejavu-core fonts-dejavu-extra fonts-liberation2 fontconfig
+          clang libclang-rt-14-dev)  # clang: the sanitized CI build and the fuzz targets
 
 missing=()
 for p in "${packages[@]}"; do
