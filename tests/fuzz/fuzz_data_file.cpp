@@ -32,7 +32,8 @@ struct Scratch {
     }
     void write(const char *name, QByteArrayView bytes) const {
         QFile f(QDir(dir.path()).filePath(QLatin1StringView(name)));
-        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes.data(), bytes.size()) != bytes.size())
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+            f.write(bytes.data(), bytes.size()) != bytes.size())
             std::abort();
     }
 };
@@ -49,7 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     scratch.write(QOR_FUZZ_FILE, QByteArrayView(reinterpret_cast<const char *>(data), qsizetype(size)));
 
     qor::GameData game;
-    const std::optional<qor::DataError> error = qor::LoadGameData(scratch.dir.path() + QLatin1Char('/'), game);
+    const std::optional<qor::DataError> error =
+        qor::LoadGameData(scratch.dir.path() + QLatin1Char('/'), game);
     if (error) {
         check(!error->message.isEmpty());
         return 0;
@@ -57,7 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     check(game.highestEffect() >= 1 && game.highestItem() >= 1);
     check(game.EffectNames.size() == game.effectRecordCount());
     check(game.EffectNamesUp.size() == game.effectRecordCount());
-    check(game.ItemNames.size() == game.itemRecordCount() && game.ItemNames2.size() == game.itemRecordCount());
+    check(game.ItemNames.size() == game.itemRecordCount() &&
+          game.ItemNames2.size() == game.itemRecordCount());
     check(game.EffectFilterGroup.size() == std::size_t(game.effectRecordCount()));
     for (const qor::TItemRec &item : game.ItemTable) {
         for (const qor::TItemEffect &slot : item.Eff)

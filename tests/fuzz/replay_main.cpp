@@ -22,7 +22,8 @@ bool runFile(const QString &path) {
         return false;
     }
     const QByteArray bytes = f.readAll();
-    LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t *>(bytes.constData()), std::size_t(bytes.size()));
+    LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t *>(bytes.constData()),
+                           std::size_t(bytes.size()));
     return true;
 }
 
