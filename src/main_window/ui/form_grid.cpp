@@ -3,6 +3,8 @@
 
 #include "main_window/ui/form_main.h"
 
+#include "main_window/stored_geometry.h"
+
 #include "reference_table/ui/grid_cell_delegate.h"
 #include "reference_table/ui/grid_header_view.h"
 #include "reference_table/ui/grid_table_model.h"
@@ -63,7 +65,7 @@ void TFormMain::fillGrid() {
     const auto &widths = st.Settings.gridColumnWidths;
     for (int c = 0; c < m_gridModel->columnCount() && c < static_cast<int>(widths.size()); ++c) {
         if (widths[static_cast<std::size_t>(c)] > 0)
-            StringGrid->setColumnWidth(c, widths[static_cast<std::size_t>(c)]);
+            StringGrid->setColumnWidth(c, StoredPixelSize(widths[static_cast<std::size_t>(c)]));
     }
     // The picture column is square.
     const int side = StringGrid->verticalHeader()->defaultSectionSize();
