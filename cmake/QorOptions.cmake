@@ -19,3 +19,15 @@ set(CMAKE_AUTOMOC ON)
 # encoding. Private to those targets: the widget code does not follow it yet.
 add_library(qor_strict_strings INTERFACE)
 target_compile_definitions(qor_strict_strings INTERFACE QT_NO_CAST_FROM_ASCII)
+
+# -DQOR_FUZZ=ON (clang only) builds the libFuzzer targets of tests/fuzz; every
+# library then carries the coverage the fuzzer steers by.
+option(QOR_FUZZ "Build the libFuzzer targets (clang only)" OFF)
+if(QOR_FUZZ AND NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+  message(WARNING "QOR_FUZZ needs clang (-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++); "
+                  "only the replay executables are built")
+  set(QOR_FUZZ OFF CACHE BOOL "" FORCE)
+endif()
+if(QOR_FUZZ)
+  target_compile_options(qor_options INTERFACE -fsanitize=fuzzer-no-link)
+endif()

@@ -7,7 +7,8 @@ cd "$(dirname "$0")/.."
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev coinor-libcbc-dev python3 clang-format
           fonts-dejavu-core fonts-dejavu-extra fonts-liberation2 fontconfig qt6-translations-l10n
-          desktop-file-utils appstream-util dpkg-dev file)
+          desktop-file-utils appstream-util dpkg-dev file
+          clang libclang-rt-14-dev)  # clang: the sanitized CI build and the fuzz targets
 
 missing=()
 for p in "${packages[@]}"; do

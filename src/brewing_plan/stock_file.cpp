@@ -1,6 +1,6 @@
 #include "brewing_plan/stock_file.h"
 
-#include "game_data/atomic_file.h"
+#include "game_data/file_replace.h"
 
 #include <QDir>
 #include <QFile>
@@ -118,7 +118,7 @@ QByteArray SerializeStock(std::span<const std::int32_t> counts) {
 }
 
 StockResult WriteStock(const QString &path, std::span<const std::int32_t> counts) {
-    if (const auto reason = WriteFileAtomically(path, SerializeStock(counts))) {
+    if (const auto reason = replaceFileContents(path, SerializeStock(counts))) {
         StockResult r;
         r.status = StockResult::Status::Error;
         r.message = QStringLiteral("Не удалось записать файл %1: %2").arg(path, *reason);

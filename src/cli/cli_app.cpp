@@ -2,6 +2,7 @@
 
 #include "cli/cli_commands.h"
 #include "cli/cli_context.h"
+#include "main_window/settings_block.h"
 
 #include <QCommandLineParser>
 #include <QTextStream>
@@ -130,16 +131,28 @@ int runCli(const QStringList &args, QTextStream &out, QTextStream &err) {
     if (!ctx.dataDir.isEmpty() && !ctx.dataDir.endsWith(u'/'))
         ctx.dataDir += u'/';
 
+    // The ranges of the window's skill tab: beyond them the formulas give
+    // meaningless strengths (a negative skill times a negative fortify).
     const struct {
         const QCommandLineOption &option;
         std::int32_t &field;
-    } numbers[] = {{skillOpt, ctx.skills.AlchemySkill},
-                   {fortifyOpt, ctx.skills.AlchemyFortify},
-                   {ranksOpt, ctx.skills.AlchemistRanks}};
+        int line;
+    } numbers[] = {{skillOpt, ctx.skills.AlchemySkill, SettingsLine::AlchemySkill},
+                   {fortifyOpt, ctx.skills.AlchemyFortify, SettingsLine::AlchemyFortify},
+                   {ranksOpt, ctx.skills.AlchemistRanks, SettingsLine::AlchemistRanks}};
     for (const auto &n : numbers) {
-        if (parser.isSet(n.option) && !parseInt32(parser.value(n.option), n.field)) {
-            err << "--" << n.option.names().first() << ": not a 32-bit integer: \"" << parser.value(n.option)
-                << "\"\n";
+        if (!parser.isSet(n.option))
+            continue;
+        const QString name = n.option.names().first();
+        const QString text = parser.value(n.option);
+        if (!parseInt32(text, n.field)) {
+            err << "--" << name << ": not a 32-bit integer: \"" << text << "\"\n";
+            err.flush();
+            return kExitUsage;
+        }
+        const SettingRange range = settingRange(n.line);
+        if (n.field < range.min || n.field > range.max) {
+            err << "--" << name << ": " << n.field << " is outside " << range.min << ".." << range.max << '\n';
             err.flush();
             return kExitUsage;
         }

@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QTextStream>
 
+#include <algorithm>
+
 namespace qor {
 
 bool CliContext::loadData() {
@@ -34,6 +36,35 @@ bool CliContext::parseArgs(QCommandLineParser &parser, const QStringList &args, 
         return false;
     }
     return true;
+}
+
+namespace {
+
+bool isNegativeNumber(const QString &arg) {
+    return arg.size() > 1 && arg.front() == u'-' &&
+           std::all_of(arg.begin() + 1, arg.end(), [](QChar c) { return c.isDigit(); });
+}
+
+} // namespace
+
+bool CliContext::parseNumberArgs(QCommandLineParser &parser, const QStringList &args, const QString &command,
+                                 QStringList &positional) {
+    QStringList rest;
+    positional.clear();
+    bool optionsEnded = false;
+    for (const QString &arg : args) {
+        if (optionsEnded) {
+            positional << arg;
+        } else if (arg == QLatin1String("--")) {
+            optionsEnded = true;
+        } else if (isNegativeNumber(arg) || !arg.startsWith(u'-')) {
+            positional << arg;
+        } else {
+            rest << arg;
+        }
+    }
+    // The parser sees only the options, so that it still refuses unknown ones.
+    return parseArgs(parser, rest, command);
 }
 
 int CliContext::usageError(const QString &command, const QString &message) {

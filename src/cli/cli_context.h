@@ -43,6 +43,12 @@ struct CliContext {
     // On failure prints the parser's message to err and returns false; the
     // command then returns kExitUsage.
     bool parseArgs(QCommandLineParser &parser, const QStringList &args, const QString &command);
+    // The same for a command whose options take no values and whose
+    // positional arguments are numbers: a negative number ("-1") is a
+    // positional argument, not an unknown option. The positional arguments,
+    // in order, go to positional.
+    bool parseNumberArgs(QCommandLineParser &parser, const QStringList &args, const QString &command,
+                         QStringList &positional);
 
     // Prints "<command>: <message>" to err and returns kExitUsage.
     int usageError(const QString &command, const QString &message);

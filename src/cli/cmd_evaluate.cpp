@@ -14,9 +14,9 @@ int cmdEvaluate(CliContext &ctx, const QStringList &args) {
     QCommandLineParser parser;
     const QCommandLineOption strictOpt(QStringLiteral("strict"));
     parser.addOption(strictOpt);
-    if (!ctx.parseArgs(parser, args, name))
+    QStringList values;
+    if (!ctx.parseNumberArgs(parser, args, name, values))
         return kExitUsage;
-    const QStringList values = parser.positionalArguments();
     if (values.size() < 2 || values.size() > 3)
         return ctx.usageError(name, QStringLiteral("expects two or three ingredient indices I1 I2 [I3]"));
     std::array<std::int32_t, 3> items{};

@@ -164,7 +164,7 @@ int applySettingsFile(CliContext &ctx, const QString &path, int slot, bool sortG
         ctx.err << "search-effects: " << read.message << '\n';
         return kExitDataError;
     }
-    const SkillSettings file = settings.block.skillSettings();
+    const SkillSettings file = settings.block.clampedSkillSettings();
     SkillSettings &skills = ctx.skills;
     if (!ctx.skillsGiven.skill)
         skills.AlchemySkill = file.AlchemySkill;

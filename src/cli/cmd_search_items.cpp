@@ -15,9 +15,9 @@ namespace qor {
 int cmdSearchItems(CliContext &ctx, const QStringList &args) {
     QCommandLineParser parser;
     const QString name = QStringLiteral("search-items");
-    if (!ctx.parseArgs(parser, args, name))
+    QStringList values;
+    if (!ctx.parseNumberArgs(parser, args, name, values))
         return kExitUsage;
-    const QStringList values = parser.positionalArguments();
     if (values.size() != 3)
         return ctx.usageError(name, QStringLiteral("expects three ingredient indices I1 I2 I3"));
     std::array<int, 3> items{};

@@ -47,7 +47,7 @@ QByteArrayView trimRight(QByteArrayView text) {
 
 DataError numberError(const TextReader &reader) {
     DataError e;
-    e.message = QStringLiteral("Invalid numeric input");
+    e.message = QStringLiteral("Неверное числовое значение");
     e.line = reader.errorLine();
     return e;
 }
@@ -61,28 +61,36 @@ std::optional<DataError> checkItem(const TItemRec &item, int index, int highestE
     auto problem = [index](const QString &text) {
         DataError e;
         e.message = text;
-        e.record = QStringLiteral("ingredient %1").arg(index);
+        e.record = QStringLiteral("ингредиент %1").arg(index);
         return e;
     };
     for (int j = 0; j < kSlotsPerItem; ++j) {
         const TItemEffect &slot = item.Eff[std::size_t(j)];
-        if (slot.Effect < 0 || slot.Effect > highestEffect) {
-            return problem(QStringLiteral("effect index %1 in slot %2 is outside 0..%3")
+        if (slot.Effect < 0) {
+            return problem(
+                QStringLiteral("отрицательный номер эффекта %1 в ячейке %2").arg(slot.Effect).arg(j + 1));
+        }
+        // A valid index beyond the effects read means Effects.ini is short,
+        // not that this record is wrong.
+        if (slot.Effect > highestEffect) {
+            return problem(QStringLiteral("эффект %1 в ячейке %2 отсутствует в Effects.ini: там только "
+                                          "эффекты 0..%3 — файл эффектов пуст или укорочен")
                                .arg(slot.Effect)
                                .arg(j + 1)
                                .arg(highestEffect));
         }
         if (slot.BasePower < 0) {
             return problem(
-                QStringLiteral("negative base magnitude %1 in slot %2").arg(slot.BasePower).arg(j + 1));
+                QStringLiteral("отрицательная базовая сила %1 в ячейке %2").arg(slot.BasePower).arg(j + 1));
         }
         if (slot.BaseTime < 0) {
-            return problem(
-                QStringLiteral("negative base duration %1 in slot %2").arg(slot.BaseTime).arg(j + 1));
+            return problem(QStringLiteral("отрицательная базовая длительность %1 в ячейке %2")
+                               .arg(slot.BaseTime)
+                               .arg(j + 1));
         }
         for (int k = 0; k < j; ++k) {
             if (slot.Effect != 0 && item.Eff[std::size_t(k)].Effect == slot.Effect) {
-                return problem(QStringLiteral("effect %1 appears twice (slots %2 and %3)")
+                return problem(QStringLiteral("эффект %1 указан дважды (ячейки %2 и %3)")
                                    .arg(slot.Effect)
                                    .arg(k + 1)
                                    .arg(j + 1));

@@ -1,6 +1,7 @@
 #include "game_data/data_loader.h"
 
 #include "game_data/data_files.h"
+#include "game_data/text_codec.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,27 +9,44 @@
 
 namespace qor {
 
-std::optional<DataError> ReadDataFile(const QString &path, QByteArray &bytes) {
+// Reads a whole data file; a missing or unreadable file is an error. Anything
+// but a regular file is refused before it is opened: a FIFO would block.
+std::optional<DataError> readDataFile(const QString &path, QByteArray &bytes) {
     QFile file(path);
     DataError e;
     e.file = path;
-    if (!QFileInfo(path).isFile()) {
-        e.message = QStringLiteral("File not found");
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        e.message = QStringLiteral("Файл не найден");
+        return e;
+    }
+    if (!info.isFile()) {
+        e.message = QStringLiteral("не является обычным файлом");
         return e;
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        e.message = QStringLiteral("File access denied");
+        e.message = QStringLiteral("Доступ к файлу запрещён");
         return e;
     }
     bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        e.message = QStringLiteral("Read error");
+        e.message = QStringLiteral("Ошибка чтения файла");
+        return e;
+    }
+    if (auto wrong = checkCp1251Encoding(bytes)) {
+        e.message = *wrong;
         return e;
     }
     return std::nullopt;
 }
 
 namespace {
+DataError emptyTable(const QString &path, const QString &message) {
+    DataError e;
+    e.file = path;
+    e.message = message;
+    return e;
+}
 
 const char16_t *const kFixedFilters[kFixedFilterCount] = {
     u"Нет", u"Нет / Любой", u"Любой", u"Нет / Вредный", u"Вредный", u"Нет / Полезный", u"Полезный",
@@ -39,7 +57,7 @@ const char16_t *const kFixedFilters[kFixedFilterCount] = {
 QString DataError::toText() const {
     QString text = file;
     if (line > 0)
-        text += QStringLiteral(", line %1").arg(line);
+        text += QStringLiteral(", строка %1").arg(line);
     if (!record.isEmpty())
         text += QStringLiteral(", ") + record;
     if (!text.isEmpty())
@@ -74,26 +92,32 @@ std::optional<DataError> loadGameData(const QString &dataDir, GameData &data) {
     };
 
     const QString costPath = dir.filePath(QStringLiteral("Cost.txt"));
-    if (auto e = ReadDataFile(costPath, bytes))
+    if (auto e = readDataFile(costPath, bytes))
         return e;
     data.CostList = parseCostList(bytes);
 
     const QString effectsPath = dir.filePath(QStringLiteral("Effects.ini"));
-    if (auto e = ReadDataFile(effectsPath, bytes))
+    if (auto e = readDataFile(effectsPath, bytes))
         return e;
     if (auto e = parseEffects(bytes, data))
         return fail(*e, effectsPath);
+    // Effect 0 is the placeholder "no effect"; without a real one no recipe exists.
+    if (data.highestEffect() < 1)
+        return emptyTable(effectsPath, QStringLiteral("Файл не содержит ни одного эффекта (кроме нулевого)"));
 
     const QString filterPath = dir.filePath(QStringLiteral("Filter.txt"));
-    if (auto e = ReadDataFile(filterPath, bytes))
+    if (auto e = readDataFile(filterPath, bytes))
         return e;
     buildFilters(data, parseFilterLines(bytes));
 
     const QString itemsPath = dir.filePath(QStringLiteral("Items.ini"));
-    if (auto e = ReadDataFile(itemsPath, bytes))
+    if (auto e = readDataFile(itemsPath, bytes))
         return e;
     if (auto e = parseItems(bytes, data.highestEffect(), data))
         return fail(*e, itemsPath);
+    if (data.highestItem() < 1)
+        return emptyTable(itemsPath,
+                          QStringLiteral("Файл не содержит ни одного ингредиента (кроме нулевого)"));
     return std::nullopt;
 }
 

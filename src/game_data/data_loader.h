@@ -11,22 +11,24 @@
 
 namespace qor {
 
-// A loading error: the platform-style text ("File not found", "Invalid
-// numeric input", or a broken data invariant), the file and, for a number,
-// the line (1-based; 0 when not tied to a line).
+// A loading error: the platform-style text ("Файл не найден", "Неверное
+// числовое значение", or a broken data invariant), the file and, for a
+// number, the line (1-based; 0 when not tied to a line).
 struct DataError {
     QString message;
     QString file;
     int line = 0;
-    QString record; // for invariant errors: which record, e.g. "ingredient 17"
+    QString record; // for invariant errors: which record, e.g. "ингредиент 17"
     QString toText() const;
 };
 
 // Reads a whole data file; a missing or unreadable file is an error naming
 // the file.
-std::optional<DataError> ReadDataFile(const QString &path, QByteArray &bytes);
+std::optional<DataError> readDataFile(const QString &path, QByteArray &bytes);
 
 // dataDir ends with a path separator. On error, data is left partly filled.
+// A folder whose Effects.ini or Items.ini holds nothing but the placeholder
+// record 0 is an error too: the program cannot do anything with it.
 std::optional<DataError> loadGameData(const QString &dataDir, GameData &data);
 
 } // namespace qor

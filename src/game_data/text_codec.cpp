@@ -1,5 +1,8 @@
 #include "game_data/text_codec.h"
 
+#include <QStringDecoder>
+#include <QUtf8StringView>
+
 #include <algorithm>
 #include <array>
 #include <utility>
@@ -73,6 +76,19 @@ QByteArray toCp1251(QStringView text) {
         bytes[i] = (it != reverse.end() && it->first == c) ? char(it->second) : '?';
     }
     return bytes;
+}
+
+std::optional<QString> checkCp1251Encoding(QByteArrayView bytes) {
+    const QString saveAs = QStringLiteral(" — сохраните его в кодировке Windows-1251");
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return QStringLiteral("Файл начинается с метки UTF-8") + saveAs;
+    const bool anyHigh =
+        std::any_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    // Code page 1251 letters almost never form valid multi-byte sequences:
+    // a file that is valid UTF-8 throughout was saved as UTF-8.
+    if (anyHigh && QUtf8StringView(bytes.data(), bytes.size()).isValidUtf8())
+        return QStringLiteral("Файл сохранён в кодировке UTF-8") + saveAs;
+    return std::nullopt;
 }
 
 } // namespace qor

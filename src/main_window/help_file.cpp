@@ -56,7 +56,7 @@ HelpPage ParseHelpFile(QByteArrayView bytes) {
 std::optional<DataError> LoadHelpFile(const QString &dataDir, HelpPage &page) {
     page = HelpPage();
     QByteArray bytes;
-    if (auto error = ReadDataFile(QDir(dataDir).filePath(QStringLiteral("Help.ini")), bytes))
+    if (auto error = readDataFile(QDir(dataDir).filePath(QStringLiteral("Help.ini")), bytes))
         return error;
     page = ParseHelpFile(bytes);
     return std::nullopt;

@@ -192,6 +192,14 @@ SkillSettings SettingsBlock::skillSettings() const {
     return s;
 }
 
+SkillSettings SettingsBlock::clampedSkillSettings() const {
+    SkillSettings s = skillSettings();
+    s.AlchemySkill = clampedValue(SettingsLine::AlchemySkill);
+    s.AlchemyFortify = clampedValue(SettingsLine::AlchemyFortify);
+    s.AlchemistRanks = clampedValue(SettingsLine::AlchemistRanks);
+    return s;
+}
+
 void SettingsBlock::setSkillSettings(const SkillSettings &s) {
     setAlchemySkill(s.AlchemySkill);
     setAlchemyFortify(s.AlchemyFortify);

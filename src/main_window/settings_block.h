@@ -138,6 +138,8 @@ class SettingsBlock {
 
     // The skill settings of lines 39, 44..48 and 57.
     SkillSettings skillSettings() const;
+    // The same pulled into the skill tab's ranges, for computing with them.
+    SkillSettings clampedSkillSettings() const;
     void setSkillSettings(const SkillSettings &s);
 
     // Named accessors, one per line.

@@ -95,7 +95,14 @@ WindowBounds fitToolWindowToScreen(const WindowBounds &saved, int screenWidth, i
     const auto beyond = [](std::int32_t edge, int screen) {
         return std::int64_t{screen} < std::int64_t{edge} + 20;
     };
-    if (!beyond(saved.right, screenWidth) && !beyond(saved.bottom, screenHeight))
+    // A damaged file may also hold an empty, inverted or absurdly placed
+    // rectangle, whose width would overflow wherever it is applied.
+    const auto sane = [](std::int32_t first, std::int32_t last) {
+        const std::int64_t extent = std::int64_t{last} - first;
+        return first >= -kMaxPixelSize && extent >= 1 && extent <= kMaxPixelSize;
+    };
+    if (sane(saved.left, saved.right) && sane(saved.top, saved.bottom) && !beyond(saved.right, screenWidth) &&
+        !beyond(saved.bottom, screenHeight))
         return saved;
     return {screenWidth / 3, screenHeight / 4, screenWidth - screenWidth / 3,
             screenHeight - screenHeight / 4};

@@ -7,6 +7,7 @@
 #include "game_data/text_codec.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <span>
@@ -14,6 +15,11 @@
 namespace qor {
 
 namespace {
+
+// Largest counts a file can sensibly hold: columns, block lines and set
+// names number in the tens; favourites and index lists are open-ended.
+constexpr std::int32_t kMaxSectionCount = 1000;
+constexpr std::int32_t kMaxListCount = 1000000;
 
 // Walks the decoded lines of the file; remembers where reading failed.
 class LineCursor {
@@ -74,6 +80,19 @@ class LineCursor {
 
     bool number(std::int32_t &out) { return numbers(std::span<std::int32_t>(&out, 1)); }
 
+    // A count of entries that follow: a negative one, or one beyond what any
+    // file of ours holds, is wrong at its own line rather than where the
+    // file stops lining up dozens of lines later.
+    bool count(std::int32_t &out, std::int32_t maximum) {
+        if (!number(out))
+            return false;
+        if (out < 0 || out > maximum) {
+            --m_next;
+            return fail(QStringLiteral("количество %1 вне диапазона 0..%2").arg(out).arg(maximum));
+        }
+        return true;
+    }
+
   private:
     bool fail(const QString &reason) {
         m_failed = true;
@@ -93,7 +112,7 @@ class LineCursor {
 // and dropped, missing ones keep their current value.
 bool readWidths(LineCursor &in, std::span<std::int32_t> widths) {
     std::int32_t count = 0;
-    if (!in.number(count))
+    if (!in.count(count, kMaxSectionCount))
         return false;
     for (std::int32_t i = 0; i < count; ++i) {
         std::int32_t w = 0;
@@ -107,7 +126,7 @@ bool readWidths(LineCursor &in, std::span<std::int32_t> widths) {
 
 bool readBlock(LineCursor &in, SettingsBlock &block) {
     std::int32_t count = 0;
-    if (!in.number(count))
+    if (!in.count(count, kMaxSectionCount))
         return false;
     block = SettingsBlock{}; // values the file does not announce are 0
     for (std::int32_t i = 0; i < count; ++i) {
@@ -155,7 +174,7 @@ bool readFavoritePotion(LineCursor &in, FavoritesModel &fav) {
 bool readIndexList(LineCursor &in, std::vector<std::int32_t> &list) {
     list.clear();
     std::int32_t count = 0;
-    if (!in.number(count))
+    if (!in.count(count, kMaxListCount))
         return false;
     for (std::int32_t i = 0; i < count; ++i) {
         std::int32_t v = 0;
@@ -201,7 +220,7 @@ bool readSlot(LineCursor &in, SearchConditions &slot) {
 
 bool readSetNames(LineCursor &in, QStringList &names) {
     std::int32_t count = 0;
-    if (!in.number(count))
+    if (!in.count(count, kMaxSectionCount))
         return false;
     for (std::int32_t i = 0; i < count; ++i) {
         QString name;
@@ -221,7 +240,7 @@ bool readAll(LineCursor &in, int itemRecordCount, MainSettings &s) {
     s.favorites.FavPotions.clear();
     s.favorites.FavPotionNames.clear();
     std::int32_t favCount = 0;
-    if (!in.number(favCount))
+    if (!in.count(favCount, kMaxListCount))
         return false;
     for (std::int32_t i = 0; i < favCount; ++i) {
         if (!readFavoritePotion(in, s.favorites))
@@ -257,27 +276,31 @@ bool readAll(LineCursor &in, int itemRecordCount, MainSettings &s) {
     return readSetNames(in, s.usedItems.UsedItemsSetNames);
 }
 
-SettingsResult errorAt(int line, const QString &reason) {
+SettingsResult errorAt(const QString &fileName, int line, const QString &reason) {
     SettingsResult r;
     r.status = SettingsResult::Status::Error;
     r.line = line;
-    r.message = QStringLiteral("Ошибка чтения файла %1, строка %2: %3")
-                    .arg(QLatin1String(kSettingsFileName))
-                    .arg(line)
-                    .arg(reason);
+    r.message = QStringLiteral("Ошибка чтения файла %1, строка %2: %3").arg(fileName).arg(line).arg(reason);
     return r;
 }
 
-} // namespace
+SettingsResult fileError(const QString &text) {
+    SettingsResult r;
+    r.status = SettingsResult::Status::Error;
+    r.message = text;
+    return r;
+}
 
-SettingsResult parseSettings(const QByteArray &bytes, int itemRecordCount, MainSettings &out) {
+// parseSettings with the name the messages give the file.
+SettingsResult parseSettings(const QByteArray &bytes, int itemRecordCount, MainSettings &out,
+                             const QString &fileName) {
     out = defaultSettings(itemRecordCount);
     const QString text = fromCp1251(bytes);
 
     MainSettings s = out;
     LineCursor in(text);
     if (!readAll(in, itemRecordCount, s))
-        return errorAt(in.failedLine(), in.reason());
+        return errorAt(fileName, in.failedLine(), in.reason());
 
     s.usedItems.UsedItemsSetIndex = s.block.usedItemsSetIndex();
     s.usedItems.resize(itemRecordCount);
@@ -290,28 +313,30 @@ SettingsResult parseSettings(const QByteArray &bytes, int itemRecordCount, MainS
     return {};
 }
 
+} // namespace
+
+SettingsResult parseSettings(const QByteArray &bytes, int itemRecordCount, MainSettings &out) {
+    return parseSettings(bytes, itemRecordCount, out, QLatin1String(kSettingsFileName));
+}
+
 SettingsResult ReadSettings(const QString &path, int itemRecordCount, MainSettings &out) {
-    QFile file(path);
-    if (!file.exists()) {
-        out = defaultSettings(itemRecordCount);
+    out = defaultSettings(itemRecordCount);
+    const QFileInfo info(path);
+    if (!info.exists()) {
         SettingsResult r;
         r.status = SettingsResult::Status::Missing;
         return r;
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        out = defaultSettings(itemRecordCount);
-        SettingsResult r = errorAt(0, file.errorString());
-        r.message = QStringLiteral("Не удалось открыть файл %1: %2").arg(path, file.errorString());
-        return r;
-    }
+    // Opening a FIFO or a device would block or never end.
+    if (!info.isFile())
+        return fileError(QStringLiteral("Файл %1 не является обычным файлом").arg(path));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return fileError(QStringLiteral("Не удалось открыть файл %1: %2").arg(path, file.errorString()));
     const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        out = defaultSettings(itemRecordCount);
-        SettingsResult r = errorAt(0, file.errorString());
-        r.message = QStringLiteral("Не удалось прочитать файл %1: %2").arg(path, file.errorString());
-        return r;
-    }
-    return parseSettings(bytes, itemRecordCount, out);
+    if (file.error() != QFileDevice::NoError)
+        return fileError(QStringLiteral("Не удалось прочитать файл %1: %2").arg(path, file.errorString()));
+    return parseSettings(bytes, itemRecordCount, out, path);
 }
 
 } // namespace qor

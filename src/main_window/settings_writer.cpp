@@ -3,7 +3,7 @@
 
 #include "main_window/settings_file.h"
 
-#include "game_data/atomic_file.h"
+#include "game_data/file_replace.h"
 #include "game_data/text_codec.h"
 
 namespace qor {
@@ -152,9 +152,7 @@ QByteArray serializeSettings(const MainSettings &settings) {
 }
 
 SettingsResult WriteSettings(const QString &path, const MainSettings &settings) {
-    const QByteArray bytes = serializeSettings(settings);
-
-    if (const auto reason = WriteFileAtomically(path, bytes))
+    if (const std::optional<QString> reason = replaceFileContents(path, serializeSettings(settings)))
         return writeError(path, *reason);
     return {};
 }

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace qor {
 namespace {
 
@@ -71,13 +73,49 @@ TEST_F(TinyDataFolder, StrengthsWithEveryGlobalOption) {
     EXPECT_TRUE(p.out.contains(QStringLiteral("\n1 4 4 4 1 0 0 7 0 0 5\n"))) << p.out.toStdString();
 }
 
-TEST_F(TinyDataFolder, NegativeSkillFromTheCommandLineGivesZeros) {
-    const CliRun r = test::runTool({QStringLiteral("--data"), dataDir(), QStringLiteral("--skill"),
-                                    QStringLiteral("-1000"), QStringLiteral("strengths")});
-    EXPECT_EQ(r.code, kExitOk) << r.err.toStdString();
-    EXPECT_TRUE(r.out.startsWith(QStringLiteral("1 1 1 10 0 0 0 0 0 0 0\n"
-                                                "1 2 2 5 10 5 0 0 5 0 0\n")))
-        << r.out.toStdString();
+TEST_F(TinyDataFolder, SkillsOutsideTheSkillTabsRangesAreRefused) {
+    struct Case {
+        const char *option;
+        int low;
+        int high;
+    };
+    for (const Case &c : {Case{"--skill", 0, 200}, Case{"--fortify", 0, 400}, Case{"--ranks", 0, 5}}) {
+        const QString option = QLatin1String(c.option);
+        for (const QString &bad : {QStringLiteral("-2147483648"), QString::number(c.low - 1),
+                                   QString::number(c.high + 1), QStringLiteral("2147483647")}) {
+            const CliRun r = test::runTool({QStringLiteral("--data"), dataDir(), option, bad, QStringLiteral("strengths")});
+            EXPECT_EQ(r.code, kExitUsage) << c.option << ' ' << bad.toStdString();
+            EXPECT_EQ(r.out, QString());
+            EXPECT_TRUE(r.err.contains(QStringLiteral("%1..%2").arg(c.low).arg(c.high))) << r.err.toStdString();
+        }
+        for (const int good : {c.low, c.high}) {
+            const CliRun r = test::runTool({QStringLiteral("--data"), dataDir(), option, QString::number(good),
+                                  QStringLiteral("strengths")});
+            EXPECT_EQ(r.code, kExitOk) << c.option << ' ' << good << r.err.toStdString();
+        }
+    }
+}
+
+TEST_F(TinyDataFolder, NegativeIngredientIndicesAreOutOfRangeNotOptions) {
+    const QList<QStringList> cases{
+        {QStringLiteral("evaluate"), QStringLiteral("-1"), QStringLiteral("1")},
+        {QStringLiteral("evaluate"), QStringLiteral("--strict"), QStringLiteral("1"), QStringLiteral("-2147483648")},
+        {QStringLiteral("search-items"), QStringLiteral("1"), QStringLiteral("-3"), QStringLiteral("0")},
+    };
+    for (const QStringList &args : cases) {
+        const CliRun r = test::runTool(QStringList{QStringLiteral("--data"), dataDir()} + args);
+        EXPECT_EQ(r.code, kExitUsage) << args.join(u' ').toStdString();
+        EXPECT_TRUE(r.err.contains(QStringLiteral("outside 0..2"))) << r.err.toStdString();
+    }
+    // Options are still checked, and positive indices still work.
+    EXPECT_EQ(test::runTool({QStringLiteral("--data"), dataDir(), QStringLiteral("evaluate"), QStringLiteral("-x"),
+                   QStringLiteral("1"), QStringLiteral("1")})
+                  .code,
+              kExitUsage);
+    EXPECT_EQ(test::runTool({QStringLiteral("--data"), dataDir(), QStringLiteral("evaluate"), QStringLiteral("1"),
+                   QStringLiteral("2")})
+                  .code,
+              kExitOk);
 }
 
 TEST_F(TinyDataFolder, UsageErrorsExitWithTwo) {
@@ -109,13 +147,32 @@ TEST_F(TinyDataFolder, DataErrorsExitWithOne) {
     CliRun r = test::runTool({QStringLiteral("--data"), dataDir(), QStringLiteral("strengths")});
     EXPECT_EQ(r.code, kExitDataError);
     EXPECT_EQ(r.out, QString());
-    EXPECT_TRUE(r.err.contains(QStringLiteral("Items.ini, line 6, ingredient 1: effect 1 appears twice")))
+    EXPECT_TRUE(r.err.contains(QStringLiteral("Items.ini, строка 6, ингредиент 1: эффект 1 указан дважды")))
         << r.err.toStdString();
 
     QFile::remove(QDir(dataDir()).filePath(QStringLiteral("Filter.txt")));
     r = test::runTool({QStringLiteral("--data"), dataDir(), QStringLiteral("strengths")});
     EXPECT_EQ(r.code, kExitDataError);
-    EXPECT_TRUE(r.err.contains(QStringLiteral("Filter.txt: File not found"))) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("Filter.txt: Файл не найден"))) << r.err.toStdString();
+
+    // A folder or a FIFO in place of a data file is not reported as missing.
+    ASSERT_TRUE(QDir(dataDir()).mkdir(QStringLiteral("Filter.txt")));
+    r = test::runTool({QStringLiteral("--data"), dataDir(), QStringLiteral("strengths")});
+    EXPECT_EQ(r.code, kExitDataError);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("Filter.txt: не является обычным файлом"))) << r.err.toStdString();
+}
+
+TEST_F(TinyDataFolder, FifoAsSettingsFileIsRefusedNotWaitedFor) {
+    const QString fifo = QDir(dataDir()).filePath(QStringLiteral("Main.ini"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    CliRun r = test::runTool({QStringLiteral("--data"), dataDir(), QStringLiteral("settings-rewrite"), fifo,
+                    QDir(dataDir()).filePath(QStringLiteral("out.ini"))});
+    EXPECT_EQ(r.code, kExitDataError);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("не является обычным файлом"))) << r.err.toStdString();
+    r = test::runTool({QStringLiteral("--data"), dataDir(), QStringLiteral("search-effects"), QStringLiteral("--settings"),
+             fifo});
+    EXPECT_EQ(r.code, kExitDataError);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("не является обычным файлом"))) << r.err.toStdString();
 }
 
 TEST(CliApp, HelpGoesToStdout) {

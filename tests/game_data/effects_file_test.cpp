@@ -158,7 +158,7 @@ TEST(EffectsFile, InvalidNumberIsAnErrorWithItsLine) {
                             effectLine("1,5 0 0 0 0 0", "B") + effectLine("1 0 0 0 0 0", "C");
     const std::optional<DataError> error = parseEffects(file, data);
     ASSERT_TRUE(error);
-    EXPECT_EQ(error->message, QStringLiteral("Invalid numeric input"));
+    EXPECT_EQ(error->message, QStringLiteral("Неверное числовое значение"));
     EXPECT_EQ(error->line, 3);
 
     // A number missing from a line is taken from the next line: here a name,

@@ -130,7 +130,7 @@ TEST(ItemsFile, InvalidNumberNamesItsLine) {
     const QByteArray file = placeholder() + cp("1 1 5 0  Мёд / Mel\r\n") + slots("1 1 1", "2 x 1");
     const std::optional<DataError> error = parseItems(file, kEffects, data);
     ASSERT_TRUE(error);
-    EXPECT_EQ(error->message, QStringLiteral("Invalid numeric input"));
+    EXPECT_EQ(error->message, QStringLiteral("Неверное числовое значение"));
     EXPECT_EQ(error->line, 8);
     // A weight with a comma is no number either.
     const std::optional<DataError> weight =
@@ -154,19 +154,21 @@ TEST_P(ItemsInvariant, IsALoadingErrorNamingRecordAndProblem) {
                             slots(b.slots[0], b.slots[1], b.slots[2], b.slots[3]);
     const std::optional<DataError> error = parseItems(file, kEffects, data);
     ASSERT_TRUE(error);
-    EXPECT_EQ(error->record, QStringLiteral("ingredient 2"));
-    EXPECT_TRUE(error->message.contains(QLatin1StringView(b.problem))) << error->message.toStdString();
+    EXPECT_EQ(error->record, QStringLiteral("ингредиент 2"));
+    EXPECT_TRUE(error->message.contains(QString::fromUtf8(b.problem))) << error->message.toStdString();
     EXPECT_EQ(error->line, 12);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Items, ItemsInvariant,
     ::testing::Values(
-        BrokenItem{{"7 1 1", "1 1 1", "2 1 1", "3 1 1"}, "effect index 7 in slot 1 is outside 0..6"},
-        BrokenItem{{"1 1 1", "-1 1 1", "2 1 1", "3 1 1"}, "effect index -1 in slot 2"},
-        BrokenItem{{"1 1 1", "2 1 1", "3 1 1", "2 5 5"}, "effect 2 appears twice (slots 2 and 4)"},
-        BrokenItem{{"1 1 1", "2 -4 1", "3 1 1", "4 1 1"}, "negative base magnitude -4 in slot 2"},
-        BrokenItem{{"1 1 1", "2 1 1", "3 1 -1", "4 1 1"}, "negative base duration -1 in slot 3"}));
+        // An index the effects do not reach: Effects.ini is the file to mend.
+        BrokenItem{{"7 1 1", "1 1 1", "2 1 1", "3 1 1"},
+                   "эффект 7 в ячейке 1 отсутствует в Effects.ini: там только эффекты 0..6"},
+        BrokenItem{{"1 1 1", "-1 1 1", "2 1 1", "3 1 1"}, "отрицательный номер эффекта -1 в ячейке 2"},
+        BrokenItem{{"1 1 1", "2 1 1", "3 1 1", "2 5 5"}, "эффект 2 указан дважды (ячейки 2 и 4)"},
+        BrokenItem{{"1 1 1", "2 -4 1", "3 1 1", "4 1 1"}, "отрицательная базовая сила -4 в ячейке 2"},
+        BrokenItem{{"1 1 1", "2 1 1", "3 1 -1", "4 1 1"}, "отрицательная базовая длительность -1 в ячейке 3"}));
 
 TEST(ItemsFile, EmptySlotsMayRepeatEffectZero) {
     GameData data;

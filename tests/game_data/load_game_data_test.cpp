@@ -7,6 +7,8 @@
 
 #include <QFileInfo>
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 namespace qor {
@@ -53,7 +55,7 @@ TEST(LoadGameData, MissingFileIsNamedInOrder) {
         GameData data;
         const std::optional<DataError> error = loadGameData(dir.path(), data);
         ASSERT_TRUE(error) << name;
-        EXPECT_EQ(error->message, QStringLiteral("File not found"));
+        EXPECT_EQ(error->message, QStringLiteral("Файл не найден"));
         EXPECT_EQ(QFileInfo(error->file).fileName(), QLatin1StringView(name));
         EXPECT_TRUE(error->toText().contains(QLatin1StringView(name)));
     }
@@ -63,7 +65,7 @@ TEST(LoadGameData, MissingFolderStopsAtTheFirstFile) {
     GameData data;
     const std::optional<DataError> error = loadGameData(QStringLiteral("/nonexistent/qor/"), data);
     ASSERT_TRUE(error);
-    EXPECT_EQ(error->toText(), QStringLiteral("/nonexistent/qor/Cost.txt: File not found"));
+    EXPECT_EQ(error->toText(), QStringLiteral("/nonexistent/qor/Cost.txt: Файл не найден"));
 }
 
 TEST(LoadGameData, ErrorTextNamesFileLineAndRecord) {
@@ -75,7 +77,7 @@ TEST(LoadGameData, ErrorTextNamesFileLineAndRecord) {
     GameData data;
     std::optional<DataError> error = loadGameData(dir.path(), data);
     ASSERT_TRUE(error);
-    EXPECT_EQ(error->toText(), dir.path() + QStringLiteral("Items.ini, line 8: Invalid numeric input"));
+    EXPECT_EQ(error->toText(), dir.path() + QStringLiteral("Items.ini, строка 8: Неверное числовое значение"));
 
     dir.write(QStringLiteral("Items.ini"),
               cp("0 0 0 0  Ничего / Nihil\r\n0 0 0\r\n0 0 0\r\n0 0 0\r\n0 0 0\r\n"
@@ -83,8 +85,83 @@ TEST(LoadGameData, ErrorTextNamesFileLineAndRecord) {
     error = loadGameData(dir.path(), data);
     ASSERT_TRUE(error);
     EXPECT_EQ(error->toText(),
-              dir.path() + QStringLiteral("Items.ini, line 6, ingredient 1: effect index 4 in "
-                                          "slot 2 is outside 0..3"));
+              dir.path() + QStringLiteral("Items.ini, строка 6, ингредиент 1: эффект 4 в ячейке 2 "
+                                          "отсутствует в Effects.ini: там только эффекты 0..3 — файл "
+                                          "эффектов пуст или укорочен"));
+}
+
+TEST(LoadGameData, AnythingButARegularFileIsNamedAsSuch) {
+    for (const char *name : {"Cost.txt", "Effects.ini", "Filter.txt", "Items.ini"}) {
+        for (const bool fifo : {false, true}) {
+            ScratchDataDir dir;
+            writeValidFolder(dir);
+            dir.remove(QLatin1StringView(name));
+            const QByteArray path = QFile::encodeName(dir.path() + QLatin1StringView(name));
+            ASSERT_EQ(fifo ? ::mkfifo(path.constData(), 0600) : ::mkdir(path.constData(), 0700), 0);
+            GameData data;
+            const std::optional<DataError> error = loadGameData(dir.path(), data);
+            ASSERT_TRUE(error) << name;
+            EXPECT_EQ(error->toText(), dir.path() + QLatin1StringView(name) +
+                                           QStringLiteral(": не является обычным файлом"));
+        }
+    }
+}
+
+TEST(LoadGameData, FolderWithoutEffectsOrIngredientsIsAnError) {
+    ScratchDataDir dir;
+    writeValidFolder(dir);
+    for (const QByteArray &effects : {QByteArray(), QByteArray("0 0 0 0 0 0\r\n")}) {
+        dir.write(QStringLiteral("Effects.ini"), effects);
+        GameData data;
+        const std::optional<DataError> error = loadGameData(dir.path(), data);
+        ASSERT_TRUE(error);
+        EXPECT_EQ(QFileInfo(error->file).fileName(), QStringLiteral("Effects.ini"));
+        EXPECT_TRUE(error->message.contains(QStringLiteral("ни одного эффекта"))) << error->message.toStdString();
+    }
+    writeValidFolder(dir);
+    for (const QByteArray &items : {QByteArray(), cp("0 0 0 0  Ничего / Nihil\r\n0 0 0\r\n0 0 0\r\n0 0 0\r\n0 0 0\r\n")}) {
+        dir.write(QStringLiteral("Items.ini"), items);
+        GameData data;
+        const std::optional<DataError> error = loadGameData(dir.path(), data);
+        ASSERT_TRUE(error);
+        EXPECT_EQ(QFileInfo(error->file).fileName(), QStringLiteral("Items.ini"));
+        EXPECT_TRUE(error->message.contains(QStringLiteral("ни одного ингредиента")))
+            << error->message.toStdString();
+    }
+}
+
+TEST(LoadGameData, FilesSavedAsUtf8AreRefusedWithTheRemedy) {
+    const QByteArray bom("\xEF\xBB\xBF");
+    for (const char *name : {"Cost.txt", "Effects.ini", "Filter.txt", "Items.ini"}) {
+        ScratchDataDir dir;
+        writeValidFolder(dir);
+        QFile original(dir.path() + QLatin1StringView(name));
+        ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+        const QByteArray cp1251 = original.readAll();
+        original.close();
+        const QByteArray utf8 = fromCp1251(cp1251).toUtf8();
+        for (const QByteArray &bytes : {QByteArray(bom + cp1251), utf8, QByteArray(bom + utf8)}) {
+            if (bytes == cp1251)
+                continue; // a file of plain ASCII is both
+            dir.write(QLatin1StringView(name), bytes);
+            GameData data;
+            const std::optional<DataError> error = loadGameData(dir.path(), data);
+            ASSERT_TRUE(error) << name;
+            EXPECT_TRUE(error->toText().contains(QLatin1StringView(name)));
+            EXPECT_TRUE(error->message.contains(QStringLiteral("Windows-1251"))) << error->message.toStdString();
+        }
+    }
+}
+
+TEST(LoadGameData, Cp1251TextIsNotMistakenForUtf8) {
+    // Every Cyrillic letter of the code page, which as UTF-8 would be broken.
+    QByteArray letters;
+    for (int b = 0xC0; b <= 0xFF; ++b)
+        letters.append(char(b));
+    EXPECT_FALSE(checkCp1251Encoding(letters));
+    EXPECT_FALSE(checkCp1251Encoding(cp("Восстановление сил / Яд\r\n")));
+    EXPECT_FALSE(checkCp1251Encoding("plain ASCII\r\n"));
+    EXPECT_TRUE(checkCp1251Encoding(QString::fromUtf8("Яд").toUtf8()));
 }
 
 TEST(LoadGameData, BundledDataSetLoads) {

@@ -2,6 +2,9 @@
 
 #include "gui_test_support.h"
 
+#include "game_data/data_loader.h"
+#include "main_window/settings_file.h"
+
 #include "recipe_list/ui/chooser_combo.h"
 #include "recipe_list/ui/potion_list_view.h"
 
@@ -107,6 +110,35 @@ TEST(StartupTest, DamagedSettingsFileStopsStartUpAndStaysUntouched) {
     form->close();
     form.reset();
     EXPECT_EQ(test::readAll(data.file(QStringLiteral("Main.ini"))), before);
+}
+
+TEST(StartupTest, AbsurdRegionSizesStillShowEveryRegion) {
+    // Block lines 5 to 7 (the heights of the recipe strip, the recipe list and
+    // the tabs) at the int32 limit once summed past it and left a blank window.
+    test::ScratchData data;
+    GameData game;
+    ASSERT_FALSE(loadGameData(data.dir(), game));
+    MainSettings s = defaultSettings(game.itemRecordCount());
+    for (const int line : {SettingsLine::PanelPotionInfoHeight, SettingsLine::PanelLbPotionsMainHeight,
+                           SettingsLine::PageControlHeight, SettingsLine::PanelItemDisplayWidth,
+                           SettingsLine::PanelInfoMainWidth, SettingsLine::PanelEffInfoWidth})
+        s.block.setValue(line, 2147483647);
+    s.headerWidths.fill(2147483647);
+    s.gridColumnWidths.fill(2147483647);
+    ASSERT_TRUE(WriteSettings(data.file(QStringLiteral("Main.ini")), s).ok());
+    auto form = test::openForm(data);
+    ASSERT_TRUE(form->startupError().isEmpty()) << form->startupError().toStdString();
+    EXPECT_EQ(test::ui(form).CentralStack->currentWidget(), test::ui(form).MainSplitter);
+    for (const QWidget *region : {static_cast<QWidget *>(test::ui(form).PageControl),
+                                  static_cast<QWidget *>(test::ui(form).PanelLbPotionsMain)}) {
+        EXPECT_TRUE(region->isVisible()) << region->objectName().toStdString();
+        EXPECT_GT(region->height(), 0) << region->objectName().toStdString();
+        EXPECT_LE(region->height(), test::ui(form).MainSplitter->height());
+    }
+    for (const int size : test::ui(form).MainSplitter->sizes()) {
+        EXPECT_GE(size, 0);
+        EXPECT_LE(size, test::ui(form).MainSplitter->height());
+    }
 }
 
 struct ExpectedMenuItem {

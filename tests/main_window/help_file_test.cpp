@@ -85,7 +85,7 @@ TEST(HelpFile, MissingFileIsAnErrorNamingTheFile) {
     page.Titles = QStringList{QStringLiteral("старое")};
     const auto error = LoadHelpFile(dir.path(), page);
     ASSERT_TRUE(error.has_value());
-    EXPECT_EQ(error->message, QStringLiteral("File not found"));
+    EXPECT_EQ(error->message, QStringLiteral("Файл не найден"));
     EXPECT_TRUE(error->toText().contains(QStringLiteral("Help.ini")));
     EXPECT_EQ(page.topicCount(), 0);
 

@@ -14,6 +14,7 @@
 #include <csignal>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace qor;
@@ -82,19 +83,19 @@ TEST(SettingsErrors, GarbageNumbersNameTheirLine) {
     }
 }
 
-TEST(SettingsErrors, AbsurdCountsEndInAnErrorNotAHang) {
-    QStringList lines = linesOf(serializeSettings(defaultSettings(kItems)));
-    lines[kFavCountLine - 1] = QStringLiteral("2147483647");
-    MainSettings s;
-    const SettingsResult r = parseInto(bytesOf(lines), s);
-    EXPECT_EQ(r.status, SettingsResult::Status::Error);
-    EXPECT_GT(r.line, kFavCountLine);
-
-    // A negative count reads as no entries; the file then no longer lines up
-    // and fails at a later line rather than crashing.
-    lines = linesOf(serializeSettings(defaultSettings(kItems)));
-    lines[0] = QStringLiteral("-5");
-    EXPECT_EQ(parseInto(bytesOf(lines), s).status, SettingsResult::Status::Error);
+TEST(SettingsErrors, AbsurdCountsAreReportedAtTheirOwnLine) {
+    const QStringList base = linesOf(serializeSettings(richSettings(kItems)));
+    const int setNamesCountLine = static_cast<int>(base.size()) - 4;
+    for (const int line : {1, 28, kBlockCountLine, kFavCountLine, setNamesCountLine}) {
+        for (const char *count : {"-1", "-5", "2147483647", "-2147483648"}) {
+            QStringList lines = base;
+            lines[line - 1] = QLatin1String(count);
+            MainSettings s;
+            const SettingsResult r = parseInto(bytesOf(lines), s);
+            EXPECT_EQ(r.status, SettingsResult::Status::Error) << line << ' ' << count;
+            EXPECT_EQ(r.line, line) << count << ": " << r.message.toStdString();
+        }
+    }
 }
 
 TEST(SettingsErrors, RandomDamageNeverCrashes) {
@@ -136,13 +137,32 @@ TEST(SettingsErrors, RandomDamageNeverCrashes) {
     EXPECT_GT(errors, 100);
 }
 
-TEST(SettingsErrors, DirectoryInPlaceOfTheFileIsAnError) {
+TEST(SettingsErrors, OnlyARegularFileIsRead) {
+    // A FIFO would block the reading for ever, before any window shows.
     QTemporaryDir dir;
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("Main.ini")));
+    const QString fifo = dir.filePath(QStringLiteral("Main.ini"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString folder = dir.filePath(QStringLiteral("folder.ini"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.ini")));
+    for (const QString &path : {fifo, folder}) {
+        MainSettings s = richSettings(kItems);
+        const SettingsResult r = ReadSettings(path, kItems, s);
+        EXPECT_EQ(r.status, SettingsResult::Status::Error);
+        EXPECT_TRUE(r.message.contains(path)) << r.message.toStdString();
+        EXPECT_TRUE(r.message.contains(QStringLiteral("не является обычным файлом"))) << r.message.toStdString();
+        EXPECT_EQ(s, defaultSettings(kItems));
+    }
+}
+
+TEST(SettingsErrors, ReadingErrorsNameTheFileRead) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("other.ini"));
+    ASSERT_TRUE(writeFile(path, "26\r\nx\r\n"));
     MainSettings s;
-    const SettingsResult r = ReadSettings(dir.filePath(QStringLiteral("Main.ini")), kItems, s);
-    EXPECT_EQ(r.status, SettingsResult::Status::Error);
-    EXPECT_FALSE(r.message.isEmpty());
+    const SettingsResult r = ReadSettings(path, kItems, s);
+    EXPECT_EQ(r.line, 2);
+    EXPECT_TRUE(r.message.contains(QStringLiteral("other.ini, строка 2"))) << r.message.toStdString();
+    EXPECT_FALSE(r.message.contains(QStringLiteral("Main.ini")));
 }
 
 TEST(SettingsWriteErrors, MissingFolderIsReported) {

@@ -4,6 +4,7 @@
 
 #include "main_window/ui/form_main.h"
 
+#include "main_window/stored_geometry.h"
 #include "main_window/ui/reference_table_panel.h"
 
 #include "recipe_list/ui/chooser_combo.h"
@@ -83,17 +84,9 @@ void TFormMain::applyRegionSizes() {
     // The last part of each splitter takes what remains, as the regions of
     // the window description do.
     const SettingsBlock &b = m_state->Settings.block;
-    auto fill = [](QSplitter *splitter, std::initializer_list<int> fixed) {
-        QList<int> sizes;
-        int used = 0;
-        for (const int v : fixed) {
-            sizes << std::max(1, v);
-            used += std::max(1, v);
-        }
+    auto fill = [](QSplitter *splitter, std::initializer_list<std::int32_t> fixed) {
         const int total = splitter->orientation() == Qt::Vertical ? splitter->height() : splitter->width();
-        const int handles = static_cast<int>(fixed.size()) * splitter->handleWidth();
-        sizes << std::max(1, total - used - handles);
-        splitter->setSizes(sizes);
+        splitter->setSizes(SplitterSizesFromStored(fixed, total, splitter->handleWidth()));
     };
     fill(MainSplitter, {b.pageControlHeight(), b.panelLbPotionsMainHeight(), b.panelPotionInfoHeight()});
     fill(PanelPotionInfo, {b.panelItemDisplayWidth(), b.panelInfoMainWidth(), b.panelEffInfoWidth()});
@@ -108,9 +101,9 @@ void TFormMain::applySettings() {
     const SettingsBlock &b = s.block;
 
     for (int k = 0; k < Header->count() && k < static_cast<int>(s.headerWidths.size()); ++k)
-        Header->resizeSection(k, std::max(0, s.headerWidths[static_cast<std::size_t>(k)]));
+        Header->resizeSection(k, StoredPixelSize(s.headerWidths[static_cast<std::size_t>(k)]));
     for (int k = 0; k < HeaderEffInfo->count() && k < static_cast<int>(s.headerEffInfoWidths.size()); ++k)
-        HeaderEffInfo->resizeSection(k, std::max(0, s.headerEffInfoWidths[static_cast<std::size_t>(k)]));
+        HeaderEffInfo->resizeSection(k, StoredPixelSize(s.headerEffInfoWidths[static_cast<std::size_t>(k)]));
 
     // Every check item kept in Main.ini.
     applyCheckSettings(b);
@@ -142,7 +135,7 @@ void TFormMain::applySettings() {
     m_colors.grayDisabledItems = b.menuCanGrayedDisabledItem();
 
     st.PictureWindowOpen = b.pictureWindowOpen();
-    st.Skills = b.skillSettings();
+    st.Skills = b.clampedSkillSettings();
 
     applyFont(LBPotion, s.font(SettingsFont::LBPotion));
     applyFont(StringGrid, s.font(SettingsFont::StringGrid));

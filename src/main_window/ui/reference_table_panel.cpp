@@ -1,6 +1,7 @@
 #include "main_window/ui/reference_table_panel.h"
 
 #include "main_window/program_state.h"
+#include "main_window/stored_geometry.h"
 #include "main_window/ui/dialog_provider.h"
 #include "reference_table/grid_model.h"
 #include "reference_table/ui/grid_cell_delegate.h"
@@ -110,7 +111,7 @@ void ReferenceTablePanel::fill(std::span<const int> widths) {
     }
     for (int c = 0; c < m_model->columnCount() && c < static_cast<int>(widths.size()); ++c) {
         if (widths[static_cast<std::size_t>(c)] > 0)
-            m_view->setColumnWidth(c, widths[static_cast<std::size_t>(c)]);
+            m_view->setColumnWidth(c, StoredPixelSize(widths[static_cast<std::size_t>(c)]));
     }
     // The picture column is square.
     const int side = m_view->verticalHeader()->defaultSectionSize();

@@ -1,0 +1,29 @@
+#include "main_window/stored_geometry.h"
+
+#include "main_window/settings_block.h"
+
+#include <algorithm>
+
+namespace qor {
+
+int StoredPixelSize(std::int32_t value, int minimum) {
+    minimum = std::clamp(minimum, 0, kMaxPixelSize);
+    return std::clamp<std::int32_t>(value, minimum, kMaxPixelSize);
+}
+
+QList<int> SplitterSizesFromStored(std::span<const std::int32_t> stored, int total, int handleWidth) {
+    QList<int> sizes;
+    sizes.reserve(static_cast<qsizetype>(stored.size()) + 1);
+    std::int64_t used = 0;
+    for (const std::int32_t v : stored) {
+        const int size = StoredPixelSize(v, 1);
+        sizes << size;
+        used += size;
+    }
+    const std::int64_t handles = static_cast<std::int64_t>(stored.size()) * std::max(0, handleWidth);
+    const std::int64_t rest = std::int64_t{total} - used - handles;
+    sizes << static_cast<int>(std::clamp<std::int64_t>(rest, 1, kMaxPixelSize));
+    return sizes;
+}
+
+} // namespace qor

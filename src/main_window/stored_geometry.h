@@ -1,0 +1,20 @@
+#pragma once
+// Sizes read from Main.ini, made safe to hand to widgets: a damaged file may
+// hold any int32, and sums of such values overflow.
+
+#include <QList>
+
+#include <cstdint>
+#include <span>
+
+namespace qor {
+
+// A stored width or height pulled into minimum..kMaxPixelSize.
+int StoredPixelSize(std::int32_t value, int minimum = 0);
+
+// The sizes of a splitter whose leading parts take stored sizes (each at
+// least 1 pixel) and whose last part takes what remains of total after them
+// and the handles (at least 1 pixel). No sum overflows for any input.
+QList<int> SplitterSizesFromStored(std::span<const std::int32_t> stored, int total, int handleWidth);
+
+} // namespace qor

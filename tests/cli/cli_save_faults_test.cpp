@@ -1,0 +1,122 @@
+// A save that the disk or a kill interrupts, seen from outside: the command-
+// line tool runs with a preloaded library that makes the sync fail or kills
+// the process at the rename. The old file must survive, a failure must be
+// reported, and killed saves must not pile up temporary files.
+
+#include "game_data/data_loader.h"
+#include "main_window/settings_file.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <sys/stat.h>
+
+using namespace qor;
+
+namespace {
+
+struct SaveRun {
+    QProcess::ExitStatus status = QProcess::NormalExit;
+    int code = -1;
+    QString err;
+};
+
+// A folder with a settings file IN for the bundled data and an older OUT.
+class SaveFolder : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        GameData data;
+        ASSERT_FALSE(loadGameData(QStringLiteral(QOR_BUILD_DATA_DIR), data));
+        ASSERT_TRUE(m_dir.isValid());
+        MainSettings s = defaultSettings(data.itemRecordCount());
+        s.block.setAlchemySkill(42);
+        ASSERT_TRUE(WriteSettings(in(), s).ok());
+        m_newBytes = readFile(in());
+        QFile old(out());
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write(m_oldBytes);
+    }
+
+    QString in() const { return m_dir.filePath(QStringLiteral("in.ini")); }
+    QString out() const { return m_dir.filePath(QStringLiteral("Main.ini")); }
+    QStringList files() const {
+        return QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    }
+    static QByteArray readFile(const QString &path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    SaveRun rewrite(const char *fault) const {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(QOR_FAULT_SHIM));
+        env.insert(QLatin1String(fault), QStringLiteral("1"));
+        // A sanitized build wants its runtime first; the shim only wraps libc.
+        const QString asan = env.value(QStringLiteral("ASAN_OPTIONS"));
+        env.insert(QStringLiteral("ASAN_OPTIONS"),
+                   asan + (asan.isEmpty() ? "" : ":") + QStringLiteral("verify_asan_link_order=0"));
+        p.setProcessEnvironment(env);
+        // QOR_TEST_CLI_EXE runs the same checks against another build of the tool.
+        const QString exe = qEnvironmentVariable("QOR_TEST_CLI_EXE", QStringLiteral(QOR_CLI_EXE));
+        p.start(exe, {QStringLiteral("--data"), QStringLiteral(QOR_BUILD_DATA_DIR),
+                      QStringLiteral("settings-rewrite"), in(), out()});
+        SaveRun r;
+        if (!p.waitForFinished(60000))
+            return r;
+        r.status = p.exitStatus();
+        r.code = p.exitCode();
+        r.err = QString::fromUtf8(p.readAllStandardError());
+        return r;
+    }
+
+    QTemporaryDir m_dir;
+    QByteArray m_oldBytes = "the settings of the last run\r\n";
+    QByteArray m_newBytes;
+};
+
+TEST_F(SaveFolder, FailedSyncKeepsTheOldFileAndIsReported) {
+    const SaveRun r = rewrite("QOR_FAULT_SYNC_EIO");
+    EXPECT_EQ(r.status, QProcess::NormalExit);
+    EXPECT_EQ(r.code, 1) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(out())) << r.err.toStdString();
+    EXPECT_EQ(readFile(out()), m_oldBytes);
+    EXPECT_EQ(files(), (QStringList{QStringLiteral("Main.ini"), QStringLiteral("in.ini")}));
+}
+
+TEST_F(SaveFolder, KilledSavesLeaveAtMostOneTemporaryFile) {
+    for (int kill = 0; kill < 3; ++kill) {
+        const SaveRun r = rewrite("QOR_FAULT_KILL_AT_RENAME");
+        EXPECT_EQ(r.status, QProcess::CrashExit);
+        EXPECT_EQ(readFile(out()), m_oldBytes);
+        EXPECT_LE(files().size(), 3) << files().join(u' ').toStdString();
+    }
+    // The next save that runs to its end leaves nothing beside the file.
+    const SaveRun r = rewrite("QOR_FAULT_NONE");
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(readFile(out()), m_newBytes);
+    EXPECT_EQ(files(), (QStringList{QStringLiteral("Main.ini"), QStringLiteral("in.ini")}));
+}
+
+TEST_F(SaveFolder, WhateverSitsAtTheTemporaryNameIsReplacedNotFollowed) {
+    // A FIFO would block the writer; a link would write somewhere else.
+    const QString temp = out() + QStringLiteral(".tmp");
+    const QString elsewhere = m_dir.filePath(QStringLiteral("elsewhere"));
+    for (int round = 0; round < 2; ++round) {
+        if (round == 0)
+            ASSERT_EQ(::mkfifo(QFile::encodeName(temp).constData(), 0600), 0);
+        else
+            ASSERT_TRUE(QFile::link(elsewhere, temp));
+        const SaveRun r = rewrite("QOR_FAULT_NONE");
+        EXPECT_EQ(r.code, 0) << r.err.toStdString();
+        EXPECT_EQ(readFile(out()), m_newBytes);
+        EXPECT_FALSE(QFile::exists(elsewhere));
+        EXPECT_FALSE(QFileInfo(temp).exists() || QFileInfo(temp).isSymLink());
+    }
+}
+
+} // namespace

@@ -1,0 +1,66 @@
+// Sizes and rectangles from a damaged Main.ini reach the widgets inside the
+// pixel range, and no sum of them overflows.
+
+#include "main_window/settings_file.h"
+#include "main_window/stored_geometry.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <limits>
+
+using namespace qor;
+
+namespace {
+
+constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+
+TEST(StoredGeometry, PixelSizesStayInRange) {
+    EXPECT_EQ(StoredPixelSize(120), 120);
+    EXPECT_EQ(StoredPixelSize(kMax), kMaxPixelSize);
+    EXPECT_EQ(StoredPixelSize(kMin), 0);
+    EXPECT_EQ(StoredPixelSize(-5, 1), 1);
+    EXPECT_EQ(StoredPixelSize(0, 1), 1);
+}
+
+TEST(StoredGeometry, SplitterTakesStoredSizesAndTheRest) {
+    const std::array<std::int32_t, 3> stored{200, 178, 143};
+    EXPECT_EQ(SplitterSizesFromStored(stored, 1000, 4), (QList<int>{200, 178, 143, 1000 - 521 - 12}));
+    // Too little room leaves the last part one pixel.
+    EXPECT_EQ(SplitterSizesFromStored(stored, 100, 4).last(), 1);
+}
+
+TEST(StoredGeometry, ExtremeStoredSizesNeitherOverflowNorVanish) {
+    const std::array<std::array<std::int32_t, 3>, 4> cases{{
+        {kMax, kMax, kMax},
+        {kMin, kMin, kMin},
+        {kMax, kMin, kMax},
+        {0, -1, kMax},
+    }};
+    for (const auto &stored : cases) {
+        for (const int total : {0, 768, kMax}) {
+            const QList<int> sizes = SplitterSizesFromStored(stored, total, kMax);
+            ASSERT_EQ(sizes.size(), 4);
+            for (const int size : sizes) {
+                EXPECT_GE(size, 1) << stored[0] << ' ' << total;
+                EXPECT_LE(size, kMaxPixelSize);
+            }
+        }
+    }
+}
+
+TEST(StoredGeometry, AbsurdToolWindowRectanglesAreCentred) {
+    const WindowBounds centred{640, 270, 1280, 810};
+    const WindowBounds sound{100, 100, 400, 400};
+    EXPECT_EQ(fitToolWindowToScreen(sound, 1920, 1080), sound);
+    for (const WindowBounds &absurd :
+         {WindowBounds{kMin, kMin, 10, 10}, WindowBounds{400, 400, 100, 100},
+          WindowBounds{100, 100, 100, 400}, WindowBounds{kMin, 0, kMin + 300, 300},
+          WindowBounds{-kMaxPixelSize - 1, 0, 10, 300}}) {
+        EXPECT_EQ(fitToolWindowToScreen(absurd, 1920, 1080), centred)
+            << absurd.left << ' ' << absurd.top << ' ' << absurd.right << ' ' << absurd.bottom;
+    }
+}
+
+} // namespace
