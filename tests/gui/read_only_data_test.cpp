@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QStackedWidget>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -19,11 +20,16 @@ namespace qor {
 namespace {
 
 // A scratch data folder without write bits and empty test configuration
-// folders for the duration of one test.
+// folders for the duration of one test. The test configuration folder lies
+// under HOME, so each test gets a home of its own: tests of this suite run in
+// parallel processes and must not read each other's Main.ini.
 class ReadOnlyDataTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(m_data.valid());
+        ASSERT_TRUE(m_home.isValid());
+        m_oldHome = qgetenv("HOME");
+        qputenv("HOME", QFile::encodeName(m_home.path()));
         QStandardPaths::setTestModeEnabled(true);
         // The window's caption is the application name, which names the
         // configuration folder; set before the first window sets it.
@@ -37,12 +43,15 @@ class ReadOnlyDataTest : public ::testing::Test {
         ::chmod(QFile::encodeName(m_data.dir()).constData(), 0700);
         QDir(m_config).removeRecursively();
         QStandardPaths::setTestModeEnabled(false);
+        qputenv("HOME", m_oldHome);
     }
     QString configFile(const QString &name) const {
         return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + QLatin1Char('/') + name;
     }
 
     test::ScratchData m_data;
+    QTemporaryDir m_home;
+    QByteArray m_oldHome;
     QString m_config;
     QStringList m_before;
 };
