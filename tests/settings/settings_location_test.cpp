@@ -20,10 +20,15 @@ using namespace qor;
 
 namespace {
 
-// Redirects QStandardPaths to its test folders for one test.
+// Redirects QStandardPaths to its test folders for one test. Those lie under
+// HOME, so each test gets a home of its own: the tests run in parallel
+// processes and must not remove each other's configuration folder.
 class SettingsLocationTest : public ::testing::Test {
   protected:
     void SetUp() override {
+        ASSERT_TRUE(m_home.isValid());
+        m_oldHome = qgetenv("HOME");
+        qputenv("HOME", QFile::encodeName(m_home.path()));
         QStandardPaths::setTestModeEnabled(true);
         ASSERT_TRUE(m_root.isValid());
     }
@@ -34,6 +39,7 @@ class SettingsLocationTest : public ::testing::Test {
             ::chmod(QFile::encodeName(m_root.filePath(name)).constData(), 0700);
         QDir(configFolder()).removeRecursively();
         QStandardPaths::setTestModeEnabled(false);
+        qputenv("HOME", m_oldHome);
     }
 
     // A folder below the scratch root with the given mode, ending in '/'.
@@ -53,6 +59,8 @@ class SettingsLocationTest : public ::testing::Test {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
     }
 
+    QTemporaryDir m_home;
+    QByteArray m_oldHome;
     QTemporaryDir m_root;
 };
 
