@@ -4,6 +4,7 @@
 #include "gui_test_support.h"
 
 #include "main_window/ui/full_screen_window.h"
+#include "main_window/ui/reference_table_panel.h"
 #include "recipe_list/ui/potion_header.h"
 #include "recipe_list/ui/potion_list_view.h"
 
@@ -204,7 +205,7 @@ TEST(FullScreenTest, F6AndEscapeMoveTheListOutAndBack) {
     f6->trigger();
     f7->trigger();
     EXPECT_FALSE(test::ui(form).FullScreen->isVisible());
-    EXPECT_EQ(test::ui(form).StringGrid->parentWidget(), test::ui(form).PanelGrid);
+    EXPECT_EQ(test::ui(form).StringGrid->parentWidget(), static_cast<QWidget *>(test::ui(form).PanelGrid));
     EXPECT_EQ(test::ui(form).PanelLBox->parentWidget(), test::ui(form).PanelLbPotionsMain);
     EXPECT_FALSE(f6->isChecked());
     EXPECT_FALSE(f7->isChecked());
@@ -214,7 +215,7 @@ TEST(FullScreenTest, F6AndEscapeMoveTheListOutAndBack) {
     EXPECT_EQ(test::ui(form).StringGrid->parentWidget(), test::ui(form).FullScreen);
     EXPECT_TRUE(f7->isChecked());
     form->On_DblClick(test::ui(form).PanelCapGrid);
-    EXPECT_EQ(test::ui(form).StringGrid->parentWidget(), test::ui(form).PanelGrid);
+    EXPECT_EQ(test::ui(form).StringGrid->parentWidget(), static_cast<QWidget *>(test::ui(form).PanelGrid));
     EXPECT_FALSE(f7->isChecked());
 }
 

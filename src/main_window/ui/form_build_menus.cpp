@@ -78,7 +78,7 @@ void TFormMain::buildMenus() {
     gridItems.highlightBeneficial = command("PMenuSetGridMarkerToGood");
     gridItems.setAllMarkers = command("PMenuGridSetAllMarkers");
     gridItems.countItems = command("PMenuGridShowCountItemsWithCurEff");
-    m_grid->setMenu(PopupMenuGrid, gridItems);
+    PanelGrid->setMenu(PopupMenuGrid, gridItems);
     LBPotion->addActions(PopupMenuLB->findChildren<QAction *>());
     LBFavorites->addActions(PopupMenuLBFavorites->findChildren<QAction *>());
 }

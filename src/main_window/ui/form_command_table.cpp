@@ -4,7 +4,9 @@
 
 #include "main_window/settings_block.h"
 #include "main_window/ui/form_main.h"
+#include "main_window/ui/recipe_list_region.h"
 #include "main_window/ui/reference_table_panel.h"
+#include "main_window/ui/view_commands.h"
 
 namespace qor {
 
@@ -31,6 +33,8 @@ constexpr int fontArg(FontTarget target) {
 
 std::span<const MenuCommand> TFormMain::commandTable() {
     using F = TFormMain;
+    using V = ViewCommands;
+    using R = RecipeListRegion;
     namespace L = SettingsLine;
     // One row per line, read as a table.
     // clang-format off
@@ -48,32 +52,32 @@ std::span<const MenuCommand> TFormMain::commandTable() {
         separator(M::View),
 
         subMenu(M::View, M::ViewRecipes, "Список рецептов"),
-        {.menu = M::ViewRecipes, .name = "MenuCanDrawLines", .caption = "Верт. линии", .check = C::Off, .run = &F::cmdDrawVertLines, .settingLine = L::DrawVertLines},
-        {.menu = M::ViewRecipes, .name = "MenuLbPotionItemHeight", .caption = "Высота строк", .run = &F::cmdRecipeRowHeight, .arg = L::LbPotionItemHeight},
-        {.menu = M::ViewRecipes, .name = "MenuHeightCap1", .caption = "Высота заголовка", .run = &F::cmdCaptionHeight, .arg = L::PanelCapLBPotionsHeight},
-        {.menu = M::ViewRecipes, .name = "MenuHeaderHeight", .caption = "Высота кнопок заголовка", .run = &F::cmdRecipeHeaderHeight, .arg = L::HeaderHeight},
-        {.menu = M::ViewRecipes, .name = "MenuScrollForLBox", .caption = "Полоса прокрутки", .check = C::Off, .run = &F::cmdScrollBar, .settingLine = L::MenuScrollForLBox},
-        {.menu = M::ViewRecipes, .name = "MenuCanLightLBox", .caption = "Подсвечивать ячейки", .check = C::Off, .run = &F::cmdCellMarking, .settingLine = L::MenuCanLightLBox},
-        {.menu = M::ViewRecipes, .name = "MenuCanFrameLBoxCell", .caption = "Выделять рамкой ячейки", .check = C::Off, .run = &F::cmdCellMarking},
-        {.menu = M::ViewRecipes, .name = "MenuColorLightLbox", .caption = "Цвет подсветки ячеек", .run = &F::cmdColor, .arg = L::CellLightColor},
-        {.menu = M::ViewRecipes, .name = "MenuColor2LBox", .caption = "Цвет чередования строк (%)", .run = &F::cmdColor2, .arg = L::PotionColor2Percent},
-        {.menu = M::ViewRecipes, .name = "MenuColorLBoxLines", .caption = "Цвет верт. линий", .run = &F::cmdColor, .arg = L::VertLineColor},
-        {.menu = M::ViewRecipes, .name = "MenuLbPotionsFont", .caption = "Шрифт", .run = &F::cmdFont, .arg = fontArg(FontTarget::RecipeList)},
+        {.menu = M::ViewRecipes, .name = "MenuCanDrawLines", .caption = "Верт. линии", .check = C::Off, .call = &F::onView<&V::cmdDrawVertLines>, .settingLine = L::DrawVertLines},
+        {.menu = M::ViewRecipes, .name = "MenuLbPotionItemHeight", .caption = "Высота строк", .call = &F::onView<&V::cmdRecipeRowHeight>, .arg = L::LbPotionItemHeight},
+        {.menu = M::ViewRecipes, .name = "MenuHeightCap1", .caption = "Высота заголовка", .call = &F::onView<&V::cmdCaptionHeight>, .arg = L::PanelCapLBPotionsHeight},
+        {.menu = M::ViewRecipes, .name = "MenuHeaderHeight", .caption = "Высота кнопок заголовка", .call = &F::onView<&V::cmdRecipeHeaderHeight>, .arg = L::HeaderHeight},
+        {.menu = M::ViewRecipes, .name = "MenuScrollForLBox", .caption = "Полоса прокрутки", .check = C::Off, .call = &F::onView<&V::cmdScrollBar>, .settingLine = L::MenuScrollForLBox},
+        {.menu = M::ViewRecipes, .name = "MenuCanLightLBox", .caption = "Подсвечивать ячейки", .check = C::Off, .call = &F::onView<&V::cmdCellMarking>, .settingLine = L::MenuCanLightLBox},
+        {.menu = M::ViewRecipes, .name = "MenuCanFrameLBoxCell", .caption = "Выделять рамкой ячейки", .check = C::Off, .call = &F::onView<&V::cmdCellMarking>},
+        {.menu = M::ViewRecipes, .name = "MenuColorLightLbox", .caption = "Цвет подсветки ячеек", .call = &F::onView<&V::cmdColor>, .arg = L::CellLightColor},
+        {.menu = M::ViewRecipes, .name = "MenuColor2LBox", .caption = "Цвет чередования строк (%)", .call = &F::onView<&V::cmdColor2>, .arg = L::PotionColor2Percent},
+        {.menu = M::ViewRecipes, .name = "MenuColorLBoxLines", .caption = "Цвет верт. линий", .call = &F::onView<&V::cmdColor>, .arg = L::VertLineColor},
+        {.menu = M::ViewRecipes, .name = "MenuLbPotionsFont", .caption = "Шрифт", .call = &F::onView<&V::cmdFont>, .arg = fontArg(FontTarget::RecipeList)},
 
         subMenu(M::View, M::ViewTable, "Справочная таблица"),
-        {.menu = M::ViewTable, .name = "MenuGridLines_ver", .caption = "Верт. линии", .check = C::On, .run = &F::cmdGridLines, .settingLine = L::MenuGridLinesVer},
-        {.menu = M::ViewTable, .name = "MenuGridLines_hor", .caption = "Гор. линии", .check = C::Off, .run = &F::cmdGridLines, .settingLine = L::MenuGridLinesHor},
-        {.menu = M::ViewTable, .name = "MenuGridItemHeight", .caption = "Высота строк", .run = &F::cmdGridRowHeight, .arg = L::GridRowHeight},
-        {.menu = M::ViewTable, .name = "MenuHeightCap3", .caption = "Высота заголовка", .run = &F::cmdCaptionHeight, .arg = L::PanelCapGridHeight},
-        {.menu = M::ViewTable, .name = "MenuGridHeaderHeight", .caption = "Высота кнопок заголовка", .run = &F::cmdGridHeaderHeight, .arg = L::GridHeaderRowHeight},
-        {.menu = M::ViewTable, .name = "MenuColor2Grid", .caption = "Цвет чередования (%)", .run = &F::cmdColor2, .arg = L::GridColor2Percent},
-        {.menu = M::ViewTable, .name = "MenuGridFont", .caption = "Шрифт", .run = &F::cmdFont, .arg = fontArg(FontTarget::Grid)},
+        {.menu = M::ViewTable, .name = "MenuGridLines_ver", .caption = "Верт. линии", .check = C::On, .call = &F::onView<&V::cmdGridLines>, .settingLine = L::MenuGridLinesVer},
+        {.menu = M::ViewTable, .name = "MenuGridLines_hor", .caption = "Гор. линии", .check = C::Off, .call = &F::onView<&V::cmdGridLines>, .settingLine = L::MenuGridLinesHor},
+        {.menu = M::ViewTable, .name = "MenuGridItemHeight", .caption = "Высота строк", .call = &F::onView<&V::cmdGridRowHeight>, .arg = L::GridRowHeight},
+        {.menu = M::ViewTable, .name = "MenuHeightCap3", .caption = "Высота заголовка", .call = &F::onView<&V::cmdCaptionHeight>, .arg = L::PanelCapGridHeight},
+        {.menu = M::ViewTable, .name = "MenuGridHeaderHeight", .caption = "Высота кнопок заголовка", .call = &F::onView<&V::cmdGridHeaderHeight>, .arg = L::GridHeaderRowHeight},
+        {.menu = M::ViewTable, .name = "MenuColor2Grid", .caption = "Цвет чередования (%)", .call = &F::onView<&V::cmdColor2>, .arg = L::GridColor2Percent},
+        {.menu = M::ViewTable, .name = "MenuGridFont", .caption = "Шрифт", .call = &F::onView<&V::cmdFont>, .arg = fontArg(FontTarget::Grid)},
 
         subMenu(M::View, M::ViewEffects, "Список эффектов рецепта"),
-        {.menu = M::ViewEffects, .name = "MenuHeaderEffInfoHeight", .caption = "Высота кнопок заголовка", .run = &F::cmdEffectHeaderHeight, .arg = L::HeaderEffInfoHeight},
-        {.menu = M::ViewEffects, .name = "MenuLbEffectInfoItemHeight", .caption = "Высота строк", .run = &F::cmdEffectRowHeight, .arg = L::LbEffectInfoItemHeight},
-        {.menu = M::ViewEffects, .name = "MenuColor2LbEff", .caption = "Цвет чередования строк (%)", .run = &F::cmdColor2, .arg = L::EffInfoColor2Percent},
-        {.menu = M::ViewEffects, .name = "MenuLbEffectInfoFont", .caption = "Шрифт", .run = &F::cmdFont, .arg = fontArg(FontTarget::EffectInfo)},
+        {.menu = M::ViewEffects, .name = "MenuHeaderEffInfoHeight", .caption = "Высота кнопок заголовка", .call = &F::onView<&V::cmdEffectHeaderHeight>, .arg = L::HeaderEffInfoHeight},
+        {.menu = M::ViewEffects, .name = "MenuLbEffectInfoItemHeight", .caption = "Высота строк", .call = &F::onView<&V::cmdEffectRowHeight>, .arg = L::LbEffectInfoItemHeight},
+        {.menu = M::ViewEffects, .name = "MenuColor2LbEff", .caption = "Цвет чередования строк (%)", .call = &F::onView<&V::cmdColor2>, .arg = L::EffInfoColor2Percent},
+        {.menu = M::ViewEffects, .name = "MenuLbEffectInfoFont", .caption = "Шрифт", .call = &F::onView<&V::cmdFont>, .arg = fontArg(FontTarget::EffectInfo)},
 
         subMenu(M::View, M::ViewDrag, "Перетаскивание"),
         {.menu = M::ViewDrag, .name = "MenuDragTranspatenrMode", .caption = "Объект сложной формы", .check = C::Off, .state = S::NotBuilt, .settingLine = L::DragShapedMode},
@@ -84,38 +88,38 @@ std::span<const MenuCommand> TFormMain::commandTable() {
         {.menu = M::ViewDrag, .name = "MenuFontDrag", .caption = "Шрифт", .state = S::NotBuilt},
 
         subMenu(M::View, M::ViewMisc, "Разное"),
-        {.menu = M::ViewMisc, .name = "MenuCanGrayedDisabledItem", .caption = "Затемнять неактивный элемент списков", .check = C::Off, .run = &F::cmdGrayDisabled, .settingLine = L::MenuCanGrayedDisabledItem},
-        {.menu = M::ViewMisc, .name = "MenuSplitterHeight", .caption = "Толщина активных разделительных линий", .run = &F::cmdSplitterThickness, .arg = L::SplitterThickness},
-        {.menu = M::ViewMisc, .name = "MenuSetDropDownCount", .caption = "Кол-во элементов выпадающих списков", .run = &F::cmdDropDownCount, .arg = L::DropDownCount},
-        {.menu = M::ViewMisc, .name = "MenuCharEffectType", .caption = "Символ показывающий цвет эффекта", .run = &F::cmdEffectSymbol},
+        {.menu = M::ViewMisc, .name = "MenuCanGrayedDisabledItem", .caption = "Затемнять неактивный элемент списков", .check = C::Off, .call = &F::onView<&V::cmdGrayDisabled>, .settingLine = L::MenuCanGrayedDisabledItem},
+        {.menu = M::ViewMisc, .name = "MenuSplitterHeight", .caption = "Толщина активных разделительных линий", .call = &F::onView<&V::cmdSplitterThickness>, .arg = L::SplitterThickness},
+        {.menu = M::ViewMisc, .name = "MenuSetDropDownCount", .caption = "Кол-во элементов выпадающих списков", .call = &F::onView<&V::cmdDropDownCount>, .arg = L::DropDownCount},
+        {.menu = M::ViewMisc, .name = "MenuCharEffectType", .caption = "Символ показывающий цвет эффекта", .call = &F::onView<&V::cmdEffectSymbol>},
         // The hint filter reads the check state.
         {.menu = M::ViewMisc, .name = "MenuShowHints", .caption = "Показывать всплывающие подсказки", .check = C::Off, .state = S::CheckOnly, .settingLine = L::MenuShowHints},
         {.menu = M::ViewMisc, .name = "MenuFlyPictureMode", .caption = "Вырезать окно под картинкой", .check = C::Off, .state = S::NotBuilt},
 
         separator(M::View),
         {.menu = M::View, .name = "MenuCLbUsedItemHeight", .caption = "Высота строк списка возможных ингредиентов", .state = S::NotBuilt},
-        {.menu = M::View, .name = "MenuLbFavoritesItemHeight", .caption = "Высота строк списка избранного", .run = &F::cmdFavoritesRowHeight, .arg = L::LbFavoritesItemHeight},
-        {.menu = M::View, .name = "MenuItemHeightAltLBoxs", .caption = "Высота строк списков альтернативного создания зелья", .run = &F::cmdAltRowHeight, .arg = L::AltListsItemHeight},
+        {.menu = M::View, .name = "MenuLbFavoritesItemHeight", .caption = "Высота строк списка избранного", .call = &F::onView<&V::cmdFavoritesRowHeight>, .arg = L::LbFavoritesItemHeight},
+        {.menu = M::View, .name = "MenuItemHeightAltLBoxs", .caption = "Высота строк списков альтернативного создания зелья", .call = &F::onView<&V::cmdAltRowHeight>, .arg = L::AltListsItemHeight},
         {.menu = M::View, .name = "MenuHelpItemHeight", .caption = "Высота строк справки", .state = S::NotBuilt},
-        {.menu = M::View, .name = "MenuHeightCap2", .caption = "Высота заголовка списка компонентов", .run = &F::cmdCaptionHeight, .arg = L::PanelCap2Height},
+        {.menu = M::View, .name = "MenuHeightCap2", .caption = "Высота заголовка списка компонентов", .call = &F::onView<&V::cmdCaptionHeight>, .arg = L::PanelCap2Height},
 
         subMenu(M::Bar, M::Find, "Найти"),
         {.menu = M::Find, .name = "MenuFindInPotions", .caption = "Найти в списке рецептов", .shortcut = Qt::CTRL | Qt::Key_F, .state = S::NotBuilt},
         {.menu = M::Find, .name = "MenuFindNext", .caption = "Продолжить поиск", .shortcut = QKeyCombination(Qt::Key_F3), .state = S::NotBuilt},
 
         subMenu(M::Bar, M::Fonts, "Шрифт"),
-        {.menu = M::Fonts, .name = "MenuFontComboBox", .caption = "Шрифт открывающихся списков", .run = &F::cmdFont, .arg = fontArg(FontTarget::DropDown)},
+        {.menu = M::Fonts, .name = "MenuFontComboBox", .caption = "Шрифт открывающихся списков", .call = &F::onView<&V::cmdFont>, .arg = fontArg(FontTarget::DropDown)},
         {.menu = M::Fonts, .name = "MenuFontUsedItems", .caption = "Шрифт списка возможных ингредиентов", .state = S::NotBuilt},
-        {.menu = M::Fonts, .name = "MenuFontFavorites", .caption = "Шрифт списка избранного", .run = &F::cmdFont, .arg = fontArg(FontTarget::Favorites)},
+        {.menu = M::Fonts, .name = "MenuFontFavorites", .caption = "Шрифт списка избранного", .call = &F::onView<&V::cmdFont>, .arg = fontArg(FontTarget::Favorites)},
         {.menu = M::Fonts, .name = "MenuHelpFont", .caption = "Шрифт справки", .state = S::NotBuilt},
-        {.menu = M::Fonts, .name = "MenuFontMainForm", .caption = "Шрифт главного окна", .run = &F::cmdFont, .arg = fontArg(FontTarget::MainForm)},
-        {.menu = M::Fonts, .name = "MenuFontAltLBoxs", .caption = "Шрифт списков альтернативного создания зелья", .run = &F::cmdFont, .arg = fontArg(FontTarget::AltLists)},
+        {.menu = M::Fonts, .name = "MenuFontMainForm", .caption = "Шрифт главного окна", .call = &F::onView<&V::cmdFont>, .arg = fontArg(FontTarget::MainForm)},
+        {.menu = M::Fonts, .name = "MenuFontAltLBoxs", .caption = "Шрифт списков альтернативного создания зелья", .call = &F::onView<&V::cmdFont>, .arg = fontArg(FontTarget::AltLists)},
 
         subMenu(M::Bar, M::Colors, "Цвет"),
-        {.menu = M::Colors, .name = "MenuColorEffPoison", .caption = "Цвет вредного эффекта", .run = &F::cmdColor, .arg = L::PoisonEffColor},
-        {.menu = M::Colors, .name = "MenuColorEffGood", .caption = "Цвет полезного эффекта", .run = &F::cmdColor, .arg = L::GoodEffColor},
-        {.menu = M::Colors, .name = "MenuColorWndPicBg", .caption = "Цвет фона окна просмотра картинок", .run = &F::cmdColor, .arg = L::PicBgColor},
-        {.menu = M::Colors, .name = "MenuColorMarkerDef", .caption = "Цвет маркера по умолчанию", .run = &F::cmdColor, .arg = L::DefMarkerColor},
+        {.menu = M::Colors, .name = "MenuColorEffPoison", .caption = "Цвет вредного эффекта", .call = &F::onView<&V::cmdColor>, .arg = L::PoisonEffColor},
+        {.menu = M::Colors, .name = "MenuColorEffGood", .caption = "Цвет полезного эффекта", .call = &F::onView<&V::cmdColor>, .arg = L::GoodEffColor},
+        {.menu = M::Colors, .name = "MenuColorWndPicBg", .caption = "Цвет фона окна просмотра картинок", .call = &F::onView<&V::cmdColor>, .arg = L::PicBgColor},
+        {.menu = M::Colors, .name = "MenuColorMarkerDef", .caption = "Цвет маркера по умолчанию", .call = &F::onView<&V::cmdColor>, .arg = L::DefMarkerColor},
 
         subMenu(M::Bar, M::Search, "Поиск по эффектам"),
         {.menu = M::Search, .name = "MenuStartSearsh", .caption = "Начать поиск", .shortcut = QKeyCombination(Qt::Key_F5), .call = [](F &f, QAction *, int) { f.SearshFromEffects(true); }},
@@ -133,30 +137,30 @@ std::span<const MenuCommand> TFormMain::commandTable() {
         {.menu = M::Other, .name = "MenuClearLbPotionBeforeSearsh", .caption = "Очищать список рецептов перед изменением", .check = C::On, .state = S::CheckOnly},
         separator(M::Other),
         {.menu = M::Other, .name = "MenuFastFindStartWithCurElement", .caption = "Начинать быстрый поиск в списках с текущего элемента", .check = C::On, .state = S::CheckOnly, .settingLine = L::MenuFastFindStartWithCurElement},
-        {.menu = M::Other, .name = "MenuFastFindTime", .caption = "Время нажатия символа быстрого поиска списков (мс)", .run = &F::cmdFastFindTime, .arg = L::FastFindTimeout},
+        {.menu = M::Other, .name = "MenuFastFindTime", .caption = "Время нажатия символа быстрого поиска списков (мс)", .call = &F::onView<&V::cmdFastFindTime>, .arg = L::FastFindTimeout},
         separator(M::Other),
         {.menu = M::Other, .name = "MenuDebug", .caption = "Выполнить команду отладки", .shortcut = QKeyCombination(Qt::Key_F11), .run = &F::cmdDebug},
         separator(M::Other),
         {.menu = M::Other, .name = "MenuBrewingPlan", .caption = "План варки", .run = &F::cmdBrewingPlan},
 
         subMenu(M::None, M::PopupLB, nullptr, "PopupMenuLB"),
-        {.menu = M::PopupLB, .name = "PMenuShowDetailInfo", .caption = "Детальная информацмя", .shortcut = Qt::CTRL | Qt::Key_I, .run = &F::cmdRecipeDetails},
-        {.menu = M::PopupLB, .name = "PMenuLbGoToNum", .caption = "Перейти к номеру", .shortcut = Qt::ALT | Qt::Key_N, .run = &F::cmdGoToNumber},
-        {.menu = M::PopupLB, .name = "PMenuPotionAddToFavorites", .caption = "Добавить рецепт в список избранного", .shortcut = Qt::ALT | Qt::Key_A, .run = &F::cmdAddToFavorites},
+        {.menu = M::PopupLB, .name = "PMenuShowDetailInfo", .caption = "Детальная информацмя", .shortcut = Qt::CTRL | Qt::Key_I, .call = &F::onRecipes<&R::cmdRecipeDetails>},
+        {.menu = M::PopupLB, .name = "PMenuLbGoToNum", .caption = "Перейти к номеру", .shortcut = Qt::ALT | Qt::Key_N, .call = &F::onRecipes<&R::cmdGoToNumber>},
+        {.menu = M::PopupLB, .name = "PMenuPotionAddToFavorites", .caption = "Добавить рецепт в список избранного", .shortcut = Qt::ALT | Qt::Key_A, .call = &F::onRecipes<&R::cmdAddToFavorites>},
         separator(M::PopupLB),
-        {.menu = M::PopupLB, .name = "PMenuDelPotionsWithCurElement", .caption = "Удалить все рецепты с таким элементом", .run = &F::cmdDeleteWithElement},
-        {.menu = M::PopupLB, .name = "PMenuShowLbPotionsCountCurElement", .caption = "Показать кол-во таких элементов в списке", .run = &F::cmdCountElement},
-        {.menu = M::PopupLB, .name = "MenuDisableItemFromUsedList", .caption = "Отключить ингредиент из списка возможных", .run = &F::cmdDisableItem},
+        {.menu = M::PopupLB, .name = "PMenuDelPotionsWithCurElement", .caption = "Удалить все рецепты с таким элементом", .call = &F::onRecipes<&R::cmdDeleteWithElement>},
+        {.menu = M::PopupLB, .name = "PMenuShowLbPotionsCountCurElement", .caption = "Показать кол-во таких элементов в списке", .call = &F::onRecipes<&R::cmdCountElement>},
+        {.menu = M::PopupLB, .name = "MenuDisableItemFromUsedList", .caption = "Отключить ингредиент из списка возможных", .call = &F::onRecipes<&R::cmdDisableItem>},
         subMenu(M::PopupLB, M::PopupLBMisc, "Разное"),
-        {.menu = M::PopupLBMisc, .name = "PMenuDeletePotion", .caption = "Удалить рецепт", .shortcut = QKeyCombination(Qt::Key_Delete), .run = &F::cmdDeletePotion},
+        {.menu = M::PopupLBMisc, .name = "PMenuDeletePotion", .caption = "Удалить рецепт", .shortcut = QKeyCombination(Qt::Key_Delete), .call = &F::onRecipes<&R::cmdDeletePotion>},
         separator(M::PopupLBMisc),
-        {.menu = M::PopupLBMisc, .name = "PMenuResetHeader", .caption = "Выровнять колонки", .run = &F::cmdResetHeader},
+        {.menu = M::PopupLBMisc, .name = "PMenuResetHeader", .caption = "Выровнять колонки", .call = &F::onRecipes<&R::cmdResetHeader>},
         separator(M::PopupLB),
-        {.menu = M::PopupLB, .name = "PMenuLbPotionMarkerSetToItem", .caption = "Поставить маркер на этот ингредиент", .check = C::Off, .run = &F::cmdMarkElement, .arg = 1},
-        {.menu = M::PopupLB, .name = "PMenuLbPotionMarkerSetToEffect", .caption = "Поставить маркер на этот эффект", .check = C::Off, .run = &F::cmdMarkElement, .arg = 0},
-        {.menu = M::PopupLB, .name = "PMenuLbPotionMarkerSetToGoodEffect", .caption = "Поставить маркер на полезные эффекты", .run = &F::cmdMarkEffectKind, .arg = 0},
-        {.menu = M::PopupLB, .name = "PMenuLbPotionMarkerSetToPoisonEffect", .caption = "Поставить маркер на вредные эффекты", .run = &F::cmdMarkEffectKind, .arg = 1},
-        {.menu = M::PopupLB, .name = "PMenuLbPotionMarkersOff", .caption = "Убрать все маркеры", .run = &F::cmdMarkersOff},
+        {.menu = M::PopupLB, .name = "PMenuLbPotionMarkerSetToItem", .caption = "Поставить маркер на этот ингредиент", .check = C::Off, .call = &F::onRecipes<&R::cmdMarkElement>, .arg = 1},
+        {.menu = M::PopupLB, .name = "PMenuLbPotionMarkerSetToEffect", .caption = "Поставить маркер на этот эффект", .check = C::Off, .call = &F::onRecipes<&R::cmdMarkElement>, .arg = 0},
+        {.menu = M::PopupLB, .name = "PMenuLbPotionMarkerSetToGoodEffect", .caption = "Поставить маркер на полезные эффекты", .call = &F::onRecipes<&R::cmdMarkEffectKind>, .arg = 0},
+        {.menu = M::PopupLB, .name = "PMenuLbPotionMarkerSetToPoisonEffect", .caption = "Поставить маркер на вредные эффекты", .call = &F::onRecipes<&R::cmdMarkEffectKind>, .arg = 1},
+        {.menu = M::PopupLB, .name = "PMenuLbPotionMarkersOff", .caption = "Убрать все маркеры", .call = &F::onRecipes<&R::cmdMarkersOff>},
 
         subMenu(M::None, M::PopupFavorites, nullptr, "PopupMenuLBFavorites"),
         {.menu = M::PopupFavorites, .name = "PMenuFavoritesShowAllToLbpotions", .caption = "Показать все в списке рецептов", .call = [](F &f, QAction *, int) { f.FillLbPotionsFromFavorites(true, -1); }},
@@ -166,21 +170,21 @@ std::span<const MenuCommand> TFormMain::commandTable() {
         {.menu = M::PopupFavorites, .name = "PMenuDeleteFavoriteItem", .caption = "Удалить из списка", .shortcut = QKeyCombination(Qt::Key_Delete), .run = &F::cmdFavoriteDelete},
 
         subMenu(M::None, M::PopupGrid, nullptr, "PopupMenuGrid"),
-        {.menu = M::PopupGrid, .name = "PMenuSetGridMarker1", .caption = "Поставить на этот эффект Маркер (Red)", .check = C::Off, .call = [](F &f, QAction *item, int n) { f.m_grid->toggleMarker(item, n); }, .arg = 1},
-        {.menu = M::PopupGrid, .name = "PMenuSetGridMarker2", .caption = "Поставить на этот эффект Маркер (Lime)", .check = C::Off, .call = [](F &f, QAction *item, int n) { f.m_grid->toggleMarker(item, n); }, .arg = 2},
-        {.menu = M::PopupGrid, .name = "PMenuSetGridMarker3", .caption = "Поставить на этот эффект Маркер (Aqua)", .check = C::Off, .call = [](F &f, QAction *item, int n) { f.m_grid->toggleMarker(item, n); }, .arg = 3},
-        {.menu = M::PopupGrid, .name = "PMenuSetGridMarker4", .caption = "Поставить на этот эффект Маркер (Yellow)", .check = C::Off, .call = [](F &f, QAction *item, int n) { f.m_grid->toggleMarker(item, n); }, .arg = 4},
+        {.menu = M::PopupGrid, .name = "PMenuSetGridMarker1", .caption = "Поставить на этот эффект Маркер (Red)", .check = C::Off, .call = [](F &f, QAction *item, int n) { f.PanelGrid->toggleMarker(item, n); }, .arg = 1},
+        {.menu = M::PopupGrid, .name = "PMenuSetGridMarker2", .caption = "Поставить на этот эффект Маркер (Lime)", .check = C::Off, .call = [](F &f, QAction *item, int n) { f.PanelGrid->toggleMarker(item, n); }, .arg = 2},
+        {.menu = M::PopupGrid, .name = "PMenuSetGridMarker3", .caption = "Поставить на этот эффект Маркер (Aqua)", .check = C::Off, .call = [](F &f, QAction *item, int n) { f.PanelGrid->toggleMarker(item, n); }, .arg = 3},
+        {.menu = M::PopupGrid, .name = "PMenuSetGridMarker4", .caption = "Поставить на этот эффект Маркер (Yellow)", .check = C::Off, .call = [](F &f, QAction *item, int n) { f.PanelGrid->toggleMarker(item, n); }, .arg = 4},
         separator(M::PopupGrid),
-        {.menu = M::PopupGrid, .name = "PMenuSetGridMarkerToBad", .caption = "Выделить все вредные эффекты цветом", .check = C::Off, .call = [](F &f, QAction *item, int) { f.m_grid->toggleHighlight(item, true); }},
-        {.menu = M::PopupGrid, .name = "PMenuSetGridMarkerToGood", .caption = "Выделить все полезные эффекты цветом", .check = C::Off, .call = [](F &f, QAction *item, int) { f.m_grid->toggleHighlight(item, false); }},
+        {.menu = M::PopupGrid, .name = "PMenuSetGridMarkerToBad", .caption = "Выделить все вредные эффекты цветом", .check = C::Off, .call = [](F &f, QAction *item, int) { f.PanelGrid->toggleHighlight(item, true); }},
+        {.menu = M::PopupGrid, .name = "PMenuSetGridMarkerToGood", .caption = "Выделить все полезные эффекты цветом", .check = C::Off, .call = [](F &f, QAction *item, int) { f.PanelGrid->toggleHighlight(item, false); }},
         separator(M::PopupGrid),
-        {.menu = M::PopupGrid, .name = "PMenuGridDisableMarkers", .caption = "Отключить все маркеры", .call = [](F &f, QAction *, int) { f.m_grid->markersOff(); }},
+        {.menu = M::PopupGrid, .name = "PMenuGridDisableMarkers", .caption = "Отключить все маркеры", .call = [](F &f, QAction *, int) { f.PanelGrid->markersOff(); }},
         separator(M::PopupGrid),
-        {.menu = M::PopupGrid, .name = "PMenuGridSetAllMarkers", .caption = "Выставить все маркеры на этот ингредиент", .call = [](F &f, QAction *, int) { f.m_grid->setAllMarkers(); }},
-        {.menu = M::PopupGrid, .name = "PMenuGridShowCountItemsWithCurEff", .caption = "Показать кол-во ингредиентов с таким эффектом", .call = [](F &f, QAction *, int) { f.m_grid->countItemsWithEffect(); }},
+        {.menu = M::PopupGrid, .name = "PMenuGridSetAllMarkers", .caption = "Выставить все маркеры на этот ингредиент", .call = [](F &f, QAction *, int) { f.PanelGrid->setAllMarkers(); }},
+        {.menu = M::PopupGrid, .name = "PMenuGridShowCountItemsWithCurEff", .caption = "Показать кол-во ингредиентов с таким эффектом", .call = [](F &f, QAction *, int) { f.PanelGrid->countItemsWithEffect(); }},
 
         subMenu(M::None, M::PopupLocal, nullptr, "PopupMenuLocal"),
-        {.menu = M::PopupLocal, .name = "PMenuLocatFont", .caption = "Изменить шрифт", .run = &F::cmdFont, .arg = fontArg(FontTarget::LocalMenuControl)},
+        {.menu = M::PopupLocal, .name = "PMenuLocatFont", .caption = "Изменить шрифт", .call = &F::onView<&V::cmdFont>, .arg = fontArg(FontTarget::LocalMenuControl)},
     };
     // clang-format on
     return rows;

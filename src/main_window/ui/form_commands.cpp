@@ -8,6 +8,10 @@
 #include "engine/effect_strength.h"
 #include "favorites/ui/favorites_list.h"
 #include "main_window/settings_guard.h"
+#include "main_window/ui/prompts.h"
+#include "main_window/ui/recipe_list_region.h"
+#include "main_window/ui/reference_table_panel.h"
+#include "main_window/ui/view_commands.h"
 #include "recipe_list/search_slots.h"
 #include "recipe_list/ui/alt_lists.h"
 #include "recipe_list/ui/chooser_combo.h"
@@ -73,6 +77,15 @@ void TFormMain::On_Click(QObject *sender) {
         return;
     }
     onConditionChanged(sender);
+}
+
+void TFormMain::On_Popup(QMenu *menu) {
+    if (menu == PopupMenuLBFavorites)
+        prepareFavoritesMenu();
+    else if (menu == PopupMenuGrid)
+        PanelGrid->prepareMenu();
+    else if (menu == PopupMenuLB)
+        m_recipes->prepareMenu();
 }
 
 void TFormMain::onConditionChanged(QObject *sender) {
@@ -208,7 +221,7 @@ void TFormMain::On_Enter(QWidget *tab) {
     } else if (tab == TabSheetAltMake && !m_enteredAlt) {
         m_enteredAlt = true;
         st.AltSel.candidates = st.Alt.preparePage(st.Data, st.AltSel.candidates);
-        AltLBoxsSetView();
+        m_view->AltLBoxsSetView();
         LbAltEffectsList->resetRows();
         LbAltItemsList->resetRows();
         LbAltAmountItems->resetRows();
@@ -271,21 +284,7 @@ void TFormMain::cmdDebug(QAction *item, int) {
 
 bool TFormMain::PromptNumber(QAction *item, int current, int &value, int maximum, int minimum,
                              const QString &prompt) {
-    const QString caption = item ? item->text() : prompt;
-    const auto text = m_dialogs.inputText(this, caption, QString::number(current));
-    if (!text)
-        return false;
-    bool ok = false;
-    const qlonglong number = text->trimmed().toLongLong(&ok);
-    if (!ok)
-        return false;
-    value = static_cast<int>(std::clamp<qlonglong>(number, minimum, maximum));
-    return true;
-}
-
-bool TFormMain::promptSetting(QAction *item, int line, int current, int &value) {
-    const SettingRange range = settingRange(line);
-    return PromptNumber(item, current, value, range.max, range.min);
+    return qor::PromptNumber(m_dialogs, this, item, current, value, maximum, minimum, prompt);
 }
 
 void TFormMain::ExecDebugCmd(const QString &text) {

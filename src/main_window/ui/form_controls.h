@@ -1,7 +1,8 @@
 #pragma once
 // The controls of the main window, named as the window description names
-// them. Qt's parent ownership frees them with the window; the window keeps
-// them private and tests reach them through a test accessor.
+// them, and the code that creates and lays them out (as a designer form's
+// set-up would). Qt's parent ownership frees them with the window; the
+// window keeps them private and tests reach them through a test accessor.
 
 #include <array>
 
@@ -11,6 +12,7 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMainWindow;
 class QListWidget;
 class QMenu;
 class QPlainTextEdit;
@@ -33,6 +35,23 @@ class FullScreenWindow;
 class ItemsInfoList;
 class PotionHeader;
 class PotionListView;
+class DialogProvider;
+class ItemPictures;
+class ItemPicturesSource;
+class ReferenceTablePanel;
+struct ProgramState;
+struct ViewColors;
+
+// What creating the controls needs from the window: the views read the
+// program state, the colours and the pictures by reference.
+struct ControlsContext {
+    QMainWindow &window;
+    ProgramState &state;
+    ViewColors &colors;
+    const ItemPictures &pictures;
+    ItemPicturesSource *pictureSource;
+    DialogProvider &dialogs;
+};
 
 struct FormControls {
     QStackedWidget *CentralStack = nullptr;
@@ -112,7 +131,7 @@ struct FormControls {
     EffectInfoList *LbEffectInfo = nullptr;
     QFrame *PanelPotInfoRightFree = nullptr;
 
-    QWidget *PanelGrid = nullptr;
+    ReferenceTablePanel *PanelGrid = nullptr;
     QLabel *PanelCapGrid = nullptr;
     QTableView *StringGrid = nullptr;
 
@@ -122,6 +141,20 @@ struct FormControls {
     QMenu *PopupMenuLBFavorites = nullptr;
     QMenu *PopupMenuGrid = nullptr;
     QMenu *PopupMenuLocal = nullptr;
+
+    // Creates every region, tab and list of the window, top to bottom
+    // (form_controls_regions.cpp, form_controls_tabs.cpp).
+    void buildRegions(const ControlsContext &ctx);
+
+  private:
+    void buildTabSearchEffects(const ControlsContext &ctx);
+    void buildTabSearchItems(const ControlsContext &ctx);
+    void buildTabAltMake(const ControlsContext &ctx);
+    void buildTabSkills(const ControlsContext &ctx);
+    void buildTabHelpFavorites(const ControlsContext &ctx);
+    void buildRecipeRegion(const ControlsContext &ctx);
+    void buildRecipeStrip(const ControlsContext &ctx);
+    void buildGridRegion(const ControlsContext &ctx);
 };
 
 } // namespace qor

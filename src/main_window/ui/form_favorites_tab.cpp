@@ -3,6 +3,8 @@
 
 #include "main_window/ui/form_main.h"
 
+#include "main_window/ui/recipe_list_region.h"
+
 #include "favorites/favorites_model.h"
 #include "favorites/ui/favorites_list.h"
 #include "recipe_list/ui/potion_list_view.h"
@@ -15,13 +17,7 @@ namespace qor {
 void TFormMain::FillLbPotionsFromFavorites(bool all, int index) {
     ProgramState &st = *m_state;
     qor::FillLbPotionsFromFavorites(st.Settings.favorites, all, index, st.Data, st.Potions);
-    RefreshPanelCount();
-    {
-        const QSignalBlocker blocker(LBPotion);
-        LBPotion->resetRows();
-        LBPotion->setCurrentRow(st.Potions.PotionCount() > 0 ? 0 : -1);
-    }
-    LbPotionSelectionChanged();
+    m_recipes->showNewList(st.Potions.PotionCount() > 0 ? 0 : -1);
 }
 
 void TFormMain::onFavoritesClick() {

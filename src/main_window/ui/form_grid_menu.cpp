@@ -10,7 +10,7 @@
 namespace qor {
 
 void TFormMain::onGridSelection() {
-    const int gridRow = m_grid->currentGridRow();
+    const int gridRow = PanelGrid->currentGridRow();
     if (gridRow <= 0)
         return;
     showItemPicture(m_state->Grid.itemAtRow(gridRow));
@@ -27,12 +27,6 @@ void TFormMain::showItemPicture(int item) {
     Image->setPixmap(QPixmap::fromImage(picture->scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
 }
 
-void TFormMain::SetGridRowHeight(int rowHeight, int headerHeight) {
-    m_grid->setRowHeight(rowHeight, headerHeight);
-}
 
-void TFormMain::cmdGridLines(QAction *, int) {
-    m_grid->setLines(command("MenuGridLines_ver")->isChecked(), command("MenuGridLines_hor")->isChecked());
-}
 
 } // namespace qor

@@ -4,8 +4,11 @@
 
 #include "main_window/ui/form_main.h"
 
+#include "main_window/ui/recipe_list_region.h"
+
 #include "main_window/ui/full_screen_window.h"
 #include "main_window/ui/reference_table_panel.h"
+#include "main_window/ui/view_commands.h"
 #include "recipe_list/ui/chooser_combo.h"
 #include "recipe_list/ui/potion_header.h"
 #include "recipe_list/ui/potion_list_view.h"
@@ -35,98 +38,12 @@ QColor MakeColor2(const QColor &base, int percent) {
     return QColor(mix(base.red()), mix(base.green()), mix(base.blue()));
 }
 
-void TFormMain::MakeColor2() {
-    const SettingsBlock &b = m_state->Settings.block;
-    const QColor window = palette().color(QPalette::Base);
-    m_colors.PotionColor2 = qor::MakeColor2(window, b.potionColor2Percent());
-    m_gridColor2 = qor::MakeColor2(window, b.gridColor2Percent());
-    if (m_grid)
-        m_grid->setAlternateColor(m_gridColor2);
-    m_colors.EffInfoColor2 = qor::MakeColor2(window, b.effInfoColor2Percent());
-}
 
-void TFormMain::SetLBoxLightCellType() {
-    const bool light = command("MenuCanLightLBox")->isChecked();
-    const bool frame = command("MenuCanFrameLBoxCell")->isChecked();
-    m_colors.LightCellMode = (light ? 1 : 0) | (frame ? 2 : 0);
-}
 
-void TFormMain::SetItemDisplayColor() {
-    // The see-through picture mode comes with the floating picture; the
-    // panel always shows its background colour here.
-    QPalette pal = PanelItemDisplay->palette();
-    pal.setColor(QPalette::Window, colorFromCode(m_state->Settings.block.picBgColor(), m_colors));
-    pal.setColor(QPalette::WindowText, QColor(0, 255, 0));
-    PanelItemDisplay->setPalette(pal);
-    PanelItemDisplay->update();
-}
 
-void TFormMain::SetSplittersHeight() {
-    for (QSplitter *splitter : {MainSplitter, PanelPotionInfo, InfoMainSplitter, HelpSplitter})
-        splitter->setHandleWidth(m_splitterThickness);
-}
 
-void TFormMain::SetComboBoxMode(QWidget *window) {
-    const SettingsBlock &b = m_state->Settings.block;
-    const FontSetting &dropFont = m_state->Settings.font(SettingsFont::DropDown);
-    const QScreen *screen = window->screen();
-    const int screenHeight = screen ? screen->geometry().height() : 768;
-    for (QComboBox *combo : window->findChildren<QComboBox *>()) {
-        const int top = combo->mapToGlobal(QPoint(0, 0)).y();
-        const int rows = (screenHeight - top - 2 * combo->height()) / kChooserItemHeight;
-        combo->setMaxVisibleItems(
-            std::max(1, std::min(b.dropDownCount() > 0 ? b.dropDownCount() : 32, rows)));
-        if (!dropFont.name.isEmpty() && dropFont.size > 0 && dropFont.size <= 200) {
-            QFont f = combo->font();
-            f.setFamily(dropFont.name);
-            f.setPointSize(dropFont.size);
-            combo->setFont(f);
-        }
-    }
-}
 
-void TFormMain::layoutPanelLBox() {
-    QWidget *parent = PanelLBox->parentWidget();
-    if (!parent)
-        return;
-    if (ScrollBarLBVert->parentWidget() != parent) {
-        ScrollBarLBVert->setParent(parent);
-        ScrollBarLBVert->show();
-    }
-    const int last = Header->count() - 1;
-    const int right = last >= 0 ? Header->sectionPosition(last) + Header->sectionSize(last) : 0;
-    const int top = PanelCapLBPotions->parentWidget() == parent ? PanelCapLBPotions->height() : 0;
-    const int bottom = parent->height() - (ScrollBarLB->isVisible() ? ScrollBarLB->height() : 0);
-    // The range ends where the last column is fully in view left of the
-    // vertical bar.
-    const int barWidth = ScrollBarLBVert->sizeHint().width();
-    const int visibleWidth = std::max(1, parent->width() - barWidth);
-    const int panelWidth = right + 4;
-    {
-        const QSignalBlocker blocker(ScrollBarLB);
-        ScrollBarLB->setMaximum(std::max(0, panelWidth - visibleWidth));
-        ScrollBarLB->setPageStep(visibleWidth);
-    }
-    const int position = ScrollBarLB->value();
-    PanelLBox->setGeometry(-position, top, panelWidth, std::max(0, bottom - top));
-    // Beside the rows: below the header, inside the panel's frame and margin.
-    const int inset = PanelLBox->frameWidth() + 1;
-    const int listTop = top + inset + Header->height();
-    ScrollBarLBVert->setGeometry(parent->width() - barWidth, listTop, barWidth,
-                                 std::max(0, top + PanelLBox->height() - inset - listTop));
-    ScrollBarLBVert->raise();
-    PanelCapLBPotions->setGeometry(0, 0, parent->width(), PanelCapLBPotions->height());
-    ScrollBarLB->setGeometry(0, parent->height() - ScrollBarLB->height(), parent->width(),
-                             ScrollBarLB->height());
-}
 
-void TFormMain::On_Scroll(int position) {
-    if (position < 0 || position > ScrollBarLB->maximum()) {
-        position = std::clamp(position, 0, ScrollBarLB->maximum());
-        ScrollBarLB->setValue(position);
-    }
-    PanelLBox->move(-position, PanelLBox->y());
-}
 
 void TFormMain::FormResize(QObject *sender) {
     // The ingredient rows and the picture follow their panels even while the
@@ -148,14 +65,14 @@ void TFormMain::FormResize(QObject *sender) {
     m_inResize = true;
     if (sender == PanelLBox || sender == PanelLbPotionsMain || sender == PanelCapLBPotions ||
         (sender == FullScreen && FullScreen) || (sender == nullptr && !FullScreen)) {
-        layoutPanelLBox();
+        m_recipes->layoutPanelLBox();
     } else if (sender == this) {
         QSize size = this->size();
         onCanResize(size);
         // The regions were resized inside this guard: the recipe list panel
         // follows its region here.
         if (PanelLBox->parentWidget() == PanelLbPotionsMain)
-            layoutPanelLBox();
+            m_recipes->layoutPanelLBox();
     }
     m_inResize = false;
 }
@@ -268,13 +185,13 @@ void TFormMain::CloseFullScreen() {
         PanelCapLBPotions->show();
         ScrollBarLB->setVisible(command("MenuScrollForLBox")->isChecked());
         PanelLBox->show();
-        layoutPanelLBox();
+        m_recipes->layoutPanelLBox();
         LBPotion->setTopIndex(std::max(0, LBPotion->currentRow()));
         LBPotion->setFocus();
     }
     if (StringGrid->parentWidget() == FullScreen) {
         FullScreen->layout()->removeWidget(StringGrid);
-        m_grid->takeBackView();
+        PanelGrid->takeBackView();
     }
     {
         const ScopedFlag guard(m_state->SuppressCommands);

@@ -5,7 +5,9 @@
 
 #include "main_window/ui/full_screen_window.h"
 #include "main_window/ui/hint_switch.h"
+#include "main_window/ui/recipe_list_region.h"
 #include "main_window/ui/reference_table_panel.h"
+#include "main_window/ui/view_commands.h"
 #include "recipe_list/empty_list_hint.h"
 #include "recipe_list/ui/alt_lists.h"
 #include "recipe_list/ui/chooser_combo.h"
@@ -66,12 +68,31 @@ TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
                        : QRect(0, 0, 1055, 768));
     m_colors.takeSystemColors(palette());
 
-    buildRegions();
+    m_view = std::make_unique<ViewCommands>(context(),
+        ViewCommands::Hooks{[this] { FormResize(PanelLbPotionsMain); },
+                            [this] {
+                                onGridSelection();
+                                LbPotionSelectionChanged();
+                            }});
+    m_recipes = std::make_unique<RecipeListRegion>(context(), RecipeListRegion::Hooks{[this] { SearshFromEffects(false); }});
+    buildRegions({*this, *m_state, m_colors, m_pictures, m_pictureSource.get(), m_dialogs});
     buildMenus();
     connectControls();
     // Application-wide, as the hint option is; removed with the window.
     qApp->installEventFilter(new HintSwitch(command("MenuShowHints"), this));
     FormCreate();
+}
+
+WindowContext TFormMain::context() {
+    return {*this, *this, *m_state, m_dialogs, m_colors, m_pictures, [this](const char *name) { return command(name); }};
+}
+
+QColor TFormMain::gridColor2() const {
+    return m_view->gridColor2();
+}
+
+int TFormMain::splitterThickness() const {
+    return m_view->splitterThickness();
 }
 
 TFormMain::~TFormMain() {
@@ -146,7 +167,7 @@ bool TFormMain::eventFilter(QObject *watched, QEvent *event) {
     case QEvent::MouseButtonPress: {
         auto *mouse = static_cast<QMouseEvent *>(event);
         if (watched == LBPotion->viewport())
-            m_lbPotionPressPoint = mouse->position().toPoint();
+            m_recipes->setPressPoint(mouse->position().toPoint());
         break;
     }
     case QEvent::KeyPress: {
@@ -229,7 +250,7 @@ void TFormMain::connectControls() {
     });
     connect(Header, &QHeaderView::sectionResized, this, [this] {
         LBPotion->viewport()->update();
-        layoutPanelLBox();
+        m_recipes->layoutPanelLBox();
     });
     connect(HeaderEffInfo, &QHeaderView::sectionResized, this,
             [this] { LbEffectInfo->viewport()->update(); });
@@ -238,9 +259,9 @@ void TFormMain::connectControls() {
     connect(MainSplitter, &QSplitter::splitterMoved, this,
             [this] { m_regionHeights = MainSplitter->sizes(); });
     connect(ScrollBarLB, &QScrollBar::valueChanged, this, [this](int value) { On_Scroll(value); });
-    connect(m_grid, &ReferenceTablePanel::currentMoved, this, [this] { On_Click(StringGrid); });
-    connect(m_grid, &ReferenceTablePanel::currentShown, this, [this] { onGridSelection(); });
-    connect(m_grid, &ReferenceTablePanel::menuOpening, this, [this](QMenu *menu) { On_Popup(menu); });
+    connect(PanelGrid, &ReferenceTablePanel::currentMoved, this, [this] { On_Click(StringGrid); });
+    connect(PanelGrid, &ReferenceTablePanel::currentShown, this, [this] { onGridSelection(); });
+    connect(PanelGrid, &ReferenceTablePanel::menuOpening, this, [this](QMenu *menu) { On_Popup(menu); });
 
     // Double and right clicks of the alternative-making lists.
     for (QListView *list :
@@ -267,7 +288,7 @@ void TFormMain::connectControls() {
     for (QWidget *w : {static_cast<QWidget *>(PanelCount), static_cast<QWidget *>(HeaderEffInfo),
                        static_cast<QWidget *>(LabelAddInfo), static_cast<QWidget *>(LbItemsInfo)}) {
         connect(w, &QWidget::customContextMenuRequested, this, [this, w](const QPoint &pos) {
-            m_localMenuTarget = w;
+            m_view->setLocalMenuTarget(w);
             PopupMenuLocal->popup(w->mapToGlobal(pos));
         });
     }
@@ -298,12 +319,12 @@ void TFormMain::On_DblClick(QObject *sender) {
     } else if (sender == PanelCapGrid) {
         command("MenuGridDirectFloatingMode")->trigger();
     } else if (sender == StringGrid) {
-        m_grid->doubleClick(QGuiApplication::keyboardModifiers() & Qt::ControlModifier);
+        PanelGrid->doubleClick(QGuiApplication::keyboardModifiers() & Qt::ControlModifier);
     } else if (sender == LBPotion) {
-        recipeDoubleClick(QGuiApplication::keyboardModifiers() & Qt::ControlModifier);
+        m_recipes->doubleClick(QGuiApplication::keyboardModifiers() & Qt::ControlModifier);
     } else if (sender == PanelCount) {
         if (st.Potions.PotionCount() > 0) {
-            selectRecipeRow(st.Potions.PotionCount() - 1);
+            m_recipes->selectRow(st.Potions.PotionCount() - 1);
             LbPotionSelectionChanged();
         }
     } else if (sender == LbAltEffectsList) {

@@ -9,6 +9,7 @@
 #include "main_window/ui/form_controls.h"
 #include "main_window/ui/menu_command.h"
 #include "main_window/ui/platform_adapter.h"
+#include "main_window/ui/window_context.h"
 #include "recipe_list/potion_list_ops.h"
 #include "visuals/ui/item_pictures.h"
 #include "visuals/ui/picture_library.h"
@@ -55,7 +56,9 @@ class ItemPicturesSource;
 class ItemsInfoList;
 class PotionHeader;
 class PotionListView;
+class RecipeListRegion;
 class ReferenceTablePanel;
+class ViewCommands;
 
 // Where the window finds its data and how it talks to the user; tests point
 // it at a scratch copy of the data folder and script the dialogs.
@@ -113,16 +116,11 @@ class TFormMain : public QMainWindow, private FormControls {
     void FillLbPotionsFromFavorites(bool all, int index);
 
     // Layout routines.
-    void SetSplittersHeight();
-    void SetComboBoxMode(QWidget *window);
-    void MakeColor2();
-    void SetLBoxLightCellType();
-    void SetItemDisplayColor();
     void ToggleFullScreen(bool recipeList);
     void CloseFullScreen();
     const ViewColors &viewColors() const { return m_colors; }
-    QColor gridColor2() const { return m_gridColor2; }
-    int splitterThickness() const { return m_splitterThickness; }
+    QColor gridColor2() const;
+    int splitterThickness() const;
 
   protected:
     void closeEvent(QCloseEvent *event) override;
@@ -133,18 +131,9 @@ class TFormMain : public QMainWindow, private FormControls {
   private:
     friend struct FormMainTestAccess;
 
-    // Building (form_build_*.cpp).
-    void buildRegions();
-    void buildTabSearchEffects();
-    void buildTabSearchItems();
-    void buildTabAltMake();
-    void buildTabSkills();
-    void buildTabHelpFavorites();
-    void buildRecipeRegion();
-    void buildRecipeStrip();
-    void buildGridRegion();
     void connectControls();
-    ChooserComboBox *makeChooser(QWidget *parent, const QString &name, int width, int kind);
+    // What the window's parts share.
+    WindowContext context();
     void showStartupFailure(const QString &title, const QString &detail, const QString &remedy);
 
     // Start-up and shutdown (form_startup.cpp).
@@ -155,21 +144,15 @@ class TFormMain : public QMainWindow, private FormControls {
     void applyRegionSizes();
     void applyFavoritesTabSettings();
     void collectSettings();
-    // The double click on the recipe list.
-    void recipeDoubleClick(bool ctrl);
     void onGridSelection();
     void showItemPicture(int item);
-    void showPotionKindPicture(int kind);
 
     // Commands (form_commands.cpp).
     void onConditionChanged(QObject *sender);
     void onSkillChanged(QObject *sender);
     void onSkillEditChanged(QLineEdit *edit);
-    bool promptWidgetFont(QWidget *widget);
     void onFavoritesClick();
     void prepareFavoritesMenu();
-    ListElement currentCellElement() const;
-    void afterRecipeListChange(int selectedRow);
     void rebuildRowPictures();
     void SetGridRowHeight(int rowHeight, int headerHeight);
     void AltLBoxsSetView();
@@ -178,14 +161,19 @@ class TFormMain : public QMainWindow, private FormControls {
     bool PromptFont(QFont &font);
     bool PromptNumber(QAction *item, int current, int &value, int maximum, int minimum,
                       const QString &prompt = {});
-    // PromptNumber within the range of a settings line.
-    bool promptSetting(QAction *item, int line, int current, int &value);
+    // A command row handled by one of the window's parts.
+    template <void (RecipeListRegion::*Handler)(QAction *, int)>
+    static void onRecipes(TFormMain &form, QAction *item, int arg) {
+        (form.m_recipes.get()->*Handler)(item, arg);
+    }
+    template <void (ViewCommands::*Handler)(QAction *, int)>
+    static void onView(TFormMain &form, QAction *item, int arg) {
+        (form.m_view.get()->*Handler)(item, arg);
+    }
     void ExecDebugCmd(const QString &text);
     void restoreSearchSlot(int slot);
     void setConditionControls(const SearchConditions &c);
     void refreshAltLists();
-    void selectRecipeRow(int row);
-    int selectedRecipeRow() const;
 
     // The menus (form_build_menus.cpp) built from commandTable(), and the
     // handlers of its rows. The argument is the row's arg.
@@ -201,46 +189,11 @@ class TFormMain : public QMainWindow, private FormControls {
     void cmdSearchSlot(QAction *item, int mode);
     void cmdDebug(QAction *item, int);
     void cmdBrewingPlan(QAction *item, int);
-    // View settings (form_view_commands.cpp).
-    void cmdScrollBar(QAction *item, int);
-    void cmdCellMarking(QAction *item, int);
-    void cmdDrawVertLines(QAction *item, int);
-    void cmdGridLines(QAction *item, int);
-    void cmdRecipeRowHeight(QAction *item, int line);
-    void cmdGridRowHeight(QAction *item, int line);
-    void cmdEffectRowHeight(QAction *item, int line);
-    void cmdFavoritesRowHeight(QAction *item, int line);
-    void cmdAltRowHeight(QAction *item, int line);
-    void cmdCaptionHeight(QAction *item, int line);
-    void cmdRecipeHeaderHeight(QAction *item, int line);
-    void cmdEffectHeaderHeight(QAction *item, int line);
-    void cmdGridHeaderHeight(QAction *item, int line);
-    void cmdColor2(QAction *item, int line);
-    void cmdColor(QAction *item, int line);
-    void cmdFont(QAction *item, int target);
-    void cmdGrayDisabled(QAction *item, int);
-    void cmdSplitterThickness(QAction *item, int line);
-    void cmdDropDownCount(QAction *item, int line);
-    void cmdEffectSymbol(QAction *item, int);
-    void cmdFastFindTime(QAction *item, int line);
-    // The recipe list's context menu (form_recipe_menu.cpp).
-    void cmdRecipeDetails(QAction *item, int);
-    void cmdGoToNumber(QAction *item, int);
-    void cmdAddToFavorites(QAction *item, int);
-    void cmdDeleteWithElement(QAction *item, int);
-    void cmdCountElement(QAction *item, int);
-    void cmdDisableItem(QAction *item, int);
-    void cmdDeletePotion(QAction *item, int);
-    void cmdResetHeader(QAction *item, int);
-    void cmdMarkElement(QAction *item, int isItem);
-    void cmdMarkEffectKind(QAction *item, int harmful);
-    void cmdMarkersOff(QAction *item, int);
     // The favourites' context menu (form_favorites_tab.cpp).
     void cmdFavoriteRename(QAction *item, int);
     void cmdFavoriteDelete(QAction *item, int);
 
     // Layout (form_layout.cpp).
-    void layoutPanelLBox();
     void onCanResize(QSize &proposed);
     void shrinkRecipeStripWidth();
 
@@ -249,26 +202,23 @@ class TFormMain : public QMainWindow, private FormControls {
     DialogProvider m_dialogs;
     TickClock m_clock;
     ViewColors m_colors;
-    QColor m_gridColor2;
     PictureLibrary m_pictureLibrary;
     ItemPictures m_pictures;
     std::unique_ptr<ItemPicturesSource> m_pictureSource;
+    std::unique_ptr<ViewCommands> m_view;
+    std::unique_ptr<RecipeListRegion> m_recipes;
     QString m_startupError;
     bool m_destroyed = false;
     bool m_inResize = false;
-    int m_splitterThickness = 6;
-    int m_potionTypeShown = 0;
     QList<int> m_stripWidths;   // recipe strip widths as the user last chose them
     QList<int> m_regionHeights; // region heights as the user last chose them
     int m_displayItem = 0;
     int m_lastFavoriteIndex =
         0; // LastFavoriteIndex: the favourite handled last    // ingredient shown in the picture panel
-    TPotionRec m_prevPotion{};
     bool m_enteredItems = false;
     bool m_enteredAlt = false;
     bool m_enteredSkills = false;
     bool m_enteredFavorites = false;
-    QPoint m_lbPotionPressPoint;
 
   public:
     // Every menu item by its name; nullptr for a name no row has.
@@ -285,8 +235,6 @@ class TFormMain : public QMainWindow, private FormControls {
 
     QHash<QString, QAction *> m_actions;
     QHash<const QAction *, const MenuCommand *> m_commandRows;
-    QPointer<QWidget> m_localMenuTarget;
-    ReferenceTablePanel *m_grid = nullptr;
 };
 
 } // namespace qor

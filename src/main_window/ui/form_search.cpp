@@ -4,6 +4,7 @@
 
 #include "main_window/ui/form_main.h"
 
+#include "main_window/ui/recipe_list_region.h"
 #include "main_window/ui/reference_table_panel.h"
 
 #include "engine/search_from_items.h"
@@ -23,16 +24,7 @@
 
 namespace qor {
 
-int TFormMain::selectedRecipeRow() const {
-    const int row = LBPotion->currentRow();
-    return row < m_state->Potions.PotionCount() ? row : -1;
-}
 
-void TFormMain::selectRecipeRow(int row) {
-    // The selection handling runs once, explicitly, after the move.
-    const QSignalBlocker blocker(LBPotion);
-    LBPotion->setCurrentRow(row);
-}
 
 void TFormMain::SearshFromEffects(bool force) {
     ProgramState &st = *m_state;
@@ -40,7 +32,7 @@ void TFormMain::SearshFromEffects(bool force) {
         return;
     if (!force && !command("MenuCanQuickSearsh")->isChecked())
         return;
-    int row = selectedRecipeRow();
+    int row = m_recipes->selectedRow();
     const bool clearFirst = command("MenuClearLbPotionBeforeSearsh")->isChecked();
     const EffectSearchOutcome outcome =
         st.Searcher.run(st.Data, st.Skills.PerkPurity, st.Conditions, st.Settings.usedItems.ItemAvailable,
@@ -52,13 +44,7 @@ void TFormMain::SearshFromEffects(bool force) {
         row = -1;
     if (row < 0 && count > 0)
         row = 0;
-    {
-        const QSignalBlocker blocker(LBPotion);
-        LBPotion->resetRows();
-        LBPotion->setCurrentRow(row);
-    }
-    LbPotionSelectionChanged();
-    RefreshPanelCount();
+    m_recipes->showNewList(row);
     st.LastSearchType = SearchType::FromEffects;
 }
 
@@ -69,29 +55,17 @@ void TFormMain::SearshFromItems() {
     for (int k = 0; k < 3; ++k)
         items[static_cast<std::size_t>(k)] =
             itemChooserValue(CbIngredient[k]->currentIndex(), CBoxCanUseItem[k]->isChecked());
-    const int row = selectedRecipeRow();
+    const int row = m_recipes->selectedRow();
     qor::SearshFromItems(st.Data, st.Skills.PerkPurity, items, clearFirst, st.Potions);
-    {
-        const QSignalBlocker blocker(LBPotion);
-        LBPotion->resetRows();
-        LBPotion->setCurrentRow(selectionAfterItemSearch(clearFirst, row, st.Potions.PotionCount()));
-    }
-    RefreshPanelCount();
-    LbPotionSelectionChanged();
+    m_recipes->showNewList(selectionAfterItemSearch(clearFirst, row, st.Potions.PotionCount()));
     st.LastSearchType = SearchType::FromItems;
 }
 
 void TFormMain::AltMakePotion() {
     ProgramState &st = *m_state;
     st.Alt.AltMakePotion(st.Data, st.Skills.PerkPurity, st.Potions);
-    RefreshPanelCount();
     st.LastSearchType = SearchType::AltMaking;
-    {
-        const QSignalBlocker blocker(LBPotion);
-        LBPotion->resetRows();
-        LBPotion->setCurrentRow(st.Potions.PotionCount() - 1);
-    }
-    LbPotionSelectionChanged();
+    m_recipes->showNewList(st.Potions.PotionCount() - 1);
     refreshAltLists();
 }
 
@@ -104,6 +78,22 @@ void TFormMain::refreshAltLists() {
     LbAltItemsList->setCurrentRow(st.AltSel.candidates);
     LbAltAmountItems->setCurrentRow(st.AltSel.amountItems);
     LbAltAmountEffects->setCurrentRow(st.AltSel.amountEffects);
+}
+
+void TFormMain::LbPotionSelectionChanged() {
+    m_recipes->LbPotionSelectionChanged();
+}
+
+void TFormMain::RefreshPanelCount() {
+    m_recipes->RefreshPanelCount();
+}
+
+void TFormMain::HeaderSectionClick(int section) {
+    m_recipes->HeaderSectionClick(section);
+}
+
+void TFormMain::On_Scroll(int position) {
+    m_recipes->On_Scroll(position);
 }
 
 void TFormMain::StartSearshLastType() {
@@ -122,85 +112,9 @@ void TFormMain::StartSearshLastType() {
     }
 }
 
-void TFormMain::RefreshPanelCount() {
-    PanelCount->setText(panelCountText(m_state->Potions.PotionCount()));
-}
 
-void TFormMain::LbPotionSelectionChanged() {
-    ProgramState &st = *m_state;
-    PotionList &list = st.Potions;
-    m_prevPotion = list.CurPotion;
-    const int row = selectedRecipeRow();
-    if (list.PotionCount() > 0 && row >= 0) {
-        list.CurPotion = list[row];
-        LbItemsInfo->viewport()->update();
-        LbEffectInfo->viewport()->update();
-        LabelAddInfo->setText(potionAddInfoText(st.Data, list.CurPotion));
-        const int kind = list.CurPotion.PotionType == 0 ? 1 : 2;
-        if (kind != m_potionTypeShown) {
-            m_potionTypeShown = kind;
-            showPotionKindPicture(kind - 1);
-        }
-        if (m_prevPotion.ItemCount == 0)
-            On_Popup(PopupMenuLB);
-    } else {
-        list.CurPotion = TPotionRec{};
-        if (m_prevPotion.ItemCount == 0)
-            On_Popup(PopupMenuLB);
-        ImagePotionType->clear();
-        m_potionTypeShown = 0;
-        LabelAddInfo->clear();
-        LbEffectInfo->viewport()->update();
-        LbItemsInfo->viewport()->update();
-    }
-}
 
-void TFormMain::showPotionKindPicture(int kind) {
-    // The source with its background key made transparent, so that the
-    // panel's own colour shows around the shape.
-    const QImage *source = m_pictures.potionKindSource(kind);
-    if (!source || source->isNull()) {
-        ImagePotionType->clear();
-        return;
-    }
-    const QImage shape = keyToTransparent(*source);
-    const QSize box = ImagePotionType->size().boundedTo(shape.size()).expandedTo(QSize(1, 1));
-    ImagePotionType->setPixmap(
-        QPixmap::fromImage(shape.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
-}
 
-void TFormMain::recipeDoubleClick(bool ctrl) {
-    const ProgramState &st = *m_state;
-    const PotionList &list = st.Potions;
-    const int row = selectedRecipeRow();
-    const int column = LBPotion->columnAt(m_lbPotionPressPoint.x());
-    if (ctrl) {
-        if (list.PotionCount() <= 0)
-            return;
-        const QString text = GetPotionCellText(st.Data, list, row, column, false);
-        if (!text.isEmpty())
-            m_dialogs.inputText(this, QStringLiteral("Данные ячейки рецепта"), text);
-        return;
-    }
-    const int item = GetLbPotionDataNum(kElementItem, column, row, list);
-    if (item > 0) {
-        m_grid->showInGrid(item, 0);
-        return;
-    }
-    const int effect = GetLbPotionDataNum(kElementEffect, column, row, list);
-    if (effect > 0)
-        m_grid->showInGrid(effect, 1);
-}
 
-void TFormMain::HeaderSectionClick(int section) {
-    if (!m_state->CommandsReady)
-        return;
-    const bool sorted = qor::HeaderSectionClick(m_state->Potions, section);
-    Header->viewport()->update();
-    if (sorted) {
-        LBPotion->viewport()->update();
-        LbPotionSelectionChanged();
-    }
-}
 
 } // namespace qor

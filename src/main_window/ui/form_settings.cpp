@@ -6,6 +6,7 @@
 
 #include "main_window/stored_geometry.h"
 #include "main_window/ui/reference_table_panel.h"
+#include "main_window/ui/view_commands.h"
 
 #include "recipe_list/ui/chooser_combo.h"
 #include "favorites/ui/favorites_list.h"
@@ -107,7 +108,7 @@ void TFormMain::applySettings() {
 
     // Every check item kept in Main.ini.
     applyCheckSettings(b);
-    SetGridRowHeight(b.clampedValue(SettingsLine::GridRowHeight),
+    m_view->SetGridRowHeight(b.clampedValue(SettingsLine::GridRowHeight),
                      b.clampedValue(SettingsLine::GridHeaderRowHeight));
     // The sort itself runs once the row map is set up (start-up sequence).
     st.Grid.GridSortCode = b.clampedValue(SettingsLine::GridSortCode);
@@ -117,7 +118,7 @@ void TFormMain::applySettings() {
 
     LBPotion->setItemHeight(b.clampedValue(SettingsLine::LbPotionItemHeight));
     Header->setFixedHeight(b.clampedValue(SettingsLine::HeaderHeight));
-    m_splitterThickness = b.clampedValue(SettingsLine::SplitterThickness);
+    m_view->setSplitterThickness(b.clampedValue(SettingsLine::SplitterThickness));
     PanelCapLBPotions->setFixedHeight(b.clampedValue(SettingsLine::PanelCapLBPotionsHeight));
     PanelCap2->setFixedHeight(b.clampedValue(SettingsLine::PanelCap2Height));
     PanelCapGrid->setFixedHeight(b.clampedValue(SettingsLine::PanelCapGridHeight));
@@ -164,7 +165,7 @@ void TFormMain::collectSettings() {
         s.headerWidths[static_cast<std::size_t>(k)] = Header->sectionSize(k);
     for (int k = 0; k < HeaderEffInfo->count() && k < static_cast<int>(s.headerEffInfoWidths.size()); ++k)
         s.headerEffInfoWidths[static_cast<std::size_t>(k)] = HeaderEffInfo->sectionSize(k);
-    m_grid->collectColumnWidths(s.gridColumnWidths);
+    PanelGrid->collectColumnWidths(s.gridColumnWidths);
 
     b.setGridSortCode(m_state->Grid.GridSortCode);
     b.setGridFindCol(m_state->Grid.GridFindCol);
@@ -175,13 +176,13 @@ void TFormMain::collectSettings() {
     b.setPageControlHeight(heightOf(PageControl));
     b.setLbPotionItemHeight(LBPotion->itemHeight());
     b.setHeaderHeight(Header->height());
-    b.setSplitterThickness(m_splitterThickness);
+    b.setSplitterThickness(m_view->splitterThickness());
     b.setPanelAddInfoWidth(PanelAddInfo->width());
     b.setPanelPotionTypeWidth(PanelPotionType->width());
     b.setPanelCapLBPotionsHeight(PanelCapLBPotions->height());
     b.setPanelCap2Height(PanelCap2->height());
     b.setPanelCapGridHeight(PanelCapGrid->height());
-    if (const int gridRow = m_grid->currentGridRow(); gridRow > 0)
+    if (const int gridRow = PanelGrid->currentGridRow(); gridRow > 0)
         b.setGridSelRow(gridRow);
     if (const auto code = effColorCharCode(m_colors.EffColorChar))
         b.setEffColorChar(*code);

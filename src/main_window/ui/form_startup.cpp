@@ -9,6 +9,7 @@
 #include "main_window/settings_file.h"
 #include "main_window/settings_location.h"
 #include "main_window/ui/reference_table_panel.h"
+#include "main_window/ui/view_commands.h"
 #include "recipe_list/ui/chooser_combo.h"
 #include "recipe_list/ui/potion_list_view.h"
 #include "recipe_list/ui/recipe_info_lists.h"
@@ -136,7 +137,7 @@ void TFormMain::FormCreate() {
         effect.MarkerColor = marker;
         effect.Marked = false;
     }
-    m_grid->setHighlightColors(colorFromCode(marker, m_colors));
+    PanelGrid->setHighlightColors(colorFromCode(marker, m_colors));
     resetGridRowOrder(st.Data, st.Grid);
     for (ChooserComboBox *combo : CbEffect) {
         combo->addItems(st.Data.EffectNames);
@@ -145,8 +146,8 @@ void TFormMain::FormCreate() {
     st.Conditions = SearchConditions{};
 
     st.Settings.usedItems.MakeUsedItems();
-    MakeColor2();
-    SetSplittersHeight();
+    m_view->MakeColor2();
+    m_view->SetSplittersHeight();
     m_pictures.MakePictures(0, LBPotion->itemHeight(), m_colors.Window.rgb(), m_colors.PotionColor2.rgb(),
                             m_colors.Highlight.rgb());
     // Display mode, for the saved grid row's ingredient only: every other
@@ -154,9 +155,9 @@ void TFormMain::FormCreate() {
     m_pictures.MakePicturesDisplay(1, st.Settings.block.gridSelRow(),
                                    colorFromCode(st.Settings.block.picBgColor(), m_colors).rgb(),
                                    m_colors.Window.rgb());
-    SetLBoxLightCellType();
-    SetItemDisplayColor();
-    SetComboBoxMode(this);
+    m_view->SetLBoxLightCellType();
+    m_view->SetItemDisplayColor();
+    m_view->SetComboBoxMode(this);
     RecalcItemEffects(st.Data, st.Skills);
     // The saved sort of the reference table, once the computed columns
     // (strength, time, price) hold real values and before the grid is filled
@@ -169,11 +170,11 @@ void TFormMain::FormCreate() {
     PageControlSearshOpt->setCurrentIndex(0);
     FormResize(nullptr);
     RefreshPanelCount();
-    m_grid->fill(st.Settings.gridColumnWidths);
+    PanelGrid->fill(st.Settings.gridColumnWidths);
 
     const int selRow = st.Settings.block.gridSelRow();
     if (selRow > 0 && selRow < st.Grid.rowCount())
-        m_grid->showRow(selRow);
+        PanelGrid->showRow(selRow);
     else
         onGridSelection();
 
@@ -218,8 +219,8 @@ void TFormMain::FormDestroy() {
 }
 
 void TFormMain::ReleaseAll() {
-    if (m_grid)
-        m_grid->release();
+    if (PanelGrid)
+        PanelGrid->release();
     m_pictures.release();
     m_pictureLibrary.unload();
 }

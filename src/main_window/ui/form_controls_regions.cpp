@@ -2,7 +2,9 @@
 // list region, the current recipe strip and the reference table region,
 // with the splitters between them.
 
-#include "main_window/ui/form_main.h"
+#include "main_window/ui/form_controls.h"
+
+#include "main_window/program_state.h"
 
 #include "main_window/ui/reference_table_panel.h"
 
@@ -19,6 +21,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMainWindow>
 #include <QListView>
 #include <QProxyStyle>
 #include <QScrollBar>
@@ -71,10 +74,10 @@ QLabel *makeCaptionBar(QWidget *parent, const QString &name, const QString &text
 
 } // namespace
 
-void TFormMain::buildRegions() {
-    CentralStack = new QStackedWidget(this);
+void FormControls::buildRegions(const ControlsContext &ctx) {
+    CentralStack = new QStackedWidget(&ctx.window);
     CentralStack->setObjectName(QStringLiteral("CentralStack"));
-    setCentralWidget(CentralStack);
+    ctx.window.setCentralWidget(CentralStack);
 
     MainSplitter = new QSplitter(Qt::Vertical, CentralStack);
     MainSplitter->setObjectName(QStringLiteral("MainSplitter"));
@@ -108,16 +111,16 @@ void TFormMain::buildRegions() {
     TabSheetHelp = makeTab(PageControl, QStringLiteral("TabSheetHelp"), QStringLiteral("    Справка    "));
     TabSheetFavorites =
         makeTab(PageControl, QStringLiteral("TabSheetFavorites"), QStringLiteral("    Избранное    "));
-    buildTabSearchEffects();
-    buildTabSearchItems();
-    buildTabAltMake();
-    buildTabSkills();
-    buildTabHelpFavorites();
+    buildTabSearchEffects(ctx);
+    buildTabSearchItems(ctx);
+    buildTabAltMake(ctx);
+    buildTabSkills(ctx);
+    buildTabHelpFavorites(ctx);
     MainSplitter->addWidget(PageControl);
 
-    buildRecipeRegion();
-    buildRecipeStrip();
-    buildGridRegion();
+    buildRecipeRegion(ctx);
+    buildRecipeStrip(ctx);
+    buildGridRegion(ctx);
 
     MainSplitter->handle(1)->setObjectName(QStringLiteral("Splitter2"));
     MainSplitter->handle(2)->setObjectName(QStringLiteral("Splitter3"));
@@ -129,7 +132,7 @@ void TFormMain::buildRegions() {
     MainSplitter->setSizes({200, 178, 143, 200});
 }
 
-void TFormMain::buildRecipeRegion() {
+void FormControls::buildRecipeRegion(const ControlsContext &ctx) {
     // Children are placed by code (FormResize): the list panel slides under
     // the scroll bar and is as wide as all header sections together.
     PanelLbPotionsMain = new QWidget(MainSplitter);
@@ -167,14 +170,14 @@ void TFormMain::buildRecipeRegion() {
     auto *boxLayout = new QVBoxLayout(PanelLBox);
     boxLayout->setContentsMargins(1, 1, 1, 1);
     boxLayout->setSpacing(0);
-    Header = new PotionHeader(PotionHeader::Kind::Recipes, PotionHeader::recipeCaptions(), m_colors,
-                              &m_state->Potions, PanelLBox);
+    Header = new PotionHeader(PotionHeader::Kind::Recipes, PotionHeader::recipeCaptions(), ctx.colors,
+                              &ctx.state.Potions, PanelLBox);
     Header->setObjectName(QStringLiteral("Header"));
     Header->setFont(pixelFont(QStringLiteral("Tahoma"), 13));
     Header->setFixedHeight(19);
     for (int i = 0; i < Header->count(); ++i)
         Header->resizeSection(i, 35);
-    LBPotion = new PotionListView(m_state->Data, m_state->Potions, m_colors, *Header, m_pictureSource.get(),
+    LBPotion = new PotionListView(ctx.state.Data, ctx.state.Potions, ctx.colors, *Header, ctx.pictureSource,
                                   PanelLBox);
     LBPotion->setObjectName(QStringLiteral("LBPotion"));
     LBPotion->setFrameShape(QFrame::NoFrame);
@@ -194,7 +197,7 @@ void TFormMain::buildRecipeRegion() {
     ScrollBarLB->hide();
 }
 
-void TFormMain::buildRecipeStrip() {
+void FormControls::buildRecipeStrip(const ControlsContext &ctx) {
     PanelPotionInfo = new QSplitter(Qt::Horizontal, MainSplitter);
     PanelPotionInfo->setObjectName(QStringLiteral("PanelPotionInfo"));
     PanelPotionInfo->setChildrenCollapsible(false);
@@ -255,7 +258,7 @@ void TFormMain::buildRecipeStrip() {
     addLayout->addWidget(LabelAddInfo);
 
     LbItemsInfo =
-        new ItemsInfoList(m_state->Data, m_state->Potions, m_colors, m_pictureSource.get(), InfoMainSplitter);
+        new ItemsInfoList(ctx.state.Data, ctx.state.Potions, ctx.colors, ctx.pictureSource, InfoMainSplitter);
     LbItemsInfo->setObjectName(QStringLiteral("LbItemsInfo"));
     LbItemsInfo->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 13));
     LbItemsInfo->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -273,7 +276,7 @@ void TFormMain::buildRecipeStrip() {
     effLayout->setContentsMargins(0, 0, 0, 0);
     effLayout->setSpacing(0);
     HeaderEffInfo = new PotionHeader(PotionHeader::Kind::EffectInfo, PotionHeader::effectInfoCaptions(),
-                                     m_colors, nullptr, PanelEffInfo);
+                                     ctx.colors, nullptr, PanelEffInfo);
     HeaderEffInfo->setObjectName(QStringLiteral("HeaderEffInfo"));
     HeaderEffInfo->setFixedHeight(17);
     HeaderEffInfo->setFont(pixelFont(QStringLiteral("Tahoma"), 13));
@@ -282,7 +285,7 @@ void TFormMain::buildRecipeStrip() {
     for (int i = 0; i < static_cast<int>(effWidths.size()) && i < HeaderEffInfo->count(); ++i)
         HeaderEffInfo->resizeSection(i, effWidths[static_cast<std::size_t>(i)]);
     LbEffectInfo =
-        new EffectInfoList(m_state->Data, m_state->Potions, m_colors, *HeaderEffInfo, PanelEffInfo);
+        new EffectInfoList(ctx.state.Data, ctx.state.Potions, ctx.colors, *HeaderEffInfo, PanelEffInfo);
     LbEffectInfo->setObjectName(QStringLiteral("LbEffectInfo"));
     LbEffectInfo->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 13));
     effLayout->addWidget(HeaderEffInfo);
@@ -306,12 +309,11 @@ void TFormMain::buildRecipeStrip() {
     PanelPotionInfo->setSizes({147, 347, 375, 150});
 }
 
-void TFormMain::buildGridRegion() {
-    m_grid = new ReferenceTablePanel(*m_state, m_pictures, m_dialogs, MainSplitter);
-    PanelGrid = m_grid;
-    PanelCapGrid = m_grid->caption();
-    StringGrid = m_grid->view();
-    MainSplitter->addWidget(m_grid);
+void FormControls::buildGridRegion(const ControlsContext &ctx) {
+    PanelGrid = new ReferenceTablePanel(ctx.state, ctx.pictures, ctx.dialogs, MainSplitter);
+    PanelCapGrid = PanelGrid->caption();
+    StringGrid = PanelGrid->view();
+    MainSplitter->addWidget(PanelGrid);
 }
 
 } // namespace qor

@@ -2,7 +2,9 @@
 // page, search from ingredients, alternative making, skills, help and
 // favourites.
 
-#include "main_window/ui/form_main.h"
+#include "main_window/ui/form_controls.h"
+
+#include "main_window/program_state.h"
 
 #include "main_window/ui/search_tab_fitter.h"
 #include "recipe_list/ui/alt_lists.h"
@@ -43,9 +45,9 @@ QFont fixedFont(const QString &family, int pixels) {
 
 } // namespace
 
-ChooserComboBox *TFormMain::makeChooser(QWidget *parent, const QString &name, int width, int kind) {
-    auto *combo = new ChooserComboBox(static_cast<ChooserComboBox::Kind>(kind), m_state->Data, m_colors,
-                                      m_pictureSource.get(), parent);
+ChooserComboBox *makeChooser(const ControlsContext &ctx, QWidget *parent, const QString &name, int width, int kind) {
+    auto *combo = new ChooserComboBox(static_cast<ChooserComboBox::Kind>(kind), ctx.state.Data, ctx.colors,
+                                      ctx.pictureSource, parent);
     combo->setObjectName(name);
     combo->setFont(fixedFont(QStringLiteral("MS Sans Serif"), 13));
     combo->setMaxVisibleItems(32);
@@ -69,7 +71,7 @@ template <typename List> List *named(List *list, const QString &name) {
 
 } // namespace
 
-void TFormMain::buildTabSearchEffects() {
+void FormControls::buildTabSearchEffects(const ControlsContext &ctx) {
     auto *outer = new QHBoxLayout(TabSheet1);
     outer->setContentsMargins(4, 4, 4, 4);
     // The tab's controls give way to the window (SearchTabFitter), not the
@@ -87,11 +89,11 @@ void TFormMain::buildTabSearchEffects() {
     QLabel *filterCaption = makeLabel(Panel5, QStringLiteral("Фильтры эффектов"));
     grid->addWidget(filterCaption, 0, 1, 1, 2);
     for (int k = 0; k < 5; ++k) {
-        CbEffect[k] = makeChooser(Panel5, QStringLiteral("CbEffect%1").arg(k + 1), 367, kChooserEffect);
+        CbEffect[k] = makeChooser(ctx, Panel5, QStringLiteral("CbEffect%1").arg(k + 1), 367, kChooserEffect);
         CBoxEnableEff[k] = new QCheckBox(Panel5);
         CBoxEnableEff[k]->setObjectName(QStringLiteral("CBoxEnableEff%1").arg(k + 1));
         CBoxEnableEff[k]->setChecked(true);
-        CbFilter[k] = makeChooser(Panel5, QStringLiteral("CbFilter%1").arg(k + 1), 154, kChooserText);
+        CbFilter[k] = makeChooser(ctx, Panel5, QStringLiteral("CbFilter%1").arg(k + 1), 154, kChooserText);
         grid->addWidget(CbEffect[k], k + 1, 0);
         grid->addWidget(CBoxEnableEff[k], k + 1, 1);
         grid->addWidget(CbFilter[k], k + 1, 2);
@@ -141,8 +143,8 @@ void TFormMain::buildTabSearchEffects() {
     costLayout->setContentsMargins(0, 0, 0, 0);
     CBoxNeedCheckCost = new QCheckBox(QStringLiteral("Цена (Min / Max)"), costBox);
     CBoxNeedCheckCost->setObjectName(QStringLiteral("CBoxNeedCheckCost"));
-    ComboBoxCost_Min = makeChooser(costBox, QStringLiteral("ComboBoxCost_Min"), 75, kChooserText);
-    ComboBoxCost_Max = makeChooser(costBox, QStringLiteral("ComboBoxCost_Max"), 75, kChooserText);
+    ComboBoxCost_Min = makeChooser(ctx, costBox, QStringLiteral("ComboBoxCost_Min"), 75, kChooserText);
+    ComboBoxCost_Max = makeChooser(ctx, costBox, QStringLiteral("ComboBoxCost_Max"), 75, kChooserText);
     costLayout->addWidget(CBoxNeedCheckCost, 0, 0, 1, 2);
     costLayout->addWidget(ComboBoxCost_Min, 1, 0);
     costLayout->addWidget(ComboBoxCost_Max, 1, 1);
@@ -174,7 +176,7 @@ void TFormMain::buildTabSearchEffects() {
         // Narrow on purpose: only the box shows, the caption stays for
         // accessibility.
         CheckBoxCanPrimaryItem[k]->setFixedWidth(20);
-        CbPrioriryIngredient[k] = makeChooser(TabSheet4, QStringLiteral("CbPrioriryIngredient%1").arg(k + 1),
+        CbPrioriryIngredient[k] = makeChooser(ctx, TabSheet4, QStringLiteral("CbPrioriryIngredient%1").arg(k + 1),
                                               427, kChooserIngredient);
         QHBoxLayout *row = addRow();
         row->addWidget(CheckBoxCanPrimaryItem[k]);
@@ -204,14 +206,14 @@ void TFormMain::buildTabSearchEffects() {
     new SearchTabFitter(fit, TabSheet1);
 }
 
-void TFormMain::buildTabSearchItems() {
+void FormControls::buildTabSearchItems(const ControlsContext &ctx) {
     auto *grid = new QGridLayout(TabSheetSearshFromItem);
     grid->setContentsMargins(6, 6, 6, 6);
     grid->setVerticalSpacing(2);
     for (int k = 0; k < 3; ++k) {
         grid->addWidget(makeLabel(TabSheetSearshFromItem, QStringLiteral("Ингредиент %1").arg(k + 1)), 2 * k,
                         0);
-        CbIngredient[k] = makeChooser(TabSheetSearshFromItem, QStringLiteral("CbIngredient%1").arg(k + 1),
+        CbIngredient[k] = makeChooser(ctx, TabSheetSearshFromItem, QStringLiteral("CbIngredient%1").arg(k + 1),
                                       366, kChooserIngredient);
         CBoxCanUseItem[k] = new QCheckBox(TabSheetSearshFromItem);
         CBoxCanUseItem[k]->setObjectName(QStringLiteral("CBoxCanUseItem%1").arg(k + 1));
@@ -223,23 +225,23 @@ void TFormMain::buildTabSearchItems() {
     grid->setColumnStretch(2, 1);
 }
 
-void TFormMain::buildTabAltMake() {
+void FormControls::buildTabAltMake(const ControlsContext &ctx) {
     auto *grid = new QGridLayout(TabSheetAltMake);
     grid->setContentsMargins(4, 4, 4, 5);
     grid->setSpacing(2);
-    const GameData &data = m_state->Data;
-    const AltMaking &alt = m_state->Alt;
+    const GameData &data = ctx.state.Data;
+    const AltMaking &alt = ctx.state.Alt;
     LbAltEffectsList =
-        named(new AltEffectsList(AltEffectsList::Kind::Available, data, alt, m_colors, TabSheetAltMake),
+        named(new AltEffectsList(AltEffectsList::Kind::Available, data, alt, ctx.colors, TabSheetAltMake),
               QStringLiteral("LbAltEffectsList"));
-    LbAltAmountItems = named(new AltItemsList(AltItemsList::Kind::Amount, data, alt, m_colors,
-                                              m_pictureSource.get(), TabSheetAltMake),
+    LbAltAmountItems = named(new AltItemsList(AltItemsList::Kind::Amount, data, alt, ctx.colors,
+                                              ctx.pictureSource, TabSheetAltMake),
                              QStringLiteral("LbAltAmountItems"));
     LbAltAmountEffects =
-        named(new AltEffectsList(AltEffectsList::Kind::Amount, data, alt, m_colors, TabSheetAltMake),
+        named(new AltEffectsList(AltEffectsList::Kind::Amount, data, alt, ctx.colors, TabSheetAltMake),
               QStringLiteral("LbAltAmountEffects"));
-    LbAltItemsList = named(new AltItemsList(AltItemsList::Kind::Candidates, data, alt, m_colors,
-                                            m_pictureSource.get(), TabSheetAltMake),
+    LbAltItemsList = named(new AltItemsList(AltItemsList::Kind::Candidates, data, alt, ctx.colors,
+                                            ctx.pictureSource, TabSheetAltMake),
                            QStringLiteral("LbAltItemsList"));
     for (QListView *list :
          {static_cast<QListView *>(LbAltEffectsList), static_cast<QListView *>(LbAltAmountItems),
@@ -257,7 +259,7 @@ void TFormMain::buildTabAltMake() {
         grid->setColumnStretch(c, 1);
 }
 
-void TFormMain::buildTabSkills() {
+void FormControls::buildTabSkills(const ControlsContext &ctx) {
     auto *outer = new QHBoxLayout(TabSheetSkills);
     outer->setContentsMargins(8, 6, 8, 6);
     auto *left = new QGridLayout;
@@ -271,7 +273,7 @@ void TFormMain::buildTabSkills() {
     EditAlchemyModify->setObjectName(QStringLiteral("EditAlchemyModify"));
     EditAlchemyModify->setFixedWidth(120);
     ComboBoxMainAlchPercCount =
-        makeChooser(TabSheetSkills, QStringLiteral("ComboBoxMainAlchPercCount"), 120, kChooserText);
+        makeChooser(ctx, TabSheetSkills, QStringLiteral("ComboBoxMainAlchPercCount"), 120, kChooserText);
     ComboBoxMainAlchPercCount->addItems({QStringLiteral("Нет"), QStringLiteral("1 / 5"),
                                          QStringLiteral("2 / 5"), QStringLiteral("3 / 5"),
                                          QStringLiteral("4 / 5"), QStringLiteral("5 / 5")});
@@ -307,7 +309,7 @@ void TFormMain::buildTabSkills() {
     outer->addStretch(1);
 }
 
-void TFormMain::buildTabHelpFavorites() {
+void FormControls::buildTabHelpFavorites(const ControlsContext &ctx) {
     auto *helpLayout = new QHBoxLayout(TabSheetHelp);
     helpLayout->setContentsMargins(0, 0, 0, 0);
     HelpSplitter = new QSplitter(Qt::Horizontal, TabSheetHelp);
@@ -326,8 +328,8 @@ void TFormMain::buildTabHelpFavorites() {
 
     auto *favLayout = new QVBoxLayout(TabSheetFavorites);
     favLayout->setContentsMargins(0, 0, 0, 0);
-    LBFavorites = named(new FavoritesList(m_state->Data, m_state->Settings.favorites, m_colors,
-                                          m_pictureSource.get(), TabSheetFavorites),
+    LBFavorites = named(new FavoritesList(ctx.state.Data, ctx.state.Settings.favorites, ctx.colors,
+                                          ctx.pictureSource, TabSheetFavorites),
                         QStringLiteral("LBFavorites"));
     LBFavorites->setFont(fixedFont(QStringLiteral("Courier"), 17));
     LBFavorites->setContextMenuPolicy(Qt::CustomContextMenu);

@@ -1,0 +1,57 @@
+#include "main_window/ui/prompts.h"
+
+#include "main_window/settings_block.h"
+#include "main_window/ui/dialog_provider.h"
+
+#include <QAction>
+#include <QFont>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace qor {
+
+bool PromptNumber(DialogProvider &dialogs, QWidget *parent, QAction *item, int current, int &value,
+                  int maximum, int minimum, const QString &prompt) {
+    const QString caption = item ? item->text() : prompt;
+    const auto text = dialogs.inputText(parent, caption, QString::number(current));
+    if (!text)
+        return false;
+    bool ok = false;
+    const qlonglong number = text->trimmed().toLongLong(&ok);
+    if (!ok)
+        return false;
+    value = static_cast<int>(std::clamp<qlonglong>(number, minimum, maximum));
+    return true;
+}
+
+bool promptSetting(DialogProvider &dialogs, QWidget *parent, QAction *item, int line, int current,
+                   int &value) {
+    const SettingRange range = settingRange(line);
+    return PromptNumber(dialogs, parent, item, current, value, range.max, range.min);
+}
+
+bool PromptFont(DialogProvider &dialogs, QWidget *parent, QFont &font) {
+    const auto chosen = dialogs.chooseFont(parent, font);
+    if (!chosen)
+        return false;
+    font.setFamily(chosen->family());
+    if (chosen->pointSize() > 0)
+        font.setPointSize(chosen->pointSize());
+    else if (chosen->pixelSize() > 0)
+        font.setPixelSize(chosen->pixelSize());
+    return true;
+}
+
+bool promptWidgetFont(DialogProvider &dialogs, QWidget *parent, QWidget *widget) {
+    if (!widget)
+        return false;
+    QFont font = widget->font();
+    if (!PromptFont(dialogs, parent, font))
+        return false;
+    widget->setFont(font);
+    widget->update();
+    return true;
+}
+
+} // namespace qor

@@ -1,0 +1,358 @@
+// The recipe list region: the list and its header sliding under the
+// horizontal scroll bar, the selection with the current recipe strip, the
+// count panel, the header sort, the double click, and the list's context
+// menu with its preparation and commands.
+
+#include "main_window/ui/recipe_list_region.h"
+
+#include "common_ui/view_colors.h"
+#include "favorites/favorites_model.h"
+#include "favorites/ui/favorites_list.h"
+#include "main_window/program_state.h"
+#include "main_window/ui/dialog_provider.h"
+#include "main_window/ui/form_controls.h"
+#include "main_window/ui/prompts.h"
+#include "main_window/ui/reference_table_panel.h"
+#include "recipe_list/potion_cells.h"
+#include "recipe_list/potion_list_ops.h"
+#include "recipe_list/ui/potion_header.h"
+#include "recipe_list/ui/potion_list_view.h"
+#include "recipe_list/ui/recipe_info_lists.h"
+#include "visuals/ui/item_pictures.h"
+#include "visuals/ui/picture_ops.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+namespace qor {
+
+RecipeListRegion::RecipeListRegion(const WindowContext &ctx, Hooks hooks)
+    : m_ctx(ctx), m_ui(ctx.ui), m_hooks(std::move(hooks)) {}
+
+void RecipeListRegion::showNewList(int row) {
+    {
+        const QSignalBlocker blocker(m_ui.LBPotion);
+        m_ui.LBPotion->resetRows();
+        m_ui.LBPotion->setCurrentRow(row);
+    }
+    LbPotionSelectionChanged();
+    RefreshPanelCount();
+}
+
+
+namespace {
+
+ColorCode colorCode(const QColor &c) {
+    return static_cast<ColorCode>(c.red() | (c.green() << 8) | (c.blue() << 16));
+}
+
+} // namespace
+
+ListElement RecipeListRegion::currentCellElement() const {
+    const int column = m_ui.LBPotion->columnAt(m_pressPoint.x());
+    return listElementAt(m_ctx.state.Potions, column, selectedRow());
+}
+
+
+// Moves the selection after a change of the list and runs the selection
+// handling; the top row stays where it was.
+void RecipeListRegion::afterListChange(int selectedRow) {
+    const int top = m_ui.LBPotion->topIndex();
+    {
+        const QSignalBlocker blocker(m_ui.LBPotion);
+        m_ui.LBPotion->resetRows();
+        m_ui.LBPotion->setCurrentRow(clampSelection(selectedRow, m_ctx.state.Potions.PotionCount()));
+    }
+    m_ui.LBPotion->setTopIndex(top);
+    LbPotionSelectionChanged();
+    RefreshPanelCount();
+}
+
+void RecipeListRegion::cmdRecipeDetails(QAction *, int) {
+    const ProgramState &st = m_ctx.state;
+    const int row = selectedRow();
+    if (st.Potions.PotionCount() > 0 && row >= 0)
+        m_ctx.dialogs.message(&m_ctx.window, potionDetailsText(st.Data, st.Potions[row]), MessageIcon::None,
+                          detailsMessageCaption());
+}
+
+void RecipeListRegion::cmdGoToNumber(QAction *item, int) {
+    int n = 0;
+    if (!PromptNumber(m_ctx.dialogs, &m_ctx.window, item, 0, n, m_ctx.state.Potions.PotionCount(), 0))
+        return;
+    {
+        const QSignalBlocker blocker(m_ui.LBPotion);
+        m_ui.LBPotion->setCurrentRow(n - 1);
+    }
+    const int half = m_ui.LBPotion->visibleRowCount() / 2;
+    m_ui.LBPotion->setTopIndex(std::max(0, n - half - 1));
+    LbPotionSelectionChanged();
+}
+
+void RecipeListRegion::cmdAddToFavorites(QAction *, int) {
+    ProgramState &st = m_ctx.state;
+    const int row = selectedRow();
+    if (st.Potions.PotionCount() <= 0 || row < 0)
+        return;
+    const TPotionRec rec = st.Potions[row];
+    const auto text =
+        m_ctx.dialogs.inputText(&m_ctx.window, QStringLiteral("Название текущего зелья"), defaultPotionName(rec, st.Data));
+    if (text) {
+        st.Settings.favorites.addPotion(rec, *text);
+        m_ui.LBFavorites->refresh();
+    }
+}
+
+void RecipeListRegion::cmdDeleteWithElement(QAction *, int) {
+    const ListChange change =
+        DeletePotionsWithCurElement(m_ctx.state.Potions, currentCellElement(), selectedRow());
+    if (change.changed)
+        afterListChange(change.selectedRow);
+}
+
+void RecipeListRegion::cmdCountElement(QAction *, int) {
+    const ProgramState &st = m_ctx.state;
+    const ListElement element = currentCellElement();
+    if (st.Potions.PotionCount() > 0 && element.isValid()) {
+        const QString elementName = element.isItem() ? st.Data.ItemNames.value(element.item)
+                                                     : st.Data.EffectNames.value(element.effect);
+        m_ctx.dialogs.message(&m_ctx.window,
+                          elementCountMessage(elementName, countPotionsWithElement(st.Potions, element)));
+    }
+}
+
+void RecipeListRegion::cmdDisableItem(QAction *, int) {
+    ProgramState &st = m_ctx.state;
+    const ListElement element = currentCellElement();
+    if (element.isItem() && st.Settings.usedItemsSetIndex() >= 0) {
+        st.Settings.usedItems.disableItem(element.item);
+        st.Settings.usedItems.MakeUsedItems();
+        m_hooks.searchFromEffects();
+    }
+}
+
+void RecipeListRegion::cmdDeletePotion(QAction *, int) {
+    const ListChange change = deleteSelectedPotion(m_ctx.state.Potions, selectedRow());
+    if (change.changed)
+        afterListChange(change.selectedRow);
+}
+
+void RecipeListRegion::cmdResetHeader(QAction *, int) {
+    const int width = m_ui.Header->width() / std::max(1, m_ui.Header->count());
+    for (int k = 0; k < m_ui.Header->count(); ++k)
+        m_ui.Header->resizeSection(k, width);
+    m_ui.LBPotion->viewport()->update();
+}
+
+void RecipeListRegion::cmdMarkElement(QAction *, int isItem) {
+    ProgramState &st = m_ctx.state;
+    const ListElement element = currentCellElement();
+    const int index = isItem ? element.item : element.effect;
+    if (index <= 0 || (!isItem && element.isItem()))
+        return;
+    bool &marked = isItem ? st.Data.ItemTable[static_cast<std::size_t>(index)].Marked
+                          : st.Data.EffectTable[static_cast<std::size_t>(index)].Marked;
+    ColorCode &color = isItem ? st.Data.ItemTable[static_cast<std::size_t>(index)].MarkerColor
+                              : st.Data.EffectTable[static_cast<std::size_t>(index)].MarkerColor;
+    if (marked) {
+        marked = false;
+    } else if (const auto chosen = m_ctx.dialogs.chooseColor(&m_ctx.window, colorFromCode(color, m_ctx.colors))) {
+        color = colorCode(*chosen);
+        marked = true;
+    }
+    m_ui.LBPotion->viewport()->update();
+}
+
+void RecipeListRegion::cmdMarkEffectKind(QAction *, int harmful) {
+    if (const auto chosen = m_ctx.dialogs.chooseColor(&m_ctx.window, Qt::yellow)) {
+        for (TEffectRec &effect : m_ctx.state.Data.EffectTable) {
+            if (effect.Harmful == harmful) {
+                effect.MarkerColor = colorCode(*chosen);
+                effect.Marked = true;
+            }
+        }
+    }
+    m_ui.LBPotion->viewport()->update();
+}
+
+void RecipeListRegion::cmdMarkersOff(QAction *, int) {
+    for (TItemRec &item : m_ctx.state.Data.ItemTable)
+        item.Marked = false;
+    for (TEffectRec &effect : m_ctx.state.Data.EffectTable)
+        effect.Marked = false;
+    m_ui.LBPotion->viewport()->update();
+}
+
+
+void RecipeListRegion::prepareMenu() {
+    const ProgramState &st = m_ctx.state;
+    const PotionList &list = st.Potions;
+    const int row = selectedRow();
+    const int column = m_ui.LBPotion->columnAt(m_pressPoint.x());
+    const int item = GetLbPotionDataNum(kElementItem, column, row, list);
+    const int effect = GetLbPotionDataNum(kElementEffect, column, row, list);
+    const bool haveRow = row != -1 && list.PotionCount() > 0;
+    for (const char *name :
+         {"PMenuDeletePotion", "PMenuPotionAddToFavorites", "PMenuShowDetailInfo", "PMenuLbGoToNum"})
+        m_ctx.command(name)->setEnabled(haveRow);
+
+    QAction *disable = m_ctx.command("MenuDisableItemFromUsedList");
+    disable->setEnabled(item > 0);
+    disable->setText(disableItemCaption(item > 0 ? st.Data.ItemNames.value(item) : QString()));
+
+    QAction *markItem = m_ctx.command("PMenuLbPotionMarkerSetToItem");
+    markItem->setEnabled(item > 0);
+    markItem->setChecked(item > 0 && st.Data.ItemTable[static_cast<std::size_t>(item)].Marked);
+    QAction *markEffect = m_ctx.command("PMenuLbPotionMarkerSetToEffect");
+    markEffect->setEnabled(effect > 0);
+    markEffect->setChecked(effect > 0 && st.Data.EffectTable[static_cast<std::size_t>(effect)].Marked);
+
+    const bool element = item > 0 || effect > 0;
+    const QString text = element ? GetPotionCellText(st.Data, list, row, column, false) : QStringLiteral(" ");
+    QAction *count = m_ctx.command("PMenuShowLbPotionsCountCurElement");
+    QAction *remove = m_ctx.command("PMenuDelPotionsWithCurElement");
+    count->setEnabled(element);
+    remove->setEnabled(element);
+    count->setText(countElementsCaption(text));
+    remove->setText(deleteWithElementCaption(text));
+}
+
+int RecipeListRegion::selectedRow() const {
+    const int row = m_ui.LBPotion->currentRow();
+    return row < m_ctx.state.Potions.PotionCount() ? row : -1;
+}
+
+void RecipeListRegion::selectRow(int row) {
+    // The selection handling runs once, explicitly, after the move.
+    const QSignalBlocker blocker(m_ui.LBPotion);
+    m_ui.LBPotion->setCurrentRow(row);
+}
+
+void RecipeListRegion::RefreshPanelCount() {
+    m_ui.PanelCount->setText(panelCountText(m_ctx.state.Potions.PotionCount()));
+}
+
+void RecipeListRegion::LbPotionSelectionChanged() {
+    ProgramState &st = m_ctx.state;
+    PotionList &list = st.Potions;
+    m_prevPotion = list.CurPotion;
+    const int row = selectedRow();
+    if (list.PotionCount() > 0 && row >= 0) {
+        list.CurPotion = list[row];
+        m_ui.LbItemsInfo->viewport()->update();
+        m_ui.LbEffectInfo->viewport()->update();
+        m_ui.LabelAddInfo->setText(potionAddInfoText(st.Data, list.CurPotion));
+        const int kind = list.CurPotion.PotionType == 0 ? 1 : 2;
+        if (kind != m_potionTypeShown) {
+            m_potionTypeShown = kind;
+            showPotionKindPicture(kind - 1);
+        }
+        if (m_prevPotion.ItemCount == 0)
+            prepareMenu();
+    } else {
+        list.CurPotion = TPotionRec{};
+        if (m_prevPotion.ItemCount == 0)
+            prepareMenu();
+        m_ui.ImagePotionType->clear();
+        m_potionTypeShown = 0;
+        m_ui.LabelAddInfo->clear();
+        m_ui.LbEffectInfo->viewport()->update();
+        m_ui.LbItemsInfo->viewport()->update();
+    }
+}
+
+void RecipeListRegion::showPotionKindPicture(int kind) {
+    // The source with its background key made transparent, so that the
+    // panel's own colour shows around the shape.
+    const QImage *source = m_ctx.pictures.potionKindSource(kind);
+    if (!source || source->isNull()) {
+        m_ui.ImagePotionType->clear();
+        return;
+    }
+    const QImage shape = keyToTransparent(*source);
+    const QSize box = m_ui.ImagePotionType->size().boundedTo(shape.size()).expandedTo(QSize(1, 1));
+    m_ui.ImagePotionType->setPixmap(
+        QPixmap::fromImage(shape.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+}
+
+void RecipeListRegion::doubleClick(bool ctrl) {
+    const ProgramState &st = m_ctx.state;
+    const PotionList &list = st.Potions;
+    const int row = selectedRow();
+    const int column = m_ui.LBPotion->columnAt(m_pressPoint.x());
+    if (ctrl) {
+        if (list.PotionCount() <= 0)
+            return;
+        const QString text = GetPotionCellText(st.Data, list, row, column, false);
+        if (!text.isEmpty())
+            m_ctx.dialogs.inputText(&m_ctx.window, QStringLiteral("Данные ячейки рецепта"), text);
+        return;
+    }
+    const int item = GetLbPotionDataNum(kElementItem, column, row, list);
+    if (item > 0) {
+        m_ui.PanelGrid->showInGrid(item, 0);
+        return;
+    }
+    const int effect = GetLbPotionDataNum(kElementEffect, column, row, list);
+    if (effect > 0)
+        m_ui.PanelGrid->showInGrid(effect, 1);
+}
+
+void RecipeListRegion::HeaderSectionClick(int section) {
+    if (!m_ctx.state.CommandsReady)
+        return;
+    const bool sorted = qor::HeaderSectionClick(m_ctx.state.Potions, section);
+    m_ui.Header->viewport()->update();
+    if (sorted) {
+        m_ui.LBPotion->viewport()->update();
+        LbPotionSelectionChanged();
+    }
+}
+
+void RecipeListRegion::layoutPanelLBox() {
+    QWidget *parent = m_ui.PanelLBox->parentWidget();
+    if (!parent)
+        return;
+    if (m_ui.ScrollBarLBVert->parentWidget() != parent) {
+        m_ui.ScrollBarLBVert->setParent(parent);
+        m_ui.ScrollBarLBVert->show();
+    }
+    const int last = m_ui.Header->count() - 1;
+    const int right = last >= 0 ? m_ui.Header->sectionPosition(last) + m_ui.Header->sectionSize(last) : 0;
+    const int top = m_ui.PanelCapLBPotions->parentWidget() == parent ? m_ui.PanelCapLBPotions->height() : 0;
+    const int bottom = parent->height() - (m_ui.ScrollBarLB->isVisible() ? m_ui.ScrollBarLB->height() : 0);
+    // The range ends where the last column is fully in view left of the
+    // vertical bar.
+    const int barWidth = m_ui.ScrollBarLBVert->sizeHint().width();
+    const int visibleWidth = std::max(1, parent->width() - barWidth);
+    const int panelWidth = right + 4;
+    {
+        const QSignalBlocker blocker(m_ui.ScrollBarLB);
+        m_ui.ScrollBarLB->setMaximum(std::max(0, panelWidth - visibleWidth));
+        m_ui.ScrollBarLB->setPageStep(visibleWidth);
+    }
+    const int position = m_ui.ScrollBarLB->value();
+    m_ui.PanelLBox->setGeometry(-position, top, panelWidth, std::max(0, bottom - top));
+    // Beside the rows: below the header, inside the panel's frame and margin.
+    const int inset = m_ui.PanelLBox->frameWidth() + 1;
+    const int listTop = top + inset + m_ui.Header->height();
+    m_ui.ScrollBarLBVert->setGeometry(parent->width() - barWidth, listTop, barWidth,
+                                 std::max(0, top + m_ui.PanelLBox->height() - inset - listTop));
+    m_ui.ScrollBarLBVert->raise();
+    m_ui.PanelCapLBPotions->setGeometry(0, 0, parent->width(), m_ui.PanelCapLBPotions->height());
+    m_ui.ScrollBarLB->setGeometry(0, parent->height() - m_ui.ScrollBarLB->height(), parent->width(),
+                             m_ui.ScrollBarLB->height());
+}
+
+void RecipeListRegion::On_Scroll(int position) {
+    if (position < 0 || position > m_ui.ScrollBarLB->maximum()) {
+        position = std::clamp(position, 0, m_ui.ScrollBarLB->maximum());
+        m_ui.ScrollBarLB->setValue(position);
+    }
+    m_ui.PanelLBox->move(-position, m_ui.PanelLBox->y());
+}
+} // namespace qor

@@ -1,0 +1,73 @@
+#pragma once
+// The recipe list region of the main window: the list with its header
+// sliding under the horizontal scroll bar, the selection and the current
+// recipe strip it fills, the count panel, the header sort, the double click
+// and the list's context menu. The window forwards its events and command
+// rows here.
+
+#include "engine/potion_rec.h"
+#include "main_window/ui/window_context.h"
+#include "recipe_list/potion_list_ops.h"
+
+#include <QPoint>
+
+#include <functional>
+
+namespace qor {
+
+class RecipeListRegion {
+  public:
+    struct Hooks {
+        std::function<void()> searchFromEffects; // after an ingredient left the current set
+    };
+
+    RecipeListRegion(const WindowContext &ctx, Hooks hooks);
+
+    // The selected row, -1 for none.
+    int selectedRow() const;
+    // Moves the selection without running the selection handling.
+    void selectRow(int row);
+    // After a search or a fill: the rows anew, the selection on row, the
+    // strip and the count panel updated.
+    void showNewList(int row);
+    void LbPotionSelectionChanged();
+    void RefreshPanelCount();
+    void HeaderSectionClick(int section);
+    // The cell under the last press: Ctrl shows its text, otherwise its
+    // ingredient or effect is shown in the reference table.
+    void doubleClick(bool ctrl);
+    void setPressPoint(QPoint point) { m_pressPoint = point; }
+    // Places the list panel under the scroll bar, as wide as its columns.
+    void layoutPanelLBox();
+    void On_Scroll(int position);
+    // The context menu's items for the cell under the last press.
+    void prepareMenu();
+
+    // Command rows of the context menu.
+    void cmdRecipeDetails(QAction *item, int);
+    void cmdGoToNumber(QAction *item, int);
+    void cmdAddToFavorites(QAction *item, int);
+    void cmdDeleteWithElement(QAction *item, int);
+    void cmdCountElement(QAction *item, int);
+    void cmdDisableItem(QAction *item, int);
+    void cmdDeletePotion(QAction *item, int);
+    void cmdResetHeader(QAction *item, int);
+    void cmdMarkElement(QAction *item, int isItem);
+    void cmdMarkEffectKind(QAction *item, int harmful);
+    void cmdMarkersOff(QAction *item, int);
+
+  private:
+    ListElement currentCellElement() const;
+    // After a deletion: the selection moved, the top row kept.
+    void afterListChange(int selectedRow);
+    void showPotionKindPicture(int kind);
+
+    WindowContext m_ctx;
+    FormControls &m_ui;
+    Hooks m_hooks;
+    QPoint m_pressPoint;
+    TPotionRec m_prevPotion{};
+    int m_potionTypeShown = 0;
+};
+
+} // namespace qor

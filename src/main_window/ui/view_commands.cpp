@@ -1,0 +1,391 @@
+// Menu commands that change how the lists, captions and splitters look (row
+// and caption heights, alternate-row percentages, splitter thickness,
+// drop-down sizes, colours, fonts, lines) and the routines that apply those
+// looks at start-up and after each change. Numbers are asked within the
+// range of their Main.ini line.
+
+#include "main_window/ui/view_commands.h"
+
+#include "common_ui/view_colors.h"
+#include "main_window/program_state.h"
+#include "main_window/ui/dialog_provider.h"
+#include "main_window/ui/form_controls.h"
+#include "main_window/ui/form_main.h"
+#include "main_window/ui/prompts.h"
+#include "main_window/ui/reference_table_panel.h"
+#include "recipe_list/ui/alt_lists.h"
+#include "recipe_list/ui/chooser_combo.h"
+#include "favorites/ui/favorites_list.h"
+#include "recipe_list/ui/potion_header.h"
+#include "recipe_list/ui/potion_list_view.h"
+#include "recipe_list/ui/recipe_info_lists.h"
+#include "visuals/ui/item_pictures.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMainWindow>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QTableView>
+
+namespace qor {
+
+ViewCommands::ViewCommands(const WindowContext &ctx, Hooks hooks)
+    : m_ctx(ctx), m_ui(ctx.ui), m_hooks(std::move(hooks)) {}
+
+
+void ViewCommands::rebuildRowPictures() {
+    m_ctx.pictures.MakePictures(1, m_ui.LBPotion->itemHeight(), m_ctx.colors.Window.rgb(), m_ctx.colors.PotionColor2.rgb(),
+                            m_ctx.colors.Highlight.rgb());
+}
+
+void ViewCommands::AltLBoxsSetView() {
+    const MainSettings &s = m_ctx.state.Settings;
+    const FontSetting &f = s.font(SettingsFont::AltLists);
+    const int height = s.block.clampedValue(SettingsLine::AltListsItemHeight);
+    for (OwnerDrawListView *list : {static_cast<OwnerDrawListView *>(m_ui.LbAltItemsList),
+                                    static_cast<OwnerDrawListView *>(m_ui.LbAltEffectsList),
+                                    static_cast<OwnerDrawListView *>(m_ui.LbAltAmountItems),
+                                    static_cast<OwnerDrawListView *>(m_ui.LbAltAmountEffects)}) {
+        if (!f.name.isEmpty() && f.size > 0 && f.size <= 200) {
+            QFont font = list->font();
+            font.setFamily(f.name);
+            font.setPointSize(f.size);
+            list->setFont(font);
+        }
+        list->setItemHeight(height);
+    }
+}
+
+namespace {
+
+// The stored form of a chosen colour: red in the low byte.
+ColorCode codeOfColor(const QColor &c) {
+    return static_cast<ColorCode>(c.red() | (c.green() << 8) | (c.blue() << 16));
+}
+
+} // namespace
+
+
+
+void ViewCommands::cmdFont(QAction *, int target) {
+    MainSettings &s = m_ctx.state.Settings;
+    // The font settings of the choosers and of the alternative-making lists
+    // are kept as face name and point size.
+    const auto store = [](FontSetting &setting, const QFont &font) {
+        setting.name = font.family();
+        if (font.pointSize() > 0)
+            setting.size = font.pointSize();
+    };
+    switch (static_cast<FontTarget>(target)) {
+    case FontTarget::RecipeList:
+        promptWidgetFont(m_ctx.dialogs, &m_ctx.window, m_ui.LBPotion);
+        break;
+    case FontTarget::Grid:
+        promptWidgetFont(m_ctx.dialogs, &m_ctx.window, m_ui.StringGrid);
+        break;
+    case FontTarget::EffectInfo:
+        promptWidgetFont(m_ctx.dialogs, &m_ctx.window, m_ui.LbEffectInfo);
+        break;
+    case FontTarget::Favorites:
+        promptWidgetFont(m_ctx.dialogs, &m_ctx.window, m_ui.LBFavorites);
+        break;
+    case FontTarget::MainForm:
+        promptWidgetFont(m_ctx.dialogs, &m_ctx.window, &m_ctx.window);
+        break;
+    case FontTarget::LocalMenuControl:
+        promptWidgetFont(m_ctx.dialogs, &m_ctx.window, m_localMenuTarget);
+        m_localMenuTarget = nullptr;
+        break;
+    case FontTarget::DropDown: {
+        QFont font = m_ui.CbEffect[0]->font();
+        if (PromptFont(m_ctx.dialogs, &m_ctx.window, font)) {
+            store(s.font(SettingsFont::DropDown), font);
+            SetComboBoxMode(&m_ctx.window);
+        }
+        break;
+    }
+    case FontTarget::AltLists: {
+        QFont font = m_ui.LbAltItemsList->font();
+        if (PromptFont(m_ctx.dialogs, &m_ctx.window, font)) {
+            store(s.font(SettingsFont::AltLists), font);
+            AltLBoxsSetView();
+        }
+        break;
+    }
+    }
+}
+
+void ViewCommands::cmdColor(QAction *, int line) {
+    SettingsBlock &b = m_ctx.state.Settings.block;
+    const auto choose = [&](QColor &colour) {
+        const auto chosen = m_ctx.dialogs.chooseColor(&m_ctx.window, colour);
+        if (!chosen)
+            return false;
+        colour = *chosen;
+        b.setValue(line, codeOfColor(*chosen));
+        return true;
+    };
+    const auto updateAll = [this] {
+        for (QWidget *child : m_ctx.window.findChildren<QWidget *>())
+            child->update();
+    };
+    switch (line) {
+    case SettingsLine::CellLightColor:
+        if (choose(m_ctx.colors.CellLightColor))
+            m_ui.LBPotion->viewport()->update();
+        break;
+    case SettingsLine::VertLineColor:
+        if (choose(m_ctx.colors.VertLineColor))
+            m_ui.LBPotion->viewport()->update();
+        break;
+    case SettingsLine::PoisonEffColor:
+        if (choose(m_ctx.colors.PoisonEffColor))
+            updateAll();
+        break;
+    case SettingsLine::GoodEffColor:
+        if (choose(m_ctx.colors.GoodEffColor))
+            updateAll();
+        break;
+    case SettingsLine::DefMarkerColor: {
+        QColor marker = colorFromCode(b.defMarkerColor(), m_ctx.colors);
+        // The markers take the new colour at the next start.
+        if (choose(marker))
+            m_ctx.dialogs.message(&m_ctx.window, QStringLiteral("Изменения вступят после перезапуска программы    "));
+        break;
+    }
+    case SettingsLine::PicBgColor: {
+        QColor background = colorFromCode(b.picBgColor(), m_ctx.colors);
+        if (choose(background)) {
+            SetItemDisplayColor();
+            m_ctx.pictures.MakePicturesDisplay(0, 0, background.rgb(), m_ctx.colors.Window.rgb());
+            m_hooks.refreshPictures();
+        }
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void ViewCommands::cmdDrawVertLines(QAction *item, int) {
+    m_ctx.colors.DrawVertLines = item->isChecked();
+    m_ctx.colors.VertLineColor = colorFromCode(m_ctx.state.Settings.block.vertLineColor(), m_ctx.colors);
+    m_ui.LBPotion->viewport()->update();
+}
+
+void ViewCommands::cmdScrollBar(QAction *item, int) {
+    m_ui.ScrollBarLB->setVisible(item->isChecked());
+    m_hooks.relayoutRecipeList();
+}
+
+void ViewCommands::cmdCellMarking(QAction *, int) {
+    m_ui.LBPotion->clearLitRow();
+    SetLBoxLightCellType();
+    m_ui.LBPotion->viewport()->update();
+}
+
+void ViewCommands::cmdRecipeRowHeight(QAction *item, int line) {
+    int value = 0;
+    if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, m_ui.LBPotion->itemHeight(), value)) {
+        m_ui.LBPotion->setItemHeight(value);
+        rebuildRowPictures();
+        m_ui.LBPotion->viewport()->update();
+    }
+}
+
+void ViewCommands::cmdGridRowHeight(QAction *item, int line) {
+    SettingsBlock &b = m_ctx.state.Settings.block;
+    int value = 0;
+    if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, b.gridRowHeight(), value)) {
+        b.setGridRowHeight(value);
+        SetGridRowHeight(value, -1);
+    }
+}
+
+void ViewCommands::cmdEffectRowHeight(QAction *item, int line) {
+    int value = 0;
+    if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, m_ui.LbEffectInfo->itemHeight(), value))
+        m_ui.LbEffectInfo->setItemHeight(value);
+}
+
+void ViewCommands::cmdFavoritesRowHeight(QAction *item, int line) {
+    int value = 0;
+    if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, m_ui.LBFavorites->itemHeight(), value)) {
+        m_ui.LBFavorites->setItemHeight(value);
+        m_ctx.state.Settings.block.setLbFavoritesItemHeight(value);
+    }
+}
+
+void ViewCommands::cmdAltRowHeight(QAction *item, int line) {
+    SettingsBlock &b = m_ctx.state.Settings.block;
+    int value = 0;
+    if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, b.altListsItemHeight(), value)) {
+        b.setAltListsItemHeight(value);
+        AltLBoxsSetView();
+    }
+}
+
+void ViewCommands::cmdCaptionHeight(QAction *item, int line) {
+    QWidget *caption = line == SettingsLine::PanelCapLBPotionsHeight
+                           ? static_cast<QWidget *>(m_ui.PanelCapLBPotions)
+                       : line == SettingsLine::PanelCap2Height ? static_cast<QWidget *>(m_ui.PanelCap2)
+                                                               : static_cast<QWidget *>(m_ui.PanelCapGrid);
+    // A caption height is asked without bounds and limited afterwards.
+    int value = 0;
+    if (!PromptNumber(m_ctx.dialogs, &m_ctx.window, item, caption->height(), value, 2147483647, -2147483647))
+        return;
+    const SettingRange range = settingRange(line);
+    caption->setFixedHeight(std::clamp(value, range.min, range.max));
+    if (caption == m_ui.PanelCapLBPotions)
+        m_hooks.relayoutRecipeList();
+}
+
+void ViewCommands::cmdRecipeHeaderHeight(QAction *item, int line) {
+    int value = 0;
+    if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, m_ui.Header->height(), value)) {
+        m_ui.Header->setFixedHeight(value);
+        m_hooks.relayoutRecipeList();
+    }
+}
+
+void ViewCommands::cmdEffectHeaderHeight(QAction *item, int line) {
+    int value = 0;
+    if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, m_ui.HeaderEffInfo->height(), value))
+        m_ui.HeaderEffInfo->setFixedHeight(value);
+}
+
+void ViewCommands::cmdGridHeaderHeight(QAction *item, int line) {
+    SettingsBlock &b = m_ctx.state.Settings.block;
+    int value = 0;
+    if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, m_ui.StringGrid->horizontalHeader()->height(), value)) {
+        b.setGridHeaderRowHeight(value);
+        SetGridRowHeight(b.gridRowHeight(), value);
+    }
+}
+
+void ViewCommands::cmdColor2(QAction *item, int line) {
+    SettingsBlock &b = m_ctx.state.Settings.block;
+    int value = 0;
+    if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, b.value(line), value)) {
+        b.setValue(line, value);
+        MakeColor2();
+        if (line == SettingsLine::PotionColor2Percent)
+            rebuildRowPictures();
+        m_ui.LBPotion->viewport()->update();
+        m_ui.LbEffectInfo->viewport()->update();
+        m_ui.StringGrid->viewport()->update();
+    }
+}
+
+void ViewCommands::cmdGrayDisabled(QAction *item, int) {
+    m_ctx.colors.grayDisabledItems = item->isChecked();
+    m_ctx.window.update();
+    for (QWidget *w : m_ctx.window.findChildren<QWidget *>())
+        w->update();
+}
+
+void ViewCommands::cmdSplitterThickness(QAction *item, int line) {
+    int value = 0;
+    if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, m_splitterThickness, value)) {
+        m_splitterThickness = value;
+        SetSplittersHeight();
+    }
+}
+
+void ViewCommands::cmdDropDownCount(QAction *item, int line) {
+    SettingsBlock &b = m_ctx.state.Settings.block;
+    int value = 0;
+    if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, b.dropDownCount(), value)) {
+        b.setDropDownCount(value);
+        SetComboBoxMode(&m_ctx.window);
+    }
+}
+
+void ViewCommands::cmdEffectSymbol(QAction *item, int) {
+    const auto text = m_ctx.dialogs.inputText(&m_ctx.window, item->text(), QString(m_ctx.colors.EffColorChar));
+    if (!text || text->isEmpty())
+        return;
+    // Main.ini keeps the symbol as one byte of the Cyrillic code page.
+    if (!effColorCharCode(text->at(0))) {
+        m_ctx.dialogs.message(&m_ctx.window,
+                          QStringLiteral("Символ \"%1\" нельзя сохранить в файле настроек. "
+                                         "Выберите символ из кириллической кодовой страницы.")
+                              .arg(text->left(text->at(0).isHighSurrogate() ? 2 : 1)),
+                          MessageIcon::Warning);
+        return;
+    }
+    m_ctx.colors.EffColorChar = text->at(0);
+    for (QWidget *child : m_ctx.window.findChildren<QWidget *>())
+        child->update();
+}
+
+void ViewCommands::cmdFastFindTime(QAction *item, int line) {
+    SettingsBlock &b = m_ctx.state.Settings.block;
+    int value = 0;
+    if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, b.fastFindTimeout(), value))
+        b.setFastFindTimeout(value);
+}
+
+
+void ViewCommands::MakeColor2() {
+    const SettingsBlock &b = m_ctx.state.Settings.block;
+    const QColor window = m_ctx.window.palette().color(QPalette::Base);
+    m_ctx.colors.PotionColor2 = qor::MakeColor2(window, b.potionColor2Percent());
+    m_gridColor2 = qor::MakeColor2(window, b.gridColor2Percent());
+    if (m_ui.PanelGrid)
+        m_ui.PanelGrid->setAlternateColor(m_gridColor2);
+    m_ctx.colors.EffInfoColor2 = qor::MakeColor2(window, b.effInfoColor2Percent());
+}
+
+void ViewCommands::SetLBoxLightCellType() {
+    const bool light = m_ctx.command("MenuCanLightLBox")->isChecked();
+    const bool frame = m_ctx.command("MenuCanFrameLBoxCell")->isChecked();
+    m_ctx.colors.LightCellMode = (light ? 1 : 0) | (frame ? 2 : 0);
+}
+
+void ViewCommands::SetItemDisplayColor() {
+    // The see-through picture mode comes with the floating picture; the
+    // panel always shows its background colour here.
+    QPalette pal = m_ui.PanelItemDisplay->palette();
+    pal.setColor(QPalette::Window, colorFromCode(m_ctx.state.Settings.block.picBgColor(), m_ctx.colors));
+    pal.setColor(QPalette::WindowText, QColor(0, 255, 0));
+    m_ui.PanelItemDisplay->setPalette(pal);
+    m_ui.PanelItemDisplay->update();
+}
+
+void ViewCommands::SetSplittersHeight() {
+    for (QSplitter *splitter : {m_ui.MainSplitter, m_ui.PanelPotionInfo, m_ui.InfoMainSplitter, m_ui.HelpSplitter})
+        splitter->setHandleWidth(m_splitterThickness);
+}
+
+void ViewCommands::SetComboBoxMode(QWidget *window) {
+    const SettingsBlock &b = m_ctx.state.Settings.block;
+    const FontSetting &dropFont = m_ctx.state.Settings.font(SettingsFont::DropDown);
+    const QScreen *screen = window->screen();
+    const int screenHeight = screen ? screen->geometry().height() : 768;
+    for (QComboBox *combo : window->findChildren<QComboBox *>()) {
+        const int top = combo->mapToGlobal(QPoint(0, 0)).y();
+        const int rows = (screenHeight - top - 2 * combo->height()) / kChooserItemHeight;
+        combo->setMaxVisibleItems(
+            std::max(1, std::min(b.dropDownCount() > 0 ? b.dropDownCount() : 32, rows)));
+        if (!dropFont.name.isEmpty() && dropFont.size > 0 && dropFont.size <= 200) {
+            QFont f = combo->font();
+            f.setFamily(dropFont.name);
+            f.setPointSize(dropFont.size);
+            combo->setFont(f);
+        }
+    }
+}
+
+void ViewCommands::SetGridRowHeight(int rowHeight, int headerHeight) {
+    m_ui.PanelGrid->setRowHeight(rowHeight, headerHeight);
+}
+
+void ViewCommands::cmdGridLines(QAction *, int) {
+    m_ui.PanelGrid->setLines(m_ctx.command("MenuGridLines_ver")->isChecked(), m_ctx.command("MenuGridLines_hor")->isChecked());
+}
+} // namespace qor

@@ -1,0 +1,76 @@
+#pragma once
+// The commands of the menus "Вид", "Шрифт" and "Цвет" and the routines that
+// apply the looks they change: row and caption heights, alternate-row
+// colours, cell marking, splitter thickness, drop-down sizes, fonts, colours
+// and lines. The window forwards its command rows and start-up steps here.
+
+#include "main_window/ui/window_context.h"
+
+#include <QColor>
+#include <QPointer>
+
+#include <functional>
+
+class QWidget;
+
+namespace qor {
+
+class ViewCommands {
+  public:
+    // What a look change asks of the rest of the window.
+    struct Hooks {
+        std::function<void()> relayoutRecipeList; // after a height of the recipe list region changed
+        std::function<void()> refreshPictures;    // after the picture background changed
+    };
+
+    ViewCommands(const WindowContext &ctx, Hooks hooks);
+
+    // The routines the window runs at start-up and after settings changes.
+    void MakeColor2();
+    void SetLBoxLightCellType();
+    void SetItemDisplayColor();
+    void SetSplittersHeight();
+    void SetComboBoxMode(QWidget *window);
+    void SetGridRowHeight(int rowHeight, int headerHeight);
+    void AltLBoxsSetView();
+    void rebuildRowPictures();
+
+    QColor gridColor2() const { return m_gridColor2; }
+    int splitterThickness() const { return m_splitterThickness; }
+    void setSplitterThickness(int value) { m_splitterThickness = value; }
+    // The control whose context menu offered "Изменить шрифт".
+    void setLocalMenuTarget(QWidget *control) { m_localMenuTarget = control; }
+
+    // Command rows; the argument is the row's settings line or font target.
+    void cmdScrollBar(QAction *item, int);
+    void cmdCellMarking(QAction *item, int);
+    void cmdDrawVertLines(QAction *item, int);
+    void cmdGridLines(QAction *item, int);
+    void cmdRecipeRowHeight(QAction *item, int line);
+    void cmdGridRowHeight(QAction *item, int line);
+    void cmdEffectRowHeight(QAction *item, int line);
+    void cmdFavoritesRowHeight(QAction *item, int line);
+    void cmdAltRowHeight(QAction *item, int line);
+    void cmdCaptionHeight(QAction *item, int line);
+    void cmdRecipeHeaderHeight(QAction *item, int line);
+    void cmdEffectHeaderHeight(QAction *item, int line);
+    void cmdGridHeaderHeight(QAction *item, int line);
+    void cmdColor2(QAction *item, int line);
+    void cmdColor(QAction *item, int line);
+    void cmdFont(QAction *item, int target);
+    void cmdGrayDisabled(QAction *item, int);
+    void cmdSplitterThickness(QAction *item, int line);
+    void cmdDropDownCount(QAction *item, int line);
+    void cmdEffectSymbol(QAction *item, int);
+    void cmdFastFindTime(QAction *item, int line);
+
+  private:
+    WindowContext m_ctx;
+    FormControls &m_ui;
+    Hooks m_hooks;
+    QColor m_gridColor2;
+    int m_splitterThickness = 6;
+    QPointer<QWidget> m_localMenuTarget;
+};
+
+} // namespace qor
