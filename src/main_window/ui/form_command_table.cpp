@@ -6,6 +6,7 @@
 #include "main_window/ui/form_main.h"
 #include "main_window/ui/recipe_list_region.h"
 #include "main_window/ui/reference_table_panel.h"
+#include "main_window/ui/search_inputs.h"
 #include "main_window/ui/view_commands.h"
 
 namespace qor {
@@ -126,11 +127,11 @@ std::span<const MenuCommand> TFormMain::commandTable() {
         separator(M::Search),
         {.menu = M::Search, .name = "MenuCanQuickSearsh", .caption = "Мгновенный поиск", .shortcut = Qt::SHIFT | Qt::Key_F5, .check = C::On, .run = &F::cmdQuickSearch, .settingLine = L::MenuCanQuickSearsh},
         separator(M::Search),
-        {.menu = M::Search, .name = "MenuSearshSave", .caption = "Быстрое сохранение условий поиска", .shortcut = QKeyCombination(Qt::Key_F10), .run = &F::cmdSearchSlot, .arg = kSaveQuickSlot},
-        {.menu = M::Search, .name = "MenuSearshRestore", .caption = "Быстрое восстановление условий поиска", .shortcut = QKeyCombination(Qt::Key_F9), .run = &F::cmdSearchSlot, .arg = kRestoreQuickSlot},
+        {.menu = M::Search, .name = "MenuSearshSave", .caption = "Быстрое сохранение условий поиска", .shortcut = QKeyCombination(Qt::Key_F10), .call = &F::onInputs<&SearchInputs::cmdSearchSlot>, .arg = SearchInputs::kSaveQuickSlot},
+        {.menu = M::Search, .name = "MenuSearshRestore", .caption = "Быстрое восстановление условий поиска", .shortcut = QKeyCombination(Qt::Key_F9), .call = &F::onInputs<&SearchInputs::cmdSearchSlot>, .arg = SearchInputs::kRestoreQuickSlot},
         separator(M::Search),
-        {.menu = M::Search, .name = "MenuSearshSaveToSlot", .caption = "Сохранить условия поиска в слот", .shortcut = Qt::CTRL | Qt::Key_F10, .run = &F::cmdSearchSlot, .arg = kSaveNumberedSlot},
-        {.menu = M::Search, .name = "MenuSearshRestoreFromSlot", .caption = "Восстановить условия поиска из слота", .shortcut = Qt::CTRL | Qt::Key_F9, .run = &F::cmdSearchSlot, .arg = kRestoreNumberedSlot},
+        {.menu = M::Search, .name = "MenuSearshSaveToSlot", .caption = "Сохранить условия поиска в слот", .shortcut = Qt::CTRL | Qt::Key_F10, .call = &F::onInputs<&SearchInputs::cmdSearchSlot>, .arg = SearchInputs::kSaveNumberedSlot},
+        {.menu = M::Search, .name = "MenuSearshRestoreFromSlot", .caption = "Восстановить условия поиска из слота", .shortcut = Qt::CTRL | Qt::Key_F9, .call = &F::onInputs<&SearchInputs::cmdSearchSlot>, .arg = SearchInputs::kRestoreNumberedSlot},
 
         subMenu(M::Bar, M::Other, "Разное"),
         // The searches read the check state.

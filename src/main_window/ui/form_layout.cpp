@@ -5,6 +5,7 @@
 #include "main_window/ui/form_main.h"
 
 #include "main_window/ui/recipe_list_region.h"
+#include "main_window/ui/region_layout.h"
 
 #include "main_window/ui/full_screen_window.h"
 #include "main_window/ui/reference_table_panel.h"
@@ -38,13 +39,6 @@ QColor MakeColor2(const QColor &base, int percent) {
     return QColor(mix(base.red()), mix(base.green()), mix(base.blue()));
 }
 
-
-
-
-
-
-
-
 void TFormMain::FormResize(QObject *sender) {
     // The ingredient rows and the picture follow their panels even while the
     // window's own resize is being laid out (that is when the panels change
@@ -68,140 +62,13 @@ void TFormMain::FormResize(QObject *sender) {
         m_recipes->layoutPanelLBox();
     } else if (sender == this) {
         QSize size = this->size();
-        onCanResize(size);
+        m_layout->onCanResize(size);
         // The regions were resized inside this guard: the recipe list panel
         // follows its region here.
         if (PanelLBox->parentWidget() == PanelLbPotionsMain)
             m_recipes->layoutPanelLBox();
     }
     m_inResize = false;
-}
-
-void TFormMain::onCanResize(QSize &proposed) {
-    // Qt resizes first and reports afterwards: the clamping is applied to the
-    // regions of the window as it now is.
-    proposed = proposed.expandedTo(QSize(640, 480));
-    shrinkRecipeStripWidth();
-    QList<int> sizes = MainSplitter->sizes();
-    if (sizes.size() != 4)
-        return;
-    // Start from the heights the user chose, so that growing the window back
-    // returns the regions that gave way.
-    if (m_regionHeights.size() == 4)
-        sizes = m_regionHeights;
-    const int client = MainSplitter->height();
-    const int handles = 3 * MainSplitter->handleWidth();
-    const int keepGrid = 79;
-    int excess = sizes[0] + sizes[1] + sizes[2] + handles + keepGrid - client;
-    // The recipe list gives way down to 75, then the recipe strip, then the tabs.
-    for (const int index : {1, 2, 0}) {
-        if (excess <= 0)
-            break;
-        const int floor = index == 0 ? 0 : 75;
-        const int give = std::min(excess, std::max(0, sizes[index] - floor));
-        sizes[index] -= give;
-        excess -= give;
-    }
-    sizes[3] = std::max(keepGrid, client - handles - sizes[0] - sizes[1] - sizes[2]);
-    MainSplitter->setSizes(sizes);
-}
-
-void TFormMain::shrinkRecipeStripWidth() {
-    // When the strip no longer fits, the effect panel gives way down to 100
-    // pixels, then the ingredient panel gives up the rest.
-    // Qt's splitter has already shared out the change; start again from the
-    // widths the user last chose (never from shrunk ones, so that growing
-    // the window back gives the layout of before).
-    QList<int> widths = m_stripWidths.size() == 4 ? m_stripWidths : PanelPotionInfo->sizes();
-    if (widths.size() != 4)
-        return;
-    const int client = PanelPotionInfo->width();
-    const int thickness = PanelPotionInfo->handleWidth();
-    const int effRight = widths[0] + widths[1] + widths[2] + 2 * thickness;
-    if (client < effRight + thickness + 4) {
-        const int b = widths[2] + client - effRight - thickness - 4;
-        if (b < 100) {
-            widths[1] = std::max(1, widths[1] + b - 100);
-            widths[2] = 100;
-        } else {
-            widths[2] = b;
-        }
-    }
-    widths[3] = std::max(0, client - widths[0] - widths[1] - widths[2] - 3 * thickness);
-    PanelPotionInfo->setSizes(widths);
-}
-
-void TFormMain::ToggleFullScreen(bool recipeList) {
-    if (!FullScreen) {
-        FullScreen = new FullScreenWindow(font());
-        connect(FullScreen, &FullScreenWindow::closing, this, [this] { CloseFullScreen(); });
-        connect(FullScreen, &FullScreenWindow::resized, this, [this] { FormResize(FullScreen); });
-        FullScreen->addActions(
-            {command("MenuLbPotionDirectFloatingMode"), command("MenuGridDirectFloatingMode")});
-    }
-    if (FullScreen->isVisible()) {
-        FullScreen->close();
-        return;
-    }
-    const QRect screen = this->screen() ? this->screen()->geometry() : QRect(0, 0, 1280, 1024);
-    int top = 0;
-    if (recipeList) {
-        const ScopedFlag guard(m_state->SuppressCommands);
-        command("MenuLbPotionDirectFloatingMode")->setChecked(true);
-        command("MenuGridDirectFloatingMode")->setChecked(false);
-        top = PanelLbPotionsMain->mapToGlobal(QPoint(0, 0)).y();
-        PanelCapLBPotions->setParent(FullScreen);
-        PanelLBox->setParent(FullScreen);
-        ScrollBarLB->setParent(FullScreen);
-        PanelCapLBPotions->show();
-        PanelLBox->show();
-        ScrollBarLB->setVisible(command("MenuScrollForLBox")->isChecked());
-    } else {
-        const ScopedFlag guard(m_state->SuppressCommands);
-        top = StringGrid->mapToGlobal(QPoint(0, 0)).y();
-        auto *layout = new QVBoxLayout;
-        layout->setContentsMargins(0, 0, 0, 0);
-        StringGrid->setParent(FullScreen);
-        delete FullScreen->layout();
-        FullScreen->setLayout(layout);
-        layout->addWidget(StringGrid);
-        StringGrid->show();
-        command("MenuGridDirectFloatingMode")->setChecked(true);
-        command("MenuLbPotionDirectFloatingMode")->setChecked(false);
-    }
-    FullScreen->setGeometry(screen.left(), std::max(screen.top(), top), screen.width(),
-                            screen.bottom() - std::max(screen.top(), top));
-    FullScreen->showMaximized();
-    FormResize(FullScreen);
-}
-
-void TFormMain::CloseFullScreen() {
-    if (!FullScreen)
-        return;
-    if (PanelLBox->parentWidget() == FullScreen) {
-        PanelCapLBPotions->setParent(PanelLbPotionsMain);
-        ScrollBarLB->setParent(PanelLbPotionsMain);
-        PanelLBox->setParent(PanelLbPotionsMain);
-        PanelCapLBPotions->show();
-        ScrollBarLB->setVisible(command("MenuScrollForLBox")->isChecked());
-        PanelLBox->show();
-        m_recipes->layoutPanelLBox();
-        LBPotion->setTopIndex(std::max(0, LBPotion->currentRow()));
-        LBPotion->setFocus();
-    }
-    if (StringGrid->parentWidget() == FullScreen) {
-        FullScreen->layout()->removeWidget(StringGrid);
-        PanelGrid->takeBackView();
-    }
-    {
-        const ScopedFlag guard(m_state->SuppressCommands);
-        command("MenuLbPotionDirectFloatingMode")->setChecked(false);
-        command("MenuGridDirectFloatingMode")->setChecked(false);
-    }
-    if (FullScreen->isVisible()) {
-        FullScreen->hide();
-        FullScreen->setWindowState(Qt::WindowNoState);
-    }
 }
 
 } // namespace qor

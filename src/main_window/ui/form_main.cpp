@@ -6,6 +6,8 @@
 #include "main_window/ui/full_screen_window.h"
 #include "main_window/ui/hint_switch.h"
 #include "main_window/ui/recipe_list_region.h"
+#include "main_window/ui/region_layout.h"
+#include "main_window/ui/search_inputs.h"
 #include "main_window/ui/reference_table_panel.h"
 #include "main_window/ui/view_commands.h"
 #include "recipe_list/empty_list_hint.h"
@@ -75,6 +77,10 @@ TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
                                 LbPotionSelectionChanged();
                             }});
     m_recipes = std::make_unique<RecipeListRegion>(context(), RecipeListRegion::Hooks{[this] { SearshFromEffects(false); }});
+    m_layout = std::make_unique<RegionLayout>(context(), *m_recipes);
+    m_inputs = std::make_unique<SearchInputs>(
+        context(), SearchInputs::Hooks{[this](bool force) { SearshFromEffects(force); },
+                                       [this] { StartSearshLastType(); }, [this] { m_view->AltLBoxsSetView(); }});
     buildRegions({*this, *m_state, m_colors, m_pictures, m_pictureSource.get(), m_dialogs});
     buildMenus();
     connectControls();
@@ -93,6 +99,14 @@ QColor TFormMain::gridColor2() const {
 
 int TFormMain::splitterThickness() const {
     return m_view->splitterThickness();
+}
+
+void TFormMain::ToggleFullScreen(bool recipeList) {
+    m_layout->ToggleFullScreen(recipeList);
+}
+
+void TFormMain::CloseFullScreen() {
+    m_layout->CloseFullScreen();
 }
 
 TFormMain::~TFormMain() {
@@ -254,10 +268,7 @@ void TFormMain::connectControls() {
     });
     connect(HeaderEffInfo, &QHeaderView::sectionResized, this,
             [this] { LbEffectInfo->viewport()->update(); });
-    connect(PanelPotionInfo, &QSplitter::splitterMoved, this,
-            [this] { m_stripWidths = PanelPotionInfo->sizes(); });
-    connect(MainSplitter, &QSplitter::splitterMoved, this,
-            [this] { m_regionHeights = MainSplitter->sizes(); });
+    m_layout->trackUserSizes();
     connect(ScrollBarLB, &QScrollBar::valueChanged, this, [this](int value) { On_Scroll(value); });
     connect(PanelGrid, &ReferenceTablePanel::currentMoved, this, [this] { On_Click(StringGrid); });
     connect(PanelGrid, &ReferenceTablePanel::currentShown, this, [this] { onGridSelection(); });

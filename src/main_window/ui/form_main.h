@@ -57,6 +57,8 @@ class ItemsInfoList;
 class PotionHeader;
 class PotionListView;
 class RecipeListRegion;
+class RegionLayout;
+class SearchInputs;
 class ReferenceTablePanel;
 class ViewCommands;
 
@@ -141,16 +143,11 @@ class TFormMain : public QMainWindow, private FormControls {
     void FormShow();
     void ReleaseAll();
     void applySettings();
-    void applyRegionSizes();
-    void applyFavoritesTabSettings();
     void collectSettings();
     void onGridSelection();
     void showItemPicture(int item);
 
     // Commands (form_commands.cpp).
-    void onConditionChanged(QObject *sender);
-    void onSkillChanged(QObject *sender);
-    void onSkillEditChanged(QLineEdit *edit);
     void onFavoritesClick();
     void prepareFavoritesMenu();
     void rebuildRowPictures();
@@ -166,14 +163,15 @@ class TFormMain : public QMainWindow, private FormControls {
     static void onRecipes(TFormMain &form, QAction *item, int arg) {
         (form.m_recipes.get()->*Handler)(item, arg);
     }
+    template <void (SearchInputs::*Handler)(QAction *, int)>
+    static void onInputs(TFormMain &form, QAction *item, int arg) {
+        (form.m_inputs.get()->*Handler)(item, arg);
+    }
     template <void (ViewCommands::*Handler)(QAction *, int)>
     static void onView(TFormMain &form, QAction *item, int arg) {
         (form.m_view.get()->*Handler)(item, arg);
     }
     void ExecDebugCmd(const QString &text);
-    void restoreSearchSlot(int slot);
-    void setConditionControls(const SearchConditions &c);
-    void refreshAltLists();
 
     // The menus (form_build_menus.cpp) built from commandTable(), and the
     // handlers of its rows. The argument is the row's arg.
@@ -186,7 +184,6 @@ class TFormMain : public QMainWindow, private FormControls {
     // Main menu (form_commands.cpp).
     void cmdExit(QAction *item, int noSave);
     void cmdQuickSearch(QAction *item, int);
-    void cmdSearchSlot(QAction *item, int mode);
     void cmdDebug(QAction *item, int);
     void cmdBrewingPlan(QAction *item, int);
     // The favourites' context menu (form_favorites_tab.cpp).
@@ -194,8 +191,6 @@ class TFormMain : public QMainWindow, private FormControls {
     void cmdFavoriteDelete(QAction *item, int);
 
     // Layout (form_layout.cpp).
-    void onCanResize(QSize &proposed);
-    void shrinkRecipeStripWidth();
 
     FormOptions m_options;
     std::unique_ptr<ProgramState> m_state;
@@ -207,18 +202,14 @@ class TFormMain : public QMainWindow, private FormControls {
     std::unique_ptr<ItemPicturesSource> m_pictureSource;
     std::unique_ptr<ViewCommands> m_view;
     std::unique_ptr<RecipeListRegion> m_recipes;
+    std::unique_ptr<RegionLayout> m_layout;
+    std::unique_ptr<SearchInputs> m_inputs;
     QString m_startupError;
     bool m_destroyed = false;
     bool m_inResize = false;
-    QList<int> m_stripWidths;   // recipe strip widths as the user last chose them
-    QList<int> m_regionHeights; // region heights as the user last chose them
     int m_displayItem = 0;
     int m_lastFavoriteIndex =
         0; // LastFavoriteIndex: the favourite handled last    // ingredient shown in the picture panel
-    bool m_enteredItems = false;
-    bool m_enteredAlt = false;
-    bool m_enteredSkills = false;
-    bool m_enteredFavorites = false;
 
   public:
     // Every menu item by its name; nullptr for a name no row has.
@@ -227,11 +218,6 @@ class TFormMain : public QMainWindow, private FormControls {
     static std::span<const MenuCommand> commandTable();
 
   private:
-    // Search slot commands: the row argument.
-    static constexpr int kSaveQuickSlot = 0;
-    static constexpr int kRestoreQuickSlot = 1;
-    static constexpr int kSaveNumberedSlot = 2;
-    static constexpr int kRestoreNumberedSlot = 3;
 
     QHash<QString, QAction *> m_actions;
     QHash<const QAction *, const MenuCommand *> m_commandRows;

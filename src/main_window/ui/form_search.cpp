@@ -4,6 +4,8 @@
 
 #include "main_window/ui/form_main.h"
 
+#include "main_window/ui/search_inputs.h"
+
 #include "main_window/ui/recipe_list_region.h"
 #include "main_window/ui/reference_table_panel.h"
 
@@ -23,8 +25,6 @@
 #include <QSignalBlocker>
 
 namespace qor {
-
-
 
 void TFormMain::SearshFromEffects(bool force) {
     ProgramState &st = *m_state;
@@ -66,18 +66,7 @@ void TFormMain::AltMakePotion() {
     st.Alt.AltMakePotion(st.Data, st.Skills.PerkPurity, st.Potions);
     st.LastSearchType = SearchType::AltMaking;
     m_recipes->showNewList(st.Potions.PotionCount() - 1);
-    refreshAltLists();
-}
-
-void TFormMain::refreshAltLists() {
-    const ProgramState &st = *m_state;
-    LbAltEffectsList->refresh();
-    LbAltItemsList->refresh();
-    LbAltAmountItems->refresh();
-    LbAltAmountEffects->refresh();
-    LbAltItemsList->setCurrentRow(st.AltSel.candidates);
-    LbAltAmountItems->setCurrentRow(st.AltSel.amountItems);
-    LbAltAmountEffects->setCurrentRow(st.AltSel.amountEffects);
+    m_inputs->refreshAltLists();
 }
 
 void TFormMain::LbPotionSelectionChanged() {
@@ -111,10 +100,5 @@ void TFormMain::StartSearshLastType() {
         break;
     }
 }
-
-
-
-
-
 
 } // namespace qor

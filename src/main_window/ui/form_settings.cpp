@@ -4,8 +4,12 @@
 
 #include "main_window/ui/form_main.h"
 
+#include "main_window/ui/search_inputs.h"
+
 #include "main_window/stored_geometry.h"
+#include "main_window/ui/stored_font.h"
 #include "main_window/ui/reference_table_panel.h"
+#include "main_window/ui/region_layout.h"
 #include "main_window/ui/view_commands.h"
 
 #include "recipe_list/ui/chooser_combo.h"
@@ -30,28 +34,6 @@
 namespace qor {
 
 namespace {
-
-// A stored font: face name and size in points; the style comes from the
-// control. Unusable values leave the control's font as it is.
-void applyFont(QWidget *w, const FontSetting &f) {
-    if (f.name.isEmpty() || f.size <= 0 || f.size > 200)
-        return;
-    QFont font = w->font();
-    font.setFamily(f.name);
-    font.setPointSize(f.size);
-    w->setFont(font);
-}
-
-FontSetting fontOf(const QWidget *w, const FontSetting &stored) {
-    const QFont font = w->font();
-    FontSetting out;
-    // A font the settings named keeps its name even when a look-alike draws it.
-    out.name = (!stored.name.isEmpty() && font.family() == stored.name) ? stored.name : font.family();
-    out.size = font.pointSize() > 0 ? font.pointSize() : stored.size;
-    if (font.pointSize() <= 0 && font.pixelSize() > 0 && stored.size <= 0)
-        out.size = qRound(font.pixelSize() * 72.0 / 96.0);
-    return out;
-}
 
 QChar charFromCode(std::uint8_t code) {
     QStringDecoder decode("windows-1251");
@@ -81,21 +63,6 @@ int heightOf(const QWidget *w) {
 
 } // namespace
 
-void TFormMain::applyRegionSizes() {
-    // The last part of each splitter takes what remains, as the regions of
-    // the window description do.
-    const SettingsBlock &b = m_state->Settings.block;
-    auto fill = [](QSplitter *splitter, std::initializer_list<std::int32_t> fixed) {
-        const int total = splitter->orientation() == Qt::Vertical ? splitter->height() : splitter->width();
-        splitter->setSizes(SplitterSizesFromStored(fixed, total, splitter->handleWidth()));
-    };
-    fill(MainSplitter, {b.pageControlHeight(), b.panelLbPotionsMainHeight(), b.panelPotionInfoHeight()});
-    fill(PanelPotionInfo, {b.panelItemDisplayWidth(), b.panelInfoMainWidth(), b.panelEffInfoWidth()});
-    fill(InfoMainSplitter, {b.panelPotionTypeWidth(), b.panelAddInfoWidth()});
-    m_stripWidths = PanelPotionInfo->sizes();
-    m_regionHeights = MainSplitter->sizes();
-}
-
 void TFormMain::applySettings() {
     ProgramState &st = *m_state;
     MainSettings &s = st.Settings;
@@ -114,7 +81,7 @@ void TFormMain::applySettings() {
     st.Grid.GridSortCode = b.clampedValue(SettingsLine::GridSortCode);
     st.Grid.GridFindCol = normalizeGridFindCol(b.gridFindCol());
 
-    applyRegionSizes();
+    m_layout->applyRegionSizes();
 
     LBPotion->setItemHeight(b.clampedValue(SettingsLine::LbPotionItemHeight));
     Header->setFixedHeight(b.clampedValue(SettingsLine::HeaderHeight));
@@ -138,22 +105,16 @@ void TFormMain::applySettings() {
     st.PictureWindowOpen = b.pictureWindowOpen();
     st.Skills = b.clampedSkillSettings();
 
-    applyFont(LBPotion, s.font(SettingsFont::LBPotion));
-    applyFont(StringGrid, s.font(SettingsFont::StringGrid));
-    applyFont(LbItemsInfo, s.font(SettingsFont::LbItemsInfo));
-    applyFont(LbEffectInfo, s.font(SettingsFont::LbEffectInfo));
-    applyFont(LabelAddInfo, s.font(SettingsFont::LabelAddInfo));
-    applyFont(PanelCount, s.font(SettingsFont::PanelCount));
-    applyFont(this, s.font(SettingsFont::MainForm));
+    applyStoredFont(LBPotion, s.font(SettingsFont::LBPotion));
+    applyStoredFont(StringGrid, s.font(SettingsFont::StringGrid));
+    applyStoredFont(LbItemsInfo, s.font(SettingsFont::LbItemsInfo));
+    applyStoredFont(LbEffectInfo, s.font(SettingsFont::LbEffectInfo));
+    applyStoredFont(LabelAddInfo, s.font(SettingsFont::LabelAddInfo));
+    applyStoredFont(PanelCount, s.font(SettingsFont::PanelCount));
+    applyStoredFont(this, s.font(SettingsFont::MainForm));
 
     for (int k = 0; k < kSearchSlotCount; ++k)
         st.Slots.Slots[static_cast<std::size_t>(k)] = s.SearchSlots[static_cast<std::size_t>(k)];
-}
-
-void TFormMain::applyFavoritesTabSettings() {
-    const MainSettings &s = m_state->Settings;
-    applyFont(LBFavorites, s.font(SettingsFont::LBFavorites));
-    LBFavorites->setItemHeight(s.block.clampedValue(SettingsLine::LbFavoritesItemHeight));
 }
 
 void TFormMain::collectSettings() {
@@ -196,18 +157,18 @@ void TFormMain::collectSettings() {
     b.setSkillSettings(st.Skills);
     b.clearReserved();
 
-    s.font(SettingsFont::LBPotion) = fontOf(LBPotion, s.font(SettingsFont::LBPotion));
-    s.font(SettingsFont::StringGrid) = fontOf(StringGrid, s.font(SettingsFont::StringGrid));
-    s.font(SettingsFont::LbItemsInfo) = fontOf(LbItemsInfo, s.font(SettingsFont::LbItemsInfo));
-    s.font(SettingsFont::LbEffectInfo) = fontOf(LbEffectInfo, s.font(SettingsFont::LbEffectInfo));
-    s.font(SettingsFont::LabelAddInfo) = fontOf(LabelAddInfo, s.font(SettingsFont::LabelAddInfo));
-    s.font(SettingsFont::PanelCount) = fontOf(PanelCount, s.font(SettingsFont::PanelCount));
-    s.font(SettingsFont::MainForm) = fontOf(this, s.font(SettingsFont::MainForm));
+    s.font(SettingsFont::LBPotion) = storedFontOf(LBPotion, s.font(SettingsFont::LBPotion));
+    s.font(SettingsFont::StringGrid) = storedFontOf(StringGrid, s.font(SettingsFont::StringGrid));
+    s.font(SettingsFont::LbItemsInfo) = storedFontOf(LbItemsInfo, s.font(SettingsFont::LbItemsInfo));
+    s.font(SettingsFont::LbEffectInfo) = storedFontOf(LbEffectInfo, s.font(SettingsFont::LbEffectInfo));
+    s.font(SettingsFont::LabelAddInfo) = storedFontOf(LabelAddInfo, s.font(SettingsFont::LabelAddInfo));
+    s.font(SettingsFont::PanelCount) = storedFontOf(PanelCount, s.font(SettingsFont::PanelCount));
+    s.font(SettingsFont::MainForm) = storedFontOf(this, s.font(SettingsFont::MainForm));
 
     // The favourites list holds the stored values only once its tab was
     // entered; before that the values read at start-up are written back.
-    if (m_enteredFavorites) {
-        s.font(SettingsFont::LBFavorites) = fontOf(LBFavorites, s.font(SettingsFont::LBFavorites));
+    if (m_inputs->favoritesTabEntered()) {
+        s.font(SettingsFont::LBFavorites) = storedFontOf(LBFavorites, s.font(SettingsFont::LBFavorites));
         b.setLbFavoritesItemHeight(LBFavorites->itemHeight());
     }
 

@@ -9,6 +9,7 @@
 #include "main_window/settings_file.h"
 #include "main_window/settings_location.h"
 #include "main_window/ui/reference_table_panel.h"
+#include "main_window/ui/region_layout.h"
 #include "main_window/ui/view_commands.h"
 #include "recipe_list/ui/chooser_combo.h"
 #include "recipe_list/ui/potion_list_view.h"
@@ -191,7 +192,7 @@ void TFormMain::FormShow() {
         return;
     // Now that the window has its real size the saved region sizes fit.
     if (m_state->CommandsReady) {
-        applyRegionSizes();
+        m_layout->applyRegionSizes();
         FormResize(nullptr);
     }
     // The favourites and available-ingredient windows and the floating

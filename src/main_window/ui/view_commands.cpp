@@ -12,6 +12,7 @@
 #include "main_window/ui/form_controls.h"
 #include "main_window/ui/form_main.h"
 #include "main_window/ui/prompts.h"
+#include "main_window/ui/stored_font.h"
 #include "main_window/ui/reference_table_panel.h"
 #include "recipe_list/ui/alt_lists.h"
 #include "recipe_list/ui/chooser_combo.h"
@@ -50,12 +51,7 @@ void ViewCommands::AltLBoxsSetView() {
                                     static_cast<OwnerDrawListView *>(m_ui.LbAltEffectsList),
                                     static_cast<OwnerDrawListView *>(m_ui.LbAltAmountItems),
                                     static_cast<OwnerDrawListView *>(m_ui.LbAltAmountEffects)}) {
-        if (!f.name.isEmpty() && f.size > 0 && f.size <= 200) {
-            QFont font = list->font();
-            font.setFamily(f.name);
-            font.setPointSize(f.size);
-            list->setFont(font);
-        }
+        applyStoredFont(list, f);
         list->setItemHeight(height);
     }
 }
@@ -372,12 +368,7 @@ void ViewCommands::SetComboBoxMode(QWidget *window) {
         const int rows = (screenHeight - top - 2 * combo->height()) / kChooserItemHeight;
         combo->setMaxVisibleItems(
             std::max(1, std::min(b.dropDownCount() > 0 ? b.dropDownCount() : 32, rows)));
-        if (!dropFont.name.isEmpty() && dropFont.size > 0 && dropFont.size <= 200) {
-            QFont f = combo->font();
-            f.setFamily(dropFont.name);
-            f.setPointSize(dropFont.size);
-            combo->setFont(f);
-        }
+        applyStoredFont(combo, dropFont);
     }
 }
 

@@ -1,0 +1,179 @@
+// How the window's regions share its height and the recipe strip its
+// width when the window changes size (from the sizes the user last chose,
+// so that growing the window back restores them), and the two full-screen
+// modes of the recipe list and the reference table.
+
+#include "main_window/ui/region_layout.h"
+
+#include "main_window/program_state.h"
+#include "recipe_list/search_slots.h"
+#include "main_window/stored_geometry.h"
+#include "main_window/ui/form_controls.h"
+#include "main_window/ui/full_screen_window.h"
+#include "main_window/ui/recipe_list_region.h"
+#include "main_window/ui/reference_table_panel.h"
+#include "recipe_list/ui/potion_list_view.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMainWindow>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace qor {
+
+RegionLayout::RegionLayout(const WindowContext &ctx, RecipeListRegion &recipes)
+    : m_ctx(ctx), m_ui(ctx.ui), m_recipes(recipes) {}
+
+void RegionLayout::trackUserSizes() {
+    QObject::connect(m_ui.PanelPotionInfo, &QSplitter::splitterMoved, &m_ctx.window,
+                     [this] { m_stripWidths = m_ui.PanelPotionInfo->sizes(); });
+    QObject::connect(m_ui.MainSplitter, &QSplitter::splitterMoved, &m_ctx.window,
+                     [this] { m_regionHeights = m_ui.MainSplitter->sizes(); });
+}
+
+void RegionLayout::onCanResize(QSize &proposed) {
+    // Qt resizes first and reports afterwards: the clamping is applied to the
+    // regions of the window as it now is.
+    proposed = proposed.expandedTo(QSize(640, 480));
+    shrinkRecipeStripWidth();
+    QList<int> sizes = m_ui.MainSplitter->sizes();
+    if (sizes.size() != 4)
+        return;
+    // Start from the heights the user chose, so that growing the window back
+    // returns the regions that gave way.
+    if (m_regionHeights.size() == 4)
+        sizes = m_regionHeights;
+    const int client = m_ui.MainSplitter->height();
+    const int handles = 3 * m_ui.MainSplitter->handleWidth();
+    const int keepGrid = 79;
+    int excess = sizes[0] + sizes[1] + sizes[2] + handles + keepGrid - client;
+    // The recipe list gives way down to 75, then the recipe strip, then the tabs.
+    for (const int index : {1, 2, 0}) {
+        if (excess <= 0)
+            break;
+        const int floor = index == 0 ? 0 : 75;
+        const int give = std::min(excess, std::max(0, sizes[index] - floor));
+        sizes[index] -= give;
+        excess -= give;
+    }
+    sizes[3] = std::max(keepGrid, client - handles - sizes[0] - sizes[1] - sizes[2]);
+    m_ui.MainSplitter->setSizes(sizes);
+}
+
+void RegionLayout::shrinkRecipeStripWidth() {
+    // When the strip no longer fits, the effect panel gives way down to 100
+    // pixels, then the ingredient panel gives up the rest.
+    // Qt's splitter has already shared out the change; start again from the
+    // widths the user last chose (never from shrunk ones, so that growing
+    // the window back gives the layout of before).
+    QList<int> widths = m_stripWidths.size() == 4 ? m_stripWidths : m_ui.PanelPotionInfo->sizes();
+    if (widths.size() != 4)
+        return;
+    const int client = m_ui.PanelPotionInfo->width();
+    const int thickness = m_ui.PanelPotionInfo->handleWidth();
+    const int effRight = widths[0] + widths[1] + widths[2] + 2 * thickness;
+    if (client < effRight + thickness + 4) {
+        const int b = widths[2] + client - effRight - thickness - 4;
+        if (b < 100) {
+            widths[1] = std::max(1, widths[1] + b - 100);
+            widths[2] = 100;
+        } else {
+            widths[2] = b;
+        }
+    }
+    widths[3] = std::max(0, client - widths[0] - widths[1] - widths[2] - 3 * thickness);
+    m_ui.PanelPotionInfo->setSizes(widths);
+}
+
+void RegionLayout::ToggleFullScreen(bool recipeList) {
+    if (!m_ui.FullScreen) {
+        m_ui.FullScreen = new FullScreenWindow(m_ctx.window.font());
+        QObject::connect(m_ui.FullScreen, &FullScreenWindow::closing, &m_ctx.window, [this] { CloseFullScreen(); });
+        QObject::connect(m_ui.FullScreen, &FullScreenWindow::resized, &m_ctx.window, [this] { m_recipes.layoutPanelLBox(); });
+        m_ui.FullScreen->addActions(
+            {m_ctx.command("MenuLbPotionDirectFloatingMode"), m_ctx.command("MenuGridDirectFloatingMode")});
+    }
+    if (m_ui.FullScreen->isVisible()) {
+        m_ui.FullScreen->close();
+        return;
+    }
+    const QRect screen = m_ctx.window.screen() ? m_ctx.window.screen()->geometry() : QRect(0, 0, 1280, 1024);
+    int top = 0;
+    if (recipeList) {
+        const ScopedFlag guard(m_ctx.state.SuppressCommands);
+        m_ctx.command("MenuLbPotionDirectFloatingMode")->setChecked(true);
+        m_ctx.command("MenuGridDirectFloatingMode")->setChecked(false);
+        top = m_ui.PanelLbPotionsMain->mapToGlobal(QPoint(0, 0)).y();
+        m_ui.PanelCapLBPotions->setParent(m_ui.FullScreen);
+        m_ui.PanelLBox->setParent(m_ui.FullScreen);
+        m_ui.ScrollBarLB->setParent(m_ui.FullScreen);
+        m_ui.PanelCapLBPotions->show();
+        m_ui.PanelLBox->show();
+        m_ui.ScrollBarLB->setVisible(m_ctx.command("MenuScrollForLBox")->isChecked());
+    } else {
+        const ScopedFlag guard(m_ctx.state.SuppressCommands);
+        top = m_ui.StringGrid->mapToGlobal(QPoint(0, 0)).y();
+        auto *layout = new QVBoxLayout;
+        layout->setContentsMargins(0, 0, 0, 0);
+        m_ui.StringGrid->setParent(m_ui.FullScreen);
+        delete m_ui.FullScreen->layout();
+        m_ui.FullScreen->setLayout(layout);
+        layout->addWidget(m_ui.StringGrid);
+        m_ui.StringGrid->show();
+        m_ctx.command("MenuGridDirectFloatingMode")->setChecked(true);
+        m_ctx.command("MenuLbPotionDirectFloatingMode")->setChecked(false);
+    }
+    m_ui.FullScreen->setGeometry(screen.left(), std::max(screen.top(), top), screen.width(),
+                            screen.bottom() - std::max(screen.top(), top));
+    m_ui.FullScreen->showMaximized();
+    m_recipes.layoutPanelLBox();
+}
+
+void RegionLayout::CloseFullScreen() {
+    if (!m_ui.FullScreen)
+        return;
+    if (m_ui.PanelLBox->parentWidget() == m_ui.FullScreen) {
+        m_ui.PanelCapLBPotions->setParent(m_ui.PanelLbPotionsMain);
+        m_ui.ScrollBarLB->setParent(m_ui.PanelLbPotionsMain);
+        m_ui.PanelLBox->setParent(m_ui.PanelLbPotionsMain);
+        m_ui.PanelCapLBPotions->show();
+        m_ui.ScrollBarLB->setVisible(m_ctx.command("MenuScrollForLBox")->isChecked());
+        m_ui.PanelLBox->show();
+        m_recipes.layoutPanelLBox();
+        m_ui.LBPotion->setTopIndex(std::max(0, m_ui.LBPotion->currentRow()));
+        m_ui.LBPotion->setFocus();
+    }
+    if (m_ui.StringGrid->parentWidget() == m_ui.FullScreen) {
+        m_ui.FullScreen->layout()->removeWidget(m_ui.StringGrid);
+        m_ui.PanelGrid->takeBackView();
+    }
+    {
+        const ScopedFlag guard(m_ctx.state.SuppressCommands);
+        m_ctx.command("MenuLbPotionDirectFloatingMode")->setChecked(false);
+        m_ctx.command("MenuGridDirectFloatingMode")->setChecked(false);
+    }
+    if (m_ui.FullScreen->isVisible()) {
+        m_ui.FullScreen->hide();
+        m_ui.FullScreen->setWindowState(Qt::WindowNoState);
+    }
+}
+
+void RegionLayout::applyRegionSizes() {
+    // The last part of each splitter takes what remains, as the regions of
+    // the window description do.
+    const SettingsBlock &b = m_ctx.state.Settings.block;
+    auto fill = [](QSplitter *splitter, std::initializer_list<std::int32_t> fixed) {
+        const int total = splitter->orientation() == Qt::Vertical ? splitter->height() : splitter->width();
+        splitter->setSizes(SplitterSizesFromStored(fixed, total, splitter->handleWidth()));
+    };
+    fill(m_ui.MainSplitter, {b.pageControlHeight(), b.panelLbPotionsMainHeight(), b.panelPotionInfoHeight()});
+    fill(m_ui.PanelPotionInfo, {b.panelItemDisplayWidth(), b.panelInfoMainWidth(), b.panelEffInfoWidth()});
+    fill(m_ui.InfoMainSplitter, {b.panelPotionTypeWidth(), b.panelAddInfoWidth()});
+    m_stripWidths = m_ui.PanelPotionInfo->sizes();
+    m_regionHeights = m_ui.MainSplitter->sizes();
+}
+} // namespace qor

@@ -1,0 +1,42 @@
+#pragma once
+// How the main window's regions share its height and the recipe strip its
+// width when the window changes size, and the full-screen modes of the
+// recipe list and the reference table.
+
+#include "main_window/ui/window_context.h"
+
+#include <QList>
+
+class QSize;
+
+namespace qor {
+
+class RecipeListRegion;
+
+class RegionLayout {
+  public:
+    RegionLayout(const WindowContext &ctx, RecipeListRegion &recipes);
+
+    // Keeps the sizes the user gives the regions and the strip's panels by
+    // dragging the splitters; shrinking always starts again from them.
+    void trackUserSizes();
+    // The region heights and strip widths Main.ini keeps.
+    void applyRegionSizes();
+    // After the window's own resize: the recipe strip gives way first, then
+    // the recipe list, the strip and the tabs down to their floors.
+    void onCanResize(QSize &proposed);
+
+    void ToggleFullScreen(bool recipeList);
+    void CloseFullScreen();
+
+  private:
+    void shrinkRecipeStripWidth();
+
+    WindowContext m_ctx;
+    FormControls &m_ui;
+    RecipeListRegion &m_recipes;
+    QList<int> m_stripWidths;   // recipe strip widths as the user last chose them
+    QList<int> m_regionHeights; // region heights as the user last chose them
+};
+
+} // namespace qor

@@ -1,0 +1,61 @@
+#pragma once
+// The input tabs of the main window and the program state they edit: the
+// search conditions and the skills as their controls change them, the first
+// entry of a tab, the alternative-making lists and the saved search slots.
+
+#include "main_window/ui/window_context.h"
+
+#include <functional>
+
+class QAction;
+class QLineEdit;
+class QObject;
+class QWidget;
+
+namespace qor {
+
+struct SearchConditions;
+
+class SearchInputs {
+  public:
+    struct Hooks {
+        std::function<void(bool force)> searchFromEffects;
+        std::function<void()> searchLastType; // after a skill change
+        std::function<void()> altListsView;   // font and row height of the alternative-making lists
+    };
+
+    // The search-slot commands: the row argument of cmdSearchSlot.
+    static constexpr int kSaveQuickSlot = 0;
+    static constexpr int kRestoreQuickSlot = 1;
+    static constexpr int kSaveNumberedSlot = 2;
+    static constexpr int kRestoreNumberedSlot = 3;
+
+    SearchInputs(const WindowContext &ctx, Hooks hooks);
+
+    // A chooser, check box or radio group of the effect search changed.
+    void onConditionChanged(QObject *sender);
+    void onSkillChanged(QObject *sender);
+    // A skill edit: out-of-range text is corrected in place first.
+    void onSkillEditChanged(QLineEdit *edit);
+    // The first entry of a tab fills its controls.
+    void enterTab(QWidget *tab);
+    bool favoritesTabEntered() const { return m_enteredFavorites; }
+    void refreshAltLists();
+
+    void cmdSearchSlot(QAction *item, int mode);
+
+  private:
+    void restoreSearchSlot(int slot);
+    void setConditionControls(const SearchConditions &c);
+    void applyFavoritesTabSettings();
+
+    WindowContext m_ctx;
+    FormControls &m_ui;
+    Hooks m_hooks;
+    bool m_enteredItems = false;
+    bool m_enteredAlt = false;
+    bool m_enteredSkills = false;
+    bool m_enteredFavorites = false;
+};
+
+} // namespace qor
