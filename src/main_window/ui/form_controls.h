@@ -143,7 +143,7 @@ struct FormControls {
     QMenu *PopupMenuLocal = nullptr;
 
     // Creates every region, tab and list of the window, top to bottom
-    // (form_controls_regions.cpp, form_controls_tabs.cpp).
+    // (controls_regions.cpp, controls_tabs.cpp).
     void buildRegions(const ControlsContext &ctx);
 
   private:

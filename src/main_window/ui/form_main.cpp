@@ -8,6 +8,7 @@
 #include "main_window/ui/recipe_list_region.h"
 #include "main_window/ui/region_layout.h"
 #include "main_window/ui/search_inputs.h"
+#include "main_window/ui/settings_binding.h"
 #include "main_window/ui/reference_table_panel.h"
 #include "main_window/ui/view_commands.h"
 #include "recipe_list/empty_list_hint.h"
@@ -80,7 +81,12 @@ TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
     m_layout = std::make_unique<RegionLayout>(context(), *m_recipes);
     m_inputs = std::make_unique<SearchInputs>(
         context(), SearchInputs::Hooks{[this](bool force) { SearshFromEffects(force); },
-                                       [this] { StartSearshLastType(); }, [this] { m_view->AltLBoxsSetView(); }});
+                                       [this] { StartSearshLastType(); }, [this] { m_view->AltLBoxsSetView(); },
+                                       [this] { AltMakePotion(); }});
+    m_settings = std::make_unique<SettingsBinding>(
+        context(), SettingsBinding::Parts{*m_view, *m_layout, *m_inputs,
+                                          [this](const SettingsBlock &b) { applyCheckSettings(b); },
+                                          [this](SettingsBlock &b) { collectCheckSettings(b); }});
     buildRegions({*this, *m_state, m_colors, m_pictures, m_pictureSource.get(), m_dialogs});
     buildMenus();
     connectControls();
@@ -255,21 +261,8 @@ void TFormMain::connectControls() {
     LBPotion->setEmptyHint(
         [this] { return EmptyRecipeListHint(m_state->Data, m_state->LastSearchType, m_state->Conditions); });
     connect(LBFavorites, &FavoritesList::selectedRowChanged, this, [this] { On_Click(LBFavorites); });
-    connect(Header, &PotionHeader::HeaderSectionClick, this,
-            [this](int section) { HeaderSectionClick(section); });
-    connect(Header, &PotionHeader::PotionFindColChosen, this, [this](int section) {
-        m_colors.PotionFindCol = section;
-        m_state->Settings.block.setPotionFindCol(section);
-        Header->viewport()->update();
-    });
-    connect(Header, &QHeaderView::sectionResized, this, [this] {
-        LBPotion->viewport()->update();
-        m_recipes->layoutPanelLBox();
-    });
-    connect(HeaderEffInfo, &QHeaderView::sectionResized, this,
-            [this] { LbEffectInfo->viewport()->update(); });
+    m_recipes->connectSignals();
     m_layout->trackUserSizes();
-    connect(ScrollBarLB, &QScrollBar::valueChanged, this, [this](int value) { On_Scroll(value); });
     connect(PanelGrid, &ReferenceTablePanel::currentMoved, this, [this] { On_Click(StringGrid); });
     connect(PanelGrid, &ReferenceTablePanel::currentShown, this, [this] { onGridSelection(); });
     connect(PanelGrid, &ReferenceTablePanel::menuOpening, this, [this](QMenu *menu) { On_Popup(menu); });
@@ -288,10 +281,6 @@ void TFormMain::connectControls() {
         });
     }
 
-    connect(LBPotion, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
-        On_Popup(PopupMenuLB);
-        PopupMenuLB->popup(LBPotion->viewport()->mapToGlobal(pos));
-    });
     connect(LBFavorites, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
         On_Popup(PopupMenuLBFavorites);
         PopupMenuLBFavorites->popup(LBFavorites->viewport()->mapToGlobal(pos));
@@ -338,24 +327,8 @@ void TFormMain::On_DblClick(QObject *sender) {
             m_recipes->selectRow(st.Potions.PotionCount() - 1);
             LbPotionSelectionChanged();
         }
-    } else if (sender == LbAltEffectsList) {
-        const int effect = LbAltEffectsList->effectAt(LbAltEffectsList->currentRow());
-        if (st.Alt.AltAddEffect(st.Data, st.Skills.PerkPurity, st.Potions, effect, st.AltSel))
-            AltMakePotion();
-    } else if (sender == LbAltItemsList) {
-        const int item = LbAltItemsList->itemAt(LbAltItemsList->currentRow());
-        if (st.Alt.AltAddItem(st.Data, st.Skills.PerkPurity, st.Potions, item, st.AltSel))
-            AltMakePotion();
-    } else if (sender == LbAltAmountEffects) {
-        st.AltSel.amountEffects = LbAltAmountEffects->currentRow();
-        if (st.Alt.AltDelEffect(st.Data, st.Skills.PerkPurity, st.Potions, LbAltAmountEffects->currentRow(),
-                                st.AltSel))
-            AltMakePotion();
-    } else if (sender == LbAltAmountItems) {
-        st.AltSel.amountItems = LbAltAmountItems->currentRow();
-        if (st.Alt.AltDelItem(st.Data, st.Skills.PerkPurity, st.Potions, LbAltAmountItems->currentRow(),
-                              st.AltSel))
-            AltMakePotion();
+    } else {
+        m_inputs->altListDoubleClick(sender);
     }
 }
 

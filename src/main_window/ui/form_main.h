@@ -59,6 +59,7 @@ class PotionListView;
 class RecipeListRegion;
 class RegionLayout;
 class SearchInputs;
+class SettingsBinding;
 class ReferenceTablePanel;
 class ViewCommands;
 
@@ -72,10 +73,6 @@ struct FormOptions {
 // Row-colour mixing: each channel of base times percent/100, rounded half
 // to even and capped at 255.
 QColor MakeColor2(const QColor &base, int percent);
-
-// The one-byte Cyrillic code-page form of the effect-kind symbol as
-// Main.ini stores it; nullopt for a character the code page lacks.
-std::optional<std::uint8_t> effColorCharCode(QChar symbol);
 
 // The window's first geometry: the given size, cut down to the screen's
 // available area, centred in that area.
@@ -142,8 +139,6 @@ class TFormMain : public QMainWindow, private FormControls {
     void FormCreate();
     void FormShow();
     void ReleaseAll();
-    void applySettings();
-    void collectSettings();
     void onGridSelection();
     void showItemPicture(int item);
 
@@ -204,6 +199,7 @@ class TFormMain : public QMainWindow, private FormControls {
     std::unique_ptr<RecipeListRegion> m_recipes;
     std::unique_ptr<RegionLayout> m_layout;
     std::unique_ptr<SearchInputs> m_inputs;
+    std::unique_ptr<SettingsBinding> m_settings;
     QString m_startupError;
     bool m_destroyed = false;
     bool m_inResize = false;

@@ -10,6 +10,7 @@
 #include "main_window/settings_location.h"
 #include "main_window/ui/reference_table_panel.h"
 #include "main_window/ui/region_layout.h"
+#include "main_window/ui/settings_binding.h"
 #include "main_window/ui/view_commands.h"
 #include "recipe_list/ui/chooser_combo.h"
 #include "recipe_list/ui/potion_list_view.h"
@@ -120,7 +121,7 @@ void TFormMain::FormCreate() {
                            "окна файл не изменяется."));
         return;
     }
-    applySettings();
+    m_settings->apply();
 
     // One placeholder item per ingredient index: the chooser draws the
     // ingredient's name and picture for item i.
@@ -209,7 +210,7 @@ void TFormMain::FormDestroy() {
     // After a failed start-up the tables are half-filled: writing them would
     // replace the user's settings with defaults.
     if (!st.SkipSaveOnExit && st.CommandsReady) {
-        collectSettings();
+        m_settings->collect();
         const QString path = st.SettingsDir + QString::fromLatin1(kSettingsFileName);
         const SettingsResult written = WriteSettings(path, st.Settings);
         if (!written.ok())

@@ -22,6 +22,7 @@
 #include "visuals/ui/picture_ops.h"
 
 #include <QAction>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
@@ -32,6 +33,29 @@ namespace qor {
 
 RecipeListRegion::RecipeListRegion(const WindowContext &ctx, Hooks hooks)
     : m_ctx(ctx), m_ui(ctx.ui), m_hooks(std::move(hooks)) {}
+
+void RecipeListRegion::connectSignals() {
+    QObject *const context = &m_ctx.window;
+    QObject::connect(m_ui.Header, &PotionHeader::HeaderSectionClick, context,
+                     [this](int section) { HeaderSectionClick(section); });
+    QObject::connect(m_ui.Header, &PotionHeader::PotionFindColChosen, context, [this](int section) {
+        m_ctx.colors.PotionFindCol = section;
+        m_ctx.state.Settings.block.setPotionFindCol(section);
+        m_ui.Header->viewport()->update();
+    });
+    QObject::connect(m_ui.Header, &QHeaderView::sectionResized, context, [this] {
+        m_ui.LBPotion->viewport()->update();
+        layoutPanelLBox();
+    });
+    QObject::connect(m_ui.HeaderEffInfo, &QHeaderView::sectionResized, context,
+                     [this] { m_ui.LbEffectInfo->viewport()->update(); });
+    QObject::connect(m_ui.ScrollBarLB, &QScrollBar::valueChanged, context,
+                     [this](int value) { On_Scroll(value); });
+    QObject::connect(m_ui.LBPotion, &QWidget::customContextMenuRequested, context, [this](const QPoint &pos) {
+        prepareMenu();
+        m_ui.PopupMenuLB->popup(m_ui.LBPotion->viewport()->mapToGlobal(pos));
+    });
+}
 
 void RecipeListRegion::showNewList(int row) {
     {

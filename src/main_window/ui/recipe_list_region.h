@@ -22,6 +22,8 @@ class RecipeListRegion {
     };
 
     RecipeListRegion(const WindowContext &ctx, Hooks hooks);
+    // The header, scroll bar and context menu signals of the region.
+    void connectSignals();
 
     // The selected row, -1 for none.
     int selectedRow() const;

@@ -244,4 +244,28 @@ void SearchInputs::applyFavoritesTabSettings() {
     applyStoredFont(m_ui.LBFavorites, s.font(SettingsFont::LBFavorites));
     m_ui.LBFavorites->setItemHeight(s.block.clampedValue(SettingsLine::LbFavoritesItemHeight));
 }
+
+void SearchInputs::altListDoubleClick(QObject *sender) {
+    ProgramState &st = m_ctx.state;
+    if (sender == m_ui.LbAltEffectsList) {
+        const int effect = m_ui.LbAltEffectsList->effectAt(m_ui.LbAltEffectsList->currentRow());
+        if (st.Alt.AltAddEffect(st.Data, st.Skills.PerkPurity, st.Potions, effect, st.AltSel))
+            m_hooks.altMakePotion();
+    } else if (sender == m_ui.LbAltItemsList) {
+        const int item = m_ui.LbAltItemsList->itemAt(m_ui.LbAltItemsList->currentRow());
+        if (st.Alt.AltAddItem(st.Data, st.Skills.PerkPurity, st.Potions, item, st.AltSel))
+            m_hooks.altMakePotion();
+    } else if (sender == m_ui.LbAltAmountEffects) {
+        st.AltSel.amountEffects = m_ui.LbAltAmountEffects->currentRow();
+        if (st.Alt.AltDelEffect(st.Data, st.Skills.PerkPurity, st.Potions, m_ui.LbAltAmountEffects->currentRow(),
+                                st.AltSel))
+            m_hooks.altMakePotion();
+    } else if (sender == m_ui.LbAltAmountItems) {
+        st.AltSel.amountItems = m_ui.LbAltAmountItems->currentRow();
+        if (st.Alt.AltDelItem(st.Data, st.Skills.PerkPurity, st.Potions, m_ui.LbAltAmountItems->currentRow(),
+                              st.AltSel))
+            m_hooks.altMakePotion();
+    }
+}
+
 } // namespace qor

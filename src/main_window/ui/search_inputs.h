@@ -22,6 +22,7 @@ class SearchInputs {
         std::function<void(bool force)> searchFromEffects;
         std::function<void()> searchLastType; // after a skill change
         std::function<void()> altListsView;   // font and row height of the alternative-making lists
+        std::function<void()> altMakePotion;  // after the chosen effects or ingredients changed
     };
 
     // The search-slot commands: the row argument of cmdSearchSlot.
@@ -41,6 +42,9 @@ class SearchInputs {
     void enterTab(QWidget *tab);
     bool favoritesTabEntered() const { return m_enteredFavorites; }
     void refreshAltLists();
+    // A double (or right) click on an alternative-making list adds the
+    // effect or ingredient, or takes it away again.
+    void altListDoubleClick(QObject *sender);
 
     void cmdSearchSlot(QAction *item, int mode);
 

@@ -12,6 +12,7 @@
 #include "main_window/ui/form_controls.h"
 #include "main_window/ui/form_main.h"
 #include "main_window/ui/prompts.h"
+#include "main_window/ui/settings_binding.h"
 #include "main_window/ui/stored_font.h"
 #include "main_window/ui/reference_table_panel.h"
 #include "recipe_list/ui/alt_lists.h"
