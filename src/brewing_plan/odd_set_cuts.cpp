@@ -13,8 +13,8 @@ constexpr double kEps = 1e-9;
 // Largest ingredient set tried, and how many sets one call looks at: small
 // connected sets carry nearly all the violated cuts of a vertex plan, so
 // the sets are tried by size, smallest first.
-constexpr std::size_t kMaxSetSize = 9;
-constexpr std::size_t kMaxEvaluations = 400000;
+constexpr std::size_t kMaxSetSize = 7;
+constexpr std::size_t kMaxEvaluations = 50000;
 
 // What a fractional plan looks like around the candidate rows.
 struct SupportView {

@@ -46,6 +46,14 @@ constexpr std::size_t kCutsPerRound = 50;
 // The first step looks for plans within this share of the bound; each
 // further step doubles the reach.
 constexpr double kFirstReachShare = 1e-4;
+// A step may take this share of the time limit before a plain search for a
+// good plan over the kPlanSetSize cheapest recipes gets kPlanShare of it.
+constexpr double kStepShare = 0.3;
+constexpr double kPlanShare = 0.3;
+constexpr std::size_t kPlanSetSize = 1500;
+// Slack for the relaxation's rounding errors wherever its bound or reduced
+// costs decide what is proven: totals are whole, so this costs nothing.
+constexpr double kTolerance = 1e-4;
 
 bool isCancelled(const PlanSolveControl &control) {
     return control.cancel != nullptr && control.cancel->load(std::memory_order_relaxed);
@@ -300,7 +308,7 @@ PlanSolveResult CbcPlanSolver::solveChecked(std::span<const PlanRecipe> recipes,
         return result;
     }
     const double lpBound = -relaxation.lp.getObjValue();
-    std::int64_t bound = static_cast<std::int64_t>(std::floor(lpBound + 1e-6));
+    std::int64_t bound = static_cast<std::int64_t>(std::floor(lpBound + kTolerance));
     // Loss of the bound per brew; recipes at their upper bound lose nothing.
     const double *reduced = relaxation.lp.getReducedCost();
     std::vector<double> loss(recipes.size());
@@ -309,7 +317,54 @@ PlanSolveResult CbcPlanSolver::solveChecked(std::span<const PlanRecipe> recipes,
 
     if (control.progress)
         control.progress(result.plan.total, bound);
+
+    // Runs one integer program over the recipes whose loss is at most
+    // `within` and folds what it proves into the plan and the bound.
+    // Returns false when it stopped before the end (time, cancel).
+    const auto runStep = [&](double within, std::size_t largest, std::int64_t target, double seconds) {
+        std::vector<std::size_t> columns;
+        double outside = std::numeric_limits<double>::infinity();
+        for (std::size_t r = 0; r < recipes.size(); ++r) {
+            if (loss[r] <= within)
+                columns.push_back(r);
+            else
+                outside = std::min(outside, loss[r]);
+        }
+        if (columns.size() > largest) {
+            // Keep the `largest` cheapest; the first one left out sets the reach.
+            std::nth_element(columns.begin(), columns.begin() + std::ptrdiff_t(largest), columns.end(),
+                             [&](std::size_t x, std::size_t y) { return loss[x] < loss[y]; });
+            outside = loss[columns[largest]];
+            columns.resize(largest);
+            std::sort(columns.begin(), columns.end());
+        }
+        const SubResult sub =
+            solveSubset(recipes, stock, columns, relaxation.cuts, target, seconds, bound, control);
+        if (!sub.times.empty()) {
+            BrewingPlan found;
+            found.times.assign(recipes.size(), 0);
+            for (std::size_t c = 0; c < columns.size(); ++c)
+                found.times[columns[c]] = sub.times[c];
+            found.total = PlanTotal(recipes, found.times);
+            // A rounded answer must still fit the stock and be better.
+            if (found.total > result.plan.total && PlanFitsStock(recipes, found.times, stock))
+                result.plan = std::move(found);
+        }
+        if (!sub.complete)
+            return false;
+        // A plan using a recipe left out is worth at most lpBound − outside,
+        // so every plan worth `covered` or more was in the set, and the set
+        // holds none worth target or more beyond the best one found.
+        const std::int64_t covered =
+            std::isfinite(outside) ? static_cast<std::int64_t>(std::floor(lpBound - outside + kTolerance)) + 1
+                                   : std::numeric_limits<std::int64_t>::min();
+        const std::int64_t proven = std::max(target, covered) - 1;
+        bound = std::min(bound, std::max(proven, result.plan.total));
+        return true;
+    };
+
     double reach = std::max(1.0, lpBound * kFirstReachShare);
+    bool searchedForPlan = false;
     for (;;) {
         const double seconds = std::chrono::duration<double>(deadline - Clock::now()).count();
         if (bound <= result.plan.total) {
@@ -326,41 +381,23 @@ PlanSolveResult CbcPlanSolver::solveChecked(std::span<const PlanRecipe> recipes,
         // lpBound − target, so the step needs only the recipes within that.
         std::int64_t target = static_cast<std::int64_t>(std::ceil(lpBound - reach - 1e-6));
         target = std::clamp(target, result.plan.total + 1, bound);
-        const double within = lpBound - double(target) + 1e-6;
-        std::vector<std::size_t> columns;
-        for (std::size_t r = 0; r < recipes.size(); ++r) {
-            if (loss[r] <= within)
-                columns.push_back(r);
-        }
-        const SubResult sub =
-            solveSubset(recipes, stock, columns, relaxation.cuts, target, seconds, bound, control);
-        bool improved = false;
-        if (!sub.times.empty()) {
-            BrewingPlan found;
-            found.times.assign(recipes.size(), 0);
-            for (std::size_t c = 0; c < columns.size(); ++c)
-                found.times[columns[c]] = sub.times[c];
-            found.total = PlanTotal(recipes, found.times);
-            // A rounded answer must still fit the stock and be better.
-            if (found.total > result.plan.total && PlanFitsStock(recipes, found.times, stock)) {
-                result.plan = std::move(found);
-                improved = true;
-            }
-        }
-        if (sub.complete && improved) {
-            // The best plan among all worth at least target: the best of all.
-            bound = result.plan.total;
-        } else if (sub.complete && sub.times.empty()) {
-            // No plan reaches target.
-            bound = target - 1;
-        } else {
-            result.status = sub.cancelled ? PlanSolveStatus::Cancelled : PlanSolveStatus::TimeLimit;
-            result.bound = bound;
-            return result;
+        const double within = lpBound - double(target) + kTolerance;
+        const double stepSeconds =
+            searchedForPlan ? seconds : std::min(seconds, kStepShare * control.timeLimitSeconds);
+        if (runStep(within, recipes.size(), target, stepSeconds)) {
+            reach *= 2.0;
+        } else if (!searchedForPlan && !isCancelled(control)) {
+            // Close to the bound the search is slow: find a good plan among
+            // the recipes the relaxation likes most, then go on from it.
+            searchedForPlan = true;
+            const double planSeconds =
+                std::min(std::chrono::duration<double>(deadline - Clock::now()).count(),
+                         kPlanShare * control.timeLimitSeconds);
+            runStep(std::numeric_limits<double>::infinity(), kPlanSetSize, result.plan.total + 1,
+                    planSeconds);
         }
         if (control.progress)
             control.progress(result.plan.total, bound);
-        reach *= 2.0;
     }
 }
 
