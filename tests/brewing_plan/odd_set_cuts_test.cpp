@@ -183,11 +183,16 @@ TEST(OddSetCuts, ExactSolverMatchesDynamicProgrammingOnOddStocks) {
         }
         const std::vector<std::int32_t> stock(p.stock.begin(), p.stock.end());
         const BrewingPlan greedy = GreedyPlan(recipes, stock);
+        // Progress must never claim more than any plan reaches, nor less as a bound.
         std::int64_t firstBound = -1;
+        std::int64_t mostReported = 0;
+        std::int64_t leastBound = std::numeric_limits<std::int64_t>::max();
         PlanSolveControl control;
-        control.progress = [&](std::int64_t, std::int64_t bound) {
+        control.progress = [&](std::int64_t total, std::int64_t bound) {
             if (firstBound < 0)
                 firstBound = bound;
+            mostReported = std::max(mostReported, total);
+            leastBound = std::min(leastBound, bound);
         };
         const PlanSolveResult exact = solver->solve(recipes, stock, greedy, control);
         SCOPED_TRACE(round);
@@ -198,6 +203,8 @@ TEST(OddSetCuts, ExactSolverMatchesDynamicProgrammingOnOddStocks) {
         EXPECT_EQ(exact.bound, best);
         EXPECT_EQ(PlanTotal(recipes, exact.plan.times), best);
         EXPECT_TRUE(PlanFitsStock(recipes, exact.plan.times, stock));
+        EXPECT_LE(mostReported, best);
+        EXPECT_GE(leastBound, best);
         beatGreedy += best > greedy.total;
     }
     // Instances where greedy is already best would not test the search.

@@ -59,11 +59,14 @@ bool isCancelled(const PlanSolveControl &control) {
     return control.cancel != nullptr && control.cancel->load(std::memory_order_relaxed);
 }
 
-// Stops the search on cancel and reports the best total now and then.
+// Stops the search on cancel and reports the best total now and then: the
+// plan kept so far, or a better one found now (a plan below the step's
+// target is thrown away, so it is not reported).
 class ControlHandler final : public CbcEventHandler {
   public:
-    ControlHandler(const PlanSolveControl &control, std::int64_t globalBound)
-        : m_control(control), m_globalBound(globalBound) {}
+    ControlHandler(const PlanSolveControl &control, std::int64_t kept, std::int64_t target,
+                   std::int64_t globalBound)
+        : m_control(control), m_kept(kept), m_target(target), m_globalBound(globalBound) {}
 
     CbcAction event(CbcEvent whichEvent) override {
         if (isCancelled(m_control)) {
@@ -76,8 +79,10 @@ class ControlHandler final : public CbcEventHandler {
             (found || now - m_lastReport > std::chrono::milliseconds(250))) {
             m_lastReport = now;
             const double best = model_->getObjValue();
-            if (std::isfinite(best) && std::abs(best) < 1e15)
-                m_control.progress(std::llround(-best), m_globalBound);
+            std::int64_t total = m_kept;
+            if (std::isfinite(best) && std::abs(best) < 1e15 && std::llround(-best) >= m_target)
+                total = std::max(total, std::int64_t(std::llround(-best)));
+            m_control.progress(total, m_globalBound);
         }
         return noAction;
     }
@@ -87,6 +92,8 @@ class ControlHandler final : public CbcEventHandler {
 
   private:
     const PlanSolveControl &m_control;
+    std::int64_t m_kept;
+    std::int64_t m_target;
     std::int64_t m_globalBound;
     Clock::time_point m_lastReport{};
     bool m_cancelled = false;
@@ -148,9 +155,10 @@ void addCut(const OddSetCut &cut, std::span<const int> position, OsiClpSolverInt
 
 // The best plan worth at least `target` over `columns`, the odd-set cuts
 // found at the root included; a plan below the target is cut off at once.
+// kept is the total of the plan in hand, for the progress reports.
 SubResult solveSubset(std::span<const PlanRecipe> recipes, std::span<const std::int32_t> stock,
                       std::span<const std::size_t> columns, std::span<const OddSetCut> cuts,
-                      std::int64_t target, double seconds, std::int64_t globalBound,
+                      std::int64_t target, std::int64_t kept, double seconds, std::int64_t globalBound,
                       const PlanSolveControl &control) {
     OsiClpSolverInterface lp;
     loadModel(recipes, stock, columns, lp);
@@ -194,7 +202,7 @@ SubResult solveSubset(std::span<const PlanRecipe> recipes, std::span<const std::
     CbcHeuristicRINS rins(model);
     model.addHeuristic(&rins);
 
-    ControlHandler handler(control, globalBound);
+    ControlHandler handler(control, kept, target, globalBound);
     model.passInEventHandler(&handler);
     model.branchAndBound();
 
@@ -338,8 +346,8 @@ PlanSolveResult CbcPlanSolver::solveChecked(std::span<const PlanRecipe> recipes,
             columns.resize(largest);
             std::sort(columns.begin(), columns.end());
         }
-        const SubResult sub =
-            solveSubset(recipes, stock, columns, relaxation.cuts, target, seconds, bound, control);
+        const SubResult sub = solveSubset(recipes, stock, columns, relaxation.cuts, target, result.plan.total,
+                                          seconds, bound, control);
         if (!sub.times.empty()) {
             BrewingPlan found;
             found.times.assign(recipes.size(), 0);
