@@ -328,7 +328,8 @@ PlanSolveResult CbcPlanSolver::solveChecked(std::span<const PlanRecipe> recipes,
 
     // Runs one integer program over the recipes whose loss is at most
     // `within` and folds what it proves into the plan and the bound.
-    // Returns false when it stopped before the end (time, cancel).
+    // Returns false when it stopped before the end (time, cancel) or its
+    // plan did not hold up.
     const auto runStep = [&](double within, std::size_t largest, std::int64_t target, double seconds) {
         std::vector<std::size_t> columns;
         double outside = std::numeric_limits<double>::infinity();
@@ -354,9 +355,11 @@ PlanSolveResult CbcPlanSolver::solveChecked(std::span<const PlanRecipe> recipes,
             for (std::size_t c = 0; c < columns.size(); ++c)
                 found.times[columns[c]] = sub.times[c];
             found.total = PlanTotal(recipes, found.times);
-            // A rounded answer must still fit the stock and be better.
-            if (found.total > result.plan.total && PlanFitsStock(recipes, found.times, stock))
-                result.plan = std::move(found);
+            // A rounded answer must still fit the stock and be better; if it
+            // does not, the step proves nothing.
+            if (found.total <= result.plan.total || !PlanFitsStock(recipes, found.times, stock))
+                return false;
+            result.plan = std::move(found);
         }
         if (!sub.complete)
             return false;
@@ -394,7 +397,12 @@ PlanSolveResult CbcPlanSolver::solveChecked(std::span<const PlanRecipe> recipes,
             searchedForPlan ? seconds : std::min(seconds, kStepShare * control.timeLimitSeconds);
         if (runStep(within, recipes.size(), target, stepSeconds)) {
             reach *= 2.0;
-        } else if (!searchedForPlan && !isCancelled(control)) {
+        } else if (searchedForPlan || isCancelled(control)) {
+            // Out of time, cancelled, or the solver gave up: keep what is proven.
+            result.status = isCancelled(control) ? PlanSolveStatus::Cancelled : PlanSolveStatus::TimeLimit;
+            result.bound = bound;
+            return result;
+        } else {
             // Close to the bound the search is slow: find a good plan among
             // the recipes the relaxation likes most, then go on from it.
             searchedForPlan = true;
