@@ -1,7 +1,10 @@
 // The brewing plan on the bundled data with 5 and with 20 of each
 // ingredient (skill 15 and 100): recipe enumeration, the greedy baseline and
-// the exact plan. Counters: the totals, the proven bound, the share by which
-// the exact plan beats greedy and whether it was proven optimal in time.
+// the exact plan, for pairs and triples together and for triples alone (the
+// hardest case: its relaxation stays loose). Counters: the totals, the proven
+// bound, the share by which the exact plan beats greedy and whether it was
+// proven optimal in time. Compare CPU times: the limit is wall-clock, and a
+// busy machine stretches real time.
 
 #include "brewing_plan/brewing_plan.h"
 #include "brewing_plan/plan_run.h"
@@ -73,9 +76,11 @@ void BM_PlanExact(benchmark::State &state) {
     const auto solver = CreatePlanSolver();
     PlanSolveControl control;
     control.timeLimitSeconds = kSolveSeconds;
+    PlanOptions options;
+    options.ItemsCountMode = int(state.range(2));
     BrewingPlanOutcome outcome;
     for (auto _ : state)
-        outcome = ComputeBrewingPlan(b.data, false, b.stock, {}, *solver, control);
+        outcome = ComputeBrewingPlan(b.data, false, b.stock, options, *solver, control);
     state.counters["total"] = double(outcome.exact.plan.total);
     state.counters["greedy"] = double(outcome.greedy.total);
     state.counters["bound"] = double(outcome.exact.bound);
@@ -84,14 +89,16 @@ void BM_PlanExact(benchmark::State &state) {
     state.counters["proven"] = outcome.exact.status == PlanSolveStatus::Optimal ? 1.0 : 0.0;
 }
 
-// Arguments: skill, count of each ingredient.
+// Arguments: skill, count of each ingredient (and for the exact plan the
+// count mode: 2 pairs and triples, 1 triples only).
 BENCHMARK(BM_PlanEnumerate)->Args({15, 5})->Args({100, 5})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlanGreedy)->Args({15, 5})->Args({15, 20})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlanExact)
-    ->Args({15, 5})
-    ->Args({15, 20})
-    ->Args({100, 5})
-    ->Args({100, 20})
+    ->Args({15, 5, 2})
+    ->Args({15, 20, 2})
+    ->Args({100, 5, 2})
+    ->Args({100, 20, 2})
+    ->Args({15, 5, 1})
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();

@@ -38,11 +38,11 @@ class PlanCommand : public ::testing::Test {
 TEST_F(PlanCommand, PrintsTheProvenPlanOneRecipePerLine) {
     const CliRun r = run({});
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    // 3+9+10 is worth as much as 3+9 and 3+10 and leaves one of ingredient 3.
     EXPECT_EQ(r.out, QStringLiteral("brew 1 7 0 2 69\n"
-                                    "brew 3 9 0 1 74\n"
-                                    "brew 3 10 0 1 39\n"
                                     "brew 1 4 9 1 248\n"
                                     "brew 3 5 10 1 129\n"
+                                    "brew 3 9 10 1 113\n"
                                     "brew 5 8 10 1 148\n"
                                     "total 776\n"
                                     "greedy 753\n"

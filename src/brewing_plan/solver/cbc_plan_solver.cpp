@@ -2,13 +2,18 @@
 // type stays in this file; the rest of the program sees only PlanSolver.
 //
 // Tens of thousands of recipes make one branch and cut over all of them
-// slow, so the search is narrowed by the linear relaxation: a recipe whose
-// reduced cost exceeds (LP bound − best total) cannot be in any better plan.
-// The integer program runs first over the recipes the relaxation likes most
-// (a good plan quickly), then over every recipe that could still improve
-// that plan; the optimum over that set is proven for all.
+// slow, and the plain linear relaxation is loose where odd stocks are shared
+// (three pairs brewed 2.5 times each). So the relaxation over every recipe
+// is first tightened by odd-set cuts; its reduced costs then say how much a
+// brew of each recipe costs the bound. A plan worth at least T uses only the
+// recipes that cost less than bound − T, so the search runs in steps over
+// small sets: find the best plan worth at least T among them, or prove there
+// is none (then T − 1 is a bound for all), and lower T by a growing reach.
+// The first plan found this way is proven best.
 
 #include "brewing_plan/plan_solver.h"
+
+#include "brewing_plan/odd_set_cuts.h"
 
 #include <CbcEventHandler.hpp>
 #include <CbcHeuristic.hpp>
@@ -19,7 +24,6 @@
 #include <CglClique.hpp>
 #include <CglGomory.hpp>
 #include <CglKnapsackCover.hpp>
-#include <CglMixedIntegerRounding2.hpp>
 #include <CglProbing.hpp>
 #include <CoinError.hpp>
 #include <OsiClpSolverInterface.hpp>
@@ -36,18 +40,33 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// How many recipes the first, narrowest integer program takes.
-constexpr std::size_t kFirstSetSize = 1500;
+// Rounds of odd-set cuts on the relaxation, and cuts added per round.
+constexpr int kCutRounds = 40;
+constexpr std::size_t kCutsPerRound = 50;
+// The first step looks for plans within this share of the bound; each
+// further step doubles the reach.
+constexpr double kFirstReachShare = 1e-4;
+// A step may take this share of the time limit before a plain search for a
+// good plan over the kPlanSetSize cheapest recipes gets kPlanShare of it.
+constexpr double kStepShare = 0.3;
+constexpr double kPlanShare = 0.3;
+constexpr std::size_t kPlanSetSize = 1500;
+// Slack for the relaxation's rounding errors wherever its bound or reduced
+// costs decide what is proven: totals are whole, so this costs nothing.
+constexpr double kTolerance = 1e-4;
 
 bool isCancelled(const PlanSolveControl &control) {
     return control.cancel != nullptr && control.cancel->load(std::memory_order_relaxed);
 }
 
-// Stops the search on cancel and reports the best total now and then.
+// Stops the search on cancel and reports the best total now and then: the
+// plan kept so far, or a better one found now (a plan below the step's
+// target is thrown away, so it is not reported).
 class ControlHandler final : public CbcEventHandler {
   public:
-    ControlHandler(const PlanSolveControl &control, std::int64_t globalBound)
-        : m_control(control), m_globalBound(globalBound) {}
+    ControlHandler(const PlanSolveControl &control, std::int64_t kept, std::int64_t target,
+                   std::int64_t globalBound)
+        : m_control(control), m_kept(kept), m_target(target), m_globalBound(globalBound) {}
 
     CbcAction event(CbcEvent whichEvent) override {
         if (isCancelled(m_control)) {
@@ -60,8 +79,10 @@ class ControlHandler final : public CbcEventHandler {
             (found || now - m_lastReport > std::chrono::milliseconds(250))) {
             m_lastReport = now;
             const double best = model_->getObjValue();
-            if (std::isfinite(best) && std::abs(best) < 1e15)
-                m_control.progress(std::llround(-best), m_globalBound);
+            std::int64_t total = m_kept;
+            if (std::isfinite(best) && std::abs(best) < 1e15 && std::llround(-best) >= m_target)
+                total = std::max(total, std::int64_t(std::llround(-best)));
+            m_control.progress(total, m_globalBound);
         }
         return noAction;
     }
@@ -71,16 +92,17 @@ class ControlHandler final : public CbcEventHandler {
 
   private:
     const PlanSolveControl &m_control;
+    std::int64_t m_kept;
+    std::int64_t m_target;
     std::int64_t m_globalBound;
     Clock::time_point m_lastReport{};
     bool m_cancelled = false;
 };
 
-// The integer program over a subset of the recipes.
+// One step of the search over the recipes whose loss is within reach.
 struct SubResult {
-    std::vector<std::int32_t> times; // over the subset; empty when nothing was found
-    std::int64_t bound = 0;          // proven bound over the subset
-    bool proven = false;
+    std::vector<std::int32_t> times; // over the subset; empty when no plan reached the target
+    bool complete = false;           // searched to the end: times is the best plan ≥ target, or none exists
     bool cancelled = false;
 };
 
@@ -115,11 +137,36 @@ void loadModel(std::span<const PlanRecipe> recipes, std::span<const std::int32_t
                    rowUpper.data());
 }
 
+// Adds a cut over the recipe list to a model over `columns` (position of
+// each recipe in the model, -1 when absent); a cut left empty is skipped.
+void addCut(const OddSetCut &cut, std::span<const int> position, OsiClpSolverInterface &lp) {
+    std::vector<int> index;
+    std::vector<double> value;
+    for (std::size_t k = 0; k < cut.columns.size(); ++k) {
+        const int at = position[std::size_t(cut.columns[k])];
+        if (at >= 0) {
+            index.push_back(at);
+            value.push_back(cut.coefficients[k]);
+        }
+    }
+    if (!index.empty())
+        lp.addRow(static_cast<int>(index.size()), index.data(), value.data(), -COIN_DBL_MAX, cut.rhs);
+}
+
+// The best plan worth at least `target` over `columns`, the odd-set cuts
+// found at the root included; a plan below the target is cut off at once.
+// kept is the total of the plan in hand, for the progress reports.
 SubResult solveSubset(std::span<const PlanRecipe> recipes, std::span<const std::int32_t> stock,
-                      std::span<const std::size_t> columns, const BrewingPlan &incumbent, double seconds,
-                      std::int64_t globalBound, const PlanSolveControl &control) {
+                      std::span<const std::size_t> columns, std::span<const OddSetCut> cuts,
+                      std::int64_t target, std::int64_t kept, double seconds, std::int64_t globalBound,
+                      const PlanSolveControl &control) {
     OsiClpSolverInterface lp;
     loadModel(recipes, stock, columns, lp);
+    std::vector<int> position(recipes.size(), -1);
+    for (std::size_t c = 0; c < columns.size(); ++c)
+        position[columns[c]] = static_cast<int>(c);
+    for (const OddSetCut &cut : cuts)
+        addCut(cut, position, lp);
     const int cols = static_cast<int>(columns.size());
     for (int c = 0; c < cols; ++c)
         lp.setInteger(c);
@@ -132,6 +179,7 @@ SubResult solveSubset(std::span<const PlanRecipe> recipes, std::span<const std::
     // Totals are integers: a plan is better only by a whole unit.
     model.setCutoffIncrement(0.999);
     model.setAllowableGap(0.999);
+    model.setCutoff(-double(target) + 0.5);
 
     CglProbing probing;
     probing.setUsingObjective(1);
@@ -145,8 +193,6 @@ SubResult solveSubset(std::span<const PlanRecipe> recipes, std::span<const std::
     clique.setStarCliqueReport(false);
     clique.setRowCliqueReport(false);
     model.addCutGenerator(&clique, -1, "Clique");
-    CglMixedIntegerRounding2 mir;
-    model.addCutGenerator(&mir, -1, "MIR2");
     CbcRounding rounding(model);
     model.addHeuristic(&rounding);
     CbcHeuristicDiveCoefficient dive(model);
@@ -156,29 +202,70 @@ SubResult solveSubset(std::span<const PlanRecipe> recipes, std::span<const std::
     CbcHeuristicRINS rins(model);
     model.addHeuristic(&rins);
 
-    std::vector<double> start(columns.size());
-    for (std::size_t c = 0; c < columns.size(); ++c)
-        start[c] = incumbent.times[columns[c]];
-    model.setBestSolution(start.data(), cols, -double(incumbent.total), true);
-
-    ControlHandler handler(control, globalBound);
+    ControlHandler handler(control, kept, target, globalBound);
     model.passInEventHandler(&handler);
     model.branchAndBound();
 
     SubResult out;
     const auto *used = dynamic_cast<const ControlHandler *>(model.getEventHandler());
     out.cancelled = used != nullptr && used->cancelled();
-    out.proven = model.isProvenOptimal() && !out.cancelled && !model.isSecondsLimitReached();
+    out.complete = (model.isProvenOptimal() || model.isProvenInfeasible()) && !out.cancelled &&
+                   !model.isSecondsLimitReached();
     if (const double *best = model.bestSolution()) {
         out.times.resize(columns.size());
         for (std::size_t c = 0; c < columns.size(); ++c)
             out.times[c] = static_cast<std::int32_t>(std::llround(best[c]));
     }
-    const double possible = model.getBestPossibleObjValue();
-    out.bound = std::isfinite(possible) && std::abs(possible) < 1e15
-                    ? static_cast<std::int64_t>(std::floor(-possible + 1e-6))
-                    : std::numeric_limits<std::int64_t>::max();
     return out;
+}
+
+// The linear relaxation over every recipe, tightened by rounds of odd-set
+// cuts; its optimum bounds every plan.
+struct Relaxation {
+    OsiClpSolverInterface lp;
+    std::vector<OddSetCut> cuts;
+    bool solved = false;
+};
+
+void solveRelaxation(std::span<const PlanRecipe> recipes, std::span<const std::int32_t> stock,
+                     Clock::time_point deadline, const PlanSolveControl &control, Relaxation &relaxation) {
+    std::vector<std::size_t> all(recipes.size());
+    for (std::size_t r = 0; r < all.size(); ++r)
+        all[r] = r;
+    OsiClpSolverInterface &lp = relaxation.lp;
+    loadModel(recipes, stock, all, lp);
+    lp.setHintParam(OsiDoPresolveInInitial, true, OsiHintTry);
+    lp.setHintParam(OsiDoDualInInitial, false, OsiHintTry);
+    lp.initialSolve();
+    if (!lp.isProvenOptimal())
+        return;
+    relaxation.solved = true;
+
+    std::vector<std::vector<std::int32_t>> columnRows(recipes.size());
+    std::vector<std::int64_t> upper(recipes.size());
+    for (std::size_t r = 0; r < recipes.size(); ++r) {
+        const TPotionRec &rec = recipes[r].rec;
+        columnRows[r].assign(rec.Items.begin(), rec.Items.begin() + rec.ItemCount);
+        upper[r] = MaxBrews(rec, stock);
+    }
+    const OddSetSeparator separator(std::move(columnRows),
+                                    std::vector<std::int64_t>(stock.begin(), stock.end()), std::move(upper));
+    std::vector<int> position(recipes.size());
+    for (std::size_t r = 0; r < position.size(); ++r)
+        position[r] = static_cast<int>(r);
+    for (int round = 0; round < kCutRounds && Clock::now() < deadline && !isCancelled(control); ++round) {
+        const auto found = separator.separate(std::span(lp.getColSolution(), recipes.size()), kCutsPerRound);
+        if (found.empty())
+            break;
+        for (const OddSetCut &cut : found)
+            addCut(cut, position, lp);
+        relaxation.cuts.insert(relaxation.cuts.end(), found.begin(), found.end());
+        lp.resolve();
+        if (!lp.isProvenOptimal()) {
+            relaxation.solved = false;
+            return;
+        }
+    }
 }
 
 class CbcPlanSolver final : public PlanSolver {
@@ -220,43 +307,78 @@ PlanSolveResult CbcPlanSolver::solveChecked(std::span<const PlanRecipe> recipes,
     if (recipes.empty())
         return result;
 
-    // The linear relaxation over every recipe: its optimum bounds every
-    // plan, its reduced costs say which recipes may take part in a better one.
-    std::vector<std::size_t> all(recipes.size());
-    for (std::size_t r = 0; r < all.size(); ++r)
-        all[r] = r;
-    OsiClpSolverInterface relaxation;
-    loadModel(recipes, stock, all, relaxation);
-    relaxation.setHintParam(OsiDoPresolveInInitial, true, OsiHintTry);
-    relaxation.setHintParam(OsiDoDualInInitial, false, OsiHintTry);
-    relaxation.initialSolve();
-    if (!relaxation.isProvenOptimal()) {
+    Relaxation relaxation;
+    solveRelaxation(recipes, stock, deadline, control, relaxation);
+    if (!relaxation.solved) {
         result.status = PlanSolveStatus::Failed;
         result.error = QStringLiteral("linear relaxation not solved");
         result.bound = std::numeric_limits<std::int64_t>::max();
         return result;
     }
-    std::int64_t bound = static_cast<std::int64_t>(std::floor(-relaxation.getObjValue() + 1e-6));
-    const double *reduced = relaxation.getReducedCost();
+    const double lpBound = -relaxation.lp.getObjValue();
+    std::int64_t bound = static_cast<std::int64_t>(std::floor(lpBound + kTolerance));
     // Loss of the bound per brew; recipes at their upper bound lose nothing.
+    const double *reduced = relaxation.lp.getReducedCost();
     std::vector<double> loss(recipes.size());
     for (std::size_t r = 0; r < loss.size(); ++r)
         loss[r] = std::max(reduced[r], 0.0);
-    std::vector<double> sorted = loss;
-    double threshold = 0.0;
-    if (sorted.size() > kFirstSetSize) {
-        std::nth_element(sorted.begin(), sorted.begin() + kFirstSetSize, sorted.end());
-        threshold = sorted[kFirstSetSize];
-    } else {
-        threshold = *std::max_element(sorted.begin(), sorted.end());
-    }
 
     if (control.progress)
         control.progress(result.plan.total, bound);
+
+    // Runs one integer program over the recipes whose loss is at most
+    // `within` and folds what it proves into the plan and the bound.
+    // Returns false when it stopped before the end (time, cancel) or its
+    // plan did not hold up.
+    const auto runStep = [&](double within, std::size_t largest, std::int64_t target, double seconds) {
+        std::vector<std::size_t> columns;
+        double outside = std::numeric_limits<double>::infinity();
+        for (std::size_t r = 0; r < recipes.size(); ++r) {
+            if (loss[r] <= within)
+                columns.push_back(r);
+            else
+                outside = std::min(outside, loss[r]);
+        }
+        if (columns.size() > largest) {
+            // Keep the `largest` cheapest; the first one left out sets the reach.
+            std::nth_element(columns.begin(), columns.begin() + std::ptrdiff_t(largest), columns.end(),
+                             [&](std::size_t x, std::size_t y) { return loss[x] < loss[y]; });
+            outside = loss[columns[largest]];
+            columns.resize(largest);
+            std::sort(columns.begin(), columns.end());
+        }
+        const SubResult sub = solveSubset(recipes, stock, columns, relaxation.cuts, target, result.plan.total,
+                                          seconds, bound, control);
+        if (!sub.times.empty()) {
+            BrewingPlan found;
+            found.times.assign(recipes.size(), 0);
+            for (std::size_t c = 0; c < columns.size(); ++c)
+                found.times[columns[c]] = sub.times[c];
+            found.total = PlanTotal(recipes, found.times);
+            // A rounded answer must still fit the stock and be better; if it
+            // does not, the step proves nothing.
+            if (found.total <= result.plan.total || !PlanFitsStock(recipes, found.times, stock))
+                return false;
+            result.plan = std::move(found);
+        }
+        if (!sub.complete)
+            return false;
+        // A plan using a recipe left out is worth at most lpBound − outside,
+        // so every plan worth `covered` or more was in the set, and the set
+        // holds none worth target or more beyond the best one found.
+        const std::int64_t covered =
+            std::isfinite(outside) ? static_cast<std::int64_t>(std::floor(lpBound - outside + kTolerance)) + 1
+                                   : std::numeric_limits<std::int64_t>::min();
+        const std::int64_t proven = std::max(target, covered) - 1;
+        bound = std::min(bound, std::max(proven, result.plan.total));
+        return true;
+    };
+
+    double reach = std::max(1.0, lpBound * kFirstReachShare);
+    bool searchedForPlan = false;
     for (;;) {
         const double seconds = std::chrono::duration<double>(deadline - Clock::now()).count();
-        const auto room = double(bound - result.plan.total);
-        if (room < 1.0) {
+        if (bound <= result.plan.total) {
             result.status = PlanSolveStatus::Optimal;
             result.bound = result.plan.total;
             return result;
@@ -266,45 +388,32 @@ PlanSolveResult CbcPlanSolver::solveChecked(std::span<const PlanRecipe> recipes,
             result.bound = bound;
             return result;
         }
-        // Complete: the set holds every recipe that could be in a better plan.
-        const bool complete = threshold >= room;
-        const double cut = complete ? room + 1e-6 : threshold;
-        std::vector<std::size_t> columns;
-        for (std::size_t r = 0; r < recipes.size(); ++r) {
-            if (loss[r] <= cut || result.plan.times[r] > 0)
-                columns.push_back(r);
-        }
-        const SubResult sub = solveSubset(recipes, stock, columns, result.plan, seconds, bound, control);
-        if (!sub.times.empty()) {
-            BrewingPlan found;
-            found.times.assign(recipes.size(), 0);
-            for (std::size_t c = 0; c < columns.size(); ++c)
-                found.times[columns[c]] = sub.times[c];
-            found.total = PlanTotal(recipes, found.times);
-            // A rounded answer must still fit the stock and be better.
-            if (found.total > result.plan.total && PlanFitsStock(recipes, found.times, stock))
-                result.plan = std::move(found);
-        }
-        if (complete) {
-            // A better plan lies in this set, so its bound holds for all.
-            bound = std::min(bound, std::max(sub.bound, result.plan.total));
-            if (sub.proven)
-                bound = result.plan.total;
+        // A plan worth at least target uses no recipe that loses more than
+        // lpBound − target, so the step needs only the recipes within that.
+        std::int64_t target = static_cast<std::int64_t>(std::ceil(lpBound - reach - 1e-6));
+        target = std::clamp(target, result.plan.total + 1, bound);
+        const double within = lpBound - double(target) + kTolerance;
+        const double stepSeconds =
+            searchedForPlan ? seconds : std::min(seconds, kStepShare * control.timeLimitSeconds);
+        if (runStep(within, recipes.size(), target, stepSeconds)) {
+            reach *= 2.0;
+        } else if (searchedForPlan || isCancelled(control)) {
+            // Out of time, cancelled, or the solver gave up: keep what is proven.
+            result.status = isCancelled(control) ? PlanSolveStatus::Cancelled : PlanSolveStatus::TimeLimit;
+            result.bound = bound;
+            return result;
+        } else {
+            // Close to the bound the search is slow: find a good plan among
+            // the recipes the relaxation likes most, then go on from it.
+            searchedForPlan = true;
+            const double planSeconds =
+                std::min(std::chrono::duration<double>(deadline - Clock::now()).count(),
+                         kPlanShare * control.timeLimitSeconds);
+            runStep(std::numeric_limits<double>::infinity(), kPlanSetSize, result.plan.total + 1,
+                    planSeconds);
         }
         if (control.progress)
             control.progress(result.plan.total, bound);
-        if (complete && sub.proven) {
-            result.status = PlanSolveStatus::Optimal;
-            result.bound = result.plan.total;
-            return result;
-        }
-        if (!sub.proven) {
-            result.status = sub.cancelled ? PlanSolveStatus::Cancelled : PlanSolveStatus::TimeLimit;
-            result.bound = bound;
-            return result;
-        }
-        // The narrow set gave a good plan; the next set is the complete one.
-        threshold = room;
     }
 }
 

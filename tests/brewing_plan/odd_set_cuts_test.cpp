@@ -1,0 +1,216 @@
+// Odd-set cuts and the exact solver on abstract packing programs: a cut
+// that removes an integer plan, or a solver that trusts one, shows up as a
+// total below the true best found by dynamic programming over the stock.
+
+#include "brewing_plan/brewing_plan.h"
+#include "brewing_plan/odd_set_cuts.h"
+#include "brewing_plan/plan_solver.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <random>
+#include <unordered_map>
+
+namespace qor {
+namespace {
+
+struct Packing {
+    std::vector<std::vector<std::int32_t>> columnRows;
+    std::vector<std::int64_t> stock;
+    std::vector<std::int64_t> upper;
+    std::vector<std::int64_t> value;
+};
+
+Packing randomPacking(std::mt19937_64 &rng, int rows, int columns, int maxStock, int smallest = 2) {
+    Packing p;
+    for (int i = 0; i < rows; ++i)
+        p.stock.push_back(std::uniform_int_distribution<int>(1, maxStock)(rng));
+    std::vector<std::int32_t> all(std::size_t(rows), 0);
+    for (int i = 0; i < rows; ++i)
+        all[std::size_t(i)] = i;
+    for (int c = 0; c < columns; ++c) {
+        std::shuffle(all.begin(), all.end(), rng);
+        const int size = std::uniform_int_distribution<int>(smallest, 3)(rng);
+        std::vector<std::int32_t> used(all.begin(), all.begin() + size);
+        std::sort(used.begin(), used.end());
+        std::int64_t most = maxStock;
+        for (std::int32_t i : used)
+            most = std::min(most, p.stock[std::size_t(i)]);
+        p.columnRows.push_back(used);
+        p.upper.push_back(most);
+        // Few distinct values, so that ties between plans are common.
+        p.value.push_back(std::uniform_int_distribution<int>(1, 12)(rng) * 5);
+    }
+    return p;
+}
+
+// The best Σ weight·x over all integer plans of the packing, by dynamic
+// programming over (column, stock left).
+std::int64_t bestIntegerPlan(const Packing &p, std::span<const std::int64_t> weight) {
+    std::unordered_map<std::uint64_t, std::int64_t> memo;
+    std::vector<std::int64_t> left = p.stock;
+    std::function<std::int64_t(std::size_t)> best = [&](std::size_t c) -> std::int64_t {
+        if (c == p.columnRows.size())
+            return 0;
+        std::uint64_t key = c;
+        for (std::int64_t l : left)
+            key = key * 16 + std::uint64_t(l);
+        if (const auto at = memo.find(key); at != memo.end())
+            return at->second;
+        std::int64_t most = p.upper[c];
+        for (std::int32_t i : p.columnRows[c])
+            most = std::min(most, left[std::size_t(i)]);
+        std::int64_t result = std::numeric_limits<std::int64_t>::min();
+        for (std::int64_t n = 0; n <= most; ++n) {
+            for (std::int32_t i : p.columnRows[c])
+                left[std::size_t(i)] -= n;
+            result = std::max(result, weight[c] * n + best(c + 1));
+            for (std::int32_t i : p.columnRows[c])
+                left[std::size_t(i)] += n;
+        }
+        memo.emplace(key, result);
+        return result;
+    };
+    return best(0);
+}
+
+// The cut's coefficients over every column (zero where it has none).
+std::vector<std::int64_t> denseCoefficients(const OddSetCut &cut, std::size_t columns) {
+    std::vector<std::int64_t> dense(columns, 0);
+    for (std::size_t k = 0; k < cut.columns.size(); ++k)
+        dense[std::size_t(cut.columns[k])] = std::llround(cut.coefficients[k]);
+    return dense;
+}
+
+TEST(OddSetCuts, ThreePairsOnOddStocksGiveTheTriangleCut) {
+    // Rows 0, 1, 2 with stock 5; pairs 0-1, 0-2, 1-2; a triple 0-1-2 and a
+    // pair 2-3 that leaves the set.
+    const std::vector<std::vector<std::int32_t>> columns{{0, 1}, {0, 2}, {1, 2}, {0, 1, 2}, {2, 3}};
+    OddSetSeparator separator(columns, {5, 5, 5, 5}, {5, 5, 5, 5, 5});
+    const std::vector<double> half{2.5, 2.5, 2.5, 0.0, 0.0};
+    const auto cuts = separator.separate(half, 10);
+    ASSERT_FALSE(cuts.empty());
+    const OddSetCut &cut = cuts.front();
+    EXPECT_DOUBLE_EQ(cut.violation, 0.5);
+    EXPECT_DOUBLE_EQ(cut.rhs, 7.0);
+    // Each pair inside counts once, so does the triple; 2-3 has one row inside.
+    EXPECT_EQ(denseCoefficients(cut, columns.size()), (std::vector<std::int64_t>{1, 1, 1, 1, 0}));
+
+    // Even stocks: three of each pair is an integer plan, nothing may cut it.
+    OddSetSeparator even(columns, {6, 6, 6, 6}, {6, 6, 6, 6, 6});
+    EXPECT_TRUE(even.separate(std::vector<double>{3.0, 3.0, 3.0, 0.0, 0.0}, 10).empty());
+    // An integer plan is never cut off.
+    EXPECT_TRUE(separator.separate(std::vector<double>{2.0, 3.0, 2.0, 0.0, 0.0}, 10).empty());
+}
+
+TEST(OddSetCuts, NoCutRemovesAnIntegerPlanAndViolationsAreExact) {
+    std::mt19937_64 rng(1812);
+    int separated = 0;
+    for (int round = 0; round < 400; ++round) {
+        const Packing p = randomPacking(rng, 5 + round % 3, 7 + round % 5, 3);
+        OddSetSeparator separator(p.columnRows, p.stock, p.upper);
+        std::uniform_real_distribution<double> unit(0.0, 1.0);
+        SCOPED_TRACE(round);
+
+        // Cuts of random sets, with and without bound rows.
+        for (int k = 0; k < 6; ++k) {
+            std::vector<std::int32_t> rows;
+            for (std::int32_t i = 0; i < std::int32_t(p.stock.size()); ++i) {
+                if (unit(rng) < 0.5)
+                    rows.push_back(i);
+            }
+            std::vector<std::int32_t> bounds;
+            for (std::int32_t c = 0; c < std::int32_t(p.upper.size()); ++c) {
+                if (unit(rng) < 0.2)
+                    bounds.push_back(c);
+            }
+            const OddSetCut cut = separator.cutOf(rows, bounds);
+            const auto weight = denseCoefficients(cut, p.columnRows.size());
+            EXPECT_LE(bestIntegerPlan(p, weight), std::llround(cut.rhs));
+        }
+
+        // Cuts separated from fractional plans that fill the stock in halves,
+        // as the relaxation's vertices often do.
+        std::vector<double> x(p.columnRows.size(), 0.0);
+        std::vector<double> left(p.stock.begin(), p.stock.end());
+        std::vector<std::size_t> order(x.size());
+        for (std::size_t c = 0; c < order.size(); ++c)
+            order[c] = c;
+        for (int pass = 0; pass < 8; ++pass) {
+            std::shuffle(order.begin(), order.end(), rng);
+            for (std::size_t c : order) {
+                double room = double(p.upper[c]) - x[c];
+                for (std::int32_t i : p.columnRows[c])
+                    room = std::min(room, left[std::size_t(i)]);
+                const double step = std::min(room, unit(rng) < 0.5 ? 0.5 : 1.0);
+                x[c] += step;
+                for (std::int32_t i : p.columnRows[c])
+                    left[std::size_t(i)] -= step;
+            }
+        }
+        for (const OddSetCut &cut : separator.separate(x, 20, 0.01)) {
+            const auto weight = denseCoefficients(cut, p.columnRows.size());
+            EXPECT_LE(bestIntegerPlan(p, weight), std::llround(cut.rhs));
+            double lhs = 0.0;
+            for (std::size_t c = 0; c < x.size(); ++c)
+                lhs += double(weight[c]) * x[c];
+            EXPECT_NEAR(lhs - cut.rhs, cut.violation, 1e-9);
+            EXPECT_GT(cut.violation, 0.0);
+            ++separated;
+        }
+    }
+    // The fractional plans must actually have been cut, or half the test is idle.
+    EXPECT_GT(separated, 15);
+}
+
+TEST(OddSetCuts, ExactSolverMatchesDynamicProgrammingOnOddStocks) {
+    std::mt19937_64 rng(74188);
+    const auto solver = CreatePlanSolver();
+    int beatGreedy = 0;
+    int loose = 0;
+    for (int round = 0; round < 30; ++round) {
+        // Mostly triples: their relaxation stays loose after the cuts.
+        const Packing p = randomPacking(rng, 9, 30 + round, 2 + round % 2, round % 3 == 0 ? 2 : 3);
+        std::vector<PlanRecipe> recipes;
+        for (std::size_t c = 0; c < p.columnRows.size(); ++c) {
+            PlanRecipe r;
+            r.rec.ItemCount = std::int32_t(p.columnRows[c].size());
+            std::copy(p.columnRows[c].begin(), p.columnRows[c].end(), r.rec.Items.begin());
+            r.value = p.value[c];
+            recipes.push_back(r);
+        }
+        const std::vector<std::int32_t> stock(p.stock.begin(), p.stock.end());
+        const BrewingPlan greedy = GreedyPlan(recipes, stock);
+        // Progress must never claim more than any plan reaches, nor less as a bound.
+        std::int64_t firstBound = -1;
+        std::int64_t mostReported = 0;
+        std::int64_t leastBound = std::numeric_limits<std::int64_t>::max();
+        PlanSolveControl control;
+        control.progress = [&](std::int64_t total, std::int64_t bound) {
+            if (firstBound < 0)
+                firstBound = bound;
+            mostReported = std::max(mostReported, total);
+            leastBound = std::min(leastBound, bound);
+        };
+        const PlanSolveResult exact = solver->solve(recipes, stock, greedy, control);
+        SCOPED_TRACE(round);
+        const std::int64_t best = bestIntegerPlan(p, p.value);
+        loose += firstBound > best;
+        EXPECT_EQ(exact.status, PlanSolveStatus::Optimal);
+        EXPECT_EQ(exact.plan.total, best);
+        EXPECT_EQ(exact.bound, best);
+        EXPECT_EQ(PlanTotal(recipes, exact.plan.times), best);
+        EXPECT_TRUE(PlanFitsStock(recipes, exact.plan.times, stock));
+        EXPECT_LE(mostReported, best);
+        EXPECT_GE(leastBound, best);
+        beatGreedy += best > greedy.total;
+    }
+    // Instances where greedy is already best would not test the search.
+    EXPECT_GT(beatGreedy, 10);
+    EXPECT_GT(loose, 5) << "the search below the relaxation's bound went untried";
+}
+
+} // namespace
+} // namespace qor
