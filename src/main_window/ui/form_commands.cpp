@@ -7,6 +7,7 @@
 #include "brewing_plan/ui/brewing_plan_window.h"
 #include "engine/effect_strength.h"
 #include "favorites/ui/favorites_list.h"
+#include "main_window/ui/help_panel.h"
 #include "main_window/settings_guard.h"
 #include "recipe_list/search_slots.h"
 #include "recipe_list/ui/alt_lists.h"
@@ -19,6 +20,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTabWidget>
@@ -45,6 +47,10 @@ void TFormMain::On_Click(QObject *sender) {
     }
     if (sender == StringGrid) {
         onGridSelection();
+        return;
+    }
+    if (sender == LbHelp) {
+        m_help->showSelectedTopic();
         return;
     }
     if (sender == PageControl) {
@@ -215,6 +221,8 @@ void TFormMain::On_Enter(QWidget *tab) {
         LbAltAmountEffects->resetRows();
         LbAltItemsList->setCurrentRow(st.AltSel.candidates);
         LbAltEffectsList->setCurrentRow(st.Alt.AltEffectRows.empty() ? -1 : 0);
+    } else if (tab == TabSheetHelp) {
+        m_help->enter(st.DataDir);
     } else if (tab == TabSheetFavorites && !m_enteredFavorites) {
         m_enteredFavorites = true;
         applyFavoritesTabSettings();

@@ -69,6 +69,7 @@ TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
     buildRegions();
     buildMenus();
     connectControls();
+    buildKeyboard();
     // Application-wide, as the hint option is; removed with the window.
     qApp->installEventFilter(new HintSwitch(command("MenuShowHints"), this));
     FormCreate();
@@ -147,15 +148,6 @@ bool TFormMain::eventFilter(QObject *watched, QEvent *event) {
         auto *mouse = static_cast<QMouseEvent *>(event);
         if (watched == LBPotion->viewport())
             m_lbPotionPressPoint = mouse->position().toPoint();
-        break;
-    }
-    case QEvent::KeyPress: {
-        auto *key = static_cast<QKeyEvent *>(event);
-        if (key->key() == Qt::Key_Escape && (watched == LBPotion || watched == StringGrid) && FullScreen &&
-            FullScreen->isVisible()) {
-            FullScreen->close();
-            return true;
-        }
         break;
     }
     case QEvent::FocusOut:

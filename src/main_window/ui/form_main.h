@@ -51,7 +51,11 @@ class ChooserComboBox;
 class EffectInfoList;
 class FavoritesList;
 class FullScreenWindow;
+class HelpPanel;
 class ItemPicturesSource;
+class KeyRouter;
+class RecipeFinder;
+class WheelRouter;
 class ItemsInfoList;
 class PotionHeader;
 class PotionListView;
@@ -287,6 +291,13 @@ class TFormMain : public QMainWindow, private FormControls {
     QHash<const QAction *, const MenuCommand *> m_commandRows;
     QPointer<QWidget> m_localMenuTarget;
     ReferenceTablePanel *m_grid = nullptr;
+
+    // Keyboard, wheel, help page and find dialog (form_keyboard.cpp).
+    void buildKeyboard();
+    KeyRouter *m_keys = nullptr;
+    WheelRouter *m_wheel = nullptr;
+    HelpPanel *m_help = nullptr;
+    RecipeFinder *m_finder = nullptr;
 };
 
 } // namespace qor

@@ -5,6 +5,7 @@
 #include "main_window/ui/form_main.h"
 
 #include "main_window/stored_geometry.h"
+#include "main_window/ui/help_panel.h"
 #include "main_window/ui/reference_table_panel.h"
 
 #include "recipe_list/ui/chooser_combo.h"
@@ -165,6 +166,7 @@ void TFormMain::collectSettings() {
     for (int k = 0; k < HeaderEffInfo->count() && k < static_cast<int>(s.headerEffInfoWidths.size()); ++k)
         s.headerEffInfoWidths[static_cast<std::size_t>(k)] = HeaderEffInfo->sectionSize(k);
     m_grid->collectColumnWidths(s.gridColumnWidths);
+    m_help->collectSettings();
 
     b.setGridSortCode(m_state->Grid.GridSortCode);
     b.setGridFindCol(m_state->Grid.GridFindCol);

@@ -171,11 +171,9 @@ void TFormMain::FormCreate() {
     RefreshPanelCount();
     m_grid->fill(st.Settings.gridColumnWidths);
 
+    // The stored row, or the first data row when none was stored.
     const int selRow = st.Settings.block.gridSelRow();
-    if (selRow > 0 && selRow < st.Grid.rowCount())
-        m_grid->showRow(selRow);
-    else
-        onGridSelection();
+    m_grid->showInGrid(selRow > 0 && selRow < st.Grid.rowCount() ? selRow : 1, 0, true);
 
     On_Popup(PopupMenuLB);
     On_Popup(PopupMenuLBFavorites);
