@@ -68,6 +68,8 @@ HelpPanel::HelpPanel(QListWidget *list, QPlainTextEdit *memo, QSplitter *splitte
       m_settings(settings) {
     m_list->setItemDelegate(new HelpTitleDelegate(m_itemHeight, m_list));
     m_list->setUniformItemSizes(true);
+    // A title wider than the list shows whole in its hint instead.
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
 void HelpPanel::enter(const QString &dataDir) {
