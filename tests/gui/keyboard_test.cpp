@@ -213,6 +213,50 @@ TEST_F(KeyboardTest, KeysWithModifiersNeverTakePartInQuickFind) {
     EXPECT_TRUE(FormMainTestAccess::keys(*form).findBuffer().text.isEmpty());
 }
 
+TEST_F(KeyboardTest, TypingInAnOpenDropDownFindsAsWell) {
+    const QStringList &names = st().Data.EffectNamesUp;
+    const QChar letter = letterWithEntries(names, 1);
+    ASSERT_FALSE(letter.isNull());
+    ChooserComboBox *combo = ui().CbEffect[4];
+    combo->showPopup();
+    ASSERT_TRUE(combo->view()->isVisible());
+    type(combo->view(), latinKeyOf(letter));
+    const int found = entriesStartingWith(names, QString(letter)).front();
+    EXPECT_EQ(combo->currentIndex(), found);
+    EXPECT_EQ(combo->view()->currentIndex().row(), found);
+    EXPECT_EQ(st().Conditions.WantedEffect[4], found);
+    combo->hidePopup();
+}
+
+TEST_F(KeyboardTest, ArrowsScrollTheRecipeListWithoutMovingTheSelection) {
+    ASSERT_GT(fillRecipeList(30), 0);
+    PotionListView *list = ui().LBPotion;
+    const int selected = list->currentRow();
+    list->setTopIndex(5);
+    type(list, Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(list->topIndex(), 6);
+    type(list, Qt::Key_Up, Qt::ControlModifier);
+    type(list, Qt::Key_Up, Qt::ControlModifier);
+    EXPECT_EQ(list->topIndex(), 4);
+    EXPECT_EQ(list->currentRow(), selected);
+
+    // With the horizontal bar shown, Left and Right move the list sideways.
+    QAction *bar = form->action(QStringLiteral("MenuScrollForLBox"));
+    if (!bar->isChecked())
+        bar->trigger();
+    QScrollBar *sideways = ui().ScrollBarLB;
+    ASSERT_TRUE(sideways->isVisible());
+    sideways->setMaximum(500);
+    type(list, Qt::Key_Right);
+    EXPECT_EQ(sideways->value(), 100);
+    type(list, Qt::Key_Right, Qt::ControlModifier);
+    EXPECT_EQ(sideways->value(), 500);
+    type(list, Qt::Key_Left);
+    EXPECT_EQ(sideways->value(), 400);
+    type(list, Qt::Key_Left, Qt::ControlModifier);
+    EXPECT_EQ(sideways->value(), 0);
+}
+
 TEST_F(KeyboardTest, DigitBookmarksInTheRecipeList) {
     ASSERT_GT(fillRecipeList(4), 0);
     PotionListView *list = ui().LBPotion;

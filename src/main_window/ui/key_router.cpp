@@ -94,8 +94,14 @@ void KeyRouter::attach(QWidget *mainWindow) {
     controls << u.ComboBoxCost_Min << u.ComboBoxCost_Max << u.ComboBoxMainAlchPercCount << u.LbAltEffectsList
              << u.LbAltAmountItems << u.LbAltItemsList << u.LbAltAmountEffects << u.LBFavorites << u.LBPotion
              << u.StringGrid;
-    for (QWidget *w : controls)
+    for (QWidget *w : controls) {
         w->installEventFilter(this);
+        // An open drop-down list has the keys; typing there finds as well.
+        if (auto *combo = qobject_cast<ChooserComboBox *>(w)) {
+            combo->view()->installEventFilter(this);
+            m_dropDowns.insert(combo->view(), combo);
+        }
+    }
     // The window sees the keys no control took (Ctrl+Tab from anywhere);
     // the inner tab widget would otherwise turn its own pages on Ctrl+Tab.
     mainWindow->installEventFilter(this);
@@ -124,6 +130,8 @@ bool KeyRouter::eventFilter(QObject *watched, QEvent *event) {
     }
     if (!m_state.CommandsReady)
         return false;
+    if (ChooserComboBox *combo = m_dropDowns.value(watched))
+        return quickFind(combo, physicalKeyOf(*key), modifiers);
     const int code = key->key() == Qt::Key_Backtab ? int(Qt::Key_Tab) : physicalKeyOf(*key);
     return On_KeyDown(watched, code, modifiers);
 }
@@ -226,6 +234,8 @@ void KeyRouter::selectEntry(QObject *sender, int index, bool runCommand) {
             if (index >= combo->count())
                 return;
             combo->setCurrentIndex(index);
+            if (combo->view()->isVisible())
+                combo->view()->setCurrentIndex(combo->model()->index(index, combo->modelColumn()));
         }
     }
     if (runCommand && m_hooks.runCommand)

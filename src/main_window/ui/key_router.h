@@ -11,6 +11,7 @@
 #include "main_window/find_in_data.h"
 #include "main_window/quick_find.h"
 
+#include <QHash>
 #include <QObject>
 #include <QPointer>
 
@@ -81,6 +82,7 @@ class KeyRouter : public QObject {
     const QAction *m_startWithCurrent;
     KeyRouterHooks m_hooks;
     QPointer<QAbstractItemView> m_availableList;
+    QHash<const QObject *, ChooserComboBox *> m_dropDowns; // drop-down list -> its chooser
     FindBuffer m_buffer;
     Bookmarks m_bookmarks;
 };
