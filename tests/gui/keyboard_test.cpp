@@ -7,6 +7,7 @@
 #include "engine/search_from_effects.h"
 #include "main_window/find_key_letters.h"
 #include "main_window/settings_block.h"
+#include "main_window/ui/full_screen_window.h"
 #include "main_window/ui/key_router.h"
 #include "main_window/ui/platform_adapter.h"
 #include "recipe_list/ui/alt_lists.h"
@@ -17,6 +18,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QKeyEvent>
+#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -383,6 +385,40 @@ TEST_F(KeyboardTest, WheelMovesTheListTopRowAndScrollsTheGridByWholeRows) {
     EXPECT_EQ(grid->verticalScrollBar()->value(), 1);
     wheel(grid->viewport(), -120, Qt::AltModifier);
     EXPECT_EQ(grid->verticalScrollBar()->value(), 11);
+}
+
+TEST_F(KeyboardTest, EscapeInTheFullScreenTableBringsItBack) {
+    QTableView *grid = ui().StringGrid;
+    form->ToggleFullScreen(false);
+    ASSERT_NE(ui().FullScreen, nullptr);
+    ASSERT_TRUE(ui().FullScreen->isVisible());
+    ASSERT_EQ(grid->window(), ui().FullScreen);
+    type(grid, Qt::Key_Escape);
+    EXPECT_FALSE(ui().FullScreen->isVisible());
+    EXPECT_EQ(grid->window(), form.get());
+}
+
+TEST_F(KeyboardTest, WheelScrollsTheSidewaysBarAndTheHelpText) {
+    QAction *bar = form->action(QStringLiteral("MenuScrollForLBox"));
+    if (!bar->isChecked())
+        bar->trigger();
+    QScrollBar *sideways = ui().ScrollBarLB;
+    sideways->setMaximum(500);
+    sideways->setSingleStep(7);
+    wheel(sideways, -120, Qt::ShiftModifier);
+    EXPECT_EQ(sideways->value(), 21);
+    wheel(sideways, 120, Qt::AltModifier);
+    EXPECT_EQ(sideways->value(), 0);
+
+    ui().PageControl->setCurrentWidget(ui().TabSheetHelp);
+    QPlainTextEdit *memo = ui().MemoHelp;
+    memo->setPlainText(QStringLiteral("строка\n").repeated(200));
+    memo->verticalScrollBar()->setValue(0);
+    // One line per turn, whatever the modifiers.
+    wheel(memo->viewport(), -120, Qt::ControlModifier);
+    EXPECT_EQ(memo->verticalScrollBar()->value(), 1);
+    wheel(memo->viewport(), 120);
+    EXPECT_EQ(memo->verticalScrollBar()->value(), 0);
 }
 
 TEST_F(KeyboardTest, QuickFindInTheGridUsesTheFindColumn) {
