@@ -36,6 +36,9 @@ class OwnerDrawListView : public QListView {
     // State_HasFocus (the current item of a focused list).
     virtual void paintItem(QPainter &painter, const QRect &rect, int row, QStyle::State state) const = 0;
 
+    // Typing is the window's quick find, the same in every keyboard layout.
+    void keyboardSearch(const QString &) override {}
+
   Q_SIGNALS:
     void selectedRowChanged(int row);
 

@@ -14,6 +14,9 @@ namespace qor {
 // The window's private controls, for tests only.
 struct FormMainTestAccess {
     static FormControls &controls(TFormMain &form) { return form; }
+    static KeyRouter &keys(TFormMain &form) { return *form.m_keys; }
+    static RecipeFinder &finder(TFormMain &form) { return *form.m_finder; }
+    static HelpPanel &help(TFormMain &form) { return *form.m_help; }
 };
 
 } // namespace qor

@@ -5,9 +5,14 @@
 #include "main_window/settings_block.h"
 #include "main_window/ui/form_main.h"
 #include "main_window/ui/recipe_list_region.h"
+#include "main_window/ui/find_dialog.h"
+#include "main_window/ui/help_panel.h"
+#include "main_window/ui/prompts.h"
 #include "main_window/ui/reference_table_panel.h"
 #include "main_window/ui/search_inputs.h"
 #include "main_window/ui/view_commands.h"
+
+#include <QListWidget>
 
 namespace qor {
 
@@ -101,18 +106,18 @@ std::span<const MenuCommand> TFormMain::commandTable() {
         {.menu = M::View, .name = "MenuCLbUsedItemHeight", .caption = "Высота строк списка возможных ингредиентов", .state = S::NotBuilt},
         {.menu = M::View, .name = "MenuLbFavoritesItemHeight", .caption = "Высота строк списка избранного", .call = &F::onView<&V::cmdFavoritesRowHeight>, .arg = L::LbFavoritesItemHeight},
         {.menu = M::View, .name = "MenuItemHeightAltLBoxs", .caption = "Высота строк списков альтернативного создания зелья", .call = &F::onView<&V::cmdAltRowHeight>, .arg = L::AltListsItemHeight},
-        {.menu = M::View, .name = "MenuHelpItemHeight", .caption = "Высота строк справки", .state = S::NotBuilt},
+        {.menu = M::View, .name = "MenuHelpItemHeight", .caption = "Высота строк справки", .call = [](F &f, QAction *item, int) { int h = 0; if (qor::promptSetting(f.m_dialogs, &f, item, L::HelpItemHeight, f.m_help->itemHeight(), h)) f.m_help->setItemHeight(h); }},
         {.menu = M::View, .name = "MenuHeightCap2", .caption = "Высота заголовка списка компонентов", .call = &F::onView<&V::cmdCaptionHeight>, .arg = L::PanelCap2Height},
 
         subMenu(M::Bar, M::Find, "Найти"),
-        {.menu = M::Find, .name = "MenuFindInPotions", .caption = "Найти в списке рецептов", .shortcut = Qt::CTRL | Qt::Key_F, .state = S::NotBuilt},
-        {.menu = M::Find, .name = "MenuFindNext", .caption = "Продолжить поиск", .shortcut = QKeyCombination(Qt::Key_F3), .state = S::NotBuilt},
+        {.menu = M::Find, .name = "MenuFindInPotions", .caption = "Найти в списке рецептов", .shortcut = Qt::CTRL | Qt::Key_F, .call = [](F &f, QAction *, int) { f.m_finder->MenuFindInPotions(); }},
+        {.menu = M::Find, .name = "MenuFindNext", .caption = "Продолжить поиск", .shortcut = QKeyCombination(Qt::Key_F3), .call = [](F &f, QAction *, int) { f.m_finder->MenuFindNext(); }},
 
         subMenu(M::Bar, M::Fonts, "Шрифт"),
         {.menu = M::Fonts, .name = "MenuFontComboBox", .caption = "Шрифт открывающихся списков", .call = &F::onView<&V::cmdFont>, .arg = fontArg(FontTarget::DropDown)},
         {.menu = M::Fonts, .name = "MenuFontUsedItems", .caption = "Шрифт списка возможных ингредиентов", .state = S::NotBuilt},
         {.menu = M::Fonts, .name = "MenuFontFavorites", .caption = "Шрифт списка избранного", .call = &F::onView<&V::cmdFont>, .arg = fontArg(FontTarget::Favorites)},
-        {.menu = M::Fonts, .name = "MenuHelpFont", .caption = "Шрифт справки", .state = S::NotBuilt},
+        {.menu = M::Fonts, .name = "MenuHelpFont", .caption = "Шрифт справки", .call = [](F &f, QAction *, int) { QFont font = f.LbHelp->font(); if (qor::PromptFont(f.m_dialogs, &f, font)) f.m_help->setHelpFont(font); }},
         {.menu = M::Fonts, .name = "MenuFontMainForm", .caption = "Шрифт главного окна", .call = &F::onView<&V::cmdFont>, .arg = fontArg(FontTarget::MainForm)},
         {.menu = M::Fonts, .name = "MenuFontAltLBoxs", .caption = "Шрифт списков альтернативного создания зелья", .call = &F::onView<&V::cmdFont>, .arg = fontArg(FontTarget::AltLists)},
 

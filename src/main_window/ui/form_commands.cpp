@@ -9,6 +9,7 @@
 #include "brewing_plan/ui/brewing_plan_window.h"
 #include "engine/effect_strength.h"
 #include "favorites/ui/favorites_list.h"
+#include "main_window/ui/help_panel.h"
 #include "main_window/settings_guard.h"
 #include "main_window/ui/prompts.h"
 #include "main_window/ui/recipe_list_region.h"
@@ -25,6 +26,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTabWidget>
@@ -51,6 +53,10 @@ void TFormMain::On_Click(QObject *sender) {
     }
     if (sender == StringGrid) {
         onGridSelection();
+        return;
+    }
+    if (sender == LbHelp) {
+        m_help->showSelectedTopic();
         return;
     }
     if (sender == PageControl) {
@@ -98,7 +104,10 @@ void TFormMain::On_Change(QObject *sender) {
 }
 
 void TFormMain::On_Enter(QWidget *tab) {
-    m_inputs->enterTab(tab);
+    if (tab == TabSheetHelp)
+        m_help->enter(m_state->DataDir);
+    else
+        m_inputs->enterTab(tab);
 }
 
 void TFormMain::cmdExit(QAction *, int noSave) {

@@ -90,6 +90,7 @@ TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
     buildRegions({*this, *m_state, m_colors, m_pictures, m_pictureSource.get(), m_dialogs});
     buildMenus();
     connectControls();
+    buildKeyboard();
     // Application-wide, as the hint option is; removed with the window.
     qApp->installEventFilter(new HintSwitch(command("MenuShowHints"), this));
     FormCreate();
@@ -188,15 +189,6 @@ bool TFormMain::eventFilter(QObject *watched, QEvent *event) {
         auto *mouse = static_cast<QMouseEvent *>(event);
         if (watched == LBPotion->viewport())
             m_recipes->setPressPoint(mouse->position().toPoint());
-        break;
-    }
-    case QEvent::KeyPress: {
-        auto *key = static_cast<QKeyEvent *>(event);
-        if (key->key() == Qt::Key_Escape && (watched == LBPotion || watched == StringGrid) && FullScreen &&
-            FullScreen->isVisible()) {
-            FullScreen->close();
-            return true;
-        }
         break;
     }
     case QEvent::FocusOut:

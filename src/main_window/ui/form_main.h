@@ -52,7 +52,11 @@ class ChooserComboBox;
 class EffectInfoList;
 class FavoritesList;
 class FullScreenWindow;
+class HelpPanel;
 class ItemPicturesSource;
+class KeyRouter;
+class RecipeFinder;
+class WheelRouter;
 class ItemsInfoList;
 class PotionHeader;
 class PotionListView;
@@ -145,12 +149,6 @@ class TFormMain : public QMainWindow, private FormControls {
     // Commands (form_commands.cpp).
     void onFavoritesClick();
     void prepareFavoritesMenu();
-    void rebuildRowPictures();
-    void SetGridRowHeight(int rowHeight, int headerHeight);
-    void AltLBoxsSetView();
-    // The font dialog preset with font; on confirmation font takes the
-    // chosen face name and size only.
-    bool PromptFont(QFont &font);
     bool PromptNumber(QAction *item, int current, int &value, int maximum, int minimum,
                       const QString &prompt = {});
     // A command row handled by one of the window's parts.
@@ -185,8 +183,6 @@ class TFormMain : public QMainWindow, private FormControls {
     void cmdFavoriteRename(QAction *item, int);
     void cmdFavoriteDelete(QAction *item, int);
 
-    // Layout (form_layout.cpp).
-
     FormOptions m_options;
     std::unique_ptr<ProgramState> m_state;
     DialogProvider m_dialogs;
@@ -203,9 +199,8 @@ class TFormMain : public QMainWindow, private FormControls {
     QString m_startupError;
     bool m_destroyed = false;
     bool m_inResize = false;
-    int m_displayItem = 0;
-    int m_lastFavoriteIndex =
-        0; // LastFavoriteIndex: the favourite handled last    // ingredient shown in the picture panel
+    int m_displayItem = 0;       // ingredient shown in the picture panel
+    int m_lastFavoriteIndex = 0; // LastFavoriteIndex: the favourite handled last
 
   public:
     // Every menu item by its name; nullptr for a name no row has.
@@ -214,9 +209,15 @@ class TFormMain : public QMainWindow, private FormControls {
     static std::span<const MenuCommand> commandTable();
 
   private:
-
     QHash<QString, QAction *> m_actions;
     QHash<const QAction *, const MenuCommand *> m_commandRows;
+
+    // Keyboard, wheel, help page and find dialog (form_keyboard.cpp).
+    void buildKeyboard();
+    KeyRouter *m_keys = nullptr;
+    WheelRouter *m_wheel = nullptr;
+    HelpPanel *m_help = nullptr;
+    RecipeFinder *m_finder = nullptr;
 };
 
 } // namespace qor

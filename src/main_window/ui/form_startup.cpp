@@ -9,6 +9,7 @@
 #include "main_window/settings_file.h"
 #include "main_window/settings_location.h"
 #include "main_window/ui/reference_table_panel.h"
+#include "main_window/ui/help_panel.h"
 #include "main_window/ui/region_layout.h"
 #include "main_window/ui/settings_binding.h"
 #include "main_window/ui/view_commands.h"
@@ -174,11 +175,9 @@ void TFormMain::FormCreate() {
     RefreshPanelCount();
     PanelGrid->fill(st.Settings.gridColumnWidths);
 
+    // The stored row, or the first data row when none was stored.
     const int selRow = st.Settings.block.gridSelRow();
-    if (selRow > 0 && selRow < st.Grid.rowCount())
-        PanelGrid->showRow(selRow);
-    else
-        onGridSelection();
+    PanelGrid->showInGrid(selRow > 0 && selRow < st.Grid.rowCount() ? selRow : 1, 0, true);
 
     On_Popup(PopupMenuLB);
     On_Popup(PopupMenuLBFavorites);
@@ -211,6 +210,7 @@ void TFormMain::FormDestroy() {
     // replace the user's settings with defaults.
     if (!st.SkipSaveOnExit && st.CommandsReady) {
         m_settings->collect();
+        m_help->collectSettings();
         const QString path = st.SettingsDir + QString::fromLatin1(kSettingsFileName);
         const SettingsResult written = WriteSettings(path, st.Settings);
         if (!written.ok())

@@ -7,6 +7,7 @@
 #include "reference_table/ui/grid_cell_delegate.h"
 #include "reference_table/ui/grid_header_view.h"
 #include "reference_table/ui/grid_table_model.h"
+#include "reference_table/ui/grid_view.h"
 #include "visuals/ui/item_pictures.h"
 
 #include <QAction>
@@ -57,7 +58,7 @@ ReferenceTablePanel::ReferenceTablePanel(ProgramState &state, const ItemPictures
     m_caption->setFrameShadow(QFrame::Raised);
     m_caption->setFixedHeight(19);
     layout->addWidget(m_caption);
-    m_view = new QTableView(this);
+    m_view = new GridView(this);
     m_view->setObjectName(QStringLiteral("StringGrid"));
     buildView();
     m_view->setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -92,7 +93,7 @@ void ReferenceTablePanel::buildView() {
     m_view->setShowGrid(false);
     m_gridPictures = std::make_unique<ItemGridPictures>(m_pictures);
     m_delegate = new GridCellDelegate(m_gridPictures.get(), m_view);
-    m_view->setItemDelegate(m_delegate);
+    static_cast<GridView *>(m_view)->setItemDelegate(m_delegate);
 }
 
 void ReferenceTablePanel::setMenu(QMenu *menu, const GridMenuItems &items) {
@@ -191,18 +192,31 @@ void ReferenceTablePanel::setFindColumn(int column) {
         header->setBoldColumn(column);
 }
 
-void ReferenceTablePanel::showInGrid(int value, int mode) {
+void ReferenceTablePanel::scrollGrid(int delta) {
+    if (!m_model)
+        return;
+    // The bar's value is the first visible model row, grid row - 1.
+    QScrollBar *bar = m_view->verticalScrollBar();
+    const int top = ScrollGrid(bar->value() + 1, delta, m_state.Grid.rowCount(), m_view->viewport()->height(),
+                               0, m_view->verticalHeader()->defaultSectionSize());
+    bar->setValue(top - 1);
+}
+
+void ReferenceTablePanel::showInGrid(int value, int mode, bool byRow) {
     if (!m_model)
         return;
     const int rowHeight = std::max(1, m_view->verticalHeader()->defaultSectionSize());
     const int topRow = std::max(1, m_view->rowAt(0) + 1);
-    const auto target = ShowItemInGrid(m_state.Data, m_state.Grid, value, mode, false, topRow,
+    const auto target = ShowItemInGrid(m_state.Data, m_state.Grid, value, mode, byRow, topRow,
                                        m_view->viewport()->height(), rowHeight);
     if (!target)
         return;
     // The table scrolls by whole rows: the bar's value is the first model row.
     m_view->verticalScrollBar()->setValue(target->topRow - 1);
-    m_view->setCurrentIndex(m_model->index(target->row - 1, target->column));
+    const QModelIndex index = m_model->index(target->row - 1, target->column);
+    m_view->setCurrentIndex(index);
+    // A client too low for the rule's centring still shows the row.
+    m_view->scrollTo(index);
     Q_EMIT currentShown();
 }
 

@@ -58,8 +58,10 @@ class ReferenceTablePanel : public QWidget {
 
     void showRow(int gridRow);
     // Moves to the row of an ingredient (mode 0) or of the first ingredient
-    // with an effect (mode 1).
-    void showInGrid(int value, int mode);
+    // with an effect (mode 1), or to a grid row (byRow).
+    void showInGrid(int value, int mode, bool byRow = false);
+    // ScrollGrid: the first visible data row moves by delta rows.
+    void scrollGrid(int delta);
     // The cell's text in a box for reading and copying (not with Ctrl).
     void doubleClick(bool ctrl);
 

@@ -6,6 +6,8 @@
 #include "common_ui/view_colors.h"
 
 #include <QAbstractItemDelegate>
+#include <QKeyEvent>
+#include <QListView>
 #include <QImage>
 #include <QPainter>
 #include <QProxyStyle>
@@ -48,11 +50,19 @@ class ListDropDownStyle : public QProxyStyle {
     }
 };
 
+// The drop-down list without its own search by typed text.
+class DropDownListView : public QListView {
+  public:
+    using QListView::QListView;
+    void keyboardSearch(const QString &) override {}
+};
+
 } // namespace
 
 ChooserComboBox::ChooserComboBox(Kind kind, const GameData &data, const ViewColors &colors,
                                  const PictureSource *pictures, QWidget *parent)
     : QComboBox(parent), m_kind(kind), m_data(data), m_colors(colors), m_pictures(pictures) {
+    setView(new DropDownListView(this));
     setItemDelegate(new ChooserItemDelegate(this));
     auto *style = new ListDropDownStyle;
     style->setParent(this);
@@ -62,6 +72,17 @@ ChooserComboBox::ChooserComboBox(Kind kind, const GameData &data, const ViewColo
 void ChooserComboBox::setGrayPredicate(std::function<bool()> lineIsOff) {
     m_lineIsOff = std::move(lineIsOff);
     update();
+}
+
+void ChooserComboBox::keyPressEvent(QKeyEvent *event) {
+    const QString text = event->text();
+    const bool typed = !text.isEmpty() && text.at(0).isPrint() && text != QLatin1String(" ") &&
+                       !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    if (typed) {
+        event->ignore();
+        return;
+    }
+    QComboBox::keyPressEvent(event);
 }
 
 bool ChooserComboBox::isGrayed() const {

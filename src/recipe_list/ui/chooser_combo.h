@@ -42,6 +42,9 @@ class ChooserComboBox : public QComboBox {
 
   protected:
     void paintEvent(QPaintEvent *event) override;
+    // Typed letters are the window's quick find, the same in every keyboard
+    // layout; the chooser's own search by text is left out.
+    void keyPressEvent(QKeyEvent *event) override;
 
   private:
     Kind m_kind;

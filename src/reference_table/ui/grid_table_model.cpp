@@ -34,6 +34,12 @@ QVariant GridTableModel::data(const QModelIndex &index, int role) const {
     return {};
 }
 
+Qt::ItemFlags GridTableModel::flags(const QModelIndex &index) const {
+    if (!index.isValid() || index.column() == 0)
+        return Qt::NoItemFlags;
+    return QAbstractTableModel::flags(index);
+}
+
 QVariant GridTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
         return {};

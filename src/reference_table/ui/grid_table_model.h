@@ -25,6 +25,8 @@ class GridTableModel : public QAbstractTableModel {
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    // The picture column cannot be selected nor made current.
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
 
     // After the row order or the tables changed.
     void reload();

@@ -1,0 +1,150 @@
+#include "main_window/ui/help_panel.h"
+
+#include "main_window/settings_block.h"
+#include "main_window/settings_file.h"
+#include "main_window/stored_geometry.h"
+#include "main_window/ui/dialog_provider.h"
+
+#include <QHelpEvent>
+#include <QListWidget>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+#include <QSplitter>
+#include <QStyledItemDelegate>
+#include <QToolTip>
+
+namespace qor {
+
+namespace {
+
+// Titles 2 pixels from the left, centred in rows of a fixed height; a title
+// too wide for the list shows whole in a hint over its row.
+class HelpTitleDelegate : public QStyledItemDelegate {
+  public:
+    HelpTitleDelegate(const int &rowHeight, QObject *parent)
+        : QStyledItemDelegate(parent), m_rowHeight(rowHeight) {}
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &) const override {
+        return {option.rect.width(), m_rowHeight};
+    }
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override {
+        const bool selected = option.state & QStyle::State_Selected;
+        const QPalette &pal = option.palette;
+        painter->fillRect(option.rect, selected ? pal.highlight() : pal.base());
+        painter->setPen(selected ? pal.highlightedText().color() : pal.text().color());
+        painter->setFont(option.font);
+        const QFontMetrics metrics(option.font);
+        const int top = option.rect.top() + option.rect.height() / 2 - metrics.height() / 2;
+        painter->drawText(QPoint(option.rect.left() + 2, top + metrics.ascent()),
+                          index.data(Qt::DisplayRole).toString());
+    }
+
+    bool helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
+                   const QModelIndex &index) override {
+        if (event->type() != QEvent::ToolTip || !index.isValid())
+            return QStyledItemDelegate::helpEvent(event, view, option, index);
+        const QString title = index.data(Qt::DisplayRole).toString();
+        if (QFontMetrics(option.font).horizontalAdvance(title) + 2 < view->viewport()->width()) {
+            QToolTip::hideText();
+            return true;
+        }
+        const QPoint at = view->viewport()->mapToGlobal(QPoint(0, option.rect.top()));
+        QToolTip::showText(at, title, view->viewport(), option.rect);
+        return true;
+    }
+
+  private:
+    const int &m_rowHeight;
+};
+
+} // namespace
+
+HelpPanel::HelpPanel(QListWidget *list, QPlainTextEdit *memo, QSplitter *splitter, DialogProvider &dialogs,
+                     MainSettings &settings, QObject *parent)
+    : QObject(parent), m_list(list), m_memo(memo), m_splitter(splitter), m_dialogs(dialogs),
+      m_settings(settings) {
+    m_list->setItemDelegate(new HelpTitleDelegate(m_itemHeight, m_list));
+    m_list->setUniformItemSizes(true);
+    // A title wider than the list shows whole in its hint instead.
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+void HelpPanel::enter(const QString &dataDir) {
+    const MainSettings &settings = m_settings;
+    if (m_loaded)
+        return;
+    HelpPage page;
+    if (const auto error = LoadHelpFile(dataDir, page)) {
+        m_dialogs.message(m_list->window(), error->toText(), MessageIcon::Warning);
+        return;
+    }
+    m_page = std::move(page);
+    {
+        const QSignalBlocker quiet(m_list);
+        m_list->setUpdatesEnabled(false);
+        m_list->clear();
+        m_list->addItems(m_page.Titles);
+    }
+    const SettingsBlock &b = settings.block;
+    const FontSetting &stored = settings.font(SettingsFont::LbHelp);
+    if (!stored.name.isEmpty() && stored.size > 0 && stored.size <= 200) {
+        QFont font = m_list->font();
+        font.setFamily(stored.name);
+        font.setPointSize(stored.size);
+        m_list->setFont(font);
+    }
+    m_memo->setFont(m_list->font());
+    setItemHeight(b.clampedValue(SettingsLine::HelpItemHeight));
+    const int width = StoredPixelSize(b.helpListWidth(), 1);
+    const int total = m_splitter->width();
+    m_splitter->setSizes({width, std::max(1, total - width - m_splitter->handleWidth())});
+    {
+        const QSignalBlocker quiet(m_list);
+        m_list->setCurrentRow(m_page.topicCount() > 0 ? 0 : -1);
+        m_list->setUpdatesEnabled(true);
+    }
+    showSelectedTopic();
+    m_loaded = true;
+}
+
+void HelpPanel::showSelectedTopic() {
+    const int row = m_list->currentRow();
+    if (row < 0)
+        return;
+    // The body keeps the file's CR LF line ends; the text area wants LF.
+    QString text = m_page.body(row);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    m_memo->setPlainText(text);
+}
+
+int HelpPanel::itemHeight() const {
+    return m_settings.block.clampedValue(SettingsLine::HelpItemHeight);
+}
+
+void HelpPanel::setItemHeight(int height) {
+    m_settings.block.setHelpItemHeight(height);
+    m_itemHeight = std::max(1, height);
+    // The uniform row size is measured again after a layout change.
+    m_list->doItemsLayout();
+    m_list->viewport()->update();
+}
+
+void HelpPanel::setHelpFont(const QFont &font) {
+    FontSetting &stored = m_settings.font(SettingsFont::LbHelp);
+    stored.name = font.family();
+    if (font.pointSize() > 0)
+        stored.size = font.pointSize();
+    m_list->setFont(font);
+    m_memo->setFont(font);
+    m_list->doItemsLayout();
+}
+
+void HelpPanel::collectSettings() {
+    if (m_loaded)
+        m_settings.block.setHelpListWidth(m_list->width());
+}
+
+} // namespace qor

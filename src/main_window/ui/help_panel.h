@@ -1,0 +1,54 @@
+#pragma once
+// The help page: the topic titles in LbHelp and the text of the selected
+// topic in MemoHelp, read from Help.ini on the first entry of the tab. A
+// file that cannot be read is reported and tried again at the next entry.
+
+#include "main_window/help_file.h"
+
+#include <QObject>
+
+class QListWidget;
+class QPlainTextEdit;
+class QSplitter;
+class QWidget;
+
+namespace qor {
+
+class DialogProvider;
+struct MainSettings;
+
+class HelpPanel : public QObject {
+    Q_OBJECT
+  public:
+    HelpPanel(QListWidget *list, QPlainTextEdit *memo, QSplitter *splitter, DialogProvider &dialogs,
+              MainSettings &settings, QObject *parent);
+
+    // On_Enter(TabSheetHelp): reads the file once and applies the help
+    // settings (row height, font, list width).
+    void enter(const QString &dataDir);
+    // On_Click(LbHelp): the selected topic's body into MemoHelp.
+    void showSelectedTopic();
+
+    bool loaded() const { return m_loaded; }
+    const HelpPage &page() const { return m_page; }
+    // HelpItemHeight as stored; the list takes it once loaded.
+    int itemHeight() const;
+    void setItemHeight(int height);
+    // The list and the text take the face name and size; kept for Main.ini.
+    void setHelpFont(const QFont &font);
+    // The list width into the settings, once the tab has been set up (else
+    // the stored width stays).
+    void collectSettings();
+
+  private:
+    QListWidget *m_list;
+    QPlainTextEdit *m_memo;
+    QSplitter *m_splitter;
+    DialogProvider &m_dialogs;
+    MainSettings &m_settings;
+    HelpPage m_page;
+    int m_itemHeight = 16;
+    bool m_loaded = false;
+};
+
+} // namespace qor

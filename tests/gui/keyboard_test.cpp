@@ -1,0 +1,465 @@
+// The keyboard of the main window: quick find in either keyboard layout,
+// digit bookmarks, the Shift/Ctrl arrows of the choosers, Space, Ctrl+Tab,
+// Insert/Delete in the alternative making, and the mouse wheel.
+
+#include "gui_test_support.h"
+
+#include "engine/search_from_effects.h"
+#include "main_window/find_key_letters.h"
+#include "main_window/settings_block.h"
+#include "main_window/ui/full_screen_window.h"
+#include "main_window/ui/key_router.h"
+#include "main_window/ui/platform_adapter.h"
+#include "recipe_list/ui/alt_lists.h"
+#include "recipe_list/ui/chooser_combo.h"
+#include "recipe_list/ui/potion_list_view.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTest>
+#include <QWheelEvent>
+
+#include <gtest/gtest.h>
+
+namespace qor {
+namespace {
+
+// The Latin key on which the Russian layout has a letter.
+Qt::Key latinKeyOf(QChar letter) {
+    for (int key = Qt::Key_A; key <= Qt::Key_Z; ++key) {
+        if (FindCharOfKey(key) == letter)
+            return Qt::Key(key);
+    }
+    for (Qt::Key key : {Qt::Key_BracketLeft, Qt::Key_BracketRight, Qt::Key_Semicolon, Qt::Key_Apostrophe,
+                        Qt::Key_Comma, Qt::Key_Period}) {
+        if (FindCharOfKey(key) == letter)
+            return key;
+    }
+    return Qt::Key_unknown;
+}
+
+// The key event the Cyrillic layout sends for a letter's key.
+void pressCyrillic(QWidget *w, QChar letter, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QKeyEvent press(QEvent::KeyPress, letter.unicode(), modifiers, QString(letter));
+    QApplication::sendEvent(w, &press);
+}
+
+void wheel(QWidget *w, int delta, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    const QPointF pos(w->width() / 2.0, w->height() / 2.0);
+    QWheelEvent event(pos, w->mapToGlobal(pos), QPoint(), QPoint(0, delta), Qt::NoButton, modifiers,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(w, &event);
+}
+
+// Indices >= 1 of the names that begin with a prefix, in order.
+std::vector<int> entriesStartingWith(const QStringList &upperNames, const QString &prefix) {
+    std::vector<int> out;
+    for (int i = 1; i < upperNames.size(); ++i) {
+        if (upperNames[i].startsWith(prefix))
+            out.push_back(i);
+    }
+    return out;
+}
+
+// A letter with a key that begins at least `count` names, none of which
+// begins with the letter twice.
+QChar letterWithEntries(const QStringList &upperNames, std::size_t count) {
+    for (const QChar letter : QStringLiteral("АБВГДЕЖЗИКЛМНОПРСТУФХЦЧШЩЭЮЯ")) {
+        if (latinKeyOf(letter) == Qt::Key_unknown)
+            continue;
+        if (entriesStartingWith(upperNames, QString(letter)).size() >= count &&
+            entriesStartingWith(upperNames, QString(2, letter)).empty())
+            return letter;
+    }
+    return {};
+}
+
+class KeyboardTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(data.valid());
+        form = test::openForm(data);
+        form->activateWindow();
+        QApplication::setActiveWindow(form.get());
+        form->clock().setFixed(100000);
+    }
+
+    ProgramState &st() { return form->state(); }
+    FormControls &ui() { return test::ui(form); }
+    int timeout() { return st().Settings.block.clampedValue(SettingsLine::FastFindTimeout); }
+    void type(QWidget *w, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        form->clock().advance(10);
+        QTest::keyClick(w, key, modifiers);
+    }
+    void pause() { form->clock().advance(timeout() + 1); }
+    void setStartWithCurrent(bool on) {
+        form->action(QStringLiteral("MenuFastFindStartWithCurElement"))->setChecked(on);
+    }
+
+    // Wants an effect that gives at least `rows` recipes; its index.
+    int fillRecipeList(int rows) {
+        for (int e = 1; e <= st().Data.highestEffect(); ++e) {
+            ui().CbEffect[0]->setCurrentIndex(e);
+            if (st().Potions.PotionCount() >= rows)
+                return e;
+        }
+        return 0;
+    }
+
+    test::ScratchData data;
+    std::unique_ptr<TFormMain> form;
+};
+
+TEST_F(KeyboardTest, TwoLettersRefineAndTheCyrillicLayoutFindsTheSameEntry) {
+    const QStringList &names = st().Data.ItemNamesUp;
+    // An ingredient whose first two letters both have keys and are shared
+    // by no earlier name's first letter alone.
+    int target = -1;
+    QString prefix;
+    for (int i = 1; i < names.size() && target < 0; ++i) {
+        if (names[i].size() < 2 || latinKeyOf(names[i][0]) == Qt::Key_unknown ||
+            latinKeyOf(names[i][1]) == Qt::Key_unknown)
+            continue;
+        prefix = names[i].left(2);
+        if (entriesStartingWith(names, prefix).front() == i &&
+            entriesStartingWith(names, prefix.left(1)).front() != i)
+            target = i;
+    }
+    ASSERT_GT(target, 0);
+    ChooserComboBox *combo = ui().CbPrioriryIngredient[0];
+    type(combo, latinKeyOf(prefix[0]));
+    EXPECT_EQ(combo->currentIndex(), entriesStartingWith(names, prefix.left(1)).front());
+    type(combo, latinKeyOf(prefix[1]));
+    EXPECT_EQ(combo->currentIndex(), target);
+    EXPECT_EQ(FormMainTestAccess::keys(*form).findBuffer().text, prefix);
+    // The chooser's command ran: the condition follows.
+    EXPECT_EQ(st().Conditions.RequiredItem1, target);
+
+    // The same keys with the Russian layout active report Cyrillic letters.
+    combo->setCurrentIndex(0);
+    pause();
+    pressCyrillic(combo, prefix[0]);
+    form->clock().advance(10);
+    pressCyrillic(combo, prefix[1]);
+    EXPECT_EQ(combo->currentIndex(), target);
+}
+
+TEST_F(KeyboardTest, QWTypesTheLettersOfTheRussianLayout) {
+    // Nothing may begin with the letters, so a name that does is made.
+    st().Data.ItemNamesUp[3] = QStringLiteral("ЙЦУКЕН");
+    ChooserComboBox *combo = ui().CbPrioriryIngredient[1];
+    type(combo, Qt::Key_Q);
+    type(combo, Qt::Key_W);
+    EXPECT_EQ(FormMainTestAccess::keys(*form).findBuffer().text, QStringLiteral("ЙЦ"));
+    EXPECT_EQ(combo->currentIndex(), 3);
+}
+
+TEST_F(KeyboardTest, RepeatedLetterStepsThroughItsEntriesAndWraps) {
+    const QStringList &names = st().Data.EffectNamesUp;
+    const QChar letter = letterWithEntries(names, 3);
+    ASSERT_FALSE(letter.isNull());
+    const std::vector<int> entries = entriesStartingWith(names, QString(letter));
+    ChooserComboBox *combo = ui().CbEffect[1];
+    for (const bool startWithCurrent : {true, false}) {
+        SCOPED_TRACE(startWithCurrent);
+        setStartWithCurrent(startWithCurrent);
+        combo->setCurrentIndex(0);
+        pause();
+        for (std::size_t k = 0; k <= entries.size(); ++k) {
+            type(combo, latinKeyOf(letter));
+            EXPECT_EQ(combo->currentIndex(), entries[k % entries.size()]) << k;
+        }
+    }
+}
+
+TEST_F(KeyboardTest, ANewSearchAfterThePauseStartsAfterOrAtTheFirstEntry) {
+    const QStringList &names = st().Data.EffectNamesUp;
+    const QChar letter = letterWithEntries(names, 2);
+    ASSERT_FALSE(letter.isNull());
+    const std::vector<int> entries = entriesStartingWith(names, QString(letter));
+    ChooserComboBox *combo = ui().CbEffect[2];
+
+    setStartWithCurrent(false);
+    type(combo, latinKeyOf(letter));
+    pause();
+    type(combo, latinKeyOf(letter));
+    EXPECT_EQ(combo->currentIndex(), entries[0]);
+    EXPECT_EQ(FormMainTestAccess::keys(*form).findBuffer().text, QString(letter));
+
+    setStartWithCurrent(true);
+    pause();
+    type(combo, latinKeyOf(letter));
+    EXPECT_EQ(combo->currentIndex(), entries[1]);
+}
+
+TEST_F(KeyboardTest, KeysWithModifiersNeverTakePartInQuickFind) {
+    const QStringList &names = st().Data.EffectNamesUp;
+    const QChar letter = letterWithEntries(names, 1);
+    ASSERT_FALSE(letter.isNull());
+    ChooserComboBox *combo = ui().CbEffect[3];
+    for (const Qt::KeyboardModifiers modifiers :
+         {Qt::KeyboardModifiers(Qt::ShiftModifier), Qt::KeyboardModifiers(Qt::ControlModifier),
+          Qt::KeyboardModifiers(Qt::AltModifier)}) {
+        type(combo, latinKeyOf(letter), modifiers);
+        // Nor does the chooser's own search by text take the Cyrillic letter.
+        pressCyrillic(combo, letter, modifiers);
+        EXPECT_EQ(combo->currentIndex(), 0);
+    }
+    EXPECT_TRUE(FormMainTestAccess::keys(*form).findBuffer().text.isEmpty());
+}
+
+TEST_F(KeyboardTest, TypingInAnOpenDropDownFindsAsWell) {
+    const QStringList &names = st().Data.EffectNamesUp;
+    const QChar letter = letterWithEntries(names, 1);
+    ASSERT_FALSE(letter.isNull());
+    ChooserComboBox *combo = ui().CbEffect[4];
+    combo->showPopup();
+    ASSERT_TRUE(combo->view()->isVisible());
+    type(combo->view(), latinKeyOf(letter));
+    const int found = entriesStartingWith(names, QString(letter)).front();
+    EXPECT_EQ(combo->currentIndex(), found);
+    EXPECT_EQ(combo->view()->currentIndex().row(), found);
+    EXPECT_EQ(st().Conditions.WantedEffect[4], found);
+    combo->hidePopup();
+}
+
+TEST_F(KeyboardTest, ArrowsScrollTheRecipeListWithoutMovingTheSelection) {
+    ASSERT_GT(fillRecipeList(30), 0);
+    PotionListView *list = ui().LBPotion;
+    const int selected = list->currentRow();
+    list->setTopIndex(5);
+    type(list, Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(list->topIndex(), 6);
+    type(list, Qt::Key_Up, Qt::ControlModifier);
+    type(list, Qt::Key_Up, Qt::ControlModifier);
+    EXPECT_EQ(list->topIndex(), 4);
+    EXPECT_EQ(list->currentRow(), selected);
+
+    // With the horizontal bar shown, Left and Right move the list sideways.
+    QAction *bar = form->action(QStringLiteral("MenuScrollForLBox"));
+    if (!bar->isChecked())
+        bar->trigger();
+    QScrollBar *sideways = ui().ScrollBarLB;
+    ASSERT_TRUE(sideways->isVisible());
+    sideways->setMaximum(500);
+    type(list, Qt::Key_Right);
+    EXPECT_EQ(sideways->value(), 100);
+    type(list, Qt::Key_Right, Qt::ControlModifier);
+    EXPECT_EQ(sideways->value(), 500);
+    type(list, Qt::Key_Left);
+    EXPECT_EQ(sideways->value(), 400);
+    type(list, Qt::Key_Left, Qt::ControlModifier);
+    EXPECT_EQ(sideways->value(), 0);
+}
+
+TEST_F(KeyboardTest, DigitBookmarksInTheRecipeList) {
+    ASSERT_GT(fillRecipeList(4), 0);
+    PotionListView *list = ui().LBPotion;
+    list->setCurrentRow(3);
+    type(list, Qt::Key_3, Qt::ControlModifier);
+    EXPECT_EQ(list->currentRow(), 3);
+    list->setCurrentRow(1);
+    pause();
+    type(list, Qt::Key_3);
+    EXPECT_EQ(list->currentRow(), 3);
+    EXPECT_EQ(st().Potions.CurPotion, st().Potions[3]);
+    // A digit never stored selects the first row.
+    pause();
+    type(list, Qt::Key_8);
+    EXPECT_EQ(list->currentRow(), 0);
+}
+
+TEST_F(KeyboardTest, FiveIngredientChoosersShareOneBookmarkTable) {
+    ui().PageControl->setCurrentWidget(ui().TabSheetSearshFromItem);
+    ui().CbPrioriryIngredient[0]->setCurrentIndex(5);
+    type(ui().CbPrioriryIngredient[0], Qt::Key_3, Qt::ControlModifier);
+    pause();
+    type(ui().CbIngredient[2], Qt::Key_3);
+    EXPECT_EQ(ui().CbIngredient[2]->currentIndex(), 5);
+    // The effect choosers keep a table of their own.
+    ui().CbEffect[1]->setCurrentIndex(4);
+    pause();
+    type(ui().CbEffect[1], Qt::Key_3);
+    EXPECT_EQ(ui().CbEffect[1]->currentIndex(), 0);
+}
+
+TEST_F(KeyboardTest, CtrlArrowsExchangeEffectRowsWithOneSearch) {
+    const int wanted = fillRecipeList(2);
+    ASSERT_GT(wanted, 0);
+    ui().CbEffect[1]->setCurrentIndex(1);
+    QSignalSpy searches(ui().LBPotion->model(), &QAbstractItemModel::modelReset);
+    type(ui().CbEffect[0], Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(ui().CbEffect[0]->currentIndex(), 1);
+    EXPECT_EQ(ui().CbEffect[1]->currentIndex(), wanted);
+    EXPECT_EQ(st().Conditions.WantedEffect[0], 1);
+    EXPECT_EQ(st().Conditions.WantedEffect[1], wanted);
+    EXPECT_EQ(searches.count(), 1);
+    EXPECT_TRUE(ui().CbEffect[1]->hasFocus());
+
+    // Beyond the first and the last row nothing happens.
+    std::array<int, 5> before{};
+    for (int k = 0; k < 5; ++k) {
+        ui().CbEffect[k]->setCurrentIndex(k + 2);
+        before[k] = k + 2;
+    }
+    searches.clear();
+    type(ui().CbEffect[4], Qt::Key_Down, Qt::ControlModifier);
+    type(ui().CbEffect[0], Qt::Key_Up, Qt::ControlModifier);
+    for (int k = 0; k < 5; ++k)
+        EXPECT_EQ(ui().CbEffect[k]->currentIndex(), before[k]) << k;
+    EXPECT_EQ(searches.count(), 0);
+}
+
+TEST_F(KeyboardTest, ShiftArrowsMoveBetweenChoosersAndSpaceTogglesTheRowsBox) {
+    ui().CbEffect[0]->setFocus();
+    type(ui().CbEffect[0], Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_TRUE(ui().CbEffect[1]->hasFocus());
+    type(ui().CbEffect[1], Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_TRUE(ui().CbFilter[1]->hasFocus());
+    type(ui().CbFilter[1], Qt::Key_Left, Qt::ShiftModifier);
+    EXPECT_TRUE(ui().CbEffect[1]->hasFocus());
+
+    const bool enabled = st().Conditions.EffectEnabled[1];
+    pause();
+    type(ui().CbEffect[1], Qt::Key_Space);
+    EXPECT_NE(ui().CBoxEnableEff[1]->isChecked(), enabled);
+    EXPECT_NE(st().Conditions.EffectEnabled[1], enabled);
+}
+
+TEST_F(KeyboardTest, CtrlTabTurnsThePagesAroundFromAnyControl) {
+    QTabWidget *pages = ui().PageControl;
+    ASSERT_EQ(pages->currentIndex(), 0);
+    type(ui().CbEffect[0], Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(pages->currentIndex(), 1);
+    type(ui().LBPotion, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(pages->currentIndex(), 0);
+    type(ui().StringGrid, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(pages->currentIndex(), pages->count() - 1);
+}
+
+TEST_F(KeyboardTest, InsertAndDeleteInTheAlternativeMaking) {
+    ui().PageControl->setCurrentWidget(ui().TabSheetAltMake);
+    ASSERT_GE(ui().LbAltEffectsList->currentRow(), 0);
+    type(ui().LbAltEffectsList, Qt::Key_Insert);
+    EXPECT_EQ(st().Alt.AltEffects.size(), 1u);
+    ui().LbAltAmountEffects->setCurrentRow(0);
+    type(ui().LbAltAmountEffects, Qt::Key_Delete);
+    EXPECT_TRUE(st().Alt.AltEffects.empty());
+    // Delete in the list of available effects is not a removal.
+    type(ui().LbAltEffectsList, Qt::Key_Delete);
+    EXPECT_TRUE(st().Alt.AltEffects.empty());
+}
+
+TEST_F(KeyboardTest, WheelMovesTheChooserUnderThePointer) {
+    ChooserComboBox *combo = ui().CbEffect[0];
+    const int count = combo->count();
+    ASSERT_GT(count, 5);
+    // Ctrl+Alt: 100 entries, stopping at the last one.
+    combo->setCurrentIndex(count - 5);
+    wheel(combo, -120, Qt::ControlModifier | Qt::AltModifier);
+    EXPECT_EQ(combo->currentIndex(), count - 1);
+    EXPECT_EQ(st().Conditions.WantedEffect[0], count - 1);
+    wheel(combo, 120, Qt::ShiftModifier);
+    EXPECT_EQ(combo->currentIndex(), count - 4);
+}
+
+TEST_F(KeyboardTest, WheelMovesTheListTopRowAndScrollsTheGridByWholeRows) {
+    ASSERT_GT(fillRecipeList(30), 0);
+    PotionListView *list = ui().LBPotion;
+    list->setTopIndex(0);
+    const int selected = list->currentRow();
+    wheel(list->viewport(), -120, Qt::ShiftModifier);
+    EXPECT_EQ(list->topIndex(), 3);
+    EXPECT_EQ(list->currentRow(), selected);
+
+    QTableView *grid = ui().StringGrid;
+    grid->verticalScrollBar()->setValue(0);
+    wheel(grid->viewport(), -120);
+    EXPECT_EQ(grid->verticalScrollBar()->value(), 1);
+    wheel(grid->viewport(), -120, Qt::AltModifier);
+    EXPECT_EQ(grid->verticalScrollBar()->value(), 11);
+}
+
+TEST_F(KeyboardTest, EscapeInTheFullScreenTableBringsItBack) {
+    QTableView *grid = ui().StringGrid;
+    form->ToggleFullScreen(false);
+    ASSERT_NE(ui().FullScreen, nullptr);
+    ASSERT_TRUE(ui().FullScreen->isVisible());
+    ASSERT_EQ(grid->window(), ui().FullScreen);
+    type(grid, Qt::Key_Escape);
+    EXPECT_FALSE(ui().FullScreen->isVisible());
+    EXPECT_EQ(grid->window(), form.get());
+}
+
+TEST_F(KeyboardTest, WheelScrollsTheSidewaysBarAndTheHelpText) {
+    QAction *bar = form->action(QStringLiteral("MenuScrollForLBox"));
+    if (!bar->isChecked())
+        bar->trigger();
+    QScrollBar *sideways = ui().ScrollBarLB;
+    sideways->setMaximum(500);
+    sideways->setSingleStep(7);
+    wheel(sideways, -120, Qt::ShiftModifier);
+    EXPECT_EQ(sideways->value(), 21);
+    wheel(sideways, 120, Qt::AltModifier);
+    EXPECT_EQ(sideways->value(), 0);
+
+    ui().PageControl->setCurrentWidget(ui().TabSheetHelp);
+    QPlainTextEdit *memo = ui().MemoHelp;
+    memo->setPlainText(QStringLiteral("строка\n").repeated(200));
+    memo->verticalScrollBar()->setValue(0);
+    // One line per turn, whatever the modifiers.
+    wheel(memo->viewport(), -120, Qt::ControlModifier);
+    EXPECT_EQ(memo->verticalScrollBar()->value(), 1);
+    wheel(memo->viewport(), 120);
+    EXPECT_EQ(memo->verticalScrollBar()->value(), 0);
+}
+
+TEST_F(KeyboardTest, QuickFindInTheGridUsesTheFindColumn) {
+    QTableView *grid = ui().StringGrid;
+    const int column = st().Grid.GridFindCol;
+    const QString first = grid->model()->index(5, column).data().toString().toUpper();
+    ASSERT_FALSE(first.isEmpty());
+    const Qt::Key key = latinKeyOf(first[0]);
+    ASSERT_NE(key, Qt::Key_unknown);
+    setStartWithCurrent(false);
+    type(grid, key);
+    const QModelIndex current = grid->currentIndex();
+    EXPECT_EQ(current.column(), column);
+    EXPECT_TRUE(current.data().toString().toUpper().startsWith(first[0]));
+    EXPECT_LE(current.row(), 5);
+}
+
+TEST_F(KeyboardTest, GridPictureColumnStaysAtTheLeftAndCannotBeCurrent) {
+    QTableView *grid = ui().StringGrid;
+    // Without a stored row the first data row is the current one.
+    EXPECT_EQ(grid->currentIndex().row(), 0);
+    EXPECT_EQ(grid->currentIndex().column(), 1);
+    type(grid, Qt::Key_Left);
+    EXPECT_EQ(grid->currentIndex().column(), 1);
+
+    auto *pictures = grid->findChild<QTableView *>(QStringLiteral("StringGridPictures"));
+    ASSERT_NE(pictures, nullptr);
+    grid->horizontalScrollBar()->setValue(grid->horizontalScrollBar()->maximum());
+    ASSERT_GT(grid->horizontalScrollBar()->value(), 0);
+    EXPECT_TRUE(pictures->isVisible());
+    EXPECT_EQ(pictures->x(), grid->frameWidth());
+    EXPECT_EQ(pictures->width(), grid->columnWidth(0));
+    // Moving back to the first data column brings it out from under the pictures.
+    grid->setCurrentIndex(grid->model()->index(2, 2));
+    type(grid, Qt::Key_Left);
+    EXPECT_EQ(grid->currentIndex().column(), 1);
+    EXPECT_GE(grid->visualRect(grid->currentIndex()).left(), grid->columnWidth(0));
+    // The overlay follows the rows.
+    grid->verticalScrollBar()->setValue(4);
+    EXPECT_EQ(pictures->verticalScrollBar()->value(), 4);
+}
+
+} // namespace
+} // namespace qor
