@@ -14,6 +14,7 @@ namespace qor {
 // The window's private controls, for tests only.
 struct FormMainTestAccess {
     static FormControls &controls(TFormMain &form) { return form; }
+    static CellHints &cellHints(TFormMain &form) { return *form.m_cellHints; }
 };
 
 } // namespace qor

@@ -88,7 +88,7 @@ std::span<const MenuCommand> TFormMain::commandTable() {
         {.menu = M::ViewMisc, .name = "MenuSplitterHeight", .caption = "Толщина активных разделительных линий", .run = &F::cmdSplitterThickness, .arg = L::SplitterThickness},
         {.menu = M::ViewMisc, .name = "MenuSetDropDownCount", .caption = "Кол-во элементов выпадающих списков", .run = &F::cmdDropDownCount, .arg = L::DropDownCount},
         {.menu = M::ViewMisc, .name = "MenuCharEffectType", .caption = "Символ показывающий цвет эффекта", .run = &F::cmdEffectSymbol},
-        // The hint filter reads the check state.
+        // The hint filter and the cell hints read the check state.
         {.menu = M::ViewMisc, .name = "MenuShowHints", .caption = "Показывать всплывающие подсказки", .check = C::Off, .state = S::CheckOnly, .settingLine = L::MenuShowHints},
         {.menu = M::ViewMisc, .name = "MenuFlyPictureMode", .caption = "Вырезать окно под картинкой", .check = C::Off, .state = S::NotBuilt},
 

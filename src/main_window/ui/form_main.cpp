@@ -3,6 +3,7 @@
 
 #include "main_window/ui/form_main.h"
 
+#include "main_window/ui/cell_hints.h"
 #include "main_window/ui/full_screen_window.h"
 #include "main_window/ui/hint_switch.h"
 #include "main_window/ui/reference_table_panel.h"
@@ -71,6 +72,11 @@ TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
     connectControls();
     // Application-wide, as the hint option is; removed with the window.
     qApp->installEventFilter(new HintSwitch(command("MenuShowHints"), this));
+    m_cellHints = new CellHints(*m_state, m_colors, command("MenuShowHints"), this);
+    const QList<ChooserComboBox *> choosers = findChildren<ChooserComboBox *>();
+    m_cellHints->watch({.recipes = LBPotion, .recipeHeader = Header, .recipeRowBar = ScrollBarLBVert,
+                        .effectHeader = HeaderEffInfo, .effects = LbEffectInfo, .items = LbItemsInfo,
+                        .grid = StringGrid, .help = LbHelp, .choosers = choosers});
     FormCreate();
 }
 

@@ -47,6 +47,7 @@ namespace qor {
 
 class AltEffectsList;
 class AltItemsList;
+class CellHints;
 class ChooserComboBox;
 class EffectInfoList;
 class FavoritesList;
@@ -287,6 +288,7 @@ class TFormMain : public QMainWindow, private FormControls {
     QHash<const QAction *, const MenuCommand *> m_commandRows;
     QPointer<QWidget> m_localMenuTarget;
     ReferenceTablePanel *m_grid = nullptr;
+    CellHints *m_cellHints = nullptr; // the hint-capable controls join here
 };
 
 } // namespace qor
