@@ -15,6 +15,7 @@ namespace qor {
 struct FormMainTestAccess {
     static FormControls &controls(TFormMain &form) { return form; }
     static CellHints &cellHints(TFormMain &form) { return *form.m_cellHints; }
+    static FloatingPicture &floatingPicture(TFormMain &form) { return *form.m_floatingPicture; }
 };
 
 } // namespace qor

@@ -90,7 +90,7 @@ std::span<const MenuCommand> TFormMain::commandTable() {
         {.menu = M::ViewMisc, .name = "MenuCharEffectType", .caption = "Символ показывающий цвет эффекта", .run = &F::cmdEffectSymbol},
         // The hint filter and the cell hints read the check state.
         {.menu = M::ViewMisc, .name = "MenuShowHints", .caption = "Показывать всплывающие подсказки", .check = C::Off, .state = S::CheckOnly, .settingLine = L::MenuShowHints},
-        {.menu = M::ViewMisc, .name = "MenuFlyPictureMode", .caption = "Вырезать окно под картинкой", .check = C::Off, .state = S::NotBuilt},
+        {.menu = M::ViewMisc, .name = "MenuFlyPictureMode", .caption = "Вырезать окно под картинкой", .check = C::Off, .call = [](F &f, QAction *, int) { f.pictureRefresh(); }},
 
         separator(M::View),
         {.menu = M::View, .name = "MenuCLbUsedItemHeight", .caption = "Высота строк списка возможных ингредиентов", .state = S::NotBuilt},

@@ -2,6 +2,7 @@
 
 #include "main_window/ui/form_main.h"
 
+#include "main_window/ui/floating_picture.h"
 #include "main_window/ui/reference_table_panel.h"
 #include "visuals/ui/item_pictures.h"
 
@@ -13,18 +14,14 @@ void TFormMain::onGridSelection() {
     const int gridRow = m_grid->currentGridRow();
     if (gridRow <= 0)
         return;
-    showItemPicture(m_state->Grid.itemAtRow(gridRow));
+    const int item = m_state->Grid.itemAtRow(gridRow);
+    m_floatingPicture->setCaption(m_state->Data.ItemNames.value(item));
+    showItemPicture(item);
 }
 
 void TFormMain::showItemPicture(int item) {
     m_displayItem = item;
-    const QImage *picture = m_pictures.GetItemPicture(item, 1);
-    if (!picture || picture->isNull()) {
-        Image->clear();
-        return;
-    }
-    const QSize box = Image->size().expandedTo(QSize(1, 1));
-    Image->setPixmap(QPixmap::fromImage(picture->scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    m_floatingPicture->showPicture(m_pictures.GetItemPicture(item, 1));
 }
 
 void TFormMain::SetGridRowHeight(int rowHeight, int headerHeight) {

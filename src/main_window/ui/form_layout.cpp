@@ -4,6 +4,7 @@
 
 #include "main_window/ui/form_main.h"
 
+#include "main_window/ui/floating_picture.h"
 #include "main_window/ui/full_screen_window.h"
 #include "main_window/ui/reference_table_panel.h"
 #include "recipe_list/ui/chooser_combo.h"
@@ -52,13 +53,8 @@ void TFormMain::SetLBoxLightCellType() {
 }
 
 void TFormMain::SetItemDisplayColor() {
-    // The see-through picture mode comes with the floating picture; the
-    // panel always shows its background colour here.
-    QPalette pal = PanelItemDisplay->palette();
-    pal.setColor(QPalette::Window, colorFromCode(m_state->Settings.block.picBgColor(), m_colors));
-    pal.setColor(QPalette::WindowText, QColor(0, 255, 0));
-    PanelItemDisplay->setPalette(pal);
-    PanelItemDisplay->update();
+    m_floatingPicture->applyDisplayColor(colorFromCode(m_state->Settings.block.picBgColor(), m_colors),
+                                         command("MenuFlyPictureMode")->isChecked());
 }
 
 void TFormMain::SetSplittersHeight() {

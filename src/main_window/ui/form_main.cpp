@@ -4,6 +4,7 @@
 #include "main_window/ui/form_main.h"
 
 #include "main_window/ui/cell_hints.h"
+#include "main_window/ui/floating_picture.h"
 #include "main_window/ui/full_screen_window.h"
 #include "main_window/ui/hint_switch.h"
 #include "main_window/ui/reference_table_panel.h"
@@ -77,6 +78,10 @@ TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
     m_cellHints->watch({.recipes = LBPotion, .recipeHeader = Header, .recipeRowBar = ScrollBarLBVert,
                         .effectHeader = HeaderEffInfo, .effects = LbEffectInfo, .items = LbItemsInfo,
                         .grid = StringGrid, .help = LbHelp, .choosers = choosers});
+    m_floatingPicture = new FloatingPicture(
+        *this, *PanelItemDisplay, *Image, m_state->PictureWindowOpen,
+        {.caption = [this] { return m_state->Data.ItemNames.value(m_state->Grid.itemAtRow(m_grid->currentGridRow())); },
+         .setItemDisplayColor = [this] { SetItemDisplayColor(); }});
     FormCreate();
 }
 
@@ -299,7 +304,9 @@ void TFormMain::On_DblClick(QObject *sender) {
     if (!m_state->CommandsReady)
         return;
     ProgramState &st = *m_state;
-    if (sender == PanelCapLBPotions) {
+    if (sender == Image) {
+        m_floatingPicture->toggle();
+    } else if (sender == PanelCapLBPotions) {
         command("MenuLbPotionDirectFloatingMode")->trigger();
     } else if (sender == PanelCapGrid) {
         command("MenuGridDirectFloatingMode")->trigger();

@@ -51,6 +51,7 @@ class CellHints;
 class ChooserComboBox;
 class EffectInfoList;
 class FavoritesList;
+class FloatingPicture;
 class FullScreenWindow;
 class ItemPicturesSource;
 class ItemsInfoList;
@@ -172,6 +173,9 @@ class TFormMain : public QMainWindow, private FormControls {
     ListElement currentCellElement() const;
     void afterRecipeListChange(int selectedRow);
     void rebuildRowPictures();
+    // The display pictures rebuilt on the panel's background (see-through
+    // colour in the fly-picture mode) and shown again.
+    void pictureRefresh();
     void SetGridRowHeight(int rowHeight, int headerHeight);
     void AltLBoxsSetView();
     // The font dialog preset with font; on confirmation font takes the
@@ -289,6 +293,7 @@ class TFormMain : public QMainWindow, private FormControls {
     QPointer<QWidget> m_localMenuTarget;
     ReferenceTablePanel *m_grid = nullptr;
     CellHints *m_cellHints = nullptr; // the hint-capable controls join here
+    FloatingPicture *m_floatingPicture = nullptr;
 };
 
 } // namespace qor

@@ -5,6 +5,7 @@
 #include "main_window/ui/form_main.h"
 
 #include "main_window/stored_geometry.h"
+#include "main_window/ui/floating_picture.h"
 #include "main_window/ui/reference_table_panel.h"
 
 #include "recipe_list/ui/chooser_combo.h"
@@ -192,6 +193,7 @@ void TFormMain::collectSettings() {
     b.setPanelInfoMainWidth(PanelInfoMain->width());
     b.setPotionFindCol(m_colors.PotionFindCol);
     b.setPictureWindowOpen(st.PictureWindowOpen);
+    m_floatingPicture->collectBounds(s.pictureWindowBounds);
     b.setSkillSettings(st.Skills);
     b.clearReserved();
 

@@ -12,6 +12,7 @@
 #include "recipe_list/ui/potion_list_view.h"
 #include "recipe_list/ui/recipe_info_lists.h"
 #include "reference_table/ui/grid_cell_delegate.h"
+#include "visuals/ui/floating_picture_window.h"
 
 #include <QAction>
 #include <QHeaderView>
@@ -165,17 +166,23 @@ void TFormMain::cmdColor(QAction *, int line) {
     }
     case SettingsLine::PicBgColor: {
         QColor background = colorFromCode(b.picBgColor(), m_colors);
-        if (choose(background)) {
-            SetItemDisplayColor();
-            m_pictures.MakePicturesDisplay(0, 0, background.rgb(), m_colors.Window.rgb());
-            onGridSelection();
-            LbPotionSelectionChanged();
-        }
+        if (choose(background))
+            pictureRefresh();
         break;
     }
     default:
         break;
     }
+}
+
+void TFormMain::pictureRefresh() {
+    SetItemDisplayColor();
+    const QColor background = command("MenuFlyPictureMode")->isChecked()
+                                  ? QColor::fromRgb(kSeeThroughColor)
+                                  : colorFromCode(m_state->Settings.block.picBgColor(), m_colors);
+    m_pictures.MakePicturesDisplay(0, 0, background.rgb(), m_colors.Window.rgb());
+    onGridSelection();
+    LbPotionSelectionChanged();
 }
 
 void TFormMain::cmdDrawVertLines(QAction *item, int) {
