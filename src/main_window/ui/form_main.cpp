@@ -80,7 +80,8 @@ TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
                         .grid = StringGrid, .help = LbHelp, .choosers = choosers});
     m_floatingPicture = new FloatingPicture(
         *this, *PanelItemDisplay, *Image, m_state->PictureWindowOpen,
-        {.caption = [this] { return m_state->Data.ItemNames.value(m_state->Grid.itemAtRow(m_grid->currentGridRow())); },
+        // The picture shown is the grid's current ingredient.
+        {.caption = [this] { return m_state->Data.ItemNames.value(m_displayItem); },
          .setItemDisplayColor = [this] { SetItemDisplayColor(); }});
     FormCreate();
 }
