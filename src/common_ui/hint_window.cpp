@@ -1,10 +1,13 @@
 #include "common_ui/hint_window.h"
 
+#include <QApplication>
 #include <QGuiApplication>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QStyleOption>
 #include <QToolTip>
+#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -50,6 +53,47 @@ void TQORHintWindow::ActivateHint(const QPoint &pos, int height, const QString &
     if (!isVisible())
         show();
     m_hideTimer.start();
+}
+
+bool TQORHintWindow::event(QEvent *event) {
+    switch (event->type()) {
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+        forward(event);
+        return true;
+    default:
+        return QWidget::event(event);
+    }
+}
+
+void TQORHintWindow::forward(QEvent *event) {
+    const auto *pointer = static_cast<const QSinglePointEvent *>(event);
+    const QPointF global = pointer->globalPosition();
+    QWidget *target = m_target;
+    if (event->type() != QEvent::MouseMove) {
+        // A click or the wheel ends the hint and acts on what lies beneath.
+        hide();
+        target = QApplication::widgetAt(global.toPoint());
+    } else if (!target || !target->rect().contains(target->mapFromGlobal(global.toPoint()))) {
+        hide();
+        return;
+    }
+    if (!target)
+        return;
+    const QPointF local = target->mapFromGlobal(global);
+    if (event->type() == QEvent::Wheel) {
+        const auto *wheel = static_cast<const QWheelEvent *>(event);
+        QWheelEvent copy(local, global, wheel->pixelDelta(), wheel->angleDelta(), wheel->buttons(),
+                         wheel->modifiers(), wheel->phase(), wheel->inverted());
+        QApplication::sendEvent(target, &copy);
+        return;
+    }
+    const auto *mouse = static_cast<const QMouseEvent *>(event);
+    QMouseEvent copy(event->type(), local, global, mouse->button(), mouse->buttons(), mouse->modifiers());
+    QApplication::sendEvent(target, &copy);
 }
 
 void TQORHintWindow::paintEvent(QPaintEvent *) {

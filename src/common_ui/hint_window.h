@@ -3,10 +3,12 @@
 // cell (or just below a header or chooser) in the font of its control, so
 // that the cell seems to widen. Qt's own tooltip cannot be placed exactly
 // (it keeps clear of the cursor) nor given a row's height, hence a window
-// of our own. It never takes the mouse or the focus: events go to the cell
-// beneath, so the hint cannot make the mouse leave its own cell.
+// of our own. It never takes the focus, and is transparent for the mouse;
+// where the window system still hands it mouse events it passes them on to
+// the list beneath, so the hint never stands in the way of a click.
 
 #include <QFont>
+#include <QPointer>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
@@ -30,14 +32,22 @@ class TQORHintWindow : public QWidget {
     // Width for a text: frame, the 2-pixel indent and a little room right.
     static int widthFor(int textWidth);
 
+    // The widget under the hint (the cell's list), which gets the mouse
+    // events where the window system hands them to the hint itself.
+    void setEventTarget(QWidget *target) { m_target = target; }
+
   protected:
+    bool event(QEvent *event) override;
     // Paint: the platform's hint background and frame, the text at x = 2
     // of the client area, vertically centred, clipped to the client area.
     void paintEvent(QPaintEvent *event) override;
 
   private:
+    void forward(QEvent *event);
+
     QString m_text;
     QTimer m_hideTimer;
+    QPointer<QWidget> m_target;
 };
 
 } // namespace qor

@@ -109,6 +109,27 @@ TEST_F(CellHintsTest, StayingInOneCellDoesNotPutTheHintUpAgain) {
     EXPECT_FALSE(shown());
 }
 
+TEST_F(CellHintsTest, MouseOnTheHintReachesTheListBeneath) {
+    ui().Header->resizeSection(PotionColumn::Item1, 30);
+    moveOver(viewport(), recipeCell(PotionColumn::Item1, 2));
+    ASSERT_TRUE(shown());
+    TQORHintWindow *window = hints().hintWindow();
+    // Where the window system hands the hint the mouse, a move over the
+    // hint still reaches the list's hint builder and lit-cell tracking ...
+    const QPoint inside(window->width() - 3, window->height() / 2);
+    QMouseEvent move(QEvent::MouseMove, inside, window->mapToGlobal(inside), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(window, &move);
+    EXPECT_TRUE(shown());
+    // ... and a click selects the row under it.
+    ASSERT_NE(ui().LBPotion->currentRow(), 2);
+    QMouseEvent press(QEvent::MouseButtonPress, inside, window->mapToGlobal(inside), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window, &press);
+    EXPECT_FALSE(shown());
+    EXPECT_EQ(ui().LBPotion->currentRow(), 2);
+}
+
 TEST_F(CellHintsTest, CellScrolledPartlyOutToTheLeftAlwaysHints) {
     for (int k = 0; k < ui().Header->count(); ++k)
         ui().Header->resizeSection(k, 150);

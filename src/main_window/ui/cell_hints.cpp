@@ -13,6 +13,7 @@
 #include "visuals/cell_hint_rules.h"
 
 #include <QAction>
+#include <QCursor>
 #include <QEvent>
 #include <QHeaderView>
 #include <QListWidget>
@@ -142,7 +143,15 @@ bool CellHints::eventFilter(QObject *watched, QEvent *event) {
         ShowCellHint(eventWidget->mapToGlobal(built.pos), it.value().control, built.text);
         break;
     }
-    case QEvent::Leave:
+    case QEvent::Leave: {
+        // Some window systems report a leave when the hint itself appears
+        // under the mouse; only a mouse that really left hides it.
+        const auto *w = static_cast<const QWidget *>(watched);
+        if (m_sources.contains(watched) && !w->rect().contains(w->mapFromGlobal(QCursor::pos()))) {
+            HideCellHint();
+        }
+        break;
+    }
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
     case QEvent::Wheel:
@@ -194,6 +203,7 @@ void CellHints::HideCellHint() {
 void CellHints::On_ShowHint(QWidget *control) {
     if (!m_window)
         m_window = new TQORHintWindow(m_parentWindow);
+    m_window->setEventTarget(eventWidgetOf(control));
     m_hintControl = control;
     const QFont font = m_pendingFont;
     const int height = m_pendingHeight > 0 ? m_pendingHeight : plainHeight(font);
