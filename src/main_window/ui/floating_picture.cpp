@@ -187,7 +187,9 @@ void FloatingPicture::scheduleMasks() {
 }
 
 void FloatingPicture::updateMasks() {
-    const QRegion picture = m_scaled.isNull() ? QRegion() : opaqueRegion(m_scaled, kSeeThroughColor);
+    // Outside the fly-picture mode nothing is cut: no region to build.
+    const QRegion picture =
+        m_scaled.isNull() || !m_flyMode ? QRegion() : opaqueRegion(m_scaled, kSeeThroughColor);
     const QPoint pictureAt = pictureRectInImage().topLeft();
 
     // The main window: the panel's inside lets the desktop through, all but
