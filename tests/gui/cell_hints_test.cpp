@@ -187,6 +187,50 @@ TEST_F(CellHintsTest, HeadersHintBelowTheirRow) {
               ui().StringGrid->viewport()->mapToGlobal(narrow.topLeft() - QPoint(1, 0)));
 }
 
+TEST_F(CellHintsTest, RecipeStripListsHintOverTheirRows) {
+    ui().LBPotion->setCurrentRow(0);
+    QApplication::processEvents();
+    const TPotionRec &cur = form->state().Potions.CurPotion;
+    ASSERT_GT(cur.Items[0], 0);
+
+    // The ingredient list: the name right of the picture's square.
+    ItemsInfoList *items = ui().LbItemsInfo;
+    const int side = items->itemHeight();
+    const QString name = form->state().Data.ItemNames.value(cur.Items[0]);
+    const QRect row0 = items->visualRect(items->model()->index(0, 0));
+    items->setFixedWidth(side + width(items, name) + 30);
+    QApplication::processEvents();
+    moveOver(items->viewport(), row0.center());
+    EXPECT_FALSE(shown());
+    items->setFixedWidth(side + width(items, name) / 2);
+    QApplication::processEvents();
+    moveOver(items->viewport(), row0.center());
+    ASSERT_TRUE(shown());
+    EXPECT_EQ(hintText(), name);
+    EXPECT_EQ(hints().hintWindow()->pos(), items->viewport()->mapToGlobal(QPoint(side - 1, row0.top())));
+    EXPECT_EQ(hints().hintWindow()->height(), side);
+
+    // The effect list: the base cost cut by a narrow section.
+    EffectInfoList *effects = ui().LbEffectInfo;
+    PotionHeader *header = ui().HeaderEffInfo;
+    const int column = 1;
+    header->resizeSection(column, 12);
+    QApplication::processEvents();
+    const int left = header->sectionLeft(column);
+    const QRect effectRow = effects->visualRect(effects->model()->index(0, 0));
+    moveOver(effects->viewport(), QPoint(left + 6, effectRow.center().y()));
+    ASSERT_TRUE(shown());
+    EXPECT_EQ(hintText(), GetPotEffDataStr(form->state().Data, cur, 1, column));
+    EXPECT_EQ(hints().hintWindow()->pos(),
+              effects->viewport()->mapToGlobal(QPoint(left - 1, effectRow.top())));
+    // Its header hints the caption below itself; a border hints nothing.
+    moveOver(header->viewport(), QPoint(left + 6, 3));
+    ASSERT_TRUE(shown());
+    EXPECT_EQ(hintText(), potEffColumnCaption(column));
+    moveOver(header->viewport(), QPoint(left, 3));
+    EXPECT_FALSE(shown());
+}
+
 TEST_F(CellHintsTest, ChooserHintsOnlyWhenItsTextIsCut) {
     ChooserComboBox *effect = ui().CbEffect[2];
     // The longest effect name.
