@@ -17,6 +17,8 @@ struct FormMainTestAccess {
     static KeyRouter &keys(TFormMain &form) { return *form.m_keys; }
     static RecipeFinder &finder(TFormMain &form) { return *form.m_finder; }
     static HelpPanel &help(TFormMain &form) { return *form.m_help; }
+    static CellHints &cellHints(TFormMain &form) { return *form.m_cellHints; }
+    static FloatingPicture &floatingPicture(TFormMain &form) { return *form.m_floatingPicture; }
 };
 
 } // namespace qor

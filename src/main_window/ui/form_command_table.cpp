@@ -98,9 +98,9 @@ std::span<const MenuCommand> TFormMain::commandTable() {
         {.menu = M::ViewMisc, .name = "MenuSplitterHeight", .caption = "Толщина активных разделительных линий", .call = &F::onView<&V::cmdSplitterThickness>, .arg = L::SplitterThickness},
         {.menu = M::ViewMisc, .name = "MenuSetDropDownCount", .caption = "Кол-во элементов выпадающих списков", .call = &F::onView<&V::cmdDropDownCount>, .arg = L::DropDownCount},
         {.menu = M::ViewMisc, .name = "MenuCharEffectType", .caption = "Символ показывающий цвет эффекта", .call = &F::onView<&V::cmdEffectSymbol>},
-        // The hint filter reads the check state.
+        // The hint filter and the cell hints read the check state.
         {.menu = M::ViewMisc, .name = "MenuShowHints", .caption = "Показывать всплывающие подсказки", .check = C::Off, .state = S::CheckOnly, .settingLine = L::MenuShowHints},
-        {.menu = M::ViewMisc, .name = "MenuFlyPictureMode", .caption = "Вырезать окно под картинкой", .check = C::Off, .state = S::NotBuilt},
+        {.menu = M::ViewMisc, .name = "MenuFlyPictureMode", .caption = "Вырезать окно под картинкой", .check = C::Off, .call = [](F &f, QAction *, int) { f.pictureRefresh(); }},
 
         separator(M::View),
         {.menu = M::View, .name = "MenuCLbUsedItemHeight", .caption = "Высота строк списка возможных ингредиентов", .state = S::NotBuilt},

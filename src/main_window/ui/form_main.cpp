@@ -3,6 +3,8 @@
 
 #include "main_window/ui/form_main.h"
 
+#include "main_window/ui/cell_hints.h"
+#include "main_window/ui/floating_picture.h"
 #include "main_window/ui/full_screen_window.h"
 #include "main_window/ui/hint_switch.h"
 #include "main_window/ui/recipe_list_region.h"
@@ -72,10 +74,9 @@ TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
     m_colors.takeSystemColors(palette());
 
     m_view = std::make_unique<ViewCommands>(context(),
-        ViewCommands::Hooks{[this] { FormResize(PanelLbPotionsMain); },
-                            [this] {
-                                onGridSelection();
-                                LbPotionSelectionChanged();
+        ViewCommands::Hooks{[this] { FormResize(PanelLbPotionsMain); }, [this] { pictureRefresh(); },
+                            [this](const QColor &background, bool seeThrough) {
+                                m_floatingPicture->applyDisplayColor(background, seeThrough);
                             }});
     m_recipes = std::make_unique<RecipeListRegion>(context(), RecipeListRegion::Hooks{[this] { SearshFromEffects(false); }});
     m_layout = std::make_unique<RegionLayout>(context(), *m_recipes);
@@ -93,6 +94,16 @@ TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
     buildKeyboard();
     // Application-wide, as the hint option is; removed with the window.
     qApp->installEventFilter(new HintSwitch(command("MenuShowHints"), this));
+    m_cellHints = new CellHints(*m_state, m_colors, command("MenuShowHints"), this);
+    const QList<ChooserComboBox *> choosers = findChildren<ChooserComboBox *>();
+    m_cellHints->watch({.recipes = LBPotion, .recipeHeader = Header, .recipeRowBar = ScrollBarLBVert,
+                        .effectHeader = HeaderEffInfo, .effects = LbEffectInfo, .items = LbItemsInfo,
+                        .grid = StringGrid, .help = LbHelp, .choosers = choosers});
+    m_floatingPicture = new FloatingPicture(
+        *this, *PanelItemDisplay, *Image, m_state->PictureWindowOpen,
+        // The picture shown is the grid's current ingredient.
+        {.caption = [this] { return m_state->Data.ItemNames.value(m_displayItem); },
+         .setItemDisplayColor = [this] { m_view->SetItemDisplayColor(); }});
     FormCreate();
 }
 
@@ -306,7 +317,9 @@ void TFormMain::On_DblClick(QObject *sender) {
     if (!m_state->CommandsReady)
         return;
     ProgramState &st = *m_state;
-    if (sender == PanelCapLBPotions) {
+    if (sender == Image) {
+        m_floatingPicture->toggle();
+    } else if (sender == PanelCapLBPotions) {
         command("MenuLbPotionDirectFloatingMode")->trigger();
     } else if (sender == PanelCapGrid) {
         command("MenuGridDirectFloatingMode")->trigger();

@@ -48,9 +48,11 @@ namespace qor {
 
 class AltEffectsList;
 class AltItemsList;
+class CellHints;
 class ChooserComboBox;
 class EffectInfoList;
 class FavoritesList;
+class FloatingPicture;
 class FullScreenWindow;
 class HelpPanel;
 class ItemPicturesSource;
@@ -149,6 +151,9 @@ class TFormMain : public QMainWindow, private FormControls {
     // Commands (form_commands.cpp).
     void onFavoritesClick();
     void prepareFavoritesMenu();
+    // The display pictures rebuilt on the panel's background (see-through
+    // colour in the fly-picture mode) and shown again.
+    void pictureRefresh();
     bool PromptNumber(QAction *item, int current, int &value, int maximum, int minimum,
                       const QString &prompt = {});
     // A command row handled by one of the window's parts.
@@ -218,6 +223,8 @@ class TFormMain : public QMainWindow, private FormControls {
     WheelRouter *m_wheel = nullptr;
     HelpPanel *m_help = nullptr;
     RecipeFinder *m_finder = nullptr;
+    CellHints *m_cellHints = nullptr; // the hint-capable controls join here
+    FloatingPicture *m_floatingPicture = nullptr;
 };
 
 } // namespace qor

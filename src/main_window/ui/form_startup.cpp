@@ -8,6 +8,7 @@
 #include "game_data/data_loader.h"
 #include "main_window/settings_file.h"
 #include "main_window/settings_location.h"
+#include "main_window/ui/floating_picture.h"
 #include "main_window/ui/reference_table_panel.h"
 #include "main_window/ui/help_panel.h"
 #include "main_window/ui/region_layout.h"
@@ -26,6 +27,7 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableView>
@@ -195,9 +197,12 @@ void TFormMain::FormShow() {
         m_layout->applyRegionSizes();
         FormResize(nullptr);
     }
-    // The favourites and available-ingredient windows and the floating
-    // picture come with a later version; their saved switches are carried
-    // through unchanged.
+    // The favourites and available-ingredient windows come with a later
+    // version; their saved switches are carried through unchanged.
+    if (m_state->CommandsReady && m_state->PictureWindowOpen) {
+        const QRect screen = this->screen() ? this->screen()->geometry() : QRect(0, 0, 1024, 768);
+        m_floatingPicture->reopen(m_state->Settings.pictureWindowBounds, screen.size());
+    }
     m_state->ShownOnce = true;
 }
 
@@ -211,6 +216,7 @@ void TFormMain::FormDestroy() {
     if (!st.SkipSaveOnExit && st.CommandsReady) {
         m_settings->collect();
         m_help->collectSettings();
+        m_floatingPicture->collectBounds(m_state->Settings.pictureWindowBounds);
         const QString path = st.SettingsDir + QString::fromLatin1(kSettingsFileName);
         const SettingsResult written = WriteSettings(path, st.Settings);
         if (!written.ok())

@@ -156,11 +156,8 @@ void ViewCommands::cmdColor(QAction *, int line) {
     }
     case SettingsLine::PicBgColor: {
         QColor background = colorFromCode(b.picBgColor(), m_ctx.colors);
-        if (choose(background)) {
-            SetItemDisplayColor();
-            m_ctx.pictures.MakePicturesDisplay(0, 0, background.rgb(), m_ctx.colors.Window.rgb());
+        if (choose(background))
             m_hooks.refreshPictures();
-        }
         break;
     }
     default:
@@ -345,13 +342,8 @@ void ViewCommands::SetLBoxLightCellType() {
 }
 
 void ViewCommands::SetItemDisplayColor() {
-    // The see-through picture mode comes with the floating picture; the
-    // panel always shows its background colour here.
-    QPalette pal = m_ui.PanelItemDisplay->palette();
-    pal.setColor(QPalette::Window, colorFromCode(m_ctx.state.Settings.block.picBgColor(), m_ctx.colors));
-    pal.setColor(QPalette::WindowText, QColor(0, 255, 0));
-    m_ui.PanelItemDisplay->setPalette(pal);
-    m_ui.PanelItemDisplay->update();
+    m_hooks.displayColor(colorFromCode(m_ctx.state.Settings.block.picBgColor(), m_ctx.colors),
+                         m_ctx.command("MenuFlyPictureMode")->isChecked());
 }
 
 void ViewCommands::SetSplittersHeight() {

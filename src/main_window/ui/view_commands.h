@@ -21,6 +21,8 @@ class ViewCommands {
     struct Hooks {
         std::function<void()> relayoutRecipeList; // after a height of the recipe list region changed
         std::function<void()> refreshPictures;    // after the picture background changed
+        // The picture panel's background; see-through in the fly-picture mode.
+        std::function<void(const QColor &background, bool seeThrough)> displayColor;
     };
 
     ViewCommands(const WindowContext &ctx, Hooks hooks);
