@@ -4,6 +4,7 @@
 // that Main.ini writes never touch the build's data.
 
 #include "main_window/ui/form_main.h"
+#include "main_window/ui/tool_windows.h"
 
 #include <QTemporaryDir>
 
@@ -14,6 +15,7 @@ namespace qor {
 // The window's private controls, for tests only.
 struct FormMainTestAccess {
     static FormControls &controls(TFormMain &form) { return form; }
+    static ToolWindows &toolWindows(TFormMain &form) { return *form.m_toolWindows; }
 };
 
 } // namespace qor

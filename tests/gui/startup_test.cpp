@@ -186,7 +186,7 @@ TEST(MenuTest, ItemsCarryTheirShortcutsAndCheckStates) {
               QStringLiteral("Детальная информацмя"));
     // Commands of later versions stand disabled, never silently empty.
     EXPECT_FALSE(form->action(QStringLiteral("MenuFindInPotions"))->isEnabled());
-    EXPECT_FALSE(form->action(QStringLiteral("MenuFontUsedItems"))->isEnabled());
+    EXPECT_FALSE(form->action(QStringLiteral("MenuHelpFont"))->isEnabled());
     // The grid's marker items wait for a right press on an effect cell.
     EXPECT_FALSE(form->action(QStringLiteral("PMenuSetGridMarker1"))->isEnabled());
     // Quick search on: the explicit search is disabled.

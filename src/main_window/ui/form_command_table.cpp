@@ -5,6 +5,7 @@
 #include "main_window/settings_block.h"
 #include "main_window/ui/form_main.h"
 #include "main_window/ui/reference_table_panel.h"
+#include "main_window/ui/tool_windows.h"
 
 namespace qor {
 
@@ -43,8 +44,8 @@ std::span<const MenuCommand> TFormMain::commandTable() {
         subMenu(M::Bar, M::View, "Вид"),
         {.menu = M::View, .name = "MenuLbPotionDirectFloatingMode", .caption = "Развернуть список рецептов на весь экран", .shortcut = QKeyCombination(Qt::Key_F6), .check = C::Off, .call = [](F &f, QAction *, int) { f.ToggleFullScreen(true); }},
         {.menu = M::View, .name = "MenuGridDirectFloatingMode", .caption = "Развернуть справочную таблицу на весь экран", .shortcut = QKeyCombination(Qt::Key_F7), .check = C::Off, .call = [](F &f, QAction *, int) { f.ToggleFullScreen(false); }},
-        {.menu = M::View, .name = "MenuShowFormFavorites", .caption = "Показать списки избранных ингредиентов и эффектов", .shortcut = QKeyCombination(Qt::Key_F8), .check = C::Off, .state = S::NotBuilt, .settingLine = L::MenuShowFormFavorites},
-        {.menu = M::View, .name = "MenuShowUsedItemsList", .caption = "Показать список с возможными ингредиентами", .shortcut = QKeyCombination(Qt::Key_F12), .check = C::Off, .state = S::NotBuilt, .settingLine = L::MenuShowUsedItemsList},
+        {.menu = M::View, .name = "MenuShowFormFavorites", .caption = "Показать списки избранных ингредиентов и эффектов", .shortcut = QKeyCombination(Qt::Key_F8), .check = C::Off, .call = [](F &f, QAction *item, int) { f.m_toolWindows->showFavorites(item->isChecked()); }, .settingLine = L::MenuShowFormFavorites},
+        {.menu = M::View, .name = "MenuShowUsedItemsList", .caption = "Показать список с возможными ингредиентами", .shortcut = QKeyCombination(Qt::Key_F12), .check = C::Off, .call = [](F &f, QAction *item, int) { f.m_toolWindows->showUsedItems(item->isChecked()); }, .settingLine = L::MenuShowUsedItemsList},
         separator(M::View),
 
         subMenu(M::View, M::ViewRecipes, "Список рецептов"),
@@ -93,7 +94,7 @@ std::span<const MenuCommand> TFormMain::commandTable() {
         {.menu = M::ViewMisc, .name = "MenuFlyPictureMode", .caption = "Вырезать окно под картинкой", .check = C::Off, .state = S::NotBuilt},
 
         separator(M::View),
-        {.menu = M::View, .name = "MenuCLbUsedItemHeight", .caption = "Высота строк списка возможных ингредиентов", .state = S::NotBuilt},
+        {.menu = M::View, .name = "MenuCLbUsedItemHeight", .caption = "Высота строк списка возможных ингредиентов", .call = [](F &f, QAction *item, int) { f.m_toolWindows->promptUsedItemsRowHeight(item); }},
         {.menu = M::View, .name = "MenuLbFavoritesItemHeight", .caption = "Высота строк списка избранного", .run = &F::cmdFavoritesRowHeight, .arg = L::LbFavoritesItemHeight},
         {.menu = M::View, .name = "MenuItemHeightAltLBoxs", .caption = "Высота строк списков альтернативного создания зелья", .run = &F::cmdAltRowHeight, .arg = L::AltListsItemHeight},
         {.menu = M::View, .name = "MenuHelpItemHeight", .caption = "Высота строк справки", .state = S::NotBuilt},
@@ -105,7 +106,7 @@ std::span<const MenuCommand> TFormMain::commandTable() {
 
         subMenu(M::Bar, M::Fonts, "Шрифт"),
         {.menu = M::Fonts, .name = "MenuFontComboBox", .caption = "Шрифт открывающихся списков", .run = &F::cmdFont, .arg = fontArg(FontTarget::DropDown)},
-        {.menu = M::Fonts, .name = "MenuFontUsedItems", .caption = "Шрифт списка возможных ингредиентов", .state = S::NotBuilt},
+        {.menu = M::Fonts, .name = "MenuFontUsedItems", .caption = "Шрифт списка возможных ингредиентов", .call = [](F &f, QAction *, int) { f.m_toolWindows->promptUsedItemsFont(); }},
         {.menu = M::Fonts, .name = "MenuFontFavorites", .caption = "Шрифт списка избранного", .run = &F::cmdFont, .arg = fontArg(FontTarget::Favorites)},
         {.menu = M::Fonts, .name = "MenuHelpFont", .caption = "Шрифт справки", .state = S::NotBuilt},
         {.menu = M::Fonts, .name = "MenuFontMainForm", .caption = "Шрифт главного окна", .run = &F::cmdFont, .arg = fontArg(FontTarget::MainForm)},

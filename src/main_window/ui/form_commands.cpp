@@ -8,6 +8,7 @@
 #include "engine/effect_strength.h"
 #include "favorites/ui/favorites_list.h"
 #include "main_window/settings_guard.h"
+#include "main_window/ui/tool_windows.h"
 #include "recipe_list/search_slots.h"
 #include "recipe_list/ui/alt_lists.h"
 #include "recipe_list/ui/chooser_combo.h"
@@ -23,6 +24,7 @@
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTableView>
+#include <QToolButton>
 
 namespace qor {
 
@@ -45,6 +47,10 @@ void TFormMain::On_Click(QObject *sender) {
     }
     if (sender == StringGrid) {
         onGridSelection();
+        return;
+    }
+    if (sender == ButtFormFavorites || sender == ButtFormUsedItems) {
+        command(sender == ButtFormFavorites ? "MenuShowFormFavorites" : "MenuShowUsedItemsList")->trigger();
         return;
     }
     if (sender == PageControl) {

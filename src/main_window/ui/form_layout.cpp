@@ -6,6 +6,7 @@
 
 #include "main_window/ui/full_screen_window.h"
 #include "main_window/ui/reference_table_panel.h"
+#include "main_window/ui/tool_windows.h"
 #include "recipe_list/ui/chooser_combo.h"
 #include "recipe_list/ui/potion_header.h"
 #include "recipe_list/ui/potion_list_view.h"
@@ -64,6 +65,8 @@ void TFormMain::SetItemDisplayColor() {
 void TFormMain::SetSplittersHeight() {
     for (QSplitter *splitter : {MainSplitter, PanelPotionInfo, InfoMainSplitter, HelpSplitter})
         splitter->setHandleWidth(m_splitterThickness);
+    if (m_toolWindows)
+        m_toolWindows->SetSplittersHeight(m_splitterThickness);
 }
 
 void TFormMain::SetComboBoxMode(QWidget *window) {

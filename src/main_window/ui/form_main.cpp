@@ -6,6 +6,7 @@
 #include "main_window/ui/full_screen_window.h"
 #include "main_window/ui/hint_switch.h"
 #include "main_window/ui/reference_table_panel.h"
+#include "main_window/ui/tool_windows.h"
 #include "recipe_list/empty_list_hint.h"
 #include "recipe_list/ui/alt_lists.h"
 #include "recipe_list/ui/chooser_combo.h"
@@ -69,6 +70,7 @@ TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
     buildRegions();
     buildMenus();
     connectControls();
+    buildToolWindows();
     // Application-wide, as the hint option is; removed with the window.
     qApp->installEventFilter(new HintSwitch(command("MenuShowHints"), this));
     FormCreate();
@@ -201,9 +203,6 @@ void TFormMain::connectControls() {
     connect(RadioGroupButtons, &QButtonGroup::idClicked, this, [this] { On_Click(RadioGroupItemsCount); });
     clickOnToggle(ButtFormFavorites);
     clickOnToggle(ButtFormUsedItems);
-    // The speed buttons open tool windows that come with a later version.
-    ButtFormFavorites->setEnabled(false);
-    ButtFormUsedItems->setEnabled(false);
 
     clickOnIndex(ComboBoxMainAlchPercCount);
     for (QCheckBox *perk :
@@ -282,6 +281,33 @@ void TFormMain::connectControls() {
           static_cast<QObject *>(StringGrid->viewport()), static_cast<QObject *>(LbItemsInfo),
           static_cast<QObject *>(LbEffectInfo)})
         watched->installEventFilter(this);
+}
+
+void TFormMain::buildToolWindows() {
+    ToolWindowHooks hooks;
+    hooks.owner = this;
+    hooks.showFavorites = command("MenuShowFormFavorites");
+    hooks.showUsedItems = command("MenuShowUsedItemsList");
+    hooks.prompts.font = [this](QFont &font) { return PromptFont(font); };
+    hooks.prompts.number = [this](const QString &caption, int current, int minimum,
+                                  int maximum) -> std::optional<int> {
+        int value = current;
+        if (!PromptNumber(nullptr, current, value, maximum, minimum, caption))
+            return std::nullopt;
+        return value;
+    };
+    hooks.prompts.text = [this](const QString &prompt, const QString &text) {
+        return m_dialogs.inputText(this, prompt, text);
+    };
+    hooks.makeChooser = [this](QWidget *parent) {
+        return makeChooser(parent, QStringLiteral("ComboBoxUsedItemsFilter"), 0,
+                           static_cast<int>(ChooserComboBox::Kind::Text));
+    };
+    hooks.comboBoxMode = [this](QWidget *window) { SetComboBoxMode(window); };
+    hooks.search = [this] { SearshFromEffects(false); };
+    hooks.splitterThickness = [this] { return m_splitterThickness; };
+    m_toolWindows =
+        std::make_unique<ToolWindows>(*m_state, m_colors, m_pictureSource.get(), std::move(hooks));
 }
 
 void TFormMain::On_Exit(QWidget *control) {

@@ -56,6 +56,7 @@ class ItemsInfoList;
 class PotionHeader;
 class PotionListView;
 class ReferenceTablePanel;
+class ToolWindows;
 
 // Where the window finds its data and how it talks to the user; tests point
 // it at a scratch copy of the data folder and script the dialogs.
@@ -111,6 +112,8 @@ class TFormMain : public QMainWindow, private FormControls {
     void LbPotionSelectionChanged();
     void RefreshPanelCount();
     void FillLbPotionsFromFavorites(bool all, int index);
+    // ItemAvailable from the current set; the open ingredients window shows it.
+    void MakeUsedItems(bool refreshChecks);
 
     // Layout routines.
     void SetSplittersHeight();
@@ -144,6 +147,7 @@ class TFormMain : public QMainWindow, private FormControls {
     void buildRecipeStrip();
     void buildGridRegion();
     void connectControls();
+    void buildToolWindows();
     ChooserComboBox *makeChooser(QWidget *parent, const QString &name, int width, int kind);
     void showStartupFailure(const QString &title, const QString &detail, const QString &remedy);
 
@@ -287,6 +291,8 @@ class TFormMain : public QMainWindow, private FormControls {
     QHash<const QAction *, const MenuCommand *> m_commandRows;
     QPointer<QWidget> m_localMenuTarget;
     ReferenceTablePanel *m_grid = nullptr;
+    // Last member: the tool windows go before the state they read.
+    std::unique_ptr<ToolWindows> m_toolWindows;
 };
 
 } // namespace qor

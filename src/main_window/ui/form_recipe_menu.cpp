@@ -148,7 +148,7 @@ void TFormMain::cmdDisableItem(QAction *, int) {
     const ListElement element = currentCellElement();
     if (element.isItem() && st.Settings.usedItemsSetIndex() >= 0) {
         st.Settings.usedItems.disableItem(element.item);
-        st.Settings.usedItems.MakeUsedItems();
+        MakeUsedItems(true);
         SearshFromEffects(false);
     }
 }

@@ -6,6 +6,7 @@
 
 #include "main_window/stored_geometry.h"
 #include "main_window/ui/reference_table_panel.h"
+#include "main_window/ui/tool_windows.h"
 
 #include "recipe_list/ui/chooser_combo.h"
 #include "favorites/ui/favorites_list.h"
@@ -212,6 +213,7 @@ void TFormMain::collectSettings() {
 
     for (int k = 0; k < kSearchSlotCount; ++k)
         s.SearchSlots[static_cast<std::size_t>(k)] = st.Slots.Slots[static_cast<std::size_t>(k)];
+    m_toolWindows->collect(s);
 }
 
 } // namespace qor

@@ -9,6 +9,7 @@
 #include "main_window/settings_file.h"
 #include "main_window/settings_location.h"
 #include "main_window/ui/reference_table_panel.h"
+#include "main_window/ui/tool_windows.h"
 #include "recipe_list/ui/chooser_combo.h"
 #include "recipe_list/ui/potion_list_view.h"
 #include "recipe_list/ui/recipe_info_lists.h"
@@ -144,7 +145,7 @@ void TFormMain::FormCreate() {
     }
     st.Conditions = SearchConditions{};
 
-    st.Settings.usedItems.MakeUsedItems();
+    MakeUsedItems(true);
     MakeColor2();
     SetSplittersHeight();
     m_pictures.MakePictures(0, LBPotion->itemHeight(), m_colors.Window.rgb(), m_colors.PotionColor2.rgb(),
@@ -193,10 +194,15 @@ void TFormMain::FormShow() {
         applyRegionSizes();
         FormResize(nullptr);
     }
-    // The favourites and available-ingredient windows and the floating
-    // picture come with a later version; their saved switches are carried
-    // through unchanged.
+    // The floating picture comes with a later version; its saved switch is
+    // carried through unchanged.
     m_state->ShownOnce = true;
+    if (m_state->CommandsReady)
+        m_toolWindows->reopen();
+}
+
+void TFormMain::MakeUsedItems(bool refreshChecks) {
+    m_toolWindows->MakeUsedItems(refreshChecks);
 }
 
 void TFormMain::FormDestroy() {

@@ -5,6 +5,7 @@
 
 #include "main_window/ui/form_main.h"
 
+#include "main_window/ui/tool_windows.h"
 #include "recipe_list/ui/alt_lists.h"
 #include "recipe_list/ui/chooser_combo.h"
 #include "favorites/ui/favorites_list.h"
@@ -100,7 +101,8 @@ void TFormMain::cmdFont(QAction *, int target) {
         promptWidgetFont(LBFavorites);
         break;
     case FontTarget::MainForm:
-        promptWidgetFont(this);
+        if (promptWidgetFont(this))
+            m_toolWindows->mainFontChanged(font());
         break;
     case FontTarget::LocalMenuControl:
         promptWidgetFont(m_localMenuTarget);
@@ -111,6 +113,7 @@ void TFormMain::cmdFont(QAction *, int target) {
         if (PromptFont(font)) {
             store(s.font(SettingsFont::DropDown), font);
             SetComboBoxMode(this);
+            m_toolWindows->applyComboBoxMode();
         }
         break;
     }
@@ -309,6 +312,7 @@ void TFormMain::cmdDropDownCount(QAction *item, int line) {
     if (promptSetting(item, line, b.dropDownCount(), value)) {
         b.setDropDownCount(value);
         SetComboBoxMode(this);
+        m_toolWindows->applyComboBoxMode();
     }
 }
 

@@ -1,0 +1,78 @@
+#include "favorites/ui/tool_window.h"
+
+#include "common_ui/picture_source.h"
+
+#include <QCloseEvent>
+#include <QImage>
+#include <QKeyEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace qor {
+
+QFont ListFont::applied(const QFont &base) const {
+    if (!usable())
+        return base;
+    QFont font = base;
+    font.setFamily(name);
+    font.setPointSize(size);
+    return font;
+}
+
+int clampToolRowHeight(int height) {
+    return std::clamp(height, kToolListMinRowHeight, kToolListMaxRowHeight);
+}
+
+ToolWindow::ToolWindow(QWidget *owner)
+    : QWidget(owner, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint) {
+    installEventFilter(this);
+}
+
+void ToolWindow::setBounds(const QRect &bounds) {
+    setGeometry(bounds);
+}
+
+QRect ToolWindow::bounds() const {
+    return geometry();
+}
+
+void ToolWindow::closeEvent(QCloseEvent *event) {
+    // Closing only hides: the window lives until the program ends.
+    event->accept();
+    Q_EMIT closed();
+}
+
+void ToolWindow::previewKeysOf(QWidget *child) {
+    child->installEventFilter(this);
+}
+
+bool ToolWindow::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape &&
+        static_cast<QKeyEvent *>(event)->modifiers() == Qt::NoModifier) {
+        close();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool drawItemSquare(QPainter &painter, const QRect &square, const PictureSource *pictures, int item) {
+    if (!pictures || item <= 0)
+        return false;
+    const QImage *small = pictures->smallPicture(item);
+    if (!small)
+        return false;
+    const QImage *picture = small;
+    if (small->height() < square.height()) {
+        if (const QImage *full = pictures->sourcePicture(item))
+            picture = full;
+    }
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    painter.drawImage(square, *picture);
+    painter.restore();
+    return true;
+}
+
+} // namespace qor
