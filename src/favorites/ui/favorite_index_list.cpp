@@ -55,9 +55,8 @@ void FavoriteIndexList::paintItem(QPainter &painter, const QRect &rect, int row,
     }
     const QString name =
         m_kind == Kind::Items ? m_favorites.itemName(row, m_data) : m_favorites.effectName(row, m_data);
-    const QFontMetrics fm = painter.fontMetrics();
     painter.setPen(selected ? m_colors.HighlightText : m_colors.WindowText);
-    painter.drawText(textLeft, rect.top() + (rect.height() - fm.height()) / 2 + fm.ascent(), name);
+    drawRowText(painter, rect, textLeft, name);
 }
 
 void FavoriteIndexList::mousePressEvent(QMouseEvent *event) {

@@ -57,6 +57,16 @@ bool ToolWindow::eventFilter(QObject *watched, QEvent *event) {
     return QWidget::eventFilter(watched, event);
 }
 
+void drawRowText(QPainter &painter, const QRect &row, int x, const QString &text) {
+    if (painter.fontMetrics().height() > row.height()) {
+        QFont small = painter.font();
+        small.setPixelSize(std::max(1, row.height() - 1));
+        painter.setFont(small);
+    }
+    const QFontMetrics fm = painter.fontMetrics();
+    painter.drawText(x, row.top() + (row.height() - fm.height()) / 2 + fm.ascent(), text);
+}
+
 bool drawItemSquare(QPainter &painter, const QRect &square, const PictureSource *pictures, int item) {
     if (!pictures || item <= 0)
         return false;

@@ -66,6 +66,11 @@ class ToolWindow : public QWidget {
     void previewKeysOf(QWidget *child);
 };
 
+// Draws a row's text vertically centred from x, in a smaller font when the
+// list's font is higher than the row, so that low rows stay legible instead
+// of overlapping their neighbours.
+void drawRowText(QPainter &painter, const QRect &row, int x, const QString &text);
+
 // An ingredient's picture in a square of the row height: the small picture,
 // or the full-size one when the small picture is lower than the square.
 // Returns false when there is no picture for the ingredient.

@@ -49,12 +49,10 @@ void UsedItemsList::paintItem(QPainter &painter, const QRect &rect, int row, QSt
 
     const QRect square(check.rect.right() + 1 + 3, rect.top(), rect.height(), rect.height());
     drawItemSquare(painter, square, m_pictures, row + 1);
-    const QFontMetrics fm = painter.fontMetrics();
     painter.setPen(selected ? m_colors.HighlightText : m_colors.WindowText);
     const int item = row + 1;
     const QString name = item < m_data.ItemNames.size() ? m_data.ItemNames.at(item) : QStringLiteral("-");
-    painter.drawText(square.right() + 1 + 2, rect.top() + (rect.height() - fm.height()) / 2 + fm.ascent(),
-                     name);
+    drawRowText(painter, rect, square.right() + 1 + 2, name);
 }
 
 void UsedItemsList::mousePressEvent(QMouseEvent *event) {
