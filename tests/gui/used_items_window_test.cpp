@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QToolButton>
@@ -77,6 +78,10 @@ TEST_F(UsedItemsWindowTest, OpensOnTheCurrentSetWithItsCount) {
     expectChecksShowSet(w, 0);
     EXPECT_EQ(w->PMenuUsedItemsGoToEnabled->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Right));
     EXPECT_EQ(w->PMenuUsedItemsGoToDisabled->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Left));
+    // Esc belongs to the main window's key handling here: the window stays.
+    QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(w->CLbUsedItems, &esc);
+    EXPECT_TRUE(w->isVisible());
     // The speed button hides it again.
     test::ui(form).ButtFormUsedItems->click();
     EXPECT_FALSE(w->isVisible());
@@ -179,6 +184,11 @@ TEST_F(UsedItemsWindowTest, GoToNextEnabledOrDisabledWithoutWrap) {
     EXPECT_EQ(list->currentRow(), H - 1);
     w->PMenuUsedItemsGoToDisabled->trigger();
     EXPECT_EQ(list->currentRow(), H - 1);
+    // A dropped ingredient's row is selected.
+    w->selectItem(5);
+    EXPECT_EQ(list->currentRow(), 4);
+    w->selectItem(H + 1);
+    EXPECT_EQ(list->currentRow(), 4);
 }
 
 TEST_F(UsedItemsWindowTest, RenameKeepsTheNewNameAndCancelChangesNothing) {

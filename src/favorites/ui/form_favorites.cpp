@@ -29,7 +29,7 @@ QGroupBox *groupWith(const QString &name, const QString &caption, QWidget *list)
 
 TFormFavorites::TFormFavorites(FavoritesModel &favorites, const GameData &data, const ViewColors &colors,
                                const PictureSource *pictures, ToolWindowPrompts prompts, QWidget *owner)
-    : ToolWindow(owner), m_favorites(favorites), m_prompts(std::move(prompts)) {
+    : ToolWindow(owner, Esc::Closes), m_favorites(favorites), m_prompts(std::move(prompts)) {
     setObjectName(QStringLiteral("FormFavorites"));
     setWindowTitle(QStringLiteral("Избранное"));
     if (owner)

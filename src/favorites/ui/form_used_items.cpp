@@ -24,14 +24,13 @@ constexpr int kRenameButtonWidth = 20;
 TFormUsedItems::TFormUsedItems(UsedItemsModel &sets, const GameData &data, const ViewColors &colors,
                                const PictureSource *pictures, ToolWindowPrompts prompts,
                                const std::function<QComboBox *(QWidget *parent)> &makeChooser, QWidget *owner)
-    : ToolWindow(owner), m_sets(sets), m_prompts(std::move(prompts)) {
+    : ToolWindow(owner, Esc::Ignored), m_sets(sets), m_prompts(std::move(prompts)) {
     setObjectName(QStringLiteral("FormUsedItems"));
     setWindowTitle(QStringLiteral("Возможные ингредиенты"));
     if (owner)
         setFont(owner->font());
 
     CLbUsedItems = new UsedItemsList(sets, data, colors, pictures, this);
-    previewKeysOf(CLbUsedItems);
     buildFilterPanel(makeChooser);
     PanelUsedItemsSelected = new QLabel(this);
     PanelUsedItemsSelected->setObjectName(QStringLiteral("PanelUsedItemsSelected"));
@@ -207,6 +206,11 @@ void TFormUsedItems::renameSet() {
     ComboBoxUsedItemsFilter->setItemText(set, m_sets.setName(set));
     ComboBoxUsedItemsFilter->setCurrentIndex(set);
     m_filling = false;
+}
+
+void TFormUsedItems::selectItem(int item) {
+    if (item >= 1 && item <= CLbUsedItems->count())
+        CLbUsedItems->setCurrentRow(item - 1);
 }
 
 void TFormUsedItems::toggleRow(int row, bool checked) {

@@ -44,6 +44,8 @@ class TFormUsedItems : public ToolWindow {
     void renameSet();
     // Sets the check mark of a row as a click on its box does.
     void toggleRow(int row, bool checked);
+    // Selects the row of an ingredient (a drop on the list).
+    void selectItem(int item);
 
     UsedItemsList *CLbUsedItems = nullptr;
     QMenu *PopupMenuLbUsedItems = nullptr;

@@ -24,9 +24,10 @@ int clampToolRowHeight(int height) {
     return std::clamp(height, kToolListMinRowHeight, kToolListMaxRowHeight);
 }
 
-ToolWindow::ToolWindow(QWidget *owner)
+ToolWindow::ToolWindow(QWidget *owner, Esc esc)
     : QWidget(owner, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowCloseButtonHint) {
+                         Qt::WindowCloseButtonHint),
+      m_esc(esc) {
     installEventFilter(this);
 }
 
@@ -49,7 +50,8 @@ void ToolWindow::previewKeysOf(QWidget *child) {
 }
 
 bool ToolWindow::eventFilter(QObject *watched, QEvent *event) {
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape &&
+    if (m_esc == Esc::Closes && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape &&
         static_cast<QKeyEvent *>(event)->modifiers() == Qt::NoModifier) {
         close();
         return true;

@@ -1,7 +1,8 @@
 #pragma once
 // Base of the two small tool windows beside the main window: stays on top,
 // has no minimise or maximise box, closes (hides) on Esc pressed anywhere in
-// it and reports every closing so that the menu check can follow. The
+// it when asked to, and reports every closing so that the menu check can
+// follow. The
 // windows ask their questions through ToolWindowPrompts, which the main
 // window answers with its own dialogs.
 
@@ -49,7 +50,8 @@ int clampToolRowHeight(int height);
 class ToolWindow : public QWidget {
     Q_OBJECT
   public:
-    explicit ToolWindow(QWidget *owner);
+    enum class Esc { Closes, Ignored };
+    ToolWindow(QWidget *owner, Esc esc);
 
     // The window's rectangle (client area) in screen pixels.
     void setBounds(const QRect &bounds);
@@ -64,6 +66,9 @@ class ToolWindow : public QWidget {
     bool eventFilter(QObject *watched, QEvent *event) override;
     // Previews the keys of a child (Esc closes the window).
     void previewKeysOf(QWidget *child);
+
+  private:
+    Esc m_esc;
 };
 
 // Draws a row's text vertically centred from x, in a smaller font when the

@@ -70,6 +70,7 @@ void ToolWindows::createFavorites() {
         if (m_hooks.showFavorites)
             m_hooks.showFavorites->setChecked(false);
     });
+    Q_EMIT favoritesCreated(m_favorites);
 }
 
 void ToolWindows::createUsedItems() {
@@ -88,6 +89,7 @@ void ToolWindows::createUsedItems() {
             m_hooks.search();
     });
     applyComboBoxMode();
+    Q_EMIT usedItemsCreated(m_usedItems);
     // Applies the current set (an index outside 0..3 falls back to set 0)
     // and runs the quick search.
     s.usedItems.MakeUsedItems();

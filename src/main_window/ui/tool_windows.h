@@ -75,6 +75,12 @@ class ToolWindows : public QObject {
     TFormFavorites *favorites() const;
     TFormUsedItems *usedItems() const;
 
+  Q_SIGNALS:
+    // A window was just created (once per run), for the handlers that join
+    // its lists (keys, drops).
+    void favoritesCreated(TFormFavorites *window);
+    void usedItemsCreated(TFormUsedItems *window);
+
   private:
     void createFavorites();
     void createUsedItems();
