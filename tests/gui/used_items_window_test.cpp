@@ -15,6 +15,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QTest>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -189,6 +190,20 @@ TEST_F(UsedItemsWindowTest, GoToNextEnabledOrDisabledWithoutWrap) {
     EXPECT_EQ(list->currentRow(), 4);
     w->selectItem(H + 1);
     EXPECT_EQ(list->currentRow(), 4);
+}
+
+TEST_F(UsedItemsWindowTest, CtrlArrowsInTheListRunTheGoToCommands) {
+    st().Settings.usedItems.UsedItemsSets[0][3] = 0; // row 2
+    TFormUsedItems *w = open();
+    w->activateWindow();
+    w->CLbUsedItems->setFocus();
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::focusWidget(), w->CLbUsedItems);
+    w->CLbUsedItems->setCurrentRow(0);
+    QTest::keyClick(w->CLbUsedItems, Qt::Key_Left, Qt::ControlModifier);
+    EXPECT_EQ(w->CLbUsedItems->currentRow(), 2);
+    QTest::keyClick(w->CLbUsedItems, Qt::Key_Right, Qt::ControlModifier);
+    EXPECT_EQ(w->CLbUsedItems->currentRow(), 3);
 }
 
 TEST_F(UsedItemsWindowTest, RenameKeepsTheNewNameAndCancelChangesNothing) {
