@@ -23,6 +23,12 @@ class PictureSource {
     virtual const QImage *kindRowPicture(int kind, RowPicture variant) const = 0;
     // 32 × 32 thumbnail with a transparent background (PicSmall).
     virtual const QImage *smallPicture(int item) const = 0;
+    // Full-size picture with a transparent background (PicSource without its
+    // key colour), for squares larger than the small picture; none by default.
+    virtual const QImage *sourcePicture(int item) const {
+        (void)item;
+        return nullptr;
+    }
     // Full-size picture baked to the window colour (PicWindow); built on demand.
     virtual const QImage *windowPicture(int item) = 0;
     // Builds the row pictures when they are missing or not rowHeight high,

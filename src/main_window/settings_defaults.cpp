@@ -101,8 +101,11 @@ WindowBounds fitToolWindowToScreen(const WindowBounds &saved, int screenWidth, i
         const std::int64_t extent = std::int64_t{last} - first;
         return first >= -kMaxPixelSize && extent >= 1 && extent <= kMaxPixelSize;
     };
+    // Nor may it lie (almost) wholly left of or above the screen, where it
+    // could not be reached.
+    const auto reachable = [](std::int32_t last) { return last >= 20; };
     if (sane(saved.left, saved.right) && sane(saved.top, saved.bottom) && !beyond(saved.right, screenWidth) &&
-        !beyond(saved.bottom, screenHeight))
+        !beyond(saved.bottom, screenHeight) && reachable(saved.right) && reachable(saved.bottom))
         return saved;
     return {screenWidth / 3, screenHeight / 4, screenWidth - screenWidth / 3,
             screenHeight - screenHeight / 4};

@@ -101,8 +101,9 @@ inline constexpr bool kDefaultCanFrameLBoxCell = false;
 // A tool-window rectangle that comes within 20 pixels of the screen's right
 // or bottom edge (or beyond) is replaced by the centred rectangle from a
 // third of the width and a quarter of the height to the mirror position.
-// So is an empty or inverted one, one larger than kMaxPixelSize, or one
-// starting further than kMaxPixelSize left of or above the screen.
+// So is an empty or inverted one, one larger than kMaxPixelSize, one
+// starting further than kMaxPixelSize left of or above the screen, or one
+// ending less than 20 pixels right of or below the screen's top-left corner.
 WindowBounds fitToolWindowToScreen(const WindowBounds &saved, int screenWidth, int screenHeight);
 
 // What a read or write came to.

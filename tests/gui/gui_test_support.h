@@ -4,6 +4,7 @@
 // that Main.ini writes never touch the build's data.
 
 #include "main_window/ui/form_main.h"
+#include "main_window/ui/tool_windows.h"
 
 #include <QTemporaryDir>
 
@@ -19,6 +20,7 @@ struct FormMainTestAccess {
     static HelpPanel &help(TFormMain &form) { return *form.m_help; }
     static CellHints &cellHints(TFormMain &form) { return *form.m_cellHints; }
     static FloatingPicture &floatingPicture(TFormMain &form) { return *form.m_floatingPicture; }
+    static ToolWindows &toolWindows(TFormMain &form) { return *form.m_toolWindows; }
 };
 
 } // namespace qor

@@ -184,8 +184,6 @@ TEST(MenuTest, ItemsCarryTheirShortcutsAndCheckStates) {
     }
     EXPECT_EQ(form->action(QStringLiteral("PMenuShowDetailInfo"))->text(),
               QStringLiteral("Детальная информацмя"));
-    // Commands of later versions stand disabled, never silently empty.
-    EXPECT_FALSE(form->action(QStringLiteral("MenuFontUsedItems"))->isEnabled());
     // The grid's marker items wait for a right press on an effect cell.
     EXPECT_FALSE(form->action(QStringLiteral("PMenuSetGridMarker1"))->isEnabled());
     // Quick search on: the explicit search is disabled.

@@ -54,10 +54,14 @@ TEST(StoredGeometry, AbsurdToolWindowRectanglesAreCentred) {
     const WindowBounds centred{640, 270, 1280, 810};
     const WindowBounds sound{100, 100, 400, 400};
     EXPECT_EQ(fitToolWindowToScreen(sound, 1920, 1080), sound);
+    // Partly off the left or top edge, with enough of it left to reach.
+    EXPECT_EQ(fitToolWindowToScreen({-280, 100, 20, 400}, 1920, 1080), (WindowBounds{-280, 100, 20, 400}));
+    EXPECT_EQ(fitToolWindowToScreen({100, -280, 400, 20}, 1920, 1080), (WindowBounds{100, -280, 400, 20}));
     for (const WindowBounds &absurd :
          {WindowBounds{kMin, kMin, 10, 10}, WindowBounds{400, 400, 100, 100},
           WindowBounds{100, 100, 100, 400}, WindowBounds{kMin, 0, kMin + 300, 300},
-          WindowBounds{-kMaxPixelSize - 1, 0, 10, 300}}) {
+          WindowBounds{-kMaxPixelSize - 1, 0, 10, 300}, WindowBounds{-3000, 100, -2700, 400},
+          WindowBounds{100, -900, 400, 19}, WindowBounds{-280, 100, 19, 400}}) {
         EXPECT_EQ(fitToolWindowToScreen(absurd, 1920, 1080), centred)
             << absurd.left << ' ' << absurd.top << ' ' << absurd.right << ' ' << absurd.bottom;
     }

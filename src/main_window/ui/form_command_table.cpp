@@ -10,6 +10,7 @@
 #include "main_window/ui/prompts.h"
 #include "main_window/ui/reference_table_panel.h"
 #include "main_window/ui/search_inputs.h"
+#include "main_window/ui/tool_windows.h"
 #include "main_window/ui/view_commands.h"
 
 #include <QListWidget>
@@ -53,8 +54,8 @@ std::span<const MenuCommand> TFormMain::commandTable() {
         subMenu(M::Bar, M::View, "Вид"),
         {.menu = M::View, .name = "MenuLbPotionDirectFloatingMode", .caption = "Развернуть список рецептов на весь экран", .shortcut = QKeyCombination(Qt::Key_F6), .check = C::Off, .call = [](F &f, QAction *, int) { f.ToggleFullScreen(true); }},
         {.menu = M::View, .name = "MenuGridDirectFloatingMode", .caption = "Развернуть справочную таблицу на весь экран", .shortcut = QKeyCombination(Qt::Key_F7), .check = C::Off, .call = [](F &f, QAction *, int) { f.ToggleFullScreen(false); }},
-        {.menu = M::View, .name = "MenuShowFormFavorites", .caption = "Показать списки избранных ингредиентов и эффектов", .shortcut = QKeyCombination(Qt::Key_F8), .check = C::Off, .state = S::NotBuilt, .settingLine = L::MenuShowFormFavorites},
-        {.menu = M::View, .name = "MenuShowUsedItemsList", .caption = "Показать список с возможными ингредиентами", .shortcut = QKeyCombination(Qt::Key_F12), .check = C::Off, .state = S::NotBuilt, .settingLine = L::MenuShowUsedItemsList},
+        {.menu = M::View, .name = "MenuShowFormFavorites", .caption = "Показать списки избранных ингредиентов и эффектов", .shortcut = QKeyCombination(Qt::Key_F8), .check = C::Off, .call = [](F &f, QAction *item, int) { f.m_toolWindows->showFavorites(item->isChecked()); }, .settingLine = L::MenuShowFormFavorites},
+        {.menu = M::View, .name = "MenuShowUsedItemsList", .caption = "Показать список с возможными ингредиентами", .shortcut = QKeyCombination(Qt::Key_F12), .check = C::Off, .call = [](F &f, QAction *item, int) { f.m_toolWindows->showUsedItems(item->isChecked()); }, .settingLine = L::MenuShowUsedItemsList},
         separator(M::View),
 
         subMenu(M::View, M::ViewRecipes, "Список рецептов"),
@@ -103,7 +104,7 @@ std::span<const MenuCommand> TFormMain::commandTable() {
         {.menu = M::ViewMisc, .name = "MenuFlyPictureMode", .caption = "Вырезать окно под картинкой", .check = C::Off, .call = [](F &f, QAction *, int) { f.pictureRefresh(); }},
 
         separator(M::View),
-        {.menu = M::View, .name = "MenuCLbUsedItemHeight", .caption = "Высота строк списка возможных ингредиентов", .state = S::NotBuilt},
+        {.menu = M::View, .name = "MenuCLbUsedItemHeight", .caption = "Высота строк списка возможных ингредиентов", .call = [](F &f, QAction *item, int) { f.m_toolWindows->promptUsedItemsRowHeight(item); }},
         {.menu = M::View, .name = "MenuLbFavoritesItemHeight", .caption = "Высота строк списка избранного", .call = &F::onView<&V::cmdFavoritesRowHeight>, .arg = L::LbFavoritesItemHeight},
         {.menu = M::View, .name = "MenuItemHeightAltLBoxs", .caption = "Высота строк списков альтернативного создания зелья", .call = &F::onView<&V::cmdAltRowHeight>, .arg = L::AltListsItemHeight},
         {.menu = M::View, .name = "MenuHelpItemHeight", .caption = "Высота строк справки", .call = [](F &f, QAction *item, int) { int h = 0; if (qor::promptSetting(f.m_dialogs, &f, item, L::HelpItemHeight, f.m_help->itemHeight(), h)) f.m_help->setItemHeight(h); }},
@@ -115,7 +116,7 @@ std::span<const MenuCommand> TFormMain::commandTable() {
 
         subMenu(M::Bar, M::Fonts, "Шрифт"),
         {.menu = M::Fonts, .name = "MenuFontComboBox", .caption = "Шрифт открывающихся списков", .call = &F::onView<&V::cmdFont>, .arg = fontArg(FontTarget::DropDown)},
-        {.menu = M::Fonts, .name = "MenuFontUsedItems", .caption = "Шрифт списка возможных ингредиентов", .state = S::NotBuilt},
+        {.menu = M::Fonts, .name = "MenuFontUsedItems", .caption = "Шрифт списка возможных ингредиентов", .call = [](F &f, QAction *, int) { f.m_toolWindows->promptUsedItemsFont(); }},
         {.menu = M::Fonts, .name = "MenuFontFavorites", .caption = "Шрифт списка избранного", .call = &F::onView<&V::cmdFont>, .arg = fontArg(FontTarget::Favorites)},
         {.menu = M::Fonts, .name = "MenuHelpFont", .caption = "Шрифт справки", .call = [](F &f, QAction *, int) { QFont font = f.LbHelp->font(); if (qor::PromptFont(f.m_dialogs, &f, font)) f.m_help->setHelpFont(font); }},
         {.menu = M::Fonts, .name = "MenuFontMainForm", .caption = "Шрифт главного окна", .call = &F::onView<&V::cmdFont>, .arg = fontArg(FontTarget::MainForm)},

@@ -14,6 +14,7 @@
 #include "main_window/ui/prompts.h"
 #include "main_window/ui/recipe_list_region.h"
 #include "main_window/ui/reference_table_panel.h"
+#include "main_window/ui/tool_windows.h"
 #include "main_window/ui/view_commands.h"
 #include "recipe_list/search_slots.h"
 #include "recipe_list/ui/alt_lists.h"
@@ -31,6 +32,7 @@
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTableView>
+#include <QToolButton>
 
 namespace qor {
 
@@ -57,6 +59,10 @@ void TFormMain::On_Click(QObject *sender) {
     }
     if (sender == LbHelp) {
         m_help->showSelectedTopic();
+        return;
+    }
+    if (sender == ButtFormFavorites || sender == ButtFormUsedItems) {
+        command(sender == ButtFormFavorites ? "MenuShowFormFavorites" : "MenuShowUsedItemsList")->trigger();
         return;
     }
     if (sender == PageControl) {

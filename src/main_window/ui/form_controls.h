@@ -22,6 +22,7 @@ class QStackedWidget;
 class QTabWidget;
 class QTableView;
 class QToolButton;
+class QString;
 class QWidget;
 
 namespace qor {
@@ -52,6 +53,11 @@ struct ControlsContext {
     ItemPicturesSource *pictureSource;
     DialogProvider &dialogs;
 };
+
+// A chooser of the given kind and fixed width (0: free) in the program's
+// chooser font.
+ChooserComboBox *makeChooser(const ControlsContext &ctx, QWidget *parent, const QString &name, int width,
+                             int kind);
 
 struct FormControls {
     QStackedWidget *CentralStack = nullptr;

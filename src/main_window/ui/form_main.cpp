@@ -7,11 +7,13 @@
 #include "main_window/ui/floating_picture.h"
 #include "main_window/ui/full_screen_window.h"
 #include "main_window/ui/hint_switch.h"
+#include "main_window/ui/prompts.h"
 #include "main_window/ui/recipe_list_region.h"
 #include "main_window/ui/region_layout.h"
 #include "main_window/ui/search_inputs.h"
 #include "main_window/ui/settings_binding.h"
 #include "main_window/ui/reference_table_panel.h"
+#include "main_window/ui/tool_windows.h"
 #include "main_window/ui/view_commands.h"
 #include "recipe_list/empty_list_hint.h"
 #include "recipe_list/ui/alt_lists.h"
@@ -77,8 +79,17 @@ TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
         ViewCommands::Hooks{[this] { FormResize(PanelLbPotionsMain); }, [this] { pictureRefresh(); },
                             [this](const QColor &background, bool seeThrough) {
                                 m_floatingPicture->applyDisplayColor(background, seeThrough);
+                            },
+                            [this] { m_toolWindows->mainFontChanged(font()); },
+                            [this] { m_toolWindows->applyComboBoxMode(); },
+                            [this] {
+                                if (m_toolWindows)
+                                    m_toolWindows->SetSplittersHeight(m_view->splitterThickness());
                             }});
-    m_recipes = std::make_unique<RecipeListRegion>(context(), RecipeListRegion::Hooks{[this] { SearshFromEffects(false); }});
+    m_recipes = std::make_unique<RecipeListRegion>(context(), RecipeListRegion::Hooks{[this] {
+                                                       MakeUsedItems(true);
+                                                       SearshFromEffects(false);
+                                                   }});
     m_layout = std::make_unique<RegionLayout>(context(), *m_recipes);
     m_inputs = std::make_unique<SearchInputs>(
         context(), SearchInputs::Hooks{[this](bool force) { SearshFromEffects(force); },
@@ -92,6 +103,7 @@ TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
     buildMenus();
     connectControls();
     buildKeyboard();
+    buildToolWindows();
     // Application-wide, as the hint option is; removed with the window.
     qApp->installEventFilter(new HintSwitch(command("MenuShowHints"), this));
     m_cellHints = new CellHints(*m_state, m_colors, command("MenuShowHints"), this);
@@ -245,9 +257,6 @@ void TFormMain::connectControls() {
     connect(RadioGroupButtons, &QButtonGroup::idClicked, this, [this] { On_Click(RadioGroupItemsCount); });
     clickOnToggle(ButtFormFavorites);
     clickOnToggle(ButtFormUsedItems);
-    // The speed buttons open tool windows that come with a later version.
-    ButtFormFavorites->setEnabled(false);
-    ButtFormUsedItems->setEnabled(false);
 
     clickOnIndex(ComboBoxMainAlchPercCount);
     for (QCheckBox *perk :
@@ -306,6 +315,34 @@ void TFormMain::connectControls() {
           static_cast<QObject *>(StringGrid->viewport()), static_cast<QObject *>(LbItemsInfo),
           static_cast<QObject *>(LbEffectInfo)})
         watched->installEventFilter(this);
+}
+
+void TFormMain::buildToolWindows() {
+    ToolWindowHooks hooks;
+    hooks.owner = this;
+    hooks.showFavorites = command("MenuShowFormFavorites");
+    hooks.showUsedItems = command("MenuShowUsedItemsList");
+    hooks.prompts.font = [this](QFont &font) { return qor::PromptFont(m_dialogs, this, font); };
+    hooks.prompts.number = [this](const QString &caption, int current, int minimum,
+                                  int maximum) -> std::optional<int> {
+        int value = current;
+        if (!PromptNumber(nullptr, current, value, maximum, minimum, caption))
+            return std::nullopt;
+        return value;
+    };
+    hooks.prompts.text = [this](const QString &prompt, const QString &text) {
+        return m_dialogs.inputText(this, prompt, text);
+    };
+    hooks.makeChooser = [this](QWidget *parent) {
+        return makeChooser({*this, *m_state, m_colors, m_pictures, m_pictureSource.get(), m_dialogs}, parent,
+                           QStringLiteral("ComboBoxUsedItemsFilter"), 0,
+                           static_cast<int>(ChooserComboBox::Kind::Text));
+    };
+    hooks.comboBoxMode = [this](QWidget *window) { m_view->SetComboBoxMode(window); };
+    hooks.search = [this] { SearshFromEffects(false); };
+    hooks.splitterThickness = [this] { return m_view->splitterThickness(); };
+    m_toolWindows =
+        std::make_unique<ToolWindows>(*m_state, m_colors, m_pictureSource.get(), std::move(hooks));
 }
 
 void TFormMain::On_Exit(QWidget *control) {

@@ -68,6 +68,7 @@ class SearchInputs;
 class SettingsBinding;
 class ReferenceTablePanel;
 class ViewCommands;
+class ToolWindows;
 
 // Where the window finds its data and how it talks to the user; tests point
 // it at a scratch copy of the data folder and script the dialogs.
@@ -119,6 +120,8 @@ class TFormMain : public QMainWindow, private FormControls {
     void LbPotionSelectionChanged();
     void RefreshPanelCount();
     void FillLbPotionsFromFavorites(bool all, int index);
+    // ItemAvailable from the current set; the open ingredients window shows it.
+    void MakeUsedItems(bool refreshChecks);
 
     // Layout routines.
     void ToggleFullScreen(bool recipeList);
@@ -139,6 +142,7 @@ class TFormMain : public QMainWindow, private FormControls {
     void connectControls();
     // What the window's parts share.
     WindowContext context();
+    void buildToolWindows();
     void showStartupFailure(const QString &title, const QString &detail, const QString &remedy);
 
     // Start-up and shutdown (form_startup.cpp).
@@ -225,6 +229,8 @@ class TFormMain : public QMainWindow, private FormControls {
     RecipeFinder *m_finder = nullptr;
     CellHints *m_cellHints = nullptr; // the hint-capable controls join here
     FloatingPicture *m_floatingPicture = nullptr;
+    // Last member: the tool windows go before the state they read.
+    std::unique_ptr<ToolWindows> m_toolWindows;
 };
 
 } // namespace qor

@@ -13,6 +13,7 @@
 #include "main_window/ui/help_panel.h"
 #include "main_window/ui/region_layout.h"
 #include "main_window/ui/settings_binding.h"
+#include "main_window/ui/tool_windows.h"
 #include "main_window/ui/view_commands.h"
 #include "recipe_list/ui/chooser_combo.h"
 #include "recipe_list/ui/potion_list_view.h"
@@ -150,7 +151,7 @@ void TFormMain::FormCreate() {
     }
     st.Conditions = SearchConditions{};
 
-    st.Settings.usedItems.MakeUsedItems();
+    MakeUsedItems(true);
     m_view->MakeColor2();
     m_view->SetSplittersHeight();
     m_pictures.MakePictures(0, LBPotion->itemHeight(), m_colors.Window.rgb(), m_colors.PotionColor2.rgb(),
@@ -197,13 +198,17 @@ void TFormMain::FormShow() {
         m_layout->applyRegionSizes();
         FormResize(nullptr);
     }
-    // The favourites and available-ingredient windows come with a later
-    // version; their saved switches are carried through unchanged.
     if (m_state->CommandsReady && m_state->PictureWindowOpen) {
         const QRect screen = this->screen() ? this->screen()->geometry() : QRect(0, 0, 1024, 768);
         m_floatingPicture->reopen(m_state->Settings.pictureWindowBounds, screen.size());
     }
     m_state->ShownOnce = true;
+    if (m_state->CommandsReady)
+        m_toolWindows->reopen();
+}
+
+void TFormMain::MakeUsedItems(bool refreshChecks) {
+    m_toolWindows->MakeUsedItems(refreshChecks);
 }
 
 void TFormMain::FormDestroy() {
@@ -217,6 +222,7 @@ void TFormMain::FormDestroy() {
         m_settings->collect();
         m_help->collectSettings();
         m_floatingPicture->collectBounds(m_state->Settings.pictureWindowBounds);
+        m_toolWindows->collect(st.Settings);
         const QString path = st.SettingsDir + QString::fromLatin1(kSettingsFileName);
         const SettingsResult written = WriteSettings(path, st.Settings);
         if (!written.ok())

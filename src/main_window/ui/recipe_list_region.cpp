@@ -154,8 +154,7 @@ void RecipeListRegion::cmdDisableItem(QAction *, int) {
     const ListElement element = currentCellElement();
     if (element.isItem() && st.Settings.usedItemsSetIndex() >= 0) {
         st.Settings.usedItems.disableItem(element.item);
-        st.Settings.usedItems.MakeUsedItems();
-        m_hooks.searchFromEffects();
+        m_hooks.usedItemsChanged();
     }
 }
 

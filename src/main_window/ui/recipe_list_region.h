@@ -18,7 +18,9 @@ namespace qor {
 class RecipeListRegion {
   public:
     struct Hooks {
-        std::function<void()> searchFromEffects; // after an ingredient left the current set
+        // After an ingredient left the current set: the set applied and the
+        // search run again.
+        std::function<void()> usedItemsChanged;
     };
 
     RecipeListRegion(const WindowContext &ctx, Hooks hooks);

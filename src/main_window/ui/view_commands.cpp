@@ -91,7 +91,8 @@ void ViewCommands::cmdFont(QAction *, int target) {
         promptWidgetFont(m_ctx.dialogs, &m_ctx.window, m_ui.LBFavorites);
         break;
     case FontTarget::MainForm:
-        promptWidgetFont(m_ctx.dialogs, &m_ctx.window, &m_ctx.window);
+        if (promptWidgetFont(m_ctx.dialogs, &m_ctx.window, &m_ctx.window))
+            m_hooks.mainFontChanged();
         break;
     case FontTarget::LocalMenuControl:
         promptWidgetFont(m_ctx.dialogs, &m_ctx.window, m_localMenuTarget);
@@ -102,6 +103,7 @@ void ViewCommands::cmdFont(QAction *, int target) {
         if (PromptFont(m_ctx.dialogs, &m_ctx.window, font)) {
             store(s.font(SettingsFont::DropDown), font);
             SetComboBoxMode(&m_ctx.window);
+            m_hooks.dropDownsChanged();
         }
         break;
     }
@@ -296,6 +298,7 @@ void ViewCommands::cmdDropDownCount(QAction *item, int line) {
     if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, b.dropDownCount(), value)) {
         b.setDropDownCount(value);
         SetComboBoxMode(&m_ctx.window);
+        m_hooks.dropDownsChanged();
     }
 }
 
@@ -349,6 +352,7 @@ void ViewCommands::SetItemDisplayColor() {
 void ViewCommands::SetSplittersHeight() {
     for (QSplitter *splitter : {m_ui.MainSplitter, m_ui.PanelPotionInfo, m_ui.InfoMainSplitter, m_ui.HelpSplitter})
         splitter->setHandleWidth(m_splitterThickness);
+    m_hooks.splittersChanged();
 }
 
 void ViewCommands::SetComboBoxMode(QWidget *window) {

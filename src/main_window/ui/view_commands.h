@@ -23,6 +23,11 @@ class ViewCommands {
         std::function<void()> refreshPictures;    // after the picture background changed
         // The picture panel's background; see-through in the fly-picture mode.
         std::function<void(const QColor &background, bool seeThrough)> displayColor;
+        // The tool windows follow the main font, the drop-down settings and
+        // the splitter thickness.
+        std::function<void()> mainFontChanged;
+        std::function<void()> dropDownsChanged;
+        std::function<void()> splittersChanged;
     };
 
     ViewCommands(const WindowContext &ctx, Hooks hooks);

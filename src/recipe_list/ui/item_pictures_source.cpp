@@ -30,6 +30,10 @@ const QImage *ItemPicturesSource::smallPicture(int item) const {
     return m_pictures.picSmall(item);
 }
 
+const QImage *ItemPicturesSource::sourcePicture(int item) const {
+    return m_pictures.picSourceTransparent(item);
+}
+
 const QImage *ItemPicturesSource::windowPicture(int item) {
     return m_pictures.GetItemPicture(item, 2);
 }

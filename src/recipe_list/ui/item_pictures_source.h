@@ -19,6 +19,7 @@ class ItemPicturesSource : public PictureSource {
     const QImage *rowPicture(int item, RowPicture variant) const override;
     const QImage *kindRowPicture(int kind, RowPicture variant) const override;
     const QImage *smallPicture(int item) const override;
+    const QImage *sourcePicture(int item) const override;
     const QImage *windowPicture(int item) override;
     void ensureRowPictures(int rowHeight, const QColor &even, const QColor &odd,
                            const QColor &selected) override;

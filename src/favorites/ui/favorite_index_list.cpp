@@ -1,0 +1,78 @@
+#include "favorites/ui/favorite_index_list.h"
+
+#include "common_ui/view_colors.h"
+#include "favorites/favorites_model.h"
+#include "favorites/ui/tool_window.h"
+#include "game_data/game_data.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace qor {
+
+FavoriteIndexList::FavoriteIndexList(Kind kind, const FavoritesModel &favorites, const GameData &data,
+                                     const ViewColors &colors, const PictureSource *pictures, QWidget *parent)
+    : OwnerDrawListView(
+          [&favorites, kind] {
+              return static_cast<int>(kind == Kind::Items ? favorites.FavItems.size()
+                                                          : favorites.FavEffects.size());
+          },
+          20, parent),
+      m_kind(kind), m_favorites(favorites), m_data(data), m_colors(colors), m_pictures(pictures) {
+    setObjectName(kind == Kind::Items ? QStringLiteral("ListBoxFavoriteItems")
+                                      : QStringLiteral("ListBoxFavoriteEffects"));
+    setContextMenuPolicy(Qt::CustomContextMenu);
+}
+
+int FavoriteIndexList::count() const {
+    return static_cast<int>(m_kind == Kind::Items ? m_favorites.FavItems.size()
+                                                  : m_favorites.FavEffects.size());
+}
+
+int FavoriteIndexList::elementAt(int row) const {
+    if (row < 0 || row >= count())
+        return 0;
+    const auto &list = m_kind == Kind::Items ? m_favorites.FavItems : m_favorites.FavEffects;
+    return list[static_cast<std::size_t>(row)];
+}
+
+int FavoriteIndexList::dropRowAt(const QPoint &viewportPos) const {
+    const QModelIndex index = indexAt(viewportPos);
+    return index.isValid() ? index.row() : count();
+}
+
+void FavoriteIndexList::paintItem(QPainter &painter, const QRect &rect, int row, QStyle::State state) const {
+    const bool selected = state.testFlag(QStyle::State_Selected);
+    painter.fillRect(rect, selected ? m_colors.Highlight : m_colors.Window);
+    if (row < 0 || row >= count())
+        return;
+    int textLeft = rect.left() + 2;
+    if (m_kind == Kind::Items) {
+        const int item = elementAt(row);
+        const QRect square(rect.left(), rect.top(), rect.height(), rect.height());
+        if (item < m_data.itemRecordCount() && drawItemSquare(painter, square, m_pictures, item))
+            textLeft = square.right() + 1 + 2;
+    }
+    const QString name =
+        m_kind == Kind::Items ? m_favorites.itemName(row, m_data) : m_favorites.effectName(row, m_data);
+    painter.setPen(selected ? m_colors.HighlightText : m_colors.WindowText);
+    drawRowText(painter, rect, textLeft, name);
+}
+
+void FavoriteIndexList::mousePressEvent(QMouseEvent *event) {
+    const QModelIndex index = indexAt(event->position().toPoint());
+    switch (event->button()) {
+    case Qt::RightButton:
+        if (index.isValid())
+            setCurrentRow(index.row());
+        break;
+    case Qt::MiddleButton:
+        setFocus(Qt::MouseFocusReason);
+        break;
+    default:
+        break;
+    }
+    OwnerDrawListView::mousePressEvent(event);
+}
+
+} // namespace qor

@@ -1,0 +1,182 @@
+#include "main_window/ui/tool_windows.h"
+
+#include "favorites/ui/form_favorites.h"
+#include "favorites/ui/form_used_items.h"
+#include "main_window/program_state.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <utility>
+
+namespace qor {
+
+namespace {
+
+ListFont listFont(const FontSetting &f) {
+    return {f.name, f.size};
+}
+
+WindowBounds boundsOf(const QRect &r) {
+    return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}
+
+} // namespace
+
+QRect toolWindowRect(const WindowBounds &saved, const QSize &screen) {
+    const WindowBounds b = fitToolWindowToScreen(saved, screen.width(), screen.height());
+    return {b.left, b.top, b.right - b.left, b.bottom - b.top};
+}
+
+ToolWindows::ToolWindows(ProgramState &state, const ViewColors &colors, const PictureSource *pictures,
+                         ToolWindowHooks hooks)
+    : m_state(state), m_colors(colors), m_pictures(pictures), m_hooks(std::move(hooks)) {}
+
+ToolWindows::~ToolWindows() {
+    // The windows read the program state: they go first.
+    delete m_favorites.data();
+    delete m_usedItems.data();
+}
+
+TFormFavorites *ToolWindows::favorites() const {
+    return m_favorites.data();
+}
+
+TFormUsedItems *ToolWindows::usedItems() const {
+    return m_usedItems.data();
+}
+
+QSize ToolWindows::screenSize() const {
+    const QScreen *screen = m_hooks.owner ? m_hooks.owner->screen() : nullptr;
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().size() : QSize(1024, 768);
+}
+
+void ToolWindows::createFavorites() {
+    MainSettings &s = m_state.Settings;
+    m_favorites =
+        new TFormFavorites(s.favorites, m_state.Data, m_colors, m_pictures, m_hooks.prompts, m_hooks.owner);
+    FavoritesWindowState saved;
+    saved.bounds = toolWindowRect(s.favoritesWindowBounds, screenSize());
+    saved.font = listFont(s.font(SettingsFont::FavoritesLists));
+    saved.rowHeight = s.block.clampedValue(SettingsLine::FavoritesItemHeight);
+    saved.groupHeight = s.block.favoritesEffGroupHeight();
+    m_favorites->applyState(saved);
+    if (m_hooks.splitterThickness)
+        m_favorites->SetSplittersHeight(m_hooks.splitterThickness());
+    connect(m_favorites, &ToolWindow::closed, this, [this] {
+        if (m_hooks.showFavorites)
+            m_hooks.showFavorites->setChecked(false);
+    });
+    Q_EMIT favoritesCreated(m_favorites);
+}
+
+void ToolWindows::createUsedItems() {
+    MainSettings &s = m_state.Settings;
+    m_usedItems = new TFormUsedItems(s.usedItems, m_state.Data, m_colors, m_pictures, m_hooks.prompts,
+                                     m_hooks.makeChooser, m_hooks.owner);
+    m_usedItems->setBounds(toolWindowRect(s.usedItemsWindowBounds, screenSize()));
+    m_usedItems->setRowHeight(s.block.clampedValue(SettingsLine::UsedItemsItemHeight));
+    m_usedItems->setListFont(listFont(s.font(SettingsFont::UsedItemsList)));
+    connect(m_usedItems, &ToolWindow::closed, this, [this] {
+        if (m_hooks.showUsedItems)
+            m_hooks.showUsedItems->setChecked(false);
+    });
+    connect(m_usedItems, &TFormUsedItems::setsChanged, this, [this] {
+        if (m_hooks.search)
+            m_hooks.search();
+    });
+    applyComboBoxMode();
+    Q_EMIT usedItemsCreated(m_usedItems);
+    // Applies the current set (an index outside 0..3 falls back to set 0)
+    // and runs the quick search.
+    s.usedItems.MakeUsedItems();
+    m_usedItems->chooseSet(s.usedItems.currentSet());
+}
+
+void ToolWindows::showFavorites(bool on) {
+    if (on && !m_favorites)
+        createFavorites();
+    if (m_favorites)
+        m_favorites->setVisible(on);
+}
+
+void ToolWindows::showUsedItems(bool on) {
+    if (on && !m_usedItems)
+        createUsedItems();
+    if (m_usedItems)
+        m_usedItems->setVisible(on);
+}
+
+void ToolWindows::reopen() {
+    if (m_hooks.showFavorites && m_hooks.showFavorites->isChecked())
+        showFavorites(true);
+    if (m_hooks.showUsedItems && m_hooks.showUsedItems->isChecked())
+        showUsedItems(true);
+}
+
+void ToolWindows::MakeUsedItems(bool refreshChecks) {
+    m_state.Settings.usedItems.MakeUsedItems();
+    if (m_usedItems)
+        m_usedItems->showSets(refreshChecks);
+}
+
+void ToolWindows::SetSplittersHeight(int thickness) {
+    if (m_favorites)
+        m_favorites->SetSplittersHeight(thickness);
+}
+
+void ToolWindows::applyComboBoxMode() {
+    if (m_usedItems && m_hooks.comboBoxMode)
+        m_hooks.comboBoxMode(m_usedItems);
+}
+
+void ToolWindows::mainFontChanged(const QFont &font) {
+    if (m_favorites)
+        m_favorites->setFont(font);
+}
+
+void ToolWindows::promptUsedItemsRowHeight(QAction *item) {
+    SettingsBlock &b = m_state.Settings.block;
+    if (!m_hooks.prompts.number)
+        return;
+    const SettingRange range = settingRange(SettingsLine::UsedItemsItemHeight);
+    const auto value =
+        m_hooks.prompts.number(item ? item->text() : QString(),
+                               b.clampedValue(SettingsLine::UsedItemsItemHeight), range.min, range.max);
+    if (!value)
+        return;
+    b.setUsedItemsItemHeight(*value);
+    if (m_usedItems)
+        m_usedItems->setRowHeight(*value);
+}
+
+void ToolWindows::promptUsedItemsFont() {
+    FontSetting &setting = m_state.Settings.font(SettingsFont::UsedItemsList);
+    if (!m_hooks.prompts.font)
+        return;
+    QFont font = m_usedItems ? m_usedItems->CLbUsedItems->font() : listFont(setting).applied(QFont());
+    if (!m_hooks.prompts.font(font))
+        return;
+    setting.name = font.family();
+    if (font.pointSize() > 0)
+        setting.size = font.pointSize();
+    if (m_usedItems)
+        m_usedItems->setListFont(listFont(setting));
+}
+
+void ToolWindows::collect(MainSettings &settings) const {
+    if (m_favorites) {
+        const FavoritesWindowState state = m_favorites->state();
+        settings.favoritesWindowBounds = boundsOf(state.bounds);
+        settings.font(SettingsFont::FavoritesLists) = FontSetting{state.font.name, state.font.size};
+        settings.block.setFavoritesItemHeight(state.rowHeight);
+        settings.block.setFavoritesEffGroupHeight(state.groupHeight);
+    }
+    if (m_usedItems)
+        settings.usedItemsWindowBounds = boundsOf(m_usedItems->bounds());
+}
+
+} // namespace qor

@@ -1,0 +1,97 @@
+#pragma once
+// The two tool windows of the main window, the favourites window and the
+// window of the ingredients at hand: created when first shown, then only
+// hidden and shown, with their menu checks following them; their saved
+// state applied at creation and collected for Main.ini; and the view
+// commands that reach into them. The main window talks to them only here.
+
+#include "favorites/ui/tool_window.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+
+class QAction;
+class QComboBox;
+
+namespace qor {
+
+struct MainSettings;
+class PictureSource;
+struct ProgramState;
+class TFormFavorites;
+class TFormUsedItems;
+struct ViewColors;
+struct WindowBounds;
+
+// What the tool windows need of the main window.
+struct ToolWindowHooks {
+    QWidget *owner = nullptr;         // the main window
+    QAction *showFavorites = nullptr; // MenuShowFormFavorites
+    QAction *showUsedItems = nullptr; // MenuShowUsedItemsList
+    ToolWindowPrompts prompts;        // the main window's dialogs
+    std::function<QComboBox *(QWidget *)> makeChooser;
+    std::function<void(QWidget *window)> comboBoxMode; // SetComboBoxMode
+    std::function<void()> search;                      // the quick search
+    std::function<int()> splitterThickness;
+};
+
+// The rectangle of a saved tool window on a screen of that size: the saved
+// one, or the centred one when it does not fit.
+QRect toolWindowRect(const WindowBounds &saved, const QSize &screen);
+
+class ToolWindows : public QObject {
+    Q_OBJECT
+  public:
+    // Owned by the main window, which deletes it before its program state.
+    ToolWindows(ProgramState &state, const ViewColors &colors, const PictureSource *pictures,
+                ToolWindowHooks hooks);
+    ~ToolWindows() override;
+
+    // The commands of the two menu items: show (creating on first use) or
+    // hide, as the item's check says.
+    void showFavorites(bool on);
+    void showUsedItems(bool on);
+    // The first show of the main window: the windows open at the last exit
+    // open again.
+    void reopen();
+
+    // ItemAvailable from the current set, and the open window updated.
+    void MakeUsedItems(bool refreshChecks);
+
+    // View commands reaching the windows.
+    void SetSplittersHeight(int thickness);
+    void applyComboBoxMode();
+    void mainFontChanged(const QFont &font);
+    void promptUsedItemsRowHeight(QAction *item);
+    void promptUsedItemsFont();
+
+    // The windows' state into the settings; a window never opened in this
+    // run leaves the values read at start-up.
+    void collect(MainSettings &settings) const;
+
+    // nullptr until first shown.
+    TFormFavorites *favorites() const;
+    TFormUsedItems *usedItems() const;
+
+  Q_SIGNALS:
+    // A window was just created (once per run), for the handlers that join
+    // its lists (keys, drops).
+    void favoritesCreated(TFormFavorites *window);
+    void usedItemsCreated(TFormUsedItems *window);
+
+  private:
+    void createFavorites();
+    void createUsedItems();
+    QSize screenSize() const;
+
+    ProgramState &m_state;
+    const ViewColors &m_colors;
+    const PictureSource *m_pictures;
+    ToolWindowHooks m_hooks;
+    QPointer<TFormFavorites> m_favorites;
+    QPointer<TFormUsedItems> m_usedItems;
+};
+
+} // namespace qor

@@ -1,0 +1,251 @@
+// The window of the ingredients at hand: its check marks follow the current
+// set, every change of the sets re-runs the quick search, and its popup, set
+// chooser, rename button and style commands.
+
+#include "gui_test_support.h"
+
+#include "favorites/ui/form_used_items.h"
+#include "recipe_list/ui/chooser_combo.h"
+#include "recipe_list/ui/potion_header.h"
+#include "recipe_list/ui/potion_list_view.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+namespace qor {
+namespace {
+
+class UsedItemsWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        form = test::openForm(data);
+        ASSERT_TRUE(form->startupError().isEmpty());
+        // Every two-effect potion: "Любой" on two lines.
+        test::ui(form).CbFilter[0]->setCurrentIndex(2);
+        test::ui(form).CbFilter[1]->setCurrentIndex(2);
+        allCount = st().Potions.PotionCount();
+        ASSERT_GT(allCount, 0);
+        H = st().Data.itemRecordCount() - 1;
+    }
+    ProgramState &st() { return form->state(); }
+    QAction *act(const char *name) { return form->action(QString::fromLatin1(name)); }
+    TFormUsedItems *open() {
+        act("MenuShowUsedItemsList")->trigger();
+        QApplication::processEvents();
+        return FormMainTestAccess::toolWindows(*form).usedItems();
+    }
+    QString selected(int n) const { return QStringLiteral(" Выбрано: %1 / %2").arg(n).arg(H); }
+    bool usesItem(int item) {
+        for (const TPotionRec &rec : st().Potions.Potions())
+            for (int k = 0; k < rec.ItemCount; ++k)
+                if (rec.Items[static_cast<std::size_t>(k)] == item)
+                    return true;
+        return false;
+    }
+    // Every row's check mark against the current set.
+    void expectChecksShowSet(TFormUsedItems *w, int set) {
+        const auto &entries = st().Settings.usedItems.UsedItemsSets[static_cast<std::size_t>(set)];
+        for (int row = 0; row < H; ++row)
+            ASSERT_EQ(w->CLbUsedItems->isChecked(row), entries[static_cast<std::size_t>(row) + 1] != 0)
+                << row;
+    }
+
+    test::ScratchData data;
+    std::unique_ptr<TFormMain> form;
+    int allCount = 0;
+    int H = 0;
+};
+
+TEST_F(UsedItemsWindowTest, OpensOnTheCurrentSetWithItsCount) {
+    TFormUsedItems *w = open();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Возможные ингредиенты"));
+    EXPECT_EQ(w->CLbUsedItems->count(), H);
+    EXPECT_EQ(w->CLbUsedItems->currentRow(), 0);
+    EXPECT_EQ(w->ComboBoxUsedItemsFilter->count(), 4);
+    EXPECT_NE(qobject_cast<ChooserComboBox *>(w->ComboBoxUsedItemsFilter), nullptr);
+    EXPECT_EQ(w->ComboBoxUsedItemsFilter->currentIndex(), 0);
+    EXPECT_EQ(w->LabelUsedItemsFilterCount->text(), QStringLiteral("Фильтр"));
+    EXPECT_EQ(w->ButtFilterRename->text(), QStringLiteral("..."));
+    EXPECT_EQ(w->PanelUsedItemsSelected->text(), selected(H)); // set 0 holds all
+    expectChecksShowSet(w, 0);
+    EXPECT_EQ(w->PMenuUsedItemsGoToEnabled->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Right));
+    EXPECT_EQ(w->PMenuUsedItemsGoToDisabled->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Left));
+    // Esc belongs to the main window's key handling here: the window stays.
+    QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(w->CLbUsedItems, &esc);
+    EXPECT_TRUE(w->isVisible());
+    // The speed button hides it again.
+    test::ui(form).ButtFormUsedItems->click();
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_FALSE(act("MenuShowUsedItemsList")->isChecked());
+}
+
+TEST_F(UsedItemsWindowTest, DisableAllEmptiesTheListAndEnableAllRestoresIt) {
+    TFormUsedItems *w = open();
+    w->PMenuUsedItemsDisableAll->trigger();
+    EXPECT_EQ(w->PanelUsedItemsSelected->text(), selected(0));
+    EXPECT_EQ(st().Potions.PotionCount(), 0);
+    EXPECT_FALSE(w->CLbUsedItems->isChecked(0));
+    w->PMenuUsedItemsEnableAll->trigger();
+    EXPECT_EQ(w->PanelUsedItemsSelected->text(), selected(H));
+    EXPECT_EQ(st().Potions.PotionCount(), allCount);
+    expectChecksShowSet(w, 0);
+}
+
+TEST_F(UsedItemsWindowTest, SwitchingSetsRechecksRowsAndSearchesAgain) {
+    auto &sets = st().Settings.usedItems.UsedItemsSets;
+    // Set 2: the first half of the ingredients.
+    for (int i = 1; i <= H; ++i)
+        sets[2][static_cast<std::size_t>(i)] = i <= H / 2 ? 1 : 0;
+    const auto set0 = sets[0];
+    TFormUsedItems *w = open();
+
+    w->ComboBoxUsedItemsFilter->setCurrentIndex(2);
+    EXPECT_EQ(st().Settings.usedItems.UsedItemsSetIndex, 2);
+    expectChecksShowSet(w, 2);
+    EXPECT_EQ(w->PanelUsedItemsSelected->text(), selected(H / 2));
+    const int halfCount = st().Potions.PotionCount();
+    EXPECT_LT(halfCount, allCount);
+    EXPECT_FALSE(usesItem(H));
+
+    w->ComboBoxUsedItemsFilter->setCurrentIndex(0);
+    EXPECT_EQ(sets[0], set0);
+    expectChecksShowSet(w, 0);
+    EXPECT_EQ(st().Potions.PotionCount(), allCount);
+}
+
+TEST_F(UsedItemsWindowTest, ACheckToggledInTheWindowChangesTheNextSearch) {
+    TFormUsedItems *w = open();
+    ASSERT_TRUE(st().Potions.PotionCount() > 0);
+    const int item = st().Potions.Potions()[0].Items[0];
+    const int row = item - 1;
+    w->CLbUsedItems->setCurrentRow(row);
+    w->CLbUsedItems->scrollTo(w->CLbUsedItems->model()->index(row, 0));
+    // A click on the row's check box.
+    const QRect rect = w->CLbUsedItems->visualRect(w->CLbUsedItems->model()->index(row, 0));
+    const QPoint pos = w->CLbUsedItems->checkRect(rect).center();
+    QMouseEvent press(QEvent::MouseButtonPress, pos, w->CLbUsedItems->viewport()->mapToGlobal(pos),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w->CLbUsedItems->viewport(), &press);
+    EXPECT_FALSE(w->CLbUsedItems->isChecked(row));
+    EXPECT_EQ(st().Settings.usedItems.UsedItemsSets[0][static_cast<std::size_t>(item)], 0);
+    EXPECT_EQ(w->PanelUsedItemsSelected->text(), selected(H - 1));
+    EXPECT_FALSE(usesItem(item));
+    EXPECT_LT(st().Potions.PotionCount(), allCount);
+    w->toggleRow(row, true);
+    EXPECT_EQ(st().Potions.PotionCount(), allCount);
+}
+
+TEST_F(UsedItemsWindowTest, DisablingFromTheRecipeListUnchecksTheOpenWindow) {
+    TFormUsedItems *w = open();
+    form->resize(1280, 900);
+    QApplication::processEvents();
+    // The current cell: the first ingredient of recipe row 0.
+    PotionHeader *header = test::ui(form).Header;
+    const QPoint pos(header->sectionPosition(3) + header->sectionSize(3) / 2,
+                     test::ui(form).LBPotion->itemHeight() / 2);
+    QWidget *viewport = test::ui(form).LBPotion->viewport();
+    QMouseEvent press(QEvent::MouseButtonPress, pos, viewport->mapToGlobal(pos), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, pos, viewport->mapToGlobal(pos), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &release);
+    form->On_Popup(test::ui(form).PopupMenuLB);
+    const int item = st().Potions.Potions()[0].Items[0];
+    act("MenuDisableItemFromUsedList")->trigger();
+    EXPECT_FALSE(w->CLbUsedItems->isChecked(item - 1));
+    EXPECT_EQ(w->PanelUsedItemsSelected->text(), selected(H - 1));
+    EXPECT_FALSE(usesItem(item));
+}
+
+TEST_F(UsedItemsWindowTest, GoToNextEnabledOrDisabledWithoutWrap) {
+    auto &set0 = st().Settings.usedItems.UsedItemsSets[0];
+    set0[3] = 0; // row 2
+    TFormUsedItems *w = open();
+    UsedItemsList *list = w->CLbUsedItems;
+    list->setCurrentRow(0);
+    w->PMenuUsedItemsGoToDisabled->trigger();
+    EXPECT_EQ(list->currentRow(), 2);
+    w->PMenuUsedItemsGoToDisabled->trigger(); // none below: stays
+    EXPECT_EQ(list->currentRow(), 2);
+    w->PMenuUsedItemsGoToEnabled->trigger();
+    EXPECT_EQ(list->currentRow(), 3);
+    list->setCurrentRow(H - 1); // the last row: nothing below
+    w->PMenuUsedItemsGoToEnabled->trigger();
+    EXPECT_EQ(list->currentRow(), H - 1);
+    w->PMenuUsedItemsGoToDisabled->trigger();
+    EXPECT_EQ(list->currentRow(), H - 1);
+    // A dropped ingredient's row is selected.
+    w->selectItem(5);
+    EXPECT_EQ(list->currentRow(), 4);
+    w->selectItem(H + 1);
+    EXPECT_EQ(list->currentRow(), 4);
+}
+
+TEST_F(UsedItemsWindowTest, CtrlArrowsInTheListRunTheGoToCommands) {
+    st().Settings.usedItems.UsedItemsSets[0][3] = 0; // row 2
+    TFormUsedItems *w = open();
+    w->activateWindow();
+    w->CLbUsedItems->setFocus();
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::focusWidget(), w->CLbUsedItems);
+    w->CLbUsedItems->setCurrentRow(0);
+    QTest::keyClick(w->CLbUsedItems, Qt::Key_Left, Qt::ControlModifier);
+    EXPECT_EQ(w->CLbUsedItems->currentRow(), 2);
+    QTest::keyClick(w->CLbUsedItems, Qt::Key_Right, Qt::ControlModifier);
+    EXPECT_EQ(w->CLbUsedItems->currentRow(), 3);
+}
+
+TEST_F(UsedItemsWindowTest, RenameKeepsTheNewNameAndCancelChangesNothing) {
+    TFormUsedItems *w = open();
+    w->ComboBoxUsedItemsFilter->setCurrentIndex(1);
+    form->dialogs().clearRecord();
+    form->dialogs().setNextAnswer(QStringLiteral("Походный"));
+    w->ButtFilterRename->click();
+    EXPECT_EQ(form->dialogs().prompts().value(0), QStringLiteral("Название фильтра"));
+    EXPECT_EQ(form->dialogs().presetTexts().value(0), QStringLiteral("Набор 2"));
+    EXPECT_EQ(w->ComboBoxUsedItemsFilter->itemText(1), QStringLiteral("Походный"));
+    EXPECT_EQ(w->ComboBoxUsedItemsFilter->currentIndex(), 1);
+    EXPECT_EQ(st().Settings.usedItems.setName(1), QStringLiteral("Походный"));
+    form->dialogs().setNextCancel();
+    w->ButtFilterRename->click();
+    EXPECT_EQ(st().Settings.usedItems.setName(1), QStringLiteral("Походный"));
+}
+
+TEST_F(UsedItemsWindowTest, RowHeightFontAndDropDownCommandsReachTheWindow) {
+    // Before the window exists the commands only store the settings.
+    form->dialogs().setNextAnswer(QStringLiteral("31"));
+    act("MenuCLbUsedItemHeight")->trigger();
+    EXPECT_EQ(st().Settings.block.usedItemsItemHeight(), 31);
+    TFormUsedItems *w = open();
+    EXPECT_EQ(w->CLbUsedItems->itemHeight(), 31);
+    form->dialogs().setNextAnswer(QStringLiteral("500"));
+    act("MenuCLbUsedItemHeight")->trigger();
+    EXPECT_EQ(w->CLbUsedItems->itemHeight(), 50);
+    EXPECT_EQ(st().Settings.block.usedItemsItemHeight(), 50);
+
+    QFont chosen(QStringLiteral("DejaVu Serif"));
+    chosen.setPointSize(13);
+    form->dialogs().setNextFont(chosen);
+    act("MenuFontUsedItems")->trigger();
+    EXPECT_EQ(w->CLbUsedItems->font().family(), QStringLiteral("DejaVu Serif"));
+    EXPECT_EQ(st().Settings.font(SettingsFont::UsedItemsList),
+              (FontSetting{QStringLiteral("DejaVu Serif"), 13}));
+
+    form->dialogs().setNextAnswer(QStringLiteral("5"));
+    act("MenuSetDropDownCount")->trigger();
+    EXPECT_LE(w->ComboBoxUsedItemsFilter->maxVisibleItems(), 5);
+}
+
+} // namespace
+} // namespace qor
