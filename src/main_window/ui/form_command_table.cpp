@@ -4,6 +4,7 @@
 
 #include "main_window/settings_block.h"
 #include "main_window/ui/form_main.h"
+#include "main_window/ui/drag_controller.h"
 #include "main_window/ui/reference_table_panel.h"
 
 namespace qor {
@@ -28,6 +29,14 @@ constexpr int fontArg(FontTarget target) {
 }
 
 } // namespace
+
+// A drag setting asked within its line's range and kept in the block.
+void TFormMain::promptDragSetting(TFormMain &f, QAction *item, int line) {
+    SettingsBlock &b = f.m_state->Settings.block;
+    int value = 0;
+    if (f.promptSetting(item, line, b.clampedValue(line), value))
+        b.setValue(line, value);
+}
 
 std::span<const MenuCommand> TFormMain::commandTable() {
     using F = TFormMain;
@@ -76,12 +85,12 @@ std::span<const MenuCommand> TFormMain::commandTable() {
         {.menu = M::ViewEffects, .name = "MenuLbEffectInfoFont", .caption = "Шрифт", .run = &F::cmdFont, .arg = fontArg(FontTarget::EffectInfo)},
 
         subMenu(M::View, M::ViewDrag, "Перетаскивание"),
-        {.menu = M::ViewDrag, .name = "MenuDragTranspatenrMode", .caption = "Объект сложной формы", .check = C::Off, .state = S::NotBuilt, .settingLine = L::DragShapedMode},
-        {.menu = M::ViewDrag, .name = "MenuDragBlend", .caption = "Прозрачность 0..255", .state = S::NotBuilt},
-        {.menu = M::ViewDrag, .name = "MenuDragImageSize", .caption = "Размер картинки", .state = S::NotBuilt},
-        {.menu = M::ViewDrag, .name = "MenuDragShowShadow", .caption = "Рисовать тень", .check = C::Off, .state = S::NotBuilt, .settingLine = L::DragShadow},
-        {.menu = M::ViewDrag, .name = "MenuDragFontColor", .caption = "Цвет текста", .state = S::NotBuilt},
-        {.menu = M::ViewDrag, .name = "MenuFontDrag", .caption = "Шрифт", .state = S::NotBuilt},
+        {.menu = M::ViewDrag, .name = "MenuDragTranspatenrMode", .caption = "Объект сложной формы", .check = C::Off, .call = [](F &f, QAction *item, int) { f.m_state->Settings.block.setDragShapedMode(item->isChecked()); }, .settingLine = L::DragShapedMode},
+        {.menu = M::ViewDrag, .name = "MenuDragBlend", .caption = "Прозрачность 0..255", .call = &promptDragSetting, .arg = L::DragBlend},
+        {.menu = M::ViewDrag, .name = "MenuDragImageSize", .caption = "Размер картинки", .call = &promptDragSetting, .arg = L::DragImageSize},
+        {.menu = M::ViewDrag, .name = "MenuDragShowShadow", .caption = "Рисовать тень", .check = C::Off, .call = [](F &f, QAction *item, int) { f.m_state->Settings.block.setDragShadow(item->isChecked()); }, .settingLine = L::DragShadow},
+        {.menu = M::ViewDrag, .name = "MenuDragFontColor", .caption = "Цвет текста", .call = [](F &f, QAction *, int) { f.m_drag->chooseTextColor(); }},
+        {.menu = M::ViewDrag, .name = "MenuFontDrag", .caption = "Шрифт", .call = [](F &f, QAction *, int) { QFont font = f.m_drag->dragFont(); if (f.PromptFont(font)) f.m_drag->setDragFont(font); }},
 
         subMenu(M::View, M::ViewMisc, "Разное"),
         {.menu = M::ViewMisc, .name = "MenuCanGrayedDisabledItem", .caption = "Затемнять неактивный элемент списков", .check = C::Off, .run = &F::cmdGrayDisabled, .settingLine = L::MenuCanGrayedDisabledItem},

@@ -3,6 +3,7 @@
 
 #include "main_window/ui/form_main.h"
 
+#include "main_window/ui/drag_controller.h"
 #include "main_window/ui/full_screen_window.h"
 #include "main_window/ui/hint_switch.h"
 #include "main_window/ui/reference_table_panel.h"
@@ -69,6 +70,11 @@ TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
     buildRegions();
     buildMenus();
     connectControls();
+    m_drag = new DragController(*m_state, m_dialogs, m_pictures, m_colors, *this, *m_grid,
+                                {.click = [this](QObject *sender) { On_Click(sender); },
+                                 .altChanged = [this] { AltMakePotion(); },
+                                 .recipeListChanged = [this](int row) { afterRecipeListChange(row); }},
+                                this);
     // Application-wide, as the hint option is; removed with the window.
     qApp->installEventFilter(new HintSwitch(command("MenuShowHints"), this));
     FormCreate();

@@ -48,6 +48,7 @@ namespace qor {
 class AltEffectsList;
 class AltItemsList;
 class ChooserComboBox;
+class DragController;
 class EffectInfoList;
 class FavoritesList;
 class FullScreenWindow;
@@ -235,6 +236,7 @@ class TFormMain : public QMainWindow, private FormControls {
     void cmdMarkElement(QAction *item, int isItem);
     void cmdMarkEffectKind(QAction *item, int harmful);
     void cmdMarkersOff(QAction *item, int);
+    static void promptDragSetting(TFormMain &f, QAction *item, int line);
     // The favourites' context menu (form_favorites_tab.cpp).
     void cmdFavoriteRename(QAction *item, int);
     void cmdFavoriteDelete(QAction *item, int);
@@ -287,6 +289,7 @@ class TFormMain : public QMainWindow, private FormControls {
     QHash<const QAction *, const MenuCommand *> m_commandRows;
     QPointer<QWidget> m_localMenuTarget;
     ReferenceTablePanel *m_grid = nullptr;
+    DragController *m_drag = nullptr; // drag and drop; also the tool windows' lists join here
 };
 
 } // namespace qor
