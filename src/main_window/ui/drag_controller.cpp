@@ -210,9 +210,9 @@ bool DragController::appEvent(QObject *watched, QEvent *event) {
     case QEvent::MouseButtonDblClick:
         if (m_drag.Dragging)
             return true;
-        // A new press (not the one that picked up, passing to a parent):
-        // nothing stays pending; the control's own handler sees it next.
-        if (event != m_pressEvent)
+        // A new press (not the one that picked up, passed on to a parent as
+        // a copy): nothing stays pending; the control's own handler sees it next.
+        if (!isPickUpPress(static_cast<QMouseEvent *>(event)))
             On_EndDrag();
         return false;
     case QEvent::MouseMove:
@@ -229,6 +229,11 @@ bool DragController::appEvent(QObject *watched, QEvent *event) {
     default:
         return false;
     }
+}
+
+bool DragController::isPickUpPress(const QMouseEvent *event) const {
+    return event->timestamp() == m_pressStamp.time && event->globalPosition().toPoint() == m_pressStamp.global &&
+           event->button() == m_pressStamp.button;
 }
 
 void DragController::setListening(bool on) {
@@ -248,7 +253,7 @@ bool DragController::On_MouseDown(QObject *sender, QMouseEvent *event) {
     if (!m_state.CommandsReady || !entry)
         return false;
     const QPoint pos = event->position().toPoint();
-    m_pressEvent = event;
+    m_pressStamp = {event->timestamp(), event->globalPosition().toPoint(), event->button()};
     m_drag.DragPressPoint = pos;
     if (entry->role == DragControl::RecipeList)
         m_drag.LbPotionPressPoint = pos;

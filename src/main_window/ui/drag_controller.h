@@ -86,6 +86,7 @@ class DragController : public QObject {
   private:
     class AppFilter;
     bool appEvent(QObject *watched, QEvent *event);
+    bool isPickUpPress(const QMouseEvent *event) const;
 
     // A control that takes part: area receives its mouse events (a list's
     // viewport), control is the control itself.
@@ -126,7 +127,12 @@ class DragController : public QObject {
     QPointer<QWidget> m_sourceControl;
     QPoint m_pressGlobal;
     QPoint m_cursor;                      // global position of the last mouse event of the drag
-    const QEvent *m_pressEvent = nullptr; // the press that picked up the payload
+    // The press that picked up the payload; a parent gets a copy of it.
+    struct PressStamp {
+        quint64 time = 0;
+        QPoint global;
+        Qt::MouseButton button = Qt::NoButton;
+    } m_pressStamp;
     std::unique_ptr<AppFilter> m_appFilter;
     bool m_listening = false;
     bool m_cursorSet = false;

@@ -27,7 +27,7 @@ QFont textFont(const DragImageStyle &style) {
 // The window's shape: every pixel that is not the key colour.
 QRegion shapeOf(const QImage &bitmap) {
     const QImage mask =
-        bitmap.convertToFormat(QImage::Format_RGB32).createMaskFromColor(KeyColor, Qt::MaskOutColor);
+        bitmap.convertToFormat(QImage::Format_RGB32).createMaskFromColor(KeyColor, Qt::MaskInColor);
     return QRegion(QBitmap::fromImage(mask));
 }
 
