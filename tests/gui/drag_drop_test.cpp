@@ -77,7 +77,8 @@ class DragDropTest : public ::testing::Test {
     }
 
     // Press, leave the drag distance, move onto the target and release there.
-    void dragAndDrop(QWidget *from, QPoint fromPos, QWidget *to, QPoint toPos, Qt::KeyboardModifiers dropKeys = {}) {
+    void dragAndDrop(QWidget *from, QPoint fromPos, QWidget *to, QPoint toPos,
+                     Qt::KeyboardModifiers dropKeys = {}) {
         startDrag(from, fromPos);
         QTest::mouseMove(to, toPos);
         QTest::mouseRelease(to, Qt::LeftButton, dropKeys, toPos);
@@ -168,7 +169,8 @@ TEST_F(DragDropTest, AlternativeListsTakeAtMostThreeIngredientsWithoutRepeats) {
     }
     // A fourth is refused.
     const int other = st().Grid.itemAtRow(1) == st().Alt.AltItems[0] ? 2 : 1;
-    dragAndDrop(ui().StringGrid->viewport(), gridCell(other, GridColumn::Item), chosen->viewport(), QPoint(10, 5));
+    dragAndDrop(ui().StringGrid->viewport(), gridCell(other, GridColumn::Item), chosen->viewport(),
+                QPoint(10, 5));
     EXPECT_EQ(st().Alt.AltItems.size(), 3u);
 
     // Back to the candidates: taken out again.
@@ -218,7 +220,8 @@ TEST_F(DragDropTest, FavouritesReorderAndTakeRecipesThatSurviveARestart) {
     dragAndDrop(list->viewport(), rowPoint(list, 2), list->viewport(), rowPoint(list, 2) + QPoint(0, 1));
     EXPECT_EQ(fav.FavPotionNames, (QStringList{"F0", name, "F1", "F2"}));
     // Below the last row: to the end, and it becomes current.
-    dragAndDrop(list->viewport(), rowPoint(list, 0), list->viewport(), QPoint(10, list->viewport()->height() - 2));
+    dragAndDrop(list->viewport(), rowPoint(list, 0), list->viewport(),
+                QPoint(10, list->viewport()->height() - 2));
     EXPECT_EQ(fav.FavPotionNames, (QStringList{name, "F1", "F2", "F0"}));
     EXPECT_EQ(list->currentRow(), 3);
     expectIdle();
@@ -302,7 +305,8 @@ TEST_F(DragDropTest, CtrlShiftTakesAnEffectOutOfOneChooserIntoAnother) {
 
     // A filter onto an effect chooser is refused.
     ui().CbFilter[2]->setCurrentIndex(2);
-    QTest::mousePress(ui().CbFilter[2], Qt::LeftButton, Qt::ControlModifier, ui().CbFilter[2]->rect().center());
+    QTest::mousePress(ui().CbFilter[2], Qt::LeftButton, Qt::ControlModifier,
+                      ui().CbFilter[2]->rect().center());
     QTest::mouseMove(ui().CbEffect[3], ui().CbEffect[3]->rect().center());
     QTest::mouseRelease(ui().CbEffect[3], Qt::LeftButton, {}, ui().CbEffect[3]->rect().center());
     EXPECT_EQ(ui().CbEffect[3]->currentIndex(), 0);
@@ -358,7 +362,8 @@ TEST_F(DragDropTest, PressesThatAreNotDrags) {
     // Ctrl + right press on an effect chooser shows the effect in the grid.
     const int effect = 5;
     ui().CbEffect[2]->setCurrentIndex(effect);
-    QTest::mousePress(ui().CbEffect[2], Qt::RightButton, Qt::ControlModifier, ui().CbEffect[2]->rect().center());
+    QTest::mousePress(ui().CbEffect[2], Qt::RightButton, Qt::ControlModifier,
+                      ui().CbEffect[2]->rect().center());
     EXPECT_EQ(ui().CbEffect[2]->currentIndex(), effect);
     const QModelIndex current = ui().StringGrid->currentIndex();
     ASSERT_TRUE(current.isValid());
@@ -390,8 +395,8 @@ TEST_F(DragDropTest, PressesThatAreNotDrags) {
 
 TEST_F(DragDropTest, DragCommandsAreEnabledClampedAndKept) {
     DialogProvider &dialogs = form->dialogs();
-    for (const char *name : {"MenuDragTranspatenrMode", "MenuDragBlend", "MenuDragImageSize", "MenuDragShowShadow",
-                             "MenuDragFontColor", "MenuFontDrag"})
+    for (const char *name : {"MenuDragTranspatenrMode", "MenuDragBlend", "MenuDragImageSize",
+                             "MenuDragShowShadow", "MenuDragFontColor", "MenuFontDrag"})
         EXPECT_TRUE(form->action(QString::fromLatin1(name))->isEnabled()) << name;
     dialogs.setNextAnswer(QStringLiteral("300"));
     form->action(QStringLiteral("MenuDragBlend"))->trigger();

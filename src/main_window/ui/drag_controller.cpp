@@ -232,8 +232,8 @@ bool DragController::appEvent(QObject *watched, QEvent *event) {
 }
 
 bool DragController::isPickUpPress(const QMouseEvent *event) const {
-    return event->timestamp() == m_pressStamp.time && event->globalPosition().toPoint() == m_pressStamp.global &&
-           event->button() == m_pressStamp.button;
+    return event->timestamp() == m_pressStamp.time &&
+           event->globalPosition().toPoint() == m_pressStamp.global && event->button() == m_pressStamp.button;
 }
 
 void DragController::setListening(bool on) {

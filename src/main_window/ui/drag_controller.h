@@ -126,7 +126,7 @@ class DragController : public QObject {
     DragState m_drag;
     QPointer<QWidget> m_sourceControl;
     QPoint m_pressGlobal;
-    QPoint m_cursor;                      // global position of the last mouse event of the drag
+    QPoint m_cursor; // global position of the last mouse event of the drag
     // The press that picked up the payload; a parent gets a copy of it.
     struct PressStamp {
         quint64 time = 0;
