@@ -92,8 +92,9 @@ class DragDropTest : public ::testing::Test {
         EXPECT_EQ(drag().dragState().DragSourceRow, -1);
         EXPECT_FALSE(drag().dragState().Dragging);
         EXPECT_FALSE(drag().timerRunning());
-        if (const DragImageWindow *image = drag().imageWindow())
+        if (const DragImageWindow *image = drag().imageWindow()) {
             EXPECT_FALSE(image->isVisible());
+        }
         EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     }
 

@@ -160,8 +160,9 @@ TEST_F(DragRulesTest, RecipeListDropsMoveAndSwapColumnsInEveryRecipe) {
     // Column 2 is column code 4: ingredient 7 goes there wherever it is.
     ASSERT_TRUE(dropOnRecipeList(*list, seven, 4, 3, false, {}, 0));
     for (const TPotionRec &rec : list->Potions()) {
-        if (std::find(rec.Items.begin(), rec.Items.end(), 7) != rec.Items.end())
+        if (std::find(rec.Items.begin(), rec.Items.end(), 7) != rec.Items.end()) {
             EXPECT_EQ(rec.Items[1], 7) << rec.Cost;
+        }
     }
     // A column that holds no ingredient refuses.
     EXPECT_FALSE(dropOnRecipeList(*list, seven, 9, 3, false, {}, 0));
@@ -176,8 +177,9 @@ TEST_F(DragRulesTest, RecipeListDropsMoveAndSwapColumnsInEveryRecipe) {
     const DragState effect = payload(DragControl::RecipeList, PayloadKind::Effect, 3, 1);
     ASSERT_TRUE(dropOnRecipeList(*list, effect, 9, 9, false, {.shift = true}, 0));
     for (const TPotionRec &rec : list->Potions()) {
-        if (rec.Effects[0].Effect == 3 || rec.Effects[1].Effect == 3)
+        if (rec.Effects[0].Effect == 3 || rec.Effects[1].Effect == 3) {
             EXPECT_EQ(rec.Effects[0].Effect, 3);
+        }
     }
     EXPECT_FALSE(dropOnRecipeList(*list, DragState{}, 4, 3, false, {}, 0));
 }
