@@ -3,6 +3,7 @@
 // program, and a scratch copy of the bundled data folder for each test so
 // that Main.ini writes never touch the build's data.
 
+#include "main_window/ui/drag_controller.h"
 #include "main_window/ui/form_main.h"
 #include "main_window/ui/tool_windows.h"
 
@@ -21,6 +22,7 @@ struct FormMainTestAccess {
     static CellHints &cellHints(TFormMain &form) { return *form.m_cellHints; }
     static FloatingPicture &floatingPicture(TFormMain &form) { return *form.m_floatingPicture; }
     static ToolWindows &toolWindows(TFormMain &form) { return *form.m_toolWindows; }
+    static DragController &drag(TFormMain &form) { return *form.m_drag; }
 };
 
 } // namespace qor
@@ -30,6 +32,10 @@ namespace qor::test {
 // The controls of a window held by any pointer: test::ui(form).LBPotion.
 template <typename FormPointer> FormControls &ui(const FormPointer &form) {
     return FormMainTestAccess::controls(*form);
+}
+
+template <typename FormPointer> DragController &drag(const FormPointer &form) {
+    return FormMainTestAccess::drag(*form);
 }
 
 // Creates the application object once (offscreen under ctest).

@@ -4,6 +4,7 @@
 
 #include "main_window/settings_block.h"
 #include "main_window/ui/form_main.h"
+#include "main_window/ui/drag_controller.h"
 #include "main_window/ui/recipe_list_region.h"
 #include "main_window/ui/find_dialog.h"
 #include "main_window/ui/help_panel.h"
@@ -87,12 +88,12 @@ std::span<const MenuCommand> TFormMain::commandTable() {
         {.menu = M::ViewEffects, .name = "MenuLbEffectInfoFont", .caption = "Шрифт", .call = &F::onView<&V::cmdFont>, .arg = fontArg(FontTarget::EffectInfo)},
 
         subMenu(M::View, M::ViewDrag, "Перетаскивание"),
-        {.menu = M::ViewDrag, .name = "MenuDragTranspatenrMode", .caption = "Объект сложной формы", .check = C::Off, .state = S::NotBuilt, .settingLine = L::DragShapedMode},
-        {.menu = M::ViewDrag, .name = "MenuDragBlend", .caption = "Прозрачность 0..255", .state = S::NotBuilt},
-        {.menu = M::ViewDrag, .name = "MenuDragImageSize", .caption = "Размер картинки", .state = S::NotBuilt},
-        {.menu = M::ViewDrag, .name = "MenuDragShowShadow", .caption = "Рисовать тень", .check = C::Off, .state = S::NotBuilt, .settingLine = L::DragShadow},
-        {.menu = M::ViewDrag, .name = "MenuDragFontColor", .caption = "Цвет текста", .state = S::NotBuilt},
-        {.menu = M::ViewDrag, .name = "MenuFontDrag", .caption = "Шрифт", .state = S::NotBuilt},
+        {.menu = M::ViewDrag, .name = "MenuDragTranspatenrMode", .caption = "Объект сложной формы", .check = C::Off, .call = [](F &f, QAction *item, int) { f.m_state->Settings.block.setDragShapedMode(item->isChecked()); }, .settingLine = L::DragShapedMode},
+        {.menu = M::ViewDrag, .name = "MenuDragBlend", .caption = "Прозрачность 0..255", .call = &F::onView<&V::cmdDragSetting>, .arg = L::DragBlend},
+        {.menu = M::ViewDrag, .name = "MenuDragImageSize", .caption = "Размер картинки", .call = &F::onView<&V::cmdDragSetting>, .arg = L::DragImageSize},
+        {.menu = M::ViewDrag, .name = "MenuDragShowShadow", .caption = "Рисовать тень", .check = C::Off, .call = [](F &f, QAction *item, int) { f.m_state->Settings.block.setDragShadow(item->isChecked()); }, .settingLine = L::DragShadow},
+        {.menu = M::ViewDrag, .name = "MenuDragFontColor", .caption = "Цвет текста", .call = [](F &f, QAction *, int) { f.m_drag->chooseTextColor(); }},
+        {.menu = M::ViewDrag, .name = "MenuFontDrag", .caption = "Шрифт", .call = [](F &f, QAction *, int) { QFont font = f.m_drag->dragFont(); if (qor::PromptFont(f.m_dialogs, &f, font)) f.m_drag->setDragFont(font); }},
 
         subMenu(M::View, M::ViewMisc, "Разное"),
         {.menu = M::ViewMisc, .name = "MenuCanGrayedDisabledItem", .caption = "Затемнять неактивный элемент списков", .check = C::Off, .call = &F::onView<&V::cmdGrayDisabled>, .settingLine = L::MenuCanGrayedDisabledItem},

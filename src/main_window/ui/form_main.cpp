@@ -3,8 +3,21 @@
 
 #include "main_window/ui/form_main.h"
 
+#include "main_window/ui/wheel_router.h"
+
+#include "main_window/ui/key_router.h"
+
+#include "favorites/ui/used_items_list.h"
+
+#include "favorites/ui/favorite_index_list.h"
+
+#include "favorites/ui/form_used_items.h"
+
+#include "favorites/ui/form_favorites.h"
+
 #include "main_window/ui/cell_hints.h"
 #include "main_window/ui/floating_picture.h"
+#include "main_window/ui/drag_controller.h"
 #include "main_window/ui/full_screen_window.h"
 #include "main_window/ui/hint_switch.h"
 #include "main_window/ui/prompts.h"
@@ -104,6 +117,11 @@ TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
     connectControls();
     buildKeyboard();
     buildToolWindows();
+    m_drag = new DragController(*m_state, m_dialogs, m_pictures, m_colors, *this, *PanelGrid,
+                                {.click = [this](QObject *sender) { On_Click(sender); },
+                                 .altChanged = [this] { AltMakePotion(); },
+                                 .recipeListChanged = [this](int row) { m_recipes->afterListChange(row); }},
+                                this);
     // Application-wide, as the hint option is; removed with the window.
     qApp->installEventFilter(new HintSwitch(command("MenuShowHints"), this));
     m_cellHints = new CellHints(*m_state, m_colors, command("MenuShowHints"), this);
@@ -343,6 +361,30 @@ void TFormMain::buildToolWindows() {
     hooks.splitterThickness = [this] { return m_view->splitterThickness(); };
     m_toolWindows =
         std::make_unique<ToolWindows>(*m_state, m_colors, m_pictureSource.get(), std::move(hooks));
+    // Each tool window's lists join the drags, the keys, the wheel and the
+    // hints when the window is first made.
+    connect(m_toolWindows.get(), &ToolWindows::favoritesCreated, this, [this](TFormFavorites *window) {
+        for (FavoriteIndexList *list : {window->ListBoxFavoriteItems, window->ListBoxFavoriteEffects}) {
+            const DragControl role =
+                list == window->ListBoxFavoriteItems ? DragControl::FavoriteItems : DragControl::FavoriteEffects;
+            m_drag->addToolList(
+                list, role, [list](int row) { return list->elementAt(row); },
+                [list](int row) { list->setCurrentIndex(list->model()->index(row, 0)); });
+            m_wheel->watch(list, WheelRouter::Target::List);
+        }
+    });
+    connect(m_toolWindows.get(), &ToolWindows::usedItemsCreated, this, [this](TFormUsedItems *window) {
+        UsedItemsList *list = window->CLbUsedItems;
+        m_drag->addToolList(
+            list, DragControl::UsedItems, [](int row) { return row + 1; },
+            [window](int row) { window->selectItem(row + 1); });
+        m_keys->addAvailableItemsList(list);
+        m_wheel->watch(list, WheelRouter::Target::List);
+        if (auto *chooser = qobject_cast<ChooserComboBox *>(window->ComboBoxUsedItemsFilter)) {
+            m_wheel->watch(chooser, WheelRouter::Target::Chooser);
+            m_cellHints->addChooser(chooser);
+        }
+    });
 }
 
 void TFormMain::On_Exit(QWidget *control) {

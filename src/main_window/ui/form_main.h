@@ -50,6 +50,7 @@ class AltEffectsList;
 class AltItemsList;
 class CellHints;
 class ChooserComboBox;
+class DragController;
 class EffectInfoList;
 class FavoritesList;
 class FloatingPicture;
@@ -229,6 +230,7 @@ class TFormMain : public QMainWindow, private FormControls {
     RecipeFinder *m_finder = nullptr;
     CellHints *m_cellHints = nullptr; // the hint-capable controls join here
     FloatingPicture *m_floatingPicture = nullptr;
+    DragController *m_drag = nullptr; // drag and drop; also the tool windows' lists join here
     // Last member: the tool windows go before the state they read.
     std::unique_ptr<ToolWindows> m_toolWindows;
 };

@@ -44,6 +44,9 @@ class RecipeListRegion {
     // Places the list panel under the scroll bar, as wide as its columns.
     void layoutPanelLBox();
     void On_Scroll(int position);
+    // After a deletion or a column move: the selection moved, the top row
+    // kept.
+    void afterListChange(int selectedRow);
     // The context menu's items for the cell under the last press.
     void prepareMenu();
 
@@ -62,8 +65,6 @@ class RecipeListRegion {
 
   private:
     ListElement currentCellElement() const;
-    // After a deletion: the selection moved, the top row kept.
-    void afterListChange(int selectedRow);
     void showPotionKindPicture(int kind);
 
     WindowContext m_ctx;

@@ -3,6 +3,7 @@
 #include "main_window/program_state.h"
 #include "main_window/stored_geometry.h"
 #include "main_window/ui/dialog_provider.h"
+#include "reference_table/effect_slot_exchange.h"
 #include "reference_table/grid_model.h"
 #include "reference_table/ui/grid_cell_delegate.h"
 #include "reference_table/ui/grid_header_view.h"
@@ -228,6 +229,35 @@ void ReferenceTablePanel::doubleClick(bool ctrl) {
     m_dialogs.inputText(window(),
                         m_model->headerData(index.column(), Qt::Horizontal, Qt::DisplayRole).toString(),
                         index.data(Qt::DisplayRole).toString());
+}
+
+int ReferenceTablePanel::currentItem() const {
+    const int row = currentGridRow();
+    return row > 0 ? std::max(0, m_state.Grid.itemAtRow(row)) : 0;
+}
+
+void ReferenceTablePanel::exchangeEffectSlot(int effect, int column, bool resort) {
+    const int slot = GridColumn::effectSlot(column);
+    if (!m_model || slot == 0)
+        return;
+    exchangeEffectSlots(m_state.Data, effect, slot);
+    if (resort) {
+        // The current ingredient stays current on its new row; the first
+        // visible row stays where it was.
+        const int column = std::max(1, m_view->currentIndex().column());
+        const int item = currentItem();
+        const int firstVisible = m_view->verticalScrollBar()->value();
+        SortGrid(m_state.Data, m_state.Grid);
+        m_model->reload();
+        if (const int row = m_state.Grid.rowOfItem(item); item > 0 && row >= 1) {
+            const QSignalBlocker blocker(m_view->selectionModel());
+            m_view->selectionModel()->setCurrentIndex(m_model->index(row - 1, column),
+                                                      QItemSelectionModel::ClearAndSelect);
+        }
+        m_view->verticalScrollBar()->setValue(firstVisible);
+    }
+    // The cells read the table when painted.
+    m_view->viewport()->update();
 }
 
 void ReferenceTablePanel::setRowHeight(int rowHeight, int headerHeight) {

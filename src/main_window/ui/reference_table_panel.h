@@ -64,6 +64,11 @@ class ReferenceTablePanel : public QWidget {
     void scrollGrid(int delta);
     // The cell's text in a box for reading and copying (not with Ctrl).
     void doubleClick(bool ctrl);
+    // The ingredient of the current row, 0 when there is none.
+    int currentItem() const;
+    // An effect dropped on an effect column takes that column's slot in
+    // every ingredient that has it; the rows are sorted again when resort.
+    void exchangeEffectSlot(int effect, int column, bool resort);
 
     void setRowHeight(int rowHeight, int headerHeight);
     void setLines(bool vertical, bool horizontal);

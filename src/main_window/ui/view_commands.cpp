@@ -328,6 +328,13 @@ void ViewCommands::cmdFastFindTime(QAction *item, int line) {
 }
 
 
+void ViewCommands::cmdDragSetting(QAction *item, int line) {
+    SettingsBlock &b = m_ctx.state.Settings.block;
+    int value = 0;
+    if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, b.clampedValue(line), value))
+        b.setValue(line, value);
+}
+
 void ViewCommands::MakeColor2() {
     const SettingsBlock &b = m_ctx.state.Settings.block;
     const QColor window = m_ctx.window.palette().color(QPalette::Base);

@@ -70,6 +70,8 @@ class ViewCommands {
     void cmdDropDownCount(QAction *item, int line);
     void cmdEffectSymbol(QAction *item, int);
     void cmdFastFindTime(QAction *item, int line);
+    // A number of the drag picture (opacity, size) kept in the block.
+    void cmdDragSetting(QAction *item, int line);
 
   private:
     WindowContext m_ctx;
