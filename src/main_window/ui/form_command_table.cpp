@@ -6,6 +6,7 @@
 #include "main_window/ui/form_main.h"
 #include "main_window/ui/drag_controller.h"
 #include "main_window/ui/recipe_list_region.h"
+#include "main_window/ui/favorites_tab.h"
 #include "main_window/ui/find_dialog.h"
 #include "main_window/ui/help_panel.h"
 #include "main_window/ui/prompts.h"
@@ -173,9 +174,9 @@ std::span<const MenuCommand> TFormMain::commandTable() {
         subMenu(M::None, M::PopupFavorites, nullptr, "PopupMenuLBFavorites"),
         {.menu = M::PopupFavorites, .name = "PMenuFavoritesShowAllToLbpotions", .caption = "Показать все в списке рецептов", .call = [](F &f, QAction *, int) { f.FillLbPotionsFromFavorites(true, -1); }},
         separator(M::PopupFavorites),
-        {.menu = M::PopupFavorites, .name = "PMenuRenameFavoriteItem", .caption = "Переименовать", .shortcut = QKeyCombination(Qt::Key_F2), .run = &F::cmdFavoriteRename},
+        {.menu = M::PopupFavorites, .name = "PMenuRenameFavoriteItem", .caption = "Переименовать", .shortcut = QKeyCombination(Qt::Key_F2), .call = [](F &f, QAction *item, int arg) { f.m_favorites->cmdFavoriteRename(item, arg); }},
         separator(M::PopupFavorites),
-        {.menu = M::PopupFavorites, .name = "PMenuDeleteFavoriteItem", .caption = "Удалить из списка", .shortcut = QKeyCombination(Qt::Key_Delete), .run = &F::cmdFavoriteDelete},
+        {.menu = M::PopupFavorites, .name = "PMenuDeleteFavoriteItem", .caption = "Удалить из списка", .shortcut = QKeyCombination(Qt::Key_Delete), .call = [](F &f, QAction *item, int arg) { f.m_favorites->cmdFavoriteDelete(item, arg); }},
 
         subMenu(M::None, M::PopupGrid, nullptr, "PopupMenuGrid"),
         {.menu = M::PopupGrid, .name = "PMenuSetGridMarker1", .caption = "Поставить на этот эффект Маркер (Red)", .check = C::Off, .call = [](F &f, QAction *item, int n) { f.PanelGrid->toggleMarker(item, n); }, .arg = 1},

@@ -4,6 +4,7 @@
 
 #include "main_window/ui/form_main.h"
 
+#include "main_window/ui/favorites_tab.h"
 #include "main_window/ui/search_inputs.h"
 
 #include "brewing_plan/ui/brewing_plan_window.h"
@@ -50,7 +51,7 @@ void TFormMain::On_Click(QObject *sender) {
         return;
     }
     if (sender == LBFavorites) {
-        onFavoritesClick();
+        m_favorites->onClick();
         return;
     }
     if (sender == StringGrid) {
@@ -95,7 +96,7 @@ void TFormMain::On_Click(QObject *sender) {
 
 void TFormMain::On_Popup(QMenu *menu) {
     if (menu == PopupMenuLBFavorites)
-        prepareFavoritesMenu();
+        m_favorites->prepareMenu();
     else if (menu == PopupMenuGrid)
         PanelGrid->prepareMenu();
     else if (menu == PopupMenuLB)

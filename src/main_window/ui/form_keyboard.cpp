@@ -47,25 +47,7 @@ void TFormMain::buildKeyboard() {
     m_wheel = new WheelRouter(
         {[this](QObject *sender) { On_Click(sender); }, [this](int rows) { PanelGrid->scrollGrid(rows); }},
         this);
-    using T = WheelRouter::Target;
-    for (int k = 0; k < 5; ++k) {
-        m_wheel->watch(CbEffect[k], T::Chooser);
-        m_wheel->watch(CbFilter[k], T::Chooser);
-    }
-    for (ChooserComboBox *c : CbPrioriryIngredient)
-        m_wheel->watch(c, T::Chooser);
-    for (ChooserComboBox *c : CbIngredient)
-        m_wheel->watch(c, T::Chooser);
-    for (ChooserComboBox *c : {ComboBoxCost_Min, ComboBoxCost_Max, ComboBoxMainAlchPercCount})
-        m_wheel->watch(c, T::Chooser);
-    for (QAbstractItemView *list : std::initializer_list<QAbstractItemView *>{
-             LbAltEffectsList, LbAltAmountItems, LbAltItemsList, LbAltAmountEffects, LBFavorites, LbItemsInfo,
-             LbEffectInfo, LbHelp})
-        m_wheel->watch(list, T::List);
-    m_wheel->watch(LBPotion, T::RecipeList);
-    m_wheel->watch(StringGrid, T::Grid);
-    m_wheel->watch(ScrollBarLB, T::HorizontalBar);
-    m_wheel->watch(MemoHelp, T::HelpText);
+    m_wheel->watchControls(*this);
 
     m_help = new HelpPanel(LbHelp, MemoHelp, HelpSplitter, m_dialogs, m_state->Settings, this);
     connect(LbHelp, &QListWidget::currentRowChanged, this, [this] { On_Click(LbHelp); });

@@ -7,13 +7,9 @@
 
 #include "main_window/ui/key_router.h"
 
-#include "favorites/ui/used_items_list.h"
 
-#include "favorites/ui/favorite_index_list.h"
 
-#include "favorites/ui/form_used_items.h"
 
-#include "favorites/ui/form_favorites.h"
 
 #include "main_window/ui/cell_hints.h"
 #include "main_window/ui/floating_picture.h"
@@ -21,11 +17,13 @@
 #include "main_window/ui/full_screen_window.h"
 #include "main_window/ui/hint_switch.h"
 #include "main_window/ui/prompts.h"
+#include "main_window/ui/favorites_tab.h"
 #include "main_window/ui/recipe_list_region.h"
 #include "main_window/ui/region_layout.h"
 #include "main_window/ui/search_inputs.h"
 #include "main_window/ui/settings_binding.h"
 #include "main_window/ui/reference_table_panel.h"
+#include "main_window/ui/tool_window_lists.h"
 #include "main_window/ui/tool_windows.h"
 #include "main_window/ui/view_commands.h"
 #include "recipe_list/empty_list_hint.h"
@@ -103,6 +101,7 @@ TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
                                                        MakeUsedItems(true);
                                                        SearshFromEffects(false);
                                                    }});
+    m_favorites = std::make_unique<FavoritesTab>(context(), *m_recipes);
     m_layout = std::make_unique<RegionLayout>(context(), *m_recipes);
     m_inputs = std::make_unique<SearchInputs>(
         context(), SearchInputs::Hooks{[this](bool force) { SearshFromEffects(force); },
@@ -134,6 +133,9 @@ TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
         // The picture shown is the grid's current ingredient.
         {.caption = [this] { return m_state->Data.ItemNames.value(m_displayItem); },
          .setItemDisplayColor = [this] { m_view->SetItemDisplayColor(); }});
+    // Each tool window's lists join the drags, the keys, the wheel and the
+    // hints when the window is first made.
+    joinToolWindowLists(*m_toolWindows, {*m_drag, *m_keys, *m_wheel, *m_cellHints}, this);
     FormCreate();
 }
 
@@ -243,45 +245,9 @@ bool TFormMain::eventFilter(QObject *watched, QEvent *event) {
 }
 
 void TFormMain::connectControls() {
-    auto clickOnIndex = [this](QComboBox *combo) {
-        connect(combo, &QComboBox::currentIndexChanged, this, [this, combo] { On_Click(combo); });
-    };
-    auto clickOnToggle = [this](QAbstractButton *button) {
-        connect(button, &QAbstractButton::clicked, this, [this, button] { On_Click(button); });
-    };
-    for (int k = 0; k < 5; ++k) {
-        clickOnIndex(CbEffect[k]);
-        clickOnIndex(CbFilter[k]);
-        clickOnToggle(CBoxEnableEff[k]);
-        const int line = k;
-        CbEffect[k]->setGrayPredicate([this, line] {
-            return !m_state->Conditions.EffectEnabled[line] || m_state->Conditions.FilterCode[line] > 0;
-        });
-        CbFilter[k]->setGrayPredicate([this, line] { return !m_state->Conditions.EffectEnabled[line]; });
-    }
-    ComboBoxCost_Min->setGrayPredicate([this] { return !m_state->Conditions.CheckCost; });
-    ComboBoxCost_Max->setGrayPredicate([this] { return !m_state->Conditions.CheckCost; });
-    for (int k = 0; k < 2; ++k) {
-        clickOnIndex(CbPrioriryIngredient[k]);
-        clickOnToggle(CheckBoxCanPrimaryItem[k]);
-    }
-    for (int k = 0; k < 3; ++k) {
-        clickOnIndex(CbIngredient[k]);
-        clickOnToggle(CBoxCanUseItem[k]);
-    }
-    clickOnIndex(ComboBoxCost_Min);
-    clickOnIndex(ComboBoxCost_Max);
-    clickOnToggle(CBoxNeedCheckCost);
-    connect(RadioGroupButtons, &QButtonGroup::idClicked, this, [this] { On_Click(RadioGroupItemsCount); });
-    clickOnToggle(ButtFormFavorites);
-    clickOnToggle(ButtFormUsedItems);
-
-    clickOnIndex(ComboBoxMainAlchPercCount);
-    for (QCheckBox *perk :
-         {CheckBoxPerkPhysician, CheckBoxPerkBenefactor, CheckBoxPerkPoisoner, CheckBoxPerkPurity})
-        clickOnToggle(perk);
-    connect(EditAlchemyValue, &QLineEdit::textChanged, this, [this] { On_Change(EditAlchemyValue); });
-    connect(EditAlchemyModify, &QLineEdit::textChanged, this, [this] { On_Change(EditAlchemyModify); });
+    m_inputs->connectSignals({[this](QObject *sender) { On_Click(sender); },
+                              [this](QObject *sender) { On_Change(sender); },
+                              [this](QObject *sender) { On_DblClick(sender); }});
 
     connect(PageControl, &QTabWidget::currentChanged, this, [this] { On_Click(PageControl); });
     connect(PageControlSearshOpt, &QTabWidget::currentChanged, this,
@@ -296,20 +262,6 @@ void TFormMain::connectControls() {
     connect(PanelGrid, &ReferenceTablePanel::currentMoved, this, [this] { On_Click(StringGrid); });
     connect(PanelGrid, &ReferenceTablePanel::currentShown, this, [this] { onGridSelection(); });
     connect(PanelGrid, &ReferenceTablePanel::menuOpening, this, [this](QMenu *menu) { On_Popup(menu); });
-
-    // Double and right clicks of the alternative-making lists.
-    for (QListView *list :
-         {static_cast<QListView *>(LbAltEffectsList), static_cast<QListView *>(LbAltItemsList),
-          static_cast<QListView *>(LbAltAmountEffects), static_cast<QListView *>(LbAltAmountItems)}) {
-        connect(list, &QListView::doubleClicked, this, [this, list] { On_DblClick(list); });
-        connect(list, &QListView::customContextMenuRequested, this, [this, list](const QPoint &pos) {
-            const QModelIndex index = list->indexAt(pos);
-            if (!index.isValid())
-                return;
-            list->setCurrentIndex(index);
-            On_DblClick(list);
-        });
-    }
 
     connect(LBFavorites, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
         On_Popup(PopupMenuLBFavorites);
@@ -361,30 +313,6 @@ void TFormMain::buildToolWindows() {
     hooks.splitterThickness = [this] { return m_view->splitterThickness(); };
     m_toolWindows =
         std::make_unique<ToolWindows>(*m_state, m_colors, m_pictureSource.get(), std::move(hooks));
-    // Each tool window's lists join the drags, the keys, the wheel and the
-    // hints when the window is first made.
-    connect(m_toolWindows.get(), &ToolWindows::favoritesCreated, this, [this](TFormFavorites *window) {
-        for (FavoriteIndexList *list : {window->ListBoxFavoriteItems, window->ListBoxFavoriteEffects}) {
-            const DragControl role =
-                list == window->ListBoxFavoriteItems ? DragControl::FavoriteItems : DragControl::FavoriteEffects;
-            m_drag->addToolList(
-                list, role, [list](int row) { return list->elementAt(row); },
-                [list](int row) { list->setCurrentIndex(list->model()->index(row, 0)); });
-            m_wheel->watch(list, WheelRouter::Target::List);
-        }
-    });
-    connect(m_toolWindows.get(), &ToolWindows::usedItemsCreated, this, [this](TFormUsedItems *window) {
-        UsedItemsList *list = window->CLbUsedItems;
-        m_drag->addToolList(
-            list, DragControl::UsedItems, [](int row) { return row + 1; },
-            [window](int row) { window->selectItem(row + 1); });
-        m_keys->addAvailableItemsList(list);
-        m_wheel->watch(list, WheelRouter::Target::List);
-        if (auto *chooser = qobject_cast<ChooserComboBox *>(window->ComboBoxUsedItemsFilter)) {
-            m_wheel->watch(chooser, WheelRouter::Target::Chooser);
-            m_cellHints->addChooser(chooser);
-        }
-    });
 }
 
 void TFormMain::On_Exit(QWidget *control) {

@@ -53,6 +53,7 @@ class ChooserComboBox;
 class DragController;
 class EffectInfoList;
 class FavoritesList;
+class FavoritesTab;
 class FloatingPicture;
 class FullScreenWindow;
 class HelpPanel;
@@ -154,8 +155,6 @@ class TFormMain : public QMainWindow, private FormControls {
     void showItemPicture(int item);
 
     // Commands (form_commands.cpp).
-    void onFavoritesClick();
-    void prepareFavoritesMenu();
     // The display pictures rebuilt on the panel's background (see-through
     // colour in the fly-picture mode) and shown again.
     void pictureRefresh();
@@ -189,9 +188,6 @@ class TFormMain : public QMainWindow, private FormControls {
     void cmdQuickSearch(QAction *item, int);
     void cmdDebug(QAction *item, int);
     void cmdBrewingPlan(QAction *item, int);
-    // The favourites' context menu (form_favorites_tab.cpp).
-    void cmdFavoriteRename(QAction *item, int);
-    void cmdFavoriteDelete(QAction *item, int);
 
     FormOptions m_options;
     std::unique_ptr<ProgramState> m_state;
@@ -203,6 +199,7 @@ class TFormMain : public QMainWindow, private FormControls {
     std::unique_ptr<ItemPicturesSource> m_pictureSource;
     std::unique_ptr<ViewCommands> m_view;
     std::unique_ptr<RecipeListRegion> m_recipes;
+    std::unique_ptr<FavoritesTab> m_favorites;
     std::unique_ptr<RegionLayout> m_layout;
     std::unique_ptr<SearchInputs> m_inputs;
     std::unique_ptr<SettingsBinding> m_settings;
@@ -210,7 +207,6 @@ class TFormMain : public QMainWindow, private FormControls {
     bool m_destroyed = false;
     bool m_inResize = false;
     int m_displayItem = 0;       // ingredient shown in the picture panel
-    int m_lastFavoriteIndex = 0; // LastFavoriteIndex: the favourite handled last
 
   public:
     // Every menu item by its name; nullptr for a name no row has.

@@ -4,6 +4,7 @@
 
 #include "main_window/ui/form_main.h"
 
+#include "main_window/ui/favorites_tab.h"
 #include "main_window/ui/search_inputs.h"
 
 #include "main_window/ui/recipe_list_region.h"
@@ -83,6 +84,10 @@ void TFormMain::HeaderSectionClick(int section) {
 
 void TFormMain::On_Scroll(int position) {
     m_recipes->On_Scroll(position);
+}
+
+void TFormMain::FillLbPotionsFromFavorites(bool all, int index) {
+    m_favorites->FillLbPotionsFromFavorites(all, index);
 }
 
 void TFormMain::StartSearshLastType() {

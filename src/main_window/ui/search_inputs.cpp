@@ -18,6 +18,9 @@
 #include "recipe_list/ui/chooser_combo.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
+#include <QListView>
+#include <QToolButton>
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -32,6 +35,66 @@ namespace qor {
 
 SearchInputs::SearchInputs(const WindowContext &ctx, Hooks hooks)
     : m_ctx(ctx), m_ui(ctx.ui), m_hooks(std::move(hooks)) {}
+
+void SearchInputs::connectSignals(Dispatch dispatch) {
+    m_dispatch = std::move(dispatch);
+    QObject *const context = &m_ctx.window;
+    auto clickOnIndex = [this, context](QComboBox *combo) {
+        QObject::connect(combo, &QComboBox::currentIndexChanged, context, [this, combo] { m_dispatch.click(combo); });
+    };
+    auto clickOnToggle = [this, context](QAbstractButton *button) {
+        QObject::connect(button, &QAbstractButton::clicked, context, [this, button] { m_dispatch.click(button); });
+    };
+    for (int k = 0; k < 5; ++k) {
+        clickOnIndex(m_ui.CbEffect[k]);
+        clickOnIndex(m_ui.CbFilter[k]);
+        clickOnToggle(m_ui.CBoxEnableEff[k]);
+        const int line = k;
+        m_ui.CbEffect[k]->setGrayPredicate([this, line] {
+            return !m_ctx.state.Conditions.EffectEnabled[line] || m_ctx.state.Conditions.FilterCode[line] > 0;
+        });
+        m_ui.CbFilter[k]->setGrayPredicate([this, line] { return !m_ctx.state.Conditions.EffectEnabled[line]; });
+    }
+    m_ui.ComboBoxCost_Min->setGrayPredicate([this] { return !m_ctx.state.Conditions.CheckCost; });
+    m_ui.ComboBoxCost_Max->setGrayPredicate([this] { return !m_ctx.state.Conditions.CheckCost; });
+    for (int k = 0; k < 2; ++k) {
+        clickOnIndex(m_ui.CbPrioriryIngredient[k]);
+        clickOnToggle(m_ui.CheckBoxCanPrimaryItem[k]);
+    }
+    for (int k = 0; k < 3; ++k) {
+        clickOnIndex(m_ui.CbIngredient[k]);
+        clickOnToggle(m_ui.CBoxCanUseItem[k]);
+    }
+    clickOnIndex(m_ui.ComboBoxCost_Min);
+    clickOnIndex(m_ui.ComboBoxCost_Max);
+    clickOnToggle(m_ui.CBoxNeedCheckCost);
+    QObject::connect(m_ui.RadioGroupButtons, &QButtonGroup::idClicked, context, [this] { m_dispatch.click(m_ui.RadioGroupItemsCount); });
+    clickOnToggle(m_ui.ButtFormFavorites);
+    clickOnToggle(m_ui.ButtFormUsedItems);
+
+    clickOnIndex(m_ui.ComboBoxMainAlchPercCount);
+    for (QCheckBox *perk :
+         {m_ui.CheckBoxPerkPhysician, m_ui.CheckBoxPerkBenefactor, m_ui.CheckBoxPerkPoisoner, m_ui.CheckBoxPerkPurity})
+        clickOnToggle(perk);
+    QObject::connect(m_ui.EditAlchemyValue, &QLineEdit::textChanged, context, [this] { m_dispatch.change(m_ui.EditAlchemyValue); });
+    QObject::connect(m_ui.EditAlchemyModify, &QLineEdit::textChanged, context, [this] { m_dispatch.change(m_ui.EditAlchemyModify); });
+
+
+    // Double and right clicks of the alternative-making lists.
+    for (QListView *list :
+         {static_cast<QListView *>(m_ui.LbAltEffectsList), static_cast<QListView *>(m_ui.LbAltItemsList),
+          static_cast<QListView *>(m_ui.LbAltAmountEffects), static_cast<QListView *>(m_ui.LbAltAmountItems)}) {
+        QObject::connect(list, &QListView::doubleClicked, context, [this, list] { m_dispatch.doubleClick(list); });
+        QObject::connect(list, &QListView::customContextMenuRequested, context, [this, list](const QPoint &pos) {
+            const QModelIndex index = list->indexAt(pos);
+            if (!index.isValid())
+                return;
+            list->setCurrentIndex(index);
+            m_dispatch.doubleClick(list);
+        });
+    }
+
+}
 
 void SearchInputs::onConditionChanged(QObject *sender) {
     SearchConditions &c = m_ctx.state.Conditions;

@@ -31,7 +31,17 @@ class SearchInputs {
     static constexpr int kSaveNumberedSlot = 2;
     static constexpr int kRestoreNumberedSlot = 3;
 
+    // The window's shared handlers the controls report to.
+    struct Dispatch {
+        std::function<void(QObject *sender)> click;
+        std::function<void(QObject *sender)> change;
+        std::function<void(QObject *sender)> doubleClick;
+    };
+
     SearchInputs(const WindowContext &ctx, Hooks hooks);
+    // The choosers, check boxes, edits and lists of the input tabs report
+    // to the dispatch; the choosers grey while their line is off.
+    void connectSignals(Dispatch dispatch);
 
     // A chooser, check box or radio group of the effect search changed.
     void onConditionChanged(QObject *sender);
@@ -56,6 +66,7 @@ class SearchInputs {
     WindowContext m_ctx;
     FormControls &m_ui;
     Hooks m_hooks;
+    Dispatch m_dispatch;
     bool m_enteredItems = false;
     bool m_enteredAlt = false;
     bool m_enteredSkills = false;

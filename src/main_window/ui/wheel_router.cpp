@@ -1,5 +1,12 @@
 #include "main_window/ui/wheel_router.h"
 
+#include "main_window/ui/form_controls.h"
+#include "recipe_list/ui/alt_lists.h"
+#include "recipe_list/ui/chooser_combo.h"
+#include "recipe_list/ui/potion_list_view.h"
+#include "recipe_list/ui/recipe_info_lists.h"
+#include "favorites/ui/favorites_list.h"
+
 #include "main_window/ui/key_router.h"
 #include "main_window/wheel_step.h"
 #include "recipe_list/ui/potion_list_view.h"
@@ -9,6 +16,8 @@
 #include <QCursor>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QListWidget>
+#include <QTableView>
 #include <QWheelEvent>
 
 namespace qor {
@@ -92,6 +101,28 @@ void WheelRouter::moveBy(const Entry &entry, int step) {
         return;
     }
     }
+}
+
+void WheelRouter::watchControls(const FormControls &ui) {
+    using T = WheelRouter::Target;
+    for (int k = 0; k < 5; ++k) {
+        watch(ui.CbEffect[k], T::Chooser);
+        watch(ui.CbFilter[k], T::Chooser);
+    }
+    for (ChooserComboBox *c : ui.CbPrioriryIngredient)
+        watch(c, T::Chooser);
+    for (ChooserComboBox *c : ui.CbIngredient)
+        watch(c, T::Chooser);
+    for (ChooserComboBox *c : {ui.ComboBoxCost_Min, ui.ComboBoxCost_Max, ui.ComboBoxMainAlchPercCount})
+        watch(c, T::Chooser);
+    for (QAbstractItemView *list : std::initializer_list<QAbstractItemView *>{
+             ui.LbAltEffectsList, ui.LbAltAmountItems, ui.LbAltItemsList, ui.LbAltAmountEffects, ui.LBFavorites, ui.LbItemsInfo,
+             ui.LbEffectInfo, ui.LbHelp})
+        watch(list, T::List);
+    watch(ui.LBPotion, T::RecipeList);
+    watch(ui.StringGrid, T::Grid);
+    watch(ui.ScrollBarLB, T::HorizontalBar);
+    watch(ui.MemoHelp, T::HelpText);
 }
 
 } // namespace qor

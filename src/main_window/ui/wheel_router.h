@@ -17,6 +17,8 @@ class QWidget;
 
 namespace qor {
 
+struct FormControls;
+
 struct WheelRouterHooks {
     std::function<void(QObject *)> runCommand; // On_Click with a chooser
     std::function<void(int)> scrollGrid;       // ScrollGrid by a number of rows
@@ -32,6 +34,9 @@ class WheelRouter : public QObject {
     // A control that takes the wheel. Lists and text areas are watched on
     // their viewport. The tool windows' lists join through here as well.
     void watch(QWidget *control, Target target);
+    // Every chooser, list, the recipe list, the table, the scroll bar and
+    // the help text of the main window.
+    void watchControls(const FormControls &ui);
 
     // The step of one wheel turn for a control; false when the control is
     // not one of the watched ones (the wheel goes on to Qt).

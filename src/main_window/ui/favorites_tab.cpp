@@ -1,0 +1,72 @@
+// The favourites tab: a click on a favourite shows it in the recipe list,
+// and its context menu shows all, renames and deletes.
+
+#include "main_window/ui/favorites_tab.h"
+
+#include "main_window/program_state.h"
+#include "main_window/ui/dialog_provider.h"
+#include "main_window/ui/form_controls.h"
+#include "main_window/ui/recipe_list_region.h"
+
+#include "favorites/favorites_model.h"
+#include "favorites/ui/favorites_list.h"
+#include "recipe_list/ui/potion_list_view.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+
+namespace qor {
+
+FavoritesTab::FavoritesTab(const WindowContext &ctx, RecipeListRegion &recipes)
+    : m_ctx(ctx), m_ui(ctx.ui), m_recipes(recipes) {}
+
+void FavoritesTab::FillLbPotionsFromFavorites(bool all, int index) {
+    ProgramState &st = m_ctx.state;
+    qor::FillLbPotionsFromFavorites(st.Settings.favorites, all, index, st.Data, st.Potions);
+    m_recipes.showNewList(st.Potions.PotionCount() > 0 ? 0 : -1);
+}
+
+void FavoritesTab::onClick() {
+    const int row = m_ui.LBFavorites->currentRow();
+    // The item states follow every click (not only a change between no
+    // selection and a selection), so F2 and Delete work after the first
+    // click on row 0 as well.
+    prepareMenu();
+    m_lastFavoriteIndex = row;
+    FillLbPotionsFromFavorites(false, row);
+}
+
+void FavoritesTab::prepareMenu() {
+    const bool selected = m_ui.LBFavorites->currentRow() >= 0 && m_ctx.state.Settings.favorites.potionCount() > 0;
+    m_ctx.command("PMenuRenameFavoriteItem")->setEnabled(selected);
+    m_ctx.command("PMenuDeleteFavoriteItem")->setEnabled(selected);
+}
+
+void FavoritesTab::cmdFavoriteRename(QAction *, int) {
+    FavoritesModel &fav = m_ctx.state.Settings.favorites;
+    const int row = m_ui.LBFavorites->currentRow();
+    if (row < 0 || row >= fav.potionCount())
+        return;
+    if (const auto text = m_ctx.dialogs.inputText(&m_ctx.window, QStringLiteral("Название текущего зелья"),
+                                              fav.FavPotionNames.value(row))) {
+        fav.renamePotion(row, *text);
+        m_ui.LBFavorites->viewport()->update();
+    }
+}
+
+void FavoritesTab::cmdFavoriteDelete(QAction *, int) {
+    FavoritesModel &fav = m_ctx.state.Settings.favorites;
+    const int row = m_ui.LBFavorites->currentRow();
+    if (row < 0 || row >= fav.potionCount())
+        return;
+    const int next = fav.deletePotion(row);
+    {
+        const QSignalBlocker blocker(m_ui.LBFavorites);
+        m_ui.LBFavorites->resetRows();
+        m_ui.LBFavorites->setCurrentRow(next);
+    }
+    onClick();
+}
+
+} // namespace qor

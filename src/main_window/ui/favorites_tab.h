@@ -1,0 +1,32 @@
+#pragma once
+// The favourites tab of the main window: a click on a favourite shows it in
+// the recipe list, and its context menu shows all, renames and deletes.
+
+#include "main_window/ui/window_context.h"
+
+class QAction;
+
+namespace qor {
+
+class RecipeListRegion;
+
+class FavoritesTab {
+  public:
+    FavoritesTab(const WindowContext &ctx, RecipeListRegion &recipes);
+
+    // All favourites, or the one of a row, into the recipe list.
+    void FillLbPotionsFromFavorites(bool all, int index);
+    void onClick();
+    // Rename and delete apply to a selected favourite only.
+    void prepareMenu();
+    void cmdFavoriteRename(QAction *item, int);
+    void cmdFavoriteDelete(QAction *item, int);
+
+  private:
+    WindowContext m_ctx;
+    FormControls &m_ui;
+    RecipeListRegion &m_recipes;
+    int m_lastFavoriteIndex = 0; // LastFavoriteIndex: the favourite handled last
+};
+
+} // namespace qor

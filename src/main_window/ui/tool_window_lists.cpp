@@ -1,0 +1,46 @@
+// The tool windows' lists join the main window's drags, keys, wheel and
+// hints when each window is first made.
+
+#include "main_window/ui/tool_window_lists.h"
+
+#include "favorites/ui/favorite_index_list.h"
+#include "favorites/ui/form_favorites.h"
+#include "favorites/ui/form_used_items.h"
+#include "favorites/ui/used_items_list.h"
+#include "main_window/ui/cell_hints.h"
+#include "main_window/ui/drag_controller.h"
+#include "main_window/ui/key_router.h"
+#include "main_window/ui/tool_windows.h"
+#include "main_window/ui/wheel_router.h"
+#include "recipe_list/ui/chooser_combo.h"
+
+#include <QComboBox>
+
+namespace qor {
+
+void joinToolWindowLists(ToolWindows &windows, const ToolListRouters &routers, QObject *context) {
+    QObject::connect(&windows, &ToolWindows::favoritesCreated, context, [routers](TFormFavorites *window) {
+        for (FavoriteIndexList *list : {window->ListBoxFavoriteItems, window->ListBoxFavoriteEffects}) {
+            const DragControl role =
+                list == window->ListBoxFavoriteItems ? DragControl::FavoriteItems : DragControl::FavoriteEffects;
+            routers.drag.addToolList(
+                list, role, [list](int row) { return list->elementAt(row); },
+                [list](int row) { list->setCurrentIndex(list->model()->index(row, 0)); });
+            routers.wheel.watch(list, WheelRouter::Target::List);
+        }
+    });
+    QObject::connect(&windows, &ToolWindows::usedItemsCreated, context, [routers](TFormUsedItems *window) {
+        UsedItemsList *list = window->CLbUsedItems;
+        routers.drag.addToolList(
+            list, DragControl::UsedItems, [](int row) { return row + 1; },
+            [window](int row) { window->selectItem(row + 1); });
+        routers.keys.addAvailableItemsList(list);
+        routers.wheel.watch(list, WheelRouter::Target::List);
+        if (auto *chooser = qobject_cast<ChooserComboBox *>(window->ComboBoxUsedItemsFilter)) {
+            routers.wheel.watch(chooser, WheelRouter::Target::Chooser);
+            routers.hints.addChooser(chooser);
+        }
+    });
+}
+
+} // namespace qor
