@@ -26,4 +26,13 @@ QList<int> SplitterSizesFromStored(std::span<const std::int32_t> stored, int tot
     return sizes;
 }
 
+QRect centredWindowRect(const QSize &wanted, const QRect &available) {
+    // Without a window manager that maximises, a window larger than the
+    // screen would hide its right or bottom edge.
+    const QSize size = available.isEmpty() ? wanted : wanted.boundedTo(available.size());
+    const int x = std::max(available.left(), available.left() + (available.width() - size.width()) / 2);
+    const int y = std::max(available.top(), available.top() + (available.height() - size.height()) / 2);
+    return {QPoint(x, y), size};
+}
+
 } // namespace qor

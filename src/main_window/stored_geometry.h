@@ -3,6 +3,7 @@
 // hold any int32, and sums of such values overflow.
 
 #include <QList>
+#include <QRect>
 
 #include <cstdint>
 #include <span>
@@ -16,5 +17,9 @@ int StoredPixelSize(std::int32_t value, int minimum = 0);
 // least 1 pixel) and whose last part takes what remains of total after them
 // and the handles (at least 1 pixel). No sum overflows for any input.
 QList<int> SplitterSizesFromStored(std::span<const std::int32_t> stored, int total, int handleWidth);
+
+// The window's first geometry: the given size, cut down to the screen's
+// available area, centred in that area.
+QRect centredWindowRect(const QSize &wanted, const QRect &available);
 
 } // namespace qor

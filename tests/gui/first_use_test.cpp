@@ -4,6 +4,8 @@
 
 #include "gui_test_support.h"
 
+#include "main_window/ui/view_commands.h"
+
 #include "main_window/search_tab_widths.h"
 #include "main_window/ui/input_box.h"
 #include "main_window/ui/qt_translation.h"

@@ -3,6 +3,8 @@
 
 #include "gui_test_support.h"
 
+#include "main_window/ui/view_commands.h"
+
 #include "main_window/ui/full_screen_window.h"
 #include "main_window/ui/reference_table_panel.h"
 #include "recipe_list/ui/potion_header.h"

@@ -3,6 +3,8 @@
 
 #include "gui_test_support.h"
 
+#include "main_window/ui/view_commands.h"
+
 #include "main_window/ui/settings_binding.h"
 
 #include "recipe_list/ui/potion_header.h"

@@ -21,6 +21,14 @@ namespace qor {
 FavoritesTab::FavoritesTab(const WindowContext &ctx, RecipeListRegion &recipes)
     : m_ctx(ctx), m_ui(ctx.ui), m_recipes(recipes) {}
 
+void FavoritesTab::connectSignals(std::function<void()> clicked) {
+    QObject::connect(m_ui.LBFavorites, &FavoritesList::selectedRowChanged, &m_ctx.window, std::move(clicked));
+    QObject::connect(m_ui.LBFavorites, &QWidget::customContextMenuRequested, &m_ctx.window, [this](const QPoint &pos) {
+        prepareMenu();
+        m_ui.PopupMenuLBFavorites->popup(m_ui.LBFavorites->viewport()->mapToGlobal(pos));
+    });
+}
+
 void FavoritesTab::FillLbPotionsFromFavorites(bool all, int index) {
     ProgramState &st = m_ctx.state;
     qor::FillLbPotionsFromFavorites(st.Settings.favorites, all, index, st.Data, st.Potions);

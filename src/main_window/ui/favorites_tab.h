@@ -4,6 +4,8 @@
 
 #include "main_window/ui/window_context.h"
 
+#include <functional>
+
 class QAction;
 
 namespace qor {
@@ -13,6 +15,9 @@ class RecipeListRegion;
 class FavoritesTab {
   public:
     FavoritesTab(const WindowContext &ctx, RecipeListRegion &recipes);
+    // A click on a favourite reports to clicked; a right click opens the
+    // context menu prepared for the row.
+    void connectSignals(std::function<void()> clicked);
 
     // All favourites, or the one of a row, into the recipe list.
     void FillLbPotionsFromFavorites(bool all, int index);

@@ -31,14 +31,6 @@
 
 namespace qor {
 
-QColor MakeColor2(const QColor &base, int percent) {
-    auto mix = [percent](int channel) {
-        const double v = std::nearbyint(channel * (percent / 100.0)); // half to even
-        return static_cast<int>(std::clamp(v, 0.0, 255.0));
-    };
-    return QColor(mix(base.red()), mix(base.green()), mix(base.blue()));
-}
-
 void TFormMain::FormResize(QObject *sender) {
     // The ingredient rows and the picture follow their panels even while the
     // window's own resize is being laid out (that is when the panels change

@@ -63,15 +63,6 @@
 
 namespace qor {
 
-QRect centredWindowRect(const QSize &wanted, const QRect &available) {
-    // Without a window manager that maximises, a window larger than the
-    // screen would hide its right or bottom edge.
-    const QSize size = available.isEmpty() ? wanted : wanted.boundedTo(available.size());
-    const int x = std::max(available.left(), available.left() + (available.width() - size.width()) / 2);
-    const int y = std::max(available.top(), available.top() + (available.height() - size.height()) / 2);
-    return {QPoint(x, y), size};
-}
-
 TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
     : QMainWindow(parent), m_options(options), m_state(std::make_unique<ProgramState>()) {
     m_dialogs.setScripted(options.scriptedDialogs);
@@ -256,34 +247,19 @@ void TFormMain::connectControls() {
     connect(LBPotion, &PotionListView::selectedRowChanged, this, [this] { On_Click(LBPotion); });
     LBPotion->setEmptyHint(
         [this] { return EmptyRecipeListHint(m_state->Data, m_state->LastSearchType, m_state->Conditions); });
-    connect(LBFavorites, &FavoritesList::selectedRowChanged, this, [this] { On_Click(LBFavorites); });
+    m_favorites->connectSignals([this] { On_Click(LBFavorites); });
     m_recipes->connectSignals();
     m_layout->trackUserSizes();
     connect(PanelGrid, &ReferenceTablePanel::currentMoved, this, [this] { On_Click(StringGrid); });
     connect(PanelGrid, &ReferenceTablePanel::currentShown, this, [this] { onGridSelection(); });
     connect(PanelGrid, &ReferenceTablePanel::menuOpening, this, [this](QMenu *menu) { On_Popup(menu); });
 
-    connect(LBFavorites, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
-        On_Popup(PopupMenuLBFavorites);
-        PopupMenuLBFavorites->popup(LBFavorites->viewport()->mapToGlobal(pos));
-    });
-    for (QWidget *w : {static_cast<QWidget *>(PanelCount), static_cast<QWidget *>(HeaderEffInfo),
-                       static_cast<QWidget *>(LabelAddInfo), static_cast<QWidget *>(LbItemsInfo)}) {
-        connect(w, &QWidget::customContextMenuRequested, this, [this, w](const QPoint &pos) {
-            m_view->setLocalMenuTarget(w);
-            PopupMenuLocal->popup(w->mapToGlobal(pos));
-        });
-    }
+    m_view->connectLocalMenu();
 
-    for (QObject *watched :
-         {static_cast<QObject *>(PanelLbPotionsMain), static_cast<QObject *>(PanelInfoMain),
-          static_cast<QObject *>(PageControl), static_cast<QObject *>(PanelItemDisplay),
-          static_cast<QObject *>(PanelEffInfo), static_cast<QObject *>(PanelCapLBPotions),
-          static_cast<QObject *>(PanelCapGrid), static_cast<QObject *>(PanelCount),
-          static_cast<QObject *>(Image), static_cast<QObject *>(LBPotion),
-          static_cast<QObject *>(LBPotion->viewport()), static_cast<QObject *>(StringGrid),
-          static_cast<QObject *>(StringGrid->viewport()), static_cast<QObject *>(LbItemsInfo),
-          static_cast<QObject *>(LbEffectInfo)})
+    for (QObject *watched : std::initializer_list<QObject *>{
+             PanelLbPotionsMain, PanelInfoMain, PageControl, PanelItemDisplay, PanelEffInfo, PanelCapLBPotions,
+             PanelCapGrid, PanelCount, Image, LBPotion, LBPotion->viewport(), StringGrid, StringGrid->viewport(),
+             LbItemsInfo, LbEffectInfo})
         watched->installEventFilter(this);
 }
 
@@ -292,17 +268,7 @@ void TFormMain::buildToolWindows() {
     hooks.owner = this;
     hooks.showFavorites = command("MenuShowFormFavorites");
     hooks.showUsedItems = command("MenuShowUsedItemsList");
-    hooks.prompts.font = [this](QFont &font) { return qor::PromptFont(m_dialogs, this, font); };
-    hooks.prompts.number = [this](const QString &caption, int current, int minimum,
-                                  int maximum) -> std::optional<int> {
-        int value = current;
-        if (!PromptNumber(nullptr, current, value, maximum, minimum, caption))
-            return std::nullopt;
-        return value;
-    };
-    hooks.prompts.text = [this](const QString &prompt, const QString &text) {
-        return m_dialogs.inputText(this, prompt, text);
-    };
+    hooks.prompts = dialogPrompts(m_dialogs, this);
     hooks.makeChooser = [this](QWidget *parent) {
         return makeChooser({*this, *m_state, m_colors, m_pictures, m_pictureSource.get(), m_dialogs}, parent,
                            QStringLiteral("ComboBoxUsedItemsFilter"), 0,

@@ -8,6 +8,7 @@
 #include "main_window/ui/dialog_provider.h"
 #include "main_window/ui/form_controls.h"
 #include "main_window/ui/menu_command.h"
+#include "main_window/stored_geometry.h"
 #include "main_window/ui/platform_adapter.h"
 #include "main_window/ui/window_context.h"
 #include "recipe_list/potion_list_ops.h"
@@ -18,59 +19,30 @@
 #include <QMainWindow>
 #include <QPointer>
 
-#include <array>
 #include <memory>
-#include <optional>
 #include <span>
 
-class QAbstractItemModel;
 class QAction;
-class QButtonGroup;
-class QCheckBox;
-class QComboBox;
-class QFrame;
-class QGroupBox;
-class QHeaderView;
-class QLabel;
-class QLineEdit;
-class QListView;
-class QListWidget;
 class QMenu;
-class QPlainTextEdit;
-class QScrollBar;
-class QSplitter;
-class QStackedWidget;
-class QTabWidget;
-class QTableView;
-class QToolButton;
 
 namespace qor {
 
-class AltEffectsList;
-class AltItemsList;
+// The window's parts (the controls are declared with FormControls).
 class CellHints;
-class ChooserComboBox;
 class DragController;
-class EffectInfoList;
-class FavoritesList;
 class FavoritesTab;
 class FloatingPicture;
-class FullScreenWindow;
 class HelpPanel;
 class ItemPicturesSource;
 class KeyRouter;
 class RecipeFinder;
-class WheelRouter;
-class ItemsInfoList;
-class PotionHeader;
-class PotionListView;
 class RecipeListRegion;
 class RegionLayout;
 class SearchInputs;
 class SettingsBinding;
-class ReferenceTablePanel;
-class ViewCommands;
 class ToolWindows;
+class ViewCommands;
+class WheelRouter;
 
 // Where the window finds its data and how it talks to the user; tests point
 // it at a scratch copy of the data folder and script the dialogs.
@@ -78,14 +50,6 @@ struct FormOptions {
     QString dataDir;              // empty: applicationDirPath() + "/Files/"
     bool scriptedDialogs = false; // no dialog ever blocks (tests)
 };
-
-// Row-colour mixing: each channel of base times percent/100, rounded half
-// to even and capped at 255.
-QColor MakeColor2(const QColor &base, int percent);
-
-// The window's first geometry: the given size, cut down to the screen's
-// available area, centred in that area.
-QRect centredWindowRect(const QSize &wanted, const QRect &available);
 
 class TFormMain : public QMainWindow, private FormControls {
     Q_OBJECT

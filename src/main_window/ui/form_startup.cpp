@@ -12,6 +12,7 @@
 #include "main_window/ui/reference_table_panel.h"
 #include "main_window/ui/help_panel.h"
 #include "main_window/ui/region_layout.h"
+#include "main_window/ui/search_inputs.h"
 #include "main_window/ui/settings_binding.h"
 #include "main_window/ui/tool_windows.h"
 #include "main_window/ui/view_commands.h"
@@ -96,15 +97,6 @@ void TFormMain::FormCreate() {
                            "снова."));
         return;
     }
-    for (ChooserComboBox *combo : {ComboBoxCost_Min, ComboBoxCost_Max}) {
-        for (const std::int32_t price : st.Data.CostList)
-            combo->addItem(QString::number(price));
-        combo->setCurrentIndex(0);
-    }
-    for (ChooserComboBox *combo : CbFilter) {
-        combo->addItems(st.Data.FilterList);
-        combo->setCurrentIndex(0);
-    }
 
     // A damaged picture file only leaves the pictures out.
     try {
@@ -127,13 +119,6 @@ void TFormMain::FormCreate() {
     }
     m_settings->apply();
 
-    // One placeholder item per ingredient index: the chooser draws the
-    // ingredient's name and picture for item i.
-    for (ChooserComboBox *combo : CbPrioriryIngredient) {
-        for (int i = 0; i < st.Data.itemRecordCount(); ++i)
-            combo->addItem(QStringLiteral("*"));
-        combo->setCurrentIndex(0);
-    }
     const ColorCode marker = st.Settings.block.defMarkerColor();
     for (TItemRec &item : st.Data.ItemTable) {
         item.MarkerColor = marker;
@@ -145,10 +130,7 @@ void TFormMain::FormCreate() {
     }
     PanelGrid->setHighlightColors(colorFromCode(marker, m_colors));
     resetGridRowOrder(st.Data, st.Grid);
-    for (ChooserComboBox *combo : CbEffect) {
-        combo->addItems(st.Data.EffectNames);
-        combo->setCurrentIndex(0);
-    }
+    m_inputs->fillChoosers();
     st.Conditions = SearchConditions{};
 
     MakeUsedItems(true);

@@ -1,5 +1,6 @@
 #include "main_window/ui/prompts.h"
 
+#include "favorites/ui/tool_window.h"
 #include "main_window/settings_block.h"
 #include "main_window/ui/dialog_provider.h"
 
@@ -52,6 +53,22 @@ bool promptWidgetFont(DialogProvider &dialogs, QWidget *parent, QWidget *widget)
     widget->setFont(font);
     widget->update();
     return true;
+}
+
+ToolWindowPrompts dialogPrompts(DialogProvider &dialogs, QWidget *parent) {
+    ToolWindowPrompts prompts;
+    prompts.font = [&dialogs, parent](QFont &font) { return PromptFont(dialogs, parent, font); };
+    prompts.number = [&dialogs, parent](const QString &caption, int current, int minimum,
+                                        int maximum) -> std::optional<int> {
+        int value = current;
+        if (!PromptNumber(dialogs, parent, nullptr, current, value, maximum, minimum, caption))
+            return std::nullopt;
+        return value;
+    };
+    prompts.text = [&dialogs, parent](const QString &prompt, const QString &text) {
+        return dialogs.inputText(parent, prompt, text);
+    };
+    return prompts;
 }
 
 } // namespace qor

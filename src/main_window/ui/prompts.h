@@ -12,6 +12,7 @@ class QWidget;
 namespace qor {
 
 class DialogProvider;
+struct ToolWindowPrompts;
 
 bool PromptNumber(DialogProvider &dialogs, QWidget *parent, QAction *item, int current, int &value,
                   int maximum, int minimum, const QString &prompt = {});
@@ -23,5 +24,7 @@ bool promptSetting(DialogProvider &dialogs, QWidget *parent, QAction *item, int 
 bool PromptFont(DialogProvider &dialogs, QWidget *parent, QFont &font);
 // PromptFont for a control's own font, applied to it on confirmation.
 bool promptWidgetFont(DialogProvider &dialogs, QWidget *parent, QWidget *widget);
+// The same questions for the tool windows.
+ToolWindowPrompts dialogPrompts(DialogProvider &dialogs, QWidget *parent);
 
 } // namespace qor

@@ -96,6 +96,30 @@ void SearchInputs::connectSignals(Dispatch dispatch) {
 
 }
 
+void SearchInputs::fillChoosers() {
+    const ProgramState &st = m_ctx.state;
+    for (ChooserComboBox *combo : {m_ui.ComboBoxCost_Min, m_ui.ComboBoxCost_Max}) {
+        for (const std::int32_t price : st.Data.CostList)
+            combo->addItem(QString::number(price));
+        combo->setCurrentIndex(0);
+    }
+    for (ChooserComboBox *combo : m_ui.CbFilter) {
+        combo->addItems(st.Data.FilterList);
+        combo->setCurrentIndex(0);
+    }
+    // One placeholder item per ingredient index: the chooser draws the
+    // ingredient's name and picture for item i.
+    for (ChooserComboBox *combo : m_ui.CbPrioriryIngredient) {
+        for (int i = 0; i < st.Data.itemRecordCount(); ++i)
+            combo->addItem(QStringLiteral("*"));
+        combo->setCurrentIndex(0);
+    }
+    for (ChooserComboBox *combo : m_ui.CbEffect) {
+        combo->addItems(st.Data.EffectNames);
+        combo->setCurrentIndex(0);
+    }
+}
+
 void SearchInputs::onConditionChanged(QObject *sender) {
     SearchConditions &c = m_ctx.state.Conditions;
     for (int k = 0; k < 5; ++k) {

@@ -42,6 +42,9 @@ class SearchInputs {
     // The choosers, check boxes, edits and lists of the input tabs report
     // to the dispatch; the choosers grey while their line is off.
     void connectSignals(Dispatch dispatch);
+    // The choosers' items from the loaded data: prices, filters, effects and
+    // one placeholder per ingredient.
+    void fillChoosers();
 
     // A chooser, check box or radio group of the effect search changed.
     void onConditionChanged(QObject *sender);

@@ -24,9 +24,11 @@
 #include "visuals/ui/item_pictures.h"
 
 #include <QAction>
+#include <cmath>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QMainWindow>
 #include <QScreen>
 #include <QScrollBar>
@@ -34,6 +36,14 @@
 #include <QTableView>
 
 namespace qor {
+
+QColor MakeColor2(const QColor &base, int percent) {
+    auto mix = [percent](int channel) {
+        const double v = std::nearbyint(channel * (percent / 100.0)); // half to even
+        return static_cast<int>(std::clamp(v, 0.0, 255.0));
+    };
+    return QColor(mix(base.red()), mix(base.green()), mix(base.blue()));
+}
 
 ViewCommands::ViewCommands(const WindowContext &ctx, Hooks hooks)
     : m_ctx(ctx), m_ui(ctx.ui), m_hooks(std::move(hooks)) {}
@@ -333,6 +343,16 @@ void ViewCommands::cmdDragSetting(QAction *item, int line) {
     int value = 0;
     if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, b.clampedValue(line), value))
         b.setValue(line, value);
+}
+
+void ViewCommands::connectLocalMenu() {
+    for (QWidget *control : std::initializer_list<QWidget *>{m_ui.PanelCount, m_ui.HeaderEffInfo, m_ui.LabelAddInfo,
+                                                             m_ui.LbItemsInfo}) {
+        QObject::connect(control, &QWidget::customContextMenuRequested, &m_ctx.window, [this, control](const QPoint &pos) {
+            m_localMenuTarget = control;
+            m_ui.PopupMenuLocal->popup(control->mapToGlobal(pos));
+        });
+    }
 }
 
 void ViewCommands::MakeColor2() {

@@ -15,6 +15,10 @@ class QWidget;
 
 namespace qor {
 
+// Row-colour mixing: each channel of base times percent/100, rounded half
+// to even and capped at 255.
+QColor MakeColor2(const QColor &base, int percent);
+
 class ViewCommands {
   public:
     // What a look change asks of the rest of the window.
@@ -45,8 +49,8 @@ class ViewCommands {
     QColor gridColor2() const { return m_gridColor2; }
     int splitterThickness() const { return m_splitterThickness; }
     void setSplitterThickness(int value) { m_splitterThickness = value; }
-    // The control whose context menu offered "Изменить шрифт".
-    void setLocalMenuTarget(QWidget *control) { m_localMenuTarget = control; }
+    // The context menu "Изменить шрифт" of the captions and strip lists.
+    void connectLocalMenu();
 
     // Command rows; the argument is the row's settings line or font target.
     void cmdScrollBar(QAction *item, int);
