@@ -4,9 +4,9 @@
 
 #include "engine/effect_strength.h"
 #include "engine/evaluate_potion.h"
-#include "gen_data/search_data_gen.h"
 #include "engine/search_from_effects.h"
 #include "game_data/data_loader.h"
+#include "gen_data/search_data_gen.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,14 +1,14 @@
 // Painting a full screen of the recipe list holding 100000 recipes, off
 // screen: the visible rows drawn by PotionListView into an image.
 
-#include "engine/evaluate_potion.h"
-#include "gen_data/search_data_gen.h"
-#include "game_data/data_loader.h"
-#include "engine/potion_list.h"
 #include "common_ui/picture_source.h"
+#include "common_ui/view_colors.h"
+#include "engine/evaluate_potion.h"
+#include "engine/potion_list.h"
+#include "game_data/data_loader.h"
+#include "gen_data/search_data_gen.h"
 #include "recipe_list/ui/potion_header.h"
 #include "recipe_list/ui/potion_list_view.h"
-#include "common_ui/view_colors.h"
 
 #include <QApplication>
 #include <QImage>

@@ -32,7 +32,7 @@ int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     qor::installFontSubstitutes();
     // Without the translation package Qt's own texts stay English.
-    qor::InstallQtRussianTranslation(app);
+    qor::installQtRussianTranslation(app);
     // Hints stay up for 10000 ms: QToolTip has no application-wide hide
     // pause; Qt keeps a tooltip up for a time derived from its text length,
     // which is ample for the window's short hints.

@@ -3,8 +3,8 @@
 // ingredients in stock that the current skill settings make into a recipe,
 // filtered by kind and wanted effect, each with the value the plan maximises.
 
-#include "game_data/game_data.h"
 #include "engine/potion_rec.h"
+#include "game_data/game_data.h"
 
 #include <cstdint>
 #include <span>

@@ -107,7 +107,7 @@ StockResult ReadStock(const QString &path, int itemRecordCount, StockCounts &out
     return r;
 }
 
-QByteArray SerializeStock(std::span<const std::int32_t> counts) {
+QByteArray serializeStock(std::span<const std::int32_t> counts) {
     QByteArray text = kHeader + "\r\n";
     for (std::size_t i = 1; i < counts.size(); ++i) {
         const std::int32_t c = std::clamp(counts[i], 0, kMaxStockCount);
@@ -118,7 +118,7 @@ QByteArray SerializeStock(std::span<const std::int32_t> counts) {
 }
 
 StockResult WriteStock(const QString &path, std::span<const std::int32_t> counts) {
-    if (const auto reason = replaceFileContents(path, SerializeStock(counts))) {
+    if (const auto reason = replaceFileContents(path, serializeStock(counts))) {
         StockResult r;
         r.status = StockResult::Status::Error;
         r.message = QStringLiteral("Не удалось записать файл %1: %2").arg(path, *reason);

@@ -37,7 +37,7 @@ StockResult ParseStock(const QByteArray &bytes, int itemRecordCount, StockCounts
 
 // Writes the file atomically; on error the old file stays as it was.
 StockResult WriteStock(const QString &path, std::span<const std::int32_t> counts);
-QByteArray SerializeStock(std::span<const std::int32_t> counts);
+QByteArray serializeStock(std::span<const std::int32_t> counts);
 
 // "N of each ingredient at hand": count for every ingredient the set marks
 // available (index 0 ignored), 0 for the rest.

@@ -152,7 +152,8 @@ int runCli(const QStringList &args, QTextStream &out, QTextStream &err) {
         }
         const SettingRange range = settingRange(n.line);
         if (n.field < range.min || n.field > range.max) {
-            err << "--" << name << ": " << n.field << " is outside " << range.min << ".." << range.max << '\n';
+            err << "--" << name << ": " << n.field << " is outside " << range.min << ".." << range.max
+                << '\n';
             err.flush();
             return kExitUsage;
         }

@@ -7,10 +7,10 @@
 #include "cli/cli_commands.h"
 #include "cli/cli_format.h"
 #include "engine/effect_strength.h"
+#include "engine/potion_list.h"
 #include "engine/search_from_effects.h"
 #include "main_window/settings_file.h"
 #include "recipe_list/potion_cells.h"
-#include "engine/potion_list.h"
 
 #include <QCommandLineParser>
 #include <QTextStream>

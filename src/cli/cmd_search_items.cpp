@@ -2,8 +2,8 @@
 
 #include "cli/cli_commands.h"
 #include "cli/cli_format.h"
-#include "engine/search_from_items.h"
 #include "engine/potion_list.h"
+#include "engine/search_from_items.h"
 
 #include <QCommandLineParser>
 #include <QTextStream>

@@ -4,8 +4,8 @@
 // ingredients that can still be added and the one resulting recipe are
 // recomputed. The arrays are the rows of the four lists of the page.
 
-#include "game_data/game_data.h"
 #include "engine/potion_list.h"
+#include "game_data/game_data.h"
 
 #include <cstdint>
 #include <vector>

@@ -45,12 +45,24 @@ inline constexpr int Cost = 2;
 inline constexpr int Item1 = 3; // Item1 + k for ingredient k + 1
 inline constexpr int Count = 26;
 // Columns of effect slot s (1..5).
-constexpr int power(int s) { return 4 * s + 2; }
-constexpr int time(int s) { return 4 * s + 3; }
-constexpr int cost(int s) { return 4 * s + 4; }
-constexpr int effect(int s) { return 4 * s + 5; }
-constexpr bool isItemColumn(int c) { return c >= 3 && c <= 5; }
-constexpr bool isEffectColumn(int c) { return c >= 9 && c <= 25 && (c - 9) % 4 == 0; }
+constexpr int power(int s) {
+    return 4 * s + 2;
+}
+constexpr int time(int s) {
+    return 4 * s + 3;
+}
+constexpr int cost(int s) {
+    return 4 * s + 4;
+}
+constexpr int effect(int s) {
+    return 4 * s + 5;
+}
+constexpr bool isItemColumn(int c) {
+    return c >= 3 && c <= 5;
+}
+constexpr bool isEffectColumn(int c) {
+    return c >= 9 && c <= 25 && (c - 9) % 4 == 0;
+}
 } // namespace PotionColumn
 
 } // namespace qor

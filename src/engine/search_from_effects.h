@@ -3,10 +3,10 @@
 // conditions, walks every pair and triple of available ingredients in the
 // order of the enumeration loops, and appends each matching recipe to the list.
 
+#include "engine/potion_list.h"
 #include "engine/search_conditions.h"
 #include "engine/search_plan.h"
 #include "game_data/game_data.h"
-#include "engine/potion_list.h"
 
 #include <array>
 #include <cstdint>

@@ -2,8 +2,8 @@
 // The search from ingredients: exactly the combination of the up to three
 // ingredients the user picked, evaluated leniently.
 
-#include "game_data/game_data.h"
 #include "engine/potion_list.h"
+#include "game_data/game_data.h"
 
 #include <array>
 

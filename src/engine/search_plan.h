@@ -4,9 +4,9 @@
 // effect counts a recipe must fall into; and the test of one recipe's effects
 // against the wanted list.
 
+#include "engine/potion_rec.h"
 #include "engine/search_conditions.h"
 #include "game_data/game_data.h"
-#include "engine/potion_rec.h"
 
 #include <array>
 #include <cstdint>

@@ -1,9 +1,9 @@
 #include "favorites/favorites_model.h"
 
+#include "engine/potion_list.h"
 #include "game_data/game_data.h"
 #include "game_data/name_lookup.h"
 #include "recipe_list/potion_cells.h"
-#include "engine/potion_list.h"
 
 #include <algorithm>
 

@@ -45,15 +45,15 @@ struct TItemRec {
 
 // One effect.
 struct TEffectRec {
-    std::uint8_t Harmful = 0;    // 1 = harmful (poison) effect
+    std::uint8_t Harmful = 0; // 1 = harmful (poison) effect
     double BaseCost = 0.0;
     std::uint8_t TimeScaled = 0; // 1 = the skill scales the duration
     std::uint8_t PerkBoost = 0;  // non-zero: Benefactor/Poisoner bonus applies
     bool Marked = false;
-    std::uint8_t Percent = 0;    // magnitude shown with "%"
-    std::uint8_t EffClass = 0;   // 0..8, see RecalcItemEffects
+    std::uint8_t Percent = 0;  // magnitude shown with "%"
+    std::uint8_t EffClass = 0; // 0..8, see RecalcItemEffects
     ColorCode MarkerColor = 0;
-    std::uint8_t DescrKind = 0;  // 0..5: how Descr and the numbers combine
+    std::uint8_t DescrKind = 0; // 0..5: how Descr and the numbers combine
     std::array<QString, 3> Descr;
 };
 
@@ -69,7 +69,7 @@ struct GameData {
     QStringList EffectNames;
     QStringList EffectNamesUp;
     std::vector<std::int32_t> CostList;
-    QStringList FilterList;                     // 7 fixed entries, then Filter.txt
+    QStringList FilterList;                      // 7 fixed entries, then Filter.txt
     std::vector<std::int32_t> EffectFilterGroup; // per effect: Filter.txt line or -1
 
     // Number of ingredient records, the placeholder included.

@@ -47,7 +47,7 @@ int findFirstIndex(FindKind kind) {
     return 0;
 }
 
-RecipeFindResult FindRecipeRow(const FindTexts &recipeTexts, const QString &text, bool down,
+RecipeFindResult findRecipeRow(const FindTexts &recipeTexts, const QString &text, bool down,
                                int selectedRow) {
     RecipeFindResult result;
     if (recipeTexts.count() <= 0) {

@@ -65,6 +65,6 @@ struct RecipeFindResult {
     bool closeDialog = false;
     int row = -1; // the row to select and run the recipe selection on; -1: no hit
 };
-RecipeFindResult FindRecipeRow(const FindTexts &recipeTexts, const QString &text, bool down, int selectedRow);
+RecipeFindResult findRecipeRow(const FindTexts &recipeTexts, const QString &text, bool down, int selectedRow);
 
 } // namespace qor

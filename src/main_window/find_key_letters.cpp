@@ -63,7 +63,7 @@ int findKeyPosition(int qtKey) {
     return -1;
 }
 
-QChar FindCharOfKey(int qtKey, bool ownCode) {
+QChar findCharOfKey(int qtKey, bool ownCode) {
     const int position = findKeyPosition(qtKey);
     if (!ownCode)
         return position >= 0 ? QChar(kLetters[position]) : QChar();

@@ -27,7 +27,7 @@ int findKeyPosition(int qtKey);
 // column) the key adds its own character instead: the Latin capital of its
 // place (also when the Cyrillic layout is active), a digit, a blank, or the
 // character of another printable ASCII key.
-QChar FindCharOfKey(int qtKey, bool ownCode = false);
+QChar findCharOfKey(int qtKey, bool ownCode = false);
 
 // The physical place of a key on X11 and Wayland: the Qt key code of the US
 // key at the place of an XKB keycode (QKeyEvent::nativeScanCode() there, the

@@ -18,7 +18,7 @@ QByteArrayView trimRight(QByteArrayView line) {
 
 } // namespace
 
-HelpPage ParseHelpFile(QByteArrayView bytes) {
+HelpPage parseHelpFile(QByteArrayView bytes) {
     HelpPage page;
     TextReader reader(bytes);
     bool expectTitle = true;
@@ -53,12 +53,12 @@ HelpPage ParseHelpFile(QByteArrayView bytes) {
     return page;
 }
 
-std::optional<DataError> LoadHelpFile(const QString &dataDir, HelpPage &page) {
+std::optional<DataError> loadHelpFile(const QString &dataDir, HelpPage &page) {
     page = HelpPage();
     QByteArray bytes;
     if (auto error = readDataFile(QDir(dataDir).filePath(QStringLiteral("Help.ini")), bytes))
         return error;
-    page = ParseHelpFile(bytes);
+    page = parseHelpFile(bytes);
     return std::nullopt;
 }
 

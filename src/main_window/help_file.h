@@ -30,10 +30,10 @@ struct HelpPage {
 // followed by CR LF. Each title keeps its own body even in a file that is not
 // well formed: a topic without body lines gets the empty body, and an
 // unclosed last topic keeps the lines it has.
-HelpPage ParseHelpFile(QByteArrayView bytes);
+HelpPage parseHelpFile(QByteArrayView bytes);
 
 // dataDir + "Help.ini"; an error names the file ("File not found" for a
 // missing one) and leaves page empty.
-std::optional<DataError> LoadHelpFile(const QString &dataDir, HelpPage &page);
+std::optional<DataError> loadHelpFile(const QString &dataDir, HelpPage &page);
 
 } // namespace qor

@@ -4,11 +4,11 @@
 // here is global.
 
 #include "engine/alt_making.h"
+#include "engine/potion_list.h"
 #include "engine/search_conditions.h"
 #include "engine/search_from_effects.h"
 #include "game_data/game_data.h"
 #include "main_window/settings_file.h"
-#include "engine/potion_list.h"
 #include "recipe_list/search_slots.h"
 #include "reference_table/grid_model.h"
 

@@ -4,11 +4,11 @@
 
 namespace qor {
 
-bool AcceptFindKey(FindBuffer &buffer, int qtKey, KeyModifiers modifiers, std::int64_t nowMs,
+bool acceptFindKey(FindBuffer &buffer, int qtKey, KeyModifiers modifiers, std::int64_t nowMs,
                    const QuickFindOptions &options) {
     if (!modifiers.none())
         return false;
-    const QChar c = FindCharOfKey(qtKey, options.keyOwnCode);
+    const QChar c = findCharOfKey(qtKey, options.keyOwnCode);
     if (c.isNull())
         return false;
     if (nowMs - buffer.lastKeyTime > options.timeoutMs)
@@ -18,7 +18,7 @@ bool AcceptFindKey(FindBuffer &buffer, int qtKey, KeyModifiers modifiers, std::i
     return true;
 }
 
-int QuickFindSearch(FindBuffer &buffer, const FindTexts &texts, int firstIndex, int currentIndex,
+int quickFindSearch(FindBuffer &buffer, const FindTexts &texts, int firstIndex, int currentIndex,
                     bool startWithCurrent) {
     if (buffer.text.isEmpty())
         return -1;
@@ -46,11 +46,11 @@ int QuickFindSearch(FindBuffer &buffer, const FindTexts &texts, int firstIndex, 
     return found;
 }
 
-int QuickFind(FindBuffer &buffer, int qtKey, KeyModifiers modifiers, std::int64_t nowMs,
+int quickFind(FindBuffer &buffer, int qtKey, KeyModifiers modifiers, std::int64_t nowMs,
               const QuickFindOptions &options, const FindTexts &texts, int firstIndex, int currentIndex) {
-    if (!AcceptFindKey(buffer, qtKey, modifiers, nowMs, options))
+    if (!acceptFindKey(buffer, qtKey, modifiers, nowMs, options))
         return -1;
-    return QuickFindSearch(buffer, texts, firstIndex, currentIndex, options.startWithCurrent);
+    return quickFindSearch(buffer, texts, firstIndex, currentIndex, options.startWithCurrent);
 }
 
 } // namespace qor

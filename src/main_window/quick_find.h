@@ -36,9 +36,9 @@ struct QuickFindOptions {
 };
 
 // Takes a key into the buffer: only without Shift, Ctrl and Alt and only a
-// key that adds a character (see FindCharOfKey). After a pause longer than
+// key that adds a character (see findCharOfKey). After a pause longer than
 // the time-out the buffer starts afresh. False when the key is not taken.
-bool AcceptFindKey(FindBuffer &buffer, int qtKey, KeyModifiers modifiers, std::int64_t nowMs,
+bool acceptFindKey(FindBuffer &buffer, int qtKey, KeyModifiers modifiers, std::int64_t nowMs,
                    const QuickFindOptions &options);
 
 // Searches a list for the buffer forward from the current entry: a single
@@ -47,13 +47,13 @@ bool AcceptFindKey(FindBuffer &buffer, int qtKey, KeyModifiers modifiers, std::i
 // steps to the next entry with it, other texts restart with their last
 // letter, and the search wraps to firstIndex; when all fails the buffer is
 // emptied. Returns the found index or -1.
-int QuickFindSearch(FindBuffer &buffer, const FindTexts &texts, int firstIndex, int currentIndex,
+int quickFindSearch(FindBuffer &buffer, const FindTexts &texts, int firstIndex, int currentIndex,
                     bool startWithCurrent);
 
-// One key for one list: AcceptFindKey, then QuickFindSearch. The found index
+// One key for one list: acceptFindKey, then quickFindSearch. The found index
 // (the key is swallowed and the entry selected) or -1 (the key goes on to
 // the rest of the key handling).
-int QuickFind(FindBuffer &buffer, int qtKey, KeyModifiers modifiers, std::int64_t nowMs,
+int quickFind(FindBuffer &buffer, int qtKey, KeyModifiers modifiers, std::int64_t nowMs,
               const QuickFindOptions &options, const FindTexts &texts, int firstIndex, int currentIndex);
 
 } // namespace qor

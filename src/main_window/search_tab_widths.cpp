@@ -4,7 +4,7 @@
 
 namespace qor {
 
-SearchTabWidths FitSearchTab(int available, int optionsLeast, int effectPanelChrome, int filterLeast) {
+SearchTabWidths fitSearchTab(int available, int optionsLeast, int effectPanelChrome, int filterLeast) {
     filterLeast = std::clamp(filterLeast, kFilterChooserLeast, kFilterChooserWidth);
     const int full = kEffectChooserWidth + kFilterChooserWidth + effectPanelChrome;
     const int least = kEffectChooserLeast + filterLeast + effectPanelChrome;

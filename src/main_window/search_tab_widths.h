@@ -27,7 +27,7 @@ inline constexpr int kRequiredChooserLeast = 120;
 // besides its two choosers (enable box, spacing); filterLeast: the filter
 // choosers' least width (at least kFilterChooserLeast; their column's
 // caption may need more).
-SearchTabWidths FitSearchTab(int available, int optionsLeast, int effectPanelChrome,
+SearchTabWidths fitSearchTab(int available, int optionsLeast, int effectPanelChrome,
                              int filterLeast = kFilterChooserLeast);
 
 } // namespace qor

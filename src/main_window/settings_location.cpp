@@ -48,7 +48,7 @@ bool IsFolderWritable(const QString &folder) {
     return bits.testFlag(QFileDevice::WriteOther);
 }
 
-QString SettingsFolder(const QString &dataDir) {
+QString settingsFolder(const QString &dataDir) {
     const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     // Without a configuration folder the data folder stays the place; a
     // failed write there is reported at exit.
@@ -59,7 +59,7 @@ QString SettingsFolder(const QString &dataDir) {
     return withSeparator(config);
 }
 
-QString SettingsFileToRead(const QString &settingsDir, const QString &dataDir, const QString &fileName) {
+QString settingsFileToRead(const QString &settingsDir, const QString &dataDir, const QString &fileName) {
     const QString own = settingsDir + fileName;
     if (QFileInfo::exists(own))
         return own;

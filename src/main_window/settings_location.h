@@ -19,13 +19,13 @@ bool IsFolderWritable(const QString &folder);
 // The folder of the user's own files, ending in '/': dataDir itself when it
 // is writable, else QStandardPaths::AppConfigLocation, which is created when
 // missing.
-QString SettingsFolder(const QString &dataDir);
+QString settingsFolder(const QString &dataDir);
 
 // The path to read fileName from: the copy in settingsDir when there is one;
 // else, when settingsDir is not the data folder, the copy shipped in the
 // data folder (the first run in a new configuration folder starts from it);
 // else the path in settingsDir, which does not exist (the defaults apply).
 // Both folders end in '/'.
-QString SettingsFileToRead(const QString &settingsDir, const QString &dataDir, const QString &fileName);
+QString settingsFileToRead(const QString &settingsDir, const QString &dataDir, const QString &fileName);
 
 } // namespace qor

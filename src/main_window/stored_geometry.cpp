@@ -6,17 +6,17 @@
 
 namespace qor {
 
-int StoredPixelSize(std::int32_t value, int minimum) {
+int storedPixelSize(std::int32_t value, int minimum) {
     minimum = std::clamp(minimum, 0, kMaxPixelSize);
     return std::clamp<std::int32_t>(value, minimum, kMaxPixelSize);
 }
 
-QList<int> SplitterSizesFromStored(std::span<const std::int32_t> stored, int total, int handleWidth) {
+QList<int> splitterSizesFromStored(std::span<const std::int32_t> stored, int total, int handleWidth) {
     QList<int> sizes;
     sizes.reserve(static_cast<qsizetype>(stored.size()) + 1);
     std::int64_t used = 0;
     for (const std::int32_t v : stored) {
-        const int size = StoredPixelSize(v, 1);
+        const int size = storedPixelSize(v, 1);
         sizes << size;
         used += size;
     }

@@ -11,12 +11,12 @@
 namespace qor {
 
 // A stored width or height pulled into minimum..kMaxPixelSize.
-int StoredPixelSize(std::int32_t value, int minimum = 0);
+int storedPixelSize(std::int32_t value, int minimum = 0);
 
 // The sizes of a splitter whose leading parts take stored sizes (each at
 // least 1 pixel) and whose last part takes what remains of total after them
 // and the handles (at least 1 pixel). No sum overflows for any input.
-QList<int> SplitterSizesFromStored(std::span<const std::int32_t> stored, int total, int handleWidth);
+QList<int> splitterSizesFromStored(std::span<const std::int32_t> stored, int total, int handleWidth);
 
 // The window's first geometry: the given size, cut down to the screen's
 // available area, centred in that area.

@@ -5,7 +5,7 @@
 
 namespace qor {
 
-int WheelStep(int delta, KeyModifiers modifiers) {
+int wheelStep(int delta, KeyModifiers modifiers) {
     if (delta == 0)
         return 0;
     int step = delta < 0 ? 1 : -1;

@@ -7,7 +7,7 @@ namespace qor {
 
 // +1 for a turn towards the user (negative delta), -1 away, 0 for no
 // vertical turn; times 10 with Alt, 10 again with Ctrl, 3 with Shift.
-int WheelStep(int delta, KeyModifiers modifiers);
+int wheelStep(int delta, KeyModifiers modifiers);
 
 // A chooser's index or a list's top row moved by step, kept in
 // 0..count-1; unchanged for an empty list. The chooser's command runs only

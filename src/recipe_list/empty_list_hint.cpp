@@ -11,7 +11,7 @@ constexpr int kMaxPairEffects = 4;
 
 } // namespace
 
-QString EmptyRecipeListHint(const GameData &data, SearchType lastSearch, const SearchConditions &cond) {
+QString emptyRecipeListHint(const GameData &data, SearchType lastSearch, const SearchConditions &cond) {
     switch (lastSearch) {
     case SearchType::None:
         return kHintChooseCondition;

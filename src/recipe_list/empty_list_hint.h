@@ -25,6 +25,6 @@ inline const QString kHintAltEmpty =
     QStringLiteral("Добавьте эффекты или ингредиенты альтернативного создания — рецепты появятся здесь");
 
 // The hint for an empty list after the search lastSearch with cond.
-QString EmptyRecipeListHint(const GameData &data, SearchType lastSearch, const SearchConditions &cond);
+QString emptyRecipeListHint(const GameData &data, SearchType lastSearch, const SearchConditions &cond);
 
 } // namespace qor

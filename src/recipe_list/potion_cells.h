@@ -4,10 +4,10 @@
 // default name, the details and count messages and the recipe popup captions.
 // Nothing here touches a widget; the list views ask for texts by row.
 
-#include "game_data/game_data.h"
 #include "engine/potion_list.h"
-#include "recipe_list/potion_list_ops.h"
 #include "engine/potion_rec.h"
+#include "game_data/game_data.h"
+#include "recipe_list/potion_list_ops.h"
 
 #include <QString>
 

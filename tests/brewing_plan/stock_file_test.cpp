@@ -25,7 +25,7 @@ TEST(StockFile, RoundTripsThroughTheFile) {
     EXPECT_TRUE(read.ok()) << read.message.toStdString();
     EXPECT_EQ(back, counts);
     // Only the counts above zero are written, one line each.
-    EXPECT_EQ(SerializeStock(counts), QByteArray("QOR-STOCK 1\r\n1 5\r\n3 9999\r\n4 1\r\n6 42\r\n"));
+    EXPECT_EQ(serializeStock(counts), QByteArray("QOR-STOCK 1\r\n1 5\r\n3 9999\r\n4 1\r\n6 42\r\n"));
 
     // The data may have gained ingredients since: they start at zero.
     ASSERT_TRUE(ReadStock(path, 9, back).ok());

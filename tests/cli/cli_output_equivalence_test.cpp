@@ -10,10 +10,10 @@
 #include "engine/alt_making.h"
 #include "engine/effect_strength.h"
 #include "engine/evaluate_potion.h"
+#include "engine/potion_list.h"
 #include "engine/search_from_effects.h"
 #include "game_data/data_loader.h"
 #include "recipe_list/potion_cells.h"
-#include "engine/potion_list.h"
 #include "reference_table/grid_model.h"
 
 #include <QBuffer>

@@ -27,7 +27,8 @@ class PlanCommand : public ::testing::Test {
     }
     CliRun run(const QStringList &planArgs) const {
         return test::runOnBundledData(QStringList{QStringLiteral("--skill"), QStringLiteral("50"),
-                                                  QStringLiteral("plan"), QStringLiteral("--stock"), m_stock} +
+                                                  QStringLiteral("plan"), QStringLiteral("--stock"),
+                                                  m_stock} +
                                       planArgs);
     }
 

@@ -83,14 +83,16 @@ TEST_F(TinyDataFolder, SkillsOutsideTheSkillTabsRangesAreRefused) {
         const QString option = QLatin1String(c.option);
         for (const QString &bad : {QStringLiteral("-2147483648"), QString::number(c.low - 1),
                                    QString::number(c.high + 1), QStringLiteral("2147483647")}) {
-            const CliRun r = test::runTool({QStringLiteral("--data"), dataDir(), option, bad, QStringLiteral("strengths")});
+            const CliRun r = test::runTool(
+                {QStringLiteral("--data"), dataDir(), option, bad, QStringLiteral("strengths")});
             EXPECT_EQ(r.code, kExitUsage) << c.option << ' ' << bad.toStdString();
             EXPECT_EQ(r.out, QString());
-            EXPECT_TRUE(r.err.contains(QStringLiteral("%1..%2").arg(c.low).arg(c.high))) << r.err.toStdString();
+            EXPECT_TRUE(r.err.contains(QStringLiteral("%1..%2").arg(c.low).arg(c.high)))
+                << r.err.toStdString();
         }
         for (const int good : {c.low, c.high}) {
-            const CliRun r = test::runTool({QStringLiteral("--data"), dataDir(), option, QString::number(good),
-                                  QStringLiteral("strengths")});
+            const CliRun r = test::runTool({QStringLiteral("--data"), dataDir(), option,
+                                            QString::number(good), QStringLiteral("strengths")});
             EXPECT_EQ(r.code, kExitOk) << c.option << ' ' << good << r.err.toStdString();
         }
     }
@@ -99,7 +101,8 @@ TEST_F(TinyDataFolder, SkillsOutsideTheSkillTabsRangesAreRefused) {
 TEST_F(TinyDataFolder, NegativeIngredientIndicesAreOutOfRangeNotOptions) {
     const QList<QStringList> cases{
         {QStringLiteral("evaluate"), QStringLiteral("-1"), QStringLiteral("1")},
-        {QStringLiteral("evaluate"), QStringLiteral("--strict"), QStringLiteral("1"), QStringLiteral("-2147483648")},
+        {QStringLiteral("evaluate"), QStringLiteral("--strict"), QStringLiteral("1"),
+         QStringLiteral("-2147483648")},
         {QStringLiteral("search-items"), QStringLiteral("1"), QStringLiteral("-3"), QStringLiteral("0")},
     };
     for (const QStringList &args : cases) {
@@ -108,12 +111,12 @@ TEST_F(TinyDataFolder, NegativeIngredientIndicesAreOutOfRangeNotOptions) {
         EXPECT_TRUE(r.err.contains(QStringLiteral("outside 0..2"))) << r.err.toStdString();
     }
     // Options are still checked, and positive indices still work.
-    EXPECT_EQ(test::runTool({QStringLiteral("--data"), dataDir(), QStringLiteral("evaluate"), QStringLiteral("-x"),
-                   QStringLiteral("1"), QStringLiteral("1")})
+    EXPECT_EQ(test::runTool({QStringLiteral("--data"), dataDir(), QStringLiteral("evaluate"),
+                             QStringLiteral("-x"), QStringLiteral("1"), QStringLiteral("1")})
                   .code,
               kExitUsage);
-    EXPECT_EQ(test::runTool({QStringLiteral("--data"), dataDir(), QStringLiteral("evaluate"), QStringLiteral("1"),
-                   QStringLiteral("2")})
+    EXPECT_EQ(test::runTool({QStringLiteral("--data"), dataDir(), QStringLiteral("evaluate"),
+                             QStringLiteral("1"), QStringLiteral("2")})
                   .code,
               kExitOk);
 }
@@ -159,18 +162,19 @@ TEST_F(TinyDataFolder, DataErrorsExitWithOne) {
     ASSERT_TRUE(QDir(dataDir()).mkdir(QStringLiteral("Filter.txt")));
     r = test::runTool({QStringLiteral("--data"), dataDir(), QStringLiteral("strengths")});
     EXPECT_EQ(r.code, kExitDataError);
-    EXPECT_TRUE(r.err.contains(QStringLiteral("Filter.txt: не является обычным файлом"))) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("Filter.txt: не является обычным файлом")))
+        << r.err.toStdString();
 }
 
 TEST_F(TinyDataFolder, FifoAsSettingsFileIsRefusedNotWaitedFor) {
     const QString fifo = QDir(dataDir()).filePath(QStringLiteral("Main.ini"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     CliRun r = test::runTool({QStringLiteral("--data"), dataDir(), QStringLiteral("settings-rewrite"), fifo,
-                    QDir(dataDir()).filePath(QStringLiteral("out.ini"))});
+                              QDir(dataDir()).filePath(QStringLiteral("out.ini"))});
     EXPECT_EQ(r.code, kExitDataError);
     EXPECT_TRUE(r.err.contains(QStringLiteral("не является обычным файлом"))) << r.err.toStdString();
-    r = test::runTool({QStringLiteral("--data"), dataDir(), QStringLiteral("search-effects"), QStringLiteral("--settings"),
-             fifo});
+    r = test::runTool({QStringLiteral("--data"), dataDir(), QStringLiteral("search-effects"),
+                       QStringLiteral("--settings"), fifo});
     EXPECT_EQ(r.code, kExitDataError);
     EXPECT_TRUE(r.err.contains(QStringLiteral("не является обычным файлом"))) << r.err.toStdString();
 }

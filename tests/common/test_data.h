@@ -2,8 +2,8 @@
 // Helpers shared by the tests: small data sets built in memory or written to a
 // temporary data folder for loader- and CLI-based tests.
 
-#include "gen_data/search_data_gen.h"
 #include "game_data/game_data.h"
+#include "gen_data/search_data_gen.h"
 
 #include <QString>
 

@@ -2,9 +2,9 @@
 // The search from effects written out loop for loop, with no pruning: the
 // reference that the fast search must equal record for record and in order.
 
+#include "engine/potion_list.h"
 #include "engine/search_conditions.h"
 #include "game_data/game_data.h"
-#include "engine/potion_list.h"
 
 #include <cstdint>
 #include <span>

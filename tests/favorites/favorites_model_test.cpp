@@ -3,8 +3,8 @@
 
 #include "favorites/favorites_model.h"
 
-#include "game_data/game_data.h"
 #include "engine/potion_list.h"
+#include "game_data/game_data.h"
 
 #include <gtest/gtest.h>
 

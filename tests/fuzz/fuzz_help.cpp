@@ -8,7 +8,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     const QByteArrayView bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    const qor::HelpPage page = qor::ParseHelpFile(bytes);
+    const qor::HelpPage page = qor::parseHelpFile(bytes);
     if (page.Titles.size() != page.HelpTopics.size())
         std::abort();
     for (qsizetype i = 0; i < page.Titles.size(); ++i) {

@@ -77,7 +77,8 @@ TEST(LoadGameData, ErrorTextNamesFileLineAndRecord) {
     GameData data;
     std::optional<DataError> error = loadGameData(dir.path(), data);
     ASSERT_TRUE(error);
-    EXPECT_EQ(error->toText(), dir.path() + QStringLiteral("Items.ini, строка 8: Неверное числовое значение"));
+    EXPECT_EQ(error->toText(),
+              dir.path() + QStringLiteral("Items.ini, строка 8: Неверное числовое значение"));
 
     dir.write(QStringLiteral("Items.ini"),
               cp("0 0 0 0  Ничего / Nihil\r\n0 0 0\r\n0 0 0\r\n0 0 0\r\n0 0 0\r\n"
@@ -101,8 +102,8 @@ TEST(LoadGameData, AnythingButARegularFileIsNamedAsSuch) {
             GameData data;
             const std::optional<DataError> error = loadGameData(dir.path(), data);
             ASSERT_TRUE(error) << name;
-            EXPECT_EQ(error->toText(), dir.path() + QLatin1StringView(name) +
-                                           QStringLiteral(": не является обычным файлом"));
+            EXPECT_EQ(error->toText(),
+                      dir.path() + QLatin1StringView(name) + QStringLiteral(": не является обычным файлом"));
         }
     }
 }
@@ -116,10 +117,12 @@ TEST(LoadGameData, FolderWithoutEffectsOrIngredientsIsAnError) {
         const std::optional<DataError> error = loadGameData(dir.path(), data);
         ASSERT_TRUE(error);
         EXPECT_EQ(QFileInfo(error->file).fileName(), QStringLiteral("Effects.ini"));
-        EXPECT_TRUE(error->message.contains(QStringLiteral("ни одного эффекта"))) << error->message.toStdString();
+        EXPECT_TRUE(error->message.contains(QStringLiteral("ни одного эффекта")))
+            << error->message.toStdString();
     }
     writeValidFolder(dir);
-    for (const QByteArray &items : {QByteArray(), cp("0 0 0 0  Ничего / Nihil\r\n0 0 0\r\n0 0 0\r\n0 0 0\r\n0 0 0\r\n")}) {
+    for (const QByteArray &items :
+         {QByteArray(), cp("0 0 0 0  Ничего / Nihil\r\n0 0 0\r\n0 0 0\r\n0 0 0\r\n0 0 0\r\n")}) {
         dir.write(QStringLiteral("Items.ini"), items);
         GameData data;
         const std::optional<DataError> error = loadGameData(dir.path(), data);
@@ -148,7 +151,8 @@ TEST(LoadGameData, FilesSavedAsUtf8AreRefusedWithTheRemedy) {
             const std::optional<DataError> error = loadGameData(dir.path(), data);
             ASSERT_TRUE(error) << name;
             EXPECT_TRUE(error->toText().contains(QLatin1StringView(name)));
-            EXPECT_TRUE(error->message.contains(QStringLiteral("Windows-1251"))) << error->message.toStdString();
+            EXPECT_TRUE(error->message.contains(QStringLiteral("Windows-1251")))
+                << error->message.toStdString();
         }
     }
 }

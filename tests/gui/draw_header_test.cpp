@@ -3,8 +3,8 @@
 
 #include "draw_support.h"
 
-#include "recipe_list/ui/potion_header.h"
 #include "common_ui/sort_mark.h"
+#include "recipe_list/ui/potion_header.h"
 
 #include <QMouseEvent>
 

@@ -5,9 +5,9 @@
 
 #include "engine/alt_making.h"
 #include "favorites/favorites_model.h"
+#include "favorites/ui/favorites_list.h"
 #include "recipe_list/ui/alt_lists.h"
 #include "recipe_list/ui/chooser_combo.h"
-#include "favorites/ui/favorites_list.h"
 #include "recipe_list/ui/potion_header.h"
 #include "recipe_list/ui/recipe_info_lists.h"
 

@@ -4,10 +4,10 @@
 
 #include "gui_test_support.h"
 
-#include "game_data/game_data.h"
-#include "engine/potion_list.h"
 #include "common_ui/picture_source.h"
 #include "common_ui/view_colors.h"
+#include "engine/potion_list.h"
+#include "game_data/game_data.h"
 
 #include <QApplication>
 #include <QImage>

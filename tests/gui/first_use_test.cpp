@@ -67,7 +67,8 @@ TEST(FirstUseTest, ComputedColumnSortSurvivesARestart) {
     }
     EXPECT_GT(distinct, 0) << "every strength is equal: the sort saw no computed values";
     ASSERT_TRUE(test::ui(again).StringGrid->currentIndex().isValid());
-    EXPECT_EQ(order[static_cast<std::size_t>(test::ui(again).StringGrid->currentIndex().row() + 1)], currentItem);
+    EXPECT_EQ(order[static_cast<std::size_t>(test::ui(again).StringGrid->currentIndex().row() + 1)],
+              currentItem);
 }
 
 bool isControl(const QWidget *w) {
@@ -121,7 +122,8 @@ void expectNothingHidden(QWidget *tab, int windowWidth) {
 TEST(FirstUseTest, InputTabsFitAtEveryWindowWidth) {
     test::ScratchData data;
     auto form = test::openForm(data);
-    for (QWidget *tab : {test::ui(form).TabSheet1, test::ui(form).TabSheetSearshFromItem, test::ui(form).TabSheetSkills}) {
+    for (QWidget *tab :
+         {test::ui(form).TabSheet1, test::ui(form).TabSheetSearshFromItem, test::ui(form).TabSheetSkills}) {
         test::ui(form).PageControl->setCurrentWidget(tab);
         for (int width = 640; width <= 1920; width += 40) {
             form->resize(width, width == 640 ? 480 : 768);
@@ -135,25 +137,25 @@ TEST(FirstUseTest, InputTabsFitAtEveryWindowWidth) {
 
 TEST(FirstUseTest, EffectChoosersGiveWayBeforeFilters) {
     // Room for everything: full widths.
-    SearchTabWidths w = FitSearchTab(1200, 400, 44);
+    SearchTabWidths w = fitSearchTab(1200, 400, 44);
     EXPECT_EQ(w.effectChooser, kEffectChooserWidth);
     EXPECT_EQ(w.filterChooser, kFilterChooserWidth);
     EXPECT_EQ(w.effectPanel, kEffectChooserWidth + kFilterChooserWidth + 44);
     // 100 pixels short: only the effect choosers give way.
-    w = FitSearchTab(400 + kEffectChooserWidth + kFilterChooserWidth + 44 - 100, 400, 44);
+    w = fitSearchTab(400 + kEffectChooserWidth + kFilterChooserWidth + 44 - 100, 400, 44);
     EXPECT_EQ(w.effectChooser, kEffectChooserWidth - 100);
     EXPECT_EQ(w.filterChooser, kFilterChooserWidth);
     // Past the effect choosers' least width the filters give way.
-    w = FitSearchTab(400 + kEffectChooserLeast + kFilterChooserWidth + 44 - 30, 400, 44);
+    w = fitSearchTab(400 + kEffectChooserLeast + kFilterChooserWidth + 44 - 30, 400, 44);
     EXPECT_EQ(w.effectChooser, kEffectChooserLeast);
     EXPECT_EQ(w.filterChooser, kFilterChooserWidth - 30);
     // Never below the least widths; a wide filter caption raises the
     // filters' least width.
-    w = FitSearchTab(100, 400, 44);
+    w = fitSearchTab(100, 400, 44);
     EXPECT_EQ(w.effectChooser, kEffectChooserLeast);
     EXPECT_EQ(w.filterChooser, kFilterChooserLeast);
     EXPECT_EQ(w.effectPanel, kEffectChooserLeast + kFilterChooserLeast + 44);
-    EXPECT_EQ(FitSearchTab(100, 400, 44, 110).filterChooser, 110);
+    EXPECT_EQ(fitSearchTab(100, 400, 44, 110).filterChooser, 110);
 }
 
 // Shrinking to the minimum and growing back gives the layout of before; while
@@ -197,12 +199,14 @@ TEST(FirstUseTest, RecipeListScrollsToItsLastColumnWithTheRowBarInView) {
     QWidget *region = test::ui(form).PanelLbPotionsMain;
     QScrollBar *rows = test::ui(form).ScrollBarLBVert;
     const int shown = region->width() - rows->width();
-    for (const int position : {0, test::ui(form).ScrollBarLB->maximum() / 2, test::ui(form).ScrollBarLB->maximum()}) {
+    for (const int position :
+         {0, test::ui(form).ScrollBarLB->maximum() / 2, test::ui(form).ScrollBarLB->maximum()}) {
         test::ui(form).ScrollBarLB->setValue(position);
         EXPECT_TRUE(rows->isVisible());
         EXPECT_TRUE(region->rect().contains(rows->geometry()));
     }
-    EXPECT_EQ(test::ui(form).PanelLBox->x() + test::ui(form).PanelLBox->width(), shown) << "blank after the last column";
+    EXPECT_EQ(test::ui(form).PanelLBox->x() + test::ui(form).PanelLBox->width(), shown)
+        << "blank after the last column";
     form->On_Scroll(test::ui(form).ScrollBarLB->maximum() + 500);
     EXPECT_EQ(test::ui(form).PanelLBox->x() + test::ui(form).PanelLBox->width(), shown);
     EXPECT_EQ(rows->maximum(), test::ui(form).LBPotion->verticalScrollBar()->maximum());
@@ -250,7 +254,7 @@ TEST(FirstUseTest, DefaultHighlightColoursAreReadable) {
 
 TEST(FirstUseTest, QtOwnTextsAreRussian) {
     test::ensureApplication();
-    QTranslator *translator = InstallQtRussianTranslation(*QCoreApplication::instance());
+    QTranslator *translator = installQtRussianTranslation(*QCoreApplication::instance());
     ASSERT_NE(translator, nullptr) << "Qt's Russian translation is not installed";
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Отмена"));
     QCoreApplication::removeTranslator(translator);
@@ -262,7 +266,7 @@ TEST(FirstUseTest, InputBoxesAreAsWideAsTheirText) {
     test::ensureApplication();
     const QString name =
         QStringLiteral("Сила 12, Время 40 | Восстановление здоровья + Настройки = Усиление торговли");
-    auto box = MakeInputBox(nullptr, QStringLiteral("QOR Алхимия"), QStringLiteral("Название"), name);
+    auto box = makeInputBox(nullptr, QStringLiteral("QOR Алхимия"), QStringLiteral("Название"), name);
     box->show();
     QApplication::processEvents();
     const QLineEdit *edit = box->findChild<QLineEdit *>();
@@ -271,7 +275,7 @@ TEST(FirstUseTest, InputBoxesAreAsWideAsTheirText) {
     box->close();
 
     auto huge =
-        MakeInputBox(nullptr, QStringLiteral("QOR Алхимия"), QString(), QString(3000, QLatin1Char('W')));
+        makeInputBox(nullptr, QStringLiteral("QOR Алхимия"), QString(), QString(3000, QLatin1Char('W')));
     huge->show();
     QApplication::processEvents();
     EXPECT_LE(huge->frameGeometry().width(), QGuiApplication::primaryScreen()->availableGeometry().width());

@@ -39,7 +39,7 @@ class HelpPageTest : public ::testing::Test {
 };
 
 TEST_F(HelpPageTest, BundledFileListsEveryTopicWithItsOwnText) {
-    const HelpPage page = ParseHelpFile(test::readAll(QStringLiteral(QOR_SOURCE_DATA_DIR "Help.ini")));
+    const HelpPage page = parseHelpFile(test::readAll(QStringLiteral(QOR_SOURCE_DATA_DIR "Help.ini")));
     EXPECT_TRUE(page.wellFormed);
     ASSERT_GE(page.topicCount(), 10);
     for (int i = 0; i < page.topicCount(); ++i) {
@@ -54,7 +54,7 @@ TEST_F(HelpPageTest, FirstEntryReadsTheFileAndShowsTheSelectedTopic) {
     auto form = test::openForm(data);
     FormControls &ui = test::ui(form);
     EXPECT_EQ(ui.LbHelp->count(), 0);
-    const HelpPage page = ParseHelpFile(test::readAll(data.file(QStringLiteral("Help.ini"))));
+    const HelpPage page = parseHelpFile(test::readAll(data.file(QStringLiteral("Help.ini"))));
     enterHelp(*form);
     ASSERT_EQ(ui.LbHelp->count(), page.topicCount());
     EXPECT_EQ(ui.LbHelp->currentRow(), 0);

@@ -34,12 +34,12 @@ namespace {
 // The Latin key on which the Russian layout has a letter.
 Qt::Key latinKeyOf(QChar letter) {
     for (int key = Qt::Key_A; key <= Qt::Key_Z; ++key) {
-        if (FindCharOfKey(key) == letter)
+        if (findCharOfKey(key) == letter)
             return Qt::Key(key);
     }
     for (Qt::Key key : {Qt::Key_BracketLeft, Qt::Key_BracketRight, Qt::Key_Semicolon, Qt::Key_Apostrophe,
                         Qt::Key_Comma, Qt::Key_Period}) {
-        if (FindCharOfKey(key) == letter)
+        if (findCharOfKey(key) == letter)
             return key;
     }
     return Qt::Key_unknown;

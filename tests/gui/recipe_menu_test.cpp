@@ -4,10 +4,10 @@
 #include "gui_test_support.h"
 
 #include "favorites/favorites_model.h"
+#include "favorites/ui/favorites_list.h"
 #include "recipe_list/potion_cells.h"
 #include "recipe_list/potion_list_ops.h"
 #include "recipe_list/ui/chooser_combo.h"
-#include "favorites/ui/favorites_list.h"
 #include "recipe_list/ui/potion_header.h"
 #include "recipe_list/ui/potion_list_view.h"
 

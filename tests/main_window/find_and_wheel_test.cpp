@@ -41,20 +41,20 @@ TEST(FindInData, GeneratedTextsAndListsShorterThanTheirCount) {
 
 TEST(FindDialog, FindsDownAndUpFromTheSelectedRow) {
     const FindTexts texts(kRecipes);
-    EXPECT_EQ(FindRecipeRow(texts, QStringLiteral("а"), true, 0).row, 2);
-    EXPECT_EQ(FindRecipeRow(texts, QStringLiteral("а"), true, 2).row, 4);
-    EXPECT_EQ(FindRecipeRow(texts, QStringLiteral("а"), true, 4).row, -1);
-    EXPECT_EQ(FindRecipeRow(texts, QStringLiteral("А"), false, 4).row, 2);
-    EXPECT_EQ(FindRecipeRow(texts, QStringLiteral("Ба"), false, 4).row, 3);
-    EXPECT_EQ(FindRecipeRow(texts, QStringLiteral("а"), false, 0).row, -1);
+    EXPECT_EQ(findRecipeRow(texts, QStringLiteral("а"), true, 0).row, 2);
+    EXPECT_EQ(findRecipeRow(texts, QStringLiteral("а"), true, 2).row, 4);
+    EXPECT_EQ(findRecipeRow(texts, QStringLiteral("а"), true, 4).row, -1);
+    EXPECT_EQ(findRecipeRow(texts, QStringLiteral("А"), false, 4).row, 2);
+    EXPECT_EQ(findRecipeRow(texts, QStringLiteral("Ба"), false, 4).row, 3);
+    EXPECT_EQ(findRecipeRow(texts, QStringLiteral("а"), false, 0).row, -1);
     // Nothing selected: down from the first row, up from the last.
-    EXPECT_EQ(FindRecipeRow(texts, QStringLiteral("а"), true, -1).row, 0);
-    EXPECT_EQ(FindRecipeRow(texts, QStringLiteral("б"), false, -1).row, 3);
-    EXPECT_FALSE(FindRecipeRow(texts, QStringLiteral("а"), true, 0).closeDialog);
+    EXPECT_EQ(findRecipeRow(texts, QStringLiteral("а"), true, -1).row, 0);
+    EXPECT_EQ(findRecipeRow(texts, QStringLiteral("б"), false, -1).row, 3);
+    EXPECT_FALSE(findRecipeRow(texts, QStringLiteral("а"), true, 0).closeDialog);
 }
 
 TEST(FindDialog, ClosesOnAnEmptyRecipeList) {
-    const RecipeFindResult result = FindRecipeRow(FindTexts(), QStringLiteral("А"), true, 0);
+    const RecipeFindResult result = findRecipeRow(FindTexts(), QStringLiteral("А"), true, 0);
     EXPECT_TRUE(result.closeDialog);
     EXPECT_EQ(result.row, -1);
 }
@@ -108,17 +108,17 @@ TEST(Bookmarks, ChooserTablesAreSharedPerKindAndSeparateBetweenKinds) {
 
 TEST(Wheel, StepWithModifiers) {
     const KeyModifiers alt{false, false, true}, ctrlAlt{false, true, true}, shift{true, false, false};
-    EXPECT_EQ(WheelStep(-120, {}), 1);
-    EXPECT_EQ(WheelStep(120, {}), -1);
-    EXPECT_EQ(WheelStep(0, ctrlAlt), 0);
-    EXPECT_EQ(WheelStep(-120, alt), 10);
-    EXPECT_EQ(WheelStep(-120, ctrlAlt), 100);
-    EXPECT_EQ(WheelStep(120, KeyModifiers{true, true, true}), -300);
-    EXPECT_EQ(WheelStep(-15, shift), 3);
+    EXPECT_EQ(wheelStep(-120, {}), 1);
+    EXPECT_EQ(wheelStep(120, {}), -1);
+    EXPECT_EQ(wheelStep(0, ctrlAlt), 0);
+    EXPECT_EQ(wheelStep(-120, alt), 10);
+    EXPECT_EQ(wheelStep(-120, ctrlAlt), 100);
+    EXPECT_EQ(wheelStep(120, KeyModifiers{true, true, true}), -300);
+    EXPECT_EQ(wheelStep(-15, shift), 3);
 }
 
 TEST(Wheel, CtrlAltOverAChooserMovesAHundredAndStopsAtTheEnds) {
-    const int step = WheelStep(-120, KeyModifiers{false, true, true});
+    const int step = wheelStep(-120, KeyModifiers{false, true, true});
     EXPECT_EQ(wheelMovedIndex(5, step, 200), 105);
     EXPECT_EQ(wheelMovedIndex(150, step, 200), 199);
     EXPECT_EQ(wheelMovedIndex(50, -step, 200), 0);

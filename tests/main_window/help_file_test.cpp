@@ -15,7 +15,7 @@ namespace {
 using test::cp;
 
 TEST(HelpFile, WellFormedFileKeepsLineStructureAndTrimsTrailingBlanks) {
-    const HelpPage page = ParseHelpFile(cp("О программе\r\n"
+    const HelpPage page = parseHelpFile(cp("О программе\r\n"
                                            "Первая строка  \r\n"
                                            "\r\n"
                                            "  Отступ\r\n"
@@ -35,13 +35,13 @@ TEST(HelpFile, WellFormedFileKeepsLineStructureAndTrimsTrailingBlanks) {
 }
 
 TEST(HelpFile, LeadingBlanksMakeASeparatorAnOrdinaryLine) {
-    const HelpPage page = ParseHelpFile(cp("Тема\r\n  //***\r\n//***\r\n"));
+    const HelpPage page = parseHelpFile(cp("Тема\r\n  //***\r\n//***\r\n"));
     ASSERT_EQ(page.topicCount(), 1);
     EXPECT_EQ(page.body(0), QStringLiteral("  //***\r\n"));
 }
 
 TEST(HelpFile, BodyOfOneEmptyLineIsCrLf) {
-    const HelpPage page = ParseHelpFile(cp("А\r\n\r\n//***\r\nБ\r\nтекст\r\n//***\r\n"));
+    const HelpPage page = parseHelpFile(cp("А\r\n\r\n//***\r\nБ\r\nтекст\r\n//***\r\n"));
     EXPECT_TRUE(page.wellFormed);
     ASSERT_EQ(page.topicCount(), 2);
     EXPECT_EQ(page.body(0), QStringLiteral("\r\n"));
@@ -50,7 +50,7 @@ TEST(HelpFile, BodyOfOneEmptyLineIsCrLf) {
 
 TEST(HelpFile, MalformedFileKeepsEveryTitleWithItsOwnBody) {
     // "Пустая" has no body line; "Последняя" is not closed.
-    const HelpPage page = ParseHelpFile(cp("Первая\r\nтекст 1\r\n//***\r\n"
+    const HelpPage page = parseHelpFile(cp("Первая\r\nтекст 1\r\n//***\r\n"
                                            "Пустая\r\n//***\r\n"
                                            "Третья\r\nтекст 3\r\n//***\r\n"
                                            "Последняя\r\nтекст 4"));
@@ -65,7 +65,7 @@ TEST(HelpFile, MalformedFileKeepsEveryTitleWithItsOwnBody) {
 }
 
 TEST(HelpFile, TitleAtTheEndWithoutBodyGetsAnEmptyOne) {
-    const HelpPage page = ParseHelpFile(cp("А\r\nтекст\r\n//***\r\nБ\r\n"));
+    const HelpPage page = parseHelpFile(cp("А\r\nтекст\r\n//***\r\nБ\r\n"));
     EXPECT_FALSE(page.wellFormed);
     ASSERT_EQ(page.topicCount(), 2);
     EXPECT_EQ(page.HelpTopics.size(), 2);
@@ -73,7 +73,7 @@ TEST(HelpFile, TitleAtTheEndWithoutBodyGetsAnEmptyOne) {
 }
 
 TEST(HelpFile, EmptyFileHasNoTopics) {
-    const HelpPage page = ParseHelpFile(QByteArrayView());
+    const HelpPage page = parseHelpFile(QByteArrayView());
     EXPECT_EQ(page.topicCount(), 0);
     EXPECT_TRUE(page.HelpTopics.isEmpty());
 }
@@ -83,20 +83,20 @@ TEST(HelpFile, MissingFileIsAnErrorNamingTheFile) {
     ASSERT_TRUE(dir.isValid());
     HelpPage page;
     page.Titles = QStringList{QStringLiteral("старое")};
-    const auto error = LoadHelpFile(dir.path(), page);
+    const auto error = loadHelpFile(dir.path(), page);
     ASSERT_TRUE(error.has_value());
     EXPECT_EQ(error->message, QStringLiteral("Файл не найден"));
     EXPECT_TRUE(error->toText().contains(QStringLiteral("Help.ini")));
     EXPECT_EQ(page.topicCount(), 0);
 
     dir.write(QStringLiteral("Help.ini"), cp("Тема\r\nТекст\r\n//***\r\n"));
-    ASSERT_FALSE(LoadHelpFile(dir.path(), page).has_value());
+    ASSERT_FALSE(loadHelpFile(dir.path(), page).has_value());
     EXPECT_EQ(page.Titles, QStringList{QStringLiteral("Тема")});
 }
 
 TEST(HelpFile, BundledHelpListsEveryTopicWithItsOwnText) {
     HelpPage page;
-    ASSERT_FALSE(LoadHelpFile(QStringLiteral(QOR_SOURCE_DATA_DIR), page).has_value());
+    ASSERT_FALSE(loadHelpFile(QStringLiteral(QOR_SOURCE_DATA_DIR), page).has_value());
     EXPECT_TRUE(page.wellFormed);
     EXPECT_GE(page.topicCount(), 10);
     ASSERT_EQ(page.HelpTopics.size(), page.Titles.size());

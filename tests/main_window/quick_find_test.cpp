@@ -22,28 +22,28 @@ TEST(FindKeyLetters, LatinAndCyrillicKeysOfOnePlaceGiveOneLetter) {
     ASSERT_EQ(latin.size(), kFindKeyCount);
     for (int i = 0; i < kFindKeyCount; ++i) {
         SCOPED_TRACE(i);
-        EXPECT_EQ(FindCharOfKey(latin[i].unicode()), letters[i]);
+        EXPECT_EQ(findCharOfKey(latin[i].unicode()), letters[i]);
         // The Cyrillic layout reports the letter itself, capital or small.
-        EXPECT_EQ(FindCharOfKey(letters[i].unicode()), letters[i]);
-        EXPECT_EQ(FindCharOfKey(letters[i].toLower().unicode()), letters[i]);
+        EXPECT_EQ(findCharOfKey(letters[i].unicode()), letters[i]);
+        EXPECT_EQ(findCharOfKey(letters[i].toLower().unicode()), letters[i]);
         EXPECT_EQ(findKeyPosition(letters[i].unicode()), i);
     }
 }
 
 TEST(FindKeyLetters, KeysOutsideTheTableAddNothing) {
     for (int key : {kKeyEnter, kKeyF1, int('-'), int('/'), int(u'Ё'), 0})
-        EXPECT_TRUE(FindCharOfKey(key).isNull()) << key;
+        EXPECT_TRUE(findCharOfKey(key).isNull()) << key;
 }
 
 TEST(FindKeyLetters, GridSecondNameColumnTakesTheKeysOwnCharacter) {
-    EXPECT_EQ(FindCharOfKey('Q', true), QChar(u'Q'));
+    EXPECT_EQ(findCharOfKey('Q', true), QChar(u'Q'));
     // The key of Q with the Cyrillic layout active still adds Q.
-    EXPECT_EQ(FindCharOfKey(u'Й', true), QChar(u'Q'));
-    EXPECT_EQ(FindCharOfKey(u'х', true), QChar(u'['));
-    EXPECT_EQ(FindCharOfKey('7', true), QChar(u'7'));
-    EXPECT_EQ(FindCharOfKey(' ', true), QChar(u' '));
-    EXPECT_EQ(FindCharOfKey('-', true), QChar(u'-'));
-    EXPECT_TRUE(FindCharOfKey(kKeyF1, true).isNull());
+    EXPECT_EQ(findCharOfKey(u'Й', true), QChar(u'Q'));
+    EXPECT_EQ(findCharOfKey(u'х', true), QChar(u'['));
+    EXPECT_EQ(findCharOfKey('7', true), QChar(u'7'));
+    EXPECT_EQ(findCharOfKey(' ', true), QChar(u' '));
+    EXPECT_EQ(findCharOfKey('-', true), QChar(u'-'));
+    EXPECT_TRUE(findCharOfKey(kKeyF1, true).isNull());
 }
 
 // Key events as recorded under X11: the Qt key code and the XKB keycode.
@@ -51,7 +51,7 @@ TEST(FindKeyLetters, PhysicalPlaceWinsWhereThePlatformReportsIt) {
     EXPECT_EQ(findKeyOfEvent('Q', 24), int('Q'));
     EXPECT_EQ(findKeyOfEvent(u'Й', 24), int('Q')); // Russian layout
     EXPECT_EQ(findKeyOfEvent(u'Ю', 60), int('.'));
-    EXPECT_EQ(FindCharOfKey(findKeyOfEvent(u'Ю', 60)), QChar(u'Ю'));
+    EXPECT_EQ(findCharOfKey(findKeyOfEvent(u'Ю', 60)), QChar(u'Ю'));
     // The key right of "." types "." with the Russian layout: no letter.
     EXPECT_EQ(findKeyOfEvent('.', 61), 0);
     // Shift+3 reports "#"; the place still is the digit key 3.
@@ -83,7 +83,7 @@ class QuickFindChooser : public ::testing::Test {
     // Types a key 100 ms after the previous one; the found entry becomes current.
     int type(int key, KeyModifiers modifiers = {}) {
         now += 100;
-        const int found = QuickFind(buffer, key, modifiers, now, options, texts, 1, current);
+        const int found = quickFind(buffer, key, modifiers, now, options, texts, 1, current);
         if (found >= 0)
             current = found;
         return found;
@@ -183,7 +183,7 @@ TEST(QuickFindGrid, SecondNameColumnSearchesLatinText) {
                            QStringLiteral("QUERCUS")};
     FindBuffer buffer;
     const QuickFindOptions options{1000, false, true};
-    EXPECT_EQ(QuickFind(buffer, u'Й', {}, 100, options, FindTexts(rows), 1, 1), 2);
+    EXPECT_EQ(quickFind(buffer, u'Й', {}, 100, options, FindTexts(rows), 1, 1), 2);
     EXPECT_EQ(buffer.text, QStringLiteral("Q"));
 }
 

@@ -2,9 +2,9 @@
 // A small game data set built by hand for the recipe list, reference grid and
 // alternative-making tests, independent of the data files.
 
-#include "game_data/game_data.h"
 #include "engine/potion_list.h"
 #include "engine/potion_rec.h"
+#include "game_data/game_data.h"
 
 #include <QString>
 

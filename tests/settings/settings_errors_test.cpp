@@ -149,7 +149,8 @@ TEST(SettingsErrors, OnlyARegularFileIsRead) {
         const SettingsResult r = ReadSettings(path, kItems, s);
         EXPECT_EQ(r.status, SettingsResult::Status::Error);
         EXPECT_TRUE(r.message.contains(path)) << r.message.toStdString();
-        EXPECT_TRUE(r.message.contains(QStringLiteral("не является обычным файлом"))) << r.message.toStdString();
+        EXPECT_TRUE(r.message.contains(QStringLiteral("не является обычным файлом")))
+            << r.message.toStdString();
         EXPECT_EQ(s, defaultSettings(kItems));
     }
 }

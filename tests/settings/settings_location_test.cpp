@@ -67,9 +67,9 @@ class SettingsLocationTest : public ::testing::Test {
 TEST_F(SettingsLocationTest, WritableDataFolderKeepsTheSettings) {
     const QString data = folder("data", 0755);
     EXPECT_TRUE(IsFolderWritable(data));
-    EXPECT_EQ(SettingsFolder(data), data);
+    EXPECT_EQ(settingsFolder(data), data);
     // Without the trailing separator the answer still has one.
-    EXPECT_EQ(SettingsFolder(data.chopped(1)), data);
+    EXPECT_EQ(settingsFolder(data.chopped(1)), data);
 }
 
 // Checked as root too: root may write there, yet the folder has no write
@@ -77,10 +77,10 @@ TEST_F(SettingsLocationTest, WritableDataFolderKeepsTheSettings) {
 TEST_F(SettingsLocationTest, ReadOnlyOrMissingDataFolderSendsThemToTheConfigurationFolder) {
     const QString readOnly = folder("installed", 0555);
     EXPECT_FALSE(IsFolderWritable(readOnly));
-    EXPECT_EQ(SettingsFolder(readOnly), configFolder());
+    EXPECT_EQ(settingsFolder(readOnly), configFolder());
     const QString missing = m_root.filePath(QStringLiteral("missing/"));
     EXPECT_FALSE(IsFolderWritable(missing));
-    EXPECT_EQ(SettingsFolder(missing), configFolder());
+    EXPECT_EQ(settingsFolder(missing), configFolder());
     EXPECT_NE(configFolder(), QStringLiteral("/"));
 }
 
@@ -104,18 +104,18 @@ TEST_F(SettingsLocationTest, FirstReadInTheConfigurationFolderStartsFromTheShipp
     const QString user = folder("user", 0755);
     const QString name = QString::fromLatin1(kSettingsFileName);
     // Nothing anywhere: the user's path, which does not exist (defaults).
-    EXPECT_EQ(SettingsFileToRead(user, data, name), user + name);
+    EXPECT_EQ(settingsFileToRead(user, data, name), user + name);
     touch(data + name);
-    EXPECT_EQ(SettingsFileToRead(user, data, name), data + name);
+    EXPECT_EQ(settingsFileToRead(user, data, name), data + name);
     touch(user + name);
-    EXPECT_EQ(SettingsFileToRead(user, data, name), user + name);
+    EXPECT_EQ(settingsFileToRead(user, data, name), user + name);
     // Settings kept in the data folder read their own file.
-    EXPECT_EQ(SettingsFileToRead(data, data, name), data + name);
+    EXPECT_EQ(settingsFileToRead(data, data, name), data + name);
 }
 
 TEST_F(SettingsLocationTest, ChosenConfigurationFolderIsCreatedForTheWriters) {
     QDir(configFolder()).removeRecursively();
-    const QString chosen = SettingsFolder(folder("installed", 0555));
+    const QString chosen = settingsFolder(folder("installed", 0555));
     EXPECT_TRUE(QFileInfo(chosen).isDir());
     const QString path = chosen + QString::fromLatin1(kSettingsFileName);
     EXPECT_TRUE(WriteSettings(path, defaultSettings(3)).ok());

@@ -17,18 +17,18 @@ constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
 constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
 
 TEST(StoredGeometry, PixelSizesStayInRange) {
-    EXPECT_EQ(StoredPixelSize(120), 120);
-    EXPECT_EQ(StoredPixelSize(kMax), kMaxPixelSize);
-    EXPECT_EQ(StoredPixelSize(kMin), 0);
-    EXPECT_EQ(StoredPixelSize(-5, 1), 1);
-    EXPECT_EQ(StoredPixelSize(0, 1), 1);
+    EXPECT_EQ(storedPixelSize(120), 120);
+    EXPECT_EQ(storedPixelSize(kMax), kMaxPixelSize);
+    EXPECT_EQ(storedPixelSize(kMin), 0);
+    EXPECT_EQ(storedPixelSize(-5, 1), 1);
+    EXPECT_EQ(storedPixelSize(0, 1), 1);
 }
 
 TEST(StoredGeometry, SplitterTakesStoredSizesAndTheRest) {
     const std::array<std::int32_t, 3> stored{200, 178, 143};
-    EXPECT_EQ(SplitterSizesFromStored(stored, 1000, 4), (QList<int>{200, 178, 143, 1000 - 521 - 12}));
+    EXPECT_EQ(splitterSizesFromStored(stored, 1000, 4), (QList<int>{200, 178, 143, 1000 - 521 - 12}));
     // Too little room leaves the last part one pixel.
-    EXPECT_EQ(SplitterSizesFromStored(stored, 100, 4).last(), 1);
+    EXPECT_EQ(splitterSizesFromStored(stored, 100, 4).last(), 1);
 }
 
 TEST(StoredGeometry, ExtremeStoredSizesNeitherOverflowNorVanish) {
@@ -40,7 +40,7 @@ TEST(StoredGeometry, ExtremeStoredSizesNeitherOverflowNorVanish) {
     }};
     for (const auto &stored : cases) {
         for (const int total : {0, 768, kMax}) {
-            const QList<int> sizes = SplitterSizesFromStored(stored, total, kMax);
+            const QList<int> sizes = splitterSizesFromStored(stored, total, kMax);
             ASSERT_EQ(sizes.size(), 4);
             for (const int size : sizes) {
                 EXPECT_GE(size, 1) << stored[0] << ' ' << total;

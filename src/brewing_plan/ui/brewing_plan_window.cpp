@@ -405,7 +405,7 @@ void BrewingPlanWindow::showPlan() {
         m_leftOver->addItem(QStringLiteral("ничего"));
 }
 
-BrewingPlanWindow *ShowBrewingPlanWindow(QWidget *parent, const BrewingPlanContext &context) {
+BrewingPlanWindow *showBrewingPlanWindow(QWidget *parent, const BrewingPlanContext &context) {
     auto *window = parent->findChild<BrewingPlanWindow *>(QStringLiteral("BrewingPlanWindow"),
                                                           Qt::FindDirectChildrenOnly);
     if (window == nullptr)

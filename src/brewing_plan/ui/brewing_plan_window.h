@@ -102,6 +102,6 @@ class BrewingPlanWindow : public QWidget {
 };
 
 // Shows the window as a child tool window of parent, creating it on first use.
-BrewingPlanWindow *ShowBrewingPlanWindow(QWidget *parent, const BrewingPlanContext &context);
+BrewingPlanWindow *showBrewingPlanWindow(QWidget *parent, const BrewingPlanContext &context);
 
 } // namespace qor

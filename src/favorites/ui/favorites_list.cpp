@@ -1,9 +1,9 @@
 #include "favorites/ui/favorites_list.h"
 
-#include "favorites/favorites_model.h"
-#include "game_data/game_data.h"
 #include "common_ui/picture_source.h"
 #include "common_ui/view_colors.h"
+#include "favorites/favorites_model.h"
+#include "game_data/game_data.h"
 
 #include <QImage>
 #include <QPainter>

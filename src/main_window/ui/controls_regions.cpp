@@ -8,8 +8,8 @@
 
 #include "main_window/ui/reference_table_panel.h"
 
-#include "recipe_list/potion_cells.h"
 #include "engine/potion_rec.h"
+#include "recipe_list/potion_cells.h"
 #include "recipe_list/ui/item_pictures_source.h"
 #include "recipe_list/ui/mirror_scroll_bar.h"
 #include "recipe_list/ui/potion_header.h"
@@ -21,8 +21,8 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QMainWindow>
 #include <QListView>
+#include <QMainWindow>
 #include <QProxyStyle>
 #include <QScrollBar>
 #include <QSplitter>

@@ -6,10 +6,10 @@
 
 #include "main_window/program_state.h"
 
+#include "favorites/ui/favorites_list.h"
 #include "main_window/ui/search_tab_fitter.h"
 #include "recipe_list/ui/alt_lists.h"
 #include "recipe_list/ui/chooser_combo.h"
-#include "favorites/ui/favorites_list.h"
 #include "recipe_list/ui/item_pictures_source.h"
 
 #include <QButtonGroup>
@@ -45,7 +45,8 @@ QFont fixedFont(const QString &family, int pixels) {
 
 } // namespace
 
-ChooserComboBox *makeChooser(const ControlsContext &ctx, QWidget *parent, const QString &name, int width, int kind) {
+ChooserComboBox *makeChooser(const ControlsContext &ctx, QWidget *parent, const QString &name, int width,
+                             int kind) {
     auto *combo = new ChooserComboBox(static_cast<ChooserComboBox::Kind>(kind), ctx.state.Data, ctx.colors,
                                       ctx.pictureSource, parent);
     combo->setObjectName(name);
@@ -176,8 +177,8 @@ void FormControls::buildTabSearchEffects(const ControlsContext &ctx) {
         // Narrow on purpose: only the box shows, the caption stays for
         // accessibility.
         CheckBoxCanPrimaryItem[k]->setFixedWidth(20);
-        CbPrioriryIngredient[k] = makeChooser(ctx, TabSheet4, QStringLiteral("CbPrioriryIngredient%1").arg(k + 1),
-                                              427, kChooserIngredient);
+        CbPrioriryIngredient[k] = makeChooser(
+            ctx, TabSheet4, QStringLiteral("CbPrioriryIngredient%1").arg(k + 1), 427, kChooserIngredient);
         QHBoxLayout *row = addRow();
         row->addWidget(CheckBoxCanPrimaryItem[k]);
         row->addWidget(CbPrioriryIngredient[k]);
@@ -213,8 +214,8 @@ void FormControls::buildTabSearchItems(const ControlsContext &ctx) {
     for (int k = 0; k < 3; ++k) {
         grid->addWidget(makeLabel(TabSheetSearshFromItem, QStringLiteral("Ингредиент %1").arg(k + 1)), 2 * k,
                         0);
-        CbIngredient[k] = makeChooser(ctx, TabSheetSearshFromItem, QStringLiteral("CbIngredient%1").arg(k + 1),
-                                      366, kChooserIngredient);
+        CbIngredient[k] = makeChooser(ctx, TabSheetSearshFromItem,
+                                      QStringLiteral("CbIngredient%1").arg(k + 1), 366, kChooserIngredient);
         CBoxCanUseItem[k] = new QCheckBox(TabSheetSearshFromItem);
         CBoxCanUseItem[k]->setObjectName(QStringLiteral("CBoxCanUseItem%1").arg(k + 1));
         CBoxCanUseItem[k]->setChecked(true);

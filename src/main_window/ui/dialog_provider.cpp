@@ -41,7 +41,7 @@ std::optional<QString> DialogProvider::inputText(QWidget *parent, const QString 
         m_texts.pop_front();
         return answer;
     }
-    const auto box = MakeInputBox(parent, caption, prompt, text);
+    const auto box = makeInputBox(parent, caption, prompt, text);
     if (box->exec() != QDialog::Accepted)
         return std::nullopt;
     return box->textValue();

@@ -23,10 +23,11 @@ FavoritesTab::FavoritesTab(const WindowContext &ctx, RecipeListRegion &recipes)
 
 void FavoritesTab::connectSignals(std::function<void()> clicked) {
     QObject::connect(m_ui.LBFavorites, &FavoritesList::selectedRowChanged, &m_ctx.window, std::move(clicked));
-    QObject::connect(m_ui.LBFavorites, &QWidget::customContextMenuRequested, &m_ctx.window, [this](const QPoint &pos) {
-        prepareMenu();
-        m_ui.PopupMenuLBFavorites->popup(m_ui.LBFavorites->viewport()->mapToGlobal(pos));
-    });
+    QObject::connect(m_ui.LBFavorites, &QWidget::customContextMenuRequested, &m_ctx.window,
+                     [this](const QPoint &pos) {
+                         prepareMenu();
+                         m_ui.PopupMenuLBFavorites->popup(m_ui.LBFavorites->viewport()->mapToGlobal(pos));
+                     });
 }
 
 void FavoritesTab::FillLbPotionsFromFavorites(bool all, int index) {
@@ -46,7 +47,8 @@ void FavoritesTab::onClick() {
 }
 
 void FavoritesTab::prepareMenu() {
-    const bool selected = m_ui.LBFavorites->currentRow() >= 0 && m_ctx.state.Settings.favorites.potionCount() > 0;
+    const bool selected =
+        m_ui.LBFavorites->currentRow() >= 0 && m_ctx.state.Settings.favorites.potionCount() > 0;
     m_ctx.command("PMenuRenameFavoriteItem")->setEnabled(selected);
     m_ctx.command("PMenuDeleteFavoriteItem")->setEnabled(selected);
 }
@@ -57,7 +59,7 @@ void FavoritesTab::cmdFavoriteRename(QAction *, int) {
     if (row < 0 || row >= fav.potionCount())
         return;
     if (const auto text = m_ctx.dialogs.inputText(&m_ctx.window, QStringLiteral("Название текущего зелья"),
-                                              fav.FavPotionNames.value(row))) {
+                                                  fav.FavPotionNames.value(row))) {
         fav.renamePotion(row, *text);
         m_ui.LBFavorites->viewport()->update();
     }

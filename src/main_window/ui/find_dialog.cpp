@@ -101,7 +101,7 @@ void RecipeFinder::On_Find() {
     if (!m_dialog)
         return;
     const RecipeFindResult result =
-        FindRecipeRow(m_hooks.recipeTexts(), m_dialog->text(), m_dialog->down(), m_hooks.selectedRow());
+        findRecipeRow(m_hooks.recipeTexts(), m_dialog->text(), m_dialog->down(), m_hooks.selectedRow());
     if (result.closeDialog) {
         m_dialog->close();
         return;

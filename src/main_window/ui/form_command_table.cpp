@@ -3,13 +3,13 @@
 // kept in Main.ini, enabling and dispatch all come from these rows.
 
 #include "main_window/settings_block.h"
-#include "main_window/ui/form_main.h"
 #include "main_window/ui/drag_controller.h"
-#include "main_window/ui/recipe_list_region.h"
 #include "main_window/ui/favorites_tab.h"
 #include "main_window/ui/find_dialog.h"
+#include "main_window/ui/form_main.h"
 #include "main_window/ui/help_panel.h"
 #include "main_window/ui/prompts.h"
+#include "main_window/ui/recipe_list_region.h"
 #include "main_window/ui/reference_table_panel.h"
 #include "main_window/ui/search_inputs.h"
 #include "main_window/ui/tool_windows.h"

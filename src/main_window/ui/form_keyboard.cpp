@@ -56,8 +56,8 @@ void TFormMain::buildKeyboard() {
     find.recipeTexts = [this] { return findTextsOf(*m_state, FindKind::Recipes, m_colors.PotionFindCol); };
     find.selectedRow = [this] { return m_recipes->selectedRow(); };
     find.selectedCellText = [this] {
-        return GetPotionCellText(m_state->Data, m_state->Potions, m_recipes->selectedRow(), m_colors.PotionFindCol,
-                                 false);
+        return GetPotionCellText(m_state->Data, m_state->Potions, m_recipes->selectedRow(),
+                                 m_colors.PotionFindCol, false);
     };
     find.selectAndShow = [this](int row) {
         m_recipes->selectRow(row);

@@ -7,29 +7,25 @@
 
 #include "main_window/ui/key_router.h"
 
-
-
-
-
+#include "favorites/ui/favorites_list.h"
 #include "main_window/ui/cell_hints.h"
-#include "main_window/ui/floating_picture.h"
 #include "main_window/ui/drag_controller.h"
+#include "main_window/ui/favorites_tab.h"
+#include "main_window/ui/floating_picture.h"
 #include "main_window/ui/full_screen_window.h"
 #include "main_window/ui/hint_switch.h"
 #include "main_window/ui/prompts.h"
-#include "main_window/ui/favorites_tab.h"
 #include "main_window/ui/recipe_list_region.h"
+#include "main_window/ui/reference_table_panel.h"
 #include "main_window/ui/region_layout.h"
 #include "main_window/ui/search_inputs.h"
 #include "main_window/ui/settings_binding.h"
-#include "main_window/ui/reference_table_panel.h"
 #include "main_window/ui/tool_window_lists.h"
 #include "main_window/ui/tool_windows.h"
 #include "main_window/ui/view_commands.h"
 #include "recipe_list/empty_list_hint.h"
 #include "recipe_list/ui/alt_lists.h"
 #include "recipe_list/ui/chooser_combo.h"
-#include "favorites/ui/favorites_list.h"
 #include "recipe_list/ui/item_pictures_source.h"
 #include "recipe_list/ui/potion_header.h"
 #include "recipe_list/ui/potion_list_view.h"
@@ -77,7 +73,8 @@ TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
                        : QRect(0, 0, 1055, 768));
     m_colors.takeSystemColors(palette());
 
-    m_view = std::make_unique<ViewCommands>(context(),
+    m_view = std::make_unique<ViewCommands>(
+        context(),
         ViewCommands::Hooks{[this] { FormResize(PanelLbPotionsMain); }, [this] { pictureRefresh(); },
                             [this](const QColor &background, bool seeThrough) {
                                 m_floatingPicture->applyDisplayColor(background, seeThrough);
@@ -96,8 +93,8 @@ TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
     m_layout = std::make_unique<RegionLayout>(context(), *m_recipes);
     m_inputs = std::make_unique<SearchInputs>(
         context(), SearchInputs::Hooks{[this](bool force) { SearshFromEffects(force); },
-                                       [this] { StartSearshLastType(); }, [this] { m_view->AltLBoxsSetView(); },
-                                       [this] { AltMakePotion(); }});
+                                       [this] { StartSearshLastType(); },
+                                       [this] { m_view->AltLBoxsSetView(); }, [this] { AltMakePotion(); }});
     m_settings = std::make_unique<SettingsBinding>(
         context(), SettingsBinding::Parts{*m_view, *m_layout, *m_inputs,
                                           [this](const SettingsBlock &b) { applyCheckSettings(b); },
@@ -116,14 +113,20 @@ TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
     qApp->installEventFilter(new HintSwitch(command("MenuShowHints"), this));
     m_cellHints = new CellHints(*m_state, m_colors, command("MenuShowHints"), this);
     const QList<ChooserComboBox *> choosers = findChildren<ChooserComboBox *>();
-    m_cellHints->watch({.recipes = LBPotion, .recipeHeader = Header, .recipeRowBar = ScrollBarLBVert,
-                        .effectHeader = HeaderEffInfo, .effects = LbEffectInfo, .items = LbItemsInfo,
-                        .grid = StringGrid, .help = LbHelp, .choosers = choosers});
-    m_floatingPicture = new FloatingPicture(
-        *this, *PanelItemDisplay, *Image, m_state->PictureWindowOpen,
-        // The picture shown is the grid's current ingredient.
-        {.caption = [this] { return m_state->Data.ItemNames.value(m_displayItem); },
-         .setItemDisplayColor = [this] { m_view->SetItemDisplayColor(); }});
+    m_cellHints->watch({.recipes = LBPotion,
+                        .recipeHeader = Header,
+                        .recipeRowBar = ScrollBarLBVert,
+                        .effectHeader = HeaderEffInfo,
+                        .effects = LbEffectInfo,
+                        .items = LbItemsInfo,
+                        .grid = StringGrid,
+                        .help = LbHelp,
+                        .choosers = choosers});
+    m_floatingPicture =
+        new FloatingPicture(*this, *PanelItemDisplay, *Image, m_state->PictureWindowOpen,
+                            // The picture shown is the grid's current ingredient.
+                            {.caption = [this] { return m_state->Data.ItemNames.value(m_displayItem); },
+                             .setItemDisplayColor = [this] { m_view->SetItemDisplayColor(); }});
     // Each tool window's lists join the drags, the keys, the wheel and the
     // hints when the window is first made.
     joinToolWindowLists(*m_toolWindows, {*m_drag, *m_keys, *m_wheel, *m_cellHints}, this);
@@ -131,7 +134,13 @@ TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
 }
 
 WindowContext TFormMain::context() {
-    return {*this, *this, *m_state, m_dialogs, m_colors, m_pictures, [this](const char *name) { return command(name); }};
+    return {*this,
+            *this,
+            *m_state,
+            m_dialogs,
+            m_colors,
+            m_pictures,
+            [this](const char *name) { return command(name); }};
 }
 
 QColor TFormMain::gridColor2() const {
@@ -246,7 +255,7 @@ void TFormMain::connectControls() {
 
     connect(LBPotion, &PotionListView::selectedRowChanged, this, [this] { On_Click(LBPotion); });
     LBPotion->setEmptyHint(
-        [this] { return EmptyRecipeListHint(m_state->Data, m_state->LastSearchType, m_state->Conditions); });
+        [this] { return emptyRecipeListHint(m_state->Data, m_state->LastSearchType, m_state->Conditions); });
     m_favorites->connectSignals([this] { On_Click(LBFavorites); });
     m_recipes->connectSignals();
     m_layout->trackUserSizes();
@@ -257,9 +266,9 @@ void TFormMain::connectControls() {
     m_view->connectLocalMenu();
 
     for (QObject *watched : std::initializer_list<QObject *>{
-             PanelLbPotionsMain, PanelInfoMain, PageControl, PanelItemDisplay, PanelEffInfo, PanelCapLBPotions,
-             PanelCapGrid, PanelCount, Image, LBPotion, LBPotion->viewport(), StringGrid, StringGrid->viewport(),
-             LbItemsInfo, LbEffectInfo})
+             PanelLbPotionsMain, PanelInfoMain, PageControl, PanelItemDisplay, PanelEffInfo,
+             PanelCapLBPotions, PanelCapGrid, PanelCount, Image, LBPotion, LBPotion->viewport(), StringGrid,
+             StringGrid->viewport(), LbItemsInfo, LbEffectInfo})
         watched->installEventFilter(this);
 }
 

@@ -5,10 +5,10 @@
 
 #include "common_ui/view_colors.h"
 #include "main_window/program_state.h"
+#include "main_window/stored_geometry.h"
 #include "main_window/ui/dialog_provider.h"
 #include "main_window/ui/form_controls.h"
 #include "main_window/ui/menu_command.h"
-#include "main_window/stored_geometry.h"
 #include "main_window/ui/platform_adapter.h"
 #include "main_window/ui/window_context.h"
 #include "recipe_list/potion_list_ops.h"
@@ -170,7 +170,7 @@ class TFormMain : public QMainWindow, private FormControls {
     QString m_startupError;
     bool m_destroyed = false;
     bool m_inResize = false;
-    int m_displayItem = 0;       // ingredient shown in the picture panel
+    int m_displayItem = 0; // ingredient shown in the picture panel
 
   public:
     // Every menu item by its name; nullptr for a name no row has.

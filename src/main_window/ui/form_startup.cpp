@@ -9,8 +9,8 @@
 #include "main_window/settings_file.h"
 #include "main_window/settings_location.h"
 #include "main_window/ui/floating_picture.h"
-#include "main_window/ui/reference_table_panel.h"
 #include "main_window/ui/help_panel.h"
+#include "main_window/ui/reference_table_panel.h"
 #include "main_window/ui/region_layout.h"
 #include "main_window/ui/search_inputs.h"
 #include "main_window/ui/settings_binding.h"
@@ -84,7 +84,7 @@ void TFormMain::FormCreate() {
     setWindowTitle(kAppCaption);
     QCoreApplication::setApplicationName(kAppCaption);
     // After the application name, which names the configuration folder.
-    st.SettingsDir = SettingsFolder(st.DataDir);
+    st.SettingsDir = settingsFolder(st.DataDir);
 
     m_pictureLibrary.load(st.DataDir);
 
@@ -106,7 +106,7 @@ void TFormMain::FormCreate() {
     }
 
     const QString settingsPath =
-        SettingsFileToRead(st.SettingsDir, st.DataDir, QString::fromLatin1(kSettingsFileName));
+        settingsFileToRead(st.SettingsDir, st.DataDir, QString::fromLatin1(kSettingsFileName));
     const SettingsResult read = ReadSettings(settingsPath, st.Data.itemRecordCount(), st.Settings);
     if (read.status == SettingsResult::Status::Error) {
         showStartupFailure(

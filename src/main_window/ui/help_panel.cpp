@@ -77,7 +77,7 @@ void HelpPanel::enter(const QString &dataDir) {
     if (m_loaded)
         return;
     HelpPage page;
-    if (const auto error = LoadHelpFile(dataDir, page)) {
+    if (const auto error = loadHelpFile(dataDir, page)) {
         m_dialogs.message(m_list->window(), error->toText(), MessageIcon::Warning);
         return;
     }
@@ -98,7 +98,7 @@ void HelpPanel::enter(const QString &dataDir) {
     }
     m_memo->setFont(m_list->font());
     setItemHeight(b.clampedValue(SettingsLine::HelpItemHeight));
-    const int width = StoredPixelSize(b.helpListWidth(), 1);
+    const int width = storedPixelSize(b.helpListWidth(), 1);
     const int total = m_splitter->width();
     m_splitter->setSizes({width, std::max(1, total - width - m_splitter->handleWidth())});
     {

@@ -9,7 +9,7 @@
 
 namespace qor {
 
-std::unique_ptr<QInputDialog> MakeInputBox(QWidget *parent, const QString &caption, const QString &prompt,
+std::unique_ptr<QInputDialog> makeInputBox(QWidget *parent, const QString &caption, const QString &prompt,
                                            const QString &text) {
     auto box = std::make_unique<QInputDialog>(parent);
     box->setWindowTitle(caption);

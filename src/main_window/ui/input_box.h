@@ -12,7 +12,7 @@ class QWidget;
 
 namespace qor {
 
-std::unique_ptr<QInputDialog> MakeInputBox(QWidget *parent, const QString &caption, const QString &prompt,
+std::unique_ptr<QInputDialog> makeInputBox(QWidget *parent, const QString &caption, const QString &prompt,
                                            const QString &text);
 
 } // namespace qor

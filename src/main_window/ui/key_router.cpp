@@ -207,7 +207,7 @@ bool KeyRouter::quickFind(QObject *sender, int key, KeyModifiers modifiers) {
     if (sender == m_availableList)
         current = t.current + 1;
     const int found =
-        QuickFind(m_buffer, key, modifiers, m_clock.ticks(), options, texts, t.firstIndex, current);
+        qor::quickFind(m_buffer, key, modifiers, m_clock.ticks(), options, texts, t.firstIndex, current);
     if (found < 0)
         return false;
     selectEntry(sender, found, true);

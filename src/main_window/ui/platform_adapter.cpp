@@ -25,9 +25,9 @@ bool isDropDownOpen(const QWidget *root) {
 
 void installFontSubstitutes() {
     // Metric look-alikes first; QFont falls through the list to what exists.
-    QFont::insertSubstitutions(QStringLiteral("Tahoma"), {QStringLiteral("DejaVu Sans Condensed"),
-                                                          QStringLiteral("DejaVu Sans"),
-                                                          QStringLiteral("Liberation Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Tahoma"),
+                               {QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans"),
+                                QStringLiteral("Liberation Sans")});
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     QFont::insertSubstitutions(QStringLiteral("Monotype Corsiva"),

@@ -6,7 +6,7 @@
 
 namespace qor {
 
-QTranslator *InstallQtRussianTranslation(QCoreApplication &app) {
+QTranslator *installQtRussianTranslation(QCoreApplication &app) {
     auto *translator = new QTranslator(&app);
     if (!translator->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
         !QCoreApplication::installTranslator(translator)) {

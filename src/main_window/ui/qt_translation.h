@@ -10,6 +10,6 @@ namespace qor {
 // returns it (owned by app). Returns nullptr and changes nothing when the
 // file is missing or unreadable: the program then runs with Qt's English
 // texts.
-QTranslator *InstallQtRussianTranslation(QCoreApplication &app);
+QTranslator *installQtRussianTranslation(QCoreApplication &app);
 
 } // namespace qor

@@ -67,7 +67,6 @@ void RecipeListRegion::showNewList(int row) {
     RefreshPanelCount();
 }
 
-
 namespace {
 
 ColorCode colorCode(const QColor &c) {
@@ -80,7 +79,6 @@ ListElement RecipeListRegion::currentCellElement() const {
     const int column = m_ui.LBPotion->columnAt(m_pressPoint.x());
     return listElementAt(m_ctx.state.Potions, column, selectedRow());
 }
-
 
 // Moves the selection after a change of the list and runs the selection
 // handling; the top row stays where it was.
@@ -101,7 +99,7 @@ void RecipeListRegion::cmdRecipeDetails(QAction *, int) {
     const int row = selectedRow();
     if (st.Potions.PotionCount() > 0 && row >= 0)
         m_ctx.dialogs.message(&m_ctx.window, potionDetailsText(st.Data, st.Potions[row]), MessageIcon::None,
-                          detailsMessageCaption());
+                              detailsMessageCaption());
 }
 
 void RecipeListRegion::cmdGoToNumber(QAction *item, int) {
@@ -123,8 +121,8 @@ void RecipeListRegion::cmdAddToFavorites(QAction *, int) {
     if (st.Potions.PotionCount() <= 0 || row < 0)
         return;
     const TPotionRec rec = st.Potions[row];
-    const auto text =
-        m_ctx.dialogs.inputText(&m_ctx.window, QStringLiteral("Название текущего зелья"), defaultPotionName(rec, st.Data));
+    const auto text = m_ctx.dialogs.inputText(&m_ctx.window, QStringLiteral("Название текущего зелья"),
+                                              defaultPotionName(rec, st.Data));
     if (text) {
         st.Settings.favorites.addPotion(rec, *text);
         m_ui.LBFavorites->refresh();
@@ -145,7 +143,7 @@ void RecipeListRegion::cmdCountElement(QAction *, int) {
         const QString elementName = element.isItem() ? st.Data.ItemNames.value(element.item)
                                                      : st.Data.EffectNames.value(element.effect);
         m_ctx.dialogs.message(&m_ctx.window,
-                          elementCountMessage(elementName, countPotionsWithElement(st.Potions, element)));
+                              elementCountMessage(elementName, countPotionsWithElement(st.Potions, element)));
     }
 }
 
@@ -183,7 +181,8 @@ void RecipeListRegion::cmdMarkElement(QAction *, int isItem) {
                               : st.Data.EffectTable[static_cast<std::size_t>(index)].MarkerColor;
     if (marked) {
         marked = false;
-    } else if (const auto chosen = m_ctx.dialogs.chooseColor(&m_ctx.window, colorFromCode(color, m_ctx.colors))) {
+    } else if (const auto chosen =
+                   m_ctx.dialogs.chooseColor(&m_ctx.window, colorFromCode(color, m_ctx.colors))) {
         color = colorCode(*chosen);
         marked = true;
     }
@@ -209,7 +208,6 @@ void RecipeListRegion::cmdMarkersOff(QAction *, int) {
         effect.Marked = false;
     m_ui.LBPotion->viewport()->update();
 }
-
 
 void RecipeListRegion::prepareMenu() {
     const ProgramState &st = m_ctx.state;
@@ -364,11 +362,11 @@ void RecipeListRegion::layoutPanelLBox() {
     const int inset = m_ui.PanelLBox->frameWidth() + 1;
     const int listTop = top + inset + m_ui.Header->height();
     m_ui.ScrollBarLBVert->setGeometry(parent->width() - barWidth, listTop, barWidth,
-                                 std::max(0, top + m_ui.PanelLBox->height() - inset - listTop));
+                                      std::max(0, top + m_ui.PanelLBox->height() - inset - listTop));
     m_ui.ScrollBarLBVert->raise();
     m_ui.PanelCapLBPotions->setGeometry(0, 0, parent->width(), m_ui.PanelCapLBPotions->height());
     m_ui.ScrollBarLB->setGeometry(0, parent->height() - m_ui.ScrollBarLB->height(), parent->width(),
-                             m_ui.ScrollBarLB->height());
+                                  m_ui.ScrollBarLB->height());
 }
 
 void RecipeListRegion::On_Scroll(int position) {

@@ -113,7 +113,7 @@ void ReferenceTablePanel::fill(std::span<const int> widths) {
     }
     for (int c = 0; c < m_model->columnCount() && c < static_cast<int>(widths.size()); ++c) {
         if (widths[static_cast<std::size_t>(c)] > 0)
-            m_view->setColumnWidth(c, StoredPixelSize(widths[static_cast<std::size_t>(c)]));
+            m_view->setColumnWidth(c, storedPixelSize(widths[static_cast<std::size_t>(c)]));
     }
     // The picture column is square.
     const int side = m_view->verticalHeader()->defaultSectionSize();

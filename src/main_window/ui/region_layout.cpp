@@ -6,12 +6,12 @@
 #include "main_window/ui/region_layout.h"
 
 #include "main_window/program_state.h"
-#include "recipe_list/search_slots.h"
 #include "main_window/stored_geometry.h"
 #include "main_window/ui/form_controls.h"
 #include "main_window/ui/full_screen_window.h"
 #include "main_window/ui/recipe_list_region.h"
 #include "main_window/ui/reference_table_panel.h"
+#include "recipe_list/search_slots.h"
 #include "recipe_list/ui/potion_list_view.h"
 
 #include <QAction>
@@ -92,8 +92,10 @@ void RegionLayout::shrinkRecipeStripWidth() {
 void RegionLayout::ToggleFullScreen(bool recipeList) {
     if (!m_ui.FullScreen) {
         m_ui.FullScreen = new FullScreenWindow(m_ctx.window.font());
-        QObject::connect(m_ui.FullScreen, &FullScreenWindow::closing, &m_ctx.window, [this] { CloseFullScreen(); });
-        QObject::connect(m_ui.FullScreen, &FullScreenWindow::resized, &m_ctx.window, [this] { m_recipes.layoutPanelLBox(); });
+        QObject::connect(m_ui.FullScreen, &FullScreenWindow::closing, &m_ctx.window,
+                         [this] { CloseFullScreen(); });
+        QObject::connect(m_ui.FullScreen, &FullScreenWindow::resized, &m_ctx.window,
+                         [this] { m_recipes.layoutPanelLBox(); });
         m_ui.FullScreen->addActions(
             {m_ctx.command("MenuLbPotionDirectFloatingMode"), m_ctx.command("MenuGridDirectFloatingMode")});
     }
@@ -128,7 +130,7 @@ void RegionLayout::ToggleFullScreen(bool recipeList) {
         m_ctx.command("MenuLbPotionDirectFloatingMode")->setChecked(false);
     }
     m_ui.FullScreen->setGeometry(screen.left(), std::max(screen.top(), top), screen.width(),
-                            screen.bottom() - std::max(screen.top(), top));
+                                 screen.bottom() - std::max(screen.top(), top));
     m_ui.FullScreen->showMaximized();
     m_recipes.layoutPanelLBox();
 }
@@ -168,7 +170,7 @@ void RegionLayout::applyRegionSizes() {
     const SettingsBlock &b = m_ctx.state.Settings.block;
     auto fill = [](QSplitter *splitter, std::initializer_list<std::int32_t> fixed) {
         const int total = splitter->orientation() == Qt::Vertical ? splitter->height() : splitter->width();
-        splitter->setSizes(SplitterSizesFromStored(fixed, total, splitter->handleWidth()));
+        splitter->setSizes(splitterSizesFromStored(fixed, total, splitter->handleWidth()));
     };
     fill(m_ui.MainSplitter, {b.pageControlHeight(), b.panelLbPotionsMainHeight(), b.panelPotionInfoHeight()});
     fill(m_ui.PanelPotionInfo, {b.panelItemDisplayWidth(), b.panelInfoMainWidth(), b.panelEffInfoWidth()});

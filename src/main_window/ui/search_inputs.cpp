@@ -18,16 +18,16 @@
 #include "recipe_list/ui/chooser_combo.h"
 
 #include <QAbstractButton>
-#include <QComboBox>
-#include <QListView>
-#include <QToolButton>
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QListView>
 #include <QMainWindow>
 #include <QTableView>
+#include <QToolButton>
 
 #include <algorithm>
 
@@ -40,10 +40,12 @@ void SearchInputs::connectSignals(Dispatch dispatch) {
     m_dispatch = std::move(dispatch);
     QObject *const context = &m_ctx.window;
     auto clickOnIndex = [this, context](QComboBox *combo) {
-        QObject::connect(combo, &QComboBox::currentIndexChanged, context, [this, combo] { m_dispatch.click(combo); });
+        QObject::connect(combo, &QComboBox::currentIndexChanged, context,
+                         [this, combo] { m_dispatch.click(combo); });
     };
     auto clickOnToggle = [this, context](QAbstractButton *button) {
-        QObject::connect(button, &QAbstractButton::clicked, context, [this, button] { m_dispatch.click(button); });
+        QObject::connect(button, &QAbstractButton::clicked, context,
+                         [this, button] { m_dispatch.click(button); });
     };
     for (int k = 0; k < 5; ++k) {
         clickOnIndex(m_ui.CbEffect[k]);
@@ -53,7 +55,8 @@ void SearchInputs::connectSignals(Dispatch dispatch) {
         m_ui.CbEffect[k]->setGrayPredicate([this, line] {
             return !m_ctx.state.Conditions.EffectEnabled[line] || m_ctx.state.Conditions.FilterCode[line] > 0;
         });
-        m_ui.CbFilter[k]->setGrayPredicate([this, line] { return !m_ctx.state.Conditions.EffectEnabled[line]; });
+        m_ui.CbFilter[k]->setGrayPredicate(
+            [this, line] { return !m_ctx.state.Conditions.EffectEnabled[line]; });
     }
     m_ui.ComboBoxCost_Min->setGrayPredicate([this] { return !m_ctx.state.Conditions.CheckCost; });
     m_ui.ComboBoxCost_Max->setGrayPredicate([this] { return !m_ctx.state.Conditions.CheckCost; });
@@ -68,32 +71,36 @@ void SearchInputs::connectSignals(Dispatch dispatch) {
     clickOnIndex(m_ui.ComboBoxCost_Min);
     clickOnIndex(m_ui.ComboBoxCost_Max);
     clickOnToggle(m_ui.CBoxNeedCheckCost);
-    QObject::connect(m_ui.RadioGroupButtons, &QButtonGroup::idClicked, context, [this] { m_dispatch.click(m_ui.RadioGroupItemsCount); });
+    QObject::connect(m_ui.RadioGroupButtons, &QButtonGroup::idClicked, context,
+                     [this] { m_dispatch.click(m_ui.RadioGroupItemsCount); });
     clickOnToggle(m_ui.ButtFormFavorites);
     clickOnToggle(m_ui.ButtFormUsedItems);
 
     clickOnIndex(m_ui.ComboBoxMainAlchPercCount);
-    for (QCheckBox *perk :
-         {m_ui.CheckBoxPerkPhysician, m_ui.CheckBoxPerkBenefactor, m_ui.CheckBoxPerkPoisoner, m_ui.CheckBoxPerkPurity})
+    for (QCheckBox *perk : {m_ui.CheckBoxPerkPhysician, m_ui.CheckBoxPerkBenefactor,
+                            m_ui.CheckBoxPerkPoisoner, m_ui.CheckBoxPerkPurity})
         clickOnToggle(perk);
-    QObject::connect(m_ui.EditAlchemyValue, &QLineEdit::textChanged, context, [this] { m_dispatch.change(m_ui.EditAlchemyValue); });
-    QObject::connect(m_ui.EditAlchemyModify, &QLineEdit::textChanged, context, [this] { m_dispatch.change(m_ui.EditAlchemyModify); });
-
+    QObject::connect(m_ui.EditAlchemyValue, &QLineEdit::textChanged, context,
+                     [this] { m_dispatch.change(m_ui.EditAlchemyValue); });
+    QObject::connect(m_ui.EditAlchemyModify, &QLineEdit::textChanged, context,
+                     [this] { m_dispatch.change(m_ui.EditAlchemyModify); });
 
     // Double and right clicks of the alternative-making lists.
     for (QListView *list :
          {static_cast<QListView *>(m_ui.LbAltEffectsList), static_cast<QListView *>(m_ui.LbAltItemsList),
-          static_cast<QListView *>(m_ui.LbAltAmountEffects), static_cast<QListView *>(m_ui.LbAltAmountItems)}) {
-        QObject::connect(list, &QListView::doubleClicked, context, [this, list] { m_dispatch.doubleClick(list); });
-        QObject::connect(list, &QListView::customContextMenuRequested, context, [this, list](const QPoint &pos) {
-            const QModelIndex index = list->indexAt(pos);
-            if (!index.isValid())
-                return;
-            list->setCurrentIndex(index);
-            m_dispatch.doubleClick(list);
-        });
+          static_cast<QListView *>(m_ui.LbAltAmountEffects),
+          static_cast<QListView *>(m_ui.LbAltAmountItems)}) {
+        QObject::connect(list, &QListView::doubleClicked, context,
+                         [this, list] { m_dispatch.doubleClick(list); });
+        QObject::connect(list, &QListView::customContextMenuRequested, context,
+                         [this, list](const QPoint &pos) {
+                             const QModelIndex index = list->indexAt(pos);
+                             if (!index.isValid())
+                                 return;
+                             list->setCurrentIndex(index);
+                             m_dispatch.doubleClick(list);
+                         });
     }
-
 }
 
 void SearchInputs::fillChoosers() {
@@ -154,7 +161,8 @@ void SearchInputs::onConditionChanged(QObject *sender) {
             m_hooks.searchFromEffects(false);
     } else if (sender == m_ui.CheckBoxCanPrimaryItem[0] || sender == m_ui.CheckBoxCanPrimaryItem[1]) {
         const int k = sender == m_ui.CheckBoxCanPrimaryItem[0] ? 0 : 1;
-        (k == 0 ? c.RequiredItem1Enabled : c.RequiredItem2Enabled) = m_ui.CheckBoxCanPrimaryItem[k]->isChecked();
+        (k == 0 ? c.RequiredItem1Enabled : c.RequiredItem2Enabled) =
+            m_ui.CheckBoxCanPrimaryItem[k]->isChecked();
         if (m_ui.CbPrioriryIngredient[k]->currentIndex() > 0)
             m_hooks.searchFromEffects(false);
     } else if (sender == m_ui.RadioGroupItemsCount) {
@@ -344,8 +352,8 @@ void SearchInputs::altListDoubleClick(QObject *sender) {
             m_hooks.altMakePotion();
     } else if (sender == m_ui.LbAltAmountEffects) {
         st.AltSel.amountEffects = m_ui.LbAltAmountEffects->currentRow();
-        if (st.Alt.AltDelEffect(st.Data, st.Skills.PerkPurity, st.Potions, m_ui.LbAltAmountEffects->currentRow(),
-                                st.AltSel))
+        if (st.Alt.AltDelEffect(st.Data, st.Skills.PerkPurity, st.Potions,
+                                m_ui.LbAltAmountEffects->currentRow(), st.AltSel))
             m_hooks.altMakePotion();
     } else if (sender == m_ui.LbAltAmountItems) {
         st.AltSel.amountItems = m_ui.LbAltAmountItems->currentRow();

@@ -57,7 +57,7 @@ void SearchTabFitter::fitEffectPanel() {
     // The filters' caption stands over the enable boxes and the filters.
     const int captionNeeds =
         m_c.filterCaption->sizeHint().width() - m_c.enableBox->sizeHint().width() - gridSpacing;
-    const SearchTabWidths w = FitSearchTab(available, optionsLeast(), chrome, captionNeeds);
+    const SearchTabWidths w = fitSearchTab(available, optionsLeast(), chrome, captionNeeds);
     for (QWidget *combo : m_c.effect)
         combo->setFixedWidth(w.effectChooser);
     for (QWidget *combo : m_c.filter)

@@ -1,6 +1,6 @@
 #pragma once
 // Keeps the controls of the search-from-effects tab from overlapping on
-// narrow windows: on every resize of the tab it applies FitSearchTab to the
+// narrow windows: on every resize of the tab it applies fitSearchTab to the
 // effect panel and its choosers, and fills the options panel with the
 // required-ingredient choosers.
 

@@ -10,13 +10,13 @@
 #include "main_window/ui/search_inputs.h"
 
 #include "main_window/stored_geometry.h"
-#include "main_window/ui/stored_font.h"
 #include "main_window/ui/reference_table_panel.h"
 #include "main_window/ui/region_layout.h"
+#include "main_window/ui/stored_font.h"
 #include "main_window/ui/view_commands.h"
 
-#include "recipe_list/ui/chooser_combo.h"
 #include "favorites/ui/favorites_list.h"
+#include "recipe_list/ui/chooser_combo.h"
 #include "recipe_list/ui/potion_header.h"
 #include "recipe_list/ui/potion_list_view.h"
 #include "recipe_list/ui/recipe_info_lists.h"
@@ -76,14 +76,16 @@ void SettingsBinding::apply() {
     const SettingsBlock &b = s.block;
 
     for (int k = 0; k < m_ui.Header->count() && k < static_cast<int>(s.headerWidths.size()); ++k)
-        m_ui.Header->resizeSection(k, StoredPixelSize(s.headerWidths[static_cast<std::size_t>(k)]));
-    for (int k = 0; k < m_ui.HeaderEffInfo->count() && k < static_cast<int>(s.headerEffInfoWidths.size()); ++k)
-        m_ui.HeaderEffInfo->resizeSection(k, StoredPixelSize(s.headerEffInfoWidths[static_cast<std::size_t>(k)]));
+        m_ui.Header->resizeSection(k, storedPixelSize(s.headerWidths[static_cast<std::size_t>(k)]));
+    for (int k = 0; k < m_ui.HeaderEffInfo->count() && k < static_cast<int>(s.headerEffInfoWidths.size());
+         ++k)
+        m_ui.HeaderEffInfo->resizeSection(
+            k, storedPixelSize(s.headerEffInfoWidths[static_cast<std::size_t>(k)]));
 
     // Every check item kept in Main.ini.
     m_parts.applyChecks(b);
     m_parts.view.SetGridRowHeight(b.clampedValue(SettingsLine::GridRowHeight),
-                     b.clampedValue(SettingsLine::GridHeaderRowHeight));
+                                  b.clampedValue(SettingsLine::GridHeaderRowHeight));
     // The sort itself runs once the row map is set up (start-up sequence).
     st.Grid.GridSortCode = b.clampedValue(SettingsLine::GridSortCode);
     st.Grid.GridFindCol = normalizeGridFindCol(b.gridFindCol());
@@ -131,7 +133,8 @@ void SettingsBinding::collect() {
 
     for (int k = 0; k < m_ui.Header->count() && k < static_cast<int>(s.headerWidths.size()); ++k)
         s.headerWidths[static_cast<std::size_t>(k)] = m_ui.Header->sectionSize(k);
-    for (int k = 0; k < m_ui.HeaderEffInfo->count() && k < static_cast<int>(s.headerEffInfoWidths.size()); ++k)
+    for (int k = 0; k < m_ui.HeaderEffInfo->count() && k < static_cast<int>(s.headerEffInfoWidths.size());
+         ++k)
         s.headerEffInfoWidths[static_cast<std::size_t>(k)] = m_ui.HeaderEffInfo->sectionSize(k);
     m_ui.PanelGrid->collectColumnWidths(s.gridColumnWidths);
 

@@ -21,8 +21,8 @@ namespace qor {
 void joinToolWindowLists(ToolWindows &windows, const ToolListRouters &routers, QObject *context) {
     QObject::connect(&windows, &ToolWindows::favoritesCreated, context, [routers](TFormFavorites *window) {
         for (FavoriteIndexList *list : {window->ListBoxFavoriteItems, window->ListBoxFavoriteEffects}) {
-            const DragControl role =
-                list == window->ListBoxFavoriteItems ? DragControl::FavoriteItems : DragControl::FavoriteEffects;
+            const DragControl role = list == window->ListBoxFavoriteItems ? DragControl::FavoriteItems
+                                                                          : DragControl::FavoriteEffects;
             routers.drag.addToolList(
                 list, role, [list](int row) { return list->elementAt(row); },
                 [list](int row) { list->setCurrentIndex(list->model()->index(row, 0)); });

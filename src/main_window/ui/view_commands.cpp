@@ -7,33 +7,33 @@
 #include "main_window/ui/view_commands.h"
 
 #include "common_ui/view_colors.h"
+#include "favorites/ui/favorites_list.h"
 #include "main_window/program_state.h"
 #include "main_window/ui/dialog_provider.h"
 #include "main_window/ui/form_controls.h"
 #include "main_window/ui/form_main.h"
 #include "main_window/ui/prompts.h"
+#include "main_window/ui/reference_table_panel.h"
 #include "main_window/ui/settings_binding.h"
 #include "main_window/ui/stored_font.h"
-#include "main_window/ui/reference_table_panel.h"
 #include "recipe_list/ui/alt_lists.h"
 #include "recipe_list/ui/chooser_combo.h"
-#include "favorites/ui/favorites_list.h"
 #include "recipe_list/ui/potion_header.h"
 #include "recipe_list/ui/potion_list_view.h"
 #include "recipe_list/ui/recipe_info_lists.h"
 #include "visuals/ui/item_pictures.h"
 
 #include <QAction>
-#include <cmath>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QMenu>
 #include <QMainWindow>
+#include <QMenu>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QTableView>
+#include <cmath>
 
 namespace qor {
 
@@ -48,10 +48,9 @@ QColor MakeColor2(const QColor &base, int percent) {
 ViewCommands::ViewCommands(const WindowContext &ctx, Hooks hooks)
     : m_ctx(ctx), m_ui(ctx.ui), m_hooks(std::move(hooks)) {}
 
-
 void ViewCommands::rebuildRowPictures() {
-    m_ctx.pictures.MakePictures(1, m_ui.LBPotion->itemHeight(), m_ctx.colors.Window.rgb(), m_ctx.colors.PotionColor2.rgb(),
-                            m_ctx.colors.Highlight.rgb());
+    m_ctx.pictures.MakePictures(1, m_ui.LBPotion->itemHeight(), m_ctx.colors.Window.rgb(),
+                                m_ctx.colors.PotionColor2.rgb(), m_ctx.colors.Highlight.rgb());
 }
 
 void ViewCommands::AltLBoxsSetView() {
@@ -75,8 +74,6 @@ ColorCode codeOfColor(const QColor &c) {
 }
 
 } // namespace
-
-
 
 void ViewCommands::cmdFont(QAction *, int target) {
     MainSettings &s = m_ctx.state.Settings;
@@ -163,7 +160,8 @@ void ViewCommands::cmdColor(QAction *, int line) {
         QColor marker = colorFromCode(b.defMarkerColor(), m_ctx.colors);
         // The markers take the new colour at the next start.
         if (choose(marker))
-            m_ctx.dialogs.message(&m_ctx.window, QStringLiteral("Изменения вступят после перезапуска программы    "));
+            m_ctx.dialogs.message(&m_ctx.window,
+                                  QStringLiteral("Изменения вступят после перезапуска программы    "));
         break;
     }
     case SettingsLine::PicBgColor: {
@@ -267,7 +265,8 @@ void ViewCommands::cmdEffectHeaderHeight(QAction *item, int line) {
 void ViewCommands::cmdGridHeaderHeight(QAction *item, int line) {
     SettingsBlock &b = m_ctx.state.Settings.block;
     int value = 0;
-    if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, m_ui.StringGrid->horizontalHeader()->height(), value)) {
+    if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, m_ui.StringGrid->horizontalHeader()->height(),
+                      value)) {
         b.setGridHeaderRowHeight(value);
         SetGridRowHeight(b.gridRowHeight(), value);
     }
@@ -313,16 +312,17 @@ void ViewCommands::cmdDropDownCount(QAction *item, int line) {
 }
 
 void ViewCommands::cmdEffectSymbol(QAction *item, int) {
-    const auto text = m_ctx.dialogs.inputText(&m_ctx.window, item->text(), QString(m_ctx.colors.EffColorChar));
+    const auto text =
+        m_ctx.dialogs.inputText(&m_ctx.window, item->text(), QString(m_ctx.colors.EffColorChar));
     if (!text || text->isEmpty())
         return;
     // Main.ini keeps the symbol as one byte of the Cyrillic code page.
     if (!effColorCharCode(text->at(0))) {
         m_ctx.dialogs.message(&m_ctx.window,
-                          QStringLiteral("Символ \"%1\" нельзя сохранить в файле настроек. "
-                                         "Выберите символ из кириллической кодовой страницы.")
-                              .arg(text->left(text->at(0).isHighSurrogate() ? 2 : 1)),
-                          MessageIcon::Warning);
+                              QStringLiteral("Символ \"%1\" нельзя сохранить в файле настроек. "
+                                             "Выберите символ из кириллической кодовой страницы.")
+                                  .arg(text->left(text->at(0).isHighSurrogate() ? 2 : 1)),
+                              MessageIcon::Warning);
         return;
     }
     m_ctx.colors.EffColorChar = text->at(0);
@@ -337,7 +337,6 @@ void ViewCommands::cmdFastFindTime(QAction *item, int line) {
         b.setFastFindTimeout(value);
 }
 
-
 void ViewCommands::cmdDragSetting(QAction *item, int line) {
     SettingsBlock &b = m_ctx.state.Settings.block;
     int value = 0;
@@ -346,12 +345,13 @@ void ViewCommands::cmdDragSetting(QAction *item, int line) {
 }
 
 void ViewCommands::connectLocalMenu() {
-    for (QWidget *control : std::initializer_list<QWidget *>{m_ui.PanelCount, m_ui.HeaderEffInfo, m_ui.LabelAddInfo,
-                                                             m_ui.LbItemsInfo}) {
-        QObject::connect(control, &QWidget::customContextMenuRequested, &m_ctx.window, [this, control](const QPoint &pos) {
-            m_localMenuTarget = control;
-            m_ui.PopupMenuLocal->popup(control->mapToGlobal(pos));
-        });
+    for (QWidget *control : std::initializer_list<QWidget *>{m_ui.PanelCount, m_ui.HeaderEffInfo,
+                                                             m_ui.LabelAddInfo, m_ui.LbItemsInfo}) {
+        QObject::connect(control, &QWidget::customContextMenuRequested, &m_ctx.window,
+                         [this, control](const QPoint &pos) {
+                             m_localMenuTarget = control;
+                             m_ui.PopupMenuLocal->popup(control->mapToGlobal(pos));
+                         });
     }
 }
 
@@ -377,7 +377,8 @@ void ViewCommands::SetItemDisplayColor() {
 }
 
 void ViewCommands::SetSplittersHeight() {
-    for (QSplitter *splitter : {m_ui.MainSplitter, m_ui.PanelPotionInfo, m_ui.InfoMainSplitter, m_ui.HelpSplitter})
+    for (QSplitter *splitter :
+         {m_ui.MainSplitter, m_ui.PanelPotionInfo, m_ui.InfoMainSplitter, m_ui.HelpSplitter})
         splitter->setHandleWidth(m_splitterThickness);
     m_hooks.splittersChanged();
 }
@@ -401,6 +402,7 @@ void ViewCommands::SetGridRowHeight(int rowHeight, int headerHeight) {
 }
 
 void ViewCommands::cmdGridLines(QAction *, int) {
-    m_ui.PanelGrid->setLines(m_ctx.command("MenuGridLines_ver")->isChecked(), m_ctx.command("MenuGridLines_hor")->isChecked());
+    m_ui.PanelGrid->setLines(m_ctx.command("MenuGridLines_ver")->isChecked(),
+                             m_ctx.command("MenuGridLines_hor")->isChecked());
 }
 } // namespace qor

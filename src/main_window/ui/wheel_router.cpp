@@ -1,11 +1,11 @@
 #include "main_window/ui/wheel_router.h"
 
+#include "favorites/ui/favorites_list.h"
 #include "main_window/ui/form_controls.h"
 #include "recipe_list/ui/alt_lists.h"
 #include "recipe_list/ui/chooser_combo.h"
 #include "recipe_list/ui/potion_list_view.h"
 #include "recipe_list/ui/recipe_info_lists.h"
-#include "favorites/ui/favorites_list.h"
 
 #include "main_window/ui/key_router.h"
 #include "main_window/wheel_step.h"
@@ -14,9 +14,9 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QCursor>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QScrollBar>
-#include <QListWidget>
 #include <QTableView>
 #include <QWheelEvent>
 
@@ -55,7 +55,7 @@ bool WheelRouter::FormMouseWheel(QWidget *control, KeyModifiers modifiers, int d
     const auto it = m_entries.constFind(control);
     if (it == m_entries.constEnd() || !it->control)
         return false;
-    if (const int step = WheelStep(delta, modifiers); step != 0)
+    if (const int step = wheelStep(delta, modifiers); step != 0)
         moveBy(*it, step);
     return true;
 }
@@ -116,8 +116,8 @@ void WheelRouter::watchControls(const FormControls &ui) {
     for (ChooserComboBox *c : {ui.ComboBoxCost_Min, ui.ComboBoxCost_Max, ui.ComboBoxMainAlchPercCount})
         watch(c, T::Chooser);
     for (QAbstractItemView *list : std::initializer_list<QAbstractItemView *>{
-             ui.LbAltEffectsList, ui.LbAltAmountItems, ui.LbAltItemsList, ui.LbAltAmountEffects, ui.LBFavorites, ui.LbItemsInfo,
-             ui.LbEffectInfo, ui.LbHelp})
+             ui.LbAltEffectsList, ui.LbAltAmountItems, ui.LbAltItemsList, ui.LbAltAmountEffects,
+             ui.LBFavorites, ui.LbItemsInfo, ui.LbEffectInfo, ui.LbHelp})
         watch(list, T::List);
     watch(ui.LBPotion, T::RecipeList);
     watch(ui.StringGrid, T::Grid);

@@ -1,9 +1,9 @@
 #include "recipe_list/ui/alt_lists.h"
 
-#include "engine/alt_making.h"
-#include "game_data/game_data.h"
 #include "common_ui/picture_source.h"
 #include "common_ui/view_colors.h"
+#include "engine/alt_making.h"
+#include "game_data/game_data.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,14 +1,14 @@
 #include "recipe_list/ui/chooser_combo.h"
 
-#include "game_data/game_data.h"
-#include "recipe_list/ui/alt_lists.h"
 #include "common_ui/picture_source.h"
 #include "common_ui/view_colors.h"
+#include "game_data/game_data.h"
+#include "recipe_list/ui/alt_lists.h"
 
 #include <QAbstractItemDelegate>
+#include <QImage>
 #include <QKeyEvent>
 #include <QListView>
-#include <QImage>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyleOptionComboBox>

@@ -1,9 +1,9 @@
 #include "recipe_list/ui/potion_header.h"
 
-#include "recipe_list/potion_cells.h"
-#include "engine/potion_list.h"
 #include "common_ui/sort_mark.h"
 #include "common_ui/view_colors.h"
+#include "engine/potion_list.h"
+#include "recipe_list/potion_cells.h"
 
 #include <QAbstractTableModel>
 #include <QMouseEvent>

@@ -1,10 +1,10 @@
 #include "recipe_list/ui/potion_list_view.h"
 
-#include "engine/potion_list.h"
 #include "common_ui/count_list_model.h"
 #include "common_ui/picture_source.h"
-#include "recipe_list/ui/potion_header.h"
 #include "common_ui/view_colors.h"
+#include "engine/potion_list.h"
+#include "recipe_list/ui/potion_header.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>

@@ -1,11 +1,11 @@
 #include "recipe_list/ui/recipe_info_lists.h"
 
+#include "common_ui/picture_source.h"
+#include "common_ui/view_colors.h"
+#include "engine/potion_list.h"
 #include "game_data/game_data.h"
 #include "recipe_list/potion_cells.h"
-#include "engine/potion_list.h"
-#include "common_ui/picture_source.h"
 #include "recipe_list/ui/potion_header.h"
-#include "common_ui/view_colors.h"
 
 #include <QImage>
 #include <QPainter>

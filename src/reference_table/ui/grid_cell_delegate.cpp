@@ -14,7 +14,8 @@ GridCellDelegate::GridCellDelegate(const GridPictures *pictures, QObject *parent
 const QImage *GridCellDelegate::pictureFor(int item, int cellHeight) const {
     if (!m_pictures || item <= 0)
         return nullptr;
-    const QImage *picture = cellHeight > kSmallSide ? m_pictures->fullPicture(item) : m_pictures->smallPicture(item);
+    const QImage *picture =
+        cellHeight > kSmallSide ? m_pictures->fullPicture(item) : m_pictures->smallPicture(item);
     // A cell taller than the thumbnail still gets the thumbnail when the
     // full-size picture is missing, rather than nothing.
     if ((!picture || picture->isNull()) && cellHeight > kSmallSide)
@@ -82,8 +83,8 @@ void GridCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
         painter->setPen(foreground.isValid()
                             ? foreground.value<QColor>()
                             : opt.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
-        painter->drawText(QRect(origin, cell.bottomRight()), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                          text);
+        painter->drawText(QRect(origin, cell.bottomRight()),
+                          Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
         painter->restore();
         return;
     }

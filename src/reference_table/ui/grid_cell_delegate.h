@@ -33,7 +33,8 @@ class GridCellDelegate : public QStyledItemDelegate {
 
     GridCellDelegate(const GridPictures *pictures, QObject *parent = nullptr);
 
-    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override;
 
     // Background of the odd grid rows (model rows 0, 2, ...) when not
     // selected; invalid: the view's own background.
@@ -53,7 +54,8 @@ class GridCellDelegate : public QStyledItemDelegate {
     const QImage *pictureFor(int item, int cellHeight) const;
 
   private:
-    void drawLines(QPainter *painter, const QStyleOptionViewItem &option, bool vertical, bool horizontal) const;
+    void drawLines(QPainter *painter, const QStyleOptionViewItem &option, bool vertical,
+                   bool horizontal) const;
 
     const GridPictures *m_pictures;
     QColor m_color2;

@@ -1,7 +1,7 @@
 #include "reference_table/ui/grid_header_view.h"
 
-#include "reference_table/ui/grid_cell_delegate.h"
 #include "common_ui/sort_mark.h"
+#include "reference_table/ui/grid_cell_delegate.h"
 
 #include <QPainter>
 #include <QStyleOptionHeader>
@@ -11,8 +11,7 @@
 namespace qor {
 
 GridHeaderView::GridHeaderView(QWidget *parent)
-    : QHeaderView(Qt::Horizontal, parent), m_sortUp(makeSortMark(true)),
-      m_sortDown(makeSortMark(false)) {
+    : QHeaderView(Qt::Horizontal, parent), m_sortUp(makeSortMark(true)), m_sortDown(makeSortMark(false)) {
     setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setSectionsClickable(true);
 }
@@ -59,12 +58,14 @@ void GridHeaderView::paintSection(QPainter *painter, const QRect &rect, int logi
         painter->setClipRect(rect.adjusted(0, 0, -1, 0));
         if (logicalIndex != 0 && m_sortCode != 0 && std::abs(m_sortCode) == logicalIndex) {
             const QImage &mark = m_sortCode > 0 ? m_sortUp : m_sortDown;
-            painter->drawImage(QPoint(rect.left() + 2, rect.top() + rect.height() / 2 - mark.height() / 2), mark);
+            painter->drawImage(QPoint(rect.left() + 2, rect.top() + rect.height() / 2 - mark.height() / 2),
+                               mark);
             origin.rx() += mark.width() + 1;
         }
         painter->setPen(palette().color(QPalette::ButtonText));
-        painter->drawText(QRect(origin.x(), origin.y(), rect.right() - origin.x(), rect.bottom() - origin.y() + 1),
-                          Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, caption);
+        painter->drawText(
+            QRect(origin.x(), origin.y(), rect.right() - origin.x(), rect.bottom() - origin.y() + 1),
+            Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, caption);
     }
     painter->restore();
 }

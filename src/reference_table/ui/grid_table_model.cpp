@@ -5,8 +5,7 @@
 namespace qor {
 
 GridTableModel::GridTableModel(const GameData &data, const GridState &grid, QObject *parent)
-    : QAbstractTableModel(parent), m_data(data), m_grid(grid),
-      m_decimalPoint(QLocale().decimalPoint()) {}
+    : QAbstractTableModel(parent), m_data(data), m_grid(grid), m_decimalPoint(QLocale().decimalPoint()) {}
 
 int GridTableModel::rowCount(const QModelIndex &parent) const {
     if (parent.isValid())
@@ -58,9 +57,9 @@ QVariant GridTableModel::cellColor(int column, int gridRow, int role) const {
     }
     const int item = m_grid.itemAtRow(gridRow);
     if (item >= 1 && item < m_data.itemRecordCount()) {
-        const int effect =
-            m_data.ItemTable[static_cast<std::size_t>(item)].Eff[static_cast<std::size_t>(GridColumn::effectSlot(column) - 1)]
-                .Effect;
+        const int effect = m_data.ItemTable[static_cast<std::size_t>(item)]
+                               .Eff[static_cast<std::size_t>(GridColumn::effectSlot(column) - 1)]
+                               .Effect;
         if (effect >= 1 && effect < m_data.effectRecordCount()) {
             // The highlighting wins over the marker's black text.
             const bool harmful = m_data.EffectTable[static_cast<std::size_t>(effect)].Harmful == 1;

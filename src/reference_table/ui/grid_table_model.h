@@ -3,8 +3,8 @@
 // ingredient (ItemRole, drawn as its picture by GridCellDelegate), columns
 // 1..29 the texts of GetGridData, the captions are the header. An effect
 // cell under a marker has the marker's background and black text; the
-// highlighting of harmful or beneficial effects colours their names. Rows are the grid's data rows 1..H (grid row r is
-// model row r - 1). No strings are held.
+// highlighting of harmful or beneficial effects colours their names. Rows are the grid's data rows 1..H (grid
+// row r is model row r - 1). No strings are held.
 
 #include "reference_table/grid_model.h"
 
