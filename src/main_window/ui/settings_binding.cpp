@@ -4,6 +4,8 @@
 
 #include "main_window/ui/settings_binding.h"
 
+#include "main_window/effect_symbol.h"
+
 #include "common_ui/view_colors.h"
 #include "main_window/program_state.h"
 #include "main_window/ui/form_controls.h"
@@ -36,28 +38,6 @@
 #include <optional>
 
 namespace qor {
-
-namespace {
-
-QChar charFromCode(std::uint8_t code) {
-    QStringDecoder decode("windows-1251");
-    const char byte = static_cast<char>(code);
-    const QString text = decode(QByteArray(&byte, 1));
-    return text.isEmpty() ? QChar(0x2022) : text.at(0);
-}
-
-} // namespace
-
-std::optional<std::uint8_t> effColorCharCode(QChar symbol) {
-    if (symbol.isSurrogate())
-        return std::nullopt;
-    QStringEncoder encode("windows-1251");
-    const QByteArray bytes = encode(QString(symbol));
-    // The encoder writes "?" for a character the code page lacks.
-    if (encode.hasError() || bytes.size() != 1 || (bytes.at(0) == '?' && symbol != QLatin1Char('?')))
-        return std::nullopt;
-    return static_cast<std::uint8_t>(bytes.at(0));
-}
 
 namespace {
 
@@ -108,7 +88,7 @@ void SettingsBinding::apply() {
     m_ctx.colors.CellLightColor = colorFromCode(b.cellLightColor(), m_ctx.colors);
     m_ctx.colors.DrawVertLines = b.drawVertLines();
     m_ctx.colors.VertLineColor = colorFromCode(b.vertLineColor(), m_ctx.colors);
-    m_ctx.colors.EffColorChar = charFromCode(b.effColorChar());
+    m_ctx.colors.EffColorChar = effColorCharOf(b.effColorChar());
     m_ctx.colors.grayDisabledItems = b.menuCanGrayedDisabledItem();
 
     st.PictureWindowOpen = b.pictureWindowOpen();

@@ -4,11 +4,7 @@
 
 #include "main_window/ui/window_context.h"
 
-#include <QChar>
-
-#include <cstdint>
 #include <functional>
-#include <optional>
 
 namespace qor {
 
@@ -16,10 +12,6 @@ class RegionLayout;
 class SearchInputs;
 class SettingsBlock;
 class ViewCommands;
-
-// The one-byte Cyrillic code-page form of the effect-kind symbol as
-// Main.ini stores it; nullopt for a character the code page lacks.
-std::optional<std::uint8_t> effColorCharCode(QChar symbol);
 
 class SettingsBinding {
   public:

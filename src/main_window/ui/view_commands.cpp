@@ -8,13 +8,13 @@
 
 #include "common_ui/view_colors.h"
 #include "favorites/ui/favorites_list.h"
+#include "main_window/effect_symbol.h"
 #include "main_window/program_state.h"
 #include "main_window/ui/dialog_provider.h"
 #include "main_window/ui/form_controls.h"
-#include "main_window/ui/form_main.h"
+#include "main_window/ui/menu_command.h"
 #include "main_window/ui/prompts.h"
 #include "main_window/ui/reference_table_panel.h"
-#include "main_window/ui/settings_binding.h"
 #include "main_window/ui/stored_font.h"
 #include "recipe_list/ui/alt_lists.h"
 #include "recipe_list/ui/chooser_combo.h"
@@ -33,6 +33,7 @@
 #include <QScrollBar>
 #include <QSplitter>
 #include <QTableView>
+
 #include <cmath>
 
 namespace qor {
