@@ -4,7 +4,10 @@
 
 #include "gui_test_support.h"
 
+#include "favorites/ui/form_used_items.h"
+#include "favorites/ui/used_items_list.h"
 #include "main_window/ui/cell_hints.h"
+#include "main_window/ui/tool_windows.h"
 #include "recipe_list/potion_cells.h"
 #include "recipe_list/ui/chooser_combo.h"
 #include "recipe_list/ui/potion_header.h"
@@ -281,6 +284,30 @@ TEST_F(CellHintsTest, HintSwitchTurnsThemOffAndListsJoinThroughOneCall) {
     EXPECT_EQ(hints().HintControl(), &list);
     EXPECT_EQ(hints().hintWindow()->pos(), list.viewport()->mapToGlobal(row1.topLeft() - QPoint(1, 0)));
     EXPECT_EQ(hints().hintWindow()->height(), row1.height());
+}
+
+TEST_F(CellHintsTest, ToolWindowListsHintTheirCutNamesAfterThePicture) {
+    form->action(QStringLiteral("MenuShowUsedItemsList"))->trigger();
+    TFormUsedItems *window = FormMainTestAccess::toolWindows(*form).usedItems();
+    ASSERT_NE(window, nullptr);
+    UsedItemsList *list = window->CLbUsedItems;
+    const QString name = list->rowText(0);
+    const int indent = list->textIndent(0);
+    // Room for the picture and half the name: the name is cut.
+    window->resize(indent + width(list, name) / 2 + list->verticalScrollBar()->sizeHint().width() + 8,
+                   window->height());
+    QApplication::processEvents();
+    const QRect row0 = list->visualRect(list->model()->index(0, 0));
+    moveOver(list->viewport(), QPoint(indent + 4, row0.center().y()));
+    ASSERT_TRUE(shown());
+    EXPECT_EQ(hintText(), name);
+    EXPECT_EQ(hints().HintControl(), list);
+
+    // Wide enough for every name: no hint.
+    window->resize(indent + width(list, name) + 200, window->height());
+    QApplication::processEvents();
+    moveOver(list->viewport(), QPoint(indent + 4, row0.center().y() + list->itemHeight()));
+    EXPECT_FALSE(shown());
 }
 
 } // namespace

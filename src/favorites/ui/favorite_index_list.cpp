@@ -1,5 +1,7 @@
 #include "favorites/ui/favorite_index_list.h"
 
+#include "common_ui/picture_source.h"
+
 #include "common_ui/view_colors.h"
 #include "favorites/favorites_model.h"
 #include "favorites/ui/tool_window.h"
@@ -46,17 +48,25 @@ void FavoriteIndexList::paintItem(QPainter &painter, const QRect &rect, int row,
     painter.fillRect(rect, selected ? m_colors.Highlight : m_colors.Window);
     if (row < 0 || row >= count())
         return;
-    int textLeft = rect.left() + 2;
     if (m_kind == Kind::Items) {
         const int item = elementAt(row);
-        const QRect square(rect.left(), rect.top(), rect.height(), rect.height());
-        if (item < m_data.itemRecordCount() && drawItemSquare(painter, square, m_pictures, item))
-            textLeft = square.right() + 1 + 2;
+        if (item < m_data.itemRecordCount())
+            drawItemSquare(painter, QRect(rect.left(), rect.top(), rect.height(), rect.height()), m_pictures,
+                           item);
     }
-    const QString name =
-        m_kind == Kind::Items ? m_favorites.itemName(row, m_data) : m_favorites.effectName(row, m_data);
     painter.setPen(selected ? m_colors.HighlightText : m_colors.WindowText);
-    drawRowText(painter, rect, textLeft, name);
+    drawRowText(painter, rect, rect.left() + textIndent(row), rowText(row));
+}
+
+QString FavoriteIndexList::rowText(int row) const {
+    return m_kind == Kind::Items ? m_favorites.itemName(row, m_data) : m_favorites.effectName(row, m_data);
+}
+
+int FavoriteIndexList::textIndent(int row) const {
+    const int item = m_kind == Kind::Items ? elementAt(row) : 0;
+    const bool picture =
+        item > 0 && item < m_data.itemRecordCount() && m_pictures && m_pictures->smallPicture(item);
+    return picture ? itemHeight() + 2 : 2;
 }
 
 void FavoriteIndexList::mousePressEvent(QMouseEvent *event) {

@@ -25,6 +25,10 @@ class FavoriteIndexList : public OwnerDrawListView {
     int count() const;
     // The ingredient or effect index of a row; 0 outside the list.
     int elementAt(int row) const;
+    // A row's name and where it starts (pixels from the row's left edge):
+    // after the picture square when the ingredient has a picture.
+    QString rowText(int row) const;
+    int textIndent(int row) const;
     // The row under a point of the viewport; the row count (one past the last
     // row) below the last row, so a drop there appends.
     int dropRowAt(const QPoint &viewportPos) const;

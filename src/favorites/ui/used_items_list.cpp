@@ -50,9 +50,18 @@ void UsedItemsList::paintItem(QPainter &painter, const QRect &rect, int row, QSt
     const QRect square(check.rect.right() + 1 + 3, rect.top(), rect.height(), rect.height());
     drawItemSquare(painter, square, m_pictures, row + 1);
     painter.setPen(selected ? m_colors.HighlightText : m_colors.WindowText);
+    drawRowText(painter, rect, rect.left() + textIndent(row), rowText(row));
+}
+
+QString UsedItemsList::rowText(int row) const {
     const int item = row + 1;
-    const QString name = item < m_data.ItemNames.size() ? m_data.ItemNames.at(item) : QStringLiteral("-");
-    drawRowText(painter, rect, square.right() + 1 + 2, name);
+    return item < m_data.ItemNames.size() ? m_data.ItemNames.at(item) : QStringLiteral("-");
+}
+
+int UsedItemsList::textIndent(int) const {
+    const int height = itemHeight();
+    const QRect check = checkRect(QRect(0, 0, height, height));
+    return check.right() + 1 + 3 + height + 2;
 }
 
 void UsedItemsList::mousePressEvent(QMouseEvent *event) {

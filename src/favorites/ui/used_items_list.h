@@ -24,6 +24,10 @@ class UsedItemsList : public OwnerDrawListView {
     bool isChecked(int row) const;
     // The check box of a row inside the row's rectangle.
     QRect checkRect(const QRect &rowRect) const;
+    // A row's ingredient name and where it starts (pixels from the row's
+    // left edge): after the check box and the picture square.
+    QString rowText(int row) const;
+    int textIndent(int row) const;
 
     void paintItem(QPainter &painter, const QRect &rect, int row, QStyle::State state) const override;
 

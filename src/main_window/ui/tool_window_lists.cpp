@@ -27,6 +27,9 @@ void joinToolWindowLists(ToolWindows &windows, const ToolListRouters &routers, Q
                 list, role, [list](int row) { return list->elementAt(row); },
                 [list](int row) { list->setCurrentIndex(list->model()->index(row, 0)); });
             routers.wheel.watch(list, WheelRouter::Target::List);
+            routers.hints.addList(
+                list, [list](int row) { return list->rowText(row); },
+                [list](int row) { return list->textIndent(row); });
         }
     });
     QObject::connect(&windows, &ToolWindows::usedItemsCreated, context, [routers](TFormUsedItems *window) {
@@ -36,6 +39,9 @@ void joinToolWindowLists(ToolWindows &windows, const ToolListRouters &routers, Q
             [window](int row) { window->selectItem(row + 1); });
         routers.keys.addAvailableItemsList(list);
         routers.wheel.watch(list, WheelRouter::Target::List);
+        routers.hints.addList(
+            list, [list](int row) { return list->rowText(row); },
+            [list](int row) { return list->textIndent(row); });
         if (auto *chooser = qobject_cast<ChooserComboBox *>(window->ComboBoxUsedItemsFilter)) {
             routers.wheel.watch(chooser, WheelRouter::Target::Chooser);
             routers.hints.addChooser(chooser);
