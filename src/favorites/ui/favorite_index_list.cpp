@@ -55,7 +55,7 @@ void FavoriteIndexList::paintItem(QPainter &painter, const QRect &rect, int row,
                            item);
     }
     painter.setPen(selected ? m_colors.HighlightText : m_colors.WindowText);
-    drawRowText(painter, rect, rect.left() + textIndent(row), rowText(row));
+    drawRowText(painter, rect, rect.left() + textIndentIn(row, rect.height()), rowText(row));
 }
 
 QString FavoriteIndexList::rowText(int row) const {
@@ -63,10 +63,14 @@ QString FavoriteIndexList::rowText(int row) const {
 }
 
 int FavoriteIndexList::textIndent(int row) const {
+    return textIndentIn(row, itemHeight());
+}
+
+int FavoriteIndexList::textIndentIn(int row, int rowHeight) const {
     const int item = m_kind == Kind::Items ? elementAt(row) : 0;
     const bool picture =
         item > 0 && item < m_data.itemRecordCount() && m_pictures && m_pictures->smallPicture(item);
-    return picture ? itemHeight() + 2 : 2;
+    return picture ? rowHeight + 2 : 2;
 }
 
 void FavoriteIndexList::mousePressEvent(QMouseEvent *event) {

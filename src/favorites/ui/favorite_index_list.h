@@ -29,6 +29,8 @@ class FavoriteIndexList : public OwnerDrawListView {
     // after the picture square when the ingredient has a picture.
     QString rowText(int row) const;
     int textIndent(int row) const;
+    // The same for a row of that height (drawing, which may scale rows).
+    int textIndentIn(int row, int rowHeight) const;
     // The row under a point of the viewport; the row count (one past the last
     // row) below the last row, so a drop there appends.
     int dropRowAt(const QPoint &viewportPos) const;

@@ -50,7 +50,7 @@ void UsedItemsList::paintItem(QPainter &painter, const QRect &rect, int row, QSt
     const QRect square(check.rect.right() + 1 + 3, rect.top(), rect.height(), rect.height());
     drawItemSquare(painter, square, m_pictures, row + 1);
     painter.setPen(selected ? m_colors.HighlightText : m_colors.WindowText);
-    drawRowText(painter, rect, rect.left() + textIndent(row), rowText(row));
+    drawRowText(painter, rect, rect.left() + textIndentIn(row, rect.height()), rowText(row));
 }
 
 QString UsedItemsList::rowText(int row) const {
@@ -58,10 +58,13 @@ QString UsedItemsList::rowText(int row) const {
     return item < m_data.ItemNames.size() ? m_data.ItemNames.at(item) : QStringLiteral("-");
 }
 
-int UsedItemsList::textIndent(int) const {
-    const int height = itemHeight();
-    const QRect check = checkRect(QRect(0, 0, height, height));
-    return check.right() + 1 + 3 + height + 2;
+int UsedItemsList::textIndent(int row) const {
+    return textIndentIn(row, itemHeight());
+}
+
+int UsedItemsList::textIndentIn(int, int rowHeight) const {
+    const QRect check = checkRect(QRect(0, 0, rowHeight, rowHeight));
+    return check.right() + 1 + 3 + rowHeight + 2;
 }
 
 void UsedItemsList::mousePressEvent(QMouseEvent *event) {

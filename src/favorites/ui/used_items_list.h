@@ -28,6 +28,8 @@ class UsedItemsList : public OwnerDrawListView {
     // left edge): after the check box and the picture square.
     QString rowText(int row) const;
     int textIndent(int row) const;
+    // The same for a row of that height (drawing, which may scale rows).
+    int textIndentIn(int row, int rowHeight) const;
 
     void paintItem(QPainter &painter, const QRect &rect, int row, QStyle::State state) const override;
 
