@@ -15,24 +15,14 @@
 #include <QMouseEvent>
 #include <QTimer>
 
+#include "bench_app.h"
+
 #include <benchmark/benchmark.h>
 
 #include <ctime>
 #include <memory>
 
 namespace {
-
-void ensureApp() {
-    if (QApplication::instance() != nullptr)
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "qor-bench-ui";
-    static char *argv[] = {name, nullptr};
-    new QApplication(argc, argv); // lives until the process ends
-    qor::installFontSubstitutes();
-}
 
 double processCpuSeconds() {
     timespec ts{};
@@ -44,7 +34,7 @@ double processCpuSeconds() {
 // cell cut short, alternating between rows so that each move builds and
 // places a new hint (the costly case).
 void BM_CellHintPerMouseMove(benchmark::State &state) {
-    ensureApp();
+    qor::bench::ensureUiApp();
     qor::FormOptions options;
     options.dataDir = QCoreApplication::applicationDirPath() + QStringLiteral("/Files/");
     options.scriptedDialogs = true;
@@ -88,7 +78,7 @@ BENCHMARK(BM_CellHintPerMouseMove)->Unit(benchmark::kMicrosecond);
 // One step of the logo: the colour drift and the frame drawn, at the
 // default picture panel's size.
 void BM_LogoStep(benchmark::State &state) {
-    ensureApp();
+    qor::bench::ensureUiApp();
     qor::LogoAnimation logo;
     logo.resize(147, 110);
     QFont font(QStringLiteral("Monotype Corsiva"));
@@ -105,7 +95,7 @@ BENCHMARK(BM_LogoStep)->Unit(benchmark::kMicrosecond);
 // The logo running on its timer for a second, shown and repainted: the
 // share of one core the process used meanwhile.
 void BM_LogoCpuPerSecond(benchmark::State &state) {
-    ensureApp();
+    qor::bench::ensureUiApp();
     QWidget panel;
     panel.resize(147, 110);
     auto *logo = new qor::LogoAnimation(&panel);

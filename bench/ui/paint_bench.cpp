@@ -14,6 +14,8 @@
 #include <QImage>
 #include <QPainter>
 
+#include "bench_app.h"
+
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -23,17 +25,6 @@
 using namespace qor;
 
 namespace {
-
-void ensureApp() {
-    if (QApplication::instance() != nullptr)
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "qor-bench-ui";
-    static char *argv[] = {name, nullptr};
-    new QApplication(argc, argv); // lives until the process ends
-}
 
 // Row pictures of the row height in three plain colours, as the program's
 // prepared pictures are: RGB32, drawn unscaled.
@@ -102,7 +93,7 @@ void setWidths(PotionHeader &header) {
 }
 
 void paintScreen(benchmark::State &state, int width, int height, bool pictures) {
-    ensureApp();
+    qor::bench::ensureUiApp();
     Fixture &f = fixture();
     PotionHeader header(PotionHeader::Kind::Recipes, PotionHeader::recipeCaptions(), f.colors, &f.list);
     setWidths(header);

@@ -44,16 +44,6 @@ class ListsDraw : public ::testing::Test {
         colors = testColors();
         data = testData();
     }
-    // Paints one item of an owner-drawn list into a picture of its own.
-    static QImage paintItem(const OwnerDrawListView &list, int row, QStyle::State state, QSize size) {
-        QImage img(size, QImage::Format_RGB32);
-        img.fill(Qt::black);
-        QPainter p(&img);
-        p.setFont(list.font());
-        list.paintItem(p, QRect(QPoint(0, 0), size), row, state);
-        p.end();
-        return img;
-    }
     ViewColors colors;
     GameData data;
     PotionList list;
@@ -253,17 +243,17 @@ TEST_F(ListsDraw, AlternativeMakingListsFollowTheirArraysAndColourRules) {
     const auto selected = QStyle::State_Selected;
     const auto focused = QStyle::State_Selected | QStyle::State_HasFocus;
     // Available effects: highlight only when selected and focused; unreachable gray.
-    EXPECT_EQ(px(paintItem(available, 0, selected, size), 150, 2), colors.Window);
-    EXPECT_EQ(px(paintItem(available, 0, focused, size), 150, 2), colors.Highlight);
-    const QImage unreachable = paintItem(available, 1, {}, size);
+    EXPECT_EQ(px(paintListRow(available, 0, selected, size), 150, 2), colors.Window);
+    EXPECT_EQ(px(paintListRow(available, 0, focused, size), 150, 2), colors.Highlight);
+    const QImage unreachable = paintListRow(available, 1, {}, size);
     EXPECT_EQ(countPixels(unreachable, QRect(20, 0, 180, 17), isBlueText), 0);
     EXPECT_GT(countPixels(unreachable, QRect(20, 0, 180, 17), isGrayish), 0);
     EXPECT_GT(countPixels(unreachable, QRect(0, 0, 20, 17), isPoison), 0);
     // Required effects: default colours.
-    EXPECT_EQ(px(paintItem(amount, 0, selected, size), 150, 2), colors.Highlight);
+    EXPECT_EQ(px(paintListRow(amount, 0, selected, size), 150, 2), colors.Highlight);
 
     // Ingredient lists: thumbnail in a square of the row height, then the name.
-    const QImage cand = paintItem(candidates, 1, {}, size);
+    const QImage cand = paintListRow(candidates, 1, {}, size);
     EXPECT_EQ(px(cand, 0, 0), ColourPictures::smallColour());
     EXPECT_EQ(px(cand, 16, 16), ColourPictures::smallColour());
     EXPECT_EQ(px(cand, 17, 3), colors.Window);
@@ -288,15 +278,15 @@ TEST_F(ListsDraw, FavouritesShowThreeThumbnailsThenTheName) {
     QAbstractItemModelTester tester(view.model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
     EXPECT_EQ(view.model()->rowCount(), 2);
     const QSize size(300, 16);
-    const QImage odd = paintItem(view, 1, {}, size);
+    const QImage odd = paintListRow(view, 1, {}, size);
     EXPECT_EQ(px(odd, 0, 0), ColourPictures::smallColour());
     EXPECT_EQ(px(odd, 31, 15), ColourPictures::smallColour());
     // The third ingredient is absent: its square shows the row background.
     EXPECT_EQ(countColour(odd, QRect(32, 0, 16, 16), colors.PotionColor2), 16 * 16);
     EXPECT_EQ(px(odd, 299, 1), colors.PotionColor2);
     EXPECT_GT(countPixels(odd, QRect(50, 0, 250, 16), isBlueText), 0);
-    EXPECT_EQ(px(paintItem(view, 1, QStyle::State_Selected, size), 299, 1), colors.Highlight);
-    EXPECT_EQ(px(paintItem(view, 0, {}, size), 299, 1), colors.Window);
+    EXPECT_EQ(px(paintListRow(view, 1, QStyle::State_Selected, size), 299, 1), colors.Highlight);
+    EXPECT_EQ(px(paintListRow(view, 0, {}, size), 299, 1), colors.Window);
 }
 
 } // namespace

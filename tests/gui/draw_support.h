@@ -4,6 +4,7 @@
 
 #include "gui_test_support.h"
 
+#include "common_ui/owner_draw_list.h"
 #include "common_ui/picture_source.h"
 #include "common_ui/view_colors.h"
 #include "engine/potion_list.h"
@@ -11,6 +12,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QPainter>
 #include <QWidget>
 
 #include <functional>
@@ -20,6 +22,17 @@ namespace qor::drawtest {
 // The one QApplication of the test program, shared with the main-window tests.
 inline void ensureApp() {
     qor::test::ensureApplication();
+}
+
+// One row of an owner-drawn list painted into a picture of its own.
+inline QImage paintListRow(const OwnerDrawListView &list, int row, QStyle::State state, QSize size) {
+    QImage img(size, QImage::Format_RGB32);
+    img.fill(Qt::black);
+    QPainter p(&img);
+    p.setFont(list.font());
+    list.paintItem(p, QRect(QPoint(0, 0), size), row, state);
+    p.end();
+    return img;
 }
 
 // Colours that are easy to tell apart in a rendered picture.

@@ -44,15 +44,6 @@ class ToolListsDraw : public ::testing::Test {
         fav.FavItems = {2, 9}; // 9 lies beyond the tables: no picture, "-"
         fav.FavEffects = {3};
     }
-    static QImage paintRow(const OwnerDrawListView &list, int row, QStyle::State state, QSize size) {
-        QImage img(size, QImage::Format_RGB32);
-        img.fill(Qt::black);
-        QPainter p(&img);
-        p.setFont(list.font());
-        list.paintItem(p, QRect(QPoint(0, 0), size), row, state);
-        p.end();
-        return img;
-    }
     ViewColors colors;
     GameData data;
     FavoritesModel fav;
@@ -68,18 +59,18 @@ TEST_F(ToolListsDraw, FavouriteIngredientsShowTheirPictureSquareThenTheName) {
 
     // Row 20 high: the small picture stretched into a 20 x 20 square, then
     // two background columns before the name.
-    const QImage row = paintRow(items, 0, {}, QSize(200, 20));
+    const QImage row = paintListRow(items, 0, {}, QSize(200, 20));
     EXPECT_EQ(countColour(row, QRect(0, 0, 20, 20), ColourPictures::smallColour()), 20 * 20);
     EXPECT_EQ(countColour(row, QRect(20, 0, 2, 20), colors.Window), 2 * 20);
     EXPECT_GT(countPixels(row, QRect(22, 0, 178, 20), [this](QColor p) { return isText(p, colors.Window); }),
               0);
 
     // Row 40 high, above the small picture: the full-size one.
-    const QImage high = paintRow(items, 0, {}, QSize(200, 40));
+    const QImage high = paintListRow(items, 0, {}, QSize(200, 40));
     EXPECT_EQ(countColour(high, QRect(0, 0, 40, 40), SourcePictures::sourceColour()), 40 * 40);
 
     // Without a picture the name starts 2 pixels from the left edge.
-    const QImage bare = paintRow(items, 1, QStyle::State_Selected, QSize(200, 20));
+    const QImage bare = paintListRow(items, 1, QStyle::State_Selected, QSize(200, 20));
     EXPECT_EQ(countColour(bare, QRect(0, 0, 2, 20), colors.Highlight), 2 * 20);
     EXPECT_EQ(countColour(bare, QRect(2, 0, 198, 20), ColourPictures::smallColour()), 0);
     EXPECT_GT(countColour(bare, QRect(2, 0, 198, 20), colors.HighlightText), 0);
@@ -89,7 +80,7 @@ TEST_F(ToolListsDraw, FavouriteIngredientsShowTheirPictureSquareThenTheName) {
 TEST_F(ToolListsDraw, FavouriteEffectsShowTheNameOnly) {
     FavoriteIndexList effects(FavoriteIndexList::Kind::Effects, fav, data, colors, &pictures);
     EXPECT_EQ(effects.objectName(), QStringLiteral("ListBoxFavoriteEffects"));
-    const QImage row = paintRow(effects, 0, {}, QSize(200, 20));
+    const QImage row = paintListRow(effects, 0, {}, QSize(200, 20));
     EXPECT_EQ(countColour(row, row.rect(), ColourPictures::smallColour()), 0);
     EXPECT_EQ(countColour(row, QRect(0, 0, 2, 20), colors.Window), 2 * 20);
     EXPECT_GT(countColour(row, row.rect(), colors.WindowText), 0);
@@ -110,13 +101,13 @@ TEST_F(ToolListsDraw, IngredientsAtHandShowACheckPerIngredientAndTheirPictures) 
 
     const QSize size(200, 24);
     const QRect check = list.checkRect(QRect(QPoint(0, 0), size));
-    const QImage on = paintRow(list, 0, {}, size);
-    const QImage off = paintRow(list, 1, {}, size);
+    const QImage on = paintListRow(list, 0, {}, size);
+    const QImage off = paintListRow(list, 1, {}, size);
     EXPECT_NE(on.copy(check), off.copy(check)); // the check mark
     const QRect square(check.right() + 4, 0, 24, 24);
     EXPECT_EQ(countColour(on, square, ColourPictures::smallColour()), 24 * 24);
     EXPECT_GT(countColour(on, QRect(square.right() + 3, 0, 100, 24), colors.WindowText), 0);
-    EXPECT_EQ(px(paintRow(list, 2, QStyle::State_Selected, size), 199, 0), colors.Highlight);
+    EXPECT_EQ(px(paintListRow(list, 2, QStyle::State_Selected, size), 199, 0), colors.Highlight);
 
     // A check follows ItemAvailable after the set changes.
     sets.UsedItemsSetIndex = 1;
