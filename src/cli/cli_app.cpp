@@ -2,7 +2,7 @@
 
 #include "cli/cli_commands.h"
 #include "cli/cli_context.h"
-#include "main_window/settings_block.h"
+#include "settings/settings_block.h"
 
 #include <QCommandLineParser>
 #include <QTextStream>

@@ -9,8 +9,8 @@
 #include "engine/effect_strength.h"
 #include "engine/potion_list.h"
 #include "engine/search_from_effects.h"
-#include "main_window/settings_file.h"
 #include "recipe_list/potion_cells.h"
+#include "settings/settings_file.h"
 
 #include <QCommandLineParser>
 #include <QTextStream>

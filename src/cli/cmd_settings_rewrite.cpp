@@ -4,7 +4,7 @@
 
 #include "cli/cli_commands.h"
 
-#include "main_window/settings_file.h"
+#include "settings/settings_file.h"
 
 #include <QCommandLineParser>
 #include <QTextStream>

@@ -2,7 +2,7 @@
 // The texts quick find and the find dialog compare, per search kind, taken
 // from the program state: FindInData's lists without copying them.
 
-#include "main_window/find_in_data.h"
+#include "input/find_in_data.h"
 #include "main_window/program_state.h"
 
 namespace qor {

@@ -8,9 +8,9 @@
 #include "engine/search_conditions.h"
 #include "engine/search_from_effects.h"
 #include "game_data/game_data.h"
-#include "main_window/settings_file.h"
 #include "recipe_list/search_slots.h"
 #include "reference_table/grid_model.h"
+#include "settings/settings_file.h"
 
 #include <QString>
 

@@ -4,7 +4,7 @@
 // reported, and killed saves must not pile up temporary files.
 
 #include "game_data/data_loader.h"
-#include "main_window/settings_file.h"
+#include "settings/settings_file.h"
 
 #include <gtest/gtest.h>
 

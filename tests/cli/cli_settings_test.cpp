@@ -3,7 +3,7 @@
 
 #include "cli/cli_fixture.h"
 #include "game_data/data_loader.h"
-#include "main_window/settings_file.h"
+#include "settings/settings_file.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Main.ini: whatever reads without an error must write, read back and write
 // again to the very same bytes, so that a file never drifts from run to run.
 
-#include "main_window/settings_file.h"
+#include "settings/settings_file.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -4,7 +4,7 @@
 
 #include "gui_test_support.h"
 
-#include "main_window/settings_block.h"
+#include "settings/settings_block.h"
 
 #include <QAction>
 #include <QMenu>

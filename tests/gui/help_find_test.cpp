@@ -4,12 +4,12 @@
 #include "gui_test_support.h"
 
 #include "main_window/help_file.h"
-#include "main_window/settings_block.h"
 #include "main_window/ui/find_dialog.h"
 #include "main_window/ui/help_panel.h"
 #include "recipe_list/potion_cells.h"
 #include "recipe_list/ui/chooser_combo.h"
 #include "recipe_list/ui/potion_list_view.h"
+#include "settings/settings_block.h"
 
 #include <QAction>
 #include <QApplication>

@@ -5,14 +5,14 @@
 #include "gui_test_support.h"
 
 #include "engine/search_from_effects.h"
-#include "main_window/find_key_letters.h"
-#include "main_window/settings_block.h"
+#include "input/find_key_letters.h"
 #include "main_window/ui/full_screen_window.h"
 #include "main_window/ui/key_router.h"
 #include "main_window/ui/platform_adapter.h"
 #include "recipe_list/ui/alt_lists.h"
 #include "recipe_list/ui/chooser_combo.h"
 #include "recipe_list/ui/potion_list_view.h"
+#include "settings/settings_block.h"
 
 #include <QAction>
 #include <QApplication>

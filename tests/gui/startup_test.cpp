@@ -3,7 +3,7 @@
 #include "gui_test_support.h"
 
 #include "game_data/data_loader.h"
-#include "main_window/settings_file.h"
+#include "settings/settings_file.h"
 
 #include "recipe_list/ui/chooser_combo.h"
 #include "recipe_list/ui/potion_list_view.h"

@@ -5,7 +5,7 @@
 
 #include "favorites/ui/form_favorites.h"
 #include "favorites/ui/form_used_items.h"
-#include "main_window/settings_file.h"
+#include "settings/settings_file.h"
 
 #include <QAction>
 #include <QApplication>

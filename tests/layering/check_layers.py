@@ -24,15 +24,19 @@ WIDGETS = "widgets"
 # Lowest layer first: (folder under src, Qt it may use). Extend by adding a
 # row; a folder that is in no row fails the check until it is given one.
 LAYERS = [
+    # General helpers any layer may use (the safe save of a file).
+    [("common", CORE)],
     [("game_data", CORE), ("visuals/bmc_library", CORE)],
     [("engine", CORE), ("visuals", CORE)],
     [("recipe_list", CORE)],
     [("reference_table", CORE), ("favorites", CORE), ("brewing_plan", CORE)],
-    # The plan's solver binding sees the plan's interface, nothing sees it but
-    # the programs that link it.
-    [("main_window", CORE), ("brewing_plan/solver", CORE)],
-    # Shared widget helpers beside the command-line tool: both see every model.
-    [("visuals/ui", WIDGETS), ("common_ui", WIDGETS), ("cli", CORE)],
+    # Main.ini, the input rules (keys, find, wheel, drag) and the plan's solver
+    # binding see the models, not each other; nothing sees the solver binding
+    # but the programs that link it.
+    [("settings", CORE), ("input", CORE), ("brewing_plan/solver", CORE)],
+    # The window's program state, the shared widget helpers and the
+    # command-line tool: each sees every model, none sees another.
+    [("main_window", CORE), ("visuals/ui", WIDGETS), ("common_ui", WIDGETS), ("cli", CORE)],
     [("recipe_list/ui", WIDGETS), ("reference_table/ui", WIDGETS), ("favorites/ui", WIDGETS),
      ("brewing_plan/ui", WIDGETS)],
     [("main_window/ui", WIDGETS)],

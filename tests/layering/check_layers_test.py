@@ -19,15 +19,16 @@ CLEAN_TREE = {
     "recipe_list/search_slots.h": ['"engine/search_conditions.h"', '"engine/potion_rec.h"'],
     "reference_table/grid_model.h": ['"recipe_list/search_slots.h"'],
     "favorites/favorites_model.h": ['"recipe_list/search_slots.h"', '"game_data/game_data.h"'],
-    "main_window/settings_file.h": ['"favorites/favorites_model.h"', '"reference_table/grid_model.h"'],
+    "settings/settings_file.h": ['"favorites/favorites_model.h"', '"reference_table/grid_model.h"'],
+    "main_window/program_state.h": ['"settings/settings_file.h"'],
     "visuals/bmc_library/qor_bmc.h": [],
     "visuals/ui/picture_library.h": ['"qor_bmc.h"', "<QImage>"],
-    "cli/cli_app.h": ['"main_window/settings_file.h"', "<QCommandLineParser>"],
+    "cli/cli_app.h": ['"settings/settings_file.h"', "<QCommandLineParser>"],
     "recipe_list/ui/potion_header.h": ['"recipe_list/search_slots.h"', '"visuals/ui/picture_library.h"',
                                        "<QHeaderView>"],
     "reference_table/ui/grid_header_view.h": ['"reference_table/grid_model.h"', '"recipe_list/search_slots.h"'],
     "main_window/ui/form_main.h": ['"recipe_list/ui/potion_header.h"', '"reference_table/ui/grid_header_view.h"',
-                                   '"main_window/settings_file.h"', "<QMainWindow>"],
+                                   '"main_window/program_state.h"', "<QMainWindow>"],
     "app/main.cpp": ['"main_window/ui/form_main.h"', "<QApplication>"],
 }
 
@@ -75,17 +76,17 @@ class LayerCheck(unittest.TestCase):
         self.add_include("engine/potion_rec.h", '"recipe_list/search_slots.h"')
         self.assertOneProblem("engine/potion_rec.h:3", ["higher layer", "'recipe_list'"])
 
-    def test_favorites_including_main_window_settings_is_upward(self):
-        self.add_include("favorites/favorites_model.h", '"main_window/settings_file.h"')
-        self.assertOneProblem("favorites/favorites_model.h:4", ["higher layer", "'main_window'"])
+    def test_favorites_including_the_settings_is_upward(self):
+        self.add_include("favorites/favorites_model.h", '"settings/settings_file.h"')
+        self.assertOneProblem("favorites/favorites_model.h:4", ["higher layer", "'settings'"])
 
     def test_models_of_one_layer_do_not_include_each_other(self):
         self.add_include("favorites/favorites_model.h", '"reference_table/grid_model.h"')
         self.assertOneProblem("favorites/favorites_model.h", ["its own layer"])
 
     def test_core_never_includes_the_widgets(self):
-        self.add_include("main_window/settings_file.h", '"main_window/ui/form_main.h"')
-        self.assertOneProblem("main_window/settings_file.h", ["higher layer", "'main_window/ui'"])
+        self.add_include("main_window/program_state.h", '"main_window/ui/form_main.h"')
+        self.assertOneProblem("main_window/program_state.h", ["higher layer", "'main_window/ui'"])
 
     def test_ui_folders_of_two_subsystems_do_not_include_each_other(self):
         self.add_include("reference_table/ui/grid_header_view.h", '"recipe_list/ui/potion_header.h"')
@@ -103,8 +104,13 @@ class LayerCheck(unittest.TestCase):
         self.assertOneProblem("common_ui/view_colors.h", ["higher layer"])
 
     def test_the_cli_uses_the_core_only(self):
-        self.add_include("cli/cli_app.h", '"visuals/ui/picture_library.h"')
-        self.assertOneProblem("cli/cli_app.h", ["its own layer", "'visuals/ui'"])
+        for header, folder in [('"visuals/ui/picture_library.h"', "'visuals/ui'"),
+                               ('"main_window/program_state.h"', "'main_window'")]:
+            with self.subTest(header=header):
+                self.tearDown()
+                self.setUp()
+                self.add_include("cli/cli_app.h", header)
+                self.assertOneProblem("cli/cli_app.h", ["its own layer", folder])
 
     def test_core_and_cli_use_qtcore_only(self):
         for path, header in [("engine/search_conditions.h", "<QColor>"), ("game_data/game_data.h", "<QtGui/QImage>"),

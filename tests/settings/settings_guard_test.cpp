@@ -1,8 +1,8 @@
 // Values read from a file written for other data never index beyond the
 // current tables.
 
-#include "main_window/settings_file.h"
-#include "main_window/settings_guard.h"
+#include "settings/settings_file.h"
+#include "settings/settings_guard.h"
 
 #include "game_data/game_data.h"
 

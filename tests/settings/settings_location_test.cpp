@@ -2,8 +2,8 @@
 // writable, the user's configuration folder once it is not, with the first
 // read there falling back to a file shipped in the data folder.
 
-#include "main_window/settings_file.h"
-#include "main_window/settings_location.h"
+#include "settings/settings_file.h"
+#include "settings/settings_location.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
 // Helpers for building and editing Main.ini texts in tests.
 
-#include "main_window/settings_file.h"
+#include "settings/settings_file.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,8 +1,8 @@
 // Sizes and rectangles from a damaged Main.ini reach the widgets inside the
 // pixel range, and no sum of them overflows.
 
-#include "main_window/settings_file.h"
-#include "main_window/stored_geometry.h"
+#include "settings/settings_file.h"
+#include "settings/stored_geometry.h"
 
 #include <gtest/gtest.h>
 

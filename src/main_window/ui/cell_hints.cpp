@@ -1,5 +1,6 @@
 #include "main_window/ui/cell_hints.h"
 
+#include "common_ui/cell_hint_rules.h"
 #include "common_ui/hint_window.h"
 #include "common_ui/sort_mark.h"
 #include "common_ui/view_colors.h"
@@ -10,7 +11,6 @@
 #include "recipe_list/ui/potion_list_view.h"
 #include "recipe_list/ui/recipe_info_lists.h"
 #include "reference_table/ui/grid_header_view.h"
-#include "visuals/cell_hint_rules.h"
 
 #include <QAction>
 #include <QCursor>

@@ -8,7 +8,7 @@
 // closed window end the drag without a drop. The tool windows add their
 // lists with addToolList.
 
-#include "main_window/drag_rules.h"
+#include "input/drag_rules.h"
 
 #include <QObject>
 #include <QPoint>

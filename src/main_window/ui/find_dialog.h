@@ -3,7 +3,7 @@
 // button. It stays open beside the window; each press of the button asks
 // the window to search (On_Find).
 
-#include "main_window/find_in_data.h"
+#include "input/find_in_data.h"
 
 #include <QDialog>
 #include <QPointer>

@@ -1,9 +1,9 @@
 // The main menu and the four context menus, built from the command table,
 // and the dispatch of their items to the handlers of their rows.
 
-#include "main_window/settings_block.h"
 #include "main_window/ui/form_main.h"
 #include "main_window/ui/reference_table_panel.h"
+#include "settings/settings_block.h"
 
 #include "favorites/ui/favorites_list.h"
 #include "recipe_list/ui/potion_list_view.h"

@@ -2,7 +2,6 @@
 // menus in the order they appear. Menus, shortcuts, check states, the flags
 // kept in Main.ini, enabling and dispatch all come from these rows.
 
-#include "main_window/settings_block.h"
 #include "main_window/ui/drag_controller.h"
 #include "main_window/ui/favorites_tab.h"
 #include "main_window/ui/find_dialog.h"
@@ -14,6 +13,7 @@
 #include "main_window/ui/search_inputs.h"
 #include "main_window/ui/tool_windows.h"
 #include "main_window/ui/view_commands.h"
+#include "settings/settings_block.h"
 
 #include <QListWidget>
 

@@ -10,7 +10,6 @@
 #include "brewing_plan/ui/brewing_plan_window.h"
 #include "engine/effect_strength.h"
 #include "favorites/ui/favorites_list.h"
-#include "main_window/settings_guard.h"
 #include "main_window/ui/help_panel.h"
 #include "main_window/ui/prompts.h"
 #include "main_window/ui/recipe_list_region.h"
@@ -22,6 +21,7 @@
 #include "recipe_list/ui/chooser_combo.h"
 #include "recipe_list/ui/potion_list_view.h"
 #include "recipe_list/ui/recipe_info_lists.h"
+#include "settings/settings_guard.h"
 
 #include <QAction>
 #include <QButtonGroup>

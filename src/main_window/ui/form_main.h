@@ -5,13 +5,13 @@
 
 #include "common_ui/view_colors.h"
 #include "main_window/program_state.h"
-#include "main_window/stored_geometry.h"
 #include "main_window/ui/dialog_provider.h"
 #include "main_window/ui/form_controls.h"
 #include "main_window/ui/menu_command.h"
 #include "main_window/ui/platform_adapter.h"
 #include "main_window/ui/window_context.h"
 #include "recipe_list/potion_list_ops.h"
+#include "settings/stored_geometry.h"
 #include "visuals/ui/item_pictures.h"
 #include "visuals/ui/picture_library.h"
 

@@ -6,8 +6,6 @@
 
 #include "engine/effect_strength.h"
 #include "game_data/data_loader.h"
-#include "main_window/settings_file.h"
-#include "main_window/settings_location.h"
 #include "main_window/ui/floating_picture.h"
 #include "main_window/ui/help_panel.h"
 #include "main_window/ui/reference_table_panel.h"
@@ -21,6 +19,8 @@
 #include "recipe_list/ui/recipe_info_lists.h"
 #include "reference_table/grid_model.h"
 #include "reference_table/ui/grid_table_model.h"
+#include "settings/settings_file.h"
+#include "settings/settings_location.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -1,9 +1,9 @@
 #include "main_window/ui/help_panel.h"
 
-#include "main_window/settings_block.h"
-#include "main_window/settings_file.h"
-#include "main_window/stored_geometry.h"
 #include "main_window/ui/dialog_provider.h"
+#include "settings/settings_block.h"
+#include "settings/settings_file.h"
+#include "settings/stored_geometry.h"
 
 #include <QHelpEvent>
 #include <QListWidget>

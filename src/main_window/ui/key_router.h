@@ -6,10 +6,10 @@
 // focused control unchanged. Qt's own type-ahead is switched off in those
 // controls, so that typing means the same with a Latin or a Cyrillic layout.
 
-#include "main_window/bookmarks.h"
-#include "main_window/chooser_keys.h"
-#include "main_window/find_in_data.h"
-#include "main_window/quick_find.h"
+#include "input/bookmarks.h"
+#include "input/chooser_keys.h"
+#include "input/find_in_data.h"
+#include "input/quick_find.h"
 
 #include <QHash>
 #include <QObject>

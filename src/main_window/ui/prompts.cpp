@@ -1,8 +1,8 @@
 #include "main_window/ui/prompts.h"
 
 #include "favorites/ui/tool_window.h"
-#include "main_window/settings_block.h"
 #include "main_window/ui/dialog_provider.h"
+#include "settings/settings_block.h"
 
 #include <QAction>
 #include <QFont>

@@ -1,7 +1,6 @@
 #include "main_window/ui/reference_table_panel.h"
 
 #include "main_window/program_state.h"
-#include "main_window/stored_geometry.h"
 #include "main_window/ui/dialog_provider.h"
 #include "reference_table/effect_slot_exchange.h"
 #include "reference_table/grid_model.h"
@@ -9,6 +8,7 @@
 #include "reference_table/ui/grid_header_view.h"
 #include "reference_table/ui/grid_table_model.h"
 #include "reference_table/ui/grid_view.h"
+#include "settings/stored_geometry.h"
 #include "visuals/ui/item_pictures.h"
 
 #include <QAction>

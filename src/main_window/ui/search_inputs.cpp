@@ -8,7 +8,6 @@
 #include "engine/effect_strength.h"
 #include "favorites/ui/favorites_list.h"
 #include "main_window/program_state.h"
-#include "main_window/settings_guard.h"
 #include "main_window/ui/dialog_provider.h"
 #include "main_window/ui/form_controls.h"
 #include "main_window/ui/prompts.h"
@@ -16,6 +15,7 @@
 #include "recipe_list/search_slots.h"
 #include "recipe_list/ui/alt_lists.h"
 #include "recipe_list/ui/chooser_combo.h"
+#include "settings/settings_guard.h"
 
 #include <QAbstractButton>
 #include <QAction>

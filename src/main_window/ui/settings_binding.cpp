@@ -11,11 +11,11 @@
 #include "main_window/ui/form_controls.h"
 #include "main_window/ui/search_inputs.h"
 
-#include "main_window/stored_geometry.h"
 #include "main_window/ui/reference_table_panel.h"
 #include "main_window/ui/region_layout.h"
 #include "main_window/ui/stored_font.h"
 #include "main_window/ui/view_commands.h"
+#include "settings/stored_geometry.h"
 
 #include "favorites/ui/favorites_list.h"
 #include "recipe_list/ui/chooser_combo.h"

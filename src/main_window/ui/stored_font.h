@@ -2,7 +2,7 @@
 // Fonts as Main.ini keeps them: face name and size in points; the style
 // comes from the control.
 
-#include "main_window/settings_file.h"
+#include "settings/settings_file.h"
 
 class QWidget;
 

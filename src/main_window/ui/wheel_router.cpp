@@ -7,8 +7,8 @@
 #include "recipe_list/ui/potion_list_view.h"
 #include "recipe_list/ui/recipe_info_lists.h"
 
+#include "input/wheel_step.h"
 #include "main_window/ui/key_router.h"
-#include "main_window/wheel_step.h"
 #include "recipe_list/ui/potion_list_view.h"
 
 #include <QAbstractItemView>

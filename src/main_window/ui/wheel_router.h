@@ -5,7 +5,7 @@
 // whole rows, the recipe list's horizontal bar and the help text scroll.
 // An open drop-down list keeps the wheel to itself.
 
-#include "main_window/quick_find.h"
+#include "input/quick_find.h"
 
 #include <QHash>
 #include <QObject>

@@ -1,4 +1,4 @@
-#include "main_window/drag_rules.h"
+#include "input/drag_rules.h"
 
 #include <algorithm>
 #include <cstdlib>

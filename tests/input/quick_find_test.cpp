@@ -1,9 +1,9 @@
 // Quick find: the key-to-letter table, the shared buffer with its time-out,
 // and the refine / repeated-letter / wrap rules over a chooser's entries.
 
-#include "main_window/quick_find.h"
+#include "input/quick_find.h"
 
-#include "main_window/find_key_letters.h"
+#include "input/find_key_letters.h"
 
 #include "game_data/cp1251_text.h"
 

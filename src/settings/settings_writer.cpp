@@ -1,9 +1,9 @@
 // Writing Main.ini: the whole file is built in memory, then replaced on disk
 // in one step, so a failed write never leaves a half-written file behind.
 
-#include "main_window/settings_file.h"
+#include "settings/settings_file.h"
 
-#include "game_data/file_replace.h"
+#include "common/file_replace.h"
 #include "game_data/text_codec.h"
 
 namespace qor {

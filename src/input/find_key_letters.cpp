@@ -1,4 +1,4 @@
-#include "main_window/find_key_letters.h"
+#include "input/find_key_letters.h"
 
 namespace qor {
 

@@ -1,6 +1,6 @@
-#include "main_window/quick_find.h"
+#include "input/quick_find.h"
 
-#include "main_window/find_key_letters.h"
+#include "input/find_key_letters.h"
 
 namespace qor {
 

@@ -7,9 +7,9 @@
 #include "engine/search_conditions.h"
 #include "favorites/favorites_model.h"
 #include "favorites/used_items_model.h"
-#include "main_window/settings_block.h"
 #include "recipe_list/search_slots.h"
 #include "reference_table/grid_model.h"
+#include "settings/settings_block.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "main_window/chooser_keys.h"
+#include "input/chooser_keys.h"
 
 namespace qor {
 

@@ -2,7 +2,7 @@
 // driving the reading. Any line that is missing or does not hold the numbers
 // it must hold stops the reading with an error naming that line.
 
-#include "main_window/settings_file.h"
+#include "settings/settings_file.h"
 
 #include "game_data/text_codec.h"
 

@@ -1,7 +1,7 @@
 // The first-run state, kept in one place: the initial sizes, fonts and check
 // states of the main window and sensible values for everything else.
 
-#include "main_window/settings_file.h"
+#include "settings/settings_file.h"
 
 #include <cstdint>
 

@@ -1,4 +1,4 @@
-#include "main_window/settings_block.h"
+#include "settings/settings_block.h"
 
 #include "engine/potion_rec.h"
 

@@ -1,6 +1,6 @@
-#include "main_window/stored_geometry.h"
+#include "settings/stored_geometry.h"
 
-#include "main_window/settings_block.h"
+#include "settings/settings_block.h"
 
 #include <algorithm>
 

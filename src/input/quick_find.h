@@ -3,7 +3,7 @@
 // to it. One FindBuffer is shared by all lists; the window passes in the
 // tick counter's time so that tests control the pause between keys.
 
-#include "main_window/find_in_data.h"
+#include "input/find_in_data.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "game_data/file_replace.h"
+#include "common/file_replace.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -2,7 +2,7 @@
 // what the drops on the recipe list, the favourites and the favourite lists
 // do; the effect-slot exchange of the reference table.
 
-#include "main_window/drag_rules.h"
+#include "input/drag_rules.h"
 #include "recipe_list/model_test_data.h"
 #include "reference_table/effect_slot_exchange.h"
 

@@ -1,4 +1,4 @@
-#include "main_window/wheel_step.h"
+#include "input/wheel_step.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // The fit rules of the cell hints: which texts count as cut off and where
 // the hint that shows them whole goes.
 
-#include "visuals/cell_hint_rules.h"
+#include "common_ui/cell_hint_rules.h"
 
 #include <gtest/gtest.h>
 

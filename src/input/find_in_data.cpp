@@ -1,4 +1,4 @@
-#include "main_window/find_in_data.h"
+#include "input/find_in_data.h"
 
 #include <algorithm>
 

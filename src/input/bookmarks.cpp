@@ -1,4 +1,4 @@
-#include "main_window/bookmarks.h"
+#include "input/bookmarks.h"
 
 #include <algorithm>
 

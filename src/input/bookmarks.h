@@ -4,7 +4,7 @@
 // run: the recipe list, and one each shared by the ingredient, effect and
 // filter choosers.
 
-#include "main_window/quick_find.h"
+#include "input/quick_find.h"
 
 #include <array>
 

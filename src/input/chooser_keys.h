@@ -4,7 +4,7 @@
 // box the space bar toggles. The window carries the outcome out on its
 // controls; the rules live here so that they can be checked without one.
 
-#include "main_window/quick_find.h"
+#include "input/quick_find.h"
 
 #include <QString>
 #include <QStringView>

@@ -1,7 +1,7 @@
 // Shift and Ctrl arrows in the choosers of the search pages, and the check
 // box the space bar toggles.
 
-#include "main_window/chooser_keys.h"
+#include "input/chooser_keys.h"
 
 #include "game_data/cp1251_text.h"
 

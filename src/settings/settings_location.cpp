@@ -1,4 +1,4 @@
-#include "main_window/settings_location.h"
+#include "settings/settings_location.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,9 +1,9 @@
 // FindInData's walk, the find dialog's search over the recipe list, digit
 // bookmarks and the mouse wheel's step.
 
-#include "main_window/bookmarks.h"
-#include "main_window/find_in_data.h"
-#include "main_window/wheel_step.h"
+#include "input/bookmarks.h"
+#include "input/find_in_data.h"
+#include "input/wheel_step.h"
 
 #include "game_data/cp1251_text.h"
 

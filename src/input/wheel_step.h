@@ -1,7 +1,7 @@
 #pragma once
 // The mouse wheel's step and where it moves the control under the pointer.
 
-#include "main_window/quick_find.h"
+#include "input/quick_find.h"
 
 namespace qor {
 

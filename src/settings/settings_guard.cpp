@@ -1,4 +1,4 @@
-#include "main_window/settings_guard.h"
+#include "settings/settings_guard.h"
 
 #include "game_data/game_data.h"
 

@@ -1,4 +1,4 @@
-#include "visuals/cell_hint_rules.h"
+#include "common_ui/cell_hint_rules.h"
 
 #include <algorithm>
 
