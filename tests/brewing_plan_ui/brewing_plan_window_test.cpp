@@ -60,6 +60,13 @@ class PlanWindow : public ::testing::Test {
             running += a->state() == QAbstractAnimation::Running;
         return running;
     }
+    // A style animation notices at its next frame that its widget was hidden
+    // and stops then: give it a few frames.
+    static int animationsLeftRunning(const QWidget &window) {
+        for (int frame = 0; frame < 50 && runningAnimations(window) > 0; ++frame)
+            QTest::qWait(20);
+        return runningAnimations(window);
+    }
 
     QTemporaryDir m_dir;
     GameData m_data;
@@ -122,12 +129,11 @@ TEST_F(PlanWindow, MakesThePlanOffTheUiThreadAndShowsIt) {
     EXPECT_FALSE(window->isSolving());
     EXPECT_TRUE(button->isEnabled());
     // Idle again: no busy bar, no style animation ticking, no worker.
-    QApplication::processEvents();
     auto *busy = window->findChild<QProgressBar *>(QStringLiteral("PlanBusy"));
     ASSERT_NE(busy, nullptr);
     EXPECT_FALSE(busy->isVisible());
     EXPECT_NE(busy->minimum(), busy->maximum());
-    EXPECT_EQ(runningAnimations(*window), 0);
+    EXPECT_EQ(animationsLeftRunning(*window), 0);
 
     const BrewingPlanOutcome *outcome = window->outcome();
     ASSERT_NE(outcome, nullptr);
@@ -205,6 +211,7 @@ TEST_F(PlanWindow, CancelOrCloseStopsALongSolve) {
     m_data = test::buildData(test::randomSmallDataSet(rng, 100, 10));
     m_available = test::allAvailable(m_data);
     auto window = open();
+    window->show();
     window->fillFromAvailable(5);
     window->findChild<QDoubleSpinBox *>(QStringLiteral("PlanTimeLimit"))->setValue(3600.0);
     QSignalSpy finished(window.get(), &BrewingPlanWindow::planFinished);
@@ -220,8 +227,10 @@ TEST_F(PlanWindow, CancelOrCloseStopsALongSolve) {
     };
 
     startAndWaitForTheSolver();
+    EXPECT_GT(runningAnimations(*window), 0); // the busy bar, which must stop afterwards
     QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("PlanCancelButton")), Qt::LeftButton);
     ASSERT_TRUE(finished.wait(60000));
+    EXPECT_EQ(animationsLeftRunning(*window), 0);
     ASSERT_NE(window->outcome(), nullptr);
     EXPECT_EQ(window->outcome()->exact.status, PlanSolveStatus::Cancelled);
     EXPECT_TRUE(
