@@ -9,7 +9,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-targets=(cost effects filter items settings bmc)
+targets=(cost effects filter items settings bmc plan_settings)
 if [ $# -ne 2 ] || [[ ! " ${targets[*]} " == *" $1 "* ]] || ! [[ $2 =~ ^[0-9]+$ ]]; then
   echo "usage: scripts/fuzz.sh TARGET MINUTES   (TARGET: ${targets[*]})" >&2
   exit 2

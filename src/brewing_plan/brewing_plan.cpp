@@ -52,6 +52,18 @@ std::int32_t MaxBrews(const TPotionRec &rec, std::span<const std::int32_t> stock
     return std::max(most, 0);
 }
 
+std::int64_t PlanBoundByStock(std::span<const PlanRecipe> recipes, std::span<const std::int32_t> stock) {
+    const std::int64_t units =
+        std::accumulate(stock.begin(), stock.end(), std::int64_t{0},
+                        [](std::int64_t sum, std::int32_t n) { return sum + std::max(n, 0); });
+    std::int64_t bound = 0;
+    for (const PlanRecipe &r : recipes) {
+        if (r.rec.ItemCount > 0)
+            bound = std::max(bound, r.value * units / r.rec.ItemCount);
+    }
+    return bound;
+}
+
 BrewingPlan GreedyPlan(std::span<const PlanRecipe> recipes, std::span<const std::int32_t> stock) {
     std::vector<std::size_t> order(recipes.size());
     std::iota(order.begin(), order.end(), std::size_t{0});

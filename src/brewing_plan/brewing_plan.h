@@ -33,6 +33,11 @@ bool PlanFitsStock(std::span<const PlanRecipe> recipes, std::span<const std::int
 // brewed as often as the stock allows; then the next.
 BrewingPlan GreedyPlan(std::span<const PlanRecipe> recipes, std::span<const std::int32_t> stock);
 
+// A bound on every plan without solving anything: each brew of a recipe uses
+// its ingredients once, so no plan is worth more than the stock's total count
+// times the best value per ingredient of any recipe.
+std::int64_t PlanBoundByStock(std::span<const PlanRecipe> recipes, std::span<const std::int32_t> stock);
+
 // How many times a recipe can be brewed from the stock at most.
 std::int32_t MaxBrews(const TPotionRec &rec, std::span<const std::int32_t> stock);
 

@@ -22,6 +22,10 @@ bool passesFilters(const TPotionRec &rec, const PlanOptions &options) {
     return false;
 }
 
+// Evaluations between two questions whether to stop: well under a
+// millisecond of work, and a tiny stock is always enumerated whole.
+constexpr int kEvaluationsPerStopCheck = 2048;
+
 std::int64_t recipeValue(const TPotionRec &rec, PlanObjective objective) {
     return objective == PlanObjective::Price ? rec.Cost : 1;
 }
@@ -29,8 +33,8 @@ std::int64_t recipeValue(const TPotionRec &rec, PlanObjective objective) {
 } // namespace
 
 std::vector<PlanRecipe> EnumeratePlanRecipes(const GameData &data, bool perkPurity,
-                                             std::span<const std::int32_t> stock,
-                                             const PlanOptions &options) {
+                                             std::span<const std::int32_t> stock, const PlanOptions &options,
+                                             const std::function<bool()> &stop) {
     std::vector<std::int32_t> inStock;
     for (int i = 1; i <= data.highestItem() && i < static_cast<int>(stock.size()); ++i) {
         if (stock[std::size_t(i)] > 0)
@@ -45,8 +49,17 @@ std::vector<PlanRecipe> EnumeratePlanRecipes(const GameData &data, bool perkPuri
     std::vector<std::int64_t> pairValue(std::size_t(n) * std::size_t(n), -1);
     std::vector<PlanRecipe> out;
     TPotionRec rec;
+    int untilCheck = kEvaluationsPerStopCheck;
+    const auto stopNow = [&] {
+        if (--untilCheck > 0)
+            return false;
+        untilCheck = kEvaluationsPerStopCheck;
+        return stop && stop();
+    };
     for (int a = 0; a < n; ++a) {
         for (int b = a + 1; b < n; ++b) {
+            if (stopNow())
+                return out;
             if (!EvaluatePotion(data, perkPurity, rec, inStock[a], inStock[b], 0, true) ||
                 !passesFilters(rec, options))
                 continue;
@@ -64,6 +77,8 @@ std::vector<PlanRecipe> EnumeratePlanRecipes(const GameData &data, bool perkPuri
         for (int b = a + 1; b < n; ++b) {
             const std::int64_t ab = wantPairs ? pairValue[std::size_t(a) * n + b] : -1;
             for (int c = b + 1; c < n; ++c) {
+                if (stopNow())
+                    return out;
                 if (!EvaluatePotion(data, perkPurity, rec, inStock[a], inStock[b], inStock[c], true) ||
                     !passesFilters(rec, options))
                     continue;

@@ -7,6 +7,7 @@
 #include "game_data/game_data.h"
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -36,7 +37,10 @@ struct PlanRecipe {
 // ordered by ingredients. A recipe is left out when one made of a subset of
 // its ingredients is also a candidate and worth at least as much: brewing
 // that one instead never makes a plan worse and leaves more in stock.
+// stop is asked every few thousand evaluations; when it says yes, the list
+// ends where the enumeration stopped.
 std::vector<PlanRecipe> EnumeratePlanRecipes(const GameData &data, bool perkPurity,
-                                             std::span<const std::int32_t> stock, const PlanOptions &options);
+                                             std::span<const std::int32_t> stock, const PlanOptions &options,
+                                             const std::function<bool()> &stop = {});
 
 } // namespace qor

@@ -11,12 +11,26 @@ double BrewingPlanOutcome::gainOverGreedy() const {
 BrewingPlanOutcome ComputeBrewingPlan(const GameData &data, bool perkPurity, const StockCounts &stock,
                                       const PlanOptions &options, PlanSolver &solver,
                                       const PlanSolveControl &control) {
+    const auto started = PlanStopper::Clock::now();
+    const PlanStopper stopper(control);
     BrewingPlanOutcome out;
     out.stock = stock;
     out.options = options;
-    out.recipes = EnumeratePlanRecipes(data, perkPurity, stock, options);
+    bool cutShort = false;
+    out.recipes =
+        EnumeratePlanRecipes(data, perkPurity, stock, options, [&] { return cutShort = stopper.stop(); });
     out.greedy = GreedyPlan(out.recipes, stock);
-    out.exact = solver.solve(out.recipes, stock, out.greedy, control);
+    if (cutShort) {
+        // The list may be cut short, so nothing bounds the plan yet.
+        out.exact.plan = out.greedy;
+        out.exact.bound = kUnknownPlanBound;
+        out.exact.status = stopper.stopStatus();
+        return out;
+    }
+    // The solver gets what is left of the time limit.
+    PlanSolveControl rest = control;
+    rest.timeLimitSeconds -= std::chrono::duration<double>(PlanStopper::Clock::now() - started).count();
+    out.exact = solver.solve(out.recipes, stock, out.greedy, rest);
     return out;
 }
 

@@ -7,8 +7,10 @@
 #include <QString>
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <span>
 
@@ -21,9 +23,12 @@ enum class PlanSolveStatus : std::uint8_t {
     Failed,    // the solver could not run; the plan is the start plan
 };
 
+// The bound of a solve stopped before anything bounded the plan.
+inline constexpr std::int64_t kUnknownPlanBound = std::numeric_limits<std::int64_t>::max();
+
 struct PlanSolveResult {
     BrewingPlan plan;
-    std::int64_t bound = 0; // proven upper bound of the total
+    std::int64_t bound = 0; // proven upper bound of the total (kUnknownPlanBound: none)
     PlanSolveStatus status = PlanSolveStatus::Failed;
     QString error;
 
@@ -32,11 +37,34 @@ struct PlanSolveResult {
 };
 
 struct PlanSolveControl {
+    // An outer bound on wall time only: what the search does is budgeted by
+    // its work (nodes, cut rounds), so a solve that ends before the limit
+    // gives the same plan on an idle and on a busy machine.
     double timeLimitSeconds = 10.0;
     // Set from another thread to stop the solve.
     const std::atomic<bool> *cancel = nullptr;
     // Called from the solving thread now and then: best total, proven bound.
     std::function<void(std::int64_t best, std::int64_t bound)> progress;
+};
+
+// Where a run must stop: the player's cancel or the end of the time limit,
+// counted from the stopper's creation. Every phase asks between small units
+// of work.
+class PlanStopper {
+  public:
+    using Clock = std::chrono::steady_clock;
+    explicit PlanStopper(const PlanSolveControl &control);
+
+    bool cancelled() const { return m_cancel != nullptr && m_cancel->load(std::memory_order_relaxed); }
+    bool timeUp() const { return Clock::now() >= m_deadline; }
+    bool stop() const { return cancelled() || timeUp(); }
+    double secondsLeft() const;
+    // Cancelled or TimeLimit, whichever stopped the run.
+    PlanSolveStatus stopStatus() const;
+
+  private:
+    const std::atomic<bool> *m_cancel;
+    Clock::time_point m_deadline;
 };
 
 class PlanSolver {

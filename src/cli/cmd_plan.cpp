@@ -8,9 +8,43 @@
 #include <QFile>
 #include <QTextStream>
 
+#include <atomic>
+#include <csignal>
+
 namespace qor {
 
 namespace {
+
+// What a shell expects of a program ended by Ctrl+C (128 + SIGINT).
+constexpr int kExitInterrupted = 128 + SIGINT;
+
+// Ctrl+C while the plan is made cancels the solve instead of killing the
+// process, so the best plan found so far is still printed. A signal handler
+// can only reach a flag with static storage; this one lives as long as the
+// guard that installs the handler.
+class InterruptCancelsSolve {
+  public:
+    InterruptCancelsSolve() {
+        s_interrupted.store(false);
+        struct sigaction action {};
+        action.sa_handler = &InterruptCancelsSolve::onInterrupt;
+        sigemptyset(&action.sa_mask);
+        sigaction(SIGINT, &action, &m_previous);
+    }
+    ~InterruptCancelsSolve() { sigaction(SIGINT, &m_previous, nullptr); }
+    InterruptCancelsSolve(const InterruptCancelsSolve &) = delete;
+    InterruptCancelsSolve &operator=(const InterruptCancelsSolve &) = delete;
+
+    const std::atomic<bool> *flag() const { return &s_interrupted; }
+    bool interrupted() const { return s_interrupted.load(); }
+
+  private:
+    static void onInterrupt(int) { s_interrupted.store(true); }
+
+    static_assert(std::atomic<bool>::is_always_lock_free, "the handler may only touch a lock-free flag");
+    static inline std::atomic<bool> s_interrupted{false};
+    struct sigaction m_previous {};
+};
 
 QLatin1StringView statusName(PlanSolveStatus s) {
     switch (s) {
@@ -103,6 +137,8 @@ int cmdPlan(CliContext &ctx, const QStringList &args) {
     }
 
     const auto solver = CreatePlanSolver();
+    const InterruptCancelsSolve interrupt;
+    control.cancel = interrupt.flag();
     const BrewingPlanOutcome plan =
         ComputeBrewingPlan(ctx.data, ctx.skills.PerkPurity, stock, options, *solver, control);
     if (parser.isSet(lpOpt)) {
@@ -124,10 +160,15 @@ int cmdPlan(CliContext &ctx, const QStringList &args) {
     }
     ctx.out << "total " << plan.exact.plan.total << '\n'
             << "greedy " << plan.greedy.total << '\n'
-            << "bound " << plan.exact.bound << '\n'
+            << "bound ";
+    if (plan.exact.bound == kUnknownPlanBound)
+        ctx.out << "unknown";
+    else
+        ctx.out << plan.exact.bound;
+    ctx.out << '\n'
             << "recipes " << plan.recipes.size() << '\n'
             << "status " << statusName(plan.exact.status) << '\n';
-    return kExitOk;
+    return interrupt.interrupted() ? kExitInterrupted : kExitOk;
 }
 
 } // namespace qor

@@ -10,7 +10,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <random>
+#include <thread>
 
 namespace qor {
 namespace {
@@ -95,6 +97,7 @@ TEST(BrewingPlan, ExactEqualsBruteForceAndKeepsToTheStock) {
         EXPECT_TRUE(PlanFitsStock(plan.recipes, plan.exact.plan.times, stock));
         EXPECT_TRUE(PlanFitsStock(plan.recipes, plan.greedy.times, stock));
         EXPECT_LE(plan.greedy.total, plan.exact.plan.total);
+        EXPECT_GE(PlanBoundByStock(plan.recipes, stock), best);
         compared += best > 0;
     }
     // The random sets must actually hold plans, or the loop proved nothing.
@@ -199,6 +202,73 @@ TEST_F(GreedyTrap, CountObjectiveCountsPotions) {
     // 1+3 once, 2+4 once; ingredient 1 has no second partner left.
     EXPECT_EQ(plan.exact.plan.total, 2);
     EXPECT_TRUE(PlanFitsStock(plan.recipes, plan.exact.plan.times, stock));
+}
+
+// A stock big enough for several search steps, solved twice: once alone and
+// once with every core kept busy. Budgets counted in work give the same plan.
+TEST(BrewingPlan, SameAnswerOnABusyMachine) {
+    std::mt19937_64 rng(5);
+    const GameData data = test::buildData(test::randomSmallDataSet(rng, 40, 9));
+    StockCounts stock(std::size_t(data.itemRecordCount()), 0);
+    for (int i = 1; i <= 40; ++i)
+        stock[i] = std::uniform_int_distribution<int>(0, 5)(rng);
+    PlanSolveControl control;
+    control.timeLimitSeconds = 600.0;
+    const auto solver = CreatePlanSolver();
+    const BrewingPlanOutcome idle = ComputeBrewingPlan(data, false, stock, {}, *solver, control);
+
+    std::atomic<bool> done{false};
+    std::vector<std::thread> busy;
+    for (unsigned k = 0; k < std::max(2u, std::thread::hardware_concurrency()); ++k)
+        busy.emplace_back([&done] {
+            volatile std::uint64_t spin = 0;
+            while (!done.load(std::memory_order_relaxed))
+                spin = spin + 1;
+        });
+    const BrewingPlanOutcome loaded = ComputeBrewingPlan(data, false, stock, {}, *solver, control);
+    done = true;
+    for (std::thread &t : busy)
+        t.join();
+
+    EXPECT_EQ(idle.exact.status, PlanSolveStatus::Optimal);
+    EXPECT_EQ(loaded.exact.status, idle.exact.status);
+    EXPECT_EQ(loaded.exact.plan.times, idle.exact.plan.times);
+    EXPECT_EQ(loaded.exact.bound, idle.exact.bound);
+    EXPECT_GT(idle.exact.plan.total, idle.greedy.total); // the search had work to do
+}
+
+// A cancel that arrives while the solver runs (here: at its first report,
+// after the relaxation) ends it with a plan that fits and a true bound.
+TEST(BrewingPlan, CancelDuringTheSearchKeepsTheBestPlanSoFar) {
+    std::mt19937_64 rng(5);
+    const GameData data = test::buildData(test::randomSmallDataSet(rng, 40, 9));
+    StockCounts stock(std::size_t(data.itemRecordCount()), 3);
+    stock[0] = 0;
+    std::atomic<bool> cancel{false};
+    int reports = 0;
+    PlanSolveControl control;
+    control.timeLimitSeconds = 600.0;
+    control.cancel = &cancel;
+    control.progress = [&](std::int64_t, std::int64_t) {
+        ++reports;
+        cancel = true;
+    };
+    const auto solver = CreatePlanSolver();
+    const BrewingPlanOutcome plan = ComputeBrewingPlan(data, false, stock, {}, *solver, control);
+    EXPECT_EQ(reports, 1);
+    EXPECT_EQ(plan.exact.status, PlanSolveStatus::Cancelled);
+    EXPECT_TRUE(PlanFitsStock(plan.recipes, plan.exact.plan.times, stock));
+    EXPECT_GE(plan.exact.plan.total, plan.greedy.total);
+    EXPECT_LT(plan.exact.bound, kUnknownPlanBound);
+
+    const auto full = ComputeBrewingPlan(data, false, stock, {}, *solver, {.timeLimitSeconds = 600.0});
+    EXPECT_GE(plan.exact.bound, full.exact.plan.total);
+
+    // The enumeration stops too, a few thousand evaluations after asked to.
+    int asked = 0;
+    const auto cut = EnumeratePlanRecipes(data, false, stock, {}, [&] { return ++asked == 2; });
+    EXPECT_EQ(asked, 2);
+    EXPECT_LT(cut.size(), full.recipes.size());
 }
 
 TEST(BrewingPlan, EmptyStockGivesAnEmptyProvenPlan) {

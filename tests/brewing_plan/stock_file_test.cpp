@@ -1,5 +1,6 @@
-// Stock.ini: round trip, damaged files and the quick fill from a set.
+// Stock.ini and Plan.ini: round trip, damaged files and the quick fill from a set.
 
+#include "brewing_plan/plan_settings_file.h"
 #include "brewing_plan/stock_file.h"
 
 #include <QDir>
@@ -101,6 +102,63 @@ TEST(StockFile, FillsFromTheIngredientSet) {
     EXPECT_EQ(StockFromAvailable(available, 5, 7), (StockCounts{0, 7, 0, 7, 0}));
     EXPECT_EQ(StockFromAvailable(available, 4, 12345), (StockCounts{0, 9999, 0, 9999}));
     EXPECT_EQ(StockFromAvailable(available, 4, -3), (StockCounts{0, 0, 0, 0}));
+}
+
+// Plan.ini: the written form, hand-written files, and every kind of damage
+// reported with its line while the defaults stay.
+TEST(PlanSettingsFile, RoundTripsAndRefusesDamage) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = PlanSettingsFilePath(dir.path());
+    PlanWindowSettings read;
+    EXPECT_EQ(ReadPlanSettings(path, read).status, PlanSettingsResult::Status::Missing);
+    EXPECT_EQ(read, PlanWindowSettings{});
+
+    PlanWindowSettings s;
+    s.options = {1, PlanKind::Poisons, 17, PlanObjective::Count};
+    s.timeLimitCs = 1205;
+    ASSERT_TRUE(WritePlanSettings(path, s).ok());
+    EXPECT_EQ(serializePlanSettings(s),
+              QByteArray("QOR-PLAN 1\r\ncount 1\r\nkind 1\r\neffect 17\r\nobjective 1\r\ntime 12.05\r\n"));
+    const PlanSettingsResult back = ReadPlanSettings(path, read);
+    EXPECT_TRUE(back.ok()) << back.message.toStdString();
+    EXPECT_EQ(read, s);
+
+    // Any order, LF ends, blanks, missing names keep their defaults.
+    ASSERT_TRUE(ParsePlanSettings("QOR-PLAN 1\n\n  time   0.5 \nkind 0\n", read).ok());
+    EXPECT_EQ(read.timeLimitCs, 50);
+    EXPECT_EQ(read.options.kind, PlanKind::Potions);
+    EXPECT_EQ(read.options.ItemsCountMode, 2);
+
+    const std::pair<const char *, int> damaged[] = {
+        {"", 1},
+        {"QOR-PLAN 2\r\n", 1},
+        {"QOR-PLAN 1\r\ncount 3\r\n", 2},
+        {"QOR-PLAN 1\r\nkind -1\r\n", 2},
+        {"QOR-PLAN 1\r\n\r\ntime 0.49\r\n", 3},
+        {"QOR-PLAN 1\r\ntime 3600.01\r\n", 2},
+        {"QOR-PLAN 1\r\ntime 1.234\r\n", 2},
+        {"QOR-PLAN 1\r\ntime 1e3\r\n", 2},
+        {"QOR-PLAN 1\r\neffect 100000\r\n", 2},
+        {"QOR-PLAN 1\r\nobjective 1\r\nobjective 1\r\n", 3},
+        {"QOR-PLAN 1\r\ncolour 1\r\n", 2},
+        {"QOR-PLAN 1\r\ncount 1 2\r\n", 2},
+    };
+    for (const auto &[bytes, line] : damaged) {
+        read.timeLimitCs = 1;
+        const PlanSettingsResult r = ParsePlanSettings(bytes, read);
+        EXPECT_EQ(r.status, PlanSettingsResult::Status::Error) << bytes;
+        EXPECT_EQ(r.line, line) << bytes;
+        EXPECT_TRUE(r.message.startsWith(QStringLiteral("Файл настроек плана повреждён"))) << bytes;
+        EXPECT_EQ(read, PlanWindowSettings{}) << bytes;
+    }
+
+    // A folder in its place is refused, not read.
+    ASSERT_TRUE(QFile::remove(path));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("Plan.ini")));
+    const PlanSettingsResult folder = ReadPlanSettings(path, read);
+    EXPECT_EQ(folder.status, PlanSettingsResult::Status::Error);
+    EXPECT_TRUE(folder.message.contains(path));
 }
 
 } // namespace

@@ -4,9 +4,14 @@
 #include "cli/cli_fixture.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <random>
 
 namespace qor {
 namespace {
@@ -92,6 +97,54 @@ TEST_F(PlanCommand, RefusesBadOptionsAndDamagedStock) {
     QFile::remove(m_stock);
     EXPECT_EQ(run({}).code, 1);
 }
+
+#ifdef QOR_CLI_EXE
+// True once the process catches SIGINT (its mask in /proc), i.e. the plan
+// command has taken Ctrl+C over; false if it ended first.
+bool waitUntilCatchingInterrupt(QProcess &p) {
+    const QString status = QStringLiteral("/proc/%1/status").arg(p.processId());
+    while (p.state() == QProcess::Running) {
+        QFile f(status);
+        if (f.open(QIODevice::ReadOnly)) {
+            for (const QByteArray &line : f.readAll().split('\n')) {
+                bool ok = false;
+                if (line.startsWith("SigCgt:") &&
+                    (line.mid(7).trimmed().toULongLong(&ok, 16) >> (SIGINT - 1)) & 1)
+                    return true;
+            }
+        }
+        QThread::msleep(5);
+    }
+    return false;
+}
+
+// Ctrl+C during a long plan (a large random data set, an hour's limit):
+// the command stops, prints the best plan so far and exits with 130.
+class PlanInterrupt : public test::CliDataFolder {};
+
+TEST_F(PlanInterrupt, CtrlCPrintsTheBestPlanSoFarAndExits130) {
+    std::mt19937_64 rng(24);
+    writeDataSet(test::randomSmallDataSet(rng, 300, 12));
+    QByteArray stock = "QOR-STOCK 1\r\n";
+    for (int i = 1; i <= 300; ++i)
+        stock += QByteArray::number(i) + " 5\r\n";
+    writeFile("Stock.ini", stock);
+
+    QProcess p;
+    p.start(QStringLiteral(QOR_CLI_EXE), {QStringLiteral("--data"), dataDir(), QStringLiteral("plan"),
+                                          QStringLiteral("--stock"), dataDir() + QStringLiteral("/Stock.ini"),
+                                          QStringLiteral("--time-limit"), QStringLiteral("3600")});
+    ASSERT_TRUE(p.waitForStarted());
+    ASSERT_TRUE(waitUntilCatchingInterrupt(p)) << p.readAllStandardError().toStdString();
+    ::kill(pid_t(p.processId()), SIGINT);
+    ASSERT_TRUE(p.waitForFinished(120000));
+    EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(p.exitCode(), 130);
+    const QString out = QString::fromUtf8(p.readAllStandardOutput());
+    EXPECT_TRUE(out.contains(QStringLiteral("\ntotal "))) << out.toStdString();
+    EXPECT_TRUE(out.endsWith(QStringLiteral("status cancelled\n"))) << out.toStdString();
+}
+#endif
 
 } // namespace
 } // namespace qor

@@ -10,6 +10,11 @@
 // small sets: find the best plan worth at least T among them, or prove there
 // is none (then T − 1 is a bound for all), and lower T by a growing reach.
 // The first plan found this way is proven best.
+//
+// Every budget is counted in work (nodes, cut rounds), never in seconds, so
+// a run that ends within the time limit gives the same plan and bound on an
+// idle and on a busy machine; the limit and the cancel only cut a run short,
+// and every phase — the relaxation's simplex iterations included — asks them.
 
 #include "brewing_plan/plan_solver.h"
 
@@ -25,6 +30,7 @@
 #include <CglGomory.hpp>
 #include <CglKnapsackCover.hpp>
 #include <CglProbing.hpp>
+#include <ClpEventHandler.hpp>
 #include <CoinError.hpp>
 #include <OsiClpSolverInterface.hpp>
 
@@ -38,7 +44,7 @@ namespace qor {
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using Clock = PlanStopper::Clock;
 
 // Rounds of odd-set cuts on the relaxation, and cuts added per round.
 constexpr int kCutRounds = 40;
@@ -46,30 +52,47 @@ constexpr std::size_t kCutsPerRound = 50;
 // The first step looks for plans within this share of the bound; each
 // further step doubles the reach.
 constexpr double kFirstReachShare = 1e-4;
-// A step may take this share of the time limit before a plain search for a
-// good plan over the kPlanSetSize cheapest recipes gets kPlanShare of it.
-constexpr double kStepShare = 0.3;
-constexpr double kPlanShare = 0.3;
+// A step may search this many branch-and-bound nodes before a plain search
+// for a good plan over the kPlanSetSize cheapest recipes gets kPlanNodes;
+// after that, steps run to their end (or the time limit).
+constexpr int kStepNodes = 1000;
+constexpr int kPlanNodes = 2000;
+constexpr int kUnlimitedNodes = std::numeric_limits<int>::max();
 constexpr std::size_t kPlanSetSize = 1500;
+// A step over more recipes than this waits for that search: a good plan
+// raises the target and so shrinks the step.
+constexpr std::size_t kLargeStep = 2 * kPlanSetSize;
 // Slack for the relaxation's rounding errors wherever its bound or reduced
 // costs decide what is proven: totals are whole, so this costs nothing.
 constexpr double kTolerance = 1e-4;
 
-bool isCancelled(const PlanSolveControl &control) {
-    return control.cancel != nullptr && control.cancel->load(std::memory_order_relaxed);
-}
+// Ends a simplex run (the relaxation's, or one inside branch and bound)
+// after the iteration in which the time ran out or the player cancelled.
+class LpStopHandler final : public ClpEventHandler {
+  public:
+    explicit LpStopHandler(const PlanStopper &stopper) : m_stopper(&stopper) {}
+    int event(Event whichEvent) override {
+        // 0 stops the simplex; -1 lets it go on.
+        return whichEvent == endOfIteration && m_stopper->stop() ? 0 : -1;
+    }
+    ClpEventHandler *clone() const override { return new LpStopHandler(*this); }
+
+  private:
+    const PlanStopper *m_stopper;
+};
 
 // Stops the search on cancel and reports the best total now and then: the
 // plan kept so far, or a better one found now (a plan below the step's
 // target is thrown away, so it is not reported).
 class ControlHandler final : public CbcEventHandler {
   public:
-    ControlHandler(const PlanSolveControl &control, std::int64_t kept, std::int64_t target,
-                   std::int64_t globalBound)
-        : m_control(control), m_kept(kept), m_target(target), m_globalBound(globalBound) {}
+    ControlHandler(const PlanSolveControl &control, const PlanStopper &stopper, std::int64_t kept,
+                   std::int64_t target, std::int64_t globalBound)
+        : m_control(control), m_stopper(stopper), m_kept(kept), m_target(target), m_globalBound(globalBound) {
+    }
 
     CbcAction event(CbcEvent whichEvent) override {
-        if (isCancelled(m_control)) {
+        if (m_stopper.stop()) {
             m_cancelled = true;
             return stop;
         }
@@ -92,6 +115,7 @@ class ControlHandler final : public CbcEventHandler {
 
   private:
     const PlanSolveControl &m_control;
+    const PlanStopper &m_stopper;
     std::int64_t m_kept;
     std::int64_t m_target;
     std::int64_t m_globalBound;
@@ -158,10 +182,13 @@ void addCut(const OddSetCut &cut, std::span<const int> position, OsiClpSolverInt
 // kept is the total of the plan in hand, for the progress reports.
 SubResult solveSubset(std::span<const PlanRecipe> recipes, std::span<const std::int32_t> stock,
                       std::span<const std::size_t> columns, std::span<const OddSetCut> cuts,
-                      std::int64_t target, std::int64_t kept, double seconds, std::int64_t globalBound,
-                      const PlanSolveControl &control) {
+                      std::int64_t target, std::int64_t kept, int maxNodes, std::int64_t globalBound,
+                      const PlanSolveControl &control, const PlanStopper &stopper) {
     OsiClpSolverInterface lp;
     loadModel(recipes, stock, columns, lp);
+    // Branch and bound works on copies of lp, which copy the handler too.
+    const LpStopHandler lpStop(stopper);
+    lp.getModelPtr()->passInEventHandler(&lpStop);
     std::vector<int> position(recipes.size(), -1);
     for (std::size_t c = 0; c < columns.size(); ++c)
         position[columns[c]] = static_cast<int>(c);
@@ -175,7 +202,8 @@ SubResult solveSubset(std::span<const PlanRecipe> recipes, std::span<const std::
     model.setLogLevel(0);
     model.messageHandler()->setLogLevel(0);
     model.setUseElapsedTime(true);
-    model.setMaximumSeconds(std::max(seconds, 0.05));
+    model.setMaximumSeconds(std::max(stopper.secondsLeft(), 0.01));
+    model.setMaximumNodes(maxNodes);
     // Totals are integers: a plan is better only by a whole unit.
     model.setCutoffIncrement(0.999);
     model.setAllowableGap(0.999);
@@ -202,15 +230,17 @@ SubResult solveSubset(std::span<const PlanRecipe> recipes, std::span<const std::
     CbcHeuristicRINS rins(model);
     model.addHeuristic(&rins);
 
-    ControlHandler handler(control, kept, target, globalBound);
+    ControlHandler handler(control, stopper, kept, target, globalBound);
     model.passInEventHandler(&handler);
     model.branchAndBound();
 
     SubResult out;
     const auto *used = dynamic_cast<const ControlHandler *>(model.getEventHandler());
     out.cancelled = used != nullptr && used->cancelled();
+    // A simplex run ended by the stop handler may look like anything to
+    // branch and bound, so nothing is proven once the run had to stop.
     out.complete = (model.isProvenOptimal() || model.isProvenInfeasible()) && !out.cancelled &&
-                   !model.isSecondsLimitReached();
+                   !model.isSecondsLimitReached() && !model.isNodeLimitReached() && !stopper.stop();
     if (const double *best = model.bestSolution()) {
         out.times.resize(columns.size());
         for (std::size_t c = 0; c < columns.size(); ++c)
@@ -224,22 +254,31 @@ SubResult solveSubset(std::span<const PlanRecipe> recipes, std::span<const std::
 struct Relaxation {
     OsiClpSolverInterface lp;
     std::vector<OddSetCut> cuts;
-    bool solved = false;
+    bool solved = false;      // lp holds the optimum of the relaxation with every cut
+    bool interrupted = false; // stopped by time or cancel; bound holds what was proven
+    double bound = std::numeric_limits<double>::infinity();
 };
 
 void solveRelaxation(std::span<const PlanRecipe> recipes, std::span<const std::int32_t> stock,
-                     Clock::time_point deadline, const PlanSolveControl &control, Relaxation &relaxation) {
+                     const PlanStopper &stopper, Relaxation &relaxation) {
     std::vector<std::size_t> all(recipes.size());
     for (std::size_t r = 0; r < all.size(); ++r)
         all[r] = r;
     OsiClpSolverInterface &lp = relaxation.lp;
     loadModel(recipes, stock, all, lp);
+    const LpStopHandler lpStop(stopper);
+    lp.getModelPtr()->passInEventHandler(&lpStop);
     lp.setHintParam(OsiDoPresolveInInitial, true, OsiHintTry);
     lp.setHintParam(OsiDoDualInInitial, false, OsiHintTry);
     lp.initialSolve();
+    if (stopper.stop()) {
+        relaxation.interrupted = true;
+        return;
+    }
     if (!lp.isProvenOptimal())
         return;
     relaxation.solved = true;
+    relaxation.bound = -lp.getObjValue();
 
     std::vector<std::vector<std::int32_t>> columnRows(recipes.size());
     std::vector<std::int64_t> upper(recipes.size());
@@ -253,7 +292,7 @@ void solveRelaxation(std::span<const PlanRecipe> recipes, std::span<const std::i
     std::vector<int> position(recipes.size());
     for (std::size_t r = 0; r < position.size(); ++r)
         position[r] = static_cast<int>(r);
-    for (int round = 0; round < kCutRounds && Clock::now() < deadline && !isCancelled(control); ++round) {
+    for (int round = 0; round < kCutRounds; ++round) {
         const auto found = separator.separate(std::span(lp.getColSolution(), recipes.size()), kCutsPerRound);
         if (found.empty())
             break;
@@ -261,10 +300,16 @@ void solveRelaxation(std::span<const PlanRecipe> recipes, std::span<const std::i
             addCut(cut, position, lp);
         relaxation.cuts.insert(relaxation.cuts.end(), found.begin(), found.end());
         lp.resolve();
+        if (stopper.stop()) {
+            relaxation.solved = false;
+            relaxation.interrupted = true;
+            return;
+        }
         if (!lp.isProvenOptimal()) {
             relaxation.solved = false;
             return;
         }
+        relaxation.bound = -lp.getObjValue();
     }
 }
 
@@ -296,8 +341,7 @@ PlanSolveResult CbcPlanSolver::solve(std::span<const PlanRecipe> recipes, std::s
 PlanSolveResult CbcPlanSolver::solveChecked(std::span<const PlanRecipe> recipes,
                                             std::span<const std::int32_t> stock, const BrewingPlan &start,
                                             const PlanSolveControl &control) {
-    const auto deadline = Clock::now() + std::chrono::duration_cast<Clock::duration>(
-                                             std::chrono::duration<double>(control.timeLimitSeconds));
+    const PlanStopper stopper(control);
     PlanSolveResult result;
     result.plan = start;
     result.plan.times.resize(recipes.size(), 0);
@@ -308,7 +352,17 @@ PlanSolveResult CbcPlanSolver::solveChecked(std::span<const PlanRecipe> recipes,
         return result;
 
     Relaxation relaxation;
-    solveRelaxation(recipes, stock, deadline, control, relaxation);
+    solveRelaxation(recipes, stock, stopper, relaxation);
+    if (relaxation.interrupted) {
+        // Keep the start plan and the best bound proven before the stop.
+        result.status = stopper.stopStatus();
+        result.bound = PlanBoundByStock(recipes, stock);
+        if (std::isfinite(relaxation.bound))
+            result.bound =
+                std::min(result.bound, static_cast<std::int64_t>(std::floor(relaxation.bound + kTolerance)));
+        result.bound = std::max(result.bound, result.plan.total);
+        return result;
+    }
     if (!relaxation.solved) {
         result.status = PlanSolveStatus::Failed;
         result.error = QStringLiteral("linear relaxation not solved");
@@ -330,7 +384,11 @@ PlanSolveResult CbcPlanSolver::solveChecked(std::span<const PlanRecipe> recipes,
     // `within` and folds what it proves into the plan and the bound.
     // Returns false when it stopped before the end (time, cancel) or its
     // plan did not hold up.
-    const auto runStep = [&](double within, std::size_t largest, std::int64_t target, double seconds) {
+    const auto stepSize = [&](double within) {
+        return std::size_t(
+            std::count_if(loss.begin(), loss.end(), [within](double l) { return l <= within; }));
+    };
+    const auto runStep = [&](double within, std::size_t largest, std::int64_t target, int maxNodes) {
         std::vector<std::size_t> columns;
         double outside = std::numeric_limits<double>::infinity();
         for (std::size_t r = 0; r < recipes.size(); ++r) {
@@ -348,7 +406,7 @@ PlanSolveResult CbcPlanSolver::solveChecked(std::span<const PlanRecipe> recipes,
             std::sort(columns.begin(), columns.end());
         }
         const SubResult sub = solveSubset(recipes, stock, columns, relaxation.cuts, target, result.plan.total,
-                                          seconds, bound, control);
+                                          maxNodes, bound, control, stopper);
         if (!sub.times.empty()) {
             BrewingPlan found;
             found.times.assign(recipes.size(), 0);
@@ -377,14 +435,13 @@ PlanSolveResult CbcPlanSolver::solveChecked(std::span<const PlanRecipe> recipes,
     double reach = std::max(1.0, lpBound * kFirstReachShare);
     bool searchedForPlan = false;
     for (;;) {
-        const double seconds = std::chrono::duration<double>(deadline - Clock::now()).count();
         if (bound <= result.plan.total) {
             result.status = PlanSolveStatus::Optimal;
             result.bound = result.plan.total;
             return result;
         }
-        if (isCancelled(control) || seconds <= 0.0) {
-            result.status = isCancelled(control) ? PlanSolveStatus::Cancelled : PlanSolveStatus::TimeLimit;
+        if (stopper.stop()) {
+            result.status = stopper.stopStatus();
             result.bound = bound;
             return result;
         }
@@ -393,24 +450,22 @@ PlanSolveResult CbcPlanSolver::solveChecked(std::span<const PlanRecipe> recipes,
         std::int64_t target = static_cast<std::int64_t>(std::ceil(lpBound - reach - 1e-6));
         target = std::clamp(target, result.plan.total + 1, bound);
         const double within = lpBound - double(target) + kTolerance;
-        const double stepSeconds =
-            searchedForPlan ? seconds : std::min(seconds, kStepShare * control.timeLimitSeconds);
-        if (runStep(within, recipes.size(), target, stepSeconds)) {
+        const bool tooLarge = !searchedForPlan && stepSize(within) > kLargeStep;
+        if (!tooLarge &&
+            runStep(within, recipes.size(), target, searchedForPlan ? kUnlimitedNodes : kStepNodes)) {
             reach *= 2.0;
-        } else if (searchedForPlan || isCancelled(control)) {
-            // Out of time, cancelled, or the solver gave up: keep what is proven.
-            result.status = isCancelled(control) ? PlanSolveStatus::Cancelled : PlanSolveStatus::TimeLimit;
+        } else if (stopper.stop()) {
+            continue; // reported at the top of the loop
+        } else if (searchedForPlan) {
+            // The solver gave up or its plan did not hold: keep what is proven.
+            result.status = PlanSolveStatus::TimeLimit;
             result.bound = bound;
             return result;
         } else {
             // Close to the bound the search is slow: find a good plan among
             // the recipes the relaxation likes most, then go on from it.
             searchedForPlan = true;
-            const double planSeconds =
-                std::min(std::chrono::duration<double>(deadline - Clock::now()).count(),
-                         kPlanShare * control.timeLimitSeconds);
-            runStep(std::numeric_limits<double>::infinity(), kPlanSetSize, result.plan.total + 1,
-                    planSeconds);
+            runStep(std::numeric_limits<double>::infinity(), kPlanSetSize, result.plan.total + 1, kPlanNodes);
         }
         if (control.progress)
             control.progress(result.plan.total, bound);

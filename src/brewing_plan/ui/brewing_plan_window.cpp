@@ -2,18 +2,21 @@
 
 #include "visuals/ui/item_pictures.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QLocale>
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QSplitter>
@@ -21,6 +24,11 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace qor {
 
@@ -28,6 +36,10 @@ namespace {
 
 constexpr int kIconSize = 32;
 constexpr int kCountColumn = 1;
+// The size the window opens at where the screen has room.
+constexpr QSize kPreferredSize(1000, 680);
+// Long effect names must not widen the window past a small screen.
+constexpr int kComboMinimumChars = 14;
 
 QString number(std::int64_t v) {
     return QLocale(QLocale::Russian).toString(qlonglong(v));
@@ -47,13 +59,20 @@ QTableWidgetItem *numberItem(std::int64_t v) {
 
 } // namespace
 
+// Stays on top like the other tool windows, so that raising it puts it above them.
 BrewingPlanWindow::BrewingPlanWindow(const BrewingPlanContext &context, QWidget *parent)
-    : QWidget(parent, Qt::Tool), m_ctx(context) {
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), m_ctx(context) {
     setObjectName(QStringLiteral("BrewingPlanWindow"));
     setWindowTitle(QStringLiteral("План варки"));
     buildControls();
     loadStock();
-    resize(1000, 680);
+    loadSettings();
+    // Leaving the program stops a plan at once rather than when the window
+    // is destroyed after the event loop.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &BrewingPlanWindow::cancelPlan);
+    const QScreen *screen = parent != nullptr ? parent->screen() : this->screen();
+    const QSize room = screen != nullptr ? screen->availableGeometry().size() : kPreferredSize;
+    resize(kPreferredSize.boundedTo(room * 9 / 10).expandedTo(minimumSizeHint()));
 }
 
 BrewingPlanWindow::~BrewingPlanWindow() {
@@ -105,6 +124,8 @@ void BrewingPlanWindow::buildControls() {
     m_kind->setCurrentIndex(2);
     m_effect = new QComboBox;
     m_effect->setObjectName(QStringLiteral("PlanEffect"));
+    m_effect->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_effect->setMinimumContentsLength(kComboMinimumChars);
     m_effect->addItem(QStringLiteral("Любой"), 0);
     for (int e = 1; e <= m_ctx.data.highestEffect() && e < m_ctx.data.EffectNames.size(); ++e)
         m_effect->addItem(m_ctx.data.EffectNames.at(e), e);
@@ -116,6 +137,11 @@ void BrewingPlanWindow::buildControls() {
     m_timeLimit->setRange(0.5, 3600.0);
     m_timeLimit->setValue(30.0);
     m_timeLimit->setSuffix(QStringLiteral(" с"));
+    // Saved when a value is settled, not at every typed digit.
+    m_timeLimit->setKeyboardTracking(false);
+    for (QComboBox *combo : {m_countMode, m_kind, m_effect, m_objective})
+        connect(combo, &QComboBox::currentIndexChanged, this, &BrewingPlanWindow::saveSettings);
+    connect(m_timeLimit, &QDoubleSpinBox::valueChanged, this, &BrewingPlanWindow::saveSettings);
 
     auto *options = new QFormLayout;
     options->addRow(QStringLiteral("Ингредиентов:"), m_countMode);
@@ -132,8 +158,12 @@ void BrewingPlanWindow::buildControls() {
     m_cancelButton->setEnabled(false);
     connect(m_cancelButton, &QPushButton::clicked, this, &BrewingPlanWindow::cancelPlan);
     m_progress = new QProgressBar;
+    m_progress->setObjectName(QStringLiteral("PlanBusy"));
     m_progress->setRange(0, 1);
     m_progress->setTextVisible(false);
+    // Shown only while a plan is made: a visible bar keeps its style's
+    // animation (and a timer) running even when it shows no progress.
+    m_progress->hide();
     m_progressLabel = new QLabel;
     m_progressLabel->setObjectName(QStringLiteral("PlanProgress"));
     auto *buttons = new QHBoxLayout;
@@ -170,7 +200,11 @@ void BrewingPlanWindow::buildControls() {
     planLayout->addWidget(new QLabel(QStringLiteral("Останется:")));
     planLayout->addWidget(m_leftOver);
 
+    // Either side may shrink to fit a small screen.
+    stockBox->setMinimumWidth(0);
+    planBox->setMinimumWidth(0);
     auto *splitter = new QSplitter;
+    splitter->setChildrenCollapsible(false);
     splitter->addWidget(stockBox);
     splitter->addWidget(planBox);
     splitter->setStretchFactor(1, 2);
@@ -198,6 +232,14 @@ QIcon BrewingPlanWindow::recipeIcon(const TPotionRec &rec) const {
     }
     painter.end();
     return QIcon(strip);
+}
+
+void BrewingPlanWindow::keyPressEvent(QKeyEvent *event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void BrewingPlanWindow::warn(const QString &text) {
@@ -259,6 +301,46 @@ void BrewingPlanWindow::fillFromAvailable(std::int32_t count) {
     saveStock();
 }
 
+void BrewingPlanWindow::loadSettings() {
+    PlanWindowSettings read;
+    const PlanSettingsResult result = ReadPlanSettings(PlanSettingsFilePath(m_ctx.settingsDir), read);
+    if (result.status == PlanSettingsResult::Status::Error)
+        warn(result.message + QStringLiteral("\nВзяты настройки по умолчанию."));
+    {
+        // Showing what was read is no change to save.
+        const QSignalBlocker blockCount(m_countMode), blockKind(m_kind), blockEffect(m_effect),
+            blockObjective(m_objective), blockTime(m_timeLimit);
+        m_countMode->setCurrentIndex(read.options.ItemsCountMode);
+        m_kind->setCurrentIndex(int(read.options.kind));
+        // An effect this data lacks falls back to "any".
+        m_effect->setCurrentIndex(std::max(m_effect->findData(read.options.wantedEffect), 0));
+        m_objective->setCurrentIndex(int(read.options.objective));
+        m_timeLimit->setValue(read.timeLimitCs / 100.0);
+    }
+    m_savedSettings = result.ok() ? read : PlanWindowSettings{};
+    if (!result.ok())
+        m_savedSettings.timeLimitCs = -1; // nothing valid on disk: the first change writes
+}
+
+PlanWindowSettings BrewingPlanWindow::currentSettings() const {
+    PlanWindowSettings s;
+    s.options = currentOptions();
+    s.timeLimitCs = static_cast<std::int32_t>(std::lround(m_timeLimit->value() * 100.0));
+    return s;
+}
+
+void BrewingPlanWindow::saveSettings() {
+    const PlanWindowSettings now = currentSettings();
+    if (now == m_savedSettings)
+        return;
+    const PlanSettingsResult written = WritePlanSettings(PlanSettingsFilePath(m_ctx.settingsDir), now);
+    if (!written.ok()) {
+        warn(written.message);
+        return;
+    }
+    m_savedSettings = now;
+}
+
 PlanOptions BrewingPlanWindow::currentOptions() const {
     PlanOptions o;
     o.ItemsCountMode = m_countMode->currentIndex();
@@ -301,14 +383,21 @@ void BrewingPlanWindow::startPlan() {
 }
 
 void BrewingPlanWindow::cancelPlan() {
-    if (m_cancel)
-        m_cancel->store(true);
+    if (!isSolving())
+        return;
+    m_cancel->store(true);
     m_progressLabel->setText(QStringLiteral("Прерывание…"));
 }
 
 void BrewingPlanWindow::joinWorker() {
-    if (m_worker.joinable())
-        m_worker.join();
+    if (!m_worker.joinable())
+        return;
+    m_worker.join();
+#ifdef __GLIBC__
+    // The solver's memory was freed in the worker's own arena, which the C
+    // library keeps for reuse; hand it back so an idle window stays small.
+    malloc_trim(0);
+#endif
 }
 
 void BrewingPlanWindow::setSolving(bool on) {
@@ -316,6 +405,7 @@ void BrewingPlanWindow::setSolving(bool on) {
     m_cancelButton->setEnabled(on);
     m_stockBox->setEnabled(!on);
     m_progress->setRange(0, on ? 0 : 1); // busy indicator while solving
+    m_progress->setVisible(on);
 }
 
 void BrewingPlanWindow::onProgress(std::int64_t best, std::int64_t bound) {
@@ -376,13 +466,18 @@ void BrewingPlanWindow::showPlan() {
         text += QStringLiteral(". План наилучший.");
         break;
     case PlanSolveStatus::TimeLimit:
-    case PlanSolveStatus::Cancelled:
-        text += QStringLiteral(". %1; лучше %2 не бывает (разрыв до %3 %).")
-                    .arg(o.exact.status == PlanSolveStatus::Cancelled ? QStringLiteral("Прервано")
-                                                                      : QStringLiteral("Время вышло"),
-                         number(o.exact.bound),
-                         QLocale(QLocale::Russian).toString(100.0 * o.exact.gap(), 'f', 2));
+    case PlanSolveStatus::Cancelled: {
+        const QString why = o.exact.status == PlanSolveStatus::Cancelled ? QStringLiteral("Прервано")
+                                                                         : QStringLiteral("Время вышло");
+        // Stopped while the recipes were still being listed: nothing bounds the plan yet.
+        if (o.exact.bound == kUnknownPlanBound)
+            text += QStringLiteral(". %1 до оценки лучшего плана.").arg(why);
+        else
+            text += QStringLiteral(". %1; лучше %2 не бывает (разрыв до %3 %).")
+                        .arg(why, number(o.exact.bound),
+                             QLocale(QLocale::Russian).toString(100.0 * o.exact.gap(), 'f', 2));
         break;
+    }
     case PlanSolveStatus::Failed:
         text += QStringLiteral(". Точный план не составлен (%1), показан жадный.").arg(o.exact.error);
         break;
@@ -411,6 +506,18 @@ BrewingPlanWindow *showBrewingPlanWindow(QWidget *parent, const BrewingPlanConte
     if (window == nullptr)
         window = new BrewingPlanWindow(context, parent);
     window->show();
+    // Where the window manager left it partly off a small screen, bring it back.
+    if (const QScreen *screen = window->screen()) {
+        const QRect room = screen->availableGeometry();
+        QRect frame = window->frameGeometry();
+        if (!room.contains(frame)) {
+            frame.moveRight(std::min(frame.right(), room.right()));
+            frame.moveBottom(std::min(frame.bottom(), room.bottom()));
+            frame.moveLeft(std::max(frame.left(), room.left()));
+            frame.moveTop(std::max(frame.top(), room.top()));
+            window->move(frame.topLeft());
+        }
+    }
     window->raise();
     window->activateWindow();
     return window;

@@ -3,6 +3,7 @@
 // options, and the plan made off the UI thread with progress and cancel.
 
 #include "brewing_plan/plan_run.h"
+#include "brewing_plan/plan_settings_file.h"
 #include "brewing_plan/stock_file.h"
 #include "game_data/game_data.h"
 
@@ -39,7 +40,7 @@ struct BrewingPlanContext {
     const ItemPictures *pictures = nullptr;         // nullptr: no pictures
     // Shows a warning (the main window's message box; tests record it).
     std::function<void(const QString &)> warn;
-    QString settingsDir; // where Stock.ini is kept
+    QString settingsDir; // where Stock.ini and Plan.ini are kept
 };
 
 class BrewingPlanWindow : public QWidget {
@@ -61,6 +62,9 @@ class BrewingPlanWindow : public QWidget {
   Q_SIGNALS:
     void planFinished();
 
+  protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
   private:
     void buildControls();
     void warn(const QString &text);
@@ -69,6 +73,9 @@ class BrewingPlanWindow : public QWidget {
     void showStock();
     void onStockEdited(QTableWidgetItem *item);
     PlanOptions currentOptions() const;
+    PlanWindowSettings currentSettings() const;
+    void loadSettings();
+    void saveSettings();
     void onProgress(std::int64_t best, std::int64_t bound);
     void onFinished(std::shared_ptr<BrewingPlanOutcome> outcome);
     void showPlan();
@@ -83,6 +90,7 @@ class BrewingPlanWindow : public QWidget {
     std::thread m_worker;
     std::shared_ptr<std::atomic<bool>> m_cancel;
     bool m_filling = false;
+    PlanWindowSettings m_savedSettings; // as Plan.ini holds them
 
     QWidget *m_stockBox = nullptr;
     QTableWidget *m_stockTable = nullptr;

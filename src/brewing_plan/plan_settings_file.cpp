@@ -1,0 +1,185 @@
+#include "brewing_plan/plan_settings_file.h"
+
+#include "game_data/file_replace.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QList>
+
+#include <array>
+
+namespace qor {
+
+namespace {
+
+const QByteArray kHeader = QByteArrayLiteral("QOR-PLAN 1");
+// The file is a few lines; anything larger is not this file.
+constexpr qint64 kMaxFileBytes = 64 * 1024;
+
+PlanSettingsResult errorAt(int line, const QString &what) {
+    PlanSettingsResult r;
+    r.status = PlanSettingsResult::Status::Error;
+    r.line = line;
+    r.message = line > 0 ? QStringLiteral("Файл настроек плана повреждён (строка %1): %2").arg(line).arg(what)
+                         : QStringLiteral("Файл настроек плана повреждён: %1").arg(what);
+    return r;
+}
+
+// Decimal digits only, at most nine of them.
+bool parseCount(const QByteArray &text, std::int32_t &value) {
+    if (text.isEmpty() || text.size() > 9)
+        return false;
+    value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return false;
+        value = value * 10 + (c - '0');
+    }
+    return true;
+}
+
+// Seconds with at most two decimals ("30", "2.5", "0.75"), in hundredths.
+bool parseSeconds(const QByteArray &text, std::int32_t &hundredths) {
+    const qsizetype dot = text.indexOf('.');
+    const QByteArray whole = dot < 0 ? text : text.left(dot);
+    const QByteArray fraction = dot < 0 ? QByteArray() : text.mid(dot + 1);
+    std::int32_t w = 0;
+    std::int32_t f = 0;
+    if (!parseCount(whole, w) || w > kMaxPlanTimeLimitCs / 100 || fraction.size() > 2 ||
+        (dot >= 0 && !parseCount(fraction, f)))
+        return false;
+    hundredths = w * 100 + (fraction.size() == 1 ? f * 10 : f);
+    return true;
+}
+
+QByteArray secondsText(std::int32_t hundredths) {
+    QByteArray text = QByteArray::number(hundredths / 100);
+    if (const std::int32_t f = hundredths % 100; f != 0)
+        text +=
+            '.' + (f % 10 == 0 ? QByteArray::number(f / 10) : QByteArray::number(f).rightJustified(2, '0'));
+    return text;
+}
+
+// The keys, in the order the file is written.
+enum Key { kCount, kKind, kEffect, kObjective, kTime, kKeyCount };
+constexpr std::array<const char *, kKeyCount> kKeys = {"count", "kind", "effect", "objective", "time"};
+
+} // namespace
+
+QString PlanSettingsFilePath(const QString &settingsDir) {
+    return QDir(settingsDir).filePath(QString::fromLatin1(kPlanSettingsFileName));
+}
+
+PlanSettingsResult ParsePlanSettings(const QByteArray &bytes, PlanWindowSettings &out) {
+    out = {};
+    PlanWindowSettings read;
+    std::array<bool, kKeyCount> seen{};
+    const QList<QByteArray> lines = bytes.split('\n');
+    bool headerSeen = false;
+    for (qsizetype k = 0; k < lines.size(); ++k) {
+        const int lineNo = static_cast<int>(k) + 1;
+        const QByteArray line = lines[k].trimmed();
+        if (!headerSeen) {
+            if (line != kHeader)
+                return errorAt(lineNo,
+                               QStringLiteral("нет заголовка \"%1\"").arg(QString::fromLatin1(kHeader)));
+            headerSeen = true;
+            continue;
+        }
+        if (line.isEmpty())
+            continue;
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        const auto key = fields.size() == 2 ? std::find(kKeys.begin(), kKeys.end(), fields[0]) : kKeys.end();
+        if (key == kKeys.end())
+            return errorAt(lineNo, QStringLiteral("ожидались имя параметра и значение"));
+        const auto which = static_cast<Key>(key - kKeys.begin());
+        if (seen[which])
+            return errorAt(lineNo, QStringLiteral("параметр %1 указан дважды").arg(QLatin1StringView(*key)));
+        seen[which] = true;
+        std::int32_t value = 0;
+        const bool number = which == kTime ? parseSeconds(fields[1], value) : parseCount(fields[1], value);
+        const std::int32_t most = which == kEffect ? kMaxPlanEffectIndex : which == kObjective ? 1 : 2;
+        const bool inRange =
+            which == kTime ? value >= kMinPlanTimeLimitCs && value <= kMaxPlanTimeLimitCs : value <= most;
+        if (!number || !inRange)
+            return errorAt(lineNo, QStringLiteral("недопустимое значение параметра %1: \"%2\"")
+                                       .arg(QLatin1StringView(*key), QString::fromLatin1(fields[1])));
+        switch (which) {
+        case kCount:
+            read.options.ItemsCountMode = value;
+            break;
+        case kKind:
+            read.options.kind = static_cast<PlanKind>(value);
+            break;
+        case kEffect:
+            read.options.wantedEffect = value;
+            break;
+        case kObjective:
+            read.options.objective = static_cast<PlanObjective>(value);
+            break;
+        case kTime:
+        case kKeyCount:
+            read.timeLimitCs = value;
+            break;
+        }
+    }
+    if (!headerSeen)
+        return errorAt(0, QStringLiteral("файл пуст"));
+    out = read;
+    return {};
+}
+
+// The one place that reads the file from disk.
+PlanSettingsResult ReadPlanSettings(const QString &path, PlanWindowSettings &out) {
+    out = {};
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        PlanSettingsResult r;
+        r.status = PlanSettingsResult::Status::Missing;
+        return r;
+    }
+    QFile file(path);
+    if (!info.isFile() || info.size() > kMaxFileBytes) {
+        PlanSettingsResult r = errorAt(0, QString());
+        r.message = QStringLiteral("Файл %1 не похож на файл настроек плана и не прочитан").arg(path);
+        return r;
+    }
+    const bool opened = file.open(QIODevice::ReadOnly);
+    const QByteArray bytes = opened ? file.read(kMaxFileBytes) : QByteArray();
+    if (!opened || file.error() != QFileDevice::NoError) {
+        PlanSettingsResult r = errorAt(0, QString());
+        r.message = QStringLiteral("Не удалось прочитать файл %1: %2").arg(path, file.errorString());
+        return r;
+    }
+    PlanSettingsResult r = ParsePlanSettings(bytes, out);
+    if (!r.ok())
+        r.message = QStringLiteral("%1: %2").arg(path, r.message);
+    return r;
+}
+
+QByteArray serializePlanSettings(const PlanWindowSettings &settings) {
+    const std::array<QByteArray, kKeyCount> values = {
+        QByteArray::number(settings.options.ItemsCountMode),
+        QByteArray::number(int(settings.options.kind)),
+        QByteArray::number(settings.options.wantedEffect),
+        QByteArray::number(int(settings.options.objective)),
+        secondsText(settings.timeLimitCs),
+    };
+    QByteArray text = kHeader + "\r\n";
+    for (std::size_t k = 0; k < kKeys.size(); ++k)
+        text += QByteArray(kKeys[k]) + ' ' + values[k] + "\r\n";
+    return text;
+}
+
+PlanSettingsResult WritePlanSettings(const QString &path, const PlanWindowSettings &settings) {
+    if (const auto reason = replaceFileContents(path, serializePlanSettings(settings))) {
+        PlanSettingsResult r;
+        r.status = PlanSettingsResult::Status::Error;
+        r.message = QStringLiteral("Не удалось записать файл %1: %2").arg(path, *reason);
+        return r;
+    }
+    return {};
+}
+
+} // namespace qor
