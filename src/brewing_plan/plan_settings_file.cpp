@@ -1,6 +1,6 @@
 #include "brewing_plan/plan_settings_file.h"
 
-#include "game_data/file_replace.h"
+#include "common/file_replace.h"
 
 #include <QDir>
 #include <QFile>
