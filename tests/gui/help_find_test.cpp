@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -99,6 +100,18 @@ TEST_F(HelpPageTest, MissingFileIsReportedAndTriedAgainAtTheNextEntry) {
     EXPECT_EQ(ui.MemoHelp->toPlainText(), QStringLiteral("Text\n"));
     EXPECT_EQ(form->dialogs().messages().size(), 1u);
     Q_UNUSED(bytes);
+}
+
+TEST_F(HelpPageTest, AnEmptyFileSaysSo) {
+    const QString path = data.file(QStringLiteral("Help.ini"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.close();
+    auto form = test::openForm(data);
+    enterHelp(*form);
+    EXPECT_EQ(test::ui(form).LbHelp->count(), 0);
+    EXPECT_EQ(test::ui(form).MemoHelp->toPlainText(),
+              QStringLiteral("Файл справки %1 пуст.").arg(QDir::toNativeSeparators(path)));
 }
 
 TEST_F(HelpPageTest, RowHeightAndFontCommandsChangeTheListAndAreKept) {

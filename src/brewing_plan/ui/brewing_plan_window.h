@@ -17,6 +17,7 @@
 
 class QComboBox;
 class QDoubleSpinBox;
+class QGroupBox;
 class QLabel;
 class QListWidget;
 class QProgressBar;
@@ -79,12 +80,14 @@ class BrewingPlanWindow : public QWidget {
 
     BrewingPlanContext m_ctx;
     StockCounts m_stock;
+    // The stock file on disk could not be read: kept as a backup before a save.
+    bool m_stockToBackUp = false;
     std::unique_ptr<BrewingPlanOutcome> m_outcome;
     std::thread m_worker;
     std::shared_ptr<std::atomic<bool>> m_cancel;
     bool m_filling = false;
 
-    QWidget *m_stockBox = nullptr;
+    QGroupBox *m_stockBox = nullptr;
     QTableWidget *m_stockTable = nullptr;
     QSpinBox *m_fillCount = nullptr;
     QComboBox *m_countMode = nullptr;
