@@ -412,7 +412,7 @@ QtMessageHandler g_standardMessages = nullptr;
 // the font database what a font lacks.
 void quietPlatform(QtMsgType type, const QMessageLogContext &context, const QString &text) {
     if (text.startsWith(QLatin1String("This plugin does not support")) ||
-        text.startsWith(QLatin1String("OpenType support missing")) || g_standardMessages == nullptr)
+        text.contains(QLatin1String("OpenType support missing")) || g_standardMessages == nullptr)
         return;
     g_standardMessages(type, context, text);
 }
