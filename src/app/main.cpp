@@ -1,5 +1,6 @@
 // QOR Алхимия: the desktop program.
 
+#include "main_window/ui/close_on_signal.h"
 #include "main_window/ui/form_main.h"
 #include "main_window/ui/platform_adapter.h"
 #include "main_window/ui/qt_translation.h"
@@ -37,6 +38,7 @@ int main(int argc, char *argv[]) {
     // pause; Qt keeps a tooltip up for a time derived from its text length,
     // which is ample for the window's short hints.
     qor::TFormMain form;
+    const qor::CloseOnSignal closeOnSignal(form);
     form.showMaximized();
     closeAfterShowForTests(form);
     return app.exec();

@@ -1,18 +1,23 @@
 #include "brewing_plan/stock_file.h"
 
+#include "common/file_read.h"
 #include "common/file_replace.h"
+#include "game_data/text_reader.h"
 
 #include <QDir>
 #include <QFile>
-#include <QList>
+
+#include <cerrno>
+#include <cstdio>
 
 #include <algorithm>
+#include <cstdint>
 
 namespace qor {
 
 namespace {
 
-const QByteArray kHeader = QByteArrayLiteral("QOR-STOCK 1");
+constexpr QByteArrayView kHeader = "QOR-STOCK 1";
 
 StockResult errorAt(int line, const QString &what) {
     StockResult r;
@@ -23,17 +28,50 @@ StockResult errorAt(int line, const QString &what) {
     return r;
 }
 
-// Decimal digits with an optional minus, nothing else (no stray bytes).
-bool parseInt(const QByteArray &text, std::int32_t &value) {
-    for (qsizetype k = 0; k < text.size(); ++k) {
-        const char c = text[k];
-        if (!(c >= '0' && c <= '9') && !(k == 0 && c == '-'))
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+QByteArrayView trimmed(QByteArrayView line) {
+    while (!line.isEmpty() && isBlank(line.front()))
+        line = line.sliced(1);
+    while (!line.isEmpty() && isBlank(line.back()))
+        line.chop(1);
+    return line;
+}
+
+// The next blank-separated field of line, taken off its front.
+QByteArrayView takeField(QByteArrayView &line) {
+    line = trimmed(line);
+    qsizetype end = 0;
+    while (end < line.size() && !isBlank(line[end]))
+        ++end;
+    const QByteArrayView field = line.first(end);
+    line = line.sliced(end);
+    return field;
+}
+
+// Decimal digits with an optional minus, nothing else (no stray bytes). A
+// number too long for 64 bits reads as the largest one, so that its range
+// check names it.
+bool parseNumber(QByteArrayView text, std::int64_t &value) {
+    const bool negative = text.startsWith('-');
+    if (negative)
+        text = text.sliced(1);
+    if (text.isEmpty())
+        return false;
+    std::int64_t magnitude = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
             return false;
+        magnitude = magnitude > (INT64_MAX - 9) / 10 ? INT64_MAX : magnitude * 10 + (c - '0');
     }
-    bool ok = false;
-    const int v = text.toInt(&ok);
-    value = v;
-    return ok;
+    value = negative ? -magnitude : magnitude;
+    return true;
+}
+
+QString fieldText(QByteArrayView field) {
+    return QString::fromLatin1(field.data(), field.size());
 }
 
 } // namespace
@@ -42,17 +80,21 @@ QString StockFilePath(const QString &settingsDir) {
     return QDir(settingsDir).filePath(QString::fromLatin1(kStockFileName));
 }
 
-StockResult ParseStock(const QByteArray &bytes, int itemRecordCount, StockCounts &out) {
+StockResult ParseStock(QByteArrayView bytes, int itemRecordCount, StockCounts &out) {
     const int size = std::max(itemRecordCount, 1);
     out.assign(std::size_t(size), 0);
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return errorAt(1, QStringLiteral("файл начинается с метки UTF-8 — сохраните его без неё"));
+    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) <= 32; }))
+        return errorAt(0, QStringLiteral("файл пуст"));
+
     StockCounts counts(std::size_t(size), 0);
     std::vector<bool> seen(std::size_t(size), false);
-
-    const QList<QByteArray> lines = bytes.split('\n');
+    // Lines end in CR LF, LF or CR alike; nothing is copied.
+    TextReader reader(bytes);
     bool headerSeen = false;
-    for (qsizetype k = 0; k < lines.size(); ++k) {
-        const int lineNo = static_cast<int>(k) + 1;
-        const QByteArray line = lines[k].trimmed();
+    for (int lineNo = 1; !reader.atEnd(); ++lineNo) {
+        QByteArrayView line = trimmed(reader.readLine());
         if (!headerSeen) {
             if (line != kHeader)
                 return errorAt(lineNo,
@@ -62,43 +104,42 @@ StockResult ParseStock(const QByteArray &bytes, int itemRecordCount, StockCounts
         }
         if (line.isEmpty())
             continue;
-        const QList<QByteArray> fields = line.simplified().split(' ');
-        std::int32_t index = 0;
-        std::int32_t count = 0;
-        if (fields.size() != 2 || !parseInt(fields[0], index) || !parseInt(fields[1], count))
+        const QByteArrayView indexField = takeField(line);
+        const QByteArrayView countField = takeField(line);
+        std::int64_t index = 0;
+        std::int64_t count = 0;
+        if (!trimmed(line).isEmpty() || !parseNumber(indexField, index) || !parseNumber(countField, count))
             return errorAt(lineNo, QStringLiteral("ожидались номер ингредиента и количество"));
         if (index < 1 || index >= size)
-            return errorAt(lineNo, QStringLiteral("номер ингредиента %1 вне 1..%2").arg(index).arg(size - 1));
+            return errorAt(
+                lineNo,
+                QStringLiteral("номер ингредиента %1 вне 1..%2").arg(fieldText(indexField)).arg(size - 1));
         if (count < 0 || count > kMaxStockCount)
-            return errorAt(lineNo, QStringLiteral("количество %1 вне 0..%2").arg(count).arg(kMaxStockCount));
+            return errorAt(
+                lineNo,
+                QStringLiteral("количество %1 вне 0..%2").arg(fieldText(countField)).arg(kMaxStockCount));
         if (seen[std::size_t(index)])
             return errorAt(lineNo, QStringLiteral("ингредиент %1 указан дважды").arg(index));
         seen[std::size_t(index)] = true;
-        counts[std::size_t(index)] = count;
+        counts[std::size_t(index)] = std::int32_t(count);
     }
-    if (!headerSeen)
-        return errorAt(0, QStringLiteral("файл пуст"));
     out = std::move(counts);
     return {};
 }
 
 StockResult ReadStock(const QString &path, int itemRecordCount, StockCounts &out) {
     out.assign(std::size_t(std::max(itemRecordCount, 1)), 0);
-    QFile file(path);
-    if (!file.exists()) {
+    QByteArray bytes;
+    const FileRead read = readCheckedFile(path, FileKind::Stock, bytes);
+    if (read.fault == FileFault::Missing) {
         StockResult r;
         r.status = StockResult::Status::Missing;
         return r;
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        StockResult r = errorAt(0, file.errorString());
-        r.message = QStringLiteral("Не удалось открыть файл %1: %2").arg(path, file.errorString());
-        return r;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        StockResult r = errorAt(0, file.errorString());
-        r.message = QStringLiteral("Не удалось прочитать файл %1: %2").arg(path, file.errorString());
+    if (!read.ok()) {
+        StockResult r;
+        r.status = StockResult::Status::Error;
+        r.message = read.text(path);
         return r;
     }
     StockResult r = ParseStock(bytes, itemRecordCount, out);
@@ -108,7 +149,7 @@ StockResult ReadStock(const QString &path, int itemRecordCount, StockCounts &out
 }
 
 QByteArray serializeStock(std::span<const std::int32_t> counts) {
-    QByteArray text = kHeader + "\r\n";
+    QByteArray text = kHeader.toByteArray() + "\r\n";
     for (std::size_t i = 1; i < counts.size(); ++i) {
         const std::int32_t c = std::clamp(counts[i], 0, kMaxStockCount);
         if (c > 0)
@@ -122,6 +163,24 @@ StockResult WriteStock(const QString &path, std::span<const std::int32_t> counts
         StockResult r;
         r.status = StockResult::Status::Error;
         r.message = QStringLiteral("Не удалось записать файл %1: %2").arg(path, *reason);
+        return r;
+    }
+    return {};
+}
+
+QString StockBackupPath(const QString &path) {
+    return path + QStringLiteral(".bak");
+}
+
+StockResult MoveStockToBackup(const QString &path) {
+    const QString backup = StockBackupPath(path);
+    // A rename needs no right to read the file: an unreadable stock is kept too.
+    if (::rename(QFile::encodeName(path).constData(), QFile::encodeName(backup).constData()) != 0 &&
+        errno != ENOENT) {
+        StockResult r;
+        r.status = StockResult::Status::Error;
+        r.message = QStringLiteral("Не удалось сохранить старый файл %1 как %2: %3")
+                        .arg(path, backup, systemReason(errno));
         return r;
     }
     return {};

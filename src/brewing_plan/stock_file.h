@@ -3,6 +3,7 @@
 // kept in Stock.ini beside Main.ini. Format: docs/stock_format.md.
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 #include <cstdint>
@@ -33,11 +34,17 @@ struct StockResult {
 // empty stock (Status::Missing); a damaged one an empty stock and an error
 // naming the line.
 StockResult ReadStock(const QString &path, int itemRecordCount, StockCounts &out);
-StockResult ParseStock(const QByteArray &bytes, int itemRecordCount, StockCounts &out);
+StockResult ParseStock(QByteArrayView bytes, int itemRecordCount, StockCounts &out);
 
 // Writes the file atomically; on error the old file stays as it was.
 StockResult WriteStock(const QString &path, std::span<const std::int32_t> counts);
 QByteArray serializeStock(std::span<const std::int32_t> counts);
+
+// A stock that could not be read is kept beside the new one as PATH.bak.
+QString StockBackupPath(const QString &path);
+// Renames the file at path to its backup name (replacing an older backup);
+// nothing to do when there is no file.
+StockResult MoveStockToBackup(const QString &path);
 
 // "N of each ingredient at hand": count for every ingredient the set marks
 // available (index 0 ignored), 0 for the rest.

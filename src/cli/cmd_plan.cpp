@@ -128,7 +128,8 @@ int cmdPlan(CliContext &ctx, const QStringList &args) {
     StockCounts stock;
     const StockResult read = ReadStock(parser.value(stockOpt), ctx.data.itemRecordCount(), stock);
     if (read.status == StockResult::Status::Missing) {
-        ctx.err << name << ": no stock file " << parser.value(stockOpt) << '\n';
+        ctx.err << name << ": " << parser.value(stockOpt) << QStringLiteral(": файл запаса не найден")
+                << '\n';
         return kExitDataError;
     }
     if (!read.ok()) {

@@ -1,5 +1,7 @@
 #include "common/file_replace.h"
 
+#include "common/file_read.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -12,10 +14,6 @@
 namespace qor {
 
 namespace {
-
-QString systemReason(int error) {
-    return qt_error_string(error);
-}
 
 // Closes a descriptor once; the result of an explicit close is checked.
 class Descriptor {
@@ -78,8 +76,13 @@ std::optional<QString> replaceFileContents(const QString &path, QByteArrayView b
 
     // A leftover of a killed save goes first; creating exclusively never
     // follows a link or opens a FIFO someone put there.
-    if (::unlink(temp.constData()) != 0 && errno != ENOENT)
-        return systemReason(errno);
+    if (::unlink(temp.constData()) != 0 && errno != ENOENT) {
+        const int error = errno;
+        const QString tempName = replacementTempPath(path);
+        if (error == EISDIR || QFileInfo(tempName).isDir())
+            return QStringLiteral("на месте временного файла %1 лежит папка — уберите её").arg(tempName);
+        return QStringLiteral("не удалось удалить временный файл %1: %2").arg(tempName, systemReason(error));
+    }
     struct stat old {};
     const bool hadOld = ::stat(target.constData(), &old) == 0;
     Descriptor file(::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
@@ -90,8 +93,10 @@ std::optional<QString> replaceFileContents(const QString &path, QByteArrayView b
         ::unlink(temp.constData());
         return systemReason(error);
     };
-    // The new file keeps the permissions the old one had.
-    if (hadOld && S_ISREG(old.st_mode) && ::fchmod(file.get(), old.st_mode & 07777) != 0)
+    // The new file keeps the permissions the old one had, but its owner may
+    // always read and write it: a file saved unreadable would be lost.
+    if (hadOld && S_ISREG(old.st_mode) &&
+        ::fchmod(file.get(), (old.st_mode & 07777) | S_IRUSR | S_IWUSR) != 0)
         return fail(errno);
     if (!writeAll(file.get(), bytes))
         return fail(errno);

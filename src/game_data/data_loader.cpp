@@ -4,33 +4,15 @@
 #include "game_data/text_codec.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
 namespace qor {
 
-// Reads a whole data file; a missing or unreadable file is an error. Anything
-// but a regular file is refused before it is opened: a FIFO would block.
-std::optional<DataError> readDataFile(const QString &path, QByteArray &bytes) {
-    QFile file(path);
+std::optional<DataError> readDataFile(const QString &path, QByteArray &bytes, FileKind kind) {
+    const FileRead read = readCheckedFile(path, kind, bytes);
     DataError e;
     e.file = path;
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        e.message = QStringLiteral("Файл не найден");
-        return e;
-    }
-    if (!info.isFile()) {
-        e.message = QStringLiteral("не является обычным файлом");
-        return e;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        e.message = QStringLiteral("Доступ к файлу запрещён");
-        return e;
-    }
-    bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        e.message = QStringLiteral("Ошибка чтения файла");
+    if (!read.ok()) {
+        e.message = read.reason;
         return e;
     }
     if (auto wrong = checkCp1251Encoding(bytes)) {

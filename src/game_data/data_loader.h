@@ -2,6 +2,7 @@
 // Reads Cost.txt, Effects.ini, Filter.txt and Items.ini (code page 1251)
 // from the data folder into GameData.
 
+#include "common/file_read.h"
 #include "game_data/game_data.h"
 
 #include <QByteArray>
@@ -22,9 +23,9 @@ struct DataError {
     QString toText() const;
 };
 
-// Reads a whole data file; a missing or unreadable file is an error naming
-// the file.
-std::optional<DataError> readDataFile(const QString &path, QByteArray &bytes);
+// Reads a whole data file (or the help, of the same encoding); a missing,
+// unreadable, oversized or not regular file is an error naming the file.
+std::optional<DataError> readDataFile(const QString &path, QByteArray &bytes, FileKind kind = FileKind::Data);
 
 // dataDir ends with a path separator. On error, data is left partly filled.
 // A folder whose Effects.ini or Items.ini holds nothing but the placeholder

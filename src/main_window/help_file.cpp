@@ -16,6 +16,28 @@ QByteArrayView trimRight(QByteArrayView line) {
     return line.first(n);
 }
 
+// A line of tens of thousands of characters takes the text area seconds or
+// minutes to lay out; it is shown in pieces of at most this many, broken at
+// the last blank of a piece when there is one in its second half.
+constexpr qsizetype kMaxShownLine = 2000;
+
+void appendBodyLine(QString &body, QByteArrayView line) {
+    while (line.size() > kMaxShownLine) {
+        qsizetype cut = kMaxShownLine;
+        for (qsizetype k = kMaxShownLine; k > kMaxShownLine / 2; --k) {
+            if (line[k - 1] == ' ') {
+                cut = k;
+                break;
+            }
+        }
+        body += fromCp1251(line.first(cut));
+        body += QStringLiteral("\r\n");
+        line = line.sliced(cut);
+    }
+    body += fromCp1251(line);
+    body += QStringLiteral("\r\n");
+}
+
 } // namespace
 
 HelpPage parseHelpFile(QByteArrayView bytes) {
@@ -41,8 +63,7 @@ HelpPage parseHelpFile(QByteArrayView bytes) {
             page.wellFormed = page.wellFormed && bodySeen;
             expectTitle = true;
         } else {
-            body += fromCp1251(line);
-            body += QStringLiteral("\r\n");
+            appendBodyLine(body, line);
             bodySeen = true;
         }
     }
@@ -56,7 +77,7 @@ HelpPage parseHelpFile(QByteArrayView bytes) {
 std::optional<DataError> loadHelpFile(const QString &dataDir, HelpPage &page) {
     page = HelpPage();
     QByteArray bytes;
-    if (auto error = readDataFile(QDir(dataDir).filePath(QStringLiteral("Help.ini")), bytes))
+    if (auto error = readDataFile(QDir(dataDir).filePath(QStringLiteral("Help.ini")), bytes, FileKind::Help))
         return error;
     page = parseHelpFile(bytes);
     return std::nullopt;

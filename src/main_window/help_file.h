@@ -27,7 +27,8 @@ struct HelpPage {
 };
 
 // Reads the topics from the bytes of a help file. Every body line is kept
-// followed by CR LF. Each title keeps its own body even in a file that is not
+// followed by CR LF; a line too long to lay out quickly is broken into
+// several. Each title keeps its own body even in a file that is not
 // well formed: a topic without body lines gets the empty body, and an
 // unclosed last topic keeps the lines it has.
 HelpPage parseHelpFile(QByteArrayView bytes);

@@ -4,10 +4,8 @@
 
 #include "settings/settings_file.h"
 
+#include "common/file_read.h"
 #include "game_data/text_codec.h"
-
-#include <QFile>
-#include <QFileInfo>
 
 #include <algorithm>
 #include <span>
@@ -321,21 +319,15 @@ SettingsResult parseSettings(const QByteArray &bytes, int itemRecordCount, MainS
 
 SettingsResult ReadSettings(const QString &path, int itemRecordCount, MainSettings &out) {
     out = defaultSettings(itemRecordCount);
-    const QFileInfo info(path);
-    if (!info.exists()) {
+    QByteArray bytes;
+    const FileRead read = readCheckedFile(path, FileKind::Settings, bytes);
+    if (read.fault == FileFault::Missing) {
         SettingsResult r;
         r.status = SettingsResult::Status::Missing;
         return r;
     }
-    // Opening a FIFO or a device would block or never end.
-    if (!info.isFile())
-        return fileError(QStringLiteral("Файл %1 не является обычным файлом").arg(path));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return fileError(QStringLiteral("Не удалось открыть файл %1: %2").arg(path, file.errorString()));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return fileError(QStringLiteral("Не удалось прочитать файл %1: %2").arg(path, file.errorString()));
+    if (!read.ok())
+        return fileError(read.text(path));
     return parseSettings(bytes, itemRecordCount, out, path);
 }
 

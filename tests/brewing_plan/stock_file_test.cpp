@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -36,10 +37,12 @@ TEST(StockFile, RoundTripsThroughTheFile) {
 
 TEST(StockFile, ReadsHandWrittenFiles) {
     StockCounts counts;
-    // LF line ends, blanks, empty lines and explicit zeros are all fine.
-    const StockResult r = ParseStock("QOR-STOCK 1\n\n  2   7 \n3 0\n", 4, counts);
-    EXPECT_TRUE(r.ok()) << r.message.toStdString();
-    EXPECT_EQ(counts, (StockCounts{0, 0, 7, 0}));
+    // LF or CR line ends, blanks, empty lines and explicit zeros are all fine.
+    for (const char *text : {"QOR-STOCK 1\n\n  2   7 \n3 0\n", "QOR-STOCK 1\r\r\t2 7\r3 0"}) {
+        const StockResult r = ParseStock(text, 4, counts);
+        EXPECT_TRUE(r.ok()) << r.message.toStdString();
+        EXPECT_EQ(counts, (StockCounts{0, 0, 7, 0}));
+    }
 }
 
 TEST(StockFile, DamagedFilesGiveAMessageAndAnEmptyStock) {
@@ -48,7 +51,9 @@ TEST(StockFile, DamagedFilesGiveAMessageAndAnEmptyStock) {
         int line;
     };
     const Case cases[] = {
-        {"", 1},
+        {"", 0},
+        {"\r\n \r\n", 0},
+        {"\xEF\xBB\xBFQOR-STOCK 1\r\n", 1},
         {"STOCK\r\n1 5\r\n", 1},
         {"QOR-STOCK 2\r\n", 1},
         {"QOR-STOCK 1\r\n1 5\r\n2 x\r\n", 3},
@@ -71,6 +76,63 @@ TEST(StockFile, DamagedFilesGiveAMessageAndAnEmptyStock) {
         EXPECT_TRUE(r.message.startsWith(QStringLiteral("Файл запаса повреждён")));
         EXPECT_EQ(counts, (StockCounts{0, 0, 0, 0}));
     }
+}
+
+TEST(StockFile, MessagesSayWhatIsWrong) {
+    struct Case {
+        QByteArray bytes;
+        const char16_t *says;
+    };
+    const Case cases[] = {
+        {"", u"файл пуст"},
+        {"\xEF\xBB\xBFQOR-STOCK 1\r\n1 5\r\n", u"метки UTF-8"},
+        {"QOR-STOCK 1\r\n1 99999999999999999999\r\n", u"количество 99999999999999999999 вне 0..9999"},
+        {"QOR-STOCK 1\r\n-99999999999999999999 1\r\n", u"номер ингредиента -99999999999999999999 вне 1..3"},
+    };
+    for (const Case &c : cases) {
+        StockCounts counts;
+        const StockResult r = ParseStock(c.bytes, 4, counts);
+        EXPECT_TRUE(r.message.contains(QString::fromUtf16(c.says))) << r.message.toStdString();
+    }
+}
+
+TEST(StockFile, AnUnusableFileIsKeptAsABackupAndTheNewOneCanBeRead) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = StockFilePath(dir.path());
+    const QByteArray old = "QOR-STOCK 1\r\n1 5\r\n";
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(old);
+    file.close();
+    ASSERT_TRUE(file.setPermissions(QFileDevice::Permissions()));
+
+    ASSERT_TRUE(MoveStockToBackup(path).ok());
+    EXPECT_FALSE(QFile::exists(path));
+    ASSERT_TRUE(
+        QFile::setPermissions(StockBackupPath(path), QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    QFile backup(StockBackupPath(path));
+    ASSERT_TRUE(backup.open(QIODevice::ReadOnly));
+    EXPECT_EQ(backup.readAll(), old);
+    // With nothing to move aside there is nothing to do.
+    EXPECT_TRUE(MoveStockToBackup(path).ok());
+
+    // A file saved over one its owner could not read is readable again.
+    ASSERT_TRUE(WriteStock(path, StockCounts{0, 1}).ok());
+    ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::Permissions()));
+    ASSERT_TRUE(WriteStock(path, StockCounts{0, 2}).ok());
+    EXPECT_TRUE(QFileInfo(path).permissions().testFlags(QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+}
+
+TEST(StockFile, AFolderInPlaceOfTheTemporaryFileIsNamed) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = StockFilePath(dir.path());
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("Stock.ini.tmp")));
+    const StockResult r = WriteStock(path, StockCounts{0, 1});
+    EXPECT_EQ(r.status, StockResult::Status::Error);
+    EXPECT_TRUE(r.message.contains(path + QStringLiteral(".tmp лежит папка"))) << r.message.toStdString();
+    EXPECT_FALSE(QFile::exists(path));
 }
 
 TEST(StockFile, MissingFileIsAnEmptyStockAndAFailedWriteSaysWhy) {

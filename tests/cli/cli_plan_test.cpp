@@ -1,8 +1,11 @@
 // The plan command on the bundled data: a pinned plan for a small stock, the
-// options, and the errors for bad options and damaged stock files.
+// options, and the errors for bad options and damaged or unreadable stock files.
 
 #include "cli/cli_fixture.h"
+#include "common/bad_files.h"
+#include "common/file_read.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -95,7 +98,25 @@ TEST_F(PlanCommand, RefusesBadOptionsAndDamagedStock) {
     EXPECT_TRUE(damaged.err.contains(QStringLiteral("строка 2")));
 
     QFile::remove(m_stock);
-    EXPECT_EQ(run({}).code, 1);
+    const CliRun missing = run({});
+    EXPECT_EQ(missing.code, 1);
+    EXPECT_TRUE(missing.err.contains(m_stock + QStringLiteral(": файл запаса не найден")))
+        << missing.err.toStdString();
+
+    // Nothing but a regular file of at most 1 MB is read: no wait on a FIFO,
+    // no endless read of a device.
+    for (const test::BadFile kind : test::kBadFiles) {
+        SCOPED_TRACE(test::badFileName(kind));
+        ASSERT_TRUE(test::makeBadFile(kind, m_stock, maxFileBytes(FileKind::Stock)));
+        {
+            const test::AsUnprivileged lesserUser({m_dir.path()});
+            const CliRun r = run({});
+            EXPECT_EQ(r.code, 1);
+            EXPECT_TRUE(r.err.contains(m_stock + QStringLiteral(": ") + test::badFileReason(kind)))
+                << r.err.toStdString();
+        }
+        ASSERT_TRUE(QFile::remove(m_stock) || QDir().rmdir(m_stock));
+    }
 }
 
 #ifdef QOR_CLI_EXE

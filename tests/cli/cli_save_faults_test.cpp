@@ -1,8 +1,9 @@
 // A save that the disk or a kill interrupts, seen from outside: the command-
-// line tool runs with a preloaded library that makes the sync fail or kills
-// the process at the rename. The old file must survive, a failure must be
-// reported, and killed saves must not pile up temporary files.
+// line tool (and a helper saving Stock.ini) runs with a preloaded library
+// that makes the sync fail or kills the process in the middle of a save. The old file must survive, a failure
+// must be reported, and killed saves must not pile up temporary files.
 
+#include "brewing_plan/stock_file.h"
 #include "game_data/data_loader.h"
 #include "settings/settings_file.h"
 
@@ -52,6 +53,15 @@ class SaveFolder : public ::testing::Test {
     }
 
     SaveRun rewrite(const char *fault) const {
+        // QOR_TEST_CLI_EXE runs the same checks against another build of the tool.
+        const QString exe = qEnvironmentVariable("QOR_TEST_CLI_EXE", QStringLiteral(QOR_CLI_EXE));
+        return runWithFault(exe,
+                            {QStringLiteral("--data"), QStringLiteral(QOR_BUILD_DATA_DIR),
+                             QStringLiteral("settings-rewrite"), in(), out()},
+                            fault);
+    }
+
+    static SaveRun runWithFault(const QString &exe, const QStringList &args, const char *fault) {
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(QOR_FAULT_SHIM));
@@ -61,10 +71,7 @@ class SaveFolder : public ::testing::Test {
         env.insert(QStringLiteral("ASAN_OPTIONS"),
                    asan + (asan.isEmpty() ? "" : ":") + QStringLiteral("verify_asan_link_order=0"));
         p.setProcessEnvironment(env);
-        // QOR_TEST_CLI_EXE runs the same checks against another build of the tool.
-        const QString exe = qEnvironmentVariable("QOR_TEST_CLI_EXE", QStringLiteral(QOR_CLI_EXE));
-        p.start(exe, {QStringLiteral("--data"), QStringLiteral(QOR_BUILD_DATA_DIR),
-                      QStringLiteral("settings-rewrite"), in(), out()});
+        p.start(exe, args);
         SaveRun r;
         if (!p.waitForFinished(60000))
             return r;
@@ -88,9 +95,15 @@ TEST_F(SaveFolder, FailedSyncKeepsTheOldFileAndIsReported) {
     EXPECT_EQ(files(), (QStringList{QStringLiteral("Main.ini"), QStringLiteral("in.ini")}));
 }
 
-TEST_F(SaveFolder, KilledSavesLeaveAtMostOneTemporaryFile) {
-    for (int kill = 0; kill < 3; ++kill) {
-        const SaveRun r = rewrite("QOR_FAULT_KILL_AT_RENAME");
+// The moments a kill can hit a save: in the middle of writing the temporary
+// file, at its sync, at the rename.
+constexpr const char *kKillPoints[] = {"QOR_FAULT_KILL_AT_WRITE", "QOR_FAULT_KILL_AT_SYNC",
+                                       "QOR_FAULT_KILL_AT_RENAME"};
+
+TEST_F(SaveFolder, KilledSavesLeaveTheOldFileWholeAndAtMostOneTemporaryFile) {
+    for (const char *kill : kKillPoints) {
+        SCOPED_TRACE(kill);
+        const SaveRun r = rewrite(kill);
         EXPECT_EQ(r.status, QProcess::CrashExit);
         EXPECT_EQ(readFile(out()), m_oldBytes);
         EXPECT_LE(files().size(), 3) << files().join(u' ').toStdString();
@@ -100,6 +113,32 @@ TEST_F(SaveFolder, KilledSavesLeaveAtMostOneTemporaryFile) {
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
     EXPECT_EQ(readFile(out()), m_newBytes);
     EXPECT_EQ(files(), (QStringList{QStringLiteral("Main.ini"), QStringLiteral("in.ini")}));
+}
+
+// Stock.ini is saved by the plan window; a helper saves it the same way.
+TEST_F(SaveFolder, KilledStockSavesLeaveTheOldStockWhole) {
+    const QString stock = StockFilePath(m_dir.path());
+    ASSERT_TRUE(WriteStock(stock, StockCounts{0, 5, 0, 12}).ok());
+    const QByteArray old = readFile(stock);
+    const QString writer = QStringLiteral(QOR_STOCK_WRITER);
+    const QStringList args{stock, QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")};
+    for (const char *kill : kKillPoints) {
+        SCOPED_TRACE(kill);
+        const SaveRun r = runWithFault(writer, args, kill);
+        EXPECT_EQ(r.status, QProcess::CrashExit);
+        EXPECT_EQ(readFile(stock), old);
+    }
+    const SaveRun failed = runWithFault(writer, args, "QOR_FAULT_SYNC_EIO");
+    EXPECT_EQ(failed.code, 1);
+    EXPECT_TRUE(failed.err.contains(stock + QStringLiteral(": ошибка ввода-вывода")))
+        << failed.err.toStdString();
+    EXPECT_EQ(readFile(stock), old);
+
+    const SaveRun r = runWithFault(writer, args, "QOR_FAULT_NONE");
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(readFile(stock), serializeStock(StockCounts{0, 1, 2, 3}));
+    EXPECT_EQ(files(), (QStringList{QStringLiteral("Main.ini"), QStringLiteral("Stock.ini"),
+                                    QStringLiteral("in.ini")}));
 }
 
 TEST_F(SaveFolder, WhateverSitsAtTheTemporaryNameIsReplacedNotFollowed) {

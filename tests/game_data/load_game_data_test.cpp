@@ -1,11 +1,21 @@
-// The whole loading sequence from a data folder, its error messages, and the
-// bundled data set.
+// The whole loading sequence from a data folder, its error messages, the
+// bundled data set, and the one checked way every file of the program is read.
 
 #include "cp1251_text.h"
 
+#include "brewing_plan/stock_file.h"
+#include "common/bad_files.h"
+#include "common/file_read.h"
 #include "game_data/data_loader.h"
+#include "main_window/help_file.h"
+#include "settings/settings_file.h"
 
+#include <QFile>
 #include <QFileInfo>
+
+#include <functional>
+#include <string>
+#include <vector>
 
 #include <sys/stat.h>
 
@@ -91,21 +101,91 @@ TEST(LoadGameData, ErrorTextNamesFileLineAndRecord) {
                                           "эффектов пуст или укорочен"));
 }
 
-TEST(LoadGameData, AnythingButARegularFileIsNamedAsSuch) {
+// Every file the program reads, with what it is read by: the message it
+// gives, empty when it read the file.
+struct Reader {
+    const char *file;
+    FileKind kind;
+    std::function<QString(const QString &dir)> read;
+};
+
+std::vector<Reader> everyReader() {
+    std::vector<Reader> readers;
     for (const char *name : {"Cost.txt", "Effects.ini", "Filter.txt", "Items.ini"}) {
-        for (const bool fifo : {false, true}) {
+        readers.push_back({name, FileKind::Data, [](const QString &dir) {
+                               GameData data;
+                               const auto error = loadGameData(dir, data);
+                               return error ? error->toText() : QString();
+                           }});
+    }
+    readers.push_back({"Help.ini", FileKind::Help, [](const QString &dir) {
+                           HelpPage page;
+                           const auto error = loadHelpFile(dir, page);
+                           return error ? error->toText() : QString();
+                       }});
+    readers.push_back({"Main.ini", FileKind::Settings, [](const QString &dir) {
+                           MainSettings s;
+                           return ReadSettings(dir + QStringLiteral("Main.ini"), 2, s).message;
+                       }});
+    readers.push_back({"Stock.ini", FileKind::Stock, [](const QString &dir) {
+                           StockCounts counts;
+                           return ReadStock(StockFilePath(dir), 2, counts).message;
+                       }});
+    return readers;
+}
+
+TEST(CheckedRead, EveryReaderRefusesWhatIsNoFileOfItsKind) {
+    for (const Reader &reader : everyReader()) {
+        for (const test::BadFile bad : test::kBadFiles) {
+            SCOPED_TRACE(std::string(reader.file) + ": " + test::badFileName(bad));
             ScratchDataDir dir;
             writeValidFolder(dir);
-            dir.remove(QLatin1StringView(name));
-            const QByteArray path = QFile::encodeName(dir.path() + QLatin1StringView(name));
-            ASSERT_EQ(fifo ? ::mkfifo(path.constData(), 0600) : ::mkdir(path.constData(), 0700), 0);
-            GameData data;
-            const std::optional<DataError> error = loadGameData(dir.path(), data);
-            ASSERT_TRUE(error) << name;
-            EXPECT_EQ(error->toText(),
-                      dir.path() + QLatin1StringView(name) + QStringLiteral(": не является обычным файлом"));
+            const QString path = dir.path() + QLatin1StringView(reader.file);
+            dir.remove(QLatin1StringView(reader.file));
+            ASSERT_TRUE(test::makeBadFile(bad, path, maxFileBytes(reader.kind)));
+            const test::AsUnprivileged lesserUser({dir.path()});
+            const QString message = reader.read(dir.path());
+            EXPECT_TRUE(message.startsWith(path + QStringLiteral(": "))) << message.toStdString();
+            EXPECT_TRUE(message.contains(test::badFileReason(bad))) << message.toStdString();
         }
     }
+}
+
+TEST(CheckedRead, AFolderThatMayNotBeSearchedIsNotAMissingFile) {
+    for (const Reader &reader : everyReader()) {
+        SCOPED_TRACE(reader.file);
+        ScratchDataDir dir;
+        writeValidFolder(dir);
+        dir.write(QStringLiteral("Help.ini"), cp("Тема\r\nТекст\r\n//***\r\n"));
+        dir.write(QStringLiteral("Stock.ini"), "QOR-STOCK 1\r\n1 5\r\n");
+        // Main.ini as written by the program reads back without a message.
+        ASSERT_TRUE(WriteSettings(dir.path() + QStringLiteral("Main.ini"), defaultSettings(2)).ok());
+        EXPECT_EQ(reader.read(dir.path()), QString());
+        ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0600), 0);
+        {
+            const test::AsUnprivileged lesserUser({});
+            // The data files name the first of them, which the reading stops at.
+            const QString message = reader.read(dir.path());
+            EXPECT_TRUE(message.startsWith(dir.path())) << message.toStdString();
+            EXPECT_TRUE(message.contains(QStringLiteral("нет права на просмотр папки")))
+                << message.toStdString();
+        }
+        ::chmod(QFile::encodeName(dir.path()).constData(), 0700);
+    }
+}
+
+TEST(CheckedRead, ReadsAFileUpToItsCapWhole) {
+    ScratchDataDir dir;
+    QByteArray bytes(qsizetype(maxFileBytes(FileKind::Stock)), 'x');
+    bytes[7] = '\0';
+    dir.write(QStringLiteral("full"), bytes);
+    QByteArray back;
+    const FileRead read = readCheckedFile(dir.path() + QStringLiteral("full"), FileKind::Stock, back);
+    EXPECT_TRUE(read.ok()) << read.reason.toStdString();
+    EXPECT_EQ(back, bytes);
+    const FileRead missing = readCheckedFile(dir.path() + QStringLiteral("none"), FileKind::Stock, back);
+    EXPECT_EQ(missing.fault, FileFault::Missing);
+    EXPECT_TRUE(back.isEmpty());
 }
 
 TEST(LoadGameData, FolderWithoutEffectsOrIngredientsIsAnError) {

@@ -3,6 +3,9 @@
 
 #include "gui_test_support.h"
 
+#include "common/bad_files.h"
+#include "common/file_read.h"
+
 #include "main_window/help_file.h"
 #include "main_window/ui/find_dialog.h"
 #include "main_window/ui/help_panel.h"
@@ -13,6 +16,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -99,6 +103,39 @@ TEST_F(HelpPageTest, MissingFileIsReportedAndTriedAgainAtTheNextEntry) {
     EXPECT_EQ(ui.MemoHelp->toPlainText(), QStringLiteral("Text\n"));
     EXPECT_EQ(form->dialogs().messages().size(), 1u);
     Q_UNUSED(bytes);
+}
+
+TEST_F(HelpPageTest, AnEmptyFileSaysSo) {
+    const QString path = data.file(QStringLiteral("Help.ini"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.close();
+    auto form = test::openForm(data);
+    enterHelp(*form);
+    EXPECT_EQ(test::ui(form).LbHelp->count(), 0);
+    EXPECT_EQ(test::ui(form).MemoHelp->toPlainText(),
+              QStringLiteral("Файл справки %1 пуст.").arg(QDir::toNativeSeparators(path)));
+}
+
+TEST(HelpPage, AHelpFileThatIsNoFileIsReported) {
+    for (const test::BadFile bad : test::kBadFiles) {
+        SCOPED_TRACE(test::badFileName(bad));
+        test::ScratchData data;
+        const QString path = data.file(QStringLiteral("Help.ini"));
+        ASSERT_TRUE(QFile::remove(path));
+        ASSERT_TRUE(test::makeBadFile(bad, path, maxFileBytes(FileKind::Help)));
+        auto form = test::openForm(data);
+        form->dialogs().clearRecord();
+        {
+            const test::AsUnprivileged lesserUser({data.dir()});
+            test::ui(form).PageControl->setCurrentWidget(test::ui(form).TabSheetHelp);
+        }
+        ASSERT_EQ(form->dialogs().messages().size(), 1u);
+        const QString text = form->dialogs().messages().front().text;
+        EXPECT_TRUE(text.contains(path + QStringLiteral(": ") + test::badFileReason(bad)))
+            << text.toStdString();
+        EXPECT_EQ(test::ui(form).LbHelp->count(), 0);
+    }
 }
 
 TEST_F(HelpPageTest, RowHeightAndFontCommandsChangeTheListAndAreKept) {

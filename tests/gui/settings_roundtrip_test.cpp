@@ -1,8 +1,11 @@
 // Shutdown writes Main.ini, "Выход без сохранения" leaves it alone, and the
-// next start finds the layout, the sort order and the skills again.
+// next start finds the layout, the sort order and the skills again; SIGTERM
+// and SIGINT close as the player does, and a failed save offers a retry.
 
 #include "gui_test_support.h"
 
+#include "settings/settings_file.h"
+#include "main_window/ui/close_on_signal.h"
 #include "recipe_list/ui/chooser_combo.h"
 #include "recipe_list/ui/potion_header.h"
 #include "recipe_list/ui/potion_list_view.h"
@@ -11,6 +14,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -18,6 +23,8 @@
 #include <QTabWidget>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
 
 namespace qor {
 namespace {
@@ -81,6 +88,50 @@ TEST(ShutdownTest, ExitWithoutSavingLeavesMainIniByteForByte) {
         EXPECT_TRUE(form->state().SkipSaveOnExit);
     }
     EXPECT_EQ(test::readAll(ini), before);
+}
+
+TEST(ShutdownTest, TerminationSignalsCloseTheWindowAndSaveAsOnExit) {
+    for (const int signal : {SIGTERM, SIGINT}) {
+        SCOPED_TRACE(signal);
+        test::ScratchData data;
+        const QString ini = data.file(QStringLiteral("Main.ini"));
+        auto form = test::openForm(data);
+        const CloseOnSignal closeOnSignal(*form);
+        test::ui(form).PageControl->setCurrentWidget(test::ui(form).TabSheetSkills);
+        test::ui(form).EditAlchemyValue->setText(QStringLiteral("57"));
+        // A dialog left open is cancelled first.
+        QDialog dialog(form.get());
+        dialog.setModal(true);
+        dialog.show();
+        ASSERT_EQ(::raise(signal), 0);
+        for (int round = 0; round < 1000 && form->isVisible(); ++round)
+            QApplication::processEvents(QEventLoop::AllEvents, 10);
+        EXPECT_FALSE(dialog.isVisible());
+        EXPECT_FALSE(form->isVisible());
+        MainSettings saved;
+        ASSERT_TRUE(ReadSettings(ini, form->state().Data.itemRecordCount(), saved).ok());
+        EXPECT_EQ(saved.block.alchemySkill(), 57);
+    }
+}
+
+TEST(ShutdownTest, AFailedSaveNamesTheFileOnceAndOffersARetry) {
+    test::ScratchData data;
+    const QString ini = data.file(QStringLiteral("Main.ini"));
+    auto form = test::openForm(data);
+    // A folder at the temporary file's name makes every save fail.
+    ASSERT_TRUE(QDir().mkdir(ini + QStringLiteral(".tmp")));
+    form->dialogs().clearRecord();
+    form->dialogs().setNextRetry(true);
+    form->close();
+    // Tried twice: the retry failed as well and was then given up.
+    const auto &messages = form->dialogs().messages();
+    ASSERT_EQ(messages.size(), 2u);
+    for (const ShownMessage &m : messages) {
+        EXPECT_EQ(m.text.count(ini + QStringLiteral(": ")), 1) << m.text.toStdString();
+        EXPECT_TRUE(m.text.contains(QStringLiteral("Повторить?")));
+        EXPECT_EQ(m.icon, MessageIcon::Warning);
+    }
+    EXPECT_FALSE(QFile::exists(ini));
 }
 
 } // namespace

@@ -2,6 +2,9 @@
 
 #include "gui_test_support.h"
 
+#include "common/bad_files.h"
+#include "common/file_read.h"
+
 #include "game_data/data_loader.h"
 #include "settings/settings_file.h"
 
@@ -13,6 +16,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QSplitter>
@@ -110,6 +114,26 @@ TEST(StartupTest, DamagedSettingsFileStopsStartUpAndStaysUntouched) {
     form->close();
     form.reset();
     EXPECT_EQ(test::readAll(data.file(QStringLiteral("Main.ini"))), before);
+}
+
+TEST(StartupTest, SettingsThatAreNoFileStopStartUpWithTheReason) {
+    for (const test::BadFile bad : test::kBadFiles) {
+        SCOPED_TRACE(test::badFileName(bad));
+        test::ScratchData data;
+        const QString ini = data.file(QStringLiteral("Main.ini"));
+        ASSERT_TRUE(test::makeBadFile(bad, ini, maxFileBytes(FileKind::Settings)));
+        const qint64 size = QFileInfo(ini).size();
+        {
+            const test::AsUnprivileged lesserUser({data.dir()});
+            auto form = test::openForm(data);
+            EXPECT_FALSE(form->state().CommandsReady);
+            EXPECT_TRUE(form->startupError().contains(ini + QStringLiteral(": ") + test::badFileReason(bad)))
+                << form->startupError().toStdString();
+            form->close();
+        }
+        EXPECT_EQ(QFileInfo(ini).size(), size);
+        EXPECT_FALSE(QFile::exists(ini + QStringLiteral(".tmp")));
+    }
 }
 
 TEST(StartupTest, AbsurdRegionSizesStillShowEveryRegion) {

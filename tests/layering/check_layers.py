@@ -24,7 +24,7 @@ WIDGETS = "widgets"
 # Lowest layer first: (folder under src, Qt it may use). Extend by adding a
 # row; a folder that is in no row fails the check until it is given one.
 LAYERS = [
-    # General helpers any layer may use (the safe save of a file).
+    # General helpers any layer may use: reading a file safely, the safe save.
     [("common", CORE)],
     [("game_data", CORE), ("visuals/bmc_library", CORE)],
     [("engine", CORE), ("visuals", CORE)],

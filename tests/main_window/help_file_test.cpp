@@ -78,6 +78,28 @@ TEST(HelpFile, EmptyFileHasNoTopics) {
     EXPECT_TRUE(page.HelpTopics.isEmpty());
 }
 
+TEST(HelpFile, AnAbsurdlyLongLineIsShownInPieces) {
+    // One megabyte without a blank, then words: no piece is longer than a
+    // text area lays out at once, a piece with blanks breaks after one, and
+    // nothing is lost.
+    QByteArray line(1 << 20, 'x');
+    for (int k = 0; k < 3000; ++k)
+        line += " word";
+    const QByteArray bytes = QByteArray("Title\r\n") + line + "\r\n//***\r\n";
+    const HelpPage page = parseHelpFile(bytes);
+    ASSERT_EQ(page.topicCount(), 1);
+    const QStringList pieces = page.body(0).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    EXPECT_GT(pieces.size(), 500);
+    qsizetype total = 0;
+    for (const QString &piece : pieces) {
+        EXPECT_LE(piece.size(), 2000);
+        total += piece.size();
+    }
+    EXPECT_EQ(total, line.size());
+    EXPECT_TRUE(pieces.back().endsWith(QStringLiteral("word")));
+    EXPECT_TRUE(pieces[pieces.size() - 2].endsWith(QLatin1Char(' ')));
+}
+
 TEST(HelpFile, MissingFileIsAnErrorNamingTheFile) {
     test::ScratchDataDir dir;
     ASSERT_TRUE(dir.isValid());

@@ -137,24 +137,6 @@ TEST(SettingsErrors, RandomDamageNeverCrashes) {
     EXPECT_GT(errors, 100);
 }
 
-TEST(SettingsErrors, OnlyARegularFileIsRead) {
-    // A FIFO would block the reading for ever, before any window shows.
-    QTemporaryDir dir;
-    const QString fifo = dir.filePath(QStringLiteral("Main.ini"));
-    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    const QString folder = dir.filePath(QStringLiteral("folder.ini"));
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.ini")));
-    for (const QString &path : {fifo, folder}) {
-        MainSettings s = richSettings(kItems);
-        const SettingsResult r = ReadSettings(path, kItems, s);
-        EXPECT_EQ(r.status, SettingsResult::Status::Error);
-        EXPECT_TRUE(r.message.contains(path)) << r.message.toStdString();
-        EXPECT_TRUE(r.message.contains(QStringLiteral("не является обычным файлом")))
-            << r.message.toStdString();
-        EXPECT_EQ(s, defaultSettings(kItems));
-    }
-}
-
 TEST(SettingsErrors, ReadingErrorsNameTheFileRead) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("other.ini"));

@@ -84,6 +84,7 @@ BrewingPlanWindow::~BrewingPlanWindow() {
 void BrewingPlanWindow::buildControls() {
     // Left: the stock.
     auto *stockBox = new QGroupBox(QStringLiteral("Запас ингредиентов"));
+    stockBox->setObjectName(QStringLiteral("StockBox"));
     m_stockBox = stockBox;
     m_stockTable = new QTableWidget(0, 2, stockBox);
     m_stockTable->setObjectName(QStringLiteral("StockTable"));
@@ -250,13 +251,29 @@ void BrewingPlanWindow::warn(const QString &text) {
 void BrewingPlanWindow::loadStock() {
     const StockResult read =
         ReadStock(StockFilePath(m_ctx.settingsDir), m_ctx.data.itemRecordCount(), m_stock);
-    if (read.status == StockResult::Status::Error)
-        warn(read.message + QStringLiteral("\nЗапас пуст."));
+    // A file that is there but cannot be used is moved aside, not overwritten,
+    // by the first save.
+    m_stockToBackUp = read.status == StockResult::Status::Error;
+    if (m_stockToBackUp) {
+        warn(read.message +
+             QStringLiteral("\nЗапас пуст. При первом изменении старый файл будет сохранён как %1.")
+                 .arg(StockBackupPath(StockFilePath(m_ctx.settingsDir))));
+    }
     showStock();
 }
 
 void BrewingPlanWindow::saveStock() {
-    const StockResult written = WriteStock(StockFilePath(m_ctx.settingsDir), m_stock);
+    const QString path = StockFilePath(m_ctx.settingsDir);
+    StockResult written;
+    if (m_stockToBackUp)
+        written = MoveStockToBackup(path);
+    if (written.ok()) {
+        m_stockToBackUp = false;
+        written = WriteStock(path, m_stock);
+    }
+    // The counts on screen stay as typed; the box says they are not on disk.
+    m_stockBox->setTitle(written.ok() ? QStringLiteral("Запас ингредиентов")
+                                      : QStringLiteral("Запас ингредиентов (не сохранён)"));
     if (!written.ok())
         warn(written.message);
 }

@@ -18,6 +18,7 @@
 
 class QComboBox;
 class QDoubleSpinBox;
+class QGroupBox;
 class QLabel;
 class QListWidget;
 class QProgressBar;
@@ -86,13 +87,15 @@ class BrewingPlanWindow : public QWidget {
 
     BrewingPlanContext m_ctx;
     StockCounts m_stock;
+    // The stock file on disk could not be read: kept as a backup before a save.
+    bool m_stockToBackUp = false;
     std::unique_ptr<BrewingPlanOutcome> m_outcome;
     std::thread m_worker;
     std::shared_ptr<std::atomic<bool>> m_cancel;
     bool m_filling = false;
     PlanWindowSettings m_savedSettings; // as Plan.ini holds them
 
-    QWidget *m_stockBox = nullptr;
+    QGroupBox *m_stockBox = nullptr;
     QTableWidget *m_stockTable = nullptr;
     QSpinBox *m_fillCount = nullptr;
     QComboBox *m_countMode = nullptr;

@@ -30,6 +30,21 @@ void DialogProvider::message(QWidget *parent, const QString &text, MessageIcon i
     box.exec();
 }
 
+bool DialogProvider::askRetry(QWidget *parent, const QString &text, const QString &caption) {
+    m_messages.push_back({caption, text, MessageIcon::Warning});
+    if (m_scripted) {
+        if (m_retries.empty())
+            return false;
+        const bool retry = m_retries.front();
+        m_retries.pop_front();
+        return retry;
+    }
+    QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::Retry | QMessageBox::Cancel, parent);
+    box.setButtonText(QMessageBox::Retry, QStringLiteral("Повторить"));
+    box.setButtonText(QMessageBox::Cancel, QStringLiteral("Отмена"));
+    return box.exec() == QMessageBox::Retry;
+}
+
 std::optional<QString> DialogProvider::inputText(QWidget *parent, const QString &prompt, const QString &text,
                                                  const QString &caption) {
     m_prompts << prompt;

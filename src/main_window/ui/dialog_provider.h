@@ -34,6 +34,8 @@ class DialogProvider {
     // A modal message box owned by parent.
     void message(QWidget *parent, const QString &text, MessageIcon icon = MessageIcon::Information,
                  const QString &caption = kAppCaption);
+    // A warning with the buttons "Повторить" and "Отмена"; true for the first.
+    bool askRetry(QWidget *parent, const QString &text, const QString &caption = kAppCaption);
     // An input box; nullopt when cancelled.
     std::optional<QString> inputText(QWidget *parent, const QString &prompt, const QString &text,
                                      const QString &caption = kAppCaption);
@@ -49,6 +51,8 @@ class DialogProvider {
     bool isScripted() const { return m_scripted; }
     void setNextAnswer(const QString &text) { m_texts.push_back(text); }
     void setNextCancel() { m_texts.push_back(std::nullopt); }
+    // The answer to the next askRetry (with none queued it is "Отмена").
+    void setNextRetry(bool retry) { m_retries.push_back(retry); }
     void setNextColor(const QColor &c) { m_colors.push_back(c); }
     void setNextFont(const QFont &f) { m_fonts.push_back(f); }
     const std::deque<ShownMessage> &messages() const { return m_messages; }
@@ -60,6 +64,7 @@ class DialogProvider {
   private:
     bool m_scripted = false;
     std::deque<std::optional<QString>> m_texts;
+    std::deque<bool> m_retries;
     std::deque<QColor> m_colors;
     std::deque<QFont> m_fonts;
     std::deque<ShownMessage> m_messages;

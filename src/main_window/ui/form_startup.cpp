@@ -110,8 +110,7 @@ void TFormMain::FormCreate() {
     const SettingsResult read = ReadSettings(settingsPath, st.Data.itemRecordCount(), st.Settings);
     if (read.status == SettingsResult::Status::Error) {
         showStartupFailure(
-            QStringLiteral("Не удалось прочитать файл настроек Main.ini."),
-            read.message + QStringLiteral("\n") + QDir::toNativeSeparators(settingsPath),
+            QStringLiteral("Не удалось прочитать файл настроек Main.ini."), read.message,
             QStringLiteral("Исправьте или удалите файл Main.ini (без него программа начнёт с "
                            "настроек по умолчанию) и запустите программу снова. При закрытии этого "
                            "окна файл не изменяется."));
@@ -206,10 +205,13 @@ void TFormMain::FormDestroy() {
         m_floatingPicture->collectBounds(m_state->Settings.pictureWindowBounds);
         m_toolWindows->collect(st.Settings);
         const QString path = st.SettingsDir + QString::fromLatin1(kSettingsFileName);
-        const SettingsResult written = WriteSettings(path, st.Settings);
-        if (!written.ok())
-            m_dialogs.message(this, written.message + QStringLiteral("\n") + QDir::toNativeSeparators(path),
-                              MessageIcon::Warning);
+        // The message names the file; the player may free the disk or the
+        // folder and try again before the settings are lost.
+        SettingsResult written = WriteSettings(path, st.Settings);
+        while (!written.ok() &&
+               m_dialogs.askRetry(this,
+                                  written.message + QStringLiteral("\n\nНастройки не сохранены. Повторить?")))
+            written = WriteSettings(path, st.Settings);
     }
     ReleaseAll();
 }

@@ -5,6 +5,7 @@
 #include "settings/settings_file.h"
 #include "settings/stored_geometry.h"
 
+#include <QDir>
 #include <QHelpEvent>
 #include <QListWidget>
 #include <QPainter>
@@ -107,6 +108,11 @@ void HelpPanel::enter(const QString &dataDir) {
         m_list->setUpdatesEnabled(true);
     }
     showSelectedTopic();
+    if (m_page.topicCount() == 0) {
+        m_memo->setPlainText(
+            QStringLiteral("Файл справки %1 пуст.")
+                .arg(QDir::toNativeSeparators(QDir(dataDir).filePath(QStringLiteral("Help.ini")))));
+    }
     m_loaded = true;
 }
 

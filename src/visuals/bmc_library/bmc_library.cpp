@@ -4,14 +4,12 @@
 // at decode time.
 
 #include "bmc_codec.h"
+#include "common/checked_file.h"
 #include "qor_bmc.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
-#include <memory>
-#include <new>
+#include <span>
 #include <string>
 
 namespace {
@@ -38,31 +36,19 @@ void release(BmcContext *context) {
     context->loaded = 0;
 }
 
-struct FileCloser {
-    void operator()(std::FILE *f) const { std::fclose(f); }
-};
-
-// Reads the whole file, refusing anything larger than a .bmc can be.
+// Reads the whole file, refusing anything larger than a .bmc can be and
+// anything but a regular file (a FIFO would block, a device never ends).
 LoadedFile *readFile(const char *path) {
-    // Only a regular file: opening a named pipe would wait for a writer for
-    // ever, and a device or a folder has no size to check.
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(std::filesystem::path(path), ec))
+    qor::CheckedFile file(path, std::uint64_t(qor::bmc::kMaxFileSize));
+    if (file.fault() != qor::FileFault::None || file.size() < qor::bmc::kHeaderSize)
         return nullptr;
-    std::unique_ptr<std::FILE, FileCloser> f(std::fopen(path, "rb"));
-    if (!f)
-        return nullptr;
-    if (std::fseek(f.get(), 0, SEEK_END) != 0)
-        return nullptr;
-    const long size = std::ftell(f.get());
-    if (size < long(qor::bmc::kHeaderSize) || size > qor::bmc::kMaxFileSize)
-        return nullptr;
-    std::rewind(f.get());
-    auto *block = static_cast<LoadedFile *>(std::malloc(sizeof(LoadedFile) + std::size_t(size)));
+    auto *block = static_cast<LoadedFile *>(std::malloc(sizeof(LoadedFile) + file.size()));
     if (!block)
         return nullptr;
-    block->size = std::size_t(size);
-    if (std::fread(block->bytes(), 1, block->size, f.get()) != block->size) {
+    block->size = file.size();
+    const std::ptrdiff_t n =
+        file.read(std::as_writable_bytes(std::span<std::uint8_t>(block->bytes(), block->size)));
+    if (n < 0 || std::size_t(n) != block->size) {
         std::free(block);
         return nullptr;
     }
