@@ -6,6 +6,7 @@
 #include "main_window/ui/dialog_provider.h"
 #include "main_window/ui/form_controls.h"
 #include "main_window/ui/reference_table_panel.h"
+#include "recipe_list/potion_list_ops.h"
 #include "recipe_list/ui/alt_lists.h"
 #include "recipe_list/ui/chooser_combo.h"
 #include "recipe_list/ui/potion_list_view.h"
@@ -566,13 +567,16 @@ void DragController::drop(const Entry &entry, QPoint local, Qt::KeyboardModifier
         break;
     case DragControl::RecipeList: {
         const int row = c.LBPotion->currentRow();
+        const bool selected = row >= 0 && row < st.Potions.PotionCount();
+        const TPotionRec selectedRecipe = selected ? st.Potions[row] : TPotionRec{};
         const Modifiers keys{modifiers.testFlag(Qt::AltModifier), modifiers.testFlag(Qt::ShiftModifier)};
         const int target = c.LBPotion->columnAt(local.x());
         const int pressColumn = c.LBPotion->columnAt(drag.LbPotionPressPoint.x());
         if (dropOnRecipeList(st.Potions, drag, target, pressColumn, modifiers.testFlag(Qt::ControlModifier),
                              keys, row) &&
             m_hooks.recipeListChanged)
-            m_hooks.recipeListChanged(row);
+            // The list is sorted again: the selection follows its recipe.
+            m_hooks.recipeListChanged(selected ? rowOfSameIngredients(st.Potions, selectedRecipe) : row);
         break;
     }
     case DragControl::Favorites: {
@@ -580,9 +584,7 @@ void DragController::drop(const Entry &entry, QPoint local, Qt::KeyboardModifier
                                             st.Potions, st.Data);
         if (current >= 0) {
             const QSignalBlocker blocker(c.LBFavorites);
-            c.LBFavorites->resetRows();
             c.LBFavorites->setCurrentRow(current);
-            c.LBFavorites->viewport()->update();
         }
         break;
     }
