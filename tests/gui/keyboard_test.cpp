@@ -250,6 +250,7 @@ TEST_F(KeyboardTest, TheAvailableIngredientListFindsWhatTheLettersBegin) {
         pause();
         list->setCurrentRow(4);
         type(list, Qt::Key_Q);
+        EXPECT_EQ(list->currentRow(), startWithCurrent ? 5 : 2);
         type(list, Qt::Key_E);
         EXPECT_EQ(list->currentRow(), 2) << "ЙУ stands above the current row";
     }
