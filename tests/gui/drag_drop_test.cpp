@@ -124,8 +124,13 @@ TEST_F(DragDropTest, IngredientColumnMovesInTheRecipeList) {
     expectIdle();
 
     // Onto ingredient column 2: the ingredient stands there in every recipe.
+    // The row pressed was selected by a click before; the drop on another
+    // row leaves the selection where it was.
+    QTest::mouseClick(ui().LBPotion->viewport(), Qt::LeftButton, {}, recipeCell(0, PotionColumn::Item1));
+    QTest::qWait(QApplication::doubleClickInterval() + 10);
     dragAndDrop(ui().LBPotion->viewport(), recipeCell(0, PotionColumn::Item1), ui().LBPotion->viewport(),
                 recipeCell(1, PotionColumn::Item1 + 1));
+    EXPECT_EQ(ui().LBPotion->currentRow(), 0);
     int found = 0;
     for (const TPotionRec &rec : st().Potions.Potions()) {
         if (std::find(rec.Items.begin(), rec.Items.end(), item) != rec.Items.end()) {

@@ -218,8 +218,23 @@ bool DragController::appEvent(QObject *watched, QEvent *event) {
         return false;
     case QEvent::MouseMove:
         return On_MouseMove(static_cast<QMouseEvent *>(event));
-    case QEvent::MouseButtonRelease:
-        return On_MouseUp(static_cast<QMouseEvent *>(event));
+    case QEvent::MouseButtonRelease: {
+        auto *release = static_cast<QMouseEvent *>(event);
+        const bool dropping = m_drag.Dragging && release->button() == Qt::LeftButton;
+        const QPoint pressed = m_pressGlobal;
+        if (On_MouseUp(release))
+            return true;
+        if (!dropping)
+            return false;
+        // The source still gets its release, so that its own press state
+        // ends, but where the press began: a list that selects on release
+        // keeps the row that was pressed instead of the one under the drop.
+        auto *source = static_cast<QWidget *>(watched);
+        QMouseEvent atPress(QEvent::MouseButtonRelease, source->mapFromGlobal(QPointF(pressed)),
+                            QPointF(pressed), release->button(), release->buttons(), release->modifiers());
+        QCoreApplication::sendEvent(source, &atPress);
+        return true;
+    }
     case QEvent::KeyPress:
         if (static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
             const bool wasDragging = m_drag.Dragging;
