@@ -1,10 +1,9 @@
 #include "brewing_plan/plan_settings_file.h"
 
+#include "common/file_read.h"
 #include "common/file_replace.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QList>
 
 #include <array>
@@ -14,8 +13,6 @@ namespace qor {
 namespace {
 
 const QByteArray kHeader = QByteArrayLiteral("QOR-PLAN 1");
-// The file is a few lines; anything larger is not this file.
-constexpr qint64 kMaxFileBytes = 64 * 1024;
 
 PlanSettingsResult errorAt(int line, const QString &what) {
     PlanSettingsResult r;
@@ -133,23 +130,16 @@ PlanSettingsResult ParsePlanSettings(const QByteArray &bytes, PlanWindowSettings
 // The one place that reads the file from disk.
 PlanSettingsResult ReadPlanSettings(const QString &path, PlanWindowSettings &out) {
     out = {};
-    const QFileInfo info(path);
-    if (!info.exists()) {
+    QByteArray bytes;
+    const FileRead read = readCheckedFile(path, FileKind::Settings, bytes);
+    if (read.fault == FileFault::Missing) {
         PlanSettingsResult r;
         r.status = PlanSettingsResult::Status::Missing;
         return r;
     }
-    QFile file(path);
-    if (!info.isFile() || info.size() > kMaxFileBytes) {
+    if (!read.ok()) {
         PlanSettingsResult r = errorAt(0, QString());
-        r.message = QStringLiteral("Файл %1 не похож на файл настроек плана и не прочитан").arg(path);
-        return r;
-    }
-    const bool opened = file.open(QIODevice::ReadOnly);
-    const QByteArray bytes = opened ? file.read(kMaxFileBytes) : QByteArray();
-    if (!opened || file.error() != QFileDevice::NoError) {
-        PlanSettingsResult r = errorAt(0, QString());
-        r.message = QStringLiteral("Не удалось прочитать файл %1: %2").arg(path, file.errorString());
+        r.message = read.text(path);
         return r;
     }
     PlanSettingsResult r = ParsePlanSettings(bytes, out);

@@ -2,6 +2,7 @@
 
 #include <QAbstractItemDelegate>
 #include <QPainter>
+#include <QSignalBlocker>
 
 #include <algorithm>
 
@@ -46,6 +47,11 @@ OwnerDrawListView::OwnerDrawListView(CountListModel::CountFn count, int itemHeig
 void OwnerDrawListView::refresh() {
     m_model->refresh();
     viewport()->update();
+}
+
+void OwnerDrawListView::refreshQuietly() {
+    const QSignalBlocker quiet(this);
+    refresh();
 }
 
 void OwnerDrawListView::resetRows() {

@@ -21,6 +21,10 @@ class OwnerDrawListView : public QListView {
     // Adopt the container's current count and repaint (rows added or removed
     // at the end; the selection is kept when its row still exists).
     void refresh();
+    // refresh() for a list that follows its container's announcements: no
+    // selection change is reported, the code that changed the container
+    // chooses the row to select.
+    void refreshQuietly();
     // The same with a model reset (no row selected afterwards).
     void resetRows();
 

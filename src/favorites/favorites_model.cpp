@@ -115,6 +115,7 @@ int FavoritesModel::insertPotion(int row, const TPotionRec &rec, const QString &
         FavPotionNames.append(QString());
     row = insertAt(FavPotions, row, rec);
     FavPotionNames.insert(row, name);
+    changes.announce(FavoritesPart::Recipes);
     return row;
 }
 
@@ -124,6 +125,7 @@ bool FavoritesModel::renamePotion(int row, const QString &name) {
     while (FavPotionNames.size() <= row)
         FavPotionNames.append(QString());
     FavPotionNames[row] = name;
+    changes.announce(FavoritesPart::Recipes);
     return true;
 }
 
@@ -134,6 +136,7 @@ int FavoritesModel::deletePotion(int row) {
     FavPotions.erase(FavPotions.begin() + row);
     if (row < FavPotionNames.size())
         FavPotionNames.removeAt(row);
+    changes.announce(FavoritesPart::Recipes);
     return selectionAfterRemoval(row, oldCount);
 }
 
@@ -141,33 +144,49 @@ int FavoritesModel::movePotion(int from, int to) {
     while (FavPotionNames.size() < potionCount())
         FavPotionNames.append(QString());
     const int landed = moveInVector(FavPotions, from, to);
-    if (landed >= 0 && landed != from)
+    if (landed >= 0 && landed != from) {
         FavPotionNames.move(from, landed);
+        changes.announce(FavoritesPart::Recipes);
+    }
     return landed;
 }
 
 int FavoritesModel::insertItem(int row, std::int32_t item) {
-    return insertUnique(FavItems, row, item);
+    return announced(FavoritesPart::Items, insertUnique(FavItems, row, item));
 }
 
 int FavoritesModel::insertEffect(int row, std::int32_t effect) {
-    return insertUnique(FavEffects, row, effect);
+    return announced(FavoritesPart::Effects, insertUnique(FavEffects, row, effect));
 }
 
 int FavoritesModel::deleteItem(int row) {
-    return removeAt(FavItems, row);
+    const std::size_t before = FavItems.size();
+    const int next = removeAt(FavItems, row);
+    if (FavItems.size() != before)
+        changes.announce(FavoritesPart::Items);
+    return next;
 }
 
 int FavoritesModel::deleteEffect(int row) {
-    return removeAt(FavEffects, row);
+    const std::size_t before = FavEffects.size();
+    const int next = removeAt(FavEffects, row);
+    if (FavEffects.size() != before)
+        changes.announce(FavoritesPart::Effects);
+    return next;
 }
 
 int FavoritesModel::moveItem(int from, int to) {
-    return moveInVector(FavItems, from, to);
+    return announced(FavoritesPart::Items, moveInVector(FavItems, from, to));
 }
 
 int FavoritesModel::moveEffect(int from, int to) {
-    return moveInVector(FavEffects, from, to);
+    return announced(FavoritesPart::Effects, moveInVector(FavEffects, from, to));
+}
+
+int FavoritesModel::announced(FavoritesPart part, int row) const {
+    if (row >= 0)
+        changes.announce(part);
+    return row;
 }
 
 QString FavoritesModel::itemName(int row, const GameData &data) const {

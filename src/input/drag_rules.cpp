@@ -95,8 +95,12 @@ bool dragAccepts(const DragState &drag, const DropSpot &spot, const DragContext 
             return item || effect;
         return effect && spot.onDataCell && isGridEffectColumn(spot.column);
     case DragControl::AltAmountItems:
+        // The rules of the double click: only an ingredient the page offers
+        // ("Доступные ингредиенты": not chosen yet, room left, sharing an
+        // effect and keeping every required effect reachable).
         return item && !contains(ctx.alt.AltItems, drag.DragPayload) &&
-               static_cast<int>(ctx.alt.AltItems.size()) < kAltMaxItems;
+               static_cast<int>(ctx.alt.AltItems.size()) < kAltMaxItems &&
+               contains(ctx.alt.AltCandidates, drag.DragPayload);
     case DragControl::AltAmountEffects:
         return effect && !contains(ctx.alt.AltEffects, drag.DragPayload) &&
                static_cast<int>(ctx.alt.AltEffects.size()) < kAltMaxEffects;

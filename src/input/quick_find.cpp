@@ -31,6 +31,11 @@ int quickFindSearch(FindBuffer &buffer, const FindTexts &texts, int firstIndex, 
         return found;
 
     if (buffer.text.size() > 1) {
+        // An entry above the current one may begin with the letters typed:
+        // the search wraps round before it gives them up.
+        found = FindInData(buffer.text, texts, forward, firstIndex, firstIndex);
+        if (found >= 0)
+            return found;
         // One letter pressed again and again steps through the entries with
         // it; any other miss starts over with the last letter typed.
         const QChar keep = buffer.text[0] == buffer.text[1] ? buffer.text[0] : buffer.text.back();

@@ -43,10 +43,11 @@ bool acceptFindKey(FindBuffer &buffer, int qtKey, KeyModifiers modifiers, std::i
 
 // Searches a list for the buffer forward from the current entry: a single
 // letter starts after the current entry (startWithCurrent) or at firstIndex,
-// a longer text refines the current match. On a miss a repeated letter
-// steps to the next entry with it, other texts restart with their last
-// letter, and the search wraps to firstIndex; when all fails the buffer is
-// emptied. Returns the found index or -1.
+// a longer text refines the current match. A miss wraps round to firstIndex
+// first, so an entry that begins with the text is found wherever it stands;
+// only without one does a repeated letter step to the next entry with it
+// and another text restart with its last letter (wrapping as well); when all
+// fails the buffer is emptied. Returns the found index or -1.
 int quickFindSearch(FindBuffer &buffer, const FindTexts &texts, int firstIndex, int currentIndex,
                     bool startWithCurrent);
 

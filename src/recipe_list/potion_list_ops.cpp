@@ -1,6 +1,7 @@
 #include "recipe_list/potion_list_ops.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <utility>
 
@@ -137,6 +138,19 @@ bool MoveAllItemsToAnyColumn(PotionList &list, int x, int target, int mode, Modi
     }
     finishMove(list, modifiers);
     return true;
+}
+
+int rowOfSameIngredients(const PotionList &list, const TPotionRec &rec) {
+    const auto sorted = [](std::array<std::int32_t, kMaxPotionItems> items) {
+        std::sort(items.begin(), items.end());
+        return items;
+    };
+    const auto wanted = sorted(rec.Items);
+    for (int row = 0; row < list.PotionCount(); ++row) {
+        if (sorted(list[row].Items) == wanted)
+            return row;
+    }
+    return -1;
 }
 
 bool MoveAllEffectsToAnyColumn(PotionList &list, int x, int target, int mode, Modifiers modifiers,

@@ -64,6 +64,10 @@ bool MoveAllItemsToAnyColumn(PotionList &list, int x, int target, int mode, Modi
 // target a slot 1..5. MainEffSlot follows its effect.
 bool MoveAllEffectsToAnyColumn(PotionList &list, int x, int target, int mode, Modifiers modifiers,
                                int selectedRow);
+// The row of the first recipe made of the same ingredients as rec, in any
+// column order: where a recipe stands after a column move sorted the list
+// again. -1 when none is.
+int rowOfSameIngredients(const PotionList &list, const TPotionRec &rec);
 
 // Result of a deletion: whether records were removed and the new selected row
 // (-1 = none).

@@ -7,8 +7,11 @@
 
 #include "favorites/favorites_model.h"
 #include "favorites/ui/favorites_list.h"
+#include "favorites/ui/form_favorites.h"
 #include "main_window/ui/reference_table_panel.h"
+#include "main_window/ui/tool_windows.h"
 #include "recipe_list/potion_cells.h"
+#include "recipe_list/potion_list_ops.h"
 #include "recipe_list/ui/alt_lists.h"
 #include "recipe_list/ui/chooser_combo.h"
 #include "recipe_list/ui/potion_header.h"
@@ -121,8 +124,13 @@ TEST_F(DragDropTest, IngredientColumnMovesInTheRecipeList) {
     expectIdle();
 
     // Onto ingredient column 2: the ingredient stands there in every recipe.
+    // The row pressed was selected by a click before; the drop on another
+    // row leaves the selection where it was.
+    QTest::mouseClick(ui().LBPotion->viewport(), Qt::LeftButton, {}, recipeCell(0, PotionColumn::Item1));
+    QTest::qWait(QApplication::doubleClickInterval() + 10);
     dragAndDrop(ui().LBPotion->viewport(), recipeCell(0, PotionColumn::Item1), ui().LBPotion->viewport(),
                 recipeCell(1, PotionColumn::Item1 + 1));
+    EXPECT_EQ(ui().LBPotion->currentRow(), 0);
     int found = 0;
     for (const TPotionRec &rec : st().Potions.Potions()) {
         if (std::find(rec.Items.begin(), rec.Items.end(), item) != rec.Items.end()) {
@@ -131,6 +139,29 @@ TEST_F(DragDropTest, IngredientColumnMovesInTheRecipeList) {
         }
     }
     EXPECT_GE(found, 1);
+    expectIdle();
+}
+
+TEST_F(DragDropTest, AfterAColumnMoveTheSelectionStaysWithItsRecipe) {
+    fillRecipes();
+    // Sorted by the first ingredient, a move into that column sorts anew.
+    Q_EMIT ui().Header->HeaderSectionClick(PotionColumn::Item1);
+    ASSERT_EQ(st().Potions.PotionSortCode, PotionColumn::Item1);
+    // Rows whose recipe moves elsewhere are the cases that count.
+    bool moved = false;
+    for (int row = 0; row < 6 && !moved; ++row) {
+        const TPotionRec recipe = st().Potions[row];
+        if (recipe.ItemCount < 2)
+            continue;
+        dragAndDrop(ui().LBPotion->viewport(), recipeCell(row, PotionColumn::Item1 + 1),
+                    ui().LBPotion->viewport(), recipeCell(row, PotionColumn::Item1));
+        const int selected = ui().LBPotion->currentRow();
+        ASSERT_GE(selected, 0);
+        EXPECT_EQ(rowOfSameIngredients(st().Potions, recipe), selected) << row;
+        EXPECT_EQ(st().Potions.CurPotion, st().Potions[selected]) << row;
+        moved = selected != row;
+    }
+    EXPECT_TRUE(moved);
     expectIdle();
 }
 
@@ -166,6 +197,18 @@ TEST_F(DragDropTest, AlternativeListsTakeAtMostThreeIngredientsWithoutRepeats) {
             dragAndDrop(ui().StringGrid->viewport(), gridCell(row, GridColumn::Item), chosen->viewport(),
                         QPoint(10, 5));
             EXPECT_EQ(st().Alt.AltItems.size(), 1u);
+            // Nor is one the page does not offer (it shares no effect).
+            const auto &offered = st().Alt.AltCandidates;
+            int other = 1;
+            while (other < st().Grid.rowCount() &&
+                   (st().Grid.itemAtRow(other) == item ||
+                    std::count(offered.begin(), offered.end(), st().Grid.itemAtRow(other)) > 0))
+                ++other;
+            ASSERT_LT(other, st().Grid.rowCount());
+            dragAndDrop(ui().StringGrid->viewport(), gridCell(other, GridColumn::Item), chosen->viewport(),
+                        QPoint(10, 5));
+            EXPECT_EQ(st().Alt.AltItems.size(), 1u);
+            expectIdle();
         }
     }
     // A fourth is refused.
@@ -233,6 +276,43 @@ TEST_F(DragDropTest, FavouritesReorderAndTakeRecipesThatSurviveARestart) {
     ASSERT_EQ(again.potionCount(), 4);
     EXPECT_EQ(again.FavPotionNames, (QStringList{name, "F1", "F2", "F0"}));
     EXPECT_EQ(again.FavPotions[0], rec);
+}
+
+TEST_F(DragDropTest, DropsOnTheFavouritesWindowShowAtOnceWhereTheyFell) {
+    form->action(QStringLiteral("MenuShowFormFavorites"))->trigger();
+    QApplication::processEvents();
+    TFormFavorites *window = FormMainTestAccess::toolWindows(*form).favorites();
+    ASSERT_NE(window, nullptr);
+    window->setBounds(QRect(form->geometry().right() + 20, form->geometry().top(), 240, 400));
+    QApplication::processEvents();
+    FavoriteIndexList *items = window->ListBoxFavoriteItems;
+    FavoriteIndexList *effects = window->ListBoxFavoriteEffects;
+    const FavoritesModel &fav = st().Settings.favorites;
+    ASSERT_TRUE(fav.FavItems.empty());
+
+    // Two ingredients from the grid, each dropped below the last row: the
+    // list shows them at once, in the order they came, the last selected.
+    const QPoint belowRows(10, items->viewport()->height() - 2);
+    for (int gridRow : {1, 2}) {
+        dragAndDrop(ui().StringGrid->viewport(), gridCell(gridRow, GridColumn::Item), items->viewport(),
+                    belowRows);
+        expectIdle();
+    }
+    const std::vector<std::int32_t> wanted{st().Grid.itemAtRow(1), st().Grid.itemAtRow(2)};
+    EXPECT_EQ(fav.FavItems, wanted);
+    ASSERT_EQ(items->model()->rowCount(), 2);
+    EXPECT_EQ(items->currentRow(), 1);
+    EXPECT_EQ(items->elementAt(1), wanted[1]);
+
+    // An effect from the grid into the effects list.
+    const GridElement effect = GetGridDataNum(st().Data, st().Grid, 1, GridColumn::effect(1), 1);
+    ASSERT_GT(effect.result, 0);
+    dragAndDrop(ui().StringGrid->viewport(), gridCell(1, GridColumn::effect(1)), effects->viewport(),
+                QPoint(10, 5));
+    EXPECT_EQ(fav.FavEffects, std::vector<std::int32_t>{effect.result});
+    EXPECT_EQ(effects->model()->rowCount(), 1);
+    EXPECT_EQ(effects->currentRow(), 0);
+    expectIdle();
 }
 
 TEST_F(DragDropTest, ThePictureCarriesTheIngredientItShowsAfterAGridSort) {

@@ -50,7 +50,8 @@ TEST_F(HelpPageTest, BundledFileListsEveryTopicWithItsOwnText) {
         EXPECT_FALSE(page.Titles[i].trimmed().isEmpty()) << i;
         EXPECT_GT(page.body(i).trimmed().size(), 40) << page.Titles[i].toStdString();
     }
-    for (const char *topic : {"Клавиатура", "Быстрый поиск", "Закладки", "Избранное", "Слоты поиска"})
+    for (const char *topic :
+         {"Клавиатура", "Быстрый поиск", "Закладки", "Избранное", "Слоты поиска", "Перетаскивание"})
         EXPECT_TRUE(page.Titles.contains(QString::fromUtf8(topic))) << topic;
 }
 

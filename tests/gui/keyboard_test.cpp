@@ -5,10 +5,14 @@
 #include "gui_test_support.h"
 
 #include "engine/search_from_effects.h"
+#include "favorites/ui/form_used_items.h"
+#include "favorites/ui/used_items_list.h"
 #include "input/find_key_letters.h"
+#include "settings/settings_block.h"
 #include "main_window/ui/full_screen_window.h"
 #include "main_window/ui/key_router.h"
 #include "main_window/ui/platform_adapter.h"
+#include "main_window/ui/tool_windows.h"
 #include "recipe_list/ui/alt_lists.h"
 #include "recipe_list/ui/chooser_combo.h"
 #include "recipe_list/ui/potion_list_view.h"
@@ -27,6 +31,8 @@
 #include <QWheelEvent>
 
 #include <gtest/gtest.h>
+
+#include <map>
 
 namespace qor {
 namespace {
@@ -199,6 +205,58 @@ TEST_F(KeyboardTest, ANewSearchAfterThePauseStartsAfterOrAtTheFirstEntry) {
     EXPECT_EQ(combo->currentIndex(), entries[1]);
 }
 
+// Gives entries names that begin with Й, which begins no name of the test
+// data, so that they are the only entries the letter finds.
+void giveNames(QStringList &upperNames, const std::map<int, QString> &names) {
+    for (const auto &[index, name] : names)
+        upperNames[index] = name;
+}
+
+TEST_F(KeyboardTest, FurtherLettersFindAMatchAboveTheCurrentEntry) {
+    QStringList &names = st().Data.EffectNamesUp;
+    // Й (key Q) then У (key E); Ц is key W.
+    giveNames(names, {{2, QStringLiteral("ЙУ")}, {5, QStringLiteral("ЙЦ")}});
+    ASSERT_EQ(entriesStartingWith(names, QStringLiteral("Й")), (std::vector<int>{2, 5}));
+    setStartWithCurrent(true);
+    ChooserComboBox *combo = ui().CbEffect[1];
+    combo->setCurrentIndex(3);
+    pause();
+    type(combo, Qt::Key_Q);
+    EXPECT_EQ(combo->currentIndex(), 5);
+    type(combo, Qt::Key_E);
+    EXPECT_EQ(combo->currentIndex(), 2);
+    EXPECT_EQ(FormMainTestAccess::keys(*form).findBuffer().text, QStringLiteral("ЙУ"));
+    EXPECT_EQ(st().Conditions.WantedEffect[1], 2);
+}
+
+TEST_F(KeyboardTest, TheAvailableIngredientListFindsWhatTheLettersBegin) {
+    QStringList &names = st().Data.ItemNamesUp;
+    giveNames(names, {{3, QStringLiteral("ЙУ")}, {6, QStringLiteral("ЙЦ")}});
+    ASSERT_EQ(entriesStartingWith(names, QStringLiteral("Й")), (std::vector<int>{3, 6}));
+    form->action(QStringLiteral("MenuShowUsedItemsList"))->trigger();
+    QApplication::processEvents();
+    TFormUsedItems *window = FormMainTestAccess::toolWindows(*form).usedItems();
+    ASSERT_NE(window, nullptr);
+    UsedItemsList *list = window->CLbUsedItems;
+    // Row r shows ingredient r + 1.
+    for (const bool startWithCurrent : {false, true}) {
+        SCOPED_TRACE(startWithCurrent);
+        setStartWithCurrent(startWithCurrent);
+        list->setCurrentRow(0);
+        pause();
+        type(list, Qt::Key_Q);
+        EXPECT_EQ(list->currentRow(), 2);
+        type(list, Qt::Key_E);
+        EXPECT_EQ(list->currentRow(), 2);
+        pause();
+        list->setCurrentRow(4);
+        type(list, Qt::Key_Q);
+        EXPECT_EQ(list->currentRow(), startWithCurrent ? 5 : 2);
+        type(list, Qt::Key_E);
+        EXPECT_EQ(list->currentRow(), 2) << "ЙУ stands above the current row";
+    }
+}
+
 TEST_F(KeyboardTest, KeysWithModifiersNeverTakePartInQuickFind) {
     const QStringList &names = st().Data.EffectNamesUp;
     const QChar letter = letterWithEntries(names, 1);
@@ -315,6 +373,22 @@ TEST_F(KeyboardTest, CtrlArrowsExchangeEffectRowsWithOneSearch) {
     for (int k = 0; k < 5; ++k)
         EXPECT_EQ(ui().CbEffect[k]->currentIndex(), before[k]) << k;
     EXPECT_EQ(searches.count(), 0);
+}
+
+TEST_F(KeyboardTest, AnEffectExchangedUnderAFilterLooksOverridden) {
+    // The filter of row 2 overrides whatever effect the row holds; the
+    // gray-disabled option is off (its default).
+    ASSERT_FALSE(form->action(QStringLiteral("MenuCanGrayedDisabledItem"))->isChecked());
+    ui().CbFilter[1]->setCurrentIndex(3);
+    ui().CbEffect[0]->setCurrentIndex(4);
+    EXPECT_FALSE(ui().CbEffect[0]->isGrayed());
+    type(ui().CbEffect[0], Qt::Key_Down, Qt::ControlModifier);
+    ASSERT_EQ(ui().CbEffect[1]->currentIndex(), 4);
+    EXPECT_EQ(ui().CbFilter[1]->currentIndex(), 3) << "only the effects change rows";
+    EXPECT_TRUE(ui().CbEffect[1]->isGrayed());
+    EXPECT_FALSE(ui().CbEffect[0]->isGrayed());
+    ui().CbFilter[1]->setCurrentIndex(0);
+    EXPECT_FALSE(ui().CbEffect[1]->isGrayed());
 }
 
 TEST_F(KeyboardTest, ShiftArrowsMoveBetweenChoosersAndSpaceTogglesTheRowsBox) {

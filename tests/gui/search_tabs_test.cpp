@@ -19,7 +19,9 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTabWidget>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -80,6 +82,26 @@ TEST_F(SearchTabTest, ChoosingAnEffectRunsTheQuickSearch) {
     EXPECT_EQ(st.Potions.PotionCount(), 0);
     EXPECT_TRUE(test::ui(form).LabelAddInfo->text().isEmpty());
     EXPECT_EQ(st.Potions.CurPotion, TPotionRec{});
+}
+
+TEST_F(SearchTabTest, ADropDownIsAsWideAsItsLongestItemWithinTheScreen) {
+    ChooserComboBox *combo = test::ui(form).CbEffect[0];
+    const QString longName = QStringLiteral("Очень длинное название эффекта, которое не помещается");
+    combo->setItemText(3, longName);
+    QTest::keyClick(combo, Qt::Key_Down, Qt::AltModifier);
+    QWidget *popup = combo->view()->window();
+    ASSERT_TRUE(combo->view()->isVisible());
+    EXPECT_GT(popup->width(), combo->width());
+    EXPECT_GE(combo->view()->viewport()->width(), combo->view()->fontMetrics().horizontalAdvance(longName));
+    combo->hidePopup();
+
+    // A name longer than the screen: the drop-down stops at the screen's edges.
+    combo->setItemText(3, longName.repeated(20));
+    QTest::keyClick(combo, Qt::Key_Down, Qt::AltModifier);
+    const QRect room = combo->screen()->availableGeometry();
+    EXPECT_TRUE(room.contains(popup->geometry())) << popup->geometry().width() << " " << room.width();
+    EXPECT_EQ(popup->width(), room.width());
+    combo->hidePopup();
 }
 
 TEST_F(SearchTabTest, WithQuickSearchOffOnlyTheExplicitSearchRuns) {

@@ -12,10 +12,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -219,6 +221,27 @@ TEST_F(UsedItemsWindowTest, RenameKeepsTheNewNameAndCancelChangesNothing) {
     EXPECT_EQ(st().Settings.usedItems.setName(1), QStringLiteral("Походный"));
     form->dialogs().setNextCancel();
     w->ButtFilterRename->click();
+    EXPECT_EQ(st().Settings.usedItems.setName(1), QStringLiteral("Походный"));
+
+    // The real prompt opens above the stay-on-top window that asked for it.
+    form->dialogs().setScripted(false);
+    QString label;
+    bool onTop = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto *box = qobject_cast<QInputDialog *>(QApplication::activeModalWidget())) {
+            label = box->labelText();
+            onTop = box->isVisible() && box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+            box->reject();
+        }
+    });
+    poll.start(10);
+    QTest::mouseClick(w->ButtFilterRename, Qt::LeftButton);
+    poll.stop();
+    form->dialogs().setScripted(true);
+    EXPECT_EQ(label, QStringLiteral("Название фильтра"));
+    EXPECT_TRUE(onTop);
+    EXPECT_TRUE(w->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_EQ(st().Settings.usedItems.setName(1), QStringLiteral("Походный"));
 }
 

@@ -115,11 +115,14 @@ TEST_F(DragRulesTest, AlternativeListsKeepTheirLimitsAndRefuseDuplicates) {
     const auto item = [&](int i) { return payload(DragControl::Grid, PayloadKind::Ingredient, i); };
     const auto effect = [&](int e) { return payload(DragControl::Grid, PayloadKind::Effect, e); };
     alt.AltItems = {1, 2};
+    alt.AltCandidates = {3, 5};
     EXPECT_TRUE(accepts(item(3), on(DragControl::AltAmountItems)));
     EXPECT_FALSE(accepts(item(2), on(DragControl::AltAmountItems)));
     EXPECT_FALSE(accepts(effect(3), on(DragControl::AltAmountItems)));
-    alt.AltItems = {1, 2, 3};
+    // Only what the page offers, as with the double click.
     EXPECT_FALSE(accepts(item(4), on(DragControl::AltAmountItems)));
+    alt.AltItems = {1, 2, 3};
+    EXPECT_FALSE(accepts(item(5), on(DragControl::AltAmountItems)));
 
     alt.AltEffects = {1, 2, 3, 4};
     EXPECT_TRUE(accepts(effect(5), on(DragControl::AltAmountEffects)));

@@ -134,6 +134,13 @@ TEST_F(QuickFindChooser, StartWithCurrentStepsFromTheCurrentEntryAfterEachPause)
     EXPECT_EQ(seen, (std::vector<int>{5, 1, 2, 5}));
 }
 
+TEST_F(QuickFindChooser, FurtherLettersWrapRoundToAMatchAboveTheCurrentEntry) {
+    options.startWithCurrent = true;
+    EXPECT_EQ(type(kKeyF), 5);    // А after БЕЛЕНА: АНИС
+    EXPECT_EQ(type(int('H')), 2); // АР stands above it: АРНИКА
+    EXPECT_EQ(buffer.text, QStringLiteral("АР"));
+}
+
 TEST_F(QuickFindChooser, WithoutStartWithCurrentANewSearchBeginsAtTheFirstEntry) {
     current = 2;
     now += 5000;

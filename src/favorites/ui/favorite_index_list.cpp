@@ -24,6 +24,11 @@ FavoriteIndexList::FavoriteIndexList(Kind kind, const FavoritesModel &favorites,
     setObjectName(kind == Kind::Items ? QStringLiteral("ListBoxFavoriteItems")
                                       : QStringLiteral("ListBoxFavoriteEffects"));
     setContextMenuPolicy(Qt::CustomContextMenu);
+    const FavoritesPart shown = kind == Kind::Items ? FavoritesPart::Items : FavoritesPart::Effects;
+    connect(favorites.changes.source(), &FavoritesSignals::changed, this, [this, shown](FavoritesPart part) {
+        if (part == shown)
+            refreshQuietly();
+    });
 }
 
 int FavoriteIndexList::count() const {

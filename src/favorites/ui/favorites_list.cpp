@@ -13,7 +13,12 @@ namespace qor {
 FavoritesList::FavoritesList(const GameData &data, const FavoritesModel &favorites, const ViewColors &colors,
                              const PictureSource *pictures, QWidget *parent)
     : OwnerDrawListView([&favorites] { return favorites.potionCount(); }, 16, parent), m_data(data),
-      m_favorites(favorites), m_colors(colors), m_pictures(pictures) {}
+      m_favorites(favorites), m_colors(colors), m_pictures(pictures) {
+    connect(favorites.changes.source(), &FavoritesSignals::changed, this, [this](FavoritesPart part) {
+        if (part == FavoritesPart::Recipes)
+            refreshQuietly();
+    });
+}
 
 void FavoritesList::paintItem(QPainter &painter, const QRect &rect, int row, QStyle::State state) const {
     const bool selected = state.testFlag(QStyle::State_Selected);

@@ -162,7 +162,6 @@ void TFormFavorites::deleteSelected(Kind kind) {
     if (row < 0)
         return;
     const int next = kind == Kind::Items ? m_favorites.deleteItem(row) : m_favorites.deleteEffect(row);
-    l->refresh();
     l->setCurrentRow(next);
     preparePopup(kind);
 }
@@ -191,9 +190,7 @@ int TFormFavorites::dropElement(Kind kind, int element, int row) {
         kind == Kind::Items ? m_favorites.insertItem(row, element) : m_favorites.insertEffect(row, element);
     if (at < 0)
         return -1;
-    FavoriteIndexList *l = list(kind);
-    l->refresh();
-    l->setCurrentRow(at);
+    list(kind)->setCurrentRow(at);
     return at;
 }
 
@@ -201,9 +198,7 @@ int TFormFavorites::moveElement(Kind kind, int from, int row) {
     const int at = kind == Kind::Items ? m_favorites.moveItem(from, row) : m_favorites.moveEffect(from, row);
     if (at < 0)
         return -1;
-    FavoriteIndexList *l = list(kind);
-    l->setCurrentRow(at);
-    l->viewport()->update();
+    list(kind)->setCurrentRow(at);
     return at;
 }
 

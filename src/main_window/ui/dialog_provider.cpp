@@ -9,11 +9,16 @@
 
 namespace qor {
 
+void keepAboveToolWindows(QWidget *dialog) {
+    dialog->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+}
+
 void DialogProvider::message(QWidget *parent, const QString &text, MessageIcon icon, const QString &caption) {
     m_messages.push_back({caption, text, icon});
     if (m_scripted)
         return;
     QMessageBox box(parent);
+    keepAboveToolWindows(&box);
     box.setWindowTitle(caption);
     box.setText(text);
     switch (icon) {
@@ -70,10 +75,12 @@ std::optional<QColor> DialogProvider::chooseColor(QWidget *parent, const QColor 
         m_colors.pop_front();
         return c;
     }
-    const QColor c = QColorDialog::getColor(current, parent, kAppCaption);
-    if (!c.isValid())
+    QColorDialog dialog(current, parent);
+    dialog.setWindowTitle(kAppCaption);
+    keepAboveToolWindows(&dialog);
+    if (dialog.exec() != QDialog::Accepted || !dialog.selectedColor().isValid())
         return std::nullopt;
-    return c;
+    return dialog.selectedColor();
 }
 
 std::optional<QFont> DialogProvider::chooseFont(QWidget *parent, const QFont &current) {
@@ -84,11 +91,12 @@ std::optional<QFont> DialogProvider::chooseFont(QWidget *parent, const QFont &cu
         m_fonts.pop_front();
         return f;
     }
-    bool ok = false;
-    const QFont f = QFontDialog::getFont(&ok, current, parent, kAppCaption);
-    if (!ok)
+    QFontDialog dialog(current, parent);
+    dialog.setWindowTitle(kAppCaption);
+    keepAboveToolWindows(&dialog);
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return f;
+    return dialog.selectedFont();
 }
 
 void DialogProvider::clearRecord() {

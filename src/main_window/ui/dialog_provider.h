@@ -19,6 +19,11 @@ inline const QString kAppCaption = QStringLiteral("QOR Алхимия");
 
 enum class MessageIcon { None, Information, Warning };
 
+// Every dialog of the window opens above the stay-on-top tool windows (and
+// the details message stays on top of all windows): a dialog under them
+// would take the keys while the player cannot see it.
+void keepAboveToolWindows(QWidget *dialog);
+
 // One message as shown (or, in scripted mode, recorded).
 struct ShownMessage {
     QString caption;

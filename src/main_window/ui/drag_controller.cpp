@@ -6,6 +6,7 @@
 #include "main_window/ui/dialog_provider.h"
 #include "main_window/ui/form_controls.h"
 #include "main_window/ui/reference_table_panel.h"
+#include "recipe_list/potion_list_ops.h"
 #include "recipe_list/ui/alt_lists.h"
 #include "recipe_list/ui/chooser_combo.h"
 #include "recipe_list/ui/potion_list_view.h"
@@ -217,8 +218,23 @@ bool DragController::appEvent(QObject *watched, QEvent *event) {
         return false;
     case QEvent::MouseMove:
         return On_MouseMove(static_cast<QMouseEvent *>(event));
-    case QEvent::MouseButtonRelease:
-        return On_MouseUp(static_cast<QMouseEvent *>(event));
+    case QEvent::MouseButtonRelease: {
+        auto *release = static_cast<QMouseEvent *>(event);
+        const bool dropping = m_drag.Dragging && release->button() == Qt::LeftButton;
+        const QPoint pressed = m_pressGlobal;
+        if (On_MouseUp(release))
+            return true;
+        if (!dropping)
+            return false;
+        // The source still gets its release, so that its own press state
+        // ends, but where the press began: a list that selects on release
+        // keeps the row that was pressed instead of the one under the drop.
+        auto *source = static_cast<QWidget *>(watched);
+        QMouseEvent atPress(QEvent::MouseButtonRelease, source->mapFromGlobal(QPointF(pressed)),
+                            QPointF(pressed), release->button(), release->buttons(), release->modifiers());
+        QCoreApplication::sendEvent(source, &atPress);
+        return true;
+    }
     case QEvent::KeyPress:
         if (static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
             const bool wasDragging = m_drag.Dragging;
@@ -566,13 +582,16 @@ void DragController::drop(const Entry &entry, QPoint local, Qt::KeyboardModifier
         break;
     case DragControl::RecipeList: {
         const int row = c.LBPotion->currentRow();
+        const bool selected = row >= 0 && row < st.Potions.PotionCount();
+        const TPotionRec selectedRecipe = selected ? st.Potions[row] : TPotionRec{};
         const Modifiers keys{modifiers.testFlag(Qt::AltModifier), modifiers.testFlag(Qt::ShiftModifier)};
         const int target = c.LBPotion->columnAt(local.x());
         const int pressColumn = c.LBPotion->columnAt(drag.LbPotionPressPoint.x());
         if (dropOnRecipeList(st.Potions, drag, target, pressColumn, modifiers.testFlag(Qt::ControlModifier),
                              keys, row) &&
             m_hooks.recipeListChanged)
-            m_hooks.recipeListChanged(row);
+            // The list is sorted again: the selection follows its recipe.
+            m_hooks.recipeListChanged(selected ? rowOfSameIngredients(st.Potions, selectedRecipe) : row);
         break;
     }
     case DragControl::Favorites: {
@@ -580,9 +599,7 @@ void DragController::drop(const Entry &entry, QPoint local, Qt::KeyboardModifier
                                             st.Potions, st.Data);
         if (current >= 0) {
             const QSignalBlocker blocker(c.LBFavorites);
-            c.LBFavorites->resetRows();
             c.LBFavorites->setCurrentRow(current);
-            c.LBFavorites->viewport()->update();
         }
         break;
     }

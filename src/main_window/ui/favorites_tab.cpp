@@ -61,7 +61,6 @@ void FavoritesTab::cmdFavoriteRename(QAction *, int) {
     if (const auto text = m_ctx.dialogs.inputText(&m_ctx.window, QStringLiteral("Название текущего зелья"),
                                                   fav.FavPotionNames.value(row))) {
         fav.renamePotion(row, *text);
-        m_ui.LBFavorites->viewport()->update();
     }
 }
 
@@ -73,7 +72,6 @@ void FavoritesTab::cmdFavoriteDelete(QAction *, int) {
     const int next = fav.deletePotion(row);
     {
         const QSignalBlocker blocker(m_ui.LBFavorites);
-        m_ui.LBFavorites->resetRows();
         m_ui.LBFavorites->setCurrentRow(next);
     }
     onClick();

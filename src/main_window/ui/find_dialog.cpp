@@ -1,5 +1,7 @@
 #include "main_window/ui/find_dialog.h"
 
+#include "main_window/ui/dialog_provider.h"
+
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -15,6 +17,7 @@ FindDialog::FindDialog(QWidget *parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FindDialog"));
     setWindowTitle(QStringLiteral("Найти"));
     setModal(false);
+    keepAboveToolWindows(this);
     auto *layout = new QGridLayout(this);
     auto *label = new QLabel(QStringLiteral("&Что искать:"), this);
     m_text = new QLineEdit(this);

@@ -1,5 +1,7 @@
 #include "main_window/ui/input_box.h"
 
+#include "main_window/ui/dialog_provider.h"
+
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -12,6 +14,7 @@ namespace qor {
 std::unique_ptr<QInputDialog> makeInputBox(QWidget *parent, const QString &caption, const QString &prompt,
                                            const QString &text) {
     auto box = std::make_unique<QInputDialog>(parent);
+    keepAboveToolWindows(box.get());
     box->setWindowTitle(caption);
     box->setInputMode(QInputDialog::TextInput);
     box->setLabelText(prompt);

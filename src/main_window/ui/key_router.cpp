@@ -177,7 +177,7 @@ KeyRouter::FindTarget KeyRouter::findTargetOf(QObject *sender) const {
         t = {true, FindKind::AltIngredients, 0, m_ui.LbAltItemsList->currentRow(),
              int(m_state.Alt.AltCandidates.size())};
     } else if (sender == m_availableList && m_availableList) {
-        // Row r shows ingredient r + 1: the search starts after the current one.
+        // Row r shows ingredient r + 1: the current entry is that ingredient.
         const QModelIndex current = m_availableList->currentIndex();
         t = {true, FindKind::Ingredients, 1, current.isValid() ? current.row() + 1 : 0,
              m_state.Data.itemRecordCount()};
@@ -203,11 +203,8 @@ bool KeyRouter::quickFind(QObject *sender, int key, KeyModifiers modifiers) {
     const int potionFindCol = m_hooks.potionFindCol ? m_hooks.potionFindCol() : 1;
     const FindTexts texts = findTextsOf(m_state, t.kind, potionFindCol,
                                         m_hooks.decimalPoint ? m_hooks.decimalPoint() : QStringLiteral("."));
-    int current = t.current;
-    if (sender == m_availableList)
-        current = t.current + 1;
     const int found =
-        qor::quickFind(m_buffer, key, modifiers, m_clock.ticks(), options, texts, t.firstIndex, current);
+        qor::quickFind(m_buffer, key, modifiers, m_clock.ticks(), options, texts, t.firstIndex, t.current);
     if (found < 0)
         return false;
     selectEntry(sender, found, true);

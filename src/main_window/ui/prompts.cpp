@@ -5,6 +5,7 @@
 #include "settings/settings_block.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFont>
 #include <QWidget>
 
@@ -55,18 +56,31 @@ bool promptWidgetFont(DialogProvider &dialogs, QWidget *parent, QWidget *widget)
     return true;
 }
 
+namespace {
+
+// A tool window asks while it is the active window: its question opens over
+// it, where the player is looking.
+QWidget *askingWindow(QWidget *fallback) {
+    QWidget *active = QApplication::activeWindow();
+    return active ? active : fallback;
+}
+
+} // namespace
+
 ToolWindowPrompts dialogPrompts(DialogProvider &dialogs, QWidget *parent) {
     ToolWindowPrompts prompts;
-    prompts.font = [&dialogs, parent](QFont &font) { return PromptFont(dialogs, parent, font); };
+    prompts.font = [&dialogs, parent](QFont &font) {
+        return PromptFont(dialogs, askingWindow(parent), font);
+    };
     prompts.number = [&dialogs, parent](const QString &caption, int current, int minimum,
                                         int maximum) -> std::optional<int> {
         int value = current;
-        if (!PromptNumber(dialogs, parent, nullptr, current, value, maximum, minimum, caption))
+        if (!PromptNumber(dialogs, askingWindow(parent), nullptr, current, value, maximum, minimum, caption))
             return std::nullopt;
         return value;
     };
     prompts.text = [&dialogs, parent](const QString &prompt, const QString &text) {
-        return dialogs.inputText(parent, prompt, text);
+        return dialogs.inputText(askingWindow(parent), prompt, text);
     };
     return prompts;
 }

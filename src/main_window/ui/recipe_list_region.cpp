@@ -125,7 +125,6 @@ void RecipeListRegion::cmdAddToFavorites(QAction *, int) {
                                               defaultPotionName(rec, st.Data));
     if (text) {
         st.Settings.favorites.addPotion(rec, *text);
-        m_ui.LBFavorites->refresh();
     }
 }
 

@@ -55,6 +55,10 @@ void SearchInputs::connectSignals(Dispatch dispatch) {
         m_ui.CbEffect[k]->setGrayPredicate([this, line] {
             return !m_ctx.state.Conditions.EffectEnabled[line] || m_ctx.state.Conditions.FilterCode[line] > 0;
         });
+        m_ui.CbEffect[k]->setOverriddenPredicate([this, line] {
+            const SearchConditions &c = m_ctx.state.Conditions;
+            return c.EffectEnabled[line] && c.FilterCode[line] > 0 && c.WantedEffect[line] > 0;
+        });
         m_ui.CbFilter[k]->setGrayPredicate(
             [this, line] { return !m_ctx.state.Conditions.EffectEnabled[line]; });
     }
@@ -279,8 +283,13 @@ void SearchInputs::setConditionControls(const SearchConditions &c) {
     m_ui.CheckBoxCanPrimaryItem[0]->setChecked(fitted.RequiredItem1Enabled);
     m_ui.CheckBoxCanPrimaryItem[1]->setChecked(fitted.RequiredItem2Enabled);
     // Check boxes set by code raise no click; the conditions are the slot's
-    // raw values whatever the controls could show.
+    // raw values whatever the controls could show, and the choosers draw
+    // their gray rules from them.
     m_ctx.state.Conditions = c;
+    for (int k = 0; k < 5; ++k) {
+        m_ui.CbEffect[k]->update();
+        m_ui.CbFilter[k]->update();
+    }
 }
 
 void SearchInputs::enterTab(QWidget *tab) {

@@ -11,8 +11,11 @@
 #include <QListView>
 #include <QPainter>
 #include <QProxyStyle>
+#include <QScreen>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
+
+#include <algorithm>
 
 namespace qor {
 
@@ -74,6 +77,11 @@ void ChooserComboBox::setGrayPredicate(std::function<bool()> lineIsOff) {
     update();
 }
 
+void ChooserComboBox::setOverriddenPredicate(std::function<bool()> overridden) {
+    m_overridden = std::move(overridden);
+    update();
+}
+
 void ChooserComboBox::keyPressEvent(QKeyEvent *event) {
     const QString text = event->text();
     const bool typed = !text.isEmpty() && text.at(0).isPrint() && text != QLatin1String(" ") &&
@@ -86,7 +94,7 @@ void ChooserComboBox::keyPressEvent(QKeyEvent *event) {
 }
 
 bool ChooserComboBox::isGrayed() const {
-    return m_colors.grayDisabledItems && m_lineIsOff && m_lineIsOff();
+    return (m_colors.grayDisabledItems && m_lineIsOff && m_lineIsOff()) || (m_overridden && m_overridden());
 }
 
 void ChooserComboBox::paintChooserItem(QPainter &painter, const QRect &rect, int row, bool selected) const {
@@ -117,6 +125,51 @@ void ChooserComboBox::paintChooserItem(QPainter &painter, const QRect &rect, int
         text = m_colors.GrayText;
     painter.setPen(text);
     painter.drawText(textLeft, baseline, itemText(row));
+}
+
+int ChooserComboBox::itemWidth(int row, const QFontMetrics &metrics) const {
+    switch (m_kind) {
+    case Kind::Ingredient:
+        return kChooserItemHeight + 2 + metrics.horizontalAdvance(m_data.ItemNames.value(row));
+    case Kind::Effect: {
+        // The symbol's box (symbol + 2 from left + 2) and the gap after it.
+        const int symbol = row > 0 ? metrics.horizontalAdvance(QString(m_colors.EffColorChar)) + 4 : 0;
+        return 2 + symbol + metrics.horizontalAdvance(itemText(row));
+    }
+    case Kind::Text:
+        break;
+    }
+    return 2 + metrics.horizontalAdvance(itemText(row));
+}
+
+int ChooserComboBox::dropDownWidth() const {
+    const QFontMetrics metrics = view()->fontMetrics();
+    int widest = 0;
+    for (int row = 0; row < count(); ++row)
+        widest = std::max(widest, itemWidth(row, metrics));
+    const QWidget *popup = view()->window();
+    const int frame = popup != window() ? popup->width() - view()->viewport()->width() : 0;
+    return widest + 2 * metrics.averageCharWidth() +
+           std::max(frame, style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+}
+
+void ChooserComboBox::showPopup() {
+    QComboBox::showPopup();
+    QWidget *popup = view()->window();
+    if (popup == window())
+        return;
+    const QScreen *shown = popup->screen() ? popup->screen() : screen();
+    const QRect room = shown ? shown->availableGeometry() : QRect();
+    QRect bounds = popup->geometry();
+    bounds.setWidth(std::max(bounds.width(), dropDownWidth()));
+    if (room.isValid()) {
+        bounds.setWidth(std::min(bounds.width(), room.width()));
+        if (bounds.right() > room.right())
+            bounds.moveRight(room.right());
+        if (bounds.left() < room.left())
+            bounds.moveLeft(room.left());
+    }
+    popup->setGeometry(bounds);
 }
 
 void ChooserComboBox::paintEvent(QPaintEvent *) {

@@ -34,11 +34,21 @@ class ChooserComboBox : public QComboBox {
     // drawn gray whenever this returns true (the chooser's line is switched
     // off). Without a predicate the chooser is never gray.
     void setGrayPredicate(std::function<bool()> lineIsOff);
+    // A choice the search ignores because its line's filter overrides it is
+    // drawn gray whatever the option says: it must not look active.
+    void setOverriddenPredicate(std::function<bool()> overridden);
     // Whether the text is drawn gray now.
     bool isGrayed() const;
 
     // Draws item `row` into rect (the drop-down list and the closed chooser).
     void paintChooserItem(QPainter &painter, const QRect &rect, int row, bool selected) const;
+
+    // The drop-down opens at least as wide as the chooser and wide enough
+    // for its longest item, within the screen.
+    void showPopup() override;
+    // The width the longest item needs in the drop-down, with its frame and
+    // scroll bar.
+    int dropDownWidth() const;
 
   protected:
     void paintEvent(QPaintEvent *event) override;
@@ -47,11 +57,15 @@ class ChooserComboBox : public QComboBox {
     void keyPressEvent(QKeyEvent *event) override;
 
   private:
+    // Where the item's text starts and how far it reaches, in the metrics.
+    int itemWidth(int row, const QFontMetrics &metrics) const;
+
     Kind m_kind;
     const GameData &m_data;
     const ViewColors &m_colors;
     const PictureSource *m_pictures;
     std::function<bool()> m_lineIsOff;
+    std::function<bool()> m_overridden;
 };
 
 } // namespace qor
