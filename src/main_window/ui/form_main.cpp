@@ -204,7 +204,7 @@ void TFormMain::closeEvent(QCloseEvent *event) {
 void TFormMain::showEvent(QShowEvent *event) {
     QMainWindow::showEvent(event);
     if (!m_state->ShownOnce)
-        QTimer::singleShot(kFrameSettleMs, this, &TFormMain::keepFrameOnScreen);
+        QTimer::singleShot(kFrameSettleMs, this, [this] { keepFrameOnScreen(false); });
     FormShow();
 }
 
@@ -215,10 +215,10 @@ void TFormMain::changeEvent(QEvent *event) {
     // The window manager frames and places the window after the change.
     constexpr Qt::WindowStates large = Qt::WindowMaximized | Qt::WindowFullScreen;
     if (static_cast<const QWindowStateChangeEvent *>(event)->oldState() & large && !(windowState() & large))
-        QTimer::singleShot(kFrameSettleMs, this, &TFormMain::keepFrameOnScreen);
+        QTimer::singleShot(kFrameSettleMs, this, [this] { keepFrameOnScreen(true); });
 }
 
-void TFormMain::keepFrameOnScreen() {
+void TFormMain::keepFrameOnScreen(bool placeWindow) {
     const QScreen *screen = this->screen();
     if (!screen || !isVisible())
         return;
@@ -231,7 +231,7 @@ void TFormMain::keepFrameOnScreen() {
         return;
     const QRect available = screen->availableGeometry();
     setMinimumSize(minimumInside(QSize(640, 480), frame, available.size()));
-    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized))
+    if (!placeWindow || (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized)))
         return;
     const QRect fitted = frameOnArea(inside, frame, available);
     if (fitted != inside)

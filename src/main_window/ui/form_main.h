@@ -106,8 +106,9 @@ class TFormMain : public QMainWindow, private FormControls {
   private:
     // Once the window manager has framed the window (after the first show
     // and after un-maximising): the minimum size leaves room for the frame on
-    // a small screen, and a normal window's title bar lies on the screen.
-    void keepFrameOnScreen();
+    // a small screen; with placeWindow (un-maximised) a normal window is
+    // moved and made smaller until its title bar lies on the screen.
+    void keepFrameOnScreen(bool placeWindow);
 
     friend struct FormMainTestAccess;
 
