@@ -9,22 +9,16 @@
 #include <QApplication>
 #include <QFile>
 
+#include "bench_app.h"
+
 #include <benchmark/benchmark.h>
 
 #include <memory>
 
 namespace {
 
-QApplication &application() {
-    static int argc = 1;
-    static char name[] = "qor-bench-ui";
-    static char *argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    static const bool fonts = (qor::installFontSubstitutes(), true);
-    Q_UNUSED(fonts);
-    return app;
+void application() {
+    qor::bench::ensureUiApp();
 }
 
 qor::FormOptions benchOptions() {

@@ -241,6 +241,11 @@ int cmdSearchEffects(CliContext &ctx, const QStringList &args) {
     const auto list = std::make_unique<PotionList>();
     list->PotionSortCode = sortCode;
     SearshFromEffects(ctx.data, ctx.skills.PerkPurity, cond, available, true, *list);
+    // The search stops at the list's capacity; whoever reads the output must
+    // know that it may not hold every match.
+    if (list->isFull())
+        ctx.err << name << ": the list stopped at its capacity of " << MaxPotions
+                << " recipes; more recipes may match\n";
     const bool cells = parser.isSet(cellsOpt);
     OutputBuffer out(ctx.out);
     for (int row = 0; row < list->PotionCount(); ++row) {

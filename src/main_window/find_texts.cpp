@@ -13,8 +13,7 @@ QString nameAt(const QStringList &names, int index) {
 
 } // namespace
 
-FindTexts findTextsOf(const ProgramState &state, FindKind kind, int potionFindCol,
-                      const QString &decimalPoint) {
+FindTexts findTextsOf(const ProgramState &state, FindKind kind, int potionFindCol) {
     const GameData &data = state.Data;
     switch (kind) {
     case FindKind::Ingredients:
@@ -25,8 +24,9 @@ FindTexts findTextsOf(const ProgramState &state, FindKind kind, int potionFindCo
         return FindTexts(int(data.FilterList.size()),
                          [&data](int i) { return data.FilterList[i].toUpper(); });
     case FindKind::GridRows:
-        return FindTexts(state.Grid.rowCount(), [&state, decimalPoint](int row) {
-            return GetGridData(state.Data, state.Grid, state.Grid.GridFindCol, row, decimalPoint).toUpper();
+        return FindTexts(state.Grid.rowCount(), [&state](int row) {
+            return GetGridData(state.Data, state.Grid, state.Grid.GridFindCol, row, state.DecimalPoint)
+                .toUpper();
         });
     case FindKind::Recipes:
         return FindTexts(state.Potions.PotionCount(), [&state, potionFindCol](int row) {

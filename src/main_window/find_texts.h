@@ -8,10 +8,10 @@
 namespace qor {
 
 // Upper-case entry texts of a kind. The grid compares column GridFindCol of
-// each row (weights with decimalPoint), the recipe list column potionFindCol.
+// each row (weights with the state's DecimalPoint), the recipe list column
+// potionFindCol.
 // The result refers to state; it is meant for one search.
-FindTexts findTextsOf(const ProgramState &state, FindKind kind, int potionFindCol,
-                      const QString &decimalPoint = QStringLiteral("."));
+FindTexts findTextsOf(const ProgramState &state, FindKind kind, int potionFindCol);
 
 // Quick find in the grid's column of Latin second names takes the keys' own
 // characters instead of the Cyrillic letters.

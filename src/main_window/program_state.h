@@ -12,6 +12,7 @@
 #include "reference_table/grid_model.h"
 #include "settings/settings_file.h"
 
+#include <QLocale>
 #include <QString>
 
 #include <cstdint>
@@ -25,6 +26,11 @@ struct ProgramState {
     // Folder of Main.ini and the user's other files, with its trailing
     // separator: DataDir when writable, else the user's configuration folder.
     QString SettingsDir;
+
+    // The decimal separator of every number the window shows (weights, base
+    // costs), taken from the locale once, when the window is made, so that
+    // all of them agree for the whole run.
+    QString DecimalPoint = QLocale().decimalPoint();
 
     GameData Data;
     SkillSettings Skills;

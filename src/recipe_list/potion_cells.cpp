@@ -1,6 +1,5 @@
 #include "recipe_list/potion_cells.h"
 
-#include <QLocale>
 #include <QStringList>
 
 #include <algorithm>
@@ -161,10 +160,6 @@ QString GetPotEffDataStr(const GameData &data, const TPotionRec &cur, int slot, 
     default:
         return {};
     }
-}
-
-QString GetPotEffDataStr(const GameData &data, const TPotionRec &cur, int slot, int column) {
-    return GetPotEffDataStr(data, cur, slot, column, QLocale().decimalPoint());
 }
 
 QString panelCountText(int potionCount) {

@@ -29,11 +29,9 @@ QString potionCellText(const GameData &data, const TPotionRec &rec, int row, int
 // Text of one cell of the effect-information list: effect slot 1..5 of cur,
 // column 0..6. Empty while cur has no effects, for a slot beyond 1..5 or a
 // column beyond 0..6. decimalPoint is the separator of the base cost
-// (QLocale().decimalPoint() in the program).
+// (the window's one separator, taken from the locale once).
 QString GetPotEffDataStr(const GameData &data, const TPotionRec &cur, int slot, int column,
                          const QString &decimalPoint);
-// The same with the separator of the current default locale.
-QString GetPotEffDataStr(const GameData &data, const TPotionRec &cur, int slot, int column);
 
 // An effect's description for a magnitude and a duration (DescrKind 0..5;
 // other kinds give the empty text).

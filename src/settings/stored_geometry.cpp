@@ -35,4 +35,20 @@ QRect centredWindowRect(const QSize &wanted, const QRect &available) {
     return {QPoint(x, y), size};
 }
 
+QRect frameOnArea(const QRect &geometry, const QMargins &frame, const QRect &available) {
+    const QRect area = available.marginsRemoved(frame);
+    if (area.isEmpty())
+        return geometry;
+    QRect inside(geometry.topLeft(), geometry.size().boundedTo(area.size()));
+    inside.moveLeft(std::clamp(inside.left(), area.left(), area.right() + 1 - inside.width()));
+    inside.moveTop(std::clamp(inside.top(), area.top(), area.bottom() + 1 - inside.height()));
+    return inside;
+}
+
+QSize minimumInside(const QSize &wanted, const QMargins &frame, const QSize &available) {
+    const QSize room(available.width() - frame.left() - frame.right(),
+                     available.height() - frame.top() - frame.bottom());
+    return wanted.boundedTo(room).expandedTo(QSize(1, 1));
+}
+
 } // namespace qor

@@ -2,6 +2,7 @@
 // folder written for the test.
 
 #include "cli/cli_fixture.h"
+#include "engine/potion_list.h"
 
 #include <QTextStream>
 
@@ -149,6 +150,46 @@ TEST_F(CliSearchTest, BadArgumentsAreUsageErrors) {
     QTextStream o(&out);
     QTextStream e(&err);
     EXPECT_EQ(runCli(missing, o, e), 1);
+}
+
+// Ingredients on an m x m grid, each with the effects of its row, column and
+// two diagonals: two share an effect when they lie on one line, which gives
+// more recipes than the list holds.
+class CliSearchCapacity : public test::CliDataFolder {
+  protected:
+    void SetUp() override {
+        constexpr int m = 14;
+        DataSetDescription dataSet = test::emptyDataSet();
+        for (int e = 0; e < 4 * m; ++e)
+            test::addEffect(dataSet, test::effect(false, 1.0 + e % 7));
+        for (int x = 0; x < m; ++x) {
+            for (int y = 0; y < m; ++y)
+                test::addItem(dataSet, {{1 + x, 5, 0},
+                                        {1 + m + y, 5, 0},
+                                        {1 + 2 * m + (x + y) % m, 5, 0},
+                                        {1 + 3 * m + (x - y + m) % m, 5, 0}});
+        }
+        dataSet.costs = {0, 100, 10};
+        writeDataSet(dataSet);
+    }
+};
+
+// A broad search fills the list to its capacity: the list is printed and
+// standard error says it was cut; a narrow one says nothing.
+TEST_F(CliSearchCapacity, CutListIsReportedOnStandardError) {
+    QStringList anyEffects{QStringLiteral("search-effects"), QStringLiteral("--count"), QStringLiteral("2")};
+    for (int line = 1; line <= 5; ++line)
+        anyEffects << QStringLiteral("--filter") << QStringLiteral("%1:1").arg(line);
+    const test::CliRun broad = runData(anyEffects);
+    EXPECT_EQ(broad.code, 0);
+    EXPECT_EQ(broad.out.count(QLatin1Char('\n')), MaxPotions);
+    EXPECT_TRUE(broad.err.contains(QString::number(MaxPotions))) << broad.err.toStdString();
+
+    const test::CliRun narrow =
+        runData({QStringLiteral("search-effects"), QStringLiteral("--effect"), QStringLiteral("1:1")});
+    EXPECT_EQ(narrow.code, 0);
+    EXPECT_FALSE(narrow.out.isEmpty());
+    EXPECT_TRUE(narrow.err.isEmpty()) << narrow.err.toStdString();
 }
 
 } // namespace

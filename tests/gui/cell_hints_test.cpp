@@ -13,11 +13,13 @@
 #include "recipe_list/ui/potion_header.h"
 #include "recipe_list/ui/potion_list_view.h"
 #include "recipe_list/ui/recipe_info_lists.h"
+#include "reference_table/grid_model.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QHeaderView>
 #include <QListWidget>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -82,6 +84,13 @@ TEST_F(CellHintsTest, IngredientCellCountsThePictureAndTheHintLiesOverTheCellRig
     EXPECT_EQ(hint.height(), rowHeight);
     EXPECT_EQ(hints().hintWindow()->font(), ui().LBPotion->font());
     EXPECT_EQ(hints().HintControl(), ui().LBPotion);
+
+    // The window changes size: the cell is no longer under the hint.
+    form->resize(form->width() - 40, form->height() - 30);
+    QApplication::processEvents();
+    EXPECT_FALSE(shown());
+    form->resize(1000, 760);
+    QApplication::processEvents();
 
     // Room for picture and text: the hint goes.
     ui().Header->resizeSection(PotionColumn::Item1, textWidth + rowHeight + 4);
@@ -221,9 +230,22 @@ TEST_F(CellHintsTest, RecipeStripListsHintOverTheirRows) {
     QApplication::processEvents();
     const int left = header->sectionLeft(column);
     const QRect effectRow = effects->visualRect(effects->model()->index(0, 0));
+    // A locale changed during the run leaves the separator as the window
+    // took it at its start, the same as the reference table's weights.
+    const QLocale saved;
+    const QString point = form->state().DecimalPoint;
+    QLocale::setDefault(point == QStringLiteral(".") ? QLocale(QLocale::Russian, QLocale::Russia)
+                                                     : QLocale::c());
     moveOver(effects->viewport(), QPoint(left + 6, effectRow.center().y()));
+    const QString weight =
+        ui().StringGrid->model()->index(0, GridColumn::Weight).data(Qt::DisplayRole).toString();
+    QLocale::setDefault(saved);
     ASSERT_TRUE(shown());
-    EXPECT_EQ(hintText(), GetPotEffDataStr(form->state().Data, cur, 1, column));
+    const QString baseCost = GetPotEffDataStr(form->state().Data, cur, 1, column, point);
+    EXPECT_EQ(hintText(), baseCost);
+    EXPECT_EQ(baseCost.contains(QLatin1Char('.')) || baseCost.contains(QLatin1Char(',')),
+              baseCost.contains(point));
+    EXPECT_FALSE(weight.contains(point == QStringLiteral(".") ? QLatin1Char(',') : QLatin1Char('.')));
     EXPECT_EQ(hints().hintWindow()->pos(),
               effects->viewport()->mapToGlobal(QPoint(left - 1, effectRow.top())));
     // Its header hints the caption below itself; a border hints nothing.

@@ -51,7 +51,8 @@ class ListsDraw : public ::testing::Test {
 
 TEST_F(ListsDraw, EffectInfoShowsFiveRowsWithKindColourUnderlineAndBlankSlots) {
     PotionHeader header(PotionHeader::Kind::EffectInfo, PotionHeader::effectInfoCaptions(), colors, nullptr);
-    EffectInfoList view(data, list, colors, header);
+    const QString decimalPoint = QStringLiteral(".");
+    EffectInfoList view(data, list, colors, header, decimalPoint);
     QAbstractItemModelTester tester(view.model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
     EXPECT_EQ(view.model()->rowCount(), 5);
     view.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

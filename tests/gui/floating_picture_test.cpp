@@ -22,6 +22,20 @@
 namespace qor {
 namespace {
 
+// Records the object names of the top-level windows in the order they show.
+class ShownWindows : public QObject {
+  public:
+    QStringList names;
+
+  protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (event->type() == QEvent::Show && widget && widget->isWindow())
+            names << widget->objectName();
+        return false;
+    }
+};
+
 class FloatingPictureTest : public ::testing::Test {
   protected:
     void open(bool withPictures = true) {
@@ -72,6 +86,10 @@ TEST_F(FloatingPictureTest, EmptyPictureOpensA100By100WindowThatFollowsTheGridAn
     EXPECT_TRUE(form->state().PictureWindowOpen);
     EXPECT_EQ(window->windowTitle(), gridItemName());
 
+    // The window opens beside the emptied panel, so the logo in it shows.
+    QFrame *panel = ui().PanelItemDisplay;
+    EXPECT_FALSE(window->frameGeometry().intersects(QRect(panel->mapToGlobal(QPoint(0, 0)), panel->size())));
+
     // The emptied panel plays the logo.
     LogoAnimation *logo = picture().logo();
     ASSERT_NE(logo, nullptr);
@@ -118,10 +136,19 @@ TEST_F(FloatingPictureTest, WindowTakesThePicturesSizeAndBackgroundAndReopensAft
     window->setGeometry(60, 70, 130, 120);
     QApplication::processEvents();
     const QRect placed = window->geometry();
+    form->action(QStringLiteral("MenuShowFormFavorites"))->trigger();
     form->close();
     form.reset();
 
+    // The tool windows come back first, the floating picture after them.
+    ShownWindows shownOrder;
+    qApp->installEventFilter(&shownOrder);
     open();
+    qApp->removeEventFilter(&shownOrder);
+    const qsizetype favorites = shownOrder.names.indexOf(QStringLiteral("FormFavorites"));
+    const qsizetype floating = shownOrder.names.indexOf(QStringLiteral("FloatingPictureWindow"));
+    ASSERT_GE(favorites, 0);
+    EXPECT_GT(floating, favorites);
     ASSERT_NE(picture().window(), nullptr);
     EXPECT_TRUE(picture().window()->isVisible());
     EXPECT_TRUE(form->state().PictureWindowOpen);
@@ -156,6 +183,9 @@ TEST_F(FloatingPictureTest, FlyPictureModeLetsTheDesktopThroughAroundThePicture)
     QFrame *panel = ui().PanelItemDisplay;
     const QPoint panelInside = panel->mapTo(form.get(), panel->contentsRect().topLeft() + QPoint(1, 1));
     EXPECT_FALSE(mask.contains(panelInside));
+    // Nor does the panel's frame stay as a strip round the hole.
+    EXPECT_FALSE(mask.contains(panel->mapTo(form.get(), QPoint(0, 0))));
+    EXPECT_FALSE(mask.contains(panel->mapTo(form.get(), QPoint(panel->width() - 1, panel->height() - 1))));
     EXPECT_TRUE(mask.contains(ui().StringGrid->mapTo(form.get(), QPoint(5, 5))));
     // The picture's own pixels stay, its key-coloured ones do not.
     const QPoint pictureAt((ui().Image->width() - shown.width()) / 2,

@@ -20,6 +20,7 @@
 #include <QFile>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QSplitter>
 #include <QTabWidget>
 
 #include <gtest/gtest.h>
@@ -50,8 +51,9 @@ TEST_F(HelpPageTest, BundledFileListsEveryTopicWithItsOwnText) {
         EXPECT_FALSE(page.Titles[i].trimmed().isEmpty()) << i;
         EXPECT_GT(page.body(i).trimmed().size(), 40) << page.Titles[i].toStdString();
     }
-    for (const char *topic :
-         {"Клавиатура", "Быстрый поиск", "Закладки", "Избранное", "Слоты поиска", "Перетаскивание"})
+    // The titles use the window's own words ("Фильтр" for the ingredient sets).
+    for (const char *topic : {"Клавиатура", "Быстрый поиск", "Закладки", "Избранное", "Слоты поиска",
+                              "Фильтры ингредиентов", "Перетаскивание"})
         EXPECT_TRUE(page.Titles.contains(QString::fromUtf8(topic))) << topic;
 }
 
@@ -77,6 +79,30 @@ TEST_F(HelpPageTest, FirstEntryReadsTheFileAndShowsTheSelectedTopic) {
     EXPECT_EQ(ui.LbHelp->count(), page.topicCount());
     EXPECT_EQ(ui.LbHelp->currentRow(), 3);
     EXPECT_TRUE(form->dialogs().messages().empty());
+}
+
+TEST_F(HelpPageTest, TitleListTakesAtMostHalfThePageAndKeepsTheChosenWidth) {
+    auto form = test::openForm(data);
+    FormControls &ui = test::ui(form);
+    const int chosen = form->state().Settings.block.helpListWidth();
+    form->resize(640, 480);
+    QApplication::processEvents();
+    enterHelp(*form);
+    QApplication::processEvents();
+    const int half = (ui.HelpSplitter->width() - ui.HelpSplitter->handleWidth()) / 2;
+    ASSERT_LT(half, chosen) << "the window is too wide for this test";
+    EXPECT_EQ(ui.LbHelp->width(), half);
+    EXPECT_GE(ui.MemoHelp->width(), half);
+
+    // Room again: the chosen width comes back, and it is what is kept.
+    form->resize(1400, 900);
+    QApplication::processEvents();
+    EXPECT_EQ(ui.LbHelp->width(),
+              std::min(chosen, (ui.HelpSplitter->width() - ui.HelpSplitter->handleWidth()) / 2));
+    form->resize(640, 480);
+    QApplication::processEvents();
+    form->close();
+    EXPECT_EQ(form->state().Settings.block.helpListWidth(), chosen);
 }
 
 TEST_F(HelpPageTest, MissingFileIsReportedAndTriedAgainAtTheNextEntry) {

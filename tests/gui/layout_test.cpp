@@ -145,6 +145,31 @@ TEST(LayoutTest, ShrinkingKeepsTheRecipeListAt75BeforeOthersGiveWay) {
     EXPECT_GE(form->height(), 480);
 }
 
+TEST(LayoutTest, ASessionInASmallWindowLeavesTheChosenSizesToTheNext) {
+    test::ScratchData data;
+    const auto openAt = [&data](QSize size) {
+        auto form = test::openForm(data);
+        form->resize(size);
+        QApplication::processEvents();
+        return form;
+    };
+    QList<int> heights;
+    QList<int> widths;
+    {
+        auto form = openAt(QSize(1000, 760));
+        heights = test::ui(form).MainSplitter->sizes();
+        widths = test::ui(form).PanelPotionInfo->sizes();
+        form->state().SkipSaveOnExit = true;
+    }
+    {
+        auto form = openAt(QSize(640, 480));
+        EXPECT_LT(test::ui(form).PanelLbPotionsMain->height(), heights[1]);
+    }
+    auto form = openAt(QSize(1000, 760));
+    EXPECT_EQ(test::ui(form).MainSplitter->sizes(), heights);
+    EXPECT_EQ(test::ui(form).PanelPotionInfo->sizes(), widths);
+}
+
 TEST(LayoutTest, TheGridKeepsItsReservedHeightAndTheEffectPanelItsMinimum) {
     test::ScratchData data;
     auto form = test::openForm(data);

@@ -37,7 +37,9 @@ TEST(ShutdownTest, NormalExitAndRestartRestoreTheState) {
         auto form = test::openForm(data);
         form->resize(1055, 768);
         QApplication::processEvents();
+        // As the user drags the dividers: the sizes chosen are the ones kept.
         test::ui(form).MainSplitter->setSizes({180, 230, 120, 200});
+        Q_EMIT test::ui(form).MainSplitter->splitterMoved(0, 1);
         QApplication::processEvents();
         listHeight = test::ui(form).PanelLbPotionsMain->height();
         test::ui(form).Header->resizeSection(3, 111);

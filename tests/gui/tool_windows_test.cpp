@@ -28,6 +28,16 @@ TEST(ToolWindowBounds, RectanglesNearOrBeyondTheEdgesAreCentred) {
     EXPECT_EQ(toolWindowRect({100, 100, 500, 781}, screen), centred); // bottom edge
     EXPECT_EQ(toolWindowRect({0, 0, 0, 0}, screen), centred);         // empty
     EXPECT_EQ(toolWindowRect({-900, -900, -600, -600}, screen), centred);
+    // The centred place moves sideways off a tool window that is already
+    // open there; a saved place is kept.
+    // (the screen leaves no room beside it: the least overlap, on the screen)
+    EXPECT_EQ(toolWindowRect({0, 0, 0, 0}, screen, centred), QRect(666, 200, 334, 400));
+    EXPECT_EQ(toolWindowRect({100, 100, 500, 500}, screen, centred), QRect(100, 100, 400, 400));
+    const QSize small(640, 480);
+    const QRect first = toolWindowRect({0, 0, 0, 0}, small);
+    const QRect second = toolWindowRect({0, 0, 0, 0}, small, first);
+    EXPECT_TRUE(QRect(QPoint(0, 0), small).contains(second));
+    EXPECT_LT(second.intersected(first).width(), first.width() / 10);
 }
 
 // A Main.ini with damaged window values: the windows still open on the

@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFontInfo>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QMenu>
@@ -276,6 +277,22 @@ TEST_F(ViewCommandTest, FontCommandsTakeFaceAndSizeAndSurviveARestart) {
     const QFont before = test::ui(form).LBPotion->font();
     form->action(QStringLiteral("MenuLbPotionsFont"))->trigger(); // cancelled
     EXPECT_EQ(test::ui(form).LBPotion->font(), before);
+
+    // The dialog opens on the face and size in use; OK on them changes nothing.
+    for (const auto &[menu, control] :
+         {std::pair{"MenuFontMainForm", static_cast<QWidget *>(form.get())},
+          std::pair{"MenuGridFont", static_cast<QWidget *>(test::ui(form).StringGrid)},
+          std::pair{"MenuLbPotionsFont", static_cast<QWidget *>(test::ui(form).LBPotion)}}) {
+        const QFont inUse = control->font();
+        const QFontInfo drawn(inUse);
+        dialogs().setNextFontAccepted();
+        form->action(QString::fromLatin1(menu))->trigger();
+        ASSERT_FALSE(dialogs().presetFonts().isEmpty());
+        EXPECT_EQ(dialogs().presetFonts().back().family(), drawn.family()) << menu;
+        EXPECT_EQ(qRound(dialogs().presetFonts().back().pointSizeF()), qRound(drawn.pointSizeF())) << menu;
+        EXPECT_EQ(control->font(), inUse) << menu;
+        EXPECT_EQ(QFontInfo(control->font()).pixelSize(), drawn.pixelSize()) << menu;
+    }
 
     dialogs().setNextFont(chosenFont("Liberation Serif", 15));
     form->action(QStringLiteral("MenuLbPotionsFont"))->trigger();

@@ -31,6 +31,18 @@ TEST(StoredGeometry, SplitterTakesStoredSizesAndTheRest) {
     EXPECT_EQ(splitterSizesFromStored(stored, 100, 4).last(), 1);
 }
 
+TEST(StoredGeometry, FrameAndTitleBarStayOnTheScreen) {
+    const QMargins frame(1, 22, 1, 1); // the title bar above the inside
+    // A first window as large as a 1024 x 768 screen: smaller and moved down.
+    EXPECT_EQ(frameOnArea(QRect(0, 0, 1024, 768), frame, QRect(0, 0, 1024, 768)), QRect(1, 22, 1022, 745));
+    // One that fits stays; one whose title bar is above the screen comes down.
+    EXPECT_EQ(frameOnArea(QRect(100, 50, 640, 480), frame, QRect(0, 0, 1024, 768)), QRect(100, 50, 640, 480));
+    EXPECT_EQ(frameOnArea(QRect(100, 5, 640, 480), frame, QRect(0, 0, 1024, 768)), QRect(100, 22, 640, 480));
+    // The minimum inside on a 640 x 480 screen leaves room for the frame.
+    EXPECT_EQ(minimumInside(QSize(640, 480), frame, QSize(640, 480)), QSize(638, 457));
+    EXPECT_EQ(minimumInside(QSize(640, 480), frame, QSize(1024, 768)), QSize(640, 480));
+}
+
 TEST(StoredGeometry, ExtremeStoredSizesNeitherOverflowNorVanish) {
     const std::array<std::array<std::int32_t, 3>, 4> cases{{
         {kMax, kMax, kMax},

@@ -38,6 +38,10 @@ CellHints::CellHints(const ProgramState &state, const ViewColors &colors, QActio
                      QWidget *window)
     : QObject(window), m_state(state), m_colors(colors), m_switch(hintSwitch), m_parentWindow(window),
       m_markWidth(makeSortMark(true).width() + 1) {
+    // A hint lies over a cell; once the window changes size or place the
+    // cell is elsewhere.
+    if (window)
+        window->installEventFilter(this);
     if (hintSwitch) {
         connect(hintSwitch, &QAction::toggled, this, [this](bool on) {
             if (!on)
@@ -126,6 +130,12 @@ bool CellHints::hintVisible() const {
 }
 
 bool CellHints::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == m_parentWindow) {
+        if (event->type() == QEvent::Resize || event->type() == QEvent::Move ||
+            event->type() == QEvent::WindowStateChange)
+            HideCellHint();
+        return QObject::eventFilter(watched, event);
+    }
     switch (event->type()) {
     case QEvent::MouseMove: {
         const auto it = m_sources.constFind(watched);
@@ -157,6 +167,8 @@ bool CellHints::eventFilter(QObject *watched, QEvent *event) {
     case QEvent::Wheel:
     case QEvent::KeyPress:
     case QEvent::Hide:
+    case QEvent::Resize:
+    case QEvent::Move:
         if (m_sources.contains(watched))
             HideCellHint();
         break;
@@ -327,7 +339,8 @@ CellHints::Built CellHints::buildEffects(QWidget *eventWidget, const QPoint &pos
     Built out;
     out.font = list.font();
     out.height = list.itemHeight();
-    const QString text = GetPotEffDataStr(m_state.Data, m_state.Potions.CurPotion, index.row() + 1, section);
+    const QString text = GetPotEffDataStr(m_state.Data, m_state.Potions.CurPotion, index.row() + 1, section,
+                                          m_state.DecimalPoint);
     hint::EffectCell cell;
     cell.textWidth = textWidth(out.font, text);
     cell.sectionLeft = header.sectionLeft(section);

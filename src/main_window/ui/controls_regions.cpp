@@ -284,8 +284,8 @@ void FormControls::buildRecipeStrip(const ControlsContext &ctx) {
     const std::vector<int> effWidths = PotionHeader::effectInfoDefaultWidths();
     for (int i = 0; i < static_cast<int>(effWidths.size()) && i < HeaderEffInfo->count(); ++i)
         HeaderEffInfo->resizeSection(i, effWidths[static_cast<std::size_t>(i)]);
-    LbEffectInfo =
-        new EffectInfoList(ctx.state.Data, ctx.state.Potions, ctx.colors, *HeaderEffInfo, PanelEffInfo);
+    LbEffectInfo = new EffectInfoList(ctx.state.Data, ctx.state.Potions, ctx.colors, *HeaderEffInfo,
+                                      ctx.state.DecimalPoint, PanelEffInfo);
     LbEffectInfo->setObjectName(QStringLiteral("LbEffectInfo"));
     LbEffectInfo->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 13));
     effLayout->addWidget(HeaderEffInfo);

@@ -85,11 +85,12 @@ std::optional<QColor> DialogProvider::chooseColor(QWidget *parent, const QColor 
 
 std::optional<QFont> DialogProvider::chooseFont(QWidget *parent, const QFont &current) {
     if (m_scripted) {
+        m_presetFonts << current;
         if (m_fonts.empty())
             return std::nullopt;
-        const QFont f = m_fonts.front();
+        const std::optional<QFont> f = m_fonts.front();
         m_fonts.pop_front();
-        return f;
+        return f ? *f : current;
     }
     QFontDialog dialog(current, parent);
     dialog.setWindowTitle(kAppCaption);
@@ -103,6 +104,7 @@ void DialogProvider::clearRecord() {
     m_messages.clear();
     m_prompts.clear();
     m_presetTexts.clear();
+    m_presetFonts.clear();
 }
 
 } // namespace qor

@@ -60,10 +60,14 @@ class DialogProvider {
     void setNextRetry(bool retry) { m_retries.push_back(retry); }
     void setNextColor(const QColor &c) { m_colors.push_back(c); }
     void setNextFont(const QFont &f) { m_fonts.push_back(f); }
+    // OK pressed on the font the dialog was opened with.
+    void setNextFontAccepted() { m_fonts.push_back(std::nullopt); }
     const std::deque<ShownMessage> &messages() const { return m_messages; }
     QStringList prompts() const { return m_prompts; }
     // The texts the input boxes were opened with, in order.
     QStringList presetTexts() const { return m_presetTexts; }
+    // The fonts the font dialogs were opened with, in order.
+    const QList<QFont> &presetFonts() const { return m_presetFonts; }
     void clearRecord();
 
   private:
@@ -71,10 +75,11 @@ class DialogProvider {
     std::deque<std::optional<QString>> m_texts;
     std::deque<bool> m_retries;
     std::deque<QColor> m_colors;
-    std::deque<QFont> m_fonts;
+    std::deque<std::optional<QFont>> m_fonts; // nullopt: the preset accepted
     std::deque<ShownMessage> m_messages;
     QStringList m_prompts;
     QStringList m_presetTexts;
+    QList<QFont> m_presetFonts;
 };
 
 } // namespace qor

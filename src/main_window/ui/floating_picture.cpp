@@ -10,7 +10,10 @@
 #include <QPixmap>
 #include <QRandomGenerator>
 #include <QRegion>
+#include <QScreen>
 #include <QStyle>
+
+#include <algorithm>
 
 namespace qor {
 
@@ -19,6 +22,31 @@ namespace {
 constexpr int kEmptyPictureSide = 100;
 // Saved bounds further off than this are taken as damaged.
 constexpr int kMaxBoundsSize = 100000;
+
+// Where a window of frame size `frame` opens beside `panel` (both in screen
+// coordinates) without covering it, so that the logo in the emptied panel
+// shows: right of it, else left, below, above; each kept on the screen's
+// available area. Without room anywhere it is only kept on the screen.
+QPoint besidePanel(const QRect &panel, const QSize &frame, const QRect &available) {
+    constexpr int gap = 4;
+    const QPoint candidates[] = {{panel.right() + 1 + gap, panel.top()},
+                                 {panel.left() - gap - frame.width(), panel.top()},
+                                 {panel.left(), panel.bottom() + 1 + gap},
+                                 {panel.left(), panel.top() - gap - frame.height()}};
+    const auto keptOnScreen = [&](QPoint at) {
+        at.setX(std::clamp(at.x(), available.left(),
+                           std::max(available.left(), available.right() + 1 - frame.width())));
+        at.setY(std::clamp(at.y(), available.top(),
+                           std::max(available.top(), available.bottom() + 1 - frame.height())));
+        return at;
+    };
+    for (const QPoint &at : candidates) {
+        const QPoint kept = keptOnScreen(at);
+        if (!QRect(kept, frame).intersects(panel) && available.contains(QRect(kept, frame)))
+            return kept;
+    }
+    return keptOnScreen(candidates[0]);
+}
 
 } // namespace
 
@@ -65,10 +93,13 @@ void FloatingPicture::open() {
     }
     m_window->setBackground(windowBackground());
     const QSize size = m_source.isNull() ? QSize(kEmptyPictureSide, kEmptyPictureSide) : m_source.size();
-    const QPoint at = m_image.mapToGlobal(QPoint(0, 0));
     const int caption = m_main.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, m_window);
+    const QRect panel(m_panel.mapToGlobal(QPoint(0, 0)), m_panel.size());
+    const QRect available = m_main.screen() ? m_main.screen()->availableGeometry() : panel;
     m_window->resize(size);
-    m_window->move(at.x() - 2, at.y() - caption - 2);
+    // move() places the frame; the caption and the borders add to the size.
+    const QSize frame = size + QSize(4, caption + 4);
+    m_window->move(besidePanel(panel, frame, available));
     m_window->hostPicture(&m_image);
     m_window->show();
     m_open = true;
@@ -192,12 +223,12 @@ void FloatingPicture::updateMasks() {
         m_scaled.isNull() || !m_flyMode ? QRegion() : opaqueRegion(m_scaled, kSeeThroughColor);
     const QPoint pictureAt = pictureRectInImage().topLeft();
 
-    // The main window: the panel's inside lets the desktop through, all but
-    // the picture's own pixels.
+    // The main window: the whole panel, its frame too (a frame left standing
+    // would show as a strip round the hole), lets the desktop through, all
+    // but the picture's own pixels.
     const bool mainSeeThrough = m_flyMode && !m_open && m_panel.isVisible() && m_panel.width() > 0;
     if (mainSeeThrough) {
-        const QRect inside(m_panel.mapTo(&m_main, m_panel.contentsRect().topLeft()),
-                           m_panel.contentsRect().size());
+        const QRect inside(m_panel.mapTo(&m_main, QPoint(0, 0)), m_panel.size());
         QRegion mask = QRegion(m_main.rect()).subtracted(QRegion(inside));
         if (m_image.parentWidget() == &m_panel)
             mask += picture.translated(m_image.mapTo(&m_main, pictureAt)).intersected(QRegion(inside));
@@ -206,6 +237,9 @@ void FloatingPicture::updateMasks() {
     } else if (m_mainMasked) {
         m_main.clearMask();
         m_mainMasked = false;
+        // What was drawn while the panel was cut out never reached the
+        // screen: the panel is drawn again now that it shows.
+        m_main.update(QRect(m_panel.mapTo(&m_main, QPoint(0, 0)), m_panel.size()));
     }
 
     // The floating window: only the picture's own pixels; a picture without

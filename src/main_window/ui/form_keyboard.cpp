@@ -20,7 +20,6 @@
 #include "recipe_list/ui/recipe_info_lists.h"
 
 #include <QListWidget>
-#include <QLocale>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTableView>
@@ -39,7 +38,6 @@ void TFormMain::buildKeyboard() {
         return true;
     };
     keys.potionFindCol = [this] { return m_colors.PotionFindCol; };
-    keys.decimalPoint = [] { return QLocale().decimalPoint(); };
     m_keys = new KeyRouter(*m_state, *this, m_clock, command("MenuFastFindStartWithCurElement"),
                            std::move(keys), this);
     m_keys->attach(this);

@@ -8,6 +8,7 @@
 #include "main_window/ui/key_router.h"
 
 #include "favorites/ui/favorites_list.h"
+#include "settings/stored_geometry.h"
 #include "main_window/ui/cell_hints.h"
 #include "main_window/ui/drag_controller.h"
 #include "main_window/ui/favorites_tab.h"
@@ -51,13 +52,24 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSplitter>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTimer>
 #include <QToolButton>
+#include <QWindowStateChangeEvent>
 
 #include <algorithm>
 
 namespace qor {
+
+namespace {
+
+// Time the window manager takes to frame and place a window after it is
+// shown or un-maximised; only then are the frame's sizes known.
+constexpr int kFrameSettleMs = 200;
+
+} // namespace
 
 TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
     : QMainWindow(parent), m_options(options), m_state(std::make_unique<ProgramState>()) {
@@ -67,8 +79,12 @@ TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
     QFont mainFont(QStringLiteral("Tahoma"));
     mainFont.setPixelSize(13);
     setFont(mainFont);
-    setMinimumSize(640, 480);
     const QScreen *screen = QGuiApplication::primaryScreen();
+    // Until the window manager has framed the window, its title bar is
+    // guessed at the style's height.
+    const QMargins titleBar(0, style()->pixelMetric(QStyle::PM_TitleBarHeight), 0, 0);
+    setMinimumSize(screen ? minimumInside(QSize(640, 480), titleBar, screen->availableGeometry().size())
+                          : QSize(640, 480));
     setGeometry(screen ? centredWindowRect(QSize(1055, 768), screen->availableGeometry())
                        : QRect(0, 0, 1055, 768));
     m_colors.takeSystemColors(palette());
@@ -187,7 +203,39 @@ void TFormMain::closeEvent(QCloseEvent *event) {
 
 void TFormMain::showEvent(QShowEvent *event) {
     QMainWindow::showEvent(event);
+    if (!m_state->ShownOnce)
+        QTimer::singleShot(kFrameSettleMs, this, [this] { keepFrameOnScreen(false); });
     FormShow();
+}
+
+void TFormMain::changeEvent(QEvent *event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    // The window manager frames and places the window after the change.
+    constexpr Qt::WindowStates large = Qt::WindowMaximized | Qt::WindowFullScreen;
+    if (static_cast<const QWindowStateChangeEvent *>(event)->oldState() & large && !(windowState() & large))
+        QTimer::singleShot(kFrameSettleMs, this, [this] { keepFrameOnScreen(true); });
+}
+
+void TFormMain::keepFrameOnScreen(bool placeWindow) {
+    const QScreen *screen = this->screen();
+    if (!screen || !isVisible())
+        return;
+    const QRect outside = frameGeometry();
+    const QRect inside = geometry();
+    const QMargins frame(inside.left() - outside.left(), inside.top() - outside.top(),
+                         outside.right() - inside.right(), outside.bottom() - inside.bottom());
+    // Without a frame (no window manager, or none yet) there is nothing to fit.
+    if (frame.isNull())
+        return;
+    const QRect available = screen->availableGeometry();
+    setMinimumSize(minimumInside(QSize(640, 480), frame, available.size()));
+    if (!placeWindow || (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized)))
+        return;
+    const QRect fitted = frameOnArea(inside, frame, available);
+    if (fitted != inside)
+        setGeometry(fitted);
 }
 
 void TFormMain::resizeEvent(QResizeEvent *event) {

@@ -100,9 +100,16 @@ class TFormMain : public QMainWindow, private FormControls {
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
   private:
+    // Once the window manager has framed the window (after the first show
+    // and after un-maximising): the minimum size leaves room for the frame on
+    // a small screen; with placeWindow (un-maximised) a normal window is
+    // moved and made smaller until its title bar lies on the screen.
+    void keepFrameOnScreen(bool placeWindow);
+
     friend struct FormMainTestAccess;
 
     void connectControls();

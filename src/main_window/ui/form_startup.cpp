@@ -161,7 +161,7 @@ void TFormMain::FormCreate() {
 
     // The stored row, or the first data row when none was stored.
     const int selRow = st.Settings.block.gridSelRow();
-    PanelGrid->showInGrid(selRow > 0 && selRow < st.Grid.rowCount() ? selRow : 1, 0, true);
+    PanelGrid->showStartRow(selRow > 0 && selRow < st.Grid.rowCount() ? selRow : 1);
 
     On_Popup(PopupMenuLB);
     On_Popup(PopupMenuLBFavorites);
@@ -179,13 +179,15 @@ void TFormMain::FormShow() {
         m_layout->applyRegionSizes();
         FormResize(nullptr);
     }
-    if (m_state->CommandsReady && m_state->PictureWindowOpen) {
+    m_state->ShownOnce = true;
+    if (!m_state->CommandsReady)
+        return;
+    // The tool windows first, then the floating picture, which opens above them.
+    m_toolWindows->reopen();
+    if (m_state->PictureWindowOpen) {
         const QRect screen = this->screen() ? this->screen()->geometry() : QRect(0, 0, 1024, 768);
         m_floatingPicture->reopen(m_state->Settings.pictureWindowBounds, screen.size());
     }
-    m_state->ShownOnce = true;
-    if (m_state->CommandsReady)
-        m_toolWindows->reopen();
 }
 
 void TFormMain::MakeUsedItems(bool refreshChecks) {

@@ -6,6 +6,7 @@
 #include "settings/stored_geometry.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QHelpEvent>
 #include <QListWidget>
 #include <QPainter>
@@ -14,6 +15,8 @@
 #include <QSplitter>
 #include <QStyledItemDelegate>
 #include <QToolTip>
+
+#include <algorithm>
 
 namespace qor {
 
@@ -71,6 +74,20 @@ HelpPanel::HelpPanel(QListWidget *list, QPlainTextEdit *memo, QSplitter *splitte
     m_list->setUniformItemSizes(true);
     // A title wider than the list shows whole in its hint instead.
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    connect(m_splitter, &QSplitter::splitterMoved, this, [this] { m_chosenListWidth = m_list->width(); });
+    m_splitter->installEventFilter(this);
+}
+
+bool HelpPanel::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == m_splitter && event->type() == QEvent::Resize && m_loaded)
+        applyListWidth();
+    return QObject::eventFilter(watched, event);
+}
+
+void HelpPanel::applyListWidth() {
+    const int total = m_splitter->width();
+    const int width = std::max(1, std::min(m_chosenListWidth, (total - m_splitter->handleWidth()) / 2));
+    m_splitter->setSizes({width, std::max(1, total - width - m_splitter->handleWidth())});
 }
 
 void HelpPanel::enter(const QString &dataDir) {
@@ -99,9 +116,8 @@ void HelpPanel::enter(const QString &dataDir) {
     }
     m_memo->setFont(m_list->font());
     setItemHeight(b.clampedValue(SettingsLine::HelpItemHeight));
-    const int width = storedPixelSize(b.helpListWidth(), 1);
-    const int total = m_splitter->width();
-    m_splitter->setSizes({width, std::max(1, total - width - m_splitter->handleWidth())});
+    m_chosenListWidth = storedPixelSize(b.helpListWidth(), 1);
+    applyListWidth();
     {
         const QSignalBlocker quiet(m_list);
         m_list->setCurrentRow(m_page.topicCount() > 0 ? 0 : -1);
@@ -150,7 +166,7 @@ void HelpPanel::setHelpFont(const QFont &font) {
 
 void HelpPanel::collectSettings() {
     if (m_loaded)
-        m_settings.block.setHelpListWidth(m_list->width());
+        m_settings.block.setHelpListWidth(m_chosenListWidth);
 }
 
 } // namespace qor

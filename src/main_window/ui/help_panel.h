@@ -40,7 +40,14 @@ class HelpPanel : public QObject {
     // the stored width stays).
     void collectSettings();
 
+  protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
   private:
+    // The list takes the width the user chose, but never more than half of
+    // the page, so that the text stays readable on a small screen.
+    void applyListWidth();
+
     QListWidget *m_list;
     QPlainTextEdit *m_memo;
     QSplitter *m_splitter;
@@ -48,6 +55,7 @@ class HelpPanel : public QObject {
     MainSettings &m_settings;
     HelpPage m_page;
     int m_itemHeight = 16;
+    int m_chosenListWidth = 0; // as read or as the user last dragged it
     bool m_loaded = false;
 };
 

@@ -201,8 +201,7 @@ bool KeyRouter::quickFind(QObject *sender, int key, KeyModifiers modifiers) {
     options.startWithCurrent = m_startWithCurrent && m_startWithCurrent->isChecked();
     options.keyOwnCode = findKeyOwnCode(t.kind, m_state.Grid.GridFindCol);
     const int potionFindCol = m_hooks.potionFindCol ? m_hooks.potionFindCol() : 1;
-    const FindTexts texts = findTextsOf(m_state, t.kind, potionFindCol,
-                                        m_hooks.decimalPoint ? m_hooks.decimalPoint() : QStringLiteral("."));
+    const FindTexts texts = findTextsOf(m_state, t.kind, potionFindCol);
     const int found =
         qor::quickFind(m_buffer, key, modifiers, m_clock.ticks(), options, texts, t.firstIndex, t.current);
     if (found < 0)

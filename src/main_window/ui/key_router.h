@@ -36,7 +36,6 @@ struct KeyRouterHooks {
     std::function<void()> repeatLastSearch;     // StartSearshLastType
     std::function<bool()> closeFullScreen;      // false: no full-screen window open
     std::function<int()> potionFindCol;         // PotionFindCol
-    std::function<QString()> decimalPoint;      // of the grid's weight column
 };
 
 class KeyRouter : public QObject {

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFont>
+#include <QFontInfo>
 #include <QWidget>
 
 #include <algorithm>
@@ -34,8 +35,16 @@ bool promptSetting(DialogProvider &dialogs, QWidget *parent, QAction *item, int 
 }
 
 bool PromptFont(DialogProvider &dialogs, QWidget *parent, QFont &font) {
-    const auto chosen = dialogs.chooseFont(parent, font);
+    // The dialog starts from the face and size the text is really drawn in
+    // (a requested face may be missing, a size may be in pixels, which the
+    // dialog does not show); OK on it as it came changes nothing.
+    const QFontInfo inUse(font);
+    QFont shown(inUse.family());
+    shown.setPointSizeF(inUse.pointSizeF());
+    const auto chosen = dialogs.chooseFont(parent, shown);
     if (!chosen)
+        return false;
+    if (chosen->family() == shown.family() && qRound(chosen->pointSizeF()) == qRound(shown.pointSizeF()))
         return false;
     font.setFamily(chosen->family());
     if (chosen->pointSize() > 0)

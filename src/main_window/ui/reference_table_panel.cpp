@@ -12,6 +12,7 @@
 #include "visuals/ui/item_pictures.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -20,6 +21,8 @@
 #include <QSignalBlocker>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace qor {
 
@@ -74,6 +77,7 @@ ReferenceTablePanel::ReferenceTablePanel(ProgramState &state, const ItemPictures
     layout->addWidget(m_view, 1);
     connect(m_view, &QTableView::customContextMenuRequested, this,
             [this](const QPoint &pos) { openMenu(pos); });
+    connect(m_view->verticalScrollBar(), &QAbstractSlider::actionTriggered, this, [this] { m_startRow = 0; });
 }
 
 ReferenceTablePanel::~ReferenceTablePanel() = default;
@@ -104,7 +108,7 @@ void ReferenceTablePanel::setMenu(QMenu *menu, const GridMenuItems &items) {
 
 void ReferenceTablePanel::fill(std::span<const int> widths) {
     if (!m_model) {
-        m_model = new GridTableModel(m_state.Data, m_state.Grid, this);
+        m_model = new GridTableModel(m_state.Data, m_state.Grid, m_state.DecimalPoint, this);
         m_view->setModel(m_model);
         connect(m_view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
                 &ReferenceTablePanel::currentMoved);
@@ -196,6 +200,7 @@ void ReferenceTablePanel::setFindColumn(int column) {
 void ReferenceTablePanel::scrollGrid(int delta) {
     if (!m_model)
         return;
+    m_startRow = 0;
     // The bar's value is the first visible model row, grid row - 1.
     QScrollBar *bar = m_view->verticalScrollBar();
     const int top = ScrollGrid(bar->value() + 1, delta, m_state.Grid.rowCount(), m_view->viewport()->height(),
@@ -219,6 +224,44 @@ void ReferenceTablePanel::showInGrid(int value, int mode, bool byRow) {
     // A client too low for the rule's centring still shows the row.
     m_view->scrollTo(index);
     Q_EMIT currentShown();
+}
+
+void ReferenceTablePanel::showStartRow(int gridRow) {
+    m_startRow = 0;
+    m_view->verticalScrollBar()->setValue(0);
+    showInGrid(gridRow, 0, true);
+    if (currentGridRow() != gridRow)
+        return;
+    m_startRow = gridRow;
+    m_view->installEventFilter(this);
+    m_view->viewport()->installEventFilter(this);
+}
+
+bool ReferenceTablePanel::eventFilter(QObject *watched, QEvent *event) {
+    if (m_startRow > 0 && (watched == m_view || watched == m_view->viewport())) {
+        switch (event->type()) {
+        case QEvent::Resize:
+            if (watched != m_view->viewport())
+                break;
+            if (currentGridRow() == m_startRow) {
+                const int row = m_startRow;
+                m_view->verticalScrollBar()->setValue(0);
+                showInGrid(row, 0, true);
+                m_startRow = row;
+            } else {
+                m_startRow = 0;
+            }
+            break;
+        case QEvent::MouseButtonPress:
+        case QEvent::KeyPress:
+        case QEvent::Wheel:
+            m_startRow = 0;
+            break;
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void ReferenceTablePanel::doubleClick(bool ctrl) {
@@ -263,6 +306,10 @@ void ReferenceTablePanel::exchangeEffectSlot(int effect, int column, bool resort
 void ReferenceTablePanel::setRowHeight(int rowHeight, int headerHeight) {
     if (headerHeight == -1)
         headerHeight = m_view->horizontalHeader()->height();
+    // The header's own floor follows the font; rows lower than the text are
+    // the user's choice (the pictures stay square).
+    for (QHeaderView *header : {m_view->verticalHeader(), m_view->horizontalHeader()})
+        header->setMinimumSectionSize(std::min(rowHeight, header->minimumSectionSize()));
     m_view->verticalHeader()->setDefaultSectionSize(rowHeight);
     m_view->setColumnWidth(0, rowHeight);
     m_view->horizontalHeader()->setFixedHeight(headerHeight);

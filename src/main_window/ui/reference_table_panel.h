@@ -60,6 +60,10 @@ class ReferenceTablePanel : public QWidget {
     // Moves to the row of an ingredient (mode 0) or of the first ingredient
     // with an effect (mode 1), or to a grid row (byRow).
     void showInGrid(int value, int mode, bool byRow = false);
+    // The saved row at start-up: shown by showInGrid's rule from the top of
+    // the table, and again whenever the table changes size, until the user
+    // moves in it. The window's layout is final only after it is shown.
+    void showStartRow(int gridRow);
     // ScrollGrid: the first visible data row moves by delta rows.
     void scrollGrid(int delta);
     // The cell's text in a box for reading and copying (not with Ctrl).
@@ -92,6 +96,9 @@ class ReferenceTablePanel : public QWidget {
     // The context menu is about to open on a data cell.
     void menuOpening(QMenu *menu);
 
+  protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
   private:
     void buildView();
     void openMenu(const QPoint &pos);
@@ -111,6 +118,7 @@ class ReferenceTablePanel : public QWidget {
     GridMenuItems m_items;
     int m_clickColumn = -1; // cell under the last right press
     int m_clickRow = -1;    // grid row (1.. data rows), -1 none
+    int m_startRow = 0;     // the saved row while it is still kept in view
     QColor m_colorHarmful;
     QColor m_colorBeneficial;
 };

@@ -172,10 +172,30 @@ void RegionLayout::applyRegionSizes() {
         const int total = splitter->orientation() == Qt::Vertical ? splitter->height() : splitter->width();
         splitter->setSizes(splitterSizesFromStored(fixed, total, splitter->handleWidth()));
     };
-    fill(m_ui.MainSplitter, {b.pageControlHeight(), b.panelLbPotionsMainHeight(), b.panelPotionInfoHeight()});
-    fill(m_ui.PanelPotionInfo, {b.panelItemDisplayWidth(), b.panelInfoMainWidth(), b.panelEffInfoWidth()});
+    const auto stored = [](QSplitter *splitter, std::initializer_list<std::int32_t> fixed) {
+        const int total = splitter->orientation() == Qt::Vertical ? splitter->height() : splitter->width();
+        return splitterSizesFromStored(fixed, total, splitter->handleWidth());
+    };
     fill(m_ui.InfoMainSplitter, {b.panelPotionTypeWidth(), b.panelAddInfoWidth()});
-    m_stripWidths = m_ui.PanelPotionInfo->sizes();
-    m_regionHeights = m_ui.MainSplitter->sizes();
+    // Saved on a larger screen they may not fit this window: they stay the
+    // chosen sizes, which the window gives back once it has room.
+    m_regionHeights = stored(
+        m_ui.MainSplitter, {b.pageControlHeight(), b.panelLbPotionsMainHeight(), b.panelPotionInfoHeight()});
+    m_stripWidths = stored(m_ui.PanelPotionInfo,
+                           {b.panelItemDisplayWidth(), b.panelInfoMainWidth(), b.panelEffInfoWidth()});
+    m_ui.MainSplitter->setSizes(m_regionHeights);
+    m_ui.PanelPotionInfo->setSizes(m_stripWidths);
+    QSize size = m_ctx.window.size();
+    onCanResize(size);
+}
+
+std::array<int, 3> RegionLayout::chosenRegionHeights() const {
+    const QList<int> sizes = m_regionHeights.size() == 4 ? m_regionHeights : m_ui.MainSplitter->sizes();
+    return {sizes.value(0), sizes.value(1), sizes.value(2)};
+}
+
+std::array<int, 3> RegionLayout::chosenStripWidths() const {
+    const QList<int> sizes = m_stripWidths.size() == 4 ? m_stripWidths : m_ui.PanelPotionInfo->sizes();
+    return {sizes.value(0), sizes.value(1), sizes.value(2)};
 }
 } // namespace qor

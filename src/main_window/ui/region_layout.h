@@ -7,6 +7,8 @@
 
 #include <QList>
 
+#include <array>
+
 class QSize;
 
 namespace qor {
@@ -20,8 +22,14 @@ class RegionLayout {
     // Keeps the sizes the user gives the regions and the strip's panels by
     // dragging the splitters; shrinking always starts again from them.
     void trackUserSizes();
-    // The region heights and strip widths Main.ini keeps.
+    // The region heights and strip widths Main.ini keeps, taken as the
+    // user's choice and fitted to the window as it is.
     void applyRegionSizes();
+    // The sizes as the user chose them (never the ones a small window
+    // squeezed them to), for Main.ini: the tabs, the recipe list and the
+    // recipe strip; the picture, ingredient and effect panels of the strip.
+    std::array<int, 3> chosenRegionHeights() const;
+    std::array<int, 3> chosenStripWidths() const;
     // After the window's own resize: the recipe strip gives way first, then
     // the recipe list, the strip and the tabs down to their floors.
     void onCanResize(QSize &proposed);

@@ -39,14 +39,6 @@
 
 namespace qor {
 
-namespace {
-
-int heightOf(const QWidget *w) {
-    return w->height();
-}
-
-} // namespace
-
 SettingsBinding::SettingsBinding(const WindowContext &ctx, Parts parts)
     : m_ctx(ctx), m_ui(ctx.ui), m_parts(std::move(parts)) {}
 
@@ -121,10 +113,14 @@ void SettingsBinding::collect() {
     b.setGridSortCode(m_ctx.state.Grid.GridSortCode);
     b.setGridFindCol(m_ctx.state.Grid.GridFindCol);
     m_parts.collectChecks(b);
-    b.setPanelItemDisplayWidth(m_ui.PanelItemDisplay->width());
-    b.setPanelPotionInfoHeight(heightOf(m_ui.PanelPotionInfo));
-    b.setPanelLbPotionsMainHeight(heightOf(m_ui.PanelLbPotionsMain));
-    b.setPageControlHeight(heightOf(m_ui.PageControl));
+    // The sizes the user chose: a session on a small screen does not leave
+    // its squeezed regions to the next one on a larger screen.
+    const std::array<int, 3> heights = m_parts.layout.chosenRegionHeights();
+    const std::array<int, 3> widths = m_parts.layout.chosenStripWidths();
+    b.setPageControlHeight(heights[0]);
+    b.setPanelLbPotionsMainHeight(heights[1]);
+    b.setPanelPotionInfoHeight(heights[2]);
+    b.setPanelItemDisplayWidth(widths[0]);
     b.setLbPotionItemHeight(m_ui.LBPotion->itemHeight());
     b.setHeaderHeight(m_ui.Header->height());
     b.setSplitterThickness(m_parts.view.splitterThickness());
@@ -137,11 +133,11 @@ void SettingsBinding::collect() {
         b.setGridSelRow(gridRow);
     if (const auto code = effColorCharCode(m_ctx.colors.EffColorChar))
         b.setEffColorChar(*code);
-    b.setPanelEffInfoWidth(m_ui.PanelEffInfo->width());
+    b.setPanelEffInfoWidth(widths[2]);
     b.setHeaderEffInfoHeight(m_ui.HeaderEffInfo->height());
     b.setLbEffectInfoItemHeight(m_ui.LbEffectInfo->itemHeight());
     b.setPotionSortCode(st.Potions.PotionSortCode);
-    b.setPanelInfoMainWidth(m_ui.PanelInfoMain->width());
+    b.setPanelInfoMainWidth(widths[1]);
     b.setPotionFindCol(m_ctx.colors.PotionFindCol);
     b.setPictureWindowOpen(st.PictureWindowOpen);
     b.setSkillSettings(st.Skills);

@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <algorithm>
 #include <utility>
 
 namespace qor {
@@ -22,11 +23,31 @@ WindowBounds boundsOf(const QRect &r) {
     return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
 }
 
+// The place of a tool window on the screen, frame included; none while it is
+// not open.
+QRect openBounds(const ToolWindow *window) {
+    return window && window->isVisible() ? window->frameGeometry() : QRect();
+}
+
 } // namespace
 
-QRect toolWindowRect(const WindowBounds &saved, const QSize &screen) {
+QRect toolWindowRect(const WindowBounds &saved, const QSize &screen, const QRect &other) {
     const WindowBounds b = fitToolWindowToScreen(saved, screen.width(), screen.height());
-    return {b.left, b.top, b.right - b.left, b.bottom - b.top};
+    const QRect rect(b.left, b.top, b.right - b.left, b.bottom - b.top);
+    if (b == saved || !other.isValid() || !rect.intersects(other))
+        return rect;
+    constexpr int gap = 8;
+    const auto onScreen = [&screen](QRect r) {
+        r.moveLeft(std::clamp(r.left(), 0, std::max(0, screen.width() - r.width())));
+        return r;
+    };
+    const auto overlap = [&other](const QRect &r) {
+        const QRect common = r.intersected(other);
+        return common.isEmpty() ? 0 : common.width() * common.height();
+    };
+    const QRect right = onScreen(rect.translated(other.right() + 1 + gap - rect.left(), 0));
+    const QRect left = onScreen(rect.translated(other.left() - gap - rect.width() - rect.left(), 0));
+    return overlap(right) <= overlap(left) ? right : left;
 }
 
 ToolWindows::ToolWindows(ProgramState &state, const ViewColors &colors, const PictureSource *pictures,
@@ -59,7 +80,7 @@ void ToolWindows::createFavorites() {
     m_favorites =
         new TFormFavorites(s.favorites, m_state.Data, m_colors, m_pictures, m_hooks.prompts, m_hooks.owner);
     FavoritesWindowState saved;
-    saved.bounds = toolWindowRect(s.favoritesWindowBounds, screenSize());
+    saved.bounds = toolWindowRect(s.favoritesWindowBounds, screenSize(), openBounds(m_usedItems));
     saved.font = listFont(s.font(SettingsFont::FavoritesLists));
     saved.rowHeight = s.block.clampedValue(SettingsLine::FavoritesItemHeight);
     saved.groupHeight = s.block.favoritesEffGroupHeight();
@@ -77,7 +98,7 @@ void ToolWindows::createUsedItems() {
     MainSettings &s = m_state.Settings;
     m_usedItems = new TFormUsedItems(s.usedItems, m_state.Data, m_colors, m_pictures, m_hooks.prompts,
                                      m_hooks.makeChooser, m_hooks.owner);
-    m_usedItems->setBounds(toolWindowRect(s.usedItemsWindowBounds, screenSize()));
+    m_usedItems->setBounds(toolWindowRect(s.usedItemsWindowBounds, screenSize(), openBounds(m_favorites)));
     m_usedItems->setRowHeight(s.block.clampedValue(SettingsLine::UsedItemsItemHeight));
     m_usedItems->setListFont(listFont(s.font(SettingsFont::UsedItemsList)));
     connect(m_usedItems, &ToolWindow::closed, this, [this] {

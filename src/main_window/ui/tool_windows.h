@@ -38,8 +38,10 @@ struct ToolWindowHooks {
 };
 
 // The rectangle of a saved tool window on a screen of that size: the saved
-// one, or the centred one when it does not fit.
-QRect toolWindowRect(const WindowBounds &saved, const QSize &screen);
+// one, or the centred one when it does not fit. The centred one is moved
+// sideways off `other` (the tool window already open, if any), as far as the
+// screen allows, so that one window does not hide the other.
+QRect toolWindowRect(const WindowBounds &saved, const QSize &screen, const QRect &other = QRect());
 
 class ToolWindows : public QObject {
     Q_OBJECT

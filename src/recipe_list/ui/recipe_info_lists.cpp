@@ -52,9 +52,9 @@ void ItemsInfoList::paintItem(QPainter &painter, const QRect &rect, int row, QSt
 }
 
 EffectInfoList::EffectInfoList(const GameData &data, const PotionList &list, const ViewColors &colors,
-                               const PotionHeader &header, QWidget *parent)
+                               const PotionHeader &header, const QString &decimalPoint, QWidget *parent)
     : OwnerDrawListView([] { return kRows; }, 17, parent), m_data(data), m_list(list), m_colors(colors),
-      m_header(header) {
+      m_header(header), m_decimalPoint(decimalPoint) {
     setSelectionMode(QAbstractItemView::NoSelection);
     connect(&header, &QHeaderView::sectionResized, viewport(), [this] { viewport()->update(); });
 }
@@ -85,7 +85,7 @@ void EffectInfoList::paintItem(QPainter &painter, const QRect &rect, int row, QS
         painter.fillRect(cell, rowBg);
         if (right < left + 5)
             continue;
-        const QString text = GetPotEffDataStr(m_data, cur, slot, k);
+        const QString text = GetPotEffDataStr(m_data, cur, slot, k, m_decimalPoint);
         if (text.isEmpty())
             continue;
         if (k == 0)

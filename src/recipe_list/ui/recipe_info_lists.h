@@ -35,8 +35,9 @@ class EffectInfoList : public OwnerDrawListView {
   public:
     static constexpr int kRows = 5;
     // header is `HeaderEffInfo`; its section widths are the columns.
+    // decimalPoint is the window's one separator, read at every draw.
     EffectInfoList(const GameData &data, const PotionList &list, const ViewColors &colors,
-                   const PotionHeader &header, QWidget *parent = nullptr);
+                   const PotionHeader &header, const QString &decimalPoint, QWidget *parent = nullptr);
 
     void paintItem(QPainter &painter, const QRect &rect, int row, QStyle::State state) const override;
 
@@ -45,6 +46,7 @@ class EffectInfoList : public OwnerDrawListView {
     const PotionList &m_list;
     const ViewColors &m_colors;
     const PotionHeader &m_header;
+    const QString &m_decimalPoint;
 };
 
 } // namespace qor

@@ -1,11 +1,10 @@
 #include "reference_table/ui/grid_table_model.h"
 
-#include <QLocale>
-
 namespace qor {
 
-GridTableModel::GridTableModel(const GameData &data, const GridState &grid, QObject *parent)
-    : QAbstractTableModel(parent), m_data(data), m_grid(grid), m_decimalPoint(QLocale().decimalPoint()) {}
+GridTableModel::GridTableModel(const GameData &data, const GridState &grid, const QString &decimalPoint,
+                               QObject *parent)
+    : QAbstractTableModel(parent), m_data(data), m_grid(grid), m_decimalPoint(decimalPoint) {}
 
 int GridTableModel::rowCount(const QModelIndex &parent) const {
     if (parent.isValid())

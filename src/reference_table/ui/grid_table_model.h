@@ -19,7 +19,9 @@ class GridTableModel : public QAbstractTableModel {
     // The ingredient index of a row (any column).
     static constexpr int ItemRole = Qt::UserRole + 1;
 
-    GridTableModel(const GameData &data, const GridState &grid, QObject *parent = nullptr);
+    // decimalPoint (the window's one separator) is read at every draw.
+    GridTableModel(const GameData &data, const GridState &grid, const QString &decimalPoint,
+                   QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -41,7 +43,7 @@ class GridTableModel : public QAbstractTableModel {
 
     const GameData &m_data;
     const GridState &m_grid;
-    QString m_decimalPoint;
+    const QString &m_decimalPoint;
     QColor m_harmful;
     QColor m_beneficial;
 };

@@ -5,6 +5,8 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
+#include <algorithm>
+
 namespace qor {
 
 namespace {
@@ -28,6 +30,9 @@ GridView::GridView(QWidget *parent) : QTableView(parent) {
     m_frozen->setObjectName(QStringLiteral("StringGridPictures"));
     m_frozen->setFocusPolicy(Qt::NoFocus);
     m_frozen->verticalHeader()->hide();
+    // Its rows follow the table's, however low (the header's own floor
+    // follows the font).
+    m_frozen->verticalHeader()->setMinimumSectionSize(1);
     m_frozen->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_frozen->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_frozen->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -39,6 +44,7 @@ GridView::GridView(QWidget *parent) : QTableView(parent) {
     viewport()->stackUnder(m_frozen);
     // Pixel steps sideways, so that a cell can be moved clear of the pictures.
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, &GridView::alignColumnToPictures);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, m_frozen->verticalScrollBar(),
             &QScrollBar::setValue);
     connect(m_frozen->verticalScrollBar(), &QScrollBar::valueChanged, verticalScrollBar(),
@@ -101,6 +107,40 @@ void GridView::keepClearOfPictures(const QModelIndex &index) {
     const int covered = columnWidth(0) - visualRect(index).left();
     if (covered > 0)
         horizontalScrollBar()->setValue(horizontalScrollBar()->value() - covered);
+}
+
+void GridView::alignColumnToPictures(int value) {
+    if (m_aligning || !model())
+        return;
+    const int previous = m_lastHorizontal;
+    m_lastHorizontal = value;
+    QScrollBar *bar = horizontalScrollBar();
+    if (value == 0 || value == bar->maximum())
+        return;
+    // Column c stands clear of the pictures when the bar's value is the
+    // summed width of columns 1..c-1; take the nearest such value in the
+    // direction of the scroll.
+    const QHeaderView *header = horizontalHeader();
+    const int pictures = header->sectionSize(0);
+    int below = 0;
+    int above = bar->maximum();
+    for (int column = 1; column < header->count(); ++column) {
+        const int at = header->sectionPosition(column) - pictures;
+        if (at > value) {
+            above = std::min(above, at);
+            break;
+        }
+        below = at;
+    }
+    if (below == value)
+        return;
+    // While the slider is dragged the nearest one, so that it follows the mouse.
+    const bool forward = bar->isSliderDown() ? above - value < value - below : value > previous;
+    const int aligned = std::min(forward ? above : below, bar->maximum());
+    m_aligning = true;
+    bar->setValue(aligned);
+    m_aligning = false;
+    m_lastHorizontal = aligned;
 }
 
 void GridView::scrollTo(const QModelIndex &index, ScrollHint hint) {

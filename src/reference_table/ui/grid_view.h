@@ -27,8 +27,13 @@ class GridView : public QTableView {
   private:
     void placePictureColumn();
     void keepClearOfPictures(const QModelIndex &index);
+    // A sideways scroll ends with a column's left edge at the pictures' right
+    // edge, so no column is half hidden behind them.
+    void alignColumnToPictures(int value);
 
     QTableView *m_frozen = nullptr;
+    int m_lastHorizontal = 0;
+    bool m_aligning = false;
 };
 
 } // namespace qor
