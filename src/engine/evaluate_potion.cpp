@@ -1,5 +1,9 @@
 #include "engine/evaluate_potion.h"
 
+#include "engine/effect_strength.h"
+
+#include <QtGlobal>
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -206,6 +210,7 @@ bool EvaluatePotion(const GameData &data, bool perkPurity, TPotionRec &rec, int 
     for (int i = 0; i < count; ++i) {
         SharedEffect &e = shared[order[i]];
         const TItemEffect &w = *e.winner;
+        Q_ASSERT(w.Effect > 0 && w.Effect < data.effectRecordCount());
         const std::uint8_t harmful = data.EffectTable[w.Effect].Harmful;
         TPotionEffect &slot = rec.Effects[filled];
         if (i == 0)
@@ -233,6 +238,9 @@ bool EvaluatePotion(const GameData &data, bool perkPurity, TPotionRec &rec, int 
     rec.ItemCount = n;
     rec.UselessItem = useless;
     rec.MainEffSlot = 1;
+    // What every reader of a recipe relies on.
+    Q_ASSERT(filled >= 1 && filled <= kMaxPotionEffects);
+    Q_ASSERT(total >= 0 && total <= kMaxPotionEffects * MaxValue);
     return true;
 }
 

@@ -5,6 +5,8 @@
 
 #include "engine/potion_rec.h"
 
+#include <QtGlobal>
+
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -25,8 +27,16 @@ class PotionList {
     // The valid records, positions 0..PotionCount-1.
     std::span<TPotionRec> Potions() { return m_potions; }
     std::span<const TPotionRec> Potions() const { return m_potions; }
-    const TPotionRec &operator[](int row) const { return m_potions[static_cast<std::size_t>(row)]; }
-    TPotionRec &operator[](int row) { return m_potions[static_cast<std::size_t>(row)]; }
+    // Rows outside 0..PotionCount-1 are the caller's fault (checked in
+    // builds with assertions).
+    const TPotionRec &operator[](int row) const {
+        Q_ASSERT(row >= 0 && row < PotionCount());
+        return m_potions[static_cast<std::size_t>(row)];
+    }
+    TPotionRec &operator[](int row) {
+        Q_ASSERT(row >= 0 && row < PotionCount());
+        return m_potions[static_cast<std::size_t>(row)];
+    }
 
     // Appends a copy unless the list is full; a full list drops it silently.
     bool AddPotion(const TPotionRec &rec);

@@ -1,5 +1,7 @@
 #include "engine/search_plan.h"
 
+#include <QtGlobal>
+
 #include <algorithm>
 
 namespace qor {
@@ -106,6 +108,8 @@ EffectSearchPlan buildEffectSearchPlan(const GameData &data, const SearchConditi
     plan.optionalCount = optional;
     plan.effMin = effMin;
     plan.effMax = effMin + optional;
+    // The search's window of effect counts lies within one recipe's slots.
+    Q_ASSERT(plan.effMin >= 1 && plan.effMax <= kEffectLines && plan.effMin <= plan.effMax);
     return plan;
 }
 

@@ -124,8 +124,9 @@ TEST(BrewingPlan, RecipesComeOnlyFromTheStockAndNoneIsDominated) {
             const auto &t = r.rec.Items;
             const bool subset = std::find(t.begin(), t.end(), p.rec.Items[0]) != t.end() &&
                                 std::find(t.begin(), t.end(), p.rec.Items[1]) != t.end();
-            if (subset)
+            if (subset) {
                 EXPECT_GT(r.value, p.value);
+            }
         }
     }
     // Pairs only and triples only split the candidates by size.

@@ -149,8 +149,9 @@ TEST_F(PlanWindow, MakesThePlanOffTheUiThreadAndShowsIt) {
     for (int row = 0; row < plan->rowCount(); ++row) {
         EXPECT_EQ(plan->item(row, 3)->text().toLongLong(),
                   plan->item(row, 1)->text().toLongLong() * plan->item(row, 2)->text().toLongLong());
-        if (row > 0)
+        if (row > 0) {
             EXPECT_LE(plan->item(row, 3)->text().toLongLong(), plan->item(row - 1, 3)->text().toLongLong());
+        }
     }
     const QString summary = window->findChild<QLabel *>(QStringLiteral("PlanSummary"))->text();
     EXPECT_TRUE(summary.contains(QStringLiteral("План наилучший"))) << summary.toStdString();

@@ -361,6 +361,32 @@ TEST(CliOutputBuffer, TextLongerThanABlockAndExtremeNumbers) {
     EXPECT_EQ(collected, text + QString::fromStdString(ascii));
 }
 
+// Text the stream still holds goes out before the buffer's bytes, at every
+// flush, on a device and on a string.
+TEST(CliOutputBuffer, StreamTextGoesOutBeforeTheBuffer) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QTextStream stream(&buffer);
+        stream << QStringLiteral("Заголовок\n");
+        OutputBuffer out(stream);
+        out << std::string_view("первый блок\n");
+        out.flush();
+        stream << QStringLiteral("середина\n");
+        out << 42 << '\n';
+    }
+    EXPECT_EQ(buffer.data(), QByteArray("Заголовок\nпервый блок\nсередина\n42\n"));
+
+    QString collected;
+    {
+        QTextStream stream(&collected);
+        stream << QStringLiteral("Заголовок\n");
+        OutputBuffer out(stream);
+        out << QStringView(u"строка\n");
+    }
+    EXPECT_EQ(collected, QStringLiteral("Заголовок\nстрока\n"));
+}
+
 TEST(CliOutputEquivalence, EvaluationsAndAlternativeMakingAsBefore) {
     for (std::uint64_t seed = 1; seed <= 10; ++seed) {
         std::mt19937_64 rng(seed);

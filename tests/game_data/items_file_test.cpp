@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace qor {
 namespace {
 
@@ -140,6 +142,7 @@ TEST(ItemsFile, InvalidNumberNamesItsLine) {
 }
 
 struct BrokenItem {
+    const char *name; // the test's name: what is broken
     const char *slots[4];
     const char *problem; // part of the message
 };
@@ -163,13 +166,21 @@ INSTANTIATE_TEST_SUITE_P(
     Items, ItemsInvariant,
     ::testing::Values(
         // An index the effects do not reach: Effects.ini is the file to mend.
-        BrokenItem{{"7 1 1", "1 1 1", "2 1 1", "3 1 1"},
+        BrokenItem{"EffectBeyondEffectsFile",
+                   {"7 1 1", "1 1 1", "2 1 1", "3 1 1"},
                    "эффект 7 в ячейке 1 отсутствует в Effects.ini: там только эффекты 0..6"},
-        BrokenItem{{"1 1 1", "-1 1 1", "2 1 1", "3 1 1"}, "отрицательный номер эффекта -1 в ячейке 2"},
-        BrokenItem{{"1 1 1", "2 1 1", "3 1 1", "2 5 5"}, "эффект 2 указан дважды (ячейки 2 и 4)"},
-        BrokenItem{{"1 1 1", "2 -4 1", "3 1 1", "4 1 1"}, "отрицательная базовая сила -4 в ячейке 2"},
-        BrokenItem{{"1 1 1", "2 1 1", "3 1 -1", "4 1 1"},
-                   "отрицательная базовая длительность -1 в ячейке 3"}));
+        BrokenItem{"NegativeEffect",
+                   {"1 1 1", "-1 1 1", "2 1 1", "3 1 1"},
+                   "отрицательный номер эффекта -1 в ячейке 2"},
+        BrokenItem{
+            "RepeatedEffect", {"1 1 1", "2 1 1", "3 1 1", "2 5 5"}, "эффект 2 указан дважды (ячейки 2 и 4)"},
+        BrokenItem{"NegativePower",
+                   {"1 1 1", "2 -4 1", "3 1 1", "4 1 1"},
+                   "отрицательная базовая сила -4 в ячейке 2"},
+        BrokenItem{"NegativeTime",
+                   {"1 1 1", "2 1 1", "3 1 -1", "4 1 1"},
+                   "отрицательная базовая длительность -1 в ячейке 3"}),
+    [](const ::testing::TestParamInfo<BrokenItem> &info) { return std::string(info.param.name); });
 
 TEST(ItemsFile, EmptySlotsMayRepeatEffectZero) {
     GameData data;

@@ -60,8 +60,9 @@ TEST(PicturesSource, RowPicturesFollowTheRowHeightAndTheRowColours) {
     ASSERT_NE(source.rowPicture(1, RowPicture::Selected), nullptr);
     EXPECT_EQ(source.rowPicture(1, RowPicture::Selected)->size(), QSize(31, 31));
     const QImage *kind = source.kindRowPicture(1, RowPicture::Even);
-    if (kind != nullptr)
+    if (kind != nullptr) {
         EXPECT_EQ(kind->height(), 31);
+    }
 
     EXPECT_EQ(source.windowPicture(0), nullptr) << "index 0 is never shown";
     EXPECT_NE(source.windowPicture(1), nullptr);

@@ -105,14 +105,16 @@ void expectNothingHidden(QWidget *tab, int windowWidth) {
             if (p == tab)
                 break;
         }
-        if (w->inherits("QAbstractButton") && w->maximumWidth() >= w->sizeHint().width())
+        if (w->inherits("QAbstractButton") && w->maximumWidth() >= w->sizeHint().width()) {
             EXPECT_GE(w->width(), w->sizeHint().width())
                 << w->objectName().toStdString() << " at " << windowWidth;
+        }
         for (const auto &[other, otherRect] : controls) {
-            if (other != w && w < other)
+            if (other != w && w < other) {
                 EXPECT_FALSE(rect.intersects(otherRect))
                     << w->objectName().toStdString() << " overlaps " << other->objectName().toStdString()
                     << " at " << windowWidth;
+            }
         }
     }
 }

@@ -124,8 +124,9 @@ TEST(LayoutTest, ShrinkingKeepsTheRecipeListAt75BeforeOthersGiveWay) {
     EXPECT_GE(sizes[2], 75);
     // The recipe list gave way first: the strip kept its height while the
     // list still had room above 75.
-    if (sizes[1] > 75)
+    if (sizes[1] > 75) {
         EXPECT_EQ(sizes[2], 143);
+    }
     // Narrowing: the effect panel gives way, never below 100.
     form->resize(1055, 768);
     QApplication::processEvents();

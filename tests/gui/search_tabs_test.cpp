@@ -207,8 +207,9 @@ TEST_F(SearchTabTest, IngredientSearchFillsTheDetailStripExactly) {
     // Unchecking a chooser that holds an ingredient searches without it.
     test::ui(form).CBoxCanUseItem[0]->click();
     EXPECT_LE(st.Potions.PotionCount(), 1);
-    if (st.Potions.PotionCount() == 1)
+    if (st.Potions.PotionCount() == 1) {
         EXPECT_EQ(st.Potions[0].ItemCount, 2);
+    }
     // Checking a box whose chooser shows nothing runs nothing.
     test::ui(form).CbIngredient[0]->setCurrentIndex(0);
     const TPotionRec before = st.Potions.CurPotion;

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace qor {
 namespace {
 
@@ -64,6 +66,18 @@ TEST_F(DragRulesTest, ChoosersTakeTheirOwnKindWithinTheirItems) {
     EXPECT_FALSE(accepts(item, chooser));
     EXPECT_TRUE(accepts(item, on(DragControl::Image)));
     EXPECT_FALSE(accepts(effect, on(DragControl::Image)));
+
+    // The payload is the chooser's item index: its item count is one past
+    // the last item, each kind of chooser.
+    for (const auto &[target, dragged] :
+         {std::pair{DragControl::EffectChooser, effect}, std::pair{DragControl::ItemChooser, item},
+          std::pair{DragControl::FilterChooser, filter}}) {
+        chooser.target = target;
+        chooser.choiceCount = dragged.DragPayload + 1;
+        EXPECT_TRUE(accepts(dragged, chooser)) << static_cast<int>(target);
+        chooser.choiceCount = dragged.DragPayload;
+        EXPECT_FALSE(accepts(dragged, chooser)) << static_cast<int>(target);
+    }
 }
 
 TEST_F(DragRulesTest, TheRecipeListTakesOnlyItsOwnElementsOverTheirColumns) {

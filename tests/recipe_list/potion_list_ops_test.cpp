@@ -1,3 +1,4 @@
+#include "recipe_list/empty_list_hint.h"
 #include "recipe_list/model_test_data.h"
 #include "recipe_list/potion_list_ops.h"
 
@@ -241,6 +242,48 @@ TEST(CountWithElement, EachRecipeCountsOnceAndOnlyFilledPositions) {
     EXPECT_EQ(countPotionsWithElement(*list, {0, 5}), 3);
     EXPECT_EQ(countPotionsWithElement(*list, {0, 7}), 1);
     EXPECT_EQ(countPotionsWithElement(*list, {0, 0}), -1);
+}
+
+// Each cause of an empty list right at its edge: the pairs hint starts at the
+// fifth wanted effect, the price hint needs both bounds 0 and the test on.
+TEST(EmptyRecipeListHint, EachCauseStartsAtItsBoundary) {
+    modeltest::DataBuilder builder;
+    for (int e = 1; e <= kEffectLines; ++e)
+        builder.effect(QStringLiteral("E%1").arg(e));
+    GameData &data = builder.data();
+    data.CostList = {0, 0, 1};
+    const auto hint = [&](const SearchConditions &cond) {
+        return emptyRecipeListHint(data, SearchType::FromEffects, cond);
+    };
+    SearchConditions cond;
+    EXPECT_EQ(emptyRecipeListHint(data, SearchType::None, cond), kHintChooseCondition);
+    EXPECT_EQ(emptyRecipeListHint(data, SearchType::FromItems, cond), kHintNoItemsPotion);
+    EXPECT_EQ(emptyRecipeListHint(data, SearchType::AltMaking, cond), kHintAltEmpty);
+    EXPECT_EQ(hint(cond), kHintChooseCondition);
+
+    for (int e = 1; e <= 4; ++e)
+        cond.WantedEffect[std::size_t(e - 1)] = e;
+    EXPECT_EQ(hint(cond), kHintNoMatch); // four effects: a pair can hold them
+    cond.WantedEffect[4] = 5;
+    EXPECT_EQ(hint(cond), kHintPairsTooFewEffects);
+    cond.ItemsCountMode = 1;
+    EXPECT_EQ(hint(cond), kHintNoMatch);
+    cond.ItemsCountMode = 2;
+    EXPECT_EQ(hint(cond), kHintNoMatch);
+    cond.ItemsCountMode = 0;
+    cond.EffectEnabled[4] = false;
+    EXPECT_EQ(hint(cond), kHintNoMatch);
+    cond.EffectEnabled[4] = true;
+
+    // Bounds 0 and 0 come before the pairs hint; one bound above 0 or the
+    // test off leaves them out.
+    cond.CostMinIndex = 0;
+    cond.CostMaxIndex = 1;
+    EXPECT_EQ(hint(cond), kHintPairsTooFewEffects);
+    cond.CheckCost = true;
+    EXPECT_EQ(hint(cond), kHintPriceBoundsZero);
+    cond.CostMaxIndex = 2;
+    EXPECT_EQ(hint(cond), kHintPairsTooFewEffects);
 }
 
 } // namespace
