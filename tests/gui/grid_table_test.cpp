@@ -5,9 +5,9 @@
 #include "gui_test_support.h"
 
 #include "game_data/data_loader.h"
-#include "settings/settings_file.h"
 #include "reference_table/grid_model.h"
 #include "reference_table/ui/grid_view.h"
+#include "settings/settings_file.h"
 #include "visuals/ui/picture_library.h"
 
 #include <QAction>

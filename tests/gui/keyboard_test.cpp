@@ -8,7 +8,6 @@
 #include "favorites/ui/form_used_items.h"
 #include "favorites/ui/used_items_list.h"
 #include "input/find_key_letters.h"
-#include "settings/settings_block.h"
 #include "main_window/ui/full_screen_window.h"
 #include "main_window/ui/key_router.h"
 #include "main_window/ui/platform_adapter.h"

@@ -4,11 +4,11 @@
 
 #include "gui_test_support.h"
 
-#include "settings/settings_file.h"
 #include "main_window/ui/close_on_signal.h"
 #include "recipe_list/ui/chooser_combo.h"
 #include "recipe_list/ui/potion_header.h"
 #include "recipe_list/ui/potion_list_view.h"
+#include "settings/settings_file.h"
 
 #include <QAction>
 #include <QApplication>

@@ -14,10 +14,10 @@
 
 #include "favorites/ui/favorites_list.h"
 #include "gui/gui_test_support.h"
-#include "settings/settings_file.h"
 #include "main_window/ui/form_main.h"
 #include "recipe_list/potion_cells.h"
 #include "recipe_list/ui/potion_list_view.h"
+#include "settings/settings_file.h"
 
 #include <QAction>
 #include <QApplication>
@@ -74,8 +74,8 @@ class Monkey : public QObject {
         QStringList seen(m_windowsSeen.begin(), m_windowsSeen.end());
         seen.sort();
         std::printf("seed %llu: %lld events, %d main windows opened, input went to: %s; %s\n",
-                    (unsigned long long)m_seed, (long long)m_events, m_sessions, qPrintable(seen.join(u'|')),
-                    m_failed ? "FAILED" : "no fault");
+                    static_cast<unsigned long long>(m_seed), static_cast<long long>(m_events), m_sessions,
+                    qPrintable(seen.join(u'|')), m_failed ? "FAILED" : "no fault");
         return m_failed ? 1 : 0;
     }
 
@@ -100,8 +100,9 @@ class Monkey : public QObject {
     }
 
     bool fail(const QString &what) {
-        std::fprintf(stderr, "monkey seed %llu, event %lld: %s\nlast events:\n", (unsigned long long)m_seed,
-                     (long long)m_events, qPrintable(what));
+        std::fprintf(stderr, "monkey seed %llu, event %lld: %s\nlast events:\n",
+                     static_cast<unsigned long long>(m_seed), static_cast<long long>(m_events),
+                     qPrintable(what));
         for (const QString &line : m_log)
             std::fprintf(stderr, "  %s\n", qPrintable(line));
         m_failed = true;
@@ -125,7 +126,8 @@ class Monkey : public QObject {
             if (now - m_lastStep.load() >
                 std::chrono::nanoseconds(std::chrono::seconds(kHangSeconds)).count()) {
                 std::fprintf(stderr, "monkey seed %llu, event %lld: no answer for %d s\n",
-                             (unsigned long long)m_seed, (long long)m_events.load(), kHangSeconds);
+                             static_cast<unsigned long long>(m_seed), static_cast<long long>(m_events.load()),
+                             kHangSeconds);
                 std::_Exit(2);
             }
         }

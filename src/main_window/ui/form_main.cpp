@@ -8,7 +8,6 @@
 #include "main_window/ui/key_router.h"
 
 #include "favorites/ui/favorites_list.h"
-#include "settings/stored_geometry.h"
 #include "main_window/ui/cell_hints.h"
 #include "main_window/ui/drag_controller.h"
 #include "main_window/ui/favorites_tab.h"
@@ -32,6 +31,7 @@
 #include "recipe_list/ui/potion_list_view.h"
 #include "recipe_list/ui/recipe_info_lists.h"
 #include "reference_table/ui/grid_cell_delegate.h"
+#include "settings/stored_geometry.h"
 
 #include <QAbstractButton>
 #include <QAction>
