@@ -1,8 +1,9 @@
 // A save that the disk or a kill interrupts, seen from outside: the command-
-// line tool (and a helper saving Stock.ini) runs with a preloaded library
+// line tool (and a helper saving Stock.ini and Plan.ini) runs with a preloaded library
 // that makes the sync fail or kills the process in the middle of a save. The old file must survive, a failure
 // must be reported, and killed saves must not pile up temporary files.
 
+#include "brewing_plan/plan_settings_file.h"
 #include "brewing_plan/stock_file.h"
 #include "game_data/data_loader.h"
 #include "settings/settings_file.h"
@@ -120,8 +121,9 @@ TEST_F(SaveFolder, KilledStockSavesLeaveTheOldStockWhole) {
     const QString stock = StockFilePath(m_dir.path());
     ASSERT_TRUE(WriteStock(stock, StockCounts{0, 5, 0, 12}).ok());
     const QByteArray old = readFile(stock);
-    const QString writer = QStringLiteral(QOR_STOCK_WRITER);
-    const QStringList args{stock, QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")};
+    const QString writer = QStringLiteral(QOR_SAVE_WRITER);
+    const QStringList args{QStringLiteral("stock"), stock, QStringLiteral("1"), QStringLiteral("2"),
+                           QStringLiteral("3")};
     for (const char *kill : kKillPoints) {
         SCOPED_TRACE(kill);
         const SaveRun r = runWithFault(writer, args, kill);
@@ -138,6 +140,35 @@ TEST_F(SaveFolder, KilledStockSavesLeaveTheOldStockWhole) {
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
     EXPECT_EQ(readFile(stock), serializeStock(StockCounts{0, 1, 2, 3}));
     EXPECT_EQ(files(), (QStringList{QStringLiteral("Main.ini"), QStringLiteral("Stock.ini"),
+                                    QStringLiteral("in.ini")}));
+}
+
+// Plan.ini is saved by the plan window whenever an option changes.
+TEST_F(SaveFolder, KilledPlanOptionSavesLeaveTheOldOptionsWhole) {
+    const QString plan = PlanSettingsFilePath(m_dir.path());
+    PlanWindowSettings before;
+    before.timeLimitCs = 1000;
+    ASSERT_TRUE(WritePlanSettings(plan, before).ok());
+    const QByteArray old = readFile(plan);
+    const QString writer = QStringLiteral(QOR_SAVE_WRITER);
+    const QStringList args{QStringLiteral("plan"), plan, QStringLiteral("2500")};
+    for (const char *kill : kKillPoints) {
+        SCOPED_TRACE(kill);
+        const SaveRun r = runWithFault(writer, args, kill);
+        EXPECT_EQ(r.status, QProcess::CrashExit);
+        EXPECT_EQ(readFile(plan), old);
+    }
+    const SaveRun failed = runWithFault(writer, args, "QOR_FAULT_SYNC_EIO");
+    EXPECT_EQ(failed.code, 1);
+    EXPECT_TRUE(failed.err.contains(plan)) << failed.err.toStdString();
+    EXPECT_EQ(readFile(plan), old);
+
+    const SaveRun r = runWithFault(writer, args, "QOR_FAULT_NONE");
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    PlanWindowSettings after;
+    after.timeLimitCs = 2500;
+    EXPECT_EQ(readFile(plan), serializePlanSettings(after));
+    EXPECT_EQ(files(), (QStringList{QStringLiteral("Main.ini"), QStringLiteral("Plan.ini"),
                                     QStringLiteral("in.ini")}));
 }
 
