@@ -2,17 +2,18 @@
 
 #include "common/file_read.h"
 #include "common/file_replace.h"
+#include "game_data/record_lines.h"
 
 #include <QDir>
-#include <QList>
 
+#include <algorithm>
 #include <array>
 
 namespace qor {
 
 namespace {
 
-const QByteArray kHeader = QByteArrayLiteral("QOR-PLAN 1");
+constexpr QByteArrayView kHeader = "QOR-PLAN 1";
 
 PlanSettingsResult errorAt(int line, const QString &what) {
     PlanSettingsResult r;
@@ -24,7 +25,7 @@ PlanSettingsResult errorAt(int line, const QString &what) {
 }
 
 // Decimal digits only, at most nine of them.
-bool parseCount(const QByteArray &text, std::int32_t &value) {
+bool parseCount(QByteArrayView text, std::int32_t &value) {
     if (text.isEmpty() || text.size() > 9)
         return false;
     value = 0;
@@ -37,10 +38,10 @@ bool parseCount(const QByteArray &text, std::int32_t &value) {
 }
 
 // Seconds with at most two decimals ("30", "2.5", "0.75"), in hundredths.
-bool parseSeconds(const QByteArray &text, std::int32_t &hundredths) {
+bool parseSeconds(QByteArrayView text, std::int32_t &hundredths) {
     const qsizetype dot = text.indexOf('.');
-    const QByteArray whole = dot < 0 ? text : text.left(dot);
-    const QByteArray fraction = dot < 0 ? QByteArray() : text.mid(dot + 1);
+    const QByteArrayView whole = dot < 0 ? text : text.first(dot);
+    const QByteArrayView fraction = dot < 0 ? QByteArrayView() : text.sliced(dot + 1);
     std::int32_t w = 0;
     std::int32_t f = 0;
     if (!parseCount(whole, w) || w > kMaxPlanTimeLimitCs / 100 || fraction.size() > 2 ||
@@ -72,22 +73,18 @@ PlanSettingsResult ParsePlanSettings(const QByteArray &bytes, PlanWindowSettings
     out = {};
     PlanWindowSettings read;
     std::array<bool, kKeyCount> seen{};
-    const QList<QByteArray> lines = bytes.split('\n');
-    bool headerSeen = false;
-    for (qsizetype k = 0; k < lines.size(); ++k) {
-        const int lineNo = static_cast<int>(k) + 1;
-        const QByteArray line = lines[k].trimmed();
-        if (!headerSeen) {
-            if (line != kHeader)
-                return errorAt(lineNo,
-                               QStringLiteral("нет заголовка \"%1\"").arg(QString::fromLatin1(kHeader)));
-            headerSeen = true;
-            continue;
-        }
-        if (line.isEmpty())
-            continue;
-        const QList<QByteArray> fields = line.simplified().split(' ');
-        const auto key = fields.size() == 2 ? std::find(kKeys.begin(), kKeys.end(), fields[0]) : kKeys.end();
+    RecordLines lines(bytes);
+    if (const std::optional<LineFault> fault = lines.readHeader(kHeader))
+        return errorAt(fault->line, fault->what);
+    QByteArrayView line;
+    while (lines.nextRecord(line)) {
+        const int lineNo = lines.lineNo();
+        const QByteArrayView name = takeField(line);
+        const QByteArrayView valueText = takeField(line);
+        const auto key = valueText.isEmpty() || !trimmedBlanks(line).isEmpty()
+                             ? kKeys.end()
+                             : std::find_if(kKeys.begin(), kKeys.end(),
+                                            [name](const char *k) { return name == QByteArrayView(k); });
         if (key == kKeys.end())
             return errorAt(lineNo, QStringLiteral("ожидались имя параметра и значение"));
         const auto which = static_cast<Key>(key - kKeys.begin());
@@ -95,13 +92,14 @@ PlanSettingsResult ParsePlanSettings(const QByteArray &bytes, PlanWindowSettings
             return errorAt(lineNo, QStringLiteral("параметр %1 указан дважды").arg(QLatin1StringView(*key)));
         seen[which] = true;
         std::int32_t value = 0;
-        const bool number = which == kTime ? parseSeconds(fields[1], value) : parseCount(fields[1], value);
+        const bool number = which == kTime ? parseSeconds(valueText, value) : parseCount(valueText, value);
         const std::int32_t most = which == kEffect ? kMaxPlanEffectIndex : which == kObjective ? 1 : 2;
         const bool inRange =
             which == kTime ? value >= kMinPlanTimeLimitCs && value <= kMaxPlanTimeLimitCs : value <= most;
         if (!number || !inRange)
             return errorAt(lineNo, QStringLiteral("недопустимое значение параметра %1: \"%2\"")
-                                       .arg(QLatin1StringView(*key), QString::fromLatin1(fields[1])));
+                                       .arg(QLatin1StringView(*key),
+                                            QString::fromLatin1(valueText.data(), valueText.size())));
         switch (which) {
         case kCount:
             read.options.ItemsCountMode = value;
@@ -121,8 +119,6 @@ PlanSettingsResult ParsePlanSettings(const QByteArray &bytes, PlanWindowSettings
             break;
         }
     }
-    if (!headerSeen)
-        return errorAt(0, QStringLiteral("файл пуст"));
     out = read;
     return {};
 }

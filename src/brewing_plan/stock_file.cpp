@@ -2,7 +2,7 @@
 
 #include "common/file_read.h"
 #include "common/file_replace.h"
-#include "game_data/text_reader.h"
+#include "game_data/record_lines.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,29 +26,6 @@ StockResult errorAt(int line, const QString &what) {
     r.message = line > 0 ? QStringLiteral("Файл запаса повреждён (строка %1): %2").arg(line).arg(what)
                          : QStringLiteral("Файл запаса повреждён: %1").arg(what);
     return r;
-}
-
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-QByteArrayView trimmed(QByteArrayView line) {
-    while (!line.isEmpty() && isBlank(line.front()))
-        line = line.sliced(1);
-    while (!line.isEmpty() && isBlank(line.back()))
-        line.chop(1);
-    return line;
-}
-
-// The next blank-separated field of line, taken off its front.
-QByteArrayView takeField(QByteArrayView &line) {
-    line = trimmed(line);
-    qsizetype end = 0;
-    while (end < line.size() && !isBlank(line[end]))
-        ++end;
-    const QByteArrayView field = line.first(end);
-    line = line.sliced(end);
-    return field;
 }
 
 // Decimal digits with an optional minus, nothing else (no stray bytes). A
@@ -83,32 +60,20 @@ QString StockFilePath(const QString &settingsDir) {
 StockResult ParseStock(QByteArrayView bytes, int itemRecordCount, StockCounts &out) {
     const int size = std::max(itemRecordCount, 1);
     out.assign(std::size_t(size), 0);
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        return errorAt(1, QStringLiteral("файл начинается с метки UTF-8 — сохраните его без неё"));
-    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) <= 32; }))
-        return errorAt(0, QStringLiteral("файл пуст"));
-
     StockCounts counts(std::size_t(size), 0);
     std::vector<bool> seen(std::size_t(size), false);
-    // Lines end in CR LF, LF or CR alike; nothing is copied.
-    TextReader reader(bytes);
-    bool headerSeen = false;
-    for (int lineNo = 1; !reader.atEnd(); ++lineNo) {
-        QByteArrayView line = trimmed(reader.readLine());
-        if (!headerSeen) {
-            if (line != kHeader)
-                return errorAt(lineNo,
-                               QStringLiteral("нет заголовка \"%1\"").arg(QString::fromLatin1(kHeader)));
-            headerSeen = true;
-            continue;
-        }
-        if (line.isEmpty())
-            continue;
+    RecordLines lines(bytes);
+    if (const std::optional<LineFault> fault = lines.readHeader(kHeader))
+        return errorAt(fault->line, fault->what);
+    QByteArrayView line;
+    while (lines.nextRecord(line)) {
+        const int lineNo = lines.lineNo();
         const QByteArrayView indexField = takeField(line);
         const QByteArrayView countField = takeField(line);
         std::int64_t index = 0;
         std::int64_t count = 0;
-        if (!trimmed(line).isEmpty() || !parseNumber(indexField, index) || !parseNumber(countField, count))
+        if (!trimmedBlanks(line).isEmpty() || !parseNumber(indexField, index) ||
+            !parseNumber(countField, count))
             return errorAt(lineNo, QStringLiteral("ожидались номер ингредиента и количество"));
         if (index < 1 || index >= size)
             return errorAt(

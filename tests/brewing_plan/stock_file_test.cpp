@@ -186,14 +186,18 @@ TEST(PlanSettingsFile, RoundTripsAndRefusesDamage) {
     EXPECT_TRUE(back.ok()) << back.message.toStdString();
     EXPECT_EQ(read, s);
 
-    // Any order, LF ends, blanks, missing names keep their defaults.
-    ASSERT_TRUE(ParsePlanSettings("QOR-PLAN 1\n\n  time   0.5 \nkind 0\n", read).ok());
-    EXPECT_EQ(read.timeLimitCs, 50);
-    EXPECT_EQ(read.options.kind, PlanKind::Potions);
-    EXPECT_EQ(read.options.ItemsCountMode, 2);
+    // Any order, LF or CR ends, blanks, missing names keep their defaults.
+    for (const char *bytes : {"QOR-PLAN 1\n\n  time   0.5 \nkind 0\n", "QOR-PLAN 1\r\r\ttime 0.5\rkind 0"}) {
+        ASSERT_TRUE(ParsePlanSettings(bytes, read).ok()) << bytes;
+        EXPECT_EQ(read.timeLimitCs, 50);
+        EXPECT_EQ(read.options.kind, PlanKind::Potions);
+        EXPECT_EQ(read.options.ItemsCountMode, 2);
+    }
 
     const std::pair<const char *, int> damaged[] = {
-        {"", 1},
+        {"", 0},
+        {" \r\n", 0},
+        {"\xEF\xBB\xBFQOR-PLAN 1\r\n", 1},
         {"QOR-PLAN 2\r\n", 1},
         {"QOR-PLAN 1\r\ncount 3\r\n", 2},
         {"QOR-PLAN 1\r\nkind -1\r\n", 2},
