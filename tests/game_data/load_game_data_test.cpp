@@ -3,6 +3,7 @@
 
 #include "cp1251_text.h"
 
+#include "brewing_plan/plan_settings_file.h"
 #include "brewing_plan/stock_file.h"
 #include "common/bad_files.h"
 #include "common/file_read.h"
@@ -131,6 +132,10 @@ std::vector<Reader> everyReader() {
                            StockCounts counts;
                            return ReadStock(StockFilePath(dir), 2, counts).message;
                        }});
+    readers.push_back({"Plan.ini", FileKind::Settings, [](const QString &dir) {
+                           PlanWindowSettings settings;
+                           return ReadPlanSettings(PlanSettingsFilePath(dir), settings).message;
+                       }});
     return readers;
 }
 
@@ -158,6 +163,7 @@ TEST(CheckedRead, AFolderThatMayNotBeSearchedIsNotAMissingFile) {
         writeValidFolder(dir);
         dir.write(QStringLiteral("Help.ini"), cp("Тема\r\nТекст\r\n//***\r\n"));
         dir.write(QStringLiteral("Stock.ini"), "QOR-STOCK 1\r\n1 5\r\n");
+        dir.write(QStringLiteral("Plan.ini"), "QOR-PLAN 1\r\ntime 5\r\n");
         // Main.ini as written by the program reads back without a message.
         ASSERT_TRUE(WriteSettings(dir.path() + QStringLiteral("Main.ini"), defaultSettings(2)).ok());
         EXPECT_EQ(reader.read(dir.path()), QString());
