@@ -19,8 +19,7 @@ PlanSettingsResult errorAt(int line, const QString &what) {
     PlanSettingsResult r;
     r.status = PlanSettingsResult::Status::Error;
     r.line = line;
-    r.message = line > 0 ? QStringLiteral("Файл настроек плана повреждён (строка %1): %2").arg(line).arg(what)
-                         : QStringLiteral("Файл настроек плана повреждён: %1").arg(what);
+    r.message = damagedFileMessage(QStringLiteral("Файл настроек плана"), LineFault{line, what});
     return r;
 }
 

@@ -23,8 +23,7 @@ StockResult errorAt(int line, const QString &what) {
     StockResult r;
     r.status = StockResult::Status::Error;
     r.line = line;
-    r.message = line > 0 ? QStringLiteral("Файл запаса повреждён (строка %1): %2").arg(line).arg(what)
-                         : QStringLiteral("Файл запаса повреждён: %1").arg(what);
+    r.message = damagedFileMessage(QStringLiteral("Файл запаса"), LineFault{line, what});
     return r;
 }
 

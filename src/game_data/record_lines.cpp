@@ -12,6 +12,12 @@ bool isBlank(char c) {
 
 } // namespace
 
+QString damagedFileMessage(const QString &fileIs, const LineFault &fault) {
+    return fault.line > 0
+               ? QStringLiteral("%1 повреждён (строка %2): %3").arg(fileIs).arg(fault.line).arg(fault.what)
+               : QStringLiteral("%1 повреждён: %2").arg(fileIs, fault.what);
+}
+
 QByteArrayView trimmedBlanks(QByteArrayView line) {
     while (!line.isEmpty() && isBlank(line.front()))
         line = line.sliced(1);

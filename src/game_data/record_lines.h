@@ -36,6 +36,9 @@ class RecordLines {
     int m_lineNo = 0;
 };
 
+// "<what the file is> повреждён (строка N): <what>", the line left out when 0.
+QString damagedFileMessage(const QString &fileIs, const LineFault &fault);
+
 // Space and tab are the only blanks of these files.
 QByteArrayView trimmedBlanks(QByteArrayView line);
 // The next blank-separated field of line, taken off its front.
