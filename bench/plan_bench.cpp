@@ -49,7 +49,7 @@ void BM_PlanEnumerate(benchmark::State &state) {
     }
     std::size_t recipes = 0;
     for (auto _ : state) {
-        const auto list = EnumeratePlanRecipes(b.data, false, b.stock, {});
+        const auto list = EnumeratePlanColumns(b.data, false, b.stock, {});
         recipes = list.size();
         benchmark::DoNotOptimize(list.data());
     }
@@ -62,7 +62,7 @@ void BM_PlanGreedy(benchmark::State &state) {
         state.SkipWithError("bundled data not loaded");
         return;
     }
-    const auto recipes = EnumeratePlanRecipes(b.data, false, b.stock, {});
+    const auto recipes = EnumeratePlanColumns(b.data, false, b.stock, {});
     for (auto _ : state)
         benchmark::DoNotOptimize(GreedyPlan(recipes, b.stock).total);
 }

@@ -254,6 +254,8 @@ std::vector<OddSetCut> OddSetSeparator::separate(std::span<const double> x, std:
 OddSetCut OddSetSeparator::cutOf(std::span<const std::int32_t> rows,
                                  std::span<const std::int32_t> boundColumns) const {
     OddSetCut cut;
+    cut.rows.assign(rows.begin(), rows.end());
+    cut.boundColumns.assign(boundColumns.begin(), boundColumns.end());
     std::int64_t rhs2 = 0;
     std::vector<std::int32_t> touched;
     for (std::int32_t i : rows) {

@@ -6,7 +6,7 @@
 
 namespace qor {
 
-QByteArray PlanModelLp(std::span<const PlanRecipe> recipes, std::span<const std::int32_t> stock) {
+QByteArray PlanModelLp(std::span<const PlanColumn> recipes, std::span<const std::int32_t> stock) {
     QByteArray lp = "Maximize\n obj:";
     for (std::size_t r = 0; r < recipes.size(); ++r)
         lp += " + " + QByteArray::number(qlonglong(recipes[r].value)) + " x" +
@@ -14,9 +14,8 @@ QByteArray PlanModelLp(std::span<const PlanRecipe> recipes, std::span<const std:
     lp += "\nSubject To\n";
     std::vector<std::vector<std::size_t>> users(stock.size());
     for (std::size_t r = 0; r < recipes.size(); ++r) {
-        const TPotionRec &rec = recipes[r].rec;
-        for (int k = 0; k < rec.ItemCount; ++k)
-            users[std::size_t(rec.Items[std::size_t(k)])].push_back(r);
+        for (const std::int32_t item : recipes[r].ingredients())
+            users[std::size_t(item)].push_back(r);
     }
     for (std::size_t i = 0; i < users.size(); ++i) {
         if (users[i].empty())
@@ -29,7 +28,7 @@ QByteArray PlanModelLp(std::span<const PlanRecipe> recipes, std::span<const std:
     lp += "Bounds\n";
     for (std::size_t r = 0; r < recipes.size(); ++r)
         lp += " 0 <= x" + QByteArray::number(qulonglong(r)) +
-              " <= " + QByteArray::number(MaxBrews(recipes[r].rec, stock)) + "\n";
+              " <= " + QByteArray::number(MaxBrews(recipes[r].ingredients(), stock)) + "\n";
     lp += "General\n";
     for (std::size_t r = 0; r < recipes.size(); ++r)
         lp += " x" + QByteArray::number(qulonglong(r)) + "\n";

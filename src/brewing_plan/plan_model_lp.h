@@ -12,6 +12,6 @@
 namespace qor {
 
 // Variables x<r> (recipe r of the list), constraints s<i> (ingredient i).
-QByteArray PlanModelLp(std::span<const PlanRecipe> recipes, std::span<const std::int32_t> stock);
+QByteArray PlanModelLp(std::span<const PlanColumn> recipes, std::span<const std::int32_t> stock);
 
 } // namespace qor

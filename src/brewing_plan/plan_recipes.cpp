@@ -32,7 +32,7 @@ std::int64_t recipeValue(const TPotionRec &rec, PlanObjective objective) {
 
 } // namespace
 
-std::vector<PlanRecipe> EnumeratePlanRecipes(const GameData &data, bool perkPurity,
+std::vector<PlanColumn> EnumeratePlanColumns(const GameData &data, bool perkPurity,
                                              std::span<const std::int32_t> stock, const PlanOptions &options,
                                              const std::function<bool()> &stop) {
     std::vector<std::int32_t> inStock;
@@ -47,7 +47,7 @@ std::vector<PlanRecipe> EnumeratePlanRecipes(const GameData &data, bool perkPuri
     // Value of every candidate pair by position in inStock (-1: none); the
     // triples need it for the subset test even when pairs are not wanted.
     std::vector<std::int64_t> pairValue(std::size_t(n) * std::size_t(n), -1);
-    std::vector<PlanRecipe> out;
+    std::vector<PlanColumn> out;
     TPotionRec rec;
     int untilCheck = kEvaluationsPerStopCheck;
     const auto stopNow = [&] {
@@ -68,7 +68,7 @@ std::vector<PlanRecipe> EnumeratePlanRecipes(const GameData &data, bool perkPuri
                 continue;
             pairValue[std::size_t(a) * n + b] = v;
             if (wantPairs)
-                out.push_back({rec, v});
+                out.push_back({{inStock[a], inStock[b], 0}, std::int32_t(v)});
         }
     }
     if (!wantTriples)
@@ -91,10 +91,28 @@ std::vector<PlanRecipe> EnumeratePlanRecipes(const GameData &data, bool perkPuri
                     if (best >= v)
                         continue;
                 }
-                out.push_back({rec, v});
+                out.push_back({{inStock[a], inStock[b], inStock[c]}, std::int32_t(v)});
             }
         }
     }
+    return out;
+}
+
+PlanRecipe PlanRecipeOf(const GameData &data, bool perkPurity, const PlanColumn &column) {
+    PlanRecipe r;
+    EvaluatePotion(data, perkPurity, r.rec, column.items[0], column.items[1], column.items[2], true);
+    r.value = column.value;
+    return r;
+}
+
+std::vector<PlanRecipe> EnumeratePlanRecipes(const GameData &data, bool perkPurity,
+                                             std::span<const std::int32_t> stock, const PlanOptions &options,
+                                             const std::function<bool()> &stop) {
+    const auto columns = EnumeratePlanColumns(data, perkPurity, stock, options, stop);
+    std::vector<PlanRecipe> out;
+    out.reserve(columns.size());
+    for (const PlanColumn &c : columns)
+        out.push_back(PlanRecipeOf(data, perkPurity, c));
     return out;
 }
 

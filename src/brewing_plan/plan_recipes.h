@@ -6,6 +6,7 @@
 #include "engine/potion_rec.h"
 #include "game_data/game_data.h"
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <span>
@@ -32,6 +33,17 @@ struct PlanRecipe {
     std::int64_t value = 0; // what one brew adds to the objective
 };
 
+// A candidate recipe as the plan's search keeps it: its ingredients and
+// value only. A million candidates take 16 MB this way; the full record is
+// evaluated again for the few recipes a plan brews.
+struct PlanColumn {
+    std::array<std::int32_t, kMaxPotionItems> items{}; // ascending; 0 for no third ingredient
+    std::int32_t value = 0;
+
+    int itemCount() const { return items[2] != 0 ? 3 : 2; }
+    std::span<const std::int32_t> ingredients() const { return {items.data(), std::size_t(itemCount())}; }
+};
+
 // Every recipe (strict evaluation, as the search finds them) between
 // ingredients with a positive count in stock (indexed by ingredient index),
 // ordered by ingredients. A recipe is left out when one made of a subset of
@@ -39,6 +51,14 @@ struct PlanRecipe {
 // that one instead never makes a plan worse and leaves more in stock.
 // stop is asked every few thousand evaluations; when it says yes, the list
 // ends where the enumeration stopped.
+std::vector<PlanColumn> EnumeratePlanColumns(const GameData &data, bool perkPurity,
+                                             std::span<const std::int32_t> stock, const PlanOptions &options,
+                                             const std::function<bool()> &stop = {});
+
+// The full record of a candidate, evaluated again.
+PlanRecipe PlanRecipeOf(const GameData &data, bool perkPurity, const PlanColumn &column);
+
+// The same list as EnumeratePlanColumns, with full records.
 std::vector<PlanRecipe> EnumeratePlanRecipes(const GameData &data, bool perkPurity,
                                              std::span<const std::int32_t> stock, const PlanOptions &options,
                                              const std::function<bool()> &stop = {});

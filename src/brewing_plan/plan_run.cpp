@@ -2,6 +2,29 @@
 
 namespace qor {
 
+namespace {
+
+// Keeps the recipes either plan brews, full records and all, and narrows
+// both plans to them.
+void keepBrewedRecipes(const GameData &data, bool perkPurity, std::span<const PlanColumn> columns,
+                       BrewingPlanOutcome &out) {
+    std::vector<std::int32_t> greedy;
+    std::vector<std::int32_t> exact;
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        const std::int32_t g = c < out.greedy.times.size() ? out.greedy.times[c] : 0;
+        const std::int32_t x = c < out.exact.plan.times.size() ? out.exact.plan.times[c] : 0;
+        if (g == 0 && x == 0)
+            continue;
+        out.recipes.push_back(PlanRecipeOf(data, perkPurity, columns[c]));
+        greedy.push_back(g);
+        exact.push_back(x);
+    }
+    out.greedy.times = std::move(greedy);
+    out.exact.plan.times = std::move(exact);
+}
+
+} // namespace
+
 double BrewingPlanOutcome::gainOverGreedy() const {
     if (greedy.total <= 0)
         return 0.0;
@@ -17,20 +40,22 @@ BrewingPlanOutcome ComputeBrewingPlan(const GameData &data, bool perkPurity, con
     out.stock = stock;
     out.options = options;
     bool cutShort = false;
-    out.recipes =
-        EnumeratePlanRecipes(data, perkPurity, stock, options, [&] { return cutShort = stopper.stop(); });
-    out.greedy = GreedyPlan(out.recipes, stock);
+    const std::vector<PlanColumn> columns =
+        EnumeratePlanColumns(data, perkPurity, stock, options, [&] { return cutShort = stopper.stop(); });
+    out.candidateCount = columns.size();
+    out.greedy = GreedyPlan(columns, stock);
     if (cutShort) {
         // The list may be cut short, so nothing bounds the plan yet.
         out.exact.plan = out.greedy;
         out.exact.bound = kUnknownPlanBound;
         out.exact.status = stopper.stopStatus();
-        return out;
+    } else {
+        // The solver gets what is left of the time limit.
+        PlanSolveControl rest = control;
+        rest.timeLimitSeconds -= std::chrono::duration<double>(PlanStopper::Clock::now() - started).count();
+        out.exact = solver.solve(columns, stock, out.greedy, rest);
     }
-    // The solver gets what is left of the time limit.
-    PlanSolveControl rest = control;
-    rest.timeLimitSeconds -= std::chrono::duration<double>(PlanStopper::Clock::now() - started).count();
-    out.exact = solver.solve(out.recipes, stock, out.greedy, rest);
+    keepBrewedRecipes(data, perkPurity, columns, out);
     return out;
 }
 

@@ -70,10 +70,10 @@ class PlanStopper {
 class PlanSolver {
   public:
     virtual ~PlanSolver() = default;
-    // Maximises Σ value·x over the recipes, no ingredient used more often
-    // than in stock. start must fit the stock; it is the plan to beat and
-    // the answer when the solver finds nothing better.
-    virtual PlanSolveResult solve(std::span<const PlanRecipe> recipes, std::span<const std::int32_t> stock,
+    // Maximises Σ value·x over the candidates, no ingredient used more
+    // often than in stock. start must fit the stock; it is the plan to beat
+    // and the answer when the solver finds nothing better.
+    virtual PlanSolveResult solve(std::span<const PlanColumn> columns, std::span<const std::int32_t> stock,
                                   const BrewingPlan &start, const PlanSolveControl &control) = 0;
 };
 

@@ -144,7 +144,9 @@ int cmdPlan(CliContext &ctx, const QStringList &args) {
         ComputeBrewingPlan(ctx.data, ctx.skills.PerkPurity, stock, options, *solver, control);
     if (parser.isSet(lpOpt)) {
         QFile lp(parser.value(lpOpt));
-        if (!lp.open(QIODevice::WriteOnly) || lp.write(PlanModelLp(plan.recipes, stock)) < 0) {
+        // The plan keeps only the recipes it brews: the model lists them all.
+        const auto candidates = EnumeratePlanColumns(ctx.data, ctx.skills.PerkPurity, stock, options);
+        if (!lp.open(QIODevice::WriteOnly) || lp.write(PlanModelLp(candidates, stock)) < 0) {
             ctx.err << name << ": cannot write " << parser.value(lpOpt) << ": " << lp.errorString() << '\n';
             return kExitDataError;
         }
@@ -167,7 +169,7 @@ int cmdPlan(CliContext &ctx, const QStringList &args) {
     else
         ctx.out << plan.exact.bound;
     ctx.out << '\n'
-            << "recipes " << plan.recipes.size() << '\n'
+            << "recipes " << plan.candidateCount << '\n'
             << "status " << statusName(plan.exact.status) << '\n';
     return interrupt.interrupted() ? kExitInterrupted : kExitOk;
 }

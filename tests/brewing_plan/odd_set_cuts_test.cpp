@@ -1,11 +1,16 @@
-// Odd-set cuts and the exact solver on abstract packing programs: a cut
-// that removes an integer plan, or a solver that trusts one, shows up as a
-// total below the true best found by dynamic programming over the stock.
+// Odd-set cuts, pricing and the exact solver on abstract packing programs:
+// a cut that removes an integer plan, or a solver that trusts one, shows up
+// as a total below the true best found by dynamic programming over the
+// stock; a candidate the pricing misses shows up as a relaxation below the
+// linear program over every candidate.
 
 #include "brewing_plan/brewing_plan.h"
 #include "brewing_plan/odd_set_cuts.h"
+#include "brewing_plan/plan_pricing.h"
 #include "brewing_plan/plan_solver.h"
+#include "brewing_plan/solver/plan_relaxation.h"
 
+#include <CoinPackedVector.hpp>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -74,6 +79,25 @@ std::int64_t bestIntegerPlan(const Packing &p, std::span<const std::int64_t> wei
         return result;
     };
     return best(0);
+}
+
+// The packing's columns as candidates: ingredient i + 1 for row i (index 0
+// is no ingredient), and the stock to match.
+std::vector<PlanColumn> candidatesOf(const Packing &p) {
+    std::vector<PlanColumn> out;
+    for (std::size_t c = 0; c < p.columnRows.size(); ++c) {
+        PlanColumn r;
+        for (std::size_t k = 0; k < p.columnRows[c].size(); ++k)
+            r.items[k] = p.columnRows[c][k] + 1;
+        r.value = std::int32_t(p.value[c]);
+        out.push_back(r);
+    }
+    return out;
+}
+std::vector<std::int32_t> stockOf(const Packing &p) {
+    std::vector<std::int32_t> stock{0};
+    stock.insert(stock.end(), p.stock.begin(), p.stock.end());
+    return stock;
 }
 
 // The cut's coefficients over every column (zero where it has none).
@@ -173,15 +197,8 @@ TEST(OddSetCuts, ExactSolverMatchesDynamicProgrammingOnOddStocks) {
     for (int round = 0; round < 30; ++round) {
         // Mostly triples: their relaxation stays loose after the cuts.
         const Packing p = randomPacking(rng, 9, 30 + round, 2 + round % 2, round % 3 == 0 ? 2 : 3);
-        std::vector<PlanRecipe> recipes;
-        for (std::size_t c = 0; c < p.columnRows.size(); ++c) {
-            PlanRecipe r;
-            r.rec.ItemCount = std::int32_t(p.columnRows[c].size());
-            std::copy(p.columnRows[c].begin(), p.columnRows[c].end(), r.rec.Items.begin());
-            r.value = p.value[c];
-            recipes.push_back(r);
-        }
-        const std::vector<std::int32_t> stock(p.stock.begin(), p.stock.end());
+        const std::vector<PlanColumn> recipes = candidatesOf(p);
+        const std::vector<std::int32_t> stock = stockOf(p);
         const BrewingPlan greedy = GreedyPlan(recipes, stock);
         // Progress must never claim more than any plan reaches, nor less as a bound.
         std::int64_t firstBound = -1;
@@ -210,6 +227,106 @@ TEST(OddSetCuts, ExactSolverMatchesDynamicProgrammingOnOddStocks) {
     // Instances where greedy is already best would not test the search.
     EXPECT_GT(beatGreedy, 10);
     EXPECT_GT(loose, 5) << "the search below the relaxation's bound went untried";
+}
+
+// Reduced values by the pricer against counting every cut's coefficient
+// ⌊|r∩S| / 2⌋ directly, with some sets holding whole triples.
+TEST(PlanPricing, ReducedValuesMatchTheDirectCount) {
+    std::mt19937_64 rng(2406);
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    int positive = 0;
+    int inCutTriples = 0;
+    for (int round = 0; round < 30; ++round) {
+        const Packing p = randomPacking(rng, 8, 60, 4);
+        const auto candidates = candidatesOf(p);
+        const auto stock = stockOf(p);
+        std::vector<double> itemPrice(stock.size());
+        for (double &price : itemPrice)
+            price = unit(rng) < 0.3 ? 0.0 : 20.0 * unit(rng);
+        std::vector<PricedCut> cuts(4 + round % 4);
+        for (PricedCut &cut : cuts) {
+            for (std::int32_t i = 1; i < std::int32_t(stock.size()); ++i) {
+                if (unit(rng) < 0.5)
+                    cut.rows.push_back(i);
+            }
+            std::shuffle(cut.rows.begin(), cut.rows.end(), rng); // the pricer must not rely on order
+            cut.price = unit(rng) < 0.2 ? 0.0 : 15.0 * unit(rng);
+        }
+        PlanPricer pricer(stock.size());
+        pricer.setPrices(itemPrice, cuts);
+        SCOPED_TRACE(round);
+        for (const PlanColumn &c : candidates) {
+            double direct = c.value;
+            for (const std::int32_t i : c.ingredients())
+                direct -= itemPrice[std::size_t(i)];
+            for (const PricedCut &cut : cuts) {
+                const auto inside = std::count_if(c.ingredients().begin(), c.ingredients().end(), [&](auto i) {
+                    return std::find(cut.rows.begin(), cut.rows.end(), i) != cut.rows.end();
+                });
+                direct -= cut.price * double(inside / 2);
+                inCutTriples += inside == 3 && cut.price > 0.0;
+            }
+            EXPECT_NEAR(pricer.reducedValue(c), direct, 1e-9);
+            positive += direct > 1e-6;
+        }
+    }
+    // Both signs and triples wholly inside a set must occur, or the check is idle.
+    EXPECT_GT(positive, 200);
+    EXPECT_GT(inCutTriples, 100);
+}
+
+// Column generation with its cuts reaches the optimum of the linear program
+// over every candidate with the same cuts, from a start of few columns.
+TEST(PlanPricing, ColumnGenerationReachesTheFullRelaxation) {
+    std::mt19937_64 rng(9113);
+    int generated = 0;
+    int cut = 0;
+    for (int round = 0; round < 20; ++round) {
+        const Packing p = randomPacking(rng, 10 + round % 5, 150, 3 + round % 3, round % 2 == 0 ? 2 : 3);
+        const auto candidates = candidatesOf(p);
+        const auto stock = stockOf(p);
+        const PlanStopper stopper(PlanSolveControl{.timeLimitSeconds = 600.0});
+        PlanRelaxation relaxation(candidates, stock, stopper);
+        relaxation.solve(GreedyPlan(candidates, stock));
+        SCOPED_TRACE(round);
+        ASSERT_TRUE(relaxation.solved());
+
+        // The same program over every candidate at once.
+        OsiClpSolverInterface full;
+        full.messageHandler()->setLogLevel(0);
+        const std::vector<double> noObjective(stock.size(), 0.0);
+        std::vector<double> rowUpper(stock.begin(), stock.end());
+        for (std::size_t k = 0; k < relaxation.cuts().size(); ++k)
+            rowUpper.push_back(relaxation.cuts()[k].rhs);
+        const std::vector<double> rowLower(rowUpper.size(), -COIN_DBL_MAX);
+        CoinPackedMatrix matrix(true, 0, 0);
+        matrix.setDimensions(int(rowUpper.size()), 0);
+        std::vector<double> lower;
+        std::vector<double> upper;
+        std::vector<double> objective;
+        std::vector<std::pair<std::int32_t, double>> coefficients;
+        for (std::size_t c = 0; c < candidates.size(); ++c) {
+            CoinPackedVector column;
+            for (const std::int32_t i : candidates[c].ingredients())
+                column.insert(i, 1.0);
+            coefficients.clear();
+            relaxation.cuts().coefficientsOf(std::uint32_t(c), candidates[c], coefficients);
+            for (const auto &[k, a] : coefficients)
+                column.insert(int(stock.size()) + k, a);
+            matrix.appendCol(column);
+            lower.push_back(0.0);
+            upper.push_back(MaxBrews(candidates[c].ingredients(), stock));
+            objective.push_back(-double(candidates[c].value));
+        }
+        full.loadProblem(matrix, lower.data(), upper.data(), objective.data(), rowLower.data(), rowUpper.data());
+        full.initialSolve();
+        ASSERT_TRUE(full.isProvenOptimal());
+        EXPECT_NEAR(relaxation.bound(), -full.getObjValue(), 1e-6);
+        generated += relaxation.columnsInPlay() < candidates.size();
+        cut += relaxation.cuts().size() > 0;
+    }
+    EXPECT_GT(generated, 15) << "every candidate joined: the pricing went untried";
+    EXPECT_GT(cut, 5);
 }
 
 } // namespace

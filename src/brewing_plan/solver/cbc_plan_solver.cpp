@@ -4,8 +4,9 @@
 // Tens of thousands of recipes make one branch and cut over all of them
 // slow, and the plain linear relaxation is loose where odd stocks are shared
 // (three pairs brewed 2.5 times each). So the relaxation over every recipe
-// is first tightened by odd-set cuts; its reduced costs then say how much a
-// brew of each recipe costs the bound. A plan worth at least T uses only the
+// (by column generation: see plan_relaxation.h) is first tightened by
+// odd-set cuts; its reduced costs then say how much a brew of each recipe
+// costs the bound. A plan worth at least T uses only the
 // recipes that cost less than bound − T, so the search runs in steps over
 // small sets: find the best plan worth at least T among them, or prove there
 // is none (then T − 1 is a bound for all), and lower T by a growing reach.
@@ -18,7 +19,7 @@
 
 #include "brewing_plan/plan_solver.h"
 
-#include "brewing_plan/odd_set_cuts.h"
+#include "brewing_plan/solver/plan_relaxation.h"
 
 #include <CbcEventHandler.hpp>
 #include <CbcHeuristic.hpp>
@@ -30,7 +31,6 @@
 #include <CglGomory.hpp>
 #include <CglKnapsackCover.hpp>
 #include <CglProbing.hpp>
-#include <ClpEventHandler.hpp>
 #include <CoinError.hpp>
 #include <OsiClpSolverInterface.hpp>
 
@@ -46,9 +46,6 @@ namespace {
 
 using Clock = PlanStopper::Clock;
 
-// Rounds of odd-set cuts on the relaxation, and cuts added per round.
-constexpr int kCutRounds = 40;
-constexpr std::size_t kCutsPerRound = 50;
 // The first step looks for plans within this share of the bound; each
 // further step doubles the reach.
 constexpr double kFirstReachShare = 1e-4;
@@ -65,21 +62,6 @@ constexpr std::size_t kLargeStep = 2 * kPlanSetSize;
 // Slack for the relaxation's rounding errors wherever its bound or reduced
 // costs decide what is proven: totals are whole, so this costs nothing.
 constexpr double kTolerance = 1e-4;
-
-// Ends a simplex run (the relaxation's, or one inside branch and bound)
-// after the iteration in which the time ran out or the player cancelled.
-class LpStopHandler final : public ClpEventHandler {
-  public:
-    explicit LpStopHandler(const PlanStopper &stopper) : m_stopper(&stopper) {}
-    int event(Event whichEvent) override {
-        // 0 stops the simplex; -1 lets it go on.
-        return whichEvent == endOfIteration && m_stopper->stop() ? 0 : -1;
-    }
-    ClpEventHandler *clone() const override { return new LpStopHandler(*this); }
-
-  private:
-    const PlanStopper *m_stopper;
-};
 
 // Stops the search on cancel and reports the best total now and then: the
 // plan kept so far, or a better one found now (a plan below the step's
@@ -130,70 +112,61 @@ struct SubResult {
     bool cancelled = false;
 };
 
-// Loads the recipes of columns as integer-free columns: one row per
-// ingredient, capacity its stock. The matrix is built at once from arrays
-// (appending columns one by one copies the matrix each time).
-void loadModel(std::span<const PlanRecipe> recipes, std::span<const std::int32_t> stock,
-               std::span<const std::size_t> columns, OsiClpSolverInterface &lp) {
+// Loads the candidates of `columns` as integer-free columns: one row per
+// ingredient, capacity its stock, then one per cut. The matrix is built at
+// once from arrays (appending columns one by one copies the matrix each time).
+void loadModel(std::span<const PlanColumn> candidates, std::span<const std::int32_t> stock,
+               std::span<const std::uint32_t> columns, const PlanCuts &cuts, OsiClpSolverInterface &lp) {
     std::vector<CoinBigIndex> starts;
     std::vector<int> rows;
+    std::vector<double> elements;
     std::vector<double> upper;
     std::vector<double> objective;
     starts.reserve(columns.size() + 1);
     rows.reserve(columns.size() * kMaxPotionItems);
     starts.push_back(0);
-    for (std::size_t r : columns) {
-        const TPotionRec &rec = recipes[r].rec;
-        for (int k = 0; k < rec.ItemCount; ++k)
-            rows.push_back(rec.Items[std::size_t(k)]);
-        starts.push_back(static_cast<CoinBigIndex>(rows.size()));
-        upper.push_back(MaxBrews(rec, stock));
-        // CBC minimises: values enter negated.
-        objective.push_back(-double(recipes[r].value));
-    }
-    const std::vector<double> ones(rows.size(), 1.0);
-    const std::vector<double> lower(columns.size(), 0.0);
-    const std::vector<double> rowLower(stock.size(), -COIN_DBL_MAX);
-    const std::vector<double> rowUpper(stock.begin(), stock.end());
-    lp.messageHandler()->setLogLevel(0);
-    lp.loadProblem(static_cast<int>(columns.size()), static_cast<int>(stock.size()), starts.data(),
-                   rows.data(), ones.data(), lower.data(), upper.data(), objective.data(), rowLower.data(),
-                   rowUpper.data());
-}
-
-// Adds a cut over the recipe list to a model over `columns` (position of
-// each recipe in the model, -1 when absent); a cut left empty is skipped.
-void addCut(const OddSetCut &cut, std::span<const int> position, OsiClpSolverInterface &lp) {
-    std::vector<int> index;
-    std::vector<double> value;
-    for (std::size_t k = 0; k < cut.columns.size(); ++k) {
-        const int at = position[std::size_t(cut.columns[k])];
-        if (at >= 0) {
-            index.push_back(at);
-            value.push_back(cut.coefficients[k]);
+    const int itemRows = static_cast<int>(stock.size());
+    std::vector<std::pair<std::int32_t, double>> cutCoefficients;
+    for (const std::uint32_t r : columns) {
+        const PlanColumn &column = candidates[r];
+        for (const std::int32_t item : column.ingredients()) {
+            rows.push_back(item);
+            elements.push_back(1.0);
         }
+        cutCoefficients.clear();
+        cuts.coefficientsOf(r, column, cutCoefficients);
+        for (const auto &[k, coefficient] : cutCoefficients) {
+            rows.push_back(itemRows + k);
+            elements.push_back(coefficient);
+        }
+        starts.push_back(static_cast<CoinBigIndex>(rows.size()));
+        upper.push_back(MaxBrews(column.ingredients(), stock));
+        // CBC minimises: values enter negated.
+        objective.push_back(-double(column.value));
     }
-    if (!index.empty())
-        lp.addRow(static_cast<int>(index.size()), index.data(), value.data(), -COIN_DBL_MAX, cut.rhs);
+    const std::vector<double> lower(columns.size(), 0.0);
+    std::vector<double> rowLower(stock.size() + cuts.size(), -COIN_DBL_MAX);
+    std::vector<double> rowUpper(stock.begin(), stock.end());
+    for (std::size_t k = 0; k < cuts.size(); ++k)
+        rowUpper.push_back(cuts[k].rhs);
+    lp.messageHandler()->setLogLevel(0);
+    lp.loadProblem(static_cast<int>(columns.size()), static_cast<int>(rowUpper.size()), starts.data(),
+                   rows.data(), elements.data(), lower.data(), upper.data(), objective.data(), rowLower.data(),
+                   rowUpper.data());
 }
 
 // The best plan worth at least `target` over `columns`, the odd-set cuts
 // found at the root included; a plan below the target is cut off at once.
 // kept is the total of the plan in hand, for the progress reports.
-SubResult solveSubset(std::span<const PlanRecipe> recipes, std::span<const std::int32_t> stock,
-                      std::span<const std::size_t> columns, std::span<const OddSetCut> cuts,
-                      std::int64_t target, std::int64_t kept, int maxNodes, std::int64_t globalBound,
-                      const PlanSolveControl &control, const PlanStopper &stopper) {
+SubResult solveSubset(std::span<const PlanColumn> candidates, std::span<const std::int32_t> stock,
+                      std::span<const std::uint32_t> columns, const PlanCuts &cuts, std::int64_t target,
+                      std::int64_t kept, int maxNodes, std::int64_t globalBound, const PlanSolveControl &control,
+                      const PlanStopper &stopper) {
     OsiClpSolverInterface lp;
-    loadModel(recipes, stock, columns, lp);
+    loadModel(candidates, stock, columns, cuts, lp);
     // Branch and bound works on copies of lp, which copy the handler too.
     const LpStopHandler lpStop(stopper);
     lp.getModelPtr()->passInEventHandler(&lpStop);
-    std::vector<int> position(recipes.size(), -1);
-    for (std::size_t c = 0; c < columns.size(); ++c)
-        position[columns[c]] = static_cast<int>(c);
-    for (const OddSetCut &cut : cuts)
-        addCut(cut, position, lp);
     const int cols = static_cast<int>(columns.size());
     for (int c = 0; c < cols; ++c)
         lp.setInteger(c);
@@ -249,81 +222,17 @@ SubResult solveSubset(std::span<const PlanRecipe> recipes, std::span<const std::
     return out;
 }
 
-// The linear relaxation over every recipe, tightened by rounds of odd-set
-// cuts; its optimum bounds every plan.
-struct Relaxation {
-    OsiClpSolverInterface lp;
-    std::vector<OddSetCut> cuts;
-    bool solved = false;      // lp holds the optimum of the relaxation with every cut
-    bool interrupted = false; // stopped by time or cancel; bound holds what was proven
-    double bound = std::numeric_limits<double>::infinity();
-};
-
-void solveRelaxation(std::span<const PlanRecipe> recipes, std::span<const std::int32_t> stock,
-                     const PlanStopper &stopper, Relaxation &relaxation) {
-    std::vector<std::size_t> all(recipes.size());
-    for (std::size_t r = 0; r < all.size(); ++r)
-        all[r] = r;
-    OsiClpSolverInterface &lp = relaxation.lp;
-    loadModel(recipes, stock, all, lp);
-    const LpStopHandler lpStop(stopper);
-    lp.getModelPtr()->passInEventHandler(&lpStop);
-    lp.setHintParam(OsiDoPresolveInInitial, true, OsiHintTry);
-    lp.setHintParam(OsiDoDualInInitial, false, OsiHintTry);
-    lp.initialSolve();
-    if (stopper.stop()) {
-        relaxation.interrupted = true;
-        return;
-    }
-    if (!lp.isProvenOptimal())
-        return;
-    relaxation.solved = true;
-    relaxation.bound = -lp.getObjValue();
-
-    std::vector<std::vector<std::int32_t>> columnRows(recipes.size());
-    std::vector<std::int64_t> upper(recipes.size());
-    for (std::size_t r = 0; r < recipes.size(); ++r) {
-        const TPotionRec &rec = recipes[r].rec;
-        columnRows[r].assign(rec.Items.begin(), rec.Items.begin() + rec.ItemCount);
-        upper[r] = MaxBrews(rec, stock);
-    }
-    const OddSetSeparator separator(std::move(columnRows),
-                                    std::vector<std::int64_t>(stock.begin(), stock.end()), std::move(upper));
-    std::vector<int> position(recipes.size());
-    for (std::size_t r = 0; r < position.size(); ++r)
-        position[r] = static_cast<int>(r);
-    for (int round = 0; round < kCutRounds; ++round) {
-        const auto found = separator.separate(std::span(lp.getColSolution(), recipes.size()), kCutsPerRound);
-        if (found.empty())
-            break;
-        for (const OddSetCut &cut : found)
-            addCut(cut, position, lp);
-        relaxation.cuts.insert(relaxation.cuts.end(), found.begin(), found.end());
-        lp.resolve();
-        if (stopper.stop()) {
-            relaxation.solved = false;
-            relaxation.interrupted = true;
-            return;
-        }
-        if (!lp.isProvenOptimal()) {
-            relaxation.solved = false;
-            return;
-        }
-        relaxation.bound = -lp.getObjValue();
-    }
-}
-
 class CbcPlanSolver final : public PlanSolver {
   public:
-    PlanSolveResult solve(std::span<const PlanRecipe> recipes, std::span<const std::int32_t> stock,
+    PlanSolveResult solve(std::span<const PlanColumn> recipes, std::span<const std::int32_t> stock,
                           const BrewingPlan &start, const PlanSolveControl &control) override;
 
   private:
-    PlanSolveResult solveChecked(std::span<const PlanRecipe> recipes, std::span<const std::int32_t> stock,
+    PlanSolveResult solveChecked(std::span<const PlanColumn> recipes, std::span<const std::int32_t> stock,
                                  const BrewingPlan &start, const PlanSolveControl &control);
 };
 
-PlanSolveResult CbcPlanSolver::solve(std::span<const PlanRecipe> recipes, std::span<const std::int32_t> stock,
+PlanSolveResult CbcPlanSolver::solve(std::span<const PlanColumn> recipes, std::span<const std::int32_t> stock,
                                      const BrewingPlan &start, const PlanSolveControl &control) {
     try {
         return solveChecked(recipes, stock, start, control);
@@ -338,7 +247,7 @@ PlanSolveResult CbcPlanSolver::solve(std::span<const PlanRecipe> recipes, std::s
     }
 }
 
-PlanSolveResult CbcPlanSolver::solveChecked(std::span<const PlanRecipe> recipes,
+PlanSolveResult CbcPlanSolver::solveChecked(std::span<const PlanColumn> recipes,
                                             std::span<const std::int32_t> stock, const BrewingPlan &start,
                                             const PlanSolveControl &control) {
     const PlanStopper stopper(control);
@@ -351,31 +260,30 @@ PlanSolveResult CbcPlanSolver::solveChecked(std::span<const PlanRecipe> recipes,
     if (recipes.empty())
         return result;
 
-    Relaxation relaxation;
-    solveRelaxation(recipes, stock, stopper, relaxation);
-    if (relaxation.interrupted) {
+    PlanRelaxation relaxation(recipes, stock, stopper);
+    relaxation.solve(result.plan);
+    if (relaxation.interrupted()) {
         // Keep the start plan and the best bound proven before the stop.
         result.status = stopper.stopStatus();
         result.bound = PlanBoundByStock(recipes, stock);
-        if (std::isfinite(relaxation.bound))
+        if (std::isfinite(relaxation.bound()))
             result.bound =
-                std::min(result.bound, static_cast<std::int64_t>(std::floor(relaxation.bound + kTolerance)));
+                std::min(result.bound, static_cast<std::int64_t>(std::floor(relaxation.bound() + kTolerance)));
         result.bound = std::max(result.bound, result.plan.total);
         return result;
     }
-    if (!relaxation.solved) {
+    if (!relaxation.solved()) {
         result.status = PlanSolveStatus::Failed;
         result.error = QStringLiteral("linear relaxation not solved");
         result.bound = std::numeric_limits<std::int64_t>::max();
         return result;
     }
-    const double lpBound = -relaxation.lp.getObjValue();
-    std::int64_t bound = static_cast<std::int64_t>(std::floor(lpBound + kTolerance));
+    const double lpBound = relaxation.lossBound();
+    std::int64_t bound = static_cast<std::int64_t>(std::floor(relaxation.bound() + kTolerance));
     // Loss of the bound per brew; recipes at their upper bound lose nothing.
-    const double *reduced = relaxation.lp.getReducedCost();
     std::vector<double> loss(recipes.size());
     for (std::size_t r = 0; r < loss.size(); ++r)
-        loss[r] = std::max(reduced[r], 0.0);
+        loss[r] = relaxation.loss(r);
 
     if (control.progress)
         control.progress(result.plan.total, bound);
@@ -389,23 +297,25 @@ PlanSolveResult CbcPlanSolver::solveChecked(std::span<const PlanRecipe> recipes,
             std::count_if(loss.begin(), loss.end(), [within](double l) { return l <= within; }));
     };
     const auto runStep = [&](double within, std::size_t largest, std::int64_t target, int maxNodes) {
-        std::vector<std::size_t> columns;
+        std::vector<std::uint32_t> columns;
         double outside = std::numeric_limits<double>::infinity();
         for (std::size_t r = 0; r < recipes.size(); ++r) {
             if (loss[r] <= within)
-                columns.push_back(r);
+                columns.push_back(std::uint32_t(r));
             else
                 outside = std::min(outside, loss[r]);
         }
         if (columns.size() > largest) {
             // Keep the `largest` cheapest; the first one left out sets the reach.
             std::nth_element(columns.begin(), columns.begin() + std::ptrdiff_t(largest), columns.end(),
-                             [&](std::size_t x, std::size_t y) { return loss[x] < loss[y]; });
+                             [&](std::uint32_t x, std::uint32_t y) {
+                                 return loss[x] != loss[y] ? loss[x] < loss[y] : x < y;
+                             });
             outside = loss[columns[largest]];
             columns.resize(largest);
             std::sort(columns.begin(), columns.end());
         }
-        const SubResult sub = solveSubset(recipes, stock, columns, relaxation.cuts, target, result.plan.total,
+        const SubResult sub = solveSubset(recipes, stock, columns, relaxation.cuts(), target, result.plan.total,
                                           maxNodes, bound, control, stopper);
         if (!sub.times.empty()) {
             BrewingPlan found;

@@ -501,7 +501,7 @@ void BrewingPlanWindow::showPlan() {
     }
     m_summary->setText(text);
     m_progressLabel->setText(
-        QStringLiteral("Рецептов на выбор: %1").arg(number(qlonglong(o.recipes.size()))));
+        QStringLiteral("Рецептов на выбор: %1").arg(number(qlonglong(o.candidateCount))));
 
     m_leftOver->clear();
     const auto left = PlanLeftOver(o.recipes, times, o.stock);
