@@ -41,6 +41,10 @@ struct PlanSolveControl {
     // its work (nodes, cut rounds), so a solve that ends before the limit
     // gives the same plan on an idle and on a busy machine.
     double timeLimitSeconds = 10.0;
+    // The limit the search's work budget is sized by (below 0: the time
+    // limit). A caller that spent part of the limit before the solve passes
+    // the whole limit here, so the budget does not depend on the load.
+    double workLimitSeconds = -1.0;
     // Set from another thread to stop the solve.
     const std::atomic<bool> *cancel = nullptr;
     // Called from the solving thread now and then: best total, proven bound.

@@ -37,7 +37,10 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <cstdio>
+#include <ctime>
 #include <limits>
+#include <numeric>
 #include <vector>
 
 namespace qor {
@@ -62,19 +65,28 @@ constexpr std::size_t kLargeStep = 2 * kPlanSetSize;
 // Slack for the relaxation's rounding errors wherever its bound or reduced
 // costs decide what is proven: totals are whole, so this costs nothing.
 constexpr double kTolerance = 1e-4;
+// Candidates the rounded plan fills the rest of the stock from.
+constexpr std::size_t kRoundingCandidates = 20000;
+// Simplex work (iterations times program size) per second of CPU time on a
+// small desktop machine, as the search's whole run averages it, and what
+// enumerating, ordering and pricing one candidate takes in the same units.
+constexpr double kWorkPerSecond = 3.6e7;
+constexpr double kWorkPerCandidate = 67.0;
+// Share of the time limit the search's work is sized by.
+constexpr double kWorkShare = 0.35;
 
 // Stops the search on cancel and reports the best total now and then: the
 // plan kept so far, or a better one found now (a plan below the step's
 // target is thrown away, so it is not reported).
 class ControlHandler final : public CbcEventHandler {
   public:
-    ControlHandler(const PlanSolveControl &control, const PlanStopper &stopper, std::int64_t kept,
-                   std::int64_t target, std::int64_t globalBound)
-        : m_control(control), m_stopper(stopper), m_kept(kept), m_target(target), m_globalBound(globalBound) {
-    }
+    ControlHandler(const PlanSolveControl &control, const PlanStopper &stopper, const SearchWork &work,
+                   std::int64_t kept, std::int64_t target, std::int64_t globalBound)
+        : m_control(control), m_stopper(stopper), m_work(work), m_kept(kept), m_target(target),
+          m_globalBound(globalBound) {}
 
     CbcAction event(CbcEvent whichEvent) override {
-        if (m_stopper.stop()) {
+        if (m_stopper.stop() || m_work.spent()) {
             m_cancelled = true;
             return stop;
         }
@@ -98,6 +110,7 @@ class ControlHandler final : public CbcEventHandler {
   private:
     const PlanSolveControl &m_control;
     const PlanStopper &m_stopper;
+    const SearchWork &m_work;
     std::int64_t m_kept;
     std::int64_t m_target;
     std::int64_t m_globalBound;
@@ -161,11 +174,11 @@ void loadModel(std::span<const PlanColumn> candidates, std::span<const std::int3
 SubResult solveSubset(std::span<const PlanColumn> candidates, std::span<const std::int32_t> stock,
                       std::span<const std::uint32_t> columns, const PlanCuts &cuts, std::int64_t target,
                       std::int64_t kept, int maxNodes, std::int64_t globalBound, const PlanSolveControl &control,
-                      const PlanStopper &stopper) {
+                      const PlanStopper &stopper, SearchWork &work) {
     OsiClpSolverInterface lp;
     loadModel(candidates, stock, columns, cuts, lp);
     // Branch and bound works on copies of lp, which copy the handler too.
-    const LpStopHandler lpStop(stopper);
+    const LpStopHandler lpStop(stopper, &work);
     lp.getModelPtr()->passInEventHandler(&lpStop);
     const int cols = static_cast<int>(columns.size());
     for (int c = 0; c < cols; ++c)
@@ -203,7 +216,7 @@ SubResult solveSubset(std::span<const PlanColumn> candidates, std::span<const st
     CbcHeuristicRINS rins(model);
     model.addHeuristic(&rins);
 
-    ControlHandler handler(control, stopper, kept, target, globalBound);
+    ControlHandler handler(control, stopper, work, kept, target, globalBound);
     model.passInEventHandler(&handler);
     model.branchAndBound();
 
@@ -213,13 +226,65 @@ SubResult solveSubset(std::span<const PlanColumn> candidates, std::span<const st
     // A simplex run ended by the stop handler may look like anything to
     // branch and bound, so nothing is proven once the run had to stop.
     out.complete = (model.isProvenOptimal() || model.isProvenInfeasible()) && !out.cancelled &&
-                   !model.isSecondsLimitReached() && !model.isNodeLimitReached() && !stopper.stop();
+                   !model.isSecondsLimitReached() && !model.isNodeLimitReached() && !stopper.stop() &&
+                   !work.spent();
     if (const double *best = model.bestSolution()) {
         out.times.resize(columns.size());
         for (std::size_t c = 0; c < columns.size(); ++c)
             out.times[c] = static_cast<std::int32_t>(std::llround(best[c]));
     }
     return out;
+}
+
+// A plan from the relaxation: every column in play brewed as often as its
+// value rounded down says (which always fits the stock), then what is left
+// spent on the candidates that cost the bound least, best value first. On
+// large stocks this lands close to the bound at once.
+BrewingPlan roundedPlan(std::span<const PlanColumn> candidates, std::span<const std::int32_t> stock,
+                        const PlanRelaxation &relaxation, std::span<const double> loss) {
+    BrewingPlan plan;
+    plan.times.assign(candidates.size(), 0);
+    std::vector<std::int32_t> left(stock.begin(), stock.end());
+    const auto brew = [&](std::uint32_t r, std::int32_t n) {
+        for (const std::int32_t item : candidates[r].ingredients())
+            left[std::size_t(item)] -= n;
+        plan.times[r] += n;
+        plan.total += std::int64_t(candidates[r].value) * n;
+    };
+    const auto inPlay = relaxation.inPlay();
+    const auto x = relaxation.solution();
+    for (std::size_t c = 0; c < inPlay.size(); ++c) {
+        const auto n = static_cast<std::int32_t>(std::floor(x[c] + kTolerance));
+        if (n > 0)
+            brew(inPlay[c], std::min(n, MaxBrews(candidates[inPlay[c]].ingredients(), left)));
+    }
+    std::vector<std::uint32_t> order(candidates.size());
+    std::iota(order.begin(), order.end(), std::uint32_t{0});
+    const auto cheaper = [&](std::uint32_t a, std::uint32_t b) {
+        if (loss[a] != loss[b])
+            return loss[a] < loss[b];
+        return candidates[a].value != candidates[b].value ? candidates[a].value > candidates[b].value : a < b;
+    };
+    if (order.size() > kRoundingCandidates) {
+        std::nth_element(order.begin(), order.begin() + std::ptrdiff_t(kRoundingCandidates), order.end(), cheaper);
+        order.resize(kRoundingCandidates);
+    }
+    std::sort(order.begin(), order.end(), cheaper);
+    for (const std::uint32_t r : order) {
+        if (const std::int32_t n = MaxBrews(candidates[r].ingredients(), left); n > 0)
+            brew(r, n);
+    }
+    return plan;
+}
+
+// The simplex work the search may spend: a share of the time limit at this
+// rate, less what setting up the relaxation over the candidates takes. A
+// solve that spends it ends as at the time limit, but the same on an idle
+// and on a busy machine, as long as the machine is not slower than about
+// 1 / kWorkShare times its idle speed.
+double searchWorkBudget(const PlanSolveControl &control, std::size_t candidates) {
+    const double seconds = control.workLimitSeconds >= 0.0 ? control.workLimitSeconds : control.timeLimitSeconds;
+    return std::max(kWorkShare * seconds * kWorkPerSecond - kWorkPerCandidate * double(candidates), 0.0);
 }
 
 class CbcPlanSolver final : public PlanSolver {
@@ -285,6 +350,9 @@ PlanSolveResult CbcPlanSolver::solveChecked(std::span<const PlanColumn> recipes,
     for (std::size_t r = 0; r < loss.size(); ++r)
         loss[r] = relaxation.loss(r);
 
+    SearchWork work(searchWorkBudget(control, recipes.size()));
+    if (BrewingPlan rounded = roundedPlan(recipes, stock, relaxation, loss); rounded.total > result.plan.total)
+        result.plan = std::move(rounded);
     if (control.progress)
         control.progress(result.plan.total, bound);
 
@@ -315,8 +383,11 @@ PlanSolveResult CbcPlanSolver::solveChecked(std::span<const PlanColumn> recipes,
             columns.resize(largest);
             std::sort(columns.begin(), columns.end());
         }
-        const SubResult sub = solveSubset(recipes, stock, columns, relaxation.cuts(), target, result.plan.total,
-                                          maxNodes, bound, control, stopper);
+        const double c0 = double(clock()) / CLOCKS_PER_SEC; const double w0 = work.done();
+        const SubResult sub0 = solveSubset(recipes, stock, columns, relaxation.cuts(), target, result.plan.total,
+                                          maxNodes, bound, control, stopper, work);
+        fprintf(stderr, "TRACE step cols %zu nodes %d cpu %.3f work %.3g complete %d found %d\n", columns.size(), maxNodes, double(clock()) / CLOCKS_PER_SEC - c0, work.done() - w0, int(sub0.complete), int(!sub0.times.empty()));
+        const SubResult &sub = sub0;
         if (!sub.times.empty()) {
             BrewingPlan found;
             found.times.assign(recipes.size(), 0);
@@ -350,8 +421,9 @@ PlanSolveResult CbcPlanSolver::solveChecked(std::span<const PlanColumn> recipes,
             result.bound = result.plan.total;
             return result;
         }
-        if (stopper.stop()) {
-            result.status = stopper.stopStatus();
+        if (stopper.stop() || work.spent()) {
+            // A spent budget reads like the time limit: the best plan and its gap.
+            result.status = stopper.stop() ? stopper.stopStatus() : PlanSolveStatus::TimeLimit;
             result.bound = bound;
             return result;
         }
@@ -364,7 +436,7 @@ PlanSolveResult CbcPlanSolver::solveChecked(std::span<const PlanColumn> recipes,
         if (!tooLarge &&
             runStep(within, recipes.size(), target, searchedForPlan ? kUnlimitedNodes : kStepNodes)) {
             reach *= 2.0;
-        } else if (stopper.stop()) {
+        } else if (stopper.stop() || work.spent()) {
             continue; // reported at the top of the loop
         } else if (searchedForPlan) {
             // The solver gave up or its plan did not hold: keep what is proven.
