@@ -1,5 +1,4 @@
 #include "brewing_plan/plan_run.h"
-#include <cstdio>
 
 namespace qor {
 
@@ -36,7 +35,6 @@ BrewingPlanOutcome ComputeBrewingPlan(const GameData &data, bool perkPurity, con
                                       const PlanOptions &options, PlanSolver &solver,
                                       const PlanSolveControl &control) {
     const auto started = PlanStopper::Clock::now();
-    fprintf(stderr, "TRACE %.3f start\n", std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count());
     const PlanStopper stopper(control);
     BrewingPlanOutcome out;
     out.stock = stock;
@@ -45,7 +43,6 @@ BrewingPlanOutcome ComputeBrewingPlan(const GameData &data, bool perkPurity, con
     const std::vector<PlanColumn> columns =
         EnumeratePlanColumns(data, perkPurity, stock, options, [&] { return cutShort = stopper.stop(); });
     out.candidateCount = columns.size();
-    fprintf(stderr, "TRACE %.3f enumerated %zu\n", std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count(), columns.size());
     out.greedy = GreedyPlan(columns, stock);
     if (cutShort) {
         // The list may be cut short, so nothing bounds the plan yet.
@@ -57,7 +54,6 @@ BrewingPlanOutcome ComputeBrewingPlan(const GameData &data, bool perkPurity, con
         PlanSolveControl rest = control;
         rest.workLimitSeconds = control.workLimitSeconds >= 0.0 ? control.workLimitSeconds : control.timeLimitSeconds;
         rest.timeLimitSeconds -= std::chrono::duration<double>(PlanStopper::Clock::now() - started).count();
-        fprintf(stderr, "TRACE %.3f greedy %ld\n", std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count(), long(out.greedy.total));
         out.exact = solver.solve(columns, stock, out.greedy, rest);
     }
     keepBrewedRecipes(data, perkPurity, columns, out);

@@ -37,8 +37,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
-#include <cstdio>
-#include <ctime>
 #include <limits>
 #include <numeric>
 #include <vector>
@@ -50,18 +48,20 @@ namespace {
 using Clock = PlanStopper::Clock;
 
 // The first step looks for plans within this share of the bound; each
-// further step doubles the reach.
+// further step widens the reach by kReachGrowth (small enough that a step
+// seldom jumps from a few hundred recipes to thousands).
 constexpr double kFirstReachShare = 1e-4;
+constexpr double kReachGrowth = 1.5;
 // A step may search this many branch-and-bound nodes before a plain search
 // for a good plan over the kPlanSetSize cheapest recipes gets kPlanNodes;
-// after that, steps run to their end (or the time limit).
-constexpr int kStepNodes = 1000;
+// after that, steps run to their end (or the work budget, or the time limit).
+constexpr int kStepNodes = 3000;
 constexpr int kPlanNodes = 2000;
 constexpr int kUnlimitedNodes = std::numeric_limits<int>::max();
 constexpr std::size_t kPlanSetSize = 1500;
 // A step over more recipes than this waits for that search: a good plan
 // raises the target and so shrinks the step.
-constexpr std::size_t kLargeStep = 2 * kPlanSetSize;
+constexpr std::size_t kLargeStep = 5000;
 // Slack for the relaxation's rounding errors wherever its bound or reduced
 // costs decide what is proven: totals are whole, so this costs nothing.
 constexpr double kTolerance = 1e-4;
@@ -70,10 +70,10 @@ constexpr std::size_t kRoundingCandidates = 20000;
 // Simplex work (iterations times program size) per second of CPU time on a
 // small desktop machine, as the search's whole run averages it, and what
 // enumerating, ordering and pricing one candidate takes in the same units.
-constexpr double kWorkPerSecond = 3.6e7;
+constexpr double kWorkPerSecond = 2.5e7;
 constexpr double kWorkPerCandidate = 67.0;
 // Share of the time limit the search's work is sized by.
-constexpr double kWorkShare = 0.35;
+constexpr double kWorkShare = 0.5;
 
 // Stops the search on cancel and reports the best total now and then: the
 // plan kept so far, or a better one found now (a plan below the step's
@@ -383,11 +383,8 @@ PlanSolveResult CbcPlanSolver::solveChecked(std::span<const PlanColumn> recipes,
             columns.resize(largest);
             std::sort(columns.begin(), columns.end());
         }
-        const double c0 = double(clock()) / CLOCKS_PER_SEC; const double w0 = work.done();
-        const SubResult sub0 = solveSubset(recipes, stock, columns, relaxation.cuts(), target, result.plan.total,
+        const SubResult sub = solveSubset(recipes, stock, columns, relaxation.cuts(), target, result.plan.total,
                                           maxNodes, bound, control, stopper, work);
-        fprintf(stderr, "TRACE step cols %zu nodes %d cpu %.3f work %.3g complete %d found %d\n", columns.size(), maxNodes, double(clock()) / CLOCKS_PER_SEC - c0, work.done() - w0, int(sub0.complete), int(!sub0.times.empty()));
-        const SubResult &sub = sub0;
         if (!sub.times.empty()) {
             BrewingPlan found;
             found.times.assign(recipes.size(), 0);
@@ -435,7 +432,7 @@ PlanSolveResult CbcPlanSolver::solveChecked(std::span<const PlanColumn> recipes,
         const bool tooLarge = !searchedForPlan && stepSize(within) > kLargeStep;
         if (!tooLarge &&
             runStep(within, recipes.size(), target, searchedForPlan ? kUnlimitedNodes : kStepNodes)) {
-            reach *= 2.0;
+            reach *= kReachGrowth;
         } else if (stopper.stop() || work.spent()) {
             continue; // reported at the top of the loop
         } else if (searchedForPlan) {

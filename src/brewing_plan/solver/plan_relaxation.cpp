@@ -1,8 +1,6 @@
 #include "brewing_plan/solver/plan_relaxation.h"
 
 #include <algorithm>
-#include <chrono>
-#include <cstdio>
 #include <cmath>
 #include <limits>
 
@@ -228,7 +226,6 @@ std::vector<std::uint32_t> PlanRelaxation::price() {
 bool PlanRelaxation::generateColumns() {
     for (;;) {
         const std::vector<std::uint32_t> entering = price();
-        fprintf(stderr, "TRACE %.3f price: bound %.1f lp %.1f inplay %zu entering %zu cuts %zu\n", std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count(), m_lastBound, -m_lp.getObjValue(), m_inPlay.size(), entering.size(), m_cuts.size());
         if (m_interrupted)
             return false;
         if (entering.empty())
