@@ -107,8 +107,9 @@ BrewingPlan GreedyPlan(std::span<const PlanColumn> columns, std::span<const std:
     // descending (values are positive), pairs first, then list order.
     std::vector<std::uint64_t> order(columns.size());
     for (std::size_t r = 0; r < columns.size(); ++r) {
-        order[r] = (std::uint64_t(std::numeric_limits<std::int32_t>::max() - std::max(columns[r].value, 0)) << 33) |
-                   (std::uint64_t(columns[r].itemCount() == 3) << 32) | std::uint64_t(r);
+        order[r] =
+            (std::uint64_t(std::numeric_limits<std::int32_t>::max() - std::max(columns[r].value, 0)) << 33) |
+            (std::uint64_t(columns[r].itemCount() == 3) << 32) | std::uint64_t(r);
     }
     std::sort(order.begin(), order.end());
 

@@ -19,7 +19,7 @@ struct OddSetCut {
     std::vector<std::int32_t> rows;         // the ingredient set S
     std::vector<std::int32_t> boundColumns; // the bound set F
     std::vector<std::int32_t> columns;      // columns with a positive coefficient
-    std::vector<double> coefficients;  // whole numbers, parallel to columns
+    std::vector<double> coefficients;       // whole numbers, parallel to columns
     double rhs = 0.0;
     double violation = 0.0; // by how much the plan separated against breaks it
 };

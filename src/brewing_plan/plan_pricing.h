@@ -44,7 +44,7 @@ class PlanPricer {
 
     std::size_t m_itemCount;
     std::vector<double> m_item;
-    std::vector<double> m_pair; // itemCount², filled for a < b
+    std::vector<double> m_pair;                             // itemCount², filled for a < b
     std::vector<std::pair<std::uint64_t, double>> m_triple; // sorted by key: triples inside cut sets
 };
 

@@ -52,7 +52,8 @@ BrewingPlanOutcome ComputeBrewingPlan(const GameData &data, bool perkPurity, con
     } else {
         // The solver gets what is left of the time limit.
         PlanSolveControl rest = control;
-        rest.workLimitSeconds = control.workLimitSeconds >= 0.0 ? control.workLimitSeconds : control.timeLimitSeconds;
+        rest.workLimitSeconds =
+            control.workLimitSeconds >= 0.0 ? control.workLimitSeconds : control.timeLimitSeconds;
         rest.timeLimitSeconds -= std::chrono::duration<double>(PlanStopper::Clock::now() - started).count();
         out.exact = solver.solve(columns, stock, out.greedy, rest);
     }

@@ -11,8 +11,8 @@
 namespace qor {
 
 struct BrewingPlanOutcome {
-    StockCounts stock;   // the stock the plan was made for
-    PlanOptions options; // and its options
+    StockCounts stock;              // the stock the plan was made for
+    PlanOptions options;            // and its options
     std::size_t candidateCount = 0; // recipes the plan could choose from
     // The recipes either plan brews, in candidate order; the plans' times
     // are parallel to this list.

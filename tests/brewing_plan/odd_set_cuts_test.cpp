@@ -260,9 +260,10 @@ TEST(PlanPricing, ReducedValuesMatchTheDirectCount) {
             for (const std::int32_t i : c.ingredients())
                 direct -= itemPrice[std::size_t(i)];
             for (const PricedCut &cut : cuts) {
-                const auto inside = std::count_if(c.ingredients().begin(), c.ingredients().end(), [&](auto i) {
-                    return std::find(cut.rows.begin(), cut.rows.end(), i) != cut.rows.end();
-                });
+                const auto inside =
+                    std::count_if(c.ingredients().begin(), c.ingredients().end(), [&](auto i) {
+                        return std::find(cut.rows.begin(), cut.rows.end(), i) != cut.rows.end();
+                    });
                 direct -= cut.price * double(inside / 2);
                 inCutTriples += inside == 3 && cut.price > 0.0;
             }
@@ -318,7 +319,8 @@ TEST(PlanPricing, ColumnGenerationReachesTheFullRelaxation) {
             upper.push_back(MaxBrews(candidates[c].ingredients(), stock));
             objective.push_back(-double(candidates[c].value));
         }
-        full.loadProblem(matrix, lower.data(), upper.data(), objective.data(), rowLower.data(), rowUpper.data());
+        full.loadProblem(matrix, lower.data(), upper.data(), objective.data(), rowLower.data(),
+                         rowUpper.data());
         full.initialSolve();
         ASSERT_TRUE(full.isProvenOptimal());
         EXPECT_NEAR(relaxation.bound(), -full.getObjValue(), 1e-6);

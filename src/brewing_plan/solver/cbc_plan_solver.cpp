@@ -164,8 +164,8 @@ void loadModel(std::span<const PlanColumn> candidates, std::span<const std::int3
         rowUpper.push_back(cuts[k].rhs);
     lp.messageHandler()->setLogLevel(0);
     lp.loadProblem(static_cast<int>(columns.size()), static_cast<int>(rowUpper.size()), starts.data(),
-                   rows.data(), elements.data(), lower.data(), upper.data(), objective.data(), rowLower.data(),
-                   rowUpper.data());
+                   rows.data(), elements.data(), lower.data(), upper.data(), objective.data(),
+                   rowLower.data(), rowUpper.data());
 }
 
 // The best plan worth at least `target` over `columns`, the odd-set cuts
@@ -173,8 +173,8 @@ void loadModel(std::span<const PlanColumn> candidates, std::span<const std::int3
 // kept is the total of the plan in hand, for the progress reports.
 SubResult solveSubset(std::span<const PlanColumn> candidates, std::span<const std::int32_t> stock,
                       std::span<const std::uint32_t> columns, const PlanCuts &cuts, std::int64_t target,
-                      std::int64_t kept, int maxNodes, std::int64_t globalBound, const PlanSolveControl &control,
-                      const PlanStopper &stopper, SearchWork &work) {
+                      std::int64_t kept, int maxNodes, std::int64_t globalBound,
+                      const PlanSolveControl &control, const PlanStopper &stopper, SearchWork &work) {
     OsiClpSolverInterface lp;
     loadModel(candidates, stock, columns, cuts, lp);
     // Branch and bound works on copies of lp, which copy the handler too.
@@ -266,7 +266,8 @@ BrewingPlan roundedPlan(std::span<const PlanColumn> candidates, std::span<const 
         return candidates[a].value != candidates[b].value ? candidates[a].value > candidates[b].value : a < b;
     };
     if (order.size() > kRoundingCandidates) {
-        std::nth_element(order.begin(), order.begin() + std::ptrdiff_t(kRoundingCandidates), order.end(), cheaper);
+        std::nth_element(order.begin(), order.begin() + std::ptrdiff_t(kRoundingCandidates), order.end(),
+                         cheaper);
         order.resize(kRoundingCandidates);
     }
     std::sort(order.begin(), order.end(), cheaper);
@@ -283,7 +284,8 @@ BrewingPlan roundedPlan(std::span<const PlanColumn> candidates, std::span<const 
 // and on a busy machine, as long as the machine is not slower than about
 // 1 / kWorkShare times its idle speed.
 double searchWorkBudget(const PlanSolveControl &control, std::size_t candidates) {
-    const double seconds = control.workLimitSeconds >= 0.0 ? control.workLimitSeconds : control.timeLimitSeconds;
+    const double seconds =
+        control.workLimitSeconds >= 0.0 ? control.workLimitSeconds : control.timeLimitSeconds;
     return std::max(kWorkShare * seconds * kWorkPerSecond - kWorkPerCandidate * double(candidates), 0.0);
 }
 
@@ -332,8 +334,8 @@ PlanSolveResult CbcPlanSolver::solveChecked(std::span<const PlanColumn> recipes,
         result.status = stopper.stopStatus();
         result.bound = PlanBoundByStock(recipes, stock);
         if (std::isfinite(relaxation.bound()))
-            result.bound =
-                std::min(result.bound, static_cast<std::int64_t>(std::floor(relaxation.bound() + kTolerance)));
+            result.bound = std::min(result.bound,
+                                    static_cast<std::int64_t>(std::floor(relaxation.bound() + kTolerance)));
         result.bound = std::max(result.bound, result.plan.total);
         return result;
     }
@@ -351,7 +353,8 @@ PlanSolveResult CbcPlanSolver::solveChecked(std::span<const PlanColumn> recipes,
         loss[r] = relaxation.loss(r);
 
     SearchWork work(searchWorkBudget(control, recipes.size()));
-    if (BrewingPlan rounded = roundedPlan(recipes, stock, relaxation, loss); rounded.total > result.plan.total)
+    if (BrewingPlan rounded = roundedPlan(recipes, stock, relaxation, loss);
+        rounded.total > result.plan.total)
         result.plan = std::move(rounded);
     if (control.progress)
         control.progress(result.plan.total, bound);
@@ -383,8 +386,8 @@ PlanSolveResult CbcPlanSolver::solveChecked(std::span<const PlanColumn> recipes,
             columns.resize(largest);
             std::sort(columns.begin(), columns.end());
         }
-        const SubResult sub = solveSubset(recipes, stock, columns, relaxation.cuts(), target, result.plan.total,
-                                          maxNodes, bound, control, stopper, work);
+        const SubResult sub = solveSubset(recipes, stock, columns, relaxation.cuts(), target,
+                                          result.plan.total, maxNodes, bound, control, stopper, work);
         if (!sub.times.empty()) {
             BrewingPlan found;
             found.times.assign(recipes.size(), 0);

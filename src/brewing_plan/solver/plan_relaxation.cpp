@@ -83,7 +83,8 @@ std::vector<std::uint32_t> PlanRelaxation::startColumns(const BrewingPlan &start
                 continue;
             if (list.size() == kStartPerIngredient)
                 list.pop_back();
-            list.insert(std::upper_bound(list.begin(), list.end(), std::uint32_t(r), better), std::uint32_t(r));
+            list.insert(std::upper_bound(list.begin(), list.end(), std::uint32_t(r), better),
+                        std::uint32_t(r));
         }
     }
     for (const auto &list : best)
@@ -212,7 +213,8 @@ std::vector<std::uint32_t> PlanRelaxation::price() {
     m_lastBound = bound;
     m_bound = std::min(m_bound, bound);
     if (entering.size() > kColumnsPerPass) {
-        std::nth_element(entering.begin(), entering.begin() + std::ptrdiff_t(kColumnsPerPass), entering.end());
+        std::nth_element(entering.begin(), entering.begin() + std::ptrdiff_t(kColumnsPerPass),
+                         entering.end());
         entering.resize(kColumnsPerPass);
     }
     std::sort(entering.begin(), entering.end());
@@ -262,7 +264,8 @@ void PlanRelaxation::solve(const BrewingPlan &start) {
         }
         const OddSetSeparator separator(columnRows, std::vector<std::int64_t>(m_stock.begin(), m_stock.end()),
                                         upper);
-        const auto found = separator.separate(std::span(m_lp.getColSolution(), m_inPlay.size()), kCutsPerRound);
+        const auto found =
+            separator.separate(std::span(m_lp.getColSolution(), m_inPlay.size()), kCutsPerRound);
         if (found.empty())
             break;
         addCuts(found);

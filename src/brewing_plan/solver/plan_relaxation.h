@@ -89,7 +89,7 @@ class PlanCuts {
 
   private:
     std::vector<PlanCut> m_cuts;
-    std::vector<std::vector<std::int32_t>> m_itemCuts;          // ingredient -> cuts over it
+    std::vector<std::vector<std::int32_t>> m_itemCuts;           // ingredient -> cuts over it
     std::vector<std::pair<std::uint32_t, std::int32_t>> m_bound; // (candidate, cut), ascending
 };
 
@@ -132,9 +132,9 @@ class PlanRelaxation {
     LpStopHandler m_lpStop;
     PlanCuts m_cuts;
     PlanPricer m_pricer;
-    std::vector<std::uint32_t> m_inPlay;      // candidate of each column of m_lp
-    std::vector<std::int32_t> m_position;     // column of each candidate in m_lp, -1 when none
-    std::vector<double> m_reduced;            // per candidate, from the last pricing pass
+    std::vector<std::uint32_t> m_inPlay;  // candidate of each column of m_lp
+    std::vector<std::int32_t> m_position; // column of each candidate in m_lp, -1 when none
+    std::vector<double> m_reduced;        // per candidate, from the last pricing pass
     double m_bound;
     double m_lastBound;
     bool m_loaded = false;
