@@ -206,7 +206,8 @@ TEST_F(GreedyTrap, CountObjectiveCountsPotions) {
 }
 
 // A stock big enough for several search steps, solved twice: once alone and
-// once with every core kept busy. Budgets counted in work give the same plan.
+// once with every core kept busy. Budgets counted in work give the same plan,
+// also when the budget, not the proof, ends the search.
 TEST(BrewingPlan, SameAnswerOnABusyMachine) {
     std::mt19937_64 rng(5);
     const GameData data = test::buildData(test::randomSmallDataSet(rng, 40, 9));
@@ -217,6 +218,10 @@ TEST(BrewingPlan, SameAnswerOnABusyMachine) {
     control.timeLimitSeconds = 600.0;
     const auto solver = CreatePlanSolver();
     const BrewingPlanOutcome idle = ComputeBrewingPlan(data, false, stock, {}, *solver, control);
+    // A search cut short by its work budget, not by the clock, is as repeatable.
+    PlanSolveControl small = control;
+    small.workLimitSeconds = 0.02;
+    const BrewingPlanOutcome idleSmall = ComputeBrewingPlan(data, false, stock, {}, *solver, small);
 
     std::atomic<bool> done{false};
     std::vector<std::thread> busy;
@@ -227,6 +232,7 @@ TEST(BrewingPlan, SameAnswerOnABusyMachine) {
                 spin = spin + 1;
         });
     const BrewingPlanOutcome loaded = ComputeBrewingPlan(data, false, stock, {}, *solver, control);
+    const BrewingPlanOutcome loadedSmall = ComputeBrewingPlan(data, false, stock, {}, *solver, small);
     done = true;
     for (std::thread &t : busy)
         t.join();
@@ -236,6 +242,13 @@ TEST(BrewingPlan, SameAnswerOnABusyMachine) {
     EXPECT_EQ(loaded.exact.plan.times, idle.exact.plan.times);
     EXPECT_EQ(loaded.exact.bound, idle.exact.bound);
     EXPECT_GT(idle.exact.plan.total, idle.greedy.total); // the search had work to do
+
+    EXPECT_EQ(idleSmall.exact.status, PlanSolveStatus::TimeLimit);
+    EXPECT_EQ(loadedSmall.exact.status, idleSmall.exact.status);
+    EXPECT_EQ(loadedSmall.exact.plan.times, idleSmall.exact.plan.times);
+    EXPECT_EQ(loadedSmall.exact.bound, idleSmall.exact.bound);
+    EXPECT_GE(idleSmall.exact.bound, idle.exact.plan.total);
+    EXPECT_TRUE(PlanFitsStock(idleSmall.recipes, idleSmall.exact.plan.times, stock));
 }
 
 // A cancel that arrives while the solver runs (here: at its first report,

@@ -126,46 +126,20 @@ struct SubResult {
 };
 
 // Loads the candidates of `columns` as integer-free columns: one row per
-// ingredient, capacity its stock, then one per cut. The matrix is built at
-// once from arrays (appending columns one by one copies the matrix each time).
+// ingredient, capacity its stock, then one per cut.
 void loadModel(std::span<const PlanColumn> candidates, std::span<const std::int32_t> stock,
                std::span<const std::uint32_t> columns, const PlanCuts &cuts, OsiClpSolverInterface &lp) {
-    std::vector<CoinBigIndex> starts;
-    std::vector<int> rows;
-    std::vector<double> elements;
-    std::vector<double> upper;
-    std::vector<double> objective;
-    starts.reserve(columns.size() + 1);
-    rows.reserve(columns.size() * kMaxPotionItems);
-    starts.push_back(0);
-    const int itemRows = static_cast<int>(stock.size());
-    std::vector<std::pair<std::int32_t, double>> cutCoefficients;
-    for (const std::uint32_t r : columns) {
-        const PlanColumn &column = candidates[r];
-        for (const std::int32_t item : column.ingredients()) {
-            rows.push_back(item);
-            elements.push_back(1.0);
-        }
-        cutCoefficients.clear();
-        cuts.coefficientsOf(r, column, cutCoefficients);
-        for (const auto &[k, coefficient] : cutCoefficients) {
-            rows.push_back(itemRows + k);
-            elements.push_back(coefficient);
-        }
-        starts.push_back(static_cast<CoinBigIndex>(rows.size()));
-        upper.push_back(MaxBrews(column.ingredients(), stock));
-        // CBC minimises: values enter negated.
-        objective.push_back(-double(column.value));
-    }
-    const std::vector<double> lower(columns.size(), 0.0);
+    PlanColumnArrays arrays;
+    for (const std::uint32_t r : columns)
+        arrays.add(r, candidates[r], cuts, stock);
     std::vector<double> rowLower(stock.size() + cuts.size(), -COIN_DBL_MAX);
     std::vector<double> rowUpper(stock.begin(), stock.end());
     for (std::size_t k = 0; k < cuts.size(); ++k)
         rowUpper.push_back(cuts[k].rhs);
     lp.messageHandler()->setLogLevel(0);
-    lp.loadProblem(static_cast<int>(columns.size()), static_cast<int>(rowUpper.size()), starts.data(),
-                   rows.data(), elements.data(), lower.data(), upper.data(), objective.data(),
-                   rowLower.data(), rowUpper.data());
+    lp.loadProblem(arrays.count(), static_cast<int>(rowUpper.size()), arrays.starts.data(),
+                   arrays.rows.data(), arrays.elements.data(), arrays.lower.data(), arrays.upper.data(),
+                   arrays.objective.data(), rowLower.data(), rowUpper.data());
 }
 
 // The best plan worth at least `target` over `columns`, the odd-set cuts

@@ -94,31 +94,28 @@ std::vector<std::uint32_t> PlanRelaxation::startColumns(const BrewingPlan &start
     return out;
 }
 
+void PlanColumnArrays::add(std::uint32_t index, const PlanColumn &column, const PlanCuts &cuts,
+                           std::span<const std::int32_t> stock) {
+    for (const std::int32_t item : column.ingredients()) {
+        rows.push_back(item);
+        elements.push_back(1.0);
+    }
+    m_cutCoefficients.clear();
+    cuts.coefficientsOf(index, column, m_cutCoefficients);
+    for (const auto &[k, coefficient] : m_cutCoefficients) {
+        rows.push_back(static_cast<int>(stock.size()) + k);
+        elements.push_back(coefficient);
+    }
+    starts.push_back(static_cast<CoinBigIndex>(rows.size()));
+    lower.push_back(0.0);
+    upper.push_back(MaxBrews(column.ingredients(), stock));
+    objective.push_back(-double(column.value));
+}
+
 void PlanRelaxation::addColumns(std::span<const std::uint32_t> add) {
-    std::vector<CoinBigIndex> starts{0};
-    std::vector<int> rows;
-    std::vector<double> elements;
-    std::vector<double> lower(add.size(), 0.0);
-    std::vector<double> upper;
-    std::vector<double> objective;
-    std::vector<std::pair<std::int32_t, double>> cutCoefficients;
-    const int itemRows = static_cast<int>(m_stock.size());
+    PlanColumnArrays arrays;
     for (const std::uint32_t r : add) {
-        const PlanColumn &column = m_columns[r];
-        for (const std::int32_t item : column.ingredients()) {
-            rows.push_back(item);
-            elements.push_back(1.0);
-        }
-        cutCoefficients.clear();
-        m_cuts.coefficientsOf(r, column, cutCoefficients);
-        for (const auto &[k, coefficient] : cutCoefficients) {
-            rows.push_back(itemRows + k);
-            elements.push_back(coefficient);
-        }
-        starts.push_back(static_cast<CoinBigIndex>(rows.size()));
-        upper.push_back(MaxBrews(column.ingredients(), m_stock));
-        // Clp minimises: values enter negated.
-        objective.push_back(-double(column.value));
+        arrays.add(r, m_columns[r], m_cuts, m_stock);
         m_position[r] = static_cast<std::int32_t>(m_inPlay.size());
         m_inPlay.push_back(r);
     }
@@ -126,14 +123,15 @@ void PlanRelaxation::addColumns(std::span<const std::uint32_t> add) {
         const std::vector<double> rowLower(m_stock.size(), -COIN_DBL_MAX);
         const std::vector<double> rowUpper(m_stock.begin(), m_stock.end());
         m_lp.messageHandler()->setLogLevel(0);
-        m_lp.loadProblem(static_cast<int>(add.size()), itemRows, starts.data(), rows.data(), elements.data(),
-                         lower.data(), upper.data(), objective.data(), rowLower.data(), rowUpper.data());
+        m_lp.loadProblem(arrays.count(), static_cast<int>(m_stock.size()), arrays.starts.data(),
+                         arrays.rows.data(), arrays.elements.data(), arrays.lower.data(), arrays.upper.data(),
+                         arrays.objective.data(), rowLower.data(), rowUpper.data());
         m_lp.getModelPtr()->passInEventHandler(&m_lpStop);
         m_loaded = true;
         return;
     }
-    m_lp.addCols(static_cast<int>(add.size()), starts.data(), rows.data(), elements.data(), lower.data(),
-                 upper.data(), objective.data());
+    m_lp.addCols(arrays.count(), arrays.starts.data(), arrays.rows.data(), arrays.elements.data(),
+                 arrays.lower.data(), arrays.upper.data(), arrays.objective.data());
 }
 
 void PlanRelaxation::addCuts(std::span<const OddSetCut> found) {

@@ -93,6 +93,26 @@ class PlanCuts {
     std::vector<std::pair<std::uint32_t, std::int32_t>> m_bound; // (candidate, cut), ascending
 };
 
+// Columns of candidates for Clp, built at once (appending columns one by one
+// copies the matrix each time): a 1 in each ingredient's row, then the cut
+// coefficients in the rows after the ingredients'; bounds and the value
+// negated, as Clp minimises.
+struct PlanColumnArrays {
+    std::vector<CoinBigIndex> starts{0};
+    std::vector<int> rows;
+    std::vector<double> elements;
+    std::vector<double> lower;
+    std::vector<double> upper;
+    std::vector<double> objective;
+
+    void add(std::uint32_t index, const PlanColumn &column, const PlanCuts &cuts,
+             std::span<const std::int32_t> stock);
+    int count() const { return static_cast<int>(lower.size()); }
+
+  private:
+    std::vector<std::pair<std::int32_t, double>> m_cutCoefficients;
+};
+
 class PlanRelaxation {
   public:
     PlanRelaxation(std::span<const PlanColumn> columns, std::span<const std::int32_t> stock,
