@@ -1,11 +1,12 @@
 // The brewing plan on the bundled data with 1, 2, 5 and 20 of each
-// ingredient (skill 15 and 100): recipe enumeration, the greedy baseline and
-// the exact plan, for pairs and triples together and for triples alone (the
-// hardest case: its relaxation stays loose); and on large generated data. Counters: the totals, the proven
-// bound, the share by which the exact plan beats greedy and whether it was
-// proven optimal in time. Compare CPU times: the search is budgeted by work,
-// so its answer does not depend on the load, but a busy machine stretches
-// real time, and the time limit is wall-clock.
+// ingredient and three random stocks of 0..10 of each (skill 15 and 100):
+// recipe enumeration, the greedy baseline and the exact plan, for pairs and
+// triples together and for triples alone (the hardest case: its relaxation
+// stays loose); and on large generated data. Counters: the totals, the
+// proven bound, the share by which the exact plan beats greedy and whether
+// it was proven optimal in time. Compare CPU times: the search is budgeted
+// by work, so its answer does not depend on the load, but a busy machine
+// stretches real time, and the time limit is wall-clock.
 
 #include "brewing_plan/brewing_plan.h"
 #include "brewing_plan/plan_run.h"
@@ -15,6 +16,8 @@
 #include "gen_data/search_data_gen.h"
 
 #include <benchmark/benchmark.h>
+
+#include <random>
 
 namespace {
 
@@ -41,6 +44,12 @@ PlanBenchData load(int skill, int count) {
     skills.AlchemySkill = skill;
     RecalcItemEffects(b.data, skills);
     b.stock.assign(std::size_t(b.data.itemRecordCount()), count);
+    if (count < 0) {
+        // A random stock of 0..10 of each, seeded by −count.
+        std::mt19937_64 rng(std::uint64_t(-count));
+        for (std::int32_t &n : b.stock)
+            n = std::uniform_int_distribution<std::int32_t>(0, 10)(rng);
+    }
     b.stock[0] = 0;
     return b;
 }
@@ -71,6 +80,16 @@ void BM_PlanGreedy(benchmark::State &state) {
         benchmark::DoNotOptimize(GreedyPlan(recipes, b.stock).total);
 }
 
+void reportOutcome(benchmark::State &state, const BrewingPlanOutcome &outcome) {
+    state.counters["candidates"] = double(outcome.candidateCount);
+    state.counters["total"] = double(outcome.exact.plan.total);
+    state.counters["greedy"] = double(outcome.greedy.total);
+    state.counters["bound"] = double(outcome.exact.bound);
+    state.counters["gain_pct"] = 100.0 * outcome.gainOverGreedy();
+    state.counters["gap_pct"] = 100.0 * outcome.exact.gap();
+    state.counters["proven"] = outcome.exact.status == PlanSolveStatus::Optimal ? 1.0 : 0.0;
+}
+
 // Enumeration, greedy and exact together, as the window and the CLI run it.
 void BM_PlanExact(benchmark::State &state) {
     const PlanBenchData b = load(int(state.range(0)), int(state.range(1)));
@@ -86,12 +105,7 @@ void BM_PlanExact(benchmark::State &state) {
     BrewingPlanOutcome outcome;
     for (auto _ : state)
         outcome = ComputeBrewingPlan(b.data, false, b.stock, options, *solver, control);
-    state.counters["total"] = double(outcome.exact.plan.total);
-    state.counters["greedy"] = double(outcome.greedy.total);
-    state.counters["bound"] = double(outcome.exact.bound);
-    state.counters["gain_pct"] = 100.0 * outcome.gainOverGreedy();
-    state.counters["gap_pct"] = 100.0 * outcome.exact.gap();
-    state.counters["proven"] = outcome.exact.status == PlanSolveStatus::Optimal ? 1.0 : 0.0;
+    reportOutcome(state, outcome);
 }
 
 // Generated data with 400 ingredients and 60 effects, `count` of each: a
@@ -107,20 +121,19 @@ void BM_PlanLarge(benchmark::State &state) {
     BrewingPlanOutcome outcome;
     for (auto _ : state)
         outcome = ComputeBrewingPlan(data, false, stock, {}, *solver, control);
-    state.counters["candidates"] = double(outcome.candidateCount);
-    state.counters["total"] = double(outcome.exact.plan.total);
-    state.counters["greedy"] = double(outcome.greedy.total);
-    state.counters["bound"] = double(outcome.exact.bound);
-    state.counters["gain_pct"] = 100.0 * outcome.gainOverGreedy();
-    state.counters["gap_pct"] = 100.0 * outcome.exact.gap();
+    reportOutcome(state, outcome);
 }
 
-// Arguments: skill, count of each ingredient (and for the exact plan the
-// count mode: 2 pairs and triples, 1 triples only).
+// Arguments: skill, count of each ingredient (negative: a random stock of
+// 0..10 of each, that seed), and for the exact plan the count mode: 2 pairs
+// and triples, 1 triples only.
 BENCHMARK(BM_PlanEnumerate)->Args({15, 5})->Args({100, 5})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlanGreedy)->Args({15, 5})->Args({15, 20})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlanExact)
     ->ArgsProduct({{15}, {1, 2, 5, 20}, {2, 1}})
+    ->Args({15, -1, 2})
+    ->Args({15, -2, 2})
+    ->Args({15, -3, 2})
     ->Args({100, 5, 2})
     ->Args({100, 20, 2})
     ->Iterations(1)
