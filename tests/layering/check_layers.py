@@ -40,7 +40,7 @@ LAYERS = [
     [("main_window", CORE), ("visuals/ui", WIDGETS), ("common_ui", WIDGETS), ("cli", CORE),
      ("discovery/solver", CORE)],
     [("recipe_list/ui", WIDGETS), ("reference_table/ui", WIDGETS), ("favorites/ui", WIDGETS),
-     ("brewing_plan/ui", WIDGETS)],
+     ("brewing_plan/ui", WIDGETS), ("discovery/ui", WIDGETS)],
     [("main_window/ui", WIDGETS)],
     [("app", WIDGETS)],
 ]
