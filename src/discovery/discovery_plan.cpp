@@ -34,15 +34,6 @@ int elementOf(int item, int slot) {
     return (item - 1) * kSlotsPerItem + slot;
 }
 
-// The step less what known holds already.
-DiscoveryStep withoutKnown(DiscoveryStep step, const KnownEffects &known) {
-    for (std::size_t k = 0; k < 3; ++k) {
-        if (step.items[k] != 0)
-            step.fresh[k] &= std::uint8_t(~known.slots[std::size_t(step.items[k])]);
-    }
-    return step;
-}
-
 } // namespace
 
 int DiscoveryStep::freshCount() const {
@@ -177,6 +168,15 @@ DiscoveryPlan PlanDiscovery(const GameData &data, const KnownEffects &known, con
         plan.steps.push_back(s);
     }
     return plan;
+}
+
+// The step less what known holds already.
+DiscoveryStep withoutKnown(DiscoveryStep step, const KnownEffects &known) {
+    for (std::size_t k = 0; k < 3; ++k) {
+        if (step.items[k] != 0)
+            step.fresh[k] &= std::uint8_t(~known.slots[std::size_t(step.items[k])]);
+    }
+    return step;
 }
 
 void applyStep(const DiscoveryStep &step, KnownEffects &known) {

@@ -70,6 +70,9 @@ struct DiscoveryPlan {
 DiscoveryPlan PlanDiscovery(const GameData &data, const KnownEffects &known, const DiscoveryOptions &options,
                             CoverSolver &solver, const PlanSolveControl &control);
 
+// The step less what known holds already.
+DiscoveryStep withoutKnown(DiscoveryStep step, const KnownEffects &known);
+
 // What taking the step teaches: its slots become known.
 void applyStep(const DiscoveryStep &step, KnownEffects &known);
 

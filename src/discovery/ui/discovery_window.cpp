@@ -37,7 +37,7 @@ DiscoveryWindow::DiscoveryWindow(KnownStore &store, const QString &settingsDir, 
     buildControls();
     connect(&m_store, &KnownStore::changed, this, [this] {
         if (isVisible())
-            recompute();
+            refreshAfterChange();
     });
     const QScreen *screen = parent != nullptr ? parent->screen() : this->screen();
     const QSize room = screen != nullptr ? screen->availableGeometry().size() : kPreferredSize;
@@ -134,6 +134,38 @@ QString DiscoveryWindow::stepText(const DiscoveryStep &step) const {
         .arg(learnt.join(QStringLiteral("; ")));
 }
 
+QStringList DiscoveryWindow::bestLines(const DiscoveryOptions &options) const {
+    QStringList lines;
+    for (const DiscoveryStep &s : BestExperiments(m_store.data(), m_store.known(), options, kBestShown))
+        lines << stepText(s);
+    return lines;
+}
+
+void DiscoveryWindow::showPlanSteps() {
+    m_plan->clear();
+    for (std::size_t k = 0; k < m_steps.size(); ++k)
+        addLine(m_plan, QStringLiteral("%1. %2").arg(k + 1).arg(stepText(m_steps[k])));
+    if (!m_steps.empty())
+        m_plan->setCurrentRow(0);
+    m_apply->setEnabled(!m_steps.empty());
+}
+
+void DiscoveryWindow::refreshAfterChange() {
+    // A new plan takes seconds; the one shown loses what is known now, and
+    // "Рассчитать" plans anew.
+    std::vector<DiscoveryStep> left;
+    for (const DiscoveryStep &s : m_steps) {
+        const DiscoveryStep rest = withoutKnown(s, m_store.known());
+        if (rest.freshCount() > 0)
+            left.push_back(rest);
+    }
+    m_steps = std::move(left);
+    showPlanSteps();
+    m_best->clear();
+    for (const QString &line : bestLines(m_lastOptions))
+        addLine(m_best, line);
+}
+
 void DiscoveryWindow::recompute() {
     const GameData &data = m_store.data();
     const KnownEffects &known = m_store.known();
@@ -149,9 +181,15 @@ void DiscoveryWindow::recompute() {
         options.stock = &stock;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_lastOptions = options;
+    m_lastOptions.stock = nullptr;
+    if (options.stock != nullptr) {
+        m_lastStock = stock;
+        m_lastOptions.stock = &m_lastStock;
+    }
     m_best->clear();
-    for (const DiscoveryStep &s : BestExperiments(data, known, options, kBestShown))
-        addLine(m_best, stepText(s));
+    for (const QString &line : bestLines(options))
+        addLine(m_best, line);
     PlanSolveControl control;
     control.timeLimitSeconds = kPlanSeconds;
     const auto solver = CreateCoverSolver();
@@ -159,11 +197,7 @@ void DiscoveryWindow::recompute() {
     QApplication::restoreOverrideCursor();
 
     m_steps = plan.steps;
-    m_plan->clear();
-    for (std::size_t k = 0; k < m_steps.size(); ++k)
-        addLine(m_plan, QStringLiteral("%1. %2").arg(k + 1).arg(stepText(m_steps[k])));
-    if (!m_steps.empty())
-        m_plan->setCurrentRow(0);
+    showPlanSteps();
     m_never->clear();
     for (const EffectSlot &u : plan.unrevealable)
         addLine(m_never,

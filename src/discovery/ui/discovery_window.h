@@ -31,12 +31,17 @@ class DiscoveryWindow : public QWidget {
   private:
     void buildControls();
     void applySelectedStep();
+    void refreshAfterChange();
+    void showPlanSteps();
+    QStringList bestLines(const DiscoveryOptions &options) const;
     QString stepText(const DiscoveryStep &step) const;
     QString slotText(int item, int slot) const;
 
     KnownStore &m_store;
     QString m_settingsDir;
     std::vector<DiscoveryStep> m_steps;
+    DiscoveryOptions m_lastOptions; // of the last plan, for the lists kept up to date
+    StockCounts m_lastStock;
     QCheckBox *m_fromStock = nullptr;
     QCheckBox *m_eating = nullptr;
     QSpinBox *m_maxBrews = nullptr;

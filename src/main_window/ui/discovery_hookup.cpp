@@ -31,6 +31,13 @@ std::pair<int, int> currentCell(const QTableView *view) {
 
 } // namespace
 
+QStringList discoveryCommandNames() {
+    return {QStringLiteral("MenuDiscovery"),        QStringLiteral("MenuShowOnlyKnown"),
+            QStringLiteral("PMenuGridKnownEffect"), QStringLiteral("PMenuGridKnownItem"),
+            QStringLiteral("PMenuGridAte"),         QStringLiteral("PMenuGridKnownAll"),
+            QStringLiteral("PMenuGridKnownNone"),   QStringLiteral("PMenuLbBrewed")};
+}
+
 void installDiscovery(TFormMain &form) {
     ProgramState &state = form.state();
     auto *store = new KnownStore(state.Data, state.SettingsDir, &form);
@@ -39,7 +46,7 @@ void installDiscovery(TFormMain &form) {
         dialogs->message(&form, text, MessageIcon::Warning);
     });
 
-    // Menu "Разное", after "План варки".
+    // Menu "Разное", just before "План варки", which stays its last item.
     QAction *plan = form.findChild<QAction *>(QStringLiteral("MenuBrewingPlan"));
     QMenu *other = nullptr;
     for (QObject *owner : plan != nullptr ? plan->associatedObjects() : QObjectList())
@@ -50,6 +57,8 @@ void installDiscovery(TFormMain &form) {
     QAction *onlyKnown =
         addAction(other, "MenuShowOnlyKnown", QStringLiteral("Показывать только изученные эффекты"));
     onlyKnown->setCheckable(true);
+    other->removeAction(plan);
+    other->addAction(plan);
     const QString settingsDir = state.SettingsDir;
     QObject::connect(open, &QAction::triggered, &form,
                      [&form, store, settingsDir] { showDiscoveryWindow(&form, *store, settingsDir); });
@@ -105,6 +114,7 @@ void installDiscovery(TFormMain &form) {
     auto *recipes = form.findChild<PotionListView *>(QStringLiteral("LBPotion"));
     if (auto *menu = form.findChild<QMenu *>(QStringLiteral("PopupMenuLB"));
         menu != nullptr && recipes != nullptr) {
+        menu->addSeparator();
         QAction *brewed = addAction(menu, "PMenuLbBrewed", QStringLiteral("Сварил"));
         QObject::connect(menu, &QMenu::aboutToShow, brewed, [&state, recipes, brewed] {
             const int row = recipes->currentRow();
