@@ -3,6 +3,7 @@
 // shown. Format: docs/discovery.md.
 
 #include "cli/cli_commands.h"
+#include "cli/cli_format.h"
 #include "discovery/discovery_plan.h"
 
 #include <QCommandLineParser>
@@ -20,20 +21,6 @@ QString slotsText(std::int32_t item, std::uint8_t slots) {
             text += QChar(u'1' + s);
     }
     return text;
-}
-
-QLatin1StringView statusWord(PlanSolveStatus s) {
-    switch (s) {
-    case PlanSolveStatus::Optimal:
-        return QLatin1StringView("optimal");
-    case PlanSolveStatus::TimeLimit:
-        return QLatin1StringView("time-limit");
-    case PlanSolveStatus::Cancelled:
-        return QLatin1StringView("cancelled");
-    case PlanSolveStatus::Failed:
-        break;
-    }
-    return QLatin1StringView("failed");
 }
 
 } // namespace
@@ -120,7 +107,7 @@ int cmdDiscover(CliContext &ctx, const QStringList &args) {
         ctx.out << "unknown";
     else
         ctx.out << plan.lowerBound;
-    ctx.out << '\n' << "status " << statusWord(plan.status) << '\n';
+    ctx.out << '\n' << "status " << planStatusName(plan.status) << '\n';
     return kExitOk;
 }
 
