@@ -30,6 +30,7 @@ constexpr CommandEntry kCommands[] = {
     {"grid", &cmdGrid},
     {"settings-rewrite", &cmdSettingsRewrite},
     {"plan", &cmdPlan},
+    {"discover", &cmdDiscover},
 };
 // clang-format on
 

@@ -16,5 +16,6 @@ int cmdAlt(CliContext &ctx, const QStringList &args);
 int cmdGrid(CliContext &ctx, const QStringList &args);
 int cmdSettingsRewrite(CliContext &ctx, const QStringList &args);
 int cmdPlan(CliContext &ctx, const QStringList &args);
+int cmdDiscover(CliContext &ctx, const QStringList &args);
 
 } // namespace qor

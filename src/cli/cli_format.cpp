@@ -33,4 +33,18 @@ void printPotionRecord(OutputBuffer &out, const TPotionRec &rec) {
     out.commit(p - 1); // no blank after the last number
 }
 
+QLatin1StringView planStatusName(PlanSolveStatus s) {
+    switch (s) {
+    case PlanSolveStatus::Optimal:
+        return QLatin1StringView("optimal");
+    case PlanSolveStatus::TimeLimit:
+        return QLatin1StringView("time-limit");
+    case PlanSolveStatus::Cancelled:
+        return QLatin1StringView("cancelled");
+    case PlanSolveStatus::Failed:
+        break;
+    }
+    return QLatin1StringView("failed");
+}
+
 } // namespace qor

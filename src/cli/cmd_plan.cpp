@@ -3,6 +3,7 @@
 #include "brewing_plan/plan_model_lp.h"
 #include "brewing_plan/plan_run.h"
 #include "cli/cli_commands.h"
+#include "cli/cli_format.h"
 
 #include <QCommandLineParser>
 #include <QFile>
@@ -45,20 +46,6 @@ class InterruptCancelsSolve {
     static inline std::atomic<bool> s_interrupted{false};
     struct sigaction m_previous {};
 };
-
-QLatin1StringView statusName(PlanSolveStatus s) {
-    switch (s) {
-    case PlanSolveStatus::Optimal:
-        return QLatin1StringView("optimal");
-    case PlanSolveStatus::TimeLimit:
-        return QLatin1StringView("time-limit");
-    case PlanSolveStatus::Cancelled:
-        return QLatin1StringView("cancelled");
-    case PlanSolveStatus::Failed:
-        break;
-    }
-    return QLatin1StringView("failed");
-}
 
 } // namespace
 
@@ -170,7 +157,7 @@ int cmdPlan(CliContext &ctx, const QStringList &args) {
         ctx.out << plan.exact.bound;
     ctx.out << '\n'
             << "recipes " << plan.candidateCount << '\n'
-            << "status " << statusName(plan.exact.status) << '\n';
+            << "status " << planStatusName(plan.exact.status) << '\n';
     return interrupt.interrupted() ? kExitInterrupted : kExitOk;
 }
 

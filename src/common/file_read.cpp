@@ -40,6 +40,7 @@ std::uint64_t maxFileBytes(FileKind kind) {
     switch (kind) {
     case FileKind::Settings:
     case FileKind::Stock:
+    case FileKind::Known:
         return 1024 * 1024;
     case FileKind::Data:
     case FileKind::Help:

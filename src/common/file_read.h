@@ -16,6 +16,7 @@ namespace qor {
 enum class FileKind {
     Settings, // Main.ini: a few KB
     Stock,    // Stock.ini: under 2 KB for a full stock
+    Known,    // Known.ini: under 2 KB with everything known
     Data,     // Cost.txt, Effects.ini, Filter.txt, Items.ini
     Help,     // Help.ini
 };

@@ -5,6 +5,7 @@
 
 #include "brewing_plan/plan_settings_file.h"
 #include "brewing_plan/stock_file.h"
+#include "discovery/known_effects.h"
 #include "game_data/data_loader.h"
 #include "settings/settings_file.h"
 
@@ -169,6 +170,34 @@ TEST_F(SaveFolder, KilledPlanOptionSavesLeaveTheOldOptionsWhole) {
     after.timeLimitCs = 2500;
     EXPECT_EQ(readFile(plan), serializePlanSettings(after));
     EXPECT_EQ(files(), (QStringList{QStringLiteral("Main.ini"), QStringLiteral("Plan.ini"),
+                                    QStringLiteral("in.ini")}));
+}
+
+// Known.ini is saved by the discovery window whenever the player marks an effect.
+TEST_F(SaveFolder, KilledKnownSavesLeaveTheOldKnowledgeWhole) {
+    const QString path = KnownFilePath(m_dir.path());
+    KnownEffects before = KnownEffects::empty(4);
+    before.learn(1, 0b0101);
+    ASSERT_TRUE(WriteKnown(path, before).ok());
+    const QByteArray old = readFile(path);
+    const QString writer = QStringLiteral(QOR_SAVE_WRITER);
+    const QStringList args{QStringLiteral("known"), path, QStringLiteral("15"), QStringLiteral("0"),
+                           QStringLiteral("8")};
+    for (const char *kill : kKillPoints) {
+        SCOPED_TRACE(kill);
+        const SaveRun r = runWithFault(writer, args, kill);
+        EXPECT_EQ(r.status, QProcess::CrashExit);
+        EXPECT_EQ(readFile(path), old);
+    }
+    const SaveRun failed = runWithFault(writer, args, "QOR_FAULT_SYNC_EIO");
+    EXPECT_EQ(failed.code, 1);
+    EXPECT_TRUE(failed.err.contains(path)) << failed.err.toStdString();
+    EXPECT_EQ(readFile(path), old);
+
+    const SaveRun r = runWithFault(writer, args, "QOR_FAULT_NONE");
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(readFile(path), QByteArray("QOR-KNOWN 1\r\nshow-only-known 0\r\n1 1234\r\n3 4\r\n"));
+    EXPECT_EQ(files(), (QStringList{QStringLiteral("Known.ini"), QStringLiteral("Main.ini"),
                                     QStringLiteral("in.ini")}));
 }
 

@@ -226,7 +226,8 @@ TEST(MenuTest, ItemsCarryTheirShortcutsAndCheckStates) {
                                    QStringLiteral("PMenuLbPotionMarkerSetToEffect"),
                                    QStringLiteral("PMenuLbPotionMarkerSetToGoodEffect"),
                                    QStringLiteral("PMenuLbPotionMarkerSetToPoisonEffect"),
-                                   QStringLiteral("PMenuLbPotionMarkersOff")}));
+                                   QStringLiteral("PMenuLbPotionMarkersOff"), QStringLiteral("-"),
+                                   QStringLiteral("PMenuLbBrewed")}));
 }
 
 TEST(MenuTest, DebugCommandGreetsOnlyItsWord) {

@@ -33,12 +33,14 @@ LAYERS = [
     # Main.ini, the input rules (keys, find, wheel, drag) and the plan's solver
     # binding see the models, not each other; nothing sees the solver binding
     # but the programs that link it.
-    [("settings", CORE), ("input", CORE), ("brewing_plan/solver", CORE)],
+    # Effect discovery sees the plan's stock and solver interface.
+    [("settings", CORE), ("input", CORE), ("brewing_plan/solver", CORE), ("discovery", CORE)],
     # The window's program state, the shared widget helpers and the
     # command-line tool: each sees every model, none sees another.
-    [("main_window", CORE), ("visuals/ui", WIDGETS), ("common_ui", WIDGETS), ("cli", CORE)],
+    [("main_window", CORE), ("visuals/ui", WIDGETS), ("common_ui", WIDGETS), ("cli", CORE),
+     ("discovery/solver", CORE)],
     [("recipe_list/ui", WIDGETS), ("reference_table/ui", WIDGETS), ("favorites/ui", WIDGETS),
-     ("brewing_plan/ui", WIDGETS)],
+     ("brewing_plan/ui", WIDGETS), ("discovery/ui", WIDGETS)],
     [("main_window/ui", WIDGETS)],
     [("app", WIDGETS)],
 ]

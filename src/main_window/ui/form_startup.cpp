@@ -6,6 +6,7 @@
 
 #include "engine/effect_strength.h"
 #include "game_data/data_loader.h"
+#include "main_window/ui/discovery_hookup.h"
 #include "main_window/ui/floating_picture.h"
 #include "main_window/ui/help_panel.h"
 #include "main_window/ui/reference_table_panel.h"
@@ -158,6 +159,7 @@ void TFormMain::FormCreate() {
     FormResize(nullptr);
     RefreshPanelCount();
     PanelGrid->fill(st.Settings.gridColumnWidths);
+    installDiscovery(*this);
 
     // The stored row, or the first data row when none was stored.
     const int selRow = st.Settings.block.gridSelRow();

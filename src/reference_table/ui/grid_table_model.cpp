@@ -20,6 +20,15 @@ QVariant GridTableModel::data(const QModelIndex &index, int role) const {
     if (!index.isValid() || index.row() >= rowCount())
         return {};
     const int gridRow = index.row() + 1;
+    // Columns 2..25 are the four slots, six columns each.
+    const int column = index.column();
+    if (m_slotKnown && column >= 2 && column <= 25 &&
+        !m_slotKnown(m_grid.itemAtRow(gridRow), (column - 2) / 6)) {
+        if (role == Qt::DisplayRole)
+            return QStringLiteral("?");
+        if (role == Qt::ForegroundRole)
+            return kUnknownColor;
+    }
     if (role == Qt::DisplayRole) {
         if (index.column() == 0)
             return {};

@@ -11,6 +11,8 @@
 #include <QAbstractTableModel>
 #include <QColor>
 
+#include <functional>
+
 namespace qor {
 
 class GridTableModel : public QAbstractTableModel {
@@ -38,6 +40,12 @@ class GridTableModel : public QAbstractTableModel {
     // they live in the grid state.
     void setEffectHighlight(const QColor &harmful, const QColor &beneficial);
 
+    // Whether the player knows an ingredient's slot (0-based); the cells of
+    // a slot he does not know show "?" in the muted colour. Empty: all known.
+    using SlotKnown = std::function<bool(int item, int slot)>;
+    void setSlotKnown(SlotKnown known) { m_slotKnown = std::move(known); }
+    static constexpr QColor kUnknownColor{128, 128, 128};
+
   private:
     QVariant cellColor(int column, int gridRow, int role) const;
 
@@ -46,6 +54,7 @@ class GridTableModel : public QAbstractTableModel {
     const QString &m_decimalPoint;
     QColor m_harmful;
     QColor m_beneficial;
+    SlotKnown m_slotKnown;
 };
 
 } // namespace qor

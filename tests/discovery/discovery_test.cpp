@@ -1,0 +1,225 @@
+// The reveal rule against its plain definition, and the experiment plans
+// against every smaller or other plan on small random data.
+
+#include "common/test_data.h"
+#include "discovery/discovery_plan.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <bit>
+#include <random>
+
+using namespace qor;
+
+namespace {
+
+bool validEffect(const GameData &data, std::int32_t e) {
+    return e > 0 && e <= data.highestEffect();
+}
+
+// What the mix teaches by the definition: the effects that at least two of
+// its ingredients have, the first five in the order the slots are read, shown
+// to every ingredient that has them.
+BrewReveal definedReveal(const GameData &data, std::array<int, 3> mix) {
+    std::vector<int> items;
+    for (const int i : mix) {
+        if (i != 0 && std::find(items.begin(), items.end(), i) == items.end())
+            items.push_back(i);
+    }
+    BrewReveal out;
+    if (items.size() < 2)
+        return out;
+    std::vector<std::int32_t> shared;
+    for (std::size_t p = 0; p < items.size(); ++p) {
+        for (const TItemEffect &slot : data.ItemTable[items[p]].Eff) {
+            if (!validEffect(data, slot.Effect) || std::count(shared.begin(), shared.end(), slot.Effect) > 0)
+                continue;
+            for (std::size_t q = p + 1; q < items.size(); ++q) {
+                const auto &eff = data.ItemTable[items[q]].Eff;
+                if (std::any_of(eff.begin(), eff.end(),
+                                [&](const TItemEffect &t) { return t.Effect == slot.Effect; }))
+                    shared.push_back(slot.Effect);
+            }
+        }
+    }
+    shared.erase(std::unique(shared.begin(), shared.end()), shared.end());
+    if (shared.size() > kMaxPotionEffects)
+        shared.resize(kMaxPotionEffects);
+    if (shared.empty())
+        return out;
+    for (std::size_t p = 0; p < items.size(); ++p) {
+        out.items[p] = items[p];
+        for (int s = 0; s < kSlotsPerItem; ++s) {
+            const std::int32_t e = data.ItemTable[items[p]].Eff[s].Effect;
+            if (validEffect(data, e) && std::count(shared.begin(), shared.end(), e) > 0)
+                out.slots[p] |= std::uint8_t(1u << s);
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+TEST(Reveal, BrewsTeachWhatTheDefinitionSaysAndEatingTheFirstSlot) {
+    std::mt19937_64 rng(26);
+    int teaching = 0;
+    for (int round = 0; round < 30; ++round) {
+        const int items = 6 + round % 3;
+        const GameData data = test::buildData(test::randomSmallDataSet(rng, items, 5 + round % 4));
+        for (int a = 0; a <= items; ++a) {
+            EXPECT_EQ(revealOfEating(data, a), a == 0 ? 0 : filledSlots(data, a) & 1u);
+            for (int b = 0; b <= items; ++b) {
+                for (int c = 0; c <= items; ++c) {
+                    const BrewReveal got = revealOfBrew(data, a, b, c);
+                    const BrewReveal want = definedReveal(data, {a, b, c});
+                    ASSERT_EQ(got.slots, want.slots) << a << ' ' << b << ' ' << c;
+                    if (got.any()) {
+                        ASSERT_EQ(got.items, want.items);
+                    }
+                    teaching += got.any();
+                }
+            }
+        }
+    }
+    EXPECT_GT(teaching, 1000);
+}
+
+namespace {
+
+// Everything a brute force needs of one step: the elements it shows as bits
+// (4 per ingredient) and the ingredients it uses.
+struct Move {
+    std::uint32_t shows = 0;
+    std::array<std::int32_t, 3> uses{};
+    bool brew = true;
+};
+
+std::vector<Move> allMoves(const GameData &data, const KnownEffects &known, const DiscoveryOptions &o) {
+    std::vector<Move> moves;
+    const int h = data.highestItem();
+    auto bitsOf = [&](int item, std::uint8_t slots) {
+        return std::uint32_t(slots & ~known.slots[item]) << (4 * (item - 1));
+    };
+    for (int a = 1; a <= h; ++a) {
+        if (o.eating && (o.stock == nullptr || (*o.stock)[a] > 0))
+            moves.push_back({bitsOf(a, revealOfEating(data, a)), {a, 0, 0}, false});
+        for (int b = a + 1; b <= h; ++b) {
+            for (int c = b; c <= h; ++c) {
+                const BrewReveal r = revealOfBrew(data, a, b, c == b ? 0 : c);
+                Move m;
+                m.uses = r.items;
+                for (int k = 0; k < 3; ++k)
+                    m.shows |= r.items[k] != 0 ? bitsOf(r.items[k], r.slots[k]) : 0;
+                if (m.shows != 0)
+                    moves.push_back(m);
+            }
+        }
+    }
+    return moves;
+}
+
+// The best (covered, −steps) over every subset of the moves that fits.
+std::pair<int, int> bruteForceBest(const std::vector<Move> &moves, const DiscoveryOptions &o, int items) {
+    std::pair<int, int> best{0, 0};
+    const std::uint32_t subsets = 1u << moves.size();
+    for (std::uint32_t set = 1; set < subsets; ++set) {
+        std::uint32_t shows = 0;
+        int brews = 0;
+        std::array<int, 8> used{};
+        for (std::uint32_t rest = set; rest != 0; rest &= rest - 1) {
+            const Move &m = moves[std::size_t(std::countr_zero(rest))];
+            shows |= m.shows;
+            brews += m.brew;
+            for (const std::int32_t i : m.uses)
+                used[std::size_t(i)] += i != 0;
+        }
+        if (o.maxBrews >= 0 && brews > o.maxBrews)
+            continue;
+        bool fits = true;
+        for (int i = 1; o.stock != nullptr && i <= items; ++i)
+            fits = fits && used[std::size_t(i)] <= (*o.stock)[std::size_t(i)];
+        const std::pair<int, int> score{std::popcount(shows), -std::popcount(set)};
+        if (fits && score > best)
+            best = score;
+    }
+    return best;
+}
+
+} // namespace
+
+TEST(DiscoveryPlan, NoOtherPlanShowsMoreOrAsMuchWithFewerSteps) {
+    std::mt19937_64 rng(7);
+    const auto solver = CreateCoverSolver();
+    int nonTrivial = 0;
+    for (int round = 0; round < 40; ++round) {
+        const int items = round % 4 == 0 ? 4 : 5;
+        const GameData data = test::buildData(test::randomSmallDataSet(rng, items, 4 + round % 3));
+        KnownEffects known = KnownEffects::empty(data.itemRecordCount());
+        for (int i = 1; i <= items; ++i)
+            known.slots[i] = std::uint8_t(rng() & rng() & 0xf);
+        StockCounts stock(std::size_t(data.itemRecordCount()), 0);
+        for (int i = 1; i <= items; ++i)
+            stock[i] = std::uniform_int_distribution<int>(0, 2)(rng);
+        DiscoveryOptions o;
+        o.eating = items == 4;
+        o.stock = round % 2 == 1 ? &stock : nullptr;
+        o.maxBrews = round % 3 == 2 ? 1 + round % 2 : -1;
+
+        const DiscoveryPlan plan = PlanDiscovery(data, known, o, *solver, {});
+        SCOPED_TRACE(round);
+        ASSERT_EQ(plan.status, PlanSolveStatus::Optimal);
+        const std::pair<int, int> best = bruteForceBest(allMoves(data, known, o), o, items);
+        EXPECT_EQ(plan.revealedCount, best.first);
+        EXPECT_EQ(-int(plan.steps.size()), best.second);
+        nonTrivial += plan.steps.size() > 1;
+
+        // Every claim holds when the steps are taken, within the stock and the limit.
+        KnownEffects learnt = known;
+        std::vector<int> used(stock.size(), 0);
+        for (const DiscoveryStep &s : plan.steps) {
+            const BrewReveal r = s.eat ? BrewReveal{s.items, {revealOfEating(data, s.items[0]), 0, 0}}
+                                       : revealOfBrew(data, s.items[0], s.items[1], s.items[2]);
+            for (int k = 0; k < 3; ++k) {
+                EXPECT_EQ(s.fresh[k], r.slots[k] & ~learnt.slots[std::size_t(s.items[k])]);
+                used[std::size_t(s.items[k])] += s.items[k] != 0;
+            }
+            applyStep(s, learnt);
+        }
+        for (int i = 1; o.stock != nullptr && i <= items; ++i)
+            EXPECT_LE(used[std::size_t(i)], stock[std::size_t(i)]);
+        EXPECT_TRUE(o.maxBrews < 0 || plan.brews <= o.maxBrews);
+        // Unlimited, the plan shows everything but what no step can.
+        if (o.stock == nullptr && o.maxBrews < 0) {
+            EXPECT_EQ(plan.revealedCount, plan.revealableCount);
+        }
+        EXPECT_EQ(plan.unknownCount - plan.revealableCount, int(plan.unrevealable.size()));
+        for (const EffectSlot &u : plan.unrevealable)
+            EXPECT_FALSE(learnt.isKnown(u.item, u.slot));
+    }
+    EXPECT_GT(nonTrivial, 10);
+}
+
+TEST(DiscoveryPlan, BestExperimentsComeFirstAndAnEffectOfOneIngredientIsUnrevealable) {
+    DataSetDescription set = test::emptyDataSet();
+    const int shared = test::addEffect(set, test::effect(false));
+    const int other = test::addEffect(set, test::effect(false));
+    const int lonely = test::addEffect(set, test::effect(false));
+    const int a = test::addItem(set, {{lonely, 1, 1}, {shared, 1, 1}, {other, 1, 1}});
+    const int b = test::addItem(set, {{shared, 1, 1}, {other, 1, 1}});
+    const int c = test::addItem(set, {{shared, 1, 1}});
+    const GameData data = test::buildData(set);
+    const KnownEffects known = KnownEffects::empty(data.itemRecordCount());
+
+    const std::vector<DiscoveryStep> best = BestExperiments(data, known, {}, 2);
+    ASSERT_EQ(best.size(), 2u);
+    EXPECT_EQ(best[0].items, (std::array<std::int32_t, 3>{a, b, c}));
+    EXPECT_EQ(best[0].freshCount(), 5);
+    EXPECT_EQ(best[1].items, (std::array<std::int32_t, 3>{a, b, 0}));
+
+    const std::vector<EffectSlot> never = unrevealableSlots(data, known, discoverySteps(data, known, {}));
+    EXPECT_EQ(never, (std::vector<EffectSlot>{{a, 0}}));
+    DiscoveryOptions eating;
+    eating.eating = true;
+    EXPECT_TRUE(unrevealableSlots(data, known, discoverySteps(data, known, eating)).empty());
+}
