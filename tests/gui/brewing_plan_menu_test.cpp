@@ -66,7 +66,7 @@ TEST(BrewingPlanMenu, AStockThatIsNoFileIsRefusedAndKeptAsABackup) {
         BrewingPlanWindow *window = nullptr;
         {
             const test::AsUnprivileged lesserUser({data.dir()});
-            planItem(*form)->trigger();
+            test::clickMenuItem(*form, planItem(*form));
             window = form->findChild<BrewingPlanWindow *>();
             ASSERT_NE(window, nullptr);
             EXPECT_TRUE(window->isVisible());
@@ -97,7 +97,7 @@ TEST(BrewingPlanMenu, AStockThatIsNoFileIsRefusedAndKeptAsABackup) {
 TEST(BrewingPlanMenu, AFailedSaveMarksTheCountsUnsaved) {
     test::ScratchData data;
     auto form = test::openForm(data);
-    planItem(*form)->trigger();
+    test::clickMenuItem(*form, planItem(*form));
     auto *window = form->findChild<BrewingPlanWindow *>();
     ASSERT_NE(window, nullptr);
     auto *box = window->findChild<QGroupBox *>(QStringLiteral("StockBox"));
@@ -138,8 +138,8 @@ TEST(BrewingPlanMenu, LastItemOfMiscOpensOneWindow) {
     EXPECT_TRUE(item->isEnabled());
 
     form->dialogs().clearRecord();
-    item->trigger();
-    item->trigger();
+    test::useMenuItem(*form, item);
+    test::useMenuItem(*form, item);
     const auto windows = form->findChildren<BrewingPlanWindow *>();
     ASSERT_EQ(windows.size(), 1);
     EXPECT_TRUE(windows[0]->isVisible());

@@ -2,9 +2,18 @@
 
 #include "main_window/ui/platform_adapter.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <vector>
 
 namespace qor::test {
 
@@ -43,6 +52,66 @@ std::unique_ptr<TFormMain> openForm(const ScratchData &data, bool show) {
         QApplication::processEvents();
     }
     return form;
+}
+
+namespace {
+
+QMenu *menuHolding(const QAction *item) {
+    for (QObject *holder : item->associatedObjects()) {
+        if (auto *menu = qobject_cast<QMenu *>(holder))
+            return menu;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void pressShortcut(QWidget &window, QAction *item) {
+    ASSERT_FALSE(item->shortcut().isEmpty()) << item->objectName().toStdString();
+    window.activateWindow();
+    QApplication::setActiveWindow(&window);
+    const QKeyCombination key = item->shortcut()[0];
+    QTest::keyClick(&window, key.key(), key.keyboardModifiers());
+}
+
+void clickMenuItem(QMainWindow &window, QAction *item) {
+    // The items to click, from the one in the menu bar down to `item`.
+    std::vector<QAction *> path{item};
+    for (QMenu *menu = menuHolding(item); menu; menu = menuHolding(menu->menuAction()))
+        path.insert(path.begin(), menu->menuAction());
+    QMenuBar *bar = window.menuBar();
+    ASSERT_TRUE(bar->actions().contains(path.front())) << item->objectName().toStdString();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(path.front()).center());
+    for (std::size_t k = 1; k < path.size(); ++k) {
+        QMenu *open = path[k - 1]->menu();
+        ASSERT_TRUE(QTest::qWaitFor([open] { return open->isVisible(); }))
+            << path[k - 1]->text().toStdString();
+        QTest::mouseClick(open, Qt::LeftButton, {}, open->actionGeometry(path[k]).center());
+    }
+}
+
+void clickContextMenuItem(QWidget *control, QPoint pos, QAction *item) {
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, pos, control->mapToGlobal(pos));
+    QApplication::sendEvent(control, &rightClick);
+    QMenu *menu = menuHolding(item);
+    ASSERT_NE(menu, nullptr) << item->objectName().toStdString();
+    ASSERT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); })) << item->objectName().toStdString();
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+    // A disabled item leaves the menu open.
+    menu->hide();
+}
+
+void useMenuItem(QMainWindow &window, QAction *item) {
+    if (item->shortcut().isEmpty())
+        clickMenuItem(window, item);
+    else
+        pressShortcut(window, item);
+}
+
+void useCommand(TFormMain &form, const char *name) {
+    QAction *item = form.action(QString::fromLatin1(name));
+    ASSERT_NE(item, nullptr) << name;
+    useMenuItem(form, item);
 }
 
 QByteArray readAll(const QString &path) {
