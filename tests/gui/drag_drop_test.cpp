@@ -460,16 +460,21 @@ TEST_F(DragDropTest, PressesThatAreNotDrags) {
     // Right and middle presses toggle a check box.
     QCheckBox *box = ui().CBoxNeedCheckCost;
     const bool was = box->isChecked();
+    // Each press is released again: a button left held would reach every
+    // later click of the test program.
     QTest::mousePress(box, Qt::RightButton, {}, box->rect().center());
+    QTest::mouseRelease(box, Qt::RightButton, {}, box->rect().center());
     EXPECT_NE(box->isChecked(), was);
     EXPECT_EQ(st().Conditions.CheckCost, box->isChecked());
     QTest::mousePress(box, Qt::MiddleButton, {}, box->rect().center());
+    QTest::mouseRelease(box, Qt::MiddleButton, {}, box->rect().center());
     EXPECT_EQ(box->isChecked(), was);
 
     // A middle press focuses a list.
     form->activateWindow();
     QApplication::processEvents();
     QTest::mousePress(ui().LBPotion->viewport(), Qt::MiddleButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(ui().LBPotion->viewport(), Qt::MiddleButton, {}, QPoint(5, 5));
     EXPECT_EQ(QApplication::focusWidget(), ui().LBPotion);
     expectIdle();
 }

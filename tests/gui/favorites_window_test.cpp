@@ -153,16 +153,16 @@ TEST_F(FavoritesWindowTest, FontAndRowHeightReachBothListsAndTheSettings) {
 
 TEST_F(FavoritesWindowTest, MainFontAndSplitterThicknessReachTheWindow) {
     TFormFavorites *w = open();
+    dialogs().setNextAnswer(QStringLiteral("11"));
+    test::useCommand(*form, "MenuSplitterHeight");
+    EXPECT_EQ(w->Splitter1->handleWidth(), 11);
+
     QFont chosen(QStringLiteral("DejaVu Sans"));
     chosen.setPointSize(14);
     dialogs().setNextFont(chosen);
     test::useCommand(*form, "MenuFontMainForm");
     EXPECT_EQ(w->font().pointSize(), 14);
     EXPECT_EQ(w->GroupBoxEff->font().pointSize(), 14);
-
-    dialogs().setNextAnswer(QStringLiteral("11"));
-    test::useCommand(*form, "MenuSplitterHeight");
-    EXPECT_EQ(w->Splitter1->handleWidth(), 11);
 }
 
 TEST_F(FavoritesWindowTest, DropsInsertNewEntriesAndMoveOwnOnes) {

@@ -64,6 +64,24 @@ QMenu *menuHolding(const QAction *item) {
     return nullptr;
 }
 
+// An open menu takes every mouse event of the program: none stays open
+// beyond the click that chose its item (a disabled item keeps it open).
+void closePopups() {
+    while (QWidget *popup = QApplication::activePopupWidget())
+        popup->close();
+}
+
+// Depth first from `items` down to `item`: the items to click on the way.
+bool pathTo(const QList<QAction *> &items, const QAction *item, std::vector<QAction *> &path) {
+    for (QAction *candidate : items) {
+        path.push_back(candidate);
+        if (candidate == item || (candidate->menu() && pathTo(candidate->menu()->actions(), item, path)))
+            return true;
+        path.pop_back();
+    }
+    return false;
+}
+
 } // namespace
 
 void pressShortcut(QWidget &window, QAction *item) {
@@ -76,11 +94,10 @@ void pressShortcut(QWidget &window, QAction *item) {
 
 void clickMenuItem(QMainWindow &window, QAction *item) {
     // The items to click, from the one in the menu bar down to `item`.
-    std::vector<QAction *> path{item};
-    for (QMenu *menu = menuHolding(item); menu; menu = menuHolding(menu->menuAction()))
-        path.insert(path.begin(), menu->menuAction());
+    std::vector<QAction *> path;
+    ASSERT_TRUE(pathTo(window.menuBar()->actions(), item, path)) << item->objectName().toStdString();
     QMenuBar *bar = window.menuBar();
-    ASSERT_TRUE(bar->actions().contains(path.front())) << item->objectName().toStdString();
+    closePopups();
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(path.front()).center());
     for (std::size_t k = 1; k < path.size(); ++k) {
         QMenu *open = path[k - 1]->menu();
@@ -88,17 +105,18 @@ void clickMenuItem(QMainWindow &window, QAction *item) {
             << path[k - 1]->text().toStdString();
         QTest::mouseClick(open, Qt::LeftButton, {}, open->actionGeometry(path[k]).center());
     }
+    closePopups();
 }
 
 void clickContextMenuItem(QWidget *control, QPoint pos, QAction *item) {
+    closePopups();
     QContextMenuEvent rightClick(QContextMenuEvent::Mouse, pos, control->mapToGlobal(pos));
     QApplication::sendEvent(control, &rightClick);
     QMenu *menu = menuHolding(item);
     ASSERT_NE(menu, nullptr) << item->objectName().toStdString();
     ASSERT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); })) << item->objectName().toStdString();
     QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
-    // A disabled item leaves the menu open.
-    menu->hide();
+    closePopups();
 }
 
 void useMenuItem(QMainWindow &window, QAction *item) {

@@ -162,9 +162,8 @@ TEST_F(UsedItemsWindowTest, DisablingFromTheRecipeListUnchecksTheOpenWindow) {
     QMouseEvent release(QEvent::MouseButtonRelease, pos, viewport->mapToGlobal(pos), Qt::LeftButton,
                         Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(viewport, &release);
-    form->On_Popup(test::ui(form).PopupMenuLB);
     const int item = st().Potions.Potions()[0].Items[0];
-    test::useCommand(*form, "MenuDisableItemFromUsedList");
+    test::clickContextMenuItem(viewport, pos, act("MenuDisableItemFromUsedList"));
     EXPECT_FALSE(w->CLbUsedItems->isChecked(item - 1));
     EXPECT_EQ(w->PanelUsedItemsSelected->text(), selected(H - 1));
     EXPECT_FALSE(usesItem(item));
