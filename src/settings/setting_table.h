@@ -50,10 +50,7 @@ struct SettingRow {
 
 // A line whose value reads as T. A flag reads as bool, the marker character
 // as its low byte; a reserved line has no value to read.
-template <typename T>
-struct SettingKey : SettingRow {
-    using Value = T;
-};
+template <typename T> struct SettingKey : SettingRow { using Value = T; };
 struct NoValue {};
 using FlagKey = SettingKey<bool>;
 using NumberKey = SettingKey<std::int32_t>;

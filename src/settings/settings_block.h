@@ -15,8 +15,7 @@ namespace qor {
 
 class SettingsBlock {
   public:
-    template <typename T>
-    T get(SettingKey<T> key) const {
+    template <typename T> T get(SettingKey<T> key) const {
         const std::int32_t raw = value(key.line);
         if constexpr (std::same_as<T, bool>)
             return raw == 1;
@@ -26,10 +25,8 @@ class SettingsBlock {
     // The value must have the key's own type: a check state takes a bool,
     // never a number.
     template <typename T, typename V>
-        requires std::same_as<V, T>
-    void set(SettingKey<T> key, V v) {
-        setValue(key.line, static_cast<std::int32_t>(v));
-    }
+    requires std::same_as<V, T>
+    void set(SettingKey<T> key, V v) { setValue(key.line, static_cast<std::int32_t>(v)); }
     // A number pulled into its range: for applying a value from a damaged
     // file to a control without trusting it.
     std::int32_t clamped(const NumberKey &key) const { return clampedValue(key.line); }
