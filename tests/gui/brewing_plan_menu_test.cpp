@@ -126,20 +126,15 @@ TEST(BrewingPlanMenu, LastItemOfMiscOpensOneWindow) {
     stock.close();
 
     auto form = test::openForm(data);
-    QMenu *misc = nullptr;
-    for (QAction *top : form->menuBar()->actions()) {
-        if (top->text() == QStringLiteral("Разное"))
-            misc = top->menu();
-    }
-    ASSERT_NE(misc, nullptr);
-    QAction *item = misc->actions().back();
+    QAction *item = planItem(*form);
+    ASSERT_NE(item, nullptr);
     EXPECT_EQ(item->objectName(), QStringLiteral("MenuBrewingPlan"));
     EXPECT_EQ(item->text(), QStringLiteral("План варки"));
     EXPECT_TRUE(item->isEnabled());
 
     form->dialogs().clearRecord();
-    test::useMenuItem(*form, item);
-    test::useMenuItem(*form, item);
+    test::clickMenuItem(*form, item);
+    test::clickMenuItem(*form, item);
     const auto windows = form->findChildren<BrewingPlanWindow *>();
     ASSERT_EQ(windows.size(), 1);
     EXPECT_TRUE(windows[0]->isVisible());

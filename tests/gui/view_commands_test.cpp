@@ -43,7 +43,7 @@ class ViewCommandTest : public ::testing::Test {
     std::unique_ptr<TFormMain> form;
 };
 
-TEST_F(ViewCommandTest, RecipeRowHeightIsClampedTo10To100) {
+TEST_F(ViewCommandTest, RowAndCaptionHeightsArePulledIntoTheirRanges) {
     answer("MenuLbPotionItemHeight", QStringLiteral("5"));
     EXPECT_EQ(test::ui(form).LBPotion->itemHeight(), 10);
     EXPECT_EQ(dialogs().prompts().back(), QStringLiteral("Высота строк"));
@@ -55,9 +55,8 @@ TEST_F(ViewCommandTest, RecipeRowHeightIsClampedTo10To100) {
     test::useCommand(*form, "MenuLbPotionItemHeight");
     EXPECT_EQ(test::ui(form).LBPotion->itemHeight(), 100);
     EXPECT_TRUE(dialogs().messages().empty());
-}
 
-TEST_F(ViewCommandTest, CaptionHeightIsLimitedTo0To50AfterTheAnswer) {
+    // A caption height is limited to 0..50 after the answer.
     answer("MenuHeightCap1", QStringLiteral("-7"));
     EXPECT_EQ(test::ui(form).PanelCapLBPotions->height(), 0);
     EXPECT_EQ(test::ui(form).PanelLBox->y(), 0);
