@@ -137,10 +137,10 @@ int runCli(const QStringList &args, QTextStream &out, QTextStream &err) {
     const struct {
         const QCommandLineOption &option;
         std::int32_t &field;
-        int line;
-    } numbers[] = {{skillOpt, ctx.skills.AlchemySkill, SettingsLine::AlchemySkill},
-                   {fortifyOpt, ctx.skills.AlchemyFortify, SettingsLine::AlchemyFortify},
-                   {ranksOpt, ctx.skills.AlchemistRanks, SettingsLine::AlchemistRanks}};
+        const NumberKey &key;
+    } numbers[] = {{skillOpt, ctx.skills.AlchemySkill, Setting.AlchemySkill},
+                   {fortifyOpt, ctx.skills.AlchemyFortify, Setting.AlchemyFortify},
+                   {ranksOpt, ctx.skills.AlchemistRanks, Setting.AlchemistRanks}};
     for (const auto &n : numbers) {
         if (!parser.isSet(n.option))
             continue;
@@ -151,7 +151,7 @@ int runCli(const QStringList &args, QTextStream &out, QTextStream &err) {
             err.flush();
             return kExitUsage;
         }
-        const SettingRange range = settingRange(n.line);
+        const SettingRange range = n.key.range();
         if (n.field < range.min || n.field > range.max) {
             err << "--" << name << ": " << n.field << " is outside " << range.min << ".." << range.max
                 << '\n';

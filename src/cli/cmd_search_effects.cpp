@@ -181,7 +181,7 @@ int applySettingsFile(CliContext &ctx, const QString &path, int slot, bool sortG
     RecalcItemEffects(ctx.data, skills);
     if (!sortGiven) {
         // A code from a damaged file that names no column leaves the list unsorted.
-        const std::int32_t code = settings.block.potionSortCode();
+        const std::int32_t code = settings.block.get(Setting.PotionSortCode);
         sortCode = code >= -25 && code <= 25 ? code : 0;
     }
     available = settings.usedItems.ItemAvailable;

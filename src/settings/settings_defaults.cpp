@@ -32,7 +32,7 @@ void setDefaultWidths(MainSettings &s) {
 
     // Column 0 is the square picture column; then the name, four effect
     // slots of six columns, price, weight, identifier and second name.
-    s.gridColumnWidths[0] = s.block.gridRowHeight();
+    s.gridColumnWidths[0] = s.block.get(Setting.GridRowHeight);
     s.gridColumnWidths[1] = 140;
     for (int slot = 0; slot < 4; ++slot) {
         const int first = 2 + 6 * slot;
@@ -113,7 +113,7 @@ WindowBounds fitToolWindowToScreen(const WindowBounds &saved, int screenWidth, i
 
 void MainSettings::setUsedItemsSetIndex(std::int32_t v) {
     usedItems.UsedItemsSetIndex = v;
-    block.setUsedItemsSetIndex(v);
+    block.set(Setting.UsedItemsSetIndex, v);
 }
 
 } // namespace qor

@@ -134,7 +134,7 @@ bool readBlock(LineCursor &in, SettingsBlock &block) {
         block.setValue(i + 1, v);
     }
     // Only the low byte of the marker character counts.
-    block.setValue(SettingsLine::EffColorChar, block.value(SettingsLine::EffColorChar) & 0xFF);
+    block.set(Setting.EffColorChar, block.get(Setting.EffColorChar));
     block.applyReadCorrections();
     return true;
 }
@@ -300,7 +300,7 @@ SettingsResult parseSettings(const QByteArray &bytes, int itemRecordCount, MainS
     if (!readAll(in, itemRecordCount, s))
         return errorAt(fileName, in.failedLine(), in.reason());
 
-    s.usedItems.UsedItemsSetIndex = s.block.usedItemsSetIndex();
+    s.usedItems.UsedItemsSetIndex = s.block.get(Setting.UsedItemsSetIndex);
     s.usedItems.resize(itemRecordCount);
     // The working copy follows the current set (set 0 for an index out of
     // range); the raw index stays for the round trip.

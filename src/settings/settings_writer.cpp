@@ -93,7 +93,7 @@ QString settingsText(const MainSettings &s) {
     writeWidths(out, s.gridColumnWidths);
 
     SettingsBlock block = s.block;
-    block.setUsedItemsSetIndex(s.usedItems.UsedItemsSetIndex);
+    block.set(Setting.UsedItemsSetIndex, s.usedItems.UsedItemsSetIndex);
     block.clearReserved();
     block.normalizeFlags();
     out.number(kSettingsBlockSize);

@@ -36,7 +36,7 @@ class SaveFolder : public ::testing::Test {
         ASSERT_FALSE(loadGameData(QStringLiteral(QOR_BUILD_DATA_DIR), data));
         ASSERT_TRUE(m_dir.isValid());
         MainSettings s = defaultSettings(data.itemRecordCount());
-        s.block.setAlchemySkill(42);
+        s.block.set(Setting.AlchemySkill, 42);
         ASSERT_TRUE(WriteSettings(in(), s).ok());
         m_newBytes = readFile(in());
         QFile old(out());

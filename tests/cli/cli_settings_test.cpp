@@ -39,7 +39,7 @@ TEST(CliSettingsRewrite, ProgramWrittenFileComesOutUnchanged) {
     s.usedItems.renameSet(2, QStringLiteral("Походный набор"));
     s.usedItems.UsedItemsSets[2][1] = 1;
     s.favorites.FavItems = {1, 2};
-    s.block.setAlchemySkill(77);
+    s.block.set(Setting.AlchemySkill, 77);
     ASSERT_TRUE(WriteSettings(in, s).ok());
 
     const CliRun r = test::runOnBundledData({QStringLiteral("settings-rewrite"), in, out});
@@ -106,9 +106,9 @@ struct SearchSettingsFile {
     SearchSettingsFile() {
         const int items = dataItemRecordCount();
         MainSettings s = defaultSettings(items);
-        s.block.setAlchemySkill(100);
-        s.block.setPerkBenefactor(true);
-        s.block.setPotionSortCode(-2);
+        s.block.set(Setting.AlchemySkill, 100);
+        s.block.set(Setting.PerkBenefactor, true);
+        s.block.set(Setting.PotionSortCode, -2);
         s.setUsedItemsSetIndex(1);
         for (int i = 0; i < items; ++i) {
             const bool on = i > 0 && i % 2 == 1;

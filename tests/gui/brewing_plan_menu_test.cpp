@@ -66,7 +66,7 @@ TEST(BrewingPlanMenu, AStockThatIsNoFileIsRefusedAndKeptAsABackup) {
         BrewingPlanWindow *window = nullptr;
         {
             const test::AsUnprivileged lesserUser({data.dir()});
-            planItem(*form)->trigger();
+            test::clickMenuItem(*form, planItem(*form));
             window = form->findChild<BrewingPlanWindow *>();
             ASSERT_NE(window, nullptr);
             EXPECT_TRUE(window->isVisible());
@@ -97,7 +97,7 @@ TEST(BrewingPlanMenu, AStockThatIsNoFileIsRefusedAndKeptAsABackup) {
 TEST(BrewingPlanMenu, AFailedSaveMarksTheCountsUnsaved) {
     test::ScratchData data;
     auto form = test::openForm(data);
-    planItem(*form)->trigger();
+    test::clickMenuItem(*form, planItem(*form));
     auto *window = form->findChild<BrewingPlanWindow *>();
     ASSERT_NE(window, nullptr);
     auto *box = window->findChild<QGroupBox *>(QStringLiteral("StockBox"));
@@ -126,20 +126,15 @@ TEST(BrewingPlanMenu, LastItemOfMiscOpensOneWindow) {
     stock.close();
 
     auto form = test::openForm(data);
-    QMenu *misc = nullptr;
-    for (QAction *top : form->menuBar()->actions()) {
-        if (top->text() == QStringLiteral("Разное"))
-            misc = top->menu();
-    }
-    ASSERT_NE(misc, nullptr);
-    QAction *item = misc->actions().back();
+    QAction *item = planItem(*form);
+    ASSERT_NE(item, nullptr);
     EXPECT_EQ(item->objectName(), QStringLiteral("MenuBrewingPlan"));
     EXPECT_EQ(item->text(), QStringLiteral("План варки"));
     EXPECT_TRUE(item->isEnabled());
 
     form->dialogs().clearRecord();
-    item->trigger();
-    item->trigger();
+    test::clickMenuItem(*form, item);
+    test::clickMenuItem(*form, item);
     const auto windows = form->findChildren<BrewingPlanWindow *>();
     ASSERT_EQ(windows.size(), 1);
     EXPECT_TRUE(windows[0]->isVisible());

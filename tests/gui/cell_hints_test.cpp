@@ -38,7 +38,7 @@ class CellHintsTest : public ::testing::Test {
         QApplication::processEvents();
         QAction *hints = form->action(QStringLiteral("MenuShowHints"));
         if (!hints->isChecked())
-            hints->trigger();
+            test::useMenuItem(*form, hints);
         test::ui(form).CbFilter[0]->setCurrentIndex(2);
         test::ui(form).CbFilter[1]->setCurrentIndex(2);
         ASSERT_GE(form->state().Potions.PotionCount(), 3);
@@ -282,11 +282,11 @@ TEST_F(CellHintsTest, HintSwitchTurnsThemOffAndListsJoinThroughOneCall) {
     ui().Header->resizeSection(PotionColumn::Item1, 30);
     moveOver(viewport(), recipeCell(PotionColumn::Item1, 0));
     ASSERT_TRUE(shown());
-    form->action(QStringLiteral("MenuShowHints"))->trigger(); // off
+    test::useCommand(*form, "MenuShowHints"); // off
     EXPECT_FALSE(shown());
     moveOver(viewport(), recipeCell(PotionColumn::Item1, 1));
     EXPECT_FALSE(shown());
-    form->action(QStringLiteral("MenuShowHints"))->trigger(); // on
+    test::useCommand(*form, "MenuShowHints"); // on
     moveOver(viewport(), recipeCell(PotionColumn::Item1, 1));
     EXPECT_TRUE(shown());
 
@@ -309,7 +309,7 @@ TEST_F(CellHintsTest, HintSwitchTurnsThemOffAndListsJoinThroughOneCall) {
 }
 
 TEST_F(CellHintsTest, ToolWindowListsHintTheirCutNamesAfterThePicture) {
-    form->action(QStringLiteral("MenuShowUsedItemsList"))->trigger();
+    test::useCommand(*form, "MenuShowUsedItemsList");
     TFormUsedItems *window = FormMainTestAccess::toolWindows(*form).usedItems();
     ASSERT_NE(window, nullptr);
     UsedItemsList *list = window->CLbUsedItems;

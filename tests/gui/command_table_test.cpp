@@ -53,12 +53,11 @@ TEST(CommandTableTest, EveryItemHasAHandlerOrIsDeliberatelyDisabled) {
             EXPECT_FALSE(row.hasHandler()) << row.name << " is disabled but has a handler";
             break;
         }
-        if (row.settingLine != 0) {
+        // The key's type makes it a flag line.
+        if (row.setting.line != 0) {
             EXPECT_TRUE(row.checkable()) << row.name;
-            const SettingRange range = settingRange(row.settingLine);
-            EXPECT_TRUE(range.min == 0 && range.max == 1)
-                << row.name << " keeps its state in a non-flag line";
-            EXPECT_TRUE(settingLines.insert(row.settingLine).second) << row.name << " shares a settings line";
+            EXPECT_TRUE(settingLines.insert(row.setting.line).second)
+                << row.name << " shares a settings line";
         }
     }
     EXPECT_EQ(opened.size(), static_cast<std::size_t>(MenuId::Count));

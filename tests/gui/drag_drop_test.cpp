@@ -279,7 +279,7 @@ TEST_F(DragDropTest, FavouritesReorderAndTakeRecipesThatSurviveARestart) {
 }
 
 TEST_F(DragDropTest, DropsOnTheFavouritesWindowShowAtOnceWhereTheyFell) {
-    form->action(QStringLiteral("MenuShowFormFavorites"))->trigger();
+    test::useCommand(*form, "MenuShowFormFavorites");
     QApplication::processEvents();
     TFormFavorites *window = FormMainTestAccess::toolWindows(*form).favorites();
     ASSERT_NE(window, nullptr);
@@ -460,16 +460,21 @@ TEST_F(DragDropTest, PressesThatAreNotDrags) {
     // Right and middle presses toggle a check box.
     QCheckBox *box = ui().CBoxNeedCheckCost;
     const bool was = box->isChecked();
+    // Each press is released again: a button left held would reach every
+    // later click of the test program.
     QTest::mousePress(box, Qt::RightButton, {}, box->rect().center());
+    QTest::mouseRelease(box, Qt::RightButton, {}, box->rect().center());
     EXPECT_NE(box->isChecked(), was);
     EXPECT_EQ(st().Conditions.CheckCost, box->isChecked());
     QTest::mousePress(box, Qt::MiddleButton, {}, box->rect().center());
+    QTest::mouseRelease(box, Qt::MiddleButton, {}, box->rect().center());
     EXPECT_EQ(box->isChecked(), was);
 
     // A middle press focuses a list.
     form->activateWindow();
     QApplication::processEvents();
     QTest::mousePress(ui().LBPotion->viewport(), Qt::MiddleButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(ui().LBPotion->viewport(), Qt::MiddleButton, {}, QPoint(5, 5));
     EXPECT_EQ(QApplication::focusWidget(), ui().LBPotion);
     expectIdle();
 }
@@ -480,27 +485,27 @@ TEST_F(DragDropTest, DragCommandsAreEnabledClampedAndKept) {
                              "MenuDragShowShadow", "MenuDragFontColor", "MenuFontDrag"})
         EXPECT_TRUE(form->action(QString::fromLatin1(name))->isEnabled()) << name;
     dialogs.setNextAnswer(QStringLiteral("300"));
-    form->action(QStringLiteral("MenuDragBlend"))->trigger();
+    test::useCommand(*form, "MenuDragBlend");
     dialogs.setNextAnswer(QStringLiteral("5"));
-    form->action(QStringLiteral("MenuDragImageSize"))->trigger();
+    test::useCommand(*form, "MenuDragImageSize");
     dialogs.setNextColor(QColor(10, 20, 30));
-    form->action(QStringLiteral("MenuDragFontColor"))->trigger();
+    test::useCommand(*form, "MenuDragFontColor");
     QFont font(QStringLiteral("DejaVu Serif"));
     font.setPointSize(15);
     dialogs.setNextFont(font);
-    form->action(QStringLiteral("MenuFontDrag"))->trigger();
-    const bool shadow = st().Settings.block.dragShadow();
-    form->action(QStringLiteral("MenuDragShowShadow"))->trigger();
-    form->action(QStringLiteral("MenuDragTranspatenrMode"))->trigger();
+    test::useCommand(*form, "MenuFontDrag");
+    const bool shadow = st().Settings.block.get(Setting.DragShadow);
+    test::useCommand(*form, "MenuDragShowShadow");
+    test::useCommand(*form, "MenuDragTranspatenrMode");
 
     const auto check = [&](const SettingsBlock &b, const MainSettings &s) {
-        EXPECT_EQ(b.dragBlend(), 255);
-        EXPECT_EQ(b.dragImageSize(), 24);
-        EXPECT_EQ(b.dragTextColor(), 10 | (20 << 8) | (30 << 16));
+        EXPECT_EQ(b.get(Setting.DragBlend), 255);
+        EXPECT_EQ(b.get(Setting.DragImageSize), 24);
+        EXPECT_EQ(b.get(Setting.DragTextColor), 10 | (20 << 8) | (30 << 16));
         EXPECT_EQ(s.font(SettingsFont::DragText).name, QStringLiteral("DejaVu Serif"));
         EXPECT_EQ(s.font(SettingsFont::DragText).size, 15);
-        EXPECT_EQ(b.dragShadow(), !shadow);
-        EXPECT_TRUE(b.dragShapedMode());
+        EXPECT_EQ(b.get(Setting.DragShadow), !shadow);
+        EXPECT_TRUE(b.get(Setting.DragShapedMode));
     };
     check(st().Settings.block, st().Settings);
     form.reset();

@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QSplitter>
+#include <QTest>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -35,9 +36,14 @@ class FavoritesWindowTest : public ::testing::Test {
     TFormFavorites *window() { return FormMainTestAccess::toolWindows(*form).favorites(); }
     TFormFavorites *open() {
         if (!act("MenuShowFormFavorites")->isChecked())
-            act("MenuShowFormFavorites")->trigger();
+            test::useCommand(*form, "MenuShowFormFavorites");
         QApplication::processEvents();
         return window();
+    }
+
+    // A right click on the first row of a list, then on the item.
+    void rightClick(FavoriteIndexList *list, QAction *item) {
+        test::clickContextMenuItem(list->viewport(), QPoint(5, 5), item);
     }
 
     test::ScratchData data;
@@ -46,7 +52,7 @@ class FavoritesWindowTest : public ::testing::Test {
 
 TEST_F(FavoritesWindowTest, MenuButtonAndEscShowAndHideOneWindow) {
     EXPECT_EQ(window(), nullptr); // created on first showing only
-    act("MenuShowFormFavorites")->trigger();
+    test::useCommand(*form, "MenuShowFormFavorites");
     TFormFavorites *first = window();
     ASSERT_NE(first, nullptr);
     EXPECT_TRUE(first->isVisible());
@@ -68,12 +74,12 @@ TEST_F(FavoritesWindowTest, MenuButtonAndEscShowAndHideOneWindow) {
     EXPECT_TRUE(act("MenuShowFormFavorites")->isChecked());
     EXPECT_EQ(window(), first);
     EXPECT_TRUE(first->isVisible());
-    act("MenuShowFormFavorites")->trigger();
+    test::useCommand(*form, "MenuShowFormFavorites");
     EXPECT_FALSE(first->isVisible());
     EXPECT_EQ(window(), first);
 
     // Closing by the close box also clears the check.
-    act("MenuShowFormFavorites")->trigger();
+    test::useCommand(*form, "MenuShowFormFavorites");
     first->close();
     EXPECT_FALSE(act("MenuShowFormFavorites")->isChecked());
 }
@@ -88,22 +94,25 @@ TEST_F(FavoritesWindowTest, DeleteKeepsTheRowOrMovesUpFromTheLast) {
 
     items->setCurrentRow(1); // the middle row: the next one moves into it
     EXPECT_TRUE(w->PMenuItemDel->isEnabled());
-    w->PMenuItemDel->trigger();
+    w->activateWindow();
+    items->setFocus();
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::focusWidget(), items);
+    QTest::keyClick(items, Qt::Key_Delete);
     EXPECT_EQ(st().Settings.favorites.FavItems, (Ints{3, 7}));
     EXPECT_EQ(items->currentRow(), 1);
     EXPECT_EQ(items->count(), 2);
-    w->PMenuItemDel->trigger(); // the last row: the selection moves up
+    QTest::keyClick(items, Qt::Key_Delete); // the last row: the selection moves up
     EXPECT_EQ(st().Settings.favorites.FavItems, (Ints{3}));
     EXPECT_EQ(items->currentRow(), 0);
-    w->PMenuItemDel->trigger(); // the only row
+    QTest::keyClick(items, Qt::Key_Delete); // the only row
     EXPECT_TRUE(st().Settings.favorites.FavItems.empty());
     EXPECT_EQ(items->currentRow(), -1);
     EXPECT_FALSE(w->PMenuItemDel->isEnabled());
 
     // The effects list has its own popup and leaves the ingredients alone.
     w->ListBoxFavoriteEffects->setCurrentRow(0);
-    w->preparePopup(Kind::Effects);
-    w->PMenuEffDel->trigger();
+    rightClick(w->ListBoxFavoriteEffects, w->PMenuEffDel);
     EXPECT_EQ(st().Settings.favorites.FavEffects, (Ints{4, 6}));
     EXPECT_EQ(w->ListBoxFavoriteEffects->currentRow(), 0);
 }
@@ -113,47 +122,47 @@ TEST_F(FavoritesWindowTest, FontAndRowHeightReachBothListsAndTheSettings) {
     QFont chosen(QStringLiteral("DejaVu Serif"));
     chosen.setPointSize(15);
     dialogs().setNextFont(chosen);
-    w->PMenuEffFont->trigger();
+    rightClick(w->ListBoxFavoriteEffects, w->PMenuEffFont);
     for (FavoriteIndexList *list : {w->ListBoxFavoriteItems, w->ListBoxFavoriteEffects}) {
         EXPECT_EQ(list->font().family(), QStringLiteral("DejaVu Serif"));
         EXPECT_EQ(list->font().pointSize(), 15);
     }
-    w->PMenuItemFont->trigger(); // cancelled: nothing changes
+    rightClick(w->ListBoxFavoriteItems, w->PMenuItemFont); // cancelled: nothing changes
     EXPECT_EQ(w->ListBoxFavoriteEffects->font().pointSize(), 15);
 
     dialogs().clearRecord();
     dialogs().setNextAnswer(QStringLiteral("35"));
-    w->PMenuItemItemHeinght->trigger();
+    rightClick(w->ListBoxFavoriteItems, w->PMenuItemItemHeinght);
     EXPECT_EQ(dialogs().prompts().value(0), QStringLiteral("Высота строк"));
     EXPECT_EQ(w->ListBoxFavoriteItems->itemHeight(), 35);
     EXPECT_EQ(w->ListBoxFavoriteEffects->itemHeight(), 35);
     dialogs().setNextAnswer(QStringLiteral("99")); // clamped to the range
-    w->PMenuEffItemHeight->trigger();
+    rightClick(w->ListBoxFavoriteEffects, w->PMenuEffItemHeight);
     EXPECT_EQ(w->ListBoxFavoriteEffects->itemHeight(), 50);
     dialogs().setNextAnswer(QStringLiteral("abc")); // not a number: ignored
-    w->PMenuEffItemHeight->trigger();
+    rightClick(w->ListBoxFavoriteEffects, w->PMenuEffItemHeight);
     dialogs().setNextAnswer(QStringLiteral("3"));
-    w->PMenuEffItemHeight->trigger();
+    rightClick(w->ListBoxFavoriteEffects, w->PMenuEffItemHeight);
     EXPECT_EQ(w->ListBoxFavoriteItems->itemHeight(), 10);
 
     FormMainTestAccess::toolWindows(*form).collect(st().Settings);
     EXPECT_EQ(st().Settings.font(SettingsFont::FavoritesLists),
               (FontSetting{QStringLiteral("DejaVu Serif"), 15}));
-    EXPECT_EQ(st().Settings.block.favoritesItemHeight(), 10);
+    EXPECT_EQ(st().Settings.block.get(Setting.FavoritesItemHeight), 10);
 }
 
 TEST_F(FavoritesWindowTest, MainFontAndSplitterThicknessReachTheWindow) {
     TFormFavorites *w = open();
+    dialogs().setNextAnswer(QStringLiteral("11"));
+    test::useCommand(*form, "MenuSplitterHeight");
+    EXPECT_EQ(w->Splitter1->handleWidth(), 11);
+
     QFont chosen(QStringLiteral("DejaVu Sans"));
     chosen.setPointSize(14);
     dialogs().setNextFont(chosen);
-    act("MenuFontMainForm")->trigger();
+    test::useCommand(*form, "MenuFontMainForm");
     EXPECT_EQ(w->font().pointSize(), 14);
     EXPECT_EQ(w->GroupBoxEff->font().pointSize(), 14);
-
-    dialogs().setNextAnswer(QStringLiteral("11"));
-    act("MenuSplitterHeight")->trigger();
-    EXPECT_EQ(w->Splitter1->handleWidth(), 11);
 }
 
 TEST_F(FavoritesWindowTest, DropsInsertNewEntriesAndMoveOwnOnes) {

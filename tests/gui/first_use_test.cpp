@@ -51,7 +51,7 @@ TEST(FirstUseTest, ComputedColumnSortSurvivesARestart) {
         SortGrid(st.Data, st.Grid);
         test::ui(form).StringGrid->setCurrentIndex(test::ui(form).StringGrid->model()->index(2, 1));
         currentItem = st.Grid.GridRowOrder[3];
-        form->action(QStringLiteral("MenuExit"))->trigger();
+        test::useCommand(*form, "MenuExit");
     }
     auto again = test::openForm(data);
     const ProgramState &st = again->state();
@@ -194,7 +194,7 @@ TEST(FirstUseTest, RecipeListScrollsToItsLastColumnWithTheRowBarInView) {
     auto form = test::openForm(data);
     form->resize(1055, 768);
     QApplication::processEvents();
-    form->action(QStringLiteral("MenuScrollForLBox"))->trigger();
+    test::useCommand(*form, "MenuScrollForLBox");
     test::ui(form).CbEffect[0]->setCurrentIndex(1);
     QApplication::processEvents();
     ASSERT_GT(test::ui(form).LBPotion->verticalScrollBar()->maximum(), 0);
@@ -243,9 +243,10 @@ TEST(FirstUseTest, DefaultHighlightColoursAreReadable) {
     const ViewColors &colors = form->viewColors();
     const auto code = [](const QColor &c) { return static_cast<std::uint32_t>(c.rgb() & 0xFFFFFFu); };
     const std::uint32_t lit = code(colors.CellLightColor);
-    const std::uint32_t marker = code(colorFromCode(form->state().Settings.block.defMarkerColor(), colors));
+    const std::uint32_t marker =
+        code(colorFromCode(form->state().Settings.block.get(Setting.DefMarkerColor), colors));
     const std::uint32_t gridRow2 =
-        code(MakeColor2(colors.Window, form->state().Settings.block.gridColor2Percent()));
+        code(MakeColor2(colors.Window, form->state().Settings.block.get(Setting.GridColor2Percent)));
     for (const QColor &bg : {colors.Window, colors.PotionColor2, colors.Highlight}) {
         EXPECT_GE(contrastRatio(lit, code(bg)), kReadableContrast) << bg.name().toStdString();
         EXPECT_GE(contrastRatio(marker, code(bg)), kReadableContrast) << bg.name().toStdString();

@@ -136,7 +136,7 @@ TEST_F(FloatingPictureTest, WindowTakesThePicturesSizeAndBackgroundAndReopensAft
     window->setGeometry(60, 70, 130, 120);
     QApplication::processEvents();
     const QRect placed = window->geometry();
-    form->action(QStringLiteral("MenuShowFormFavorites"))->trigger();
+    test::useCommand(*form, "MenuShowFormFavorites");
     form->close();
     form.reset();
 
@@ -170,7 +170,7 @@ TEST_F(FloatingPictureTest, FlyPictureModeLetsTheDesktopThroughAroundThePicture)
     selectGridRow(2);
     QAction *fly = form->action(QStringLiteral("MenuFlyPictureMode"));
     ASSERT_TRUE(fly->isEnabled());
-    fly->trigger();
+    test::useMenuItem(*form, fly);
     QApplication::processEvents();
     EXPECT_EQ(picture().panelColor().rgb(), QColor::fromRgb(kSeeThroughColor).rgb());
     const QImage shown = ui().Image->pixmap().toImage();
@@ -211,7 +211,7 @@ TEST_F(FloatingPictureTest, FlyPictureModeLetsTheDesktopThroughAroundThePicture)
 
     // Mode off: nothing is cut any more.
     doubleClickPicture();
-    fly->trigger();
+    test::useMenuItem(*form, fly);
     QApplication::processEvents();
     EXPECT_TRUE(form->mask().isEmpty());
     EXPECT_TRUE(picture().window()->mask().isEmpty());

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QMenu>
 #include <QTableView>
 
@@ -28,13 +29,21 @@ class GridMenuTest : public ::testing::Test {
         form->dialogs().clearRecord();
     }
     void TearDown() override { test::ui(form).PopupMenuGrid->hide(); }
-    // A right press on a cell (model row, column) opens the menu there.
-    void rightPressOn(int row, int column) {
+    QPoint cellCentre(int row, int column) {
         grid->scrollTo(model->index(row, column));
         QApplication::processEvents();
-        const QRect cell = grid->visualRect(model->index(row, column));
-        Q_EMIT grid->customContextMenuRequested(cell.center());
+        return grid->visualRect(model->index(row, column)).center();
+    }
+    // A right click on a cell (model row, column) opens the menu there.
+    void rightPressOn(int row, int column) {
+        const QPoint at = cellCentre(row, column);
+        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, at, grid->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(grid->viewport(), &rightClick);
         test::ui(form).PopupMenuGrid->hide();
+    }
+    // The same, then a click on the item.
+    void choose(int row, int column, const char *name) {
+        test::clickContextMenuItem(grid->viewport(), cellCentre(row, column), item(name));
     }
     QAction *item(const char *name) { return form->action(QString::fromLatin1(name)); }
     int effectOf(int row, int slot) {
@@ -78,8 +87,7 @@ TEST_F(GridMenuTest, ItemsFollowTheCellUnderThePress) {
 
 TEST_F(GridMenuTest, MarkerColoursEveryCellOfItsEffectEvenTheSelectedOne) {
     const int column = GridColumn::effect(1);
-    rightPressOn(3, column);
-    item("PMenuSetGridMarker1")->trigger();
+    choose(3, column, "PMenuSetGridMarker1");
     const GridMarker &marker = form->state().Grid.GridMarkers[0];
     EXPECT_TRUE(marker.on);
     EXPECT_EQ(marker.effect, effectOf(3, 1));
@@ -95,22 +103,20 @@ TEST_F(GridMenuTest, MarkerColoursEveryCellOfItsEffectEvenTheSelectedOne) {
     EXPECT_EQ(QColor(shot.pixel(rect.right() - 2, rect.top() + 1)), QColor(255, 0, 0));
 
     // Unchecking the item switches the marker off.
-    rightPressOn(3, column);
-    item("PMenuSetGridMarker1")->trigger();
+    choose(3, column, "PMenuSetGridMarker1");
     EXPECT_FALSE(form->state().Grid.GridMarkers[0].on);
     EXPECT_FALSE(cell.data(Qt::BackgroundRole).isValid());
 }
 
 TEST_F(GridMenuTest, AllMarkersOnAnIngredientAndAllOff) {
-    rightPressOn(1, 1);
-    item("PMenuGridSetAllMarkers")->trigger();
+    choose(1, 1, "PMenuGridSetAllMarkers");
     for (int n = 1; n <= 4; ++n) {
         EXPECT_TRUE(form->state().Grid.GridMarkers[static_cast<std::size_t>(n - 1)].on) << n;
         EXPECT_EQ(form->state().Grid.GridMarkers[static_cast<std::size_t>(n - 1)].effect, effectOf(1, n))
             << n;
         EXPECT_TRUE(item(QStringLiteral("PMenuSetGridMarker%1").arg(n).toLatin1().constData())->isChecked());
     }
-    item("PMenuGridDisableMarkers")->trigger();
+    choose(1, 1, "PMenuGridDisableMarkers");
     for (int n = 1; n <= 4; ++n) {
         EXPECT_FALSE(form->state().Grid.GridMarkers[static_cast<std::size_t>(n - 1)].on) << n;
         EXPECT_FALSE(item(QStringLiteral("PMenuSetGridMarker%1").arg(n).toLatin1().constData())->isChecked());
@@ -123,27 +129,25 @@ TEST_F(GridMenuTest, HighlightingTakesTheChosenColourAndACancelUnchecks) {
     ASSERT_GE(harmfulRow, 0);
     ASSERT_GE(goodRow, 0);
     const int column = GridColumn::effect(1);
-    rightPressOn(harmfulRow, column);
     form->dialogs().setNextColor(QColor(1, 2, 3));
-    item("PMenuSetGridMarkerToBad")->trigger();
+    choose(harmfulRow, column, "PMenuSetGridMarkerToBad");
     EXPECT_TRUE(item("PMenuSetGridMarkerToBad")->isChecked());
     EXPECT_EQ(model->index(harmfulRow, column).data(Qt::ForegroundRole).value<QColor>(), QColor(1, 2, 3));
     EXPECT_FALSE(model->index(goodRow, column).data(Qt::ForegroundRole).isValid());
     // With a marker as well: marker background, highlight text.
-    item("PMenuSetGridMarker2")->trigger();
+    choose(harmfulRow, column, "PMenuSetGridMarker2");
     EXPECT_EQ(model->index(harmfulRow, column).data(Qt::BackgroundRole).value<QColor>(), QColor(0, 255, 0));
     EXPECT_EQ(model->index(harmfulRow, column).data(Qt::ForegroundRole).value<QColor>(), QColor(1, 2, 3));
 
     // No colour chosen: the item is unchecked again and nothing is coloured.
-    item("PMenuSetGridMarkerToGood")->trigger();
+    choose(harmfulRow, column, "PMenuSetGridMarkerToGood");
     EXPECT_FALSE(item("PMenuSetGridMarkerToGood")->isChecked());
     EXPECT_FALSE(model->index(goodRow, column).data(Qt::ForegroundRole).isValid());
 }
 
 TEST_F(GridMenuTest, CountMessageNamesTheEffectAndItsIngredients) {
     const int column = GridColumn::effect(2);
-    rightPressOn(4, column);
-    item("PMenuGridShowCountItemsWithCurEff")->trigger();
+    choose(4, column, "PMenuGridShowCountItemsWithCurEff");
     const int effect = effectOf(4, 2);
     ASSERT_EQ(form->dialogs().messages().size(), 1u);
     const ProgramState &st = form->state();

@@ -68,16 +68,16 @@ TEST(GridTableTest, RowAndHeaderHeightsApplyBelowTheTextHeightAndSurviveARestart
         return grid->rowHeight(0);
     };
     form->dialogs().setNextAnswer(QStringLiteral("12"));
-    form->action(QStringLiteral("MenuGridItemHeight"))->trigger();
+    test::useCommand(*form, "MenuGridItemHeight");
     QApplication::processEvents();
     EXPECT_EQ(rowHeight(), 12);
     form->dialogs().setNextAnswer(QStringLiteral("9"));
-    form->action(QStringLiteral("MenuGridHeaderHeight"))->trigger();
+    test::useCommand(*form, "MenuGridHeaderHeight");
     QApplication::processEvents();
     EXPECT_EQ(test::ui(form).StringGrid->horizontalHeader()->height(), 9);
     // Out of range: the nearest bound.
     form->dialogs().setNextAnswer(QStringLiteral("4"));
-    form->action(QStringLiteral("MenuGridItemHeight"))->trigger();
+    test::useCommand(*form, "MenuGridItemHeight");
     QApplication::processEvents();
     EXPECT_EQ(rowHeight(), 10);
 
@@ -88,7 +88,7 @@ TEST(GridTableTest, RowAndHeaderHeightsApplyBelowTheTextHeightAndSurviveARestart
     EXPECT_EQ(rowHeight(), 10);
     EXPECT_EQ(test::ui(form).StringGrid->horizontalHeader()->height(), 9);
     form->dialogs().setNextAnswer(QStringLiteral("40"));
-    form->action(QStringLiteral("MenuGridItemHeight"))->trigger();
+    test::useCommand(*form, "MenuGridItemHeight");
     QApplication::processEvents();
     EXPECT_EQ(rowHeight(), 40);
 }
@@ -99,7 +99,7 @@ TEST(GridTableTest, SavedRowIsShownFromTheTopOnceTheWindowHasItsSize) {
     ASSERT_FALSE(loadGameData(data.dir(), game));
     MainSettings s = defaultSettings(game.itemRecordCount());
     const int savedRow = 4;
-    s.block.setGridSelRow(savedRow);
+    s.block.set(Setting.GridSelRow, savedRow);
     ASSERT_TRUE(WriteSettings(data.file(QStringLiteral("Main.ini")), s).ok());
     auto form = test::openForm(data);
     form->resize(1000, 760);

@@ -2,9 +2,18 @@
 
 #include "main_window/ui/platform_adapter.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <vector>
 
 namespace qor::test {
 
@@ -43,6 +52,84 @@ std::unique_ptr<TFormMain> openForm(const ScratchData &data, bool show) {
         QApplication::processEvents();
     }
     return form;
+}
+
+namespace {
+
+QMenu *menuHolding(const QAction *item) {
+    for (QObject *holder : item->associatedObjects()) {
+        if (auto *menu = qobject_cast<QMenu *>(holder))
+            return menu;
+    }
+    return nullptr;
+}
+
+// An open menu takes every mouse event of the program: none stays open
+// beyond the click that chose its item (a disabled item keeps it open).
+void closePopups() {
+    while (QWidget *popup = QApplication::activePopupWidget())
+        popup->close();
+}
+
+// Depth first from `items` down to `item`: the items to click on the way.
+bool pathTo(const QList<QAction *> &items, const QAction *item, std::vector<QAction *> &path) {
+    for (QAction *candidate : items) {
+        path.push_back(candidate);
+        if (candidate == item || (candidate->menu() && pathTo(candidate->menu()->actions(), item, path)))
+            return true;
+        path.pop_back();
+    }
+    return false;
+}
+
+} // namespace
+
+void pressShortcut(QWidget &window, QAction *item) {
+    ASSERT_FALSE(item->shortcut().isEmpty()) << item->objectName().toStdString();
+    window.activateWindow();
+    QApplication::setActiveWindow(&window);
+    const QKeyCombination key = item->shortcut()[0];
+    QTest::keyClick(&window, key.key(), key.keyboardModifiers());
+}
+
+void clickMenuItem(QMainWindow &window, QAction *item) {
+    // The items to click, from the one in the menu bar down to `item`.
+    std::vector<QAction *> path;
+    ASSERT_TRUE(pathTo(window.menuBar()->actions(), item, path)) << item->objectName().toStdString();
+    QMenuBar *bar = window.menuBar();
+    closePopups();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(path.front()).center());
+    for (std::size_t k = 1; k < path.size(); ++k) {
+        QMenu *open = path[k - 1]->menu();
+        ASSERT_TRUE(QTest::qWaitFor([open] { return open->isVisible(); }))
+            << path[k - 1]->text().toStdString();
+        QTest::mouseClick(open, Qt::LeftButton, {}, open->actionGeometry(path[k]).center());
+    }
+    closePopups();
+}
+
+void clickContextMenuItem(QWidget *control, QPoint pos, QAction *item) {
+    closePopups();
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, pos, control->mapToGlobal(pos));
+    QApplication::sendEvent(control, &rightClick);
+    QMenu *menu = menuHolding(item);
+    ASSERT_NE(menu, nullptr) << item->objectName().toStdString();
+    ASSERT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); })) << item->objectName().toStdString();
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+    closePopups();
+}
+
+void useMenuItem(QMainWindow &window, QAction *item) {
+    if (item->shortcut().isEmpty())
+        clickMenuItem(window, item);
+    else
+        pressShortcut(window, item);
+}
+
+void useCommand(TFormMain &form, const char *name) {
+    QAction *item = form.action(QString::fromLatin1(name));
+    ASSERT_NE(item, nullptr) << name;
+    useMenuItem(form, item);
 }
 
 QByteArray readAll(const QString &path) {

@@ -7,6 +7,7 @@
 #include "main_window/ui/form_main.h"
 #include "main_window/ui/tool_windows.h"
 
+#include <QMainWindow>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -56,6 +57,18 @@ class ScratchData {
 
 // A main window over the scratch folder with scripted dialogs, shown.
 std::unique_ptr<TFormMain> openForm(const ScratchData &data, bool show = true);
+
+// Chooses a menu item as the user does: by its shortcut, pressed on the
+// active window, when it has one; otherwise by mouse clicks down the menu
+// bar and its submenus.
+void useMenuItem(QMainWindow &window, QAction *item);
+// The same for a command of the main window named by its object name.
+void useCommand(TFormMain &form, const char *name);
+void pressShortcut(QWidget &window, QAction *item);
+void clickMenuItem(QMainWindow &window, QAction *item);
+// A right click at `pos` of a control (a list's viewport) opens its context
+// menu; the click on `item` in it follows.
+void clickContextMenuItem(QWidget *control, QPoint pos, QAction *item);
 
 // Reads a whole file (empty when missing).
 QByteArray readAll(const QString &path);

@@ -69,7 +69,7 @@ TEST_F(HelpPageTest, FirstEntryReadsTheFileAndShowsTheSelectedTopic) {
     ui.LbHelp->setCurrentRow(3);
     EXPECT_EQ(ui.MemoHelp->toPlainText(), shown(page.body(3)));
     EXPECT_EQ(ui.LbHelp->visualItemRect(ui.LbHelp->item(1)).height(),
-              form->state().Settings.block.clampedValue(SettingsLine::HelpItemHeight));
+              form->state().Settings.block.clamped(Setting.HelpItemHeight));
 
     // A second entry reads nothing again and keeps the selection, even when
     // the file has gone meanwhile.
@@ -84,7 +84,7 @@ TEST_F(HelpPageTest, FirstEntryReadsTheFileAndShowsTheSelectedTopic) {
 TEST_F(HelpPageTest, TitleListTakesAtMostHalfThePageAndKeepsTheChosenWidth) {
     auto form = test::openForm(data);
     FormControls &ui = test::ui(form);
-    const int chosen = form->state().Settings.block.helpListWidth();
+    const int chosen = form->state().Settings.block.get(Setting.HelpListWidth);
     form->resize(640, 480);
     QApplication::processEvents();
     enterHelp(*form);
@@ -102,7 +102,7 @@ TEST_F(HelpPageTest, TitleListTakesAtMostHalfThePageAndKeepsTheChosenWidth) {
     form->resize(640, 480);
     QApplication::processEvents();
     form->close();
-    EXPECT_EQ(form->state().Settings.block.helpListWidth(), chosen);
+    EXPECT_EQ(form->state().Settings.block.get(Setting.HelpListWidth), chosen);
 }
 
 TEST_F(HelpPageTest, MissingFileIsReportedAndTriedAgainAtTheNextEntry) {
@@ -172,16 +172,16 @@ TEST_F(HelpPageTest, RowHeightAndFontCommandsChangeTheListAndAreKept) {
     QAction *height = form->action(QStringLiteral("MenuHelpItemHeight"));
     ASSERT_TRUE(height->isEnabled());
     form->dialogs().setNextAnswer(QStringLiteral("31"));
-    height->trigger();
+    test::useMenuItem(*form, height);
     EXPECT_EQ(ui.LbHelp->visualItemRect(ui.LbHelp->item(0)).height(), 31);
-    EXPECT_EQ(form->state().Settings.block.helpItemHeight(), 31);
+    EXPECT_EQ(form->state().Settings.block.get(Setting.HelpItemHeight), 31);
 
     QAction *font = form->action(QStringLiteral("MenuHelpFont"));
     ASSERT_TRUE(font->isEnabled());
     QFont chosen(QStringLiteral("Courier"));
     chosen.setPointSize(15);
     form->dialogs().setNextFont(chosen);
-    font->trigger();
+    test::useMenuItem(*form, font);
     EXPECT_EQ(ui.LbHelp->font().pointSize(), 15);
     EXPECT_EQ(ui.MemoHelp->font(), ui.LbHelp->font());
     EXPECT_EQ(form->state().Settings.font(SettingsFont::LbHelp).size, 15);
@@ -199,7 +199,8 @@ class FindDialogTest : public ::testing::Test {
     int rows() { return form->state().Potions.PotionCount(); }
     QString cell(int row) {
         const ProgramState &st = form->state();
-        return GetPotionCellText(st.Data, st.Potions, row, st.Settings.block.potionFindCol(), true);
+        return GetPotionCellText(st.Data, st.Potions, row, st.Settings.block.get(Setting.PotionFindCol),
+                                 true);
     }
 
     test::ScratchData data;
@@ -210,7 +211,7 @@ TEST_F(FindDialogTest, FindsDownAndUpFromTheSelectedRow) {
     RecipeFinder &finder = FormMainTestAccess::finder(*form);
     PotionListView *list = test::ui(form).LBPotion;
     list->setCurrentRow(0);
-    form->action(QStringLiteral("MenuFindInPotions"))->trigger();
+    test::useCommand(*form, "MenuFindInPotions");
     ASSERT_NE(finder.dialog(), nullptr);
     EXPECT_TRUE(finder.dialog()->isVisible());
     EXPECT_EQ(finder.dialog()->text().toUpper(), cell(0));
@@ -231,7 +232,7 @@ TEST_F(FindDialogTest, FindsDownAndUpFromTheSelectedRow) {
     // Upwards from the last row: the nearest row above it with the text.
     list->setCurrentRow(rows() - 1);
     finder.dialog()->setDown(false);
-    form->action(QStringLiteral("MenuFindNext"))->trigger();
+    test::useCommand(*form, "MenuFindNext");
     int above = -1;
     for (int r = rows() - 2; r >= 0 && above < 0; --r)
         if (cell(r).startsWith(text))
@@ -241,14 +242,14 @@ TEST_F(FindDialogTest, FindsDownAndUpFromTheSelectedRow) {
 
 TEST_F(FindDialogTest, ClosesItselfOnAnEmptyRecipeList) {
     RecipeFinder &finder = FormMainTestAccess::finder(*form);
-    form->action(QStringLiteral("MenuFindInPotions"))->trigger();
+    test::useCommand(*form, "MenuFindInPotions");
     ASSERT_TRUE(finder.dialog()->isVisible());
     test::ui(form).CbEffect[0]->setCurrentIndex(0);
     ASSERT_EQ(rows(), 0);
     finder.dialog()->find();
     EXPECT_FALSE(finder.dialog()->isVisible());
     // With no recipes the commands open nothing.
-    form->action(QStringLiteral("MenuFindNext"))->trigger();
+    test::useCommand(*form, "MenuFindNext");
     EXPECT_FALSE(finder.dialog()->isVisible());
 }
 

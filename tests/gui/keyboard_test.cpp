@@ -98,7 +98,7 @@ class KeyboardTest : public ::testing::Test {
 
     ProgramState &st() { return form->state(); }
     FormControls &ui() { return test::ui(form); }
-    int timeout() { return st().Settings.block.clampedValue(SettingsLine::FastFindTimeout); }
+    int timeout() { return st().Settings.block.clamped(Setting.FastFindTimeout); }
     void type(QWidget *w, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         form->clock().advance(10);
         QTest::keyClick(w, key, modifiers);
@@ -232,7 +232,7 @@ TEST_F(KeyboardTest, TheAvailableIngredientListFindsWhatTheLettersBegin) {
     QStringList &names = st().Data.ItemNamesUp;
     giveNames(names, {{3, QStringLiteral("ЙУ")}, {6, QStringLiteral("ЙЦ")}});
     ASSERT_EQ(entriesStartingWith(names, QStringLiteral("Й")), (std::vector<int>{3, 6}));
-    form->action(QStringLiteral("MenuShowUsedItemsList"))->trigger();
+    test::useCommand(*form, "MenuShowUsedItemsList");
     QApplication::processEvents();
     TFormUsedItems *window = FormMainTestAccess::toolWindows(*form).usedItems();
     ASSERT_NE(window, nullptr);
@@ -302,7 +302,7 @@ TEST_F(KeyboardTest, ArrowsScrollTheRecipeListWithoutMovingTheSelection) {
     // With the horizontal bar shown, Left and Right move the list sideways.
     QAction *bar = form->action(QStringLiteral("MenuScrollForLBox"));
     if (!bar->isChecked())
-        bar->trigger();
+        test::useMenuItem(*form, bar);
     QScrollBar *sideways = ui().ScrollBarLB;
     ASSERT_TRUE(sideways->isVisible());
     sideways->setMaximum(500);
@@ -474,7 +474,7 @@ TEST_F(KeyboardTest, EscapeInTheFullScreenTableBringsItBack) {
 TEST_F(KeyboardTest, WheelScrollsTheSidewaysBarAndTheHelpText) {
     QAction *bar = form->action(QStringLiteral("MenuScrollForLBox"));
     if (!bar->isChecked())
-        bar->trigger();
+        test::useMenuItem(*form, bar);
     QScrollBar *sideways = ui().ScrollBarLB;
     sideways->setMaximum(500);
     sideways->setSingleStep(7);

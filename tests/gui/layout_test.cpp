@@ -93,7 +93,7 @@ TEST(LayoutTest, RecipePanelIsAsWideAsTheHeaderAndScrollsFromZero) {
     EXPECT_EQ(test::ui(form).PanelLBox->width(), 20 * 40 + 6 * 50 + 4);
     EXPECT_EQ(test::ui(form).PanelLBox->y(), test::ui(form).PanelCapLBPotions->height());
 
-    form->action(QStringLiteral("MenuScrollForLBox"))->trigger();
+    test::useCommand(*form, "MenuScrollForLBox");
     EXPECT_TRUE(test::ui(form).ScrollBarLB->isVisible());
     EXPECT_EQ(test::ui(form).PanelLBox->geometry().bottom() + 1,
               test::ui(form).PanelLbPotionsMain->height() - test::ui(form).ScrollBarLB->height());
@@ -104,7 +104,7 @@ TEST(LayoutTest, RecipePanelIsAsWideAsTheHeaderAndScrollsFromZero) {
     EXPECT_EQ(test::ui(form).PanelLBox->x(), -30);
     form->On_Scroll(-5);
     EXPECT_EQ(test::ui(form).PanelLBox->x(), 0);
-    form->action(QStringLiteral("MenuScrollForLBox"))->trigger();
+    test::useCommand(*form, "MenuScrollForLBox");
     EXPECT_FALSE(test::ui(form).ScrollBarLB->isVisible());
 }
 
@@ -211,7 +211,7 @@ TEST(FullScreenTest, F6AndEscapeMoveTheListOutAndBack) {
     auto form = test::openForm(data);
     QAction *f6 = form->action(QStringLiteral("MenuLbPotionDirectFloatingMode"));
     QAction *f7 = form->action(QStringLiteral("MenuGridDirectFloatingMode"));
-    f6->trigger();
+    test::useMenuItem(*form, f6);
     ASSERT_NE(test::ui(form).FullScreen, nullptr);
     EXPECT_TRUE(test::ui(form).FullScreen->isVisible());
     EXPECT_TRUE(f6->isChecked());
@@ -230,8 +230,8 @@ TEST(FullScreenTest, F6AndEscapeMoveTheListOutAndBack) {
     EXPECT_TRUE(test::ui(form).PanelLBox->isVisible());
 
     // F7 while the list is out only ends that mode.
-    f6->trigger();
-    f7->trigger();
+    test::useMenuItem(*form, f6);
+    test::useMenuItem(*form, f7);
     EXPECT_FALSE(test::ui(form).FullScreen->isVisible());
     EXPECT_EQ(test::ui(form).StringGrid->parentWidget(), static_cast<QWidget *>(test::ui(form).PanelGrid));
     EXPECT_EQ(test::ui(form).PanelLBox->parentWidget(), test::ui(form).PanelLbPotionsMain);
@@ -239,7 +239,7 @@ TEST(FullScreenTest, F6AndEscapeMoveTheListOutAndBack) {
     EXPECT_FALSE(f7->isChecked());
 
     // The table goes out and comes back by the caption double click.
-    f7->trigger();
+    test::useMenuItem(*form, f7);
     EXPECT_EQ(test::ui(form).StringGrid->parentWidget(), test::ui(form).FullScreen);
     EXPECT_TRUE(f7->isChecked());
     form->On_DblClick(test::ui(form).PanelCapGrid);

@@ -111,17 +111,17 @@ TEST_F(SearchTabTest, WithQuickSearchOffOnlyTheExplicitSearchRuns) {
     ASSERT_GT(effect, 0);
     QAction *quick = form->action(QStringLiteral("MenuCanQuickSearsh"));
     QAction *start = form->action(QStringLiteral("MenuStartSearsh"));
-    quick->trigger();
+    test::useMenuItem(*form, quick);
     EXPECT_FALSE(quick->isChecked());
     EXPECT_TRUE(start->isEnabled());
     test::ui(form).CbEffect[0]->setCurrentIndex(effect);
     EXPECT_EQ(st.Conditions.WantedEffect[0], effect);
     EXPECT_EQ(st.Potions.PotionCount(), 0);
     EXPECT_EQ(st.LastSearchType, SearchType::None);
-    start->trigger();
+    test::useMenuItem(*form, start);
     EXPECT_EQ(st.Potions.PotionCount(), expected);
     EXPECT_EQ(st.LastSearchType, SearchType::FromEffects);
-    quick->trigger();
+    test::useMenuItem(*form, quick);
     EXPECT_FALSE(start->isEnabled());
 }
 
@@ -129,14 +129,14 @@ TEST_F(SearchTabTest, WithoutClearingTheSearchAppendsAndKeepsTheRow) {
     ProgramState &st = form->state();
     int expected = 0;
     const int effect = productiveEffect(st, &expected);
-    form->action(QStringLiteral("MenuClearLbPotionBeforeSearsh"))->trigger();
-    form->action(QStringLiteral("MenuCanQuickSearsh"))->trigger();
+    test::useCommand(*form, "MenuClearLbPotionBeforeSearsh");
+    test::useCommand(*form, "MenuCanQuickSearsh");
     test::ui(form).CbEffect[0]->setCurrentIndex(effect);
-    form->action(QStringLiteral("MenuStartSearsh"))->trigger();
+    test::useCommand(*form, "MenuStartSearsh");
     ASSERT_EQ(st.Potions.PotionCount(), expected);
     test::ui(form).LBPotion->setCurrentRow(1);
     EXPECT_EQ(st.Potions.CurPotion, st.Potions[1]);
-    form->action(QStringLiteral("MenuStartSearsh"))->trigger();
+    test::useCommand(*form, "MenuStartSearsh");
     EXPECT_EQ(st.Potions.PotionCount(), 2 * expected);
     EXPECT_EQ(test::ui(form).LBPotion->currentRow(), 1);
     EXPECT_EQ(test::ui(form).PanelCount->text(), QStringLiteral(" Всего: %1").arg(2 * expected));
@@ -303,13 +303,13 @@ TEST_F(SlotTest, QuickSaveAndRestoreBringBackTheConditions) {
     int expected = 0;
     const int effect = productiveEffect(st, &expected);
     test::ui(form).CbEffect[0]->setCurrentIndex(effect);
-    form->action(QStringLiteral("MenuSearshSave"))->trigger();
+    test::useCommand(*form, "MenuSearshSave");
     const SearchConditions saved = st.Conditions;
-    form->action(QStringLiteral("MenuCanQuickSearsh"))->trigger();
+    test::useCommand(*form, "MenuCanQuickSearsh");
     test::ui(form).CbEffect[0]->setCurrentIndex(0);
     test::ui(form).CBoxNeedCheckCost->click();
     EXPECT_NE(st.Conditions, saved);
-    form->action(QStringLiteral("MenuSearshRestore"))->trigger();
+    test::useCommand(*form, "MenuSearshRestore");
     EXPECT_EQ(st.Conditions, saved);
     EXPECT_EQ(test::ui(form).CbEffect[0]->currentIndex(), effect);
     EXPECT_FALSE(test::ui(form).CBoxNeedCheckCost->isChecked());
@@ -320,13 +320,13 @@ TEST_F(SlotTest, QuickSaveAndRestoreBringBackTheConditions) {
     DialogProvider &dialogs = form->dialogs();
     dialogs.clearRecord();
     dialogs.setNextAnswer(QStringLiteral("4"));
-    form->action(QStringLiteral("MenuSearshSaveToSlot"))->trigger();
+    test::useCommand(*form, "MenuSearshSaveToSlot");
     ASSERT_EQ(dialogs.messages().size(), 1u);
     EXPECT_EQ(dialogs.messages().back().text,
               QStringLiteral("Слот должен лежать в диапазоне от 1 до 3     "));
     EXPECT_EQ(dialogs.messages().back().icon, MessageIcon::Warning);
     dialogs.setNextAnswer(QStringLiteral("2"));
-    form->action(QStringLiteral("MenuSearshSaveToSlot"))->trigger();
+    test::useCommand(*form, "MenuSearshSaveToSlot");
     EXPECT_EQ(st.Slots.Slots[2], st.Conditions);
 }
 
@@ -335,18 +335,18 @@ TEST_F(SlotTest, RestoredCountModeChecksItsButtonOnlyWithinTheThreeModes) {
     auto *group = test::ui(form).RadioGroupButtons;
     // The highest mode is still a mode of its own.
     st.Slots.Slots[0].ItemsCountMode = 2;
-    form->action(QStringLiteral("MenuSearshRestore"))->trigger();
+    test::useCommand(*form, "MenuSearshRestore");
     ASSERT_NE(group->checkedButton(), nullptr);
     EXPECT_EQ(group->checkedId(), 2);
     EXPECT_EQ(st.Conditions.ItemsCountMode, 2);
     // A damaged slot: the controls show the first mode, the conditions keep
     // the slot's raw value.
     st.Slots.Slots[0].ItemsCountMode = 3;
-    form->action(QStringLiteral("MenuSearshRestore"))->trigger();
+    test::useCommand(*form, "MenuSearshRestore");
     EXPECT_EQ(group->checkedId(), 0);
     EXPECT_EQ(st.Conditions.ItemsCountMode, 3);
     st.Slots.Slots[0].ItemsCountMode = -1;
-    form->action(QStringLiteral("MenuSearshRestore"))->trigger();
+    test::useCommand(*form, "MenuSearshRestore");
     EXPECT_EQ(group->checkedId(), 0);
 }
 

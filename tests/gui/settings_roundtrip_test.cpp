@@ -48,9 +48,9 @@ TEST(ShutdownTest, NormalExitAndRestartRestoreTheState) {
         test::ui(form).EditAlchemyValue->setText(QStringLiteral("64"));
         test::ui(form).ComboBoxMainAlchPercCount->setCurrentIndex(3);
         test::ui(form).CheckBoxPerkPhysician->click();
-        form->action(QStringLiteral("MenuScrollForLBox"))->trigger();
-        form->action(QStringLiteral("MenuCanQuickSearsh"))->trigger();
-        form->action(QStringLiteral("MenuExit"))->trigger();
+        test::useCommand(*form, "MenuScrollForLBox");
+        test::useCommand(*form, "MenuCanQuickSearsh");
+        test::useCommand(*form, "MenuExit");
         EXPECT_TRUE(QFile::exists(ini));
     }
     auto again = test::openForm(data, false);
@@ -86,7 +86,7 @@ TEST(ShutdownTest, ExitWithoutSavingLeavesMainIniByteForByte) {
         auto form = test::openForm(data);
         Q_EMIT test::ui(form).Header->HeaderSectionClick(PotionColumn::Item1);
         test::ui(form).MainSplitter->setSizes({150, 150, 150, 150});
-        form->action(QStringLiteral("MenuExitNoSave"))->trigger();
+        test::useCommand(*form, "MenuExitNoSave");
         EXPECT_TRUE(form->state().SkipSaveOnExit);
     }
     EXPECT_EQ(test::readAll(ini), before);
@@ -112,7 +112,7 @@ TEST(ShutdownTest, TerminationSignalsCloseTheWindowAndSaveAsOnExit) {
         EXPECT_FALSE(form->isVisible());
         MainSettings saved;
         ASSERT_TRUE(ReadSettings(ini, form->state().Data.itemRecordCount(), saved).ok());
-        EXPECT_EQ(saved.block.alchemySkill(), 57);
+        EXPECT_EQ(saved.block.get(Setting.AlchemySkill), 57);
     }
 }
 

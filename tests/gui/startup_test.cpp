@@ -94,7 +94,7 @@ TEST(StartupTest, BrokenDataFolderShowsTheExplanationAndWritesNothing) {
     // Only the two exits remain usable.
     EXPECT_TRUE(form->action(QStringLiteral("MenuExit"))->isEnabled());
     EXPECT_FALSE(form->action(QStringLiteral("MenuCanQuickSearsh"))->isEnabled());
-    form->action(QStringLiteral("MenuExit"))->trigger();
+    test::useCommand(*form, "MenuExit");
     EXPECT_FALSE(form->isVisible());
     form.reset();
     EXPECT_FALSE(QFile::exists(data.file(QStringLiteral("Main.ini"))));
@@ -143,9 +143,9 @@ TEST(StartupTest, AbsurdRegionSizesStillShowEveryRegion) {
     GameData game;
     ASSERT_FALSE(loadGameData(data.dir(), game));
     MainSettings s = defaultSettings(game.itemRecordCount());
-    for (const int line : {SettingsLine::PanelPotionInfoHeight, SettingsLine::PanelLbPotionsMainHeight,
-                           SettingsLine::PageControlHeight, SettingsLine::PanelItemDisplayWidth,
-                           SettingsLine::PanelInfoMainWidth, SettingsLine::PanelEffInfoWidth})
+    for (const int line : {Setting.PanelPotionInfoHeight.line, Setting.PanelLbPotionsMainHeight.line,
+                           Setting.PageControlHeight.line, Setting.PanelItemDisplayWidth.line,
+                           Setting.PanelInfoMainWidth.line, Setting.PanelEffInfoWidth.line})
         s.block.setValue(line, 2147483647);
     s.headerWidths.fill(2147483647);
     s.gridColumnWidths.fill(2147483647);
@@ -236,13 +236,13 @@ TEST(MenuTest, DebugCommandGreetsOnlyItsWord) {
     DialogProvider &dialogs = form->dialogs();
     dialogs.clearRecord();
     dialogs.setNextAnswer(QStringLiteral("  qOr "));
-    form->action(QStringLiteral("MenuDebug"))->trigger();
+    test::useCommand(*form, "MenuDebug");
     ASSERT_EQ(dialogs.messages().size(), 1u);
     EXPECT_EQ(dialogs.messages().back().text, QStringLiteral("Привет Хозяин     "));
     EXPECT_EQ(dialogs.messages().back().icon, MessageIcon::Warning);
     EXPECT_EQ(dialogs.prompts().back(), QStringLiteral("Выполнить команду отладки"));
     dialogs.setNextAnswer(QStringLiteral("QORR"));
-    form->action(QStringLiteral("MenuDebug"))->trigger();
+    test::useCommand(*form, "MenuDebug");
     EXPECT_EQ(dialogs.messages().size(), 1u);
 }
 

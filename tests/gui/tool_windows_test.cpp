@@ -53,13 +53,13 @@ TEST(ToolWindowsDamagedSettings, OpenAtASanePlace) {
     MainSettings s = defaultSettings(records);
     s.favoritesWindowBounds = {-50000, -50000, -49000, -49000};
     s.usedItemsWindowBounds = {500, 500, 400, 400};
-    s.block.setFavoritesItemHeight(-7);
-    s.block.setFavoritesEffGroupHeight(1000000);
-    s.block.setUsedItemsItemHeight(5000);
+    s.block.set(Setting.FavoritesItemHeight, -7);
+    s.block.set(Setting.FavoritesEffGroupHeight, 1000000);
+    s.block.set(Setting.UsedItemsItemHeight, 5000);
     s.font(SettingsFont::FavoritesLists) = {QStringLiteral("No Such Font At All"), 9999};
     s.font(SettingsFont::UsedItemsList) = {QString(), -3};
-    s.block.setMenuShowFormFavorites(true);
-    s.block.setMenuShowUsedItemsList(true);
+    s.block.set(Setting.MenuShowFormFavorites, true);
+    s.block.set(Setting.MenuShowUsedItemsList, true);
     ASSERT_TRUE(WriteSettings(data.file(QStringLiteral("Main.ini")), s).ok());
 
     auto form = test::openForm(data);
@@ -91,8 +91,8 @@ TEST(ToolWindowsRestart, OpenWindowsComeBackAsTheyWere) {
     QRect usedBounds;
     {
         auto form = test::openForm(data);
-        form->action(QStringLiteral("MenuShowFormFavorites"))->trigger();
-        form->action(QStringLiteral("MenuShowUsedItemsList"))->trigger();
+        test::useCommand(*form, "MenuShowFormFavorites");
+        test::useCommand(*form, "MenuShowUsedItemsList");
         QApplication::processEvents();
         ToolWindows &tools = FormMainTestAccess::toolWindows(*form);
         TFormFavorites *fav = tools.favorites();

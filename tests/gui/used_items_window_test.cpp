@@ -40,7 +40,7 @@ class UsedItemsWindowTest : public ::testing::Test {
     ProgramState &st() { return form->state(); }
     QAction *act(const char *name) { return form->action(QString::fromLatin1(name)); }
     TFormUsedItems *open() {
-        act("MenuShowUsedItemsList")->trigger();
+        test::useCommand(*form, "MenuShowUsedItemsList");
         QApplication::processEvents();
         return FormMainTestAccess::toolWindows(*form).usedItems();
     }
@@ -93,11 +93,11 @@ TEST_F(UsedItemsWindowTest, OpensOnTheCurrentSetWithItsCount) {
 
 TEST_F(UsedItemsWindowTest, DisableAllEmptiesTheListAndEnableAllRestoresIt) {
     TFormUsedItems *w = open();
-    w->PMenuUsedItemsDisableAll->trigger();
+    test::clickContextMenuItem(w->CLbUsedItems->viewport(), QPoint(5, 5), w->PMenuUsedItemsDisableAll);
     EXPECT_EQ(w->PanelUsedItemsSelected->text(), selected(0));
     EXPECT_EQ(st().Potions.PotionCount(), 0);
     EXPECT_FALSE(w->CLbUsedItems->isChecked(0));
-    w->PMenuUsedItemsEnableAll->trigger();
+    test::clickContextMenuItem(w->CLbUsedItems->viewport(), QPoint(5, 5), w->PMenuUsedItemsEnableAll);
     EXPECT_EQ(w->PanelUsedItemsSelected->text(), selected(H));
     EXPECT_EQ(st().Potions.PotionCount(), allCount);
     expectChecksShowSet(w, 0);
@@ -162,50 +162,40 @@ TEST_F(UsedItemsWindowTest, DisablingFromTheRecipeListUnchecksTheOpenWindow) {
     QMouseEvent release(QEvent::MouseButtonRelease, pos, viewport->mapToGlobal(pos), Qt::LeftButton,
                         Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(viewport, &release);
-    form->On_Popup(test::ui(form).PopupMenuLB);
     const int item = st().Potions.Potions()[0].Items[0];
-    act("MenuDisableItemFromUsedList")->trigger();
+    test::clickContextMenuItem(viewport, pos, act("MenuDisableItemFromUsedList"));
     EXPECT_FALSE(w->CLbUsedItems->isChecked(item - 1));
     EXPECT_EQ(w->PanelUsedItemsSelected->text(), selected(H - 1));
     EXPECT_FALSE(usesItem(item));
 }
 
-TEST_F(UsedItemsWindowTest, GoToNextEnabledOrDisabledWithoutWrap) {
+TEST_F(UsedItemsWindowTest, CtrlArrowsGoToTheNextEnabledOrDisabledRowWithoutWrap) {
     auto &set0 = st().Settings.usedItems.UsedItemsSets[0];
     set0[3] = 0; // row 2
     TFormUsedItems *w = open();
     UsedItemsList *list = w->CLbUsedItems;
+    w->activateWindow();
+    list->setFocus();
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::focusWidget(), list);
+    const auto goTo = [list](Qt::Key arrow) { QTest::keyClick(list, arrow, Qt::ControlModifier); };
     list->setCurrentRow(0);
-    w->PMenuUsedItemsGoToDisabled->trigger();
+    goTo(Qt::Key_Left);
     EXPECT_EQ(list->currentRow(), 2);
-    w->PMenuUsedItemsGoToDisabled->trigger(); // none below: stays
+    goTo(Qt::Key_Left); // none below: stays
     EXPECT_EQ(list->currentRow(), 2);
-    w->PMenuUsedItemsGoToEnabled->trigger();
+    goTo(Qt::Key_Right);
     EXPECT_EQ(list->currentRow(), 3);
     list->setCurrentRow(H - 1); // the last row: nothing below
-    w->PMenuUsedItemsGoToEnabled->trigger();
+    goTo(Qt::Key_Right);
     EXPECT_EQ(list->currentRow(), H - 1);
-    w->PMenuUsedItemsGoToDisabled->trigger();
+    goTo(Qt::Key_Left);
     EXPECT_EQ(list->currentRow(), H - 1);
     // A dropped ingredient's row is selected.
     w->selectItem(5);
     EXPECT_EQ(list->currentRow(), 4);
     w->selectItem(H + 1);
     EXPECT_EQ(list->currentRow(), 4);
-}
-
-TEST_F(UsedItemsWindowTest, CtrlArrowsInTheListRunTheGoToCommands) {
-    st().Settings.usedItems.UsedItemsSets[0][3] = 0; // row 2
-    TFormUsedItems *w = open();
-    w->activateWindow();
-    w->CLbUsedItems->setFocus();
-    QApplication::processEvents();
-    ASSERT_EQ(QApplication::focusWidget(), w->CLbUsedItems);
-    w->CLbUsedItems->setCurrentRow(0);
-    QTest::keyClick(w->CLbUsedItems, Qt::Key_Left, Qt::ControlModifier);
-    EXPECT_EQ(w->CLbUsedItems->currentRow(), 2);
-    QTest::keyClick(w->CLbUsedItems, Qt::Key_Right, Qt::ControlModifier);
-    EXPECT_EQ(w->CLbUsedItems->currentRow(), 3);
 }
 
 TEST_F(UsedItemsWindowTest, RenameKeepsTheNewNameAndCancelChangesNothing) {
@@ -248,25 +238,25 @@ TEST_F(UsedItemsWindowTest, RenameKeepsTheNewNameAndCancelChangesNothing) {
 TEST_F(UsedItemsWindowTest, RowHeightFontAndDropDownCommandsReachTheWindow) {
     // Before the window exists the commands only store the settings.
     form->dialogs().setNextAnswer(QStringLiteral("31"));
-    act("MenuCLbUsedItemHeight")->trigger();
-    EXPECT_EQ(st().Settings.block.usedItemsItemHeight(), 31);
+    test::useCommand(*form, "MenuCLbUsedItemHeight");
+    EXPECT_EQ(st().Settings.block.get(Setting.UsedItemsItemHeight), 31);
     TFormUsedItems *w = open();
     EXPECT_EQ(w->CLbUsedItems->itemHeight(), 31);
     form->dialogs().setNextAnswer(QStringLiteral("500"));
-    act("MenuCLbUsedItemHeight")->trigger();
+    test::useCommand(*form, "MenuCLbUsedItemHeight");
     EXPECT_EQ(w->CLbUsedItems->itemHeight(), 50);
-    EXPECT_EQ(st().Settings.block.usedItemsItemHeight(), 50);
+    EXPECT_EQ(st().Settings.block.get(Setting.UsedItemsItemHeight), 50);
 
     QFont chosen(QStringLiteral("DejaVu Serif"));
     chosen.setPointSize(13);
     form->dialogs().setNextFont(chosen);
-    act("MenuFontUsedItems")->trigger();
+    test::useCommand(*form, "MenuFontUsedItems");
     EXPECT_EQ(w->CLbUsedItems->font().family(), QStringLiteral("DejaVu Serif"));
     EXPECT_EQ(st().Settings.font(SettingsFont::UsedItemsList),
               (FontSetting{QStringLiteral("DejaVu Serif"), 13}));
 
     form->dialogs().setNextAnswer(QStringLiteral("5"));
-    act("MenuSetDropDownCount")->trigger();
+    test::useCommand(*form, "MenuSetDropDownCount");
     EXPECT_LE(w->ComboBoxUsedItemsFilter->maxVisibleItems(), 5);
 }
 

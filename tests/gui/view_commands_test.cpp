@@ -36,14 +36,14 @@ class ViewCommandTest : public ::testing::Test {
     DialogProvider &dialogs() { return form->dialogs(); }
     void answer(const char *menu, const QString &text) {
         dialogs().setNextAnswer(text);
-        form->action(QString::fromLatin1(menu))->trigger();
+        test::useCommand(*form, menu);
     }
 
     test::ScratchData data;
     std::unique_ptr<TFormMain> form;
 };
 
-TEST_F(ViewCommandTest, RecipeRowHeightIsClampedTo10To100) {
+TEST_F(ViewCommandTest, RowAndCaptionHeightsArePulledIntoTheirRanges) {
     answer("MenuLbPotionItemHeight", QStringLiteral("5"));
     EXPECT_EQ(test::ui(form).LBPotion->itemHeight(), 10);
     EXPECT_EQ(dialogs().prompts().back(), QStringLiteral("Высота строк"));
@@ -52,12 +52,11 @@ TEST_F(ViewCommandTest, RecipeRowHeightIsClampedTo10To100) {
     answer("MenuLbPotionItemHeight", QStringLiteral("abc"));
     EXPECT_EQ(test::ui(form).LBPotion->itemHeight(), 100);
     dialogs().setNextCancel();
-    form->action(QStringLiteral("MenuLbPotionItemHeight"))->trigger();
+    test::useCommand(*form, "MenuLbPotionItemHeight");
     EXPECT_EQ(test::ui(form).LBPotion->itemHeight(), 100);
     EXPECT_TRUE(dialogs().messages().empty());
-}
 
-TEST_F(ViewCommandTest, CaptionHeightIsLimitedTo0To50AfterTheAnswer) {
+    // A caption height is limited to 0..50 after the answer.
     answer("MenuHeightCap1", QStringLiteral("-7"));
     EXPECT_EQ(test::ui(form).PanelCapLBPotions->height(), 0);
     EXPECT_EQ(test::ui(form).PanelLBox->y(), 0);
@@ -70,7 +69,7 @@ TEST_F(ViewCommandTest, CaptionHeightIsLimitedTo0To50AfterTheAnswer) {
 
 TEST_F(ViewCommandTest, AlternateRowPercentRecomputesTheColour) {
     answer("MenuColor2LBox", QStringLiteral("1000"));
-    EXPECT_EQ(form->state().Settings.block.potionColor2Percent(), 300);
+    EXPECT_EQ(form->state().Settings.block.get(Setting.PotionColor2Percent), 300);
     const QColor window = form->palette().color(QPalette::Base);
     EXPECT_EQ(form->viewColors().PotionColor2, MakeColor2(window, 300));
     answer("MenuColor2LbEff", QStringLiteral("50"));
@@ -98,8 +97,8 @@ TEST_F(ViewCommandTest, ReferenceTableDrawsItsRowColourAndEachLineDirection) {
     EXPECT_EQ(QColor(image.pixel(even.right(), even.center().y())), line);
     EXPECT_EQ(QColor(image.pixel(even.center().x(), even.bottom())), window);
 
-    form->action(QStringLiteral("MenuGridLines_hor"))->trigger();
-    form->action(QStringLiteral("MenuGridLines_ver"))->trigger();
+    test::useCommand(*form, "MenuGridLines_hor");
+    test::useCommand(*form, "MenuGridLines_ver");
     image = shot();
     EXPECT_EQ(QColor(image.pixel(even.center().x(), even.bottom())), line);
     EXPECT_EQ(QColor(image.pixel(even.right(), even.center().y())), window);
@@ -114,7 +113,7 @@ TEST_F(ViewCommandTest, SplitterThicknessAndDropDownCount) {
     EXPECT_EQ(test::ui(form).MainSplitter->handleWidth(), 12);
     EXPECT_EQ(test::ui(form).PanelPotionInfo->handleWidth(), 12);
     answer("MenuSetDropDownCount", QStringLiteral("2"));
-    EXPECT_EQ(form->state().Settings.block.dropDownCount(), 5);
+    EXPECT_EQ(form->state().Settings.block.get(Setting.DropDownCount), 5);
     EXPECT_LE(test::ui(form).CbEffect[0]->maxVisibleItems(), 5);
 }
 
@@ -122,7 +121,7 @@ TEST_F(ViewCommandTest, ChangedViewSettingsSurviveARestart) {
     answer("MenuLbPotionItemHeight", QStringLiteral("40"));
     answer("MenuHeaderHeight", QStringLiteral("30"));
     answer("MenuSplitterHeight", QStringLiteral("9"));
-    form->action(QStringLiteral("MenuCanDrawLines"))->trigger();
+    test::useCommand(*form, "MenuCanDrawLines");
     EXPECT_TRUE(form->viewColors().DrawVertLines);
     form->close();
     form = test::openForm(data);
@@ -144,7 +143,7 @@ TEST_F(ViewCommandTest, EffectSymbolTakesTheFirstCharacterAndSurvivesARestart) {
     answer("MenuCharEffectType", QString());
     EXPECT_EQ(form->viewColors().EffColorChar, before);
     dialogs().setNextCancel();
-    form->action(QStringLiteral("MenuCharEffectType"))->trigger();
+    test::useCommand(*form, "MenuCharEffectType");
     EXPECT_EQ(form->viewColors().EffColorChar, before);
     ASSERT_EQ(dialogs().presetTexts().size(), 2);
     EXPECT_EQ(dialogs().presetTexts().front(), QString(before));
@@ -199,9 +198,9 @@ TEST_F(ViewCommandTest, HintsShowOnlyWhileTheirItemIsChecked) {
     QAction *item = form->action(QStringLiteral("MenuShowHints"));
     ASSERT_TRUE(item->isEnabled());
     if (!item->isChecked())
-        item->trigger();
+        test::useMenuItem(*form, item);
     EXPECT_TRUE(askForHint());
-    item->trigger();
+    test::useMenuItem(*form, item);
     EXPECT_FALSE(item->isChecked());
     EXPECT_FALSE(askForHint());
 }
@@ -214,7 +213,7 @@ namespace {
 
 TEST_F(ViewCommandTest, ColourCommandsTakeOnlyAConfirmedColourAndKeepIt) {
     const QColor before = form->viewColors().CellLightColor;
-    form->action(QStringLiteral("MenuColorLightLbox"))->trigger(); // cancelled
+    test::useCommand(*form, "MenuColorLightLbox"); // cancelled
     EXPECT_EQ(form->viewColors().CellLightColor, before);
 
     const struct {
@@ -227,7 +226,7 @@ TEST_F(ViewCommandTest, ColourCommandsTakeOnlyAConfirmedColourAndKeepIt) {
     for (const auto &step : steps) {
         ASSERT_TRUE(form->action(QString::fromLatin1(step.item))->isEnabled()) << step.item;
         dialogs().setNextColor(step.colour);
-        form->action(QString::fromLatin1(step.item))->trigger();
+        test::useCommand(*form, step.item);
     }
     EXPECT_EQ(form->viewColors().CellLightColor, QColor(10, 20, 30));
     EXPECT_EQ(form->viewColors().VertLineColor, QColor(40, 50, 60));
@@ -236,7 +235,7 @@ TEST_F(ViewCommandTest, ColourCommandsTakeOnlyAConfirmedColourAndKeepIt) {
 
     // The default marker colour applies from the next start, and says so.
     dialogs().setNextColor(QColor(1, 2, 3));
-    form->action(QStringLiteral("MenuColorMarkerDef"))->trigger();
+    test::useCommand(*form, "MenuColorMarkerDef");
     ASSERT_EQ(dialogs().messages().size(), 1u);
     EXPECT_EQ(dialogs().messages().front().text,
               QStringLiteral("Изменения вступят после перезапуска программы    "));
@@ -255,9 +254,9 @@ TEST_F(ViewCommandTest, ColourCommandsTakeOnlyAConfirmedColourAndKeepIt) {
 
 TEST_F(ViewCommandTest, PictureBackgroundColourRepaintsThePicturePanel) {
     dialogs().setNextColor(QColor(0, 0, 128));
-    form->action(QStringLiteral("MenuColorWndPicBg"))->trigger();
+    test::useCommand(*form, "MenuColorWndPicBg");
     EXPECT_EQ(test::ui(form).PanelItemDisplay->palette().color(QPalette::Window), QColor(0, 0, 128));
-    EXPECT_EQ(form->state().Settings.block.picBgColor(), 128 << 16);
+    EXPECT_EQ(form->state().Settings.block.get(Setting.PicBgColor), 128 << 16);
 }
 
 } // namespace
@@ -275,7 +274,7 @@ QFont chosenFont(const char *family, int points) {
 
 TEST_F(ViewCommandTest, FontCommandsTakeFaceAndSizeAndSurviveARestart) {
     const QFont before = test::ui(form).LBPotion->font();
-    form->action(QStringLiteral("MenuLbPotionsFont"))->trigger(); // cancelled
+    test::useCommand(*form, "MenuLbPotionsFont"); // cancelled
     EXPECT_EQ(test::ui(form).LBPotion->font(), before);
 
     // The dialog opens on the face and size in use; OK on them changes nothing.
@@ -286,7 +285,7 @@ TEST_F(ViewCommandTest, FontCommandsTakeFaceAndSizeAndSurviveARestart) {
         const QFont inUse = control->font();
         const QFontInfo drawn(inUse);
         dialogs().setNextFontAccepted();
-        form->action(QString::fromLatin1(menu))->trigger();
+        test::useCommand(*form, menu);
         ASSERT_FALSE(dialogs().presetFonts().isEmpty());
         EXPECT_EQ(dialogs().presetFonts().back().family(), drawn.family()) << menu;
         EXPECT_EQ(qRound(dialogs().presetFonts().back().pointSizeF()), qRound(drawn.pointSizeF())) << menu;
@@ -295,17 +294,17 @@ TEST_F(ViewCommandTest, FontCommandsTakeFaceAndSizeAndSurviveARestart) {
     }
 
     dialogs().setNextFont(chosenFont("Liberation Serif", 15));
-    form->action(QStringLiteral("MenuLbPotionsFont"))->trigger();
+    test::useCommand(*form, "MenuLbPotionsFont");
     EXPECT_EQ(test::ui(form).LBPotion->font().family(), QStringLiteral("Liberation Serif"));
     EXPECT_EQ(test::ui(form).LBPotion->font().pointSize(), 15);
     EXPECT_FALSE(test::ui(form).LBPotion->font().bold());
 
     dialogs().setNextFont(chosenFont("Liberation Mono", 11));
-    form->action(QStringLiteral("MenuGridFont"))->trigger();
+    test::useCommand(*form, "MenuGridFont");
     EXPECT_EQ(test::ui(form).StringGrid->font().family(), QStringLiteral("Liberation Mono"));
 
     dialogs().setNextFont(chosenFont("DejaVu Serif", 12));
-    form->action(QStringLiteral("MenuFontComboBox"))->trigger();
+    test::useCommand(*form, "MenuFontComboBox");
     EXPECT_EQ(test::ui(form).CbEffect[2]->font().family(), QStringLiteral("DejaVu Serif"));
     EXPECT_EQ(test::ui(form).CbEffect[2]->font().pointSize(), 12);
 

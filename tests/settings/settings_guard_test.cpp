@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <concepts>
+#include <cstdint>
+
 using namespace qor;
 
 namespace {
@@ -94,17 +97,17 @@ TEST(SettingsGuard, SetsFollowTheIngredientCountOfTheData) {
 
 TEST(SettingsDefaults, FirstRunValues) {
     const MainSettings s = defaultSettings(4);
-    EXPECT_EQ(s.block.alchemySkill(), 15);
-    EXPECT_TRUE(s.block.menuCanQuickSearsh());
-    EXPECT_TRUE(s.block.menuFastFindStartWithCurElement());
-    EXPECT_EQ(s.block.dropDownCount(), 32);
-    EXPECT_EQ(s.block.effColorChar(), 0x95);
-    EXPECT_EQ(s.block.gridFindCol(), 1);
-    EXPECT_EQ(s.block.potionFindCol(), 3);
+    EXPECT_EQ(s.block.get(Setting.AlchemySkill), 15);
+    EXPECT_TRUE(s.block.get(Setting.MenuCanQuickSearsh));
+    EXPECT_TRUE(s.block.get(Setting.MenuFastFindStartWithCurElement));
+    EXPECT_EQ(s.block.get(Setting.DropDownCount), 32);
+    EXPECT_EQ(s.block.get(Setting.EffColorChar), 0x95);
+    EXPECT_EQ(s.block.get(Setting.GridFindCol), 1);
+    EXPECT_EQ(s.block.get(Setting.PotionFindCol), 3);
     EXPECT_EQ(s.usedItems.UsedItemsSets[0], (std::vector<std::uint8_t>{0, 1, 1, 1}));
     EXPECT_EQ(s.usedItems.ItemAvailable, (std::vector<std::uint8_t>{0, 1, 1, 1}));
     EXPECT_EQ(s.usedItems.setName(0), QStringLiteral("Все ингредиенты"));
-    EXPECT_EQ(s.gridColumnWidths[0], s.block.gridRowHeight()); // square picture cells
+    EXPECT_EQ(s.gridColumnWidths[0], s.block.get(Setting.GridRowHeight)); // square picture cells
     EXPECT_EQ(s.font(SettingsFont::LBFavorites).name, QStringLiteral("Courier"));
     for (int line : {14, 69, 70, 71})
         EXPECT_EQ(s.block.value(line), 0);
@@ -130,12 +133,12 @@ TEST(SettingsBlockAccess, OutOfRangeLinesAndSkillSettings) {
     skills.PerkBenefactor = true;
     skills.PerkPurity = true;
     b.setSkillSettings(skills);
-    EXPECT_EQ(b.value(SettingsLine::AlchemySkill), 100);
-    EXPECT_EQ(b.value(SettingsLine::AlchemyFortify), 25);
-    EXPECT_EQ(b.value(SettingsLine::AlchemistRanks), 5);
-    EXPECT_EQ(b.value(SettingsLine::PerkBenefactor), 1);
-    EXPECT_EQ(b.value(SettingsLine::PerkPurity), 1);
-    EXPECT_EQ(b.value(SettingsLine::PerkPoisoner), 0);
+    EXPECT_EQ(b.value(Setting.AlchemySkill.line), 100);
+    EXPECT_EQ(b.value(Setting.AlchemyFortify.line), 25);
+    EXPECT_EQ(b.value(Setting.AlchemistRanks.line), 5);
+    EXPECT_EQ(b.value(Setting.PerkBenefactor.line), 1);
+    EXPECT_EQ(b.value(Setting.PerkPurity.line), 1);
+    EXPECT_EQ(b.value(Setting.PerkPoisoner.line), 0);
     const SkillSettings back = b.skillSettings();
     EXPECT_EQ(back.AlchemySkill, 100);
     EXPECT_TRUE(back.PerkBenefactor);
@@ -162,30 +165,42 @@ namespace {
 
 TEST(SettingsBlockRanges, ClampedValuesForDamagedFiles) {
     SettingsBlock b;
-    b.setGridRowHeight(5);
-    b.setDropDownCount(1000000);
-    b.setPanelEffInfoWidth(-40);
-    b.setPoisonEffColor(-2147483647); // a system colour stays as it is
-    b.setUsedItemsSetIndex(7);
-    b.setPotionSortCode(-99);
-    b.setMenuShowHints(true);
-    b.setValue(SettingsLine::DragShadow, 5);
-    b.setFastFindTimeout(1000);
-    EXPECT_EQ(b.clampedValue(SettingsLine::GridRowHeight), 10);
-    EXPECT_EQ(b.clampedValue(SettingsLine::DropDownCount), 50);
-    EXPECT_EQ(b.clampedValue(SettingsLine::PanelEffInfoWidth), 0);
-    EXPECT_EQ(b.clampedValue(SettingsLine::PoisonEffColor), -2147483647);
-    EXPECT_EQ(b.clampedValue(SettingsLine::UsedItemsSetIndex), 3);
-    EXPECT_EQ(b.clampedValue(SettingsLine::PotionSortCode), -25);
-    EXPECT_EQ(b.clampedValue(SettingsLine::MenuShowHints), 1);
-    EXPECT_EQ(b.clampedValue(SettingsLine::DragShadow), 0); // on only for exactly 1
-    EXPECT_EQ(b.clampedValue(SettingsLine::FastFindTimeout), 1000);
-    EXPECT_EQ(b.value(SettingsLine::DropDownCount), 1000000); // the raw value stays
+    b.set(Setting.GridRowHeight, 5);
+    b.set(Setting.DropDownCount, 1000000);
+    b.set(Setting.PanelEffInfoWidth, -40);
+    b.set(Setting.PoisonEffColor, -2147483647); // a system colour stays as it is
+    b.set(Setting.UsedItemsSetIndex, 7);
+    b.set(Setting.PotionSortCode, -99);
+    b.set(Setting.MenuShowHints, true);
+    b.setValue(Setting.DragShadow.line, 5);
+    b.set(Setting.FastFindTimeout, 1000);
+    EXPECT_EQ(b.clamped(Setting.GridRowHeight), 10);
+    EXPECT_EQ(b.clamped(Setting.DropDownCount), 50);
+    EXPECT_EQ(b.clamped(Setting.PanelEffInfoWidth), 0);
+    EXPECT_EQ(b.clamped(Setting.PoisonEffColor), -2147483647);
+    EXPECT_EQ(b.clamped(Setting.UsedItemsSetIndex), 3);
+    EXPECT_EQ(b.clamped(Setting.PotionSortCode), -25);
+    EXPECT_TRUE(b.get(Setting.MenuShowHints));
+    EXPECT_FALSE(b.get(Setting.DragShadow)); // on only for exactly 1
+    EXPECT_EQ(b.clamped(Setting.FastFindTimeout), 1000);
+    EXPECT_EQ(b.value(Setting.DropDownCount.line), 1000000); // the raw value stays
 
     // Every default lies inside its range.
     const MainSettings d = defaultSettings(2);
     for (int line = 1; line <= kSettingsBlockSize; ++line)
         EXPECT_EQ(d.block.clampedValue(line), d.block.value(line)) << "line " << line;
 }
+
+// A key takes only a value of its own type and reads as that type.
+template <typename Key, typename Value>
+concept Settable = requires(SettingsBlock b, Key key, Value v) {
+    b.set(key, v);
+};
+static_assert(Settable<FlagKey, bool> && !Settable<FlagKey, int>);
+static_assert(Settable<NumberKey, int> && !Settable<NumberKey, bool> && !Settable<NumberKey, double>);
+static_assert(Settable<CharKey, std::uint8_t> && !Settable<CharKey, int>);
+static_assert(!Settable<ReservedKey, int>);
+static_assert(std::same_as<decltype(SettingsBlock{}.get(Setting.MenuShowHints)), bool>);
+static_assert(std::same_as<decltype(SettingsBlock{}.get(Setting.EffColorChar)), std::uint8_t>);
 
 } // namespace

@@ -102,47 +102,47 @@ TEST(SettingsRead, BlockAnnouncedLongerOrShorter) {
     for (int i = 0; i < 11; ++i)
         shorter.removeAt(blockLine(61) - 1);
     MainSettings withTools = defaultSettings(kItems);
-    withTools.block.setMenuShowFormFavorites(true);
-    withTools.block.setMenuShowUsedItemsList(true);
-    withTools.block.setPictureWindowOpen(true);
+    withTools.block.set(Setting.MenuShowFormFavorites, true);
+    withTools.block.set(Setting.MenuShowUsedItemsList, true);
+    withTools.block.set(Setting.PictureWindowOpen, true);
     ASSERT_TRUE(parseSettings(bytesOf(shorter), kItems, withTools).ok());
     for (int line = 61; line <= 71; ++line)
         EXPECT_EQ(withTools.block.value(line), 0) << line;
-    EXPECT_FALSE(withTools.block.menuShowFormFavorites());
-    EXPECT_FALSE(withTools.block.pictureWindowOpen());
-    EXPECT_EQ(withTools.block.alchemySkill(), 15); // line 44 was still read
-    EXPECT_EQ(withTools.block.dragBlend(), 200);   // line 60 was still read
+    EXPECT_FALSE(withTools.block.get(Setting.MenuShowFormFavorites));
+    EXPECT_FALSE(withTools.block.get(Setting.PictureWindowOpen));
+    EXPECT_EQ(withTools.block.get(Setting.AlchemySkill), 15); // line 44 was still read
+    EXPECT_EQ(withTools.block.get(Setting.DragBlend), 200);   // line 60 was still read
 }
 
 TEST(SettingsRead, FlagsLowByteAndCorrections) {
     QStringList lines = linesOf(serializeSettings(defaultSettings(kItems)));
-    lines[blockLine(SettingsLine::MenuCanQuickSearsh) - 1] = QStringLiteral("2");
-    lines[blockLine(SettingsLine::MenuShowHints) - 1] = QStringLiteral("-1");
-    lines[blockLine(SettingsLine::PerkPurity) - 1] = QStringLiteral("1");
-    lines[blockLine(SettingsLine::EffColorChar) - 1] = QStringLiteral("405"); // 0x195
-    lines[blockLine(SettingsLine::GridFindCol) - 1] = QStringLiteral("30");
-    lines[blockLine(SettingsLine::PotionFindCol) - 1] = QStringLiteral("26");
+    lines[blockLine(Setting.MenuCanQuickSearsh.line) - 1] = QStringLiteral("2");
+    lines[blockLine(Setting.MenuShowHints.line) - 1] = QStringLiteral("-1");
+    lines[blockLine(Setting.PerkPurity.line) - 1] = QStringLiteral("1");
+    lines[blockLine(Setting.EffColorChar.line) - 1] = QStringLiteral("405"); // 0x195
+    lines[blockLine(Setting.GridFindCol.line) - 1] = QStringLiteral("30");
+    lines[blockLine(Setting.PotionFindCol.line) - 1] = QStringLiteral("26");
     MainSettings s = parse(bytesOf(lines));
-    EXPECT_FALSE(s.block.menuCanQuickSearsh());
-    EXPECT_FALSE(s.block.menuShowHints());
-    EXPECT_TRUE(s.block.perkPurity());
+    EXPECT_FALSE(s.block.get(Setting.MenuCanQuickSearsh));
+    EXPECT_FALSE(s.block.get(Setting.MenuShowHints));
+    EXPECT_TRUE(s.block.get(Setting.PerkPurity));
     EXPECT_TRUE(s.block.skillSettings().PerkPurity);
-    EXPECT_EQ(s.block.effColorChar(), 0x95);
-    EXPECT_EQ(s.block.value(SettingsLine::EffColorChar), 0x95);
-    EXPECT_EQ(s.block.gridFindCol(), 1);
-    EXPECT_EQ(s.block.potionFindCol(), 3);
+    EXPECT_EQ(s.block.get(Setting.EffColorChar), 0x95);
+    EXPECT_EQ(s.block.value(Setting.EffColorChar.line), 0x95);
+    EXPECT_EQ(s.block.get(Setting.GridFindCol), 1);
+    EXPECT_EQ(s.block.get(Setting.PotionFindCol), 3);
 
-    lines[blockLine(SettingsLine::GridFindCol) - 1] = QStringLiteral("0");
-    lines[blockLine(SettingsLine::PotionFindCol) - 1] = QStringLiteral("25");
+    lines[blockLine(Setting.GridFindCol.line) - 1] = QStringLiteral("0");
+    lines[blockLine(Setting.PotionFindCol.line) - 1] = QStringLiteral("25");
     s = parse(bytesOf(lines));
-    EXPECT_EQ(s.block.gridFindCol(), 1);
-    EXPECT_EQ(s.block.potionFindCol(), 25);
+    EXPECT_EQ(s.block.get(Setting.GridFindCol), 1);
+    EXPECT_EQ(s.block.get(Setting.PotionFindCol), 25);
 
-    lines[blockLine(SettingsLine::GridFindCol) - 1] = QStringLiteral("29");
-    lines[blockLine(SettingsLine::PotionFindCol) - 1] = QStringLiteral("0");
+    lines[blockLine(Setting.GridFindCol.line) - 1] = QStringLiteral("29");
+    lines[blockLine(Setting.PotionFindCol.line) - 1] = QStringLiteral("0");
     s = parse(bytesOf(lines));
-    EXPECT_EQ(s.block.gridFindCol(), 29);
-    EXPECT_EQ(s.block.potionFindCol(), 0);
+    EXPECT_EQ(s.block.get(Setting.GridFindCol), 29);
+    EXPECT_EQ(s.block.get(Setting.PotionFindCol), 0);
 }
 
 TEST(SettingsWrite, FlagLinesAreWrittenAsTheirCheckState) {
@@ -150,18 +150,18 @@ TEST(SettingsWrite, FlagLinesAreWrittenAsTheirCheckState) {
     // rewritten file holds 0 there, and 1 stays 1; other lines keep their
     // values whatever they are.
     QStringList lines = linesOf(serializeSettings(defaultSettings(kItems)));
-    lines[blockLine(SettingsLine::MenuGridLinesVer) - 1] = QStringLiteral("2");
-    lines[blockLine(SettingsLine::DragShadow) - 1] = QStringLiteral("-1");
-    lines[blockLine(SettingsLine::PerkPoisoner) - 1] = QStringLiteral("257");
-    lines[blockLine(SettingsLine::PerkPurity) - 1] = QStringLiteral("1");
-    lines[blockLine(SettingsLine::DragImageSize) - 1] = QStringLiteral("-7");
+    lines[blockLine(Setting.MenuGridLinesVer.line) - 1] = QStringLiteral("2");
+    lines[blockLine(Setting.DragShadow.line) - 1] = QStringLiteral("-1");
+    lines[blockLine(Setting.PerkPoisoner.line) - 1] = QStringLiteral("257");
+    lines[blockLine(Setting.PerkPurity.line) - 1] = QStringLiteral("1");
+    lines[blockLine(Setting.DragImageSize.line) - 1] = QStringLiteral("-7");
     const MainSettings s = parse(bytesOf(lines));
     const QStringList written = linesOf(serializeSettings(s));
-    EXPECT_EQ(written.at(blockLine(SettingsLine::MenuGridLinesVer) - 1), QStringLiteral("0"));
-    EXPECT_EQ(written.at(blockLine(SettingsLine::DragShadow) - 1), QStringLiteral("0"));
-    EXPECT_EQ(written.at(blockLine(SettingsLine::PerkPoisoner) - 1), QStringLiteral("0"));
-    EXPECT_EQ(written.at(blockLine(SettingsLine::PerkPurity) - 1), QStringLiteral("1"));
-    EXPECT_EQ(written.at(blockLine(SettingsLine::DragImageSize) - 1), QStringLiteral("-7"));
+    EXPECT_EQ(written.at(blockLine(Setting.MenuGridLinesVer.line) - 1), QStringLiteral("0"));
+    EXPECT_EQ(written.at(blockLine(Setting.DragShadow.line) - 1), QStringLiteral("0"));
+    EXPECT_EQ(written.at(blockLine(Setting.PerkPoisoner.line) - 1), QStringLiteral("0"));
+    EXPECT_EQ(written.at(blockLine(Setting.PerkPurity.line) - 1), QStringLiteral("1"));
+    EXPECT_EQ(written.at(blockLine(Setting.DragImageSize.line) - 1), QStringLiteral("-7"));
     // What the writer produced reads back to the same file.
     EXPECT_EQ(serializeSettings(parse(serializeSettings(s))), serializeSettings(s));
 }

@@ -39,14 +39,13 @@ inline MainSettings richSettings(int itemRecordCount) {
     for (int line = 1; line <= kSettingsBlockSize; ++line)
         s.block.setValue(line, line * 7 - 100); // negative and positive values
     // A check state is 0 or 1 in the program; both occur.
-    for (int line = 1; line <= kSettingsBlockSize; ++line) {
-        const SettingRange r = settingRange(line);
-        if (r.min == 0 && r.max == 1)
-            s.block.setFlag(line, line % 2 == 1);
+    for (const SettingRow &row : settingRows()) {
+        if (row.kind == SettingKind::Flag)
+            s.block.setValue(row.line, row.line % 2);
     }
-    s.block.setGridFindCol(5);
-    s.block.setPotionFindCol(0);
-    s.block.setEffColorChar(0x95);
+    s.block.set(Setting.GridFindCol, 5);
+    s.block.set(Setting.PotionFindCol, 0);
+    s.block.set(Setting.EffColorChar, std::uint8_t{0x95});
     s.block.clearReserved();
     s.setUsedItemsSetIndex(2);
 

@@ -703,11 +703,11 @@ void DragController::prepareImage() {
     const SettingsBlock &b = m_state.Settings.block;
     DragImageStyle style;
     style.font = dragFont();
-    style.textColor = colorFromCode(b.dragTextColor(), m_colors);
-    style.shaped = b.dragShapedMode();
-    style.pictureSize = b.clampedValue(SettingsLine::DragImageSize);
-    style.blend = b.clampedValue(SettingsLine::DragBlend);
-    style.shadow = b.dragShadow();
+    style.textColor = colorFromCode(b.get(Setting.DragTextColor), m_colors);
+    style.shaped = b.get(Setting.DragShapedMode);
+    style.pictureSize = b.clamped(Setting.DragImageSize);
+    style.blend = b.clamped(Setting.DragBlend);
+    style.shadow = b.get(Setting.DragShadow);
     const QPalette palette = m_window->palette();
     const DragImageColors colors{palette.color(QPalette::Button), palette.color(QPalette::Light),
                                  palette.color(QPalette::Dark)};
@@ -735,8 +735,9 @@ void DragController::setDragFont(const QFont &font) {
 
 void DragController::chooseTextColor() {
     SettingsBlock &b = m_state.Settings.block;
-    if (const auto chosen = m_dialogs.chooseColor(m_window, colorFromCode(b.dragTextColor(), m_colors)))
-        b.setDragTextColor(codeOfColor(*chosen));
+    if (const auto chosen =
+            m_dialogs.chooseColor(m_window, colorFromCode(b.get(Setting.DragTextColor), m_colors)))
+        b.set(Setting.DragTextColor, codeOfColor(*chosen));
 }
 
 } // namespace qor

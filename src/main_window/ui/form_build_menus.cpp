@@ -106,15 +106,15 @@ void TFormMain::runCommand(QAction *item) {
 
 void TFormMain::applyCheckSettings(const SettingsBlock &block) {
     for (const MenuCommand &row : commandTable()) {
-        if (row.settingLine > 0)
-            command(row.name)->setChecked(block.flag(row.settingLine));
+        if (row.setting.line > 0)
+            command(row.name)->setChecked(block.get(row.setting));
     }
 }
 
 void TFormMain::collectCheckSettings(SettingsBlock &block) const {
     for (const MenuCommand &row : commandTable()) {
-        if (row.settingLine > 0)
-            block.setFlag(row.settingLine, command(row.name)->isChecked());
+        if (row.setting.line > 0)
+            block.set(row.setting, command(row.name)->isChecked());
     }
 }
 

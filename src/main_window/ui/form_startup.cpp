@@ -119,7 +119,7 @@ void TFormMain::FormCreate() {
     }
     m_settings->apply();
 
-    const ColorCode marker = st.Settings.block.defMarkerColor();
+    const ColorCode marker = st.Settings.block.get(Setting.DefMarkerColor);
     for (TItemRec &item : st.Data.ItemTable) {
         item.MarkerColor = marker;
         item.Marked = false;
@@ -140,8 +140,8 @@ void TFormMain::FormCreate() {
                             m_colors.Highlight.rgb());
     // Display mode, for the saved grid row's ingredient only: every other
     // display and window picture is made when first shown.
-    m_pictures.MakePicturesDisplay(1, st.Settings.block.gridSelRow(),
-                                   colorFromCode(st.Settings.block.picBgColor(), m_colors).rgb(),
+    m_pictures.MakePicturesDisplay(1, st.Settings.block.get(Setting.GridSelRow),
+                                   colorFromCode(st.Settings.block.get(Setting.PicBgColor), m_colors).rgb(),
                                    m_colors.Window.rgb());
     m_view->SetLBoxLightCellType();
     m_view->SetItemDisplayColor();
@@ -162,7 +162,7 @@ void TFormMain::FormCreate() {
     installDiscovery(*this);
 
     // The stored row, or the first data row when none was stored.
-    const int selRow = st.Settings.block.gridSelRow();
+    const int selRow = st.Settings.block.get(Setting.GridSelRow);
     PanelGrid->showStartRow(selRow > 0 && selRow < st.Grid.rowCount() ? selRow : 1);
 
     On_Popup(PopupMenuLB);

@@ -115,8 +115,8 @@ void HelpPanel::enter(const QString &dataDir) {
         m_list->setFont(font);
     }
     m_memo->setFont(m_list->font());
-    setItemHeight(b.clampedValue(SettingsLine::HelpItemHeight));
-    m_chosenListWidth = storedPixelSize(b.helpListWidth(), 1);
+    setItemHeight(b.clamped(Setting.HelpItemHeight));
+    m_chosenListWidth = storedPixelSize(b.get(Setting.HelpListWidth), 1);
     applyListWidth();
     {
         const QSignalBlocker quiet(m_list);
@@ -143,11 +143,11 @@ void HelpPanel::showSelectedTopic() {
 }
 
 int HelpPanel::itemHeight() const {
-    return m_settings.block.clampedValue(SettingsLine::HelpItemHeight);
+    return m_settings.block.clamped(Setting.HelpItemHeight);
 }
 
 void HelpPanel::setItemHeight(int height) {
-    m_settings.block.setHelpItemHeight(height);
+    m_settings.block.set(Setting.HelpItemHeight, height);
     m_itemHeight = std::max(1, height);
     // The uniform row size is measured again after a layout change.
     m_list->doItemsLayout();
@@ -166,7 +166,7 @@ void HelpPanel::setHelpFont(const QFont &font) {
 
 void HelpPanel::collectSettings() {
     if (m_loaded)
-        m_settings.block.setHelpListWidth(m_chosenListWidth);
+        m_settings.block.set(Setting.HelpListWidth, m_chosenListWidth);
 }
 
 } // namespace qor

@@ -4,6 +4,8 @@
 // keeps that state, and the handler the dispatcher calls. The menus are built
 // from the rows, so a new command is one row plus its handler.
 
+#include "settings/setting_table.h"
+
 #include <QKeyCombination>
 
 #include <cstdint>
@@ -74,7 +76,7 @@ struct MenuCommand {
     CommandHandler run = nullptr;
     CommandCall call = nullptr; // instead of run
     int arg = 0;
-    int settingLine = 0;         // Main.ini flag line that keeps the check state
+    FlagKey setting{};           // the Main.ini flag that keeps the check state (line 0: none)
     MenuId opens = MenuId::None; // Menu rows: the menu they create
 
     bool hasShortcut() const { return shortcut.key() != Qt::Key_unknown; }

@@ -30,7 +30,7 @@ bool PromptNumber(DialogProvider &dialogs, QWidget *parent, QAction *item, int c
 
 bool promptSetting(DialogProvider &dialogs, QWidget *parent, QAction *item, int line, int current,
                    int &value) {
-    const SettingRange range = settingRange(line);
+    const SettingRange range = settingRow(line).range();
     return PromptNumber(dialogs, parent, item, current, value, range.max, range.min);
 }
 

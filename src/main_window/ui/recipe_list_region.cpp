@@ -40,7 +40,7 @@ void RecipeListRegion::connectSignals() {
                      [this](int section) { HeaderSectionClick(section); });
     QObject::connect(m_ui.Header, &PotionHeader::PotionFindColChosen, context, [this](int section) {
         m_ctx.colors.PotionFindCol = section;
-        m_ctx.state.Settings.block.setPotionFindCol(section);
+        m_ctx.state.Settings.block.set(Setting.PotionFindCol, section);
         m_ui.Header->viewport()->update();
     });
     QObject::connect(m_ui.Header, &QHeaderView::sectionResized, context, [this] {

@@ -176,13 +176,15 @@ void RegionLayout::applyRegionSizes() {
         const int total = splitter->orientation() == Qt::Vertical ? splitter->height() : splitter->width();
         return splitterSizesFromStored(fixed, total, splitter->handleWidth());
     };
-    fill(m_ui.InfoMainSplitter, {b.panelPotionTypeWidth(), b.panelAddInfoWidth()});
+    fill(m_ui.InfoMainSplitter, {b.get(Setting.PanelPotionTypeWidth), b.get(Setting.PanelAddInfoWidth)});
     // Saved on a larger screen they may not fit this window: they stay the
     // chosen sizes, which the window gives back once it has room.
-    m_regionHeights = stored(
-        m_ui.MainSplitter, {b.pageControlHeight(), b.panelLbPotionsMainHeight(), b.panelPotionInfoHeight()});
-    m_stripWidths = stored(m_ui.PanelPotionInfo,
-                           {b.panelItemDisplayWidth(), b.panelInfoMainWidth(), b.panelEffInfoWidth()});
+    m_regionHeights =
+        stored(m_ui.MainSplitter, {b.get(Setting.PageControlHeight), b.get(Setting.PanelLbPotionsMainHeight),
+                                   b.get(Setting.PanelPotionInfoHeight)});
+    m_stripWidths =
+        stored(m_ui.PanelPotionInfo, {b.get(Setting.PanelItemDisplayWidth), b.get(Setting.PanelInfoMainWidth),
+                                      b.get(Setting.PanelEffInfoWidth)});
     m_ui.MainSplitter->setSizes(m_regionHeights);
     m_ui.PanelPotionInfo->setSizes(m_stripWidths);
     QSize size = m_ctx.window.size();

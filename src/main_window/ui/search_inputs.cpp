@@ -346,7 +346,7 @@ void SearchInputs::refreshAltLists() {
 void SearchInputs::applyFavoritesTabSettings() {
     const MainSettings &s = m_ctx.state.Settings;
     applyStoredFont(m_ui.LBFavorites, s.font(SettingsFont::LBFavorites));
-    m_ui.LBFavorites->setItemHeight(s.block.clampedValue(SettingsLine::LbFavoritesItemHeight));
+    m_ui.LBFavorites->setItemHeight(s.block.clamped(Setting.LbFavoritesItemHeight));
 }
 
 void SearchInputs::altListDoubleClick(QObject *sender) {

@@ -56,34 +56,33 @@ void SettingsBinding::apply() {
 
     // Every check item kept in Main.ini.
     m_parts.applyChecks(b);
-    m_parts.view.SetGridRowHeight(b.clampedValue(SettingsLine::GridRowHeight),
-                                  b.clampedValue(SettingsLine::GridHeaderRowHeight));
+    m_parts.view.SetGridRowHeight(b.clamped(Setting.GridRowHeight), b.clamped(Setting.GridHeaderRowHeight));
     // The sort itself runs once the row map is set up (start-up sequence).
-    st.Grid.GridSortCode = b.clampedValue(SettingsLine::GridSortCode);
-    st.Grid.GridFindCol = normalizeGridFindCol(b.gridFindCol());
+    st.Grid.GridSortCode = b.clamped(Setting.GridSortCode);
+    st.Grid.GridFindCol = normalizeGridFindCol(b.get(Setting.GridFindCol));
 
     m_parts.layout.applyRegionSizes();
 
-    m_ui.LBPotion->setItemHeight(b.clampedValue(SettingsLine::LbPotionItemHeight));
-    m_ui.Header->setFixedHeight(b.clampedValue(SettingsLine::HeaderHeight));
-    m_parts.view.setSplitterThickness(b.clampedValue(SettingsLine::SplitterThickness));
-    m_ui.PanelCapLBPotions->setFixedHeight(b.clampedValue(SettingsLine::PanelCapLBPotionsHeight));
-    m_ui.PanelCap2->setFixedHeight(b.clampedValue(SettingsLine::PanelCap2Height));
-    m_ui.PanelCapGrid->setFixedHeight(b.clampedValue(SettingsLine::PanelCapGridHeight));
-    m_ui.HeaderEffInfo->setFixedHeight(b.clampedValue(SettingsLine::HeaderEffInfoHeight));
-    m_ui.LbEffectInfo->setItemHeight(b.clampedValue(SettingsLine::LbEffectInfoItemHeight));
-    st.Potions.PotionSortCode = b.clampedValue(SettingsLine::PotionSortCode);
+    m_ui.LBPotion->setItemHeight(b.clamped(Setting.LbPotionItemHeight));
+    m_ui.Header->setFixedHeight(b.clamped(Setting.HeaderHeight));
+    m_parts.view.setSplitterThickness(b.clamped(Setting.SplitterThickness));
+    m_ui.PanelCapLBPotions->setFixedHeight(b.clamped(Setting.PanelCapLBPotionsHeight));
+    m_ui.PanelCap2->setFixedHeight(b.clamped(Setting.PanelCap2Height));
+    m_ui.PanelCapGrid->setFixedHeight(b.clamped(Setting.PanelCapGridHeight));
+    m_ui.HeaderEffInfo->setFixedHeight(b.clamped(Setting.HeaderEffInfoHeight));
+    m_ui.LbEffectInfo->setItemHeight(b.clamped(Setting.LbEffectInfoItemHeight));
+    st.Potions.PotionSortCode = b.clamped(Setting.PotionSortCode);
 
-    m_ctx.colors.PoisonEffColor = colorFromCode(b.poisonEffColor(), m_ctx.colors);
-    m_ctx.colors.GoodEffColor = colorFromCode(b.goodEffColor(), m_ctx.colors);
-    m_ctx.colors.PotionFindCol = b.potionFindCol();
-    m_ctx.colors.CellLightColor = colorFromCode(b.cellLightColor(), m_ctx.colors);
-    m_ctx.colors.DrawVertLines = b.drawVertLines();
-    m_ctx.colors.VertLineColor = colorFromCode(b.vertLineColor(), m_ctx.colors);
-    m_ctx.colors.EffColorChar = effColorCharOf(b.effColorChar());
-    m_ctx.colors.grayDisabledItems = b.menuCanGrayedDisabledItem();
+    m_ctx.colors.PoisonEffColor = colorFromCode(b.get(Setting.PoisonEffColor), m_ctx.colors);
+    m_ctx.colors.GoodEffColor = colorFromCode(b.get(Setting.GoodEffColor), m_ctx.colors);
+    m_ctx.colors.PotionFindCol = b.get(Setting.PotionFindCol);
+    m_ctx.colors.CellLightColor = colorFromCode(b.get(Setting.CellLightColor), m_ctx.colors);
+    m_ctx.colors.DrawVertLines = b.get(Setting.DrawVertLines);
+    m_ctx.colors.VertLineColor = colorFromCode(b.get(Setting.VertLineColor), m_ctx.colors);
+    m_ctx.colors.EffColorChar = effColorCharOf(b.get(Setting.EffColorChar));
+    m_ctx.colors.grayDisabledItems = b.get(Setting.MenuCanGrayedDisabledItem);
 
-    st.PictureWindowOpen = b.pictureWindowOpen();
+    st.PictureWindowOpen = b.get(Setting.PictureWindowOpen);
     st.Skills = b.clampedSkillSettings();
 
     applyStoredFont(m_ui.LBPotion, s.font(SettingsFont::LBPotion));
@@ -110,36 +109,36 @@ void SettingsBinding::collect() {
         s.headerEffInfoWidths[static_cast<std::size_t>(k)] = m_ui.HeaderEffInfo->sectionSize(k);
     m_ui.PanelGrid->collectColumnWidths(s.gridColumnWidths);
 
-    b.setGridSortCode(m_ctx.state.Grid.GridSortCode);
-    b.setGridFindCol(m_ctx.state.Grid.GridFindCol);
+    b.set(Setting.GridSortCode, m_ctx.state.Grid.GridSortCode);
+    b.set(Setting.GridFindCol, m_ctx.state.Grid.GridFindCol);
     m_parts.collectChecks(b);
     // The sizes the user chose: a session on a small screen does not leave
     // its squeezed regions to the next one on a larger screen.
     const std::array<int, 3> heights = m_parts.layout.chosenRegionHeights();
     const std::array<int, 3> widths = m_parts.layout.chosenStripWidths();
-    b.setPageControlHeight(heights[0]);
-    b.setPanelLbPotionsMainHeight(heights[1]);
-    b.setPanelPotionInfoHeight(heights[2]);
-    b.setPanelItemDisplayWidth(widths[0]);
-    b.setLbPotionItemHeight(m_ui.LBPotion->itemHeight());
-    b.setHeaderHeight(m_ui.Header->height());
-    b.setSplitterThickness(m_parts.view.splitterThickness());
-    b.setPanelAddInfoWidth(m_ui.PanelAddInfo->width());
-    b.setPanelPotionTypeWidth(m_ui.PanelPotionType->width());
-    b.setPanelCapLBPotionsHeight(m_ui.PanelCapLBPotions->height());
-    b.setPanelCap2Height(m_ui.PanelCap2->height());
-    b.setPanelCapGridHeight(m_ui.PanelCapGrid->height());
+    b.set(Setting.PageControlHeight, heights[0]);
+    b.set(Setting.PanelLbPotionsMainHeight, heights[1]);
+    b.set(Setting.PanelPotionInfoHeight, heights[2]);
+    b.set(Setting.PanelItemDisplayWidth, widths[0]);
+    b.set(Setting.LbPotionItemHeight, m_ui.LBPotion->itemHeight());
+    b.set(Setting.HeaderHeight, m_ui.Header->height());
+    b.set(Setting.SplitterThickness, m_parts.view.splitterThickness());
+    b.set(Setting.PanelAddInfoWidth, m_ui.PanelAddInfo->width());
+    b.set(Setting.PanelPotionTypeWidth, m_ui.PanelPotionType->width());
+    b.set(Setting.PanelCapLBPotionsHeight, m_ui.PanelCapLBPotions->height());
+    b.set(Setting.PanelCap2Height, m_ui.PanelCap2->height());
+    b.set(Setting.PanelCapGridHeight, m_ui.PanelCapGrid->height());
     if (const int gridRow = m_ui.PanelGrid->currentGridRow(); gridRow > 0)
-        b.setGridSelRow(gridRow);
+        b.set(Setting.GridSelRow, gridRow);
     if (const auto code = effColorCharCode(m_ctx.colors.EffColorChar))
-        b.setEffColorChar(*code);
-    b.setPanelEffInfoWidth(widths[2]);
-    b.setHeaderEffInfoHeight(m_ui.HeaderEffInfo->height());
-    b.setLbEffectInfoItemHeight(m_ui.LbEffectInfo->itemHeight());
-    b.setPotionSortCode(st.Potions.PotionSortCode);
-    b.setPanelInfoMainWidth(widths[1]);
-    b.setPotionFindCol(m_ctx.colors.PotionFindCol);
-    b.setPictureWindowOpen(st.PictureWindowOpen);
+        b.set(Setting.EffColorChar, *code);
+    b.set(Setting.PanelEffInfoWidth, widths[2]);
+    b.set(Setting.HeaderEffInfoHeight, m_ui.HeaderEffInfo->height());
+    b.set(Setting.LbEffectInfoItemHeight, m_ui.LbEffectInfo->itemHeight());
+    b.set(Setting.PotionSortCode, st.Potions.PotionSortCode);
+    b.set(Setting.PanelInfoMainWidth, widths[1]);
+    b.set(Setting.PotionFindCol, m_ctx.colors.PotionFindCol);
+    b.set(Setting.PictureWindowOpen, st.PictureWindowOpen);
     b.setSkillSettings(st.Skills);
     b.clearReserved();
 
@@ -155,7 +154,7 @@ void SettingsBinding::collect() {
     // entered; before that the values read at start-up are written back.
     if (m_parts.inputs.favoritesTabEntered()) {
         s.font(SettingsFont::LBFavorites) = storedFontOf(m_ui.LBFavorites, s.font(SettingsFont::LBFavorites));
-        b.setLbFavoritesItemHeight(m_ui.LBFavorites->itemHeight());
+        b.set(Setting.LbFavoritesItemHeight, m_ui.LBFavorites->itemHeight());
     }
 
     for (int k = 0; k < kSearchSlotCount; ++k)

@@ -82,8 +82,8 @@ void ToolWindows::createFavorites() {
     FavoritesWindowState saved;
     saved.bounds = toolWindowRect(s.favoritesWindowBounds, screenSize(), openBounds(m_usedItems));
     saved.font = listFont(s.font(SettingsFont::FavoritesLists));
-    saved.rowHeight = s.block.clampedValue(SettingsLine::FavoritesItemHeight);
-    saved.groupHeight = s.block.favoritesEffGroupHeight();
+    saved.rowHeight = s.block.clamped(Setting.FavoritesItemHeight);
+    saved.groupHeight = s.block.get(Setting.FavoritesEffGroupHeight);
     m_favorites->applyState(saved);
     if (m_hooks.splitterThickness)
         m_favorites->SetSplittersHeight(m_hooks.splitterThickness());
@@ -99,7 +99,7 @@ void ToolWindows::createUsedItems() {
     m_usedItems = new TFormUsedItems(s.usedItems, m_state.Data, m_colors, m_pictures, m_hooks.prompts,
                                      m_hooks.makeChooser, m_hooks.owner);
     m_usedItems->setBounds(toolWindowRect(s.usedItemsWindowBounds, screenSize(), openBounds(m_favorites)));
-    m_usedItems->setRowHeight(s.block.clampedValue(SettingsLine::UsedItemsItemHeight));
+    m_usedItems->setRowHeight(s.block.clamped(Setting.UsedItemsItemHeight));
     m_usedItems->setListFont(listFont(s.font(SettingsFont::UsedItemsList)));
     connect(m_usedItems, &ToolWindow::closed, this, [this] {
         if (m_hooks.showUsedItems)
@@ -163,13 +163,12 @@ void ToolWindows::promptUsedItemsRowHeight(QAction *item) {
     SettingsBlock &b = m_state.Settings.block;
     if (!m_hooks.prompts.number)
         return;
-    const SettingRange range = settingRange(SettingsLine::UsedItemsItemHeight);
-    const auto value =
-        m_hooks.prompts.number(item ? item->text() : QString(),
-                               b.clampedValue(SettingsLine::UsedItemsItemHeight), range.min, range.max);
+    const SettingRange range = Setting.UsedItemsItemHeight.range();
+    const auto value = m_hooks.prompts.number(item ? item->text() : QString(),
+                                              b.clamped(Setting.UsedItemsItemHeight), range.min, range.max);
     if (!value)
         return;
-    b.setUsedItemsItemHeight(*value);
+    b.set(Setting.UsedItemsItemHeight, *value);
     if (m_usedItems)
         m_usedItems->setRowHeight(*value);
 }
@@ -193,8 +192,8 @@ void ToolWindows::collect(MainSettings &settings) const {
         const FavoritesWindowState state = m_favorites->state();
         settings.favoritesWindowBounds = boundsOf(state.bounds);
         settings.font(SettingsFont::FavoritesLists) = FontSetting{state.font.name, state.font.size};
-        settings.block.setFavoritesItemHeight(state.rowHeight);
-        settings.block.setFavoritesEffGroupHeight(state.groupHeight);
+        settings.block.set(Setting.FavoritesItemHeight, state.rowHeight);
+        settings.block.set(Setting.FavoritesEffGroupHeight, state.groupHeight);
     }
     if (m_usedItems)
         settings.usedItemsWindowBounds = boundsOf(m_usedItems->bounds());

@@ -57,7 +57,7 @@ void ViewCommands::rebuildRowPictures() {
 void ViewCommands::AltLBoxsSetView() {
     const MainSettings &s = m_ctx.state.Settings;
     const FontSetting &f = s.font(SettingsFont::AltLists);
-    const int height = s.block.clampedValue(SettingsLine::AltListsItemHeight);
+    const int height = s.block.clamped(Setting.AltListsItemHeight);
     for (OwnerDrawListView *list : {static_cast<OwnerDrawListView *>(m_ui.LbAltItemsList),
                                     static_cast<OwnerDrawListView *>(m_ui.LbAltEffectsList),
                                     static_cast<OwnerDrawListView *>(m_ui.LbAltAmountItems),
@@ -141,32 +141,32 @@ void ViewCommands::cmdColor(QAction *, int line) {
             child->update();
     };
     switch (line) {
-    case SettingsLine::CellLightColor:
+    case Setting.CellLightColor.line:
         if (choose(m_ctx.colors.CellLightColor))
             m_ui.LBPotion->viewport()->update();
         break;
-    case SettingsLine::VertLineColor:
+    case Setting.VertLineColor.line:
         if (choose(m_ctx.colors.VertLineColor))
             m_ui.LBPotion->viewport()->update();
         break;
-    case SettingsLine::PoisonEffColor:
+    case Setting.PoisonEffColor.line:
         if (choose(m_ctx.colors.PoisonEffColor))
             updateAll();
         break;
-    case SettingsLine::GoodEffColor:
+    case Setting.GoodEffColor.line:
         if (choose(m_ctx.colors.GoodEffColor))
             updateAll();
         break;
-    case SettingsLine::DefMarkerColor: {
-        QColor marker = colorFromCode(b.defMarkerColor(), m_ctx.colors);
+    case Setting.DefMarkerColor.line: {
+        QColor marker = colorFromCode(b.get(Setting.DefMarkerColor), m_ctx.colors);
         // The markers take the new colour at the next start.
         if (choose(marker))
             m_ctx.dialogs.message(&m_ctx.window,
                                   QStringLiteral("Изменения вступят после перезапуска программы    "));
         break;
     }
-    case SettingsLine::PicBgColor: {
-        QColor background = colorFromCode(b.picBgColor(), m_ctx.colors);
+    case Setting.PicBgColor.line: {
+        QColor background = colorFromCode(b.get(Setting.PicBgColor), m_ctx.colors);
         if (choose(background))
             m_hooks.refreshPictures();
         break;
@@ -178,7 +178,8 @@ void ViewCommands::cmdColor(QAction *, int line) {
 
 void ViewCommands::cmdDrawVertLines(QAction *item, int) {
     m_ctx.colors.DrawVertLines = item->isChecked();
-    m_ctx.colors.VertLineColor = colorFromCode(m_ctx.state.Settings.block.vertLineColor(), m_ctx.colors);
+    m_ctx.colors.VertLineColor =
+        colorFromCode(m_ctx.state.Settings.block.get(Setting.VertLineColor), m_ctx.colors);
     m_ui.LBPotion->viewport()->update();
 }
 
@@ -205,8 +206,8 @@ void ViewCommands::cmdRecipeRowHeight(QAction *item, int line) {
 void ViewCommands::cmdGridRowHeight(QAction *item, int line) {
     SettingsBlock &b = m_ctx.state.Settings.block;
     int value = 0;
-    if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, b.gridRowHeight(), value)) {
-        b.setGridRowHeight(value);
+    if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, b.get(Setting.GridRowHeight), value)) {
+        b.set(Setting.GridRowHeight, value);
         SetGridRowHeight(value, -1);
     }
 }
@@ -221,29 +222,29 @@ void ViewCommands::cmdFavoritesRowHeight(QAction *item, int line) {
     int value = 0;
     if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, m_ui.LBFavorites->itemHeight(), value)) {
         m_ui.LBFavorites->setItemHeight(value);
-        m_ctx.state.Settings.block.setLbFavoritesItemHeight(value);
+        m_ctx.state.Settings.block.set(Setting.LbFavoritesItemHeight, value);
     }
 }
 
 void ViewCommands::cmdAltRowHeight(QAction *item, int line) {
     SettingsBlock &b = m_ctx.state.Settings.block;
     int value = 0;
-    if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, b.altListsItemHeight(), value)) {
-        b.setAltListsItemHeight(value);
+    if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, b.get(Setting.AltListsItemHeight), value)) {
+        b.set(Setting.AltListsItemHeight, value);
         AltLBoxsSetView();
     }
 }
 
 void ViewCommands::cmdCaptionHeight(QAction *item, int line) {
-    QWidget *caption = line == SettingsLine::PanelCapLBPotionsHeight
+    QWidget *caption = line == Setting.PanelCapLBPotionsHeight.line
                            ? static_cast<QWidget *>(m_ui.PanelCapLBPotions)
-                       : line == SettingsLine::PanelCap2Height ? static_cast<QWidget *>(m_ui.PanelCap2)
-                                                               : static_cast<QWidget *>(m_ui.PanelCapGrid);
+                       : line == Setting.PanelCap2Height.line ? static_cast<QWidget *>(m_ui.PanelCap2)
+                                                              : static_cast<QWidget *>(m_ui.PanelCapGrid);
     // A caption height is asked without bounds and limited afterwards.
     int value = 0;
     if (!PromptNumber(m_ctx.dialogs, &m_ctx.window, item, caption->height(), value, 2147483647, -2147483647))
         return;
-    const SettingRange range = settingRange(line);
+    const SettingRange range = settingRow(line).range();
     caption->setFixedHeight(std::clamp(value, range.min, range.max));
     if (caption == m_ui.PanelCapLBPotions)
         m_hooks.relayoutRecipeList();
@@ -268,8 +269,8 @@ void ViewCommands::cmdGridHeaderHeight(QAction *item, int line) {
     int value = 0;
     if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, m_ui.StringGrid->horizontalHeader()->height(),
                       value)) {
-        b.setGridHeaderRowHeight(value);
-        SetGridRowHeight(b.gridRowHeight(), value);
+        b.set(Setting.GridHeaderRowHeight, value);
+        SetGridRowHeight(b.get(Setting.GridRowHeight), value);
     }
 }
 
@@ -279,7 +280,7 @@ void ViewCommands::cmdColor2(QAction *item, int line) {
     if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, b.value(line), value)) {
         b.setValue(line, value);
         MakeColor2();
-        if (line == SettingsLine::PotionColor2Percent)
+        if (line == Setting.PotionColor2Percent.line)
             rebuildRowPictures();
         m_ui.LBPotion->viewport()->update();
         m_ui.LbEffectInfo->viewport()->update();
@@ -305,8 +306,8 @@ void ViewCommands::cmdSplitterThickness(QAction *item, int line) {
 void ViewCommands::cmdDropDownCount(QAction *item, int line) {
     SettingsBlock &b = m_ctx.state.Settings.block;
     int value = 0;
-    if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, b.dropDownCount(), value)) {
-        b.setDropDownCount(value);
+    if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, b.get(Setting.DropDownCount), value)) {
+        b.set(Setting.DropDownCount, value);
         SetComboBoxMode(&m_ctx.window);
         m_hooks.dropDownsChanged();
     }
@@ -334,8 +335,8 @@ void ViewCommands::cmdEffectSymbol(QAction *item, int) {
 void ViewCommands::cmdFastFindTime(QAction *item, int line) {
     SettingsBlock &b = m_ctx.state.Settings.block;
     int value = 0;
-    if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, b.fastFindTimeout(), value))
-        b.setFastFindTimeout(value);
+    if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, b.get(Setting.FastFindTimeout), value))
+        b.set(Setting.FastFindTimeout, value);
 }
 
 void ViewCommands::cmdDragSetting(QAction *item, int line) {
@@ -359,11 +360,11 @@ void ViewCommands::connectLocalMenu() {
 void ViewCommands::MakeColor2() {
     const SettingsBlock &b = m_ctx.state.Settings.block;
     const QColor window = m_ctx.window.palette().color(QPalette::Base);
-    m_ctx.colors.PotionColor2 = qor::MakeColor2(window, b.potionColor2Percent());
-    m_gridColor2 = qor::MakeColor2(window, b.gridColor2Percent());
+    m_ctx.colors.PotionColor2 = qor::MakeColor2(window, b.get(Setting.PotionColor2Percent));
+    m_gridColor2 = qor::MakeColor2(window, b.get(Setting.GridColor2Percent));
     if (m_ui.PanelGrid)
         m_ui.PanelGrid->setAlternateColor(m_gridColor2);
-    m_ctx.colors.EffInfoColor2 = qor::MakeColor2(window, b.effInfoColor2Percent());
+    m_ctx.colors.EffInfoColor2 = qor::MakeColor2(window, b.get(Setting.EffInfoColor2Percent));
 }
 
 void ViewCommands::SetLBoxLightCellType() {
@@ -373,7 +374,7 @@ void ViewCommands::SetLBoxLightCellType() {
 }
 
 void ViewCommands::SetItemDisplayColor() {
-    m_hooks.displayColor(colorFromCode(m_ctx.state.Settings.block.picBgColor(), m_ctx.colors),
+    m_hooks.displayColor(colorFromCode(m_ctx.state.Settings.block.get(Setting.PicBgColor), m_ctx.colors),
                          m_ctx.command("MenuFlyPictureMode")->isChecked());
 }
 
@@ -392,8 +393,8 @@ void ViewCommands::SetComboBoxMode(QWidget *window) {
     for (QComboBox *combo : window->findChildren<QComboBox *>()) {
         const int top = combo->mapToGlobal(QPoint(0, 0)).y();
         const int rows = (screenHeight - top - 2 * combo->height()) / kChooserItemHeight;
-        combo->setMaxVisibleItems(
-            std::max(1, std::min(b.dropDownCount() > 0 ? b.dropDownCount() : 32, rows)));
+        combo->setMaxVisibleItems(std::max(
+            1, std::min(b.get(Setting.DropDownCount) > 0 ? b.get(Setting.DropDownCount) : 32, rows)));
         applyStoredFont(combo, dropFont);
     }
 }
