@@ -86,7 +86,7 @@ void BM_ConditionChangeToRepaint(benchmark::State &state) {
         wanted->setCurrentIndex(effect);
         list->viewport()->repaint();
     }
-    state.counters["recipes"] = form->state().Potions.PotionCount();
+    state.counters["recipes"] = form->state().session.recipes().PotionCount();
     form->state().SkipSaveOnExit = true;
 }
 // Filter 0: one wanted effect; 2: "Любой" on the second line.

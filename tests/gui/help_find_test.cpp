@@ -196,10 +196,10 @@ class FindDialogTest : public ::testing::Test {
             test::ui(form).CbEffect[0]->setCurrentIndex(e);
         ASSERT_GE(rows(), 6);
     }
-    int rows() { return form->state().Potions.PotionCount(); }
+    int rows() { return form->state().session.recipes().PotionCount(); }
     QString cell(int row) {
         const ProgramState &st = form->state();
-        return GetPotionCellText(st.Data, st.Potions, row, st.Settings.block.potionFindCol(), true);
+        return GetPotionCellText(st.Data, st.session.recipes(), row, st.Settings.block.potionFindCol(), true);
     }
 
     test::ScratchData data;
@@ -225,7 +225,7 @@ TEST_F(FindDialogTest, FindsDownAndUpFromTheSelectedRow) {
     finder.dialog()->find();
     EXPECT_EQ(list->currentRow(), next < 0 ? 0 : next);
     if (next > 0) {
-        EXPECT_EQ(form->state().Potions.CurPotion, form->state().Potions[next]);
+        EXPECT_EQ(form->state().session.recipes().CurPotion, form->state().session.recipes()[next]);
     }
 
     // Upwards from the last row: the nearest row above it with the text.

@@ -34,6 +34,8 @@ LAYERS = [
     # binding see the models, not each other; nothing sees the solver binding
     # but the programs that link it.
     [("settings", CORE), ("input", CORE), ("brewing_plan/solver", CORE)],
+    # What the user edits in the window, announcing its changes.
+    [("session", CORE)],
     # The window's program state, the shared widget helpers and the
     # command-line tool: each sees every model, none sees another.
     [("main_window", CORE), ("visuals/ui", WIDGETS), ("common_ui", WIDGETS), ("cli", CORE)],

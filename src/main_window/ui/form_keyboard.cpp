@@ -54,7 +54,7 @@ void TFormMain::buildKeyboard() {
     find.recipeTexts = [this] { return findTextsOf(*m_state, FindKind::Recipes, m_colors.PotionFindCol); };
     find.selectedRow = [this] { return m_recipes->selectedRow(); };
     find.selectedCellText = [this] {
-        return GetPotionCellText(m_state->Data, m_state->Potions, m_recipes->selectedRow(),
+        return GetPotionCellText(m_state->Data, m_state->session.recipes(), m_recipes->selectedRow(),
                                  m_colors.PotionFindCol, false);
     };
     find.selectAndShow = [this](int row) {

@@ -130,7 +130,7 @@ void TFormMain::FormCreate() {
     PanelGrid->setHighlightColors(colorFromCode(marker, m_colors));
     resetGridRowOrder(st.Data, st.Grid);
     m_inputs->fillChoosers();
-    st.Conditions = SearchConditions{};
+    st.session.setConditions(SearchConditions{});
 
     MakeUsedItems(true);
     m_view->MakeColor2();
@@ -145,7 +145,7 @@ void TFormMain::FormCreate() {
     m_view->SetLBoxLightCellType();
     m_view->SetItemDisplayColor();
     m_view->SetComboBoxMode(this);
-    RecalcItemEffects(st.Data, st.Skills);
+    RecalcItemEffects(st.Data, st.session.skills());
     // The saved sort of the reference table, once the computed columns
     // (strength, time, price) hold real values and before the grid is filled
     // and its saved current row restored.

@@ -165,17 +165,22 @@ KeyRouter::FindTarget KeyRouter::findTargetOf(QObject *sender) const {
     };
     const ChooserRef ref = chooserOfName(sender->objectName());
     if (sender == m_ui.LBPotion) {
-        t = {true, FindKind::Recipes,     0, m_ui.LBPotion->currentRow(), m_state.Potions.PotionCount(),
-             true, BookmarkTable::Recipes};
+        t = {true,
+             FindKind::Recipes,
+             0,
+             m_ui.LBPotion->currentRow(),
+             m_state.session.recipes().PotionCount(),
+             true,
+             BookmarkTable::Recipes};
     } else if (sender == m_ui.StringGrid) {
         const QModelIndex current = m_ui.StringGrid->currentIndex();
         t = {true, FindKind::GridRows, 1, current.isValid() ? current.row() + 1 : 0, m_state.Grid.rowCount()};
     } else if (sender == m_ui.LbAltEffectsList) {
         t = {true, FindKind::AltEffects, 0, m_ui.LbAltEffectsList->currentRow(),
-             int(m_state.Alt.AltEffectRows.size())};
+             int(m_state.session.alt().AltEffectRows.size())};
     } else if (sender == m_ui.LbAltItemsList) {
         t = {true, FindKind::AltIngredients, 0, m_ui.LbAltItemsList->currentRow(),
-             int(m_state.Alt.AltCandidates.size())};
+             int(m_state.session.alt().AltCandidates.size())};
     } else if (sender == m_availableList && m_availableList) {
         // Row r shows ingredient r + 1: the current entry is that ingredient.
         const QModelIndex current = m_availableList->currentIndex();

@@ -72,7 +72,7 @@ void SettingsBinding::apply() {
     m_ui.PanelCapGrid->setFixedHeight(b.clampedValue(SettingsLine::PanelCapGridHeight));
     m_ui.HeaderEffInfo->setFixedHeight(b.clampedValue(SettingsLine::HeaderEffInfoHeight));
     m_ui.LbEffectInfo->setItemHeight(b.clampedValue(SettingsLine::LbEffectInfoItemHeight));
-    st.Potions.PotionSortCode = b.clampedValue(SettingsLine::PotionSortCode);
+    st.session.setRecipeSortCode(b.clampedValue(SettingsLine::PotionSortCode));
 
     m_ctx.colors.PoisonEffColor = colorFromCode(b.poisonEffColor(), m_ctx.colors);
     m_ctx.colors.GoodEffColor = colorFromCode(b.goodEffColor(), m_ctx.colors);
@@ -84,7 +84,7 @@ void SettingsBinding::apply() {
     m_ctx.colors.grayDisabledItems = b.menuCanGrayedDisabledItem();
 
     st.PictureWindowOpen = b.pictureWindowOpen();
-    st.Skills = b.clampedSkillSettings();
+    st.session.setSkills(b.clampedSkillSettings());
 
     applyStoredFont(m_ui.LBPotion, s.font(SettingsFont::LBPotion));
     applyStoredFont(m_ui.StringGrid, s.font(SettingsFont::StringGrid));
@@ -136,11 +136,11 @@ void SettingsBinding::collect() {
     b.setPanelEffInfoWidth(widths[2]);
     b.setHeaderEffInfoHeight(m_ui.HeaderEffInfo->height());
     b.setLbEffectInfoItemHeight(m_ui.LbEffectInfo->itemHeight());
-    b.setPotionSortCode(st.Potions.PotionSortCode);
+    b.setPotionSortCode(st.session.recipes().PotionSortCode);
     b.setPanelInfoMainWidth(widths[1]);
     b.setPotionFindCol(m_ctx.colors.PotionFindCol);
     b.setPictureWindowOpen(st.PictureWindowOpen);
-    b.setSkillSettings(st.Skills);
+    b.setSkillSettings(st.session.skills());
     b.clearReserved();
 
     s.font(SettingsFont::LBPotion) = storedFontOf(m_ui.LBPotion, s.font(SettingsFont::LBPotion));
