@@ -1,8 +1,8 @@
 // Start-up of the main window to the window shown, and a condition change
 // to the recipe list repainted, with the bundled data beside the benchmark.
 
+#include "common_ui/platform_adapter.h"
 #include "main_window/ui/form_main.h"
-#include "main_window/ui/platform_adapter.h"
 #include "recipe_list/ui/chooser_combo.h"
 #include "recipe_list/ui/potion_list_view.h"
 

@@ -6,7 +6,7 @@
 
 #include "favorites/ui/form_used_items.h"
 #include "favorites/ui/used_items_list.h"
-#include "main_window/ui/cell_hints.h"
+#include "hints/ui/cell_hints.h"
 #include "main_window/ui/tool_windows.h"
 #include "recipe_list/potion_cells.h"
 #include "recipe_list/ui/chooser_combo.h"

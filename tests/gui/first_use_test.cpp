@@ -6,9 +6,9 @@
 
 #include "main_window/ui/view_commands.h"
 
+#include "common_ui/input_box.h"
+#include "common_ui/qt_translation.h"
 #include "main_window/search_tab_widths.h"
-#include "main_window/ui/input_box.h"
-#include "main_window/ui/qt_translation.h"
 #include "recipe_list/empty_list_hint.h"
 #include "recipe_list/ui/chooser_combo.h"
 #include "recipe_list/ui/potion_list_view.h"

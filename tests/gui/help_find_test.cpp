@@ -6,9 +6,9 @@
 #include "common/bad_files.h"
 #include "common/file_read.h"
 
-#include "main_window/help_file.h"
-#include "main_window/ui/find_dialog.h"
-#include "main_window/ui/help_panel.h"
+#include "help/help_file.h"
+#include "help/ui/help_panel.h"
+#include "input/ui/find_dialog.h"
 #include "recipe_list/potion_cells.h"
 #include "recipe_list/ui/chooser_combo.h"
 #include "recipe_list/ui/potion_list_view.h"

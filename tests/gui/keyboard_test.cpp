@@ -4,13 +4,13 @@
 
 #include "gui_test_support.h"
 
+#include "common_ui/full_screen_window.h"
+#include "common_ui/platform_adapter.h"
 #include "engine/search_from_effects.h"
 #include "favorites/ui/form_used_items.h"
 #include "favorites/ui/used_items_list.h"
 #include "input/find_key_letters.h"
-#include "main_window/ui/full_screen_window.h"
 #include "main_window/ui/key_router.h"
-#include "main_window/ui/platform_adapter.h"
 #include "main_window/ui/tool_windows.h"
 #include "recipe_list/ui/alt_lists.h"
 #include "recipe_list/ui/chooser_combo.h"

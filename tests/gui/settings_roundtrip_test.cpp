@@ -4,7 +4,7 @@
 
 #include "gui_test_support.h"
 
-#include "main_window/ui/close_on_signal.h"
+#include "common_ui/close_on_signal.h"
 #include "recipe_list/ui/chooser_combo.h"
 #include "recipe_list/ui/potion_header.h"
 #include "recipe_list/ui/potion_list_view.h"

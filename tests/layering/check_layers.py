@@ -34,13 +34,17 @@ LAYERS = [
     # binding see the models, not each other; nothing sees the solver binding
     # but the programs that link it.
     [("settings", CORE), ("input", CORE), ("brewing_plan/solver", CORE)],
-    # What the user edits in the window, announcing its changes.
-    [("session", CORE)],
+    # What the user edits in the window, announcing its changes; the help
+    # pages and their file.
+    [("session", CORE), ("help", CORE)],
     # The window's program state, the shared widget helpers and the
     # command-line tool: each sees every model, none sees another.
     [("main_window", CORE), ("visuals/ui", WIDGETS), ("common_ui", WIDGETS), ("cli", CORE)],
     [("recipe_list/ui", WIDGETS), ("reference_table/ui", WIDGETS), ("favorites/ui", WIDGETS),
-     ("brewing_plan/ui", WIDGETS)],
+     ("brewing_plan/ui", WIDGETS), ("help/ui", WIDGETS), ("input/ui", WIDGETS)],
+    # The cell hints of every list and table of the window: they see the
+    # program state and the lists they explain, not the window.
+    [("hints/ui", WIDGETS)],
     [("main_window/ui", WIDGETS)],
     [("app", WIDGETS)],
 ]

@@ -1,9 +1,9 @@
 #include "main_window/ui/drag_controller.h"
 
+#include "common_ui/dialog_provider.h"
 #include "common_ui/view_colors.h"
 #include "favorites/ui/favorites_list.h"
 #include "main_window/program_state.h"
-#include "main_window/ui/dialog_provider.h"
 #include "main_window/ui/form_controls.h"
 #include "main_window/ui/reference_table_panel.h"
 #include "recipe_list/potion_list_ops.h"

@@ -3,8 +3,8 @@
 
 #include "main_window/ui/favorites_tab.h"
 
+#include "common_ui/dialog_provider.h"
 #include "main_window/program_state.h"
-#include "main_window/ui/dialog_provider.h"
 #include "main_window/ui/form_controls.h"
 
 #include "favorites/favorites_model.h"

@@ -10,7 +10,7 @@
 #include "brewing_plan/ui/brewing_plan_window.h"
 #include "engine/effect_strength.h"
 #include "favorites/ui/favorites_list.h"
-#include "main_window/ui/help_panel.h"
+#include "help/ui/help_panel.h"
 #include "main_window/ui/prompts.h"
 #include "main_window/ui/recipe_list_region.h"
 #include "main_window/ui/reference_table_panel.h"

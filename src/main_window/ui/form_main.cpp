@@ -7,13 +7,13 @@
 
 #include "main_window/ui/key_router.h"
 
+#include "common_ui/full_screen_window.h"
+#include "common_ui/hint_switch.h"
 #include "favorites/ui/favorites_list.h"
-#include "main_window/ui/cell_hints.h"
+#include "hints/ui/cell_hints.h"
 #include "main_window/ui/drag_controller.h"
 #include "main_window/ui/favorites_tab.h"
 #include "main_window/ui/floating_picture.h"
-#include "main_window/ui/full_screen_window.h"
-#include "main_window/ui/hint_switch.h"
 #include "main_window/ui/prompts.h"
 #include "main_window/ui/recipe_list_region.h"
 #include "main_window/ui/reference_table_panel.h"

@@ -5,11 +5,11 @@
 
 #include "main_window/ui/recipe_list_region.h"
 
+#include "common_ui/dialog_provider.h"
 #include "common_ui/view_colors.h"
 #include "favorites/favorites_model.h"
 #include "favorites/ui/favorites_list.h"
 #include "main_window/program_state.h"
-#include "main_window/ui/dialog_provider.h"
 #include "main_window/ui/form_controls.h"
 #include "main_window/ui/prompts.h"
 #include "main_window/ui/reference_table_panel.h"

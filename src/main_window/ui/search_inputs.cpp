@@ -5,13 +5,13 @@
 
 #include "main_window/ui/search_inputs.h"
 
+#include "common_ui/dialog_provider.h"
+#include "common_ui/stored_font.h"
 #include "engine/effect_strength.h"
 #include "favorites/ui/favorites_list.h"
 #include "main_window/program_state.h"
-#include "main_window/ui/dialog_provider.h"
 #include "main_window/ui/form_controls.h"
 #include "main_window/ui/prompts.h"
-#include "main_window/ui/stored_font.h"
 #include "recipe_list/search_slots.h"
 #include "recipe_list/ui/alt_lists.h"
 #include "recipe_list/ui/chooser_combo.h"

@@ -4,16 +4,16 @@
 
 #include "main_window/ui/settings_binding.h"
 
-#include "main_window/effect_symbol.h"
+#include "settings/effect_symbol.h"
 
 #include "common_ui/view_colors.h"
 #include "main_window/program_state.h"
 #include "main_window/ui/form_controls.h"
 #include "main_window/ui/search_inputs.h"
 
+#include "common_ui/stored_font.h"
 #include "main_window/ui/reference_table_panel.h"
 #include "main_window/ui/region_layout.h"
-#include "main_window/ui/stored_font.h"
 #include "main_window/ui/view_commands.h"
 #include "settings/stored_geometry.h"
 

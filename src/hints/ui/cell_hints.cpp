@@ -1,4 +1,4 @@
-#include "main_window/ui/cell_hints.h"
+#include "hints/ui/cell_hints.h"
 
 #include "common_ui/cell_hint_rules.h"
 #include "common_ui/hint_window.h"
