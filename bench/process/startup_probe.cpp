@@ -3,8 +3,8 @@
 // without saving anything. The whole-process benchmark runs it as a child.
 // Without QT_QPA_PLATFORM it draws off screen.
 
+#include "common_ui/platform_adapter.h"
 #include "main_window/ui/form_main.h"
-#include "main_window/ui/platform_adapter.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

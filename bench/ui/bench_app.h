@@ -3,7 +3,7 @@
 // is chosen), with the program's font substitutes so text is measured as the
 // program draws it.
 
-#include "main_window/ui/platform_adapter.h"
+#include "common_ui/platform_adapter.h"
 
 #include <QApplication>
 

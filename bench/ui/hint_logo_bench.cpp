@@ -1,8 +1,8 @@
 // The cell-hint builder's cost per mouse move over the recipe list, and the
 // processor time the logo animation takes per second of running.
 
+#include "common_ui/platform_adapter.h"
 #include "main_window/ui/form_main.h"
-#include "main_window/ui/platform_adapter.h"
 #include "recipe_list/ui/chooser_combo.h"
 #include "recipe_list/ui/potion_header.h"
 #include "recipe_list/ui/potion_list_view.h"

@@ -1,8 +1,8 @@
 // Start-up of the main window to the window shown, and a condition change
 // to the recipe list repainted, with the bundled data beside the benchmark.
 
+#include "common_ui/platform_adapter.h"
 #include "main_window/ui/form_main.h"
-#include "main_window/ui/platform_adapter.h"
 #include "recipe_list/ui/chooser_combo.h"
 #include "recipe_list/ui/potion_list_view.h"
 
@@ -86,7 +86,7 @@ void BM_ConditionChangeToRepaint(benchmark::State &state) {
         wanted->setCurrentIndex(effect);
         list->viewport()->repaint();
     }
-    state.counters["recipes"] = form->state().Potions.PotionCount();
+    state.counters["recipes"] = form->state().session.recipes().PotionCount();
     form->state().SkipSaveOnExit = true;
 }
 // Filter 0: one wanted effect; 2: "Любой" on the second line.

@@ -1,9 +1,9 @@
 // QOR Алхимия: the desktop program.
 
-#include "main_window/ui/close_on_signal.h"
+#include "common_ui/close_on_signal.h"
+#include "common_ui/platform_adapter.h"
+#include "common_ui/qt_translation.h"
 #include "main_window/ui/form_main.h"
-#include "main_window/ui/platform_adapter.h"
-#include "main_window/ui/qt_translation.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -29,16 +29,17 @@ FindTexts findTextsOf(const ProgramState &state, FindKind kind, int potionFindCo
                 .toUpper();
         });
     case FindKind::Recipes:
-        return FindTexts(state.Potions.PotionCount(), [&state, potionFindCol](int row) {
-            return GetPotionCellText(state.Data, state.Potions, row, potionFindCol, true);
+        return FindTexts(state.session.recipes().PotionCount(), [&state, potionFindCol](int row) {
+            return GetPotionCellText(state.Data, state.session.recipes(), row, potionFindCol, true);
         });
     case FindKind::AltEffects:
-        return FindTexts(int(state.Alt.AltEffectRows.size()), [&state](int row) {
-            return nameAt(state.Data.EffectNamesUp, state.Alt.AltEffectRows[std::size_t(row)].effect);
+        return FindTexts(int(state.session.alt().AltEffectRows.size()), [&state](int row) {
+            return nameAt(state.Data.EffectNamesUp,
+                          state.session.alt().AltEffectRows[std::size_t(row)].effect);
         });
     case FindKind::AltIngredients:
-        return FindTexts(int(state.Alt.AltCandidates.size()), [&state](int row) {
-            return nameAt(state.Data.ItemNamesUp, state.Alt.AltCandidates[std::size_t(row)]);
+        return FindTexts(int(state.session.alt().AltCandidates.size()), [&state](int row) {
+            return nameAt(state.Data.ItemNamesUp, state.session.alt().AltCandidates[std::size_t(row)]);
         });
     }
     return {};

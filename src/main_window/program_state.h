@@ -3,13 +3,12 @@
 // window owns it and hands it by reference to whatever needs it; nothing
 // here is global.
 
-#include "engine/alt_making.h"
-#include "engine/potion_list.h"
 #include "engine/search_conditions.h"
 #include "engine/search_from_effects.h"
 #include "game_data/game_data.h"
 #include "recipe_list/search_slots.h"
 #include "reference_table/grid_model.h"
+#include "session/session.h"
 #include "settings/settings_file.h"
 
 #include <QLocale>
@@ -33,9 +32,9 @@ struct ProgramState {
     QString DecimalPoint = QLocale().decimalPoint();
 
     GameData Data;
-    SkillSettings Skills;
-    PotionList Potions;
-    SearchConditions Conditions;
+    // The skills, the search conditions, the recipe list and the alternative
+    // making, announcing their changes.
+    Session session;
     SearchType LastSearchType = SearchType::None;
     // Set while a saved search description loads the controls; every search
     // call returns at once meanwhile.
@@ -44,8 +43,6 @@ struct ProgramState {
     // Reused scratch of the search from effects.
     EffectSearcher Searcher;
     SearchSlots Slots;
-    AltMaking Alt;
-    AltSelection AltSel;
     GridState Grid;
 
     // Everything Main.ini carries (block, favourites, ingredient sets with

@@ -1,7 +1,7 @@
 // Help.ini: any bytes give one body per title, every body ends with a line
 // end or is empty, and no title is the separator line.
 
-#include "main_window/help_file.h"
+#include "help/help_file.h"
 
 #include <cstdint>
 #include <cstdlib>

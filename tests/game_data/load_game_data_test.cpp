@@ -8,7 +8,7 @@
 #include "common/bad_files.h"
 #include "common/file_read.h"
 #include "game_data/data_loader.h"
-#include "main_window/help_file.h"
+#include "help/help_file.h"
 #include "settings/settings_file.h"
 
 #include <QFile>

@@ -80,11 +80,13 @@ TEST(GuardTest, FillingTheSkillsTabRunsNoCorrectionAndNoSearch) {
     auto form = test::openForm(data);
     ProgramState &st = form->state();
     // A value beyond the edit's range, as a hand-edited settings file may hold.
-    st.Skills.AlchemySkill = 250;
+    SkillSettings skills = st.session.skills();
+    skills.AlchemySkill = 250;
+    st.session.setSkills(skills);
     const std::int32_t power = st.Data.ItemTable[1].Eff[0].Power;
     test::ui(form).PageControl->setCurrentWidget(test::ui(form).TabSheetSkills);
     EXPECT_EQ(test::ui(form).EditAlchemyValue->text(), QStringLiteral("250"));
-    EXPECT_EQ(st.Skills.AlchemySkill, 250);
+    EXPECT_EQ(st.session.skills().AlchemySkill, 250);
     EXPECT_EQ(st.Data.ItemTable[1].Eff[0].Power, power);
     EXPECT_EQ(st.LastSearchType, SearchType::None);
     // Entering again fills nothing: the user's text stays.

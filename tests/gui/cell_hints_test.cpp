@@ -6,7 +6,7 @@
 
 #include "favorites/ui/form_used_items.h"
 #include "favorites/ui/used_items_list.h"
-#include "main_window/ui/cell_hints.h"
+#include "hints/ui/cell_hints.h"
 #include "main_window/ui/tool_windows.h"
 #include "recipe_list/potion_cells.h"
 #include "recipe_list/ui/chooser_combo.h"
@@ -41,7 +41,7 @@ class CellHintsTest : public ::testing::Test {
             test::useMenuItem(*form, hints);
         test::ui(form).CbFilter[0]->setCurrentIndex(2);
         test::ui(form).CbFilter[1]->setCurrentIndex(2);
-        ASSERT_GE(form->state().Potions.PotionCount(), 3);
+        ASSERT_GE(form->state().session.recipes().PotionCount(), 3);
     }
     CellHints &hints() { return FormMainTestAccess::cellHints(*form); }
     FormControls &ui() { return test::ui(form); }
@@ -52,7 +52,7 @@ class CellHintsTest : public ::testing::Test {
                 row * ui().LBPotion->itemHeight() + ui().LBPotion->itemHeight() / 2};
     }
     QString itemName(int row, int slot) {
-        return form->state().Data.ItemNames.value(form->state().Potions[row].Items[slot]);
+        return form->state().Data.ItemNames.value(form->state().session.recipes()[row].Items[slot]);
     }
     int width(QWidget *w, const QString &text) { return QFontMetrics(w->font()).horizontalAdvance(text); }
     void moveOver(QWidget *eventWidget, const QPoint &pos) {
@@ -155,7 +155,8 @@ TEST_F(CellHintsTest, CellScrolledPartlyOutToTheLeftAlwaysHints) {
     QApplication::processEvents();
     moveOver(viewport(), recipeCell(column, 0) + QPoint(20, 0));
     ASSERT_TRUE(shown());
-    EXPECT_EQ(hintText(), GetPotionCellText(form->state().Data, form->state().Potions, 0, column, false));
+    EXPECT_EQ(hintText(),
+              GetPotionCellText(form->state().Data, form->state().session.recipes(), 0, column, false));
     EXPECT_EQ(hints().hintWindow()->x(),
               viewport()->mapToGlobal(QPoint(ui().Header->sectionLeft(column) - 1, 0)).x());
 }
@@ -202,7 +203,7 @@ TEST_F(CellHintsTest, HeadersHintBelowTheirRow) {
 TEST_F(CellHintsTest, RecipeStripListsHintOverTheirRows) {
     ui().LBPotion->setCurrentRow(0);
     QApplication::processEvents();
-    const TPotionRec &cur = form->state().Potions.CurPotion;
+    const TPotionRec &cur = form->state().session.recipes().CurPotion;
     ASSERT_GT(cur.Items[0], 0);
 
     // The ingredient list: the name right of the picture's square.

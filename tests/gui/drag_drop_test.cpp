@@ -64,7 +64,7 @@ class DragDropTest : public ::testing::Test {
     void fillRecipes() {
         ui().CbFilter[0]->setCurrentIndex(2);
         ui().CbFilter[1]->setCurrentIndex(2);
-        ASSERT_GE(st().Potions.PotionCount(), 3);
+        ASSERT_GE(st().session.recipes().PotionCount(), 3);
     }
     QPoint recipeCell(int row, int column) {
         return {ui().Header->sectionPosition(column) + ui().Header->sectionSize(column) / 2,
@@ -114,13 +114,13 @@ std::vector<std::array<std::int32_t, 3>> itemsOf(const PotionList &list) {
 
 TEST_F(DragDropTest, IngredientColumnMovesInTheRecipeList) {
     fillRecipes();
-    const int item = st().Potions[0].Items[0];
-    const auto before = itemsOf(st().Potions);
+    const int item = st().session.recipes()[0].Items[0];
+    const auto before = itemsOf(st().session.recipes());
 
     // Onto the price column: refused, nothing moves.
     dragAndDrop(ui().LBPotion->viewport(), recipeCell(0, PotionColumn::Item1), ui().LBPotion->viewport(),
                 recipeCell(1, PotionColumn::Cost));
-    EXPECT_EQ(itemsOf(st().Potions), before);
+    EXPECT_EQ(itemsOf(st().session.recipes()), before);
     expectIdle();
 
     // Onto ingredient column 2: the ingredient stands there in every recipe.
@@ -132,7 +132,7 @@ TEST_F(DragDropTest, IngredientColumnMovesInTheRecipeList) {
                 recipeCell(1, PotionColumn::Item1 + 1));
     EXPECT_EQ(ui().LBPotion->currentRow(), 0);
     int found = 0;
-    for (const TPotionRec &rec : st().Potions.Potions()) {
+    for (const TPotionRec &rec : st().session.recipes().Potions()) {
         if (std::find(rec.Items.begin(), rec.Items.end(), item) != rec.Items.end()) {
             EXPECT_EQ(rec.Items[1], item);
             ++found;
@@ -146,19 +146,19 @@ TEST_F(DragDropTest, AfterAColumnMoveTheSelectionStaysWithItsRecipe) {
     fillRecipes();
     // Sorted by the first ingredient, a move into that column sorts anew.
     Q_EMIT ui().Header->HeaderSectionClick(PotionColumn::Item1);
-    ASSERT_EQ(st().Potions.PotionSortCode, PotionColumn::Item1);
+    ASSERT_EQ(st().session.recipes().PotionSortCode, PotionColumn::Item1);
     // Rows whose recipe moves elsewhere are the cases that count.
     bool moved = false;
     for (int row = 0; row < 6 && !moved; ++row) {
-        const TPotionRec recipe = st().Potions[row];
+        const TPotionRec recipe = st().session.recipes()[row];
         if (recipe.ItemCount < 2)
             continue;
         dragAndDrop(ui().LBPotion->viewport(), recipeCell(row, PotionColumn::Item1 + 1),
                     ui().LBPotion->viewport(), recipeCell(row, PotionColumn::Item1));
         const int selected = ui().LBPotion->currentRow();
         ASSERT_GE(selected, 0);
-        EXPECT_EQ(rowOfSameIngredients(st().Potions, recipe), selected) << row;
-        EXPECT_EQ(st().Potions.CurPotion, st().Potions[selected]) << row;
+        EXPECT_EQ(rowOfSameIngredients(st().session.recipes(), recipe), selected) << row;
+        EXPECT_EQ(st().session.recipes().CurPotion, st().session.recipes()[selected]) << row;
         moved = selected != row;
     }
     EXPECT_TRUE(moved);
@@ -167,11 +167,11 @@ TEST_F(DragDropTest, AfterAColumnMoveTheSelectionStaysWithItsRecipe) {
 
 TEST_F(DragDropTest, CtrlAtTheDropSwapsTwoIngredientColumns) {
     fillRecipes();
-    const auto before = itemsOf(st().Potions);
+    const auto before = itemsOf(st().session.recipes());
     // Shift keeps the order, so the records compare row by row.
     dragAndDrop(ui().LBPotion->viewport(), recipeCell(0, PotionColumn::Item1), ui().LBPotion->viewport(),
                 recipeCell(2, PotionColumn::Item1 + 1), Qt::ControlModifier | Qt::ShiftModifier);
-    const auto after = itemsOf(st().Potions);
+    const auto after = itemsOf(st().session.recipes());
     ASSERT_EQ(after.size(), before.size());
     for (std::size_t r = 0; r < before.size(); ++r) {
         EXPECT_EQ(after[r][0], before[r][1]);
@@ -188,17 +188,17 @@ TEST_F(DragDropTest, AlternativeListsTakeAtMostThreeIngredientsWithoutRepeats) {
         ASSERT_GT(candidates->model()->rowCount(), 0);
         const int item = candidates->itemAt(0);
         dragAndDrop(candidates->viewport(), rowPoint(candidates, 0), chosen->viewport(), QPoint(10, 5));
-        ASSERT_EQ(st().Alt.AltItems.size(), static_cast<std::size_t>(k + 1));
-        EXPECT_EQ(st().Alt.AltItems.back(), item);
+        ASSERT_EQ(st().session.alt().AltItems.size(), static_cast<std::size_t>(k + 1));
+        EXPECT_EQ(st().session.alt().AltItems.back(), item);
         expectIdle();
         if (k == 0) {
             // The same ingredient again, from the grid: refused.
             const int row = st().Grid.rowOfItem(item);
             dragAndDrop(ui().StringGrid->viewport(), gridCell(row, GridColumn::Item), chosen->viewport(),
                         QPoint(10, 5));
-            EXPECT_EQ(st().Alt.AltItems.size(), 1u);
+            EXPECT_EQ(st().session.alt().AltItems.size(), 1u);
             // Nor is one the page does not offer (it shares no effect).
-            const auto &offered = st().Alt.AltCandidates;
+            const auto &offered = st().session.alt().AltCandidates;
             int other = 1;
             while (other < st().Grid.rowCount() &&
                    (st().Grid.itemAtRow(other) == item ||
@@ -207,20 +207,20 @@ TEST_F(DragDropTest, AlternativeListsTakeAtMostThreeIngredientsWithoutRepeats) {
             ASSERT_LT(other, st().Grid.rowCount());
             dragAndDrop(ui().StringGrid->viewport(), gridCell(other, GridColumn::Item), chosen->viewport(),
                         QPoint(10, 5));
-            EXPECT_EQ(st().Alt.AltItems.size(), 1u);
+            EXPECT_EQ(st().session.alt().AltItems.size(), 1u);
             expectIdle();
         }
     }
     // A fourth is refused.
-    const int other = st().Grid.itemAtRow(1) == st().Alt.AltItems[0] ? 2 : 1;
+    const int other = st().Grid.itemAtRow(1) == st().session.alt().AltItems[0] ? 2 : 1;
     dragAndDrop(ui().StringGrid->viewport(), gridCell(other, GridColumn::Item), chosen->viewport(),
                 QPoint(10, 5));
-    EXPECT_EQ(st().Alt.AltItems.size(), 3u);
+    EXPECT_EQ(st().session.alt().AltItems.size(), 3u);
 
     // Back to the candidates: taken out again.
-    const int last = st().Alt.AltItems.back();
+    const int last = st().session.alt().AltItems.back();
     dragAndDrop(chosen->viewport(), rowPoint(chosen, 2), candidates->viewport(), QPoint(10, 5));
-    EXPECT_EQ(std::count(st().Alt.AltItems.begin(), st().Alt.AltItems.end(), last), 0);
+    EXPECT_EQ(std::count(st().session.alt().AltItems.begin(), st().session.alt().AltItems.end(), last), 0);
     expectIdle();
 }
 
@@ -230,9 +230,9 @@ TEST_F(DragDropTest, AlternativeEffectsStopAtFiveAndRefuseRepeats) {
     AltEffectsList *chosen = ui().LbAltAmountEffects;
     const int first = all->effectAt(0);
     dragAndDrop(all->viewport(), rowPoint(all, 0), chosen->viewport(), QPoint(10, 5));
-    ASSERT_EQ(st().Alt.AltEffects, (std::vector<std::int32_t>{first}));
+    ASSERT_EQ(st().session.alt().AltEffects, (std::vector<std::int32_t>{first}));
     dragAndDrop(all->viewport(), rowPoint(all, 0), chosen->viewport(), QPoint(10, 5));
-    EXPECT_EQ(st().Alt.AltEffects.size(), 1u);
+    EXPECT_EQ(st().session.alt().AltEffects.size(), 1u);
     expectIdle();
 }
 
@@ -240,7 +240,7 @@ TEST_F(DragDropTest, FavouritesReorderAndTakeRecipesThatSurviveARestart) {
     fillRecipes();
     FavoritesModel &fav = st().Settings.favorites;
     for (int k = 0; k < 3; ++k)
-        fav.addPotion(st().Potions[k], QStringLiteral("F%1").arg(k));
+        fav.addPotion(st().session.recipes()[k], QStringLiteral("F%1").arg(k));
     showTab(ui().TabSheetFavorites);
     FavoritesList *list = ui().LBFavorites;
     list->resetRows();
@@ -250,7 +250,7 @@ TEST_F(DragDropTest, FavouritesReorderAndTakeRecipesThatSurviveARestart) {
     // A recipe of the list dropped on row 1 is inserted there with its
     // default name.
     const int sourceRow = 2;
-    const TPotionRec rec = st().Potions[sourceRow];
+    const TPotionRec rec = st().session.recipes()[sourceRow];
     const QString name = defaultPotionName(rec, st().Data);
     dragAndDrop(ui().LBPotion->viewport(), recipeCell(sourceRow, PotionColumn::Item1), list->viewport(),
                 rowPoint(list, 1));
@@ -331,7 +331,7 @@ TEST_F(DragDropTest, ThePictureCarriesTheIngredientItShowsAfterAGridSort) {
     EXPECT_TRUE(drag().imageWindow()->isVisible());
     QTest::mouseMove(ui().LbAltAmountItems->viewport(), QPoint(10, 5));
     QTest::mouseRelease(ui().LbAltAmountItems->viewport(), Qt::LeftButton, {}, QPoint(10, 5));
-    EXPECT_EQ(st().Alt.AltItems, (std::vector<std::int32_t>{shown}));
+    EXPECT_EQ(st().session.alt().AltItems, (std::vector<std::int32_t>{shown}));
     expectIdle();
 }
 
@@ -377,11 +377,11 @@ TEST_F(DragDropTest, CtrlShiftTakesAnEffectOutOfOneChooserIntoAnother) {
     // The drag runs at once, and the chooser is already empty.
     EXPECT_TRUE(drag().dragState().Dragging);
     EXPECT_EQ(ui().CbEffect[0]->currentIndex(), 0);
-    EXPECT_EQ(st().Conditions.WantedEffect[0], 0);
+    EXPECT_EQ(st().session.conditions().WantedEffect[0], 0);
     QTest::mouseMove(ui().CbEffect[1], ui().CbEffect[1]->rect().center());
     QTest::mouseRelease(ui().CbEffect[1], Qt::LeftButton, {}, ui().CbEffect[1]->rect().center());
     EXPECT_EQ(ui().CbEffect[1]->currentIndex(), effect);
-    EXPECT_EQ(st().Conditions.WantedEffect[1], effect);
+    EXPECT_EQ(st().session.conditions().WantedEffect[1], effect);
     expectIdle();
 
     // A filter onto an effect chooser is refused.
@@ -438,7 +438,7 @@ TEST_F(DragDropTest, PressesThatAreNotDrags) {
     ui().CbFilter[0]->setCurrentIndex(2);
     QTest::mousePress(ui().CbFilter[0], Qt::RightButton, {}, ui().CbFilter[0]->rect().center());
     EXPECT_EQ(ui().CbFilter[0]->currentIndex(), 0);
-    EXPECT_EQ(st().Conditions.FilterCode[0], 0);
+    EXPECT_EQ(st().session.conditions().FilterCode[0], 0);
 
     // Ctrl + right press on an effect chooser shows the effect in the grid.
     const int effect = 5;
@@ -455,7 +455,7 @@ TEST_F(DragDropTest, PressesThatAreNotDrags) {
     ASSERT_FALSE(radio->isChecked());
     QTest::mousePress(radio, Qt::RightButton, {}, radio->rect().center());
     EXPECT_TRUE(radio->isChecked());
-    EXPECT_EQ(st().Conditions.ItemsCountMode, ui().RadioGroupButtons->id(radio));
+    EXPECT_EQ(st().session.conditions().ItemsCountMode, ui().RadioGroupButtons->id(radio));
 
     // Right and middle presses toggle a check box.
     QCheckBox *box = ui().CBoxNeedCheckCost;
@@ -465,7 +465,7 @@ TEST_F(DragDropTest, PressesThatAreNotDrags) {
     QTest::mousePress(box, Qt::RightButton, {}, box->rect().center());
     QTest::mouseRelease(box, Qt::RightButton, {}, box->rect().center());
     EXPECT_NE(box->isChecked(), was);
-    EXPECT_EQ(st().Conditions.CheckCost, box->isChecked());
+    EXPECT_EQ(st().session.conditions().CheckCost, box->isChecked());
     QTest::mousePress(box, Qt::MiddleButton, {}, box->rect().center());
     QTest::mouseRelease(box, Qt::MiddleButton, {}, box->rect().center());
     EXPECT_EQ(box->isChecked(), was);

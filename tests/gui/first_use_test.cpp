@@ -6,9 +6,9 @@
 
 #include "main_window/ui/view_commands.h"
 
+#include "common_ui/input_box.h"
+#include "common_ui/qt_translation.h"
 #include "main_window/search_tab_widths.h"
-#include "main_window/ui/input_box.h"
-#include "main_window/ui/qt_translation.h"
 #include "recipe_list/empty_list_hint.h"
 #include "recipe_list/ui/chooser_combo.h"
 #include "recipe_list/ui/potion_list_view.h"
@@ -299,7 +299,7 @@ TEST(FirstUseTest, PicturePanelsShowNoLimeBorderAndNoWhiteSquare) {
 
     test::ui(form).CbEffect[0]->setCurrentIndex(1);
     QApplication::processEvents();
-    ASSERT_GT(form->state().Potions.PotionCount(), 0);
+    ASSERT_GT(form->state().session.recipes().PotionCount(), 0);
     const QPixmap kind = test::ui(form).ImagePotionType->pixmap();
     ASSERT_FALSE(kind.isNull());
     EXPECT_EQ(kind.toImage().pixelColor(0, 0).alpha(), 0);
@@ -321,18 +321,18 @@ TEST(FirstUseTest, EmptyRecipeListExplainsItself) {
     EXPECT_GT(inked, 0);
 
     test::ui(form).CbEffect[0]->setCurrentIndex(1);
-    EXPECT_GT(form->state().Potions.PotionCount(), 0);
+    EXPECT_GT(form->state().session.recipes().PotionCount(), 0);
     test::ui(form).CBoxNeedCheckCost->click();
     test::ui(form).ComboBoxCost_Min->setCurrentIndex(0);
     test::ui(form).ComboBoxCost_Max->setCurrentIndex(0);
-    EXPECT_EQ(form->state().Potions.PotionCount(), 0);
+    EXPECT_EQ(form->state().session.recipes().PotionCount(), 0);
     EXPECT_EQ(test::ui(form).LBPotion->emptyHint(), kHintPriceBoundsZero);
     test::ui(form).CBoxNeedCheckCost->click();
 
     // Five different effects asked of two ingredients.
     for (int k = 0; k < 5; ++k)
         test::ui(form).CbEffect[k]->setCurrentIndex(k + 1);
-    EXPECT_EQ(form->state().Potions.PotionCount(), 0);
+    EXPECT_EQ(form->state().session.recipes().PotionCount(), 0);
     EXPECT_EQ(test::ui(form).LBPotion->emptyHint(), kHintPairsTooFewEffects);
     for (int k = 0; k < 5; ++k)
         test::ui(form).CbEffect[k]->setCurrentIndex(0);

@@ -1,6 +1,6 @@
 #include "gui_test_support.h"
 
-#include "main_window/ui/platform_adapter.h"
+#include "common_ui/platform_adapter.h"
 
 #include <QAction>
 #include <QApplication>

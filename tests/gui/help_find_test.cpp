@@ -6,9 +6,9 @@
 #include "common/bad_files.h"
 #include "common/file_read.h"
 
-#include "main_window/help_file.h"
-#include "main_window/ui/find_dialog.h"
-#include "main_window/ui/help_panel.h"
+#include "help/help_file.h"
+#include "help/ui/help_panel.h"
+#include "input/ui/find_dialog.h"
 #include "recipe_list/potion_cells.h"
 #include "recipe_list/ui/chooser_combo.h"
 #include "recipe_list/ui/potion_list_view.h"
@@ -196,10 +196,10 @@ class FindDialogTest : public ::testing::Test {
             test::ui(form).CbEffect[0]->setCurrentIndex(e);
         ASSERT_GE(rows(), 6);
     }
-    int rows() { return form->state().Potions.PotionCount(); }
+    int rows() { return form->state().session.recipes().PotionCount(); }
     QString cell(int row) {
         const ProgramState &st = form->state();
-        return GetPotionCellText(st.Data, st.Potions, row, st.Settings.block.get(Setting.PotionFindCol),
+        return GetPotionCellText(st.Data, st.session.recipes(), row, st.Settings.block.get(Setting.PotionFindCol),
                                  true);
     }
 
@@ -226,7 +226,7 @@ TEST_F(FindDialogTest, FindsDownAndUpFromTheSelectedRow) {
     finder.dialog()->find();
     EXPECT_EQ(list->currentRow(), next < 0 ? 0 : next);
     if (next > 0) {
-        EXPECT_EQ(form->state().Potions.CurPotion, form->state().Potions[next]);
+        EXPECT_EQ(form->state().session.recipes().CurPotion, form->state().session.recipes()[next]);
     }
 
     // Upwards from the last row: the nearest row above it with the text.

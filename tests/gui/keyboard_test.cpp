@@ -4,13 +4,13 @@
 
 #include "gui_test_support.h"
 
+#include "common_ui/full_screen_window.h"
+#include "common_ui/platform_adapter.h"
 #include "engine/search_from_effects.h"
 #include "favorites/ui/form_used_items.h"
 #include "favorites/ui/used_items_list.h"
 #include "input/find_key_letters.h"
-#include "main_window/ui/full_screen_window.h"
 #include "main_window/ui/key_router.h"
-#include "main_window/ui/platform_adapter.h"
 #include "main_window/ui/tool_windows.h"
 #include "recipe_list/ui/alt_lists.h"
 #include "recipe_list/ui/chooser_combo.h"
@@ -112,7 +112,7 @@ class KeyboardTest : public ::testing::Test {
     int fillRecipeList(int rows) {
         for (int e = 1; e <= st().Data.highestEffect(); ++e) {
             ui().CbEffect[0]->setCurrentIndex(e);
-            if (st().Potions.PotionCount() >= rows)
+            if (st().session.recipes().PotionCount() >= rows)
                 return e;
         }
         return 0;
@@ -145,7 +145,7 @@ TEST_F(KeyboardTest, TwoLettersRefineAndTheCyrillicLayoutFindsTheSameEntry) {
     EXPECT_EQ(combo->currentIndex(), target);
     EXPECT_EQ(FormMainTestAccess::keys(*form).findBuffer().text, prefix);
     // The chooser's command ran: the condition follows.
-    EXPECT_EQ(st().Conditions.RequiredItem1, target);
+    EXPECT_EQ(st().session.conditions().RequiredItem1, target);
 
     // The same keys with the Russian layout active report Cyrillic letters.
     combo->setCurrentIndex(0);
@@ -225,7 +225,7 @@ TEST_F(KeyboardTest, FurtherLettersFindAMatchAboveTheCurrentEntry) {
     type(combo, Qt::Key_E);
     EXPECT_EQ(combo->currentIndex(), 2);
     EXPECT_EQ(FormMainTestAccess::keys(*form).findBuffer().text, QStringLiteral("ЙУ"));
-    EXPECT_EQ(st().Conditions.WantedEffect[1], 2);
+    EXPECT_EQ(st().session.conditions().WantedEffect[1], 2);
 }
 
 TEST_F(KeyboardTest, TheAvailableIngredientListFindsWhatTheLettersBegin) {
@@ -283,7 +283,7 @@ TEST_F(KeyboardTest, TypingInAnOpenDropDownFindsAsWell) {
     const int found = entriesStartingWith(names, QString(letter)).front();
     EXPECT_EQ(combo->currentIndex(), found);
     EXPECT_EQ(combo->view()->currentIndex().row(), found);
-    EXPECT_EQ(st().Conditions.WantedEffect[4], found);
+    EXPECT_EQ(st().session.conditions().WantedEffect[4], found);
     combo->hidePopup();
 }
 
@@ -326,7 +326,7 @@ TEST_F(KeyboardTest, DigitBookmarksInTheRecipeList) {
     pause();
     type(list, Qt::Key_3);
     EXPECT_EQ(list->currentRow(), 3);
-    EXPECT_EQ(st().Potions.CurPotion, st().Potions[3]);
+    EXPECT_EQ(st().session.recipes().CurPotion, st().session.recipes()[3]);
     // A digit never stored selects the first row.
     pause();
     type(list, Qt::Key_8);
@@ -355,8 +355,8 @@ TEST_F(KeyboardTest, CtrlArrowsExchangeEffectRowsWithOneSearch) {
     type(ui().CbEffect[0], Qt::Key_Down, Qt::ControlModifier);
     EXPECT_EQ(ui().CbEffect[0]->currentIndex(), 1);
     EXPECT_EQ(ui().CbEffect[1]->currentIndex(), wanted);
-    EXPECT_EQ(st().Conditions.WantedEffect[0], 1);
-    EXPECT_EQ(st().Conditions.WantedEffect[1], wanted);
+    EXPECT_EQ(st().session.conditions().WantedEffect[0], 1);
+    EXPECT_EQ(st().session.conditions().WantedEffect[1], wanted);
     EXPECT_EQ(searches.count(), 1);
     EXPECT_TRUE(ui().CbEffect[1]->hasFocus());
 
@@ -399,11 +399,11 @@ TEST_F(KeyboardTest, ShiftArrowsMoveBetweenChoosersAndSpaceTogglesTheRowsBox) {
     type(ui().CbFilter[1], Qt::Key_Left, Qt::ShiftModifier);
     EXPECT_TRUE(ui().CbEffect[1]->hasFocus());
 
-    const bool enabled = st().Conditions.EffectEnabled[1];
+    const bool enabled = st().session.conditions().EffectEnabled[1];
     pause();
     type(ui().CbEffect[1], Qt::Key_Space);
     EXPECT_NE(ui().CBoxEnableEff[1]->isChecked(), enabled);
-    EXPECT_NE(st().Conditions.EffectEnabled[1], enabled);
+    EXPECT_NE(st().session.conditions().EffectEnabled[1], enabled);
 }
 
 TEST_F(KeyboardTest, CtrlTabTurnsThePagesAroundFromAnyControl) {
@@ -421,13 +421,13 @@ TEST_F(KeyboardTest, InsertAndDeleteInTheAlternativeMaking) {
     ui().PageControl->setCurrentWidget(ui().TabSheetAltMake);
     ASSERT_GE(ui().LbAltEffectsList->currentRow(), 0);
     type(ui().LbAltEffectsList, Qt::Key_Insert);
-    EXPECT_EQ(st().Alt.AltEffects.size(), 1u);
+    EXPECT_EQ(st().session.alt().AltEffects.size(), 1u);
     ui().LbAltAmountEffects->setCurrentRow(0);
     type(ui().LbAltAmountEffects, Qt::Key_Delete);
-    EXPECT_TRUE(st().Alt.AltEffects.empty());
+    EXPECT_TRUE(st().session.alt().AltEffects.empty());
     // Delete in the list of available effects is not a removal.
     type(ui().LbAltEffectsList, Qt::Key_Delete);
-    EXPECT_TRUE(st().Alt.AltEffects.empty());
+    EXPECT_TRUE(st().session.alt().AltEffects.empty());
 }
 
 TEST_F(KeyboardTest, WheelMovesTheChooserUnderThePointer) {
@@ -438,7 +438,7 @@ TEST_F(KeyboardTest, WheelMovesTheChooserUnderThePointer) {
     combo->setCurrentIndex(count - 5);
     wheel(combo, -120, Qt::ControlModifier | Qt::AltModifier);
     EXPECT_EQ(combo->currentIndex(), count - 1);
-    EXPECT_EQ(st().Conditions.WantedEffect[0], count - 1);
+    EXPECT_EQ(st().session.conditions().WantedEffect[0], count - 1);
     wheel(combo, 120, Qt::ShiftModifier);
     EXPECT_EQ(combo->currentIndex(), count - 4);
 }

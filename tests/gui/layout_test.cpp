@@ -5,7 +5,7 @@
 
 #include "main_window/ui/view_commands.h"
 
-#include "main_window/ui/full_screen_window.h"
+#include "common_ui/full_screen_window.h"
 #include "main_window/ui/reference_table_panel.h"
 #include "recipe_list/ui/potion_header.h"
 #include "recipe_list/ui/potion_list_view.h"

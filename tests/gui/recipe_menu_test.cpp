@@ -33,7 +33,7 @@ class RecipeMenuTest : public ::testing::Test {
         // Every two-effect potion: "Любой" on two lines.
         test::ui(form).CbFilter[0]->setCurrentIndex(2);
         test::ui(form).CbFilter[1]->setCurrentIndex(2);
-        ASSERT_GE(st().Potions.PotionCount(), 3);
+        ASSERT_GE(st().session.recipes().PotionCount(), 3);
         dialogs().clearRecord();
     }
     ProgramState &st() { return form->state(); }
@@ -62,7 +62,7 @@ class RecipeMenuTest : public ::testing::Test {
 TEST_F(RecipeMenuTest, PreparationFollowsTheCellUnderTheMouse) {
     pressOn(PotionColumn::Item1);
     ASSERT_EQ(test::ui(form).LBPotion->currentRow(), 0);
-    const int item = st().Potions[0].Items[0];
+    const int item = st().session.recipes()[0].Items[0];
     const QString name = st().Data.ItemNames[item];
     EXPECT_EQ(form->action(QStringLiteral("MenuDisableItemFromUsedList"))->text(),
               QStringLiteral("Отключить ингредиент \"%1\" из списка возможных").arg(name));
@@ -85,13 +85,13 @@ TEST_F(RecipeMenuTest, DetailsAndCountMessages) {
     ASSERT_EQ(dialogs().messages().size(), 1u);
     EXPECT_EQ(dialogs().messages().back().caption, QStringLiteral("Эффекты компонентов"));
     EXPECT_EQ(dialogs().messages().back().icon, MessageIcon::None);
-    EXPECT_EQ(dialogs().messages().back().text, potionDetailsText(st().Data, st().Potions[0]));
+    EXPECT_EQ(dialogs().messages().back().text, potionDetailsText(st().Data, st().session.recipes()[0]));
 
     run("PMenuShowLbPotionsCountCurElement");
     ASSERT_EQ(dialogs().messages().size(), 2u);
-    const int effect = st().Potions[0].Effects[0].Effect;
+    const int effect = st().session.recipes()[0].Effects[0].Effect;
     int expected = 0;
-    for (const TPotionRec &rec : st().Potions.Potions())
+    for (const TPotionRec &rec : st().session.recipes().Potions())
         for (int s = 0; s < rec.EffCount; ++s)
             if (rec.Effects[static_cast<std::size_t>(s)].Effect == effect) {
                 ++expected;
@@ -102,48 +102,48 @@ TEST_F(RecipeMenuTest, DetailsAndCountMessages) {
 }
 
 TEST_F(RecipeMenuTest, GoToNumberAndDeletions) {
-    const int count = st().Potions.PotionCount();
+    const int count = st().session.recipes().PotionCount();
     dialogs().setNextAnswer(QStringLiteral("0"));
     run("PMenuLbGoToNum");
     EXPECT_EQ(test::ui(form).LBPotion->currentRow(), -1);
     dialogs().setNextAnswer(QString::number(count + 50));
     run("PMenuLbGoToNum");
     EXPECT_EQ(test::ui(form).LBPotion->currentRow(), count - 1);
-    EXPECT_EQ(st().Potions.CurPotion, st().Potions[count - 1]);
+    EXPECT_EQ(st().session.recipes().CurPotion, st().session.recipes()[count - 1]);
 
     // Deleting the last recipe selects the new last one.
     run("PMenuDeletePotion");
-    EXPECT_EQ(st().Potions.PotionCount(), count - 1);
+    EXPECT_EQ(st().session.recipes().PotionCount(), count - 1);
     EXPECT_EQ(test::ui(form).LBPotion->currentRow(), count - 2);
     EXPECT_EQ(test::ui(form).PanelCount->text(), panelCountText(count - 1));
 
     // Deleting every recipe with the first ingredient of the pressed row.
     pressOn(PotionColumn::Item1);
     ASSERT_GE(test::ui(form).LBPotion->currentRow(), 0);
-    const int item = st().Potions[test::ui(form).LBPotion->currentRow()].Items[0];
+    const int item = st().session.recipes()[test::ui(form).LBPotion->currentRow()].Items[0];
     run("PMenuDelPotionsWithCurElement");
-    for (const TPotionRec &rec : st().Potions.Potions())
+    for (const TPotionRec &rec : st().session.recipes().Potions())
         for (int k = 0; k < rec.ItemCount; ++k)
             EXPECT_NE(rec.Items[static_cast<std::size_t>(k)], item);
-    EXPECT_EQ(test::ui(form).PanelCount->text(), panelCountText(st().Potions.PotionCount()));
+    EXPECT_EQ(test::ui(form).PanelCount->text(), panelCountText(st().session.recipes().PotionCount()));
 }
 
 TEST_F(RecipeMenuTest, DeletingTheOnlyRecipeClearsTheStrip) {
-    while (st().Potions.PotionCount() > 1) {
+    while (st().session.recipes().PotionCount() > 1) {
         test::ui(form).LBPotion->setCurrentRow(0);
         run("PMenuDeletePotion");
     }
     test::ui(form).LBPotion->setCurrentRow(0);
     EXPECT_FALSE(test::ui(form).LabelAddInfo->text().isEmpty());
     run("PMenuDeletePotion");
-    EXPECT_EQ(st().Potions.PotionCount(), 0);
+    EXPECT_EQ(st().session.recipes().PotionCount(), 0);
     EXPECT_TRUE(test::ui(form).LabelAddInfo->text().isEmpty());
-    EXPECT_EQ(st().Potions.CurPotion, TPotionRec{});
+    EXPECT_EQ(st().session.recipes().CurPotion, TPotionRec{});
 }
 
 TEST_F(RecipeMenuTest, FavouritesMarkersAndTheAvailableSet) {
     pressOn(PotionColumn::Item1);
-    const TPotionRec rec = st().Potions[0];
+    const TPotionRec rec = st().session.recipes()[0];
     const int item = rec.Items[0];
     run("PMenuPotionAddToFavorites");
     EXPECT_EQ(st().Settings.favorites.potionCount(), 0); // cancelled
@@ -170,7 +170,7 @@ TEST_F(RecipeMenuTest, FavouritesMarkersAndTheAvailableSet) {
 
     run("MenuDisableItemFromUsedList");
     EXPECT_EQ(st().Settings.usedItems.ItemAvailable[static_cast<std::size_t>(item)], 0);
-    for (const TPotionRec &rec2 : st().Potions.Potions())
+    for (const TPotionRec &rec2 : st().session.recipes().Potions())
         for (int k = 0; k < rec2.ItemCount; ++k)
             EXPECT_NE(rec2.Items[static_cast<std::size_t>(k)], item);
 }
@@ -193,12 +193,12 @@ TEST_F(RecipeMenuTest, FavouritesTabShowsRenamesAndDeletes) {
     ASSERT_EQ(test::ui(form).LBFavorites->model()->rowCount(), 3);
 
     test::ui(form).LBFavorites->setCurrentRow(1);
-    ASSERT_EQ(st().Potions.PotionCount(), 1);
-    EXPECT_EQ(st().Potions.CurPotion, fav.FavPotions[1]);
+    ASSERT_EQ(st().session.recipes().PotionCount(), 1);
+    EXPECT_EQ(st().session.recipes().CurPotion, fav.FavPotions[1]);
     EXPECT_TRUE(form->action(QStringLiteral("PMenuDeleteFavoriteItem"))->isEnabled());
 
     run("PMenuFavoritesShowAllToLbpotions");
-    EXPECT_EQ(st().Potions.PotionCount(), 3);
+    EXPECT_EQ(st().session.recipes().PotionCount(), 3);
     EXPECT_EQ(test::ui(form).PanelCount->text(), panelCountText(3));
 
     dialogs().setNextAnswer(QStringLiteral("новое имя"));
@@ -210,8 +210,8 @@ TEST_F(RecipeMenuTest, FavouritesTabShowsRenamesAndDeletes) {
     run("PMenuDeleteFavoriteItem");
     ASSERT_EQ(fav.potionCount(), 2);
     EXPECT_EQ(test::ui(form).LBFavorites->currentRow(), 1);
-    ASSERT_EQ(st().Potions.PotionCount(), 1);
-    EXPECT_EQ(st().Potions.CurPotion, fav.FavPotions[1]);
+    ASSERT_EQ(st().session.recipes().PotionCount(), 1);
+    EXPECT_EQ(st().session.recipes().CurPotion, fav.FavPotions[1]);
 }
 
 } // namespace
@@ -223,7 +223,7 @@ namespace {
 // A double click on the recipe list shows the ingredient or effect of the
 // cell in the reference table; with Ctrl it shows the cell's text.
 TEST_F(RecipeMenuTest, DoubleClickShowsTheCellsElementInTheGrid) {
-    const TPotionRec rec = st().Potions[0];
+    const TPotionRec rec = st().session.recipes()[0];
     pressOn(PotionColumn::Item1);
     form->On_DblClick(test::ui(form).LBPotion);
     const QModelIndex ingredientCell = test::ui(form).StringGrid->currentIndex();

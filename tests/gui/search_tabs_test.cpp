@@ -34,8 +34,8 @@ int productiveEffect(const ProgramState &st, int *expectedCount) {
     for (int e = 1; e <= st.Data.highestEffect(); ++e) {
         SearchConditions cond;
         cond.WantedEffect[0] = e;
-        SearshFromEffects(st.Data, st.Skills.PerkPurity, cond, st.Settings.usedItems.ItemAvailable, true,
-                          *list);
+        SearshFromEffects(st.Data, st.session.skills().PerkPurity, cond, st.Settings.usedItems.ItemAvailable,
+                          true, *list);
         if (list->PotionCount() >= 2) {
             *expectedCount = list->PotionCount();
             return e;
@@ -65,23 +65,23 @@ TEST_F(SearchTabTest, ChoosingAnEffectRunsTheQuickSearch) {
     const int effect = productiveEffect(st, &expected);
     ASSERT_GT(effect, 0);
     test::ui(form).CbEffect[0]->setCurrentIndex(effect);
-    EXPECT_EQ(st.Conditions.WantedEffect[0], effect);
-    EXPECT_EQ(st.Potions.PotionCount(), expected);
+    EXPECT_EQ(st.session.conditions().WantedEffect[0], effect);
+    EXPECT_EQ(st.session.recipes().PotionCount(), expected);
     EXPECT_EQ(st.LastSearchType, SearchType::FromEffects);
     EXPECT_EQ(test::ui(form).LBPotion->model()->rowCount(), expected);
     EXPECT_EQ(test::ui(form).PanelCount->text(), QStringLiteral(" Всего: %1").arg(expected));
     // The first row is selected and its recipe is the current one.
     EXPECT_EQ(test::ui(form).LBPotion->currentRow(), 0);
-    EXPECT_EQ(st.Potions.CurPotion, st.Potions[0]);
+    EXPECT_EQ(st.session.recipes().CurPotion, st.session.recipes()[0]);
     EXPECT_FALSE(test::ui(form).LabelAddInfo->text().isEmpty());
 
     // Switching the line off while it holds an effect searches again: nothing
     // is wanted any more, so the list empties and the strip is cleared.
     test::ui(form).CBoxEnableEff[0]->click();
-    EXPECT_FALSE(st.Conditions.EffectEnabled[0]);
-    EXPECT_EQ(st.Potions.PotionCount(), 0);
+    EXPECT_FALSE(st.session.conditions().EffectEnabled[0]);
+    EXPECT_EQ(st.session.recipes().PotionCount(), 0);
     EXPECT_TRUE(test::ui(form).LabelAddInfo->text().isEmpty());
-    EXPECT_EQ(st.Potions.CurPotion, TPotionRec{});
+    EXPECT_EQ(st.session.recipes().CurPotion, TPotionRec{});
 }
 
 TEST_F(SearchTabTest, ADropDownIsAsWideAsItsLongestItemWithinTheScreen) {
@@ -115,11 +115,11 @@ TEST_F(SearchTabTest, WithQuickSearchOffOnlyTheExplicitSearchRuns) {
     EXPECT_FALSE(quick->isChecked());
     EXPECT_TRUE(start->isEnabled());
     test::ui(form).CbEffect[0]->setCurrentIndex(effect);
-    EXPECT_EQ(st.Conditions.WantedEffect[0], effect);
-    EXPECT_EQ(st.Potions.PotionCount(), 0);
+    EXPECT_EQ(st.session.conditions().WantedEffect[0], effect);
+    EXPECT_EQ(st.session.recipes().PotionCount(), 0);
     EXPECT_EQ(st.LastSearchType, SearchType::None);
     test::useMenuItem(*form, start);
-    EXPECT_EQ(st.Potions.PotionCount(), expected);
+    EXPECT_EQ(st.session.recipes().PotionCount(), expected);
     EXPECT_EQ(st.LastSearchType, SearchType::FromEffects);
     test::useMenuItem(*form, quick);
     EXPECT_FALSE(start->isEnabled());
@@ -133,18 +133,18 @@ TEST_F(SearchTabTest, WithoutClearingTheSearchAppendsAndKeepsTheRow) {
     test::useCommand(*form, "MenuCanQuickSearsh");
     test::ui(form).CbEffect[0]->setCurrentIndex(effect);
     test::useCommand(*form, "MenuStartSearsh");
-    ASSERT_EQ(st.Potions.PotionCount(), expected);
+    ASSERT_EQ(st.session.recipes().PotionCount(), expected);
     test::ui(form).LBPotion->setCurrentRow(1);
-    EXPECT_EQ(st.Potions.CurPotion, st.Potions[1]);
+    EXPECT_EQ(st.session.recipes().CurPotion, st.session.recipes()[1]);
     test::useCommand(*form, "MenuStartSearsh");
-    EXPECT_EQ(st.Potions.PotionCount(), 2 * expected);
+    EXPECT_EQ(st.session.recipes().PotionCount(), 2 * expected);
     EXPECT_EQ(test::ui(form).LBPotion->currentRow(), 1);
     EXPECT_EQ(test::ui(form).PanelCount->text(), QStringLiteral(" Всего: %1").arg(2 * expected));
 
     // A double click on the count panel selects the last recipe.
     form->On_DblClick(test::ui(form).PanelCount);
     EXPECT_EQ(test::ui(form).LBPotion->currentRow(), 2 * expected - 1);
-    EXPECT_EQ(st.Potions.CurPotion, st.Potions[2 * expected - 1]);
+    EXPECT_EQ(st.session.recipes().CurPotion, st.session.recipes()[2 * expected - 1]);
 }
 
 TEST_F(SearchTabTest, HeaderClickSortsAndFlips) {
@@ -152,17 +152,17 @@ TEST_F(SearchTabTest, HeaderClickSortsAndFlips) {
     int expected = 0;
     const int effect = productiveEffect(st, &expected);
     test::ui(form).CbEffect[0]->setCurrentIndex(effect);
-    ASSERT_GE(st.Potions.PotionCount(), 2);
+    ASSERT_GE(st.session.recipes().PotionCount(), 2);
     Q_EMIT test::ui(form).Header->HeaderSectionClick(PotionColumn::Cost);
-    EXPECT_EQ(st.Potions.PotionSortCode, PotionColumn::Cost);
-    for (int r = 1; r < st.Potions.PotionCount(); ++r)
-        EXPECT_LE(st.Potions[r - 1].Cost, st.Potions[r].Cost);
+    EXPECT_EQ(st.session.recipes().PotionSortCode, PotionColumn::Cost);
+    for (int r = 1; r < st.session.recipes().PotionCount(); ++r)
+        EXPECT_LE(st.session.recipes()[r - 1].Cost, st.session.recipes()[r].Cost);
     Q_EMIT test::ui(form).Header->HeaderSectionClick(PotionColumn::Cost);
-    EXPECT_EQ(st.Potions.PotionSortCode, -PotionColumn::Cost);
-    for (int r = 1; r < st.Potions.PotionCount(); ++r)
-        EXPECT_GE(st.Potions[r - 1].Cost, st.Potions[r].Cost);
+    EXPECT_EQ(st.session.recipes().PotionSortCode, -PotionColumn::Cost);
+    for (int r = 1; r < st.session.recipes().PotionCount(); ++r)
+        EXPECT_GE(st.session.recipes()[r - 1].Cost, st.session.recipes()[r].Cost);
     // The selection handling follows the re-sorted rows.
-    EXPECT_EQ(st.Potions.CurPotion, st.Potions[test::ui(form).LBPotion->currentRow()]);
+    EXPECT_EQ(st.session.recipes().CurPotion, st.session.recipes()[test::ui(form).LBPotion->currentRow()]);
 }
 
 // A lenient three-ingredient combination with a useless ingredient.
@@ -172,7 +172,7 @@ bool findWastefulTriple(const ProgramState &st, std::array<int, 3> &items) {
     for (int a = 1; a <= h; ++a)
         for (int b = a + 1; b <= h; ++b)
             for (int c = b + 1; c <= h; ++c)
-                if (EvaluatePotion(st.Data, st.Skills.PerkPurity, rec, a, b, c, false) &&
+                if (EvaluatePotion(st.Data, st.session.skills().PerkPurity, rec, a, b, c, false) &&
                     rec.UselessItem > 0 && rec.ItemCount == 3) {
                     items = {a, b, c};
                     return true;
@@ -189,9 +189,9 @@ TEST_F(SearchTabTest, IngredientSearchFillsTheDetailStripExactly) {
     EXPECT_EQ(test::ui(form).CbIngredient[2]->currentIndex(), 0);
     for (int k = 0; k < 3; ++k)
         test::ui(form).CbIngredient[k]->setCurrentIndex(items[static_cast<std::size_t>(k)]);
-    ASSERT_EQ(st.Potions.PotionCount(), 1);
+    ASSERT_EQ(st.session.recipes().PotionCount(), 1);
     EXPECT_EQ(st.LastSearchType, SearchType::FromItems);
-    const TPotionRec &cur = st.Potions.CurPotion;
+    const TPotionRec &cur = st.session.recipes().CurPotion;
     ASSERT_EQ(cur.ItemCount, 3);
     int itemsPrice = 0;
     for (int k = 0; k < cur.ItemCount; ++k)
@@ -206,72 +206,72 @@ TEST_F(SearchTabTest, IngredientSearchFillsTheDetailStripExactly) {
 
     // Unchecking a chooser that holds an ingredient searches without it.
     test::ui(form).CBoxCanUseItem[0]->click();
-    EXPECT_LE(st.Potions.PotionCount(), 1);
-    if (st.Potions.PotionCount() == 1) {
-        EXPECT_EQ(st.Potions[0].ItemCount, 2);
+    EXPECT_LE(st.session.recipes().PotionCount(), 1);
+    if (st.session.recipes().PotionCount() == 1) {
+        EXPECT_EQ(st.session.recipes()[0].ItemCount, 2);
     }
     // Checking a box whose chooser shows nothing runs nothing.
     test::ui(form).CbIngredient[0]->setCurrentIndex(0);
-    const TPotionRec before = st.Potions.CurPotion;
+    const TPotionRec before = st.session.recipes().CurPotion;
     test::ui(form).CBoxCanUseItem[0]->click();
-    EXPECT_EQ(st.Potions.CurPotion, before);
+    EXPECT_EQ(st.session.recipes().CurPotion, before);
 }
 
 TEST_F(SearchTabTest, AlternativeMakingAddsAndRemovesByDoubleClick) {
     ProgramState &st = form->state();
     test::ui(form).PageControl->setCurrentWidget(test::ui(form).TabSheetAltMake);
-    ASSERT_EQ(static_cast<int>(st.Alt.AltEffectRows.size()), st.Data.highestEffect());
+    ASSERT_EQ(static_cast<int>(st.session.alt().AltEffectRows.size()), st.Data.highestEffect());
     ASSERT_EQ(test::ui(form).LbAltItemsList->model()->rowCount(), st.Data.highestItem());
     test::ui(form).LbAltItemsList->setCurrentRow(0);
     form->On_DblClick(test::ui(form).LbAltItemsList);
-    ASSERT_EQ(st.Alt.AltItems.size(), 1u);
-    EXPECT_EQ(st.Potions.PotionCount(), 0);
+    ASSERT_EQ(st.session.alt().AltItems.size(), 1u);
+    EXPECT_EQ(st.session.recipes().PotionCount(), 0);
     EXPECT_EQ(st.LastSearchType, SearchType::AltMaking);
     test::ui(form).LbAltItemsList->setCurrentRow(0);
     form->On_DblClick(test::ui(form).LbAltItemsList);
-    ASSERT_EQ(st.Alt.AltItems.size(), 2u);
-    EXPECT_EQ(st.Potions.PotionCount(), 1);
+    ASSERT_EQ(st.session.alt().AltItems.size(), 2u);
+    EXPECT_EQ(st.session.recipes().PotionCount(), 1);
     EXPECT_EQ(test::ui(form).LbAltAmountItems->model()->rowCount(), 2);
     test::ui(form).LbAltAmountItems->setCurrentRow(1);
     form->On_DblClick(test::ui(form).LbAltAmountItems);
-    EXPECT_EQ(st.Alt.AltItems.size(), 1u);
-    EXPECT_EQ(st.Potions.PotionCount(), 0);
+    EXPECT_EQ(st.session.alt().AltItems.size(), 1u);
+    EXPECT_EQ(st.session.recipes().PotionCount(), 0);
     // The last row went: the new last row is selected; the list emptied:
     // nothing is.
-    EXPECT_EQ(st.AltSel.amountItems, 0);
+    EXPECT_EQ(st.session.altSelection().amountItems, 0);
     EXPECT_EQ(test::ui(form).LbAltAmountItems->currentRow(), 0);
     form->On_DblClick(test::ui(form).LbAltAmountItems);
-    EXPECT_TRUE(st.Alt.AltItems.empty());
-    EXPECT_EQ(st.AltSel.amountItems, -1);
+    EXPECT_TRUE(st.session.alt().AltItems.empty());
+    EXPECT_EQ(st.session.altSelection().amountItems, -1);
     EXPECT_EQ(test::ui(form).LbAltAmountItems->currentRow(), -1);
 }
 
 TEST_F(SkillsTabTest, EditsCorrectTheirTextAndRecompute) {
     ProgramState &st = form->state();
     test::ui(form).PageControl->setCurrentWidget(test::ui(form).TabSheetSkills);
-    EXPECT_EQ(test::ui(form).EditAlchemyValue->text(), QString::number(st.Skills.AlchemySkill));
-    EXPECT_EQ(test::ui(form).EditAlchemyModify->text(), QString::number(st.Skills.AlchemyFortify));
+    EXPECT_EQ(test::ui(form).EditAlchemyValue->text(), QString::number(st.session.skills().AlchemySkill));
+    EXPECT_EQ(test::ui(form).EditAlchemyModify->text(), QString::number(st.session.skills().AlchemyFortify));
 
     test::ui(form).EditAlchemyValue->setText(QString());
     EXPECT_EQ(test::ui(form).EditAlchemyValue->text(), QStringLiteral("0"));
-    EXPECT_EQ(st.Skills.AlchemySkill, 0);
+    EXPECT_EQ(st.session.skills().AlchemySkill, 0);
     test::ui(form).EditAlchemyValue->setText(QStringLiteral("250"));
     EXPECT_EQ(test::ui(form).EditAlchemyValue->text(), QStringLiteral("200"));
-    EXPECT_EQ(st.Skills.AlchemySkill, 200);
+    EXPECT_EQ(st.session.skills().AlchemySkill, 200);
     test::ui(form).EditAlchemyModify->setText(QStringLiteral("abc"));
     EXPECT_EQ(test::ui(form).EditAlchemyModify->text(), QStringLiteral("0"));
     test::ui(form).EditAlchemyModify->setText(QStringLiteral("401"));
     EXPECT_EQ(test::ui(form).EditAlchemyModify->text(), QStringLiteral("400"));
-    EXPECT_EQ(st.Skills.AlchemyFortify, 400);
+    EXPECT_EQ(st.session.skills().AlchemyFortify, 400);
     test::ui(form).EditAlchemyModify->setText(QStringLiteral("-3"));
-    EXPECT_EQ(st.Skills.AlchemyFortify, 0);
+    EXPECT_EQ(st.session.skills().AlchemyFortify, 0);
 
     // The strengths follow the skill: recompute a copy and compare.
     test::ui(form).EditAlchemyValue->setText(QStringLiteral("77"));
     GameData copy = st.Data;
-    RecalcItemEffects(copy, st.Skills);
+    RecalcItemEffects(copy, st.session.skills());
     EXPECT_EQ(copy.ItemTable[1].Eff[0].Power, st.Data.ItemTable[1].Eff[0].Power);
-    SkillSettings other = st.Skills;
+    SkillSettings other = st.session.skills();
     other.AlchemySkill = 5;
     RecalcItemEffects(copy, other);
     bool differs = false;
@@ -286,16 +286,16 @@ TEST_F(SkillsTabTest, PerksAndRanksRepeatTheLastSearch) {
     int expected = 0;
     const int effect = productiveEffect(st, &expected);
     test::ui(form).CbEffect[0]->setCurrentIndex(effect);
-    const int priceBefore = st.Potions.CurPotion.Cost;
+    const int priceBefore = st.session.recipes().CurPotion.Cost;
     test::ui(form).PageControl->setCurrentWidget(test::ui(form).TabSheetSkills);
     test::ui(form).ComboBoxMainAlchPercCount->setCurrentIndex(5);
-    EXPECT_EQ(st.Skills.AlchemistRanks, 5);
+    EXPECT_EQ(st.session.skills().AlchemistRanks, 5);
     EXPECT_EQ(st.LastSearchType, SearchType::FromEffects);
-    ASSERT_GT(st.Potions.PotionCount(), 0);
+    ASSERT_GT(st.session.recipes().PotionCount(), 0);
     // Five Alchemist ranks make every potion dearer.
-    EXPECT_GT(st.Potions.CurPotion.Cost, priceBefore);
+    EXPECT_GT(st.session.recipes().CurPotion.Cost, priceBefore);
     test::ui(form).CheckBoxPerkPurity->click();
-    EXPECT_TRUE(st.Skills.PerkPurity);
+    EXPECT_TRUE(st.session.skills().PerkPurity);
 }
 
 TEST_F(SlotTest, QuickSaveAndRestoreBringBackTheConditions) {
@@ -304,18 +304,18 @@ TEST_F(SlotTest, QuickSaveAndRestoreBringBackTheConditions) {
     const int effect = productiveEffect(st, &expected);
     test::ui(form).CbEffect[0]->setCurrentIndex(effect);
     test::useCommand(*form, "MenuSearshSave");
-    const SearchConditions saved = st.Conditions;
+    const SearchConditions saved = st.session.conditions();
     test::useCommand(*form, "MenuCanQuickSearsh");
     test::ui(form).CbEffect[0]->setCurrentIndex(0);
     test::ui(form).CBoxNeedCheckCost->click();
-    EXPECT_NE(st.Conditions, saved);
+    EXPECT_NE(st.session.conditions(), saved);
     test::useCommand(*form, "MenuSearshRestore");
-    EXPECT_EQ(st.Conditions, saved);
+    EXPECT_EQ(st.session.conditions(), saved);
     EXPECT_EQ(test::ui(form).CbEffect[0]->currentIndex(), effect);
     EXPECT_FALSE(test::ui(form).CBoxNeedCheckCost->isChecked());
     EXPECT_FALSE(st.SearchLocked);
     // The restore searched even with quick search off.
-    EXPECT_EQ(st.Potions.PotionCount(), expected);
+    EXPECT_EQ(st.session.recipes().PotionCount(), expected);
 
     DialogProvider &dialogs = form->dialogs();
     dialogs.clearRecord();
@@ -327,7 +327,7 @@ TEST_F(SlotTest, QuickSaveAndRestoreBringBackTheConditions) {
     EXPECT_EQ(dialogs.messages().back().icon, MessageIcon::Warning);
     dialogs.setNextAnswer(QStringLiteral("2"));
     test::useCommand(*form, "MenuSearshSaveToSlot");
-    EXPECT_EQ(st.Slots.Slots[2], st.Conditions);
+    EXPECT_EQ(st.Slots.Slots[2], st.session.conditions());
 }
 
 TEST_F(SlotTest, RestoredCountModeChecksItsButtonOnlyWithinTheThreeModes) {
@@ -338,13 +338,13 @@ TEST_F(SlotTest, RestoredCountModeChecksItsButtonOnlyWithinTheThreeModes) {
     test::useCommand(*form, "MenuSearshRestore");
     ASSERT_NE(group->checkedButton(), nullptr);
     EXPECT_EQ(group->checkedId(), 2);
-    EXPECT_EQ(st.Conditions.ItemsCountMode, 2);
+    EXPECT_EQ(st.session.conditions().ItemsCountMode, 2);
     // A damaged slot: the controls show the first mode, the conditions keep
     // the slot's raw value.
     st.Slots.Slots[0].ItemsCountMode = 3;
     test::useCommand(*form, "MenuSearshRestore");
     EXPECT_EQ(group->checkedId(), 0);
-    EXPECT_EQ(st.Conditions.ItemsCountMode, 3);
+    EXPECT_EQ(st.session.conditions().ItemsCountMode, 3);
     st.Slots.Slots[0].ItemsCountMode = -1;
     test::useCommand(*form, "MenuSearshRestore");
     EXPECT_EQ(group->checkedId(), 0);

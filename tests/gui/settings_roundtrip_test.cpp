@@ -4,7 +4,7 @@
 
 #include "gui_test_support.h"
 
-#include "main_window/ui/close_on_signal.h"
+#include "common_ui/close_on_signal.h"
 #include "recipe_list/ui/chooser_combo.h"
 #include "recipe_list/ui/potion_header.h"
 #include "recipe_list/ui/potion_list_view.h"
@@ -58,10 +58,10 @@ TEST(ShutdownTest, NormalExitAndRestartRestoreTheState) {
     again->show();
     QApplication::processEvents();
     const ProgramState &st = again->state();
-    EXPECT_EQ(st.Skills.AlchemySkill, 64);
-    EXPECT_EQ(st.Skills.AlchemistRanks, 3);
-    EXPECT_TRUE(st.Skills.PerkPhysician);
-    EXPECT_EQ(st.Potions.PotionSortCode, PotionColumn::Cost);
+    EXPECT_EQ(st.session.skills().AlchemySkill, 64);
+    EXPECT_EQ(st.session.skills().AlchemistRanks, 3);
+    EXPECT_TRUE(st.session.skills().PerkPhysician);
+    EXPECT_EQ(st.session.recipes().PotionSortCode, PotionColumn::Cost);
     EXPECT_EQ(test::ui(again).Header->sectionSize(3), 111);
     EXPECT_EQ(test::ui(again).PanelLbPotionsMain->height(), listHeight);
     EXPECT_TRUE(again->action(QStringLiteral("MenuScrollForLBox"))->isChecked());

@@ -53,7 +53,7 @@ TEST(StartupTest, FillsChoosersWithoutRunningAnyCommand) {
     EXPECT_EQ(test::ui(form).ComboBoxCost_Max->currentIndex(), 0);
     // Filling fired every chooser's change event, yet no search ran.
     EXPECT_EQ(st.LastSearchType, SearchType::None);
-    EXPECT_EQ(st.Potions.PotionCount(), 0);
+    EXPECT_EQ(st.session.recipes().PotionCount(), 0);
     EXPECT_EQ(test::ui(form).PanelCount->text(), QStringLiteral(" Всего: 0"));
     EXPECT_EQ(test::ui(form).StringGrid->model()->rowCount(), st.Data.highestItem());
     EXPECT_EQ(test::ui(form).CentralStack->currentWidget(), test::ui(form).MainSplitter);
@@ -65,16 +65,16 @@ TEST(StartupTest, DispatcherIgnoresEventsWhileNotReadyOrSuppressed) {
     ProgramState &st = form->state();
     st.CommandsReady = false;
     test::ui(form).CbEffect[0]->setCurrentIndex(1);
-    EXPECT_EQ(st.Conditions.WantedEffect[0], 0);
+    EXPECT_EQ(st.session.conditions().WantedEffect[0], 0);
     EXPECT_EQ(st.LastSearchType, SearchType::None);
     st.CommandsReady = true;
     st.SuppressCommands = true;
     test::ui(form).CbEffect[0]->setCurrentIndex(2);
-    EXPECT_EQ(st.Conditions.WantedEffect[0], 0);
+    EXPECT_EQ(st.session.conditions().WantedEffect[0], 0);
     EXPECT_EQ(st.LastSearchType, SearchType::None);
     st.SuppressCommands = false;
     test::ui(form).CbEffect[0]->setCurrentIndex(3);
-    EXPECT_EQ(st.Conditions.WantedEffect[0], 3);
+    EXPECT_EQ(st.session.conditions().WantedEffect[0], 3);
     EXPECT_EQ(st.LastSearchType, SearchType::FromEffects);
 }
 

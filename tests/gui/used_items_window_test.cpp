@@ -33,7 +33,7 @@ class UsedItemsWindowTest : public ::testing::Test {
         // Every two-effect potion: "Любой" on two lines.
         test::ui(form).CbFilter[0]->setCurrentIndex(2);
         test::ui(form).CbFilter[1]->setCurrentIndex(2);
-        allCount = st().Potions.PotionCount();
+        allCount = st().session.recipes().PotionCount();
         ASSERT_GT(allCount, 0);
         H = st().Data.itemRecordCount() - 1;
     }
@@ -46,7 +46,7 @@ class UsedItemsWindowTest : public ::testing::Test {
     }
     QString selected(int n) const { return QStringLiteral(" Выбрано: %1 / %2").arg(n).arg(H); }
     bool usesItem(int item) {
-        for (const TPotionRec &rec : st().Potions.Potions())
+        for (const TPotionRec &rec : st().session.recipes().Potions())
             for (int k = 0; k < rec.ItemCount; ++k)
                 if (rec.Items[static_cast<std::size_t>(k)] == item)
                     return true;
@@ -95,11 +95,11 @@ TEST_F(UsedItemsWindowTest, DisableAllEmptiesTheListAndEnableAllRestoresIt) {
     TFormUsedItems *w = open();
     test::clickContextMenuItem(w->CLbUsedItems->viewport(), QPoint(5, 5), w->PMenuUsedItemsDisableAll);
     EXPECT_EQ(w->PanelUsedItemsSelected->text(), selected(0));
-    EXPECT_EQ(st().Potions.PotionCount(), 0);
+    EXPECT_EQ(st().session.recipes().PotionCount(), 0);
     EXPECT_FALSE(w->CLbUsedItems->isChecked(0));
     test::clickContextMenuItem(w->CLbUsedItems->viewport(), QPoint(5, 5), w->PMenuUsedItemsEnableAll);
     EXPECT_EQ(w->PanelUsedItemsSelected->text(), selected(H));
-    EXPECT_EQ(st().Potions.PotionCount(), allCount);
+    EXPECT_EQ(st().session.recipes().PotionCount(), allCount);
     expectChecksShowSet(w, 0);
 }
 
@@ -115,20 +115,20 @@ TEST_F(UsedItemsWindowTest, SwitchingSetsRechecksRowsAndSearchesAgain) {
     EXPECT_EQ(st().Settings.usedItems.UsedItemsSetIndex, 2);
     expectChecksShowSet(w, 2);
     EXPECT_EQ(w->PanelUsedItemsSelected->text(), selected(H / 2));
-    const int halfCount = st().Potions.PotionCount();
+    const int halfCount = st().session.recipes().PotionCount();
     EXPECT_LT(halfCount, allCount);
     EXPECT_FALSE(usesItem(H));
 
     w->ComboBoxUsedItemsFilter->setCurrentIndex(0);
     EXPECT_EQ(sets[0], set0);
     expectChecksShowSet(w, 0);
-    EXPECT_EQ(st().Potions.PotionCount(), allCount);
+    EXPECT_EQ(st().session.recipes().PotionCount(), allCount);
 }
 
 TEST_F(UsedItemsWindowTest, ACheckToggledInTheWindowChangesTheNextSearch) {
     TFormUsedItems *w = open();
-    ASSERT_TRUE(st().Potions.PotionCount() > 0);
-    const int item = st().Potions.Potions()[0].Items[0];
+    ASSERT_TRUE(st().session.recipes().PotionCount() > 0);
+    const int item = st().session.recipes().Potions()[0].Items[0];
     const int row = item - 1;
     w->CLbUsedItems->setCurrentRow(row);
     w->CLbUsedItems->scrollTo(w->CLbUsedItems->model()->index(row, 0));
@@ -142,9 +142,9 @@ TEST_F(UsedItemsWindowTest, ACheckToggledInTheWindowChangesTheNextSearch) {
     EXPECT_EQ(st().Settings.usedItems.UsedItemsSets[0][static_cast<std::size_t>(item)], 0);
     EXPECT_EQ(w->PanelUsedItemsSelected->text(), selected(H - 1));
     EXPECT_FALSE(usesItem(item));
-    EXPECT_LT(st().Potions.PotionCount(), allCount);
+    EXPECT_LT(st().session.recipes().PotionCount(), allCount);
     w->toggleRow(row, true);
-    EXPECT_EQ(st().Potions.PotionCount(), allCount);
+    EXPECT_EQ(st().session.recipes().PotionCount(), allCount);
 }
 
 TEST_F(UsedItemsWindowTest, DisablingFromTheRecipeListUnchecksTheOpenWindow) {
@@ -162,7 +162,7 @@ TEST_F(UsedItemsWindowTest, DisablingFromTheRecipeListUnchecksTheOpenWindow) {
     QMouseEvent release(QEvent::MouseButtonRelease, pos, viewport->mapToGlobal(pos), Qt::LeftButton,
                         Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(viewport, &release);
-    const int item = st().Potions.Potions()[0].Items[0];
+    const int item = st().session.recipes().Potions()[0].Items[0];
     test::clickContextMenuItem(viewport, pos, act("MenuDisableItemFromUsedList"));
     EXPECT_FALSE(w->CLbUsedItems->isChecked(item - 1));
     EXPECT_EQ(w->PanelUsedItemsSelected->text(), selected(H - 1));

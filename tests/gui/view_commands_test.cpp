@@ -5,7 +5,7 @@
 
 #include "main_window/ui/view_commands.h"
 
-#include "main_window/effect_symbol.h"
+#include "settings/effect_symbol.h"
 
 #include "recipe_list/ui/potion_header.h"
 #include "recipe_list/ui/potion_list_view.h"

@@ -35,12 +35,18 @@ LAYERS = [
     # but the programs that link it.
     # Effect discovery sees the plan's stock and solver interface.
     [("settings", CORE), ("input", CORE), ("brewing_plan/solver", CORE), ("discovery", CORE)],
+    # What the user edits in the window, announcing its changes; the help
+    # pages and their file.
+    [("session", CORE), ("help", CORE)],
     # The window's program state, the shared widget helpers and the
     # command-line tool: each sees every model, none sees another.
     [("main_window", CORE), ("visuals/ui", WIDGETS), ("common_ui", WIDGETS), ("cli", CORE),
      ("discovery/solver", CORE)],
     [("recipe_list/ui", WIDGETS), ("reference_table/ui", WIDGETS), ("favorites/ui", WIDGETS),
-     ("brewing_plan/ui", WIDGETS), ("discovery/ui", WIDGETS)],
+     ("brewing_plan/ui", WIDGETS), ("discovery/ui", WIDGETS), ("help/ui", WIDGETS), ("input/ui", WIDGETS)],
+    # The cell hints of every list and table of the window: they see the
+    # program state and the lists they explain, not the window.
+    [("hints/ui", WIDGETS)],
     [("main_window/ui", WIDGETS)],
     [("app", WIDGETS)],
 ]

@@ -23,12 +23,18 @@ class FindTextsOf : public ::testing::Test {
         test::addItem(set, {{heal, 5, 1}}, QStringLiteral("Белена"));
         state.Data = test::buildData(set);
         resetGridRowOrder(state.Data, state.Grid);
-        state.Alt.AltEffectRows = {{harm, true}, {heal, false}};
-        state.Alt.AltCandidates = {2};
+        state.session.editAlt([&](AltMaking &alt, AltSelection &, PotionList &) {
+            alt.AltEffectRows = {{harm, true}, {heal, false}};
+            alt.AltCandidates = {2};
+            return true;
+        });
         TPotionRec rec{};
         rec.ItemCount = 2;
         rec.Items = {2, 1, 0};
-        state.Potions.AddPotion(rec);
+        state.session.replaceRecipes([&](PotionList &list) {
+            list.AddPotion(rec);
+            return 0;
+        });
     }
 
     int find(FindKind kind, const char *text, int potionFindCol = 3) {

@@ -1,7 +1,7 @@
 // Reading Help.ini: titles and bodies in pairs, the "//***" separator rules,
 // code page 1251, and files that are broken, empty or missing.
 
-#include "main_window/help_file.h"
+#include "help/help_file.h"
 
 #include "game_data/cp1251_text.h"
 

@@ -171,14 +171,14 @@ void FormControls::buildRecipeRegion(const ControlsContext &ctx) {
     boxLayout->setContentsMargins(1, 1, 1, 1);
     boxLayout->setSpacing(0);
     Header = new PotionHeader(PotionHeader::Kind::Recipes, PotionHeader::recipeCaptions(), ctx.colors,
-                              &ctx.state.Potions, PanelLBox);
+                              &ctx.state.session.recipes(), PanelLBox);
     Header->setObjectName(QStringLiteral("Header"));
     Header->setFont(pixelFont(QStringLiteral("Tahoma"), 13));
     Header->setFixedHeight(19);
     for (int i = 0; i < Header->count(); ++i)
         Header->resizeSection(i, 35);
-    LBPotion = new PotionListView(ctx.state.Data, ctx.state.Potions, ctx.colors, *Header, ctx.pictureSource,
-                                  PanelLBox);
+    LBPotion = new PotionListView(ctx.state.Data, ctx.state.session.recipes(), ctx.colors, *Header,
+                                  ctx.pictureSource, PanelLBox);
     LBPotion->setObjectName(QStringLiteral("LBPotion"));
     LBPotion->setFrameShape(QFrame::NoFrame);
     LBPotion->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -257,8 +257,8 @@ void FormControls::buildRecipeStrip(const ControlsContext &ctx) {
     LabelAddInfo->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     addLayout->addWidget(LabelAddInfo);
 
-    LbItemsInfo =
-        new ItemsInfoList(ctx.state.Data, ctx.state.Potions, ctx.colors, ctx.pictureSource, InfoMainSplitter);
+    LbItemsInfo = new ItemsInfoList(ctx.state.Data, ctx.state.session.recipes(), ctx.colors,
+                                    ctx.pictureSource, InfoMainSplitter);
     LbItemsInfo->setObjectName(QStringLiteral("LbItemsInfo"));
     LbItemsInfo->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 13));
     LbItemsInfo->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -284,7 +284,7 @@ void FormControls::buildRecipeStrip(const ControlsContext &ctx) {
     const std::vector<int> effWidths = PotionHeader::effectInfoDefaultWidths();
     for (int i = 0; i < static_cast<int>(effWidths.size()) && i < HeaderEffInfo->count(); ++i)
         HeaderEffInfo->resizeSection(i, effWidths[static_cast<std::size_t>(i)]);
-    LbEffectInfo = new EffectInfoList(ctx.state.Data, ctx.state.Potions, ctx.colors, *HeaderEffInfo,
+    LbEffectInfo = new EffectInfoList(ctx.state.Data, ctx.state.session.recipes(), ctx.colors, *HeaderEffInfo,
                                       ctx.state.DecimalPoint, PanelEffInfo);
     LbEffectInfo->setObjectName(QStringLiteral("LbEffectInfo"));
     LbEffectInfo->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 13));

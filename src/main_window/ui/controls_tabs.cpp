@@ -231,7 +231,7 @@ void FormControls::buildTabAltMake(const ControlsContext &ctx) {
     grid->setContentsMargins(4, 4, 4, 5);
     grid->setSpacing(2);
     const GameData &data = ctx.state.Data;
-    const AltMaking &alt = ctx.state.Alt;
+    const AltMaking &alt = ctx.state.session.alt();
     LbAltEffectsList =
         named(new AltEffectsList(AltEffectsList::Kind::Available, data, alt, ctx.colors, TabSheetAltMake),
               QStringLiteral("LbAltEffectsList"));

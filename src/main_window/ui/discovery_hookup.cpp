@@ -118,13 +118,13 @@ void installDiscovery(TFormMain &form) {
         QAction *brewed = addAction(menu, "PMenuLbBrewed", QStringLiteral("Сварил"));
         QObject::connect(menu, &QMenu::aboutToShow, brewed, [&state, recipes, brewed] {
             const int row = recipes->currentRow();
-            brewed->setEnabled(row >= 0 && row < state.Potions.PotionCount());
+            brewed->setEnabled(row >= 0 && row < state.session.recipes().PotionCount());
         });
         QObject::connect(brewed, &QAction::triggered, store, [&state, store, recipes] {
             const int row = recipes->currentRow();
-            if (row < 0 || row >= state.Potions.PotionCount())
+            if (row < 0 || row >= state.session.recipes().PotionCount())
                 return;
-            const TPotionRec &rec = state.Potions[row];
+            const TPotionRec &rec = state.session.recipes()[row];
             store->brew(rec.Items[0], rec.Items[1], rec.Items[2]);
         });
     }

@@ -1,9 +1,9 @@
 #include "main_window/ui/drag_controller.h"
 
+#include "common_ui/dialog_provider.h"
 #include "common_ui/view_colors.h"
 #include "favorites/ui/favorites_list.h"
 #include "main_window/program_state.h"
-#include "main_window/ui/dialog_provider.h"
 #include "main_window/ui/form_controls.h"
 #include "main_window/ui/reference_table_panel.h"
 #include "recipe_list/potion_list_ops.h"
@@ -300,14 +300,15 @@ void DragController::pickUp(const Entry &entry, QPoint pos, QMouseEvent *event) 
         const int column = c.LBPotion->columnAt(pos.x());
         if (row < 0)
             break;
-        if (const int item = GetLbPotionDataNum(kElementItem, column, row, st.Potions); item > 0)
+        if (const int item = GetLbPotionDataNum(kElementItem, column, row, st.session.recipes()); item > 0)
             m_drag.pickUp(entry.role, PayloadKind::Ingredient, item, row);
-        else if (const int effect = GetLbPotionDataNum(kElementEffect, column, row, st.Potions); effect > 0)
+        else if (const int effect = GetLbPotionDataNum(kElementEffect, column, row, st.session.recipes());
+                 effect > 0)
             m_drag.pickUp(entry.role, PayloadKind::Effect, effect, row);
         break;
     }
     case DragControl::ItemsInfo: {
-        const TPotionRec &cur = st.Potions.CurPotion;
+        const TPotionRec &cur = st.session.recipes().CurPotion;
         const int row = rowAt(c.LbItemsInfo, pos);
         if (cur.ItemCount > 0 && row >= 0 && row < cur.ItemCount &&
             cur.Items[static_cast<std::size_t>(row)] > 0)
@@ -315,7 +316,7 @@ void DragController::pickUp(const Entry &entry, QPoint pos, QMouseEvent *event) 
         break;
     }
     case DragControl::EffectInfo: {
-        const TPotionRec &cur = st.Potions.CurPotion;
+        const TPotionRec &cur = st.session.recipes().CurPotion;
         const int row = rowAt(c.LbEffectInfo, pos);
         if (cur.ItemCount > 0 && row >= 0 && row < cur.EffCount) {
             const int effect = cur.Effects[static_cast<std::size_t>(row)].Effect;
@@ -527,7 +528,7 @@ bool DragController::On_DragOver(QPoint globalPos) {
     const Entry *entry = entryAt(globalPos);
     if (!entry || !m_drag.pending())
         return false;
-    const DragContext ctx{m_state.Data, m_state.Alt, m_state.Settings.favorites};
+    const DragContext ctx{m_state.Data, m_state.session.alt(), m_state.Settings.favorites};
     return dragAccepts(m_drag, spotOf(*entry, entry->area->mapFromGlobal(globalPos)), ctx);
 }
 
@@ -546,26 +547,27 @@ void DragController::drop(const Entry &entry, QPoint local, Qt::KeyboardModifier
     const DragState drag = m_drag;
     const int payload = drag.DragPayload;
     switch (entry.role) {
+    // The session announces a changed choice; the window makes the potion.
     case DragControl::AltAmountItems:
-        if (st.Alt.AltAddItem(st.Data, st.Skills.PerkPurity, st.Potions, payload, st.AltSel) &&
-            m_hooks.altChanged)
-            m_hooks.altChanged();
+        st.session.editAlt([&](AltMaking &alt, AltSelection &sel, PotionList &list) {
+            return alt.AltAddItem(st.Data, st.session.skills().PerkPurity, list, payload, sel);
+        });
         break;
     case DragControl::AltAmountEffects:
-        if (st.Alt.AltAddEffect(st.Data, st.Skills.PerkPurity, st.Potions, payload, st.AltSel) &&
-            m_hooks.altChanged)
-            m_hooks.altChanged();
+        st.session.editAlt([&](AltMaking &alt, AltSelection &sel, PotionList &list) {
+            return alt.AltAddEffect(st.Data, st.session.skills().PerkPurity, list, payload, sel);
+        });
         break;
     case DragControl::AltItemsList: {
-        const auto &items = st.Alt.AltItems;
+        const auto &items = st.session.alt().AltItems;
         const auto it = std::find(items.begin(), items.end(), payload);
         if (it == items.end())
             break;
         const int position = static_cast<int>(it - items.begin());
-        st.AltSel.amountItems = position;
-        if (st.Alt.AltDelItem(st.Data, st.Skills.PerkPurity, st.Potions, position, st.AltSel) &&
-            m_hooks.altChanged)
-            m_hooks.altChanged();
+        st.session.editAlt([&](AltMaking &alt, AltSelection &sel, PotionList &list) {
+            sel.amountItems = position;
+            return alt.AltDelItem(st.Data, st.session.skills().PerkPurity, list, position, sel);
+        });
         break;
     }
     case DragControl::Grid:
@@ -582,21 +584,22 @@ void DragController::drop(const Entry &entry, QPoint local, Qt::KeyboardModifier
         break;
     case DragControl::RecipeList: {
         const int row = c.LBPotion->currentRow();
-        const bool selected = row >= 0 && row < st.Potions.PotionCount();
-        const TPotionRec selectedRecipe = selected ? st.Potions[row] : TPotionRec{};
+        const bool selected = row >= 0 && row < st.session.recipes().PotionCount();
+        const TPotionRec selectedRecipe = selected ? st.session.recipes()[row] : TPotionRec{};
         const Modifiers keys{modifiers.testFlag(Qt::AltModifier), modifiers.testFlag(Qt::ShiftModifier)};
         const int target = c.LBPotion->columnAt(local.x());
         const int pressColumn = c.LBPotion->columnAt(drag.LbPotionPressPoint.x());
-        if (dropOnRecipeList(st.Potions, drag, target, pressColumn, modifiers.testFlag(Qt::ControlModifier),
-                             keys, row) &&
-            m_hooks.recipeListChanged)
+        st.session.changeRecipes([&](PotionList &list) {
+            const bool changed = dropOnRecipeList(list, drag, target, pressColumn,
+                                                  modifiers.testFlag(Qt::ControlModifier), keys, row);
             // The list is sorted again: the selection follows its recipe.
-            m_hooks.recipeListChanged(selected ? rowOfSameIngredients(st.Potions, selectedRecipe) : row);
+            return ListChange{changed, selected ? rowOfSameIngredients(list, selectedRecipe) : row};
+        });
         break;
     }
     case DragControl::Favorites: {
         const int current = dropOnFavorites(st.Settings.favorites, drag, dropRowAt(c.LBFavorites, local),
-                                            st.Potions, st.Data);
+                                            st.session.recipes(), st.Data);
         if (current >= 0) {
             const QSignalBlocker blocker(c.LBFavorites);
             c.LBFavorites->setCurrentRow(current);

@@ -40,9 +40,7 @@ class DragController : public QObject {
   public:
     // What the window does after a press or a drop changed its tables.
     struct Hooks {
-        std::function<void(QObject *)> click;       // the window's click handling (On_Click)
-        std::function<void()> altChanged;           // AltMakePotion after an alternative-list change
-        std::function<void(int)> recipeListChanged; // the recipe list was rearranged; its selected row
+        std::function<void(QObject *)> click; // the window's click handling (On_Click)
     };
 
     DragController(ProgramState &state, DialogProvider &dialogs, const ItemPictures &pictures,

@@ -3,10 +3,9 @@
 
 #include "main_window/ui/favorites_tab.h"
 
+#include "common_ui/dialog_provider.h"
 #include "main_window/program_state.h"
-#include "main_window/ui/dialog_provider.h"
 #include "main_window/ui/form_controls.h"
-#include "main_window/ui/recipe_list_region.h"
 
 #include "favorites/favorites_model.h"
 #include "favorites/ui/favorites_list.h"
@@ -18,8 +17,7 @@
 
 namespace qor {
 
-FavoritesTab::FavoritesTab(const WindowContext &ctx, RecipeListRegion &recipes)
-    : m_ctx(ctx), m_ui(ctx.ui), m_recipes(recipes) {}
+FavoritesTab::FavoritesTab(const WindowContext &ctx) : m_ctx(ctx), m_ui(ctx.ui) {}
 
 void FavoritesTab::connectSignals(std::function<void()> clicked) {
     QObject::connect(m_ui.LBFavorites, &FavoritesList::selectedRowChanged, &m_ctx.window, std::move(clicked));
@@ -32,8 +30,10 @@ void FavoritesTab::connectSignals(std::function<void()> clicked) {
 
 void FavoritesTab::FillLbPotionsFromFavorites(bool all, int index) {
     ProgramState &st = m_ctx.state;
-    qor::FillLbPotionsFromFavorites(st.Settings.favorites, all, index, st.Data, st.Potions);
-    m_recipes.showNewList(st.Potions.PotionCount() > 0 ? 0 : -1);
+    st.session.replaceRecipes([&](PotionList &list) {
+        qor::FillLbPotionsFromFavorites(st.Settings.favorites, all, index, st.Data, list);
+        return list.PotionCount() > 0 ? 0 : -1;
+    });
 }
 
 void FavoritesTab::onClick() {

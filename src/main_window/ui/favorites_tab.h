@@ -10,11 +10,9 @@ class QAction;
 
 namespace qor {
 
-class RecipeListRegion;
-
 class FavoritesTab {
   public:
-    FavoritesTab(const WindowContext &ctx, RecipeListRegion &recipes);
+    explicit FavoritesTab(const WindowContext &ctx);
     // A click on a favourite reports to clicked; a right click opens the
     // context menu prepared for the row.
     void connectSignals(std::function<void()> clicked);
@@ -30,7 +28,6 @@ class FavoritesTab {
   private:
     WindowContext m_ctx;
     FormControls &m_ui;
-    RecipeListRegion &m_recipes;
     int m_lastFavoriteIndex = 0; // LastFavoriteIndex: the favourite handled last
 };
 

@@ -10,7 +10,7 @@
 #include "brewing_plan/ui/brewing_plan_window.h"
 #include "engine/effect_strength.h"
 #include "favorites/ui/favorites_list.h"
-#include "main_window/ui/help_panel.h"
+#include "help/ui/help_panel.h"
 #include "main_window/ui/prompts.h"
 #include "main_window/ui/recipe_list_region.h"
 #include "main_window/ui/reference_table_panel.h"
@@ -131,7 +131,7 @@ void TFormMain::cmdBrewingPlan(QAction *, int) {
     const ProgramState &st = *m_state;
     // Stock.ini lives in the folder of Main.ini.
     showBrewingPlanWindow(
-        this, {st.Data, st.Skills, st.Settings.usedItems.ItemAvailable, &m_pictures,
+        this, {st.Data, st.session.skills(), st.Settings.usedItems.ItemAvailable, &m_pictures,
                [this](const QString &text) { m_dialogs.message(this, text, MessageIcon::Warning); },
                st.SettingsDir});
 }

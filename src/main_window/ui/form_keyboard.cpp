@@ -4,11 +4,11 @@
 
 #include "main_window/ui/form_main.h"
 
+#include "common_ui/full_screen_window.h"
 #include "favorites/ui/favorites_list.h"
+#include "help/ui/help_panel.h"
+#include "input/ui/find_dialog.h"
 #include "main_window/find_texts.h"
-#include "main_window/ui/find_dialog.h"
-#include "main_window/ui/full_screen_window.h"
-#include "main_window/ui/help_panel.h"
 #include "main_window/ui/key_router.h"
 #include "main_window/ui/recipe_list_region.h"
 #include "main_window/ui/reference_table_panel.h"
@@ -54,7 +54,7 @@ void TFormMain::buildKeyboard() {
     find.recipeTexts = [this] { return findTextsOf(*m_state, FindKind::Recipes, m_colors.PotionFindCol); };
     find.selectedRow = [this] { return m_recipes->selectedRow(); };
     find.selectedCellText = [this] {
-        return GetPotionCellText(m_state->Data, m_state->Potions, m_recipes->selectedRow(),
+        return GetPotionCellText(m_state->Data, m_state->session.recipes(), m_recipes->selectedRow(),
                                  m_colors.PotionFindCol, false);
     };
     find.selectAndShow = [this](int row) {

@@ -7,7 +7,7 @@
 #include "main_window/ui/recipe_list_region.h"
 #include "main_window/ui/region_layout.h"
 
-#include "main_window/ui/full_screen_window.h"
+#include "common_ui/full_screen_window.h"
 #include "main_window/ui/reference_table_panel.h"
 #include "main_window/ui/view_commands.h"
 #include "recipe_list/ui/chooser_combo.h"

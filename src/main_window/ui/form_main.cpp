@@ -7,13 +7,13 @@
 
 #include "main_window/ui/key_router.h"
 
+#include "common_ui/full_screen_window.h"
+#include "common_ui/hint_switch.h"
 #include "favorites/ui/favorites_list.h"
-#include "main_window/ui/cell_hints.h"
+#include "hints/ui/cell_hints.h"
 #include "main_window/ui/drag_controller.h"
 #include "main_window/ui/favorites_tab.h"
 #include "main_window/ui/floating_picture.h"
-#include "main_window/ui/full_screen_window.h"
-#include "main_window/ui/hint_switch.h"
 #include "main_window/ui/prompts.h"
 #include "main_window/ui/recipe_list_region.h"
 #include "main_window/ui/reference_table_panel.h"
@@ -105,12 +105,10 @@ TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
                                                        MakeUsedItems(true);
                                                        SearshFromEffects(false);
                                                    }});
-    m_favorites = std::make_unique<FavoritesTab>(context(), *m_recipes);
+    m_favorites = std::make_unique<FavoritesTab>(context());
     m_layout = std::make_unique<RegionLayout>(context(), *m_recipes);
-    m_inputs = std::make_unique<SearchInputs>(
-        context(), SearchInputs::Hooks{[this](bool force) { SearshFromEffects(force); },
-                                       [this] { StartSearshLastType(); },
-                                       [this] { m_view->AltLBoxsSetView(); }, [this] { AltMakePotion(); }});
+    m_inputs =
+        std::make_unique<SearchInputs>(context(), SearchInputs::Hooks{[this] { m_view->AltLBoxsSetView(); }});
     m_settings = std::make_unique<SettingsBinding>(
         context(), SettingsBinding::Parts{*m_view, *m_layout, *m_inputs,
                                           [this](const SettingsBlock &b) { applyCheckSettings(b); },
@@ -121,10 +119,7 @@ TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
     buildKeyboard();
     buildToolWindows();
     m_drag = new DragController(*m_state, m_dialogs, m_pictures, m_colors, *this, *PanelGrid,
-                                {.click = [this](QObject *sender) { On_Click(sender); },
-                                 .altChanged = [this] { AltMakePotion(); },
-                                 .recipeListChanged = [this](int row) { m_recipes->afterListChange(row); }},
-                                this);
+                                {.click = [this](QObject *sender) { On_Click(sender); }}, this);
     // Application-wide, as the hint option is; removed with the window.
     qApp->installEventFilter(new HintSwitch(command("MenuShowHints"), this));
     m_cellHints = new CellHints(*m_state, m_colors, command("MenuShowHints"), this);
@@ -293,6 +288,19 @@ bool TFormMain::eventFilter(QObject *watched, QEvent *event) {
 }
 
 void TFormMain::connectControls() {
+    // The searches follow the state they read; nothing runs before start-up
+    // is complete.
+    const Session *session = &m_state->session;
+    connect(session, &Session::searchNeeded, this, [this](bool force) {
+        if (m_state->CommandsReady)
+            SearshFromEffects(force);
+    });
+    connect(session, &Session::skillsChanged, this, [this] {
+        StringGrid->viewport()->update();
+        if (m_state->CommandsReady)
+            StartSearshLastType();
+    });
+    connect(session, &Session::altChanged, this, [this] { AltMakePotion(); });
     m_inputs->connectSignals({[this](QObject *sender) { On_Click(sender); },
                               [this](QObject *sender) { On_Change(sender); },
                               [this](QObject *sender) { On_DblClick(sender); }});
@@ -302,8 +310,9 @@ void TFormMain::connectControls() {
             [this] { On_Click(PageControlSearshOpt); });
 
     connect(LBPotion, &PotionListView::selectedRowChanged, this, [this] { On_Click(LBPotion); });
-    LBPotion->setEmptyHint(
-        [this] { return emptyRecipeListHint(m_state->Data, m_state->LastSearchType, m_state->Conditions); });
+    LBPotion->setEmptyHint([this] {
+        return emptyRecipeListHint(m_state->Data, m_state->LastSearchType, m_state->session.conditions());
+    });
     m_favorites->connectSignals([this] { On_Click(LBFavorites); });
     m_recipes->connectSignals();
     m_layout->trackUserSizes();
@@ -358,8 +367,8 @@ void TFormMain::On_DblClick(QObject *sender) {
     } else if (sender == LBPotion) {
         m_recipes->doubleClick(QGuiApplication::keyboardModifiers() & Qt::ControlModifier);
     } else if (sender == PanelCount) {
-        if (st.Potions.PotionCount() > 0) {
-            m_recipes->selectRow(st.Potions.PotionCount() - 1);
+        if (st.session.recipes().PotionCount() > 0) {
+            m_recipes->selectRow(st.session.recipes().PotionCount() - 1);
             LbPotionSelectionChanged();
         }
     } else {

@@ -3,12 +3,12 @@
 // the shared event handlers that tell the controls apart by sender, start-up
 // and shutdown, and the layout modes. The window owns the one ProgramState.
 
+#include "common_ui/dialog_provider.h"
+#include "common_ui/platform_adapter.h"
 #include "common_ui/view_colors.h"
 #include "main_window/program_state.h"
-#include "main_window/ui/dialog_provider.h"
 #include "main_window/ui/form_controls.h"
 #include "main_window/ui/menu_command.h"
-#include "main_window/ui/platform_adapter.h"
 #include "main_window/ui/window_context.h"
 #include "recipe_list/potion_list_ops.h"
 #include "settings/stored_geometry.h"

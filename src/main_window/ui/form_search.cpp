@@ -33,19 +33,22 @@ void TFormMain::SearshFromEffects(bool force) {
         return;
     if (!force && !command("MenuCanQuickSearsh")->isChecked())
         return;
-    int row = m_recipes->selectedRow();
+    const int selected = m_recipes->selectedRow();
     const bool clearFirst = command("MenuClearLbPotionBeforeSearsh")->isChecked();
-    const EffectSearchOutcome outcome =
-        st.Searcher.run(st.Data, st.Skills.PerkPurity, st.Conditions, st.Settings.usedItems.ItemAvailable,
-                        clearFirst, st.Potions);
-    const int count = st.Potions.PotionCount();
-    if (clearFirst && count != outcome.countBefore)
-        row = -1;
-    if (row >= count)
-        row = -1;
-    if (row < 0 && count > 0)
-        row = 0;
-    m_recipes->showNewList(row);
+    st.session.replaceRecipes([&](PotionList &list) {
+        const EffectSearchOutcome outcome =
+            st.Searcher.run(st.Data, st.session.skills().PerkPurity, st.session.conditions(),
+                            st.Settings.usedItems.ItemAvailable, clearFirst, list);
+        const int count = list.PotionCount();
+        int row = selected;
+        if (clearFirst && count != outcome.countBefore)
+            row = -1;
+        if (row >= count)
+            row = -1;
+        if (row < 0 && count > 0)
+            row = 0;
+        return row;
+    });
     st.LastSearchType = SearchType::FromEffects;
 }
 
@@ -57,17 +60,17 @@ void TFormMain::SearshFromItems() {
         items[static_cast<std::size_t>(k)] =
             itemChooserValue(CbIngredient[k]->currentIndex(), CBoxCanUseItem[k]->isChecked());
     const int row = m_recipes->selectedRow();
-    qor::SearshFromItems(st.Data, st.Skills.PerkPurity, items, clearFirst, st.Potions);
-    m_recipes->showNewList(selectionAfterItemSearch(clearFirst, row, st.Potions.PotionCount()));
+    st.session.replaceRecipes([&](PotionList &list) {
+        qor::SearshFromItems(st.Data, st.session.skills().PerkPurity, items, clearFirst, list);
+        return selectionAfterItemSearch(clearFirst, row, list.PotionCount());
+    });
     st.LastSearchType = SearchType::FromItems;
 }
 
 void TFormMain::AltMakePotion() {
     ProgramState &st = *m_state;
-    st.Alt.AltMakePotion(st.Data, st.Skills.PerkPurity, st.Potions);
+    st.session.makeAltPotion(st.Data);
     st.LastSearchType = SearchType::AltMaking;
-    m_recipes->showNewList(st.Potions.PotionCount() - 1);
-    m_inputs->refreshAltLists();
 }
 
 void TFormMain::LbPotionSelectionChanged() {

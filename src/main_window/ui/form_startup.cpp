@@ -7,8 +7,8 @@
 #include "engine/effect_strength.h"
 #include "game_data/data_loader.h"
 #include "main_window/ui/discovery_hookup.h"
+#include "help/ui/help_panel.h"
 #include "main_window/ui/floating_picture.h"
-#include "main_window/ui/help_panel.h"
 #include "main_window/ui/reference_table_panel.h"
 #include "main_window/ui/region_layout.h"
 #include "main_window/ui/search_inputs.h"
@@ -131,7 +131,7 @@ void TFormMain::FormCreate() {
     PanelGrid->setHighlightColors(colorFromCode(marker, m_colors));
     resetGridRowOrder(st.Data, st.Grid);
     m_inputs->fillChoosers();
-    st.Conditions = SearchConditions{};
+    st.session.setConditions(SearchConditions{});
 
     MakeUsedItems(true);
     m_view->MakeColor2();
@@ -146,7 +146,7 @@ void TFormMain::FormCreate() {
     m_view->SetLBoxLightCellType();
     m_view->SetItemDisplayColor();
     m_view->SetComboBoxMode(this);
-    RecalcItemEffects(st.Data, st.Skills);
+    RecalcItemEffects(st.Data, st.session.skills());
     // The saved sort of the reference table, once the computed columns
     // (strength, time, price) hold real values and before the grid is filled
     // and its saved current row restored.

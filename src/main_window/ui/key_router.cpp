@@ -1,11 +1,11 @@
 #include "main_window/ui/key_router.h"
 
+#include "common_ui/platform_adapter.h"
 #include "favorites/ui/favorites_list.h"
 #include "input/find_key_letters.h"
 #include "main_window/find_texts.h"
 #include "main_window/program_state.h"
 #include "main_window/ui/form_controls.h"
-#include "main_window/ui/platform_adapter.h"
 #include "recipe_list/search_slots.h"
 #include "recipe_list/ui/alt_lists.h"
 #include "recipe_list/ui/chooser_combo.h"
@@ -165,17 +165,22 @@ KeyRouter::FindTarget KeyRouter::findTargetOf(QObject *sender) const {
     };
     const ChooserRef ref = chooserOfName(sender->objectName());
     if (sender == m_ui.LBPotion) {
-        t = {true, FindKind::Recipes,     0, m_ui.LBPotion->currentRow(), m_state.Potions.PotionCount(),
-             true, BookmarkTable::Recipes};
+        t = {true,
+             FindKind::Recipes,
+             0,
+             m_ui.LBPotion->currentRow(),
+             m_state.session.recipes().PotionCount(),
+             true,
+             BookmarkTable::Recipes};
     } else if (sender == m_ui.StringGrid) {
         const QModelIndex current = m_ui.StringGrid->currentIndex();
         t = {true, FindKind::GridRows, 1, current.isValid() ? current.row() + 1 : 0, m_state.Grid.rowCount()};
     } else if (sender == m_ui.LbAltEffectsList) {
         t = {true, FindKind::AltEffects, 0, m_ui.LbAltEffectsList->currentRow(),
-             int(m_state.Alt.AltEffectRows.size())};
+             int(m_state.session.alt().AltEffectRows.size())};
     } else if (sender == m_ui.LbAltItemsList) {
         t = {true, FindKind::AltIngredients, 0, m_ui.LbAltItemsList->currentRow(),
-             int(m_state.Alt.AltCandidates.size())};
+             int(m_state.session.alt().AltCandidates.size())};
     } else if (sender == m_availableList && m_availableList) {
         // Row r shows ingredient r + 1: the current entry is that ingredient.
         const QModelIndex current = m_availableList->currentIndex();

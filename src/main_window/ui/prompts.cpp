@@ -1,7 +1,7 @@
 #include "main_window/ui/prompts.h"
 
+#include "common_ui/dialog_provider.h"
 #include "favorites/ui/tool_window.h"
-#include "main_window/ui/dialog_provider.h"
 #include "settings/settings_block.h"
 
 #include <QAction>

@@ -5,11 +5,11 @@
 
 #include "main_window/ui/recipe_list_region.h"
 
+#include "common_ui/dialog_provider.h"
 #include "common_ui/view_colors.h"
 #include "favorites/favorites_model.h"
 #include "favorites/ui/favorites_list.h"
 #include "main_window/program_state.h"
-#include "main_window/ui/dialog_provider.h"
 #include "main_window/ui/form_controls.h"
 #include "main_window/ui/prompts.h"
 #include "main_window/ui/reference_table_panel.h"
@@ -36,6 +36,18 @@ RecipeListRegion::RecipeListRegion(const WindowContext &ctx, Hooks hooks)
 
 void RecipeListRegion::connectSignals() {
     QObject *const context = &m_ctx.window;
+    const Session *session = &m_ctx.state.session;
+    QObject::connect(session, &Session::recipesReplaced, context, [this](int row) { showNewList(row); });
+    QObject::connect(session, &Session::recipesRearranged, context,
+                     [this](int row) { afterListChange(row); });
+    QObject::connect(session, &Session::recipesSorted, context, [this] {
+        m_ui.LBPotion->viewport()->update();
+        LbPotionSelectionChanged();
+    });
+    QObject::connect(session, &Session::currentRecipeChanged, context, [this] {
+        m_ui.LbItemsInfo->viewport()->update();
+        m_ui.LbEffectInfo->viewport()->update();
+    });
     QObject::connect(m_ui.Header, &PotionHeader::HeaderSectionClick, context,
                      [this](int section) { HeaderSectionClick(section); });
     QObject::connect(m_ui.Header, &PotionHeader::PotionFindColChosen, context, [this](int section) {
@@ -77,7 +89,7 @@ ColorCode colorCode(const QColor &c) {
 
 ListElement RecipeListRegion::currentCellElement() const {
     const int column = m_ui.LBPotion->columnAt(m_pressPoint.x());
-    return listElementAt(m_ctx.state.Potions, column, selectedRow());
+    return listElementAt(m_ctx.state.session.recipes(), column, selectedRow());
 }
 
 // Moves the selection after a change of the list and runs the selection
@@ -87,7 +99,8 @@ void RecipeListRegion::afterListChange(int selectedRow) {
     {
         const QSignalBlocker blocker(m_ui.LBPotion);
         m_ui.LBPotion->resetRows();
-        m_ui.LBPotion->setCurrentRow(clampSelection(selectedRow, m_ctx.state.Potions.PotionCount()));
+        m_ui.LBPotion->setCurrentRow(
+            clampSelection(selectedRow, m_ctx.state.session.recipes().PotionCount()));
     }
     m_ui.LBPotion->setTopIndex(top);
     LbPotionSelectionChanged();
@@ -97,14 +110,15 @@ void RecipeListRegion::afterListChange(int selectedRow) {
 void RecipeListRegion::cmdRecipeDetails(QAction *, int) {
     const ProgramState &st = m_ctx.state;
     const int row = selectedRow();
-    if (st.Potions.PotionCount() > 0 && row >= 0)
-        m_ctx.dialogs.message(&m_ctx.window, potionDetailsText(st.Data, st.Potions[row]), MessageIcon::None,
-                              detailsMessageCaption());
+    if (st.session.recipes().PotionCount() > 0 && row >= 0)
+        m_ctx.dialogs.message(&m_ctx.window, potionDetailsText(st.Data, st.session.recipes()[row]),
+                              MessageIcon::None, detailsMessageCaption());
 }
 
 void RecipeListRegion::cmdGoToNumber(QAction *item, int) {
     int n = 0;
-    if (!PromptNumber(m_ctx.dialogs, &m_ctx.window, item, 0, n, m_ctx.state.Potions.PotionCount(), 0))
+    if (!PromptNumber(m_ctx.dialogs, &m_ctx.window, item, 0, n, m_ctx.state.session.recipes().PotionCount(),
+                      0))
         return;
     {
         const QSignalBlocker blocker(m_ui.LBPotion);
@@ -118,9 +132,9 @@ void RecipeListRegion::cmdGoToNumber(QAction *item, int) {
 void RecipeListRegion::cmdAddToFavorites(QAction *, int) {
     ProgramState &st = m_ctx.state;
     const int row = selectedRow();
-    if (st.Potions.PotionCount() <= 0 || row < 0)
+    if (st.session.recipes().PotionCount() <= 0 || row < 0)
         return;
-    const TPotionRec rec = st.Potions[row];
+    const TPotionRec rec = st.session.recipes()[row];
     const auto text = m_ctx.dialogs.inputText(&m_ctx.window, QStringLiteral("Название текущего зелья"),
                                               defaultPotionName(rec, st.Data));
     if (text) {
@@ -129,20 +143,21 @@ void RecipeListRegion::cmdAddToFavorites(QAction *, int) {
 }
 
 void RecipeListRegion::cmdDeleteWithElement(QAction *, int) {
-    const ListChange change =
-        DeletePotionsWithCurElement(m_ctx.state.Potions, currentCellElement(), selectedRow());
-    if (change.changed)
-        afterListChange(change.selectedRow);
+    const ListElement element = currentCellElement();
+    const int row = selectedRow();
+    m_ctx.state.session.changeRecipes(
+        [&](PotionList &list) { return DeletePotionsWithCurElement(list, element, row); });
 }
 
 void RecipeListRegion::cmdCountElement(QAction *, int) {
     const ProgramState &st = m_ctx.state;
     const ListElement element = currentCellElement();
-    if (st.Potions.PotionCount() > 0 && element.isValid()) {
+    if (st.session.recipes().PotionCount() > 0 && element.isValid()) {
         const QString elementName = element.isItem() ? st.Data.ItemNames.value(element.item)
                                                      : st.Data.EffectNames.value(element.effect);
-        m_ctx.dialogs.message(&m_ctx.window,
-                              elementCountMessage(elementName, countPotionsWithElement(st.Potions, element)));
+        m_ctx.dialogs.message(
+            &m_ctx.window,
+            elementCountMessage(elementName, countPotionsWithElement(st.session.recipes(), element)));
     }
 }
 
@@ -156,9 +171,8 @@ void RecipeListRegion::cmdDisableItem(QAction *, int) {
 }
 
 void RecipeListRegion::cmdDeletePotion(QAction *, int) {
-    const ListChange change = deleteSelectedPotion(m_ctx.state.Potions, selectedRow());
-    if (change.changed)
-        afterListChange(change.selectedRow);
+    const int row = selectedRow();
+    m_ctx.state.session.changeRecipes([row](PotionList &list) { return deleteSelectedPotion(list, row); });
 }
 
 void RecipeListRegion::cmdResetHeader(QAction *, int) {
@@ -210,7 +224,7 @@ void RecipeListRegion::cmdMarkersOff(QAction *, int) {
 
 void RecipeListRegion::prepareMenu() {
     const ProgramState &st = m_ctx.state;
-    const PotionList &list = st.Potions;
+    const PotionList &list = st.session.recipes();
     const int row = selectedRow();
     const int column = m_ui.LBPotion->columnAt(m_pressPoint.x());
     const int item = GetLbPotionDataNum(kElementItem, column, row, list);
@@ -243,7 +257,7 @@ void RecipeListRegion::prepareMenu() {
 
 int RecipeListRegion::selectedRow() const {
     const int row = m_ui.LBPotion->currentRow();
-    return row < m_ctx.state.Potions.PotionCount() ? row : -1;
+    return row < m_ctx.state.session.recipes().PotionCount() ? row : -1;
 }
 
 void RecipeListRegion::selectRow(int row) {
@@ -253,18 +267,16 @@ void RecipeListRegion::selectRow(int row) {
 }
 
 void RecipeListRegion::RefreshPanelCount() {
-    m_ui.PanelCount->setText(panelCountText(m_ctx.state.Potions.PotionCount()));
+    m_ui.PanelCount->setText(panelCountText(m_ctx.state.session.recipes().PotionCount()));
 }
 
 void RecipeListRegion::LbPotionSelectionChanged() {
     ProgramState &st = m_ctx.state;
-    PotionList &list = st.Potions;
+    const PotionList &list = st.session.recipes();
     m_prevPotion = list.CurPotion;
     const int row = selectedRow();
     if (list.PotionCount() > 0 && row >= 0) {
-        list.CurPotion = list[row];
-        m_ui.LbItemsInfo->viewport()->update();
-        m_ui.LbEffectInfo->viewport()->update();
+        st.session.setCurrentRecipe(list[row]);
         m_ui.LabelAddInfo->setText(potionAddInfoText(st.Data, list.CurPotion));
         const int kind = list.CurPotion.PotionType == 0 ? 1 : 2;
         if (kind != m_potionTypeShown) {
@@ -274,14 +286,12 @@ void RecipeListRegion::LbPotionSelectionChanged() {
         if (m_prevPotion.ItemCount == 0)
             prepareMenu();
     } else {
-        list.CurPotion = TPotionRec{};
+        st.session.setCurrentRecipe(TPotionRec{});
         if (m_prevPotion.ItemCount == 0)
             prepareMenu();
         m_ui.ImagePotionType->clear();
         m_potionTypeShown = 0;
         m_ui.LabelAddInfo->clear();
-        m_ui.LbEffectInfo->viewport()->update();
-        m_ui.LbItemsInfo->viewport()->update();
     }
 }
 
@@ -301,7 +311,7 @@ void RecipeListRegion::showPotionKindPicture(int kind) {
 
 void RecipeListRegion::doubleClick(bool ctrl) {
     const ProgramState &st = m_ctx.state;
-    const PotionList &list = st.Potions;
+    const PotionList &list = st.session.recipes();
     const int row = selectedRow();
     const int column = m_ui.LBPotion->columnAt(m_pressPoint.x());
     if (ctrl) {
@@ -325,12 +335,8 @@ void RecipeListRegion::doubleClick(bool ctrl) {
 void RecipeListRegion::HeaderSectionClick(int section) {
     if (!m_ctx.state.CommandsReady)
         return;
-    const bool sorted = qor::HeaderSectionClick(m_ctx.state.Potions, section);
+    m_ctx.state.session.sortRecipes(section);
     m_ui.Header->viewport()->update();
-    if (sorted) {
-        m_ui.LBPotion->viewport()->update();
-        LbPotionSelectionChanged();
-    }
 }
 
 void RecipeListRegion::layoutPanelLBox() {

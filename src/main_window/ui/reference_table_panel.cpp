@@ -1,7 +1,7 @@
 #include "main_window/ui/reference_table_panel.h"
 
+#include "common_ui/dialog_provider.h"
 #include "main_window/program_state.h"
-#include "main_window/ui/dialog_provider.h"
 #include "reference_table/effect_slot_exchange.h"
 #include "reference_table/grid_model.h"
 #include "reference_table/ui/grid_cell_delegate.h"

@@ -5,9 +5,9 @@
 
 #include "main_window/ui/region_layout.h"
 
+#include "common_ui/full_screen_window.h"
 #include "main_window/program_state.h"
 #include "main_window/ui/form_controls.h"
-#include "main_window/ui/full_screen_window.h"
 #include "main_window/ui/recipe_list_region.h"
 #include "main_window/ui/reference_table_panel.h"
 #include "recipe_list/search_slots.h"

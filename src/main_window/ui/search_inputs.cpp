@@ -5,13 +5,13 @@
 
 #include "main_window/ui/search_inputs.h"
 
+#include "common_ui/dialog_provider.h"
+#include "common_ui/stored_font.h"
 #include "engine/effect_strength.h"
 #include "favorites/ui/favorites_list.h"
 #include "main_window/program_state.h"
-#include "main_window/ui/dialog_provider.h"
 #include "main_window/ui/form_controls.h"
 #include "main_window/ui/prompts.h"
-#include "main_window/ui/stored_font.h"
 #include "recipe_list/search_slots.h"
 #include "recipe_list/ui/alt_lists.h"
 #include "recipe_list/ui/chooser_combo.h"
@@ -39,6 +39,16 @@ SearchInputs::SearchInputs(const WindowContext &ctx, Hooks hooks)
 void SearchInputs::connectSignals(Dispatch dispatch) {
     m_dispatch = std::move(dispatch);
     QObject *const context = &m_ctx.window;
+    // The choosers draw their gray state from the conditions.
+    QObject::connect(&m_ctx.state.session, &Session::conditionsChanged, context, [this] {
+        for (int k = 0; k < kEffectLines; ++k) {
+            m_ui.CbEffect[k]->update();
+            m_ui.CbFilter[k]->update();
+        }
+        m_ui.ComboBoxCost_Min->update();
+        m_ui.ComboBoxCost_Max->update();
+    });
+    QObject::connect(&m_ctx.state.session, &Session::altListsChanged, context, [this] { refreshAltLists(); });
     auto clickOnIndex = [this, context](QComboBox *combo) {
         QObject::connect(combo, &QComboBox::currentIndexChanged, context,
                          [this, combo] { m_dispatch.click(combo); });
@@ -53,17 +63,18 @@ void SearchInputs::connectSignals(Dispatch dispatch) {
         clickOnToggle(m_ui.CBoxEnableEff[k]);
         const int line = k;
         m_ui.CbEffect[k]->setGrayPredicate([this, line] {
-            return !m_ctx.state.Conditions.EffectEnabled[line] || m_ctx.state.Conditions.FilterCode[line] > 0;
+            return !m_ctx.state.session.conditions().EffectEnabled[line] ||
+                   m_ctx.state.session.conditions().FilterCode[line] > 0;
         });
         m_ui.CbEffect[k]->setOverriddenPredicate([this, line] {
-            const SearchConditions &c = m_ctx.state.Conditions;
+            const SearchConditions &c = m_ctx.state.session.conditions();
             return c.EffectEnabled[line] && c.FilterCode[line] > 0 && c.WantedEffect[line] > 0;
         });
         m_ui.CbFilter[k]->setGrayPredicate(
-            [this, line] { return !m_ctx.state.Conditions.EffectEnabled[line]; });
+            [this, line] { return !m_ctx.state.session.conditions().EffectEnabled[line]; });
     }
-    m_ui.ComboBoxCost_Min->setGrayPredicate([this] { return !m_ctx.state.Conditions.CheckCost; });
-    m_ui.ComboBoxCost_Max->setGrayPredicate([this] { return !m_ctx.state.Conditions.CheckCost; });
+    m_ui.ComboBoxCost_Min->setGrayPredicate([this] { return !m_ctx.state.session.conditions().CheckCost; });
+    m_ui.ComboBoxCost_Max->setGrayPredicate([this] { return !m_ctx.state.session.conditions().CheckCost; });
     for (int k = 0; k < 2; ++k) {
         clickOnIndex(m_ui.CbPrioriryIngredient[k]);
         clickOnToggle(m_ui.CheckBoxCanPrimaryItem[k]);
@@ -132,63 +143,37 @@ void SearchInputs::fillChoosers() {
 }
 
 void SearchInputs::onConditionChanged(QObject *sender) {
-    SearchConditions &c = m_ctx.state.Conditions;
+    // The session tells whether the search sees the change and runs it.
+    SearchConditions c = m_ctx.state.session.conditions();
     for (int k = 0; k < 5; ++k) {
-        if (sender == m_ui.CbEffect[k]) {
+        if (sender == m_ui.CbEffect[k])
             c.WantedEffect[k] = m_ui.CbEffect[k]->currentIndex();
-            if (c.EffectEnabled[k] && c.FilterCode[k] == 0)
-                m_hooks.searchFromEffects(false);
-            return;
-        }
-        if (sender == m_ui.CbFilter[k]) {
-            const int old = c.FilterCode[k];
+        else if (sender == m_ui.CbFilter[k])
             c.FilterCode[k] = m_ui.CbFilter[k]->currentIndex();
-            if (old == 0 || c.FilterCode[k] == 0)
-                m_ui.CbEffect[k]->update();
-            if (c.EffectEnabled[k])
-                m_hooks.searchFromEffects(false);
-            return;
-        }
-        if (sender == m_ui.CBoxEnableEff[k]) {
+        else if (sender == m_ui.CBoxEnableEff[k])
             c.EffectEnabled[k] = m_ui.CBoxEnableEff[k]->isChecked();
-            m_ui.CbEffect[k]->update();
-            m_ui.CbFilter[k]->update();
-            if (c.WantedEffect[k] > 0 || c.FilterCode[k] > 0)
-                m_hooks.searchFromEffects(false);
-            return;
-        }
     }
     if (sender == m_ui.CbPrioriryIngredient[0] || sender == m_ui.CbPrioriryIngredient[1]) {
         const int k = sender == m_ui.CbPrioriryIngredient[0] ? 0 : 1;
         (k == 0 ? c.RequiredItem1 : c.RequiredItem2) = m_ui.CbPrioriryIngredient[k]->currentIndex();
-        if (k == 0 ? c.RequiredItem1Enabled : c.RequiredItem2Enabled)
-            m_hooks.searchFromEffects(false);
     } else if (sender == m_ui.CheckBoxCanPrimaryItem[0] || sender == m_ui.CheckBoxCanPrimaryItem[1]) {
         const int k = sender == m_ui.CheckBoxCanPrimaryItem[0] ? 0 : 1;
         (k == 0 ? c.RequiredItem1Enabled : c.RequiredItem2Enabled) =
             m_ui.CheckBoxCanPrimaryItem[k]->isChecked();
-        if (m_ui.CbPrioriryIngredient[k]->currentIndex() > 0)
-            m_hooks.searchFromEffects(false);
     } else if (sender == m_ui.RadioGroupItemsCount) {
         c.ItemsCountMode = std::max(0, m_ui.RadioGroupButtons->checkedId());
-        m_hooks.searchFromEffects(false);
-    } else if (sender == m_ui.ComboBoxCost_Min || sender == m_ui.ComboBoxCost_Max) {
-        if (sender == m_ui.ComboBoxCost_Min)
-            c.CostMinIndex = m_ui.ComboBoxCost_Min->currentIndex();
-        else
-            c.CostMaxIndex = m_ui.ComboBoxCost_Max->currentIndex();
-        if (c.CheckCost)
-            m_hooks.searchFromEffects(false);
+    } else if (sender == m_ui.ComboBoxCost_Min) {
+        c.CostMinIndex = m_ui.ComboBoxCost_Min->currentIndex();
+    } else if (sender == m_ui.ComboBoxCost_Max) {
+        c.CostMaxIndex = m_ui.ComboBoxCost_Max->currentIndex();
     } else if (sender == m_ui.CBoxNeedCheckCost) {
         c.CheckCost = m_ui.CBoxNeedCheckCost->isChecked();
-        m_ui.ComboBoxCost_Min->update();
-        m_ui.ComboBoxCost_Max->update();
-        m_hooks.searchFromEffects(false);
     }
+    m_ctx.state.session.setConditions(c);
 }
 
 void SearchInputs::onSkillChanged(QObject *sender) {
-    SkillSettings &s = m_ctx.state.Skills;
+    SkillSettings s = m_ctx.state.session.skills();
     if (sender == m_ui.ComboBoxMainAlchPercCount)
         s.AlchemistRanks = std::max(0, m_ui.ComboBoxMainAlchPercCount->currentIndex());
     else if (sender == m_ui.CheckBoxPerkPhysician)
@@ -200,8 +185,7 @@ void SearchInputs::onSkillChanged(QObject *sender) {
     else if (sender == m_ui.CheckBoxPerkPurity)
         s.PerkPurity = m_ui.CheckBoxPerkPurity->isChecked();
     RecalcItemEffects(m_ctx.state.Data, s);
-    m_hooks.searchLastType();
-    m_ui.StringGrid->viewport()->update();
+    m_ctx.state.session.setSkills(s);
 }
 
 void SearchInputs::onSkillEditChanged(QLineEdit *edit) {
@@ -223,19 +207,16 @@ void SearchInputs::onSkillEditChanged(QLineEdit *edit) {
         edit->setText(QString::number(value));
         return;
     }
-    if (isSkill)
-        m_ctx.state.Skills.AlchemySkill = static_cast<std::int32_t>(value);
-    else
-        m_ctx.state.Skills.AlchemyFortify = static_cast<std::int32_t>(value);
-    RecalcItemEffects(m_ctx.state.Data, m_ctx.state.Skills);
-    m_hooks.searchLastType();
-    m_ui.StringGrid->viewport()->update();
+    SkillSettings s = m_ctx.state.session.skills();
+    (isSkill ? s.AlchemySkill : s.AlchemyFortify) = static_cast<std::int32_t>(value);
+    RecalcItemEffects(m_ctx.state.Data, s);
+    m_ctx.state.session.setSkills(s);
 }
 
 void SearchInputs::cmdSearchSlot(QAction *item, int mode) {
     ProgramState &st = m_ctx.state;
     if (mode == kSaveQuickSlot) {
-        st.Slots.save(0, st.Conditions);
+        st.Slots.save(0, st.session.conditions());
         return;
     }
     if (mode == kRestoreQuickSlot) {
@@ -250,17 +231,18 @@ void SearchInputs::cmdSearchSlot(QAction *item, int mode) {
         return;
     }
     if (mode == kSaveNumberedSlot)
-        st.Slots.save(slot, st.Conditions);
+        st.Slots.save(slot, st.session.conditions());
     else
         restoreSearchSlot(slot);
 }
 
 void SearchInputs::restoreSearchSlot(int slot) {
     ProgramState &st = m_ctx.state;
+    SearchConditions restored;
     SearshRestore(
-        st.Slots, slot, st.Conditions, st.SearchLocked,
+        st.Slots, slot, restored, st.SearchLocked,
         [this](const SearchConditions &saved) { setConditionControls(saved); },
-        [this] { m_hooks.searchFromEffects(true); });
+        [&st, &restored] { st.session.setConditions(restored, /*forceSearch=*/true); });
 }
 
 void SearchInputs::setConditionControls(const SearchConditions &c) {
@@ -285,11 +267,7 @@ void SearchInputs::setConditionControls(const SearchConditions &c) {
     // Check boxes set by code raise no click; the conditions are the slot's
     // raw values whatever the controls could show, and the choosers draw
     // their gray rules from them.
-    m_ctx.state.Conditions = c;
-    for (int k = 0; k < 5; ++k) {
-        m_ui.CbEffect[k]->update();
-        m_ui.CbFilter[k]->update();
-    }
+    m_ctx.state.session.setConditions(c);
 }
 
 void SearchInputs::enterTab(QWidget *tab) {
@@ -307,24 +285,24 @@ void SearchInputs::enterTab(QWidget *tab) {
         m_enteredSkills = true;
         const ScopedFlag guard(st.SuppressCommands);
         m_ui.TabSheetSkills->setUpdatesEnabled(false);
-        m_ui.EditAlchemyValue->setText(QString::number(st.Skills.AlchemySkill));
-        m_ui.EditAlchemyModify->setText(QString::number(st.Skills.AlchemyFortify));
-        m_ui.ComboBoxMainAlchPercCount->setCurrentIndex(std::clamp(st.Skills.AlchemistRanks, 0, 5));
-        m_ui.CheckBoxPerkPhysician->setChecked(st.Skills.PerkPhysician);
-        m_ui.CheckBoxPerkBenefactor->setChecked(st.Skills.PerkBenefactor);
-        m_ui.CheckBoxPerkPoisoner->setChecked(st.Skills.PerkPoisoner);
-        m_ui.CheckBoxPerkPurity->setChecked(st.Skills.PerkPurity);
+        m_ui.EditAlchemyValue->setText(QString::number(st.session.skills().AlchemySkill));
+        m_ui.EditAlchemyModify->setText(QString::number(st.session.skills().AlchemyFortify));
+        m_ui.ComboBoxMainAlchPercCount->setCurrentIndex(std::clamp(st.session.skills().AlchemistRanks, 0, 5));
+        m_ui.CheckBoxPerkPhysician->setChecked(st.session.skills().PerkPhysician);
+        m_ui.CheckBoxPerkBenefactor->setChecked(st.session.skills().PerkBenefactor);
+        m_ui.CheckBoxPerkPoisoner->setChecked(st.session.skills().PerkPoisoner);
+        m_ui.CheckBoxPerkPurity->setChecked(st.session.skills().PerkPurity);
         m_ui.TabSheetSkills->setUpdatesEnabled(true);
     } else if (tab == m_ui.TabSheetAltMake && !m_enteredAlt) {
         m_enteredAlt = true;
-        st.AltSel.candidates = st.Alt.preparePage(st.Data, st.AltSel.candidates);
+        st.session.prepareAltPage(st.Data);
         m_hooks.altListsView();
         m_ui.LbAltEffectsList->resetRows();
         m_ui.LbAltItemsList->resetRows();
         m_ui.LbAltAmountItems->resetRows();
         m_ui.LbAltAmountEffects->resetRows();
-        m_ui.LbAltItemsList->setCurrentRow(st.AltSel.candidates);
-        m_ui.LbAltEffectsList->setCurrentRow(st.Alt.AltEffectRows.empty() ? -1 : 0);
+        m_ui.LbAltItemsList->setCurrentRow(st.session.altSelection().candidates);
+        m_ui.LbAltEffectsList->setCurrentRow(st.session.alt().AltEffectRows.empty() ? -1 : 0);
     } else if (tab == m_ui.TabSheetFavorites && !m_enteredFavorites) {
         m_enteredFavorites = true;
         applyFavoritesTabSettings();
@@ -338,9 +316,9 @@ void SearchInputs::refreshAltLists() {
     m_ui.LbAltItemsList->refresh();
     m_ui.LbAltAmountItems->refresh();
     m_ui.LbAltAmountEffects->refresh();
-    m_ui.LbAltItemsList->setCurrentRow(st.AltSel.candidates);
-    m_ui.LbAltAmountItems->setCurrentRow(st.AltSel.amountItems);
-    m_ui.LbAltAmountEffects->setCurrentRow(st.AltSel.amountEffects);
+    m_ui.LbAltItemsList->setCurrentRow(st.session.altSelection().candidates);
+    m_ui.LbAltAmountItems->setCurrentRow(st.session.altSelection().amountItems);
+    m_ui.LbAltAmountEffects->setCurrentRow(st.session.altSelection().amountEffects);
 }
 
 void SearchInputs::applyFavoritesTabSettings() {
@@ -351,24 +329,31 @@ void SearchInputs::applyFavoritesTabSettings() {
 
 void SearchInputs::altListDoubleClick(QObject *sender) {
     ProgramState &st = m_ctx.state;
+    const GameData &data = st.Data;
+    const bool purity = st.session.skills().PerkPurity;
+    // The session announces a changed choice; the window makes the potion.
     if (sender == m_ui.LbAltEffectsList) {
         const int effect = m_ui.LbAltEffectsList->effectAt(m_ui.LbAltEffectsList->currentRow());
-        if (st.Alt.AltAddEffect(st.Data, st.Skills.PerkPurity, st.Potions, effect, st.AltSel))
-            m_hooks.altMakePotion();
+        st.session.editAlt([&](AltMaking &alt, AltSelection &sel, PotionList &list) {
+            return alt.AltAddEffect(data, purity, list, effect, sel);
+        });
     } else if (sender == m_ui.LbAltItemsList) {
         const int item = m_ui.LbAltItemsList->itemAt(m_ui.LbAltItemsList->currentRow());
-        if (st.Alt.AltAddItem(st.Data, st.Skills.PerkPurity, st.Potions, item, st.AltSel))
-            m_hooks.altMakePotion();
+        st.session.editAlt([&](AltMaking &alt, AltSelection &sel, PotionList &list) {
+            return alt.AltAddItem(data, purity, list, item, sel);
+        });
     } else if (sender == m_ui.LbAltAmountEffects) {
-        st.AltSel.amountEffects = m_ui.LbAltAmountEffects->currentRow();
-        if (st.Alt.AltDelEffect(st.Data, st.Skills.PerkPurity, st.Potions,
-                                m_ui.LbAltAmountEffects->currentRow(), st.AltSel))
-            m_hooks.altMakePotion();
+        const int row = m_ui.LbAltAmountEffects->currentRow();
+        st.session.editAlt([&](AltMaking &alt, AltSelection &sel, PotionList &list) {
+            sel.amountEffects = row;
+            return alt.AltDelEffect(data, purity, list, row, sel);
+        });
     } else if (sender == m_ui.LbAltAmountItems) {
-        st.AltSel.amountItems = m_ui.LbAltAmountItems->currentRow();
-        if (st.Alt.AltDelItem(st.Data, st.Skills.PerkPurity, st.Potions, m_ui.LbAltAmountItems->currentRow(),
-                              st.AltSel))
-            m_hooks.altMakePotion();
+        const int row = m_ui.LbAltAmountItems->currentRow();
+        st.session.editAlt([&](AltMaking &alt, AltSelection &sel, PotionList &list) {
+            sel.amountItems = row;
+            return alt.AltDelItem(data, purity, list, row, sel);
+        });
     }
 }
 

@@ -19,10 +19,7 @@ struct SearchConditions;
 class SearchInputs {
   public:
     struct Hooks {
-        std::function<void(bool force)> searchFromEffects;
-        std::function<void()> searchLastType; // after a skill change
-        std::function<void()> altListsView;   // font and row height of the alternative-making lists
-        std::function<void()> altMakePotion;  // after the chosen effects or ingredients changed
+        std::function<void()> altListsView; // font and row height of the alternative-making lists
     };
 
     // The search-slot commands: the row argument of cmdSearchSlot.

@@ -4,16 +4,16 @@
 
 #include "main_window/ui/settings_binding.h"
 
-#include "main_window/effect_symbol.h"
+#include "settings/effect_symbol.h"
 
 #include "common_ui/view_colors.h"
 #include "main_window/program_state.h"
 #include "main_window/ui/form_controls.h"
 #include "main_window/ui/search_inputs.h"
 
+#include "common_ui/stored_font.h"
 #include "main_window/ui/reference_table_panel.h"
 #include "main_window/ui/region_layout.h"
-#include "main_window/ui/stored_font.h"
 #include "main_window/ui/view_commands.h"
 #include "settings/stored_geometry.h"
 
@@ -71,7 +71,7 @@ void SettingsBinding::apply() {
     m_ui.PanelCapGrid->setFixedHeight(b.clamped(Setting.PanelCapGridHeight));
     m_ui.HeaderEffInfo->setFixedHeight(b.clamped(Setting.HeaderEffInfoHeight));
     m_ui.LbEffectInfo->setItemHeight(b.clamped(Setting.LbEffectInfoItemHeight));
-    st.Potions.PotionSortCode = b.clamped(Setting.PotionSortCode);
+    st.session.setRecipeSortCode(b.clamped(Setting.PotionSortCode));
 
     m_ctx.colors.PoisonEffColor = colorFromCode(b.get(Setting.PoisonEffColor), m_ctx.colors);
     m_ctx.colors.GoodEffColor = colorFromCode(b.get(Setting.GoodEffColor), m_ctx.colors);
@@ -83,7 +83,7 @@ void SettingsBinding::apply() {
     m_ctx.colors.grayDisabledItems = b.get(Setting.MenuCanGrayedDisabledItem);
 
     st.PictureWindowOpen = b.get(Setting.PictureWindowOpen);
-    st.Skills = b.clampedSkillSettings();
+    st.session.setSkills(b.clampedSkillSettings());
 
     applyStoredFont(m_ui.LBPotion, s.font(SettingsFont::LBPotion));
     applyStoredFont(m_ui.StringGrid, s.font(SettingsFont::StringGrid));
@@ -135,11 +135,11 @@ void SettingsBinding::collect() {
     b.set(Setting.PanelEffInfoWidth, widths[2]);
     b.set(Setting.HeaderEffInfoHeight, m_ui.HeaderEffInfo->height());
     b.set(Setting.LbEffectInfoItemHeight, m_ui.LbEffectInfo->itemHeight());
-    b.set(Setting.PotionSortCode, st.Potions.PotionSortCode);
+    b.set(Setting.PotionSortCode, st.session.recipes().PotionSortCode);
     b.set(Setting.PanelInfoMainWidth, widths[1]);
     b.set(Setting.PotionFindCol, m_ctx.colors.PotionFindCol);
     b.set(Setting.PictureWindowOpen, st.PictureWindowOpen);
-    b.setSkillSettings(st.Skills);
+    b.setSkillSettings(st.session.skills());
     b.clearReserved();
 
     s.font(SettingsFont::LBPotion) = storedFontOf(m_ui.LBPotion, s.font(SettingsFont::LBPotion));

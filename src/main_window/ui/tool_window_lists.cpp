@@ -7,7 +7,7 @@
 #include "favorites/ui/form_favorites.h"
 #include "favorites/ui/form_used_items.h"
 #include "favorites/ui/used_items_list.h"
-#include "main_window/ui/cell_hints.h"
+#include "hints/ui/cell_hints.h"
 #include "main_window/ui/drag_controller.h"
 #include "main_window/ui/key_router.h"
 #include "main_window/ui/tool_windows.h"

@@ -6,21 +6,21 @@
 
 #include "main_window/ui/view_commands.h"
 
+#include "common_ui/dialog_provider.h"
+#include "common_ui/stored_font.h"
 #include "common_ui/view_colors.h"
 #include "favorites/ui/favorites_list.h"
-#include "main_window/effect_symbol.h"
 #include "main_window/program_state.h"
-#include "main_window/ui/dialog_provider.h"
 #include "main_window/ui/form_controls.h"
 #include "main_window/ui/menu_command.h"
 #include "main_window/ui/prompts.h"
 #include "main_window/ui/reference_table_panel.h"
-#include "main_window/ui/stored_font.h"
 #include "recipe_list/ui/alt_lists.h"
 #include "recipe_list/ui/chooser_combo.h"
 #include "recipe_list/ui/potion_header.h"
 #include "recipe_list/ui/potion_list_view.h"
 #include "recipe_list/ui/recipe_info_lists.h"
+#include "settings/effect_symbol.h"
 #include "visuals/ui/item_pictures.h"
 
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "main_window/ui/qt_translation.h"
+#include "common_ui/qt_translation.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

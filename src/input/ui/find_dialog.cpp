@@ -1,6 +1,6 @@
-#include "main_window/ui/find_dialog.h"
+#include "input/ui/find_dialog.h"
 
-#include "main_window/ui/dialog_provider.h"
+#include "common_ui/dialog_provider.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>

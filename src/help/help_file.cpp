@@ -1,4 +1,4 @@
-#include "main_window/help_file.h"
+#include "help/help_file.h"
 
 #include "game_data/text_codec.h"
 #include "game_data/text_reader.h"

@@ -1,4 +1,4 @@
-#include "main_window/ui/cell_hints.h"
+#include "hints/ui/cell_hints.h"
 
 #include "common_ui/cell_hint_rules.h"
 #include "common_ui/hint_window.h"
@@ -70,7 +70,7 @@ void CellHints::watch(const CellHintControls &c) {
     }
     if (ItemsInfoList *items = c.items) {
         const GameData &data = m_state.Data;
-        const PotionList &list = m_state.Potions;
+        const PotionList &list = m_state.session.recipes();
         addList(
             items,
             [&data, &list](int row) {
@@ -271,7 +271,7 @@ CellHints::Built CellHints::buildRecipes(QWidget *eventWidget, const QPoint &pos
     Built out;
     out.font = list.font();
     out.height = list.itemHeight();
-    const QString text = GetPotionCellText(m_state.Data, m_state.Potions, row, column, false);
+    const QString text = GetPotionCellText(m_state.Data, m_state.session.recipes(), row, column, false);
     const auto [left, right] = recipeBand(eventWidget);
     hint::RecipeCell cell;
     cell.textWidth = textWidth(out.font, text);
@@ -310,7 +310,7 @@ CellHints::Built CellHints::buildRecipeHeader(const PotionHeader &header, QWidge
     s.sectionLeft = header.sectionLeft(section) - header.offset();
     s.sectionWidth = widths[static_cast<std::size_t>(section)];
     if (recipes) {
-        if (const QImage *mark = header.sortMarkFor(section, m_state.Potions.PotionSortCode))
+        if (const QImage *mark = header.sortMarkFor(section, m_state.session.recipes().PotionSortCode))
             s.markWidth = PotionHeader::markWidthFor(mark->width(), s.sectionLeft + s.sectionWidth);
         const auto [left, right] = recipeBand(eventWidget);
         s.visibleLeft = left;
@@ -339,8 +339,8 @@ CellHints::Built CellHints::buildEffects(QWidget *eventWidget, const QPoint &pos
     Built out;
     out.font = list.font();
     out.height = list.itemHeight();
-    const QString text = GetPotEffDataStr(m_state.Data, m_state.Potions.CurPotion, index.row() + 1, section,
-                                          m_state.DecimalPoint);
+    const QString text = GetPotEffDataStr(m_state.Data, m_state.session.recipes().CurPotion, index.row() + 1,
+                                          section, m_state.DecimalPoint);
     hint::EffectCell cell;
     cell.textWidth = textWidth(out.font, text);
     cell.sectionLeft = header.sectionLeft(section);

@@ -1,4 +1,4 @@
-#include "main_window/effect_symbol.h"
+#include "settings/effect_symbol.h"
 
 #include <QByteArray>
 #include <QStringDecoder>

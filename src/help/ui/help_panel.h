@@ -3,7 +3,7 @@
 // topic in MemoHelp, read from Help.ini on the first entry of the tab. A
 // file that cannot be read is reported and tried again at the next entry.
 
-#include "main_window/help_file.h"
+#include "help/help_file.h"
 
 #include <QObject>
 

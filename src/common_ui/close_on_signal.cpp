@@ -1,4 +1,4 @@
-#include "main_window/ui/close_on_signal.h"
+#include "common_ui/close_on_signal.h"
 
 #include <QApplication>
 #include <QSocketNotifier>

@@ -1,6 +1,6 @@
-#include "main_window/ui/help_panel.h"
+#include "help/ui/help_panel.h"
 
-#include "main_window/ui/dialog_provider.h"
+#include "common_ui/dialog_provider.h"
 #include "settings/settings_block.h"
 #include "settings/settings_file.h"
 #include "settings/stored_geometry.h"

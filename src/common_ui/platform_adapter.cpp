@@ -1,4 +1,4 @@
-#include "main_window/ui/platform_adapter.h"
+#include "common_ui/platform_adapter.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -1,6 +1,6 @@
-#include "main_window/ui/dialog_provider.h"
+#include "common_ui/dialog_provider.h"
 
-#include "main_window/ui/input_box.h"
+#include "common_ui/input_box.h"
 
 #include <QColorDialog>
 #include <QFontDialog>

@@ -1,4 +1,4 @@
-#include "main_window/ui/stored_font.h"
+#include "common_ui/stored_font.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
-#include "main_window/ui/full_screen_window.h"
+#include "common_ui/full_screen_window.h"
 
-#include "main_window/ui/dialog_provider.h"
+#include "common_ui/dialog_provider.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

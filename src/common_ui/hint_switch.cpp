@@ -1,4 +1,4 @@
-#include "main_window/ui/hint_switch.h"
+#include "common_ui/hint_switch.h"
 
 #include <QAction>
 #include <QEvent>
