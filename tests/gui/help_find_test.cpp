@@ -199,8 +199,8 @@ class FindDialogTest : public ::testing::Test {
     int rows() { return form->state().session.recipes().PotionCount(); }
     QString cell(int row) {
         const ProgramState &st = form->state();
-        return GetPotionCellText(st.Data, st.session.recipes(), row, st.Settings.block.get(Setting.PotionFindCol),
-                                 true);
+        return GetPotionCellText(st.Data, st.session.recipes(), row,
+                                 st.Settings.block.get(Setting.PotionFindCol), true);
     }
 
     test::ScratchData data;

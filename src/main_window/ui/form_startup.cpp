@@ -6,8 +6,8 @@
 
 #include "engine/effect_strength.h"
 #include "game_data/data_loader.h"
-#include "main_window/ui/discovery_hookup.h"
 #include "help/ui/help_panel.h"
+#include "main_window/ui/discovery_hookup.h"
 #include "main_window/ui/floating_picture.h"
 #include "main_window/ui/reference_table_panel.h"
 #include "main_window/ui/region_layout.h"
