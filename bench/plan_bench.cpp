@@ -17,7 +17,10 @@
 
 #include <benchmark/benchmark.h>
 
+#include <atomic>
+#include <chrono>
 #include <random>
+#include <thread>
 
 namespace {
 
@@ -124,6 +127,35 @@ void BM_PlanLarge(benchmark::State &state) {
     reportOutcome(state, outcome);
 }
 
+// How long a cancel takes to end a run on the same large data, cancelled
+// after range(0) milliseconds (so in enumeration, greedy plan, relaxation or
+// search): counter cancel_ms, from the cancel to the outcome in hand.
+void BM_PlanLargeCancel(benchmark::State &state) {
+    const GameData data = buildGameData(generateDataSet(1, 400, 60), SkillSettings{});
+    StockCounts stock(std::size_t(data.itemRecordCount()), 3);
+    stock[0] = 0;
+    const auto solver = CreatePlanSolver();
+    double cancelMs = 0.0;
+    for (auto _ : state) {
+        std::atomic<bool> cancel{false};
+        PlanSolveControl control;
+        control.timeLimitSeconds = 3600.0;
+        control.cancel = &cancel;
+        std::chrono::steady_clock::time_point cancelledAt{};
+        std::thread canceller([&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(state.range(0)));
+            cancelledAt = std::chrono::steady_clock::now();
+            cancel = true;
+        });
+        const BrewingPlanOutcome outcome = ComputeBrewingPlan(data, false, stock, {}, *solver, control);
+        const auto done = std::chrono::steady_clock::now();
+        canceller.join();
+        cancelMs = std::chrono::duration<double, std::milli>(done - cancelledAt).count();
+        benchmark::DoNotOptimize(outcome.exact.plan.total);
+    }
+    state.counters["cancel_ms"] = cancelMs;
+}
+
 // Arguments: skill, count of each ingredient (negative: a random stock of
 // 0..10 of each, that seed), and for the exact plan the count mode: 2 pairs
 // and triples, 1 triples only.
@@ -146,6 +178,12 @@ BENCHMARK(BM_PlanLarge)
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond)
     ->MeasureProcessCPUTime()
+    ->UseRealTime();
+
+BENCHMARK(BM_PlanLargeCancel)
+    ->DenseRange(250, 4250, 500)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 
 } // namespace

@@ -8,6 +8,9 @@ namespace qor {
 
 namespace {
 
+// Keys sorted, or candidates brewed, between two questions whether to stop.
+constexpr std::size_t kKeysPerStopCheck = std::size_t{1} << 16;
+
 std::span<const std::int32_t> itemsOf(const PlanRecipe &r) {
     return {r.rec.Items.data(), std::size_t(std::clamp(r.rec.ItemCount, 0, kMaxPotionItems))};
 }
@@ -102,7 +105,35 @@ std::int64_t PlanBoundByStock(std::span<const PlanColumn> columns, std::span<con
     return bound;
 }
 
-BrewingPlan GreedyPlan(std::span<const PlanColumn> columns, std::span<const std::int32_t> stock) {
+namespace {
+
+// Keys sorted per block and merged pairwise, asking stop after each block
+// and merge: on a million and a half keys no unit of work takes more than a
+// few milliseconds, and a list of one block is always sorted whole.
+// Returns false when stop said yes (the order is then only partly sorted).
+bool sortStoppably(std::vector<std::uint64_t> &keys, const std::function<bool()> &stop) {
+    const std::size_t n = keys.size();
+    const auto at = [&](std::size_t i) { return keys.begin() + std::ptrdiff_t(std::min(i, n)); };
+    const auto stopNow = [&] { return stop && stop(); };
+    for (std::size_t from = 0; from < n; from += kKeysPerStopCheck) {
+        std::sort(at(from), at(from + kKeysPerStopCheck));
+        if (from + kKeysPerStopCheck < n && stopNow())
+            return false;
+    }
+    for (std::size_t width = kKeysPerStopCheck; width < n; width *= 2) {
+        for (std::size_t from = 0; from + width < n; from += 2 * width) {
+            std::inplace_merge(at(from), at(from + width), at(from + 2 * width));
+            if (stopNow())
+                return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+BrewingPlan GreedyPlan(std::span<const PlanColumn> columns, std::span<const std::int32_t> stock,
+                       const std::function<bool()> &stop) {
     // One key per candidate sorts a million of them in a blink: value
     // descending (values are positive), pairs first, then list order.
     std::vector<std::uint64_t> order(columns.size());
@@ -111,13 +142,16 @@ BrewingPlan GreedyPlan(std::span<const PlanColumn> columns, std::span<const std:
             (std::uint64_t(std::numeric_limits<std::int32_t>::max() - std::max(columns[r].value, 0)) << 33) |
             (std::uint64_t(columns[r].itemCount() == 3) << 32) | std::uint64_t(r);
     }
-    std::sort(order.begin(), order.end());
-
-    std::vector<std::int32_t> left(stock.begin(), stock.end());
     BrewingPlan plan;
     plan.times.assign(columns.size(), 0);
-    for (const std::uint64_t key : order) {
-        const auto r = std::size_t(key & 0xffffffffu);
+    if (!sortStoppably(order, stop))
+        return plan;
+
+    std::vector<std::int32_t> left(stock.begin(), stock.end());
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        if (k % kKeysPerStopCheck == kKeysPerStopCheck - 1 && stop && stop())
+            break;
+        const auto r = std::size_t(order[k] & 0xffffffffu);
         const auto items = columns[r].ingredients();
         const std::int32_t n = MaxBrews(items, left);
         if (n == 0)

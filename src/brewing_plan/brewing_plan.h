@@ -6,6 +6,7 @@
 #include "brewing_plan/plan_recipes.h"
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -36,8 +37,11 @@ bool PlanFitsStock(std::span<const PlanColumn> columns, std::span<const std::int
                    std::span<const std::int32_t> stock);
 
 // Best recipe first (higher value, then fewer ingredients, then list order),
-// brewed as often as the stock allows; then the next.
-BrewingPlan GreedyPlan(std::span<const PlanColumn> columns, std::span<const std::int32_t> stock);
+// brewed as often as the stock allows; then the next. stop is asked every
+// few milliseconds of work; when it says yes, the plan holds what was
+// brewed so far (nothing, if the order was not sorted yet).
+BrewingPlan GreedyPlan(std::span<const PlanColumn> columns, std::span<const std::int32_t> stock,
+                       const std::function<bool()> &stop = {});
 
 // A bound on every plan without solving anything: each brew of a recipe uses
 // its ingredients once, so no plan is worth more than the stock's total count

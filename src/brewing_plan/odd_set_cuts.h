@@ -22,6 +22,9 @@ struct OddSetCut {
     std::vector<double> coefficients;       // whole numbers, parallel to columns
     double rhs = 0.0;
     double violation = 0.0; // by how much the plan separated against breaks it
+    // What the rows' sum is divided by before rounding: 2 for an odd-set
+    // cut, 3 for a triple-set cut (see triple_set_cuts.h).
+    std::int32_t modulus = 2;
 };
 
 class OddSetSeparator {

@@ -1,6 +1,7 @@
 #include "brewing_plan/plan_pricing.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace qor {
 
@@ -20,10 +21,27 @@ void PlanPricer::setPrices(std::span<const double> itemPrice, std::span<const Pr
     std::copy_n(itemPrice.begin(), std::min(itemPrice.size(), m_item.size()), m_item.begin());
     std::fill(m_pair.begin(), m_pair.end(), 0.0);
     m_triple.clear();
+    m_tripleSetPrice.clear();
+    for (const PricedCut &cut : cuts) {
+        if (cut.price > 0.0 && cut.modulus == 3)
+            m_tripleSetPrice.push_back(cut.price);
+    }
+    m_tripleSetWords = (m_tripleSetPrice.size() + 63) / 64;
+    m_tripleSetMask.assign(m_itemCount * m_tripleSetWords, 0);
+    std::size_t tripleSet = 0;
     std::vector<std::int32_t> rows;
     for (const PricedCut &cut : cuts) {
         if (cut.price <= 0.0)
             continue;
+        if (cut.modulus == 3) {
+            // Sets may hold every ingredient: a bit per ingredient, not a
+            // list of the triples inside.
+            for (const std::int32_t i : cut.rows)
+                m_tripleSetMask[std::size_t(i) * m_tripleSetWords + tripleSet / 64] |= std::uint64_t{1}
+                                                                                       << (tripleSet % 64);
+            ++tripleSet;
+            continue;
+        }
         rows = cut.rows;
         std::sort(rows.begin(), rows.end());
         const std::size_t n = rows.size();
@@ -49,7 +67,8 @@ void PlanPricer::setPrices(std::span<const double> itemPrice, std::span<const Pr
 
 double PlanPricer::tripleBonus(const PlanColumn &column) const {
     const auto key = tripleKey(column.items[0], column.items[1], column.items[2]);
-    const auto at = std::lower_bound(m_triple.begin(), m_triple.end(), std::pair(key, -1.0));
+    const auto at = std::lower_bound(m_triple.begin(), m_triple.end(), key,
+                                     [](const auto &entry, std::uint64_t k) { return entry.first < k; });
     return at != m_triple.end() && at->first == key ? at->second : 0.0;
 }
 
@@ -63,9 +82,16 @@ double PlanPricer::reducedValue(const PlanColumn &column) const {
     const double ac = pairPrice(a, c);
     const double bc = pairPrice(b, c);
     reduced -= m_item[std::size_t(c)] + ac + bc;
-    // All three inside one cut set only when every pair of them is.
+    // All three inside one odd set only when every pair of them is.
     if (ac > 0.0 && bc > 0.0 && pairPrice(a, b) > 0.0)
         reduced += 2.0 * tripleBonus(column);
+    for (std::size_t w = 0; w < m_tripleSetWords; ++w) {
+        std::uint64_t inside = m_tripleSetMask[std::size_t(a) * m_tripleSetWords + w] &
+                               m_tripleSetMask[std::size_t(b) * m_tripleSetWords + w] &
+                               m_tripleSetMask[std::size_t(c) * m_tripleSetWords + w];
+        for (; inside != 0; inside &= inside - 1)
+            reduced -= m_tripleSetPrice[w * 64 + std::size_t(std::countr_zero(inside))];
+    }
     return reduced;
 }
 

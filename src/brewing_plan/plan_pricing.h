@@ -7,7 +7,8 @@
 // coefficient ⌊|r∩S| / 2⌋: for a pair or a triple that is 1 exactly when at
 // least two of its ingredients lie in S, which counts as the sum over its
 // pairs inside S less twice [all three in S]. So the cuts' prices fold into
-// a price per ingredient pair and one per triple inside a cut set.
+// a price per ingredient pair and one per triple inside a cut set. A
+// triple-set cut counts only the triples wholly inside its set.
 
 #include "brewing_plan/plan_recipes.h"
 
@@ -21,6 +22,7 @@ namespace qor {
 struct PricedCut {
     std::vector<std::int32_t> rows; // the cut's ingredient set
     double price = 0.0;             // its dual price (≥ 0)
+    std::int32_t modulus = 2;       // 2: odd-set cut; 3: triple-set cut
 };
 
 class PlanPricer {
@@ -46,6 +48,11 @@ class PlanPricer {
     std::vector<double> m_item;
     std::vector<double> m_pair;                             // itemCount², filled for a < b
     std::vector<std::pair<std::uint64_t, double>> m_triple; // sorted by key: triples inside cut sets
+    // Triple-set cuts with a price: per ingredient, a bit per cut whose set
+    // holds it (m_tripleSetWords words each), and the cuts' prices.
+    std::vector<std::uint64_t> m_tripleSetMask;
+    std::vector<double> m_tripleSetPrice;
+    std::size_t m_tripleSetWords = 0;
 };
 
 } // namespace qor

@@ -40,12 +40,14 @@ BrewingPlanOutcome ComputeBrewingPlan(const GameData &data, bool perkPurity, con
     out.stock = stock;
     out.options = options;
     bool cutShort = false;
-    const std::vector<PlanColumn> columns =
-        EnumeratePlanColumns(data, perkPurity, stock, options, [&] { return cutShort = stopper.stop(); });
+    const std::function<bool()> stop = [&] { return cutShort = stopper.stop(); };
+    const std::vector<PlanColumn> columns = EnumeratePlanColumns(data, perkPurity, stock, options, stop);
     out.candidateCount = columns.size();
-    out.greedy = GreedyPlan(columns, stock);
+    // Over a list cut short, the greedy plan is made only when it is small.
+    out.greedy = GreedyPlan(columns, stock, stop);
     if (cutShort) {
-        // The list may be cut short, so nothing bounds the plan yet.
+        // The list or the greedy plan may be cut short, so nothing bounds
+        // the plan yet.
         out.exact.plan = out.greedy;
         out.exact.bound = kUnknownPlanBound;
         out.exact.status = stopper.stopStatus();

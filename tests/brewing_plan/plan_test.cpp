@@ -285,6 +285,44 @@ TEST(BrewingPlan, CancelDuringTheSearchKeepsTheBestPlanSoFar) {
     EXPECT_LT(cut.size(), full.candidateCount);
 }
 
+// The greedy plan of a list too long to order in one go asks whether to
+// stop while it orders and while it brews; stopped, it keeps to the stock
+// and holds only what it brewed before the stop.
+TEST(BrewingPlan, GreedyPlanStopsWhenAsked) {
+    constexpr int kItems = 1000;
+    std::mt19937_64 rng(7);
+    std::vector<PlanColumn> columns(200000);
+    for (PlanColumn &c : columns) {
+        const int a = std::uniform_int_distribution<int>(1, kItems - 1)(rng);
+        const int b = std::uniform_int_distribution<int>(a + 1, kItems)(rng);
+        c = {{a, b, 0}, std::uniform_int_distribution<std::int32_t>(1, 1000000)(rng)};
+    }
+    const StockCounts stock(kItems + 1, 2);
+    const BrewingPlan whole = GreedyPlan(columns, stock);
+    int asks = 0;
+    EXPECT_EQ(GreedyPlan(columns, stock, [&] { return ++asks < 0; }).times, whole.times);
+    ASSERT_GE(asks, 4);
+
+    int asked = 0;
+    const BrewingPlan inOrdering = GreedyPlan(columns, stock, [&] { return ++asked == 1; });
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(inOrdering.total, 0);
+    EXPECT_TRUE(std::all_of(inOrdering.times.begin(), inOrdering.times.end(), [](int n) { return n == 0; }));
+
+    // The last question comes while brewing: what was brewed stays as it was.
+    asked = 0;
+    const BrewingPlan inBrewing = GreedyPlan(columns, stock, [&] { return ++asked == asks; });
+    EXPECT_EQ(asked, asks);
+    EXPECT_GT(inBrewing.total, 0);
+    EXPECT_LE(inBrewing.total, whole.total);
+    EXPECT_TRUE(PlanFitsStock(columns, inBrewing.times, stock));
+    std::size_t changed = 0;
+    for (std::size_t r = 0; r < columns.size(); ++r)
+        changed += inBrewing.times[r] != 0 && inBrewing.times[r] != whole.times[r];
+    EXPECT_EQ(changed, 0u);
+    EXPECT_EQ(PlanTotal(columns, inBrewing.times), inBrewing.total);
+}
+
 TEST(BrewingPlan, EmptyStockGivesAnEmptyProvenPlan) {
     std::mt19937_64 rng(3);
     const GameData data = test::buildData(test::randomSmallDataSet(rng, 6, 5));

@@ -1,5 +1,7 @@
 #include "brewing_plan/solver/plan_relaxation.h"
 
+#include "brewing_plan/triple_set_cuts.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -35,7 +37,8 @@ void PlanCuts::add(PlanCut cut) {
 
 void PlanCuts::coefficientsOf(std::uint32_t index, const PlanColumn &column,
                               std::vector<std::pair<std::int32_t, double>> &out) const {
-    // Every ingredient in the set and the bound row each count one half.
+    // Every ingredient in the set and the bound row each count one half
+    // (one third in a triple-set cut).
     const std::size_t from = out.size();
     for (const std::int32_t item : column.ingredients()) {
         for (const std::int32_t k : m_itemCuts[std::size_t(item)])
@@ -51,7 +54,8 @@ void PlanCuts::coefficientsOf(std::uint32_t index, const PlanColumn &column,
         std::size_t end = k;
         while (end < out.size() && out[end].first == out[k].first)
             ++end;
-        const double coefficient = std::floor(double(end - k) / 2.0);
+        const double coefficient =
+            std::floor(double(end - k) / double(m_cuts[std::size_t(out[k].first)].modulus));
         if (coefficient > 0.0)
             out[kept++] = {out[k].first, coefficient};
         k = end;
@@ -142,6 +146,7 @@ void PlanRelaxation::addCuts(std::span<const OddSetCut> found) {
             planCut.boundColumns.push_back(m_inPlay[std::size_t(c)]);
         std::sort(planCut.boundColumns.begin(), planCut.boundColumns.end());
         planCut.rhs = cut.rhs;
+        planCut.modulus = cut.modulus;
         // The separator worked over the columns in play, in their order.
         m_lp.addRow(static_cast<int>(cut.columns.size()), cut.columns.data(), cut.coefficients.data(),
                     -COIN_DBL_MAX, cut.rhs);
@@ -174,6 +179,7 @@ std::vector<std::uint32_t> PlanRelaxation::price() {
     std::vector<PricedCut> cutPrices(m_cuts.size());
     for (std::size_t k = 0; k < m_cuts.size(); ++k) {
         cutPrices[k].rows = m_cuts[k].rows;
+        cutPrices[k].modulus = m_cuts[k].modulus;
         cutPrices[k].price = std::max(-rowPrice[std::size_t(itemRows) + k], 0.0);
         bound += cutPrices[k].price * m_cuts[k].rhs;
     }
@@ -236,6 +242,23 @@ bool PlanRelaxation::generateColumns() {
     }
 }
 
+std::vector<OddSetCut> PlanRelaxation::separate() const {
+    std::vector<std::vector<std::int32_t>> columnRows(m_inPlay.size());
+    std::vector<std::int64_t> upper(m_inPlay.size());
+    for (std::size_t c = 0; c < m_inPlay.size(); ++c) {
+        const auto items = m_columns[m_inPlay[c]].ingredients();
+        columnRows[c].assign(items.begin(), items.end());
+        upper[c] = MaxBrews(items, m_stock);
+    }
+    const std::vector<std::int64_t> stock(m_stock.begin(), m_stock.end());
+    const std::span x(m_lp.getColSolution(), m_inPlay.size());
+    std::vector<OddSetCut> found = TripleSetSeparator(columnRows, stock).separate(x, kCutsPerRound);
+    std::vector<OddSetCut> odd =
+        OddSetSeparator(std::move(columnRows), stock, std::move(upper)).separate(x, kCutsPerRound);
+    found.insert(found.end(), std::make_move_iterator(odd.begin()), std::make_move_iterator(odd.end()));
+    return found;
+}
+
 void PlanRelaxation::solve(const BrewingPlan &start) {
     if (m_columns.empty())
         return;
@@ -250,20 +273,8 @@ void PlanRelaxation::solve(const BrewingPlan &start) {
     if (!m_lp.isProvenOptimal() || !generateColumns())
         return;
 
-    std::vector<std::vector<std::int32_t>> columnRows;
-    std::vector<std::int64_t> upper;
     for (int round = 0; round < kCutRounds; ++round) {
-        columnRows.resize(m_inPlay.size());
-        upper.resize(m_inPlay.size());
-        for (std::size_t c = 0; c < m_inPlay.size(); ++c) {
-            const auto items = m_columns[m_inPlay[c]].ingredients();
-            columnRows[c].assign(items.begin(), items.end());
-            upper[c] = MaxBrews(items, m_stock);
-        }
-        const OddSetSeparator separator(columnRows, std::vector<std::int64_t>(m_stock.begin(), m_stock.end()),
-                                        upper);
-        const auto found =
-            separator.separate(std::span(m_lp.getColSolution(), m_inPlay.size()), kCutsPerRound);
+        const std::vector<OddSetCut> found = separate();
         if (found.empty())
             break;
         addCuts(found);

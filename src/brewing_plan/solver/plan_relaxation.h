@@ -65,12 +65,13 @@ class LpStopHandler final : public ClpEventHandler {
     SearchWork *m_work;
 };
 
-// An odd-set cut over the candidate list: ingredient set, bound set
-// (candidate indices, ascending) and right-hand side.
+// An odd-set or triple-set cut over the candidate list: ingredient set,
+// bound set (candidate indices, ascending), right-hand side and modulus.
 struct PlanCut {
     std::vector<std::int32_t> rows;
     std::vector<std::uint32_t> boundColumns;
     double rhs = 0.0;
+    std::int32_t modulus = 2;
 };
 
 // The cuts found so far, with a quick look-up of a candidate's coefficients.
@@ -139,6 +140,8 @@ class PlanRelaxation {
   private:
     void addColumns(std::span<const std::uint32_t> add);
     void addCuts(std::span<const OddSetCut> found);
+    // Odd-set and triple-set cuts the relaxation's plan breaks.
+    std::vector<OddSetCut> separate() const;
     std::vector<std::uint32_t> startColumns(const BrewingPlan &start) const;
     // Prices every candidate; returns those worth a column, best first.
     std::vector<std::uint32_t> price();
