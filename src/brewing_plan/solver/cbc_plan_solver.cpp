@@ -91,6 +91,8 @@ class ControlHandler final : public CbcEventHandler {
             return stop;
         }
         const bool found = whichEvent == solution || whichEvent == heuristicSolution;
+        if (found && model_ != nullptr && reachedBound(model_->getObjValue()))
+            return stop; // nothing can beat it: no need to prove it best in this set
         const auto now = Clock::now();
         if (m_control.progress && model_ != nullptr &&
             (found || now - m_lastReport > std::chrono::milliseconds(250))) {
@@ -108,6 +110,11 @@ class ControlHandler final : public CbcEventHandler {
     bool cancelled() const { return m_cancelled; }
 
   private:
+    bool reachedBound(double objective) const {
+        return std::isfinite(objective) && std::abs(objective) < 1e15 &&
+               std::llround(-objective) >= m_globalBound;
+    }
+
     const PlanSolveControl &m_control;
     const PlanStopper &m_stopper;
     const SearchWork &m_work;
@@ -410,7 +417,7 @@ PlanSolveResult CbcPlanSolver::solveChecked(std::span<const PlanColumn> recipes,
         if (!tooLarge &&
             runStep(within, recipes.size(), target, searchedForPlan ? kUnlimitedNodes : kStepNodes)) {
             reach *= kReachGrowth;
-        } else if (stopper.stop() || work.spent()) {
+        } else if (stopper.stop() || work.spent() || bound <= result.plan.total) {
             continue; // reported at the top of the loop
         } else if (searchedForPlan) {
             // The solver gave up or its plan did not hold: keep what is proven.
