@@ -425,10 +425,18 @@ PlanSolveResult CbcPlanSolver::solveChecked(std::span<const PlanColumn> recipes,
             result.bound = bound;
             return result;
         } else {
-            // Close to the bound the search is slow: find a good plan among
-            // the recipes the relaxation likes most, then go on from it.
+            // Close to the bound the search is slow. After the cuts the
+            // best plan is often worth the bound itself: look for one among
+            // the recipes such a plan may use, if they are few enough; then
+            // for a good plan among the recipes the relaxation likes most,
+            // and go on from it.
             searchedForPlan = true;
-            runStep(std::numeric_limits<double>::infinity(), kPlanSetSize, result.plan.total + 1, kPlanNodes);
+            const double atBound = lpBound - double(bound) + kTolerance;
+            if (stepSize(atBound) <= kLargeStep)
+                runStep(atBound, recipes.size(), bound, kStepNodes);
+            if (bound > result.plan.total && !stopper.stop() && !work.spent())
+                runStep(std::numeric_limits<double>::infinity(), kPlanSetSize, result.plan.total + 1,
+                        kPlanNodes);
         }
         if (control.progress)
             control.progress(result.plan.total, bound);
