@@ -24,6 +24,7 @@ constexpr double kSolveSeconds = 30.0;
 
 struct PlanBenchData {
     GameData data;
+    EffectStrengths strengths;
     StockCounts stock;
     bool ok = false;
 };
@@ -35,7 +36,7 @@ PlanBenchData load(int skill, int count) {
         return b;
     SkillSettings skills;
     skills.AlchemySkill = skill;
-    RecalcItemEffects(b.data, skills);
+    b.strengths = RecalcItemEffects(b.data, skills);
     b.stock.assign(std::size_t(b.data.itemRecordCount()), count);
     b.stock[0] = 0;
     return b;
@@ -49,7 +50,7 @@ void BM_PlanEnumerate(benchmark::State &state) {
     }
     std::size_t recipes = 0;
     for (auto _ : state) {
-        const auto list = EnumeratePlanRecipes(b.data, false, b.stock, {});
+        const auto list = EnumeratePlanRecipes(b.data, b.strengths, false, b.stock, {});
         recipes = list.size();
         benchmark::DoNotOptimize(list.data());
     }
@@ -62,7 +63,7 @@ void BM_PlanGreedy(benchmark::State &state) {
         state.SkipWithError("bundled data not loaded");
         return;
     }
-    const auto recipes = EnumeratePlanRecipes(b.data, false, b.stock, {});
+    const auto recipes = EnumeratePlanRecipes(b.data, b.strengths, false, b.stock, {});
     for (auto _ : state)
         benchmark::DoNotOptimize(GreedyPlan(recipes, b.stock).total);
 }
@@ -81,7 +82,7 @@ void BM_PlanExact(benchmark::State &state) {
     options.ItemsCountMode = int(state.range(2));
     BrewingPlanOutcome outcome;
     for (auto _ : state)
-        outcome = ComputeBrewingPlan(b.data, false, b.stock, options, *solver, control);
+        outcome = ComputeBrewingPlan(b.data, b.strengths, false, b.stock, options, *solver, control);
     state.counters["total"] = double(outcome.exact.plan.total);
     state.counters["greedy"] = double(outcome.greedy.total);
     state.counters["bound"] = double(outcome.exact.bound);

@@ -3,6 +3,7 @@
 // ingredients in stock that the current skill settings make into a recipe,
 // filtered by kind and wanted effect, each with the value the plan maximises.
 
+#include "engine/effect_strength.h"
 #include "engine/potion_rec.h"
 #include "game_data/game_data.h"
 
@@ -39,8 +40,9 @@ struct PlanRecipe {
 // that one instead never makes a plan worse and leaves more in stock.
 // stop is asked every few thousand evaluations; when it says yes, the list
 // ends where the enumeration stopped.
-std::vector<PlanRecipe> EnumeratePlanRecipes(const GameData &data, bool perkPurity,
-                                             std::span<const std::int32_t> stock, const PlanOptions &options,
+std::vector<PlanRecipe> EnumeratePlanRecipes(const GameData &data, const EffectStrengths &strengths,
+                                             bool perkPurity, std::span<const std::int32_t> stock,
+                                             const PlanOptions &options,
                                              const std::function<bool()> &stop = {});
 
 } // namespace qor

@@ -8,17 +8,17 @@ double BrewingPlanOutcome::gainOverGreedy() const {
     return double(exact.plan.total - greedy.total) / double(greedy.total);
 }
 
-BrewingPlanOutcome ComputeBrewingPlan(const GameData &data, bool perkPurity, const StockCounts &stock,
-                                      const PlanOptions &options, PlanSolver &solver,
-                                      const PlanSolveControl &control) {
+BrewingPlanOutcome ComputeBrewingPlan(const GameData &data, const EffectStrengths &strengths, bool perkPurity,
+                                      const StockCounts &stock, const PlanOptions &options,
+                                      PlanSolver &solver, const PlanSolveControl &control) {
     const auto started = PlanStopper::Clock::now();
     const PlanStopper stopper(control);
     BrewingPlanOutcome out;
     out.stock = stock;
     out.options = options;
     bool cutShort = false;
-    out.recipes =
-        EnumeratePlanRecipes(data, perkPurity, stock, options, [&] { return cutShort = stopper.stop(); });
+    out.recipes = EnumeratePlanRecipes(data, strengths, perkPurity, stock, options,
+                                       [&] { return cutShort = stopper.stop(); });
     out.greedy = GreedyPlan(out.recipes, stock);
     if (cutShort) {
         // The list may be cut short, so nothing bounds the plan yet.

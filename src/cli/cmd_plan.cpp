@@ -141,7 +141,7 @@ int cmdPlan(CliContext &ctx, const QStringList &args) {
     const InterruptCancelsSolve interrupt;
     control.cancel = interrupt.flag();
     const BrewingPlanOutcome plan =
-        ComputeBrewingPlan(ctx.data, ctx.skills.PerkPurity, stock, options, *solver, control);
+        ComputeBrewingPlan(ctx.data, ctx.strengths, ctx.skills.PerkPurity, stock, options, *solver, control);
     if (parser.isSet(lpOpt)) {
         QFile lp(parser.value(lpOpt));
         if (!lp.open(QIODevice::WriteOnly) || lp.write(PlanModelLp(plan.recipes, stock)) < 0) {

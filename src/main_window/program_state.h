@@ -4,6 +4,7 @@
 // here is global.
 
 #include "engine/alt_making.h"
+#include "engine/effect_strength.h"
 #include "engine/potion_list.h"
 #include "engine/search_conditions.h"
 #include "engine/search_from_effects.h"
@@ -33,6 +34,9 @@ struct ProgramState {
     QString DecimalPoint = QLocale().decimalPoint();
 
     GameData Data;
+    // What Skills make of Data; recomputed by RecalcItemEffects whenever
+    // either changes.
+    EffectStrengths Strengths;
     SkillSettings Skills;
     PotionList Potions;
     SearchConditions Conditions;

@@ -81,11 +81,11 @@ TEST(GuardTest, FillingTheSkillsTabRunsNoCorrectionAndNoSearch) {
     ProgramState &st = form->state();
     // A value beyond the edit's range, as a hand-edited settings file may hold.
     st.Skills.AlchemySkill = 250;
-    const std::int32_t power = st.Data.ItemTable[1].Eff[0].Power;
+    const std::int32_t power = st.Strengths.slot(1, 0).Power;
     test::ui(form).PageControl->setCurrentWidget(test::ui(form).TabSheetSkills);
     EXPECT_EQ(test::ui(form).EditAlchemyValue->text(), QStringLiteral("250"));
     EXPECT_EQ(st.Skills.AlchemySkill, 250);
-    EXPECT_EQ(st.Data.ItemTable[1].Eff[0].Power, power);
+    EXPECT_EQ(st.Strengths.slot(1, 0).Power, power);
     EXPECT_EQ(st.LastSearchType, SearchType::None);
     // Entering again fills nothing: the user's text stays.
     test::ui(form).EditAlchemyValue->setText(QStringLiteral("30"));

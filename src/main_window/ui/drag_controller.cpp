@@ -547,12 +547,13 @@ void DragController::drop(const Entry &entry, QPoint local, Qt::KeyboardModifier
     const int payload = drag.DragPayload;
     switch (entry.role) {
     case DragControl::AltAmountItems:
-        if (st.Alt.AltAddItem(st.Data, st.Skills.PerkPurity, st.Potions, payload, st.AltSel) &&
+        if (st.Alt.AltAddItem(st.Data, st.Strengths, st.Skills.PerkPurity, st.Potions, payload, st.AltSel) &&
             m_hooks.altChanged)
             m_hooks.altChanged();
         break;
     case DragControl::AltAmountEffects:
-        if (st.Alt.AltAddEffect(st.Data, st.Skills.PerkPurity, st.Potions, payload, st.AltSel) &&
+        if (st.Alt.AltAddEffect(st.Data, st.Strengths, st.Skills.PerkPurity, st.Potions, payload,
+                                st.AltSel) &&
             m_hooks.altChanged)
             m_hooks.altChanged();
         break;
@@ -563,7 +564,7 @@ void DragController::drop(const Entry &entry, QPoint local, Qt::KeyboardModifier
             break;
         const int position = static_cast<int>(it - items.begin());
         st.AltSel.amountItems = position;
-        if (st.Alt.AltDelItem(st.Data, st.Skills.PerkPurity, st.Potions, position, st.AltSel) &&
+        if (st.Alt.AltDelItem(st.Data, st.Strengths, st.Skills.PerkPurity, st.Potions, position, st.AltSel) &&
             m_hooks.altChanged)
             m_hooks.altChanged();
         break;

@@ -7,6 +7,7 @@
 
 #include "main_window/ui/key_router.h"
 
+#include "brewing_plan/ui/brewing_plan_window.h"
 #include "favorites/ui/favorites_list.h"
 #include "main_window/ui/cell_hints.h"
 #include "main_window/ui/drag_controller.h"
@@ -188,6 +189,8 @@ TFormMain::~TFormMain() {
     // (members die before the QWidget base deletes the children).
     m_state->CommandsReady = false;
     delete takeCentralWidget();
+    // A running plan reads the game data; its window joins it.
+    delete findChild<BrewingPlanWindow *>(QString(), Qt::FindDirectChildrenOnly);
     delete PopupMenuLB;
     delete PopupMenuLBFavorites;
     delete PopupMenuGrid;

@@ -36,8 +36,8 @@ void TFormMain::SearshFromEffects(bool force) {
     int row = m_recipes->selectedRow();
     const bool clearFirst = command("MenuClearLbPotionBeforeSearsh")->isChecked();
     const EffectSearchOutcome outcome =
-        st.Searcher.run(st.Data, st.Skills.PerkPurity, st.Conditions, st.Settings.usedItems.ItemAvailable,
-                        clearFirst, st.Potions);
+        st.Searcher.run(st.Data, st.Strengths, st.Skills.PerkPurity, st.Conditions,
+                        st.Settings.usedItems.ItemAvailable, clearFirst, st.Potions);
     const int count = st.Potions.PotionCount();
     if (clearFirst && count != outcome.countBefore)
         row = -1;
@@ -57,14 +57,14 @@ void TFormMain::SearshFromItems() {
         items[static_cast<std::size_t>(k)] =
             itemChooserValue(CbIngredient[k]->currentIndex(), CBoxCanUseItem[k]->isChecked());
     const int row = m_recipes->selectedRow();
-    qor::SearshFromItems(st.Data, st.Skills.PerkPurity, items, clearFirst, st.Potions);
+    qor::SearshFromItems(st.Data, st.Strengths, st.Skills.PerkPurity, items, clearFirst, st.Potions);
     m_recipes->showNewList(selectionAfterItemSearch(clearFirst, row, st.Potions.PotionCount()));
     st.LastSearchType = SearchType::FromItems;
 }
 
 void TFormMain::AltMakePotion() {
     ProgramState &st = *m_state;
-    st.Alt.AltMakePotion(st.Data, st.Skills.PerkPurity, st.Potions);
+    st.Alt.AltMakePotion(st.Data, st.Strengths, st.Skills.PerkPurity, st.Potions);
     st.LastSearchType = SearchType::AltMaking;
     m_recipes->showNewList(st.Potions.PotionCount() - 1);
     m_inputs->refreshAltLists();

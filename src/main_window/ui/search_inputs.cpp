@@ -199,7 +199,7 @@ void SearchInputs::onSkillChanged(QObject *sender) {
         s.PerkPoisoner = m_ui.CheckBoxPerkPoisoner->isChecked();
     else if (sender == m_ui.CheckBoxPerkPurity)
         s.PerkPurity = m_ui.CheckBoxPerkPurity->isChecked();
-    RecalcItemEffects(m_ctx.state.Data, s);
+    m_ctx.state.Strengths = RecalcItemEffects(m_ctx.state.Data, s);
     m_hooks.searchLastType();
     m_ui.StringGrid->viewport()->update();
 }
@@ -227,7 +227,7 @@ void SearchInputs::onSkillEditChanged(QLineEdit *edit) {
         m_ctx.state.Skills.AlchemySkill = static_cast<std::int32_t>(value);
     else
         m_ctx.state.Skills.AlchemyFortify = static_cast<std::int32_t>(value);
-    RecalcItemEffects(m_ctx.state.Data, m_ctx.state.Skills);
+    m_ctx.state.Strengths = RecalcItemEffects(m_ctx.state.Data, m_ctx.state.Skills);
     m_hooks.searchLastType();
     m_ui.StringGrid->viewport()->update();
 }
@@ -353,21 +353,21 @@ void SearchInputs::altListDoubleClick(QObject *sender) {
     ProgramState &st = m_ctx.state;
     if (sender == m_ui.LbAltEffectsList) {
         const int effect = m_ui.LbAltEffectsList->effectAt(m_ui.LbAltEffectsList->currentRow());
-        if (st.Alt.AltAddEffect(st.Data, st.Skills.PerkPurity, st.Potions, effect, st.AltSel))
+        if (st.Alt.AltAddEffect(st.Data, st.Strengths, st.Skills.PerkPurity, st.Potions, effect, st.AltSel))
             m_hooks.altMakePotion();
     } else if (sender == m_ui.LbAltItemsList) {
         const int item = m_ui.LbAltItemsList->itemAt(m_ui.LbAltItemsList->currentRow());
-        if (st.Alt.AltAddItem(st.Data, st.Skills.PerkPurity, st.Potions, item, st.AltSel))
+        if (st.Alt.AltAddItem(st.Data, st.Strengths, st.Skills.PerkPurity, st.Potions, item, st.AltSel))
             m_hooks.altMakePotion();
     } else if (sender == m_ui.LbAltAmountEffects) {
         st.AltSel.amountEffects = m_ui.LbAltAmountEffects->currentRow();
-        if (st.Alt.AltDelEffect(st.Data, st.Skills.PerkPurity, st.Potions,
+        if (st.Alt.AltDelEffect(st.Data, st.Strengths, st.Skills.PerkPurity, st.Potions,
                                 m_ui.LbAltAmountEffects->currentRow(), st.AltSel))
             m_hooks.altMakePotion();
     } else if (sender == m_ui.LbAltAmountItems) {
         st.AltSel.amountItems = m_ui.LbAltAmountItems->currentRow();
-        if (st.Alt.AltDelItem(st.Data, st.Skills.PerkPurity, st.Potions, m_ui.LbAltAmountItems->currentRow(),
-                              st.AltSel))
+        if (st.Alt.AltDelItem(st.Data, st.Strengths, st.Skills.PerkPurity, st.Potions,
+                              m_ui.LbAltAmountItems->currentRow(), st.AltSel))
             m_hooks.altMakePotion();
     }
 }
