@@ -14,11 +14,10 @@ constexpr double kMinViolation = 0.05;
 // A group larger than this gets no triples: their number grows too fast.
 constexpr std::size_t kMaxTripleGroup = 16;
 
-using Mask = std::uint32_t;
-
 // The fewest counts of traces (what columns show of the group, as masks)
 // that show every element of the group of `size` elements.
-int fewestCounts(std::span<const Mask> traces, int size, bool doubleFull) {
+int fewestCounts(std::span<const CoverCutPool::Mask> traces, int size, bool doubleFull) {
+    using Mask = CoverCutPool::Mask;
     const Mask full = (Mask(1) << size) - 1;
     const auto count = [&](Mask t) { return 1 + (doubleFull && t == full ? 1 : 0); };
     constexpr int kNone = std::numeric_limits<int>::max() / 2;
@@ -94,20 +93,8 @@ CoverCutPool::CoverCutPool(const CoverProblem &problem)
     std::vector<std::vector<Mask>> traces(m_groups.size());
     std::vector<std::pair<int, Mask>> touched;
     for (int j = 0; j < problem.columnCount(); ++j) {
-        touched.clear();
-        for (const std::int32_t e : problem.elementsOf(j)) {
-            for (const auto &[g, p] : m_elementGroups[std::size_t(e)])
-                touched.emplace_back(g, Mask(1) << p);
-        }
-        std::sort(touched.begin(), touched.end());
-        for (std::size_t k = 0; k < touched.size();) {
-            Mask m = 0;
-            std::size_t end = k;
-            for (; end < touched.size() && touched[end].first == touched[k].first; ++end)
-                m |= touched[end].second;
-            traces[std::size_t(touched[k].first)].push_back(m);
-            k = end;
-        }
+        for (const auto &[g, m] : tracesOf(problem.elementsOf(j), touched))
+            traces[std::size_t(g)].push_back(m);
     }
     for (std::size_t g = 0; g < m_groups.size(); ++g) {
         std::vector<Mask> &t = traces[g];
@@ -128,6 +115,28 @@ CoverCutPool::CoverCutPool(const CoverProblem &problem)
     }
 }
 
+std::span<const std::pair<int, CoverCutPool::Mask>>
+CoverCutPool::tracesOf(std::span<const std::int32_t> shown, std::vector<std::pair<int, Mask>> &out) const {
+    out.clear();
+    for (const std::int32_t e : shown) {
+        for (const auto &[g, p] : m_elementGroups[std::size_t(e)])
+            out.emplace_back(g, Mask(1) << p);
+    }
+    std::sort(out.begin(), out.end());
+    // One (group, mask) per group: the positions or-ed together.
+    std::size_t kept = 0;
+    for (std::size_t k = 0; k < out.size();) {
+        Mask m = 0;
+        std::size_t end = k;
+        for (; end < out.size() && out[end].first == out[k].first; ++end)
+            m |= out[end].second;
+        out[kept++] = {out[k].first, m};
+        k = end;
+    }
+    out.resize(kept);
+    return out;
+}
+
 std::vector<CoverCut> CoverCutPool::separate(std::span<const int> columns, std::span<const double> values,
                                              std::size_t maxCuts) const {
     // What every column in the solution shows of every group it touches.
@@ -136,20 +145,8 @@ std::vector<CoverCut> CoverCutPool::separate(std::span<const int> columns, std::
     for (std::size_t c = 0; c < columns.size(); ++c) {
         if (values[c] <= 1e-9)
             continue;
-        touched.clear();
-        for (const std::int32_t e : m_problem.elementsOf(columns[c])) {
-            for (const auto &[g, p] : m_elementGroups[std::size_t(e)])
-                touched.emplace_back(g, Mask(1) << p);
-        }
-        std::sort(touched.begin(), touched.end());
-        for (std::size_t k = 0; k < touched.size();) {
-            Mask m = 0;
-            std::size_t end = k;
-            for (; end < touched.size() && touched[end].first == touched[k].first; ++end)
-                m |= touched[end].second;
-            shown[std::size_t(touched[k].first)].emplace_back(m, values[c]);
-            k = end;
-        }
+        for (const auto &[g, m] : tracesOf(m_problem.elementsOf(columns[c]), touched))
+            shown[std::size_t(g)].emplace_back(m, values[c]);
     }
     std::vector<std::pair<double, CoverCut>> found;
     const auto consider = [&](const Group &group, Mask subset, bool doubleFull, int rhs,

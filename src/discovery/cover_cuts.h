@@ -55,6 +55,8 @@ class CoverCuts {
 // the problem's columns show of each; the cuts are found within a group.
 class CoverCutPool {
   public:
+    using Mask = std::uint32_t; // bit p: the group's element at position p
+
     explicit CoverCutPool(const CoverProblem &problem);
 
     // Cuts that the relaxation's solution (columns with their values)
@@ -70,6 +72,11 @@ class CoverCutPool {
         int rhs = 0;                        // of the cut over all of them (doubleFull when they fit one)
         bool doubleFull = false;
     };
+    // What the shown elements are of each group they touch, ascending by
+    // group; out is the storage.
+    std::span<const std::pair<int, Mask>> tracesOf(std::span<const std::int32_t> shown,
+                                                   std::vector<std::pair<int, Mask>> &out) const;
+
     const CoverProblem &m_problem;
     std::vector<Group> m_groups;
     // Per element the groups naming it and its position there.

@@ -107,11 +107,7 @@ void CoverLayout::load(std::span<const int> columns, const CoverCuts &cuts, bool
     std::vector<double> rowLower(std::size_t(rowCount), -COIN_DBL_MAX);
     std::vector<double> rowUpper(std::size_t(rowCount), COIN_DBL_MAX);
     for (int e = 0; e < problem.elementCount; ++e)
-        rowLower[std::size_t(e)] = coverable[std::size_t(e)] && (withSlacks || cover) ? 1.0 : 0.0;
-    if (!withSlacks && !cover) {
-        // Without slacks only the cover model is a program of its own.
-        std::fill(rowLower.begin(), rowLower.begin() + problem.elementCount, 0.0);
-    }
+        rowLower[std::size_t(e)] = coverable[std::size_t(e)] ? 1.0 : 0.0;
     for (int i = 0; i < stockCount; ++i)
         rowUpper[std::size_t(stockFirst + i)] = double(std::max(problem.stock[std::size_t(i)], 0));
     if (brewRow >= 0)
