@@ -234,6 +234,9 @@ class CbcCoverSolver final : public CoverSolver {
             CoverRelaxation relaxation(layout, stopper, work);
             if (!relaxation.solve(out.chosen)) {
                 out.status = relaxation.stopped() ? stoppedStatus(stopper) : PlanSolveStatus::Failed;
+                // Every pricing pass proves a bound, also one cut short.
+                if (relaxation.stopped() && relaxation.bound() >= 0.0)
+                    out.lowerBound = int(std::ceil(relaxation.bound() - kTolerance));
                 return;
             }
             // A plan that shows every element needs no column twice, and

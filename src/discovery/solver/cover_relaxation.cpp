@@ -226,7 +226,6 @@ bool CoverRelaxation::solve(std::span<const int> start) {
     for (const int j : first)
         m_in[std::size_t(j)] = true;
     m_inPlay = first;
-    m_bound = -COIN_DBL_MAX;
     m_layout.load(m_inPlay, m_cuts, true, m_lp);
     const int slacks = m_lp.getNumCols() - int(m_inPlay.size());
     for (std::size_t c = 0; c < m_inPlay.size(); ++c)

@@ -61,7 +61,8 @@ class CoverRelaxation {
     bool solve(std::span<const int> start);
 
     // A lower bound on the cost of every plan of the model (of every plan
-    // that shows all coverable elements, in the cover model).
+    // that shows all coverable elements, in the cover model); below 0 before
+    // the first pricing pass.
     double bound() const { return m_bound; }
     // Whether solve ended for the time limit, the cancel or the spent work.
     bool stopped() const { return m_stopped; }
@@ -94,7 +95,7 @@ class CoverRelaxation {
     std::vector<double> m_duals; // the last pricing pass's row prices
     std::vector<bool> m_in;
     std::vector<double> m_reduced;
-    double m_bound = 0.0;
+    double m_bound = -1.0;
     bool m_stopped = false;
 };
 
