@@ -263,7 +263,7 @@ TEST(CoverCuts, EveryCutHoldsForEveryPlanThatShowsAllAndHalfBrewsBreakOne) {
         const int items = 4;
         const GameData data = test::buildData(test::randomSmallDataSet(rng, items, 4 + round % 3));
         const KnownEffects known = KnownEffects::empty(data.itemRecordCount());
-        const std::vector<Move> moves = allMoves(data, known, {});
+        const std::vector<Move> moves = allMoves(data, RecalcItemEffects(data, SkillSettings{}), known, {});
         if (moves.empty() || moves.size() > 16)
             continue;
         const CoverProblem p = problemOf(data, moves);
@@ -308,7 +308,8 @@ TEST(CoverCuts, EveryCutHoldsForEveryPlanThatShowsAllAndHalfBrewsBreakOne) {
     test::addItem(set, {{shared, 1, 1}, {ab, 1, 1}, {bc, 1, 1}});
     test::addItem(set, {{shared, 1, 1}, {bc, 1, 1}, {ca, 1, 1}});
     const GameData data = test::buildData(set);
-    const std::vector<Move> moves = allMoves(data, KnownEffects::empty(data.itemRecordCount()), {});
+    const std::vector<Move> moves = allMoves(data, RecalcItemEffects(data, SkillSettings{}),
+                                             KnownEffects::empty(data.itemRecordCount()), {});
     const CoverProblem p = problemOf(data, moves);
     std::vector<int> pairs;
     for (int j = 0; j < p.columnCount(); ++j) {
@@ -325,6 +326,7 @@ TEST(CoverCuts, EveryCutHoldsForEveryPlanThatShowsAllAndHalfBrewsBreakOne) {
 TEST(DiscoveryPlan, AWorkBudgetStopsTheSearchAtTheSamePlanWhateverTheTimeLimit) {
     std::mt19937_64 rng(3);
     const GameData data = test::buildData(test::randomSmallDataSet(rng, 16, 12));
+    const EffectStrengths strengths = RecalcItemEffects(data, SkillSettings{});
     const KnownEffects known = KnownEffects::empty(data.itemRecordCount());
     const auto solver = CreateCoverSolver();
     std::vector<DiscoveryPlan> plans;
@@ -332,7 +334,7 @@ TEST(DiscoveryPlan, AWorkBudgetStopsTheSearchAtTheSamePlanWhateverTheTimeLimit) 
         PlanSolveControl control;
         control.timeLimitSeconds = seconds;
         control.workLimitSeconds = 0.004;
-        plans.push_back(PlanDiscovery(data, known, {}, *solver, control));
+        plans.push_back(PlanDiscovery(data, strengths, known, {}, *solver, control));
     }
     ASSERT_EQ(plans[0].status, PlanSolveStatus::TimeLimit);
     for (const DiscoveryPlan &plan : plans) {
@@ -343,7 +345,7 @@ TEST(DiscoveryPlan, AWorkBudgetStopsTheSearchAtTheSamePlanWhateverTheTimeLimit) 
     // With the work to finish, the same problem is solved to the end.
     PlanSolveControl ample;
     ample.timeLimitSeconds = 600.0;
-    const DiscoveryPlan solved = PlanDiscovery(data, known, {}, *solver, ample);
+    const DiscoveryPlan solved = PlanDiscovery(data, strengths, known, {}, *solver, ample);
     EXPECT_EQ(solved.status, PlanSolveStatus::Optimal);
     EXPECT_EQ(int(solved.steps.size()), solved.lowerBound);
     EXPECT_LE(solved.steps.size(), plans[0].steps.size());
