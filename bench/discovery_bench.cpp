@@ -2,7 +2,9 @@
 // unlimited ingredients with and without eating, and 2 of each ingredient.
 // Counters: steps of the plan, the proven lower bound, whether it was proven
 // minimal, and the effects shown. Compare CPU times: a busy machine stretches
-// real time, and the time limit is wall-clock.
+// real time. The search's work is budgeted by the limit (not timed), so the
+// plan is the same on an idle and on a busy machine unless the wall-clock
+// limit, an outer bound only, cuts it shorter.
 
 #include "discovery/discovery_plan.h"
 #include "game_data/data_loader.h"

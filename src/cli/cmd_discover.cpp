@@ -46,7 +46,9 @@ int cmdDiscover(CliContext &ctx, const QStringList &args) {
                                  options.maxBrews < 0 || options.maxBrews > 10000))
         return ctx.usageError(name, QStringLiteral("--max-brews must be 0..10000"));
     PlanSolveControl control;
-    control.timeLimitSeconds = 10.0;
+    // The search budgets its work by the limit: 30 s take the bundled data
+    // past its cuts and first plans on a small machine.
+    control.timeLimitSeconds = 30.0;
     if (parser.isSet(timeOpt)) {
         bool ok = false;
         control.timeLimitSeconds = parser.value(timeOpt).toDouble(&ok);

@@ -27,6 +27,10 @@ struct CoverProblem {
     std::vector<std::int32_t> elements;
     std::vector<std::int32_t> stock; // per ingredient; empty: unlimited
     int maxBrews = -1;               // -1: no limit
+    // Per element the effect and the ingredient it belongs to (empty: not
+    // known); the cuts look for slots that only a few brews can show together.
+    std::vector<std::int32_t> effectOf;
+    std::vector<std::int32_t> itemOf;
 
     int columnCount() const { return int(columns.size()); }
     std::span<const std::int32_t> elementsOf(int column) const {

@@ -135,6 +135,12 @@ DiscoveryPlan PlanDiscovery(const GameData &data, const EffectStrengths &strengt
     if (options.stock != nullptr)
         problem.stock = *options.stock;
     problem.stock.resize(options.stock != nullptr ? std::size_t(data.itemRecordCount()) : 0, 0);
+    for (int i = 1; i <= data.highestItem(); ++i) {
+        for (int slot = 0; slot < kSlotsPerItem; ++slot) {
+            problem.effectOf.push_back(data.ItemTable[std::size_t(i)].Eff[std::size_t(slot)].Effect);
+            problem.itemOf.push_back(i);
+        }
+    }
     std::vector<std::int32_t> covers;
     for (const DiscoveryStep &s : steps) {
         covers.clear();

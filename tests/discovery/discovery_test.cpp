@@ -2,12 +2,14 @@
 // against every smaller or other plan on small random data.
 
 #include "common/test_data.h"
+#include "discovery/cover_cuts.h"
 #include "discovery/discovery_plan.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <bit>
+#include <numeric>
 #include <random>
 
 using namespace qor;
@@ -227,4 +229,124 @@ TEST(DiscoveryPlan, BestExperimentsComeFirstAndAnEffectOfOneIngredientIsUnreveal
     DiscoveryOptions eating;
     eating.eating = true;
     EXPECT_TRUE(unrevealableSlots(data, known, discoverySteps(data, strengths, known, eating)).empty());
+}
+
+namespace {
+
+// The covering problem of the moves, with each element's effect and
+// ingredient (4 slots per ingredient, as the moves number them).
+CoverProblem problemOf(const GameData &data, const std::vector<Move> &moves) {
+    CoverProblem p;
+    p.elementCount = data.highestItem() * kSlotsPerItem;
+    for (int e = 0; e < p.elementCount; ++e) {
+        p.itemOf.push_back(1 + e / kSlotsPerItem);
+        p.effectOf.push_back(
+            data.ItemTable[std::size_t(1 + e / kSlotsPerItem)].Eff[std::size_t(e % kSlotsPerItem)].Effect);
+    }
+    for (const Move &m : moves) {
+        std::vector<std::int32_t> shown;
+        for (int e = 0; e < p.elementCount; ++e) {
+            if ((m.shows >> e) & 1u)
+                shown.push_back(e);
+        }
+        p.addColumn({m.uses, m.brew}, shown);
+    }
+    return p;
+}
+
+} // namespace
+
+TEST(CoverCuts, EveryCutHoldsForEveryPlanThatShowsAllAndHalfBrewsBreakOne) {
+    std::mt19937_64 rng(11);
+    int cutsChecked = 0;
+    for (int round = 0; round < 40; ++round) {
+        const int items = 4;
+        const GameData data = test::buildData(test::randomSmallDataSet(rng, items, 4 + round % 3));
+        const KnownEffects known = KnownEffects::empty(data.itemRecordCount());
+        const std::vector<Move> moves = allMoves(data, RecalcItemEffects(data, SkillSettings{}), known, {});
+        if (moves.empty() || moves.size() > 16)
+            continue;
+        const CoverProblem p = problemOf(data, moves);
+        std::uint32_t all = 0;
+        for (const Move &m : moves)
+            all |= m.shows;
+        // Every column at next to nothing: a point that breaks every cut.
+        std::vector<int> columns(moves.size());
+        std::iota(columns.begin(), columns.end(), 0);
+        const std::vector<double> little(moves.size(), 0.01);
+        const CoverCutPool pool(p);
+        for (const CoverCut &cut : pool.separate(columns, little, 100)) {
+            ++cutsChecked;
+            std::uint32_t cutMask = 0;
+            for (const std::int32_t e : cut.elements)
+                cutMask |= 1u << e;
+            for (std::uint32_t set = 1; set < (1u << moves.size()); ++set) {
+                std::uint32_t shows = 0;
+                int lhs = 0;
+                for (std::uint32_t rest = set; rest != 0; rest &= rest - 1) {
+                    const std::uint32_t m = moves[std::size_t(std::countr_zero(rest))].shows;
+                    shows |= m;
+                    lhs += cut.coefficient(std::popcount(m & cutMask));
+                }
+                if (shows == all) {
+                    ASSERT_GE(lhs, cut.rhs) << "round " << round << " plan " << set;
+                }
+            }
+        }
+    }
+    EXPECT_GT(cutsChecked, 50);
+
+    // Three ingredients sharing an effect, each pair also sharing one of its
+    // own: the three pairs at half a brew show everything at 1.5 brews; a
+    // whole plan needs two brews, or the brew of all three counted twice.
+    DataSetDescription set = test::emptyDataSet();
+    const int shared = test::addEffect(set, test::effect(false));
+    const int ab = test::addEffect(set, test::effect(false));
+    const int bc = test::addEffect(set, test::effect(false));
+    const int ca = test::addEffect(set, test::effect(false));
+    test::addItem(set, {{shared, 1, 1}, {ab, 1, 1}, {ca, 1, 1}});
+    test::addItem(set, {{shared, 1, 1}, {ab, 1, 1}, {bc, 1, 1}});
+    test::addItem(set, {{shared, 1, 1}, {bc, 1, 1}, {ca, 1, 1}});
+    const GameData data = test::buildData(set);
+    const std::vector<Move> moves = allMoves(data, RecalcItemEffects(data, SkillSettings{}),
+                                             KnownEffects::empty(data.itemRecordCount()), {});
+    const CoverProblem p = problemOf(data, moves);
+    std::vector<int> pairs;
+    for (int j = 0; j < p.columnCount(); ++j) {
+        if (p.columns[std::size_t(j)].uses[2] == 0)
+            pairs.push_back(j);
+    }
+    ASSERT_EQ(pairs.size(), 3u);
+    const std::vector<CoverCut> cuts = CoverCutPool(p).separate(pairs, std::vector<double>(3, 0.5), 10);
+    ASSERT_FALSE(cuts.empty());
+    EXPECT_EQ(cuts[0].rhs, 2);
+    EXPECT_TRUE(cuts[0].doubleFull);
+}
+
+TEST(DiscoveryPlan, AWorkBudgetStopsTheSearchAtTheSamePlanWhateverTheTimeLimit) {
+    std::mt19937_64 rng(3);
+    const GameData data = test::buildData(test::randomSmallDataSet(rng, 16, 12));
+    const EffectStrengths strengths = RecalcItemEffects(data, SkillSettings{});
+    const KnownEffects known = KnownEffects::empty(data.itemRecordCount());
+    const auto solver = CreateCoverSolver();
+    std::vector<DiscoveryPlan> plans;
+    for (const double seconds : {600.0, 3600.0, 600.0}) {
+        PlanSolveControl control;
+        control.timeLimitSeconds = seconds;
+        control.workLimitSeconds = 0.004;
+        plans.push_back(PlanDiscovery(data, strengths, known, {}, *solver, control));
+    }
+    ASSERT_EQ(plans[0].status, PlanSolveStatus::TimeLimit);
+    for (const DiscoveryPlan &plan : plans) {
+        EXPECT_EQ(plan.status, plans[0].status);
+        EXPECT_EQ(plan.steps, plans[0].steps);
+        EXPECT_EQ(plan.lowerBound, plans[0].lowerBound);
+    }
+    // With the work to finish, the same problem is solved to the end.
+    PlanSolveControl ample;
+    ample.timeLimitSeconds = 600.0;
+    const DiscoveryPlan solved = PlanDiscovery(data, strengths, known, {}, *solver, ample);
+    EXPECT_EQ(solved.status, PlanSolveStatus::Optimal);
+    EXPECT_EQ(int(solved.steps.size()), solved.lowerBound);
+    EXPECT_LE(solved.steps.size(), plans[0].steps.size());
 }

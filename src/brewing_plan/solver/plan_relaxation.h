@@ -16,8 +16,8 @@
 #include "brewing_plan/odd_set_cuts.h"
 #include "brewing_plan/plan_pricing.h"
 #include "brewing_plan/plan_solver.h"
+#include "brewing_plan/solver/search_work.h"
 
-#include <ClpEventHandler.hpp>
 #include <ClpSimplex.hpp>
 #include <OsiClpSolverInterface.hpp>
 
@@ -27,43 +27,6 @@
 #include <vector>
 
 namespace qor {
-
-// The simplex work of the search, counted as iterations times the size of
-// the program iterated on: the same on an idle and on a busy machine, and
-// close to proportional to the CPU time it takes.
-class SearchWork {
-  public:
-    explicit SearchWork(double budget) : m_budget(budget) {}
-    void add(double work) { m_done += work; }
-    bool spent() const { return m_done >= m_budget; }
-    double done() const { return m_done; }
-
-  private:
-    double m_budget;
-    double m_done = 0.0;
-};
-
-// Ends a simplex run (the relaxation's, or one inside branch and bound)
-// after the iteration in which the time ran out, the player cancelled or
-// the search's work was spent.
-class LpStopHandler final : public ClpEventHandler {
-  public:
-    explicit LpStopHandler(const PlanStopper &stopper, SearchWork *work = nullptr)
-        : m_stopper(&stopper), m_work(work) {}
-    int event(Event whichEvent) override {
-        if (whichEvent != endOfIteration)
-            return -1;
-        if (m_work != nullptr && model_ != nullptr)
-            m_work->add(double(model_->numberRows() + model_->numberColumns()));
-        // 0 stops the simplex; -1 lets it go on.
-        return m_stopper->stop() || (m_work != nullptr && m_work->spent()) ? 0 : -1;
-    }
-    ClpEventHandler *clone() const override { return new LpStopHandler(*this); }
-
-  private:
-    const PlanStopper *m_stopper;
-    SearchWork *m_work;
-};
 
 // An odd-set or triple-set cut over the candidate list: ingredient set,
 // bound set (candidate indices, ascending), right-hand side and modulus.

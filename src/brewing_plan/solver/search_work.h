@@ -1,0 +1,68 @@
+#pragma once
+// What every CBC-based search of the program shares to stop in time: the
+// simplex work it has done, counted so that the same run on an idle and on a
+// busy machine stops at the same place, and the handlers that end a simplex
+// run or a branch and bound when the player cancels, the time limit passes or
+// the work is spent.
+
+#include "brewing_plan/plan_solver.h"
+
+#include <CbcEventHandler.hpp>
+#include <ClpEventHandler.hpp>
+#include <ClpSimplex.hpp>
+
+namespace qor {
+
+// The simplex work of the search, counted as iterations times the size of
+// the program iterated on: the same on an idle and on a busy machine, and
+// close to proportional to the CPU time it takes.
+class SearchWork {
+  public:
+    explicit SearchWork(double budget) : m_budget(budget) {}
+    void add(double work) { m_done += work; }
+    bool spent() const { return m_done >= m_budget; }
+    double done() const { return m_done; }
+
+  private:
+    double m_budget;
+    double m_done = 0.0;
+};
+
+// Ends a simplex run (a relaxation's, or one inside branch and bound) after
+// the iteration in which the time ran out, the player cancelled or the
+// search's work was spent.
+class LpStopHandler final : public ClpEventHandler {
+  public:
+    explicit LpStopHandler(const PlanStopper &stopper, SearchWork *work = nullptr)
+        : m_stopper(&stopper), m_work(work) {}
+    int event(Event whichEvent) override {
+        if (whichEvent != endOfIteration)
+            return -1;
+        if (m_work != nullptr && model_ != nullptr)
+            m_work->add(double(model_->numberRows() + model_->numberColumns()));
+        // 0 stops the simplex; -1 lets it go on.
+        return m_stopper->stop() || (m_work != nullptr && m_work->spent()) ? 0 : -1;
+    }
+    ClpEventHandler *clone() const override { return new LpStopHandler(*this); }
+
+  private:
+    const PlanStopper *m_stopper;
+    SearchWork *m_work;
+};
+
+// Ends a branch and bound at its next event for the same reasons.
+class CbcStopHandler final : public CbcEventHandler {
+  public:
+    explicit CbcStopHandler(const PlanStopper &stopper, const SearchWork *work = nullptr)
+        : m_stopper(&stopper), m_work(work) {}
+    CbcAction event(CbcEvent) override {
+        return m_stopper->stop() || (m_work != nullptr && m_work->spent()) ? stop : noAction;
+    }
+    CbcEventHandler *clone() const override { return new CbcStopHandler(*this); }
+
+  private:
+    const PlanStopper *m_stopper;
+    const SearchWork *m_work;
+};
+
+} // namespace qor
