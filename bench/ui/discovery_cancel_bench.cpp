@@ -51,6 +51,21 @@ void BM_DiscoveryCancelToPlanShown(benchmark::State &state) {
     }
     state.counters["finished_before_cancel"] = finishedFirst;
 }
+// The single experiments the worker lists before the plan: every brew of
+// the bundled data enumerated, a phase the cancel waits for.
+void BM_DiscoveryBestExperiments(benchmark::State &state) {
+    qor::bench::ensureUiApp();
+    qor::GameData data;
+    if (loadGameData(QCoreApplication::applicationDirPath() + QStringLiteral("/Files/"), data)) {
+        state.SkipWithError("the bundled data folder is not beside the benchmark");
+        return;
+    }
+    const qor::KnownEffects known = qor::KnownEffects::empty(data.itemRecordCount());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(qor::BestExperiments(data, known, {}, 15));
+}
+BENCHMARK(BM_DiscoveryBestExperiments)->Unit(benchmark::kMillisecond);
+
 BENCHMARK(BM_DiscoveryCancelToPlanShown)
     ->Arg(0)
     ->Arg(100)

@@ -5,6 +5,7 @@
 
 #include "discovery/ui/discovery_window.h"
 #include "gui_test_support.h"
+#include "recipe_list/ui/chooser_combo.h"
 #include "recipe_list/ui/potion_list_view.h"
 #include "recipe_list/ui/recipe_info_lists.h"
 #include "reference_table/grid_model.h"
@@ -127,6 +128,8 @@ TEST_F(DiscoveryTest, TheSwitchHidesUnknownEffectsAndTheMenusMarkThem) {
 // recipe would teach, in the muted grey of the table's "?"; once all is
 // known, and with the switch off, it looks as it always did.
 TEST_F(DiscoveryTest, TheRecipeStripMarksTheEffectsTheRecipeWouldTeach) {
+    // A filter choice fills the recipe list.
+    test::ui(form).CbFilter[0]->setCurrentIndex(2);
     auto *list = test::ui(form).LBPotion;
     ASSERT_GT(form->state().session.recipes().PotionCount(), 0);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
@@ -173,8 +176,9 @@ TEST_F(DiscoveryTest, TheWindowPlansAndMarksAStep) {
     ASSERT_TRUE(window->isVisible());
     // The window plans in the background as soon as it opens.
     QSignalSpy finished(window, &DiscoveryWindow::planFinished);
-    if (window->isSolving())
+    if (window->isSolving()) {
         ASSERT_TRUE(finished.wait(60000));
+    }
     auto *plan = window->findChild<QListWidget *>(QStringLiteral("DiscoveryPlan"));
     auto *best = window->findChild<QListWidget *>(QStringLiteral("DiscoveryBest"));
     ASSERT_TRUE(plan && best);

@@ -48,6 +48,7 @@ std::vector<DiscoveryStep> stillTeaching(std::span<const DiscoveryStep> steps, c
 struct DiscoveryWindow::Outcome {
     std::vector<DiscoveryStep> best;
     DiscoveryPlan plan;
+    bool planned = false; // false: cancelled before the plan was begun
 };
 
 DiscoveryWindow::DiscoveryWindow(KnownStore &store, const QString &settingsDir, QWidget *parent)
@@ -231,7 +232,7 @@ void DiscoveryWindow::recompute() {
     control.cancel = cancel.get();
     const bool fromStock = m_lastOptions.stock != nullptr;
     setSolving(true);
-    m_summary->setText(m_stockNote + QStringLiteral("Расчёт плана…"));
+    m_summary->setText(m_stockNote + QStringLiteral("Перебор опытов…"));
     // The destructor joins the worker, so the window outlives it; an event
     // posted to a window being destroyed is dropped by Qt.
     DiscoveryWindow *self = this;
@@ -240,11 +241,23 @@ void DiscoveryWindow::recompute() {
         own.stock = fromStock ? ownStock.get() : nullptr;
         auto outcome = std::make_shared<Outcome>();
         outcome->best = BestExperiments(*data, *known, own, kBestShown);
-        const auto solver = CreateCoverSolver();
-        outcome->plan = PlanDiscovery(*data, *known, own, *solver, control);
+        // The enumeration does not look at the cancel: a cancel during it
+        // skips the plan rather than waiting for a second one.
+        outcome->planned = !cancel->load();
+        if (outcome->planned) {
+            QMetaObject::invokeMethod(
+                self, [self] { self->onPlanning(); }, Qt::QueuedConnection);
+            const auto solver = CreateCoverSolver();
+            outcome->plan = PlanDiscovery(*data, *known, own, *solver, control);
+        }
         QMetaObject::invokeMethod(
             self, [self, outcome] { self->onFinished(outcome); }, Qt::QueuedConnection);
     });
+}
+
+void DiscoveryWindow::onPlanning() {
+    if (isSolving() && !m_cancel->load())
+        m_summary->setText(m_stockNote + QStringLiteral("Поиск плана…"));
 }
 
 void DiscoveryWindow::cancelSolve() {
@@ -289,6 +302,11 @@ void DiscoveryWindow::onFinished(const std::shared_ptr<Outcome> &outcome) {
     for (const EffectSlot &u : plan.unrevealable)
         addLine(m_never,
                 QStringLiteral("%1: %2").arg(data.ItemNames.value(u.item), slotText(u.item, u.slot)));
+    if (!outcome->planned) {
+        m_summary->setText(m_stockNote + QStringLiteral("Расчёт прерван до плана."));
+        Q_EMIT planFinished();
+        return;
+    }
     QString proof;
     if (plan.status == PlanSolveStatus::Optimal)
         proof = QStringLiteral("меньше шагов не бывает");

@@ -49,6 +49,7 @@ class DiscoveryWindow : public QWidget {
     struct Outcome;
     void buildControls();
     void setSolving(bool on);
+    void onPlanning();
     void onFinished(const std::shared_ptr<Outcome> &outcome);
     void joinWorker();
     void applySelectedStep();
