@@ -47,7 +47,7 @@ void BM_DiscoveryCancelToPlanShown(benchmark::State &state) {
         finishedFirst += !window.findChild<QObject *>(QStringLiteral("DiscoverySummary"))
                               ->property("text")
                               .toString()
-                              .contains(QStringLiteral("прервано"));
+                              .contains(QStringLiteral("прерван"));
     }
     state.counters["finished_before_cancel"] = finishedFirst;
 }

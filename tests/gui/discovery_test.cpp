@@ -6,6 +6,7 @@
 #include "discovery/ui/discovery_window.h"
 #include "gui_test_support.h"
 #include "recipe_list/ui/chooser_combo.h"
+#include "recipe_list/ui/potion_header.h"
 #include "recipe_list/ui/potion_list_view.h"
 #include "recipe_list/ui/recipe_info_lists.h"
 #include "reference_table/grid_model.h"
@@ -139,8 +140,14 @@ TEST_F(DiscoveryTest, TheRecipeStripMarksTheEffectsTheRecipeWouldTeach) {
     const TPotionRec &cur = form->state().session.recipes().CurPotion;
     ASSERT_GT(cur.Effects[0].Effect, 0);
     const auto picture = [strip] { return strip->viewport()->grab().toImage(); };
-    const QRect row0 = strip->visualRect(strip->model()->index(0, 0));
-    const auto frameCorner = [&](const QImage &image) { return image.pixelColor(row0.topLeft()); };
+    // The frame goes round the effect's name, the sixth column.
+    int nameLeft = 0;
+    for (int k = 0; k < 5; ++k)
+        nameLeft += test::ui(form).HeaderEffInfo->sectionSize(k);
+    const auto corner = [&](int row) {
+        return strip->visualRect(strip->model()->index(row, 0)).topLeft() + QPoint(nameLeft, 0);
+    };
+    const auto frameCorner = [&](const QImage &image) { return image.pixelColor(corner(0)); };
     const QImage plain = picture();
     const QColor grey(128, 128, 128);
     ASSERT_NE(frameCorner(plain), grey);
@@ -148,10 +155,8 @@ TEST_F(DiscoveryTest, TheRecipeStripMarksTheEffectsTheRecipeWouldTeach) {
     clickMisc("MenuShowOnlyKnown"); // nothing is known: every effect teaches
     const QImage marked = picture();
     EXPECT_EQ(frameCorner(marked), grey);
-    for (int row = 0; row < EffectInfoList::kRows; ++row) {
-        const QRect r = strip->visualRect(strip->model()->index(row, 0));
-        EXPECT_EQ(marked.pixelColor(r.topLeft()) == grey, cur.Effects[std::size_t(row)].Effect > 0) << row;
-    }
+    for (int row = 0; row < EffectInfoList::kRows; ++row)
+        EXPECT_EQ(marked.pixelColor(corner(row)) == grey, cur.Effects[std::size_t(row)].Effect > 0) << row;
     markInGrid(0, GridColumn::Item, "PMenuGridKnownAll");
     EXPECT_EQ(picture(), plain);
     markInGrid(0, GridColumn::Item, "PMenuGridKnownNone");

@@ -95,7 +95,8 @@ void EffectInfoList::paintItem(QPainter &painter, const QRect &rect, int row, QS
             painter.setPen(harmful ? m_colors.PoisonEffColor : m_colors.GoodEffColor);
         else
             painter.setPen(m_colors.WindowText);
-        const bool underline = k == 5 && slot == cur.MainEffSlot;
+        const bool nameColumn = k == 5;
+        const bool underline = nameColumn && slot == cur.MainEffSlot;
         if (underline) {
             QFont u = plain;
             u.setUnderline(true);
@@ -107,7 +108,7 @@ void EffectInfoList::paintItem(QPainter &painter, const QRect &rect, int row, QS
         painter.restore();
         if (underline)
             painter.setFont(plain);
-        if (k == 0 && m_teaches && m_teaches(cur, effect))
+        if (nameColumn && m_teaches && m_teaches(cur, effect))
             markTeaching(painter, cell, rowBg);
     }
     if (right < rowRight)
