@@ -28,7 +28,8 @@ void BM_DiscoveryCancelToPlanShown(benchmark::State &state) {
         return;
     }
     QTemporaryDir settings;
-    qor::KnownStore store(data, settings.path());
+    const qor::EffectStrengths strengths = qor::RecalcItemEffects(data, qor::SkillSettings{});
+    qor::KnownStore store(data, strengths, settings.path());
     store.load();
     qor::DiscoveryWindow window(store, settings.path());
     window.show();
@@ -60,9 +61,10 @@ void BM_DiscoveryBestExperiments(benchmark::State &state) {
         state.SkipWithError("the bundled data folder is not beside the benchmark");
         return;
     }
+    const qor::EffectStrengths strengths = qor::RecalcItemEffects(data, qor::SkillSettings{});
     const qor::KnownEffects known = qor::KnownEffects::empty(data.itemRecordCount());
     for (auto _ : state)
-        benchmark::DoNotOptimize(qor::BestExperiments(data, known, {}, 15));
+        benchmark::DoNotOptimize(qor::BestExperiments(data, strengths, known, {}, 15));
 }
 BENCHMARK(BM_DiscoveryBestExperiments)->Unit(benchmark::kMillisecond);
 

@@ -1,7 +1,5 @@
 #include "discovery/recipe_teaching.h"
 
-#include "discovery/reveal.h"
-
 #include <algorithm>
 
 namespace qor {
@@ -11,10 +9,10 @@ bool TeachingEffects::contains(std::int32_t effect) const {
     return effect > 0 && std::find(effects.begin(), end, effect) != end;
 }
 
-TeachingEffects teachingEffects(const GameData &data, const KnownEffects &known, int item1, int item2,
-                                int item3) {
+TeachingEffects teachingEffects(const GameData &data, const EffectStrengths &strengths,
+                                const KnownEffects &known, int item1, int item2, int item3) {
     TeachingEffects out;
-    const BrewReveal reveal = revealOfBrew(data, item1, item2, item3);
+    const BrewReveal reveal = revealOfBrew(data, strengths, item1, item2, item3);
     for (std::size_t k = 0; k < reveal.items.size(); ++k) {
         const int item = reveal.items[k];
         for (int s = 0; s < kSlotsPerItem; ++s) {

@@ -4,6 +4,7 @@
 // teaches when it shows at least one (ingredient, slot) pair not yet known.
 
 #include "discovery/known_effects.h"
+#include "discovery/reveal.h"
 #include "engine/potion_rec.h"
 
 #include <array>
@@ -18,7 +19,7 @@ struct TeachingEffects {
     bool contains(std::int32_t effect) const;
 };
 
-TeachingEffects teachingEffects(const GameData &data, const KnownEffects &known, int item1, int item2,
-                                int item3);
+TeachingEffects teachingEffects(const GameData &data, const EffectStrengths &strengths,
+                                const KnownEffects &known, int item1, int item2, int item3);
 
 } // namespace qor

@@ -68,11 +68,12 @@ TEST(Reveal, BrewsTeachWhatTheDefinitionSaysAndEatingTheFirstSlot) {
     for (int round = 0; round < 30; ++round) {
         const int items = 6 + round % 3;
         const GameData data = test::buildData(test::randomSmallDataSet(rng, items, 5 + round % 4));
+        const EffectStrengths strengths = RecalcItemEffects(data, SkillSettings{});
         for (int a = 0; a <= items; ++a) {
             EXPECT_EQ(revealOfEating(data, a), a == 0 ? 0 : filledSlots(data, a) & 1u);
             for (int b = 0; b <= items; ++b) {
                 for (int c = 0; c <= items; ++c) {
-                    const BrewReveal got = revealOfBrew(data, a, b, c);
+                    const BrewReveal got = revealOfBrew(data, strengths, a, b, c);
                     const BrewReveal want = definedReveal(data, {a, b, c});
                     ASSERT_EQ(got.slots, want.slots) << a << ' ' << b << ' ' << c;
                     if (got.any()) {
@@ -94,6 +95,7 @@ TEST(Reveal, ARecipeTeachesTheEffectsThatShowAnUnknownSlot) {
     for (int round = 0; round < 10; ++round) {
         const int items = 7;
         const GameData data = test::buildData(test::randomSmallDataSet(rng, items, 5 + round % 3));
+        const EffectStrengths strengths = RecalcItemEffects(data, SkillSettings{});
         KnownEffects known = KnownEffects::empty(data.itemRecordCount());
         for (int i = 1; i <= items; ++i)
             known.learn(i, std::uint8_t(rng() & filledSlots(data, i)));
@@ -114,7 +116,7 @@ TEST(Reveal, ARecipeTeachesTheEffectsThatShowAnUnknownSlot) {
                                 want.push_back(e);
                         }
                     }
-                    const TeachingEffects got = teachingEffects(data, known, a, b, c);
+                    const TeachingEffects got = teachingEffects(data, strengths, known, a, b, c);
                     std::vector<std::int32_t> have(got.effects.begin(), got.effects.begin() + got.count);
                     std::sort(want.begin(), want.end());
                     want.erase(std::unique(want.begin(), want.end()), want.end());
@@ -124,7 +126,7 @@ TEST(Reveal, ARecipeTeachesTheEffectsThatShowAnUnknownSlot) {
                         EXPECT_EQ(got.contains(e), std::count(want.begin(), want.end(), e) > 0);
                     partly += !want.empty() && std::any_of(shown.begin(), shown.end(),
                                                            [&](std::int32_t e) { return !got.contains(e); });
-                    ASSERT_EQ(teachingEffects(data, all, a, b, c).count, 0);
+                    ASSERT_EQ(teachingEffects(data, strengths, all, a, b, c).count, 0);
                 }
             }
         }
@@ -142,7 +144,8 @@ struct Move {
     bool brew = true;
 };
 
-std::vector<Move> allMoves(const GameData &data, const KnownEffects &known, const DiscoveryOptions &o) {
+std::vector<Move> allMoves(const GameData &data, const EffectStrengths &strengths, const KnownEffects &known,
+                           const DiscoveryOptions &o) {
     std::vector<Move> moves;
     const int h = data.highestItem();
     auto bitsOf = [&](int item, std::uint8_t slots) {
@@ -153,7 +156,7 @@ std::vector<Move> allMoves(const GameData &data, const KnownEffects &known, cons
             moves.push_back({bitsOf(a, revealOfEating(data, a)), {a, 0, 0}, false});
         for (int b = a + 1; b <= h; ++b) {
             for (int c = b; c <= h; ++c) {
-                const BrewReveal r = revealOfBrew(data, a, b, c == b ? 0 : c);
+                const BrewReveal r = revealOfBrew(data, strengths, a, b, c == b ? 0 : c);
                 Move m;
                 m.uses = r.items;
                 for (int k = 0; k < 3; ++k)
@@ -202,6 +205,7 @@ TEST(DiscoveryPlan, NoOtherPlanShowsMoreOrAsMuchWithFewerSteps) {
     for (int round = 0; round < 40; ++round) {
         const int items = round % 4 == 0 ? 4 : 5;
         const GameData data = test::buildData(test::randomSmallDataSet(rng, items, 4 + round % 3));
+        const EffectStrengths strengths = RecalcItemEffects(data, SkillSettings{});
         KnownEffects known = KnownEffects::empty(data.itemRecordCount());
         for (int i = 1; i <= items; ++i)
             known.slots[i] = std::uint8_t(rng() & rng() & 0xf);
@@ -213,10 +217,10 @@ TEST(DiscoveryPlan, NoOtherPlanShowsMoreOrAsMuchWithFewerSteps) {
         o.stock = round % 2 == 1 ? &stock : nullptr;
         o.maxBrews = round % 3 == 2 ? 1 + round % 2 : -1;
 
-        const DiscoveryPlan plan = PlanDiscovery(data, known, o, *solver, {});
+        const DiscoveryPlan plan = PlanDiscovery(data, strengths, known, o, *solver, {});
         SCOPED_TRACE(round);
         ASSERT_EQ(plan.status, PlanSolveStatus::Optimal);
-        const std::pair<int, int> best = bruteForceBest(allMoves(data, known, o), o, items);
+        const std::pair<int, int> best = bruteForceBest(allMoves(data, strengths, known, o), o, items);
         EXPECT_EQ(plan.revealedCount, best.first);
         EXPECT_EQ(-int(plan.steps.size()), best.second);
         nonTrivial += plan.steps.size() > 1;
@@ -226,7 +230,7 @@ TEST(DiscoveryPlan, NoOtherPlanShowsMoreOrAsMuchWithFewerSteps) {
         std::vector<int> used(stock.size(), 0);
         for (const DiscoveryStep &s : plan.steps) {
             const BrewReveal r = s.eat ? BrewReveal{s.items, {revealOfEating(data, s.items[0]), 0, 0}}
-                                       : revealOfBrew(data, s.items[0], s.items[1], s.items[2]);
+                                       : revealOfBrew(data, strengths, s.items[0], s.items[1], s.items[2]);
             for (int k = 0; k < 3; ++k) {
                 EXPECT_EQ(s.fresh[k], r.slots[k] & ~learnt.slots[std::size_t(s.items[k])]);
                 used[std::size_t(s.items[k])] += s.items[k] != 0;
@@ -256,17 +260,19 @@ TEST(DiscoveryPlan, BestExperimentsComeFirstAndAnEffectOfOneIngredientIsUnreveal
     const int b = test::addItem(set, {{shared, 1, 1}, {other, 1, 1}});
     const int c = test::addItem(set, {{shared, 1, 1}});
     const GameData data = test::buildData(set);
+    const EffectStrengths strengths = RecalcItemEffects(data, SkillSettings{});
     const KnownEffects known = KnownEffects::empty(data.itemRecordCount());
 
-    const std::vector<DiscoveryStep> best = BestExperiments(data, known, {}, 2);
+    const std::vector<DiscoveryStep> best = BestExperiments(data, strengths, known, {}, 2);
     ASSERT_EQ(best.size(), 2u);
     EXPECT_EQ(best[0].items, (std::array<std::int32_t, 3>{a, b, c}));
     EXPECT_EQ(best[0].freshCount(), 5);
     EXPECT_EQ(best[1].items, (std::array<std::int32_t, 3>{a, b, 0}));
 
-    const std::vector<EffectSlot> never = unrevealableSlots(data, known, discoverySteps(data, known, {}));
+    const std::vector<EffectSlot> never =
+        unrevealableSlots(data, known, discoverySteps(data, strengths, known, {}));
     EXPECT_EQ(never, (std::vector<EffectSlot>{{a, 0}}));
     DiscoveryOptions eating;
     eating.eating = true;
-    EXPECT_TRUE(unrevealableSlots(data, known, discoverySteps(data, known, eating)).empty());
+    EXPECT_TRUE(unrevealableSlots(data, known, discoverySteps(data, strengths, known, eating)).empty());
 }

@@ -44,7 +44,8 @@ class DiscoveryWindowTest : public ::testing::Test {
         openWindow();
     }
     void openWindow() {
-        m_store = std::make_unique<KnownStore>(m_data, m_dir.path());
+        m_strengths = RecalcItemEffects(m_data, SkillSettings{});
+        m_store = std::make_unique<KnownStore>(m_data, m_strengths, m_dir.path());
         m_store->load();
         m_window = std::make_unique<DiscoveryWindow>(*m_store, m_dir.path());
         m_window->show();
@@ -72,6 +73,7 @@ class DiscoveryWindowTest : public ::testing::Test {
 
     QTemporaryDir m_dir;
     GameData m_data;
+    EffectStrengths m_strengths;
     std::unique_ptr<KnownStore> m_store;
     std::unique_ptr<DiscoveryWindow> m_window;
     std::unique_ptr<QSignalSpy> m_finished;

@@ -199,7 +199,8 @@ void DiscoveryWindow::refreshAfterChange() {
     showPlanSteps();
     // A running computation shows its own list when it ends.
     if (!isSolving())
-        showBest(BestExperiments(m_store.data(), m_store.known(), m_lastOptions, kBestShown));
+        showBest(
+            BestExperiments(m_store.data(), m_store.strengths(), m_store.known(), m_lastOptions, kBestShown));
 }
 
 void DiscoveryWindow::recompute() {
@@ -223,6 +224,7 @@ void DiscoveryWindow::recompute() {
     // The worker gets its own copies: the player may mark effects, and the
     // program load other data, while it runs.
     auto data = std::make_shared<const GameData>(m_store.data());
+    auto strengths = std::make_shared<const EffectStrengths>(m_store.strengths());
     auto known = std::make_shared<const KnownEffects>(m_store.known());
     auto ownStock = std::make_shared<const StockCounts>(std::move(stock));
     auto cancel = std::make_shared<std::atomic<bool>>(false);
@@ -236,11 +238,11 @@ void DiscoveryWindow::recompute() {
     // The destructor joins the worker, so the window outlives it; an event
     // posted to a window being destroyed is dropped by Qt.
     DiscoveryWindow *self = this;
-    m_worker = std::thread([self, data, known, ownStock, options, fromStock, control, cancel] {
+    m_worker = std::thread([self, data, strengths, known, ownStock, options, fromStock, control, cancel] {
         DiscoveryOptions own = options;
         own.stock = fromStock ? ownStock.get() : nullptr;
         auto outcome = std::make_shared<Outcome>();
-        outcome->best = BestExperiments(*data, *known, own, kBestShown);
+        outcome->best = BestExperiments(*data, *strengths, *known, own, kBestShown);
         // The enumeration does not look at the cancel: a cancel during it
         // skips the plan rather than waiting for a second one.
         outcome->planned = !cancel->load();
@@ -248,7 +250,7 @@ void DiscoveryWindow::recompute() {
             QMetaObject::invokeMethod(
                 self, [self] { self->onPlanning(); }, Qt::QueuedConnection);
             const auto solver = CreateCoverSolver();
-            outcome->plan = PlanDiscovery(*data, *known, own, *solver, control);
+            outcome->plan = PlanDiscovery(*data, *strengths, *known, own, *solver, control);
         }
         QMetaObject::invokeMethod(
             self, [self, outcome] { self->onFinished(outcome); }, Qt::QueuedConnection);

@@ -42,7 +42,7 @@ QStringList discoveryCommandNames() {
 
 void installDiscovery(TFormMain &form) {
     ProgramState &state = form.state();
-    auto *store = new KnownStore(state.Data, state.SettingsDir, &form);
+    auto *store = new KnownStore(state.Data, state.Strengths, state.SettingsDir, &form);
     DialogProvider *dialogs = &form.dialogs();
     QObject::connect(store, &KnownStore::saveFailed, &form, [&form, dialogs](const QString &text) {
         dialogs->message(&form, text, MessageIcon::Warning);
@@ -77,8 +77,8 @@ void installDiscovery(TFormMain &form) {
         if (strip != nullptr) {
             if (on)
                 strip->setTeachesEffect([store](const TPotionRec &recipe, int effect) {
-                    return teachingEffects(store->data(), store->known(), recipe.Items[0], recipe.Items[1],
-                                           recipe.Items[2])
+                    return teachingEffects(store->data(), store->strengths(), store->known(), recipe.Items[0],
+                                           recipe.Items[1], recipe.Items[2])
                         .contains(effect);
                 });
             else
