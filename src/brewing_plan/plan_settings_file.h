@@ -3,9 +3,7 @@
 // beside Stock.ini. Format: docs/plan_settings_format.md.
 
 #include "brewing_plan/plan_recipes.h"
-
-#include <QByteArray>
-#include <QString>
+#include "game_data/record_file.h"
 
 #include <cstdint>
 
@@ -26,14 +24,7 @@ struct PlanWindowSettings {
     friend bool operator==(const PlanWindowSettings &, const PlanWindowSettings &) = default;
 };
 
-struct PlanSettingsResult {
-    enum class Status { Ok, Missing, Error };
-    Status status = Status::Ok;
-    int line = 0;    // 1-based line where reading failed
-    QString message; // for the user (Russian), empty on success
-
-    bool ok() const { return status == Status::Ok; }
-};
+using PlanSettingsResult = RecordFileResult;
 
 // The file in a settings folder.
 QString PlanSettingsFilePath(const QString &settingsDir);
@@ -41,7 +32,7 @@ QString PlanSettingsFilePath(const QString &settingsDir);
 // A missing file gives the defaults (Status::Missing); a damaged one the
 // defaults and an error naming the line.
 PlanSettingsResult ReadPlanSettings(const QString &path, PlanWindowSettings &out);
-PlanSettingsResult ParsePlanSettings(const QByteArray &bytes, PlanWindowSettings &out);
+PlanSettingsResult ParsePlanSettings(QByteArrayView bytes, PlanWindowSettings &out);
 
 // Writes the file atomically; on error the old file stays as it was.
 PlanSettingsResult WritePlanSettings(const QString &path, const PlanWindowSettings &settings);

@@ -1,8 +1,6 @@
 #include "brewing_plan/stock_file.h"
 
 #include "common/file_read.h"
-#include "common/file_replace.h"
-#include "game_data/record_lines.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,15 +15,7 @@ namespace qor {
 
 namespace {
 
-constexpr QByteArrayView kHeader = "QOR-STOCK 1";
-
-StockResult errorAt(int line, const QString &what) {
-    StockResult r;
-    r.status = StockResult::Status::Error;
-    r.line = line;
-    r.message = damagedFileMessage(QStringLiteral("Файл запаса"), LineFault{line, what});
-    return r;
-}
+const RecordFileFormat kFormat{"QOR-STOCK 1", QStringLiteral("Файл запаса")};
 
 // Decimal digits with an optional minus, nothing else (no stray bytes). A
 // number too long for 64 bits reads as the largest one, so that its range
@@ -61,59 +51,37 @@ StockResult ParseStock(QByteArrayView bytes, int itemRecordCount, StockCounts &o
     out.assign(std::size_t(size), 0);
     StockCounts counts(std::size_t(size), 0);
     std::vector<bool> seen(std::size_t(size), false);
-    RecordLines lines(bytes);
-    if (const std::optional<LineFault> fault = lines.readHeader(kHeader))
-        return errorAt(fault->line, fault->what);
-    QByteArrayView line;
-    while (lines.nextRecord(line)) {
-        const int lineNo = lines.lineNo();
+    const StockResult r = parseRecordFile(bytes, kFormat, [&](QByteArrayView line) -> std::optional<QString> {
         const QByteArrayView indexField = takeField(line);
         const QByteArrayView countField = takeField(line);
         std::int64_t index = 0;
         std::int64_t count = 0;
         if (!trimmedBlanks(line).isEmpty() || !parseNumber(indexField, index) ||
             !parseNumber(countField, count))
-            return errorAt(lineNo, QStringLiteral("ожидались номер ингредиента и количество"));
+            return QStringLiteral("ожидались номер ингредиента и количество");
         if (index < 1 || index >= size)
-            return errorAt(
-                lineNo,
-                QStringLiteral("номер ингредиента %1 вне 1..%2").arg(fieldText(indexField)).arg(size - 1));
+            return QStringLiteral("номер ингредиента %1 вне 1..%2").arg(fieldText(indexField)).arg(size - 1);
         if (count < 0 || count > kMaxStockCount)
-            return errorAt(
-                lineNo,
-                QStringLiteral("количество %1 вне 0..%2").arg(fieldText(countField)).arg(kMaxStockCount));
+            return QStringLiteral("количество %1 вне 0..%2").arg(fieldText(countField)).arg(kMaxStockCount);
         if (seen[std::size_t(index)])
-            return errorAt(lineNo, QStringLiteral("ингредиент %1 указан дважды").arg(index));
+            return QStringLiteral("ингредиент %1 указан дважды").arg(index);
         seen[std::size_t(index)] = true;
         counts[std::size_t(index)] = std::int32_t(count);
-    }
-    out = std::move(counts);
-    return {};
+        return std::nullopt;
+    });
+    if (r.ok())
+        out = std::move(counts);
+    return r;
 }
 
 StockResult ReadStock(const QString &path, int itemRecordCount, StockCounts &out) {
     out.assign(std::size_t(std::max(itemRecordCount, 1)), 0);
-    QByteArray bytes;
-    const FileRead read = readCheckedFile(path, FileKind::Stock, bytes);
-    if (read.fault == FileFault::Missing) {
-        StockResult r;
-        r.status = StockResult::Status::Missing;
-        return r;
-    }
-    if (!read.ok()) {
-        StockResult r;
-        r.status = StockResult::Status::Error;
-        r.message = read.text(path);
-        return r;
-    }
-    StockResult r = ParseStock(bytes, itemRecordCount, out);
-    if (!r.ok())
-        r.message = QStringLiteral("%1: %2").arg(path, r.message);
-    return r;
+    return readRecordFile(path, FileKind::Stock,
+                          [&](QByteArrayView bytes) { return ParseStock(bytes, itemRecordCount, out); });
 }
 
 QByteArray serializeStock(std::span<const std::int32_t> counts) {
-    QByteArray text = kHeader.toByteArray() + "\r\n";
+    QByteArray text = kFormat.header.toByteArray() + "\r\n";
     for (std::size_t i = 1; i < counts.size(); ++i) {
         const std::int32_t c = std::clamp(counts[i], 0, kMaxStockCount);
         if (c > 0)
@@ -123,13 +91,7 @@ QByteArray serializeStock(std::span<const std::int32_t> counts) {
 }
 
 StockResult WriteStock(const QString &path, std::span<const std::int32_t> counts) {
-    if (const auto reason = replaceFileContents(path, serializeStock(counts))) {
-        StockResult r;
-        r.status = StockResult::Status::Error;
-        r.message = QStringLiteral("Не удалось записать файл %1: %2").arg(path, *reason);
-        return r;
-    }
-    return {};
+    return saveRecordFile(path, serializeStock(counts));
 }
 
 QString StockBackupPath(const QString &path) {

@@ -2,9 +2,7 @@
 // The player's stock: how many of each ingredient he carries (0..9999),
 // kept in Stock.ini beside Main.ini. Format: docs/stock_format.md.
 
-#include <QByteArray>
-#include <QByteArrayView>
-#include <QString>
+#include "game_data/record_file.h"
 
 #include <cstdint>
 #include <span>
@@ -21,14 +19,7 @@ using StockCounts = std::vector<std::int32_t>;
 // The stock file in a settings folder (with or without a trailing separator).
 QString StockFilePath(const QString &settingsDir);
 
-struct StockResult {
-    enum class Status { Ok, Missing, Error };
-    Status status = Status::Ok;
-    int line = 0;    // 1-based line where reading failed
-    QString message; // for the user (Russian), empty on success
-
-    bool ok() const { return status == Status::Ok; }
-};
+using StockResult = RecordFileResult;
 
 // Reads the file into out, sized to itemRecordCount. A missing file is an
 // empty stock (Status::Missing); a damaged one an empty stock and an error

@@ -4,9 +4,9 @@
 
 #include "cli/cli_commands.h"
 #include "cli/cli_format.h"
+#include "cli/solve_options.h"
 #include "discovery/discovery_plan.h"
 
-#include <QCommandLineParser>
 #include <QTextStream>
 
 namespace qor {
@@ -32,30 +32,18 @@ int cmdDiscover(CliContext &ctx, const QStringList &args) {
     const QCommandLineOption stockOpt(QStringLiteral("stock"), QString(), QStringLiteral("FILE"));
     const QCommandLineOption maxOpt(QStringLiteral("max-brews"), QString(), QStringLiteral("N"));
     const QCommandLineOption eatOpt(QStringLiteral("eat"));
-    const QCommandLineOption timeOpt(QStringLiteral("time-limit"), QString(), QStringLiteral("S"));
-    parser.addOptions({knownOpt, stockOpt, maxOpt, eatOpt, timeOpt});
-    if (!ctx.parseArgs(parser, args, name))
-        return kExitUsage;
-    if (!parser.positionalArguments().isEmpty())
-        return ctx.usageError(name, QStringLiteral("takes no positional arguments"));
-    if (!parser.isSet(knownOpt))
-        return ctx.usageError(name, QStringLiteral("--known FILE is required"));
+    parser.addOptions({knownOpt, stockOpt, maxOpt, eatOpt});
+    PlanSolveControl control;
+    // The search budgets its work by the limit: 30 s take the bundled data
+    // past its cuts and first plans on a small machine.
+    control.timeLimitSeconds = 30.0;
+    if (const std::optional<int> failed = parseSolveOptions(ctx, name, parser, args, knownOpt, control))
+        return *failed;
     DiscoveryOptions options;
     options.eating = parser.isSet(eatOpt);
     if (parser.isSet(maxOpt) && (!parseInt32(parser.value(maxOpt), options.maxBrews) ||
                                  options.maxBrews < 0 || options.maxBrews > 10000))
         return ctx.usageError(name, QStringLiteral("--max-brews must be 0..10000"));
-    PlanSolveControl control;
-    // The search budgets its work by the limit: 30 s take the bundled data
-    // past its cuts and first plans on a small machine.
-    control.timeLimitSeconds = 30.0;
-    if (parser.isSet(timeOpt)) {
-        bool ok = false;
-        control.timeLimitSeconds = parser.value(timeOpt).toDouble(&ok);
-        if (!ok || !(control.timeLimitSeconds > 0.0) || control.timeLimitSeconds > 86400.0)
-            return ctx.usageError(name,
-                                  QStringLiteral("--time-limit must be a number of seconds in (0, 86400]"));
-    }
 
     if (!ctx.loadData())
         return kExitDataError;
@@ -68,16 +56,8 @@ int cmdDiscover(CliContext &ctx, const QStringList &args) {
     }
     StockCounts stock;
     if (parser.isSet(stockOpt)) {
-        const StockResult r = ReadStock(parser.value(stockOpt), ctx.data.itemRecordCount(), stock);
-        if (r.status == StockResult::Status::Missing) {
-            ctx.err << name << ": " << parser.value(stockOpt) << QStringLiteral(": файл запаса не найден")
-                    << '\n';
+        if (!readStockOption(ctx, name, parser.value(stockOpt), stock))
             return kExitDataError;
-        }
-        if (!r.ok()) {
-            ctx.err << name << ": " << r.message << '\n';
-            return kExitDataError;
-        }
         options.stock = &stock;
     }
 

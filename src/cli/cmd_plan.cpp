@@ -4,8 +4,8 @@
 #include "brewing_plan/plan_run.h"
 #include "cli/cli_commands.h"
 #include "cli/cli_format.h"
+#include "cli/solve_options.h"
 
-#include <QCommandLineParser>
 #include <QFile>
 #include <QTextStream>
 
@@ -57,15 +57,11 @@ int cmdPlan(CliContext &ctx, const QStringList &args) {
     const QCommandLineOption kindOpt(QStringLiteral("kind"), QString(), QStringLiteral("KIND"));
     const QCommandLineOption effectOpt(QStringLiteral("effect"), QString(), QStringLiteral("E"));
     const QCommandLineOption objectiveOpt(QStringLiteral("objective"), QString(), QStringLiteral("OBJ"));
-    const QCommandLineOption timeOpt(QStringLiteral("time-limit"), QString(), QStringLiteral("S"));
     const QCommandLineOption lpOpt(QStringLiteral("write-lp"), QString(), QStringLiteral("FILE"));
-    parser.addOptions({stockOpt, countOpt, kindOpt, effectOpt, objectiveOpt, timeOpt, lpOpt});
-    if (!ctx.parseArgs(parser, args, name))
-        return kExitUsage;
-    if (!parser.positionalArguments().isEmpty())
-        return ctx.usageError(name, QStringLiteral("takes no positional arguments"));
-    if (!parser.isSet(stockOpt))
-        return ctx.usageError(name, QStringLiteral("--stock FILE is required"));
+    parser.addOptions({stockOpt, countOpt, kindOpt, effectOpt, objectiveOpt, lpOpt});
+    PlanSolveControl control;
+    if (const std::optional<int> failed = parseSolveOptions(ctx, name, parser, args, stockOpt, control))
+        return *failed;
 
     PlanOptions options;
     if (parser.isSet(countOpt)) {
@@ -93,14 +89,6 @@ int cmdPlan(CliContext &ctx, const QStringList &args) {
         else
             return ctx.usageError(name, QStringLiteral("--objective must be price or count"));
     }
-    PlanSolveControl control;
-    if (parser.isSet(timeOpt)) {
-        bool ok = false;
-        control.timeLimitSeconds = parser.value(timeOpt).toDouble(&ok);
-        if (!ok || !(control.timeLimitSeconds > 0.0) || control.timeLimitSeconds > 86400.0)
-            return ctx.usageError(name,
-                                  QStringLiteral("--time-limit must be a number of seconds in (0, 86400]"));
-    }
     if (parser.isSet(effectOpt) && !parseInt32(parser.value(effectOpt), options.wantedEffect))
         return ctx.usageError(name,
                               QStringLiteral("not an effect index: \"%1\"").arg(parser.value(effectOpt)));
@@ -113,16 +101,8 @@ int cmdPlan(CliContext &ctx, const QStringList &args) {
                                         .arg(ctx.data.highestEffect()));
     }
     StockCounts stock;
-    const StockResult read = ReadStock(parser.value(stockOpt), ctx.data.itemRecordCount(), stock);
-    if (read.status == StockResult::Status::Missing) {
-        ctx.err << name << ": " << parser.value(stockOpt) << QStringLiteral(": файл запаса не найден")
-                << '\n';
+    if (!readStockOption(ctx, name, parser.value(stockOpt), stock))
         return kExitDataError;
-    }
-    if (!read.ok()) {
-        ctx.err << name << ": " << read.message << '\n';
-        return kExitDataError;
-    }
 
     const auto solver = CreatePlanSolver();
     const InterruptCancelsSolve interrupt;

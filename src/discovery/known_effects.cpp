@@ -1,9 +1,5 @@
 #include "discovery/known_effects.h"
 
-#include "common/file_read.h"
-#include "common/file_replace.h"
-#include "game_data/record_lines.h"
-
 #include <QDir>
 
 #include <algorithm>
@@ -12,29 +8,8 @@ namespace qor {
 
 namespace {
 
-constexpr QByteArrayView kHeader = "QOR-KNOWN 1";
+const RecordFileFormat kFormat{"QOR-KNOWN 1", QStringLiteral("Файл изученных эффектов")};
 constexpr QByteArrayView kShowOnlyKnown = "show-only-known";
-
-KnownResult errorAt(int line, const QString &what) {
-    KnownResult r;
-    r.status = KnownResult::Status::Error;
-    r.line = line;
-    r.message = damagedFileMessage(QStringLiteral("Файл изученных эффектов"), LineFault{line, what});
-    return r;
-}
-
-// An ingredient index: 1..9 digits, no sign, nothing else.
-bool parseIndex(QByteArrayView text, int &value) {
-    if (text.isEmpty() || text.size() > 9)
-        return false;
-    value = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9')
-            return false;
-        value = value * 10 + (c - '0');
-    }
-    return true;
-}
 
 // Slot digits 1..4 in ascending order, each once ("134").
 bool parseSlots(QByteArrayView text, std::uint8_t &mask) {
@@ -109,62 +84,44 @@ KnownResult ParseKnown(QByteArrayView bytes, int itemRecordCount, KnownEffects &
     const int size = int(known.slots.size());
     std::vector<bool> seen(known.slots.size(), false);
     bool switchSeen = false;
-    RecordLines lines(bytes);
-    if (const std::optional<LineFault> fault = lines.readHeader(kHeader))
-        return errorAt(fault->line, fault->what);
-    QByteArrayView line;
-    while (lines.nextRecord(line)) {
-        const int lineNo = lines.lineNo();
+    const KnownResult r = parseRecordFile(bytes, kFormat, [&](QByteArrayView line) -> std::optional<QString> {
         const QByteArrayView first = takeField(line);
         const QByteArrayView second = takeField(line);
         const bool extra = !trimmedBlanks(line).isEmpty();
         if (first == kShowOnlyKnown) {
             if (extra || (second != "0" && second != "1"))
-                return errorAt(lineNo, QStringLiteral("после show-only-known ожидалось 0 или 1"));
+                return QStringLiteral("после show-only-known ожидалось 0 или 1");
             if (switchSeen)
-                return errorAt(lineNo, QStringLiteral("show-only-known указан дважды"));
+                return QStringLiteral("show-only-known указан дважды");
             switchSeen = true;
             known.showOnlyKnown = second == "1";
-            continue;
+            return std::nullopt;
         }
-        int index = 0;
+        std::int32_t index = 0;
         std::uint8_t mask = 0;
-        if (extra || !parseIndex(first, index) || !parseSlots(second, mask))
-            return errorAt(lineNo, QStringLiteral("ожидались номер ингредиента и номера ячеек 1..4"));
+        if (extra || !parseDigits(first, index) || !parseSlots(second, mask))
+            return QStringLiteral("ожидались номер ингредиента и номера ячеек 1..4");
         if (index < 1 || index >= size)
-            return errorAt(lineNo, QStringLiteral("номер ингредиента %1 вне 1..%2").arg(index).arg(size - 1));
+            return QStringLiteral("номер ингредиента %1 вне 1..%2").arg(index).arg(size - 1);
         if (seen[std::size_t(index)])
-            return errorAt(lineNo, QStringLiteral("ингредиент %1 указан дважды").arg(index));
+            return QStringLiteral("ингредиент %1 указан дважды").arg(index);
         seen[std::size_t(index)] = true;
         known.slots[std::size_t(index)] = mask;
-    }
-    out = std::move(known);
-    return {};
+        return std::nullopt;
+    });
+    if (r.ok())
+        out = std::move(known);
+    return r;
 }
 
 KnownResult ReadKnown(const QString &path, int itemRecordCount, KnownEffects &out) {
     out = KnownEffects::empty(itemRecordCount);
-    QByteArray bytes;
-    const FileRead read = readCheckedFile(path, FileKind::Known, bytes);
-    if (read.fault == FileFault::Missing) {
-        KnownResult r;
-        r.status = KnownResult::Status::Missing;
-        return r;
-    }
-    if (!read.ok()) {
-        KnownResult r;
-        r.status = KnownResult::Status::Error;
-        r.message = read.text(path);
-        return r;
-    }
-    KnownResult r = ParseKnown(bytes, itemRecordCount, out);
-    if (!r.ok())
-        r.message = QStringLiteral("%1: %2").arg(path, r.message);
-    return r;
+    return readRecordFile(path, FileKind::Known,
+                          [&](QByteArrayView bytes) { return ParseKnown(bytes, itemRecordCount, out); });
 }
 
 QByteArray serializeKnown(const KnownEffects &known) {
-    QByteArray text = kHeader.toByteArray() + "\r\n";
+    QByteArray text = kFormat.header.toByteArray() + "\r\n";
     text += kShowOnlyKnown.toByteArray() + (known.showOnlyKnown ? " 1\r\n" : " 0\r\n");
     for (std::size_t i = 1; i < known.slots.size(); ++i) {
         const std::uint8_t mask = known.slots[i] & kAllSlotsMask;
@@ -181,13 +138,7 @@ QByteArray serializeKnown(const KnownEffects &known) {
 }
 
 KnownResult WriteKnown(const QString &path, const KnownEffects &known) {
-    if (const auto reason = replaceFileContents(path, serializeKnown(known))) {
-        KnownResult r;
-        r.status = KnownResult::Status::Error;
-        r.message = QStringLiteral("Не удалось записать файл %1: %2").arg(path, *reason);
-        return r;
-    }
-    return {};
+    return saveRecordFile(path, serializeKnown(known));
 }
 
 } // namespace qor

@@ -5,10 +5,7 @@
 // Main.ini; format: docs/known_format.md.
 
 #include "game_data/game_data.h"
-
-#include <QByteArray>
-#include <QByteArrayView>
-#include <QString>
+#include "game_data/record_file.h"
 
 #include <cstdint>
 #include <vector>
@@ -40,14 +37,7 @@ void clearKnown(KnownEffects &known);
 
 QString KnownFilePath(const QString &settingsDir);
 
-struct KnownResult {
-    enum class Status { Ok, Missing, Error };
-    Status status = Status::Ok;
-    int line = 0;    // 1-based line where reading failed
-    QString message; // for the user (Russian), empty on success
-
-    bool ok() const { return status == Status::Ok; }
-};
+using KnownResult = RecordFileResult;
 
 // Reads the file into out, sized to itemRecordCount. A missing file is
 // nothing known (Status::Missing); a damaged one is nothing known and an

@@ -117,89 +117,77 @@ TEST_F(SaveFolder, KilledSavesLeaveTheOldFileWholeAndAtMostOneTemporaryFile) {
     EXPECT_EQ(files(), (QStringList{QStringLiteral("Main.ini"), QStringLiteral("in.ini")}));
 }
 
-// Stock.ini is saved by the plan window; a helper saves it the same way.
-TEST_F(SaveFolder, KilledStockSavesLeaveTheOldStockWhole) {
-    const QString stock = StockFilePath(m_dir.path());
-    ASSERT_TRUE(WriteStock(stock, StockCounts{0, 5, 0, 12}).ok());
-    const QByteArray old = readFile(stock);
+// The program's own record files, saved by a helper the way their windows
+// save them: Stock.ini and Plan.ini by the plan window, Known.ini whenever
+// the player marks an effect.
+struct RecordSave {
+    const char *name;
+    const char *fileName;
+    QByteArray oldBytes;
+    QStringList writerArgs; // after the file's path
+    QByteArray newBytes;
+};
+
+void PrintTo(const RecordSave &c, std::ostream *os) {
+    *os << c.fileName;
+}
+
+class RecordSaves : public SaveFolder, public ::testing::WithParamInterface<RecordSave> {};
+
+TEST_P(RecordSaves, KilledSavesLeaveTheOldFileWhole) {
+    const RecordSave &c = GetParam();
+    const QString path = m_dir.filePath(QString::fromLatin1(c.fileName));
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(c.oldBytes);
+    }
     const QString writer = QStringLiteral(QOR_SAVE_WRITER);
-    const QStringList args{QStringLiteral("stock"), stock, QStringLiteral("1"), QStringLiteral("2"),
-                           QStringLiteral("3")};
+    const QStringList args = QStringList{QString::fromLatin1(c.name), path} + c.writerArgs;
     for (const char *kill : kKillPoints) {
         SCOPED_TRACE(kill);
         const SaveRun r = runWithFault(writer, args, kill);
         EXPECT_EQ(r.status, QProcess::CrashExit);
-        EXPECT_EQ(readFile(stock), old);
+        EXPECT_EQ(readFile(path), c.oldBytes);
     }
     const SaveRun failed = runWithFault(writer, args, "QOR_FAULT_SYNC_EIO");
     EXPECT_EQ(failed.code, 1);
-    EXPECT_TRUE(failed.err.contains(stock + QStringLiteral(": ошибка ввода-вывода")))
+    EXPECT_TRUE(failed.err.contains(path + QStringLiteral(": ошибка ввода-вывода")))
         << failed.err.toStdString();
-    EXPECT_EQ(readFile(stock), old);
+    EXPECT_EQ(readFile(path), c.oldBytes);
 
     const SaveRun r = runWithFault(writer, args, "QOR_FAULT_NONE");
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
-    EXPECT_EQ(readFile(stock), serializeStock(StockCounts{0, 1, 2, 3}));
-    EXPECT_EQ(files(), (QStringList{QStringLiteral("Main.ini"), QStringLiteral("Stock.ini"),
-                                    QStringLiteral("in.ini")}));
+    EXPECT_EQ(readFile(path), c.newBytes);
+    QStringList left{QString::fromLatin1(c.fileName), QStringLiteral("Main.ini"), QStringLiteral("in.ini")};
+    left.sort();
+    EXPECT_EQ(files(), left);
 }
 
-// Plan.ini is saved by the plan window whenever an option changes.
-TEST_F(SaveFolder, KilledPlanOptionSavesLeaveTheOldOptionsWhole) {
-    const QString plan = PlanSettingsFilePath(m_dir.path());
-    PlanWindowSettings before;
-    before.timeLimitCs = 1000;
-    ASSERT_TRUE(WritePlanSettings(plan, before).ok());
-    const QByteArray old = readFile(plan);
-    const QString writer = QStringLiteral(QOR_SAVE_WRITER);
-    const QStringList args{QStringLiteral("plan"), plan, QStringLiteral("2500")};
-    for (const char *kill : kKillPoints) {
-        SCOPED_TRACE(kill);
-        const SaveRun r = runWithFault(writer, args, kill);
-        EXPECT_EQ(r.status, QProcess::CrashExit);
-        EXPECT_EQ(readFile(plan), old);
-    }
-    const SaveRun failed = runWithFault(writer, args, "QOR_FAULT_SYNC_EIO");
-    EXPECT_EQ(failed.code, 1);
-    EXPECT_TRUE(failed.err.contains(plan)) << failed.err.toStdString();
-    EXPECT_EQ(readFile(plan), old);
-
-    const SaveRun r = runWithFault(writer, args, "QOR_FAULT_NONE");
-    EXPECT_EQ(r.code, 0) << r.err.toStdString();
-    PlanWindowSettings after;
-    after.timeLimitCs = 2500;
-    EXPECT_EQ(readFile(plan), serializePlanSettings(after));
-    EXPECT_EQ(files(), (QStringList{QStringLiteral("Main.ini"), QStringLiteral("Plan.ini"),
-                                    QStringLiteral("in.ini")}));
+PlanWindowSettings planWithTimeLimit(std::int32_t hundredths) {
+    PlanWindowSettings s;
+    s.timeLimitCs = hundredths;
+    return s;
 }
 
-// Known.ini is saved by the discovery window whenever the player marks an effect.
-TEST_F(SaveFolder, KilledKnownSavesLeaveTheOldKnowledgeWhole) {
-    const QString path = KnownFilePath(m_dir.path());
-    KnownEffects before = KnownEffects::empty(4);
-    before.learn(1, 0b0101);
-    ASSERT_TRUE(WriteKnown(path, before).ok());
-    const QByteArray old = readFile(path);
-    const QString writer = QStringLiteral(QOR_SAVE_WRITER);
-    const QStringList args{QStringLiteral("known"), path, QStringLiteral("15"), QStringLiteral("0"),
-                           QStringLiteral("8")};
-    for (const char *kill : kKillPoints) {
-        SCOPED_TRACE(kill);
-        const SaveRun r = runWithFault(writer, args, kill);
-        EXPECT_EQ(r.status, QProcess::CrashExit);
-        EXPECT_EQ(readFile(path), old);
-    }
-    const SaveRun failed = runWithFault(writer, args, "QOR_FAULT_SYNC_EIO");
-    EXPECT_EQ(failed.code, 1);
-    EXPECT_TRUE(failed.err.contains(path)) << failed.err.toStdString();
-    EXPECT_EQ(readFile(path), old);
-
-    const SaveRun r = runWithFault(writer, args, "QOR_FAULT_NONE");
-    EXPECT_EQ(r.code, 0) << r.err.toStdString();
-    EXPECT_EQ(readFile(path), QByteArray("QOR-KNOWN 1\r\nshow-only-known 0\r\n1 1234\r\n3 4\r\n"));
-    EXPECT_EQ(files(), (QStringList{QStringLiteral("Known.ini"), QStringLiteral("Main.ini"),
-                                    QStringLiteral("in.ini")}));
-}
+INSTANTIATE_TEST_SUITE_P(
+    Records, RecordSaves,
+    ::testing::Values(RecordSave{"stock",
+                                 kStockFileName,
+                                 serializeStock(StockCounts{0, 5, 0, 12}),
+                                 {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")},
+                                 serializeStock(StockCounts{0, 1, 2, 3})},
+                      RecordSave{"plan",
+                                 kPlanSettingsFileName,
+                                 serializePlanSettings(planWithTimeLimit(1000)),
+                                 {QStringLiteral("2500")},
+                                 serializePlanSettings(planWithTimeLimit(2500))},
+                      RecordSave{"known",
+                                 kKnownFileName,
+                                 "QOR-KNOWN 1\r\nshow-only-known 0\r\n1 13\r\n",
+                                 {QStringLiteral("15"), QStringLiteral("0"), QStringLiteral("8")},
+                                 "QOR-KNOWN 1\r\nshow-only-known 0\r\n1 1234\r\n3 4\r\n"}),
+    [](const ::testing::TestParamInfo<RecordSave> &info) { return std::string(info.param.name); });
 
 TEST_F(SaveFolder, WhateverSitsAtTheTemporaryNameIsReplacedNotFollowed) {
     // A FIFO would block the writer; a link would write somewhere else.

@@ -4,6 +4,7 @@
 #include "common/test_data.h"
 #include "discovery/cover_cuts.h"
 #include "discovery/discovery_plan.h"
+#include "discovery/recipe_teaching.h"
 
 #include <gtest/gtest.h>
 
@@ -86,6 +87,53 @@ TEST(Reveal, BrewsTeachWhatTheDefinitionSaysAndEatingTheFirstSlot) {
         }
     }
     EXPECT_GT(teaching, 1000);
+}
+
+// The effects a recipe marks in the strip: those the definition shows to an
+// ingredient that does not know them yet; none once everything is known.
+TEST(Reveal, ARecipeTeachesTheEffectsThatShowAnUnknownSlot) {
+    std::mt19937_64 rng(27);
+    int partly = 0; // mixes where some effects teach and others do not
+    for (int round = 0; round < 10; ++round) {
+        const int items = 7;
+        const GameData data = test::buildData(test::randomSmallDataSet(rng, items, 5 + round % 3));
+        const EffectStrengths strengths = RecalcItemEffects(data, SkillSettings{});
+        KnownEffects known = KnownEffects::empty(data.itemRecordCount());
+        for (int i = 1; i <= items; ++i)
+            known.learn(i, std::uint8_t(rng() & filledSlots(data, i)));
+        KnownEffects all = known;
+        markAllKnown(data, all);
+        for (int a = 1; a <= items; ++a) {
+            for (int b = a + 1; b <= items; ++b) {
+                for (int c = 0; c <= items; ++c) {
+                    const BrewReveal defined = definedReveal(data, {a, b, c});
+                    std::vector<std::int32_t> want, shown;
+                    for (std::size_t p = 0; p < 3; ++p) {
+                        for (int s = 0; s < kSlotsPerItem; ++s) {
+                            if ((defined.slots[p] & (1u << s)) == 0)
+                                continue;
+                            const std::int32_t e = data.ItemTable[defined.items[p]].Eff[s].Effect;
+                            shown.push_back(e);
+                            if (!known.isKnown(defined.items[p], s))
+                                want.push_back(e);
+                        }
+                    }
+                    const TeachingEffects got = teachingEffects(data, strengths, known, a, b, c);
+                    std::vector<std::int32_t> have(got.effects.begin(), got.effects.begin() + got.count);
+                    std::sort(want.begin(), want.end());
+                    want.erase(std::unique(want.begin(), want.end()), want.end());
+                    std::sort(have.begin(), have.end());
+                    ASSERT_EQ(have, want) << a << ' ' << b << ' ' << c;
+                    for (const std::int32_t e : shown)
+                        EXPECT_EQ(got.contains(e), std::count(want.begin(), want.end(), e) > 0);
+                    partly += !want.empty() && std::any_of(shown.begin(), shown.end(),
+                                                           [&](std::int32_t e) { return !got.contains(e); });
+                    ASSERT_EQ(teachingEffects(data, strengths, all, a, b, c).count, 0);
+                }
+            }
+        }
+    }
+    EXPECT_GT(partly, 20);
 }
 
 namespace {

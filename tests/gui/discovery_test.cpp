@@ -5,6 +5,10 @@
 
 #include "discovery/ui/discovery_window.h"
 #include "gui_test_support.h"
+#include "recipe_list/ui/chooser_combo.h"
+#include "recipe_list/ui/potion_header.h"
+#include "recipe_list/ui/potion_list_view.h"
+#include "recipe_list/ui/recipe_info_lists.h"
 #include "reference_table/grid_model.h"
 
 #include <QApplication>
@@ -14,6 +18,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
 
@@ -120,6 +125,46 @@ TEST_F(DiscoveryTest, TheSwitchHidesUnknownEffectsAndTheMenusMarkThem) {
     EXPECT_TRUE(form->dialogs().messages().empty());
 }
 
+// With the switch on, the strip frames the name of each effect the current
+// recipe would teach, in the muted grey of the table's "?"; once all is
+// known, and with the switch off, it looks as it always did.
+TEST_F(DiscoveryTest, TheRecipeStripMarksTheEffectsTheRecipeWouldTeach) {
+    // A filter choice fills the recipe list.
+    test::ui(form).CbFilter[0]->setCurrentIndex(2);
+    auto *list = test::ui(form).LBPotion;
+    ASSERT_GT(form->state().session.recipes().PotionCount(), 0);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      QPoint(list->viewport()->width() / 2, list->itemHeight() / 2));
+    QApplication::processEvents();
+    EffectInfoList *strip = test::ui(form).LbEffectInfo;
+    const TPotionRec &cur = form->state().session.recipes().CurPotion;
+    ASSERT_GT(cur.Effects[0].Effect, 0);
+    const auto picture = [strip] { return strip->viewport()->grab().toImage(); };
+    // The frame goes round the effect's name, the sixth column.
+    int nameLeft = 0;
+    for (int k = 0; k < 5; ++k)
+        nameLeft += test::ui(form).HeaderEffInfo->sectionSize(k);
+    const auto corner = [&](int row) {
+        return strip->visualRect(strip->model()->index(row, 0)).topLeft() + QPoint(nameLeft, 0);
+    };
+    const auto frameCorner = [&](const QImage &image) { return image.pixelColor(corner(0)); };
+    const QImage plain = picture();
+    const QColor grey(128, 128, 128);
+    ASSERT_NE(frameCorner(plain), grey);
+
+    clickMisc("MenuShowOnlyKnown"); // nothing is known: every effect teaches
+    const QImage marked = picture();
+    EXPECT_EQ(frameCorner(marked), grey);
+    for (int row = 0; row < EffectInfoList::kRows; ++row)
+        EXPECT_EQ(marked.pixelColor(corner(row)) == grey, cur.Effects[std::size_t(row)].Effect > 0) << row;
+    markInGrid(0, GridColumn::Item, "PMenuGridKnownAll");
+    EXPECT_EQ(picture(), plain);
+    markInGrid(0, GridColumn::Item, "PMenuGridKnownNone");
+    EXPECT_EQ(picture(), marked);
+    clickMisc("MenuShowOnlyKnown");
+    EXPECT_EQ(picture(), plain);
+}
+
 TEST_F(DiscoveryTest, TheWindowPlansAndMarksAStep) {
     // Everything known but two ingredients keeps the plan small.
     KnownEffects known = KnownEffects::empty(form->state().Data.itemRecordCount());
@@ -134,6 +179,11 @@ TEST_F(DiscoveryTest, TheWindowPlansAndMarksAStep) {
     auto *window = form->findChild<DiscoveryWindow *>();
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(window->isVisible());
+    // The window plans in the background as soon as it opens.
+    QSignalSpy finished(window, &DiscoveryWindow::planFinished);
+    if (window->isSolving()) {
+        ASSERT_TRUE(finished.wait(60000));
+    }
     auto *plan = window->findChild<QListWidget *>(QStringLiteral("DiscoveryPlan"));
     auto *best = window->findChild<QListWidget *>(QStringLiteral("DiscoveryBest"));
     ASSERT_TRUE(plan && best);

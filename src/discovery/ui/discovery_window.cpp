@@ -2,11 +2,13 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QSpinBox>
@@ -16,10 +18,11 @@ namespace qor {
 
 namespace {
 
-// Single experiments listed, and the plan's time limit: the window waits for
-// the plan, so it is short; the command-line tool can take longer.
+// Single experiments listed, and the plan's time limit, the command-line
+// tool's default: the window stays usable meanwhile and "Прервать" stops
+// the solve sooner.
 constexpr std::size_t kBestShown = 15;
-constexpr double kPlanSeconds = 5.0;
+constexpr double kPlanSeconds = 10.0;
 const QSize kPreferredSize(620, 460);
 
 // A line too long for a narrow window is read whole in its tooltip.
@@ -28,7 +31,25 @@ void addLine(QListWidget *list, const QString &text) {
     item->setToolTip(text);
 }
 
+// The steps less what is known now, without those that teach nothing more.
+std::vector<DiscoveryStep> stillTeaching(std::span<const DiscoveryStep> steps, const KnownEffects &known) {
+    std::vector<DiscoveryStep> left;
+    for (const DiscoveryStep &s : steps) {
+        const DiscoveryStep rest = withoutKnown(s, known);
+        if (rest.freshCount() > 0)
+            left.push_back(rest);
+    }
+    return left;
+}
+
 } // namespace
+
+// What the worker hands back to the window.
+struct DiscoveryWindow::Outcome {
+    std::vector<DiscoveryStep> best;
+    DiscoveryPlan plan;
+    bool planned = false; // false: cancelled before the plan was begun
+};
 
 DiscoveryWindow::DiscoveryWindow(KnownStore &store, const QString &settingsDir, QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), m_store(store), m_settingsDir(settingsDir) {
@@ -39,9 +60,18 @@ DiscoveryWindow::DiscoveryWindow(KnownStore &store, const QString &settingsDir, 
         if (isVisible())
             refreshAfterChange();
     });
+    // Leaving the program stops a solve at once rather than when the window
+    // is destroyed after the event loop.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &DiscoveryWindow::cancelSolve);
     const QScreen *screen = parent != nullptr ? parent->screen() : this->screen();
     const QSize room = screen != nullptr ? screen->availableGeometry().size() : kPreferredSize;
     resize(kPreferredSize.boundedTo(room * 9 / 10).expandedTo(minimumSizeHint()));
+}
+
+DiscoveryWindow::~DiscoveryWindow() {
+    if (m_cancel)
+        m_cancel->store(true);
+    joinWorker();
 }
 
 void DiscoveryWindow::buildControls() {
@@ -63,9 +93,21 @@ void DiscoveryWindow::buildControls() {
     options->addWidget(m_eating);
     options->addWidget(maxLabel);
     options->addWidget(m_maxBrews);
+    m_cancelButton = new QPushButton(QStringLiteral("Прервать"), this);
+    m_cancelButton->setObjectName(QStringLiteral("DiscoveryCancel"));
+    m_cancelButton->setEnabled(false);
     options->addStretch(1);
     options->addWidget(m_compute);
+    options->addWidget(m_cancelButton);
     layout->addLayout(options);
+    m_busy = new QProgressBar(this);
+    m_busy->setObjectName(QStringLiteral("DiscoveryBusy"));
+    m_busy->setTextVisible(false);
+    m_busy->setMaximumHeight(m_busy->sizeHint().height() / 2);
+    // Shown only while solving: a busy bar keeps its animation (and a timer)
+    // running even when it shows no progress.
+    m_busy->hide();
+    layout->addWidget(m_busy);
 
     auto *planLabel = new QLabel(QStringLiteral("План (по порядку):"), this);
     m_plan = new QListWidget(this);
@@ -101,6 +143,7 @@ void DiscoveryWindow::buildControls() {
     layout->addLayout(buttons);
 
     connect(m_compute, &QPushButton::clicked, this, &DiscoveryWindow::recompute);
+    connect(m_cancelButton, &QPushButton::clicked, this, &DiscoveryWindow::cancelSolve);
     connect(m_apply, &QPushButton::clicked, this, &DiscoveryWindow::applySelectedStep);
     connect(m_plan, &QListWidget::itemDoubleClicked, this, &DiscoveryWindow::applySelectedStep);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
@@ -134,12 +177,10 @@ QString DiscoveryWindow::stepText(const DiscoveryStep &step) const {
         .arg(learnt.join(QStringLiteral("; ")));
 }
 
-QStringList DiscoveryWindow::bestLines(const DiscoveryOptions &options) const {
-    QStringList lines;
-    for (const DiscoveryStep &s :
-         BestExperiments(m_store.data(), m_store.strengths(), m_store.known(), options, kBestShown))
-        lines << stepText(s);
-    return lines;
+void DiscoveryWindow::showBest(std::span<const DiscoveryStep> steps) {
+    m_best->clear();
+    for (const DiscoveryStep &s : steps)
+        addLine(m_best, stepText(s));
 }
 
 void DiscoveryWindow::showPlanSteps() {
@@ -148,61 +189,126 @@ void DiscoveryWindow::showPlanSteps() {
         addLine(m_plan, QStringLiteral("%1. %2").arg(k + 1).arg(stepText(m_steps[k])));
     if (!m_steps.empty())
         m_plan->setCurrentRow(0);
-    m_apply->setEnabled(!m_steps.empty());
+    m_apply->setEnabled(!m_steps.empty() && !isSolving());
 }
 
 void DiscoveryWindow::refreshAfterChange() {
     // A new plan takes seconds; the one shown loses what is known now, and
     // "Рассчитать" plans anew.
-    std::vector<DiscoveryStep> left;
-    for (const DiscoveryStep &s : m_steps) {
-        const DiscoveryStep rest = withoutKnown(s, m_store.known());
-        if (rest.freshCount() > 0)
-            left.push_back(rest);
-    }
-    m_steps = std::move(left);
+    m_steps = stillTeaching(m_steps, m_store.known());
     showPlanSteps();
-    m_best->clear();
-    for (const QString &line : bestLines(m_lastOptions))
-        addLine(m_best, line);
+    // A running computation shows its own list when it ends.
+    if (!isSolving())
+        showBest(
+            BestExperiments(m_store.data(), m_store.strengths(), m_store.known(), m_lastOptions, kBestShown));
 }
 
 void DiscoveryWindow::recompute() {
-    const GameData &data = m_store.data();
-    const KnownEffects &known = m_store.known();
+    if (isSolving())
+        return;
     StockCounts stock;
     DiscoveryOptions options;
     options.eating = m_eating->isChecked();
     options.maxBrews = m_maxBrews->value() > 0 ? m_maxBrews->value() : -1;
-    QString stockNote;
+    m_stockNote.clear();
     if (m_fromStock->isChecked()) {
-        const StockResult r = ReadStock(StockFilePath(m_settingsDir), data.itemRecordCount(), stock);
+        const StockResult r =
+            ReadStock(StockFilePath(m_settingsDir), m_store.data().itemRecordCount(), stock);
         if (r.status == StockResult::Status::Error)
-            stockNote = r.message + u'\n';
-        options.stock = &stock;
+            m_stockNote = r.message + u'\n';
     }
-    QApplication::setOverrideCursor(Qt::WaitCursor);
     m_lastOptions = options;
-    m_lastOptions.stock = nullptr;
-    if (options.stock != nullptr) {
-        m_lastStock = stock;
-        m_lastOptions.stock = &m_lastStock;
-    }
-    m_best->clear();
-    for (const QString &line : bestLines(options))
-        addLine(m_best, line);
+    m_lastStock = stock;
+    m_lastOptions.stock = m_fromStock->isChecked() ? &m_lastStock : nullptr;
+
+    // The worker gets its own copies: the player may mark effects, and the
+    // program load other data, while it runs.
+    auto data = std::make_shared<const GameData>(m_store.data());
+    auto strengths = std::make_shared<const EffectStrengths>(m_store.strengths());
+    auto known = std::make_shared<const KnownEffects>(m_store.known());
+    auto ownStock = std::make_shared<const StockCounts>(std::move(stock));
+    auto cancel = std::make_shared<std::atomic<bool>>(false);
+    m_cancel = cancel;
     PlanSolveControl control;
     control.timeLimitSeconds = kPlanSeconds;
-    const auto solver = CreateCoverSolver();
-    const DiscoveryPlan plan = PlanDiscovery(data, m_store.strengths(), known, options, *solver, control);
-    QApplication::restoreOverrideCursor();
+    control.cancel = cancel.get();
+    const bool fromStock = m_lastOptions.stock != nullptr;
+    setSolving(true);
+    m_summary->setText(m_stockNote + QStringLiteral("Перебор опытов…"));
+    // The destructor joins the worker, so the window outlives it; an event
+    // posted to a window being destroyed is dropped by Qt.
+    DiscoveryWindow *self = this;
+    m_worker = std::thread([self, data, strengths, known, ownStock, options, fromStock, control, cancel] {
+        DiscoveryOptions own = options;
+        own.stock = fromStock ? ownStock.get() : nullptr;
+        auto outcome = std::make_shared<Outcome>();
+        outcome->best = BestExperiments(*data, *strengths, *known, own, kBestShown);
+        // The enumeration does not look at the cancel: a cancel during it
+        // skips the plan rather than waiting for a second one.
+        outcome->planned = !cancel->load();
+        if (outcome->planned) {
+            QMetaObject::invokeMethod(
+                self, [self] { self->onPlanning(); }, Qt::QueuedConnection);
+            const auto solver = CreateCoverSolver();
+            outcome->plan = PlanDiscovery(*data, *strengths, *known, own, *solver, control);
+        }
+        QMetaObject::invokeMethod(
+            self, [self, outcome] { self->onFinished(outcome); }, Qt::QueuedConnection);
+    });
+}
 
-    m_steps = plan.steps;
+void DiscoveryWindow::onPlanning() {
+    if (isSolving() && !m_cancel->load())
+        m_summary->setText(m_stockNote + QStringLiteral("Поиск плана…"));
+}
+
+void DiscoveryWindow::cancelSolve() {
+    if (!isSolving())
+        return;
+    m_cancel->store(true);
+    m_summary->setText(m_stockNote + QStringLiteral("Прерывание…"));
+}
+
+void DiscoveryWindow::joinWorker() {
+    if (m_worker.joinable())
+        m_worker.join();
+}
+
+void DiscoveryWindow::setSolving(bool on) {
+    m_compute->setEnabled(!on);
+    m_cancelButton->setEnabled(on);
+    m_fromStock->setEnabled(!on);
+    m_eating->setEnabled(!on);
+    m_maxBrews->setEnabled(!on);
+    m_apply->setEnabled(!on && !m_steps.empty());
+    m_busy->setRange(0, on ? 0 : 1); // a busy bar while solving
+    m_busy->setVisible(on);
+    // The window's own cursor: the rest of the program stays usable.
+    if (on)
+        setCursor(Qt::BusyCursor);
+    else
+        unsetCursor();
+}
+
+void DiscoveryWindow::onFinished(const std::shared_ptr<Outcome> &outcome) {
+    joinWorker();
+    m_cancel.reset();
+    setSolving(false);
+    const DiscoveryPlan &plan = outcome->plan;
+    // What the player marked meanwhile is left out of both lists.
+    m_steps = stillTeaching(plan.steps, m_store.known());
     showPlanSteps();
+    showBest(stillTeaching(outcome->best, m_store.known()));
+    const GameData &data = m_store.data();
     m_never->clear();
     for (const EffectSlot &u : plan.unrevealable)
         addLine(m_never,
                 QStringLiteral("%1: %2").arg(data.ItemNames.value(u.item), slotText(u.item, u.slot)));
+    if (!outcome->planned) {
+        m_summary->setText(m_stockNote + QStringLiteral("Расчёт прерван до плана."));
+        Q_EMIT planFinished();
+        return;
+    }
     QString proof;
     if (plan.status == PlanSolveStatus::Optimal)
         proof = QStringLiteral("меньше шагов не бывает");
@@ -210,7 +316,9 @@ void DiscoveryWindow::recompute() {
         proof = QStringLiteral("не меньше %1 шагов нужно в любом плане").arg(plan.lowerBound);
     else
         proof = QStringLiteral("лучший найденный план");
-    m_summary->setText(stockNote +
+    if (plan.status == PlanSolveStatus::Cancelled)
+        proof = QStringLiteral("прервано; ") + proof;
+    m_summary->setText(m_stockNote +
                        QStringLiteral("Неизвестно эффектов: %1, можно открыть: %2, план открывает: %3. "
                                       "Варок: %4, съесть: %5 (%6).")
                            .arg(plan.unknownCount)
@@ -219,7 +327,7 @@ void DiscoveryWindow::recompute() {
                            .arg(plan.brews)
                            .arg(plan.eatings)
                            .arg(proof));
-    m_apply->setEnabled(!m_steps.empty());
+    Q_EMIT planFinished();
 }
 
 void DiscoveryWindow::applySelectedStep() {
@@ -228,6 +336,12 @@ void DiscoveryWindow::applySelectedStep() {
         return;
     // The store's change recomputes the plan from the new knowledge.
     m_store.apply(m_steps[std::size_t(row)]);
+}
+
+void DiscoveryWindow::closeEvent(QCloseEvent *event) {
+    // A closed window has no use for its plan.
+    cancelSolve();
+    QWidget::closeEvent(event);
 }
 
 void DiscoveryWindow::keyPressEvent(QKeyEvent *event) {
@@ -246,7 +360,8 @@ DiscoveryWindow *showDiscoveryWindow(QWidget *parent, KnownStore &store, const Q
     window->show();
     window->raise();
     window->activateWindow();
-    window->recompute();
+    if (!window->isSolving())
+        window->recompute();
     return window;
 }
 

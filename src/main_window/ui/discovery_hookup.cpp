@@ -1,8 +1,10 @@
 #include "main_window/ui/discovery_hookup.h"
 
+#include "discovery/recipe_teaching.h"
 #include "discovery/ui/discovery_window.h"
 #include "main_window/ui/form_main.h"
 #include "recipe_list/ui/potion_list_view.h"
+#include "recipe_list/ui/recipe_info_lists.h"
 #include "reference_table/ui/grid_table_model.h"
 
 #include <QMenu>
@@ -67,9 +69,21 @@ void installDiscovery(TFormMain &form) {
     // The reference table draws what the player does not know as "?".
     auto *grid = form.findChild<QTableView *>(QStringLiteral("StringGrid"));
     auto *model = grid != nullptr ? qobject_cast<GridTableModel *>(grid->model()) : nullptr;
-    QObject::connect(store, &KnownStore::changed, &form, [store, grid, model, onlyKnown] {
+    // The recipe strip marks the effects whose brew would teach something.
+    auto *strip = form.findChild<EffectInfoList *>(QStringLiteral("LbEffectInfo"));
+    QObject::connect(store, &KnownStore::changed, &form, [store, grid, model, strip, onlyKnown] {
         const bool on = store->known().showOnlyKnown;
         onlyKnown->setChecked(on);
+        if (strip != nullptr) {
+            if (on)
+                strip->setTeachesEffect([store](const TPotionRec &recipe, int effect) {
+                    return teachingEffects(store->data(), store->strengths(), store->known(), recipe.Items[0],
+                                           recipe.Items[1], recipe.Items[2])
+                        .contains(effect);
+                });
+            else
+                strip->setTeachesEffect({});
+        }
         if (model == nullptr)
             return;
         if (on)

@@ -13,6 +13,9 @@
 namespace qor {
 
 namespace {
+// The muted grey the reference table draws unknown effects in.
+constexpr QColor kTeachingMarkColor{128, 128, 128};
+
 // Text at x, vertically centred in rect by the integer rule, clipped to clip.
 void drawCentredText(QPainter &painter, const QRect &clip, int x, const QRect &rect, const QString &text) {
     const QFontMetrics fm = painter.fontMetrics();
@@ -92,7 +95,8 @@ void EffectInfoList::paintItem(QPainter &painter, const QRect &rect, int row, QS
             painter.setPen(harmful ? m_colors.PoisonEffColor : m_colors.GoodEffColor);
         else
             painter.setPen(m_colors.WindowText);
-        const bool underline = k == 5 && slot == cur.MainEffSlot;
+        const bool nameColumn = k == 5;
+        const bool underline = nameColumn && slot == cur.MainEffSlot;
         if (underline) {
             QFont u = plain;
             u.setUnderline(true);
@@ -104,9 +108,34 @@ void EffectInfoList::paintItem(QPainter &painter, const QRect &rect, int row, QS
         painter.restore();
         if (underline)
             painter.setFont(plain);
+        if (nameColumn && m_teaches && m_teaches(cur, effect))
+            markTeaching(painter, cell, rowBg);
     }
     if (right < rowRight)
         painter.fillRect(QRect(right, rect.top(), rowRight - right, rect.height()), rowBg);
+}
+
+void EffectInfoList::setTeachesEffect(TeachesEffect teaches) {
+    m_teaches = std::move(teaches);
+    viewport()->update();
+}
+
+// A frame round the name and a "?" at its right end, over the name's tail.
+void EffectInfoList::markTeaching(QPainter &painter, const QRect &cell, const QColor &background) const {
+    const QRect frame = cell.adjusted(0, 0, -2, -1);
+    if (frame.width() < 2 || frame.height() < 2)
+        return;
+    painter.save();
+    painter.setPen(kTeachingMarkColor);
+    painter.drawRect(frame);
+    const QString mark = QStringLiteral("?");
+    const QFontMetrics fm = painter.fontMetrics();
+    const int width = fm.horizontalAdvance(mark) + 4;
+    const QRect badge(frame.right() - width, frame.top() + 1, width, frame.height() - 1);
+    painter.setClipRect(frame.adjusted(1, 1, 0, 0));
+    painter.fillRect(badge, background);
+    painter.drawText(badge, Qt::AlignCenter, mark);
+    painter.restore();
 }
 
 } // namespace qor

@@ -6,12 +6,15 @@
 
 #include "common_ui/owner_draw_list.h"
 
+#include <functional>
+
 namespace qor {
 
 struct GameData;
 class PotionList;
 class PictureSource;
 class PotionHeader;
+struct TPotionRec;
 struct ViewColors;
 
 class ItemsInfoList : public OwnerDrawListView {
@@ -41,11 +44,19 @@ class EffectInfoList : public OwnerDrawListView {
 
     void paintItem(QPainter &painter, const QRect &rect, int row, QStyle::State state) const override;
 
+    // Whether brewing the recipe would teach the player its effect: such an
+    // effect's name gets a muted frame and "?". Empty: no marks.
+    using TeachesEffect = std::function<bool(const TPotionRec &recipe, int effect)>;
+    void setTeachesEffect(TeachesEffect teaches);
+
   private:
+    void markTeaching(QPainter &painter, const QRect &cell, const QColor &background) const;
+
     const GameData &m_data;
     const PotionList &m_list;
     const ViewColors &m_colors;
     const PotionHeader &m_header;
+    TeachesEffect m_teaches;
     const QString &m_decimalPoint;
 };
 
