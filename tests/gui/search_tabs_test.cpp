@@ -34,8 +34,8 @@ int productiveEffect(const ProgramState &st, int *expectedCount) {
     for (int e = 1; e <= st.Data.highestEffect(); ++e) {
         SearchConditions cond;
         cond.WantedEffect[0] = e;
-        SearshFromEffects(st.Data, st.session.skills().PerkPurity, cond, st.Settings.usedItems.ItemAvailable,
-                          true, *list);
+        SearshFromEffects(st.Data, st.session.skills().PerkPurity, cond,
+                          st.session.ingredientSets().ItemAvailable, true, *list);
         if (list->PotionCount() >= 2) {
             *expectedCount = list->PotionCount();
             return e;

@@ -329,8 +329,8 @@ void FormControls::buildTabHelpFavorites(const ControlsContext &ctx) {
 
     auto *favLayout = new QVBoxLayout(TabSheetFavorites);
     favLayout->setContentsMargins(0, 0, 0, 0);
-    LBFavorites = named(new FavoritesList(ctx.state.Data, ctx.state.Settings.favorites, ctx.colors,
-                                          ctx.pictureSource, TabSheetFavorites),
+    LBFavorites = named(new FavoritesList(ctx.state.Data, ctx.state.session, ctx.colors, ctx.pictureSource,
+                                          TabSheetFavorites),
                         QStringLiteral("LBFavorites"));
     LBFavorites->setFont(fixedFont(QStringLiteral("Courier"), 17));
     LBFavorites->setContextMenuPolicy(Qt::CustomContextMenu);

@@ -47,7 +47,7 @@ void TFormMain::buildKeyboard() {
         this);
     m_wheel->watchControls(*this);
 
-    m_help = new HelpPanel(LbHelp, MemoHelp, HelpSplitter, m_dialogs, m_state->Settings, this);
+    m_help = new HelpPanel(LbHelp, MemoHelp, HelpSplitter, m_dialogs, m_state->session, this);
     connect(LbHelp, &QListWidget::currentRowChanged, this, [this] { On_Click(LbHelp); });
 
     RecipeFindHooks find;

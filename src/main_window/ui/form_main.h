@@ -86,8 +86,6 @@ class TFormMain : public QMainWindow, private FormControls {
     void LbPotionSelectionChanged();
     void RefreshPanelCount();
     void FillLbPotionsFromFavorites(bool all, int index);
-    // ItemAvailable from the current set; the open ingredients window shows it.
-    void MakeUsedItems(bool refreshChecks);
 
     // Layout routines.
     void ToggleFullScreen(bool recipeList);

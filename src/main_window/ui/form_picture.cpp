@@ -27,7 +27,7 @@ void TFormMain::pictureRefresh() {
     m_view->SetItemDisplayColor();
     const QColor background = command("MenuFlyPictureMode")->isChecked()
                                   ? QColor::fromRgb(kSeeThroughColor)
-                                  : colorFromCode(m_state->Settings.block.get(Setting.PicBgColor), m_colors);
+                                  : colorFromCode(m_state->session.block().get(Setting.PicBgColor), m_colors);
     m_pictures.MakePicturesDisplay(0, 0, background.rgb(), m_colors.Window.rgb());
     onGridSelection();
     LbPotionSelectionChanged();

@@ -202,7 +202,7 @@ bool KeyRouter::quickFind(QObject *sender, int key, KeyModifiers modifiers) {
     if (!t.valid || t.count <= 0)
         return false;
     QuickFindOptions options;
-    options.timeoutMs = m_state.Settings.block.clamped(Setting.FastFindTimeout);
+    options.timeoutMs = m_state.session.block().clamped(Setting.FastFindTimeout);
     options.startWithCurrent = m_startWithCurrent && m_startWithCurrent->isChecked();
     options.keyOwnCode = findKeyOwnCode(t.kind, m_state.Grid.GridFindCol);
     const int potionFindCol = m_hooks.potionFindCol ? m_hooks.potionFindCol() : 1;

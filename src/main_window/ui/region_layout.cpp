@@ -167,7 +167,7 @@ void RegionLayout::CloseFullScreen() {
 void RegionLayout::applyRegionSizes() {
     // The last part of each splitter takes what remains, as the regions of
     // the window description do.
-    const SettingsBlock &b = m_ctx.state.Settings.block;
+    const SettingsBlock &b = m_ctx.state.session.block();
     auto fill = [](QSplitter *splitter, std::initializer_list<std::int32_t> fixed) {
         const int total = splitter->orientation() == Qt::Vertical ? splitter->height() : splitter->width();
         splitter->setSizes(splitterSizesFromStored(fixed, total, splitter->handleWidth()));

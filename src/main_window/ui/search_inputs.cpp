@@ -322,7 +322,7 @@ void SearchInputs::refreshAltLists() {
 }
 
 void SearchInputs::applyFavoritesTabSettings() {
-    const MainSettings &s = m_ctx.state.Settings;
+    const MainSettings &s = m_ctx.state.session.settings();
     applyStoredFont(m_ui.LBFavorites, s.font(SettingsFont::LBFavorites));
     m_ui.LBFavorites->setItemHeight(s.block.clamped(Setting.LbFavoritesItemHeight));
 }
