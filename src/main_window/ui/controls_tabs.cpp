@@ -4,7 +4,7 @@
 
 #include "main_window/ui/form_controls.h"
 
-#include "main_window/program_state.h"
+#include "session/program_state.h"
 
 #include "favorites/ui/favorites_list.h"
 #include "main_window/ui/search_tab_fitter.h"

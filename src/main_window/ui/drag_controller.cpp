@@ -3,7 +3,6 @@
 #include "common_ui/dialog_provider.h"
 #include "common_ui/view_colors.h"
 #include "favorites/ui/favorites_list.h"
-#include "main_window/program_state.h"
 #include "main_window/ui/form_controls.h"
 #include "main_window/ui/reference_table_panel.h"
 #include "recipe_list/potion_list_ops.h"
@@ -12,6 +11,7 @@
 #include "recipe_list/ui/potion_list_view.h"
 #include "recipe_list/ui/recipe_info_lists.h"
 #include "reference_table/grid_model.h"
+#include "session/program_state.h"
 #include "visuals/ui/drag_image_window.h"
 #include "visuals/ui/item_pictures.h"
 

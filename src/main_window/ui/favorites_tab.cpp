@@ -4,8 +4,8 @@
 #include "main_window/ui/favorites_tab.h"
 
 #include "common_ui/dialog_provider.h"
-#include "main_window/program_state.h"
 #include "main_window/ui/form_controls.h"
+#include "session/program_state.h"
 
 #include "favorites/favorites_model.h"
 #include "favorites/ui/favorites_list.h"

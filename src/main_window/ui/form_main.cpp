@@ -13,7 +13,6 @@
 #include "hints/ui/cell_hints.h"
 #include "main_window/ui/drag_controller.h"
 #include "main_window/ui/favorites_tab.h"
-#include "main_window/ui/floating_picture.h"
 #include "main_window/ui/prompts.h"
 #include "main_window/ui/recipe_list_region.h"
 #include "main_window/ui/reference_table_panel.h"
@@ -32,6 +31,7 @@
 #include "recipe_list/ui/recipe_info_lists.h"
 #include "reference_table/ui/grid_cell_delegate.h"
 #include "settings/stored_geometry.h"
+#include "visuals/ui/floating_picture.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -4,9 +4,9 @@
 
 #include "main_window/ui/form_main.h"
 
-#include "main_window/ui/floating_picture.h"
 #include "main_window/ui/reference_table_panel.h"
 #include "main_window/ui/view_commands.h"
+#include "visuals/ui/floating_picture.h"
 #include "visuals/ui/floating_picture_window.h"
 #include "visuals/ui/item_pictures.h"
 

@@ -8,7 +8,6 @@
 #include "game_data/data_loader.h"
 #include "help/ui/help_panel.h"
 #include "main_window/ui/discovery_hookup.h"
-#include "main_window/ui/floating_picture.h"
 #include "main_window/ui/reference_table_panel.h"
 #include "main_window/ui/region_layout.h"
 #include "main_window/ui/search_inputs.h"
@@ -22,6 +21,7 @@
 #include "reference_table/ui/grid_table_model.h"
 #include "settings/settings_file.h"
 #include "settings/settings_location.h"
+#include "visuals/ui/floating_picture.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -9,7 +9,6 @@
 #include "common_ui/view_colors.h"
 #include "favorites/favorites_model.h"
 #include "favorites/ui/favorites_list.h"
-#include "main_window/program_state.h"
 #include "main_window/ui/form_controls.h"
 #include "main_window/ui/prompts.h"
 #include "main_window/ui/reference_table_panel.h"
@@ -18,6 +17,7 @@
 #include "recipe_list/ui/potion_header.h"
 #include "recipe_list/ui/potion_list_view.h"
 #include "recipe_list/ui/recipe_info_lists.h"
+#include "session/program_state.h"
 #include "visuals/ui/item_pictures.h"
 #include "visuals/ui/picture_ops.h"
 

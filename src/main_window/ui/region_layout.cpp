@@ -6,12 +6,12 @@
 #include "main_window/ui/region_layout.h"
 
 #include "common_ui/full_screen_window.h"
-#include "main_window/program_state.h"
 #include "main_window/ui/form_controls.h"
 #include "main_window/ui/recipe_list_region.h"
 #include "main_window/ui/reference_table_panel.h"
 #include "recipe_list/search_slots.h"
 #include "recipe_list/ui/potion_list_view.h"
+#include "session/program_state.h"
 #include "settings/stored_geometry.h"
 
 #include <QAction>

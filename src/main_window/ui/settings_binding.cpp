@@ -7,9 +7,9 @@
 #include "settings/effect_symbol.h"
 
 #include "common_ui/view_colors.h"
-#include "main_window/program_state.h"
 #include "main_window/ui/form_controls.h"
 #include "main_window/ui/search_inputs.h"
+#include "session/program_state.h"
 
 #include "common_ui/stored_font.h"
 #include "main_window/ui/reference_table_panel.h"

@@ -2,7 +2,7 @@
 
 #include "favorites/ui/form_favorites.h"
 #include "favorites/ui/form_used_items.h"
-#include "main_window/program_state.h"
+#include "session/program_state.h"
 
 #include <QAction>
 #include <QGuiApplication>

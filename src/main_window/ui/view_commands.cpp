@@ -10,7 +10,6 @@
 #include "common_ui/stored_font.h"
 #include "common_ui/view_colors.h"
 #include "favorites/ui/favorites_list.h"
-#include "main_window/program_state.h"
 #include "main_window/ui/form_controls.h"
 #include "main_window/ui/menu_command.h"
 #include "main_window/ui/prompts.h"
@@ -20,6 +19,7 @@
 #include "recipe_list/ui/potion_header.h"
 #include "recipe_list/ui/potion_list_view.h"
 #include "recipe_list/ui/recipe_info_lists.h"
+#include "session/program_state.h"
 #include "settings/effect_symbol.h"
 #include "visuals/ui/item_pictures.h"
 
