@@ -7,6 +7,7 @@
 
 #include "main_window/ui/key_router.h"
 
+#include "brewing_plan/ui/brewing_plan_window.h"
 #include "common_ui/full_screen_window.h"
 #include "common_ui/hint_switch.h"
 #include "favorites/ui/favorites_list.h"
@@ -180,6 +181,8 @@ TFormMain::~TFormMain() {
     // (members die before the QWidget base deletes the children).
     m_state->CommandsReady = false;
     delete takeCentralWidget();
+    // A running plan reads the game data; its window joins it.
+    delete findChild<BrewingPlanWindow *>(QString(), Qt::FindDirectChildrenOnly);
     delete PopupMenuLB;
     delete PopupMenuLBFavorites;
     delete PopupMenuGrid;
