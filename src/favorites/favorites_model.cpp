@@ -115,7 +115,6 @@ int FavoritesModel::insertPotion(int row, const TPotionRec &rec, const QString &
         FavPotionNames.append(QString());
     row = insertAt(FavPotions, row, rec);
     FavPotionNames.insert(row, name);
-    changes.announce(FavoritesPart::Recipes);
     return row;
 }
 
@@ -125,7 +124,6 @@ bool FavoritesModel::renamePotion(int row, const QString &name) {
     while (FavPotionNames.size() <= row)
         FavPotionNames.append(QString());
     FavPotionNames[row] = name;
-    changes.announce(FavoritesPart::Recipes);
     return true;
 }
 
@@ -136,7 +134,6 @@ int FavoritesModel::deletePotion(int row) {
     FavPotions.erase(FavPotions.begin() + row);
     if (row < FavPotionNames.size())
         FavPotionNames.removeAt(row);
-    changes.announce(FavoritesPart::Recipes);
     return selectionAfterRemoval(row, oldCount);
 }
 
@@ -144,49 +141,33 @@ int FavoritesModel::movePotion(int from, int to) {
     while (FavPotionNames.size() < potionCount())
         FavPotionNames.append(QString());
     const int landed = moveInVector(FavPotions, from, to);
-    if (landed >= 0 && landed != from) {
+    if (landed >= 0 && landed != from)
         FavPotionNames.move(from, landed);
-        changes.announce(FavoritesPart::Recipes);
-    }
     return landed;
 }
 
 int FavoritesModel::insertItem(int row, std::int32_t item) {
-    return announced(FavoritesPart::Items, insertUnique(FavItems, row, item));
+    return insertUnique(FavItems, row, item);
 }
 
 int FavoritesModel::insertEffect(int row, std::int32_t effect) {
-    return announced(FavoritesPart::Effects, insertUnique(FavEffects, row, effect));
+    return insertUnique(FavEffects, row, effect);
 }
 
 int FavoritesModel::deleteItem(int row) {
-    const std::size_t before = FavItems.size();
-    const int next = removeAt(FavItems, row);
-    if (FavItems.size() != before)
-        changes.announce(FavoritesPart::Items);
-    return next;
+    return removeAt(FavItems, row);
 }
 
 int FavoritesModel::deleteEffect(int row) {
-    const std::size_t before = FavEffects.size();
-    const int next = removeAt(FavEffects, row);
-    if (FavEffects.size() != before)
-        changes.announce(FavoritesPart::Effects);
-    return next;
+    return removeAt(FavEffects, row);
 }
 
 int FavoritesModel::moveItem(int from, int to) {
-    return announced(FavoritesPart::Items, moveInVector(FavItems, from, to));
+    return moveInVector(FavItems, from, to);
 }
 
 int FavoritesModel::moveEffect(int from, int to) {
-    return announced(FavoritesPart::Effects, moveInVector(FavEffects, from, to));
-}
-
-int FavoritesModel::announced(FavoritesPart part, int row) const {
-    if (row >= 0)
-        changes.announce(part);
-    return row;
+    return moveInVector(FavEffects, from, to);
 }
 
 QString FavoritesModel::itemName(int row, const GameData &data) const {

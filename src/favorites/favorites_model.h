@@ -2,10 +2,9 @@
 // The user's favourites: named favourite recipes, favourite ingredients and
 // favourite effects, in list order. Plain data with the list operations the
 // favourites views and drops need; the views hold no copies of their own and
-// follow the model's announcements of its changes.
+// follow the session's announcements of its changes (FavoritesStore).
 
 #include "engine/potion_rec.h"
-#include "favorites/favorites_notifier.h"
 
 #include <QString>
 #include <QStringList>
@@ -67,15 +66,7 @@ struct FavoritesModel {
     QString itemName(int row, const GameData &data) const;
     QString effectName(int row, const GameData &data) const;
 
-    // Every operation above that changes a list announces it here. Last
-    // member: assigning a whole model announces once its data is in place.
-    FavoritesNotifier changes;
-
     friend bool operator==(const FavoritesModel &, const FavoritesModel &) = default;
-
-  private:
-    // Announces the part when row is a row (a list operation took effect).
-    int announced(FavoritesPart part, int row) const;
 };
 
 // Fills the recipe list from the favourites: all of them, or the one at

@@ -1,7 +1,8 @@
 #pragma once
 // What the user edits in the main window, owned in one place and announced
-// when it changes: the skills, the search conditions, the recipe list and the
-// alternative making. Views and the window connect to the signals; whoever
+// when it changes: the skills, the search conditions, the recipe list, the
+// alternative making, the favourites, the ingredient sets and the rest of
+// Main.ini. Views and the window connect to the signals; whoever
 // changes a part only changes it, and every view that shows it follows.
 
 #include "engine/alt_making.h"
@@ -9,6 +10,7 @@
 #include "engine/search_conditions.h"
 #include "game_data/game_data.h"
 #include "recipe_list/potion_list_ops.h"
+#include "settings/settings_store.h"
 
 #include <QObject>
 
@@ -21,10 +23,13 @@ namespace qor {
 // is off or empty and a price range that is not checked all read as nothing.
 SearchConditions searchRelevantPart(const SearchConditions &conditions);
 
-class Session : public QObject {
+// Main.ini's edits and signals (settingChanged, favoritesChanged,
+// ingredientSetsChanged, availableItemsChanged) come from SettingsStore and
+// FavoritesStore, which the views below the session see.
+class Session : public SettingsStore {
     Q_OBJECT
   public:
-    explicit Session(QObject *parent = nullptr) : QObject(parent) {}
+    explicit Session(QObject *parent = nullptr) : SettingsStore(parent) {}
 
     const SkillSettings &skills() const { return m_skills; }
     // Announces skillsChanged when anything differs.

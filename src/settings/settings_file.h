@@ -4,6 +4,7 @@
 // convert between it and the file (code page 1251, CR LF, a fixed sequence
 // of sections without keys).
 
+#include "common/window_bounds.h"
 #include "engine/search_conditions.h"
 #include "favorites/favorites_model.h"
 #include "favorites/used_items_model.h"
@@ -23,16 +24,6 @@ inline constexpr int kHeaderSectionCount = 26; // recipe-list header
 inline constexpr int kHeaderEffInfoSectionCount = 7;
 inline constexpr int kSettingsFontCount = 14;
 inline constexpr const char *kSettingsFileName = "Main.ini";
-
-// A window rectangle in screen pixels.
-struct WindowBounds {
-    std::int32_t left = 0;
-    std::int32_t top = 0;
-    std::int32_t right = 0;
-    std::int32_t bottom = 0;
-
-    friend bool operator==(const WindowBounds &, const WindowBounds &) = default;
-};
 
 // Only a font's face name and size (points) are kept.
 struct FontSetting {

@@ -238,9 +238,11 @@ TEST_F(DragDropTest, AlternativeEffectsStopAtFiveAndRefuseRepeats) {
 
 TEST_F(DragDropTest, FavouritesReorderAndTakeRecipesThatSurviveARestart) {
     fillRecipes();
-    FavoritesModel &fav = st().Settings.favorites;
-    for (int k = 0; k < 3; ++k)
-        fav.addPotion(st().session.recipes()[k], QStringLiteral("F%1").arg(k));
+    const FavoritesModel &fav = st().session.favorites();
+    st().session.editFavorites([&](FavoritesModel &edited) {
+        for (int k = 0; k < 3; ++k)
+            edited.addPotion(st().session.recipes()[k], QStringLiteral("F%1").arg(k));
+    });
     showTab(ui().TabSheetFavorites);
     FavoritesList *list = ui().LBFavorites;
     list->resetRows();
@@ -272,7 +274,7 @@ TEST_F(DragDropTest, FavouritesReorderAndTakeRecipesThatSurviveARestart) {
 
     form.reset();
     open();
-    const FavoritesModel &again = st().Settings.favorites;
+    const FavoritesModel &again = st().session.favorites();
     ASSERT_EQ(again.potionCount(), 4);
     EXPECT_EQ(again.FavPotionNames, (QStringList{name, "F1", "F2", "F0"}));
     EXPECT_EQ(again.FavPotions[0], rec);
@@ -287,7 +289,7 @@ TEST_F(DragDropTest, DropsOnTheFavouritesWindowShowAtOnceWhereTheyFell) {
     QApplication::processEvents();
     FavoriteIndexList *items = window->ListBoxFavoriteItems;
     FavoriteIndexList *effects = window->ListBoxFavoriteEffects;
-    const FavoritesModel &fav = st().Settings.favorites;
+    const FavoritesModel &fav = st().session.favorites();
     ASSERT_TRUE(fav.FavItems.empty());
 
     // Two ingredients from the grid, each dropped below the last row: the
@@ -497,7 +499,7 @@ TEST_F(DragDropTest, DragCommandsAreEnabledClampedAndKept) {
     font.setPointSize(15);
     dialogs.setNextFont(font);
     test::useCommand(*form, "MenuFontDrag");
-    const bool shadow = st().Settings.block.get(Setting.DragShadow);
+    const bool shadow = st().session.block().get(Setting.DragShadow);
     test::useCommand(*form, "MenuDragShowShadow");
     test::useCommand(*form, "MenuDragTranspatenrMode");
 
@@ -510,10 +512,10 @@ TEST_F(DragDropTest, DragCommandsAreEnabledClampedAndKept) {
         EXPECT_EQ(b.get(Setting.DragShadow), !shadow);
         EXPECT_TRUE(b.get(Setting.DragShapedMode));
     };
-    check(st().Settings.block, st().Settings);
+    check(st().session.block(), st().session.settings());
     form.reset();
     open();
-    check(st().Settings.block, st().Settings);
+    check(st().session.block(), st().session.settings());
     EXPECT_TRUE(form->action(QStringLiteral("MenuDragTranspatenrMode"))->isChecked());
 
     // The picture takes the new look: shaped, so the shadow is a silhouette.

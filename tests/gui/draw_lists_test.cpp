@@ -10,6 +10,7 @@
 #include "recipe_list/ui/chooser_combo.h"
 #include "recipe_list/ui/potion_header.h"
 #include "recipe_list/ui/recipe_info_lists.h"
+#include "session/session.h"
 
 #include <QAbstractItemModelTester>
 #include <QPainter>
@@ -271,12 +272,16 @@ TEST_F(ListsDraw, AlternativeMakingListsFollowTheirArraysAndColourRules) {
 }
 
 TEST_F(ListsDraw, FavouritesShowThreeThumbnailsThenTheName) {
-    FavoritesModel fav;
-    fav.addPotion(twoEffectRecipe(10, 1, 2), QStringLiteral("Первый"));
-    fav.addPotion(twoEffectRecipe(20, 3, 1), QStringLiteral("Второй"));
+    Session session;
     ColourPictures pictures;
-    FavoritesList view(data, fav, colors, &pictures);
+    FavoritesList view(data, session, colors, &pictures);
     QAbstractItemModelTester tester(view.model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
+    EXPECT_EQ(view.model()->rowCount(), 0);
+    // The view follows the session's announcement, without a refresh.
+    session.editFavorites([&](FavoritesModel &fav) {
+        fav.addPotion(twoEffectRecipe(10, 1, 2), QStringLiteral("Первый"));
+        fav.addPotion(twoEffectRecipe(20, 3, 1), QStringLiteral("Второй"));
+    });
     EXPECT_EQ(view.model()->rowCount(), 2);
     const QSize size(300, 16);
     const QImage odd = paintListRow(view, 1, {}, size);

@@ -9,6 +9,7 @@
 #include "favorites/ui/favorite_index_list.h"
 #include "favorites/ui/used_items_list.h"
 #include "favorites/used_items_model.h"
+#include "session/session.h"
 
 #include <QAbstractItemModelTester>
 #include <QPainter>
@@ -41,17 +42,19 @@ class ToolListsDraw : public ::testing::Test {
         ensureApp();
         colors = testColors();
         data = testData();
-        fav.FavItems = {2, 9}; // 9 lies beyond the tables: no picture, "-"
-        fav.FavEffects = {3};
+        session.editFavorites([](FavoritesModel &fav) {
+            fav.FavItems = {2, 9}; // 9 lies beyond the tables: no picture, "-"
+            fav.FavEffects = {3};
+        });
     }
     ViewColors colors;
     GameData data;
-    FavoritesModel fav;
+    Session session;
     SourcePictures pictures;
 };
 
 TEST_F(ToolListsDraw, FavouriteIngredientsShowTheirPictureSquareThenTheName) {
-    FavoriteIndexList items(FavoriteIndexList::Kind::Items, fav, data, colors, &pictures);
+    FavoriteIndexList items(FavoriteIndexList::Kind::Items, session, data, colors, &pictures);
     QAbstractItemModelTester tester(items.model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
     EXPECT_EQ(items.model()->rowCount(), 2);
     EXPECT_EQ(items.elementAt(1), 9);
@@ -78,7 +81,7 @@ TEST_F(ToolListsDraw, FavouriteIngredientsShowTheirPictureSquareThenTheName) {
 }
 
 TEST_F(ToolListsDraw, FavouriteEffectsShowTheNameOnly) {
-    FavoriteIndexList effects(FavoriteIndexList::Kind::Effects, fav, data, colors, &pictures);
+    FavoriteIndexList effects(FavoriteIndexList::Kind::Effects, session, data, colors, &pictures);
     EXPECT_EQ(effects.objectName(), QStringLiteral("ListBoxFavoriteEffects"));
     const QImage row = paintListRow(effects, 0, {}, QSize(200, 20));
     EXPECT_EQ(countColour(row, row.rect(), ColourPictures::smallColour()), 0);

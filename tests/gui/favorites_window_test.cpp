@@ -27,8 +27,10 @@ class FavoritesWindowTest : public ::testing::Test {
     void SetUp() override {
         form = test::openForm(data);
         ASSERT_TRUE(form->startupError().isEmpty());
-        st().Settings.favorites.FavItems = {3, 5, 7};
-        st().Settings.favorites.FavEffects = {2, 4, 6};
+        st().session.editFavorites([](FavoritesModel &fav) {
+            fav.FavItems = {3, 5, 7};
+            fav.FavEffects = {2, 4, 6};
+        });
     }
     ProgramState &st() { return form->state(); }
     DialogProvider &dialogs() { return form->dialogs(); }
@@ -90,7 +92,7 @@ TEST_F(FavoritesWindowTest, DeleteKeepsTheRowOrMovesUpFromTheLast) {
     w->preparePopup(Kind::Items);
     EXPECT_FALSE(w->PMenuItemDel->isEnabled()); // nothing selected
     w->deleteSelected(Kind::Items);
-    EXPECT_EQ(st().Settings.favorites.FavItems, (Ints{3, 5, 7}));
+    EXPECT_EQ(st().session.favorites().FavItems, (Ints{3, 5, 7}));
 
     items->setCurrentRow(1); // the middle row: the next one moves into it
     EXPECT_TRUE(w->PMenuItemDel->isEnabled());
@@ -99,21 +101,21 @@ TEST_F(FavoritesWindowTest, DeleteKeepsTheRowOrMovesUpFromTheLast) {
     QApplication::processEvents();
     ASSERT_EQ(QApplication::focusWidget(), items);
     QTest::keyClick(items, Qt::Key_Delete);
-    EXPECT_EQ(st().Settings.favorites.FavItems, (Ints{3, 7}));
+    EXPECT_EQ(st().session.favorites().FavItems, (Ints{3, 7}));
     EXPECT_EQ(items->currentRow(), 1);
     EXPECT_EQ(items->count(), 2);
     QTest::keyClick(items, Qt::Key_Delete); // the last row: the selection moves up
-    EXPECT_EQ(st().Settings.favorites.FavItems, (Ints{3}));
+    EXPECT_EQ(st().session.favorites().FavItems, (Ints{3}));
     EXPECT_EQ(items->currentRow(), 0);
     QTest::keyClick(items, Qt::Key_Delete); // the only row
-    EXPECT_TRUE(st().Settings.favorites.FavItems.empty());
+    EXPECT_TRUE(st().session.favorites().FavItems.empty());
     EXPECT_EQ(items->currentRow(), -1);
     EXPECT_FALSE(w->PMenuItemDel->isEnabled());
 
     // The effects list has its own popup and leaves the ingredients alone.
     w->ListBoxFavoriteEffects->setCurrentRow(0);
     rightClick(w->ListBoxFavoriteEffects, w->PMenuEffDel);
-    EXPECT_EQ(st().Settings.favorites.FavEffects, (Ints{4, 6}));
+    EXPECT_EQ(st().session.favorites().FavEffects, (Ints{4, 6}));
     EXPECT_EQ(w->ListBoxFavoriteEffects->currentRow(), 0);
 }
 
@@ -145,10 +147,10 @@ TEST_F(FavoritesWindowTest, FontAndRowHeightReachBothListsAndTheSettings) {
     rightClick(w->ListBoxFavoriteEffects, w->PMenuEffItemHeight);
     EXPECT_EQ(w->ListBoxFavoriteItems->itemHeight(), 10);
 
-    FormMainTestAccess::toolWindows(*form).collect(st().Settings);
-    EXPECT_EQ(st().Settings.font(SettingsFont::FavoritesLists),
+    st().session.editSettings([&](MainSettings &s) { FormMainTestAccess::toolWindows(*form).collect(s); });
+    EXPECT_EQ(st().session.settings().font(SettingsFont::FavoritesLists),
               (FontSetting{QStringLiteral("DejaVu Serif"), 15}));
-    EXPECT_EQ(st().Settings.block.get(Setting.FavoritesItemHeight), 10);
+    EXPECT_EQ(st().session.block().get(Setting.FavoritesItemHeight), 10);
 }
 
 TEST_F(FavoritesWindowTest, MainFontAndSplitterThicknessReachTheWindow) {
@@ -169,10 +171,10 @@ TEST_F(FavoritesWindowTest, DropsInsertNewEntriesAndMoveOwnOnes) {
     TFormFavorites *w = open();
     // An ingredient already in the list changes nothing.
     EXPECT_EQ(w->dropElement(Kind::Items, 5, 0), -1);
-    EXPECT_EQ(st().Settings.favorites.FavItems, (Ints{3, 5, 7}));
+    EXPECT_EQ(st().session.favorites().FavItems, (Ints{3, 5, 7}));
     // A new one between two rows goes there and is selected.
     EXPECT_EQ(w->dropElement(Kind::Items, 9, 1), 1);
-    EXPECT_EQ(st().Settings.favorites.FavItems, (Ints{3, 9, 5, 7}));
+    EXPECT_EQ(st().session.favorites().FavItems, (Ints{3, 9, 5, 7}));
     EXPECT_EQ(w->ListBoxFavoriteItems->currentRow(), 1);
     EXPECT_EQ(w->ListBoxFavoriteItems->count(), 4);
     // Below the last row: appended.
@@ -180,10 +182,10 @@ TEST_F(FavoritesWindowTest, DropsInsertNewEntriesAndMoveOwnOnes) {
     const int row = w->ListBoxFavoriteEffects->dropRowAt(below);
     EXPECT_EQ(row, 3);
     EXPECT_EQ(w->dropElement(Kind::Effects, 8, row), 3);
-    EXPECT_EQ(st().Settings.favorites.FavEffects, (Ints{2, 4, 6, 8}));
+    EXPECT_EQ(st().session.favorites().FavEffects, (Ints{2, 4, 6, 8}));
     // Reordering: the first to below the last row.
     EXPECT_EQ(w->moveElement(Kind::Items, 0, 10), 3);
-    EXPECT_EQ(st().Settings.favorites.FavItems, (Ints{9, 5, 7, 3}));
+    EXPECT_EQ(st().session.favorites().FavItems, (Ints{9, 5, 7, 3}));
     EXPECT_EQ(w->ListBoxFavoriteItems->currentRow(), 3);
     EXPECT_EQ(w->moveElement(Kind::Items, 7, 0), -1);
 }

@@ -244,9 +244,9 @@ TEST(FirstUseTest, DefaultHighlightColoursAreReadable) {
     const auto code = [](const QColor &c) { return static_cast<std::uint32_t>(c.rgb() & 0xFFFFFFu); };
     const std::uint32_t lit = code(colors.CellLightColor);
     const std::uint32_t marker =
-        code(colorFromCode(form->state().Settings.block.get(Setting.DefMarkerColor), colors));
+        code(colorFromCode(form->state().session.block().get(Setting.DefMarkerColor), colors));
     const std::uint32_t gridRow2 =
-        code(MakeColor2(colors.Window, form->state().Settings.block.get(Setting.GridColor2Percent)));
+        code(MakeColor2(colors.Window, form->state().session.block().get(Setting.GridColor2Percent)));
     for (const QColor &bg : {colors.Window, colors.PotionColor2, colors.Highlight}) {
         EXPECT_GE(contrastRatio(lit, code(bg)), kReadableContrast) << bg.name().toStdString();
         EXPECT_GE(contrastRatio(marker, code(bg)), kReadableContrast) << bg.name().toStdString();

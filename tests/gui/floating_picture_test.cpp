@@ -4,7 +4,7 @@
 
 #include "gui_test_support.h"
 
-#include "main_window/ui/floating_picture.h"
+#include "visuals/ui/floating_picture.h"
 #include "visuals/ui/logo_animation.h"
 
 #include <QAction>

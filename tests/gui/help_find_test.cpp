@@ -69,7 +69,7 @@ TEST_F(HelpPageTest, FirstEntryReadsTheFileAndShowsTheSelectedTopic) {
     ui.LbHelp->setCurrentRow(3);
     EXPECT_EQ(ui.MemoHelp->toPlainText(), shown(page.body(3)));
     EXPECT_EQ(ui.LbHelp->visualItemRect(ui.LbHelp->item(1)).height(),
-              form->state().Settings.block.clamped(Setting.HelpItemHeight));
+              form->state().session.block().clamped(Setting.HelpItemHeight));
 
     // A second entry reads nothing again and keeps the selection, even when
     // the file has gone meanwhile.
@@ -84,7 +84,7 @@ TEST_F(HelpPageTest, FirstEntryReadsTheFileAndShowsTheSelectedTopic) {
 TEST_F(HelpPageTest, TitleListTakesAtMostHalfThePageAndKeepsTheChosenWidth) {
     auto form = test::openForm(data);
     FormControls &ui = test::ui(form);
-    const int chosen = form->state().Settings.block.get(Setting.HelpListWidth);
+    const int chosen = form->state().session.block().get(Setting.HelpListWidth);
     form->resize(640, 480);
     QApplication::processEvents();
     enterHelp(*form);
@@ -102,7 +102,7 @@ TEST_F(HelpPageTest, TitleListTakesAtMostHalfThePageAndKeepsTheChosenWidth) {
     form->resize(640, 480);
     QApplication::processEvents();
     form->close();
-    EXPECT_EQ(form->state().Settings.block.get(Setting.HelpListWidth), chosen);
+    EXPECT_EQ(form->state().session.block().get(Setting.HelpListWidth), chosen);
 }
 
 TEST_F(HelpPageTest, MissingFileIsReportedAndTriedAgainAtTheNextEntry) {
@@ -174,7 +174,7 @@ TEST_F(HelpPageTest, RowHeightAndFontCommandsChangeTheListAndAreKept) {
     form->dialogs().setNextAnswer(QStringLiteral("31"));
     test::useMenuItem(*form, height);
     EXPECT_EQ(ui.LbHelp->visualItemRect(ui.LbHelp->item(0)).height(), 31);
-    EXPECT_EQ(form->state().Settings.block.get(Setting.HelpItemHeight), 31);
+    EXPECT_EQ(form->state().session.block().get(Setting.HelpItemHeight), 31);
 
     QAction *font = form->action(QStringLiteral("MenuHelpFont"));
     ASSERT_TRUE(font->isEnabled());
@@ -184,7 +184,7 @@ TEST_F(HelpPageTest, RowHeightAndFontCommandsChangeTheListAndAreKept) {
     test::useMenuItem(*form, font);
     EXPECT_EQ(ui.LbHelp->font().pointSize(), 15);
     EXPECT_EQ(ui.MemoHelp->font(), ui.LbHelp->font());
-    EXPECT_EQ(form->state().Settings.font(SettingsFont::LbHelp).size, 15);
+    EXPECT_EQ(form->state().session.settings().font(SettingsFont::LbHelp).size, 15);
 }
 
 class FindDialogTest : public ::testing::Test {
@@ -200,7 +200,7 @@ class FindDialogTest : public ::testing::Test {
     QString cell(int row) {
         const ProgramState &st = form->state();
         return GetPotionCellText(st.Data, st.session.recipes(), row,
-                                 st.Settings.block.get(Setting.PotionFindCol), true);
+                                 st.session.block().get(Setting.PotionFindCol), true);
     }
 
     test::ScratchData data;

@@ -98,7 +98,7 @@ class KeyboardTest : public ::testing::Test {
 
     ProgramState &st() { return form->state(); }
     FormControls &ui() { return test::ui(form); }
-    int timeout() { return st().Settings.block.clamped(Setting.FastFindTimeout); }
+    int timeout() { return st().session.block().clamped(Setting.FastFindTimeout); }
     void type(QWidget *w, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         form->clock().advance(10);
         QTest::keyClick(w, key, modifiers);

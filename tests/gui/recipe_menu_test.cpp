@@ -146,13 +146,13 @@ TEST_F(RecipeMenuTest, FavouritesMarkersAndTheAvailableSet) {
     const TPotionRec rec = st().session.recipes()[0];
     const int item = rec.Items[0];
     run("PMenuPotionAddToFavorites");
-    EXPECT_EQ(st().Settings.favorites.potionCount(), 0); // cancelled
+    EXPECT_EQ(st().session.favorites().potionCount(), 0); // cancelled
     dialogs().setNextAnswer(QStringLiteral("Мой рецепт"));
     run("PMenuPotionAddToFavorites");
     EXPECT_EQ(dialogs().prompts().back(), QStringLiteral("Название текущего зелья"));
-    ASSERT_EQ(st().Settings.favorites.potionCount(), 1);
-    EXPECT_EQ(st().Settings.favorites.FavPotionNames[0], QStringLiteral("Мой рецепт"));
-    EXPECT_EQ(st().Settings.favorites.FavPotions[0], rec);
+    ASSERT_EQ(st().session.favorites().potionCount(), 1);
+    EXPECT_EQ(st().session.favorites().FavPotionNames[0], QStringLiteral("Мой рецепт"));
+    EXPECT_EQ(st().session.favorites().FavPotions[0], rec);
 
     dialogs().setNextColor(QColor(10, 20, 30));
     run("PMenuLbPotionMarkerSetToItem");
@@ -169,7 +169,7 @@ TEST_F(RecipeMenuTest, FavouritesMarkersAndTheAvailableSet) {
         EXPECT_FALSE(effect.Marked);
 
     run("MenuDisableItemFromUsedList");
-    EXPECT_EQ(st().Settings.usedItems.ItemAvailable[static_cast<std::size_t>(item)], 0);
+    EXPECT_EQ(st().session.ingredientSets().ItemAvailable[static_cast<std::size_t>(item)], 0);
     for (const TPotionRec &rec2 : st().session.recipes().Potions())
         for (int k = 0; k < rec2.ItemCount; ++k)
             EXPECT_NE(rec2.Items[static_cast<std::size_t>(k)], item);
@@ -187,7 +187,7 @@ TEST_F(RecipeMenuTest, FavouritesTabShowsRenamesAndDeletes) {
         dialogs().setNextAnswer(QStringLiteral("fav%1").arg(row));
         run("PMenuPotionAddToFavorites");
     }
-    const FavoritesModel &fav = st().Settings.favorites;
+    const FavoritesModel &fav = st().session.favorites();
     ASSERT_EQ(fav.potionCount(), 3);
     test::ui(form).PageControl->setCurrentWidget(test::ui(form).TabSheetFavorites);
     ASSERT_EQ(test::ui(form).LBFavorites->model()->rowCount(), 3);

@@ -35,7 +35,7 @@ int productiveEffect(const ProgramState &st, int *expectedCount) {
         SearchConditions cond;
         cond.WantedEffect[0] = e;
         SearshFromEffects(st.Data, st.Strengths, st.session.skills().PerkPurity, cond,
-                          st.Settings.usedItems.ItemAvailable, true, *list);
+                          st.session.ingredientSets().ItemAvailable, true, *list);
         if (list->PotionCount() >= 2) {
             *expectedCount = list->PotionCount();
             return e;

@@ -54,7 +54,7 @@ class UsedItemsWindowTest : public ::testing::Test {
     }
     // Every row's check mark against the current set.
     void expectChecksShowSet(TFormUsedItems *w, int set) {
-        const auto &entries = st().Settings.usedItems.UsedItemsSets[static_cast<std::size_t>(set)];
+        const auto &entries = st().session.ingredientSets().UsedItemsSets[static_cast<std::size_t>(set)];
         for (int row = 0; row < H; ++row)
             ASSERT_EQ(w->CLbUsedItems->isChecked(row), entries[static_cast<std::size_t>(row) + 1] != 0)
                 << row;
@@ -104,15 +104,17 @@ TEST_F(UsedItemsWindowTest, DisableAllEmptiesTheListAndEnableAllRestoresIt) {
 }
 
 TEST_F(UsedItemsWindowTest, SwitchingSetsRechecksRowsAndSearchesAgain) {
-    auto &sets = st().Settings.usedItems.UsedItemsSets;
+    const auto &sets = st().session.ingredientSets().UsedItemsSets;
     // Set 2: the first half of the ingredients.
-    for (int i = 1; i <= H; ++i)
-        sets[2][static_cast<std::size_t>(i)] = i <= H / 2 ? 1 : 0;
+    st().session.editIngredientSets([this](UsedItemsModel &edited) {
+        for (int i = 1; i <= H; ++i)
+            edited.UsedItemsSets[2][static_cast<std::size_t>(i)] = i <= H / 2 ? 1 : 0;
+    });
     const auto set0 = sets[0];
     TFormUsedItems *w = open();
 
     w->ComboBoxUsedItemsFilter->setCurrentIndex(2);
-    EXPECT_EQ(st().Settings.usedItems.UsedItemsSetIndex, 2);
+    EXPECT_EQ(st().session.ingredientSets().UsedItemsSetIndex, 2);
     expectChecksShowSet(w, 2);
     EXPECT_EQ(w->PanelUsedItemsSelected->text(), selected(H / 2));
     const int halfCount = st().session.recipes().PotionCount();
@@ -139,7 +141,7 @@ TEST_F(UsedItemsWindowTest, ACheckToggledInTheWindowChangesTheNextSearch) {
                       Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(w->CLbUsedItems->viewport(), &press);
     EXPECT_FALSE(w->CLbUsedItems->isChecked(row));
-    EXPECT_EQ(st().Settings.usedItems.UsedItemsSets[0][static_cast<std::size_t>(item)], 0);
+    EXPECT_EQ(st().session.ingredientSets().UsedItemsSets[0][static_cast<std::size_t>(item)], 0);
     EXPECT_EQ(w->PanelUsedItemsSelected->text(), selected(H - 1));
     EXPECT_FALSE(usesItem(item));
     EXPECT_LT(st().session.recipes().PotionCount(), allCount);
@@ -170,8 +172,7 @@ TEST_F(UsedItemsWindowTest, DisablingFromTheRecipeListUnchecksTheOpenWindow) {
 }
 
 TEST_F(UsedItemsWindowTest, CtrlArrowsGoToTheNextEnabledOrDisabledRowWithoutWrap) {
-    auto &set0 = st().Settings.usedItems.UsedItemsSets[0];
-    set0[3] = 0; // row 2
+    st().session.editIngredientSets([](UsedItemsModel &sets) { sets.UsedItemsSets[0][3] = 0; }); // row 2
     TFormUsedItems *w = open();
     UsedItemsList *list = w->CLbUsedItems;
     w->activateWindow();
@@ -208,10 +209,10 @@ TEST_F(UsedItemsWindowTest, RenameKeepsTheNewNameAndCancelChangesNothing) {
     EXPECT_EQ(form->dialogs().presetTexts().value(0), QStringLiteral("Набор 2"));
     EXPECT_EQ(w->ComboBoxUsedItemsFilter->itemText(1), QStringLiteral("Походный"));
     EXPECT_EQ(w->ComboBoxUsedItemsFilter->currentIndex(), 1);
-    EXPECT_EQ(st().Settings.usedItems.setName(1), QStringLiteral("Походный"));
+    EXPECT_EQ(st().session.ingredientSets().setName(1), QStringLiteral("Походный"));
     form->dialogs().setNextCancel();
     w->ButtFilterRename->click();
-    EXPECT_EQ(st().Settings.usedItems.setName(1), QStringLiteral("Походный"));
+    EXPECT_EQ(st().session.ingredientSets().setName(1), QStringLiteral("Походный"));
 
     // The real prompt opens above the stay-on-top window that asked for it.
     form->dialogs().setScripted(false);
@@ -232,27 +233,27 @@ TEST_F(UsedItemsWindowTest, RenameKeepsTheNewNameAndCancelChangesNothing) {
     EXPECT_EQ(label, QStringLiteral("Название фильтра"));
     EXPECT_TRUE(onTop);
     EXPECT_TRUE(w->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_EQ(st().Settings.usedItems.setName(1), QStringLiteral("Походный"));
+    EXPECT_EQ(st().session.ingredientSets().setName(1), QStringLiteral("Походный"));
 }
 
 TEST_F(UsedItemsWindowTest, RowHeightFontAndDropDownCommandsReachTheWindow) {
     // Before the window exists the commands only store the settings.
     form->dialogs().setNextAnswer(QStringLiteral("31"));
     test::useCommand(*form, "MenuCLbUsedItemHeight");
-    EXPECT_EQ(st().Settings.block.get(Setting.UsedItemsItemHeight), 31);
+    EXPECT_EQ(st().session.block().get(Setting.UsedItemsItemHeight), 31);
     TFormUsedItems *w = open();
     EXPECT_EQ(w->CLbUsedItems->itemHeight(), 31);
     form->dialogs().setNextAnswer(QStringLiteral("500"));
     test::useCommand(*form, "MenuCLbUsedItemHeight");
     EXPECT_EQ(w->CLbUsedItems->itemHeight(), 50);
-    EXPECT_EQ(st().Settings.block.get(Setting.UsedItemsItemHeight), 50);
+    EXPECT_EQ(st().session.block().get(Setting.UsedItemsItemHeight), 50);
 
     QFont chosen(QStringLiteral("DejaVu Serif"));
     chosen.setPointSize(13);
     form->dialogs().setNextFont(chosen);
     test::useCommand(*form, "MenuFontUsedItems");
     EXPECT_EQ(w->CLbUsedItems->font().family(), QStringLiteral("DejaVu Serif"));
-    EXPECT_EQ(st().Settings.font(SettingsFont::UsedItemsList),
+    EXPECT_EQ(st().session.settings().font(SettingsFont::UsedItemsList),
               (FontSetting{QStringLiteral("DejaVu Serif"), 13}));
 
     form->dialogs().setNextAnswer(QStringLiteral("5"));

@@ -69,7 +69,7 @@ TEST_F(ViewCommandTest, RowAndCaptionHeightsArePulledIntoTheirRanges) {
 
 TEST_F(ViewCommandTest, AlternateRowPercentRecomputesTheColour) {
     answer("MenuColor2LBox", QStringLiteral("1000"));
-    EXPECT_EQ(form->state().Settings.block.get(Setting.PotionColor2Percent), 300);
+    EXPECT_EQ(form->state().session.block().get(Setting.PotionColor2Percent), 300);
     const QColor window = form->palette().color(QPalette::Base);
     EXPECT_EQ(form->viewColors().PotionColor2, MakeColor2(window, 300));
     answer("MenuColor2LbEff", QStringLiteral("50"));
@@ -113,7 +113,7 @@ TEST_F(ViewCommandTest, SplitterThicknessAndDropDownCount) {
     EXPECT_EQ(test::ui(form).MainSplitter->handleWidth(), 12);
     EXPECT_EQ(test::ui(form).PanelPotionInfo->handleWidth(), 12);
     answer("MenuSetDropDownCount", QStringLiteral("2"));
-    EXPECT_EQ(form->state().Settings.block.get(Setting.DropDownCount), 5);
+    EXPECT_EQ(form->state().session.block().get(Setting.DropDownCount), 5);
     EXPECT_LE(test::ui(form).CbEffect[0]->maxVisibleItems(), 5);
 }
 
@@ -256,7 +256,7 @@ TEST_F(ViewCommandTest, PictureBackgroundColourRepaintsThePicturePanel) {
     dialogs().setNextColor(QColor(0, 0, 128));
     test::useCommand(*form, "MenuColorWndPicBg");
     EXPECT_EQ(test::ui(form).PanelItemDisplay->palette().color(QPalette::Window), QColor(0, 0, 128));
-    EXPECT_EQ(form->state().Settings.block.get(Setting.PicBgColor), 128 << 16);
+    EXPECT_EQ(form->state().session.block().get(Setting.PicBgColor), 128 << 16);
 }
 
 } // namespace

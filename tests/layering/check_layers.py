@@ -35,11 +35,13 @@ LAYERS = [
     # but the programs that link it.
     # Effect discovery sees the plan's stock and solver interface.
     [("settings", CORE), ("input", CORE), ("brewing_plan/solver", CORE), ("discovery", CORE)],
-    # What the user edits in the window, announcing its changes; the help
-    # pages and their file.
+    # What the user edits in the window, announcing its changes, with the
+    # window's program state and its find texts; the help pages and their
+    # file.
     [("session", CORE), ("help", CORE)],
-    # The window's program state, the shared widget helpers and the
-    # command-line tool: each sees every model, none sees another.
+    # The search tab's width rules, the shared widget helpers (the floating
+    # picture among the visuals) and the command-line tool: each sees every
+    # model, none sees another.
     [("main_window", CORE), ("visuals/ui", WIDGETS), ("common_ui", WIDGETS), ("cli", CORE),
      ("discovery/solver", CORE)],
     [("recipe_list/ui", WIDGETS), ("reference_table/ui", WIDGETS), ("favorites/ui", WIDGETS),

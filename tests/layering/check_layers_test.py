@@ -20,7 +20,7 @@ CLEAN_TREE = {
     "reference_table/grid_model.h": ['"recipe_list/search_slots.h"'],
     "favorites/favorites_model.h": ['"recipe_list/search_slots.h"', '"game_data/game_data.h"'],
     "settings/settings_file.h": ['"favorites/favorites_model.h"', '"reference_table/grid_model.h"'],
-    "main_window/program_state.h": ['"settings/settings_file.h"'],
+    "session/program_state.h": ['"settings/settings_file.h"'],
     "visuals/bmc_library/qor_bmc.h": [],
     "visuals/ui/picture_library.h": ['"qor_bmc.h"', "<QImage>"],
     "cli/cli_app.h": ['"settings/settings_file.h"', "<QCommandLineParser>"],
@@ -28,7 +28,7 @@ CLEAN_TREE = {
                                        "<QHeaderView>"],
     "reference_table/ui/grid_header_view.h": ['"reference_table/grid_model.h"', '"recipe_list/search_slots.h"'],
     "main_window/ui/form_main.h": ['"recipe_list/ui/potion_header.h"', '"reference_table/ui/grid_header_view.h"',
-                                   '"main_window/program_state.h"', "<QMainWindow>"],
+                                   '"session/program_state.h"', "<QMainWindow>"],
     "app/main.cpp": ['"main_window/ui/form_main.h"', "<QApplication>"],
 }
 
@@ -85,8 +85,8 @@ class LayerCheck(unittest.TestCase):
         self.assertOneProblem("favorites/favorites_model.h", ["its own layer"])
 
     def test_core_never_includes_the_widgets(self):
-        self.add_include("main_window/program_state.h", '"main_window/ui/form_main.h"')
-        self.assertOneProblem("main_window/program_state.h", ["higher layer", "'main_window/ui'"])
+        self.add_include("session/program_state.h", '"main_window/ui/form_main.h"')
+        self.assertOneProblem("session/program_state.h", ["higher layer", "'main_window/ui'"])
 
     def test_ui_folders_of_two_subsystems_do_not_include_each_other(self):
         self.add_include("reference_table/ui/grid_header_view.h", '"recipe_list/ui/potion_header.h"')
@@ -105,7 +105,7 @@ class LayerCheck(unittest.TestCase):
 
     def test_the_cli_uses_the_core_only(self):
         for header, folder in [('"visuals/ui/picture_library.h"', "'visuals/ui'"),
-                               ('"main_window/program_state.h"', "'main_window'")]:
+                               ('"session/program_state.h"', "'main_window'")]:
             with self.subTest(header=header):
                 self.tearDown()
                 self.setUp()

@@ -210,10 +210,10 @@ class Monkey : public QObject {
         // The list is filled when its tab is first entered: only a shown list
         // must agree.
         const int favourites = ui.LBFavorites->model() ? ui.LBFavorites->model()->rowCount() : 0;
-        if (ui.LBFavorites->isVisible() && favourites != st.Settings.favorites.potionCount())
+        if (ui.LBFavorites->isVisible() && favourites != st.session.favorites().potionCount())
             return fail(QStringLiteral("the favourites list shows %1 rows, Main.ini would save %2")
                             .arg(favourites)
-                            .arg(st.Settings.favorites.potionCount()));
+                            .arg(st.session.favorites().potionCount()));
         return true;
     }
 

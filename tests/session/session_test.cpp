@@ -25,6 +25,15 @@ struct Announcements {
             this->row = row;
         });
         QObject::connect(&session, &Session::altChanged, [this] { log.push_back("alt"); });
+        QObject::connect(&session, &Session::favoritesChanged, [this](FavoritesPart part) {
+            log.push_back(part == FavoritesPart::Recipes ? "fav recipes"
+                          : part == FavoritesPart::Items ? "fav items"
+                                                         : "fav effects");
+        });
+        QObject::connect(&session, &Session::ingredientSetsChanged, [this] { log.push_back("sets"); });
+        QObject::connect(&session, &Session::availableItemsChanged, [this] { log.push_back("at hand"); });
+        QObject::connect(&session, &Session::settingChanged,
+                         [this](int line) { log.push_back("line " + std::to_string(line)); });
     }
     std::vector<std::string> take() { return std::exchange(log, {}); }
 
@@ -130,6 +139,78 @@ TEST(SessionTest, TheAlternativeChoiceIsAnnouncedOnlyWhenItChanged) {
     }));
     EXPECT_EQ(seen.take(), Log{"alt"});
     EXPECT_EQ(session.altSelection().amountItems, 2);
+}
+
+TEST(SessionTest, EachFavouriteListIsAnnouncedOnceWhenItChanges) {
+    Session session;
+    Announcements seen(session);
+    TPotionRec rec{};
+    rec.ItemCount = 2;
+    rec.Items = {1, 2, 0};
+    EXPECT_EQ(
+        session.editFavorites([&](FavoritesModel &fav) { return fav.addPotion(rec, QStringLiteral("a")); }),
+        0);
+    EXPECT_EQ(seen.take(), Log{"fav recipes"});
+    // A rename to the same name, a refused insert and a move onto itself
+    // change nothing and announce nothing.
+    session.editFavorites([](FavoritesModel &fav) { return fav.renamePotion(0, QStringLiteral("a")); });
+    session.editFavorites([](FavoritesModel &fav) { return fav.deletePotion(5); });
+    EXPECT_EQ(seen.take(), Log{});
+    session.editFavorites([](FavoritesModel &fav) { return fav.renamePotion(0, QStringLiteral("b")); });
+    EXPECT_EQ(seen.take(), Log{"fav recipes"});
+
+    session.editFavorites([](FavoritesModel &fav) {
+        fav.insertItem(0, 7);
+        fav.insertItem(0, 8);
+        return fav.insertEffect(0, 3);
+    });
+    EXPECT_EQ(seen.take(), (Log{"fav items", "fav effects"}));
+    session.editFavorites([](FavoritesModel &fav) { return fav.insertItem(0, 7); });
+    session.editFavorites([](FavoritesModel &fav) { return fav.moveEffect(0, 0); });
+    EXPECT_EQ(seen.take(), Log{});
+    session.editFavorites([](FavoritesModel &fav) { return fav.moveItem(0, 1); });
+    EXPECT_EQ(seen.take(), Log{"fav items"});
+    EXPECT_EQ(session.favorites().FavItems, (std::vector<std::int32_t>{7, 8}));
+}
+
+TEST(SessionTest, TheSetsAnnounceASearchOnlyWhenTheIngredientsAtHandChange) {
+    Session session;
+    session.editSettings([](MainSettings &s) { s = defaultSettings(6); });
+    Announcements seen(session);
+    // Set 0 holds every ingredient: enabling all again is no change.
+    session.editIngredientSets([](UsedItemsModel &sets) { sets.enableAll(); });
+    EXPECT_EQ(seen.take(), Log{});
+    session.editIngredientSets([](UsedItemsModel &sets) { return sets.disableItem(3); });
+    EXPECT_EQ(seen.take(), (Log{"sets", "at hand"}));
+    EXPECT_EQ(session.ingredientSets().ItemAvailable[3], 0);
+    // A new name is kept and shown, but the search sees nothing new.
+    session.editIngredientSets([](UsedItemsModel &sets) { return sets.renameSet(1, QStringLiteral("x")); });
+    EXPECT_EQ(seen.take(), Log{"sets"});
+}
+
+TEST(SessionTest, SettingsAnnounceEachLineThatTookAnotherValue) {
+    Session session;
+    Announcements seen(session);
+    session.setSetting(Setting.GridRowHeight, session.block().get(Setting.GridRowHeight));
+    EXPECT_EQ(seen.take(), Log{});
+    session.setSetting(Setting.GridRowHeight, 40);
+    EXPECT_EQ(seen.take(), Log{"line " + std::to_string(Setting.GridRowHeight.line)});
+    session.setSettingValue(Setting.DragShadow.line, 1);
+    EXPECT_EQ(seen.take(), Log{"line " + std::to_string(Setting.DragShadow.line)});
+    EXPECT_TRUE(session.block().get(Setting.DragShadow));
+
+    // A whole file read: every list and line that differs, once each; the
+    // fonts and sizes carry no announcement of their own.
+    MainSettings read = session.settings();
+    read.favorites.FavEffects = {4};
+    read.block.set(Setting.DragShadow, false);
+    read.font(SettingsFont::LbHelp).size = 30;
+    session.editSettings([&](MainSettings &s) { s = read; });
+    EXPECT_EQ(seen.take(), (Log{"fav effects", "line " + std::to_string(Setting.DragShadow.line)}));
+    EXPECT_EQ(session.settings(), read);
+    session.setFont(SettingsFont::LbHelp, QStringLiteral("Arial"), 0); // no size in points: kept
+    EXPECT_EQ(session.settings().font(SettingsFont::LbHelp), (FontSetting{QStringLiteral("Arial"), 30}));
+    EXPECT_EQ(seen.take(), Log{});
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 #include "common_ui/picture_source.h"
 
 #include "common_ui/view_colors.h"
-#include "favorites/favorites_model.h"
+#include "favorites/favorites_store.h"
 #include "favorites/ui/tool_window.h"
 #include "game_data/game_data.h"
 
@@ -12,20 +12,21 @@
 
 namespace qor {
 
-FavoriteIndexList::FavoriteIndexList(Kind kind, const FavoritesModel &favorites, const GameData &data,
+FavoriteIndexList::FavoriteIndexList(Kind kind, const FavoritesStore &store, const GameData &data,
                                      const ViewColors &colors, const PictureSource *pictures, QWidget *parent)
     : OwnerDrawListView(
-          [&favorites, kind] {
+          [&store, kind] {
+              const FavoritesModel &favorites = store.favorites();
               return static_cast<int>(kind == Kind::Items ? favorites.FavItems.size()
                                                           : favorites.FavEffects.size());
           },
           20, parent),
-      m_kind(kind), m_favorites(favorites), m_data(data), m_colors(colors), m_pictures(pictures) {
+      m_kind(kind), m_favorites(store.favorites()), m_data(data), m_colors(colors), m_pictures(pictures) {
     setObjectName(kind == Kind::Items ? QStringLiteral("ListBoxFavoriteItems")
                                       : QStringLiteral("ListBoxFavoriteEffects"));
     setContextMenuPolicy(Qt::CustomContextMenu);
     const FavoritesPart shown = kind == Kind::Items ? FavoritesPart::Items : FavoritesPart::Effects;
-    connect(favorites.changes.source(), &FavoritesSignals::changed, this, [this, shown](FavoritesPart part) {
+    connect(&store, &FavoritesStore::favoritesChanged, this, [this, shown](FavoritesPart part) {
         if (part == shown)
             refreshQuietly();
     });

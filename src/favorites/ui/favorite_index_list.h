@@ -9,6 +9,7 @@
 namespace qor {
 
 struct FavoritesModel;
+class FavoritesStore;
 struct GameData;
 class PictureSource;
 struct ViewColors;
@@ -18,8 +19,8 @@ class FavoriteIndexList : public OwnerDrawListView {
   public:
     enum class Kind { Items, Effects };
 
-    FavoriteIndexList(Kind kind, const FavoritesModel &favorites, const GameData &data,
-                      const ViewColors &colors, const PictureSource *pictures, QWidget *parent = nullptr);
+    FavoriteIndexList(Kind kind, const FavoritesStore &store, const GameData &data, const ViewColors &colors,
+                      const PictureSource *pictures, QWidget *parent = nullptr);
 
     Kind kind() const { return m_kind; }
     int count() const;

@@ -2,7 +2,7 @@
 
 #include "common_ui/picture_source.h"
 #include "common_ui/view_colors.h"
-#include "favorites/favorites_model.h"
+#include "favorites/favorites_store.h"
 #include "game_data/game_data.h"
 
 #include <QImage>
@@ -10,11 +10,11 @@
 
 namespace qor {
 
-FavoritesList::FavoritesList(const GameData &data, const FavoritesModel &favorites, const ViewColors &colors,
+FavoritesList::FavoritesList(const GameData &data, const FavoritesStore &store, const ViewColors &colors,
                              const PictureSource *pictures, QWidget *parent)
-    : OwnerDrawListView([&favorites] { return favorites.potionCount(); }, 16, parent), m_data(data),
-      m_favorites(favorites), m_colors(colors), m_pictures(pictures) {
-    connect(favorites.changes.source(), &FavoritesSignals::changed, this, [this](FavoritesPart part) {
+    : OwnerDrawListView([&store] { return store.favorites().potionCount(); }, 16, parent), m_data(data),
+      m_favorites(store.favorites()), m_colors(colors), m_pictures(pictures) {
+    connect(&store, &FavoritesStore::favoritesChanged, this, [this](FavoritesPart part) {
         if (part == FavoritesPart::Recipes)
             refreshQuietly();
     });

@@ -8,13 +8,14 @@ namespace qor {
 
 struct GameData;
 struct FavoritesModel;
+class FavoritesStore;
 class PictureSource;
 struct ViewColors;
 
 class FavoritesList : public OwnerDrawListView {
     Q_OBJECT
   public:
-    FavoritesList(const GameData &data, const FavoritesModel &favorites, const ViewColors &colors,
+    FavoritesList(const GameData &data, const FavoritesStore &store, const ViewColors &colors,
                   const PictureSource *pictures, QWidget *parent = nullptr);
 
     void paintItem(QPainter &painter, const QRect &rect, int row, QStyle::State state) const override;

@@ -1,6 +1,6 @@
 #include "favorites/ui/form_favorites.h"
 
-#include "favorites/favorites_model.h"
+#include "favorites/favorites_store.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -27,7 +27,7 @@ QGroupBox *groupWith(const QString &name, const QString &caption, QWidget *list)
 
 } // namespace
 
-TFormFavorites::TFormFavorites(FavoritesModel &favorites, const GameData &data, const ViewColors &colors,
+TFormFavorites::TFormFavorites(FavoritesStore &favorites, const GameData &data, const ViewColors &colors,
                                const PictureSource *pictures, ToolWindowPrompts prompts, QWidget *owner)
     : ToolWindow(owner, Esc::Closes), m_favorites(favorites), m_prompts(std::move(prompts)) {
     setObjectName(QStringLiteral("FormFavorites"));
@@ -161,7 +161,9 @@ void TFormFavorites::deleteSelected(Kind kind) {
     const int row = l->currentRow();
     if (row < 0)
         return;
-    const int next = kind == Kind::Items ? m_favorites.deleteItem(row) : m_favorites.deleteEffect(row);
+    const int next = m_favorites.editFavorites([&](FavoritesModel &fav) {
+        return kind == Kind::Items ? fav.deleteItem(row) : fav.deleteEffect(row);
+    });
     l->setCurrentRow(next);
     preparePopup(kind);
 }
@@ -186,8 +188,9 @@ void TFormFavorites::promptRowHeight(QAction *item) {
 }
 
 int TFormFavorites::dropElement(Kind kind, int element, int row) {
-    const int at =
-        kind == Kind::Items ? m_favorites.insertItem(row, element) : m_favorites.insertEffect(row, element);
+    const int at = m_favorites.editFavorites([&](FavoritesModel &fav) {
+        return kind == Kind::Items ? fav.insertItem(row, element) : fav.insertEffect(row, element);
+    });
     if (at < 0)
         return -1;
     list(kind)->setCurrentRow(at);
@@ -195,7 +198,9 @@ int TFormFavorites::dropElement(Kind kind, int element, int row) {
 }
 
 int TFormFavorites::moveElement(Kind kind, int from, int row) {
-    const int at = kind == Kind::Items ? m_favorites.moveItem(from, row) : m_favorites.moveEffect(from, row);
+    const int at = m_favorites.editFavorites([&](FavoritesModel &fav) {
+        return kind == Kind::Items ? fav.moveItem(from, row) : fav.moveEffect(from, row);
+    });
     if (at < 0)
         return -1;
     list(kind)->setCurrentRow(at);

@@ -2,8 +2,9 @@
 // The favourites window `TFormFavorites` ("Избранное"): the favourite
 // effects in the upper group, the favourite ingredients below a splitter,
 // each list with a popup to delete the selected entry and to change the font
-// and the row height of both lists. The lists read FavoritesModel directly;
-// drops insert into and reorder it through dropElement and moveElement.
+// and the row height of both lists. The lists read the favourites and follow
+// their announcements; drops insert and reorder through dropElement and
+// moveElement, as edits of the store.
 
 #include "favorites/ui/favorite_index_list.h"
 #include "favorites/ui/tool_window.h"
@@ -27,7 +28,7 @@ struct FavoritesWindowState {
 class TFormFavorites : public ToolWindow {
     Q_OBJECT
   public:
-    TFormFavorites(FavoritesModel &favorites, const GameData &data, const ViewColors &colors,
+    TFormFavorites(FavoritesStore &favorites, const GameData &data, const ViewColors &colors,
                    const PictureSource *pictures, ToolWindowPrompts prompts, QWidget *owner);
 
     // Applies the saved state (the bounds as given: the caller fits them to
@@ -81,7 +82,7 @@ class TFormFavorites : public ToolWindow {
     void setRowHeight(int height);
     void applyGroupHeight();
 
-    FavoritesModel &m_favorites;
+    FavoritesStore &m_favorites;
     ToolWindowPrompts m_prompts;
     ListFont m_font;
     int m_groupHeight = 0;

@@ -1,6 +1,6 @@
 #include "favorites/ui/form_used_items.h"
 
-#include "favorites/used_items_model.h"
+#include "favorites/favorites_store.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -21,16 +21,16 @@ constexpr int kFilterMargin = 4;
 constexpr int kRenameButtonWidth = 20;
 } // namespace
 
-TFormUsedItems::TFormUsedItems(UsedItemsModel &sets, const GameData &data, const ViewColors &colors,
+TFormUsedItems::TFormUsedItems(FavoritesStore &store, const GameData &data, const ViewColors &colors,
                                const PictureSource *pictures, ToolWindowPrompts prompts,
                                const std::function<QComboBox *(QWidget *parent)> &makeChooser, QWidget *owner)
-    : ToolWindow(owner, Esc::Ignored), m_sets(sets), m_prompts(std::move(prompts)) {
+    : ToolWindow(owner, Esc::Ignored), m_store(store), m_prompts(std::move(prompts)) {
     setObjectName(QStringLiteral("FormUsedItems"));
     setWindowTitle(QStringLiteral("Возможные ингредиенты"));
     if (owner)
         setFont(owner->font());
 
-    CLbUsedItems = new UsedItemsList(sets, data, colors, pictures, this);
+    CLbUsedItems = new UsedItemsList(store.ingredientSets(), data, colors, pictures, this);
     buildFilterPanel(makeChooser);
     PanelUsedItemsSelected = new QLabel(this);
     PanelUsedItemsSelected->setObjectName(QStringLiteral("PanelUsedItemsSelected"));
@@ -47,13 +47,14 @@ TFormUsedItems::TFormUsedItems(UsedItemsModel &sets, const GameData &data, const
     connect(CLbUsedItems, &UsedItemsList::checkToggled, this, &TFormUsedItems::toggleRow);
     CLbUsedItems->resetRows();
     CLbUsedItems->setCurrentRow(0);
-    m_sets.MakeUsedItems();
-    showSets(false);
+    connect(&store, &FavoritesStore::ingredientSetsChanged, this, [this] { showSets(); });
+    m_store.editIngredientSets([](UsedItemsModel &sets) { return sets.MakeUsedItems(); });
+    showSets();
 
     {
         m_filling = true;
         for (int k = 0; k < kUsedItemsSetCount; ++k)
-            ComboBoxUsedItemsFilter->addItem(m_sets.setName(k));
+            ComboBoxUsedItemsFilter->addItem(store.ingredientSets().setName(k));
         m_filling = false;
     }
     connect(ComboBoxUsedItemsFilter, &QComboBox::currentIndexChanged, this, [this](int index) {
@@ -142,10 +143,15 @@ void TFormUsedItems::setListFont(const ListFont &font) {
     CLbUsedItems->viewport()->update();
 }
 
-void TFormUsedItems::showSets(bool refreshChecks) {
-    PanelUsedItemsSelected->setText(m_sets.selectedText(m_sets.availableCount()));
-    if (refreshChecks)
-        CLbUsedItems->viewport()->update();
+void TFormUsedItems::showSets() {
+    const UsedItemsModel &sets = m_store.ingredientSets();
+    PanelUsedItemsSelected->setText(sets.selectedText(sets.availableCount()));
+    CLbUsedItems->viewport()->update();
+}
+
+template <class Edit> void TFormUsedItems::editCurrentSet(Edit &&edit) {
+    if (m_store.ingredientSets().UsedItemsSetIndex >= 0)
+        m_store.editIngredientSets(std::forward<Edit>(edit));
 }
 
 void TFormUsedItems::chooseSet(int set) {
@@ -156,38 +162,28 @@ void TFormUsedItems::chooseSet(int set) {
         ComboBoxUsedItemsFilter->setCurrentIndex(set);
         m_filling = false;
     }
-    m_sets.UsedItemsSetIndex = set;
-    m_sets.MakeUsedItems();
-    afterSetEdit();
-}
-
-void TFormUsedItems::afterSetEdit() {
-    showSets(true);
-    Q_EMIT setsChanged();
+    m_store.editIngredientSets([set](UsedItemsModel &sets) {
+        sets.UsedItemsSetIndex = set;
+        return sets.MakeUsedItems();
+    });
 }
 
 void TFormUsedItems::enableAll() {
-    if (m_sets.UsedItemsSetIndex < 0)
-        return;
-    m_sets.enableAll();
-    afterSetEdit();
+    editCurrentSet([](UsedItemsModel &sets) { sets.enableAll(); });
 }
 
 void TFormUsedItems::disableAll() {
-    if (m_sets.UsedItemsSetIndex < 0)
-        return;
-    m_sets.disableAll();
-    afterSetEdit();
+    editCurrentSet([](UsedItemsModel &sets) { sets.disableAll(); });
 }
 
 void TFormUsedItems::goToEnabled() {
-    const int row = m_sets.nextEnabledRow(CLbUsedItems->currentRow());
+    const int row = m_store.ingredientSets().nextEnabledRow(CLbUsedItems->currentRow());
     if (row >= 0)
         CLbUsedItems->setCurrentRow(row);
 }
 
 void TFormUsedItems::goToDisabled() {
-    const int row = m_sets.nextDisabledRow(CLbUsedItems->currentRow());
+    const int row = m_store.ingredientSets().nextDisabledRow(CLbUsedItems->currentRow());
     if (row >= 0)
         CLbUsedItems->setCurrentRow(row);
 }
@@ -201,9 +197,9 @@ void TFormUsedItems::renameSet() {
     if (!name)
         return;
     // The new name is kept with the settings: the player named his set.
-    m_sets.renameSet(set, *name);
+    m_store.editIngredientSets([&](UsedItemsModel &sets) { return sets.renameSet(set, *name); });
     m_filling = true;
-    ComboBoxUsedItemsFilter->setItemText(set, m_sets.setName(set));
+    ComboBoxUsedItemsFilter->setItemText(set, m_store.ingredientSets().setName(set));
     ComboBoxUsedItemsFilter->setCurrentIndex(set);
     m_filling = false;
 }
@@ -214,13 +210,8 @@ void TFormUsedItems::selectItem(int item) {
 }
 
 void TFormUsedItems::toggleRow(int row, bool checked) {
-    if (row < 0 || m_sets.UsedItemsSetIndex < 0)
-        return;
-    if (!m_sets.setRowChecked(row, checked))
-        return;
-    CLbUsedItems->viewport()->update();
-    showSets(false);
-    Q_EMIT setsChanged();
+    if (row >= 0)
+        editCurrentSet([&](UsedItemsModel &sets) { return sets.setRowChecked(row, checked); });
 }
 
 } // namespace qor

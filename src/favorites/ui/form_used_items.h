@@ -3,8 +3,8 @@
 // ингредиенты"): every ingredient with a check mark for the current set, the
 // chooser of the four sets with its rename button, the count of the chosen
 // ingredients and a popup to fill or empty the set and to jump to the next
-// chosen or left-out ingredient. Every change of the sets is reported with
-// setsChanged, after which the owner re-runs the quick search.
+// chosen or left-out ingredient. The window edits the sets through the store
+// and follows its announcements, as do the search and every other view.
 
 #include "favorites/ui/tool_window.h"
 #include "favorites/ui/used_items_list.h"
@@ -18,21 +18,19 @@ class QToolButton;
 
 namespace qor {
 
+class FavoritesStore;
+
 class TFormUsedItems : public ToolWindow {
     Q_OBJECT
   public:
     // makeChooser builds the set chooser (drawn like the main window's
     // choosers); without one a plain chooser is used.
-    TFormUsedItems(UsedItemsModel &sets, const GameData &data, const ViewColors &colors,
+    TFormUsedItems(FavoritesStore &store, const GameData &data, const ViewColors &colors,
                    const PictureSource *pictures, ToolWindowPrompts prompts,
                    const std::function<QComboBox *(QWidget *parent)> &makeChooser, QWidget *owner);
 
     void setRowHeight(int height);
     void setListFont(const ListFont &font);
-
-    // After ItemAvailable changed: the count panel, and with refreshChecks
-    // the check marks of every row.
-    void showSets(bool refreshChecks);
 
     // Chooses set 0..3 as the chooser does.
     void chooseSet(int set);
@@ -59,10 +57,6 @@ class TFormUsedItems : public ToolWindow {
     QToolButton *ButtFilterRename = nullptr;
     QLabel *PanelUsedItemsSelected = nullptr;
 
-  Q_SIGNALS:
-    // Membership or the current set changed: the search has to run again.
-    void setsChanged();
-
   protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -70,9 +64,12 @@ class TFormUsedItems : public ToolWindow {
     void buildPopup();
     void buildFilterPanel(const std::function<QComboBox *(QWidget *parent)> &makeChooser);
     void layoutFilterPanel();
-    void afterSetEdit();
+    // The count panel and the check marks, after any change of the sets.
+    void showSets();
+    // Runs edit on the sets (nothing while no set is current).
+    template <class Edit> void editCurrentSet(Edit &&edit);
 
-    UsedItemsModel &m_sets;
+    FavoritesStore &m_store;
     ToolWindowPrompts m_prompts;
     bool m_filling = false;
 };

@@ -2,7 +2,7 @@
 
 #include "common_ui/dialog_provider.h"
 #include "settings/settings_block.h"
-#include "settings/settings_file.h"
+#include "settings/settings_store.h"
 #include "settings/stored_geometry.h"
 
 #include <QDir>
@@ -67,7 +67,7 @@ class HelpTitleDelegate : public QStyledItemDelegate {
 } // namespace
 
 HelpPanel::HelpPanel(QListWidget *list, QPlainTextEdit *memo, QSplitter *splitter, DialogProvider &dialogs,
-                     MainSettings &settings, QObject *parent)
+                     SettingsStore &settings, QObject *parent)
     : QObject(parent), m_list(list), m_memo(memo), m_splitter(splitter), m_dialogs(dialogs),
       m_settings(settings) {
     m_list->setItemDelegate(new HelpTitleDelegate(m_itemHeight, m_list));
@@ -91,7 +91,7 @@ void HelpPanel::applyListWidth() {
 }
 
 void HelpPanel::enter(const QString &dataDir) {
-    const MainSettings &settings = m_settings;
+    const MainSettings &settings = m_settings.settings();
     if (m_loaded)
         return;
     HelpPage page;
@@ -143,11 +143,11 @@ void HelpPanel::showSelectedTopic() {
 }
 
 int HelpPanel::itemHeight() const {
-    return m_settings.block.clamped(Setting.HelpItemHeight);
+    return m_settings.block().clamped(Setting.HelpItemHeight);
 }
 
 void HelpPanel::setItemHeight(int height) {
-    m_settings.block.set(Setting.HelpItemHeight, height);
+    m_settings.setSetting(Setting.HelpItemHeight, height);
     m_itemHeight = std::max(1, height);
     // The uniform row size is measured again after a layout change.
     m_list->doItemsLayout();
@@ -155,10 +155,7 @@ void HelpPanel::setItemHeight(int height) {
 }
 
 void HelpPanel::setHelpFont(const QFont &font) {
-    FontSetting &stored = m_settings.font(SettingsFont::LbHelp);
-    stored.name = font.family();
-    if (font.pointSize() > 0)
-        stored.size = font.pointSize();
+    m_settings.setFont(SettingsFont::LbHelp, font.family(), font.pointSize());
     m_list->setFont(font);
     m_memo->setFont(font);
     m_list->doItemsLayout();
@@ -166,7 +163,7 @@ void HelpPanel::setHelpFont(const QFont &font) {
 
 void HelpPanel::collectSettings() {
     if (m_loaded)
-        m_settings.block.set(Setting.HelpListWidth, m_chosenListWidth);
+        m_settings.setSetting(Setting.HelpListWidth, m_chosenListWidth);
 }
 
 } // namespace qor

@@ -15,13 +15,13 @@ class QWidget;
 namespace qor {
 
 class DialogProvider;
-struct MainSettings;
+class SettingsStore;
 
 class HelpPanel : public QObject {
     Q_OBJECT
   public:
     HelpPanel(QListWidget *list, QPlainTextEdit *memo, QSplitter *splitter, DialogProvider &dialogs,
-              MainSettings &settings, QObject *parent);
+              SettingsStore &settings, QObject *parent);
 
     // On_Enter(TabSheetHelp): reads the file once and applies the help
     // settings (row height, font, list width).
@@ -52,7 +52,7 @@ class HelpPanel : public QObject {
     QPlainTextEdit *m_memo;
     QSplitter *m_splitter;
     DialogProvider &m_dialogs;
-    MainSettings &m_settings;
+    SettingsStore &m_settings;
     HelpPage m_page;
     int m_itemHeight = 16;
     int m_chosenListWidth = 0; // as read or as the user last dragged it

@@ -4,13 +4,13 @@
 #include "common_ui/hint_window.h"
 #include "common_ui/sort_mark.h"
 #include "common_ui/view_colors.h"
-#include "main_window/program_state.h"
 #include "recipe_list/potion_cells.h"
 #include "recipe_list/ui/chooser_combo.h"
 #include "recipe_list/ui/potion_header.h"
 #include "recipe_list/ui/potion_list_view.h"
 #include "recipe_list/ui/recipe_info_lists.h"
 #include "reference_table/ui/grid_header_view.h"
+#include "session/program_state.h"
 
 #include <QAction>
 #include <QCursor>

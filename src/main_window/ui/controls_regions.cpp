@@ -4,7 +4,7 @@
 
 #include "main_window/ui/form_controls.h"
 
-#include "main_window/program_state.h"
+#include "session/program_state.h"
 
 #include "main_window/ui/reference_table_panel.h"
 

@@ -4,7 +4,7 @@
 
 #include "main_window/ui/form_controls.h"
 
-#include "main_window/program_state.h"
+#include "session/program_state.h"
 
 #include "favorites/ui/favorites_list.h"
 #include "main_window/ui/search_tab_fitter.h"
@@ -329,8 +329,8 @@ void FormControls::buildTabHelpFavorites(const ControlsContext &ctx) {
 
     auto *favLayout = new QVBoxLayout(TabSheetFavorites);
     favLayout->setContentsMargins(0, 0, 0, 0);
-    LBFavorites = named(new FavoritesList(ctx.state.Data, ctx.state.Settings.favorites, ctx.colors,
-                                          ctx.pictureSource, TabSheetFavorites),
+    LBFavorites = named(new FavoritesList(ctx.state.Data, ctx.state.session, ctx.colors, ctx.pictureSource,
+                                          TabSheetFavorites),
                         QStringLiteral("LBFavorites"));
     LBFavorites->setFont(fixedFont(QStringLiteral("Courier"), 17));
     LBFavorites->setContextMenuPolicy(Qt::CustomContextMenu);

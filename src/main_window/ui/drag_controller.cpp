@@ -3,7 +3,6 @@
 #include "common_ui/dialog_provider.h"
 #include "common_ui/view_colors.h"
 #include "favorites/ui/favorites_list.h"
-#include "main_window/program_state.h"
 #include "main_window/ui/form_controls.h"
 #include "main_window/ui/reference_table_panel.h"
 #include "recipe_list/potion_list_ops.h"
@@ -12,6 +11,7 @@
 #include "recipe_list/ui/potion_list_view.h"
 #include "recipe_list/ui/recipe_info_lists.h"
 #include "reference_table/grid_model.h"
+#include "session/program_state.h"
 #include "visuals/ui/drag_image_window.h"
 #include "visuals/ui/item_pictures.h"
 
@@ -344,7 +344,8 @@ void DragController::pickUp(const Entry &entry, QPoint pos, QMouseEvent *event) 
         // this handler); a press below the rows keeps the current one.
         const int pressed = rowAt(c.LBFavorites, pos);
         const int row = pressed >= 0 ? pressed : c.LBFavorites->currentRow();
-        if (st.Settings.favorites.potionCount() > 0 && row >= 0 && row < st.Settings.favorites.potionCount())
+        if (st.session.favorites().potionCount() > 0 && row >= 0 &&
+            row < st.session.favorites().potionCount())
             m_drag.pickUp(entry.role, PayloadKind::Favorite, row);
         break;
     }
@@ -528,7 +529,7 @@ bool DragController::On_DragOver(QPoint globalPos) {
     const Entry *entry = entryAt(globalPos);
     if (!entry || !m_drag.pending())
         return false;
-    const DragContext ctx{m_state.Data, m_state.session.alt(), m_state.Settings.favorites};
+    const DragContext ctx{m_state.Data, m_state.session.alt(), m_state.session.favorites()};
     return dragAccepts(m_drag, spotOf(*entry, entry->area->mapFromGlobal(globalPos)), ctx);
 }
 
@@ -599,8 +600,9 @@ void DragController::drop(const Entry &entry, QPoint local, Qt::KeyboardModifier
         break;
     }
     case DragControl::Favorites: {
-        const int current = dropOnFavorites(st.Settings.favorites, drag, dropRowAt(c.LBFavorites, local),
-                                            st.session.recipes(), st.Data);
+        const int current = st.session.editFavorites([&](FavoritesModel &fav) {
+            return dropOnFavorites(fav, drag, dropRowAt(c.LBFavorites, local), st.session.recipes(), st.Data);
+        });
         if (current >= 0) {
             const QSignalBlocker blocker(c.LBFavorites);
             c.LBFavorites->setCurrentRow(current);
@@ -619,8 +621,10 @@ void DragController::drop(const Entry &entry, QPoint local, Qt::KeyboardModifier
     case DragControl::FavoriteItems:
     case DragControl::FavoriteEffects: {
         auto *list = static_cast<QAbstractItemView *>(entry.control.data());
-        const int row = dropOnFavoriteList(st.Settings.favorites, entry.role, drag, dropRowAt(list, local),
-                                           entry.control == m_sourceControl);
+        const int row = st.session.editFavorites([&](FavoritesModel &fav) {
+            return dropOnFavoriteList(fav, entry.role, drag, dropRowAt(list, local),
+                                      entry.control == m_sourceControl);
+        });
         if (row >= 0 && entry.afterDrop)
             entry.afterDrop(row);
         break;
@@ -694,7 +698,7 @@ QString DragController::payloadText() const {
     case PayloadKind::Effect:
         return m_state.Data.EffectNames.value(payload);
     case PayloadKind::Favorite:
-        return m_state.Settings.favorites.FavPotionNames.value(payload);
+        return m_state.session.favorites().FavPotionNames.value(payload);
     case PayloadKind::Filter:
         return m_controls.CbFilter[0]->itemText(payload);
     }
@@ -704,7 +708,7 @@ QString DragController::payloadText() const {
 void DragController::prepareImage() {
     if (!m_image)
         m_image = std::make_unique<DragImageWindow>(m_window);
-    const SettingsBlock &b = m_state.Settings.block;
+    const SettingsBlock &b = m_state.session.block();
     DragImageStyle style;
     style.font = dragFont();
     style.textColor = colorFromCode(b.get(Setting.DragTextColor), m_colors);
@@ -722,7 +726,7 @@ void DragController::prepareImage() {
 
 QFont DragController::dragFont() const {
     QFont font = m_window->font();
-    const FontSetting &f = m_state.Settings.font(SettingsFont::DragText);
+    const FontSetting &f = m_state.session.settings().font(SettingsFont::DragText);
     if (!f.name.isEmpty() && f.size > 0 && f.size <= 200) {
         font.setFamily(f.name);
         font.setPointSize(f.size);
@@ -731,17 +735,14 @@ QFont DragController::dragFont() const {
 }
 
 void DragController::setDragFont(const QFont &font) {
-    FontSetting &f = m_state.Settings.font(SettingsFont::DragText);
-    f.name = font.family();
-    if (font.pointSize() > 0)
-        f.size = font.pointSize();
+    m_state.session.setFont(SettingsFont::DragText, font.family(), font.pointSize());
 }
 
 void DragController::chooseTextColor() {
-    SettingsBlock &b = m_state.Settings.block;
+    const SettingsBlock &b = m_state.session.block();
     if (const auto chosen =
             m_dialogs.chooseColor(m_window, colorFromCode(b.get(Setting.DragTextColor), m_colors)))
-        b.set(Setting.DragTextColor, codeOfColor(*chosen));
+        m_state.session.setSetting(Setting.DragTextColor, codeOfColor(*chosen));
 }
 
 } // namespace qor

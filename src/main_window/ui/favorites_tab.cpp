@@ -4,8 +4,8 @@
 #include "main_window/ui/favorites_tab.h"
 
 #include "common_ui/dialog_provider.h"
-#include "main_window/program_state.h"
 #include "main_window/ui/form_controls.h"
+#include "session/program_state.h"
 
 #include "favorites/favorites_model.h"
 #include "favorites/ui/favorites_list.h"
@@ -31,7 +31,7 @@ void FavoritesTab::connectSignals(std::function<void()> clicked) {
 void FavoritesTab::FillLbPotionsFromFavorites(bool all, int index) {
     ProgramState &st = m_ctx.state;
     st.session.replaceRecipes([&](PotionList &list) {
-        qor::FillLbPotionsFromFavorites(st.Settings.favorites, all, index, st.Data, list);
+        qor::FillLbPotionsFromFavorites(st.session.favorites(), all, index, st.Data, list);
         return list.PotionCount() > 0 ? 0 : -1;
     });
 }
@@ -48,28 +48,27 @@ void FavoritesTab::onClick() {
 
 void FavoritesTab::prepareMenu() {
     const bool selected =
-        m_ui.LBFavorites->currentRow() >= 0 && m_ctx.state.Settings.favorites.potionCount() > 0;
+        m_ui.LBFavorites->currentRow() >= 0 && m_ctx.state.session.favorites().potionCount() > 0;
     m_ctx.command("PMenuRenameFavoriteItem")->setEnabled(selected);
     m_ctx.command("PMenuDeleteFavoriteItem")->setEnabled(selected);
 }
 
 void FavoritesTab::cmdFavoriteRename(QAction *, int) {
-    FavoritesModel &fav = m_ctx.state.Settings.favorites;
+    Session &session = m_ctx.state.session;
     const int row = m_ui.LBFavorites->currentRow();
-    if (row < 0 || row >= fav.potionCount())
+    if (row < 0 || row >= session.favorites().potionCount())
         return;
     if (const auto text = m_ctx.dialogs.inputText(&m_ctx.window, QStringLiteral("Название текущего зелья"),
-                                                  fav.FavPotionNames.value(row))) {
-        fav.renamePotion(row, *text);
-    }
+                                                  session.favorites().FavPotionNames.value(row)))
+        session.editFavorites([&](FavoritesModel &fav) { return fav.renamePotion(row, *text); });
 }
 
 void FavoritesTab::cmdFavoriteDelete(QAction *, int) {
-    FavoritesModel &fav = m_ctx.state.Settings.favorites;
+    Session &session = m_ctx.state.session;
     const int row = m_ui.LBFavorites->currentRow();
-    if (row < 0 || row >= fav.potionCount())
+    if (row < 0 || row >= session.favorites().potionCount())
         return;
-    const int next = fav.deletePotion(row);
+    const int next = session.editFavorites([row](FavoritesModel &fav) { return fav.deletePotion(row); });
     {
         const QSignalBlocker blocker(m_ui.LBFavorites);
         m_ui.LBFavorites->setCurrentRow(next);

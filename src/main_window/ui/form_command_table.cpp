@@ -88,10 +88,10 @@ std::span<const MenuCommand> TFormMain::commandTable() {
         {.menu = M::ViewEffects, .name = "MenuLbEffectInfoFont", .caption = "Шрифт", .call = &F::onView<&V::cmdFont>, .arg = fontArg(FontTarget::EffectInfo)},
 
         subMenu(M::View, M::ViewDrag, "Перетаскивание"),
-        {.menu = M::ViewDrag, .name = "MenuDragTranspatenrMode", .caption = "Объект сложной формы", .check = C::Off, .call = [](F &f, QAction *item, int) { f.m_state->Settings.block.set(Setting.DragShapedMode, item->isChecked()); }, .setting = Setting.DragShapedMode},
+        {.menu = M::ViewDrag, .name = "MenuDragTranspatenrMode", .caption = "Объект сложной формы", .check = C::Off, .call = [](F &f, QAction *item, int) { f.m_state->session.setSetting(Setting.DragShapedMode, item->isChecked()); }, .setting = Setting.DragShapedMode},
         {.menu = M::ViewDrag, .name = "MenuDragBlend", .caption = "Прозрачность 0..255", .call = &F::onView<&V::cmdDragSetting>, .arg = Setting.DragBlend.line},
         {.menu = M::ViewDrag, .name = "MenuDragImageSize", .caption = "Размер картинки", .call = &F::onView<&V::cmdDragSetting>, .arg = Setting.DragImageSize.line},
-        {.menu = M::ViewDrag, .name = "MenuDragShowShadow", .caption = "Рисовать тень", .check = C::Off, .call = [](F &f, QAction *item, int) { f.m_state->Settings.block.set(Setting.DragShadow, item->isChecked()); }, .setting = Setting.DragShadow},
+        {.menu = M::ViewDrag, .name = "MenuDragShowShadow", .caption = "Рисовать тень", .check = C::Off, .call = [](F &f, QAction *item, int) { f.m_state->session.setSetting(Setting.DragShadow, item->isChecked()); }, .setting = Setting.DragShadow},
         {.menu = M::ViewDrag, .name = "MenuDragFontColor", .caption = "Цвет текста", .call = [](F &f, QAction *, int) { f.m_drag->chooseTextColor(); }},
         {.menu = M::ViewDrag, .name = "MenuFontDrag", .caption = "Шрифт", .call = [](F &f, QAction *, int) { QFont font = f.m_drag->dragFont(); if (qor::PromptFont(f.m_dialogs, &f, font)) f.m_drag->setDragFont(font); }},
 

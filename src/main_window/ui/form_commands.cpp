@@ -131,9 +131,10 @@ void TFormMain::cmdBrewingPlan(QAction *, int) {
     const ProgramState &st = *m_state;
     // Stock.ini lives in the folder of Main.ini.
     showBrewingPlanWindow(
-        this, {st.Data, st.Strengths, st.session.skills(), st.Settings.usedItems.ItemAvailable, &m_pictures,
-               [this](const QString &text) { m_dialogs.message(this, text, MessageIcon::Warning); },
-               st.SettingsDir});
+        this,
+        {st.Data, st.Strengths, st.session.skills(), st.session.ingredientSets().ItemAvailable, &m_pictures,
+         [this](const QString &text) { m_dialogs.message(this, text, MessageIcon::Warning); },
+         st.SettingsDir});
 }
 
 void TFormMain::cmdDebug(QAction *item, int) {

@@ -8,7 +8,6 @@
 #include "favorites/ui/favorites_list.h"
 #include "help/ui/help_panel.h"
 #include "input/ui/find_dialog.h"
-#include "main_window/find_texts.h"
 #include "main_window/ui/key_router.h"
 #include "main_window/ui/recipe_list_region.h"
 #include "main_window/ui/reference_table_panel.h"
@@ -18,6 +17,7 @@
 #include "recipe_list/ui/chooser_combo.h"
 #include "recipe_list/ui/potion_list_view.h"
 #include "recipe_list/ui/recipe_info_lists.h"
+#include "session/find_texts.h"
 
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -47,7 +47,7 @@ void TFormMain::buildKeyboard() {
         this);
     m_wheel->watchControls(*this);
 
-    m_help = new HelpPanel(LbHelp, MemoHelp, HelpSplitter, m_dialogs, m_state->Settings, this);
+    m_help = new HelpPanel(LbHelp, MemoHelp, HelpSplitter, m_dialogs, m_state->session, this);
     connect(LbHelp, &QListWidget::currentRowChanged, this, [this] { On_Click(LbHelp); });
 
     RecipeFindHooks find;

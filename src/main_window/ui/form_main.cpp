@@ -14,7 +14,6 @@
 #include "hints/ui/cell_hints.h"
 #include "main_window/ui/drag_controller.h"
 #include "main_window/ui/favorites_tab.h"
-#include "main_window/ui/floating_picture.h"
 #include "main_window/ui/prompts.h"
 #include "main_window/ui/recipe_list_region.h"
 #include "main_window/ui/reference_table_panel.h"
@@ -33,6 +32,7 @@
 #include "recipe_list/ui/recipe_info_lists.h"
 #include "reference_table/ui/grid_cell_delegate.h"
 #include "settings/stored_geometry.h"
+#include "visuals/ui/floating_picture.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -102,10 +102,7 @@ TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
                                 if (m_toolWindows)
                                     m_toolWindows->SetSplittersHeight(m_view->splitterThickness());
                             }});
-    m_recipes = std::make_unique<RecipeListRegion>(context(), RecipeListRegion::Hooks{[this] {
-                                                       MakeUsedItems(true);
-                                                       SearshFromEffects(false);
-                                                   }});
+    m_recipes = std::make_unique<RecipeListRegion>(context());
     m_favorites = std::make_unique<FavoritesTab>(context());
     m_layout = std::make_unique<RegionLayout>(context(), *m_recipes);
     m_inputs =
@@ -303,6 +300,10 @@ void TFormMain::connectControls() {
         if (m_state->CommandsReady)
             StartSearshLastType();
     });
+    connect(session, &Session::availableItemsChanged, this, [this] {
+        if (m_state->CommandsReady)
+            SearshFromEffects(false);
+    });
     connect(session, &Session::altChanged, this, [this] { AltMakePotion(); });
     m_inputs->connectSignals({[this](QObject *sender) { On_Click(sender); },
                               [this](QObject *sender) { On_Change(sender); },
@@ -344,7 +345,6 @@ void TFormMain::buildToolWindows() {
                            static_cast<int>(ChooserComboBox::Kind::Text));
     };
     hooks.comboBoxMode = [this](QWidget *window) { m_view->SetComboBoxMode(window); };
-    hooks.search = [this] { SearshFromEffects(false); };
     hooks.splitterThickness = [this] { return m_view->splitterThickness(); };
     m_toolWindows =
         std::make_unique<ToolWindows>(*m_state, m_colors, m_pictureSource.get(), std::move(hooks));

@@ -6,11 +6,11 @@
 #include "common_ui/dialog_provider.h"
 #include "common_ui/platform_adapter.h"
 #include "common_ui/view_colors.h"
-#include "main_window/program_state.h"
 #include "main_window/ui/form_controls.h"
 #include "main_window/ui/menu_command.h"
 #include "main_window/ui/window_context.h"
 #include "recipe_list/potion_list_ops.h"
+#include "session/program_state.h"
 #include "settings/stored_geometry.h"
 #include "visuals/ui/item_pictures.h"
 #include "visuals/ui/picture_library.h"
@@ -86,8 +86,6 @@ class TFormMain : public QMainWindow, private FormControls {
     void LbPotionSelectionChanged();
     void RefreshPanelCount();
     void FillLbPotionsFromFavorites(bool all, int index);
-    // ItemAvailable from the current set; the open ingredients window shows it.
-    void MakeUsedItems(bool refreshChecks);
 
     // Layout routines.
     void ToggleFullScreen(bool recipeList);

@@ -4,9 +4,9 @@
 
 #include "main_window/ui/form_main.h"
 
-#include "main_window/ui/floating_picture.h"
 #include "main_window/ui/reference_table_panel.h"
 #include "main_window/ui/view_commands.h"
+#include "visuals/ui/floating_picture.h"
 #include "visuals/ui/floating_picture_window.h"
 #include "visuals/ui/item_pictures.h"
 
@@ -27,7 +27,7 @@ void TFormMain::pictureRefresh() {
     m_view->SetItemDisplayColor();
     const QColor background = command("MenuFlyPictureMode")->isChecked()
                                   ? QColor::fromRgb(kSeeThroughColor)
-                                  : colorFromCode(m_state->Settings.block.get(Setting.PicBgColor), m_colors);
+                                  : colorFromCode(m_state->session.block().get(Setting.PicBgColor), m_colors);
     m_pictures.MakePicturesDisplay(0, 0, background.rgb(), m_colors.Window.rgb());
     onGridSelection();
     LbPotionSelectionChanged();

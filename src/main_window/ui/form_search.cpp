@@ -38,7 +38,7 @@ void TFormMain::SearshFromEffects(bool force) {
     st.session.replaceRecipes([&](PotionList &list) {
         const EffectSearchOutcome outcome =
             st.Searcher.run(st.Data, st.Strengths, st.session.skills().PerkPurity, st.session.conditions(),
-                            st.Settings.usedItems.ItemAvailable, clearFirst, list);
+                            st.session.ingredientSets().ItemAvailable, clearFirst, list);
         const int count = list.PotionCount();
         int row = selected;
         if (clearFirst && count != outcome.countBefore)

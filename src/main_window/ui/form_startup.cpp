@@ -8,7 +8,6 @@
 #include "game_data/data_loader.h"
 #include "help/ui/help_panel.h"
 #include "main_window/ui/discovery_hookup.h"
-#include "main_window/ui/floating_picture.h"
 #include "main_window/ui/reference_table_panel.h"
 #include "main_window/ui/region_layout.h"
 #include "main_window/ui/search_inputs.h"
@@ -22,6 +21,7 @@
 #include "reference_table/ui/grid_table_model.h"
 #include "settings/settings_file.h"
 #include "settings/settings_location.h"
+#include "visuals/ui/floating_picture.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -108,7 +108,9 @@ void TFormMain::FormCreate() {
 
     const QString settingsPath =
         settingsFileToRead(st.SettingsDir, st.DataDir, QString::fromLatin1(kSettingsFileName));
-    const SettingsResult read = ReadSettings(settingsPath, st.Data.itemRecordCount(), st.Settings);
+    MainSettings fromFile;
+    const SettingsResult read = ReadSettings(settingsPath, st.Data.itemRecordCount(), fromFile);
+    st.session.editSettings([&fromFile](MainSettings &s) { s = std::move(fromFile); });
     if (read.status == SettingsResult::Status::Error) {
         showStartupFailure(
             QStringLiteral("Не удалось прочитать файл настроек Main.ini."), read.message,
@@ -119,7 +121,7 @@ void TFormMain::FormCreate() {
     }
     m_settings->apply();
 
-    const ColorCode marker = st.Settings.block.get(Setting.DefMarkerColor);
+    const ColorCode marker = st.session.block().get(Setting.DefMarkerColor);
     for (TItemRec &item : st.Data.ItemTable) {
         item.MarkerColor = marker;
         item.Marked = false;
@@ -133,15 +135,15 @@ void TFormMain::FormCreate() {
     m_inputs->fillChoosers();
     st.session.setConditions(SearchConditions{});
 
-    MakeUsedItems(true);
+    st.session.editIngredientSets([](UsedItemsModel &sets) { return sets.MakeUsedItems(); });
     m_view->MakeColor2();
     m_view->SetSplittersHeight();
     m_pictures.MakePictures(0, LBPotion->itemHeight(), m_colors.Window.rgb(), m_colors.PotionColor2.rgb(),
                             m_colors.Highlight.rgb());
     // Display mode, for the saved grid row's ingredient only: every other
     // display and window picture is made when first shown.
-    m_pictures.MakePicturesDisplay(1, st.Settings.block.get(Setting.GridSelRow),
-                                   colorFromCode(st.Settings.block.get(Setting.PicBgColor), m_colors).rgb(),
+    m_pictures.MakePicturesDisplay(1, st.session.block().get(Setting.GridSelRow),
+                                   colorFromCode(st.session.block().get(Setting.PicBgColor), m_colors).rgb(),
                                    m_colors.Window.rgb());
     m_view->SetLBoxLightCellType();
     m_view->SetItemDisplayColor();
@@ -158,11 +160,11 @@ void TFormMain::FormCreate() {
     PageControlSearshOpt->setCurrentIndex(0);
     FormResize(nullptr);
     RefreshPanelCount();
-    PanelGrid->fill(st.Settings.gridColumnWidths);
+    PanelGrid->fill(st.session.settings().gridColumnWidths);
     installDiscovery(*this);
 
     // The stored row, or the first data row when none was stored.
-    const int selRow = st.Settings.block.get(Setting.GridSelRow);
+    const int selRow = st.session.block().get(Setting.GridSelRow);
     PanelGrid->showStartRow(selRow > 0 && selRow < st.Grid.rowCount() ? selRow : 1);
 
     On_Popup(PopupMenuLB);
@@ -188,12 +190,8 @@ void TFormMain::FormShow() {
     m_toolWindows->reopen();
     if (m_state->PictureWindowOpen) {
         const QRect screen = this->screen() ? this->screen()->geometry() : QRect(0, 0, 1024, 768);
-        m_floatingPicture->reopen(m_state->Settings.pictureWindowBounds, screen.size());
+        m_floatingPicture->reopen(m_state->session.settings().pictureWindowBounds, screen.size());
     }
-}
-
-void TFormMain::MakeUsedItems(bool refreshChecks) {
-    m_toolWindows->MakeUsedItems(refreshChecks);
 }
 
 void TFormMain::FormDestroy() {
@@ -206,16 +204,18 @@ void TFormMain::FormDestroy() {
     if (!st.SkipSaveOnExit && st.CommandsReady) {
         m_settings->collect();
         m_help->collectSettings();
-        m_floatingPicture->collectBounds(m_state->Settings.pictureWindowBounds);
-        m_toolWindows->collect(st.Settings);
+        st.session.editSettings([this](MainSettings &s) {
+            m_floatingPicture->collectBounds(s.pictureWindowBounds);
+            m_toolWindows->collect(s);
+        });
         const QString path = st.SettingsDir + QString::fromLatin1(kSettingsFileName);
         // The message names the file; the player may free the disk or the
         // folder and try again before the settings are lost.
-        SettingsResult written = WriteSettings(path, st.Settings);
+        SettingsResult written = WriteSettings(path, st.session.settings());
         while (!written.ok() &&
                m_dialogs.askRetry(this,
                                   written.message + QStringLiteral("\n\nНастройки не сохранены. Повторить?")))
-            written = WriteSettings(path, st.Settings);
+            written = WriteSettings(path, st.session.settings());
     }
     ReleaseAll();
 }

@@ -3,13 +3,13 @@
 #include "common_ui/platform_adapter.h"
 #include "favorites/ui/favorites_list.h"
 #include "input/find_key_letters.h"
-#include "main_window/find_texts.h"
-#include "main_window/program_state.h"
 #include "main_window/ui/form_controls.h"
 #include "recipe_list/search_slots.h"
 #include "recipe_list/ui/alt_lists.h"
 #include "recipe_list/ui/chooser_combo.h"
 #include "recipe_list/ui/potion_list_view.h"
+#include "session/find_texts.h"
+#include "session/program_state.h"
 #include "settings/settings_block.h"
 
 #include <QAction>
@@ -202,7 +202,7 @@ bool KeyRouter::quickFind(QObject *sender, int key, KeyModifiers modifiers) {
     if (!t.valid || t.count <= 0)
         return false;
     QuickFindOptions options;
-    options.timeoutMs = m_state.Settings.block.clamped(Setting.FastFindTimeout);
+    options.timeoutMs = m_state.session.block().clamped(Setting.FastFindTimeout);
     options.startWithCurrent = m_startWithCurrent && m_startWithCurrent->isChecked();
     options.keyOwnCode = findKeyOwnCode(t.kind, m_state.Grid.GridFindCol);
     const int potionFindCol = m_hooks.potionFindCol ? m_hooks.potionFindCol() : 1;

@@ -1,12 +1,10 @@
 #pragma once
-// The questions the menu commands ask: a number (the item's caption as the
-// question, the answer limited to the bounds; anything but a number is a
-// cancel) and a font (face name and size are taken from the answer).
+// The questions the menu commands ask of the window's own dialogs: a number
+// in the range of a Main.ini line, and the tool windows' questions.
 
-#include <QString>
+#include "common_ui/dialog_prompts.h"
 
 class QAction;
-class QFont;
 class QWidget;
 
 namespace qor {
@@ -14,16 +12,9 @@ namespace qor {
 class DialogProvider;
 struct ToolWindowPrompts;
 
-bool PromptNumber(DialogProvider &dialogs, QWidget *parent, QAction *item, int current, int &value,
-                  int maximum, int minimum, const QString &prompt = {});
 // PromptNumber within the range of a Main.ini settings line.
 bool promptSetting(DialogProvider &dialogs, QWidget *parent, QAction *item, int line, int current,
                    int &value);
-// The font dialog preset with font; on confirmation font takes the chosen
-// face name and size only.
-bool PromptFont(DialogProvider &dialogs, QWidget *parent, QFont &font);
-// PromptFont for a control's own font, applied to it on confirmation.
-bool promptWidgetFont(DialogProvider &dialogs, QWidget *parent, QWidget *widget);
 // The same questions for the tool windows.
 ToolWindowPrompts dialogPrompts(DialogProvider &dialogs, QWidget *parent);
 

@@ -9,7 +9,6 @@
 #include "common_ui/view_colors.h"
 #include "favorites/favorites_model.h"
 #include "favorites/ui/favorites_list.h"
-#include "main_window/program_state.h"
 #include "main_window/ui/form_controls.h"
 #include "main_window/ui/prompts.h"
 #include "main_window/ui/reference_table_panel.h"
@@ -18,6 +17,7 @@
 #include "recipe_list/ui/potion_header.h"
 #include "recipe_list/ui/potion_list_view.h"
 #include "recipe_list/ui/recipe_info_lists.h"
+#include "session/program_state.h"
 #include "visuals/ui/item_pictures.h"
 #include "visuals/ui/picture_ops.h"
 
@@ -31,8 +31,7 @@
 
 namespace qor {
 
-RecipeListRegion::RecipeListRegion(const WindowContext &ctx, Hooks hooks)
-    : m_ctx(ctx), m_ui(ctx.ui), m_hooks(std::move(hooks)) {}
+RecipeListRegion::RecipeListRegion(const WindowContext &ctx) : m_ctx(ctx), m_ui(ctx.ui) {}
 
 void RecipeListRegion::connectSignals() {
     QObject *const context = &m_ctx.window;
@@ -52,7 +51,7 @@ void RecipeListRegion::connectSignals() {
                      [this](int section) { HeaderSectionClick(section); });
     QObject::connect(m_ui.Header, &PotionHeader::PotionFindColChosen, context, [this](int section) {
         m_ctx.colors.PotionFindCol = section;
-        m_ctx.state.Settings.block.set(Setting.PotionFindCol, section);
+        m_ctx.state.session.setSetting(Setting.PotionFindCol, section);
         m_ui.Header->viewport()->update();
     });
     QObject::connect(m_ui.Header, &QHeaderView::sectionResized, context, [this] {
@@ -137,9 +136,8 @@ void RecipeListRegion::cmdAddToFavorites(QAction *, int) {
     const TPotionRec rec = st.session.recipes()[row];
     const auto text = m_ctx.dialogs.inputText(&m_ctx.window, QStringLiteral("Название текущего зелья"),
                                               defaultPotionName(rec, st.Data));
-    if (text) {
-        st.Settings.favorites.addPotion(rec, *text);
-    }
+    if (text)
+        st.session.editFavorites([&](FavoritesModel &fav) { return fav.addPotion(rec, *text); });
 }
 
 void RecipeListRegion::cmdDeleteWithElement(QAction *, int) {
@@ -164,10 +162,9 @@ void RecipeListRegion::cmdCountElement(QAction *, int) {
 void RecipeListRegion::cmdDisableItem(QAction *, int) {
     ProgramState &st = m_ctx.state;
     const ListElement element = currentCellElement();
-    if (element.isItem() && st.Settings.usedItemsSetIndex() >= 0) {
-        st.Settings.usedItems.disableItem(element.item);
-        m_hooks.usedItemsChanged();
-    }
+    // The sets' window and the search follow the session's announcements.
+    if (element.isItem() && st.session.settings().usedItemsSetIndex() >= 0)
+        st.session.editIngredientSets([&](UsedItemsModel &sets) { return sets.disableItem(element.item); });
 }
 
 void RecipeListRegion::cmdDeletePotion(QAction *, int) {

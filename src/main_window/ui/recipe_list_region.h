@@ -17,13 +17,7 @@ namespace qor {
 
 class RecipeListRegion {
   public:
-    struct Hooks {
-        // After an ingredient left the current set: the set applied and the
-        // search run again.
-        std::function<void()> usedItemsChanged;
-    };
-
-    RecipeListRegion(const WindowContext &ctx, Hooks hooks);
+    explicit RecipeListRegion(const WindowContext &ctx);
     // The header, scroll bar and context menu signals of the region.
     void connectSignals();
 
@@ -69,7 +63,6 @@ class RecipeListRegion {
 
     WindowContext m_ctx;
     FormControls &m_ui;
-    Hooks m_hooks;
     QPoint m_pressPoint;
     TPotionRec m_prevPotion{};
     int m_potionTypeShown = 0;

@@ -1,13 +1,13 @@
 #include "main_window/ui/reference_table_panel.h"
 
 #include "common_ui/dialog_provider.h"
-#include "main_window/program_state.h"
 #include "reference_table/effect_slot_exchange.h"
 #include "reference_table/grid_model.h"
 #include "reference_table/ui/grid_cell_delegate.h"
 #include "reference_table/ui/grid_header_view.h"
 #include "reference_table/ui/grid_table_model.h"
 #include "reference_table/ui/grid_view.h"
+#include "session/program_state.h"
 #include "settings/stored_geometry.h"
 #include "visuals/ui/item_pictures.h"
 

@@ -6,12 +6,12 @@
 #include "main_window/ui/region_layout.h"
 
 #include "common_ui/full_screen_window.h"
-#include "main_window/program_state.h"
 #include "main_window/ui/form_controls.h"
 #include "main_window/ui/recipe_list_region.h"
 #include "main_window/ui/reference_table_panel.h"
 #include "recipe_list/search_slots.h"
 #include "recipe_list/ui/potion_list_view.h"
+#include "session/program_state.h"
 #include "settings/stored_geometry.h"
 
 #include <QAction>
@@ -167,7 +167,7 @@ void RegionLayout::CloseFullScreen() {
 void RegionLayout::applyRegionSizes() {
     // The last part of each splitter takes what remains, as the regions of
     // the window description do.
-    const SettingsBlock &b = m_ctx.state.Settings.block;
+    const SettingsBlock &b = m_ctx.state.session.block();
     auto fill = [](QSplitter *splitter, std::initializer_list<std::int32_t> fixed) {
         const int total = splitter->orientation() == Qt::Vertical ? splitter->height() : splitter->width();
         splitter->setSizes(splitterSizesFromStored(fixed, total, splitter->handleWidth()));

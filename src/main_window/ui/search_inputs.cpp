@@ -9,12 +9,12 @@
 #include "common_ui/stored_font.h"
 #include "engine/effect_strength.h"
 #include "favorites/ui/favorites_list.h"
-#include "main_window/program_state.h"
 #include "main_window/ui/form_controls.h"
 #include "main_window/ui/prompts.h"
 #include "recipe_list/search_slots.h"
 #include "recipe_list/ui/alt_lists.h"
 #include "recipe_list/ui/chooser_combo.h"
+#include "session/program_state.h"
 #include "settings/settings_guard.h"
 
 #include <QAbstractButton>
@@ -322,7 +322,7 @@ void SearchInputs::refreshAltLists() {
 }
 
 void SearchInputs::applyFavoritesTabSettings() {
-    const MainSettings &s = m_ctx.state.Settings;
+    const MainSettings &s = m_ctx.state.session.settings();
     applyStoredFont(m_ui.LBFavorites, s.font(SettingsFont::LBFavorites));
     m_ui.LBFavorites->setItemHeight(s.block.clamped(Setting.LbFavoritesItemHeight));
 }

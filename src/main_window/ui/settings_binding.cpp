@@ -7,9 +7,9 @@
 #include "settings/effect_symbol.h"
 
 #include "common_ui/view_colors.h"
-#include "main_window/program_state.h"
 #include "main_window/ui/form_controls.h"
 #include "main_window/ui/search_inputs.h"
+#include "session/program_state.h"
 
 #include "common_ui/stored_font.h"
 #include "main_window/ui/reference_table_panel.h"
@@ -44,7 +44,7 @@ SettingsBinding::SettingsBinding(const WindowContext &ctx, Parts parts)
 
 void SettingsBinding::apply() {
     ProgramState &st = m_ctx.state;
-    MainSettings &s = st.Settings;
+    const MainSettings &s = st.session.settings();
     const SettingsBlock &b = s.block;
 
     for (int k = 0; k < m_ui.Header->count() && k < static_cast<int>(s.headerWidths.size()); ++k)
@@ -99,7 +99,11 @@ void SettingsBinding::apply() {
 
 void SettingsBinding::collect() {
     ProgramState &st = m_ctx.state;
-    MainSettings &s = st.Settings;
+    st.session.editSettings([&](MainSettings &s) { collectInto(s); });
+}
+
+void SettingsBinding::collectInto(MainSettings &s) {
+    const ProgramState &st = m_ctx.state;
     SettingsBlock &b = s.block;
 
     for (int k = 0; k < m_ui.Header->count() && k < static_cast<int>(s.headerWidths.size()); ++k)

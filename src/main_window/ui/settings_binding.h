@@ -8,6 +8,8 @@
 
 namespace qor {
 
+struct MainSettings;
+
 class RegionLayout;
 class SearchInputs;
 class SettingsBlock;
@@ -30,6 +32,8 @@ class SettingsBinding {
     void collect();
 
   private:
+    void collectInto(MainSettings &settings);
+
     WindowContext m_ctx;
     FormControls &m_ui;
     Parts m_parts;

@@ -2,7 +2,7 @@
 
 #include "favorites/ui/form_favorites.h"
 #include "favorites/ui/form_used_items.h"
-#include "main_window/program_state.h"
+#include "session/program_state.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -76,9 +76,9 @@ QSize ToolWindows::screenSize() const {
 }
 
 void ToolWindows::createFavorites() {
-    MainSettings &s = m_state.Settings;
-    m_favorites =
-        new TFormFavorites(s.favorites, m_state.Data, m_colors, m_pictures, m_hooks.prompts, m_hooks.owner);
+    const MainSettings &s = m_state.session.settings();
+    m_favorites = new TFormFavorites(m_state.session, m_state.Data, m_colors, m_pictures, m_hooks.prompts,
+                                     m_hooks.owner);
     FavoritesWindowState saved;
     saved.bounds = toolWindowRect(s.favoritesWindowBounds, screenSize(), openBounds(m_usedItems));
     saved.font = listFont(s.font(SettingsFont::FavoritesLists));
@@ -95,8 +95,8 @@ void ToolWindows::createFavorites() {
 }
 
 void ToolWindows::createUsedItems() {
-    MainSettings &s = m_state.Settings;
-    m_usedItems = new TFormUsedItems(s.usedItems, m_state.Data, m_colors, m_pictures, m_hooks.prompts,
+    const MainSettings &s = m_state.session.settings();
+    m_usedItems = new TFormUsedItems(m_state.session, m_state.Data, m_colors, m_pictures, m_hooks.prompts,
                                      m_hooks.makeChooser, m_hooks.owner);
     m_usedItems->setBounds(toolWindowRect(s.usedItemsWindowBounds, screenSize(), openBounds(m_favorites)));
     m_usedItems->setRowHeight(s.block.clamped(Setting.UsedItemsItemHeight));
@@ -105,16 +105,11 @@ void ToolWindows::createUsedItems() {
         if (m_hooks.showUsedItems)
             m_hooks.showUsedItems->setChecked(false);
     });
-    connect(m_usedItems, &TFormUsedItems::setsChanged, this, [this] {
-        if (m_hooks.search)
-            m_hooks.search();
-    });
     applyComboBoxMode();
     Q_EMIT usedItemsCreated(m_usedItems);
-    // Applies the current set (an index outside 0..3 falls back to set 0)
-    // and runs the quick search.
-    s.usedItems.MakeUsedItems();
-    m_usedItems->chooseSet(s.usedItems.currentSet());
+    // Applies the current set (an index outside 0..3 falls back to set 0);
+    // the search follows when the ingredients at hand change.
+    m_usedItems->chooseSet(m_state.session.ingredientSets().currentSet());
 }
 
 void ToolWindows::showFavorites(bool on) {
@@ -138,12 +133,6 @@ void ToolWindows::reopen() {
         showUsedItems(true);
 }
 
-void ToolWindows::MakeUsedItems(bool refreshChecks) {
-    m_state.Settings.usedItems.MakeUsedItems();
-    if (m_usedItems)
-        m_usedItems->showSets(refreshChecks);
-}
-
 void ToolWindows::SetSplittersHeight(int thickness) {
     if (m_favorites)
         m_favorites->SetSplittersHeight(thickness);
@@ -160,7 +149,7 @@ void ToolWindows::mainFontChanged(const QFont &font) {
 }
 
 void ToolWindows::promptUsedItemsRowHeight(QAction *item) {
-    SettingsBlock &b = m_state.Settings.block;
+    const SettingsBlock &b = m_state.session.block();
     if (!m_hooks.prompts.number)
         return;
     const SettingRange range = Setting.UsedItemsItemHeight.range();
@@ -168,21 +157,19 @@ void ToolWindows::promptUsedItemsRowHeight(QAction *item) {
                                               b.clamped(Setting.UsedItemsItemHeight), range.min, range.max);
     if (!value)
         return;
-    b.set(Setting.UsedItemsItemHeight, *value);
+    m_state.session.setSetting(Setting.UsedItemsItemHeight, *value);
     if (m_usedItems)
         m_usedItems->setRowHeight(*value);
 }
 
 void ToolWindows::promptUsedItemsFont() {
-    FontSetting &setting = m_state.Settings.font(SettingsFont::UsedItemsList);
     if (!m_hooks.prompts.font)
         return;
+    const FontSetting &setting = m_state.session.settings().font(SettingsFont::UsedItemsList);
     QFont font = m_usedItems ? m_usedItems->CLbUsedItems->font() : listFont(setting).applied(QFont());
     if (!m_hooks.prompts.font(font))
         return;
-    setting.name = font.family();
-    if (font.pointSize() > 0)
-        setting.size = font.pointSize();
+    m_state.session.setFont(SettingsFont::UsedItemsList, font.family(), font.pointSize());
     if (m_usedItems)
         m_usedItems->setListFont(listFont(setting));
 }

@@ -33,7 +33,6 @@ struct ToolWindowHooks {
     ToolWindowPrompts prompts;        // the main window's dialogs
     std::function<QComboBox *(QWidget *)> makeChooser;
     std::function<void(QWidget *window)> comboBoxMode; // SetComboBoxMode
-    std::function<void()> search;                      // the quick search
     std::function<int()> splitterThickness;
 };
 
@@ -58,9 +57,6 @@ class ToolWindows : public QObject {
     // The first show of the main window: the windows open at the last exit
     // open again.
     void reopen();
-
-    // ItemAvailable from the current set, and the open window updated.
-    void MakeUsedItems(bool refreshChecks);
 
     // View commands reaching the windows.
     void SetSplittersHeight(int thickness);

@@ -10,7 +10,6 @@
 #include "common_ui/stored_font.h"
 #include "common_ui/view_colors.h"
 #include "favorites/ui/favorites_list.h"
-#include "main_window/program_state.h"
 #include "main_window/ui/form_controls.h"
 #include "main_window/ui/menu_command.h"
 #include "main_window/ui/prompts.h"
@@ -20,6 +19,7 @@
 #include "recipe_list/ui/potion_header.h"
 #include "recipe_list/ui/potion_list_view.h"
 #include "recipe_list/ui/recipe_info_lists.h"
+#include "session/program_state.h"
 #include "settings/effect_symbol.h"
 #include "visuals/ui/item_pictures.h"
 
@@ -55,7 +55,7 @@ void ViewCommands::rebuildRowPictures() {
 }
 
 void ViewCommands::AltLBoxsSetView() {
-    const MainSettings &s = m_ctx.state.Settings;
+    const MainSettings &s = m_ctx.state.session.settings();
     const FontSetting &f = s.font(SettingsFont::AltLists);
     const int height = s.block.clamped(Setting.AltListsItemHeight);
     for (OwnerDrawListView *list : {static_cast<OwnerDrawListView *>(m_ui.LbAltItemsList),
@@ -77,13 +77,10 @@ ColorCode codeOfColor(const QColor &c) {
 } // namespace
 
 void ViewCommands::cmdFont(QAction *, int target) {
-    MainSettings &s = m_ctx.state.Settings;
     // The font settings of the choosers and of the alternative-making lists
     // are kept as face name and point size.
-    const auto store = [](FontSetting &setting, const QFont &font) {
-        setting.name = font.family();
-        if (font.pointSize() > 0)
-            setting.size = font.pointSize();
+    const auto store = [this](SettingsFont which, const QFont &font) {
+        m_ctx.state.session.setFont(which, font.family(), font.pointSize());
     };
     switch (static_cast<FontTarget>(target)) {
     case FontTarget::RecipeList:
@@ -109,7 +106,7 @@ void ViewCommands::cmdFont(QAction *, int target) {
     case FontTarget::DropDown: {
         QFont font = m_ui.CbEffect[0]->font();
         if (PromptFont(m_ctx.dialogs, &m_ctx.window, font)) {
-            store(s.font(SettingsFont::DropDown), font);
+            store(SettingsFont::DropDown, font);
             SetComboBoxMode(&m_ctx.window);
             m_hooks.dropDownsChanged();
         }
@@ -118,7 +115,7 @@ void ViewCommands::cmdFont(QAction *, int target) {
     case FontTarget::AltLists: {
         QFont font = m_ui.LbAltItemsList->font();
         if (PromptFont(m_ctx.dialogs, &m_ctx.window, font)) {
-            store(s.font(SettingsFont::AltLists), font);
+            store(SettingsFont::AltLists, font);
             AltLBoxsSetView();
         }
         break;
@@ -127,13 +124,13 @@ void ViewCommands::cmdFont(QAction *, int target) {
 }
 
 void ViewCommands::cmdColor(QAction *, int line) {
-    SettingsBlock &b = m_ctx.state.Settings.block;
+    const SettingsBlock &b = m_ctx.state.session.block();
     const auto choose = [&](QColor &colour) {
         const auto chosen = m_ctx.dialogs.chooseColor(&m_ctx.window, colour);
         if (!chosen)
             return false;
         colour = *chosen;
-        b.setValue(line, codeOfColor(*chosen));
+        m_ctx.state.session.setSettingValue(line, codeOfColor(*chosen));
         return true;
     };
     const auto updateAll = [this] {
@@ -179,7 +176,7 @@ void ViewCommands::cmdColor(QAction *, int line) {
 void ViewCommands::cmdDrawVertLines(QAction *item, int) {
     m_ctx.colors.DrawVertLines = item->isChecked();
     m_ctx.colors.VertLineColor =
-        colorFromCode(m_ctx.state.Settings.block.get(Setting.VertLineColor), m_ctx.colors);
+        colorFromCode(m_ctx.state.session.block().get(Setting.VertLineColor), m_ctx.colors);
     m_ui.LBPotion->viewport()->update();
 }
 
@@ -204,10 +201,10 @@ void ViewCommands::cmdRecipeRowHeight(QAction *item, int line) {
 }
 
 void ViewCommands::cmdGridRowHeight(QAction *item, int line) {
-    SettingsBlock &b = m_ctx.state.Settings.block;
+    const SettingsBlock &b = m_ctx.state.session.block();
     int value = 0;
     if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, b.get(Setting.GridRowHeight), value)) {
-        b.set(Setting.GridRowHeight, value);
+        m_ctx.state.session.setSetting(Setting.GridRowHeight, value);
         SetGridRowHeight(value, -1);
     }
 }
@@ -222,15 +219,15 @@ void ViewCommands::cmdFavoritesRowHeight(QAction *item, int line) {
     int value = 0;
     if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, m_ui.LBFavorites->itemHeight(), value)) {
         m_ui.LBFavorites->setItemHeight(value);
-        m_ctx.state.Settings.block.set(Setting.LbFavoritesItemHeight, value);
+        m_ctx.state.session.setSetting(Setting.LbFavoritesItemHeight, value);
     }
 }
 
 void ViewCommands::cmdAltRowHeight(QAction *item, int line) {
-    SettingsBlock &b = m_ctx.state.Settings.block;
+    const SettingsBlock &b = m_ctx.state.session.block();
     int value = 0;
     if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, b.get(Setting.AltListsItemHeight), value)) {
-        b.set(Setting.AltListsItemHeight, value);
+        m_ctx.state.session.setSetting(Setting.AltListsItemHeight, value);
         AltLBoxsSetView();
     }
 }
@@ -265,20 +262,20 @@ void ViewCommands::cmdEffectHeaderHeight(QAction *item, int line) {
 }
 
 void ViewCommands::cmdGridHeaderHeight(QAction *item, int line) {
-    SettingsBlock &b = m_ctx.state.Settings.block;
+    const SettingsBlock &b = m_ctx.state.session.block();
     int value = 0;
     if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, m_ui.StringGrid->horizontalHeader()->height(),
                       value)) {
-        b.set(Setting.GridHeaderRowHeight, value);
+        m_ctx.state.session.setSetting(Setting.GridHeaderRowHeight, value);
         SetGridRowHeight(b.get(Setting.GridRowHeight), value);
     }
 }
 
 void ViewCommands::cmdColor2(QAction *item, int line) {
-    SettingsBlock &b = m_ctx.state.Settings.block;
+    const SettingsBlock &b = m_ctx.state.session.block();
     int value = 0;
     if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, b.value(line), value)) {
-        b.setValue(line, value);
+        m_ctx.state.session.setSettingValue(line, value);
         MakeColor2();
         if (line == Setting.PotionColor2Percent.line)
             rebuildRowPictures();
@@ -304,10 +301,10 @@ void ViewCommands::cmdSplitterThickness(QAction *item, int line) {
 }
 
 void ViewCommands::cmdDropDownCount(QAction *item, int line) {
-    SettingsBlock &b = m_ctx.state.Settings.block;
+    const SettingsBlock &b = m_ctx.state.session.block();
     int value = 0;
     if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, b.get(Setting.DropDownCount), value)) {
-        b.set(Setting.DropDownCount, value);
+        m_ctx.state.session.setSetting(Setting.DropDownCount, value);
         SetComboBoxMode(&m_ctx.window);
         m_hooks.dropDownsChanged();
     }
@@ -333,17 +330,17 @@ void ViewCommands::cmdEffectSymbol(QAction *item, int) {
 }
 
 void ViewCommands::cmdFastFindTime(QAction *item, int line) {
-    SettingsBlock &b = m_ctx.state.Settings.block;
+    const SettingsBlock &b = m_ctx.state.session.block();
     int value = 0;
     if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, b.get(Setting.FastFindTimeout), value))
-        b.set(Setting.FastFindTimeout, value);
+        m_ctx.state.session.setSetting(Setting.FastFindTimeout, value);
 }
 
 void ViewCommands::cmdDragSetting(QAction *item, int line) {
-    SettingsBlock &b = m_ctx.state.Settings.block;
+    const SettingsBlock &b = m_ctx.state.session.block();
     int value = 0;
     if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, b.clampedValue(line), value))
-        b.setValue(line, value);
+        m_ctx.state.session.setSettingValue(line, value);
 }
 
 void ViewCommands::connectLocalMenu() {
@@ -358,7 +355,7 @@ void ViewCommands::connectLocalMenu() {
 }
 
 void ViewCommands::MakeColor2() {
-    const SettingsBlock &b = m_ctx.state.Settings.block;
+    const SettingsBlock &b = m_ctx.state.session.block();
     const QColor window = m_ctx.window.palette().color(QPalette::Base);
     m_ctx.colors.PotionColor2 = qor::MakeColor2(window, b.get(Setting.PotionColor2Percent));
     m_gridColor2 = qor::MakeColor2(window, b.get(Setting.GridColor2Percent));
@@ -374,7 +371,7 @@ void ViewCommands::SetLBoxLightCellType() {
 }
 
 void ViewCommands::SetItemDisplayColor() {
-    m_hooks.displayColor(colorFromCode(m_ctx.state.Settings.block.get(Setting.PicBgColor), m_ctx.colors),
+    m_hooks.displayColor(colorFromCode(m_ctx.state.session.block().get(Setting.PicBgColor), m_ctx.colors),
                          m_ctx.command("MenuFlyPictureMode")->isChecked());
 }
 
@@ -386,8 +383,8 @@ void ViewCommands::SetSplittersHeight() {
 }
 
 void ViewCommands::SetComboBoxMode(QWidget *window) {
-    const SettingsBlock &b = m_ctx.state.Settings.block;
-    const FontSetting &dropFont = m_ctx.state.Settings.font(SettingsFont::DropDown);
+    const SettingsBlock &b = m_ctx.state.session.block();
+    const FontSetting &dropFont = m_ctx.state.session.settings().font(SettingsFont::DropDown);
     const QScreen *screen = window->screen();
     const int screenHeight = screen ? screen->geometry().height() : 768;
     for (QComboBox *combo : window->findChildren<QComboBox *>()) {

@@ -10,7 +10,6 @@
 #include "recipe_list/search_slots.h"
 #include "reference_table/grid_model.h"
 #include "session/session.h"
-#include "settings/settings_file.h"
 
 #include <QLocale>
 #include <QString>
@@ -33,8 +32,8 @@ struct ProgramState {
     QString DecimalPoint = QLocale().decimalPoint();
 
     GameData Data;
-    // The skills, the search conditions, the recipe list and the alternative
-    // making, announcing their changes.
+    // The skills, the search conditions, the recipe list, the alternative
+    // making and everything Main.ini carries, announcing their changes.
     Session session;
     // What the skills make of Data; recomputed by RecalcItemEffects whenever
     // either changes.
@@ -48,10 +47,6 @@ struct ProgramState {
     EffectSearcher Searcher;
     SearchSlots Slots;
     GridState Grid;
-
-    // Everything Main.ini carries (block, favourites, ingredient sets with
-    // ItemAvailable of the current set, bounds, fonts, slots as read).
-    MainSettings Settings;
 
     // Life-cycle flags of the main window.
     bool CommandsReady = false;

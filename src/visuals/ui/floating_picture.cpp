@@ -1,4 +1,4 @@
-#include "main_window/ui/floating_picture.h"
+#include "visuals/ui/floating_picture.h"
 
 #include "visuals/ui/floating_picture_window.h"
 #include "visuals/ui/logo_animation.h"

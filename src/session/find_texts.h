@@ -3,7 +3,7 @@
 // from the program state: FindInData's lists without copying them.
 
 #include "input/find_in_data.h"
-#include "main_window/program_state.h"
+#include "session/program_state.h"
 
 namespace qor {
 

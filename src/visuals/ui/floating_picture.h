@@ -7,7 +7,7 @@
 // it needs no compositor, and without mask support the key colour simply
 // shows.
 
-#include "settings/settings_file.h"
+#include "common/window_bounds.h"
 #include "visuals/ui/floating_picture_window.h"
 
 #include <QImage>

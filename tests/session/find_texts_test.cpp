@@ -1,6 +1,6 @@
 // The texts each search kind compares, taken from the program state.
 
-#include "main_window/find_texts.h"
+#include "session/find_texts.h"
 
 #include "common/test_data.h"
 #include "game_data/cp1251_text.h"

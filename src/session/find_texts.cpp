@@ -1,4 +1,4 @@
-#include "main_window/find_texts.h"
+#include "session/find_texts.h"
 
 #include "recipe_list/potion_cells.h"
 #include "reference_table/grid_model.h"
