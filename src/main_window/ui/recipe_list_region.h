@@ -15,6 +15,8 @@
 
 namespace qor {
 
+struct WindowRouters;
+
 class RecipeListRegion {
   public:
     struct Hooks {
@@ -26,6 +28,9 @@ class RecipeListRegion {
     RecipeListRegion(const WindowContext &ctx, Hooks hooks);
     // The header, scroll bar and context menu signals of the region.
     void connectSignals();
+    // The list, its bar and the recipe's two lists join the keys, the wheel
+    // and the drags.
+    void joinRouters(const WindowRouters &routers);
 
     // The selected row, -1 for none.
     int selectedRow() const;
