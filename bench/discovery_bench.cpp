@@ -22,6 +22,7 @@ void BM_DiscoveryPlan(benchmark::State &state) {
         state.SkipWithError("bundled data not loaded");
         return;
     }
+    const EffectStrengths strengths = RecalcItemEffects(data, SkillSettings{});
     const int count = int(state.range(0)); // 0: unlimited
     StockCounts stock(std::size_t(data.itemRecordCount()), count);
     stock[0] = 0;
@@ -34,7 +35,7 @@ void BM_DiscoveryPlan(benchmark::State &state) {
     control.timeLimitSeconds = kSolveSeconds;
     DiscoveryPlan plan;
     for (auto _ : state)
-        plan = PlanDiscovery(data, known, options, *solver, control);
+        plan = PlanDiscovery(data, strengths, known, options, *solver, control);
     state.counters["steps"] = double(plan.steps.size());
     state.counters["bound"] = double(plan.lowerBound);
     state.counters["proven"] = plan.status == PlanSolveStatus::Optimal ? 1.0 : 0.0;

@@ -31,6 +31,7 @@ constexpr double kLargeSolveSeconds = 10.0;
 
 struct PlanBenchData {
     GameData data;
+    EffectStrengths strengths;
     StockCounts stock;
     bool ok = false;
 };
@@ -42,7 +43,7 @@ PlanBenchData load(int skill, int count) {
         return b;
     SkillSettings skills;
     skills.AlchemySkill = skill;
-    RecalcItemEffects(b.data, skills);
+    b.strengths = RecalcItemEffects(b.data, skills);
     b.stock.assign(std::size_t(b.data.itemRecordCount()), count);
     if (count < 0) {
         // A random stock of 0..10 of each, seeded by −count.
@@ -62,7 +63,7 @@ void BM_PlanEnumerate(benchmark::State &state) {
     }
     std::size_t recipes = 0;
     for (auto _ : state) {
-        const auto list = EnumeratePlanColumns(b.data, false, b.stock, {});
+        const auto list = EnumeratePlanColumns(b.data, b.strengths, false, b.stock, {});
         recipes = list.size();
         benchmark::DoNotOptimize(list.data());
     }
@@ -75,7 +76,7 @@ void BM_PlanGreedy(benchmark::State &state) {
         state.SkipWithError("bundled data not loaded");
         return;
     }
-    const auto recipes = EnumeratePlanColumns(b.data, false, b.stock, {});
+    const auto recipes = EnumeratePlanColumns(b.data, b.strengths, false, b.stock, {});
     for (auto _ : state)
         benchmark::DoNotOptimize(GreedyPlan(recipes, b.stock).total);
 }
@@ -104,7 +105,7 @@ void BM_PlanExact(benchmark::State &state) {
     options.ItemsCountMode = int(state.range(2));
     BrewingPlanOutcome outcome;
     for (auto _ : state)
-        outcome = ComputeBrewingPlan(b.data, false, b.stock, options, *solver, control);
+        outcome = ComputeBrewingPlan(b.data, b.strengths, false, b.stock, options, *solver, control);
     reportOutcome(state, outcome);
 }
 
@@ -112,7 +113,8 @@ void BM_PlanExact(benchmark::State &state) {
 // million and a half candidates, priced by column generation. Counters as
 // above, and the candidates.
 void BM_PlanLarge(benchmark::State &state) {
-    const GameData data = buildGameData(generateDataSet(1, 400, 60), SkillSettings{});
+    const GameData data = buildGameData(generateDataSet(1, 400, 60));
+    const EffectStrengths strengths = RecalcItemEffects(data, SkillSettings{});
     StockCounts stock(std::size_t(data.itemRecordCount()), int(state.range(0)));
     stock[0] = 0;
     const auto solver = CreatePlanSolver();
@@ -120,7 +122,7 @@ void BM_PlanLarge(benchmark::State &state) {
     control.timeLimitSeconds = kLargeSolveSeconds;
     BrewingPlanOutcome outcome;
     for (auto _ : state)
-        outcome = ComputeBrewingPlan(data, false, stock, {}, *solver, control);
+        outcome = ComputeBrewingPlan(data, strengths, false, stock, {}, *solver, control);
     reportOutcome(state, outcome);
 }
 

@@ -25,6 +25,7 @@ using namespace qor;
 // The data sets are loaded once, through the loader, as the program does.
 struct BenchData {
     GameData data;
+    EffectStrengths strengths;
     std::vector<std::uint8_t> available;
     bool ok = false;
 };
@@ -33,7 +34,7 @@ void load(BenchData &bench, const QString &dir) {
     bench.ok = !loadGameData(dir, bench.data).has_value();
     if (!bench.ok)
         return;
-    RecalcItemEffects(bench.data, SkillSettings{});
+    bench.strengths = RecalcItemEffects(bench.data, SkillSettings{});
     bench.available.assign(std::size_t(bench.data.itemRecordCount()), 1);
     bench.available[0] = 0;
 }
@@ -95,7 +96,7 @@ void runSearch(benchmark::State &state, const BenchData &bench, const SearchCond
     EffectSearcher searcher;
     for (auto _ : state) {
         const EffectSearchOutcome outcome =
-            searcher.run(bench.data, false, cond, bench.available, true, *list);
+            searcher.run(bench.data, bench.strengths, false, cond, bench.available, true, *list);
         benchmark::DoNotOptimize(outcome);
     }
     state.counters["recipes"] = list->PotionCount();
@@ -187,7 +188,8 @@ void BM_EvaluatePotion(benchmark::State &state) {
     std::size_t i = 0;
     for (auto _ : state) {
         const auto &t = triples[i++ & 4095];
-        benchmark::DoNotOptimize(EvaluatePotion(bench.data, false, rec, t[0], t[1], t[2], true));
+        benchmark::DoNotOptimize(
+            EvaluatePotion(bench.data, bench.strengths, false, rec, t[0], t[1], t[2], true));
     }
 }
 BENCHMARK(BM_EvaluatePotion);

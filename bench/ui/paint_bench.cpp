@@ -62,7 +62,8 @@ struct Fixture {
 
     Fixture() {
         if (loadGameData(QStringLiteral(QOR_SOURCE_DATA_DIR), data).has_value())
-            data = buildGameData(generateDataSet(7, 110, 55), SkillSettings{});
+            data = buildGameData(generateDataSet(7, 110, 55));
+        const EffectStrengths strengths = RecalcItemEffects(data, SkillSettings{});
         std::mt19937 rng(42);
         std::uniform_int_distribution<int> pick(1, data.highestItem());
         TPotionRec rec;
@@ -70,7 +71,7 @@ struct Fixture {
             const int a = pick(rng), b = pick(rng), c = tries % 2 ? pick(rng) : 0;
             if (a == b || a == c || b == c)
                 continue;
-            if (EvaluatePotion(data, false, rec, a, b, c, false))
+            if (EvaluatePotion(data, strengths, false, rec, a, b, c, false))
                 list.AddPotion(rec);
         }
         colors.PotionColor2 = QColor(235, 235, 245);

@@ -32,9 +32,9 @@ std::int64_t recipeValue(const TPotionRec &rec, PlanObjective objective) {
 
 } // namespace
 
-std::vector<PlanColumn> EnumeratePlanColumns(const GameData &data, bool perkPurity,
-                                             std::span<const std::int32_t> stock, const PlanOptions &options,
-                                             const std::function<bool()> &stop) {
+std::vector<PlanColumn> EnumeratePlanColumns(const GameData &data, const EffectStrengths &strengths,
+                                             bool perkPurity, std::span<const std::int32_t> stock,
+                                             const PlanOptions &options, const std::function<bool()> &stop) {
     std::vector<std::int32_t> inStock;
     for (int i = 1; i <= data.highestItem() && i < static_cast<int>(stock.size()); ++i) {
         if (stock[std::size_t(i)] > 0)
@@ -60,7 +60,7 @@ std::vector<PlanColumn> EnumeratePlanColumns(const GameData &data, bool perkPuri
         for (int b = a + 1; b < n; ++b) {
             if (stopNow())
                 return out;
-            if (!EvaluatePotion(data, perkPurity, rec, inStock[a], inStock[b], 0, true) ||
+            if (!EvaluatePotion(data, strengths, perkPurity, rec, inStock[a], inStock[b], 0, true) ||
                 !passesFilters(rec, options))
                 continue;
             const std::int64_t v = recipeValue(rec, options.objective);
@@ -79,7 +79,8 @@ std::vector<PlanColumn> EnumeratePlanColumns(const GameData &data, bool perkPuri
             for (int c = b + 1; c < n; ++c) {
                 if (stopNow())
                     return out;
-                if (!EvaluatePotion(data, perkPurity, rec, inStock[a], inStock[b], inStock[c], true) ||
+                if (!EvaluatePotion(data, strengths, perkPurity, rec, inStock[a], inStock[b], inStock[c],
+                                    true) ||
                     !passesFilters(rec, options))
                     continue;
                 const std::int64_t v = recipeValue(rec, options.objective);
@@ -98,21 +99,23 @@ std::vector<PlanColumn> EnumeratePlanColumns(const GameData &data, bool perkPuri
     return out;
 }
 
-PlanRecipe PlanRecipeOf(const GameData &data, bool perkPurity, const PlanColumn &column) {
+PlanRecipe PlanRecipeOf(const GameData &data, const EffectStrengths &strengths, bool perkPurity,
+                        const PlanColumn &column) {
     PlanRecipe r;
-    EvaluatePotion(data, perkPurity, r.rec, column.items[0], column.items[1], column.items[2], true);
+    EvaluatePotion(data, strengths, perkPurity, r.rec, column.items[0], column.items[1], column.items[2],
+                   true);
     r.value = column.value;
     return r;
 }
 
-std::vector<PlanRecipe> EnumeratePlanRecipes(const GameData &data, bool perkPurity,
-                                             std::span<const std::int32_t> stock, const PlanOptions &options,
-                                             const std::function<bool()> &stop) {
-    const auto columns = EnumeratePlanColumns(data, perkPurity, stock, options, stop);
+std::vector<PlanRecipe> EnumeratePlanRecipes(const GameData &data, const EffectStrengths &strengths,
+                                             bool perkPurity, std::span<const std::int32_t> stock,
+                                             const PlanOptions &options, const std::function<bool()> &stop) {
+    const auto columns = EnumeratePlanColumns(data, strengths, perkPurity, stock, options, stop);
     std::vector<PlanRecipe> out;
     out.reserve(columns.size());
     for (const PlanColumn &c : columns)
-        out.push_back(PlanRecipeOf(data, perkPurity, c));
+        out.push_back(PlanRecipeOf(data, strengths, perkPurity, c));
     return out;
 }
 

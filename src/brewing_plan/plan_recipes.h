@@ -3,6 +3,7 @@
 // ingredients in stock that the current skill settings make into a recipe,
 // filtered by kind and wanted effect, each with the value the plan maximises.
 
+#include "engine/effect_strength.h"
 #include "engine/potion_rec.h"
 #include "game_data/game_data.h"
 
@@ -51,16 +52,19 @@ struct PlanColumn {
 // that one instead never makes a plan worse and leaves more in stock.
 // stop is asked every few thousand evaluations; when it says yes, the list
 // ends where the enumeration stopped.
-std::vector<PlanColumn> EnumeratePlanColumns(const GameData &data, bool perkPurity,
-                                             std::span<const std::int32_t> stock, const PlanOptions &options,
+std::vector<PlanColumn> EnumeratePlanColumns(const GameData &data, const EffectStrengths &strengths,
+                                             bool perkPurity, std::span<const std::int32_t> stock,
+                                             const PlanOptions &options,
                                              const std::function<bool()> &stop = {});
 
 // The full record of a candidate, evaluated again.
-PlanRecipe PlanRecipeOf(const GameData &data, bool perkPurity, const PlanColumn &column);
+PlanRecipe PlanRecipeOf(const GameData &data, const EffectStrengths &strengths, bool perkPurity,
+                        const PlanColumn &column);
 
 // The same list as EnumeratePlanColumns, with full records.
-std::vector<PlanRecipe> EnumeratePlanRecipes(const GameData &data, bool perkPurity,
-                                             std::span<const std::int32_t> stock, const PlanOptions &options,
+std::vector<PlanRecipe> EnumeratePlanRecipes(const GameData &data, const EffectStrengths &strengths,
+                                             bool perkPurity, std::span<const std::int32_t> stock,
+                                             const PlanOptions &options,
                                              const std::function<bool()> &stop = {});
 
 } // namespace qor

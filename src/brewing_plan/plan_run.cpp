@@ -6,8 +6,8 @@ namespace {
 
 // Keeps the recipes either plan brews, full records and all, and narrows
 // both plans to them.
-void keepBrewedRecipes(const GameData &data, bool perkPurity, std::span<const PlanColumn> columns,
-                       BrewingPlanOutcome &out) {
+void keepBrewedRecipes(const GameData &data, const EffectStrengths &strengths, bool perkPurity,
+                       std::span<const PlanColumn> columns, BrewingPlanOutcome &out) {
     std::vector<std::int32_t> greedy;
     std::vector<std::int32_t> exact;
     for (std::size_t c = 0; c < columns.size(); ++c) {
@@ -15,7 +15,7 @@ void keepBrewedRecipes(const GameData &data, bool perkPurity, std::span<const Pl
         const std::int32_t x = c < out.exact.plan.times.size() ? out.exact.plan.times[c] : 0;
         if (g == 0 && x == 0)
             continue;
-        out.recipes.push_back(PlanRecipeOf(data, perkPurity, columns[c]));
+        out.recipes.push_back(PlanRecipeOf(data, strengths, perkPurity, columns[c]));
         greedy.push_back(g);
         exact.push_back(x);
     }
@@ -31,17 +31,17 @@ double BrewingPlanOutcome::gainOverGreedy() const {
     return double(exact.plan.total - greedy.total) / double(greedy.total);
 }
 
-BrewingPlanOutcome ComputeBrewingPlan(const GameData &data, bool perkPurity, const StockCounts &stock,
-                                      const PlanOptions &options, PlanSolver &solver,
-                                      const PlanSolveControl &control) {
+BrewingPlanOutcome ComputeBrewingPlan(const GameData &data, const EffectStrengths &strengths, bool perkPurity,
+                                      const StockCounts &stock, const PlanOptions &options,
+                                      PlanSolver &solver, const PlanSolveControl &control) {
     const auto started = PlanStopper::Clock::now();
     const PlanStopper stopper(control);
     BrewingPlanOutcome out;
     out.stock = stock;
     out.options = options;
     bool cutShort = false;
-    const std::vector<PlanColumn> columns =
-        EnumeratePlanColumns(data, perkPurity, stock, options, [&] { return cutShort = stopper.stop(); });
+    const std::vector<PlanColumn> columns = EnumeratePlanColumns(data, strengths, perkPurity, stock, options,
+                                                                 [&] { return cutShort = stopper.stop(); });
     out.candidateCount = columns.size();
     out.greedy = GreedyPlan(columns, stock);
     if (cutShort) {
@@ -57,7 +57,7 @@ BrewingPlanOutcome ComputeBrewingPlan(const GameData &data, bool perkPurity, con
         rest.timeLimitSeconds -= std::chrono::duration<double>(PlanStopper::Clock::now() - started).count();
         out.exact = solver.solve(columns, stock, out.greedy, rest);
     }
-    keepBrewedRecipes(data, perkPurity, columns, out);
+    keepBrewedRecipes(data, strengths, perkPurity, columns, out);
     return out;
 }
 

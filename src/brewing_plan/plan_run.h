@@ -26,8 +26,8 @@ struct BrewingPlanOutcome {
 
 // Enumerates, plans greedily, then improves with the solver. Called from a
 // worker thread by the window: it reads data and writes nothing shared.
-BrewingPlanOutcome ComputeBrewingPlan(const GameData &data, bool perkPurity, const StockCounts &stock,
-                                      const PlanOptions &options, PlanSolver &solver,
-                                      const PlanSolveControl &control);
+BrewingPlanOutcome ComputeBrewingPlan(const GameData &data, const EffectStrengths &strengths, bool perkPurity,
+                                      const StockCounts &stock, const PlanOptions &options,
+                                      PlanSolver &solver, const PlanSolveControl &control);
 
 } // namespace qor

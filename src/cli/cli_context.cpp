@@ -1,6 +1,5 @@
 #include "cli/cli_context.h"
 
-#include "engine/effect_strength.h"
 #include "game_data/data_loader.h"
 
 #include <QCommandLineParser>
@@ -22,7 +21,7 @@ bool CliContext::loadData() {
         err.flush();
         return false;
     }
-    RecalcItemEffects(data, skills);
+    strengths = RecalcItemEffects(data, skills);
     dataLoaded = true;
     return true;
 }

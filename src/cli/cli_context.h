@@ -3,6 +3,7 @@
 // folder with its loaded tables and the skill settings from the global
 // options. Commands parse their own options and load the data when they need it.
 
+#include "engine/effect_strength.h"
 #include "game_data/game_data.h"
 
 #include <QString>
@@ -24,6 +25,7 @@ struct CliContext {
     QString dataDir; // ends with a path separator
     GameData data;
     SkillSettings skills;
+    EffectStrengths strengths; // of data for skills, once loaded
     bool dataLoaded = false;
     // Which skill options the command line gave; they win over the skill
     // settings of a settings file (search-effects --settings).

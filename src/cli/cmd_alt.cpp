@@ -55,9 +55,9 @@ int cmdAlt(CliContext &ctx, const QStringList &args) {
     // depend on how items and effects interleave: each list refuses only by
     // its own content.
     for (std::int32_t item : items)
-        alt.AltAddItem(ctx.data, ctx.skills.PerkPurity, *list, item, selection);
+        alt.AltAddItem(ctx.data, ctx.strengths, ctx.skills.PerkPurity, *list, item, selection);
     for (std::int32_t effect : effects)
-        alt.AltAddEffect(ctx.data, ctx.skills.PerkPurity, *list, effect, selection);
+        alt.AltAddEffect(ctx.data, ctx.strengths, ctx.skills.PerkPurity, *list, effect, selection);
 
     OutputBuffer out(ctx.out);
     printLine(out, "items", alt.AltItems);

@@ -80,7 +80,7 @@ int cmdDiscover(CliContext &ctx, const QStringList &args) {
     }
 
     const auto solver = CreateCoverSolver();
-    const DiscoveryPlan plan = PlanDiscovery(ctx.data, known, options, *solver, control);
+    const DiscoveryPlan plan = PlanDiscovery(ctx.data, ctx.strengths, known, options, *solver, control);
     if (plan.status == PlanSolveStatus::Failed && !plan.error.isEmpty())
         ctx.err << name << ": " << plan.error << '\n';
     for (const DiscoveryStep &s : plan.steps) {

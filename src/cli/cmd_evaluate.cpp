@@ -36,7 +36,7 @@ int cmdEvaluate(CliContext &ctx, const QStringList &args) {
 
     TPotionRec rec;
     OutputBuffer out(ctx.out);
-    if (EvaluatePotion(ctx.data, ctx.skills.PerkPurity, rec, items[0], items[1], items[2],
+    if (EvaluatePotion(ctx.data, ctx.strengths, ctx.skills.PerkPurity, rec, items[0], items[1], items[2],
                        parser.isSet(strictOpt))) {
         printPotionRecord(out, rec);
         out << '\n';

@@ -27,7 +27,7 @@ int cmdGrid(CliContext &ctx, const QStringList &args) {
     GridState grid;
     resetGridRowOrder(ctx.data, grid);
     grid.GridSortCode = code;
-    SortGrid(ctx.data, grid);
+    SortGrid(ctx.data, ctx.strengths, grid);
 
     const QString point = QStringLiteral(".");
     OutputBuffer out(ctx.out);
@@ -35,7 +35,7 @@ int cmdGrid(CliContext &ctx, const QStringList &args) {
         for (int column = 1; column <= kGridLastColumn; ++column) {
             if (column > 1)
                 out << '\t';
-            out << QStringView(GetGridData(ctx.data, grid, column, row, point));
+            out << QStringView(GetGridData(ctx.data, ctx.strengths, grid, column, row, point));
         }
         out << '\n';
     }

@@ -128,11 +128,12 @@ int cmdPlan(CliContext &ctx, const QStringList &args) {
     const InterruptCancelsSolve interrupt;
     control.cancel = interrupt.flag();
     const BrewingPlanOutcome plan =
-        ComputeBrewingPlan(ctx.data, ctx.skills.PerkPurity, stock, options, *solver, control);
+        ComputeBrewingPlan(ctx.data, ctx.strengths, ctx.skills.PerkPurity, stock, options, *solver, control);
     if (parser.isSet(lpOpt)) {
         QFile lp(parser.value(lpOpt));
         // The plan keeps only the recipes it brews: the model lists them all.
-        const auto candidates = EnumeratePlanColumns(ctx.data, ctx.skills.PerkPurity, stock, options);
+        const auto candidates =
+            EnumeratePlanColumns(ctx.data, ctx.strengths, ctx.skills.PerkPurity, stock, options);
         if (!lp.open(QIODevice::WriteOnly) || lp.write(PlanModelLp(candidates, stock)) < 0) {
             ctx.err << name << ": cannot write " << parser.value(lpOpt) << ": " << lp.errorString() << '\n';
             return kExitDataError;

@@ -178,7 +178,7 @@ int applySettingsFile(CliContext &ctx, const QString &path, int slot, bool sortG
         skills.PerkPoisoner = file.PerkPoisoner;
         skills.PerkPurity = file.PerkPurity;
     }
-    RecalcItemEffects(ctx.data, skills);
+    ctx.strengths = RecalcItemEffects(ctx.data, skills);
     if (!sortGiven) {
         // A code from a damaged file that names no column leaves the list unsorted.
         const std::int32_t code = settings.block.get(Setting.PotionSortCode);
@@ -240,7 +240,7 @@ int cmdSearchEffects(CliContext &ctx, const QStringList &args) {
     // The list is large; keep it off the stack.
     const auto list = std::make_unique<PotionList>();
     list->PotionSortCode = sortCode;
-    SearshFromEffects(ctx.data, ctx.skills.PerkPurity, cond, available, true, *list);
+    SearshFromEffects(ctx.data, ctx.strengths, ctx.skills.PerkPurity, cond, available, true, *list);
     // The search stops at the list's capacity; whoever reads the output must
     // know that it may not hold every match.
     if (list->isFull())

@@ -38,7 +38,7 @@ int cmdSearchItems(CliContext &ctx, const QStringList &args) {
 
     // The list is large; keep it off the stack.
     const auto list = std::make_unique<PotionList>();
-    if (SearshFromItems(ctx.data, ctx.skills.PerkPurity, items, true, *list)) {
+    if (SearshFromItems(ctx.data, ctx.strengths, ctx.skills.PerkPurity, items, true, *list)) {
         OutputBuffer out(ctx.out);
         printPotionRecord(out, (*list)[0]);
         out << '\n';

@@ -23,9 +23,10 @@ int cmdStrengths(CliContext &ctx, const QStringList &args) {
         const TItemRec &item = ctx.data.ItemTable[std::size_t(i)];
         for (int j = 0; j < kSlotsPerItem; ++j) {
             const TItemEffect &e = item.Eff[std::size_t(j)];
+            const SlotStrength &s = ctx.strengths.slot(i, j);
             out << i << ' ' << (j + 1) << ' ' << e.Effect << ' ' << e.BasePower << ' ' << e.BaseTime << ' '
-                << e.Power << ' ' << e.Time << ' ' << e.Cost << ' ' << e.PowerPlain << ' ' << e.TimePlain
-                << ' ' << e.CostPlain << '\n';
+                << s.Power << ' ' << s.Time << ' ' << s.Cost << ' ' << s.PowerPlain << ' ' << s.TimePlain
+                << ' ' << s.CostPlain << '\n';
         }
     }
     return kExitOk;

@@ -41,8 +41,8 @@ int DiscoveryStep::freshCount() const {
            std::popcount(unsigned(fresh[2]));
 }
 
-std::vector<DiscoveryStep> discoverySteps(const GameData &data, const KnownEffects &known,
-                                          const DiscoveryOptions &options) {
+std::vector<DiscoveryStep> discoverySteps(const GameData &data, const EffectStrengths &strengths,
+                                          const KnownEffects &known, const DiscoveryOptions &options) {
     std::vector<int> pool;
     for (int i = 1; i <= data.highestItem(); ++i) {
         if (inStock(options, i) && filledSlots(data, i) != 0)
@@ -64,12 +64,12 @@ std::vector<DiscoveryStep> discoverySteps(const GameData &data, const KnownEffec
     const std::size_t n = pool.size();
     for (std::size_t a = 0; a < n; ++a) {
         for (std::size_t b = a + 1; b < n; ++b) {
-            const BrewReveal pair = revealOfBrew(data, pool[a], pool[b], 0);
+            const BrewReveal pair = revealOfBrew(data, strengths, pool[a], pool[b], 0);
             const DiscoveryStep pairStep = freshPart(known, pair);
             if (pairStep.freshCount() > 0)
                 steps.push_back(pairStep);
             for (std::size_t c = b + 1; c < n; ++c) {
-                const BrewReveal triple = revealOfBrew(data, pool[a], pool[b], pool[c]);
+                const BrewReveal triple = revealOfBrew(data, strengths, pool[a], pool[b], pool[c]);
                 if (triple.items[2] == 0 || triple.slots[0] == 0 || triple.slots[1] == 0 ||
                     triple.slots[2] == 0)
                     continue;
@@ -82,9 +82,10 @@ std::vector<DiscoveryStep> discoverySteps(const GameData &data, const KnownEffec
     return steps;
 }
 
-std::vector<DiscoveryStep> BestExperiments(const GameData &data, const KnownEffects &known,
-                                           const DiscoveryOptions &options, std::size_t limit) {
-    std::vector<DiscoveryStep> steps = discoverySteps(data, known, options);
+std::vector<DiscoveryStep> BestExperiments(const GameData &data, const EffectStrengths &strengths,
+                                           const KnownEffects &known, const DiscoveryOptions &options,
+                                           std::size_t limit) {
+    std::vector<DiscoveryStep> steps = discoverySteps(data, strengths, known, options);
     const auto better = [](const DiscoveryStep &x, const DiscoveryStep &y) {
         if (x.freshCount() != y.freshCount())
             return x.freshCount() > y.freshCount();
@@ -118,10 +119,11 @@ std::vector<EffectSlot> unrevealableSlots(const GameData &data, const KnownEffec
     return out;
 }
 
-DiscoveryPlan PlanDiscovery(const GameData &data, const KnownEffects &known, const DiscoveryOptions &options,
-                            CoverSolver &solver, const PlanSolveControl &control) {
+DiscoveryPlan PlanDiscovery(const GameData &data, const EffectStrengths &strengths, const KnownEffects &known,
+                            const DiscoveryOptions &options, CoverSolver &solver,
+                            const PlanSolveControl &control) {
     DiscoveryPlan plan;
-    const std::vector<DiscoveryStep> steps = discoverySteps(data, known, options);
+    const std::vector<DiscoveryStep> steps = discoverySteps(data, strengths, known, options);
     plan.unrevealable = unrevealableSlots(data, known, steps);
     for (int i = 1; i <= data.highestItem(); ++i)
         plan.unknownCount += std::popcount(unsigned(filledSlots(data, i) & ~known.slots[std::size_t(i)]));

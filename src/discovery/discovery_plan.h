@@ -41,13 +41,14 @@ struct EffectSlot {
 // ingredients in stock (each at least once) and, when asked, eatings.
 // A triple whose third ingredient learns nothing is left out: the pair
 // teaches the same.
-std::vector<DiscoveryStep> discoverySteps(const GameData &data, const KnownEffects &known,
-                                          const DiscoveryOptions &options);
+std::vector<DiscoveryStep> discoverySteps(const GameData &data, const EffectStrengths &strengths,
+                                          const KnownEffects &known, const DiscoveryOptions &options);
 
 // The single steps that show most unknown slots, best first (ties: fewer
 // ingredients, then lower indexes), at most limit of them.
-std::vector<DiscoveryStep> BestExperiments(const GameData &data, const KnownEffects &known,
-                                           const DiscoveryOptions &options, std::size_t limit);
+std::vector<DiscoveryStep> BestExperiments(const GameData &data, const EffectStrengths &strengths,
+                                           const KnownEffects &known, const DiscoveryOptions &options,
+                                           std::size_t limit);
 
 // Unknown slots with an effect that no step of the options can show.
 std::vector<EffectSlot> unrevealableSlots(const GameData &data, const KnownEffects &known,
@@ -67,8 +68,9 @@ struct DiscoveryPlan {
 };
 
 // The plan that shows most unknown slots with the fewest steps.
-DiscoveryPlan PlanDiscovery(const GameData &data, const KnownEffects &known, const DiscoveryOptions &options,
-                            CoverSolver &solver, const PlanSolveControl &control);
+DiscoveryPlan PlanDiscovery(const GameData &data, const EffectStrengths &strengths, const KnownEffects &known,
+                            const DiscoveryOptions &options, CoverSolver &solver,
+                            const PlanSolveControl &control);
 
 // The step less what known holds already.
 DiscoveryStep withoutKnown(DiscoveryStep step, const KnownEffects &known);

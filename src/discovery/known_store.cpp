@@ -2,8 +2,9 @@
 
 namespace qor {
 
-KnownStore::KnownStore(const GameData &data, const QString &settingsDir, QObject *parent)
-    : QObject(parent), m_data(data), m_path(KnownFilePath(settingsDir)),
+KnownStore::KnownStore(const GameData &data, const EffectStrengths &strengths, const QString &settingsDir,
+                       QObject *parent)
+    : QObject(parent), m_data(data), m_strengths(strengths), m_path(KnownFilePath(settingsDir)),
       m_known(KnownEffects::empty(data.itemRecordCount())) {}
 
 QString KnownStore::load() {
@@ -29,7 +30,7 @@ void KnownStore::eat(int item) {
 }
 
 void KnownStore::brew(int item1, int item2, int item3) {
-    const BrewReveal r = revealOfBrew(m_data, item1, item2, item3);
+    const BrewReveal r = revealOfBrew(m_data, m_strengths, item1, item2, item3);
     for (std::size_t k = 0; k < r.items.size(); ++k)
         m_known.learn(r.items[k], r.slots[k]);
     save();

@@ -12,13 +12,15 @@ namespace qor {
 class KnownStore : public QObject {
     Q_OBJECT
   public:
-    KnownStore(const GameData &data, const QString &settingsDir, QObject *parent = nullptr);
+    KnownStore(const GameData &data, const EffectStrengths &strengths, const QString &settingsDir,
+               QObject *parent = nullptr);
 
     // Reads the file; the message for the player when it is damaged or
     // unreadable (empty when it was read or is not there yet).
     QString load();
     const KnownEffects &known() const { return m_known; }
     const GameData &data() const { return m_data; }
+    const EffectStrengths &strengths() const { return m_strengths; }
     QString path() const { return m_path; }
 
     void toggle(int item, int slot);
@@ -41,6 +43,8 @@ class KnownStore : public QObject {
     void save();
 
     const GameData &m_data;
+    // The window's table, kept current as the skills change.
+    const EffectStrengths &m_strengths;
     QString m_path;
     KnownEffects m_known;
     bool m_keepOld = false; // the file on disk is damaged: move it aside before writing

@@ -5,13 +5,14 @@
 
 namespace qor {
 
-BrewReveal revealOfBrew(const GameData &data, int item1, int item2, int item3) {
+BrewReveal revealOfBrew(const GameData &data, const EffectStrengths &strengths, int item1, int item2,
+                        int item3) {
     BrewReveal out;
     TPotionRec rec;
     // Purity only hides effects from the finished potion; the player still
     // sees them appear, so the mix is judged without it. Non-strict: a third
     // ingredient that shares nothing is allowed and simply learns nothing.
-    if (!EvaluatePotion(data, false, rec, item1, item2, item3, false))
+    if (!EvaluatePotion(data, strengths, false, rec, item1, item2, item3, false))
         return out;
     for (int k = 0; k < rec.ItemCount; ++k) {
         const int item = rec.Items[std::size_t(k)];

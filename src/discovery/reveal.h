@@ -4,6 +4,7 @@
 // another ingredient of the mix, as far as they make the potion: the
 // evaluation's shared effects (at most five), whoever wins their strength.
 
+#include "engine/effect_strength.h"
 #include "game_data/game_data.h"
 
 #include <array>
@@ -20,7 +21,8 @@ struct BrewReveal {
     bool any() const { return (slots[0] | slots[1] | slots[2]) != 0; }
 };
 
-BrewReveal revealOfBrew(const GameData &data, int item1, int item2, int item3);
+BrewReveal revealOfBrew(const GameData &data, const EffectStrengths &strengths, int item1, int item2,
+                        int item3);
 // The first slot when it holds an effect, else nothing.
 std::uint8_t revealOfEating(const GameData &data, int item);
 

@@ -31,47 +31,47 @@ int AltMaking::preparePage(const GameData &data, int candidateSelection) {
     return AltCalcMakeItems(data, candidateSelection);
 }
 
-bool AltMaking::AltAddItem(const GameData &data, bool perkPurity, PotionList &list, int item,
-                           AltSelection &selection) {
+bool AltMaking::AltAddItem(const GameData &data, const EffectStrengths &strengths, bool perkPurity,
+                           PotionList &list, int item, AltSelection &selection) {
     if (item < 1 || item > data.highestItem())
         return false;
     if (static_cast<int>(AltItems.size()) >= kAltMaxItems || contains(AltItems, item))
         return false;
     AltItems.push_back(item);
-    recalc(data, perkPurity, list, selection);
+    recalc(data, strengths, perkPurity, list, selection);
     return true;
 }
 
-bool AltMaking::AltAddEffect(const GameData &data, bool perkPurity, PotionList &list, int effect,
-                             AltSelection &selection) {
+bool AltMaking::AltAddEffect(const GameData &data, const EffectStrengths &strengths, bool perkPurity,
+                             PotionList &list, int effect, AltSelection &selection) {
     if (effect < 1 || effect > data.highestEffect())
         return false;
     if (static_cast<int>(AltEffects.size()) >= kAltMaxEffects || contains(AltEffects, effect))
         return false;
     AltEffects.push_back(effect);
-    recalc(data, perkPurity, list, selection);
+    recalc(data, strengths, perkPurity, list, selection);
     return true;
 }
 
-bool AltMaking::AltDelItem(const GameData &data, bool perkPurity, PotionList &list, int position,
-                           AltSelection &selection) {
+bool AltMaking::AltDelItem(const GameData &data, const EffectStrengths &strengths, bool perkPurity,
+                           PotionList &list, int position, AltSelection &selection) {
     if (position < 0 || position >= static_cast<int>(AltItems.size()))
         return false;
     AltItems.erase(AltItems.begin() + position);
     selection.amountItems =
         selectionAfterRemoval(selection.amountItems, position, static_cast<int>(AltItems.size()));
-    recalc(data, perkPurity, list, selection);
+    recalc(data, strengths, perkPurity, list, selection);
     return true;
 }
 
-bool AltMaking::AltDelEffect(const GameData &data, bool perkPurity, PotionList &list, int position,
-                             AltSelection &selection) {
+bool AltMaking::AltDelEffect(const GameData &data, const EffectStrengths &strengths, bool perkPurity,
+                             PotionList &list, int position, AltSelection &selection) {
     if (position < 0 || position >= static_cast<int>(AltEffects.size()))
         return false;
     AltEffects.erase(AltEffects.begin() + position);
     selection.amountEffects =
         selectionAfterRemoval(selection.amountEffects, position, static_cast<int>(AltEffects.size()));
-    recalc(data, perkPurity, list, selection);
+    recalc(data, strengths, perkPurity, list, selection);
     return true;
 }
 
@@ -148,22 +148,24 @@ int AltMaking::AltCalcMakeItems(const GameData &data, int candidateSelection) {
     return 0;
 }
 
-bool AltMaking::AltMakePotion(const GameData &data, bool perkPurity, PotionList &list) const {
+bool AltMaking::AltMakePotion(const GameData &data, const EffectStrengths &strengths, bool perkPurity,
+                              PotionList &list) const {
     std::array<int, kAltMaxItems> items{};
     for (std::size_t k = 0; k < items.size() && k < AltItems.size(); ++k)
         items[k] = AltItems[k];
     list.clear();
     TPotionRec rec{};
-    if (!EvaluatePotion(data, perkPurity, rec, items[0], items[1], items[2], false))
+    if (!EvaluatePotion(data, strengths, perkPurity, rec, items[0], items[1], items[2], false))
         return false;
     return list.AddPotion(rec);
 }
 
-void AltMaking::recalc(const GameData &data, bool perkPurity, PotionList &list, AltSelection &selection) {
+void AltMaking::recalc(const GameData &data, const EffectStrengths &strengths, bool perkPurity,
+                       PotionList &list, AltSelection &selection) {
     AltFillMakeEffAmount(data);
     AltCalcMakeEffects(data);
     selection.candidates = AltCalcMakeItems(data, selection.candidates);
-    AltMakePotion(data, perkPurity, list);
+    AltMakePotion(data, strengths, perkPurity, list);
 }
 
 std::vector<std::int32_t> AltMaking::reachableEffects(bool reachable) const {

@@ -4,6 +4,7 @@
 // ingredients that can still be added and the one resulting recipe are
 // recomputed. The arrays are the rows of the four lists of the page.
 
+#include "engine/effect_strength.h"
 #include "engine/potion_list.h"
 #include "game_data/game_data.h"
 
@@ -47,17 +48,17 @@ struct AltMaking {
     // Append an ingredient / a required effect and run the four
     // recomputations. Refused (false, nothing changes) when out of range,
     // already present or the list is full.
-    bool AltAddItem(const GameData &data, bool perkPurity, PotionList &list, int item,
-                    AltSelection &selection);
-    bool AltAddEffect(const GameData &data, bool perkPurity, PotionList &list, int effect,
-                      AltSelection &selection);
+    bool AltAddItem(const GameData &data, const EffectStrengths &strengths, bool perkPurity, PotionList &list,
+                    int item, AltSelection &selection);
+    bool AltAddEffect(const GameData &data, const EffectStrengths &strengths, bool perkPurity,
+                      PotionList &list, int effect, AltSelection &selection);
     // Remove the entry at a position (0-based row of the amount list) and run
     // the recomputations; the amount list's selection keeps its row or moves
     // to the new last row. False for a position outside the array.
-    bool AltDelItem(const GameData &data, bool perkPurity, PotionList &list, int position,
-                    AltSelection &selection);
-    bool AltDelEffect(const GameData &data, bool perkPurity, PotionList &list, int position,
-                      AltSelection &selection);
+    bool AltDelItem(const GameData &data, const EffectStrengths &strengths, bool perkPurity, PotionList &list,
+                    int position, AltSelection &selection);
+    bool AltDelEffect(const GameData &data, const EffectStrengths &strengths, bool perkPurity,
+                      PotionList &list, int position, AltSelection &selection);
 
     // The four recomputations, always in this order after a change.
     void AltFillMakeEffAmount(const GameData &data);
@@ -69,10 +70,12 @@ struct AltMaking {
     // Replaces the whole recipe list with the chosen ingredients' recipe, or
     // empties it. Returns whether the list holds a recipe (the view then
     // selects its last row).
-    bool AltMakePotion(const GameData &data, bool perkPurity, PotionList &list) const;
+    bool AltMakePotion(const GameData &data, const EffectStrengths &strengths, bool perkPurity,
+                       PotionList &list) const;
 
     // All four recomputations; updates selection.candidates.
-    void recalc(const GameData &data, bool perkPurity, PotionList &list, AltSelection &selection);
+    void recalc(const GameData &data, const EffectStrengths &strengths, bool perkPurity, PotionList &list,
+                AltSelection &selection);
 
     // Effect indices of AltEffectRows that are (not) reachable, in row order.
     std::vector<std::int32_t> reachableEffects(bool reachable) const;

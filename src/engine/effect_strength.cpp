@@ -74,26 +74,30 @@ std::int32_t EffectPrice(const TEffectRec &effect, const TItemEffect &slot, doub
     return saturateToInt32(c - whole > kPriceRoundUp ? whole + 1.0 : whole);
 }
 
-void RecalcItemEffects(GameData &data, const SkillSettings &skills) {
+EffectStrengths RecalcItemEffects(const GameData &data, const SkillSettings &skills) {
     const int effectCount = data.effectRecordCount();
     // 2·S is an integer product; 64 bits keep an absurd skill from overflowing.
     const double skillFactor = double(std::int64_t(2) * skills.AlchemySkill) / 100.0 + 4.0;
     const double fortifyFactor = skills.AlchemyFortify / 100.0 + 1.0;
     const double ranksFactor = skills.AlchemistRanks * 0.2 + 1.0;
 
-    for (std::size_t i = 1; i < data.ItemTable.size(); ++i) {
-        for (TItemEffect &slot : data.ItemTable[i].Eff) {
-            if (slot.Effect < 0 || slot.Effect >= effectCount) {
-                slot.Cost = slot.Power = slot.Time = 0;
-                slot.CostPlain = slot.PowerPlain = slot.TimePlain = 0;
+    EffectStrengths table(data.itemRecordCount());
+    for (int i = 1; i < data.itemRecordCount(); ++i) {
+        const TItemRec &item = data.ItemTable[std::size_t(i)];
+        ItemStrengths &row = table.item(i);
+        for (int j = 0; j < kSlotsPerItem; ++j) {
+            const TItemEffect &slot = item.Eff[std::size_t(j)];
+            SlotStrength &out = row[std::size_t(j)];
+            // An index outside the effect table keeps its row all zero.
+            if (slot.Effect < 0 || slot.Effect >= effectCount)
                 continue;
-            }
             const TEffectRec &e = data.EffectTable[std::size_t(slot.Effect)];
             const bool timeScaled = e.TimeScaled != 0;
             const double base = timeScaled ? slot.BaseTime : slot.BasePower;
 
-            slot.Power = slot.PowerPlain = ClampValue(slot.BasePower);
-            slot.Time = slot.TimePlain = (!timeScaled && slot.BaseTime > 1) ? ClampValue(slot.BaseTime) : 0;
+            out.Effect = slot.Effect;
+            out.Power = out.PowerPlain = ClampValue(slot.BasePower);
+            out.Time = out.TimePlain = (!timeScaled && slot.BaseTime > 1) ? ClampValue(slot.BaseTime) : 0;
 
             // The order of the factors matters for the rounding of ties.
             double x = skillFactor;
@@ -104,7 +108,7 @@ void RecalcItemEffects(GameData &data, const SkillSettings &skills) {
             if (physicianClass(e.EffClass) && skills.PerkPhysician)
                 x = x * kPerkFactor;
             const double p = x;
-            (timeScaled ? slot.TimePlain : slot.PowerPlain) = roundClamp(p);
+            (timeScaled ? out.TimePlain : out.PowerPlain) = roundClamp(p);
 
             if (e.PerkBoost != 0) {
                 if (e.Harmful == 1 && skills.PerkPoisoner)
@@ -112,30 +116,31 @@ void RecalcItemEffects(GameData &data, const SkillSettings &skills) {
                 else if (e.Harmful == 0 && skills.PerkBenefactor)
                     x = x * kPerkFactor;
             }
-            (timeScaled ? slot.Time : slot.Power) = roundClamp(x);
+            (timeScaled ? out.Time : out.Power) = roundClamp(x);
 
-            slot.Cost = ClampValue(EffectPrice(e, slot, x));
-            slot.CostPlain = ClampValue(EffectPrice(e, slot, p));
+            out.Cost = ClampValue(EffectPrice(e, slot, x));
+            out.CostPlain = ClampValue(EffectPrice(e, slot, p));
 
             // Class forcing comes after the prices, which keep the strength.
             switch (e.EffClass) {
             case 4:
-                slot.Power = slot.PowerPlain = 0;
+                out.Power = out.PowerPlain = 0;
                 break;
             case 5:
-                slot.Power = slot.PowerPlain = 0;
-                slot.Time = slot.TimePlain = 0;
+                out.Power = out.PowerPlain = 0;
+                out.Time = out.TimePlain = 0;
                 break;
             case 6:
             case 7:
             case 8:
-                slot.Time = slot.TimePlain = 0;
+                out.Time = out.TimePlain = 0;
                 break;
             default:
                 break;
             }
         }
     }
+    return table;
 }
 
 } // namespace qor

@@ -1,7 +1,5 @@
 #include "engine/evaluate_potion.h"
 
-#include "engine/effect_strength.h"
-
 #include <QtGlobal>
 
 #include <algorithm>
@@ -28,8 +26,8 @@ constexpr int kMaxSlots = 3 * kSlotsPerItem;
 struct SharedEffect {
     std::uint8_t contributors;
     bool threeWay;
-    const TItemEffect *winner;
-    std::array<const TItemEffect *, 3> refs; // the matching slots of positions 1, 2, 3 in order found
+    const SlotStrength *winner;
+    std::array<const SlotStrength *, 3> refs; // the matching slots of positions 1, 2, 3 in order found
 };
 
 // Number of entries (pairs only, the entry under decision excluded by being
@@ -89,9 +87,10 @@ std::int32_t findUselessItem(const std::array<SharedEffect, kMaxShared> &shared,
 
 } // namespace
 
-bool EvaluatePotion(const GameData &data, bool perkPurity, TPotionRec &rec, int item1, int item2, int item3,
-                    bool strict) {
-    const int highest = data.highestItem();
+bool EvaluatePotion(const GameData &data, const EffectStrengths &strengths, bool perkPurity, TPotionRec &rec,
+                    int item1, int item2, int item3, bool strict) {
+    Q_ASSERT(strengths.fits(data));
+    const int highest = strengths.itemRecordCount() - 1;
     for (int item : {item1, item2, item3}) {
         if (item < 0 || item > highest)
             return false;
@@ -118,19 +117,17 @@ bool EvaluatePotion(const GameData &data, bool perkPurity, TPotionRec &rec, int 
     const std::array<std::int32_t, 3> items{item1, item2, item3};
     const int n = item3 != 0 ? 3 : 2;
 
-    // Slot list: positions in order, slots in order. Effect 0 is an empty
-    // slot, and an index outside the effect table is treated alike, so that
+    // Slot list: positions in order, slots in order. The table gives an
+    // empty slot and an index outside the effect table as effect 0, so that
     // neither is ever shared.
-    const auto highestEffect = static_cast<unsigned>(std::max(data.highestEffect(), 0));
-    std::array<const TItemEffect *, kMaxSlots> slots{};
+    std::array<const SlotStrength *, kMaxSlots> slots{};
     std::array<std::int32_t, kMaxSlots> effects{};
     for (int p = 0; p < n; ++p) {
-        const TItemRec &item = data.ItemTable[items[p]];
+        const ItemStrengths &row = strengths.item(items[p]);
         for (int j = 0; j < kSlotsPerItem; ++j) {
             const int k = p * kSlotsPerItem + j;
-            slots[k] = &item.Eff[j];
-            const std::int32_t e = item.Eff[j].Effect;
-            effects[k] = static_cast<unsigned>(e) - 1u < highestEffect ? e : 0;
+            slots[k] = &row[j];
+            effects[k] = row[j].Effect;
         }
     }
 
@@ -209,7 +206,7 @@ bool EvaluatePotion(const GameData &data, bool perkPurity, TPotionRec &rec, int 
     std::int32_t total = 0;
     for (int i = 0; i < count; ++i) {
         SharedEffect &e = shared[order[i]];
-        const TItemEffect &w = *e.winner;
+        const SlotStrength &w = *e.winner;
         Q_ASSERT(w.Effect > 0 && w.Effect < data.effectRecordCount());
         const std::uint8_t harmful = data.EffectTable[w.Effect].Harmful;
         TPotionEffect &slot = rec.Effects[filled];

@@ -68,8 +68,9 @@ template <typename F> bool forEachBitFrom(const std::uint64_t *set, int words, i
 
 } // namespace
 
-void EffectSearcher::prepare(const GameData &data, std::span<const std::uint8_t> itemAvailable) {
-    const int itemCount = data.itemRecordCount();
+void EffectSearcher::prepare(const GameData &data, const EffectStrengths &strengths,
+                             std::span<const std::uint8_t> itemAvailable) {
+    const int itemCount = strengths.itemRecordCount();
     const int effectCount = data.effectRecordCount();
     m_itemWords = wordsFor(std::max(itemCount, 1));
     m_words = wordsFor(std::max(effectCount, 1));
@@ -80,11 +81,16 @@ void EffectSearcher::prepare(const GameData &data, std::span<const std::uint8_t>
     for (int i = 1; i < itemCount; ++i) {
         if (static_cast<std::size_t>(i) < itemAvailable.size() && itemAvailable[i] != 0)
             setBit(m_availBits.data(), i);
-        for (const TItemEffect &slot : data.ItemTable[i].Eff) {
-            // Effect 0 is an empty slot; an index outside the table is never
-            // shared either (EvaluatePotion treats both alike).
-            if (slot.Effect <= 0 || slot.Effect >= effectCount)
+        // The table gives an empty slot and an index outside the effect
+        // table as effect 0, as EvaluatePotion sees them.
+        for (int j = 0; j < kSlotsPerItem; ++j) {
+            const SlotStrength &slot = strengths.slot(i, j);
+            // A table left over from before the slots were rearranged.
+            Q_ASSERT(slot.Effect == 0 ||
+                     slot.Effect == data.ItemTable[std::size_t(i)].Eff[std::size_t(j)].Effect);
+            if (slot.Effect == 0)
                 continue;
+            Q_ASSERT(slot.Effect > 0 && slot.Effect < effectCount);
             setBit(&m_effects[static_cast<std::size_t>(i) * m_words], slot.Effect);
             setBit(&m_itemsWith[static_cast<std::size_t>(slot.Effect) * m_itemWords], i);
         }
@@ -120,8 +126,8 @@ void EffectSearcher::buildAcceptMasks(const GameData &data, const EffectSearchPl
 }
 
 template <int kW>
-void EffectSearcher::enumerate(const GameData &data, bool perkPurity, const EffectSearchPlan &plan,
-                               PotionList &list) {
+void EffectSearcher::enumerate(const GameData &data, const EffectStrengths &strengths, bool perkPurity,
+                               const EffectSearchPlan &plan, PotionList &list) {
     const int W = kW > 0 ? kW : m_words;
     const int IW = m_itemWords;
     const int H = data.highestItem();
@@ -162,7 +168,7 @@ void EffectSearcher::enumerate(const GameData &data, bool perkPurity, const Effe
     bool full = list.isFull();
     // The literal tests of one candidate, after the cheap ones.
     const auto test = [&](int c, int b, int a) {
-        if (!EvaluatePotion(data, perkPurity, rec, c, b, a, true))
+        if (!EvaluatePotion(data, strengths, perkPurity, rec, c, b, a, true))
             return;
         if (rec.EffCount < effMin || rec.EffCount > effMax)
             return;
@@ -355,25 +361,27 @@ void EffectSearcher::enumerate(const GameData &data, bool perkPurity, const Effe
     }
 }
 
-EffectSearchOutcome EffectSearcher::run(const GameData &data, bool perkPurity, const SearchConditions &cond,
+EffectSearchOutcome EffectSearcher::run(const GameData &data, const EffectStrengths &strengths,
+                                        bool perkPurity, const SearchConditions &cond,
                                         std::span<const std::uint8_t> itemAvailable, bool clearFirst,
                                         PotionList &list) {
+    Q_ASSERT(strengths.fits(data));
     EffectSearchOutcome outcome;
     outcome.countBefore = list.PotionCount();
     if (clearFirst)
         list.clear();
     const EffectSearchPlan plan = buildEffectSearchPlan(data, cond);
     if (plan.wantedCount > 0 && data.itemRecordCount() > 1) {
-        prepare(data, itemAvailable);
+        prepare(data, strengths, itemAvailable);
         buildAcceptMasks(data, plan);
         m_countMode = cond.ItemsCountMode;
         if (m_words == 1)
-            enumerate<1>(data, perkPurity, plan, list);
+            enumerate<1>(data, strengths, perkPurity, plan, list);
         else if (m_words == 2)
-            enumerate<2>(data, perkPurity, plan, list);
+            enumerate<2>(data, strengths, perkPurity, plan, list);
         else {
             m_effScratch.assign(static_cast<std::size_t>(3) * m_words, 0);
-            enumerate<0>(data, perkPurity, plan, list);
+            enumerate<0>(data, strengths, perkPurity, plan, list);
         }
     }
     list.SortPotions();
@@ -381,11 +389,12 @@ EffectSearchOutcome EffectSearcher::run(const GameData &data, bool perkPurity, c
     return outcome;
 }
 
-EffectSearchOutcome SearshFromEffects(const GameData &data, bool perkPurity, const SearchConditions &cond,
+EffectSearchOutcome SearshFromEffects(const GameData &data, const EffectStrengths &strengths, bool perkPurity,
+                                      const SearchConditions &cond,
                                       std::span<const std::uint8_t> itemAvailable, bool clearFirst,
                                       PotionList &list) {
     EffectSearcher searcher;
-    return searcher.run(data, perkPurity, cond, itemAvailable, clearFirst, list);
+    return searcher.run(data, strengths, perkPurity, cond, itemAvailable, clearFirst, list);
 }
 
 } // namespace qor

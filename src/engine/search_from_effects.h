@@ -3,6 +3,7 @@
 // conditions, walks every pair and triple of available ingredients in the
 // order of the enumeration loops, and appends each matching recipe to the list.
 
+#include "engine/effect_strength.h"
 #include "engine/potion_list.h"
 #include "engine/search_conditions.h"
 #include "engine/search_plan.h"
@@ -31,16 +32,19 @@ class EffectSearcher {
     // otherwise the recipes are appended. Sorts the list by its PotionSortCode.
     // itemAvailable is indexed by ingredient index; missing entries count as
     // not at hand.
-    EffectSearchOutcome run(const GameData &data, bool perkPurity, const SearchConditions &cond,
-                            std::span<const std::uint8_t> itemAvailable, bool clearFirst, PotionList &list);
+    EffectSearchOutcome run(const GameData &data, const EffectStrengths &strengths, bool perkPurity,
+                            const SearchConditions &cond, std::span<const std::uint8_t> itemAvailable,
+                            bool clearFirst, PotionList &list);
 
   private:
     static constexpr int kScratchSets = 5;
 
-    void prepare(const GameData &data, std::span<const std::uint8_t> itemAvailable);
+    void prepare(const GameData &data, const EffectStrengths &strengths,
+                 std::span<const std::uint8_t> itemAvailable);
     void buildAcceptMasks(const GameData &data, const EffectSearchPlan &plan);
     template <int kW>
-    void enumerate(const GameData &data, bool perkPurity, const EffectSearchPlan &plan, PotionList &list);
+    void enumerate(const GameData &data, const EffectStrengths &strengths, bool perkPurity,
+                   const EffectSearchPlan &plan, PotionList &list);
 
     int m_words = 0;                          // 64-bit words per effect set
     int m_itemWords = 0;                      // 64-bit words per ingredient set
@@ -56,7 +60,8 @@ class EffectSearcher {
 };
 
 // One run with a temporary searcher (see EffectSearcher::run).
-EffectSearchOutcome SearshFromEffects(const GameData &data, bool perkPurity, const SearchConditions &cond,
+EffectSearchOutcome SearshFromEffects(const GameData &data, const EffectStrengths &strengths, bool perkPurity,
+                                      const SearchConditions &cond,
                                       std::span<const std::uint8_t> itemAvailable, bool clearFirst,
                                       PotionList &list);
 

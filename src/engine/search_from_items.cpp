@@ -4,8 +4,8 @@
 
 namespace qor {
 
-bool SearshFromItems(const GameData &data, bool perkPurity, const std::array<int, 3> &items, bool clearFirst,
-                     PotionList &list) {
+bool SearshFromItems(const GameData &data, const EffectStrengths &strengths, bool perkPurity,
+                     const std::array<int, 3> &items, bool clearFirst, PotionList &list) {
     if (clearFirst)
         list.clear();
 
@@ -16,7 +16,7 @@ bool SearshFromItems(const GameData &data, bool perkPurity, const std::array<int
         used[k] = items[k] >= 1 && items[k] <= data.highestItem() ? items[k] : 0;
 
     TPotionRec rec{};
-    if (!EvaluatePotion(data, perkPurity, rec, used[0], used[1], used[2], false))
+    if (!EvaluatePotion(data, strengths, perkPurity, rec, used[0], used[1], used[2], false))
         return false;
     if (rec.ItemCount <= 1 || rec.EffCount <= 0)
         return false;

@@ -2,6 +2,7 @@
 // The search from ingredients: exactly the combination of the up to three
 // ingredients the user picked, evaluated leniently.
 
+#include "engine/effect_strength.h"
 #include "engine/potion_list.h"
 #include "game_data/game_data.h"
 
@@ -19,8 +20,8 @@ inline int itemChooserValue(int itemIndex, bool checked) {
 // ingredient) with the lenient rules and appends the recipe, unsorted, when it
 // has more than one ingredient and at least one effect. Returns whether a
 // recipe was appended (a full list drops it and returns false).
-bool SearshFromItems(const GameData &data, bool perkPurity, const std::array<int, 3> &items, bool clearFirst,
-                     PotionList &list);
+bool SearshFromItems(const GameData &data, const EffectStrengths &strengths, bool perkPurity,
+                     const std::array<int, 3> &items, bool clearFirst, PotionList &list);
 
 // The row to select after the search: row 0 with clearing on, else the
 // current selection or row 0 when none; -1 for an empty list.

@@ -15,18 +15,12 @@ namespace qor {
 // Colours are 32-bit codes with red in the low byte, then green, then blue.
 using ColorCode = std::int32_t;
 
-// One effect of one ingredient. The last six fields are derived from the
-// skill settings by RecalcItemEffects and always lie in 0..30000.
+// One effect of one ingredient as the data file gives it. What the skills
+// make of it is a separate table (see RecalcItemEffects).
 struct TItemEffect {
     std::int32_t Effect = 0; // effect index; 0 = empty slot
     std::int32_t BasePower = 0;
     std::int32_t BaseTime = 0;
-    std::int32_t Cost = 0; // with the Benefactor/Poisoner bonus where it applies
-    std::int32_t Power = 0;
-    std::int32_t Time = 0;
-    std::int32_t CostPlain = 0; // never with that bonus
-    std::int32_t PowerPlain = 0;
-    std::int32_t TimePlain = 0;
 };
 
 inline constexpr int kSlotsPerItem = 4;

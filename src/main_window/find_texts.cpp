@@ -25,7 +25,8 @@ FindTexts findTextsOf(const ProgramState &state, FindKind kind, int potionFindCo
                          [&data](int i) { return data.FilterList[i].toUpper(); });
     case FindKind::GridRows:
         return FindTexts(state.Grid.rowCount(), [&state](int row) {
-            return GetGridData(state.Data, state.Grid, state.Grid.GridFindCol, row, state.DecimalPoint)
+            return GetGridData(state.Data, state.Strengths, state.Grid, state.Grid.GridFindCol, row,
+                               state.DecimalPoint)
                 .toUpper();
         });
     case FindKind::Recipes:

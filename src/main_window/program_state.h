@@ -3,6 +3,7 @@
 // window owns it and hands it by reference to whatever needs it; nothing
 // here is global.
 
+#include "engine/effect_strength.h"
 #include "engine/search_conditions.h"
 #include "engine/search_from_effects.h"
 #include "game_data/game_data.h"
@@ -35,6 +36,9 @@ struct ProgramState {
     // The skills, the search conditions, the recipe list and the alternative
     // making, announcing their changes.
     Session session;
+    // What the skills make of Data; recomputed by RecalcItemEffects whenever
+    // either changes.
+    EffectStrengths Strengths;
     SearchType LastSearchType = SearchType::None;
     // Set while a saved search description loads the controls; every search
     // call returns at once meanwhile.

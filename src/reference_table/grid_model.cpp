@@ -70,7 +70,8 @@ int normalizeGridFindCol(int column) {
     return column <= 0 || column > kGridLastColumn ? 1 : column;
 }
 
-std::int32_t gridSortKey(const GameData &data, int item, int column) {
+std::int32_t gridSortKey(const GameData &data, const EffectStrengths &strengths, int item, int column) {
+    Q_ASSERT(strengths.fits(data) || strengths.itemRecordCount() == 0);
     if (item < 0 || item >= data.itemRecordCount())
         return 0;
     const TItemRec &rec = data.ItemTable[static_cast<std::size_t>(item)];
@@ -88,24 +89,29 @@ std::int32_t gridSortKey(const GameData &data, int item, int column) {
     }
     if (column < 2 || column > 25)
         return 0;
-    const TItemEffect &slot = rec.Eff[static_cast<std::size_t>((column - 2) / 6)];
+    const int s = (column - 2) / 6;
+    const TItemEffect &slot = rec.Eff[static_cast<std::size_t>(s)];
+    // Before the first computation the table is empty: the computed columns
+    // show 0 rather than read past it.
+    const SlotStrength computed =
+        item < strengths.itemRecordCount() ? strengths.slot(item, s) : SlotStrength{};
     switch ((column - 2) % 6) {
     case 0:
         return slot.BasePower;
     case 1:
         return slot.BaseTime;
     case 2:
-        return slot.Power;
+        return computed.Power;
     case 3:
-        return slot.Time;
+        return computed.Time;
     case 4:
-        return slot.Cost;
+        return computed.Cost;
     default:
         return slot.Effect;
     }
 }
 
-void SortGrid(const GameData &data, GridState &grid) {
+void SortGrid(const GameData &data, const EffectStrengths &strengths, GridState &grid) {
     const int code = grid.GridSortCode;
     if (code == 0 || code < -kGridLastColumn || code > kGridLastColumn)
         return;
@@ -131,7 +137,7 @@ void SortGrid(const GameData &data, GridState &grid) {
         // index down.
         std::vector<std::int32_t> keys(static_cast<std::size_t>(data.itemRecordCount()));
         for (int item = 1; item < data.itemRecordCount(); ++item)
-            keys[static_cast<std::size_t>(item)] = gridSortKey(data, item, column);
+            keys[static_cast<std::size_t>(item)] = gridSortKey(data, strengths, item, column);
         std::stable_sort(order.begin(), order.end(), [&keys](std::int32_t a, std::int32_t b) {
             return keys[static_cast<std::size_t>(a)] > keys[static_cast<std::size_t>(b)];
         });
@@ -175,8 +181,8 @@ QString gridColumnCaption(int column) {
     }
 }
 
-QString GetGridData(const GameData &data, const GridState &grid, int column, int row,
-                    const QString &decimalPoint) {
+QString GetGridData(const GameData &data, const EffectStrengths &strengths, const GridState &grid, int column,
+                    int row, const QString &decimalPoint) {
     if (column < 1 || column > kGridLastColumn || row < 0 || row >= grid.rowCount())
         return {};
     if (row == 0)
@@ -202,7 +208,7 @@ QString GetGridData(const GameData &data, const GridState &grid, int column, int
     if (GridColumn::isEffectColumn(column))
         return nameAt(data.EffectNames,
                       rec.Eff[static_cast<std::size_t>(GridColumn::effectSlot(column) - 1)].Effect);
-    return QString::number(gridSortKey(data, item, column));
+    return QString::number(gridSortKey(data, strengths, item, column));
 }
 
 GridElement GetGridDataNum(const GameData &data, const GridState &grid, int mode, int column, int row) {
@@ -237,10 +243,11 @@ bool gridHeaderClickCounts(int pressColumn, int pressRow, int releaseColumn, int
            pressColumn <= kGridLastColumn;
 }
 
-int applyGridHeaderClick(const GameData &data, GridState &grid, int column, int currentRow) {
+int applyGridHeaderClick(const GameData &data, const EffectStrengths &strengths, GridState &grid, int column,
+                         int currentRow) {
     const int item = currentRow >= 1 ? grid.itemAtRow(currentRow) : -1;
     grid.GridSortCode = gridHeaderClickSortCode(grid.GridSortCode, column);
-    SortGrid(data, grid);
+    SortGrid(data, strengths, grid);
     if (item < 0)
         return currentRow;
     const int row = grid.rowOfItem(item);

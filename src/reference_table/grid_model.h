@@ -4,6 +4,7 @@
 // the four effect markers and the target and scroll arithmetic. The grid
 // widget holds no strings; it asks here by column and row.
 
+#include "engine/effect_strength.h"
 #include "game_data/game_data.h"
 
 #include <QString>
@@ -79,10 +80,11 @@ struct GridState {
 void resetGridRowOrder(const GameData &data, GridState &grid);
 // Reorders GridRowOrder by GridSortCode (see the column keys); any code
 // outside ±1..±29 leaves it unchanged. The second-name order uses the
-// default locale's case-insensitive collation.
-void SortGrid(const GameData &data, GridState &grid);
+// default locale's case-insensitive collation. The strength, duration and
+// price columns come from strengths (computed from data).
+void SortGrid(const GameData &data, const EffectStrengths &strengths, GridState &grid);
 // Numeric sort key of an ingredient for columns 1..28.
-std::int32_t gridSortKey(const GameData &data, int item, int column);
+std::int32_t gridSortKey(const GameData &data, const EffectStrengths &strengths, int item, int column);
 // A stored find column of 0 or above 29 becomes 1.
 int normalizeGridFindCol(int column);
 
@@ -91,8 +93,8 @@ QString gridColumnCaption(int column);
 // Cell text of column 1..29 on a grid row; row 0 gives the caption; a row
 // outside the grid or a column outside 1..29 gives the empty text.
 // decimalPoint replaces "." in the weight.
-QString GetGridData(const GameData &data, const GridState &grid, int column, int row,
-                    const QString &decimalPoint = QStringLiteral("."));
+QString GetGridData(const GameData &data, const EffectStrengths &strengths, const GridState &grid, int column,
+                    int row, const QString &decimalPoint = QStringLiteral("."));
 
 // Element under a cell: result -1 for a row below 1 (or beyond the grid);
 // otherwise item is the row's ingredient and the result is that ingredient
@@ -112,7 +114,8 @@ bool gridHeaderClickCounts(int pressColumn, int pressRow, int releaseColumn, int
 // The header click: new sort code, sort, and the row that now shows the
 // ingredient of currentRow (the new current row; currentRow itself when it
 // showed no ingredient). The first visible row stays where it was.
-int applyGridHeaderClick(const GameData &data, GridState &grid, int column, int currentRow);
+int applyGridHeaderClick(const GameData &data, const EffectStrengths &strengths, GridState &grid, int column,
+                         int currentRow);
 
 // Where ShowItemInGrid moves: the target cell and the first visible row.
 struct GridTarget {

@@ -74,9 +74,9 @@ void Session::prepareAltPage(const GameData &data) {
     m_altSel.candidates = m_alt.preparePage(data, m_altSel.candidates);
 }
 
-void Session::makeAltPotion(const GameData &data) {
+void Session::makeAltPotion(const GameData &data, const EffectStrengths &strengths) {
     replaceRecipes([&](PotionList &list) {
-        m_alt.AltMakePotion(data, m_skills.PerkPurity, list);
+        m_alt.AltMakePotion(data, strengths, m_skills.PerkPurity, list);
         return list.PotionCount() - 1;
     });
     Q_EMIT altListsChanged();

@@ -74,7 +74,7 @@ class Session : public QObject {
     void prepareAltPage(const GameData &data);
     // The potion of the chosen effects and ingredients appended to the list
     // and selected; the lists of the making shown anew.
-    void makeAltPotion(const GameData &data);
+    void makeAltPotion(const GameData &data, const EffectStrengths &strengths);
 
   Q_SIGNALS:
     void skillsChanged();

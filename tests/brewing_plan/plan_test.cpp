@@ -19,15 +19,15 @@ namespace {
 
 // Every recipe of the stock straight from EvaluatePotion, without the
 // pruning of EnumeratePlanRecipes.
-std::vector<PlanRecipe> allRecipes(const GameData &data, const StockCounts &stock,
-                                   const PlanOptions &options) {
+std::vector<PlanRecipe> allRecipes(const GameData &data, const EffectStrengths &strengths,
+                                   const StockCounts &stock, const PlanOptions &options) {
     std::vector<PlanRecipe> out;
     const int h = data.highestItem();
     TPotionRec rec;
     const auto take = [&](int a, int b, int c) {
         if (stock[a] == 0 || stock[b] == 0 || (c != 0 && stock[c] == 0))
             return;
-        if (!EvaluatePotion(data, false, rec, a, b, c, true))
+        if (!EvaluatePotion(data, strengths, false, rec, a, b, c, true))
             return;
         if ((options.kind == PlanKind::Potions && rec.PotionType != 0) ||
             (options.kind == PlanKind::Poisons && rec.PotionType == 0))
@@ -76,6 +76,7 @@ TEST(BrewingPlan, ExactEqualsBruteForceAndKeepsToTheStock) {
     for (int round = 0; round < 40; ++round) {
         const int items = 5 + round % 3;
         const GameData data = test::buildData(test::randomSmallDataSet(rng, items, 6));
+        const EffectStrengths strengths = RecalcItemEffects(data, SkillSettings{});
         StockCounts stock(std::size_t(data.itemRecordCount()), 0);
         for (int i = 1; i <= items; ++i)
             stock[i] = std::uniform_int_distribution<int>(0, items == 5 ? 3 : 2)(rng);
@@ -86,9 +87,10 @@ TEST(BrewingPlan, ExactEqualsBruteForceAndKeepsToTheStock) {
         if (round % 5 == 0)
             options.wantedEffect = 1 + round % 6;
 
-        const BrewingPlanOutcome plan = ComputeBrewingPlan(data, false, stock, options, *solver, {});
+        const BrewingPlanOutcome plan =
+            ComputeBrewingPlan(data, strengths, false, stock, options, *solver, {});
         std::vector<std::int32_t> left = stock;
-        const std::int64_t best = bruteForceBest(allRecipes(data, stock, options), left);
+        const std::int64_t best = bruteForceBest(allRecipes(data, strengths, stock, options), left);
         SCOPED_TRACE(round);
         EXPECT_EQ(plan.exact.status, PlanSolveStatus::Optimal);
         EXPECT_EQ(plan.exact.plan.total, best);
@@ -97,7 +99,8 @@ TEST(BrewingPlan, ExactEqualsBruteForceAndKeepsToTheStock) {
         EXPECT_TRUE(PlanFitsStock(plan.recipes, plan.exact.plan.times, stock));
         EXPECT_TRUE(PlanFitsStock(plan.recipes, plan.greedy.times, stock));
         EXPECT_LE(plan.greedy.total, plan.exact.plan.total);
-        EXPECT_GE(PlanBoundByStock(EnumeratePlanColumns(data, false, stock, options), stock), best);
+        EXPECT_GE(PlanBoundByStock(EnumeratePlanColumns(data, strengths, false, stock, options), stock),
+                  best);
         compared += best > 0;
     }
     // The random sets must actually hold plans, or the loop proved nothing.
@@ -107,10 +110,11 @@ TEST(BrewingPlan, ExactEqualsBruteForceAndKeepsToTheStock) {
 TEST(BrewingPlan, RecipesComeOnlyFromTheStockAndNoneIsDominated) {
     std::mt19937_64 rng(7);
     const GameData data = test::buildData(test::randomSmallDataSet(rng, 9, 7));
+    const EffectStrengths strengths = RecalcItemEffects(data, SkillSettings{});
     StockCounts stock(std::size_t(data.itemRecordCount()), 2);
     stock[0] = 0;
     stock[4] = 0;
-    const auto recipes = EnumeratePlanRecipes(data, false, stock, {});
+    const auto recipes = EnumeratePlanRecipes(data, strengths, false, stock, {});
     ASSERT_FALSE(recipes.empty());
     for (const PlanRecipe &r : recipes) {
         for (int k = 0; k < r.rec.ItemCount; ++k)
@@ -132,11 +136,11 @@ TEST(BrewingPlan, RecipesComeOnlyFromTheStockAndNoneIsDominated) {
     // Pairs only and triples only split the candidates by size.
     PlanOptions pairs;
     pairs.ItemsCountMode = 0;
-    for (const PlanRecipe &r : EnumeratePlanRecipes(data, false, stock, pairs))
+    for (const PlanRecipe &r : EnumeratePlanRecipes(data, strengths, false, stock, pairs))
         EXPECT_EQ(r.rec.ItemCount, 2);
     PlanOptions triples;
     triples.ItemsCountMode = 1;
-    for (const PlanRecipe &r : EnumeratePlanRecipes(data, false, stock, triples))
+    for (const PlanRecipe &r : EnumeratePlanRecipes(data, strengths, false, stock, triples))
         EXPECT_EQ(r.rec.ItemCount, 3);
 }
 
@@ -153,12 +157,13 @@ class GreedyTrap : public ::testing::Test {
         test::addItem(dataSet, {{2, 5, 0}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}});
         test::addItem(dataSet, {{3, 5, 0}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}});
         m_data = test::buildData(dataSet);
-        test::setSlotCost(m_data, 1, 0, 100);
-        test::setSlotCost(m_data, 2, 0, 100);
-        test::setSlotCost(m_data, 1, 1, 80);
-        test::setSlotCost(m_data, 3, 0, 80);
-        test::setSlotCost(m_data, 2, 1, 80);
-        test::setSlotCost(m_data, 4, 0, 80);
+        m_strengths = RecalcItemEffects(m_data, SkillSettings{});
+        test::setSlotCost(m_strengths, 1, 0, 100);
+        test::setSlotCost(m_strengths, 2, 0, 100);
+        test::setSlotCost(m_strengths, 1, 1, 80);
+        test::setSlotCost(m_strengths, 3, 0, 80);
+        test::setSlotCost(m_strengths, 2, 1, 80);
+        test::setSlotCost(m_strengths, 4, 0, 80);
     }
     static PlanOptions pairsOnly() {
         PlanOptions o;
@@ -166,12 +171,14 @@ class GreedyTrap : public ::testing::Test {
         return o;
     }
     GameData m_data;
+    EffectStrengths m_strengths;
 };
 
 TEST_F(GreedyTrap, ExactBeatsGreedyStrictly) {
     const StockCounts stock{0, 3, 3, 3, 3};
     const auto solver = CreatePlanSolver();
-    const BrewingPlanOutcome plan = ComputeBrewingPlan(m_data, false, stock, pairsOnly(), *solver, {});
+    const BrewingPlanOutcome plan =
+        ComputeBrewingPlan(m_data, m_strengths, false, stock, pairsOnly(), *solver, {});
     ASSERT_EQ(plan.candidateCount, 3u);
     EXPECT_EQ(plan.greedy.total, 300);
     EXPECT_EQ(plan.exact.plan.total, 480);
@@ -187,7 +194,8 @@ TEST_F(GreedyTrap, CancelledSolveKeepsTheGreedyPlan) {
     std::atomic<bool> cancel{true};
     PlanSolveControl control;
     control.cancel = &cancel;
-    const BrewingPlanOutcome plan = ComputeBrewingPlan(m_data, false, stock, pairsOnly(), *solver, control);
+    const BrewingPlanOutcome plan =
+        ComputeBrewingPlan(m_data, m_strengths, false, stock, pairsOnly(), *solver, control);
     EXPECT_EQ(plan.exact.status, PlanSolveStatus::Cancelled);
     EXPECT_EQ(plan.exact.plan.total, plan.greedy.total);
     EXPECT_GE(plan.exact.bound, 480);
@@ -199,7 +207,8 @@ TEST_F(GreedyTrap, CountObjectiveCountsPotions) {
     PlanOptions options = pairsOnly();
     options.objective = PlanObjective::Count;
     const auto solver = CreatePlanSolver();
-    const BrewingPlanOutcome plan = ComputeBrewingPlan(m_data, false, stock, options, *solver, {});
+    const BrewingPlanOutcome plan =
+        ComputeBrewingPlan(m_data, m_strengths, false, stock, options, *solver, {});
     // 1+3 once, 2+4 once; ingredient 1 has no second partner left.
     EXPECT_EQ(plan.exact.plan.total, 2);
     EXPECT_TRUE(PlanFitsStock(plan.recipes, plan.exact.plan.times, stock));
@@ -211,17 +220,19 @@ TEST_F(GreedyTrap, CountObjectiveCountsPotions) {
 TEST(BrewingPlan, SameAnswerOnABusyMachine) {
     std::mt19937_64 rng(5);
     const GameData data = test::buildData(test::randomSmallDataSet(rng, 40, 9));
+    const EffectStrengths strengths = RecalcItemEffects(data, SkillSettings{});
     StockCounts stock(std::size_t(data.itemRecordCount()), 0);
     for (int i = 1; i <= 40; ++i)
         stock[i] = std::uniform_int_distribution<int>(0, 5)(rng);
     PlanSolveControl control;
     control.timeLimitSeconds = 600.0;
     const auto solver = CreatePlanSolver();
-    const BrewingPlanOutcome idle = ComputeBrewingPlan(data, false, stock, {}, *solver, control);
+    const BrewingPlanOutcome idle = ComputeBrewingPlan(data, strengths, false, stock, {}, *solver, control);
     // A search cut short by its work budget, not by the clock, is as repeatable.
     PlanSolveControl small = control;
     small.workLimitSeconds = 0.02;
-    const BrewingPlanOutcome idleSmall = ComputeBrewingPlan(data, false, stock, {}, *solver, small);
+    const BrewingPlanOutcome idleSmall =
+        ComputeBrewingPlan(data, strengths, false, stock, {}, *solver, small);
 
     std::atomic<bool> done{false};
     std::vector<std::thread> busy;
@@ -231,8 +242,9 @@ TEST(BrewingPlan, SameAnswerOnABusyMachine) {
             while (!done.load(std::memory_order_relaxed))
                 spin = spin + 1;
         });
-    const BrewingPlanOutcome loaded = ComputeBrewingPlan(data, false, stock, {}, *solver, control);
-    const BrewingPlanOutcome loadedSmall = ComputeBrewingPlan(data, false, stock, {}, *solver, small);
+    const BrewingPlanOutcome loaded = ComputeBrewingPlan(data, strengths, false, stock, {}, *solver, control);
+    const BrewingPlanOutcome loadedSmall =
+        ComputeBrewingPlan(data, strengths, false, stock, {}, *solver, small);
     done = true;
     for (std::thread &t : busy)
         t.join();
@@ -256,6 +268,7 @@ TEST(BrewingPlan, SameAnswerOnABusyMachine) {
 TEST(BrewingPlan, CancelDuringTheSearchKeepsTheBestPlanSoFar) {
     std::mt19937_64 rng(5);
     const GameData data = test::buildData(test::randomSmallDataSet(rng, 40, 9));
+    const EffectStrengths strengths = RecalcItemEffects(data, SkillSettings{});
     StockCounts stock(std::size_t(data.itemRecordCount()), 3);
     stock[0] = 0;
     std::atomic<bool> cancel{false};
@@ -268,19 +281,20 @@ TEST(BrewingPlan, CancelDuringTheSearchKeepsTheBestPlanSoFar) {
         cancel = true;
     };
     const auto solver = CreatePlanSolver();
-    const BrewingPlanOutcome plan = ComputeBrewingPlan(data, false, stock, {}, *solver, control);
+    const BrewingPlanOutcome plan = ComputeBrewingPlan(data, strengths, false, stock, {}, *solver, control);
     EXPECT_EQ(reports, 1);
     EXPECT_EQ(plan.exact.status, PlanSolveStatus::Cancelled);
     EXPECT_TRUE(PlanFitsStock(plan.recipes, plan.exact.plan.times, stock));
     EXPECT_GE(plan.exact.plan.total, plan.greedy.total);
     EXPECT_LT(plan.exact.bound, kUnknownPlanBound);
 
-    const auto full = ComputeBrewingPlan(data, false, stock, {}, *solver, {.timeLimitSeconds = 600.0});
+    const auto full =
+        ComputeBrewingPlan(data, strengths, false, stock, {}, *solver, {.timeLimitSeconds = 600.0});
     EXPECT_GE(plan.exact.bound, full.exact.plan.total);
 
     // The enumeration stops too, a few thousand evaluations after asked to.
     int asked = 0;
-    const auto cut = EnumeratePlanRecipes(data, false, stock, {}, [&] { return ++asked == 2; });
+    const auto cut = EnumeratePlanRecipes(data, strengths, false, stock, {}, [&] { return ++asked == 2; });
     EXPECT_EQ(asked, 2);
     EXPECT_LT(cut.size(), full.candidateCount);
 }
@@ -288,9 +302,10 @@ TEST(BrewingPlan, CancelDuringTheSearchKeepsTheBestPlanSoFar) {
 TEST(BrewingPlan, EmptyStockGivesAnEmptyProvenPlan) {
     std::mt19937_64 rng(3);
     const GameData data = test::buildData(test::randomSmallDataSet(rng, 6, 5));
+    const EffectStrengths strengths = RecalcItemEffects(data, SkillSettings{});
     const StockCounts stock(std::size_t(data.itemRecordCount()), 0);
     const auto solver = CreatePlanSolver();
-    const BrewingPlanOutcome plan = ComputeBrewingPlan(data, false, stock, {}, *solver, {});
+    const BrewingPlanOutcome plan = ComputeBrewingPlan(data, strengths, false, stock, {}, *solver, {});
     EXPECT_TRUE(plan.recipes.empty());
     EXPECT_EQ(plan.exact.plan.total, 0);
     EXPECT_EQ(plan.exact.status, PlanSolveStatus::Optimal);

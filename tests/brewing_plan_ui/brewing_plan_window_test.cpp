@@ -44,11 +44,10 @@ class PlanWindow : public ::testing::Test {
         m_available[2] = 0;
     }
     std::unique_ptr<BrewingPlanWindow> open() {
-        BrewingPlanContext ctx{m_data,
-                               m_skills,
-                               m_available,
-                               nullptr,
-                               [this](const QString &text) { m_warnings.append(text); },
+        m_strengths = RecalcItemEffects(m_data, m_skills);
+        BrewingPlanContext ctx{m_data,      m_strengths,
+                               m_skills,    m_available,
+                               nullptr,     [this](const QString &text) { m_warnings.append(text); },
                                m_dir.path()};
         return std::make_unique<BrewingPlanWindow>(ctx);
     }
@@ -70,6 +69,7 @@ class PlanWindow : public ::testing::Test {
 
     QTemporaryDir m_dir;
     GameData m_data;
+    EffectStrengths m_strengths;
     SkillSettings m_skills;
     std::vector<std::uint8_t> m_available;
     QStringList m_warnings;

@@ -49,29 +49,30 @@ QString oldRecordLine(const TPotionRec &rec) {
     return f.join(QLatin1Char(' '));
 }
 
-void oldStrengths(QTextStream &out, const GameData &data) {
+void oldStrengths(QTextStream &out, const GameData &data, const EffectStrengths &strengths) {
     for (int i = 1; i < data.itemRecordCount(); ++i) {
         const TItemRec &item = data.ItemTable[std::size_t(i)];
         for (int j = 0; j < kSlotsPerItem; ++j) {
             const TItemEffect &e = item.Eff[std::size_t(j)];
+            const SlotStrength &s = strengths.slot(i, j);
             out << i << ' ' << (j + 1) << ' ' << e.Effect << ' ' << e.BasePower << ' ' << e.BaseTime << ' '
-                << e.Power << ' ' << e.Time << ' ' << e.Cost << ' ' << e.PowerPlain << ' ' << e.TimePlain
-                << ' ' << e.CostPlain << '\n';
+                << s.Power << ' ' << s.Time << ' ' << s.Cost << ' ' << s.PowerPlain << ' ' << s.TimePlain
+                << ' ' << s.CostPlain << '\n';
         }
     }
 }
 
-void oldGrid(QTextStream &out, const GameData &data, int sortCode) {
+void oldGrid(QTextStream &out, const GameData &data, const EffectStrengths &strengths, int sortCode) {
     GridState grid;
     resetGridRowOrder(data, grid);
     grid.GridSortCode = sortCode;
-    SortGrid(data, grid);
+    SortGrid(data, strengths, grid);
     const QString point = QStringLiteral(".");
     for (int row = 1; row < grid.rowCount(); ++row) {
         for (int column = 1; column <= kGridLastColumn; ++column) {
             if (column > 1)
                 out << '\t';
-            out << GetGridData(data, grid, column, row, point);
+            out << GetGridData(data, strengths, grid, column, row, point);
         }
         out << '\n';
     }
@@ -194,7 +195,8 @@ struct RandomFolder {
     QTemporaryDir dir;
     GameData data;
     SkillSettings skills;
-    QStringList global; // the skill options for skills
+    EffectStrengths strengths; // of data for skills
+    QStringList global;        // the skill options for skills
 };
 
 // A random data folder on disk, loaded as the tool loads it, and random skills.
@@ -227,7 +229,7 @@ bool makeFolder(std::mt19937_64 &rng, RandomFolder &folder) {
                      QStringLiteral("--ranks"),   QString::number(s.AlchemistRanks)};
     if (!perks.isEmpty())
         folder.global << QStringLiteral("--perks") << perks.join(u',');
-    RecalcItemEffects(folder.data, s);
+    folder.strengths = RecalcItemEffects(folder.data, s);
     return true;
 }
 
@@ -240,13 +242,14 @@ TEST(CliOutputEquivalence, StrengthsAndReferenceTableAsBefore) {
 
         ToolRun r = runTool(dir, f.global, {QStringLiteral("strengths")});
         ASSERT_EQ(r.code, 0) << r.err.toStdString();
-        EXPECT_EQ(r.out, streamBytes([&](QTextStream &out) { oldStrengths(out, f.data); })) << seed;
+        EXPECT_EQ(r.out, streamBytes([&](QTextStream &out) { oldStrengths(out, f.data, f.strengths); }))
+            << seed;
 
         const int sortCode = std::uniform_int_distribution<int>(-29, 29)(rng);
         r = runTool(dir, f.global,
                     {QStringLiteral("grid"), QStringLiteral("--sort"), QString::number(sortCode)});
         ASSERT_EQ(r.code, 0) << r.err.toStdString();
-        EXPECT_EQ(r.out, streamBytes([&](QTextStream &out) { oldGrid(out, f.data, sortCode); }))
+        EXPECT_EQ(r.out, streamBytes([&](QTextStream &out) { oldGrid(out, f.data, f.strengths, sortCode); }))
             << seed << " sort " << sortCode;
     }
 }
@@ -273,7 +276,8 @@ TEST(CliOutputEquivalence, SearchLinesAndCellsAsBefore) {
 
             list->clear();
             list->PotionSortCode = sortCode;
-            SearshFromEffects(f.data, f.skills.PerkPurity, asTheToolReadsThem(cond), available, true, *list);
+            SearshFromEffects(f.data, f.strengths, f.skills.PerkPurity, asTheToolReadsThem(cond), available,
+                              true, *list);
             const ToolRun r = runTool(f.dir.path(), f.global, args);
             ASSERT_EQ(r.code, 0) << r.err.toStdString();
             ASSERT_EQ(r.out, streamBytes([&](QTextStream &out) { oldSearch(out, f.data, *list, cells); }))
@@ -297,14 +301,14 @@ TEST(CliOutputEquivalence, LongListsCrossManyBlocks) {
     ASSERT_FALSE(loadGameData(test::withSlash(dir.path()), data));
     SkillSettings skills;
     skills.AlchemySkill = 50;
-    RecalcItemEffects(data, skills);
+    const EffectStrengths strengths = RecalcItemEffects(data, skills);
     SearchConditions cond;
     cond.ItemsCountMode = 2;
     cond.FilterCode = {FilterCode::Any, FilterCode::Any, 0, 0, 0};
     const auto list = std::make_unique<PotionList>();
     list->PotionSortCode = -2;
-    SearshFromEffects(data, false, cond, std::vector<std::uint8_t>(std::size_t(data.itemRecordCount()), 1),
-                      true, *list);
+    SearshFromEffects(data, strengths, false, cond,
+                      std::vector<std::uint8_t>(std::size_t(data.itemRecordCount()), 1), true, *list);
     ASSERT_GT(list->PotionCount(), 5000);
     for (const bool cells : {false, true}) {
         QStringList args{QStringLiteral("search-effects"),
@@ -398,7 +402,7 @@ TEST(CliOutputEquivalence, EvaluationsAndAlternativeMakingAsBefore) {
             const int b = item();
             const int c = run % 3 == 0 ? 0 : item();
             TPotionRec rec;
-            const bool made = EvaluatePotion(f.data, f.skills.PerkPurity, rec, a, b, c, false);
+            const bool made = EvaluatePotion(f.data, f.strengths, f.skills.PerkPurity, rec, a, b, c, false);
             const ToolRun r = runTool(
                 f.dir.path(), f.global,
                 {QStringLiteral("evaluate"), QString::number(a), QString::number(b), QString::number(c)});
@@ -418,8 +422,8 @@ TEST(CliOutputEquivalence, EvaluationsAndAlternativeMakingAsBefore) {
         AltMaking alt;
         AltSelection selection;
         selection.candidates = alt.preparePage(f.data, -1);
-        alt.AltAddItem(f.data, f.skills.PerkPurity, *altList, first, selection);
-        alt.AltAddItem(f.data, f.skills.PerkPurity, *altList, second, selection);
+        alt.AltAddItem(f.data, f.strengths, f.skills.PerkPurity, *altList, first, selection);
+        alt.AltAddItem(f.data, f.strengths, f.skills.PerkPurity, *altList, second, selection);
         const ToolRun r = runTool(f.dir.path(), f.global,
                                   {QStringLiteral("alt"), QStringLiteral("--item"), QString::number(first),
                                    QStringLiteral("--item"), QString::number(second)});

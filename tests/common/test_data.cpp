@@ -49,12 +49,12 @@ int addItem(DataSetDescription &dataSet, std::initializer_list<DataSetSlot> slot
     return index;
 }
 
-GameData buildData(const DataSetDescription &dataSet, const SkillSettings &skills) {
-    return buildGameData(dataSet, skills);
+GameData buildData(const DataSetDescription &dataSet) {
+    return buildGameData(dataSet);
 }
 
-void setSlotCost(GameData &data, int item, int slot, std::int32_t cost, std::int32_t costPlain) {
-    TItemEffect &e = data.ItemTable[std::size_t(item)].Eff[std::size_t(slot)];
+void setSlotCost(EffectStrengths &strengths, int item, int slot, std::int32_t cost, std::int32_t costPlain) {
+    SlotStrength &e = strengths.item(item)[std::size_t(slot)];
     e.Cost = cost;
     e.CostPlain = costPlain < 0 ? cost : costPlain;
 }

@@ -2,6 +2,7 @@
 // Helpers shared by the tests: small data sets built in memory or written to a
 // temporary data folder for loader- and CLI-based tests.
 
+#include "engine/effect_strength.h"
 #include "game_data/game_data.h"
 #include "gen_data/search_data_gen.h"
 
@@ -27,12 +28,14 @@ int addEffect(DataSetDescription &dataSet, DataSetEffect e);
 // returns its index; an empty name becomes "Ингредиент <index>".
 int addItem(DataSetDescription &dataSet, std::initializer_list<DataSetSlot> slots, const QString &name = {});
 
-// Builds the tables with default skills (skill 15, no perks) unless given.
-GameData buildData(const DataSetDescription &dataSet, const SkillSettings &skills = {});
+// Builds the tables as the loader would.
+GameData buildData(const DataSetDescription &dataSet);
 
-// Sets the derived price of one slot (0-based slot) of an ingredient directly,
-// for evaluation tests that need exact prices; plain price as given or equal.
-void setSlotCost(GameData &data, int item, int slot, std::int32_t cost, std::int32_t costPlain = -1);
+// Sets the price of one slot (0-based slot) of an ingredient in the strengths
+// directly, for evaluation tests that need exact prices; plain price as given
+// or equal.
+void setSlotCost(EffectStrengths &strengths, int item, int slot, std::int32_t cost,
+                 std::int32_t costPlain = -1);
 
 // A random valid small data set for equivalence tests: items real ingredients,
 // effects real effects, random flags, a few filter lines and price steps.

@@ -67,11 +67,12 @@ TEST(Reveal, BrewsTeachWhatTheDefinitionSaysAndEatingTheFirstSlot) {
     for (int round = 0; round < 30; ++round) {
         const int items = 6 + round % 3;
         const GameData data = test::buildData(test::randomSmallDataSet(rng, items, 5 + round % 4));
+        const EffectStrengths strengths = RecalcItemEffects(data, SkillSettings{});
         for (int a = 0; a <= items; ++a) {
             EXPECT_EQ(revealOfEating(data, a), a == 0 ? 0 : filledSlots(data, a) & 1u);
             for (int b = 0; b <= items; ++b) {
                 for (int c = 0; c <= items; ++c) {
-                    const BrewReveal got = revealOfBrew(data, a, b, c);
+                    const BrewReveal got = revealOfBrew(data, strengths, a, b, c);
                     const BrewReveal want = definedReveal(data, {a, b, c});
                     ASSERT_EQ(got.slots, want.slots) << a << ' ' << b << ' ' << c;
                     if (got.any()) {
@@ -95,7 +96,8 @@ struct Move {
     bool brew = true;
 };
 
-std::vector<Move> allMoves(const GameData &data, const KnownEffects &known, const DiscoveryOptions &o) {
+std::vector<Move> allMoves(const GameData &data, const EffectStrengths &strengths, const KnownEffects &known,
+                           const DiscoveryOptions &o) {
     std::vector<Move> moves;
     const int h = data.highestItem();
     auto bitsOf = [&](int item, std::uint8_t slots) {
@@ -106,7 +108,7 @@ std::vector<Move> allMoves(const GameData &data, const KnownEffects &known, cons
             moves.push_back({bitsOf(a, revealOfEating(data, a)), {a, 0, 0}, false});
         for (int b = a + 1; b <= h; ++b) {
             for (int c = b; c <= h; ++c) {
-                const BrewReveal r = revealOfBrew(data, a, b, c == b ? 0 : c);
+                const BrewReveal r = revealOfBrew(data, strengths, a, b, c == b ? 0 : c);
                 Move m;
                 m.uses = r.items;
                 for (int k = 0; k < 3; ++k)
@@ -155,6 +157,7 @@ TEST(DiscoveryPlan, NoOtherPlanShowsMoreOrAsMuchWithFewerSteps) {
     for (int round = 0; round < 40; ++round) {
         const int items = round % 4 == 0 ? 4 : 5;
         const GameData data = test::buildData(test::randomSmallDataSet(rng, items, 4 + round % 3));
+        const EffectStrengths strengths = RecalcItemEffects(data, SkillSettings{});
         KnownEffects known = KnownEffects::empty(data.itemRecordCount());
         for (int i = 1; i <= items; ++i)
             known.slots[i] = std::uint8_t(rng() & rng() & 0xf);
@@ -166,10 +169,10 @@ TEST(DiscoveryPlan, NoOtherPlanShowsMoreOrAsMuchWithFewerSteps) {
         o.stock = round % 2 == 1 ? &stock : nullptr;
         o.maxBrews = round % 3 == 2 ? 1 + round % 2 : -1;
 
-        const DiscoveryPlan plan = PlanDiscovery(data, known, o, *solver, {});
+        const DiscoveryPlan plan = PlanDiscovery(data, strengths, known, o, *solver, {});
         SCOPED_TRACE(round);
         ASSERT_EQ(plan.status, PlanSolveStatus::Optimal);
-        const std::pair<int, int> best = bruteForceBest(allMoves(data, known, o), o, items);
+        const std::pair<int, int> best = bruteForceBest(allMoves(data, strengths, known, o), o, items);
         EXPECT_EQ(plan.revealedCount, best.first);
         EXPECT_EQ(-int(plan.steps.size()), best.second);
         nonTrivial += plan.steps.size() > 1;
@@ -179,7 +182,7 @@ TEST(DiscoveryPlan, NoOtherPlanShowsMoreOrAsMuchWithFewerSteps) {
         std::vector<int> used(stock.size(), 0);
         for (const DiscoveryStep &s : plan.steps) {
             const BrewReveal r = s.eat ? BrewReveal{s.items, {revealOfEating(data, s.items[0]), 0, 0}}
-                                       : revealOfBrew(data, s.items[0], s.items[1], s.items[2]);
+                                       : revealOfBrew(data, strengths, s.items[0], s.items[1], s.items[2]);
             for (int k = 0; k < 3; ++k) {
                 EXPECT_EQ(s.fresh[k], r.slots[k] & ~learnt.slots[std::size_t(s.items[k])]);
                 used[std::size_t(s.items[k])] += s.items[k] != 0;
@@ -209,17 +212,19 @@ TEST(DiscoveryPlan, BestExperimentsComeFirstAndAnEffectOfOneIngredientIsUnreveal
     const int b = test::addItem(set, {{shared, 1, 1}, {other, 1, 1}});
     const int c = test::addItem(set, {{shared, 1, 1}});
     const GameData data = test::buildData(set);
+    const EffectStrengths strengths = RecalcItemEffects(data, SkillSettings{});
     const KnownEffects known = KnownEffects::empty(data.itemRecordCount());
 
-    const std::vector<DiscoveryStep> best = BestExperiments(data, known, {}, 2);
+    const std::vector<DiscoveryStep> best = BestExperiments(data, strengths, known, {}, 2);
     ASSERT_EQ(best.size(), 2u);
     EXPECT_EQ(best[0].items, (std::array<std::int32_t, 3>{a, b, c}));
     EXPECT_EQ(best[0].freshCount(), 5);
     EXPECT_EQ(best[1].items, (std::array<std::int32_t, 3>{a, b, 0}));
 
-    const std::vector<EffectSlot> never = unrevealableSlots(data, known, discoverySteps(data, known, {}));
+    const std::vector<EffectSlot> never =
+        unrevealableSlots(data, known, discoverySteps(data, strengths, known, {}));
     EXPECT_EQ(never, (std::vector<EffectSlot>{{a, 0}}));
     DiscoveryOptions eating;
     eating.eating = true;
-    EXPECT_TRUE(unrevealableSlots(data, known, discoverySteps(data, known, eating)).empty());
+    EXPECT_TRUE(unrevealableSlots(data, known, discoverySteps(data, strengths, known, eating)).empty());
 }

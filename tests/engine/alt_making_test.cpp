@@ -33,10 +33,10 @@ class AltMakingTest : public ::testing::Test {
         list = std::make_unique<PotionList>();
         sel.candidates = alt.preparePage(b.data(), -1);
     }
-    bool addItem(int item) { return alt.AltAddItem(b.data(), false, *list, item, sel); }
-    bool addEffect(int e) { return alt.AltAddEffect(b.data(), false, *list, e, sel); }
-    bool delItem(int pos) { return alt.AltDelItem(b.data(), false, *list, pos, sel); }
-    bool delEffect(int pos) { return alt.AltDelEffect(b.data(), false, *list, pos, sel); }
+    bool addItem(int item) { return alt.AltAddItem(b.data(), b.strengths(), false, *list, item, sel); }
+    bool addEffect(int e) { return alt.AltAddEffect(b.data(), b.strengths(), false, *list, e, sel); }
+    bool delItem(int pos) { return alt.AltDelItem(b.data(), b.strengths(), false, *list, pos, sel); }
+    bool delEffect(int pos) { return alt.AltDelEffect(b.data(), b.strengths(), false, *list, pos, sel); }
 
     DataBuilder b;
     AltMaking alt;
@@ -205,7 +205,7 @@ TEST_F(AltMakingTest, TheRecipeListHoldsOnlyTheChosenPotion) {
     EXPECT_EQ((*list)[0].UselessItem, 6);
     ASSERT_TRUE(delItem(0));
     EXPECT_EQ(list->PotionCount(), 0); // И2 and И6 share nothing
-    EXPECT_TRUE(alt.AltMakePotion(b.data(), false, *list) == false);
+    EXPECT_TRUE(alt.AltMakePotion(b.data(), b.strengths(), false, *list) == false);
 }
 
 } // namespace

@@ -46,14 +46,12 @@ SkillSettings skills(int s, int f = 0, int r = 0) {
     return k;
 }
 
-TItemEffect computed(const EffectProps &props, int basePower, int baseTime, const SkillSettings &k) {
-    GameData data = oneSlot(props, basePower, baseTime);
-    RecalcItemEffects(data, k);
-    return data.ItemTable[1].Eff[0];
+SlotStrength computed(const EffectProps &props, int basePower, int baseTime, const SkillSettings &k) {
+    return RecalcItemEffects(oneSlot(props, basePower, baseTime), k).slot(1, 0);
 }
 
 TEST(EffectStrength, WorkedExampleMagnitudeScaled) {
-    const TItemEffect r = computed({.baseCost = 0.5}, 10, 0, skills(100));
+    const SlotStrength r = computed({.baseCost = 0.5}, 10, 0, skills(100));
     EXPECT_EQ(r.Power, 60);
     EXPECT_EQ(r.Time, 0);
     EXPECT_EQ(r.Cost, 45);
@@ -62,7 +60,7 @@ TEST(EffectStrength, WorkedExampleMagnitudeScaled) {
 }
 
 TEST(EffectStrength, WorkedExampleDurationScaled) {
-    const TItemEffect r = computed({.baseCost = 1.0, .timeScaled = 1}, 5, 10, skills(15));
+    const SlotStrength r = computed({.baseCost = 1.0, .timeScaled = 1}, 5, 10, skills(15));
     EXPECT_EQ(r.Power, 5);
     EXPECT_EQ(r.PowerPlain, 5);
     EXPECT_EQ(r.Time, 43);
@@ -74,7 +72,7 @@ TEST(EffectStrength, WorkedExamplePhysicianAndBenefactor) {
     SkillSettings k = skills(50, 25, 2);
     k.PerkPhysician = true;
     k.PerkBenefactor = true;
-    const TItemEffect r =
+    const SlotStrength r =
         computed({.baseCost = 2.5, .timeScaled = 0, .perkBoost = 1, .harmful = 0, .effClass = 1}, 2, 60, k);
     EXPECT_EQ(r.PowerPlain, 22);
     EXPECT_EQ(r.Power, 27);
@@ -87,7 +85,7 @@ TEST(EffectStrength, WorkedExamplePhysicianAndBenefactor) {
 TEST(EffectStrength, WorkedExamplePoisonerWithFiveRanks) {
     SkillSettings k = skills(100, 0, 5);
     k.PerkPoisoner = true;
-    const TItemEffect r = computed({.baseCost = 1.2, .perkBoost = 1, .harmful = 1}, 3, 10, k);
+    const SlotStrength r = computed({.baseCost = 1.2, .perkBoost = 1, .harmful = 1}, 3, 10, k);
     EXPECT_EQ(r.PowerPlain, 36);
     EXPECT_EQ(r.Power, 45);
     EXPECT_EQ(r.Time, 10);
@@ -115,13 +113,13 @@ TEST(EffectStrength, TiesRoundToEven) {
 
 TEST(EffectStrength, DurationOfMagnitudeScaledEffects) {
     // Base duration 1 is not shown, but prices with the factor 0.1.
-    const TItemEffect one = computed({}, 10, 1, skills(0));
+    const SlotStrength one = computed({}, 10, 1, skills(0));
     EXPECT_EQ(one.Time, 0);
     EXPECT_EQ(one.TimePlain, 0);
     EXPECT_EQ(one.Cost, 4);
     // Base duration 0 prices the strength alone.
     EXPECT_EQ(computed({}, 10, 0, skills(0)).Cost, 58);
-    const TItemEffect two = computed({}, 10, 2, skills(0));
+    const SlotStrength two = computed({}, 10, 2, skills(0));
     EXPECT_EQ(two.Time, 2);
     EXPECT_EQ(two.Cost, 10);
 }
@@ -164,7 +162,7 @@ TEST(EffectStrength, PhysicianBoostsBothSetsBenefactorOnlyTheBonusSet) {
     k.PerkPhysician = true;
     k.PerkBenefactor = true;
     const EffectProps healing{.perkBoost = 1, .harmful = 0, .effClass = 2};
-    const TItemEffect r = computed(healing, 10, 0, k);
+    const SlotStrength r = computed(healing, 10, 0, k);
     EXPECT_EQ(r.PowerPlain, 50);
     EXPECT_EQ(r.Power, 62); // 62.5
     EXPECT_EQ(r.CostPlain, 74);
@@ -190,20 +188,20 @@ TEST(EffectStrength, BonusPerkMustMatchTheKindAndNeedsPerkBoost) {
     EXPECT_EQ(computed(bad, 10, 0, poisoner).PowerPlain, 40);
     EXPECT_EQ(computed({.perkBoost = 0, .harmful = 1}, 10, 0, poisoner).Power, 40);
     // A duration-scaled effect gets the bonus on its duration.
-    const TItemEffect t = computed({.timeScaled = 1, .perkBoost = 1, .harmful = 1}, 3, 10, poisoner);
+    const SlotStrength t = computed({.timeScaled = 1, .perkBoost = 1, .harmful = 1}, 3, 10, poisoner);
     EXPECT_EQ(t.TimePlain, 40);
     EXPECT_EQ(t.Time, 50);
     EXPECT_EQ(t.Power, 3);
 }
 
 TEST(EffectStrength, ClassForcingKeepsThePrice) {
-    const TItemEffect c4 = computed({.baseCost = 2.0, .effClass = 4}, 10, 30, skills(0));
+    const SlotStrength c4 = computed({.baseCost = 2.0, .effClass = 4}, 10, 30, skills(0));
     EXPECT_EQ(c4.Power, 0);
     EXPECT_EQ(c4.PowerPlain, 0);
     EXPECT_EQ(c4.Time, 30);
     EXPECT_GT(c4.Cost, 0);
 
-    const TItemEffect c5 = computed({.baseCost = 2.0, .effClass = 5}, 10, 0, skills(0));
+    const SlotStrength c5 = computed({.baseCost = 2.0, .effClass = 5}, 10, 0, skills(0));
     EXPECT_EQ(c5.Power, 0);
     EXPECT_EQ(c5.Time, 0);
     EXPECT_EQ(c5.PowerPlain, 0);
@@ -212,13 +210,13 @@ TEST(EffectStrength, ClassForcingKeepsThePrice) {
     EXPECT_EQ(c5.CostPlain, 115);
 
     for (int cls : {6, 7, 8}) {
-        const TItemEffect c = computed({.effClass = cls}, 10, 30, skills(0));
+        const SlotStrength c = computed({.effClass = cls}, 10, 30, skills(0));
         EXPECT_EQ(c.Time, 0) << cls;
         EXPECT_EQ(c.TimePlain, 0) << cls;
         EXPECT_EQ(c.Power, 40) << cls;
     }
     // A duration-scaled class-6 effect loses the duration it was scaled by.
-    const TItemEffect scaled = computed({.timeScaled = 1, .effClass = 6}, 3, 10, skills(0));
+    const SlotStrength scaled = computed({.timeScaled = 1, .effClass = 6}, 3, 10, skills(0));
     EXPECT_EQ(scaled.Time, 0);
     EXPECT_EQ(scaled.Power, 3);
     EXPECT_EQ(scaled.Cost, 15);
@@ -232,9 +230,9 @@ TEST(EffectStrength, ValuesClampToTheRange) {
     EXPECT_EQ(roundClamp(std::nan("")), 0);
 
     // A base value beyond the range is stored clamped.
-    const TItemEffect big = computed({.timeScaled = 1}, 40000, 10, skills(0));
+    const SlotStrength big = computed({.timeScaled = 1}, 40000, 10, skills(0));
     EXPECT_EQ(big.Power, 30000);
-    const TItemEffect huge = computed({.baseCost = 1.0}, 1000000, 5, skills(200, 400, 5));
+    const SlotStrength huge = computed({.baseCost = 1.0}, 1000000, 5, skills(200, 400, 5));
     EXPECT_EQ(huge.Power, 30000);
     EXPECT_EQ(huge.Time, 5);
     EXPECT_EQ(huge.Cost, 30000);
@@ -251,7 +249,7 @@ TEST(EffectStrength, DamagedSettingsGiveZerosNotNaN) {
         SkillSettings k = skills(s[0], s[1], s[2]);
         k.PerkPhysician = k.PerkBenefactor = true;
         for (int ts : {0, 1}) {
-            const TItemEffect r =
+            const SlotStrength r =
                 computed({.baseCost = 3.0, .timeScaled = ts, .perkBoost = 1, .effClass = 1}, 7, 9, k);
             for (int v : {r.Power, r.Time, r.Cost, r.PowerPlain, r.TimePlain, r.CostPlain}) {
                 EXPECT_GE(v, 0);
@@ -268,26 +266,35 @@ TEST(EffectStrength, DamagedSettingsGiveZerosNotNaN) {
     }
 }
 
-TEST(RecalcItemEffects, EverySlotOfEveryIngredientButThePlaceholder) {
+TEST(RecalcItemEffects, OneRowPerRecordWithThePlaceholderAndBadIndicesZero) {
     GameData data = oneSlot({}, 10, 0);
     data.ItemTable.push_back(data.ItemTable[1]);
     data.ItemTable[2].Eff[3] = data.ItemTable[1].Eff[0];
     data.ItemTable[0].Eff[0] = data.ItemTable[1].Eff[0];
-    data.ItemTable[0].Eff[1].Power = 77;
-    RecalcItemEffects(data, skills(0));
-    EXPECT_EQ(data.ItemTable[1].Eff[0].Power, 40);
-    EXPECT_EQ(data.ItemTable[2].Eff[0].Power, 40);
-    EXPECT_EQ(data.ItemTable[2].Eff[3].Power, 40);
-    EXPECT_EQ(data.ItemTable[0].Eff[0].Power, 0);
-    EXPECT_EQ(data.ItemTable[0].Eff[1].Power, 77);
+    // Indices the effect table does not have: no effect, no strength.
+    data.ItemTable[2].Eff[1] = {.Effect = 2, .BasePower = 10, .BaseTime = 5};
+    data.ItemTable[2].Eff[2] = {.Effect = -1, .BasePower = 10, .BaseTime = 5};
+    const EffectStrengths table = RecalcItemEffects(data, skills(0));
+    ASSERT_EQ(table.itemRecordCount(), data.itemRecordCount());
+    EXPECT_TRUE(table.fits(data));
+    EXPECT_EQ(table.slot(1, 0).Power, 40);
+    EXPECT_EQ(table.slot(2, 0).Power, 40);
+    EXPECT_EQ(table.slot(2, 3).Power, 40);
+    EXPECT_EQ(table.slot(2, 3).Effect, 1);
+    EXPECT_EQ(table.item(0), ItemStrengths{});
+    EXPECT_EQ(table.slot(2, 1), SlotStrength{});
+    EXPECT_EQ(table.slot(2, 2), SlotStrength{});
+    // The game data is left as it was.
+    EXPECT_EQ(data.ItemTable[2].Eff[1].Effect, 2);
 
-    // A new setting replaces every value, the perk bonus included.
-    SkillSettings k = skills(100);
-    RecalcItemEffects(data, k);
-    EXPECT_EQ(data.ItemTable[2].Eff[3].Power, 60);
-    RecalcItemEffects(data, skills(0));
-    EXPECT_EQ(data.ItemTable[2].Eff[3].Power, 40);
-    EXPECT_EQ(data.ItemTable[2].Eff[3].Cost, 58);
+    // Other skills give another table; the same skills the same one.
+    const EffectStrengths other = RecalcItemEffects(data, skills(100));
+    EXPECT_EQ(other.slot(2, 3).Power, 60);
+    EXPECT_EQ(RecalcItemEffects(data, skills(0)), table);
+    EXPECT_EQ(table.slot(2, 3).Cost, 58);
+
+    data.ItemTable.pop_back();
+    EXPECT_FALSE(table.fits(data));
 }
 
 } // namespace

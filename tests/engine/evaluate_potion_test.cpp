@@ -14,18 +14,6 @@ using test::addEffect;
 using test::addItem;
 using test::effect;
 
-// Slot values that identify which ingredient's slot won: Power = cost + 1000,
-// PowerPlain = cost + 2000, Time = item, TimePlain = item + 100.
-void setSlot(GameData &data, int item, int slot, std::int32_t cost, std::int32_t costPlain = -1) {
-    TItemEffect &e = data.ItemTable[std::size_t(item)].Eff[std::size_t(slot)];
-    e.Cost = cost;
-    e.CostPlain = costPlain < 0 ? cost : costPlain;
-    e.Power = cost + 1000;
-    e.PowerPlain = cost + 2000;
-    e.Time = item;
-    e.TimePlain = item + 100;
-}
-
 // Ingredient index whose slot supplied the values of a potion slot.
 int winnerOf(const TPotionEffect &e) {
     return e.Time >= 100 ? e.Time - 100 : e.Time;
@@ -39,11 +27,28 @@ class EvaluatePotionTest : public ::testing::Test {
         for (int e = 1; e <= 12; ++e)
             addEffect(dataSet, effect(e > 6));
     }
-    GameData build() { return test::buildData(dataSet); }
+    // The tables and their strengths for the default skills.
+    GameData build() {
+        GameData data = test::buildData(dataSet);
+        strengths = RecalcItemEffects(data, SkillSettings{});
+        return data;
+    }
+    // Slot values that identify which ingredient's slot won: Power = cost + 1000,
+    // PowerPlain = cost + 2000, Time = item, TimePlain = item + 100.
+    void setSlot(int item, int slot, std::int32_t cost, std::int32_t costPlain = -1) {
+        SlotStrength &e = strengths.item(item)[std::size_t(slot)];
+        e.Cost = cost;
+        e.CostPlain = costPlain < 0 ? cost : costPlain;
+        e.Power = cost + 1000;
+        e.PowerPlain = cost + 2000;
+        e.Time = item;
+        e.TimePlain = item + 100;
+    }
     bool eval(const GameData &data, int i1, int i2, int i3, bool strict, bool purity = false) {
-        return EvaluatePotion(data, purity, rec, i1, i2, i3, strict);
+        return EvaluatePotion(data, strengths, purity, rec, i1, i2, i3, strict);
     }
     DataSetDescription dataSet;
+    EffectStrengths strengths;
     TPotionRec rec;
 };
 
@@ -54,10 +59,10 @@ TEST_F(EvaluatePotionTest, WorkedExampleWithAndWithoutPurity) {
     const int p = addItem(dataSet, {{x, 1, 0}, {y, 1, 0}, {2, 1, 0}, {3, 1, 0}});
     const int q = addItem(dataSet, {{y, 1, 0}, {x, 1, 0}, {4, 1, 0}, {5, 1, 0}});
     GameData data = build();
-    setSlot(data, p, 0, 50);
-    setSlot(data, p, 1, 20);
-    setSlot(data, q, 0, 30, 24);
-    setSlot(data, q, 1, 40);
+    setSlot(p, 0, 50);
+    setSlot(p, 1, 20);
+    setSlot(q, 0, 30, 24);
+    setSlot(q, 1, 40);
 
     ASSERT_TRUE(eval(data, p, q, 0, true));
     EXPECT_EQ(rec.EffCount, 2);
@@ -112,11 +117,13 @@ TEST_F(EvaluatePotionTest, EffectIndicesOutsideTheTableAreNeverShared) {
     GameData data = build();
     data.ItemTable[std::size_t(a)].Eff[0].Effect = 40;
     data.ItemTable[std::size_t(b)].Eff[0].Effect = 40;
+    strengths = RecalcItemEffects(data, SkillSettings{});
     ASSERT_TRUE(eval(data, a, b, 0, true));
     EXPECT_EQ(rec.EffCount, 1);
     EXPECT_EQ(rec.Effects[0].Effect, 2);
     // Tables built without any effect record.
     data.EffectTable.resize(1);
+    strengths = RecalcItemEffects(data, SkillSettings{});
     EXPECT_FALSE(eval(data, a, b, 0, false));
 }
 
@@ -124,13 +131,13 @@ TEST_F(EvaluatePotionTest, EqualPricesGoToTheFirstIngredient) {
     const int a = addItem(dataSet, {{1, 1, 0}, {2, 1, 0}, {3, 1, 0}, {4, 1, 0}});
     const int b = addItem(dataSet, {{5, 1, 0}, {1, 1, 0}, {8, 1, 0}, {9, 1, 0}});
     GameData data = build();
-    setSlot(data, a, 0, 40);
-    setSlot(data, b, 1, 40);
+    setSlot(a, 0, 40);
+    setSlot(b, 1, 40);
     ASSERT_TRUE(eval(data, b, a, 0, true));
     EXPECT_EQ(winnerOf(rec.Effects[0]), b);
     ASSERT_TRUE(eval(data, a, b, 0, true));
     EXPECT_EQ(winnerOf(rec.Effects[0]), a);
-    setSlot(data, b, 1, 41);
+    setSlot(b, 1, 41);
     ASSERT_TRUE(eval(data, a, b, 0, true));
     EXPECT_EQ(winnerOf(rec.Effects[0]), b);
 }
@@ -172,7 +179,7 @@ TEST_F(EvaluatePotionTest, SixthSharedEffectIsDroppedEvenWhenMostValuable) {
     GameData data = build();
     for (int item : {a, b, c}) {
         for (int s = 0; s < 4; ++s)
-            setSlot(data, item, s, 10 * data.ItemTable[std::size_t(item)].Eff[std::size_t(s)].Effect);
+            setSlot(item, s, 10 * data.ItemTable[std::size_t(item)].Eff[std::size_t(s)].Effect);
     }
     // Effect 6 would be the most valuable; it is found last (between b and c).
     ASSERT_TRUE(eval(data, a, b, c, true));
@@ -191,13 +198,13 @@ TEST_F(EvaluatePotionTest, EqualPricesKeepTheOrderOfDiscovery) {
     GameData data = build();
     for (int item : {a, b, c}) {
         for (int s = 0; s < 4; ++s)
-            setSlot(data, item, s, 10);
+            setSlot(item, s, 10);
     }
     ASSERT_TRUE(eval(data, a, b, c, true));
     EXPECT_EQ(rec.Effects[0].Effect, 3);
     EXPECT_EQ(rec.Effects[1].Effect, 1);
     EXPECT_EQ(rec.Effects[2].Effect, 5);
-    setSlot(data, c, 0, 11);
+    setSlot(c, 0, 11);
     ASSERT_TRUE(eval(data, a, b, c, true));
     EXPECT_EQ(rec.Effects[0].Effect, 5);
     EXPECT_EQ(rec.Effects[1].Effect, 3);
@@ -214,9 +221,9 @@ class ThreeWayTest : public EvaluatePotionTest {
         data = build();
     }
     void prices(int a, int b, int c) {
-        setSlot(data, i1, 0, a);
-        setSlot(data, i2, 1, b);
-        setSlot(data, i3, 2, c);
+        setSlot(i1, 0, a);
+        setSlot(i2, 1, b);
+        setSlot(i3, 2, c);
     }
     int i1 = 0, i2 = 0, i3 = 0;
     GameData data;
@@ -246,16 +253,16 @@ TEST_F(EvaluatePotionTest, RuleThreeDropsTheThirdWhenOnlyItHasNoOtherEffect) {
     const int i2 = addItem(dataSet, {{1, 1, 0}, {2, 1, 0}, {5, 1, 0}, {6, 1, 0}});
     const int i3 = addItem(dataSet, {{1, 1, 0}, {7, 1, 0}, {8, 1, 0}, {9, 1, 0}});
     GameData data = build();
-    setSlot(data, i1, 0, 20);
-    setSlot(data, i2, 0, 30);
-    setSlot(data, i3, 0, 10);
+    setSlot(i1, 0, 20);
+    setSlot(i2, 0, 30);
+    setSlot(i3, 0, 10);
     ASSERT_TRUE(eval(data, i1, i2, i3, false));
     EXPECT_EQ(rec.Effects[0].Effect, 1);
     EXPECT_EQ(winnerOf(rec.Effects[0]), i2);
     EXPECT_EQ(rec.UselessItem, i3);
     EXPECT_FALSE(eval(data, i1, i2, i3, true));
     // The third as the strongest: rules 1-3 do not apply, rule 6 credits it.
-    setSlot(data, i3, 0, 40);
+    setSlot(i3, 0, 40);
     ASSERT_TRUE(eval(data, i1, i2, i3, true));
     EXPECT_EQ(winnerOf(rec.Effects[0]), i3);
     EXPECT_EQ(rec.UselessItem, 0);
@@ -268,9 +275,9 @@ TEST_F(EvaluatePotionTest, ThreeWayRulesFourToSevenWhenEveryoneHasOtherEffects) 
     const int i3 = addItem(dataSet, {{1, 1, 0}, {3, 1, 0}, {4, 1, 0}, {11, 1, 0}});
     GameData data = build();
     const auto winner = [&](int a, int b, int c) {
-        setSlot(data, i1, 0, a);
-        setSlot(data, i2, 0, b);
-        setSlot(data, i3, 0, c);
+        setSlot(i1, 0, a);
+        setSlot(i2, 0, b);
+        setSlot(i3, 0, c);
         EXPECT_TRUE(eval(data, i1, i2, i3, true));
         for (const TPotionEffect &e : rec.Effects) {
             if (e.Effect == 1)
@@ -294,14 +301,14 @@ TEST_F(EvaluatePotionTest, OthersCountOnlyEntriesAlreadyReducedToPairs) {
     // Effect 1: a = 10, b = c = 20. While it is resolved effect 2 is still
     // three-way and does not count, so rule 1 applies: credit {2, 3},
     // position 3 wins the tie.
-    setSlot(data, i1, 0, 10);
-    setSlot(data, i2, 0, 20);
-    setSlot(data, i3, 0, 20);
+    setSlot(i1, 0, 10);
+    setSlot(i2, 0, 20);
+    setSlot(i3, 0, 20);
     // Effect 2: a = 30 the strict maximum; others(2) = others(3) = 1 now
     // (effect 1), so rule 4 decides: credit {1, 3}, position 1 wins.
-    setSlot(data, i1, 1, 30);
-    setSlot(data, i2, 1, 10);
-    setSlot(data, i3, 1, 20);
+    setSlot(i1, 1, 30);
+    setSlot(i2, 1, 10);
+    setSlot(i3, 1, 20);
     ASSERT_TRUE(eval(data, i1, i2, i3, true));
     EXPECT_EQ(rec.Effects[0].Effect, 2);
     EXPECT_EQ(winnerOf(rec.Effects[0]), i1);
@@ -316,10 +323,10 @@ TEST_F(EvaluatePotionTest, PurityDropsTheOtherKindAndCanMakeAnIngredientUseless)
     const int b = addItem(dataSet, {{1, 1, 0}, {7, 1, 0}, {5, 1, 0}, {6, 1, 0}});
     const int c = addItem(dataSet, {{7, 1, 0}, {8, 1, 0}, {9, 1, 0}, {10, 1, 0}});
     GameData data = build();
-    setSlot(data, a, 0, 90);
-    setSlot(data, b, 0, 80);
-    setSlot(data, b, 1, 30, 20);
-    setSlot(data, c, 0, 40, 25);
+    setSlot(a, 0, 90);
+    setSlot(b, 0, 80);
+    setSlot(b, 1, 30, 20);
+    setSlot(c, 0, 40, 25);
 
     ASSERT_TRUE(eval(data, a, b, c, true));
     EXPECT_EQ(rec.EffCount, 2);
@@ -336,7 +343,7 @@ TEST_F(EvaluatePotionTest, PurityDropsTheOtherKindAndCanMakeAnIngredientUseless)
     EXPECT_EQ(rec.UselessItem, c);
 
     // A harmful main effect: the beneficial one takes plain values.
-    setSlot(data, c, 0, 100, 70);
+    setSlot(c, 0, 100, 70);
     ASSERT_TRUE(eval(data, a, b, c, true));
     EXPECT_EQ(rec.PotionType, 1);
     EXPECT_EQ(rec.Effects[0].Cost, 100);

@@ -17,8 +17,8 @@ namespace {
 
 struct RefEntry {
     int contributors = 0; // position bits 1, 2, 4
-    std::array<const TItemEffect *, 3> refs{};
-    const TItemEffect *winner = nullptr;
+    std::array<const SlotStrength *, 3> refs{};
+    const SlotStrength *winner = nullptr;
 };
 
 int refOthers(const std::array<RefEntry, 6> &entries, int count, int bit) {
@@ -41,8 +41,8 @@ int refUseless(const std::array<RefEntry, 6> &entries, int count, const std::arr
     return 0;
 }
 
-bool referenceEvaluate(const GameData &data, bool purity, TPotionRec &rec, int i1, int i2, int i3,
-                       bool strict) {
+bool referenceEvaluate(const GameData &data, const EffectStrengths &strengths, bool purity, TPotionRec &rec,
+                       int i1, int i2, int i3, bool strict) {
     if (i1 == i2)
         i2 = 0;
     if (i1 == i3)
@@ -65,6 +65,7 @@ bool referenceEvaluate(const GameData &data, bool purity, TPotionRec &rec, int i
 
     struct Slot {
         const TItemEffect *eff;
+        const SlotStrength *str;
         int position; // 0-based
         bool struck;
     };
@@ -72,7 +73,8 @@ bool referenceEvaluate(const GameData &data, bool purity, TPotionRec &rec, int i
     for (int p = 0; p < n; ++p) {
         for (int j = 0; j < 4; ++j)
             slots[std::size_t(p * 4 + j)] = {
-                &data.ItemTable[std::size_t(items[std::size_t(p)])].Eff[std::size_t(j)], p, false};
+                &data.ItemTable[std::size_t(items[std::size_t(p)])].Eff[std::size_t(j)],
+                &strengths.item(items[std::size_t(p)])[std::size_t(j)], p, false};
     }
     std::array<RefEntry, 6> entries{};
     int count = 0;
@@ -88,11 +90,11 @@ bool referenceEvaluate(const GameData &data, bool purity, TPotionRec &rec, int i
                     continue;
                 if (matchesFound == 0) {
                     RefEntry &e = entries[std::size_t(count++)];
-                    e.refs = {slots[std::size_t(j)].eff, s.eff, nullptr};
+                    e.refs = {slots[std::size_t(j)].str, s.str, nullptr};
                     e.contributors = (1 << g) | (1 << s.position);
                 } else {
                     RefEntry &e = entries[std::size_t(count - 1)];
-                    e.refs[2] = s.eff;
+                    e.refs[2] = s.str;
                     e.contributors = 7;
                 }
                 ++matchesFound;
@@ -157,7 +159,7 @@ bool referenceEvaluate(const GameData &data, bool purity, TPotionRec &rec, int i
     int total = 0;
     for (int i = 0; i < count; ++i) {
         RefEntry &e = entries[std::size_t(order[std::size_t(i)])];
-        const TItemEffect &w = *e.winner;
+        const SlotStrength &w = *e.winner;
         const std::uint8_t harmful = data.EffectTable[std::size_t(w.Effect)].Harmful;
         if (i == 0)
             rec.PotionType = harmful;
@@ -194,10 +196,11 @@ TEST(EvaluateReference, RandomCombinationsMatchTheStepByStepEvaluator) {
         const auto uniform = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
         const int items = uniform(6, 12);
         // Few effects: many shared ones, effects of all three, six at a time.
-        GameData data = test::buildData(test::randomSmallDataSet(rng, items, uniform(5, 8)));
+        const GameData data = test::buildData(test::randomSmallDataSet(rng, items, uniform(5, 8)));
+        EffectStrengths strengths = RecalcItemEffects(data, SkillSettings{});
         // Few distinct prices: ties everywhere.
         for (int i = 1; i < data.itemRecordCount(); ++i) {
-            for (TItemEffect &slot : data.ItemTable[std::size_t(i)].Eff) {
+            for (SlotStrength &slot : strengths.item(i)) {
                 slot.Cost = uniform(0, 4) * 10;
                 slot.CostPlain = slot.Cost / 2 + 1;
                 slot.Power = slot.Cost + 1000 + i;
@@ -215,8 +218,9 @@ TEST(EvaluateReference, RandomCombinationsMatchTheStepByStepEvaluator) {
                         const bool purity = (mode & 2) != 0;
                         TPotionRec expected;
                         TPotionRec actual;
-                        const bool want = referenceEvaluate(data, purity, expected, a, b, c, strict);
-                        const bool got = EvaluatePotion(data, purity, actual, a, b, c, strict);
+                        const bool want =
+                            referenceEvaluate(data, strengths, purity, expected, a, b, c, strict);
+                        const bool got = EvaluatePotion(data, strengths, purity, actual, a, b, c, strict);
                         ASSERT_EQ(want, got) << "seed " << seed << " (" << a << ", " << b << ", " << c
                                              << ") strict " << strict << " purity " << purity;
                         if (!want)

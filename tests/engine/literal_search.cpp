@@ -44,9 +44,9 @@ bool matches(const GameData &data, const EffectSearchPlan &plan, const TPotionRe
 
 } // namespace
 
-void literalSearchFromEffects(const GameData &data, bool perkPurity, const SearchConditions &cond,
-                              std::span<const std::uint8_t> itemAvailable, bool clearFirst,
-                              PotionList &list) {
+void literalSearchFromEffects(const GameData &data, const EffectStrengths &strengths, bool perkPurity,
+                              const SearchConditions &cond, std::span<const std::uint8_t> itemAvailable,
+                              bool clearFirst, PotionList &list) {
     if (clearFirst)
         list.clear();
     const EffectSearchPlan plan = buildEffectSearchPlan(data, cond);
@@ -60,7 +60,7 @@ void literalSearchFromEffects(const GameData &data, bool perkPurity, const Searc
         };
         TPotionRec rec;
         const auto test = [&](int c, int b, int a) {
-            if (!EvaluatePotion(data, perkPurity, rec, c, b, a, true))
+            if (!EvaluatePotion(data, strengths, perkPurity, rec, c, b, a, true))
                 return;
             if (rec.EffCount < plan.effMin || rec.EffCount > plan.effMax)
                 return;

@@ -53,7 +53,8 @@ TEST(SearchEquivalence, RandomDataAndConditionsGiveTheLiteralResult) {
         skills.AlchemySkill = std::uniform_int_distribution<int>(0, 100)(rng);
         skills.PerkBenefactor = seed % 2 == 0;
         skills.PerkPoisoner = seed % 3 == 0;
-        const GameData data = test::buildData(dataSet, skills);
+        const GameData data = test::buildData(dataSet);
+        const EffectStrengths strengths = RecalcItemEffects(data, skills);
         for (int run = 0; run < 40; ++run) {
             const SearchConditions cond = randomConditions(rng, data);
             const std::vector<std::uint8_t> available = randomAvailability(rng, data);
@@ -72,8 +73,9 @@ TEST(SearchEquivalence, RandomDataAndConditionsGiveTheLiteralResult) {
                 literal.AddPotion(earlier);
                 fast.AddPotion(earlier);
             }
-            literalSearchFromEffects(data, purity, cond, available, clearFirst, literal);
-            const EffectSearchOutcome outcome = searcher.run(data, purity, cond, available, clearFirst, fast);
+            literalSearchFromEffects(data, strengths, purity, cond, available, clearFirst, literal);
+            const EffectSearchOutcome outcome =
+                searcher.run(data, strengths, purity, cond, available, clearFirst, fast);
             const std::string context = "seed " + std::to_string(seed) + " run " + std::to_string(run);
             expectSameLists(literal, fast, context);
             EXPECT_EQ(outcome.countAfter, fast.PotionCount()) << context;
@@ -94,13 +96,14 @@ TEST(SearchEquivalence, GeneratedDataWithManyEffectsUsesTheMultiWordSets) {
     PotionList literal;
     PotionList fast;
     EffectSearcher searcher;
-    const GameData data = buildGameData(generateDataSet(11, 60, 150), SkillSettings{});
+    const GameData data = buildGameData(generateDataSet(11, 60, 150));
+    const EffectStrengths strengths = RecalcItemEffects(data, SkillSettings{});
     std::mt19937_64 rng(5);
     for (int run = 0; run < 60; ++run) {
         const SearchConditions cond = randomConditions(rng, data);
         const std::vector<std::uint8_t> available = randomAvailability(rng, data);
-        literalSearchFromEffects(data, false, cond, available, true, literal);
-        searcher.run(data, false, cond, available, true, fast);
+        literalSearchFromEffects(data, strengths, false, cond, available, true, literal);
+        searcher.run(data, strengths, false, cond, available, true, fast);
         expectSameLists(literal, fast, "run " + std::to_string(run));
         if (::testing::Test::HasFatalFailure())
             return;
@@ -117,7 +120,7 @@ TEST(SearchEquivalence, BundledDataGivesTheLiteralResult) {
     SkillSettings skills;
     skills.AlchemySkill = 50;
     skills.PerkBenefactor = true;
-    RecalcItemEffects(data, skills);
+    const EffectStrengths strengths = RecalcItemEffects(data, skills);
     const std::vector<std::uint8_t> available = test::allAvailable(data);
 
     PotionList literal;
@@ -136,8 +139,8 @@ TEST(SearchEquivalence, BundledDataGivesTheLiteralResult) {
     int found = 0;
     for (std::size_t k = 0; k < conditions.size(); ++k) {
         for (bool purity : {false, true}) {
-            literalSearchFromEffects(data, purity, conditions[k], available, true, literal);
-            searcher.run(data, purity, conditions[k], available, true, fast);
+            literalSearchFromEffects(data, strengths, purity, conditions[k], available, true, literal);
+            searcher.run(data, strengths, purity, conditions[k], available, true, fast);
             expectSameLists(literal, fast, "conditions " + std::to_string(k));
             if (k == 0) {
                 EXPECT_GT(literal.PotionCount(), 1000);
@@ -154,6 +157,7 @@ TEST(SearchEquivalence, CapKeepsTheFirstRecordsOfTheLiteralOrder) {
     std::mt19937_64 rng(77);
     DataSetDescription dataSet = test::randomSmallDataSet(rng, 110, 7);
     const GameData data = test::buildData(dataSet);
+    const EffectStrengths strengths = RecalcItemEffects(data, SkillSettings{});
     SearchConditions cond;
     cond.ItemsCountMode = 2;
     cond.FilterCode = {1, 1, 1, 1, 1};
@@ -161,10 +165,10 @@ TEST(SearchEquivalence, CapKeepsTheFirstRecordsOfTheLiteralOrder) {
 
     PotionList literal;
     PotionList fast;
-    literalSearchFromEffects(data, false, cond, available, true, literal);
+    literalSearchFromEffects(data, strengths, false, cond, available, true, literal);
     ASSERT_TRUE(literal.isFull());
     EffectSearcher searcher;
-    searcher.run(data, false, cond, available, true, fast);
+    searcher.run(data, strengths, false, cond, available, true, fast);
     expectSameLists(literal, fast, "clearing");
 
     // Appending to an almost full list keeps only the first few new ones.
@@ -178,8 +182,8 @@ TEST(SearchEquivalence, CapKeepsTheFirstRecordsOfTheLiteralOrder) {
     }
     literal.PotionSortCode = 2;
     fast.PotionSortCode = 2;
-    literalSearchFromEffects(data, false, cond, available, false, literal);
-    const EffectSearchOutcome outcome = searcher.run(data, false, cond, available, false, fast);
+    literalSearchFromEffects(data, strengths, false, cond, available, false, literal);
+    const EffectSearchOutcome outcome = searcher.run(data, strengths, false, cond, available, false, fast);
     EXPECT_EQ(outcome.countBefore, MaxPotions - 25);
     EXPECT_EQ(outcome.countAfter, MaxPotions);
     expectSameLists(literal, fast, "appending");
@@ -200,12 +204,13 @@ TEST(SearchEquivalence, BrokenTablesGiveSaneRecordsOnly) {
         }
     }
     const std::vector<std::uint8_t> available = test::allAvailable(data);
+    const EffectStrengths strengths = RecalcItemEffects(data, SkillSettings{});
     PotionList list;
     EffectSearcher searcher;
     int found = 0;
     for (int run = 0; run < 40; ++run) {
         const SearchConditions cond = randomConditions(rng, data);
-        searcher.run(data, run % 2 == 0, cond, available, true, list);
+        searcher.run(data, strengths, run % 2 == 0, cond, available, true, list);
         found += list.PotionCount();
         for (const TPotionRec &rec : list.Potions()) {
             ASSERT_GE(rec.EffCount, 1);

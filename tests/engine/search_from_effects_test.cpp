@@ -33,12 +33,13 @@ class SearchFromEffectsTest : public ::testing::Test {
         // Group 0: "Эффект 1" and "Эффект 10".."Эффект 15"; group 1: "Эффект 4".
         dataSet.filterLines = {QStringLiteral("эффект 1"), QStringLiteral("ЭФФЕКТ 4")};
         data = test::buildData(dataSet);
+        strengths = RecalcItemEffects(data, SkillSettings{});
         available = test::allAvailable(data);
         cond.ItemsCountMode = 2;
     }
 
     std::vector<Items> search(bool clearFirst = true) {
-        outcome = SearshFromEffects(data, false, cond, available, clearFirst, *list);
+        outcome = SearshFromEffects(data, strengths, false, cond, available, clearFirst, *list);
         std::vector<Items> out;
         for (const TPotionRec &rec : list->Potions())
             out.push_back(rec.Items);
@@ -56,6 +57,7 @@ class SearchFromEffectsTest : public ::testing::Test {
     }
 
     GameData data;
+    EffectStrengths strengths;
     std::vector<std::uint8_t> available;
     SearchConditions cond;
     std::unique_ptr<PotionList> list = std::make_unique<PotionList>();
@@ -166,8 +168,8 @@ TEST_F(SearchFromEffectsTest, PriceBoundsAreInclusiveAndMayBeReversed) {
     lines({{0, FilterCode::NoneOrAny}, {0, FilterCode::NoneOrAny}, {0, FilterCode::NoneOrAny}});
     TPotionRec p13;
     TPotionRec p23;
-    ASSERT_TRUE(EvaluatePotion(data, false, p13, 3, 1, 0, true));
-    ASSERT_TRUE(EvaluatePotion(data, false, p23, 3, 2, 0, true));
+    ASSERT_TRUE(EvaluatePotion(data, strengths, false, p13, 3, 1, 0, true));
+    ASSERT_TRUE(EvaluatePotion(data, strengths, false, p23, 3, 2, 0, true));
     ASSERT_NE(p13.Cost, p23.Cost);
     data.CostList = {std::max(p13.Cost, p23.Cost), 0, std::min(p13.Cost, p23.Cost)};
     cond.CheckCost = true;
@@ -177,7 +179,7 @@ TEST_F(SearchFromEffectsTest, PriceBoundsAreInclusiveAndMayBeReversed) {
     // Every recipe whose price lies between the two, bounds included.
     for (const Items &items : std::vector<Items>{{2, 1, 0}, {3, 1, 0}, {3, 2, 0}, {5, 4, 0}, {3, 2, 1}}) {
         TPotionRec rec;
-        ASSERT_TRUE(EvaluatePotion(data, false, rec, items[0], items[1], items[2], true));
+        ASSERT_TRUE(EvaluatePotion(data, strengths, false, rec, items[0], items[1], items[2], true));
         if (rec.Cost >= data.CostList[2] && rec.Cost <= data.CostList[0])
             expected.push_back(items);
     }

@@ -20,7 +20,7 @@ class SearchFromItemsTest : public ::testing::Test {
         list = std::make_unique<PotionList>();
     }
     bool search(std::array<int, 3> items, bool clearFirst = true) {
-        return SearshFromItems(b.data(), false, items, clearFirst, *list);
+        return SearshFromItems(b.data(), b.strengths(), false, items, clearFirst, *list);
     }
 
     DataBuilder b;

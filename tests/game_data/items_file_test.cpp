@@ -46,9 +46,6 @@ TEST(ItemsFile, HeaderSlotsAndNames) {
     EXPECT_EQ(item.Eff[1].BaseTime, 60);
     EXPECT_EQ(item.Eff[2].BaseTime, 1);
     EXPECT_EQ(item.Eff[3].Effect, 6);
-    // The computed fields stay 0 until the strengths are computed.
-    EXPECT_EQ(item.Eff[0].Power, 0);
-    EXPECT_EQ(item.Eff[0].Cost, 0);
     EXPECT_EQ(data.ItemNames[0], QString::fromUtf8("Пусто"));
     EXPECT_EQ(data.ItemNames2[0], QStringLiteral(" Nothing"));
     EXPECT_EQ(data.ItemNames[1], QString::fromUtf8("Корень"));

@@ -83,11 +83,11 @@ TEST(GuardTest, FillingTheSkillsTabRunsNoCorrectionAndNoSearch) {
     SkillSettings skills = st.session.skills();
     skills.AlchemySkill = 250;
     st.session.setSkills(skills);
-    const std::int32_t power = st.Data.ItemTable[1].Eff[0].Power;
+    const std::int32_t power = st.Strengths.slot(1, 0).Power;
     test::ui(form).PageControl->setCurrentWidget(test::ui(form).TabSheetSkills);
     EXPECT_EQ(test::ui(form).EditAlchemyValue->text(), QStringLiteral("250"));
     EXPECT_EQ(st.session.skills().AlchemySkill, 250);
-    EXPECT_EQ(st.Data.ItemTable[1].Eff[0].Power, power);
+    EXPECT_EQ(st.Strengths.slot(1, 0).Power, power);
     EXPECT_EQ(st.LastSearchType, SearchType::None);
     // Entering again fills nothing: the user's text stays.
     test::ui(form).EditAlchemyValue->setText(QStringLiteral("30"));

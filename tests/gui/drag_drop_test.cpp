@@ -341,7 +341,7 @@ TEST_F(DragDropTest, AnEffectDroppedWithinTheGridExchangesSlotsAndResortsUnlessS
         open();
         // Sorted by the second effect column, so the exchange changes the order.
         st().Grid.GridSortCode = GridColumn::effect(2);
-        SortGrid(st().Data, st().Grid);
+        SortGrid(st().Data, st().Strengths, st().Grid);
         const int item = st().Grid.itemAtRow(1);
         const int effect = st().Data.ItemTable[static_cast<std::size_t>(item)].Eff[0].Effect;
         ASSERT_GT(effect, 0);
@@ -358,11 +358,14 @@ TEST_F(DragDropTest, AnEffectDroppedWithinTheGridExchangesSlotsAndResortsUnlessS
                     shift ? Qt::ShiftModifier : Qt::NoModifier);
         for (int i : holders)
             EXPECT_EQ(st().Data.ItemTable[static_cast<std::size_t>(i)].Eff[1].Effect, effect) << i;
+        // The strengths moved with their slots.
+        EXPECT_EQ(st().Strengths, RecalcItemEffects(st().Data, st().session.skills()));
+        EXPECT_EQ(st().Strengths.slot(item, 1).Effect, effect);
         GridState expected = st().Grid;
         if (shift) {
             EXPECT_EQ(st().Grid.GridRowOrder, orderBefore);
         } else {
-            SortGrid(st().Data, expected);
+            SortGrid(st().Data, st().Strengths, expected);
             EXPECT_EQ(st().Grid.GridRowOrder, expected.GridRowOrder);
         }
         expectIdle();

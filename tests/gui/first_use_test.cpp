@@ -48,7 +48,7 @@ TEST(FirstUseTest, ComputedColumnSortSurvivesARestart) {
         auto form = test::openForm(data);
         ProgramState &st = form->state();
         st.Grid.GridSortCode = -4;
-        SortGrid(st.Data, st.Grid);
+        SortGrid(st.Data, st.Strengths, st.Grid);
         test::ui(form).StringGrid->setCurrentIndex(test::ui(form).StringGrid->model()->index(2, 1));
         currentItem = st.Grid.GridRowOrder[3];
         test::useCommand(*form, "MenuExit");
@@ -60,8 +60,8 @@ TEST(FirstUseTest, ComputedColumnSortSurvivesARestart) {
     ASSERT_GT(order.size(), 10u);
     int distinct = 0;
     for (std::size_t r = 2; r < order.size(); ++r) {
-        const int before = st.Data.ItemTable[static_cast<std::size_t>(order[r - 1])].Eff[0].Power;
-        const int after = st.Data.ItemTable[static_cast<std::size_t>(order[r])].Eff[0].Power;
+        const int before = st.Strengths.slot(order[r - 1], 0).Power;
+        const int after = st.Strengths.slot(order[r], 0).Power;
         EXPECT_GE(before, after) << "row " << r;
         distinct += before != after;
     }

@@ -225,7 +225,7 @@ TEST(GridSortTest, CaptionClicksSortKeepTheCurrentIngredientAndSurviveARestart) 
                       st.Grid.itemAtRow(row + 1));
         const int price = GridColumn::Price;
         const auto key = [&](int gridRow) {
-            return GetGridData(st.Data, st.Grid, price, gridRow, ".").toInt();
+            return GetGridData(st.Data, st.Strengths, st.Grid, price, gridRow, ".").toInt();
         };
         for (int r = 1; r + 1 < st.Grid.rowCount(); ++r)
             ASSERT_LE(key(r), key(r + 1)) << r;

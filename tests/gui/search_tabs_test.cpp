@@ -34,8 +34,8 @@ int productiveEffect(const ProgramState &st, int *expectedCount) {
     for (int e = 1; e <= st.Data.highestEffect(); ++e) {
         SearchConditions cond;
         cond.WantedEffect[0] = e;
-        SearshFromEffects(st.Data, st.session.skills().PerkPurity, cond, st.Settings.usedItems.ItemAvailable,
-                          true, *list);
+        SearshFromEffects(st.Data, st.Strengths, st.session.skills().PerkPurity, cond,
+                          st.Settings.usedItems.ItemAvailable, true, *list);
         if (list->PotionCount() >= 2) {
             *expectedCount = list->PotionCount();
             return e;
@@ -172,7 +172,8 @@ bool findWastefulTriple(const ProgramState &st, std::array<int, 3> &items) {
     for (int a = 1; a <= h; ++a)
         for (int b = a + 1; b <= h; ++b)
             for (int c = b + 1; c <= h; ++c)
-                if (EvaluatePotion(st.Data, st.session.skills().PerkPurity, rec, a, b, c, false) &&
+                if (EvaluatePotion(st.Data, st.Strengths, st.session.skills().PerkPurity, rec, a, b, c,
+                                   false) &&
                     rec.UselessItem > 0 && rec.ItemCount == 3) {
                     items = {a, b, c};
                     return true;
@@ -266,18 +267,15 @@ TEST_F(SkillsTabTest, EditsCorrectTheirTextAndRecompute) {
     test::ui(form).EditAlchemyModify->setText(QStringLiteral("-3"));
     EXPECT_EQ(st.session.skills().AlchemyFortify, 0);
 
-    // The strengths follow the skill: recompute a copy and compare.
+    // The strengths follow the skill: recompute them and compare.
     test::ui(form).EditAlchemyValue->setText(QStringLiteral("77"));
-    GameData copy = st.Data;
-    RecalcItemEffects(copy, st.session.skills());
-    EXPECT_EQ(copy.ItemTable[1].Eff[0].Power, st.Data.ItemTable[1].Eff[0].Power);
+    EXPECT_EQ(RecalcItemEffects(st.Data, st.session.skills()), st.Strengths);
     SkillSettings other = st.session.skills();
     other.AlchemySkill = 5;
-    RecalcItemEffects(copy, other);
+    const EffectStrengths lower = RecalcItemEffects(st.Data, other);
     bool differs = false;
     for (int i = 1; i <= st.Data.highestItem() && !differs; ++i)
-        differs = copy.ItemTable[static_cast<std::size_t>(i)].Eff[0].Cost !=
-                  st.Data.ItemTable[static_cast<std::size_t>(i)].Eff[0].Cost;
+        differs = lower.slot(i, 0).Cost != st.Strengths.slot(i, 0).Cost;
     EXPECT_TRUE(differs);
 }
 

@@ -22,6 +22,7 @@ class FindTextsOf : public ::testing::Test {
         test::addItem(set, {{heal, 5, 1}, {harm, 2, 1}}, QStringLiteral("Алоэ"));
         test::addItem(set, {{heal, 5, 1}}, QStringLiteral("Белена"));
         state.Data = test::buildData(set);
+        state.Strengths = RecalcItemEffects(state.Data, state.session.skills());
         resetGridRowOrder(state.Data, state.Grid);
         state.session.editAlt([&](AltMaking &alt, AltSelection &, PotionList &) {
             alt.AltEffectRows = {{harm, true}, {heal, false}};

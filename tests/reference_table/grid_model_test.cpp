@@ -34,7 +34,7 @@ class GridModelTest : public ::testing::Test {
     const GameData &data() { return b.data(); }
     void sortBy(int code) {
         grid.GridSortCode = code;
-        SortGrid(data(), grid);
+        SortGrid(data(), b.strengths(), grid);
     }
 
     DataBuilder b;
@@ -64,8 +64,8 @@ TEST_F(GridModelTest, NumericSortIsLargestFirstStableAndAscendingIsItsReverse) {
 }
 
 TEST_F(GridModelTest, WeightAndIdSortByTheirKeys) {
-    EXPECT_EQ(gridSortKey(data(), 1, GridColumn::Weight), 500);
-    EXPECT_EQ(gridSortKey(data(), 2, GridColumn::Weight), 1250);
+    EXPECT_EQ(gridSortKey(data(), b.strengths(), 1, GridColumn::Weight), 500);
+    EXPECT_EQ(gridSortKey(data(), b.strengths(), 2, GridColumn::Weight), 1250);
     sortBy(27);
     EXPECT_EQ(rows(grid), (std::vector<int>{3, 1, 2, 4}));
     // ID -1 is the smallest signed key.
@@ -75,13 +75,15 @@ TEST_F(GridModelTest, WeightAndIdSortByTheirKeys) {
 
 TEST_F(GridModelTest, WeightKeyRoundsHalvesToEvenAndStaysInRange) {
     b.data().ItemTable[1].Weight = 0.0125; // 12.5 after scaling: down to even
-    EXPECT_EQ(gridSortKey(data(), 1, GridColumn::Weight), 12);
+    EXPECT_EQ(gridSortKey(data(), b.strengths(), 1, GridColumn::Weight), 12);
     b.data().ItemTable[1].Weight = 0.0375; // 37.5: up to even
-    EXPECT_EQ(gridSortKey(data(), 1, GridColumn::Weight), 38);
+    EXPECT_EQ(gridSortKey(data(), b.strengths(), 1, GridColumn::Weight), 38);
     b.data().ItemTable[1].Weight = 1e300;
-    EXPECT_EQ(gridSortKey(data(), 1, GridColumn::Weight), std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(gridSortKey(data(), b.strengths(), 1, GridColumn::Weight),
+              std::numeric_limits<std::int32_t>::max());
     b.data().ItemTable[1].Weight = -1e300;
-    EXPECT_EQ(gridSortKey(data(), 1, GridColumn::Weight), std::numeric_limits<std::int32_t>::min());
+    EXPECT_EQ(gridSortKey(data(), b.strengths(), 1, GridColumn::Weight),
+              std::numeric_limits<std::int32_t>::min());
 }
 
 TEST_F(GridModelTest, SecondNameSortIgnoresCase) {
@@ -101,44 +103,44 @@ TEST_F(GridModelTest, OtherCodesLeaveTheOrderAlone) {
 }
 
 TEST_F(GridModelTest, CellTexts) {
-    EXPECT_EQ(GetGridData(data(), grid, 1, 1), QStringLiteral("Один"));
-    EXPECT_EQ(GetGridData(data(), grid, 2, 1), QString::number(a));     // BasePower
-    EXPECT_EQ(GetGridData(data(), grid, 3, 1), QString::number(2 * a)); // BaseTime
-    EXPECT_EQ(GetGridData(data(), grid, 4, 1), QString::number(10 * a + 1));
-    EXPECT_EQ(GetGridData(data(), grid, 5, 1), QStringLiteral("1"));
-    EXPECT_EQ(GetGridData(data(), grid, 6, 1), QString::number(100 * a + 1));
-    EXPECT_EQ(GetGridData(data(), grid, 7, 1), QStringLiteral("Альфа"));
-    EXPECT_EQ(GetGridData(data(), grid, 13, 1), QStringLiteral("Гамма"));
-    EXPECT_EQ(GetGridData(data(), grid, 25, 1), QStringLiteral("Эпсилон"));
-    EXPECT_EQ(GetGridData(data(), grid, 26, 1), QStringLiteral("5"));
-    EXPECT_EQ(GetGridData(data(), grid, 27, 1), QStringLiteral("0.5"));
-    EXPECT_EQ(GetGridData(data(), grid, 27, 2, QStringLiteral(",")), QStringLiteral("1,25"));
-    EXPECT_EQ(GetGridData(data(), grid, 27, 4), QStringLiteral("2"));
-    EXPECT_EQ(GetGridData(data(), grid, 28, 1), QStringLiteral("0000ABCD"));
-    EXPECT_EQ(GetGridData(data(), grid, 28, 2), QStringLiteral("FFFFFFFF"));
-    EXPECT_EQ(GetGridData(data(), grid, 28, 3), QStringLiteral("00000010"));
-    EXPECT_EQ(GetGridData(data(), grid, 29, 1), QStringLiteral("beta"));
+    EXPECT_EQ(GetGridData(data(), b.strengths(), grid, 1, 1), QStringLiteral("Один"));
+    EXPECT_EQ(GetGridData(data(), b.strengths(), grid, 2, 1), QString::number(a));     // BasePower
+    EXPECT_EQ(GetGridData(data(), b.strengths(), grid, 3, 1), QString::number(2 * a)); // BaseTime
+    EXPECT_EQ(GetGridData(data(), b.strengths(), grid, 4, 1), QString::number(10 * a + 1));
+    EXPECT_EQ(GetGridData(data(), b.strengths(), grid, 5, 1), QStringLiteral("1"));
+    EXPECT_EQ(GetGridData(data(), b.strengths(), grid, 6, 1), QString::number(100 * a + 1));
+    EXPECT_EQ(GetGridData(data(), b.strengths(), grid, 7, 1), QStringLiteral("Альфа"));
+    EXPECT_EQ(GetGridData(data(), b.strengths(), grid, 13, 1), QStringLiteral("Гамма"));
+    EXPECT_EQ(GetGridData(data(), b.strengths(), grid, 25, 1), QStringLiteral("Эпсилон"));
+    EXPECT_EQ(GetGridData(data(), b.strengths(), grid, 26, 1), QStringLiteral("5"));
+    EXPECT_EQ(GetGridData(data(), b.strengths(), grid, 27, 1), QStringLiteral("0.5"));
+    EXPECT_EQ(GetGridData(data(), b.strengths(), grid, 27, 2, QStringLiteral(",")), QStringLiteral("1,25"));
+    EXPECT_EQ(GetGridData(data(), b.strengths(), grid, 27, 4), QStringLiteral("2"));
+    EXPECT_EQ(GetGridData(data(), b.strengths(), grid, 28, 1), QStringLiteral("0000ABCD"));
+    EXPECT_EQ(GetGridData(data(), b.strengths(), grid, 28, 2), QStringLiteral("FFFFFFFF"));
+    EXPECT_EQ(GetGridData(data(), b.strengths(), grid, 28, 3), QStringLiteral("00000010"));
+    EXPECT_EQ(GetGridData(data(), b.strengths(), grid, 29, 1), QStringLiteral("beta"));
     // Rows follow the row order.
     sortBy(29);
-    EXPECT_EQ(GetGridData(data(), grid, 1, 1), QStringLiteral("Два"));
+    EXPECT_EQ(GetGridData(data(), b.strengths(), grid, 1, 1), QStringLiteral("Два"));
 }
 
 TEST_F(GridModelTest, HeaderRowAndOutOfRangeCells) {
-    EXPECT_EQ(GetGridData(data(), grid, 1, 0), QStringLiteral("Ингредиент"));
-    EXPECT_EQ(GetGridData(data(), grid, 2, 0), QStringLiteral("Magnitude эф. 1"));
-    EXPECT_EQ(GetGridData(data(), grid, 9, 0), QStringLiteral("Duration эф. 2"));
-    EXPECT_EQ(GetGridData(data(), grid, 22, 0), QStringLiteral("Сила эф. 4"));
-    EXPECT_EQ(GetGridData(data(), grid, 23, 0), QStringLiteral("Время эф. 4"));
-    EXPECT_EQ(GetGridData(data(), grid, 24, 0), QStringLiteral("Цена эф. 4"));
-    EXPECT_EQ(GetGridData(data(), grid, 19, 0), QStringLiteral("Эффект 3"));
-    EXPECT_EQ(GetGridData(data(), grid, 26, 0), QStringLiteral("Цена"));
-    EXPECT_EQ(GetGridData(data(), grid, 27, 0), QStringLiteral("Вес"));
-    EXPECT_EQ(GetGridData(data(), grid, 28, 0), QStringLiteral("ID"));
-    EXPECT_EQ(GetGridData(data(), grid, 29, 0), QStringLiteral("Name"));
-    EXPECT_EQ(GetGridData(data(), grid, 0, 1), QString());
-    EXPECT_EQ(GetGridData(data(), grid, 30, 1), QString());
-    EXPECT_EQ(GetGridData(data(), grid, 1, -1), QString());
-    EXPECT_EQ(GetGridData(data(), grid, 1, 5), QString());
+    EXPECT_EQ(GetGridData(data(), b.strengths(), grid, 1, 0), QStringLiteral("Ингредиент"));
+    EXPECT_EQ(GetGridData(data(), b.strengths(), grid, 2, 0), QStringLiteral("Magnitude эф. 1"));
+    EXPECT_EQ(GetGridData(data(), b.strengths(), grid, 9, 0), QStringLiteral("Duration эф. 2"));
+    EXPECT_EQ(GetGridData(data(), b.strengths(), grid, 22, 0), QStringLiteral("Сила эф. 4"));
+    EXPECT_EQ(GetGridData(data(), b.strengths(), grid, 23, 0), QStringLiteral("Время эф. 4"));
+    EXPECT_EQ(GetGridData(data(), b.strengths(), grid, 24, 0), QStringLiteral("Цена эф. 4"));
+    EXPECT_EQ(GetGridData(data(), b.strengths(), grid, 19, 0), QStringLiteral("Эффект 3"));
+    EXPECT_EQ(GetGridData(data(), b.strengths(), grid, 26, 0), QStringLiteral("Цена"));
+    EXPECT_EQ(GetGridData(data(), b.strengths(), grid, 27, 0), QStringLiteral("Вес"));
+    EXPECT_EQ(GetGridData(data(), b.strengths(), grid, 28, 0), QStringLiteral("ID"));
+    EXPECT_EQ(GetGridData(data(), b.strengths(), grid, 29, 0), QStringLiteral("Name"));
+    EXPECT_EQ(GetGridData(data(), b.strengths(), grid, 0, 1), QString());
+    EXPECT_EQ(GetGridData(data(), b.strengths(), grid, 30, 1), QString());
+    EXPECT_EQ(GetGridData(data(), b.strengths(), grid, 1, -1), QString());
+    EXPECT_EQ(GetGridData(data(), b.strengths(), grid, 1, 5), QString());
 }
 
 TEST_F(GridModelTest, ElementUnderACell) {
@@ -259,10 +261,10 @@ TEST_F(GridModelTest, HeaderClickKeepsTheCurrentIngredient) {
     EXPECT_FALSE(gridHeaderClickCounts(5, 1, 5, 1));
 
     // Row 2 shows ingredient 2; the current row follows it through both sorts.
-    EXPECT_EQ(applyGridHeaderClick(data(), grid, 26, 2), 4); // ascending: 4, 3, 1, 2
+    EXPECT_EQ(applyGridHeaderClick(data(), b.strengths(), grid, 26, 2), 4); // ascending: 4, 3, 1, 2
     EXPECT_EQ(grid.GridSortCode, 26);
     EXPECT_EQ(rows(grid), (std::vector<int>{4, 3, 1, 2}));
-    EXPECT_EQ(applyGridHeaderClick(data(), grid, 26, 4), 1); // ingredient 2 again
+    EXPECT_EQ(applyGridHeaderClick(data(), b.strengths(), grid, 26, 4), 1); // ingredient 2 again
     EXPECT_EQ(grid.GridSortCode, -26);
     EXPECT_EQ(rows(grid), (std::vector<int>{2, 1, 3, 4}));
 }

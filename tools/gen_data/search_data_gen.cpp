@@ -1,6 +1,5 @@
 #include "gen_data/search_data_gen.h"
 
-#include "engine/effect_strength.h"
 #include "game_data/data_files.h"
 #include "game_data/effect_description.h"
 #include "game_data/text_codec.h"
@@ -96,7 +95,7 @@ std::optional<QString> writeFile(const QString &path, const QByteArray &bytes) {
 
 } // namespace
 
-GameData buildGameData(const DataSetDescription &dataSet, const SkillSettings &skills) {
+GameData buildGameData(const DataSetDescription &dataSet) {
     GameData data;
     for (const DataSetEffect &e : dataSet.effects) {
         TEffectRec rec;
@@ -141,7 +140,6 @@ GameData buildGameData(const DataSetDescription &dataSet, const SkillSettings &s
     data.CostList = dataSet.costs;
     // An empty Filter.txt reads as one empty line.
     buildFilters(data, dataSet.filterLines.isEmpty() ? QStringList{QString()} : dataSet.filterLines);
-    RecalcItemEffects(data, skills);
     return data;
 }
 

@@ -52,8 +52,8 @@ struct DataSetDescription {
 };
 
 // The tables as the loader would leave them (names, filter list and groups;
-// descriptions are not cut into pieces), with the strengths computed for skills.
-GameData buildGameData(const DataSetDescription &dataSet, const SkillSettings &skills);
+// descriptions are not cut into pieces).
+GameData buildGameData(const DataSetDescription &dataSet);
 
 // Writes Cost.txt, Effects.ini, Filter.txt and Items.ini into dir (created if
 // needed). Returns an error text on failure.

@@ -370,9 +370,9 @@ PlanOptions BrewingPlanWindow::currentOptions() const {
 void BrewingPlanWindow::startPlan() {
     if (isSolving())
         return;
-    // The worker gets its own copies: the program may recompute strengths
-    // or load other data while it runs.
-    auto data = std::make_shared<GameData>(m_ctx.data);
+    // The worker shares the game data and gets its own copy of the
+    // strengths: the program may recompute them while it runs.
+    const GameData *data = &m_ctx.data;
     const bool purity = m_ctx.skills.PerkPurity;
     const StockCounts stock = m_stock;
     const PlanOptions options = currentOptions();
@@ -390,13 +390,14 @@ void BrewingPlanWindow::startPlan() {
     };
     setSolving(true);
     m_progressLabel->setText(QStringLiteral("Перебор рецептов…"));
-    m_worker = std::thread([self, data, purity, stock, options, control, cancel] {
-        const auto solver = CreatePlanSolver();
-        auto outcome = std::make_shared<BrewingPlanOutcome>(
-            ComputeBrewingPlan(*data, purity, stock, options, *solver, control));
-        QMetaObject::invokeMethod(
-            self, [self, outcome] { self->onFinished(outcome); }, Qt::QueuedConnection);
-    });
+    m_worker =
+        std::thread([self, data, strengths = m_ctx.strengths, purity, stock, options, control, cancel] {
+            const auto solver = CreatePlanSolver();
+            auto outcome = std::make_shared<BrewingPlanOutcome>(
+                ComputeBrewingPlan(*data, strengths, purity, stock, options, *solver, control));
+            QMetaObject::invokeMethod(
+                self, [self, outcome] { self->onFinished(outcome); }, Qt::QueuedConnection);
+        });
 }
 
 void BrewingPlanWindow::cancelPlan() {

@@ -31,11 +31,14 @@ namespace qor {
 
 class ItemPictures;
 
-// What the window reads of the program. The references must outlive it (the
-// main window owns them); data and skills are copied for each solve, so the
-// program may change them while a plan is being made.
+// What the window reads of the program. The references must outlive it and
+// its solve (the main window owns them). A solve shares data, of which it
+// reads only the effect kinds and the counts (fixed after loading); the
+// strengths and skills are copied for each solve, so the program may change
+// them while a plan is being made.
 struct BrewingPlanContext {
     const GameData &data;
+    const EffectStrengths &strengths;
     const SkillSettings &skills;
     const std::vector<std::uint8_t> &itemAvailable; // the current ingredient set
     const ItemPictures *pictures = nullptr;         // nullptr: no pictures

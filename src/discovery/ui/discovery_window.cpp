@@ -136,7 +136,8 @@ QString DiscoveryWindow::stepText(const DiscoveryStep &step) const {
 
 QStringList DiscoveryWindow::bestLines(const DiscoveryOptions &options) const {
     QStringList lines;
-    for (const DiscoveryStep &s : BestExperiments(m_store.data(), m_store.known(), options, kBestShown))
+    for (const DiscoveryStep &s :
+         BestExperiments(m_store.data(), m_store.strengths(), m_store.known(), options, kBestShown))
         lines << stepText(s);
     return lines;
 }
@@ -193,7 +194,7 @@ void DiscoveryWindow::recompute() {
     PlanSolveControl control;
     control.timeLimitSeconds = kPlanSeconds;
     const auto solver = CreateCoverSolver();
-    const DiscoveryPlan plan = PlanDiscovery(data, known, options, *solver, control);
+    const DiscoveryPlan plan = PlanDiscovery(data, m_store.strengths(), known, options, *solver, control);
     QApplication::restoreOverrideCursor();
 
     m_steps = plan.steps;

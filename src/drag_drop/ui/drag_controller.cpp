@@ -534,12 +534,13 @@ void DragController::drop(const Entry &entry, QPoint local, Qt::KeyboardModifier
     // The session announces a changed choice; the window makes the potion.
     case DragControl::AltAmountItems:
         st.session.editAlt([&](AltMaking &alt, AltSelection &sel, PotionList &list) {
-            return alt.AltAddItem(st.Data, st.session.skills().PerkPurity, list, payload, sel);
+            return alt.AltAddItem(st.Data, st.Strengths, st.session.skills().PerkPurity, list, payload, sel);
         });
         break;
     case DragControl::AltAmountEffects:
         st.session.editAlt([&](AltMaking &alt, AltSelection &sel, PotionList &list) {
-            return alt.AltAddEffect(st.Data, st.session.skills().PerkPurity, list, payload, sel);
+            return alt.AltAddEffect(st.Data, st.Strengths, st.session.skills().PerkPurity, list, payload,
+                                    sel);
         });
         break;
     case DragControl::AltItemsList: {
@@ -550,7 +551,7 @@ void DragController::drop(const Entry &entry, QPoint local, Qt::KeyboardModifier
         const int position = static_cast<int>(it - items.begin());
         st.session.editAlt([&](AltMaking &alt, AltSelection &sel, PotionList &list) {
             sel.amountItems = position;
-            return alt.AltDelItem(st.Data, st.session.skills().PerkPurity, list, position, sel);
+            return alt.AltDelItem(st.Data, st.Strengths, st.session.skills().PerkPurity, list, position, sel);
         });
         break;
     }

@@ -40,7 +40,7 @@ QStringList discoveryCommandNames() {
 
 void installDiscovery(TFormMain &form) {
     ProgramState &state = form.state();
-    auto *store = new KnownStore(state.Data, state.SettingsDir, &form);
+    auto *store = new KnownStore(state.Data, state.Strengths, state.SettingsDir, &form);
     DialogProvider *dialogs = &form.dialogs();
     QObject::connect(store, &KnownStore::saveFailed, &form, [&form, dialogs](const QString &text) {
         dialogs->message(&form, text, MessageIcon::Warning);

@@ -131,7 +131,7 @@ void TFormMain::cmdBrewingPlan(QAction *, int) {
     const ProgramState &st = *m_state;
     // Stock.ini lives in the folder of Main.ini.
     showBrewingPlanWindow(
-        this, {st.Data, st.session.skills(), st.Settings.usedItems.ItemAvailable, &m_pictures,
+        this, {st.Data, st.Strengths, st.session.skills(), st.Settings.usedItems.ItemAvailable, &m_pictures,
                [this](const QString &text) { m_dialogs.message(this, text, MessageIcon::Warning); },
                st.SettingsDir});
 }

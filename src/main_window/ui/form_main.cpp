@@ -3,6 +3,7 @@
 
 #include "main_window/ui/form_main.h"
 
+#include "brewing_plan/ui/brewing_plan_window.h"
 #include "common_ui/full_screen_window.h"
 #include "favorites/ui/favorites_list.h"
 #include "main_window/ui/favorites_tab.h"
@@ -160,6 +161,8 @@ TFormMain::~TFormMain() {
     // (members die before the QWidget base deletes the children).
     m_state->CommandsReady = false;
     delete takeCentralWidget();
+    // A running plan reads the game data; its window joins it.
+    delete findChild<BrewingPlanWindow *>(QString(), Qt::FindDirectChildrenOnly);
     delete PopupMenuLB;
     delete PopupMenuLBFavorites;
     delete PopupMenuGrid;

@@ -37,7 +37,7 @@ void TFormMain::SearshFromEffects(bool force) {
     const bool clearFirst = command("MenuClearLbPotionBeforeSearsh")->isChecked();
     st.session.replaceRecipes([&](PotionList &list) {
         const EffectSearchOutcome outcome =
-            st.Searcher.run(st.Data, st.session.skills().PerkPurity, st.session.conditions(),
+            st.Searcher.run(st.Data, st.Strengths, st.session.skills().PerkPurity, st.session.conditions(),
                             st.Settings.usedItems.ItemAvailable, clearFirst, list);
         const int count = list.PotionCount();
         int row = selected;
@@ -61,7 +61,7 @@ void TFormMain::SearshFromItems() {
             itemChooserValue(CbIngredient[k]->currentIndex(), CBoxCanUseItem[k]->isChecked());
     const int row = m_recipes->selectedRow();
     st.session.replaceRecipes([&](PotionList &list) {
-        qor::SearshFromItems(st.Data, st.session.skills().PerkPurity, items, clearFirst, list);
+        qor::SearshFromItems(st.Data, st.Strengths, st.session.skills().PerkPurity, items, clearFirst, list);
         return selectionAfterItemSearch(clearFirst, row, list.PotionCount());
     });
     st.LastSearchType = SearchType::FromItems;
@@ -69,7 +69,7 @@ void TFormMain::SearshFromItems() {
 
 void TFormMain::AltMakePotion() {
     ProgramState &st = *m_state;
-    st.session.makeAltPotion(st.Data);
+    st.session.makeAltPotion(st.Data, st.Strengths);
     st.LastSearchType = SearchType::AltMaking;
 }
 

@@ -146,11 +146,11 @@ void TFormMain::FormCreate() {
     m_view->SetLBoxLightCellType();
     m_view->SetItemDisplayColor();
     m_view->SetComboBoxMode(this);
-    RecalcItemEffects(st.Data, st.session.skills());
+    st.Strengths = RecalcItemEffects(st.Data, st.session.skills());
     // The saved sort of the reference table, once the computed columns
     // (strength, time, price) hold real values and before the grid is filled
     // and its saved current row restored.
-    SortGrid(st.Data, st.Grid);
+    SortGrid(st.Data, st.Strengths, st.Grid);
 
     st.CommandsReady = true;
 

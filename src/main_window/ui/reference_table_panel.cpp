@@ -108,7 +108,8 @@ void ReferenceTablePanel::setMenu(QMenu *menu, const GridMenuItems &items) {
 
 void ReferenceTablePanel::fill(std::span<const int> widths) {
     if (!m_model) {
-        m_model = new GridTableModel(m_state.Data, m_state.Grid, m_state.DecimalPoint, this);
+        m_model =
+            new GridTableModel(m_state.Data, m_state.Strengths, m_state.Grid, m_state.DecimalPoint, this);
         m_view->setModel(m_model);
         connect(m_view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
                 &ReferenceTablePanel::currentMoved);
@@ -174,7 +175,7 @@ void ReferenceTablePanel::headerClick(int column) {
     const QModelIndex current = m_view->currentIndex();
     const int currentRow = current.isValid() ? current.row() + 1 : 0;
     const int firstVisible = m_view->verticalScrollBar()->value();
-    const int row = applyGridHeaderClick(st.Data, st.Grid, column, currentRow);
+    const int row = applyGridHeaderClick(st.Data, st.Strengths, st.Grid, column, currentRow);
     m_model->reload();
     m_view->verticalScrollBar()->setValue(firstVisible);
     if (row >= 1) {
@@ -284,13 +285,14 @@ void ReferenceTablePanel::exchangeEffectSlot(int effect, int column, bool resort
     if (!m_model || slot == 0)
         return;
     exchangeEffectSlots(m_state.Data, effect, slot);
+    m_state.Strengths = RecalcItemEffects(m_state.Data, m_state.session.skills());
     if (resort) {
         // The current ingredient stays current on its new row; the first
         // visible row stays where it was.
         const int column = std::max(1, m_view->currentIndex().column());
         const int item = currentItem();
         const int firstVisible = m_view->verticalScrollBar()->value();
-        SortGrid(m_state.Data, m_state.Grid);
+        SortGrid(m_state.Data, m_state.Strengths, m_state.Grid);
         m_model->reload();
         if (const int row = m_state.Grid.rowOfItem(item); item > 0 && row >= 1) {
             const QSignalBlocker blocker(m_view->selectionModel());

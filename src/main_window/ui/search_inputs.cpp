@@ -230,7 +230,7 @@ void SearchInputs::onSkillChanged(QObject *sender) {
         s.PerkPoisoner = m_ui.CheckBoxPerkPoisoner->isChecked();
     else if (sender == m_ui.CheckBoxPerkPurity)
         s.PerkPurity = m_ui.CheckBoxPerkPurity->isChecked();
-    RecalcItemEffects(m_ctx.state.Data, s);
+    m_ctx.state.Strengths = RecalcItemEffects(m_ctx.state.Data, s);
     m_ctx.state.session.setSkills(s);
 }
 
@@ -255,7 +255,7 @@ void SearchInputs::onSkillEditChanged(QLineEdit *edit) {
     }
     SkillSettings s = m_ctx.state.session.skills();
     (isSkill ? s.AlchemySkill : s.AlchemyFortify) = static_cast<std::int32_t>(value);
-    RecalcItemEffects(m_ctx.state.Data, s);
+    m_ctx.state.Strengths = RecalcItemEffects(m_ctx.state.Data, s);
     m_ctx.state.session.setSkills(s);
 }
 
@@ -381,24 +381,24 @@ void SearchInputs::altListDoubleClick(QObject *sender) {
     if (sender == m_ui.LbAltEffectsList) {
         const int effect = m_ui.LbAltEffectsList->effectAt(m_ui.LbAltEffectsList->currentRow());
         st.session.editAlt([&](AltMaking &alt, AltSelection &sel, PotionList &list) {
-            return alt.AltAddEffect(data, purity, list, effect, sel);
+            return alt.AltAddEffect(data, st.Strengths, purity, list, effect, sel);
         });
     } else if (sender == m_ui.LbAltItemsList) {
         const int item = m_ui.LbAltItemsList->itemAt(m_ui.LbAltItemsList->currentRow());
         st.session.editAlt([&](AltMaking &alt, AltSelection &sel, PotionList &list) {
-            return alt.AltAddItem(data, purity, list, item, sel);
+            return alt.AltAddItem(data, st.Strengths, purity, list, item, sel);
         });
     } else if (sender == m_ui.LbAltAmountEffects) {
         const int row = m_ui.LbAltAmountEffects->currentRow();
         st.session.editAlt([&](AltMaking &alt, AltSelection &sel, PotionList &list) {
             sel.amountEffects = row;
-            return alt.AltDelEffect(data, purity, list, row, sel);
+            return alt.AltDelEffect(data, st.Strengths, purity, list, row, sel);
         });
     } else if (sender == m_ui.LbAltAmountItems) {
         const int row = m_ui.LbAltAmountItems->currentRow();
         st.session.editAlt([&](AltMaking &alt, AltSelection &sel, PotionList &list) {
             sel.amountItems = row;
-            return alt.AltDelItem(data, purity, list, row, sel);
+            return alt.AltDelItem(data, st.Strengths, purity, list, row, sel);
         });
     }
 }

@@ -2,9 +2,10 @@
 
 namespace qor {
 
-GridTableModel::GridTableModel(const GameData &data, const GridState &grid, const QString &decimalPoint,
-                               QObject *parent)
-    : QAbstractTableModel(parent), m_data(data), m_grid(grid), m_decimalPoint(decimalPoint) {}
+GridTableModel::GridTableModel(const GameData &data, const EffectStrengths &strengths, const GridState &grid,
+                               const QString &decimalPoint, QObject *parent)
+    : QAbstractTableModel(parent), m_data(data), m_strengths(strengths), m_grid(grid),
+      m_decimalPoint(decimalPoint) {}
 
 int GridTableModel::rowCount(const QModelIndex &parent) const {
     if (parent.isValid())
@@ -32,7 +33,7 @@ QVariant GridTableModel::data(const QModelIndex &index, int role) const {
     if (role == Qt::DisplayRole) {
         if (index.column() == 0)
             return {};
-        return GetGridData(m_data, m_grid, index.column(), gridRow, m_decimalPoint);
+        return GetGridData(m_data, m_strengths, m_grid, index.column(), gridRow, m_decimalPoint);
     }
     if (role == ItemRole)
         return m_grid.itemAtRow(gridRow);

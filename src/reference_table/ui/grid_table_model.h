@@ -22,8 +22,8 @@ class GridTableModel : public QAbstractTableModel {
     static constexpr int ItemRole = Qt::UserRole + 1;
 
     // decimalPoint (the window's one separator) is read at every draw.
-    GridTableModel(const GameData &data, const GridState &grid, const QString &decimalPoint,
-                   QObject *parent = nullptr);
+    GridTableModel(const GameData &data, const EffectStrengths &strengths, const GridState &grid,
+                   const QString &decimalPoint, QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -50,6 +50,7 @@ class GridTableModel : public QAbstractTableModel {
     QVariant cellColor(int column, int gridRow, int role) const;
 
     const GameData &m_data;
+    const EffectStrengths &m_strengths;
     const GridState &m_grid;
     const QString &m_decimalPoint;
     QColor m_harmful;
