@@ -3,7 +3,7 @@
 // program, and a scratch copy of the bundled data folder for each test so
 // that Main.ini writes never touch the build's data.
 
-#include "main_window/ui/drag_controller.h"
+#include "drag_drop/ui/drag_controller.h"
 #include "main_window/ui/form_main.h"
 #include "main_window/ui/tool_windows.h"
 

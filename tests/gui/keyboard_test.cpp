@@ -6,11 +6,12 @@
 
 #include "common_ui/full_screen_window.h"
 #include "common_ui/platform_adapter.h"
+#include "common_ui/view_colors.h"
 #include "engine/search_from_effects.h"
 #include "favorites/ui/form_used_items.h"
 #include "favorites/ui/used_items_list.h"
 #include "input/find_key_letters.h"
-#include "main_window/ui/key_router.h"
+#include "input/ui/key_router.h"
 #include "main_window/ui/tool_windows.h"
 #include "recipe_list/ui/alt_lists.h"
 #include "recipe_list/ui/chooser_combo.h"
@@ -21,9 +22,11 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QKeyEvent>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStringListModel>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
@@ -532,6 +535,150 @@ TEST_F(KeyboardTest, GridPictureColumnStaysAtTheLeftAndCannotBeCurrent) {
     // The overlay follows the rows.
     grid->verticalScrollBar()->setValue(4);
     EXPECT_EQ(pictures->verticalScrollBar()->value(), 4);
+}
+
+// The key router on its own: what a control does with a key comes from the
+// role it was registered with, not from its object name or its class.
+class FakeKeyHost final : public KeyRouterHost {
+  public:
+    bool ready = true;
+    bool suppressed = false;
+    bool locked = false;
+    std::vector<QObject *> commands;
+    std::vector<bool> lockedAtCommand;
+    std::vector<QObject *> doubleClicks;
+    int repeats = 0;
+
+    bool commandsReady() const override { return ready; }
+    void suppressCommands(bool on) override { suppressed = on; }
+    void lockSearch(bool on) override { locked = on; }
+    QuickFindOptions quickFindOptions(FindKind) const override { return {}; }
+    FindTexts findTexts(FindKind) const override { return {}; }
+    int entryCount(FindKind) const override { return 0; }
+    int gridFindColumn() const override { return 0; }
+    void runCommand(QObject *sender) override {
+        commands.push_back(sender);
+        lockedAtCommand.push_back(locked);
+    }
+    void doubleClick(QObject *sender) override { doubleClicks.push_back(sender); }
+    void repeatLastSearch() override { ++repeats; }
+    bool closeFullScreen() override { return false; }
+};
+
+class KeyRouterRolesTest : public ::testing::Test {
+  protected:
+    void SetUp() override { window.resize(300, 300); }
+    QListView *list(const QString &name, int rows = 3) {
+        auto *view = new QListView(&window);
+        view->setObjectName(name);
+        auto *model = new QStringListModel(&window);
+        QStringList texts;
+        for (int r = 0; r < rows; ++r)
+            texts << QString::number(r);
+        model->setStringList(texts);
+        view->setModel(model);
+        return view;
+    }
+    ChooserComboBox *chooser(const QString &name) {
+        auto *combo = new ChooserComboBox(ChooserComboBox::Kind::Text, data, colors, nullptr, &window);
+        combo->setObjectName(name);
+        combo->addItems({QStringLiteral("-"), QStringLiteral("a"), QStringLiteral("b")});
+        return combo;
+    }
+
+    // The application comes before the first widget member.
+    bool appReady = (test::ensureApplication(), true);
+    GameData data;
+    ViewColors colors;
+    TickClock clock;
+    FakeKeyHost host;
+    QWidget window;
+    KeyRouter keys{host, clock, nullptr};
+};
+
+TEST_F(KeyRouterRolesTest, ListsTakeTheKeysOfTheirRoleOnly) {
+    QListView *amount = list(QStringLiteral("LbAltItemsList")); // the name of another role
+    QListView *candidates = list(QStringLiteral("plain"));
+    QListView *favorites = list(QStringLiteral("LbAltAmountItems"), 200);
+    QListView *stranger = list(QStringLiteral("LbAltAmountEffects"));
+    keys.registerList(amount, KeyListRole::AltAmountItems);
+    keys.registerList(candidates, KeyListRole::AltItems);
+    keys.registerList(favorites, KeyListRole::Favorites);
+    favorites->setGeometry(0, 0, 100, 60);
+    window.show();
+
+    QTest::keyClick(amount, Qt::Key_Insert);
+    QTest::keyClick(amount, Qt::Key_Delete);
+    QTest::keyClick(candidates, Qt::Key_Delete);
+    QTest::keyClick(candidates, Qt::Key_Insert);
+    QTest::keyClick(stranger, Qt::Key_Delete);
+    QTest::keyClick(favorites, Qt::Key_Delete);
+    EXPECT_EQ(host.doubleClicks, (std::vector<QObject *>{amount, candidates}));
+
+    // Ctrl+Down moves the favourites' top row, not their current row.
+    const int current = favorites->currentIndex().row();
+    QTest::keyClick(favorites, Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(favorites->verticalScrollBar()->value(), 1);
+    EXPECT_EQ(favorites->currentIndex().row(), current);
+
+    // Before the window is ready no key is taken.
+    host.ready = false;
+    QTest::keyClick(amount, Qt::Key_Delete);
+    EXPECT_EQ(host.doubleClicks.size(), 2u);
+}
+
+TEST_F(KeyRouterRolesTest, ChoosersMoveByTheirRegisteredPlaceAndSpaceTogglesTheirBox) {
+    // Names that would place them elsewhere: the registration decides.
+    ChooserComboBox *first = chooser(QStringLiteral("CbFilter4"));
+    ChooserComboBox *second = chooser(QStringLiteral("CbIngredient1"));
+    auto *box = new QCheckBox(&window);
+    first->setGeometry(0, 0, 100, 20);
+    second->setGeometry(0, 30, 100, 20);
+    keys.registerChooser(first, {ChooserGroup::Effect, 1}, box);
+    keys.registerChooser(second, {ChooserGroup::Effect, 2}, nullptr);
+    window.show();
+    window.activateWindow();
+    QApplication::setActiveWindow(&window);
+    first->setFocus();
+
+    // Shift+Down: the next effect row takes the focus and runs its command
+    // with the search held, then the last search runs once.
+    QTest::keyClick(first, Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_TRUE(second->hasFocus());
+    EXPECT_EQ(host.commands, (std::vector<QObject *>{second}));
+    EXPECT_EQ(host.lockedAtCommand, (std::vector<bool>{true}));
+    EXPECT_EQ(host.repeats, 1);
+    EXPECT_FALSE(host.locked);
+
+    // Space toggles the row's box quietly, then runs the box's command.
+    bool quietWhileToggled = false;
+    QObject::connect(box, &QCheckBox::toggled, &window, [&] { quietWhileToggled = host.suppressed; });
+    QTest::keyClick(first, Qt::Key_Space);
+    EXPECT_TRUE(box->isChecked());
+    EXPECT_TRUE(quietWhileToggled);
+    EXPECT_FALSE(host.suppressed);
+    EXPECT_EQ(host.commands.back(), box);
+    // A chooser registered without a box leaves Space to itself.
+    const std::size_t before = host.commands.size();
+    QTest::keyClick(second, Qt::Key_Space);
+    EXPECT_EQ(host.commands.size(), before);
+}
+
+TEST_F(KeyRouterRolesTest, CtrlTabTurnsTheRegisteredPagesOnly) {
+    auto *pages = new QTabWidget(&window);
+    auto *inner = new QTabWidget(pages);
+    for (int k = 0; k < 3; ++k) {
+        pages->addTab(new QWidget, QString::number(k));
+        inner->addTab(new QWidget, QString::number(k));
+    }
+    keys.registerPages(&window, pages, inner);
+    window.show();
+    QTest::keyClick(&window, Qt::Key_Tab, Qt::ControlModifier);
+    QTest::keyClick(inner, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(pages->currentIndex(), 2);
+    EXPECT_EQ(inner->currentIndex(), 0);
+    QTest::keyClick(&window, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(pages->currentIndex(), 1);
 }
 
 } // namespace

@@ -45,10 +45,12 @@ LAYERS = [
     [("main_window", CORE), ("visuals/ui", WIDGETS), ("common_ui", WIDGETS), ("cli", CORE),
      ("discovery/solver", CORE)],
     [("recipe_list/ui", WIDGETS), ("reference_table/ui", WIDGETS), ("favorites/ui", WIDGETS),
-     ("brewing_plan/ui", WIDGETS), ("discovery/ui", WIDGETS), ("help/ui", WIDGETS), ("input/ui", WIDGETS)],
-    # The cell hints of every list and table of the window: they see the
-    # program state and the lists they explain, not the window.
-    [("hints/ui", WIDGETS)],
+     ("brewing_plan/ui", WIDGETS), ("discovery/ui", WIDGETS), ("help/ui", WIDGETS)],
+    # What crosses the window's parts: the cell hints, the keys and wheel, and
+    # drag and drop. They see the lists they serve and take registrations
+    # from the parts, never the window; the hints and the drags read the
+    # program state, the keys ask their host.
+    [("hints/ui", WIDGETS), ("input/ui", WIDGETS), ("drag_drop/ui", WIDGETS)],
     [("main_window/ui", WIDGETS)],
     [("app", WIDGETS)],
 ]

@@ -4,7 +4,11 @@
 #include "main_window/ui/favorites_tab.h"
 
 #include "common_ui/dialog_provider.h"
+#include "drag_drop/ui/drag_controller.h"
+#include "input/ui/key_router.h"
+#include "input/ui/wheel_router.h"
 #include "main_window/ui/form_controls.h"
+#include "main_window/ui/window_routers.h"
 #include "session/program_state.h"
 
 #include "favorites/favorites_model.h"
@@ -18,6 +22,12 @@
 namespace qor {
 
 FavoritesTab::FavoritesTab(const WindowContext &ctx) : m_ctx(ctx), m_ui(ctx.ui) {}
+
+void FavoritesTab::joinRouters(const WindowRouters &routers) {
+    routers.keys.registerList(m_ui.LBFavorites, KeyListRole::Favorites);
+    routers.wheel.watch(m_ui.LBFavorites, WheelRouter::Target::List);
+    routers.drag.registerControl(m_ui.LBFavorites, DragControl::Favorites);
+}
 
 void FavoritesTab::connectSignals(std::function<void()> clicked) {
     QObject::connect(m_ui.LBFavorites, &FavoritesList::selectedRowChanged, &m_ctx.window, std::move(clicked));

@@ -10,12 +10,16 @@ class QAction;
 
 namespace qor {
 
+struct WindowRouters;
+
 class FavoritesTab {
   public:
     explicit FavoritesTab(const WindowContext &ctx);
     // A click on a favourite reports to clicked; a right click opens the
     // context menu prepared for the row.
     void connectSignals(std::function<void()> clicked);
+    // The list joins the keys, the wheel and the drags.
+    void joinRouters(const WindowRouters &routers);
 
     // All favourites, or the one of a row, into the recipe list.
     void FillLbPotionsFromFavorites(bool all, int index);

@@ -2,9 +2,9 @@
 // menus in the order they appear. Menus, shortcuts, check states, the flags
 // kept in Main.ini, enabling and dispatch all come from these rows.
 
+#include "drag_drop/ui/drag_controller.h"
 #include "help/ui/help_panel.h"
 #include "input/ui/find_dialog.h"
-#include "main_window/ui/drag_controller.h"
 #include "main_window/ui/favorites_tab.h"
 #include "main_window/ui/form_main.h"
 #include "main_window/ui/prompts.h"

@@ -1,17 +1,23 @@
-// The keyboard, the mouse wheel, the help page and the find dialog join the
-// window here; the tool windows' lists join the key and wheel routing
-// through KeyRouter::addAvailableItemsList and WheelRouter::watch.
+// The help page and the find dialog join the window here; the keyboard,
+// the mouse wheel, the drags and the hints are made here and the parts
+// register their controls with them, the tool windows' lists when each
+// window is first made.
 
 #include "main_window/ui/form_main.h"
 
-#include "common_ui/full_screen_window.h"
-#include "favorites/ui/favorites_list.h"
+#include "common_ui/hint_switch.h"
+#include "drag_drop/ui/drag_controller.h"
 #include "help/ui/help_panel.h"
+#include "hints/ui/cell_hints.h"
 #include "input/ui/find_dialog.h"
-#include "main_window/ui/key_router.h"
+#include "input/ui/key_router.h"
+#include "input/ui/wheel_router.h"
+#include "main_window/ui/favorites_tab.h"
 #include "main_window/ui/recipe_list_region.h"
 #include "main_window/ui/reference_table_panel.h"
-#include "main_window/ui/wheel_router.h"
+#include "main_window/ui/search_inputs.h"
+#include "main_window/ui/tool_window_lists.h"
+#include "main_window/ui/window_key_host.h"
 #include "recipe_list/potion_cells.h"
 #include "recipe_list/ui/alt_lists.h"
 #include "recipe_list/ui/chooser_combo.h"
@@ -19,6 +25,8 @@
 #include "recipe_list/ui/recipe_info_lists.h"
 #include "session/find_texts.h"
 
+#include <QApplication>
+#include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -27,26 +35,6 @@
 namespace qor {
 
 void TFormMain::buildKeyboard() {
-    KeyRouterHooks keys;
-    keys.runCommand = [this](QObject *sender) { On_Click(sender); };
-    keys.doubleClick = [this](QObject *sender) { On_DblClick(sender); };
-    keys.repeatLastSearch = [this] { StartSearshLastType(); };
-    keys.closeFullScreen = [this] {
-        if (!FullScreen || !FullScreen->isVisible())
-            return false;
-        FullScreen->close();
-        return true;
-    };
-    keys.potionFindCol = [this] { return m_colors.PotionFindCol; };
-    m_keys = new KeyRouter(*m_state, *this, m_clock, command("MenuFastFindStartWithCurElement"),
-                           std::move(keys), this);
-    m_keys->attach(this);
-
-    m_wheel = new WheelRouter(
-        {[this](QObject *sender) { On_Click(sender); }, [this](int rows) { PanelGrid->scrollGrid(rows); }},
-        this);
-    m_wheel->watchControls(*this);
-
     m_help = new HelpPanel(LbHelp, MemoHelp, HelpSplitter, m_dialogs, m_state->session, this);
     connect(LbHelp, &QListWidget::currentRowChanged, this, [this] { On_Click(LbHelp); });
 
@@ -62,6 +50,47 @@ void TFormMain::buildKeyboard() {
         LbPotionSelectionChanged();
     };
     m_finder = new RecipeFinder(this, std::move(find));
+}
+
+void TFormMain::buildRouters() {
+    m_keyHost = std::make_unique<WindowKeyHost>(*this, m_colors, command("MenuFastFindStartWithCurElement"),
+                                                FullScreen);
+    m_keys = new KeyRouter(*m_keyHost, m_clock, this);
+    m_keys->registerPages(this, PageControl, PageControlSearshOpt);
+    m_wheel = new WheelRouter(this);
+    connect(m_wheel, &WheelRouter::chooserMoved, this, &TFormMain::On_Click);
+    connect(m_wheel, &WheelRouter::gridScrolled, PanelGrid, &ReferenceTablePanel::scrollGrid);
+    m_drag = new DragController(*m_state, m_dialogs, m_pictures, m_colors, *PanelGrid, this);
+    connect(m_drag, &DragController::chooserReselected, this, &TFormMain::On_Click);
+    // Application-wide, as the hint option is; removed with the window.
+    qApp->installEventFilter(new HintSwitch(command("MenuShowHints"), this));
+    m_cellHints = new CellHints(*m_state, m_colors, command("MenuShowHints"), this);
+
+    const WindowRouters routers{*m_drag, *m_keys, *m_wheel, *m_cellHints};
+    m_inputs->joinRouters(routers);
+    m_recipes->joinRouters(routers);
+    m_favorites->joinRouters(routers);
+    // The table, the help page and the picture are the window's own.
+    m_keys->registerList(StringGrid, KeyListRole::Grid);
+    m_wheel->watch(StringGrid, WheelRouter::Target::Grid);
+    m_drag->registerControl(StringGrid, DragControl::Grid);
+    m_wheel->watch(LbHelp, WheelRouter::Target::List);
+    m_wheel->watch(MemoHelp, WheelRouter::Target::HelpText);
+    m_drag->registerControl(LbHelp, DragControl::None);
+    m_drag->registerControl(Image, DragControl::Image);
+    m_drag->registerPressControls(this);
+    const QList<ChooserComboBox *> choosers = findChildren<ChooserComboBox *>();
+    m_cellHints->watch({.recipes = LBPotion,
+                        .recipeHeader = Header,
+                        .recipeRowBar = ScrollBarLBVert,
+                        .effectHeader = HeaderEffInfo,
+                        .effects = LbEffectInfo,
+                        .items = LbItemsInfo,
+                        .grid = StringGrid,
+                        .help = LbHelp,
+                        .choosers = choosers});
+    // Each tool window's lists join when the window is first made.
+    joinToolWindowLists(*m_toolWindows, routers, this);
 }
 
 } // namespace qor

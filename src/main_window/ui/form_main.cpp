@@ -3,16 +3,9 @@
 
 #include "main_window/ui/form_main.h"
 
-#include "main_window/ui/wheel_router.h"
-
-#include "main_window/ui/key_router.h"
-
 #include "brewing_plan/ui/brewing_plan_window.h"
 #include "common_ui/full_screen_window.h"
-#include "common_ui/hint_switch.h"
 #include "favorites/ui/favorites_list.h"
-#include "hints/ui/cell_hints.h"
-#include "main_window/ui/drag_controller.h"
 #include "main_window/ui/favorites_tab.h"
 #include "main_window/ui/prompts.h"
 #include "main_window/ui/recipe_list_region.h"
@@ -23,6 +16,7 @@
 #include "main_window/ui/tool_window_lists.h"
 #include "main_window/ui/tool_windows.h"
 #include "main_window/ui/view_commands.h"
+#include "main_window/ui/window_key_host.h"
 #include "recipe_list/empty_list_hint.h"
 #include "recipe_list/ui/alt_lists.h"
 #include "recipe_list/ui/chooser_combo.h"
@@ -116,29 +110,12 @@ TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
     connectControls();
     buildKeyboard();
     buildToolWindows();
-    m_drag = new DragController(*m_state, m_dialogs, m_pictures, m_colors, *this, *PanelGrid,
-                                {.click = [this](QObject *sender) { On_Click(sender); }}, this);
-    // Application-wide, as the hint option is; removed with the window.
-    qApp->installEventFilter(new HintSwitch(command("MenuShowHints"), this));
-    m_cellHints = new CellHints(*m_state, m_colors, command("MenuShowHints"), this);
-    const QList<ChooserComboBox *> choosers = findChildren<ChooserComboBox *>();
-    m_cellHints->watch({.recipes = LBPotion,
-                        .recipeHeader = Header,
-                        .recipeRowBar = ScrollBarLBVert,
-                        .effectHeader = HeaderEffInfo,
-                        .effects = LbEffectInfo,
-                        .items = LbItemsInfo,
-                        .grid = StringGrid,
-                        .help = LbHelp,
-                        .choosers = choosers});
+    buildRouters();
     m_floatingPicture =
         new FloatingPicture(*this, *PanelItemDisplay, *Image, m_state->PictureWindowOpen,
                             // The picture shown is the grid's current ingredient.
                             {.caption = [this] { return m_state->Data.ItemNames.value(m_displayItem); },
                              .setItemDisplayColor = [this] { m_view->SetItemDisplayColor(); }});
-    // Each tool window's lists join the drags, the keys, the wheel and the
-    // hints when the window is first made.
-    joinToolWindowLists(*m_toolWindows, {*m_drag, *m_keys, *m_wheel, *m_cellHints}, this);
     FormCreate();
 }
 

@@ -43,6 +43,7 @@ class SettingsBinding;
 class ToolWindows;
 class ViewCommands;
 class WheelRouter;
+class WindowKeyHost;
 
 // Where the window finds its data and how it talks to the user; tests point
 // it at a scratch copy of the data folder and script the dialogs.
@@ -187,8 +188,11 @@ class TFormMain : public QMainWindow, private FormControls {
     QHash<QString, QAction *> m_actions;
     QHash<const QAction *, const MenuCommand *> m_commandRows;
 
-    // Keyboard, wheel, help page and find dialog (form_keyboard.cpp).
+    // Help page and find dialog; the keys, wheel, drags and hints with the
+    // parts' registrations (form_keyboard.cpp).
     void buildKeyboard();
+    void buildRouters();
+    std::unique_ptr<WindowKeyHost> m_keyHost;
     KeyRouter *m_keys = nullptr;
     WheelRouter *m_wheel = nullptr;
     HelpPanel *m_help = nullptr;

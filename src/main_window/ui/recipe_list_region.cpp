@@ -7,11 +7,15 @@
 
 #include "common_ui/dialog_provider.h"
 #include "common_ui/view_colors.h"
+#include "drag_drop/ui/drag_controller.h"
 #include "favorites/favorites_model.h"
 #include "favorites/ui/favorites_list.h"
+#include "input/ui/key_router.h"
+#include "input/ui/wheel_router.h"
 #include "main_window/ui/form_controls.h"
 #include "main_window/ui/prompts.h"
 #include "main_window/ui/reference_table_panel.h"
+#include "main_window/ui/window_routers.h"
 #include "recipe_list/potion_cells.h"
 #include "recipe_list/potion_list_ops.h"
 #include "recipe_list/ui/potion_header.h"
@@ -32,6 +36,17 @@
 namespace qor {
 
 RecipeListRegion::RecipeListRegion(const WindowContext &ctx) : m_ctx(ctx), m_ui(ctx.ui) {}
+
+void RecipeListRegion::joinRouters(const WindowRouters &routers) {
+    routers.keys.registerRecipeList(m_ui.LBPotion, m_ui.ScrollBarLB);
+    routers.wheel.watch(m_ui.LBPotion, WheelRouter::Target::RecipeList);
+    routers.wheel.watch(m_ui.ScrollBarLB, WheelRouter::Target::HorizontalBar);
+    routers.drag.registerControl(m_ui.LBPotion, DragControl::RecipeList);
+    routers.wheel.watch(m_ui.LbItemsInfo, WheelRouter::Target::List);
+    routers.wheel.watch(m_ui.LbEffectInfo, WheelRouter::Target::List);
+    routers.drag.registerControl(m_ui.LbItemsInfo, DragControl::ItemsInfo);
+    routers.drag.registerControl(m_ui.LbEffectInfo, DragControl::EffectInfo);
+}
 
 void RecipeListRegion::connectSignals() {
     QObject *const context = &m_ctx.window;

@@ -15,11 +15,16 @@
 
 namespace qor {
 
+struct WindowRouters;
+
 class RecipeListRegion {
   public:
     explicit RecipeListRegion(const WindowContext &ctx);
     // The header, scroll bar and context menu signals of the region.
     void connectSignals();
+    // The list, its bar and the recipe's two lists join the keys, the wheel
+    // and the drags.
+    void joinRouters(const WindowRouters &routers);
 
     // The selected row, -1 for none.
     int selectedRow() const;

@@ -4,6 +4,8 @@
 // the context menu with its markers and highlighting, and the colours.
 // The main window places it, feeds it settings and forwards its commands.
 
+#include "drag_drop/ui/drag_controller.h"
+
 #include <QColor>
 #include <QWidget>
 
@@ -34,7 +36,7 @@ struct GridMenuItems {
     QAction *countItems = nullptr;
 };
 
-class ReferenceTablePanel : public QWidget {
+class ReferenceTablePanel : public QWidget, public DragGrid {
     Q_OBJECT
   public:
     ReferenceTablePanel(ProgramState &state, const ItemPictures &pictures, DialogProvider &dialogs,
@@ -49,7 +51,7 @@ class ReferenceTablePanel : public QWidget {
     void fill(std::span<const int> columnWidths);
     // Drops the model (before the tables are freed).
     void release();
-    void repaintCells();
+    void repaintCells() override;
     // The current grid row (1.. data rows), 0 for none.
     int currentGridRow() const;
     void collectColumnWidths(std::span<int> widths) const;
@@ -59,7 +61,7 @@ class ReferenceTablePanel : public QWidget {
     void showRow(int gridRow);
     // Moves to the row of an ingredient (mode 0) or of the first ingredient
     // with an effect (mode 1), or to a grid row (byRow).
-    void showInGrid(int value, int mode, bool byRow = false);
+    void showInGrid(int value, int mode, bool byRow = false) override;
     // The saved row at start-up: shown by showInGrid's rule from the top of
     // the table, and again whenever the table changes size, until the user
     // moves in it. The window's layout is final only after it is shown.
@@ -69,10 +71,10 @@ class ReferenceTablePanel : public QWidget {
     // The cell's text in a box for reading and copying (not with Ctrl).
     void doubleClick(bool ctrl);
     // The ingredient of the current row, 0 when there is none.
-    int currentItem() const;
+    int currentItem() const override;
     // An effect dropped on an effect column takes that column's slot in
     // every ingredient that has it; the rows are sorted again when resort.
-    void exchangeEffectSlot(int effect, int column, bool resort);
+    void exchangeEffectSlot(int effect, int column, bool resort) override;
 
     void setRowHeight(int rowHeight, int headerHeight);
     void setLines(bool vertical, bool horizontal);

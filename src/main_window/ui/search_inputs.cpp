@@ -7,10 +7,14 @@
 
 #include "common_ui/dialog_provider.h"
 #include "common_ui/stored_font.h"
+#include "drag_drop/ui/drag_controller.h"
 #include "engine/effect_strength.h"
 #include "favorites/ui/favorites_list.h"
+#include "input/ui/key_router.h"
+#include "input/ui/wheel_router.h"
 #include "main_window/ui/form_controls.h"
 #include "main_window/ui/prompts.h"
+#include "main_window/ui/window_routers.h"
 #include "recipe_list/search_slots.h"
 #include "recipe_list/ui/alt_lists.h"
 #include "recipe_list/ui/chooser_combo.h"
@@ -35,6 +39,48 @@ namespace qor {
 
 SearchInputs::SearchInputs(const WindowContext &ctx, Hooks hooks)
     : m_ctx(ctx), m_ui(ctx.ui), m_hooks(std::move(hooks)) {}
+
+void SearchInputs::joinRouters(const WindowRouters &routers) {
+    const auto chooser = [&routers](ChooserComboBox *combo, ChooserRef ref, QCheckBox *toggle,
+                                    DragControl role) {
+        routers.keys.registerChooser(combo, ref, toggle);
+        routers.wheel.watch(combo, WheelRouter::Target::Chooser);
+        routers.drag.registerControl(combo, role);
+    };
+    for (int k = 0; k < 5; ++k) {
+        const auto i = std::size_t(k);
+        chooser(m_ui.CbEffect[i], {ChooserGroup::Effect, k + 1}, m_ui.CBoxEnableEff[i],
+                DragControl::EffectChooser);
+        chooser(m_ui.CbFilter[i], {ChooserGroup::Filter, k + 1}, m_ui.CBoxEnableEff[i],
+                DragControl::FilterChooser);
+    }
+    for (int k = 0; k < 3; ++k) {
+        const auto i = std::size_t(k);
+        chooser(m_ui.CbIngredient[i], {ChooserGroup::Ingredient, k + 1}, m_ui.CBoxCanUseItem[i],
+                DragControl::ItemChooser);
+    }
+    for (int k = 0; k < 2; ++k) {
+        const auto i = std::size_t(k);
+        chooser(m_ui.CbPrioriryIngredient[i], {ChooserGroup::Required, k + 1}, m_ui.CheckBoxCanPrimaryItem[i],
+                DragControl::ItemChooser);
+    }
+    chooser(m_ui.ComboBoxCost_Min, {ChooserGroup::CostMin, 1}, m_ui.CBoxNeedCheckCost, DragControl::None);
+    chooser(m_ui.ComboBoxCost_Max, {ChooserGroup::CostMax, 1}, m_ui.CBoxNeedCheckCost, DragControl::None);
+    chooser(m_ui.ComboBoxMainAlchPercCount, {}, nullptr, DragControl::None);
+    // The radio buttons only have the press actions.
+    for (QAbstractButton *button : m_ui.RadioGroupButtons->buttons())
+        routers.drag.registerControl(button, DragControl::None);
+
+    const auto list = [&routers](QAbstractItemView *view, KeyListRole key, DragControl drag) {
+        routers.keys.registerList(view, key);
+        routers.wheel.watch(view, WheelRouter::Target::List);
+        routers.drag.registerControl(view, drag);
+    };
+    list(m_ui.LbAltEffectsList, KeyListRole::AltEffects, DragControl::AltEffectsList);
+    list(m_ui.LbAltAmountItems, KeyListRole::AltAmountItems, DragControl::AltAmountItems);
+    list(m_ui.LbAltItemsList, KeyListRole::AltItems, DragControl::AltItemsList);
+    list(m_ui.LbAltAmountEffects, KeyListRole::AltAmountEffects, DragControl::AltAmountEffects);
+}
 
 void SearchInputs::connectSignals(Dispatch dispatch) {
     m_dispatch = std::move(dispatch);

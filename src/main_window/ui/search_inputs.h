@@ -15,6 +15,7 @@ class QWidget;
 namespace qor {
 
 struct SearchConditions;
+struct WindowRouters;
 
 class SearchInputs {
   public:
@@ -39,6 +40,9 @@ class SearchInputs {
     // The choosers, check boxes, edits and lists of the input tabs report
     // to the dispatch; the choosers grey while their line is off.
     void connectSignals(Dispatch dispatch);
+    // The choosers, check boxes and alternative-making lists join the keys,
+    // the wheel and the drags.
+    void joinRouters(const WindowRouters &routers);
     // The choosers' items from the loaded data: prices, filters, effects and
     // one placeholder per ingredient.
     void fillChoosers();

@@ -3,22 +3,22 @@
 
 #include "main_window/ui/tool_window_lists.h"
 
+#include "drag_drop/ui/drag_controller.h"
 #include "favorites/ui/favorite_index_list.h"
 #include "favorites/ui/form_favorites.h"
 #include "favorites/ui/form_used_items.h"
 #include "favorites/ui/used_items_list.h"
 #include "hints/ui/cell_hints.h"
-#include "main_window/ui/drag_controller.h"
-#include "main_window/ui/key_router.h"
+#include "input/ui/key_router.h"
+#include "input/ui/wheel_router.h"
 #include "main_window/ui/tool_windows.h"
-#include "main_window/ui/wheel_router.h"
 #include "recipe_list/ui/chooser_combo.h"
 
 #include <QComboBox>
 
 namespace qor {
 
-void joinToolWindowLists(ToolWindows &windows, const ToolListRouters &routers, QObject *context) {
+void joinToolWindowLists(ToolWindows &windows, const WindowRouters &routers, QObject *context) {
     QObject::connect(&windows, &ToolWindows::favoritesCreated, context, [routers](TFormFavorites *window) {
         for (FavoriteIndexList *list : {window->ListBoxFavoriteItems, window->ListBoxFavoriteEffects}) {
             const DragControl role = list == window->ListBoxFavoriteItems ? DragControl::FavoriteItems
@@ -37,7 +37,7 @@ void joinToolWindowLists(ToolWindows &windows, const ToolListRouters &routers, Q
         routers.drag.addToolList(
             list, DragControl::UsedItems, [](int row) { return row + 1; },
             [window](int row) { window->selectItem(row + 1); });
-        routers.keys.addAvailableItemsList(list);
+        routers.keys.registerList(list, KeyListRole::AvailableItems);
         routers.wheel.watch(list, WheelRouter::Target::List);
         routers.hints.addList(
             list, [list](int row) { return list->rowText(row); },

@@ -5,8 +5,9 @@
 // application event filter while a payload is pending) starts the drag,
 // finds the control under the cursor, asks the accept rules and performs the
 // drop on release. Escape, a modal dialog, a popup, another application or a
-// closed window end the drag without a drop. The tool windows add their
-// lists with addToolList.
+// closed window end the drag without a drop. Each part registers the
+// controls it owns with their role; the tool windows add their lists with
+// addToolList.
 
 #include "input/drag_rules.h"
 
@@ -30,23 +31,37 @@ namespace qor {
 class DialogProvider;
 class DragImageWindow;
 class ItemPictures;
-class ReferenceTablePanel;
-struct FormControls;
 struct ProgramState;
 struct ViewColors;
+
+// The reference table as drags see it: the picture's ingredient comes from
+// its current row, and drops on it move or re-sort it.
+class DragGrid {
+  public:
+    virtual int currentItem() const = 0;
+    // mode 0: show an ingredient's row, 1: sort by an effect.
+    virtual void showInGrid(int value, int mode, bool byRow) = 0;
+    virtual void repaintCells() = 0;
+    virtual void exchangeEffectSlot(int effect, int column, bool resort) = 0;
+
+  protected:
+    ~DragGrid() = default;
+};
 
 class DragController : public QObject {
     Q_OBJECT
   public:
-    // What the window does after a press or a drop changed its tables.
-    struct Hooks {
-        std::function<void(QObject *)> click; // the window's click handling (On_Click)
-    };
-
     DragController(ProgramState &state, DialogProvider &dialogs, const ItemPictures &pictures,
-                   const ViewColors &colors, const FormControls &controls, ReferenceTablePanel &grid,
-                   Hooks hooks, QWidget *window);
+                   const ViewColors &colors, DragGrid &grid, QWidget *window);
     ~DragController() override;
+
+    // A control of the window takes part with a role; a list is watched on
+    // its viewport. A control registered twice keeps its first role, so a
+    // part registers its drag sources before registerPressControls.
+    void registerControl(QWidget *control, DragControl role);
+    // Every chooser and check box under root not registered yet: they only
+    // have the press actions (right button clears or toggles, middle toggles).
+    void registerPressControls(QWidget *root);
 
     // A list of a tool window joins the drags: role FavoriteItems,
     // FavoriteEffects or UsedItems. elementAt gives a row's ingredient or
@@ -77,6 +92,11 @@ class DragController : public QObject {
     QFont dragFont() const;
     void setDragFont(const QFont &font);
     void chooseTextColor();
+
+  Q_SIGNALS:
+    // A drop or a right press chose a chooser's current entry again: its
+    // command runs once as if the entry had changed.
+    void chooserReselected(QObject *chooser);
 
   protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -115,9 +135,7 @@ class DragController : public QObject {
     DialogProvider &m_dialogs;
     const ItemPictures &m_pictures;
     const ViewColors &m_colors;
-    const FormControls &m_controls;
-    ReferenceTablePanel &m_grid;
-    Hooks m_hooks;
+    DragGrid &m_grid;
     QWidget *m_window;
 
     std::vector<Entry> m_entries;

@@ -1,18 +1,11 @@
-#include "main_window/ui/key_router.h"
+#include "input/ui/key_router.h"
 
 #include "common_ui/platform_adapter.h"
-#include "favorites/ui/favorites_list.h"
 #include "input/find_key_letters.h"
-#include "main_window/ui/form_controls.h"
-#include "recipe_list/search_slots.h"
 #include "recipe_list/ui/alt_lists.h"
 #include "recipe_list/ui/chooser_combo.h"
 #include "recipe_list/ui/potion_list_view.h"
-#include "session/find_texts.h"
-#include "session/program_state.h"
-#include "settings/settings_block.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -53,6 +46,20 @@ void scrollTopRow(QAbstractItemView *list, int step) {
     bar->setValue(bar->value() + step);
 }
 
+// Holds one of the host's re-entry switches on for a scope.
+class HostSwitch {
+  public:
+    using Setter = void (KeyRouterHost::*)(bool);
+    HostSwitch(KeyRouterHost &host, Setter set) : m_host(host), m_set(set) { (m_host.*m_set)(true); }
+    ~HostSwitch() { (m_host.*m_set)(false); }
+    HostSwitch(const HostSwitch &) = delete;
+    HostSwitch &operator=(const HostSwitch &) = delete;
+
+  private:
+    KeyRouterHost &m_host;
+    Setter m_set;
+};
+
 } // namespace
 
 int physicalKeyOf(const QKeyEvent &event) {
@@ -75,42 +82,39 @@ struct KeyRouter::FindTarget {
     BookmarkTable table = BookmarkTable::Recipes;
 };
 
-KeyRouter::KeyRouter(ProgramState &state, const FormControls &controls, TickClock &clock,
-                     const QAction *startWithCurrent, KeyRouterHooks hooks, QObject *parent)
-    : QObject(parent), m_state(state), m_ui(controls), m_clock(clock), m_startWithCurrent(startWithCurrent),
-      m_hooks(std::move(hooks)) {}
+KeyRouter::KeyRouter(KeyRouterHost &host, TickClock &clock, QObject *parent)
+    : QObject(parent), m_host(host), m_clock(clock) {}
 
-void KeyRouter::attach(QWidget *mainWindow) {
-    const FormControls &u = m_ui;
-    QList<QWidget *> controls;
-    for (ChooserComboBox *c : u.CbEffect)
-        controls << c;
-    for (ChooserComboBox *c : u.CbFilter)
-        controls << c;
-    for (ChooserComboBox *c : u.CbPrioriryIngredient)
-        controls << c;
-    for (ChooserComboBox *c : u.CbIngredient)
-        controls << c;
-    controls << u.ComboBoxCost_Min << u.ComboBoxCost_Max << u.ComboBoxMainAlchPercCount << u.LbAltEffectsList
-             << u.LbAltAmountItems << u.LbAltItemsList << u.LbAltAmountEffects << u.LBFavorites << u.LBPotion
-             << u.StringGrid;
-    for (QWidget *w : controls) {
-        w->installEventFilter(this);
-        // An open drop-down list has the keys; typing there finds as well.
-        if (auto *combo = qobject_cast<ChooserComboBox *>(w)) {
-            combo->view()->installEventFilter(this);
-            m_dropDowns.insert(combo->view(), combo);
-        }
-    }
-    // The window sees the keys no control took (Ctrl+Tab from anywhere);
-    // the inner tab widget would otherwise turn its own pages on Ctrl+Tab.
-    mainWindow->installEventFilter(this);
-    u.PageControlSearshOpt->installEventFilter(this);
+void KeyRouter::registerChooser(ChooserComboBox *chooser, ChooserRef ref, QCheckBox *toggle) {
+    m_choosers.insert(chooser, {chooser, ref, toggle});
+    chooser->installEventFilter(this);
+    // An open drop-down list has the keys; typing there finds as well.
+    chooser->view()->installEventFilter(this);
+    m_dropDowns.insert(chooser->view(), chooser);
 }
 
-void KeyRouter::addAvailableItemsList(QAbstractItemView *list) {
-    m_availableList = list;
+void KeyRouter::registerList(QAbstractItemView *list, KeyListRole role) {
+    m_lists.insert(list, role);
     list->installEventFilter(this);
+}
+
+void KeyRouter::registerRecipeList(PotionListView *list, QScrollBar *horizontalBar) {
+    m_recipeBar = horizontalBar;
+    registerList(list, KeyListRole::Recipes);
+}
+
+void KeyRouter::registerPages(QWidget *window, QTabWidget *pages, QTabWidget *inner) {
+    m_pages = pages;
+    m_inner = inner;
+    // The window sees the keys no control took (Ctrl+Tab from anywhere);
+    // the inner tab widget would otherwise turn its own pages on Ctrl+Tab.
+    window->installEventFilter(this);
+    inner->installEventFilter(this);
+}
+
+bool KeyRouter::isList(const QObject *sender, KeyListRole role) const {
+    const auto it = m_lists.constFind(sender);
+    return it != m_lists.constEnd() && *it == role;
 }
 
 bool KeyRouter::eventFilter(QObject *watched, QEvent *event) {
@@ -118,7 +122,8 @@ bool KeyRouter::eventFilter(QObject *watched, QEvent *event) {
         return false;
     auto *key = static_cast<QKeyEvent *>(event);
     const KeyModifiers modifiers = keyModifiersOf(key->modifiers());
-    const bool isControl = watched != parent() && watched != m_ui.PageControlSearshOpt;
+    const bool isControl =
+        m_lists.contains(watched) || m_choosers.contains(watched) || m_dropDowns.contains(watched);
     if (!isControl) {
         // Keys that reach the window itself: only Ctrl+Tab means anything there.
         if (modifiers.ctrl && !modifiers.alt &&
@@ -128,7 +133,7 @@ bool KeyRouter::eventFilter(QObject *watched, QEvent *event) {
         }
         return false;
     }
-    if (!m_state.CommandsReady)
+    if (!m_host.commandsReady())
         return false;
     if (ChooserComboBox *combo = m_dropDowns.value(watched))
         return quickFind(combo, physicalKeyOf(*key), modifiers);
@@ -152,47 +157,70 @@ bool KeyRouter::On_KeyDown(QObject *sender, int key, KeyModifiers modifiers) {
         nextTab(modifiers.shift);
         return true;
     }
-    if (key == Qt::Key_Escape && (sender == m_ui.LBPotion || sender == m_ui.StringGrid) &&
-        m_hooks.closeFullScreen && m_hooks.closeFullScreen())
+    if (key == Qt::Key_Escape &&
+        (isList(sender, KeyListRole::Recipes) || isList(sender, KeyListRole::Grid)) &&
+        m_host.closeFullScreen())
         return true;
     return insertDelete(sender, key);
 }
 
 KeyRouter::FindTarget KeyRouter::findTargetOf(QObject *sender) const {
     FindTarget t;
-    auto fromChooser = [&t](ChooserComboBox *combo, FindKind kind, BookmarkTable table) {
-        t = {true, kind, 1, combo->currentIndex(), combo->count(), true, table};
+    if (const auto chooserIt = m_choosers.constFind(sender); chooserIt != m_choosers.constEnd()) {
+        ChooserComboBox *combo = chooserIt->chooser;
+        const auto fromChooser = [&t, combo](FindKind kind, BookmarkTable table) {
+            t = {true, kind, 1, combo->currentIndex(), combo->count(), true, table};
+        };
+        switch (chooserIt->ref.group) {
+        case ChooserGroup::Effect:
+            fromChooser(FindKind::Effects, BookmarkTable::Effects);
+            break;
+        case ChooserGroup::Filter:
+            fromChooser(FindKind::Filters, BookmarkTable::Filters);
+            break;
+        case ChooserGroup::Required:
+        case ChooserGroup::Ingredient:
+            fromChooser(FindKind::Ingredients, BookmarkTable::Ingredients);
+            break;
+        default:
+            break;
+        }
+        return t;
+    }
+    const auto listIt = m_lists.constFind(sender);
+    if (listIt == m_lists.constEnd())
+        return t;
+    const QModelIndex current = static_cast<const QAbstractItemView *>(sender)->currentIndex();
+    const int row = current.isValid() ? current.row() : -1;
+    // The owner-drawn lists count their selected row as the current one.
+    const auto selectedRow = [sender] {
+        return static_cast<const OwnerDrawListView *>(sender)->currentRow();
     };
-    const ChooserRef ref = chooserOfName(sender->objectName());
-    if (sender == m_ui.LBPotion) {
+    switch (*listIt) {
+    case KeyListRole::Recipes:
         t = {true,
              FindKind::Recipes,
              0,
-             m_ui.LBPotion->currentRow(),
-             m_state.session.recipes().PotionCount(),
+             static_cast<const PotionListView *>(sender)->currentRow(),
+             m_host.entryCount(FindKind::Recipes),
              true,
              BookmarkTable::Recipes};
-    } else if (sender == m_ui.StringGrid) {
-        const QModelIndex current = m_ui.StringGrid->currentIndex();
-        t = {true, FindKind::GridRows, 1, current.isValid() ? current.row() + 1 : 0, m_state.Grid.rowCount()};
-    } else if (sender == m_ui.LbAltEffectsList) {
-        t = {true, FindKind::AltEffects, 0, m_ui.LbAltEffectsList->currentRow(),
-             int(m_state.session.alt().AltEffectRows.size())};
-    } else if (sender == m_ui.LbAltItemsList) {
-        t = {true, FindKind::AltIngredients, 0, m_ui.LbAltItemsList->currentRow(),
-             int(m_state.session.alt().AltCandidates.size())};
-    } else if (sender == m_availableList && m_availableList) {
+        break;
+    case KeyListRole::Grid:
+        t = {true, FindKind::GridRows, 1, row + 1, m_host.entryCount(FindKind::GridRows)};
+        break;
+    case KeyListRole::AltEffects:
+        t = {true, FindKind::AltEffects, 0, selectedRow(), m_host.entryCount(FindKind::AltEffects)};
+        break;
+    case KeyListRole::AltItems:
+        t = {true, FindKind::AltIngredients, 0, selectedRow(), m_host.entryCount(FindKind::AltIngredients)};
+        break;
+    case KeyListRole::AvailableItems:
         // Row r shows ingredient r + 1: the current entry is that ingredient.
-        const QModelIndex current = m_availableList->currentIndex();
-        t = {true, FindKind::Ingredients, 1, current.isValid() ? current.row() + 1 : 0,
-             m_state.Data.itemRecordCount()};
-    } else if (ref.group == ChooserGroup::Effect) {
-        fromChooser(static_cast<ChooserComboBox *>(sender), FindKind::Effects, BookmarkTable::Effects);
-    } else if (ref.group == ChooserGroup::Filter) {
-        fromChooser(static_cast<ChooserComboBox *>(sender), FindKind::Filters, BookmarkTable::Filters);
-    } else if (ref.group == ChooserGroup::Required || ref.group == ChooserGroup::Ingredient) {
-        fromChooser(static_cast<ChooserComboBox *>(sender), FindKind::Ingredients,
-                    BookmarkTable::Ingredients);
+        t = {true, FindKind::Ingredients, 1, row + 1, m_host.entryCount(FindKind::Ingredients)};
+        break;
+    default:
+        break;
     }
     return t;
 }
@@ -201,12 +229,8 @@ bool KeyRouter::quickFind(QObject *sender, int key, KeyModifiers modifiers) {
     const FindTarget t = findTargetOf(sender);
     if (!t.valid || t.count <= 0)
         return false;
-    QuickFindOptions options;
-    options.timeoutMs = m_state.session.block().clamped(Setting.FastFindTimeout);
-    options.startWithCurrent = m_startWithCurrent && m_startWithCurrent->isChecked();
-    options.keyOwnCode = findKeyOwnCode(t.kind, m_state.Grid.GridFindCol);
-    const int potionFindCol = m_hooks.potionFindCol ? m_hooks.potionFindCol() : 1;
-    const FindTexts texts = findTextsOf(m_state, t.kind, potionFindCol);
+    const QuickFindOptions options = m_host.quickFindOptions(t.kind);
+    const FindTexts texts = m_host.findTexts(t.kind);
     const int found =
         qor::quickFind(m_buffer, key, modifiers, m_clock.ticks(), options, texts, t.firstIndex, t.current);
     if (found < 0)
@@ -217,30 +241,41 @@ bool KeyRouter::quickFind(QObject *sender, int key, KeyModifiers modifiers) {
 
 void KeyRouter::selectEntry(QObject *sender, int index, bool runCommand) {
     {
-        const ScopedFlag quiet(m_state.SuppressCommands);
-        if (sender == m_ui.LBPotion) {
-            m_ui.LBPotion->setCurrentRow(index);
-        } else if (sender == m_ui.StringGrid) {
-            QAbstractItemModel *model = m_ui.StringGrid->model();
-            if (!model || index < 1)
-                return;
-            m_ui.StringGrid->setCurrentIndex(model->index(index - 1, m_state.Grid.GridFindCol));
-        } else if (sender == m_ui.LbAltEffectsList || sender == m_ui.LbAltItemsList) {
-            static_cast<OwnerDrawListView *>(sender)->setCurrentRow(index);
-        } else if (sender == m_availableList && m_availableList) {
-            if (QAbstractItemModel *model = m_availableList->model())
-                m_availableList->setCurrentIndex(model->index(index - 1, 0));
-            return; // no command
-        } else if (auto *combo = qobject_cast<ChooserComboBox *>(sender)) {
+        const HostSwitch quiet(m_host, &KeyRouterHost::suppressCommands);
+        if (auto *combo = qobject_cast<ChooserComboBox *>(sender)) {
             if (index >= combo->count())
                 return;
             combo->setCurrentIndex(index);
             if (combo->view()->isVisible())
                 combo->view()->setCurrentIndex(combo->model()->index(index, combo->modelColumn()));
+        } else if (const auto it = m_lists.constFind(sender); it != m_lists.constEnd()) {
+            auto *list = static_cast<QAbstractItemView *>(sender);
+            QAbstractItemModel *model = list->model();
+            if (!model)
+                return;
+            switch (*it) {
+            case KeyListRole::Grid:
+                if (index < 1)
+                    return;
+                list->setCurrentIndex(model->index(index - 1, m_host.gridFindColumn()));
+                break;
+            case KeyListRole::AvailableItems:
+                list->setCurrentIndex(model->index(index - 1, 0));
+                return; // no command
+            case KeyListRole::Recipes:
+                static_cast<PotionListView *>(sender)->setCurrentRow(index);
+                break;
+            case KeyListRole::AltEffects:
+            case KeyListRole::AltItems:
+                static_cast<OwnerDrawListView *>(sender)->setCurrentRow(index);
+                break;
+            default:
+                return;
+            }
         }
     }
-    if (runCommand && m_hooks.runCommand)
-        m_hooks.runCommand(sender);
+    if (runCommand)
+        m_host.runCommand(sender);
 }
 
 bool KeyRouter::bookmark(QObject *sender, int digit, KeyModifiers modifiers) {
@@ -252,14 +287,14 @@ bool KeyRouter::bookmark(QObject *sender, int digit, KeyModifiers modifiers) {
         return false;
     if (outcome.select >= 0)
         selectEntry(sender, outcome.select, false);
-    if (outcome.runCommand && m_hooks.runCommand)
-        m_hooks.runCommand(sender);
+    if (outcome.runCommand)
+        m_host.runCommand(sender);
     return true;
 }
 
 bool KeyRouter::leftRight(QObject *sender, int key, KeyModifiers modifiers) {
-    if (sender == m_ui.LBPotion && m_ui.ScrollBarLB->isVisible()) {
-        QScrollBar *bar = m_ui.ScrollBarLB;
+    if (isList(sender, KeyListRole::Recipes) && m_recipeBar && m_recipeBar->isVisible()) {
+        QScrollBar *bar = m_recipeBar;
         const bool left = key == Qt::Key_Left;
         int position = bar->value() + (left ? -100 : 100);
         if (modifiers.ctrl)
@@ -268,7 +303,7 @@ bool KeyRouter::leftRight(QObject *sender, int key, KeyModifiers modifiers) {
         bar->setValue(position);
         return true;
     }
-    const ChooserRef from = chooserOfName(sender->objectName());
+    const ChooserRef from = m_choosers.value(sender).ref;
     if (from.group != ChooserGroup::Effect && from.group != ChooserGroup::Filter)
         return false;
     const ChooserKeyOutcome outcome = chooserArrowKey(from, arrowOf(key), modifiers);
@@ -281,18 +316,19 @@ bool KeyRouter::leftRight(QObject *sender, int key, KeyModifiers modifiers) {
 bool KeyRouter::upDown(QObject *sender, int key, KeyModifiers modifiers) {
     const int step = key == Qt::Key_Up ? -1 : 1;
     if (modifiers.ctrlOnly()) {
-        if (sender == m_ui.LBPotion) {
-            m_ui.LBPotion->setTopIndex(m_ui.LBPotion->topIndex() + step);
+        if (isList(sender, KeyListRole::Recipes)) {
+            auto *recipes = static_cast<PotionListView *>(sender);
+            recipes->setTopIndex(recipes->topIndex() + step);
             return true;
         }
-        if (sender == m_ui.LBFavorites || (sender == m_availableList && m_availableList)) {
+        if (isList(sender, KeyListRole::Favorites) || isList(sender, KeyListRole::AvailableItems)) {
             scrollTopRow(static_cast<QAbstractItemView *>(sender), step);
             return true;
         }
     }
-    const ChooserRef from = chooserOfName(sender->objectName());
-    if (!qobject_cast<ChooserComboBox *>(sender))
+    if (!m_choosers.contains(sender))
         return false;
+    const ChooserRef from = m_choosers.value(sender).ref;
     const ChooserKeyOutcome outcome = chooserArrowKey(from, arrowOf(key), modifiers);
     if (!outcome.handled)
         return false;
@@ -301,24 +337,11 @@ bool KeyRouter::upDown(QObject *sender, int key, KeyModifiers modifiers) {
 }
 
 ChooserComboBox *KeyRouter::chooser(ChooserRef ref) const {
-    const auto at = [&ref](const auto &array) -> ChooserComboBox * {
-        return ref.row >= 1 && ref.row <= int(array.size()) ? array[std::size_t(ref.row - 1)] : nullptr;
-    };
-    switch (ref.group) {
-    case ChooserGroup::Effect:
-        return at(m_ui.CbEffect);
-    case ChooserGroup::Filter:
-        return at(m_ui.CbFilter);
-    case ChooserGroup::Required:
-        return at(m_ui.CbPrioriryIngredient);
-    case ChooserGroup::Ingredient:
-        return at(m_ui.CbIngredient);
-    case ChooserGroup::CostMin:
-        return m_ui.ComboBoxCost_Min;
-    case ChooserGroup::CostMax:
-        return m_ui.ComboBoxCost_Max;
-    case ChooserGroup::None:
-        break;
+    if (!ref.valid())
+        return nullptr;
+    for (const ChooserEntry &entry : m_choosers) {
+        if (entry.ref == ref)
+            return entry.chooser;
     }
     return nullptr;
 }
@@ -329,15 +352,15 @@ void KeyRouter::moveTo(ChooserComboBox *target, bool locked) {
         return;
     if (!locked) {
         target->setFocus();
-        m_hooks.runCommand(target);
+        m_host.runCommand(target);
         return;
     }
     {
-        const ScopedFlag lock(m_state.SearchLocked);
+        const HostSwitch lock(m_host, &KeyRouterHost::lockSearch);
         target->setFocus();
-        m_hooks.runCommand(target);
+        m_host.runCommand(target);
     }
-    m_hooks.repeatLastSearch();
+    m_host.repeatLastSearch();
 }
 
 void KeyRouter::carryOut(ChooserRef fromRef, const ChooserKeyOutcome &outcome) {
@@ -346,7 +369,7 @@ void KeyRouter::carryOut(ChooserRef fromRef, const ChooserKeyOutcome &outcome) {
     if (!from || !to)
         return;
     const auto exchange = [this, from, to] {
-        const ScopedFlag quiet(m_state.SuppressCommands);
+        const HostSwitch quiet(m_host, &KeyRouterHost::suppressCommands);
         const int mine = from->currentIndex();
         from->setCurrentIndex(to->currentIndex());
         to->setCurrentIndex(mine);
@@ -356,20 +379,20 @@ void KeyRouter::carryOut(ChooserRef fromRef, const ChooserKeyOutcome &outcome) {
         moveTo(to, outcome.lockedMove);
         break;
     case ChooserExchange::BothCommandsLocked: {
-        const ScopedFlag lock(m_state.SearchLocked);
+        const HostSwitch lock(m_host, &KeyRouterHost::lockSearch);
         exchange();
-        m_hooks.runCommand(from);
-        m_hooks.runCommand(to);
+        m_host.runCommand(from);
+        m_host.runCommand(to);
     }
         if (canTakeFocus(to))
             to->setFocus();
-        m_hooks.repeatLastSearch();
+        m_host.repeatLastSearch();
         break;
     case ChooserExchange::SenderCommandThenMove:
         exchange();
         if (canTakeFocus(to))
             to->setFocus();
-        m_hooks.runCommand(from);
+        m_host.runCommand(from);
         moveTo(to, true);
         break;
     case ChooserExchange::ThenMove:
@@ -380,38 +403,22 @@ void KeyRouter::carryOut(ChooserRef fromRef, const ChooserKeyOutcome &outcome) {
 }
 
 bool KeyRouter::space(QObject *sender) {
-    const ChooserRef ref = chooserOfName(sender->objectName());
-    QCheckBox *box = nullptr;
-    switch (ref.group) {
-    case ChooserGroup::Effect:
-    case ChooserGroup::Filter:
-        box = m_ui.CBoxEnableEff[std::size_t(ref.row - 1)];
-        break;
-    case ChooserGroup::Required:
-        box = m_ui.CheckBoxCanPrimaryItem[std::size_t(ref.row - 1)];
-        break;
-    case ChooserGroup::Ingredient:
-        box = m_ui.CBoxCanUseItem[std::size_t(ref.row - 1)];
-        break;
-    case ChooserGroup::CostMin:
-    case ChooserGroup::CostMax:
-        box = m_ui.CBoxNeedCheckCost;
-        break;
-    case ChooserGroup::None:
+    const auto it = m_choosers.constFind(sender);
+    if (it == m_choosers.constEnd() || !it->toggle)
         return false;
-    }
-    if (!box || !qobject_cast<ChooserComboBox *>(sender))
-        return false;
+    QCheckBox *box = it->toggle;
     {
-        const ScopedFlag quiet(m_state.SuppressCommands);
+        const HostSwitch quiet(m_host, &KeyRouterHost::suppressCommands);
         box->setChecked(!box->isChecked());
     }
-    m_hooks.runCommand(box);
+    m_host.runCommand(box);
     return true;
 }
 
 void KeyRouter::nextTab(bool back) {
-    QTabWidget *pages = m_ui.PageControl;
+    QTabWidget *pages = m_pages;
+    if (!pages)
+        return;
     const int count = pages->count();
     if (count < 1)
         return;
@@ -419,13 +426,13 @@ void KeyRouter::nextTab(bool back) {
 }
 
 bool KeyRouter::insertDelete(QObject *sender, int key) {
-    const bool adds =
-        key == Qt::Key_Insert && (sender == m_ui.LbAltEffectsList || sender == m_ui.LbAltItemsList);
-    const bool removes =
-        key == Qt::Key_Delete && (sender == m_ui.LbAltAmountItems || sender == m_ui.LbAltAmountEffects);
+    const bool adds = key == Qt::Key_Insert &&
+                      (isList(sender, KeyListRole::AltEffects) || isList(sender, KeyListRole::AltItems));
+    const bool removes = key == Qt::Key_Delete && (isList(sender, KeyListRole::AltAmountItems) ||
+                                                   isList(sender, KeyListRole::AltAmountEffects));
     if (!adds && !removes)
         return false;
-    m_hooks.doubleClick(sender);
+    m_host.doubleClick(sender);
     return true;
 }
 

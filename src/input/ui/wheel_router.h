@@ -11,36 +11,30 @@
 #include <QObject>
 #include <QPointer>
 
-#include <functional>
-
 class QWidget;
 
 namespace qor {
-
-struct FormControls;
-
-struct WheelRouterHooks {
-    std::function<void(QObject *)> runCommand; // On_Click with a chooser
-    std::function<void(int)> scrollGrid;       // ScrollGrid by a number of rows
-};
 
 class WheelRouter : public QObject {
     Q_OBJECT
   public:
     enum class Target { Chooser, List, RecipeList, Grid, HorizontalBar, HelpText };
 
-    WheelRouter(WheelRouterHooks hooks, QObject *parent);
+    using QObject::QObject;
 
-    // A control that takes the wheel. Lists and text areas are watched on
-    // their viewport. The tool windows' lists join through here as well.
+    // A control that takes the wheel: each part registers its own. Lists
+    // and text areas are watched on their viewport.
     void watch(QWidget *control, Target target);
-    // Every chooser, list, the recipe list, the table, the scroll bar and
-    // the help text of the main window.
-    void watchControls(const FormControls &ui);
 
     // The step of one wheel turn for a control; false when the control is
     // not one of the watched ones (the wheel goes on to Qt).
     bool FormMouseWheel(QWidget *control, KeyModifiers modifiers, int delta);
+
+  Q_SIGNALS:
+    // A chooser's entry moved: its command runs (On_Click with the chooser).
+    void chooserMoved(QObject *chooser);
+    // The reference table scrolls by whole rows (ScrollGrid).
+    void gridScrolled(int rows);
 
   protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -52,7 +46,6 @@ class WheelRouter : public QObject {
     };
     void moveBy(const Entry &entry, int step);
 
-    WheelRouterHooks m_hooks;
     QHash<const QObject *, Entry> m_entries; // by the watched widget
 };
 

@@ -1,14 +1,7 @@
-#include "main_window/ui/wheel_router.h"
+#include "input/ui/wheel_router.h"
 
-#include "favorites/ui/favorites_list.h"
-#include "main_window/ui/form_controls.h"
-#include "recipe_list/ui/alt_lists.h"
-#include "recipe_list/ui/chooser_combo.h"
-#include "recipe_list/ui/potion_list_view.h"
-#include "recipe_list/ui/recipe_info_lists.h"
-
+#include "input/ui/key_router.h"
 #include "input/wheel_step.h"
-#include "main_window/ui/key_router.h"
 #include "recipe_list/ui/potion_list_view.h"
 
 #include <QAbstractItemView>
@@ -21,9 +14,6 @@
 #include <QWheelEvent>
 
 namespace qor {
-
-WheelRouter::WheelRouter(WheelRouterHooks hooks, QObject *parent)
-    : QObject(parent), m_hooks(std::move(hooks)) {}
 
 void WheelRouter::watch(QWidget *control, Target target) {
     QWidget *watched = control;
@@ -72,7 +62,7 @@ void WheelRouter::moveBy(const Entry &entry, int step) {
             const QSignalBlocker quiet(combo);
             combo->setCurrentIndex(index);
         }
-        m_hooks.runCommand(combo);
+        Q_EMIT chooserMoved(combo);
         return;
     }
     case Target::List:
@@ -88,7 +78,7 @@ void WheelRouter::moveBy(const Entry &entry, int step) {
         return;
     }
     case Target::Grid:
-        m_hooks.scrollGrid(step);
+        Q_EMIT gridScrolled(step);
         return;
     case Target::HorizontalBar: {
         auto *bar = static_cast<QScrollBar *>(control);
@@ -101,28 +91,6 @@ void WheelRouter::moveBy(const Entry &entry, int step) {
         return;
     }
     }
-}
-
-void WheelRouter::watchControls(const FormControls &ui) {
-    using T = WheelRouter::Target;
-    for (int k = 0; k < 5; ++k) {
-        watch(ui.CbEffect[k], T::Chooser);
-        watch(ui.CbFilter[k], T::Chooser);
-    }
-    for (ChooserComboBox *c : ui.CbPrioriryIngredient)
-        watch(c, T::Chooser);
-    for (ChooserComboBox *c : ui.CbIngredient)
-        watch(c, T::Chooser);
-    for (ChooserComboBox *c : {ui.ComboBoxCost_Min, ui.ComboBoxCost_Max, ui.ComboBoxMainAlchPercCount})
-        watch(c, T::Chooser);
-    for (QAbstractItemView *list : std::initializer_list<QAbstractItemView *>{
-             ui.LbAltEffectsList, ui.LbAltAmountItems, ui.LbAltItemsList, ui.LbAltAmountEffects,
-             ui.LBFavorites, ui.LbItemsInfo, ui.LbEffectInfo, ui.LbHelp})
-        watch(list, T::List);
-    watch(ui.LBPotion, T::RecipeList);
-    watch(ui.StringGrid, T::Grid);
-    watch(ui.ScrollBarLB, T::HorizontalBar);
-    watch(ui.MemoHelp, T::HelpText);
 }
 
 } // namespace qor

@@ -1,10 +1,8 @@
-#include "main_window/ui/drag_controller.h"
+#include "drag_drop/ui/drag_controller.h"
 
 #include "common_ui/dialog_provider.h"
 #include "common_ui/view_colors.h"
 #include "favorites/ui/favorites_list.h"
-#include "main_window/ui/form_controls.h"
-#include "main_window/ui/reference_table_panel.h"
 #include "recipe_list/potion_list_ops.h"
 #include "recipe_list/ui/alt_lists.h"
 #include "recipe_list/ui/chooser_combo.h"
@@ -55,38 +53,9 @@ ColorCode codeOfColor(const QColor &c) {
 } // namespace
 
 DragController::DragController(ProgramState &state, DialogProvider &dialogs, const ItemPictures &pictures,
-                               const ViewColors &colors, const FormControls &controls,
-                               ReferenceTablePanel &grid, Hooks hooks, QWidget *window)
+                               const ViewColors &colors, DragGrid &grid, QWidget *window)
     : QObject(window), m_state(state), m_dialogs(dialogs), m_pictures(pictures), m_colors(colors),
-      m_controls(controls), m_grid(grid), m_hooks(std::move(hooks)), m_window(window) {
-    const FormControls &c = controls;
-    for (ChooserComboBox *combo : c.CbEffect)
-        watch(combo, DragControl::EffectChooser);
-    for (ChooserComboBox *combo : c.CbFilter)
-        watch(combo, DragControl::FilterChooser);
-    for (ChooserComboBox *combo : c.CbIngredient)
-        watch(combo, DragControl::ItemChooser);
-    for (ChooserComboBox *combo : c.CbPrioriryIngredient)
-        watch(combo, DragControl::ItemChooser);
-    // The other choosers, check boxes and radio buttons only have press actions.
-    for (QComboBox *combo : window->findChildren<QComboBox *>())
-        watch(combo, DragControl::None);
-    for (QCheckBox *box : window->findChildren<QCheckBox *>())
-        watch(box, DragControl::None);
-    for (QAbstractButton *button : c.RadioGroupButtons->buttons())
-        watch(button, DragControl::None);
-    watch(c.Image, DragControl::Image);
-    watch(c.LBPotion, DragControl::RecipeList, c.LBPotion->viewport());
-    watch(c.LbItemsInfo, DragControl::ItemsInfo, c.LbItemsInfo->viewport());
-    watch(c.LbEffectInfo, DragControl::EffectInfo, c.LbEffectInfo->viewport());
-    watch(c.LBFavorites, DragControl::Favorites, c.LBFavorites->viewport());
-    watch(c.StringGrid, DragControl::Grid, c.StringGrid->viewport());
-    watch(c.LbAltEffectsList, DragControl::AltEffectsList, c.LbAltEffectsList->viewport());
-    watch(c.LbAltAmountEffects, DragControl::AltAmountEffects, c.LbAltAmountEffects->viewport());
-    watch(c.LbAltItemsList, DragControl::AltItemsList, c.LbAltItemsList->viewport());
-    watch(c.LbAltAmountItems, DragControl::AltAmountItems, c.LbAltAmountItems->viewport());
-    watch(c.LbHelp, DragControl::None, c.LbHelp->viewport());
-
+      m_grid(grid), m_window(window) {
     m_timer.setObjectName(QStringLiteral("TimerDrag"));
     m_timer.setInterval(1);
     connect(&m_timer, &QTimer::timeout, this, &DragController::On_Timer);
@@ -121,6 +90,20 @@ void DragController::watch(QWidget *control, DragControl role, QWidget *area) {
         return;
     m_entries.push_back(Entry{role, control, area, {}, {}});
     area->installEventFilter(this);
+}
+
+void DragController::registerControl(QWidget *control, DragControl role) {
+    if (auto *list = qobject_cast<QAbstractItemView *>(control))
+        watch(list, role, list->viewport());
+    else
+        watch(control, role);
+}
+
+void DragController::registerPressControls(QWidget *root) {
+    for (QComboBox *combo : root->findChildren<QComboBox *>())
+        watch(combo, DragControl::None);
+    for (QCheckBox *box : root->findChildren<QCheckBox *>())
+        watch(box, DragControl::None);
 }
 
 void DragController::addToolList(QAbstractItemView *list, DragControl role, std::function<int(int)> elementAt,
@@ -291,13 +274,13 @@ bool DragController::On_MouseDown(QObject *sender, QMouseEvent *event) {
 
 void DragController::pickUp(const Entry &entry, QPoint pos, QMouseEvent *event) {
     const ProgramState &st = m_state;
-    const FormControls &c = m_controls;
     m_drag.clear();
     m_sourceControl = entry.control;
     switch (entry.role) {
     case DragControl::RecipeList: {
-        const int row = c.LBPotion->rowAt(pos.y());
-        const int column = c.LBPotion->columnAt(pos.x());
+        const auto *recipes = static_cast<const PotionListView *>(entry.control.data());
+        const int row = recipes->rowAt(pos.y());
+        const int column = recipes->columnAt(pos.x());
         if (row < 0)
             break;
         if (const int item = GetLbPotionDataNum(kElementItem, column, row, st.session.recipes()); item > 0)
@@ -309,7 +292,7 @@ void DragController::pickUp(const Entry &entry, QPoint pos, QMouseEvent *event) 
     }
     case DragControl::ItemsInfo: {
         const TPotionRec &cur = st.session.recipes().CurPotion;
-        const int row = rowAt(c.LbItemsInfo, pos);
+        const int row = rowAt(static_cast<const QAbstractItemView *>(entry.control.data()), pos);
         if (cur.ItemCount > 0 && row >= 0 && row < cur.ItemCount &&
             cur.Items[static_cast<std::size_t>(row)] > 0)
             m_drag.pickUp(entry.role, PayloadKind::Ingredient, cur.Items[static_cast<std::size_t>(row)]);
@@ -317,7 +300,7 @@ void DragController::pickUp(const Entry &entry, QPoint pos, QMouseEvent *event) 
     }
     case DragControl::EffectInfo: {
         const TPotionRec &cur = st.session.recipes().CurPotion;
-        const int row = rowAt(c.LbEffectInfo, pos);
+        const int row = rowAt(static_cast<const QAbstractItemView *>(entry.control.data()), pos);
         if (cur.ItemCount > 0 && row >= 0 && row < cur.EffCount) {
             const int effect = cur.Effects[static_cast<std::size_t>(row)].Effect;
             if (effect > 0)
@@ -342,15 +325,16 @@ void DragController::pickUp(const Entry &entry, QPoint pos, QMouseEvent *event) 
     case DragControl::Favorites: {
         // The press makes the row under it current (the list does that after
         // this handler); a press below the rows keeps the current one.
-        const int pressed = rowAt(c.LBFavorites, pos);
-        const int row = pressed >= 0 ? pressed : c.LBFavorites->currentRow();
+        const auto *favorites = static_cast<const FavoritesList *>(entry.control.data());
+        const int pressed = rowAt(favorites, pos);
+        const int row = pressed >= 0 ? pressed : favorites->currentRow();
         if (st.session.favorites().potionCount() > 0 && row >= 0 &&
             row < st.session.favorites().potionCount())
             m_drag.pickUp(entry.role, PayloadKind::Favorite, row);
         break;
     }
     case DragControl::Grid: {
-        const QModelIndex index = c.StringGrid->indexAt(pos);
+        const QModelIndex index = static_cast<const QAbstractItemView *>(entry.control.data())->indexAt(pos);
         if (!index.isValid())
             break;
         const int row = index.row() + 1;
@@ -425,9 +409,9 @@ bool DragController::rightPress(const Entry &entry, QMouseEvent *event) {
         if (!ctrl && event->modifiers() == Qt::NoModifier) {
             setChooserIndex(combo, 0);
         } else if (ctrl && index > 0 && entry.role == DragControl::ItemChooser) {
-            m_grid.showInGrid(index, 0);
+            m_grid.showInGrid(index, 0, false);
         } else if (ctrl && index > 0 && entry.role == DragControl::EffectChooser) {
-            m_grid.showInGrid(index, 1);
+            m_grid.showInGrid(index, 1, false);
         }
         return true;
     }
@@ -458,8 +442,8 @@ void DragController::setChooserIndex(QComboBox *combo, int index) {
     // The chooser's click handling runs once, also when the index stays.
     if (combo->currentIndex() != index)
         combo->setCurrentIndex(index);
-    else if (m_hooks.click)
-        m_hooks.click(combo);
+    else
+        Q_EMIT chooserReselected(combo);
 }
 
 bool DragController::On_MouseMove(QMouseEvent *event) {
@@ -505,11 +489,12 @@ DropSpot DragController::spotOf(const Entry &entry, QPoint local) const {
     spot.sameControl = entry.control == m_sourceControl;
     switch (entry.role) {
     case DragControl::RecipeList:
-        spot.column = m_controls.LBPotion->columnAt(local.x());
+        spot.column = static_cast<const PotionListView *>(entry.control.data())->columnAt(local.x());
         break;
     case DragControl::Grid: {
-        const QModelIndex index = m_controls.StringGrid->indexAt(local);
-        spot.column = index.isValid() ? index.column() : m_controls.StringGrid->columnAt(local.x());
+        const auto *grid = static_cast<const QTableView *>(entry.control.data());
+        const QModelIndex index = grid->indexAt(local);
+        spot.column = index.isValid() ? index.column() : grid->columnAt(local.x());
         spot.onDataCell = index.isValid();
         break;
     }
@@ -544,7 +529,6 @@ void DragController::On_DragDrop(QPoint globalPos, Qt::KeyboardModifiers modifie
 
 void DragController::drop(const Entry &entry, QPoint local, Qt::KeyboardModifiers modifiers) {
     ProgramState &st = m_state;
-    const FormControls &c = m_controls;
     const DragState drag = m_drag;
     const int payload = drag.DragPayload;
     switch (entry.role) {
@@ -575,22 +559,23 @@ void DragController::drop(const Entry &entry, QPoint local, Qt::KeyboardModifier
     case DragControl::Grid:
         m_drag.DragPayload = -1; // consumed before the grid moves
         if (drag.DragKind == PayloadKind::Ingredient) {
-            m_grid.showInGrid(payload, 0);
+            m_grid.showInGrid(payload, 0, false);
         } else if (drag.source != DragControl::Grid) {
-            m_grid.showInGrid(payload, 1);
+            m_grid.showInGrid(payload, 1, false);
             m_grid.repaintCells();
         } else {
-            const int column = c.StringGrid->columnAt(local.x());
+            const int column = static_cast<const QTableView *>(entry.control.data())->columnAt(local.x());
             m_grid.exchangeEffectSlot(payload, column, !modifiers.testFlag(Qt::ShiftModifier));
         }
         break;
     case DragControl::RecipeList: {
-        const int row = c.LBPotion->currentRow();
+        const auto *recipes = static_cast<const PotionListView *>(entry.control.data());
+        const int row = recipes->currentRow();
         const bool selected = row >= 0 && row < st.session.recipes().PotionCount();
         const TPotionRec selectedRecipe = selected ? st.session.recipes()[row] : TPotionRec{};
         const Modifiers keys{modifiers.testFlag(Qt::AltModifier), modifiers.testFlag(Qt::ShiftModifier)};
-        const int target = c.LBPotion->columnAt(local.x());
-        const int pressColumn = c.LBPotion->columnAt(drag.LbPotionPressPoint.x());
+        const int target = recipes->columnAt(local.x());
+        const int pressColumn = recipes->columnAt(drag.LbPotionPressPoint.x());
         st.session.changeRecipes([&](PotionList &list) {
             const bool changed = dropOnRecipeList(list, drag, target, pressColumn,
                                                   modifiers.testFlag(Qt::ControlModifier), keys, row);
@@ -600,12 +585,13 @@ void DragController::drop(const Entry &entry, QPoint local, Qt::KeyboardModifier
         break;
     }
     case DragControl::Favorites: {
+        auto *favorites = static_cast<FavoritesList *>(entry.control.data());
         const int current = st.session.editFavorites([&](FavoritesModel &fav) {
-            return dropOnFavorites(fav, drag, dropRowAt(c.LBFavorites, local), st.session.recipes(), st.Data);
+            return dropOnFavorites(fav, drag, dropRowAt(favorites, local), st.session.recipes(), st.Data);
         });
         if (current >= 0) {
-            const QSignalBlocker blocker(c.LBFavorites);
-            c.LBFavorites->setCurrentRow(current);
+            const QSignalBlocker blocker(favorites);
+            favorites->setCurrentRow(current);
         }
         break;
     }
@@ -616,7 +602,7 @@ void DragController::drop(const Entry &entry, QPoint local, Qt::KeyboardModifier
         break;
     case DragControl::Image:
         m_drag.DragPayload = -1;
-        m_grid.showInGrid(payload, 0);
+        m_grid.showInGrid(payload, 0, false);
         break;
     case DragControl::FavoriteItems:
     case DragControl::FavoriteEffects: {
@@ -700,7 +686,10 @@ QString DragController::payloadText() const {
     case PayloadKind::Favorite:
         return m_state.session.favorites().FavPotionNames.value(payload);
     case PayloadKind::Filter:
-        return m_controls.CbFilter[0]->itemText(payload);
+        // Only a filter chooser picks up a filter; the source shows its names.
+        if (const auto *chooser = qobject_cast<const QComboBox *>(m_sourceControl.data()))
+            return chooser->itemText(payload);
+        return {};
     }
     return {};
 }
