@@ -22,7 +22,7 @@ namespace {
 // tool's default: the window stays usable meanwhile and "Прервать" stops
 // the solve sooner.
 constexpr std::size_t kBestShown = 15;
-constexpr double kPlanSeconds = 10.0;
+constexpr double kPlanSeconds = 30.0;
 const QSize kPreferredSize(620, 460);
 
 // A line too long for a narrow window is read whole in its tooltip.
