@@ -8,6 +8,7 @@
 #include "discovery/known_effects.h"
 #include "discovery/reveal.h"
 
+#include <functional>
 #include <vector>
 
 namespace qor {
@@ -40,15 +41,17 @@ struct EffectSlot {
 // Every step that shows at least one unknown slot, brews of two or three
 // ingredients in stock (each at least once) and, when asked, eatings.
 // A triple whose third ingredient learns nothing is left out: the pair
-// teaches the same.
+// teaches the same. stop is asked once per pair of ingredients; when it
+// says yes, the list ends where the enumeration stopped.
 std::vector<DiscoveryStep> discoverySteps(const GameData &data, const EffectStrengths &strengths,
-                                          const KnownEffects &known, const DiscoveryOptions &options);
+                                          const KnownEffects &known, const DiscoveryOptions &options,
+                                          const std::function<bool()> &stop = {});
 
 // The single steps that show most unknown slots, best first (ties: fewer
 // ingredients, then lower indexes), at most limit of them.
 std::vector<DiscoveryStep> BestExperiments(const GameData &data, const EffectStrengths &strengths,
                                            const KnownEffects &known, const DiscoveryOptions &options,
-                                           std::size_t limit);
+                                           std::size_t limit, const std::function<bool()> &stop = {});
 
 // Unknown slots with an effect that no step of the options can show.
 std::vector<EffectSlot> unrevealableSlots(const GameData &data, const KnownEffects &known,

@@ -277,6 +277,15 @@ TEST(DiscoveryPlan, BestExperimentsComeFirstAndAnEffectOfOneIngredientIsUnreveal
     DiscoveryOptions eating;
     eating.eating = true;
     EXPECT_TRUE(unrevealableSlots(data, known, discoverySteps(data, strengths, known, eating)).empty());
+
+    // Asked to stop, the listing ends where it stood: the first pair and
+    // its triple, not the second pair.
+    int asked = 0;
+    const auto firstPairOnly = discoverySteps(data, strengths, known, {}, [&] { return ++asked > 1; });
+    EXPECT_EQ(asked, 2);
+    ASSERT_EQ(firstPairOnly.size(), 2u);
+    EXPECT_EQ(firstPairOnly[1].items, (std::array<std::int32_t, 3>{a, b, c}));
+    EXPECT_TRUE(BestExperiments(data, strengths, known, {}, 2, [] { return true; }).empty());
 }
 
 namespace {

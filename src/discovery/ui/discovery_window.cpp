@@ -242,9 +242,9 @@ void DiscoveryWindow::recompute() {
         DiscoveryOptions own = options;
         own.stock = fromStock ? ownStock.get() : nullptr;
         auto outcome = std::make_shared<Outcome>();
-        outcome->best = BestExperiments(*data, *strengths, *known, own, kBestShown);
-        // The enumeration does not look at the cancel: a cancel during it
-        // skips the plan rather than waiting for a second one.
+        outcome->best =
+            BestExperiments(*data, *strengths, *known, own, kBestShown, [&cancel] { return cancel->load(); });
+        // A cancel while the steps are listed skips the plan.
         outcome->planned = !cancel->load();
         if (outcome->planned) {
             QMetaObject::invokeMethod(
