@@ -13,11 +13,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -189,13 +191,24 @@ TEST_F(RecipeMenuTest, FavouritesTabShowsRenamesAndDeletes) {
     }
     const FavoritesModel &fav = st().session.favorites();
     ASSERT_EQ(fav.potionCount(), 3);
+    FavoritesList *list = test::ui(form).LBFavorites;
+    ASSERT_EQ(test::ui(form).TabSheetFavorites->findChild<FavoritesList *>(QStringLiteral("LBFavorites")),
+              list);
     test::ui(form).PageControl->setCurrentWidget(test::ui(form).TabSheetFavorites);
-    ASSERT_EQ(test::ui(form).LBFavorites->model()->rowCount(), 3);
+    QApplication::processEvents();
+    ASSERT_EQ(list->model()->rowCount(), 3);
 
-    test::ui(form).LBFavorites->setCurrentRow(1);
+    const QPoint row1 = list->visualRect(list->model()->index(1, 0)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row1);
     ASSERT_EQ(st().session.recipes().PotionCount(), 1);
     EXPECT_EQ(st().session.recipes().CurPotion, fav.FavPotions[1]);
     EXPECT_TRUE(form->action(QStringLiteral("PMenuDeleteFavoriteItem"))->isEnabled());
+
+    // A right click opens the list's own menu.
+    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, row1, list->viewport()->mapToGlobal(row1));
+    QApplication::sendEvent(list->viewport(), &menuEvent);
+    EXPECT_TRUE(test::ui(form).PopupMenuLBFavorites->isVisible());
+    test::ui(form).PopupMenuLBFavorites->hide();
 
     run("PMenuFavoritesShowAllToLbpotions");
     EXPECT_EQ(st().session.recipes().PotionCount(), 3);

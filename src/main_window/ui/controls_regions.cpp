@@ -4,6 +4,8 @@
 
 #include "main_window/ui/form_controls.h"
 
+#include "common_ui/pixel_font.h"
+
 #include "session/program_state.h"
 
 #include "main_window/ui/reference_table_panel.h"
@@ -47,12 +49,6 @@ class TabBarStyle : public QProxyStyle {
         return metric == PM_TabBarTabHSpace ? std::min(value, 8) : value;
     }
 };
-
-QFont pixelFont(const QString &family, int pixels) {
-    QFont f(family);
-    f.setPixelSize(pixels);
-    return f;
-}
 
 QWidget *makeTab(QTabWidget *pages, const QString &name, const QString &caption) {
     auto *tab = new QWidget(pages);
@@ -115,7 +111,7 @@ void FormControls::buildRegions(const ControlsContext &ctx) {
     buildTabSearchItems(ctx);
     buildTabAltMake(ctx);
     buildTabSkills(ctx);
-    buildTabHelpFavorites(ctx);
+    buildTabHelp();
     MainSplitter->addWidget(PageControl);
 
     buildRecipeRegion(ctx);

@@ -1,12 +1,13 @@
 // The input tabs of the main window: search from effects with its options
-// page, search from ingredients, alternative making, skills, help and
-// favourites.
+// page, search from ingredients, alternative making, skills and help. The
+// favourites tab builds its own list.
 
 #include "main_window/ui/form_controls.h"
 
+#include "common_ui/pixel_font.h"
+
 #include "session/program_state.h"
 
-#include "favorites/ui/favorites_list.h"
 #include "main_window/ui/search_tab_fitter.h"
 #include "recipe_list/ui/alt_lists.h"
 #include "recipe_list/ui/chooser_combo.h"
@@ -37,12 +38,6 @@ constexpr int kChooserIngredient = static_cast<int>(ChooserComboBox::Kind::Ingre
 constexpr int kChooserEffect = static_cast<int>(ChooserComboBox::Kind::Effect);
 constexpr int kChooserText = static_cast<int>(ChooserComboBox::Kind::Text);
 
-QFont fixedFont(const QString &family, int pixels) {
-    QFont f(family);
-    f.setPixelSize(pixels);
-    return f;
-}
-
 } // namespace
 
 ChooserComboBox *makeChooser(const ControlsContext &ctx, QWidget *parent, const QString &name, int width,
@@ -50,7 +45,7 @@ ChooserComboBox *makeChooser(const ControlsContext &ctx, QWidget *parent, const 
     auto *combo = new ChooserComboBox(static_cast<ChooserComboBox::Kind>(kind), ctx.state.Data, ctx.colors,
                                       ctx.pictureSource, parent);
     combo->setObjectName(name);
-    combo->setFont(fixedFont(QStringLiteral("MS Sans Serif"), 13));
+    combo->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 13));
     combo->setMaxVisibleItems(32);
     if (width > 0)
         combo->setFixedWidth(width);
@@ -66,7 +61,7 @@ QLabel *makeLabel(QWidget *parent, const QString &text) {
 
 template <typename List> List *named(List *list, const QString &name) {
     list->setObjectName(name);
-    list->setFont(fixedFont(QStringLiteral("MS Sans Serif"), 13));
+    list->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 13));
     return list;
 }
 
@@ -310,31 +305,22 @@ void FormControls::buildTabSkills(const ControlsContext &ctx) {
     outer->addStretch(1);
 }
 
-void FormControls::buildTabHelpFavorites(const ControlsContext &ctx) {
+void FormControls::buildTabHelp() {
     auto *helpLayout = new QHBoxLayout(TabSheetHelp);
     helpLayout->setContentsMargins(0, 0, 0, 0);
     HelpSplitter = new QSplitter(Qt::Horizontal, TabSheetHelp);
     LbHelp = new QListWidget(HelpSplitter);
     LbHelp->setObjectName(QStringLiteral("LbHelp"));
-    LbHelp->setFont(fixedFont(QStringLiteral("Tahoma"), 13));
+    LbHelp->setFont(pixelFont(QStringLiteral("Tahoma"), 13));
     MemoHelp = new QPlainTextEdit(HelpSplitter);
     MemoHelp->setObjectName(QStringLiteral("MemoHelp"));
     MemoHelp->setReadOnly(true);
-    MemoHelp->setFont(fixedFont(QStringLiteral("Tahoma"), 13));
+    MemoHelp->setFont(pixelFont(QStringLiteral("Tahoma"), 13));
     HelpSplitter->addWidget(LbHelp);
     HelpSplitter->addWidget(MemoHelp);
     HelpSplitter->handle(1)->setObjectName(QStringLiteral("Splitter6"));
     HelpSplitter->setSizes({501, 500});
     helpLayout->addWidget(HelpSplitter);
-
-    auto *favLayout = new QVBoxLayout(TabSheetFavorites);
-    favLayout->setContentsMargins(0, 0, 0, 0);
-    LBFavorites = named(new FavoritesList(ctx.state.Data, ctx.state.session, ctx.colors, ctx.pictureSource,
-                                          TabSheetFavorites),
-                        QStringLiteral("LBFavorites"));
-    LBFavorites->setFont(fixedFont(QStringLiteral("Courier"), 17));
-    LBFavorites->setContextMenuPolicy(Qt::CustomContextMenu);
-    favLayout->addWidget(LBFavorites);
 }
 
 } // namespace qor

@@ -4,6 +4,7 @@
 #include "main_window/ui/favorites_tab.h"
 
 #include "common_ui/dialog_provider.h"
+#include "common_ui/pixel_font.h"
 #include "drag_drop/ui/drag_controller.h"
 #include "input/ui/key_router.h"
 #include "input/ui/wheel_router.h"
@@ -13,29 +14,47 @@
 
 #include "favorites/favorites_model.h"
 #include "favorites/ui/favorites_list.h"
+#include "recipe_list/ui/item_pictures_source.h"
 #include "recipe_list/ui/potion_list_view.h"
 
 #include <QAction>
 #include <QMainWindow>
 #include <QMenu>
+#include <QVBoxLayout>
 
 namespace qor {
 
 FavoritesTab::FavoritesTab(const WindowContext &ctx) : m_ctx(ctx), m_ui(ctx.ui) {}
 
-void FavoritesTab::joinRouters(const WindowRouters &routers) {
-    routers.keys.registerList(m_ui.LBFavorites, KeyListRole::Favorites);
-    routers.wheel.watch(m_ui.LBFavorites, WheelRouter::Target::List);
-    routers.drag.registerControl(m_ui.LBFavorites, DragControl::Favorites);
+void FavoritesTab::buildControls(QWidget &tabSheet, ItemPicturesSource *pictureSource) {
+    auto *layout = new QVBoxLayout(&tabSheet);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_list = new FavoritesList(m_ctx.state.Data, m_ctx.state.session, m_ctx.colors, pictureSource, &tabSheet);
+    m_list->setObjectName(QStringLiteral("LBFavorites"));
+    m_list->setFont(pixelFont(QStringLiteral("Courier"), 17));
+    m_list->setContextMenuPolicy(Qt::CustomContextMenu);
+    layout->addWidget(m_list);
+    m_ui.LBFavorites = m_list;
 }
 
-void FavoritesTab::connectSignals(std::function<void()> clicked) {
-    QObject::connect(m_ui.LBFavorites, &FavoritesList::selectedRowChanged, &m_ctx.window, std::move(clicked));
-    QObject::connect(m_ui.LBFavorites, &QWidget::customContextMenuRequested, &m_ctx.window,
-                     [this](const QPoint &pos) {
-                         prepareMenu();
-                         m_ui.PopupMenuLBFavorites->popup(m_ui.LBFavorites->viewport()->mapToGlobal(pos));
-                     });
+void FavoritesTab::joinRouters(const WindowRouters &routers) {
+    routers.keys.registerList(m_list, KeyListRole::Favorites);
+    routers.wheel.watch(m_list, WheelRouter::Target::List);
+    routers.drag.registerControl(m_list, DragControl::Favorites);
+}
+
+void FavoritesTab::connectSignals() {
+    QObject::connect(m_list, &FavoritesList::selectedRowChanged, &m_ctx.window, [this] {
+        // Filling or restoring the list moves its row too; only the
+        // player's click shows a favourite.
+        const ProgramState &st = m_ctx.state;
+        if (st.CommandsReady && !st.SuppressCommands)
+            onClick();
+    });
+    QObject::connect(m_list, &QWidget::customContextMenuRequested, &m_ctx.window, [this](const QPoint &pos) {
+        prepareMenu();
+        m_ui.PopupMenuLBFavorites->popup(m_list->viewport()->mapToGlobal(pos));
+    });
 }
 
 void FavoritesTab::FillLbPotionsFromFavorites(bool all, int index) {
@@ -47,7 +66,7 @@ void FavoritesTab::FillLbPotionsFromFavorites(bool all, int index) {
 }
 
 void FavoritesTab::onClick() {
-    const int row = m_ui.LBFavorites->currentRow();
+    const int row = m_list->currentRow();
     // The item states follow every click (not only a change between no
     // selection and a selection), so F2 and Delete work after the first
     // click on row 0 as well.
@@ -57,15 +76,14 @@ void FavoritesTab::onClick() {
 }
 
 void FavoritesTab::prepareMenu() {
-    const bool selected =
-        m_ui.LBFavorites->currentRow() >= 0 && m_ctx.state.session.favorites().potionCount() > 0;
+    const bool selected = m_list->currentRow() >= 0 && m_ctx.state.session.favorites().potionCount() > 0;
     m_ctx.command("PMenuRenameFavoriteItem")->setEnabled(selected);
     m_ctx.command("PMenuDeleteFavoriteItem")->setEnabled(selected);
 }
 
 void FavoritesTab::cmdFavoriteRename(QAction *, int) {
     Session &session = m_ctx.state.session;
-    const int row = m_ui.LBFavorites->currentRow();
+    const int row = m_list->currentRow();
     if (row < 0 || row >= session.favorites().potionCount())
         return;
     if (const auto text = m_ctx.dialogs.inputText(&m_ctx.window, QStringLiteral("Название текущего зелья"),
@@ -75,13 +93,13 @@ void FavoritesTab::cmdFavoriteRename(QAction *, int) {
 
 void FavoritesTab::cmdFavoriteDelete(QAction *, int) {
     Session &session = m_ctx.state.session;
-    const int row = m_ui.LBFavorites->currentRow();
+    const int row = m_list->currentRow();
     if (row < 0 || row >= session.favorites().potionCount())
         return;
     const int next = session.editFavorites([row](FavoritesModel &fav) { return fav.deletePotion(row); });
     {
-        const QSignalBlocker blocker(m_ui.LBFavorites);
-        m_ui.LBFavorites->setCurrentRow(next);
+        const QSignalBlocker blocker(m_list);
+        m_list->setCurrentRow(next);
     }
     onClick();
 }

@@ -4,20 +4,24 @@
 
 #include "main_window/ui/window_context.h"
 
-#include <functional>
-
 class QAction;
+class QWidget;
 
 namespace qor {
 
+class FavoritesList;
+class ItemPicturesSource;
 struct WindowRouters;
 
 class FavoritesTab {
   public:
     explicit FavoritesTab(const WindowContext &ctx);
-    // A click on a favourite reports to clicked; a right click opens the
-    // context menu prepared for the row.
-    void connectSignals(std::function<void()> clicked);
+    // The list of favourites on its tab sheet; the window's controls keep a
+    // pointer to it for the parts that set its font and row height.
+    void buildControls(QWidget &tabSheet, ItemPicturesSource *pictureSource);
+    // A click on a favourite shows it; a right click opens the context menu
+    // prepared for the row.
+    void connectSignals();
     // The list joins the keys, the wheel and the drags.
     void joinRouters(const WindowRouters &routers);
 
@@ -32,7 +36,8 @@ class FavoritesTab {
   private:
     WindowContext m_ctx;
     FormControls &m_ui;
-    int m_lastFavoriteIndex = 0; // LastFavoriteIndex: the favourite handled last
+    FavoritesList *m_list = nullptr; // LBFavorites
+    int m_lastFavoriteIndex = 0;     // LastFavoriteIndex: the favourite handled last
 };
 
 } // namespace qor

@@ -9,7 +9,6 @@
 
 #include "brewing_plan/ui/brewing_plan_window.h"
 #include "engine/effect_strength.h"
-#include "favorites/ui/favorites_list.h"
 #include "help/ui/help_panel.h"
 #include "main_window/ui/prompts.h"
 #include "main_window/ui/recipe_list_region.h"
@@ -48,10 +47,6 @@ void TFormMain::On_Click(QObject *sender) {
     }
     if (sender == LBPotion) {
         LbPotionSelectionChanged();
-        return;
-    }
-    if (sender == LBFavorites) {
-        m_favorites->onClick();
         return;
     }
     if (sender == StringGrid) {
@@ -95,9 +90,7 @@ void TFormMain::On_Click(QObject *sender) {
 }
 
 void TFormMain::On_Popup(QMenu *menu) {
-    if (menu == PopupMenuLBFavorites)
-        m_favorites->prepareMenu();
-    else if (menu == PopupMenuGrid)
+    if (menu == PopupMenuGrid)
         PanelGrid->prepareMenu();
     else if (menu == PopupMenuLB)
         m_recipes->prepareMenu();

@@ -108,7 +108,7 @@ struct FormControls {
     QListWidget *LbHelp = nullptr;
     QSplitter *HelpSplitter = nullptr;
     QPlainTextEdit *MemoHelp = nullptr;
-    FavoritesList *LBFavorites = nullptr;
+    FavoritesList *LBFavorites = nullptr; // the favourites tab builds it
 
     QWidget *PanelLbPotionsMain = nullptr;
     QFrame *PanelCapLBPotions = nullptr;
@@ -157,7 +157,7 @@ struct FormControls {
     void buildTabSearchItems(const ControlsContext &ctx);
     void buildTabAltMake(const ControlsContext &ctx);
     void buildTabSkills(const ControlsContext &ctx);
-    void buildTabHelpFavorites(const ControlsContext &ctx);
+    void buildTabHelp();
     void buildRecipeRegion(const ControlsContext &ctx);
     void buildRecipeStrip(const ControlsContext &ctx);
     void buildGridRegion(const ControlsContext &ctx);

@@ -5,7 +5,6 @@
 
 #include "brewing_plan/ui/brewing_plan_window.h"
 #include "common_ui/full_screen_window.h"
-#include "favorites/ui/favorites_list.h"
 #include "main_window/ui/favorites_tab.h"
 #include "main_window/ui/prompts.h"
 #include "main_window/ui/recipe_list_region.h"
@@ -106,6 +105,7 @@ TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
                                           [this](const SettingsBlock &b) { applyCheckSettings(b); },
                                           [this](SettingsBlock &b) { collectCheckSettings(b); }});
     buildRegions({*this, *m_state, m_colors, m_pictures, m_pictureSource.get(), m_dialogs});
+    m_favorites->buildControls(*TabSheetFavorites, m_pictureSource.get());
     buildMenus();
     connectControls();
     buildKeyboard();
@@ -290,11 +290,11 @@ void TFormMain::connectControls() {
     connect(PageControlSearshOpt, &QTabWidget::currentChanged, this,
             [this] { On_Click(PageControlSearshOpt); });
 
-    connect(LBPotion, &PotionListView::selectedRowChanged, this, [this] { On_Click(LBPotion); });
     LBPotion->setEmptyHint([this] {
         return emptyRecipeListHint(m_state->Data, m_state->LastSearchType, m_state->session.conditions());
     });
-    m_favorites->connectSignals([this] { On_Click(LBFavorites); });
+    connect(LBPotion, &PotionListView::selectedRowChanged, this, [this] { On_Click(LBPotion); });
+    m_favorites->connectSignals();
     m_recipes->connectSignals();
     m_layout->trackUserSizes();
     connect(PanelGrid, &ReferenceTablePanel::currentMoved, this, [this] { On_Click(StringGrid); });

@@ -8,6 +8,7 @@
 #include "game_data/data_loader.h"
 #include "help/ui/help_panel.h"
 #include "main_window/ui/discovery_hookup.h"
+#include "main_window/ui/favorites_tab.h"
 #include "main_window/ui/reference_table_panel.h"
 #include "main_window/ui/region_layout.h"
 #include "main_window/ui/search_inputs.h"
@@ -168,7 +169,7 @@ void TFormMain::FormCreate() {
     PanelGrid->showStartRow(selRow > 0 && selRow < st.Grid.rowCount() ? selRow : 1);
 
     On_Popup(PopupMenuLB);
-    On_Popup(PopupMenuLBFavorites);
+    m_favorites->prepareMenu();
     On_Popup(PopupMenuGrid);
     for (const char *name :
          {"MenuCanQuickSearsh", "MenuGridLines_hor", "MenuGridLines_ver", "MenuScrollForLBox"})
