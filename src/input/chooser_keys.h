@@ -43,9 +43,9 @@ enum class ArrowKey { Left, Right, Up, Down };
 // How a Ctrl arrow exchanges the selected entries of two choosers.
 enum class ChooserExchange {
     None,
-    // Effect and filter rows: with SearchLocked set both take each other's
-    // entry and run their commands, the sender's first; then the lock is
-    // cleared, the target takes the focus and the last search runs once.
+    // Effect and filter rows: with the searches held both take each other's
+    // entry and run their commands, the sender's first; then the hold is
+    // released, the target takes the focus and the last search runs once.
     BothCommandsLocked,
     // Required ingredients: swap, focus the target, run the sender's
     // command (unlocked), then move to the target.
@@ -60,7 +60,7 @@ struct ChooserKeyOutcome {
     // The chooser that takes the focus and runs its command; invalid: none.
     ChooserRef target;
     ChooserExchange exchange = ChooserExchange::None;
-    // Moving to the target: its command runs with SearchLocked set and the
+    // Moving to the target: its command runs with the searches held and the
     // last search type is repeated once afterwards (false: focus and
     // command only).
     bool lockedMove = false;

@@ -20,7 +20,7 @@ QString slotRangeWarning() {
            QStringLiteral("     ");
 }
 
-bool SearshRestore(const SearchSlots &slots, int slot, SearchConditions &conditions, bool &searchLocked,
+bool SearshRestore(const SearchSlots &slots, int slot, SearchConditions &conditions, CommandGate &gate,
                    const std::function<void(const SearchConditions &)> &setControls,
                    const std::function<void()> &runForcedSearch) {
     const SearchConditions *saved = slots.slot(slot);
@@ -33,7 +33,7 @@ bool SearshRestore(const SearchSlots &slots, int slot, SearchConditions &conditi
     {
         // The condition handlers fire while the controls change; the lock
         // makes the searches they request return at once.
-        ScopedFlag lock(searchLocked);
+        const CommandGate::Scope held(gate, CommandGate::Hold::Searches);
         if (setControls)
             setControls(restored);
     }

@@ -2,6 +2,7 @@
 // Saved copies of the search conditions: slot 0 is the quick slot, 1..3 the
 // numbered slots. Restoring copies a slot back and runs exactly one search.
 
+#include "common/command_gate.h"
 #include "engine/search_conditions.h"
 
 #include <QString>
@@ -30,23 +31,11 @@ inline bool isNumberedSlot(int slot) {
 // The warning shown for any other number.
 QString slotRangeWarning();
 
-// Sets a flag for the lifetime of the guard and clears it afterwards.
-class ScopedFlag {
-  public:
-    explicit ScopedFlag(bool &flag) : m_flag(flag) { m_flag = true; }
-    ~ScopedFlag() { m_flag = false; }
-    ScopedFlag(const ScopedFlag &) = delete;
-    ScopedFlag &operator=(const ScopedFlag &) = delete;
-
-  private:
-    bool &m_flag;
-};
-
-// Restores a slot: copies it into conditions, sets searchLocked while
+// Restores a slot: copies it into conditions, holds the gate's searches while
 // setControls loads the condition controls (searches their handlers request
-// meanwhile must return at once), clears it and calls runForcedSearch exactly
-// once. A slot outside 0..3 does nothing and returns false.
-bool SearshRestore(const SearchSlots &slots, int slot, SearchConditions &conditions, bool &searchLocked,
+// meanwhile must return at once), releases them and calls runForcedSearch
+// exactly once. A slot outside 0..3 does nothing and returns false.
+bool SearshRestore(const SearchSlots &slots, int slot, SearchConditions &conditions, CommandGate &gate,
                    const std::function<void(const SearchConditions &)> &setControls,
                    const std::function<void()> &runForcedSearch);
 

@@ -3,6 +3,7 @@
 // window owns it and hands it by reference to whatever needs it; nothing
 // here is global.
 
+#include "common/command_gate.h"
 #include "engine/effect_strength.h"
 #include "engine/search_conditions.h"
 #include "engine/search_from_effects.h"
@@ -39,18 +40,15 @@ struct ProgramState {
     // either changes.
     EffectStrengths Strengths;
     SearchType LastSearchType = SearchType::None;
-    // Set while a saved search description loads the controls; every search
-    // call returns at once meanwhile.
-    bool SearchLocked = false;
 
     // Reused scratch of the search from effects.
     EffectSearcher Searcher;
     SearchSlots Slots;
     GridState Grid;
 
+    // Whether the window's commands and searches run now.
+    CommandGate Gate;
     // Life-cycle flags of the main window.
-    bool CommandsReady = false;
-    bool SuppressCommands = false;
     bool ShownOnce = false;
     bool SkipSaveOnExit = false;
     bool PictureWindowOpen = false;

@@ -541,24 +541,21 @@ TEST_F(KeyboardTest, GridPictureColumnStaysAtTheLeftAndCannotBeCurrent) {
 // role it was registered with, not from its object name or its class.
 class FakeKeyHost final : public KeyRouterHost {
   public:
-    bool ready = true;
-    bool suppressed = false;
-    bool locked = false;
+    FakeKeyHost() { commandGate.setReady(true); }
+    CommandGate commandGate;
     std::vector<QObject *> commands;
     std::vector<bool> lockedAtCommand;
     std::vector<QObject *> doubleClicks;
     int repeats = 0;
 
-    bool commandsReady() const override { return ready; }
-    void suppressCommands(bool on) override { suppressed = on; }
-    void lockSearch(bool on) override { locked = on; }
+    CommandGate &gate() override { return commandGate; }
     QuickFindOptions quickFindOptions(FindKind) const override { return {}; }
     FindTexts findTexts(FindKind) const override { return {}; }
     int entryCount(FindKind) const override { return 0; }
     int gridFindColumn() const override { return 0; }
     void runCommand(QObject *sender) override {
         commands.push_back(sender);
-        lockedAtCommand.push_back(locked);
+        lockedAtCommand.push_back(commandGate.searchesHeld());
     }
     void doubleClick(QObject *sender) override { doubleClicks.push_back(sender); }
     void repeatLastSearch() override { ++repeats; }
@@ -622,7 +619,7 @@ TEST_F(KeyRouterRolesTest, ListsTakeTheKeysOfTheirRoleOnly) {
     EXPECT_EQ(favorites->currentIndex().row(), current);
 
     // Before the window is ready no key is taken.
-    host.ready = false;
+    host.commandGate.setReady(false);
     QTest::keyClick(amount, Qt::Key_Delete);
     EXPECT_EQ(host.doubleClicks.size(), 2u);
 }
@@ -648,15 +645,16 @@ TEST_F(KeyRouterRolesTest, ChoosersMoveByTheirRegisteredPlaceAndSpaceTogglesThei
     EXPECT_EQ(host.commands, (std::vector<QObject *>{second}));
     EXPECT_EQ(host.lockedAtCommand, (std::vector<bool>{true}));
     EXPECT_EQ(host.repeats, 1);
-    EXPECT_FALSE(host.locked);
+    EXPECT_FALSE(host.commandGate.searchesHeld());
 
     // Space toggles the row's box quietly, then runs the box's command.
     bool quietWhileToggled = false;
-    QObject::connect(box, &QCheckBox::toggled, &window, [&] { quietWhileToggled = host.suppressed; });
+    QObject::connect(box, &QCheckBox::toggled, &window,
+                     [&] { quietWhileToggled = host.commandGate.quiet(); });
     QTest::keyClick(first, Qt::Key_Space);
     EXPECT_TRUE(box->isChecked());
     EXPECT_TRUE(quietWhileToggled);
-    EXPECT_FALSE(host.suppressed);
+    EXPECT_FALSE(host.commandGate.quiet());
     EXPECT_EQ(host.commands.back(), box);
     // A chooser registered without a box leaves Space to itself.
     const std::size_t before = host.commands.size();

@@ -311,7 +311,7 @@ TEST_F(SlotTest, QuickSaveAndRestoreBringBackTheConditions) {
     EXPECT_EQ(st.session.conditions(), saved);
     EXPECT_EQ(test::ui(form).CbEffect[0]->currentIndex(), effect);
     EXPECT_FALSE(test::ui(form).CBoxNeedCheckCost->isChecked());
-    EXPECT_FALSE(st.SearchLocked);
+    EXPECT_FALSE(st.Gate.searchesHeld());
     // The restore searched even with quick search off.
     EXPECT_EQ(st.session.recipes().PotionCount(), expected);
 

@@ -35,7 +35,7 @@ TEST(StartupTest, FillsChoosersWithoutRunningAnyCommand) {
     const ProgramState &st = form->state();
     ASSERT_TRUE(form->startupError().isEmpty()) << form->startupError().toStdString();
     ASSERT_GT(st.Data.highestItem(), 10);
-    EXPECT_TRUE(st.CommandsReady);
+    EXPECT_TRUE(st.Gate.ready());
     EXPECT_EQ(form->windowTitle(), QStringLiteral("QOR Алхимия"));
     for (int k = 0; k < 5; ++k) {
         EXPECT_EQ(test::ui(form).CbEffect[k]->count(), st.Data.EffectNames.size());
@@ -63,16 +63,19 @@ TEST(StartupTest, DispatcherIgnoresEventsWhileNotReadyOrSuppressed) {
     test::ScratchData data;
     auto form = test::openForm(data);
     ProgramState &st = form->state();
-    st.CommandsReady = false;
+    st.Gate.setReady(false);
     test::ui(form).CbEffect[0]->setCurrentIndex(1);
     EXPECT_EQ(st.session.conditions().WantedEffect[0], 0);
     EXPECT_EQ(st.LastSearchType, SearchType::None);
-    st.CommandsReady = true;
-    st.SuppressCommands = true;
-    test::ui(form).CbEffect[0]->setCurrentIndex(2);
-    EXPECT_EQ(st.session.conditions().WantedEffect[0], 0);
-    EXPECT_EQ(st.LastSearchType, SearchType::None);
-    st.SuppressCommands = false;
+    st.Gate.setReady(true);
+    {
+        // Nested holds: the inner one's end leaves the outer one in force.
+        const CommandGate::Scope outer(st.Gate, CommandGate::Hold::Commands);
+        { const CommandGate::Scope inner(st.Gate, CommandGate::Hold::Commands); }
+        test::ui(form).CbEffect[0]->setCurrentIndex(2);
+        EXPECT_EQ(st.session.conditions().WantedEffect[0], 0);
+        EXPECT_EQ(st.LastSearchType, SearchType::None);
+    }
     test::ui(form).CbEffect[0]->setCurrentIndex(3);
     EXPECT_EQ(st.session.conditions().WantedEffect[0], 3);
     EXPECT_EQ(st.LastSearchType, SearchType::FromEffects);
@@ -82,7 +85,7 @@ TEST(StartupTest, BrokenDataFolderShowsTheExplanationAndWritesNothing) {
     test::ScratchData data;
     ASSERT_TRUE(QFile::remove(data.file(QStringLiteral("Items.ini"))));
     auto form = test::openForm(data);
-    EXPECT_FALSE(form->state().CommandsReady);
+    EXPECT_FALSE(form->state().Gate.ready());
     EXPECT_EQ(test::ui(form).CentralStack->currentWidget(), test::ui(form).StartupFailurePage);
     EXPECT_TRUE(test::ui(form).StartupFailurePage->text().contains(QStringLiteral("Items.ini")));
     EXPECT_TRUE(test::ui(form).StartupFailurePage->text().contains(
@@ -108,7 +111,7 @@ TEST(StartupTest, DamagedSettingsFileStopsStartUpAndStaysUntouched) {
     ini.close();
     const QByteArray before = test::readAll(data.file(QStringLiteral("Main.ini")));
     auto form = test::openForm(data);
-    EXPECT_FALSE(form->state().CommandsReady);
+    EXPECT_FALSE(form->state().Gate.ready());
     EXPECT_EQ(test::ui(form).CentralStack->currentWidget(), test::ui(form).StartupFailurePage);
     EXPECT_TRUE(test::ui(form).StartupFailurePage->text().contains(QStringLiteral("Main.ini")));
     form->close();
@@ -126,7 +129,7 @@ TEST(StartupTest, SettingsThatAreNoFileStopStartUpWithTheReason) {
         {
             const test::AsUnprivileged lesserUser({data.dir()});
             auto form = test::openForm(data);
-            EXPECT_FALSE(form->state().CommandsReady);
+            EXPECT_FALSE(form->state().Gate.ready());
             EXPECT_TRUE(form->startupError().contains(ini + QStringLiteral(": ") + test::badFileReason(bad)))
                 << form->startupError().toStdString();
             form->close();

@@ -198,7 +198,7 @@ class Monkey : public QObject {
                                 .arg(modal->windowTitle()));
             return true;
         }
-        if (!m_form->isVisible() || !m_form->state().CommandsReady)
+        if (!m_form->isVisible() || !m_form->state().Gate.ready())
             return true;
         FormControls &ui = FormMainTestAccess::controls(*m_form);
         const ProgramState &st = m_form->state();

@@ -54,18 +54,18 @@ TEST(SearchSlots, RestoreLoadsControlsUnderTheLockAndSearchesExactlyOnce) {
 
     SearchConditions current;
     current.WantedEffect = {3, 3, 3, 3, 3};
-    bool locked = false;
+    CommandGate gate;
     int searchesRun = 0;
     std::vector<SearchConditions> searchedWith;
     const auto requestSearch = [&] {
-        if (locked)
+        if (gate.searchesHeld())
             return; // a search requested under the lock returns at once
         ++searchesRun;
         searchedWith.push_back(current);
     };
     int controlsSet = 0;
     const auto setControls = [&](const SearchConditions &c) {
-        EXPECT_TRUE(locked);
+        EXPECT_TRUE(gate.searchesHeld());
         ++controlsSet;
         // Each control's handler stores its value and asks for a search.
         for (int k = 0; k < kEffectLines; ++k) {
@@ -74,8 +74,8 @@ TEST(SearchSlots, RestoreLoadsControlsUnderTheLockAndSearchesExactlyOnce) {
         }
     };
 
-    ASSERT_TRUE(SearshRestore(slots, 0, current, locked, setControls, requestSearch));
-    EXPECT_FALSE(locked);
+    ASSERT_TRUE(SearshRestore(slots, 0, current, gate, setControls, requestSearch));
+    EXPECT_FALSE(gate.searchesHeld());
     EXPECT_EQ(controlsSet, 1);
     EXPECT_EQ(searchesRun, 1);
     ASSERT_EQ(searchedWith.size(), 1u);
@@ -87,10 +87,10 @@ TEST(SearchSlots, RestoreLoadsControlsUnderTheLockAndSearchesExactlyOnce) {
 TEST(SearchSlots, RestoreOfAnUnknownSlotDoesNothing) {
     SearchSlots slots;
     SearchConditions current = sampleConditions();
-    bool locked = false;
+    CommandGate gate;
     int calls = 0;
     EXPECT_FALSE(SearshRestore(
-        slots, 4, current, locked, [&](const SearchConditions &) { ++calls; }, [&] { ++calls; }));
+        slots, 4, current, gate, [&](const SearchConditions &) { ++calls; }, [&] { ++calls; }));
     EXPECT_EQ(calls, 0);
     EXPECT_EQ(current, sampleConditions());
 }

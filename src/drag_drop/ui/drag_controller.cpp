@@ -249,7 +249,7 @@ void DragController::setListening(bool on) {
 
 bool DragController::On_MouseDown(QObject *sender, QMouseEvent *event) {
     const Entry *entry = entryOfArea(sender);
-    if (!m_state.CommandsReady || !entry)
+    if (!m_state.Gate.ready() || !entry)
         return false;
     const QPoint pos = event->position().toPoint();
     m_pressStamp = {event->timestamp(), event->globalPosition().toPoint(), event->button()};

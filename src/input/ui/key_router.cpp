@@ -46,20 +46,6 @@ void scrollTopRow(QAbstractItemView *list, int step) {
     bar->setValue(bar->value() + step);
 }
 
-// Holds one of the host's re-entry switches on for a scope.
-class HostSwitch {
-  public:
-    using Setter = void (KeyRouterHost::*)(bool);
-    HostSwitch(KeyRouterHost &host, Setter set) : m_host(host), m_set(set) { (m_host.*m_set)(true); }
-    ~HostSwitch() { (m_host.*m_set)(false); }
-    HostSwitch(const HostSwitch &) = delete;
-    HostSwitch &operator=(const HostSwitch &) = delete;
-
-  private:
-    KeyRouterHost &m_host;
-    Setter m_set;
-};
-
 } // namespace
 
 int physicalKeyOf(const QKeyEvent &event) {
@@ -133,7 +119,7 @@ bool KeyRouter::eventFilter(QObject *watched, QEvent *event) {
         }
         return false;
     }
-    if (!m_host.commandsReady())
+    if (!m_host.gate().ready())
         return false;
     if (ChooserComboBox *combo = m_dropDowns.value(watched))
         return quickFind(combo, physicalKeyOf(*key), modifiers);
@@ -241,7 +227,7 @@ bool KeyRouter::quickFind(QObject *sender, int key, KeyModifiers modifiers) {
 
 void KeyRouter::selectEntry(QObject *sender, int index, bool runCommand) {
     {
-        const HostSwitch quiet(m_host, &KeyRouterHost::suppressCommands);
+        const CommandGate::Scope quiet(m_host.gate(), CommandGate::Hold::Commands);
         if (auto *combo = qobject_cast<ChooserComboBox *>(sender)) {
             if (index >= combo->count())
                 return;
@@ -356,7 +342,7 @@ void KeyRouter::moveTo(ChooserComboBox *target, bool locked) {
         return;
     }
     {
-        const HostSwitch lock(m_host, &KeyRouterHost::lockSearch);
+        const CommandGate::Scope held(m_host.gate(), CommandGate::Hold::Searches);
         target->setFocus();
         m_host.runCommand(target);
     }
@@ -369,7 +355,7 @@ void KeyRouter::carryOut(ChooserRef fromRef, const ChooserKeyOutcome &outcome) {
     if (!from || !to)
         return;
     const auto exchange = [this, from, to] {
-        const HostSwitch quiet(m_host, &KeyRouterHost::suppressCommands);
+        const CommandGate::Scope quiet(m_host.gate(), CommandGate::Hold::Commands);
         const int mine = from->currentIndex();
         from->setCurrentIndex(to->currentIndex());
         to->setCurrentIndex(mine);
@@ -379,7 +365,7 @@ void KeyRouter::carryOut(ChooserRef fromRef, const ChooserKeyOutcome &outcome) {
         moveTo(to, outcome.lockedMove);
         break;
     case ChooserExchange::BothCommandsLocked: {
-        const HostSwitch lock(m_host, &KeyRouterHost::lockSearch);
+        const CommandGate::Scope held(m_host.gate(), CommandGate::Hold::Searches);
         exchange();
         m_host.runCommand(from);
         m_host.runCommand(to);
@@ -408,7 +394,7 @@ bool KeyRouter::space(QObject *sender) {
         return false;
     QCheckBox *box = it->toggle;
     {
-        const HostSwitch quiet(m_host, &KeyRouterHost::suppressCommands);
+        const CommandGate::Scope quiet(m_host.gate(), CommandGate::Hold::Commands);
         box->setChecked(!box->isChecked());
     }
     m_host.runCommand(box);

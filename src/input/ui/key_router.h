@@ -7,6 +7,7 @@
 // switched off in those controls, so that typing means the same with a
 // Latin or a Cyrillic layout.
 
+#include "common/command_gate.h"
 #include "input/bookmarks.h"
 #include "input/chooser_keys.h"
 #include "input/find_in_data.h"
@@ -46,12 +47,11 @@ enum class KeyListRole {
 class KeyRouterHost {
   public:
     virtual ~KeyRouterHost() = default;
-    // False while the window is being made or closed: no key is taken.
-    virtual bool commandsReady() const = 0;
-    // Set while the keys change a control whose own command must not run.
-    virtual void suppressCommands(bool on) = 0;
-    // Set while a key moves several choosers: the searches wait for the last.
-    virtual void lockSearch(bool on) = 0;
+    // Not ready while the window is being made or closed: no key is taken.
+    // The keys hold the commands while they change a control whose own
+    // command must not run, and the searches while they move several
+    // choosers, so that only the last one searches.
+    virtual CommandGate &gate() = 0;
     virtual QuickFindOptions quickFindOptions(FindKind kind) const = 0;
     // The texts quick find compares, and how many entries a list of that kind has.
     virtual FindTexts findTexts(FindKind kind) const = 0;

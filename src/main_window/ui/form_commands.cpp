@@ -39,7 +39,7 @@ namespace qor {
 void TFormMain::On_Click(QObject *sender) {
     // Controls fire change events while code fills or restores them; those
     // must not start commands.
-    if (!m_state->CommandsReady || m_state->SuppressCommands)
+    if (!m_state->Gate.open())
         return;
     if (auto *act = qobject_cast<QAction *>(sender)) {
         runCommand(act);
@@ -97,7 +97,7 @@ void TFormMain::On_Popup(QMenu *menu) {
 }
 
 void TFormMain::On_Change(QObject *sender) {
-    if (m_state->SuppressCommands)
+    if (m_state->Gate.quiet())
         return;
     if (sender == EditAlchemyValue || sender == EditAlchemyModify)
         m_inputs->onSkillEditChanged(static_cast<QLineEdit *>(sender));

@@ -156,7 +156,7 @@ TFormMain::~TFormMain() {
     }
     // The views read the program state by reference: they go before it does
     // (members die before the QWidget base deletes the children).
-    m_state->CommandsReady = false;
+    m_state->Gate.setReady(false);
     delete takeCentralWidget();
     // A running plan reads the game data; its window joins it.
     delete findChild<BrewingPlanWindow *>(QString(), Qt::FindDirectChildrenOnly);
@@ -269,16 +269,16 @@ void TFormMain::connectControls() {
     // is complete.
     const Session *session = &m_state->session;
     connect(session, &Session::searchNeeded, this, [this](bool force) {
-        if (m_state->CommandsReady)
+        if (m_state->Gate.ready())
             SearshFromEffects(force);
     });
     connect(session, &Session::skillsChanged, this, [this] {
         StringGrid->viewport()->update();
-        if (m_state->CommandsReady)
+        if (m_state->Gate.ready())
             StartSearshLastType();
     });
     connect(session, &Session::availableItemsChanged, this, [this] {
-        if (m_state->CommandsReady)
+        if (m_state->Gate.ready())
             SearshFromEffects(false);
     });
     connect(session, &Session::altChanged, this, [this] { AltMakePotion(); });
@@ -333,7 +333,7 @@ void TFormMain::On_Exit(QWidget *control) {
 }
 
 void TFormMain::On_DblClick(QObject *sender) {
-    if (!m_state->CommandsReady)
+    if (!m_state->Gate.ready())
         return;
     ProgramState &st = *m_state;
     if (sender == Image) {

@@ -29,7 +29,7 @@ namespace qor {
 
 void TFormMain::SearshFromEffects(bool force) {
     ProgramState &st = *m_state;
-    if (st.SearchLocked)
+    if (st.Gate.searchesHeld())
         return;
     if (!force && !command("MenuCanQuickSearsh")->isChecked())
         return;

@@ -155,7 +155,7 @@ void TFormMain::FormCreate() {
     // and its saved current row restored.
     SortGrid(st.Data, st.Strengths, st.Grid);
 
-    st.CommandsReady = true;
+    st.Gate.setReady(true);
 
     PageControl->setCurrentIndex(0);
     PageControlSearshOpt->setCurrentIndex(0);
@@ -180,12 +180,12 @@ void TFormMain::FormShow() {
     if (m_state->ShownOnce)
         return;
     // Now that the window has its real size the saved region sizes fit.
-    if (m_state->CommandsReady) {
+    if (m_state->Gate.ready()) {
         m_layout->applyRegionSizes();
         FormResize(nullptr);
     }
     m_state->ShownOnce = true;
-    if (!m_state->CommandsReady)
+    if (!m_state->Gate.ready())
         return;
     // The tool windows first, then the floating picture, which opens above them.
     m_toolWindows->reopen();
@@ -202,7 +202,7 @@ void TFormMain::FormDestroy() {
     ProgramState &st = *m_state;
     // After a failed start-up the tables are half-filled: writing them would
     // replace the user's settings with defaults.
-    if (!st.SkipSaveOnExit && st.CommandsReady) {
+    if (!st.SkipSaveOnExit && st.Gate.ready()) {
         m_settings->collect();
         m_help->collectSettings();
         st.session.editSettings([this](MainSettings &s) {

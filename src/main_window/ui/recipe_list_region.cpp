@@ -345,7 +345,7 @@ void RecipeListRegion::doubleClick(bool ctrl) {
 }
 
 void RecipeListRegion::HeaderSectionClick(int section) {
-    if (!m_ctx.state.CommandsReady)
+    if (!m_ctx.state.Gate.ready())
         return;
     m_ctx.state.session.sortRecipes(section);
     m_ui.Header->viewport()->update();

@@ -170,7 +170,7 @@ void ReferenceTablePanel::showRow(int gridRow) {
 
 void ReferenceTablePanel::headerClick(int column) {
     ProgramState &st = m_state;
-    if (!st.CommandsReady || !m_model || column < 1 || column >= kGridColumnCount)
+    if (!st.Gate.ready() || !m_model || column < 1 || column >= kGridColumnCount)
         return;
     const QModelIndex current = m_view->currentIndex();
     const int currentRow = current.isValid() ? current.row() + 1 : 0;
@@ -191,7 +191,7 @@ void ReferenceTablePanel::headerClick(int column) {
 }
 
 void ReferenceTablePanel::setFindColumn(int column) {
-    if (!m_state.CommandsReady || column < 1 || column >= kGridColumnCount)
+    if (!m_state.Gate.ready() || column < 1 || column >= kGridColumnCount)
         return;
     m_state.Grid.GridFindCol = column;
     if (auto *header = qobject_cast<GridHeaderView *>(m_view->horizontalHeader()))
@@ -363,7 +363,7 @@ void ReferenceTablePanel::toggleHighlight(QAction *item, bool harmful) {
         if (const auto chosen = m_dialogs.chooseColor(window(), colour)) {
             colour = *chosen;
         } else {
-            const ScopedFlag guard(m_state.SuppressCommands);
+            const CommandGate::Scope quiet(m_state.Gate, CommandGate::Hold::Commands);
             item->setChecked(false);
         }
     }
@@ -374,7 +374,7 @@ void ReferenceTablePanel::toggleHighlight(QAction *item, bool harmful) {
 void ReferenceTablePanel::markersOff() {
     disableGridMarkers(m_state.Grid);
     {
-        const ScopedFlag guard(m_state.SuppressCommands);
+        const CommandGate::Scope quiet(m_state.Gate, CommandGate::Hold::Commands);
         for (QAction *marker : m_items.markers)
             marker->setChecked(false);
         m_items.highlightHarmful->setChecked(false);
@@ -390,7 +390,7 @@ void ReferenceTablePanel::setAllMarkers() {
         return;
     setAllGridMarkers(m_state.Data, m_state.Grid, element.item);
     {
-        const ScopedFlag guard(m_state.SuppressCommands);
+        const CommandGate::Scope quiet(m_state.Gate, CommandGate::Hold::Commands);
         for (QAction *marker : m_items.markers)
             marker->setChecked(true);
     }

@@ -106,7 +106,7 @@ void RegionLayout::ToggleFullScreen(bool recipeList) {
     const QRect screen = m_ctx.window.screen() ? m_ctx.window.screen()->geometry() : QRect(0, 0, 1280, 1024);
     int top = 0;
     if (recipeList) {
-        const ScopedFlag guard(m_ctx.state.SuppressCommands);
+        const CommandGate::Scope quiet(m_ctx.state.Gate, CommandGate::Hold::Commands);
         m_ctx.command("MenuLbPotionDirectFloatingMode")->setChecked(true);
         m_ctx.command("MenuGridDirectFloatingMode")->setChecked(false);
         top = m_ui.PanelLbPotionsMain->mapToGlobal(QPoint(0, 0)).y();
@@ -117,7 +117,7 @@ void RegionLayout::ToggleFullScreen(bool recipeList) {
         m_ui.PanelLBox->show();
         m_ui.ScrollBarLB->setVisible(m_ctx.command("MenuScrollForLBox")->isChecked());
     } else {
-        const ScopedFlag guard(m_ctx.state.SuppressCommands);
+        const CommandGate::Scope quiet(m_ctx.state.Gate, CommandGate::Hold::Commands);
         top = m_ui.StringGrid->mapToGlobal(QPoint(0, 0)).y();
         auto *layout = new QVBoxLayout;
         layout->setContentsMargins(0, 0, 0, 0);
@@ -154,7 +154,7 @@ void RegionLayout::CloseFullScreen() {
         m_ui.PanelGrid->takeBackView();
     }
     {
-        const ScopedFlag guard(m_ctx.state.SuppressCommands);
+        const CommandGate::Scope quiet(m_ctx.state.Gate, CommandGate::Hold::Commands);
         m_ctx.command("MenuLbPotionDirectFloatingMode")->setChecked(false);
         m_ctx.command("MenuGridDirectFloatingMode")->setChecked(false);
     }

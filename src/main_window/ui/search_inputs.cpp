@@ -286,14 +286,14 @@ void SearchInputs::restoreSearchSlot(int slot) {
     ProgramState &st = m_ctx.state;
     SearchConditions restored;
     SearshRestore(
-        st.Slots, slot, restored, st.SearchLocked,
+        st.Slots, slot, restored, st.Gate,
         [this](const SearchConditions &saved) { setConditionControls(saved); },
         [&st, &restored] { st.session.setConditions(restored, /*forceSearch=*/true); });
 }
 
 void SearchInputs::setConditionControls(const SearchConditions &c) {
     // The handlers fire while the controls change and store the same values
-    // again; the searches they request return at once under SearchLocked.
+    // again; the searches they request return at once while the searches are held.
     const SearchConditions fitted = fitSlotToChoosers(c, m_ctx.state.Data);
     m_ui.ComboBoxCost_Min->setCurrentIndex(fitted.CostMinIndex);
     m_ui.ComboBoxCost_Max->setCurrentIndex(fitted.CostMaxIndex);
@@ -320,7 +320,7 @@ void SearchInputs::enterTab(QWidget *tab) {
     ProgramState &st = m_ctx.state;
     if (tab == m_ui.TabSheetSearshFromItem && !m_enteredItems) {
         m_enteredItems = true;
-        const ScopedFlag guard(st.SuppressCommands);
+        const CommandGate::Scope quiet(st.Gate, CommandGate::Hold::Commands);
         for (ChooserComboBox *combo : m_ui.CbIngredient) {
             combo->clear();
             for (int i = 0; i < m_ui.CbPrioriryIngredient[0]->count(); ++i)
@@ -329,7 +329,7 @@ void SearchInputs::enterTab(QWidget *tab) {
         }
     } else if (tab == m_ui.TabSheetSkills && !m_enteredSkills) {
         m_enteredSkills = true;
-        const ScopedFlag guard(st.SuppressCommands);
+        const CommandGate::Scope quiet(st.Gate, CommandGate::Hold::Commands);
         m_ui.TabSheetSkills->setUpdatesEnabled(false);
         m_ui.EditAlchemyValue->setText(QString::number(st.session.skills().AlchemySkill));
         m_ui.EditAlchemyModify->setText(QString::number(st.session.skills().AlchemyFortify));

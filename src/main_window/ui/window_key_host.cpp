@@ -15,16 +15,8 @@ WindowKeyHost::WindowKeyHost(TFormMain &form, const ViewColors &colors, const QA
     : m_form(form), m_state(form.state()), m_colors(colors), m_startWithCurrent(startWithCurrent),
       m_fullScreen(fullScreen) {}
 
-bool WindowKeyHost::commandsReady() const {
-    return m_state.CommandsReady;
-}
-
-void WindowKeyHost::suppressCommands(bool on) {
-    m_state.SuppressCommands = on;
-}
-
-void WindowKeyHost::lockSearch(bool on) {
-    m_state.SearchLocked = on;
+CommandGate &WindowKeyHost::gate() {
+    return m_state.Gate;
 }
 
 QuickFindOptions WindowKeyHost::quickFindOptions(FindKind kind) const {

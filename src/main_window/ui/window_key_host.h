@@ -1,6 +1,6 @@
 #pragma once
 // The main window as the keys see it: the program state quick find reads,
-// the re-entry switches and the window's commands.
+// the gate that holds commands off and the window's commands.
 
 #include "input/ui/key_router.h"
 
@@ -19,9 +19,7 @@ class WindowKeyHost final : public KeyRouterHost {
     WindowKeyHost(TFormMain &form, const ViewColors &colors, const QAction *startWithCurrent,
                   FullScreenWindow *const &fullScreen);
 
-    bool commandsReady() const override;
-    void suppressCommands(bool on) override;
-    void lockSearch(bool on) override;
+    CommandGate &gate() override;
     QuickFindOptions quickFindOptions(FindKind kind) const override;
     FindTexts findTexts(FindKind kind) const override;
     int entryCount(FindKind kind) const override;
