@@ -178,16 +178,18 @@ KeyRouter::FindTarget KeyRouter::findTargetOf(QObject *sender) const {
         return t;
     const QModelIndex current = static_cast<const QAbstractItemView *>(sender)->currentIndex();
     const int row = current.isValid() ? current.row() : -1;
-    // The owner-drawn lists count their selected row as the current one.
-    const auto selectedRow = [sender] {
-        return static_cast<const OwnerDrawListView *>(sender)->currentRow();
+    // The owner-drawn lists count their selected row as the current one;
+    // a plain list registered in their role, its current index.
+    const auto selectedRow = [sender, row] {
+        const auto *owned = qobject_cast<const OwnerDrawListView *>(sender);
+        return owned != nullptr ? owned->currentRow() : row;
     };
     switch (*listIt) {
     case KeyListRole::Recipes:
         t = {true,
              FindKind::Recipes,
              0,
-             static_cast<const PotionListView *>(sender)->currentRow(),
+             static_cast<const PotionListView *>(sender)->currentRow(), // registered as one
              m_host.entryCount(FindKind::Recipes),
              true,
              BookmarkTable::Recipes};

@@ -48,7 +48,7 @@ void FavoritesTab::connectSignals() {
         // Filling or restoring the list moves its row too; only the
         // player's click shows a favourite.
         const ProgramState &st = m_ctx.state;
-        if (st.CommandsReady && !st.SuppressCommands)
+        if (st.Gate.open())
             onClick();
     });
     QObject::connect(m_list, &QWidget::customContextMenuRequested, &m_ctx.window, [this](const QPoint &pos) {
