@@ -24,9 +24,9 @@ FindTexts findTextsOf(const ProgramState &state, FindKind kind, int potionFindCo
         return FindTexts(int(data.FilterList.size()),
                          [&data](int i) { return data.FilterList[i].toUpper(); });
     case FindKind::GridRows:
-        return FindTexts(state.Grid.rowCount(), [&state](int row) {
-            return GetGridData(state.Data, state.Strengths, state.Grid, state.Grid.GridFindCol, row,
-                               state.DecimalPoint)
+        return FindTexts(state.session.grid().rowCount(), [&state](int row) {
+            const GridState &grid = state.session.grid();
+            return GetGridData(state.Data, state.Strengths, grid, grid.GridFindCol, row, state.DecimalPoint)
                 .toUpper();
         });
     case FindKind::Recipes:

@@ -44,7 +44,6 @@ struct ProgramState {
     // Reused scratch of the search from effects.
     EffectSearcher Searcher;
     SearchSlots Slots;
-    GridState Grid;
 
     // Whether the window's commands and searches run now.
     CommandGate Gate;

@@ -1,5 +1,6 @@
 #include "session/session.h"
 
+#include <algorithm>
 #include <tuple>
 
 namespace qor {
@@ -9,6 +10,17 @@ namespace {
 auto skillFields(const SkillSettings &s) {
     return std::tie(s.AlchemySkill, s.AlchemyFortify, s.AlchemistRanks, s.PerkPhysician, s.PerkBenefactor,
                     s.PerkPoisoner, s.PerkPurity);
+}
+
+auto gridOrder(const GridState &g) {
+    return std::tie(g.GridRowOrder, g.GridSortCode);
+}
+
+bool sameMarks(const GridState &a, const GridState &b) {
+    return a.GridFindCol == b.GridFindCol &&
+           std::equal(
+               a.GridMarkers.begin(), a.GridMarkers.end(), b.GridMarkers.begin(),
+               [](const GridMarker &x, const GridMarker &y) { return x.on == y.on && x.effect == y.effect; });
 }
 
 } // namespace
@@ -80,6 +92,13 @@ void Session::makeAltPotion(const GameData &data, const EffectStrengths &strengt
         return list.PotionCount() - 1;
     });
     Q_EMIT altListsChanged();
+}
+
+void Session::announceGrid(const GridState &before) {
+    if (gridOrder(before) != gridOrder(m_grid))
+        Q_EMIT gridOrderChanged();
+    if (!sameMarks(before, m_grid))
+        Q_EMIT gridMarksChanged();
 }
 
 } // namespace qor

@@ -1,15 +1,17 @@
 #pragma once
 // What the user edits in the main window, owned in one place and announced
 // when it changes: the skills, the search conditions, the recipe list, the
-// alternative making, the favourites, the ingredient sets and the rest of
-// Main.ini. Views and the window connect to the signals; whoever
-// changes a part only changes it, and every view that shows it follows.
+// alternative making, the reference table's order and marks, the
+// favourites, the ingredient sets and the rest of Main.ini. Views and the
+// window connect to the signals; whoever changes a part only changes it, and
+// every view that shows it follows.
 
 #include "engine/alt_making.h"
 #include "engine/potion_list.h"
 #include "engine/search_conditions.h"
 #include "game_data/game_data.h"
 #include "recipe_list/potion_list_ops.h"
+#include "reference_table/grid_model.h"
 #include "settings/settings_store.h"
 
 #include <QObject>
@@ -81,6 +83,21 @@ class Session : public SettingsStore {
     // and selected; the lists of the making shown anew.
     void makeAltPotion(const GameData &data, const EffectStrengths &strengths);
 
+    const GridState &grid() const { return m_grid; }
+    // The reference table's rows, sort, find column or markers: edit gets
+    // them and returns what it likes; gridOrderChanged when the rows' order
+    // or the sort differs afterwards, gridMarksChanged when the find column
+    // or a marker does.
+    template <class Edit> decltype(auto) editGrid(Edit &&edit) {
+        const GridState before = m_grid;
+        struct Announce {
+            Session &session;
+            const GridState &before;
+            ~Announce() { session.announceGrid(before); }
+        } announce{*this, before};
+        return std::forward<Edit>(edit)(m_grid);
+    }
+
   Q_SIGNALS:
     void skillsChanged();
     void conditionsChanged();
@@ -96,13 +113,18 @@ class Session : public SettingsStore {
     void currentRecipeChanged();
     void altChanged();
     void altListsChanged();
+    void gridOrderChanged();
+    void gridMarksChanged();
 
   private:
+    void announceGrid(const GridState &before);
+
     SkillSettings m_skills;
     SearchConditions m_conditions;
     PotionList m_recipes;
     AltMaking m_alt;
     AltSelection m_altSel;
+    GridState m_grid;
 };
 
 } // namespace qor

@@ -106,8 +106,8 @@ TEST_F(DiscoveryTest, TheSwitchHidesUnknownEffectsAndTheMenusMarkThem) {
     markInGrid(0, effect1, "PMenuGridKnownEffect");
     EXPECT_EQ(cellText(0, effect1), shown);
     EXPECT_EQ(cellText(0, GridColumn::effect(2)), QStringLiteral("?"));
-    const int item0 = form->state().Grid.itemAtRow(1);
-    const int item1 = form->state().Grid.itemAtRow(2);
+    const int item0 = form->state().session.grid().itemAtRow(1);
+    const int item1 = form->state().session.grid().itemAtRow(2);
     EXPECT_EQ(onDisk().slots[std::size_t(item0)], 1);
     markInGrid(1, GridColumn::Price, "PMenuGridKnownItem");
     EXPECT_EQ(onDisk().slots[std::size_t(item1)], filledSlots(form->state().Data, item1));

@@ -193,18 +193,18 @@ TEST_F(DragDropTest, AlternativeListsTakeAtMostThreeIngredientsWithoutRepeats) {
         expectIdle();
         if (k == 0) {
             // The same ingredient again, from the grid: refused.
-            const int row = st().Grid.rowOfItem(item);
+            const int row = st().session.grid().rowOfItem(item);
             dragAndDrop(ui().StringGrid->viewport(), gridCell(row, GridColumn::Item), chosen->viewport(),
                         QPoint(10, 5));
             EXPECT_EQ(st().session.alt().AltItems.size(), 1u);
             // Nor is one the page does not offer (it shares no effect).
             const auto &offered = st().session.alt().AltCandidates;
             int other = 1;
-            while (other < st().Grid.rowCount() &&
-                   (st().Grid.itemAtRow(other) == item ||
-                    std::count(offered.begin(), offered.end(), st().Grid.itemAtRow(other)) > 0))
+            while (other < st().session.grid().rowCount() &&
+                   (st().session.grid().itemAtRow(other) == item ||
+                    std::count(offered.begin(), offered.end(), st().session.grid().itemAtRow(other)) > 0))
                 ++other;
-            ASSERT_LT(other, st().Grid.rowCount());
+            ASSERT_LT(other, st().session.grid().rowCount());
             dragAndDrop(ui().StringGrid->viewport(), gridCell(other, GridColumn::Item), chosen->viewport(),
                         QPoint(10, 5));
             EXPECT_EQ(st().session.alt().AltItems.size(), 1u);
@@ -212,7 +212,7 @@ TEST_F(DragDropTest, AlternativeListsTakeAtMostThreeIngredientsWithoutRepeats) {
         }
     }
     // A fourth is refused.
-    const int other = st().Grid.itemAtRow(1) == st().session.alt().AltItems[0] ? 2 : 1;
+    const int other = st().session.grid().itemAtRow(1) == st().session.alt().AltItems[0] ? 2 : 1;
     dragAndDrop(ui().StringGrid->viewport(), gridCell(other, GridColumn::Item), chosen->viewport(),
                 QPoint(10, 5));
     EXPECT_EQ(st().session.alt().AltItems.size(), 3u);
@@ -300,14 +300,15 @@ TEST_F(DragDropTest, DropsOnTheFavouritesWindowShowAtOnceWhereTheyFell) {
                     belowRows);
         expectIdle();
     }
-    const std::vector<std::int32_t> wanted{st().Grid.itemAtRow(1), st().Grid.itemAtRow(2)};
+    const std::vector<std::int32_t> wanted{st().session.grid().itemAtRow(1),
+                                           st().session.grid().itemAtRow(2)};
     EXPECT_EQ(fav.FavItems, wanted);
     ASSERT_EQ(items->model()->rowCount(), 2);
     EXPECT_EQ(items->currentRow(), 1);
     EXPECT_EQ(items->elementAt(1), wanted[1]);
 
     // An effect from the grid into the effects list.
-    const GridElement effect = GetGridDataNum(st().Data, st().Grid, 1, GridColumn::effect(1), 1);
+    const GridElement effect = GetGridDataNum(st().Data, st().session.grid(), 1, GridColumn::effect(1), 1);
     ASSERT_GT(effect.result, 0);
     dragAndDrop(ui().StringGrid->viewport(), gridCell(1, GridColumn::effect(1)), effects->viewport(),
                 QPoint(10, 5));
@@ -322,7 +323,7 @@ TEST_F(DragDropTest, ThePictureCarriesTheIngredientItShowsAfterAGridSort) {
     Q_EMIT ui().StringGrid->horizontalHeader()->sectionClicked(GridColumn::Price);
     ui().StringGrid->setCurrentIndex(ui().StringGrid->model()->index(0, GridColumn::Item));
     QApplication::processEvents();
-    const int shown = st().Grid.itemAtRow(1);
+    const int shown = st().session.grid().itemAtRow(1);
     ASSERT_NE(shown, 1);
     showTab(ui().TabSheetAltMake);
 
@@ -342,12 +343,14 @@ TEST_F(DragDropTest, AnEffectDroppedWithinTheGridExchangesSlotsAndResortsUnlessS
         SCOPED_TRACE(shift);
         open();
         // Sorted by the second effect column, so the exchange changes the order.
-        st().Grid.GridSortCode = GridColumn::effect(2);
-        SortGrid(st().Data, st().Strengths, st().Grid);
-        const int item = st().Grid.itemAtRow(1);
+        st().session.editGrid([&](GridState &grid) {
+            grid.GridSortCode = GridColumn::effect(2);
+            SortGrid(st().Data, st().Strengths, grid);
+        });
+        const int item = st().session.grid().itemAtRow(1);
         const int effect = st().Data.ItemTable[static_cast<std::size_t>(item)].Eff[0].Effect;
         ASSERT_GT(effect, 0);
-        const auto orderBefore = st().Grid.GridRowOrder;
+        const auto orderBefore = st().session.grid().GridRowOrder;
         std::vector<int> holders;
         for (int i = 1; i <= st().Data.highestItem(); ++i) {
             for (const TItemEffect &slot : st().Data.ItemTable[static_cast<std::size_t>(i)].Eff)
@@ -363,12 +366,12 @@ TEST_F(DragDropTest, AnEffectDroppedWithinTheGridExchangesSlotsAndResortsUnlessS
         // The strengths moved with their slots.
         EXPECT_EQ(st().Strengths, RecalcItemEffects(st().Data, st().session.skills()));
         EXPECT_EQ(st().Strengths.slot(item, 1).Effect, effect);
-        GridState expected = st().Grid;
+        GridState expected = st().session.grid();
         if (shift) {
-            EXPECT_EQ(st().Grid.GridRowOrder, orderBefore);
+            EXPECT_EQ(st().session.grid().GridRowOrder, orderBefore);
         } else {
             SortGrid(st().Data, st().Strengths, expected);
-            EXPECT_EQ(st().Grid.GridRowOrder, expected.GridRowOrder);
+            EXPECT_EQ(st().session.grid().GridRowOrder, expected.GridRowOrder);
         }
         expectIdle();
     }
@@ -453,7 +456,8 @@ TEST_F(DragDropTest, PressesThatAreNotDrags) {
     EXPECT_EQ(ui().CbEffect[2]->currentIndex(), effect);
     const QModelIndex current = ui().StringGrid->currentIndex();
     ASSERT_TRUE(current.isValid());
-    EXPECT_EQ(GetGridDataNum(st().Data, st().Grid, 1, current.column(), current.row() + 1).result, effect);
+    EXPECT_EQ(GetGridDataNum(st().Data, st().session.grid(), 1, current.column(), current.row() + 1).result,
+              effect);
 
     // Right press on a radio button chooses it.
     QAbstractButton *radio = ui().RadioGroupButtons->buttons().last();

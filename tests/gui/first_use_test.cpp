@@ -14,6 +14,7 @@
 #include "recipe_list/ui/potion_list_view.h"
 #include "recipe_list/ui/recipe_info_lists.h"
 #include "reference_table/grid_model.h"
+#include "reference_table/ui/grid_header_view.h"
 #include "visuals/contrast_ratio.h"
 
 #include <QAbstractItemView>
@@ -47,16 +48,21 @@ TEST(FirstUseTest, ComputedColumnSortSurvivesARestart) {
     {
         auto form = test::openForm(data);
         ProgramState &st = form->state();
-        st.Grid.GridSortCode = -4;
-        SortGrid(st.Data, st.Strengths, st.Grid);
+        st.session.editGrid([&](GridState &grid) {
+            grid.GridSortCode = -4;
+            SortGrid(st.Data, st.Strengths, grid);
+        });
+        // The table follows a sort made outside it.
+        EXPECT_EQ(static_cast<GridHeaderView *>(test::ui(form).StringGrid->horizontalHeader())->sortCode(),
+                  -4);
         test::ui(form).StringGrid->setCurrentIndex(test::ui(form).StringGrid->model()->index(2, 1));
-        currentItem = st.Grid.GridRowOrder[3];
+        currentItem = st.session.grid().GridRowOrder[3];
         test::useCommand(*form, "MenuExit");
     }
     auto again = test::openForm(data);
     const ProgramState &st = again->state();
-    ASSERT_EQ(st.Grid.GridSortCode, -4);
-    const auto &order = st.Grid.GridRowOrder;
+    ASSERT_EQ(st.session.grid().GridSortCode, -4);
+    const auto &order = st.session.grid().GridRowOrder;
     ASSERT_GT(order.size(), 10u);
     int distinct = 0;
     for (std::size_t r = 2; r < order.size(); ++r) {

@@ -64,7 +64,7 @@ class FloatingPictureTest : public ::testing::Test {
     QString gridItemName() {
         const ProgramState &st = form->state();
         const int row = ui().StringGrid->currentIndex().row() + 1;
-        return st.Data.ItemNames.value(st.Grid.itemAtRow(row));
+        return st.Data.ItemNames.value(st.session.grid().itemAtRow(row));
     }
 
     test::ScratchData data;

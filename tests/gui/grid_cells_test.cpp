@@ -171,7 +171,7 @@ TEST(GridCellsTest, HeaderCaptionsStartAtTheLeftOfTheirSection) {
         EXPECT_GE(ink - left, 2) << "column " << column;
         EXPECT_LE(ink - left, 4) << "column " << column;
     }
-    EXPECT_EQ(header->boldColumn(), form->state().Grid.GridFindCol);
+    EXPECT_EQ(header->boldColumn(), form->state().session.grid().GridFindCol);
 }
 
 TEST(GridCellsTest, ModelNamesTheIngredientOfEachRow) {
@@ -182,7 +182,7 @@ TEST(GridCellsTest, ModelNamesTheIngredientOfEachRow) {
     ASSERT_GT(model->rowCount(), 3);
     for (const int row : {0, 3})
         EXPECT_EQ(model->data(model->index(row, 0), GridTableModel::ItemRole).toInt(),
-                  form->state().Grid.itemAtRow(row + 1));
+                  form->state().session.grid().itemAtRow(row + 1));
     EXPECT_FALSE(model->data(model->index(0, 0), Qt::DecorationRole).isValid());
 }
 
@@ -211,44 +211,44 @@ TEST(GridSortTest, CaptionClicksSortKeepTheCurrentIngredientAndSurviveARestart) 
         grid->setCurrentIndex(grid->model()->index(4, 2));
         grid->scrollTo(grid->model()->index(4, GridColumn::Price));
         QApplication::processEvents();
-        const int item = st.Grid.itemAtRow(5);
+        const int item = st.session.grid().itemAtRow(5);
 
         clickCaption(header, GridColumn::Price);
-        EXPECT_EQ(st.Grid.GridSortCode, GridColumn::Price);
+        EXPECT_EQ(st.session.grid().GridSortCode, GridColumn::Price);
         EXPECT_EQ(header->sortCode(), GridColumn::Price);
         // The current row follows its ingredient, in the same column.
-        EXPECT_EQ(st.Grid.itemAtRow(grid->currentIndex().row() + 1), item);
+        EXPECT_EQ(st.session.grid().itemAtRow(grid->currentIndex().row() + 1), item);
         EXPECT_EQ(grid->currentIndex().column(), 2);
         // The model shows the new order.
         for (const int row : {0, 5})
             EXPECT_EQ(grid->model()->data(grid->model()->index(row, 0), GridTableModel::ItemRole).toInt(),
-                      st.Grid.itemAtRow(row + 1));
+                      st.session.grid().itemAtRow(row + 1));
         const int price = GridColumn::Price;
         const auto key = [&](int gridRow) {
-            return GetGridData(st.Data, st.Strengths, st.Grid, price, gridRow, ".").toInt();
+            return GetGridData(st.Data, st.Strengths, st.session.grid(), price, gridRow, ".").toInt();
         };
-        for (int r = 1; r + 1 < st.Grid.rowCount(); ++r)
+        for (int r = 1; r + 1 < st.session.grid().rowCount(); ++r)
             ASSERT_LE(key(r), key(r + 1)) << r;
 
         clickCaption(header, GridColumn::Price);
-        EXPECT_EQ(st.Grid.GridSortCode, -GridColumn::Price);
-        EXPECT_GE(key(1), key(st.Grid.rowCount() - 1));
-        sortedFirst = st.Grid.itemAtRow(1);
+        EXPECT_EQ(st.session.grid().GridSortCode, -GridColumn::Price);
+        EXPECT_GE(key(1), key(st.session.grid().rowCount() - 1));
+        sortedFirst = st.session.grid().itemAtRow(1);
 
         // The picture column does not sort; a right press picks the find column.
         clickCaption(header, 0);
-        EXPECT_EQ(st.Grid.GridSortCode, -GridColumn::Price);
+        EXPECT_EQ(st.session.grid().GridSortCode, -GridColumn::Price);
         QMetaObject::invokeMethod(
             header, "customContextMenuRequested",
             Q_ARG(QPoint, QPoint(header->sectionViewportPosition(GridColumn::Weight) + 2, 3)));
-        EXPECT_EQ(st.Grid.GridFindCol, GridColumn::Weight);
+        EXPECT_EQ(st.session.grid().GridFindCol, GridColumn::Weight);
         EXPECT_EQ(header->boldColumn(), GridColumn::Weight);
         form->close();
     }
     auto again = test::openForm(data);
-    EXPECT_EQ(again->state().Grid.GridSortCode, -GridColumn::Price);
-    EXPECT_EQ(again->state().Grid.GridFindCol, GridColumn::Weight);
-    EXPECT_EQ(again->state().Grid.itemAtRow(1), sortedFirst);
+    EXPECT_EQ(again->state().session.grid().GridSortCode, -GridColumn::Price);
+    EXPECT_EQ(again->state().session.grid().GridFindCol, GridColumn::Weight);
+    EXPECT_EQ(again->state().session.grid().itemAtRow(1), sortedFirst);
 }
 
 } // namespace

@@ -47,7 +47,7 @@ class GridMenuTest : public ::testing::Test {
     }
     QAction *item(const char *name) { return form->action(QString::fromLatin1(name)); }
     int effectOf(int row, int slot) {
-        const int ingredient = form->state().Grid.itemAtRow(row + 1);
+        const int ingredient = form->state().session.grid().itemAtRow(row + 1);
         return form->state()
             .Data.ItemTable[static_cast<std::size_t>(ingredient)]
             .Eff[static_cast<std::size_t>(slot - 1)]
@@ -88,7 +88,7 @@ TEST_F(GridMenuTest, ItemsFollowTheCellUnderThePress) {
 TEST_F(GridMenuTest, MarkerColoursEveryCellOfItsEffectEvenTheSelectedOne) {
     const int column = GridColumn::effect(1);
     choose(3, column, "PMenuSetGridMarker1");
-    const GridMarker &marker = form->state().Grid.GridMarkers[0];
+    const GridMarker &marker = form->state().session.grid().GridMarkers[0];
     EXPECT_TRUE(marker.on);
     EXPECT_EQ(marker.effect, effectOf(3, 1));
     const QModelIndex cell = model->index(3, column);
@@ -104,21 +104,22 @@ TEST_F(GridMenuTest, MarkerColoursEveryCellOfItsEffectEvenTheSelectedOne) {
 
     // Unchecking the item switches the marker off.
     choose(3, column, "PMenuSetGridMarker1");
-    EXPECT_FALSE(form->state().Grid.GridMarkers[0].on);
+    EXPECT_FALSE(form->state().session.grid().GridMarkers[0].on);
     EXPECT_FALSE(cell.data(Qt::BackgroundRole).isValid());
 }
 
 TEST_F(GridMenuTest, AllMarkersOnAnIngredientAndAllOff) {
     choose(1, 1, "PMenuGridSetAllMarkers");
     for (int n = 1; n <= 4; ++n) {
-        EXPECT_TRUE(form->state().Grid.GridMarkers[static_cast<std::size_t>(n - 1)].on) << n;
-        EXPECT_EQ(form->state().Grid.GridMarkers[static_cast<std::size_t>(n - 1)].effect, effectOf(1, n))
+        EXPECT_TRUE(form->state().session.grid().GridMarkers[static_cast<std::size_t>(n - 1)].on) << n;
+        EXPECT_EQ(form->state().session.grid().GridMarkers[static_cast<std::size_t>(n - 1)].effect,
+                  effectOf(1, n))
             << n;
         EXPECT_TRUE(item(QStringLiteral("PMenuSetGridMarker%1").arg(n).toLatin1().constData())->isChecked());
     }
     choose(1, 1, "PMenuGridDisableMarkers");
     for (int n = 1; n <= 4; ++n) {
-        EXPECT_FALSE(form->state().Grid.GridMarkers[static_cast<std::size_t>(n - 1)].on) << n;
+        EXPECT_FALSE(form->state().session.grid().GridMarkers[static_cast<std::size_t>(n - 1)].on) << n;
         EXPECT_FALSE(item(QStringLiteral("PMenuSetGridMarker%1").arg(n).toLatin1().constData())->isChecked());
     }
 }

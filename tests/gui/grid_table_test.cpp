@@ -35,7 +35,7 @@ TEST(GridTableTest, ShowsTheGridTextsInRowOrder) {
     const QString point = QLocale().decimalPoint();
     for (const int column : {1, GridColumn::effect(1), GridColumn::Weight, GridColumn::SecondName})
         EXPECT_EQ(model->data(model->index(2, column), Qt::DisplayRole).toString(),
-                  GetGridData(st.Data, st.Strengths, st.Grid, column, 3, point));
+                  GetGridData(st.Data, st.Strengths, st.session.grid(), column, 3, point));
     EXPECT_EQ(model->data(model->index(0, 1), Qt::DisplayRole).toString(), st.Data.ItemNames[1]);
     EXPECT_FALSE(model->data(model->index(0, 0), Qt::DisplayRole).isValid());
     EXPECT_FALSE(model->data(model->index(model->rowCount(), 1), Qt::DisplayRole).isValid());

@@ -499,7 +499,7 @@ TEST_F(KeyboardTest, WheelScrollsTheSidewaysBarAndTheHelpText) {
 
 TEST_F(KeyboardTest, QuickFindInTheGridUsesTheFindColumn) {
     QTableView *grid = ui().StringGrid;
-    const int column = st().Grid.GridFindCol;
+    const int column = st().session.grid().GridFindCol;
     const QString first = grid->model()->index(5, column).data().toString().toUpper();
     ASSERT_FALSE(first.isEmpty());
     const Qt::Key key = latinKeyOf(first[0]);

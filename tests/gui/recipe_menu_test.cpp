@@ -241,13 +241,13 @@ TEST_F(RecipeMenuTest, DoubleClickShowsTheCellsElementInTheGrid) {
     form->On_DblClick(test::ui(form).LBPotion);
     const QModelIndex ingredientCell = test::ui(form).StringGrid->currentIndex();
     ASSERT_TRUE(ingredientCell.isValid());
-    EXPECT_EQ(st().Grid.itemAtRow(ingredientCell.row() + 1), rec.Items[0]);
+    EXPECT_EQ(st().session.grid().itemAtRow(ingredientCell.row() + 1), rec.Items[0]);
     EXPECT_EQ(ingredientCell.column(), 1);
 
     pressOn(PotionColumn::effect(1));
     form->On_DblClick(test::ui(form).LBPotion);
     const QModelIndex effectCell = test::ui(form).StringGrid->currentIndex();
-    const int item = st().Grid.itemAtRow(effectCell.row() + 1);
+    const int item = st().session.grid().itemAtRow(effectCell.row() + 1);
     const int slot = (effectCell.column() - 7) / 6;
     ASSERT_GE(slot, 0);
     ASSERT_LT(slot, 4);

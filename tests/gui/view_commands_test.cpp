@@ -7,12 +7,15 @@
 
 #include "settings/effect_symbol.h"
 
+#include "favorites/ui/favorites_list.h"
+#include "recipe_list/ui/alt_lists.h"
 #include "recipe_list/ui/potion_header.h"
 #include "recipe_list/ui/potion_list_view.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QFontInfo>
+#include <QHeaderView>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QMenu>
@@ -65,6 +68,18 @@ TEST_F(ViewCommandTest, RowAndCaptionHeightsArePulledIntoTheirRanges) {
     EXPECT_EQ(test::ui(form).PanelLBox->y(), 50);
     answer("MenuHeightCap3", QStringLiteral("33"));
     EXPECT_EQ(test::ui(form).PanelCapGrid->height(), 33);
+}
+
+// The lists follow their row-height lines: the command only stores the value.
+TEST_F(ViewCommandTest, ListsFollowTheirRowHeightLines) {
+    answer("MenuItemHeightAltLBoxs", QStringLiteral("60"));
+    EXPECT_EQ(form->state().session.block().get(Setting.AltListsItemHeight), 50);
+    EXPECT_EQ(test::ui(form).LbAltItemsList->itemHeight(), 50);
+    EXPECT_EQ(test::ui(form).LbAltAmountEffects->itemHeight(), 50);
+    answer("MenuLbFavoritesItemHeight", QStringLiteral("22"));
+    EXPECT_EQ(test::ui(form).LBFavorites->itemHeight(), 22);
+    form->state().session.setSetting(Setting.GridRowHeight, 30);
+    EXPECT_EQ(test::ui(form).StringGrid->verticalHeader()->defaultSectionSize(), 30);
 }
 
 TEST_F(ViewCommandTest, AlternateRowPercentRecomputesTheColour) {

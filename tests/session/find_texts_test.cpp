@@ -23,7 +23,7 @@ class FindTextsOf : public ::testing::Test {
         test::addItem(set, {{heal, 5, 1}}, QStringLiteral("Белена"));
         state.Data = test::buildData(set);
         state.Strengths = RecalcItemEffects(state.Data, state.session.skills());
-        resetGridRowOrder(state.Data, state.Grid);
+        state.session.editGrid([this](GridState &grid) { resetGridRowOrder(state.Data, grid); });
         state.session.editAlt([&](AltMaking &alt, AltSelection &, PotionList &) {
             alt.AltEffectRows = {{harm, true}, {heal, false}};
             alt.AltCandidates = {2};
@@ -61,11 +61,11 @@ TEST_F(FindTextsOf, EveryKindComparesItsUpperCaseTexts) {
 }
 
 TEST_F(FindTextsOf, GridComparesItsFindColumnAndTheLatinColumnTakesOwnKeys) {
-    state.Grid.GridFindCol = GridColumn::Item;
-    EXPECT_EQ(find(FindKind::GridRows, "БЕЛ"), state.Grid.rowOfItem(2));
+    state.session.editGrid([](GridState &grid) { grid.GridFindCol = GridColumn::Item; });
+    EXPECT_EQ(find(FindKind::GridRows, "БЕЛ"), state.session.grid().rowOfItem(2));
     EXPECT_FALSE(findKeyOwnCode(FindKind::GridRows, GridColumn::Item));
-    state.Grid.GridFindCol = GridColumn::SecondName;
-    EXPECT_EQ(find(FindKind::GridRows, "ITEM 2"), state.Grid.rowOfItem(2));
+    state.session.editGrid([](GridState &grid) { grid.GridFindCol = GridColumn::SecondName; });
+    EXPECT_EQ(find(FindKind::GridRows, "ITEM 2"), state.session.grid().rowOfItem(2));
     EXPECT_TRUE(findKeyOwnCode(FindKind::GridRows, GridColumn::SecondName));
     EXPECT_FALSE(findKeyOwnCode(FindKind::Ingredients, GridColumn::SecondName));
 }

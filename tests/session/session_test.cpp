@@ -34,6 +34,8 @@ struct Announcements {
         QObject::connect(&session, &Session::availableItemsChanged, [this] { log.push_back("at hand"); });
         QObject::connect(&session, &Session::settingChanged,
                          [this](int line) { log.push_back("line " + std::to_string(line)); });
+        QObject::connect(&session, &Session::gridOrderChanged, [this] { log.push_back("grid order"); });
+        QObject::connect(&session, &Session::gridMarksChanged, [this] { log.push_back("grid marks"); });
     }
     std::vector<std::string> take() { return std::exchange(log, {}); }
 
@@ -210,6 +212,33 @@ TEST(SessionTest, SettingsAnnounceEachLineThatTookAnotherValue) {
     EXPECT_EQ(session.settings(), read);
     session.setFont(SettingsFont::LbHelp, QStringLiteral("Arial"), 0); // no size in points: kept
     EXPECT_EQ(session.settings().font(SettingsFont::LbHelp), (FontSetting{QStringLiteral("Arial"), 30}));
+    EXPECT_EQ(seen.take(), Log{});
+}
+
+TEST(SessionTest, TheReferenceTableOrderIsAnnouncedOnceAndOnlyWhenItChanged) {
+    Session session;
+    Announcements seen(session);
+    session.editGrid([](GridState &grid) { grid.GridRowOrder = {0, 1, 2, 3}; });
+    EXPECT_EQ(seen.take(), Log{"grid order"});
+    // The same rows, put back in place: nothing to announce.
+    session.editGrid([](GridState &grid) {
+        std::swap(grid.GridRowOrder[1], grid.GridRowOrder[2]);
+        std::swap(grid.GridRowOrder[1], grid.GridRowOrder[2]);
+    });
+    EXPECT_EQ(seen.take(), Log{});
+    // A new sort over rows and code together: one announcement.
+    session.editGrid([](GridState &grid) {
+        grid.GridSortCode = -1;
+        grid.GridRowOrder = {0, 3, 2, 1};
+    });
+    EXPECT_EQ(seen.take(), Log{"grid order"});
+    EXPECT_EQ(session.grid().itemAtRow(1), 3);
+    // The find column and the markers leave the order alone.
+    session.editGrid([](GridState &grid) { grid.GridFindCol = 7; });
+    EXPECT_EQ(seen.take(), Log{"grid marks"});
+    session.editGrid([](GridState &grid) { grid.GridMarkers[2] = {true, 5}; });
+    EXPECT_EQ(seen.take(), Log{"grid marks"});
+    session.editGrid([](GridState &grid) { grid.GridMarkers[2].on = true; });
     EXPECT_EQ(seen.take(), Log{});
 }
 

@@ -339,11 +339,11 @@ void DragController::pickUp(const Entry &entry, QPoint pos, QMouseEvent *event) 
             break;
         const int row = index.row() + 1;
         if (index.column() == GridColumn::Item) {
-            const GridElement e = GetGridDataNum(st.Data, st.Grid, 0, index.column(), row);
+            const GridElement e = GetGridDataNum(st.Data, st.session.grid(), 0, index.column(), row);
             if (e.result > 0)
                 m_drag.pickUp(entry.role, PayloadKind::Ingredient, e.result);
         } else if (GridColumn::isEffectColumn(index.column())) {
-            const GridElement e = GetGridDataNum(st.Data, st.Grid, 1, index.column(), row);
+            const GridElement e = GetGridDataNum(st.Data, st.session.grid(), 1, index.column(), row);
             if (e.result > 0)
                 m_drag.pickUp(entry.role, PayloadKind::Effect, e.result);
         }

@@ -1,12 +1,14 @@
 #include "help/ui/help_panel.h"
 
 #include "common_ui/dialog_provider.h"
+#include "common_ui/pixel_font.h"
 #include "settings/settings_block.h"
 #include "settings/settings_store.h"
 #include "settings/stored_geometry.h"
 
 #include <QDir>
 #include <QEvent>
+#include <QHBoxLayout>
 #include <QHelpEvent>
 #include <QListWidget>
 #include <QPainter>
@@ -14,6 +16,7 @@
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QStyledItemDelegate>
+#include <QTabWidget>
 #include <QToolTip>
 
 #include <algorithm>
@@ -66,10 +69,38 @@ class HelpTitleDelegate : public QStyledItemDelegate {
 
 } // namespace
 
-HelpPanel::HelpPanel(QListWidget *list, QPlainTextEdit *memo, QSplitter *splitter, DialogProvider &dialogs,
+HelpPanel::HelpPanel(QTabWidget &pages, QWidget &tabSheet, const QString &dataDir, DialogProvider &dialogs,
                      SettingsStore &settings, QObject *parent)
-    : QObject(parent), m_list(list), m_memo(memo), m_splitter(splitter), m_dialogs(dialogs),
-      m_settings(settings) {
+    : QObject(parent), m_dataDir(dataDir), m_dialogs(dialogs), m_settings(settings) {
+    buildControls(tabSheet);
+    connect(m_list, &QListWidget::currentRowChanged, this, &HelpPanel::showSelectedTopic);
+    connect(&m_settings, &SettingsStore::settingChanged, this, [this](int line) {
+        if (line == Setting.HelpItemHeight.line)
+            applyItemHeight();
+    });
+    connect(&pages, &QTabWidget::currentChanged, this, [this, &pages, &tabSheet] {
+        if (pages.currentWidget() == &tabSheet)
+            enter();
+    });
+}
+
+void HelpPanel::buildControls(QWidget &tabSheet) {
+    auto *layout = new QHBoxLayout(&tabSheet);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_splitter = new QSplitter(Qt::Horizontal, &tabSheet);
+    m_list = new QListWidget(m_splitter);
+    m_list->setObjectName(QStringLiteral("LbHelp"));
+    m_list->setFont(pixelFont(QStringLiteral("Tahoma"), 13));
+    m_memo = new QPlainTextEdit(m_splitter);
+    m_memo->setObjectName(QStringLiteral("MemoHelp"));
+    m_memo->setReadOnly(true);
+    m_memo->setFont(pixelFont(QStringLiteral("Tahoma"), 13));
+    m_splitter->addWidget(m_list);
+    m_splitter->addWidget(m_memo);
+    m_splitter->handle(1)->setObjectName(QStringLiteral("Splitter6"));
+    m_splitter->setSizes({501, 500});
+    layout->addWidget(m_splitter);
+
     m_list->setItemDelegate(new HelpTitleDelegate(m_itemHeight, m_list));
     m_list->setUniformItemSizes(true);
     // A title wider than the list shows whole in its hint instead.
@@ -90,12 +121,12 @@ void HelpPanel::applyListWidth() {
     m_splitter->setSizes({width, std::max(1, total - width - m_splitter->handleWidth())});
 }
 
-void HelpPanel::enter(const QString &dataDir) {
+void HelpPanel::enter() {
     const MainSettings &settings = m_settings.settings();
     if (m_loaded)
         return;
     HelpPage page;
-    if (const auto error = loadHelpFile(dataDir, page)) {
+    if (const auto error = loadHelpFile(m_dataDir, page)) {
         m_dialogs.message(m_list->window(), error->toText(), MessageIcon::Warning);
         return;
     }
@@ -115,7 +146,9 @@ void HelpPanel::enter(const QString &dataDir) {
         m_list->setFont(font);
     }
     m_memo->setFont(m_list->font());
-    setItemHeight(b.clamped(Setting.HelpItemHeight));
+    // The height read is kept within its range from now on.
+    m_settings.setSetting(Setting.HelpItemHeight, b.clamped(Setting.HelpItemHeight));
+    applyItemHeight();
     m_chosenListWidth = storedPixelSize(b.get(Setting.HelpListWidth), 1);
     applyListWidth();
     {
@@ -127,7 +160,7 @@ void HelpPanel::enter(const QString &dataDir) {
     if (m_page.topicCount() == 0) {
         m_memo->setPlainText(
             QStringLiteral("Файл справки %1 пуст.")
-                .arg(QDir::toNativeSeparators(QDir(dataDir).filePath(QStringLiteral("Help.ini")))));
+                .arg(QDir::toNativeSeparators(QDir(m_dataDir).filePath(QStringLiteral("Help.ini")))));
     }
     m_loaded = true;
 }
@@ -146,9 +179,8 @@ int HelpPanel::itemHeight() const {
     return m_settings.block().clamped(Setting.HelpItemHeight);
 }
 
-void HelpPanel::setItemHeight(int height) {
-    m_settings.setSetting(Setting.HelpItemHeight, height);
-    m_itemHeight = std::max(1, height);
+void HelpPanel::applyItemHeight() {
+    m_itemHeight = std::max(1, itemHeight());
     // The uniform row size is measured again after a layout change.
     m_list->doItemsLayout();
     m_list->viewport()->update();

@@ -111,7 +111,6 @@ void FormControls::buildRegions(const ControlsContext &ctx) {
     buildTabSearchItems(ctx);
     buildTabAltMake(ctx);
     buildTabSkills(ctx);
-    buildTabHelp();
     MainSplitter->addWidget(PageControl);
 
     buildRecipeRegion(ctx);

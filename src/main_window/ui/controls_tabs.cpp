@@ -305,22 +305,4 @@ void FormControls::buildTabSkills(const ControlsContext &ctx) {
     outer->addStretch(1);
 }
 
-void FormControls::buildTabHelp() {
-    auto *helpLayout = new QHBoxLayout(TabSheetHelp);
-    helpLayout->setContentsMargins(0, 0, 0, 0);
-    HelpSplitter = new QSplitter(Qt::Horizontal, TabSheetHelp);
-    LbHelp = new QListWidget(HelpSplitter);
-    LbHelp->setObjectName(QStringLiteral("LbHelp"));
-    LbHelp->setFont(pixelFont(QStringLiteral("Tahoma"), 13));
-    MemoHelp = new QPlainTextEdit(HelpSplitter);
-    MemoHelp->setObjectName(QStringLiteral("MemoHelp"));
-    MemoHelp->setReadOnly(true);
-    MemoHelp->setFont(pixelFont(QStringLiteral("Tahoma"), 13));
-    HelpSplitter->addWidget(LbHelp);
-    HelpSplitter->addWidget(MemoHelp);
-    HelpSplitter->handle(1)->setObjectName(QStringLiteral("Splitter6"));
-    HelpSplitter->setSizes({501, 500});
-    helpLayout->addWidget(HelpSplitter);
-}
-
 } // namespace qor

@@ -108,7 +108,7 @@ std::span<const MenuCommand> TFormMain::commandTable() {
         {.menu = M::View, .name = "MenuCLbUsedItemHeight", .caption = "Высота строк списка возможных ингредиентов", .call = [](F &f, QAction *item, int) { f.m_toolWindows->promptUsedItemsRowHeight(item); }},
         {.menu = M::View, .name = "MenuLbFavoritesItemHeight", .caption = "Высота строк списка избранного", .call = &F::onView<&V::cmdFavoritesRowHeight>, .arg = Setting.LbFavoritesItemHeight.line},
         {.menu = M::View, .name = "MenuItemHeightAltLBoxs", .caption = "Высота строк списков альтернативного создания зелья", .call = &F::onView<&V::cmdAltRowHeight>, .arg = Setting.AltListsItemHeight.line},
-        {.menu = M::View, .name = "MenuHelpItemHeight", .caption = "Высота строк справки", .call = [](F &f, QAction *item, int) { int h = 0; if (qor::promptSetting(f.m_dialogs, &f, item, Setting.HelpItemHeight.line, f.m_help->itemHeight(), h)) f.m_help->setItemHeight(h); }},
+        {.menu = M::View, .name = "MenuHelpItemHeight", .caption = "Высота строк справки", .call = [](F &f, QAction *item, int) { int h = 0; if (qor::promptSetting(f.m_dialogs, &f, item, Setting.HelpItemHeight.line, f.m_help->itemHeight(), h)) f.m_state->session.setSetting(Setting.HelpItemHeight, h); }},
         {.menu = M::View, .name = "MenuHeightCap2", .caption = "Высота заголовка списка компонентов", .call = &F::onView<&V::cmdCaptionHeight>, .arg = Setting.PanelCap2Height.line},
 
         subMenu(M::Bar, M::Find, "Найти"),

@@ -53,16 +53,8 @@ void TFormMain::On_Click(QObject *sender) {
         onGridSelection();
         return;
     }
-    if (sender == LbHelp) {
-        m_help->showSelectedTopic();
-        return;
-    }
     if (sender == ButtFormFavorites || sender == ButtFormUsedItems) {
         command(sender == ButtFormFavorites ? "MenuShowFormFavorites" : "MenuShowUsedItemsList")->trigger();
-        return;
-    }
-    if (sender == PageControl) {
-        On_Enter(PageControl->currentWidget());
         return;
     }
     if (sender == PageControlSearshOpt) {
@@ -104,10 +96,7 @@ void TFormMain::On_Change(QObject *sender) {
 }
 
 void TFormMain::On_Enter(QWidget *tab) {
-    if (tab == TabSheetHelp)
-        m_help->enter(m_state->DataDir);
-    else
-        m_inputs->enterTab(tab);
+    m_inputs->enterTab(tab);
 }
 
 void TFormMain::cmdExit(QAction *, int noSave) {

@@ -157,7 +157,6 @@ struct FormControls {
     void buildTabSearchItems(const ControlsContext &ctx);
     void buildTabAltMake(const ControlsContext &ctx);
     void buildTabSkills(const ControlsContext &ctx);
-    void buildTabHelp();
     void buildRecipeRegion(const ControlsContext &ctx);
     void buildRecipeStrip(const ControlsContext &ctx);
     void buildGridRegion(const ControlsContext &ctx);

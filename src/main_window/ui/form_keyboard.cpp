@@ -13,6 +13,7 @@
 #include "input/ui/key_router.h"
 #include "input/ui/wheel_router.h"
 #include "main_window/ui/favorites_tab.h"
+#include "main_window/ui/help_routers.h"
 #include "main_window/ui/recipe_list_region.h"
 #include "main_window/ui/reference_table_panel.h"
 #include "main_window/ui/search_inputs.h"
@@ -35,8 +36,10 @@
 namespace qor {
 
 void TFormMain::buildKeyboard() {
-    m_help = new HelpPanel(LbHelp, MemoHelp, HelpSplitter, m_dialogs, m_state->session, this);
-    connect(LbHelp, &QListWidget::currentRowChanged, this, [this] { On_Click(LbHelp); });
+    m_help = new HelpPanel(*PageControl, *TabSheetHelp, m_state->DataDir, m_dialogs, m_state->session, this);
+    LbHelp = m_help->list();
+    MemoHelp = m_help->memo();
+    HelpSplitter = m_help->splitter();
 
     RecipeFindHooks find;
     find.recipeTexts = [this] { return findTextsOf(*m_state, FindKind::Recipes, m_colors.PotionFindCol); };
@@ -70,13 +73,11 @@ void TFormMain::buildRouters() {
     m_inputs->joinRouters(routers);
     m_recipes->joinRouters(routers);
     m_favorites->joinRouters(routers);
-    // The table, the help page and the picture are the window's own.
+    joinHelpRouters(*m_help, routers);
+    // The table and the picture are the window's own.
     m_keys->registerList(StringGrid, KeyListRole::Grid);
     m_wheel->watch(StringGrid, WheelRouter::Target::Grid);
     m_drag->registerControl(StringGrid, DragControl::Grid);
-    m_wheel->watch(LbHelp, WheelRouter::Target::List);
-    m_wheel->watch(MemoHelp, WheelRouter::Target::HelpText);
-    m_drag->registerControl(LbHelp, DragControl::None);
     m_drag->registerControl(Image, DragControl::Image);
     m_drag->registerPressControls(this);
     const QList<ChooserComboBox *> choosers = findChildren<ChooserComboBox *>();

@@ -286,7 +286,11 @@ void TFormMain::connectControls() {
                               [this](QObject *sender) { On_Change(sender); },
                               [this](QObject *sender) { On_DblClick(sender); }});
 
-    connect(PageControl, &QTabWidget::currentChanged, this, [this] { On_Click(PageControl); });
+    // The help page enters itself.
+    connect(PageControl, &QTabWidget::currentChanged, this, [this] {
+        if (m_state->Gate.open())
+            On_Enter(PageControl->currentWidget());
+    });
     connect(PageControlSearshOpt, &QTabWidget::currentChanged, this,
             [this] { On_Click(PageControlSearshOpt); });
 

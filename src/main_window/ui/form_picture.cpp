@@ -18,7 +18,7 @@ void TFormMain::onGridSelection() {
     const int gridRow = PanelGrid->currentGridRow();
     if (gridRow <= 0)
         return;
-    const int item = m_state->Grid.itemAtRow(gridRow);
+    const int item = m_state->session.grid().itemAtRow(gridRow);
     m_floatingPicture->setCaption(m_state->Data.ItemNames.value(item));
     showItemPicture(item);
 }

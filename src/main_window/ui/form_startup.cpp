@@ -132,7 +132,7 @@ void TFormMain::FormCreate() {
         effect.Marked = false;
     }
     PanelGrid->setHighlightColors(colorFromCode(marker, m_colors));
-    resetGridRowOrder(st.Data, st.Grid);
+    st.session.editGrid([&](GridState &grid) { resetGridRowOrder(st.Data, grid); });
     m_inputs->fillChoosers();
     st.session.setConditions(SearchConditions{});
 
@@ -153,9 +153,10 @@ void TFormMain::FormCreate() {
     // The saved sort of the reference table, once the computed columns
     // (strength, time, price) hold real values and before the grid is filled
     // and its saved current row restored.
-    SortGrid(st.Data, st.Strengths, st.Grid);
+    st.session.editGrid([&](GridState &grid) { SortGrid(st.Data, st.Strengths, grid); });
 
     st.Gate.setReady(true);
+    m_view->followSettings();
 
     PageControl->setCurrentIndex(0);
     PageControlSearshOpt->setCurrentIndex(0);
@@ -166,7 +167,7 @@ void TFormMain::FormCreate() {
 
     // The stored row, or the first data row when none was stored.
     const int selRow = st.session.block().get(Setting.GridSelRow);
-    PanelGrid->showStartRow(selRow > 0 && selRow < st.Grid.rowCount() ? selRow : 1);
+    PanelGrid->showStartRow(selRow > 0 && selRow < st.session.grid().rowCount() ? selRow : 1);
 
     On_Popup(PopupMenuLB);
     m_favorites->prepareMenu();

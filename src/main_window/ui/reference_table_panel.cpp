@@ -108,11 +108,13 @@ void ReferenceTablePanel::setMenu(QMenu *menu, const GridMenuItems &items) {
 
 void ReferenceTablePanel::fill(std::span<const int> widths) {
     if (!m_model) {
-        m_model =
-            new GridTableModel(m_state.Data, m_state.Strengths, m_state.Grid, m_state.DecimalPoint, this);
+        m_model = new GridTableModel(m_state.Data, m_state.Strengths, m_state.session.grid(),
+                                     m_state.DecimalPoint, this);
         m_view->setModel(m_model);
         connect(m_view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
                 &ReferenceTablePanel::currentMoved);
+        connect(&m_state.session, &Session::gridOrderChanged, this, &ReferenceTablePanel::followGridOrder);
+        connect(&m_state.session, &Session::gridMarksChanged, this, &ReferenceTablePanel::followGridMarks);
     } else {
         m_model->reload();
     }
@@ -124,9 +126,22 @@ void ReferenceTablePanel::fill(std::span<const int> widths) {
     const int side = m_view->verticalHeader()->defaultSectionSize();
     m_view->setColumnWidth(0, side);
     if (auto *header = qobject_cast<GridHeaderView *>(m_view->horizontalHeader())) {
-        header->setBoldColumn(m_state.Grid.GridFindCol);
-        header->setSortCode(m_state.Grid.GridSortCode);
+        header->setBoldColumn(m_state.session.grid().GridFindCol);
+        header->setSortCode(m_state.session.grid().GridSortCode);
     }
+}
+
+void ReferenceTablePanel::followGridOrder() {
+    m_model->reload();
+    if (auto *header = qobject_cast<GridHeaderView *>(m_view->horizontalHeader()))
+        header->setSortCode(m_state.session.grid().GridSortCode);
+    m_view->viewport()->update();
+}
+
+void ReferenceTablePanel::followGridMarks() {
+    if (auto *header = qobject_cast<GridHeaderView *>(m_view->horizontalHeader()))
+        header->setBoldColumn(m_state.session.grid().GridFindCol);
+    m_view->viewport()->update();
 }
 
 void ReferenceTablePanel::release() {
@@ -175,8 +190,9 @@ void ReferenceTablePanel::headerClick(int column) {
     const QModelIndex current = m_view->currentIndex();
     const int currentRow = current.isValid() ? current.row() + 1 : 0;
     const int firstVisible = m_view->verticalScrollBar()->value();
-    const int row = applyGridHeaderClick(st.Data, st.Strengths, st.Grid, column, currentRow);
-    m_model->reload();
+    const int row = st.session.editGrid([&](GridState &grid) {
+        return applyGridHeaderClick(st.Data, st.Strengths, grid, column, currentRow);
+    });
     m_view->verticalScrollBar()->setValue(firstVisible);
     if (row >= 1) {
         const QSignalBlocker blocker(m_view->selectionModel());
@@ -185,17 +201,12 @@ void ReferenceTablePanel::headerClick(int column) {
             QItemSelectionModel::ClearAndSelect);
     }
     m_view->verticalScrollBar()->setValue(firstVisible);
-    if (auto *header = qobject_cast<GridHeaderView *>(m_view->horizontalHeader()))
-        header->setSortCode(st.Grid.GridSortCode);
-    m_view->viewport()->update();
 }
 
 void ReferenceTablePanel::setFindColumn(int column) {
     if (!m_state.Gate.ready() || column < 1 || column >= kGridColumnCount)
         return;
-    m_state.Grid.GridFindCol = column;
-    if (auto *header = qobject_cast<GridHeaderView *>(m_view->horizontalHeader()))
-        header->setBoldColumn(column);
+    m_state.session.editGrid([column](GridState &grid) { grid.GridFindCol = column; });
 }
 
 void ReferenceTablePanel::scrollGrid(int delta) {
@@ -204,8 +215,9 @@ void ReferenceTablePanel::scrollGrid(int delta) {
     m_startRow = 0;
     // The bar's value is the first visible model row, grid row - 1.
     QScrollBar *bar = m_view->verticalScrollBar();
-    const int top = ScrollGrid(bar->value() + 1, delta, m_state.Grid.rowCount(), m_view->viewport()->height(),
-                               0, m_view->verticalHeader()->defaultSectionSize());
+    const int top =
+        ScrollGrid(bar->value() + 1, delta, m_state.session.grid().rowCount(), m_view->viewport()->height(),
+                   0, m_view->verticalHeader()->defaultSectionSize());
     bar->setValue(top - 1);
 }
 
@@ -214,7 +226,7 @@ void ReferenceTablePanel::showInGrid(int value, int mode, bool byRow) {
         return;
     const int rowHeight = std::max(1, m_view->verticalHeader()->defaultSectionSize());
     const int topRow = std::max(1, m_view->rowAt(0) + 1);
-    const auto target = ShowItemInGrid(m_state.Data, m_state.Grid, value, mode, byRow, topRow,
+    const auto target = ShowItemInGrid(m_state.Data, m_state.session.grid(), value, mode, byRow, topRow,
                                        m_view->viewport()->height(), rowHeight);
     if (!target)
         return;
@@ -277,7 +289,7 @@ void ReferenceTablePanel::doubleClick(bool ctrl) {
 
 int ReferenceTablePanel::currentItem() const {
     const int row = currentGridRow();
-    return row > 0 ? std::max(0, m_state.Grid.itemAtRow(row)) : 0;
+    return row > 0 ? std::max(0, m_state.session.grid().itemAtRow(row)) : 0;
 }
 
 void ReferenceTablePanel::exchangeEffectSlot(int effect, int column, bool resort) {
@@ -292,9 +304,9 @@ void ReferenceTablePanel::exchangeEffectSlot(int effect, int column, bool resort
         const int column = std::max(1, m_view->currentIndex().column());
         const int item = currentItem();
         const int firstVisible = m_view->verticalScrollBar()->value();
-        SortGrid(m_state.Data, m_state.Strengths, m_state.Grid);
-        m_model->reload();
-        if (const int row = m_state.Grid.rowOfItem(item); item > 0 && row >= 1) {
+        m_state.session.editGrid(
+            [this](GridState &grid) { SortGrid(m_state.Data, m_state.Strengths, grid); });
+        if (const int row = m_state.session.grid().rowOfItem(item); item > 0 && row >= 1) {
             const QSignalBlocker blocker(m_view->selectionModel());
             m_view->selectionModel()->setCurrentIndex(m_model->index(row - 1, column),
                                                       QItemSelectionModel::ClearAndSelect);
@@ -344,7 +356,8 @@ void ReferenceTablePanel::openMenu(const QPoint &pos) {
 }
 
 void ReferenceTablePanel::prepareMenu() {
-    const GridPopupState popup = gridPopupState(m_state.Data, m_state.Grid, m_clickColumn, m_clickRow);
+    const GridPopupState popup =
+        gridPopupState(m_state.Data, m_state.session.grid(), m_clickColumn, m_clickRow);
     for (QAction *marker : m_items.markers)
         marker->setEnabled(popup.effectCommands);
     m_items.countItems->setEnabled(popup.effectCommands);
@@ -372,7 +385,7 @@ void ReferenceTablePanel::toggleHighlight(QAction *item, bool harmful) {
 }
 
 void ReferenceTablePanel::markersOff() {
-    disableGridMarkers(m_state.Grid);
+    m_state.session.editGrid([](GridState &grid) { disableGridMarkers(grid); });
     {
         const CommandGate::Scope quiet(m_state.Gate, CommandGate::Hold::Commands);
         for (QAction *marker : m_items.markers)
@@ -385,20 +398,19 @@ void ReferenceTablePanel::markersOff() {
 }
 
 void ReferenceTablePanel::setAllMarkers() {
-    const GridElement element = GetGridDataNum(m_state.Data, m_state.Grid, 1, m_clickColumn, m_clickRow);
+    const GridElement element =
+        GetGridDataNum(m_state.Data, m_state.session.grid(), 1, m_clickColumn, m_clickRow);
     if (element.item < 1)
         return;
-    setAllGridMarkers(m_state.Data, m_state.Grid, element.item);
-    {
-        const CommandGate::Scope quiet(m_state.Gate, CommandGate::Hold::Commands);
-        for (QAction *marker : m_items.markers)
-            marker->setChecked(true);
-    }
-    m_view->viewport()->update();
+    m_state.session.editGrid([&](GridState &grid) { setAllGridMarkers(m_state.Data, grid, element.item); });
+    const CommandGate::Scope quiet(m_state.Gate, CommandGate::Hold::Commands);
+    for (QAction *marker : m_items.markers)
+        marker->setChecked(true);
 }
 
 void ReferenceTablePanel::countItemsWithEffect() {
-    const GridElement element = GetGridDataNum(m_state.Data, m_state.Grid, 1, m_clickColumn, m_clickRow);
+    const GridElement element =
+        GetGridDataNum(m_state.Data, m_state.session.grid(), 1, m_clickColumn, m_clickRow);
     if (element.result < 1 || !GridColumn::isEffectColumn(m_clickColumn))
         return;
     m_dialogs.message(window(),
@@ -407,13 +419,15 @@ void ReferenceTablePanel::countItemsWithEffect() {
 }
 
 void ReferenceTablePanel::toggleMarker(QAction *item, int number) {
-    const GridElement element = GetGridDataNum(m_state.Data, m_state.Grid, 1, m_clickColumn, m_clickRow);
+    const GridElement element =
+        GetGridDataNum(m_state.Data, m_state.session.grid(), 1, m_clickColumn, m_clickRow);
     if (element.result < 1 || !GridColumn::isEffectColumn(m_clickColumn))
         return;
-    GridMarker &marker = m_state.Grid.GridMarkers[static_cast<std::size_t>(number - 1)];
-    marker.effect = element.result;
-    marker.on = item->isChecked();
-    m_view->viewport()->update();
+    m_state.session.editGrid([&](GridState &grid) {
+        GridMarker &marker = grid.GridMarkers[static_cast<std::size_t>(number - 1)];
+        marker.effect = element.result;
+        marker.on = item->isChecked();
+    });
 }
 
 } // namespace qor

@@ -106,6 +106,9 @@ class ReferenceTablePanel : public QWidget, public DragGrid {
     void openMenu(const QPoint &pos);
     void headerClick(int column);
     void setFindColumn(int column);
+    // The session's table changed: the rows and the header follow.
+    void followGridOrder();
+    void followGridMarks();
     void applyHighlight();
 
     ProgramState &m_state;

@@ -58,8 +58,10 @@ void SettingsBinding::apply() {
     m_parts.applyChecks(b);
     m_parts.view.SetGridRowHeight(b.clamped(Setting.GridRowHeight), b.clamped(Setting.GridHeaderRowHeight));
     // The sort itself runs once the row map is set up (start-up sequence).
-    st.Grid.GridSortCode = b.clamped(Setting.GridSortCode);
-    st.Grid.GridFindCol = normalizeGridFindCol(b.get(Setting.GridFindCol));
+    st.session.editGrid([&](GridState &grid) {
+        grid.GridSortCode = b.clamped(Setting.GridSortCode);
+        grid.GridFindCol = normalizeGridFindCol(b.get(Setting.GridFindCol));
+    });
 
     m_parts.layout.applyRegionSizes();
 
@@ -113,8 +115,8 @@ void SettingsBinding::collectInto(MainSettings &s) {
         s.headerEffInfoWidths[static_cast<std::size_t>(k)] = m_ui.HeaderEffInfo->sectionSize(k);
     m_ui.PanelGrid->collectColumnWidths(s.gridColumnWidths);
 
-    b.set(Setting.GridSortCode, m_ctx.state.Grid.GridSortCode);
-    b.set(Setting.GridFindCol, m_ctx.state.Grid.GridFindCol);
+    b.set(Setting.GridSortCode, m_ctx.state.session.grid().GridSortCode);
+    b.set(Setting.GridFindCol, m_ctx.state.session.grid().GridFindCol);
     m_parts.collectChecks(b);
     // The sizes the user chose: a session on a small screen does not leave
     // its squeezed regions to the next one on a larger screen.

@@ -124,53 +124,23 @@ void ViewCommands::cmdFont(QAction *, int target) {
 }
 
 void ViewCommands::cmdColor(QAction *, int line) {
-    const SettingsBlock &b = m_ctx.state.session.block();
-    const auto choose = [&](QColor &colour) {
-        const auto chosen = m_ctx.dialogs.chooseColor(&m_ctx.window, colour);
-        if (!chosen)
-            return false;
-        colour = *chosen;
-        m_ctx.state.session.setSettingValue(line, codeOfColor(*chosen));
-        return true;
-    };
-    const auto updateAll = [this] {
-        for (QWidget *child : m_ctx.window.findChildren<QWidget *>())
-            child->update();
-    };
-    switch (line) {
-    case Setting.CellLightColor.line:
-        if (choose(m_ctx.colors.CellLightColor))
-            m_ui.LBPotion->viewport()->update();
-        break;
-    case Setting.VertLineColor.line:
-        if (choose(m_ctx.colors.VertLineColor))
-            m_ui.LBPotion->viewport()->update();
-        break;
-    case Setting.PoisonEffColor.line:
-        if (choose(m_ctx.colors.PoisonEffColor))
-            updateAll();
-        break;
-    case Setting.GoodEffColor.line:
-        if (choose(m_ctx.colors.GoodEffColor))
-            updateAll();
-        break;
-    case Setting.DefMarkerColor.line: {
-        QColor marker = colorFromCode(b.get(Setting.DefMarkerColor), m_ctx.colors);
-        // The markers take the new colour at the next start.
-        if (choose(marker))
-            m_ctx.dialogs.message(&m_ctx.window,
-                                  QStringLiteral("Изменения вступят после перезапуска программы    "));
-        break;
-    }
-    case Setting.PicBgColor.line: {
-        QColor background = colorFromCode(b.get(Setting.PicBgColor), m_ctx.colors);
-        if (choose(background))
-            m_hooks.refreshPictures();
-        break;
-    }
-    default:
-        break;
-    }
+    // The colour shown now: the window's own for the colours it keeps, else
+    // the stored one.
+    const QColor *kept = line == Setting.CellLightColor.line   ? &m_ctx.colors.CellLightColor
+                         : line == Setting.VertLineColor.line  ? &m_ctx.colors.VertLineColor
+                         : line == Setting.PoisonEffColor.line ? &m_ctx.colors.PoisonEffColor
+                         : line == Setting.GoodEffColor.line   ? &m_ctx.colors.GoodEffColor
+                                                               : nullptr;
+    const QColor current =
+        kept ? *kept : colorFromCode(m_ctx.state.session.block().value(line), m_ctx.colors);
+    const auto chosen = m_ctx.dialogs.chooseColor(&m_ctx.window, current);
+    if (!chosen)
+        return;
+    m_ctx.state.session.setSettingValue(line, codeOfColor(*chosen));
+    // The markers take the new colour at the next start.
+    if (line == Setting.DefMarkerColor.line)
+        m_ctx.dialogs.message(&m_ctx.window,
+                              QStringLiteral("Изменения вступят после перезапуска программы    "));
 }
 
 void ViewCommands::cmdDrawVertLines(QAction *item, int) {
@@ -205,7 +175,6 @@ void ViewCommands::cmdGridRowHeight(QAction *item, int line) {
     int value = 0;
     if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, b.get(Setting.GridRowHeight), value)) {
         m_ctx.state.session.setSetting(Setting.GridRowHeight, value);
-        SetGridRowHeight(value, -1);
     }
 }
 
@@ -217,19 +186,15 @@ void ViewCommands::cmdEffectRowHeight(QAction *item, int line) {
 
 void ViewCommands::cmdFavoritesRowHeight(QAction *item, int line) {
     int value = 0;
-    if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, m_ui.LBFavorites->itemHeight(), value)) {
-        m_ui.LBFavorites->setItemHeight(value);
+    if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, m_ui.LBFavorites->itemHeight(), value))
         m_ctx.state.session.setSetting(Setting.LbFavoritesItemHeight, value);
-    }
 }
 
 void ViewCommands::cmdAltRowHeight(QAction *item, int line) {
     const SettingsBlock &b = m_ctx.state.session.block();
     int value = 0;
-    if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, b.get(Setting.AltListsItemHeight), value)) {
+    if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, b.get(Setting.AltListsItemHeight), value))
         m_ctx.state.session.setSetting(Setting.AltListsItemHeight, value);
-        AltLBoxsSetView();
-    }
 }
 
 void ViewCommands::cmdCaptionHeight(QAction *item, int line) {
@@ -262,27 +227,17 @@ void ViewCommands::cmdEffectHeaderHeight(QAction *item, int line) {
 }
 
 void ViewCommands::cmdGridHeaderHeight(QAction *item, int line) {
-    const SettingsBlock &b = m_ctx.state.session.block();
     int value = 0;
     if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, m_ui.StringGrid->horizontalHeader()->height(),
-                      value)) {
+                      value))
         m_ctx.state.session.setSetting(Setting.GridHeaderRowHeight, value);
-        SetGridRowHeight(b.get(Setting.GridRowHeight), value);
-    }
 }
 
 void ViewCommands::cmdColor2(QAction *item, int line) {
     const SettingsBlock &b = m_ctx.state.session.block();
     int value = 0;
-    if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, b.value(line), value)) {
+    if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, b.value(line), value))
         m_ctx.state.session.setSettingValue(line, value);
-        MakeColor2();
-        if (line == Setting.PotionColor2Percent.line)
-            rebuildRowPictures();
-        m_ui.LBPotion->viewport()->update();
-        m_ui.LbEffectInfo->viewport()->update();
-        m_ui.StringGrid->viewport()->update();
-    }
 }
 
 void ViewCommands::cmdGrayDisabled(QAction *item, int) {
@@ -303,11 +258,8 @@ void ViewCommands::cmdSplitterThickness(QAction *item, int line) {
 void ViewCommands::cmdDropDownCount(QAction *item, int line) {
     const SettingsBlock &b = m_ctx.state.session.block();
     int value = 0;
-    if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, b.get(Setting.DropDownCount), value)) {
+    if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, b.get(Setting.DropDownCount), value))
         m_ctx.state.session.setSetting(Setting.DropDownCount, value);
-        SetComboBoxMode(&m_ctx.window);
-        m_hooks.dropDownsChanged();
-    }
 }
 
 void ViewCommands::cmdEffectSymbol(QAction *item, int) {
@@ -351,6 +303,61 @@ void ViewCommands::connectLocalMenu() {
                              m_localMenuTarget = control;
                              m_ui.PopupMenuLocal->popup(control->mapToGlobal(pos));
                          });
+    }
+}
+
+void ViewCommands::followSettings() {
+    QObject::connect(&m_ctx.state.session, &Session::settingChanged, &m_ctx.window,
+                     [this](int line) { applySetting(line); });
+}
+
+void ViewCommands::applySetting(int line) {
+    const SettingsBlock &b = m_ctx.state.session.block();
+    switch (line) {
+    case Setting.GridRowHeight.line:
+    case Setting.GridHeaderRowHeight.line:
+        SetGridRowHeight(b.clamped(Setting.GridRowHeight), b.clamped(Setting.GridHeaderRowHeight));
+        break;
+    case Setting.AltListsItemHeight.line:
+        AltLBoxsSetView();
+        break;
+    case Setting.LbFavoritesItemHeight.line:
+        m_ui.LBFavorites->setItemHeight(b.clamped(Setting.LbFavoritesItemHeight));
+        break;
+    case Setting.PotionColor2Percent.line:
+    case Setting.GridColor2Percent.line:
+    case Setting.EffInfoColor2Percent.line:
+        MakeColor2();
+        if (line == Setting.PotionColor2Percent.line)
+            rebuildRowPictures();
+        m_ui.LBPotion->viewport()->update();
+        m_ui.LbEffectInfo->viewport()->update();
+        m_ui.StringGrid->viewport()->update();
+        break;
+    case Setting.DropDownCount.line:
+        SetComboBoxMode(&m_ctx.window);
+        m_hooks.dropDownsChanged();
+        break;
+    case Setting.CellLightColor.line:
+        m_ctx.colors.CellLightColor = colorFromCode(b.get(Setting.CellLightColor), m_ctx.colors);
+        m_ui.LBPotion->viewport()->update();
+        break;
+    case Setting.VertLineColor.line:
+        m_ctx.colors.VertLineColor = colorFromCode(b.get(Setting.VertLineColor), m_ctx.colors);
+        m_ui.LBPotion->viewport()->update();
+        break;
+    case Setting.PoisonEffColor.line:
+    case Setting.GoodEffColor.line:
+        m_ctx.colors.PoisonEffColor = colorFromCode(b.get(Setting.PoisonEffColor), m_ctx.colors);
+        m_ctx.colors.GoodEffColor = colorFromCode(b.get(Setting.GoodEffColor), m_ctx.colors);
+        for (QWidget *child : m_ctx.window.findChildren<QWidget *>())
+            child->update();
+        break;
+    case Setting.PicBgColor.line:
+        m_hooks.refreshPictures();
+        break;
+    default:
+        break;
     }
 }
 

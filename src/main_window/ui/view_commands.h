@@ -51,6 +51,9 @@ class ViewCommands {
     void setSplitterThickness(int value) { m_splitterThickness = value; }
     // The context menu "Изменить шрифт" of the captions and strip lists.
     void connectLocalMenu();
+    // From the end of start-up on, the lists and drop-downs follow the
+    // Main.ini lines they show (row heights, row colours, drop-down rows).
+    void followSettings();
 
     // Command rows; the argument is the row's settings line or font target.
     void cmdScrollBar(QAction *item, int);
@@ -78,6 +81,8 @@ class ViewCommands {
     void cmdDragSetting(QAction *item, int line);
 
   private:
+    void applySetting(int line);
+
     WindowContext m_ctx;
     FormControls &m_ui;
     Hooks m_hooks;

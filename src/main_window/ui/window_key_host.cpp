@@ -23,7 +23,7 @@ QuickFindOptions WindowKeyHost::quickFindOptions(FindKind kind) const {
     QuickFindOptions options;
     options.timeoutMs = m_state.session.block().clamped(Setting.FastFindTimeout);
     options.startWithCurrent = m_startWithCurrent && m_startWithCurrent->isChecked();
-    options.keyOwnCode = findKeyOwnCode(kind, m_state.Grid.GridFindCol);
+    options.keyOwnCode = findKeyOwnCode(kind, m_state.session.grid().GridFindCol);
     return options;
 }
 
@@ -36,7 +36,7 @@ int WindowKeyHost::entryCount(FindKind kind) const {
     case FindKind::Recipes:
         return m_state.session.recipes().PotionCount();
     case FindKind::GridRows:
-        return m_state.Grid.rowCount();
+        return m_state.session.grid().rowCount();
     case FindKind::AltEffects:
         return int(m_state.session.alt().AltEffectRows.size());
     case FindKind::AltIngredients:
@@ -52,7 +52,7 @@ int WindowKeyHost::entryCount(FindKind kind) const {
 }
 
 int WindowKeyHost::gridFindColumn() const {
-    return m_state.Grid.GridFindCol;
+    return m_state.session.grid().GridFindCol;
 }
 
 void WindowKeyHost::runCommand(QObject *sender) {
