@@ -215,7 +215,7 @@ TEST(FirstUseTest, RecipeListScrollsToItsLastColumnWithTheRowBarInView) {
     }
     EXPECT_EQ(test::ui(form).PanelLBox->x() + test::ui(form).PanelLBox->width(), shown)
         << "blank after the last column";
-    form->On_Scroll(test::ui(form).ScrollBarLB->maximum() + 500);
+    test::recipes(form).On_Scroll(test::ui(form).ScrollBarLB->maximum() + 500);
     EXPECT_EQ(test::ui(form).PanelLBox->x() + test::ui(form).PanelLBox->width(), shown);
     EXPECT_EQ(rows->maximum(), test::ui(form).LBPotion->verticalScrollBar()->maximum());
     rows->setValue(3);

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -117,6 +118,13 @@ void clickContextMenuItem(QWidget *control, QPoint pos, QAction *item) {
     ASSERT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); })) << item->objectName().toStdString();
     QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
     closePopups();
+}
+
+void doubleClick(QWidget *control, std::optional<QPoint> pos) {
+    const QPoint at = pos.value_or(control->rect().center());
+    QMouseEvent click(QEvent::MouseButtonDblClick, at, control->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(control, &click);
 }
 
 void useMenuItem(QMainWindow &window, QAction *item) {

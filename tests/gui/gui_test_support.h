@@ -5,12 +5,15 @@
 
 #include "drag_drop/ui/drag_controller.h"
 #include "main_window/ui/form_main.h"
+#include "main_window/ui/recipe_list_region.h"
 #include "main_window/ui/tool_windows.h"
 
 #include <QMainWindow>
+#include <QPoint>
 #include <QTemporaryDir>
 
 #include <memory>
+#include <optional>
 
 namespace qor {
 
@@ -24,6 +27,7 @@ struct FormMainTestAccess {
     static FloatingPicture &floatingPicture(TFormMain &form) { return *form.m_floatingPicture; }
     static ToolWindows &toolWindows(TFormMain &form) { return *form.m_toolWindows; }
     static DragController &drag(TFormMain &form) { return *form.m_drag; }
+    static RecipeListRegion &recipes(TFormMain &form) { return *form.m_recipes; }
 };
 
 } // namespace qor
@@ -37,6 +41,11 @@ template <typename FormPointer> FormControls &ui(const FormPointer &form) {
 
 template <typename FormPointer> DragController &drag(const FormPointer &form) {
     return FormMainTestAccess::drag(*form);
+}
+
+// The recipe list region: test::recipes(form).On_Scroll(-5).
+template <typename FormPointer> RecipeListRegion &recipes(const FormPointer &form) {
+    return FormMainTestAccess::recipes(*form);
 }
 
 // Creates the application object once (offscreen under ctest).
@@ -69,6 +78,8 @@ void clickMenuItem(QMainWindow &window, QAction *item);
 // A right click at `pos` of a control (a list's viewport) opens its context
 // menu; the click on `item` in it follows.
 void clickContextMenuItem(QWidget *control, QPoint pos, QAction *item);
+// A left double click at `pos` of a control (its centre when not given).
+void doubleClick(QWidget *control, std::optional<QPoint> pos = std::nullopt);
 
 // Reads a whole file (empty when missing).
 QByteArray readAll(const QString &path);

@@ -22,6 +22,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -505,11 +506,14 @@ TEST_F(KeyboardTest, QuickFindInTheGridUsesTheFindColumn) {
     const Qt::Key key = latinKeyOf(first[0]);
     ASSERT_NE(key, Qt::Key_unknown);
     setStartWithCurrent(false);
+    ui().Image->clear();
     type(grid, key);
     const QModelIndex current = grid->currentIndex();
     EXPECT_EQ(current.column(), column);
     EXPECT_TRUE(current.data().toString().toUpper().startsWith(first[0]));
     EXPECT_LE(current.row(), 5);
+    // The row found is chosen as a click chooses it: its picture shows.
+    EXPECT_FALSE(ui().Image->pixmap().isNull());
 }
 
 TEST_F(KeyboardTest, GridPictureColumnStaysAtTheLeftAndCannotBeCurrent) {

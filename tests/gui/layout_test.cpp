@@ -89,7 +89,6 @@ TEST(LayoutTest, RecipePanelIsAsWideAsTheHeaderAndScrollsFromZero) {
     auto form = test::openForm(data);
     for (int k = 0; k < test::ui(form).Header->count(); ++k)
         test::ui(form).Header->resizeSection(k, k < 20 ? 40 : 50);
-    form->FormResize(test::ui(form).PanelLBox);
     EXPECT_EQ(test::ui(form).PanelLBox->width(), 20 * 40 + 6 * 50 + 4);
     EXPECT_EQ(test::ui(form).PanelLBox->y(), test::ui(form).PanelCapLBPotions->height());
 
@@ -102,7 +101,7 @@ TEST(LayoutTest, RecipePanelIsAsWideAsTheHeaderAndScrollsFromZero) {
     EXPECT_EQ(test::ui(form).ScrollBarLB->maximum(), test::ui(form).PanelLBox->width() - shown);
     test::ui(form).ScrollBarLB->setValue(30);
     EXPECT_EQ(test::ui(form).PanelLBox->x(), -30);
-    form->On_Scroll(-5);
+    test::recipes(form).On_Scroll(-5);
     EXPECT_EQ(test::ui(form).PanelLBox->x(), 0);
     test::useCommand(*form, "MenuScrollForLBox");
     EXPECT_FALSE(test::ui(form).ScrollBarLB->isVisible());
@@ -242,7 +241,7 @@ TEST(FullScreenTest, F6AndEscapeMoveTheListOutAndBack) {
     test::useMenuItem(*form, f7);
     EXPECT_EQ(test::ui(form).StringGrid->parentWidget(), test::ui(form).FullScreen);
     EXPECT_TRUE(f7->isChecked());
-    form->On_DblClick(test::ui(form).PanelCapGrid);
+    test::doubleClick(test::ui(form).PanelCapGrid);
     EXPECT_EQ(test::ui(form).StringGrid->parentWidget(), static_cast<QWidget *>(test::ui(form).PanelGrid));
     EXPECT_FALSE(f7->isChecked());
 }

@@ -40,11 +40,15 @@ class RecipeMenuTest : public ::testing::Test {
     }
     ProgramState &st() { return form->state(); }
     DialogProvider &dialogs() { return form->dialogs(); }
-    // A left press on row 0 in the middle of a column: the current cell.
+    // Row 0 in the middle of a column.
+    QPoint cellPoint(int column) {
+        return {test::ui(form).Header->sectionPosition(column) +
+                    test::ui(form).Header->sectionSize(column) / 2,
+                test::ui(form).LBPotion->itemHeight() / 2};
+    }
+    // A left press there: the current cell.
     void pressOn(int column) {
-        const QPoint pos(test::ui(form).Header->sectionPosition(column) +
-                             test::ui(form).Header->sectionSize(column) / 2,
-                         test::ui(form).LBPotion->itemHeight() / 2);
+        const QPoint pos = cellPoint(column);
         QMouseEvent press(QEvent::MouseButtonPress, pos,
                           test::ui(form).LBPotion->viewport()->mapToGlobal(pos), Qt::LeftButton,
                           Qt::LeftButton, Qt::NoModifier);
@@ -54,6 +58,11 @@ class RecipeMenuTest : public ::testing::Test {
                             Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(test::ui(form).LBPotion->viewport(), &release);
         form->On_Popup(test::ui(form).PopupMenuLB);
+    }
+    // The press and the double click of a player's double click.
+    void doubleClickOn(int column) {
+        pressOn(column);
+        test::doubleClick(test::ui(form).LBPotion->viewport(), cellPoint(column));
     }
     void run(const char *name) { form->action(QString::fromLatin1(name))->trigger(); }
 
@@ -237,15 +246,13 @@ namespace {
 // cell in the reference table; with Ctrl it shows the cell's text.
 TEST_F(RecipeMenuTest, DoubleClickShowsTheCellsElementInTheGrid) {
     const TPotionRec rec = st().session.recipes()[0];
-    pressOn(PotionColumn::Item1);
-    form->On_DblClick(test::ui(form).LBPotion);
+    doubleClickOn(PotionColumn::Item1);
     const QModelIndex ingredientCell = test::ui(form).StringGrid->currentIndex();
     ASSERT_TRUE(ingredientCell.isValid());
     EXPECT_EQ(st().session.grid().itemAtRow(ingredientCell.row() + 1), rec.Items[0]);
     EXPECT_EQ(ingredientCell.column(), 1);
 
-    pressOn(PotionColumn::effect(1));
-    form->On_DblClick(test::ui(form).LBPotion);
+    doubleClickOn(PotionColumn::effect(1));
     const QModelIndex effectCell = test::ui(form).StringGrid->currentIndex();
     const int item = st().session.grid().itemAtRow(effectCell.row() + 1);
     const int slot = (effectCell.column() - 7) / 6;
@@ -259,8 +266,9 @@ TEST_F(RecipeMenuTest, DoubleClickShowsTheCellsElementInTheGrid) {
 
 TEST_F(RecipeMenuTest, DoubleClickOnTheGridShowsTheCellTextUnderItsCaption) {
     QAbstractItemModel *model = test::ui(form).StringGrid->model();
-    test::ui(form).StringGrid->setCurrentIndex(model->index(2, 1));
-    form->On_DblClick(test::ui(form).StringGrid);
+    QTableView *grid = test::ui(form).StringGrid;
+    grid->setCurrentIndex(model->index(2, 1));
+    test::doubleClick(grid->viewport(), grid->visualRect(model->index(2, 1)).center());
     ASSERT_EQ(dialogs().prompts().size(), 1);
     EXPECT_EQ(dialogs().prompts().front(), model->headerData(1, Qt::Horizontal, Qt::DisplayRole).toString());
     EXPECT_EQ(dialogs().presetTexts().front(), model->data(model->index(2, 1)).toString());

@@ -142,7 +142,7 @@ TEST_F(SearchTabTest, WithoutClearingTheSearchAppendsAndKeepsTheRow) {
     EXPECT_EQ(test::ui(form).PanelCount->text(), QStringLiteral(" Всего: %1").arg(2 * expected));
 
     // A double click on the count panel selects the last recipe.
-    form->On_DblClick(test::ui(form).PanelCount);
+    test::doubleClick(test::ui(form).PanelCount);
     EXPECT_EQ(test::ui(form).LBPotion->currentRow(), 2 * expected - 1);
     EXPECT_EQ(st.session.recipes().CurPotion, st.session.recipes()[2 * expected - 1]);
 }

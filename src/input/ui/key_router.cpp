@@ -79,14 +79,24 @@ void KeyRouter::registerChooser(ChooserComboBox *chooser, ChooserRef ref, QCheck
     m_dropDowns.insert(chooser->view(), chooser);
 }
 
-void KeyRouter::registerList(QAbstractItemView *list, KeyListRole role) {
+void KeyRouter::registerList(QAbstractItemView *list, KeyListRole role, std::function<void()> chosen) {
     m_lists.insert(list, role);
+    if (chosen)
+        m_listChosen.insert(list, std::move(chosen));
     list->installEventFilter(this);
 }
 
-void KeyRouter::registerRecipeList(PotionListView *list, QScrollBar *horizontalBar) {
+void KeyRouter::registerRecipeList(PotionListView *list, QScrollBar *horizontalBar,
+                                   std::function<void()> chosen) {
     m_recipeBar = horizontalBar;
-    registerList(list, KeyListRole::Recipes);
+    registerList(list, KeyListRole::Recipes, std::move(chosen));
+}
+
+void KeyRouter::entryChosen(QObject *sender) {
+    if (const auto it = m_listChosen.constFind(sender); it != m_listChosen.constEnd())
+        (*it)();
+    else
+        m_host.runCommand(sender);
 }
 
 void KeyRouter::registerPages(QWidget *window, QTabWidget *pages, QTabWidget *inner) {
@@ -263,7 +273,7 @@ void KeyRouter::selectEntry(QObject *sender, int index, bool runCommand) {
         }
     }
     if (runCommand)
-        m_host.runCommand(sender);
+        entryChosen(sender);
 }
 
 bool KeyRouter::bookmark(QObject *sender, int digit, KeyModifiers modifiers) {
@@ -276,7 +286,7 @@ bool KeyRouter::bookmark(QObject *sender, int digit, KeyModifiers modifiers) {
     if (outcome.select >= 0)
         selectEntry(sender, outcome.select, false);
     if (outcome.runCommand)
-        m_host.runCommand(sender);
+        entryChosen(sender);
     return true;
 }
 

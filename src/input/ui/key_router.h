@@ -17,6 +17,8 @@
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
+
 class QAbstractItemView;
 class QCheckBox;
 class QKeyEvent;
@@ -71,9 +73,11 @@ class KeyRouter : public QObject {
     // A chooser of the window; toggle is the check box that Space toggles
     // (nullptr: none). The chooser's own drop-down list finds as well.
     void registerChooser(ChooserComboBox *chooser, ChooserRef ref, QCheckBox *toggle);
-    void registerList(QAbstractItemView *list, KeyListRole role);
+    // chosen runs when quick find or a bookmark chooses an entry; without it
+    // the host's runCommand does.
+    void registerList(QAbstractItemView *list, KeyListRole role, std::function<void()> chosen = {});
     // The recipe list and its horizontal bar (Left/Right scroll it).
-    void registerRecipeList(PotionListView *list, QScrollBar *horizontalBar);
+    void registerRecipeList(PotionListView *list, QScrollBar *horizontalBar, std::function<void()> chosen);
     // Ctrl+Tab turns pages; watches the window for the keys no control took.
     // inner tab widgets must not turn their own pages on Ctrl+Tab.
     void registerPages(QWidget *window, QTabWidget *pages, QTabWidget *inner);
@@ -105,6 +109,8 @@ class KeyRouter : public QObject {
 
     bool isList(const QObject *sender, KeyListRole role) const;
     void selectEntry(QObject *sender, int index, bool runCommand);
+    // The command of an entry chosen in sender: its list's own, or the host's.
+    void entryChosen(QObject *sender);
     ChooserComboBox *chooser(ChooserRef ref) const;
     void carryOut(ChooserRef from, const ChooserKeyOutcome &outcome);
     void moveTo(ChooserComboBox *target, bool locked);
@@ -112,6 +118,7 @@ class KeyRouter : public QObject {
     KeyRouterHost &m_host;
     TickClock &m_clock;
     QHash<const QObject *, KeyListRole> m_lists;
+    QHash<const QObject *, std::function<void()>> m_listChosen;
     QHash<const QObject *, ChooserEntry> m_choosers;
     QHash<const QObject *, ChooserComboBox *> m_dropDowns; // drop-down list -> its chooser
     QPointer<QScrollBar> m_recipeBar;

@@ -45,14 +45,6 @@ void TFormMain::On_Click(QObject *sender) {
         runCommand(act);
         return;
     }
-    if (sender == LBPotion) {
-        LbPotionSelectionChanged();
-        return;
-    }
-    if (sender == StringGrid) {
-        onGridSelection();
-        return;
-    }
     if (sender == ButtFormFavorites || sender == ButtFormUsedItems) {
         command(sender == ButtFormFavorites ? "MenuShowFormFavorites" : "MenuShowUsedItemsList")->trigger();
         return;

@@ -4,11 +4,12 @@
 // set-up would). Qt's parent ownership frees them with the window; the
 // window keeps them private and tests reach them through a test accessor.
 
+#include "main_window/ui/recipe_list_widgets.h"
+
 #include <array>
 
 class QButtonGroup;
 class QCheckBox;
-class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -16,7 +17,6 @@ class QMainWindow;
 class QListWidget;
 class QMenu;
 class QPlainTextEdit;
-class QScrollBar;
 class QSplitter;
 class QStackedWidget;
 class QTabWidget;
@@ -30,12 +30,8 @@ namespace qor {
 class AltEffectsList;
 class AltItemsList;
 class ChooserComboBox;
-class EffectInfoList;
 class FavoritesList;
 class FullScreenWindow;
-class ItemsInfoList;
-class PotionHeader;
-class PotionListView;
 class DialogProvider;
 class ItemPictures;
 class ItemPicturesSource;
@@ -59,7 +55,7 @@ struct ControlsContext {
 ChooserComboBox *makeChooser(const ControlsContext &ctx, QWidget *parent, const QString &name, int width,
                              int kind);
 
-struct FormControls {
+struct FormControls : RecipeListWidgets {
     QStackedWidget *CentralStack = nullptr;
     QLabel *StartupFailurePage = nullptr;
     QSplitter *MainSplitter = nullptr;
@@ -110,33 +106,9 @@ struct FormControls {
     QPlainTextEdit *MemoHelp = nullptr;
     FavoritesList *LBFavorites = nullptr; // the favourites tab builds it
 
-    QWidget *PanelLbPotionsMain = nullptr;
-    QFrame *PanelCapLBPotions = nullptr;
-    QLabel *PanelCount = nullptr;
-    QLabel *ImgSortUp = nullptr;
-    QLabel *ImgSortDown = nullptr;
-    QFrame *PanelLBox = nullptr;
-    PotionHeader *Header = nullptr;
-    PotionListView *LBPotion = nullptr;
-    QScrollBar *ScrollBarLB = nullptr;
-    QScrollBar *ScrollBarLBVert = nullptr; // the list's rows, kept at the region's right edge
-
-    QSplitter *PanelPotionInfo = nullptr;
-    QFrame *PanelItemDisplay = nullptr;
-    QLabel *Image = nullptr;
-    QWidget *PanelInfoMain = nullptr;
-    QLabel *PanelCap2 = nullptr;
-    QSplitter *InfoMainSplitter = nullptr;
-    QFrame *PanelPotionType = nullptr;
-    QLabel *ImagePotionType = nullptr;
-    QFrame *PanelAddInfo = nullptr;
-    QLabel *LabelAddInfo = nullptr;
-    ItemsInfoList *LbItemsInfo = nullptr;
-    QWidget *PanelEffInfo = nullptr;
-    PotionHeader *HeaderEffInfo = nullptr;
-    EffectInfoList *LbEffectInfo = nullptr;
-    QFrame *PanelPotInfoRightFree = nullptr;
-
+    // The reference table region builds its own widgets (the recipe list
+    // region's come with RecipeListWidgets); these are what the window's
+    // other parts still read.
     ReferenceTablePanel *PanelGrid = nullptr;
     QLabel *PanelCapGrid = nullptr;
     QTableView *StringGrid = nullptr;
@@ -148,18 +120,17 @@ struct FormControls {
     QMenu *PopupMenuGrid = nullptr;
     QMenu *PopupMenuLocal = nullptr;
 
-    // Creates every region, tab and list of the window, top to bottom
-    // (controls_regions.cpp, controls_tabs.cpp).
+    // Creates the window's frame and its tabs (controls_regions.cpp,
+    // controls_tabs.cpp); the regions below the tabs build their own.
     void buildRegions(const ControlsContext &ctx);
+    // The splitter handles named and the regions sized, once all are in.
+    void finishRegions();
 
   private:
     void buildTabSearchEffects(const ControlsContext &ctx);
     void buildTabSearchItems(const ControlsContext &ctx);
     void buildTabAltMake(const ControlsContext &ctx);
     void buildTabSkills(const ControlsContext &ctx);
-    void buildRecipeRegion(const ControlsContext &ctx);
-    void buildRecipeStrip(const ControlsContext &ctx);
-    void buildGridRegion(const ControlsContext &ctx);
 };
 
 } // namespace qor

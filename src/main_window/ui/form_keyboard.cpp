@@ -50,7 +50,7 @@ void TFormMain::buildKeyboard() {
     };
     find.selectAndShow = [this](int row) {
         m_recipes->selectRow(row);
-        LbPotionSelectionChanged();
+        m_recipes->LbPotionSelectionChanged();
     };
     m_finder = new RecipeFinder(this, std::move(find));
 }
@@ -62,7 +62,6 @@ void TFormMain::buildRouters() {
     m_keys->registerPages(this, PageControl, PageControlSearshOpt);
     m_wheel = new WheelRouter(this);
     connect(m_wheel, &WheelRouter::chooserMoved, this, &TFormMain::On_Click);
-    connect(m_wheel, &WheelRouter::gridScrolled, PanelGrid, &ReferenceTablePanel::scrollGrid);
     m_drag = new DragController(*m_state, m_dialogs, m_pictures, m_colors, *PanelGrid, this);
     connect(m_drag, &DragController::chooserReselected, this, &TFormMain::On_Click);
     // Application-wide, as the hint option is; removed with the window.
@@ -74,16 +73,12 @@ void TFormMain::buildRouters() {
     m_recipes->joinRouters(routers);
     m_favorites->joinRouters(routers);
     joinHelpRouters(*m_help, routers);
-    // The table and the picture are the window's own.
-    m_keys->registerList(StringGrid, KeyListRole::Grid);
-    m_wheel->watch(StringGrid, WheelRouter::Target::Grid);
-    m_drag->registerControl(StringGrid, DragControl::Grid);
-    m_drag->registerControl(Image, DragControl::Image);
+    PanelGrid->joinRouters(routers);
     m_drag->registerPressControls(this);
     const QList<ChooserComboBox *> choosers = findChildren<ChooserComboBox *>();
     m_cellHints->watch({.recipes = LBPotion,
                         .recipeHeader = Header,
-                        .recipeRowBar = ScrollBarLBVert,
+                        .recipeRowBar = m_recipes->widgets().ScrollBarLBVert,
                         .effectHeader = HeaderEffInfo,
                         .effects = LbEffectInfo,
                         .items = LbItemsInfo,

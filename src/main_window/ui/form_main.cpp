@@ -84,17 +84,16 @@ TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
     m_colors.takeSystemColors(palette());
 
     m_view = std::make_unique<ViewCommands>(
-        context(),
-        ViewCommands::Hooks{[this] { FormResize(PanelLbPotionsMain); }, [this] { pictureRefresh(); },
-                            [this](const QColor &background, bool seeThrough) {
-                                m_floatingPicture->applyDisplayColor(background, seeThrough);
-                            },
-                            [this] { m_toolWindows->mainFontChanged(font()); },
-                            [this] { m_toolWindows->applyComboBoxMode(); },
-                            [this] {
-                                if (m_toolWindows)
-                                    m_toolWindows->SetSplittersHeight(m_view->splitterThickness());
-                            }});
+        context(), ViewCommands::Hooks{[this] { m_recipes->layoutPanelLBox(); }, [this] { pictureRefresh(); },
+                                       [this](const QColor &background, bool seeThrough) {
+                                           m_floatingPicture->applyDisplayColor(background, seeThrough);
+                                       },
+                                       [this] { m_toolWindows->mainFontChanged(font()); },
+                                       [this] { m_toolWindows->applyComboBoxMode(); },
+                                       [this] {
+                                           if (m_toolWindows)
+                                               m_toolWindows->SetSplittersHeight(m_view->splitterThickness());
+                                       }});
     m_recipes = std::make_unique<RecipeListRegion>(context());
     m_favorites = std::make_unique<FavoritesTab>(context());
     m_layout = std::make_unique<RegionLayout>(context(), *m_recipes);
@@ -105,6 +104,12 @@ TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
                                           [this](const SettingsBlock &b) { applyCheckSettings(b); },
                                           [this](SettingsBlock &b) { collectCheckSettings(b); }});
     buildRegions({*this, *m_state, m_colors, m_pictures, m_pictureSource.get(), m_dialogs});
+    m_recipes->buildControls(*MainSplitter, m_pictureSource.get());
+    PanelGrid = new ReferenceTablePanel(*m_state, m_pictures, m_dialogs, MainSplitter);
+    PanelCapGrid = PanelGrid->caption();
+    StringGrid = PanelGrid->view();
+    MainSplitter->addWidget(PanelGrid);
+    finishRegions();
     m_favorites->buildControls(*TabSheetFavorites, m_pictureSource.get());
     buildMenus();
     connectControls();
@@ -115,7 +120,8 @@ TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
         new FloatingPicture(*this, *PanelItemDisplay, *Image, m_state->PictureWindowOpen,
                             // The picture shown is the grid's current ingredient.
                             {.caption = [this] { return m_state->Data.ItemNames.value(m_displayItem); },
-                             .setItemDisplayColor = [this] { m_view->SetItemDisplayColor(); }});
+                             .setItemDisplayColor = [this] { m_view->SetItemDisplayColor(); },
+                             .ready = [this] { return m_state->Gate.ready(); }});
     FormCreate();
 }
 
@@ -212,56 +218,20 @@ void TFormMain::keepFrameOnScreen(bool placeWindow) {
 
 void TFormMain::resizeEvent(QResizeEvent *event) {
     QMainWindow::resizeEvent(event);
-    FormResize(this);
+    FormResize();
 }
 
-bool TFormMain::eventFilter(QObject *watched, QEvent *event) {
-    switch (event->type()) {
-    case QEvent::Resize:
-        // The ingredient list's own resize: the panel's children are laid
-        // out after the panel's resize event.
-        if (watched == LbItemsInfo) {
-            FormResize(PanelInfoMain);
-            break;
-        }
-        // Likewise the picture inside the picture panel.
-        if (watched == Image) {
-            FormResize(PanelItemDisplay);
-            break;
-        }
-        if (watched == PanelLbPotionsMain || watched == PageControl || watched == PanelEffInfo ||
-            watched == PanelCapLBPotions)
-            FormResize(watched);
-        break;
-    case QEvent::MouseButtonDblClick:
-        if (watched == PanelCapLBPotions || watched == PanelCapGrid || watched == PanelCount ||
-            watched == Image) {
-            On_DblClick(watched);
-            return true;
-        }
-        if (watched == LBPotion->viewport()) {
-            On_DblClick(LBPotion);
-            return false;
-        }
-        if (watched == StringGrid->viewport()) {
-            On_DblClick(StringGrid);
-            return false;
-        }
-        break;
-    case QEvent::MouseButtonPress: {
-        auto *mouse = static_cast<QMouseEvent *>(event);
-        if (watched == LBPotion->viewport())
-            m_recipes->setPressPoint(mouse->position().toPoint());
-        break;
-    }
-    case QEvent::FocusOut:
-        if (watched == LbItemsInfo || watched == LbEffectInfo)
-            On_Exit(static_cast<QWidget *>(watched));
-        break;
-    default:
-        break;
-    }
-    return QMainWindow::eventFilter(watched, event);
+void TFormMain::FormResize() {
+    if (m_inResize)
+        return;
+    m_inResize = true;
+    QSize size = this->size();
+    m_layout->onCanResize(size);
+    // The regions were resized inside this guard: the recipe list panel
+    // follows its region here.
+    if (PanelLBox->parentWidget() == PanelLbPotionsMain)
+        m_recipes->layoutPanelLBox();
+    m_inResize = false;
 }
 
 void TFormMain::connectControls() {
@@ -294,24 +264,18 @@ void TFormMain::connectControls() {
     connect(PageControlSearshOpt, &QTabWidget::currentChanged, this,
             [this] { On_Click(PageControlSearshOpt); });
 
-    LBPotion->setEmptyHint([this] {
-        return emptyRecipeListHint(m_state->Data, m_state->LastSearchType, m_state->session.conditions());
-    });
-    connect(LBPotion, &PotionListView::selectedRowChanged, this, [this] { On_Click(LBPotion); });
     m_favorites->connectSignals();
     m_recipes->connectSignals();
     m_layout->trackUserSizes();
-    connect(PanelGrid, &ReferenceTablePanel::currentMoved, this, [this] { On_Click(StringGrid); });
+    connect(PanelGrid, &ReferenceTablePanel::currentMoved, this, [this] {
+        if (m_state->Gate.open())
+            onGridSelection();
+    });
     connect(PanelGrid, &ReferenceTablePanel::currentShown, this, [this] { onGridSelection(); });
-    connect(PanelGrid, &ReferenceTablePanel::menuOpening, this, [this](QMenu *menu) { On_Popup(menu); });
+    connect(PanelGrid, &ReferenceTablePanel::captionDoubleClicked, command("MenuGridDirectFloatingMode"),
+            &QAction::trigger);
 
     m_view->connectLocalMenu();
-
-    for (QObject *watched : std::initializer_list<QObject *>{
-             PanelLbPotionsMain, PanelInfoMain, PageControl, PanelItemDisplay, PanelEffInfo,
-             PanelCapLBPotions, PanelCapGrid, PanelCount, Image, LBPotion, LBPotion->viewport(), StringGrid,
-             StringGrid->viewport(), LbItemsInfo, LbEffectInfo})
-        watched->installEventFilter(this);
 }
 
 void TFormMain::buildToolWindows() {
@@ -331,33 +295,11 @@ void TFormMain::buildToolWindows() {
         std::make_unique<ToolWindows>(*m_state, m_colors, m_pictureSource.get(), std::move(hooks));
 }
 
-void TFormMain::On_Exit(QWidget *control) {
-    if (control == LbEffectInfo)
-        LbEffectInfo->setCurrentRow(-1);
-}
-
 void TFormMain::On_DblClick(QObject *sender) {
-    if (!m_state->Gate.ready())
-        return;
-    ProgramState &st = *m_state;
-    if (sender == Image) {
-        m_floatingPicture->toggle();
-    } else if (sender == PanelCapLBPotions) {
-        command("MenuLbPotionDirectFloatingMode")->trigger();
-    } else if (sender == PanelCapGrid) {
-        command("MenuGridDirectFloatingMode")->trigger();
-    } else if (sender == StringGrid) {
-        PanelGrid->doubleClick(QGuiApplication::keyboardModifiers() & Qt::ControlModifier);
-    } else if (sender == LBPotion) {
-        m_recipes->doubleClick(QGuiApplication::keyboardModifiers() & Qt::ControlModifier);
-    } else if (sender == PanelCount) {
-        if (st.session.recipes().PotionCount() > 0) {
-            m_recipes->selectRow(st.session.recipes().PotionCount() - 1);
-            LbPotionSelectionChanged();
-        }
-    } else {
+    // The recipe list region, the reference table and the picture take
+    // their own double clicks; the alternative making's lists come here.
+    if (m_state->Gate.ready())
         m_inputs->altListDoubleClick(sender);
-    }
 }
 
 } // namespace qor

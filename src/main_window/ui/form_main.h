@@ -72,20 +72,16 @@ class TFormMain : public QMainWindow, private FormControls {
     void On_Click(QObject *sender);
     void On_DblClick(QObject *sender);
     void On_Enter(QWidget *tab);
-    void On_Exit(QWidget *control);
     void On_Change(QObject *sender);
     void On_Popup(QMenu *menu);
-    void FormResize(QObject *sender);
-    void On_Scroll(int position);
-    void HeaderSectionClick(int section);
+    // After the window's own resize: the regions share its new size.
+    void FormResize();
 
-    // Searches and the recipe selection.
+    // Searches and the favourites shown in the recipe list.
     void SearshFromEffects(bool force);
     void SearshFromItems();
     void AltMakePotion();
     void StartSearshLastType();
-    void LbPotionSelectionChanged();
-    void RefreshPanelCount();
     void FillLbPotionsFromFavorites(bool all, int index);
 
     // Layout routines.
@@ -100,7 +96,6 @@ class TFormMain : public QMainWindow, private FormControls {
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
   private:
     // Once the window manager has framed the window (after the first show

@@ -4,6 +4,7 @@
 
 #include "main_window/ui/form_main.h"
 
+#include "main_window/ui/recipe_list_region.h"
 #include "main_window/ui/reference_table_panel.h"
 #include "main_window/ui/view_commands.h"
 #include "visuals/ui/floating_picture.h"
@@ -30,7 +31,7 @@ void TFormMain::pictureRefresh() {
                                   : colorFromCode(m_state->session.block().get(Setting.PicBgColor), m_colors);
     m_pictures.MakePicturesDisplay(0, 0, background.rgb(), m_colors.Window.rgb());
     onGridSelection();
-    LbPotionSelectionChanged();
+    m_recipes->LbPotionSelectionChanged();
 }
 
 void TFormMain::showItemPicture(int item) {

@@ -73,22 +73,6 @@ void TFormMain::AltMakePotion() {
     st.LastSearchType = SearchType::AltMaking;
 }
 
-void TFormMain::LbPotionSelectionChanged() {
-    m_recipes->LbPotionSelectionChanged();
-}
-
-void TFormMain::RefreshPanelCount() {
-    m_recipes->RefreshPanelCount();
-}
-
-void TFormMain::HeaderSectionClick(int section) {
-    m_recipes->HeaderSectionClick(section);
-}
-
-void TFormMain::On_Scroll(int position) {
-    m_recipes->On_Scroll(position);
-}
-
 void TFormMain::FillLbPotionsFromFavorites(bool all, int index) {
     m_favorites->FillLbPotionsFromFavorites(all, index);
 }

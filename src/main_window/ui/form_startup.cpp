@@ -9,6 +9,7 @@
 #include "help/ui/help_panel.h"
 #include "main_window/ui/discovery_hookup.h"
 #include "main_window/ui/favorites_tab.h"
+#include "main_window/ui/recipe_list_region.h"
 #include "main_window/ui/reference_table_panel.h"
 #include "main_window/ui/region_layout.h"
 #include "main_window/ui/search_inputs.h"
@@ -160,8 +161,8 @@ void TFormMain::FormCreate() {
 
     PageControl->setCurrentIndex(0);
     PageControlSearshOpt->setCurrentIndex(0);
-    FormResize(nullptr);
-    RefreshPanelCount();
+    m_recipes->layoutPanelLBox();
+    m_recipes->RefreshPanelCount();
     PanelGrid->fill(st.session.settings().gridColumnWidths);
     installDiscovery(*this);
 
@@ -183,7 +184,7 @@ void TFormMain::FormShow() {
     // Now that the window has its real size the saved region sizes fit.
     if (m_state->Gate.ready()) {
         m_layout->applyRegionSizes();
-        FormResize(nullptr);
+        m_recipes->layoutPanelLBox();
     }
     m_state->ShownOnce = true;
     if (!m_state->Gate.ready())

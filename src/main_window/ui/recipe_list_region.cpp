@@ -16,6 +16,7 @@
 #include "main_window/ui/prompts.h"
 #include "main_window/ui/reference_table_panel.h"
 #include "main_window/ui/window_routers.h"
+#include "recipe_list/empty_list_hint.h"
 #include "recipe_list/potion_cells.h"
 #include "recipe_list/potion_list_ops.h"
 #include "recipe_list/ui/potion_header.h"
@@ -26,10 +27,12 @@
 #include "visuals/ui/picture_ops.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QSignalBlocker>
 
@@ -38,56 +41,125 @@ namespace qor {
 RecipeListRegion::RecipeListRegion(const WindowContext &ctx) : m_ctx(ctx), m_ui(ctx.ui) {}
 
 void RecipeListRegion::joinRouters(const WindowRouters &routers) {
-    routers.keys.registerRecipeList(m_ui.LBPotion, m_ui.ScrollBarLB);
-    routers.wheel.watch(m_ui.LBPotion, WheelRouter::Target::RecipeList);
-    routers.wheel.watch(m_ui.ScrollBarLB, WheelRouter::Target::HorizontalBar);
-    routers.drag.registerControl(m_ui.LBPotion, DragControl::RecipeList);
-    routers.wheel.watch(m_ui.LbItemsInfo, WheelRouter::Target::List);
-    routers.wheel.watch(m_ui.LbEffectInfo, WheelRouter::Target::List);
-    routers.drag.registerControl(m_ui.LbItemsInfo, DragControl::ItemsInfo);
-    routers.drag.registerControl(m_ui.LbEffectInfo, DragControl::EffectInfo);
+    routers.keys.registerRecipeList(m_w.LBPotion, m_w.ScrollBarLB, [this] { selectionChosen(); });
+    routers.wheel.watch(m_w.LBPotion, WheelRouter::Target::RecipeList);
+    routers.wheel.watch(m_w.ScrollBarLB, WheelRouter::Target::HorizontalBar);
+    routers.drag.registerControl(m_w.LBPotion, DragControl::RecipeList);
+    routers.wheel.watch(m_w.LbItemsInfo, WheelRouter::Target::List);
+    routers.wheel.watch(m_w.LbEffectInfo, WheelRouter::Target::List);
+    routers.drag.registerControl(m_w.LbItemsInfo, DragControl::ItemsInfo);
+    routers.drag.registerControl(m_w.LbEffectInfo, DragControl::EffectInfo);
+    routers.drag.registerControl(m_w.Image, DragControl::Image);
 }
 
 void RecipeListRegion::connectSignals() {
     QObject *const context = &m_ctx.window;
+    m_w.LBPotion->setEmptyHint([this] {
+        const ProgramState &st = m_ctx.state;
+        return emptyRecipeListHint(st.Data, st.LastSearchType, st.session.conditions());
+    });
+    QObject::connect(m_w.LBPotion, &PotionListView::selectedRowChanged, context,
+                     [this] { selectionChosen(); });
     const Session *session = &m_ctx.state.session;
     QObject::connect(session, &Session::recipesReplaced, context, [this](int row) { showNewList(row); });
     QObject::connect(session, &Session::recipesRearranged, context,
                      [this](int row) { afterListChange(row); });
     QObject::connect(session, &Session::recipesSorted, context, [this] {
-        m_ui.LBPotion->viewport()->update();
+        m_w.LBPotion->viewport()->update();
         LbPotionSelectionChanged();
     });
     QObject::connect(session, &Session::currentRecipeChanged, context, [this] {
-        m_ui.LbItemsInfo->viewport()->update();
-        m_ui.LbEffectInfo->viewport()->update();
+        m_w.LbItemsInfo->viewport()->update();
+        m_w.LbEffectInfo->viewport()->update();
     });
-    QObject::connect(m_ui.Header, &PotionHeader::HeaderSectionClick, context,
+    QObject::connect(m_w.Header, &PotionHeader::HeaderSectionClick, context,
                      [this](int section) { HeaderSectionClick(section); });
-    QObject::connect(m_ui.Header, &PotionHeader::PotionFindColChosen, context, [this](int section) {
+    QObject::connect(m_w.Header, &PotionHeader::PotionFindColChosen, context, [this](int section) {
         m_ctx.colors.PotionFindCol = section;
         m_ctx.state.session.setSetting(Setting.PotionFindCol, section);
-        m_ui.Header->viewport()->update();
+        m_w.Header->viewport()->update();
     });
-    QObject::connect(m_ui.Header, &QHeaderView::sectionResized, context, [this] {
-        m_ui.LBPotion->viewport()->update();
+    QObject::connect(m_w.Header, &QHeaderView::sectionResized, context, [this] {
+        m_w.LBPotion->viewport()->update();
         layoutPanelLBox();
     });
-    QObject::connect(m_ui.HeaderEffInfo, &QHeaderView::sectionResized, context,
-                     [this] { m_ui.LbEffectInfo->viewport()->update(); });
-    QObject::connect(m_ui.ScrollBarLB, &QScrollBar::valueChanged, context,
+    QObject::connect(m_w.HeaderEffInfo, &QHeaderView::sectionResized, context,
+                     [this] { m_w.LbEffectInfo->viewport()->update(); });
+    QObject::connect(m_w.ScrollBarLB, &QScrollBar::valueChanged, context,
                      [this](int value) { On_Scroll(value); });
-    QObject::connect(m_ui.LBPotion, &QWidget::customContextMenuRequested, context, [this](const QPoint &pos) {
+    QObject::connect(m_w.LBPotion, &QWidget::customContextMenuRequested, context, [this](const QPoint &pos) {
         prepareMenu();
-        m_ui.PopupMenuLB->popup(m_ui.LBPotion->viewport()->mapToGlobal(pos));
+        m_ui.PopupMenuLB->popup(m_w.LBPotion->viewport()->mapToGlobal(pos));
     });
+    for (QObject *watched :
+         std::initializer_list<QObject *>{m_w.PanelLbPotionsMain, m_w.PanelCapLBPotions, m_w.PanelCount,
+                                          m_w.LBPotion->viewport(), m_w.LbItemsInfo, m_w.LbEffectInfo})
+        watched->installEventFilter(this);
+}
+
+bool RecipeListRegion::eventFilter(QObject *watched, QEvent *event) {
+    const bool ready = m_ctx.state.Gate.ready();
+    switch (event->type()) {
+    case QEvent::Resize:
+        // The ingredient rows share the list's height inside its frame (the
+        // viewport is resized after the list's own resize event).
+        if (watched == m_w.LbItemsInfo)
+            m_w.LbItemsInfo->setItemHeight(std::max(1, m_w.LbItemsInfo->contentsRect().height() / 3));
+        // Placing the panels resizes the caption bar again: once is enough.
+        else if (!m_inLayout && (watched == m_w.PanelLbPotionsMain || watched == m_w.PanelCapLBPotions)) {
+            m_inLayout = true;
+            layoutPanelLBox();
+            m_inLayout = false;
+        }
+        break;
+    case QEvent::MouseButtonDblClick: // On_DblClick
+        if (watched == m_w.PanelCapLBPotions) {
+            if (ready)
+                m_ctx.command("MenuLbPotionDirectFloatingMode")->trigger();
+            return true;
+        }
+        if (watched == m_w.PanelCount) {
+            if (ready)
+                selectLastRecipe();
+            return true;
+        }
+        if (watched == m_w.LBPotion->viewport() && ready)
+            doubleClick(QGuiApplication::keyboardModifiers() & Qt::ControlModifier);
+        break;
+    case QEvent::MouseButtonPress:
+        if (watched == m_w.LBPotion->viewport())
+            m_pressPoint = static_cast<QMouseEvent *>(event)->position().toPoint();
+        break;
+    case QEvent::FocusOut: // On_Exit: leaving the effect rows drops their selection
+        if (watched == m_w.LbEffectInfo)
+            m_w.LbEffectInfo->setCurrentRow(-1);
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void RecipeListRegion::selectionChosen() {
+    // Filling or restoring the list moves its row too; only the player's
+    // choice runs the selection handling.
+    if (m_ctx.state.Gate.open())
+        LbPotionSelectionChanged();
+}
+
+void RecipeListRegion::selectLastRecipe() {
+    const int count = m_ctx.state.session.recipes().PotionCount();
+    if (count <= 0)
+        return;
+    selectRow(count - 1);
+    LbPotionSelectionChanged();
 }
 
 void RecipeListRegion::showNewList(int row) {
     {
-        const QSignalBlocker blocker(m_ui.LBPotion);
-        m_ui.LBPotion->resetRows();
-        m_ui.LBPotion->setCurrentRow(row);
+        const QSignalBlocker blocker(m_w.LBPotion);
+        m_w.LBPotion->resetRows();
+        m_w.LBPotion->setCurrentRow(row);
     }
     LbPotionSelectionChanged();
     RefreshPanelCount();
@@ -102,21 +174,20 @@ ColorCode colorCode(const QColor &c) {
 } // namespace
 
 ListElement RecipeListRegion::currentCellElement() const {
-    const int column = m_ui.LBPotion->columnAt(m_pressPoint.x());
+    const int column = m_w.LBPotion->columnAt(m_pressPoint.x());
     return listElementAt(m_ctx.state.session.recipes(), column, selectedRow());
 }
 
 // Moves the selection after a change of the list and runs the selection
 // handling; the top row stays where it was.
 void RecipeListRegion::afterListChange(int selectedRow) {
-    const int top = m_ui.LBPotion->topIndex();
+    const int top = m_w.LBPotion->topIndex();
     {
-        const QSignalBlocker blocker(m_ui.LBPotion);
-        m_ui.LBPotion->resetRows();
-        m_ui.LBPotion->setCurrentRow(
-            clampSelection(selectedRow, m_ctx.state.session.recipes().PotionCount()));
+        const QSignalBlocker blocker(m_w.LBPotion);
+        m_w.LBPotion->resetRows();
+        m_w.LBPotion->setCurrentRow(clampSelection(selectedRow, m_ctx.state.session.recipes().PotionCount()));
     }
-    m_ui.LBPotion->setTopIndex(top);
+    m_w.LBPotion->setTopIndex(top);
     LbPotionSelectionChanged();
     RefreshPanelCount();
 }
@@ -135,11 +206,11 @@ void RecipeListRegion::cmdGoToNumber(QAction *item, int) {
                       0))
         return;
     {
-        const QSignalBlocker blocker(m_ui.LBPotion);
-        m_ui.LBPotion->setCurrentRow(n - 1);
+        const QSignalBlocker blocker(m_w.LBPotion);
+        m_w.LBPotion->setCurrentRow(n - 1);
     }
-    const int half = m_ui.LBPotion->visibleRowCount() / 2;
-    m_ui.LBPotion->setTopIndex(std::max(0, n - half - 1));
+    const int half = m_w.LBPotion->visibleRowCount() / 2;
+    m_w.LBPotion->setTopIndex(std::max(0, n - half - 1));
     LbPotionSelectionChanged();
 }
 
@@ -188,10 +259,10 @@ void RecipeListRegion::cmdDeletePotion(QAction *, int) {
 }
 
 void RecipeListRegion::cmdResetHeader(QAction *, int) {
-    const int width = m_ui.Header->width() / std::max(1, m_ui.Header->count());
-    for (int k = 0; k < m_ui.Header->count(); ++k)
-        m_ui.Header->resizeSection(k, width);
-    m_ui.LBPotion->viewport()->update();
+    const int width = m_w.Header->width() / std::max(1, m_w.Header->count());
+    for (int k = 0; k < m_w.Header->count(); ++k)
+        m_w.Header->resizeSection(k, width);
+    m_w.LBPotion->viewport()->update();
 }
 
 void RecipeListRegion::cmdMarkElement(QAction *, int isItem) {
@@ -211,7 +282,7 @@ void RecipeListRegion::cmdMarkElement(QAction *, int isItem) {
         color = colorCode(*chosen);
         marked = true;
     }
-    m_ui.LBPotion->viewport()->update();
+    m_w.LBPotion->viewport()->update();
 }
 
 void RecipeListRegion::cmdMarkEffectKind(QAction *, int harmful) {
@@ -223,7 +294,7 @@ void RecipeListRegion::cmdMarkEffectKind(QAction *, int harmful) {
             }
         }
     }
-    m_ui.LBPotion->viewport()->update();
+    m_w.LBPotion->viewport()->update();
 }
 
 void RecipeListRegion::cmdMarkersOff(QAction *, int) {
@@ -231,14 +302,14 @@ void RecipeListRegion::cmdMarkersOff(QAction *, int) {
         item.Marked = false;
     for (TEffectRec &effect : m_ctx.state.Data.EffectTable)
         effect.Marked = false;
-    m_ui.LBPotion->viewport()->update();
+    m_w.LBPotion->viewport()->update();
 }
 
 void RecipeListRegion::prepareMenu() {
     const ProgramState &st = m_ctx.state;
     const PotionList &list = st.session.recipes();
     const int row = selectedRow();
-    const int column = m_ui.LBPotion->columnAt(m_pressPoint.x());
+    const int column = m_w.LBPotion->columnAt(m_pressPoint.x());
     const int item = GetLbPotionDataNum(kElementItem, column, row, list);
     const int effect = GetLbPotionDataNum(kElementEffect, column, row, list);
     const bool haveRow = row != -1 && list.PotionCount() > 0;
@@ -268,18 +339,18 @@ void RecipeListRegion::prepareMenu() {
 }
 
 int RecipeListRegion::selectedRow() const {
-    const int row = m_ui.LBPotion->currentRow();
+    const int row = m_w.LBPotion->currentRow();
     return row < m_ctx.state.session.recipes().PotionCount() ? row : -1;
 }
 
 void RecipeListRegion::selectRow(int row) {
     // The selection handling runs once, explicitly, after the move.
-    const QSignalBlocker blocker(m_ui.LBPotion);
-    m_ui.LBPotion->setCurrentRow(row);
+    const QSignalBlocker blocker(m_w.LBPotion);
+    m_w.LBPotion->setCurrentRow(row);
 }
 
 void RecipeListRegion::RefreshPanelCount() {
-    m_ui.PanelCount->setText(panelCountText(m_ctx.state.session.recipes().PotionCount()));
+    m_w.PanelCount->setText(panelCountText(m_ctx.state.session.recipes().PotionCount()));
 }
 
 void RecipeListRegion::LbPotionSelectionChanged() {
@@ -289,7 +360,7 @@ void RecipeListRegion::LbPotionSelectionChanged() {
     const int row = selectedRow();
     if (list.PotionCount() > 0 && row >= 0) {
         st.session.setCurrentRecipe(list[row]);
-        m_ui.LabelAddInfo->setText(potionAddInfoText(st.Data, list.CurPotion));
+        m_w.LabelAddInfo->setText(potionAddInfoText(st.Data, list.CurPotion));
         const int kind = list.CurPotion.PotionType == 0 ? 1 : 2;
         if (kind != m_potionTypeShown) {
             m_potionTypeShown = kind;
@@ -301,9 +372,9 @@ void RecipeListRegion::LbPotionSelectionChanged() {
         st.session.setCurrentRecipe(TPotionRec{});
         if (m_prevPotion.ItemCount == 0)
             prepareMenu();
-        m_ui.ImagePotionType->clear();
+        m_w.ImagePotionType->clear();
         m_potionTypeShown = 0;
-        m_ui.LabelAddInfo->clear();
+        m_w.LabelAddInfo->clear();
     }
 }
 
@@ -312,12 +383,12 @@ void RecipeListRegion::showPotionKindPicture(int kind) {
     // panel's own colour shows around the shape.
     const QImage *source = m_ctx.pictures.potionKindSource(kind);
     if (!source || source->isNull()) {
-        m_ui.ImagePotionType->clear();
+        m_w.ImagePotionType->clear();
         return;
     }
     const QImage shape = keyToTransparent(*source);
-    const QSize box = m_ui.ImagePotionType->size().boundedTo(shape.size()).expandedTo(QSize(1, 1));
-    m_ui.ImagePotionType->setPixmap(
+    const QSize box = m_w.ImagePotionType->size().boundedTo(shape.size()).expandedTo(QSize(1, 1));
+    m_w.ImagePotionType->setPixmap(
         QPixmap::fromImage(shape.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
 }
 
@@ -325,7 +396,7 @@ void RecipeListRegion::doubleClick(bool ctrl) {
     const ProgramState &st = m_ctx.state;
     const PotionList &list = st.session.recipes();
     const int row = selectedRow();
-    const int column = m_ui.LBPotion->columnAt(m_pressPoint.x());
+    const int column = m_w.LBPotion->columnAt(m_pressPoint.x());
     if (ctrl) {
         if (list.PotionCount() <= 0)
             return;
@@ -348,49 +419,49 @@ void RecipeListRegion::HeaderSectionClick(int section) {
     if (!m_ctx.state.Gate.ready())
         return;
     m_ctx.state.session.sortRecipes(section);
-    m_ui.Header->viewport()->update();
+    m_w.Header->viewport()->update();
 }
 
 void RecipeListRegion::layoutPanelLBox() {
-    QWidget *parent = m_ui.PanelLBox->parentWidget();
+    QWidget *parent = m_w.PanelLBox->parentWidget();
     if (!parent)
         return;
-    if (m_ui.ScrollBarLBVert->parentWidget() != parent) {
-        m_ui.ScrollBarLBVert->setParent(parent);
-        m_ui.ScrollBarLBVert->show();
+    if (m_w.ScrollBarLBVert->parentWidget() != parent) {
+        m_w.ScrollBarLBVert->setParent(parent);
+        m_w.ScrollBarLBVert->show();
     }
-    const int last = m_ui.Header->count() - 1;
-    const int right = last >= 0 ? m_ui.Header->sectionPosition(last) + m_ui.Header->sectionSize(last) : 0;
-    const int top = m_ui.PanelCapLBPotions->parentWidget() == parent ? m_ui.PanelCapLBPotions->height() : 0;
-    const int bottom = parent->height() - (m_ui.ScrollBarLB->isVisible() ? m_ui.ScrollBarLB->height() : 0);
+    const int last = m_w.Header->count() - 1;
+    const int right = last >= 0 ? m_w.Header->sectionPosition(last) + m_w.Header->sectionSize(last) : 0;
+    const int top = m_w.PanelCapLBPotions->parentWidget() == parent ? m_w.PanelCapLBPotions->height() : 0;
+    const int bottom = parent->height() - (m_w.ScrollBarLB->isVisible() ? m_w.ScrollBarLB->height() : 0);
     // The range ends where the last column is fully in view left of the
     // vertical bar.
-    const int barWidth = m_ui.ScrollBarLBVert->sizeHint().width();
+    const int barWidth = m_w.ScrollBarLBVert->sizeHint().width();
     const int visibleWidth = std::max(1, parent->width() - barWidth);
     const int panelWidth = right + 4;
     {
-        const QSignalBlocker blocker(m_ui.ScrollBarLB);
-        m_ui.ScrollBarLB->setMaximum(std::max(0, panelWidth - visibleWidth));
-        m_ui.ScrollBarLB->setPageStep(visibleWidth);
+        const QSignalBlocker blocker(m_w.ScrollBarLB);
+        m_w.ScrollBarLB->setMaximum(std::max(0, panelWidth - visibleWidth));
+        m_w.ScrollBarLB->setPageStep(visibleWidth);
     }
-    const int position = m_ui.ScrollBarLB->value();
-    m_ui.PanelLBox->setGeometry(-position, top, panelWidth, std::max(0, bottom - top));
+    const int position = m_w.ScrollBarLB->value();
+    m_w.PanelLBox->setGeometry(-position, top, panelWidth, std::max(0, bottom - top));
     // Beside the rows: below the header, inside the panel's frame and margin.
-    const int inset = m_ui.PanelLBox->frameWidth() + 1;
-    const int listTop = top + inset + m_ui.Header->height();
-    m_ui.ScrollBarLBVert->setGeometry(parent->width() - barWidth, listTop, barWidth,
-                                      std::max(0, top + m_ui.PanelLBox->height() - inset - listTop));
-    m_ui.ScrollBarLBVert->raise();
-    m_ui.PanelCapLBPotions->setGeometry(0, 0, parent->width(), m_ui.PanelCapLBPotions->height());
-    m_ui.ScrollBarLB->setGeometry(0, parent->height() - m_ui.ScrollBarLB->height(), parent->width(),
-                                  m_ui.ScrollBarLB->height());
+    const int inset = m_w.PanelLBox->frameWidth() + 1;
+    const int listTop = top + inset + m_w.Header->height();
+    m_w.ScrollBarLBVert->setGeometry(parent->width() - barWidth, listTop, barWidth,
+                                     std::max(0, top + m_w.PanelLBox->height() - inset - listTop));
+    m_w.ScrollBarLBVert->raise();
+    m_w.PanelCapLBPotions->setGeometry(0, 0, parent->width(), m_w.PanelCapLBPotions->height());
+    m_w.ScrollBarLB->setGeometry(0, parent->height() - m_w.ScrollBarLB->height(), parent->width(),
+                                 m_w.ScrollBarLB->height());
 }
 
 void RecipeListRegion::On_Scroll(int position) {
-    if (position < 0 || position > m_ui.ScrollBarLB->maximum()) {
-        position = std::clamp(position, 0, m_ui.ScrollBarLB->maximum());
-        m_ui.ScrollBarLB->setValue(position);
+    if (position < 0 || position > m_w.ScrollBarLB->maximum()) {
+        position = std::clamp(position, 0, m_w.ScrollBarLB->maximum());
+        m_w.ScrollBarLB->setValue(position);
     }
-    m_ui.PanelLBox->move(-position, m_ui.PanelLBox->y());
+    m_w.PanelLBox->move(-position, m_w.PanelLBox->y());
 }
 } // namespace qor

@@ -2,25 +2,39 @@
 // The recipe list region of the main window: the list with its header
 // sliding under the horizontal scroll bar, the selection and the current
 // recipe strip it fills, the count panel, the header sort, the double click
-// and the list's context menu. The window forwards its events and command
+// and the list's context menu. The region builds its widgets, connects their
+// signals and events, and joins the routers; the window forwards its command
 // rows here.
 
 #include "engine/potion_rec.h"
+#include "main_window/ui/recipe_list_widgets.h"
 #include "main_window/ui/window_context.h"
 #include "recipe_list/potion_list_ops.h"
 
+#include <QObject>
 #include <QPoint>
 
 #include <functional>
 
+class QSplitter;
+
 namespace qor {
 
+class ItemPicturesSource;
 struct WindowRouters;
 
-class RecipeListRegion {
+class RecipeListRegion : public QObject {
+    Q_OBJECT
   public:
     explicit RecipeListRegion(const WindowContext &ctx);
-    // The header, scroll bar and context menu signals of the region.
+    // The list panel, then the current recipe strip, added to splitter; the
+    // window's controls get a copy of the pointers for the parts that still
+    // read them (recipe_list_controls.cpp).
+    void buildControls(QSplitter &splitter, ItemPicturesSource *pictureSource);
+    const RecipeListWidgets &widgets() const { return m_w; }
+    // The list's, header's, scroll bar's and context menu's signals, and the
+    // events of the region's panels: resizes, double clicks, the press that
+    // picks the cell.
     void connectSignals();
     // The list, its bar and the recipe's two lists join the keys, the wheel
     // and the drags.
@@ -39,7 +53,6 @@ class RecipeListRegion {
     // The cell under the last press: Ctrl shows its text, otherwise its
     // ingredient or effect is shown in the reference table.
     void doubleClick(bool ctrl);
-    void setPressPoint(QPoint point) { m_pressPoint = point; }
     // Places the list panel under the scroll bar, as wide as its columns.
     void layoutPanelLBox();
     void On_Scroll(int position);
@@ -62,13 +75,24 @@ class RecipeListRegion {
     void cmdMarkEffectKind(QAction *item, int harmful);
     void cmdMarkersOff(QAction *item, int);
 
+  protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
   private:
+    void buildList(QSplitter &splitter, ItemPicturesSource *pictureSource);
+    void buildStrip(QSplitter &splitter, ItemPicturesSource *pictureSource);
+    // The player (a click or the keys) chose a row.
+    void selectionChosen();
+    // A double click on the count panel selects the last recipe.
+    void selectLastRecipe();
     ListElement currentCellElement() const;
     void showPotionKindPicture(int kind);
 
     WindowContext m_ctx;
     FormControls &m_ui;
+    RecipeListWidgets m_w;
     QPoint m_pressPoint;
+    bool m_inLayout = false;
     TPotionRec m_prevPotion{};
     int m_potionTypeShown = 0;
 };

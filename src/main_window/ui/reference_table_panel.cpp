@@ -1,6 +1,11 @@
 #include "main_window/ui/reference_table_panel.h"
 
+#include "common_ui/caption_bar.h"
 #include "common_ui/dialog_provider.h"
+#include "common_ui/pixel_font.h"
+#include "input/ui/key_router.h"
+#include "input/ui/wheel_router.h"
+#include "main_window/ui/window_routers.h"
 #include "reference_table/effect_slot_exchange.h"
 #include "reference_table/grid_model.h"
 #include "reference_table/ui/grid_cell_delegate.h"
@@ -13,6 +18,7 @@
 
 #include <QAction>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -39,12 +45,6 @@ class ItemGridPictures : public GridPictures {
     const ItemPictures &m_pictures;
 };
 
-QFont pixelFont(const QString &family, int pixels) {
-    QFont f(family);
-    f.setPixelSize(pixels);
-    return f;
-}
-
 } // namespace
 
 ReferenceTablePanel::ReferenceTablePanel(ProgramState &state, const ItemPictures &pictures,
@@ -54,13 +54,8 @@ ReferenceTablePanel::ReferenceTablePanel(ProgramState &state, const ItemPictures
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    // A caption bar: a raised panel with centred text.
-    m_caption = new QLabel(QStringLiteral("Справочная таблица ингредиентов и эффектов"), this);
-    m_caption->setObjectName(QStringLiteral("PanelCapGrid"));
-    m_caption->setAlignment(Qt::AlignCenter);
-    m_caption->setFrameShape(QFrame::Panel);
-    m_caption->setFrameShadow(QFrame::Raised);
-    m_caption->setFixedHeight(19);
+    m_caption = makeCaptionBar(this, QStringLiteral("PanelCapGrid"),
+                               QStringLiteral("Справочная таблица ингредиентов и эффектов"), 19);
     layout->addWidget(m_caption);
     m_view = new GridView(this);
     m_view->setObjectName(QStringLiteral("StringGrid"));
@@ -78,6 +73,18 @@ ReferenceTablePanel::ReferenceTablePanel(ProgramState &state, const ItemPictures
     connect(m_view, &QTableView::customContextMenuRequested, this,
             [this](const QPoint &pos) { openMenu(pos); });
     connect(m_view->verticalScrollBar(), &QAbstractSlider::actionTriggered, this, [this] { m_startRow = 0; });
+    m_caption->installEventFilter(this);
+    m_view->viewport()->installEventFilter(this);
+}
+
+void ReferenceTablePanel::joinRouters(const WindowRouters &routers) {
+    routers.keys.registerList(m_view, KeyListRole::Grid, [this] {
+        if (m_state.Gate.open())
+            Q_EMIT currentMoved();
+    });
+    routers.wheel.watch(m_view, WheelRouter::Target::Grid);
+    connect(&routers.wheel, &WheelRouter::gridScrolled, this, &ReferenceTablePanel::scrollGrid);
+    routers.drag.registerControl(m_view, DragControl::Grid);
 }
 
 ReferenceTablePanel::~ReferenceTablePanel() = default;
@@ -251,6 +258,15 @@ void ReferenceTablePanel::showStartRow(int gridRow) {
 }
 
 bool ReferenceTablePanel::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        if (watched == m_caption) {
+            if (m_state.Gate.ready())
+                Q_EMIT captionDoubleClicked();
+            return true;
+        }
+        if (watched == m_view->viewport() && m_state.Gate.ready())
+            doubleClick(QGuiApplication::keyboardModifiers() & Qt::ControlModifier);
+    }
     if (m_startRow > 0 && (watched == m_view || watched == m_view->viewport())) {
         switch (event->type()) {
         case QEvent::Resize:
@@ -351,7 +367,7 @@ void ReferenceTablePanel::openMenu(const QPoint &pos) {
     m_clickColumn = index.column();
     m_clickRow = index.row() + 1;
     m_view->setCurrentIndex(index);
-    Q_EMIT menuOpening(m_menu);
+    prepareMenu();
     m_menu->popup(m_view->viewport()->mapToGlobal(pos));
 }
 

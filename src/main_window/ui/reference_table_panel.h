@@ -2,7 +2,8 @@
 // The reference table region: its caption bar and the table of every
 // ingredient with its model, cell drawing, header sorting, the find column,
 // the context menu with its markers and highlighting, and the colours.
-// The main window places it, feeds it settings and forwards its commands.
+// It builds its own widgets and joins the window's routers; the main window
+// places it, feeds it settings and forwards its commands.
 
 #include "drag_drop/ui/drag_controller.h"
 
@@ -26,6 +27,7 @@ class GridPictures;
 class GridTableModel;
 class ItemPictures;
 struct ProgramState;
+struct WindowRouters;
 
 // The items of the context menu the panel enables, checks and reads.
 struct GridMenuItems {
@@ -46,6 +48,9 @@ class ReferenceTablePanel : public QWidget, public DragGrid {
     QLabel *caption() const { return m_caption; }
     QTableView *view() const { return m_view; }
     void setMenu(QMenu *menu, const GridMenuItems &items);
+    // The table joins the keys, the wheel and the drags; a row the keys
+    // choose is announced as a move of the user's.
+    void joinRouters(const WindowRouters &routers);
 
     // Builds or reloads the model and applies the saved column widths.
     void fill(std::span<const int> columnWidths);
@@ -95,8 +100,8 @@ class ReferenceTablePanel : public QWidget, public DragGrid {
     void currentMoved();
     // showRow or showInGrid moved the current cell.
     void currentShown();
-    // The context menu is about to open on a data cell.
-    void menuOpening(QMenu *menu);
+    // A double click on the caption bar (the table's floating mode).
+    void captionDoubleClicked();
 
   protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -69,6 +69,14 @@ FloatingPicture::FloatingPicture(QWidget &mainWindow, QFrame &panel, QLabel &ima
 FloatingPicture::~FloatingPicture() = default;
 
 bool FloatingPicture::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == &m_image && event->type() == QEvent::MouseButtonDblClick) {
+        if (!m_hooks.ready || m_hooks.ready())
+            toggle();
+        return true;
+    }
+    // The picture is scaled to the panel: it follows the panel's size.
+    if (watched == &m_image && event->type() == QEvent::Resize && !m_source.isNull())
+        rescale();
     if (event->type() == QEvent::Resize || event->type() == QEvent::Move || event->type() == QEvent::Show)
         scheduleMasks();
     return QObject::eventFilter(watched, event);

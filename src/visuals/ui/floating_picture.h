@@ -30,6 +30,9 @@ struct FloatingPictureHooks {
     std::function<QString()> caption;
     // The main window's SetItemDisplayColor.
     std::function<void()> setItemDisplayColor;
+    // Whether a double click on the picture may open the window (not while
+    // the main window is being made or closed).
+    std::function<bool()> ready;
 };
 
 class FloatingPicture : public QObject {
@@ -40,8 +43,8 @@ class FloatingPicture : public QObject {
                     FloatingPictureHooks hooks);
     ~FloatingPicture() override;
 
-    // The double click on the picture: opens the floating window, or closes
-    // it when it is showing.
+    // The double click on the picture (it arrives here): opens the floating
+    // window, or closes it when it is showing.
     void toggle();
     bool isShowing() const;
     // Opens the window as toggle does, then gives it the saved bounds when
