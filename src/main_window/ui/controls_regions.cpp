@@ -108,9 +108,7 @@ void FormControls::buildRegions(const ControlsContext &ctx) {
     TabSheetFavorites =
         makeTab(PageControl, QStringLiteral("TabSheetFavorites"), QStringLiteral("    Избранное    "));
     buildTabSearchEffects(ctx);
-    buildTabSearchItems(ctx);
     buildTabAltMake(ctx);
-    buildTabSkills(ctx);
     buildTabHelp();
     MainSplitter->addWidget(PageControl);
 

@@ -202,25 +202,6 @@ void FormControls::buildTabSearchEffects(const ControlsContext &ctx) {
     new SearchTabFitter(fit, TabSheet1);
 }
 
-void FormControls::buildTabSearchItems(const ControlsContext &ctx) {
-    auto *grid = new QGridLayout(TabSheetSearshFromItem);
-    grid->setContentsMargins(6, 6, 6, 6);
-    grid->setVerticalSpacing(2);
-    for (int k = 0; k < 3; ++k) {
-        grid->addWidget(makeLabel(TabSheetSearshFromItem, QStringLiteral("Ингредиент %1").arg(k + 1)), 2 * k,
-                        0);
-        CbIngredient[k] = makeChooser(ctx, TabSheetSearshFromItem,
-                                      QStringLiteral("CbIngredient%1").arg(k + 1), 366, kChooserIngredient);
-        CBoxCanUseItem[k] = new QCheckBox(TabSheetSearshFromItem);
-        CBoxCanUseItem[k]->setObjectName(QStringLiteral("CBoxCanUseItem%1").arg(k + 1));
-        CBoxCanUseItem[k]->setChecked(true);
-        grid->addWidget(CbIngredient[k], 2 * k + 1, 0);
-        grid->addWidget(CBoxCanUseItem[k], 2 * k + 1, 1);
-    }
-    grid->setRowStretch(6, 1);
-    grid->setColumnStretch(2, 1);
-}
-
 void FormControls::buildTabAltMake(const ControlsContext &ctx) {
     auto *grid = new QGridLayout(TabSheetAltMake);
     grid->setContentsMargins(4, 4, 4, 5);
@@ -253,56 +234,6 @@ void FormControls::buildTabAltMake(const ControlsContext &ctx) {
     grid->addWidget(LbAltItemsList, 1, 2, 3, 1);
     for (int c = 0; c < 3; ++c)
         grid->setColumnStretch(c, 1);
-}
-
-void FormControls::buildTabSkills(const ControlsContext &ctx) {
-    auto *outer = new QHBoxLayout(TabSheetSkills);
-    outer->setContentsMargins(8, 6, 8, 6);
-    auto *left = new QGridLayout;
-    left->setVerticalSpacing(2);
-    LabelAlchemyValue = makeLabel(TabSheetSkills, QStringLiteral("Навык Алхимии"));
-    LabelAlchemyValue->setObjectName(QStringLiteral("LabelAlchemyValue"));
-    EditAlchemyValue = new QLineEdit(TabSheetSkills);
-    EditAlchemyValue->setObjectName(QStringLiteral("EditAlchemyValue"));
-    EditAlchemyValue->setFixedWidth(120);
-    EditAlchemyModify = new QLineEdit(TabSheetSkills);
-    EditAlchemyModify->setObjectName(QStringLiteral("EditAlchemyModify"));
-    EditAlchemyModify->setFixedWidth(120);
-    ComboBoxMainAlchPercCount =
-        makeChooser(ctx, TabSheetSkills, QStringLiteral("ComboBoxMainAlchPercCount"), 120, kChooserText);
-    ComboBoxMainAlchPercCount->addItems({QStringLiteral("Нет"), QStringLiteral("1 / 5"),
-                                         QStringLiteral("2 / 5"), QStringLiteral("3 / 5"),
-                                         QStringLiteral("4 / 5"), QStringLiteral("5 / 5")});
-    left->addWidget(LabelAlchemyValue, 0, 0);
-    left->addWidget(EditAlchemyValue, 1, 0);
-    left->addWidget(makeLabel(TabSheetSkills, QStringLiteral("Внешний усилитель (%)")), 2, 0);
-    left->addWidget(EditAlchemyModify, 3, 0);
-    left->addWidget(makeLabel(TabSheetSkills, QStringLiteral("Кол-во перков \"АЛХИМИК\"")), 4, 0);
-    left->addWidget(ComboBoxMainAlchPercCount, 5, 0);
-    left->setRowStretch(6, 1);
-    outer->addLayout(left);
-    outer->addSpacing(40);
-
-    auto *right = new QVBoxLayout;
-    auto perk = [this](const QString &name, const QString &caption) {
-        auto *box = new QCheckBox(caption, TabSheetSkills);
-        box->setObjectName(name);
-        return box;
-    };
-    CheckBoxPerkPurity = perk(QStringLiteral("CheckBoxPerkPurity"), QStringLiteral("Перк \"ЧИСТОТА\""));
-    CheckBoxPerkPoisoner =
-        perk(QStringLiteral("CheckBoxPerkPoisoner"), QStringLiteral("Перк \"ОТРАВИТЕЛЬ\""));
-    CheckBoxPerkBenefactor =
-        perk(QStringLiteral("CheckBoxPerkBenefactor"), QStringLiteral("Перк \"ПРОВИЗОР\""));
-    CheckBoxPerkPhysician =
-        perk(QStringLiteral("CheckBoxPerkPhysician"), QStringLiteral("Перк \"ЦЕЛИТЕЛЬ\""));
-    right->addWidget(CheckBoxPerkPurity);
-    right->addWidget(CheckBoxPerkPoisoner);
-    right->addWidget(CheckBoxPerkBenefactor);
-    right->addWidget(CheckBoxPerkPhysician);
-    right->addStretch(1);
-    outer->addLayout(right);
-    outer->addStretch(1);
 }
 
 void FormControls::buildTabHelp() {

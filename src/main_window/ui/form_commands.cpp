@@ -4,6 +4,7 @@
 
 #include "main_window/ui/form_main.h"
 
+#include "main_window/ui/control_commands.h"
 #include "main_window/ui/favorites_tab.h"
 #include "main_window/ui/search_inputs.h"
 
@@ -45,6 +46,8 @@ void TFormMain::On_Click(QObject *sender) {
         runCommand(act);
         return;
     }
+    if (m_controlCommands->run(sender))
+        return;
     if (sender == LBPotion) {
         LbPotionSelectionChanged();
         return;
@@ -69,23 +72,6 @@ void TFormMain::On_Click(QObject *sender) {
         On_Enter(PageControlSearshOpt->currentWidget());
         return;
     }
-    for (int k = 0; k < 3; ++k) {
-        if (sender == CbIngredient[k]) {
-            if (CBoxCanUseItem[k]->isChecked())
-                SearshFromItems();
-            return;
-        }
-        if (sender == CBoxCanUseItem[k]) {
-            if (CbIngredient[k]->currentIndex() > 0)
-                SearshFromItems();
-            return;
-        }
-    }
-    if (sender == ComboBoxMainAlchPercCount || sender == CheckBoxPerkPhysician ||
-        sender == CheckBoxPerkBenefactor || sender == CheckBoxPerkPoisoner || sender == CheckBoxPerkPurity) {
-        m_inputs->onSkillChanged(sender);
-        return;
-    }
     m_inputs->onConditionChanged(sender);
 }
 
@@ -96,17 +82,10 @@ void TFormMain::On_Popup(QMenu *menu) {
         m_recipes->prepareMenu();
 }
 
-void TFormMain::On_Change(QObject *sender) {
-    if (m_state->Gate.quiet())
-        return;
-    if (sender == EditAlchemyValue || sender == EditAlchemyModify)
-        m_inputs->onSkillEditChanged(static_cast<QLineEdit *>(sender));
-}
-
 void TFormMain::On_Enter(QWidget *tab) {
     if (tab == TabSheetHelp)
         m_help->enter(m_state->DataDir);
-    else
+    else if (!m_controlCommands->enter(tab))
         m_inputs->enterTab(tab);
 }
 

@@ -88,22 +88,10 @@ struct FormControls {
     std::array<QCheckBox *, 2> CheckBoxCanPrimaryItem{};
     std::array<ChooserComboBox *, 2> CbPrioriryIngredient{};
 
-    std::array<ChooserComboBox *, 3> CbIngredient{};
-    std::array<QCheckBox *, 3> CBoxCanUseItem{};
-
     AltEffectsList *LbAltEffectsList = nullptr;
     AltItemsList *LbAltAmountItems = nullptr;
     AltEffectsList *LbAltAmountEffects = nullptr;
     AltItemsList *LbAltItemsList = nullptr;
-
-    QLineEdit *EditAlchemyValue = nullptr;
-    QLabel *LabelAlchemyValue = nullptr;
-    QLineEdit *EditAlchemyModify = nullptr;
-    ChooserComboBox *ComboBoxMainAlchPercCount = nullptr;
-    QCheckBox *CheckBoxPerkPurity = nullptr;
-    QCheckBox *CheckBoxPerkPoisoner = nullptr;
-    QCheckBox *CheckBoxPerkBenefactor = nullptr;
-    QCheckBox *CheckBoxPerkPhysician = nullptr;
 
     QListWidget *LbHelp = nullptr;
     QSplitter *HelpSplitter = nullptr;
@@ -154,9 +142,7 @@ struct FormControls {
 
   private:
     void buildTabSearchEffects(const ControlsContext &ctx);
-    void buildTabSearchItems(const ControlsContext &ctx);
     void buildTabAltMake(const ControlsContext &ctx);
-    void buildTabSkills(const ControlsContext &ctx);
     void buildTabHelp();
     void buildRecipeRegion(const ControlsContext &ctx);
     void buildRecipeStrip(const ControlsContext &ctx);

@@ -29,10 +29,12 @@ namespace qor {
 
 // The window's parts (the controls are declared with FormControls).
 class CellHints;
+class ControlCommands;
 class DragController;
 class FavoritesTab;
 class FloatingPicture;
 class HelpPanel;
+class IngredientSearchTab;
 class ItemPicturesSource;
 class KeyRouter;
 class RecipeFinder;
@@ -40,6 +42,7 @@ class RecipeListRegion;
 class RegionLayout;
 class SearchInputs;
 class SettingsBinding;
+class SkillsTab;
 class ToolWindows;
 class ViewCommands;
 class WheelRouter;
@@ -73,7 +76,6 @@ class TFormMain : public QMainWindow, private FormControls {
     void On_DblClick(QObject *sender);
     void On_Enter(QWidget *tab);
     void On_Exit(QWidget *control);
-    void On_Change(QObject *sender);
     void On_Popup(QMenu *menu);
     void FormResize(QObject *sender);
     void On_Scroll(int position);
@@ -81,7 +83,6 @@ class TFormMain : public QMainWindow, private FormControls {
 
     // Searches and the recipe selection.
     void SearshFromEffects(bool force);
-    void SearshFromItems();
     void AltMakePotion();
     void StartSearshLastType();
     void LbPotionSelectionChanged();
@@ -172,6 +173,10 @@ class TFormMain : public QMainWindow, private FormControls {
     std::unique_ptr<FavoritesTab> m_favorites;
     std::unique_ptr<RegionLayout> m_layout;
     std::unique_ptr<SearchInputs> m_inputs;
+    std::unique_ptr<SkillsTab> m_skills;
+    std::unique_ptr<IngredientSearchTab> m_ingredients;
+    // The command of each input control, for the dispatcher and the routers.
+    std::unique_ptr<ControlCommands> m_controlCommands;
     std::unique_ptr<SettingsBinding> m_settings;
     QString m_startupError;
     bool m_destroyed = false;

@@ -27,7 +27,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QLineEdit>
 #include <QListView>
 #include <QMainWindow>
 #include <QTableView>
@@ -54,11 +53,6 @@ void SearchInputs::joinRouters(const WindowRouters &routers) {
         chooser(m_ui.CbFilter[i], {ChooserGroup::Filter, k + 1}, m_ui.CBoxEnableEff[i],
                 DragControl::FilterChooser);
     }
-    for (int k = 0; k < 3; ++k) {
-        const auto i = std::size_t(k);
-        chooser(m_ui.CbIngredient[i], {ChooserGroup::Ingredient, k + 1}, m_ui.CBoxCanUseItem[i],
-                DragControl::ItemChooser);
-    }
     for (int k = 0; k < 2; ++k) {
         const auto i = std::size_t(k);
         chooser(m_ui.CbPrioriryIngredient[i], {ChooserGroup::Required, k + 1}, m_ui.CheckBoxCanPrimaryItem[i],
@@ -66,7 +60,6 @@ void SearchInputs::joinRouters(const WindowRouters &routers) {
     }
     chooser(m_ui.ComboBoxCost_Min, {ChooserGroup::CostMin, 1}, m_ui.CBoxNeedCheckCost, DragControl::None);
     chooser(m_ui.ComboBoxCost_Max, {ChooserGroup::CostMax, 1}, m_ui.CBoxNeedCheckCost, DragControl::None);
-    chooser(m_ui.ComboBoxMainAlchPercCount, {}, nullptr, DragControl::None);
     // The radio buttons only have the press actions.
     for (QAbstractButton *button : m_ui.RadioGroupButtons->buttons())
         routers.drag.registerControl(button, DragControl::None);
@@ -125,10 +118,6 @@ void SearchInputs::connectSignals(Dispatch dispatch) {
         clickOnIndex(m_ui.CbPrioriryIngredient[k]);
         clickOnToggle(m_ui.CheckBoxCanPrimaryItem[k]);
     }
-    for (int k = 0; k < 3; ++k) {
-        clickOnIndex(m_ui.CbIngredient[k]);
-        clickOnToggle(m_ui.CBoxCanUseItem[k]);
-    }
     clickOnIndex(m_ui.ComboBoxCost_Min);
     clickOnIndex(m_ui.ComboBoxCost_Max);
     clickOnToggle(m_ui.CBoxNeedCheckCost);
@@ -136,15 +125,6 @@ void SearchInputs::connectSignals(Dispatch dispatch) {
                      [this] { m_dispatch.click(m_ui.RadioGroupItemsCount); });
     clickOnToggle(m_ui.ButtFormFavorites);
     clickOnToggle(m_ui.ButtFormUsedItems);
-
-    clickOnIndex(m_ui.ComboBoxMainAlchPercCount);
-    for (QCheckBox *perk : {m_ui.CheckBoxPerkPhysician, m_ui.CheckBoxPerkBenefactor,
-                            m_ui.CheckBoxPerkPoisoner, m_ui.CheckBoxPerkPurity})
-        clickOnToggle(perk);
-    QObject::connect(m_ui.EditAlchemyValue, &QLineEdit::textChanged, context,
-                     [this] { m_dispatch.change(m_ui.EditAlchemyValue); });
-    QObject::connect(m_ui.EditAlchemyModify, &QLineEdit::textChanged, context,
-                     [this] { m_dispatch.change(m_ui.EditAlchemyModify); });
 
     // Double and right clicks of the alternative-making lists.
     for (QListView *list :
@@ -218,47 +198,6 @@ void SearchInputs::onConditionChanged(QObject *sender) {
     m_ctx.state.session.setConditions(c);
 }
 
-void SearchInputs::onSkillChanged(QObject *sender) {
-    SkillSettings s = m_ctx.state.session.skills();
-    if (sender == m_ui.ComboBoxMainAlchPercCount)
-        s.AlchemistRanks = std::max(0, m_ui.ComboBoxMainAlchPercCount->currentIndex());
-    else if (sender == m_ui.CheckBoxPerkPhysician)
-        s.PerkPhysician = m_ui.CheckBoxPerkPhysician->isChecked();
-    else if (sender == m_ui.CheckBoxPerkBenefactor)
-        s.PerkBenefactor = m_ui.CheckBoxPerkBenefactor->isChecked();
-    else if (sender == m_ui.CheckBoxPerkPoisoner)
-        s.PerkPoisoner = m_ui.CheckBoxPerkPoisoner->isChecked();
-    else if (sender == m_ui.CheckBoxPerkPurity)
-        s.PerkPurity = m_ui.CheckBoxPerkPurity->isChecked();
-    m_ctx.state.Strengths = RecalcItemEffects(m_ctx.state.Data, s);
-    m_ctx.state.session.setSkills(s);
-}
-
-void SearchInputs::onSkillEditChanged(QLineEdit *edit) {
-    const bool isSkill = edit == m_ui.EditAlchemyValue;
-    const int maximum = isSkill ? 200 : 400;
-    bool ok = false;
-    const qlonglong parsed = edit->text().trimmed().toLongLong(&ok);
-    bool corrected = !ok;
-    qlonglong value = ok ? parsed : 0;
-    if (value < 0) {
-        value = 0;
-        corrected = true;
-    } else if (value > maximum) {
-        value = maximum;
-        corrected = true;
-    }
-    if (corrected) {
-        // Replacing the text runs this handler once more, now uncorrected.
-        edit->setText(QString::number(value));
-        return;
-    }
-    SkillSettings s = m_ctx.state.session.skills();
-    (isSkill ? s.AlchemySkill : s.AlchemyFortify) = static_cast<std::int32_t>(value);
-    m_ctx.state.Strengths = RecalcItemEffects(m_ctx.state.Data, s);
-    m_ctx.state.session.setSkills(s);
-}
-
 void SearchInputs::cmdSearchSlot(QAction *item, int mode) {
     ProgramState &st = m_ctx.state;
     if (mode == kSaveQuickSlot) {
@@ -318,28 +257,7 @@ void SearchInputs::setConditionControls(const SearchConditions &c) {
 
 void SearchInputs::enterTab(QWidget *tab) {
     ProgramState &st = m_ctx.state;
-    if (tab == m_ui.TabSheetSearshFromItem && !m_enteredItems) {
-        m_enteredItems = true;
-        const CommandGate::Scope quiet(st.Gate, CommandGate::Hold::Commands);
-        for (ChooserComboBox *combo : m_ui.CbIngredient) {
-            combo->clear();
-            for (int i = 0; i < m_ui.CbPrioriryIngredient[0]->count(); ++i)
-                combo->addItem(m_ui.CbPrioriryIngredient[0]->itemText(i));
-            combo->setCurrentIndex(0);
-        }
-    } else if (tab == m_ui.TabSheetSkills && !m_enteredSkills) {
-        m_enteredSkills = true;
-        const CommandGate::Scope quiet(st.Gate, CommandGate::Hold::Commands);
-        m_ui.TabSheetSkills->setUpdatesEnabled(false);
-        m_ui.EditAlchemyValue->setText(QString::number(st.session.skills().AlchemySkill));
-        m_ui.EditAlchemyModify->setText(QString::number(st.session.skills().AlchemyFortify));
-        m_ui.ComboBoxMainAlchPercCount->setCurrentIndex(std::clamp(st.session.skills().AlchemistRanks, 0, 5));
-        m_ui.CheckBoxPerkPhysician->setChecked(st.session.skills().PerkPhysician);
-        m_ui.CheckBoxPerkBenefactor->setChecked(st.session.skills().PerkBenefactor);
-        m_ui.CheckBoxPerkPoisoner->setChecked(st.session.skills().PerkPoisoner);
-        m_ui.CheckBoxPerkPurity->setChecked(st.session.skills().PerkPurity);
-        m_ui.TabSheetSkills->setUpdatesEnabled(true);
-    } else if (tab == m_ui.TabSheetAltMake && !m_enteredAlt) {
+    if (tab == m_ui.TabSheetAltMake && !m_enteredAlt) {
         m_enteredAlt = true;
         st.session.prepareAltPage(st.Data);
         m_hooks.altListsView();

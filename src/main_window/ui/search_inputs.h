@@ -8,7 +8,6 @@
 #include <functional>
 
 class QAction;
-class QLineEdit;
 class QObject;
 class QWidget;
 
@@ -32,7 +31,6 @@ class SearchInputs {
     // The window's shared handlers the controls report to.
     struct Dispatch {
         std::function<void(QObject *sender)> click;
-        std::function<void(QObject *sender)> change;
         std::function<void(QObject *sender)> doubleClick;
     };
 
@@ -49,9 +47,6 @@ class SearchInputs {
 
     // A chooser, check box or radio group of the effect search changed.
     void onConditionChanged(QObject *sender);
-    void onSkillChanged(QObject *sender);
-    // A skill edit: out-of-range text is corrected in place first.
-    void onSkillEditChanged(QLineEdit *edit);
     // The first entry of a tab fills its controls.
     void enterTab(QWidget *tab);
     bool favoritesTabEntered() const { return m_enteredFavorites; }
@@ -71,9 +66,7 @@ class SearchInputs {
     FormControls &m_ui;
     Hooks m_hooks;
     Dispatch m_dispatch;
-    bool m_enteredItems = false;
     bool m_enteredAlt = false;
-    bool m_enteredSkills = false;
     bool m_enteredFavorites = false;
 };
 
