@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
@@ -250,6 +251,24 @@ TEST_F(SearchTabTest, AlternativeMakingAddsAndRemovesByDoubleClick) {
     EXPECT_TRUE(st.session.alt().AltItems.empty());
     EXPECT_EQ(st.session.altSelection().amountItems, -1);
     EXPECT_EQ(test::ui(form).LbAltAmountItems->currentRow(), -1);
+}
+
+TEST_F(SearchTabTest, AlternativeMakingListsAnswerTheDoubleAndTheRightClick) {
+    ProgramState &st = form->state();
+    test::ui(form).PageControl->setCurrentWidget(test::ui(form).TabSheetAltMake);
+    AltItemsList *candidates = test::ui(form).LbAltItemsList;
+    const QPoint firstRow = candidates->visualRect(candidates->model()->index(0, 0)).center();
+    QTest::mousePress(candidates->viewport(), Qt::LeftButton, {}, firstRow);
+    QTest::mouseRelease(candidates->viewport(), Qt::LeftButton, {}, firstRow);
+    QTest::mouseDClick(candidates->viewport(), Qt::LeftButton, {}, firstRow);
+    ASSERT_EQ(st.session.alt().AltItems.size(), 1u);
+    // The right click acts on the row under the pointer, here the one chosen.
+    AltItemsList *chosen = test::ui(form).LbAltAmountItems;
+    const QPoint chosenRow = chosen->visualRect(chosen->model()->index(0, 0)).center();
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, chosenRow,
+                                 chosen->viewport()->mapToGlobal(chosenRow));
+    QApplication::sendEvent(chosen->viewport(), &rightClick);
+    EXPECT_TRUE(st.session.alt().AltItems.empty());
 }
 
 TEST_F(SkillsTabTest, EditsCorrectTheirTextAndRecompute) {

@@ -108,7 +108,6 @@ void FormControls::buildRegions(const ControlsContext &ctx) {
     TabSheetFavorites =
         makeTab(PageControl, QStringLiteral("TabSheetFavorites"), QStringLiteral("    Избранное    "));
     buildTabSearchEffects(ctx);
-    buildTabAltMake(ctx);
     buildTabHelp();
     MainSplitter->addWidget(PageControl);
 

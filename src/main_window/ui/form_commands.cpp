@@ -60,16 +60,8 @@ void TFormMain::On_Click(QObject *sender) {
         m_help->showSelectedTopic();
         return;
     }
-    if (sender == ButtFormFavorites || sender == ButtFormUsedItems) {
-        command(sender == ButtFormFavorites ? "MenuShowFormFavorites" : "MenuShowUsedItemsList")->trigger();
-        return;
-    }
     if (sender == PageControl) {
         On_Enter(PageControl->currentWidget());
-        return;
-    }
-    if (sender == PageControlSearshOpt) {
-        On_Enter(PageControlSearshOpt->currentWidget());
         return;
     }
     m_inputs->onConditionChanged(sender);

@@ -88,6 +88,8 @@ struct FormControls {
     std::array<QCheckBox *, 2> CheckBoxCanPrimaryItem{};
     std::array<ChooserComboBox *, 2> CbPrioriryIngredient{};
 
+    // The alternative-making tab builds its lists; the view commands set
+    // their font and row height.
     AltEffectsList *LbAltEffectsList = nullptr;
     AltItemsList *LbAltAmountItems = nullptr;
     AltEffectsList *LbAltAmountEffects = nullptr;
@@ -142,7 +144,6 @@ struct FormControls {
 
   private:
     void buildTabSearchEffects(const ControlsContext &ctx);
-    void buildTabAltMake(const ControlsContext &ctx);
     void buildTabHelp();
     void buildRecipeRegion(const ControlsContext &ctx);
     void buildRecipeStrip(const ControlsContext &ctx);

@@ -12,6 +12,7 @@
 #include "input/ui/find_dialog.h"
 #include "input/ui/key_router.h"
 #include "input/ui/wheel_router.h"
+#include "main_window/ui/alt_make_tab.h"
 #include "main_window/ui/favorites_tab.h"
 #include "main_window/ui/ingredient_search_tab.h"
 #include "main_window/ui/recipe_list_region.h"
@@ -71,6 +72,7 @@ void TFormMain::buildRouters() {
     const WindowRouters routers{*m_drag, *m_keys, *m_wheel, *m_cellHints};
     m_inputs->joinRouters(routers);
     m_ingredients->joinRouters(routers);
+    m_altMake->joinRouters(routers);
     m_skills->joinRouters(routers);
     m_recipes->joinRouters(routers);
     m_favorites->joinRouters(routers);

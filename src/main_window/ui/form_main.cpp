@@ -5,6 +5,7 @@
 
 #include "brewing_plan/ui/brewing_plan_window.h"
 #include "common_ui/full_screen_window.h"
+#include "main_window/ui/alt_make_tab.h"
 #include "main_window/ui/control_commands.h"
 #include "main_window/ui/favorites_tab.h"
 #include "main_window/ui/ingredient_search_tab.h"
@@ -104,8 +105,8 @@ TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
     m_controlCommands = std::make_unique<ControlCommands>(m_state->Gate, *this);
     m_skills = std::make_unique<SkillsTab>(context());
     m_ingredients = std::make_unique<IngredientSearchTab>(context(), *m_recipes);
-    m_inputs =
-        std::make_unique<SearchInputs>(context(), SearchInputs::Hooks{[this] { m_view->AltLBoxsSetView(); }});
+    m_altMake = std::make_unique<AltMakeTab>(context(), [this] { m_view->AltLBoxsSetView(); });
+    m_inputs = std::make_unique<SearchInputs>(context());
     m_settings = std::make_unique<SettingsBinding>(
         context(), SettingsBinding::Parts{*m_view, *m_layout, *m_inputs,
                                           [this](const SettingsBlock &b) { applyCheckSettings(b); },
@@ -113,6 +114,7 @@ TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
     const ControlsContext controls{*this, *m_state, m_colors, m_pictures, m_pictureSource.get(), m_dialogs};
     buildRegions(controls);
     m_ingredients->buildControls(*TabSheetSearshFromItem, controls);
+    m_altMake->buildControls(*TabSheetAltMake, controls);
     m_skills->buildControls(*TabSheetSkills, controls);
     m_favorites->buildControls(*TabSheetFavorites, m_pictureSource.get());
     buildMenus();
@@ -291,14 +293,12 @@ void TFormMain::connectControls() {
             SearshFromEffects(false);
     });
     connect(session, &Session::altChanged, this, [this] { AltMakePotion(); });
-    m_inputs->connectSignals(
-        {[this](QObject *sender) { On_Click(sender); }, [this](QObject *sender) { On_DblClick(sender); }});
+    m_inputs->connectSignals({[this](QObject *sender) { On_Click(sender); }}, *m_controlCommands);
+    m_altMake->connectSignals(*m_controlCommands);
     m_ingredients->connectSignals(*m_controlCommands);
     m_skills->connectSignals(*m_controlCommands);
 
     connect(PageControl, &QTabWidget::currentChanged, this, [this] { On_Click(PageControl); });
-    connect(PageControlSearshOpt, &QTabWidget::currentChanged, this,
-            [this] { On_Click(PageControlSearshOpt); });
 
     LBPotion->setEmptyHint([this] {
         return emptyRecipeListHint(m_state->Data, m_state->LastSearchType, m_state->session.conditions());
@@ -362,7 +362,7 @@ void TFormMain::On_DblClick(QObject *sender) {
             LbPotionSelectionChanged();
         }
     } else {
-        m_inputs->altListDoubleClick(sender);
+        m_controlCommands->doubleClick(sender);
     }
 }
 

@@ -28,6 +28,7 @@ class QMenu;
 namespace qor {
 
 // The window's parts (the controls are declared with FormControls).
+class AltMakeTab;
 class CellHints;
 class ControlCommands;
 class DragController;
@@ -175,6 +176,7 @@ class TFormMain : public QMainWindow, private FormControls {
     std::unique_ptr<SearchInputs> m_inputs;
     std::unique_ptr<SkillsTab> m_skills;
     std::unique_ptr<IngredientSearchTab> m_ingredients;
+    std::unique_ptr<AltMakeTab> m_altMake;
     // The command of each input control, for the dispatcher and the routers.
     std::unique_ptr<ControlCommands> m_controlCommands;
     std::unique_ptr<SettingsBinding> m_settings;

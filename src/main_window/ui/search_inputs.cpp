@@ -12,6 +12,7 @@
 #include "favorites/ui/favorites_list.h"
 #include "input/ui/key_router.h"
 #include "input/ui/wheel_router.h"
+#include "main_window/ui/control_commands.h"
 #include "main_window/ui/form_controls.h"
 #include "main_window/ui/prompts.h"
 #include "main_window/ui/window_routers.h"
@@ -36,8 +37,7 @@
 
 namespace qor {
 
-SearchInputs::SearchInputs(const WindowContext &ctx, Hooks hooks)
-    : m_ctx(ctx), m_ui(ctx.ui), m_hooks(std::move(hooks)) {}
+SearchInputs::SearchInputs(const WindowContext &ctx) : m_ctx(ctx), m_ui(ctx.ui) {}
 
 void SearchInputs::joinRouters(const WindowRouters &routers) {
     const auto chooser = [&routers](ChooserComboBox *combo, ChooserRef ref, QCheckBox *toggle,
@@ -63,19 +63,9 @@ void SearchInputs::joinRouters(const WindowRouters &routers) {
     // The radio buttons only have the press actions.
     for (QAbstractButton *button : m_ui.RadioGroupButtons->buttons())
         routers.drag.registerControl(button, DragControl::None);
-
-    const auto list = [&routers](QAbstractItemView *view, KeyListRole key, DragControl drag) {
-        routers.keys.registerList(view, key);
-        routers.wheel.watch(view, WheelRouter::Target::List);
-        routers.drag.registerControl(view, drag);
-    };
-    list(m_ui.LbAltEffectsList, KeyListRole::AltEffects, DragControl::AltEffectsList);
-    list(m_ui.LbAltAmountItems, KeyListRole::AltAmountItems, DragControl::AltAmountItems);
-    list(m_ui.LbAltItemsList, KeyListRole::AltItems, DragControl::AltItemsList);
-    list(m_ui.LbAltAmountEffects, KeyListRole::AltAmountEffects, DragControl::AltAmountEffects);
 }
 
-void SearchInputs::connectSignals(Dispatch dispatch) {
+void SearchInputs::connectSignals(Dispatch dispatch, ControlCommands &commands) {
     m_dispatch = std::move(dispatch);
     QObject *const context = &m_ctx.window;
     // The choosers draw their gray state from the conditions.
@@ -87,7 +77,6 @@ void SearchInputs::connectSignals(Dispatch dispatch) {
         m_ui.ComboBoxCost_Min->update();
         m_ui.ComboBoxCost_Max->update();
     });
-    QObject::connect(&m_ctx.state.session, &Session::altListsChanged, context, [this] { refreshAltLists(); });
     auto clickOnIndex = [this, context](QComboBox *combo) {
         QObject::connect(combo, &QComboBox::currentIndexChanged, context,
                          [this, combo] { m_dispatch.click(combo); });
@@ -123,25 +112,11 @@ void SearchInputs::connectSignals(Dispatch dispatch) {
     clickOnToggle(m_ui.CBoxNeedCheckCost);
     QObject::connect(m_ui.RadioGroupButtons, &QButtonGroup::idClicked, context,
                      [this] { m_dispatch.click(m_ui.RadioGroupItemsCount); });
-    clickOnToggle(m_ui.ButtFormFavorites);
-    clickOnToggle(m_ui.ButtFormUsedItems);
-
-    // Double and right clicks of the alternative-making lists.
-    for (QListView *list :
-         {static_cast<QListView *>(m_ui.LbAltEffectsList), static_cast<QListView *>(m_ui.LbAltItemsList),
-          static_cast<QListView *>(m_ui.LbAltAmountEffects),
-          static_cast<QListView *>(m_ui.LbAltAmountItems)}) {
-        QObject::connect(list, &QListView::doubleClicked, context,
-                         [this, list] { m_dispatch.doubleClick(list); });
-        QObject::connect(list, &QListView::customContextMenuRequested, context,
-                         [this, list](const QPoint &pos) {
-                             const QModelIndex index = list->indexAt(pos);
-                             if (!index.isValid())
-                                 return;
-                             list->setCurrentIndex(index);
-                             m_dispatch.doubleClick(list);
-                         });
-    }
+    // The buttons open the tool windows as their menu items do.
+    commands.connect(m_ui.ButtFormFavorites, &QAbstractButton::clicked,
+                     [this] { m_ctx.command("MenuShowFormFavorites")->trigger(); });
+    commands.connect(m_ui.ButtFormUsedItems, &QAbstractButton::clicked,
+                     [this] { m_ctx.command("MenuShowUsedItemsList")->trigger(); });
 }
 
 void SearchInputs::fillChoosers() {
@@ -256,69 +231,17 @@ void SearchInputs::setConditionControls(const SearchConditions &c) {
 }
 
 void SearchInputs::enterTab(QWidget *tab) {
-    ProgramState &st = m_ctx.state;
-    if (tab == m_ui.TabSheetAltMake && !m_enteredAlt) {
-        m_enteredAlt = true;
-        st.session.prepareAltPage(st.Data);
-        m_hooks.altListsView();
-        m_ui.LbAltEffectsList->resetRows();
-        m_ui.LbAltItemsList->resetRows();
-        m_ui.LbAltAmountItems->resetRows();
-        m_ui.LbAltAmountEffects->resetRows();
-        m_ui.LbAltItemsList->setCurrentRow(st.session.altSelection().candidates);
-        m_ui.LbAltEffectsList->setCurrentRow(st.session.alt().AltEffectRows.empty() ? -1 : 0);
-    } else if (tab == m_ui.TabSheetFavorites && !m_enteredFavorites) {
+    if (tab == m_ui.TabSheetFavorites && !m_enteredFavorites) {
         m_enteredFavorites = true;
         applyFavoritesTabSettings();
         m_ui.LBFavorites->resetRows();
     }
 }
 
-void SearchInputs::refreshAltLists() {
-    const ProgramState &st = m_ctx.state;
-    m_ui.LbAltEffectsList->refresh();
-    m_ui.LbAltItemsList->refresh();
-    m_ui.LbAltAmountItems->refresh();
-    m_ui.LbAltAmountEffects->refresh();
-    m_ui.LbAltItemsList->setCurrentRow(st.session.altSelection().candidates);
-    m_ui.LbAltAmountItems->setCurrentRow(st.session.altSelection().amountItems);
-    m_ui.LbAltAmountEffects->setCurrentRow(st.session.altSelection().amountEffects);
-}
-
 void SearchInputs::applyFavoritesTabSettings() {
     const MainSettings &s = m_ctx.state.session.settings();
     applyStoredFont(m_ui.LBFavorites, s.font(SettingsFont::LBFavorites));
     m_ui.LBFavorites->setItemHeight(s.block.clamped(Setting.LbFavoritesItemHeight));
-}
-
-void SearchInputs::altListDoubleClick(QObject *sender) {
-    ProgramState &st = m_ctx.state;
-    const GameData &data = st.Data;
-    const bool purity = st.session.skills().PerkPurity;
-    // The session announces a changed choice; the window makes the potion.
-    if (sender == m_ui.LbAltEffectsList) {
-        const int effect = m_ui.LbAltEffectsList->effectAt(m_ui.LbAltEffectsList->currentRow());
-        st.session.editAlt([&](AltMaking &alt, AltSelection &sel, PotionList &list) {
-            return alt.AltAddEffect(data, st.Strengths, purity, list, effect, sel);
-        });
-    } else if (sender == m_ui.LbAltItemsList) {
-        const int item = m_ui.LbAltItemsList->itemAt(m_ui.LbAltItemsList->currentRow());
-        st.session.editAlt([&](AltMaking &alt, AltSelection &sel, PotionList &list) {
-            return alt.AltAddItem(data, st.Strengths, purity, list, item, sel);
-        });
-    } else if (sender == m_ui.LbAltAmountEffects) {
-        const int row = m_ui.LbAltAmountEffects->currentRow();
-        st.session.editAlt([&](AltMaking &alt, AltSelection &sel, PotionList &list) {
-            sel.amountEffects = row;
-            return alt.AltDelEffect(data, st.Strengths, purity, list, row, sel);
-        });
-    } else if (sender == m_ui.LbAltAmountItems) {
-        const int row = m_ui.LbAltAmountItems->currentRow();
-        st.session.editAlt([&](AltMaking &alt, AltSelection &sel, PotionList &list) {
-            sel.amountItems = row;
-            return alt.AltDelItem(data, st.Strengths, purity, list, row, sel);
-        });
-    }
 }
 
 } // namespace qor

@@ -13,15 +13,12 @@ class QWidget;
 
 namespace qor {
 
+class ControlCommands;
 struct SearchConditions;
 struct WindowRouters;
 
 class SearchInputs {
   public:
-    struct Hooks {
-        std::function<void()> altListsView; // font and row height of the alternative-making lists
-    };
-
     // The search-slot commands: the row argument of cmdSearchSlot.
     static constexpr int kSaveQuickSlot = 0;
     static constexpr int kRestoreQuickSlot = 1;
@@ -31,13 +28,12 @@ class SearchInputs {
     // The window's shared handlers the controls report to.
     struct Dispatch {
         std::function<void(QObject *sender)> click;
-        std::function<void(QObject *sender)> doubleClick;
     };
 
-    SearchInputs(const WindowContext &ctx, Hooks hooks);
+    explicit SearchInputs(const WindowContext &ctx);
     // The choosers, check boxes, edits and lists of the input tabs report
     // to the dispatch; the choosers grey while their line is off.
-    void connectSignals(Dispatch dispatch);
+    void connectSignals(Dispatch dispatch, ControlCommands &commands);
     // The choosers, check boxes and alternative-making lists join the keys,
     // the wheel and the drags.
     void joinRouters(const WindowRouters &routers);
@@ -50,10 +46,6 @@ class SearchInputs {
     // The first entry of a tab fills its controls.
     void enterTab(QWidget *tab);
     bool favoritesTabEntered() const { return m_enteredFavorites; }
-    void refreshAltLists();
-    // A double (or right) click on an alternative-making list adds the
-    // effect or ingredient, or takes it away again.
-    void altListDoubleClick(QObject *sender);
 
     void cmdSearchSlot(QAction *item, int mode);
 
@@ -64,9 +56,7 @@ class SearchInputs {
 
     WindowContext m_ctx;
     FormControls &m_ui;
-    Hooks m_hooks;
     Dispatch m_dispatch;
-    bool m_enteredAlt = false;
     bool m_enteredFavorites = false;
 };
 
