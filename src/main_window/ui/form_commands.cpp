@@ -64,7 +64,6 @@ void TFormMain::On_Click(QObject *sender) {
         On_Enter(PageControl->currentWidget());
         return;
     }
-    m_inputs->onConditionChanged(sender);
 }
 
 void TFormMain::On_Popup(QMenu *menu) {

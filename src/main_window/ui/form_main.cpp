@@ -293,7 +293,7 @@ void TFormMain::connectControls() {
             SearshFromEffects(false);
     });
     connect(session, &Session::altChanged, this, [this] { AltMakePotion(); });
-    m_inputs->connectSignals({[this](QObject *sender) { On_Click(sender); }}, *m_controlCommands);
+    m_inputs->connectSignals(*m_controlCommands);
     m_altMake->connectSignals(*m_controlCommands);
     m_ingredients->connectSignals(*m_controlCommands);
     m_skills->connectSignals(*m_controlCommands);

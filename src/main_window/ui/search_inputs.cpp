@@ -1,7 +1,6 @@
-// The input tabs and the program state they edit: the search conditions
-// and the skills as the controls change them, the first entry of a tab
-// (which fills its controls), the alternative-making lists and the saved
-// search slots.
+// The search-from-effects tab's behaviour: its controls write the search
+// conditions, the saved slots restore them, and the favourites tab's first
+// entry applies its stored font.
 
 #include "main_window/ui/search_inputs.h"
 
@@ -65,8 +64,7 @@ void SearchInputs::joinRouters(const WindowRouters &routers) {
         routers.drag.registerControl(button, DragControl::None);
 }
 
-void SearchInputs::connectSignals(Dispatch dispatch, ControlCommands &commands) {
-    m_dispatch = std::move(dispatch);
+void SearchInputs::connectSignals(ControlCommands &commands) {
     QObject *const context = &m_ctx.window;
     // The choosers draw their gray state from the conditions.
     QObject::connect(&m_ctx.state.session, &Session::conditionsChanged, context, [this] {
@@ -77,46 +75,61 @@ void SearchInputs::connectSignals(Dispatch dispatch, ControlCommands &commands) 
         m_ui.ComboBoxCost_Min->update();
         m_ui.ComboBoxCost_Max->update();
     });
-    auto clickOnIndex = [this, context](QComboBox *combo) {
-        QObject::connect(combo, &QComboBox::currentIndexChanged, context,
-                         [this, combo] { m_dispatch.click(combo); });
+    // Each control writes its own condition; the session tells whether the
+    // search sees the change and runs it.
+    const auto onIndex = [this, &commands](QComboBox *combo, auto write) {
+        commands.connect(combo, &QComboBox::currentIndexChanged, [this, combo, write] {
+            changeConditions([&](SearchConditions &c) { write(c, combo->currentIndex()); });
+        });
     };
-    auto clickOnToggle = [this, context](QAbstractButton *button) {
-        QObject::connect(button, &QAbstractButton::clicked, context,
-                         [this, button] { m_dispatch.click(button); });
+    const auto onToggle = [this, &commands](QAbstractButton *box, auto write) {
+        commands.connect(box, &QAbstractButton::clicked, [this, box, write] {
+            changeConditions([&](SearchConditions &c) { write(c, box->isChecked()); });
+        });
     };
     for (int k = 0; k < 5; ++k) {
-        clickOnIndex(m_ui.CbEffect[k]);
-        clickOnIndex(m_ui.CbFilter[k]);
-        clickOnToggle(m_ui.CBoxEnableEff[k]);
+        const auto i = static_cast<std::size_t>(k);
+        onIndex(m_ui.CbEffect[i], [i](SearchConditions &c, int index) { c.WantedEffect[i] = index; });
+        onIndex(m_ui.CbFilter[i], [i](SearchConditions &c, int index) { c.FilterCode[i] = index; });
+        onToggle(m_ui.CBoxEnableEff[i], [i](SearchConditions &c, bool on) { c.EffectEnabled[i] = on; });
         const int line = k;
-        m_ui.CbEffect[k]->setGrayPredicate([this, line] {
+        m_ui.CbEffect[i]->setGrayPredicate([this, line] {
             return !m_ctx.state.session.conditions().EffectEnabled[line] ||
                    m_ctx.state.session.conditions().FilterCode[line] > 0;
         });
-        m_ui.CbEffect[k]->setOverriddenPredicate([this, line] {
+        m_ui.CbEffect[i]->setOverriddenPredicate([this, line] {
             const SearchConditions &c = m_ctx.state.session.conditions();
             return c.EffectEnabled[line] && c.FilterCode[line] > 0 && c.WantedEffect[line] > 0;
         });
-        m_ui.CbFilter[k]->setGrayPredicate(
+        m_ui.CbFilter[i]->setGrayPredicate(
             [this, line] { return !m_ctx.state.session.conditions().EffectEnabled[line]; });
     }
     m_ui.ComboBoxCost_Min->setGrayPredicate([this] { return !m_ctx.state.session.conditions().CheckCost; });
     m_ui.ComboBoxCost_Max->setGrayPredicate([this] { return !m_ctx.state.session.conditions().CheckCost; });
-    for (int k = 0; k < 2; ++k) {
-        clickOnIndex(m_ui.CbPrioriryIngredient[k]);
-        clickOnToggle(m_ui.CheckBoxCanPrimaryItem[k]);
-    }
-    clickOnIndex(m_ui.ComboBoxCost_Min);
-    clickOnIndex(m_ui.ComboBoxCost_Max);
-    clickOnToggle(m_ui.CBoxNeedCheckCost);
-    QObject::connect(m_ui.RadioGroupButtons, &QButtonGroup::idClicked, context,
-                     [this] { m_dispatch.click(m_ui.RadioGroupItemsCount); });
+    onIndex(m_ui.CbPrioriryIngredient[0], [](SearchConditions &c, int index) { c.RequiredItem1 = index; });
+    onIndex(m_ui.CbPrioriryIngredient[1], [](SearchConditions &c, int index) { c.RequiredItem2 = index; });
+    onToggle(m_ui.CheckBoxCanPrimaryItem[0],
+             [](SearchConditions &c, bool on) { c.RequiredItem1Enabled = on; });
+    onToggle(m_ui.CheckBoxCanPrimaryItem[1],
+             [](SearchConditions &c, bool on) { c.RequiredItem2Enabled = on; });
+    onIndex(m_ui.ComboBoxCost_Min, [](SearchConditions &c, int index) { c.CostMinIndex = index; });
+    onIndex(m_ui.ComboBoxCost_Max, [](SearchConditions &c, int index) { c.CostMaxIndex = index; });
+    onToggle(m_ui.CBoxNeedCheckCost, [](SearchConditions &c, bool on) { c.CheckCost = on; });
+    commands.connect(m_ui.RadioGroupButtons, &QButtonGroup::idClicked, [this] {
+        const int mode = std::max(0, m_ui.RadioGroupButtons->checkedId());
+        changeConditions([mode](SearchConditions &c) { c.ItemsCountMode = mode; });
+    });
     // The buttons open the tool windows as their menu items do.
     commands.connect(m_ui.ButtFormFavorites, &QAbstractButton::clicked,
                      [this] { m_ctx.command("MenuShowFormFavorites")->trigger(); });
     commands.connect(m_ui.ButtFormUsedItems, &QAbstractButton::clicked,
                      [this] { m_ctx.command("MenuShowUsedItemsList")->trigger(); });
+}
+
+void SearchInputs::changeConditions(const std::function<void(SearchConditions &)> &edit) {
+    SearchConditions c = m_ctx.state.session.conditions();
+    edit(c);
+    m_ctx.state.session.setConditions(c);
 }
 
 void SearchInputs::fillChoosers() {
@@ -141,36 +154,6 @@ void SearchInputs::fillChoosers() {
         combo->addItems(st.Data.EffectNames);
         combo->setCurrentIndex(0);
     }
-}
-
-void SearchInputs::onConditionChanged(QObject *sender) {
-    // The session tells whether the search sees the change and runs it.
-    SearchConditions c = m_ctx.state.session.conditions();
-    for (int k = 0; k < 5; ++k) {
-        if (sender == m_ui.CbEffect[k])
-            c.WantedEffect[k] = m_ui.CbEffect[k]->currentIndex();
-        else if (sender == m_ui.CbFilter[k])
-            c.FilterCode[k] = m_ui.CbFilter[k]->currentIndex();
-        else if (sender == m_ui.CBoxEnableEff[k])
-            c.EffectEnabled[k] = m_ui.CBoxEnableEff[k]->isChecked();
-    }
-    if (sender == m_ui.CbPrioriryIngredient[0] || sender == m_ui.CbPrioriryIngredient[1]) {
-        const int k = sender == m_ui.CbPrioriryIngredient[0] ? 0 : 1;
-        (k == 0 ? c.RequiredItem1 : c.RequiredItem2) = m_ui.CbPrioriryIngredient[k]->currentIndex();
-    } else if (sender == m_ui.CheckBoxCanPrimaryItem[0] || sender == m_ui.CheckBoxCanPrimaryItem[1]) {
-        const int k = sender == m_ui.CheckBoxCanPrimaryItem[0] ? 0 : 1;
-        (k == 0 ? c.RequiredItem1Enabled : c.RequiredItem2Enabled) =
-            m_ui.CheckBoxCanPrimaryItem[k]->isChecked();
-    } else if (sender == m_ui.RadioGroupItemsCount) {
-        c.ItemsCountMode = std::max(0, m_ui.RadioGroupButtons->checkedId());
-    } else if (sender == m_ui.ComboBoxCost_Min) {
-        c.CostMinIndex = m_ui.ComboBoxCost_Min->currentIndex();
-    } else if (sender == m_ui.ComboBoxCost_Max) {
-        c.CostMaxIndex = m_ui.ComboBoxCost_Max->currentIndex();
-    } else if (sender == m_ui.CBoxNeedCheckCost) {
-        c.CheckCost = m_ui.CBoxNeedCheckCost->isChecked();
-    }
-    m_ctx.state.session.setConditions(c);
 }
 
 void SearchInputs::cmdSearchSlot(QAction *item, int mode) {
