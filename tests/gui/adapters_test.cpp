@@ -85,15 +85,17 @@ TEST(GuardTest, FillingTheSkillsTabRunsNoCorrectionAndNoSearch) {
     st.session.setSkills(skills);
     const std::int32_t power = st.Strengths.slot(1, 0).Power;
     test::ui(form).PageControl->setCurrentWidget(test::ui(form).TabSheetSkills);
-    EXPECT_EQ(test::ui(form).EditAlchemyValue->text(), QStringLiteral("250"));
+    EXPECT_EQ(test::control<QLineEdit>(form, QStringLiteral("EditAlchemyValue"))->text(),
+              QStringLiteral("250"));
     EXPECT_EQ(st.session.skills().AlchemySkill, 250);
     EXPECT_EQ(st.Strengths.slot(1, 0).Power, power);
     EXPECT_EQ(st.LastSearchType, SearchType::None);
     // Entering again fills nothing: the user's text stays.
-    test::ui(form).EditAlchemyValue->setText(QStringLiteral("30"));
+    test::control<QLineEdit>(form, QStringLiteral("EditAlchemyValue"))->setText(QStringLiteral("30"));
     test::ui(form).PageControl->setCurrentIndex(0);
     test::ui(form).PageControl->setCurrentWidget(test::ui(form).TabSheetSkills);
-    EXPECT_EQ(test::ui(form).EditAlchemyValue->text(), QStringLiteral("30"));
+    EXPECT_EQ(test::control<QLineEdit>(form, QStringLiteral("EditAlchemyValue"))->text(),
+              QStringLiteral("30"));
 }
 
 TEST(GuardTest, ShowingTheWindowAgainKeepsTheFirstShowState) {

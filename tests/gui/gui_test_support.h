@@ -14,6 +14,7 @@
 
 #include <memory>
 #include <optional>
+#include <stdexcept>
 
 namespace qor {
 
@@ -37,6 +38,16 @@ namespace qor::test {
 // The controls of a window held by any pointer: test::ui(form).LBPotion.
 template <typename FormPointer> FormControls &ui(const FormPointer &form) {
     return FormMainTestAccess::controls(*form);
+}
+
+// A control that one of the window's parts keeps to itself, by its object
+// name; a missing name fails the test.
+template <typename Control, typename FormPointer>
+Control *control(const FormPointer &form, const QString &name) {
+    auto *found = form->template findChild<Control *>(name);
+    if (!found)
+        throw std::runtime_error("no control " + name.toStdString());
+    return found;
 }
 
 template <typename FormPointer> DragController &drag(const FormPointer &form) {

@@ -342,8 +342,9 @@ TEST_F(KeyboardTest, FiveIngredientChoosersShareOneBookmarkTable) {
     ui().CbPrioriryIngredient[0]->setCurrentIndex(5);
     type(ui().CbPrioriryIngredient[0], Qt::Key_3, Qt::ControlModifier);
     pause();
-    type(ui().CbIngredient[2], Qt::Key_3);
-    EXPECT_EQ(ui().CbIngredient[2]->currentIndex(), 5);
+    auto *third = test::control<ChooserComboBox>(form, QStringLiteral("CbIngredient3"));
+    type(third, Qt::Key_3);
+    EXPECT_EQ(third->currentIndex(), 5);
     // The effect choosers keep a table of their own.
     ui().CbEffect[1]->setCurrentIndex(4);
     pause();
@@ -445,6 +446,25 @@ TEST_F(KeyboardTest, WheelMovesTheChooserUnderThePointer) {
     EXPECT_EQ(st().session.conditions().WantedEffect[0], count - 1);
     wheel(combo, 120, Qt::ShiftModifier);
     EXPECT_EQ(combo->currentIndex(), count - 4);
+}
+
+TEST_F(KeyboardTest, WheelRunsTheCommandOfTheChooserItMoves) {
+    ui().PageControl->setCurrentWidget(ui().TabSheetSkills);
+    auto *ranks = test::control<ChooserComboBox>(form, QStringLiteral("ComboBoxMainAlchPercCount"));
+    ASSERT_EQ(ranks->currentIndex(), st().session.skills().AlchemistRanks);
+    const int before = ranks->currentIndex();
+    wheel(ranks, before < 5 ? -120 : 120);
+    EXPECT_NE(ranks->currentIndex(), before);
+    EXPECT_EQ(st().session.skills().AlchemistRanks, ranks->currentIndex());
+
+    // An ingredient chooser with its box checked evaluates the combination.
+    ui().PageControl->setCurrentWidget(ui().TabSheetSearshFromItem);
+    auto *first = test::control<ChooserComboBox>(form, QStringLiteral("CbIngredient1"));
+    ASSERT_TRUE(test::control<QCheckBox>(form, QStringLiteral("CBoxCanUseItem1"))->isChecked());
+    st().LastSearchType = SearchType::None;
+    wheel(first, -120);
+    EXPECT_EQ(first->currentIndex(), 1);
+    EXPECT_EQ(st().LastSearchType, SearchType::FromItems);
 }
 
 TEST_F(KeyboardTest, WheelMovesTheListTopRowAndScrollsTheGridByWholeRows) {

@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
@@ -186,10 +187,15 @@ TEST_F(SearchTabTest, IngredientSearchFillsTheDetailStripExactly) {
     std::array<int, 3> items{};
     ASSERT_TRUE(findWastefulTriple(st, items));
     test::ui(form).PageControl->setCurrentWidget(test::ui(form).TabSheetSearshFromItem);
-    ASSERT_EQ(test::ui(form).CbIngredient[0]->count(), st.Data.itemRecordCount());
-    EXPECT_EQ(test::ui(form).CbIngredient[2]->currentIndex(), 0);
+    std::array<ChooserComboBox *, 3> choosers{};
     for (int k = 0; k < 3; ++k)
-        test::ui(form).CbIngredient[k]->setCurrentIndex(items[static_cast<std::size_t>(k)]);
+        choosers[static_cast<std::size_t>(k)] =
+            test::control<ChooserComboBox>(form, QStringLiteral("CbIngredient%1").arg(k + 1));
+    auto *firstBox = test::control<QCheckBox>(form, QStringLiteral("CBoxCanUseItem1"));
+    ASSERT_EQ(choosers[0]->count(), st.Data.itemRecordCount());
+    EXPECT_EQ(choosers[2]->currentIndex(), 0);
+    for (std::size_t k = 0; k < 3; ++k)
+        choosers[k]->setCurrentIndex(items[k]);
     ASSERT_EQ(st.session.recipes().PotionCount(), 1);
     EXPECT_EQ(st.LastSearchType, SearchType::FromItems);
     const TPotionRec &cur = st.session.recipes().CurPotion;
@@ -206,15 +212,15 @@ TEST_F(SearchTabTest, IngredientSearchFillsTheDetailStripExactly) {
     EXPECT_EQ(test::ui(form).LabelAddInfo->text(), expected);
 
     // Unchecking a chooser that holds an ingredient searches without it.
-    test::ui(form).CBoxCanUseItem[0]->click();
+    firstBox->click();
     EXPECT_LE(st.session.recipes().PotionCount(), 1);
     if (st.session.recipes().PotionCount() == 1) {
         EXPECT_EQ(st.session.recipes()[0].ItemCount, 2);
     }
     // Checking a box whose chooser shows nothing runs nothing.
-    test::ui(form).CbIngredient[0]->setCurrentIndex(0);
+    choosers[0]->setCurrentIndex(0);
     const TPotionRec before = st.session.recipes().CurPotion;
-    test::ui(form).CBoxCanUseItem[0]->click();
+    firstBox->click();
     EXPECT_EQ(st.session.recipes().CurPotion, before);
 }
 
@@ -247,28 +253,52 @@ TEST_F(SearchTabTest, AlternativeMakingAddsAndRemovesByDoubleClick) {
     EXPECT_EQ(test::ui(form).LbAltAmountItems->currentRow(), -1);
 }
 
+TEST_F(SearchTabTest, AlternativeMakingListsAnswerTheDoubleAndTheRightClick) {
+    ProgramState &st = form->state();
+    test::ui(form).PageControl->setCurrentWidget(test::ui(form).TabSheetAltMake);
+    AltItemsList *candidates = test::ui(form).LbAltItemsList;
+    const QPoint firstRow = candidates->visualRect(candidates->model()->index(0, 0)).center();
+    QTest::mousePress(candidates->viewport(), Qt::LeftButton, {}, firstRow);
+    QTest::mouseRelease(candidates->viewport(), Qt::LeftButton, {}, firstRow);
+    QTest::mouseDClick(candidates->viewport(), Qt::LeftButton, {}, firstRow);
+    ASSERT_EQ(st.session.alt().AltItems.size(), 1u);
+    // The right click acts on the row under the pointer, here the one chosen.
+    AltItemsList *chosen = test::ui(form).LbAltAmountItems;
+    const QPoint chosenRow = chosen->visualRect(chosen->model()->index(0, 0)).center();
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, chosenRow,
+                                 chosen->viewport()->mapToGlobal(chosenRow));
+    QApplication::sendEvent(chosen->viewport(), &rightClick);
+    EXPECT_TRUE(st.session.alt().AltItems.empty());
+}
+
 TEST_F(SkillsTabTest, EditsCorrectTheirTextAndRecompute) {
     ProgramState &st = form->state();
     test::ui(form).PageControl->setCurrentWidget(test::ui(form).TabSheetSkills);
-    EXPECT_EQ(test::ui(form).EditAlchemyValue->text(), QString::number(st.session.skills().AlchemySkill));
-    EXPECT_EQ(test::ui(form).EditAlchemyModify->text(), QString::number(st.session.skills().AlchemyFortify));
+    EXPECT_EQ(test::control<QLineEdit>(form, QStringLiteral("EditAlchemyValue"))->text(),
+              QString::number(st.session.skills().AlchemySkill));
+    EXPECT_EQ(test::control<QLineEdit>(form, QStringLiteral("EditAlchemyModify"))->text(),
+              QString::number(st.session.skills().AlchemyFortify));
 
-    test::ui(form).EditAlchemyValue->setText(QString());
-    EXPECT_EQ(test::ui(form).EditAlchemyValue->text(), QStringLiteral("0"));
+    test::control<QLineEdit>(form, QStringLiteral("EditAlchemyValue"))->setText(QString());
+    EXPECT_EQ(test::control<QLineEdit>(form, QStringLiteral("EditAlchemyValue"))->text(),
+              QStringLiteral("0"));
     EXPECT_EQ(st.session.skills().AlchemySkill, 0);
-    test::ui(form).EditAlchemyValue->setText(QStringLiteral("250"));
-    EXPECT_EQ(test::ui(form).EditAlchemyValue->text(), QStringLiteral("200"));
+    test::control<QLineEdit>(form, QStringLiteral("EditAlchemyValue"))->setText(QStringLiteral("250"));
+    EXPECT_EQ(test::control<QLineEdit>(form, QStringLiteral("EditAlchemyValue"))->text(),
+              QStringLiteral("200"));
     EXPECT_EQ(st.session.skills().AlchemySkill, 200);
-    test::ui(form).EditAlchemyModify->setText(QStringLiteral("abc"));
-    EXPECT_EQ(test::ui(form).EditAlchemyModify->text(), QStringLiteral("0"));
-    test::ui(form).EditAlchemyModify->setText(QStringLiteral("401"));
-    EXPECT_EQ(test::ui(form).EditAlchemyModify->text(), QStringLiteral("400"));
+    test::control<QLineEdit>(form, QStringLiteral("EditAlchemyModify"))->setText(QStringLiteral("abc"));
+    EXPECT_EQ(test::control<QLineEdit>(form, QStringLiteral("EditAlchemyModify"))->text(),
+              QStringLiteral("0"));
+    test::control<QLineEdit>(form, QStringLiteral("EditAlchemyModify"))->setText(QStringLiteral("401"));
+    EXPECT_EQ(test::control<QLineEdit>(form, QStringLiteral("EditAlchemyModify"))->text(),
+              QStringLiteral("400"));
     EXPECT_EQ(st.session.skills().AlchemyFortify, 400);
-    test::ui(form).EditAlchemyModify->setText(QStringLiteral("-3"));
+    test::control<QLineEdit>(form, QStringLiteral("EditAlchemyModify"))->setText(QStringLiteral("-3"));
     EXPECT_EQ(st.session.skills().AlchemyFortify, 0);
 
     // The strengths follow the skill: recompute them and compare.
-    test::ui(form).EditAlchemyValue->setText(QStringLiteral("77"));
+    test::control<QLineEdit>(form, QStringLiteral("EditAlchemyValue"))->setText(QStringLiteral("77"));
     EXPECT_EQ(RecalcItemEffects(st.Data, st.session.skills()), st.Strengths);
     SkillSettings other = st.session.skills();
     other.AlchemySkill = 5;
@@ -286,13 +316,13 @@ TEST_F(SkillsTabTest, PerksAndRanksRepeatTheLastSearch) {
     test::ui(form).CbEffect[0]->setCurrentIndex(effect);
     const int priceBefore = st.session.recipes().CurPotion.Cost;
     test::ui(form).PageControl->setCurrentWidget(test::ui(form).TabSheetSkills);
-    test::ui(form).ComboBoxMainAlchPercCount->setCurrentIndex(5);
+    test::control<QComboBox>(form, QStringLiteral("ComboBoxMainAlchPercCount"))->setCurrentIndex(5);
     EXPECT_EQ(st.session.skills().AlchemistRanks, 5);
     EXPECT_EQ(st.LastSearchType, SearchType::FromEffects);
     ASSERT_GT(st.session.recipes().PotionCount(), 0);
     // Five Alchemist ranks make every potion dearer.
     EXPECT_GT(st.session.recipes().CurPotion.Cost, priceBefore);
-    test::ui(form).CheckBoxPerkPurity->click();
+    test::control<QCheckBox>(form, QStringLiteral("CheckBoxPerkPurity"))->click();
     EXPECT_TRUE(st.session.skills().PerkPurity);
 }
 

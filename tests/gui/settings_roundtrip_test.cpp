@@ -45,9 +45,9 @@ TEST(ShutdownTest, NormalExitAndRestartRestoreTheState) {
         test::ui(form).Header->resizeSection(3, 111);
         Q_EMIT test::ui(form).Header->HeaderSectionClick(PotionColumn::Cost);
         test::ui(form).PageControl->setCurrentWidget(test::ui(form).TabSheetSkills);
-        test::ui(form).EditAlchemyValue->setText(QStringLiteral("64"));
-        test::ui(form).ComboBoxMainAlchPercCount->setCurrentIndex(3);
-        test::ui(form).CheckBoxPerkPhysician->click();
+        test::control<QLineEdit>(form, QStringLiteral("EditAlchemyValue"))->setText(QStringLiteral("64"));
+        test::control<QComboBox>(form, QStringLiteral("ComboBoxMainAlchPercCount"))->setCurrentIndex(3);
+        test::control<QCheckBox>(form, QStringLiteral("CheckBoxPerkPhysician"))->click();
         test::useCommand(*form, "MenuScrollForLBox");
         test::useCommand(*form, "MenuCanQuickSearsh");
         test::useCommand(*form, "MenuExit");
@@ -69,8 +69,9 @@ TEST(ShutdownTest, NormalExitAndRestartRestoreTheState) {
     EXPECT_FALSE(again->action(QStringLiteral("MenuCanQuickSearsh"))->isChecked());
     EXPECT_TRUE(again->action(QStringLiteral("MenuStartSearsh"))->isEnabled());
     test::ui(again).PageControl->setCurrentWidget(test::ui(again).TabSheetSkills);
-    EXPECT_EQ(test::ui(again).EditAlchemyValue->text(), QStringLiteral("64"));
-    EXPECT_TRUE(test::ui(again).CheckBoxPerkPhysician->isChecked());
+    EXPECT_EQ(test::control<QLineEdit>(again, QStringLiteral("EditAlchemyValue"))->text(),
+              QStringLiteral("64"));
+    EXPECT_TRUE(test::control<QCheckBox>(again, QStringLiteral("CheckBoxPerkPhysician"))->isChecked());
 }
 
 TEST(ShutdownTest, ExitWithoutSavingLeavesMainIniByteForByte) {
@@ -100,7 +101,7 @@ TEST(ShutdownTest, TerminationSignalsCloseTheWindowAndSaveAsOnExit) {
         auto form = test::openForm(data);
         const CloseOnSignal closeOnSignal(*form);
         test::ui(form).PageControl->setCurrentWidget(test::ui(form).TabSheetSkills);
-        test::ui(form).EditAlchemyValue->setText(QStringLiteral("57"));
+        test::control<QLineEdit>(form, QStringLiteral("EditAlchemyValue"))->setText(QStringLiteral("57"));
         // A dialog left open is cancelled first.
         QDialog dialog(form.get());
         dialog.setModal(true);

@@ -76,9 +76,6 @@ void FormControls::buildRegions(const ControlsContext &ctx) {
     TabSheetFavorites =
         makeTab(PageControl, QStringLiteral("TabSheetFavorites"), QStringLiteral("    Избранное    "));
     buildTabSearchEffects(ctx);
-    buildTabSearchItems(ctx);
-    buildTabAltMake(ctx);
-    buildTabSkills(ctx);
     MainSplitter->addWidget(PageControl);
 }
 

@@ -1,6 +1,5 @@
 // The input tabs of the main window: search from effects with its options
-// page, search from ingredients, alternative making, skills and help. The
-// favourites tab builds its own list.
+// page, and help. The other tabs build their own controls.
 
 #include "main_window/ui/form_controls.h"
 
@@ -9,7 +8,6 @@
 #include "session/program_state.h"
 
 #include "main_window/ui/search_tab_fitter.h"
-#include "recipe_list/ui/alt_lists.h"
 #include "recipe_list/ui/chooser_combo.h"
 #include "recipe_list/ui/item_pictures_source.h"
 
@@ -20,8 +18,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListView>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -57,12 +53,6 @@ namespace {
 QLabel *makeLabel(QWidget *parent, const QString &text) {
     auto *label = new QLabel(text, parent);
     return label;
-}
-
-template <typename List> List *named(List *list, const QString &name) {
-    list->setObjectName(name);
-    list->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 13));
-    return list;
 }
 
 } // namespace
@@ -200,109 +190,6 @@ void FormControls::buildTabSearchEffects(const ControlsContext &ctx) {
     fit.requiredBox = CheckBoxCanPrimaryItem[0];
     fit.required = {CbPrioriryIngredient[0], CbPrioriryIngredient[1]};
     new SearchTabFitter(fit, TabSheet1);
-}
-
-void FormControls::buildTabSearchItems(const ControlsContext &ctx) {
-    auto *grid = new QGridLayout(TabSheetSearshFromItem);
-    grid->setContentsMargins(6, 6, 6, 6);
-    grid->setVerticalSpacing(2);
-    for (int k = 0; k < 3; ++k) {
-        grid->addWidget(makeLabel(TabSheetSearshFromItem, QStringLiteral("Ингредиент %1").arg(k + 1)), 2 * k,
-                        0);
-        CbIngredient[k] = makeChooser(ctx, TabSheetSearshFromItem,
-                                      QStringLiteral("CbIngredient%1").arg(k + 1), 366, kChooserIngredient);
-        CBoxCanUseItem[k] = new QCheckBox(TabSheetSearshFromItem);
-        CBoxCanUseItem[k]->setObjectName(QStringLiteral("CBoxCanUseItem%1").arg(k + 1));
-        CBoxCanUseItem[k]->setChecked(true);
-        grid->addWidget(CbIngredient[k], 2 * k + 1, 0);
-        grid->addWidget(CBoxCanUseItem[k], 2 * k + 1, 1);
-    }
-    grid->setRowStretch(6, 1);
-    grid->setColumnStretch(2, 1);
-}
-
-void FormControls::buildTabAltMake(const ControlsContext &ctx) {
-    auto *grid = new QGridLayout(TabSheetAltMake);
-    grid->setContentsMargins(4, 4, 4, 5);
-    grid->setSpacing(2);
-    const GameData &data = ctx.state.Data;
-    const AltMaking &alt = ctx.state.session.alt();
-    LbAltEffectsList =
-        named(new AltEffectsList(AltEffectsList::Kind::Available, data, alt, ctx.colors, TabSheetAltMake),
-              QStringLiteral("LbAltEffectsList"));
-    LbAltAmountItems = named(new AltItemsList(AltItemsList::Kind::Amount, data, alt, ctx.colors,
-                                              ctx.pictureSource, TabSheetAltMake),
-                             QStringLiteral("LbAltAmountItems"));
-    LbAltAmountEffects =
-        named(new AltEffectsList(AltEffectsList::Kind::Amount, data, alt, ctx.colors, TabSheetAltMake),
-              QStringLiteral("LbAltAmountEffects"));
-    LbAltItemsList = named(new AltItemsList(AltItemsList::Kind::Candidates, data, alt, ctx.colors,
-                                            ctx.pictureSource, TabSheetAltMake),
-                           QStringLiteral("LbAltItemsList"));
-    for (QListView *list :
-         {static_cast<QListView *>(LbAltEffectsList), static_cast<QListView *>(LbAltAmountItems),
-          static_cast<QListView *>(LbAltAmountEffects), static_cast<QListView *>(LbAltItemsList)})
-        list->setContextMenuPolicy(Qt::CustomContextMenu);
-    grid->addWidget(makeLabel(TabSheetAltMake, QStringLiteral("Доступные эффекты")), 0, 0);
-    grid->addWidget(LbAltEffectsList, 1, 0, 3, 1);
-    grid->addWidget(makeLabel(TabSheetAltMake, QStringLiteral("Ингредиенты зелья")), 0, 1);
-    grid->addWidget(LbAltAmountItems, 1, 1);
-    grid->addWidget(makeLabel(TabSheetAltMake, QStringLiteral("Обязательные зффекты")), 2, 1);
-    grid->addWidget(LbAltAmountEffects, 3, 1);
-    grid->addWidget(makeLabel(TabSheetAltMake, QStringLiteral("Доступные ингредиенты")), 0, 2);
-    grid->addWidget(LbAltItemsList, 1, 2, 3, 1);
-    for (int c = 0; c < 3; ++c)
-        grid->setColumnStretch(c, 1);
-}
-
-void FormControls::buildTabSkills(const ControlsContext &ctx) {
-    auto *outer = new QHBoxLayout(TabSheetSkills);
-    outer->setContentsMargins(8, 6, 8, 6);
-    auto *left = new QGridLayout;
-    left->setVerticalSpacing(2);
-    LabelAlchemyValue = makeLabel(TabSheetSkills, QStringLiteral("Навык Алхимии"));
-    LabelAlchemyValue->setObjectName(QStringLiteral("LabelAlchemyValue"));
-    EditAlchemyValue = new QLineEdit(TabSheetSkills);
-    EditAlchemyValue->setObjectName(QStringLiteral("EditAlchemyValue"));
-    EditAlchemyValue->setFixedWidth(120);
-    EditAlchemyModify = new QLineEdit(TabSheetSkills);
-    EditAlchemyModify->setObjectName(QStringLiteral("EditAlchemyModify"));
-    EditAlchemyModify->setFixedWidth(120);
-    ComboBoxMainAlchPercCount =
-        makeChooser(ctx, TabSheetSkills, QStringLiteral("ComboBoxMainAlchPercCount"), 120, kChooserText);
-    ComboBoxMainAlchPercCount->addItems({QStringLiteral("Нет"), QStringLiteral("1 / 5"),
-                                         QStringLiteral("2 / 5"), QStringLiteral("3 / 5"),
-                                         QStringLiteral("4 / 5"), QStringLiteral("5 / 5")});
-    left->addWidget(LabelAlchemyValue, 0, 0);
-    left->addWidget(EditAlchemyValue, 1, 0);
-    left->addWidget(makeLabel(TabSheetSkills, QStringLiteral("Внешний усилитель (%)")), 2, 0);
-    left->addWidget(EditAlchemyModify, 3, 0);
-    left->addWidget(makeLabel(TabSheetSkills, QStringLiteral("Кол-во перков \"АЛХИМИК\"")), 4, 0);
-    left->addWidget(ComboBoxMainAlchPercCount, 5, 0);
-    left->setRowStretch(6, 1);
-    outer->addLayout(left);
-    outer->addSpacing(40);
-
-    auto *right = new QVBoxLayout;
-    auto perk = [this](const QString &name, const QString &caption) {
-        auto *box = new QCheckBox(caption, TabSheetSkills);
-        box->setObjectName(name);
-        return box;
-    };
-    CheckBoxPerkPurity = perk(QStringLiteral("CheckBoxPerkPurity"), QStringLiteral("Перк \"ЧИСТОТА\""));
-    CheckBoxPerkPoisoner =
-        perk(QStringLiteral("CheckBoxPerkPoisoner"), QStringLiteral("Перк \"ОТРАВИТЕЛЬ\""));
-    CheckBoxPerkBenefactor =
-        perk(QStringLiteral("CheckBoxPerkBenefactor"), QStringLiteral("Перк \"ПРОВИЗОР\""));
-    CheckBoxPerkPhysician =
-        perk(QStringLiteral("CheckBoxPerkPhysician"), QStringLiteral("Перк \"ЦЕЛИТЕЛЬ\""));
-    right->addWidget(CheckBoxPerkPurity);
-    right->addWidget(CheckBoxPerkPoisoner);
-    right->addWidget(CheckBoxPerkBenefactor);
-    right->addWidget(CheckBoxPerkPhysician);
-    right->addStretch(1);
-    outer->addLayout(right);
-    outer->addStretch(1);
 }
 
 } // namespace qor

@@ -4,6 +4,7 @@
 
 #include "main_window/ui/form_main.h"
 
+#include "main_window/ui/control_commands.h"
 #include "main_window/ui/favorites_tab.h"
 #include "main_window/ui/search_inputs.h"
 
@@ -45,32 +46,7 @@ void TFormMain::On_Click(QObject *sender) {
         runCommand(act);
         return;
     }
-    if (sender == ButtFormFavorites || sender == ButtFormUsedItems) {
-        command(sender == ButtFormFavorites ? "MenuShowFormFavorites" : "MenuShowUsedItemsList")->trigger();
-        return;
-    }
-    if (sender == PageControlSearshOpt) {
-        On_Enter(PageControlSearshOpt->currentWidget());
-        return;
-    }
-    for (int k = 0; k < 3; ++k) {
-        if (sender == CbIngredient[k]) {
-            if (CBoxCanUseItem[k]->isChecked())
-                SearshFromItems();
-            return;
-        }
-        if (sender == CBoxCanUseItem[k]) {
-            if (CbIngredient[k]->currentIndex() > 0)
-                SearshFromItems();
-            return;
-        }
-    }
-    if (sender == ComboBoxMainAlchPercCount || sender == CheckBoxPerkPhysician ||
-        sender == CheckBoxPerkBenefactor || sender == CheckBoxPerkPoisoner || sender == CheckBoxPerkPurity) {
-        m_inputs->onSkillChanged(sender);
-        return;
-    }
-    m_inputs->onConditionChanged(sender);
+    m_controlCommands->run(sender);
 }
 
 void TFormMain::On_Popup(QMenu *menu) {
@@ -80,15 +56,9 @@ void TFormMain::On_Popup(QMenu *menu) {
         m_recipes->prepareMenu();
 }
 
-void TFormMain::On_Change(QObject *sender) {
-    if (m_state->Gate.quiet())
-        return;
-    if (sender == EditAlchemyValue || sender == EditAlchemyModify)
-        m_inputs->onSkillEditChanged(static_cast<QLineEdit *>(sender));
-}
-
 void TFormMain::On_Enter(QWidget *tab) {
-    m_inputs->enterTab(tab);
+    if (!m_controlCommands->enter(tab))
+        m_inputs->enterTab(tab);
 }
 
 void TFormMain::cmdExit(QAction *, int noSave) {

@@ -84,22 +84,12 @@ struct FormControls : RecipeListWidgets {
     std::array<QCheckBox *, 2> CheckBoxCanPrimaryItem{};
     std::array<ChooserComboBox *, 2> CbPrioriryIngredient{};
 
-    std::array<ChooserComboBox *, 3> CbIngredient{};
-    std::array<QCheckBox *, 3> CBoxCanUseItem{};
-
+    // The alternative-making tab builds its lists; the view commands set
+    // their font and row height.
     AltEffectsList *LbAltEffectsList = nullptr;
     AltItemsList *LbAltAmountItems = nullptr;
     AltEffectsList *LbAltAmountEffects = nullptr;
     AltItemsList *LbAltItemsList = nullptr;
-
-    QLineEdit *EditAlchemyValue = nullptr;
-    QLabel *LabelAlchemyValue = nullptr;
-    QLineEdit *EditAlchemyModify = nullptr;
-    ChooserComboBox *ComboBoxMainAlchPercCount = nullptr;
-    QCheckBox *CheckBoxPerkPurity = nullptr;
-    QCheckBox *CheckBoxPerkPoisoner = nullptr;
-    QCheckBox *CheckBoxPerkBenefactor = nullptr;
-    QCheckBox *CheckBoxPerkPhysician = nullptr;
 
     QListWidget *LbHelp = nullptr;
     QSplitter *HelpSplitter = nullptr;
@@ -128,9 +118,6 @@ struct FormControls : RecipeListWidgets {
 
   private:
     void buildTabSearchEffects(const ControlsContext &ctx);
-    void buildTabSearchItems(const ControlsContext &ctx);
-    void buildTabAltMake(const ControlsContext &ctx);
-    void buildTabSkills(const ControlsContext &ctx);
 };
 
 } // namespace qor

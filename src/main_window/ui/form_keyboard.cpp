@@ -12,11 +12,14 @@
 #include "input/ui/find_dialog.h"
 #include "input/ui/key_router.h"
 #include "input/ui/wheel_router.h"
+#include "main_window/ui/alt_make_tab.h"
 #include "main_window/ui/favorites_tab.h"
 #include "main_window/ui/help_routers.h"
+#include "main_window/ui/ingredient_search_tab.h"
 #include "main_window/ui/recipe_list_region.h"
 #include "main_window/ui/reference_table_panel.h"
 #include "main_window/ui/search_inputs.h"
+#include "main_window/ui/skills_tab.h"
 #include "main_window/ui/tool_window_lists.h"
 #include "main_window/ui/window_key_host.h"
 #include "recipe_list/potion_cells.h"
@@ -70,6 +73,9 @@ void TFormMain::buildRouters() {
 
     const WindowRouters routers{*m_drag, *m_keys, *m_wheel, *m_cellHints};
     m_inputs->joinRouters(routers);
+    m_ingredients->joinRouters(routers);
+    m_altMake->joinRouters(routers);
+    m_skills->joinRouters(routers);
     m_recipes->joinRouters(routers);
     m_favorites->joinRouters(routers);
     joinHelpRouters(*m_help, routers);

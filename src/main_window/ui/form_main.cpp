@@ -5,13 +5,17 @@
 
 #include "brewing_plan/ui/brewing_plan_window.h"
 #include "common_ui/full_screen_window.h"
+#include "main_window/ui/alt_make_tab.h"
+#include "main_window/ui/control_commands.h"
 #include "main_window/ui/favorites_tab.h"
+#include "main_window/ui/ingredient_search_tab.h"
 #include "main_window/ui/prompts.h"
 #include "main_window/ui/recipe_list_region.h"
 #include "main_window/ui/reference_table_panel.h"
 #include "main_window/ui/region_layout.h"
 #include "main_window/ui/search_inputs.h"
 #include "main_window/ui/settings_binding.h"
+#include "main_window/ui/skills_tab.h"
 #include "main_window/ui/tool_window_lists.h"
 #include "main_window/ui/tool_windows.h"
 #include "main_window/ui/view_commands.h"
@@ -97,19 +101,26 @@ TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
     m_recipes = std::make_unique<RecipeListRegion>(context());
     m_favorites = std::make_unique<FavoritesTab>(context());
     m_layout = std::make_unique<RegionLayout>(context(), *m_recipes);
-    m_inputs =
-        std::make_unique<SearchInputs>(context(), SearchInputs::Hooks{[this] { m_view->AltLBoxsSetView(); }});
+    m_controlCommands = std::make_unique<ControlCommands>(m_state->Gate, *this);
+    m_skills = std::make_unique<SkillsTab>(context());
+    m_ingredients = std::make_unique<IngredientSearchTab>(context(), *m_recipes);
+    m_altMake = std::make_unique<AltMakeTab>(context(), [this] { m_view->AltLBoxsSetView(); });
+    m_inputs = std::make_unique<SearchInputs>(context());
     m_settings = std::make_unique<SettingsBinding>(
         context(), SettingsBinding::Parts{*m_view, *m_layout, *m_inputs,
                                           [this](const SettingsBlock &b) { applyCheckSettings(b); },
                                           [this](SettingsBlock &b) { collectCheckSettings(b); }});
-    buildRegions({*this, *m_state, m_colors, m_pictures, m_pictureSource.get(), m_dialogs});
+    const ControlsContext controls{*this, *m_state, m_colors, m_pictures, m_pictureSource.get(), m_dialogs};
+    buildRegions(controls);
     m_recipes->buildControls(*MainSplitter, m_pictureSource.get());
     PanelGrid = new ReferenceTablePanel(*m_state, m_pictures, m_dialogs, MainSplitter);
     PanelCapGrid = PanelGrid->caption();
     StringGrid = PanelGrid->view();
     MainSplitter->addWidget(PanelGrid);
     finishRegions();
+    m_ingredients->buildControls(*TabSheetSearshFromItem, controls);
+    m_altMake->buildControls(*TabSheetAltMake, controls);
+    m_skills->buildControls(*TabSheetSkills, controls);
     m_favorites->buildControls(*TabSheetFavorites, m_pictureSource.get());
     buildMenus();
     connectControls();
@@ -252,17 +263,16 @@ void TFormMain::connectControls() {
             SearshFromEffects(false);
     });
     connect(session, &Session::altChanged, this, [this] { AltMakePotion(); });
-    m_inputs->connectSignals({[this](QObject *sender) { On_Click(sender); },
-                              [this](QObject *sender) { On_Change(sender); },
-                              [this](QObject *sender) { On_DblClick(sender); }});
+    m_inputs->connectSignals(*m_controlCommands);
+    m_altMake->connectSignals(*m_controlCommands);
+    m_ingredients->connectSignals(*m_controlCommands);
+    m_skills->connectSignals(*m_controlCommands);
 
     // The help page enters itself.
     connect(PageControl, &QTabWidget::currentChanged, this, [this] {
         if (m_state->Gate.open())
             On_Enter(PageControl->currentWidget());
     });
-    connect(PageControlSearshOpt, &QTabWidget::currentChanged, this,
-            [this] { On_Click(PageControlSearshOpt); });
 
     m_favorites->connectSignals();
     m_recipes->connectSignals();
@@ -299,7 +309,7 @@ void TFormMain::On_DblClick(QObject *sender) {
     // The recipe list region, the reference table and the picture take
     // their own double clicks; the alternative making's lists come here.
     if (m_state->Gate.ready())
-        m_inputs->altListDoubleClick(sender);
+        m_controlCommands->doubleClick(sender);
 }
 
 } // namespace qor

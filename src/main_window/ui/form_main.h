@@ -28,11 +28,14 @@ class QMenu;
 namespace qor {
 
 // The window's parts (the controls are declared with FormControls).
+class AltMakeTab;
 class CellHints;
+class ControlCommands;
 class DragController;
 class FavoritesTab;
 class FloatingPicture;
 class HelpPanel;
+class IngredientSearchTab;
 class ItemPicturesSource;
 class KeyRouter;
 class RecipeFinder;
@@ -40,6 +43,7 @@ class RecipeListRegion;
 class RegionLayout;
 class SearchInputs;
 class SettingsBinding;
+class SkillsTab;
 class ToolWindows;
 class ViewCommands;
 class WheelRouter;
@@ -72,14 +76,12 @@ class TFormMain : public QMainWindow, private FormControls {
     void On_Click(QObject *sender);
     void On_DblClick(QObject *sender);
     void On_Enter(QWidget *tab);
-    void On_Change(QObject *sender);
     void On_Popup(QMenu *menu);
     // After the window's own resize: the regions share its new size.
     void FormResize();
 
     // Searches and the favourites shown in the recipe list.
     void SearshFromEffects(bool force);
-    void SearshFromItems();
     void AltMakePotion();
     void StartSearshLastType();
     void FillLbPotionsFromFavorites(bool all, int index);
@@ -167,6 +169,11 @@ class TFormMain : public QMainWindow, private FormControls {
     std::unique_ptr<FavoritesTab> m_favorites;
     std::unique_ptr<RegionLayout> m_layout;
     std::unique_ptr<SearchInputs> m_inputs;
+    std::unique_ptr<SkillsTab> m_skills;
+    std::unique_ptr<IngredientSearchTab> m_ingredients;
+    std::unique_ptr<AltMakeTab> m_altMake;
+    // The command of each input control, for the dispatcher and the routers.
+    std::unique_ptr<ControlCommands> m_controlCommands;
     std::unique_ptr<SettingsBinding> m_settings;
     QString m_startupError;
     bool m_destroyed = false;

@@ -5,12 +5,12 @@
 #include "main_window/ui/form_main.h"
 
 #include "main_window/ui/favorites_tab.h"
+#include "main_window/ui/ingredient_search_tab.h"
 #include "main_window/ui/search_inputs.h"
 
 #include "main_window/ui/recipe_list_region.h"
 #include "main_window/ui/reference_table_panel.h"
 
-#include "engine/search_from_items.h"
 #include "recipe_list/potion_cells.h"
 #include "recipe_list/potion_list_ops.h"
 #include "recipe_list/ui/alt_lists.h"
@@ -52,21 +52,6 @@ void TFormMain::SearshFromEffects(bool force) {
     st.LastSearchType = SearchType::FromEffects;
 }
 
-void TFormMain::SearshFromItems() {
-    ProgramState &st = *m_state;
-    const bool clearFirst = command("MenuClearLbPotionBeforeSearsh")->isChecked();
-    std::array<int, 3> items{};
-    for (int k = 0; k < 3; ++k)
-        items[static_cast<std::size_t>(k)] =
-            itemChooserValue(CbIngredient[k]->currentIndex(), CBoxCanUseItem[k]->isChecked());
-    const int row = m_recipes->selectedRow();
-    st.session.replaceRecipes([&](PotionList &list) {
-        qor::SearshFromItems(st.Data, st.Strengths, st.session.skills().PerkPurity, items, clearFirst, list);
-        return selectionAfterItemSearch(clearFirst, row, list.PotionCount());
-    });
-    st.LastSearchType = SearchType::FromItems;
-}
-
 void TFormMain::AltMakePotion() {
     ProgramState &st = *m_state;
     st.session.makeAltPotion(st.Data, st.Strengths);
@@ -80,7 +65,7 @@ void TFormMain::FillLbPotionsFromFavorites(bool all, int index) {
 void TFormMain::StartSearshLastType() {
     switch (m_state->LastSearchType) {
     case SearchType::FromItems:
-        SearshFromItems();
+        m_ingredients->SearshFromItems();
         break;
     case SearchType::FromEffects:
         SearshFromEffects(false);

@@ -1,7 +1,6 @@
-// The input tabs and the program state they edit: the search conditions
-// and the skills as the controls change them, the first entry of a tab
-// (which fills its controls), the alternative-making lists and the saved
-// search slots.
+// The search-from-effects tab's behaviour: its controls write the search
+// conditions, the saved slots restore them, and the favourites tab's first
+// entry applies its stored font.
 
 #include "main_window/ui/search_inputs.h"
 
@@ -12,6 +11,7 @@
 #include "favorites/ui/favorites_list.h"
 #include "input/ui/key_router.h"
 #include "input/ui/wheel_router.h"
+#include "main_window/ui/control_commands.h"
 #include "main_window/ui/form_controls.h"
 #include "main_window/ui/prompts.h"
 #include "main_window/ui/window_routers.h"
@@ -27,7 +27,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QLineEdit>
 #include <QListView>
 #include <QMainWindow>
 #include <QTableView>
@@ -37,8 +36,7 @@
 
 namespace qor {
 
-SearchInputs::SearchInputs(const WindowContext &ctx, Hooks hooks)
-    : m_ctx(ctx), m_ui(ctx.ui), m_hooks(std::move(hooks)) {}
+SearchInputs::SearchInputs(const WindowContext &ctx) : m_ctx(ctx), m_ui(ctx.ui) {}
 
 void SearchInputs::joinRouters(const WindowRouters &routers) {
     const auto chooser = [&routers](ChooserComboBox *combo, ChooserRef ref, QCheckBox *toggle,
@@ -54,11 +52,6 @@ void SearchInputs::joinRouters(const WindowRouters &routers) {
         chooser(m_ui.CbFilter[i], {ChooserGroup::Filter, k + 1}, m_ui.CBoxEnableEff[i],
                 DragControl::FilterChooser);
     }
-    for (int k = 0; k < 3; ++k) {
-        const auto i = std::size_t(k);
-        chooser(m_ui.CbIngredient[i], {ChooserGroup::Ingredient, k + 1}, m_ui.CBoxCanUseItem[i],
-                DragControl::ItemChooser);
-    }
     for (int k = 0; k < 2; ++k) {
         const auto i = std::size_t(k);
         chooser(m_ui.CbPrioriryIngredient[i], {ChooserGroup::Required, k + 1}, m_ui.CheckBoxCanPrimaryItem[i],
@@ -66,24 +59,12 @@ void SearchInputs::joinRouters(const WindowRouters &routers) {
     }
     chooser(m_ui.ComboBoxCost_Min, {ChooserGroup::CostMin, 1}, m_ui.CBoxNeedCheckCost, DragControl::None);
     chooser(m_ui.ComboBoxCost_Max, {ChooserGroup::CostMax, 1}, m_ui.CBoxNeedCheckCost, DragControl::None);
-    chooser(m_ui.ComboBoxMainAlchPercCount, {}, nullptr, DragControl::None);
     // The radio buttons only have the press actions.
     for (QAbstractButton *button : m_ui.RadioGroupButtons->buttons())
         routers.drag.registerControl(button, DragControl::None);
-
-    const auto list = [&routers](QAbstractItemView *view, KeyListRole key, DragControl drag) {
-        routers.keys.registerList(view, key);
-        routers.wheel.watch(view, WheelRouter::Target::List);
-        routers.drag.registerControl(view, drag);
-    };
-    list(m_ui.LbAltEffectsList, KeyListRole::AltEffects, DragControl::AltEffectsList);
-    list(m_ui.LbAltAmountItems, KeyListRole::AltAmountItems, DragControl::AltAmountItems);
-    list(m_ui.LbAltItemsList, KeyListRole::AltItems, DragControl::AltItemsList);
-    list(m_ui.LbAltAmountEffects, KeyListRole::AltAmountEffects, DragControl::AltAmountEffects);
 }
 
-void SearchInputs::connectSignals(Dispatch dispatch) {
-    m_dispatch = std::move(dispatch);
+void SearchInputs::connectSignals(ControlCommands &commands) {
     QObject *const context = &m_ctx.window;
     // The choosers draw their gray state from the conditions.
     QObject::connect(&m_ctx.state.session, &Session::conditionsChanged, context, [this] {
@@ -94,74 +75,61 @@ void SearchInputs::connectSignals(Dispatch dispatch) {
         m_ui.ComboBoxCost_Min->update();
         m_ui.ComboBoxCost_Max->update();
     });
-    QObject::connect(&m_ctx.state.session, &Session::altListsChanged, context, [this] { refreshAltLists(); });
-    auto clickOnIndex = [this, context](QComboBox *combo) {
-        QObject::connect(combo, &QComboBox::currentIndexChanged, context,
-                         [this, combo] { m_dispatch.click(combo); });
+    // Each control writes its own condition; the session tells whether the
+    // search sees the change and runs it.
+    const auto onIndex = [this, &commands](QComboBox *combo, auto write) {
+        commands.connect(combo, &QComboBox::currentIndexChanged, [this, combo, write] {
+            changeConditions([&](SearchConditions &c) { write(c, combo->currentIndex()); });
+        });
     };
-    auto clickOnToggle = [this, context](QAbstractButton *button) {
-        QObject::connect(button, &QAbstractButton::clicked, context,
-                         [this, button] { m_dispatch.click(button); });
+    const auto onToggle = [this, &commands](QAbstractButton *box, auto write) {
+        commands.connect(box, &QAbstractButton::clicked, [this, box, write] {
+            changeConditions([&](SearchConditions &c) { write(c, box->isChecked()); });
+        });
     };
     for (int k = 0; k < 5; ++k) {
-        clickOnIndex(m_ui.CbEffect[k]);
-        clickOnIndex(m_ui.CbFilter[k]);
-        clickOnToggle(m_ui.CBoxEnableEff[k]);
+        const auto i = static_cast<std::size_t>(k);
+        onIndex(m_ui.CbEffect[i], [i](SearchConditions &c, int index) { c.WantedEffect[i] = index; });
+        onIndex(m_ui.CbFilter[i], [i](SearchConditions &c, int index) { c.FilterCode[i] = index; });
+        onToggle(m_ui.CBoxEnableEff[i], [i](SearchConditions &c, bool on) { c.EffectEnabled[i] = on; });
         const int line = k;
-        m_ui.CbEffect[k]->setGrayPredicate([this, line] {
+        m_ui.CbEffect[i]->setGrayPredicate([this, line] {
             return !m_ctx.state.session.conditions().EffectEnabled[line] ||
                    m_ctx.state.session.conditions().FilterCode[line] > 0;
         });
-        m_ui.CbEffect[k]->setOverriddenPredicate([this, line] {
+        m_ui.CbEffect[i]->setOverriddenPredicate([this, line] {
             const SearchConditions &c = m_ctx.state.session.conditions();
             return c.EffectEnabled[line] && c.FilterCode[line] > 0 && c.WantedEffect[line] > 0;
         });
-        m_ui.CbFilter[k]->setGrayPredicate(
+        m_ui.CbFilter[i]->setGrayPredicate(
             [this, line] { return !m_ctx.state.session.conditions().EffectEnabled[line]; });
     }
     m_ui.ComboBoxCost_Min->setGrayPredicate([this] { return !m_ctx.state.session.conditions().CheckCost; });
     m_ui.ComboBoxCost_Max->setGrayPredicate([this] { return !m_ctx.state.session.conditions().CheckCost; });
-    for (int k = 0; k < 2; ++k) {
-        clickOnIndex(m_ui.CbPrioriryIngredient[k]);
-        clickOnToggle(m_ui.CheckBoxCanPrimaryItem[k]);
-    }
-    for (int k = 0; k < 3; ++k) {
-        clickOnIndex(m_ui.CbIngredient[k]);
-        clickOnToggle(m_ui.CBoxCanUseItem[k]);
-    }
-    clickOnIndex(m_ui.ComboBoxCost_Min);
-    clickOnIndex(m_ui.ComboBoxCost_Max);
-    clickOnToggle(m_ui.CBoxNeedCheckCost);
-    QObject::connect(m_ui.RadioGroupButtons, &QButtonGroup::idClicked, context,
-                     [this] { m_dispatch.click(m_ui.RadioGroupItemsCount); });
-    clickOnToggle(m_ui.ButtFormFavorites);
-    clickOnToggle(m_ui.ButtFormUsedItems);
+    onIndex(m_ui.CbPrioriryIngredient[0], [](SearchConditions &c, int index) { c.RequiredItem1 = index; });
+    onIndex(m_ui.CbPrioriryIngredient[1], [](SearchConditions &c, int index) { c.RequiredItem2 = index; });
+    onToggle(m_ui.CheckBoxCanPrimaryItem[0],
+             [](SearchConditions &c, bool on) { c.RequiredItem1Enabled = on; });
+    onToggle(m_ui.CheckBoxCanPrimaryItem[1],
+             [](SearchConditions &c, bool on) { c.RequiredItem2Enabled = on; });
+    onIndex(m_ui.ComboBoxCost_Min, [](SearchConditions &c, int index) { c.CostMinIndex = index; });
+    onIndex(m_ui.ComboBoxCost_Max, [](SearchConditions &c, int index) { c.CostMaxIndex = index; });
+    onToggle(m_ui.CBoxNeedCheckCost, [](SearchConditions &c, bool on) { c.CheckCost = on; });
+    commands.connect(m_ui.RadioGroupButtons, &QButtonGroup::idClicked, [this] {
+        const int mode = std::max(0, m_ui.RadioGroupButtons->checkedId());
+        changeConditions([mode](SearchConditions &c) { c.ItemsCountMode = mode; });
+    });
+    // The buttons open the tool windows as their menu items do.
+    commands.connect(m_ui.ButtFormFavorites, &QAbstractButton::clicked,
+                     [this] { m_ctx.command("MenuShowFormFavorites")->trigger(); });
+    commands.connect(m_ui.ButtFormUsedItems, &QAbstractButton::clicked,
+                     [this] { m_ctx.command("MenuShowUsedItemsList")->trigger(); });
+}
 
-    clickOnIndex(m_ui.ComboBoxMainAlchPercCount);
-    for (QCheckBox *perk : {m_ui.CheckBoxPerkPhysician, m_ui.CheckBoxPerkBenefactor,
-                            m_ui.CheckBoxPerkPoisoner, m_ui.CheckBoxPerkPurity})
-        clickOnToggle(perk);
-    QObject::connect(m_ui.EditAlchemyValue, &QLineEdit::textChanged, context,
-                     [this] { m_dispatch.change(m_ui.EditAlchemyValue); });
-    QObject::connect(m_ui.EditAlchemyModify, &QLineEdit::textChanged, context,
-                     [this] { m_dispatch.change(m_ui.EditAlchemyModify); });
-
-    // Double and right clicks of the alternative-making lists.
-    for (QListView *list :
-         {static_cast<QListView *>(m_ui.LbAltEffectsList), static_cast<QListView *>(m_ui.LbAltItemsList),
-          static_cast<QListView *>(m_ui.LbAltAmountEffects),
-          static_cast<QListView *>(m_ui.LbAltAmountItems)}) {
-        QObject::connect(list, &QListView::doubleClicked, context,
-                         [this, list] { m_dispatch.doubleClick(list); });
-        QObject::connect(list, &QListView::customContextMenuRequested, context,
-                         [this, list](const QPoint &pos) {
-                             const QModelIndex index = list->indexAt(pos);
-                             if (!index.isValid())
-                                 return;
-                             list->setCurrentIndex(index);
-                             m_dispatch.doubleClick(list);
-                         });
-    }
+void SearchInputs::changeConditions(const std::function<void(SearchConditions &)> &edit) {
+    SearchConditions c = m_ctx.state.session.conditions();
+    edit(c);
+    m_ctx.state.session.setConditions(c);
 }
 
 void SearchInputs::fillChoosers() {
@@ -186,77 +154,6 @@ void SearchInputs::fillChoosers() {
         combo->addItems(st.Data.EffectNames);
         combo->setCurrentIndex(0);
     }
-}
-
-void SearchInputs::onConditionChanged(QObject *sender) {
-    // The session tells whether the search sees the change and runs it.
-    SearchConditions c = m_ctx.state.session.conditions();
-    for (int k = 0; k < 5; ++k) {
-        if (sender == m_ui.CbEffect[k])
-            c.WantedEffect[k] = m_ui.CbEffect[k]->currentIndex();
-        else if (sender == m_ui.CbFilter[k])
-            c.FilterCode[k] = m_ui.CbFilter[k]->currentIndex();
-        else if (sender == m_ui.CBoxEnableEff[k])
-            c.EffectEnabled[k] = m_ui.CBoxEnableEff[k]->isChecked();
-    }
-    if (sender == m_ui.CbPrioriryIngredient[0] || sender == m_ui.CbPrioriryIngredient[1]) {
-        const int k = sender == m_ui.CbPrioriryIngredient[0] ? 0 : 1;
-        (k == 0 ? c.RequiredItem1 : c.RequiredItem2) = m_ui.CbPrioriryIngredient[k]->currentIndex();
-    } else if (sender == m_ui.CheckBoxCanPrimaryItem[0] || sender == m_ui.CheckBoxCanPrimaryItem[1]) {
-        const int k = sender == m_ui.CheckBoxCanPrimaryItem[0] ? 0 : 1;
-        (k == 0 ? c.RequiredItem1Enabled : c.RequiredItem2Enabled) =
-            m_ui.CheckBoxCanPrimaryItem[k]->isChecked();
-    } else if (sender == m_ui.RadioGroupItemsCount) {
-        c.ItemsCountMode = std::max(0, m_ui.RadioGroupButtons->checkedId());
-    } else if (sender == m_ui.ComboBoxCost_Min) {
-        c.CostMinIndex = m_ui.ComboBoxCost_Min->currentIndex();
-    } else if (sender == m_ui.ComboBoxCost_Max) {
-        c.CostMaxIndex = m_ui.ComboBoxCost_Max->currentIndex();
-    } else if (sender == m_ui.CBoxNeedCheckCost) {
-        c.CheckCost = m_ui.CBoxNeedCheckCost->isChecked();
-    }
-    m_ctx.state.session.setConditions(c);
-}
-
-void SearchInputs::onSkillChanged(QObject *sender) {
-    SkillSettings s = m_ctx.state.session.skills();
-    if (sender == m_ui.ComboBoxMainAlchPercCount)
-        s.AlchemistRanks = std::max(0, m_ui.ComboBoxMainAlchPercCount->currentIndex());
-    else if (sender == m_ui.CheckBoxPerkPhysician)
-        s.PerkPhysician = m_ui.CheckBoxPerkPhysician->isChecked();
-    else if (sender == m_ui.CheckBoxPerkBenefactor)
-        s.PerkBenefactor = m_ui.CheckBoxPerkBenefactor->isChecked();
-    else if (sender == m_ui.CheckBoxPerkPoisoner)
-        s.PerkPoisoner = m_ui.CheckBoxPerkPoisoner->isChecked();
-    else if (sender == m_ui.CheckBoxPerkPurity)
-        s.PerkPurity = m_ui.CheckBoxPerkPurity->isChecked();
-    m_ctx.state.Strengths = RecalcItemEffects(m_ctx.state.Data, s);
-    m_ctx.state.session.setSkills(s);
-}
-
-void SearchInputs::onSkillEditChanged(QLineEdit *edit) {
-    const bool isSkill = edit == m_ui.EditAlchemyValue;
-    const int maximum = isSkill ? 200 : 400;
-    bool ok = false;
-    const qlonglong parsed = edit->text().trimmed().toLongLong(&ok);
-    bool corrected = !ok;
-    qlonglong value = ok ? parsed : 0;
-    if (value < 0) {
-        value = 0;
-        corrected = true;
-    } else if (value > maximum) {
-        value = maximum;
-        corrected = true;
-    }
-    if (corrected) {
-        // Replacing the text runs this handler once more, now uncorrected.
-        edit->setText(QString::number(value));
-        return;
-    }
-    SkillSettings s = m_ctx.state.session.skills();
-    (isSkill ? s.AlchemySkill : s.AlchemyFortify) = static_cast<std::int32_t>(value);
-    m_ctx.state.Strengths = RecalcItemEffects(m_ctx.state.Data, s);
-    m_ctx.state.session.setSkills(s);
 }
 
 void SearchInputs::cmdSearchSlot(QAction *item, int mode) {
@@ -317,90 +214,17 @@ void SearchInputs::setConditionControls(const SearchConditions &c) {
 }
 
 void SearchInputs::enterTab(QWidget *tab) {
-    ProgramState &st = m_ctx.state;
-    if (tab == m_ui.TabSheetSearshFromItem && !m_enteredItems) {
-        m_enteredItems = true;
-        const CommandGate::Scope quiet(st.Gate, CommandGate::Hold::Commands);
-        for (ChooserComboBox *combo : m_ui.CbIngredient) {
-            combo->clear();
-            for (int i = 0; i < m_ui.CbPrioriryIngredient[0]->count(); ++i)
-                combo->addItem(m_ui.CbPrioriryIngredient[0]->itemText(i));
-            combo->setCurrentIndex(0);
-        }
-    } else if (tab == m_ui.TabSheetSkills && !m_enteredSkills) {
-        m_enteredSkills = true;
-        const CommandGate::Scope quiet(st.Gate, CommandGate::Hold::Commands);
-        m_ui.TabSheetSkills->setUpdatesEnabled(false);
-        m_ui.EditAlchemyValue->setText(QString::number(st.session.skills().AlchemySkill));
-        m_ui.EditAlchemyModify->setText(QString::number(st.session.skills().AlchemyFortify));
-        m_ui.ComboBoxMainAlchPercCount->setCurrentIndex(std::clamp(st.session.skills().AlchemistRanks, 0, 5));
-        m_ui.CheckBoxPerkPhysician->setChecked(st.session.skills().PerkPhysician);
-        m_ui.CheckBoxPerkBenefactor->setChecked(st.session.skills().PerkBenefactor);
-        m_ui.CheckBoxPerkPoisoner->setChecked(st.session.skills().PerkPoisoner);
-        m_ui.CheckBoxPerkPurity->setChecked(st.session.skills().PerkPurity);
-        m_ui.TabSheetSkills->setUpdatesEnabled(true);
-    } else if (tab == m_ui.TabSheetAltMake && !m_enteredAlt) {
-        m_enteredAlt = true;
-        st.session.prepareAltPage(st.Data);
-        m_hooks.altListsView();
-        m_ui.LbAltEffectsList->resetRows();
-        m_ui.LbAltItemsList->resetRows();
-        m_ui.LbAltAmountItems->resetRows();
-        m_ui.LbAltAmountEffects->resetRows();
-        m_ui.LbAltItemsList->setCurrentRow(st.session.altSelection().candidates);
-        m_ui.LbAltEffectsList->setCurrentRow(st.session.alt().AltEffectRows.empty() ? -1 : 0);
-    } else if (tab == m_ui.TabSheetFavorites && !m_enteredFavorites) {
+    if (tab == m_ui.TabSheetFavorites && !m_enteredFavorites) {
         m_enteredFavorites = true;
         applyFavoritesTabSettings();
         m_ui.LBFavorites->resetRows();
     }
 }
 
-void SearchInputs::refreshAltLists() {
-    const ProgramState &st = m_ctx.state;
-    m_ui.LbAltEffectsList->refresh();
-    m_ui.LbAltItemsList->refresh();
-    m_ui.LbAltAmountItems->refresh();
-    m_ui.LbAltAmountEffects->refresh();
-    m_ui.LbAltItemsList->setCurrentRow(st.session.altSelection().candidates);
-    m_ui.LbAltAmountItems->setCurrentRow(st.session.altSelection().amountItems);
-    m_ui.LbAltAmountEffects->setCurrentRow(st.session.altSelection().amountEffects);
-}
-
 void SearchInputs::applyFavoritesTabSettings() {
     const MainSettings &s = m_ctx.state.session.settings();
     applyStoredFont(m_ui.LBFavorites, s.font(SettingsFont::LBFavorites));
     m_ui.LBFavorites->setItemHeight(s.block.clamped(Setting.LbFavoritesItemHeight));
-}
-
-void SearchInputs::altListDoubleClick(QObject *sender) {
-    ProgramState &st = m_ctx.state;
-    const GameData &data = st.Data;
-    const bool purity = st.session.skills().PerkPurity;
-    // The session announces a changed choice; the window makes the potion.
-    if (sender == m_ui.LbAltEffectsList) {
-        const int effect = m_ui.LbAltEffectsList->effectAt(m_ui.LbAltEffectsList->currentRow());
-        st.session.editAlt([&](AltMaking &alt, AltSelection &sel, PotionList &list) {
-            return alt.AltAddEffect(data, st.Strengths, purity, list, effect, sel);
-        });
-    } else if (sender == m_ui.LbAltItemsList) {
-        const int item = m_ui.LbAltItemsList->itemAt(m_ui.LbAltItemsList->currentRow());
-        st.session.editAlt([&](AltMaking &alt, AltSelection &sel, PotionList &list) {
-            return alt.AltAddItem(data, st.Strengths, purity, list, item, sel);
-        });
-    } else if (sender == m_ui.LbAltAmountEffects) {
-        const int row = m_ui.LbAltAmountEffects->currentRow();
-        st.session.editAlt([&](AltMaking &alt, AltSelection &sel, PotionList &list) {
-            sel.amountEffects = row;
-            return alt.AltDelEffect(data, st.Strengths, purity, list, row, sel);
-        });
-    } else if (sender == m_ui.LbAltAmountItems) {
-        const int row = m_ui.LbAltAmountItems->currentRow();
-        st.session.editAlt([&](AltMaking &alt, AltSelection &sel, PotionList &list) {
-            sel.amountItems = row;
-            return alt.AltDelItem(data, st.Strengths, purity, list, row, sel);
-        });
-    }
 }
 
 } // namespace qor

@@ -1,79 +1,56 @@
 #pragma once
-// The input tabs of the main window and the program state they edit: the
-// search conditions and the skills as their controls change them, the first
-// entry of a tab, the alternative-making lists and the saved search slots.
+// The search-from-effects tab and the conditions it edits: each chooser and
+// box writes its condition, the saved search slots restore them all; also the
+// first entry of the favourites tab.
 
 #include "main_window/ui/window_context.h"
 
 #include <functional>
 
 class QAction;
-class QLineEdit;
 class QObject;
 class QWidget;
 
 namespace qor {
 
+class ControlCommands;
 struct SearchConditions;
 struct WindowRouters;
 
 class SearchInputs {
   public:
-    struct Hooks {
-        std::function<void()> altListsView; // font and row height of the alternative-making lists
-    };
-
     // The search-slot commands: the row argument of cmdSearchSlot.
     static constexpr int kSaveQuickSlot = 0;
     static constexpr int kRestoreQuickSlot = 1;
     static constexpr int kSaveNumberedSlot = 2;
     static constexpr int kRestoreNumberedSlot = 3;
 
-    // The window's shared handlers the controls report to.
-    struct Dispatch {
-        std::function<void(QObject *sender)> click;
-        std::function<void(QObject *sender)> change;
-        std::function<void(QObject *sender)> doubleClick;
-    };
-
-    SearchInputs(const WindowContext &ctx, Hooks hooks);
-    // The choosers, check boxes, edits and lists of the input tabs report
-    // to the dispatch; the choosers grey while their line is off.
-    void connectSignals(Dispatch dispatch);
-    // The choosers, check boxes and alternative-making lists join the keys,
+    explicit SearchInputs(const WindowContext &ctx);
+    // Each chooser, check box and radio button writes its search condition;
+    // the choosers grey while their line is off.
+    void connectSignals(ControlCommands &commands);
+    // The choosers and their check boxes join the keys,
     // the wheel and the drags.
     void joinRouters(const WindowRouters &routers);
     // The choosers' items from the loaded data: prices, filters, effects and
     // one placeholder per ingredient.
     void fillChoosers();
 
-    // A chooser, check box or radio group of the effect search changed.
-    void onConditionChanged(QObject *sender);
-    void onSkillChanged(QObject *sender);
-    // A skill edit: out-of-range text is corrected in place first.
-    void onSkillEditChanged(QLineEdit *edit);
     // The first entry of a tab fills its controls.
     void enterTab(QWidget *tab);
     bool favoritesTabEntered() const { return m_enteredFavorites; }
-    void refreshAltLists();
-    // A double (or right) click on an alternative-making list adds the
-    // effect or ingredient, or takes it away again.
-    void altListDoubleClick(QObject *sender);
 
     void cmdSearchSlot(QAction *item, int mode);
 
   private:
+    // Writes one control's value into the conditions the session keeps.
+    void changeConditions(const std::function<void(SearchConditions &)> &edit);
     void restoreSearchSlot(int slot);
     void setConditionControls(const SearchConditions &c);
     void applyFavoritesTabSettings();
 
     WindowContext m_ctx;
     FormControls &m_ui;
-    Hooks m_hooks;
-    Dispatch m_dispatch;
-    bool m_enteredItems = false;
-    bool m_enteredAlt = false;
-    bool m_enteredSkills = false;
     bool m_enteredFavorites = false;
 };
 
