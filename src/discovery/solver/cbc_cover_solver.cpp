@@ -169,14 +169,7 @@ StepResult solveStep(const CoverLayout &layout, const CoverCuts &cuts, std::span
         lp.setInteger(first + int(c));
 
     CbcModel model(lp);
-    model.setLogLevel(0);
-    model.messageHandler()->setLogLevel(0);
-    model.setUseElapsedTime(true);
-    model.setMaximumSeconds(std::max(stopper.secondsLeft(), 0.01));
-    model.setMaximumNodes(maxNodes);
-    // Costs are whole: a plan is better only by a whole unit.
-    model.setCutoffIncrement(0.999);
-    model.setAllowableGap(0.999);
+    setUpBranchAndBound(model, stopper, maxNodes);
     if (cost < CoverLayout::kNoPlan)
         model.setCutoff(cost - 0.5);
     // Of the plan solver's set-up only the Gomory cuts and the rounding pay
@@ -194,11 +187,7 @@ StepResult solveStep(const CoverLayout &layout, const CoverCuts &cuts, std::span
     model.branchAndBound();
 
     StepResult out;
-    // A simplex run ended by the stop handler may look like anything to
-    // branch and bound, so nothing is proven once the run had to stop.
-    out.complete = (model.isProvenOptimal() || model.isProvenInfeasible()) &&
-                   !model.isSecondsLimitReached() && !model.isNodeLimitReached() && !stopper.stop() &&
-                   !work.spent();
+    out.complete = searchedToEnd(model, stopper, work);
     if (const double *best = model.bestSolution())
         out.chosen = chosenOf(columns, best, first);
     return out;

@@ -130,13 +130,7 @@ std::vector<int> coverOpen(const CoverProblem &p, const std::vector<std::vector<
     for (int c = 0; c < columnCount; ++c)
         lp.setInteger(c);
     CbcModel model(lp);
-    model.setLogLevel(0);
-    model.messageHandler()->setLogLevel(0);
-    model.setUseElapsedTime(true);
-    model.setMaximumSeconds(std::max(stopper.secondsLeft(), 0.01));
-    model.setMaximumNodes(kNeighbourhoodNodes);
-    model.setCutoffIncrement(0.999);
-    model.setAllowableGap(0.999);
+    setUpBranchAndBound(model, stopper, kNeighbourhoodNodes);
     model.setCutoff(double(fewerThan) - 0.5);
     CglGomory gomory;
     model.addCutGenerator(&gomory, -1, "Gomory");
