@@ -5,15 +5,20 @@
 #include <OsiClpSolverInterface.hpp>
 
 #include <algorithm>
+#include <array>
 
 namespace qor {
 
 namespace {
 
-// Brews taken out together; a larger neighbourhood finds more but its
-// branch and bound runs longer.
-constexpr std::size_t kNeighbourhoodBrews = 12;
-constexpr int kNeighbourhoodNodes = 1000;
+// Brews taken out together, and the nodes their branch and bound may
+// search: the small neighbourhoods first, as they are quick; the larger
+// ones when the small ones find nothing more.
+struct NeighbourhoodSize {
+    std::size_t brews;
+    int nodes;
+};
+constexpr std::array<NeighbourhoodSize, 2> kSizes{{{12, 1000}, {16, 3000}}};
 
 // Per element the columns that show it.
 std::vector<std::vector<int>> columnsShowing(const CoverProblem &p) {
@@ -26,9 +31,9 @@ std::vector<std::vector<int>> columnsShowing(const CoverProblem &p) {
 }
 
 // The chosen columns around chosen[centre]: it, then by shared
-// ingredients, breadth first, at most kNeighbourhoodBrews.
-std::vector<std::size_t> neighbourhood(const CoverProblem &p, std::span<const int> chosen,
-                                       std::size_t centre) {
+// ingredients, breadth first, at most `brews` of them.
+std::vector<std::size_t> neighbourhood(const CoverProblem &p, std::span<const int> chosen, std::size_t centre,
+                                       std::size_t brews) {
     std::vector<std::size_t> out{centre};
     std::vector<bool> taken(chosen.size(), false);
     taken[centre] = true;
@@ -41,8 +46,8 @@ std::vector<std::size_t> neighbourhood(const CoverProblem &p, std::span<const in
         }
         return false;
     };
-    for (std::size_t k = 0; k < out.size() && out.size() < kNeighbourhoodBrews; ++k) {
-        for (std::size_t c = 0; c < chosen.size() && out.size() < kNeighbourhoodBrews; ++c) {
+    for (std::size_t k = 0; k < out.size() && out.size() < brews; ++k) {
+        for (std::size_t c = 0; c < chosen.size() && out.size() < brews; ++c) {
             if (!taken[c] && shareIngredient(chosen[out[k]], chosen[c])) {
                 taken[c] = true;
                 out.push_back(c);
@@ -56,7 +61,7 @@ std::vector<std::size_t> neighbourhood(const CoverProblem &p, std::span<const in
 // stock left (empty: unlimited), or nothing.
 std::vector<int> coverOpen(const CoverProblem &p, const std::vector<std::vector<int>> &showing,
                            std::span<const std::int32_t> open, std::span<const std::int32_t> left,
-                           int fewerThan, const PlanStopper &stopper, SearchWork &work) {
+                           int fewerThan, int maxNodes, const PlanStopper &stopper, SearchWork &work) {
     std::vector<int> row(std::size_t(p.elementCount), -1);
     for (std::size_t r = 0; r < open.size(); ++r)
         row[std::size_t(open[r])] = int(r);
@@ -130,7 +135,7 @@ std::vector<int> coverOpen(const CoverProblem &p, const std::vector<std::vector<
     for (int c = 0; c < columnCount; ++c)
         lp.setInteger(c);
     CbcModel model(lp);
-    setUpBranchAndBound(model, stopper, kNeighbourhoodNodes);
+    setUpBranchAndBound(model, stopper, maxNodes);
     model.setCutoff(double(fewerThan) - 0.5);
     CglGomory gomory;
     model.addCutGenerator(&gomory, -1, "Gomory");
@@ -160,11 +165,19 @@ bool improveByNeighbourhoods(const CoverProblem &p, std::vector<int> &chosen, co
     std::vector<int> times(std::size_t(p.elementCount), 0);
     std::vector<std::int32_t> open;
     std::vector<std::int32_t> left;
-    for (std::size_t centre = 0, tried = 0; tried < chosen.size(); ++centre, ++tried) {
+    std::size_t level = 0;
+    for (std::size_t centre = 0, tried = 0; level < kSizes.size(); ++centre, ++tried) {
         if (stopper.stop() || work.spent())
             break;
+        if (tried == chosen.size()) {
+            // A whole round found nothing: the next size.
+            ++level;
+            tried = 0;
+            continue;
+        }
         centre %= chosen.size();
-        const std::vector<std::size_t> out = neighbourhood(p, chosen, centre);
+        const NeighbourhoodSize size = kSizes[level];
+        const std::vector<std::size_t> out = neighbourhood(p, chosen, centre, size.brews);
         std::vector<bool> removed(chosen.size(), false);
         for (const std::size_t c : out)
             removed[c] = true;
@@ -190,7 +203,8 @@ bool improveByNeighbourhoods(const CoverProblem &p, std::vector<int> &chosen, co
             }
         }
         std::sort(open.begin(), open.end());
-        const std::vector<int> better = coverOpen(p, showing, open, left, int(out.size()), stopper, work);
+        const std::vector<int> better =
+            coverOpen(p, showing, open, left, int(out.size()), size.nodes, stopper, work);
         if (better.empty())
             continue;
         std::vector<int> next;
@@ -204,6 +218,7 @@ bool improveByNeighbourhoods(const CoverProblem &p, std::vector<int> &chosen, co
             chosen = std::move(next);
             improved = true;
             tried = 0;
+            level = 0;
         }
     }
     return improved;
