@@ -57,11 +57,13 @@ std::vector<std::size_t> neighbourhood(const CoverProblem &p, std::span<const in
     return out;
 }
 
-// Fewer than `fewerThan` columns that show every open element within the
-// stock left (empty: unlimited), or nothing.
+// Columns within the stock left (empty: unlimited) that cost less than
+// `below`, a column costing 1 and an open element left unshown `weight`; or
+// nothing.
 std::vector<int> coverOpen(const CoverProblem &p, const std::vector<std::vector<int>> &showing,
                            std::span<const std::int32_t> open, std::span<const std::int32_t> left,
-                           int fewerThan, int maxNodes, const PlanStopper &stopper, SearchWork &work) {
+                           double below, double weight, int maxNodes, const PlanStopper &stopper,
+                           SearchWork &work) {
     std::vector<int> row(std::size_t(p.elementCount), -1);
     for (std::size_t r = 0; r < open.size(); ++r)
         row[std::size_t(open[r])] = int(r);
@@ -123,12 +125,19 @@ std::vector<int> coverOpen(const CoverProblem &p, const std::vector<std::vector<
         starts.push_back(CoinBigIndex(rows.size()));
     }
     const int columnCount = int(traces.size());
-    const std::vector<double> lower(traces.size(), 0.0);
-    const std::vector<double> upper(traces.size(), 1.0);
-    const std::vector<double> cost(traces.size(), 1.0);
+    // Then a slack per open element: what leaving it unshown costs.
+    for (int r = 0; r < openRows; ++r) {
+        rows.push_back(r);
+        values.push_back(1.0);
+        starts.push_back(CoinBigIndex(rows.size()));
+    }
+    const std::vector<double> lower(starts.size() - 1, 0.0);
+    const std::vector<double> upper(starts.size() - 1, 1.0);
+    std::vector<double> cost(traces.size(), 1.0);
+    cost.resize(starts.size() - 1, weight);
     OsiClpSolverInterface lp;
     lp.messageHandler()->setLogLevel(0);
-    lp.loadProblem(columnCount, rowCount, starts.data(), rows.data(), values.data(), lower.data(),
+    lp.loadProblem(int(starts.size() - 1), rowCount, starts.data(), rows.data(), values.data(), lower.data(),
                    upper.data(), cost.data(), rowLower.data(), rowUpper.data());
     const LpStopHandler lpStop(stopper, &work);
     lp.getModelPtr()->passInEventHandler(&lpStop);
@@ -136,7 +145,7 @@ std::vector<int> coverOpen(const CoverProblem &p, const std::vector<std::vector<
         lp.setInteger(c);
     CbcModel model(lp);
     setUpBranchAndBound(model, stopper, maxNodes);
-    model.setCutoff(double(fewerThan) - 0.5);
+    model.setCutoff(below - 0.5);
     CglGomory gomory;
     model.addCutGenerator(&gomory, -1, "Gomory");
     model.setNumberStrong(0);
@@ -151,8 +160,6 @@ std::vector<int> coverOpen(const CoverProblem &p, const std::vector<std::vector<
                 out.push_back(traces[std::size_t(c)].second);
         }
     }
-    if (int(out.size()) >= fewerThan)
-        out.clear();
     return out;
 }
 
@@ -202,9 +209,19 @@ bool improveByNeighbourhoods(const CoverProblem &p, std::vector<int> &chosen, co
                 }
             }
         }
+        // And what the plan leaves unshown: a plan within a stock may show
+        // it after the change.
+        int unshown = 0;
+        for (int e = 0; e < p.elementCount; ++e) {
+            if (times[std::size_t(e)] == 0 && !showing[std::size_t(e)].empty()) {
+                open.push_back(e);
+                ++unshown;
+            }
+        }
         std::sort(open.begin(), open.end());
-        const std::vector<int> better =
-            coverOpen(p, showing, open, left, int(out.size()), size.nodes, stopper, work);
+        const double weight = double(p.elementCount + 1);
+        const std::vector<int> better = coverOpen(
+            p, showing, open, left, double(out.size()) + weight * unshown, weight, size.nodes, stopper, work);
         if (better.empty())
             continue;
         std::vector<int> next;
@@ -214,7 +231,7 @@ bool improveByNeighbourhoods(const CoverProblem &p, std::vector<int> &chosen, co
         }
         next.insert(next.end(), better.begin(), better.end());
         dropRedundant(p, next);
-        if (next.size() < chosen.size() && p.fits(next)) {
+        if (coverScore(p, next) > coverScore(p, chosen) && p.fits(next)) {
             chosen = std::move(next);
             improved = true;
             tried = 0;
