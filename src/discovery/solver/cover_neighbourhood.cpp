@@ -172,6 +172,7 @@ bool improveByNeighbourhoods(const CoverProblem &p, std::vector<int> &chosen, co
     std::vector<int> times(std::size_t(p.elementCount), 0);
     std::vector<std::int32_t> open;
     std::vector<std::int32_t> left;
+    std::vector<bool> removed;
     std::size_t level = 0;
     for (std::size_t centre = 0, tried = 0; level < kSizes.size(); ++centre, ++tried) {
         if (stopper.stop() || work.spent())
@@ -185,7 +186,7 @@ bool improveByNeighbourhoods(const CoverProblem &p, std::vector<int> &chosen, co
         centre %= chosen.size();
         const NeighbourhoodSize size = kSizes[level];
         const std::vector<std::size_t> out = neighbourhood(p, chosen, centre, size.brews);
-        std::vector<bool> removed(chosen.size(), false);
+        removed.assign(chosen.size(), false);
         for (const std::size_t c : out)
             removed[c] = true;
         std::fill(times.begin(), times.end(), 0);
