@@ -381,7 +381,7 @@ TEST(CoverCuts, EveryCutHoldsForEveryPlanThatShowsAllAndHalfBrewsBreakOne) {
     EXPECT_TRUE(cuts[0].doubleFull);
 }
 
-TEST(CoverNeighbourhoods, ABetterPlanShowsAtLeastAsMuchAndFitsTheStock) {
+TEST(CoverNeighbourhoods, ABetterPlanShowsAtLeastAsMuchAndFitsTheStockAndTheBrewLimit) {
     std::mt19937_64 rng(19);
     int improved = 0;
     int showMore = 0;
@@ -395,12 +395,14 @@ TEST(CoverNeighbourhoods, ABetterPlanShowsAtLeastAsMuchAndFitsTheStock) {
             stock[std::size_t(i)] = std::uniform_int_distribution<int>(1, 3)(rng);
         DiscoveryOptions o;
         o.stock = round % 2 == 1 ? &stock : nullptr;
+        o.maxBrews = round % 3 == 2 ? 2 : -1;
         const std::vector<Move> moves = allMoves(data, RecalcItemEffects(data, SkillSettings{}), known, o);
         if (moves.empty() || moves.size() > 20)
             continue;
         CoverProblem p = problemOf(data, moves);
         if (o.stock != nullptr)
             p.stock = stock;
+        p.maxBrews = o.maxBrews;
         // A poor start: the pairs before the triples, each while it fits.
         std::vector<int> order(std::size_t(p.columnCount()));
         std::iota(order.begin(), order.end(), 0);
@@ -427,10 +429,11 @@ TEST(CoverNeighbourhoods, ABetterPlanShowsAtLeastAsMuchAndFitsTheStock) {
         const std::pair<int, int> best = bruteForceBest(moves, o, items);
         reachedBest += std::pair(p.coveredCount(plan), -int(plan.size())) == best;
     }
-    // A plan this small is one neighbourhood: it ends at the best plan.
-    EXPECT_GT(improved, 30);
+    // A plan this small is mostly one neighbourhood: it ends at the best
+    // plan (two brews that share no ingredient are two).
+    EXPECT_GT(improved, 25);
     EXPECT_GT(showMore, 8);
-    EXPECT_GT(reachedBest, 35);
+    EXPECT_GT(reachedBest, 30);
 }
 
 TEST(DiscoveryPlan, AWorkBudgetStopsTheSearchAtTheSamePlanWhateverTheTimeLimit) {

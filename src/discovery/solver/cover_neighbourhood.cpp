@@ -57,13 +57,13 @@ std::vector<std::size_t> neighbourhood(const CoverProblem &p, std::span<const in
     return out;
 }
 
-// Columns within the stock left (empty: unlimited) that cost less than
-// `below`, a column costing 1 and an open element left unshown `weight`; or
-// nothing.
+// Columns within the stock left (empty: unlimited) and the brews left (-1:
+// any number) that cost less than `below`, a column costing 1 and an open
+// element left unshown `weight`; or nothing.
 std::vector<int> coverOpen(const CoverProblem &p, const std::vector<std::vector<int>> &showing,
                            std::span<const std::int32_t> open, std::span<const std::int32_t> left,
-                           double below, double weight, int maxNodes, const PlanStopper &stopper,
-                           SearchWork &work) {
+                           int brewsLeft, double below, double weight, int maxNodes,
+                           const PlanStopper &stopper, SearchWork &work) {
     std::vector<int> row(std::size_t(p.elementCount), -1);
     for (std::size_t r = 0; r < open.size(); ++r)
         row[std::size_t(open[r])] = int(r);
@@ -104,11 +104,18 @@ std::vector<int> coverOpen(const CoverProblem &p, const std::vector<std::vector<
     int rowCount = openRows;
     std::vector<double> rowLower(open.size(), 1.0);
     std::vector<double> rowUpper(open.size(), COIN_DBL_MAX);
+    if (brewsLeft >= 0) {
+        rowLower.push_back(-COIN_DBL_MAX);
+        rowUpper.push_back(double(brewsLeft));
+        ++rowCount;
+    }
     std::vector<CoinBigIndex> starts{0};
     std::vector<int> rows;
     std::vector<double> values;
     for (const auto &[t, j] : traces) {
         rows.insert(rows.end(), t.begin(), t.end());
+        if (brewsLeft >= 0 && p.columns[std::size_t(j)].brew)
+            rows.push_back(openRows);
         if (!left.empty()) {
             for (const std::int32_t item : p.columns[std::size_t(j)].uses) {
                 if (item == 0)
@@ -191,9 +198,12 @@ bool improveByNeighbourhoods(const CoverProblem &p, std::vector<int> &chosen, co
             removed[c] = true;
         std::fill(times.begin(), times.end(), 0);
         left = p.stock;
+        int brewsLeft = p.maxBrews;
         for (std::size_t c = 0; c < chosen.size(); ++c) {
             if (removed[c])
                 continue;
+            if (brewsLeft >= 0 && p.columns[std::size_t(chosen[c])].brew)
+                --brewsLeft;
             for (const std::int32_t e : p.elementsOf(chosen[c]))
                 ++times[std::size_t(e)];
             for (const std::int32_t item : p.columns[std::size_t(chosen[c])].uses) {
@@ -221,8 +231,9 @@ bool improveByNeighbourhoods(const CoverProblem &p, std::vector<int> &chosen, co
         }
         std::sort(open.begin(), open.end());
         const double weight = double(p.elementCount + 1);
-        const std::vector<int> better = coverOpen(
-            p, showing, open, left, double(out.size()) + weight * unshown, weight, size.nodes, stopper, work);
+        const std::vector<int> better =
+            coverOpen(p, showing, open, left, brewsLeft, double(out.size()) + weight * unshown, weight,
+                      size.nodes, stopper, work);
         if (better.empty())
             continue;
         std::vector<int> next;
