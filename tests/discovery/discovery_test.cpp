@@ -5,6 +5,7 @@
 #include "discovery/cover_cuts.h"
 #include "discovery/discovery_plan.h"
 #include "discovery/recipe_teaching.h"
+#include "discovery/solver/cover_neighbourhood.h"
 
 #include <gtest/gtest.h>
 
@@ -378,6 +379,61 @@ TEST(CoverCuts, EveryCutHoldsForEveryPlanThatShowsAllAndHalfBrewsBreakOne) {
     ASSERT_FALSE(cuts.empty());
     EXPECT_EQ(cuts[0].rhs, 2);
     EXPECT_TRUE(cuts[0].doubleFull);
+}
+
+TEST(CoverNeighbourhoods, ABetterPlanShowsAtLeastAsMuchAndFitsTheStockAndTheBrewLimit) {
+    std::mt19937_64 rng(19);
+    int improved = 0;
+    int showMore = 0;
+    int reachedBest = 0;
+    for (int round = 0; round < 40; ++round) {
+        const int items = 5;
+        const GameData data = test::buildData(test::randomSmallDataSet(rng, items, 4 + round % 3));
+        const KnownEffects known = KnownEffects::empty(data.itemRecordCount());
+        StockCounts stock(std::size_t(data.itemRecordCount()), 0);
+        for (int i = 1; i <= items; ++i)
+            stock[std::size_t(i)] = std::uniform_int_distribution<int>(1, 3)(rng);
+        DiscoveryOptions o;
+        o.stock = round % 2 == 1 ? &stock : nullptr;
+        o.maxBrews = round % 3 == 2 ? 2 : -1;
+        const std::vector<Move> moves = allMoves(data, RecalcItemEffects(data, SkillSettings{}), known, o);
+        if (moves.empty() || moves.size() > 20)
+            continue;
+        CoverProblem p = problemOf(data, moves);
+        if (o.stock != nullptr)
+            p.stock = stock;
+        p.maxBrews = o.maxBrews;
+        // A poor start: the pairs before the triples, each while it fits.
+        std::vector<int> order(std::size_t(p.columnCount()));
+        std::iota(order.begin(), order.end(), 0);
+        std::stable_partition(order.begin(), order.end(),
+                              [&](int j) { return p.columns[std::size_t(j)].uses[2] == 0; });
+        std::vector<int> plan;
+        for (const int j : order) {
+            plan.push_back(j);
+            if (!p.fits(plan))
+                plan.pop_back();
+        }
+        dropRedundant(p, plan);
+        const std::int64_t before = coverScore(p, plan);
+        const PlanStopper stopper(PlanSolveControl{});
+        SearchWork work(1e12);
+        SCOPED_TRACE(round);
+        const int shownBefore = p.coveredCount(plan);
+        const bool better = improveByNeighbourhoods(p, plan, stopper, work);
+        EXPECT_EQ(better, coverScore(p, plan) > before);
+        EXPECT_GE(coverScore(p, plan), before);
+        EXPECT_TRUE(p.fits(plan));
+        improved += better;
+        showMore += p.coveredCount(plan) > shownBefore;
+        const std::pair<int, int> best = bruteForceBest(moves, o, items);
+        reachedBest += std::pair(p.coveredCount(plan), -int(plan.size())) == best;
+    }
+    // A plan this small is mostly one neighbourhood: it ends at the best
+    // plan (two brews that share no ingredient are two).
+    EXPECT_GT(improved, 25);
+    EXPECT_GT(showMore, 8);
+    EXPECT_GT(reachedBest, 30);
 }
 
 TEST(DiscoveryPlan, AWorkBudgetStopsTheSearchAtTheSamePlanWhateverTheTimeLimit) {

@@ -166,14 +166,7 @@ SubResult solveSubset(std::span<const PlanColumn> candidates, std::span<const st
         lp.setInteger(c);
 
     CbcModel model(lp);
-    model.setLogLevel(0);
-    model.messageHandler()->setLogLevel(0);
-    model.setUseElapsedTime(true);
-    model.setMaximumSeconds(std::max(stopper.secondsLeft(), 0.01));
-    model.setMaximumNodes(maxNodes);
-    // Totals are integers: a plan is better only by a whole unit.
-    model.setCutoffIncrement(0.999);
-    model.setAllowableGap(0.999);
+    setUpBranchAndBound(model, stopper, maxNodes);
     model.setCutoff(-double(target) + 0.5);
 
     CglProbing probing;
@@ -204,11 +197,7 @@ SubResult solveSubset(std::span<const PlanColumn> candidates, std::span<const st
     SubResult out;
     const auto *used = dynamic_cast<const ControlHandler *>(model.getEventHandler());
     out.cancelled = used != nullptr && used->cancelled();
-    // A simplex run ended by the stop handler may look like anything to
-    // branch and bound, so nothing is proven once the run had to stop.
-    out.complete = (model.isProvenOptimal() || model.isProvenInfeasible()) && !out.cancelled &&
-                   !model.isSecondsLimitReached() && !model.isNodeLimitReached() && !stopper.stop() &&
-                   !work.spent();
+    out.complete = searchedToEnd(model, stopper, work) && !out.cancelled;
     if (const double *best = model.bestSolution()) {
         out.times.resize(columns.size());
         for (std::size_t c = 0; c < columns.size(); ++c)

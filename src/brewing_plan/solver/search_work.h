@@ -8,8 +8,11 @@
 #include "brewing_plan/plan_solver.h"
 
 #include <CbcEventHandler.hpp>
+#include <CbcModel.hpp>
 #include <ClpEventHandler.hpp>
 #include <ClpSimplex.hpp>
+
+#include <algorithm>
 
 namespace qor {
 
@@ -64,5 +67,26 @@ class CbcStopHandler final : public CbcEventHandler {
     const PlanStopper *m_stopper;
     const SearchWork *m_work;
 };
+
+// What every branch and bound of the program starts from: quiet, within
+// the time left and the node limit; costs are whole, so a plan is better
+// only by a whole unit.
+inline void setUpBranchAndBound(CbcModel &model, const PlanStopper &stopper, int maxNodes) {
+    model.setLogLevel(0);
+    model.messageHandler()->setLogLevel(0);
+    model.setUseElapsedTime(true);
+    model.setMaximumSeconds(std::max(stopper.secondsLeft(), 0.01));
+    model.setMaximumNodes(maxNodes);
+    model.setCutoffIncrement(0.999);
+    model.setAllowableGap(0.999);
+}
+
+// Whether the branch and bound searched to the end. A simplex run ended by a
+// stop handler may look like anything to it, so nothing is proven once the
+// run had to stop.
+inline bool searchedToEnd(const CbcModel &model, const PlanStopper &stopper, const SearchWork &work) {
+    return (model.isProvenOptimal() || model.isProvenInfeasible()) && !model.isSecondsLimitReached() &&
+           !model.isNodeLimitReached() && !stopper.stop() && !work.spent();
+}
 
 } // namespace qor

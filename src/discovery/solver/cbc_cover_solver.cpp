@@ -8,6 +8,11 @@
 // few brews left, the relaxation's cuts included, with the plan in hand as
 // cutoff: what it finds, or proves absent, is the best plan over all brews.
 //
+// The dive's plan (or the plan in hand, when the dive finds none within a
+// stock) is then improved by neighbourhoods (cover_neighbourhood.h): on the
+// bundled data this takes it from 81 to 79 brews, where branch and cut alone
+// stays at 80, and with two of each ingredient from 537 to 546 of 548 slots.
+//
 // Without a brew limit the search asks for plans that show every element
 // some column shows: a plain set cover, which the cuts tighten and branch
 // and cut handles far better. Only when the stock allows no such plan does
@@ -20,6 +25,7 @@
 // cancel only cut a run short.
 
 #include "discovery/cover_problem.h"
+#include "discovery/solver/cover_neighbourhood.h"
 #include "discovery/solver/cover_relaxation.h"
 
 #include <CbcHeuristic.hpp>
@@ -164,14 +170,7 @@ StepResult solveStep(const CoverLayout &layout, const CoverCuts &cuts, std::span
         lp.setInteger(first + int(c));
 
     CbcModel model(lp);
-    model.setLogLevel(0);
-    model.messageHandler()->setLogLevel(0);
-    model.setUseElapsedTime(true);
-    model.setMaximumSeconds(std::max(stopper.secondsLeft(), 0.01));
-    model.setMaximumNodes(maxNodes);
-    // Costs are whole: a plan is better only by a whole unit.
-    model.setCutoffIncrement(0.999);
-    model.setAllowableGap(0.999);
+    setUpBranchAndBound(model, stopper, maxNodes);
     if (cost < CoverLayout::kNoPlan)
         model.setCutoff(cost - 0.5);
     // Of the plan solver's set-up only the Gomory cuts and the rounding pay
@@ -189,11 +188,7 @@ StepResult solveStep(const CoverLayout &layout, const CoverCuts &cuts, std::span
     model.branchAndBound();
 
     StepResult out;
-    // A simplex run ended by the stop handler may look like anything to
-    // branch and bound, so nothing is proven once the run had to stop.
-    out.complete = (model.isProvenOptimal() || model.isProvenInfeasible()) &&
-                   !model.isSecondsLimitReached() && !model.isNodeLimitReached() && !stopper.stop() &&
-                   !work.spent();
+    out.complete = searchedToEnd(model, stopper, work);
     if (const double *best = model.bestSolution())
         out.chosen = chosenOf(columns, best, first);
     return out;
@@ -275,6 +270,8 @@ class CbcCoverSolver final : public CoverSolver {
             }
         };
         keepIfBetter(diveFromRelaxation(layout, relaxation, stopper, work));
+        if (improveByNeighbourhoods(p, out.chosen, stopper, work))
+            cost = layout.costOf(out.chosen);
         double reach = kFirstReach;
         for (;;) {
             // Costs are whole: a better plan costs at most cost − 1.
