@@ -30,7 +30,10 @@
 #include <CbcHeuristicLocal.hpp>
 #include <CbcHeuristicRINS.hpp>
 #include <CbcModel.hpp>
+// After the model: it needs the node type declared first.
+#include <CbcCutGenerator.hpp>
 #include <CglClique.hpp>
+#include <CglCutGenerator.hpp>
 #include <CglGomory.hpp>
 #include <CglKnapsackCover.hpp>
 #include <CglProbing.hpp>
@@ -130,6 +133,30 @@ class ControlHandler final : public CbcEventHandler {
     bool m_cancelled = false;
 };
 
+// Cut generators run without asking anyone, probing and Gomory's for tens
+// of milliseconds on a large step. This one, first in every cut pass, does
+// nothing until the search has to stop; then it switches every generator of
+// the search off, so a cancel in the root's cut passes waits for at most the
+// one generator already running.
+class StopCutGenerator final : public CglCutGenerator {
+  public:
+    StopCutGenerator(CbcModel &model, const PlanStopper &stopper, const SearchWork &work)
+        : m_model(&model), m_stopper(&stopper), m_work(&work) {}
+
+    void generateCuts(const OsiSolverInterface &, OsiCuts &, const CglTreeInfo) override {
+        if (!m_stopper->stop() && !m_work->spent())
+            return;
+        for (int i = 0; i < m_model->numberCutGenerators(); ++i)
+            m_model->cutGenerator(i)->setSwitchedOff(true);
+    }
+    CglCutGenerator *clone() const override { return new StopCutGenerator(*this); }
+
+  private:
+    CbcModel *m_model;
+    const PlanStopper *m_stopper;
+    const SearchWork *m_work;
+};
+
 // One step of the search over the recipes whose loss is within reach.
 struct SubResult {
     std::vector<std::int32_t> times; // over the subset; empty when no plan reached the target
@@ -186,6 +213,8 @@ SubResult solveSubset(std::span<const PlanColumn> candidates, std::span<const st
     model.setAllowableGap(0.999);
     model.setCutoff(-double(target) + 0.5);
 
+    StopCutGenerator stopCuts(model, stopper, work);
+    model.addCutGenerator(&stopCuts, 1, "Stop");
     CglProbing probing;
     probing.setUsingObjective(1);
     model.addCutGenerator(&probing, -1, "Probing");
