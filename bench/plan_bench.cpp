@@ -130,6 +130,33 @@ void BM_PlanLarge(benchmark::State &state) {
     reportOutcome(state, outcome);
 }
 
+// Runs one plan and cancels it once the process has spent cancelAfterMs of
+// CPU time; returns the real time in milliseconds from the cancel to the
+// outcome.
+double cancelLatencyMs(const GameData &data, const EffectStrengths &strengths, const StockCounts &stock,
+                       const PlanOptions &options, PlanSolver &solver, std::int64_t cancelAfterMs) {
+    std::atomic<bool> cancel{false};
+    std::atomic<bool> done{false};
+    PlanSolveControl control;
+    control.timeLimitSeconds = 3600.0;
+    control.cancel = &cancel;
+    std::chrono::steady_clock::time_point cancelledAt{};
+    const std::clock_t cancelAt = std::clock() + std::clock_t(double(cancelAfterMs) * CLOCKS_PER_SEC / 1000);
+    std::thread canceller([&] {
+        while (std::clock() < cancelAt && !done)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        cancelledAt = std::chrono::steady_clock::now();
+        cancel = true;
+    });
+    const BrewingPlanOutcome outcome =
+        ComputeBrewingPlan(data, strengths, false, stock, options, solver, control);
+    const auto finished = std::chrono::steady_clock::now();
+    done = true;
+    canceller.join();
+    benchmark::DoNotOptimize(outcome.exact.plan.total);
+    return std::chrono::duration<double, std::milli>(finished - cancelledAt).count();
+}
+
 // How long a cancel takes to end a run on the same large data, cancelled
 // once the run has spent range(0) milliseconds of CPU time (so in the
 // enumeration, the greedy plan, the relaxation or the search, whatever the
@@ -141,29 +168,26 @@ void BM_PlanLargeCancel(benchmark::State &state) {
     stock[0] = 0;
     const auto solver = CreatePlanSolver();
     double cancelMs = 0.0;
-    for (auto _ : state) {
-        std::atomic<bool> cancel{false};
-        std::atomic<bool> done{false};
-        PlanSolveControl control;
-        control.timeLimitSeconds = 3600.0;
-        control.cancel = &cancel;
-        std::chrono::steady_clock::time_point cancelledAt{};
-        const std::clock_t cancelAt =
-            std::clock() + std::clock_t(double(state.range(0)) * CLOCKS_PER_SEC / 1000);
-        std::thread canceller([&] {
-            while (std::clock() < cancelAt && !done)
-                std::this_thread::sleep_for(std::chrono::milliseconds(1));
-            cancelledAt = std::chrono::steady_clock::now();
-            cancel = true;
-        });
-        const BrewingPlanOutcome outcome =
-            ComputeBrewingPlan(data, strengths, false, stock, {}, *solver, control);
-        const auto finished = std::chrono::steady_clock::now();
-        done = true;
-        canceller.join();
-        cancelMs = std::chrono::duration<double, std::milli>(finished - cancelledAt).count();
-        benchmark::DoNotOptimize(outcome.exact.plan.total);
+    for (auto _ : state)
+        cancelMs = cancelLatencyMs(data, strengths, stock, {}, *solver, state.range(0));
+    state.counters["cancel_ms"] = cancelMs;
+}
+
+// The same on the bundled data with one of each ingredient, triples only
+// (skill 15): past its first half second the run is nearly all branch and
+// bound, so the cancel lands inside a search step.
+void BM_PlanExactCancel(benchmark::State &state) {
+    const PlanBenchData b = load(15, 1);
+    if (!b.ok) {
+        state.SkipWithError("bundled data not loaded");
+        return;
     }
+    const auto solver = CreatePlanSolver();
+    PlanOptions options;
+    options.ItemsCountMode = 1;
+    double cancelMs = 0.0;
+    for (auto _ : state)
+        cancelMs = cancelLatencyMs(b.data, b.strengths, b.stock, options, *solver, state.range(0));
     state.counters["cancel_ms"] = cancelMs;
 }
 
@@ -196,6 +220,11 @@ BENCHMARK(BM_PlanLarge)
 
 BENCHMARK(BM_PlanLargeCancel)
     ->DenseRange(100, 2100, 250)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK(BM_PlanExactCancel)
+    ->DenseRange(400, 6400, 500)
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();

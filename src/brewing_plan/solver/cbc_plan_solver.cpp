@@ -10,7 +10,10 @@
 // recipes that cost less than bound − T, so the search runs in steps over
 // small sets: find the best plan worth at least T among them, or prove there
 // is none (then T − 1 is a bound for all), and lower T by a growing reach.
-// The first plan found this way is proven best.
+// The first plan found this way is proven best. A step also keeps a plan
+// one below its target: when the optimum sits just under a proven bound, the
+// step that proves the bound finds it too, instead of a second, larger step.
+// The same loss caps how often a recipe can be brewed in a step's plans.
 //
 // Every budget is counted in work (nodes, cut rounds), never in seconds, so
 // a run that ends within the time limit gives the same plan and bound on an
@@ -27,7 +30,10 @@
 #include <CbcHeuristicLocal.hpp>
 #include <CbcHeuristicRINS.hpp>
 #include <CbcModel.hpp>
+// After the model: it needs the node type declared first.
+#include <CbcCutGenerator.hpp>
 #include <CglClique.hpp>
+#include <CglCutGenerator.hpp>
 #include <CglGomory.hpp>
 #include <CglKnapsackCover.hpp>
 #include <CglProbing.hpp>
@@ -65,6 +71,8 @@ constexpr std::size_t kLargeStep = 5000;
 // Slack for the relaxation's rounding errors wherever its bound or reduced
 // costs decide what is proven: totals are whole, so this costs nothing.
 constexpr double kTolerance = 1e-4;
+// A step keeps plans this much below its target (see the top of the file).
+constexpr std::int64_t kAcceptBelowTarget = 1;
 // Candidates the rounded plan fills the rest of the stock from.
 constexpr std::size_t kRoundingCandidates = 20000;
 // Simplex work (iterations times program size) per second of CPU time on a
@@ -125,6 +133,30 @@ class ControlHandler final : public CbcEventHandler {
     bool m_cancelled = false;
 };
 
+// Cut generators run without asking anyone, probing and Gomory's for tens
+// of milliseconds on a large step. This one, first in every cut pass, does
+// nothing until the search has to stop; then it switches every generator of
+// the search off, so a cancel in the root's cut passes waits for at most the
+// one generator already running.
+class StopCutGenerator final : public CglCutGenerator {
+  public:
+    StopCutGenerator(CbcModel &model, const PlanStopper &stopper, const SearchWork &work)
+        : m_model(&model), m_stopper(&stopper), m_work(&work) {}
+
+    void generateCuts(const OsiSolverInterface &, OsiCuts &, const CglTreeInfo) override {
+        if (!m_stopper->stop() && !m_work->spent())
+            return;
+        for (int i = 0; i < m_model->numberCutGenerators(); ++i)
+            m_model->cutGenerator(i)->setSwitchedOff(true);
+    }
+    CglCutGenerator *clone() const override { return new StopCutGenerator(*this); }
+
+  private:
+    CbcModel *m_model;
+    const PlanStopper *m_stopper;
+    const SearchWork *m_work;
+};
+
 // One step of the search over the recipes whose loss is within reach.
 struct SubResult {
     std::vector<std::int32_t> times; // over the subset; empty when no plan reached the target
@@ -133,12 +165,16 @@ struct SubResult {
 };
 
 // Loads the candidates of `columns` as integer-free columns: one row per
-// ingredient, capacity its stock, then one per cut.
+// ingredient, capacity its stock, then one per cut; a column is brewed at
+// most its stock allows and at most its entry in `brewLimit`.
 void loadModel(std::span<const PlanColumn> candidates, std::span<const std::int32_t> stock,
-               std::span<const std::uint32_t> columns, const PlanCuts &cuts, OsiClpSolverInterface &lp) {
+               std::span<const std::uint32_t> columns, std::span<const double> brewLimit,
+               const PlanCuts &cuts, OsiClpSolverInterface &lp) {
     PlanColumnArrays arrays;
     for (const std::uint32_t r : columns)
         arrays.add(r, candidates[r], cuts, stock);
+    for (std::size_t c = 0; c < brewLimit.size(); ++c)
+        arrays.upper[c] = std::min(arrays.upper[c], brewLimit[c]);
     std::vector<double> rowLower(stock.size() + cuts.size(), -COIN_DBL_MAX);
     std::vector<double> rowUpper(stock.begin(), stock.end());
     for (std::size_t k = 0; k < cuts.size(); ++k)
@@ -153,11 +189,12 @@ void loadModel(std::span<const PlanColumn> candidates, std::span<const std::int3
 // found at the root included; a plan below the target is cut off at once.
 // kept is the total of the plan in hand, for the progress reports.
 SubResult solveSubset(std::span<const PlanColumn> candidates, std::span<const std::int32_t> stock,
-                      std::span<const std::uint32_t> columns, const PlanCuts &cuts, std::int64_t target,
-                      std::int64_t kept, int maxNodes, std::int64_t globalBound,
-                      const PlanSolveControl &control, const PlanStopper &stopper, SearchWork &work) {
+                      std::span<const std::uint32_t> columns, std::span<const double> brewLimit,
+                      const PlanCuts &cuts, std::int64_t target, std::int64_t kept, int maxNodes,
+                      std::int64_t globalBound, const PlanSolveControl &control, const PlanStopper &stopper,
+                      SearchWork &work) {
     OsiClpSolverInterface lp;
-    loadModel(candidates, stock, columns, cuts, lp);
+    loadModel(candidates, stock, columns, brewLimit, cuts, lp);
     // Branch and bound works on copies of lp, which copy the handler too.
     const LpStopHandler lpStop(stopper, &work);
     lp.getModelPtr()->passInEventHandler(&lpStop);
@@ -169,6 +206,8 @@ SubResult solveSubset(std::span<const PlanColumn> candidates, std::span<const st
     setUpBranchAndBound(model, stopper, maxNodes);
     model.setCutoff(-double(target) + 0.5);
 
+    StopCutGenerator stopCuts(model, stopper, work);
+    model.addCutGenerator(&stopCuts, 1, "Stop");
     CglProbing probing;
     probing.setUsingObjective(1);
     model.addCutGenerator(&probing, -1, "Probing");
@@ -337,6 +376,7 @@ PlanSolveResult CbcPlanSolver::solveChecked(std::span<const PlanColumn> recipes,
         return std::size_t(
             std::count_if(loss.begin(), loss.end(), [within](double l) { return l <= within; }));
     };
+    std::vector<double> brewLimit;
     const auto runStep = [&](double within, std::size_t largest, std::int64_t target, int maxNodes) {
         std::vector<std::uint32_t> columns;
         double outside = std::numeric_limits<double>::infinity();
@@ -356,7 +396,16 @@ PlanSolveResult CbcPlanSolver::solveChecked(std::span<const PlanColumn> recipes,
             columns.resize(largest);
             std::sort(columns.begin(), columns.end());
         }
-        const SubResult sub = solveSubset(recipes, stock, columns, relaxation.cuts(), target,
+        // A plan worth `accept` or more loses at most lpBound − accept of
+        // the bound in all, so a recipe losing l is brewed at most that / l
+        // times in it.
+        const std::int64_t accept = std::max(target - kAcceptBelowTarget, result.plan.total + 1);
+        const double room = lpBound - double(accept) + kTolerance;
+        brewLimit.clear();
+        for (const std::uint32_t r : columns)
+            brewLimit.push_back(loss[r] > kTolerance ? std::floor(room / loss[r])
+                                                     : std::numeric_limits<double>::infinity());
+        const SubResult sub = solveSubset(recipes, stock, columns, brewLimit, relaxation.cuts(), accept,
                                           result.plan.total, maxNodes, bound, control, stopper, work);
         if (!sub.times.empty()) {
             BrewingPlan found;
@@ -374,11 +423,11 @@ PlanSolveResult CbcPlanSolver::solveChecked(std::span<const PlanColumn> recipes,
             return false;
         // A plan using a recipe left out is worth at most lpBound − outside,
         // so every plan worth `covered` or more was in the set, and the set
-        // holds none worth target or more beyond the best one found.
+        // holds none worth accept or more beyond the best one found.
         const std::int64_t covered =
             std::isfinite(outside) ? static_cast<std::int64_t>(std::floor(lpBound - outside + kTolerance)) + 1
                                    : std::numeric_limits<std::int64_t>::min();
-        const std::int64_t proven = std::max(target, covered) - 1;
+        const std::int64_t proven = std::max(accept, covered) - 1;
         bound = std::min(bound, std::max(proven, result.plan.total));
         return true;
     };

@@ -253,6 +253,9 @@ std::vector<OddSetCut> PlanRelaxation::separate() const {
     const std::vector<std::int64_t> stock(m_stock.begin(), m_stock.end());
     const std::span x(m_lp.getColSolution(), m_inPlay.size());
     std::vector<OddSetCut> found = TripleSetSeparator(columnRows, stock).separate(x, kCutsPerRound);
+    // Each separator runs tens of milliseconds on large data without asking.
+    if (m_stopper.stop())
+        return found;
     std::vector<OddSetCut> odd =
         OddSetSeparator(std::move(columnRows), stock, std::move(upper)).separate(x, kCutsPerRound);
     found.insert(found.end(), std::make_move_iterator(odd.begin()), std::make_move_iterator(odd.end()));
@@ -275,6 +278,10 @@ void PlanRelaxation::solve(const BrewingPlan &start) {
 
     for (int round = 0; round < kCutRounds; ++round) {
         const std::vector<OddSetCut> found = separate();
+        if (m_stopper.stop()) {
+            m_interrupted = true;
+            return;
+        }
         if (found.empty())
             break;
         addCuts(found);
