@@ -66,10 +66,10 @@ TEST(PlatformAdapterTest, DropDownOpenIsSeenOnlyWhileShowing) {
     test::ScratchData data;
     auto form = test::openForm(data);
     EXPECT_FALSE(isDropDownOpen(form.get()));
-    test::ui(form).CbEffect[0]->showPopup();
+    test::effectSearch(form).CbEffect[0]->showPopup();
     QApplication::processEvents();
     EXPECT_TRUE(isDropDownOpen(form.get()));
-    test::ui(form).CbEffect[0]->hidePopup();
+    test::effectSearch(form).CbEffect[0]->hidePopup();
     QApplication::processEvents();
     EXPECT_FALSE(isDropDownOpen(form.get()));
     EXPECT_FALSE(isDropDownOpen(nullptr));

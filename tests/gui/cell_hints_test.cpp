@@ -39,12 +39,13 @@ class CellHintsTest : public ::testing::Test {
         QAction *hints = form->action(QStringLiteral("MenuShowHints"));
         if (!hints->isChecked())
             test::useMenuItem(*form, hints);
-        test::ui(form).CbFilter[0]->setCurrentIndex(2);
-        test::ui(form).CbFilter[1]->setCurrentIndex(2);
+        test::effectSearch(form).CbFilter[0]->setCurrentIndex(2);
+        test::effectSearch(form).CbFilter[1]->setCurrentIndex(2);
         ASSERT_GE(form->state().session.recipes().PotionCount(), 3);
     }
     CellHints &hints() { return FormMainTestAccess::cellHints(*form); }
     FormControls &ui() { return test::ui(form); }
+    const SearchInputs::Controls &search() { return test::effectSearch(form); }
     QWidget *viewport() { return ui().LBPotion->viewport(); }
     // The middle of a recipe cell, in the list's viewport.
     QPoint recipeCell(int column, int row) {
@@ -258,7 +259,7 @@ TEST_F(CellHintsTest, RecipeStripListsHintOverTheirRows) {
 }
 
 TEST_F(CellHintsTest, ChooserHintsOnlyWhenItsTextIsCut) {
-    ChooserComboBox *effect = ui().CbEffect[2];
+    ChooserComboBox *effect = search().CbEffect[2];
     // The longest effect name.
     int longest = 1;
     for (int k = 1; k < effect->count(); ++k) {

@@ -130,7 +130,7 @@ TEST_F(DiscoveryTest, TheSwitchHidesUnknownEffectsAndTheMenusMarkThem) {
 // known, and with the switch off, it looks as it always did.
 TEST_F(DiscoveryTest, TheRecipeStripMarksTheEffectsTheRecipeWouldTeach) {
     // A filter choice fills the recipe list.
-    test::ui(form).CbFilter[0]->setCurrentIndex(2);
+    test::effectSearch(form).CbFilter[0]->setCurrentIndex(2);
     auto *list = test::ui(form).LBPotion;
     ASSERT_GT(form->state().session.recipes().PotionCount(), 0);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},

@@ -54,6 +54,7 @@ class DragDropTest : public ::testing::Test {
     }
     ProgramState &st() { return form->state(); }
     FormControls &ui() { return test::ui(form); }
+    const SearchInputs::Controls &search() { return test::effectSearch(form); }
     DragController &drag() { return test::drag(form); }
 
     void showTab(QWidget *tab) {
@@ -62,8 +63,8 @@ class DragDropTest : public ::testing::Test {
     }
     // Every two-effect potion: "Любой" on two lines.
     void fillRecipes() {
-        ui().CbFilter[0]->setCurrentIndex(2);
-        ui().CbFilter[1]->setCurrentIndex(2);
+        search().CbFilter[0]->setCurrentIndex(2);
+        search().CbFilter[1]->setCurrentIndex(2);
         ASSERT_GE(st().session.recipes().PotionCount(), 3);
     }
     QPoint recipeCell(int row, int column) {
@@ -379,41 +380,41 @@ TEST_F(DragDropTest, AnEffectDroppedWithinTheGridExchangesSlotsAndResortsUnlessS
 
 TEST_F(DragDropTest, CtrlShiftTakesAnEffectOutOfOneChooserIntoAnother) {
     const int effect = 3;
-    ui().CbEffect[0]->setCurrentIndex(effect);
-    QTest::mousePress(ui().CbEffect[0], Qt::LeftButton, Qt::ControlModifier | Qt::ShiftModifier,
-                      ui().CbEffect[0]->rect().center());
+    search().CbEffect[0]->setCurrentIndex(effect);
+    QTest::mousePress(search().CbEffect[0], Qt::LeftButton, Qt::ControlModifier | Qt::ShiftModifier,
+                      search().CbEffect[0]->rect().center());
     // The drag runs at once, and the chooser is already empty.
     EXPECT_TRUE(drag().dragState().Dragging);
-    EXPECT_EQ(ui().CbEffect[0]->currentIndex(), 0);
+    EXPECT_EQ(search().CbEffect[0]->currentIndex(), 0);
     EXPECT_EQ(st().session.conditions().WantedEffect[0], 0);
-    QTest::mouseMove(ui().CbEffect[1], ui().CbEffect[1]->rect().center());
-    QTest::mouseRelease(ui().CbEffect[1], Qt::LeftButton, {}, ui().CbEffect[1]->rect().center());
-    EXPECT_EQ(ui().CbEffect[1]->currentIndex(), effect);
+    QTest::mouseMove(search().CbEffect[1], search().CbEffect[1]->rect().center());
+    QTest::mouseRelease(search().CbEffect[1], Qt::LeftButton, {}, search().CbEffect[1]->rect().center());
+    EXPECT_EQ(search().CbEffect[1]->currentIndex(), effect);
     EXPECT_EQ(st().session.conditions().WantedEffect[1], effect);
     expectIdle();
 
     // A filter onto an effect chooser is refused.
-    ui().CbFilter[2]->setCurrentIndex(2);
-    QTest::mousePress(ui().CbFilter[2], Qt::LeftButton, Qt::ControlModifier,
-                      ui().CbFilter[2]->rect().center());
-    QTest::mouseMove(ui().CbEffect[3], ui().CbEffect[3]->rect().center());
-    QTest::mouseRelease(ui().CbEffect[3], Qt::LeftButton, {}, ui().CbEffect[3]->rect().center());
-    EXPECT_EQ(ui().CbEffect[3]->currentIndex(), 0);
-    EXPECT_EQ(ui().CbFilter[2]->currentIndex(), 2);
+    search().CbFilter[2]->setCurrentIndex(2);
+    QTest::mousePress(search().CbFilter[2], Qt::LeftButton, Qt::ControlModifier,
+                      search().CbFilter[2]->rect().center());
+    QTest::mouseMove(search().CbEffect[3], search().CbEffect[3]->rect().center());
+    QTest::mouseRelease(search().CbEffect[3], Qt::LeftButton, {}, search().CbEffect[3]->rect().center());
+    EXPECT_EQ(search().CbEffect[3]->currentIndex(), 0);
+    EXPECT_EQ(search().CbFilter[2]->currentIndex(), 2);
     expectIdle();
 }
 
 TEST_F(DragDropTest, EscapeAModalDialogOrAHiddenWindowEndTheDragWithoutADrop) {
     const QPoint from = gridCell(1, GridColumn::effect(1));
-    const QPoint onto = ui().CbEffect[0]->rect().center();
+    const QPoint onto = search().CbEffect[0]->rect().center();
 
     startDrag(ui().StringGrid->viewport(), from);
     ASSERT_TRUE(drag().dragState().Dragging);
     QTest::keyClick(ui().StringGrid, Qt::Key_Escape);
     expectIdle();
-    QTest::mouseMove(ui().CbEffect[0], onto);
-    QTest::mouseRelease(ui().CbEffect[0], Qt::LeftButton, {}, onto);
-    EXPECT_EQ(ui().CbEffect[0]->currentIndex(), 0);
+    QTest::mouseMove(search().CbEffect[0], onto);
+    QTest::mouseRelease(search().CbEffect[0], Qt::LeftButton, {}, onto);
+    EXPECT_EQ(search().CbEffect[0]->currentIndex(), 0);
 
     startDrag(ui().StringGrid->viewport(), from);
     ASSERT_TRUE(drag().dragState().Dragging);
@@ -424,8 +425,8 @@ TEST_F(DragDropTest, EscapeAModalDialogOrAHiddenWindowEndTheDragWithoutADrop) {
         QApplication::processEvents();
         expectIdle();
     }
-    QTest::mouseRelease(ui().CbEffect[0], Qt::LeftButton, {}, onto);
-    EXPECT_EQ(ui().CbEffect[0]->currentIndex(), 0);
+    QTest::mouseRelease(search().CbEffect[0], Qt::LeftButton, {}, onto);
+    EXPECT_EQ(search().CbEffect[0]->currentIndex(), 0);
 
     startDrag(ui().StringGrid->viewport(), from);
     ASSERT_TRUE(drag().dragState().Dragging);
@@ -443,31 +444,31 @@ TEST_F(DragDropTest, EscapeAModalDialogOrAHiddenWindowEndTheDragWithoutADrop) {
 
 TEST_F(DragDropTest, PressesThatAreNotDrags) {
     // Right press: the chooser goes back to item 0 and runs.
-    ui().CbFilter[0]->setCurrentIndex(2);
-    QTest::mousePress(ui().CbFilter[0], Qt::RightButton, {}, ui().CbFilter[0]->rect().center());
-    EXPECT_EQ(ui().CbFilter[0]->currentIndex(), 0);
+    search().CbFilter[0]->setCurrentIndex(2);
+    QTest::mousePress(search().CbFilter[0], Qt::RightButton, {}, search().CbFilter[0]->rect().center());
+    EXPECT_EQ(search().CbFilter[0]->currentIndex(), 0);
     EXPECT_EQ(st().session.conditions().FilterCode[0], 0);
 
     // Ctrl + right press on an effect chooser shows the effect in the grid.
     const int effect = 5;
-    ui().CbEffect[2]->setCurrentIndex(effect);
-    QTest::mousePress(ui().CbEffect[2], Qt::RightButton, Qt::ControlModifier,
-                      ui().CbEffect[2]->rect().center());
-    EXPECT_EQ(ui().CbEffect[2]->currentIndex(), effect);
+    search().CbEffect[2]->setCurrentIndex(effect);
+    QTest::mousePress(search().CbEffect[2], Qt::RightButton, Qt::ControlModifier,
+                      search().CbEffect[2]->rect().center());
+    EXPECT_EQ(search().CbEffect[2]->currentIndex(), effect);
     const QModelIndex current = ui().StringGrid->currentIndex();
     ASSERT_TRUE(current.isValid());
     EXPECT_EQ(GetGridDataNum(st().Data, st().session.grid(), 1, current.column(), current.row() + 1).result,
               effect);
 
     // Right press on a radio button chooses it.
-    QAbstractButton *radio = ui().RadioGroupButtons->buttons().last();
+    QAbstractButton *radio = search().RadioGroupButtons->buttons().last();
     ASSERT_FALSE(radio->isChecked());
     QTest::mousePress(radio, Qt::RightButton, {}, radio->rect().center());
     EXPECT_TRUE(radio->isChecked());
-    EXPECT_EQ(st().session.conditions().ItemsCountMode, ui().RadioGroupButtons->id(radio));
+    EXPECT_EQ(st().session.conditions().ItemsCountMode, search().RadioGroupButtons->id(radio));
 
     // Right and middle presses toggle a check box.
-    QCheckBox *box = ui().CBoxNeedCheckCost;
+    QCheckBox *box = search().CBoxNeedCheckCost;
     const bool was = box->isChecked();
     // Each press is released again: a button left held would reach every
     // later click of the test program.

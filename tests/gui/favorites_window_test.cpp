@@ -72,7 +72,7 @@ TEST_F(FavoritesWindowTest, MenuButtonAndEscShowAndHideOneWindow) {
     EXPECT_FALSE(act("MenuShowFormFavorites")->isChecked());
 
     // The speed button runs the menu item: the same window comes back.
-    test::ui(form).ButtFormFavorites->click();
+    test::effectSearch(form).ButtFormFavorites->click();
     EXPECT_TRUE(act("MenuShowFormFavorites")->isChecked());
     EXPECT_EQ(window(), first);
     EXPECT_TRUE(first->isVisible());

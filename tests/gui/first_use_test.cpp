@@ -201,7 +201,7 @@ TEST(FirstUseTest, RecipeListScrollsToItsLastColumnWithTheRowBarInView) {
     form->resize(1055, 768);
     QApplication::processEvents();
     test::useCommand(*form, "MenuScrollForLBox");
-    test::ui(form).CbEffect[0]->setCurrentIndex(1);
+    test::effectSearch(form).CbEffect[0]->setCurrentIndex(1);
     QApplication::processEvents();
     ASSERT_GT(test::ui(form).LBPotion->verticalScrollBar()->maximum(), 0);
     QWidget *region = test::ui(form).PanelLbPotionsMain;
@@ -228,7 +228,8 @@ TEST(FirstUseTest, DropDownsHonourTheRowSetting) {
     auto form = test::openForm(data);
     form->resize(1055, 768);
     QApplication::processEvents();
-    for (ChooserComboBox *combo : {test::ui(form).CbEffect[0], test::ui(form).CbPrioriryIngredient[0]}) {
+    for (ChooserComboBox *combo :
+         {test::effectSearch(form).CbEffect[0], test::effectSearch(form).CbPrioriryIngredient[0]}) {
         ASSERT_GT(combo->count(), 40) << combo->objectName().toStdString();
         EXPECT_LE(combo->maxVisibleItems(), 32);
         combo->showPopup();
@@ -303,7 +304,7 @@ TEST(FirstUseTest, PicturePanelsShowNoLimeBorderAndNoWhiteSquare) {
     for (const QPoint p : {QPoint(0, 0), QPoint(panel.width() / 2, 0), QPoint(0, panel.height() / 2)})
         EXPECT_NE(panel.pixelColor(p), QColor(0, 255, 0));
 
-    test::ui(form).CbEffect[0]->setCurrentIndex(1);
+    test::effectSearch(form).CbEffect[0]->setCurrentIndex(1);
     QApplication::processEvents();
     ASSERT_GT(form->state().session.recipes().PotionCount(), 0);
     const QPixmap kind = test::ui(form).ImagePotionType->pixmap();
@@ -326,22 +327,22 @@ TEST(FirstUseTest, EmptyRecipeListExplainsItself) {
         inked += empty.pixelColor(x, empty.height() / 2) != window;
     EXPECT_GT(inked, 0);
 
-    test::ui(form).CbEffect[0]->setCurrentIndex(1);
+    test::effectSearch(form).CbEffect[0]->setCurrentIndex(1);
     EXPECT_GT(form->state().session.recipes().PotionCount(), 0);
-    test::ui(form).CBoxNeedCheckCost->click();
-    test::ui(form).ComboBoxCost_Min->setCurrentIndex(0);
-    test::ui(form).ComboBoxCost_Max->setCurrentIndex(0);
+    test::effectSearch(form).CBoxNeedCheckCost->click();
+    test::effectSearch(form).ComboBoxCost_Min->setCurrentIndex(0);
+    test::effectSearch(form).ComboBoxCost_Max->setCurrentIndex(0);
     EXPECT_EQ(form->state().session.recipes().PotionCount(), 0);
     EXPECT_EQ(test::ui(form).LBPotion->emptyHint(), kHintPriceBoundsZero);
-    test::ui(form).CBoxNeedCheckCost->click();
+    test::effectSearch(form).CBoxNeedCheckCost->click();
 
     // Five different effects asked of two ingredients.
     for (int k = 0; k < 5; ++k)
-        test::ui(form).CbEffect[k]->setCurrentIndex(k + 1);
+        test::effectSearch(form).CbEffect[k]->setCurrentIndex(k + 1);
     EXPECT_EQ(form->state().session.recipes().PotionCount(), 0);
     EXPECT_EQ(test::ui(form).LBPotion->emptyHint(), kHintPairsTooFewEffects);
     for (int k = 0; k < 5; ++k)
-        test::ui(form).CbEffect[k]->setCurrentIndex(0);
+        test::effectSearch(form).CbEffect[k]->setCurrentIndex(0);
     EXPECT_EQ(test::ui(form).LBPotion->emptyHint(), kHintChooseCondition);
 }
 

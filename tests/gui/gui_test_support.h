@@ -6,6 +6,7 @@
 #include "drag_drop/ui/drag_controller.h"
 #include "main_window/ui/form_main.h"
 #include "main_window/ui/recipe_list_region.h"
+#include "main_window/ui/search_inputs.h"
 #include "main_window/ui/tool_windows.h"
 
 #include <QMainWindow>
@@ -29,6 +30,7 @@ struct FormMainTestAccess {
     static ToolWindows &toolWindows(TFormMain &form) { return *form.m_toolWindows; }
     static DragController &drag(TFormMain &form) { return *form.m_drag; }
     static RecipeListRegion &recipes(TFormMain &form) { return *form.m_recipes; }
+    static SearchInputs &searchInputs(TFormMain &form) { return *form.m_inputs; }
 };
 
 } // namespace qor
@@ -57,6 +59,11 @@ template <typename FormPointer> DragController &drag(const FormPointer &form) {
 // The recipe list region: test::recipes(form).On_Scroll(-5).
 template <typename FormPointer> RecipeListRegion &recipes(const FormPointer &form) {
     return FormMainTestAccess::recipes(*form);
+}
+
+// The search-from-effects tab's controls: test::effectSearch(form).CbEffect[0].
+template <typename FormPointer> const SearchInputs::Controls &effectSearch(const FormPointer &form) {
+    return FormMainTestAccess::searchInputs(*form).controls();
 }
 
 // Creates the application object once (offscreen under ctest).

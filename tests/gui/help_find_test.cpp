@@ -193,7 +193,7 @@ class FindDialogTest : public ::testing::Test {
         ASSERT_TRUE(data.valid());
         form = test::openForm(data);
         for (int e = 1; e <= form->state().Data.highestEffect() && rows() < 6; ++e)
-            test::ui(form).CbEffect[0]->setCurrentIndex(e);
+            test::effectSearch(form).CbEffect[0]->setCurrentIndex(e);
         ASSERT_GE(rows(), 6);
     }
     int rows() { return form->state().session.recipes().PotionCount(); }
@@ -244,7 +244,7 @@ TEST_F(FindDialogTest, ClosesItselfOnAnEmptyRecipeList) {
     RecipeFinder &finder = FormMainTestAccess::finder(*form);
     test::useCommand(*form, "MenuFindInPotions");
     ASSERT_TRUE(finder.dialog()->isVisible());
-    test::ui(form).CbEffect[0]->setCurrentIndex(0);
+    test::effectSearch(form).CbEffect[0]->setCurrentIndex(0);
     ASSERT_EQ(rows(), 0);
     finder.dialog()->find();
     EXPECT_FALSE(finder.dialog()->isVisible());

@@ -102,6 +102,7 @@ class KeyboardTest : public ::testing::Test {
 
     ProgramState &st() { return form->state(); }
     FormControls &ui() { return test::ui(form); }
+    const SearchInputs::Controls &search() { return test::effectSearch(form); }
     int timeout() { return st().session.block().clamped(Setting.FastFindTimeout); }
     void type(QWidget *w, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         form->clock().advance(10);
@@ -115,7 +116,7 @@ class KeyboardTest : public ::testing::Test {
     // Wants an effect that gives at least `rows` recipes; its index.
     int fillRecipeList(int rows) {
         for (int e = 1; e <= st().Data.highestEffect(); ++e) {
-            ui().CbEffect[0]->setCurrentIndex(e);
+            search().CbEffect[0]->setCurrentIndex(e);
             if (st().session.recipes().PotionCount() >= rows)
                 return e;
         }
@@ -142,7 +143,7 @@ TEST_F(KeyboardTest, TwoLettersRefineAndTheCyrillicLayoutFindsTheSameEntry) {
             target = i;
     }
     ASSERT_GT(target, 0);
-    ChooserComboBox *combo = ui().CbPrioriryIngredient[0];
+    ChooserComboBox *combo = search().CbPrioriryIngredient[0];
     type(combo, latinKeyOf(prefix[0]));
     EXPECT_EQ(combo->currentIndex(), entriesStartingWith(names, prefix.left(1)).front());
     type(combo, latinKeyOf(prefix[1]));
@@ -163,7 +164,7 @@ TEST_F(KeyboardTest, TwoLettersRefineAndTheCyrillicLayoutFindsTheSameEntry) {
 TEST_F(KeyboardTest, QWTypesTheLettersOfTheRussianLayout) {
     // Nothing may begin with the letters, so a name that does is made.
     st().Data.ItemNamesUp[3] = QStringLiteral("ЙЦУКЕН");
-    ChooserComboBox *combo = ui().CbPrioriryIngredient[1];
+    ChooserComboBox *combo = search().CbPrioriryIngredient[1];
     type(combo, Qt::Key_Q);
     type(combo, Qt::Key_W);
     EXPECT_EQ(FormMainTestAccess::keys(*form).findBuffer().text, QStringLiteral("ЙЦ"));
@@ -175,7 +176,7 @@ TEST_F(KeyboardTest, RepeatedLetterStepsThroughItsEntriesAndWraps) {
     const QChar letter = letterWithEntries(names, 3);
     ASSERT_FALSE(letter.isNull());
     const std::vector<int> entries = entriesStartingWith(names, QString(letter));
-    ChooserComboBox *combo = ui().CbEffect[1];
+    ChooserComboBox *combo = search().CbEffect[1];
     for (const bool startWithCurrent : {true, false}) {
         SCOPED_TRACE(startWithCurrent);
         setStartWithCurrent(startWithCurrent);
@@ -193,7 +194,7 @@ TEST_F(KeyboardTest, ANewSearchAfterThePauseStartsAfterOrAtTheFirstEntry) {
     const QChar letter = letterWithEntries(names, 2);
     ASSERT_FALSE(letter.isNull());
     const std::vector<int> entries = entriesStartingWith(names, QString(letter));
-    ChooserComboBox *combo = ui().CbEffect[2];
+    ChooserComboBox *combo = search().CbEffect[2];
 
     setStartWithCurrent(false);
     type(combo, latinKeyOf(letter));
@@ -221,7 +222,7 @@ TEST_F(KeyboardTest, FurtherLettersFindAMatchAboveTheCurrentEntry) {
     giveNames(names, {{2, QStringLiteral("ЙУ")}, {5, QStringLiteral("ЙЦ")}});
     ASSERT_EQ(entriesStartingWith(names, QStringLiteral("Й")), (std::vector<int>{2, 5}));
     setStartWithCurrent(true);
-    ChooserComboBox *combo = ui().CbEffect[1];
+    ChooserComboBox *combo = search().CbEffect[1];
     combo->setCurrentIndex(3);
     pause();
     type(combo, Qt::Key_Q);
@@ -264,7 +265,7 @@ TEST_F(KeyboardTest, KeysWithModifiersNeverTakePartInQuickFind) {
     const QStringList &names = st().Data.EffectNamesUp;
     const QChar letter = letterWithEntries(names, 1);
     ASSERT_FALSE(letter.isNull());
-    ChooserComboBox *combo = ui().CbEffect[3];
+    ChooserComboBox *combo = search().CbEffect[3];
     for (const Qt::KeyboardModifiers modifiers :
          {Qt::KeyboardModifiers(Qt::ShiftModifier), Qt::KeyboardModifiers(Qt::ControlModifier),
           Qt::KeyboardModifiers(Qt::AltModifier)}) {
@@ -280,7 +281,7 @@ TEST_F(KeyboardTest, TypingInAnOpenDropDownFindsAsWell) {
     const QStringList &names = st().Data.EffectNamesUp;
     const QChar letter = letterWithEntries(names, 1);
     ASSERT_FALSE(letter.isNull());
-    ChooserComboBox *combo = ui().CbEffect[4];
+    ChooserComboBox *combo = search().CbEffect[4];
     combo->showPopup();
     ASSERT_TRUE(combo->view()->isVisible());
     type(combo->view(), latinKeyOf(letter));
@@ -339,43 +340,43 @@ TEST_F(KeyboardTest, DigitBookmarksInTheRecipeList) {
 
 TEST_F(KeyboardTest, FiveIngredientChoosersShareOneBookmarkTable) {
     ui().PageControl->setCurrentWidget(ui().TabSheetSearshFromItem);
-    ui().CbPrioriryIngredient[0]->setCurrentIndex(5);
-    type(ui().CbPrioriryIngredient[0], Qt::Key_3, Qt::ControlModifier);
+    search().CbPrioriryIngredient[0]->setCurrentIndex(5);
+    type(search().CbPrioriryIngredient[0], Qt::Key_3, Qt::ControlModifier);
     pause();
     auto *third = test::control<ChooserComboBox>(form, QStringLiteral("CbIngredient3"));
     type(third, Qt::Key_3);
     EXPECT_EQ(third->currentIndex(), 5);
     // The effect choosers keep a table of their own.
-    ui().CbEffect[1]->setCurrentIndex(4);
+    search().CbEffect[1]->setCurrentIndex(4);
     pause();
-    type(ui().CbEffect[1], Qt::Key_3);
-    EXPECT_EQ(ui().CbEffect[1]->currentIndex(), 0);
+    type(search().CbEffect[1], Qt::Key_3);
+    EXPECT_EQ(search().CbEffect[1]->currentIndex(), 0);
 }
 
 TEST_F(KeyboardTest, CtrlArrowsExchangeEffectRowsWithOneSearch) {
     const int wanted = fillRecipeList(2);
     ASSERT_GT(wanted, 0);
-    ui().CbEffect[1]->setCurrentIndex(1);
+    search().CbEffect[1]->setCurrentIndex(1);
     QSignalSpy searches(ui().LBPotion->model(), &QAbstractItemModel::modelReset);
-    type(ui().CbEffect[0], Qt::Key_Down, Qt::ControlModifier);
-    EXPECT_EQ(ui().CbEffect[0]->currentIndex(), 1);
-    EXPECT_EQ(ui().CbEffect[1]->currentIndex(), wanted);
+    type(search().CbEffect[0], Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(search().CbEffect[0]->currentIndex(), 1);
+    EXPECT_EQ(search().CbEffect[1]->currentIndex(), wanted);
     EXPECT_EQ(st().session.conditions().WantedEffect[0], 1);
     EXPECT_EQ(st().session.conditions().WantedEffect[1], wanted);
     EXPECT_EQ(searches.count(), 1);
-    EXPECT_TRUE(ui().CbEffect[1]->hasFocus());
+    EXPECT_TRUE(search().CbEffect[1]->hasFocus());
 
     // Beyond the first and the last row nothing happens.
     std::array<int, 5> before{};
     for (int k = 0; k < 5; ++k) {
-        ui().CbEffect[k]->setCurrentIndex(k + 2);
+        search().CbEffect[k]->setCurrentIndex(k + 2);
         before[k] = k + 2;
     }
     searches.clear();
-    type(ui().CbEffect[4], Qt::Key_Down, Qt::ControlModifier);
-    type(ui().CbEffect[0], Qt::Key_Up, Qt::ControlModifier);
+    type(search().CbEffect[4], Qt::Key_Down, Qt::ControlModifier);
+    type(search().CbEffect[0], Qt::Key_Up, Qt::ControlModifier);
     for (int k = 0; k < 5; ++k)
-        EXPECT_EQ(ui().CbEffect[k]->currentIndex(), before[k]) << k;
+        EXPECT_EQ(search().CbEffect[k]->currentIndex(), before[k]) << k;
     EXPECT_EQ(searches.count(), 0);
 }
 
@@ -383,38 +384,38 @@ TEST_F(KeyboardTest, AnEffectExchangedUnderAFilterLooksOverridden) {
     // The filter of row 2 overrides whatever effect the row holds; the
     // gray-disabled option is off (its default).
     ASSERT_FALSE(form->action(QStringLiteral("MenuCanGrayedDisabledItem"))->isChecked());
-    ui().CbFilter[1]->setCurrentIndex(3);
-    ui().CbEffect[0]->setCurrentIndex(4);
-    EXPECT_FALSE(ui().CbEffect[0]->isGrayed());
-    type(ui().CbEffect[0], Qt::Key_Down, Qt::ControlModifier);
-    ASSERT_EQ(ui().CbEffect[1]->currentIndex(), 4);
-    EXPECT_EQ(ui().CbFilter[1]->currentIndex(), 3) << "only the effects change rows";
-    EXPECT_TRUE(ui().CbEffect[1]->isGrayed());
-    EXPECT_FALSE(ui().CbEffect[0]->isGrayed());
-    ui().CbFilter[1]->setCurrentIndex(0);
-    EXPECT_FALSE(ui().CbEffect[1]->isGrayed());
+    search().CbFilter[1]->setCurrentIndex(3);
+    search().CbEffect[0]->setCurrentIndex(4);
+    EXPECT_FALSE(search().CbEffect[0]->isGrayed());
+    type(search().CbEffect[0], Qt::Key_Down, Qt::ControlModifier);
+    ASSERT_EQ(search().CbEffect[1]->currentIndex(), 4);
+    EXPECT_EQ(search().CbFilter[1]->currentIndex(), 3) << "only the effects change rows";
+    EXPECT_TRUE(search().CbEffect[1]->isGrayed());
+    EXPECT_FALSE(search().CbEffect[0]->isGrayed());
+    search().CbFilter[1]->setCurrentIndex(0);
+    EXPECT_FALSE(search().CbEffect[1]->isGrayed());
 }
 
 TEST_F(KeyboardTest, ShiftArrowsMoveBetweenChoosersAndSpaceTogglesTheRowsBox) {
-    ui().CbEffect[0]->setFocus();
-    type(ui().CbEffect[0], Qt::Key_Down, Qt::ShiftModifier);
-    EXPECT_TRUE(ui().CbEffect[1]->hasFocus());
-    type(ui().CbEffect[1], Qt::Key_Right, Qt::ShiftModifier);
-    EXPECT_TRUE(ui().CbFilter[1]->hasFocus());
-    type(ui().CbFilter[1], Qt::Key_Left, Qt::ShiftModifier);
-    EXPECT_TRUE(ui().CbEffect[1]->hasFocus());
+    search().CbEffect[0]->setFocus();
+    type(search().CbEffect[0], Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_TRUE(search().CbEffect[1]->hasFocus());
+    type(search().CbEffect[1], Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_TRUE(search().CbFilter[1]->hasFocus());
+    type(search().CbFilter[1], Qt::Key_Left, Qt::ShiftModifier);
+    EXPECT_TRUE(search().CbEffect[1]->hasFocus());
 
     const bool enabled = st().session.conditions().EffectEnabled[1];
     pause();
-    type(ui().CbEffect[1], Qt::Key_Space);
-    EXPECT_NE(ui().CBoxEnableEff[1]->isChecked(), enabled);
+    type(search().CbEffect[1], Qt::Key_Space);
+    EXPECT_NE(search().CBoxEnableEff[1]->isChecked(), enabled);
     EXPECT_NE(st().session.conditions().EffectEnabled[1], enabled);
 }
 
 TEST_F(KeyboardTest, CtrlTabTurnsThePagesAroundFromAnyControl) {
     QTabWidget *pages = ui().PageControl;
     ASSERT_EQ(pages->currentIndex(), 0);
-    type(ui().CbEffect[0], Qt::Key_Tab, Qt::ControlModifier);
+    type(search().CbEffect[0], Qt::Key_Tab, Qt::ControlModifier);
     EXPECT_EQ(pages->currentIndex(), 1);
     type(ui().LBPotion, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(pages->currentIndex(), 0);
@@ -436,7 +437,7 @@ TEST_F(KeyboardTest, InsertAndDeleteInTheAlternativeMaking) {
 }
 
 TEST_F(KeyboardTest, WheelMovesTheChooserUnderThePointer) {
-    ChooserComboBox *combo = ui().CbEffect[0];
+    ChooserComboBox *combo = search().CbEffect[0];
     const int count = combo->count();
     ASSERT_GT(count, 5);
     // Ctrl+Alt: 100 entries, stopping at the last one.

@@ -80,7 +80,8 @@ TEST(LayoutTest, AtTheFirstSizeTheTabsFitAndNothingOverlaps) {
         needed += tabs->tabRect(i).width();
     EXPECT_LE(needed, test::ui(form).PageControl->width()) << "the tab bar scrolls at 1055 pixels";
     EXPECT_EQ(tabs->tabRect(tabs->count() - 1).right() < tabs->width(), true);
-    for (QWidget *panel : {static_cast<QWidget *>(test::ui(form).Panel5), test::ui(form).TabSheet4})
+    for (QWidget *panel :
+         {static_cast<QWidget *>(test::effectSearch(form).Panel5), test::effectSearch(form).TabSheet4})
         expectChildrenFit(panel);
 }
 

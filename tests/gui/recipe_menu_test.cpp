@@ -33,8 +33,8 @@ class RecipeMenuTest : public ::testing::Test {
         form->resize(1280, 900);
         QApplication::processEvents();
         // Every two-effect potion: "Любой" on two lines.
-        test::ui(form).CbFilter[0]->setCurrentIndex(2);
-        test::ui(form).CbFilter[1]->setCurrentIndex(2);
+        test::effectSearch(form).CbFilter[0]->setCurrentIndex(2);
+        test::effectSearch(form).CbFilter[1]->setCurrentIndex(2);
         ASSERT_GE(st().session.recipes().PotionCount(), 3);
         dialogs().clearRecord();
     }

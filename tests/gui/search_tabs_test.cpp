@@ -65,7 +65,7 @@ TEST_F(SearchTabTest, ChoosingAnEffectRunsTheQuickSearch) {
     int expected = 0;
     const int effect = productiveEffect(st, &expected);
     ASSERT_GT(effect, 0);
-    test::ui(form).CbEffect[0]->setCurrentIndex(effect);
+    test::effectSearch(form).CbEffect[0]->setCurrentIndex(effect);
     EXPECT_EQ(st.session.conditions().WantedEffect[0], effect);
     EXPECT_EQ(st.session.recipes().PotionCount(), expected);
     EXPECT_EQ(st.LastSearchType, SearchType::FromEffects);
@@ -78,7 +78,7 @@ TEST_F(SearchTabTest, ChoosingAnEffectRunsTheQuickSearch) {
 
     // Switching the line off while it holds an effect searches again: nothing
     // is wanted any more, so the list empties and the strip is cleared.
-    test::ui(form).CBoxEnableEff[0]->click();
+    test::effectSearch(form).CBoxEnableEff[0]->click();
     EXPECT_FALSE(st.session.conditions().EffectEnabled[0]);
     EXPECT_EQ(st.session.recipes().PotionCount(), 0);
     EXPECT_TRUE(test::ui(form).LabelAddInfo->text().isEmpty());
@@ -86,7 +86,7 @@ TEST_F(SearchTabTest, ChoosingAnEffectRunsTheQuickSearch) {
 }
 
 TEST_F(SearchTabTest, ADropDownIsAsWideAsItsLongestItemWithinTheScreen) {
-    ChooserComboBox *combo = test::ui(form).CbEffect[0];
+    ChooserComboBox *combo = test::effectSearch(form).CbEffect[0];
     const QString longName = QStringLiteral("Очень длинное название эффекта, которое не помещается");
     combo->setItemText(3, longName);
     QTest::keyClick(combo, Qt::Key_Down, Qt::AltModifier);
@@ -115,7 +115,7 @@ TEST_F(SearchTabTest, WithQuickSearchOffOnlyTheExplicitSearchRuns) {
     test::useMenuItem(*form, quick);
     EXPECT_FALSE(quick->isChecked());
     EXPECT_TRUE(start->isEnabled());
-    test::ui(form).CbEffect[0]->setCurrentIndex(effect);
+    test::effectSearch(form).CbEffect[0]->setCurrentIndex(effect);
     EXPECT_EQ(st.session.conditions().WantedEffect[0], effect);
     EXPECT_EQ(st.session.recipes().PotionCount(), 0);
     EXPECT_EQ(st.LastSearchType, SearchType::None);
@@ -132,7 +132,7 @@ TEST_F(SearchTabTest, WithoutClearingTheSearchAppendsAndKeepsTheRow) {
     const int effect = productiveEffect(st, &expected);
     test::useCommand(*form, "MenuClearLbPotionBeforeSearsh");
     test::useCommand(*form, "MenuCanQuickSearsh");
-    test::ui(form).CbEffect[0]->setCurrentIndex(effect);
+    test::effectSearch(form).CbEffect[0]->setCurrentIndex(effect);
     test::useCommand(*form, "MenuStartSearsh");
     ASSERT_EQ(st.session.recipes().PotionCount(), expected);
     test::ui(form).LBPotion->setCurrentRow(1);
@@ -152,7 +152,7 @@ TEST_F(SearchTabTest, HeaderClickSortsAndFlips) {
     ProgramState &st = form->state();
     int expected = 0;
     const int effect = productiveEffect(st, &expected);
-    test::ui(form).CbEffect[0]->setCurrentIndex(effect);
+    test::effectSearch(form).CbEffect[0]->setCurrentIndex(effect);
     ASSERT_GE(st.session.recipes().PotionCount(), 2);
     Q_EMIT test::ui(form).Header->HeaderSectionClick(PotionColumn::Cost);
     EXPECT_EQ(st.session.recipes().PotionSortCode, PotionColumn::Cost);
@@ -313,7 +313,7 @@ TEST_F(SkillsTabTest, PerksAndRanksRepeatTheLastSearch) {
     ProgramState &st = form->state();
     int expected = 0;
     const int effect = productiveEffect(st, &expected);
-    test::ui(form).CbEffect[0]->setCurrentIndex(effect);
+    test::effectSearch(form).CbEffect[0]->setCurrentIndex(effect);
     const int priceBefore = st.session.recipes().CurPotion.Cost;
     test::ui(form).PageControl->setCurrentWidget(test::ui(form).TabSheetSkills);
     test::control<QComboBox>(form, QStringLiteral("ComboBoxMainAlchPercCount"))->setCurrentIndex(5);
@@ -330,17 +330,17 @@ TEST_F(SlotTest, QuickSaveAndRestoreBringBackTheConditions) {
     ProgramState &st = form->state();
     int expected = 0;
     const int effect = productiveEffect(st, &expected);
-    test::ui(form).CbEffect[0]->setCurrentIndex(effect);
+    test::effectSearch(form).CbEffect[0]->setCurrentIndex(effect);
     test::useCommand(*form, "MenuSearshSave");
     const SearchConditions saved = st.session.conditions();
     test::useCommand(*form, "MenuCanQuickSearsh");
-    test::ui(form).CbEffect[0]->setCurrentIndex(0);
-    test::ui(form).CBoxNeedCheckCost->click();
+    test::effectSearch(form).CbEffect[0]->setCurrentIndex(0);
+    test::effectSearch(form).CBoxNeedCheckCost->click();
     EXPECT_NE(st.session.conditions(), saved);
     test::useCommand(*form, "MenuSearshRestore");
     EXPECT_EQ(st.session.conditions(), saved);
-    EXPECT_EQ(test::ui(form).CbEffect[0]->currentIndex(), effect);
-    EXPECT_FALSE(test::ui(form).CBoxNeedCheckCost->isChecked());
+    EXPECT_EQ(test::effectSearch(form).CbEffect[0]->currentIndex(), effect);
+    EXPECT_FALSE(test::effectSearch(form).CBoxNeedCheckCost->isChecked());
     EXPECT_FALSE(st.Gate.searchesHeld());
     // The restore searched even with quick search off.
     EXPECT_EQ(st.session.recipes().PotionCount(), expected);
@@ -360,7 +360,7 @@ TEST_F(SlotTest, QuickSaveAndRestoreBringBackTheConditions) {
 
 TEST_F(SlotTest, RestoredCountModeChecksItsButtonOnlyWithinTheThreeModes) {
     ProgramState &st = form->state();
-    auto *group = test::ui(form).RadioGroupButtons;
+    auto *group = test::effectSearch(form).RadioGroupButtons;
     // The highest mode is still a mode of its own.
     st.Slots.Slots[0].ItemsCountMode = 2;
     test::useCommand(*form, "MenuSearshRestore");

@@ -38,19 +38,19 @@ TEST(StartupTest, FillsChoosersWithoutRunningAnyCommand) {
     EXPECT_TRUE(st.Gate.ready());
     EXPECT_EQ(form->windowTitle(), QStringLiteral("QOR Алхимия"));
     for (int k = 0; k < 5; ++k) {
-        EXPECT_EQ(test::ui(form).CbEffect[k]->count(), st.Data.EffectNames.size());
-        EXPECT_EQ(test::ui(form).CbEffect[k]->currentIndex(), 0);
-        EXPECT_EQ(test::ui(form).CbFilter[k]->count(), st.Data.FilterList.size());
-        EXPECT_EQ(test::ui(form).CbFilter[k]->itemText(1), QStringLiteral("Нет / Любой"));
-        EXPECT_TRUE(test::ui(form).CBoxEnableEff[k]->isChecked());
+        EXPECT_EQ(test::effectSearch(form).CbEffect[k]->count(), st.Data.EffectNames.size());
+        EXPECT_EQ(test::effectSearch(form).CbEffect[k]->currentIndex(), 0);
+        EXPECT_EQ(test::effectSearch(form).CbFilter[k]->count(), st.Data.FilterList.size());
+        EXPECT_EQ(test::effectSearch(form).CbFilter[k]->itemText(1), QStringLiteral("Нет / Любой"));
+        EXPECT_TRUE(test::effectSearch(form).CBoxEnableEff[k]->isChecked());
     }
     for (int k = 0; k < 2; ++k) {
-        EXPECT_EQ(test::ui(form).CbPrioriryIngredient[k]->count(), st.Data.itemRecordCount());
-        EXPECT_EQ(test::ui(form).CbPrioriryIngredient[k]->itemText(st.Data.highestItem()),
+        EXPECT_EQ(test::effectSearch(form).CbPrioriryIngredient[k]->count(), st.Data.itemRecordCount());
+        EXPECT_EQ(test::effectSearch(form).CbPrioriryIngredient[k]->itemText(st.Data.highestItem()),
                   QStringLiteral("*"));
     }
-    EXPECT_EQ(test::ui(form).ComboBoxCost_Min->count(), static_cast<int>(st.Data.CostList.size()));
-    EXPECT_EQ(test::ui(form).ComboBoxCost_Max->currentIndex(), 0);
+    EXPECT_EQ(test::effectSearch(form).ComboBoxCost_Min->count(), static_cast<int>(st.Data.CostList.size()));
+    EXPECT_EQ(test::effectSearch(form).ComboBoxCost_Max->currentIndex(), 0);
     // Filling fired every chooser's change event, yet no search ran.
     EXPECT_EQ(st.LastSearchType, SearchType::None);
     EXPECT_EQ(st.session.recipes().PotionCount(), 0);
@@ -64,7 +64,7 @@ TEST(StartupTest, DispatcherIgnoresEventsWhileNotReadyOrSuppressed) {
     auto form = test::openForm(data);
     ProgramState &st = form->state();
     st.Gate.setReady(false);
-    test::ui(form).CbEffect[0]->setCurrentIndex(1);
+    test::effectSearch(form).CbEffect[0]->setCurrentIndex(1);
     EXPECT_EQ(st.session.conditions().WantedEffect[0], 0);
     EXPECT_EQ(st.LastSearchType, SearchType::None);
     st.Gate.setReady(true);
@@ -72,11 +72,11 @@ TEST(StartupTest, DispatcherIgnoresEventsWhileNotReadyOrSuppressed) {
         // Nested holds: the inner one's end leaves the outer one in force.
         const CommandGate::Scope outer(st.Gate, CommandGate::Hold::Commands);
         { const CommandGate::Scope inner(st.Gate, CommandGate::Hold::Commands); }
-        test::ui(form).CbEffect[0]->setCurrentIndex(2);
+        test::effectSearch(form).CbEffect[0]->setCurrentIndex(2);
         EXPECT_EQ(st.session.conditions().WantedEffect[0], 0);
         EXPECT_EQ(st.LastSearchType, SearchType::None);
     }
-    test::ui(form).CbEffect[0]->setCurrentIndex(3);
+    test::effectSearch(form).CbEffect[0]->setCurrentIndex(3);
     EXPECT_EQ(st.session.conditions().WantedEffect[0], 3);
     EXPECT_EQ(st.LastSearchType, SearchType::FromEffects);
 }

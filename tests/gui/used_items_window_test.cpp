@@ -31,8 +31,8 @@ class UsedItemsWindowTest : public ::testing::Test {
         form = test::openForm(data);
         ASSERT_TRUE(form->startupError().isEmpty());
         // Every two-effect potion: "Любой" on two lines.
-        test::ui(form).CbFilter[0]->setCurrentIndex(2);
-        test::ui(form).CbFilter[1]->setCurrentIndex(2);
+        test::effectSearch(form).CbFilter[0]->setCurrentIndex(2);
+        test::effectSearch(form).CbFilter[1]->setCurrentIndex(2);
         allCount = st().session.recipes().PotionCount();
         ASSERT_GT(allCount, 0);
         H = st().Data.itemRecordCount() - 1;
@@ -86,7 +86,7 @@ TEST_F(UsedItemsWindowTest, OpensOnTheCurrentSetWithItsCount) {
     QApplication::sendEvent(w->CLbUsedItems, &esc);
     EXPECT_TRUE(w->isVisible());
     // The speed button hides it again.
-    test::ui(form).ButtFormUsedItems->click();
+    test::effectSearch(form).ButtFormUsedItems->click();
     EXPECT_FALSE(w->isVisible());
     EXPECT_FALSE(act("MenuShowUsedItemsList")->isChecked());
 }

@@ -129,7 +129,7 @@ TEST_F(ViewCommandTest, SplitterThicknessAndDropDownCount) {
     EXPECT_EQ(test::ui(form).PanelPotionInfo->handleWidth(), 12);
     answer("MenuSetDropDownCount", QStringLiteral("2"));
     EXPECT_EQ(form->state().session.block().get(Setting.DropDownCount), 5);
-    EXPECT_LE(test::ui(form).CbEffect[0]->maxVisibleItems(), 5);
+    EXPECT_LE(test::effectSearch(form).CbEffect[0]->maxVisibleItems(), 5);
 }
 
 TEST_F(ViewCommandTest, ChangedViewSettingsSurviveARestart) {
@@ -320,8 +320,8 @@ TEST_F(ViewCommandTest, FontCommandsTakeFaceAndSizeAndSurviveARestart) {
 
     dialogs().setNextFont(chosenFont("DejaVu Serif", 12));
     test::useCommand(*form, "MenuFontComboBox");
-    EXPECT_EQ(test::ui(form).CbEffect[2]->font().family(), QStringLiteral("DejaVu Serif"));
-    EXPECT_EQ(test::ui(form).CbEffect[2]->font().pointSize(), 12);
+    EXPECT_EQ(test::effectSearch(form).CbEffect[2]->font().family(), QStringLiteral("DejaVu Serif"));
+    EXPECT_EQ(test::effectSearch(form).CbEffect[2]->font().pointSize(), 12);
 
     // The local menu changes the control it was opened on.
     Q_EMIT test::ui(form).PanelCount->customContextMenuRequested(QPoint(2, 2));
@@ -336,7 +336,7 @@ TEST_F(ViewCommandTest, FontCommandsTakeFaceAndSizeAndSurviveARestart) {
     EXPECT_EQ(test::ui(again).LBPotion->font().family(), QStringLiteral("Liberation Serif"));
     EXPECT_EQ(test::ui(again).LBPotion->font().pointSize(), 15);
     EXPECT_EQ(test::ui(again).StringGrid->font().family(), QStringLiteral("Liberation Mono"));
-    EXPECT_EQ(test::ui(again).CbEffect[0]->font().family(), QStringLiteral("DejaVu Serif"));
+    EXPECT_EQ(test::effectSearch(again).CbEffect[0]->font().family(), QStringLiteral("DejaVu Serif"));
     EXPECT_EQ(test::ui(again).PanelCount->font().pointSize(), 14);
 }
 

@@ -4,6 +4,11 @@
 
 #include "main_window/ui/form_controls.h"
 
+#include "common_ui/pixel_font.h"
+#include "recipe_list/ui/chooser_combo.h"
+#include "recipe_list/ui/item_pictures_source.h"
+#include "session/program_state.h"
+
 #include <QLabel>
 #include <QMainWindow>
 #include <QProxyStyle>
@@ -37,6 +42,18 @@ QWidget *makeTab(QTabWidget *pages, const QString &name, const QString &caption)
 }
 
 } // namespace
+
+ChooserComboBox *makeChooser(const ControlsContext &ctx, QWidget *parent, const QString &name, int width,
+                             int kind) {
+    auto *combo = new ChooserComboBox(static_cast<ChooserComboBox::Kind>(kind), ctx.state.Data, ctx.colors,
+                                      ctx.pictureSource, parent);
+    combo->setObjectName(name);
+    combo->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 13));
+    combo->setMaxVisibleItems(32);
+    if (width > 0)
+        combo->setFixedWidth(width);
+    return combo;
+}
 
 void FormControls::buildRegions(const ControlsContext &ctx) {
     CentralStack = new QStackedWidget(&ctx.window);
@@ -75,7 +92,6 @@ void FormControls::buildRegions(const ControlsContext &ctx) {
     TabSheetHelp = makeTab(PageControl, QStringLiteral("TabSheetHelp"), QStringLiteral("    Справка    "));
     TabSheetFavorites =
         makeTab(PageControl, QStringLiteral("TabSheetFavorites"), QStringLiteral("    Избранное    "));
-    buildTabSearchEffects(ctx);
     MainSplitter->addWidget(PageControl);
 }
 

@@ -6,11 +6,6 @@
 
 #include "main_window/ui/recipe_list_widgets.h"
 
-#include <array>
-
-class QButtonGroup;
-class QCheckBox;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMainWindow;
@@ -21,7 +16,6 @@ class QSplitter;
 class QStackedWidget;
 class QTabWidget;
 class QTableView;
-class QToolButton;
 class QString;
 class QWidget;
 
@@ -68,22 +62,6 @@ struct FormControls : RecipeListWidgets {
     QWidget *TabSheetHelp = nullptr;
     QWidget *TabSheetFavorites = nullptr;
 
-    QWidget *Panel5 = nullptr;
-    std::array<ChooserComboBox *, 5> CbEffect{};
-    std::array<QCheckBox *, 5> CBoxEnableEff{};
-    std::array<ChooserComboBox *, 5> CbFilter{};
-    QTabWidget *PageControlSearshOpt = nullptr;
-    QWidget *TabSheet4 = nullptr;
-    QGroupBox *RadioGroupItemsCount = nullptr;
-    QButtonGroup *RadioGroupButtons = nullptr;
-    QCheckBox *CBoxNeedCheckCost = nullptr;
-    ChooserComboBox *ComboBoxCost_Min = nullptr;
-    ChooserComboBox *ComboBoxCost_Max = nullptr;
-    QToolButton *ButtFormFavorites = nullptr;
-    QToolButton *ButtFormUsedItems = nullptr;
-    std::array<QCheckBox *, 2> CheckBoxCanPrimaryItem{};
-    std::array<ChooserComboBox *, 2> CbPrioriryIngredient{};
-
     // The alternative-making tab builds its lists; the view commands set
     // their font and row height.
     AltEffectsList *LbAltEffectsList = nullptr;
@@ -110,14 +88,11 @@ struct FormControls : RecipeListWidgets {
     QMenu *PopupMenuGrid = nullptr;
     QMenu *PopupMenuLocal = nullptr;
 
-    // Creates the window's frame and its tabs (controls_regions.cpp,
-    // controls_tabs.cpp); the regions below the tabs build their own.
+    // Creates the window's frame and its empty tabs; the tabs and the
+    // regions below them build their own controls.
     void buildRegions(const ControlsContext &ctx);
     // The splitter handles named and the regions sized, once all are in.
     void finishRegions();
-
-  private:
-    void buildTabSearchEffects(const ControlsContext &ctx);
 };
 
 } // namespace qor

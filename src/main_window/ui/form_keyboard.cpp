@@ -62,7 +62,7 @@ void TFormMain::buildRouters() {
     m_keyHost = std::make_unique<WindowKeyHost>(*this, m_colors, command("MenuFastFindStartWithCurElement"),
                                                 FullScreen);
     m_keys = new KeyRouter(*m_keyHost, m_clock, this);
-    m_keys->registerPages(this, PageControl, PageControlSearshOpt);
+    m_keys->registerPages(this, PageControl, m_inputs->controls().PageControlSearshOpt);
     m_wheel = new WheelRouter(this);
     connect(m_wheel, &WheelRouter::chooserMoved, this, &TFormMain::On_Click);
     m_drag = new DragController(*m_state, m_dialogs, m_pictures, m_colors, *PanelGrid, this);

@@ -112,6 +112,7 @@ TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
                                           [this](SettingsBlock &b) { collectCheckSettings(b); }});
     const ControlsContext controls{*this, *m_state, m_colors, m_pictures, m_pictureSource.get(), m_dialogs};
     buildRegions(controls);
+    m_inputs->buildControls(*TabSheet1, controls);
     m_recipes->buildControls(*MainSplitter, m_pictureSource.get());
     PanelGrid = new ReferenceTablePanel(*m_state, m_pictures, m_dialogs, MainSplitter);
     PanelCapGrid = PanelGrid->caption();

@@ -160,7 +160,7 @@ void TFormMain::FormCreate() {
     m_view->followSettings();
 
     PageControl->setCurrentIndex(0);
-    PageControlSearshOpt->setCurrentIndex(0);
+    m_inputs->controls().PageControlSearshOpt->setCurrentIndex(0);
     m_recipes->layoutPanelLBox();
     m_recipes->RefreshPanelCount();
     PanelGrid->fill(st.session.settings().gridColumnWidths);

@@ -47,20 +47,22 @@ void SearchInputs::joinRouters(const WindowRouters &routers) {
     };
     for (int k = 0; k < 5; ++k) {
         const auto i = std::size_t(k);
-        chooser(m_ui.CbEffect[i], {ChooserGroup::Effect, k + 1}, m_ui.CBoxEnableEff[i],
+        chooser(m_controls.CbEffect[i], {ChooserGroup::Effect, k + 1}, m_controls.CBoxEnableEff[i],
                 DragControl::EffectChooser);
-        chooser(m_ui.CbFilter[i], {ChooserGroup::Filter, k + 1}, m_ui.CBoxEnableEff[i],
+        chooser(m_controls.CbFilter[i], {ChooserGroup::Filter, k + 1}, m_controls.CBoxEnableEff[i],
                 DragControl::FilterChooser);
     }
     for (int k = 0; k < 2; ++k) {
         const auto i = std::size_t(k);
-        chooser(m_ui.CbPrioriryIngredient[i], {ChooserGroup::Required, k + 1}, m_ui.CheckBoxCanPrimaryItem[i],
-                DragControl::ItemChooser);
+        chooser(m_controls.CbPrioriryIngredient[i], {ChooserGroup::Required, k + 1},
+                m_controls.CheckBoxCanPrimaryItem[i], DragControl::ItemChooser);
     }
-    chooser(m_ui.ComboBoxCost_Min, {ChooserGroup::CostMin, 1}, m_ui.CBoxNeedCheckCost, DragControl::None);
-    chooser(m_ui.ComboBoxCost_Max, {ChooserGroup::CostMax, 1}, m_ui.CBoxNeedCheckCost, DragControl::None);
+    chooser(m_controls.ComboBoxCost_Min, {ChooserGroup::CostMin, 1}, m_controls.CBoxNeedCheckCost,
+            DragControl::None);
+    chooser(m_controls.ComboBoxCost_Max, {ChooserGroup::CostMax, 1}, m_controls.CBoxNeedCheckCost,
+            DragControl::None);
     // The radio buttons only have the press actions.
-    for (QAbstractButton *button : m_ui.RadioGroupButtons->buttons())
+    for (QAbstractButton *button : m_controls.RadioGroupButtons->buttons())
         routers.drag.registerControl(button, DragControl::None);
 }
 
@@ -69,11 +71,11 @@ void SearchInputs::connectSignals(ControlCommands &commands) {
     // The choosers draw their gray state from the conditions.
     QObject::connect(&m_ctx.state.session, &Session::conditionsChanged, context, [this] {
         for (int k = 0; k < kEffectLines; ++k) {
-            m_ui.CbEffect[k]->update();
-            m_ui.CbFilter[k]->update();
+            m_controls.CbEffect[k]->update();
+            m_controls.CbFilter[k]->update();
         }
-        m_ui.ComboBoxCost_Min->update();
-        m_ui.ComboBoxCost_Max->update();
+        m_controls.ComboBoxCost_Min->update();
+        m_controls.ComboBoxCost_Max->update();
     });
     // Each control writes its own condition; the session tells whether the
     // search sees the change and runs it.
@@ -89,40 +91,44 @@ void SearchInputs::connectSignals(ControlCommands &commands) {
     };
     for (int k = 0; k < 5; ++k) {
         const auto i = static_cast<std::size_t>(k);
-        onIndex(m_ui.CbEffect[i], [i](SearchConditions &c, int index) { c.WantedEffect[i] = index; });
-        onIndex(m_ui.CbFilter[i], [i](SearchConditions &c, int index) { c.FilterCode[i] = index; });
-        onToggle(m_ui.CBoxEnableEff[i], [i](SearchConditions &c, bool on) { c.EffectEnabled[i] = on; });
+        onIndex(m_controls.CbEffect[i], [i](SearchConditions &c, int index) { c.WantedEffect[i] = index; });
+        onIndex(m_controls.CbFilter[i], [i](SearchConditions &c, int index) { c.FilterCode[i] = index; });
+        onToggle(m_controls.CBoxEnableEff[i], [i](SearchConditions &c, bool on) { c.EffectEnabled[i] = on; });
         const int line = k;
-        m_ui.CbEffect[i]->setGrayPredicate([this, line] {
+        m_controls.CbEffect[i]->setGrayPredicate([this, line] {
             return !m_ctx.state.session.conditions().EffectEnabled[line] ||
                    m_ctx.state.session.conditions().FilterCode[line] > 0;
         });
-        m_ui.CbEffect[i]->setOverriddenPredicate([this, line] {
+        m_controls.CbEffect[i]->setOverriddenPredicate([this, line] {
             const SearchConditions &c = m_ctx.state.session.conditions();
             return c.EffectEnabled[line] && c.FilterCode[line] > 0 && c.WantedEffect[line] > 0;
         });
-        m_ui.CbFilter[i]->setGrayPredicate(
+        m_controls.CbFilter[i]->setGrayPredicate(
             [this, line] { return !m_ctx.state.session.conditions().EffectEnabled[line]; });
     }
-    m_ui.ComboBoxCost_Min->setGrayPredicate([this] { return !m_ctx.state.session.conditions().CheckCost; });
-    m_ui.ComboBoxCost_Max->setGrayPredicate([this] { return !m_ctx.state.session.conditions().CheckCost; });
-    onIndex(m_ui.CbPrioriryIngredient[0], [](SearchConditions &c, int index) { c.RequiredItem1 = index; });
-    onIndex(m_ui.CbPrioriryIngredient[1], [](SearchConditions &c, int index) { c.RequiredItem2 = index; });
-    onToggle(m_ui.CheckBoxCanPrimaryItem[0],
+    m_controls.ComboBoxCost_Min->setGrayPredicate(
+        [this] { return !m_ctx.state.session.conditions().CheckCost; });
+    m_controls.ComboBoxCost_Max->setGrayPredicate(
+        [this] { return !m_ctx.state.session.conditions().CheckCost; });
+    onIndex(m_controls.CbPrioriryIngredient[0],
+            [](SearchConditions &c, int index) { c.RequiredItem1 = index; });
+    onIndex(m_controls.CbPrioriryIngredient[1],
+            [](SearchConditions &c, int index) { c.RequiredItem2 = index; });
+    onToggle(m_controls.CheckBoxCanPrimaryItem[0],
              [](SearchConditions &c, bool on) { c.RequiredItem1Enabled = on; });
-    onToggle(m_ui.CheckBoxCanPrimaryItem[1],
+    onToggle(m_controls.CheckBoxCanPrimaryItem[1],
              [](SearchConditions &c, bool on) { c.RequiredItem2Enabled = on; });
-    onIndex(m_ui.ComboBoxCost_Min, [](SearchConditions &c, int index) { c.CostMinIndex = index; });
-    onIndex(m_ui.ComboBoxCost_Max, [](SearchConditions &c, int index) { c.CostMaxIndex = index; });
-    onToggle(m_ui.CBoxNeedCheckCost, [](SearchConditions &c, bool on) { c.CheckCost = on; });
-    commands.connect(m_ui.RadioGroupButtons, &QButtonGroup::idClicked, [this] {
-        const int mode = std::max(0, m_ui.RadioGroupButtons->checkedId());
+    onIndex(m_controls.ComboBoxCost_Min, [](SearchConditions &c, int index) { c.CostMinIndex = index; });
+    onIndex(m_controls.ComboBoxCost_Max, [](SearchConditions &c, int index) { c.CostMaxIndex = index; });
+    onToggle(m_controls.CBoxNeedCheckCost, [](SearchConditions &c, bool on) { c.CheckCost = on; });
+    commands.connect(m_controls.RadioGroupButtons, &QButtonGroup::idClicked, [this] {
+        const int mode = std::max(0, m_controls.RadioGroupButtons->checkedId());
         changeConditions([mode](SearchConditions &c) { c.ItemsCountMode = mode; });
     });
     // The buttons open the tool windows as their menu items do.
-    commands.connect(m_ui.ButtFormFavorites, &QAbstractButton::clicked,
+    commands.connect(m_controls.ButtFormFavorites, &QAbstractButton::clicked,
                      [this] { m_ctx.command("MenuShowFormFavorites")->trigger(); });
-    commands.connect(m_ui.ButtFormUsedItems, &QAbstractButton::clicked,
+    commands.connect(m_controls.ButtFormUsedItems, &QAbstractButton::clicked,
                      [this] { m_ctx.command("MenuShowUsedItemsList")->trigger(); });
 }
 
@@ -134,23 +140,23 @@ void SearchInputs::changeConditions(const std::function<void(SearchConditions &)
 
 void SearchInputs::fillChoosers() {
     const ProgramState &st = m_ctx.state;
-    for (ChooserComboBox *combo : {m_ui.ComboBoxCost_Min, m_ui.ComboBoxCost_Max}) {
+    for (ChooserComboBox *combo : {m_controls.ComboBoxCost_Min, m_controls.ComboBoxCost_Max}) {
         for (const std::int32_t price : st.Data.CostList)
             combo->addItem(QString::number(price));
         combo->setCurrentIndex(0);
     }
-    for (ChooserComboBox *combo : m_ui.CbFilter) {
+    for (ChooserComboBox *combo : m_controls.CbFilter) {
         combo->addItems(st.Data.FilterList);
         combo->setCurrentIndex(0);
     }
     // One placeholder item per ingredient index: the chooser draws the
     // ingredient's name and picture for item i.
-    for (ChooserComboBox *combo : m_ui.CbPrioriryIngredient) {
+    for (ChooserComboBox *combo : m_controls.CbPrioriryIngredient) {
         for (int i = 0; i < st.Data.itemRecordCount(); ++i)
             combo->addItem(QStringLiteral("*"));
         combo->setCurrentIndex(0);
     }
-    for (ChooserComboBox *combo : m_ui.CbEffect) {
+    for (ChooserComboBox *combo : m_controls.CbEffect) {
         combo->addItems(st.Data.EffectNames);
         combo->setCurrentIndex(0);
     }
@@ -192,21 +198,21 @@ void SearchInputs::setConditionControls(const SearchConditions &c) {
     // The handlers fire while the controls change and store the same values
     // again; the searches they request return at once while the searches are held.
     const SearchConditions fitted = fitSlotToChoosers(c, m_ctx.state.Data);
-    m_ui.ComboBoxCost_Min->setCurrentIndex(fitted.CostMinIndex);
-    m_ui.ComboBoxCost_Max->setCurrentIndex(fitted.CostMaxIndex);
-    m_ui.CbPrioriryIngredient[0]->setCurrentIndex(fitted.RequiredItem1);
-    m_ui.CbPrioriryIngredient[1]->setCurrentIndex(fitted.RequiredItem2);
+    m_controls.ComboBoxCost_Min->setCurrentIndex(fitted.CostMinIndex);
+    m_controls.ComboBoxCost_Max->setCurrentIndex(fitted.CostMaxIndex);
+    m_controls.CbPrioriryIngredient[0]->setCurrentIndex(fitted.RequiredItem1);
+    m_controls.CbPrioriryIngredient[1]->setCurrentIndex(fitted.RequiredItem2);
     for (int k = 0; k < 5; ++k)
-        m_ui.CbFilter[k]->setCurrentIndex(fitted.FilterCode[k]);
+        m_controls.CbFilter[k]->setCurrentIndex(fitted.FilterCode[k]);
     for (int k = 0; k < 5; ++k)
-        m_ui.CbEffect[k]->setCurrentIndex(fitted.WantedEffect[k]);
+        m_controls.CbEffect[k]->setCurrentIndex(fitted.WantedEffect[k]);
     for (int k = 0; k < 5; ++k)
-        m_ui.CBoxEnableEff[k]->setChecked(fitted.EffectEnabled[k]);
-    m_ui.CBoxNeedCheckCost->setChecked(fitted.CheckCost);
-    if (QAbstractButton *radio = m_ui.RadioGroupButtons->button(fitted.ItemsCountMode))
+        m_controls.CBoxEnableEff[k]->setChecked(fitted.EffectEnabled[k]);
+    m_controls.CBoxNeedCheckCost->setChecked(fitted.CheckCost);
+    if (QAbstractButton *radio = m_controls.RadioGroupButtons->button(fitted.ItemsCountMode))
         radio->setChecked(true);
-    m_ui.CheckBoxCanPrimaryItem[0]->setChecked(fitted.RequiredItem1Enabled);
-    m_ui.CheckBoxCanPrimaryItem[1]->setChecked(fitted.RequiredItem2Enabled);
+    m_controls.CheckBoxCanPrimaryItem[0]->setChecked(fitted.RequiredItem1Enabled);
+    m_controls.CheckBoxCanPrimaryItem[1]->setChecked(fitted.RequiredItem2Enabled);
     // Check boxes set by code raise no click; the conditions are the slot's
     // raw values whatever the controls could show, and the choosers draw
     // their gray rules from them.

@@ -5,15 +5,22 @@
 
 #include "main_window/ui/window_context.h"
 
+#include <array>
 #include <functional>
 
 class QAction;
-class QObject;
+class QButtonGroup;
+class QCheckBox;
+class QGroupBox;
+class QTabWidget;
+class QToolButton;
 class QWidget;
 
 namespace qor {
 
+class ChooserComboBox;
 class ControlCommands;
+struct ControlsContext;
 struct SearchConditions;
 struct WindowRouters;
 
@@ -25,7 +32,30 @@ class SearchInputs {
     static constexpr int kSaveNumberedSlot = 2;
     static constexpr int kRestoreNumberedSlot = 3;
 
+    // The tab's controls, named as the window description names them.
+    struct Controls {
+        QWidget *Panel5 = nullptr;
+        std::array<ChooserComboBox *, 5> CbEffect{};
+        std::array<QCheckBox *, 5> CBoxEnableEff{};
+        std::array<ChooserComboBox *, 5> CbFilter{};
+        QTabWidget *PageControlSearshOpt = nullptr;
+        QWidget *TabSheet4 = nullptr;
+        QGroupBox *RadioGroupItemsCount = nullptr;
+        QButtonGroup *RadioGroupButtons = nullptr;
+        QCheckBox *CBoxNeedCheckCost = nullptr;
+        ChooserComboBox *ComboBoxCost_Min = nullptr;
+        ChooserComboBox *ComboBoxCost_Max = nullptr;
+        QToolButton *ButtFormFavorites = nullptr;
+        QToolButton *ButtFormUsedItems = nullptr;
+        std::array<QCheckBox *, 2> CheckBoxCanPrimaryItem{};
+        std::array<ChooserComboBox *, 2> CbPrioriryIngredient{};
+    };
+
     explicit SearchInputs(const WindowContext &ctx);
+    // The effect rows and the options page on their tab sheet (TabSheet1),
+    // kept from overlapping on narrow windows by a SearchTabFitter.
+    void buildControls(QWidget &tabSheet, const ControlsContext &controls);
+    const Controls &controls() const { return m_controls; }
     // Each chooser, check box and radio button writes its search condition;
     // the choosers grey while their line is off.
     void connectSignals(ControlCommands &commands);
@@ -50,7 +80,8 @@ class SearchInputs {
     void applyFavoritesTabSettings();
 
     WindowContext m_ctx;
-    FormControls &m_ui;
+    FormControls &m_ui; // the favourites tab's list, for its first entry
+    Controls m_controls;
     bool m_enteredFavorites = false;
 };
 

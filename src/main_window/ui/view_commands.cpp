@@ -104,7 +104,9 @@ void ViewCommands::cmdFont(QAction *, int target) {
         m_localMenuTarget = nullptr;
         break;
     case FontTarget::DropDown: {
-        QFont font = m_ui.CbEffect[0]->font();
+        // Every chooser carries the drop-down font.
+        const auto *chooser = m_ctx.window.findChild<ChooserComboBox *>();
+        QFont font = chooser ? chooser->font() : m_ctx.window.font();
         if (PromptFont(m_ctx.dialogs, &m_ctx.window, font)) {
             store(SettingsFont::DropDown, font);
             SetComboBoxMode(&m_ctx.window);
