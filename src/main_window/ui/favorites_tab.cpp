@@ -5,9 +5,11 @@
 
 #include "common_ui/dialog_provider.h"
 #include "common_ui/pixel_font.h"
+#include "common_ui/stored_font.h"
 #include "drag_drop/ui/drag_controller.h"
 #include "input/ui/key_router.h"
 #include "input/ui/wheel_router.h"
+#include "main_window/ui/control_commands.h"
 #include "main_window/ui/form_controls.h"
 #include "main_window/ui/window_routers.h"
 #include "session/program_state.h"
@@ -43,7 +45,8 @@ void FavoritesTab::joinRouters(const WindowRouters &routers) {
     routers.drag.registerControl(m_list, DragControl::Favorites);
 }
 
-void FavoritesTab::connectSignals() {
+void FavoritesTab::connectSignals(ControlCommands &commands) {
+    commands.addEntry(m_list->parentWidget(), [this] { enter(); });
     QObject::connect(m_list, &FavoritesList::selectedRowChanged, &m_ctx.window, [this] {
         // Filling or restoring the list moves its row too; only the
         // player's click shows a favourite.
@@ -55,6 +58,16 @@ void FavoritesTab::connectSignals() {
         prepareMenu();
         m_ui.PopupMenuLBFavorites->popup(m_list->viewport()->mapToGlobal(pos));
     });
+}
+
+void FavoritesTab::enter() {
+    if (m_entered)
+        return;
+    m_entered = true;
+    const MainSettings &s = m_ctx.state.session.settings();
+    applyStoredFont(m_list, s.font(SettingsFont::LBFavorites));
+    m_list->setItemHeight(s.block.clamped(Setting.LbFavoritesItemHeight));
+    m_list->resetRows();
 }
 
 void FavoritesTab::FillLbPotionsFromFavorites(bool all, int index) {

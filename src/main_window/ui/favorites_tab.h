@@ -9,6 +9,7 @@ class QWidget;
 
 namespace qor {
 
+class ControlCommands;
 class FavoritesList;
 class ItemPicturesSource;
 struct WindowRouters;
@@ -20,8 +21,11 @@ class FavoritesTab {
     // pointer to it for the parts that set its font and row height.
     void buildControls(QWidget &tabSheet, ItemPicturesSource *pictureSource);
     // A click on a favourite shows it; a right click opens the context menu
-    // prepared for the row.
-    void connectSignals();
+    // prepared for the row; the first entry of the tab applies the list's
+    // stored font and row height.
+    void connectSignals(ControlCommands &commands);
+    // Until then the list holds no stored values of its own.
+    bool entered() const { return m_entered; }
     // The list joins the keys, the wheel and the drags.
     void joinRouters(const WindowRouters &routers);
 
@@ -38,6 +42,9 @@ class FavoritesTab {
     FormControls &m_ui;
     FavoritesList *m_list = nullptr; // LBFavorites
     int m_lastFavoriteIndex = 0;     // LastFavoriteIndex: the favourite handled last
+    bool m_entered = false;
+
+    void enter();
 };
 
 } // namespace qor

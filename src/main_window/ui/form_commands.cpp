@@ -57,8 +57,7 @@ void TFormMain::On_Popup(QMenu *menu) {
 }
 
 void TFormMain::On_Enter(QWidget *tab) {
-    if (!m_controlCommands->enter(tab))
-        m_inputs->enterTab(tab);
+    m_controlCommands->enter(tab);
 }
 
 void TFormMain::cmdExit(QAction *, int noSave) {

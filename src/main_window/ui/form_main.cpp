@@ -107,7 +107,7 @@ TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
     m_altMake = std::make_unique<AltMakeTab>(context(), [this] { m_view->AltLBoxsSetView(); });
     m_inputs = std::make_unique<SearchInputs>(context());
     m_settings = std::make_unique<SettingsBinding>(
-        context(), SettingsBinding::Parts{*m_view, *m_layout, *m_inputs,
+        context(), SettingsBinding::Parts{*m_view, *m_layout, *m_favorites,
                                           [this](const SettingsBlock &b) { applyCheckSettings(b); },
                                           [this](SettingsBlock &b) { collectCheckSettings(b); }});
     const ControlsContext controls{*this, *m_state, m_colors, m_pictures, m_pictureSource.get(), m_dialogs};
@@ -275,7 +275,7 @@ void TFormMain::connectControls() {
             On_Enter(PageControl->currentWidget());
     });
 
-    m_favorites->connectSignals();
+    m_favorites->connectSignals(*m_controlCommands);
     m_recipes->connectSignals();
     m_layout->trackUserSizes();
     connect(PanelGrid, &ReferenceTablePanel::currentMoved, this, [this] {

@@ -1,22 +1,17 @@
 // The search-from-effects tab's behaviour: its controls write the search
-// conditions, the saved slots restore them, and the favourites tab's first
-// entry applies its stored font.
+// conditions, and the saved slots restore them.
 
 #include "main_window/ui/search_inputs.h"
 
 #include "common_ui/dialog_provider.h"
-#include "common_ui/stored_font.h"
 #include "drag_drop/ui/drag_controller.h"
 #include "engine/effect_strength.h"
-#include "favorites/ui/favorites_list.h"
 #include "input/ui/key_router.h"
 #include "input/ui/wheel_router.h"
 #include "main_window/ui/control_commands.h"
-#include "main_window/ui/form_controls.h"
 #include "main_window/ui/prompts.h"
 #include "main_window/ui/window_routers.h"
 #include "recipe_list/search_slots.h"
-#include "recipe_list/ui/alt_lists.h"
 #include "recipe_list/ui/chooser_combo.h"
 #include "session/program_state.h"
 #include "settings/settings_guard.h"
@@ -26,17 +21,14 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
-#include <QListView>
 #include <QMainWindow>
-#include <QTableView>
 #include <QToolButton>
 
 #include <algorithm>
 
 namespace qor {
 
-SearchInputs::SearchInputs(const WindowContext &ctx) : m_ctx(ctx), m_ui(ctx.ui) {}
+SearchInputs::SearchInputs(const WindowContext &ctx) : m_ctx(ctx) {}
 
 void SearchInputs::joinRouters(const WindowRouters &routers) {
     const auto chooser = [&routers](ChooserComboBox *combo, ChooserRef ref, QCheckBox *toggle,
@@ -217,20 +209,6 @@ void SearchInputs::setConditionControls(const SearchConditions &c) {
     // raw values whatever the controls could show, and the choosers draw
     // their gray rules from them.
     m_ctx.state.session.setConditions(c);
-}
-
-void SearchInputs::enterTab(QWidget *tab) {
-    if (tab == m_ui.TabSheetFavorites && !m_enteredFavorites) {
-        m_enteredFavorites = true;
-        applyFavoritesTabSettings();
-        m_ui.LBFavorites->resetRows();
-    }
-}
-
-void SearchInputs::applyFavoritesTabSettings() {
-    const MainSettings &s = m_ctx.state.session.settings();
-    applyStoredFont(m_ui.LBFavorites, s.font(SettingsFont::LBFavorites));
-    m_ui.LBFavorites->setItemHeight(s.block.clamped(Setting.LbFavoritesItemHeight));
 }
 
 } // namespace qor

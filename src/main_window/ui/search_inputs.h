@@ -1,7 +1,6 @@
 #pragma once
 // The search-from-effects tab and the conditions it edits: each chooser and
-// box writes its condition, the saved search slots restore them all; also the
-// first entry of the favourites tab.
+// box writes its condition, the saved search slots restore them all.
 
 #include "main_window/ui/window_context.h"
 
@@ -66,10 +65,6 @@ class SearchInputs {
     // one placeholder per ingredient.
     void fillChoosers();
 
-    // The first entry of a tab fills its controls.
-    void enterTab(QWidget *tab);
-    bool favoritesTabEntered() const { return m_enteredFavorites; }
-
     void cmdSearchSlot(QAction *item, int mode);
 
   private:
@@ -77,12 +72,9 @@ class SearchInputs {
     void changeConditions(const std::function<void(SearchConditions &)> &edit);
     void restoreSearchSlot(int slot);
     void setConditionControls(const SearchConditions &c);
-    void applyFavoritesTabSettings();
 
     WindowContext m_ctx;
-    FormControls &m_ui; // the favourites tab's list, for its first entry
     Controls m_controls;
-    bool m_enteredFavorites = false;
 };
 
 } // namespace qor

@@ -7,8 +7,8 @@
 #include "settings/effect_symbol.h"
 
 #include "common_ui/view_colors.h"
+#include "main_window/ui/favorites_tab.h"
 #include "main_window/ui/form_controls.h"
-#include "main_window/ui/search_inputs.h"
 #include "session/program_state.h"
 
 #include "common_ui/stored_font.h"
@@ -158,7 +158,7 @@ void SettingsBinding::collectInto(MainSettings &s) {
 
     // The favourites list holds the stored values only once its tab was
     // entered; before that the values read at start-up are written back.
-    if (m_parts.inputs.favoritesTabEntered()) {
+    if (m_parts.favorites.entered()) {
         s.font(SettingsFont::LBFavorites) = storedFontOf(m_ui.LBFavorites, s.font(SettingsFont::LBFavorites));
         b.set(Setting.LbFavoritesItemHeight, m_ui.LBFavorites->itemHeight());
     }

@@ -11,7 +11,7 @@ namespace qor {
 struct MainSettings;
 
 class RegionLayout;
-class SearchInputs;
+class FavoritesTab;
 class SettingsBlock;
 class ViewCommands;
 
@@ -21,7 +21,7 @@ class SettingsBinding {
     struct Parts {
         ViewCommands &view;
         RegionLayout &layout;
-        const SearchInputs &inputs;
+        const FavoritesTab &favorites;
         std::function<void(const SettingsBlock &)> applyChecks; // the check items of the menus
         std::function<void(SettingsBlock &)> collectChecks;
     };
