@@ -7,6 +7,7 @@
 // limit, an outer bound only, cuts it shorter.
 
 #include "discovery/discovery_plan.h"
+#include "discovery/solver/cover_relaxation.h"
 #include "game_data/data_loader.h"
 
 #include <benchmark/benchmark.h>
@@ -45,7 +46,50 @@ void BM_DiscoveryPlan(benchmark::State &state) {
     state.counters["revealable"] = double(plan.revealableCount);
 }
 
+// The covering relaxation alone (columns, then rounds of cuts) on the same
+// data and stocks: its bound, and what building it costs. Counter bound: the
+// relaxation's optimum, which the plan's bound rounds up.
+void BM_DiscoveryRelaxation(benchmark::State &state) {
+    GameData data;
+    if (loadGameData(QStringLiteral(QOR_SOURCE_DATA_DIR), data).has_value()) {
+        state.SkipWithError("bundled data not loaded");
+        return;
+    }
+    const EffectStrengths strengths = RecalcItemEffects(data, SkillSettings{});
+    const int count = int(state.range(0)); // 0: unlimited
+    StockCounts stock(std::size_t(data.itemRecordCount()), count);
+    stock[0] = 0;
+    DiscoveryOptions options;
+    options.stock = count > 0 ? &stock : nullptr;
+    options.eating = state.range(1) != 0;
+    const KnownEffects known = KnownEffects::empty(data.itemRecordCount());
+    const std::vector<DiscoveryStep> steps = discoverySteps(data, strengths, known, options);
+    const CoverProblem problem = discoveryCoverProblem(data, steps, options);
+    const CoverLayout layout(problem, true);
+    PlanSolveControl control;
+    control.timeLimitSeconds = kSolveSeconds;
+    const PlanStopper stopper(control);
+    double bound = -1.0;
+    std::size_t cuts = 0;
+    for (auto _ : state) {
+        SearchWork work(1e12);
+        CoverRelaxation relaxation(layout, stopper, work);
+        relaxation.solve(greedyCover(problem));
+        bound = relaxation.bound();
+        cuts = relaxation.cuts().size();
+    }
+    state.counters["bound"] = bound;
+    state.counters["cuts"] = double(cuts);
+}
+
 } // namespace
+
+BENCHMARK(BM_DiscoveryRelaxation)
+    ->Args({0, 0})
+    ->Args({0, 1})
+    ->Args({2, 0})
+    ->Unit(benchmark::kSecond)
+    ->Iterations(1);
 
 BENCHMARK(BM_DiscoveryPlan)
     ->Args({0, 0})
