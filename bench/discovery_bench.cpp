@@ -7,6 +7,7 @@
 // limit, an outer bound only, cuts it shorter.
 
 #include "discovery/discovery_plan.h"
+#include "discovery/solver/cover_relaxation.h"
 #include "game_data/data_loader.h"
 
 #include <benchmark/benchmark.h>
@@ -18,20 +19,36 @@ using namespace qor;
 // Time limit of one plan in the benchmark.
 constexpr double kSolveSeconds = 30.0;
 
-void BM_DiscoveryPlan(benchmark::State &state) {
+// The bundled data, nothing known, and the options of the benchmark's
+// arguments: the stock of every ingredient (0: unlimited), eating or not.
+struct BundledCase {
     GameData data;
-    if (loadGameData(QStringLiteral(QOR_SOURCE_DATA_DIR), data).has_value()) {
-        state.SkipWithError("bundled data not loaded");
-        return;
-    }
-    const EffectStrengths strengths = RecalcItemEffects(data, SkillSettings{});
-    const int count = int(state.range(0)); // 0: unlimited
-    StockCounts stock(std::size_t(data.itemRecordCount()), count);
-    stock[0] = 0;
+    EffectStrengths strengths;
+    StockCounts stock;
     DiscoveryOptions options;
-    options.stock = count > 0 ? &stock : nullptr;
-    options.eating = state.range(1) != 0;
-    const KnownEffects known = KnownEffects::empty(data.itemRecordCount());
+    KnownEffects known;
+};
+
+bool loadCase(benchmark::State &state, BundledCase &c) {
+    if (loadGameData(QStringLiteral(QOR_SOURCE_DATA_DIR), c.data).has_value()) {
+        state.SkipWithError("bundled data not loaded");
+        return false;
+    }
+    c.strengths = RecalcItemEffects(c.data, SkillSettings{});
+    const int count = int(state.range(0));
+    c.stock.assign(std::size_t(c.data.itemRecordCount()), count);
+    c.stock[0] = 0;
+    c.options.stock = count > 0 ? &c.stock : nullptr;
+    c.options.eating = state.range(1) != 0;
+    c.known = KnownEffects::empty(c.data.itemRecordCount());
+    return true;
+}
+
+void BM_DiscoveryPlan(benchmark::State &state) {
+    BundledCase c;
+    if (!loadCase(state, c))
+        return;
+    const auto &[data, strengths, stock, options, known] = c;
     const auto solver = CreateCoverSolver();
     PlanSolveControl control;
     control.timeLimitSeconds = kSolveSeconds;
@@ -45,7 +62,41 @@ void BM_DiscoveryPlan(benchmark::State &state) {
     state.counters["revealable"] = double(plan.revealableCount);
 }
 
+// The covering relaxation alone (columns, then rounds of cuts) on the same
+// data and stocks: its bound, and what building it costs. Counter bound: the
+// relaxation's optimum, which the plan's bound rounds up.
+void BM_DiscoveryRelaxation(benchmark::State &state) {
+    BundledCase c;
+    if (!loadCase(state, c))
+        return;
+    const auto &[data, strengths, stock, options, known] = c;
+    const std::vector<DiscoveryStep> steps = discoverySteps(data, strengths, known, options);
+    const CoverProblem problem = discoveryCoverProblem(data, steps, options);
+    const CoverLayout layout(problem, true);
+    PlanSolveControl control;
+    control.timeLimitSeconds = kSolveSeconds;
+    const PlanStopper stopper(control);
+    double bound = -1.0;
+    std::size_t cuts = 0;
+    for (auto _ : state) {
+        SearchWork work(1e12);
+        CoverRelaxation relaxation(layout, stopper, work);
+        relaxation.solve(greedyCover(problem));
+        bound = relaxation.bound();
+        cuts = relaxation.cuts().size();
+    }
+    state.counters["bound"] = bound;
+    state.counters["cuts"] = double(cuts);
+}
+
 } // namespace
+
+BENCHMARK(BM_DiscoveryRelaxation)
+    ->Args({0, 0})
+    ->Args({0, 1})
+    ->Args({2, 0})
+    ->Unit(benchmark::kSecond)
+    ->Iterations(1);
 
 BENCHMARK(BM_DiscoveryPlan)
     ->Args({0, 0})

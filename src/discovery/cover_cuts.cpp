@@ -1,6 +1,7 @@
 #include "discovery/cover_cuts.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <limits>
 #include <map>
@@ -11,6 +12,8 @@ namespace {
 
 // A cut broken by less than this is not worth a row.
 constexpr double kMinViolation = 0.05;
+// A column value this close to 0 or 1 counts as whole.
+constexpr double kFractional = 1e-6;
 // A group larger than this gets no triples: their number grows too fast.
 constexpr std::size_t kMaxTripleGroup = 16;
 
@@ -67,8 +70,8 @@ void CoverCuts::coefficientsOf(std::span<const std::int32_t> shown,
     out.resize(kept);
 }
 
-CoverCutPool::CoverCutPool(const CoverProblem &problem)
-    : m_problem(problem), m_elementGroups(std::size_t(problem.elementCount)) {
+CoverCutPool::CoverCutPool(const CoverProblem &problem, bool brewItemCuts)
+    : m_problem(problem), m_elementGroups(std::size_t(problem.elementCount)), m_brewItemCuts(brewItemCuts) {
     std::vector<bool> shown(std::size_t(problem.elementCount), false);
     for (const std::int32_t e : problem.elements)
         shown[std::size_t(e)] = true;
@@ -88,6 +91,24 @@ CoverCutPool::CoverCutPool(const CoverProblem &problem)
         for (std::size_t p = 0; p < elements.size(); ++p)
             m_elementGroups[std::size_t(elements[p])].emplace_back(int(m_groups.size()), int(p));
         m_groups.push_back({std::move(elements), 0, false});
+    }
+    // Per ingredient its elements some column shows, and those columns.
+    for (int e = 0; e < problem.elementCount && std::size_t(e) < problem.itemOf.size(); ++e) {
+        const std::size_t item = std::size_t(problem.itemOf[std::size_t(e)]);
+        if (item == 0 || !shown[std::size_t(e)])
+            continue;
+        if (m_itemElements.size() <= item)
+            m_itemElements.resize(item + 1);
+        m_itemElements[item].push_back(e);
+    }
+    m_itemColumns.resize(m_itemElements.size());
+    for (int j = 0; !m_itemColumns.empty() && j < problem.columnCount(); ++j) {
+        for (const std::int32_t e : problem.elementsOf(j)) {
+            const std::size_t item = std::size_t(problem.itemOf[std::size_t(e)]);
+            if (item < m_itemColumns.size() &&
+                (m_itemColumns[item].empty() || m_itemColumns[item].back() != j))
+                m_itemColumns[item].push_back(j);
+        }
     }
     // What every column shows of every group.
     std::vector<std::vector<Mask>> traces(m_groups.size());
@@ -185,11 +206,81 @@ std::vector<CoverCut> CoverCutPool::separate(std::span<const int> columns, std::
             }
         }
     }
+    if (m_brewItemCuts)
+        separateBrewItems(columns, values, found);
     std::sort(found.begin(), found.end(), [](const auto &x, const auto &y) { return x.first > y.first; });
     std::vector<CoverCut> out;
     for (std::size_t k = 0; k < found.size() && out.size() < maxCuts; ++k)
         out.push_back(std::move(found[k].second));
     return out;
+}
+
+void CoverCutPool::separateBrewItems(std::span<const int> columns, std::span<const double> values,
+                                     std::vector<std::pair<double, CoverCut>> &found) const {
+    if (m_itemElements.empty())
+        return;
+    // The ingredient triples of the brews taken in part: a brew at half
+    // its weight tempts the relaxation to spread its ingredients' slots
+    // over several such brews.
+    std::vector<std::array<std::int32_t, 3>> triples;
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        if (values[c] <= kFractional || values[c] >= 1.0 - kFractional)
+            continue;
+        std::array<std::int32_t, 3> items = m_problem.columns[std::size_t(columns[c])].uses;
+        std::sort(items.begin(), items.end());
+        if (items[0] != 0)
+            triples.push_back(items);
+    }
+    std::sort(triples.begin(), triples.end());
+    triples.erase(std::unique(triples.begin(), triples.end()), triples.end());
+    std::vector<double> value(std::size_t(m_problem.columnCount()), 0.0);
+    for (std::size_t c = 0; c < columns.size(); ++c)
+        value[std::size_t(columns[c])] = values[c];
+    std::vector<std::int32_t> elements;
+    std::vector<int> touching;
+    std::vector<std::pair<int, Mask>> traced; // (column, what it shows of the elements)
+    std::vector<Mask> traces;
+    for (const auto &items : triples) {
+        elements.clear();
+        touching.clear();
+        for (const std::int32_t item : items) {
+            if (std::size_t(item) >= m_itemElements.size())
+                continue;
+            const auto &own = m_itemElements[std::size_t(item)];
+            elements.insert(elements.end(), own.begin(), own.end());
+            const auto &columnsOf = m_itemColumns[std::size_t(item)];
+            touching.insert(touching.end(), columnsOf.begin(), columnsOf.end());
+        }
+        const int size = int(elements.size());
+        if (size < 2 || size > kMaxCutElements)
+            continue;
+        std::sort(elements.begin(), elements.end());
+        std::sort(touching.begin(), touching.end());
+        touching.erase(std::unique(touching.begin(), touching.end()), touching.end());
+        traced.clear();
+        traces.clear();
+        for (const int j : touching) {
+            Mask m = 0;
+            for (const std::int32_t e : m_problem.elementsOf(j)) {
+                const auto at = std::lower_bound(elements.begin(), elements.end(), e);
+                if (at != elements.end() && *at == e)
+                    m |= Mask(1) << (at - elements.begin());
+            }
+            traced.emplace_back(j, m);
+            traces.push_back(m);
+        }
+        std::sort(traces.begin(), traces.end());
+        traces.erase(std::unique(traces.begin(), traces.end()), traces.end());
+        const Mask full = (Mask(1) << size) - 1;
+        const bool doubleFull = std::binary_search(traces.begin(), traces.end(), full);
+        const int rhs = fewestCounts(traces, size, doubleFull);
+        double lhs = 0.0;
+        for (const auto &[j, m] : traced)
+            lhs += value[std::size_t(j)] * (1 + (doubleFull && m == full ? 1 : 0));
+        if (double(rhs) - lhs < kMinViolation)
+            continue;
+        found.emplace_back(double(rhs) - lhs, CoverCut{elements, doubleFull, rhs});
+    }
 }
 
 } // namespace qor

@@ -57,11 +57,14 @@ class CoverCutPool {
   public:
     using Mask = std::uint32_t; // bit p: the group's element at position p
 
-    explicit CoverCutPool(const CoverProblem &problem);
+    // brewItemCuts: also cuts over the slots of a brew's three ingredients
+    // (see separate).
+    explicit CoverCutPool(const CoverProblem &problem, bool brewItemCuts = true);
 
     // Cuts that the relaxation's solution (columns with their values)
     // breaks by more than a small margin, most broken first, at most
-    // maxCuts: over a group's slots and over triples within a group.
+    // maxCuts: over a group's slots, over triples within a group and over
+    // the slots of the three ingredients of a brew taken in part.
     std::vector<CoverCut> separate(std::span<const int> columns, std::span<const double> values,
                                    std::size_t maxCuts) const;
     std::size_t groupCount() const { return m_groups.size(); }
@@ -77,8 +80,17 @@ class CoverCutPool {
     std::span<const std::pair<int, Mask>> tracesOf(std::span<const std::int32_t> shown,
                                                    std::vector<std::pair<int, Mask>> &out) const;
 
+    // Cuts over all slots of the three ingredients of a brew the solution
+    // takes in part, with (broken by, cut) into found.
+    void separateBrewItems(std::span<const int> columns, std::span<const double> values,
+                           std::vector<std::pair<double, CoverCut>> &found) const;
+
     const CoverProblem &m_problem;
     std::vector<Group> m_groups;
+    // Per ingredient the elements some column shows, and those columns.
+    std::vector<std::vector<std::int32_t>> m_itemElements;
+    std::vector<std::vector<int>> m_itemColumns;
+    bool m_brewItemCuts;
     // Per element the groups naming it and its position there.
     std::vector<std::vector<std::pair<int, int>>> m_elementGroups;
 };

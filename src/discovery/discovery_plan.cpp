@@ -124,18 +124,8 @@ std::vector<EffectSlot> unrevealableSlots(const GameData &data, const KnownEffec
     return out;
 }
 
-DiscoveryPlan PlanDiscovery(const GameData &data, const EffectStrengths &strengths, const KnownEffects &known,
-                            const DiscoveryOptions &options, CoverSolver &solver,
-                            const PlanSolveControl &control) {
-    DiscoveryPlan plan;
-    // Listed whole: a part bounds nothing. The listing takes about 40 ms on
-    // the bundled data; the solver then stops at once when asked.
-    const std::vector<DiscoveryStep> steps = discoverySteps(data, strengths, known, options);
-    for (int i = 1; i <= data.highestItem(); ++i)
-        plan.unknownCount += std::popcount(unsigned(filledSlots(data, i) & ~known.slots[std::size_t(i)]));
-    plan.unrevealable = unrevealableSlots(data, known, steps);
-    plan.revealableCount = plan.unknownCount - int(plan.unrevealable.size());
-
+CoverProblem discoveryCoverProblem(const GameData &data, std::span<const DiscoveryStep> steps,
+                                   const DiscoveryOptions &options) {
     CoverProblem problem;
     problem.elementCount = data.highestItem() * kSlotsPerItem;
     problem.maxBrews = options.maxBrews;
@@ -159,6 +149,22 @@ DiscoveryPlan PlanDiscovery(const GameData &data, const EffectStrengths &strengt
         }
         problem.addColumn(CoverColumn{s.items, !s.eat}, covers);
     }
+    return problem;
+}
+
+DiscoveryPlan PlanDiscovery(const GameData &data, const EffectStrengths &strengths, const KnownEffects &known,
+                            const DiscoveryOptions &options, CoverSolver &solver,
+                            const PlanSolveControl &control) {
+    DiscoveryPlan plan;
+    // Listed whole: a part bounds nothing. The listing takes about 40 ms on
+    // the bundled data; the solver then stops at once when asked.
+    const std::vector<DiscoveryStep> steps = discoverySteps(data, strengths, known, options);
+    for (int i = 1; i <= data.highestItem(); ++i)
+        plan.unknownCount += std::popcount(unsigned(filledSlots(data, i) & ~known.slots[std::size_t(i)]));
+    plan.unrevealable = unrevealableSlots(data, known, steps);
+    plan.revealableCount = plan.unknownCount - int(plan.unrevealable.size());
+
+    const CoverProblem problem = discoveryCoverProblem(data, steps, options);
     const std::vector<int> start = greedyCover(problem);
     const CoverResult solved = solver.solve(problem, start, control);
     plan.status = solved.status;

@@ -57,6 +57,11 @@ std::vector<DiscoveryStep> BestExperiments(const GameData &data, const EffectStr
 std::vector<EffectSlot> unrevealableSlots(const GameData &data, const KnownEffects &known,
                                           std::span<const DiscoveryStep> steps);
 
+// The steps as a covering problem: column j is steps[j], the elements the
+// ingredients' slots.
+CoverProblem discoveryCoverProblem(const GameData &data, std::span<const DiscoveryStep> steps,
+                                   const DiscoveryOptions &options);
+
 struct DiscoveryPlan {
     std::vector<DiscoveryStep> steps; // in the order to take them; fresh = what each adds
     std::vector<EffectSlot> unrevealable;

@@ -13,6 +13,7 @@
 #include <bit>
 #include <numeric>
 #include <random>
+#include <set>
 
 using namespace qor;
 
@@ -317,6 +318,7 @@ CoverProblem problemOf(const GameData &data, const std::vector<Move> &moves) {
 TEST(CoverCuts, EveryCutHoldsForEveryPlanThatShowsAllAndHalfBrewsBreakOne) {
     std::mt19937_64 rng(11);
     int cutsChecked = 0;
+    int brewItemCuts = 0; // over all slots of a brew's three ingredients
     for (int round = 0; round < 40; ++round) {
         const int items = 4;
         const GameData data = test::buildData(test::randomSmallDataSet(rng, items, 4 + round % 3));
@@ -335,6 +337,10 @@ TEST(CoverCuts, EveryCutHoldsForEveryPlanThatShowsAllAndHalfBrewsBreakOne) {
         const CoverCutPool pool(p);
         for (const CoverCut &cut : pool.separate(columns, little, 100)) {
             ++cutsChecked;
+            std::set<std::int32_t> items;
+            for (const std::int32_t e : cut.elements)
+                items.insert(p.itemOf[std::size_t(e)]);
+            brewItemCuts += items.size() == 3 ? 1 : 0;
             std::uint32_t cutMask = 0;
             for (const std::int32_t e : cut.elements)
                 cutMask |= 1u << e;
@@ -353,6 +359,7 @@ TEST(CoverCuts, EveryCutHoldsForEveryPlanThatShowsAllAndHalfBrewsBreakOne) {
         }
     }
     EXPECT_GT(cutsChecked, 50);
+    EXPECT_GT(brewItemCuts, 5);
 
     // Three ingredients sharing an effect, each pair also sharing one of its
     // own: the three pairs at half a brew show everything at 1.5 brews; a

@@ -120,9 +120,9 @@ void CoverLayout::load(std::span<const int> columns, const CoverCuts &cuts, bool
 }
 
 CoverRelaxation::CoverRelaxation(const CoverLayout &layout, const PlanStopper &stopper, SearchWork &work)
-    : m_layout(layout), m_stopper(stopper), m_work(work), m_pool(layout.problem),
-      m_cuts(layout.problem.elementCount), m_lpStop(stopper, &work),
-      m_in(std::size_t(layout.problem.columnCount()), false),
+    : m_layout(layout), m_stopper(stopper), m_work(work),
+      m_pool(layout.problem, !layout.problem.stock.empty()), m_cuts(layout.problem.elementCount),
+      m_lpStop(stopper, &work), m_in(std::size_t(layout.problem.columnCount()), false),
       m_reduced(std::size_t(layout.problem.columnCount()), 0.0) {}
 
 std::vector<double> CoverRelaxation::values() const {
