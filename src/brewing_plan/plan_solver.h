@@ -31,6 +31,9 @@ struct PlanSolveResult {
     std::int64_t bound = 0; // proven upper bound of the total (kUnknownPlanBound: none)
     PlanSolveStatus status = PlanSolveStatus::Failed;
     QString error;
+    // Simplex iterations of the search after the relaxation: the same on an
+    // idle and on a busy machine, so runs compare by them.
+    std::int64_t searchIterations = 0;
 
     // (bound − total) / bound: 0 for a proven plan.
     double gap() const;

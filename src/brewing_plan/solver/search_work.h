@@ -13,6 +13,7 @@
 #include <ClpSimplex.hpp>
 
 #include <algorithm>
+#include <cstdint>
 
 namespace qor {
 
@@ -22,13 +23,19 @@ namespace qor {
 class SearchWork {
   public:
     explicit SearchWork(double budget) : m_budget(budget) {}
-    void add(double work) { m_done += work; }
+    // One simplex iteration over a program of `work` rows and columns.
+    void add(double work) {
+        m_done += work;
+        ++m_iterations;
+    }
     bool spent() const { return m_done >= m_budget; }
     double done() const { return m_done; }
+    std::int64_t iterations() const { return m_iterations; }
 
   private:
     double m_budget;
     double m_done = 0.0;
+    std::int64_t m_iterations = 0;
 };
 
 // Ends a simplex run (a relaxation's, or one inside branch and bound) after
