@@ -71,7 +71,7 @@ void CoverCuts::coefficientsOf(std::span<const std::int32_t> shown,
 }
 
 CoverCutPool::CoverCutPool(const CoverProblem &problem, bool brewItemCuts)
-    : m_problem(problem), m_elementGroups(std::size_t(problem.elementCount)), m_brewItemCuts(brewItemCuts) {
+    : m_problem(problem), m_brewItemCuts(brewItemCuts), m_elementGroups(std::size_t(problem.elementCount)) {
     std::vector<bool> shown(std::size_t(problem.elementCount), false);
     for (const std::int32_t e : problem.elements)
         shown[std::size_t(e)] = true;
