@@ -78,7 +78,7 @@ void SearchInputs::buildControls(QWidget &tabSheet, const ControlsContext &ctx) 
 
     // Rows of their own, so that no row's width depends on another's.
     auto *opt = new QVBoxLayout(c.TabSheet4);
-    opt->setContentsMargins(4, 4, 4, 4);
+    opt->setContentsMargins(4, 2, 4, 2);
     opt->setSizeConstraint(QLayout::SetNoConstraint);
     c.TabSheet4->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     opt->setSpacing(2);
@@ -94,7 +94,7 @@ void SearchInputs::buildControls(QWidget &tabSheet, const ControlsContext &ctx) 
     c.RadioGroupItemsCount->setObjectName(QStringLiteral("RadioGroupItemsCount"));
     c.RadioGroupButtons = new QButtonGroup(c.RadioGroupItemsCount);
     auto *radios = new QHBoxLayout(c.RadioGroupItemsCount);
-    radios->setContentsMargins(6, 2, 6, 2);
+    radios->setContentsMargins(6, 0, 6, 0);
     const QStringList counts{QStringLiteral("Два "), QStringLiteral("Три"), QStringLiteral("2 + 3")};
     for (int i = 0; i < counts.size(); ++i) {
         auto *radio = new QRadioButton(counts[i], c.RadioGroupItemsCount);
