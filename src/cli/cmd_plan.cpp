@@ -60,6 +60,8 @@ int cmdPlan(CliContext &ctx, const QStringList &args) {
     const QCommandLineOption lpOpt(QStringLiteral("write-lp"), QString(), QStringLiteral("FILE"));
     parser.addOptions({stockOpt, countOpt, kindOpt, effectOpt, objectiveOpt, lpOpt});
     PlanSolveControl control;
+    // The window's default: its work budget proves every bundled stock.
+    control.timeLimitSeconds = 30.0;
     if (const std::optional<int> failed = parseSolveOptions(ctx, name, parser, args, stockOpt, control))
         return *failed;
 
