@@ -48,14 +48,13 @@ void AltMakeTab::buildControls(QWidget &tabSheet, const ControlsContext &control
     m_items = named(new AltItemsList(AltItemsList::Kind::Candidates, data, alt, controls.colors,
                                      controls.pictureSource, &tabSheet),
                     QStringLiteral("LbAltItemsList"));
-    const auto caption = [&tabSheet](const QString &text) { return new QLabel(text, &tabSheet); };
-    grid->addWidget(caption(QStringLiteral("Доступные эффекты")), 0, 0);
+    grid->addWidget(new QLabel(QStringLiteral("Доступные эффекты"), &tabSheet), 0, 0);
     grid->addWidget(m_effects, 1, 0, 3, 1);
-    grid->addWidget(caption(QStringLiteral("Ингредиенты зелья")), 0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Ингредиенты зелья"), &tabSheet), 0, 1);
     grid->addWidget(m_chosenItems, 1, 1);
-    grid->addWidget(caption(QStringLiteral("Обязательные зффекты")), 2, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Обязательные зффекты"), &tabSheet), 2, 1);
     grid->addWidget(m_chosenEffects, 3, 1);
-    grid->addWidget(caption(QStringLiteral("Доступные ингредиенты")), 0, 2);
+    grid->addWidget(new QLabel(QStringLiteral("Доступные ингредиенты"), &tabSheet), 0, 2);
     grid->addWidget(m_items, 1, 2, 3, 1);
     for (int c = 0; c < 3; ++c)
         grid->setColumnStretch(c, 1);

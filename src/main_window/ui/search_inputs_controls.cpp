@@ -27,11 +27,6 @@ constexpr int kChooserIngredient = static_cast<int>(ChooserComboBox::Kind::Ingre
 constexpr int kChooserEffect = static_cast<int>(ChooserComboBox::Kind::Effect);
 constexpr int kChooserText = static_cast<int>(ChooserComboBox::Kind::Text);
 
-QLabel *makeLabel(QWidget *parent, const QString &text) {
-    auto *label = new QLabel(text, parent);
-    return label;
-}
-
 } // namespace
 
 void SearchInputs::buildControls(QWidget &tabSheet, const ControlsContext &ctx) {
@@ -50,8 +45,8 @@ void SearchInputs::buildControls(QWidget &tabSheet, const ControlsContext &ctx) 
     auto *grid = new QGridLayout(c.Panel5);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setVerticalSpacing(2);
-    grid->addWidget(makeLabel(c.Panel5, QStringLiteral("Эффекты")), 0, 0);
-    QLabel *filterCaption = makeLabel(c.Panel5, QStringLiteral("Фильтры эффектов"));
+    grid->addWidget(new QLabel(QStringLiteral("Эффекты"), c.Panel5), 0, 0);
+    QLabel *filterCaption = new QLabel(QStringLiteral("Фильтры эффектов"), c.Panel5);
     grid->addWidget(filterCaption, 0, 1, 1, 2);
     for (int k = 0; k < 5; ++k) {
         c.CbEffect[k] =
@@ -134,7 +129,7 @@ void SearchInputs::buildControls(QWidget &tabSheet, const ControlsContext &ctx) 
     // Beside the caption of the required ingredients, so that the top row
     // stays narrow enough for the least window width.
     QHBoxLayout *captionRow = addRow();
-    captionRow->addWidget(makeLabel(c.TabSheet4, QStringLiteral("Обязательные ингредиенты")));
+    captionRow->addWidget(new QLabel(QStringLiteral("Обязательные ингредиенты"), c.TabSheet4));
     captionRow->addWidget(buttons);
     captionRow->addStretch(1);
     for (int k = 0; k < 2; ++k) {
