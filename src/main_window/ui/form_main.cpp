@@ -89,7 +89,7 @@ TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
     buildMenus();
 
     m_view = std::make_unique<ViewCommands>(
-        context(), m_items.looks,
+        context(),
         ViewCommands::Hooks{[this] { m_recipes->layoutPanelLBox(); }, [this] { pictureRefresh(); },
                             [this](const QColor &background, bool seeThrough) {
                                 m_floatingPicture->applyDisplayColor(background, seeThrough);
@@ -99,7 +99,8 @@ TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
                             [this] {
                                 if (m_toolWindows)
                                     m_toolWindows->SetSplittersHeight(m_view->splitterThickness());
-                            }});
+                            }},
+        m_items.looks);
     m_recipes = std::make_unique<RecipeListRegion>(context());
     m_favorites = std::make_unique<FavoritesTab>(context());
     m_layout = std::make_unique<RegionLayout>(context(), *m_recipes, m_items.fullScreen);

@@ -180,7 +180,8 @@ class TFormMain : public QMainWindow, private FormControls {
     int m_displayItem = 0; // ingredient shown in the picture panel
 
   public:
-    // Every menu item by its name; nullptr for a name no row has.
+    // Every menu item by its name, for the tests; nullptr for a name no row
+    // has.
     QAction *action(const QString &name) const;
     // Every menu, separator and item of the window, in menu order.
     static std::span<const MenuCommand> commandTable();

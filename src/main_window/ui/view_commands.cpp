@@ -46,8 +46,8 @@ QColor MakeColor2(const QColor &base, int percent) {
     return QColor(mix(base.red()), mix(base.green()), mix(base.blue()));
 }
 
-ViewCommands::ViewCommands(const WindowContext &ctx, const LookItems &looks, Hooks hooks)
-    : m_ctx(ctx), m_ui(ctx.ui), m_looks(looks), m_hooks(std::move(hooks)) {}
+ViewCommands::ViewCommands(const WindowContext &ctx, Hooks hooks, const LookItems &looks)
+    : m_ctx(ctx), m_ui(ctx.ui), m_hooks(std::move(hooks)), m_looks(looks) {}
 
 void ViewCommands::rebuildRowPictures() {
     m_ctx.pictures.MakePictures(1, m_ui.LBPotion->itemHeight(), m_ctx.colors.Window.rgb(),

@@ -35,7 +35,7 @@ class ViewCommands {
         std::function<void()> splittersChanged;
     };
 
-    ViewCommands(const WindowContext &ctx, const LookItems &looks, Hooks hooks);
+    ViewCommands(const WindowContext &ctx, Hooks hooks, const LookItems &looks);
 
     // The routines the window runs at start-up and after settings changes.
     void MakeColor2();
@@ -86,8 +86,8 @@ class ViewCommands {
 
     WindowContext m_ctx;
     FormControls &m_ui;
-    LookItems m_looks;
     Hooks m_hooks;
+    LookItems m_looks;
     QColor m_gridColor2;
     int m_splitterThickness = 6;
     QPointer<QWidget> m_localMenuTarget;
