@@ -145,8 +145,8 @@ void ViewCommands::cmdColor(QAction *, int line) {
                               QStringLiteral("Изменения вступят после перезапуска программы    "));
 }
 
-void ViewCommands::cmdDrawVertLines(QAction *item, int) {
-    m_ctx.colors.DrawVertLines = item->isChecked();
+void ViewCommands::cmdDrawVertLines(QAction *, int) {
+    m_ctx.colors.DrawVertLines = m_ctx.state.session.block().get(Setting.DrawVertLines);
     m_ctx.colors.VertLineColor =
         colorFromCode(m_ctx.state.session.block().get(Setting.VertLineColor), m_ctx.colors);
     m_ui.LBPotion->viewport()->update();
@@ -242,8 +242,8 @@ void ViewCommands::cmdColor2(QAction *item, int line) {
         m_ctx.state.session.setSettingValue(line, value);
 }
 
-void ViewCommands::cmdGrayDisabled(QAction *item, int) {
-    m_ctx.colors.grayDisabledItems = item->isChecked();
+void ViewCommands::cmdGrayDisabled(QAction *, int) {
+    m_ctx.colors.grayDisabledItems = m_ctx.state.session.block().get(Setting.MenuCanGrayedDisabledItem);
     m_ctx.window.update();
     for (QWidget *w : m_ctx.window.findChildren<QWidget *>())
         w->update();
