@@ -66,8 +66,9 @@ void TFormMain::buildRouters() {
     connect(m_wheel, &WheelRouter::chooserMoved, this, &TFormMain::On_Click);
     m_drag = new DragController(*m_state, m_dialogs, m_pictures, m_colors, *PanelGrid, this);
     connect(m_drag, &DragController::chooserReselected, this, &TFormMain::On_Click);
-    // Application-wide, as the hint option is; removed with the window.
-    qApp->installEventFilter(new HintSwitch(m_state->session, this));
+    // Application-wide, as the hint option is; removed with the session it
+    // reads.
+    qApp->installEventFilter(new HintSwitch(m_state->session, &m_state->session));
     m_cellHints = new CellHints(*m_state, m_colors, this);
 
     const WindowRouters routers{*m_drag, *m_keys, *m_wheel, *m_cellHints};
