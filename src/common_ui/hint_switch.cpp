@@ -1,14 +1,16 @@
 #include "common_ui/hint_switch.h"
 
-#include <QAction>
+#include "settings/settings_store.h"
+
 #include <QEvent>
 
 namespace qor {
 
-HintSwitch::HintSwitch(QAction *item, QObject *parent) : QObject(parent), m_item(item) {}
+HintSwitch::HintSwitch(const SettingsStore &settings, QObject *parent)
+    : QObject(parent), m_settings(settings) {}
 
 bool HintSwitch::eventFilter(QObject *watched, QEvent *event) {
-    if (event->type() == QEvent::ToolTip && m_item && !m_item->isChecked())
+    if (event->type() == QEvent::ToolTip && !m_settings.block().get(Setting.MenuShowHints))
         return true;
     return QObject::eventFilter(watched, event);
 }

@@ -1,14 +1,17 @@
 // The command table itself: unique names, a handler for every item that is
 // not deliberately disabled, menus opened before they are filled, Main.ini
-// flags only on check items; and the window built from it.
+// flags only on check items; the window built from it, and its check items
+// as views of the Main.ini flags.
 
 #include "gui_test_support.h"
 #include "main_window/ui/discovery_hookup.h"
 
 #include "settings/settings_block.h"
+#include "settings/settings_file.h"
 
 #include <QAction>
 #include <QMenu>
+#include <QSignalSpy>
 
 #include <gtest/gtest.h>
 
@@ -100,6 +103,42 @@ TEST(CommandTableTest, WindowBuildsEveryRowAndNothingElse) {
     }
     EXPECT_EQ(built, static_cast<int>(rowNames.size()));
     EXPECT_EQ(form->action(QStringLiteral("NoSuchItem")), nullptr);
+}
+
+TEST(CommandTableTest, FlagItemsShowTheSessionsFlagsAndWriteThemOnce) {
+    test::ScratchData data;
+    const QString ini = data.file(QStringLiteral("Main.ini"));
+    auto form = test::openForm(data);
+    Session &session = form->state().session;
+    for (const Row &row : TFormMain::commandTable()) {
+        if (row.setting.line != 0) {
+            EXPECT_EQ(form->action(QString::fromLatin1(row.name))->isChecked(),
+                      session.block().get(row.setting))
+                << row.name;
+        }
+    }
+
+    // A change from elsewhere shows in the menu, and what follows the flag
+    // follows it too.
+    QAction *quick = form->action(QStringLiteral("MenuCanQuickSearsh"));
+    session.setSetting(Setting.MenuCanQuickSearsh, false);
+    EXPECT_FALSE(quick->isChecked());
+    EXPECT_TRUE(form->action(QStringLiteral("MenuStartSearsh"))->isEnabled());
+    session.setSetting(Setting.MenuCanQuickSearsh, true);
+    EXPECT_TRUE(quick->isChecked());
+    EXPECT_FALSE(form->action(QStringLiteral("MenuStartSearsh"))->isEnabled());
+
+    // The player's toggle reaches the session once, and Main.ini at exit.
+    QSignalSpy changes(&session, &Session::settingChanged);
+    const bool before = session.block().get(Setting.MenuCanLightLBox);
+    test::useCommand(*form, "MenuCanLightLBox");
+    EXPECT_EQ(session.block().get(Setting.MenuCanLightLBox), !before);
+    ASSERT_EQ(changes.count(), 1);
+    EXPECT_EQ(changes.front().front().toInt(), Setting.MenuCanLightLBox.line);
+    test::useCommand(*form, "MenuExit");
+    MainSettings saved;
+    ASSERT_TRUE(ReadSettings(ini, form->state().Data.itemRecordCount(), saved).ok());
+    EXPECT_EQ(saved.block.get(Setting.MenuCanLightLBox), !before);
 }
 
 } // namespace

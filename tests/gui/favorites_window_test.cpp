@@ -80,10 +80,16 @@ TEST_F(FavoritesWindowTest, MenuButtonAndEscShowAndHideOneWindow) {
     EXPECT_FALSE(first->isVisible());
     EXPECT_EQ(window(), first);
 
-    // Closing by the close box also clears the check.
+    // Closing by the close box also clears the check, and the flag.
     test::useCommand(*form, "MenuShowFormFavorites");
     first->close();
     EXPECT_FALSE(act("MenuShowFormFavorites")->isChecked());
+    EXPECT_FALSE(st().session.block().get(Setting.MenuShowFormFavorites));
+
+    // The window and the item follow the flag wherever it changes.
+    st().session.setSetting(Setting.MenuShowFormFavorites, true);
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_TRUE(act("MenuShowFormFavorites")->isChecked());
 }
 
 TEST_F(FavoritesWindowTest, DeleteKeepsTheRowOrMovesUpFromTheLast) {

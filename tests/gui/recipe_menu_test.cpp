@@ -46,7 +46,8 @@ class RecipeMenuTest : public ::testing::Test {
                     test::ui(form).Header->sectionSize(column) / 2,
                 test::ui(form).LBPotion->itemHeight() / 2};
     }
-    // A left press there: the current cell.
+    // A left press there: the current cell; then the context menu opened
+    // there and closed again, as a right click does.
     void pressOn(int column) {
         const QPoint pos = cellPoint(column);
         QMouseEvent press(QEvent::MouseButtonPress, pos,
@@ -57,7 +58,12 @@ class RecipeMenuTest : public ::testing::Test {
                             test::ui(form).LBPotion->viewport()->mapToGlobal(pos), Qt::LeftButton,
                             Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(test::ui(form).LBPotion->viewport(), &release);
-        form->On_Popup(test::ui(form).PopupMenuLB);
+        QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, pos,
+                                    test::ui(form).LBPotion->viewport()->mapToGlobal(pos));
+        QApplication::sendEvent(test::ui(form).LBPotion->viewport(), &menuEvent);
+        QMenu *menu = test::ui(form).PopupMenuLB;
+        ASSERT_TRUE(menu->isVisible());
+        menu->hide();
     }
     // The press and the double click of a player's double click.
     void doubleClickOn(int column) {

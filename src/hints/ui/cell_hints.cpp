@@ -12,7 +12,6 @@
 #include "reference_table/ui/grid_header_view.h"
 #include "session/program_state.h"
 
-#include <QAction>
 #include <QCursor>
 #include <QEvent>
 #include <QHeaderView>
@@ -34,20 +33,17 @@ int textWidth(const QFont &font, const QString &text) {
 
 } // namespace
 
-CellHints::CellHints(const ProgramState &state, const ViewColors &colors, QAction *hintSwitch,
-                     QWidget *window)
-    : QObject(window), m_state(state), m_colors(colors), m_switch(hintSwitch), m_parentWindow(window),
+CellHints::CellHints(const ProgramState &state, const ViewColors &colors, QWidget *window)
+    : QObject(window), m_state(state), m_colors(colors), m_parentWindow(window),
       m_markWidth(makeSortMark(true).width() + 1) {
     // A hint lies over a cell; once the window changes size or place the
     // cell is elsewhere.
     if (window)
         window->installEventFilter(this);
-    if (hintSwitch) {
-        connect(hintSwitch, &QAction::toggled, this, [this](bool on) {
-            if (!on)
-                HideCellHint();
-        });
-    }
+    connect(&state.session, &Session::settingChanged, this, [this](int line) {
+        if (line == Setting.MenuShowHints.line && !enabled())
+            HideCellHint();
+    });
 }
 
 CellHints::~CellHints() {
@@ -122,7 +118,7 @@ QWidget *CellHints::eventWidgetOf(const QWidget *control) const {
 }
 
 bool CellHints::enabled() const {
-    return !m_switch || m_switch->isChecked();
+    return m_state.session.block().get(Setting.MenuShowHints);
 }
 
 bool CellHints::hintVisible() const {

@@ -22,7 +22,6 @@
 #include <span>
 
 class QAbstractItemView;
-class QAction;
 class QListWidget;
 class QTableView;
 class QWidget;
@@ -54,9 +53,9 @@ struct CellHintControls {
 class CellHints : public QObject {
     Q_OBJECT
   public:
-    // hintSwitch: the menu's check item; unchecked, no hint shows.
-    // window: parent of the hint window.
-    CellHints(const ProgramState &state, const ViewColors &colors, QAction *hintSwitch, QWidget *window);
+    // No hint shows while the settings' hint flag is off. window: parent of
+    // the hint window.
+    CellHints(const ProgramState &state, const ViewColors &colors, QWidget *window);
     ~CellHints() override;
 
     void watch(const CellHintControls &controls);
@@ -128,7 +127,6 @@ class CellHints : public QObject {
 
     const ProgramState &m_state;
     const ViewColors &m_colors;
-    QPointer<QAction> m_switch;
     QPointer<QWidget> m_parentWindow;
     CellHintControls m_c;
     QHash<const QObject *, Source> m_sources; // by event widget

@@ -55,8 +55,8 @@ void FavoritesTab::connectSignals(ControlCommands &commands) {
             onClick();
     });
     QObject::connect(m_list, &QWidget::customContextMenuRequested, &m_ctx.window, [this](const QPoint &pos) {
-        prepareMenu();
-        m_ui.PopupMenuLBFavorites->popup(m_list->viewport()->mapToGlobal(pos));
+        if (m_menu)
+            m_menu->popup(m_list->viewport()->mapToGlobal(pos));
     });
 }
 
@@ -88,10 +88,18 @@ void FavoritesTab::onClick() {
     FillLbPotionsFromFavorites(false, row);
 }
 
+void FavoritesTab::setMenu(QMenu *menu, const FavoritesMenuItems &items) {
+    m_menu = menu;
+    m_items = items;
+    QObject::connect(menu, &QMenu::aboutToShow, &m_ctx.window, [this] { prepareMenu(); });
+}
+
 void FavoritesTab::prepareMenu() {
+    if (!m_menu)
+        return;
     const bool selected = m_list->currentRow() >= 0 && m_ctx.state.session.favorites().potionCount() > 0;
-    m_ctx.command("PMenuRenameFavoriteItem")->setEnabled(selected);
-    m_ctx.command("PMenuDeleteFavoriteItem")->setEnabled(selected);
+    m_items.rename->setEnabled(selected);
+    m_items.remove->setEnabled(selected);
 }
 
 void FavoritesTab::cmdFavoriteRename(QAction *, int) {

@@ -2,9 +2,11 @@
 // The favourites tab of the main window: a click on a favourite shows it in
 // the recipe list, and its context menu shows all, renames and deletes.
 
+#include "main_window/ui/menu_items.h"
 #include "main_window/ui/window_context.h"
 
 class QAction;
+class QMenu;
 class QWidget;
 
 namespace qor {
@@ -32,6 +34,9 @@ class FavoritesTab {
     // All favourites, or the one of a row, into the recipe list.
     void FillLbPotionsFromFavorites(bool all, int index);
     void onClick();
+    // The list's context menu and its rename and delete items, prepared
+    // whenever it opens.
+    void setMenu(QMenu *menu, const FavoritesMenuItems &items);
     // Rename and delete apply to a selected favourite only.
     void prepareMenu();
     void cmdFavoriteRename(QAction *item, int);
@@ -41,7 +46,9 @@ class FavoritesTab {
     WindowContext m_ctx;
     FormControls &m_ui;
     FavoritesList *m_list = nullptr; // LBFavorites
-    int m_lastFavoriteIndex = 0;     // LastFavoriteIndex: the favourite handled last
+    QMenu *m_menu = nullptr;
+    FavoritesMenuItems m_items;
+    int m_lastFavoriteIndex = 0; // LastFavoriteIndex: the favourite handled last
     bool m_entered = false;
 
     void enter();

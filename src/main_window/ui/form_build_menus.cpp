@@ -1,7 +1,11 @@
 // The main menu and the four context menus, built from the command table,
-// and the dispatch of their items to the handlers of their rows.
+// and the dispatch of their items to the handlers of their rows. A check
+// item with a Main.ini flag is a view of that flag: a toggle writes it to
+// the session, and the check follows every change of it.
 
+#include "main_window/ui/favorites_tab.h"
 #include "main_window/ui/form_main.h"
+#include "main_window/ui/recipe_list_region.h"
 #include "main_window/ui/reference_table_panel.h"
 #include "settings/settings_block.h"
 
@@ -21,6 +25,7 @@ void TFormMain::buildMenus() {
     bar->setObjectName(QStringLiteral("MainMenu1"));
     std::array<QMenu *, static_cast<std::size_t>(MenuId::Count)> menus{};
     const auto menuOf = [&menus](MenuId id) { return menus[static_cast<std::size_t>(id)]; };
+    Session &session = m_state->session;
     for (const MenuCommand &row : commandTable()) {
         const QString caption = QString::fromUtf8(row.caption);
         switch (row.kind) {
@@ -53,6 +58,15 @@ void TFormMain::buildMenus() {
             menu->addAction(act);
             m_actions.insert(name, act);
             m_commandRows.insert(act, &row);
+            if (row.setting.line > 0) {
+                m_flagItems.insert(row.setting.line, act);
+                act->setChecked(session.block().get(row.setting));
+                // Before the command runs (triggered follows toggled).
+                connect(act, &QAction::toggled, this,
+                        [&session, &row](bool on) { session.setSetting(row.setting, on); });
+            }
+            if (row.fills)
+                row.fills(m_items, act);
             connect(act, &QAction::triggered, this, [this, act] { On_Click(act); });
             break;
         }
@@ -63,35 +77,36 @@ void TFormMain::buildMenus() {
     PopupMenuGrid = menuOf(MenuId::PopupGrid);
     PopupMenuLocal = menuOf(MenuId::PopupLocal);
 
-    // Quick search on: the explicit search is redundant (and disabled).
-    command("MenuStartSearsh")->setEnabled(false);
-
     // Shortcuts of the context menus work while their list has the focus.
     for (QMenu *menu : {PopupMenuLB, PopupMenuLBFavorites, PopupMenuGrid, PopupMenuLocal}) {
         for (QAction *act : menu->findChildren<QAction *>())
             act->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     }
-    GridMenuItems gridItems;
-    for (std::size_t n = 0; n < gridItems.markers.size(); ++n)
-        gridItems.markers[n] = action(QStringLiteral("PMenuSetGridMarker%1").arg(n + 1));
-    gridItems.highlightHarmful = command("PMenuSetGridMarkerToBad");
-    gridItems.highlightBeneficial = command("PMenuSetGridMarkerToGood");
-    gridItems.setAllMarkers = command("PMenuGridSetAllMarkers");
-    gridItems.countItems = command("PMenuGridShowCountItemsWithCurEff");
-    PanelGrid->setMenu(PopupMenuGrid, gridItems);
+    connect(&session, &Session::settingChanged, this, &TFormMain::followFlag);
+    followFlag(Setting.MenuCanQuickSearsh.line);
+}
+
+void TFormMain::followFlag(int line) {
+    QAction *item = m_flagItems.value(line, nullptr);
+    if (!item)
+        return;
+    const bool on = m_state->session.block().get(FlagKey{settingRow(line)});
+    item->setChecked(on);
+    // Quick search on: the explicit search is redundant (and disabled).
+    if (line == Setting.MenuCanQuickSearsh.line)
+        m_items.startSearch->setEnabled(!on);
+}
+
+void TFormMain::attachMenus() {
+    PanelGrid->setMenu(PopupMenuGrid, m_items.grid);
+    m_recipes->setMenu(PopupMenuLB, m_items.recipes);
+    m_favorites->setMenu(PopupMenuLBFavorites, m_items.favorites);
     LBPotion->addActions(PopupMenuLB->findChildren<QAction *>());
     LBFavorites->addActions(PopupMenuLBFavorites->findChildren<QAction *>());
 }
 
 QAction *TFormMain::action(const QString &name) const {
     return m_actions.value(name, nullptr);
-}
-
-QAction *TFormMain::command(const char *name) const {
-    QAction *act = m_actions.value(QString::fromLatin1(name), nullptr);
-    if (!act)
-        qFatal("The command table has no item %s", name);
-    return act;
 }
 
 void TFormMain::runCommand(QAction *item) {
@@ -102,20 +117,6 @@ void TFormMain::runCommand(QAction *item) {
         (this->*(row->run))(item, row->arg);
     else if (row->call)
         row->call(*this, item, row->arg);
-}
-
-void TFormMain::applyCheckSettings(const SettingsBlock &block) {
-    for (const MenuCommand &row : commandTable()) {
-        if (row.setting.line > 0)
-            command(row.name)->setChecked(block.get(row.setting));
-    }
-}
-
-void TFormMain::collectCheckSettings(SettingsBlock &block) const {
-    for (const MenuCommand &row : commandTable()) {
-        if (row.setting.line > 0)
-            block.set(row.setting, command(row.name)->isChecked());
-    }
 }
 
 } // namespace qor

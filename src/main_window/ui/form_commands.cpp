@@ -49,13 +49,6 @@ void TFormMain::On_Click(QObject *sender) {
     m_controlCommands->run(sender);
 }
 
-void TFormMain::On_Popup(QMenu *menu) {
-    if (menu == PopupMenuGrid)
-        PanelGrid->prepareMenu();
-    else if (menu == PopupMenuLB)
-        m_recipes->prepareMenu();
-}
-
 void TFormMain::On_Enter(QWidget *tab) {
     m_controlCommands->enter(tab);
 }
@@ -64,10 +57,6 @@ void TFormMain::cmdExit(QAction *, int noSave) {
     if (noSave)
         m_state->SkipSaveOnExit = true;
     close();
-}
-
-void TFormMain::cmdQuickSearch(QAction *item, int) {
-    command("MenuStartSearsh")->setEnabled(!item->isChecked());
 }
 
 void TFormMain::cmdBrewingPlan(QAction *, int) {

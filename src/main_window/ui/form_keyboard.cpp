@@ -59,17 +59,17 @@ void TFormMain::buildKeyboard() {
 }
 
 void TFormMain::buildRouters() {
-    m_keyHost = std::make_unique<WindowKeyHost>(*this, m_colors, command("MenuFastFindStartWithCurElement"),
-                                                FullScreen);
+    m_keyHost = std::make_unique<WindowKeyHost>(*this, m_colors, FullScreen);
     m_keys = new KeyRouter(*m_keyHost, m_clock, this);
     m_keys->registerPages(this, PageControl, m_inputs->controls().PageControlSearshOpt);
     m_wheel = new WheelRouter(this);
     connect(m_wheel, &WheelRouter::chooserMoved, this, &TFormMain::On_Click);
     m_drag = new DragController(*m_state, m_dialogs, m_pictures, m_colors, *PanelGrid, this);
     connect(m_drag, &DragController::chooserReselected, this, &TFormMain::On_Click);
-    // Application-wide, as the hint option is; removed with the window.
-    qApp->installEventFilter(new HintSwitch(command("MenuShowHints"), this));
-    m_cellHints = new CellHints(*m_state, m_colors, command("MenuShowHints"), this);
+    // Application-wide, as the hint option is; removed with the session it
+    // reads.
+    qApp->installEventFilter(new HintSwitch(m_state->session, &m_state->session));
+    m_cellHints = new CellHints(*m_state, m_colors, this);
 
     const WindowRouters routers{*m_drag, *m_keys, *m_wheel, *m_cellHints};
     m_inputs->joinRouters(routers);

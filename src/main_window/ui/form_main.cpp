@@ -86,30 +86,31 @@ TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
     setGeometry(screen ? centredWindowRect(QSize(1055, 768), screen->availableGeometry())
                        : QRect(0, 0, 1055, 768));
     m_colors.takeSystemColors(palette());
+    buildMenus();
 
     m_view = std::make_unique<ViewCommands>(
-        context(), ViewCommands::Hooks{[this] { m_recipes->layoutPanelLBox(); }, [this] { pictureRefresh(); },
-                                       [this](const QColor &background, bool seeThrough) {
-                                           m_floatingPicture->applyDisplayColor(background, seeThrough);
-                                       },
-                                       [this] { m_toolWindows->mainFontChanged(font()); },
-                                       [this] { m_toolWindows->applyComboBoxMode(); },
-                                       [this] {
-                                           if (m_toolWindows)
-                                               m_toolWindows->SetSplittersHeight(m_view->splitterThickness());
-                                       }});
+        context(),
+        ViewCommands::Hooks{[this] { m_recipes->layoutPanelLBox(); }, [this] { pictureRefresh(); },
+                            [this](const QColor &background, bool seeThrough) {
+                                m_floatingPicture->applyDisplayColor(background, seeThrough);
+                            },
+                            [this] { m_toolWindows->mainFontChanged(font()); },
+                            [this] { m_toolWindows->applyComboBoxMode(); },
+                            [this] {
+                                if (m_toolWindows)
+                                    m_toolWindows->SetSplittersHeight(m_view->splitterThickness());
+                            }},
+        m_items.looks);
     m_recipes = std::make_unique<RecipeListRegion>(context());
     m_favorites = std::make_unique<FavoritesTab>(context());
-    m_layout = std::make_unique<RegionLayout>(context(), *m_recipes);
+    m_layout = std::make_unique<RegionLayout>(context(), *m_recipes, m_items.fullScreen);
     m_controlCommands = std::make_unique<ControlCommands>(m_state->Gate, *this);
     m_skills = std::make_unique<SkillsTab>(context());
-    m_ingredients = std::make_unique<IngredientSearchTab>(context(), *m_recipes);
+    m_ingredients = std::make_unique<IngredientSearchTab>(context(), *m_recipes, *m_items.clearBeforeSearch);
     m_altMake = std::make_unique<AltMakeTab>(context(), [this] { m_view->AltLBoxsSetView(); });
     m_inputs = std::make_unique<SearchInputs>(context());
-    m_settings = std::make_unique<SettingsBinding>(
-        context(), SettingsBinding::Parts{*m_view, *m_layout, *m_favorites,
-                                          [this](const SettingsBlock &b) { applyCheckSettings(b); },
-                                          [this](SettingsBlock &b) { collectCheckSettings(b); }});
+    m_settings = std::make_unique<SettingsBinding>(context(),
+                                                   SettingsBinding::Parts{*m_view, *m_layout, *m_favorites});
     const ControlsContext controls{*this, *m_state, m_colors, m_pictures, m_pictureSource.get(), m_dialogs};
     buildRegions(controls);
     m_inputs->buildControls(*TabSheet1, controls);
@@ -123,7 +124,7 @@ TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
     m_altMake->buildControls(*TabSheetAltMake, controls);
     m_skills->buildControls(*TabSheetSkills, controls);
     m_favorites->buildControls(*TabSheetFavorites, m_pictureSource.get());
-    buildMenus();
+    attachMenus();
     connectControls();
     buildKeyboard();
     buildToolWindows();
@@ -138,13 +139,7 @@ TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
 }
 
 WindowContext TFormMain::context() {
-    return {*this,
-            *this,
-            *m_state,
-            m_dialogs,
-            m_colors,
-            m_pictures,
-            [this](const char *name) { return command(name); }};
+    return {*this, *this, *m_state, m_dialogs, m_colors, m_pictures};
 }
 
 QColor TFormMain::gridColor2() const {
@@ -283,7 +278,10 @@ void TFormMain::connectControls() {
             onGridSelection();
     });
     connect(PanelGrid, &ReferenceTablePanel::currentShown, this, [this] { onGridSelection(); });
-    connect(PanelGrid, &ReferenceTablePanel::captionDoubleClicked, command("MenuGridDirectFloatingMode"),
+    // A double click on a caption bar works as the full-screen item.
+    connect(PanelGrid, &ReferenceTablePanel::captionDoubleClicked, m_items.fullScreen.grid,
+            &QAction::trigger);
+    connect(m_recipes.get(), &RecipeListRegion::captionDoubleClicked, m_items.fullScreen.recipeList,
             &QAction::trigger);
 
     m_view->connectLocalMenu();
@@ -292,8 +290,6 @@ void TFormMain::connectControls() {
 void TFormMain::buildToolWindows() {
     ToolWindowHooks hooks;
     hooks.owner = this;
-    hooks.showFavorites = command("MenuShowFormFavorites");
-    hooks.showUsedItems = command("MenuShowUsedItemsList");
     hooks.prompts = dialogPrompts(m_dialogs, this);
     hooks.makeChooser = [this](QWidget *parent) {
         return makeChooser({*this, *m_state, m_colors, m_pictures, m_pictureSource.get(), m_dialogs}, parent,

@@ -76,7 +76,6 @@ class TFormMain : public QMainWindow, private FormControls {
     void On_Click(QObject *sender);
     void On_DblClick(QObject *sender);
     void On_Enter(QWidget *tab);
-    void On_Popup(QMenu *menu);
     // After the window's own resize: the regions share its new size.
     void FormResize();
 
@@ -142,17 +141,17 @@ class TFormMain : public QMainWindow, private FormControls {
     }
     void ExecDebugCmd(const QString &text);
 
-    // The menus (form_build_menus.cpp) built from commandTable(), and the
-    // handlers of its rows. The argument is the row's arg.
+    // The menus (form_build_menus.cpp) built from commandTable() before the
+    // parts that are handed their items, and the handlers of its rows. The
+    // argument is the row's arg.
     void buildMenus();
+    // The context menus to the parts that prepare them.
+    void attachMenus();
     void runCommand(QAction *item);
-    // The item of a row; a name missing from the table is a programming error.
-    QAction *command(const char *name) const;
-    void applyCheckSettings(const SettingsBlock &block);
-    void collectCheckSettings(SettingsBlock &block) const;
+    // A Main.ini line changed: its check item (and what depends on it) follows.
+    void followFlag(int line);
     // Main menu (form_commands.cpp).
     void cmdExit(QAction *item, int noSave);
-    void cmdQuickSearch(QAction *item, int);
     void cmdDebug(QAction *item, int);
     void cmdBrewingPlan(QAction *item, int);
 
@@ -181,7 +180,8 @@ class TFormMain : public QMainWindow, private FormControls {
     int m_displayItem = 0; // ingredient shown in the picture panel
 
   public:
-    // Every menu item by its name; nullptr for a name no row has.
+    // Every menu item by its name, for the tests; nullptr for a name no row
+    // has.
     QAction *action(const QString &name) const;
     // Every menu, separator and item of the window, in menu order.
     static std::span<const MenuCommand> commandTable();
@@ -189,6 +189,8 @@ class TFormMain : public QMainWindow, private FormControls {
   private:
     QHash<QString, QAction *> m_actions;
     QHash<const QAction *, const MenuCommand *> m_commandRows;
+    QHash<int, QAction *> m_flagItems; // by Main.ini line
+    MenuItems m_items;
 
     // Help page and find dialog; the keys, wheel, drags and hints with the
     // parts' registrations (form_keyboard.cpp).

@@ -26,7 +26,7 @@ void TFormMain::onGridSelection() {
 
 void TFormMain::pictureRefresh() {
     m_view->SetItemDisplayColor();
-    const QColor background = command("MenuFlyPictureMode")->isChecked()
+    const QColor background = m_items.looks.flyPicture->isChecked()
                                   ? QColor::fromRgb(kSeeThroughColor)
                                   : colorFromCode(m_state->session.block().get(Setting.PicBgColor), m_colors);
     m_pictures.MakePicturesDisplay(0, 0, background.rgb(), m_colors.Window.rgb());

@@ -31,10 +31,10 @@ void TFormMain::SearshFromEffects(bool force) {
     ProgramState &st = *m_state;
     if (st.Gate.searchesHeld())
         return;
-    if (!force && !command("MenuCanQuickSearsh")->isChecked())
+    if (!force && !st.session.block().get(Setting.MenuCanQuickSearsh))
         return;
     const int selected = m_recipes->selectedRow();
-    const bool clearFirst = command("MenuClearLbPotionBeforeSearsh")->isChecked();
+    const bool clearFirst = m_items.clearBeforeSearch->isChecked();
     st.session.replaceRecipes([&](PotionList &list) {
         const EffectSearchOutcome outcome =
             st.Searcher.run(st.Data, st.Strengths, st.session.skills().PerkPurity, st.session.conditions(),

@@ -66,7 +66,7 @@ void TFormMain::showStartupFailure(const QString &title, const QString &detail, 
                                          settingsFolderNote(*m_state), remedy.toHtmlEscaped()));
     CentralStack->setCurrentWidget(StartupFailurePage);
     menuBar()->setEnabled(true);
-    QAction *const exits[] = {command("MenuExit"), command("MenuExitNoSave")};
+    const auto &exits = m_items.exits;
     for (QAction *act : std::as_const(m_actions)) {
         if (act != exits[0] && act != exits[1])
             act->setEnabled(false);
@@ -170,12 +170,12 @@ void TFormMain::FormCreate() {
     const int selRow = st.session.block().get(Setting.GridSelRow);
     PanelGrid->showStartRow(selRow > 0 && selRow < st.session.grid().rowCount() ? selRow : 1);
 
-    On_Popup(PopupMenuLB);
+    // The context menus' shortcuts work before a menu first opens.
+    m_recipes->prepareMenu();
     m_favorites->prepareMenu();
-    On_Popup(PopupMenuGrid);
-    for (const char *name :
-         {"MenuCanQuickSearsh", "MenuGridLines_hor", "MenuGridLines_ver", "MenuScrollForLBox"})
-        On_Click(command(name));
+    PanelGrid->prepareMenu();
+    m_view->cmdGridLines(nullptr, 0);
+    m_view->cmdScrollBar(nullptr, 0);
 }
 
 void TFormMain::FormShow() {

@@ -21,8 +21,9 @@
 
 namespace qor {
 
-IngredientSearchTab::IngredientSearchTab(const WindowContext &ctx, const RecipeListRegion &recipes)
-    : m_ctx(ctx), m_recipes(recipes) {}
+IngredientSearchTab::IngredientSearchTab(const WindowContext &ctx, const RecipeListRegion &recipes,
+                                         const QAction &clearFirst)
+    : m_ctx(ctx), m_recipes(recipes), m_clearFirst(clearFirst) {}
 
 void IngredientSearchTab::buildControls(QWidget &tabSheet, const ControlsContext &controls) {
     m_page = &tabSheet;
@@ -71,7 +72,7 @@ void IngredientSearchTab::joinRouters(const WindowRouters &routers) {
 
 void IngredientSearchTab::SearshFromItems() {
     ProgramState &st = m_ctx.state;
-    const bool clearFirst = m_ctx.command("MenuClearLbPotionBeforeSearsh")->isChecked();
+    const bool clearFirst = m_clearFirst.isChecked();
     std::array<int, 3> items{};
     for (std::size_t k = 0; k < 3; ++k)
         items[k] = itemChooserValue(m_choosers[k]->currentIndex(), m_boxes[k]->isChecked());

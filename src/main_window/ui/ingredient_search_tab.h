@@ -7,6 +7,7 @@
 
 #include <array>
 
+class QAction;
 class QCheckBox;
 class QWidget;
 
@@ -20,7 +21,9 @@ struct WindowRouters;
 
 class IngredientSearchTab {
   public:
-    IngredientSearchTab(const WindowContext &ctx, const RecipeListRegion &recipes);
+    // clearFirst: the check item that says whether a search replaces the
+    // list rather than adding to it.
+    IngredientSearchTab(const WindowContext &ctx, const RecipeListRegion &recipes, const QAction &clearFirst);
     void buildControls(QWidget &tabSheet, const ControlsContext &controls);
     // A chooser searches while its box is checked, a box while its chooser
     // holds an ingredient; the first entry of the page fills the choosers.
@@ -36,6 +39,7 @@ class IngredientSearchTab {
 
     WindowContext m_ctx;
     const RecipeListRegion &m_recipes;
+    const QAction &m_clearFirst;
     QWidget *m_page = nullptr;                     // TabSheetSearshFromItem
     std::array<ChooserComboBox *, 3> m_choosers{}; // CbIngredient1..3
     std::array<QCheckBox *, 3> m_boxes{};          // CBoxCanUseItem1..3

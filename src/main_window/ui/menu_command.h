@@ -1,9 +1,11 @@
 #pragma once
 // One row per item of the main menu and the context menus: where it goes,
 // its object name, caption, shortcut, check state, the Main.ini flag that
-// keeps that state, and the handler the dispatcher calls. The menus are built
+// is that state, the handler the dispatcher calls and the member of
+// MenuItems it fills for the part that needs the item. The menus are built
 // from the rows, so a new command is one row plus its handler.
 
+#include "main_window/ui/menu_items.h"
 #include "settings/setting_table.h"
 
 #include <QKeyCombination>
@@ -62,7 +64,8 @@ using CommandCall = void (*)(TFormMain &form, QAction *item, int arg);
 struct MenuCommand {
     enum class Kind : std::uint8_t { Item, Separator, Menu };
     // Items whose command comes with a later version stand disabled;
-    // CheckOnly items are enabled and their check state is read where used.
+    // CheckOnly items are enabled and their flag (or, without a Main.ini
+    // line, the item's check state) is read where used.
     enum class State : std::uint8_t { Built, CheckOnly, NotBuilt };
     enum class Check : std::uint8_t { None, Off, On };
 
@@ -76,8 +79,11 @@ struct MenuCommand {
     CommandHandler run = nullptr;
     CommandCall call = nullptr; // instead of run
     int arg = 0;
-    FlagKey setting{};           // the Main.ini flag that keeps the check state (line 0: none)
+    // The Main.ini flag the check state shows and a toggle writes (line 0:
+    // none, the item keeps its own state).
+    FlagKey setting{};
     MenuId opens = MenuId::None; // Menu rows: the menu they create
+    MenuItemSlot fills = nullptr;
 
     bool hasShortcut() const { return shortcut.key() != Qt::Key_unknown; }
     bool checkable() const { return check != Check::None; }

@@ -88,8 +88,8 @@ void RecipeListRegion::connectSignals() {
     QObject::connect(m_w.ScrollBarLB, &QScrollBar::valueChanged, context,
                      [this](int value) { On_Scroll(value); });
     QObject::connect(m_w.LBPotion, &QWidget::customContextMenuRequested, context, [this](const QPoint &pos) {
-        prepareMenu();
-        m_ui.PopupMenuLB->popup(m_w.LBPotion->viewport()->mapToGlobal(pos));
+        if (m_menu)
+            m_menu->popup(m_w.LBPotion->viewport()->mapToGlobal(pos));
     });
     for (QObject *watched :
          std::initializer_list<QObject *>{m_w.PanelLbPotionsMain, m_w.PanelCapLBPotions, m_w.PanelCount,
@@ -115,7 +115,7 @@ bool RecipeListRegion::eventFilter(QObject *watched, QEvent *event) {
     case QEvent::MouseButtonDblClick: // On_DblClick
         if (watched == m_w.PanelCapLBPotions) {
             if (ready)
-                m_ctx.command("MenuLbPotionDirectFloatingMode")->trigger();
+                Q_EMIT captionDoubleClicked();
             return true;
         }
         if (watched == m_w.PanelCount) {
@@ -305,7 +305,16 @@ void RecipeListRegion::cmdMarkersOff(QAction *, int) {
     m_w.LBPotion->viewport()->update();
 }
 
+void RecipeListRegion::setMenu(QMenu *menu, const RecipeMenuItems &items) {
+    m_menu = menu;
+    m_items = items;
+    QObject::connect(menu, &QMenu::aboutToShow, this, &RecipeListRegion::prepareMenu);
+}
+
 void RecipeListRegion::prepareMenu() {
+    // Also on selection changes: the menu's shortcuts work without it open.
+    if (!m_menu)
+        return;
     const ProgramState &st = m_ctx.state;
     const PotionList &list = st.session.recipes();
     const int row = selectedRow();
@@ -313,29 +322,24 @@ void RecipeListRegion::prepareMenu() {
     const int item = GetLbPotionDataNum(kElementItem, column, row, list);
     const int effect = GetLbPotionDataNum(kElementEffect, column, row, list);
     const bool haveRow = row != -1 && list.PotionCount() > 0;
-    for (const char *name :
-         {"PMenuDeletePotion", "PMenuPotionAddToFavorites", "PMenuShowDetailInfo", "PMenuLbGoToNum"})
-        m_ctx.command(name)->setEnabled(haveRow);
+    for (QAction *command : m_items.recipeCommands)
+        command->setEnabled(haveRow);
 
-    QAction *disable = m_ctx.command("MenuDisableItemFromUsedList");
-    disable->setEnabled(item > 0);
-    disable->setText(disableItemCaption(item > 0 ? st.Data.ItemNames.value(item) : QString()));
+    m_items.disableItem->setEnabled(item > 0);
+    m_items.disableItem->setText(disableItemCaption(item > 0 ? st.Data.ItemNames.value(item) : QString()));
 
-    QAction *markItem = m_ctx.command("PMenuLbPotionMarkerSetToItem");
-    markItem->setEnabled(item > 0);
-    markItem->setChecked(item > 0 && st.Data.ItemTable[static_cast<std::size_t>(item)].Marked);
-    QAction *markEffect = m_ctx.command("PMenuLbPotionMarkerSetToEffect");
-    markEffect->setEnabled(effect > 0);
-    markEffect->setChecked(effect > 0 && st.Data.EffectTable[static_cast<std::size_t>(effect)].Marked);
+    m_items.markItem->setEnabled(item > 0);
+    m_items.markItem->setChecked(item > 0 && st.Data.ItemTable[static_cast<std::size_t>(item)].Marked);
+    m_items.markEffect->setEnabled(effect > 0);
+    m_items.markEffect->setChecked(effect > 0 &&
+                                   st.Data.EffectTable[static_cast<std::size_t>(effect)].Marked);
 
     const bool element = item > 0 || effect > 0;
     const QString text = element ? GetPotionCellText(st.Data, list, row, column, false) : QStringLiteral(" ");
-    QAction *count = m_ctx.command("PMenuShowLbPotionsCountCurElement");
-    QAction *remove = m_ctx.command("PMenuDelPotionsWithCurElement");
-    count->setEnabled(element);
-    remove->setEnabled(element);
-    count->setText(countElementsCaption(text));
-    remove->setText(deleteWithElementCaption(text));
+    m_items.countElement->setEnabled(element);
+    m_items.deleteWithElement->setEnabled(element);
+    m_items.countElement->setText(countElementsCaption(text));
+    m_items.deleteWithElement->setText(deleteWithElementCaption(text));
 }
 
 int RecipeListRegion::selectedRow() const {

@@ -7,6 +7,7 @@
 // rows here.
 
 #include "engine/potion_rec.h"
+#include "main_window/ui/menu_items.h"
 #include "main_window/ui/recipe_list_widgets.h"
 #include "main_window/ui/window_context.h"
 #include "recipe_list/potion_list_ops.h"
@@ -16,6 +17,8 @@
 
 #include <functional>
 
+class QAction;
+class QMenu;
 class QSplitter;
 
 namespace qor {
@@ -39,6 +42,9 @@ class RecipeListRegion : public QObject {
     // The list, its bar and the recipe's two lists join the keys, the wheel
     // and the drags.
     void joinRouters(const WindowRouters &routers);
+
+    // The list's context menu, prepared whenever it opens.
+    void setMenu(QMenu *menu, const RecipeMenuItems &items);
 
     // The selected row, -1 for none.
     int selectedRow() const;
@@ -75,6 +81,11 @@ class RecipeListRegion : public QObject {
     void cmdMarkEffectKind(QAction *item, int harmful);
     void cmdMarkersOff(QAction *item, int);
 
+  Q_SIGNALS:
+    // The caption bar was double-clicked: the list asks for its full-screen
+    // mode.
+    void captionDoubleClicked();
+
   protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -91,6 +102,8 @@ class RecipeListRegion : public QObject {
     WindowContext m_ctx;
     FormControls &m_ui;
     RecipeListWidgets m_w;
+    QMenu *m_menu = nullptr;
+    RecipeMenuItems m_items;
     QPoint m_pressPoint;
     bool m_inLayout = false;
     TPotionRec m_prevPotion{};

@@ -111,6 +111,7 @@ void ReferenceTablePanel::buildView() {
 void ReferenceTablePanel::setMenu(QMenu *menu, const GridMenuItems &items) {
     m_menu = menu;
     m_items = items;
+    connect(menu, &QMenu::aboutToShow, this, &ReferenceTablePanel::prepareMenu);
 }
 
 void ReferenceTablePanel::fill(std::span<const int> widths) {
@@ -367,11 +368,12 @@ void ReferenceTablePanel::openMenu(const QPoint &pos) {
     m_clickColumn = index.column();
     m_clickRow = index.row() + 1;
     m_view->setCurrentIndex(index);
-    prepareMenu();
     m_menu->popup(m_view->viewport()->mapToGlobal(pos));
 }
 
 void ReferenceTablePanel::prepareMenu() {
+    if (!m_menu)
+        return;
     const GridPopupState popup =
         gridPopupState(m_state.Data, m_state.session.grid(), m_clickColumn, m_clickRow);
     for (QAction *marker : m_items.markers)

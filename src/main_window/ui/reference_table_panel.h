@@ -6,6 +6,7 @@
 // places it, feeds it settings and forwards its commands.
 
 #include "drag_drop/ui/drag_controller.h"
+#include "main_window/ui/menu_items.h"
 
 #include <QColor>
 #include <QWidget>
@@ -28,15 +29,6 @@ class GridTableModel;
 class ItemPictures;
 struct ProgramState;
 struct WindowRouters;
-
-// The items of the context menu the panel enables, checks and reads.
-struct GridMenuItems {
-    std::array<QAction *, 4> markers{};
-    QAction *highlightHarmful = nullptr;
-    QAction *highlightBeneficial = nullptr;
-    QAction *setAllMarkers = nullptr;
-    QAction *countItems = nullptr;
-};
 
 class ReferenceTablePanel : public QWidget, public DragGrid {
     Q_OBJECT
@@ -87,7 +79,8 @@ class ReferenceTablePanel : public QWidget, public DragGrid {
     // Both highlight colours start as the default marker colour.
     void setHighlightColors(const QColor &color);
 
-    // The context menu: prepared for the cell under the right press.
+    // The context menu: prepared for the cell under the right press whenever
+    // it opens.
     void prepareMenu();
     void toggleMarker(QAction *item, int number);
     void toggleHighlight(QAction *item, bool harmful);

@@ -25,8 +25,9 @@
 
 namespace qor {
 
-RegionLayout::RegionLayout(const WindowContext &ctx, RecipeListRegion &recipes)
-    : m_ctx(ctx), m_ui(ctx.ui), m_recipes(recipes) {}
+RegionLayout::RegionLayout(const WindowContext &ctx, RecipeListRegion &recipes,
+                           const FullScreenItems &fullScreenItems)
+    : m_ctx(ctx), m_ui(ctx.ui), m_recipes(recipes), m_fullScreenItems(fullScreenItems) {}
 
 void RegionLayout::trackUserSizes() {
     QObject::connect(m_ui.PanelPotionInfo, &QSplitter::splitterMoved, &m_ctx.window,
@@ -96,8 +97,7 @@ void RegionLayout::ToggleFullScreen(bool recipeList) {
                          [this] { CloseFullScreen(); });
         QObject::connect(m_ui.FullScreen, &FullScreenWindow::resized, &m_ctx.window,
                          [this] { m_recipes.layoutPanelLBox(); });
-        m_ui.FullScreen->addActions(
-            {m_ctx.command("MenuLbPotionDirectFloatingMode"), m_ctx.command("MenuGridDirectFloatingMode")});
+        m_ui.FullScreen->addActions({m_fullScreenItems.recipeList, m_fullScreenItems.grid});
     }
     if (m_ui.FullScreen->isVisible()) {
         m_ui.FullScreen->close();
@@ -107,15 +107,15 @@ void RegionLayout::ToggleFullScreen(bool recipeList) {
     int top = 0;
     if (recipeList) {
         const CommandGate::Scope quiet(m_ctx.state.Gate, CommandGate::Hold::Commands);
-        m_ctx.command("MenuLbPotionDirectFloatingMode")->setChecked(true);
-        m_ctx.command("MenuGridDirectFloatingMode")->setChecked(false);
+        m_fullScreenItems.recipeList->setChecked(true);
+        m_fullScreenItems.grid->setChecked(false);
         top = m_ui.PanelLbPotionsMain->mapToGlobal(QPoint(0, 0)).y();
         m_ui.PanelCapLBPotions->setParent(m_ui.FullScreen);
         m_ui.PanelLBox->setParent(m_ui.FullScreen);
         m_ui.ScrollBarLB->setParent(m_ui.FullScreen);
         m_ui.PanelCapLBPotions->show();
         m_ui.PanelLBox->show();
-        m_ui.ScrollBarLB->setVisible(m_ctx.command("MenuScrollForLBox")->isChecked());
+        m_ui.ScrollBarLB->setVisible(m_ctx.state.session.block().get(Setting.MenuScrollForLBox));
     } else {
         const CommandGate::Scope quiet(m_ctx.state.Gate, CommandGate::Hold::Commands);
         top = m_ui.StringGrid->mapToGlobal(QPoint(0, 0)).y();
@@ -126,8 +126,8 @@ void RegionLayout::ToggleFullScreen(bool recipeList) {
         m_ui.FullScreen->setLayout(layout);
         layout->addWidget(m_ui.StringGrid);
         m_ui.StringGrid->show();
-        m_ctx.command("MenuGridDirectFloatingMode")->setChecked(true);
-        m_ctx.command("MenuLbPotionDirectFloatingMode")->setChecked(false);
+        m_fullScreenItems.grid->setChecked(true);
+        m_fullScreenItems.recipeList->setChecked(false);
     }
     m_ui.FullScreen->setGeometry(screen.left(), std::max(screen.top(), top), screen.width(),
                                  screen.bottom() - std::max(screen.top(), top));
@@ -143,7 +143,7 @@ void RegionLayout::CloseFullScreen() {
         m_ui.ScrollBarLB->setParent(m_ui.PanelLbPotionsMain);
         m_ui.PanelLBox->setParent(m_ui.PanelLbPotionsMain);
         m_ui.PanelCapLBPotions->show();
-        m_ui.ScrollBarLB->setVisible(m_ctx.command("MenuScrollForLBox")->isChecked());
+        m_ui.ScrollBarLB->setVisible(m_ctx.state.session.block().get(Setting.MenuScrollForLBox));
         m_ui.PanelLBox->show();
         m_recipes.layoutPanelLBox();
         m_ui.LBPotion->setTopIndex(std::max(0, m_ui.LBPotion->currentRow()));
@@ -155,8 +155,8 @@ void RegionLayout::CloseFullScreen() {
     }
     {
         const CommandGate::Scope quiet(m_ctx.state.Gate, CommandGate::Hold::Commands);
-        m_ctx.command("MenuLbPotionDirectFloatingMode")->setChecked(false);
-        m_ctx.command("MenuGridDirectFloatingMode")->setChecked(false);
+        m_fullScreenItems.recipeList->setChecked(false);
+        m_fullScreenItems.grid->setChecked(false);
     }
     if (m_ui.FullScreen->isVisible()) {
         m_ui.FullScreen->hide();

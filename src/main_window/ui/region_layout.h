@@ -3,6 +3,7 @@
 // width when the window changes size, and the full-screen modes of the
 // recipe list and the reference table.
 
+#include "main_window/ui/menu_items.h"
 #include "main_window/ui/window_context.h"
 
 #include <QList>
@@ -17,7 +18,7 @@ class RecipeListRegion;
 
 class RegionLayout {
   public:
-    RegionLayout(const WindowContext &ctx, RecipeListRegion &recipes);
+    RegionLayout(const WindowContext &ctx, RecipeListRegion &recipes, const FullScreenItems &fullScreenItems);
 
     // Keeps the sizes the user gives the regions and the strip's panels by
     // dragging the splitters; shrinking always starts again from them.
@@ -43,6 +44,7 @@ class RegionLayout {
     WindowContext m_ctx;
     FormControls &m_ui;
     RecipeListRegion &m_recipes;
+    FullScreenItems m_fullScreenItems;
     QList<int> m_stripWidths;   // recipe strip widths as the user last chose them
     QList<int> m_regionHeights; // region heights as the user last chose them
 };

@@ -117,11 +117,16 @@ void SearchInputs::connectSignals(ControlCommands &commands) {
         const int mode = std::max(0, m_controls.RadioGroupButtons->checkedId());
         changeConditions([mode](SearchConditions &c) { c.ItemsCountMode = mode; });
     });
-    // The buttons open the tool windows as their menu items do.
+    // The buttons open and close the tool windows as their menu items do:
+    // the windows and the items follow the flags.
+    const auto toggle = [this](FlagKey flag) {
+        Session &session = m_ctx.state.session;
+        session.setSetting(flag, !session.block().get(flag));
+    };
     commands.connect(m_controls.ButtFormFavorites, &QAbstractButton::clicked,
-                     [this] { m_ctx.command("MenuShowFormFavorites")->trigger(); });
+                     [toggle] { toggle(Setting.MenuShowFormFavorites); });
     commands.connect(m_controls.ButtFormUsedItems, &QAbstractButton::clicked,
-                     [this] { m_ctx.command("MenuShowUsedItemsList")->trigger(); });
+                     [toggle] { toggle(Setting.MenuShowUsedItemsList); });
 }
 
 void SearchInputs::changeConditions(const std::function<void(SearchConditions &)> &edit) {

@@ -54,8 +54,6 @@ void SettingsBinding::apply() {
         m_ui.HeaderEffInfo->resizeSection(
             k, storedPixelSize(s.headerEffInfoWidths[static_cast<std::size_t>(k)]));
 
-    // Every check item kept in Main.ini.
-    m_parts.applyChecks(b);
     m_parts.view.SetGridRowHeight(b.clamped(Setting.GridRowHeight), b.clamped(Setting.GridHeaderRowHeight));
     // The sort itself runs once the row map is set up (start-up sequence).
     st.session.editGrid([&](GridState &grid) {
@@ -117,7 +115,6 @@ void SettingsBinding::collectInto(MainSettings &s) {
 
     b.set(Setting.GridSortCode, m_ctx.state.session.grid().GridSortCode);
     b.set(Setting.GridFindCol, m_ctx.state.session.grid().GridFindCol);
-    m_parts.collectChecks(b);
     // The sizes the user chose: a session on a small screen does not leave
     // its squeezed regions to the next one on a larger screen.
     const std::array<int, 3> heights = m_parts.layout.chosenRegionHeights();

@@ -4,15 +4,12 @@
 
 #include "main_window/ui/window_context.h"
 
-#include <functional>
-
 namespace qor {
 
 struct MainSettings;
 
 class RegionLayout;
 class FavoritesTab;
-class SettingsBlock;
 class ViewCommands;
 
 class SettingsBinding {
@@ -22,8 +19,6 @@ class SettingsBinding {
         ViewCommands &view;
         RegionLayout &layout;
         const FavoritesTab &favorites;
-        std::function<void(const SettingsBlock &)> applyChecks; // the check items of the menus
-        std::function<void(SettingsBlock &)> collectChecks;
     };
 
     SettingsBinding(const WindowContext &ctx, Parts parts);

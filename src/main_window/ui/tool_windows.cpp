@@ -4,7 +4,6 @@
 #include "favorites/ui/form_used_items.h"
 #include "session/program_state.h"
 
-#include <QAction>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -52,7 +51,21 @@ QRect toolWindowRect(const WindowBounds &saved, const QSize &screen, const QRect
 
 ToolWindows::ToolWindows(ProgramState &state, const ViewColors &colors, const PictureSource *pictures,
                          ToolWindowHooks hooks)
-    : m_state(state), m_colors(colors), m_pictures(pictures), m_hooks(std::move(hooks)) {}
+    : m_state(state), m_colors(colors), m_pictures(pictures), m_hooks(std::move(hooks)) {
+    connect(&m_state.session, &Session::settingChanged, this, &ToolWindows::followFlag);
+}
+
+void ToolWindows::followFlag(int line) {
+    // Main.ini read at start-up sets the flags too; the windows open with the
+    // main window's first show (reopen).
+    if (!m_state.Gate.ready())
+        return;
+    const SettingsBlock &b = m_state.session.block();
+    if (line == Setting.MenuShowFormFavorites.line)
+        showFavorites(b.get(Setting.MenuShowFormFavorites));
+    else if (line == Setting.MenuShowUsedItemsList.line)
+        showUsedItems(b.get(Setting.MenuShowUsedItemsList));
+}
 
 ToolWindows::~ToolWindows() {
     // The windows read the program state: they go first.
@@ -87,10 +100,8 @@ void ToolWindows::createFavorites() {
     m_favorites->applyState(saved);
     if (m_hooks.splitterThickness)
         m_favorites->SetSplittersHeight(m_hooks.splitterThickness());
-    connect(m_favorites, &ToolWindow::closed, this, [this] {
-        if (m_hooks.showFavorites)
-            m_hooks.showFavorites->setChecked(false);
-    });
+    connect(m_favorites, &ToolWindow::closed, this,
+            [this] { m_state.session.setSetting(Setting.MenuShowFormFavorites, false); });
     Q_EMIT favoritesCreated(m_favorites);
 }
 
@@ -101,10 +112,8 @@ void ToolWindows::createUsedItems() {
     m_usedItems->setBounds(toolWindowRect(s.usedItemsWindowBounds, screenSize(), openBounds(m_favorites)));
     m_usedItems->setRowHeight(s.block.clamped(Setting.UsedItemsItemHeight));
     m_usedItems->setListFont(listFont(s.font(SettingsFont::UsedItemsList)));
-    connect(m_usedItems, &ToolWindow::closed, this, [this] {
-        if (m_hooks.showUsedItems)
-            m_hooks.showUsedItems->setChecked(false);
-    });
+    connect(m_usedItems, &ToolWindow::closed, this,
+            [this] { m_state.session.setSetting(Setting.MenuShowUsedItemsList, false); });
     applyComboBoxMode();
     Q_EMIT usedItemsCreated(m_usedItems);
     // Applies the current set (an index outside 0..3 falls back to set 0);
@@ -127,9 +136,10 @@ void ToolWindows::showUsedItems(bool on) {
 }
 
 void ToolWindows::reopen() {
-    if (m_hooks.showFavorites && m_hooks.showFavorites->isChecked())
+    const SettingsBlock &b = m_state.session.block();
+    if (b.get(Setting.MenuShowFormFavorites))
         showFavorites(true);
-    if (m_hooks.showUsedItems && m_hooks.showUsedItems->isChecked())
+    if (b.get(Setting.MenuShowUsedItemsList))
         showUsedItems(true);
 }
 

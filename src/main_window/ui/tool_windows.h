@@ -1,7 +1,8 @@
 #pragma once
 // The two tool windows of the main window, the favourites window and the
 // window of the ingredients at hand: created when first shown, then only
-// hidden and shown, with their menu checks following them; their saved
+// hidden and shown as their Main.ini flags say (a window closed by the user
+// clears its flag, and the menu's check follows the flag); their saved
 // state applied at creation and collected for Main.ini; and the view
 // commands that reach into them. The main window talks to them only here.
 
@@ -27,10 +28,8 @@ struct WindowBounds;
 
 // What the tool windows need of the main window.
 struct ToolWindowHooks {
-    QWidget *owner = nullptr;         // the main window
-    QAction *showFavorites = nullptr; // MenuShowFormFavorites
-    QAction *showUsedItems = nullptr; // MenuShowUsedItemsList
-    ToolWindowPrompts prompts;        // the main window's dialogs
+    QWidget *owner = nullptr;  // the main window
+    ToolWindowPrompts prompts; // the main window's dialogs
     std::function<QComboBox *(QWidget *)> makeChooser;
     std::function<void(QWidget *window)> comboBoxMode; // SetComboBoxMode
     std::function<int()> splitterThickness;
@@ -50,12 +49,8 @@ class ToolWindows : public QObject {
                 ToolWindowHooks hooks);
     ~ToolWindows() override;
 
-    // The commands of the two menu items: show (creating on first use) or
-    // hide, as the item's check says.
-    void showFavorites(bool on);
-    void showUsedItems(bool on);
     // The first show of the main window: the windows open at the last exit
-    // open again.
+    // open again. Once start-up is complete, each window follows its flag.
     void reopen();
 
     // View commands reaching the windows.
@@ -80,6 +75,10 @@ class ToolWindows : public QObject {
     void usedItemsCreated(TFormUsedItems *window);
 
   private:
+    // Shows (creating on first use) or hides a window.
+    void showFavorites(bool on);
+    void showUsedItems(bool on);
+    void followFlag(int line);
     void createFavorites();
     void createUsedItems();
     QSize screenSize() const;

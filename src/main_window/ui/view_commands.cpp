@@ -46,8 +46,8 @@ QColor MakeColor2(const QColor &base, int percent) {
     return QColor(mix(base.red()), mix(base.green()), mix(base.blue()));
 }
 
-ViewCommands::ViewCommands(const WindowContext &ctx, Hooks hooks)
-    : m_ctx(ctx), m_ui(ctx.ui), m_hooks(std::move(hooks)) {}
+ViewCommands::ViewCommands(const WindowContext &ctx, Hooks hooks, const LookItems &looks)
+    : m_ctx(ctx), m_ui(ctx.ui), m_hooks(std::move(hooks)), m_looks(looks) {}
 
 void ViewCommands::rebuildRowPictures() {
     m_ctx.pictures.MakePictures(1, m_ui.LBPotion->itemHeight(), m_ctx.colors.Window.rgb(),
@@ -145,15 +145,15 @@ void ViewCommands::cmdColor(QAction *, int line) {
                               QStringLiteral("Изменения вступят после перезапуска программы    "));
 }
 
-void ViewCommands::cmdDrawVertLines(QAction *item, int) {
-    m_ctx.colors.DrawVertLines = item->isChecked();
+void ViewCommands::cmdDrawVertLines(QAction *, int) {
+    m_ctx.colors.DrawVertLines = m_ctx.state.session.block().get(Setting.DrawVertLines);
     m_ctx.colors.VertLineColor =
         colorFromCode(m_ctx.state.session.block().get(Setting.VertLineColor), m_ctx.colors);
     m_ui.LBPotion->viewport()->update();
 }
 
-void ViewCommands::cmdScrollBar(QAction *item, int) {
-    m_ui.ScrollBarLB->setVisible(item->isChecked());
+void ViewCommands::cmdScrollBar(QAction *, int) {
+    m_ui.ScrollBarLB->setVisible(m_ctx.state.session.block().get(Setting.MenuScrollForLBox));
     m_hooks.relayoutRecipeList();
 }
 
@@ -242,8 +242,8 @@ void ViewCommands::cmdColor2(QAction *item, int line) {
         m_ctx.state.session.setSettingValue(line, value);
 }
 
-void ViewCommands::cmdGrayDisabled(QAction *item, int) {
-    m_ctx.colors.grayDisabledItems = item->isChecked();
+void ViewCommands::cmdGrayDisabled(QAction *, int) {
+    m_ctx.colors.grayDisabledItems = m_ctx.state.session.block().get(Setting.MenuCanGrayedDisabledItem);
     m_ctx.window.update();
     for (QWidget *w : m_ctx.window.findChildren<QWidget *>())
         w->update();
@@ -374,14 +374,14 @@ void ViewCommands::MakeColor2() {
 }
 
 void ViewCommands::SetLBoxLightCellType() {
-    const bool light = m_ctx.command("MenuCanLightLBox")->isChecked();
-    const bool frame = m_ctx.command("MenuCanFrameLBoxCell")->isChecked();
+    const bool light = m_ctx.state.session.block().get(Setting.MenuCanLightLBox);
+    const bool frame = m_looks.frameCells->isChecked();
     m_ctx.colors.LightCellMode = (light ? 1 : 0) | (frame ? 2 : 0);
 }
 
 void ViewCommands::SetItemDisplayColor() {
     m_hooks.displayColor(colorFromCode(m_ctx.state.session.block().get(Setting.PicBgColor), m_ctx.colors),
-                         m_ctx.command("MenuFlyPictureMode")->isChecked());
+                         m_looks.flyPicture->isChecked());
 }
 
 void ViewCommands::SetSplittersHeight() {
@@ -410,7 +410,7 @@ void ViewCommands::SetGridRowHeight(int rowHeight, int headerHeight) {
 }
 
 void ViewCommands::cmdGridLines(QAction *, int) {
-    m_ui.PanelGrid->setLines(m_ctx.command("MenuGridLines_ver")->isChecked(),
-                             m_ctx.command("MenuGridLines_hor")->isChecked());
+    const SettingsBlock &b = m_ctx.state.session.block();
+    m_ui.PanelGrid->setLines(b.get(Setting.MenuGridLinesVer), b.get(Setting.MenuGridLinesHor));
 }
 } // namespace qor

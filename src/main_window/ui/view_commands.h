@@ -4,6 +4,7 @@
 // colours, cell marking, splitter thickness, drop-down sizes, fonts, colours
 // and lines. The window forwards its command rows and start-up steps here.
 
+#include "main_window/ui/menu_items.h"
 #include "main_window/ui/window_context.h"
 
 #include <QColor>
@@ -34,7 +35,7 @@ class ViewCommands {
         std::function<void()> splittersChanged;
     };
 
-    ViewCommands(const WindowContext &ctx, Hooks hooks);
+    ViewCommands(const WindowContext &ctx, Hooks hooks, const LookItems &looks);
 
     // The routines the window runs at start-up and after settings changes.
     void MakeColor2();
@@ -86,6 +87,7 @@ class ViewCommands {
     WindowContext m_ctx;
     FormControls &m_ui;
     Hooks m_hooks;
+    LookItems m_looks;
     QColor m_gridColor2;
     int m_splitterThickness = 6;
     QPointer<QWidget> m_localMenuTarget;

@@ -1,11 +1,8 @@
 #pragma once
 // What the parts of the main window share: the window itself (parent of the
 // dialogs, owner of the main font), its controls, the program state, the
-// dialogs, the colours, the pictures and the menu items by name.
+// dialogs, the colours and the pictures.
 
-#include <functional>
-
-class QAction;
 class QMainWindow;
 
 namespace qor {
@@ -23,9 +20,6 @@ struct WindowContext {
     DialogProvider &dialogs;
     ViewColors &colors;
     ItemPictures &pictures;
-    // A menu item by object name; a name no command row has is a
-    // programming error.
-    std::function<QAction *(const char *)> command;
 };
 
 } // namespace qor

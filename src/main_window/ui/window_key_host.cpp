@@ -6,14 +6,10 @@
 #include "session/find_texts.h"
 #include "settings/settings_block.h"
 
-#include <QAction>
-
 namespace qor {
 
-WindowKeyHost::WindowKeyHost(TFormMain &form, const ViewColors &colors, const QAction *startWithCurrent,
-                             FullScreenWindow *const &fullScreen)
-    : m_form(form), m_state(form.state()), m_colors(colors), m_startWithCurrent(startWithCurrent),
-      m_fullScreen(fullScreen) {}
+WindowKeyHost::WindowKeyHost(TFormMain &form, const ViewColors &colors, FullScreenWindow *const &fullScreen)
+    : m_form(form), m_state(form.state()), m_colors(colors), m_fullScreen(fullScreen) {}
 
 CommandGate &WindowKeyHost::gate() {
     return m_state.Gate;
@@ -22,7 +18,7 @@ CommandGate &WindowKeyHost::gate() {
 QuickFindOptions WindowKeyHost::quickFindOptions(FindKind kind) const {
     QuickFindOptions options;
     options.timeoutMs = m_state.session.block().clamped(Setting.FastFindTimeout);
-    options.startWithCurrent = m_startWithCurrent && m_startWithCurrent->isChecked();
+    options.startWithCurrent = m_state.session.block().get(Setting.MenuFastFindStartWithCurElement);
     options.keyOwnCode = findKeyOwnCode(kind, m_state.session.grid().GridFindCol);
     return options;
 }

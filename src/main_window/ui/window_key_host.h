@@ -4,8 +4,6 @@
 
 #include "input/ui/key_router.h"
 
-class QAction;
-
 namespace qor {
 
 class FullScreenWindow;
@@ -16,8 +14,7 @@ struct ViewColors;
 class WindowKeyHost final : public KeyRouterHost {
   public:
     // fullScreen is the window's member: the full-screen window comes and goes.
-    WindowKeyHost(TFormMain &form, const ViewColors &colors, const QAction *startWithCurrent,
-                  FullScreenWindow *const &fullScreen);
+    WindowKeyHost(TFormMain &form, const ViewColors &colors, FullScreenWindow *const &fullScreen);
 
     CommandGate &gate() override;
     QuickFindOptions quickFindOptions(FindKind kind) const override;
@@ -33,7 +30,6 @@ class WindowKeyHost final : public KeyRouterHost {
     TFormMain &m_form;
     ProgramState &m_state;
     const ViewColors &m_colors;
-    const QAction *m_startWithCurrent;
     FullScreenWindow *const &m_fullScreen;
 };
 
