@@ -367,8 +367,20 @@ PlanSolveResult CbcPlanSolver::solveChecked(std::span<const PlanColumn> recipes,
     if (BrewingPlan rounded = roundedPlan(recipes, stock, relaxation, loss);
         rounded.total > result.plan.total)
         result.plan = std::move(rounded);
-    if (control.progress)
-        control.progress(result.plan.total, bound);
+    // Tells the caller what the search stands at; a better plan or bound
+    // also goes out whole.
+    std::int64_t reportedTotal = std::numeric_limits<std::int64_t>::min();
+    std::int64_t reportedBound = std::numeric_limits<std::int64_t>::max();
+    const auto report = [&] {
+        // The plan first: whoever hears of the progress may want to show it.
+        if (control.improved && (result.plan.total > reportedTotal || bound < reportedBound))
+            control.improved(result.plan, bound);
+        if (control.progress)
+            control.progress(result.plan.total, bound);
+        reportedTotal = result.plan.total;
+        reportedBound = bound;
+    };
+    report();
 
     // Runs one integer program over the recipes whose loss is at most
     // `within` and folds what it proves into the plan and the bound.
@@ -484,8 +496,7 @@ PlanSolveResult CbcPlanSolver::solveChecked(std::span<const PlanColumn> recipes,
                 runStep(std::numeric_limits<double>::infinity(), kPlanSetSize, result.plan.total + 1,
                         kPlanNodes);
         }
-        if (control.progress)
-            control.progress(result.plan.total, bound);
+        report();
     }
 }
 
