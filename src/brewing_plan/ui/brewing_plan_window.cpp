@@ -408,7 +408,7 @@ void BrewingPlanWindow::cancelPlan() {
     m_cancel->store(true);
     // The solver may need a moment to notice; the player sees the best plan
     // at once, and the worker's own answer (no worse) replaces it when it ends.
-    if (const auto latest = m_bestSoFar->latest()) {
+    if (const auto latest = m_bestSoFar ? m_bestSoFar->latest() : nullptr) {
         m_outcome = std::make_unique<BrewingPlanOutcome>(*latest);
         m_progress->setRange(0, 1);
         m_progress->hide();
@@ -445,6 +445,7 @@ void BrewingPlanWindow::onProgress(std::int64_t best, std::int64_t bound) {
 
 void BrewingPlanWindow::onFinished(std::shared_ptr<BrewingPlanOutcome> outcome) {
     joinWorker();
+    m_bestSoFar.reset();
     m_outcome = std::make_unique<BrewingPlanOutcome>(std::move(*outcome));
     setSolving(false);
     showPlan();
