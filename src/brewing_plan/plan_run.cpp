@@ -23,7 +23,35 @@ void keepBrewedRecipes(const GameData &data, const EffectStrengths &strengths, b
     out.exact.plan.times = std::move(exact);
 }
 
+// What the run would end with if cancelled now: `out` so far with `best`
+// as the exact plan.
+std::shared_ptr<const BrewingPlanOutcome> cancelledNow(const GameData &data, const EffectStrengths &strengths,
+                                                       bool perkPurity, std::span<const PlanColumn> columns,
+                                                       const BrewingPlanOutcome &out, const BrewingPlan &best,
+                                                       std::int64_t bound) {
+    auto snapshot = std::make_shared<BrewingPlanOutcome>();
+    snapshot->stock = out.stock;
+    snapshot->options = out.options;
+    snapshot->candidateCount = out.candidateCount;
+    snapshot->greedy = out.greedy;
+    snapshot->exact.plan = best;
+    snapshot->exact.bound = bound;
+    snapshot->exact.status = PlanSolveStatus::Cancelled;
+    keepBrewedRecipes(data, strengths, perkPurity, columns, *snapshot);
+    return snapshot;
+}
+
 } // namespace
+
+void BestPlanSoFar::publish(std::shared_ptr<const BrewingPlanOutcome> outcome) {
+    const std::lock_guard lock(m_mutex);
+    m_latest = std::move(outcome);
+}
+
+std::shared_ptr<const BrewingPlanOutcome> BestPlanSoFar::latest() const {
+    const std::lock_guard lock(m_mutex);
+    return m_latest;
+}
 
 double BrewingPlanOutcome::gainOverGreedy() const {
     if (greedy.total <= 0)
@@ -33,7 +61,8 @@ double BrewingPlanOutcome::gainOverGreedy() const {
 
 BrewingPlanOutcome ComputeBrewingPlan(const GameData &data, const EffectStrengths &strengths, bool perkPurity,
                                       const StockCounts &stock, const PlanOptions &options,
-                                      PlanSolver &solver, const PlanSolveControl &control) {
+                                      PlanSolver &solver, const PlanSolveControl &control,
+                                      BestPlanSoFar *bestSoFar) {
     const auto started = PlanStopper::Clock::now();
     const PlanStopper stopper(control);
     BrewingPlanOutcome out;
@@ -58,6 +87,15 @@ BrewingPlanOutcome ComputeBrewingPlan(const GameData &data, const EffectStrength
         rest.workLimitSeconds =
             control.workLimitSeconds >= 0.0 ? control.workLimitSeconds : control.timeLimitSeconds;
         rest.timeLimitSeconds -= std::chrono::duration<double>(PlanStopper::Clock::now() - started).count();
+        if (bestSoFar != nullptr) {
+            bestSoFar->publish(
+                cancelledNow(data, strengths, perkPurity, columns, out, out.greedy, kUnknownPlanBound));
+            rest.improved = [&](const BrewingPlan &best, std::int64_t bound) {
+                if (control.improved)
+                    control.improved(best, bound);
+                bestSoFar->publish(cancelledNow(data, strengths, perkPurity, columns, out, best, bound));
+            };
+        }
         out.exact = solver.solve(columns, stock, out.greedy, rest);
     }
     keepBrewedRecipes(data, strengths, perkPurity, columns, out);

@@ -6,6 +6,8 @@
 #include "brewing_plan/stock_file.h"
 
 #include <cstdint>
+#include <memory>
+#include <mutex>
 #include <vector>
 
 namespace qor {
@@ -24,10 +26,26 @@ struct BrewingPlanOutcome {
     double gainOverGreedy() const;
 };
 
+// The best plan of a run still going, as the outcome a cancel ends with:
+// the run replaces it with every better plan or bound, and a cancel shows it
+// at once instead of waiting for the solver to notice.
+class BestPlanSoFar {
+  public:
+    void publish(std::shared_ptr<const BrewingPlanOutcome> outcome);
+    // nullptr until the greedy plan is made.
+    std::shared_ptr<const BrewingPlanOutcome> latest() const;
+
+  private:
+    mutable std::mutex m_mutex;
+    std::shared_ptr<const BrewingPlanOutcome> m_latest;
+};
+
 // Enumerates, plans greedily, then improves with the solver. Called from a
-// worker thread by the window: it reads data and writes nothing shared.
+// worker thread by the window: it reads data and writes nothing shared but
+// bestSoFar (when given), which gets every better plan, marked cancelled.
 BrewingPlanOutcome ComputeBrewingPlan(const GameData &data, const EffectStrengths &strengths, bool perkPurity,
                                       const StockCounts &stock, const PlanOptions &options,
-                                      PlanSolver &solver, const PlanSolveControl &control);
+                                      PlanSolver &solver, const PlanSolveControl &control,
+                                      BestPlanSoFar *bestSoFar = nullptr);
 
 } // namespace qor

@@ -52,6 +52,10 @@ struct PlanSolveControl {
     const std::atomic<bool> *cancel = nullptr;
     // Called from the solving thread now and then: best total, proven bound.
     std::function<void(std::int64_t best, std::int64_t bound)> progress;
+    // Called from the solving thread with every better plan and every lower
+    // bound, so a cancel can show the best plan at once instead of waiting
+    // for the solver to reach its next check.
+    std::function<void(const BrewingPlan &best, std::int64_t bound)> improved;
 };
 
 // Where a run must stop: the player's cancel or the end of the time limit,

@@ -10,7 +10,10 @@
 #include <QTextStream>
 
 #include <atomic>
+#include <chrono>
 #include <csignal>
+#include <future>
+#include <memory>
 
 namespace qor {
 
@@ -18,6 +21,8 @@ namespace {
 
 // What a shell expects of a program ended by Ctrl+C (128 + SIGINT).
 constexpr int kExitInterrupted = 128 + SIGINT;
+// How often the waiting command looks whether Ctrl+C came.
+constexpr std::chrono::milliseconds kInterruptPoll{5};
 
 // Ctrl+C while the plan is made cancels the solve instead of killing the
 // process, so the best plan found so far is still printed. A signal handler
@@ -46,6 +51,61 @@ class InterruptCancelsSolve {
     static inline std::atomic<bool> s_interrupted{false};
     struct sigaction m_previous {};
 };
+
+// One line per recipe brewed (ingredients, 0 for none; times; price each),
+// then the totals and how the solve ended.
+void printPlan(CliContext &ctx, const BrewingPlanOutcome &plan) {
+    for (std::size_t r = 0; r < plan.recipes.size(); ++r) {
+        const std::int32_t times = plan.exact.plan.times[r];
+        if (times == 0)
+            continue;
+        const TPotionRec &rec = plan.recipes[r].rec;
+        ctx.out << "brew " << rec.Items[0] << ' ' << rec.Items[1] << ' ' << rec.Items[2] << ' ' << times
+                << ' ' << rec.Cost << '\n';
+    }
+    ctx.out << "total " << plan.exact.plan.total << '\n'
+            << "greedy " << plan.greedy.total << '\n'
+            << "bound ";
+    if (plan.exact.bound == kUnknownPlanBound)
+        ctx.out << "unknown";
+    else
+        ctx.out << plan.exact.bound;
+    ctx.out << '\n'
+            << "recipes " << plan.candidateCount << '\n'
+            << "status " << planStatusName(plan.exact.status) << '\n';
+}
+
+struct FinishedPlan {
+    std::shared_ptr<const BrewingPlanOutcome> plan;
+    bool printed = false; // already printed when Ctrl+C came
+};
+
+// Makes the plan on a worker thread. On Ctrl+C the best plan so far is
+// printed at once, however long the solver takes to notice the cancel; the
+// worker is then waited for, so nothing runs on after the command.
+FinishedPlan runPlan(CliContext &ctx, const StockCounts &stock, const PlanOptions &options,
+                     const PlanSolveControl &control, const InterruptCancelsSolve &interrupt) {
+    BestPlanSoFar bestSoFar;
+    // The future's get() hands on what the worker threw; std::async joins it.
+    auto result = std::async(std::launch::async, [&] {
+        const auto solver = CreatePlanSolver();
+        return std::make_shared<const BrewingPlanOutcome>(ComputeBrewingPlan(
+            ctx.data, ctx.strengths, ctx.skills.PerkPurity, stock, options, *solver, control, &bestSoFar));
+    });
+    FinishedPlan finished;
+    while (result.wait_for(kInterruptPoll) != std::future_status::ready) {
+        if (!interrupt.interrupted())
+            continue;
+        if (const auto latest = bestSoFar.latest()) {
+            printPlan(ctx, *latest);
+            ctx.out.flush();
+            finished.printed = true;
+        }
+        break;
+    }
+    finished.plan = result.get();
+    return finished;
+}
 
 } // namespace
 
@@ -106,11 +166,9 @@ int cmdPlan(CliContext &ctx, const QStringList &args) {
     if (!readStockOption(ctx, name, parser.value(stockOpt), stock))
         return kExitDataError;
 
-    const auto solver = CreatePlanSolver();
     const InterruptCancelsSolve interrupt;
     control.cancel = interrupt.flag();
-    const BrewingPlanOutcome plan =
-        ComputeBrewingPlan(ctx.data, ctx.strengths, ctx.skills.PerkPurity, stock, options, *solver, control);
+    const auto finished = runPlan(ctx, stock, options, control, interrupt);
     if (parser.isSet(lpOpt)) {
         QFile lp(parser.value(lpOpt));
         // The plan keeps only the recipes it brews: the model lists them all.
@@ -121,26 +179,8 @@ int cmdPlan(CliContext &ctx, const QStringList &args) {
             return kExitDataError;
         }
     }
-
-    // One line per recipe brewed: ingredients (0 for none), times, price each.
-    for (std::size_t r = 0; r < plan.recipes.size(); ++r) {
-        const std::int32_t times = plan.exact.plan.times[r];
-        if (times == 0)
-            continue;
-        const TPotionRec &rec = plan.recipes[r].rec;
-        ctx.out << "brew " << rec.Items[0] << ' ' << rec.Items[1] << ' ' << rec.Items[2] << ' ' << times
-                << ' ' << rec.Cost << '\n';
-    }
-    ctx.out << "total " << plan.exact.plan.total << '\n'
-            << "greedy " << plan.greedy.total << '\n'
-            << "bound ";
-    if (plan.exact.bound == kUnknownPlanBound)
-        ctx.out << "unknown";
-    else
-        ctx.out << plan.exact.bound;
-    ctx.out << '\n'
-            << "recipes " << plan.candidateCount << '\n'
-            << "status " << planStatusName(plan.exact.status) << '\n';
+    if (!finished.printed)
+        printPlan(ctx, *finished.plan);
     return interrupt.interrupted() ? kExitInterrupted : kExitOk;
 }
 

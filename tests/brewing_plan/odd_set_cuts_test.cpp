@@ -244,9 +244,13 @@ TEST(OddSetCuts, ExactSolverMatchesDynamicProgrammingOnOddStocks) {
     const auto solver = CreatePlanSolver();
     int beatGreedy = 0;
     int loose = 0;
-    for (int round = 0; round < 30; ++round) {
-        // Mostly triples: their relaxation stays loose after the cuts.
-        const Packing p = randomPacking(rng, 9, 40 + round, 3 + round % 2, round % 3 == 0 ? 2 : 3);
+    for (int round = 0; round < 40; ++round) {
+        // Mostly triples: their relaxation stays loose after the cuts. The
+        // last rounds have one of each of more ingredients, where every
+        // recipe is brewed at most once and the search branches differently.
+        const Packing p = round < 30
+                              ? randomPacking(rng, 9, 40 + round, 3 + round % 2, round % 3 == 0 ? 2 : 3)
+                              : randomPacking(rng, 13, 100 + round, 1, 3);
         const std::vector<PlanColumn> recipes = candidatesOf(p);
         const std::vector<std::int32_t> stock = stockOf(p);
         const BrewingPlan greedy = GreedyPlan(recipes, stock);

@@ -264,7 +264,9 @@ TEST(BrewingPlan, SameAnswerOnABusyMachine) {
 }
 
 // A cancel that arrives while the solver runs (here: at its first report,
-// after the relaxation) ends it with a plan that fits and a true bound.
+// after the relaxation) ends it with a plan that fits and a true bound; the
+// plan and bound reported were published whole before, for a cancel to show
+// at once.
 TEST(BrewingPlan, CancelDuringTheSearchKeepsTheBestPlanSoFar) {
     std::mt19937_64 rng(5);
     const GameData data = test::buildData(test::randomSmallDataSet(rng, 40, 9));
@@ -276,13 +278,29 @@ TEST(BrewingPlan, CancelDuringTheSearchKeepsTheBestPlanSoFar) {
     PlanSolveControl control;
     control.timeLimitSeconds = 600.0;
     control.cancel = &cancel;
-    control.progress = [&](std::int64_t, std::int64_t) {
+    BestPlanSoFar bestSoFar;
+    std::shared_ptr<const BrewingPlanOutcome> shownAtReport;
+    std::int64_t reportedTotal = 0;
+    std::int64_t reportedBound = 0;
+    control.progress = [&](std::int64_t total, std::int64_t bound) {
         ++reports;
         cancel = true;
+        shownAtReport = bestSoFar.latest();
+        reportedTotal = total;
+        reportedBound = bound;
     };
     const auto solver = CreatePlanSolver();
-    const BrewingPlanOutcome plan = ComputeBrewingPlan(data, strengths, false, stock, {}, *solver, control);
+    const BrewingPlanOutcome plan =
+        ComputeBrewingPlan(data, strengths, false, stock, {}, *solver, control, &bestSoFar);
     EXPECT_EQ(reports, 1);
+    ASSERT_NE(shownAtReport, nullptr);
+    EXPECT_EQ(shownAtReport->exact.status, PlanSolveStatus::Cancelled);
+    EXPECT_EQ(shownAtReport->exact.plan.total, reportedTotal);
+    EXPECT_EQ(PlanTotal(shownAtReport->recipes, shownAtReport->exact.plan.times), reportedTotal);
+    EXPECT_EQ(shownAtReport->exact.bound, reportedBound);
+    EXPECT_EQ(shownAtReport->greedy.total, plan.greedy.total);
+    EXPECT_TRUE(PlanFitsStock(shownAtReport->recipes, shownAtReport->exact.plan.times, stock));
+    EXPECT_LE(shownAtReport->exact.plan.total, plan.exact.plan.total);
     EXPECT_EQ(plan.exact.status, PlanSolveStatus::Cancelled);
     EXPECT_TRUE(PlanFitsStock(plan.recipes, plan.exact.plan.times, stock));
     EXPECT_GE(plan.exact.plan.total, plan.greedy.total);

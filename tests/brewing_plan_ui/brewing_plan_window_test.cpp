@@ -204,7 +204,8 @@ TEST_F(PlanWindow, KeepsItsOptionsClosesOnEscAndFitsASmallScreen) {
 }
 
 // A long solve (a large stock, an hour's limit) stopped in the middle: the
-// cancel button shows the best plan so far; closing the window (as leaving
+// cancel button shows the best plan so far at once, before the worker has
+// stopped, and the worker's own answer after; closing the window (as leaving
 // the program does) cancels too — the destructor joins a worker that stops
 // within a few simplex iterations, not after the hour.
 TEST_F(PlanWindow, CancelOrCloseStopsALongSolve) {
@@ -230,7 +231,15 @@ TEST_F(PlanWindow, CancelOrCloseStopsALongSolve) {
     startAndWaitForTheSolver();
     EXPECT_GT(runningAnimations(*window), 0); // the busy bar, which must stop afterwards
     QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("PlanCancelButton")), Qt::LeftButton);
+    ASSERT_NE(window->outcome(), nullptr);
+    EXPECT_EQ(window->outcome()->exact.status, PlanSolveStatus::Cancelled);
+    EXPECT_TRUE(window->findChild<QLabel *>(QStringLiteral("PlanSummary"))
+                    ->text()
+                    .contains(QStringLiteral("Прервано")));
+    EXPECT_FALSE(window->findChild<QProgressBar *>(QStringLiteral("PlanBusy"))->isVisible());
+    const std::int64_t shownAtOnce = window->outcome()->exact.plan.total;
     ASSERT_TRUE(finished.wait(60000));
+    EXPECT_GE(window->outcome()->exact.plan.total, shownAtOnce);
     EXPECT_EQ(animationsLeftRunning(*window), 0);
     ASSERT_NE(window->outcome(), nullptr);
     EXPECT_EQ(window->outcome()->exact.status, PlanSolveStatus::Cancelled);

@@ -27,10 +27,6 @@
 #include "brewing_plan/solver/plan_relaxation.h"
 
 #include <CbcEventHandler.hpp>
-#include <CbcHeuristic.hpp>
-#include <CbcHeuristicDiveCoefficient.hpp>
-#include <CbcHeuristicLocal.hpp>
-#include <CbcHeuristicRINS.hpp>
 #include <CbcModel.hpp>
 // After the model: it needs the node type declared first.
 #include <CbcCutGenerator.hpp>
@@ -75,6 +71,9 @@ constexpr double kTolerance = 1e-4;
 // A triples-only step keeps plans this much below its target (see the top
 // of the file).
 constexpr std::int64_t kAcceptBelowTarget = 1;
+// Dual simplex iterations of one strong-branching trial in a step whose
+// recipes are all brewed at most once (see solveSubset).
+constexpr int kBinaryStrongBranchIterations = 5;
 // Candidates the rounded plan fills the rest of the stock from.
 constexpr std::size_t kRoundingCandidates = 20000;
 // Simplex work (iterations times program size) per second of CPU time on a
@@ -204,6 +203,15 @@ SubResult solveSubset(std::span<const PlanColumn> candidates, std::span<const st
     for (int c = 0; c < cols; ++c)
         lp.setInteger(c);
 
+    // Where every recipe is brewed at most once, strong branching ranks
+    // its candidates as well after a few dual simplex iterations as after a
+    // full solve, which was over half of a step's work with one of each
+    // ingredient. Where recipes are brewed more often, the short estimates
+    // misled the branching (up to three times the work on five of each).
+    const double *upper = lp.getColUpper();
+    if (std::all_of(upper, upper + cols, [](double u) { return u <= 1.0; }))
+        lp.setIntParam(OsiMaxNumIterationHotStart, kBinaryStrongBranchIterations);
+
     CbcModel model(lp);
     setUpBranchAndBound(model, stopper, maxNodes);
     model.setCutoff(-double(target) + 0.5);
@@ -222,14 +230,9 @@ SubResult solveSubset(std::span<const PlanColumn> candidates, std::span<const st
     clique.setStarCliqueReport(false);
     clique.setRowCliqueReport(false);
     model.addCutGenerator(&clique, -1, "Clique");
-    CbcRounding rounding(model);
-    model.addHeuristic(&rounding);
-    CbcHeuristicDiveCoefficient dive(model);
-    model.addHeuristic(&dive);
-    CbcHeuristicLocal local(model);
-    model.addHeuristic(&local);
-    CbcHeuristicRINS rins(model);
-    model.addHeuristic(&rins);
+    // No heuristics: a step cuts off every plan below its target, which
+    // they seldom reach, and the branching found every plan that counted.
+    // On every bundled stock they only added 4–30 % to the simplex work.
 
     ControlHandler handler(control, stopper, work, kept, target, globalBound);
     model.passInEventHandler(&handler);
@@ -367,8 +370,20 @@ PlanSolveResult CbcPlanSolver::solveChecked(std::span<const PlanColumn> recipes,
     if (BrewingPlan rounded = roundedPlan(recipes, stock, relaxation, loss);
         rounded.total > result.plan.total)
         result.plan = std::move(rounded);
-    if (control.progress)
-        control.progress(result.plan.total, bound);
+    // Tells the caller what the search stands at; a better plan or bound
+    // also goes out whole.
+    std::int64_t reportedTotal = std::numeric_limits<std::int64_t>::min();
+    std::int64_t reportedBound = std::numeric_limits<std::int64_t>::max();
+    const auto report = [&] {
+        // The plan first: whoever hears of the progress may want to show it.
+        if (control.improved && (result.plan.total > reportedTotal || bound < reportedBound))
+            control.improved(result.plan, bound);
+        if (control.progress)
+            control.progress(result.plan.total, bound);
+        reportedTotal = result.plan.total;
+        reportedBound = bound;
+    };
+    report();
 
     // Runs one integer program over the recipes whose loss is at most
     // `within` and folds what it proves into the plan and the bound.
@@ -484,8 +499,7 @@ PlanSolveResult CbcPlanSolver::solveChecked(std::span<const PlanColumn> recipes,
                 runStep(std::numeric_limits<double>::infinity(), kPlanSetSize, result.plan.total + 1,
                         kPlanNodes);
         }
-        if (control.progress)
-            control.progress(result.plan.total, bound);
+        report();
     }
 }
 

@@ -388,22 +388,32 @@ void BrewingPlanWindow::startPlan() {
         QMetaObject::invokeMethod(
             self, [self, best, bound] { self->onProgress(best, bound); }, Qt::QueuedConnection);
     };
+    auto bestSoFar = std::make_shared<BestPlanSoFar>();
+    m_bestSoFar = bestSoFar;
     setSolving(true);
     m_progressLabel->setText(QStringLiteral("Перебор рецептов…"));
-    m_worker =
-        std::thread([self, data, strengths = m_ctx.strengths, purity, stock, options, control, cancel] {
-            const auto solver = CreatePlanSolver();
-            auto outcome = std::make_shared<BrewingPlanOutcome>(
-                ComputeBrewingPlan(*data, strengths, purity, stock, options, *solver, control));
-            QMetaObject::invokeMethod(
-                self, [self, outcome] { self->onFinished(outcome); }, Qt::QueuedConnection);
-        });
+    m_worker = std::thread([self, data, strengths = m_ctx.strengths, purity, stock, options, control, cancel,
+                            bestSoFar] {
+        const auto solver = CreatePlanSolver();
+        auto outcome = std::make_shared<BrewingPlanOutcome>(
+            ComputeBrewingPlan(*data, strengths, purity, stock, options, *solver, control, bestSoFar.get()));
+        QMetaObject::invokeMethod(
+            self, [self, outcome] { self->onFinished(outcome); }, Qt::QueuedConnection);
+    });
 }
 
 void BrewingPlanWindow::cancelPlan() {
     if (!isSolving())
         return;
     m_cancel->store(true);
+    // The solver may need a moment to notice; the player sees the best plan
+    // at once, and the worker's own answer (no worse) replaces it when it ends.
+    if (const auto latest = m_bestSoFar ? m_bestSoFar->latest() : nullptr) {
+        m_outcome = std::make_unique<BrewingPlanOutcome>(*latest);
+        m_progress->setRange(0, 1);
+        m_progress->hide();
+        showPlan();
+    }
     m_progressLabel->setText(QStringLiteral("Прерывание…"));
 }
 
@@ -427,7 +437,7 @@ void BrewingPlanWindow::setSolving(bool on) {
 }
 
 void BrewingPlanWindow::onProgress(std::int64_t best, std::int64_t bound) {
-    if (!isSolving())
+    if (!isSolving() || m_cancel->load())
         return;
     m_progressLabel->setText(
         QStringLiteral("Лучший план: %1; лучше %2 не бывает").arg(number(best), number(bound)));
@@ -435,6 +445,7 @@ void BrewingPlanWindow::onProgress(std::int64_t best, std::int64_t bound) {
 
 void BrewingPlanWindow::onFinished(std::shared_ptr<BrewingPlanOutcome> outcome) {
     joinWorker();
+    m_bestSoFar.reset();
     m_outcome = std::make_unique<BrewingPlanOutcome>(std::move(*outcome));
     setSolving(false);
     showPlan();

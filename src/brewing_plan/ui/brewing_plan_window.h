@@ -95,6 +95,7 @@ class BrewingPlanWindow : public QWidget {
     std::unique_ptr<BrewingPlanOutcome> m_outcome;
     std::thread m_worker;
     std::shared_ptr<std::atomic<bool>> m_cancel;
+    std::shared_ptr<BestPlanSoFar> m_bestSoFar; // of the run going on
     bool m_filling = false;
     PlanWindowSettings m_savedSettings; // as Plan.ini holds them
 
