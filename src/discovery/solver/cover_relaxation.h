@@ -81,7 +81,7 @@ class CoverRelaxation {
     // Returns the columns worth adding, best first.
     std::vector<int> price();
     void addColumns(std::span<const int> add);
-    bool resolve();
+    bool resolve(bool dual);
 
     const CoverLayout &m_layout;
     const PlanStopper &m_stopper;
