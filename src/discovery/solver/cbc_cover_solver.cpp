@@ -92,9 +92,25 @@ std::vector<int> diveForPlan(OsiClpSolverInterface &lp, std::span<const int> col
     const LpStopHandler lpStop(stopper, &work);
     lp.getModelPtr()->passInEventHandler(&lpStop);
     std::vector<std::pair<double, int>> fractional;
+    // The columns fixed last. Within a stock they may leave no solution:
+    // then they are unfixed one by one, the smallest first, and the largest,
+    // when it alone leaves none, is left out. A dive that gave up there left
+    // the plan in hand, which may not show everything.
+    std::vector<int> fixedLast;
     for (;;) {
-        if (stopper.stop() || work.spent() || !lp.isProvenOptimal())
+        if (stopper.stop() || work.spent())
             return {};
+        if (!lp.isProvenOptimal()) {
+            if (fixedLast.empty())
+                return {};
+            lp.setColLower(fixedLast.back(), 0.0);
+            if (fixedLast.size() == 1)
+                lp.setColUpper(fixedLast.back(), 0.0);
+            fixedLast.pop_back();
+            lp.resolve();
+            continue;
+        }
+        fixedLast.clear();
         const double *x = lp.getColSolution();
         // The largest fractional columns go in together: fewer solves,
         // much the same plan.
@@ -108,8 +124,10 @@ std::vector<int> diveForPlan(OsiClpSolverInterface &lp, std::span<const int> col
             break;
         const std::size_t n = std::min(fractional.size(), kFixTogether);
         std::partial_sort(fractional.begin(), fractional.begin() + std::ptrdiff_t(n), fractional.end());
-        for (std::size_t k = 0; k < n; ++k)
+        for (std::size_t k = 0; k < n; ++k) {
             lp.setColLower(fractional[k].second, 1.0);
+            fixedLast.push_back(fractional[k].second);
+        }
         lp.resolve();
     }
     std::vector<int> chosen;
