@@ -8,11 +8,10 @@
 // few brews left, the relaxation's cuts included, with the plan in hand as
 // cutoff: what it finds, or proves absent, is the best plan over all brews.
 //
-// The dive's plan (or the plan in hand, when the dive finds none within a
-// stock) is then improved by neighbourhoods (cover_neighbourhood.h): on the
-// bundled data this takes it from 81 to 79 brews, where branch and cut alone
-// stays at 80; with two of each ingredient the plan ends showing all 548
-// slots with 80 brews.
+// The dive's plan is then improved by neighbourhoods (cover_neighbourhood.h):
+// on the bundled data this takes it from 80 to 79 brews, where branch and cut
+// alone stays at 80; with two of each ingredient from 84 to 81 brews that
+// show all 548 slots.
 //
 // Without a brew limit the search asks for plans that show every element
 // some column shows: a plain set cover, which the cuts tighten and branch
