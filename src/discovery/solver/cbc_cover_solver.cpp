@@ -171,6 +171,30 @@ std::vector<int> diveOver(const CoverLayout &layout, const CoverCuts &cuts, std:
     return diveForPlan(lp, columns, position, stopper, work);
 }
 
+// Gomory cuts whose work counts: each cut is a row of the simplex tableau,
+// a pass over the whole matrix. Over thousands of columns the cut passes
+// take much of a branch and cut's time; a budget that left them out would
+// let branch and cut run far longer than its share.
+class CountedGomory final : public CglGomory {
+  public:
+    explicit CountedGomory(SearchWork &work) : m_work(&work) {}
+    void generateCuts(const OsiSolverInterface &si, OsiCuts &cs,
+                      const CglTreeInfo info = CglTreeInfo()) override {
+        const double *x = si.getColSolution();
+        int fractional = 0;
+        for (int c = 0; c < si.getNumCols(); ++c) {
+            if (si.isInteger(c) && std::abs(x[c] - std::round(x[c])) > kTolerance)
+                ++fractional;
+        }
+        m_work->add(double(fractional) * double(si.getNumRows() + si.getNumElements()));
+        CglGomory::generateCuts(si, cs, info);
+    }
+    CglCutGenerator *clone() const override { return new CountedGomory(*this); }
+
+  private:
+    SearchWork *m_work;
+};
+
 struct StepResult {
     std::vector<int> chosen; // empty: nothing below the cutoff found
     bool complete = false;   // searched to the end
@@ -195,7 +219,7 @@ StepResult solveStep(const CoverLayout &layout, const CoverCuts &cuts, std::span
     // here: probing and the other heuristics spend the whole budget at the
     // root of a covering problem, and so does strong branching over
     // thousands of columns; pseudo-costs from the start branch better.
-    CglGomory gomory;
+    CountedGomory gomory(work);
     model.addCutGenerator(&gomory, -1, "Gomory");
     CbcRounding rounding(model);
     model.addHeuristic(&rounding);
