@@ -151,8 +151,13 @@ void CoverRelaxation::addColumns(std::span<const int> add) {
     m_lp.OsiSolverInterface::addCols(build);
 }
 
-bool CoverRelaxation::resolve() {
+bool CoverRelaxation::resolve(bool dual) {
+    // New columns keep the basis primal feasible, new cuts keep it dual
+    // feasible: each resolve starts from the side that still holds.
+    m_lp.setHintParam(OsiDoDualInResolve, dual, OsiHintDo);
     m_lp.resolve();
+    // Copies of the program (the dive's) change bounds: dual again.
+    m_lp.setHintParam(OsiDoDualInResolve, true, OsiHintTry);
     m_stopped = m_stopper.stop() || m_work.spent();
     return !m_stopped && m_lp.isProvenOptimal();
 }
@@ -240,7 +245,7 @@ bool CoverRelaxation::solve(std::span<const int> start) {
         // Columns until none would lower the optimum.
         for (std::vector<int> add = price(); !add.empty(); add = price()) {
             addColumns(add);
-            if (!resolve())
+            if (!resolve(false))
                 return false;
         }
         // Rounds that lift the bound by little are not worth their cost.
@@ -277,7 +282,7 @@ bool CoverRelaxation::solve(std::span<const int> start) {
                                 m_layout.weight());
         }
         m_lp.OsiSolverInterface::addCols(cutSlacks);
-        if (!resolve())
+        if (!resolve(true))
             return false;
     }
 }

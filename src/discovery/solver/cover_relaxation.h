@@ -81,15 +81,15 @@ class CoverRelaxation {
     // Returns the columns worth adding, best first.
     std::vector<int> price();
     void addColumns(std::span<const int> add);
-    bool resolve();
+    bool resolve(bool dual);
 
     const CoverLayout &m_layout;
     const PlanStopper &m_stopper;
     SearchWork &m_work;
     // Cuts over a brew's three ingredients only within a stock: there they
     // lift the bound and lead the search to a plan that shows everything
-    // (on the bundled data with two of each: bound 75 to 76, plan from 84
-    // brews showing 546 of 548 slots to 80 showing all). Without a stock
+    // (on the bundled data with two of each: bound 75 to 76, and a plan
+    // that shows all 548 slots instead of 546). Without a stock
     // they lift the relaxation by a tenth, not its bound, and their dense
     // rows make the search's simplex slower (CPU +40 %).
     CoverCutPool m_pool;
