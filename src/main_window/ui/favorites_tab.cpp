@@ -10,7 +10,6 @@
 #include "input/ui/key_router.h"
 #include "input/ui/wheel_router.h"
 #include "main_window/ui/control_commands.h"
-#include "main_window/ui/form_controls.h"
 #include "main_window/ui/window_routers.h"
 #include "session/program_state.h"
 
@@ -26,7 +25,7 @@
 
 namespace qor {
 
-FavoritesTab::FavoritesTab(const WindowContext &ctx) : m_ctx(ctx), m_ui(ctx.ui) {}
+FavoritesTab::FavoritesTab(const WindowContext &ctx) : m_ctx(ctx) {}
 
 void FavoritesTab::buildControls(QWidget &tabSheet, ItemPicturesSource *pictureSource) {
     auto *layout = new QVBoxLayout(&tabSheet);
@@ -36,7 +35,6 @@ void FavoritesTab::buildControls(QWidget &tabSheet, ItemPicturesSource *pictureS
     m_list->setFont(pixelFont(QStringLiteral("Courier"), 17));
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
     layout->addWidget(m_list);
-    m_ui.LBFavorites = m_list;
 }
 
 void FavoritesTab::joinRouters(const WindowRouters &routers) {
@@ -45,7 +43,7 @@ void FavoritesTab::joinRouters(const WindowRouters &routers) {
     routers.drag.registerControl(m_list, DragControl::Favorites);
 }
 
-void FavoritesTab::connectSignals(ControlCommands &commands) {
+void FavoritesTab::connectSignals(ControlCommands &commands, QMenu &contextMenu) {
     commands.addEntry(m_list->parentWidget(), [this] { enter(); });
     QObject::connect(m_list, &FavoritesList::selectedRowChanged, &m_ctx.window, [this] {
         // Filling or restoring the list moves its row too; only the
@@ -54,9 +52,19 @@ void FavoritesTab::connectSignals(ControlCommands &commands) {
         if (st.Gate.open())
             onClick();
     });
-    QObject::connect(m_list, &QWidget::customContextMenuRequested, &m_ctx.window, [this](const QPoint &pos) {
-        prepareMenu();
-        m_ui.PopupMenuLBFavorites->popup(m_list->viewport()->mapToGlobal(pos));
+    QObject::connect(m_list, &QWidget::customContextMenuRequested, &m_ctx.window,
+                     [this, &contextMenu](const QPoint &pos) {
+                         prepareMenu();
+                         contextMenu.popup(m_list->viewport()->mapToGlobal(pos));
+                     });
+    const Session *session = &m_ctx.state.session;
+    QObject::connect(session, &Session::fontChanged, m_list, [this](SettingsFont which) {
+        if (which == SettingsFont::LBFavorites && m_ctx.state.Gate.ready())
+            applyStoredLooks();
+    });
+    QObject::connect(session, &Session::settingChanged, m_list, [this](int line) {
+        if (line == Setting.LbFavoritesItemHeight.line && m_ctx.state.Gate.ready())
+            applyStoredLooks();
     });
 }
 
@@ -64,10 +72,14 @@ void FavoritesTab::enter() {
     if (m_entered)
         return;
     m_entered = true;
+    applyStoredLooks();
+    m_list->resetRows();
+}
+
+void FavoritesTab::applyStoredLooks() {
     const MainSettings &s = m_ctx.state.session.settings();
     applyStoredFont(m_list, s.font(SettingsFont::LBFavorites));
     m_list->setItemHeight(s.block.clamped(Setting.LbFavoritesItemHeight));
-    m_list->resetRows();
 }
 
 void FavoritesTab::FillLbPotionsFromFavorites(bool all, int index) {

@@ -5,6 +5,7 @@
 #include "main_window/ui/window_context.h"
 
 class QAction;
+class QMenu;
 class QWidget;
 
 namespace qor {
@@ -17,13 +18,13 @@ struct WindowRouters;
 class FavoritesTab {
   public:
     explicit FavoritesTab(const WindowContext &ctx);
-    // The list of favourites on its tab sheet; the window's controls keep a
-    // pointer to it for the parts that set its font and row height.
+    // The list of favourites on its tab sheet.
     void buildControls(QWidget &tabSheet, ItemPicturesSource *pictureSource);
-    // A click on a favourite shows it; a right click opens the context menu
+    FavoritesList *list() const { return m_list; }
+    // A click on a favourite shows it; a right click opens contextMenu
     // prepared for the row; the first entry of the tab applies the list's
-    // stored font and row height.
-    void connectSignals(ControlCommands &commands);
+    // stored font and row height, which it follows from then on.
+    void connectSignals(ControlCommands &commands, QMenu &contextMenu);
     // Until then the list holds no stored values of its own.
     bool entered() const { return m_entered; }
     // The list joins the keys, the wheel and the drags.
@@ -38,8 +39,9 @@ class FavoritesTab {
     void cmdFavoriteDelete(QAction *item, int);
 
   private:
+    void applyStoredLooks();
+
     WindowContext m_ctx;
-    FormControls &m_ui;
     FavoritesList *m_list = nullptr; // LBFavorites
     int m_lastFavoriteIndex = 0;     // LastFavoriteIndex: the favourite handled last
     bool m_entered = false;

@@ -81,16 +81,6 @@ void TFormMain::buildRouters() {
     joinHelpRouters(*m_help, routers);
     PanelGrid->joinRouters(routers);
     m_drag->registerPressControls(this);
-    const QList<ChooserComboBox *> choosers = findChildren<ChooserComboBox *>();
-    m_cellHints->watch({.recipes = LBPotion,
-                        .recipeHeader = Header,
-                        .recipeRowBar = m_recipes->widgets().ScrollBarLBVert,
-                        .effectHeader = HeaderEffInfo,
-                        .effects = LbEffectInfo,
-                        .items = LbItemsInfo,
-                        .grid = StringGrid,
-                        .help = LbHelp,
-                        .choosers = choosers});
     // Each tool window's lists join when the window is first made.
     joinToolWindowLists(*m_toolWindows, routers, this);
 }

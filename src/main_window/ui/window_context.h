@@ -1,7 +1,8 @@
 #pragma once
 // What the parts of the main window share: the window itself (parent of the
-// dialogs, owner of the main font), its controls, the program state, the
-// dialogs, the colours, the pictures and the menu items by name.
+// dialogs, owner of the main font), the program state, the dialogs, the
+// colours, the pictures and the menu items by name. A part's widgets are its
+// own; what it needs of another part it gets as an argument.
 
 #include <functional>
 
@@ -12,13 +13,11 @@ namespace qor {
 
 class DialogProvider;
 class ItemPictures;
-struct FormControls;
 struct ProgramState;
 struct ViewColors;
 
 struct WindowContext {
     QMainWindow &window;
-    FormControls &ui;
     ProgramState &state;
     DialogProvider &dialogs;
     ViewColors &colors;
