@@ -81,6 +81,13 @@ TEST_F(ViewCommandTest, ListsFollowTheirRowHeightLines) {
     EXPECT_EQ(test::ui(form).LBFavorites->itemHeight(), 22);
     form->state().session.setSetting(Setting.GridRowHeight, 30);
     EXPECT_EQ(test::ui(form).StringGrid->verticalHeader()->defaultSectionSize(), 30);
+    // The recipe region's heights and the captions follow theirs as well.
+    form->state().session.setSetting(Setting.LbPotionItemHeight, 41);
+    EXPECT_EQ(test::ui(form).LBPotion->itemHeight(), 41);
+    form->state().session.setSetting(Setting.HeaderEffInfoHeight, 27);
+    EXPECT_EQ(test::ui(form).HeaderEffInfo->height(), 27);
+    form->state().session.setSetting(Setting.PanelCapGridHeight, 31);
+    EXPECT_EQ(test::ui(form).PanelCapGrid->height(), 31);
 }
 
 // Whoever changes a font in the session, the controls that show it follow.

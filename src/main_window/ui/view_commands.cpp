@@ -164,11 +164,8 @@ void ViewCommands::cmdCellMarking(QAction *, int) {
 void ViewCommands::cmdRecipeRowHeight(QAction *item, int line) {
     int value = 0;
     if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, m_views.recipes.LBPotion->itemHeight(),
-                      value)) {
-        m_views.recipes.LBPotion->setItemHeight(value);
-        rebuildRowPictures();
-        m_views.recipes.LBPotion->viewport()->update();
-    }
+                      value))
+        m_ctx.state.session.setSettingValue(line, value);
 }
 
 void ViewCommands::cmdGridRowHeight(QAction *item, int line) {
@@ -183,7 +180,7 @@ void ViewCommands::cmdEffectRowHeight(QAction *item, int line) {
     int value = 0;
     if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, m_views.recipes.LbEffectInfo->itemHeight(),
                       value))
-        m_views.recipes.LbEffectInfo->setItemHeight(value);
+        m_ctx.state.session.setSettingValue(line, value);
 }
 
 void ViewCommands::cmdFavoritesRowHeight(QAction *item, int line) {
@@ -210,24 +207,20 @@ void ViewCommands::cmdCaptionHeight(QAction *item, int line) {
     if (!PromptNumber(m_ctx.dialogs, &m_ctx.window, item, caption->height(), value, 2147483647, -2147483647))
         return;
     const SettingRange range = settingRow(line).range();
-    caption->setFixedHeight(std::clamp(value, range.min, range.max));
-    if (caption == m_views.recipes.PanelCapLBPotions)
-        m_hooks.relayoutRecipeList();
+    m_ctx.state.session.setSettingValue(line, std::clamp(value, range.min, range.max));
 }
 
 void ViewCommands::cmdRecipeHeaderHeight(QAction *item, int line) {
     int value = 0;
-    if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, m_views.recipes.Header->height(), value)) {
-        m_views.recipes.Header->setFixedHeight(value);
-        m_hooks.relayoutRecipeList();
-    }
+    if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, m_views.recipes.Header->height(), value))
+        m_ctx.state.session.setSettingValue(line, value);
 }
 
 void ViewCommands::cmdEffectHeaderHeight(QAction *item, int line) {
     int value = 0;
     if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, m_views.recipes.HeaderEffInfo->height(),
                       value))
-        m_views.recipes.HeaderEffInfo->setFixedHeight(value);
+        m_ctx.state.session.setSettingValue(line, value);
 }
 
 void ViewCommands::cmdGridHeaderHeight(QAction *item, int line) {
@@ -336,7 +329,33 @@ void ViewCommands::applyFont(SettingsFont which) {
 
 void ViewCommands::applySetting(int line) {
     const SettingsBlock &b = m_ctx.state.session.block();
+    const RecipeListWidgets &recipes = m_views.recipes;
     switch (line) {
+    case Setting.LbPotionItemHeight.line:
+        recipes.LBPotion->setItemHeight(b.clamped(Setting.LbPotionItemHeight));
+        rebuildRowPictures();
+        recipes.LBPotion->viewport()->update();
+        break;
+    case Setting.LbEffectInfoItemHeight.line:
+        recipes.LbEffectInfo->setItemHeight(b.clamped(Setting.LbEffectInfoItemHeight));
+        break;
+    case Setting.HeaderHeight.line:
+        recipes.Header->setFixedHeight(b.clamped(Setting.HeaderHeight));
+        m_hooks.relayoutRecipeList();
+        break;
+    case Setting.HeaderEffInfoHeight.line:
+        recipes.HeaderEffInfo->setFixedHeight(b.clamped(Setting.HeaderEffInfoHeight));
+        break;
+    case Setting.PanelCapLBPotionsHeight.line:
+        recipes.PanelCapLBPotions->setFixedHeight(b.clamped(Setting.PanelCapLBPotionsHeight));
+        m_hooks.relayoutRecipeList();
+        break;
+    case Setting.PanelCap2Height.line:
+        recipes.PanelCap2->setFixedHeight(b.clamped(Setting.PanelCap2Height));
+        break;
+    case Setting.PanelCapGridHeight.line:
+        m_views.grid.caption()->setFixedHeight(b.clamped(Setting.PanelCapGridHeight));
+        break;
     case Setting.GridRowHeight.line:
     case Setting.GridHeaderRowHeight.line:
         SetGridRowHeight(b.clamped(Setting.GridRowHeight), b.clamped(Setting.GridHeaderRowHeight));
