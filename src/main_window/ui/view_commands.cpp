@@ -14,7 +14,6 @@
 #include "main_window/ui/prompts.h"
 #include "main_window/ui/recipe_list_widgets.h"
 #include "main_window/ui/reference_table_panel.h"
-#include "recipe_list/ui/alt_lists.h"
 #include "recipe_list/ui/chooser_combo.h"
 #include "recipe_list/ui/potion_header.h"
 #include "recipe_list/ui/potion_list_view.h"
