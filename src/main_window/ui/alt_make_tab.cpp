@@ -9,7 +9,7 @@
 #include "input/ui/key_router.h"
 #include "input/ui/wheel_router.h"
 #include "main_window/ui/control_commands.h"
-#include "main_window/ui/form_controls.h"
+#include "main_window/ui/controls_context.h"
 #include "main_window/ui/window_routers.h"
 #include "recipe_list/ui/alt_lists.h"
 #include "recipe_list/ui/item_pictures_source.h"
