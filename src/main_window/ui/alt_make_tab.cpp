@@ -10,6 +10,7 @@
 #include "input/ui/wheel_router.h"
 #include "main_window/ui/control_commands.h"
 #include "main_window/ui/controls_context.h"
+#include "main_window/ui/stored_looks.h"
 #include "main_window/ui/window_routers.h"
 #include "recipe_list/ui/alt_lists.h"
 #include "recipe_list/ui/item_pictures_source.h"
@@ -75,14 +76,8 @@ void AltMakeTab::connectSignals(ControlCommands &commands) {
     QObject *const context = &m_ctx.window;
     const Session *session = &m_ctx.state.session;
     QObject::connect(session, &Session::altListsChanged, context, [this] { refreshAltLists(); });
-    QObject::connect(session, &Session::fontChanged, context, [this](SettingsFont which) {
-        if (which == SettingsFont::AltLists && m_ctx.state.Gate.ready())
-            AltLBoxsSetView();
-    });
-    QObject::connect(session, &Session::settingChanged, context, [this](int line) {
-        if (line == Setting.AltListsItemHeight.line && m_ctx.state.Gate.ready())
-            AltLBoxsSetView();
-    });
+    followStoredLooks(m_ctx.state, context, SettingsFont::AltLists, Setting.AltListsItemHeight.line,
+                      [this] { AltLBoxsSetView(); });
     const auto onDoubleClick = [this, context, &commands](QListView *list, void (AltMakeTab::*command)()) {
         const auto run = [this, command] {
             if (m_ctx.state.Gate.ready())

@@ -10,6 +10,7 @@
 #include "input/ui/key_router.h"
 #include "input/ui/wheel_router.h"
 #include "main_window/ui/control_commands.h"
+#include "main_window/ui/stored_looks.h"
 #include "main_window/ui/window_routers.h"
 #include "session/program_state.h"
 
@@ -57,15 +58,8 @@ void FavoritesTab::connectSignals(ControlCommands &commands, QMenu &contextMenu)
                          prepareMenu();
                          contextMenu.popup(m_list->viewport()->mapToGlobal(pos));
                      });
-    const Session *session = &m_ctx.state.session;
-    QObject::connect(session, &Session::fontChanged, m_list, [this](SettingsFont which) {
-        if (which == SettingsFont::LBFavorites && m_ctx.state.Gate.ready())
-            applyStoredLooks();
-    });
-    QObject::connect(session, &Session::settingChanged, m_list, [this](int line) {
-        if (line == Setting.LbFavoritesItemHeight.line && m_ctx.state.Gate.ready())
-            applyStoredLooks();
-    });
+    followStoredLooks(m_ctx.state, m_list, SettingsFont::LBFavorites, Setting.LbFavoritesItemHeight.line,
+                      [this] { applyStoredLooks(); });
 }
 
 void FavoritesTab::enter() {
