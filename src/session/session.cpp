@@ -94,6 +94,16 @@ void Session::makeAltPotion(const GameData &data, const EffectStrengths &strengt
     Q_EMIT altListsChanged();
 }
 
+std::vector<Session::ElementMark> Session::elementMarksOf(const GameData &data) {
+    std::vector<ElementMark> marks;
+    marks.reserve(data.ItemTable.size() + data.EffectTable.size());
+    for (const TItemRec &item : data.ItemTable)
+        marks.push_back({item.Marked, item.MarkerColor});
+    for (const TEffectRec &effect : data.EffectTable)
+        marks.push_back({effect.Marked, effect.MarkerColor});
+    return marks;
+}
+
 void Session::announceGrid(const GridState &before) {
     if (gridOrder(before) != gridOrder(m_grid))
         Q_EMIT gridOrderChanged();

@@ -17,6 +17,7 @@
 #include <QObject>
 
 #include <utility>
+#include <vector>
 
 namespace qor {
 
@@ -98,6 +99,16 @@ class Session : public SettingsStore {
         return std::forward<Edit>(edit)(m_grid);
     }
 
+    // The highlight marks of ingredients and effects (kept in the data's
+    // records, painted in the recipe list): edit gets the data;
+    // elementMarksChanged when a mark or its colour differs afterwards.
+    template <class Edit> void editElementMarks(GameData &data, Edit &&edit) {
+        const std::vector<ElementMark> before = elementMarksOf(data);
+        std::forward<Edit>(edit)(data);
+        if (elementMarksOf(data) != before)
+            Q_EMIT elementMarksChanged();
+    }
+
   Q_SIGNALS:
     void skillsChanged();
     void conditionsChanged();
@@ -115,8 +126,17 @@ class Session : public SettingsStore {
     void altListsChanged();
     void gridOrderChanged();
     void gridMarksChanged();
+    void elementMarksChanged();
 
   private:
+    struct ElementMark {
+        bool marked = false;
+        ColorCode color = 0;
+        friend bool operator==(const ElementMark &, const ElementMark &) = default;
+    };
+    // Every ingredient's mark, then every effect's.
+    static std::vector<ElementMark> elementMarksOf(const GameData &data);
+
     void announceGrid(const GridState &before);
 
     SkillSettings m_skills;

@@ -21,6 +21,9 @@ void SettingsStore::announceSettings(const MainSettings &before) {
     for (int line = 1; line <= kSettingsBlockSize; ++line)
         if (m_settings.block.value(line) != before.block.value(line))
             Q_EMIT settingChanged(line);
+    for (std::size_t k = 0; k < m_settings.fonts.size(); ++k)
+        if (m_settings.fonts[k] != before.fonts[k])
+            Q_EMIT fontChanged(static_cast<SettingsFont>(k));
 }
 
 } // namespace qor

@@ -51,6 +51,8 @@ class SettingsStore : public FavoritesStore {
   Q_SIGNALS:
     // A line of the Main.ini block (1..71) took another value.
     void settingChanged(int line);
+    // One of the stored fonts took another face or size.
+    void fontChanged(qor::SettingsFont which);
 
   protected:
     FavoritesModel &favoritesForEdit() override { return m_settings.favorites; }

@@ -310,6 +310,46 @@ TEST_F(CellHintsTest, HintSwitchTurnsThemOffAndListsJoinThroughOneCall) {
     EXPECT_EQ(hints().hintWindow()->height(), row1.height());
 }
 
+// Each part registers its own choosers and lists: every chooser of the
+// window and the help list hint once their text is cut.
+TEST_F(CellHintsTest, EveryChooserOfTheWindowAndTheHelpListHint) {
+    // The ingredient choosers and the help list are filled on their page's
+    // first entry.
+    for (QWidget *page : {ui().TabSheetSearshFromItem, ui().TabSheetHelp}) {
+        ui().PageControl->setCurrentWidget(page);
+        QApplication::processEvents();
+    }
+    const QList<ChooserComboBox *> choosers = form->findChildren<ChooserComboBox *>();
+    ASSERT_GE(choosers.size(), 18);
+    for (ChooserComboBox *chooser : choosers) {
+        int longest = 0;
+        for (int k = 1; k < chooser->count(); ++k) {
+            if (chooser->itemText(k).size() > chooser->itemText(longest).size())
+                longest = k;
+        }
+        // An ingredient chooser draws the name of its row's ingredient.
+        ASSERT_GT(chooser->count(), 1) << chooser->objectName().toStdString();
+        chooser->setCurrentIndex(chooser->kind() == ChooserComboBox::Kind::Ingredient ? 1 : longest);
+        chooser->setFixedWidth(30);
+        hints().HideCellHint();
+        moveOver(chooser, QPoint(10, 5));
+        EXPECT_TRUE(shown()) << chooser->objectName().toStdString();
+        EXPECT_EQ(hints().HintControl(), chooser) << chooser->objectName().toStdString();
+    }
+
+    QListWidget *help = ui().LbHelp;
+    ASSERT_GT(help->count(), 0);
+    help->setFixedWidth(40);
+    QApplication::processEvents();
+    const QRect row0 = help->visualRect(help->model()->index(0, 0));
+    ASSERT_GT(width(help, help->item(0)->text()), help->viewport()->width());
+    hints().HideCellHint();
+    moveOver(help->viewport(), row0.center());
+    ASSERT_TRUE(shown());
+    EXPECT_EQ(hints().HintControl(), help);
+    EXPECT_EQ(hintText(), help->item(0)->text());
+}
+
 TEST_F(CellHintsTest, ToolWindowListsHintTheirCutNamesAfterThePicture) {
     test::useCommand(*form, "MenuShowUsedItemsList");
     TFormUsedItems *window = FormMainTestAccess::toolWindows(*form).usedItems();

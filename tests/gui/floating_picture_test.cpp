@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTableView>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -119,6 +120,30 @@ TEST_F(FloatingPictureTest, EmptyPictureOpensA100By100WindowThatFollowsTheGridAn
     QApplication::processEvents();
     EXPECT_EQ(ui().Image->parentWidget(), ui().PanelItemDisplay);
     EXPECT_FALSE(form->state().PictureWindowOpen);
+}
+
+// The picture and its window's caption follow the table row the player
+// picks with the mouse or the keys.
+TEST_F(FloatingPictureTest, PictureFollowsTheTableRowChosenByAClickOrAKey) {
+    open();
+    selectGridRow(2);
+    doubleClickPicture();
+    FloatingPictureWindow *window = picture().window();
+    ASSERT_NE(window, nullptr);
+    const QImage second = ui().Image->pixmap().toImage();
+
+    QTableView *grid = ui().StringGrid;
+    const QRect row5 = grid->visualRect(grid->model()->index(4, 1));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, row5.center());
+    QApplication::processEvents();
+    ASSERT_EQ(grid->currentIndex().row(), 4);
+    EXPECT_EQ(window->windowTitle(), gridItemName());
+    EXPECT_NE(ui().Image->pixmap().toImage(), second);
+
+    QTest::keyClick(grid, Qt::Key_Down);
+    QApplication::processEvents();
+    ASSERT_EQ(grid->currentIndex().row(), 5);
+    EXPECT_EQ(window->windowTitle(), gridItemName());
 }
 
 TEST_F(FloatingPictureTest, WindowTakesThePicturesSizeAndBackgroundAndReopensAfterARestart) {

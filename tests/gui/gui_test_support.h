@@ -5,6 +5,7 @@
 
 #include "drag_drop/ui/drag_controller.h"
 #include "main_window/ui/form_main.h"
+#include "main_window/ui/picture_region.h"
 #include "main_window/ui/recipe_list_region.h"
 #include "main_window/ui/search_inputs.h"
 #include "main_window/ui/tool_windows.h"
@@ -26,7 +27,7 @@ struct FormMainTestAccess {
     static RecipeFinder &finder(TFormMain &form) { return *form.m_finder; }
     static HelpPanel &help(TFormMain &form) { return *form.m_help; }
     static CellHints &cellHints(TFormMain &form) { return *form.m_cellHints; }
-    static FloatingPicture &floatingPicture(TFormMain &form) { return *form.m_floatingPicture; }
+    static FloatingPicture &floatingPicture(TFormMain &form) { return form.m_picture->floating(); }
     static ToolWindows &toolWindows(TFormMain &form) { return *form.m_toolWindows; }
     static DragController &drag(TFormMain &form) { return *form.m_drag; }
     static RecipeListRegion &recipes(TFormMain &form) { return *form.m_recipes; }

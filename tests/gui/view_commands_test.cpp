@@ -11,6 +11,7 @@
 #include "recipe_list/ui/alt_lists.h"
 #include "recipe_list/ui/potion_header.h"
 #include "recipe_list/ui/potion_list_view.h"
+#include "recipe_list/ui/recipe_info_lists.h"
 
 #include <QAction>
 #include <QApplication>
@@ -80,6 +81,38 @@ TEST_F(ViewCommandTest, ListsFollowTheirRowHeightLines) {
     EXPECT_EQ(test::ui(form).LBFavorites->itemHeight(), 22);
     form->state().session.setSetting(Setting.GridRowHeight, 30);
     EXPECT_EQ(test::ui(form).StringGrid->verticalHeader()->defaultSectionSize(), 30);
+    // The recipe region's heights and the captions follow theirs as well.
+    form->state().session.setSetting(Setting.LbPotionItemHeight, 41);
+    EXPECT_EQ(test::ui(form).LBPotion->itemHeight(), 41);
+    form->state().session.setSetting(Setting.HeaderEffInfoHeight, 27);
+    EXPECT_EQ(test::ui(form).HeaderEffInfo->height(), 27);
+    form->state().session.setSetting(Setting.PanelCapGridHeight, 31);
+    EXPECT_EQ(test::ui(form).PanelCapGrid->height(), 31);
+}
+
+// Whoever changes a font in the session, the controls that show it follow.
+TEST_F(ViewCommandTest, ControlsFollowTheirFontsInTheSession) {
+    Session &session = form->state().session;
+    const auto check = [](const QWidget *control, const char *family, int points) {
+        EXPECT_EQ(control->font().family(), QString::fromLatin1(family))
+            << control->objectName().toStdString();
+        EXPECT_EQ(control->font().pointSize(), points) << control->objectName().toStdString();
+    };
+    session.setFont(SettingsFont::LBPotion, QStringLiteral("Liberation Serif"), 13);
+    check(test::ui(form).LBPotion, "Liberation Serif", 13);
+    session.setFont(SettingsFont::StringGrid, QStringLiteral("Liberation Mono"), 9);
+    check(test::ui(form).StringGrid, "Liberation Mono", 9);
+    session.setFont(SettingsFont::LbEffectInfo, QStringLiteral("DejaVu Sans"), 10);
+    check(test::ui(form).LbEffectInfo, "DejaVu Sans", 10);
+    session.setFont(SettingsFont::AltLists, QStringLiteral("DejaVu Serif"), 11);
+    check(test::ui(form).LbAltItemsList, "DejaVu Serif", 11);
+    check(test::ui(form).LbAltAmountEffects, "DejaVu Serif", 11);
+    session.setFont(SettingsFont::LBFavorites, QStringLiteral("Liberation Sans"), 12);
+    check(test::ui(form).LBFavorites, "Liberation Sans", 12);
+    session.setFont(SettingsFont::MainForm, QStringLiteral("Liberation Sans"), 10);
+    check(form.get(), "Liberation Sans", 10);
+    session.setFont(SettingsFont::DropDown, QStringLiteral("DejaVu Sans Mono"), 8);
+    check(test::effectSearch(form).CbFilter[4], "DejaVu Sans Mono", 8);
 }
 
 TEST_F(ViewCommandTest, AlternateRowPercentRecomputesTheColour) {

@@ -36,6 +36,10 @@ struct Announcements {
                          [this](int line) { log.push_back("line " + std::to_string(line)); });
         QObject::connect(&session, &Session::gridOrderChanged, [this] { log.push_back("grid order"); });
         QObject::connect(&session, &Session::gridMarksChanged, [this] { log.push_back("grid marks"); });
+        QObject::connect(&session, &Session::fontChanged, [this](SettingsFont which) {
+            log.push_back("font " + std::to_string(static_cast<int>(which)));
+        });
+        QObject::connect(&session, &Session::elementMarksChanged, [this] { log.push_back("marks"); });
     }
     std::vector<std::string> take() { return std::exchange(log, {}); }
 
@@ -201,18 +205,35 @@ TEST(SessionTest, SettingsAnnounceEachLineThatTookAnotherValue) {
     EXPECT_EQ(seen.take(), Log{"line " + std::to_string(Setting.DragShadow.line)});
     EXPECT_TRUE(session.block().get(Setting.DragShadow));
 
-    // A whole file read: every list and line that differs, once each; the
-    // fonts and sizes carry no announcement of their own.
+    // A whole file read: every list, line and font that differs, once each.
     MainSettings read = session.settings();
     read.favorites.FavEffects = {4};
     read.block.set(Setting.DragShadow, false);
     read.font(SettingsFont::LbHelp).size = 30;
     session.editSettings([&](MainSettings &s) { s = read; });
-    EXPECT_EQ(seen.take(), (Log{"fav effects", "line " + std::to_string(Setting.DragShadow.line)}));
+    const std::string helpFont = "font " + std::to_string(static_cast<int>(SettingsFont::LbHelp));
+    EXPECT_EQ(seen.take(), (Log{"fav effects", "line " + std::to_string(Setting.DragShadow.line), helpFont}));
     EXPECT_EQ(session.settings(), read);
     session.setFont(SettingsFont::LbHelp, QStringLiteral("Arial"), 0); // no size in points: kept
     EXPECT_EQ(session.settings().font(SettingsFont::LbHelp), (FontSetting{QStringLiteral("Arial"), 30}));
+    EXPECT_EQ(seen.take(), Log{helpFont});
+    session.setFont(SettingsFont::LbHelp, QStringLiteral("Arial"), 30);
     EXPECT_EQ(seen.take(), Log{});
+}
+
+TEST(SessionTest, RecipeListMarksAreAnnouncedWhenAMarkOrItsColourChanged) {
+    Session session;
+    Announcements seen(session);
+    GameData data;
+    data.ItemTable.resize(3);
+    data.EffectTable.resize(4);
+    session.editElementMarks(data, [](GameData &d) { d.ItemTable[2].Marked = false; });
+    EXPECT_EQ(seen.take(), Log{});
+    session.editElementMarks(data, [](GameData &d) { d.ItemTable[2].Marked = true; });
+    EXPECT_EQ(seen.take(), Log{"marks"});
+    session.editElementMarks(data, [](GameData &d) { d.EffectTable[3].MarkerColor = 0x00FF00; });
+    EXPECT_EQ(seen.take(), Log{"marks"});
+    EXPECT_TRUE(data.ItemTable[2].Marked);
 }
 
 TEST(SessionTest, TheReferenceTableOrderIsAnnouncedOnceAndOnlyWhenItChanged) {

@@ -50,40 +50,25 @@ CellHints::~CellHints() {
     delete m_window;
 }
 
-void CellHints::watch(const CellHintControls &c) {
-    m_c = c;
-    if (c.recipes)
-        addSource(c.recipes->viewport(), {Kind::Recipes, c.recipes, {}, {}});
-    if (c.recipeHeader)
-        addSource(c.recipeHeader->viewport(), {Kind::RecipeHeader, c.recipeHeader, {}, {}});
-    if (c.effectHeader)
-        addSource(c.effectHeader->viewport(), {Kind::EffectHeader, c.effectHeader, {}, {}});
-    if (c.effects)
-        addSource(c.effects->viewport(), {Kind::Effects, c.effects, {}, {}});
-    if (c.grid) {
-        addSource(c.grid->viewport(), {Kind::Grid, c.grid, {}, {}});
-        addSource(c.grid->horizontalHeader()->viewport(), {Kind::GridHeader, c.grid, {}, {}});
-    }
-    if (ItemsInfoList *items = c.items) {
-        const GameData &data = m_state.Data;
-        const PotionList &list = m_state.session.recipes();
-        addList(
-            items,
-            [&data, &list](int row) {
-                const int item =
-                    row >= 0 && row < 3 ? list.CurPotion.Items[static_cast<std::size_t>(row)] : 0;
-                return item > 0 ? data.ItemNames.value(item) : QString();
-            },
-            [items](int) { return items->itemHeight(); });
-    }
-    if (QListWidget *help = c.help) {
-        addList(help, [help](int row) {
-            const QListWidgetItem *item = help->item(row);
-            return item ? item->text() : QString();
-        });
-    }
-    for (ChooserComboBox *chooser : c.choosers)
-        addChooser(chooser);
+void CellHints::watchRecipeList(PotionListView *list, PotionHeader *header, QWidget *rowBar) {
+    m_recipes = list;
+    m_recipeHeader = header;
+    m_recipeRowBar = rowBar;
+    addSource(list->viewport(), {Kind::Recipes, list, {}, {}});
+    addSource(header->viewport(), {Kind::RecipeHeader, header, {}, {}});
+}
+
+void CellHints::watchEffectList(EffectInfoList *list, PotionHeader *header) {
+    m_effects = list;
+    m_effectHeader = header;
+    addSource(header->viewport(), {Kind::EffectHeader, header, {}, {}});
+    addSource(list->viewport(), {Kind::Effects, list, {}, {}});
+}
+
+void CellHints::watchGrid(QTableView *grid) {
+    m_grid = grid;
+    addSource(grid->viewport(), {Kind::Grid, grid, {}, {}});
+    addSource(grid->horizontalHeader()->viewport(), {Kind::GridHeader, grid, {}, {}});
 }
 
 void CellHints::addList(QAbstractItemView *list, RowText text, RowIndent indent) {
@@ -246,12 +231,12 @@ CellHints::Built CellHints::build(const Source &source, QWidget *eventWidget, co
 std::pair<int, int> CellHints::recipeBand(const QWidget *w) const {
     // The region is the panel that slides the list (the recipe region, or the
     // full-screen window while the list is in it).
-    const QWidget *panel = m_c.recipes->parentWidget();
+    const QWidget *panel = m_recipes->parentWidget();
     const QWidget *region = panel ? panel->parentWidget() : nullptr;
     if (!region)
         return {0, w->width()};
     int visibleRight = region->width();
-    const QWidget *bar = m_c.recipeRowBar;
+    const QWidget *bar = m_recipeRowBar;
     if (bar && bar->isVisible() && bar->parentWidget() == region)
         visibleRight = bar->x();
     const int originX = w->mapTo(region, QPoint(0, 0)).x();
@@ -259,7 +244,7 @@ std::pair<int, int> CellHints::recipeBand(const QWidget *w) const {
 }
 
 CellHints::Built CellHints::buildRecipes(QWidget *eventWidget, const QPoint &pos) const {
-    const PotionListView &list = *m_c.recipes;
+    const PotionListView &list = *m_recipes;
     const int row = list.rowAt(pos.y());
     const int column = list.columnAt(pos.x());
     if (row < 0 || column < 0)
@@ -271,8 +256,8 @@ CellHints::Built CellHints::buildRecipes(QWidget *eventWidget, const QPoint &pos
     const auto [left, right] = recipeBand(eventWidget);
     hint::RecipeCell cell;
     cell.textWidth = textWidth(out.font, text);
-    cell.sectionLeft = m_c.recipeHeader->sectionLeft(column);
-    cell.sectionWidth = m_c.recipeHeader->sectionSize(column);
+    cell.sectionLeft = m_recipeHeader->sectionLeft(column);
+    cell.sectionWidth = m_recipeHeader->sectionSize(column);
     cell.pictureWidth = PotionColumn::isItemColumn(column) ? list.itemHeight() : 0;
     cell.visibleLeft = left;
     cell.visibleRight = right;
@@ -324,8 +309,8 @@ CellHints::Built CellHints::buildRecipeHeader(const PotionHeader &header, QWidge
 }
 
 CellHints::Built CellHints::buildEffects(QWidget *eventWidget, const QPoint &pos) const {
-    const EffectInfoList &list = *m_c.effects;
-    const PotionHeader &header = *m_c.effectHeader;
+    const EffectInfoList &list = *m_effects;
+    const PotionHeader &header = *m_effectHeader;
     std::vector<int> widths;
     header.sectionWidths(widths);
     const int section = hint::sectionStrictlyAt(pos.x(), widths.data(), static_cast<int>(widths.size()));
@@ -351,7 +336,7 @@ CellHints::Built CellHints::buildEffects(QWidget *eventWidget, const QPoint &pos
 }
 
 CellHints::Built CellHints::buildGrid(QWidget *eventWidget, const QPoint &pos) const {
-    const QTableView &grid = *m_c.grid;
+    const QTableView &grid = *m_grid;
     const QModelIndex index = grid.indexAt(pos);
     if (!index.isValid())
         return {};
@@ -373,7 +358,7 @@ CellHints::Built CellHints::buildGrid(QWidget *eventWidget, const QPoint &pos) c
 }
 
 CellHints::Built CellHints::buildGridHeader(QWidget *eventWidget, const QPoint &pos) const {
-    const QTableView &grid = *m_c.grid;
+    const QTableView &grid = *m_grid;
     const QHeaderView &header = *grid.horizontalHeader();
     const int section = header.logicalIndexAt(pos.x());
     if (section < 0 || !grid.model())

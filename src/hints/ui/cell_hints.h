@@ -6,8 +6,9 @@
 // laid over the cell (below headers and choosers). The hint switch of the
 // menu turns them all off.
 //
-// Further lists (those of the tool windows) join through addList and
-// addChooser: the one registration point for hint-capable controls.
+// Each part registers its hint-capable controls with their role when it
+// joins the window's routers (the tool windows' lists when each window is
+// first made).
 
 #include "common_ui/hint_window.h"
 
@@ -19,10 +20,8 @@
 
 #include <functional>
 #include <memory>
-#include <span>
 
 class QAbstractItemView;
-class QListWidget;
 class QTableView;
 class QWidget;
 
@@ -30,25 +29,10 @@ namespace qor {
 
 class ChooserComboBox;
 class EffectInfoList;
-class ItemsInfoList;
 class PotionHeader;
 class PotionListView;
 struct ProgramState;
 struct ViewColors;
-
-// The hint-capable controls of the main window.
-struct CellHintControls {
-    PotionListView *recipes = nullptr;
-    PotionHeader *recipeHeader = nullptr;
-    // The recipe list's own vertical bar: it covers the region's right edge.
-    QWidget *recipeRowBar = nullptr;
-    PotionHeader *effectHeader = nullptr;
-    EffectInfoList *effects = nullptr;
-    ItemsInfoList *items = nullptr;
-    QTableView *grid = nullptr;
-    QListWidget *help = nullptr;
-    std::span<ChooserComboBox *const> choosers;
-};
 
 class CellHints : public QObject {
     Q_OBJECT
@@ -58,7 +42,12 @@ class CellHints : public QObject {
     CellHints(const ProgramState &state, const ViewColors &colors, QWidget *window);
     ~CellHints() override;
 
-    void watch(const CellHintControls &controls);
+    // The recipe list with its header and its own vertical bar (which
+    // covers the region's right edge); the recipe's effect list with its
+    // header; the reference table with its header.
+    void watchRecipeList(PotionListView *list, PotionHeader *header, QWidget *rowBar);
+    void watchEffectList(EffectInfoList *list, PotionHeader *header);
+    void watchGrid(QTableView *grid);
 
     // A row's text, and where it starts in the row (pixels from the left).
     using RowText = std::function<QString(int row)>;
@@ -128,7 +117,13 @@ class CellHints : public QObject {
     const ProgramState &m_state;
     const ViewColors &m_colors;
     QPointer<QWidget> m_parentWindow;
-    CellHintControls m_c;
+    // The controls of the roles above (null until registered).
+    PotionListView *m_recipes = nullptr;
+    PotionHeader *m_recipeHeader = nullptr;
+    QWidget *m_recipeRowBar = nullptr;
+    PotionHeader *m_effectHeader = nullptr;
+    EffectInfoList *m_effects = nullptr;
+    QTableView *m_grid = nullptr;
     QHash<const QObject *, Source> m_sources; // by event widget
     QPointer<TQORHintWindow> m_window;
     QPointer<QWidget> m_hintControl;

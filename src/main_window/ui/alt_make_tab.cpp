@@ -4,11 +4,13 @@
 #include "main_window/ui/alt_make_tab.h"
 
 #include "common_ui/pixel_font.h"
+#include "common_ui/stored_font.h"
 #include "drag_drop/ui/drag_controller.h"
 #include "input/ui/key_router.h"
 #include "input/ui/wheel_router.h"
 #include "main_window/ui/control_commands.h"
-#include "main_window/ui/form_controls.h"
+#include "main_window/ui/controls_context.h"
+#include "main_window/ui/stored_looks.h"
 #include "main_window/ui/window_routers.h"
 #include "recipe_list/ui/alt_lists.h"
 #include "recipe_list/ui/item_pictures_source.h"
@@ -20,8 +22,7 @@
 
 namespace qor {
 
-AltMakeTab::AltMakeTab(const WindowContext &ctx, std::function<void()> altListsView)
-    : m_ctx(ctx), m_altListsView(std::move(altListsView)) {}
+AltMakeTab::AltMakeTab(const WindowContext &ctx) : m_ctx(ctx) {}
 
 void AltMakeTab::buildControls(QWidget &tabSheet, const ControlsContext &controls) {
     m_page = &tabSheet;
@@ -58,17 +59,25 @@ void AltMakeTab::buildControls(QWidget &tabSheet, const ControlsContext &control
     grid->addWidget(m_items, 1, 2, 3, 1);
     for (int c = 0; c < 3; ++c)
         grid->setColumnStretch(c, 1);
+}
 
-    FormControls &ui = m_ctx.ui;
-    ui.LbAltEffectsList = m_effects;
-    ui.LbAltAmountItems = m_chosenItems;
-    ui.LbAltAmountEffects = m_chosenEffects;
-    ui.LbAltItemsList = m_items;
+void AltMakeTab::AltLBoxsSetView() {
+    const MainSettings &s = m_ctx.state.session.settings();
+    const FontSetting &f = s.font(SettingsFont::AltLists);
+    const int height = s.block.clamped(Setting.AltListsItemHeight);
+    for (OwnerDrawListView *list :
+         std::initializer_list<OwnerDrawListView *>{m_items, m_effects, m_chosenItems, m_chosenEffects}) {
+        applyStoredFont(list, f);
+        list->setItemHeight(height);
+    }
 }
 
 void AltMakeTab::connectSignals(ControlCommands &commands) {
     QObject *const context = &m_ctx.window;
-    QObject::connect(&m_ctx.state.session, &Session::altListsChanged, context, [this] { refreshAltLists(); });
+    const Session *session = &m_ctx.state.session;
+    QObject::connect(session, &Session::altListsChanged, context, [this] { refreshAltLists(); });
+    followStoredLooks(m_ctx.state, context, SettingsFont::AltLists, Setting.AltListsItemHeight.line,
+                      [this] { AltLBoxsSetView(); });
     const auto onDoubleClick = [this, context, &commands](QListView *list, void (AltMakeTab::*command)()) {
         const auto run = [this, command] {
             if (m_ctx.state.Gate.ready())
@@ -112,7 +121,7 @@ void AltMakeTab::enter() {
     m_entered = true;
     Session &session = m_ctx.state.session;
     session.prepareAltPage(m_ctx.state.Data);
-    m_altListsView();
+    AltLBoxsSetView();
     m_effects->resetRows();
     m_items->resetRows();
     m_chosenItems->resetRows();

@@ -6,8 +6,6 @@
 
 #include "main_window/ui/window_context.h"
 
-#include <functional>
-
 class QListView;
 class QWidget;
 
@@ -21,14 +19,22 @@ struct WindowRouters;
 
 class AltMakeTab {
   public:
-    // altListsView applies the lists' stored font and row height.
-    AltMakeTab(const WindowContext &ctx, std::function<void()> altListsView);
-    // The four lists on their tab sheet; the window's controls keep
-    // pointers to them for the view commands that set their font.
+    explicit AltMakeTab(const WindowContext &ctx);
+    // The four lists on their tab sheet.
     void buildControls(QWidget &tabSheet, const ControlsContext &controls);
-    // The lists follow the session; their clicks and the first entry of the
-    // page are the tab's commands.
+    struct Lists {
+        AltEffectsList *effects;       // LbAltEffectsList
+        AltItemsList *chosenItems;     // LbAltAmountItems
+        AltEffectsList *chosenEffects; // LbAltAmountEffects
+        AltItemsList *items;           // LbAltItemsList
+    };
+    Lists lists() const { return {m_effects, m_chosenItems, m_chosenEffects, m_items}; }
+    // The lists follow the session, their stored font and row height
+    // included; their clicks and the first entry of the page are the tab's
+    // commands.
     void connectSignals(ControlCommands &commands);
+    // The lists' stored font and row height applied.
+    void AltLBoxsSetView();
     // The lists join the keys, the wheel and the drags.
     void joinRouters(const WindowRouters &routers);
 
@@ -41,7 +47,6 @@ class AltMakeTab {
     void AltDelItem();
 
     WindowContext m_ctx;
-    std::function<void()> m_altListsView;
     QWidget *m_page = nullptr;                 // TabSheetAltMake
     AltEffectsList *m_effects = nullptr;       // LbAltEffectsList
     AltItemsList *m_chosenItems = nullptr;     // LbAltAmountItems

@@ -10,7 +10,7 @@
 #include "input/ui/key_router.h"
 #include "input/ui/wheel_router.h"
 #include "main_window/ui/control_commands.h"
-#include "main_window/ui/form_controls.h"
+#include "main_window/ui/stored_looks.h"
 #include "main_window/ui/window_routers.h"
 #include "session/program_state.h"
 
@@ -26,7 +26,7 @@
 
 namespace qor {
 
-FavoritesTab::FavoritesTab(const WindowContext &ctx) : m_ctx(ctx), m_ui(ctx.ui) {}
+FavoritesTab::FavoritesTab(const WindowContext &ctx) : m_ctx(ctx) {}
 
 void FavoritesTab::buildControls(QWidget &tabSheet, ItemPicturesSource *pictureSource) {
     auto *layout = new QVBoxLayout(&tabSheet);
@@ -36,7 +36,6 @@ void FavoritesTab::buildControls(QWidget &tabSheet, ItemPicturesSource *pictureS
     m_list->setFont(pixelFont(QStringLiteral("Courier"), 17));
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
     layout->addWidget(m_list);
-    m_ui.LBFavorites = m_list;
 }
 
 void FavoritesTab::joinRouters(const WindowRouters &routers) {
@@ -58,16 +57,22 @@ void FavoritesTab::connectSignals(ControlCommands &commands) {
         if (m_menu)
             m_menu->popup(m_list->viewport()->mapToGlobal(pos));
     });
+    followStoredLooks(m_ctx.state, m_list, SettingsFont::LBFavorites, Setting.LbFavoritesItemHeight.line,
+                      [this] { applyStoredLooks(); });
 }
 
 void FavoritesTab::enter() {
     if (m_entered)
         return;
     m_entered = true;
+    applyStoredLooks();
+    m_list->resetRows();
+}
+
+void FavoritesTab::applyStoredLooks() {
     const MainSettings &s = m_ctx.state.session.settings();
     applyStoredFont(m_list, s.font(SettingsFont::LBFavorites));
     m_list->setItemHeight(s.block.clamped(Setting.LbFavoritesItemHeight));
-    m_list->resetRows();
 }
 
 void FavoritesTab::FillLbPotionsFromFavorites(bool all, int index) {

@@ -19,12 +19,12 @@ struct WindowRouters;
 class FavoritesTab {
   public:
     explicit FavoritesTab(const WindowContext &ctx);
-    // The list of favourites on its tab sheet; the window's controls keep a
-    // pointer to it for the parts that set its font and row height.
+    // The list of favourites on its tab sheet.
     void buildControls(QWidget &tabSheet, ItemPicturesSource *pictureSource);
+    FavoritesList *list() const { return m_list; }
     // A click on a favourite shows it; a right click opens the context menu
     // prepared for the row; the first entry of the tab applies the list's
-    // stored font and row height.
+    // stored font and row height, which it follows from then on.
     void connectSignals(ControlCommands &commands);
     // Until then the list holds no stored values of its own.
     bool entered() const { return m_entered; }
@@ -43,8 +43,9 @@ class FavoritesTab {
     void cmdFavoriteDelete(QAction *item, int);
 
   private:
+    void applyStoredLooks();
+
     WindowContext m_ctx;
-    FormControls &m_ui;
     FavoritesList *m_list = nullptr; // LBFavorites
     QMenu *m_menu = nullptr;
     FavoritesMenuItems m_items;

@@ -7,6 +7,7 @@
 #include "input/ui/find_dialog.h"
 #include "main_window/ui/favorites_tab.h"
 #include "main_window/ui/form_main.h"
+#include "main_window/ui/picture_region.h"
 #include "main_window/ui/prompts.h"
 #include "main_window/ui/recipe_list_region.h"
 #include "main_window/ui/reference_table_panel.h"
@@ -102,7 +103,7 @@ std::span<const MenuCommand> TFormMain::commandTable() {
         {.menu = M::ViewMisc, .name = "MenuCharEffectType", .caption = "Символ показывающий цвет эффекта", .call = &F::onView<&V::cmdEffectSymbol>},
         // The hint filter and the cell hints read the flag.
         {.menu = M::ViewMisc, .name = "MenuShowHints", .caption = "Показывать всплывающие подсказки", .check = C::Off, .state = S::CheckOnly, .setting = Setting.MenuShowHints},
-        {.menu = M::ViewMisc, .name = "MenuFlyPictureMode", .caption = "Вырезать окно под картинкой", .check = C::Off, .call = [](F &f, QAction *, int) { f.pictureRefresh(); }, .fills = [](MenuItems &m, QAction *item) { m.looks.flyPicture = item; }},
+        {.menu = M::ViewMisc, .name = "MenuFlyPictureMode", .caption = "Вырезать окно под картинкой", .check = C::Off, .call = [](F &f, QAction *, int) { f.m_picture->pictureRefresh(); }, .fills = [](MenuItems &m, QAction *item) { m.looks.flyPicture = item; }},
 
         separator(M::View),
         {.menu = M::View, .name = "MenuCLbUsedItemHeight", .caption = "Высота строк списка возможных ингредиентов", .call = [](F &f, QAction *item, int) { f.m_toolWindows->promptUsedItemsRowHeight(item); }},

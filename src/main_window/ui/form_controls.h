@@ -4,6 +4,7 @@
 // set-up would). Qt's parent ownership frees them with the window; the
 // window keeps them private and tests reach them through a test accessor.
 
+#include "main_window/ui/controls_context.h"
 #include "main_window/ui/recipe_list_widgets.h"
 
 class QLabel;
@@ -16,38 +17,15 @@ class QSplitter;
 class QStackedWidget;
 class QTabWidget;
 class QTableView;
-class QString;
 class QWidget;
 
 namespace qor {
 
 class AltEffectsList;
 class AltItemsList;
-class ChooserComboBox;
 class FavoritesList;
 class FullScreenWindow;
-class DialogProvider;
-class ItemPictures;
-class ItemPicturesSource;
 class ReferenceTablePanel;
-struct ProgramState;
-struct ViewColors;
-
-// What creating the controls needs from the window: the views read the
-// program state, the colours and the pictures by reference.
-struct ControlsContext {
-    QMainWindow &window;
-    ProgramState &state;
-    ViewColors &colors;
-    const ItemPictures &pictures;
-    ItemPicturesSource *pictureSource;
-    DialogProvider &dialogs;
-};
-
-// A chooser of the given kind and fixed width (0: free) in the program's
-// chooser font.
-ChooserComboBox *makeChooser(const ControlsContext &ctx, QWidget *parent, const QString &name, int width,
-                             int kind);
 
 struct FormControls : RecipeListWidgets {
     QStackedWidget *CentralStack = nullptr;

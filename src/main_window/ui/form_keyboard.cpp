@@ -23,18 +23,9 @@
 #include "main_window/ui/tool_window_lists.h"
 #include "main_window/ui/window_key_host.h"
 #include "recipe_list/potion_cells.h"
-#include "recipe_list/ui/alt_lists.h"
-#include "recipe_list/ui/chooser_combo.h"
-#include "recipe_list/ui/potion_list_view.h"
-#include "recipe_list/ui/recipe_info_lists.h"
 #include "session/find_texts.h"
 
 #include <QApplication>
-#include <QLabel>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QScrollBar>
-#include <QTableView>
 
 namespace qor {
 
@@ -81,16 +72,6 @@ void TFormMain::buildRouters() {
     joinHelpRouters(*m_help, routers);
     PanelGrid->joinRouters(routers);
     m_drag->registerPressControls(this);
-    const QList<ChooserComboBox *> choosers = findChildren<ChooserComboBox *>();
-    m_cellHints->watch({.recipes = LBPotion,
-                        .recipeHeader = Header,
-                        .recipeRowBar = m_recipes->widgets().ScrollBarLBVert,
-                        .effectHeader = HeaderEffInfo,
-                        .effects = LbEffectInfo,
-                        .items = LbItemsInfo,
-                        .grid = StringGrid,
-                        .help = LbHelp,
-                        .choosers = choosers});
     // Each tool window's lists join when the window is first made.
     joinToolWindowLists(*m_toolWindows, routers, this);
 }

@@ -9,6 +9,7 @@
 #include "main_window/ui/control_commands.h"
 #include "main_window/ui/favorites_tab.h"
 #include "main_window/ui/ingredient_search_tab.h"
+#include "main_window/ui/picture_region.h"
 #include "main_window/ui/prompts.h"
 #include "main_window/ui/recipe_list_region.h"
 #include "main_window/ui/reference_table_panel.h"
@@ -29,7 +30,6 @@
 #include "recipe_list/ui/recipe_info_lists.h"
 #include "reference_table/ui/grid_cell_delegate.h"
 #include "settings/stored_geometry.h"
-#include "visuals/ui/floating_picture.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -88,33 +88,18 @@ TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
     m_colors.takeSystemColors(palette());
     buildMenus();
 
-    m_view = std::make_unique<ViewCommands>(
-        context(),
-        ViewCommands::Hooks{[this] { m_recipes->layoutPanelLBox(); }, [this] { pictureRefresh(); },
-                            [this](const QColor &background, bool seeThrough) {
-                                m_floatingPicture->applyDisplayColor(background, seeThrough);
-                            },
-                            [this] { m_toolWindows->mainFontChanged(font()); },
-                            [this] { m_toolWindows->applyComboBoxMode(); },
-                            [this] {
-                                if (m_toolWindows)
-                                    m_toolWindows->SetSplittersHeight(m_view->splitterThickness());
-                            }},
-        m_items.looks);
     m_recipes = std::make_unique<RecipeListRegion>(context());
     m_favorites = std::make_unique<FavoritesTab>(context());
-    m_layout = std::make_unique<RegionLayout>(context(), *m_recipes, m_items.fullScreen);
     m_controlCommands = std::make_unique<ControlCommands>(m_state->Gate, *this);
     m_skills = std::make_unique<SkillsTab>(context());
     m_ingredients = std::make_unique<IngredientSearchTab>(context(), *m_recipes, *m_items.clearBeforeSearch);
-    m_altMake = std::make_unique<AltMakeTab>(context(), [this] { m_view->AltLBoxsSetView(); });
+    m_altMake = std::make_unique<AltMakeTab>(context());
     m_inputs = std::make_unique<SearchInputs>(context());
-    m_settings = std::make_unique<SettingsBinding>(context(),
-                                                   SettingsBinding::Parts{*m_view, *m_layout, *m_favorites});
     const ControlsContext controls{*this, *m_state, m_colors, m_pictures, m_pictureSource.get(), m_dialogs};
     buildRegions(controls);
     m_inputs->buildControls(*TabSheet1, controls);
     m_recipes->buildControls(*MainSplitter, m_pictureSource.get());
+    static_cast<RecipeListWidgets &>(*this) = m_recipes->widgets();
     PanelGrid = new ReferenceTablePanel(*m_state, m_pictures, m_dialogs, MainSplitter);
     PanelCapGrid = PanelGrid->caption();
     StringGrid = PanelGrid->view();
@@ -122,24 +107,53 @@ TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
     finishRegions();
     m_ingredients->buildControls(*TabSheetSearshFromItem, controls);
     m_altMake->buildControls(*TabSheetAltMake, controls);
+    const AltMakeTab::Lists altLists = m_altMake->lists();
+    LbAltEffectsList = altLists.effects;
+    LbAltAmountItems = altLists.chosenItems;
+    LbAltAmountEffects = altLists.chosenEffects;
+    LbAltItemsList = altLists.items;
     m_skills->buildControls(*TabSheetSkills, controls);
     m_favorites->buildControls(*TabSheetFavorites, m_pictureSource.get());
+    LBFavorites = m_favorites->list();
+    m_layout = std::make_unique<RegionLayout>(
+        context(), RegionLayout::Regions{*MainSplitter, *PanelGrid, FullScreen}, *m_recipes, m_items.fullScreen);
     attachMenus();
     connectControls();
     buildKeyboard();
+    buildViewCommands();
     buildToolWindows();
     buildRouters();
-    m_floatingPicture =
-        new FloatingPicture(*this, *PanelItemDisplay, *Image, m_state->PictureWindowOpen,
-                            // The picture shown is the grid's current ingredient.
-                            {.caption = [this] { return m_state->Data.ItemNames.value(m_displayItem); },
-                             .setItemDisplayColor = [this] { m_view->SetItemDisplayColor(); },
-                             .ready = [this] { return m_state->Gate.ready(); }});
+    m_picture = std::make_unique<PictureRegion>(
+        context(),
+        PictureRegion::Sources{*PanelItemDisplay, *Image, *PanelGrid, *m_items.looks.flyPicture});
+    connect(m_picture.get(), &PictureRegion::displayPicturesRebuilt, this,
+            [this] { m_recipes->LbPotionSelectionChanged(); });
     FormCreate();
 }
 
+void TFormMain::buildViewCommands() {
+    m_view = std::make_unique<ViewCommands>(
+        context(),
+        ViewCommands::Views{m_recipes->widgets(),
+                            *PanelGrid,
+                            *LBFavorites,
+                            *LbAltItemsList,
+                            {MainSplitter, PanelPotionInfo, InfoMainSplitter, HelpSplitter}},
+        ViewCommands::Hooks{[this] { m_recipes->layoutPanelLBox(); },
+                            [this] { m_toolWindows->mainFontChanged(font()); },
+                            [this] { m_toolWindows->applyComboBoxMode(); },
+                            [this] {
+                                if (m_toolWindows)
+                                    m_toolWindows->SetSplittersHeight(m_view->splitterThickness());
+                            }},
+        m_items.looks);
+    m_view->connectLocalMenu(*PopupMenuLocal);
+    m_settings = std::make_unique<SettingsBinding>(
+        context(), SettingsBinding::Parts{m_recipes->widgets(), *PanelGrid, *m_view, *m_layout, *m_favorites});
+}
+
 WindowContext TFormMain::context() {
-    return {*this, *this, *m_state, m_dialogs, m_colors, m_pictures};
+    return {*this, *m_state, m_dialogs, m_colors, m_pictures};
 }
 
 QColor TFormMain::gridColor2() const {
@@ -272,19 +286,14 @@ void TFormMain::connectControls() {
 
     m_favorites->connectSignals(*m_controlCommands);
     m_recipes->connectSignals();
+    connect(m_recipes.get(), &RecipeListRegion::showInGridRequested, PanelGrid,
+            [this](int element, int mode) { PanelGrid->showInGrid(element, mode); });
     m_layout->trackUserSizes();
-    connect(PanelGrid, &ReferenceTablePanel::currentMoved, this, [this] {
-        if (m_state->Gate.open())
-            onGridSelection();
-    });
-    connect(PanelGrid, &ReferenceTablePanel::currentShown, this, [this] { onGridSelection(); });
     // A double click on a caption bar works as the full-screen item.
     connect(PanelGrid, &ReferenceTablePanel::captionDoubleClicked, m_items.fullScreen.grid,
             &QAction::trigger);
     connect(m_recipes.get(), &RecipeListRegion::captionDoubleClicked, m_items.fullScreen.recipeList,
             &QAction::trigger);
-
-    m_view->connectLocalMenu();
 }
 
 void TFormMain::buildToolWindows() {

@@ -33,7 +33,7 @@ class CellHints;
 class ControlCommands;
 class DragController;
 class FavoritesTab;
-class FloatingPicture;
+class PictureRegion;
 class HelpPanel;
 class IngredientSearchTab;
 class ItemPicturesSource;
@@ -110,6 +110,9 @@ class TFormMain : public QMainWindow, private FormControls {
     void connectControls();
     // What the window's parts share.
     WindowContext context();
+    // The look commands and the Main.ini binding, once every part built its
+    // controls.
+    void buildViewCommands();
     void buildToolWindows();
     void showStartupFailure(const QString &title, const QString &detail, const QString &remedy);
 
@@ -117,13 +120,8 @@ class TFormMain : public QMainWindow, private FormControls {
     void FormCreate();
     void FormShow();
     void ReleaseAll();
-    void onGridSelection();
-    void showItemPicture(int item);
 
     // Commands (form_commands.cpp).
-    // The display pictures rebuilt on the panel's background (see-through
-    // colour in the fly-picture mode) and shown again.
-    void pictureRefresh();
     bool PromptNumber(QAction *item, int current, int &value, int maximum, int minimum,
                       const QString &prompt = {});
     // A command row handled by one of the window's parts.
@@ -177,7 +175,6 @@ class TFormMain : public QMainWindow, private FormControls {
     QString m_startupError;
     bool m_destroyed = false;
     bool m_inResize = false;
-    int m_displayItem = 0; // ingredient shown in the picture panel
 
   public:
     // Every menu item by its name, for the tests; nullptr for a name no row
@@ -202,7 +199,7 @@ class TFormMain : public QMainWindow, private FormControls {
     HelpPanel *m_help = nullptr;
     RecipeFinder *m_finder = nullptr;
     CellHints *m_cellHints = nullptr; // the hint-capable controls join here
-    FloatingPicture *m_floatingPicture = nullptr;
+    std::unique_ptr<PictureRegion> m_picture;
     DragController *m_drag = nullptr; // drag and drop; also the tool windows' lists join here
     // Last member: the tool windows go before the state they read.
     std::unique_ptr<ToolWindows> m_toolWindows;

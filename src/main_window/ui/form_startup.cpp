@@ -9,6 +9,7 @@
 #include "help/ui/help_panel.h"
 #include "main_window/ui/discovery_hookup.h"
 #include "main_window/ui/favorites_tab.h"
+#include "main_window/ui/picture_region.h"
 #include "main_window/ui/recipe_list_region.h"
 #include "main_window/ui/reference_table_panel.h"
 #include "main_window/ui/region_layout.h"
@@ -148,7 +149,7 @@ void TFormMain::FormCreate() {
                                    colorFromCode(st.session.block().get(Setting.PicBgColor), m_colors).rgb(),
                                    m_colors.Window.rgb());
     m_view->SetLBoxLightCellType();
-    m_view->SetItemDisplayColor();
+    m_picture->SetItemDisplayColor();
     m_view->SetComboBoxMode(this);
     st.Strengths = RecalcItemEffects(st.Data, st.session.skills());
     // The saved sort of the reference table, once the computed columns
@@ -193,7 +194,7 @@ void TFormMain::FormShow() {
     m_toolWindows->reopen();
     if (m_state->PictureWindowOpen) {
         const QRect screen = this->screen() ? this->screen()->geometry() : QRect(0, 0, 1024, 768);
-        m_floatingPicture->reopen(m_state->session.settings().pictureWindowBounds, screen.size());
+        m_picture->floating().reopen(m_state->session.settings().pictureWindowBounds, screen.size());
     }
 }
 
@@ -208,7 +209,7 @@ void TFormMain::FormDestroy() {
         m_settings->collect();
         m_help->collectSettings();
         st.session.editSettings([this](MainSettings &s) {
-            m_floatingPicture->collectBounds(s.pictureWindowBounds);
+            m_picture->floating().collectBounds(s.pictureWindowBounds);
             m_toolWindows->collect(s);
         });
         const QString path = st.SettingsDir + QString::fromLatin1(kSettingsFileName);

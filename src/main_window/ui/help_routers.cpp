@@ -2,6 +2,7 @@
 
 #include "drag_drop/ui/drag_controller.h"
 #include "help/ui/help_panel.h"
+#include "hints/ui/cell_hints.h"
 #include "input/ui/wheel_router.h"
 
 #include <QListWidget>
@@ -13,6 +14,11 @@ void joinHelpRouters(const HelpPanel &help, const WindowRouters &routers) {
     routers.wheel.watch(help.list(), WheelRouter::Target::List);
     routers.wheel.watch(help.memo(), WheelRouter::Target::HelpText);
     routers.drag.registerControl(help.list(), DragControl::None);
+    QListWidget *list = help.list();
+    routers.hints.addList(list, [list](int row) {
+        const QListWidgetItem *item = list->item(row);
+        return item ? item->text() : QString();
+    });
 }
 
 } // namespace qor

@@ -5,10 +5,11 @@
 
 #include "drag_drop/ui/drag_controller.h"
 #include "engine/search_from_items.h"
+#include "hints/ui/cell_hints.h"
 #include "input/ui/key_router.h"
 #include "input/ui/wheel_router.h"
 #include "main_window/ui/control_commands.h"
-#include "main_window/ui/form_controls.h"
+#include "main_window/ui/controls_context.h"
 #include "main_window/ui/recipe_list_region.h"
 #include "main_window/ui/window_routers.h"
 #include "recipe_list/ui/chooser_combo.h"
@@ -66,6 +67,7 @@ void IngredientSearchTab::joinRouters(const WindowRouters &routers) {
         const auto i = static_cast<std::size_t>(k);
         routers.keys.registerChooser(m_choosers[i], {ChooserGroup::Ingredient, k + 1}, m_boxes[i]);
         routers.wheel.watch(m_choosers[i], WheelRouter::Target::Chooser);
+        routers.hints.addChooser(m_choosers[i]);
         routers.drag.registerControl(m_choosers[i], DragControl::ItemChooser);
     }
 }

@@ -6,7 +6,6 @@
 
 #include "common_ui/caption_bar.h"
 #include "common_ui/pixel_font.h"
-#include "main_window/ui/form_controls.h"
 #include "recipe_list/ui/item_pictures_source.h"
 #include "recipe_list/ui/mirror_scroll_bar.h"
 #include "recipe_list/ui/potion_header.h"
@@ -39,8 +38,6 @@ QVBoxLayout *columnOf(QWidget *panel, int margin, int spacing = -1) {
 void RecipeListRegion::buildControls(QSplitter &splitter, ItemPicturesSource *pictureSource) {
     buildList(splitter, pictureSource);
     buildStrip(splitter, pictureSource);
-    // The parts that still read them through the window's controls.
-    static_cast<RecipeListWidgets &>(m_ctx.ui) = m_w;
 }
 
 void RecipeListRegion::buildList(QSplitter &splitter, ItemPicturesSource *pictureSource) {

@@ -5,14 +5,16 @@
 
 #include "main_window/ui/recipe_list_region.h"
 
+#include "common_ui/stored_font.h"
+
 #include "common_ui/dialog_provider.h"
 #include "common_ui/view_colors.h"
 #include "drag_drop/ui/drag_controller.h"
 #include "favorites/favorites_model.h"
 #include "favorites/ui/favorites_list.h"
+#include "hints/ui/cell_hints.h"
 #include "input/ui/key_router.h"
 #include "input/ui/wheel_router.h"
-#include "main_window/ui/form_controls.h"
 #include "main_window/ui/prompts.h"
 #include "main_window/ui/reference_table_panel.h"
 #include "main_window/ui/window_routers.h"
@@ -36,9 +38,11 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
+#include <optional>
+
 namespace qor {
 
-RecipeListRegion::RecipeListRegion(const WindowContext &ctx) : m_ctx(ctx), m_ui(ctx.ui) {}
+RecipeListRegion::RecipeListRegion(const WindowContext &ctx) : m_ctx(ctx) {}
 
 void RecipeListRegion::joinRouters(const WindowRouters &routers) {
     routers.keys.registerRecipeList(m_w.LBPotion, m_w.ScrollBarLB, [this] { selectionChosen(); });
@@ -50,6 +54,19 @@ void RecipeListRegion::joinRouters(const WindowRouters &routers) {
     routers.drag.registerControl(m_w.LbItemsInfo, DragControl::ItemsInfo);
     routers.drag.registerControl(m_w.LbEffectInfo, DragControl::EffectInfo);
     routers.drag.registerControl(m_w.Image, DragControl::Image);
+    routers.hints.watchRecipeList(m_w.LBPotion, m_w.Header, m_w.ScrollBarLBVert);
+    routers.hints.watchEffectList(m_w.LbEffectInfo, m_w.HeaderEffInfo);
+    // The recipe's ingredient names start after their pictures.
+    const ProgramState &st = m_ctx.state;
+    ItemsInfoList *items = m_w.LbItemsInfo;
+    routers.hints.addList(
+        items,
+        [&st](int row) {
+            const int item =
+                row >= 0 && row < 3 ? st.session.recipes().CurPotion.Items[static_cast<std::size_t>(row)] : 0;
+            return item > 0 ? st.Data.ItemNames.value(item) : QString();
+        },
+        [items](int) { return items->itemHeight(); });
 }
 
 void RecipeListRegion::connectSignals() {
@@ -68,6 +85,10 @@ void RecipeListRegion::connectSignals() {
         m_w.LBPotion->viewport()->update();
         LbPotionSelectionChanged();
     });
+    QObject::connect(session, &Session::fontChanged, context,
+                     [this](SettingsFont which) { followFont(which); });
+    QObject::connect(session, &Session::elementMarksChanged, context,
+                     [this] { m_w.LBPotion->viewport()->update(); });
     QObject::connect(session, &Session::currentRecipeChanged, context, [this] {
         m_w.LbItemsInfo->viewport()->update();
         m_w.LbEffectInfo->viewport()->update();
@@ -95,6 +116,19 @@ void RecipeListRegion::connectSignals() {
          std::initializer_list<QObject *>{m_w.PanelLbPotionsMain, m_w.PanelCapLBPotions, m_w.PanelCount,
                                           m_w.LBPotion->viewport(), m_w.LbItemsInfo, m_w.LbEffectInfo})
         watched->installEventFilter(this);
+}
+
+void RecipeListRegion::followFont(SettingsFont which) {
+    QWidget *control = which == SettingsFont::LBPotion       ? static_cast<QWidget *>(m_w.LBPotion)
+                       : which == SettingsFont::LbItemsInfo  ? static_cast<QWidget *>(m_w.LbItemsInfo)
+                       : which == SettingsFont::LbEffectInfo ? static_cast<QWidget *>(m_w.LbEffectInfo)
+                       : which == SettingsFont::LabelAddInfo ? static_cast<QWidget *>(m_w.LabelAddInfo)
+                       : which == SettingsFont::PanelCount   ? static_cast<QWidget *>(m_w.PanelCount)
+                                                             : nullptr;
+    if (!control)
+        return;
+    applyStoredFont(control, m_ctx.state.session.settings().font(which));
+    control->update();
 }
 
 bool RecipeListRegion::eventFilter(QObject *watched, QEvent *event) {
@@ -271,38 +305,45 @@ void RecipeListRegion::cmdMarkElement(QAction *, int isItem) {
     const int index = isItem ? element.item : element.effect;
     if (index <= 0 || (!isItem && element.isItem()))
         return;
-    bool &marked = isItem ? st.Data.ItemTable[static_cast<std::size_t>(index)].Marked
-                          : st.Data.EffectTable[static_cast<std::size_t>(index)].Marked;
-    ColorCode &color = isItem ? st.Data.ItemTable[static_cast<std::size_t>(index)].MarkerColor
-                              : st.Data.EffectTable[static_cast<std::size_t>(index)].MarkerColor;
-    if (marked) {
-        marked = false;
-    } else if (const auto chosen =
-                   m_ctx.dialogs.chooseColor(&m_ctx.window, colorFromCode(color, m_ctx.colors))) {
-        color = colorCode(*chosen);
-        marked = true;
+    const auto at = static_cast<std::size_t>(index);
+    const bool marked = isItem ? st.Data.ItemTable[at].Marked : st.Data.EffectTable[at].Marked;
+    const ColorCode color = isItem ? st.Data.ItemTable[at].MarkerColor : st.Data.EffectTable[at].MarkerColor;
+    std::optional<QColor> chosen;
+    if (!marked) {
+        chosen = m_ctx.dialogs.chooseColor(&m_ctx.window, colorFromCode(color, m_ctx.colors));
+        if (!chosen)
+            return;
     }
-    m_w.LBPotion->viewport()->update();
+    st.session.editElementMarks(st.Data, [&](GameData &data) {
+        bool &mark = isItem ? data.ItemTable[at].Marked : data.EffectTable[at].Marked;
+        ColorCode &code = isItem ? data.ItemTable[at].MarkerColor : data.EffectTable[at].MarkerColor;
+        mark = !marked;
+        if (chosen)
+            code = colorCode(*chosen);
+    });
 }
 
 void RecipeListRegion::cmdMarkEffectKind(QAction *, int harmful) {
-    if (const auto chosen = m_ctx.dialogs.chooseColor(&m_ctx.window, Qt::yellow)) {
-        for (TEffectRec &effect : m_ctx.state.Data.EffectTable) {
+    const auto chosen = m_ctx.dialogs.chooseColor(&m_ctx.window, Qt::yellow);
+    if (!chosen)
+        return;
+    m_ctx.state.session.editElementMarks(m_ctx.state.Data, [&](GameData &data) {
+        for (TEffectRec &effect : data.EffectTable) {
             if (effect.Harmful == harmful) {
                 effect.MarkerColor = colorCode(*chosen);
                 effect.Marked = true;
             }
         }
-    }
-    m_w.LBPotion->viewport()->update();
+    });
 }
 
 void RecipeListRegion::cmdMarkersOff(QAction *, int) {
-    for (TItemRec &item : m_ctx.state.Data.ItemTable)
-        item.Marked = false;
-    for (TEffectRec &effect : m_ctx.state.Data.EffectTable)
-        effect.Marked = false;
-    m_w.LBPotion->viewport()->update();
+    m_ctx.state.session.editElementMarks(m_ctx.state.Data, [](GameData &data) {
+        for (TItemRec &item : data.ItemTable)
+            item.Marked = false;
+        for (TEffectRec &effect : data.EffectTable)
+            effect.Marked = false;
+    });
 }
 
 void RecipeListRegion::setMenu(QMenu *menu, const RecipeMenuItems &items) {
@@ -411,12 +452,12 @@ void RecipeListRegion::doubleClick(bool ctrl) {
     }
     const int item = GetLbPotionDataNum(kElementItem, column, row, list);
     if (item > 0) {
-        m_ui.PanelGrid->showInGrid(item, 0);
+        Q_EMIT showInGridRequested(item, 0);
         return;
     }
     const int effect = GetLbPotionDataNum(kElementEffect, column, row, list);
     if (effect > 0)
-        m_ui.PanelGrid->showInGrid(effect, 1);
+        Q_EMIT showInGridRequested(effect, 1);
 }
 
 void RecipeListRegion::HeaderSectionClick(int section) {

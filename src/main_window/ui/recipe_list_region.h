@@ -11,6 +11,7 @@
 #include "main_window/ui/recipe_list_widgets.h"
 #include "main_window/ui/window_context.h"
 #include "recipe_list/potion_list_ops.h"
+#include "settings/settings_file.h"
 
 #include <QObject>
 #include <QPoint>
@@ -30,9 +31,7 @@ class RecipeListRegion : public QObject {
     Q_OBJECT
   public:
     explicit RecipeListRegion(const WindowContext &ctx);
-    // The list panel, then the current recipe strip, added to splitter; the
-    // window's controls get a copy of the pointers for the parts that still
-    // read them (recipe_list_controls.cpp).
+    // The list panel, then the current recipe strip, added to splitter.
     void buildControls(QSplitter &splitter, ItemPicturesSource *pictureSource);
     const RecipeListWidgets &widgets() const { return m_w; }
     // The list's, header's, scroll bar's and context menu's signals, and the
@@ -85,6 +84,8 @@ class RecipeListRegion : public QObject {
     // The caption bar was double-clicked: the list asks for its full-screen
     // mode.
     void captionDoubleClicked();
+    // A double click on an ingredient (mode 0) or effect (mode 1) cell.
+    void showInGridRequested(int element, int mode);
 
   protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -98,9 +99,10 @@ class RecipeListRegion : public QObject {
     void selectLastRecipe();
     ListElement currentCellElement() const;
     void showPotionKindPicture(int kind);
+    // A stored font the region's controls show took another face or size.
+    void followFont(SettingsFont which);
 
     WindowContext m_ctx;
-    FormControls &m_ui;
     RecipeListWidgets m_w;
     QMenu *m_menu = nullptr;
     RecipeMenuItems m_items;

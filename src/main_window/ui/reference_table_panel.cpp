@@ -3,6 +3,8 @@
 #include "common_ui/caption_bar.h"
 #include "common_ui/dialog_provider.h"
 #include "common_ui/pixel_font.h"
+#include "common_ui/stored_font.h"
+#include "hints/ui/cell_hints.h"
 #include "input/ui/key_router.h"
 #include "input/ui/wheel_router.h"
 #include "main_window/ui/window_routers.h"
@@ -75,6 +77,10 @@ ReferenceTablePanel::ReferenceTablePanel(ProgramState &state, const ItemPictures
     connect(m_view->verticalScrollBar(), &QAbstractSlider::actionTriggered, this, [this] { m_startRow = 0; });
     m_caption->installEventFilter(this);
     m_view->viewport()->installEventFilter(this);
+    connect(&m_state.session, &Session::fontChanged, this, [this](SettingsFont which) {
+        if (which == SettingsFont::StringGrid)
+            applyStoredFont(m_view, m_state.session.settings().font(which));
+    });
 }
 
 void ReferenceTablePanel::joinRouters(const WindowRouters &routers) {
@@ -85,6 +91,7 @@ void ReferenceTablePanel::joinRouters(const WindowRouters &routers) {
     routers.wheel.watch(m_view, WheelRouter::Target::Grid);
     connect(&routers.wheel, &WheelRouter::gridScrolled, this, &ReferenceTablePanel::scrollGrid);
     routers.drag.registerControl(m_view, DragControl::Grid);
+    routers.hints.watchGrid(m_view);
 }
 
 ReferenceTablePanel::~ReferenceTablePanel() = default;

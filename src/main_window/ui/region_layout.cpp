@@ -6,7 +6,6 @@
 #include "main_window/ui/region_layout.h"
 
 #include "common_ui/full_screen_window.h"
-#include "main_window/ui/form_controls.h"
 #include "main_window/ui/recipe_list_region.h"
 #include "main_window/ui/reference_table_panel.h"
 #include "recipe_list/search_slots.h"
@@ -25,15 +24,19 @@
 
 namespace qor {
 
-RegionLayout::RegionLayout(const WindowContext &ctx, RecipeListRegion &recipes,
+RegionLayout::RegionLayout(const WindowContext &ctx, const Regions &regions, RecipeListRegion &recipes,
                            const FullScreenItems &fullScreenItems)
-    : m_ctx(ctx), m_ui(ctx.ui), m_recipes(recipes), m_fullScreenItems(fullScreenItems) {}
+    : m_ctx(ctx), m_regions(regions), m_recipes(recipes), m_fullScreenItems(fullScreenItems) {}
+
+const RecipeListWidgets &RegionLayout::recipeWidgets() const {
+    return m_recipes.widgets();
+}
 
 void RegionLayout::trackUserSizes() {
-    QObject::connect(m_ui.PanelPotionInfo, &QSplitter::splitterMoved, &m_ctx.window,
-                     [this] { m_stripWidths = m_ui.PanelPotionInfo->sizes(); });
-    QObject::connect(m_ui.MainSplitter, &QSplitter::splitterMoved, &m_ctx.window,
-                     [this] { m_regionHeights = m_ui.MainSplitter->sizes(); });
+    QObject::connect(recipeWidgets().PanelPotionInfo, &QSplitter::splitterMoved, &m_ctx.window,
+                     [this] { m_stripWidths = recipeWidgets().PanelPotionInfo->sizes(); });
+    QObject::connect(&m_regions.mainSplitter, &QSplitter::splitterMoved, &m_ctx.window,
+                     [this] { m_regionHeights = m_regions.mainSplitter.sizes(); });
 }
 
 void RegionLayout::onCanResize(QSize &proposed) {
@@ -41,15 +44,15 @@ void RegionLayout::onCanResize(QSize &proposed) {
     // regions of the window as it now is.
     proposed = proposed.expandedTo(QSize(640, 480));
     shrinkRecipeStripWidth();
-    QList<int> sizes = m_ui.MainSplitter->sizes();
+    QList<int> sizes = m_regions.mainSplitter.sizes();
     if (sizes.size() != 4)
         return;
     // Start from the heights the user chose, so that growing the window back
     // returns the regions that gave way.
     if (m_regionHeights.size() == 4)
         sizes = m_regionHeights;
-    const int client = m_ui.MainSplitter->height();
-    const int handles = 3 * m_ui.MainSplitter->handleWidth();
+    const int client = m_regions.mainSplitter.height();
+    const int handles = 3 * m_regions.mainSplitter.handleWidth();
     const int keepGrid = 79;
     int excess = sizes[0] + sizes[1] + sizes[2] + handles + keepGrid - client;
     // The recipe list gives way down to 75, then the recipe strip, then the tabs.
@@ -62,7 +65,7 @@ void RegionLayout::onCanResize(QSize &proposed) {
         excess -= give;
     }
     sizes[3] = std::max(keepGrid, client - handles - sizes[0] - sizes[1] - sizes[2]);
-    m_ui.MainSplitter->setSizes(sizes);
+    m_regions.mainSplitter.setSizes(sizes);
 }
 
 void RegionLayout::shrinkRecipeStripWidth() {
@@ -71,11 +74,11 @@ void RegionLayout::shrinkRecipeStripWidth() {
     // Qt's splitter has already shared out the change; start again from the
     // widths the user last chose (never from shrunk ones, so that growing
     // the window back gives the layout of before).
-    QList<int> widths = m_stripWidths.size() == 4 ? m_stripWidths : m_ui.PanelPotionInfo->sizes();
+    QList<int> widths = m_stripWidths.size() == 4 ? m_stripWidths : recipeWidgets().PanelPotionInfo->sizes();
     if (widths.size() != 4)
         return;
-    const int client = m_ui.PanelPotionInfo->width();
-    const int thickness = m_ui.PanelPotionInfo->handleWidth();
+    const int client = recipeWidgets().PanelPotionInfo->width();
+    const int thickness = recipeWidgets().PanelPotionInfo->handleWidth();
     const int effRight = widths[0] + widths[1] + widths[2] + 2 * thickness;
     if (client < effRight + thickness + 4) {
         const int b = widths[2] + client - effRight - thickness - 4;
@@ -87,20 +90,21 @@ void RegionLayout::shrinkRecipeStripWidth() {
         }
     }
     widths[3] = std::max(0, client - widths[0] - widths[1] - widths[2] - 3 * thickness);
-    m_ui.PanelPotionInfo->setSizes(widths);
+    recipeWidgets().PanelPotionInfo->setSizes(widths);
 }
 
 void RegionLayout::ToggleFullScreen(bool recipeList) {
-    if (!m_ui.FullScreen) {
-        m_ui.FullScreen = new FullScreenWindow(m_ctx.window.font());
-        QObject::connect(m_ui.FullScreen, &FullScreenWindow::closing, &m_ctx.window,
+    if (!m_regions.fullScreen) {
+        m_regions.fullScreen = new FullScreenWindow(m_ctx.window.font());
+        QObject::connect(m_regions.fullScreen, &FullScreenWindow::closing, &m_ctx.window,
                          [this] { CloseFullScreen(); });
-        QObject::connect(m_ui.FullScreen, &FullScreenWindow::resized, &m_ctx.window,
+        QObject::connect(m_regions.fullScreen, &FullScreenWindow::resized, &m_ctx.window,
                          [this] { m_recipes.layoutPanelLBox(); });
-        m_ui.FullScreen->addActions({m_fullScreenItems.recipeList, m_fullScreenItems.grid});
+        m_regions.fullScreen->addActions(
+            {m_fullScreenItems.recipeList, m_fullScreenItems.grid});
     }
-    if (m_ui.FullScreen->isVisible()) {
-        m_ui.FullScreen->close();
+    if (m_regions.fullScreen->isVisible()) {
+        m_regions.fullScreen->close();
         return;
     }
     const QRect screen = m_ctx.window.screen() ? m_ctx.window.screen()->geometry() : QRect(0, 0, 1280, 1024);
@@ -109,58 +113,58 @@ void RegionLayout::ToggleFullScreen(bool recipeList) {
         const CommandGate::Scope quiet(m_ctx.state.Gate, CommandGate::Hold::Commands);
         m_fullScreenItems.recipeList->setChecked(true);
         m_fullScreenItems.grid->setChecked(false);
-        top = m_ui.PanelLbPotionsMain->mapToGlobal(QPoint(0, 0)).y();
-        m_ui.PanelCapLBPotions->setParent(m_ui.FullScreen);
-        m_ui.PanelLBox->setParent(m_ui.FullScreen);
-        m_ui.ScrollBarLB->setParent(m_ui.FullScreen);
-        m_ui.PanelCapLBPotions->show();
-        m_ui.PanelLBox->show();
-        m_ui.ScrollBarLB->setVisible(m_ctx.state.session.block().get(Setting.MenuScrollForLBox));
+        top = recipeWidgets().PanelLbPotionsMain->mapToGlobal(QPoint(0, 0)).y();
+        recipeWidgets().PanelCapLBPotions->setParent(m_regions.fullScreen);
+        recipeWidgets().PanelLBox->setParent(m_regions.fullScreen);
+        recipeWidgets().ScrollBarLB->setParent(m_regions.fullScreen);
+        recipeWidgets().PanelCapLBPotions->show();
+        recipeWidgets().PanelLBox->show();
+        recipeWidgets().ScrollBarLB->setVisible(m_ctx.state.session.block().get(Setting.MenuScrollForLBox));
     } else {
         const CommandGate::Scope quiet(m_ctx.state.Gate, CommandGate::Hold::Commands);
-        top = m_ui.StringGrid->mapToGlobal(QPoint(0, 0)).y();
+        top = m_regions.grid.view()->mapToGlobal(QPoint(0, 0)).y();
         auto *layout = new QVBoxLayout;
         layout->setContentsMargins(0, 0, 0, 0);
-        m_ui.StringGrid->setParent(m_ui.FullScreen);
-        delete m_ui.FullScreen->layout();
-        m_ui.FullScreen->setLayout(layout);
-        layout->addWidget(m_ui.StringGrid);
-        m_ui.StringGrid->show();
+        m_regions.grid.view()->setParent(m_regions.fullScreen);
+        delete m_regions.fullScreen->layout();
+        m_regions.fullScreen->setLayout(layout);
+        layout->addWidget(m_regions.grid.view());
+        m_regions.grid.view()->show();
         m_fullScreenItems.grid->setChecked(true);
         m_fullScreenItems.recipeList->setChecked(false);
     }
-    m_ui.FullScreen->setGeometry(screen.left(), std::max(screen.top(), top), screen.width(),
-                                 screen.bottom() - std::max(screen.top(), top));
-    m_ui.FullScreen->showMaximized();
+    m_regions.fullScreen->setGeometry(screen.left(), std::max(screen.top(), top), screen.width(),
+                                      screen.bottom() - std::max(screen.top(), top));
+    m_regions.fullScreen->showMaximized();
     m_recipes.layoutPanelLBox();
 }
 
 void RegionLayout::CloseFullScreen() {
-    if (!m_ui.FullScreen)
+    if (!m_regions.fullScreen)
         return;
-    if (m_ui.PanelLBox->parentWidget() == m_ui.FullScreen) {
-        m_ui.PanelCapLBPotions->setParent(m_ui.PanelLbPotionsMain);
-        m_ui.ScrollBarLB->setParent(m_ui.PanelLbPotionsMain);
-        m_ui.PanelLBox->setParent(m_ui.PanelLbPotionsMain);
-        m_ui.PanelCapLBPotions->show();
-        m_ui.ScrollBarLB->setVisible(m_ctx.state.session.block().get(Setting.MenuScrollForLBox));
-        m_ui.PanelLBox->show();
+    if (recipeWidgets().PanelLBox->parentWidget() == m_regions.fullScreen) {
+        recipeWidgets().PanelCapLBPotions->setParent(recipeWidgets().PanelLbPotionsMain);
+        recipeWidgets().ScrollBarLB->setParent(recipeWidgets().PanelLbPotionsMain);
+        recipeWidgets().PanelLBox->setParent(recipeWidgets().PanelLbPotionsMain);
+        recipeWidgets().PanelCapLBPotions->show();
+        recipeWidgets().ScrollBarLB->setVisible(m_ctx.state.session.block().get(Setting.MenuScrollForLBox));
+        recipeWidgets().PanelLBox->show();
         m_recipes.layoutPanelLBox();
-        m_ui.LBPotion->setTopIndex(std::max(0, m_ui.LBPotion->currentRow()));
-        m_ui.LBPotion->setFocus();
+        recipeWidgets().LBPotion->setTopIndex(std::max(0, recipeWidgets().LBPotion->currentRow()));
+        recipeWidgets().LBPotion->setFocus();
     }
-    if (m_ui.StringGrid->parentWidget() == m_ui.FullScreen) {
-        m_ui.FullScreen->layout()->removeWidget(m_ui.StringGrid);
-        m_ui.PanelGrid->takeBackView();
+    if (m_regions.grid.view()->parentWidget() == m_regions.fullScreen) {
+        m_regions.fullScreen->layout()->removeWidget(m_regions.grid.view());
+        m_regions.grid.takeBackView();
     }
     {
         const CommandGate::Scope quiet(m_ctx.state.Gate, CommandGate::Hold::Commands);
         m_fullScreenItems.recipeList->setChecked(false);
         m_fullScreenItems.grid->setChecked(false);
     }
-    if (m_ui.FullScreen->isVisible()) {
-        m_ui.FullScreen->hide();
-        m_ui.FullScreen->setWindowState(Qt::WindowNoState);
+    if (m_regions.fullScreen->isVisible()) {
+        m_regions.fullScreen->hide();
+        m_regions.fullScreen->setWindowState(Qt::WindowNoState);
     }
 }
 
@@ -176,28 +180,30 @@ void RegionLayout::applyRegionSizes() {
         const int total = splitter->orientation() == Qt::Vertical ? splitter->height() : splitter->width();
         return splitterSizesFromStored(fixed, total, splitter->handleWidth());
     };
-    fill(m_ui.InfoMainSplitter, {b.get(Setting.PanelPotionTypeWidth), b.get(Setting.PanelAddInfoWidth)});
+    fill(recipeWidgets().InfoMainSplitter,
+         {b.get(Setting.PanelPotionTypeWidth), b.get(Setting.PanelAddInfoWidth)});
     // Saved on a larger screen they may not fit this window: they stay the
     // chosen sizes, which the window gives back once it has room.
-    m_regionHeights =
-        stored(m_ui.MainSplitter, {b.get(Setting.PageControlHeight), b.get(Setting.PanelLbPotionsMainHeight),
-                                   b.get(Setting.PanelPotionInfoHeight)});
-    m_stripWidths =
-        stored(m_ui.PanelPotionInfo, {b.get(Setting.PanelItemDisplayWidth), b.get(Setting.PanelInfoMainWidth),
-                                      b.get(Setting.PanelEffInfoWidth)});
-    m_ui.MainSplitter->setSizes(m_regionHeights);
-    m_ui.PanelPotionInfo->setSizes(m_stripWidths);
+    m_regionHeights = stored(&m_regions.mainSplitter,
+                             {b.get(Setting.PageControlHeight), b.get(Setting.PanelLbPotionsMainHeight),
+                              b.get(Setting.PanelPotionInfoHeight)});
+    m_stripWidths = stored(recipeWidgets().PanelPotionInfo,
+                           {b.get(Setting.PanelItemDisplayWidth), b.get(Setting.PanelInfoMainWidth),
+                            b.get(Setting.PanelEffInfoWidth)});
+    m_regions.mainSplitter.setSizes(m_regionHeights);
+    recipeWidgets().PanelPotionInfo->setSizes(m_stripWidths);
     QSize size = m_ctx.window.size();
     onCanResize(size);
 }
 
 std::array<int, 3> RegionLayout::chosenRegionHeights() const {
-    const QList<int> sizes = m_regionHeights.size() == 4 ? m_regionHeights : m_ui.MainSplitter->sizes();
+    const QList<int> sizes = m_regionHeights.size() == 4 ? m_regionHeights : m_regions.mainSplitter.sizes();
     return {sizes.value(0), sizes.value(1), sizes.value(2)};
 }
 
 std::array<int, 3> RegionLayout::chosenStripWidths() const {
-    const QList<int> sizes = m_stripWidths.size() == 4 ? m_stripWidths : m_ui.PanelPotionInfo->sizes();
+    const QList<int> sizes =
+        m_stripWidths.size() == 4 ? m_stripWidths : recipeWidgets().PanelPotionInfo->sizes();
     return {sizes.value(0), sizes.value(1), sizes.value(2)};
 }
 } // namespace qor

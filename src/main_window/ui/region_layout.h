@@ -11,14 +11,25 @@
 #include <array>
 
 class QSize;
+class QSplitter;
 
 namespace qor {
 
+class FullScreenWindow;
 class RecipeListRegion;
+class ReferenceTablePanel;
+struct RecipeListWidgets;
 
 class RegionLayout {
   public:
-    RegionLayout(const WindowContext &ctx, RecipeListRegion &recipes, const FullScreenItems &fullScreenItems);
+    // What the layout moves besides the recipe list region's widgets.
+    struct Regions {
+        QSplitter &mainSplitter; // the tabs, the recipe list, the strip and the table
+        ReferenceTablePanel &grid;
+        FullScreenWindow *&fullScreen; // made on the first full-screen request
+    };
+    RegionLayout(const WindowContext &ctx, const Regions &regions, RecipeListRegion &recipes,
+                 const FullScreenItems &fullScreenItems);
 
     // Keeps the sizes the user gives the regions and the strip's panels by
     // dragging the splitters; shrinking always starts again from them.
@@ -40,9 +51,10 @@ class RegionLayout {
 
   private:
     void shrinkRecipeStripWidth();
+    const RecipeListWidgets &recipeWidgets() const;
 
     WindowContext m_ctx;
-    FormControls &m_ui;
+    Regions m_regions;
     RecipeListRegion &m_recipes;
     FullScreenItems m_fullScreenItems;
     QList<int> m_stripWidths;   // recipe strip widths as the user last chose them

@@ -6,6 +6,7 @@
 #include "common_ui/dialog_provider.h"
 #include "drag_drop/ui/drag_controller.h"
 #include "engine/effect_strength.h"
+#include "hints/ui/cell_hints.h"
 #include "input/ui/key_router.h"
 #include "input/ui/wheel_router.h"
 #include "main_window/ui/control_commands.h"
@@ -35,6 +36,7 @@ void SearchInputs::joinRouters(const WindowRouters &routers) {
                                     DragControl role) {
         routers.keys.registerChooser(combo, ref, toggle);
         routers.wheel.watch(combo, WheelRouter::Target::Chooser);
+        routers.hints.addChooser(combo);
         routers.drag.registerControl(combo, role);
     };
     for (int k = 0; k < 5; ++k) {

@@ -4,7 +4,7 @@
 
 #include "main_window/ui/search_inputs.h"
 
-#include "main_window/ui/form_controls.h"
+#include "main_window/ui/controls_context.h"
 #include "main_window/ui/search_tab_fitter.h"
 #include "recipe_list/ui/chooser_combo.h"
 

@@ -8,7 +8,7 @@
 
 #include "common_ui/view_colors.h"
 #include "main_window/ui/favorites_tab.h"
-#include "main_window/ui/form_controls.h"
+#include "main_window/ui/recipe_list_widgets.h"
 #include "session/program_state.h"
 
 #include "common_ui/stored_font.h"
@@ -40,19 +40,19 @@
 namespace qor {
 
 SettingsBinding::SettingsBinding(const WindowContext &ctx, Parts parts)
-    : m_ctx(ctx), m_ui(ctx.ui), m_parts(std::move(parts)) {}
+    : m_ctx(ctx), m_parts(std::move(parts)) {}
 
 void SettingsBinding::apply() {
+    const RecipeListWidgets &w = m_parts.recipes;
     ProgramState &st = m_ctx.state;
     const MainSettings &s = st.session.settings();
     const SettingsBlock &b = s.block;
 
-    for (int k = 0; k < m_ui.Header->count() && k < static_cast<int>(s.headerWidths.size()); ++k)
-        m_ui.Header->resizeSection(k, storedPixelSize(s.headerWidths[static_cast<std::size_t>(k)]));
-    for (int k = 0; k < m_ui.HeaderEffInfo->count() && k < static_cast<int>(s.headerEffInfoWidths.size());
-         ++k)
-        m_ui.HeaderEffInfo->resizeSection(
-            k, storedPixelSize(s.headerEffInfoWidths[static_cast<std::size_t>(k)]));
+    for (int k = 0; k < w.Header->count() && k < static_cast<int>(s.headerWidths.size()); ++k)
+        w.Header->resizeSection(k, storedPixelSize(s.headerWidths[static_cast<std::size_t>(k)]));
+    for (int k = 0; k < w.HeaderEffInfo->count() && k < static_cast<int>(s.headerEffInfoWidths.size()); ++k)
+        w.HeaderEffInfo->resizeSection(k,
+                                       storedPixelSize(s.headerEffInfoWidths[static_cast<std::size_t>(k)]));
 
     m_parts.view.SetGridRowHeight(b.clamped(Setting.GridRowHeight), b.clamped(Setting.GridHeaderRowHeight));
     // The sort itself runs once the row map is set up (start-up sequence).
@@ -63,14 +63,14 @@ void SettingsBinding::apply() {
 
     m_parts.layout.applyRegionSizes();
 
-    m_ui.LBPotion->setItemHeight(b.clamped(Setting.LbPotionItemHeight));
-    m_ui.Header->setFixedHeight(b.clamped(Setting.HeaderHeight));
+    w.LBPotion->setItemHeight(b.clamped(Setting.LbPotionItemHeight));
+    w.Header->setFixedHeight(b.clamped(Setting.HeaderHeight));
     m_parts.view.setSplitterThickness(b.clamped(Setting.SplitterThickness));
-    m_ui.PanelCapLBPotions->setFixedHeight(b.clamped(Setting.PanelCapLBPotionsHeight));
-    m_ui.PanelCap2->setFixedHeight(b.clamped(Setting.PanelCap2Height));
-    m_ui.PanelCapGrid->setFixedHeight(b.clamped(Setting.PanelCapGridHeight));
-    m_ui.HeaderEffInfo->setFixedHeight(b.clamped(Setting.HeaderEffInfoHeight));
-    m_ui.LbEffectInfo->setItemHeight(b.clamped(Setting.LbEffectInfoItemHeight));
+    w.PanelCapLBPotions->setFixedHeight(b.clamped(Setting.PanelCapLBPotionsHeight));
+    w.PanelCap2->setFixedHeight(b.clamped(Setting.PanelCap2Height));
+    m_parts.grid.caption()->setFixedHeight(b.clamped(Setting.PanelCapGridHeight));
+    w.HeaderEffInfo->setFixedHeight(b.clamped(Setting.HeaderEffInfoHeight));
+    w.LbEffectInfo->setItemHeight(b.clamped(Setting.LbEffectInfoItemHeight));
     st.session.setRecipeSortCode(b.clamped(Setting.PotionSortCode));
 
     m_ctx.colors.PoisonEffColor = colorFromCode(b.get(Setting.PoisonEffColor), m_ctx.colors);
@@ -85,12 +85,12 @@ void SettingsBinding::apply() {
     st.PictureWindowOpen = b.get(Setting.PictureWindowOpen);
     st.session.setSkills(b.clampedSkillSettings());
 
-    applyStoredFont(m_ui.LBPotion, s.font(SettingsFont::LBPotion));
-    applyStoredFont(m_ui.StringGrid, s.font(SettingsFont::StringGrid));
-    applyStoredFont(m_ui.LbItemsInfo, s.font(SettingsFont::LbItemsInfo));
-    applyStoredFont(m_ui.LbEffectInfo, s.font(SettingsFont::LbEffectInfo));
-    applyStoredFont(m_ui.LabelAddInfo, s.font(SettingsFont::LabelAddInfo));
-    applyStoredFont(m_ui.PanelCount, s.font(SettingsFont::PanelCount));
+    applyStoredFont(w.LBPotion, s.font(SettingsFont::LBPotion));
+    applyStoredFont(m_parts.grid.view(), s.font(SettingsFont::StringGrid));
+    applyStoredFont(w.LbItemsInfo, s.font(SettingsFont::LbItemsInfo));
+    applyStoredFont(w.LbEffectInfo, s.font(SettingsFont::LbEffectInfo));
+    applyStoredFont(w.LabelAddInfo, s.font(SettingsFont::LabelAddInfo));
+    applyStoredFont(w.PanelCount, s.font(SettingsFont::PanelCount));
     applyStoredFont(&m_ctx.window, s.font(SettingsFont::MainForm));
 
     for (int k = 0; k < kSearchSlotCount; ++k)
@@ -103,15 +103,15 @@ void SettingsBinding::collect() {
 }
 
 void SettingsBinding::collectInto(MainSettings &s) {
+    const RecipeListWidgets &w = m_parts.recipes;
     const ProgramState &st = m_ctx.state;
     SettingsBlock &b = s.block;
 
-    for (int k = 0; k < m_ui.Header->count() && k < static_cast<int>(s.headerWidths.size()); ++k)
-        s.headerWidths[static_cast<std::size_t>(k)] = m_ui.Header->sectionSize(k);
-    for (int k = 0; k < m_ui.HeaderEffInfo->count() && k < static_cast<int>(s.headerEffInfoWidths.size());
-         ++k)
-        s.headerEffInfoWidths[static_cast<std::size_t>(k)] = m_ui.HeaderEffInfo->sectionSize(k);
-    m_ui.PanelGrid->collectColumnWidths(s.gridColumnWidths);
+    for (int k = 0; k < w.Header->count() && k < static_cast<int>(s.headerWidths.size()); ++k)
+        s.headerWidths[static_cast<std::size_t>(k)] = w.Header->sectionSize(k);
+    for (int k = 0; k < w.HeaderEffInfo->count() && k < static_cast<int>(s.headerEffInfoWidths.size()); ++k)
+        s.headerEffInfoWidths[static_cast<std::size_t>(k)] = w.HeaderEffInfo->sectionSize(k);
+    m_parts.grid.collectColumnWidths(s.gridColumnWidths);
 
     b.set(Setting.GridSortCode, m_ctx.state.session.grid().GridSortCode);
     b.set(Setting.GridFindCol, m_ctx.state.session.grid().GridFindCol);
@@ -123,21 +123,21 @@ void SettingsBinding::collectInto(MainSettings &s) {
     b.set(Setting.PanelLbPotionsMainHeight, heights[1]);
     b.set(Setting.PanelPotionInfoHeight, heights[2]);
     b.set(Setting.PanelItemDisplayWidth, widths[0]);
-    b.set(Setting.LbPotionItemHeight, m_ui.LBPotion->itemHeight());
-    b.set(Setting.HeaderHeight, m_ui.Header->height());
+    b.set(Setting.LbPotionItemHeight, w.LBPotion->itemHeight());
+    b.set(Setting.HeaderHeight, w.Header->height());
     b.set(Setting.SplitterThickness, m_parts.view.splitterThickness());
-    b.set(Setting.PanelAddInfoWidth, m_ui.PanelAddInfo->width());
-    b.set(Setting.PanelPotionTypeWidth, m_ui.PanelPotionType->width());
-    b.set(Setting.PanelCapLBPotionsHeight, m_ui.PanelCapLBPotions->height());
-    b.set(Setting.PanelCap2Height, m_ui.PanelCap2->height());
-    b.set(Setting.PanelCapGridHeight, m_ui.PanelCapGrid->height());
-    if (const int gridRow = m_ui.PanelGrid->currentGridRow(); gridRow > 0)
+    b.set(Setting.PanelAddInfoWidth, w.PanelAddInfo->width());
+    b.set(Setting.PanelPotionTypeWidth, w.PanelPotionType->width());
+    b.set(Setting.PanelCapLBPotionsHeight, w.PanelCapLBPotions->height());
+    b.set(Setting.PanelCap2Height, w.PanelCap2->height());
+    b.set(Setting.PanelCapGridHeight, m_parts.grid.caption()->height());
+    if (const int gridRow = m_parts.grid.currentGridRow(); gridRow > 0)
         b.set(Setting.GridSelRow, gridRow);
     if (const auto code = effColorCharCode(m_ctx.colors.EffColorChar))
         b.set(Setting.EffColorChar, *code);
     b.set(Setting.PanelEffInfoWidth, widths[2]);
-    b.set(Setting.HeaderEffInfoHeight, m_ui.HeaderEffInfo->height());
-    b.set(Setting.LbEffectInfoItemHeight, m_ui.LbEffectInfo->itemHeight());
+    b.set(Setting.HeaderEffInfoHeight, w.HeaderEffInfo->height());
+    b.set(Setting.LbEffectInfoItemHeight, w.LbEffectInfo->itemHeight());
     b.set(Setting.PotionSortCode, st.session.recipes().PotionSortCode);
     b.set(Setting.PanelInfoMainWidth, widths[1]);
     b.set(Setting.PotionFindCol, m_ctx.colors.PotionFindCol);
@@ -145,19 +145,20 @@ void SettingsBinding::collectInto(MainSettings &s) {
     b.setSkillSettings(st.session.skills());
     b.clearReserved();
 
-    s.font(SettingsFont::LBPotion) = storedFontOf(m_ui.LBPotion, s.font(SettingsFont::LBPotion));
-    s.font(SettingsFont::StringGrid) = storedFontOf(m_ui.StringGrid, s.font(SettingsFont::StringGrid));
-    s.font(SettingsFont::LbItemsInfo) = storedFontOf(m_ui.LbItemsInfo, s.font(SettingsFont::LbItemsInfo));
-    s.font(SettingsFont::LbEffectInfo) = storedFontOf(m_ui.LbEffectInfo, s.font(SettingsFont::LbEffectInfo));
-    s.font(SettingsFont::LabelAddInfo) = storedFontOf(m_ui.LabelAddInfo, s.font(SettingsFont::LabelAddInfo));
-    s.font(SettingsFont::PanelCount) = storedFontOf(m_ui.PanelCount, s.font(SettingsFont::PanelCount));
+    s.font(SettingsFont::LBPotion) = storedFontOf(w.LBPotion, s.font(SettingsFont::LBPotion));
+    s.font(SettingsFont::StringGrid) = storedFontOf(m_parts.grid.view(), s.font(SettingsFont::StringGrid));
+    s.font(SettingsFont::LbItemsInfo) = storedFontOf(w.LbItemsInfo, s.font(SettingsFont::LbItemsInfo));
+    s.font(SettingsFont::LbEffectInfo) = storedFontOf(w.LbEffectInfo, s.font(SettingsFont::LbEffectInfo));
+    s.font(SettingsFont::LabelAddInfo) = storedFontOf(w.LabelAddInfo, s.font(SettingsFont::LabelAddInfo));
+    s.font(SettingsFont::PanelCount) = storedFontOf(w.PanelCount, s.font(SettingsFont::PanelCount));
     s.font(SettingsFont::MainForm) = storedFontOf(&m_ctx.window, s.font(SettingsFont::MainForm));
 
     // The favourites list holds the stored values only once its tab was
     // entered; before that the values read at start-up are written back.
     if (m_parts.favorites.entered()) {
-        s.font(SettingsFont::LBFavorites) = storedFontOf(m_ui.LBFavorites, s.font(SettingsFont::LBFavorites));
-        b.set(Setting.LbFavoritesItemHeight, m_ui.LBFavorites->itemHeight());
+        s.font(SettingsFont::LBFavorites) =
+            storedFontOf(m_parts.favorites.list(), s.font(SettingsFont::LBFavorites));
+        b.set(Setting.LbFavoritesItemHeight, m_parts.favorites.list()->itemHeight());
     }
 
     for (int k = 0; k < kSearchSlotCount; ++k)

@@ -9,13 +9,17 @@ namespace qor {
 struct MainSettings;
 
 class RegionLayout;
+class ReferenceTablePanel;
+struct RecipeListWidgets;
 class FavoritesTab;
 class ViewCommands;
 
 class SettingsBinding {
   public:
-    // The parts whose state Main.ini keeps besides the controls.
+    // The parts whose state and controls Main.ini keeps.
     struct Parts {
+        const RecipeListWidgets &recipes;
+        ReferenceTablePanel &grid;
         ViewCommands &view;
         RegionLayout &layout;
         const FavoritesTab &favorites;
@@ -30,7 +34,6 @@ class SettingsBinding {
     void collectInto(MainSettings &settings);
 
     WindowContext m_ctx;
-    FormControls &m_ui;
     Parts m_parts;
 };
 

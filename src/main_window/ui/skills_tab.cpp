@@ -5,10 +5,11 @@
 
 #include "drag_drop/ui/drag_controller.h"
 #include "engine/effect_strength.h"
+#include "hints/ui/cell_hints.h"
 #include "input/ui/key_router.h"
 #include "input/ui/wheel_router.h"
 #include "main_window/ui/control_commands.h"
-#include "main_window/ui/form_controls.h"
+#include "main_window/ui/controls_context.h"
 #include "main_window/ui/window_routers.h"
 #include "recipe_list/ui/chooser_combo.h"
 #include "session/program_state.h"
@@ -107,6 +108,7 @@ void SkillsTab::connectSignals(ControlCommands &commands) {
 void SkillsTab::joinRouters(const WindowRouters &routers) {
     routers.keys.registerChooser(m_ranks, {}, nullptr);
     routers.wheel.watch(m_ranks, WheelRouter::Target::Chooser);
+    routers.hints.addChooser(m_ranks);
     routers.drag.registerControl(m_ranks, DragControl::None);
 }
 

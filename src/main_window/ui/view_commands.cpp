@@ -10,11 +10,10 @@
 #include "common_ui/stored_font.h"
 #include "common_ui/view_colors.h"
 #include "favorites/ui/favorites_list.h"
-#include "main_window/ui/form_controls.h"
 #include "main_window/ui/menu_command.h"
 #include "main_window/ui/prompts.h"
+#include "main_window/ui/recipe_list_widgets.h"
 #include "main_window/ui/reference_table_panel.h"
-#include "recipe_list/ui/alt_lists.h"
 #include "recipe_list/ui/chooser_combo.h"
 #include "recipe_list/ui/potion_header.h"
 #include "recipe_list/ui/potion_list_view.h"
@@ -46,25 +45,12 @@ QColor MakeColor2(const QColor &base, int percent) {
     return QColor(mix(base.red()), mix(base.green()), mix(base.blue()));
 }
 
-ViewCommands::ViewCommands(const WindowContext &ctx, Hooks hooks, const LookItems &looks)
-    : m_ctx(ctx), m_ui(ctx.ui), m_hooks(std::move(hooks)), m_looks(looks) {}
+ViewCommands::ViewCommands(const WindowContext &ctx, const Views &views, Hooks hooks, const LookItems &looks)
+    : m_ctx(ctx), m_views(views), m_hooks(std::move(hooks)), m_looks(looks) {}
 
 void ViewCommands::rebuildRowPictures() {
-    m_ctx.pictures.MakePictures(1, m_ui.LBPotion->itemHeight(), m_ctx.colors.Window.rgb(),
+    m_ctx.pictures.MakePictures(1, m_views.recipes.LBPotion->itemHeight(), m_ctx.colors.Window.rgb(),
                                 m_ctx.colors.PotionColor2.rgb(), m_ctx.colors.Highlight.rgb());
-}
-
-void ViewCommands::AltLBoxsSetView() {
-    const MainSettings &s = m_ctx.state.session.settings();
-    const FontSetting &f = s.font(SettingsFont::AltLists);
-    const int height = s.block.clamped(Setting.AltListsItemHeight);
-    for (OwnerDrawListView *list : {static_cast<OwnerDrawListView *>(m_ui.LbAltItemsList),
-                                    static_cast<OwnerDrawListView *>(m_ui.LbAltEffectsList),
-                                    static_cast<OwnerDrawListView *>(m_ui.LbAltAmountItems),
-                                    static_cast<OwnerDrawListView *>(m_ui.LbAltAmountEffects)}) {
-        applyStoredFont(list, f);
-        list->setItemHeight(height);
-    }
 }
 
 namespace {
@@ -76,52 +62,63 @@ ColorCode codeOfColor(const QColor &c) {
 
 } // namespace
 
+namespace {
+
+// The stored font a local-menu control shows; nullopt for a control whose
+// font Main.ini does not keep.
+std::optional<SettingsFont> storedFontOfControl(const RecipeListWidgets &recipes, const QWidget *control) {
+    if (control == recipes.PanelCount)
+        return SettingsFont::PanelCount;
+    if (control == recipes.LabelAddInfo)
+        return SettingsFont::LabelAddInfo;
+    if (control == recipes.LbItemsInfo)
+        return SettingsFont::LbItemsInfo;
+    return std::nullopt;
+}
+
+} // namespace
+
 void ViewCommands::cmdFont(QAction *, int target) {
-    // The font settings of the choosers and of the alternative-making lists
-    // are kept as face name and point size.
-    const auto store = [this](SettingsFont which, const QFont &font) {
-        m_ctx.state.session.setFont(which, font.family(), font.pointSize());
+    // The font chosen becomes the session's; the controls that show it
+    // follow. The dialog starts from the font of a control that shows it.
+    const auto choose = [this](SettingsFont which, const QWidget *shownBy) {
+        QFont font = shownBy->font();
+        if (PromptFont(m_ctx.dialogs, &m_ctx.window, font))
+            m_ctx.state.session.setFont(which, font.family(), font.pointSize());
     };
+    const RecipeListWidgets &recipes = m_views.recipes;
     switch (static_cast<FontTarget>(target)) {
     case FontTarget::RecipeList:
-        promptWidgetFont(m_ctx.dialogs, &m_ctx.window, m_ui.LBPotion);
+        choose(SettingsFont::LBPotion, recipes.LBPotion);
         break;
     case FontTarget::Grid:
-        promptWidgetFont(m_ctx.dialogs, &m_ctx.window, m_ui.StringGrid);
+        choose(SettingsFont::StringGrid, m_views.grid.view());
         break;
     case FontTarget::EffectInfo:
-        promptWidgetFont(m_ctx.dialogs, &m_ctx.window, m_ui.LbEffectInfo);
+        choose(SettingsFont::LbEffectInfo, recipes.LbEffectInfo);
         break;
     case FontTarget::Favorites:
-        promptWidgetFont(m_ctx.dialogs, &m_ctx.window, m_ui.LBFavorites);
+        choose(SettingsFont::LBFavorites, &m_views.favorites);
         break;
     case FontTarget::MainForm:
-        if (promptWidgetFont(m_ctx.dialogs, &m_ctx.window, &m_ctx.window))
-            m_hooks.mainFontChanged();
+        choose(SettingsFont::MainForm, &m_ctx.window);
         break;
     case FontTarget::LocalMenuControl:
-        promptWidgetFont(m_ctx.dialogs, &m_ctx.window, m_localMenuTarget);
+        if (const auto which = storedFontOfControl(recipes, m_localMenuTarget))
+            choose(*which, m_localMenuTarget);
+        else
+            promptWidgetFont(m_ctx.dialogs, &m_ctx.window, m_localMenuTarget);
         m_localMenuTarget = nullptr;
         break;
     case FontTarget::DropDown: {
         // Every chooser carries the drop-down font.
         const auto *chooser = m_ctx.window.findChild<ChooserComboBox *>();
-        QFont font = chooser ? chooser->font() : m_ctx.window.font();
-        if (PromptFont(m_ctx.dialogs, &m_ctx.window, font)) {
-            store(SettingsFont::DropDown, font);
-            SetComboBoxMode(&m_ctx.window);
-            m_hooks.dropDownsChanged();
-        }
+        choose(SettingsFont::DropDown, chooser ? static_cast<const QWidget *>(chooser) : &m_ctx.window);
         break;
     }
-    case FontTarget::AltLists: {
-        QFont font = m_ui.LbAltItemsList->font();
-        if (PromptFont(m_ctx.dialogs, &m_ctx.window, font)) {
-            store(SettingsFont::AltLists, font);
-            AltLBoxsSetView();
-        }
+    case FontTarget::AltLists:
+        choose(SettingsFont::AltLists, &m_views.altLists);
         break;
-    }
     }
 }
 
@@ -149,27 +146,25 @@ void ViewCommands::cmdDrawVertLines(QAction *, int) {
     m_ctx.colors.DrawVertLines = m_ctx.state.session.block().get(Setting.DrawVertLines);
     m_ctx.colors.VertLineColor =
         colorFromCode(m_ctx.state.session.block().get(Setting.VertLineColor), m_ctx.colors);
-    m_ui.LBPotion->viewport()->update();
+    m_views.recipes.LBPotion->viewport()->update();
 }
 
 void ViewCommands::cmdScrollBar(QAction *, int) {
-    m_ui.ScrollBarLB->setVisible(m_ctx.state.session.block().get(Setting.MenuScrollForLBox));
+    m_views.recipes.ScrollBarLB->setVisible(m_ctx.state.session.block().get(Setting.MenuScrollForLBox));
     m_hooks.relayoutRecipeList();
 }
 
 void ViewCommands::cmdCellMarking(QAction *, int) {
-    m_ui.LBPotion->clearLitRow();
+    m_views.recipes.LBPotion->clearLitRow();
     SetLBoxLightCellType();
-    m_ui.LBPotion->viewport()->update();
+    m_views.recipes.LBPotion->viewport()->update();
 }
 
 void ViewCommands::cmdRecipeRowHeight(QAction *item, int line) {
     int value = 0;
-    if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, m_ui.LBPotion->itemHeight(), value)) {
-        m_ui.LBPotion->setItemHeight(value);
-        rebuildRowPictures();
-        m_ui.LBPotion->viewport()->update();
-    }
+    if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, m_views.recipes.LBPotion->itemHeight(),
+                      value))
+        m_ctx.state.session.setSettingValue(line, value);
 }
 
 void ViewCommands::cmdGridRowHeight(QAction *item, int line) {
@@ -182,13 +177,14 @@ void ViewCommands::cmdGridRowHeight(QAction *item, int line) {
 
 void ViewCommands::cmdEffectRowHeight(QAction *item, int line) {
     int value = 0;
-    if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, m_ui.LbEffectInfo->itemHeight(), value))
-        m_ui.LbEffectInfo->setItemHeight(value);
+    if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, m_views.recipes.LbEffectInfo->itemHeight(),
+                      value))
+        m_ctx.state.session.setSettingValue(line, value);
 }
 
 void ViewCommands::cmdFavoritesRowHeight(QAction *item, int line) {
     int value = 0;
-    if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, m_ui.LBFavorites->itemHeight(), value))
+    if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, m_views.favorites.itemHeight(), value))
         m_ctx.state.session.setSetting(Setting.LbFavoritesItemHeight, value);
 }
 
@@ -201,37 +197,35 @@ void ViewCommands::cmdAltRowHeight(QAction *item, int line) {
 
 void ViewCommands::cmdCaptionHeight(QAction *item, int line) {
     QWidget *caption = line == Setting.PanelCapLBPotionsHeight.line
-                           ? static_cast<QWidget *>(m_ui.PanelCapLBPotions)
-                       : line == Setting.PanelCap2Height.line ? static_cast<QWidget *>(m_ui.PanelCap2)
-                                                              : static_cast<QWidget *>(m_ui.PanelCapGrid);
+                           ? static_cast<QWidget *>(m_views.recipes.PanelCapLBPotions)
+                       : line == Setting.PanelCap2Height.line
+                           ? static_cast<QWidget *>(m_views.recipes.PanelCap2)
+                           : static_cast<QWidget *>(m_views.grid.caption());
     // A caption height is asked without bounds and limited afterwards.
     int value = 0;
     if (!PromptNumber(m_ctx.dialogs, &m_ctx.window, item, caption->height(), value, 2147483647, -2147483647))
         return;
     const SettingRange range = settingRow(line).range();
-    caption->setFixedHeight(std::clamp(value, range.min, range.max));
-    if (caption == m_ui.PanelCapLBPotions)
-        m_hooks.relayoutRecipeList();
+    m_ctx.state.session.setSettingValue(line, std::clamp(value, range.min, range.max));
 }
 
 void ViewCommands::cmdRecipeHeaderHeight(QAction *item, int line) {
     int value = 0;
-    if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, m_ui.Header->height(), value)) {
-        m_ui.Header->setFixedHeight(value);
-        m_hooks.relayoutRecipeList();
-    }
+    if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, m_views.recipes.Header->height(), value))
+        m_ctx.state.session.setSettingValue(line, value);
 }
 
 void ViewCommands::cmdEffectHeaderHeight(QAction *item, int line) {
     int value = 0;
-    if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, m_ui.HeaderEffInfo->height(), value))
-        m_ui.HeaderEffInfo->setFixedHeight(value);
+    if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, m_views.recipes.HeaderEffInfo->height(),
+                      value))
+        m_ctx.state.session.setSettingValue(line, value);
 }
 
 void ViewCommands::cmdGridHeaderHeight(QAction *item, int line) {
     int value = 0;
-    if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, m_ui.StringGrid->horizontalHeader()->height(),
-                      value))
+    if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line,
+                      m_views.grid.view()->horizontalHeader()->height(), value))
         m_ctx.state.session.setSetting(Setting.GridHeaderRowHeight, value);
 }
 
@@ -297,13 +291,14 @@ void ViewCommands::cmdDragSetting(QAction *item, int line) {
         m_ctx.state.session.setSettingValue(line, value);
 }
 
-void ViewCommands::connectLocalMenu() {
-    for (QWidget *control : std::initializer_list<QWidget *>{m_ui.PanelCount, m_ui.HeaderEffInfo,
-                                                             m_ui.LabelAddInfo, m_ui.LbItemsInfo}) {
+void ViewCommands::connectLocalMenu(QMenu &localMenu) {
+    for (QWidget *control :
+         std::initializer_list<QWidget *>{m_views.recipes.PanelCount, m_views.recipes.HeaderEffInfo,
+                                          m_views.recipes.LabelAddInfo, m_views.recipes.LbItemsInfo}) {
         QObject::connect(control, &QWidget::customContextMenuRequested, &m_ctx.window,
-                         [this, control](const QPoint &pos) {
+                         [this, control, &localMenu](const QPoint &pos) {
                              m_localMenuTarget = control;
-                             m_ui.PopupMenuLocal->popup(control->mapToGlobal(pos));
+                             localMenu.popup(control->mapToGlobal(pos));
                          });
     }
 }
@@ -311,20 +306,58 @@ void ViewCommands::connectLocalMenu() {
 void ViewCommands::followSettings() {
     QObject::connect(&m_ctx.state.session, &Session::settingChanged, &m_ctx.window,
                      [this](int line) { applySetting(line); });
+    QObject::connect(&m_ctx.state.session, &Session::fontChanged, &m_ctx.window,
+                     [this](SettingsFont which) { applyFont(which); });
+}
+
+void ViewCommands::applyFont(SettingsFont which) {
+    const FontSetting &stored = m_ctx.state.session.settings().font(which);
+    switch (which) {
+    case SettingsFont::MainForm:
+        applyStoredFont(&m_ctx.window, stored);
+        m_hooks.mainFontChanged();
+        break;
+    case SettingsFont::DropDown:
+        SetComboBoxMode(&m_ctx.window);
+        m_hooks.dropDownsChanged();
+        break;
+    default: // the parts that own the other controls follow their fonts
+        break;
+    }
 }
 
 void ViewCommands::applySetting(int line) {
     const SettingsBlock &b = m_ctx.state.session.block();
+    const RecipeListWidgets &recipes = m_views.recipes;
     switch (line) {
+    case Setting.LbPotionItemHeight.line:
+        recipes.LBPotion->setItemHeight(b.clamped(Setting.LbPotionItemHeight));
+        rebuildRowPictures();
+        recipes.LBPotion->viewport()->update();
+        break;
+    case Setting.LbEffectInfoItemHeight.line:
+        recipes.LbEffectInfo->setItemHeight(b.clamped(Setting.LbEffectInfoItemHeight));
+        break;
+    case Setting.HeaderHeight.line:
+        recipes.Header->setFixedHeight(b.clamped(Setting.HeaderHeight));
+        m_hooks.relayoutRecipeList();
+        break;
+    case Setting.HeaderEffInfoHeight.line:
+        recipes.HeaderEffInfo->setFixedHeight(b.clamped(Setting.HeaderEffInfoHeight));
+        break;
+    case Setting.PanelCapLBPotionsHeight.line:
+        recipes.PanelCapLBPotions->setFixedHeight(b.clamped(Setting.PanelCapLBPotionsHeight));
+        m_hooks.relayoutRecipeList();
+        break;
+    case Setting.PanelCap2Height.line:
+        recipes.PanelCap2->setFixedHeight(b.clamped(Setting.PanelCap2Height));
+        break;
+    case Setting.PanelCapGridHeight.line:
+        m_views.grid.caption()->setFixedHeight(b.clamped(Setting.PanelCapGridHeight));
+        break;
     case Setting.GridRowHeight.line:
     case Setting.GridHeaderRowHeight.line:
         SetGridRowHeight(b.clamped(Setting.GridRowHeight), b.clamped(Setting.GridHeaderRowHeight));
-        break;
-    case Setting.AltListsItemHeight.line:
-        AltLBoxsSetView();
-        break;
-    case Setting.LbFavoritesItemHeight.line:
-        m_ui.LBFavorites->setItemHeight(b.clamped(Setting.LbFavoritesItemHeight));
         break;
     case Setting.PotionColor2Percent.line:
     case Setting.GridColor2Percent.line:
@@ -332,9 +365,9 @@ void ViewCommands::applySetting(int line) {
         MakeColor2();
         if (line == Setting.PotionColor2Percent.line)
             rebuildRowPictures();
-        m_ui.LBPotion->viewport()->update();
-        m_ui.LbEffectInfo->viewport()->update();
-        m_ui.StringGrid->viewport()->update();
+        m_views.recipes.LBPotion->viewport()->update();
+        m_views.recipes.LbEffectInfo->viewport()->update();
+        m_views.grid.view()->viewport()->update();
         break;
     case Setting.DropDownCount.line:
         SetComboBoxMode(&m_ctx.window);
@@ -342,11 +375,11 @@ void ViewCommands::applySetting(int line) {
         break;
     case Setting.CellLightColor.line:
         m_ctx.colors.CellLightColor = colorFromCode(b.get(Setting.CellLightColor), m_ctx.colors);
-        m_ui.LBPotion->viewport()->update();
+        m_views.recipes.LBPotion->viewport()->update();
         break;
     case Setting.VertLineColor.line:
         m_ctx.colors.VertLineColor = colorFromCode(b.get(Setting.VertLineColor), m_ctx.colors);
-        m_ui.LBPotion->viewport()->update();
+        m_views.recipes.LBPotion->viewport()->update();
         break;
     case Setting.PoisonEffColor.line:
     case Setting.GoodEffColor.line:
@@ -354,9 +387,6 @@ void ViewCommands::applySetting(int line) {
         m_ctx.colors.GoodEffColor = colorFromCode(b.get(Setting.GoodEffColor), m_ctx.colors);
         for (QWidget *child : m_ctx.window.findChildren<QWidget *>())
             child->update();
-        break;
-    case Setting.PicBgColor.line:
-        m_hooks.refreshPictures();
         break;
     default:
         break;
@@ -368,8 +398,7 @@ void ViewCommands::MakeColor2() {
     const QColor window = m_ctx.window.palette().color(QPalette::Base);
     m_ctx.colors.PotionColor2 = qor::MakeColor2(window, b.get(Setting.PotionColor2Percent));
     m_gridColor2 = qor::MakeColor2(window, b.get(Setting.GridColor2Percent));
-    if (m_ui.PanelGrid)
-        m_ui.PanelGrid->setAlternateColor(m_gridColor2);
+    m_views.grid.setAlternateColor(m_gridColor2);
     m_ctx.colors.EffInfoColor2 = qor::MakeColor2(window, b.get(Setting.EffInfoColor2Percent));
 }
 
@@ -379,14 +408,8 @@ void ViewCommands::SetLBoxLightCellType() {
     m_ctx.colors.LightCellMode = (light ? 1 : 0) | (frame ? 2 : 0);
 }
 
-void ViewCommands::SetItemDisplayColor() {
-    m_hooks.displayColor(colorFromCode(m_ctx.state.session.block().get(Setting.PicBgColor), m_ctx.colors),
-                         m_looks.flyPicture->isChecked());
-}
-
 void ViewCommands::SetSplittersHeight() {
-    for (QSplitter *splitter :
-         {m_ui.MainSplitter, m_ui.PanelPotionInfo, m_ui.InfoMainSplitter, m_ui.HelpSplitter})
+    for (QSplitter *splitter : m_views.splitters)
         splitter->setHandleWidth(m_splitterThickness);
     m_hooks.splittersChanged();
 }
@@ -406,11 +429,11 @@ void ViewCommands::SetComboBoxMode(QWidget *window) {
 }
 
 void ViewCommands::SetGridRowHeight(int rowHeight, int headerHeight) {
-    m_ui.PanelGrid->setRowHeight(rowHeight, headerHeight);
+    m_views.grid.setRowHeight(rowHeight, headerHeight);
 }
 
 void ViewCommands::cmdGridLines(QAction *, int) {
     const SettingsBlock &b = m_ctx.state.session.block();
-    m_ui.PanelGrid->setLines(b.get(Setting.MenuGridLinesVer), b.get(Setting.MenuGridLinesHor));
+    m_views.grid.setLines(b.get(Setting.MenuGridLinesVer), b.get(Setting.MenuGridLinesHor));
 }
 } // namespace qor

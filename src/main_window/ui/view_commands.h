@@ -6,15 +6,23 @@
 
 #include "main_window/ui/menu_items.h"
 #include "main_window/ui/window_context.h"
+#include "settings/settings_file.h"
 
 #include <QColor>
 #include <QPointer>
 
+#include <array>
 #include <functional>
 
+class QMenu;
+class QSplitter;
 class QWidget;
 
 namespace qor {
+
+class FavoritesList;
+class ReferenceTablePanel;
+struct RecipeListWidgets;
 
 // Row-colour mixing: each channel of base times percent/100, rounded half
 // to even and capped at 255.
@@ -22,12 +30,18 @@ QColor MakeColor2(const QColor &base, int percent);
 
 class ViewCommands {
   public:
+    // The controls whose looks the commands change; the parts that own
+    // them have built them.
+    struct Views {
+        const RecipeListWidgets &recipes;
+        ReferenceTablePanel &grid;
+        const FavoritesList &favorites;
+        const QWidget &altLists; // one of the alternative-making lists: their shared font
+        std::array<QSplitter *, 4> splitters;
+    };
     // What a look change asks of the rest of the window.
     struct Hooks {
         std::function<void()> relayoutRecipeList; // after a height of the recipe list region changed
-        std::function<void()> refreshPictures;    // after the picture background changed
-        // The picture panel's background; see-through in the fly-picture mode.
-        std::function<void(const QColor &background, bool seeThrough)> displayColor;
         // The tool windows follow the main font, the drop-down settings and
         // the splitter thickness.
         std::function<void()> mainFontChanged;
@@ -35,25 +49,24 @@ class ViewCommands {
         std::function<void()> splittersChanged;
     };
 
-    ViewCommands(const WindowContext &ctx, Hooks hooks, const LookItems &looks);
+    ViewCommands(const WindowContext &ctx, const Views &views, Hooks hooks, const LookItems &looks);
 
     // The routines the window runs at start-up and after settings changes.
     void MakeColor2();
     void SetLBoxLightCellType();
-    void SetItemDisplayColor();
     void SetSplittersHeight();
     void SetComboBoxMode(QWidget *window);
     void SetGridRowHeight(int rowHeight, int headerHeight);
-    void AltLBoxsSetView();
     void rebuildRowPictures();
 
     QColor gridColor2() const { return m_gridColor2; }
     int splitterThickness() const { return m_splitterThickness; }
     void setSplitterThickness(int value) { m_splitterThickness = value; }
     // The context menu "Изменить шрифт" of the captions and strip lists.
-    void connectLocalMenu();
+    void connectLocalMenu(QMenu &localMenu);
     // From the end of start-up on, the lists and drop-downs follow the
-    // Main.ini lines they show (row heights, row colours, drop-down rows).
+    // Main.ini lines they show (row heights, row colours, drop-down rows)
+    // and the window and the drop-downs their fonts.
     void followSettings();
 
     // Command rows; the argument is the row's settings line or font target.
@@ -83,9 +96,10 @@ class ViewCommands {
 
   private:
     void applySetting(int line);
+    void applyFont(SettingsFont which);
 
     WindowContext m_ctx;
-    FormControls &m_ui;
+    Views m_views;
     Hooks m_hooks;
     LookItems m_looks;
     QColor m_gridColor2;

@@ -1,7 +1,8 @@
 #pragma once
 // What the parts of the main window share: the window itself (parent of the
-// dialogs, owner of the main font), its controls, the program state, the
-// dialogs, the colours and the pictures.
+// dialogs, owner of the main font), the program state, the dialogs, the
+// colours and the pictures. A part's widgets are its own; what it needs of
+// another part, menu items included, it gets as a typed argument.
 
 class QMainWindow;
 
@@ -9,13 +10,11 @@ namespace qor {
 
 class DialogProvider;
 class ItemPictures;
-struct FormControls;
 struct ProgramState;
 struct ViewColors;
 
 struct WindowContext {
     QMainWindow &window;
-    FormControls &ui;
     ProgramState &state;
     DialogProvider &dialogs;
     ViewColors &colors;
