@@ -115,8 +115,9 @@ TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
     m_skills->buildControls(*TabSheetSkills, controls);
     m_favorites->buildControls(*TabSheetFavorites, m_pictureSource.get());
     LBFavorites = m_favorites->list();
-    m_layout = std::make_unique<RegionLayout>(
-        context(), RegionLayout::Regions{*MainSplitter, *PanelGrid, FullScreen}, *m_recipes, m_items.fullScreen);
+    m_layout = std::make_unique<RegionLayout>(context(),
+                                              RegionLayout::Regions{*MainSplitter, *PanelGrid, FullScreen},
+                                              *m_recipes, m_items.fullScreen);
     attachMenus();
     connectControls();
     buildKeyboard();
@@ -124,8 +125,7 @@ TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
     buildToolWindows();
     buildRouters();
     m_picture = std::make_unique<PictureRegion>(
-        context(),
-        PictureRegion::Sources{*PanelItemDisplay, *Image, *PanelGrid, *m_items.looks.flyPicture});
+        context(), PictureRegion::Sources{*PanelItemDisplay, *Image, *PanelGrid, *m_items.looks.flyPicture});
     connect(m_picture.get(), &PictureRegion::displayPicturesRebuilt, this,
             [this] { m_recipes->LbPotionSelectionChanged(); });
     FormCreate();
@@ -149,7 +149,8 @@ void TFormMain::buildViewCommands() {
         m_items.looks);
     m_view->connectLocalMenu(*PopupMenuLocal);
     m_settings = std::make_unique<SettingsBinding>(
-        context(), SettingsBinding::Parts{m_recipes->widgets(), *PanelGrid, *m_view, *m_layout, *m_favorites});
+        context(),
+        SettingsBinding::Parts{m_recipes->widgets(), *PanelGrid, *m_view, *m_layout, *m_favorites});
 }
 
 WindowContext TFormMain::context() {

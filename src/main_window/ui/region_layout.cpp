@@ -100,8 +100,7 @@ void RegionLayout::ToggleFullScreen(bool recipeList) {
                          [this] { CloseFullScreen(); });
         QObject::connect(m_regions.fullScreen, &FullScreenWindow::resized, &m_ctx.window,
                          [this] { m_recipes.layoutPanelLBox(); });
-        m_regions.fullScreen->addActions(
-            {m_fullScreenItems.recipeList, m_fullScreenItems.grid});
+        m_regions.fullScreen->addActions({m_fullScreenItems.recipeList, m_fullScreenItems.grid});
     }
     if (m_regions.fullScreen->isVisible()) {
         m_regions.fullScreen->close();
