@@ -5,10 +5,10 @@
 
 #include "main_window/ui/form_main.h"
 
-#include "common_ui/hint_switch.h"
 #include "drag_drop/ui/drag_controller.h"
 #include "help/ui/help_panel.h"
 #include "hints/ui/cell_hints.h"
+#include "hints/ui/hint_switch.h"
 #include "input/ui/find_dialog.h"
 #include "input/ui/key_router.h"
 #include "input/ui/wheel_router.h"

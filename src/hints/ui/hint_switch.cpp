@@ -1,4 +1,4 @@
-#include "common_ui/hint_switch.h"
+#include "hints/ui/hint_switch.h"
 
 #include "settings/settings_store.h"
 
