@@ -20,6 +20,7 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTableView>
 #include <QToolTip>
@@ -153,6 +154,40 @@ TEST_F(ViewCommandTest, ReferenceTableDrawsItsRowColourAndEachLineDirection) {
     // The picture column keeps its lines in both directions.
     const QRect picture = grid->visualRect(grid->model()->index(1, 0));
     EXPECT_EQ(QColor(image.pixel(picture.right(), picture.top() + 1)), line);
+}
+
+TEST_F(ViewCommandTest, LookFlagsSetInTheSessionShowAtOnceWithoutTheirMenu) {
+    Session &session = form->state().session;
+    QTableView *grid = test::ui(form).StringGrid;
+    const QRect cell = grid->visualRect(grid->model()->index(1, 5));
+    const QColor window = grid->palette().color(QPalette::Base);
+    const QColor line = QColor(grid->palette().color(QPalette::Mid).rgb());
+    auto pixel = [&](int x, int y) {
+        QApplication::processEvents();
+        return QColor(grid->viewport()->grab().toImage().pixel(x, y));
+    };
+    EXPECT_EQ(pixel(cell.center().x(), cell.bottom()), window);
+
+    session.setSetting(Setting.MenuGridLinesHor, true);
+    session.setSetting(Setting.MenuScrollForLBox, true);
+    session.setSetting(Setting.DrawVertLines, true);
+    session.setSetting(Setting.MenuCanGrayedDisabledItem, true);
+    session.setSetting(Setting.MenuCanLightLBox, true);
+    session.setSetting(Setting.SplitterThickness, 14);
+    EXPECT_EQ(pixel(cell.center().x(), cell.bottom()), line);
+    EXPECT_TRUE(test::ui(form).ScrollBarLB->isVisible());
+    EXPECT_EQ(test::ui(form).PanelLBox->geometry().bottom() + 1,
+              test::ui(form).PanelLbPotionsMain->height() - test::ui(form).ScrollBarLB->height());
+    EXPECT_TRUE(form->viewColors().DrawVertLines);
+    EXPECT_TRUE(form->viewColors().grayDisabledItems);
+    EXPECT_EQ(form->viewColors().LightCellMode & 1, 1);
+    EXPECT_EQ(test::ui(form).MainSplitter->handleWidth(), 14);
+    EXPECT_TRUE(form->action(QStringLiteral("MenuScrollForLBox"))->isChecked());
+
+    // The menu item is only a view of its flag: unchecking it hides the bar.
+    test::useCommand(*form, "MenuScrollForLBox");
+    EXPECT_FALSE(session.block().get(Setting.MenuScrollForLBox));
+    EXPECT_FALSE(test::ui(form).ScrollBarLB->isVisible());
 }
 
 TEST_F(ViewCommandTest, SplitterThicknessAndDropDownCount) {

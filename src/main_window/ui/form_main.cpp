@@ -139,14 +139,9 @@ void TFormMain::buildViewCommands() {
                             *LBFavorites,
                             *LbAltItemsList,
                             {MainSplitter, PanelPotionInfo, InfoMainSplitter, HelpSplitter}},
-        ViewCommands::Hooks{[this] { m_recipes->layoutPanelLBox(); },
-                            [this] { m_toolWindows->mainFontChanged(font()); },
-                            [this] { m_toolWindows->applyComboBoxMode(); },
-                            [this] {
-                                if (m_toolWindows)
-                                    m_toolWindows->SetSplittersHeight(m_view->splitterThickness());
-                            }},
         m_items.looks);
+    connect(m_view.get(), &ViewCommands::recipeListHeightsChanged, m_recipes.get(),
+            &RecipeListRegion::layoutPanelLBox);
     m_view->connectLocalMenu(*PopupMenuLocal);
     m_settings = std::make_unique<SettingsBinding>(
         context(),
@@ -310,6 +305,11 @@ void TFormMain::buildToolWindows() {
     hooks.splitterThickness = [this] { return m_view->splitterThickness(); };
     m_toolWindows =
         std::make_unique<ToolWindows>(*m_state, m_colors, m_pictureSource.get(), std::move(hooks));
+    connect(m_view.get(), &ViewCommands::mainFontChanged, m_toolWindows.get(), &ToolWindows::mainFontChanged);
+    connect(m_view.get(), &ViewCommands::dropDownsChanged, m_toolWindows.get(),
+            &ToolWindows::applyComboBoxMode);
+    connect(m_view.get(), &ViewCommands::splittersChanged, m_toolWindows.get(),
+            &ToolWindows::SetSplittersHeight);
 }
 
 void TFormMain::On_DblClick(QObject *sender) {
