@@ -174,6 +174,7 @@ TEST_F(ViewCommandTest, LookFlagsSetInTheSessionShowAtOnceWithoutTheirMenu) {
     session.setSetting(Setting.MenuCanGrayedDisabledItem, true);
     session.setSetting(Setting.MenuCanLightLBox, true);
     session.setSetting(Setting.SplitterThickness, 14);
+    session.setSetting(Setting.EffColorChar, std::uint8_t{0xA7});
     EXPECT_EQ(pixel(cell.center().x(), cell.bottom()), line);
     EXPECT_TRUE(test::ui(form).ScrollBarLB->isVisible());
     EXPECT_EQ(test::ui(form).PanelLBox->geometry().bottom() + 1,
@@ -182,6 +183,7 @@ TEST_F(ViewCommandTest, LookFlagsSetInTheSessionShowAtOnceWithoutTheirMenu) {
     EXPECT_TRUE(form->viewColors().grayDisabledItems);
     EXPECT_EQ(form->viewColors().LightCellMode & 1, 1);
     EXPECT_EQ(test::ui(form).MainSplitter->handleWidth(), 14);
+    EXPECT_EQ(form->viewColors().EffColorChar, QChar(0x00A7));
     EXPECT_TRUE(form->action(QStringLiteral("MenuScrollForLBox"))->isChecked());
 
     // The menu item is only a view of its flag: unchecking it hides the bar.

@@ -247,7 +247,8 @@ void ViewCommands::cmdEffectSymbol(QAction *item, int) {
     if (!text || text->isEmpty())
         return;
     // Main.ini keeps the symbol as one byte of the Cyrillic code page.
-    if (!effColorCharCode(text->at(0))) {
+    const auto code = effColorCharCode(text->at(0));
+    if (!code) {
         m_ctx.dialogs.message(&m_ctx.window,
                               QStringLiteral("Символ \"%1\" нельзя сохранить в файле настроек. "
                                              "Выберите символ из кириллической кодовой страницы.")
@@ -255,9 +256,7 @@ void ViewCommands::cmdEffectSymbol(QAction *item, int) {
                               MessageIcon::Warning);
         return;
     }
-    m_ctx.colors.EffColorChar = text->at(0);
-    for (QWidget *child : m_ctx.window.findChildren<QWidget *>())
-        child->update();
+    m_ctx.state.session.setSetting(Setting.EffColorChar, *code);
 }
 
 void ViewCommands::cmdFastFindTime(QAction *item, int line) {
@@ -309,6 +308,12 @@ void ViewCommands::applyFont(SettingsFont which) {
     }
 }
 
+void ViewCommands::repaintWindow() {
+    m_ctx.window.update();
+    for (QWidget *child : m_ctx.window.findChildren<QWidget *>())
+        child->update();
+}
+
 void ViewCommands::applyLookFlags() {
     for (const FlagKey flag : {Setting.MenuScrollForLBox, Setting.DrawVertLines, Setting.MenuCanLightLBox,
                                Setting.MenuGridLinesVer, Setting.MenuCanGrayedDisabledItem})
@@ -336,9 +341,11 @@ void ViewCommands::applySetting(int line) {
         break;
     case Setting.MenuCanGrayedDisabledItem.line:
         m_ctx.colors.grayDisabledItems = b.get(Setting.MenuCanGrayedDisabledItem);
-        m_ctx.window.update();
-        for (QWidget *w : m_ctx.window.findChildren<QWidget *>())
-            w->update();
+        repaintWindow();
+        break;
+    case Setting.EffColorChar.line:
+        m_ctx.colors.EffColorChar = effColorCharOf(b.get(Setting.EffColorChar));
+        repaintWindow();
         break;
     case Setting.SplitterThickness.line:
         m_splitterThickness = b.clamped(Setting.SplitterThickness);
@@ -399,8 +406,7 @@ void ViewCommands::applySetting(int line) {
     case Setting.GoodEffColor.line:
         m_ctx.colors.PoisonEffColor = colorFromCode(b.get(Setting.PoisonEffColor), m_ctx.colors);
         m_ctx.colors.GoodEffColor = colorFromCode(b.get(Setting.GoodEffColor), m_ctx.colors);
-        for (QWidget *child : m_ctx.window.findChildren<QWidget *>())
-            child->update();
+        repaintWindow();
         break;
     default:
         break;

@@ -98,6 +98,8 @@ class ViewCommands : public QObject {
   private:
     void applySetting(int line);
     void applyCellMarking();
+    // Every control paints again: a look they all share changed.
+    void repaintWindow();
     void applyFont(SettingsFont which);
 
     WindowContext m_ctx;
