@@ -76,10 +76,10 @@ TEST_F(ViewCommandTest, RowAndCaptionHeightsArePulledIntoTheirRanges) {
 TEST_F(ViewCommandTest, ListsFollowTheirRowHeightLines) {
     answer("MenuItemHeightAltLBoxs", QStringLiteral("60"));
     EXPECT_EQ(form->state().session.block().get(Setting.AltListsItemHeight), 50);
-    EXPECT_EQ(test::ui(form).LbAltItemsList->itemHeight(), 50);
-    EXPECT_EQ(test::ui(form).LbAltAmountEffects->itemHeight(), 50);
+    EXPECT_EQ(test::altLists(form).items->itemHeight(), 50);
+    EXPECT_EQ(test::altLists(form).chosenEffects->itemHeight(), 50);
     answer("MenuLbFavoritesItemHeight", QStringLiteral("22"));
-    EXPECT_EQ(test::ui(form).LBFavorites->itemHeight(), 22);
+    EXPECT_EQ(test::favoritesList(form)->itemHeight(), 22);
     form->state().session.setSetting(Setting.GridRowHeight, 30);
     EXPECT_EQ(test::ui(form).StringGrid->verticalHeader()->defaultSectionSize(), 30);
     // The recipe region's heights and the captions follow theirs as well.
@@ -106,10 +106,10 @@ TEST_F(ViewCommandTest, ControlsFollowTheirFontsInTheSession) {
     session.setFont(SettingsFont::LbEffectInfo, QStringLiteral("DejaVu Sans"), 10);
     check(test::ui(form).LbEffectInfo, "DejaVu Sans", 10);
     session.setFont(SettingsFont::AltLists, QStringLiteral("DejaVu Serif"), 11);
-    check(test::ui(form).LbAltItemsList, "DejaVu Serif", 11);
-    check(test::ui(form).LbAltAmountEffects, "DejaVu Serif", 11);
+    check(test::altLists(form).items, "DejaVu Serif", 11);
+    check(test::altLists(form).chosenEffects, "DejaVu Serif", 11);
     session.setFont(SettingsFont::LBFavorites, QStringLiteral("Liberation Sans"), 12);
-    check(test::ui(form).LBFavorites, "Liberation Sans", 12);
+    check(test::favoritesList(form), "Liberation Sans", 12);
     session.setFont(SettingsFont::MainForm, QStringLiteral("Liberation Sans"), 10);
     check(form.get(), "Liberation Sans", 10);
     session.setFont(SettingsFont::DropDown, QStringLiteral("DejaVu Sans Mono"), 8);

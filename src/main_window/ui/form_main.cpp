@@ -107,14 +107,8 @@ TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
     finishRegions();
     m_ingredients->buildControls(*TabSheetSearshFromItem, controls);
     m_altMake->buildControls(*TabSheetAltMake, controls);
-    const AltMakeTab::Lists altLists = m_altMake->lists();
-    LbAltEffectsList = altLists.effects;
-    LbAltAmountItems = altLists.chosenItems;
-    LbAltAmountEffects = altLists.chosenEffects;
-    LbAltItemsList = altLists.items;
     m_skills->buildControls(*TabSheetSkills, controls);
     m_favorites->buildControls(*TabSheetFavorites, m_pictureSource.get());
-    LBFavorites = m_favorites->list();
     m_layout = std::make_unique<RegionLayout>(context(),
                                               RegionLayout::Regions{*MainSplitter, *PanelGrid, FullScreen},
                                               *m_recipes, m_items.fullScreen);
@@ -136,8 +130,8 @@ void TFormMain::buildViewCommands() {
         context(),
         ViewCommands::Views{m_recipes->widgets(),
                             *PanelGrid,
-                            *LBFavorites,
-                            *LbAltItemsList,
+                            *m_favorites->list(),
+                            *m_altMake->lists().items,
                             {MainSplitter, PanelPotionInfo, InfoMainSplitter, HelpSplitter}},
         m_items.looks);
     connect(m_view.get(), &ViewCommands::recipeListHeightsChanged, m_recipes.get(),
