@@ -296,7 +296,6 @@ void TFormMain::buildToolWindows() {
                            static_cast<int>(ChooserComboBox::Kind::Text));
     };
     hooks.comboBoxMode = [this](QWidget *window) { m_view->SetComboBoxMode(window); };
-    hooks.splitterThickness = [this] { return m_view->splitterThickness(); };
     m_toolWindows =
         std::make_unique<ToolWindows>(*m_state, m_colors, m_pictureSource.get(), std::move(hooks));
     connect(m_view.get(), &ViewCommands::mainFontChanged, m_toolWindows.get(), &ToolWindows::mainFontChanged);
