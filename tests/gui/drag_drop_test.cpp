@@ -183,8 +183,8 @@ TEST_F(DragDropTest, CtrlAtTheDropSwapsTwoIngredientColumns) {
 
 TEST_F(DragDropTest, AlternativeListsTakeAtMostThreeIngredientsWithoutRepeats) {
     showTab(ui().TabSheetAltMake);
-    AltItemsList *candidates = ui().LbAltItemsList;
-    AltItemsList *chosen = ui().LbAltAmountItems;
+    AltItemsList *candidates = test::altLists(form).items;
+    AltItemsList *chosen = test::altLists(form).chosenItems;
     for (int k = 0; k < 3; ++k) {
         ASSERT_GT(candidates->model()->rowCount(), 0);
         const int item = candidates->itemAt(0);
@@ -227,8 +227,8 @@ TEST_F(DragDropTest, AlternativeListsTakeAtMostThreeIngredientsWithoutRepeats) {
 
 TEST_F(DragDropTest, AlternativeEffectsStopAtFiveAndRefuseRepeats) {
     showTab(ui().TabSheetAltMake);
-    AltEffectsList *all = ui().LbAltEffectsList;
-    AltEffectsList *chosen = ui().LbAltAmountEffects;
+    AltEffectsList *all = test::altLists(form).effects;
+    AltEffectsList *chosen = test::altLists(form).chosenEffects;
     const int first = all->effectAt(0);
     dragAndDrop(all->viewport(), rowPoint(all, 0), chosen->viewport(), QPoint(10, 5));
     ASSERT_EQ(st().session.alt().AltEffects, (std::vector<std::int32_t>{first}));
@@ -245,7 +245,7 @@ TEST_F(DragDropTest, FavouritesReorderAndTakeRecipesThatSurviveARestart) {
             edited.addPotion(st().session.recipes()[k], QStringLiteral("F%1").arg(k));
     });
     showTab(ui().TabSheetFavorites);
-    FavoritesList *list = ui().LBFavorites;
+    FavoritesList *list = test::favoritesList(form);
     list->resetRows();
     QApplication::processEvents();
     ASSERT_EQ(list->model()->rowCount(), 3);
@@ -333,8 +333,8 @@ TEST_F(DragDropTest, ThePictureCarriesTheIngredientItShowsAfterAGridSort) {
     EXPECT_TRUE(drag().dragState().Dragging);
     ASSERT_NE(drag().imageWindow(), nullptr);
     EXPECT_TRUE(drag().imageWindow()->isVisible());
-    QTest::mouseMove(ui().LbAltAmountItems->viewport(), QPoint(10, 5));
-    QTest::mouseRelease(ui().LbAltAmountItems->viewport(), Qt::LeftButton, {}, QPoint(10, 5));
+    QTest::mouseMove(test::altLists(form).chosenItems->viewport(), QPoint(10, 5));
+    QTest::mouseRelease(test::altLists(form).chosenItems->viewport(), Qt::LeftButton, {}, QPoint(10, 5));
     EXPECT_EQ(st().session.alt().AltItems, (std::vector<std::int32_t>{shown}));
     expectIdle();
 }

@@ -4,6 +4,8 @@
 // that Main.ini writes never touch the build's data.
 
 #include "drag_drop/ui/drag_controller.h"
+#include "main_window/ui/alt_make_tab.h"
+#include "main_window/ui/favorites_tab.h"
 #include "main_window/ui/form_main.h"
 #include "main_window/ui/picture_region.h"
 #include "main_window/ui/recipe_list_region.h"
@@ -32,6 +34,8 @@ struct FormMainTestAccess {
     static DragController &drag(TFormMain &form) { return *form.m_drag; }
     static RecipeListRegion &recipes(TFormMain &form) { return *form.m_recipes; }
     static SearchInputs &searchInputs(TFormMain &form) { return *form.m_inputs; }
+    static AltMakeTab::Lists altLists(TFormMain &form) { return form.m_altMake->lists(); }
+    static FavoritesList *favoritesList(TFormMain &form) { return form.m_favorites->list(); }
 };
 
 } // namespace qor
@@ -60,6 +64,15 @@ template <typename FormPointer> DragController &drag(const FormPointer &form) {
 // The recipe list region: test::recipes(form).On_Scroll(-5).
 template <typename FormPointer> RecipeListRegion &recipes(const FormPointer &form) {
     return FormMainTestAccess::recipes(*form);
+}
+
+// The alternative making's lists: test::altLists(form).items.
+template <typename FormPointer> AltMakeTab::Lists altLists(const FormPointer &form) {
+    return FormMainTestAccess::altLists(*form);
+}
+
+template <typename FormPointer> FavoritesList *favoritesList(const FormPointer &form) {
+    return FormMainTestAccess::favoritesList(*form);
 }
 
 // The search-from-effects tab's controls: test::effectSearch(form).CbEffect[0].

@@ -425,14 +425,14 @@ TEST_F(KeyboardTest, CtrlTabTurnsThePagesAroundFromAnyControl) {
 
 TEST_F(KeyboardTest, InsertAndDeleteInTheAlternativeMaking) {
     ui().PageControl->setCurrentWidget(ui().TabSheetAltMake);
-    ASSERT_GE(ui().LbAltEffectsList->currentRow(), 0);
-    type(ui().LbAltEffectsList, Qt::Key_Insert);
+    ASSERT_GE(test::altLists(form).effects->currentRow(), 0);
+    type(test::altLists(form).effects, Qt::Key_Insert);
     EXPECT_EQ(st().session.alt().AltEffects.size(), 1u);
-    ui().LbAltAmountEffects->setCurrentRow(0);
-    type(ui().LbAltAmountEffects, Qt::Key_Delete);
+    test::altLists(form).chosenEffects->setCurrentRow(0);
+    type(test::altLists(form).chosenEffects, Qt::Key_Delete);
     EXPECT_TRUE(st().session.alt().AltEffects.empty());
     // Delete in the list of available effects is not a removal.
-    type(ui().LbAltEffectsList, Qt::Key_Delete);
+    type(test::altLists(form).effects, Qt::Key_Delete);
     EXPECT_TRUE(st().session.alt().AltEffects.empty());
 }
 

@@ -206,7 +206,7 @@ TEST_F(RecipeMenuTest, FavouritesTabShowsRenamesAndDeletes) {
     }
     const FavoritesModel &fav = st().session.favorites();
     ASSERT_EQ(fav.potionCount(), 3);
-    FavoritesList *list = test::ui(form).LBFavorites;
+    FavoritesList *list = test::favoritesList(form);
     ASSERT_EQ(test::ui(form).TabSheetFavorites->findChild<FavoritesList *>(QStringLiteral("LBFavorites")),
               list);
     test::ui(form).PageControl->setCurrentWidget(test::ui(form).TabSheetFavorites);
@@ -234,10 +234,10 @@ TEST_F(RecipeMenuTest, FavouritesTabShowsRenamesAndDeletes) {
     EXPECT_EQ(fav.FavPotionNames[1], QStringLiteral("новое имя"));
 
     // Deleting the last favourite moves the selection up and shows it.
-    test::ui(form).LBFavorites->setCurrentRow(2);
+    test::favoritesList(form)->setCurrentRow(2);
     run("PMenuDeleteFavoriteItem");
     ASSERT_EQ(fav.potionCount(), 2);
-    EXPECT_EQ(test::ui(form).LBFavorites->currentRow(), 1);
+    EXPECT_EQ(test::favoritesList(form)->currentRow(), 1);
     ASSERT_EQ(st().session.recipes().PotionCount(), 1);
     EXPECT_EQ(st().session.recipes().CurPotion, fav.FavPotions[1]);
 }

@@ -228,42 +228,42 @@ TEST_F(SearchTabTest, AlternativeMakingAddsAndRemovesByDoubleClick) {
     ProgramState &st = form->state();
     test::ui(form).PageControl->setCurrentWidget(test::ui(form).TabSheetAltMake);
     ASSERT_EQ(static_cast<int>(st.session.alt().AltEffectRows.size()), st.Data.highestEffect());
-    ASSERT_EQ(test::ui(form).LbAltItemsList->model()->rowCount(), st.Data.highestItem());
-    test::ui(form).LbAltItemsList->setCurrentRow(0);
-    form->On_DblClick(test::ui(form).LbAltItemsList);
+    ASSERT_EQ(test::altLists(form).items->model()->rowCount(), st.Data.highestItem());
+    test::altLists(form).items->setCurrentRow(0);
+    form->On_DblClick(test::altLists(form).items);
     ASSERT_EQ(st.session.alt().AltItems.size(), 1u);
     EXPECT_EQ(st.session.recipes().PotionCount(), 0);
     EXPECT_EQ(st.LastSearchType, SearchType::AltMaking);
-    test::ui(form).LbAltItemsList->setCurrentRow(0);
-    form->On_DblClick(test::ui(form).LbAltItemsList);
+    test::altLists(form).items->setCurrentRow(0);
+    form->On_DblClick(test::altLists(form).items);
     ASSERT_EQ(st.session.alt().AltItems.size(), 2u);
     EXPECT_EQ(st.session.recipes().PotionCount(), 1);
-    EXPECT_EQ(test::ui(form).LbAltAmountItems->model()->rowCount(), 2);
-    test::ui(form).LbAltAmountItems->setCurrentRow(1);
-    form->On_DblClick(test::ui(form).LbAltAmountItems);
+    EXPECT_EQ(test::altLists(form).chosenItems->model()->rowCount(), 2);
+    test::altLists(form).chosenItems->setCurrentRow(1);
+    form->On_DblClick(test::altLists(form).chosenItems);
     EXPECT_EQ(st.session.alt().AltItems.size(), 1u);
     EXPECT_EQ(st.session.recipes().PotionCount(), 0);
     // The last row went: the new last row is selected; the list emptied:
     // nothing is.
     EXPECT_EQ(st.session.altSelection().amountItems, 0);
-    EXPECT_EQ(test::ui(form).LbAltAmountItems->currentRow(), 0);
-    form->On_DblClick(test::ui(form).LbAltAmountItems);
+    EXPECT_EQ(test::altLists(form).chosenItems->currentRow(), 0);
+    form->On_DblClick(test::altLists(form).chosenItems);
     EXPECT_TRUE(st.session.alt().AltItems.empty());
     EXPECT_EQ(st.session.altSelection().amountItems, -1);
-    EXPECT_EQ(test::ui(form).LbAltAmountItems->currentRow(), -1);
+    EXPECT_EQ(test::altLists(form).chosenItems->currentRow(), -1);
 }
 
 TEST_F(SearchTabTest, AlternativeMakingListsAnswerTheDoubleAndTheRightClick) {
     ProgramState &st = form->state();
     test::ui(form).PageControl->setCurrentWidget(test::ui(form).TabSheetAltMake);
-    AltItemsList *candidates = test::ui(form).LbAltItemsList;
+    AltItemsList *candidates = test::altLists(form).items;
     const QPoint firstRow = candidates->visualRect(candidates->model()->index(0, 0)).center();
     QTest::mousePress(candidates->viewport(), Qt::LeftButton, {}, firstRow);
     QTest::mouseRelease(candidates->viewport(), Qt::LeftButton, {}, firstRow);
     QTest::mouseDClick(candidates->viewport(), Qt::LeftButton, {}, firstRow);
     ASSERT_EQ(st.session.alt().AltItems.size(), 1u);
     // The right click acts on the row under the pointer, here the one chosen.
-    AltItemsList *chosen = test::ui(form).LbAltAmountItems;
+    AltItemsList *chosen = test::altLists(form).chosenItems;
     const QPoint chosenRow = chosen->visualRect(chosen->model()->index(0, 0)).center();
     QContextMenuEvent rightClick(QContextMenuEvent::Mouse, chosenRow,
                                  chosen->viewport()->mapToGlobal(chosenRow));

@@ -20,6 +20,7 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTableView>
 #include <QToolTip>
@@ -75,10 +76,10 @@ TEST_F(ViewCommandTest, RowAndCaptionHeightsArePulledIntoTheirRanges) {
 TEST_F(ViewCommandTest, ListsFollowTheirRowHeightLines) {
     answer("MenuItemHeightAltLBoxs", QStringLiteral("60"));
     EXPECT_EQ(form->state().session.block().get(Setting.AltListsItemHeight), 50);
-    EXPECT_EQ(test::ui(form).LbAltItemsList->itemHeight(), 50);
-    EXPECT_EQ(test::ui(form).LbAltAmountEffects->itemHeight(), 50);
+    EXPECT_EQ(test::altLists(form).items->itemHeight(), 50);
+    EXPECT_EQ(test::altLists(form).chosenEffects->itemHeight(), 50);
     answer("MenuLbFavoritesItemHeight", QStringLiteral("22"));
-    EXPECT_EQ(test::ui(form).LBFavorites->itemHeight(), 22);
+    EXPECT_EQ(test::favoritesList(form)->itemHeight(), 22);
     form->state().session.setSetting(Setting.GridRowHeight, 30);
     EXPECT_EQ(test::ui(form).StringGrid->verticalHeader()->defaultSectionSize(), 30);
     // The recipe region's heights and the captions follow theirs as well.
@@ -105,10 +106,10 @@ TEST_F(ViewCommandTest, ControlsFollowTheirFontsInTheSession) {
     session.setFont(SettingsFont::LbEffectInfo, QStringLiteral("DejaVu Sans"), 10);
     check(test::ui(form).LbEffectInfo, "DejaVu Sans", 10);
     session.setFont(SettingsFont::AltLists, QStringLiteral("DejaVu Serif"), 11);
-    check(test::ui(form).LbAltItemsList, "DejaVu Serif", 11);
-    check(test::ui(form).LbAltAmountEffects, "DejaVu Serif", 11);
+    check(test::altLists(form).items, "DejaVu Serif", 11);
+    check(test::altLists(form).chosenEffects, "DejaVu Serif", 11);
     session.setFont(SettingsFont::LBFavorites, QStringLiteral("Liberation Sans"), 12);
-    check(test::ui(form).LBFavorites, "Liberation Sans", 12);
+    check(test::favoritesList(form), "Liberation Sans", 12);
     session.setFont(SettingsFont::MainForm, QStringLiteral("Liberation Sans"), 10);
     check(form.get(), "Liberation Sans", 10);
     session.setFont(SettingsFont::DropDown, QStringLiteral("DejaVu Sans Mono"), 8);
@@ -153,6 +154,42 @@ TEST_F(ViewCommandTest, ReferenceTableDrawsItsRowColourAndEachLineDirection) {
     // The picture column keeps its lines in both directions.
     const QRect picture = grid->visualRect(grid->model()->index(1, 0));
     EXPECT_EQ(QColor(image.pixel(picture.right(), picture.top() + 1)), line);
+}
+
+TEST_F(ViewCommandTest, LookFlagsSetInTheSessionShowAtOnceWithoutTheirMenu) {
+    Session &session = form->state().session;
+    QTableView *grid = test::ui(form).StringGrid;
+    const QRect cell = grid->visualRect(grid->model()->index(1, 5));
+    const QColor window = grid->palette().color(QPalette::Base);
+    const QColor line = QColor(grid->palette().color(QPalette::Mid).rgb());
+    auto pixel = [&](int x, int y) {
+        QApplication::processEvents();
+        return QColor(grid->viewport()->grab().toImage().pixel(x, y));
+    };
+    EXPECT_EQ(pixel(cell.center().x(), cell.bottom()), window);
+
+    session.setSetting(Setting.MenuGridLinesHor, true);
+    session.setSetting(Setting.MenuScrollForLBox, true);
+    session.setSetting(Setting.DrawVertLines, true);
+    session.setSetting(Setting.MenuCanGrayedDisabledItem, true);
+    session.setSetting(Setting.MenuCanLightLBox, true);
+    session.setSetting(Setting.SplitterThickness, 14);
+    session.setSetting(Setting.EffColorChar, std::uint8_t{0xA7});
+    EXPECT_EQ(pixel(cell.center().x(), cell.bottom()), line);
+    EXPECT_TRUE(test::ui(form).ScrollBarLB->isVisible());
+    EXPECT_EQ(test::ui(form).PanelLBox->geometry().bottom() + 1,
+              test::ui(form).PanelLbPotionsMain->height() - test::ui(form).ScrollBarLB->height());
+    EXPECT_TRUE(form->viewColors().DrawVertLines);
+    EXPECT_TRUE(form->viewColors().grayDisabledItems);
+    EXPECT_EQ(form->viewColors().LightCellMode & 1, 1);
+    EXPECT_EQ(test::ui(form).MainSplitter->handleWidth(), 14);
+    EXPECT_EQ(form->viewColors().EffColorChar, QChar(0x00A7));
+    EXPECT_TRUE(form->action(QStringLiteral("MenuScrollForLBox"))->isChecked());
+
+    // The menu item is only a view of its flag: unchecking it hides the bar.
+    test::useCommand(*form, "MenuScrollForLBox");
+    EXPECT_FALSE(session.block().get(Setting.MenuScrollForLBox));
+    EXPECT_FALSE(test::ui(form).ScrollBarLB->isVisible());
 }
 
 TEST_F(ViewCommandTest, SplitterThicknessAndDropDownCount) {

@@ -209,8 +209,9 @@ class Monkey : public QObject {
                             .arg(rows));
         // The list is filled when its tab is first entered: only a shown list
         // must agree.
-        const int favourites = ui.LBFavorites->model() ? ui.LBFavorites->model()->rowCount() : 0;
-        if (ui.LBFavorites->isVisible() && favourites != st.session.favorites().potionCount())
+        const FavoritesList *favoritesList = FormMainTestAccess::favoritesList(*m_form);
+        const int favourites = favoritesList->model() ? favoritesList->model()->rowCount() : 0;
+        if (favoritesList->isVisible() && favourites != st.session.favorites().potionCount())
             return fail(QStringLiteral("the favourites list shows %1 rows, Main.ini would save %2")
                             .arg(favourites)
                             .arg(st.session.favorites().potionCount()));

@@ -102,7 +102,7 @@ void TFormMain::attachMenus() {
     m_recipes->setMenu(PopupMenuLB, m_items.recipes);
     m_favorites->setMenu(PopupMenuLBFavorites, m_items.favorites);
     LBPotion->addActions(PopupMenuLB->findChildren<QAction *>());
-    LBFavorites->addActions(PopupMenuLBFavorites->findChildren<QAction *>());
+    m_favorites->list()->addActions(PopupMenuLBFavorites->findChildren<QAction *>());
 }
 
 QAction *TFormMain::action(const QString &name) const {

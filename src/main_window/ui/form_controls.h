@@ -21,9 +21,6 @@ class QWidget;
 
 namespace qor {
 
-class AltEffectsList;
-class AltItemsList;
-class FavoritesList;
 class FullScreenWindow;
 class ReferenceTablePanel;
 
@@ -40,17 +37,9 @@ struct FormControls : RecipeListWidgets {
     QWidget *TabSheetHelp = nullptr;
     QWidget *TabSheetFavorites = nullptr;
 
-    // The alternative-making tab builds its lists; the view commands set
-    // their font and row height.
-    AltEffectsList *LbAltEffectsList = nullptr;
-    AltItemsList *LbAltAmountItems = nullptr;
-    AltEffectsList *LbAltAmountEffects = nullptr;
-    AltItemsList *LbAltItemsList = nullptr;
-
     QListWidget *LbHelp = nullptr;
     QSplitter *HelpSplitter = nullptr;
     QPlainTextEdit *MemoHelp = nullptr;
-    FavoritesList *LBFavorites = nullptr; // the favourites tab builds it
 
     // The reference table region builds its own widgets (the recipe list
     // region's come with RecipeListWidgets); these are what the window's

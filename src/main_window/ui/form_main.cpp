@@ -107,14 +107,8 @@ TFormMain::TFormMain(const FormOptions &options, QWidget *parent)
     finishRegions();
     m_ingredients->buildControls(*TabSheetSearshFromItem, controls);
     m_altMake->buildControls(*TabSheetAltMake, controls);
-    const AltMakeTab::Lists altLists = m_altMake->lists();
-    LbAltEffectsList = altLists.effects;
-    LbAltAmountItems = altLists.chosenItems;
-    LbAltAmountEffects = altLists.chosenEffects;
-    LbAltItemsList = altLists.items;
     m_skills->buildControls(*TabSheetSkills, controls);
     m_favorites->buildControls(*TabSheetFavorites, m_pictureSource.get());
-    LBFavorites = m_favorites->list();
     m_layout = std::make_unique<RegionLayout>(context(),
                                               RegionLayout::Regions{*MainSplitter, *PanelGrid, FullScreen},
                                               *m_recipes, m_items.fullScreen);
@@ -136,17 +130,12 @@ void TFormMain::buildViewCommands() {
         context(),
         ViewCommands::Views{m_recipes->widgets(),
                             *PanelGrid,
-                            *LBFavorites,
-                            *LbAltItemsList,
+                            *m_favorites->list(),
+                            *m_altMake->lists().items,
                             {MainSplitter, PanelPotionInfo, InfoMainSplitter, HelpSplitter}},
-        ViewCommands::Hooks{[this] { m_recipes->layoutPanelLBox(); },
-                            [this] { m_toolWindows->mainFontChanged(font()); },
-                            [this] { m_toolWindows->applyComboBoxMode(); },
-                            [this] {
-                                if (m_toolWindows)
-                                    m_toolWindows->SetSplittersHeight(m_view->splitterThickness());
-                            }},
         m_items.looks);
+    connect(m_view.get(), &ViewCommands::recipeListHeightsChanged, m_recipes.get(),
+            &RecipeListRegion::layoutPanelLBox);
     m_view->connectLocalMenu(*PopupMenuLocal);
     m_settings = std::make_unique<SettingsBinding>(
         context(),
@@ -307,9 +296,13 @@ void TFormMain::buildToolWindows() {
                            static_cast<int>(ChooserComboBox::Kind::Text));
     };
     hooks.comboBoxMode = [this](QWidget *window) { m_view->SetComboBoxMode(window); };
-    hooks.splitterThickness = [this] { return m_view->splitterThickness(); };
     m_toolWindows =
         std::make_unique<ToolWindows>(*m_state, m_colors, m_pictureSource.get(), std::move(hooks));
+    connect(m_view.get(), &ViewCommands::mainFontChanged, m_toolWindows.get(), &ToolWindows::mainFontChanged);
+    connect(m_view.get(), &ViewCommands::dropDownsChanged, m_toolWindows.get(),
+            &ToolWindows::applyComboBoxMode);
+    connect(m_view.get(), &ViewCommands::splittersChanged, m_toolWindows.get(),
+            &ToolWindows::SetSplittersHeight);
 }
 
 void TFormMain::On_DblClick(QObject *sender) {

@@ -148,7 +148,6 @@ void TFormMain::FormCreate() {
     m_pictures.MakePicturesDisplay(1, st.session.block().get(Setting.GridSelRow),
                                    colorFromCode(st.session.block().get(Setting.PicBgColor), m_colors).rgb(),
                                    m_colors.Window.rgb());
-    m_view->SetLBoxLightCellType();
     m_picture->SetItemDisplayColor();
     m_view->SetComboBoxMode(this);
     st.Strengths = RecalcItemEffects(st.Data, st.session.skills());
@@ -175,8 +174,7 @@ void TFormMain::FormCreate() {
     m_recipes->prepareMenu();
     m_favorites->prepareMenu();
     PanelGrid->prepareMenu();
-    m_view->cmdGridLines(nullptr, 0);
-    m_view->cmdScrollBar(nullptr, 0);
+    m_view->applyLookFlags();
 }
 
 void TFormMain::FormShow() {

@@ -77,10 +77,8 @@ void SettingsBinding::apply() {
     m_ctx.colors.GoodEffColor = colorFromCode(b.get(Setting.GoodEffColor), m_ctx.colors);
     m_ctx.colors.PotionFindCol = b.get(Setting.PotionFindCol);
     m_ctx.colors.CellLightColor = colorFromCode(b.get(Setting.CellLightColor), m_ctx.colors);
-    m_ctx.colors.DrawVertLines = b.get(Setting.DrawVertLines);
     m_ctx.colors.VertLineColor = colorFromCode(b.get(Setting.VertLineColor), m_ctx.colors);
     m_ctx.colors.EffColorChar = effColorCharOf(b.get(Setting.EffColorChar));
-    m_ctx.colors.grayDisabledItems = b.get(Setting.MenuCanGrayedDisabledItem);
 
     st.PictureWindowOpen = b.get(Setting.PictureWindowOpen);
     st.session.setSkills(b.clampedSkillSettings());

@@ -98,8 +98,7 @@ void ToolWindows::createFavorites() {
     saved.rowHeight = s.block.clamped(Setting.FavoritesItemHeight);
     saved.groupHeight = s.block.get(Setting.FavoritesEffGroupHeight);
     m_favorites->applyState(saved);
-    if (m_hooks.splitterThickness)
-        m_favorites->SetSplittersHeight(m_hooks.splitterThickness());
+    m_favorites->SetSplittersHeight(s.block.clamped(Setting.SplitterThickness));
     connect(m_favorites, &ToolWindow::closed, this,
             [this] { m_state.session.setSetting(Setting.MenuShowFormFavorites, false); });
     Q_EMIT favoritesCreated(m_favorites);

@@ -32,7 +32,6 @@ struct ToolWindowHooks {
     ToolWindowPrompts prompts; // the main window's dialogs
     std::function<QComboBox *(QWidget *)> makeChooser;
     std::function<void(QWidget *window)> comboBoxMode; // SetComboBoxMode
-    std::function<int()> splitterThickness;
 };
 
 // The rectangle of a saved tool window on a screen of that size: the saved

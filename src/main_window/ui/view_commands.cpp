@@ -45,8 +45,8 @@ QColor MakeColor2(const QColor &base, int percent) {
     return QColor(mix(base.red()), mix(base.green()), mix(base.blue()));
 }
 
-ViewCommands::ViewCommands(const WindowContext &ctx, const Views &views, Hooks hooks, const LookItems &looks)
-    : m_ctx(ctx), m_views(views), m_hooks(std::move(hooks)), m_looks(looks) {}
+ViewCommands::ViewCommands(const WindowContext &ctx, const Views &views, const LookItems &looks)
+    : m_ctx(ctx), m_views(views), m_looks(looks) {}
 
 void ViewCommands::rebuildRowPictures() {
     m_ctx.pictures.MakePictures(1, m_views.recipes.LBPotion->itemHeight(), m_ctx.colors.Window.rgb(),
@@ -142,19 +142,11 @@ void ViewCommands::cmdColor(QAction *, int line) {
                               QStringLiteral("Изменения вступят после перезапуска программы    "));
 }
 
-void ViewCommands::cmdDrawVertLines(QAction *, int) {
-    m_ctx.colors.DrawVertLines = m_ctx.state.session.block().get(Setting.DrawVertLines);
-    m_ctx.colors.VertLineColor =
-        colorFromCode(m_ctx.state.session.block().get(Setting.VertLineColor), m_ctx.colors);
-    m_views.recipes.LBPotion->viewport()->update();
-}
-
-void ViewCommands::cmdScrollBar(QAction *, int) {
-    m_views.recipes.ScrollBarLB->setVisible(m_ctx.state.session.block().get(Setting.MenuScrollForLBox));
-    m_hooks.relayoutRecipeList();
-}
-
 void ViewCommands::cmdCellMarking(QAction *, int) {
+    applyCellMarking();
+}
+
+void ViewCommands::applyCellMarking() {
     m_views.recipes.LBPotion->clearLitRow();
     SetLBoxLightCellType();
     m_views.recipes.LBPotion->viewport()->update();
@@ -236,19 +228,10 @@ void ViewCommands::cmdColor2(QAction *item, int line) {
         m_ctx.state.session.setSettingValue(line, value);
 }
 
-void ViewCommands::cmdGrayDisabled(QAction *, int) {
-    m_ctx.colors.grayDisabledItems = m_ctx.state.session.block().get(Setting.MenuCanGrayedDisabledItem);
-    m_ctx.window.update();
-    for (QWidget *w : m_ctx.window.findChildren<QWidget *>())
-        w->update();
-}
-
 void ViewCommands::cmdSplitterThickness(QAction *item, int line) {
     int value = 0;
-    if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, m_splitterThickness, value)) {
-        m_splitterThickness = value;
-        SetSplittersHeight();
-    }
+    if (promptSetting(m_ctx.dialogs, &m_ctx.window, item, line, m_splitterThickness, value))
+        m_ctx.state.session.setSetting(Setting.SplitterThickness, value);
 }
 
 void ViewCommands::cmdDropDownCount(QAction *item, int line) {
@@ -264,7 +247,8 @@ void ViewCommands::cmdEffectSymbol(QAction *item, int) {
     if (!text || text->isEmpty())
         return;
     // Main.ini keeps the symbol as one byte of the Cyrillic code page.
-    if (!effColorCharCode(text->at(0))) {
+    const auto code = effColorCharCode(text->at(0));
+    if (!code) {
         m_ctx.dialogs.message(&m_ctx.window,
                               QStringLiteral("Символ \"%1\" нельзя сохранить в файле настроек. "
                                              "Выберите символ из кириллической кодовой страницы.")
@@ -272,9 +256,7 @@ void ViewCommands::cmdEffectSymbol(QAction *item, int) {
                               MessageIcon::Warning);
         return;
     }
-    m_ctx.colors.EffColorChar = text->at(0);
-    for (QWidget *child : m_ctx.window.findChildren<QWidget *>())
-        child->update();
+    m_ctx.state.session.setSetting(Setting.EffColorChar, *code);
 }
 
 void ViewCommands::cmdFastFindTime(QAction *item, int line) {
@@ -315,21 +297,60 @@ void ViewCommands::applyFont(SettingsFont which) {
     switch (which) {
     case SettingsFont::MainForm:
         applyStoredFont(&m_ctx.window, stored);
-        m_hooks.mainFontChanged();
+        Q_EMIT mainFontChanged(m_ctx.window.font());
         break;
     case SettingsFont::DropDown:
         SetComboBoxMode(&m_ctx.window);
-        m_hooks.dropDownsChanged();
+        Q_EMIT dropDownsChanged();
         break;
     default: // the parts that own the other controls follow their fonts
         break;
     }
 }
 
+void ViewCommands::repaintWindow() {
+    m_ctx.window.update();
+    for (QWidget *child : m_ctx.window.findChildren<QWidget *>())
+        child->update();
+}
+
+void ViewCommands::applyLookFlags() {
+    for (const FlagKey flag : {Setting.MenuScrollForLBox, Setting.DrawVertLines, Setting.MenuCanLightLBox,
+                               Setting.MenuGridLinesVer, Setting.MenuCanGrayedDisabledItem})
+        applySetting(flag.line);
+}
+
 void ViewCommands::applySetting(int line) {
     const SettingsBlock &b = m_ctx.state.session.block();
     const RecipeListWidgets &recipes = m_views.recipes;
     switch (line) {
+    case Setting.MenuScrollForLBox.line:
+        recipes.ScrollBarLB->setVisible(b.get(Setting.MenuScrollForLBox));
+        Q_EMIT recipeListHeightsChanged();
+        break;
+    case Setting.DrawVertLines.line:
+        m_ctx.colors.DrawVertLines = b.get(Setting.DrawVertLines);
+        recipes.LBPotion->viewport()->update();
+        break;
+    case Setting.MenuCanLightLBox.line:
+        applyCellMarking();
+        break;
+    case Setting.MenuGridLinesVer.line:
+    case Setting.MenuGridLinesHor.line:
+        m_views.grid.setLines(b.get(Setting.MenuGridLinesVer), b.get(Setting.MenuGridLinesHor));
+        break;
+    case Setting.MenuCanGrayedDisabledItem.line:
+        m_ctx.colors.grayDisabledItems = b.get(Setting.MenuCanGrayedDisabledItem);
+        repaintWindow();
+        break;
+    case Setting.EffColorChar.line:
+        m_ctx.colors.EffColorChar = effColorCharOf(b.get(Setting.EffColorChar));
+        repaintWindow();
+        break;
+    case Setting.SplitterThickness.line:
+        m_splitterThickness = b.clamped(Setting.SplitterThickness);
+        SetSplittersHeight();
+        break;
     case Setting.LbPotionItemHeight.line:
         recipes.LBPotion->setItemHeight(b.clamped(Setting.LbPotionItemHeight));
         rebuildRowPictures();
@@ -340,14 +361,14 @@ void ViewCommands::applySetting(int line) {
         break;
     case Setting.HeaderHeight.line:
         recipes.Header->setFixedHeight(b.clamped(Setting.HeaderHeight));
-        m_hooks.relayoutRecipeList();
+        Q_EMIT recipeListHeightsChanged();
         break;
     case Setting.HeaderEffInfoHeight.line:
         recipes.HeaderEffInfo->setFixedHeight(b.clamped(Setting.HeaderEffInfoHeight));
         break;
     case Setting.PanelCapLBPotionsHeight.line:
         recipes.PanelCapLBPotions->setFixedHeight(b.clamped(Setting.PanelCapLBPotionsHeight));
-        m_hooks.relayoutRecipeList();
+        Q_EMIT recipeListHeightsChanged();
         break;
     case Setting.PanelCap2Height.line:
         recipes.PanelCap2->setFixedHeight(b.clamped(Setting.PanelCap2Height));
@@ -371,7 +392,7 @@ void ViewCommands::applySetting(int line) {
         break;
     case Setting.DropDownCount.line:
         SetComboBoxMode(&m_ctx.window);
-        m_hooks.dropDownsChanged();
+        Q_EMIT dropDownsChanged();
         break;
     case Setting.CellLightColor.line:
         m_ctx.colors.CellLightColor = colorFromCode(b.get(Setting.CellLightColor), m_ctx.colors);
@@ -385,8 +406,7 @@ void ViewCommands::applySetting(int line) {
     case Setting.GoodEffColor.line:
         m_ctx.colors.PoisonEffColor = colorFromCode(b.get(Setting.PoisonEffColor), m_ctx.colors);
         m_ctx.colors.GoodEffColor = colorFromCode(b.get(Setting.GoodEffColor), m_ctx.colors);
-        for (QWidget *child : m_ctx.window.findChildren<QWidget *>())
-            child->update();
+        repaintWindow();
         break;
     default:
         break;
@@ -411,7 +431,7 @@ void ViewCommands::SetLBoxLightCellType() {
 void ViewCommands::SetSplittersHeight() {
     for (QSplitter *splitter : m_views.splitters)
         splitter->setHandleWidth(m_splitterThickness);
-    m_hooks.splittersChanged();
+    Q_EMIT splittersChanged(m_splitterThickness);
 }
 
 void ViewCommands::SetComboBoxMode(QWidget *window) {
@@ -432,8 +452,4 @@ void ViewCommands::SetGridRowHeight(int rowHeight, int headerHeight) {
     m_views.grid.setRowHeight(rowHeight, headerHeight);
 }
 
-void ViewCommands::cmdGridLines(QAction *, int) {
-    const SettingsBlock &b = m_ctx.state.session.block();
-    m_views.grid.setLines(b.get(Setting.MenuGridLinesVer), b.get(Setting.MenuGridLinesHor));
-}
 } // namespace qor

@@ -9,10 +9,11 @@
 #include "settings/settings_file.h"
 
 #include <QColor>
+#include <QFont>
+#include <QObject>
 #include <QPointer>
 
 #include <array>
-#include <functional>
 
 class QMenu;
 class QSplitter;
@@ -28,7 +29,8 @@ struct RecipeListWidgets;
 // to even and capped at 255.
 QColor MakeColor2(const QColor &base, int percent);
 
-class ViewCommands {
+class ViewCommands : public QObject {
+    Q_OBJECT
   public:
     // The controls whose looks the commands change; the parts that own
     // them have built them.
@@ -39,17 +41,7 @@ class ViewCommands {
         const QWidget &altLists; // one of the alternative-making lists: their shared font
         std::array<QSplitter *, 4> splitters;
     };
-    // What a look change asks of the rest of the window.
-    struct Hooks {
-        std::function<void()> relayoutRecipeList; // after a height of the recipe list region changed
-        // The tool windows follow the main font, the drop-down settings and
-        // the splitter thickness.
-        std::function<void()> mainFontChanged;
-        std::function<void()> dropDownsChanged;
-        std::function<void()> splittersChanged;
-    };
-
-    ViewCommands(const WindowContext &ctx, const Views &views, Hooks hooks, const LookItems &looks);
+    ViewCommands(const WindowContext &ctx, const Views &views, const LookItems &looks);
 
     // The routines the window runs at start-up and after settings changes.
     void MakeColor2();
@@ -69,11 +61,12 @@ class ViewCommands {
     // and the window and the drop-downs their fonts.
     void followSettings();
 
+    // The looks of the Main.ini flags, once at start-up; afterwards each
+    // follows its flag.
+    void applyLookFlags();
+
     // Command rows; the argument is the row's settings line or font target.
-    void cmdScrollBar(QAction *item, int);
-    void cmdCellMarking(QAction *item, int);
-    void cmdDrawVertLines(QAction *item, int);
-    void cmdGridLines(QAction *item, int);
+    void cmdCellMarking(QAction *item, int); // the frame marking, kept by its menu item only
     void cmdRecipeRowHeight(QAction *item, int line);
     void cmdGridRowHeight(QAction *item, int line);
     void cmdEffectRowHeight(QAction *item, int line);
@@ -86,7 +79,6 @@ class ViewCommands {
     void cmdColor2(QAction *item, int line);
     void cmdColor(QAction *item, int line);
     void cmdFont(QAction *item, int target);
-    void cmdGrayDisabled(QAction *item, int);
     void cmdSplitterThickness(QAction *item, int line);
     void cmdDropDownCount(QAction *item, int line);
     void cmdEffectSymbol(QAction *item, int);
@@ -94,13 +86,24 @@ class ViewCommands {
     // A number of the drag picture (opacity, size) kept in the block.
     void cmdDragSetting(QAction *item, int line);
 
+  Q_SIGNALS:
+    // A height in the recipe list region changed: the region lays out again.
+    void recipeListHeightsChanged();
+    // The tool windows follow the main font, the drop-down settings and the
+    // splitter thickness.
+    void mainFontChanged(const QFont &font);
+    void dropDownsChanged();
+    void splittersChanged(int thickness);
+
   private:
     void applySetting(int line);
+    void applyCellMarking();
+    // Every control paints again: a look they all share changed.
+    void repaintWindow();
     void applyFont(SettingsFont which);
 
     WindowContext m_ctx;
     Views m_views;
-    Hooks m_hooks;
     LookItems m_looks;
     QColor m_gridColor2;
     int m_splitterThickness = 6;
